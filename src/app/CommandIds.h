@@ -1,0 +1,26 @@
+// Command numbers of the menu, shared by the frame and the views that handle routed commands.
+#pragma once
+
+namespace quillon {
+
+enum CommandId : int {
+    ID_REPERTORISATION = 32771,
+    ID_SELECT_PATIENT = 32772,
+    ID_RECORDED_SYMPTOMS = 32773,
+    ID_MAGNIFY = 32774,
+    ID_SYMPTOM_LIST = 32775,
+    ID_FULL_CASE_RECORD = 32776,
+    ID_FOLLOWUP = 32777,
+    ID_APP_EXIT = 57665,
+};
+
+// A view that handles commands routed to the active view (Symptom List, Magnify).
+class ICommandTarget
+{
+public:
+    virtual ~ICommandTarget() = default;
+    virtual bool IsCommandEnabled(int commandId) const = 0;
+    virtual void OnCommand(int commandId) = 0;
+};
+
+} // namespace quillon

@@ -1,0 +1,18 @@
+// The four document templates, in the order they are registered.
+#include "app/MainFrame.h"
+#include "app/QuillonApp.h"
+#include "caserecord/CrFollow.h"
+
+namespace quillon {
+
+std::vector<CDocTemplate> CreateDocTemplates()
+{
+    return {
+        {1, "CQuillonView", [](CQuillonApp&) -> QWidget* { return new CQuillonView(); }},
+        {2, "CRepView", [](CQuillonApp&) -> QWidget* { return new CQuillonView(); }},
+        {3, "CRepCmpVw", [](CQuillonApp&) -> QWidget* { return new CQuillonView(); }},
+        {4, "CCrFollow", [](CQuillonApp& app) -> QWidget* { return new CCrFollow(app); }},
+    };
+}
+
+} // namespace quillon

@@ -1,0 +1,64 @@
+// The main frame: the menu, the accelerators and the area that holds the child frames.
+#pragma once
+
+#include <QMainWindow>
+#include <QMdiSubWindow>
+
+#include <map>
+
+class QAction;
+class QMdiArea;
+class QMenu;
+
+namespace quillon {
+
+class CQuillonApp;
+
+class CMainFrame final : public QMainWindow
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(CMainFrame)
+
+public:
+    explicit CMainFrame(CQuillonApp& app);
+
+    QMdiArea* MdiArea() const { return m_pMdiArea; }
+    QAction* Action(int commandId) const;
+    QMenu* FileMenu() const { return m_pFileMenu; }
+    QMenu* ViewMenu() const { return m_pViewMenu; }
+
+    // Enables and disables the commands from the current state, as the update handlers do.
+    void UpdateCommandUI();
+
+private:
+    QAction* AddCommand(QMenu* menu, int commandId, const QString& text);
+    void RouteToActiveView(int commandId);
+
+    CQuillonApp& m_app;
+    QMdiArea* m_pMdiArea = nullptr;
+    QMenu* m_pFileMenu = nullptr;
+    QMenu* m_pViewMenu = nullptr;
+    std::map<int, QAction*> m_actions;
+};
+
+// A child frame: holds one view; adds nothing to the framework's child window.
+class CChildFrame final : public QMdiSubWindow
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(CChildFrame)
+
+public:
+    explicit CChildFrame(QWidget* parent = nullptr) : QMdiSubWindow(parent) {}
+};
+
+// The default view: draws nothing.
+class CQuillonView final : public QWidget
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(CQuillonView)
+
+public:
+    explicit CQuillonView(QWidget* parent = nullptr) : QWidget(parent) {}
+};
+
+} // namespace quillon

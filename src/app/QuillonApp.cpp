@@ -1,0 +1,228 @@
+// The application object: start-up, exit, the open views and the top-level commands.
+#include "app/QuillonApp.h"
+
+#include "app/BoxMessageSink.h"
+#include "app/MainFrame.h"
+#include "app/UserChoices.h"
+#include "casedata/SelectPatientDialog.h"
+#include "casedata/TextCodec.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+#include <new>
+
+namespace quillon {
+namespace {
+
+IMessageSink& BoxSink()
+{
+    static CBoxMessageSink sink;
+    return sink;
+}
+
+} // namespace
+
+QString FromData(std::string_view bytes)
+{
+    const std::string utf8 = Cp1252ToUtf8(bytes);
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+std::string ToData(const QString& text)
+{
+    const QByteArray utf8 = text.toUtf8();
+    return Utf8ToCp1252(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
+}
+
+CQuillonApp::CQuillonApp(int& argc, char** argv, CPracticeFolder folder, IMessageSink* sink, IUserChoices* choices)
+    : QApplication(argc, argv), CQuillonState(std::move(folder), sink ? *sink : BoxSink())
+{
+    setApplicationName(QStringLiteral("Quillon"));
+    if (!choices) {
+        m_ownedChoices = std::make_unique<CDialogUserChoices>();
+        choices = m_ownedChoices.get();
+    }
+    m_pChoices = choices;
+}
+
+CQuillonApp::~CQuillonApp()
+{
+    ExitInstance();
+}
+
+CQuillonApp* CQuillonApp::Instance()
+{
+    return qobject_cast<CQuillonApp*>(QCoreApplication::instance());
+}
+
+bool CQuillonApp::InitInstance()
+{
+    m_templates = CreateDocTemplates();
+    try {
+        LoadCatalogue();
+    } catch (const std::bad_alloc&) {
+        Sink().Show(kMsgInsufficientMemory);
+    }
+    m_pMainFrame = std::make_unique<CMainFrame>(*this);
+    m_pMainFrame->showMaximized();
+    return true;
+}
+
+void CQuillonApp::RunStartDialog()
+{
+    RunSelectPatientDialog();
+    if (m_pMainFrame)
+        m_pMainFrame->repaint();
+}
+
+void CQuillonApp::RunSelectPatientDialog()
+{
+    CSelectPatientDialog dialog(*this, m_pMainFrame.get());
+    if (dialog.exec() == QDialog::Accepted) {
+        switch (dialog.Choice()) {
+        case PatientChoice::RecordedSymptoms: RunRecordedSymptomsDialog(0); break;
+        case PatientChoice::OpenChart: OpenViewTemplate(2); break;
+        case PatientChoice::StayOpen:
+        case PatientChoice::NothingToOpen: break;
+        }
+    }
+    if (m_pMainFrame)
+        m_pMainFrame->UpdateCommandUI();
+}
+
+void CQuillonApp::ExitInstance()
+{
+    if (!m_pMainFrame && !m_pRemedyCatalogue && m_mapOpenViews.empty())
+        return;
+    m_pRemedyCatalogue.reset();
+    CloseAllViews();
+    ClearCaseStore();
+    m_pMainFrame.reset();
+}
+
+QWidget* CQuillonApp::OpenViewTemplate(int n)
+{
+    m_pCurrentTemplate = nullptr;
+    for (const CDocTemplate& docTemplate : m_templates)
+        if (docTemplate.number == n)
+            m_pCurrentTemplate = &docTemplate;
+    if (!m_pCurrentTemplate || n < 2 || n > 4 || !m_pMainFrame)
+        return nullptr;
+
+    QWidget* view = m_pCurrentTemplate->createView(*this);
+    if (!view)
+        return nullptr;
+    auto* frame = new CChildFrame();
+    frame->setAttribute(Qt::WA_DeleteOnClose);
+    frame->setWidget(view);
+    if (view->windowTitle().isEmpty())
+        view->setWindowTitle(QStringLiteral("Untitled"));
+    frame->setWindowTitle(view->windowTitle());
+    connect(view, &QWidget::windowTitleChanged, frame, &QWidget::setWindowTitle);
+    m_pMainFrame->MdiArea()->addSubWindow(frame);
+    frame->showMaximized();
+    m_pMainFrame->UpdateCommandUI();
+    return view;
+}
+
+void CQuillonApp::RegisterView(int key, QWidget* view)
+{
+    m_mapOpenViews[key] = view;
+}
+
+void CQuillonApp::UnregisterView(int key, QWidget* view)
+{
+    const auto it = m_mapOpenViews.find(key);
+    if (it != m_mapOpenViews.end() && (it->second == view || it->second.isNull()))
+        m_mapOpenViews.erase(it);
+}
+
+QWidget* CQuillonApp::OpenView(int key) const
+{
+    const auto it = m_mapOpenViews.find(key);
+    return it == m_mapOpenViews.end() ? nullptr : it->second.data();
+}
+
+void CQuillonApp::CloseAllViews()
+{
+    // Views remove themselves from the map when they are destroyed, so walk a copy.
+    const auto views = m_mapOpenViews;
+    for (const auto& [key, view] : views) {
+        if (view.isNull())
+            continue;
+        QWidget* frame = view->parentWidget();
+        while (frame && !qobject_cast<QMdiSubWindow*>(frame))
+            frame = frame->parentWidget();
+        if (frame) {
+            frame->close();
+            delete frame;
+        } else {
+            delete view.data();
+        }
+    }
+    m_mapOpenViews.clear();
+}
+
+void CQuillonApp::CloseViewsForCommand()
+{
+    m_bClosingAllViews = true;
+    CloseAllViews();
+    m_bClosingAllViews = false;
+}
+
+void CQuillonApp::OnSelectPatient()
+{
+    CloseViewsForCommand();
+    RunSelectPatientDialog();
+}
+
+void CQuillonApp::OnRecordedSymptoms()
+{
+    if (m_strPatientFile.empty())
+        return;
+    CloseViewsForCommand();
+    RunRecordedSymptomsDialog(0);
+    if (m_pMainFrame)
+        m_pMainFrame->UpdateCommandUI();
+}
+
+void CQuillonApp::RunRecordedSymptomsDialog(int nMode)
+{
+    (void)nMode;
+    // Until the visit chooser exists, the first visit is loaded as for a one-visit patient.
+    if (m_arrVisitDates.empty() && !LoadVisitIndex())
+        return;
+    if (LoadVisitForChart(*this, 0))
+        OpenViewTemplate(2);
+}
+
+void CQuillonApp::OnRepertorisation()
+{
+    if (m_mapSymptoms.empty()) {
+        Sink().Show("No Symptom recorded");
+        return;
+    }
+    CloseAllViews();
+    OpenViewTemplate(2);
+}
+
+void CQuillonApp::OnFullCaseRecord()
+{
+    if (m_strPatientFile.empty())
+        return;
+    m_bCaseRecordMode = true;
+    CloseViewsForCommand();
+    OpenViewTemplate(4);
+}
+
+void CQuillonApp::OnFollowup()
+{
+    if (m_strPatientFile.empty())
+        return;
+    m_bCaseRecordMode = false;
+    CloseViewsForCommand();
+    OpenViewTemplate(4);
+}
+
+} // namespace quillon

@@ -1,0 +1,93 @@
+// The application object: the shared state of the run plus the windows, templates and top-level commands.
+#pragma once
+
+#include "app/QuillonState.h"
+
+#include <QApplication>
+#include <QBrush>
+#include <QColor>
+#include <QPointer>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <vector>
+
+class QWidget;
+
+namespace quillon {
+
+class CMainFrame;
+class IUserChoices;
+
+// A document template: the number it is opened by and the view it creates in a new child frame.
+struct CDocTemplate
+{
+    int number = 0;
+    const char* viewName = "";
+    std::function<QWidget*(class CQuillonApp&)> createView;
+};
+
+// The four templates in their order: default view, chart, materia medica, case record.
+std::vector<CDocTemplate> CreateDocTemplates();
+
+class CQuillonApp final : public QApplication, public CQuillonState
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(CQuillonApp)
+
+public:
+    // sink and choices may be null: message boxes and the real file and printer dialogs are then used.
+    CQuillonApp(int& argc, char** argv, CPracticeFolder folder, IMessageSink* sink = nullptr,
+                IUserChoices* choices = nullptr);
+    ~CQuillonApp() override;
+
+    static CQuillonApp* Instance();
+
+    // Start-up up to the shown main frame (everything but the Select Patient dialog).
+    bool InitInstance();
+    // Runs the Select Patient dialog modally over the main frame, as start-up does last.
+    void RunStartDialog();
+    // Runs the Select Patient dialog and opens what the choice calls for.
+    void RunSelectPatientDialog();
+    void ExitInstance();
+
+    QWidget* OpenViewTemplate(int n);
+    void CloseAllViews();
+    void RegisterView(int key, QWidget* view);
+    void UnregisterView(int key, QWidget* view);
+    QWidget* OpenView(int key) const;
+
+    void OnSelectPatient();
+    void OnRecordedSymptoms();
+    void OnRepertorisation();
+    void OnFullCaseRecord();
+    void OnFollowup();
+
+    // Runs the Recorded Symptoms dialog in the given mode (0 recorded symptoms, 1 symptom list).
+    void RunRecordedSymptomsDialog(int nMode);
+
+    CMainFrame* MainFrame() const { return m_pMainFrame.get(); }
+    IUserChoices& Choices() const { return *m_pChoices; }
+    const CDocTemplate* CurrentTemplate() const { return m_pCurrentTemplate; }
+
+    const QColor m_crBackground{243, 243, 243};
+    const QBrush m_hbrBackground{m_crBackground};
+    std::map<int, QPointer<QWidget>> m_mapOpenViews;
+
+private:
+    void CloseViewsForCommand();
+
+    std::unique_ptr<IMessageSink> m_ownedSink;
+    std::unique_ptr<IUserChoices> m_ownedChoices;
+    IUserChoices* m_pChoices = nullptr;
+    std::vector<CDocTemplate> m_templates;
+    const CDocTemplate* m_pCurrentTemplate = nullptr;
+    std::unique_ptr<CMainFrame> m_pMainFrame;
+};
+
+// Converts a text of the data files (Windows-1252) for display, and back.
+QString FromData(std::string_view bytes);
+std::string ToData(const QString& text);
+
+} // namespace quillon

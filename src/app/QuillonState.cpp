@@ -1,0 +1,23 @@
+// The shared state of one run.
+#include "app/QuillonState.h"
+
+namespace quillon {
+
+// The case store keeps a pointer to the folder member, which is constructed before it is used.
+CQuillonState::CQuillonState(CPracticeFolder folder, IMessageSink& sink)
+    : CCaseStore(m_folder, sink), m_folder(std::move(folder)), m_rowLayout(RowLayout::Build())
+{
+}
+
+CQuillonState::~CQuillonState()
+{
+    m_pRemedyCatalogue.reset();
+    ClearCaseStore();
+}
+
+void CQuillonState::LoadCatalogue()
+{
+    m_pRemedyCatalogue = std::make_unique<CRemedyCatalogue>(m_folder, Sink());
+}
+
+} // namespace quillon

@@ -1,0 +1,25 @@
+// The real file and printer dialogs.
+#include "app/UserChoices.h"
+
+#include <QFileDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace quillon {
+
+std::optional<QString> CDialogUserChoices::ChooseSaveFile(QWidget* parent, const QString& caption,
+                                                         const QString& suggestedName, const QString& filter)
+{
+    const QString chosen = QFileDialog::getSaveFileName(parent, caption, suggestedName, filter);
+    if (chosen.isEmpty())
+        return std::nullopt;
+    return chosen;
+}
+
+bool CDialogUserChoices::ChoosePrinter(QWidget* parent, QPrinter& printer)
+{
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+} // namespace quillon

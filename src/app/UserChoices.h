@@ -1,0 +1,34 @@
+// The questions the program asks through standard dialogs (where to save, which printer), behind an
+// interface so that tests can answer them without a dialog.
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+class QPrinter;
+class QWidget;
+
+namespace quillon {
+
+class IUserChoices
+{
+public:
+    virtual ~IUserChoices() = default;
+    // The file to save to, or nothing when the user cancels.
+    virtual std::optional<QString> ChooseSaveFile(QWidget* parent, const QString& caption, const QString& suggestedName,
+                                                  const QString& filter) = 0;
+    // Sets up the printer; false when the user cancels.
+    virtual bool ChoosePrinter(QWidget* parent, QPrinter& printer) = 0;
+};
+
+// The real dialogs.
+class CDialogUserChoices final : public IUserChoices
+{
+public:
+    std::optional<QString> ChooseSaveFile(QWidget* parent, const QString& caption, const QString& suggestedName,
+                                          const QString& filter) override;
+    bool ChoosePrinter(QWidget* parent, QPrinter& printer) override;
+};
+
+} // namespace quillon

@@ -1,0 +1,267 @@
+// Loading, pruning and restoring the recorded symptoms of one visit.
+#include "casedata/CaseStore.h"
+
+#include "casedata/ByteReader.h"
+#include "casedata/TextCodec.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <new>
+
+namespace quillon {
+namespace {
+
+constexpr std::size_t kFileHeaderSize = 8;
+constexpr std::size_t kBlockHeaderSize = 10;
+constexpr int kRecordOverhead = 14; // header 8, level 2, tail words 4
+
+template <typename T>
+void EraseAt(std::vector<T>& list, std::size_t index)
+{
+    if (index < list.size())
+        list.erase(list.begin() + static_cast<std::ptrdiff_t>(index));
+}
+
+// Removes the first clipboard entry whose text equals `text` without regard to letter case.
+void RemoveFromClipboard(std::vector<CSymptomRecord*>& clipboard, const std::string& text)
+{
+    const auto hit = std::find_if(clipboard.begin(), clipboard.end(),
+                                  [&](const CSymptomRecord* r) { return EqualsNoCase(r->m_pszText, text); });
+    if (hit != clipboard.end())
+        clipboard.erase(hit);
+}
+
+enum class RecordResult { Ok, EndMarker, BadRemedyCount, BadText, Truncated };
+
+// Reads one symptom record at the reader's position into `record`.
+RecordResult ReadSymptomRecord(ByteReader& in, CSymptomRecord& record)
+{
+    std::uint16_t length = 0, kind = 0, type = 0, count = 0;
+    if (!in.ReadU16(length) || !in.ReadU16(kind) || !in.ReadU16(type) || !in.ReadU16(count))
+        return RecordResult::Truncated;
+    if (length == 0)
+        return RecordResult::EndMarker;
+    if (count == 0)
+        return RecordResult::BadRemedyCount;
+
+    std::span<const std::uint8_t> entries;
+    std::uint16_t level = 0;
+    if (!in.ReadBytes(3 * static_cast<std::size_t>(count), entries) || !in.ReadU16(level))
+        return RecordResult::Truncated;
+    const int textLength = static_cast<int>(length) - 3 * static_cast<int>(count) - kRecordOverhead;
+    if (textLength < 1)
+        return RecordResult::BadText;
+    std::uint16_t tail1 = 0, tail2 = 0;
+    if (!in.ReadText(static_cast<std::size_t>(textLength), record.m_pszText) || !in.ReadU16(tail1)
+        || !in.ReadU16(tail2))
+        return RecordResult::Truncated;
+
+    // The text ends at its first zero byte, as a zero-terminated text would.
+    if (const auto nul = record.m_pszText.find('\0'); nul != std::string::npos)
+        record.m_pszText.resize(nul);
+    record.m_pRemedies.assign(entries.begin(), entries.end());
+    record.m_pRemedies.push_back(0);
+    record.m_nLength = length;
+    record.m_nRemedyCount = count;
+    record.m_nType = type;
+    record.m_nKind = kind;
+    record.m_nLevel = level;
+    // The tail words are read over their preset values (26 and -1) two bytes wide, so the upper
+    // half of the second one stays set.
+    record.m_nTailWord1 = static_cast<int>(tail1);
+    record.m_nTailWord2 = static_cast<int>(0xFFFF0000u | tail2);
+    return RecordResult::Ok;
+}
+
+} // namespace
+
+std::string FormatVisitDate(std::uint16_t first, std::uint16_t second, std::uint16_t year)
+{
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%02d/%02d/%4d", first, second, year);
+    return buffer;
+}
+
+int CCaseStore::AddClearListener(ClearListener listener)
+{
+    m_clearListeners.emplace_back(m_nextListenerId, std::move(listener));
+    return m_nextListenerId++;
+}
+
+void CCaseStore::RemoveClearListener(int id)
+{
+    std::erase_if(m_clearListeners, [id](const auto& entry) { return entry.first == id; });
+}
+
+bool CCaseStore::OpenSymptomFile(std::vector<std::uint8_t>& bytes) const
+{
+    const ReadStatus status = m_folder->ReadFile(m_strPatientFile + ".rsy", bytes);
+    if (status == ReadStatus::OutOfMemory)
+        throw std::bad_alloc();
+    return status == ReadStatus::Ok;
+}
+
+bool CCaseStore::LoadVisitIndex()
+{
+    m_arrVisitOffsets.clear();
+    m_arrVisitDates.clear();
+    try {
+        std::vector<std::uint8_t> bytes;
+        if (!OpenSymptomFile(bytes)) {
+            m_sink->Show(kMsgCannotReadSymptomFile);
+            return false;
+        }
+        if (bytes.size() <= kFileHeaderSize) {
+            m_sink->Show(kMsgSymptomsNotAvailable);
+            return false;
+        }
+        ByteReader in(bytes);
+        std::size_t p = kFileHeaderSize;
+        while (p < bytes.size()) {
+            std::uint32_t blockLength = 0;
+            std::uint16_t first = 0, second = 0, year = 0;
+            if (!in.Seek(p) || !in.ReadU32(blockLength) || !in.ReadU16(first) || !in.ReadU16(second)
+                || !in.ReadU16(year)) {
+                m_arrVisitOffsets.clear();
+                m_arrVisitDates.clear();
+                m_sink->Show(kMsgSymptomFileIncomplete);
+                return false;
+            }
+            m_arrVisitOffsets.push_back(static_cast<std::uint32_t>(p));
+            m_arrVisitDates.push_back(FormatVisitDate(first, second, year));
+            p += kBlockHeaderSize + blockLength;
+        }
+        return true;
+    } catch (const std::bad_alloc&) {
+        m_arrVisitOffsets.clear();
+        m_arrVisitDates.clear();
+        m_sink->Show(kMsgInsufficientMemory);
+        return false;
+    }
+}
+
+bool CCaseStore::LoadVisitSymptoms(int nVisit)
+{
+    ClearCaseStore();
+    if (nVisit < 0 || nVisit >= static_cast<int>(m_arrVisitOffsets.size()))
+        return false;
+    try {
+        std::vector<std::uint8_t> bytes;
+        if (!OpenSymptomFile(bytes))
+            return false;
+        if (bytes.size() < kFileHeaderSize) {
+            m_sink->Show(kMsgSymptomsNotAvailable);
+            return false;
+        }
+        ByteReader in(bytes);
+        std::uint32_t blockLength = 0;
+        if (!in.Seek(m_arrVisitOffsets[static_cast<std::size_t>(nVisit)]) || !in.ReadU32(blockLength)
+            || !in.Skip(kBlockHeaderSize - 4)) {
+            m_sink->Show(kMsgSymptomFileIncomplete);
+            return false;
+        }
+        // An empty block is an empty visit; its records would otherwise be read from the next block.
+        std::uint64_t consumed = 0;
+        while (consumed < blockLength) {
+            auto record = std::make_unique<CSymptomRecord>();
+            switch (ReadSymptomRecord(in, *record)) {
+            case RecordResult::Ok: break;
+            case RecordResult::EndMarker: return false;
+            case RecordResult::BadRemedyCount: m_sink->Show(kMsgErrorInRemedyCount); return false;
+            case RecordResult::BadText: m_sink->Show(kMsgErrorInSymptom); return false;
+            case RecordResult::Truncated: m_sink->Show(kMsgSymptomFileIncomplete); return false;
+            }
+            consumed += static_cast<std::uint64_t>(record->m_nLength);
+            FileInKindIndex(record.get());
+            m_mapSymptomText.push_back(record->m_pszText);
+            m_mapRemedyCountText.push_back(std::to_string(record->m_nRemedyCount));
+            m_mapSymptoms.push_back(std::move(record));
+        }
+        m_nSymptomCount = LiveCount();
+        return true;
+    } catch (const std::bad_alloc&) {
+        m_sink->Show(kMsgInsufficientMemory);
+        return false;
+    }
+}
+
+void CCaseStore::FileInKindIndex(CSymptomRecord* record)
+{
+    switch (record->m_nKind) {
+    case kKindMind: m_mapMindSymptoms.push_back(record); break;
+    case kKindGeneral: m_mapGeneralSymptoms.push_back(record); break;
+    case kKindRest: m_mapRestSymptoms.push_back(record); break;
+    default: break; // any other kind enters no index at load
+    }
+}
+
+void CCaseStore::ClearCaseStore()
+{
+    for (const auto& [id, listener] : m_clearListeners)
+        listener();
+    ClearDependentState();
+    m_mapMindSymptoms.clear();
+    m_mapGeneralSymptoms.clear();
+    m_mapRestSymptoms.clear();
+    m_mapRepSymptoms.clear();
+    m_mapClipboard1.clear();
+    m_mapClipboard2.clear();
+    m_mapClipboard3.clear();
+    m_mapSymptomText.clear();
+    m_mapRemedyCountText.clear();
+    m_mapDeletedText.clear();
+    m_mapDeletedCountText.clear();
+    m_mapSymptoms.clear();
+    m_mapDeletedSymptoms.clear();
+    m_nSymptomCount = 0;
+}
+
+void CCaseStore::DeleteSymptom(int i)
+{
+    if (i < 0 || i >= LiveCount())
+        return;
+    const auto at = static_cast<std::size_t>(i);
+    if (at < m_mapRemedyCountText.size())
+        m_mapDeletedCountText.push_back(std::move(m_mapRemedyCountText[at]));
+    if (at < m_mapSymptomText.size())
+        m_mapDeletedText.push_back(std::move(m_mapSymptomText[at]));
+    CSymptomRecord* record = m_mapSymptoms[at].get();
+    for (auto* clipboard : {&m_mapClipboard1, &m_mapClipboard2, &m_mapClipboard3})
+        RemoveFromClipboard(*clipboard, record->m_pszText);
+    m_mapDeletedSymptoms.push_back(std::move(m_mapSymptoms[at]));
+    EraseAt(m_mapRemedyCountText, at);
+    EraseAt(m_mapSymptomText, at);
+    EraseAt(m_mapSymptoms, at);
+}
+
+void CCaseStore::RestoreDeletedSymptom(int j)
+{
+    if (j < 0 || j >= DeletedCount())
+        return;
+    const auto at = static_cast<std::size_t>(j);
+    if (at < m_mapDeletedText.size())
+        m_mapSymptomText.push_back(std::move(m_mapDeletedText[at]));
+    if (at < m_mapDeletedCountText.size())
+        m_mapRemedyCountText.push_back(std::move(m_mapDeletedCountText[at]));
+    m_mapSymptoms.push_back(std::move(m_mapDeletedSymptoms[at]));
+    EraseAt(m_mapDeletedText, at);
+    EraseAt(m_mapDeletedCountText, at);
+    EraseAt(m_mapDeletedSymptoms, at);
+}
+
+void CCaseStore::RebuildKindIndexes()
+{
+    m_mapMindSymptoms.clear();
+    m_mapGeneralSymptoms.clear();
+    m_mapRestSymptoms.clear();
+    for (const auto& record : m_mapSymptoms) {
+        if (record->m_nKind == kKindMind)
+            m_mapMindSymptoms.push_back(record.get());
+        else if (record->m_nKind == kKindGeneral)
+            m_mapGeneralSymptoms.push_back(record.get());
+        else
+            m_mapRestSymptoms.push_back(record.get());
+    }
+}
+
+} // namespace quillon

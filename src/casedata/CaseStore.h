@@ -1,0 +1,98 @@
+// The case store: one visit of one patient, loaded from the patient's ".rsy" file.
+#pragma once
+
+#include "casedata/MessageSink.h"
+#include "casedata/PracticeFolder.h"
+#include "casedata/SymptomRecord.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace quillon {
+
+// Messages of the loader.
+inline constexpr const char* kMsgCannotReadSymptomFile = "Cannot read recorded symptom File";
+inline constexpr const char* kMsgSymptomsNotAvailable = "Symptoms not available";
+inline constexpr const char* kMsgErrorInRemedyCount = "Error in Remedy Count";
+inline constexpr const char* kMsgErrorInSymptom = "Error in Symptom";
+inline constexpr const char* kMsgInsufficientMemory = "Insufficient memory";
+inline constexpr const char* kMsgSymptomFileIncomplete = "The recorded symptom file ends in the middle of a visit";
+
+// Date text of a visit block: "%02d/%02d/%4d" of its three date words.
+std::string FormatVisitDate(std::uint16_t first, std::uint16_t second, std::uint16_t year);
+
+// The lists below are dense (index = key) and keep file order. The live and deleted symptom lists own
+// their records; every other list only borrows them and is emptied whenever the store is cleared.
+class CCaseStore
+{
+public:
+    CCaseStore(const CPracticeFolder& folder, IMessageSink& sink) : m_folder(&folder), m_sink(&sink) {}
+    virtual ~CCaseStore() = default;
+    CCaseStore(const CCaseStore&) = delete;
+    CCaseStore& operator=(const CCaseStore&) = delete;
+
+    bool LoadVisitIndex();
+    bool LoadVisitSymptoms(int nVisit);
+    void ClearCaseStore();
+    void DeleteSymptom(int i);
+    // Appends deleted symptom j to the live lists and closes the gap it leaves in the deleted lists.
+    void RestoreDeletedSymptom(int j);
+    void RebuildKindIndexes();
+
+    int VisitCount() const { return static_cast<int>(m_arrVisitDates.size()); }
+    int LiveCount() const { return static_cast<int>(m_mapSymptoms.size()); }
+    int DeletedCount() const { return static_cast<int>(m_mapDeletedSymptoms.size()); }
+    int MindCount() const { return static_cast<int>(m_mapMindSymptoms.size()); }
+    int GeneralCount() const { return static_cast<int>(m_mapGeneralSymptoms.size()); }
+    int RestCount() const { return static_cast<int>(m_mapRestSymptoms.size()); }
+
+    // Called at every clear, before the records are freed, so that views drop what they borrow.
+    using ClearListener = std::function<void()>;
+    int AddClearListener(ClearListener listener);
+    void RemoveClearListener(int id);
+
+    const CPracticeFolder& Folder() const { return *m_folder; }
+    IMessageSink& Sink() const { return *m_sink; }
+
+    std::string m_strPatientFile;
+    std::vector<std::uint32_t> m_arrVisitOffsets;
+    std::vector<std::string> m_arrVisitDates;
+    std::string m_szVisitDate; // at most 14 characters
+
+    std::vector<std::unique_ptr<CSymptomRecord>> m_mapSymptoms;
+    std::vector<std::string> m_mapSymptomText;
+    std::vector<std::string> m_mapRemedyCountText;
+    std::vector<std::unique_ptr<CSymptomRecord>> m_mapDeletedSymptoms;
+    std::vector<std::string> m_mapDeletedText;
+    std::vector<std::string> m_mapDeletedCountText;
+
+    std::vector<CSymptomRecord*> m_mapMindSymptoms;
+    std::vector<CSymptomRecord*> m_mapGeneralSymptoms;
+    std::vector<CSymptomRecord*> m_mapRestSymptoms;
+
+    // Borrowers filled by the repertorisation.
+    std::vector<CSymptomRecord*> m_mapRepSymptoms;
+    std::vector<CSymptomRecord*> m_mapClipboard1;
+    std::vector<CSymptomRecord*> m_mapClipboard2;
+    std::vector<CSymptomRecord*> m_mapClipboard3;
+
+    int m_nSymptomCount = 0;
+
+protected:
+    // Derived stores empty their own record-dependent state here; called by ClearCaseStore.
+    virtual void ClearDependentState() {}
+
+private:
+    bool OpenSymptomFile(std::vector<std::uint8_t>& bytes) const;
+    void FileInKindIndex(CSymptomRecord* record);
+
+    const CPracticeFolder* m_folder;
+    IMessageSink* m_sink;
+    std::vector<std::pair<int, ClearListener>> m_clearListeners;
+    int m_nextListenerId = 1;
+};
+
+} // namespace quillon

@@ -1,0 +1,44 @@
+// The patient index "PatDet.txt": the physician and one row per patient.
+#pragma once
+
+#include "casedata/MessageSink.h"
+#include "casedata/PracticeFolder.h"
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace quillon {
+
+inline constexpr const char* kPatientIndexFile = "PatDet.txt";
+inline constexpr const char* kMsgCouldNotLoadPatients = "Could load Patient Information";
+inline constexpr std::size_t kMaxPatientField = 499;
+
+struct PatientRow
+{
+    std::string regNo;
+    std::string name;
+    std::string age;
+    std::string visitDate;
+
+    bool operator==(const PatientRow&) const = default;
+};
+
+struct PatientIndex
+{
+    std::string physician;
+    std::vector<PatientRow> rows; // list order, duplicates already dropped
+};
+
+// True when the line with registration number `regNo` is a duplicate: some row already listed
+// has a registration number that begins with it (letter case ignored). So 101 after 1015 is dropped.
+bool IsDuplicatePatient(const std::vector<PatientRow>& rows, std::string_view regNo);
+
+PatientIndex ParsePatientIndex(std::span<const std::uint8_t> bytes);
+
+// Reads "PatDet.txt" of the folder; shows "Could load Patient Information" when it cannot be read.
+std::optional<PatientIndex> LoadPatientIndex(const CPracticeFolder& folder, IMessageSink& sink);
+
+} // namespace quillon

@@ -1,0 +1,33 @@
+// Choosing a patient.
+#include "casedata/PatientSelection.h"
+
+namespace quillon {
+
+void SetCurrentPatient(CQuillonState& state, const PatientRow& row, const std::string& physician)
+{
+    state.m_strPatientFile = row.regNo;
+    state.m_strPatientName = row.name;
+    state.m_strPatientAge = row.age;
+    state.m_strListVisitDate = row.visitDate;
+    state.m_strPhysicianName = physician;
+}
+
+bool LoadVisitForChart(CQuillonState& state, int nVisit)
+{
+    const bool loaded = state.LoadVisitSymptoms(nVisit);
+    state.m_szVisitDate.clear();
+    if (nVisit >= 0 && nVisit < state.VisitCount())
+        state.m_szVisitDate = state.m_arrVisitDates[static_cast<std::size_t>(nVisit)].substr(0, 14);
+    return loaded && state.m_nSymptomCount >= 1;
+}
+
+PatientChoice ChooseCurrentPatient(CQuillonState& state)
+{
+    if (!state.LoadVisitIndex())
+        return PatientChoice::StayOpen;
+    if (state.VisitCount() > 1)
+        return PatientChoice::RecordedSymptoms;
+    return LoadVisitForChart(state, 0) ? PatientChoice::OpenChart : PatientChoice::NothingToOpen;
+}
+
+} // namespace quillon

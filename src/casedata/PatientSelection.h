@@ -1,0 +1,28 @@
+// What choosing a patient does to the shared state, shared by the Select Patient dialog and the report tool.
+#pragma once
+
+#include "app/QuillonState.h"
+#include "casedata/PatientIndex.h"
+
+namespace quillon {
+
+inline constexpr const char* kMsgSelectPatient = "Select Patient";
+
+// Copies a row of the patient list and the physician's name into the state, as a selection change does.
+void SetCurrentPatient(CQuillonState& state, const PatientRow& row, const std::string& physician);
+
+enum class PatientChoice {
+    StayOpen,         // the visit index could not be built: the dialog stays open
+    RecordedSymptoms, // several visits: the user chooses one in the Recorded Symptoms dialog
+    OpenChart,        // one visit, loaded with at least one symptom: the chart opens
+    NothingToOpen,    // one visit that could not be loaded or holds no symptom
+};
+
+// OK of the Select Patient dialog once a row is current: builds the visit index and, for a one-visit
+// patient, loads that visit.
+PatientChoice ChooseCurrentPatient(CQuillonState& state);
+
+// Loads visit nVisit and sets the visit date on show; true when it holds at least one symptom.
+bool LoadVisitForChart(CQuillonState& state, int nVisit);
+
+} // namespace quillon

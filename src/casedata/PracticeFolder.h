@@ -1,0 +1,51 @@
+// The working folder that the practice product exports into: finding and reading its files.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quillon {
+
+// File names are built in 100-byte buffers by the exporting product: a longer name cannot be one of its files.
+inline constexpr std::size_t kMaxFileNameLength = 99;
+
+// True for a name that stays inside the folder: not empty, no path separator, no drive, not "." or "..",
+// no zero byte, and at most kMaxFileNameLength characters.
+bool IsPlainFileName(std::string_view name) noexcept;
+
+enum class ReadStatus { Ok, NotFound, Unreadable, TooLarge, OutOfMemory };
+
+class CPracticeFolder final
+{
+public:
+    // Files larger than this are not read into memory: no export comes near it.
+    static constexpr std::uintmax_t kMaxFileSize = 512u * 1024u * 1024u;
+
+    CPracticeFolder() : m_root(".") {}
+    explicit CPracticeFolder(std::filesystem::path root) : m_root(std::move(root)) {}
+
+    const std::filesystem::path& Root() const noexcept { return m_root; }
+
+    // The file of that name, matched without regard to letter case (an exact match first),
+    // as the data comes from a system whose names ignore case. Empty for unsafe or missing names.
+    std::optional<std::filesystem::path> Locate(std::string_view name) const;
+
+    // Where a file of that name is written: the existing file of any letter case, or a new one.
+    std::optional<std::filesystem::path> PathForWriting(std::string_view name) const;
+
+    // Reads the whole file into `bytes`.
+    ReadStatus ReadFile(std::string_view name, std::vector<std::uint8_t>& bytes) const;
+
+private:
+    std::filesystem::path m_root;
+};
+
+// Writes a whole file or nothing: the bytes go to a temporary file beside the target, which then
+// replaces the target. Returns false (and leaves any existing target as it was) on any failure.
+bool WriteFileAtomically(const std::filesystem::path& target, std::string_view bytes);
+
+} // namespace quillon

@@ -1,0 +1,46 @@
+// The Select Patient dialog: the patient list of "PatDet.txt" under the physician's name.
+#pragma once
+
+#include "casedata/PatientIndex.h"
+#include "casedata/PatientSelection.h"
+
+#include <QDialog>
+
+class QLabel;
+class QTableWidget;
+
+namespace quillon {
+
+class CQuillonApp;
+
+class CSelectPatientDialog final : public QDialog
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(CSelectPatientDialog)
+
+public:
+    CSelectPatientDialog(CQuillonApp& app, QWidget* parent = nullptr);
+
+    int exec() override;
+
+    QTableWidget* List() const { return m_pList; }
+    QLabel* PhysicianLabel() const { return m_pPhysician; }
+
+    void accept() override;
+
+    // What OK decided; the caller opens what follows once the dialog is closed.
+    PatientChoice Choice() const { return m_choice; }
+
+private:
+    void OnSelectionChanged();
+    bool FillList();
+
+    CQuillonApp& m_app;
+    QTableWidget* m_pList = nullptr;
+    QLabel* m_pPhysician = nullptr;
+    PatientIndex m_index;
+    bool m_bLoaded = false;
+    PatientChoice m_choice = PatientChoice::NothingToOpen;
+};
+
+} // namespace quillon

@@ -1,0 +1,131 @@
+// Windows-1252 conversion and letter-case rules.
+#include "casedata/TextCodec.h"
+
+#include <array>
+#include <cstdint>
+
+namespace quillon {
+namespace {
+
+// Code points of bytes 0x80..0x9F; the undefined ones keep their own value.
+constexpr std::array<char32_t, 32> kHighControls = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+char32_t CodePoint(unsigned char byte)
+{
+    if (byte >= 0x80 && byte <= 0x9F)
+        return kHighControls[byte - 0x80];
+    return byte;
+}
+
+void AppendUtf8(std::string& out, char32_t cp)
+{
+    if (cp < 0x80) {
+        out.push_back(static_cast<char>(cp));
+    } else if (cp < 0x800) {
+        out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
+        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    } else {
+        out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
+        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    }
+}
+
+char ByteFor(char32_t cp)
+{
+    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF))
+        return static_cast<char>(cp);
+    for (std::size_t i = 0; i < kHighControls.size(); ++i)
+        if (kHighControls[i] == cp)
+            return static_cast<char>(0x80 + i);
+    return '?';
+}
+
+} // namespace
+
+std::string Cp1252ToUtf8(std::string_view bytes)
+{
+    std::string out;
+    out.reserve(bytes.size() + bytes.size() / 8);
+    for (char c : bytes)
+        AppendUtf8(out, CodePoint(static_cast<unsigned char>(c)));
+    return out;
+}
+
+std::string Utf8ToCp1252(std::string_view utf8)
+{
+    std::string out;
+    out.reserve(utf8.size());
+    std::size_t i = 0;
+    while (i < utf8.size()) {
+        const auto b0 = static_cast<unsigned char>(utf8[i]);
+        std::size_t len = b0 < 0x80 ? 1 : (b0 >> 5) == 0x6 ? 2 : (b0 >> 4) == 0xE ? 3 : (b0 >> 3) == 0x1E ? 4 : 0;
+        bool valid = len != 0 && i + len <= utf8.size();
+        char32_t cp = len == 1 ? b0 : len == 2 ? (b0 & 0x1F) : len == 3 ? (b0 & 0x0F) : (b0 & 0x07);
+        for (std::size_t k = 1; valid && k < len; ++k) {
+            const auto b = static_cast<unsigned char>(utf8[i + k]);
+            valid = (b & 0xC0) == 0x80;
+            cp = (cp << 6) | (b & 0x3F);
+        }
+        if (!valid) {
+            out.push_back(static_cast<char>(b0));
+            ++i;
+            continue;
+        }
+        out.push_back(ByteFor(cp));
+        i += len;
+    }
+    return out;
+}
+
+char ToLowerCp1252(char c) noexcept
+{
+    const auto b = static_cast<unsigned char>(c);
+    if ((b >= 'A' && b <= 'Z') || (b >= 0xC0 && b <= 0xDE && b != 0xD7))
+        return static_cast<char>(b + 32);
+    switch (b) {
+    case 0x8A: return static_cast<char>(0x9A); // S caron
+    case 0x8C: return static_cast<char>(0x9C); // OE
+    case 0x8E: return static_cast<char>(0x9E); // Z caron
+    case 0x9F: return static_cast<char>(0xFF); // Y diaeresis
+    default: return c;
+    }
+}
+
+char ToUpperCp1252(char c) noexcept
+{
+    const auto b = static_cast<unsigned char>(c);
+    if ((b >= 'a' && b <= 'z') || (b >= 0xE0 && b <= 0xFE && b != 0xF7))
+        return static_cast<char>(b - 32);
+    switch (b) {
+    case 0x9A: return static_cast<char>(0x8A);
+    case 0x9C: return static_cast<char>(0x8C);
+    case 0x9E: return static_cast<char>(0x8E);
+    case 0xFF: return static_cast<char>(0x9F);
+    default: return c;
+    }
+}
+
+char FoldCase(char c) noexcept { return ToLowerCp1252(c); }
+
+int CompareNoCase(std::string_view a, std::string_view b) noexcept
+{
+    const std::size_t n = a.size() < b.size() ? a.size() : b.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        const auto ca = static_cast<unsigned char>(FoldCase(a[i]));
+        const auto cb = static_cast<unsigned char>(FoldCase(b[i]));
+        if (ca != cb)
+            return ca < cb ? -1 : 1;
+    }
+    return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+}
+
+bool EqualsNoCase(std::string_view a, std::string_view b) noexcept
+{
+    return a.size() == b.size() && CompareNoCase(a, b) == 0;
+}
+
+} // namespace quillon

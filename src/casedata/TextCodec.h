@@ -1,0 +1,26 @@
+// Texts of the data files are single-byte Windows-1252: the core keeps the bytes and converts only for display.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace quillon {
+
+// Windows-1252 bytes to UTF-8. The five bytes that code page leaves undefined map to the C1 control
+// code points of the same value, so no byte is ever lost.
+std::string Cp1252ToUtf8(std::string_view bytes);
+
+// UTF-8 back to Windows-1252; characters the code page lacks become '?'. Invalid UTF-8 bytes are
+// taken as Windows-1252 bytes, so that text typed by the user always converts.
+std::string Utf8ToCp1252(std::string_view utf8);
+
+// Letter-case folding of the code page's letters (ASCII and the accented letters).
+char FoldCase(char c) noexcept;
+char ToUpperCp1252(char c) noexcept;
+char ToLowerCp1252(char c) noexcept;
+
+// Comparison without regard to letter case: < 0, 0 or > 0, comparing the lower-case forms.
+int CompareNoCase(std::string_view a, std::string_view b) noexcept;
+bool EqualsNoCase(std::string_view a, std::string_view b) noexcept;
+
+} // namespace quillon

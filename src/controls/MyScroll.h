@@ -1,0 +1,52 @@
+// The paged scroll bar: a scroll bar that keeps its own position and page and steps by fixed rules.
+#pragma once
+
+#include "controls/ScrollSteps.h"
+
+#include <QScrollBar>
+
+namespace quillon {
+
+class IMessageSink;
+
+class CMyScroll final : public QScrollBar
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(CMyScroll)
+
+public:
+    CMyScroll(Qt::Orientation orientation, QWidget* parent, int controlId = 0);
+
+    int Position() const { return m_steps.position; }
+    int Page() const { return m_steps.page; }
+    void SetPage(int page) { m_steps.page = page; }
+    // The range runs from 0 to maximum.
+    void SetRangeMaximum(int maximum);
+    int ControlId() const { return m_nControlId; }
+    // Where the "In LineMagnitude SBLineLeft" report goes; without a sink it is not shown.
+    void SetMessageSink(IMessageSink* sink) { m_pSink = sink; }
+
+    void LineBack();
+    void LineForward();
+    void LineLeft();
+    void LineRight();
+    void PageBack();
+    void PageLeft();
+    void PageForward();
+    void SetPosition(int position);
+
+Q_SIGNALS:
+    // The position changed through one of the stepping operations or a thumb drag.
+    void PositionStepped(int position);
+
+private:
+    void Push();
+    void OnAction(int action);
+
+    ScrollSteps m_steps;
+    int m_nControlId = 0;
+    IMessageSink* m_pSink = nullptr;
+    bool m_bPushing = false;
+};
+
+} // namespace quillon

@@ -1,0 +1,269 @@
+// The main frame, its commands and the Select Patient dialog, driven through the real widgets.
+#include "app/CommandIds.h"
+#include "app/MainFrame.h"
+#include "app/QuillonApp.h"
+#include "casedata/SelectPatientDialog.h"
+#include "fixtures/CaseWriters.h"
+#include "support/TempFolder.h"
+
+#include <QAction>
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTableWidget>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+using namespace quillon;
+using namespace quillon::fixtures;
+
+namespace {
+
+testing::TempFolder* g_folder = nullptr;
+RecordingMessageSink* g_sink = nullptr;
+
+fixtures::SymptomSpec Symptom(const char* text, char kind)
+{
+    fixtures::SymptomSpec s;
+    s.text = text;
+    s.kind = kind;
+    s.remedies = {{0, 3}, {1, 1}};
+    return s;
+}
+
+void WritePractice(const testing::TempFolder& folder)
+{
+    folder.Write("PatDet.txt", EncodePatientIndex("Dr. Meera Iyer", {{"101", "Asha Rao", "34", "05/11/2002"},
+                                                                      {"102", "Ben Cole", "7", "06/11/2002"},
+                                                                      {"103", "Cyrus Bay", "61", "01/02/2003"},
+                                                                      {"101", "Again", "1", "x"}}));
+    const VisitSpec v1{5, 11, 2002, {Symptom("MIND - ANXIETY", 'M'), Symptom("HEAD - PAIN", 'F')}};
+    const VisitSpec v2{6, 12, 2003, {Symptom("GENERALITIES - COLD", 'G')}};
+    folder.Write("101.rsy", EncodeRsy({v1}));
+    folder.Write("102.rsy", EncodeRsy({v1, v2}));
+    folder.Write("103.rsy", "RSYFILE1");
+    const auto images = EncodeCatalogue({{"Acon.", "Aconitum napellus", 0}, {"Bell.", "Belladonna", 0}});
+    folder.Write("drug.dat", images.drugDat);
+    folder.Write("drugl.dat", images.druglDat);
+    folder.Write("fulldrug.txt", images.fulldrugTxt);
+}
+
+// Runs `body` on the modal dialog once it is shown, while `open` runs it.
+void WithModalDialog(const std::function<void()>& open, const std::function<void(CSelectPatientDialog*)>& body)
+{
+    bool ran = false;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<CSelectPatientDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        ran = true;
+        body(dialog);
+        if (dialog->isVisible())
+            dialog->reject();
+    });
+    open();
+    QVERIFY(ran);
+}
+
+void ClickRow(QTableWidget* list, int row)
+{
+    const QRect rect = list->visualRect(list->model()->index(row, 1));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
+}
+
+} // namespace
+
+class TestAppShell final : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init()
+    {
+        g_sink->Clear();
+        auto* app = CQuillonApp::Instance();
+        app->CloseAllViews();
+        app->MainFrame()->MdiArea()->closeAllSubWindows();
+        app->ClearCaseStore();
+        app->m_strPatientFile.clear();
+        app->m_arrVisitDates.clear();
+        app->m_arrVisitOffsets.clear();
+        app->MainFrame()->UpdateCommandUI();
+    }
+
+    void startUpShowsAnEmptyMaximisedFrameWithItsMenu()
+    {
+        CMainFrame* frame = CQuillonApp::Instance()->MainFrame();
+        QVERIFY(frame->isMaximized());
+        QCOMPARE(frame->windowTitle(), QStringLiteral("Quillon"));
+        QVERIFY(frame->MdiArea()->subWindowList().isEmpty());
+        QStringList texts;
+        for (QAction* action : frame->FileMenu()->actions())
+            texts << (action->isSeparator() ? QStringLiteral("--") : action->text());
+        QCOMPARE(texts, (QStringList{QStringLiteral("Select &Patient  \tF2"), QStringLiteral("Recorded &Symptoms \tF6"),
+                                     QStringLiteral("&Repertorisation \tF5"), QStringLiteral("Symptom &List"),
+                                     QStringLiteral("--"), QStringLiteral("Full Case Record\tCtrl+U"),
+                                     QStringLiteral("Followup\tCtrl+F"), QStringLiteral("--"), QStringLiteral("E&xit")}));
+        QCOMPARE(frame->menuBar()->actions().at(0)->text(), QStringLiteral("&File"));
+        QCOMPARE(frame->menuBar()->actions().at(1)->text(), QStringLiteral("&View"));
+        QCOMPARE(frame->ViewMenu()->actions().at(0)->text(), QStringLiteral("&Magnify"));
+        QCOMPARE(frame->Action(ID_SELECT_PATIENT)->shortcut(), QKeySequence(Qt::Key_F2));
+        QCOMPARE(frame->Action(ID_RECORDED_SYMPTOMS)->shortcut(), QKeySequence(Qt::Key_F6));
+        QCOMPARE(frame->Action(ID_REPERTORISATION)->shortcut(), QKeySequence(Qt::Key_F5));
+        QCOMPARE(frame->Action(ID_FULL_CASE_RECORD)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_U));
+        QCOMPARE(frame->Action(ID_FOLLOWUP)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F));
+        QCOMPARE(frame->Action(ID_SELECT_PATIENT)->statusTip(), QStringLiteral("Select Patient"));
+        QCOMPARE(frame->Action(ID_RECORDED_SYMPTOMS)->statusTip(), QStringLiteral("Recorded Symptoms for All dates"));
+    }
+
+    void cancellingLeavesOnlySelectPatientAndExit()
+    {
+        auto* app = CQuillonApp::Instance();
+        WithModalDialog([&] { app->RunStartDialog(); }, [](CSelectPatientDialog* dialog) {
+            QTest::mouseClick(dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel), Qt::LeftButton);
+        });
+        CMainFrame* frame = app->MainFrame();
+        Q_EMIT frame->FileMenu()->aboutToShow();
+        QStringList enabled;
+        for (QAction* action : frame->FileMenu()->actions())
+            if (!action->isSeparator() && action->isEnabled())
+                enabled << action->text();
+        QCOMPARE(enabled, (QStringList{QStringLiteral("Select &Patient  \tF2"), QStringLiteral("E&xit")}));
+        QVERIFY(!frame->Action(ID_MAGNIFY)->isEnabled());
+    }
+
+    void listShowsColumnsRowsAndPhysician()
+    {
+        WithModalDialog([] { CQuillonApp::Instance()->RunStartDialog(); }, [](CSelectPatientDialog* dialog) {
+            QCOMPARE(dialog->windowTitle(), QStringLiteral("Select Patient"));
+            QTableWidget* list = dialog->List();
+            QCOMPARE(dialog->PhysicianLabel()->text(), QStringLiteral("Dr. Meera Iyer"));
+            QCOMPARE(list->rowCount(), 3); // the repeated 101 is dropped
+            const QStringList titles{QStringLiteral("Reg No"), QStringLiteral("Patient Name"), QStringLiteral("Age"),
+                                     QStringLiteral("Visit Date")};
+            const int widths[] = {50, 230, 50, 78};
+            for (int c = 0; c < 4; ++c) {
+                QCOMPARE(list->horizontalHeaderItem(c)->text(), titles[c]);
+                QCOMPARE(list->columnWidth(c), widths[c]);
+            }
+            QCOMPARE(list->item(0, 0)->textAlignment() & Qt::AlignHorizontal_Mask, int(Qt::AlignRight));
+            QCOMPARE(list->item(0, 1)->textAlignment() & Qt::AlignHorizontal_Mask, int(Qt::AlignLeft));
+            QCOMPARE(list->item(0, 2)->textAlignment() & Qt::AlignHorizontal_Mask, int(Qt::AlignRight));
+            QCOMPARE(list->item(0, 1)->text(), QStringLiteral("Asha Rao"));
+            QCOMPARE(list->item(1, 3)->text(), QStringLiteral("06/11/2002"));
+            QVERIFY(list->showGrid());
+            QCOMPARE(list->selectionBehavior(), QAbstractItemView::SelectRows);
+            QCOMPARE(list->palette().color(QPalette::Base), QColor(255, 255, 240));
+        });
+    }
+
+    void okWithoutARowAsksForOneAndStaysOpen()
+    {
+        WithModalDialog([] { CQuillonApp::Instance()->RunStartDialog(); }, [](CSelectPatientDialog* dialog) {
+            QTest::mouseClick(dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok), Qt::LeftButton);
+            QVERIFY(dialog->isVisible());
+            QCOMPARE(g_sink->Texts(), std::vector<std::string>{"Select Patient"});
+        });
+    }
+
+    void enterOnAOneVisitPatientOpensTheChart()
+    {
+        auto* app = CQuillonApp::Instance();
+        WithModalDialog([&] { app->RunStartDialog(); }, [&](CSelectPatientDialog* dialog) {
+            ClickRow(dialog->List(), 0);
+            QCOMPARE(app->m_strPatientName, std::string("Asha Rao"));
+            QTest::keyClick(dialog->List(), Qt::Key_Return);
+            QVERIFY(!dialog->isVisible());
+        });
+        QCOMPARE(app->m_strPatientFile, std::string("101"));
+        QCOMPARE(app->m_nSymptomCount, 2);
+        QCOMPARE(app->m_szVisitDate, std::string("05/11/2002"));
+        QCOMPARE(app->CurrentTemplate()->number, 2);
+        QCOMPARE(app->MainFrame()->MdiArea()->subWindowList().size(), 1);
+        QVERIFY(app->MainFrame()->Action(ID_REPERTORISATION)->isEnabled());
+        QVERIFY(app->MainFrame()->Action(ID_FOLLOWUP)->isEnabled());
+        QVERIFY(g_sink->Messages().empty());
+    }
+
+    void cancelAfterSelectingMakesThePatientCurrentWithoutLoading()
+    {
+        auto* app = CQuillonApp::Instance();
+        WithModalDialog([&] { app->RunStartDialog(); }, [&](CSelectPatientDialog* dialog) {
+            ClickRow(dialog->List(), 1);
+            QTest::keyClick(dialog, Qt::Key_Escape);
+        });
+        QCOMPARE(app->m_strPatientFile, std::string("102"));
+        QCOMPARE(app->m_strPhysicianName, std::string("Dr. Meera Iyer"));
+        QCOMPARE(app->LiveCount(), 0);
+        QVERIFY(app->MainFrame()->Action(ID_RECORDED_SYMPTOMS)->isEnabled());
+        QVERIFY(app->MainFrame()->Action(ID_FULL_CASE_RECORD)->isEnabled());
+        QVERIFY(!app->MainFrame()->Action(ID_REPERTORISATION)->isEnabled());
+    }
+
+    void patientWithoutSymptomsKeepsTheDialogOpen()
+    {
+        auto* app = CQuillonApp::Instance();
+        WithModalDialog([&] { app->RunStartDialog(); }, [&](CSelectPatientDialog* dialog) {
+            const QRect rect = dialog->List()->visualRect(dialog->List()->model()->index(2, 0));
+            QTest::mouseClick(dialog->List()->viewport(), Qt::LeftButton, {}, rect.center());
+            QTest::mouseDClick(dialog->List()->viewport(), Qt::LeftButton, {}, rect.center());
+            QVERIFY(dialog->isVisible());
+            QCOMPARE(g_sink->Texts(), std::vector<std::string>{"Symptoms not available"});
+        });
+        QVERIFY(app->MainFrame()->MdiArea()->subWindowList().isEmpty());
+    }
+
+    void f2ClosesTheViewsBeforeTheDialog()
+    {
+        auto* app = CQuillonApp::Instance();
+        WithModalDialog([&] { app->RunStartDialog(); }, [&](CSelectPatientDialog* dialog) {
+            ClickRow(dialog->List(), 0);
+            QTest::keyClick(dialog->List(), Qt::Key_Return);
+        });
+        QCOMPARE(app->MainFrame()->MdiArea()->subWindowList().size(), 1);
+        // The views registered under their keys are closed by every top-level command.
+        app->RegisterView(kViewChart, app->MainFrame()->MdiArea()->subWindowList().at(0)->widget());
+        WithModalDialog([&] { app->OnSelectPatient(); }, [&](CSelectPatientDialog*) {
+            QVERIFY(app->MainFrame()->MdiArea()->subWindowList().isEmpty());
+            QVERIFY(app->m_mapOpenViews.empty());
+        });
+    }
+
+    void repertorisationWithoutSymptomsSaysSo()
+    {
+        auto* app = CQuillonApp::Instance();
+        app->OnRepertorisation();
+        QCOMPARE(g_sink->Texts(), std::vector<std::string>{"No Symptom recorded"});
+        QVERIFY(app->MainFrame()->MdiArea()->subWindowList().isEmpty());
+    }
+
+    void missingPatientIndexClosesTheDialogAsCancelled()
+    {
+        auto* app = CQuillonApp::Instance();
+        std::filesystem::rename(g_folder->Path() / "PatDet.txt", g_folder->Path() / "moved.txt");
+        app->RunStartDialog(); // returns at once: no modal dialog is left open
+        std::filesystem::rename(g_folder->Path() / "moved.txt", g_folder->Path() / "PatDet.txt");
+        QCOMPARE(g_sink->Texts(), std::vector<std::string>{"Could load Patient Information"});
+        QVERIFY(!QApplication::activeModalWidget());
+    }
+};
+
+int main(int argc, char** argv)
+{
+    testing::TempFolder folder;
+    WritePractice(folder);
+    RecordingMessageSink sink;
+    g_folder = &folder;
+    g_sink = &sink;
+    CQuillonApp app(argc, argv, CPracticeFolder(folder.Path()), &sink);
+    app.InitInstance();
+    TestAppShell test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "TestAppShell.moc"

@@ -1,0 +1,357 @@
+// The ".rsy" reader and the case store's operations.
+#include "casedata/CaseStore.h"
+#include "fixtures/CaseWriters.h"
+#include "support/TempFolder.h"
+#include "TestConfig.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+using namespace quillon;
+using namespace quillon::fixtures;
+using quillon::testing::TempFolder;
+
+namespace {
+
+SymptomSpec Symptom(std::string text, char kind, std::vector<RemedyGrade> remedies = {{1, 2}})
+{
+    SymptomSpec s;
+    s.text = std::move(text);
+    s.kind = kind;
+    s.remedies = std::move(remedies);
+    return s;
+}
+
+struct Fixture
+{
+    TempFolder temp;
+    CPracticeFolder folder{temp.Path()};
+    RecordingMessageSink sink;
+    CCaseStore store{folder, sink};
+
+    explicit Fixture(std::string_view rsy, std::string regNo = "101")
+    {
+        temp.Write(regNo + ".rsy", rsy);
+        store.m_strPatientFile = std::move(regNo);
+    }
+};
+
+VisitSpec ThreeKinds()
+{
+    VisitSpec v{5, 11, 2002, {}};
+    v.symptoms = {Symptom("MIND - ANXIETY", 'M', {{238, 3}, {0, 1}}), Symptom("GENERALITIES - COLD", 'G'),
+                  Symptom("HEAD - PAIN", 'F', {{4, 2}})};
+    return v;
+}
+
+std::string ReadTestData(const char* name)
+{
+    std::ifstream in(std::string(QUILLON_TEST_DATA) + "/" + name, std::ios::binary);
+    std::ostringstream out;
+    out << in.rdbuf();
+    return out.str();
+}
+
+} // namespace
+
+TEST(RemedyCode, DecodingFollowsTheBase222RuleWithAbsoluteValue)
+{
+    EXPECT_EQ(DecodeRemedyCode(34, 50), 238);
+    EXPECT_EQ(DecodeRemedyCode(33, 34), 0);
+    EXPECT_EQ(DecodeRemedyCode(33, 30), 4); // below the offset: the absolute value
+    EXPECT_EQ(DecodeGrade('3'), 3);
+    for (int code : {0, 1, 221, 222, 633, 6552, 6553, 20000}) {
+        const auto [high, low] = EncodeRemedyCode(code);
+        EXPECT_EQ(DecodeRemedyCode(high, low), code) << code;
+    }
+}
+
+TEST(VisitIndex, ListsEveryBlockWithItsDate)
+{
+    VisitSpec second = ThreeKinds();
+    second.day = 6;
+    second.month = 1;
+    second.year = 2003;
+    Fixture f(EncodeRsy({ThreeKinds(), second}));
+    ASSERT_TRUE(f.store.LoadVisitIndex());
+    EXPECT_EQ(f.store.m_arrVisitDates, (std::vector<std::string>{"05/11/2002", "06/01/2003"}));
+    ASSERT_EQ(f.store.m_arrVisitOffsets.size(), 2u);
+    EXPECT_EQ(f.store.m_arrVisitOffsets[0], 8u);
+    EXPECT_EQ(f.store.m_arrVisitOffsets[1], 8u + EncodeVisitBlock(ThreeKinds()).size());
+    EXPECT_TRUE(f.sink.Messages().empty());
+}
+
+TEST(VisitIndex, FailuresGiveTheirMessages)
+{
+    {
+        Fixture f("RSYFILE1"); // header only
+        EXPECT_FALSE(f.store.LoadVisitIndex());
+        EXPECT_EQ(f.sink.Texts(), std::vector<std::string>{"Symptoms not available"});
+        EXPECT_EQ(f.store.VisitCount(), 0);
+    }
+    {
+        Fixture f(EncodeRsy({ThreeKinds()}));
+        f.store.m_strPatientFile = "999";
+        EXPECT_FALSE(f.store.LoadVisitIndex());
+        EXPECT_EQ(f.sink.Texts(), std::vector<std::string>{"Cannot read recorded symptom File"});
+    }
+    {
+        // A block header cut short by the end of the file.
+        Fixture f(EncodeRsy({ThreeKinds()}) + std::string("\x05\x00\x00", 3));
+        EXPECT_FALSE(f.store.LoadVisitIndex());
+        EXPECT_EQ(f.sink.Texts(), std::vector<std::string>{kMsgSymptomFileIncomplete});
+        EXPECT_EQ(f.store.VisitCount(), 0);
+    }
+}
+
+TEST(VisitIndex, RegistrationNumbersThatLeaveTheFolderAreRefused)
+{
+    Fixture f(EncodeRsy({ThreeKinds()}));
+    std::filesystem::create_directories(f.temp.Path() / "sub");
+    f.temp.Write("sub/7.rsy", EncodeRsy({ThreeKinds()}));
+    for (const char* regNo : {"sub/7", "../101", "/tmp/101", "sub\\7", "..", ""}) {
+        f.sink.Clear();
+        f.store.m_strPatientFile = regNo;
+        EXPECT_FALSE(f.store.LoadVisitIndex()) << regNo;
+        EXPECT_EQ(f.sink.Texts(), std::vector<std::string>{"Cannot read recorded symptom File"}) << regNo;
+    }
+}
+
+TEST(VisitIndex, FileNamesMatchWithoutRegardToCase)
+{
+    TempFolder temp;
+    temp.Write("AB12.RSY", EncodeRsy({ThreeKinds()}));
+    CPracticeFolder folder(temp.Path());
+    RecordingMessageSink sink;
+    CCaseStore store(folder, sink);
+    store.m_strPatientFile = "ab12";
+    EXPECT_TRUE(store.LoadVisitIndex());
+    EXPECT_TRUE(store.LoadVisitSymptoms(0));
+}
+
+TEST(VisitSymptoms, LoadsRecordsTextsCountsAndKindIndexes)
+{
+    Fixture f(EncodeRsy({ThreeKinds()}));
+    ASSERT_TRUE(f.store.LoadVisitIndex());
+    ASSERT_TRUE(f.store.LoadVisitSymptoms(0));
+    EXPECT_EQ(f.store.m_nSymptomCount, 3);
+    EXPECT_EQ(f.store.m_mapSymptomText, (std::vector<std::string>{"MIND - ANXIETY", "GENERALITIES - COLD", "HEAD - PAIN"}));
+    EXPECT_EQ(f.store.m_mapRemedyCountText, (std::vector<std::string>{"2", "1", "1"}));
+    ASSERT_EQ(f.store.MindCount(), 1);
+    ASSERT_EQ(f.store.GeneralCount(), 1);
+    ASSERT_EQ(f.store.RestCount(), 1);
+    EXPECT_EQ(f.store.m_mapMindSymptoms[0], f.store.m_mapSymptoms[0].get());
+    const CSymptomRecord& first = *f.store.m_mapSymptoms[0];
+    EXPECT_EQ(first.m_nRemedyCount, 2);
+    EXPECT_EQ(first.m_pRemedies.size(), 7u);
+    EXPECT_EQ(first.m_pRemedies.back(), 0);
+    EXPECT_EQ(first.Grade(0), 3);
+    EXPECT_EQ(first.RemedyCode(0), 238);
+    EXPECT_EQ(first.RemedyCode(1), 0);
+    EXPECT_EQ(first.m_nLength, 14 + 6 + 14);
+    EXPECT_EQ(first.m_nKind, 'M');
+    EXPECT_EQ(first.m_nType, 1);
+    EXPECT_EQ(first.m_nLevel, 2);
+    EXPECT_EQ(first.m_nTailWord1, 26);
+    EXPECT_EQ(first.m_nTailWord2, -1);
+}
+
+TEST(VisitSymptoms, RecordErrorsStopTheLoadKeepingEarlierRecords)
+{
+    struct Case
+    {
+        const char* name;
+        std::string badRecord;
+        std::vector<std::string> messages;
+    };
+    const std::string emptyText = EncodeSymptomRecord(Symptom("", 'F')); // L = 14 + 3N
+    std::string zeroCount = EncodeSymptomRecord(Symptom("abc", 'F', {}));
+    std::string zeroLength(16, '\0');
+    const std::vector<Case> cases = {
+        {"empty text", emptyText, {"Error in Symptom"}},
+        {"remedy count 0", zeroCount, {"Error in Remedy Count"}},
+        {"record length 0", zeroLength, {}},
+    };
+    for (const Case& c : cases) {
+        std::string records = EncodeSymptomRecord(Symptom("MIND - FEAR", 'M')) + c.badRecord
+            + EncodeSymptomRecord(Symptom("HEAD", 'F'));
+        std::string file = "RSYFILE1";
+        PutU32(file, static_cast<std::uint32_t>(records.size()));
+        PutU16(file, 1);
+        PutU16(file, 2);
+        PutU16(file, 2003);
+        file += records;
+        Fixture f(file);
+        ASSERT_TRUE(f.store.LoadVisitIndex()) << c.name;
+        EXPECT_FALSE(f.store.LoadVisitSymptoms(0)) << c.name;
+        EXPECT_EQ(f.sink.Texts(), c.messages) << c.name;
+        EXPECT_EQ(f.store.LiveCount(), 1) << c.name;
+        EXPECT_EQ(f.store.m_nSymptomCount, 0) << c.name;
+    }
+}
+
+TEST(VisitSymptoms, OverrunOfTheBlockEndsAfterTheRecordThatReachesIt)
+{
+    // B is one byte short of two records: the second record passes B and is the last one loaded,
+    // although a third record follows in the file.
+    const std::string r1 = EncodeSymptomRecord(Symptom("ONE", 'F'));
+    const std::string r2 = EncodeSymptomRecord(Symptom("TWO", 'F'));
+    const std::string r3 = EncodeSymptomRecord(Symptom("THREE", 'F'));
+    std::string file = "RSYFILE1";
+    PutU32(file, static_cast<std::uint32_t>(r1.size() + r2.size() - 1));
+    PutU16(file, 1);
+    PutU16(file, 1);
+    PutU16(file, 2004);
+    file += r1 + r2 + r3;
+    Fixture f(file);
+    ASSERT_TRUE(f.store.LoadVisitIndex());
+    ASSERT_TRUE(f.store.LoadVisitSymptoms(0));
+    EXPECT_EQ(f.store.m_mapSymptomText, (std::vector<std::string>{"ONE", "TWO"}));
+}
+
+TEST(VisitSymptoms, TruncatedFilesFailWithoutInventingData)
+{
+    const std::string whole = EncodeRsy({ThreeKinds()});
+    // Every cut inside the records of the block.
+    for (std::size_t cut = 8 + 10 + 1; cut < whole.size(); ++cut) {
+        Fixture f(whole.substr(0, cut));
+        ASSERT_TRUE(f.store.LoadVisitIndex()) << cut;
+        EXPECT_FALSE(f.store.LoadVisitSymptoms(0)) << cut;
+        EXPECT_EQ(f.sink.Texts(), std::vector<std::string>{kMsgSymptomFileIncomplete}) << cut;
+        EXPECT_EQ(f.store.m_nSymptomCount, 0);
+        for (const auto& record : f.store.m_mapSymptoms)
+            EXPECT_NE(record->m_pszText, "") << cut;
+    }
+}
+
+TEST(VisitSymptoms, EmptyBlockIsAnEmptyVisit)
+{
+    VisitSpec empty{1, 2, 2005, {}};
+    Fixture f(EncodeRsy({empty, ThreeKinds()}));
+    ASSERT_TRUE(f.store.LoadVisitIndex());
+    ASSERT_EQ(f.store.VisitCount(), 2);
+    EXPECT_TRUE(f.store.LoadVisitSymptoms(0));
+    EXPECT_EQ(f.store.LiveCount(), 0);
+    EXPECT_TRUE(f.store.LoadVisitSymptoms(1));
+    EXPECT_EQ(f.store.LiveCount(), 3);
+    EXPECT_FALSE(f.store.LoadVisitSymptoms(2));
+    EXPECT_FALSE(f.store.LoadVisitSymptoms(-1));
+}
+
+TEST(VisitSymptoms, BrokenFilesOfTheTestData)
+{
+    for (const char* name : {"BrokenTruncatedRecord.rsy", "BrokenHugeBlock.rsy", "BrokenHugeRemedyCount.rsy"}) {
+        Fixture f(ReadTestData(name));
+        if (f.store.LoadVisitIndex()) {
+            for (int v = 0; v < f.store.VisitCount(); ++v)
+                EXPECT_FALSE(f.store.LoadVisitSymptoms(v)) << name;
+        }
+        EXPECT_FALSE(f.sink.Messages().empty()) << name;
+    }
+}
+
+TEST(CaseStoreEdits, KindXEntersTheRestIndexOnlyAfterARebuild)
+{
+    VisitSpec v{1, 1, 2000, {Symptom("ODD", 'X'), Symptom("MIND", 'M')}};
+    Fixture f(EncodeRsy({v}));
+    ASSERT_TRUE(f.store.LoadVisitIndex());
+    ASSERT_TRUE(f.store.LoadVisitSymptoms(0));
+    EXPECT_EQ(f.store.RestCount(), 0);
+    f.store.DeleteSymptom(1);
+    f.store.RebuildKindIndexes();
+    EXPECT_EQ(f.store.RestCount(), 1);
+    EXPECT_EQ(f.store.MindCount(), 0);
+}
+
+TEST(CaseStoreEdits, DeleteMovesToTheDeletedListsAndClosesTheGap)
+{
+    Fixture f(EncodeRsy({ThreeKinds()}));
+    ASSERT_TRUE(f.store.LoadVisitIndex());
+    ASSERT_TRUE(f.store.LoadVisitSymptoms(0));
+    CSymptomRecord* general = f.store.m_mapSymptoms[1].get();
+    f.store.DeleteSymptom(1);
+    EXPECT_EQ(f.store.m_mapSymptomText, (std::vector<std::string>{"MIND - ANXIETY", "HEAD - PAIN"}));
+    EXPECT_EQ(f.store.m_mapRemedyCountText, (std::vector<std::string>{"2", "1"}));
+    EXPECT_EQ(f.store.m_mapDeletedText, std::vector<std::string>{"GENERALITIES - COLD"});
+    EXPECT_EQ(f.store.m_mapDeletedCountText, std::vector<std::string>{"1"});
+    ASSERT_EQ(f.store.DeletedCount(), 1);
+    EXPECT_EQ(f.store.m_mapDeletedSymptoms[0].get(), general);
+    EXPECT_EQ(f.store.m_nSymptomCount, 3);
+
+    f.store.DeleteSymptom(0);
+    f.store.DeleteSymptom(0);
+    EXPECT_EQ(f.store.LiveCount(), 0);
+    EXPECT_TRUE(f.store.m_mapSymptomText.empty());
+    EXPECT_TRUE(f.store.m_mapRemedyCountText.empty());
+    EXPECT_EQ(f.store.m_nSymptomCount, 3);
+    f.store.DeleteSymptom(0); // nothing left: ignored
+    EXPECT_EQ(f.store.DeletedCount(), 3);
+}
+
+TEST(CaseStoreEdits, DeleteRemovesTheFirstClipboardEntryOfTheSameTextIgnoringCase)
+{
+    VisitSpec v{1, 1, 2000, {Symptom("Head - Pain", 'F'), Symptom("HEAD - PAIN", 'F'), Symptom("Other", 'F')}};
+    Fixture f(EncodeRsy({v}));
+    ASSERT_TRUE(f.store.LoadVisitIndex());
+    ASSERT_TRUE(f.store.LoadVisitSymptoms(0));
+    auto* a = f.store.m_mapSymptoms[0].get();
+    auto* b = f.store.m_mapSymptoms[1].get();
+    auto* c = f.store.m_mapSymptoms[2].get();
+    f.store.m_mapClipboard2 = {c, b, a};
+    f.store.m_mapClipboard1 = {c};
+    f.store.DeleteSymptom(0); // "Head - Pain" matches b first on clipboard 2
+    EXPECT_EQ(f.store.m_mapClipboard2, (std::vector<CSymptomRecord*>{c, a}));
+    EXPECT_EQ(f.store.m_mapClipboard1, std::vector<CSymptomRecord*>{c});
+}
+
+TEST(CaseStoreEdits, RestoreAppendsInTheOrderRestored)
+{
+    VisitSpec v{1, 1, 2000, {Symptom("A", 'F'), Symptom("B", 'M'), Symptom("C", 'G'), Symptom("D", 'F')}};
+    Fixture f(EncodeRsy({v}));
+    ASSERT_TRUE(f.store.LoadVisitIndex());
+    ASSERT_TRUE(f.store.LoadVisitSymptoms(0));
+    f.store.DeleteSymptom(0); // A
+    f.store.DeleteSymptom(0); // B
+    f.store.DeleteSymptom(0); // C
+    f.store.RestoreDeletedSymptom(1); // B
+    EXPECT_EQ(f.store.m_mapSymptomText, (std::vector<std::string>{"D", "B"}));
+    EXPECT_EQ(f.store.m_mapDeletedText, (std::vector<std::string>{"A", "C"}));
+    f.store.RestoreDeletedSymptom(0); // A
+    f.store.RestoreDeletedSymptom(0); // C
+    EXPECT_EQ(f.store.m_mapSymptomText, (std::vector<std::string>{"D", "B", "A", "C"}));
+    EXPECT_EQ(f.store.m_mapRemedyCountText.size(), 4u);
+    EXPECT_EQ(f.store.DeletedCount(), 0);
+    f.store.RestoreDeletedSymptom(0); // nothing deleted: ignored
+    f.store.RebuildKindIndexes();
+    EXPECT_EQ(f.store.MindCount(), 1);
+    EXPECT_EQ(f.store.GeneralCount(), 1);
+    EXPECT_EQ(f.store.RestCount(), 2);
+}
+
+TEST(CaseStoreEdits, ReloadEmptiesEveryBorrowerAndTellsTheListeners)
+{
+    Fixture f(EncodeRsy({ThreeKinds()}));
+    ASSERT_TRUE(f.store.LoadVisitIndex());
+    ASSERT_TRUE(f.store.LoadVisitSymptoms(0));
+    f.store.DeleteSymptom(2);
+    f.store.m_mapClipboard1 = {f.store.m_mapSymptoms[0].get()};
+    f.store.m_mapClipboard3 = {f.store.m_mapSymptoms[1].get()};
+    f.store.m_mapRepSymptoms = {f.store.m_mapSymptoms[0].get()};
+    int cleared = 0;
+    const int id = f.store.AddClearListener([&] { ++cleared; });
+    ASSERT_TRUE(f.store.LoadVisitSymptoms(0));
+    EXPECT_EQ(cleared, 1);
+    EXPECT_TRUE(f.store.m_mapClipboard1.empty());
+    EXPECT_TRUE(f.store.m_mapClipboard3.empty());
+    EXPECT_TRUE(f.store.m_mapRepSymptoms.empty());
+    EXPECT_EQ(f.store.LiveCount(), 3); // deleted symptoms come back
+    EXPECT_EQ(f.store.DeletedCount(), 0);
+    f.store.RemoveClearListener(id);
+    f.store.ClearCaseStore();
+    EXPECT_EQ(cleared, 1);
+    EXPECT_EQ(f.store.m_nSymptomCount, 0);
+    EXPECT_EQ(f.store.VisitCount(), 1); // the visit index stays
+}

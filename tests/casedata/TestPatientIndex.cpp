@@ -1,0 +1,115 @@
+// The patient index "PatDet.txt" and choosing a patient.
+#include "app/QuillonState.h"
+#include "casedata/ByteReader.h"
+#include "casedata/PatientIndex.h"
+#include "casedata/PatientSelection.h"
+#include "fixtures/CaseWriters.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+using namespace quillon;
+using namespace quillon::fixtures;
+using quillon::testing::TempFolder;
+
+namespace {
+
+PatientIndex Parse(std::string_view text) { return ParsePatientIndex(AsBytes(text)); }
+
+std::vector<std::string> RegNos(const PatientIndex& index)
+{
+    std::vector<std::string> out;
+    for (const auto& row : index.rows)
+        out.push_back(row.regNo);
+    return out;
+}
+
+} // namespace
+
+TEST(PatientIndex, ReadsPhysicianAndRowsWithCrlfEnds)
+{
+    const PatientIndex index = Parse("Dr. S. Rao  \r\n101:A Patient:34:05/11/2002\r\n102:B Patient:7:06/11/2002  \r\n");
+    EXPECT_EQ(index.physician, "Dr. S. Rao");
+    ASSERT_EQ(index.rows.size(), 2u);
+    EXPECT_EQ(index.rows[0], (PatientRow{"101", "A Patient", "34", "05/11/2002"}));
+    EXPECT_EQ(index.rows[1], (PatientRow{"102", "B Patient", "7", "06/11/2002"}));
+}
+
+TEST(PatientIndex, PrefixDuplicatesAreDropped)
+{
+    // 101 after 1015 begins an existing row: dropped. The other order keeps both.
+    EXPECT_EQ(RegNos(Parse("Dr\n1015:X:1:d\n101:Y:2:d\n")), std::vector<std::string>{"1015"});
+    EXPECT_EQ(RegNos(Parse("Dr\n101:Y:2:d\n1015:X:1:d\n")), (std::vector<std::string>{"101", "1015"}));
+    // A repeated number keeps the first line's fields.
+    const PatientIndex index = Parse("Dr\n7:First:1:a\n7:Second:2:b\n");
+    ASSERT_EQ(index.rows.size(), 1u);
+    EXPECT_EQ(index.rows[0].name, "First");
+    // The prefix test ignores letter case.
+    EXPECT_EQ(RegNos(Parse("Dr\nAB12:X:1:d\nab:Y:2:d\n")), std::vector<std::string>{"AB12"});
+}
+
+TEST(PatientIndex, UnsettledInputStaysInsideTheText)
+{
+    // Last line without a line end, a zero byte ending the text, short lines and over-long fields.
+    EXPECT_EQ(Parse("Dr\n101:A:3:01/01/2001").rows.at(0).visitDate, "01/01/2001");
+    EXPECT_EQ(RegNos(Parse(std::string("Dr\n101:A:3:d\n") + '\0' + "102:B:4:d\n")), std::vector<std::string>{"101"});
+    const PatientIndex shortLine = Parse("Dr\n103:OnlyName\n104:N:5:d\n");
+    ASSERT_EQ(shortLine.rows.size(), 2u);
+    EXPECT_EQ(shortLine.rows[0], (PatientRow{"103", "OnlyName", "", ""}));
+    EXPECT_EQ(shortLine.rows[1].regNo, "104");
+    const PatientIndex longField = Parse("Dr\n1:" + std::string(800, 'n') + ":2:d\n");
+    EXPECT_EQ(longField.rows.at(0).name.size(), kMaxPatientField);
+    EXPECT_EQ(Parse("").rows.size(), 0u);
+    EXPECT_EQ(Parse("Dr only").physician, "Dr only");
+    // Blank lines are no patients; fields are not trimmed on the left.
+    const PatientIndex blanks = Parse("Dr\r\n\r\n 12: Name:3:d\r\n");
+    ASSERT_EQ(blanks.rows.size(), 1u);
+    EXPECT_EQ(blanks.rows[0].regNo, " 12");
+    EXPECT_EQ(blanks.rows[0].name, " Name");
+}
+
+TEST(PatientIndex, MissingFileGivesItsMessage)
+{
+    TempFolder temp;
+    CPracticeFolder folder(temp.Path());
+    RecordingMessageSink sink;
+    EXPECT_FALSE(LoadPatientIndex(folder, sink));
+    EXPECT_EQ(sink.Texts(), std::vector<std::string>{"Could load Patient Information"});
+    temp.Write("patdet.TXT", "Dr\n1:A:2:d\n");
+    sink.Clear();
+    EXPECT_TRUE(LoadPatientIndex(folder, sink));
+    EXPECT_TRUE(sink.Messages().empty());
+}
+
+TEST(PatientSelection, OneVisitLoadsSeveralVisitsAskAndFailuresStay)
+{
+    TempFolder temp;
+    SymptomSpec symptom;
+    symptom.text = "MIND - FEAR";
+    symptom.kind = 'M';
+    symptom.remedies = {{1, 3}};
+    temp.Write("1.rsy", EncodeRsy({{5, 11, 2002, {symptom}}}));
+    temp.Write("2.rsy", EncodeRsy({{5, 11, 2002, {symptom}}, {6, 12, 2003, {symptom}}}));
+    temp.Write("3.rsy", "RSYFILE1");
+    temp.Write("4.rsy", EncodeRsy({{1, 1, 2001, {}}}));
+    RecordingMessageSink sink;
+    CQuillonState state(CPracticeFolder(temp.Path()), sink);
+
+    SetCurrentPatient(state, {"1", "Ann", "30", "05/11/2002"}, "Dr");
+    EXPECT_EQ(state.m_strPatientName, "Ann");
+    EXPECT_EQ(state.m_strPhysicianName, "Dr");
+    EXPECT_EQ(ChooseCurrentPatient(state), PatientChoice::OpenChart);
+    EXPECT_EQ(state.m_szVisitDate, "05/11/2002");
+    EXPECT_EQ(state.m_nSymptomCount, 1);
+
+    SetCurrentPatient(state, {"2", "Bob", "40", ""}, "Dr");
+    EXPECT_EQ(ChooseCurrentPatient(state), PatientChoice::RecordedSymptoms);
+    EXPECT_EQ(state.VisitCount(), 2);
+
+    SetCurrentPatient(state, {"3", "Cy", "1", ""}, "Dr");
+    EXPECT_EQ(ChooseCurrentPatient(state), PatientChoice::StayOpen);
+    EXPECT_EQ(sink.Texts(), std::vector<std::string>{"Symptoms not available"});
+
+    SetCurrentPatient(state, {"4", "Di", "1", ""}, "Dr");
+    EXPECT_EQ(ChooseCurrentPatient(state), PatientChoice::NothingToOpen);
+}

@@ -1,0 +1,30 @@
+// Windows-1252 texts.
+#include "casedata/TextCodec.h"
+
+#include <gtest/gtest.h>
+
+using namespace quillon;
+
+TEST(TextCodec, ConvertsEveryByteAndBack)
+{
+    EXPECT_EQ(Cp1252ToUtf8("Caf\xE9 \x80 \x96"), "Caf\xC3\xA9 \xE2\x82\xAC \xE2\x80\x93");
+    std::string all;
+    for (int b = 1; b < 256; ++b)
+        all.push_back(static_cast<char>(b));
+    EXPECT_EQ(Utf8ToCp1252(Cp1252ToUtf8(all)), all);
+    EXPECT_EQ(Utf8ToCp1252("\xE4\xB8\xAD"), "?"); // not in the code page
+    EXPECT_EQ(Utf8ToCp1252("\xE9t\xE9"), "\xE9t\xE9"); // not UTF-8: taken as it is
+}
+
+TEST(TextCodec, CaseInsensitiveComparison)
+{
+    EXPECT_TRUE(EqualsNoCase("Head - PAIN", "head - pain"));
+    EXPECT_TRUE(EqualsNoCase("\xC9T\xC9", "\xE9t\xE9"));
+    EXPECT_FALSE(EqualsNoCase("Bell", "Bella"));
+    EXPECT_LT(CompareNoCase("acon", "Bell"), 0);
+    EXPECT_GT(CompareNoCase("Calc", "bell"), 0);
+    EXPECT_LT(CompareNoCase("Bell", "bella"), 0);
+    // Letters sort after '-' and '.', and '_' before letters, whatever their case.
+    EXPECT_LT(CompareNoCase("Nat-m", "Nata"), 0);
+    EXPECT_LT(CompareNoCase("A_", "Ab"), 0);
+}

@@ -1,0 +1,34 @@
+// A scratch practice folder for one test.
+#include "support/TempFolder.h"
+
+#include "fixtures/CaseWriters.h"
+
+#include <atomic>
+#include <string>
+#include <unistd.h>
+
+namespace quillon::testing {
+
+TempFolder::TempFolder()
+{
+    static std::atomic<int> counter{0};
+    m_path = std::filesystem::temp_directory_path()
+        / ("quillon-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+    std::filesystem::remove_all(m_path);
+    std::filesystem::create_directories(m_path);
+}
+
+TempFolder::~TempFolder()
+{
+    std::error_code ignored;
+    std::filesystem::remove_all(m_path, ignored);
+}
+
+std::filesystem::path TempFolder::Write(std::string_view name, std::string_view bytes) const
+{
+    const auto path = m_path / std::filesystem::path(std::string(name));
+    fixtures::WriteBytes(path, bytes);
+    return path;
+}
+
+} // namespace quillon::testing

@@ -1,0 +1,25 @@
+// A scratch practice folder for one test, removed when the test ends.
+#pragma once
+
+#include <filesystem>
+#include <string_view>
+
+namespace quillon::testing {
+
+class TempFolder final
+{
+public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    const std::filesystem::path& Path() const { return m_path; }
+    // Writes a file of the folder (bytes unchanged) and returns its path.
+    std::filesystem::path Write(std::string_view name, std::string_view bytes) const;
+
+private:
+    std::filesystem::path m_path;
+};
+
+} // namespace quillon::testing
