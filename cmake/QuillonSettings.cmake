@@ -2,7 +2,7 @@
 add_library(quillon_settings INTERFACE)
 target_compile_features(quillon_settings INTERFACE cxx_std_20)
 target_compile_options(quillon_settings INTERFACE
-  -Wall -Wextra -Wpedantic -Wold-style-cast -Wshadow=local)
+  -Wall -Wextra -Wpedantic -Wold-style-cast $<$<CXX_COMPILER_ID:GNU>:-Wshadow=local>)
 target_compile_definitions(quillon_settings INTERFACE
   QT_NO_CAST_FROM_ASCII QT_NO_CONTEXTLESS_CONNECT QT_NO_KEYWORDS)
 

@@ -9,6 +9,9 @@
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPixmap>
+#include <QScreen>
+#include <QTimer>
 
 #include <new>
 
@@ -39,6 +42,14 @@ CQuillonApp::CQuillonApp(int& argc, char** argv, CPracticeFolder folder, IMessag
     : QApplication(argc, argv), CQuillonState(std::move(folder), sink ? *sink : BoxSink())
 {
     setApplicationName(QStringLiteral("Quillon"));
+    // Liberation Sans stands in for the Windows dialog font, and dialogs share the background colour.
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPointSize(9);
+    setFont(font);
+    QPalette palette = QApplication::palette();
+    palette.setColor(QPalette::Window, m_crBackground);
+    palette.setColor(QPalette::Button, m_crBackground);
+    setPalette(palette);
     if (!choices) {
         m_ownedChoices = std::make_unique<CDialogUserChoices>();
         choices = m_ownedChoices.get();
@@ -65,6 +76,9 @@ bool CQuillonApp::InitInstance()
         Sink().Show(kMsgInsufficientMemory);
     }
     m_pMainFrame = std::make_unique<CMainFrame>(*this);
+    // Without a window manager a maximised window keeps its size: give it the whole screen first.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        m_pMainFrame->setGeometry(screen->availableGeometry());
     m_pMainFrame->showMaximized();
     return true;
 }
@@ -76,9 +90,28 @@ void CQuillonApp::RunStartDialog()
         m_pMainFrame->repaint();
 }
 
+void CQuillonApp::QuitWhenStartDialogShown(const QString& screenshotFile)
+{
+    m_bQuitWhenShown = true;
+    m_strScreenshotFile = screenshotFile;
+}
+
 void CQuillonApp::RunSelectPatientDialog()
 {
     CSelectPatientDialog dialog(*this, m_pMainFrame.get());
+    if (m_bQuitWhenShown) {
+        m_bQuitWhenShown = false;
+        // Runs inside the dialog's own event loop, once it is on the screen.
+        QTimer::singleShot(m_strScreenshotFile.isEmpty() ? 0 : 300, &dialog, [this, &dialog] {
+            if (!m_strScreenshotFile.isEmpty()) {
+                const QPixmap picture = QGuiApplication::primaryScreen()->grabWindow(0);
+                if (!picture.save(m_strScreenshotFile, "PNG"))
+                    qWarning("Cannot save the screenshot to %s", qPrintable(m_strScreenshotFile));
+            }
+            m_bQuitRequested = true;
+            dialog.done(QDialog::Rejected);
+        });
+    }
     if (dialog.exec() == QDialog::Accepted) {
         switch (dialog.Choice()) {
         case PatientChoice::RecordedSymptoms: RunRecordedSymptomsDialog(0); break;

@@ -38,8 +38,8 @@ class CQuillonApp final : public QApplication, public CQuillonState
 
 public:
     // sink and choices may be null: message boxes and the real file and printer dialogs are then used.
-    CQuillonApp(int& argc, char** argv, CPracticeFolder folder, IMessageSink* sink = nullptr,
-                IUserChoices* choices = nullptr);
+    CQuillonApp(
+        int& argc, char** argv, CPracticeFolder folder, IMessageSink* sink = nullptr, IUserChoices* choices = nullptr);
     ~CQuillonApp() override;
 
     static CQuillonApp* Instance();
@@ -51,6 +51,11 @@ public:
     // Runs the Select Patient dialog and opens what the choice calls for.
     void RunSelectPatientDialog();
     void ExitInstance();
+
+    // For scripts: once the start dialog is shown, save a picture of the screen (when a file is given)
+    // and end the run instead of waiting for the user.
+    void QuitWhenStartDialogShown(const QString& screenshotFile);
+    bool QuitRequested() const { return m_bQuitRequested; }
 
     QWidget* OpenViewTemplate(int n);
     void CloseAllViews();
@@ -83,6 +88,9 @@ private:
     IUserChoices* m_pChoices = nullptr;
     std::vector<CDocTemplate> m_templates;
     const CDocTemplate* m_pCurrentTemplate = nullptr;
+    bool m_bQuitWhenShown = false;
+    bool m_bQuitRequested = false;
+    QString m_strScreenshotFile;
     std::unique_ptr<CMainFrame> m_pMainFrame;
 };
 

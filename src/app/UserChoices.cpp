@@ -7,8 +7,8 @@
 
 namespace quillon {
 
-std::optional<QString> CDialogUserChoices::ChooseSaveFile(QWidget* parent, const QString& caption,
-                                                         const QString& suggestedName, const QString& filter)
+std::optional<QString> CDialogUserChoices::ChooseSaveFile(
+    QWidget* parent, const QString& caption, const QString& suggestedName, const QString& filter)
 {
     const QString chosen = QFileDialog::getSaveFileName(parent, caption, suggestedName, filter);
     if (chosen.isEmpty())

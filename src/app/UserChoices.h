@@ -16,8 +16,9 @@ class IUserChoices
 public:
     virtual ~IUserChoices() = default;
     // The file to save to, or nothing when the user cancels.
-    virtual std::optional<QString> ChooseSaveFile(QWidget* parent, const QString& caption, const QString& suggestedName,
-                                                  const QString& filter) = 0;
+    virtual std::optional<QString> ChooseSaveFile(
+        QWidget* parent, const QString& caption, const QString& suggestedName, const QString& filter)
+        = 0;
     // Sets up the printer; false when the user cancels.
     virtual bool ChoosePrinter(QWidget* parent, QPrinter& printer) = 0;
 };
@@ -26,8 +27,8 @@ public:
 class CDialogUserChoices final : public IUserChoices
 {
 public:
-    std::optional<QString> ChooseSaveFile(QWidget* parent, const QString& caption, const QString& suggestedName,
-                                          const QString& filter) override;
+    std::optional<QString> ChooseSaveFile(
+        QWidget* parent, const QString& caption, const QString& suggestedName, const QString& filter) override;
     bool ChoosePrinter(QWidget* parent, QPrinter& printer) override;
 };
 

@@ -15,8 +15,7 @@ constexpr std::size_t kFileHeaderSize = 8;
 constexpr std::size_t kBlockHeaderSize = 10;
 constexpr int kRecordOverhead = 14; // header 8, level 2, tail words 4
 
-template <typename T>
-void EraseAt(std::vector<T>& list, std::size_t index)
+template <typename T> void EraseAt(std::vector<T>& list, std::size_t index)
 {
     if (index < list.size())
         list.erase(list.begin() + static_cast<std::ptrdiff_t>(index));
@@ -25,8 +24,8 @@ void EraseAt(std::vector<T>& list, std::size_t index)
 // Removes the first clipboard entry whose text equals `text` without regard to letter case.
 void RemoveFromClipboard(std::vector<CSymptomRecord*>& clipboard, const std::string& text)
 {
-    const auto hit = std::find_if(clipboard.begin(), clipboard.end(),
-                                  [&](const CSymptomRecord* r) { return EqualsNoCase(r->m_pszText, text); });
+    const auto hit = std::find_if(
+        clipboard.begin(), clipboard.end(), [&](const CSymptomRecord* r) { return EqualsNoCase(r->m_pszText, text); });
     if (hit != clipboard.end())
         clipboard.erase(hit);
 }
@@ -111,6 +110,18 @@ bool CCaseStore::LoadVisitIndex()
             m_sink->Show(kMsgCannotReadSymptomFile);
             return false;
         }
+        return IndexVisits(bytes);
+    } catch (const std::bad_alloc&) {
+        m_sink->Show(kMsgInsufficientMemory);
+        return false;
+    }
+}
+
+bool CCaseStore::IndexVisits(std::span<const std::uint8_t> bytes)
+{
+    m_arrVisitOffsets.clear();
+    m_arrVisitDates.clear();
+    try {
         if (bytes.size() <= kFileHeaderSize) {
             m_sink->Show(kMsgSymptomsNotAvailable);
             return false;
@@ -149,6 +160,24 @@ bool CCaseStore::LoadVisitSymptoms(int nVisit)
         std::vector<std::uint8_t> bytes;
         if (!OpenSymptomFile(bytes))
             return false;
+        return ReadVisit(bytes, nVisit);
+    } catch (const std::bad_alloc&) {
+        m_sink->Show(kMsgInsufficientMemory);
+        return false;
+    }
+}
+
+bool CCaseStore::LoadVisitFromImage(std::span<const std::uint8_t> bytes, int nVisit)
+{
+    ClearCaseStore();
+    if (nVisit < 0 || nVisit >= static_cast<int>(m_arrVisitOffsets.size()))
+        return false;
+    return ReadVisit(bytes, nVisit);
+}
+
+bool CCaseStore::ReadVisit(std::span<const std::uint8_t> bytes, int nVisit)
+{
+    try {
         if (bytes.size() < kFileHeaderSize) {
             m_sink->Show(kMsgSymptomsNotAvailable);
             return false;

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -41,6 +42,10 @@ public:
     // Appends deleted symptom j to the live lists and closes the gap it leaves in the deleted lists.
     void RestoreDeletedSymptom(int j);
     void RebuildKindIndexes();
+
+    // The same from an image of the ".rsy" file already in memory.
+    bool IndexVisits(std::span<const std::uint8_t> bytes);
+    bool LoadVisitFromImage(std::span<const std::uint8_t> bytes, int nVisit);
 
     int VisitCount() const { return static_cast<int>(m_arrVisitDates.size()); }
     int LiveCount() const { return static_cast<int>(m_mapSymptoms.size()); }
@@ -87,6 +92,7 @@ protected:
 
 private:
     bool OpenSymptomFile(std::vector<std::uint8_t>& bytes) const;
+    bool ReadVisit(std::span<const std::uint8_t> bytes, int nVisit);
     void FileInKindIndex(CSymptomRecord* record);
 
     const CPracticeFolder* m_folder;

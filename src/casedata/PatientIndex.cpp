@@ -25,7 +25,8 @@ std::string Field(std::string_view text)
 bool IsDuplicatePatient(const std::vector<PatientRow>& rows, std::string_view regNo)
 {
     return std::any_of(rows.begin(), rows.end(), [&](const PatientRow& row) {
-        return row.regNo.size() >= regNo.size() && EqualsNoCase(std::string_view(row.regNo).substr(0, regNo.size()), regNo);
+        return row.regNo.size() >= regNo.size()
+            && EqualsNoCase(std::string_view(row.regNo).substr(0, regNo.size()), regNo);
     });
 }
 

@@ -12,10 +12,10 @@ inline constexpr const char* kMsgSelectPatient = "Select Patient";
 void SetCurrentPatient(CQuillonState& state, const PatientRow& row, const std::string& physician);
 
 enum class PatientChoice {
-    StayOpen,         // the visit index could not be built: the dialog stays open
+    StayOpen, // the visit index could not be built: the dialog stays open
     RecordedSymptoms, // several visits: the user chooses one in the Recorded Symptoms dialog
-    OpenChart,        // one visit, loaded with at least one symptom: the chart opens
-    NothingToOpen,    // one visit that could not be loaded or holds no symptom
+    OpenChart, // one visit, loaded with at least one symptom: the chart opens
+    NothingToOpen, // one visit that could not be loaded or holds no symptom
 };
 
 // OK of the Select Patient dialog once a row is current: builds the visit index and, for a one-visit

@@ -12,7 +12,10 @@ namespace {
 
 constexpr std::size_t kFieldLookLimit = 200;
 
-std::string_view ToView(const std::vector<std::uint8_t>& bytes) { return AsText(bytes); }
+std::string_view ToView(const std::vector<std::uint8_t>& bytes)
+{
+    return AsText(bytes);
+}
 
 } // namespace
 
@@ -39,8 +42,7 @@ CRemedyCatalogue::CRemedyCatalogue(const CPracticeFolder& folder, IMessageSink& 
         const std::size_t records = drug.size() / kDrugRecordSize;
         m_properties.assign(records, 0);
         ByteReader in(drugl);
-        for (std::size_t i = 0; i < records && in.ReadU32(m_properties[i]); ++i) {
-        }
+        for (std::size_t i = 0; i < records && in.ReadU32(m_properties[i]); ++i) {}
         if (folder.ReadFile(kFullDrugFile, fulldrug) != ReadStatus::Ok) {
             sink.Show("Error reading File", kFullDrugFile);
             return;
@@ -52,16 +54,15 @@ CRemedyCatalogue::CRemedyCatalogue(const CPracticeFolder& folder, IMessageSink& 
     Build(ToView(fulldrug), sink);
 }
 
-std::unique_ptr<CRemedyCatalogue> CRemedyCatalogue::FromImages(std::string_view drugDat, std::string_view druglDat,
-                                                               std::string_view fulldrugTxt, IMessageSink& sink)
+std::unique_ptr<CRemedyCatalogue> CRemedyCatalogue::FromImages(
+    std::string_view drugDat, std::string_view druglDat, std::string_view fulldrugTxt, IMessageSink& sink)
 {
     std::unique_ptr<CRemedyCatalogue> catalogue(new CRemedyCatalogue());
     catalogue->m_abbreviationText.assign(drugDat);
     const std::size_t records = drugDat.size() / kDrugRecordSize;
     catalogue->m_properties.assign(records, 0);
     ByteReader in(AsBytes(druglDat));
-    for (std::size_t i = 0; i < records && in.ReadU32(catalogue->m_properties[i]); ++i) {
-    }
+    for (std::size_t i = 0; i < records && in.ReadU32(catalogue->m_properties[i]); ++i) {}
     catalogue->Build(fulldrugTxt, sink);
     return catalogue;
 }
@@ -111,9 +112,8 @@ void CRemedyCatalogue::Build(std::string_view text, IMessageSink& sink)
         return;
     }
     // Codes are positions in abbreviation order (letter case ignored).
-    std::stable_sort(m_entries.begin(), m_entries.end(), [](const auto& a, const auto& b) {
-        return CompareNoCase(a->abbreviation, b->abbreviation) < 0;
-    });
+    std::stable_sort(m_entries.begin(), m_entries.end(),
+        [](const auto& a, const auto& b) { return CompareNoCase(a->abbreviation, b->abbreviation) < 0; });
 }
 
 const RemedyEntry* CRemedyCatalogue::Entry(int nCode) const

@@ -23,8 +23,8 @@ std::string_view TrimAbbreviation(std::string_view text) noexcept;
 
 struct RemedyEntry
 {
-    std::string abbreviation;  // at most 10 characters, trimmed
-    int propertyIndex = 0;     // line number in "fulldrug.txt" = record number in "drug.dat" and "drugl.dat"
+    std::string abbreviation; // at most 10 characters, trimmed
+    int propertyIndex = 0; // line number in "fulldrug.txt" = record number in "drug.dat" and "drugl.dat"
     std::string fullName;
 };
 
@@ -36,8 +36,8 @@ public:
     CRemedyCatalogue(const CPracticeFolder& folder, IMessageSink& sink);
 
     // Builds the catalogue from file images (used by the constructor, tests and benchmarks).
-    static std::unique_ptr<CRemedyCatalogue> FromImages(std::string_view drugDat, std::string_view druglDat,
-                                                        std::string_view fulldrugTxt, IMessageSink& sink);
+    static std::unique_ptr<CRemedyCatalogue> FromImages(
+        std::string_view drugDat, std::string_view druglDat, std::string_view fulldrugTxt, IMessageSink& sink);
 
     // The abbreviation of a remedy code: writes it to `out` and returns the property index,
     // or returns 0 and leaves `out` alone when the code is not in the catalogue.
@@ -55,7 +55,7 @@ private:
     CRemedyCatalogue() = default;
     void Build(std::string_view fulldrugTxt, IMessageSink& sink);
 
-    std::string m_abbreviationText;        // the whole of "drug.dat"
+    std::string m_abbreviationText; // the whole of "drug.dat"
     std::vector<std::uint32_t> m_properties; // "drugl.dat", one word per record
     std::vector<std::unique_ptr<RemedyEntry>> m_entries; // index = remedy code
 };

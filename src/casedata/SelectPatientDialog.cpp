@@ -37,7 +37,7 @@ CSelectPatientDialog::CSelectPatientDialog(CQuillonApp& app, QWidget* parent) : 
     setWindowTitle(QStringLiteral("Select Patient"));
     setObjectName(QStringLiteral("SelectPatientDialog"));
     // 283 x 165 dialog units.
-    resize(425, 268);
+    resize(440, 290);
 
     auto* nameRow = new QHBoxLayout();
     nameRow->addWidget(new QLabel(QStringLiteral("Dr. Name :"), this));
@@ -54,6 +54,7 @@ CSelectPatientDialog::CSelectPatientDialog(CQuillonApp& app, QWidget* parent) : 
     m_pList->verticalHeader()->hide();
     m_pList->horizontalHeader()->setHighlightSections(false);
     m_pList->setWordWrap(false);
+    m_pList->verticalHeader()->setDefaultSectionSize(m_pList->fontMetrics().height() + 4);
     QPalette palette = m_pList->palette();
     palette.setColor(QPalette::Base, kListBackground);
     palette.setColor(QPalette::Text, Qt::black);
@@ -65,10 +66,10 @@ CSelectPatientDialog::CSelectPatientDialog(CQuillonApp& app, QWidget* parent) : 
         m_pList->setColumnWidth(c, kColumns[c].width);
     }
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Cancel"));
-    buttons->button(QDialogButtonBox::Ok)->setDefault(true);
+    auto* buttons = new QDialogButtonBox(this);
+    QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    ok->setDefault(true);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(nameRow);

@@ -51,8 +51,16 @@ void CMyScroll::Push()
     update();
 }
 
-void CMyScroll::LineBack() { m_steps.LineBack(); Push(); }
-void CMyScroll::LineForward() { m_steps.LineForward(); Push(); }
+void CMyScroll::LineBack()
+{
+    m_steps.LineBack();
+    Push();
+}
+void CMyScroll::LineForward()
+{
+    m_steps.LineForward();
+    Push();
+}
 
 void CMyScroll::LineLeft()
 {
@@ -61,10 +69,26 @@ void CMyScroll::LineLeft()
     Push();
 }
 
-void CMyScroll::LineRight() { m_steps.LineRight(); Push(); }
-void CMyScroll::PageBack() { m_steps.PageBack(); Push(); }
-void CMyScroll::PageLeft() { m_steps.PageLeft(); Push(); }
-void CMyScroll::PageForward() { m_steps.PageForward(); Push(); }
+void CMyScroll::LineRight()
+{
+    m_steps.LineRight();
+    Push();
+}
+void CMyScroll::PageBack()
+{
+    m_steps.PageBack();
+    Push();
+}
+void CMyScroll::PageLeft()
+{
+    m_steps.PageLeft();
+    Push();
+}
+void CMyScroll::PageForward()
+{
+    m_steps.PageForward();
+    Push();
+}
 
 void CMyScroll::SetPosition(int position)
 {

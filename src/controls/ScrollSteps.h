@@ -14,8 +14,16 @@ struct ScrollSteps
     int page = 0;
     int maximum = 0; // the range runs from 0 to maximum
 
-    void LineBack() { if (position > 0) --position; }
-    void LineForward() { if (position < maximum) ++position; }
+    void LineBack()
+    {
+        if (position > 0)
+            --position;
+    }
+    void LineForward()
+    {
+        if (position < maximum)
+            ++position;
+    }
     // A negative position is first reset to 0; returns true when that happened (the owner reports it).
     bool LineLeft()
     {
@@ -34,7 +42,11 @@ struct ScrollSteps
             ++position;
     }
     void PageBack() { position = position < page ? 0 : position - page; }
-    void PageLeft() { if (position >= page) position -= page; }
+    void PageLeft()
+    {
+        if (position >= page)
+            position -= page;
+    }
     void PageForward() { position = position >= maximum - page ? maximum : position + page; }
 };
 

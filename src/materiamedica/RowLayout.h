@@ -23,7 +23,7 @@ inline constexpr int kLayoutCells = 51;
 
 struct RowLayout
 {
-    std::array<CLayoutCell, kLayoutRows> rows;   // row 0 header, rows 1..15 symptom lines, row 16 summary
+    std::array<CLayoutCell, kLayoutRows> rows; // row 0 header, rows 1..15 symptom lines, row 16 summary
     std::array<CLayoutCell, kLayoutCells> cells; // three per row: k = 3 * row + column
 
     static RowLayout Build();

@@ -8,12 +8,12 @@
 
 #include <QAction>
 #include <QDialogButtonBox>
-#include <QPushButton>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
@@ -39,10 +39,10 @@ fixtures::SymptomSpec Symptom(const char* text, char kind)
 
 void WritePractice(const testing::TempFolder& folder)
 {
-    folder.Write("PatDet.txt", EncodePatientIndex("Dr. Meera Iyer", {{"101", "Asha Rao", "34", "05/11/2002"},
-                                                                      {"102", "Ben Cole", "7", "06/11/2002"},
-                                                                      {"103", "Cyrus Bay", "61", "01/02/2003"},
-                                                                      {"101", "Again", "1", "x"}}));
+    folder.Write("PatDet.txt",
+        EncodePatientIndex("Dr. Meera Iyer",
+            {{"101", "Asha Rao", "34", "05/11/2002"}, {"102", "Ben Cole", "7", "06/11/2002"},
+                {"103", "Cyrus Bay", "61", "01/02/2003"}, {"101", "Again", "1", "x"}}));
     const VisitSpec v1{5, 11, 2002, {Symptom("MIND - ANXIETY", 'M'), Symptom("HEAD - PAIN", 'F')}};
     const VisitSpec v2{6, 12, 2003, {Symptom("GENERALITIES - COLD", 'G')}};
     folder.Write("101.rsy", EncodeRsy({v1}));
@@ -68,6 +68,14 @@ void WithModalDialog(const std::function<void()>& open, const std::function<void
     });
     open();
     QVERIFY(ran);
+}
+
+QPushButton* Button(QWidget* dialog, const char* text)
+{
+    for (QPushButton* button : dialog->findChildren<QPushButton*>())
+        if (button->text() == QLatin1String(text))
+            return button;
+    return nullptr;
 }
 
 void ClickRow(QTableWidget* list, int row)
@@ -105,10 +113,11 @@ private Q_SLOTS:
         QStringList texts;
         for (QAction* action : frame->FileMenu()->actions())
             texts << (action->isSeparator() ? QStringLiteral("--") : action->text());
-        QCOMPARE(texts, (QStringList{QStringLiteral("Select &Patient  \tF2"), QStringLiteral("Recorded &Symptoms \tF6"),
-                                     QStringLiteral("&Repertorisation \tF5"), QStringLiteral("Symptom &List"),
-                                     QStringLiteral("--"), QStringLiteral("Full Case Record\tCtrl+U"),
-                                     QStringLiteral("Followup\tCtrl+F"), QStringLiteral("--"), QStringLiteral("E&xit")}));
+        QCOMPARE(texts,
+            (QStringList{QStringLiteral("Select &Patient  \tF2"), QStringLiteral("Recorded &Symptoms \tF6"),
+                QStringLiteral("&Repertorisation \tF5"), QStringLiteral("Symptom &List"), QStringLiteral("--"),
+                QStringLiteral("Full Case Record\tCtrl+U"), QStringLiteral("Followup\tCtrl+F"), QStringLiteral("--"),
+                QStringLiteral("E&xit")}));
         QCOMPARE(frame->menuBar()->actions().at(0)->text(), QStringLiteral("&File"));
         QCOMPARE(frame->menuBar()->actions().at(1)->text(), QStringLiteral("&View"));
         QCOMPARE(frame->ViewMenu()->actions().at(0)->text(), QStringLiteral("&Magnify"));
@@ -124,9 +133,8 @@ private Q_SLOTS:
     void cancellingLeavesOnlySelectPatientAndExit()
     {
         auto* app = CQuillonApp::Instance();
-        WithModalDialog([&] { app->RunStartDialog(); }, [](CSelectPatientDialog* dialog) {
-            QTest::mouseClick(dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel), Qt::LeftButton);
-        });
+        WithModalDialog([&] { app->RunStartDialog(); },
+            [](CSelectPatientDialog* dialog) { QTest::mouseClick(Button(dialog, "Cancel"), Qt::LeftButton); });
         CMainFrame* frame = app->MainFrame();
         Q_EMIT frame->FileMenu()->aboutToShow();
         QStringList enabled;
@@ -139,47 +147,50 @@ private Q_SLOTS:
 
     void listShowsColumnsRowsAndPhysician()
     {
-        WithModalDialog([] { CQuillonApp::Instance()->RunStartDialog(); }, [](CSelectPatientDialog* dialog) {
-            QCOMPARE(dialog->windowTitle(), QStringLiteral("Select Patient"));
-            QTableWidget* list = dialog->List();
-            QCOMPARE(dialog->PhysicianLabel()->text(), QStringLiteral("Dr. Meera Iyer"));
-            QCOMPARE(list->rowCount(), 3); // the repeated 101 is dropped
-            const QStringList titles{QStringLiteral("Reg No"), QStringLiteral("Patient Name"), QStringLiteral("Age"),
-                                     QStringLiteral("Visit Date")};
-            const int widths[] = {50, 230, 50, 78};
-            for (int c = 0; c < 4; ++c) {
-                QCOMPARE(list->horizontalHeaderItem(c)->text(), titles[c]);
-                QCOMPARE(list->columnWidth(c), widths[c]);
-            }
-            QCOMPARE(list->item(0, 0)->textAlignment() & Qt::AlignHorizontal_Mask, int(Qt::AlignRight));
-            QCOMPARE(list->item(0, 1)->textAlignment() & Qt::AlignHorizontal_Mask, int(Qt::AlignLeft));
-            QCOMPARE(list->item(0, 2)->textAlignment() & Qt::AlignHorizontal_Mask, int(Qt::AlignRight));
-            QCOMPARE(list->item(0, 1)->text(), QStringLiteral("Asha Rao"));
-            QCOMPARE(list->item(1, 3)->text(), QStringLiteral("06/11/2002"));
-            QVERIFY(list->showGrid());
-            QCOMPARE(list->selectionBehavior(), QAbstractItemView::SelectRows);
-            QCOMPARE(list->palette().color(QPalette::Base), QColor(255, 255, 240));
-        });
+        WithModalDialog([] { CQuillonApp::Instance()->RunStartDialog(); },
+            [](CSelectPatientDialog* dialog) {
+                QCOMPARE(dialog->windowTitle(), QStringLiteral("Select Patient"));
+                QTableWidget* list = dialog->List();
+                QCOMPARE(dialog->PhysicianLabel()->text(), QStringLiteral("Dr. Meera Iyer"));
+                QCOMPARE(list->rowCount(), 3); // the repeated 101 is dropped
+                const QStringList titles{QStringLiteral("Reg No"), QStringLiteral("Patient Name"),
+                    QStringLiteral("Age"), QStringLiteral("Visit Date")};
+                const int widths[] = {50, 230, 50, 78};
+                for (int c = 0; c < 4; ++c) {
+                    QCOMPARE(list->horizontalHeaderItem(c)->text(), titles[c]);
+                    QCOMPARE(list->columnWidth(c), widths[c]);
+                }
+                QCOMPARE(list->item(0, 0)->textAlignment() & Qt::AlignHorizontal_Mask, int(Qt::AlignRight));
+                QCOMPARE(list->item(0, 1)->textAlignment() & Qt::AlignHorizontal_Mask, int(Qt::AlignLeft));
+                QCOMPARE(list->item(0, 2)->textAlignment() & Qt::AlignHorizontal_Mask, int(Qt::AlignRight));
+                QCOMPARE(list->item(0, 1)->text(), QStringLiteral("Asha Rao"));
+                QCOMPARE(list->item(1, 3)->text(), QStringLiteral("06/11/2002"));
+                QVERIFY(list->showGrid());
+                QCOMPARE(list->selectionBehavior(), QAbstractItemView::SelectRows);
+                QCOMPARE(list->palette().color(QPalette::Base), QColor(255, 255, 240));
+            });
     }
 
     void okWithoutARowAsksForOneAndStaysOpen()
     {
-        WithModalDialog([] { CQuillonApp::Instance()->RunStartDialog(); }, [](CSelectPatientDialog* dialog) {
-            QTest::mouseClick(dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok), Qt::LeftButton);
-            QVERIFY(dialog->isVisible());
-            QCOMPARE(g_sink->Texts(), std::vector<std::string>{"Select Patient"});
-        });
+        WithModalDialog([] { CQuillonApp::Instance()->RunStartDialog(); },
+            [](CSelectPatientDialog* dialog) {
+                QTest::mouseClick(Button(dialog, "OK"), Qt::LeftButton);
+                QVERIFY(dialog->isVisible());
+                QCOMPARE(g_sink->Texts(), std::vector<std::string>{"Select Patient"});
+            });
     }
 
     void enterOnAOneVisitPatientOpensTheChart()
     {
         auto* app = CQuillonApp::Instance();
-        WithModalDialog([&] { app->RunStartDialog(); }, [&](CSelectPatientDialog* dialog) {
-            ClickRow(dialog->List(), 0);
-            QCOMPARE(app->m_strPatientName, std::string("Asha Rao"));
-            QTest::keyClick(dialog->List(), Qt::Key_Return);
-            QVERIFY(!dialog->isVisible());
-        });
+        WithModalDialog([&] { app->RunStartDialog(); },
+            [&](CSelectPatientDialog* dialog) {
+                ClickRow(dialog->List(), 0);
+                QCOMPARE(app->m_strPatientName, std::string("Asha Rao"));
+                QTest::keyClick(dialog->List(), Qt::Key_Return);
+                QVERIFY(!dialog->isVisible());
+            });
         QCOMPARE(app->m_strPatientFile, std::string("101"));
         QCOMPARE(app->m_nSymptomCount, 2);
         QCOMPARE(app->m_szVisitDate, std::string("05/11/2002"));
@@ -193,10 +204,11 @@ private Q_SLOTS:
     void cancelAfterSelectingMakesThePatientCurrentWithoutLoading()
     {
         auto* app = CQuillonApp::Instance();
-        WithModalDialog([&] { app->RunStartDialog(); }, [&](CSelectPatientDialog* dialog) {
-            ClickRow(dialog->List(), 1);
-            QTest::keyClick(dialog, Qt::Key_Escape);
-        });
+        WithModalDialog([&] { app->RunStartDialog(); },
+            [&](CSelectPatientDialog* dialog) {
+                ClickRow(dialog->List(), 1);
+                QTest::keyClick(dialog, Qt::Key_Escape);
+            });
         QCOMPARE(app->m_strPatientFile, std::string("102"));
         QCOMPARE(app->m_strPhysicianName, std::string("Dr. Meera Iyer"));
         QCOMPARE(app->LiveCount(), 0);
@@ -208,30 +220,33 @@ private Q_SLOTS:
     void patientWithoutSymptomsKeepsTheDialogOpen()
     {
         auto* app = CQuillonApp::Instance();
-        WithModalDialog([&] { app->RunStartDialog(); }, [&](CSelectPatientDialog* dialog) {
-            const QRect rect = dialog->List()->visualRect(dialog->List()->model()->index(2, 0));
-            QTest::mouseClick(dialog->List()->viewport(), Qt::LeftButton, {}, rect.center());
-            QTest::mouseDClick(dialog->List()->viewport(), Qt::LeftButton, {}, rect.center());
-            QVERIFY(dialog->isVisible());
-            QCOMPARE(g_sink->Texts(), std::vector<std::string>{"Symptoms not available"});
-        });
+        WithModalDialog([&] { app->RunStartDialog(); },
+            [&](CSelectPatientDialog* dialog) {
+                const QRect rect = dialog->List()->visualRect(dialog->List()->model()->index(2, 0));
+                QTest::mouseClick(dialog->List()->viewport(), Qt::LeftButton, {}, rect.center());
+                QTest::mouseDClick(dialog->List()->viewport(), Qt::LeftButton, {}, rect.center());
+                QVERIFY(dialog->isVisible());
+                QCOMPARE(g_sink->Texts(), std::vector<std::string>{"Symptoms not available"});
+            });
         QVERIFY(app->MainFrame()->MdiArea()->subWindowList().isEmpty());
     }
 
     void f2ClosesTheViewsBeforeTheDialog()
     {
         auto* app = CQuillonApp::Instance();
-        WithModalDialog([&] { app->RunStartDialog(); }, [&](CSelectPatientDialog* dialog) {
-            ClickRow(dialog->List(), 0);
-            QTest::keyClick(dialog->List(), Qt::Key_Return);
-        });
+        WithModalDialog([&] { app->RunStartDialog(); },
+            [&](CSelectPatientDialog* dialog) {
+                ClickRow(dialog->List(), 0);
+                QTest::keyClick(dialog->List(), Qt::Key_Return);
+            });
         QCOMPARE(app->MainFrame()->MdiArea()->subWindowList().size(), 1);
         // The views registered under their keys are closed by every top-level command.
         app->RegisterView(kViewChart, app->MainFrame()->MdiArea()->subWindowList().at(0)->widget());
-        WithModalDialog([&] { app->OnSelectPatient(); }, [&](CSelectPatientDialog*) {
-            QVERIFY(app->MainFrame()->MdiArea()->subWindowList().isEmpty());
-            QVERIFY(app->m_mapOpenViews.empty());
-        });
+        WithModalDialog([&] { app->OnSelectPatient(); },
+            [&](CSelectPatientDialog*) {
+                QVERIFY(app->MainFrame()->MdiArea()->subWindowList().isEmpty());
+                QVERIFY(app->m_mapOpenViews.empty());
+            });
     }
 
     void repertorisationWithoutSymptomsSaysSo()

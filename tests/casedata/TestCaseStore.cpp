@@ -1,8 +1,8 @@
 // The ".rsy" reader and the case store's operations.
+#include "TestConfig.h"
 #include "casedata/CaseStore.h"
 #include "fixtures/CaseWriters.h"
 #include "support/TempFolder.h"
-#include "TestConfig.h"
 
 #include <gtest/gtest.h>
 
@@ -43,7 +43,7 @@ VisitSpec ThreeKinds()
 {
     VisitSpec v{5, 11, 2002, {}};
     v.symptoms = {Symptom("MIND - ANXIETY", 'M', {{238, 3}, {0, 1}}), Symptom("GENERALITIES - COLD", 'G'),
-                  Symptom("HEAD - PAIN", 'F', {{4, 2}})};
+        Symptom("HEAD - PAIN", 'F', {{4, 2}})};
     return v;
 }
 
@@ -138,7 +138,8 @@ TEST(VisitSymptoms, LoadsRecordsTextsCountsAndKindIndexes)
     ASSERT_TRUE(f.store.LoadVisitIndex());
     ASSERT_TRUE(f.store.LoadVisitSymptoms(0));
     EXPECT_EQ(f.store.m_nSymptomCount, 3);
-    EXPECT_EQ(f.store.m_mapSymptomText, (std::vector<std::string>{"MIND - ANXIETY", "GENERALITIES - COLD", "HEAD - PAIN"}));
+    EXPECT_EQ(
+        f.store.m_mapSymptomText, (std::vector<std::string>{"MIND - ANXIETY", "GENERALITIES - COLD", "HEAD - PAIN"}));
     EXPECT_EQ(f.store.m_mapRemedyCountText, (std::vector<std::string>{"2", "1", "1"}));
     ASSERT_EQ(f.store.MindCount(), 1);
     ASSERT_EQ(f.store.GeneralCount(), 1);

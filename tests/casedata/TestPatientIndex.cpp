@@ -14,7 +14,10 @@ using quillon::testing::TempFolder;
 
 namespace {
 
-PatientIndex Parse(std::string_view text) { return ParsePatientIndex(AsBytes(text)); }
+PatientIndex Parse(std::string_view text)
+{
+    return ParsePatientIndex(AsBytes(text));
+}
 
 std::vector<std::string> RegNos(const PatientIndex& index)
 {

@@ -31,7 +31,7 @@ TEST(RemedyCatalogue, ReadsAbbreviationsAndFullNames)
 {
     RecordingMessageSink sink;
     auto catalogue = CRemedyCatalogue::FromImages(Record("Acon") + Record("Abcdefghij"), Words({7, 9}),
-                                                  "Acon.*Aconitum napellus\r\nAbcdefghijkl*Long one\r\n", sink);
+        "Acon.*Aconitum napellus\r\nAbcdefghijkl*Long one\r\n", sink);
     ASSERT_EQ(catalogue->GetCount(), 2);
     // Sorted: "Abcdefghij" before "Acon".
     std::string abbreviation;
@@ -48,7 +48,7 @@ TEST(RemedyCatalogue, CodesAreSortedPositionsWhilePropertyIndexesStay)
 {
     RecordingMessageSink sink;
     auto catalogue = CRemedyCatalogue::FromImages(Record("Bell") + Record("acon") + Record("Calc"), Words({1, 2, 3}),
-                                                  "Bell.*Belladonna\r\nacon.*Aconitum\r\nCalc.*Calcarea\r\n", sink);
+        "Bell.*Belladonna\r\nacon.*Aconitum\r\nCalc.*Calcarea\r\n", sink);
     ASSERT_EQ(catalogue->GetCount(), 3);
     EXPECT_EQ(catalogue->Entry(0)->abbreviation, "acon");
     EXPECT_EQ(catalogue->Entry(1)->abbreviation, "Bell");
@@ -69,8 +69,8 @@ TEST(RemedyCatalogue, CodesAreSortedPositionsWhilePropertyIndexesStay)
 TEST(RemedyCatalogue, MismatchIsReportedPerLineAndLoadingGoesOn)
 {
     RecordingMessageSink sink;
-    auto catalogue = CRemedyCatalogue::FromImages(Record("Acon") + Record("Bryo"), Words({0, 0}),
-                                                  "Acon.*A\r\nBell.*B\r\n", sink);
+    auto catalogue
+        = CRemedyCatalogue::FromImages(Record("Acon") + Record("Bryo"), Words({0, 0}), "Acon.*A\r\nBell.*B\r\n", sink);
     EXPECT_EQ(catalogue->GetCount(), 2);
     EXPECT_EQ(sink.Texts(), std::vector<std::string>{"Mismatch"});
 }
@@ -78,8 +78,8 @@ TEST(RemedyCatalogue, MismatchIsReportedPerLineAndLoadingGoesOn)
 TEST(RemedyCatalogue, FindByAbbreviationNormalisesAndSkipsLongerRecords)
 {
     RecordingMessageSink sink;
-    auto catalogue = CRemedyCatalogue::FromImages(Record("Acon") + Record("Bella") + Record("Bell"), Words({0, 0, 0}),
-                                                  "Acon*A\r\nBella*X\r\nBell*B\r\n", sink);
+    auto catalogue = CRemedyCatalogue::FromImages(
+        Record("Acon") + Record("Bella") + Record("Bell"), Words({0, 0, 0}), "Acon*A\r\nBella*X\r\nBell*B\r\n", sink);
     std::string text = "BELL";
     int result = -1;
     EXPECT_TRUE(catalogue->FindByAbbreviation(result, text));
@@ -100,7 +100,8 @@ TEST(RemedyCatalogue, UnevenFilesStayInsideTheirData)
     auto more = CRemedyCatalogue::FromImages(Record("Acon"), "", "Acon*Aconitum\r\nBell*B\r\nCalc*C", sink);
     EXPECT_EQ(more->GetCount(), 1);
     EXPECT_EQ(more->GetPropertyMask(0), 0u);
-    auto last = CRemedyCatalogue::FromImages(Record("Acon") + Record("Bell"), Words({1, 2}), "Acon*Aconitum\r\nBell*Belladonna", sink);
+    auto last = CRemedyCatalogue::FromImages(
+        Record("Acon") + Record("Bell"), Words({1, 2}), "Acon*Aconitum\r\nBell*Belladonna", sink);
     ASSERT_EQ(last->GetCount(), 2);
     EXPECT_EQ(last->Entry(1)->fullName, "Belladonna");
     auto noStar = CRemedyCatalogue::FromImages(Record("Acon"), Words({1}), "Acon\r\n", sink);

@@ -1,6 +1,6 @@
 // The paged scroll bar widget steps by its own rules when its arrows and page areas are clicked.
-#include "controls/MyScroll.h"
 #include "casedata/MessageSink.h"
+#include "controls/MyScroll.h"
 
 #include <QApplication>
 #include <QStyle>

@@ -1,0 +1,65 @@
+// Start-up time of the whole program: process start to the Select Patient dialog shown, on the sample
+// practice, with the offscreen platform. The program quits by itself once the dialog is up.
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <spawn.h>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char** environ;
+
+namespace {
+
+const std::filesystem::path& SampleFolder()
+{
+    static const std::filesystem::path folder = [] {
+        auto path = std::filesystem::temp_directory_path() / ("quillon-bench-startup-" + std::to_string(::getpid()));
+        const std::string command = std::string(QUILLON_SAMPLE_EXE) + " --out " + path.string() + " > /dev/null";
+        if (std::system(command.c_str()) != 0)
+            return std::filesystem::path();
+        return path;
+    }();
+    return folder;
+}
+
+int RunOnce(const std::filesystem::path& folder)
+{
+    pid_t pid = 0;
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", 0, 0);
+    std::string exe = QUILLON_EXE;
+    std::string option = "--quit-when-ready";
+    char* argv[] = {exe.data(), option.data(), nullptr};
+    const auto previous = std::filesystem::current_path();
+    std::filesystem::current_path(folder);
+    const int spawned = posix_spawn(&pid, exe.c_str(), &actions, nullptr, argv, environ);
+    std::filesystem::current_path(previous);
+    posix_spawn_file_actions_destroy(&actions);
+    if (spawned != 0)
+        return -1;
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+void BM_StartToSelectPatient(benchmark::State& state)
+{
+    if (SampleFolder().empty())
+        return state.SkipWithError("cannot write the sample practice");
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    for (auto _ : state) {
+        if (RunOnce(SampleFolder()) != 0)
+            return state.SkipWithError("quillon did not start and quit cleanly");
+    }
+    std::error_code ignored;
+    std::filesystem::remove_all(SampleFolder(), ignored);
+}
+BENCHMARK(BM_StartToSelectPatient)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(15);
+
+} // namespace
+
+BENCHMARK_MAIN();

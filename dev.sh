@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# Sets up, builds and runs Quillon on Debian 12.
+#   ./dev.sh demo   install what is missing, build, write the sample practice and open Quillon in it
+#   ./dev.sh test   install what is missing, build and run every test
+set -euo pipefail
+
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+build="${QUILLON_BUILD_DIR:-$here/build}"
+mode="${1:-}"
+
+build_packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev fonts-liberation)
+test_packages=(clang-format)
+demo_packages=(xvfb xauth)
+
+usage() {
+    echo "usage: $0 demo|test" >&2
+    exit 2
+}
+
+missing_packages() {
+    local pkg
+    for pkg in "$@"; do
+        dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed" || echo "$pkg"
+    done
+}
+
+install_missing() {
+    local missing
+    mapfile -t missing < <(missing_packages "$@")
+    [ "${#missing[@]}" -eq 0 ] && return 0
+    if [ "$(id -u)" -ne 0 ]; then
+        echo "Quillon needs these Debian packages: ${missing[*]}" >&2
+        echo "Install them with: sudo apt-get install ${missing[*]}" >&2
+        exit 1
+    fi
+    echo "Installing: ${missing[*]}"
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq
+    apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+configure_and_build() {
+    cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILLON_TESTS=ON >/dev/null
+    cmake --build "$build" --parallel "$(nproc)"
+}
+
+case "$mode" in
+demo)
+    install_missing "${build_packages[@]}"
+    [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] || install_missing "${demo_packages[@]}"
+    configure_and_build
+    practice="$build/sample-practice"
+    "$build/quillon-sample" --out "$practice"
+    cd "$practice"
+    if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+        exec "$build/quillon"
+    fi
+    shot="$build/start-screen.png"
+    echo "No display: running Quillon under Xvfb to take a picture of the start screen."
+    xvfb-run -a -s "-screen 0 1920x1080x24" "$build/quillon" --screenshot "$shot"
+    echo "Start screen saved to $shot"
+    ;;
+test)
+    install_missing "${build_packages[@]}" "${test_packages[@]}"
+    configure_and_build
+    ctest --test-dir "$build" --output-on-failure --parallel "$(nproc)"
+    ;;
+*)
+    usage
+    ;;
+esac

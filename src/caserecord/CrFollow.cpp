@@ -1,0 +1,111 @@
+// The case-record view.
+#include "caserecord/CrFollow.h"
+
+#include "app/QuillonApp.h"
+#include "caserecord/CaseRecordPage.h"
+
+#include <QFile>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace quillon {
+
+namespace {
+
+// Margin between the view's edges and the header line and browser.
+constexpr int kEdgeMargin = 12;
+const QColor kStaticTextColour(0, 64, 128);
+
+QLabel* MakeStatic(const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setTextFormat(Qt::PlainText);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, kStaticTextColour);
+    label->setPalette(palette);
+    return label;
+}
+
+} // namespace
+
+CPageBrowser::CPageBrowser(QWidget* parent) : QTextBrowser(parent)
+{
+    setOpenLinks(false);
+    setOpenExternalLinks(false);
+}
+
+void CPageBrowser::ShowPage(const QString& path)
+{
+    m_pagePath = path;
+    m_pageUrl = QUrl::fromLocalFile(path);
+    setSource(m_pageUrl, QTextDocument::HtmlResource);
+}
+
+QVariant CPageBrowser::loadResource(int type, const QUrl& name)
+{
+    // Only the page itself is ever read; the page's text cannot name anything else.
+    if (type != QTextDocument::HtmlResource || m_pageUrl.isEmpty() || !name.isLocalFile() || name != m_pageUrl)
+        return {};
+    QFile file(m_pagePath);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray bytes = file.readAll();
+    return FromData(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+}
+
+CCrFollow::CCrFollow(CQuillonApp& app, QWidget* parent) : QWidget(parent), m_app(app)
+{
+    setAutoFillBackground(true);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, app.m_crBackground);
+    setPalette(palette);
+
+    m_pHeader = new QGroupBox(this);
+    auto* headerLayout = new QHBoxLayout(m_pHeader);
+    headerLayout->addWidget(MakeStatic(QStringLiteral("Dr. Name :"), m_pHeader));
+    m_pPhysicianName = MakeStatic(QString(), m_pHeader);
+    headerLayout->addWidget(m_pPhysicianName, 1);
+    headerLayout->addWidget(MakeStatic(QStringLiteral("Patient Name :"), m_pHeader));
+    m_pPatientName = MakeStatic(QString(), m_pHeader);
+    headerLayout->addWidget(m_pPatientName, 1);
+    m_pHeader->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+
+    m_pBrowser = new CPageBrowser(this);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(kEdgeMargin, kEdgeMargin, kEdgeMargin, kEdgeMargin);
+    layout->addWidget(m_pHeader);
+    layout->addWidget(m_pBrowser, 1);
+
+    OnInitialUpdate();
+}
+
+CCrFollow::~CCrFollow()
+{
+    m_app.UnregisterView(kViewCaseRecord, this);
+}
+
+void CCrFollow::OnInitialUpdate()
+{
+    m_app.RegisterView(kViewCaseRecord, this);
+    m_pPhysicianName->setText(FromData(m_app.m_strPhysicianName));
+    m_pPatientName->setText(FromData(m_app.m_strPatientName));
+
+    const bool caseRecord = m_app.m_bCaseRecordMode;
+    setWindowTitle(
+        QString::fromLatin1(caseRecord ? kCaseRecordTitle : kFollowupTitle) + FromData(m_app.m_strPatientName));
+    m_strFileName = m_app.m_strPatientFile + (caseRecord ? ".cas" : ".flw");
+
+    const std::optional<std::string> page
+        = BuildPatientPage(m_app.m_folder, m_app.m_strPatientFile, caseRecord, m_app.Sink());
+    if (!page)
+        return;
+    const std::optional<std::filesystem::path> path = WritePageFile(m_app.m_folder, *page);
+    if (!path)
+        return;
+    m_pBrowser->ShowPage(QFile::decodeName(QByteArray(path->c_str())));
+}
+
+} // namespace quillon

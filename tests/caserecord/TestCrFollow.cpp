@@ -1,0 +1,231 @@
+// The case-record view opened from the File menu: title, header line, the page shown and the failures.
+#include "app/CommandIds.h"
+#include "app/MainFrame.h"
+#include "app/QuillonApp.h"
+#include "caserecord/CaseRecordPage.h"
+#include "caserecord/CrFollow.h"
+#include "fixtures/CaseRecordWriters.h"
+#include "support/TempFolder.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPointer>
+#include <QtTest>
+
+#include <filesystem>
+#include <fstream>
+
+namespace quillon {
+
+class TestCrFollow final : public QObject
+{
+    Q_OBJECT
+
+public:
+    TestCrFollow(CQuillonApp& app, RecordingMessageSink& sink, const testing::TempFolder& folder)
+        : m_app(app), m_sink(sink), m_folder(folder)
+    {
+    }
+
+private Q_SLOTS:
+    void init();
+    void caseRecordFromTheMenu();
+    void followupFromTheKeyboard();
+    void nextCommandClosesTheView();
+    void missingCaseRecordShowsAnEmptyBrowser();
+    void missingFollowupShowsAnEmptyBrowser();
+    void emptyCaseRecordShowsNothingAndSaysNothing();
+    void browserLoadsOnlyThePage();
+
+private:
+    CCrFollow* OpenFromMenu(int commandId);
+    static QString ReadPage(const QString& path);
+
+    CQuillonApp& m_app;
+    RecordingMessageSink& m_sink;
+    const testing::TempFolder& m_folder;
+};
+
+namespace {
+
+// "Zoë Rao" and "Dr. Müller" in the data files' code page.
+const std::string kPatientName = "Zo\xEB Rao";
+const std::string kPhysicianName = "Dr. M\xFCller";
+
+void WritePatientFiles(const testing::TempFolder& folder)
+{
+    std::vector<std::string> fields = fixtures::EmptyCaseRecordFields();
+    fields[0] = "Headache <worse> at night & caf\xE9";
+    fields[85] = "TRUE";
+    folder.Write("P001.cas", fixtures::EncodeCaseRecord(fields));
+    folder.Write("P001.flw",
+        fixtures::EncodeFollowups({{"5/11/2002", "head : better", "Bell.", "30", "TDS", "good", {}},
+            {"12/1/2003", "<a href=\"http://example.com\">link</a>", "", "", "", "", {}}}));
+}
+
+} // namespace
+
+void TestCrFollow::init()
+{
+    m_app.CloseAllViews();
+    m_sink.Clear();
+    WritePatientFiles(m_folder);
+    std::filesystem::remove(m_folder.Path() / "template.html");
+    m_app.m_strPatientFile = "P001";
+    m_app.m_strPatientName = kPatientName;
+    m_app.m_strPhysicianName = kPhysicianName;
+    m_app.MainFrame()->UpdateCommandUI();
+}
+
+CCrFollow* TestCrFollow::OpenFromMenu(int commandId)
+{
+    QAction* action = m_app.MainFrame()->Action(commandId);
+    if (!action || !action->isEnabled())
+        return nullptr;
+    action->trigger();
+    return qobject_cast<CCrFollow*>(m_app.OpenView(kViewCaseRecord));
+}
+
+QString TestCrFollow::ReadPage(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromLatin1(file.readAll());
+}
+
+void TestCrFollow::caseRecordFromTheMenu()
+{
+    CCrFollow* view = OpenFromMenu(ID_FULL_CASE_RECORD);
+    QVERIFY(view);
+    QVERIFY(m_sink.Messages().empty());
+    QCOMPARE(view->windowTitle(), QStringLiteral("Full Case Record -- Zo\u00EB Rao"));
+    QCOMPARE(view->PhysicianLabel()->text(), QStringLiteral("Dr. M\u00FCller"));
+    QCOMPARE(view->PatientLabel()->text(), QStringLiteral("Zo\u00EB Rao"));
+    QCOMPARE(view->PhysicianLabel()->palette().color(QPalette::WindowText), QColor(0, 64, 128));
+
+    // The frame shows the view's title, and the browser shows the written page.
+    auto* frame = qobject_cast<QMdiSubWindow*>(view->parentWidget());
+    QVERIFY(frame);
+    QCOMPARE(frame->windowTitle(), view->windowTitle());
+
+    const QString expectedPath
+        = QString::fromStdString(std::filesystem::absolute(m_folder.Path() / "template.html").string());
+    CPageBrowser* browser = view->Browser();
+    QCOMPARE(browser->PagePath(), expectedPath);
+    QCOMPARE(browser->source(), QUrl::fromLocalFile(expectedPath));
+    QVERIFY(!browser->openLinks());
+    QVERIFY(!browser->openExternalLinks());
+
+    const QString text = browser->toPlainText();
+    QVERIFY2(text.contains(QStringLiteral("Chief Complaints")), qPrintable(text));
+    QVERIFY2(text.contains(QStringLiteral("Headache <worse> at night & caf\u00E9")), qPrintable(text));
+    QVERIFY(text.contains(QStringLiteral("Thermal State")));
+    QVERIFY(!text.contains(QStringLiteral("Appearance")));
+
+    // The file holds the page exactly as the builder makes it.
+    std::vector<std::string> fields = fixtures::EmptyCaseRecordFields();
+    fields[0] = "Headache &lt;worse&gt; at night &amp; caf\xE9";
+    fields[85] = "TRUE";
+    QCOMPARE(ReadPage(expectedPath), QString::fromLatin1(BuildCaseRecordPage(fields)));
+}
+
+void TestCrFollow::followupFromTheKeyboard()
+{
+    m_app.MainFrame()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_app.MainFrame()));
+    QTest::keyClick(m_app.MainFrame(), Qt::Key_F, Qt::ControlModifier);
+    auto* view = qobject_cast<CCrFollow*>(m_app.OpenView(kViewCaseRecord));
+    QVERIFY(view);
+    QVERIFY(m_sink.Messages().empty());
+    QCOMPARE(view->windowTitle(), QStringLiteral("Patient Followup -- Zo\u00EB Rao"));
+
+    const QString text = view->Browser()->toPlainText();
+    QVERIFY2(text.contains(QStringLiteral("5 Nov, 2002")), qPrintable(text));
+    QVERIFY(text.contains(QStringLiteral("12 Jan, 2003")));
+    // " : " starts a new line, and markup of a record is shown as text, not followed as a link.
+    QVERIFY(text.contains(QStringLiteral("head\nbetter")) || text.contains(QStringLiteral("head\u2028better")));
+    QVERIFY(text.contains(QStringLiteral("<a href=\"http://example.com\">link</a>")));
+    QVERIFY(!view->Browser()->toHtml().contains(QStringLiteral("href=\"http")));
+}
+
+void TestCrFollow::nextCommandClosesTheView()
+{
+    QPointer<CCrFollow> first = OpenFromMenu(ID_FULL_CASE_RECORD);
+    QVERIFY(first);
+    QCOMPARE(m_app.MainFrame()->MdiArea()->subWindowList().size(), 1);
+
+    QPointer<CCrFollow> second = OpenFromMenu(ID_FOLLOWUP);
+    QVERIFY(second);
+    QVERIFY(first.isNull());
+    QCOMPARE(m_app.MainFrame()->MdiArea()->subWindowList().size(), 1);
+
+    m_app.CloseAllViews();
+    QVERIFY(second.isNull());
+    QVERIFY(!m_app.OpenView(kViewCaseRecord));
+}
+
+void TestCrFollow::missingCaseRecordShowsAnEmptyBrowser()
+{
+    std::filesystem::remove(m_folder.Path() / "P001.cas");
+    CCrFollow* view = OpenFromMenu(ID_FULL_CASE_RECORD);
+    QVERIFY(view);
+    QCOMPARE(m_sink.Messages(), (std::vector<Message>{{kMsgNoCaseRecordData, "", MessageIcon::Warning}}));
+    QCOMPARE(view->windowTitle(), QStringLiteral("Full Case Record -- Zo\u00EB Rao"));
+    QVERIFY(view->Browser()->PagePath().isEmpty());
+    QVERIFY(view->Browser()->toPlainText().isEmpty());
+    QVERIFY(!std::filesystem::exists(m_folder.Path() / "template.html"));
+}
+
+void TestCrFollow::missingFollowupShowsAnEmptyBrowser()
+{
+    std::filesystem::remove(m_folder.Path() / "P001.flw");
+    CCrFollow* view = OpenFromMenu(ID_FOLLOWUP);
+    QVERIFY(view);
+    QCOMPARE(m_sink.Messages(), (std::vector<Message>{{kMsgNoFollowupData, "", MessageIcon::Error}}));
+    QCOMPARE(view->windowTitle(), QStringLiteral("Patient Followup -- Zo\u00EB Rao"));
+    QVERIFY(view->Browser()->PagePath().isEmpty());
+    QVERIFY(view->Browser()->toPlainText().isEmpty());
+}
+
+void TestCrFollow::emptyCaseRecordShowsNothingAndSaysNothing()
+{
+    m_folder.Write("P001.cas", "");
+    CCrFollow* view = OpenFromMenu(ID_FULL_CASE_RECORD);
+    QVERIFY(view);
+    QVERIFY(m_sink.Messages().empty());
+    QVERIFY(view->Browser()->PagePath().isEmpty());
+}
+
+void TestCrFollow::browserLoadsOnlyThePage()
+{
+    CCrFollow* view = OpenFromMenu(ID_FULL_CASE_RECORD);
+    QVERIFY(view);
+    CPageBrowser* browser = view->Browser();
+    const QUrl page = QUrl::fromLocalFile(browser->PagePath());
+    QVERIFY(browser->loadResource(QTextDocument::HtmlResource, page).isValid());
+
+    const QString other = QString::fromStdString((m_folder.Path() / "P001.cas").string());
+    QVERIFY(!browser->loadResource(QTextDocument::HtmlResource, QUrl::fromLocalFile(other)).isValid());
+    QVERIFY(!browser->loadResource(QTextDocument::ImageResource, QUrl::fromLocalFile(other)).isValid());
+    QVERIFY(!browser->loadResource(QTextDocument::ImageResource, QUrl(QStringLiteral("http://example.com/a.png")))
+                 .isValid());
+    QVERIFY(
+        !browser->loadResource(QTextDocument::HtmlResource, QUrl(QStringLiteral("https://example.com/"))).isValid());
+}
+
+} // namespace quillon
+
+int main(int argc, char** argv)
+{
+    quillon::testing::TempFolder folder;
+    quillon::RecordingMessageSink sink;
+    quillon::CQuillonApp app(argc, argv, quillon::CPracticeFolder(folder.Path()), &sink);
+    app.InitInstance();
+    quillon::TestCrFollow test(app, sink, folder);
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "TestCrFollow.moc"

@@ -1,0 +1,339 @@
+// The generated sample practice loads through the program's own readers and holds the cases it promises.
+#include "casedata/CaseStore.h"
+#include "casedata/MessageSink.h"
+#include "casedata/PatientIndex.h"
+#include "casedata/PracticeFolder.h"
+#include "casedata/RemedyCatalogue.h"
+#include "caserecord/CaseRecordFile.h"
+#include "fixtures/FilterWriters.h"
+#include "sample/SampleGenerator.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <memory>
+#include <set>
+#include <stdexcept>
+
+namespace {
+
+using quillon::CCaseStore;
+using quillon::CPracticeFolder;
+using quillon::CRemedyCatalogue;
+using quillon::RecordingMessageSink;
+using quillon::testing::TempFolder;
+
+const std::filesystem::path kSource = QUILLON_SAMPLE_SOURCE;
+
+std::string FileText(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::vector<std::string> CrlfLines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t end = text.find("\r\n", start);
+        if (end == std::string::npos) {
+            lines.push_back(text.substr(start) + "<no CRLF>");
+            break;
+        }
+        lines.push_back(text.substr(start, end - start));
+        start = end + 2;
+    }
+    return lines;
+}
+
+std::uint32_t Word32(const std::string& bytes, std::size_t at)
+{
+    std::uint32_t value = 0;
+    for (std::size_t i = 0; i < 4; ++i)
+        value |= static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[at + i])) << (8 * i);
+    return value;
+}
+
+class SamplePracticeTest : public ::testing::Test
+{
+protected:
+    static void SetUpTestSuite()
+    {
+        s_folder = std::make_unique<TempFolder>();
+        quillon::sample::WritePractice(quillon::sample::BuildPractice(kSource), s_folder->Path());
+        s_practice = std::make_unique<CPracticeFolder>(s_folder->Path());
+        s_catalogue = std::make_unique<CRemedyCatalogue>(*s_practice, s_catalogueSink);
+    }
+    static void TearDownTestSuite()
+    {
+        s_catalogue.reset();
+        s_practice.reset();
+        s_folder.reset();
+    }
+
+    static std::string Read(std::string_view name) { return FileText(s_folder->Path() / std::string(name)); }
+
+    static int CodeOf(std::string abbreviation)
+    {
+        int index = -1;
+        EXPECT_TRUE(s_catalogue->FindByAbbreviation(index, abbreviation)) << abbreviation;
+        return index; // equal to the code, which the catalogue test checks
+    }
+
+    static inline std::unique_ptr<TempFolder> s_folder;
+    static inline std::unique_ptr<CPracticeFolder> s_practice;
+    static inline RecordingMessageSink s_catalogueSink;
+    static inline std::unique_ptr<CRemedyCatalogue> s_catalogue;
+};
+
+TEST_F(SamplePracticeTest, PatientIndexListsEachPatientOnceWithTheFirstLineOfARepeatedNumber)
+{
+    RecordingMessageSink sink;
+    const auto index = quillon::LoadPatientIndex(*s_practice, sink);
+    ASSERT_TRUE(index.has_value());
+    EXPECT_TRUE(sink.Messages().empty());
+    EXPECT_FALSE(index->physician.empty());
+    ASSERT_GE(index->rows.size(), 6u);
+
+    std::set<std::string> numbers;
+    for (const auto& row : index->rows) {
+        EXPECT_TRUE(numbers.insert(row.regNo).second) << row.regNo;
+        EXPECT_EQ(row.visitDate.size(), 10u) << row.regNo; // no carriage return left over
+    }
+    // "PatDet.txt" has one more patient line than the list has rows: the repeated number.
+    const auto lines = CrlfLines(Read("PatDet.txt"));
+    EXPECT_EQ(lines.size(), index->rows.size() + 2);
+    const auto repeated
+        = std::find_if(index->rows.begin(), index->rows.end(), [](const auto& row) { return row.regNo == "1003"; });
+    ASSERT_NE(repeated, index->rows.end());
+    EXPECT_EQ(repeated->name,
+        "Ren\xE9"
+        "e Dubois"); // Windows-1252, from the first line
+}
+
+TEST_F(SamplePracticeTest, EveryVisitOfEveryPatientLoadsWithRealisticSymptoms)
+{
+    RecordingMessageSink indexSink;
+    const auto index = quillon::LoadPatientIndex(*s_practice, indexSink);
+    ASSERT_TRUE(index.has_value());
+
+    std::map<int, int> patientsByVisitCount;
+    int scaleVisits = 0;
+    for (const auto& row : index->rows) {
+        RecordingMessageSink sink;
+        CCaseStore store(*s_practice, sink);
+        store.m_strPatientFile = row.regNo;
+        ASSERT_TRUE(store.LoadVisitIndex()) << row.regNo;
+        ++patientsByVisitCount[store.VisitCount()];
+        // The list shows the date of the latest visit.
+        EXPECT_EQ(store.m_arrVisitDates.back(), row.visitDate) << row.regNo;
+        for (int visit = 0; visit < store.VisitCount(); ++visit) {
+            SCOPED_TRACE(row.regNo + " visit " + store.m_arrVisitDates[static_cast<std::size_t>(visit)]);
+            ASSERT_TRUE(store.LoadVisitSymptoms(visit));
+            EXPECT_TRUE(sink.Messages().empty());
+            const int count = store.m_nSymptomCount;
+            EXPECT_EQ(count, store.LiveCount());
+            if (count >= 120 && count <= 127) {
+                ++scaleVisits;
+            } else {
+                EXPECT_TRUE(count >= 10 && count <= 60) << count;
+            }
+            EXPECT_GT(store.MindCount(), 0);
+            EXPECT_GT(store.GeneralCount(), 0);
+            EXPECT_GT(store.RestCount(), 0);
+            EXPECT_EQ(store.MindCount() + store.GeneralCount() + store.RestCount(), count);
+            for (const auto& record : store.m_mapSymptoms) {
+                EXPECT_GE(record->m_nLevel, 2);
+                EXPECT_LE(record->m_nLevel, 8);
+                EXPECT_GE(record->m_nType, 1);
+                EXPECT_LE(record->m_nType, 21);
+                if (record->m_nType == 1) {
+                    EXPECT_EQ(record->m_pszText.rfind("[Kent] ", 0), 0u) << record->m_pszText;
+                }
+                const bool mind = record->m_pszText.find("] MIND - ") != std::string::npos;
+                const bool general = record->m_pszText.find("] GENERALITIES - ") != std::string::npos;
+                EXPECT_EQ(record->m_nKind, mind ? 'M' : general ? 'G' : 'F') << record->m_pszText;
+                for (int entry = 0; entry < record->m_nRemedyCount; ++entry) {
+                    EXPECT_NE(s_catalogue->Entry(record->RemedyCode(entry)), nullptr) << record->RemedyCode(entry);
+                    EXPECT_GE(record->Grade(entry), 1);
+                    EXPECT_LE(record->Grade(entry), 3);
+                }
+            }
+        }
+    }
+    EXPECT_GE(patientsByVisitCount[1], 1);
+    EXPECT_GE(patientsByVisitCount[2] + patientsByVisitCount[3] + patientsByVisitCount[4], 4);
+    EXPECT_EQ(scaleVisits, 1);
+}
+
+TEST_F(SamplePracticeTest, CatalogueFilesAgreeAndCodesEqualPropertyIndexes)
+{
+    EXPECT_TRUE(s_catalogueSink.Messages().empty()) << s_catalogueSink.Texts().front();
+    const int count = s_catalogue->GetCount();
+    ASSERT_GT(count, 100);
+    EXPECT_EQ(Read("drug.dat").size(), 10u * static_cast<std::size_t>(count));
+    EXPECT_EQ(Read("drugl.dat").size(), 4u * static_cast<std::size_t>(count));
+    for (int code = 0; code < count; ++code) {
+        const auto* entry = s_catalogue->Entry(code);
+        ASSERT_NE(entry, nullptr);
+        EXPECT_EQ(s_catalogue->GetPropertyIndex(code), code) << entry->abbreviation;
+        EXPECT_FALSE(entry->fullName.empty()) << entry->abbreviation;
+    }
+    // Kingdom bits come from the remedies' kingdoms.
+    const auto mask = [&](const char* abbreviation) { return s_catalogue->GetPropertyMask(CodeOf(abbreviation)); };
+    EXPECT_NE(mask("Puls") & (1u << quillon::fixtures::kPlantBit), 0u);
+    EXPECT_NE(mask("Nat-m") & (1u << quillon::fixtures::kMineralBit), 0u);
+    EXPECT_NE(mask("Lach") & (1u << quillon::fixtures::kAnimalBit), 0u);
+    EXPECT_EQ(mask("Lach") & (1u << quillon::fixtures::kPlantBit), 0u);
+    EXPECT_NE(mask("Psor") & (1u << quillon::fixtures::kNosodeBit), 0u);
+}
+
+TEST_F(SamplePracticeTest, FilterFilesHaveOneEntryPerRemedyAndValidClassNumbers)
+{
+    const auto count = static_cast<std::size_t>(s_catalogue->GetCount());
+    const std::pair<const char*, const char*> kingdoms[]
+        = {{"plants.dat", "plcode.dat"}, {"animals.dat", "anmlcode.dat"}};
+    for (const auto& [listName, codeName] : kingdoms) {
+        SCOPED_TRACE(listName);
+        const auto classes = CrlfLines(Read(listName));
+        ASSERT_GE(classes.size(), 5u);
+        for (const auto& line : classes) {
+            EXPECT_FALSE(line.empty());
+            EXPECT_LE(line.size(), 99u) << line;
+            EXPECT_EQ(line.find("<no CRLF>"), std::string::npos);
+        }
+        const std::string codes = Read(codeName);
+        ASSERT_EQ(codes.size(), 4 * count);
+        std::size_t withClass = 0;
+        for (std::size_t code = 0; code < count; ++code) {
+            const std::uint32_t word = Word32(codes, 4 * code);
+            EXPECT_LE(word >> 16, classes.size());
+            EXPECT_EQ(word & 0xF000u, 0u);
+            withClass += (word >> 16) != 0 ? 1 : 0;
+        }
+        EXPECT_GE(withClass, classes.size());
+    }
+    // Pulsatilla is a Ranunculaceae, Lachesis an Ophidia.
+    const auto plants = CrlfLines(Read("plants.dat"));
+    const std::uint32_t puls = Word32(Read("plcode.dat"), 4 * static_cast<std::size_t>(CodeOf("Puls")));
+    ASSERT_GE(puls >> 16, 1u);
+    EXPECT_EQ(plants[(puls >> 16) - 1], "Ranunculaceae");
+    const auto animals = CrlfLines(Read("animals.dat"));
+    const std::uint32_t lach = Word32(Read("anmlcode.dat"), 4 * static_cast<std::size_t>(CodeOf("Lach")));
+    ASSERT_GE(lach >> 16, 1u);
+    EXPECT_EQ(animals[(lach >> 16) - 1], "Ophidia");
+}
+
+TEST_F(SamplePracticeTest, MineralFilesDescribeThePeriodicTableAndTheSalts)
+{
+    const auto period = CrlfLines(Read("period.txt"));
+    const auto lanth = CrlfLines(Read("lanth.txt"));
+    ASSERT_EQ(period.size(), 81u);
+    ASSERT_EQ(lanth.size(), 30u);
+    std::set<int> numbers;
+    for (const auto* lines : {&period, &lanth}) {
+        for (const auto& line : *lines) {
+            ASSERT_EQ(std::count(line.begin(), line.end(), '*'), 4) << line;
+            const std::size_t second = line.find('*', line.find('*') + 1);
+            numbers.insert(std::stoi(line.substr(second + 1)));
+        }
+    }
+    EXPECT_EQ(numbers.size(), 109u); // 1..109; lanthanum and actinium stand in the main table and the block
+    EXPECT_EQ(*numbers.rbegin(), 109);
+    // Cell 51 (row 2, column 15) is sulphur: the 16th line of the main table.
+    EXPECT_EQ(period[15], "3*16*16*S*Sulfur");
+    EXPECT_EQ(lanth.front().substr(0, 9), "6*3*57*La");
+    EXPECT_EQ(lanth[15].substr(0, 9), "7*3*89*Ac");
+
+    const auto groups = CrlfLines(Read("othergrp.txt"));
+    ASSERT_FALSE(groups.empty());
+    const std::string minerals = Read("minrcode.dat");
+    ASSERT_EQ(minerals.size(), 6u * static_cast<std::size_t>(s_catalogue->GetCount()));
+    const auto record = [&](const char* abbreviation) {
+        return minerals.substr(6 * static_cast<std::size_t>(CodeOf(abbreviation)), 6);
+    };
+    const std::string natm = record("Nat-m");
+    EXPECT_EQ(groups.at(static_cast<std::size_t>(natm[0]) - 1), "Natrum salts");
+    EXPECT_EQ(natm.substr(1), std::string("\0\x0B\x11\0\0", 5)); // Na, Cl
+    EXPECT_EQ(record("Puls"), std::string(6, '\0'));
+}
+
+TEST_F(SamplePracticeTest, CaseRecordsAndFollowupsOfTwoPatientsLoad)
+{
+    const auto bytes = [](const std::string& name) {
+        std::vector<std::uint8_t> data;
+        EXPECT_EQ(s_practice->ReadFile(name, data), quillon::ReadStatus::Ok) << name;
+        return data;
+    };
+    for (const std::string regNo : {"1002", "1003"}) {
+        SCOPED_TRACE(regNo);
+        std::vector<std::string> fields;
+        EXPECT_EQ(quillon::ReadCaseRecord(bytes(regNo + ".cas"), fields), quillon::kCaseRecordFieldCount);
+        ASSERT_EQ(fields.size(), quillon::kCaseRecordFieldCount);
+        EXPECT_FALSE(fields[0].empty()); // chief complaints
+        const auto flags = std::count(fields.begin() + quillon::kFirstThermalFlag, fields.end(), "TRUE");
+        EXPECT_GE(flags, 1);
+        EXPECT_EQ(flags + std::count(fields.begin() + quillon::kFirstThermalFlag, fields.end(), "FALSE"), 9);
+
+        const auto followups = quillon::ReadFollowups(bytes(regNo + ".flw"));
+        ASSERT_GE(followups.size(), 2u);
+        for (const auto& visit : followups) {
+            ASSERT_GE(visit.size(), 6u);
+            EXPECT_EQ(std::count(visit[0].begin(), visit[0].end(), '/'), 2) << visit[0];
+        }
+    }
+    std::vector<std::string> fields;
+    quillon::ReadCaseRecord(bytes("1002.cas"), fields);
+    EXPECT_NE(fields[0].find("<BR>"), std::string::npos); // a two-line field
+    EXPECT_EQ(quillon::ReadFollowups(bytes("1002.flw"))[0][2], "Nux-v.");
+}
+
+TEST(SampleGeneratorTest, TwoRunsWriteTheSameBytes)
+{
+    TempFolder first;
+    TempFolder second;
+    quillon::sample::WritePractice(quillon::sample::BuildPractice(kSource), first.Path());
+    quillon::sample::WritePractice(quillon::sample::BuildPractice(kSource), second.Path());
+    std::size_t files = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(first.Path())) {
+        const auto name = entry.path().filename();
+        EXPECT_EQ(FileText(entry.path()), FileText(second.Path() / name)) << name;
+        ++files;
+    }
+    EXPECT_EQ(files,
+        static_cast<std::size_t>(
+            std::distance(std::filesystem::directory_iterator(second.Path()), std::filesystem::directory_iterator())));
+}
+
+TEST(SampleGeneratorTest, FaultsInTheSourceTablesNameTheTableAndLine)
+{
+    const auto expectFault
+        = [](const char* table, const std::string& from, const std::string& to, const std::string& expected) {
+              TempFolder copy;
+              for (const auto& entry : std::filesystem::directory_iterator(kSource))
+                  std::filesystem::copy_file(entry.path(), copy.Path() / entry.path().filename());
+              std::string text = FileText(copy.Path() / table);
+              const std::size_t at = text.find(from);
+              ASSERT_NE(at, std::string::npos) << from;
+              text.replace(at, from.size(), to);
+              copy.Write(table, text);
+              try {
+                  quillon::sample::BuildPractice(copy.Path());
+                  ADD_FAILURE() << "no fault reported for " << to;
+              } catch (const std::runtime_error& error) {
+                  EXPECT_NE(std::string(error.what()).find(expected), std::string::npos) << error.what();
+              }
+          };
+    expectFault("rubrics.tsv", "Nat-m.:1", "Nat-mx.:1", "rubrics.tsv line");
+    expectFault("rubrics.tsv", "Nat-m.:1", "Nat-m.:0", "no grade 1 to 9");
+    expectFault("visit_symptoms.tsv", "R001", "R999", "R999 is not in rubrics.tsv");
+    expectFault("remedy_properties.tsv", "Acute", "Accute", "unknown name \"Accute\"");
+    expectFault("mineral_words.tsv", "Na\tNatrum salts", "Nx\tNatrum salts", "unknown element Nx");
+}
+
+} // namespace
