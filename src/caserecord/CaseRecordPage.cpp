@@ -141,7 +141,7 @@ template <typename Visit> void ForEachField(const Section& section, Visit visit)
 class CaseRecordPageBuilder
 {
 public:
-    explicit CaseRecordPageBuilder(const std::vector<std::string>& fields) : m_fields(fields) { }
+    explicit CaseRecordPageBuilder(const std::vector<std::string>& fields) : m_fields(fields) {}
 
     std::string Build()
     {

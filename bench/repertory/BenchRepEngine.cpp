@@ -1,0 +1,156 @@
+// Repertorisation engine benchmarks: a full chart build over the 127 largest rubrics of the Kent data and a
+// 6,553-remedy catalogue, against a floor that only sums the grades of the same entries per code.
+#include "casedata/ByteReader.h"
+#include "casedata/CaseStore.h"
+#include "casedata/PracticeFolder.h"
+#include "casedata/RemedyCatalogue.h"
+#include "casedata/TextCodec.h"
+#include "common/KentData.h"
+#include "fixtures/CaseWriters.h"
+#include "repertory/RepEngine.h"
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <map>
+#include <memory>
+#include <optional>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace quillon;
+
+constexpr int kCatalogueSize = 6553;
+constexpr std::size_t kSymptoms = 127;
+
+// The 127 largest rubrics as recorded symptoms over a 6,553-remedy catalogue.
+struct Workload
+{
+    RecordingMessageSink sink;
+    CPracticeFolder folder;
+    std::unique_ptr<CRemedyCatalogue> catalogue;
+    std::unique_ptr<CCaseStore> store;
+    std::string error;
+    std::size_t entries = 0;
+};
+
+std::unique_ptr<Workload> MakeWorkload()
+{
+    auto work = std::make_unique<Workload>();
+    const auto rubrics = bench::ReadKentRubrics();
+    if (!rubrics) {
+        work->error = "rubrics.tsv not found under " QUILLON_SHARED_DATA;
+        return work;
+    }
+    const bench::BenchCatalogue catalogue = bench::MakeCatalogue(*rubrics, kCatalogueSize);
+    work->catalogue = CRemedyCatalogue::FromImages(
+        catalogue.images.drugDat, catalogue.images.druglDat, catalogue.images.fulldrugTxt, work->sink);
+    if (work->catalogue->GetCount() != kCatalogueSize) {
+        work->error = "catalogue was not built";
+        return work;
+    }
+    fixtures::VisitSpec visit{5, 11, 2002, {}};
+    for (const bench::KentRubric* rubric : bench::LargestRubrics(*rubrics, kSymptoms)) {
+        visit.symptoms.push_back(bench::ToSymptom(*rubric, catalogue.codeOf));
+        work->entries += rubric->remedies.size();
+    }
+    const std::string image = fixtures::EncodeRsy({visit});
+    work->store = std::make_unique<CCaseStore>(work->folder, work->sink);
+    if (!work->store->IndexVisits(AsBytes(image)) || !work->store->LoadVisitFromImage(AsBytes(image), 0))
+        work->error = "the visit did not load";
+    return work;
+}
+
+Workload* SharedWorkload()
+{
+    static const std::unique_ptr<Workload> work = MakeWorkload();
+    return work.get();
+}
+
+// BuildResults, the sort by totality and FillGradeMatrix: what a method command costs before painting.
+void BM_FullBuild(benchmark::State& state)
+{
+    Workload* work = SharedWorkload();
+    if (!work->error.empty()) {
+        state.SkipWithError(work->error.c_str());
+        return;
+    }
+    CRepEngine engine(*work->store, work->catalogue.get(), work->sink);
+    if (!engine.Start()) {
+        state.SkipWithError("start failed");
+        return;
+    }
+    for (auto _ : state) {
+        engine.BuildResults();
+        engine.RefreshResults();
+        benchmark::DoNotOptimize(engine.Grade(0, 0));
+    }
+    state.counters["symptoms"] = static_cast<double>(engine.SymptomCount());
+    state.counters["remedies"] = static_cast<double>(engine.RemedyCount());
+    state.counters["entries"] = static_cast<double>(work->entries);
+}
+BENCHMARK(BM_FullBuild)->Unit(benchmark::kMicrosecond);
+
+void BM_BuildResultsOnly(benchmark::State& state)
+{
+    Workload* work = SharedWorkload();
+    if (!work->error.empty()) {
+        state.SkipWithError(work->error.c_str());
+        return;
+    }
+    CRepEngine engine(*work->store, work->catalogue.get(), work->sink);
+    engine.Start();
+    for (auto _ : state) {
+        engine.BuildResults();
+        benchmark::DoNotOptimize(engine.ResultCount());
+    }
+}
+BENCHMARK(BM_BuildResultsOnly)->Unit(benchmark::kMicrosecond);
+
+void BM_SortAndMatrixOnly(benchmark::State& state)
+{
+    Workload* work = SharedWorkload();
+    if (!work->error.empty()) {
+        state.SkipWithError(work->error.c_str());
+        return;
+    }
+    CRepEngine engine(*work->store, work->catalogue.get(), work->sink);
+    engine.Start();
+    for (auto _ : state) {
+        engine.RefreshResults();
+        benchmark::DoNotOptimize(engine.Grade(0, 0));
+    }
+}
+BENCHMARK(BM_SortAndMatrixOnly)->Unit(benchmark::kMicrosecond);
+
+// The floor: decode every entry of the same symptoms and add its grade to its code's total, nothing more.
+void BM_Floor(benchmark::State& state)
+{
+    Workload* work = SharedWorkload();
+    if (!work->error.empty()) {
+        state.SkipWithError(work->error.c_str());
+        return;
+    }
+    std::vector<int> totals(kCatalogueSize + 1);
+    for (auto _ : state) {
+        std::fill(totals.begin(), totals.end(), 0);
+        for (const auto& record : work->store->m_mapSymptoms) {
+            const std::uint8_t* entry = record->m_pRemedies.data();
+            for (int i = 0; i < record->m_nRemedyCount; ++i, entry += 3)
+                totals[static_cast<std::size_t>(DecodeRemedyCode(entry[1], entry[2]))] += DecodeGrade(entry[0]);
+        }
+        benchmark::DoNotOptimize(totals.data());
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_Floor)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,54 @@
+// One remedy of a repertorisation: its totality, the symptoms that name it and the grade each gives it.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace quillon {
+
+// Key of a remedy in the result map and in the lists the filters hand back: 10 x remedy code.
+// Thirty-two bits wide, so that every code a remedy entry can encode (at most 49,505) has its own key.
+using RemedyKey = std::uint32_t;
+
+constexpr RemedyKey MakeRemedyKey(int nCode) noexcept
+{
+    return 10u * static_cast<RemedyKey>(nCode);
+}
+constexpr int RemedyCodeOfKey(RemedyKey key) noexcept
+{
+    return static_cast<int>(key / 10u);
+}
+
+// Abbreviations longer than this are cut when a result is named.
+inline constexpr std::size_t kMaxResultName = 14;
+
+// One covering symptom of a remedy: the symptom number (symptom index + 1) and the grade it gives.
+// A grade of 0 is kept like any other: it leaves only that symptom's cell of the chart empty.
+struct LevelEntry
+{
+    int symptom = 0;
+    int grade = 0;
+
+    bool operator==(const LevelEntry&) const = default;
+};
+
+struct RemedyResult
+{
+    std::string name; // catalogue abbreviation, empty when the code is not in the catalogue
+    int code = 0;
+    int totality = 0; // sum of grade x weight over the covering symptoms
+    int covered = 0; // number of remedy entries that named this remedy
+    std::vector<LevelEntry> levels; // one per covering entry, in processing order
+};
+
+// A per-symptom intensity chosen in the Weightage dialog: the symptom index and how many times its grades count.
+struct IntensityEntry
+{
+    int symptom = 0;
+    int intensity = 1;
+
+    bool operator==(const IntensityEntry&) const = default;
+};
+
+} // namespace quillon

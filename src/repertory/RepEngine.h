@@ -1,0 +1,168 @@
+// The repertorisation engine: the remedies of the active symptoms with their totality and symptoms covered,
+// their display order and the remedy-by-symptom grade matrix the chart paints. It holds no window: the chart
+// view owns one engine and draws from its accessors.
+#pragma once
+
+#include "casedata/CaseStore.h"
+#include "casedata/MessageSink.h"
+#include "casedata/RemedyCatalogue.h"
+#include "casedata/SymptomRecord.h"
+#include "repertory/RemedyResult.h"
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string_view>
+#include <vector>
+
+namespace quillon {
+
+// Messages of the repertorisation. Plain "Insufficient memory" is kMsgInsufficientMemory of the case store.
+inline constexpr const char* kMsgInsufficientMemoryForRep = "Insufficient memory for Rep";
+inline constexpr const char* kMsgInsufficientMemoryInTempSym = "Insufficient memory in TempSym";
+inline constexpr const char* kMsgInsufficientMemoryForSymDrgLev = "Insufficient memory for SymDrgLev";
+inline constexpr const char* kMsgErrorInRepertorisation = "Error in Repertorsation";
+inline constexpr const char* kMsgInsufficientMemoryInPFinRep = "Insufficient memory in pFinRep";
+
+// The command the chart posts to its own window to close itself after "Error in Repertorsation".
+inline constexpr int kCloseCommandId = 57602;
+
+enum SortMode : int { SortByTotality = 0, SortBySymptomsCovered = 1, SortByName = 2 };
+
+enum class SortOutcome {
+    Sorted,
+    AlreadySorted, // a display order was still in place: the message is shown and the chart must close
+    OutOfMemory, // the message is shown; the results stay without a display order
+};
+
+// The weight of a symptom from its intensity and its multiplier: a factor of 1 gives way to the other,
+// two factors other than 1 add up.
+constexpr int CombineWeights(int a, int b) noexcept
+{
+    return a == 1 ? b : (b == 1 ? a : a + b);
+}
+
+// The three orders, as three-way comparisons (negative: a comes first). Totality and symptoms covered
+// are compared as the composite keys 60 x T + C and 60 x C + T, largest first, then by name ignoring case.
+int CompareByTotality(const RemedyResult& a, const RemedyResult& b) noexcept;
+int CompareBySymptomsCovered(const RemedyResult& a, const RemedyResult& b) noexcept;
+int CompareByName(const RemedyResult& a, const RemedyResult& b) noexcept;
+
+// Number of whole remedy entries a record holds: its count, but never more than its entry bytes allow.
+int RemedyEntryCount(const CSymptomRecord& record) noexcept;
+
+class CRepEngine final
+{
+public:
+    using ResultMap = std::map<RemedyKey, std::unique_ptr<RemedyResult>>;
+
+    // The store supplies the symptoms and holds the active set m_mapRepSymptoms, which the engine refills
+    // on a reset; the catalogue (may be null) names the remedies. When the store is cleared the engine
+    // drops everything it borrowed from it.
+    CRepEngine(CCaseStore& store, const CRemedyCatalogue* catalogue, IMessageSink& sink);
+    ~CRepEngine();
+    CRepEngine(const CRepEngine&) = delete;
+    CRepEngine& operator=(const CRepEngine&) = delete;
+
+    void SetCatalogue(const CRemedyCatalogue* catalogue) { m_pRemedyCatalogue = catalogue; }
+
+    // The chart's first build: every recorded symptom takes part with weight 1, ordered by totality, with
+    // the grade matrix filled. The intensities are left as they are.
+    bool Start();
+    // Full rebuild: drops the intensities, makes every recorded symptom active, sets every multiplier to 1
+    // and builds; the display order stays absent until the next sort.
+    bool ResetRepertorisation();
+
+    // Rebuilds the results from the active symptoms with their weights (intensity and multiplier).
+    bool BuildResults();
+    // Adds one symptom's remedy entries (symptom index s) with the given weight.
+    void AccumulateSymptom(int s, const CSymptomRecord& record, int weight);
+    void AccumulateSymptom(int s, int nEntries, std::span<const std::uint8_t> entries, int weight);
+
+    // Fills the display order from the results and sorts it. Refused while a display order is in place.
+    SortOutcome SortResults(SortMode mode);
+    // Lays out the grades of the display order for the active symptoms.
+    bool FillGradeMatrix();
+    // The engine's share of a refresh: drop the display order, sort by the current mode, fill the matrix.
+    bool RefreshResults();
+
+    // Empties the results (and with them the display order and the matrix).
+    void ClearResults();
+    void FreeSortedOrder();
+    // Drops one remedy; false when it is not in the results.
+    bool RemoveRemedy(RemedyKey key);
+    // Drops every remedy the predicate picks; returns how many went.
+    int RemoveRemedies(const std::function<bool(const RemedyResult&)>& drop);
+
+    SortMode GetSortMode() const { return m_eSortMode; }
+    // Modes outside the three known ones order by totality.
+    void SetSortMode(int mode);
+
+    // Multiplier of symptom s (1 beyond the table).
+    int Multiplier(int s) const;
+
+    // --- Results as the chart and the dialogs read them ---
+    const ResultMap& Results() const { return pdrgRep; }
+    const RemedyResult* FindResult(RemedyKey key) const;
+    int ResultCount() const { return static_cast<int>(pdrgRep.size()); }
+    bool HasSortedOrder() const { return pFinRep.has_value(); }
+    bool HasGradeMatrix() const { return m_bHasMatrix; }
+    // The matrix as laid out: byte 0 the low 8 bits of the symptom count (a label only), then one row of
+    // symptom-count grade bytes per sorted remedy.
+    std::span<const std::uint8_t> GradeMatrix() const { return SymDrgLev; }
+
+    int SymptomCount() const { return static_cast<int>(m_store->m_mapRepSymptoms.size()); }
+    const CSymptomRecord* Symptom(int s) const;
+    // Rows of the display order (0 while it is absent).
+    int RemedyCount() const { return pFinRep ? static_cast<int>(pFinRep->size()) : 0; }
+    const RemedyResult* SortedRemedy(int r) const;
+    std::string_view RemedyName(int r) const;
+    int RemedyTotality(int r) const;
+    int RemedyCovered(int r) const;
+    // Grade of sorted remedy r in active symptom s from the matrix; 0 when the remedy does not occur in the
+    // symptom or when (r, s) lies outside the matrix as last filled.
+    int Grade(int r, int s) const;
+
+    // Chosen subset of the recorded symptoms (borrowed), which a reset refills with all of them.
+    std::vector<CSymptomRecord*> m_mapSelected;
+    // Intensities of the Weightage dialog; used by BuildResults only when not empty.
+    std::vector<IntensityEntry> m_mapIntensity;
+
+private:
+    void DropBorrowed();
+    void InvalidateOrder();
+    bool AllocateGradeMatrix();
+    std::string NameOf(int nCode) const;
+    RemedyResult& NewResult(RemedyKey key, int nCode);
+
+    CCaseStore* m_store;
+    const CRemedyCatalogue* m_pRemedyCatalogue;
+    IMessageSink* m_sink;
+    int m_nClearListener = 0;
+
+    ResultMap pdrgRep;
+    std::optional<std::vector<RemedyResult*>> pFinRep;
+    std::vector<std::uint8_t> SymDrgLev;
+    bool m_bHasMatrix = false;
+    int m_nMatrixSymptoms = 0;
+    int m_nMatrixRemedies = 0;
+    std::vector<int> TempSym;
+    SortMode m_eSortMode = SortByTotality;
+
+    // Working space of BuildResults, kept between builds: a tally per remedy code (zero when unused), the
+    // codes met in the current build, and the map nodes of dropped results, reused with their level capacity.
+    struct CodeTally
+    {
+        int totality = 0;
+        int covered = 0;
+        LevelEntry* next = nullptr; // where the second pass writes the remedy's next level
+    };
+    std::vector<CodeTally> m_tally;
+    std::vector<std::int32_t> m_touchedCodes;
+    std::vector<ResultMap::node_type> m_spareNodes;
+};
+
+} // namespace quillon
