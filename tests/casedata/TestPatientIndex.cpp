@@ -1,4 +1,5 @@
 // The patient index "PatDet.txt" and choosing a patient.
+#include "TestConfig.h"
 #include "app/QuillonState.h"
 #include "casedata/ByteReader.h"
 #include "casedata/PatientIndex.h"
@@ -69,6 +70,18 @@ TEST(PatientIndex, UnsettledInputStaysInsideTheText)
     ASSERT_EQ(blanks.rows.size(), 1u);
     EXPECT_EQ(blanks.rows[0].regNo, " 12");
     EXPECT_EQ(blanks.rows[0].name, " Name");
+}
+
+TEST(PatientIndex, BrokenFileOfTheTestDataEndsInsideItsLastLine)
+{
+    TempFolder temp;
+    std::filesystem::copy_file(
+        std::string(QUILLON_TEST_DATA) + "/BrokenPatDetNoLineEnd.txt", temp.Path() / "PatDet.txt");
+    RecordingMessageSink sink;
+    const auto index = LoadPatientIndex(CPracticeFolder(temp.Path()), sink);
+    ASSERT_TRUE(index);
+    ASSERT_EQ(index->rows.size(), 2u);
+    EXPECT_EQ(index->rows[1], (PatientRow{"102", "Bob", "", ""}));
 }
 
 TEST(PatientIndex, MissingFileGivesItsMessage)

@@ -1,0 +1,255 @@
+// The plant, animal and mineral dialogs driven through their widgets: search, type boxes, OK and Cancel, and
+// clicks on the drawn periodic table at the cells' pixels.
+#include "filters/ClassFilterDialog.h"
+#include "filters/MineralFilterDialog.h"
+
+#include "PeriodicFixture.h"
+#include "controls/PictureButton.h"
+#include "support/TempFolder.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
+
+using namespace quillon;
+using namespace quillon::testing;
+
+namespace {
+
+QPoint CellCentre(int cell)
+{
+    const CellRect r = CellRectOf(cell);
+    return {r.left + 16, r.top + 16};
+}
+
+// A pixel of the cell's square that no text covers.
+QColor CellColour(const QImage& image, int cell)
+{
+    const CellRect r = CellRectOf(cell);
+    return image.pixelColor(r.left + 30, r.top + 4);
+}
+
+void WriteClassFiles(const TempFolder& folder)
+{
+    folder.Write("plants.dat", fixtures::EncodeLineList({"Anacardiaceae", "Apocynaceae", "Compositae", "Coniferae"}));
+    folder.Write("plcode.dat",
+        fixtures::EncodeCodeWords({0, fixtures::MakeClassCode(3, 0b101), fixtures::MakeClassCode(3, 0b001),
+            fixtures::MakeClassCode(1, 0b101)}));
+    folder.Write("animals.dat", fixtures::EncodeLineList({"Arachnida", "Mammalia", "Ophidia"}));
+    folder.Write("anmlcode.dat",
+        fixtures::EncodeCodeWords({0, fixtures::MakeClassCode(3, 1u << 9), fixtures::MakeClassCode(2, 1u << 3)}));
+}
+
+} // namespace
+
+class TestFilterDialogs final : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void plantSearchTypesAndOk()
+    {
+        TempFolder folder;
+        WriteClassFiles(folder);
+        RecordingMessageSink sink;
+        CPlantFilterDlg dialog(CPracticeFolder(folder.Path()), FilterRemediesFromCodes({1, 2, 3}), sink);
+        QVERIFY(dialog.IsLoaded());
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Plant Filters"));
+        QVERIFY(dialog.HelpButton() != nullptr);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QCOMPARE(dialog.ClassList()->count(), 4);
+
+        QTest::keyClicks(dialog.SearchEdit(), QStringLiteral("con"));
+        QCOMPARE(dialog.ClassList()->currentRow(), 3);
+        // The typed text stays: the search does not copy the entry back into the edit.
+        QCOMPARE(dialog.SearchEdit()->text(), QStringLiteral("con"));
+        QTest::keyClicks(dialog.SearchEdit(), QStringLiteral("x"));
+        QCOMPARE(dialog.ClassList()->currentRow(), 3);
+        dialog.SearchEdit()->clear();
+        QCOMPARE(dialog.ClassList()->currentRow(), 0);
+
+        // Choosing an entry in the list copies its text into the edit.
+        QListWidget* list = dialog.ClassList();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(2)).center());
+        QCOMPARE(dialog.SearchEdit()->text(), QStringLiteral("Compositae"));
+        QCOMPARE(list->currentRow(), 2);
+
+        QTest::mouseClick(dialog.TypeBox(1), Qt::LeftButton);
+        QTest::mouseClick(dialog.TypeBox(3), Qt::LeftButton);
+        QVERIFY(dialog.TypeBox(3)->isChecked());
+        QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
+        QCOMPARE(dialog.result(), kFilterOk);
+        QCOMPARE(dialog.Result().m_strClass, std::string("Compositae"));
+        QCOMPARE(dialog.Result().m_strTypes, std::string("Roots, Bark, "));
+        QCOMPARE(dialog.Result().m_arrExcluded, (std::vector<RemedyKey>{20, 30}));
+        QVERIFY(sink.Messages().empty());
+    }
+
+    void animalCancelAndEscape()
+    {
+        TempFolder folder;
+        WriteClassFiles(folder);
+        RecordingMessageSink sink;
+        CAnimalFilterDlg dialog(CPracticeFolder(folder.Path()), FilterRemediesFromCodes({1, 2}), sink);
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Animal Drug Filter"));
+        QVERIFY(dialog.HelpButton() == nullptr);
+        QCOMPARE(dialog.TypeBox(10)->text(), QStringLiteral("Sna&kes"));
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QTest::mouseClick(dialog.TypeBox(10), Qt::LeftButton);
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+        QCOMPARE(dialog.result(), kFilterCancel);
+        QVERIFY(dialog.Result().m_arrExcluded.empty());
+
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QTest::keyClick(dialog.SearchEdit(), Qt::Key_Return);
+        QCOMPARE(dialog.result(), kFilterOk);
+        QCOMPARE(dialog.Result().m_strTypes, std::string("Snakes, "));
+        QCOMPARE(dialog.Result().m_arrExcluded, (std::vector<RemedyKey>{20}));
+    }
+
+    void failedOpeningReturnsCancelAtOnce()
+    {
+        TempFolder folder;
+        WriteClassFiles(folder);
+        RecordingMessageSink sink;
+        // Code 9 lies beyond the end of "plcode.dat".
+        CPlantFilterDlg dialog(CPracticeFolder(folder.Path()), FilterRemediesFromCodes({1, 9}), sink);
+        QCOMPARE(dialog.exec(), kFilterCancel);
+        QCOMPARE(sink.Texts(), (std::vector<std::string>{"Error in file plcode.dat"}));
+    }
+
+    void mineralClicksAndColours()
+    {
+        TempFolder folder;
+        folder.Write("period.txt", PeriodText());
+        folder.Write("lanth.txt", LanthText());
+        folder.Write("othergrp.txt", fixtures::EncodeLineList({"Acids", "Carbonates"}));
+        // Oxygen and copper in three remedies each, iron and sulphur in one.
+        folder.Write("minrcode.dat",
+            fixtures::EncodeMineralCodes(
+                {{}, {0, {kCopper, 8}}, {0, {kCopper, 8}}, {2, {kCopper}}, {0, {kIron, kSulphur}}, {0, {8}}}));
+        RecordingMessageSink sink;
+        KingdomFilterState state{true};
+        CMineralFilterDlg dialog(CPracticeFolder(folder.Path()), FilterRemediesFromCodes({1, 2, 3, 4, 5}), sink, state);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QVERIFY(sink.Messages().empty());
+        QVERIFY(dialog.VerticalBox()->isChecked());
+        QVERIFY(dialog.HorizontalBox()->isChecked());
+
+        QTest::mouseClick(&dialog, Qt::LeftButton, {}, CellCentre(kIronCell));
+        QTest::mouseClick(&dialog, Qt::LeftButton, {}, CellCentre(kSulphurCell));
+        // Titanium of row 4 selected and unselected again.
+        QTest::mouseClick(&dialog, Qt::LeftButton, {}, CellCentre(75));
+        QTest::mouseClick(&dialog, Qt::LeftButton, {}, CellCentre(75));
+        QImage image = dialog.grab().toImage();
+        // Oxygen and copper tie, oxygen first by number: oxygen red, copper blue; sulphur and iron tie too:
+        // sulphur green, iron yellow, whether selected or not.
+        QCOMPARE(CellColour(image, 33), QColor(255, 0, 0)); // oxygen
+        QCOMPARE(CellColour(image, 64), QColor(0, 0, 255)); // copper
+        QCOMPARE(CellColour(image, kSulphurCell), QColor(0, 127, 0));
+        QCOMPARE(CellColour(image, kIronCell), QColor(255, 255, 27));
+        QCOMPARE(CellColour(image, 75), QColor(Qt::white));
+        QCOMPARE(CellColour(image, kLanthanidePlace), QColor(125, 130, 0));
+        QCOMPARE(CellColour(image, kActinidePlace), QColor(15, 127, 22));
+        QCOMPARE(CellColour(image, 20), dialog.palette().color(QPalette::Window)); // a gap is not drawn
+
+        // A right click with singles selected is refused; then clear them and select column 2 and row 3.
+        QTest::mouseClick(&dialog, Qt::RightButton, {}, CellCentre(56));
+        QCOMPARE(sink.Texts(), (std::vector<std::string>{"Unselect all individual elements and then select group"}));
+        QTest::mouseClick(&dialog, Qt::LeftButton, {}, CellCentre(kIronCell));
+        QTest::mouseClick(&dialog, Qt::LeftButton, {}, CellCentre(kSulphurCell));
+        QTest::mouseClick(&dialog, Qt::RightButton, {}, CellCentre(56));
+        image = dialog.grab().toImage();
+        for (int cell : {56, 74, 54, 60, 71})
+            QCOMPARE(CellColour(image, cell), QColor(0, 255, 255));
+        QCOMPARE(CellColour(image, kIronCell), QColor(255, 255, 27));
+        QCOMPARE(CellColour(image, 53), QColor(Qt::white));
+        QCOMPARE(CellColour(image, 72), QColor(Qt::white));
+
+        // Hover label.
+        QTest::mouseMove(&dialog, CellCentre(kIronCell));
+        QCOMPARE(dialog.ElementLabel()->text(), QStringLiteral("Iron 26"));
+
+        sink.Clear();
+        QTest::mouseClick(&dialog, Qt::RightButton, {}, CellCentre(kSulphurCell));
+        QCOMPARE(sink.Texts(), (std::vector<std::string>{"Only one coloumn and row can be selected"}));
+
+        QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
+        QCOMPARE(dialog.result(), kFilterOk);
+        QVERIFY(!state.m_bMineralNoSelection);
+        QCOMPARE(dialog.Result().m_strElements, std::string("For Column 2  And For Row 3"));
+        // Copper and iron lie in row 3: only the oxygen remedy goes.
+        QCOMPARE(dialog.Result().m_arrExcluded, (std::vector<RemedyKey>{50}));
+    }
+
+    void mineralVerticalBoxAndGroup()
+    {
+        TempFolder folder;
+        folder.Write("period.txt", PeriodText());
+        folder.Write("lanth.txt", LanthText());
+        folder.Write("othergrp.txt", fixtures::EncodeLineList({"Acids", "Carbonates"}));
+        folder.Write("minrcode.dat", fixtures::EncodeMineralCodes({{}, {2, {}}, {1, {}}}));
+        RecordingMessageSink sink;
+        KingdomFilterState state;
+        CMineralFilterDlg dialog(CPracticeFolder(folder.Path()), FilterRemediesFromCodes({1, 2}), sink, state);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QTest::mouseClick(&dialog, Qt::RightButton, {}, CellCentre(56));
+        QTest::mouseClick(dialog.VerticalBox(), Qt::LeftButton);
+        QVERIFY(!dialog.VerticalBox()->isChecked());
+        const QImage image = dialog.grab().toImage();
+        QCOMPARE(CellColour(image, 74), QColor(Qt::white));
+        QCOMPARE(CellColour(image, 56), QColor(0, 255, 255));
+        QCOMPARE(dialog.Model().ElementsText(), std::string("For Row 3"));
+
+        dialog.GroupList()->setCurrentIndex(1);
+        QTest::mouseClick(dialog.CancelButton(), Qt::LeftButton);
+        QCOMPARE(dialog.result(), kFilterCancel);
+        QVERIFY(!state.m_bMineralNoSelection);
+    }
+
+    void mineralWithoutTableFilesStillOpens()
+    {
+        TempFolder folder;
+        folder.Write("othergrp.txt", fixtures::EncodeLineList({"Acids"}));
+        folder.Write("minrcode.dat", fixtures::EncodeMineralCodes({{}, {1, {kIron}}}));
+        RecordingMessageSink sink;
+        KingdomFilterState state;
+        CMineralFilterDlg dialog(CPracticeFolder(folder.Path()), FilterRemediesFromCodes({1}), sink, state);
+        QCOMPARE(sink.Messages().size(), std::size_t(2));
+        QCOMPARE(sink.Messages()[0].caption, std::string("period.txt"));
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QTest::mouseClick(&dialog, Qt::LeftButton, {}, CellCentre(kIronCell));
+        QCOMPARE(dialog.GroupList()->count(), 1);
+        QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
+        QCOMPARE(dialog.result(), kFilterOk);
+        QVERIFY(state.m_bMineralNoSelection);
+        QVERIFY(dialog.Result().m_arrExcluded.empty());
+    }
+
+    void pictureButtonShowsItsPictures()
+    {
+        QPixmap full(20, 22);
+        full.fill(Qt::red);
+        QPixmap empty(20, 22);
+        empty.fill(Qt::blue);
+        CPictureButton button;
+        button.SetPicturePair(full, empty);
+        button.resize(40, 40);
+        QCOMPARE(button.grab().toImage().pixelColor(20, 20), QColor(Qt::blue));
+        button.SetFull(true);
+        QCOMPARE(button.grab().toImage().pixelColor(20, 20), QColor(Qt::red));
+    }
+};
+
+QTEST_MAIN(TestFilterDialogs)
+#include "TestFilterDialogs.moc"
