@@ -6,6 +6,7 @@
 #include "app/UserChoices.h"
 #include "casedata/SelectPatientDialog.h"
 #include "casedata/TextCodec.h"
+#include "symptoms/RecordedSymptomsDialog.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -222,12 +223,16 @@ void CQuillonApp::OnRecordedSymptoms()
 
 void CQuillonApp::RunRecordedSymptomsDialog(int nMode)
 {
-    (void)nMode;
-    // Until the visit chooser exists, the first visit is loaded as for a one-visit patient.
-    if (m_arrVisitDates.empty() && !LoadVisitIndex())
-        return;
-    if (LoadVisitForChart(*this, 0))
+    bool openChart = false;
+    {
+        CRecordedSymptomsDialog dialog(*this, nMode, m_pMainFrame.get());
+        openChart = dialog.exec() == QDialog::Accepted && dialog.OpenChartRequested();
+    }
+    // Rep_Table closes the dialog first, then the chart opens over the frame.
+    if (openChart)
         OpenViewTemplate(2);
+    if (m_pMainFrame)
+        m_pMainFrame->UpdateCommandUI();
 }
 
 void CQuillonApp::OnRepertorisation()

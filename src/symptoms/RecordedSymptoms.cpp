@@ -1,0 +1,169 @@
+// The Recorded Symptoms dialog's model and the text export of a visit.
+#include "symptoms/RecordedSymptoms.h"
+
+#include "casedata/PatientSelection.h"
+
+#include <algorithm>
+
+namespace quillon {
+namespace {
+
+constexpr const char* kLineEnd = "\r\n";
+
+} // namespace
+
+std::vector<DrugListItem> BuildDrugList(const CSymptomRecord& record, const CRemedyCatalogue* catalogue)
+{
+    std::vector<DrugListItem> items;
+    // Never more entries than the remedy buffer holds, whatever the count says.
+    const int available = static_cast<int>(record.m_pRemedies.size() / 3);
+    const int count = std::clamp(record.m_nRemedyCount, 0, available);
+    items.reserve(static_cast<std::size_t>(count));
+    for (int entry = 0; entry < count; ++entry) {
+        DrugListItem item;
+        item.grade = record.Grade(entry);
+        if (catalogue)
+            catalogue->GetAbbreviation(record.RemedyCode(entry), item.abbreviation);
+        items.push_back(std::move(item));
+    }
+    return items;
+}
+
+std::string DrugListLine(const DrugListItem& item)
+{
+    return item.abbreviation + " (" + std::to_string(item.grade) + ")";
+}
+
+std::string DrugListCaption(std::size_t count)
+{
+    return "Drug List (" + std::to_string(count) + ")";
+}
+
+std::string RecordedSymptomsExportText(const CQuillonState& state)
+{
+    std::string text;
+    text += "       VANTREL CLASSIC 8.0 ";
+    text += kLineEnd;
+    text += "       ------------------- ";
+    text += kLineEnd;
+    text += "Patient Name :" + state.m_strPatientName + "  Date: " + state.m_szVisitDate.substr(0, 14) + kLineEnd;
+    text += "Physician Name: " + state.m_strPhysicianName + kLineEnd + kLineEnd;
+    for (const std::string& symptom : state.m_mapSymptomText)
+        text += symptom + kLineEnd;
+    return text;
+}
+
+std::optional<std::string> ExportVisitText(CQuillonState& state, int nVisit)
+{
+    if (nVisit < 0 || nVisit >= state.VisitCount())
+        return std::nullopt;
+    LoadVisitForChart(state, nVisit);
+    return RecordedSymptomsExportText(state);
+}
+
+CRecordedSymptoms::CRecordedSymptoms(CQuillonState& state, int nMode) : m_state(&state), m_nMode(nMode) {}
+
+bool CRecordedSymptoms::Open()
+{
+    if (m_nMode == kModeRecordedSymptoms) {
+        // The index may still be that of an earlier patient (a row chosen and then cancelled).
+        if (!m_state->LoadVisitIndex())
+            return false;
+        if (m_state->m_arrVisitDates.empty()) {
+            m_state->Sink().Show(kMsgSymptomsNotRecorded);
+            return false;
+        }
+        ChooseVisit(0);
+        return true;
+    }
+    FillSymptomList();
+    m_bDeleteEnabled = !m_symptomTexts.empty();
+    SelectSymptom(0);
+    return true;
+}
+
+void CRecordedSymptoms::ChooseVisit(int nVisit)
+{
+    if (nVisit < 0 || nVisit >= m_state->VisitCount())
+        return;
+    m_nVisit = nVisit;
+    LoadVisitForChart(*m_state, nVisit);
+    FillSymptomList();
+    SelectSymptom(0);
+}
+
+void CRecordedSymptoms::FillSymptomList()
+{
+    m_symptomTexts.clear();
+    m_symptomTexts.reserve(m_state->m_mapSymptoms.size());
+    for (const auto& record : m_state->m_mapSymptoms)
+        if (record)
+            m_symptomTexts.push_back(record->m_pszText);
+}
+
+void CRecordedSymptoms::SelectSymptom(int k)
+{
+    m_nSelection = k >= 0 && k < static_cast<int>(m_symptomTexts.size()) ? k : -1;
+    ShowRemedies(m_nSelection);
+}
+
+void CRecordedSymptoms::ShowRemedies(int k)
+{
+    m_drugList.clear();
+    if (k < 0 || k >= m_state->LiveCount())
+        return;
+    const auto& record = m_state->m_mapSymptoms[static_cast<std::size_t>(k)];
+    if (record)
+        m_drugList = BuildDrugList(*record, m_state->m_pRemedyCatalogue.get());
+}
+
+std::vector<std::string> CRecordedSymptoms::DrugListLines() const
+{
+    std::vector<std::string> lines;
+    lines.reserve(m_drugList.size());
+    for (const DrugListItem& item : m_drugList)
+        lines.push_back(DrugListLine(item));
+    return lines;
+}
+
+void CRecordedSymptoms::Delete()
+{
+    if (m_nSelection >= 0 && m_nSelection < m_state->LiveCount()) {
+        m_state->DeleteSymptom(m_nSelection);
+        FillSymptomList();
+        if (m_symptomTexts.empty())
+            m_bDeleteEnabled = false;
+        // The drug list follows the new selection rather than keep the deleted symptom's remedies.
+        SelectSymptom(0);
+    }
+    m_state->RebuildKindIndexes();
+}
+
+void CRecordedSymptoms::RefreshAfterUndelete()
+{
+    FillSymptomList();
+    if (!m_symptomTexts.empty())
+        m_bDeleteEnabled = true;
+    SelectSymptom(0);
+    m_state->RebuildKindIndexes();
+}
+
+bool CRecordedSymptoms::RepTable()
+{
+    if (m_state->m_nSymptomCount < 1) {
+        m_state->Sink().Show(kMsgNoSymptomsForRepertorisation);
+        return false;
+    }
+    return true;
+}
+
+bool CRecordedSymptoms::SaveAs(const std::filesystem::path& file)
+{
+    if (file.empty() || !WriteFileAtomically(file, ExportText())) {
+        m_state->Sink().Show(kMsgErrorCreatingFile);
+        return false;
+    }
+    return true;
+}
+
+} // namespace quillon

@@ -1,0 +1,284 @@
+// The Recorded Symptoms dialog.
+#include "symptoms/RecordedSymptomsDialog.h"
+
+#include "app/QuillonApp.h"
+#include "app/UserChoices.h"
+#include "controls/PictureButton.h"
+#include "symptoms/SymptomIcons.h"
+#include "symptoms/UndeleteDialog.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace quillon {
+namespace {
+
+// The symptom list scrolls sideways over at least this width, so long rubrics can be read.
+constexpr int kSymptomListExtent = 1000;
+
+const QColor kCaptionColour(255, 0, 0);
+
+QFont ArialFont(int pixelSize, QFont::Weight weight)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(pixelSize);
+    font.setWeight(weight);
+    return font;
+}
+
+void PaintCaption(QWidget* widget)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, kCaptionColour);
+    widget->setPalette(palette);
+}
+
+} // namespace
+
+CRecordedSymptomsDialog::CRecordedSymptomsDialog(CQuillonApp& app, int nMode, QWidget* parent)
+    : QDialog(parent), m_app(app), m_model(app, nMode)
+{
+    setObjectName(QStringLiteral("RecordedSymptomsDialog"));
+    BuildControls();
+
+    m_pPhysician->setText(FromData(app.m_strPhysicianName));
+    m_pPatient->setText(FromData(app.m_strPatientName));
+
+    if (nMode == kModeSymptomList) {
+        setWindowTitle(QStringLiteral("Symptom List"));
+        m_pRepTable->hide();
+        m_pVisits->hide();
+        m_pVisitLabel->hide();
+    } else {
+        setWindowTitle(QStringLiteral("Recorded Symptoms"));
+        m_pDelete->hide();
+        m_pUnDelete->hide();
+    }
+
+    m_bOpened = m_model.Open();
+    if (m_bOpened && nMode != kModeSymptomList) {
+        const QSignalBlocker blocker(m_pVisits);
+        for (const std::string& date : m_model.VisitDates())
+            m_pVisits->addItem(FromData(date));
+        m_pVisits->setCurrentIndex(m_model.CurrentVisit());
+    }
+    ShowSymptoms();
+}
+
+void CRecordedSymptomsDialog::BuildControls()
+{
+    // 383 x 212 dialog units.
+    resize(600, 380);
+
+    QFont captionFont = font();
+    captionFont.setPixelSize(15);
+    captionFont.setWeight(QFont::Normal);
+    const QFont listFont = ArialFont(16, QFont::Normal);
+
+    m_pPhysician = new QLineEdit(this);
+    m_pPhysician->setObjectName(QStringLiteral("physicianName"));
+    m_pPhysician->setReadOnly(true);
+    m_pPatient = new QLineEdit(this);
+    m_pPatient->setObjectName(QStringLiteral("patientName"));
+    m_pPatient->setReadOnly(true);
+    m_pPatient->setFont(ArialFont(16, QFont::Bold));
+
+    m_pVisitLabel = new QLabel(QStringLiteral("Select Visit Dates"), this);
+    m_pVisitLabel->setFont(captionFont);
+    PaintCaption(m_pVisitLabel);
+    m_pVisits = new QComboBox(this);
+    m_pVisits->setObjectName(QStringLiteral("visitDates"));
+    m_pVisits->setFont(listFont);
+    m_pVisits->setMinimumWidth(140);
+
+    m_pGroup = new QGroupBox(QStringLiteral("Recorded Symptoms"), this);
+    m_pGroup->setFont(captionFont);
+    PaintCaption(m_pGroup);
+    m_pSymptoms = new QListWidget(m_pGroup);
+    m_pSymptoms->setObjectName(QStringLiteral("symptomList"));
+    m_pSymptoms->setFont(listFont);
+    m_pSymptoms->setSortingEnabled(false);
+    m_pSymptoms->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_pSymptoms->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    auto* groupLayout = new QVBoxLayout(m_pGroup);
+    groupLayout->addWidget(m_pSymptoms);
+
+    m_pDrugCaption = new QLabel(QStringLiteral("Drug List"), this);
+    m_pDrugCaption->setObjectName(QStringLiteral("drugCaption"));
+    m_pDrugCaption->setFont(captionFont);
+    PaintCaption(m_pDrugCaption);
+    m_pDrugs = new QListWidget(this);
+    m_pDrugs->setObjectName(QStringLiteral("drugList"));
+    m_pDrugs->setFont(listFont);
+    m_pDrugs->setSortingEnabled(false);
+
+    m_pDelete = new CPictureButton(QStringLiteral("&Delete"), this);
+    m_pDelete->SetPicture(symptom_icons::DeleteIcon());
+    symptom_icons::FitPictureButton(m_pDelete);
+    m_pUnDelete = new CPictureButton(QStringLiteral("&UnDelete"), this);
+    m_pUnDelete->SetPicture(symptom_icons::UndeleteIcon());
+    symptom_icons::FitPictureButton(m_pUnDelete);
+    m_pRepTable = new CPictureButton(QStringLiteral("&Rep_Table"), this);
+    m_pRepTable->SetPicture(symptom_icons::RepTableIcon());
+    symptom_icons::FitPictureButton(m_pRepTable);
+    m_pRepTable->setToolTip(QStringLiteral("Open Repertorisation Table"));
+    m_pSaveAs = new CPictureButton(QStringLiteral("Save &As"), this);
+    m_pSaveAs->SetPicture(symptom_icons::SaveIcon());
+    symptom_icons::FitPictureButton(m_pSaveAs);
+    m_pSaveAs->setToolTip(QStringLiteral("Save the Recorded Symptoms"));
+    m_pOk = new CPictureButton(QStringLiteral("&OK"), this);
+    m_pOk->SetPicture(symptom_icons::OkIcon());
+    symptom_icons::FitPictureButton(m_pOk);
+    m_pOk->setToolTip(QStringLiteral("Close Window"));
+    m_pOk->setDefault(true);
+
+    auto* names = new QHBoxLayout();
+    names->addWidget(new QLabel(QStringLiteral("Dr. Name :"), this));
+    names->addWidget(m_pPhysician, 1);
+    names->addSpacing(12);
+    names->addWidget(new QLabel(QStringLiteral("Pat Name :"), this));
+    names->addWidget(m_pPatient, 1);
+
+    auto* visits = new QHBoxLayout();
+    visits->addWidget(m_pVisitLabel);
+    visits->addWidget(m_pVisits);
+    visits->addStretch(1);
+
+    auto* drugs = new QVBoxLayout();
+    drugs->addWidget(m_pDrugCaption);
+    drugs->addWidget(m_pDrugs, 1);
+
+    auto* lists = new QHBoxLayout();
+    lists->addWidget(m_pGroup, 3);
+    lists->addLayout(drugs, 1);
+
+    auto* buttons = new QHBoxLayout();
+    buttons->addWidget(m_pDelete);
+    buttons->addWidget(m_pUnDelete);
+    buttons->addWidget(m_pRepTable);
+    buttons->addStretch(1);
+    buttons->addWidget(m_pSaveAs);
+    buttons->addWidget(m_pOk);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(names);
+    layout->addLayout(visits);
+    layout->addLayout(lists, 1);
+    layout->addLayout(buttons);
+
+    connect(m_pVisits, &QComboBox::currentIndexChanged, this, &CRecordedSymptomsDialog::OnVisitChosen);
+    connect(m_pSymptoms, &QListWidget::itemSelectionChanged, this, &CRecordedSymptomsDialog::OnSymptomSelectionChanged);
+    connect(m_pRepTable, &QPushButton::clicked, this, &CRecordedSymptomsDialog::OnRepTable);
+    connect(m_pSaveAs, &QPushButton::clicked, this, &CRecordedSymptomsDialog::OnSaveAs);
+    connect(m_pDelete, &QPushButton::clicked, this, &CRecordedSymptomsDialog::OnDelete);
+    connect(m_pUnDelete, &QPushButton::clicked, this, &CRecordedSymptomsDialog::OnUnDelete);
+    connect(m_pOk, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+int CRecordedSymptomsDialog::exec()
+{
+    if (!m_bOpened)
+        return QDialog::Rejected;
+    return QDialog::exec();
+}
+
+int CRecordedSymptomsDialog::SelectedSymptomLine() const
+{
+    const QList<QListWidgetItem*> selected = m_pSymptoms->selectedItems();
+    return selected.isEmpty() ? -1 : m_pSymptoms->row(selected.front());
+}
+
+void CRecordedSymptomsDialog::ShowSymptoms()
+{
+    {
+        const QSignalBlocker blocker(m_pSymptoms);
+        m_pSymptoms->clear();
+        const QFontMetrics metrics(m_pSymptoms->font());
+        for (const std::string& text : m_model.SymptomTexts()) {
+            auto* item = new QListWidgetItem(FromData(text), m_pSymptoms);
+            const int width = std::max(kSymptomListExtent, metrics.horizontalAdvance(item->text()) + 8);
+            item->setSizeHint(QSize(width, metrics.height() + 2));
+        }
+        const int selection = m_model.Selection();
+        if (selection >= 0) {
+            m_pSymptoms->setCurrentRow(selection);
+            m_pSymptoms->item(selection)->setSelected(true);
+        }
+    }
+    m_pDelete->setEnabled(m_model.DeleteEnabled());
+    ShowDrugList();
+}
+
+void CRecordedSymptomsDialog::ShowDrugList()
+{
+    m_pDrugs->clear();
+    for (const std::string& line : m_model.DrugListLines())
+        m_pDrugs->addItem(FromData(line));
+    m_pDrugCaption->setText(QString::fromStdString(m_model.Caption()));
+}
+
+void CRecordedSymptomsDialog::OnVisitChosen(int index)
+{
+    if (index < 0)
+        return;
+    m_model.ChooseVisit(index);
+    ShowSymptoms();
+}
+
+void CRecordedSymptomsDialog::OnSymptomSelectionChanged()
+{
+    m_model.SelectSymptom(SelectedSymptomLine());
+    ShowDrugList();
+}
+
+void CRecordedSymptomsDialog::OnRepTable()
+{
+    if (!m_model.RepTable())
+        return;
+    m_bOpenChart = true;
+    accept();
+}
+
+void CRecordedSymptomsDialog::OnSaveAs()
+{
+    const std::optional<QString> chosen = m_app.Choices().ChooseSaveFile(
+        this, QStringLiteral("Save As"), QString(), QStringLiteral("Text Files (*.txt)"));
+    if (!chosen || chosen->isEmpty())
+        return;
+    QString path = *chosen;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".txt");
+    const QByteArray local = QFile::encodeName(path);
+    m_model.SaveAs(std::filesystem::path(std::string(local.constData(), static_cast<std::size_t>(local.size()))));
+}
+
+void CRecordedSymptomsDialog::OnDelete()
+{
+    m_model.SelectSymptom(SelectedSymptomLine());
+    m_model.Delete();
+    ShowSymptoms();
+}
+
+void CRecordedSymptomsDialog::OnUnDelete()
+{
+    CUndeleteDialog dialog(m_model.State(), this);
+    const int result = dialog.exec();
+    // Restorations stay made even when the dialog is cancelled, so the lists follow them either way.
+    if (result == QDialog::Accepted || dialog.Model().RestoredCount() > 0) {
+        m_model.RefreshAfterUndelete();
+        ShowSymptoms();
+    }
+}
+
+} // namespace quillon

@@ -1,0 +1,133 @@
+// The Undelete Recorded Symptom dialog's model: restoring one or all deleted symptoms.
+#include "symptoms/Undelete.h"
+
+#include "app/QuillonState.h"
+#include "symptoms/RecordedSymptoms.h"
+
+#include "SymptomsFixture.h"
+
+#include <gtest/gtest.h>
+
+using namespace quillon;
+using namespace quillon::testing;
+
+namespace {
+
+class UndeleteTest : public ::testing::Test
+{
+protected:
+    UndeleteTest() : state(CPracticeFolder(folder.Path()), sink)
+    {
+        auto visits = TwoVisits();
+        visits[0].symptoms.push_back(MakeSymptom("SLEEP - LATE", 'G', {{9, 2}}));
+        folder.Write("201.rsy", fixtures::EncodeRsy(visits));
+        state.m_strPatientFile = "201";
+        EXPECT_TRUE(state.LoadVisitIndex());
+        EXPECT_TRUE(state.LoadVisitSymptoms(0));
+    }
+
+    std::vector<std::string> LiveTexts() const
+    {
+        std::vector<std::string> texts;
+        for (const auto& record : state.m_mapSymptoms)
+            texts.push_back(record->m_pszText);
+        return texts;
+    }
+
+    // Deletes the first three symptoms in order: MIND - FEAR, HEAD - PAIN, COLD AGG.
+    void DeleteThree()
+    {
+        for (int i = 0; i < 3; ++i)
+            state.DeleteSymptom(0);
+    }
+
+    TempFolder folder;
+    RecordingMessageSink sink;
+    CQuillonState state;
+};
+
+TEST_F(UndeleteTest, RestoringTheSecondOfThreeAppendsItAndKeepsTheOthersInOrder)
+{
+    DeleteThree();
+    CUndelete model(state);
+    EXPECT_EQ(model.Caption(), "Deleted Symptoms (3)");
+    EXPECT_EQ(model.Selection(), 0);
+    model.Select(1);
+    ASSERT_TRUE(model.Undelete());
+    EXPECT_EQ(model.Texts(), (std::vector<std::string>{"MIND - FEAR", "COLD AGG"}));
+    EXPECT_EQ(model.Caption(), "Deleted Symptoms (2)");
+    EXPECT_EQ(model.Selection(), 0);
+    EXPECT_TRUE(model.ButtonsEnabled());
+    EXPECT_EQ(LiveTexts(), (std::vector<std::string>{"SLEEP - LATE", "HEAD - PAIN"}));
+    // The three deleted lists stay parallel.
+    EXPECT_EQ(state.m_mapDeletedText, (std::vector<std::string>{"MIND - FEAR", "COLD AGG"}));
+    EXPECT_EQ(state.m_mapDeletedCountText, (std::vector<std::string>{"2", "3"}));
+    EXPECT_EQ(state.m_mapDeletedSymptoms[1]->m_pszText, "COLD AGG");
+    EXPECT_EQ(state.m_mapRemedyCountText, (std::vector<std::string>{"1", "1"}));
+    EXPECT_EQ(model.RestoredCount(), 1);
+}
+
+TEST_F(UndeleteTest, UndeleteAllRestoresInOrderOfDeletion)
+{
+    DeleteThree();
+    CUndelete model(state);
+    model.UndeleteAll();
+    EXPECT_EQ(LiveTexts(), (std::vector<std::string>{"SLEEP - LATE", "MIND - FEAR", "HEAD - PAIN", "COLD AGG"}));
+    EXPECT_EQ(state.m_mapSymptomText, LiveTexts());
+    EXPECT_EQ(state.DeletedCount(), 0);
+    EXPECT_TRUE(state.m_mapDeletedText.empty());
+    EXPECT_TRUE(state.m_mapDeletedCountText.empty());
+    EXPECT_TRUE(model.Texts().empty());
+    EXPECT_EQ(model.RestoredCount(), 3);
+}
+
+TEST_F(UndeleteTest, RestoringTheLastDeletedSymptomDisablesTheButtons)
+{
+    state.DeleteSymptom(2);
+    CUndelete model(state);
+    EXPECT_TRUE(model.ButtonsEnabled());
+    ASSERT_TRUE(model.Undelete());
+    EXPECT_FALSE(model.ButtonsEnabled());
+    EXPECT_EQ(model.Selection(), -1);
+    EXPECT_EQ(model.Caption(), "Deleted Symptoms (0)");
+    EXPECT_FALSE(model.Undelete());
+    EXPECT_EQ(state.LiveCount(), 4);
+}
+
+TEST_F(UndeleteTest, NothingDeletedShowsZeroAndUndeleteDoesNothing)
+{
+    CUndelete model(state);
+    EXPECT_EQ(model.Caption(), "Deleted Symptoms (0)");
+    EXPECT_TRUE(model.Texts().empty());
+    EXPECT_EQ(model.Selection(), -1);
+    EXPECT_FALSE(model.Undelete());
+    EXPECT_EQ(state.LiveCount(), 4);
+    EXPECT_EQ(model.RestoredCount(), 0);
+}
+
+TEST_F(UndeleteTest, UndeleteWithoutSelectionRestoresNothing)
+{
+    DeleteThree();
+    CUndelete model(state);
+    model.Select(-1);
+    EXPECT_FALSE(model.Undelete());
+    model.Select(3);
+    EXPECT_FALSE(model.Undelete());
+    EXPECT_EQ(state.DeletedCount(), 3);
+}
+
+TEST_F(UndeleteTest, RestoredSymptomsEnterTheKindIndexesOnceTheListRefreshes)
+{
+    DeleteThree();
+    state.RebuildKindIndexes();
+    EXPECT_EQ(state.MindCount(), 0);
+    CRecordedSymptoms list(state, kModeSymptomList);
+    ASSERT_TRUE(list.Open());
+    CUndelete model(state);
+    ASSERT_TRUE(model.Undelete()); // MIND - FEAR
+    list.RefreshAfterUndelete();
+    EXPECT_EQ(state.MindCount(), 1);
+    EXPECT_EQ(list.SymptomTexts(), (std::vector<std::string>{"SLEEP - LATE", "MIND - FEAR"}));
+}
+
+} // namespace
