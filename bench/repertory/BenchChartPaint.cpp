@@ -1,0 +1,150 @@
+// Chart painting benchmarks at 1920 x 1080: a full paint of the chart and the partial repaint after a remedy
+// scroll, both through the paint function the view uses, over the 40 largest Kent rubrics.
+#include "casedata/CaseStore.h"
+#include "casedata/PracticeFolder.h"
+#include "casedata/RemedyCatalogue.h"
+#include "common/KentData.h"
+#include "fixtures/CaseWriters.h"
+#include "repertory/ChartGeometry.h"
+#include "repertory/ChartPainter.h"
+#include "repertory/RepEngine.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QPainter>
+#include <QRegion>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+#include <span>
+#include <string>
+
+namespace {
+
+using namespace quillon;
+
+constexpr int kCatalogueSize = 6553;
+constexpr std::size_t kSymptoms = 40;
+constexpr int kWidth = 1920;
+constexpr int kHeight = 1080;
+
+std::span<const std::uint8_t> AsBytes(const std::string& bytes)
+{
+    return {reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()};
+}
+
+struct Workload
+{
+    RecordingMessageSink sink;
+    CPracticeFolder folder;
+    std::unique_ptr<CRemedyCatalogue> catalogue;
+    std::unique_ptr<CCaseStore> store;
+    std::unique_ptr<CRepEngine> engine;
+    std::string error;
+};
+
+std::unique_ptr<Workload> MakeWorkload()
+{
+    auto work = std::make_unique<Workload>();
+    const auto rubrics = bench::ReadKentRubrics();
+    if (!rubrics) {
+        work->error = "rubrics.tsv not found under " QUILLON_SHARED_DATA;
+        return work;
+    }
+    const bench::BenchCatalogue catalogue = bench::MakeCatalogue(*rubrics, kCatalogueSize);
+    work->catalogue = CRemedyCatalogue::FromImages(
+        catalogue.images.drugDat, catalogue.images.druglDat, catalogue.images.fulldrugTxt, work->sink);
+    fixtures::VisitSpec visit{5, 11, 2002, {}};
+    for (const bench::KentRubric* rubric : bench::LargestRubrics(*rubrics, kSymptoms))
+        visit.symptoms.push_back(bench::ToSymptom(*rubric, catalogue.codeOf));
+    const std::string image = fixtures::EncodeRsy({visit});
+    work->store = std::make_unique<CCaseStore>(work->folder, work->sink);
+    if (!work->store->IndexVisits(AsBytes(image)) || !work->store->LoadVisitFromImage(AsBytes(image), 0)) {
+        work->error = "the visit did not load";
+        return work;
+    }
+    work->engine = std::make_unique<CRepEngine>(*work->store, work->catalogue.get(), work->sink);
+    if (!work->engine->Start())
+        work->error = "the chart was not built";
+    return work;
+}
+
+Workload* SharedWorkload()
+{
+    static const std::unique_ptr<Workload> work = MakeWorkload();
+    return work.get();
+}
+
+QRect ToQRect(const ChartRect& r)
+{
+    return QRect(r.left, r.top, r.Width(), r.Height());
+}
+
+// Everything the view's paint draws when the whole window is exposed.
+void BM_FullChartPaint(benchmark::State& state)
+{
+    Workload* work = SharedWorkload();
+    if (!work->error.empty()) {
+        state.SkipWithError(work->error.c_str());
+        return;
+    }
+    const ChartGeometry geometry(kWidth, kHeight);
+    QImage image(kWidth, kHeight, QImage::Format_RGB32);
+    const ChartPaintState paintState;
+    for (auto _ : state) {
+        image.fill(kChartBackground);
+        QPainter painter(&image);
+        PaintChart(painter, geometry, *work->engine, paintState);
+        painter.end();
+        benchmark::DoNotOptimize(image.constBits());
+    }
+    state.counters["remedies"] = work->engine->RemedyCount();
+    state.counters["symptoms"] = work->engine->SymptomCount();
+}
+BENCHMARK(BM_FullChartPaint)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+// What a remedy scroll repaints: the grades, the two header rows and the slanted names, clipped to them.
+void BM_RemedyScrollRepaint(benchmark::State& state)
+{
+    Workload* work = SharedWorkload();
+    if (!work->error.empty()) {
+        state.SkipWithError(work->error.c_str());
+        return;
+    }
+    const ChartGeometry geometry(kWidth, kHeight);
+    QImage image(kWidth, kHeight, QImage::Format_RGB32);
+    image.fill(kChartBackground);
+    QRegion region(ToQRect(geometry.GradeArea()));
+    region += ToQRect(geometry.HeaderRowArea());
+    region += ToQRect(geometry.RemedyNameArea());
+    ChartPaintState paintState;
+    const int last = work->engine->RemedyCount() - kVisibleRemedies;
+    for (auto _ : state) {
+        paintState.remedyPosition
+            = paintState.remedyPosition + kRemedyPage > last ? 0 : paintState.remedyPosition + kRemedyPage;
+        QPainter painter(&image);
+        painter.setClipRegion(region);
+        for (const QRect& part : region)
+            painter.fillRect(part, kChartBackground);
+        PaintChart(painter, geometry, *work->engine, paintState, kPartGrades | kPartHeaderRows | kPartRemedyNames);
+        painter.end();
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+BENCHMARK(BM_RemedyScrollRepaint)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

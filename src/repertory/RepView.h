@@ -1,0 +1,241 @@
+// The repertorisation chart view: the visit's symptoms against their remedies, with the method buttons,
+// counters, caption and scroll bars of its form.
+#pragma once
+
+#include "app/CommandIds.h"
+#include "repertory/Caption.h"
+#include "repertory/ChartGeometry.h"
+#include "repertory/ChartPainter.h"
+#include "repertory/ClipboardDrop.h"
+
+#include <QEvent>
+#include <QWidget>
+
+#include <array>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+
+class QLabel;
+class QFrame;
+class QMenu;
+
+namespace quillon {
+
+class CMyScroll;
+class CPictureButton;
+class CQuillonApp;
+class CRepEngine;
+
+// The private message by which the drug list scrolls the chart to a remedy's display index.
+inline constexpr int kMsgScrollToRemedy = 9931;
+
+class CScrollToRemedyEvent final : public QEvent
+{
+public:
+    static constexpr QEvent::Type kType = static_cast<QEvent::Type>(QEvent::User + kMsgScrollToRemedy);
+    explicit CScrollToRemedyEvent(int position) : QEvent(kType), m_nPosition(position) {}
+    int Position() const { return m_nPosition; }
+
+private:
+    int m_nPosition;
+};
+
+// Control ids of the form.
+enum RepViewControl : int {
+    IDC_SYMPTOM_SCROLL = 1228,
+    IDC_REMEDY_SCROLL = 1229,
+    IDC_SYMPTOM_TEXT_SCROLL = 1230,
+    IDC_MIND = 1248,
+    IDC_GENERAL = 1247,
+    IDC_REST = 1764,
+    IDC_CLIPBOARD1 = 1243,
+    IDC_CLIPBOARD2 = 1244,
+    IDC_CLIPBOARD3 = 1245,
+    IDC_RESET_CLIPBOARD = 1246,
+    IDC_NORMAL = 1210,
+    IDC_SORTED = 1216,
+    IDC_DRUG_FILTER = 1211,
+    IDC_PLANT_FILTER = 1212,
+    IDC_ANIMAL_FILTER = 1213,
+    IDC_MINERAL_FILTER = 1214,
+    IDC_WEIGHTAGE = 1217,
+    IDC_SYMPTOM_COVERED = 1215,
+    IDC_MIND_COUNT = 2130,
+    IDC_GENERAL_COUNT = 2131,
+    IDC_CLIP1_COUNT = 2132,
+    IDC_CLIP2_COUNT = 2133,
+    IDC_CLIP3_COUNT = 2134,
+    IDC_REST_COUNT = 2135,
+    IDC_HEADER_LINE = 2139,
+    IDC_CAPTION = 2140,
+    IDC_SYMPTOMS_LABEL = 1004,
+    IDC_REMEDIES_LABEL = 1005,
+    IDC_SYMPTOM_COUNT = 1231,
+    IDC_REMEDY_COUNT = 1232,
+    IDC_MARK_1777 = 1777,
+    IDC_MARK_1778 = 1778,
+    IDC_MARK_1787 = 1787,
+    IDC_MARK_1788 = 1788,
+};
+
+// Commands of the two popup menus.
+enum RepViewMenuCommand : int {
+    ID_MENU_CLIPBOARD1 = 204,
+    ID_MENU_CLIPBOARD2 = 205,
+    ID_MENU_CLIPBOARD3 = 206,
+    ID_MENU_SYMPTOM_LIST = 212,
+    ID_MENU_FULL_SYMPTOM = 214,
+    ID_MENU_CONV_REP_TO_MM = 9925,
+    ID_MENU_SYMPTOM_COVERED = 9926,
+    ID_MENU_DRUG_LIST = 117,
+};
+
+// The fifteen buttons, in the order of the form's data exchange.
+inline constexpr std::array<int, 15> kRepViewButtons{
+    1217, 1216, 1764, 1215, 1246, 1243, 1244, 1245, 1247, 1248, 1210, 1211, 1212, 1213, 1214};
+
+class CRepView final : public QWidget, public ICommandTarget
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(CRepView)
+
+public:
+    explicit CRepView(CQuillonApp& app, QWidget* parent = nullptr);
+    ~CRepView() override;
+
+    CRepEngine& Engine() const { return *m_pEngine; }
+    // False when the start of the view failed (its message was shown): the view shows no chart.
+    bool HasChart() const { return m_bHasChart; }
+
+    // After the results changed: re-sort by the engine's mode, refill the matrix, reset the scroll bars,
+    // counts and caption, and repaint the chart.
+    void Refresh();
+    // Scrolls the remedy columns so that display index `index` comes first (the drug list's message).
+    void ScrollToRemedy(int index);
+
+    // The form's parts, by control id (null for an unknown id).
+    CPictureButton* Button(int id) const;
+    QLabel* Static(int id) const;
+    CMyScroll* ScrollBar(int id) const;
+    QWidget* Control(int id) const;
+
+    // Method state shown by the caption; the method commands change it and call UpdateCaption.
+    RepMethodFlags& MethodFlags() { return m_flags; }
+    std::string& FilterDescription() { return m_szFilterDesc; }
+    void UpdateCaption();
+    QString CaptionText() const;
+    // Shows the counts of the case store's kinds and of the clipboards, and the clipboard pictures.
+    void UpdateCounters();
+
+    // The clipboards the drops fill: the view's own until the owner of the clipboard methods hands over its
+    // lists (they must outlive the view).
+    void SetClipboardStorage(std::array<std::vector<CSymptomRecord*>, kChartClipboardCount>* clip,
+        std::array<int, kChartClipboardCount>* nextKey, std::array<int, kChartClipboardCount>* count);
+    const std::vector<CSymptomRecord*>& Clipboard(int k) const;
+    int ClipboardSize(int k) const { return static_cast<int>(Clipboard(k).size()); }
+    // Drops active symptom nSymptom on clipboard k (0..2), as a drag or the popup menu does.
+    DropOutcome DropOnClipboard(int nSymptom, int k);
+
+    // A handler for a popup command or for the symptoms-covered drop zone (id 1215); an item without a
+    // handler is shown disabled.
+    void SetCommandHandler(int commandId, std::function<void()> handler);
+
+    // Geometry and scroll state.
+    const ChartGeometry& Geometry() const { return m_geometry; }
+    // Lays the chart and the form out for another screen size (the screen the view is on is the default).
+    void SetScreenSize(int width, int height);
+    ChartPaintState PaintState() const;
+    int SelSymptom() const { return m_nSelSymptom; }
+    int SelRemedy() const { return m_nSelRemedy; }
+    bool IsDragging() const { return m_bDragging; }
+    bool IsSplitterDragging() const { return m_bSplitterDragging; }
+
+    // How often a scroll redrew the symptom, remedy or symptom-text area (for the scroll rules).
+    int SymptomRepaints() const { return m_nSymptomRepaints; }
+    int RemedyRepaints() const { return m_nRemedyRepaints; }
+    int TextRepaints() const { return m_nTextRepaints; }
+
+    // The chart alone, drawn at the view's size, as the screen shows it.
+    QImage RenderChart() const;
+
+    // ICommandTarget
+    bool IsCommandEnabled(int commandId) const override;
+    void OnCommand(int commandId) override;
+
+Q_SIGNALS:
+    // A left click reset the method flags (the owner of the other method state resets it too).
+    void MethodFlagsReset();
+
+protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    void CreateControls();
+    QLabel* MakeStatic(int id, const QString& text, const QColor& text_colour, const QColor& background);
+    void LayOutControls();
+    void SetHeaderLine();
+    void ResetScrollBars();
+    void ShowCounts();
+    void ResetMethodFlags();
+    void SortFromLabel(int sortMode);
+
+    void OnSymptomScroll(int action);
+    void OnRemedyScroll(int action);
+    void OnTextScroll(int action);
+    void RepaintSymptomArea();
+    void RepaintRemedyArea();
+    void RepaintTextArea();
+
+    void OnLeftButtonDown(const QPoint& p);
+    void OnLeftButtonUp(const QPoint& p);
+    void OnRightButtonDown(const QPoint& p);
+    void ReleaseSplitter(int x);
+    void ShowPopup(QMenu& menu, const QPoint& p);
+    void AddMenuItem(QMenu& menu, const QString& text, int commandId);
+    void RunMenuCommand(int commandId);
+    void SetClipboardPictures();
+
+    CQuillonApp& m_app;
+    std::unique_ptr<CRepEngine> m_pEngine;
+    bool m_bHasChart = false;
+    ChartGeometry m_geometry;
+    ChartClipboards m_ownClipboards;
+    std::array<std::vector<CSymptomRecord*>, kChartClipboardCount>* m_pClip = &m_ownClipboards.m_mapClip;
+    std::array<int, kChartClipboardCount>* m_pClipNextKey = &m_ownClipboards.m_nClipNextKey;
+    std::array<int, kChartClipboardCount>* m_pClipCount = &m_ownClipboards.m_nClipCount;
+    RepMethodFlags m_flags;
+    std::string m_szFilterDesc;
+
+    int m_nLastSymptomPosition = -1;
+    int m_nLastRemedyPosition = -1;
+    int m_nLastTextPosition = -1;
+    int m_nSelSymptom = -1;
+    int m_nSelRemedy = -1;
+    bool m_bVertPending = false;
+    bool m_bHorzPending = false;
+    bool m_bTextPending = false;
+    bool m_bTextScrolled = false;
+    bool m_bDragging = false;
+    bool m_bHover = false;
+    bool m_bSplitterDragging = false;
+
+    int m_nSymptomRepaints = 0;
+    int m_nRemedyRepaints = 0;
+    int m_nTextRepaints = 0;
+
+    CMyScroll* m_pSymptomBar = nullptr;
+    CMyScroll* m_pRemedyBar = nullptr;
+    CMyScroll* m_pTextBar = nullptr;
+    std::map<int, CPictureButton*> m_buttons;
+    std::map<int, QLabel*> m_statics;
+    std::map<int, QFrame*> m_marks;
+    std::map<int, std::function<void()>> m_commandHandlers;
+};
+
+} // namespace quillon

@@ -1,0 +1,598 @@
+// The repertorisation chart view, opened as choosing a patient opens it and driven through its real widgets.
+#include "app/QuillonApp.h"
+#include "casedata/PatientSelection.h"
+#include "controls/MyScroll.h"
+#include "controls/PictureButton.h"
+#include "fixtures/CaseWriters.h"
+#include "repertory/ChartPainter.h"
+#include "repertory/RepEngine.h"
+#include "repertory/RepView.h"
+#include "support/TempFolder.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QStyle>
+#include <QStyleOptionSlider>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+using namespace quillon;
+using namespace quillon::fixtures;
+
+namespace {
+
+testing::TempFolder* g_folder = nullptr;
+RecordingMessageSink* g_sink = nullptr;
+
+constexpr int kRemedies = 30;
+constexpr int kSymptoms = 14;
+
+// Thirty remedies; fourteen symptoms: the first names every remedy, the others a spread of them.
+// Symptoms 0..3 try the repertory prefix rules.
+std::vector<SymptomSpec> ChartSymptoms()
+{
+    std::vector<SymptomSpec> symptoms;
+    for (int s = 0; s < kSymptoms; ++s) {
+        SymptomSpec spec;
+        spec.text = "RUBRIC " + std::to_string(s);
+        spec.kind = s % 3 == 0 ? 'M' : (s % 3 == 1 ? 'G' : 'F');
+        spec.type = 1;
+        for (int i = 0; i < kRemedies; ++i)
+            if (s == 0 || (i * 7 + s * 3) % 5 < 2)
+                spec.remedies.push_back({i, (i + s) % 4 + 1});
+        symptoms.push_back(spec);
+    }
+    symptoms[0].text = "[Kent] MIND - ANXIETY";
+    symptoms[1].text = "HEAD - PAIN";
+    symptoms[2].text = "STOMACH - NAUSEA";
+    symptoms[2].type = 0;
+    symptoms[3].text = "[Gen]GENERALS - COLD";
+    symptoms[3].type = 0;
+    symptoms[5].text = "HEAD - PAIN"; // the same text as symptom 1
+    return symptoms;
+}
+
+// Eleven symptoms over thirteen remedies: neither bar is needed.
+std::vector<SymptomSpec> SmallSymptoms()
+{
+    std::vector<SymptomSpec> symptoms;
+    for (int s = 0; s < 11; ++s) {
+        SymptomSpec spec;
+        spec.text = "SMALL " + std::to_string(s);
+        spec.kind = 'F';
+        for (int i = 0; i < 13; ++i)
+            if (s == 0 || i % 2 == s % 2)
+                spec.remedies.push_back({i, 1});
+        symptoms.push_back(spec);
+    }
+    return symptoms;
+}
+
+void WritePractice(const testing::TempFolder& folder)
+{
+    folder.Write("PatDet.txt", EncodePatientIndex("Dr. Meera Iyer", {{"1001", "Asha Rao", "34", "05/11/2002"}}));
+    folder.Write("1001.rsy", EncodeRsy({VisitSpec{5, 11, 2002, ChartSymptoms()}}));
+    folder.Write("1002.rsy", EncodeRsy({VisitSpec{6, 12, 2003, SmallSymptoms()}}));
+    std::vector<CatalogueRemedy> remedies;
+    for (int i = 0; i < kRemedies; ++i) {
+        char name[16];
+        std::snprintf(name, sizeof name, "Rem%02d.", i);
+        remedies.push_back({name, std::string("Remedy ") + name, 0});
+    }
+    const auto images = EncodeCatalogue(remedies);
+    folder.Write("drug.dat", images.drugDat);
+    folder.Write("drugl.dat", images.druglDat);
+    folder.Write("fulldrug.txt", images.fulldrugTxt);
+}
+
+// Design frame to pixels, as the form lays them out (truncating).
+int ChartX(const CRepView* view, int x)
+{
+    return x * view->Geometry().ScreenWidth() / 840;
+}
+int ChartY(const CRepView* view, int y)
+{
+    return y * view->Geometry().ScreenHeight() / 680;
+}
+int ControlX(const CRepView* view, int x)
+{
+    return x * view->Geometry().ScreenWidth() / 640;
+}
+int ControlY(const CRepView* view, int y)
+{
+    return y * view->Geometry().ScreenHeight() / 480;
+}
+
+// Pixel rectangle of grid cell (row, column) and of symptom line k with the grid origin at x0.
+QRect CellRect(const CRepView* view, int row, int column, int x0 = 355)
+{
+    const int left = x0 + 35 * column;
+    const int top = 160 + 22 * row;
+    return QRect(
+        QPoint(ChartX(view, left), ChartY(view, top)), QPoint(ChartX(view, left + 30) - 1, ChartY(view, top + 20) - 1));
+}
+QRect LineRect(const CRepView* view, int k, int x0 = 355)
+{
+    const int top = 160 + 22 * k;
+    return QRect(
+        QPoint(ChartX(view, 75), ChartY(view, top)), QPoint(ChartX(view, x0 - 5) - 1, ChartY(view, top + 20) - 1));
+}
+
+int CountColour(const QImage& image, const QRect& area, const QColor& colour, int tolerance = 40)
+{
+    int found = 0;
+    const QRect inside = area.intersected(image.rect());
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+        for (int x = inside.left(); x <= inside.right(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (std::abs(c.red() - colour.red()) + std::abs(c.green() - colour.green())
+                    + std::abs(c.blue() - colour.blue())
+                < tolerance)
+                ++found;
+        }
+    return found;
+}
+
+void SendMouse(QWidget* widget, QEvent::Type type, const QPoint& at, Qt::MouseButton button, Qt::MouseButtons buttons)
+{
+    QMouseEvent event(type, at, widget->mapToGlobal(at), button, buttons, Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
+}
+
+// Drags with the left button from `from` to `to` inside the view.
+void Drag(QWidget* view, const QPoint& from, const QPoint& to)
+{
+    SendMouse(view, QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
+    SendMouse(view, QEvent::MouseMove, (from + to) / 2, Qt::NoButton, Qt::LeftButton);
+    SendMouse(view, QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
+    SendMouse(view, QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
+}
+
+// Runs `body` on the popup menu once `open` has shown it, then closes it unless body chose an item.
+void WithPopup(const std::function<void()>& open, const std::function<void(QMenu*)>& body)
+{
+    bool ran = false;
+    QTimer::singleShot(0, [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        ran = true;
+        body(menu);
+        if (menu->isVisible())
+            menu->close();
+    });
+    open();
+    QVERIFY(ran);
+}
+
+QStringList ActionTexts(const QMenu* menu, QList<bool>* enabled = nullptr)
+{
+    QStringList texts;
+    for (const QAction* action : menu->actions()) {
+        texts << action->text();
+        if (enabled)
+            *enabled << action->isEnabled();
+    }
+    return texts;
+}
+
+QRect SliderPart(CMyScroll* bar, QStyle::SubControl part)
+{
+    QStyleOptionSlider option;
+    option.initFrom(bar);
+    option.orientation = bar->orientation();
+    option.minimum = bar->minimum();
+    option.maximum = bar->maximum();
+    option.sliderPosition = bar->sliderPosition();
+    option.sliderValue = bar->value();
+    option.singleStep = bar->singleStep();
+    option.pageStep = bar->pageStep();
+    option.upsideDown = false;
+    if (bar->orientation() == Qt::Horizontal)
+        option.state |= QStyle::State_Horizontal;
+    return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, part, bar);
+}
+
+} // namespace
+
+class TestRepView : public QObject
+{
+    Q_OBJECT
+
+private:
+    CQuillonApp& App() { return *CQuillonApp::Instance(); }
+
+    CRepView* OpenChart(const char* regNo)
+    {
+        App().CloseAllViews();
+        App().m_strPatientFile = regNo;
+        App().m_strPatientName = "Asha Rao";
+        if (!App().LoadVisitIndex() || !LoadVisitForChart(App(), 0))
+            return nullptr;
+        App().OpenViewTemplate(2);
+        auto* view = qobject_cast<CRepView*>(App().OpenView(kViewChart));
+        if (view) {
+            view->window()->show();
+            if (!QTest::qWaitForWindowExposed(view->window()))
+                return nullptr;
+        }
+        g_sink->Clear();
+        return view;
+    }
+
+    CRepView* m_view = nullptr;
+
+private Q_SLOTS:
+    void init()
+    {
+        m_view = OpenChart("1001");
+        QVERIFY(m_view);
+    }
+
+    void opensWithHeaderCountsCaptionAndButtons()
+    {
+        QCOMPARE(m_view->windowTitle(), QStringLiteral("Repertorisation -- Asha Rao"));
+        QCOMPARE(m_view->Static(IDC_HEADER_LINE)->text(),
+            QStringLiteral("  Of Asha Rao        Reg. No. : 1001       Rep. Date : 05/11/2002"));
+        QCOMPARE(m_view->Static(IDC_SYMPTOM_COUNT)->text(), QStringLiteral("14"));
+        QCOMPARE(m_view->Static(IDC_REMEDY_COUNT)->text(), QStringLiteral("30"));
+        QCOMPARE(m_view->Static(IDC_MIND_COUNT)->text(), QStringLiteral("5"));
+        QCOMPARE(m_view->Static(IDC_GENERAL_COUNT)->text(), QStringLiteral("5"));
+        QCOMPARE(m_view->Static(IDC_REST_COUNT)->text(), QStringLiteral("4"));
+        for (int id : {IDC_CLIP1_COUNT, IDC_CLIP2_COUNT, IDC_CLIP3_COUNT})
+            QCOMPARE(m_view->Static(id)->text(), QStringLiteral("0"));
+        QCOMPARE(m_view->Static(IDC_CAPTION)->text(), QStringLiteral("Repertorisation: Normal"));
+        QCOMPARE(m_view->Static(IDC_SYMPTOMS_LABEL)->text(), QStringLiteral("Symptoms"));
+        QCOMPARE(m_view->Static(IDC_REMEDIES_LABEL)->text(), QStringLiteral("Remedies"));
+        for (int id : kRepViewButtons) {
+            CPictureButton* button = m_view->Button(id);
+            QVERIFY(button);
+            QVERIFY(!button->isEnabled());
+            QVERIFY(!button->CurrentPicture().isNull() || !button->IsFull());
+        }
+        QCOMPARE(m_view->Button(IDC_MIND)->toolTip(), QStringLiteral("Mental Symptoms"));
+        QCOMPARE(
+            m_view->Button(IDC_SYMPTOM_COVERED)->toolTip(), QStringLiteral("Symptom Covered / Not Covered By Remedy"));
+        // The clipboard buttons show their empty pictures, the kind buttons their full ones.
+        QVERIFY(!m_view->Button(IDC_CLIPBOARD1)->IsFull());
+        QVERIFY(m_view->Button(IDC_MIND)->IsFull());
+        // Buttons stand where the form's dialog units put them: 1243 at (64, 26) is (96, 42) on the frame.
+        QCOMPARE(
+            m_view->Button(IDC_CLIPBOARD1)->geometry().topLeft(), QPoint(ControlX(m_view, 96), ControlY(m_view, 42)));
+        QVERIFY(m_view->ScrollBar(IDC_SYMPTOM_SCROLL)->isVisible());
+        QVERIFY(m_view->ScrollBar(IDC_REMEDY_SCROLL)->isVisible());
+        QVERIFY(m_view->ScrollBar(IDC_SYMPTOM_TEXT_SCROLL)->isVisible());
+        QCOMPARE(m_view->ScrollBar(IDC_REMEDY_SCROLL)->maximum(), 17);
+        QCOMPARE(m_view->ScrollBar(IDC_SYMPTOM_SCROLL)->maximum(), 3);
+        QVERIFY(!m_view->IsCommandEnabled(ID_SYMPTOM_LIST));
+        QVERIFY(!m_view->IsCommandEnabled(ID_MAGNIFY));
+    }
+
+    void grabShowsTheChartWhereTheDesignFramesPutIt()
+    {
+        const QImage image = m_view->grab().toImage();
+        const CRepEngine& engine = m_view->Engine();
+        QCOMPARE(engine.RemedyCount(), kRemedies);
+        // Columns 0..12 of the start carry totalities and covered counts in their colours.
+        for (int c = 0; c < 13; ++c) {
+            QVERIFY2(CountColour(image, CellRect(m_view, 0, c), kTotalityColour) > 0, qPrintable(QString::number(c)));
+            QVERIFY(CountColour(image, CellRect(m_view, 1, c), kCoveredColour) > 0);
+            // The slanted name starts at the column's left edge, above the totality row.
+            const QRect nameArea(QPoint(ChartX(m_view, 355 + 35 * c), ChartY(m_view, 125)),
+                QSize(ChartX(m_view, 30), ChartY(m_view, 30)));
+            QVERIFY(CountColour(image, nameArea, kRemedyNameColour, 120) > 0);
+        }
+        // Grades: symptom 0 names every remedy, so line 2 has a grade in every visible column.
+        for (int c = 0; c < 13; ++c)
+            QVERIFY(CountColour(image, CellRect(m_view, 2, c), kGradeColour, 120) > 0);
+        // A rounded box: black edge in the middle of its top side, white inside, background at its corner.
+        const QRect cell = CellRect(m_view, 5, 3);
+        QCOMPARE(image.pixelColor(cell.center().x(), cell.top()), QColor(Qt::black));
+        QCOMPARE(image.pixelColor(cell.left(), cell.top()), QColor(243, 243, 243));
+        const int grade = engine.Grade(3, 3);
+        QCOMPARE(CountColour(image, CellRect(m_view, 5, 3).adjusted(2, 2, -2, -2), QColor(Qt::white), 1) > 0, true);
+        QCOMPARE(CountColour(image, CellRect(m_view, 5, 3), kGradeColour, 120) > 0, grade > 0);
+        // The symptom lines carry dark text; the lines below the last symptom do not exist here (14 > 11).
+        for (int k = 2; k <= 12; ++k)
+            QVERIFY(CountColour(image, LineRect(m_view, k).adjusted(2, 2, -2, -2), Qt::black, 200) > 0);
+        // The row labels in black, left of the grid.
+        QVERIFY(CountColour(image,
+                    QRect(QPoint(ChartX(m_view, 355 - 90), ChartY(m_view, 162)),
+                        QSize(ChartX(m_view, 60), ChartY(m_view, 16))),
+                    Qt::black, 200)
+            > 0);
+        // The same picture as the shared paint function draws on its own.
+        const QImage chart = m_view->RenderChart();
+        QCOMPARE(chart.pixelColor(CellRect(m_view, 0, 0).center()).isValid(), true);
+        QCOMPARE(CountColour(chart, CellRect(m_view, 0, 4), kTotalityColour),
+            CountColour(image, CellRect(m_view, 0, 4), kTotalityColour));
+    }
+
+    void remedyBarAtTheEndShowsTheLastRemedies()
+    {
+        // The drug list's message: scroll so that display index 17 comes first.
+        CScrollToRemedyEvent message(17);
+        QApplication::sendEvent(m_view, &message);
+        QCOMPARE(m_view->ScrollBar(IDC_REMEDY_SCROLL)->Position(), 17);
+        QCOMPARE(m_view->ScrollBar(IDC_REMEDY_SCROLL)->value(), 17);
+        QCOMPARE(m_view->PaintState().remedyPosition, 17);
+        const QImage image = m_view->grab().toImage();
+        for (int c = 0; c <= 12; ++c)
+            QVERIFY(CountColour(image, CellRect(m_view, 0, c), kTotalityColour) > 0);
+        // Column 13 is an empty box.
+        QCOMPARE(CountColour(image, CellRect(m_view, 0, 13), kTotalityColour), 0);
+        QCOMPARE(CountColour(image, CellRect(m_view, 1, 13), kCoveredColour), 0);
+        QCOMPARE(CountColour(image, CellRect(m_view, 2, 13), kGradeColour, 120), 0);
+        QCOMPARE(image.pixelColor(CellRect(m_view, 0, 13).center()), QColor(Qt::white));
+        // Column 0 is remedy 17 and column 12 remedy 29: a press on the totality cell picks them.
+        SendMouse(m_view, QEvent::MouseButtonPress, CellRect(m_view, 0, 0).center(), Qt::LeftButton, Qt::LeftButton);
+        QCOMPARE(m_view->SelRemedy(), 17);
+        QVERIFY(m_view->IsDragging());
+        SendMouse(m_view, QEvent::MouseButtonRelease, CellRect(m_view, 0, 0).center(), Qt::LeftButton, Qt::NoButton);
+        QVERIFY(!m_view->IsDragging());
+        SendMouse(m_view, QEvent::MouseButtonPress, CellRect(m_view, 0, 12).center(), Qt::LeftButton, Qt::LeftButton);
+        QCOMPARE(m_view->SelRemedy(), 29);
+        SendMouse(m_view, QEvent::MouseButtonRelease, CellRect(m_view, 0, 12).center(), Qt::LeftButton, Qt::NoButton);
+        // Column 13 holds no remedy: no hit, no drag.
+        SendMouse(m_view, QEvent::MouseButtonPress, CellRect(m_view, 0, 13).center(), Qt::LeftButton, Qt::LeftButton);
+        QVERIFY(!m_view->IsDragging());
+        SendMouse(m_view, QEvent::MouseButtonRelease, CellRect(m_view, 0, 13).center(), Qt::LeftButton, Qt::NoButton);
+        // Scrolling to the position already drawn repaints nothing.
+        const int repaints = m_view->RemedyRepaints();
+        m_view->ScrollToRemedy(17);
+        QCOMPARE(m_view->RemedyRepaints(), repaints);
+        QVERIFY(g_sink->Texts().empty());
+    }
+
+    void thumbDragRepaintsOnceOnRelease()
+    {
+        CMyScroll* bar = m_view->ScrollBar(IDC_REMEDY_SCROLL);
+        const int before = m_view->RemedyRepaints();
+        const QRect thumb = SliderPart(bar, QStyle::SC_ScrollBarSlider);
+        const QRect groove = SliderPart(bar, QStyle::SC_ScrollBarGroove);
+        QVERIFY(thumb.isValid());
+        const QPoint start = thumb.center();
+        SendMouse(bar, QEvent::MouseButtonPress, start, Qt::LeftButton, Qt::LeftButton);
+        const int step = std::max(1, (groove.width() - thumb.width()) / 17);
+        for (int i = 1; i <= 6; ++i)
+            SendMouse(bar, QEvent::MouseMove, start + QPoint(step * i, 0), Qt::NoButton, Qt::LeftButton);
+        QVERIFY(bar->Position() > 0);
+        QCOMPARE(m_view->RemedyRepaints(), before);
+        QCOMPARE(m_view->PaintState().remedyPosition, bar->Position());
+        SendMouse(bar, QEvent::MouseButtonRelease, start + QPoint(step * 6, 0), Qt::LeftButton, Qt::NoButton);
+        QCOMPARE(m_view->RemedyRepaints(), before + 1);
+    }
+
+    void pagingFollowsThePagedBarRules()
+    {
+        CMyScroll* remedyBar = m_view->ScrollBar(IDC_REMEDY_SCROLL);
+        m_view->ScrollToRemedy(5);
+        const int before = m_view->RemedyRepaints();
+        // A click on the groove left of the thumb pages left: below the page of 11 nothing moves.
+        const QRect thumb = SliderPart(remedyBar, QStyle::SC_ScrollBarSlider);
+        const QRect subPage = SliderPart(remedyBar, QStyle::SC_ScrollBarSubPage);
+        QVERIFY(subPage.width() > 2);
+        QTest::mouseClick(
+            remedyBar, Qt::LeftButton, {}, QPoint((subPage.left() + thumb.left()) / 2, thumb.center().y()));
+        QCOMPARE(remedyBar->Position(), 5);
+        QCOMPARE(m_view->RemedyRepaints(), before);
+        // Paging right by 11, then right again lands on the maximum.
+        const QRect addPage = SliderPart(remedyBar, QStyle::SC_ScrollBarAddPage);
+        QTest::mouseClick(remedyBar, Qt::LeftButton, {}, addPage.center());
+        QCOMPARE(remedyBar->Position(), 16);
+        QCOMPARE(m_view->RemedyRepaints(), before + 1);
+
+        CMyScroll* symptomBar = m_view->ScrollBar(IDC_SYMPTOM_SCROLL);
+        // Line down, then a page up from position 2 goes to 0 (the vertical rule).
+        const QRect down = SliderPart(symptomBar, QStyle::SC_ScrollBarAddLine);
+        QTest::mouseClick(symptomBar, Qt::LeftButton, {}, down.center());
+        QTest::mouseClick(symptomBar, Qt::LeftButton, {}, down.center());
+        QCOMPARE(symptomBar->Position(), 2);
+        QCOMPARE(m_view->SymptomRepaints(), 2);
+        // Line 2 now shows symptom 2: a press there picks it.
+        SendMouse(m_view, QEvent::MouseButtonPress, LineRect(m_view, 2).center(), Qt::LeftButton, Qt::LeftButton);
+        QCOMPARE(m_view->SelSymptom(), 2);
+        SendMouse(m_view, QEvent::MouseButtonRelease, LineRect(m_view, 2).center(), Qt::LeftButton, Qt::NoButton);
+        const QRect sliderNow = SliderPart(symptomBar, QStyle::SC_ScrollBarSlider);
+        const QRect upPage = SliderPart(symptomBar, QStyle::SC_ScrollBarSubPage);
+        QTest::mouseClick(
+            symptomBar, Qt::LeftButton, {}, QPoint(sliderNow.center().x(), (upPage.top() + sliderNow.top()) / 2));
+        QCOMPARE(symptomBar->Position(), 0);
+    }
+
+    void droppingTheSameSymptomTwiceOnClipboard2()
+    {
+        const QPoint line = LineRect(m_view, 3).center(); // symptom 1, "HEAD - PAIN"
+        const QRect zone(QPoint(ControlX(m_view, 124), ControlY(m_view, 41)),
+            QPoint(ControlX(m_view, 150) - 1, ControlY(m_view, 66) - 1));
+        // The drop point is the release point moved by (4, 4) on the control frame.
+        const QPoint release = zone.center() - QPoint(ControlX(m_view, 4), ControlY(m_view, 4));
+        Drag(m_view, line, release);
+        QCOMPARE(g_sink->Texts(), (std::vector<std::string>{"HEAD - PAIN Symptom Dropped on Clipboard 2"}));
+        QCOMPARE(m_view->Static(IDC_CLIP2_COUNT)->text(), QStringLiteral("1"));
+        QVERIFY(m_view->Button(IDC_CLIPBOARD2)->IsFull());
+        QVERIFY(!m_view->Button(IDC_CLIPBOARD1)->IsFull());
+        Drag(m_view, line, release);
+        // Symptom 5 has the same text: also refused.
+        Drag(m_view, LineRect(m_view, 7).center(), release);
+        QCOMPARE(g_sink->Texts().size(), std::size_t{3});
+        QCOMPARE(g_sink->Texts()[1], std::string("HEAD - PAIN this Symptom is already on this clipboard  2"));
+        QCOMPARE(g_sink->Texts()[2], std::string("HEAD - PAIN this Symptom is already on this clipboard  2"));
+        QCOMPARE(m_view->Static(IDC_CLIP2_COUNT)->text(), QStringLiteral("1"));
+        QCOMPARE(App().m_mapClipboard2.size(), std::size_t{1});
+        QCOMPARE(m_view->ClipboardSize(1), 1);
+    }
+
+    void dropOutsideEveryZoneChangesNothing()
+    {
+        const QPoint line = LineRect(m_view, 2).center();
+        Drag(m_view, line, QPoint(ControlX(m_view, 300), ControlY(m_view, 50)));
+        Drag(m_view, line, LineRect(m_view, 9).center());
+        // The symptoms-covered zone has no handler yet.
+        Drag(m_view, line, QPoint(ControlX(m_view, 605), ControlY(m_view, 50)));
+        // A remedy dragged onto a clipboard drops no symptom.
+        Drag(m_view, CellRect(m_view, 0, 0).center(), QPoint(ControlX(m_view, 100), ControlY(m_view, 45)));
+        QVERIFY(g_sink->Texts().empty());
+        for (int k = 0; k < 3; ++k)
+            QCOMPARE(m_view->ClipboardSize(k), 0);
+        QVERIFY(App().m_mapClipboard1.empty());
+        QCOMPARE(m_view->Static(IDC_CLIP1_COUNT)->text(), QStringLiteral("0"));
+    }
+
+    void popupMenusOfSymptomsAndRemedies()
+    {
+        WithPopup([&] { QTest::mouseClick(m_view, Qt::RightButton, {}, LineRect(m_view, 4).center()); },
+            [&](QMenu* menu) {
+                QList<bool> enabled;
+                QCOMPARE(ActionTexts(menu, &enabled),
+                    (QStringList{QStringLiteral("Symptom &List"), QStringLiteral("&Full Symptom"),
+                        QStringLiteral("ClipBoard &1"), QStringLiteral("ClipBoard &2"),
+                        QStringLiteral("ClipBoard &3")}));
+                QCOMPARE(enabled, (QList<bool>{false, false, true, true, true}));
+                menu->actions().at(4)->trigger();
+                menu->close();
+            });
+        QCOMPARE(m_view->SelSymptom(), 2);
+        QCOMPARE(g_sink->Texts(), (std::vector<std::string>{"STOMACH - NAUSEA Symptom Dropped on Clipboard 3"}));
+        QCOMPARE(m_view->Static(IDC_CLIP3_COUNT)->text(), QStringLiteral("1"));
+
+        WithPopup([&] { QTest::mouseClick(m_view, Qt::RightButton, {}, CellRect(m_view, 0, 2).center()); },
+            [&](QMenu* menu) {
+                QList<bool> enabled;
+                QCOMPARE(ActionTexts(menu, &enabled),
+                    (QStringList{QStringLiteral("&Symptom Covered/Not Covered"), QStringLiteral("&Conv. Rep To MM"),
+                        QStringLiteral("&Drug List")}));
+                QCOMPARE(enabled, (QList<bool>{false, false, false}));
+            });
+        QCOMPARE(m_view->SelRemedy(), 2);
+
+        // With a handler the item is enabled and runs it.
+        int ran = 0;
+        m_view->SetCommandHandler(ID_MENU_DRUG_LIST, [&ran] { ++ran; });
+        WithPopup([&] { QTest::mouseClick(m_view, Qt::RightButton, {}, CellRect(m_view, 0, 1).center()); },
+            [&](QMenu* menu) {
+                QVERIFY(menu->actions().at(2)->isEnabled());
+                menu->actions().at(2)->trigger();
+                menu->close();
+            });
+        QCOMPARE(ran, 1);
+    }
+
+    void labelClicksResortAndAnyClickResetsTheCaption()
+    {
+        const QRect name = QRect(QPoint(ControlX(m_view, 165), ControlY(m_view, 94)),
+            QPoint(ControlX(m_view, 250) - 1, ControlY(m_view, 111) - 1));
+        QTest::mouseClick(m_view, Qt::LeftButton, {}, name.center());
+        QCOMPARE(m_view->Engine().GetSortMode(), SortByName);
+        QCOMPARE(m_view->Static(IDC_CAPTION)->text(), QStringLiteral("Repertorisation: Sorted List of Remedies"));
+        QCOMPARE(FromData(m_view->Engine().RemedyName(0)), QStringLiteral("Rem00"));
+        QCOMPARE(FromData(m_view->Engine().RemedyName(29)), QStringLiteral("Rem29"));
+
+        const QRect covered = QRect(QPoint(ControlX(m_view, 155), ControlY(m_view, 128)),
+            QPoint(ControlX(m_view, 250) - 1, ControlY(m_view, 145) - 1));
+        QTest::mouseClick(m_view, Qt::LeftButton, {}, covered.center());
+        QCOMPARE(m_view->Engine().GetSortMode(), SortBySymptomsCovered);
+        QCOMPARE(m_view->Static(IDC_CAPTION)->text(), QStringLiteral("Repertorisation: Symptoms Covered"));
+        for (int r = 1; r < m_view->Engine().RemedyCount(); ++r)
+            QVERIFY(m_view->Engine().RemedyCovered(r - 1) >= m_view->Engine().RemedyCovered(r));
+
+        const QRect totality = QRect(QPoint(ControlX(m_view, 185), ControlY(m_view, 112)),
+            QPoint(ControlX(m_view, 250) - 1, ControlY(m_view, 127) - 1));
+        QTest::mouseClick(m_view, Qt::LeftButton, {}, totality.center());
+        QCOMPARE(m_view->Engine().GetSortMode(), SortByTotality);
+        QCOMPARE(m_view->Static(IDC_CAPTION)->text(), QStringLiteral("Repertorisation: Normal"));
+
+        // A click on empty space resets the method flags.
+        QTest::mouseClick(m_view, Qt::LeftButton, {}, QPoint(ControlX(m_view, 20), ControlY(m_view, 100)));
+        QCOMPARE(m_view->Static(IDC_CAPTION)->text(), QStringLiteral("Repertorisation:"));
+    }
+
+    void splitterMovesTheGridOrigin()
+    {
+        const ChartRect grip = m_view->Geometry().SplitterGrip();
+        const QPoint press((grip.left + grip.right) / 2, (grip.top + grip.bottom) / 2);
+        SendMouse(m_view, QEvent::MouseButtonPress, press, Qt::LeftButton, Qt::LeftButton);
+        QVERIFY(m_view->IsSplitterDragging());
+        QVERIFY(!m_view->ScrollBar(IDC_REMEDY_SCROLL)->isVisible());
+        QVERIFY(!m_view->ScrollBar(IDC_SYMPTOM_TEXT_SCROLL)->isVisible());
+        const int x = press.x() - ChartX(m_view, 100);
+        // The press cleared the hover; passing over the grip again lets the mark follow the pointer.
+        SendMouse(m_view, QEvent::MouseMove, press + QPoint(1, 0), Qt::NoButton, Qt::LeftButton);
+        SendMouse(m_view, QEvent::MouseMove, QPoint(x, press.y()), Qt::NoButton, Qt::LeftButton);
+        QCOMPARE(m_view->Control(IDC_MARK_1778)->x(), x);
+        SendMouse(m_view, QEvent::MouseButtonRelease, QPoint(x, press.y()), Qt::LeftButton, Qt::NoButton);
+        QVERIFY(!m_view->IsSplitterDragging());
+        const int x0 = x * 840 / m_view->Geometry().ScreenWidth() + 5;
+        QCOMPARE(m_view->Geometry().GridOrigin(), x0);
+        QVERIFY(m_view->ScrollBar(IDC_REMEDY_SCROLL)->isVisible());
+        QVERIFY(m_view->ScrollBar(IDC_SYMPTOM_TEXT_SCROLL)->isVisible());
+        QCOMPARE(m_view->ScrollBar(IDC_REMEDY_SCROLL)->x(), x + ControlX(m_view, 8));
+        // The grid is drawn from the new origin.
+        const QImage image = m_view->grab().toImage();
+        QVERIFY(CountColour(image, CellRect(m_view, 0, 0, x0), kTotalityColour) > 0);
+        QVERIFY(CountColour(image, CellRect(m_view, 0, 14, x0), kTotalityColour) > 0);
+    }
+
+    void symptomLinesAndTheirRepertoryPrefixes()
+    {
+        const CRepEngine& engine = m_view->Engine();
+        ChartPaintState state = m_view->PaintState();
+        QCOMPARE(ChartSymptomLine(engine, 0, state), QStringLiteral("[KT] MIND - ANXIETY")); // type 1 with "]"
+        QCOMPARE(ChartSymptomLine(engine, 1, state), QStringLiteral("[KT] HEAD - PAIN")); // type 1 without
+        QCOMPARE(ChartSymptomLine(engine, 2, state), QStringLiteral("[ ] STOMACH - NAUSEA")); // type 0 without
+        QCOMPARE(ChartSymptomLine(engine, 3, state), QStringLiteral("[ ]GENERALS - COLD")); // type 0 with
+
+        // Symptom-text scrolling: one character on; a text without "]" loses its prefix.
+        CMyScroll* bar = m_view->ScrollBar(IDC_SYMPTOM_TEXT_SCROLL);
+        QTest::mouseClick(bar, Qt::LeftButton, {}, SliderPart(bar, QStyle::SC_ScrollBarAddLine).center());
+        QCOMPARE(bar->Position(), 1);
+        QCOMPARE(m_view->TextRepaints(), 1);
+        state = m_view->PaintState();
+        QCOMPARE(ChartSymptomLine(engine, 0, state), QStringLiteral("KT] MIND - ANXIETY"));
+        QCOMPARE(ChartSymptomLine(engine, 1, state), QStringLiteral("EAD - PAIN"));
+        QCOMPARE(ChartSymptomLine(engine, 3, state), QStringLiteral(" ]GENERALS - COLD"));
+    }
+
+    void barsHiddenAtElevenSymptomsAndThirteenRemedies()
+    {
+        CRepView* view = OpenChart("1002");
+        QVERIFY(view);
+        QCOMPARE(view->Engine().SymptomCount(), 11);
+        QCOMPARE(view->Engine().RemedyCount(), 13);
+        QVERIFY(!view->ScrollBar(IDC_SYMPTOM_SCROLL)->isVisible());
+        QVERIFY(!view->ScrollBar(IDC_REMEDY_SCROLL)->isVisible());
+        QVERIFY(view->ScrollBar(IDC_SYMPTOM_TEXT_SCROLL)->isVisible());
+        // Every line carries a symptom and the thirteen columns all have a totality.
+        const QImage image = view->grab().toImage();
+        for (int c = 0; c < 13; ++c)
+            QVERIFY(CountColour(image, CellRect(view, 0, c), kTotalityColour) > 0);
+        QCOMPARE(CountColour(image, CellRect(view, 0, 13), kTotalityColour), 0);
+        m_view = nullptr;
+    }
+
+    void closingUnregistersTheView()
+    {
+        QCOMPARE(App().OpenView(kViewChart), static_cast<QWidget*>(m_view));
+        App().CloseAllViews();
+        QVERIFY(App().OpenView(kViewChart) == nullptr);
+        m_view = nullptr;
+    }
+};
+
+int main(int argc, char** argv)
+{
+    testing::TempFolder folder;
+    WritePractice(folder);
+    RecordingMessageSink sink;
+    g_folder = &folder;
+    g_sink = &sink;
+    CQuillonApp app(argc, argv, CPracticeFolder(folder.Path()), &sink);
+    app.InitInstance();
+    TestRepView test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "TestRepView.moc"
