@@ -6,10 +6,13 @@
 #include "casedata/MessageSink.h"
 #include "casedata/PracticeFolder.h"
 #include "casedata/RemedyCatalogue.h"
+#include "filters/KingdomFilterState.h"
 #include "materiamedica/RowLayout.h"
 
+#include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace quillon {
 
@@ -37,6 +40,24 @@ public:
     bool m_bClosingAllViews = false;
 
     RowLayout m_rowLayout;
+
+    // The chart's sorted rows as "abbreviation:totality:symptoms covered:", one per row of the display order;
+    // read by the drug list and the materia medica conversion.
+    std::vector<std::string> m_mapRemedyRows;
+    // Remedy abbreviations chosen for the materia medica conversion.
+    std::vector<std::string> m_arrMMRemedies;
+
+    // Drug property filter: the required property bits (0: no filter) and the chosen property numbers k
+    // (1..31, ascending) of the filter in force; a normal repertorisation empties the list.
+    std::uint32_t m_nDrugPropertyMask = 0;
+    std::vector<int> m_mapDrugProperties;
+    // The boxes of the Drug Filter dialog's last OK, with which it opens again; kept for the whole run.
+    std::vector<int> m_arrDrugFilterChoice;
+
+    KingdomFilterState m_kingdomFilterState;
+
+protected:
+    void ClearDependentState() override;
 };
 
 } // namespace quillon

@@ -1,0 +1,255 @@
+// Repertorisation method benchmarks: every button of the chart at the 127-symptom scale (the 127 largest Kent
+// rubrics over a 6,553-remedy catalogue), each action with its re-evaluation and refresh, without painting.
+#include "app/QuillonState.h"
+#include "casedata/ByteReader.h"
+#include "common/KentData.h"
+#include "fixtures/CaseWriters.h"
+#include "repertory/RepEngine.h"
+#include "repertory/RepMethods.h"
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace quillon;
+
+constexpr int kCatalogueSize = 6553;
+constexpr std::size_t kSymptoms = 127;
+
+class FixedWeightage final : public IWeightageChooser
+{
+public:
+    bool ChooseWeightage(CWeightageModel& model) override
+    {
+        for (int i = 0; i < model.SymptomCount(); ++i)
+            model.SetIntensity(i, i % 4);
+        return true;
+    }
+};
+
+class FixedDrugFilter final : public IDrugFilterChooser
+{
+public:
+    bool ChooseDrugFilter(CDrugFilterModel& model) override
+    {
+        for (int k = 1; k <= kDrugPropertyCount; ++k)
+            model.SetChecked(k, k == 1);
+        return true;
+    }
+};
+
+// Drops every other remedy offered, as a class or element choice would.
+class HalvingKingdom final : public IKingdomChooser
+{
+public:
+    std::optional<KingdomDialogResult> ChooseKingdom(
+        int, const std::vector<FilterRemedy>& remedies, KingdomFilterState&) override
+    {
+        KingdomDialogResult result;
+        for (std::size_t i = 0; i < remedies.size(); i += 2)
+            result.m_arrExcluded.push_back(remedies[i].key);
+        result.m_strFirst = "Compositae";
+        return result;
+    }
+};
+
+struct Workload
+{
+    NullMessageSink sink;
+    std::unique_ptr<CQuillonState> state;
+    std::unique_ptr<CRepEngine> engine;
+    std::unique_ptr<CRepMethods> methods;
+    FixedWeightage weightage;
+    FixedDrugFilter drugFilter;
+    HalvingKingdom kingdom;
+    std::string rsy;
+    std::string error;
+};
+
+std::unique_ptr<Workload> MakeWorkload()
+{
+    auto work = std::make_unique<Workload>();
+    const auto rubrics = bench::ReadKentRubrics();
+    if (!rubrics) {
+        work->error = "rubrics.tsv not found under " QUILLON_SHARED_DATA;
+        return work;
+    }
+    const bench::BenchCatalogue names = bench::MakeCatalogue(*rubrics, kCatalogueSize);
+    // The same remedies, with property words that spread them over the three kingdoms and the lower bits.
+    std::vector<fixtures::CatalogueRemedy> remedies(names.codeOf.size());
+    for (const auto& [name, code] : names.codeOf) {
+        const auto c = static_cast<std::uint32_t>(code);
+        remedies[static_cast<std::size_t>(code)] = {name + ".", name, (c & 0xFFFu) | (1u << (19 + c % 3))};
+    }
+    const auto images = fixtures::EncodeCatalogue(remedies);
+    work->state = std::make_unique<CQuillonState>(CPracticeFolder(), work->sink);
+    work->state->m_pRemedyCatalogue
+        = CRemedyCatalogue::FromImages(images.drugDat, images.druglDat, images.fulldrugTxt, work->sink);
+    fixtures::VisitSpec visit{5, 11, 2002, {}};
+    for (const bench::KentRubric* rubric : bench::LargestRubrics(*rubrics, kSymptoms))
+        visit.symptoms.push_back(bench::ToSymptom(*rubric, names.codeOf));
+    // Every kind takes part: the largest rubrics are mostly of one chapter, so the kinds are dealt round.
+    for (std::size_t i = 0; i < visit.symptoms.size(); ++i)
+        visit.symptoms[i].kind = "MGF"[i % 3];
+    work->rsy = fixtures::EncodeRsy({visit});
+    if (!work->state->IndexVisits(AsBytes(work->rsy)) || !work->state->LoadVisitFromImage(AsBytes(work->rsy), 0)) {
+        work->error = "the visit did not load";
+        return work;
+    }
+    work->engine = std::make_unique<CRepEngine>(*work->state, work->state->m_pRemedyCatalogue.get(), work->sink);
+    work->methods = std::make_unique<CRepMethods>(*work->state, *work->engine, work->sink);
+    work->methods->SetChoosers(&work->weightage, &work->drugFilter, &work->kingdom);
+    if (!work->methods->Start())
+        work->error = "the chart did not start";
+    // Clipboard 1 holds every third symptom.
+    for (std::size_t i = 0; i < work->state->m_mapSymptoms.size(); i += 3)
+        work->state->m_mapClipboard1.push_back(work->state->m_mapSymptoms[i].get());
+    work->methods->RefreshFromCaseStore();
+    return work;
+}
+
+Workload* Shared(benchmark::State& state)
+{
+    static const std::unique_ptr<Workload> work = MakeWorkload();
+    if (!work->error.empty()) {
+        state.SkipWithError(work->error.c_str());
+        return nullptr;
+    }
+    return work.get();
+}
+
+void Report(benchmark::State& state, const Workload& work)
+{
+    state.counters["symptoms"] = static_cast<double>(work.engine->SymptomCount());
+    state.counters["remedies"] = static_cast<double>(work.engine->RemedyCount());
+}
+
+// An action repeated from the state it leaves (each one rebuilds from the case store).
+template <typename Action> void Repeat(benchmark::State& state, Action action)
+{
+    Workload* work = Shared(state);
+    if (!work)
+        return;
+    work->methods->OnNormal();
+    for (auto _ : state) {
+        action(*work->methods);
+        benchmark::DoNotOptimize(work->engine->Grade(0, 0));
+    }
+    Report(state, *work);
+}
+
+// An action that narrows what it finds: the chart is returned to Normal, untimed, before each one.
+template <typename Action> void FromNormal(benchmark::State& state, Action action)
+{
+    Workload* work = Shared(state);
+    if (!work)
+        return;
+    for (auto _ : state) {
+        state.PauseTiming();
+        work->methods->OnNormal();
+        state.ResumeTiming();
+        action(*work->methods);
+        benchmark::DoNotOptimize(work->engine->Grade(0, 0));
+    }
+    Report(state, *work);
+}
+
+void BM_Normal(benchmark::State& state)
+{
+    Repeat(state, [](CRepMethods& m) { m.OnNormal(); });
+}
+void BM_Mind(benchmark::State& state)
+{
+    Repeat(state, [](CRepMethods& m) { m.OnMind(); });
+}
+void BM_General(benchmark::State& state)
+{
+    Repeat(state, [](CRepMethods& m) { m.OnGeneral(); });
+}
+void BM_Rest(benchmark::State& state)
+{
+    Repeat(state, [](CRepMethods& m) { m.OnRest(); });
+}
+void BM_Clipboard(benchmark::State& state)
+{
+    Repeat(state, [](CRepMethods& m) { m.OnClipboard(0); });
+}
+void BM_Sorted(benchmark::State& state)
+{
+    Repeat(state, [](CRepMethods& m) { m.OnSorted(); });
+}
+void BM_Weightage(benchmark::State& state)
+{
+    Repeat(state, [](CRepMethods& m) { m.OnWeightage(); });
+}
+void BM_DrugFilter(benchmark::State& state)
+{
+    FromNormal(state, [](CRepMethods& m) { m.OnDrugFilter(); });
+}
+void BM_PlantFilter(benchmark::State& state)
+{
+    FromNormal(state, [](CRepMethods& m) { m.OnPlantFilter(); });
+}
+void BM_MineralFilter(benchmark::State& state)
+{
+    FromNormal(state, [](CRepMethods& m) { m.OnMineralFilter(); });
+}
+void BM_AnimalFilter(benchmark::State& state)
+{
+    FromNormal(state, [](CRepMethods& m) { m.OnAnimalFilter(); });
+}
+void BM_ResetClipboard(benchmark::State& state)
+{
+    Workload* work = Shared(state);
+    if (!work)
+        return;
+    const std::vector<CSymptomRecord*> clipboard = work->state->m_mapClipboard1;
+    for (auto _ : state) {
+        state.PauseTiming();
+        work->state->m_mapClipboard1 = clipboard;
+        work->methods->RefreshFromCaseStore();
+        work->methods->OnClipboard(0);
+        state.ResumeTiming();
+        work->methods->OnResetClipboard();
+        benchmark::DoNotOptimize(work->engine->Grade(0, 0));
+    }
+    work->state->m_mapClipboard1 = clipboard;
+    work->methods->RefreshFromCaseStore();
+    Report(state, *work);
+}
+// The caption and the rows the drug list reads, after a drug filter on the mind symptoms.
+void BM_CaptionAndRows(benchmark::State& state)
+{
+    Workload* work = Shared(state);
+    if (!work)
+        return;
+    work->methods->OnMind();
+    work->methods->OnDrugFilter();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(work->methods->BuildCaption());
+        work->methods->BuildRemedyRows();
+    }
+    Report(state, *work);
+}
+
+BENCHMARK(BM_Normal)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Mind)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_General)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Rest)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Clipboard)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Sorted)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Weightage)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_DrugFilter)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PlantFilter)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_MineralFilter)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_AnimalFilter)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ResetClipboard)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_CaptionAndRows)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,564 @@
+// The repertorisation methods of the chart.
+#include "repertory/RepMethods.h"
+
+#include <algorithm>
+#include <new>
+#include <utility>
+
+namespace quillon {
+
+KingdomDialogResult KingdomDialogResult::FromClass(const ClassFilterResult& result)
+{
+    return KingdomDialogResult{result.m_arrExcluded, result.m_strClass, result.m_strTypes};
+}
+
+KingdomDialogResult KingdomDialogResult::FromMineral(const MineralFilterResult& result)
+{
+    return KingdomDialogResult{result.m_arrExcluded, result.m_strElements, result.m_strGroup};
+}
+
+CRepMethods::CRepMethods(CQuillonState& state, CRepEngine& engine, IMessageSink& sink)
+    : m_state(&state), m_engine(&engine), m_sink(&sink)
+{
+    m_nClearListener = m_state->AddClearListener([this] { DropBorrowed(); });
+}
+
+CRepMethods::~CRepMethods()
+{
+    m_state->RemoveClearListener(m_nClearListener);
+}
+
+void CRepMethods::DropBorrowed()
+{
+    // The case store frees its records and empties its clipboards: so do the copies kept here.
+    for (std::size_t k = 0; k < m_mapClip.size(); ++k) {
+        m_mapClip[k].clear();
+        m_nClipCount[k] = 0;
+        m_nClipNextKey[k] = 0;
+    }
+    m_nSelRemedy = -1;
+    m_nSelSymptom = -1;
+}
+
+bool CRepMethods::Start()
+{
+    ResetMethodFlags();
+    for (std::size_t k = 0; k < m_mapClip.size(); ++k) {
+        m_mapClip[k].clear();
+        m_nClipCount[k] = 0;
+        m_nClipNextKey[k] = 0;
+    }
+    m_szFilterDesc.clear();
+    m_strKingdomDesc.clear();
+    m_strDrugFilterDesc.clear();
+    const bool ok = m_engine->Start();
+    m_bNormal = true;
+    ++m_nRefreshCount;
+    return ok;
+}
+
+RepMethodFlags CRepMethods::Flags() const
+{
+    RepMethodFlags flags;
+    flags.m_bNormal = m_bNormal;
+    flags.m_bDrugFilter = m_bDrugFilter;
+    flags.m_bWeightage = m_bWeightage;
+    flags.m_bMind = m_bMind;
+    flags.m_bGeneral = m_bGeneral;
+    flags.m_bRest = m_bRest;
+    flags.m_bSorted = m_bSorted;
+    flags.m_bClipboard = m_bClipboard;
+    flags.m_nSortMode = m_engine->GetSortMode();
+    return flags;
+}
+
+std::string CRepMethods::BuildCaption() const
+{
+    return quillon::BuildCaption(Flags(), m_szFilterDesc);
+}
+
+void CRepMethods::ResetMethodFlags()
+{
+    m_bDrugFilter = false;
+    m_bWeightage = false;
+    m_bMind = false;
+    m_bGeneral = false;
+    m_bRest = false;
+    m_bSorted = false;
+    m_bClipboard = {};
+    m_bNormal = false;
+    m_engine->SetSortMode(SortByTotality);
+    m_nKingdomFilter = kKingdomNone;
+    m_bKingdomApplied = false;
+}
+
+bool CRepMethods::RefreshRepertorisation()
+{
+    ++m_nRefreshCount;
+    return m_engine->RefreshResults();
+}
+
+void CRepMethods::NormalRepertorisation()
+{
+    ResetMethodFlags();
+    m_szFilterDesc.clear();
+    m_strKingdomDesc.clear();
+    m_strDrugFilterDesc.clear();
+    m_state->m_mapDrugProperties.clear();
+    m_state->m_mapRemedyRows.clear();
+    // Drops the intensities, makes every recorded symptom active and builds with weight 1.
+    m_engine->ResetRepertorisation();
+    m_engine->SetSortMode(SortByTotality);
+    m_bNormal = true;
+    RefreshRepertorisation();
+}
+
+MethodOutcome CRepMethods::OnNormal()
+{
+    NormalRepertorisation();
+    return MethodOutcome::Refreshed;
+}
+
+void CRepMethods::AddSelected(CSymptomRecord* record)
+{
+    if (!record)
+        return;
+    auto& selected = m_engine->m_mapSelected;
+    const bool repeated = std::any_of(selected.begin(), selected.end(),
+        [record](const CSymptomRecord* other) { return other && other->m_pszText == record->m_pszText; });
+    if (!repeated)
+        selected.push_back(record);
+}
+
+int CRepMethods::MergeCategory(const std::vector<CSymptomRecord*>& kindMap, int nSize)
+{
+    if (nSize < 1)
+        return 0;
+    const std::size_t n = std::min(kindMap.size(), static_cast<std::size_t>(nSize));
+    try {
+        for (std::size_t i = 0; i < n; ++i)
+            AddSelected(kindMap[i]);
+    } catch (const std::bad_alloc&) {
+        m_sink->Show(kMsgInsufficientMemory);
+        return 0;
+    }
+    BuildSelected();
+    return 1;
+}
+
+int CRepMethods::MergeClipboard(int k)
+{
+    if (k < 0 || k >= kClipboardCount)
+        return 0;
+    const auto& clip = m_mapClip[static_cast<std::size_t>(k)];
+    if (clip.empty())
+        return 0;
+    try {
+        for (CSymptomRecord* record : clip)
+            AddSelected(record);
+    } catch (const std::bad_alloc&) {
+        m_sink->Show(kMsgInsufficientMemory);
+        return 0;
+    }
+    BuildSelected();
+    return 1;
+}
+
+int CRepMethods::BuildSelected()
+{
+    try {
+        m_state->m_mapRepSymptoms = m_engine->m_mapSelected;
+    } catch (const std::bad_alloc&) {
+        m_state->m_mapRepSymptoms.clear();
+        m_engine->ClearResults();
+        m_sink->Show(kMsgInsufficientMemory);
+        return 0;
+    }
+    // Every symptom counts with weight 1: the build runs without the intensities (the multipliers are 1), which
+    // gives what accumulating the symptoms one by one gives, in one pass.
+    std::vector<IntensityEntry> intensities = std::move(m_engine->m_mapIntensity);
+    m_engine->m_mapIntensity.clear();
+    m_engine->BuildResults();
+    m_engine->m_mapIntensity = std::move(intensities);
+    return m_state->m_mapRepSymptoms.empty() ? 0 : 1;
+}
+
+int CRepMethods::ApplyPropertyMask()
+{
+    const std::uint32_t required = m_state->m_nDrugPropertyMask;
+    const CRemedyCatalogue* catalogue = m_state->m_pRemedyCatalogue.get();
+    // A remedy the catalogue does not know has no properties: it passes only an empty mask.
+    m_engine->RemoveRemedies([required, catalogue](const RemedyResult& result) {
+        const RemedyEntry* entry = catalogue ? catalogue->Entry(result.code) : nullptr;
+        const std::uint32_t word = entry ? catalogue->GetPropertyMask(entry->propertyIndex) : 0;
+        return !PassesPropertyMask(word, required);
+    });
+    return m_engine->ResultCount() > 0 ? 1 : 0;
+}
+
+int CRepMethods::ApplyMethods()
+{
+    if (m_nKingdomFilter > 0 && m_bDrugFilter && m_bKingdomApplied) {
+        // A kingdom filter acts once on the chart it was applied to.
+        m_nKingdomFilter = kKingdomNone;
+        m_bDrugFilter = false;
+        m_bKingdomApplied = false;
+        m_szFilterDesc.clear();
+    }
+    for (int k = 0; k < kClipboardCount; ++k) {
+        if (!m_bClipboard[static_cast<std::size_t>(k)])
+            continue;
+        if (MergeClipboard(k) == 0) {
+            m_bClipboard[static_cast<std::size_t>(k)] = false;
+            return 0;
+        }
+        return 1;
+    }
+    if (m_bMind) {
+        m_engine->ClearResults();
+        if (MergeCategory(m_state->m_mapMindSymptoms, m_state->MindCount()) == 0)
+            return 0;
+    }
+    if (m_bRest) {
+        m_engine->ClearResults();
+        if (MergeCategory(m_state->m_mapRestSymptoms, m_state->RestCount()) == 0)
+            return 0;
+    }
+    if (m_bGeneral) {
+        m_engine->ClearResults();
+        if (MergeCategory(m_state->m_mapGeneralSymptoms, m_state->GeneralCount()) == 0)
+            return 0;
+    }
+    if (m_bWeightage || m_bSorted)
+        m_engine->BuildResults();
+    if (m_bDrugFilter)
+        ApplyPropertyMask();
+    return RemedyCount() != 0 ? 1 : 0;
+}
+
+MethodOutcome CRepMethods::Evaluate(const char* failureMessage, MessageIcon icon)
+{
+    if (ApplyMethods() == 1) {
+        RefreshRepertorisation();
+    } else {
+        NormalRepertorisation();
+        m_sink->Show(failureMessage, {}, icon);
+    }
+    return MethodOutcome::Refreshed;
+}
+
+MethodOutcome CRepMethods::SubsetMethod(
+    const std::vector<CSymptomRecord*>& kindMap, const char* emptyMessage, bool& flag)
+{
+    if (kindMap.empty()) {
+        m_sink->Show(emptyMessage);
+        return MethodOutcome::Unchanged;
+    }
+    ResetMethodFlags();
+    m_engine->SetSortMode(SortByTotality);
+    flag = true;
+    m_bNormal = false;
+    m_engine->m_mapSelected.clear();
+    return Evaluate(kMsgNoValidSymptomsAndRemedies);
+}
+
+MethodOutcome CRepMethods::OnMind()
+{
+    return SubsetMethod(m_state->m_mapMindSymptoms, kMsgMindNotRecorded, m_bMind);
+}
+
+MethodOutcome CRepMethods::OnGeneral()
+{
+    return SubsetMethod(m_state->m_mapGeneralSymptoms, kMsgGeneralNotRecorded, m_bGeneral);
+}
+
+MethodOutcome CRepMethods::OnRest()
+{
+    return SubsetMethod(m_state->m_mapRestSymptoms, kMsgRestNotRecorded, m_bRest);
+}
+
+MethodOutcome CRepMethods::OnClipboard(int k)
+{
+    static constexpr std::array<const char*, kClipboardCount> kEmpty{
+        kMsgClipboard1Empty, kMsgClipboard2Empty, kMsgClipboard3Empty};
+    if (k < 0 || k >= kClipboardCount)
+        return MethodOutcome::Unchanged;
+    const auto at = static_cast<std::size_t>(k);
+    if (m_mapClip[at].empty()) {
+        m_sink->Show(kEmpty[at]);
+        return MethodOutcome::Unchanged;
+    }
+    ResetMethodFlags();
+    m_bClipboard[at] = true;
+    m_engine->ClearResults();
+    m_bNormal = false;
+    m_engine->m_mapSelected.clear();
+    return Evaluate(kMsgNoValidSymptomsAndRemedies);
+}
+
+MethodOutcome CRepMethods::OnSorted()
+{
+    m_engine->SetSortMode(SortByName);
+    m_bNormal = false;
+    m_bSorted = true;
+    return Evaluate(kMsgNoValidRemedies);
+}
+
+MethodOutcome CRepMethods::OnWeightage()
+{
+    m_bNormal = false;
+    m_engine->SetSortMode(SortByTotality);
+    CWeightageModel model(m_state->m_mapRepSymptoms, m_engine->m_mapIntensity);
+    if (!m_pWeightageChooser || !m_pWeightageChooser->ChooseWeightage(model))
+        return MethodOutcome::Unchanged;
+    try {
+        m_engine->m_mapIntensity = model.Ok();
+    } catch (const std::bad_alloc&) {
+        m_sink->Show("Insufficient Memory");
+        return MethodOutcome::Unchanged;
+    }
+    m_bWeightage = true;
+    return Evaluate(kMsgCombinationHasNoDrug);
+}
+
+MethodOutcome CRepMethods::OnDrugFilter()
+{
+    m_bClipboard = {};
+    m_bNormal = false;
+    m_engine->SetSortMode(SortByTotality);
+    m_bDrugFilter = true;
+    CDrugFilterModel model(m_state->m_arrDrugFilterChoice);
+    if (m_pDrugFilterChooser && m_pDrugFilterChooser->ChooseDrugFilter(model)) {
+        DrugFilterResult result = model.Ok(*m_state);
+        if (m_state->m_nDrugPropertyMask != 0) {
+            m_nKingdomFilter = result.m_nKingdom;
+            m_strDrugFilterDesc = std::move(result.m_strDescription);
+            m_szFilterDesc = m_strKingdomDesc + m_strDrugFilterDesc;
+            return Evaluate(kMsgRemedyForCombinationNotFound, MessageIcon::Information);
+        }
+    }
+    NormalRepertorisation();
+    return MethodOutcome::Refreshed;
+}
+
+MethodOutcome CRepMethods::ApplyKingdomFilter(int nBit, int nKind)
+{
+    if (m_nKingdomFilter != kKingdomNone && m_nKingdomFilter != nKind)
+        return MethodOutcome::Unchanged;
+    m_engine->SetSortMode(SortByTotality);
+    m_bDrugFilter = true;
+    m_bNormal = false;
+    m_bKingdomApplied = true;
+    m_nKingdomFilter = nKind;
+    m_szFilterDesc.clear();
+    m_state->m_nDrugPropertyMask = 1u << static_cast<unsigned>(nBit);
+    ApplyPropertyMask();
+    RefreshRepertorisation();
+    RunKingdomDialog();
+    return MethodOutcome::Refreshed;
+}
+
+void CRepMethods::RunKingdomDialog()
+{
+    m_strKingdomDesc.clear();
+    const int kind = m_nKingdomFilter;
+    std::optional<KingdomDialogResult> choice;
+    if (m_pKingdomChooser && kind >= kKingdomPlant && kind <= kKingdomAnimal) {
+        std::vector<FilterRemedy> remedies;
+        remedies.reserve(m_engine->Results().size());
+        for (const auto& [key, result] : m_engine->Results())
+            remedies.push_back(FilterRemedy{key, result->code, result->name});
+        choice = m_pKingdomChooser->ChooseKingdom(kind, remedies, m_state->m_kingdomFilterState);
+    }
+    if (!choice) {
+        m_nKingdomFilter = kKingdomNone;
+        NormalRepertorisation();
+        return;
+    }
+    KingdomFilterState& kingdomState = m_state->m_kingdomFilterState;
+    if (kind != kKingdomMineral || !kingdomState.m_bMineralNoSelection) {
+        for (const RemedyKey key : choice->m_arrExcluded)
+            m_engine->RemoveRemedy(key);
+    }
+    if (kind == kKingdomMineral)
+        kingdomState.m_bMineralNoSelection = false;
+    if (RemedyCount() != 0) {
+        if (m_szFilterDesc.empty())
+            m_strKingdomDesc
+                += kind == kKingdomMineral ? "Mineral->" : (kind == kKingdomPlant ? "Plant->" : "Animal->");
+        const char* firstLabel = kind == kKingdomMineral ? " Elements: " : " Class: ";
+        const char* secondLabel = kind == kKingdomMineral ? " Group: " : " Type: ";
+        if (!choice->m_strFirst.empty())
+            m_strKingdomDesc += firstLabel + choice->m_strFirst;
+        if (!choice->m_strSecond.empty())
+            m_strKingdomDesc += secondLabel + choice->m_strSecond;
+    }
+    m_szFilterDesc = m_strKingdomDesc + m_strDrugFilterDesc;
+    if (RemedyCount() == 0) {
+        NormalRepertorisation();
+        m_sink->Show(kMsgSelectedCombinationHasNoDrug);
+    } else {
+        RefreshRepertorisation();
+    }
+}
+
+std::vector<CSymptomRecord*>& CRepMethods::StoreClipboard(int k)
+{
+    switch (k) {
+    case 0: return m_state->m_mapClipboard1;
+    case 1: return m_state->m_mapClipboard2;
+    default: return m_state->m_mapClipboard3;
+    }
+}
+
+MethodOutcome CRepMethods::ResetClipboard()
+{
+    int shown = -1;
+    for (int k = 0; k < kClipboardCount; ++k) {
+        if (m_bClipboard[static_cast<std::size_t>(k)]) {
+            m_bClipboard[static_cast<std::size_t>(k)] = false;
+            shown = k;
+        }
+    }
+    if (shown < 0) {
+        m_sink->Show(kMsgClipboardsNotSelected);
+        return MethodOutcome::Unchanged;
+    }
+    const auto at = static_cast<std::size_t>(shown);
+    m_mapClip[at].clear();
+    NormalRepertorisation();
+    m_nClipNextKey[at] = 0;
+    StoreClipboard(shown).clear();
+    m_nClipCount[at] = 0;
+    return MethodOutcome::Refreshed;
+}
+
+MethodOutcome CRepMethods::OnResetClipboard()
+{
+    return ResetClipboard();
+}
+
+MethodOutcome CRepMethods::RefreshFromCaseStore()
+{
+    for (int k = 0; k < kClipboardCount; ++k) {
+        const auto at = static_cast<std::size_t>(k);
+        const auto& stored = StoreClipboard(k);
+        m_nClipCount[at] = static_cast<int>(stored.size());
+        m_mapClip[at].clear();
+        m_nClipNextKey[at] = 0;
+        for (CSymptomRecord* record : stored) {
+            if (!record)
+                continue;
+            m_mapClip[at].push_back(record);
+            ++m_nClipNextKey[at];
+        }
+    }
+    NormalRepertorisation();
+    return MethodOutcome::Refreshed;
+}
+
+DropOutcome CRepMethods::DropOnClipboard(int k, bool bFromMenu)
+{
+    if (k < 0 || k >= kClipboardCount)
+        return DropOutcome::NoSymptom;
+    const auto at = static_cast<std::size_t>(k);
+    if (bFromMenu)
+        m_nClipNextKey[at] = static_cast<int>(m_mapClip[at].size());
+    return DropSymptomOnClipboard(
+        *m_state, m_mapClip[at], m_nClipNextKey[at], m_nClipCount[at], m_nSelSymptom, k, *m_sink);
+}
+
+MethodOutcome CRepMethods::OnSortLabel(SortMode mode)
+{
+    m_engine->SetSortMode(mode);
+    if (mode == SortByTotality) {
+        m_bNormal = true;
+    } else {
+        m_bSorted = mode == SortByName;
+        m_bNormal = false;
+    }
+    RefreshRepertorisation();
+    return MethodOutcome::Refreshed;
+}
+
+int CRepMethods::BuildRemedyRows()
+{
+    auto& rows = m_state->m_mapRemedyRows;
+    rows.clear();
+    try {
+        const int count = m_engine->RemedyCount();
+        rows.reserve(static_cast<std::size_t>(count));
+        for (int r = 0; r < count; ++r) {
+            std::string row(m_engine->RemedyName(r));
+            row += ':';
+            row += std::to_string(m_engine->RemedyTotality(r));
+            row += ':';
+            row += std::to_string(m_engine->RemedyCovered(r));
+            row += ':';
+            rows.push_back(std::move(row));
+        }
+    } catch (const std::bad_alloc&) {
+        rows.clear();
+        m_sink->Show(kMsgInsufficientMemory);
+        return 0;
+    }
+    return 1;
+}
+
+int CRepMethods::SelectedRemedyRow() const
+{
+    return m_nSelRemedy >= 0 && m_nSelRemedy < m_engine->RemedyCount() ? m_nSelRemedy : -1;
+}
+
+std::optional<std::string> CRepMethods::RemedyForReport()
+{
+    const int row = SelectedRemedyRow();
+    if (row < 0) {
+        m_sink->Show(kMsgRemedyNotSelected);
+        return std::nullopt;
+    }
+    std::string name(m_engine->RemedyName(row));
+    if (name.size() > kMaxResultName)
+        name.resize(kMaxResultName);
+    return name;
+}
+
+bool CRepMethods::PrepareConversion()
+{
+    if (BuildRemedyRows() == 0)
+        return false;
+    const int row = SelectedRemedyRow();
+    if (row >= 0) {
+        const std::string name(m_engine->RemedyName(row));
+        auto& chosen = m_state->m_arrMMRemedies;
+        const auto found = std::find(chosen.begin(), chosen.end(), name);
+        if (found != chosen.end())
+            m_sink->Show(*found + kMsgDrugAlreadySelected);
+        else
+            chosen.push_back(name);
+    }
+    return true;
+}
+
+bool CRepMethods::PrepareDrugList()
+{
+    if (BuildRemedyRows() == 0) {
+        m_sink->Show(kMsgCannotShowDrugList);
+        return false;
+    }
+    return true;
+}
+
+const CSymptomRecord* CRepMethods::SymptomForFullList()
+{
+    const CSymptomRecord* record = m_engine->Symptom(m_nSelSymptom);
+    if (!record)
+        return nullptr;
+    if (RemedyEntryCount(*record) <= 0) {
+        m_sink->Show(kMsgNoRemedyForSymptom);
+        return nullptr;
+    }
+    return record;
+}
+
+} // namespace quillon
