@@ -51,6 +51,12 @@ CMainFrame::CMainFrame(CQuillonApp& app) : m_app(app)
     connect(m_pFileMenu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUI);
     connect(m_pViewMenu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUI);
     connect(m_pMdiArea, &QMdiArea::subWindowActivated, this, &CMainFrame::UpdateCommandUI);
+    connect(m_pMdiArea, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* sub) {
+        // Like the frame of a maximised document, the title names the active view.
+        UpdateTitle();
+        if (sub)
+            connect(sub, &QWidget::windowTitleChanged, this, &CMainFrame::UpdateTitle, Qt::UniqueConnection);
+    });
     UpdateCommandUI();
 }
 
@@ -80,6 +86,15 @@ void CMainFrame::RouteToActiveView(int commandId)
     if (ICommandTarget* target = ActiveTarget(m_pMdiArea); target && target->IsCommandEnabled(commandId))
         target->OnCommand(commandId);
     UpdateCommandUI();
+}
+
+void CMainFrame::UpdateTitle()
+{
+    const QMdiSubWindow* sub = m_pMdiArea->activeSubWindow();
+    if (sub && !sub->windowTitle().isEmpty())
+        setWindowTitle(QStringLiteral("Quillon - [%1]").arg(sub->windowTitle()));
+    else
+        setWindowTitle(QStringLiteral("Quillon"));
 }
 
 void CMainFrame::UpdateCommandUI()

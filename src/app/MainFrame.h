@@ -29,6 +29,8 @@ public:
 
     // Enables and disables the commands from the current state, as the update handlers do.
     void UpdateCommandUI();
+    // "Quillon", or "Quillon - [view title]" while a view is active.
+    void UpdateTitle();
 
 private:
     QAction* AddCommand(QMenu* menu, int commandId, const QString& text);

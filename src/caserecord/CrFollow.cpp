@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QVBoxLayout>
 
 namespace quillon {
@@ -52,7 +53,12 @@ QVariant CPageBrowser::loadResource(int type, const QUrl& name)
     if (!file.open(QIODevice::ReadOnly))
         return {};
     const QByteArray bytes = file.readAll();
-    return FromData(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    QString html = FromData(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    // The page writes its blanks as "&nbsp" without the closing ';', which web browsers accept; the text
+    // browser only knows the full entity, so the shown copy gets it (the file keeps its bytes).
+    static const QRegularExpression bareNbsp(QStringLiteral("&nbsp(?!;)"));
+    html.replace(bareNbsp, QStringLiteral("&nbsp;"));
+    return html;
 }
 
 CCrFollow::CCrFollow(CQuillonApp& app, QWidget* parent) : QWidget(parent), m_app(app)

@@ -196,6 +196,8 @@ private Q_SLOTS:
         QCOMPARE(app->m_szVisitDate, std::string("05/11/2002"));
         QCOMPARE(app->CurrentTemplate()->number, 2);
         QCOMPARE(app->MainFrame()->MdiArea()->subWindowList().size(), 1);
+        const QString viewTitle = app->MainFrame()->MdiArea()->subWindowList().at(0)->windowTitle();
+        QCOMPARE(app->MainFrame()->windowTitle(), QStringLiteral("Quillon - [%1]").arg(viewTitle));
         QVERIFY(app->MainFrame()->Action(ID_REPERTORISATION)->isEnabled());
         QVERIFY(app->MainFrame()->Action(ID_FOLLOWUP)->isEnabled());
         QVERIFY(g_sink->Messages().empty());
