@@ -92,8 +92,10 @@ void CRepEngine::ClearResults()
         pdrgRep.clear();
         return;
     }
+    // Highest key first, so that the next build, which takes spares from the back in ascending key order,
+    // gives each remedy its own record again with levels already large enough.
     while (!pdrgRep.empty())
-        m_spareNodes.push_back(pdrgRep.extract(pdrgRep.begin()));
+        m_spareNodes.push_back(pdrgRep.extract(std::prev(pdrgRep.end())));
 }
 
 void CRepEngine::FreeSortedOrder()
