@@ -1,11 +1,16 @@
 // The repertorisation chart view.
 #include "repertory/RepView.h"
 
+#include "app/MainFrame.h"
 #include "app/QuillonApp.h"
 #include "controls/MyScroll.h"
 #include "controls/PictureButton.h"
+#include "filters/DrugFilterDialog.h"
+#include "filters/KingdomDialogChooser.h"
+#include "repertory/ChartDump.h"
 #include "repertory/ChartPictures.h"
 #include "repertory/RepEngine.h"
+#include "repertory/WeightageDialog.h"
 
 #include <QFrame>
 #include <QGuiApplication>
@@ -14,6 +19,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QScreen>
 
 namespace quillon {
@@ -144,9 +150,17 @@ CRepView::CRepView(CQuillonApp& app, QWidget* parent) : QWidget(parent), m_app(a
     SetHeaderLine();
 
     m_pEngine = std::make_unique<CRepEngine>(app, app.m_pRemedyCatalogue.get(), app.Sink());
-    // A failed start has shown its message; the view then stays without a chart.
-    m_bHasChart = m_pEngine->Start();
-    m_flags.m_bNormal = m_bHasChart;
+    m_pMethods = std::make_unique<CRepMethods>(app, *m_pEngine, app.Sink());
+    m_pWeightageChooser = std::make_unique<CWeightageDialogChooser>(this);
+    m_pDrugFilterChooser = std::make_unique<CDrugFilterDialogChooser>(this);
+    m_pKingdomChooser = std::make_unique<CKingdomDialogChooser>(app.m_folder, app.Sink(), this);
+    m_pMethods->SetChoosers(m_pWeightageChooser.get(), m_pDrugFilterChooser.get(), m_pKingdomChooser.get());
+    SetClipboardStorage(&m_pMethods->m_mapClip, &m_pMethods->m_nClipNextKey, &m_pMethods->m_nClipCount);
+    connect(this, &CRepView::MethodFlagsReset, this, [this] { m_pMethods->ResetMethodFlags(); });
+    // A failed start has shown its message; the view then stays without a chart and its buttons stay off.
+    m_bHasChart = m_pMethods->Start();
+    ConnectButtons();
+    UpdateButtonStates();
 
     setWindowTitle(QStringLiteral("Repertorisation -- ") + FromData(app.m_strPatientName));
     LayOutControls();
@@ -171,7 +185,7 @@ void CRepView::CreateControls()
         else
             button->SetPicture(MethodButtonIcon(id));
         button->setToolTip(QString::fromLatin1(ButtonToolTip(id)));
-        // The method commands are connected by their owner; until then the buttons do nothing.
+        // Enabled once the chart has been built.
         button->setEnabled(false);
         m_buttons[id] = button;
     }
@@ -369,9 +383,7 @@ void CRepView::ShowCounts()
 
 QString CRepView::CaptionText() const
 {
-    RepMethodFlags flags = m_flags;
-    flags.m_nSortMode = m_pEngine ? m_pEngine->GetSortMode() : SortByTotality;
-    return FromData(BuildCaption(flags, m_szFilterDesc));
+    return m_pMethods ? FromData(m_pMethods->BuildCaption()) : QString();
 }
 
 void CRepView::UpdateCaption()
@@ -381,15 +393,20 @@ void CRepView::UpdateCaption()
 
 void CRepView::UpdateCounters()
 {
-    m_statics[IDC_MIND_COUNT]->setText(QString::number(m_app.MindCount()));
-    m_statics[IDC_GENERAL_COUNT]->setText(QString::number(m_app.GeneralCount()));
-    m_statics[IDC_REST_COUNT]->setText(QString::number(m_app.RestCount()));
-    m_statics[IDC_CLIP1_COUNT]->setText(QString::number(ClipboardSize(0)));
-    m_statics[IDC_CLIP2_COUNT]->setText(QString::number(ClipboardSize(1)));
-    m_statics[IDC_CLIP3_COUNT]->setText(QString::number(ClipboardSize(2)));
-    m_buttons[IDC_MIND]->SetFull(m_app.MindCount() > 0);
-    m_buttons[IDC_GENERAL]->SetFull(m_app.GeneralCount() > 0);
-    m_buttons[IDC_REST]->SetFull(m_app.RestCount() > 0);
+    const int mind = m_app.MindCount();
+    const int general = m_app.GeneralCount();
+    const int rest = m_app.RestCount();
+    m_statics[IDC_MIND_COUNT]->setText(QString::number(mind));
+    m_statics[IDC_GENERAL_COUNT]->setText(QString::number(general));
+    m_statics[IDC_REST_COUNT]->setText(QString::number(rest));
+    // A clipboard's counter shows its count in the case store (also the next key there).
+    for (int k = 0; k < kChartClipboardCount; ++k) {
+        const int count = m_pMethods ? m_pMethods->ClipCount(k) : ClipboardSize(k);
+        m_statics[IDC_CLIP1_COUNT + k]->setText(QString::number(count));
+    }
+    m_buttons[IDC_MIND]->SetFull(mind >= 1);
+    m_buttons[IDC_GENERAL]->SetFull(general >= 1);
+    m_buttons[IDC_REST]->SetFull(rest >= 1);
     SetClipboardPictures();
 }
 
@@ -404,15 +421,109 @@ DropOutcome CRepView::DropOnClipboard(int nSymptom, int k)
 {
     if (k < 0 || k >= kChartClipboardCount)
         return DropOutcome::NoSymptom;
-    const auto at = static_cast<std::size_t>(k);
-    const DropOutcome outcome = DropSymptomOnClipboard(
-        m_app, (*m_pClip)[at], (*m_pClipNextKey)[at], (*m_pClipCount)[at], nSymptom, k, m_app.Sink());
-    if (outcome == DropOutcome::NoSymptom)
-        return outcome;
-    if (outcome == DropOutcome::Dropped)
-        m_statics[IDC_CLIP1_COUNT + k]->setText(QString::number(ClipboardSize(k)));
-    SetClipboardPictures();
+    m_pMethods->m_nSelRemedy = m_nSelRemedy;
+    m_pMethods->m_nSelSymptom = nSymptom;
+    const DropOutcome outcome = m_pMethods->DropOnClipboard(k);
+    if (outcome != DropOutcome::NoSymptom)
+        AfterMethod(MethodOutcome::Unchanged);
     return outcome;
+}
+
+void CRepView::ConnectButtons()
+{
+    const auto on = [this](int id, std::function<MethodOutcome(CRepMethods&)> handler) {
+        connect(m_buttons[id], &QPushButton::clicked, this,
+            [this, handler] { RunMethod([this, &handler] { return handler(*m_pMethods); }); });
+    };
+    on(IDC_NORMAL, [](CRepMethods& m) { return m.OnNormal(); });
+    on(IDC_MIND, [](CRepMethods& m) { return m.OnMind(); });
+    on(IDC_GENERAL, [](CRepMethods& m) { return m.OnGeneral(); });
+    on(IDC_REST, [](CRepMethods& m) { return m.OnRest(); });
+    on(IDC_CLIPBOARD1, [](CRepMethods& m) { return m.OnClipboard(0); });
+    on(IDC_CLIPBOARD2, [](CRepMethods& m) { return m.OnClipboard(1); });
+    on(IDC_CLIPBOARD3, [](CRepMethods& m) { return m.OnClipboard(2); });
+    on(IDC_RESET_CLIPBOARD, [](CRepMethods& m) { return m.OnResetClipboard(); });
+    on(IDC_SORTED, [](CRepMethods& m) { return m.OnSorted(); });
+    on(IDC_WEIGHTAGE, [](CRepMethods& m) { return m.OnWeightage(); });
+    on(IDC_DRUG_FILTER, [](CRepMethods& m) { return m.OnDrugFilter(); });
+    on(IDC_PLANT_FILTER, [](CRepMethods& m) { return m.OnPlantFilter(); });
+    on(IDC_ANIMAL_FILTER, [](CRepMethods& m) { return m.OnAnimalFilter(); });
+    on(IDC_MINERAL_FILTER, [](CRepMethods& m) { return m.OnMineralFilter(); });
+    connect(m_buttons[IDC_SYMPTOM_COVERED], &QPushButton::clicked, this, &CRepView::RunSymptomCoveredReport);
+}
+
+void CRepView::UpdateButtonStates()
+{
+    for (const auto& [id, button] : m_buttons) {
+        const bool enabled = id == IDC_SYMPTOM_COVERED ? static_cast<bool>(m_symptomCoveredReport) : true;
+        button->setEnabled(m_bHasChart && enabled);
+    }
+}
+
+void CRepView::RunMethod(const std::function<MethodOutcome()>& handler)
+{
+    m_pMethods->m_nSelRemedy = m_nSelRemedy;
+    m_pMethods->m_nSelSymptom = m_nSelSymptom;
+    AfterMethod(handler());
+}
+
+void CRepView::AfterMethod(MethodOutcome outcome)
+{
+    UpdateCaption();
+    UpdateCounters();
+    if (outcome == MethodOutcome::Refreshed) {
+        // The handler left the results sorted with the matrix filled: show them from the start.
+        m_bHasChart = m_pEngine->HasSortedOrder();
+        ResetScrollBars();
+        ShowCounts();
+        update();
+    }
+}
+
+void CRepView::RefreshFromCaseStore()
+{
+    RunMethod([this] { return m_pMethods->OnSymptomListClosed(); });
+}
+
+bool CRepView::SymptomListAvailable() const
+{
+    return m_app.LiveCount() > 0 || m_app.DeletedCount() > 0;
+}
+
+void CRepView::RunSymptomList()
+{
+    if (!SymptomListAvailable())
+        return;
+    const QPointer<CRepView> self(this);
+    m_app.RunRecordedSymptomsDialog(1);
+    if (!self)
+        return;
+    RefreshFromCaseStore();
+    if (CMainFrame* frame = m_app.MainFrame())
+        frame->UpdateCommandUI();
+}
+
+void CRepView::RunSymptomCoveredReport()
+{
+    m_pMethods->m_nSelRemedy = m_nSelRemedy;
+    m_pMethods->m_nSelSymptom = m_nSelSymptom;
+    const std::optional<std::string> remedy = m_pMethods->RemedyForReport();
+    if (remedy && m_symptomCoveredReport)
+        m_symptomCoveredReport(*remedy);
+}
+
+void CRepView::SetSymptomCoveredReport(std::function<void(const std::string&)> report)
+{
+    m_symptomCoveredReport = std::move(report);
+    UpdateButtonStates();
+}
+
+std::string CRepView::DumpChartText() const
+{
+    const auto text = [this](int id) { return m_statics.at(id)->text().toUtf8().toStdString(); };
+    const ChartCounterTexts counters{text(IDC_MIND_COUNT), text(IDC_GENERAL_COUNT), text(IDC_REST_COUNT),
+        text(IDC_CLIP1_COUNT), text(IDC_CLIP2_COUNT), text(IDC_CLIP3_COUNT)};
+    return DumpChart(*m_pEngine, text(IDC_CAPTION), counters);
 }
 
 void CRepView::SetClipboardStorage(std::array<std::vector<CSymptomRecord*>, kChartClipboardCount>* clip,
@@ -442,11 +553,33 @@ void CRepView::SetCommandHandler(int commandId, std::function<void()> handler)
 
 bool CRepView::IsCommandEnabled(int commandId) const
 {
+    if (commandId == ID_SYMPTOM_LIST || commandId == ID_MENU_SYMPTOM_LIST)
+        return SymptomListAvailable();
+    if (commandId == ID_MENU_SYMPTOM_COVERED)
+        return static_cast<bool>(m_symptomCoveredReport);
+    if (commandId >= ID_MENU_CLIPBOARD1 && commandId <= ID_MENU_CLIPBOARD3)
+        return true;
     return m_commandHandlers.count(commandId) > 0;
 }
 
 void CRepView::OnCommand(int commandId)
 {
+    if (commandId == ID_SYMPTOM_LIST || commandId == ID_MENU_SYMPTOM_LIST) {
+        RunSymptomList();
+        return;
+    }
+    if (commandId == ID_MENU_SYMPTOM_COVERED) {
+        RunSymptomCoveredReport();
+        return;
+    }
+    if (commandId >= ID_MENU_CLIPBOARD1 && commandId <= ID_MENU_CLIPBOARD3) {
+        const int k = commandId - ID_MENU_CLIPBOARD1;
+        m_pMethods->m_nSelRemedy = m_nSelRemedy;
+        m_pMethods->m_nSelSymptom = m_nSelSymptom;
+        if (m_pMethods->DropOnClipboard(k, true) != DropOutcome::NoSymptom)
+            AfterMethod(MethodOutcome::Unchanged);
+        return;
+    }
     const auto it = m_commandHandlers.find(commandId);
     if (it != m_commandHandlers.end())
         it->second();
@@ -454,23 +587,17 @@ void CRepView::OnCommand(int commandId)
 
 void CRepView::ResetMethodFlags()
 {
-    m_flags = RepMethodFlags{};
-    m_pEngine->SetSortMode(SortByTotality);
+    // The methods reset their flags and the sort mode through the signal.
     Q_EMIT MethodFlagsReset();
     UpdateCaption();
 }
 
 void CRepView::SortFromLabel(int sortMode)
 {
-    m_pEngine->SetSortMode(sortMode);
-    m_flags.m_nSortMode = sortMode;
-    if (sortMode == SortByTotality) {
-        m_flags.m_bNormal = true;
-    } else {
-        m_flags.m_bSorted = sortMode == SortByName;
-        m_flags.m_bNormal = false;
-    }
-    Refresh();
+    const auto mode = sortMode == SortByName
+        ? SortByName
+        : (sortMode == SortBySymptomsCovered ? SortBySymptomsCovered : SortByTotality);
+    RunMethod([this, mode] { return m_pMethods->OnSortLabel(mode); });
 }
 
 // --- Painting ---
@@ -703,7 +830,7 @@ void CRepView::OnLeftButtonUp(const QPoint& p)
         case DropZone::Clipboard1: DropOnClipboard(m_nSelSymptom, 0); break;
         case DropZone::Clipboard2: DropOnClipboard(m_nSelSymptom, 1); break;
         case DropZone::Clipboard3: DropOnClipboard(m_nSelSymptom, 2); break;
-        case DropZone::SymptomsCovered: OnCommand(IDC_SYMPTOM_COVERED); break;
+        case DropZone::SymptomsCovered: RunSymptomCoveredReport(); break;
         case DropZone::None: break;
         }
         splitterX = d.x();
@@ -766,8 +893,7 @@ void CRepView::AddMenuItem(QMenu& menu, const QString& text, int commandId)
 {
     QAction* action = menu.addAction(text);
     action->setData(commandId);
-    const bool clipboard = commandId >= ID_MENU_CLIPBOARD1 && commandId <= ID_MENU_CLIPBOARD3;
-    action->setEnabled(clipboard || IsCommandEnabled(commandId));
+    action->setEnabled(IsCommandEnabled(commandId));
 }
 
 void CRepView::ShowPopup(QMenu& menu, const QPoint& p)
@@ -784,12 +910,6 @@ void CRepView::ShowPopup(QMenu& menu, const QPoint& p)
 
 void CRepView::RunMenuCommand(int commandId)
 {
-    if (commandId >= ID_MENU_CLIPBOARD1 && commandId <= ID_MENU_CLIPBOARD3) {
-        const int k = commandId - ID_MENU_CLIPBOARD1;
-        (*m_pClipNextKey)[static_cast<std::size_t>(k)] = ClipboardSize(k);
-        DropOnClipboard(m_nSelSymptom, k);
-        return;
-    }
     OnCommand(commandId);
 }
 

@@ -7,6 +7,7 @@
 #include "repertory/ChartGeometry.h"
 #include "repertory/ChartPainter.h"
 #include "repertory/ClipboardDrop.h"
+#include "repertory/RepMethods.h"
 
 #include <QEvent>
 #include <QWidget>
@@ -27,6 +28,7 @@ class CMyScroll;
 class CPictureButton;
 class CQuillonApp;
 class CRepEngine;
+class CRepMethods;
 
 // The private message by which the drug list scrolls the chart to a remedy's display index.
 inline constexpr int kMsgScrollToRemedy = 9931;
@@ -106,6 +108,8 @@ public:
     ~CRepView() override;
 
     CRepEngine& Engine() const { return *m_pEngine; }
+    // The method state and handlers behind the fifteen buttons.
+    CRepMethods& Methods() const { return *m_pMethods; }
     // False when the start of the view failed (its message was shown): the view shows no chart.
     bool HasChart() const { return m_bHasChart; }
 
@@ -121,16 +125,22 @@ public:
     CMyScroll* ScrollBar(int id) const;
     QWidget* Control(int id) const;
 
-    // Method state shown by the caption; the method commands change it and call UpdateCaption.
-    RepMethodFlags& MethodFlags() { return m_flags; }
-    std::string& FilterDescription() { return m_szFilterDesc; }
+    // The caption names the methods in force (composed by the methods).
     void UpdateCaption();
     QString CaptionText() const;
-    // Shows the counts of the case store's kinds and of the clipboards, and the clipboard pictures.
+    // Shows the counts of the case store's kinds and of the clipboards, and the pictures of the six list buttons.
     void UpdateCounters();
 
-    // The clipboards the drops fill: the view's own until the owner of the clipboard methods hands over its
-    // lists (they must outlive the view).
+    // After the Symptom List dialog: the clipboards refilled from the case store, the counters and the chart
+    // rebuilt from the symptoms still recorded.
+    void RefreshFromCaseStore();
+
+    // The chart's state as text (UTF-8, LF): the caption and counter texts as shown, the active symptoms and the
+    // remedies in display order with their grades.
+    std::string DumpChartText() const;
+
+    // The clipboard lists the buttons' pictures follow: the methods' copies, which the view hands over when it
+    // is made (other lists must outlive the view).
     void SetClipboardStorage(std::array<std::vector<CSymptomRecord*>, kChartClipboardCount>* clip,
         std::array<int, kChartClipboardCount>* nextKey, std::array<int, kChartClipboardCount>* count);
     const std::vector<CSymptomRecord*>& Clipboard(int k) const;
@@ -138,9 +148,12 @@ public:
     // Drops active symptom nSymptom on clipboard k (0..2), as a drag or the popup menu does.
     DropOutcome DropOnClipboard(int nSymptom, int k);
 
-    // A handler for a popup command or for the symptoms-covered drop zone (id 1215); an item without a
-    // handler is shown disabled.
+    // A handler for a popup command whose dialog lives elsewhere (214, 9925, 117) or for Magnify; an item
+    // without a handler is shown disabled. The symptom-list and clipboard items are the view's own.
     void SetCommandHandler(int commandId, std::function<void()> handler);
+    // Opens the symptoms-covered report for a remedy name. Until one is set, button 1215 and the popup item
+    // are disabled; a drop on the button still tells "Remedy not selected" when no remedy is picked.
+    void SetSymptomCoveredReport(std::function<void(const std::string&)> report);
 
     // Geometry and scroll state.
     const ChartGeometry& Geometry() const { return m_geometry; }
@@ -184,6 +197,14 @@ private:
     void ShowCounts();
     void ResetMethodFlags();
     void SortFromLabel(int sortMode);
+    void ConnectButtons();
+    void UpdateButtonStates();
+    // Runs one method handler with the picked remedy and symptom, then shows what it left.
+    void RunMethod(const std::function<MethodOutcome()>& handler);
+    void AfterMethod(MethodOutcome outcome);
+    void RunSymptomList();
+    void RunSymptomCoveredReport();
+    bool SymptomListAvailable() const;
 
     void OnSymptomScroll(int action);
     void OnRemedyScroll(int action);
@@ -203,14 +224,17 @@ private:
 
     CQuillonApp& m_app;
     std::unique_ptr<CRepEngine> m_pEngine;
+    std::unique_ptr<CRepMethods> m_pMethods;
+    std::unique_ptr<IWeightageChooser> m_pWeightageChooser;
+    std::unique_ptr<IDrugFilterChooser> m_pDrugFilterChooser;
+    std::unique_ptr<IKingdomChooser> m_pKingdomChooser;
+    std::function<void(const std::string&)> m_symptomCoveredReport;
     bool m_bHasChart = false;
     ChartGeometry m_geometry;
     ChartClipboards m_ownClipboards;
     std::array<std::vector<CSymptomRecord*>, kChartClipboardCount>* m_pClip = &m_ownClipboards.m_mapClip;
     std::array<int, kChartClipboardCount>* m_pClipNextKey = &m_ownClipboards.m_nClipNextKey;
     std::array<int, kChartClipboardCount>* m_pClipCount = &m_ownClipboards.m_nClipCount;
-    RepMethodFlags m_flags;
-    std::string m_szFilterDesc;
 
     int m_nLastSymptomPosition = -1;
     int m_nLastRemedyPosition = -1;
