@@ -84,6 +84,106 @@ TEST(Report, PagesAreTheBytesOfTheCaseRecordView)
     EXPECT_EQ(missing.err, "message\tFollowup data does not exist for this Patient.\n");
 }
 
+// Four remedies, one visit of three symptoms (one of each kind), and a second patient of two visits.
+const TempFolder& SmallPractice()
+{
+    static const TempFolder folder;
+    static const bool written = [] {
+        using namespace fixtures;
+        const auto images
+            = EncodeCatalogue({{"Acon.", "Aconitum napellus", 1u << 19}, {"Bell.", "Belladonna", (1u << 19) | 1u},
+                {"Calc.", "Calcarea carbonica", 1u << 21}, {"Sulph.", "Sulphur", (1u << 20) | 1u}});
+        folder.Write("drug.dat", images.drugDat);
+        folder.Write("drugl.dat", images.druglDat);
+        folder.Write("fulldrug.txt", images.fulldrugTxt);
+        folder.Write("PatDet.txt",
+            EncodePatientIndex(
+                "Dr. A. Iyer", {{"7", "Zo\xEB Rao", "30", "01/02/2003"}, {"8", "Two Visits", "40", "02/02/2003"}}));
+        SymptomSpec fear{"MIND - FEAR", 'M', 1, 2, {{0, 3}, {1, 1}}};
+        SymptomSpec cold{"GENERALITIES - COLD", 'G', 1, 2, {{2, 2}, {0, 1}}};
+        SymptomSpec pain{"HEAD - PAIN", 'F', 6, 2, {{1, 2}, {3, 1}}};
+        folder.Write("7.rsy", EncodeRsy({{1, 2, 2003, {fear, cold, pain}}}));
+        folder.Write("8.rsy", EncodeRsy({{1, 2, 2003, {fear}}, {2, 2, 2003, {}}}));
+        return true;
+    }();
+    (void)written;
+    return folder;
+}
+
+TEST(ReportChart, OpensTheChartSortedByTotality)
+{
+    const Result r = RunReport({"--dir", SmallPractice().Path().string(), "chart", "7"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out,
+        "caption\tRepertorisation: Normal\n"
+        "counters\t1\t1\t1\t0\t0\t0\n"
+        "symptoms\t3\n"
+        "S\t0\t[KT] MIND - FEAR\n"
+        "S\t1\t[KT] GENERALITIES - COLD\n"
+        "S\t2\t[CL] HEAD - PAIN\n"
+        "remedies\t4\n"
+        "R\t1\tAcon\t4\t2\t3 1 0\n"
+        "R\t2\tBell\t3\t2\t1 0 2\n"
+        "R\t3\tCalc\t2\t1\t0 2 0\n"
+        "R\t4\tSulph\t1\t1\t0 0 1\n");
+}
+
+TEST(ReportChart, ReplaysMethodsDialogsAndClipboards)
+{
+    const std::string dir = SmallPractice().Path().string();
+    const Result mind = RunReport({"--dir", dir, "chart", "7", "--do", "mind"});
+    EXPECT_EQ(mind.status, 0);
+    EXPECT_NE(mind.out.find("symptoms\t1\nS\t0\t[KT] MIND - FEAR\nremedies\t2\n"), std::string::npos) << mind.out;
+
+    // Drug filter box 1 keeps the remedies whose property word has bit 0.
+    const Result filtered = RunReport({"--dir", dir, "chart", "7", "--do", "drug-filter:1"});
+    EXPECT_EQ(filtered.status, 0);
+    EXPECT_NE(filtered.out.find("remedies\t2\nR\t1\tBell\t3\t2\t1 0 2\nR\t2\tSulph\t1\t1\t0 0 1\n"), std::string::npos)
+        << filtered.out;
+
+    // The same symptom dropped twice on clipboard 2: refused the second time; then clipboard 2 alone.
+    const Result clip
+        = RunReport({"--dir", dir, "chart", "7", "--do", "drop:2:2", "--do", "drop:2:2", "--do", "clipboard:2"});
+    EXPECT_EQ(clip.status, 0);
+    EXPECT_EQ(clip.out.rfind("message\t", 0), 0u) << clip.out;
+    EXPECT_NE(clip.out.find("counters\t1\t1\t1\t0\t1\t0\nsymptoms\t1\nS\t0\t[CL] HEAD - PAIN\n"), std::string::npos)
+        << clip.out;
+
+    // Weightage: symptom 0 counts three times (its grades are tripled in the totality).
+    const Result weighted = RunReport({"--dir", dir, "chart", "7", "--do", "weightage:0=3"});
+    EXPECT_EQ(weighted.status, 0);
+    EXPECT_NE(weighted.out.find("R\t1\tAcon\t10\t2\t3 1 0\n"), std::string::npos) << weighted.out;
+
+    // Deleting a symptom in the Symptom List takes it off the chart.
+    const Result deleted = RunReport({"--dir", dir, "chart", "7", "--do", "delete:0"});
+    EXPECT_EQ(deleted.status, 0);
+    EXPECT_NE(deleted.out.find("symptoms\t2\nS\t0\t[KT] GENERALITIES - COLD\n"), std::string::npos) << deleted.out;
+}
+
+TEST(ReportChart, VisitsWithoutSymptomsAndBadActions)
+{
+    const std::string dir = SmallPractice().Path().string();
+    const Result empty = RunReport({"--dir", dir, "chart", "8", "--visit", "1"});
+    EXPECT_EQ(empty.status, 1);
+    EXPECT_EQ(empty.out.rfind("message\t", 0), 0u) << empty.out;
+    EXPECT_EQ(RunReport({"--dir", dir, "chart", "8", "--visit", "5"}).status, 1);
+    EXPECT_EQ(RunReport({"--dir", dir, "chart", "7", "--do", "fly"}).status, 2);
+    EXPECT_EQ(RunReport({"--dir", dir, "chart", "7", "--do", "drug-filter:40"}).status, 2);
+    EXPECT_EQ(RunReport({"--dir", dir, "chart", "7", "--do", "drop:9:1"}).status, 2);
+    EXPECT_EQ(RunReport({"--dir", dir, "chart", "7", "--visit"}).status, 2);
+    const Result second = RunReport({"--dir", dir, "chart", "8", "--visit", "0"});
+    EXPECT_EQ(second.status, 0);
+    EXPECT_NE(second.out.find("symptoms\t1\n"), std::string::npos);
+}
+
+TEST(ReportSymptoms, PrintsTheSaveAsText)
+{
+    const Result r = RunReport({"--dir", SmallPractice().Path().string(), "symptoms", "7"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("\r\nMIND - FEAR\r\nGENERALITIES - COLD\r\nHEAD - PAIN\r\n"), std::string::npos) << r.out;
+    EXPECT_EQ(RunReport({"--dir", SmallPractice().Path().string(), "symptoms", "7", "--visit", "3"}).status, 1);
+}
+
 TEST(Report, UsageErrorsAndMissingCases)
 {
     EXPECT_EQ(RunReport({}).status, 2);

@@ -6,6 +6,13 @@
 #include "casedata/PatientSelection.h"
 #include "casedata/TextCodec.h"
 #include "caserecord/CaseRecordPage.h"
+#include "filters/ClassFilter.h"
+#include "filters/MineralFilter.h"
+#include "repertory/ChartDump.h"
+#include "repertory/RepEngine.h"
+#include "repertory/RepMethods.h"
+#include "symptoms/RecordedSymptoms.h"
+#include "symptoms/Undelete.h"
 
 #include <charconv>
 #include <optional>
@@ -118,6 +125,353 @@ int PatientPage(Context& c, bool caseRecord)
     return kDone;
 }
 
+std::vector<std::string> Split(std::string_view text, char separator)
+{
+    std::vector<std::string> parts;
+    if (text.empty())
+        return parts;
+    std::size_t start = 0;
+    for (;;) {
+        const auto at = text.find(separator, start);
+        parts.emplace_back(text.substr(start, at == std::string_view::npos ? std::string_view::npos : at - start));
+        if (at == std::string_view::npos)
+            return parts;
+        start = at + 1;
+    }
+}
+
+std::vector<int> Numbers(std::string_view text, const char* what)
+{
+    std::vector<int> numbers;
+    for (const std::string& part : Split(text, ','))
+        numbers.push_back(ParseIndex(part, what));
+    return numbers;
+}
+
+// The dialogs of the chart, answered by the action being replayed. Without an answer a dialog is cancelled.
+class ScriptedChoosers final : public IWeightageChooser, public IDrugFilterChooser, public IKingdomChooser
+{
+public:
+    explicit ScriptedChoosers(const CPracticeFolder& folder, IMessageSink& sink) : m_folder(folder), m_sink(sink) {}
+
+    std::optional<std::vector<std::pair<int, int>>> weightage;
+    std::optional<std::vector<int>> drugFilter;
+    struct ClassAnswer
+    {
+        int line = 0; // 1-based, 0 for none
+        std::vector<int> types;
+    };
+    std::optional<ClassAnswer> classAnswer;
+    std::optional<std::vector<std::string>> mineralSteps;
+
+    void Clear()
+    {
+        weightage.reset();
+        drugFilter.reset();
+        classAnswer.reset();
+        mineralSteps.reset();
+    }
+
+    bool ChooseWeightage(CWeightageModel& model) override
+    {
+        if (!weightage)
+            return false;
+        for (const auto& [symptom, intensity] : *weightage) {
+            if (symptom >= model.SymptomCount())
+                throw UsageError{"weightage: no symptom " + std::to_string(symptom)};
+            model.SetIntensity(symptom, intensity);
+        }
+        return true;
+    }
+
+    bool ChooseDrugFilter(CDrugFilterModel& model) override
+    {
+        if (!drugFilter)
+            return false;
+        for (int k = 1; k <= kDrugPropertyCount; ++k)
+            model.SetChecked(k, false);
+        for (int k : *drugFilter)
+            model.SetChecked(k, true);
+        return true;
+    }
+
+    std::optional<KingdomDialogResult> ChooseKingdom(
+        int nKind, const std::vector<FilterRemedy>& remedies, KingdomFilterState& state) override
+    {
+        if (nKind == kKingdomMineral) {
+            CMineralFilterModel model(m_sink);
+            model.Load(m_folder, remedies);
+            if (!mineralSteps)
+                return std::nullopt;
+            for (const std::string& step : *mineralSteps)
+                MineralStep(model, step);
+            return KingdomDialogResult::FromMineral(model.Ok(state));
+        }
+        CClassFilterModel model(nKind == kKingdomPlant ? kPlantFilterKind : kAnimalFilterKind, m_sink);
+        if (!model.Load(m_folder, remedies) || !classAnswer)
+            return std::nullopt;
+        if (classAnswer->line > static_cast<int>(model.Classes().size()))
+            throw UsageError{"no class line " + std::to_string(classAnswer->line)};
+        if (classAnswer->line > 0)
+            model.SelectClass(classAnswer->line - 1);
+        for (int k : classAnswer->types)
+            model.SetTypeChecked(k, true);
+        return KingdomDialogResult::FromClass(model.Ok());
+    }
+
+private:
+    static void MineralStep(CMineralFilterModel& model, const std::string& step)
+    {
+        if (step == "vertical")
+            return model.VerticalClicked(!model.IsVertical());
+        if (step == "horizontal")
+            return model.HorizontalClicked(!model.IsHorizontal());
+        const auto eq = step.find('=');
+        const std::string name = step.substr(0, eq);
+        const std::string value = eq == std::string::npos ? std::string() : step.substr(eq + 1);
+        if (name == "left")
+            return model.LeftButtonOnCell(ParseIndex(value, "cell"));
+        if (name == "right")
+            return model.RightButtonOnCell(ParseIndex(value, "cell"));
+        if (name == "group") {
+            const int line = ParseIndex(value, "group line");
+            if (line < 1 || line > static_cast<int>(model.Groups().size()))
+                throw UsageError{"no group line " + value};
+            return model.SelectGroup(line - 1);
+        }
+        throw UsageError{"unknown mineral step: " + step};
+    }
+
+    const CPracticeFolder& m_folder;
+    IMessageSink& m_sink;
+};
+
+// The chart as the window holds it: its engine, its methods and the dialogs' scripted answers.
+struct Chart
+{
+    Chart(CQuillonState& state, IMessageSink& sink)
+        : engine(state, state.m_pRemedyCatalogue.get(), sink),
+          methods(state, engine, sink),
+          choosers(state.m_folder, sink)
+    {
+        methods.SetChoosers(&choosers, &choosers, &choosers);
+    }
+
+    CRepEngine engine;
+    CRepMethods methods;
+    ScriptedChoosers choosers;
+};
+
+void ExpectParts(const std::vector<std::string>& parts, std::size_t count, const std::string& action)
+{
+    if (parts.size() != count)
+        throw UsageError{"malformed action: " + action};
+}
+
+// Symptom List: select line I, Delete, close with OK.
+void DeleteFromSymptomList(CQuillonState& state, Chart& chart, int line)
+{
+    CRecordedSymptoms list(state, 1);
+    if (list.Open()) {
+        if (line >= static_cast<int>(list.SymptomTexts().size()))
+            throw UsageError{"delete: no symptom line " + std::to_string(line)};
+        list.SelectSymptom(line);
+        if (list.DeleteEnabled())
+            list.Delete();
+    }
+    chart.methods.OnSymptomListClosed();
+}
+
+// Symptom List: UnDelete, select line J, Undelete, OK, then OK.
+void UndeleteFromSymptomList(CQuillonState& state, Chart& chart, int line)
+{
+    CRecordedSymptoms list(state, 1);
+    if (list.Open()) {
+        CUndelete undelete(state);
+        if (line >= static_cast<int>(undelete.Texts().size()))
+            throw UsageError{"undelete: no deleted line " + std::to_string(line)};
+        undelete.Select(line);
+        undelete.Undelete();
+        list.RefreshAfterUndelete();
+    }
+    chart.methods.OnSymptomListClosed();
+}
+
+void Replay(CQuillonState& state, Chart& chart, const std::string& action)
+{
+    CRepMethods& m = chart.methods;
+    ScriptedChoosers& answers = chart.choosers;
+    answers.Clear();
+    const auto parts = Split(action, ':');
+    const std::string& verb = parts.at(0);
+    if (parts.size() == 1) {
+        if (verb == "normal")
+            return (void)m.OnNormal();
+        if (verb == "mind")
+            return (void)m.OnMind();
+        if (verb == "general")
+            return (void)m.OnGeneral();
+        if (verb == "rest")
+            return (void)m.OnRest();
+        if (verb == "sorted")
+            return (void)m.OnSorted();
+        if (verb == "click")
+            return m.ResetMethodFlags();
+        if (verb == "reset-clipboard")
+            return (void)m.OnResetClipboard();
+        if (verb == "weightage-cancel")
+            return (void)m.OnWeightage();
+        if (verb == "drug-filter-cancel")
+            return (void)m.OnDrugFilter();
+        if (verb == "plant-cancel")
+            return (void)m.OnPlantFilter();
+        if (verb == "animal-cancel")
+            return (void)m.OnAnimalFilter();
+        if (verb == "mineral-cancel")
+            return (void)m.OnMineralFilter();
+    }
+    if (verb == "label") {
+        ExpectParts(parts, 2, action);
+        const SortMode mode = parts[1] == "totality" ? SortByTotality
+            : parts[1] == "covered"                  ? SortBySymptomsCovered
+            : parts[1] == "name"                     ? SortByName
+                                                     : throw UsageError{"unknown label: " + parts[1]};
+        m.ResetMethodFlags();
+        return (void)m.OnSortLabel(mode);
+    }
+    if (verb == "weightage") {
+        ExpectParts(parts, 2, action);
+        std::vector<std::pair<int, int>> intensities;
+        for (const std::string& item : Split(parts[1], ',')) {
+            const auto eq = item.find('=');
+            if (eq == std::string::npos)
+                throw UsageError{"weightage wants S=W: " + item};
+            const int intensity = ParseIndex(item.substr(eq + 1), "intensity");
+            if (intensity > 9)
+                throw UsageError{"intensity must be 0 to 9: " + item};
+            intensities.emplace_back(ParseIndex(item.substr(0, eq), "symptom"), intensity);
+        }
+        answers.weightage = intensities;
+        return (void)m.OnWeightage();
+    }
+    if (verb == "drug-filter") {
+        ExpectParts(parts, 2, action);
+        answers.drugFilter = Numbers(parts[1], "property");
+        for (int k : *answers.drugFilter)
+            if (k < 1 || k > kDrugPropertyCount)
+                throw UsageError{"property numbers run from 1 to 31: " + std::to_string(k)};
+        return (void)m.OnDrugFilter();
+    }
+    if (verb == "drop" || verb == "clip") {
+        ExpectParts(parts, 3, action);
+        const int symptom = ParseIndex(parts[1], "symptom");
+        const int clipboard = ParseIndex(parts[2], "clipboard");
+        if (clipboard < 1 || clipboard > 3)
+            throw UsageError{"clipboards are 1 to 3: " + parts[2]};
+        if (symptom >= chart.engine.SymptomCount())
+            throw UsageError{"no active symptom " + parts[1]};
+        m.m_nSelSymptom = symptom;
+        return (void)m.DropOnClipboard(clipboard - 1, verb == "clip");
+    }
+    if (verb == "clipboard") {
+        ExpectParts(parts, 2, action);
+        const int clipboard = ParseIndex(parts[1], "clipboard");
+        if (clipboard < 1 || clipboard > 3)
+            throw UsageError{"clipboards are 1 to 3: " + parts[1]};
+        return (void)m.OnClipboard(clipboard - 1);
+    }
+    if (verb == "delete") {
+        ExpectParts(parts, 2, action);
+        return DeleteFromSymptomList(state, chart, ParseIndex(parts[1], "symptom line"));
+    }
+    if (verb == "undelete") {
+        ExpectParts(parts, 2, action);
+        return UndeleteFromSymptomList(state, chart, ParseIndex(parts[1], "deleted line"));
+    }
+    if (verb == "plant" || verb == "animal") {
+        ExpectParts(parts, 3, action);
+        answers.classAnswer
+            = ScriptedChoosers::ClassAnswer{ParseIndex(parts[1], "class line"), Numbers(parts[2], "type")};
+        for (int k : answers.classAnswer->types)
+            if (k < 1 || k > kClassTypeCount)
+                throw UsageError{"type numbers run from 1 to 12: " + std::to_string(k)};
+        return (void)(verb == "plant" ? m.OnPlantFilter() : m.OnAnimalFilter());
+    }
+    if (verb == "mineral") {
+        ExpectParts(parts, 2, action);
+        answers.mineralSteps = Split(parts[1], ';');
+        return (void)m.OnMineralFilter();
+    }
+    throw UsageError{"unknown action: " + action};
+}
+
+int ChartCommand(Context& c)
+{
+    if (c.args.size() < 2)
+        throw UsageError{"usage: quillon-report [--dir DIR] chart REGNO [--visit N] [--do ACTION]..."};
+    int visit = 0;
+    std::vector<std::string> actions;
+    for (std::size_t i = 2; i < c.args.size(); ++i) {
+        if ((c.args[i] == "--visit" || c.args[i] == "--do") && i + 1 >= c.args.size())
+            throw UsageError{c.args[i] + " needs a value"};
+        if (c.args[i] == "--visit")
+            visit = ParseIndex(c.args[++i], "visit");
+        else if (c.args[i] == "--do")
+            actions.push_back(c.args[++i]);
+        else
+            throw UsageError{"unexpected argument: " + c.args[i]};
+    }
+    PrintingSink sink(c.out);
+    CQuillonState state(CPracticeFolder(c.dir), sink);
+    state.LoadCatalogue();
+    if (!SelectPatient(state, c.args[1], c.err) || !state.LoadVisitIndex())
+        return kCaseNotLoaded;
+    if (visit >= state.VisitCount()) {
+        c.err << "quillon-report: patient " << c.args[1] << " has no visit " << visit << '\n';
+        return kCaseNotLoaded;
+    }
+    // As the window does: one visit is loaded by Select Patient, which opens the chart only when it holds
+    // symptoms; with several, the Recorded Symptoms dialog loads the chosen date and Rep_Table opens the chart.
+    if (state.VisitCount() == 1) {
+        if (!LoadVisitForChart(state, 0))
+            return kCaseNotLoaded;
+    } else {
+        CRecordedSymptoms dialog(state, 0);
+        if (!dialog.Open())
+            return kCaseNotLoaded;
+        if (visit != 0)
+            dialog.ChooseVisit(visit);
+        if (!dialog.RepTable())
+            return kCaseNotLoaded;
+    }
+    Chart chart(state, sink);
+    if (!chart.methods.Start())
+        return kCaseNotLoaded;
+    for (const std::string& action : actions)
+        Replay(state, chart, action);
+    c.out << DumpChart(chart.engine, chart.methods);
+    return kDone;
+}
+
+int Symptoms(Context& c)
+{
+    if (c.args.size() != 2 && !(c.args.size() == 4 && c.args[2] == "--visit"))
+        throw UsageError{"usage: quillon-report [--dir DIR] symptoms REGNO [--visit N]"};
+    const int visit = c.args.size() == 4 ? ParseIndex(c.args[3], "visit") : 0;
+    PrintingSink sink(c.err);
+    CQuillonState state(CPracticeFolder(c.dir), sink);
+    state.LoadCatalogue();
+    if (!SelectPatient(state, c.args[1], c.err) || !state.LoadVisitIndex())
+        return kCaseNotLoaded;
+    const auto text = ExportVisitText(state, visit);
+    if (!text) {
+        c.err << "quillon-report: patient " << c.args[1] << " has no visit " << visit << '\n';
+        return kCaseNotLoaded;
+    }
+    c.out << *text;
+    return kDone;
+}
+
 } // namespace
 
 std::string Usage()
@@ -129,8 +483,18 @@ std::string Usage()
            "commands:\n"
            "  patients                 the physician and the Select Patient list\n"
            "  visits REGNO             the visits of a patient: index and date\n"
+           "  symptoms REGNO [--visit N]\n"
+           "                           the text Save As of the Recorded Symptoms dialog writes (CRLF)\n"
            "  case-record REGNO        the case-record page, as Quillon writes it to template.html\n"
-           "  followup REGNO           the follow-up page, as Quillon writes it to template.html\n";
+           "  followup REGNO           the follow-up page, as Quillon writes it to template.html\n"
+           "  chart REGNO [--visit N] [--do ACTION]...\n"
+           "                           opens the chart of visit N (default 0), replays the actions and prints it\n"
+           "\n"
+           "actions: normal mind general rest sorted click label:totality|covered|name\n"
+           "  weightage:S=W,... weightage-cancel  drug-filter:K,... drug-filter-cancel\n"
+           "  drop:S:C clip:S:C clipboard:C reset-clipboard  delete:I undelete:J\n"
+           "  plant:CLASS:TYPES animal:CLASS:TYPES plant-cancel animal-cancel\n"
+           "  mineral:STEP;STEP;... (left=CELL right=CELL vertical horizontal group=N) mineral-cancel\n";
 }
 
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
@@ -157,6 +521,10 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
             return Patients(c);
         if (command == "visits")
             return Visits(c);
+        if (command == "symptoms")
+            return Symptoms(c);
+        if (command == "chart")
+            return ChartCommand(c);
         if (command == "case-record")
             return PatientPage(c, true);
         if (command == "followup")
