@@ -23,7 +23,7 @@ constexpr int RemedyCodeOfKey(RemedyKey key) noexcept
 // Abbreviations longer than this are cut when a result is named.
 inline constexpr std::size_t kMaxResultName = 14;
 
-// One covering symptom of a remedy: the symptom number (symptom index + 1) and the grade it gives.
+// One covering symptom of a remedy (CRepEngine::Levels): the symptom number (symptom index + 1) and the grade it gives.
 // A grade of 0 is kept like any other: it leaves only that symptom's cell of the chart empty.
 struct LevelEntry
 {
@@ -39,7 +39,6 @@ struct RemedyResult
     int code = 0;
     int totality = 0; // sum of grade x weight over the covering symptoms
     int covered = 0; // number of remedy entries that named this remedy
-    std::vector<LevelEntry> levels; // one per covering entry, in processing order
 };
 
 // A per-symptom intensity chosen in the Weightage dialog: the symptom index and how many times its grades count.

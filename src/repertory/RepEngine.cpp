@@ -92,8 +92,6 @@ void CRepEngine::ClearResults()
         pdrgRep.clear();
         return;
     }
-    // Highest key first, so that the next build, which takes spares from the back in ascending key order,
-    // gives each remedy its own record again with levels already large enough.
     while (!pdrgRep.empty())
         m_spareNodes.push_back(pdrgRep.extract(std::prev(pdrgRep.end())));
 }
@@ -158,7 +156,6 @@ RemedyResult& CRepEngine::NewResult(RemedyKey key, int nCode)
     reused.code = nCode;
     reused.totality = 0;
     reused.covered = 0;
-    reused.levels.clear();
     node.key() = key;
     pdrgRep.insert(pdrgRep.end(), std::move(node));
     return reused;
@@ -218,10 +215,10 @@ bool CRepEngine::BuildResults()
     const auto& symptoms = m_store->m_mapRepSymptoms;
     const std::size_t count = symptoms.size();
 
-    // Totality and symptoms covered are summed in a table indexed by code in a first pass; the levels,
-    // whose counts are then known, are written in place by a second. The tally table and the result records
-    // are kept from one build to the next, so a rebuild costs two array passes over the entries and no
-    // allocation once the records have grown to their sizes.
+    // Totality and symptoms covered are summed in a table indexed by code in one pass over the entries; the
+    // results are then made in ascending code order. The tally table and the result records are kept from
+    // one build to the next, so a rebuild allocates nothing once they have grown to their sizes. Which
+    // symptoms cover a remedy is not stored: the grade matrix and Levels read it from the symptoms.
     bool ok = true;
     m_touchedCodes.clear();
     try {
@@ -259,28 +256,13 @@ bool CRepEngine::BuildResults()
             }
         }
 
-        // Results go into the map in ascending key order, so every insertion lands at the end; each one's
-        // levels are sized here and written in place by the second pass.
+        // Results go into the map in ascending key order, so every insertion lands at the end.
         std::sort(m_touchedCodes.begin(), m_touchedCodes.end());
         for (const std::int32_t code : m_touchedCodes) {
-            CodeTally& tally = m_tally[static_cast<std::size_t>(code)];
+            const CodeTally& tally = m_tally[static_cast<std::size_t>(code)];
             RemedyResult& result = NewResult(MakeRemedyKey(code), code);
             result.totality = tally.totality;
             result.covered = tally.covered;
-            result.levels.resize(static_cast<std::size_t>(tally.covered));
-            tally.next = result.levels.data();
-        }
-        for (std::size_t s = 0; s < count; ++s) {
-            const CSymptomRecord* record = symptoms[s];
-            if (!record)
-                continue;
-            const int number = static_cast<int>(s) + 1;
-            const int n = RemedyEntryCount(*record);
-            const std::uint8_t* entry = record->m_pRemedies.data();
-            for (int i = 0; i < n; ++i, entry += 3) {
-                CodeTally& tally = m_tally[static_cast<std::size_t>(DecodeRemedyCode(entry[1], entry[2]))];
-                *tally.next++ = LevelEntry{number, DecodeGrade(entry[0])};
-            }
         }
     } catch (const std::bad_alloc&) {
         ok = false;
@@ -315,7 +297,6 @@ void CRepEngine::AccumulateSymptom(int s, int nEntries, std::span<const std::uin
             RemedyResult* result = found != pdrgRep.end() ? found->second.get() : &NewResult(key, code);
             result->totality += grade * weight;
             ++result->covered;
-            result->levels.push_back(LevelEntry{s + 1, grade});
         }
     } catch (const std::bad_alloc&) {
         m_sink->Show(kMsgInsufficientMemory);
@@ -393,16 +374,62 @@ bool CRepEngine::FillGradeMatrix()
     }
     if (!AllocateGradeMatrix())
         return false;
+    // Each code's row of the display order, then one pass over the entries of the active symptoms: an entry
+    // writes its grade into its remedy's row, later entries of the same remedy and symptom over earlier ones.
+    const auto& active = m_store->m_mapRepSymptoms;
     const std::size_t symptoms = static_cast<std::size_t>(m_nMatrixSymptoms);
-    std::uint8_t* row = SymDrgLev.data();
-    for (const RemedyResult* result : *pFinRep) {
-        for (const LevelEntry& level : result->levels) {
-            if (level.symptom >= 1 && static_cast<std::size_t>(level.symptom) <= symptoms)
-                row[level.symptom] = static_cast<std::uint8_t>(level.grade);
-        }
-        row += symptoms;
+    try {
+        std::size_t size = m_rowOfCode.size();
+        for (const RemedyResult* result : *pFinRep)
+            size = std::max(size, static_cast<std::size_t>(std::max(result->code, 0)) + 1);
+        m_rowOfCode.resize(size, 0);
+    } catch (const std::bad_alloc&) {
+        m_sink->Show(kMsgInsufficientMemoryForSymDrgLev);
+        return false;
     }
+    int row = 0;
+    for (const RemedyResult* result : *pFinRep) {
+        ++row;
+        if (result->code >= 0 && static_cast<std::size_t>(result->code) < m_rowOfCode.size())
+            m_rowOfCode[static_cast<std::size_t>(result->code)] = row;
+    }
+    std::uint8_t* matrix = SymDrgLev.data();
+    for (std::size_t s = 0; s < symptoms && s < active.size(); ++s) {
+        const CSymptomRecord* record = active[s];
+        if (!record)
+            continue;
+        const int n = RemedyEntryCount(*record);
+        const std::uint8_t* entry = record->m_pRemedies.data();
+        for (int i = 0; i < n; ++i, entry += 3) {
+            const auto code = static_cast<std::size_t>(DecodeRemedyCode(entry[1], entry[2]));
+            const int r = code < m_rowOfCode.size() ? m_rowOfCode[code] : 0;
+            if (r > 0)
+                matrix[symptoms * static_cast<std::size_t>(r - 1) + s + 1]
+                    = static_cast<std::uint8_t>(DecodeGrade(entry[0]));
+        }
+    }
+    for (const RemedyResult* result : *pFinRep)
+        if (result->code >= 0 && static_cast<std::size_t>(result->code) < m_rowOfCode.size())
+            m_rowOfCode[static_cast<std::size_t>(result->code)] = 0;
     return true;
+}
+
+std::vector<LevelEntry> CRepEngine::Levels(RemedyKey key) const
+{
+    std::vector<LevelEntry> levels;
+    const int code = RemedyCodeOfKey(key);
+    const auto& active = m_store->m_mapRepSymptoms;
+    for (std::size_t s = 0; s < active.size(); ++s) {
+        const CSymptomRecord* record = active[s];
+        if (!record)
+            continue;
+        const int n = RemedyEntryCount(*record);
+        const std::uint8_t* entry = record->m_pRemedies.data();
+        for (int i = 0; i < n; ++i, entry += 3)
+            if (DecodeRemedyCode(entry[1], entry[2]) == code)
+                levels.push_back(LevelEntry{static_cast<int>(s) + 1, DecodeGrade(entry[0])});
+    }
+    return levels;
 }
 
 bool CRepEngine::RefreshResults()

@@ -125,6 +125,9 @@ public:
     // Grade of sorted remedy r in active symptom s from the matrix; 0 when the remedy does not occur in the
     // symptom or when (r, s) lies outside the matrix as last filled.
     int Grade(int r, int s) const;
+    // The covering symptoms of a remedy with the grade each gives, in processing order (one pair per entry that
+    // names it). They are read from the active symptoms when asked for, not kept with every build.
+    std::vector<LevelEntry> Levels(RemedyKey key) const;
 
     // Chosen subset of the recorded symptoms (borrowed), which a reset refills with all of them.
     std::vector<CSymptomRecord*> m_mapSelected;
@@ -152,15 +155,16 @@ private:
     std::vector<int> TempSym;
     SortMode m_eSortMode = SortByTotality;
 
-    // Working space of BuildResults, kept between builds: a tally per remedy code (zero when unused), the
-    // codes met in the current build, and the map nodes of dropped results, reused with their level capacity.
+    // Working space kept between builds: a tally per remedy code (zero when unused), the codes met in the
+    // current build, the map nodes of dropped results for reuse, and the matrix row of each code (row + 1,
+    // 0 for none) while the matrix is filled.
     struct CodeTally
     {
         int totality = 0;
         int covered = 0;
-        LevelEntry* next = nullptr; // where the second pass writes the remedy's next level
     };
     std::vector<CodeTally> m_tally;
+    std::vector<int> m_rowOfCode;
     std::vector<std::int32_t> m_touchedCodes;
     std::vector<ResultMap::node_type> m_spareNodes;
 };
