@@ -69,23 +69,25 @@ std::string ReadAll(const std::filesystem::path& path)
 
 // Runs `body` once a modal dialog of type T is in front (polling, as dialogs open one after another),
 // and closes it afterwards if the body left it open.
-template <typename T> void WhenModal(const std::function<void(T*)>& body, bool* ran)
+template <typename T> void PollForModal(const std::function<void(T*)>& body, bool* ran, int attempt)
 {
-    auto attempts = std::make_shared<int>(0);
-    auto poll = std::make_shared<std::function<void()>>();
-    *poll = [=] {
+    QTimer::singleShot(attempt == 0 ? 0 : 10, [body, ran, attempt] {
         auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
         if (!dialog) {
-            if (++*attempts < 200)
-                QTimer::singleShot(10, *poll);
+            if (attempt + 1 < 200)
+                PollForModal<T>(body, ran, attempt + 1);
             return;
         }
         *ran = true;
         body(dialog);
         if (dialog->isVisible())
             dialog->reject();
-    };
-    QTimer::singleShot(0, *poll);
+    });
+}
+
+template <typename T> void WhenModal(const std::function<void(T*)>& body, bool* ran)
+{
+    PollForModal<T>(body, ran, 0);
 }
 
 QStringList Lines(const QListWidget* list)
