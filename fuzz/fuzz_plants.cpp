@@ -1,37 +1,7 @@
 // Fuzzes the plant filter's readers and rules: the input is split into "plants.dat" and "plcode.dat".
-#include "filters/ClassFilter.h"
-
-#include <cstdint>
-#include <span>
-#include <string>
-
-using namespace quillon;
+#include "ClassFilterFuzz.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    if (size < 3)
-        return 0;
-    // The first two bytes give the length of the class list; the rest is the code file.
-    const std::size_t classLength = std::min<std::size_t>(size - 2, data[0] | (data[1] << 8));
-    const std::span<const std::uint8_t> classFile(data + 2, classLength);
-    const std::span<const std::uint8_t> codeFile(data + 2 + classLength, size - 2 - classLength);
-
-    // Codes around and past the end of the code file.
-    std::vector<int> codes;
-    const int words = static_cast<int>(codeFile.size() / 4);
-    for (int code = 0; code <= words + 1; ++code)
-        codes.push_back(code);
-    NullMessageSink sink;
-    CClassFilterModel model(kPlantFilterKind, sink);
-    model.LoadImages(classFile, codeFile, FilterRemediesFromCodes(codes));
-    codes.pop_back();
-    if (model.LoadImages(classFile, codeFile, FilterRemediesFromCodes(codes))) {
-        for (std::size_t n = 0; n <= 9 && n <= classFile.size(); n += 3)
-            model.Search(std::string(reinterpret_cast<const char*>(classFile.data()), n));
-        model.SetTypeChecked(1 + data[0] % 12, true);
-        (void)model.Ok();
-        model.SelectClass(static_cast<int>(model.Classes().size()) - 1);
-        (void)model.Ok();
-    }
-    return 0;
+    return quillon::fuzz::FuzzClassFilter(quillon::kPlantFilterKind, data, size);
 }

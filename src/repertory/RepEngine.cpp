@@ -282,7 +282,10 @@ void CRepEngine::AccumulateSymptom(int s, const CSymptomRecord& record, int weig
     AccumulateSymptom(s, RemedyEntryCount(record), record.m_pRemedies, weight);
 }
 
-void CRepEngine::AccumulateSymptom(int s, int nEntries, std::span<const std::uint8_t> entries, int weight)
+// The symptom index names which active symptom the entries belong to; the covering symptoms themselves are read
+// from the active set when they are needed (the grade matrix, Levels), so only the sums are kept here.
+void CRepEngine::AccumulateSymptom(
+    [[maybe_unused]] int s, int nEntries, std::span<const std::uint8_t> entries, int weight)
 {
     InvalidateOrder();
     const int available = static_cast<int>(entries.size() / 3);

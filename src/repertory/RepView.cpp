@@ -642,52 +642,37 @@ QImage CRepView::RenderChart() const
 
 // --- Scrolling ---
 
-void CRepView::OnSymptomScroll(int action)
+// Arrow and page steps repaint the bar's area at once; a thumb drag only marks it pending and the area is
+// repainted once, when the thumb is released.
+void CRepView::OnScrollAction(int action, bool& pending, void (CRepView::*repaint)())
 {
     switch (action) {
     case QAbstractSlider::SliderSingleStepAdd:
     case QAbstractSlider::SliderSingleStepSub:
     case QAbstractSlider::SliderPageStepAdd:
-    case QAbstractSlider::SliderPageStepSub: RepaintSymptomArea(); break;
-    case QAbstractSlider::SliderMove: m_bVertPending = true; return;
+    case QAbstractSlider::SliderPageStepSub: (this->*repaint)(); break;
+    case QAbstractSlider::SliderMove: pending = true; return;
     default: break;
     }
-    if (m_bVertPending) {
-        RepaintSymptomArea();
-        m_bVertPending = false;
+    if (pending) {
+        (this->*repaint)();
+        pending = false;
     }
+}
+
+void CRepView::OnSymptomScroll(int action)
+{
+    OnScrollAction(action, m_bVertPending, &CRepView::RepaintSymptomArea);
 }
 
 void CRepView::OnRemedyScroll(int action)
 {
-    switch (action) {
-    case QAbstractSlider::SliderSingleStepAdd:
-    case QAbstractSlider::SliderSingleStepSub:
-    case QAbstractSlider::SliderPageStepAdd:
-    case QAbstractSlider::SliderPageStepSub: RepaintRemedyArea(); break;
-    case QAbstractSlider::SliderMove: m_bHorzPending = true; return;
-    default: break;
-    }
-    if (m_bHorzPending) {
-        RepaintRemedyArea();
-        m_bHorzPending = false;
-    }
+    OnScrollAction(action, m_bHorzPending, &CRepView::RepaintRemedyArea);
 }
 
 void CRepView::OnTextScroll(int action)
 {
-    switch (action) {
-    case QAbstractSlider::SliderSingleStepAdd:
-    case QAbstractSlider::SliderSingleStepSub:
-    case QAbstractSlider::SliderPageStepAdd:
-    case QAbstractSlider::SliderPageStepSub: RepaintTextArea(); break;
-    case QAbstractSlider::SliderMove: m_bTextPending = true; return;
-    default: break;
-    }
-    if (m_bTextPending) {
-        RepaintTextArea();
-        m_bTextPending = false;
-    }
+    OnScrollAction(action, m_bTextPending, &CRepView::RepaintTextArea);
 }
 
 void CRepView::RepaintSymptomArea()

@@ -206,6 +206,7 @@ private:
     void RunSymptomCoveredReport();
     bool SymptomListAvailable() const;
 
+    void OnScrollAction(int action, bool& pending, void (CRepView::*repaint)());
     void OnSymptomScroll(int action);
     void OnRemedyScroll(int action);
     void OnTextScroll(int action);
