@@ -12,6 +12,7 @@
 #include "repertory/RepEngine.h"
 #include "repertory/WeightageDialog.h"
 
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
@@ -284,6 +285,17 @@ void CRepView::SetScreenSize(int width, int height)
     for (int id : {IDC_SYMPTOMS_LABEL, IDC_REMEDIES_LABEL, IDC_SYMPTOM_COUNT, IDC_REMEDY_COUNT})
         m_statics[id]->setFont(PixelFont("Liberation Sans", countPixels, 600));
     LayOutControls();
+    // The labels' width follows the screen's width and their font its height: on a narrow screen the font
+    // shrinks until the word fits.
+    for (int id : {IDC_SYMPTOMS_LABEL, IDC_REMEDIES_LABEL}) {
+        QLabel* label = m_statics[id];
+        for (int pixels = countPixels; pixels > 6; --pixels) {
+            const QFont font = PixelFont("Liberation Sans", pixels, 600);
+            label->setFont(font);
+            if (QFontMetrics(font).horizontalAdvance(label->text()) <= label->width())
+                break;
+        }
+    }
     update();
 }
 

@@ -272,6 +272,19 @@ private Q_SLOTS:
         QVERIFY(!m_view->IsCommandEnabled(ID_MAGNIFY));
     }
 
+    void countLabelsFitOnNarrowAndWideScreens()
+    {
+        for (const QSize screen : {QSize(800, 800), QSize(1280, 1024), QSize(1920, 1080)}) {
+            m_view->SetScreenSize(screen.width(), screen.height());
+            for (int id : {IDC_SYMPTOMS_LABEL, IDC_REMEDIES_LABEL}) {
+                const QLabel* label = m_view->Static(id);
+                QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->width(),
+                    qPrintable(
+                        QStringLiteral("%1 at %2x%3").arg(label->text()).arg(screen.width()).arg(screen.height())));
+            }
+        }
+    }
+
     void grabShowsTheChartWhereTheDesignFramesPutIt()
     {
         const QImage image = m_view->grab().toImage();
