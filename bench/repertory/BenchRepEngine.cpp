@@ -129,6 +129,22 @@ void BM_SortAndMatrixOnly(benchmark::State& state)
 }
 BENCHMARK(BM_SortAndMatrixOnly)->Unit(benchmark::kMicrosecond);
 
+void BM_SortOnly(benchmark::State& state)
+{
+    Workload* work = SharedWorkload();
+    if (!work->error.empty()) {
+        state.SkipWithError(work->error.c_str());
+        return;
+    }
+    CRepEngine engine(*work->store, work->catalogue.get(), work->sink);
+    engine.Start();
+    for (auto _ : state) {
+        engine.FreeSortedOrder();
+        benchmark::DoNotOptimize(engine.SortResults(SortByTotality));
+    }
+}
+BENCHMARK(BM_SortOnly)->Unit(benchmark::kMicrosecond);
+
 // The floor: decode every entry of the same symptoms and add its grade to its code's total, nothing more.
 void BM_Floor(benchmark::State& state)
 {

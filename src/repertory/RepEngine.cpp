@@ -72,7 +72,7 @@ void CRepEngine::DropBorrowed()
     m_mapSelected.clear();
     m_mapIntensity.clear();
     ClearResults();
-    m_spareNodes.clear();
+    m_spareResults.clear();
 }
 
 void CRepEngine::InvalidateOrder()
@@ -87,13 +87,14 @@ void CRepEngine::ClearResults()
 {
     InvalidateOrder();
     try {
-        m_spareNodes.reserve(m_spareNodes.size() + pdrgRep.size());
+        m_spareResults.reserve(m_spareResults.size() + pdrgRep.size());
     } catch (const std::bad_alloc&) {
         pdrgRep.clear();
         return;
     }
-    while (!pdrgRep.empty())
-        m_spareNodes.push_back(pdrgRep.extract(std::prev(pdrgRep.end())));
+    for (auto& entry : pdrgRep)
+        m_spareResults.push_back(std::move(entry.second));
+    pdrgRep.clear();
 }
 
 void CRepEngine::FreeSortedOrder()
@@ -103,8 +104,10 @@ void CRepEngine::FreeSortedOrder()
 
 bool CRepEngine::RemoveRemedy(RemedyKey key)
 {
-    if (pdrgRep.erase(key) == 0)
+    const auto found = FindEntry(key);
+    if (found == pdrgRep.end() || found->first != key)
         return false;
+    pdrgRep.erase(found);
     InvalidateOrder();
     return true;
 }
@@ -141,24 +144,30 @@ std::string CRepEngine::NameOf(int nCode) const
 
 RemedyResult& CRepEngine::NewResult(RemedyKey key, int nCode)
 {
-    if (m_spareNodes.empty()) {
-        auto result = std::make_unique<RemedyResult>();
-        result->name = NameOf(nCode);
-        result->code = nCode;
-        RemedyResult& added = *result;
-        pdrgRep.emplace_hint(pdrgRep.end(), key, std::move(result));
-        return added;
+    std::unique_ptr<RemedyResult> result;
+    if (m_spareResults.empty()) {
+        result = std::make_unique<RemedyResult>();
+    } else {
+        result = std::move(m_spareResults.back());
+        m_spareResults.pop_back();
     }
-    ResultMap::node_type node = std::move(m_spareNodes.back());
-    m_spareNodes.pop_back();
-    RemedyResult& reused = *node.mapped();
-    reused.name = NameOf(nCode);
-    reused.code = nCode;
-    reused.totality = 0;
-    reused.covered = 0;
-    node.key() = key;
-    pdrgRep.insert(pdrgRep.end(), std::move(node));
-    return reused;
+    result->name = NameOf(nCode);
+    result->code = nCode;
+    result->totality = 0;
+    result->covered = 0;
+    RemedyResult& added = *result;
+    // A build adds in ascending key order, so the new entry nearly always goes at the end.
+    if (pdrgRep.empty() || pdrgRep.back().first < key)
+        pdrgRep.emplace_back(key, std::move(result));
+    else
+        pdrgRep.emplace(FindEntry(key), key, std::move(result));
+    return added;
+}
+
+CRepEngine::ResultMap::iterator CRepEngine::FindEntry(RemedyKey key)
+{
+    return std::lower_bound(
+        pdrgRep.begin(), pdrgRep.end(), key, [](const ResultEntry& entry, RemedyKey k) { return entry.first < k; });
 }
 
 bool CRepEngine::Start()
@@ -296,8 +305,9 @@ void CRepEngine::AccumulateSymptom(
             const int grade = DecodeGrade(entries[at]);
             const int code = DecodeRemedyCode(entries[at + 1], entries[at + 2]);
             const RemedyKey key = MakeRemedyKey(code);
-            const auto found = pdrgRep.find(key);
-            RemedyResult* result = found != pdrgRep.end() ? found->second.get() : &NewResult(key, code);
+            const auto found = FindEntry(key);
+            RemedyResult* result
+                = found != pdrgRep.end() && found->first == key ? found->second.get() : &NewResult(key, code);
             result->totality += grade * weight;
             ++result->covered;
         }
@@ -445,8 +455,9 @@ bool CRepEngine::RefreshResults()
 
 const RemedyResult* CRepEngine::FindResult(RemedyKey key) const
 {
-    const auto found = pdrgRep.find(key);
-    return found == pdrgRep.end() ? nullptr : found->second.get();
+    const auto found = std::lower_bound(
+        pdrgRep.begin(), pdrgRep.end(), key, [](const ResultEntry& entry, RemedyKey k) { return entry.first < k; });
+    return found == pdrgRep.end() || found->first != key ? nullptr : found->second.get();
 }
 
 const CSymptomRecord* CRepEngine::Symptom(int s) const

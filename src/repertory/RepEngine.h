@@ -57,7 +57,10 @@ int RemedyEntryCount(const CSymptomRecord& record) noexcept;
 class CRepEngine final
 {
 public:
-    using ResultMap = std::map<RemedyKey, std::unique_ptr<RemedyResult>>;
+    // The results in ascending key order (a sorted vector: a build appends in key order, and look-ups
+    // search it).
+    using ResultEntry = std::pair<RemedyKey, std::unique_ptr<RemedyResult>>;
+    using ResultMap = std::vector<ResultEntry>;
 
     // The store supplies the symptoms and holds the active set m_mapRepSymptoms, which the engine refills
     // on a reset; the catalogue (may be null) names the remedies. When the store is cleared the engine
@@ -140,6 +143,7 @@ private:
     bool AllocateGradeMatrix();
     std::string NameOf(int nCode) const;
     RemedyResult& NewResult(RemedyKey key, int nCode);
+    ResultMap::iterator FindEntry(RemedyKey key);
 
     CCaseStore* m_store;
     const CRemedyCatalogue* m_pRemedyCatalogue;
@@ -166,7 +170,7 @@ private:
     std::vector<CodeTally> m_tally;
     std::vector<int> m_rowOfCode;
     std::vector<std::int32_t> m_touchedCodes;
-    std::vector<ResultMap::node_type> m_spareNodes;
+    std::vector<std::unique_ptr<RemedyResult>> m_spareResults;
 };
 
 } // namespace quillon
