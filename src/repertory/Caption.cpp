@@ -5,7 +5,7 @@
 
 namespace quillon {
 
-std::string BuildCaption(const RepMethodFlags& flags, std::string_view filterDesc)
+std::string BuildCaption(const RepMethodFlags& flags, int sortMode, std::string_view filterDesc)
 {
     std::string caption = "Repertorisation: ";
     if (flags.m_bNormal) {
@@ -23,7 +23,7 @@ std::string BuildCaption(const RepMethodFlags& flags, std::string_view filterDes
             caption += "General Symptoms+";
         if (flags.m_bSorted)
             caption += "Sorted List of Remedies+";
-        if (flags.m_nSortMode == SortBySymptomsCovered)
+        if (sortMode == SortBySymptomsCovered)
             caption += "Symptoms Covered+";
         if (flags.m_bClipboard[0])
             caption += "ClipBoard #1+";

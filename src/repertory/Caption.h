@@ -18,11 +18,11 @@ struct RepMethodFlags
     bool m_bRest = false;
     bool m_bSorted = false;
     std::array<bool, 3> m_bClipboard{};
-    int m_nSortMode = 0; // SortByTotality, SortBySymptomsCovered or SortByName
 };
 
 // "Repertorisation: " and either "Normal" or the methods in force joined by "+" (rest before general);
 // with a drug filter, five blanks and the filter description follow. The text grows as needed.
-std::string BuildCaption(const RepMethodFlags& flags, std::string_view filterDesc);
+// The sort mode (SortByTotality, SortBySymptomsCovered or SortByName) is the engine's.
+std::string BuildCaption(const RepMethodFlags& flags, int sortMode, std::string_view filterDesc);
 
 } // namespace quillon

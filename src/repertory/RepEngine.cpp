@@ -170,21 +170,25 @@ CRepEngine::ResultMap::iterator CRepEngine::FindEntry(RemedyKey key)
         pdrgRep.begin(), pdrgRep.end(), key, [](const ResultEntry& entry, RemedyKey k) { return entry.first < k; });
 }
 
+void CRepEngine::SelectAllSymptoms()
+{
+    m_mapSelected.clear();
+    m_mapSelected.reserve(m_store->m_mapSymptoms.size());
+    for (const auto& record : m_store->m_mapSymptoms)
+        m_mapSelected.push_back(record.get());
+    m_store->m_mapRepSymptoms = m_mapSelected;
+}
+
 bool CRepEngine::Start()
 {
-    const auto& symptoms = m_store->m_mapSymptoms;
     try {
-        m_mapSelected.clear();
-        m_mapSelected.reserve(symptoms.size());
-        for (const auto& record : symptoms)
-            m_mapSelected.push_back(record.get());
-        m_store->m_mapRepSymptoms = m_mapSelected;
+        SelectAllSymptoms();
     } catch (const std::bad_alloc&) {
         m_sink->Show(kMsgInsufficientMemory);
         return false;
     }
     try {
-        TempSym.assign(symptoms.size() + 1, 1);
+        TempSym.assign(m_store->m_mapSymptoms.size() + 1, 1);
     } catch (const std::bad_alloc&) {
         m_sink->Show(kMsgInsufficientMemoryInTempSym);
         return false;
@@ -200,15 +204,10 @@ bool CRepEngine::ResetRepertorisation()
     m_mapIntensity.clear();
     m_store->m_mapRepSymptoms.clear();
     ClearResults();
-    const auto& symptoms = m_store->m_mapSymptoms;
     try {
-        m_mapSelected.clear();
-        m_mapSelected.reserve(symptoms.size());
-        for (const auto& record : symptoms)
-            m_mapSelected.push_back(record.get());
-        m_store->m_mapRepSymptoms = m_mapSelected;
+        SelectAllSymptoms();
         // The set may have grown since the table was made (restored symptoms): it follows the set's size.
-        TempSym.assign(symptoms.size() + 1, 1);
+        TempSym.assign(m_store->m_mapSymptoms.size() + 1, 1);
     } catch (const std::bad_alloc&) {
         m_sink->Show(kMsgInsufficientMemory);
         return false;

@@ -139,6 +139,8 @@ public:
 
 private:
     void DropBorrowed();
+    // Makes every recorded symptom selected and active (may throw std::bad_alloc).
+    void SelectAllSymptoms();
     void InvalidateOrder();
     bool AllocateGradeMatrix();
     std::string NameOf(int nCode) const;

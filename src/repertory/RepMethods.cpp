@@ -57,36 +57,14 @@ bool CRepMethods::Start()
     return ok;
 }
 
-RepMethodFlags CRepMethods::Flags() const
-{
-    RepMethodFlags flags;
-    flags.m_bNormal = m_bNormal;
-    flags.m_bDrugFilter = m_bDrugFilter;
-    flags.m_bWeightage = m_bWeightage;
-    flags.m_bMind = m_bMind;
-    flags.m_bGeneral = m_bGeneral;
-    flags.m_bRest = m_bRest;
-    flags.m_bSorted = m_bSorted;
-    flags.m_bClipboard = m_bClipboard;
-    flags.m_nSortMode = m_engine->GetSortMode();
-    return flags;
-}
-
 std::string CRepMethods::BuildCaption() const
 {
-    return quillon::BuildCaption(Flags(), m_szFilterDesc);
+    return quillon::BuildCaption(*this, m_engine->GetSortMode(), m_szFilterDesc);
 }
 
 void CRepMethods::ResetMethodFlags()
 {
-    m_bDrugFilter = false;
-    m_bWeightage = false;
-    m_bMind = false;
-    m_bGeneral = false;
-    m_bRest = false;
-    m_bSorted = false;
-    m_bClipboard = {};
-    m_bNormal = false;
+    static_cast<RepMethodFlags&>(*this) = RepMethodFlags{};
     m_engine->SetSortMode(SortByTotality);
     m_nKingdomFilter = kKingdomNone;
     m_bKingdomApplied = false;

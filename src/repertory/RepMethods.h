@@ -94,7 +94,7 @@ enum class MethodOutcome {
     Refreshed, // the results were rebuilt and sorted: reset the scroll bars, the counts and repaint
 };
 
-class CRepMethods final
+class CRepMethods final : public RepMethodFlags
 {
 public:
     CRepMethods(CQuillonState& state, CRepEngine& engine, IMessageSink& sink);
@@ -164,7 +164,6 @@ public:
     // RefreshRepertorisation's share here: re-sort by the current mode and fill the matrix.
     bool RefreshRepertorisation();
 
-    RepMethodFlags Flags() const;
     // The chart's remedy count: the results of the last build.
     int RemedyCount() const { return m_engine->ResultCount(); }
     // Number of refreshes so far (a view may compare it to know whether to reset its bars).
@@ -178,15 +177,7 @@ public:
     int GeneralCount() const { return m_state->GeneralCount(); }
     int RestCount() const { return m_state->RestCount(); }
 
-    // --- Method state ---
-    bool m_bNormal = false;
-    bool m_bDrugFilter = false;
-    bool m_bWeightage = false;
-    bool m_bMind = false;
-    bool m_bGeneral = false;
-    bool m_bRest = false;
-    bool m_bSorted = false;
-    std::array<bool, kClipboardCount> m_bClipboard{};
+    // --- Method state (the flags the caption names are the base's) ---
     int m_nKingdomFilter = kKingdomNone;
     bool m_bKingdomApplied = false;
 

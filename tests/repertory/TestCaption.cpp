@@ -11,8 +11,8 @@ TEST(Caption, NormalAndNothing)
 {
     RepMethodFlags flags;
     flags.m_bNormal = true;
-    EXPECT_EQ(BuildCaption(flags, ""), "Repertorisation: Normal");
-    EXPECT_EQ(BuildCaption(RepMethodFlags{}, "ignored"), "Repertorisation:");
+    EXPECT_EQ(BuildCaption(flags, SortByTotality, ""), "Repertorisation: Normal");
+    EXPECT_EQ(BuildCaption(RepMethodFlags{}, SortByTotality, "ignored"), "Repertorisation:");
 }
 
 TEST(Caption, MethodsInOrderWithFilterDescription)
@@ -20,7 +20,7 @@ TEST(Caption, MethodsInOrderWithFilterDescription)
     RepMethodFlags flags;
     flags.m_bDrugFilter = true;
     flags.m_bMind = true;
-    EXPECT_EQ(BuildCaption(flags, "Plant-> Class: Ranunculaceae"),
+    EXPECT_EQ(BuildCaption(flags, SortByTotality, "Plant-> Class: Ranunculaceae"),
         "Repertorisation: Drug Filter+Mind Symptoms     Plant-> Class: Ranunculaceae");
 
     RepMethodFlags all;
@@ -28,9 +28,8 @@ TEST(Caption, MethodsInOrderWithFilterDescription)
     all.m_bGeneral = true;
     all.m_bRest = true;
     all.m_bSorted = true;
-    all.m_nSortMode = SortBySymptomsCovered;
     all.m_bClipboard = {true, false, true};
-    EXPECT_EQ(BuildCaption(all, "not shown"),
+    EXPECT_EQ(BuildCaption(all, SortBySymptomsCovered, "not shown"),
         "Repertorisation: Weightage+Rest Symptoms+General Symptoms+"
         "Sorted List of Remedies+Symptoms Covered+ClipBoard #1+ClipBoard #3");
 }
@@ -39,9 +38,9 @@ TEST(Caption, DrugFilterAloneAndLongDescriptions)
 {
     RepMethodFlags flags;
     flags.m_bDrugFilter = true;
-    EXPECT_EQ(BuildCaption(flags, "Mineral->"), "Repertorisation: Drug Filter     Mineral->");
+    EXPECT_EQ(BuildCaption(flags, SortByTotality, "Mineral->"), "Repertorisation: Drug Filter     Mineral->");
     const std::string longText(900, 'x');
-    EXPECT_EQ(BuildCaption(flags, longText), "Repertorisation: Drug Filter     " + longText);
+    EXPECT_EQ(BuildCaption(flags, SortByTotality, longText), "Repertorisation: Drug Filter     " + longText);
 }
 
 } // namespace
