@@ -67,11 +67,23 @@ const Workload& SharedWorkload()
     return *work;
 }
 
+// The shared workload, or null after marking the benchmark skipped when it could not be built.
+const Workload* WorkloadOrSkip(benchmark::State& state)
+{
+    const Workload& work = SharedWorkload();
+    if (!work.error.empty()) {
+        state.SkipWithError(work.error.c_str());
+        return nullptr;
+    }
+    return &work;
+}
+
 void BM_CatalogueFromImages(benchmark::State& state)
 {
-    const Workload& w = SharedWorkload();
-    if (!w.error.empty())
-        return state.SkipWithError(w.error.c_str());
+    const Workload* work = WorkloadOrSkip(state);
+    if (!work)
+        return;
+    const Workload& w = *work;
     NullMessageSink sink;
     for (auto _ : state) {
         auto catalogue = CRemedyCatalogue::FromImages(
@@ -83,9 +95,10 @@ BENCHMARK(BM_CatalogueFromImages)->Unit(benchmark::kMillisecond);
 
 void BM_CatalogueFromFolder(benchmark::State& state)
 {
-    const Workload& w = SharedWorkload();
-    if (!w.error.empty())
-        return state.SkipWithError(w.error.c_str());
+    const Workload* work = WorkloadOrSkip(state);
+    if (!work)
+        return;
+    const Workload& w = *work;
     const CPracticeFolder folder(w.folder);
     RecordingMessageSink sink;
     for (auto _ : state) {
@@ -99,9 +112,10 @@ BENCHMARK(BM_CatalogueFromFolder)->Unit(benchmark::kMillisecond);
 
 void BM_LoadVisit127(benchmark::State& state)
 {
-    const Workload& w = SharedWorkload();
-    if (!w.error.empty())
-        return state.SkipWithError(w.error.c_str());
+    const Workload* work = WorkloadOrSkip(state);
+    if (!work)
+        return;
+    const Workload& w = *work;
     const CPracticeFolder folder(w.folder);
     RecordingMessageSink sink;
     CCaseStore store(folder, sink);
@@ -117,9 +131,10 @@ BENCHMARK(BM_LoadVisit127)->Unit(benchmark::kMicrosecond);
 
 void BM_LoadVisitIndex50(benchmark::State& state)
 {
-    const Workload& w = SharedWorkload();
-    if (!w.error.empty())
-        return state.SkipWithError(w.error.c_str());
+    const Workload* work = WorkloadOrSkip(state);
+    if (!work)
+        return;
+    const Workload& w = *work;
     const CPracticeFolder folder(w.folder);
     RecordingMessageSink sink;
     CCaseStore store(folder, sink);

@@ -73,14 +73,23 @@ Workload* SharedWorkload()
     return work.get();
 }
 
-// BuildResults, the sort by totality and FillGradeMatrix: what a method command costs before painting.
-void BM_FullBuild(benchmark::State& state)
+// The shared workload, or null after marking the benchmark skipped when it could not be built.
+Workload* WorkloadOrSkip(benchmark::State& state)
 {
     Workload* work = SharedWorkload();
     if (!work->error.empty()) {
         state.SkipWithError(work->error.c_str());
-        return;
+        return nullptr;
     }
+    return work;
+}
+
+// BuildResults, the sort by totality and FillGradeMatrix: what a method command costs before painting.
+void BM_FullBuild(benchmark::State& state)
+{
+    Workload* work = WorkloadOrSkip(state);
+    if (!work)
+        return;
     CRepEngine engine(*work->store, work->catalogue.get(), work->sink);
     if (!engine.Start()) {
         state.SkipWithError("start failed");
@@ -99,11 +108,9 @@ BENCHMARK(BM_FullBuild)->Unit(benchmark::kMicrosecond);
 
 void BM_BuildResultsOnly(benchmark::State& state)
 {
-    Workload* work = SharedWorkload();
-    if (!work->error.empty()) {
-        state.SkipWithError(work->error.c_str());
+    Workload* work = WorkloadOrSkip(state);
+    if (!work)
         return;
-    }
     CRepEngine engine(*work->store, work->catalogue.get(), work->sink);
     engine.Start();
     for (auto _ : state) {
@@ -115,11 +122,9 @@ BENCHMARK(BM_BuildResultsOnly)->Unit(benchmark::kMicrosecond);
 
 void BM_SortAndMatrixOnly(benchmark::State& state)
 {
-    Workload* work = SharedWorkload();
-    if (!work->error.empty()) {
-        state.SkipWithError(work->error.c_str());
+    Workload* work = WorkloadOrSkip(state);
+    if (!work)
         return;
-    }
     CRepEngine engine(*work->store, work->catalogue.get(), work->sink);
     engine.Start();
     for (auto _ : state) {
@@ -131,11 +136,9 @@ BENCHMARK(BM_SortAndMatrixOnly)->Unit(benchmark::kMicrosecond);
 
 void BM_SortOnly(benchmark::State& state)
 {
-    Workload* work = SharedWorkload();
-    if (!work->error.empty()) {
-        state.SkipWithError(work->error.c_str());
+    Workload* work = WorkloadOrSkip(state);
+    if (!work)
         return;
-    }
     CRepEngine engine(*work->store, work->catalogue.get(), work->sink);
     engine.Start();
     for (auto _ : state) {
@@ -148,11 +151,9 @@ BENCHMARK(BM_SortOnly)->Unit(benchmark::kMicrosecond);
 // The floor: decode every entry of the same symptoms and add its grade to its code's total, nothing more.
 void BM_Floor(benchmark::State& state)
 {
-    Workload* work = SharedWorkload();
-    if (!work->error.empty()) {
-        state.SkipWithError(work->error.c_str());
+    Workload* work = WorkloadOrSkip(state);
+    if (!work)
         return;
-    }
     std::vector<int> totals(kCatalogueSize + 1);
     for (auto _ : state) {
         std::fill(totals.begin(), totals.end(), 0);

@@ -25,6 +25,25 @@ constexpr std::uint32_t Bit(int k)
 // Property numbers used below.
 constexpr int kPsoric = 1, kChilly = 5, kHot = 6, kPlant = 20, kMineral = 21, kAnimal = 22;
 
+// Records with numbered texts, and the set that borrows them (the Weightage model's input).
+inline std::vector<std::unique_ptr<CSymptomRecord>> MakeSymptoms(int n)
+{
+    std::vector<std::unique_ptr<CSymptomRecord>> records;
+    for (int i = 0; i < n; ++i) {
+        records.push_back(std::make_unique<CSymptomRecord>());
+        records.back()->m_pszText = "MIND - symptom " + std::to_string(i);
+    }
+    return records;
+}
+
+inline std::vector<CSymptomRecord*> Borrow(const std::vector<std::unique_ptr<CSymptomRecord>>& records)
+{
+    std::vector<CSymptomRecord*> set;
+    for (const auto& record : records)
+        set.push_back(record.get());
+    return set;
+}
+
 inline fixtures::CatalogueImages MethodsCatalogue()
 {
     return fixtures::EncodeCatalogue({

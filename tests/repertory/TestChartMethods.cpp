@@ -1,5 +1,6 @@
 // The chart's method buttons, popup commands and Symptom List command, pressed on the real view with the real
 // dialogs answered as a practitioner would.
+#include "ChartFixture.h"
 #include "app/MainFrame.h"
 #include "app/QuillonApp.h"
 #include "casedata/PatientSelection.h"
@@ -200,23 +201,7 @@ class TestChartMethods : public QObject
 private:
     CQuillonApp& App() { return *CQuillonApp::Instance(); }
 
-    CRepView* OpenChart()
-    {
-        App().CloseAllViews();
-        App().m_strPatientFile = "2001";
-        App().m_strPatientName = "Ravi Menon";
-        if (!App().LoadVisitIndex() || !LoadVisitForChart(App(), 0))
-            return nullptr;
-        App().OpenViewTemplate(2);
-        auto* view = qobject_cast<CRepView*>(App().OpenView(kViewChart));
-        if (view) {
-            view->window()->show();
-            if (!QTest::qWaitForWindowExposed(view->window()))
-                return nullptr;
-        }
-        g_sink->Clear();
-        return view;
-    }
+    CRepView* OpenChart() { return quillon::testing::OpenChartOf("2001", "Ravi Menon", *g_sink); }
 
     CRepView* m_view = nullptr;
 

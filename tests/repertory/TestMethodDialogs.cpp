@@ -34,24 +34,6 @@ template <typename D, typename F> void WhenOpen(F act)
     });
 }
 
-std::vector<std::unique_ptr<CSymptomRecord>> MakeSymptoms(int n)
-{
-    std::vector<std::unique_ptr<CSymptomRecord>> records;
-    for (int i = 0; i < n; ++i) {
-        records.push_back(std::make_unique<CSymptomRecord>());
-        records.back()->m_pszText = "MIND - symptom " + std::to_string(i);
-    }
-    return records;
-}
-
-std::vector<CSymptomRecord*> Borrow(const std::vector<std::unique_ptr<CSymptomRecord>>& records)
-{
-    std::vector<CSymptomRecord*> set;
-    for (const auto& record : records)
-        set.push_back(record.get());
-    return set;
-}
-
 } // namespace
 
 class TestMethodDialogs final : public QObject

@@ -86,24 +86,6 @@ TEST(DrugFilterModel, OkWritesTheStateAndReopensWithItsChoice)
     EXPECT_EQ(ignoring.Result().m_arrChosen, (std::vector<int>{2}));
 }
 
-std::vector<std::unique_ptr<CSymptomRecord>> MakeSymptoms(int n)
-{
-    std::vector<std::unique_ptr<CSymptomRecord>> records;
-    for (int i = 0; i < n; ++i) {
-        records.push_back(std::make_unique<CSymptomRecord>());
-        records.back()->m_pszText = "symptom " + std::to_string(i);
-    }
-    return records;
-}
-
-std::vector<CSymptomRecord*> Borrow(const std::vector<std::unique_ptr<CSymptomRecord>>& records)
-{
-    std::vector<CSymptomRecord*> set;
-    for (const auto& record : records)
-        set.push_back(record.get());
-    return set;
-}
-
 TEST(WeightageModel, StoredIntensitiesBeyondTheSetAreNotCopied)
 {
     const auto records = MakeSymptoms(3);

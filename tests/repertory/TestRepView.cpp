@@ -1,4 +1,5 @@
 // The repertorisation chart view, opened as choosing a patient opens it and driven through its real widgets.
+#include "ChartFixture.h"
 #include "app/QuillonApp.h"
 #include "casedata/PatientSelection.h"
 #include "controls/MyScroll.h"
@@ -205,23 +206,7 @@ class TestRepView : public QObject
 private:
     CQuillonApp& App() { return *CQuillonApp::Instance(); }
 
-    CRepView* OpenChart(const char* regNo)
-    {
-        App().CloseAllViews();
-        App().m_strPatientFile = regNo;
-        App().m_strPatientName = "Asha Rao";
-        if (!App().LoadVisitIndex() || !LoadVisitForChart(App(), 0))
-            return nullptr;
-        App().OpenViewTemplate(2);
-        auto* view = qobject_cast<CRepView*>(App().OpenView(kViewChart));
-        if (view) {
-            view->window()->show();
-            if (!QTest::qWaitForWindowExposed(view->window()))
-                return nullptr;
-        }
-        g_sink->Clear();
-        return view;
-    }
+    CRepView* OpenChart(const char* regNo) { return quillon::testing::OpenChartOf(regNo, "Asha Rao", *g_sink); }
 
     CRepView* m_view = nullptr;
 
