@@ -4,8 +4,10 @@
 #include "casedata/TextCodec.h"
 
 #include <algorithm>
+#include <bit>
 #include <limits>
 #include <new>
+#include <type_traits>
 
 namespace quillon {
 
@@ -15,6 +17,17 @@ namespace {
 constexpr int kMaxRemedyCode = 49505;
 
 constexpr std::size_t kMatrixSlack = 10;
+
+// Codes 0 to kMaxRemedyCode, the size of the engine's per-code tables, and the 64-bit words of a bit per code.
+constexpr std::size_t kCodeCount = kMaxRemedyCode + 1;
+constexpr std::size_t kCodeWords = (kCodeCount + 63) / 64;
+
+// Bits of a sort key that hold the place of a remedy's name (see SortResults): codes fit in 16 bits.
+constexpr int kNamePlaceBits = 16;
+static_assert(kCodeCount <= (std::size_t{1} << kNamePlaceBits));
+
+// One covering entry in a tally word (see BuildResults).
+constexpr std::uint64_t kOneCovering = std::uint64_t{1} << 32;
 
 int Sign(long long value) noexcept
 {
@@ -142,7 +155,7 @@ std::string CRepEngine::NameOf(int nCode) const
     return name;
 }
 
-RemedyResult& CRepEngine::NewResult(RemedyKey key, int nCode)
+std::unique_ptr<RemedyResult> CRepEngine::NamedRecord(int nCode)
 {
     std::unique_ptr<RemedyResult> result;
     if (m_spareResults.empty()) {
@@ -155,6 +168,14 @@ RemedyResult& CRepEngine::NewResult(RemedyKey key, int nCode)
     result->code = nCode;
     result->totality = 0;
     result->covered = 0;
+    // A remedy joins the results: the name order has to be worked out again.
+    m_bNameOrderValid = false;
+    return result;
+}
+
+RemedyResult& CRepEngine::NewResult(RemedyKey key, int nCode)
+{
+    std::unique_ptr<RemedyResult> result = NamedRecord(nCode);
     RemedyResult& added = *result;
     // A build adds in ascending key order, so the new entry nearly always goes at the end.
     if (pdrgRep.empty() || pdrgRep.back().first < key)
@@ -162,6 +183,15 @@ RemedyResult& CRepEngine::NewResult(RemedyKey key, int nCode)
     else
         pdrgRep.emplace(FindEntry(key), key, std::move(result));
     return added;
+}
+
+void CRepEngine::SetCatalogue(const CRemedyCatalogue* catalogue)
+{
+    m_pRemedyCatalogue = catalogue;
+    // Results keep their names from one build to the next, so they take the new catalogue's names now.
+    for (auto& [key, result] : pdrgRep)
+        result->name = NameOf(result->code);
+    m_bNameOrderValid = false;
 }
 
 CRepEngine::ResultMap::iterator CRepEngine::FindEntry(RemedyKey key)
@@ -217,9 +247,43 @@ bool CRepEngine::ResetRepertorisation()
     return AllocateGradeMatrix();
 }
 
+// The codes met put in ascending order through a bit per code: one pass sets the bits, one reads them back
+// between the lowest and the highest word used, leaving them clear.
+void CRepEngine::SortCodesMet(std::size_t nMet) noexcept
+{
+    std::int32_t* met = m_codesMet.data();
+    std::uint64_t* bits = m_codeBits.data();
+    std::size_t first = kCodeWords;
+    std::size_t last = 0;
+    for (std::size_t i = 0; i < nMet; ++i) {
+        const auto code = static_cast<std::size_t>(met[i]);
+        bits[code / 64] |= std::uint64_t{1} << (code % 64);
+        first = std::min(first, code / 64);
+        last = std::max(last, code / 64);
+    }
+    std::size_t out = 0;
+    for (std::size_t w = first; w <= last && w < kCodeWords; ++w) {
+        for (std::uint64_t word = bits[w]; word != 0; word &= word - 1)
+            met[out++] = static_cast<std::int32_t>(64 * w) + std::countr_zero(word);
+        bits[w] = 0;
+    }
+}
+
+void CRepEngine::ClearTally() noexcept
+{
+    for (const std::int32_t code : std::span(m_codesMet.data(), m_nCodesMet))
+        m_tally[static_cast<std::size_t>(code)] = 0;
+    m_nCodesMet = 0;
+}
+
 bool CRepEngine::BuildResults()
 {
-    ClearResults();
+    // The previous results stay aside in key order while the new ones are made: a remedy that is still there
+    // keeps its record, and with it its name, so a rebuild of much the same remedies looks up few names.
+    InvalidateOrder();
+    m_previous.clear();
+    std::swap(m_previous, pdrgRep);
+    std::size_t nPrevious = 0;
     const auto& symptoms = m_store->m_mapRepSymptoms;
     const std::size_t count = symptoms.size();
 
@@ -228,7 +292,6 @@ bool CRepEngine::BuildResults()
     // one build to the next, so a rebuild allocates nothing once they have grown to their sizes. Which
     // symptoms cover a remedy is not stored: the grade matrix and Levels read it from the symptoms.
     bool ok = true;
-    m_touchedCodes.clear();
     try {
         std::vector<int> weights(count, 1);
         {
@@ -245,39 +308,72 @@ bool CRepEngine::BuildResults()
                 weights[s] = CombineWeights(intensity[s], Multiplier(static_cast<int>(s)));
         }
 
+        // The tables cover every code an entry can encode, so the pass needs no bounds checks. They are made
+        // once, on the first build, and every build leaves the tally zero again.
+        if (m_tally.size() != kCodeCount || m_codesMet.size() != kCodeCount || m_codeBits.size() != kCodeWords) {
+            m_tally.assign(kCodeCount, 0);
+            m_codesMet.assign(kCodeCount, 0);
+            m_codeBits.assign(kCodeWords, 0);
+        }
+
+        // One tally word per code, covered x 2^32 + totality in 64-bit arithmetic, so that each entry is one
+        // addition; the totality (which fits in 32 bits) is the low half read as signed. A word is zero only
+        // until its code is first met, when the code joins the list of codes met.
+        std::uint64_t* tally = m_tally.data();
+        std::int32_t* met = m_codesMet.data();
+        std::size_t nMet = 0;
+        // The pass, once for symptoms of weight 1 (nearly all of them), once for the others.
+        const auto tallyEntries = [&](const std::uint8_t* entry, const std::uint8_t* end, auto weight) {
+            for (; entry != end; entry += 3) {
+                const int code = DecodeRemedyCode(entry[1], entry[2]);
+                const auto grade = static_cast<std::uint64_t>(static_cast<std::int64_t>(DecodeGrade(entry[0])));
+                const std::uint64_t before = tally[code];
+                tally[code] = before + kOneCovering + grade * weight;
+                if (before == 0)
+                    met[nMet++] = code;
+            }
+        };
         for (std::size_t s = 0; s < count; ++s) {
             const CSymptomRecord* record = symptoms[s];
             if (!record)
                 continue;
-            const int weight = weights[s];
-            const int n = RemedyEntryCount(*record);
             const std::uint8_t* entry = record->m_pRemedies.data();
-            for (int i = 0; i < n; ++i, entry += 3) {
-                const auto code = static_cast<std::size_t>(DecodeRemedyCode(entry[1], entry[2]));
-                if (code >= m_tally.size())
-                    m_tally.resize(std::max(code + 1, std::min<std::size_t>(2 * m_tally.size(), kMaxRemedyCode + 1)));
-                CodeTally& tally = m_tally[code];
-                if (tally.covered == 0)
-                    m_touchedCodes.push_back(static_cast<std::int32_t>(code));
-                tally.totality += DecodeGrade(entry[0]) * weight;
-                ++tally.covered;
-            }
+            const std::uint8_t* const end = entry + 3 * static_cast<std::size_t>(RemedyEntryCount(*record));
+            if (weights[s] == 1)
+                tallyEntries(entry, end, std::integral_constant<std::uint64_t, 1>());
+            else
+                tallyEntries(entry, end, static_cast<std::uint64_t>(static_cast<std::int64_t>(weights[s])));
         }
+        m_nCodesMet = nMet;
 
         // Results go into the map in ascending key order, so every insertion lands at the end.
-        std::sort(m_touchedCodes.begin(), m_touchedCodes.end());
-        for (const std::int32_t code : m_touchedCodes) {
-            const CodeTally& tally = m_tally[static_cast<std::size_t>(code)];
-            RemedyResult& result = NewResult(MakeRemedyKey(code), code);
-            result.totality = tally.totality;
-            result.covered = tally.covered;
+        SortCodesMet(nMet);
+        m_spareResults.reserve(m_spareResults.size() + m_previous.size());
+        pdrgRep.reserve(nMet);
+        for (const std::int32_t code : std::span(met, nMet)) {
+            const RemedyKey key = MakeRemedyKey(code);
+            for (; nPrevious < m_previous.size() && m_previous[nPrevious].first < key; ++nPrevious)
+                m_spareResults.push_back(std::move(m_previous[nPrevious].second));
+            std::unique_ptr<RemedyResult> result;
+            if (nPrevious < m_previous.size() && m_previous[nPrevious].first == key)
+                result = std::move(m_previous[nPrevious++].second);
+            else
+                result = NamedRecord(code);
+            const std::uint64_t word = tally[code];
+            const auto totality = static_cast<std::int32_t>(static_cast<std::uint32_t>(word & 0xFFFFFFFFu));
+            result->totality = totality;
+            result->covered
+                = static_cast<int>((word - static_cast<std::uint64_t>(static_cast<std::int64_t>(totality))) >> 32);
+            pdrgRep.emplace_back(key, std::move(result));
         }
     } catch (const std::bad_alloc&) {
         ok = false;
     }
-    for (const std::int32_t code : m_touchedCodes)
-        m_tally[static_cast<std::size_t>(code)] = CodeTally{};
-    m_touchedCodes.clear();
+    for (; nPrevious < m_previous.size(); ++nPrevious)
+        if (m_spareResults.size() < m_spareResults.capacity())
+            m_spareResults.push_back(std::move(m_previous[nPrevious].second));
+    m_previous.clear();
+    ClearTally();
     if (!ok) {
         ClearResults();
         m_sink->Show(kMsgInsufficientMemory);
@@ -321,11 +417,12 @@ SortOutcome CRepEngine::SortResults(SortMode mode)
         m_sink->Show(kMsgErrorInRepertorisation);
         return SortOutcome::AlreadySorted;
     }
-    // Each remedy's composite key is computed once; the names are compared only between equal keys, and
-    // remedies equal under the mode keep their code order, so the order is the same every time.
+    // Every order is by a composite key, then by name ignoring case, then by code. The place of each result in
+    // the order of names and codes is worked out when the results gain a remedy or change names (dropping
+    // remedies keeps it), so that a sort compares one number per remedy: the key above the name place.
     struct Item
     {
-        long long key;
+        std::uint64_t order;
         RemedyResult* result;
     };
     std::vector<Item> items;
@@ -333,6 +430,8 @@ SortOutcome CRepEngine::SortResults(SortMode mode)
     try {
         items.reserve(pdrgRep.size());
         order.reserve(pdrgRep.size());
+        if (!m_bNameOrderValid)
+            WorkOutNameOrder();
     } catch (const std::bad_alloc&) {
         m_sink->Show(mode == SortByName ? kMsgInsufficientMemoryInPFinRep : kMsgInsufficientMemory);
         return SortOutcome::OutOfMemory;
@@ -341,18 +440,39 @@ SortOutcome CRepEngine::SortResults(SortMode mode)
         const long long t = result->totality;
         const long long c = result->covered;
         const long long composite = mode == SortBySymptomsCovered ? 60 * c + t : (mode == SortByName ? 0 : 60 * t + c);
-        items.push_back(Item{composite, result.get()});
+        // |composite| < 61 x 2^31 < 2^37: the largest key gets the smallest biased value.
+        const auto biased = static_cast<std::uint64_t>((1LL << 40) - composite);
+        const auto code = static_cast<std::size_t>(result->code);
+        const std::uint64_t place = code < m_nameOrderOfCode.size() ? m_nameOrderOfCode[code] : 0;
+        items.push_back(Item{(biased << kNamePlaceBits) | place, result.get()});
     }
-    std::sort(items.begin(), items.end(), [](const Item& a, const Item& b) {
-        if (a.key != b.key)
-            return a.key > b.key;
-        const int byName = CompareNoCase(a.result->name, b.result->name);
-        return byName != 0 ? byName < 0 : a.result->code < b.result->code;
-    });
+    std::sort(items.begin(), items.end(), [](const Item& a, const Item& b) { return a.order < b.order; });
     for (const Item& item : items)
         order.push_back(item.result);
     pFinRep = std::move(order);
     return SortOutcome::Sorted;
+}
+
+void CRepEngine::WorkOutNameOrder()
+{
+    if (m_nameOrderOfCode.size() != kCodeCount)
+        m_nameOrderOfCode.assign(kCodeCount, 0);
+    std::vector<const RemedyResult*> named;
+    named.reserve(pdrgRep.size());
+    for (const auto& [key, result] : pdrgRep)
+        named.push_back(result.get());
+    std::sort(named.begin(), named.end(), [](const RemedyResult* a, const RemedyResult* b) {
+        const int byName = CompareNoCase(a->name, b->name);
+        return byName != 0 ? byName < 0 : a->code < b->code;
+    });
+    std::uint32_t place = 0;
+    for (const RemedyResult* result : named) {
+        const auto code = static_cast<std::size_t>(result->code);
+        if (code < m_nameOrderOfCode.size())
+            m_nameOrderOfCode[code] = static_cast<std::uint16_t>(place);
+        ++place;
+    }
+    m_bNameOrderValid = true;
 }
 
 bool CRepEngine::AllocateGradeMatrix()
@@ -386,43 +506,45 @@ bool CRepEngine::FillGradeMatrix()
     }
     if (!AllocateGradeMatrix())
         return false;
-    // Each code's row of the display order, then one pass over the entries of the active symptoms: an entry
-    // writes its grade into its remedy's row, later entries of the same remedy and symptom over earlier ones.
+    // Each code's place in the display order, then one pass over the entries of the active symptoms: an entry
+    // writes its grade into its symptom's row at its remedy's place, later entries of the same remedy and
+    // symptom over earlier ones. A symptom's row is one remedy count long, so its writes stay close together.
     const auto& active = m_store->m_mapRepSymptoms;
-    const std::size_t symptoms = static_cast<std::size_t>(m_nMatrixSymptoms);
+    const std::size_t symptoms = std::min(static_cast<std::size_t>(m_nMatrixSymptoms), active.size());
+    const auto remedies = static_cast<std::size_t>(m_nMatrixRemedies);
     try {
-        std::size_t size = m_rowOfCode.size();
-        for (const RemedyResult* result : *pFinRep)
-            size = std::max(size, static_cast<std::size_t>(std::max(result->code, 0)) + 1);
-        m_rowOfCode.resize(size, 0);
+        if (m_placeOfCode.size() != kCodeCount)
+            m_placeOfCode.assign(kCodeCount, 0);
     } catch (const std::bad_alloc&) {
         m_sink->Show(kMsgInsufficientMemoryForSymDrgLev);
         return false;
     }
-    int row = 0;
+    // Every remedy has its own code, so there are never more places than codes and a place fits 16 bits.
+    static_assert(kCodeCount < 0xFFFF);
+    std::uint16_t* placeOfCode = m_placeOfCode.data();
+    std::uint16_t place = 0;
     for (const RemedyResult* result : *pFinRep) {
-        ++row;
-        if (result->code >= 0 && static_cast<std::size_t>(result->code) < m_rowOfCode.size())
-            m_rowOfCode[static_cast<std::size_t>(result->code)] = row;
+        ++place;
+        if (result->code >= 0 && static_cast<std::size_t>(result->code) < kCodeCount)
+            placeOfCode[result->code] = place;
     }
-    std::uint8_t* matrix = SymDrgLev.data();
-    for (std::size_t s = 0; s < symptoms && s < active.size(); ++s) {
+    for (std::size_t s = 0; s < symptoms; ++s) {
         const CSymptomRecord* record = active[s];
         if (!record)
             continue;
+        // Places count from 1 and the rows start after byte 0, so place p of symptom s is row[p].
+        std::uint8_t* row = SymDrgLev.data() + s * remedies;
         const int n = RemedyEntryCount(*record);
         const std::uint8_t* entry = record->m_pRemedies.data();
         for (int i = 0; i < n; ++i, entry += 3) {
-            const auto code = static_cast<std::size_t>(DecodeRemedyCode(entry[1], entry[2]));
-            const int r = code < m_rowOfCode.size() ? m_rowOfCode[code] : 0;
-            if (r > 0)
-                matrix[symptoms * static_cast<std::size_t>(r - 1) + s + 1]
-                    = static_cast<std::uint8_t>(DecodeGrade(entry[0]));
+            const std::uint16_t at = placeOfCode[DecodeRemedyCode(entry[1], entry[2])];
+            if (at > 0)
+                row[at] = static_cast<std::uint8_t>(DecodeGrade(entry[0]));
         }
     }
     for (const RemedyResult* result : *pFinRep)
-        if (result->code >= 0 && static_cast<std::size_t>(result->code) < m_rowOfCode.size())
-            m_rowOfCode[static_cast<std::size_t>(result->code)] = 0;
+        if (result->code >= 0 && static_cast<std::size_t>(result->code) < kCodeCount)
+            placeOfCode[result->code] = 0;
     return true;
 }
 
@@ -497,7 +619,7 @@ int CRepEngine::Grade(int r, int s) const
     if (!m_bHasMatrix || r < 0 || s < 0 || r >= m_nMatrixRemedies || s >= m_nMatrixSymptoms)
         return 0;
     const std::size_t at
-        = static_cast<std::size_t>(m_nMatrixSymptoms) * static_cast<std::size_t>(r) + static_cast<std::size_t>(s) + 1;
+        = static_cast<std::size_t>(m_nMatrixRemedies) * static_cast<std::size_t>(s) + static_cast<std::size_t>(r) + 1;
     return static_cast<std::int8_t>(SymDrgLev[at]);
 }
 

@@ -70,7 +70,8 @@ public:
     CRepEngine(const CRepEngine&) = delete;
     CRepEngine& operator=(const CRepEngine&) = delete;
 
-    void SetCatalogue(const CRemedyCatalogue* catalogue) { m_pRemedyCatalogue = catalogue; }
+    // Names the present results from the new catalogue too.
+    void SetCatalogue(const CRemedyCatalogue* catalogue);
 
     // The chart's first build: every recorded symptom takes part with weight 1, ordered by totality, with
     // the grade matrix filled. The intensities are left as they are.
@@ -113,8 +114,8 @@ public:
     int ResultCount() const { return static_cast<int>(pdrgRep.size()); }
     bool HasSortedOrder() const { return pFinRep.has_value(); }
     bool HasGradeMatrix() const { return m_bHasMatrix; }
-    // The matrix as laid out: byte 0 the low 8 bits of the symptom count (a label only), then one row of
-    // symptom-count grade bytes per sorted remedy.
+    // The matrix as laid out: byte 0 the low 8 bits of the symptom count (a label only), then one row per
+    // active symptom holding the grade of each sorted remedy in display order.
     std::span<const std::uint8_t> GradeMatrix() const { return SymDrgLev; }
 
     int SymptomCount() const { return static_cast<int>(m_store->m_mapRepSymptoms.size()); }
@@ -143,7 +144,15 @@ private:
     void SelectAllSymptoms();
     void InvalidateOrder();
     bool AllocateGradeMatrix();
+    // The place of each result's name among the results (by name ignoring case, then code), by code.
+    void WorkOutNameOrder();
+    // Puts the first nMet codes met in ascending order.
+    void SortCodesMet(std::size_t nMet) noexcept;
+    // Zeroes the tally words of the codes met and empties their list.
+    void ClearTally() noexcept;
     std::string NameOf(int nCode) const;
+    // A spare or new record for the code, named from the catalogue, with no tally.
+    std::unique_ptr<RemedyResult> NamedRecord(int nCode);
     RemedyResult& NewResult(RemedyKey key, int nCode);
     ResultMap::iterator FindEntry(RemedyKey key);
 
@@ -161,18 +170,20 @@ private:
     std::vector<int> TempSym;
     SortMode m_eSortMode = SortByTotality;
 
-    // Working space kept between builds: a tally per remedy code (zero when unused), the codes met in the
-    // current build, the map nodes of dropped results for reuse, and the matrix row of each code (row + 1,
-    // 0 for none) while the matrix is filled.
-    struct CodeTally
-    {
-        int totality = 0;
-        int covered = 0;
-    };
-    std::vector<CodeTally> m_tally;
-    std::vector<int> m_rowOfCode;
-    std::vector<std::int32_t> m_touchedCodes;
+    // Working space kept between builds. Made once for every code an entry can encode: a tally word per code
+    // (zero between builds), the codes met in the current build with a bit per code to order them, the
+    // display place of each code (counted from 1, 0 for none) while the matrix is filled, and the place of
+    // each result's name in name order, which holds while the results only lose remedies. Then the records
+    // of dropped results for reuse, and the previous results while a build runs.
+    std::vector<std::uint64_t> m_tally;
+    std::vector<std::int32_t> m_codesMet;
+    std::size_t m_nCodesMet = 0;
+    std::vector<std::uint64_t> m_codeBits;
+    std::vector<std::uint16_t> m_placeOfCode;
+    std::vector<std::uint16_t> m_nameOrderOfCode;
+    bool m_bNameOrderValid = false;
     std::vector<std::unique_ptr<RemedyResult>> m_spareResults;
+    ResultMap m_previous;
 };
 
 } // namespace quillon

@@ -377,6 +377,88 @@ TEST_F(RepEngineTest, MatrixFollowsAShrunkActiveSet)
     EXPECT_EQ(engine.Grade(0, 2), 0);
 }
 
+TEST_F(RepEngineTest, MatrixHoldsOneRowOfRemedyGradesPerSymptom)
+{
+    Add({{'2', kSep}, {'1', kPuls}});
+    Add({{'3', kPuls}});
+    Add({{'1', kSep}, {'2', kAcon}});
+    ASSERT_TRUE(engine.Start());
+    ASSERT_EQ(SortedNames(), (std::vector<std::string>{"Puls", "Sep", "acon"}));
+    const std::vector<std::uint8_t> expected{3, 1, 2, 0, 3, 0, 0, 0, 1, 2};
+    const auto matrix = engine.GradeMatrix();
+    ASSERT_EQ(matrix.size(), 3u * 3u + 10u);
+    EXPECT_EQ(std::vector<std::uint8_t>(matrix.begin(), matrix.begin() + 10), expected);
+}
+
+// Results keep their records, names and name order from one build to the next; each of these steps must
+// still give the order a first build would.
+TEST_F(RepEngineTest, RebuildsFollowRemediesComingAndGoingAndNewNames)
+{
+    Add({{'1', kNuxV}, {'1', kBry}, {'1', kCalc}});
+    ASSERT_TRUE(engine.Start());
+    EXPECT_EQ(SortedNames(), (std::vector<std::string>{"Bry", "calc", "Nux-v"}));
+
+    // A remedy tying with the others joins the results.
+    Add({{'1', kSulph}});
+    store.m_mapRepSymptoms.push_back(store.m_mapSymptoms.back().get());
+    ASSERT_TRUE(engine.BuildResults());
+    ASSERT_TRUE(engine.RefreshResults());
+    EXPECT_EQ(SortedNames(), (std::vector<std::string>{"Bry", "calc", "Nux-v", "Sulph"}));
+
+    // Dropped by a filter, then back with the next build.
+    EXPECT_TRUE(engine.RemoveRemedy(MakeRemedyKey(kCalc)));
+    ASSERT_TRUE(engine.RefreshResults());
+    EXPECT_EQ(SortedNames(), (std::vector<std::string>{"Bry", "Nux-v", "Sulph"}));
+    ASSERT_TRUE(engine.BuildResults());
+    ASSERT_TRUE(engine.RefreshResults());
+    EXPECT_EQ(SortedNames(), (std::vector<std::string>{"Bry", "calc", "Nux-v", "Sulph"}));
+
+    // Symptom 0 leaves the active set: its remedies go, the others keep their places.
+    store.m_mapRepSymptoms.erase(store.m_mapRepSymptoms.begin());
+    ASSERT_TRUE(engine.BuildResults());
+    engine.SetSortMode(SortByName);
+    ASSERT_TRUE(engine.RefreshResults());
+    EXPECT_EQ(SortedNames(), (std::vector<std::string>{"Sulph"}));
+    EXPECT_EQ(engine.Grade(0, 0), 1);
+    store.m_mapRepSymptoms = {store.m_mapSymptoms[0].get(), store.m_mapSymptoms[1].get()};
+    ASSERT_TRUE(engine.BuildResults());
+    ASSERT_TRUE(engine.RefreshResults());
+    EXPECT_EQ(SortedNames(), (std::vector<std::string>{"Bry", "calc", "Nux-v", "Sulph"}));
+
+    // A shorter catalogue leaves codes 5 and up without a name, which puts them first by name: the present
+    // results take its names at once, and sort by them.
+    const auto images
+        = fixtures::EncodeCatalogue({{"a0.", "A0"}, {"a1.", "A1"}, {"a2.", "A2"}, {"a3.", "A3"}, {"a4.", "A4"}});
+    const auto shorter = CRemedyCatalogue::FromImages(images.drugDat, images.druglDat, images.fulldrugTxt, sink);
+    engine.SetCatalogue(shorter.get());
+    EXPECT_EQ(engine.FindResult(MakeRemedyKey(kCalc))->name, "a4");
+    ASSERT_TRUE(engine.RefreshResults());
+    EXPECT_EQ(SortedNames(), (std::vector<std::string>{"", "", "a3", "a4"}));
+    EXPECT_EQ(engine.SortedRemedy(0)->code, kNuxV);
+    ASSERT_TRUE(engine.BuildResults());
+    ASSERT_TRUE(engine.RefreshResults());
+    EXPECT_EQ(SortedNames(), (std::vector<std::string>{"", "", "a3", "a4"}));
+    EXPECT_TRUE(sink.Messages().empty());
+}
+
+TEST_F(RepEngineTest, GradeDigitsBelowZeroCountTheirEntries)
+{
+    // '/' reads as grade -1 and ' ' as -16: the counts of symptoms covered must not be touched by them.
+    Add({{'/', kApis}, {'2', kBell}});
+    Add({{' ', kApis}, {'/', kBell}});
+    Add({{'3', kApis}});
+    ASSERT_TRUE(engine.Start());
+    const RemedyResult* apis = engine.FindResult(MakeRemedyKey(kApis));
+    const RemedyResult* bell = engine.FindResult(MakeRemedyKey(kBell));
+    ASSERT_NE(apis, nullptr);
+    ASSERT_NE(bell, nullptr);
+    EXPECT_EQ(apis->totality, -14);
+    EXPECT_EQ(apis->covered, 3);
+    EXPECT_EQ(bell->totality, 1);
+    EXPECT_EQ(bell->covered, 2);
+    EXPECT_EQ(SortedNames(), (std::vector<std::string>{"bell", "Apis"}));
+}
+
 TEST_F(RepEngineTest, ResetRestoresEverySymptomWithWeightOne)
 {
     Add({{'2', kSep}}, kKindMind);
