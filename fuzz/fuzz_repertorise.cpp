@@ -1,0 +1,44 @@
+// Fuzzes the repertorisation of whatever a ".rsy" image loads: every visit is built, weighted, sorted
+// three ways, filtered and rebuilt, and its whole grade matrix and covering lists are read back.
+#include "casedata/CaseStore.h"
+#include "repertory/RepEngine.h"
+
+#include <cstdint>
+
+using namespace quillon;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    static const CPracticeFolder folder;
+    NullMessageSink sink;
+    CCaseStore store(folder, sink);
+    const std::span<const std::uint8_t> bytes(data, size);
+    if (!store.IndexVisits(bytes))
+        return 0;
+    CRepEngine engine(store, nullptr, sink);
+    for (int v = 0; v < store.VisitCount() && v < 8; ++v) {
+        if (!store.LoadVisitFromImage(bytes, v) || !engine.Start())
+            continue;
+        // Intensities from the image's last bytes, one symptom dropped, one remedy in three filtered out.
+        for (int s = 0; s < engine.SymptomCount() && s < 16; ++s)
+            engine.m_mapIntensity.push_back({s, size > 0 ? data[(size - 1 - s % size)] % 5 : 1});
+        if (store.m_mapRepSymptoms.size() > 1)
+            store.m_mapRepSymptoms.erase(store.m_mapRepSymptoms.begin());
+        for (const SortMode mode : {SortByName, SortBySymptomsCovered, SortByTotality}) {
+            engine.BuildResults();
+            engine.SetSortMode(mode);
+            engine.RefreshResults();
+            int sum = 0;
+            for (int r = 0; r < engine.RemedyCount(); ++r)
+                for (int s = 0; s < engine.SymptomCount(); ++s)
+                    sum += engine.Grade(r, s);
+            for (int r = 0; r < engine.RemedyCount() && r < 4; ++r)
+                sum += static_cast<int>(engine.Levels(MakeRemedyKey(engine.SortedRemedy(r)->code)).size());
+            (void)sum;
+            engine.RemoveRemedies([](const RemedyResult& result) { return result.code % 3 == 0; });
+            engine.RefreshResults();
+        }
+        engine.ResetRepertorisation();
+    }
+    return 0;
+}
