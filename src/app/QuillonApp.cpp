@@ -68,6 +68,16 @@ CQuillonApp* CQuillonApp::Instance()
     return qobject_cast<CQuillonApp*>(QCoreApplication::instance());
 }
 
+bool CQuillonApp::notify(QObject* receiver, QEvent* event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::bad_alloc&) {
+        Sink().Show(kMsgInsufficientMemory);
+        return false;
+    }
+}
+
 bool CQuillonApp::InitInstance()
 {
     m_templates = CreateDocTemplates();

@@ -44,6 +44,10 @@ public:
 
     static CQuillonApp* Instance();
 
+    // Delivers every event; an allocation that fails while one is handled ends that event with the
+    // "Insufficient memory" message instead of ending the program.
+    bool notify(QObject* receiver, QEvent* event) override;
+
     // Start-up up to the shown main frame (everything but the Select Patient dialog).
     bool InitInstance();
     // Runs the Select Patient dialog modally over the main frame, as start-up does last.

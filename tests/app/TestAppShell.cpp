@@ -19,6 +19,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <new>
 
 using namespace quillon;
 using namespace quillon::fixtures;
@@ -257,6 +258,26 @@ private Q_SLOTS:
         app->OnRepertorisation();
         QCOMPARE(g_sink->Texts(), std::vector<std::string>{"No Symptom recorded"});
         QVERIFY(app->MainFrame()->MdiArea()->subWindowList().isEmpty());
+    }
+
+    void allocationFailureInAnEventIsReportedAndTheProgramGoesOn()
+    {
+        // A widget whose handling of one event runs out of memory, as a command's might.
+        class Greedy final : public QWidget
+        {
+        public:
+            bool event(QEvent* e) override
+            {
+                if (e->type() == QEvent::User)
+                    throw std::bad_alloc();
+                return QWidget::event(e);
+            }
+        };
+        Greedy greedy;
+        QEvent event(QEvent::User);
+        QVERIFY(!QApplication::sendEvent(&greedy, &event));
+        QCOMPARE(g_sink->Texts(), std::vector<std::string>{"Insufficient memory"});
+        QVERIFY(CQuillonApp::Instance()->MainFrame()->isVisible());
     }
 
     void missingPatientIndexClosesTheDialogAsCancelled()
