@@ -84,24 +84,35 @@ Workload* WorkloadOrSkip(benchmark::State& state)
     return work;
 }
 
+// An engine over the shared workload with its chart's first build done, or null after marking the benchmark
+// skipped.
+std::unique_ptr<CRepEngine> StartedEngineOrSkip(benchmark::State& state, Workload*& work)
+{
+    work = WorkloadOrSkip(state);
+    if (!work)
+        return nullptr;
+    auto engine = std::make_unique<CRepEngine>(*work->store, work->catalogue.get(), work->sink);
+    if (!engine->Start()) {
+        state.SkipWithError("start failed");
+        return nullptr;
+    }
+    return engine;
+}
+
 // BuildResults, the sort by totality and FillGradeMatrix: what a method command costs before painting.
 void BM_FullBuild(benchmark::State& state)
 {
-    Workload* work = WorkloadOrSkip(state);
-    if (!work)
+    Workload* work = nullptr;
+    const auto engine = StartedEngineOrSkip(state, work);
+    if (!engine)
         return;
-    CRepEngine engine(*work->store, work->catalogue.get(), work->sink);
-    if (!engine.Start()) {
-        state.SkipWithError("start failed");
-        return;
-    }
     for (auto _ : state) {
-        engine.BuildResults();
-        engine.RefreshResults();
-        benchmark::DoNotOptimize(engine.Grade(0, 0));
+        engine->BuildResults();
+        engine->RefreshResults();
+        benchmark::DoNotOptimize(engine->Grade(0, 0));
     }
-    state.counters["symptoms"] = static_cast<double>(engine.SymptomCount());
-    state.counters["remedies"] = static_cast<double>(engine.RemedyCount());
+    state.counters["symptoms"] = static_cast<double>(engine->SymptomCount());
+    state.counters["remedies"] = static_cast<double>(engine->RemedyCount());
     state.counters["entries"] = static_cast<double>(work->entries);
 }
 BENCHMARK(BM_FullBuild)->Unit(benchmark::kMicrosecond);
@@ -125,42 +136,39 @@ BENCHMARK(BM_FirstBuild)->Unit(benchmark::kMicrosecond);
 
 void BM_BuildResultsOnly(benchmark::State& state)
 {
-    Workload* work = WorkloadOrSkip(state);
-    if (!work)
+    Workload* work = nullptr;
+    const auto engine = StartedEngineOrSkip(state, work);
+    if (!engine)
         return;
-    CRepEngine engine(*work->store, work->catalogue.get(), work->sink);
-    engine.Start();
     for (auto _ : state) {
-        engine.BuildResults();
-        benchmark::DoNotOptimize(engine.ResultCount());
+        engine->BuildResults();
+        benchmark::DoNotOptimize(engine->ResultCount());
     }
 }
 BENCHMARK(BM_BuildResultsOnly)->Unit(benchmark::kMicrosecond);
 
 void BM_SortAndMatrixOnly(benchmark::State& state)
 {
-    Workload* work = WorkloadOrSkip(state);
-    if (!work)
+    Workload* work = nullptr;
+    const auto engine = StartedEngineOrSkip(state, work);
+    if (!engine)
         return;
-    CRepEngine engine(*work->store, work->catalogue.get(), work->sink);
-    engine.Start();
     for (auto _ : state) {
-        engine.RefreshResults();
-        benchmark::DoNotOptimize(engine.Grade(0, 0));
+        engine->RefreshResults();
+        benchmark::DoNotOptimize(engine->Grade(0, 0));
     }
 }
 BENCHMARK(BM_SortAndMatrixOnly)->Unit(benchmark::kMicrosecond);
 
 void BM_SortOnly(benchmark::State& state)
 {
-    Workload* work = WorkloadOrSkip(state);
-    if (!work)
+    Workload* work = nullptr;
+    const auto engine = StartedEngineOrSkip(state, work);
+    if (!engine)
         return;
-    CRepEngine engine(*work->store, work->catalogue.get(), work->sink);
-    engine.Start();
     for (auto _ : state) {
-        engine.FreeSortedOrder();
-        benchmark::DoNotOptimize(engine.SortResults(SortByTotality));
+        engine->FreeSortedOrder();
+        benchmark::DoNotOptimize(engine->SortResults(SortByTotality));
     }
 }
 BENCHMARK(BM_SortOnly)->Unit(benchmark::kMicrosecond);

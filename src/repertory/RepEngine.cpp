@@ -26,6 +26,13 @@ constexpr std::size_t kCodeWords = (kCodeCount + 63) / 64;
 constexpr int kNamePlaceBits = 16;
 static_assert(kCodeCount <= (std::size_t{1} << kNamePlaceBits));
 
+// Every result's code comes from an entry, so it lies in the per-code tables; the tables are indexed only
+// after this check all the same.
+constexpr bool InCodeTables(int code) noexcept
+{
+    return code >= 0 && static_cast<std::size_t>(code) < kCodeCount;
+}
+
 // One covering entry in a tally word (see BuildResults).
 constexpr std::uint64_t kOneCovering = std::uint64_t{1} << 32;
 
@@ -442,8 +449,8 @@ SortOutcome CRepEngine::SortResults(SortMode mode)
         const long long composite = mode == SortBySymptomsCovered ? 60 * c + t : (mode == SortByName ? 0 : 60 * t + c);
         // |composite| < 61 x 2^31 < 2^37: the largest key gets the smallest biased value.
         const auto biased = static_cast<std::uint64_t>((1LL << 40) - composite);
-        const auto code = static_cast<std::size_t>(result->code);
-        const std::uint64_t place = code < m_nameOrderOfCode.size() ? m_nameOrderOfCode[code] : 0;
+        const std::uint64_t place
+            = InCodeTables(result->code) ? m_nameOrderOfCode[static_cast<std::size_t>(result->code)] : 0;
         items.push_back(Item{(biased << kNamePlaceBits) | place, result.get()});
     }
     std::sort(items.begin(), items.end(), [](const Item& a, const Item& b) { return a.order < b.order; });
@@ -467,9 +474,8 @@ void CRepEngine::WorkOutNameOrder()
     });
     std::uint32_t place = 0;
     for (const RemedyResult* result : named) {
-        const auto code = static_cast<std::size_t>(result->code);
-        if (code < m_nameOrderOfCode.size())
-            m_nameOrderOfCode[code] = static_cast<std::uint16_t>(place);
+        if (InCodeTables(result->code))
+            m_nameOrderOfCode[static_cast<std::size_t>(result->code)] = static_cast<std::uint16_t>(place);
         ++place;
     }
     m_bNameOrderValid = true;
@@ -525,7 +531,7 @@ bool CRepEngine::FillGradeMatrix()
     std::uint16_t place = 0;
     for (const RemedyResult* result : *pFinRep) {
         ++place;
-        if (result->code >= 0 && static_cast<std::size_t>(result->code) < kCodeCount)
+        if (InCodeTables(result->code))
             placeOfCode[result->code] = place;
     }
     for (std::size_t s = 0; s < symptoms; ++s) {
@@ -543,7 +549,7 @@ bool CRepEngine::FillGradeMatrix()
         }
     }
     for (const RemedyResult* result : *pFinRep)
-        if (result->code >= 0 && static_cast<std::size_t>(result->code) < kCodeCount)
+        if (InCodeTables(result->code))
             placeOfCode[result->code] = 0;
     return true;
 }
