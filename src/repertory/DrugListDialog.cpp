@@ -83,17 +83,10 @@ CDrugListDialog::CDrugListDialog(CQuillonApp& app, QWidget* parent)
 {
     setWindowTitle(QStringLiteral("Drug List"));
     setObjectName(QStringLiteral("DrugListDialog"));
-    // 158 x 234 dialog units, 10 and 40 units from the owner's corner.
-    resize(250, 390);
+    // 158 x 234 dialog units (a little wider, for the last column label), 10 and 40 units from the owner's corner.
+    resize(272, 390);
     if (parent)
         move(parent->window()->geometry().topLeft() + QPoint(15, 65));
-
-    auto* header = new QHBoxLayout();
-    header->addWidget(ColumnLabel(QStringLiteral("Drug Name"), this), 0);
-    header->addStretch(1);
-    header->addWidget(ColumnLabel(QStringLiteral("Totality"), this), 0);
-    header->addSpacing(30);
-    header->addWidget(ColumnLabel(QStringLiteral("Symp.  Cov."), this), 0);
 
     m_pList = new QListWidget(this);
     m_pList->setObjectName(QStringLiteral("drugList"));
@@ -105,6 +98,14 @@ CDrugListDialog::CDrugListDialog(CQuillonApp& app, QWidget* parent)
     m_pList->setItemDelegate(new CDrugItemDelegate(m_pList));
     for (const std::string& row : m_model.Rows())
         m_pList->addItem(FromData(row));
+
+    // The column labels stand over the columns the rows are drawn in.
+    auto* header = new QWidget(this);
+    const int left = m_pList->frameWidth();
+    for (const auto& [x, text] : {std::pair{kAbbreviationX, "Drug Name"}, std::pair{kTotalityX, "Totality"},
+             std::pair{kCoveredX, "Symp.  Cov."}})
+        ColumnLabel(QString::fromLatin1(text), header)->move(left + x, 0);
+    header->setFixedHeight(header->childrenRect().height());
 
     auto* frame = new QGroupBox(this);
     auto* searchLine = new QHBoxLayout(frame);
@@ -124,7 +125,7 @@ CDrugListDialog::CDrugListDialog(CQuillonApp& app, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(2, 2, 2, 4);
     layout->setSpacing(2);
-    layout->addLayout(header);
+    layout->addWidget(header);
     layout->addWidget(m_pList, 1);
     layout->addLayout(bottom);
 
