@@ -96,8 +96,11 @@ CDrugListDialog::CDrugListDialog(CQuillonApp& app, QWidget* parent)
     m_pList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_pList->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_pList->setItemDelegate(new CDrugItemDelegate(m_pList));
+    QStringList rows;
+    rows.reserve(m_model.Count());
     for (const std::string& row : m_model.Rows())
-        m_pList->addItem(FromData(row));
+        rows.append(FromData(row));
+    m_pList->addItems(rows);
 
     // The column labels stand over the columns the rows are drawn in.
     auto* header = new QWidget(this);

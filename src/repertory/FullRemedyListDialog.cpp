@@ -57,6 +57,7 @@ CFullRemedyListDialog::CFullRemedyListDialog(CQuillonApp& app, const CSymptomRec
     m_pList->setObjectName(QStringLiteral("remedyList"));
     m_pList->setSelectionMode(QAbstractItemView::SingleSelection);
     m_pList->setFont(ArialFont(400));
+    m_pList->setUniformItemSizes(true);
     QPalette listPalette = m_pList->palette();
     listPalette.setColor(QPalette::Base, kListBackground);
     listPalette.setColor(QPalette::Text, Qt::black);
@@ -125,9 +126,12 @@ void CFullRemedyListDialog::Fill(RemedyListOrder order)
     m_model.Sort(order);
     {
         const QSignalBlocker blocker(m_pList);
-        m_pList->clear();
+        QStringList items;
+        items.reserve(m_model.Count());
         for (int i = 0; i < m_model.Count(); ++i)
-            m_pList->addItem(FromData(m_model.ItemText(i)));
+            items.append(FromData(m_model.ItemText(i)));
+        m_pList->clear();
+        m_pList->addItems(items);
     }
     MakeCurrent(m_model.Count() > 0 ? 0 : -1);
 }
