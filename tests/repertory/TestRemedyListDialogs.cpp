@@ -148,6 +148,18 @@ private Q_SLOTS:
         bytes << in.rdbuf();
         QCOMPARE(bytes.str(), saved);
     }
+
+    void reportRefusesWhatTheChartCannotShow()
+    {
+        for (std::vector<std::string> args : std::vector<std::vector<std::string>>{{"remedy-list", "1001", "99"},
+                 {"remedy-list", "1001"}, {"remedy-list", "1001", "0", "1"}, {"drug-list", "1001", "--by-name"},
+                 {"drug-list", "1001", "--search"}}) {
+            args.insert(args.begin(), {"--dir", g_folder->Path().string()});
+            std::ostringstream out, err;
+            QCOMPARE(report::Run(args, out, err), static_cast<int>(report::kUsageError));
+            QVERIFY(out.str().empty());
+        }
+    }
 };
 
 int main(int argc, char** argv)
