@@ -9,6 +9,7 @@
 #include "filters/KingdomDialogChooser.h"
 #include "repertory/ChartDump.h"
 #include "repertory/ChartPictures.h"
+#include "repertory/DrugList.h"
 #include "repertory/RepEngine.h"
 #include "repertory/WeightageDialog.h"
 
@@ -727,7 +728,7 @@ void CRepView::RepaintTextArea()
 
 void CRepView::ScrollToRemedy(int index)
 {
-    m_pRemedyBar->SetPosition(index);
+    m_pRemedyBar->SetPosition(ClampRemedyPosition(index, m_pRemedyBar->maximum()));
     RepaintRemedyArea();
 }
 

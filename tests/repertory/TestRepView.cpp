@@ -453,7 +453,7 @@ private Q_SLOTS:
                     (QStringList{QStringLiteral("Symptom &List"), QStringLiteral("&Full Symptom"),
                         QStringLiteral("ClipBoard &1"), QStringLiteral("ClipBoard &2"),
                         QStringLiteral("ClipBoard &3")}));
-                QCOMPARE(enabled, (QList<bool>{true, false, true, true, true}));
+                QCOMPARE(enabled, (QList<bool>{true, true, true, true, true}));
                 menu->actions().at(4)->trigger();
                 menu->close();
             });
@@ -467,7 +467,7 @@ private Q_SLOTS:
                 QCOMPARE(ActionTexts(menu, &enabled),
                     (QStringList{QStringLiteral("&Symptom Covered/Not Covered"), QStringLiteral("&Conv. Rep To MM"),
                         QStringLiteral("&Drug List")}));
-                QCOMPARE(enabled, (QList<bool>{false, false, false}));
+                QCOMPARE(enabled, (QList<bool>{false, false, true}));
             });
         QCOMPARE(m_view->SelRemedy(), 2);
 

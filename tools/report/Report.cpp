@@ -1,5 +1,7 @@
 // The report commands.
 #include "report/Report.h"
+#include "report/ReportChart.h"
+#include "report/ReportRemedyLists.h"
 
 #include "app/QuillonState.h"
 #include "casedata/PatientIndex.h"
@@ -14,6 +16,7 @@
 #include "symptoms/RecordedSymptoms.h"
 #include "symptoms/Undelete.h"
 
+#include <algorithm>
 #include <charconv>
 #include <optional>
 #include <ostream>
@@ -32,11 +35,6 @@ public:
 
 private:
     std::ostream* m_stream;
-};
-
-struct UsageError
-{
-    std::string text;
 };
 
 struct Context
@@ -405,29 +403,48 @@ void Replay(CQuillonState& state, Chart& chart, const std::string& action)
     throw UsageError{"unknown action: " + action};
 }
 
-int ChartCommand(Context& c)
+} // namespace
+
+int ParseReportIndex(const std::string& text, const char* what)
 {
-    if (c.args.size() < 2)
-        throw UsageError{"usage: quillon-report [--dir DIR] chart REGNO [--visit N] [--do ACTION]..."};
-    int visit = 0;
-    std::vector<std::string> actions;
-    for (std::size_t i = 2; i < c.args.size(); ++i) {
-        if ((c.args[i] == "--visit" || c.args[i] == "--do") && i + 1 >= c.args.size())
-            throw UsageError{c.args[i] + " needs a value"};
-        if (c.args[i] == "--visit")
-            visit = ParseIndex(c.args[++i], "visit");
-        else if (c.args[i] == "--do")
-            actions.push_back(c.args[++i]);
+    return ParseIndex(text, what);
+}
+
+ChartRequest ParseChartRequest(const std::vector<std::string>& args, const std::string& usage,
+    std::initializer_list<std::string_view> valueOptions)
+{
+    if (args.size() < 2)
+        throw UsageError{"usage: quillon-report [--dir DIR] " + usage};
+    ChartRequest request;
+    request.regNo = args[1];
+    for (std::size_t i = 2; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        const bool takesValue = arg == "--visit" || arg == "--do"
+            || std::find(valueOptions.begin(), valueOptions.end(), arg) != valueOptions.end();
+        if (takesValue && i + 1 >= args.size())
+            throw UsageError{arg + " needs a value"};
+        if (arg == "--visit")
+            request.visit = ParseIndex(args[++i], "visit");
+        else if (arg == "--do")
+            request.actions.push_back(args[++i]);
+        else if (takesValue)
+            request.extra.emplace_back(arg, args[++i]);
         else
-            throw UsageError{"unexpected argument: " + c.args[i]};
+            request.extra.emplace_back(arg, std::string());
     }
-    PrintingSink sink(c.out);
-    CQuillonState state(CPracticeFolder(c.dir), sink);
+    return request;
+}
+
+int WithChart(const std::string& dir, const ChartRequest& request, std::ostream& messages, std::ostream& err,
+    const std::function<int(CQuillonState&, CRepEngine&, CRepMethods&)>& use)
+{
+    PrintingSink sink(messages);
+    CQuillonState state(CPracticeFolder(dir), sink);
     state.LoadCatalogue();
-    if (!SelectPatient(state, c.args[1], c.err) || !state.LoadVisitIndex())
+    if (!SelectPatient(state, request.regNo, err) || !state.LoadVisitIndex())
         return kCaseNotLoaded;
-    if (visit >= state.VisitCount()) {
-        c.err << "quillon-report: patient " << c.args[1] << " has no visit " << visit << '\n';
+    if (request.visit >= state.VisitCount()) {
+        err << "quillon-report: patient " << request.regNo << " has no visit " << request.visit << '\n';
         return kCaseNotLoaded;
     }
     // As the window does: one visit is loaded by Select Patient, which opens the chart only when it holds
@@ -439,18 +456,30 @@ int ChartCommand(Context& c)
         CRecordedSymptoms dialog(state, 0);
         if (!dialog.Open())
             return kCaseNotLoaded;
-        if (visit != 0)
-            dialog.ChooseVisit(visit);
+        if (request.visit != 0)
+            dialog.ChooseVisit(request.visit);
         if (!dialog.RepTable())
             return kCaseNotLoaded;
     }
     Chart chart(state, sink);
     if (!chart.methods.Start())
         return kCaseNotLoaded;
-    for (const std::string& action : actions)
+    for (const std::string& action : request.actions)
         Replay(state, chart, action);
-    c.out << DumpChart(chart.engine, chart.methods);
-    return kDone;
+    return use(state, chart.engine, chart.methods);
+}
+
+namespace {
+
+int ChartCommand(Context& c)
+{
+    const ChartRequest request = ParseChartRequest(c.args, "chart REGNO [--visit N] [--do ACTION]...");
+    if (!request.extra.empty())
+        throw UsageError{"unexpected argument: " + request.extra.front().first};
+    return WithChart(c.dir, request, c.out, c.err, [&c](CQuillonState&, CRepEngine& engine, CRepMethods& methods) {
+        c.out << DumpChart(engine, methods);
+        return static_cast<int>(kDone);
+    });
 }
 
 int Symptoms(Context& c)
@@ -489,6 +518,9 @@ std::string Usage()
            "  followup REGNO           the follow-up page, as Quillon writes it to template.html\n"
            "  chart REGNO [--visit N] [--do ACTION]...\n"
            "                           opens the chart of visit N (default 0), replays the actions and prints it\n"
+           "  drug-list REGNO [--visit N] [--do ACTION]... [--search TEXT]...\n"
+           "  remedy-list REGNO [--visit N] [--do ACTION]... SYMPTOM [--by-name]\n"
+           "                           the chart's Drug List with searches; a symptom's Full Remedy List as saved\n"
            "\n"
            "actions: normal mind general rest sorted click label:totality|covered|name\n"
            "  weightage:S=W,... weightage-cancel  drug-filter:K,... drug-filter-cancel\n"
@@ -525,6 +557,8 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
             return Symptoms(c);
         if (command == "chart")
             return ChartCommand(c);
+        if (command == "drug-list" || command == "remedy-list")
+            return RemedyListCommand(c.dir, c.args, out, err);
         if (command == "case-record")
             return PatientPage(c, true);
         if (command == "followup")

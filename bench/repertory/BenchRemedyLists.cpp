@@ -1,0 +1,98 @@
+// The Drug List on a chart of 500 remedies with 8 searches, and the Full Remedy List of the largest Kent rubric
+// with a change of its sort order: the dialogs themselves, built offscreen and driven as the user drives them.
+#include "app/QuillonApp.h"
+#include "casedata/SymptomRecord.h"
+#include "common/KentData.h"
+#include "repertory/DrugListDialog.h"
+#include "repertory/FullRemedyListDialog.h"
+
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using namespace quillon;
+
+constexpr int kCatalogueSize = 6553;
+constexpr int kChartRemedies = 500;
+
+CQuillonApp& App()
+{
+    return *CQuillonApp::Instance();
+}
+
+void BM_DrugListOpenAndSearch(benchmark::State& state)
+{
+    const auto rubrics = bench::ReadKentRubrics();
+    if (!rubrics) {
+        state.SkipWithError("rubrics.tsv not found under " QUILLON_SHARED_DATA);
+        return;
+    }
+    const bench::BenchCatalogue catalogue = bench::MakeCatalogue(*rubrics, kCatalogueSize);
+    App().m_mapRemedyRows.clear();
+    for (const auto& [abbreviation, code] : catalogue.codeOf) {
+        if (static_cast<int>(App().m_mapRemedyRows.size()) == kChartRemedies)
+            break;
+        const int n = static_cast<int>(App().m_mapRemedyRows.size());
+        App().m_mapRemedyRows.push_back(
+            abbreviation + ":" + std::to_string(900 - n) + ":" + std::to_string(120 - n / 5) + ":");
+    }
+    const QStringList searches{QStringLiteral("n"), QStringLiteral("nux-v"), QStringLiteral("zzz"),
+        QStringLiteral("SULPH"), QStringLiteral("calc-phosphorica"), QString(), QStringLiteral("Zinc"),
+        QStringLiteral("a")};
+    for (auto _ : state) {
+        CDrugListDialog dialog(App());
+        for (const QString& text : searches)
+            dialog.SearchEdit()->setText(text);
+        benchmark::DoNotOptimize(dialog.Model().Count());
+    }
+    state.counters["remedies"] = static_cast<double>(App().m_mapRemedyRows.size());
+}
+
+void BM_FullRemedyListOpenAndSort(benchmark::State& state)
+{
+    const auto rubrics = bench::ReadKentRubrics();
+    if (!rubrics) {
+        state.SkipWithError("rubrics.tsv not found under " QUILLON_SHARED_DATA);
+        return;
+    }
+    const bench::BenchCatalogue catalogue = bench::MakeCatalogue(*rubrics, kCatalogueSize);
+    NullMessageSink sink;
+    App().m_pRemedyCatalogue = CRemedyCatalogue::FromImages(
+        catalogue.images.drugDat, catalogue.images.druglDat, catalogue.images.fulldrugTxt, sink);
+    const fixtures::SymptomSpec spec = bench::ToSymptom(*bench::LargestRubrics(*rubrics, 1).front(), catalogue.codeOf);
+    CSymptomRecord symptom;
+    symptom.m_pszText = spec.text;
+    for (const fixtures::RemedyGrade& remedy : spec.remedies) {
+        const auto [high, low] = fixtures::EncodeRemedyCode(remedy.code);
+        symptom.m_pRemedies.insert(symptom.m_pRemedies.end(), {std::uint8_t('0' + remedy.grade), high, low});
+    }
+    symptom.m_nRemedyCount = static_cast<int>(spec.remedies.size());
+    for (auto _ : state) {
+        CFullRemedyListDialog dialog(App(), symptom);
+        dialog.RemedyButton()->click();
+        benchmark::DoNotOptimize(dialog.Model().Count());
+    }
+    state.counters["remedies"] = static_cast<double>(symptom.m_nRemedyCount);
+}
+
+BENCHMARK(BM_DrugListOpenAndSearch)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_FullRemedyListOpenAndSort)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    NullMessageSink sink;
+    CQuillonApp app(argc, argv, CPracticeFolder("."), &sink);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,178 @@
+// The Drug List and Full Remedy List opened from the chart's popup menus, typed into and clicked, against
+// what quillon-report prints for the same steps.
+#include "app/QuillonApp.h"
+#include "app/UserChoices.h"
+#include "casedata/PatientSelection.h"
+#include "controls/MyScroll.h"
+#include "repertory/DrugListDialog.h"
+#include "repertory/FullRemedyListDialog.h"
+#include "repertory/RepEngine.h"
+#include "repertory/RepView.h"
+#include "report/Report.h"
+#include "sample/SampleGenerator.h"
+#include "support/TempFolder.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+
+#include <fstream>
+#include <sstream>
+
+using namespace quillon;
+
+namespace {
+
+testing::TempFolder* g_folder = nullptr;
+
+class SaveTo final : public IUserChoices
+{
+public:
+    std::optional<QString> ChooseSaveFile(QWidget*, const QString&, const QString&, const QString&) override
+    {
+        return QString::fromStdString((g_folder->Path() / "rubric").string()); // ".txt" is added
+    }
+    bool ChoosePrinter(QWidget*, QPrinter&) override { return false; }
+};
+
+std::string Report(std::vector<std::string> args)
+{
+    args.insert(args.begin(), {"--dir", g_folder->Path().string()});
+    std::ostringstream out, err;
+    return report::Run(args, out, err) == 0 ? out.str() : err.str();
+}
+
+// Right-clicks the chart at design point (x, y) and picks popup item `item`; `dialog` then runs in the
+// modal dialog it opens.
+template <typename Dialog>
+void FromPopup(CRepView* view, int x, int y, int item, const std::function<void(Dialog*)>& dialog)
+{
+    bool ran = false;
+    QTimer::singleShot(0, [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(menu && menu->actions().at(item)->isEnabled());
+        QTimer::singleShot(0, [&] {
+            auto* d = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+            QVERIFY(d);
+            dialog(d);
+            ran = true;
+            QTest::mouseClick(d->OkButton(), Qt::LeftButton);
+        });
+        menu->actions().at(item)->trigger();
+        menu->close();
+    });
+    const int w = view->Geometry().ScreenWidth(), h = view->Geometry().ScreenHeight();
+    QTest::mouseClick(view, Qt::RightButton, {}, QPoint(x * w / 840, y * h / 680));
+    QVERIFY(ran);
+}
+
+} // namespace
+
+class TestRemedyListDialogs final : public QObject
+{
+    Q_OBJECT
+
+    CRepView* m_view = nullptr;
+
+private Q_SLOTS:
+    void init()
+    {
+        auto* app = CQuillonApp::Instance();
+        SetCurrentPatient(*app, {"1001", "Anna Berger", "34", "12/03/2002"}, "Helen Marsh");
+        QVERIFY(app->LoadVisitIndex() && LoadVisitForChart(*app, 0));
+        m_view = qobject_cast<CRepView*>(app->OpenViewTemplate(2));
+        QVERIFY(m_view && m_view->Engine().RemedyCount() > 13);
+    }
+
+    void drugListSearchesAndScrollsTheChart()
+    {
+        const QStringList searches{
+            QStringLiteral("n"), QStringLiteral("zzz"), QStringLiteral("SULPHURXY"), QStringLiteral("c"), QString()};
+        std::vector<std::string> args{"drug-list", "1001"};
+        for (const QString& text : searches)
+            args.insert(args.end(), {"--search", text.toStdString()});
+        std::istringstream report(Report(args));
+        CMyScroll* bar = m_view->ScrollBar(IDC_REMEDY_SCROLL);
+        FromPopup<CDrugListDialog>(m_view, 370, 170, 2, [&](CDrugListDialog* d) {
+            std::string line;
+            int rows = 0;
+            while (rows < d->List()->count() && std::getline(report, line))
+                QVERIFY(line.starts_with("D\t" + std::to_string(rows++) + '\t'));
+            QCOMPARE(rows, m_view->Engine().RemedyCount());
+            for (const QString& text : searches) {
+                d->SearchEdit()->clear();
+                QTest::keyClicks(d->SearchEdit(), text);
+                const QString shown = QStringLiteral("search\t%1\t%2\t-\t%3")
+                                          .arg(text)
+                                          .arg(d->List()->currentRow())
+                                          .arg(bar->Position());
+                QVERIFY(std::getline(report, line));
+                QStringList fields = QString::fromStdString(line).split(QLatin1Char('\t'));
+                fields[3] = QStringLiteral("-");
+                QCOMPARE(shown, fields.join(QLatin1Char('\t')));
+                if (text == QStringLiteral("zzz"))
+                    QVERIFY(fields[2] == QStringLiteral("0") && bar->Position() == 0);
+            }
+            // The last remedy: the chart goes only as far as its bar reaches.
+            d->List()->scrollToBottom();
+            const int last = d->List()->count() - 1;
+            QTest::mouseClick(
+                d->List()->viewport(), Qt::LeftButton, {}, d->List()->visualItemRect(d->List()->item(last)).center());
+            QCOMPARE(d->List()->currentRow(), last);
+            QCOMPARE(bar->Position(), last + 1 - 13);
+        });
+    }
+
+    void fullSymptomSortsSearchesAndSaves()
+    {
+        const std::string saved = Report({"remedy-list", "1001", "0", "--by-name"});
+        FromPopup<CFullRemedyListDialog>(m_view, 210, 214, 1, [&](CFullRemedyListDialog* d) {
+            const CSymptomRecord* symptom = m_view->Engine().Symptom(0);
+            QCOMPARE(d->CountEdit()->text(), QStringLiteral("Remedies (%1)").arg(RemedyEntryCount(*symptom)));
+            QTest::mouseClick(d->RemedyButton(), Qt::LeftButton);
+            QTest::keyClicks(d->SearchEdit(), QStringLiteral("b"));
+            const int current = d->List()->currentRow();
+            QVERIFY(d->List()->currentItem()->text().startsWith(
+                QStringLiteral("%1: B").arg(d->Model().Items()[current].totality), Qt::CaseInsensitive));
+            QTest::keyClicks(d->SearchEdit(), QStringLiteral("qqq"));
+            QCOMPARE(d->List()->currentRow(), current); // no match keeps the current remedy
+            QCOMPARE(d->FullNameEdit()->text(), FromData(d->Model().FullName(current)));
+            QTest::mouseClick(d->SaveButton(), Qt::LeftButton);
+        });
+        std::ifstream in(g_folder->Path() / "rubric.txt", std::ios::binary);
+        std::ostringstream bytes;
+        bytes << in.rdbuf();
+        QCOMPARE(bytes.str(), saved);
+    }
+
+    void reportRefusesWhatTheChartCannotShow()
+    {
+        for (std::vector<std::string> args : std::vector<std::vector<std::string>>{{"remedy-list", "1001", "99"},
+                 {"remedy-list", "1001"}, {"remedy-list", "1001", "0", "1"}, {"drug-list", "1001", "--by-name"},
+                 {"drug-list", "1001", "--search"}}) {
+            args.insert(args.begin(), {"--dir", g_folder->Path().string()});
+            std::ostringstream out, err;
+            QCOMPARE(report::Run(args, out, err), static_cast<int>(report::kUsageError));
+            QVERIFY(out.str().empty());
+        }
+    }
+};
+
+int main(int argc, char** argv)
+{
+    testing::TempFolder folder;
+    sample::WritePractice(sample::BuildPractice(QUILLON_SAMPLE_SOURCE), folder.Path());
+    g_folder = &folder;
+    RecordingMessageSink sink;
+    SaveTo choices;
+    CQuillonApp app(argc, argv, CPracticeFolder(folder.Path()), &sink, &choices);
+    app.InitInstance();
+    TestRemedyListDialogs test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "TestRemedyListDialogs.moc"
