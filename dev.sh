@@ -9,7 +9,7 @@ build="${QUILLON_BUILD_DIR:-$here/build}"
 mode="${1:-}"
 
 build_packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev fonts-liberation)
-test_packages=(clang-format)
+test_packages=(clang-format appstream desktop-file-utils)
 demo_packages=(xvfb xauth)
 
 usage() {
@@ -51,13 +51,12 @@ demo)
     configure_and_build
     practice="$build/sample-practice"
     "$build/quillon-sample" --out "$practice"
-    cd "$practice"
     if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
-        exec "$build/quillon"
+        exec "$build/quillon" "$practice"
     fi
     shot="$build/start-screen.png"
     echo "No display: running Quillon under Xvfb to take a picture of the start screen."
-    xvfb-run -a -s "-screen 0 1920x1080x24" "$build/quillon" --screenshot "$shot"
+    xvfb-run -a -s "-screen 0 1920x1080x24" "$build/quillon" --screenshot "$shot" "$practice"
     echo "Start screen saved to $shot"
     ;;
 test)

@@ -12,6 +12,8 @@ enum CommandId : int {
     ID_FULL_CASE_RECORD = 32776,
     ID_FOLLOWUP = 32777,
     ID_APP_EXIT = 57665,
+    ID_OPEN_FOLDER = 57601,
+    ID_APP_ABOUT = 57664,
 };
 
 // A view that handles commands routed to the active view (Symptom List, Magnify).

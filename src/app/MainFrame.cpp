@@ -1,10 +1,12 @@
 // The main frame.
 #include "app/MainFrame.h"
 
+#include "app/AppSettings.h"
 #include "app/CommandIds.h"
 #include "app/QuillonApp.h"
 
 #include <QAction>
+#include <QDir>
 #include <QKeySequence>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -21,6 +23,10 @@ CMainFrame::CMainFrame(CQuillonApp& app) : m_app(app)
     setCentralWidget(m_pMdiArea);
 
     m_pFileMenu = menuBar()->addMenu(QStringLiteral("&File"));
+    AddCommand(m_pFileMenu, ID_OPEN_FOLDER, QStringLiteral("&Open Practice Folder\u2026\tCtrl+O"))
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    m_pRecentMenu = m_pFileMenu->addMenu(QStringLiteral("Recen&t Folders"));
+    m_pFileMenu->addSeparator();
     AddCommand(m_pFileMenu, ID_SELECT_PATIENT, QStringLiteral("Select &Patient  \tF2"))->setShortcut(Qt::Key_F2);
     AddCommand(m_pFileMenu, ID_RECORDED_SYMPTOMS, QStringLiteral("Recorded &Symptoms \tF6"))->setShortcut(Qt::Key_F6);
     AddCommand(m_pFileMenu, ID_REPERTORISATION, QStringLiteral("&Repertorisation \tF5"))->setShortcut(Qt::Key_F5);
@@ -35,6 +41,8 @@ CMainFrame::CMainFrame(CQuillonApp& app) : m_app(app)
 
     m_pViewMenu = menuBar()->addMenu(QStringLiteral("&View"));
     AddCommand(m_pViewMenu, ID_MAGNIFY, QStringLiteral("&Magnify"));
+    m_pHelpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
+    AddCommand(m_pHelpMenu, ID_APP_ABOUT, QStringLiteral("&About Quillon"));
 
     Action(ID_SELECT_PATIENT)->setStatusTip(QStringLiteral("Select Patient"));
     Action(ID_RECORDED_SYMPTOMS)->setStatusTip(QStringLiteral("Recorded Symptoms for All dates"));
@@ -45,6 +53,8 @@ CMainFrame::CMainFrame(CQuillonApp& app) : m_app(app)
     connect(Action(ID_FULL_CASE_RECORD), &QAction::triggered, &m_app, &CQuillonApp::OnFullCaseRecord);
     connect(Action(ID_FOLLOWUP), &QAction::triggered, &m_app, &CQuillonApp::OnFollowup);
     connect(Action(ID_APP_EXIT), &QAction::triggered, this, &QMainWindow::close);
+    connect(Action(ID_OPEN_FOLDER), &QAction::triggered, &m_app, &CQuillonApp::OnOpenPracticeFolder);
+    connect(Action(ID_APP_ABOUT), &QAction::triggered, &m_app, &CQuillonApp::OnAbout);
     connect(Action(ID_SYMPTOM_LIST), &QAction::triggered, this, [this] { RouteToActiveView(ID_SYMPTOM_LIST); });
     connect(Action(ID_MAGNIFY), &QAction::triggered, this, [this] { RouteToActiveView(ID_MAGNIFY); });
 
@@ -57,7 +67,21 @@ CMainFrame::CMainFrame(CQuillonApp& app) : m_app(app)
         if (sub)
             connect(sub, &QWidget::windowTitleChanged, this, &CMainFrame::UpdateTitle, Qt::UniqueConnection);
     });
+    UpdateRecentFolders(m_app.Settings().RecentFolders());
     UpdateCommandUI();
+}
+
+void CMainFrame::UpdateRecentFolders(const QStringList& folders)
+{
+    m_pRecentMenu->clear();
+    for (qsizetype i = 0; i < folders.size(); ++i) {
+        QString label = QDir::toNativeSeparators(folders[i]);
+        label.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        QAction* action = m_pRecentMenu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(label));
+        const QString folder = folders[i];
+        connect(action, &QAction::triggered, this, [this, folder] { m_app.OpenPracticeFolder(folder); });
+    }
+    m_pRecentMenu->setEnabled(!folders.isEmpty());
 }
 
 QAction* CMainFrame::AddCommand(QMenu* menu, int commandId, const QString& text)

@@ -26,6 +26,11 @@ public:
     QAction* Action(int commandId) const;
     QMenu* FileMenu() const { return m_pFileMenu; }
     QMenu* ViewMenu() const { return m_pViewMenu; }
+    QMenu* RecentFoldersMenu() const { return m_pRecentMenu; }
+    QMenu* HelpMenu() const { return m_pHelpMenu; }
+
+    // Fills File > Recent Folders, most recent first.
+    void UpdateRecentFolders(const QStringList& folders);
 
     // Enables and disables the commands from the current state, as the update handlers do.
     void UpdateCommandUI();
@@ -40,6 +45,8 @@ private:
     QMdiArea* m_pMdiArea = nullptr;
     QMenu* m_pFileMenu = nullptr;
     QMenu* m_pViewMenu = nullptr;
+    QMenu* m_pRecentMenu = nullptr;
+    QMenu* m_pHelpMenu = nullptr;
     std::map<int, QAction*> m_actions;
 };
 

@@ -1,8 +1,10 @@
 // The application object: start-up, exit, the open views and the top-level commands.
 #include "app/QuillonApp.h"
 
+#include "app/AppSettings.h"
 #include "app/BoxMessageSink.h"
 #include "app/MainFrame.h"
+#include "app/ProductInfo.h"
 #include "app/UserChoices.h"
 #include "casedata/SelectPatientDialog.h"
 #include "casedata/TextCodec.h"
@@ -43,6 +45,9 @@ CQuillonApp::CQuillonApp(int& argc, char** argv, CPracticeFolder folder, IMessag
     : QApplication(argc, argv), CQuillonState(std::move(folder), sink ? *sink : BoxSink())
 {
     setApplicationName(QStringLiteral("Quillon"));
+    setApplicationVersion(QString::fromLatin1(QuillonVersion()));
+    setDesktopFileName(QStringLiteral("org.quillon.Quillon"));
+    m_pSettings = std::make_unique<CAppSettings>();
     // Liberation Sans stands in for the Windows dialog font, and dialogs share the background colour.
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPointSize(9);
@@ -82,7 +87,8 @@ bool CQuillonApp::InitInstance()
 {
     m_templates = CreateDocTemplates();
     try {
-        LoadCatalogue();
+        if (m_strRefusedStartFolder.isEmpty())
+            LoadCatalogue();
     } catch (const std::bad_alloc&) {
         Sink().Show(kMsgInsufficientMemory);
     }
@@ -96,6 +102,14 @@ bool CQuillonApp::InitInstance()
 
 void CQuillonApp::RunStartDialog()
 {
+    if (!m_strRefusedStartFolder.isEmpty()) {
+        // The empty frame stays, with Open Practice Folder to choose another folder.
+        ShowFolderRefusal(m_strRefusedStartFolder, m_arrStartFolderMissing);
+        m_strRefusedStartFolder.clear();
+        if (m_bQuitWhenShown)
+            m_bQuitRequested = true;
+        return;
+    }
     RunSelectPatientDialog();
     if (m_pMainFrame)
         m_pMainFrame->repaint();
@@ -236,7 +250,12 @@ void CQuillonApp::RunRecordedSymptomsDialog(int nMode)
     bool openChart = false;
     {
         CRecordedSymptomsDialog dialog(*this, nMode, m_pMainFrame.get());
+        const bool remember = m_bRememberVisits && nMode == kModeRecordedSymptoms;
+        if (remember)
+            RestoreLastVisit(dialog.VisitList());
         openChart = dialog.exec() == QDialog::Accepted && dialog.OpenChartRequested();
+        if (remember)
+            RememberVisit(dialog.VisitList());
     }
     // Rep_Table closes the dialog first, then the chart opens over the frame.
     if (openChart)

@@ -13,10 +13,12 @@
 #include <memory>
 #include <vector>
 
+class QComboBox;
 class QWidget;
 
 namespace quillon {
 
+class CAppSettings;
 class CMainFrame;
 class IUserChoices;
 
@@ -76,6 +78,22 @@ public:
     // Runs the Recorded Symptoms dialog in the given mode (0 recorded symptoms, 1 symptom list).
     void RunRecordedSymptomsDialog(int nMode);
 
+    // The practice folder (PracticeFolderCommands.cpp). Before InitInstance: the folder given on the command
+    // line, else the last one opened, else the working folder; a folder that cannot be used is refused
+    // once the main frame is shown.
+    void UseStartFolder(const QString& given);
+    // Closes the views, empties the case store and makes `folder` the working folder, reloads the
+    // catalogue and runs Select Patient; a folder lacking a required file is refused and nothing changes.
+    bool OpenPracticeFolder(const QString& folder);
+    void OnOpenPracticeFolder();
+    void OnAbout();
+    // The program remembers the last visit chosen per patient from here on (tests of other behaviour leave
+    // it off, so the Recorded Symptoms dialog opens at the first visit as it always did).
+    void RememberVisits() { m_bRememberVisits = true; }
+    void SaveWindowState();
+    void RestoreWindowState();
+    CAppSettings& Settings() const { return *m_pSettings; }
+
     CMainFrame* MainFrame() const { return m_pMainFrame.get(); }
     IUserChoices& Choices() const { return *m_pChoices; }
     const CDocTemplate* CurrentTemplate() const { return m_pCurrentTemplate; }
@@ -86,6 +104,15 @@ public:
 
 private:
     void CloseViewsForCommand();
+    void SetPracticeFolder(const QString& folder);
+    void ShowFolderRefusal(const QString& folder, const std::vector<std::string>& missing);
+    void RestoreLastVisit(QComboBox* visits);
+    void RememberVisit(const QComboBox* visits);
+
+    std::unique_ptr<CAppSettings> m_pSettings;
+    QString m_strRefusedStartFolder;
+    bool m_bRememberVisits = false;
+    std::vector<std::string> m_arrStartFolderMissing;
 
     std::unique_ptr<IMessageSink> m_ownedSink;
     std::unique_ptr<IUserChoices> m_ownedChoices;

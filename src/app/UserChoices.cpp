@@ -22,4 +22,13 @@ bool CDialogUserChoices::ChoosePrinter(QWidget* parent, QPrinter& printer)
     return dialog.exec() == QDialog::Accepted;
 }
 
+std::optional<QString> CDialogUserChoices::ChooseFolder(
+    QWidget* parent, const QString& caption, const QString& startFolder)
+{
+    const QString chosen = QFileDialog::getExistingDirectory(parent, caption, startFolder);
+    if (chosen.isEmpty())
+        return std::nullopt;
+    return chosen;
+}
+
 } // namespace quillon

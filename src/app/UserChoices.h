@@ -21,6 +21,12 @@ public:
         = 0;
     // Sets up the printer; false when the user cancels.
     virtual bool ChoosePrinter(QWidget* parent, QPrinter& printer) = 0;
+    // The folder to open, or nothing when the user cancels (answered "cancel" unless overridden).
+    virtual std::optional<QString> ChooseFolder(QWidget* parent, const QString& caption, const QString& startFolder)
+    {
+        (void)parent, (void)caption, (void)startFolder;
+        return std::nullopt;
+    }
 };
 
 // The real dialogs.
@@ -30,6 +36,7 @@ public:
     std::optional<QString> ChooseSaveFile(
         QWidget* parent, const QString& caption, const QString& suggestedName, const QString& filter) override;
     bool ChoosePrinter(QWidget* parent, QPrinter& printer) override;
+    std::optional<QString> ChooseFolder(QWidget* parent, const QString& caption, const QString& startFolder) override;
 };
 
 } // namespace quillon

@@ -1,32 +1,24 @@
-// Quillon: opens the practice folder that is the working directory.
+// Quillon: opens the practice folder given on the command line, else the last one opened, else the
+// working folder.
+#include "app/CommandLine.h"
 #include "app/QuillonApp.h"
-
-#include <QCommandLineParser>
 
 int main(int argc, char** argv)
 {
     quillon::CQuillonApp app(argc, argv, quillon::CPracticeFolder("."));
-
-    // Options for developers and scripts; a practitioner starts the program without any.
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Case viewer and repertorisation workbench"));
-    parser.addHelpOption();
-    const QCommandLineOption screenshot(QStringLiteral("screenshot"),
-        QStringLiteral("Save a picture of the start screen to <file> and quit."), QStringLiteral("file"));
-    const QCommandLineOption quitWhenReady(
-        QStringLiteral("quit-when-ready"), QStringLiteral("Quit as soon as the Select Patient dialog is shown."));
-    parser.addOption(screenshot);
-    parser.addOption(quitWhenReady);
-    parser.process(app);
+    const quillon::StartOptions options = quillon::ParseCommandLine(QCoreApplication::arguments());
+    app.UseStartFolder(options.folder);
+    app.RememberVisits();
 
     if (!app.InitInstance())
         return 1;
-    if (parser.isSet(screenshot))
-        app.QuitWhenStartDialogShown(parser.value(screenshot));
-    else if (parser.isSet(quitWhenReady))
-        app.QuitWhenStartDialogShown(QString());
+    app.RestoreWindowState();
+    if (options.quitWhenReady)
+        app.QuitWhenStartDialogShown(options.screenshotFile);
     app.RunStartDialog();
     if (app.QuitRequested())
         return 0;
-    return quillon::CQuillonApp::exec();
+    const int status = quillon::CQuillonApp::exec();
+    app.SaveWindowState();
+    return status;
 }

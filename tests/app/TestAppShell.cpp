@@ -115,10 +115,11 @@ private Q_SLOTS:
         for (QAction* action : frame->FileMenu()->actions())
             texts << (action->isSeparator() ? QStringLiteral("--") : action->text());
         QCOMPARE(texts,
-            (QStringList{QStringLiteral("Select &Patient  \tF2"), QStringLiteral("Recorded &Symptoms \tF6"),
-                QStringLiteral("&Repertorisation \tF5"), QStringLiteral("Symptom &List"), QStringLiteral("--"),
-                QStringLiteral("Full Case Record\tCtrl+U"), QStringLiteral("Followup\tCtrl+F"), QStringLiteral("--"),
-                QStringLiteral("E&xit")}));
+            (QStringList{QStringLiteral("&Open Practice Folder\u2026\tCtrl+O"), QStringLiteral("Recen&t Folders"),
+                QStringLiteral("--"), QStringLiteral("Select &Patient  \tF2"),
+                QStringLiteral("Recorded &Symptoms \tF6"), QStringLiteral("&Repertorisation \tF5"),
+                QStringLiteral("Symptom &List"), QStringLiteral("--"), QStringLiteral("Full Case Record\tCtrl+U"),
+                QStringLiteral("Followup\tCtrl+F"), QStringLiteral("--"), QStringLiteral("E&xit")}));
         QCOMPARE(frame->menuBar()->actions().at(0)->text(), QStringLiteral("&File"));
         QCOMPARE(frame->menuBar()->actions().at(1)->text(), QStringLiteral("&View"));
         QCOMPARE(frame->ViewMenu()->actions().at(0)->text(), QStringLiteral("&Magnify"));
@@ -142,7 +143,9 @@ private Q_SLOTS:
         for (QAction* action : frame->FileMenu()->actions())
             if (!action->isSeparator() && action->isEnabled())
                 enabled << action->text();
-        QCOMPARE(enabled, (QStringList{QStringLiteral("Select &Patient  \tF2"), QStringLiteral("E&xit")}));
+        QCOMPARE(enabled,
+            (QStringList{QStringLiteral("&Open Practice Folder\u2026\tCtrl+O"), QStringLiteral("Select &Patient  \tF2"),
+                QStringLiteral("E&xit")}));
         QVERIFY(!frame->Action(ID_MAGNIFY)->isEnabled());
     }
 

@@ -508,6 +508,7 @@ std::string Usage()
     return "usage: quillon-report [--dir DIR] COMMAND ARGS\n"
            "\n"
            "Reads the practice folder DIR (default: the working directory) as Quillon does.\n"
+           "quillon-report --version prints the version.\n"
            "\n"
            "commands:\n"
            "  patients                 the physician and the Select Patient list\n"

@@ -1,0 +1,39 @@
+// Parsing quillon's command line.
+#include "app/CommandLine.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
+namespace quillon {
+
+StartOptions ParseCommandLine(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Case viewer and repertorisation workbench"));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("folder"),
+        QStringLiteral("The practice folder to open (default: the last one opened, else the working folder)."),
+        QStringLiteral("[FOLDER]"));
+    // Options for developers and scripts; a practitioner starts the program without any.
+    const QCommandLineOption screenshot(QStringLiteral("screenshot"),
+        QStringLiteral("Save a picture of the start screen to <file> and quit."), QStringLiteral("file"));
+    const QCommandLineOption quitWhenReady(
+        QStringLiteral("quit-when-ready"), QStringLiteral("Quit as soon as the Select Patient dialog is shown."));
+    parser.addOption(screenshot);
+    parser.addOption(quitWhenReady);
+    parser.process(arguments);
+
+    const QStringList positional = parser.positionalArguments();
+    if (positional.size() > 1) {
+        qCritical("%s: give at most one practice folder", qPrintable(QCoreApplication::applicationName()));
+        parser.showHelp(1);
+    }
+    StartOptions options;
+    options.folder = positional.value(0);
+    options.screenshotFile = parser.value(screenshot);
+    options.quitWhenReady = parser.isSet(quitWhenReady) || parser.isSet(screenshot);
+    return options;
+}
+
+} // namespace quillon

@@ -1,0 +1,162 @@
+// The practice folder of the run: choosing it at start, switching it from the File menu, and what is
+// remembered between runs (recent folders, window geometry, the last visit of each patient).
+#include "app/AboutDialog.h"
+#include "app/AppSettings.h"
+#include "app/MainFrame.h"
+#include "app/QuillonApp.h"
+#include "app/UserChoices.h"
+#include "casedata/PracticeFolderCheck.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+#include <new>
+
+namespace quillon {
+namespace {
+
+std::filesystem::path ToPath(const QString& folder)
+{
+    return std::filesystem::path(folder.toStdString());
+}
+
+QString FolderKey(const CPracticeFolder& folder)
+{
+    return QString::fromStdString(folder.Root().string());
+}
+
+} // namespace
+
+void CQuillonApp::SetPracticeFolder(const QString& folder)
+{
+    const QFileInfo info(folder);
+    const QString path = info.exists() ? info.canonicalFilePath() : info.absoluteFilePath();
+    m_folder = CPracticeFolder(ToPath(path));
+    // Save dialogs start in the practice folder too.
+    QDir::setCurrent(path);
+}
+
+void CQuillonApp::UseStartFolder(const QString& given)
+{
+    QString folder = given;
+    if (folder.isEmpty()) {
+        const QString last = Settings().LastFolder();
+        folder = !last.isEmpty() && MissingPracticeFiles(ToPath(last)).empty() ? last : QStringLiteral(".");
+    }
+    SetPracticeFolder(folder);
+    m_arrStartFolderMissing = MissingPracticeFiles(m_folder.Root());
+    if (m_arrStartFolderMissing.empty()) {
+        m_strRefusedStartFolder.clear();
+        Settings().AddRecentFolder(FolderKey(m_folder));
+    } else {
+        m_strRefusedStartFolder = folder;
+    }
+}
+
+void CQuillonApp::ShowFolderRefusal(const QString& folder, const std::vector<std::string>& missing)
+{
+    QString text;
+    if (!QFileInfo(folder).isDir()) {
+        text = QStringLiteral("\"%1\" is not a folder.").arg(folder);
+    } else {
+        QStringList names;
+        for (const std::string& name : missing)
+            names << QString::fromStdString(name);
+        const QString list = names.size() == 1
+            ? names.front()
+            : names.mid(0, names.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" and ") + names.back();
+        text = QStringLiteral("The folder \"%1\" cannot be opened as a practice folder: %2 %3 missing.")
+                   .arg(QDir::toNativeSeparators(folder), list,
+                       names.size() == 1 ? QStringLiteral("is") : QStringLiteral("are"));
+    }
+    Sink().Show(ToData(text), "Open Practice Folder", MessageIcon::Warning);
+}
+
+bool CQuillonApp::OpenPracticeFolder(const QString& folder)
+{
+    const std::vector<std::string> missing = MissingPracticeFiles(ToPath(folder));
+    if (!missing.empty()) {
+        ShowFolderRefusal(folder, missing);
+        return false;
+    }
+
+    // As Select Patient does: every view goes before the case it reads.
+    CloseViewsForCommand();
+    if (m_pMainFrame)
+        for (QMdiSubWindow* sub : m_pMainFrame->MdiArea()->subWindowList())
+            delete sub;
+    ClearCaseStore();
+    m_strPatientFile.clear();
+    m_arrVisitOffsets.clear();
+    m_arrVisitDates.clear();
+    m_szVisitDate.clear();
+    m_strPatientName.clear();
+    m_strPatientAge.clear();
+    m_strListVisitDate.clear();
+    m_strPhysicianName.clear();
+    m_arrMMRemedies.clear();
+    m_nDrugPropertyMask = 0;
+    m_kingdomFilterState = {};
+    m_pRemedyCatalogue.reset();
+
+    SetPracticeFolder(folder);
+    try {
+        LoadCatalogue();
+    } catch (const std::bad_alloc&) {
+        Sink().Show(kMsgInsufficientMemory);
+    }
+    Settings().AddRecentFolder(FolderKey(m_folder));
+    if (m_pMainFrame) {
+        m_pMainFrame->UpdateRecentFolders(Settings().RecentFolders());
+        m_pMainFrame->UpdateCommandUI();
+    }
+    RunSelectPatientDialog();
+    return true;
+}
+
+void CQuillonApp::OnOpenPracticeFolder()
+{
+    const auto chosen
+        = Choices().ChooseFolder(m_pMainFrame.get(), QStringLiteral("Open Practice Folder"), FolderKey(m_folder));
+    if (chosen)
+        OpenPracticeFolder(*chosen);
+}
+
+void CQuillonApp::OnAbout()
+{
+    CAboutDialog dialog(FolderKey(m_folder), m_pMainFrame.get());
+    dialog.exec();
+}
+
+void CQuillonApp::SaveWindowState()
+{
+    if (m_pMainFrame)
+        Settings().SaveWindowGeometry(*m_pMainFrame);
+}
+
+void CQuillonApp::RestoreWindowState()
+{
+    if (m_pMainFrame)
+        Settings().RestoreWindowGeometry(*m_pMainFrame);
+}
+
+void CQuillonApp::RestoreLastVisit(QComboBox* visits)
+{
+    const auto nVisit = Settings().LastVisit(FolderKey(m_folder), m_strPatientFile, m_arrVisitDates);
+    // Choosing the date loads that visit, as the user's choice does.
+    if (nVisit && *nVisit < visits->count())
+        visits->setCurrentIndex(*nVisit);
+}
+
+void CQuillonApp::RememberVisit(const QComboBox* visits)
+{
+    const int nVisit = visits->currentIndex();
+    if (nVisit >= 0 && nVisit < VisitCount())
+        Settings().SetLastVisit(
+            FolderKey(m_folder), m_strPatientFile, nVisit, m_arrVisitDates[static_cast<std::size_t>(nVisit)]);
+}
+
+} // namespace quillon
