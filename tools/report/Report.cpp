@@ -1,5 +1,6 @@
 // The report commands.
 #include "report/Report.h"
+#include "report/ReportFollowUp.h"
 
 #include "app/QuillonState.h"
 #include "casedata/PatientIndex.h"
@@ -489,6 +490,10 @@ std::string Usage()
            "  followup REGNO           the follow-up page, as Quillon writes it to template.html\n"
            "  chart REGNO [--visit N] [--do ACTION]...\n"
            "                           opens the chart of visit N (default 0), replays the actions and prints it\n"
+           "  compare REGNO VISIT_A VISIT_B [--top K]\n"
+           "                           how the first K remedies (default 10) moved between two visits\n"
+           "  stability REGNO [--visit N] [--top K]\n"
+           "                           the worst rank of the first K remedies when one symptom is left out\n"
            "\n"
            "actions: normal mind general rest sorted click label:totality|covered|name\n"
            "  weightage:S=W,... weightage-cancel  drug-filter:K,... drug-filter-cancel\n"
@@ -529,6 +534,10 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
             return PatientPage(c, true);
         if (command == "followup")
             return PatientPage(c, false);
+        if (command == "compare")
+            return CompareCommand(c.dir, c.args, out, err);
+        if (command == "stability")
+            return StabilityCommand(c.dir, c.args, out, err);
         throw UsageError{"unknown command: " + command + " (see --help)"};
     } catch (const UsageError& e) {
         err << "quillon-report: " << e.text << '\n';
