@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <limits>
 #include <numeric>
 #include <set>
 #include <unordered_map>
@@ -148,12 +149,14 @@ std::vector<StabilityRow> RankStability(
     for (std::size_t i = 0; i < n; ++i)
         place[static_cast<std::size_t>(byName[i])] = static_cast<int>(i);
     std::vector<std::int64_t> baseValue(n);
-    std::unordered_map<int, std::size_t> indexOfCode;
-    indexOfCode.reserve(n);
+    int maxCode = 0;
     for (std::size_t i = 0; i < n; ++i) {
         baseValue[i] = OrderValue(ranking[i].totality, ranking[i].covered, place[i]);
-        indexOfCode.emplace(ranking[i].code, i);
+        maxCode = std::max(maxCode, ranking[i].code);
     }
+    std::vector<int> indexOfCode(static_cast<std::size_t>(maxCode) + 1, -1);
+    for (std::size_t i = 0; i < n; ++i)
+        indexOfCode[static_cast<std::size_t>(ranking[i].code)] = static_cast<int>(i);
     std::vector<std::int64_t> sortedBase = baseValue;
     std::sort(sortedBase.begin(), sortedBase.end());
 
@@ -165,63 +168,56 @@ std::vector<StabilityRow> RankStability(
         rows[r] = {baseRank[r], remedy.code, remedy.name, remedy.totality, remedy.covered, baseRank[r], false, -1, 0};
     }
 
-    // Per removal: what the left-out symptom takes from each remedy it names (a code named twice loses both).
-    struct Loss
-    {
-        std::size_t index;
-        int totality;
-        int covered;
-    };
-    std::vector<Loss> losses;
-    std::vector<std::int64_t> changedBase;
-    std::vector<std::int64_t> changedNew;
-    std::vector<std::int64_t> newValueOfShown(shown);
-    std::vector<char> goneOfShown(shown);
+    // Per removal: what the left-out symptom takes from each remedy it names (a code named twice loses both),
+    // gathered per remedy; then only the changed remedies that can stand before some shown remedy are compared.
+    std::vector<int> lostTotality(n);
+    std::vector<int> lostCovered(n);
+    std::vector<std::size_t> touched;
+    std::vector<std::int64_t> keptBase;
+    std::vector<std::int64_t> keptNew;
+    std::vector<std::int64_t> shownValue(shown);
     for (std::size_t s = 0; s < symptoms.size(); ++s) {
         const CSymptomRecord& record = *symptoms[s];
-        losses.clear();
+        touched.clear();
         const int entries = RemedyEntryCount(record);
         for (int e = 0; e < entries; ++e) {
-            const auto it = indexOfCode.find(record.RemedyCode(e));
-            if (it != indexOfCode.end())
-                losses.push_back({it->second, record.Grade(e), 1});
+            const auto code = static_cast<std::size_t>(record.RemedyCode(e));
+            const int index = code < indexOfCode.size() ? indexOfCode[code] : -1;
+            if (index < 0)
+                continue;
+            const auto i = static_cast<std::size_t>(index);
+            if (lostCovered[i] == 0)
+                touched.push_back(i);
+            lostTotality[i] += record.Grade(e);
+            ++lostCovered[i];
         }
-        std::sort(losses.begin(), losses.end(), [](const Loss& x, const Loss& y) { return x.index < y.index; });
-        std::size_t merged = 0;
-        for (const Loss& loss : losses) {
-            if (merged > 0 && losses[merged - 1].index == loss.index) {
-                losses[merged - 1].totality += loss.totality;
-                losses[merged - 1].covered += loss.covered;
-            } else {
-                losses[merged++] = loss;
-            }
-        }
-        losses.resize(merged);
 
-        changedBase.clear();
-        changedNew.clear();
-        std::fill(goneOfShown.begin(), goneOfShown.end(), 0);
-        for (std::size_t r = 0; r < shown; ++r)
-            newValueOfShown[r] = baseValue[r];
-        for (const Loss& loss : losses) {
-            const RankedRemedy& remedy = ranking[loss.index];
-            const int covered = remedy.covered - loss.covered;
-            changedBase.push_back(baseValue[loss.index]);
-            const bool gone = covered <= 0;
-            const std::int64_t value = OrderValue(remedy.totality - loss.totality, covered, place[loss.index]);
-            if (!gone)
-                changedNew.push_back(value);
-            if (loss.index < shown) {
-                goneOfShown[loss.index] = gone ? 1 : 0;
-                newValueOfShown[loss.index] = value;
-            }
+        const auto newValue = [&](std::size_t i) {
+            return OrderValue(ranking[i].totality - lostTotality[i], ranking[i].covered - lostCovered[i], place[i]);
+        };
+        const auto isGone = [&](std::size_t i) { return ranking[i].covered - lostCovered[i] <= 0; };
+        std::int64_t limit = std::numeric_limits<std::int64_t>::min();
+        for (std::size_t r = 0; r < shown; ++r) {
+            shownValue[r] = lostCovered[r] != 0 ? newValue(r) : baseValue[r];
+            if (lostCovered[r] == 0 || !isGone(r))
+                limit = std::max(limit, shownValue[r]);
         }
-        std::sort(changedBase.begin(), changedBase.end());
-        std::sort(changedNew.begin(), changedNew.end());
+        keptBase.clear();
+        keptNew.clear();
+        for (const std::size_t i : touched) {
+            const std::int64_t value = newValue(i);
+            const bool gone = isGone(i);
+            if (baseValue[i] < limit)
+                keptBase.push_back(baseValue[i]);
+            if (!gone && value < limit)
+                keptNew.push_back(value);
+        }
 
+        std::sort(keptBase.begin(), keptBase.end());
+        std::sort(keptNew.begin(), keptNew.end());
         for (std::size_t r = 0; r < shown; ++r) {
             StabilityRow& row = rows[r];
-            if (goneOfShown[r] != 0) {
+            if (lostCovered[r] != 0 && isGone(r)) {
                 ++row.changes;
                 if (!row.gone) {
                     row.gone = true;
@@ -230,10 +226,10 @@ std::vector<StabilityRow> RankStability(
                 continue;
             }
             // Ahead of the remedy after the removal: the unchanged remedies before it, and the changed ones that
-            // still stand before it with their new values (the remedy's own value never counts, being equal).
-            const std::int64_t value = newValueOfShown[r];
+            // still stand before it with their new values (its own value never counts, being equal).
+            const std::int64_t value = shownValue[r];
             const std::size_t ahead
-                = CountBefore(sortedBase, value) - CountBefore(changedBase, value) + CountBefore(changedNew, value);
+                = CountBefore(sortedBase, value) - CountBefore(keptBase, value) + CountBefore(keptNew, value);
             const int rank = static_cast<int>(ahead) + 1;
             if (rank != baseRank[r])
                 ++row.changes;
@@ -241,6 +237,10 @@ std::vector<StabilityRow> RankStability(
                 row.worstRank = rank;
                 row.worstSymptom = static_cast<int>(s);
             }
+        }
+        for (const std::size_t i : touched) {
+            lostTotality[i] = 0;
+            lostCovered[i] = 0;
         }
     }
     return rows;
