@@ -2,6 +2,7 @@
 #include "app/MainFrame.h"
 #include "app/QuillonApp.h"
 #include "caserecord/CrFollow.h"
+#include "repertory/FollowUpDialogs.h"
 #include "repertory/RepView.h"
 
 namespace quillon {
@@ -10,7 +11,12 @@ std::vector<CDocTemplate> CreateDocTemplates()
 {
     return {
         {1, "CQuillonView", [](CQuillonApp&) -> QWidget* { return new CQuillonView(); }},
-        {2, "CRepView", [](CQuillonApp& app) -> QWidget* { return new CRepView(app); }},
+        {2, "CRepView",
+            [](CQuillonApp& app) -> QWidget* {
+                auto* view = new CRepView(app);
+                InstallFollowUpCommands(*view, app);
+                return view;
+            }},
         {3, "CRepCmpVw", [](CQuillonApp&) -> QWidget* { return new CQuillonView(); }},
         {4, "CCrFollow", [](CQuillonApp& app) -> QWidget* { return new CCrFollow(app); }},
     };

@@ -3,6 +3,7 @@
 
 #include "app/CommandIds.h"
 #include "app/QuillonApp.h"
+#include "repertory/FollowUpDialogs.h"
 
 #include <QAction>
 #include <QKeySequence>
@@ -35,6 +36,9 @@ CMainFrame::CMainFrame(CQuillonApp& app) : m_app(app)
 
     m_pViewMenu = menuBar()->addMenu(QStringLiteral("&View"));
     AddCommand(m_pViewMenu, ID_MAGNIFY, QStringLiteral("&Magnify"));
+    m_pViewMenu->addSeparator();
+    AddCommand(m_pViewMenu, ID_COMPARE_VISITS, QStringLiteral("&Compare with Visit..."));
+    AddCommand(m_pViewMenu, ID_STABILITY, QStringLiteral("S&tability"));
 
     Action(ID_SELECT_PATIENT)->setStatusTip(QStringLiteral("Select Patient"));
     Action(ID_RECORDED_SYMPTOMS)->setStatusTip(QStringLiteral("Recorded Symptoms for All dates"));
@@ -46,7 +50,8 @@ CMainFrame::CMainFrame(CQuillonApp& app) : m_app(app)
     connect(Action(ID_FOLLOWUP), &QAction::triggered, &m_app, &CQuillonApp::OnFollowup);
     connect(Action(ID_APP_EXIT), &QAction::triggered, this, &QMainWindow::close);
     connect(Action(ID_SYMPTOM_LIST), &QAction::triggered, this, [this] { RouteToActiveView(ID_SYMPTOM_LIST); });
-    connect(Action(ID_MAGNIFY), &QAction::triggered, this, [this] { RouteToActiveView(ID_MAGNIFY); });
+    for (const int routed : {static_cast<int>(ID_MAGNIFY), ID_COMPARE_VISITS, ID_STABILITY})
+        connect(Action(routed), &QAction::triggered, this, [this, routed] { RouteToActiveView(routed); });
 
     connect(m_pFileMenu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUI);
     connect(m_pViewMenu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUI);
@@ -107,7 +112,8 @@ void CMainFrame::UpdateCommandUI()
     Action(ID_FOLLOWUP)->setEnabled(hasPatient);
     ICommandTarget* target = ActiveTarget(m_pMdiArea);
     Action(ID_SYMPTOM_LIST)->setEnabled(target && target->IsCommandEnabled(ID_SYMPTOM_LIST));
-    Action(ID_MAGNIFY)->setEnabled(target && target->IsCommandEnabled(ID_MAGNIFY));
+    for (const int routed : {static_cast<int>(ID_MAGNIFY), ID_COMPARE_VISITS, ID_STABILITY})
+        Action(routed)->setEnabled(target && target->IsCommandEnabled(routed));
 }
 
 } // namespace quillon
