@@ -467,7 +467,7 @@ private Q_SLOTS:
                 QCOMPARE(ActionTexts(menu, &enabled),
                     (QStringList{QStringLiteral("&Symptom Covered/Not Covered"), QStringLiteral("&Conv. Rep To MM"),
                         QStringLiteral("&Drug List"), QStringLiteral("S&tability")}));
-                QCOMPARE(enabled, (QList<bool>{false, false, false, false}));
+                QCOMPARE(enabled, (QList<bool>{false, false, false, true}));
             });
         QCOMPARE(m_view->SelRemedy(), 2);
 
