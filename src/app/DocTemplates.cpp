@@ -2,6 +2,7 @@
 #include "app/MainFrame.h"
 #include "app/QuillonApp.h"
 #include "caserecord/CrFollow.h"
+#include "repertory/FollowUpDialogs.h"
 #include "repertory/RemedyListCommands.h"
 #include "repertory/RepView.h"
 
@@ -15,6 +16,7 @@ std::vector<CDocTemplate> CreateDocTemplates()
             [](CQuillonApp& app) -> QWidget* {
                 auto* view = new CRepView(app);
                 InstallRemedyListCommands(*view, app);
+                InstallFollowUpCommands(*view, app);
                 return view;
             }},
         {3, "CRepCmpVw", [](CQuillonApp&) -> QWidget* { return new CQuillonView(); }},

@@ -4,6 +4,7 @@
 #include "app/AppSettings.h"
 #include "app/CommandIds.h"
 #include "app/QuillonApp.h"
+#include "repertory/FollowUpDialogs.h"
 
 #include <QAction>
 #include <QDir>
@@ -41,6 +42,9 @@ CMainFrame::CMainFrame(CQuillonApp& app) : m_app(app)
 
     m_pViewMenu = menuBar()->addMenu(QStringLiteral("&View"));
     AddCommand(m_pViewMenu, ID_MAGNIFY, QStringLiteral("&Magnify"));
+    m_pViewMenu->addSeparator();
+    AddCommand(m_pViewMenu, ID_COMPARE_VISITS, QStringLiteral("&Compare with Visit..."));
+    AddCommand(m_pViewMenu, ID_STABILITY, QStringLiteral("S&tability"));
     m_pHelpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
     AddCommand(m_pHelpMenu, ID_APP_ABOUT, QStringLiteral("&About Quillon"));
 
@@ -56,7 +60,8 @@ CMainFrame::CMainFrame(CQuillonApp& app) : m_app(app)
     connect(Action(ID_OPEN_FOLDER), &QAction::triggered, &m_app, &CQuillonApp::OnOpenPracticeFolder);
     connect(Action(ID_APP_ABOUT), &QAction::triggered, &m_app, &CQuillonApp::OnAbout);
     connect(Action(ID_SYMPTOM_LIST), &QAction::triggered, this, [this] { RouteToActiveView(ID_SYMPTOM_LIST); });
-    connect(Action(ID_MAGNIFY), &QAction::triggered, this, [this] { RouteToActiveView(ID_MAGNIFY); });
+    for (const int routed : {static_cast<int>(ID_MAGNIFY), ID_COMPARE_VISITS, ID_STABILITY})
+        connect(Action(routed), &QAction::triggered, this, [this, routed] { RouteToActiveView(routed); });
 
     connect(m_pFileMenu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUI);
     connect(m_pViewMenu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUI);
@@ -131,7 +136,8 @@ void CMainFrame::UpdateCommandUI()
     Action(ID_FOLLOWUP)->setEnabled(hasPatient);
     ICommandTarget* target = ActiveTarget(m_pMdiArea);
     Action(ID_SYMPTOM_LIST)->setEnabled(target && target->IsCommandEnabled(ID_SYMPTOM_LIST));
-    Action(ID_MAGNIFY)->setEnabled(target && target->IsCommandEnabled(ID_MAGNIFY));
+    for (const int routed : {static_cast<int>(ID_MAGNIFY), ID_COMPARE_VISITS, ID_STABILITY})
+        Action(routed)->setEnabled(target && target->IsCommandEnabled(routed));
 }
 
 } // namespace quillon

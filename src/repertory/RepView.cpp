@@ -1,5 +1,6 @@
 // The repertorisation chart view.
 #include "repertory/RepView.h"
+#include "repertory/FollowUpDialogs.h"
 
 #include "app/MainFrame.h"
 #include "app/QuillonApp.h"
@@ -871,6 +872,7 @@ void CRepView::OnRightButtonDown(const QPoint& p)
             AddMenuItem(menu, QStringLiteral("&Symptom Covered/Not Covered"), ID_MENU_SYMPTOM_COVERED);
             AddMenuItem(menu, QStringLiteral("&Conv. Rep To MM"), ID_MENU_CONV_REP_TO_MM);
             AddMenuItem(menu, QStringLiteral("&Drug List"), ID_MENU_DRUG_LIST);
+            AddMenuItem(menu, QStringLiteral("S&tability"), ID_STABILITY);
             ShowPopup(menu, p);
         }
     }

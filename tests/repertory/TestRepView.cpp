@@ -466,8 +466,8 @@ private Q_SLOTS:
                 QList<bool> enabled;
                 QCOMPARE(ActionTexts(menu, &enabled),
                     (QStringList{QStringLiteral("&Symptom Covered/Not Covered"), QStringLiteral("&Conv. Rep To MM"),
-                        QStringLiteral("&Drug List")}));
-                QCOMPARE(enabled, (QList<bool>{false, false, true}));
+                        QStringLiteral("&Drug List"), QStringLiteral("S&tability")}));
+                QCOMPARE(enabled, (QList<bool>{false, false, true, true}));
             });
         QCOMPARE(m_view->SelRemedy(), 2);
 

@@ -1,6 +1,7 @@
 // The report commands.
 #include "report/Report.h"
 #include "report/ReportChart.h"
+#include "report/ReportFollowUp.h"
 #include "report/ReportRemedyLists.h"
 
 #include "app/QuillonState.h"
@@ -522,6 +523,10 @@ std::string Usage()
            "  drug-list REGNO [--visit N] [--do ACTION]... [--search TEXT]...\n"
            "  remedy-list REGNO [--visit N] [--do ACTION]... SYMPTOM [--by-name]\n"
            "                           the chart's Drug List with searches; a symptom's Full Remedy List as saved\n"
+           "  compare REGNO VISIT_A VISIT_B [--top K]\n"
+           "                           how the first K remedies (default 10) moved between two visits\n"
+           "  stability REGNO [--visit N] [--top K]\n"
+           "                           the worst rank of the first K remedies when one symptom is left out\n"
            "\n"
            "actions: normal mind general rest sorted click label:totality|covered|name\n"
            "  weightage:S=W,... weightage-cancel  drug-filter:K,... drug-filter-cancel\n"
@@ -564,6 +569,10 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
             return PatientPage(c, true);
         if (command == "followup")
             return PatientPage(c, false);
+        if (command == "compare")
+            return CompareCommand(c.dir, c.args, out, err);
+        if (command == "stability")
+            return StabilityCommand(c.dir, c.args, out, err);
         throw UsageError{"unknown command: " + command + " (see --help)"};
     } catch (const UsageError& e) {
         err << "quillon-report: " << e.text << '\n';

@@ -1,0 +1,162 @@
+// Follow-up analysis benchmarks over the largest Kent rubrics and a 6,553-remedy catalogue: the stability table of
+// the first 25 remedies of a 127-symptom visit against the full rebuilds it replaces, and the comparison of two
+// 127-symptom visits that share half their rubrics.
+#include "casedata/ByteReader.h"
+#include "casedata/CaseStore.h"
+#include "casedata/RemedyCatalogue.h"
+#include "common/KentData.h"
+#include "fixtures/CaseWriters.h"
+#include "repertory/FollowUpAnalysis.h"
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace quillon;
+
+constexpr int kCatalogueSize = 6553;
+constexpr std::size_t kSymptoms = 127;
+
+struct Visits
+{
+    RecordingMessageSink sink;
+    CPracticeFolder folder;
+    std::unique_ptr<CRemedyCatalogue> catalogue;
+    VisitSide a;
+    VisitSide b;
+    std::string error;
+};
+
+// Visit A holds the 127 largest rubrics; visit B the 127 after the first 64 of them.
+std::unique_ptr<Visits> MakeVisits()
+{
+    auto work = std::make_unique<Visits>();
+    const auto rubrics = bench::ReadKentRubrics();
+    if (!rubrics) {
+        work->error = "rubrics.tsv not found under " QUILLON_SHARED_DATA;
+        return work;
+    }
+    const bench::BenchCatalogue catalogue = bench::MakeCatalogue(*rubrics, kCatalogueSize);
+    work->catalogue = CRemedyCatalogue::FromImages(
+        catalogue.images.drugDat, catalogue.images.druglDat, catalogue.images.fulldrugTxt, work->sink);
+    const auto largest = bench::LargestRubrics(*rubrics, kSymptoms + 64);
+    fixtures::VisitSpec first{5, 11, 2002, {}};
+    fixtures::VisitSpec second{6, 12, 2002, {}};
+    for (std::size_t i = 0; i < largest.size(); ++i) {
+        if (i < kSymptoms)
+            first.symptoms.push_back(bench::ToSymptom(*largest[i], catalogue.codeOf));
+        if (i >= 64)
+            second.symptoms.push_back(bench::ToSymptom(*largest[i], catalogue.codeOf));
+    }
+    const std::string image = fixtures::EncodeRsy({first, second});
+    CCaseStore store(work->folder, work->sink);
+    for (VisitSide* side : {&work->a, &work->b}) {
+        const int visit = side == &work->a ? 0 : 1;
+        if (!store.IndexVisits(AsBytes(image)) || !store.LoadVisitFromImage(AsBytes(image), visit)) {
+            work->error = "the visits did not load";
+            return work;
+        }
+        side->visit = visit;
+        side->symptoms = std::move(store.m_mapSymptoms);
+        store.ClearCaseStore();
+    }
+    return work;
+}
+
+Visits* VisitsOrSkip(benchmark::State& state)
+{
+    static const std::unique_ptr<Visits> work = MakeVisits();
+    if (!work->error.empty()) {
+        state.SkipWithError(work->error.c_str());
+        return nullptr;
+    }
+    return work.get();
+}
+
+std::vector<const CSymptomRecord*> Records(const VisitSide& side)
+{
+    std::vector<const CSymptomRecord*> records;
+    for (const auto& record : side.symptoms)
+        records.push_back(record.get());
+    return records;
+}
+
+// The whole stability table: the base ranking, then the leave-one-out over every symptom.
+void BM_Stability25(benchmark::State& state)
+{
+    Visits* work = VisitsOrSkip(state);
+    if (!work)
+        return;
+    const auto records = Records(work->a);
+    for (auto _ : state) {
+        const auto ranking = NormalRanking(records, work->folder, work->catalogue.get(), work->sink);
+        benchmark::DoNotOptimize(RankStability(records, *ranking, 25));
+    }
+}
+BENCHMARK(BM_Stability25)->Unit(benchmark::kMicrosecond);
+
+// The leave-one-out alone, from the base ranking.
+void BM_LeaveOneOutOnly(benchmark::State& state)
+{
+    Visits* work = VisitsOrSkip(state);
+    if (!work)
+        return;
+    const auto records = Records(work->a);
+    const auto ranking = NormalRanking(records, work->folder, work->catalogue.get(), work->sink);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(RankStability(records, *ranking, static_cast<int>(state.range(0))));
+}
+BENCHMARK(BM_LeaveOneOutOnly)->Arg(25)->Unit(benchmark::kMicrosecond);
+
+// What the table replaces: one full ranking per left-out symptom.
+void BM_LeaveOneOutByRebuilds(benchmark::State& state)
+{
+    Visits* work = VisitsOrSkip(state);
+    if (!work)
+        return;
+    const auto records = Records(work->a);
+    for (auto _ : state) {
+        for (std::size_t s = 0; s < records.size(); ++s) {
+            auto rest = records;
+            rest.erase(rest.begin() + static_cast<std::ptrdiff_t>(s));
+            benchmark::DoNotOptimize(NormalRanking(rest, work->folder, work->catalogue.get(), work->sink));
+        }
+    }
+}
+BENCHMARK(BM_LeaveOneOutByRebuilds)->Unit(benchmark::kMillisecond);
+
+// One full ranking, the unit the stability target is counted in.
+void BM_OneRanking(benchmark::State& state)
+{
+    Visits* work = VisitsOrSkip(state);
+    if (!work)
+        return;
+    const auto records = Records(work->a);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(NormalRanking(records, work->folder, work->catalogue.get(), work->sink));
+}
+BENCHMARK(BM_OneRanking)->Unit(benchmark::kMicrosecond);
+
+// Comparing two visits: both rankings and the rows of the first 10.
+void BM_CompareVisits(benchmark::State& state)
+{
+    Visits* work = VisitsOrSkip(state);
+    if (!work)
+        return;
+    const auto a = Records(work->a);
+    const auto b = Records(work->b);
+    for (auto _ : state) {
+        work->a.ranking = *NormalRanking(a, work->folder, work->catalogue.get(), work->sink);
+        work->b.ranking = *NormalRanking(b, work->folder, work->catalogue.get(), work->sink);
+        benchmark::DoNotOptimize(CompareVisits(work->a, work->b, 10));
+    }
+}
+BENCHMARK(BM_CompareVisits)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+BENCHMARK_MAIN();

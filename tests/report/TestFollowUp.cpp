@@ -1,0 +1,164 @@
+// The follow-up analysis: exact small cases through quillon-report, and the fast leave-one-out checked against
+// full rebuilds of the engine on every visit of the sample practice.
+#include "casedata/CaseStore.h"
+#include "casedata/RemedyCatalogue.h"
+#include "fixtures/CaseWriters.h"
+#include "repertory/FollowUpAnalysis.h"
+#include "report/Report.h"
+#include "sample/SampleGenerator.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+using namespace quillon;
+using quillon::testing::TempFolder;
+
+namespace {
+
+class NullSink final : public IMessageSink
+{
+public:
+    using IMessageSink::Show;
+    void Show(const Message&) override {}
+};
+
+// Remedies 0 Acon, 1 Bell, 2 Calc, 3 Sulph. Patient 5 has two visits sharing "FEAR" and "HEAD"; patient 6 has an
+// empty visit 0.
+const TempFolder& Practice()
+{
+    static const TempFolder folder;
+    static const bool written = [] {
+        using namespace fixtures;
+        const auto images = EncodeCatalogue({{"Acon.", "Aconitum napellus", 0}, {"Bell.", "Belladonna", 0},
+            {"Calc.", "Calcarea carbonica", 0}, {"Sulph.", "Sulphur", 0}});
+        folder.Write("drug.dat", images.drugDat);
+        folder.Write("drugl.dat", images.druglDat);
+        folder.Write("fulldrug.txt", images.fulldrugTxt);
+        folder.Write("PatDet.txt",
+            EncodePatientIndex("Dr. A. Iyer", {{"5", "Two Visits", "40", "02/02/2003"}, {"6", "Empty", "1", "x"}}));
+        const SymptomSpec fear{"MIND - FEAR", 'M', 1, 2, {{0, 3}, {1, 1}}};
+        const SymptomSpec cold{"GENERALITIES - COLD", 'G', 1, 2, {{2, 2}, {3, 1}}};
+        const SymptomSpec head{"HEAD - PAIN", 'F', 1, 2, {{1, 2}, {2, 1}, {0, 1}}};
+        const SymptomSpec back{"BACK - PAIN", 'F', 1, 2, {{1, 3}, {3, 3}}};
+        folder.Write("5.rsy", EncodeRsy({{1, 2, 2003, {fear, cold, head}}, {2, 3, 2003, {head, back, fear}}}));
+        folder.Write("6.rsy", EncodeRsy({{1, 2, 2003, {}}, {2, 3, 2003, {fear}}}));
+        return true;
+    }();
+    (void)written;
+    return folder;
+}
+
+std::pair<int, std::string> RunTool(std::vector<std::string> args)
+{
+    std::ostringstream out, err;
+    args.insert(args.begin(), {"--dir", Practice().Path().string()});
+    const int status = report::Run(args, out, err);
+    return {status, out.str() + err.str()};
+}
+
+} // namespace
+
+TEST(FollowUp, ReportsExactCases)
+{
+    struct Case
+    {
+        std::vector<std::string> args;
+        int status;
+        std::string output;
+    };
+    const Case cases[] = {
+        // Visit 0: Acon 4/2, Bell 3/2, Calc 3/2 (Bell first by name), Sulph 1/1. Without FEAR Acon falls to 3rd
+        // and Calc leads; without COLD Sulph is gone; without HEAD Bell falls to 3rd; Calc never falls below 3rd.
+        {{"stability", "5", "--top", "5"}, 0,
+            "symptoms\t3\n"
+            "R\t1\tAcon\t4\t2\t3\t0\t1\n"
+            "R\t2\tBell\t3\t2\t3\t2\t1\n"
+            "R\t3\tCalc\t3\t2\t3\t-\t2\n"
+            "R\t4\tSulph\t1\t1\t-\t1\t1\n"},
+        {{"compare", "5", "0", "1", "--top", "5"}, 0,
+            "visits\t01/02/2003\t02/03/2003\n"
+            "symptoms\t3\t3\t2\n"
+            "R\tBell\t2\t1\t3\t6\t2\t3\n"
+            "R\tAcon\t1\t2\t4\t4\t2\t2\n"
+            "R\tSulph\t4\t3\t1\t3\t1\t1\n"
+            "R\tCalc\t3\t4\t3\t1\t2\t1\n"},
+        {{"stability", "6"}, 1, "message\tNo symptoms for Repertorisation\n"},
+        {{"compare", "6", "1", "0"}, 1, "message\tNo symptoms for Repertorisation\n"},
+        {{"compare", "5", "0", "2"}, 2, ""},
+        {{"compare", "4", "0", "1"}, 2, ""},
+        {{"stability", "5", "--top", "51"}, 2, ""},
+        {{"stability", "5", "--visit"}, 2, ""},
+    };
+    for (const Case& c : cases) {
+        const auto [status, output] = RunTool(c.args);
+        EXPECT_EQ(status, c.status) << c.args[0] << ' ' << c.args[1];
+        if (c.status != 2)
+            EXPECT_EQ(output, c.output) << c.args[0] << ' ' << c.args[1];
+    }
+}
+
+// The fast leave-one-out must give exactly what a full rebuild without each symptom gives.
+TEST(FollowUp, LeaveOneOutMatchesFullRebuildsOnTheSamplePractice)
+{
+    const TempFolder folder;
+    sample::WritePractice(sample::BuildPractice(QUILLON_SAMPLE_SOURCE), folder.Path());
+    NullSink sink;
+    const CPracticeFolder practice(folder.Path());
+    const CRemedyCatalogue catalogue(practice, sink);
+    int checked = 0;
+    for (const char* regNo : {"1001", "1002", "1003", "1004", "1005", "1006", "1007"}) {
+        CCaseStore index(practice, sink);
+        index.m_strPatientFile = regNo;
+        ASSERT_TRUE(index.LoadVisitIndex());
+        for (int v = 0; v < index.VisitCount(); ++v) {
+            const auto side = LoadVisitSide(practice, regNo, v, &catalogue, sink);
+            ASSERT_TRUE(side);
+            std::vector<const CSymptomRecord*> all;
+            for (const auto& record : side->symptoms)
+                all.push_back(record.get());
+            const auto rows = RankStability(all, side->ranking, 25);
+            for (std::size_t r = 0; r < rows.size(); ++r) {
+                ASSERT_EQ(rows[r].rank, static_cast<int>(r) + 1);
+                ASSERT_EQ(rows[r].code, side->ranking[r].code);
+            }
+            std::vector<StabilityRow> expected = rows;
+            for (StabilityRow& row : expected) {
+                row.worstRank = row.rank;
+                row.gone = false;
+                row.worstSymptom = -1;
+                row.changes = 0;
+            }
+            for (std::size_t s = 0; s < all.size(); ++s) {
+                std::vector<const CSymptomRecord*> rest = all;
+                rest.erase(rest.begin() + static_cast<std::ptrdiff_t>(s));
+                const auto rebuilt = NormalRanking(rest, practice, &catalogue, sink);
+                ASSERT_TRUE(rebuilt);
+                for (StabilityRow& row : expected) {
+                    int rank = 0;
+                    for (std::size_t i = 0; i < rebuilt->size() && rank == 0; ++i)
+                        if ((*rebuilt)[i].code == row.code)
+                            rank = static_cast<int>(i) + 1;
+                    if (rank != row.rank)
+                        ++row.changes;
+                    if (rank == 0 && !row.gone) {
+                        row.gone = true;
+                        row.worstSymptom = static_cast<int>(s);
+                    } else if (rank != 0 && !row.gone && rank > row.worstRank) {
+                        row.worstRank = rank;
+                        row.worstSymptom = static_cast<int>(s);
+                    }
+                }
+            }
+            for (std::size_t r = 0; r < rows.size(); ++r) {
+                EXPECT_EQ(rows[r].gone, expected[r].gone) << regNo << '/' << v << " row " << r;
+                EXPECT_EQ(rows[r].worstRank, expected[r].worstRank) << regNo << '/' << v << " row " << r;
+                EXPECT_EQ(rows[r].worstSymptom, expected[r].worstSymptom) << regNo << '/' << v << " row " << r;
+                EXPECT_EQ(rows[r].changes, expected[r].changes) << regNo << '/' << v << " row " << r;
+            }
+            ++checked;
+        }
+    }
+    EXPECT_GE(checked, 10);
+}

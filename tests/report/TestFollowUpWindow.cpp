@@ -1,0 +1,179 @@
+// The follow-up dialogs opened from the chart's View menu show what quillon-report prints, and copy and save it.
+#include "app/MainFrame.h"
+#include "app/QuillonApp.h"
+#include "app/UserChoices.h"
+#include "casedata/PatientSelection.h"
+#include "repertory/FollowUpDialogs.h"
+#include "repertory/RepView.h"
+#include "report/Report.h"
+#include "sample/SampleGenerator.h"
+#include "support/TempFolder.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QTest>
+#include <QTimer>
+
+#include <fstream>
+#include <sstream>
+
+using namespace quillon;
+
+namespace {
+
+testing::TempFolder* g_folder = nullptr;
+
+class SavingChoices final : public IUserChoices
+{
+public:
+    QString file;
+    std::optional<QString> ChooseSaveFile(QWidget*, const QString&, const QString&, const QString&) override
+    {
+        return file;
+    }
+    bool ChoosePrinter(QWidget*, QPrinter&) override { return false; }
+};
+SavingChoices* g_choices = nullptr;
+
+// The R lines of a quillon-report command, as rows of fields without the leading "R".
+std::vector<QStringList> ReportRows(const std::vector<std::string>& command)
+{
+    std::vector<std::string> args{"--dir", g_folder->Path().string()};
+    args.insert(args.end(), command.begin(), command.end());
+    std::ostringstream out, err;
+    report::Run(args, out, err);
+    std::vector<QStringList> rows;
+    for (const QString& line : QString::fromStdString(out.str()).split(QLatin1Char('\n')))
+        if (line.startsWith(QStringLiteral("R\t")))
+            rows.push_back(line.split(QLatin1Char('\t')).mid(1));
+    return rows;
+}
+
+QStringList RowCells(QTableWidget* table, int row, std::initializer_list<int> columns)
+{
+    QStringList cells;
+    for (int c : columns)
+        cells << table->item(row, c)->text();
+    return cells;
+}
+
+CRepView* OpenChart(const PatientRow& row, int visit)
+{
+    auto* app = CQuillonApp::Instance();
+    app->CloseAllViews();
+    SetCurrentPatient(*app, row, "Helen Marsh");
+    if (!app->LoadVisitIndex() || !LoadVisitForChart(*app, visit))
+        return nullptr;
+    return qobject_cast<CRepView*>(app->OpenViewTemplate(2));
+}
+
+// Triggers a View menu command and runs `body` on the dialog it opens.
+template <typename Dialog> bool WithDialog(int commandId, const std::function<void(Dialog*)>& body)
+{
+    CMainFrame* frame = CQuillonApp::Instance()->MainFrame();
+    frame->UpdateCommandUI();
+    QAction* action = frame->Action(commandId);
+    if (!action->isEnabled())
+        return false;
+    bool seen = false;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+        if (dialog) {
+            body(dialog);
+            seen = true;
+            dialog->reject();
+        }
+    });
+    action->trigger();
+    return seen;
+}
+
+} // namespace
+
+class TestFollowUpWindow final : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void compareShowsTheReportsRowsAndSavesThem()
+    {
+        QVERIFY(OpenChart({"1003",
+                              "Ren\xC3\xA9"
+                              "e Dubois",
+                              "52", "03/04/2002"},
+            2));
+        const bool opened = WithDialog<CCompareVisitsDialog>(ID_COMPARE_VISITS, [](CCompareVisitsDialog* dialog) {
+            for (const char* top : {"10", "20"}) {
+                dialog->TopBox()->setValue(QString::fromLatin1(top).toInt());
+                const auto expected = ReportRows({"compare", "1003", "2", "1", "--top", top});
+                QTableWidget* table = dialog->Table();
+                QCOMPARE(table->rowCount(), static_cast<int>(expected.size()));
+                for (int r = 0; r < table->rowCount(); ++r)
+                    QCOMPARE(RowCells(table, r, {0, 1, 2, 4, 5, 6, 7}), expected[static_cast<std::size_t>(r)]);
+            }
+            dialog->SetOtherVisit(0);
+            QCOMPARE(dialog->Table()->rowCount(),
+                static_cast<int>(ReportRows({"compare", "1003", "2", "0", "--top", "20"}).size()));
+
+            QTest::keySequence(dialog->Table(), QKeySequence::Copy);
+            const QString copied = QApplication::clipboard()->text();
+            QVERIFY(copied.contains(QStringLiteral("Remedy\t03/04/2002\t09/01/2002\tChange")));
+            QCOMPARE(copied.count(QLatin1Char('\n')), 3 + 1 + dialog->Table()->rowCount());
+
+            g_choices->file = QString::fromStdString((g_folder->Path() / "compare.pdf").string());
+            dialog->SaveAsPdf();
+            std::ifstream pdf(g_choices->file.toStdString(), std::ios::binary);
+            std::string head(4, '\0');
+            pdf.read(head.data(), 4);
+            QCOMPARE(head, std::string("%PDF"));
+        });
+        QVERIFY(opened);
+    }
+
+    void stabilityShowsTheReportsRows()
+    {
+        QVERIFY(OpenChart({"1003",
+                              "Ren\xC3\xA9"
+                              "e Dubois",
+                              "52", "03/04/2002"},
+            2));
+        const bool opened = WithDialog<CStabilityDialog>(ID_STABILITY, [](CStabilityDialog* dialog) {
+            const auto expected = ReportRows({"stability", "1003", "--visit", "2"});
+            QTableWidget* table = dialog->Table();
+            QCOMPARE(table->rowCount(), static_cast<int>(expected.size()));
+            for (int r = 0; r < table->rowCount(); ++r) {
+                const QStringList& want = expected[static_cast<std::size_t>(r)];
+                const QString worst = want[4] == QStringLiteral("-") ? QStringLiteral("gone") : want[4];
+                QCOMPARE(RowCells(table, r, {0, 1, 2, 3, 4, 5}),
+                    QStringList({want[0], want[1], want[2], want[3], worst, want[6]}));
+                QCOMPARE(table->item(r, 6)->text().isEmpty(), want[5] == QStringLiteral("-"));
+            }
+        });
+        QVERIFY(opened);
+    }
+
+    void compareNeedsASecondVisit()
+    {
+        QVERIFY(OpenChart({"1001", "Anna Berger", "34", "12/03/2002"}, 0));
+        QVERIFY(!WithDialog<CCompareVisitsDialog>(ID_COMPARE_VISITS, [](CCompareVisitsDialog*) {}));
+        QVERIFY(WithDialog<CStabilityDialog>(ID_STABILITY, [](CStabilityDialog*) {}));
+    }
+};
+
+int main(int argc, char** argv)
+{
+    testing::TempFolder folder;
+    sample::WritePractice(sample::BuildPractice(QUILLON_SAMPLE_SOURCE), folder.Path());
+    g_folder = &folder;
+    RecordingMessageSink sink;
+    SavingChoices choices;
+    g_choices = &choices;
+    CQuillonApp app(argc, argv, CPracticeFolder(folder.Path()), &sink, &choices);
+    app.InitInstance();
+    TestFollowUpWindow test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "TestFollowUpWindow.moc"
