@@ -1,4 +1,5 @@
 // The four document templates, in the order they are registered.
+#include "app/ChartReports.h"
 #include "app/MainFrame.h"
 #include "app/QuillonApp.h"
 #include "caserecord/CrFollow.h"
@@ -10,7 +11,12 @@ std::vector<CDocTemplate> CreateDocTemplates()
 {
     return {
         {1, "CQuillonView", [](CQuillonApp&) -> QWidget* { return new CQuillonView(); }},
-        {2, "CRepView", [](CQuillonApp& app) -> QWidget* { return new CRepView(app); }},
+        {2, "CRepView",
+            [](CQuillonApp& app) -> QWidget* {
+                auto* view = new CRepView(app);
+                InstallSymptomCoveredReport(app, *view);
+                return view;
+            }},
         {3, "CRepCmpVw", [](CQuillonApp&) -> QWidget* { return new CQuillonView(); }},
         {4, "CCrFollow", [](CQuillonApp& app) -> QWidget* { return new CCrFollow(app); }},
     };

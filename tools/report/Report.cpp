@@ -1,6 +1,8 @@
 // The report commands.
 #include "report/Report.h"
 
+#include "report/ReportCovered.h"
+
 #include "app/QuillonState.h"
 #include "casedata/PatientIndex.h"
 #include "casedata/PatientSelection.h"
@@ -32,11 +34,6 @@ public:
 
 private:
     std::ostream* m_stream;
-};
-
-struct UsageError
-{
-    std::string text;
 };
 
 struct Context
@@ -407,50 +404,14 @@ void Replay(CQuillonState& state, Chart& chart, const std::string& action)
 
 int ChartCommand(Context& c)
 {
-    if (c.args.size() < 2)
-        throw UsageError{"usage: quillon-report [--dir DIR] chart REGNO [--visit N] [--do ACTION]..."};
-    int visit = 0;
-    std::vector<std::string> actions;
-    for (std::size_t i = 2; i < c.args.size(); ++i) {
-        if ((c.args[i] == "--visit" || c.args[i] == "--do") && i + 1 >= c.args.size())
-            throw UsageError{c.args[i] + " needs a value"};
-        if (c.args[i] == "--visit")
-            visit = ParseIndex(c.args[++i], "visit");
-        else if (c.args[i] == "--do")
-            actions.push_back(c.args[++i]);
-        else
-            throw UsageError{"unexpected argument: " + c.args[i]};
-    }
-    PrintingSink sink(c.out);
-    CQuillonState state(CPracticeFolder(c.dir), sink);
-    state.LoadCatalogue();
-    if (!SelectPatient(state, c.args[1], c.err) || !state.LoadVisitIndex())
-        return kCaseNotLoaded;
-    if (visit >= state.VisitCount()) {
-        c.err << "quillon-report: patient " << c.args[1] << " has no visit " << visit << '\n';
-        return kCaseNotLoaded;
-    }
-    // As the window does: one visit is loaded by Select Patient, which opens the chart only when it holds
-    // symptoms; with several, the Recorded Symptoms dialog loads the chosen date and Rep_Table opens the chart.
-    if (state.VisitCount() == 1) {
-        if (!LoadVisitForChart(state, 0))
-            return kCaseNotLoaded;
-    } else {
-        CRecordedSymptoms dialog(state, 0);
-        if (!dialog.Open())
-            return kCaseNotLoaded;
-        if (visit != 0)
-            dialog.ChooseVisit(visit);
-        if (!dialog.RepTable())
-            return kCaseNotLoaded;
-    }
-    Chart chart(state, sink);
-    if (!chart.methods.Start())
-        return kCaseNotLoaded;
-    for (const std::string& action : actions)
-        Replay(state, chart, action);
-    c.out << DumpChart(chart.engine, chart.methods);
-    return kDone;
+    const ChartArgs chart = ParseChartArgs(c.args, "chart REGNO [--visit N] [--do ACTION]...");
+    if (!chart.rest.empty())
+        throw UsageError{"unexpected argument: " + chart.rest.front()};
+    return WithReplayedChart(
+        c.dir, chart, c.out, c.err, [&c](CQuillonState&, CRepEngine& engine, CRepMethods& methods) {
+            c.out << DumpChart(engine, methods);
+            return kDone;
+        });
 }
 
 int Symptoms(Context& c)
@@ -474,6 +435,59 @@ int Symptoms(Context& c)
 
 } // namespace
 
+ChartArgs ParseChartArgs(const std::vector<std::string>& args, const char* usage)
+{
+    if (args.size() < 2)
+        throw UsageError{std::string("usage: quillon-report [--dir DIR] ") + usage};
+    ChartArgs chart;
+    chart.regNo = args[1];
+    for (std::size_t i = 2; i < args.size(); ++i) {
+        if ((args[i] == "--visit" || args[i] == "--do") && i + 1 >= args.size())
+            throw UsageError{args[i] + " needs a value"};
+        if (args[i] == "--visit")
+            chart.visit = ParseIndex(args[++i], "visit");
+        else if (args[i] == "--do")
+            chart.actions.push_back(args[++i]);
+        else
+            chart.rest.push_back(args[i]);
+    }
+    return chart;
+}
+
+int WithReplayedChart(const std::string& dir, const ChartArgs& args, std::ostream& messages, std::ostream& err,
+    const std::function<int(CQuillonState&, CRepEngine&, CRepMethods&)>& use)
+{
+    PrintingSink sink(messages);
+    CQuillonState state(CPracticeFolder(dir), sink);
+    state.LoadCatalogue();
+    if (!SelectPatient(state, args.regNo, err) || !state.LoadVisitIndex())
+        return kCaseNotLoaded;
+    if (args.visit >= state.VisitCount()) {
+        err << "quillon-report: patient " << args.regNo << " has no visit " << args.visit << '\n';
+        return kCaseNotLoaded;
+    }
+    // As the window does: one visit is loaded by Select Patient, which opens the chart only when it holds
+    // symptoms; with several, the Recorded Symptoms dialog loads the chosen date and Rep_Table opens the chart.
+    if (state.VisitCount() == 1) {
+        if (!LoadVisitForChart(state, 0))
+            return kCaseNotLoaded;
+    } else {
+        CRecordedSymptoms dialog(state, 0);
+        if (!dialog.Open())
+            return kCaseNotLoaded;
+        if (args.visit != 0)
+            dialog.ChooseVisit(args.visit);
+        if (!dialog.RepTable())
+            return kCaseNotLoaded;
+    }
+    Chart chart(state, sink);
+    if (!chart.methods.Start())
+        return kCaseNotLoaded;
+    for (const std::string& action : args.actions)
+        Replay(state, chart, action);
+    return use(state, chart.engine, chart.methods);
+}
+
 std::string Usage()
 {
     return "usage: quillon-report [--dir DIR] COMMAND ARGS\n"
@@ -489,6 +503,10 @@ std::string Usage()
            "  followup REGNO           the follow-up page, as Quillon writes it to template.html\n"
            "  chart REGNO [--visit N] [--do ACTION]...\n"
            "                           opens the chart of visit N (default 0), replays the actions and prints it\n"
+           "  covered REGNO [--visit N] [--do ACTION]... RANK\n"
+           "                           the Symptom Covered and Not Covered report of chart row RANK (from 1)\n"
+           "  export REGNO [--visit N] [--do ACTION]... --csv\n"
+           "                           the chart as CSV, as File > Export Chart as CSV writes it\n"
            "\n"
            "actions: normal mind general rest sorted click label:totality|covered|name\n"
            "  weightage:S=W,... weightage-cancel  drug-filter:K,... drug-filter-cancel\n"
@@ -525,6 +543,10 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
             return Symptoms(c);
         if (command == "chart")
             return ChartCommand(c);
+        if (command == "covered")
+            return CoveredCommand(c.dir, c.args, out, err);
+        if (command == "export")
+            return ExportCommand(c.dir, c.args, out, err);
         if (command == "case-record")
             return PatientPage(c, true);
         if (command == "followup")
