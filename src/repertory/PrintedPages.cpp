@@ -125,12 +125,21 @@ bool PrintChart(QPrinter& printer, const CRepEngine& engine, const ChartPrintHea
     const QRect area = page.adjusted(0, band, 0, 0);
     const double scale = std::min(double(area.width()) / bounds.width(), double(area.height()) / bounds.height());
 
+    // The frames and empty boxes are the same on every page: drawn once, then placed as one picture.
+    QImage boxes(bounds.size(), QImage::Format_RGB32);
+    boxes.fill(kChartBackground);
+    {
+        QPainter boxPainter(&boxes);
+        boxPainter.translate(-bounds.topLeft());
+        PaintChart(boxPainter, geometry, engine, ChartPaintState{}, kPartFrames);
+    }
     const int total = ChartPageCount(engine);
     const int symptomBlocks = std::max(1, (engine.SymptomCount() + kVisibleSymptoms - 1) / kVisibleSymptoms);
     for (int n = 0; n < total; ++n) {
         if (n > 0 && !printer.newPage())
             break;
         ChartPaintState state;
+        state.boxesDrawn = true;
         state.remedyPosition = n / symptomBlocks * kDrawnColumns;
         state.symptomPosition = n % symptomBlocks * kVisibleSymptoms;
         const int lastRemedy = std::min(engine.RemedyCount(), state.remedyPosition + kDrawnColumns);
@@ -156,8 +165,8 @@ bool PrintChart(QPrinter& printer, const CRepEngine& engine, const ChartPrintHea
         painter.translate(area.topLeft());
         painter.scale(scale, scale);
         painter.translate(-bounds.topLeft());
-        painter.fillRect(bounds, kChartBackground);
-        PaintChart(painter, geometry, engine, state);
+        painter.drawImage(bounds.topLeft(), boxes);
+        PaintChart(painter, geometry, engine, state, kPartAll & ~kPartFrames);
         painter.restore();
     }
     painter.end();
