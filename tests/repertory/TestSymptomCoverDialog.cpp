@@ -6,7 +6,6 @@
 #include "app/UserChoices.h"
 #include "controls/PictureButton.h"
 #include "fixtures/CaseWriters.h"
-#include "repertory/PrintedPages.h"
 #include "repertory/RepEngine.h"
 #include "repertory/SymptomCoverDialog.h"
 #include "report/Report.h"
@@ -19,7 +18,6 @@
 #include <QMenu>
 #include <QPrinter>
 #include <QProcess>
-#include <QPushButton>
 #include <QTimer>
 
 #include <sstream>
@@ -140,7 +138,6 @@ private Q_SLOTS:
                 if (line.startsWith(QLatin1String("C\t")) || line.startsWith(QLatin1String("N\t")))
                     wanted << line.section(QLatin1Char('\t'), 2);
             QCOMPARE(shown, wanted);
-            QVERIFY(wanted.size() > 4);
             QVERIFY(dialog->CoveredList()->item(0)->font().bold() == (dialog->Report().covered[0].level == 2));
 
             // Cancelled print dialog, then printing to a file and saving as PDF.
@@ -184,8 +181,6 @@ private Q_SLOTS:
         QVERIFY(written.open(QIODevice::ReadOnly));
         QCOMPARE(written.readAll().toStdString(), RunReport({"export", "2001", "--csv"}));
 
-        const int pages = ChartPageCount(view->Engine());
-        QCOMPARE(pages, 10); // 5 blocks of remedies by 2 of symptoms
         g_choices->saveFile = Path("chart.pdf");
         FileCommand(QStringLiteral("Save Chart as P&DF\u2026"))->trigger();
         g_choices->printFile = Path("chart-printed.pdf");
@@ -193,7 +188,7 @@ private Q_SLOTS:
         g_choices->printFile.reset();
         for (const QString& file : {Path("chart.pdf"), Path("chart-printed.pdf")}) {
             const auto [text, count] = ReadPdf(file);
-            QCOMPARE(count, pages);
+            QCOMPARE(count, 10); // 5 blocks of remedies by 2 of symptoms
             for (const char* part : {"Patient: Anna Test", "Page 1 of 10", "Page 10 of 10", "Remedies 101-120",
                      "Symptoms 12-14", "Rm119", "[KT] RUBRIC 13", "Totality"})
                 QVERIFY2(text.contains(QLatin1String(part)), part);
