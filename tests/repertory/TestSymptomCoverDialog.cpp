@@ -121,6 +121,7 @@ private Q_SLOTS:
         QCOMPARE(view->SelRemedy(), 1);
         const QStringList expected
             = QString::fromStdString(RunReport({"covered", "2001", "2"})).split(QLatin1Char('\n'));
+        QCOMPARE(RunReport({"covered", "2001", "121"}), "status 1: message\tRemedy not selected\n");
         bool checked = false;
         QTimer::singleShot(0, [&] {
             auto* dialog = qobject_cast<CSymptomCoverDlg*>(QApplication::activeModalWidget());
