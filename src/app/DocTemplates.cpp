@@ -1,4 +1,5 @@
 // The four document templates, in the order they are registered.
+#include "app/ChartReports.h"
 #include "app/MainFrame.h"
 #include "app/QuillonApp.h"
 #include "caserecord/CrFollow.h"
@@ -17,6 +18,7 @@ std::vector<CDocTemplate> CreateDocTemplates()
                 auto* view = new CRepView(app);
                 InstallRemedyListCommands(*view, app);
                 InstallFollowUpCommands(*view, app);
+                InstallSymptomCoveredReport(app, *view);
                 return view;
             }},
         {3, "CRepCmpVw", [](CQuillonApp&) -> QWidget* { return new CQuillonView(); }},

@@ -3,6 +3,7 @@
 
 #include "app/AppSettings.h"
 #include "app/BoxMessageSink.h"
+#include "app/ChartReports.h"
 #include "app/MainFrame.h"
 #include "app/ProductInfo.h"
 #include "app/UserChoices.h"
@@ -93,6 +94,7 @@ bool CQuillonApp::InitInstance()
         Sink().Show(kMsgInsufficientMemory);
     }
     m_pMainFrame = std::make_unique<CMainFrame>(*this);
+    InstallChartExportCommands(*this, *m_pMainFrame);
     // Without a window manager a maximised window keeps its size: give it the whole screen first.
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         m_pMainFrame->setGeometry(screen->availableGeometry());

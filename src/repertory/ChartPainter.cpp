@@ -6,9 +6,12 @@
 #include "repertory/RepertoryTable.h"
 
 #include <QFontMetrics>
+#include <QGlyphRun>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPixmap>
 #include <QStaticText>
+#include <QTextLayout>
 
 #include <map>
 #include <utility>
@@ -78,6 +81,24 @@ const QStaticText& NumberText(int value)
     return it->second;
 }
 
+// The same numbers as glyphs already laid out, for devices that would lay a static text out again at every
+// drawing (a printer or a PDF file).
+const QList<QGlyphRun>& NumberGlyphs(int value)
+{
+    static std::map<int, QList<QGlyphRun>> runs;
+    auto it = runs.find(value);
+    if (it == runs.end()) {
+        if (runs.size() > 4096)
+            runs.clear();
+        QTextLayout layout(QString::number(value), ChartFonts::Get().count);
+        layout.beginLayout();
+        layout.createLine();
+        layout.endLayout();
+        it = runs.emplace(value, layout.glyphRuns()).first;
+    }
+    return it->second;
+}
+
 void DrawFocusRect(QPainter& painter, const ChartRect& r)
 {
     painter.save();
@@ -93,7 +114,12 @@ void DrawNumber(QPainter& painter, const ChartRect& cell, int value)
     const QSizeF size = text.size();
     const QPointF at(
         cell.left + (cell.Width() - size.width()) / 2.0, cell.top + (cell.Height() - size.height()) / 2.0 + kTextDrop);
-    painter.drawStaticText(at, text);
+    if (painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Raster) {
+        painter.drawStaticText(at, text);
+        return;
+    }
+    for (const QGlyphRun& run : NumberGlyphs(value))
+        painter.drawGlyphRun(at, run);
 }
 
 void PaintFrames(QPainter& painter, const ChartGeometry& geometry)
@@ -115,7 +141,8 @@ void PaintSymptomLines(
         const ChartRect line = geometry.SymptomLineRect(k);
         const QRect box = ToQRect(line);
         // Clear inside the dotted frame.
-        painter.fillRect(box.adjusted(1, 1, -1, -1), kChartBackground);
+        if (!state.boxesDrawn)
+            painter.fillRect(box.adjusted(1, 1, -1, -1), kChartBackground);
         const int s = state.symptomPosition + k - kFirstSymptomLine;
         if (s < count && engine.Symptom(s)) {
             painter.save();
@@ -124,7 +151,8 @@ void PaintSymptomLines(
                 ChartSymptomLine(engine, s, state));
             painter.restore();
         }
-        DrawFocusRect(painter, line);
+        if (!state.boxesDrawn)
+            DrawFocusRect(painter, line);
     }
     painter.restore();
 }
@@ -180,8 +208,10 @@ void PaintHeaderRows(
         const ChartRect totalityCell = geometry.GridCellRect(i);
         const ChartRect coveredCell = geometry.GridCellRect(kGridCoveredRowKey + i);
         painter.setPen(Qt::black);
-        DrawEmptyCell(painter, totalityCell);
-        DrawEmptyCell(painter, coveredCell);
+        if (!state.boxesDrawn) {
+            DrawEmptyCell(painter, totalityCell);
+            DrawEmptyCell(painter, coveredCell);
+        }
         if (q + i >= engine.RemedyCount())
             continue;
         painter.setPen(kTotalityColour);
@@ -198,7 +228,7 @@ void PaintGrades(
     painter.save();
     painter.setFont(ChartFonts::Get().count);
     painter.setPen(Qt::black);
-    for (int key = kGridFirstGradeKey; key < kGridCellCount; ++key)
+    for (int key = kGridFirstGradeKey; key < kGridCellCount && !state.boxesDrawn; ++key)
         DrawEmptyCell(painter, geometry.GridCellRect(key));
     if (engine.HasGradeMatrix()) {
         painter.setPen(kGradeColour);

@@ -118,8 +118,10 @@ private Q_SLOTS:
             (QStringList{QStringLiteral("&Open Practice Folder\u2026\tCtrl+O"), QStringLiteral("Recen&t Folders"),
                 QStringLiteral("--"), QStringLiteral("Select &Patient  \tF2"),
                 QStringLiteral("Recorded &Symptoms \tF6"), QStringLiteral("&Repertorisation \tF5"),
-                QStringLiteral("Symptom &List"), QStringLiteral("--"), QStringLiteral("Full Case Record\tCtrl+U"),
-                QStringLiteral("Followup\tCtrl+F"), QStringLiteral("--"), QStringLiteral("E&xit")}));
+                QStringLiteral("Symptom &List"), QStringLiteral("--"), QStringLiteral("Export Chart as &CSV\u2026"),
+                QStringLiteral("Save Chart as P&DF\u2026"), QStringLiteral("Pr&int Chart\u2026"), QStringLiteral("--"),
+                QStringLiteral("Full Case Record\tCtrl+U"), QStringLiteral("Followup\tCtrl+F"), QStringLiteral("--"),
+                QStringLiteral("E&xit")}));
         QCOMPARE(frame->menuBar()->actions().at(0)->text(), QStringLiteral("&File"));
         QCOMPARE(frame->menuBar()->actions().at(1)->text(), QStringLiteral("&View"));
         QCOMPARE(frame->ViewMenu()->actions().at(0)->text(), QStringLiteral("&Magnify"));

@@ -4,6 +4,8 @@
 #include "report/ReportFollowUp.h"
 #include "report/ReportRemedyLists.h"
 
+#include "report/ReportCovered.h"
+
 #include "app/QuillonState.h"
 #include "casedata/PatientIndex.h"
 #include "casedata/PatientSelection.h"
@@ -523,6 +525,10 @@ std::string Usage()
            "  drug-list REGNO [--visit N] [--do ACTION]... [--search TEXT]...\n"
            "  remedy-list REGNO [--visit N] [--do ACTION]... SYMPTOM [--by-name]\n"
            "                           the chart's Drug List with searches; a symptom's Full Remedy List as saved\n"
+           "  covered REGNO [--visit N] [--do ACTION]... RANK\n"
+           "                           the Symptom Covered and Not Covered report of chart row RANK (from 1)\n"
+           "  export REGNO [--visit N] [--do ACTION]... --csv\n"
+           "                           the chart as CSV, as File > Export Chart as CSV writes it\n"
            "  compare REGNO VISIT_A VISIT_B [--top K]\n"
            "                           how the first K remedies (default 10) moved between two visits\n"
            "  stability REGNO [--visit N] [--top K]\n"
@@ -565,6 +571,10 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
             return ChartCommand(c);
         if (command == "drug-list" || command == "remedy-list")
             return RemedyListCommand(c.dir, c.args, out, err);
+        if (command == "covered")
+            return CoveredCommand(c.dir, c.args, out, err);
+        if (command == "export")
+            return ExportCommand(c.dir, c.args, out, err);
         if (command == "case-record")
             return PatientPage(c, true);
         if (command == "followup")

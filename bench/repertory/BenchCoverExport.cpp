@@ -1,0 +1,154 @@
+// The symptoms-covered report and the chart's exports over the 127 largest Kent rubrics: the report's two lists
+// for the top remedy, the whole chart as CSV and as a PDF file.
+#include "casedata/ByteReader.h"
+#include "casedata/CaseStore.h"
+#include "casedata/PracticeFolder.h"
+#include "casedata/RemedyCatalogue.h"
+#include "common/KentData.h"
+#include "fixtures/CaseWriters.h"
+#include "repertory/ChartCsv.h"
+#include "repertory/PrintedPages.h"
+#include "repertory/RepEngine.h"
+#include "repertory/SymptomCover.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPrinter>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+#include <string>
+
+namespace {
+
+using namespace quillon;
+
+constexpr int kCatalogueSize = 6553;
+constexpr std::size_t kSymptoms = 127;
+
+struct Workload
+{
+    RecordingMessageSink sink;
+    CPracticeFolder folder;
+    std::unique_ptr<CRemedyCatalogue> catalogue;
+    std::unique_ptr<CCaseStore> store;
+    std::unique_ptr<CRepEngine> engine;
+    std::string image;
+    std::string error;
+};
+
+Workload* SharedWorkload()
+{
+    static const std::unique_ptr<Workload> work = [] {
+        auto made = std::make_unique<Workload>();
+        const auto rubrics = bench::ReadKentRubrics();
+        if (!rubrics) {
+            made->error = "rubrics.tsv not found under " QUILLON_SHARED_DATA;
+            return made;
+        }
+        const bench::BenchCatalogue catalogue = bench::MakeCatalogue(*rubrics, kCatalogueSize);
+        made->catalogue = CRemedyCatalogue::FromImages(
+            catalogue.images.drugDat, catalogue.images.druglDat, catalogue.images.fulldrugTxt, made->sink);
+        fixtures::VisitSpec visit{5, 11, 2002, {}};
+        for (const bench::KentRubric* rubric : bench::LargestRubrics(*rubrics, kSymptoms))
+            visit.symptoms.push_back(bench::ToSymptom(*rubric, catalogue.codeOf));
+        made->image = fixtures::EncodeRsy({visit});
+        made->store = std::make_unique<CCaseStore>(made->folder, made->sink);
+        if (!made->store->IndexVisits(AsBytes(made->image))
+            || !made->store->LoadVisitFromImage(AsBytes(made->image), 0)) {
+            made->error = "the visit did not load";
+            return made;
+        }
+        made->engine = std::make_unique<CRepEngine>(*made->store, made->catalogue.get(), made->sink);
+        if (!made->engine->Start())
+            made->error = "the chart was not built";
+        return made;
+    }();
+    return work.get();
+}
+
+bool Ready(benchmark::State& state, Workload* work)
+{
+    if (work->error.empty())
+        return true;
+    state.SkipWithError(work->error.c_str());
+    return false;
+}
+
+void Describe(benchmark::State& state, const Workload* work)
+{
+    state.counters["remedies"] = work->engine->RemedyCount();
+    state.counters["symptoms"] = work->engine->SymptomCount();
+}
+
+// The dialog's lists for the chart's first row.
+void BM_CoverReport(benchmark::State& state)
+{
+    Workload* work = SharedWorkload();
+    if (!Ready(state, work))
+        return;
+    const RemedyResult* top = work->engine->SortedRemedy(0);
+    const CoverRemedy remedy{top->name, top->code};
+    for (auto _ : state) {
+        SymptomCoverReport report = BuildSymptomCover(work->store->m_mapRepSymptoms, remedy, work->catalogue.get());
+        benchmark::DoNotOptimize(report.covered.data());
+    }
+    Describe(state, work);
+}
+BENCHMARK(BM_CoverReport)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+void BM_ChartCsv(benchmark::State& state)
+{
+    Workload* work = SharedWorkload();
+    if (!Ready(state, work))
+        return;
+    std::size_t bytes = 0;
+    for (auto _ : state) {
+        const std::string csv = ChartCsv(*work->engine, work->catalogue.get());
+        bytes = csv.size();
+        benchmark::DoNotOptimize(csv.data());
+    }
+    Describe(state, work);
+    state.counters["bytes"] = static_cast<double>(bytes);
+}
+BENCHMARK(BM_ChartCsv)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+void BM_ChartPdf(benchmark::State& state)
+{
+    Workload* work = SharedWorkload();
+    if (!Ready(state, work))
+        return;
+    const QString file = QDir::temp().filePath(QStringLiteral("quillon-bench-chart.pdf"));
+    const ChartPrintHeader header{QStringLiteral("Anna Berger"), QStringLiteral("1001"), QStringLiteral("05/11/2002"),
+        QStringLiteral("Repertorisation: Normal")};
+    for (auto _ : state) {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(file);
+        printer.setPageOrientation(QPageLayout::Landscape);
+        if (!PrintChart(printer, *work->engine, header, work->sink)) {
+            state.SkipWithError("the PDF was not written");
+            break;
+        }
+    }
+    Describe(state, work);
+    state.counters["pages"] = ChartPageCount(*work->engine);
+    QFile::remove(file);
+}
+BENCHMARK(BM_ChartPdf)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

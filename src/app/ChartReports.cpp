@@ -1,0 +1,162 @@
+// The chart's reports and exports.
+#include "app/ChartReports.h"
+
+#include "app/MainFrame.h"
+#include "app/QuillonApp.h"
+#include "app/UserChoices.h"
+#include "repertory/ChartCsv.h"
+#include "repertory/PrintedPages.h"
+#include "repertory/RepEngine.h"
+#include "repertory/RepView.h"
+#include "repertory/SymptomCoverDialog.h"
+#include "symptoms/RecordedSymptoms.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QMdiArea>
+#include <QMenu>
+#include <QPointer>
+#include <QPrinter>
+#include <QSaveFile>
+
+namespace quillon {
+
+namespace {
+
+enum ChartExportCommand : int { ID_EXPORT_CHART_CSV = 32790, ID_SAVE_CHART_PDF = 32791, ID_PRINT_CHART = 32792 };
+
+CRepView* OpenChart(CQuillonApp& app)
+{
+    auto* view = qobject_cast<CRepView*>(app.OpenView(kViewChart));
+    return view && view->HasChart() ? view : nullptr;
+}
+
+QString SuggestedName(const CQuillonApp& app, const char* suffix)
+{
+    QString regNo = FromData(app.m_strPatientFile);
+    for (QChar& c : regNo)
+        if (!c.isLetterOrNumber() && c != QLatin1Char('-') && c != QLatin1Char('_'))
+            c = QLatin1Char('_');
+    return QStringLiteral("%1-chart.%2").arg(regNo, QLatin1String(suffix));
+}
+
+std::optional<QString> ChooseFile(CQuillonApp& app, const QString& caption, const char* suffix, const QString& filter)
+{
+    const std::optional<QString> chosen
+        = app.Choices().ChooseSaveFile(app.MainFrame(), caption, SuggestedName(app, suffix), filter);
+    if (!chosen || chosen->isEmpty())
+        return std::nullopt;
+    QString path = *chosen;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QLatin1Char('.') + QLatin1String(suffix);
+    return path;
+}
+
+ChartPrintHeader HeaderOf(const CQuillonApp& app, const CRepView& view)
+{
+    return {FromData(app.m_strPatientName), FromData(app.m_strPatientFile), FromData(app.m_szVisitDate),
+        view.CaptionText()};
+}
+
+// Enables the three export commands of the File menu when a chart is open.
+void UpdateExportCommands(CQuillonApp& app, bool open)
+{
+    if (!app.MainFrame())
+        return;
+    for (QAction* action : app.MainFrame()->FileMenu()->actions()) {
+        const int id = action->data().toInt();
+        if (id == ID_EXPORT_CHART_CSV || id == ID_SAVE_CHART_PDF || id == ID_PRINT_CHART)
+            action->setEnabled(open);
+    }
+}
+
+} // namespace
+
+void InstallSymptomCoveredReport(CQuillonApp& app, CRepView& view)
+{
+    const QPointer<CRepView> chart(&view);
+    // At most one chart is open: while it goes, the export commands go with it.
+    QObject::connect(&view, &QObject::destroyed, &app, [&app] { UpdateExportCommands(app, false); });
+    view.SetSymptomCoveredReport([&app, chart](const std::string&) {
+        if (!chart)
+            return;
+        // The picked row's own code: a name can stand for several remedies.
+        const RemedyResult* picked = chart->Engine().SortedRemedy(chart->Methods().SelectedRemedyRow());
+        if (!picked)
+            return;
+        CSymptomCoverDlg dialog(app, &chart->Engine(), picked->code, app.Choices(), app.Sink(), chart->window());
+        dialog.exec();
+    });
+}
+
+void InstallChartExportCommands(CQuillonApp& app, CMainFrame& frame)
+{
+    QMenu* menu = frame.FileMenu();
+    // After the chart's own commands, before the case-record pages.
+    const QList<QAction*> actions = menu->actions();
+    const auto at = actions.indexOf(frame.Action(ID_FULL_CASE_RECORD));
+    QAction* before = at > 0 ? actions[at - 1] : nullptr;
+    const auto add = [&](int id, const QString& text, void (*run)(CQuillonApp&)) {
+        auto* action = new QAction(text, menu);
+        action->setData(id);
+        menu->insertAction(before, action);
+        QObject::connect(action, &QAction::triggered, &app, [&app, run] { run(app); });
+        return action;
+    };
+    menu->insertSeparator(before);
+    add(ID_EXPORT_CHART_CSV, QStringLiteral("Export Chart as &CSV\u2026"), &ExportChartCsv);
+    add(ID_SAVE_CHART_PDF, QStringLiteral("Save Chart as P&DF\u2026"), &SaveChartPdf);
+    add(ID_PRINT_CHART, QStringLiteral("Pr&int Chart\u2026"), &PrintChartPages);
+    const auto update = [&app] { UpdateExportCommands(app, OpenChart(app) != nullptr); };
+    QObject::connect(menu, &QMenu::aboutToShow, &frame, update);
+    QObject::connect(frame.MdiArea(), &QMdiArea::subWindowActivated, &frame, update);
+    UpdateExportCommands(app, false);
+}
+
+void ExportChartCsv(CQuillonApp& app)
+{
+    CRepView* view = OpenChart(app);
+    if (!view)
+        return;
+    const std::optional<QString> path
+        = ChooseFile(app, QStringLiteral("Export Chart as CSV"), "csv", QStringLiteral("CSV files (*.csv)"));
+    if (!path)
+        return;
+    const std::string csv = ChartCsv(view->Engine(), app.m_pRemedyCatalogue.get());
+    QSaveFile file(*path);
+    if (!file.open(QIODevice::WriteOnly)
+        || file.write(csv.data(), static_cast<qint64>(csv.size())) != static_cast<qint64>(csv.size()) || !file.commit())
+        app.Sink().Show(kMsgErrorCreatingFile);
+}
+
+void SaveChartPdf(CQuillonApp& app)
+{
+    CRepView* view = OpenChart(app);
+    if (!view)
+        return;
+    const std::optional<QString> path
+        = ChooseFile(app, QStringLiteral("Save Chart as PDF"), "pdf", QStringLiteral("PDF files (*.pdf)"));
+    if (!path)
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(*path);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageOrientation(QPageLayout::Landscape);
+    PrintChart(printer, view->Engine(), HeaderOf(app, *view), app.Sink(), kMsgErrorCreatingFile);
+}
+
+void PrintChartPages(CQuillonApp& app)
+{
+    CRepView* view = OpenChart(app);
+    if (!view)
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageOrientation(QPageLayout::Landscape);
+    // Cancelling the print dialog of the whole chart is no error: nothing is printed.
+    if (!app.Choices().ChoosePrinter(app.MainFrame(), printer))
+        return;
+    PrintChart(printer, view->Engine(), HeaderOf(app, *view), app.Sink());
+}
+
+} // namespace quillon

@@ -1,0 +1,190 @@
+// The symptoms-covered report, its printed layout and the chart's CSV export, on small exact cases.
+#include "app/QuillonState.h"
+#include "casedata/ByteReader.h"
+#include "fixtures/CaseWriters.h"
+#include "repertory/ChartCsv.h"
+#include "repertory/RepEngine.h"
+#include "repertory/SymptomCover.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace quillon;
+
+namespace {
+
+struct CoverCase
+{
+    CoverCase(const std::vector<fixtures::CatalogueRemedy>& remedies, const fixtures::VisitSpec& visit)
+        : state(CPracticeFolder(), sink)
+    {
+        const auto images = fixtures::EncodeCatalogue(remedies);
+        state.m_pRemedyCatalogue
+            = CRemedyCatalogue::FromImages(images.drugDat, images.druglDat, images.fulldrugTxt, sink);
+        rsy = fixtures::EncodeRsy({visit});
+        state.IndexVisits(AsBytes(rsy));
+        state.LoadVisitFromImage(AsBytes(rsy), 0);
+        engine = std::make_unique<CRepEngine>(state, state.m_pRemedyCatalogue.get(), sink);
+        engine->Start();
+    }
+    // The report of the chart row showing this name, as the chart hands it over: by the row's code.
+    SymptomCoverReport ReportOfRow(std::string_view name) const
+    {
+        for (int r = 0; r < engine->RemedyCount(); ++r)
+            if (engine->RemedyName(r) == name) {
+                const auto choices = CoverRemedies(*engine);
+                const int item = FindCoverRemedy(choices, engine->SortedRemedy(r)->code);
+                return BuildSymptomCover(
+                    state.m_mapRepSymptoms, choices.at(static_cast<std::size_t>(item)), state.m_pRemedyCatalogue.get());
+            }
+        ADD_FAILURE() << "no row " << name;
+        return {};
+    }
+
+    RecordingMessageSink sink;
+    CQuillonState state;
+    std::string rsy;
+    std::unique_ptr<CRepEngine> engine;
+};
+
+// "drug.dat" out of sorted order, with two remedies whose abbreviations differ only in letter case; codes are
+// places in abbreviation order: Acon 0, Ars 1, ars 2, Calc 3, Zinc 4.
+const std::vector<fixtures::CatalogueRemedy> kRemedies{{"Zinc.", "Zincum metallicum"}, {"Calc.", "Calcarea carbonica"},
+    {"Ars.", "Arsenicum album"}, {"ars.", "Arsenicum sulphuratum"}, {"Acon.", "Aconitum napellus"}};
+
+// Levels 2 and 3, a remedy twice in one symptom, a text without "]", a foreign tag and an unknown repertory.
+fixtures::VisitSpec ReportVisit()
+{
+    fixtures::VisitSpec visit{5, 11, 2002, {}};
+    visit.symptoms = {
+        {"[Kent] MIND - ANXIETY", 'M', 1, 2, {{0, 3}, {1, 1}}},
+        {"[Boger] HEAD - PAIN", 'F', 5, 3, {{1, 2}, {0, 1}, {0, 3}}},
+        {"STOMACH - NAUSEA", 'F', 1, 2, {{0, 2}}},
+        {"[Kent] CHEST - COUGH", 'F', 1, 4, {{2, 2}}},
+        {"x] SKIN", 'F', 40, 9, {{3, 1}, {4, 1}}},
+    };
+    return visit;
+}
+
+// An RFC 4180 reader: rows end in CRLF outside quotes, fields split at commas outside quotes, "" is a quote.
+std::vector<std::vector<std::string>> ParseCsv(std::string_view text)
+{
+    std::vector<std::vector<std::string>> rows(1, std::vector<std::string>(1));
+    bool quoted = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (quoted && c == '"' && text.substr(i + 1, 1) == "\"")
+            rows.back().back() += text[++i];
+        else if (c == '"')
+            quoted = !quoted;
+        else if (!quoted && c == ',')
+            rows.back().emplace_back();
+        else if (!quoted && text.substr(i, 2) == "\r\n" && ++i)
+            rows.emplace_back(1);
+        else
+            rows.back().back() += c;
+    }
+    EXPECT_EQ(rows.back(), std::vector<std::string>(1)) << "the last row ends in CRLF";
+    rows.pop_back();
+    return rows;
+}
+
+} // namespace
+
+TEST(SymptomCover, ListsComposeTheLinesFromTheRowsCode)
+{
+    const CoverCase c(kRemedies, ReportVisit());
+    EXPECT_EQ(CoverRemedies(*c.engine),
+        (std::vector<CoverRemedy>{{"Acon", 0}, {"Ars", 1}, {"ars", 2}, {"Calc", 3}, {"Zinc", 4}}));
+    const CoverLine anxiety{2, "[KT] MIND - ANXIETY"}, head{3, "[BG] HEAD - PAIN"}, chest{4, "[KT] CHEST - COUGH"},
+        skin{9, "[ ] SKIN"};
+    struct Row
+    {
+        const char* name;
+        std::vector<CoverLine> covered;
+        std::vector<CoverLine> notCovered;
+        const char* fullName;
+    };
+    const std::vector<Row> table{
+        {"Acon", {{2, "[KT] MIND - ANXIETY (3)"}, {3, "[BG] HEAD - PAIN (1)"}}, {chest, skin}, "Aconitum napellus"},
+        {"Ars", {{2, "[KT] MIND - ANXIETY (1)"}, {3, "[BG] HEAD - PAIN (2)"}}, {chest, skin}, "Arsenicum album"},
+        {"ars", {{4, "[KT] CHEST - COUGH (2)"}}, {anxiety, head, skin}, "Arsenicum sulphuratum"},
+        {"Zinc", {{9, "[ ] SKIN (1)"}}, {anxiety, head, chest}, "Zincum metallicum"},
+    };
+    for (const Row& row : table) {
+        const SymptomCoverReport report = c.ReportOfRow(row.name);
+        EXPECT_EQ(report.covered, row.covered) << row.name;
+        EXPECT_EQ(report.notCovered, row.notCovered) << row.name;
+        EXPECT_EQ(report.fullName, row.fullName) << row.name;
+    }
+    EXPECT_EQ(CoveredTitle(2), "Symptoms Covered by Remedy (2)");
+    EXPECT_EQ(NotCoveredTitle(0), "Symptoms Not Covered by Remedy (0)");
+}
+
+TEST(SymptomCover, PrintedRowsSplitLongLinesAndBreakPages)
+{
+    const auto text = [](std::size_t n) { return std::string(n, 'a'); };
+    SymptomCoverReport report;
+    report.remedy = {"Acon", 0};
+    report.covered = {{3, text(100)}, {2, text(150)}, {2, "short"}};
+    report.notCovered = {{5, "missed"}};
+    const auto pages = LayOutCoverPrint(report, {"Anna", "05/11/2002 extra", "1001"}, 60);
+    ASSERT_EQ(pages.size(), 1u);
+    const auto& texts = pages[0].texts;
+    const auto at = [&](int row, int column) {
+        for (const PrintText& t : texts)
+            if (t.row == row && t.column == column)
+                return t.text;
+        return std::string("(none)");
+    };
+    EXPECT_EQ(at(3, 66), "05/11/2002");
+    EXPECT_EQ(at(7, 31), "3");
+    EXPECT_EQ(pages[0].rules.front(), 9);
+    // 100 characters: two rows, the second indented by level + 8, then an empty row.
+    EXPECT_EQ(at(10, 2), " 1.");
+    EXPECT_EQ(at(10, 8), text(70));
+    EXPECT_EQ(at(11, 11), text(30));
+    // 150 characters: three rows, then an empty row.
+    EXPECT_EQ(at(13, 2), " 2.");
+    EXPECT_EQ(at(14, 10), text(70));
+    EXPECT_EQ(at(15, 10), text(10));
+    EXPECT_EQ(at(17, 8), "short");
+    // The second section: rule, heading, rule, entries, closing rule.
+    EXPECT_EQ(at(21, 2), "Symptoms Not Covered by Remedy:");
+    EXPECT_EQ(at(21, 35), "1");
+    EXPECT_EQ(at(24, 8), "missed");
+    EXPECT_EQ(pages[0].rules, (std::vector<int>{9, 19, 23, 25}));
+
+    // Twelve rows a page: the covered entries break after row 12, and a second heading that would pass the
+    // last row starts its own page.
+    report.covered.assign(5, {2, "line"});
+    const auto small = LayOutCoverPrint(report, {}, 12);
+    ASSERT_EQ(small.size(), 2u);
+    EXPECT_EQ(small[0].texts.back().row, 12);
+    EXPECT_EQ(small[1].texts.front().text, " 4.");
+    EXPECT_EQ(small[1].texts.front().row, 1);
+    EXPECT_EQ(small[1].rules, (std::vector<int>{4, 8, 10}));
+}
+
+TEST(ChartCsv, ParsesBackWithEveryRemedyAndQuotedSymptoms)
+{
+    fixtures::VisitSpec visit{1, 1, 2002, {}};
+    visit.symptoms = {
+        {"[K] MIND - FEAR, \"of death\"", 'M', 1, 2, {{0, 3}, {3, 1}}},
+        {"HEAD - PAIN", 'F', 2, 2, {{3, 2}, {3, 3}}},
+        {"[K] SKIN", 'F', 1, 2, {{7, 0}}},
+    };
+    const CoverCase c(kRemedies, visit);
+    const std::string csv = ChartCsv(*c.engine, c.state.m_pRemedyCatalogue.get());
+    const auto rows = ParseCsv(csv);
+    ASSERT_EQ(rows.size(), 7u);
+    // Display order by totality: Calc 6, Acon 3, then the code the catalogue does not know.
+    EXPECT_EQ(rows[0], (std::vector<std::string>{"Symptom", "Calc", "Acon", ""}));
+    EXPECT_EQ(rows[1], (std::vector<std::string>{"Full name", "Calcarea carbonica", "Aconitum napellus", ""}));
+    EXPECT_EQ(rows[2], (std::vector<std::string>{"Totality", "6", "3", "0"}));
+    EXPECT_EQ(rows[3], (std::vector<std::string>{"Symptoms covered", "3", "1", "1"}));
+    EXPECT_EQ(rows[4], (std::vector<std::string>{"[KT] MIND - FEAR, \"of death\"", "1", "3", ""}));
+    EXPECT_EQ(rows[5], (std::vector<std::string>{"[PH] HEAD - PAIN", "3", "", ""}));
+    EXPECT_EQ(rows[6], (std::vector<std::string>{"[KT] SKIN", "", "", "0"}));
+}

@@ -1,0 +1,76 @@
+// The covered and export commands.
+#include "report/ReportCovered.h"
+
+#include "app/QuillonState.h"
+#include "casedata/TextCodec.h"
+#include "repertory/ChartCsv.h"
+#include "repertory/RepEngine.h"
+#include "repertory/RepMethods.h"
+#include "repertory/SymptomCover.h"
+#include "report/Report.h"
+#include "report/ReportChart.h"
+
+#include <charconv>
+#include <ostream>
+
+namespace quillon::report {
+
+namespace {
+
+constexpr const char* kCoveredUsage = "covered REGNO [--visit N] [--do ACTION]... RANK";
+constexpr const char* kExportUsage = "export REGNO [--visit N] [--do ACTION]... --csv";
+
+void PrintLines(std::ostream& out, const char* tag, const std::vector<CoverLine>& lines)
+{
+    for (const CoverLine& line : lines)
+        out << tag << '\t' << line.level << '\t' << Cp1252ToUtf8(line.text) << '\n';
+}
+
+} // namespace
+
+int CoveredCommand(const std::string& dir, const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    const ChartRequest chart = ParseChartRequest(args, kCoveredUsage);
+    if (chart.extra.size() != 1)
+        throw UsageError{std::string("usage: quillon-report [--dir DIR] ") + kCoveredUsage};
+    const std::string& text = chart.extra.front().first;
+    int rank = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), rank);
+    if (ec != std::errc() || end != text.data() + text.size() || rank < 1)
+        throw UsageError{"RANK must be a whole number from 1: " + text};
+    return WithChart(dir, chart, out, err, [&](CQuillonState& state, CRepEngine& engine, CRepMethods& methods) {
+        // The click on the totality cell of that row, then button 1215.
+        methods.ResetMethodFlags();
+        methods.m_nSelRemedy = rank - 1;
+        methods.m_nSelSymptom = -1;
+        if (!methods.RemedyForReport())
+            return static_cast<int>(kCaseNotLoaded);
+        const RemedyResult* picked = engine.SortedRemedy(methods.SelectedRemedyRow());
+        const std::vector<CoverRemedy> remedies = CoverRemedies(engine);
+        const int item = picked ? FindCoverRemedy(remedies, picked->code) : -1;
+        if (item < 0)
+            return static_cast<int>(kCaseNotLoaded);
+        const SymptomCoverReport report = BuildSymptomCover(
+            state.m_mapRepSymptoms, remedies[static_cast<std::size_t>(item)], state.m_pRemedyCatalogue.get());
+        out << "remedy\t" << Cp1252ToUtf8(report.remedy.name) << '\n';
+        out << "fullname\t" << Cp1252ToUtf8(report.fullName) << '\n';
+        out << "covered\t" << report.covered.size() << '\n';
+        PrintLines(out, "C", report.covered);
+        out << "notcovered\t" << report.notCovered.size() << '\n';
+        PrintLines(out, "N", report.notCovered);
+        return static_cast<int>(kDone);
+    });
+}
+
+int ExportCommand(const std::string& dir, const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    const ChartRequest chart = ParseChartRequest(args, kExportUsage);
+    if (chart.extra.size() != 1 || chart.extra.front().first != "--csv")
+        throw UsageError{std::string("usage: quillon-report [--dir DIR] ") + kExportUsage};
+    return WithChart(dir, chart, err, err, [&](CQuillonState& state, CRepEngine& engine, CRepMethods&) {
+        out << ChartCsv(engine, state.m_pRemedyCatalogue.get());
+        return static_cast<int>(kDone);
+    });
+}
+
+} // namespace quillon::report

@@ -1,0 +1,15 @@
+// quillon-report's commands for the chart's reports: the symptoms-covered report and the CSV export.
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace quillon::report {
+
+// covered REGNO [--visit N] [--do ACTION]... RANK
+int CoveredCommand(const std::string& dir, const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+// export REGNO [--visit N] [--do ACTION]... --csv
+int ExportCommand(const std::string& dir, const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+} // namespace quillon::report
