@@ -1,0 +1,220 @@
+// The conversion dialog's rules, the names it resolves, the listing by mode and mask, and the page's cursor.
+#include "MateriaMedicaFixture.h"
+
+#include "casedata/TextCodec.h"
+#include "materiamedica/ConversionModel.h"
+#include "materiamedica/MateriaMedicaListing.h"
+
+#include <gtest/gtest.h>
+
+namespace quillon::testing {
+namespace {
+
+// The listing as "text=cell|cell;..." then " / " and the summary texts.
+std::string Dump(const MateriaMedicaListing& listing)
+{
+    std::string out;
+    for (int r = 0; r < listing.RetainedCount(); ++r) {
+        out += listing.lines[static_cast<std::size_t>(r)].text + '=';
+        for (int c = 0; c < listing.drugCount; ++c)
+            out += (c ? "|" : "") + listing.CellAt(r, c).text;
+        out += ';';
+    }
+    out += " / " + listing.summaryLabel;
+    for (const std::string& text : listing.summaryTexts)
+        out += ' ' + text;
+    return out;
+}
+
+struct ListingRow
+{
+    const char* name;
+    int mode;
+    int mask;
+    std::vector<int> keys;
+    std::string expected;
+};
+
+TEST(MateriaMedicaListing, RetainsBySelectionModeAndMask)
+{
+    const std::string blank(10, ' ');
+    const int one = 1, two = 2, three = 4;
+    const std::vector<ListingRow> rows{
+        {"complete", kMMComplete, 63, {10, 20},
+            "S0=3:Bell|2:bell;S1=2:Bell|" + blank + ";S3=" + blank
+                + "|1:bell; / Symptom Count/Total Weightage: 2/5 2/3"},
+        {"compare keeps symptoms carrying every remedy", kMMCompare, 63, {10, 20},
+            "S0=3:Bell|2:bell; / Symptom Count/Total Weightage: 1/3 1/2"},
+        {"differentiate", kMMDifferentiate, 63, {10, 20},
+            "S1=2:Bell|" + blank + ";S3=" + blank + "|1:bell; / Symptom Count/Total Weightage: 1/2 1/1"},
+        {"differentiate one remedy keeps nothing", kMMDifferentiate, 63, {10}, " / Symptom Count/Total Weightage: 0/0"},
+        {"single remedy rubrics", kMMSingleRemedyRubrics, 63, {30}, "S5=2:Calc; / Symptom Count/Total Weightage: 1/2"},
+        {"mask Three drops grade 2; grade 0 never counts", kMMComplete, three, {30},
+            " / Symptom Count/Total Weightage: 0/0"},
+        {"mask Two", kMMComplete, two, {30}, "S2=2:Calc;S5=2:Calc; / Symptom Count/Total Weightage: 2/4"},
+        {"mask One", kMMComplete, one, {0}, "S0=1:Acon; / Symptom Count/Total Weightage: 1/1"},
+        {"one remedy", kMMOneRemedy, 63, {0}, "S0=1:Acon;S2=3:Acon; / Symptom Count/Total Weightage: 2/4"},
+        {"create", kMMCreate, 63, {0}, "S0=1:Acon;S2=3:Acon; / Symptom Count: 2"},
+        {"unresolved name matches nothing, empty label", kMMComplete, 63, {kUnresolvedRemedyKey, 0},
+            "S0=" + blank + "|1:Acon;S2=" + blank + "|3:Acon; / Symptom Count/Total Weightage: 0/0 2/4"},
+        {"a remedy requested twice fills both columns", kMMCompare, 63, {0, 0},
+            "S0=1:Acon|1:Acon;S2=3:Acon|3:Acon; / Symptom Count/Total Weightage: 2/4 2/4"},
+    };
+    MateriaMedicaCase c;
+    for (const ListingRow& row : rows) {
+        CMateriaMedicaRequest request;
+        request.m_nMode = row.mode;
+        request.m_nMarkMask = row.mask;
+        request.m_arrSelectedCodes = row.keys;
+        const auto listing = BuildMateriaMedica(request, c.state.m_mapRepSymptoms, c.state.m_pRemedyCatalogue.get());
+        EXPECT_EQ(Dump(listing), row.expected) << row.name;
+    }
+}
+
+TEST(MateriaMedicaListing, NonPositiveGradesNeverCountWhateverTheMask)
+{
+    auto visit = MateriaMedicaVisit();
+    visit.symptoms = {{"zero", 'F', 1, 2, {{kMMAcon, 0}}}, {"minus", 'F', 1, 2, {{kMMAcon, -1}}},
+        {"seven", 'F', 1, 2, {{kMMAcon, 7}}}};
+    MateriaMedicaCase c(visit);
+    for (const int mask : {63, -1, 0x7fffffff}) {
+        CMateriaMedicaRequest request;
+        request.m_nMarkMask = mask;
+        request.m_arrSelectedCodes = {0};
+        EXPECT_EQ(
+            BuildMateriaMedica(request, c.state.m_mapRepSymptoms, c.state.m_pRemedyCatalogue.get()).lines.size(), 0u)
+            << mask;
+    }
+}
+
+TEST(ConversionModel, ListsResolvesAndKeepsTheSelection)
+{
+    MateriaMedicaCase c;
+    ASSERT_EQ(c.methods->BuildRemedyRows(), 1);
+    CaptureChartRows(c.state.m_mmRequest, *c.engine);
+    // A name of an earlier chart, in another letter case, and one the catalogue does not know.
+    c.state.m_arrMMRemedies = {"SULPH", "Nux"};
+    CConversionModel model(c.state, c.sink);
+    model.Open();
+    const auto& full = model.FullList();
+    const auto at
+        = [&](const char* name) { return static_cast<int>(std::find(full.begin(), full.end(), name) - full.begin()); };
+    ASSERT_LT(at("bell"), static_cast<int>(full.size()));
+    EXPECT_EQ(model.FullSelection(), 0);
+
+    model.AddFromFullList(at("bell"));
+    EXPECT_EQ(model.FullName(), "Bellis perennis");
+    model.AddFromFullList(at("Bell"));
+    EXPECT_EQ(model.FullName(), "Belladonna");
+    model.AddFromFullList(at("Bell"));
+    EXPECT_EQ(c.sink.Texts(), std::vector<std::string>{kMsgDrugAlreadyInList});
+    EXPECT_EQ(model.SelectedList(), (std::vector<std::string>{"SULPH", "Nux", "bell", "Bell"}));
+    EXPECT_TRUE(model.Search("BE"));
+    EXPECT_TRUE(EqualsNoCase(full[static_cast<std::size_t>(model.FullSelection())].substr(0, 2), "be"));
+    EXPECT_FALSE(model.Search("Zz"));
+    EXPECT_EQ(model.FullName(), "");
+
+    model.SetMark(2, true);
+    EXPECT_FALSE(model.All());
+    model.SetMark(0, true);
+    EXPECT_EQ(model.MarkMask(), 5);
+    model.SetAll(true);
+    EXPECT_FALSE(model.Mark(0) || model.Mark(2));
+    EXPECT_EQ(model.MarkMask(), 63);
+    ASSERT_TRUE(model.Ok());
+    const auto& request = c.state.m_mmRequest;
+    EXPECT_EQ(request.m_arrSelectedCodes,
+        (std::vector<int>{10 * kMMSulph, kUnresolvedRemedyKey, 10 * kMMBellLower, 10 * kMMBell}));
+    EXPECT_EQ(request.m_nMode, kMMComplete);
+
+    // The selected list survives OK and comes back with the next opening, which frees the codes; Cancel empties it.
+    model.Open();
+    EXPECT_TRUE(request.m_arrSelectedCodes.empty());
+    EXPECT_EQ(model.SelectedList().size(), 4u);
+    model.Cancel();
+    EXPECT_TRUE(c.state.m_arrMMRemedies.empty());
+}
+
+TEST(ConversionModel, OptionsEnableOkAndTakeTheirRemedies)
+{
+    MateriaMedicaCase c;
+    CConversionModel model(c.state, c.sink);
+    model.Open(); // no chart rows: an empty full list
+    EXPECT_TRUE(model.FullList().empty());
+    EXPECT_EQ(model.FullName(), "");
+    EXPECT_TRUE(model.OkEnabled());
+    EXPECT_FALSE(model.Ok());
+    ASSERT_TRUE(c.methods->BuildRemedyRows());
+    model.Open();
+    model.SetOption(kOptionCompare);
+    model.AddFromFullList(0);
+    EXPECT_FALSE(model.OkEnabled());
+    model.AddFromFullList(1);
+    EXPECT_TRUE(model.OkEnabled());
+    model.ClearSelected(); // nothing selected in the selected list
+    model.SelectSelected(0);
+    model.ClearSelected();
+    EXPECT_FALSE(model.OkEnabled());
+    model.SetOption(kOptionOneRemedy);
+    EXPECT_TRUE(model.OkEnabled());
+    model.AddFromFullList(2);
+    EXPECT_FALSE(model.Ok()); // two entries, none selected
+    model.SelectSelected(1);
+    ASSERT_TRUE(model.Ok());
+    EXPECT_EQ(c.state.m_mmRequest.m_arrSelectedCodes.size(), 1u);
+    EXPECT_EQ(c.state.m_mmRequest.m_nMode, kMMOneRemedy);
+    model.SetOption(kOptionNone);
+    EXPECT_FALSE(model.Ok());
+    EXPECT_EQ(c.sink.Texts(),
+        (std::vector<std::string>{
+            kMsgSelectOneRemedy, kMsgSelectFromSelectedList, kMsgSelectOneRemedy, kMsgSelectOption}));
+}
+
+struct CursorRow
+{
+    const char* name;
+    int retained;
+    std::string keys; // u d U(page up) D(page down) c(control) h(home) e(end) k<n>(click line n)
+    int top;
+    int cursor;
+};
+
+TEST(MateriaMedicaCursor, KeysKeepThePageInsideTheRetainedLines)
+{
+    const std::vector<CursorRow> rows{
+        {"down scrolls on line 15", 40, std::string(16, 'd'), 2, 15},
+        {"up on line 1 scrolls back", 40, std::string(16, 'd') + std::string(15, 'u'), 1, 1},
+        {"page up with top 1..15 does nothing", 40, "DuuuuuuuuuuuuuuU", 1, 1},
+        {"page down, page up", 60, "DDU", 15, 1},
+        {"page down lands on the maximum", 40, "DDD", 25, 1},
+        {"home without control does nothing", 40, "Dh", 15, 1},
+        {"control home", 40, "Ddcdh", 0, 1},
+        {"control end", 40, "ce", 25, 1},
+        {"end with fewer than 15 lines", 7, "ddddce", 0, 5},
+        {"down stops at the last line", 4, "dddddd", 0, 4},
+        {"page down at the end", 10, "dD", 0, 2},
+        {"click below the last line", 5, "k3k9", 0, 3},
+    };
+    for (const CursorRow& row : rows) {
+        CMateriaMedicaCursor cursor;
+        cursor.Reset(row.retained, 2);
+        for (std::size_t i = 0; i < row.keys.size(); ++i) {
+            switch (row.keys[i]) {
+            case 'u': cursor.LineUp(); break;
+            case 'd': cursor.LineDown(); break;
+            case 'U': cursor.PageUp(); break;
+            case 'D': cursor.PageDown(); break;
+            case 'c': cursor.ControlDown(); break;
+            case 'h': cursor.Home(); break;
+            case 'e': cursor.End(); break;
+            case 'k': cursor.Click(row.keys[++i] - '0'); break;
+            }
+        }
+        EXPECT_EQ(cursor.Top(), row.top) << row.name;
+        EXPECT_EQ(cursor.CursorRow(), row.cursor) << row.name;
+        EXPECT_LT(cursor.CursorDisplayRow(), row.retained) << row.name;
+    }
+}
+
+} // namespace
+} // namespace quillon::testing
