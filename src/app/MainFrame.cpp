@@ -3,6 +3,7 @@
 
 #include "app/CommandIds.h"
 #include "app/QuillonApp.h"
+#include "magnifier/Magnifier.h"
 
 #include <QAction>
 #include <QKeySequence>
@@ -108,6 +109,8 @@ void CMainFrame::UpdateCommandUI()
     ICommandTarget* target = ActiveTarget(m_pMdiArea);
     Action(ID_SYMPTOM_LIST)->setEnabled(target && target->IsCommandEnabled(ID_SYMPTOM_LIST));
     Action(ID_MAGNIFY)->setEnabled(target && target->IsCommandEnabled(ID_MAGNIFY));
+    Action(ID_MAGNIFY)->setCheckable(true);
+    Action(ID_MAGNIFY)->setChecked(target && CMagnifier::IsShownOver(m_pMdiArea->activeSubWindow()->widget()));
 }
 
 } // namespace quillon

@@ -2,6 +2,7 @@
 #include "MateriaMedicaFixture.h"
 
 #include "casedata/TextCodec.h"
+#include "magnifier/LensGeometry.h"
 #include "materiamedica/ConversionModel.h"
 #include "materiamedica/MateriaMedicaListing.h"
 
@@ -214,6 +215,24 @@ TEST(MateriaMedicaCursor, KeysKeepThePageInsideTheRetainedLines)
         EXPECT_EQ(cursor.CursorRow(), row.cursor) << row.name;
         EXPECT_LT(cursor.CursorDisplayRow(), row.retained) << row.name;
     }
+}
+
+TEST(LensSettings, SourceSquareAndSheetMapping)
+{
+    struct Row
+    {
+        int size, zoom, side;
+    };
+    for (const Row& row : {Row{100, 18, 50}, Row{300, 20, 150}, Row{180, 30, 60}, Row{150, 25, 60}, Row{120, 18, 60}}) {
+        const LensSettings settings{kLensRectangular, row.zoom, row.size};
+        EXPECT_EQ(settings.SourceSide(), row.side) << row.size << " " << row.zoom;
+        const LensSettings again = LensSettings::FromIndexes(settings.SizeIndex(), settings.ZoomIndex(), 1);
+        EXPECT_EQ(again.zoom, row.zoom);
+        EXPECT_EQ(again.size, row.size == 300 ? 100 : row.size); // the initial 300 is not offered
+    }
+    const LensSettings glass{kLensRound, 18, 100};
+    EXPECT_EQ(glass.LensOrigin(300), 250);
+    EXPECT_EQ(glass.Source(250, 150), (LensSquare{275, 175, 50}));
 }
 
 } // namespace
