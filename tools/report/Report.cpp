@@ -11,6 +11,7 @@
 #include "repertory/ChartDump.h"
 #include "repertory/RepEngine.h"
 #include "repertory/RepMethods.h"
+#include "report/ReportMateriaMedica.h"
 #include "symptoms/RecordedSymptoms.h"
 #include "symptoms/Undelete.h"
 
@@ -405,12 +406,17 @@ void Replay(CQuillonState& state, Chart& chart, const std::string& action)
     throw UsageError{"unknown action: " + action};
 }
 
-int ChartCommand(Context& c)
+// What a command does with the chart once its actions are replayed (the chart command prints it).
+using ChartContinuation = int (*)(CQuillonState&, CRepEngine&, CRepMethods&, IMessageSink&,
+    const std::vector<std::string>&, std::ostream&, std::ostream&);
+
+int ChartCommand(Context& c, ChartContinuation then = nullptr)
 {
     if (c.args.size() < 2)
         throw UsageError{"usage: quillon-report [--dir DIR] chart REGNO [--visit N] [--do ACTION]..."};
     int visit = 0;
     std::vector<std::string> actions;
+    std::vector<std::string> rest; // the arguments of the continuation
     for (std::size_t i = 2; i < c.args.size(); ++i) {
         if ((c.args[i] == "--visit" || c.args[i] == "--do") && i + 1 >= c.args.size())
             throw UsageError{c.args[i] + " needs a value"};
@@ -418,6 +424,8 @@ int ChartCommand(Context& c)
             visit = ParseIndex(c.args[++i], "visit");
         else if (c.args[i] == "--do")
             actions.push_back(c.args[++i]);
+        else if (then)
+            rest.push_back(c.args[i]);
         else
             throw UsageError{"unexpected argument: " + c.args[i]};
     }
@@ -449,6 +457,8 @@ int ChartCommand(Context& c)
         return kCaseNotLoaded;
     for (const std::string& action : actions)
         Replay(state, chart, action);
+    if (then)
+        return then(state, chart.engine, chart.methods, sink, rest, c.out, c.err);
     c.out << DumpChart(chart.engine, chart.methods);
     return kDone;
 }
@@ -489,6 +499,9 @@ std::string Usage()
            "  followup REGNO           the follow-up page, as Quillon writes it to template.html\n"
            "  chart REGNO [--visit N] [--do ACTION]...\n"
            "                           opens the chart of visit N (default 0), replays the actions and prints it\n"
+           "  materia-medica REGNO [--visit N] [--do ACTION]... OPTION MARKS RANK...\n"
+           "                           converts chart ranks (OPTION complete|compare|differentiate|single|one|create,\n"
+           "                           MARKS all|none|digits 1-5) and prints the materia medica view\n"
            "\n"
            "actions: normal mind general rest sorted click label:totality|covered|name\n"
            "  weightage:S=W,... weightage-cancel  drug-filter:K,... drug-filter-cancel\n"
@@ -525,6 +538,8 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
             return Symptoms(c);
         if (command == "chart")
             return ChartCommand(c);
+        if (command == "materia-medica")
+            return ChartCommand(c, MateriaMedicaReport);
         if (command == "case-record")
             return PatientPage(c, true);
         if (command == "followup")
