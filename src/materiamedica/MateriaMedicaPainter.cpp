@@ -74,8 +74,10 @@ void PaintMateriaMedica(QPainter& painter, const MateriaMedicaListing& listing, 
     painter.save();
     painter.setPen(Qt::black);
     painter.setBrush(Qt::NoBrush);
-    painter.drawRect(ScaleDesignRect(8, 15, 602, 50, screen));
-    painter.drawRect(ScaleDesignRect(8, 63, 602, 305, screen));
+    // A stroked QRect covers one pixel more than the rectangle: keep the frames inside their design rectangles,
+    // clear of the header row and the cells that touch them.
+    painter.drawRect(ScaleDesignRect(8, 15, 602, 50, screen).adjusted(0, 0, -1, -1));
+    painter.drawRect(ScaleDesignRect(8, 63, 602, 305, screen).adjusted(0, 0, -1, -1));
 
     const int top = cursor.Top();
     const int lines = cursor.ShownLines();

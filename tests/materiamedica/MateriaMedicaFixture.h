@@ -9,12 +9,18 @@
 #include "repertory/RepMethods.h"
 
 #include <filesystem>
-#include <memory>
 
 namespace quillon::testing {
 
-// Codes after the catalogue's sort; the file order is Sulph., Acon., Calc., Bell., bell.
-enum MMCode { kMMAcon = 0, kMMBell, kMMBellLower, kMMCalc, kMMSulph };
+// Codes after the catalogue's sort; "drug.dat" holds Sulph., Acon., Calc., Bell., bell., Lach. in that order.
+enum MMCode { kMMAcon = 0, kMMBell, kMMBellLower, kMMCalc, kMMLach, kMMSulph };
+
+inline fixtures::CatalogueImages MateriaMedicaCatalogue()
+{
+    return fixtures::EncodeCatalogue(
+        {{"Sulph.", "Sulphur", 0}, {"Acon.", "Aconitum napellus", 0}, {"Calc.", "Calcarea carbonica", 0},
+            {"Bell.", "Belladonna", 0}, {"bell.", "Bellis perennis", 0}, {"Lach.", "Lachesis", 0}});
+}
 
 inline fixtures::VisitSpec MateriaMedicaVisit()
 {
@@ -26,6 +32,7 @@ inline fixtures::VisitSpec MateriaMedicaVisit()
         {"S3", 'F', 1, 5, {{kMMBellLower, 1}, {kMMCalc, 0}}},
         {"S4", 'F', 1, 6, {{kMMSulph, 1}}},
         {"S5", 'F', 1, 7, {{kMMCalc, 2}}},
+        {"S6", 'F', 1, 2, {{kMMCalc, 7}, {kMMCalc, -1}}},
     };
     return visit;
 }
@@ -34,8 +41,7 @@ struct MateriaMedicaCase
 {
     explicit MateriaMedicaCase(const fixtures::VisitSpec& visit = MateriaMedicaVisit()) : state(CPracticeFolder(), sink)
     {
-        const auto images = fixtures::EncodeCatalogue({{"Sulph.", "Sulphur", 0}, {"Acon.", "Aconitum napellus", 0},
-            {"Calc.", "Calcarea carbonica", 0}, {"Bell.", "Belladonna", 0}, {"bell.", "Bellis perennis", 0}});
+        const auto images = MateriaMedicaCatalogue();
         state.m_pRemedyCatalogue
             = CRemedyCatalogue::FromImages(images.drugDat, images.druglDat, images.fulldrugTxt, sink);
         rsy = fixtures::EncodeRsy({visit});
@@ -54,11 +60,10 @@ struct MateriaMedicaCase
     std::unique_ptr<CRepMethods> methods;
 };
 
-// A practice folder for the windows and the report: patient 1001 with one visit of twenty symptoms over a
-// catalogue whose "drug.dat" is out of sorted order.
+// A practice folder for the windows and the report: patient 1001 with one visit of twenty symptoms.
 namespace practice {
 
-enum Code { kAcon = 0, kBell, kBellLower, kCalc, kLach, kSulph };
+enum Code { kAcon = kMMAcon, kBell, kBellLower, kCalc, kLach, kSulph };
 
 inline void WritePractice(const std::filesystem::path& folder)
 {
