@@ -4,6 +4,7 @@
 #include "app/AppSettings.h"
 #include "app/CommandIds.h"
 #include "app/QuillonApp.h"
+#include "magnifier/Magnifier.h"
 #include "repertory/FollowUpDialogs.h"
 
 #include <QAction>
@@ -136,8 +137,11 @@ void CMainFrame::UpdateCommandUI()
     Action(ID_FOLLOWUP)->setEnabled(hasPatient);
     ICommandTarget* target = ActiveTarget(m_pMdiArea);
     Action(ID_SYMPTOM_LIST)->setEnabled(target && target->IsCommandEnabled(ID_SYMPTOM_LIST));
-    for (const int routed : {static_cast<int>(ID_MAGNIFY), ID_COMPARE_VISITS, ID_STABILITY})
+    for (const int routed : {ID_COMPARE_VISITS, ID_STABILITY})
         Action(routed)->setEnabled(target && target->IsCommandEnabled(routed));
+    Action(ID_MAGNIFY)->setEnabled(target && target->IsCommandEnabled(ID_MAGNIFY));
+    Action(ID_MAGNIFY)->setCheckable(true);
+    Action(ID_MAGNIFY)->setChecked(target && CMagnifier::IsShownOver(m_pMdiArea->activeSubWindow()->widget()));
 }
 
 } // namespace quillon

@@ -7,6 +7,7 @@
 #include "casedata/PracticeFolder.h"
 #include "casedata/RemedyCatalogue.h"
 #include "filters/KingdomFilterState.h"
+#include "materiamedica/MateriaMedicaRequest.h"
 #include "materiamedica/RowLayout.h"
 
 #include <cstdint>
@@ -46,6 +47,8 @@ public:
     std::vector<std::string> m_mapRemedyRows;
     // Remedy abbreviations chosen for the materia medica conversion.
     std::vector<std::string> m_arrMMRemedies;
+    // The materia medica request of the conversion dialog's last OK.
+    CMateriaMedicaRequest m_mmRequest;
 
     // Drug property filter: the required property bits (0: no filter) and the chosen property numbers k
     // (1..31, ascending) of the filter in force; a normal repertorisation empties the list.

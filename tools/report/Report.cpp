@@ -16,6 +16,7 @@
 #include "repertory/ChartDump.h"
 #include "repertory/RepEngine.h"
 #include "repertory/RepMethods.h"
+#include "report/ReportMateriaMedica.h"
 #include "symptoms/RecordedSymptoms.h"
 #include "symptoms/Undelete.h"
 
@@ -485,6 +486,19 @@ int ChartCommand(Context& c)
     });
 }
 
+// The materia medica view reached from the chart: the arguments after the actions are the conversion's.
+int MateriaMedicaCommand(Context& c)
+{
+    const ChartRequest request
+        = ParseChartRequest(c.args, "materia-medica REGNO [--visit N] [--do ACTION]... OPTION MARKS RANK...");
+    std::vector<std::string> rest;
+    for (const auto& [arg, value] : request.extra)
+        rest.push_back(arg);
+    return WithChart(c.dir, request, c.out, c.err, [&](CQuillonState& state, CRepEngine& engine, CRepMethods& methods) {
+        return MateriaMedicaReport(state, engine, methods, state.Sink(), rest, c.out, c.err);
+    });
+}
+
 int Symptoms(Context& c)
 {
     if (c.args.size() != 2 && !(c.args.size() == 4 && c.args[2] == "--visit"))
@@ -533,6 +547,9 @@ std::string Usage()
            "                           how the first K remedies (default 10) moved between two visits\n"
            "  stability REGNO [--visit N] [--top K]\n"
            "                           the worst rank of the first K remedies when one symptom is left out\n"
+           "  materia-medica REGNO [--visit N] [--do ACTION]... OPTION MARKS RANK...\n"
+           "                           converts chart ranks (OPTION complete|compare|differentiate|single|one|create,\n"
+           "                           MARKS all|none|digits 1-5) and prints the materia medica view\n"
            "\n"
            "actions: normal mind general rest sorted click label:totality|covered|name\n"
            "  weightage:S=W,... weightage-cancel  drug-filter:K,... drug-filter-cancel\n"
@@ -575,6 +592,8 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
             return CoveredCommand(c.dir, c.args, out, err);
         if (command == "export")
             return ExportCommand(c.dir, c.args, out, err);
+        if (command == "materia-medica")
+            return MateriaMedicaCommand(c);
         if (command == "case-record")
             return PatientPage(c, true);
         if (command == "followup")

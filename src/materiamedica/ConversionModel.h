@@ -1,0 +1,96 @@
+// The "Convert Repertory To Materia Medica" dialog without its window: the full and selected drug lists, the drug
+// marks, the six options and OK, which writes the materia medica request into the shared state.
+#pragma once
+
+#include "materiamedica/MateriaMedicaRequest.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace quillon {
+
+class CQuillonState;
+class IMessageSink;
+
+inline constexpr const char* kMsgDrugAlreadyInList = "This drug is already selected";
+inline constexpr const char* kMsgSelectFromSelectedList = "Please select Drug from Selected Drug List";
+inline constexpr const char* kMsgSelectOneRemedy = "Please select one remedy from Full Drug List";
+inline constexpr const char* kMsgSelectOption = "Please select option(s) for Materia Medica";
+
+// The options in the order of their radio buttons, with the mode each one requests.
+enum ConversionOption : int {
+    kOptionNone = -1,
+    kOptionComplete = 0,
+    kOptionCompare,
+    kOptionDifferentiate,
+    kOptionSingleRemedyRubrics,
+    kOptionOneRemedy,
+    kOptionCreate,
+};
+inline constexpr int kConversionOptionCount = 6;
+inline constexpr std::array<int, kConversionOptionCount> kOptionModes{
+    kMMComplete, kMMCompare, kMMDifferentiate, kMMSingleRemedyRubrics, kMMOneRemedy, kMMCreate};
+
+// The drug marks "One" to "Five" (0..4) and "All".
+inline constexpr int kMarkBoxCount = 5;
+
+class CConversionModel final
+{
+public:
+    CConversionModel(CQuillonState& state, IMessageSink& sink);
+
+    // Initialisation: the request's codes freed, the selected list from the state, "All" and Complete checked,
+    // the full list from the chart's remedy rows, its first entry selected.
+    void Open();
+
+    const std::vector<std::string>& FullList() const { return m_fullList; }
+    const std::vector<std::string>& SelectedList() const;
+    int FullSelection() const { return m_nFullSelection; }
+    int SelectedSelection() const { return m_nSelectedSelection; }
+    // The full name of the remedy last looked at (catalogue text, empty when none).
+    const std::string& FullName() const { return m_strFullName; }
+
+    void SelectFull(int index);
+    void SelectSelected(int index);
+    // The search edit changed: selects the first full-list entry that begins with its first 7 characters
+    // (letter case ignored). False when no entry does (the full name is then empty).
+    bool Search(const std::string& text);
+    // A double-click on a full-list entry.
+    void AddFromFullList(int index);
+    // "C&lear": removes the entry selected in the selected list.
+    void ClearSelected();
+
+    void SetMark(int box, bool checked); // box 0..4: "One".."Five"
+    void SetAll(bool checked);
+    bool Mark(int box) const { return m_marks.at(static_cast<std::size_t>(box)); }
+    bool All() const { return m_bAll; }
+    int MarkMask() const;
+
+    void SetOption(int option);
+    int Option() const { return m_nOption; }
+    bool OkEnabled() const { return m_bOkEnabled; }
+
+    // OK: writes the request when the option has its remedies; false (with the message shown) otherwise.
+    bool Ok();
+    // Cancel: the selected list is emptied.
+    void Cancel();
+
+private:
+    void ShowFullName(const std::string& name);
+    void UpdateOkForOption();
+    int ResolveKey(const std::string& name) const;
+
+    CQuillonState& m_state;
+    IMessageSink& m_sink;
+    std::vector<std::string> m_fullList;
+    int m_nFullSelection = -1;
+    int m_nSelectedSelection = -1;
+    std::string m_strFullName;
+    std::array<bool, kMarkBoxCount> m_marks{};
+    bool m_bAll = true;
+    int m_nOption = kOptionComplete;
+    bool m_bOkEnabled = true;
+};
+
+} // namespace quillon

@@ -1,0 +1,236 @@
+// The conversion dialog.
+#include "materiamedica/ConvertDialog.h"
+
+#include "app/MainFrame.h"
+#include "app/QuillonApp.h"
+#include "repertory/RepView.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace quillon {
+namespace {
+
+const char* const kMarkTexts[] = {"One", "Two", "Three", "Four", "Five", "All"};
+const char* const kOptionTexts[] = {"Comp&lete  Materia Medica", "Com&pare Materia Medica",
+    "Differentiate &Materia Medica", "&Single Remedy Rubrics", "&One Remedy Materia Medica", "C&reate Materia Medica"};
+
+QLabel* BlueLabel(const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setStyleSheet(QStringLiteral("color: rgb(0, 0, 255);"));
+    return label;
+}
+
+QGroupBox* BlueGroup(const QString& title, QWidget* parent)
+{
+    auto* group = new QGroupBox(title, parent);
+    group->setStyleSheet(QStringLiteral("QGroupBox { color: rgb(0, 0, 255); }"));
+    return group;
+}
+
+void SetId(QWidget* widget, int id)
+{
+    widget->setObjectName(QStringLiteral("idc%1").arg(id));
+}
+
+} // namespace
+
+CConvertDialog::CConvertDialog(CQuillonApp& app, QWidget* parent) : QDialog(parent), m_model(app, app.Sink())
+{
+    setWindowTitle(QStringLiteral("Convert Repertory To Materia Medica"));
+
+    auto* marks = BlueGroup(QStringLiteral("Drug Marks"), this);
+    auto* marksLayout = new QHBoxLayout(marks);
+    for (int i = 0; i <= kMarkBoxCount; ++i) {
+        auto* box = new QCheckBox(QString::fromLatin1(kMarkTexts[i]), marks);
+        box->setStyleSheet(QStringLiteral("color: black;"));
+        SetId(box, i < kMarkBoxCount ? IDC_MARK_ONE + i : IDC_MARK_ALL);
+        marksLayout->addWidget(box);
+        m_marks[static_cast<std::size_t>(i)] = box;
+        connect(box, &QCheckBox::toggled, this, [this, i](bool checked) {
+            if (m_bRefreshing)
+                return;
+            i < kMarkBoxCount ? m_model.SetMark(i, checked) : m_model.SetAll(checked);
+            Refresh();
+        });
+    }
+
+    auto* fullGroup = BlueGroup(QStringLiteral("Full Drug List"), this);
+    auto* fullLayout = new QVBoxLayout(fullGroup);
+    m_pFullList = new QListWidget(fullGroup);
+    SetId(m_pFullList, IDC_FULL_DRUG_LIST);
+    fullLayout->addWidget(m_pFullList);
+    auto* searchRow = new QHBoxLayout();
+    searchRow->addWidget(BlueLabel(QStringLiteral("Search Drug:"), fullGroup));
+    m_pSearch = new QLineEdit(fullGroup);
+    SetId(m_pSearch, IDC_SEARCH_DRUG);
+    searchRow->addWidget(m_pSearch);
+    fullLayout->addLayout(searchRow);
+
+    auto* selectedGroup = BlueGroup(QStringLiteral("Selected Drug List"), this);
+    auto* selectedLayout = new QVBoxLayout(selectedGroup);
+    m_pSelectedList = new QListWidget(selectedGroup);
+    SetId(m_pSelectedList, IDC_SELECTED_DRUG_LIST);
+    selectedLayout->addWidget(m_pSelectedList);
+    m_pClear = new QPushButton(QStringLiteral("C&lear"), selectedGroup);
+    SetId(m_pClear, IDC_CLEAR_DRUG);
+    selectedLayout->addWidget(m_pClear);
+
+    auto* nameRow = new QHBoxLayout();
+    nameRow->addWidget(BlueLabel(QStringLiteral("Drug Full Name:"), this));
+    m_pFullName = new QLabel(this);
+    SetId(m_pFullName, IDC_DRUG_FULL_NAME);
+    m_pFullName->setStyleSheet(QStringLiteral("color: rgb(255, 0, 0);"));
+    m_pFullName->setMinimumWidth(260);
+    nameRow->addWidget(m_pFullName, 1);
+
+    auto* optionGroup = BlueGroup(QStringLiteral("Options"), this);
+    auto* optionLayout = new QVBoxLayout(optionGroup);
+    for (int i = 0; i < kConversionOptionCount; ++i) {
+        auto* radio = new QRadioButton(QString::fromLatin1(kOptionTexts[i]), optionGroup);
+        radio->setStyleSheet(QStringLiteral("color: black;"));
+        SetId(radio, IDC_OPTION_FIRST + i);
+        optionLayout->addWidget(radio);
+        m_options[static_cast<std::size_t>(i)] = radio;
+        connect(radio, &QRadioButton::toggled, this, [this, i](bool checked) {
+            if (m_bRefreshing || !checked)
+                return;
+            m_model.SetOption(i);
+            Refresh();
+        });
+    }
+
+    m_pOk = new QPushButton(QStringLiteral("&OK"), this);
+    SetId(m_pOk, IDC_CONVERT_OK);
+    m_pOk->setDefault(true);
+    m_pCancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    SetId(m_pCancel, 2);
+    auto* buttons = new QVBoxLayout();
+    buttons->addWidget(m_pOk);
+    buttons->addWidget(m_pCancel);
+    buttons->addStretch();
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(marks, 0, 0, 1, 2);
+    grid->addWidget(fullGroup, 1, 0);
+    grid->addWidget(selectedGroup, 1, 1);
+    grid->addLayout(nameRow, 2, 0, 1, 2);
+    grid->addWidget(optionGroup, 0, 2, 2, 1);
+    grid->addLayout(buttons, 0, 3, 3, 1);
+
+    connect(m_pFullList, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (!m_bRefreshing) {
+            m_model.SelectFull(row);
+            Refresh();
+        }
+    });
+    connect(m_pFullList, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
+        m_model.AddFromFullList(m_pFullList->row(item));
+        Refresh();
+    });
+    connect(m_pSelectedList, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (!m_bRefreshing) {
+            m_model.SelectSelected(row);
+            Refresh();
+        }
+    });
+    connect(m_pSearch, &QLineEdit::textChanged, this, [this](const QString& text) {
+        const bool found = m_model.Search(ToData(text));
+        Refresh();
+        if (!found)
+            m_pSearch->setFocus();
+    });
+    connect(m_pClear, &QPushButton::clicked, this, [this] {
+        m_model.ClearSelected();
+        Refresh();
+    });
+    connect(m_pOk, &QPushButton::clicked, this, &CConvertDialog::OnOk);
+    connect(m_pCancel, &QPushButton::clicked, this, &CConvertDialog::reject);
+
+    m_model.Open();
+    m_bRefreshing = true;
+    for (const std::string& entry : m_model.FullList())
+        m_pFullList->addItem(FromData(entry));
+    m_bRefreshing = false;
+    Refresh();
+}
+
+QWidget* CConvertDialog::Control(int id) const
+{
+    return findChild<QWidget*>(QStringLiteral("idc%1").arg(id));
+}
+
+void CConvertDialog::RefreshSelected()
+{
+    const auto& selected = m_model.SelectedList();
+    bool same = m_pSelectedList->count() == static_cast<int>(selected.size());
+    for (int i = 0; same && i < m_pSelectedList->count(); ++i)
+        same = m_pSelectedList->item(i)->text() == FromData(selected[static_cast<std::size_t>(i)]);
+    if (!same) {
+        m_pSelectedList->clear();
+        for (const std::string& entry : selected)
+            m_pSelectedList->addItem(FromData(entry));
+    }
+    m_pSelectedList->setCurrentRow(m_model.SelectedSelection());
+}
+
+void CConvertDialog::Refresh()
+{
+    m_bRefreshing = true;
+    if (m_pFullList->currentRow() != m_model.FullSelection())
+        m_pFullList->setCurrentRow(m_model.FullSelection());
+    RefreshSelected();
+    m_pFullName->setText(FromData(m_model.FullName()));
+    for (int i = 0; i < kMarkBoxCount; ++i)
+        m_marks[static_cast<std::size_t>(i)]->setChecked(m_model.Mark(i));
+    m_marks[kMarkBoxCount]->setChecked(m_model.All());
+    for (int i = 0; i < kConversionOptionCount; ++i)
+        m_options[static_cast<std::size_t>(i)]->setChecked(m_model.Option() == i);
+    m_pOk->setEnabled(m_model.OkEnabled());
+    m_bRefreshing = false;
+}
+
+void CConvertDialog::OnOk()
+{
+    if (m_model.Ok())
+        accept();
+}
+
+void CConvertDialog::reject()
+{
+    m_model.Cancel();
+    QDialog::reject();
+}
+
+void RunConversionDialog(CQuillonApp& app)
+{
+    bool open = false;
+    {
+        CConvertDialog dialog(app, app.MainFrame());
+        open = dialog.exec() == QDialog::Accepted;
+    }
+    if (open)
+        app.OpenViewTemplate(3);
+}
+
+void InstallConversionCommand(CQuillonApp& app, CRepView& view)
+{
+    view.SetCommandHandler(ID_MENU_CONV_REP_TO_MM, [&app, &view] {
+        view.Methods().m_nSelRemedy = view.SelRemedy();
+        if (!view.Methods().PrepareConversion())
+            return;
+        CaptureChartRows(app.m_mmRequest, view.Engine());
+        RunConversionDialog(app);
+    });
+}
+
+} // namespace quillon

@@ -1,0 +1,74 @@
+// The "Convert Repertory To Materia Medica" dialog, its opening from the chart's "&Conv. Rep To MM" and the
+// opening of the materia medica view on OK.
+#pragma once
+
+#include "materiamedica/ConversionModel.h"
+
+#include <QDialog>
+
+#include <array>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+
+namespace quillon {
+
+class CQuillonApp;
+class CRepView;
+
+enum ConvertDialogControl : int {
+    IDC_MARK_ONE = 1624, // .. 1628 "Five"
+    IDC_MARK_ALL = 1629,
+    IDC_FULL_DRUG_LIST = 2095,
+    IDC_SEARCH_DRUG = 2096,
+    IDC_SELECTED_DRUG_LIST = 1609,
+    IDC_CLEAR_DRUG = 1612,
+    IDC_DRUG_FULL_NAME = 2097,
+    IDC_OPTION_FIRST = 1420, // .. 1425, in the order of ConversionOption
+    IDC_CONVERT_OK = 1915,
+};
+
+class CConvertDialog final : public QDialog
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(CConvertDialog)
+
+public:
+    CConvertDialog(CQuillonApp& app, QWidget* parent = nullptr);
+
+    CConversionModel& Model() { return m_model; }
+    // The dialog's controls by their ids (null for an unknown id).
+    QWidget* Control(int id) const;
+
+    void reject() override;
+
+private:
+    void Refresh();
+    void RefreshSelected();
+    void OnOk();
+
+    CConversionModel m_model;
+    QListWidget* m_pFullList = nullptr;
+    QListWidget* m_pSelectedList = nullptr;
+    QLineEdit* m_pSearch = nullptr;
+    QLabel* m_pFullName = nullptr;
+    std::array<QCheckBox*, kMarkBoxCount + 1> m_marks{};
+    std::array<QRadioButton*, kConversionOptionCount> m_options{};
+    QPushButton* m_pOk = nullptr;
+    QPushButton* m_pClear = nullptr;
+    QPushButton* m_pCancel = nullptr;
+    bool m_bRefreshing = false;
+};
+
+// Runs the dialog modally over the main frame; on OK opens the materia medica view.
+void RunConversionDialog(CQuillonApp& app);
+
+// Gives the chart its "&Conv. Rep To MM" command: the chart's rows, the picked remedy added to the selected
+// list, then the dialog.
+void InstallConversionCommand(CQuillonApp& app, CRepView& view);
+
+} // namespace quillon

@@ -1,0 +1,65 @@
+// The materia medica view: the active symptoms the requested remedies cover, a column per remedy with its grade,
+// and the summary of counts and total weightage, in a page of 15 lines and 3 columns.
+#pragma once
+
+#include "app/CommandIds.h"
+#include "materiamedica/MateriaMedicaListing.h"
+
+#include <QImage>
+#include <QSize>
+#include <QWidget>
+
+namespace quillon {
+
+class CMagnifier;
+class CMyScroll;
+class CQuillonApp;
+
+enum RepCmpVwControl : int { IDC_MM_HSCROLL = 301, IDC_MM_VSCROLL = 302 };
+
+class CRepCmpVw final : public QWidget, public ICommandTarget
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(CRepCmpVw)
+
+public:
+    explicit CRepCmpVw(CQuillonApp& app, QWidget* parent = nullptr);
+    ~CRepCmpVw() override;
+
+    const MateriaMedicaListing& Listing() const { return m_listing; }
+    const CMateriaMedicaCursor& Cursor() const { return m_cursor; }
+    CMyScroll* HorizontalBar() const { return m_pHScroll; }
+    CMyScroll* VerticalBar() const { return m_pVScroll; }
+    CMagnifier* Magnifier() const { return m_pMagnifier; }
+    QSize ScreenSize() const { return m_screen; }
+    // Lays the page out for another screen size (the screen the view is on is the default).
+    void SetScreenSize(QSize screen);
+    // The page drawn at the view's size, as the screen shows it.
+    QImage RenderPage() const;
+
+    // ICommandTarget: Magnify.
+    bool IsCommandEnabled(int commandId) const override;
+    void OnCommand(int commandId) override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    void LayOutBars();
+    void SyncBars();
+    void OnBarAction(bool vertical, int action);
+    void CloseFrame();
+
+    CQuillonApp& m_app;
+    MateriaMedicaListing m_listing;
+    CMateriaMedicaCursor m_cursor;
+    QSize m_screen;
+    CMyScroll* m_pHScroll = nullptr;
+    CMyScroll* m_pVScroll = nullptr;
+    CMagnifier* m_pMagnifier = nullptr;
+    bool m_bThumbPending = false;
+};
+
+} // namespace quillon

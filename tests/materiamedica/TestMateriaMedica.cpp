@@ -1,0 +1,206 @@
+// The conversion dialog's rules, the names it resolves, the listing by mode and mask, and the page's cursor.
+#include "MateriaMedicaFixture.h"
+
+#include "casedata/TextCodec.h"
+#include "magnifier/LensGeometry.h"
+#include "materiamedica/ConversionModel.h"
+#include "materiamedica/MateriaMedicaListing.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+namespace quillon::testing {
+namespace {
+
+// The listing as "text=cell|cell;..." then " / " and the summary texts.
+std::string Dump(const MateriaMedicaListing& listing)
+{
+    std::string out;
+    for (int r = 0; r < listing.RetainedCount(); ++r) {
+        out += listing.lines[static_cast<std::size_t>(r)].text + '=';
+        for (int c = 0; c < listing.drugCount; ++c)
+            out += (c ? "|" : "") + listing.CellAt(r, c).text;
+        out += ';';
+    }
+    out += " / " + listing.summaryLabel;
+    for (const std::string& text : listing.summaryTexts)
+        out += ' ' + text;
+    return out;
+}
+
+struct ListingRow
+{
+    const char* name;
+    int mode;
+    int mask;
+    std::vector<int> keys;
+    std::string expected;
+};
+
+TEST(MateriaMedicaListing, RetainsBySelectionModeAndMask)
+{
+    const std::string blank(10, ' ');
+    const int one = 1, two = 2, three = 4;
+    const std::vector<ListingRow> rows{
+        {"complete", kMMComplete, 63, {10, 20},
+            "S0=3:Bell|2:bell;S1=2:Bell|" + blank + ";S3=" + blank
+                + "|1:bell; / Symptom Count/Total Weightage: 2/5 2/3"},
+        {"compare keeps symptoms carrying every remedy", kMMCompare, 63, {10, 20},
+            "S0=3:Bell|2:bell; / Symptom Count/Total Weightage: 1/3 1/2"},
+        {"differentiate", kMMDifferentiate, 63, {10, 20},
+            "S1=2:Bell|" + blank + ";S3=" + blank + "|1:bell; / Symptom Count/Total Weightage: 1/2 1/1"},
+        {"differentiate one remedy keeps nothing", kMMDifferentiate, 63, {10}, " / Symptom Count/Total Weightage: 0/0"},
+        {"single remedy rubrics", kMMSingleRemedyRubrics, 63, {30}, "S5=2:Calc; / Symptom Count/Total Weightage: 1/2"},
+        {"mask Three drops grade 2; grade 0 never counts", kMMComplete, three, {30},
+            " / Symptom Count/Total Weightage: 0/0"},
+        {"mask Two", kMMComplete, two, {30}, "S2=2:Calc;S5=2:Calc; / Symptom Count/Total Weightage: 2/4"},
+        {"grades outside 1-6 never count, whatever the mask", kMMComplete, -1, {30},
+            "S2=2:Calc;S5=2:Calc; / Symptom Count/Total Weightage: 2/4"},
+        {"mask One", kMMComplete, one, {0}, "S0=1:Acon; / Symptom Count/Total Weightage: 1/1"},
+        {"one remedy", kMMOneRemedy, 63, {0}, "S0=1:Acon;S2=3:Acon; / Symptom Count/Total Weightage: 2/4"},
+        {"create", kMMCreate, 63, {0}, "S0=1:Acon;S2=3:Acon; / Symptom Count: 2"},
+        {"unresolved name matches nothing, empty label", kMMComplete, 63, {kUnresolvedRemedyKey, 0},
+            "S0=" + blank + "|1:Acon;S2=" + blank + "|3:Acon; / Symptom Count/Total Weightage: 0/0 2/4"},
+        {"a remedy requested twice fills both columns", kMMCompare, 63, {0, 0},
+            "S0=1:Acon|1:Acon;S2=3:Acon|3:Acon; / Symptom Count/Total Weightage: 2/4 2/4"},
+    };
+    MateriaMedicaCase c;
+    for (const ListingRow& row : rows) {
+        CMateriaMedicaRequest request;
+        request.m_nMode = row.mode;
+        request.m_nMarkMask = row.mask;
+        request.m_arrSelectedCodes = row.keys;
+        const auto listing = BuildMateriaMedica(request, c.state.m_mapRepSymptoms, c.state.m_pRemedyCatalogue.get());
+        EXPECT_EQ(Dump(listing), row.expected) << row.name;
+    }
+}
+
+TEST(ConversionModel, ListsResolvesAndKeepsTheSelection)
+{
+    MateriaMedicaCase c;
+    ASSERT_EQ(c.methods->BuildRemedyRows(), 1);
+    CaptureChartRows(c.state.m_mmRequest, *c.engine);
+    // A name of an earlier chart, in another letter case, and one the catalogue does not know.
+    c.state.m_arrMMRemedies = {"SULPH", "Nux"};
+    CConversionModel model(c.state, c.sink);
+    model.Open();
+    const auto& full = model.FullList();
+    const auto at
+        = [&](const char* name) { return static_cast<int>(std::find(full.begin(), full.end(), name) - full.begin()); };
+    model.AddFromFullList(at("bell"));
+    model.AddFromFullList(at("Bell"));
+    EXPECT_EQ(model.FullName(), "Belladonna");
+    EXPECT_TRUE(model.Search("BE"));
+    EXPECT_TRUE(EqualsNoCase(full[static_cast<std::size_t>(model.FullSelection())].substr(0, 2), "be"));
+    EXPECT_FALSE(model.Search("Zz"));
+    EXPECT_EQ(model.FullName(), "");
+
+    model.SetMark(2, true);
+    model.SetAll(true); // unchecks "Three"
+    ASSERT_TRUE(model.Ok());
+    const auto& request = c.state.m_mmRequest;
+    EXPECT_EQ(request.m_nMarkMask, 63);
+    EXPECT_EQ(request.m_arrSelectedCodes,
+        (std::vector<int>{10 * kMMSulph, kUnresolvedRemedyKey, 10 * kMMBellLower, 10 * kMMBell}));
+
+    // The selected list survives OK and comes back with the next opening, which frees the codes; Cancel empties it.
+    model.Open();
+    EXPECT_TRUE(request.m_arrSelectedCodes.empty());
+    EXPECT_EQ(model.SelectedList().size(), 4u);
+    model.Cancel();
+    EXPECT_TRUE(c.state.m_arrMMRemedies.empty());
+}
+
+TEST(ConversionModel, OptionsEnableOkAndTakeTheirRemedies)
+{
+    MateriaMedicaCase c;
+    CConversionModel model(c.state, c.sink);
+    model.Open(); // no chart rows: an empty full list, OK enabled but refusing
+    EXPECT_TRUE(model.FullList().empty() && model.FullName().empty() && model.OkEnabled());
+    EXPECT_FALSE(model.Ok());
+    ASSERT_TRUE(c.methods->BuildRemedyRows());
+    model.Open();
+    model.SetOption(kOptionCompare);
+    model.AddFromFullList(0);
+    EXPECT_FALSE(model.OkEnabled());
+    model.AddFromFullList(1);
+    EXPECT_TRUE(model.OkEnabled());
+    model.ClearSelected(); // nothing selected in the selected list
+    model.SelectSelected(0);
+    model.ClearSelected();
+    EXPECT_FALSE(model.OkEnabled());
+    model.SetOption(kOptionOneRemedy);
+    EXPECT_TRUE(model.OkEnabled());
+    model.AddFromFullList(2);
+    EXPECT_FALSE(model.Ok()); // two entries, none selected
+    model.SelectSelected(1);
+    ASSERT_TRUE(model.Ok());
+    EXPECT_EQ(c.state.m_mmRequest.m_arrSelectedCodes, std::vector<int>{10 * c.engine->SortedRemedy(2)->code});
+    model.SetOption(kOptionNone);
+    EXPECT_FALSE(model.Ok());
+    EXPECT_EQ(c.sink.Texts(),
+        (std::vector<std::string>{
+            kMsgSelectOneRemedy, kMsgSelectFromSelectedList, kMsgSelectOneRemedy, kMsgSelectOption}));
+}
+
+struct CursorRow
+{
+    const char* name;
+    int retained;
+    std::string keys; // u d U(page up) D(page down) c(control) h(home) e(end) k<n>(click line n)
+    int top;
+    int cursor;
+};
+
+TEST(MateriaMedicaCursor, KeysKeepThePageInsideTheRetainedLines)
+{
+    using C = CMateriaMedicaCursor;
+    const std::map<char, void (C::*)()> kKeys{{'u', &C::LineUp}, {'d', &C::LineDown}, {'U', &C::PageUp},
+        {'D', &C::PageDown}, {'c', &C::ControlDown}, {'h', &C::Home}, {'e', &C::End}};
+    const std::vector<CursorRow> rows{
+        {"down scrolls on line 15", 40, std::string(16, 'd'), 2, 15},
+        {"up on line 1 scrolls back", 40, std::string(16, 'd') + std::string(15, 'u'), 1, 1},
+        {"page up with top 1..15 does nothing", 40, "DuuuuuuuuuuuuuuU", 1, 1},
+        {"page down, page up", 60, "DDU", 15, 1},
+        {"page down lands on the maximum", 40, "DDD", 25, 1},
+        {"home without control does nothing", 40, "Dh", 15, 1},
+        {"control home", 40, "Ddcdh", 0, 1},
+        {"control end", 40, "ce", 25, 1},
+        {"end with fewer than 15 lines", 7, "ddddce", 0, 5},
+        {"down stops at the last line", 4, "dddddd", 0, 4},
+        {"page down at the end", 10, "dD", 0, 2},
+        {"click below the last line", 5, "k3k9", 0, 3},
+    };
+    for (const CursorRow& row : rows) {
+        CMateriaMedicaCursor cursor;
+        cursor.Reset(row.retained, 2);
+        for (std::size_t i = 0; i < row.keys.size(); ++i) {
+            const char key = row.keys[i];
+            key == 'k' ? (void)cursor.Click(row.keys[++i] - '0') : (cursor.*kKeys.at(key))();
+        }
+        EXPECT_EQ(cursor.Top(), row.top) << row.name;
+        EXPECT_EQ(cursor.CursorRow(), row.cursor) << row.name;
+        EXPECT_LT(cursor.CursorDisplayRow(), row.retained) << row.name;
+    }
+}
+
+TEST(LensSettings, SourceSquareAndSheetMapping)
+{
+    struct Row
+    {
+        int size, zoom, side;
+    };
+    for (const Row& row : {Row{100, 18, 50}, Row{300, 20, 150}, Row{180, 30, 60}, Row{150, 25, 60}, Row{120, 18, 60}}) {
+        const LensSettings settings{kLensRectangular, row.zoom, row.size};
+        EXPECT_EQ(settings.SourceSide(), row.side) << row.size << " " << row.zoom;
+        const LensSettings again = LensSettings::FromIndexes(settings.SizeIndex(), settings.ZoomIndex(), 1);
+        // The initial 300 is not offered: the sheet gives 100 for it.
+        EXPECT_TRUE(again.zoom == row.zoom && again.size == (row.size == 300 ? 100 : row.size));
+    }
+    const LensSettings glass{kLensRound, 18, 100};
+    EXPECT_EQ(glass.Source(glass.LensOrigin(300), glass.LensOrigin(200)), (LensSquare{275, 175, 50}));
+}
+
+} // namespace
+} // namespace quillon::testing

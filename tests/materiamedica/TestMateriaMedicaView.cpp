@@ -1,0 +1,271 @@
+// The conversion dialog, the materia medica view and the magnifying glass, driven through their widgets in the
+// running application.
+#include "../repertory/ChartFixture.h"
+#include "MateriaMedicaFixture.h"
+#include "app/MainFrame.h"
+#include "controls/MyScroll.h"
+#include "magnifier/Magnifier.h"
+#include "magnifier/PropMagn.h"
+#include "materiamedica/ConvertDialog.h"
+#include "materiamedica/MateriaMedicaPainter.h"
+#include "materiamedica/RepCmpVw.h"
+#include "support/TempFolder.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+using namespace quillon;
+using namespace quillon::testing::practice;
+
+namespace {
+
+RecordingMessageSink* g_sink = nullptr;
+
+CQuillonApp& App()
+{
+    return *CQuillonApp::Instance();
+}
+
+// Closes the views without the materia medica view reopening the dialog (which a failed test would leave
+// waiting); only the test of that rule lets it.
+void CloseAll()
+{
+    App().m_bClosingAllViews = true;
+    App().CloseAllViews();
+}
+
+// Runs `act` once a modal widget of type T is up (within the event loop that `start` enters).
+template <typename T> void WhenModal(const std::function<void(T*)>& act)
+{
+    auto* timer = new QTimer(qApp);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, act] {
+        if (auto* widget = qobject_cast<T*>(QApplication::activeModalWidget())) {
+            timer->stop();
+            timer->deleteLater();
+            act(widget);
+        }
+    });
+    timer->start(20);
+}
+
+template <typename T> T* Child(QWidget* dialog, int id)
+{
+    return qobject_cast<T*>(static_cast<CConvertDialog*>(dialog)->Control(id));
+}
+
+void DoubleClickEntry(QListWidget* list, const QString& text)
+{
+    const QPoint at = list->visualItemRect(list->findItems(text, Qt::MatchExactly).value(0)).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+}
+
+// Opens the view on a Complete request for the codes, as the dialog's OK does.
+CRepCmpVw* OpenView(const QList<int>& codes)
+{
+    App().m_mmRequest.m_arrSelectedCodes.clear();
+    for (int code : codes)
+        App().m_mmRequest.m_arrSelectedCodes.push_back(10 * code);
+    App().m_mmRequest.m_nMode = kMMComplete;
+    App().m_mmRequest.m_nMarkMask = kAllGradesMask;
+    auto* view = qobject_cast<CRepCmpVw*>(App().OpenViewTemplate(3));
+    if (view) {
+        view->window()->show();
+        (void)QTest::qWaitForWindowExposed(view);
+        view->SetScreenSize(view->size()); // the page fills the view, whatever the test screen's size
+    }
+    return view;
+}
+
+QRect Scaled(const CLayoutRect& rect)
+{
+    return ScaleDesignRect(rect, qobject_cast<CRepCmpVw*>(App().OpenView(kViewMateriaMedica))->ScreenSize());
+}
+
+} // namespace
+
+class TestMateriaMedicaView final : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() { CloseAll(); }
+
+    void popupConvertsAndClosingTheViewReturnsToTheDialog()
+    {
+        CRepView* chart = testing::OpenChartOf("1001", "Asha Rao", *g_sink);
+        QVERIFY(chart);
+        App().m_bClosingAllViews = false;
+        App().m_arrMMRemedies = {"BELL"}; // an earlier chart's name in another letter case
+        bool sawDialog = false;
+        QTimer::singleShot(50, chart, [] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QVERIFY(menu);
+            menu->actions().at(1)->trigger();
+            menu->close();
+        });
+        WhenModal<CConvertDialog>([&sawDialog](CConvertDialog* dialog) {
+            sawDialog = true;
+            QCOMPARE(Child<QListWidget>(dialog, IDC_SELECTED_DRUG_LIST)->count(), 2); // earlier name, picked one
+            DoubleClickEntry(Child<QListWidget>(dialog, IDC_FULL_DRUG_LIST), QStringLiteral("bell"));
+            QCOMPARE(Child<QLabel>(dialog, IDC_DRUG_FULL_NAME)->text(), QStringLiteral("Bellis perennis"));
+            DoubleClickEntry(Child<QListWidget>(dialog, IDC_FULL_DRUG_LIST), QStringLiteral("bell"));
+            QCOMPARE(g_sink->Texts(), std::vector<std::string>{kMsgDrugAlreadyInList});
+            QTest::mouseClick(Child<QCheckBox>(dialog, IDC_MARK_ONE + 2), Qt::LeftButton);
+            QVERIFY(!Child<QCheckBox>(dialog, IDC_MARK_ALL)->isChecked());
+            QTest::mouseClick(Child<QCheckBox>(dialog, IDC_MARK_ONE), Qt::LeftButton);
+            QTest::mouseClick(Child<QRadioButton>(dialog, IDC_OPTION_FIRST + kOptionCompare), Qt::LeftButton);
+            QVERIFY(Child<QPushButton>(dialog, IDC_CONVERT_OK)->isEnabled());
+            QTest::mouseClick(Child<QPushButton>(dialog, IDC_CONVERT_OK), Qt::LeftButton);
+        });
+        // Rank 1 of the chart is Acon (every symptom names it).
+        QTest::mouseClick(chart, Qt::RightButton, {},
+            QPoint(365 * chart->Geometry().ScreenWidth() / 840, 165 * chart->Geometry().ScreenHeight() / 680));
+        QVERIFY(sawDialog);
+        QCOMPARE(App().m_mmRequest.m_arrSelectedCodes, (std::vector<int>{10 * kBell, 10 * kAcon, 10 * kBellLower}));
+        QCOMPARE(App().m_mmRequest.m_nMarkMask, 5);
+        QCOMPARE(App().OpenView(kViewMateriaMedica)->windowTitle(),
+            QStringLiteral("Compare Materia Medica for  Recorded Symptoms"));
+        // Bell 3 (mask One+Three), Acon 1 or 3, bell 2 is outside the mask: nothing carries all three, so
+        // "No match found" closes the view, which reopens the dialog with the selected list kept.
+        bool reopened = false;
+        WhenModal<CConvertDialog>([&reopened](CConvertDialog* dialog) {
+            reopened = true;
+            QCOMPARE(Child<QListWidget>(dialog, IDC_SELECTED_DRUG_LIST)->count(), 3);
+            QTest::mouseClick(Child<QPushButton>(dialog, 2), Qt::LeftButton);
+        });
+        QTRY_VERIFY(reopened);
+        QCOMPARE(g_sink->Texts().back(), std::string(kMsgNoMatchFound));
+        QVERIFY(App().OpenView(kViewMateriaMedica) == nullptr && App().m_arrMMRemedies.empty()); // Cancel empties it
+    }
+
+    void barsFollowTheRequestSize_data()
+    {
+        QTest::addColumn<QList<int>>("codes");
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<bool>("bars");
+        QTest::newRow("3 remedies, 15 lines") << QList<int>{kBell, kBellLower, kCalc} << 15 << false;
+        QTest::newRow("4 remedies, 20 lines") << QList<int>{kAcon, kBell, kBellLower, kCalc} << 20 << true;
+    }
+    void barsFollowTheRequestSize()
+    {
+        QFETCH(QList<int>, codes);
+        QFETCH(int, lines);
+        QFETCH(bool, bars);
+        QVERIFY(testing::OpenChartOf("1001", "Asha Rao", *g_sink));
+        CRepCmpVw* view = OpenView(codes);
+        QVERIFY(view);
+        QCOMPARE(view->Listing().RetainedCount(), lines);
+        QCOMPARE(view->HorizontalBar()->isVisible(), bars);
+        QCOMPARE(view->VerticalBar()->isVisible(), bars);
+        if (bars) {
+            QTest::keyClick(view, Qt::Key_PageDown);
+            QCOMPARE(view->VerticalBar()->Position(), 5);
+            view->HorizontalBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+            QCOMPARE(view->Cursor().FirstColumn(), 1);
+            view->VerticalBar()->triggerAction(QAbstractSlider::SliderSingleStepSub); // moves the cursor
+            QCOMPARE(view->Cursor().Top(), 4);
+            QTest::keyClick(view, Qt::Key_Home);
+            QCOMPARE(view->Cursor().Top(), 4);
+            QTest::keyClick(view, Qt::Key_Control, Qt::ControlModifier);
+            QTest::keyClick(view, Qt::Key_Home, Qt::ControlModifier);
+            QCOMPARE(view->VerticalBar()->Position(), 0);
+        }
+    }
+
+    void grabMatchesTheLayoutCells()
+    {
+        QVERIFY(testing::OpenChartOf("1001", "Asha Rao", *g_sink));
+        CRepCmpVw* view = OpenView({kAcon, kBell});
+        QVERIFY(view);
+        const RowLayout& layout = App().m_rowLayout;
+        QTest::mouseClick(view, Qt::LeftButton, {}, Scaled(layout.rows[3].rect).center());
+        QCOMPARE(view->Cursor().CursorRow(), 3);
+        const QImage page = view->grab().toImage();
+        QVERIFY(layout.rows[3].highlighted && !layout.rows[1].highlighted);
+        const auto count = [&page](const QRect& rect, const std::function<bool(QColor)>& test) {
+            int n = 0;
+            for (int y = rect.top(); y <= rect.bottom(); ++y)
+                for (int x = rect.left(); x <= rect.right(); ++x)
+                    n += test(page.pixelColor(x, y)) ? 1 : 0;
+            return n;
+        };
+        const auto red = [](QColor c) { return c.red() > 200 && c.green() < 60 && c.blue() < 60; };
+        const auto blue = [](QColor c) { return c.blue() > 200 && c.red() < 60 && c.green() < 60; };
+        // Line 1 is symptom 0: Acon grade 1 (black), Bell grade 3 (red); line 2 is symptom 1: Acon grade 2 (blue).
+        QVERIFY(count(Scaled(layout.cells[3 * 1 + 1].rect), red) > 10);
+        QVERIFY(count(Scaled(layout.cells[3 * 2 + 0].rect), blue) > 10);
+        QCOMPARE(count(Scaled(layout.cells[3 * 1 + 2].rect), [](QColor c) { return c != Qt::white; }), 0);
+        // The cursor line is inverted: mostly dark where the other lines are white.
+        const QRect cursorRow = Scaled(layout.rows[3].rect);
+        QVERIFY(count(cursorRow, [](QColor c) { return c.lightness() < 128; })
+            > cursorRow.width() * cursorRow.height() / 2);
+        QVERIFY(count(Scaled(layout.rows[16].rect), red) > 10); // the summary label
+    }
+
+    void magnifierLensAndProperties()
+    {
+        QVERIFY(testing::OpenChartOf("1001", "Asha Rao", *g_sink));
+        CRepCmpVw* view = OpenView({kAcon, kBell});
+        QVERIFY(view);
+        App().MainFrame()->Action(ID_MAGNIFY)->trigger();
+        CMagnifier* magnifier = view->Magnifier();
+        QVERIFY(magnifier->IsShown() && App().MainFrame()->Action(ID_MAGNIFY)->isChecked());
+        QCOMPARE(magnifier->geometry(), view->rect());
+        QCOMPARE(magnifier->Settings().size, 300);
+
+        // The sheet opens on 100 for the initial 300; OK without changes sets it.
+        WhenModal<CPropMagn>([](CPropMagn* sheet) {
+            QCOMPARE(sheet->SizePage()->Checked(), 0);
+            QCOMPARE(sheet->ZoomPage()->Checked(), 1);
+            sheet->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        });
+        QTest::mouseClick(magnifier, Qt::RightButton, {}, QPoint(50, 50));
+        QCOMPARE(magnifier->Settings().size, 100);
+        WhenModal<CPropMagn>([](CPropMagn* sheet) {
+            sheet->ZoomPage()->findChildren<QRadioButton*>().at(0)->click(); // X1.5
+            sheet->ShapePage()->findChildren<QRadioButton*>().at(1)->click(); // Round
+            sheet->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        });
+        QTest::mouseClick(magnifier, Qt::RightButton, {}, QPoint(50, 50));
+        QVERIFY(magnifier->Settings().shape == kLensRound && magnifier->Settings().SourceSide() == 50);
+
+        QTest::mousePress(magnifier, Qt::LeftButton, {}, QPoint(300, 200));
+        QCOMPARE(magnifier->Lens()->geometry(), QRect(250, 150, 100, 100));
+        QTest::mouseMove(magnifier, QPoint(400, 260));
+        QTRY_COMPARE(magnifier->Lens()->geometry().topLeft(), QPoint(350, 210));
+        QTest::mouseRelease(magnifier, Qt::LeftButton, {}, QPoint(-40, view->height() + 40));
+        QVERIFY(!magnifier->IsActive() && magnifier->Lens()->isHidden());
+
+        // Toggled off, the view takes the clicks again.
+        App().MainFrame()->Action(ID_MAGNIFY)->trigger();
+        QVERIFY(!magnifier->IsShown() && !App().MainFrame()->Action(ID_MAGNIFY)->isChecked());
+        QTest::mouseClick(view, Qt::LeftButton, {}, Scaled(App().m_rowLayout.rows[2].rect).center());
+        QCOMPARE(view->Cursor().CursorRow(), 2);
+    }
+};
+
+int main(int argc, char** argv)
+{
+    testing::TempFolder folder;
+    WritePractice(folder.Path());
+    RecordingMessageSink sink;
+    g_sink = &sink;
+    CQuillonApp app(argc, argv, CPracticeFolder(folder.Path()), &sink);
+    app.InitInstance();
+    TestMateriaMedicaView test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "TestMateriaMedicaView.moc"

@@ -1,0 +1,103 @@
+// quillon-report materia-medica.
+#include "report/ReportMateriaMedica.h"
+
+#include "app/QuillonState.h"
+#include "casedata/TextCodec.h"
+#include "materiamedica/ConversionModel.h"
+#include "materiamedica/MateriaMedicaListing.h"
+#include "repertory/RepEngine.h"
+#include "repertory/RepMethods.h"
+#include "report/Report.h"
+
+#include <charconv>
+#include <ostream>
+
+namespace quillon::report {
+namespace {
+
+constexpr const char* kUsage
+    = "usage: quillon-report [--dir DIR] materia-medica REGNO [--visit N] [--do ACTION]... OPTION MARKS RANK...";
+
+const char* const kOptionNames[kConversionOptionCount]
+    = {"complete", "compare", "differentiate", "single", "one", "create"};
+
+int UsageFailure(std::ostream& err, const std::string& text)
+{
+    err << "quillon-report: " << text << '\n';
+    return kUsageError;
+}
+
+} // namespace
+
+int MateriaMedicaReport(CQuillonState& state, CRepEngine& engine, CRepMethods& methods, IMessageSink& sink,
+    const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    if (args.size() < 3)
+        return UsageFailure(err, kUsage);
+    int option = kOptionNone;
+    for (int i = 0; i < kConversionOptionCount; ++i)
+        if (args[0] == kOptionNames[i])
+            option = i;
+    if (option == kOptionNone)
+        return UsageFailure(err, "unknown option: " + args[0] + " (complete compare differentiate single one create)");
+    const std::string& marks = args[1];
+    if (marks != "all" && marks != "none" && (marks.empty() || marks.find_first_not_of("12345") != std::string::npos))
+        return UsageFailure(err, "marks are all, none or digits 1 to 5: " + marks);
+
+    // As "&Conv. Rep To MM" opens the dialog from the chart, with nothing selected yet.
+    if (methods.BuildRemedyRows() == 0)
+        return kCaseNotLoaded;
+    CaptureChartRows(state.m_mmRequest, engine);
+    state.m_arrMMRemedies.clear();
+    CConversionModel model(state, sink);
+    model.Open();
+    for (std::size_t i = 2; i < args.size(); ++i) {
+        int rank = 0;
+        const std::string& text = args[i];
+        const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), rank);
+        if (ec != std::errc() || end != text.data() + text.size() || rank < 1
+            || rank > static_cast<int>(model.FullList().size()))
+            return UsageFailure(err, "no chart rank " + text);
+        model.AddFromFullList(rank - 1);
+    }
+    model.SetAll(marks == "all");
+    if (marks != "all" && marks != "none")
+        for (const char digit : marks)
+            model.SetMark(digit - '1', true);
+    model.SetOption(option);
+    if (!model.SelectedList().empty())
+        model.SelectSelected(0);
+    if (!model.OkEnabled()) {
+        out << "ok\tdisabled\n";
+        return kCaseNotLoaded;
+    }
+    if (!model.Ok())
+        return kCaseNotLoaded;
+
+    const auto listing = BuildMateriaMedica(state.m_mmRequest, state.m_mapRepSymptoms, state.m_pRemedyCatalogue.get());
+    if (listing.RetainedCount() == 0) {
+        sink.Show(kMsgNoMatchFound);
+        return kCaseNotLoaded;
+    }
+    out << "title\t" << MateriaMedicaTitle(listing.mode) << '\n';
+    out << "columns";
+    for (const std::string& label : listing.labels)
+        out << '\t' << Cp1252ToUtf8(label);
+    out << "\nlines\t" << listing.RetainedCount() << '\n';
+    for (int r = 0; r < listing.RetainedCount(); ++r) {
+        const SymStr& line = listing.lines[static_cast<std::size_t>(r)];
+        out << "L\t" << line.level << '\t' << Cp1252ToUtf8(line.text);
+        for (int c = 0; c < listing.drugCount; ++c)
+            out << '\t' << Cp1252ToUtf8(listing.CellAt(r, c).text);
+        out << '\n';
+    }
+    out << "summary\t" << listing.summaryLabel;
+    const std::size_t texts = listing.mode == kMMCreate ? std::min<std::size_t>(1, listing.summaryTexts.size())
+                                                        : listing.summaryTexts.size();
+    for (std::size_t c = 0; c < texts; ++c)
+        out << '\t' << listing.summaryTexts[c];
+    out << '\n';
+    return kDone;
+}
+
+} // namespace quillon::report

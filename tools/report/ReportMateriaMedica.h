@@ -1,0 +1,23 @@
+// quillon-report materia-medica: the conversion dialog and the materia medica view, replayed over a chart.
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace quillon {
+class CQuillonState;
+class CRepEngine;
+class CRepMethods;
+class IMessageSink;
+} // namespace quillon
+
+namespace quillon::report {
+
+// With the chart open and its actions replayed: opens the conversion dialog with an empty selected list,
+// double-clicks the full-list entries of the chart ranks, sets the drug marks and the option, presses OK and
+// prints the view. args: OPTION MARKS RANK... Returns the exit status.
+int MateriaMedicaReport(CQuillonState& state, CRepEngine& engine, CRepMethods& methods, IMessageSink& sink,
+    const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+} // namespace quillon::report
