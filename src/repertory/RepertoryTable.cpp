@@ -10,9 +10,9 @@ std::string_view RepertoryAbbreviation(int nType) noexcept
     return kRepertoryAbbreviations[static_cast<std::size_t>(nType)];
 }
 
-std::string ComposeSymptomLine(std::string_view text, int nType)
+std::string ComposeSymptomLine(std::string_view text, int nType, std::size_t maxText)
 {
-    text = text.substr(0, kMaxSymptomLineText);
+    text = text.substr(0, maxText);
     const std::string_view abbreviation = RepertoryAbbreviation(nType);
     std::string line;
     line.reserve(text.size() + abbreviation.size() + 3);

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 
 using namespace quillon;
@@ -200,4 +201,64 @@ TEST(Report, UsageErrorsAndMissingCases)
     const Result noIndex = RunReport({"--dir", empty.Path().string(), "patients"});
     EXPECT_EQ(noIndex.status, 1);
     EXPECT_EQ(noIndex.err, "message\tCould load Patient Information\n");
+}
+
+TEST(Report, EveryMalformedArgumentIsOneLineAndStatus2)
+{
+    const std::vector<std::vector<std::string>> tails{{"--do", ""}, {"--do", "fly"}, {"--do", "drop:0"},
+        {"--do", "drop:0:4"}, {"--do", "drop:x:1"}, {"--do", "drop:99999999999:1"}, {"--do", "mineral:left=147"},
+        {"--do", "mineral:jump"}, {"--do", "plant:999:"}, {"--do", "plant:1:13"}, {"--do", "weightage:0=10"},
+        {"--do", "label:size"}, {"--visit", "-1"}};
+    for (const auto& tail : tails) {
+        std::vector<std::string> args{"--dir", Dir(), "chart", "1001"};
+        args.insert(args.end(), tail.begin(), tail.end());
+        const Result r = RunReport(args);
+        EXPECT_EQ(r.status, 2) << tail[1];
+        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+    }
+}
+
+// A 600-character rubric (20), three stray bytes after an intact visit (21), a visit cut short (22), and a patient
+// line without a registration number beside a hidden ".rsy" that must not be read.
+TEST(Report, HostileFilesEndAsTheWindowDoes)
+{
+    const TempFolder folder;
+    using namespace fixtures;
+    const auto images = EncodeCatalogue({{"Acon.", "Aconitum napellus", 1u << 19}});
+    folder.Write("drug.dat", images.drugDat);
+    folder.Write("drugl.dat", images.druglDat);
+    folder.Write("fulldrug.txt", images.fulldrugTxt);
+    folder.Write("PatDet.txt",
+        EncodePatientIndex(
+            "Dr. B", {{"", "N", "1", "x"}, {"20", "L", "1", "x"}, {"21", "S", "1", "x"}, {"22", "C", "1", "x"}}));
+    const SymptomSpec rubric{std::string(600, 'x'), 'M', 1, 2, {{0, 2}}};
+    const std::string visit = EncodeRsy({{1, 2, 2003, {rubric}}});
+    folder.Write("20.rsy", visit);
+    folder.Write("21.rsy", visit + "abc");
+    folder.Write("22.rsy", visit.substr(0, visit.size() - 5));
+    folder.Write(".rsy", visit);
+    const std::string cut = "message\tThe recorded symptom file ends in the middle of a visit\n";
+    struct Case
+    {
+        std::vector<std::string> args;
+        int status;
+        std::string out; // expected within standard output ("" for none at all)
+        std::string err;
+    };
+    const Case cases[] = {{{"chart", "20"}, 0, "S\t0\t[KT] " + std::string(600, 'x') + "\nremedies", ""},
+        {{"chart", "20", "--do", "delete:0", "--do", "plant-cancel"}, 0,
+            "message\tSelected combination does not have any drug\ncaption", ""},
+        {{"visits", "21"}, 0, "0\t01/02/2003\n", cut}, {{"chart", "21"}, 0, cut + "caption", ""},
+        {{"symptoms", "22"}, 1, "", cut}, {{"visits", ""}, 1, "", "message\tCannot read recorded symptom File\n"}};
+    for (const Case& c : cases) {
+        std::vector<std::string> args{"--dir", folder.Path().string()};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        const Result r = RunReport(args);
+        EXPECT_EQ(r.status, c.status) << c.args[0] << ' ' << c.args[1] << r.err;
+        EXPECT_EQ(r.err, c.err) << c.args[1];
+        if (c.out.empty())
+            EXPECT_EQ(r.out, "");
+        else
+            EXPECT_NE(r.out.find(c.out), std::string::npos) << r.out;
+    }
 }
