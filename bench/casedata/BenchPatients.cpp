@@ -6,6 +6,7 @@
 #include "report/Report.h"
 
 #include <QApplication>
+#include <QTableView>
 
 #include <benchmark/benchmark.h>
 
