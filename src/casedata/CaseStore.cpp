@@ -94,6 +94,9 @@ void CCaseStore::RemoveClearListener(int id)
 
 bool CCaseStore::OpenSymptomFile(std::vector<std::uint8_t>& bytes) const
 {
+    // An empty registration number names no file (".rsy" alone would be a hidden file of the folder).
+    if (m_strPatientFile.empty())
+        return false;
     const ReadStatus status = m_folder->ReadFile(m_strPatientFile + ".rsy", bytes);
     if (status == ReadStatus::OutOfMemory)
         throw std::bad_alloc();
@@ -133,10 +136,9 @@ bool CCaseStore::IndexVisits(std::span<const std::uint8_t> bytes)
             std::uint16_t first = 0, second = 0, year = 0;
             if (!in.Seek(p) || !in.ReadU32(blockLength) || !in.ReadU16(first) || !in.ReadU16(second)
                 || !in.ReadU16(year)) {
-                m_arrVisitOffsets.clear();
-                m_arrVisitDates.clear();
+                // Bytes too few for a block header end the index; the visits before them stay usable.
                 m_sink->Show(kMsgSymptomFileIncomplete);
-                return false;
+                return !m_arrVisitOffsets.empty();
             }
             m_arrVisitOffsets.push_back(static_cast<std::uint32_t>(p));
             m_arrVisitDates.push_back(FormatVisitDate(first, second, year));

@@ -5,6 +5,7 @@
 #include "casedata/TextCodec.h"
 
 #include <algorithm>
+#include <set>
 
 namespace quillon {
 namespace {
@@ -19,6 +20,31 @@ std::string Field(std::string_view text)
 {
     return std::string(text.substr(0, kMaxPatientField));
 }
+
+std::string Lowered(std::string_view text)
+{
+    std::string lowered(text);
+    for (char& c : lowered)
+        c = ToLowerCp1252(c);
+    return lowered;
+}
+
+// The registration numbers listed so far, lower-cased and ordered: the rows whose number begins with a text are
+// the run of entries from the first one not below it, so one ordered look-up answers the duplicate check.
+class ListedNumbers
+{
+public:
+    bool BeginsWith(std::string_view regNo) const
+    {
+        const std::string key = Lowered(regNo);
+        const auto it = m_numbers.lower_bound(key);
+        return it != m_numbers.end() && it->starts_with(key);
+    }
+    void Add(std::string_view regNo) { m_numbers.insert(Lowered(regNo)); }
+
+private:
+    std::set<std::string, std::less<>> m_numbers;
+};
 
 } // namespace
 
@@ -38,6 +64,7 @@ PatientIndex ParsePatientIndex(std::span<const std::uint8_t> bytes)
         text = text.substr(0, nul);
 
     PatientIndex index;
+    ListedNumbers listed;
     bool first = true;
     while (!text.empty()) {
         const auto lf = text.find('\n');
@@ -61,8 +88,9 @@ PatientIndex ParsePatientIndex(std::span<const std::uint8_t> bytes)
         }
         parts[3] = line;
         const std::string regNo = Field(parts[0]);
-        if (IsDuplicatePatient(index.rows, regNo))
+        if (listed.BeginsWith(regNo))
             continue;
+        listed.Add(regNo);
         index.rows.push_back({regNo, Field(parts[1]), Field(parts[2]), Field(parts[3])});
     }
     return index;

@@ -34,6 +34,7 @@ struct PatientIndex
 
 // True when the line with registration number `regNo` is a duplicate: some row already listed
 // has a registration number that begins with it (letter case ignored). So 101 after 1015 is dropped.
+// ParsePatientIndex applies the same rule through an ordered set of the numbers listed so far.
 bool IsDuplicatePatient(const std::vector<PatientRow>& rows, std::string_view regNo);
 
 PatientIndex ParsePatientIndex(std::span<const std::uint8_t> bytes);

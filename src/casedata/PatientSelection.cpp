@@ -12,13 +12,18 @@ void SetCurrentPatient(CQuillonState& state, const PatientRow& row, const std::s
     state.m_strPhysicianName = physician;
 }
 
-bool LoadVisitForChart(CQuillonState& state, int nVisit)
+bool LoadVisit(CQuillonState& state, int nVisit)
 {
     const bool loaded = state.LoadVisitSymptoms(nVisit);
     state.m_szVisitDate.clear();
     if (nVisit >= 0 && nVisit < state.VisitCount())
         state.m_szVisitDate = state.m_arrVisitDates[static_cast<std::size_t>(nVisit)].substr(0, 14);
-    return loaded && state.m_nSymptomCount >= 1;
+    return loaded;
+}
+
+bool LoadVisitForChart(CQuillonState& state, int nVisit)
+{
+    return LoadVisit(state, nVisit) && state.m_nSymptomCount >= 1;
 }
 
 PatientChoice ChooseCurrentPatient(CQuillonState& state)

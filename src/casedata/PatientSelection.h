@@ -22,7 +22,9 @@ enum class PatientChoice {
 // patient, loads that visit.
 PatientChoice ChooseCurrentPatient(CQuillonState& state);
 
-// Loads visit nVisit and sets the visit date on show; true when it holds at least one symptom.
+// Loads visit nVisit and sets the visit date on show; false when the load failed.
+bool LoadVisit(CQuillonState& state, int nVisit);
+// The same; true when the visit loaded and holds at least one symptom.
 bool LoadVisitForChart(CQuillonState& state, int nVisit);
 
 } // namespace quillon

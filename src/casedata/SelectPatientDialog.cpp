@@ -3,12 +3,13 @@
 
 #include "app/QuillonApp.h"
 
+#include <QAbstractTableModel>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 
 namespace quillon {
@@ -32,6 +33,51 @@ const QColor kListBackground(255, 255, 240);
 
 } // namespace
 
+// The rows of the patient index as the list shows them. The texts are converted when a row is drawn, so the list
+// opens at once on tens of thousands of patients.
+class CPatientListModel final : public QAbstractTableModel
+{
+public:
+    CPatientListModel(const PatientIndex& index, QObject* parent) : QAbstractTableModel(parent), m_index(index) {}
+
+    void Reset()
+    {
+        beginResetModel();
+        endResetModel();
+    }
+    int rowCount(const QModelIndex& parent = {}) const override
+    {
+        return parent.isValid() ? 0 : static_cast<int>(m_index.rows.size());
+    }
+    int columnCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : 4; }
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        if (!index.isValid() || index.row() >= rowCount())
+            return {};
+        const PatientRow& row = m_index.rows[static_cast<std::size_t>(index.row())];
+        const std::string* fields[] = {&row.regNo, &row.name, &row.age, &row.visitDate};
+        switch (role) {
+        case Qt::DisplayRole: return FromData(*fields[index.column()]);
+        case Qt::TextAlignmentRole: return QVariant::fromValue(kColumns[index.column()].alignment);
+        case Qt::BackgroundRole: return kListBackground;
+        default: return {};
+        }
+    }
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
+    {
+        if (orientation != Qt::Horizontal || section < 0 || section >= 4)
+            return QAbstractTableModel::headerData(section, orientation, role);
+        if (role == Qt::DisplayRole)
+            return QString::fromLatin1(kColumns[section].title);
+        if (role == Qt::TextAlignmentRole)
+            return QVariant::fromValue(kColumns[section].alignment);
+        return {};
+    }
+
+private:
+    const PatientIndex& m_index;
+};
+
 CSelectPatientDialog::CSelectPatientDialog(CQuillonApp& app, QWidget* parent) : QDialog(parent), m_app(app)
 {
     setWindowTitle(QStringLiteral("Select Patient"));
@@ -45,7 +91,9 @@ CSelectPatientDialog::CSelectPatientDialog(CQuillonApp& app, QWidget* parent) : 
     m_pPhysician->setObjectName(QStringLiteral("physician"));
     nameRow->addWidget(m_pPhysician, 1);
 
-    m_pList = new QTableWidget(0, 4, this);
+    m_pModel = new CPatientListModel(m_index, this);
+    m_pList = new QTableView(this);
+    m_pList->setModel(m_pModel);
     m_pList->setObjectName(QStringLiteral("patientList"));
     m_pList->setSelectionMode(QAbstractItemView::SingleSelection);
     m_pList->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -54,17 +102,14 @@ CSelectPatientDialog::CSelectPatientDialog(CQuillonApp& app, QWidget* parent) : 
     m_pList->verticalHeader()->hide();
     m_pList->horizontalHeader()->setHighlightSections(false);
     m_pList->setWordWrap(false);
+    m_pList->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_pList->verticalHeader()->setDefaultSectionSize(m_pList->fontMetrics().height() + 4);
     QPalette palette = m_pList->palette();
     palette.setColor(QPalette::Base, kListBackground);
     palette.setColor(QPalette::Text, Qt::black);
     m_pList->setPalette(palette);
-    for (int c = 0; c < 4; ++c) {
-        auto* header = new QTableWidgetItem(QString::fromLatin1(kColumns[c].title));
-        header->setTextAlignment(kColumns[c].alignment);
-        m_pList->setHorizontalHeaderItem(c, header);
+    for (int c = 0; c < 4; ++c)
         m_pList->setColumnWidth(c, kColumns[c].width);
-    }
 
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
@@ -78,8 +123,9 @@ CSelectPatientDialog::CSelectPatientDialog(CQuillonApp& app, QWidget* parent) : 
 
     connect(buttons, &QDialogButtonBox::accepted, this, &CSelectPatientDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &CSelectPatientDialog::reject);
-    connect(m_pList, &QTableWidget::itemSelectionChanged, this, &CSelectPatientDialog::OnSelectionChanged);
-    connect(m_pList, &QTableWidget::cellDoubleClicked, this, [this](int, int) { accept(); });
+    connect(m_pList->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+        &CSelectPatientDialog::OnSelectionChanged);
+    connect(m_pList, &QTableView::doubleClicked, this, [this](const QModelIndex&) { accept(); });
 
     m_bLoaded = FillList();
 }
@@ -91,17 +137,7 @@ bool CSelectPatientDialog::FillList()
         return false;
     m_index = std::move(*index);
     m_pPhysician->setText(FromData(m_index.physician));
-    m_pList->setRowCount(static_cast<int>(m_index.rows.size()));
-    for (int r = 0; r < static_cast<int>(m_index.rows.size()); ++r) {
-        const PatientRow& row = m_index.rows[static_cast<std::size_t>(r)];
-        const std::string* fields[] = {&row.regNo, &row.name, &row.age, &row.visitDate};
-        for (int c = 0; c < 4; ++c) {
-            auto* item = new QTableWidgetItem(FromData(*fields[c]));
-            item->setTextAlignment(kColumns[c].alignment);
-            item->setBackground(kListBackground);
-            m_pList->setItem(r, c, item);
-        }
-    }
+    m_pModel->Reset();
     return true;
 }
 

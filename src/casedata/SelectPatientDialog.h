@@ -7,11 +7,12 @@
 #include <QDialog>
 
 class QLabel;
-class QTableWidget;
+class QTableView;
 
 namespace quillon {
 
 class CQuillonApp;
+class CPatientListModel;
 
 class CSelectPatientDialog final : public QDialog
 {
@@ -23,7 +24,7 @@ public:
 
     int exec() override;
 
-    QTableWidget* List() const { return m_pList; }
+    QTableView* List() const { return m_pList; }
     QLabel* PhysicianLabel() const { return m_pPhysician; }
 
     void accept() override;
@@ -36,7 +37,8 @@ private:
     bool FillList();
 
     CQuillonApp& m_app;
-    QTableWidget* m_pList = nullptr;
+    QTableView* m_pList = nullptr;
+    CPatientListModel* m_pModel = nullptr;
     QLabel* m_pPhysician = nullptr;
     PatientIndex m_index;
     bool m_bLoaded = false;

@@ -480,7 +480,10 @@ std::optional<std::string> BuildPatientPage(
         return std::nullopt;
     try {
         std::vector<std::uint8_t> bytes;
-        const ReadStatus status = folder.ReadFile(patientFile + (caseRecord ? ".cas" : ".flw"), bytes);
+        // An empty registration number names no file (not the hidden ".flw" of the folder).
+        const ReadStatus status = patientFile.empty()
+            ? ReadStatus::NotFound
+            : folder.ReadFile(patientFile + (caseRecord ? ".cas" : ".flw"), bytes);
         if (status == ReadStatus::OutOfMemory)
             throw std::bad_alloc();
         if (status != ReadStatus::Ok) {

@@ -170,6 +170,9 @@ void CClassFilterDialog::OnClassChosen(int row)
     m_model.SelectClass(row);
     if (row < 0)
         return;
+    // The chosen entry stays selected: its text goes into the edit without running the search, which would
+    // move the selection to an earlier entry sharing the first 7 characters.
+    const QSignalBlocker quiet(m_edtSearch);
     m_edtSearch->setText(FromData(m_model.Classes()[static_cast<std::size_t>(row)]));
 }
 

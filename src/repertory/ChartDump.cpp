@@ -27,7 +27,7 @@ std::string DumpChart(const CRepEngine& engine, std::string_view captionUtf8, co
         const CSymptomRecord* record = engine.Symptom(s);
         out += "S\t" + std::to_string(s) + '\t';
         if (record)
-            out += Cp1252ToUtf8(ComposeSymptomLine(record->m_pszText, record->m_nType));
+            out += Cp1252ToUtf8(ComposeSymptomLine(record->m_pszText, record->m_nType, std::string_view::npos));
         out += '\n';
     }
 

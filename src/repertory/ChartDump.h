@@ -16,7 +16,8 @@ using ChartCounterTexts = std::array<std::string, 6>;
 
 // caption<TAB>CAPTION
 // counters<TAB>MIND<TAB>GENERAL<TAB>REST<TAB>CLIP1<TAB>CLIP2<TAB>CLIP3
-// symptoms<TAB>N, then S<TAB>INDEX<TAB>LINE for each active symptom (the chart's line with the repertory prefix)
+// symptoms<TAB>N, then S<TAB>INDEX<TAB>LINE for each active symptom (the chart's line with the repertory prefix,
+// composed from the whole text: the chart may clip what it draws, the dump does not)
 // remedies<TAB>M, then R<TAB>RANK<TAB>ABBREV<TAB>TOTALITY<TAB>COVERED<TAB>G0 G1 ... G(N-1) in display order
 // The caption and counters are given in UTF-8; symptom texts and remedy names are converted from the data files.
 std::string DumpChart(const CRepEngine& engine, std::string_view captionUtf8, const ChartCounterTexts& counters);

@@ -351,11 +351,23 @@ void CRepMethods::RunKingdomDialog()
     if (!choice) {
         m_nKingdomFilter = kKingdomNone;
         NormalRepertorisation();
-        return;
+    } else {
+        ApplyKingdomChoice(kind, *choice);
     }
+    // After Cancel too: a chart left without remedies (every symptom deleted) says so.
+    if (RemedyCount() == 0) {
+        NormalRepertorisation();
+        m_sink->Show(kMsgSelectedCombinationHasNoDrug);
+    } else {
+        RefreshRepertorisation();
+    }
+}
+
+void CRepMethods::ApplyKingdomChoice(int kind, const KingdomDialogResult& choice)
+{
     KingdomFilterState& kingdomState = m_state->m_kingdomFilterState;
     if (kind != kKingdomMineral || !kingdomState.m_bMineralNoSelection) {
-        for (const RemedyKey key : choice->m_arrExcluded)
+        for (const RemedyKey key : choice.m_arrExcluded)
             m_engine->RemoveRemedy(key);
     }
     if (kind == kKingdomMineral)
@@ -366,18 +378,12 @@ void CRepMethods::RunKingdomDialog()
                 += kind == kKingdomMineral ? "Mineral->" : (kind == kKingdomPlant ? "Plant->" : "Animal->");
         const char* firstLabel = kind == kKingdomMineral ? " Elements: " : " Class: ";
         const char* secondLabel = kind == kKingdomMineral ? " Group: " : " Type: ";
-        if (!choice->m_strFirst.empty())
-            m_strKingdomDesc += firstLabel + choice->m_strFirst;
-        if (!choice->m_strSecond.empty())
-            m_strKingdomDesc += secondLabel + choice->m_strSecond;
+        if (!choice.m_strFirst.empty())
+            m_strKingdomDesc += firstLabel + choice.m_strFirst;
+        if (!choice.m_strSecond.empty())
+            m_strKingdomDesc += secondLabel + choice.m_strSecond;
     }
     m_szFilterDesc = m_strKingdomDesc + m_strDrugFilterDesc;
-    if (RemedyCount() == 0) {
-        NormalRepertorisation();
-        m_sink->Show(kMsgSelectedCombinationHasNoDrug);
-    } else {
-        RefreshRepertorisation();
-    }
 }
 
 std::vector<CSymptomRecord*>& CRepMethods::StoreClipboard(int k)

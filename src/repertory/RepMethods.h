@@ -199,6 +199,8 @@ public:
 private:
     MethodOutcome SubsetMethod(const std::vector<CSymptomRecord*>& kindMap, const char* emptyMessage, bool& flag);
     MethodOutcome Evaluate(const char* failureMessage, MessageIcon icon = MessageIcon::None);
+    // A kingdom dialog's OK: its keys dropped and the caption's kingdom part composed.
+    void ApplyKingdomChoice(int kind, const KingdomDialogResult& choice);
     std::vector<CSymptomRecord*>& StoreClipboard(int k);
     void AddSelected(CSymptomRecord* record);
     void DropBorrowed();

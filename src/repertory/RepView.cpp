@@ -10,6 +10,7 @@
 #include "filters/KingdomDialogChooser.h"
 #include "repertory/ChartDump.h"
 #include "repertory/ChartPictures.h"
+#include "repertory/ChartPointer.h"
 #include "repertory/DrugList.h"
 #include "repertory/RepEngine.h"
 #include "repertory/WeightageDialog.h"
@@ -159,7 +160,6 @@ CRepView::CRepView(CQuillonApp& app, QWidget* parent) : QWidget(parent), m_app(a
     m_pKingdomChooser = std::make_unique<CKingdomDialogChooser>(app.m_folder, app.Sink(), this);
     m_pMethods->SetChoosers(m_pWeightageChooser.get(), m_pDrugFilterChooser.get(), m_pKingdomChooser.get());
     SetClipboardStorage(&m_pMethods->m_mapClip, &m_pMethods->m_nClipNextKey, &m_pMethods->m_nClipCount);
-    connect(this, &CRepView::MethodFlagsReset, this, [this] { m_pMethods->ResetMethodFlags(); });
     // A failed start has shown its message; the view then stays without a chart and its buttons stay off.
     m_bHasChart = m_pMethods->Start();
     ConnectButtons();
@@ -599,21 +599,6 @@ void CRepView::OnCommand(int commandId)
         it->second();
 }
 
-void CRepView::ResetMethodFlags()
-{
-    // The methods reset their flags and the sort mode through the signal.
-    Q_EMIT MethodFlagsReset();
-    UpdateCaption();
-}
-
-void CRepView::SortFromLabel(int sortMode)
-{
-    const auto mode = sortMode == SortByName
-        ? SortByName
-        : (sortMode == SortBySymptomsCovered ? SortBySymptomsCovered : SortByTotality);
-    RunMethod([this, mode] { return m_pMethods->OnSortLabel(mode); });
-}
-
 // --- Painting ---
 
 void CRepView::paintEvent(QPaintEvent* event)
@@ -786,56 +771,39 @@ void CRepView::mouseMoveEvent(QMouseEvent* event)
 void CRepView::OnLeftButtonDown(const QPoint& p)
 {
     setFocus(Qt::MouseFocusReason);
-    ResetMethodFlags();
-    if (m_bHasChart) {
-        if (m_geometry.TotalityHotSpot().Contains(p.x(), p.y()))
-            SortFromLabel(SortByTotality);
-        if (m_geometry.CoveredHotSpot().Contains(p.x(), p.y()))
-            SortFromLabel(SortBySymptomsCovered);
-        if (m_geometry.NameHotSpot().Contains(p.x(), p.y()))
-            SortFromLabel(SortByName);
-
-        m_nSelSymptom = -1;
-        const ChartHit hit = m_geometry.HitTest(
-            p.x(), p.y(), m_pSymptomBar->Position(), [this](int s) { return m_pEngine->Symptom(s) != nullptr; },
-            m_pRemedyBar->Position(), m_pEngine->RemedyCount());
-        if (hit.onSymptom)
-            m_nSelSymptom = hit.symptom;
-        if (hit.remedy >= 0)
-            m_nSelRemedy = hit.remedy;
-        if (hit.hit) {
-            // The press grabs the mouse until the release.
-            m_bDragging = true;
-            setCursor(DragSheetCursor());
-        }
-    }
+    ChartPointer pointer{m_nSelSymptom, m_nSelRemedy, m_bDragging, m_bSplitterDragging};
+    const MethodOutcome outcome = ChartLeftButtonDown(*m_pMethods, *m_pEngine, m_geometry, m_bHasChart, p.x(), p.y(),
+        {m_pSymptomBar->Position(), m_pRemedyBar->Position()}, pointer);
+    m_nSelSymptom = pointer.m_nSelSymptom;
+    m_nSelRemedy = pointer.m_nSelRemedy;
+    m_bDragging = pointer.m_bDragging;
+    m_bSplitterDragging = pointer.m_bSplitterDragging;
+    AfterMethod(outcome);
+    // The press grabs the mouse until the release.
+    if (m_bDragging)
+        setCursor(DragSheetCursor());
     if (m_geometry.SplitterGrip().Contains(p.x(), p.y())) {
         setCursor(Qt::SizeHorCursor);
         m_pTextBar->hide();
         m_pRemedyBar->hide();
-        m_bSplitterDragging = true;
     }
     m_bHover = false;
 }
 
 void CRepView::OnLeftButtonUp(const QPoint& p)
 {
-    int splitterX = p.x();
-    if (m_bDragging) {
-        m_bDragging = false;
+    const bool dragged = m_bDragging;
+    ChartPointer pointer{m_nSelSymptom, m_nSelRemedy, m_bDragging, m_bSplitterDragging};
+    const ChartRelease release = ChartLeftButtonUp(*m_pMethods, m_geometry, p.x(), p.y(), pointer);
+    m_bDragging = pointer.m_bDragging;
+    if (dragged)
         unsetCursor();
-        const QPoint d = p + QPoint(m_geometry.Sx(4), m_geometry.Sy(4));
-        switch (m_geometry.DropZoneAt(d.x(), d.y())) {
-        case DropZone::Clipboard1: DropOnClipboard(m_nSelSymptom, 0); break;
-        case DropZone::Clipboard2: DropOnClipboard(m_nSelSymptom, 1); break;
-        case DropZone::Clipboard3: DropOnClipboard(m_nSelSymptom, 2); break;
-        case DropZone::SymptomsCovered: RunSymptomCoveredReport(); break;
-        case DropZone::None: break;
-        }
-        splitterX = d.x();
-    }
-    if (m_bSplitterDragging)
-        ReleaseSplitter(splitterX);
+    if (release.drop != DropOutcome::NoSymptom)
+        AfterMethod(MethodOutcome::Unchanged);
+    if (release.zone == DropZone::SymptomsCovered)
+        RunSymptomCoveredReport();
+    if (release.releaseSplitter)
+        ReleaseSplitter(release.splitterX);
 }
 
 void CRepView::ReleaseSplitter(int x)

@@ -177,10 +177,6 @@ public:
     bool IsCommandEnabled(int commandId) const override;
     void OnCommand(int commandId) override;
 
-Q_SIGNALS:
-    // A left click reset the method flags (the owner of the other method state resets it too).
-    void MethodFlagsReset();
-
 protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -195,8 +191,6 @@ private:
     void SetHeaderLine();
     void ResetScrollBars();
     void ShowCounts();
-    void ResetMethodFlags();
-    void SortFromLabel(int sortMode);
     void ConnectButtons();
     void UpdateButtonStates();
     // Runs one method handler with the picked remedy and symptom, then shows what it left.

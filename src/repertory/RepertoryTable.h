@@ -26,7 +26,8 @@ inline constexpr std::size_t kMaxSymptomLineText = 290;
 
 // The chart's line for a rubric: a rubric whose text holds "]" has its own bracketed prefix replaced by
 // "[" and the repertory abbreviation (the text from the first "]" on is kept); any other rubric is shown
-// as "[", the abbreviation, "] " and its text. At most maxText characters of the text are used.
+// as "[", the abbreviation, "] " and its text. At most `maxText` characters of the text are used (the chart
+// draws the first kMaxSymptomLineText; the chart's text dump takes the whole text).
 std::string ComposeSymptomLine(std::string_view text, int nType, std::size_t maxText = kMaxSymptomLineText);
 
 } // namespace quillon

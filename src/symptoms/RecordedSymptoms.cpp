@@ -53,11 +53,13 @@ std::string RecordedSymptomsExportText(const CQuillonState& state)
     return text;
 }
 
-std::optional<std::string> ExportVisitText(CQuillonState& state, int nVisit)
+std::optional<std::string> ExportVisitText(CQuillonState& state, int nVisit, bool* loaded)
 {
     if (nVisit < 0 || nVisit >= state.VisitCount())
         return std::nullopt;
-    LoadVisitForChart(state, nVisit);
+    const bool whole = LoadVisit(state, nVisit);
+    if (loaded)
+        *loaded = whole;
     return RecordedSymptomsExportText(state);
 }
 

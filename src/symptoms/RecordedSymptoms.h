@@ -41,8 +41,8 @@ std::string RecordedSymptomsExportText(const CQuillonState& state);
 
 // Loads visit nVisit as choosing its date does and returns the text that Save As would write then;
 // nothing when there is no such visit. Load failures are reported through the state's sink, and the text
-// then holds what was loaded.
-std::optional<std::string> ExportVisitText(CQuillonState& state, int nVisit);
+// then holds what was loaded; `loaded`, when given, tells whether the visit loaded whole.
+std::optional<std::string> ExportVisitText(CQuillonState& state, int nVisit, bool* loaded = nullptr);
 
 class CRecordedSymptoms final
 {

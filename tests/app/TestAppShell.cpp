@@ -14,7 +14,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTest>
 #include <QTimer>
 
@@ -79,7 +79,7 @@ QPushButton* Button(QWidget* dialog, const char* text)
     return nullptr;
 }
 
-void ClickRow(QTableWidget* list, int row)
+void ClickRow(QTableView* list, int row)
 {
     const QRect rect = list->visualRect(list->model()->index(row, 1));
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
@@ -156,21 +156,24 @@ private Q_SLOTS:
         WithModalDialog([] { CQuillonApp::Instance()->RunStartDialog(); },
             [](CSelectPatientDialog* dialog) {
                 QCOMPARE(dialog->windowTitle(), QStringLiteral("Select Patient"));
-                QTableWidget* list = dialog->List();
+                QTableView* list = dialog->List();
+                const QAbstractItemModel* rows = list->model();
                 QCOMPARE(dialog->PhysicianLabel()->text(), QStringLiteral("Dr. Meera Iyer"));
-                QCOMPARE(list->rowCount(), 3); // the repeated 101 is dropped
+                QCOMPARE(rows->rowCount(), 3); // the repeated 101 is dropped
                 const QStringList titles{QStringLiteral("Reg No"), QStringLiteral("Patient Name"),
                     QStringLiteral("Age"), QStringLiteral("Visit Date")};
                 const int widths[] = {50, 230, 50, 78};
                 for (int c = 0; c < 4; ++c) {
-                    QCOMPARE(list->horizontalHeaderItem(c)->text(), titles[c]);
+                    QCOMPARE(rows->headerData(c, Qt::Horizontal).toString(), titles[c]);
                     QCOMPARE(list->columnWidth(c), widths[c]);
                 }
-                QCOMPARE(list->item(0, 0)->textAlignment() & Qt::AlignHorizontal_Mask, int(Qt::AlignRight));
-                QCOMPARE(list->item(0, 1)->textAlignment() & Qt::AlignHorizontal_Mask, int(Qt::AlignLeft));
-                QCOMPARE(list->item(0, 2)->textAlignment() & Qt::AlignHorizontal_Mask, int(Qt::AlignRight));
-                QCOMPARE(list->item(0, 1)->text(), QStringLiteral("Asha Rao"));
-                QCOMPARE(list->item(1, 3)->text(), QStringLiteral("06/11/2002"));
+                for (const auto& [column, alignment] :
+                    {std::pair{0, Qt::AlignRight}, {1, Qt::AlignLeft}, {2, Qt::AlignRight}})
+                    QCOMPARE(rows->index(0, column).data(Qt::TextAlignmentRole).value<Qt::Alignment>()
+                            & Qt::AlignHorizontal_Mask,
+                        alignment);
+                QCOMPARE(rows->index(0, 1).data().toString(), QStringLiteral("Asha Rao"));
+                QCOMPARE(rows->index(1, 3).data().toString(), QStringLiteral("06/11/2002"));
                 QVERIFY(list->showGrid());
                 QCOMPARE(list->selectionBehavior(), QAbstractItemView::SelectRows);
                 QCOMPARE(list->palette().color(QPalette::Base), QColor(255, 255, 240));

@@ -12,7 +12,7 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QSettings>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTest>
 #include <QTimer>
 
@@ -89,7 +89,7 @@ private Q_SLOTS:
         WithModal<CSelectPatientDialog>([] { CQuillonApp::Instance()->RunStartDialog(); },
             [](CSelectPatientDialog* dialog) {
                 QCOMPARE(dialog->PhysicianLabel()->text(), QStringLiteral("Dr. A"));
-                QCOMPARE(dialog->List()->item(1, 1)->text(), QStringLiteral("A Two"));
+                QCOMPARE(dialog->List()->model()->index(1, 1).data().toString(), QStringLiteral("A Two"));
             });
     }
 

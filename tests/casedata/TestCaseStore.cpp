@@ -99,8 +99,15 @@ TEST(VisitIndex, FailuresGiveTheirMessages)
         EXPECT_EQ(f.sink.Texts(), std::vector<std::string>{"Cannot read recorded symptom File"});
     }
     {
-        // A block header cut short by the end of the file.
+        // A block header cut short by the end of the file: the intact visit before it stays; told once.
         Fixture f(EncodeRsy({ThreeKinds()}) + std::string("\x05\x00\x00", 3));
+        EXPECT_TRUE(f.store.LoadVisitIndex());
+        EXPECT_EQ(f.sink.Texts(), std::vector<std::string>{kMsgSymptomFileIncomplete});
+        EXPECT_EQ(f.store.VisitCount(), 1);
+        EXPECT_TRUE(f.store.LoadVisitSymptoms(0));
+    }
+    {
+        Fixture f(std::string("RSYFILE1\x05\x00\x00", 11)); // no complete block header at all
         EXPECT_FALSE(f.store.LoadVisitIndex());
         EXPECT_EQ(f.sink.Texts(), std::vector<std::string>{kMsgSymptomFileIncomplete});
         EXPECT_EQ(f.store.VisitCount(), 0);
@@ -112,6 +119,7 @@ TEST(VisitIndex, RegistrationNumbersThatLeaveTheFolderAreRefused)
     Fixture f(EncodeRsy({ThreeKinds()}));
     std::filesystem::create_directories(f.temp.Path() / "sub");
     f.temp.Write("sub/7.rsy", EncodeRsy({ThreeKinds()}));
+    f.temp.Write(".rsy", EncodeRsy({ThreeKinds()})); // what an empty number would name
     for (const char* regNo : {"sub/7", "../101", "/tmp/101", "sub\\7", "..", ""}) {
         f.sink.Clear();
         f.store.m_strPatientFile = regNo;

@@ -50,6 +50,8 @@ TEST(PatientIndex, PrefixDuplicatesAreDropped)
     EXPECT_EQ(index.rows[0].name, "First");
     // The prefix test ignores letter case.
     EXPECT_EQ(RegNos(Parse("Dr\nAB12:X:1:d\nab:Y:2:d\n")), std::vector<std::string>{"AB12"});
+    EXPECT_EQ(RegNos(Parse("Dr\nb2:X:1:d\nA10:Y:1:d\nA1:Z:1:d\na:W:1:d\nA2:V:1:d\n")),
+        (std::vector<std::string>{"b2", "A10", "A2"}));
 }
 
 TEST(PatientIndex, UnsettledInputStaysInsideTheText)

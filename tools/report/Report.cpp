@@ -14,6 +14,7 @@
 #include "filters/ClassFilter.h"
 #include "filters/MineralFilter.h"
 #include "repertory/ChartDump.h"
+#include "repertory/ChartPointer.h"
 #include "repertory/RepEngine.h"
 #include "repertory/RepMethods.h"
 #include "report/ReportMateriaMedica.h"
@@ -22,6 +23,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <exception>
 #include <optional>
 #include <ostream>
 
@@ -231,10 +233,17 @@ private:
         const auto eq = step.find('=');
         const std::string name = step.substr(0, eq);
         const std::string value = eq == std::string::npos ? std::string() : step.substr(eq + 1);
-        if (name == "left")
-            return model.LeftButtonOnCell(ParseIndex(value, "cell"));
-        if (name == "right")
-            return model.RightButtonOnCell(ParseIndex(value, "cell"));
+        if (name == "left" || name == "right") {
+            // A click at the centre of the cell's square, through the dialog's hit test as a mouse click goes:
+            // the gaps of the first row (cells 1 to 16) cannot be hit, so a click there meets no cell.
+            const int cell = ParseIndex(value, "cell");
+            if (cell >= kCellCount)
+                throw UsageError{"cells are 0 to " + std::to_string(kCellCount - 1) + ": " + value};
+            const CellRect square = CellRectOf(cell);
+            const int x = (square.left + square.right) / 2;
+            const int y = (square.top + square.bottom) / 2;
+            return name == "left" ? model.LeftButton(x, y) : model.RightButton(x, y);
+        }
         if (name == "group") {
             const int line = ParseIndex(value, "group line");
             if (line < 1 || line > static_cast<int>(model.Groups().size()))
@@ -248,7 +257,7 @@ private:
     IMessageSink& m_sink;
 };
 
-// The chart as the window holds it: its engine, its methods and the dialogs' scripted answers.
+// The chart as the window holds it: its engine, its methods, its mouse and the dialogs' scripted answers.
 struct Chart
 {
     Chart(CQuillonState& state, IMessageSink& sink)
@@ -259,9 +268,20 @@ struct Chart
         methods.SetChoosers(&choosers, &choosers, &choosers);
     }
 
+    // A left press and release at these points, through the chart's own mouse routines (bars at the top).
+    void LeftClick(int pressX, int pressY, int releaseX, int releaseY)
+    {
+        ChartLeftButtonDown(methods, engine, geometry, true, pressX, pressY, {symptomPosition, 0}, pointer);
+        ChartLeftButtonUp(methods, geometry, releaseX, releaseY, pointer);
+        symptomPosition = 0;
+    }
+
     CRepEngine engine;
     CRepMethods methods;
     ScriptedChoosers choosers;
+    ChartGeometry geometry;
+    ChartPointer pointer;
+    int symptomPosition = 0;
 };
 
 void ExpectParts(const std::vector<std::string>& parts, std::size_t count, const std::string& action)
@@ -305,7 +325,9 @@ void Replay(CQuillonState& state, Chart& chart, const std::string& action)
     ScriptedChoosers& answers = chart.choosers;
     answers.Clear();
     const auto parts = Split(action, ':');
-    const std::string& verb = parts.at(0);
+    if (parts.empty() || parts[0].empty())
+        throw UsageError{"empty action"};
+    const std::string& verb = parts[0];
     if (parts.size() == 1) {
         if (verb == "normal")
             return (void)m.OnNormal();
@@ -318,7 +340,7 @@ void Replay(CQuillonState& state, Chart& chart, const std::string& action)
         if (verb == "sorted")
             return (void)m.OnSorted();
         if (verb == "click")
-            return m.ResetMethodFlags();
+            return chart.LeftClick(0, 0, 0, 0); // empty space
         if (verb == "reset-clipboard")
             return (void)m.OnResetClipboard();
         if (verb == "weightage-cancel")
@@ -334,12 +356,14 @@ void Replay(CQuillonState& state, Chart& chart, const std::string& action)
     }
     if (verb == "label") {
         ExpectParts(parts, 2, action);
-        const SortMode mode = parts[1] == "totality" ? SortByTotality
-            : parts[1] == "covered"                  ? SortBySymptomsCovered
-            : parts[1] == "name"                     ? SortByName
-                                                     : throw UsageError{"unknown label: " + parts[1]};
-        m.ResetMethodFlags();
-        return (void)m.OnSortLabel(mode);
+        const ChartGeometry& g = chart.geometry;
+        const ChartRect spot = parts[1] == "totality" ? g.TotalityHotSpot()
+            : parts[1] == "covered"                   ? g.CoveredHotSpot()
+            : parts[1] == "name"                      ? g.NameHotSpot()
+                                                      : throw UsageError{"unknown label: " + parts[1]};
+        const int x = (spot.left + spot.right) / 2;
+        const int y = (spot.top + spot.bottom) / 2;
+        return chart.LeftClick(x, y, x, y);
     }
     if (verb == "weightage") {
         ExpectParts(parts, 2, action);
@@ -372,8 +396,21 @@ void Replay(CQuillonState& state, Chart& chart, const std::string& action)
             throw UsageError{"clipboards are 1 to 3: " + parts[2]};
         if (symptom >= chart.engine.SymptomCount())
             throw UsageError{"no active symptom " + parts[1]};
-        m.m_nSelSymptom = symptom;
-        return (void)m.DropOnClipboard(clipboard - 1, verb == "clip");
+        if (verb == "clip") {
+            // The popup of a right click on the symptom's line: it picks the symptom and remedy row 0.
+            chart.pointer.m_nSelSymptom = symptom;
+            chart.pointer.m_nSelRemedy = 0;
+            m.m_nSelSymptom = symptom;
+            m.m_nSelRemedy = 0;
+            return (void)m.DropOnClipboard(clipboard - 1, true);
+        }
+        // A drag: the press on the symptom's line (scrolled into view), the release over the clipboard's button.
+        chart.symptomPosition = std::min(symptom, SymptomScrollRange(chart.engine.SymptomCount()).maximum);
+        const DropZone zone = clipboard == 1 ? DropZone::Clipboard1
+            : clipboard == 2                 ? DropZone::Clipboard2
+                                             : DropZone::Clipboard3;
+        const ChartDragPoints at = SymptomDragPoints(chart.geometry, symptom, chart.symptomPosition, zone);
+        return chart.LeftClick(at.pressX, at.pressY, at.releaseX, at.releaseY);
     }
     if (verb == "clipboard") {
         ExpectParts(parts, 2, action);
@@ -509,11 +546,15 @@ int Symptoms(Context& c)
     state.LoadCatalogue();
     if (!SelectPatient(state, c.args[1], c.err) || !state.LoadVisitIndex())
         return kCaseNotLoaded;
-    const auto text = ExportVisitText(state, visit);
+    bool loaded = false;
+    const auto text = ExportVisitText(state, visit, &loaded);
     if (!text) {
         c.err << "quillon-report: patient " << c.args[1] << " has no visit " << visit << '\n';
         return kCaseNotLoaded;
     }
+    // A visit that did not load whole prints nothing: its messages are on standard error.
+    if (!loaded)
+        return kCaseNotLoaded;
     c.out << *text;
     return kDone;
 }
@@ -606,6 +647,9 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     } catch (const UsageError& e) {
         err << "quillon-report: " << e.text << '\n';
         return kUsageError;
+    } catch (const std::exception& e) {
+        err << "quillon-report: " << e.what() << '\n';
+        return kCaseNotLoaded;
     }
 }
 

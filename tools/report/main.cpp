@@ -12,5 +12,11 @@ int main(int argc, char** argv)
         std::cout << "quillon-report " << quillon::QuillonVersion() << '\n';
         return 0;
     }
-    return quillon::report::Run(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
+    // Run reports what it can foresee; anything else that escapes ends the run with a message, not an abort.
+    try {
+        return quillon::report::Run(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
+    } catch (...) {
+        std::cerr << "quillon-report: the run stopped on an unexpected error\n";
+        return quillon::report::kCaseNotLoaded;
+    }
 }
