@@ -22,6 +22,7 @@
 #include <QPainter>
 #include <QPointer>
 #include <QScreen>
+#include <QWheelEvent>
 
 namespace quillon {
 
@@ -654,37 +655,31 @@ QImage CRepView::RenderChart() const
 
 // --- Scrolling ---
 
-// Arrow and page steps repaint the bar's area at once; a thumb drag only marks it pending and the area is
-// repainted once, when the thumb is released.
-void CRepView::OnScrollAction(int action, bool& pending, void (CRepView::*repaint)())
+// A thumb drag only marks the bar's area pending, and it is repainted once, when the thumb is released; every
+// other change of the position (arrows, pages, wheel, keys) repaints it at once.
+void CRepView::OnScrollAction(const CMyScroll* bar, int action, bool& pending, void (CRepView::*repaint)())
 {
-    switch (action) {
-    case QAbstractSlider::SliderSingleStepAdd:
-    case QAbstractSlider::SliderSingleStepSub:
-    case QAbstractSlider::SliderPageStepAdd:
-    case QAbstractSlider::SliderPageStepSub: (this->*repaint)(); break;
-    case QAbstractSlider::SliderMove: pending = true; return;
-    default: break;
+    if (action == QAbstractSlider::SliderMove && bar->isSliderDown()) {
+        pending = true;
+        return;
     }
-    if (pending) {
-        (this->*repaint)();
-        pending = false;
-    }
+    (this->*repaint)();
+    pending = false;
 }
 
 void CRepView::OnSymptomScroll(int action)
 {
-    OnScrollAction(action, m_bVertPending, &CRepView::RepaintSymptomArea);
+    OnScrollAction(m_pSymptomBar, action, m_bVertPending, &CRepView::RepaintSymptomArea);
 }
 
 void CRepView::OnRemedyScroll(int action)
 {
-    OnScrollAction(action, m_bHorzPending, &CRepView::RepaintRemedyArea);
+    OnScrollAction(m_pRemedyBar, action, m_bHorzPending, &CRepView::RepaintRemedyArea);
 }
 
 void CRepView::OnTextScroll(int action)
 {
-    OnScrollAction(action, m_bTextPending, &CRepView::RepaintTextArea);
+    OnScrollAction(m_pTextBar, action, m_bTextPending, &CRepView::RepaintTextArea);
 }
 
 void CRepView::RepaintSymptomArea()
@@ -779,6 +774,20 @@ void CRepView::mouseMoveEvent(QMouseEvent* event)
             p.x(), m_geometry.Cy(130), std::max(m_geometry.Cx(2), 1), m_geometry.Cy(250));
     }
     QWidget::mouseMoveEvent(event);
+}
+
+void CRepView::wheelEvent(QWheelEvent* event)
+{
+    // Over the remedy columns, with Shift or turned sideways the wheel scrolls the remedies, elsewhere the symptoms.
+    const bool remedies = (event->modifiers() & Qt::ShiftModifier) || event->angleDelta().y() == 0
+        || event->position().x() >= m_geometry.Cx(m_geometry.GridOrigin());
+    CMyScroll* bar = remedies ? m_pRemedyBar : m_pSymptomBar;
+    if (!m_bHasChart || bar->isHidden()) {
+        event->ignore();
+        return;
+    }
+    bar->WheelScroll(*event);
+    event->accept();
 }
 
 void CRepView::OnLeftButtonDown(const QPoint& p)

@@ -187,6 +187,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     void CreateControls();
@@ -206,7 +207,7 @@ private:
     void RunSymptomCoveredReport();
     bool SymptomListAvailable() const;
 
-    void OnScrollAction(int action, bool& pending, void (CRepView::*repaint)());
+    void OnScrollAction(const CMyScroll* bar, int action, bool& pending, void (CRepView::*repaint)());
     void OnSymptomScroll(int action);
     void OnRemedyScroll(int action);
     void OnTextScroll(int action);

@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QPainter>
 #include <QStyleOptionFocusRect>
+#include <QWheelEvent>
 
 namespace quillon {
 
@@ -163,6 +164,17 @@ void CWeightageDlg::paintEvent(QPaintEvent*)
         focus.rect = band;
         style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
     }
+}
+
+void CWeightageDlg::wheelEvent(QWheelEvent* event)
+{
+    // The wheel anywhere over the rows scrolls them as the bar does.
+    if (m_wndScroll->isHidden()) {
+        event->ignore();
+        return;
+    }
+    m_wndScroll->WheelScroll(*event);
+    event->accept();
 }
 
 bool CWeightageDialogChooser::ChooseWeightage(CWeightageModel& model)

@@ -35,6 +35,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     void ShowRows();

@@ -1,0 +1,94 @@
+// The window as a practitioner works in it, on the sample practice: wheel, keys, sizes and layouts, driven through
+// real events on the real widgets.
+#include "app/BoxMessageSink.h"
+#include "caserecord/CrFollow.h"
+#include "controls/MyScroll.h"
+#include "controls/PictureButton.h"
+#include "filters/ClassFilterDialog.h"
+#include "filters/MineralFilterDialog.h"
+#include "repertory/ChartFixture.h"
+#include "repertory/WeightageDialog.h"
+#include "sample/SampleGenerator.h"
+#include "support/TempFolder.h"
+
+#include <QtWidgets>
+
+using namespace quillon;
+
+namespace {
+
+RecordingMessageSink* g_sink = nullptr;
+
+void Wheel(QWidget* widget, QPoint at, int notches, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QWheelEvent event(at, widget->mapToGlobal(at), {}, QPoint(0, 120 * notches), {}, modifiers, {}, false);
+    QApplication::sendEvent(widget, &event);
+}
+
+QPoint Centre(const ChartRect& r)
+{
+    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+// The first x of row y, from the left (step 1) or the right (step -1), whose colour passes `is`.
+template <typename F> int Find(const QImage& image, int y, int step, F is)
+{
+    int x = step > 0 ? 0 : image.width() - 1;
+    while (x >= 0 && x < image.width() && !is(image.pixelColor(x, y)))
+        x += step;
+    return x;
+}
+
+} // namespace
+
+class TestWindowPolish final : public QObject
+{
+    Q_OBJECT
+
+    CRepView* m_view = nullptr;
+    CQuillonApp& App() { return *CQuillonApp::Instance(); }
+
+private Q_SLOTS:
+    void init() { QVERIFY((m_view = testing::OpenChartOf("1001", "Anna Berger", *g_sink))); }
+
+    void wheelMovesBarAndRowsTogether()
+    {
+        // Where: 0 the symptom bar, 1 a symptom line, 2 a grade cell; the chart starts at symptom 4, remedy 20.
+        const struct
+        {
+            int where, notches, shift, symptoms, remedies;
+        } rows[] = {{0, -2, 0, 10, 20}, {1, -1, 0, 7, 20}, {1, -2, 1, 4, 26}, {2, -1, 0, 4, 23}, {1, 2, 0, 0, 20}};
+        for (const auto& row : rows) {
+            init();
+            CMyScroll* bar = m_view->ScrollBar(IDC_SYMPTOM_SCROLL);
+            bar->SetPosition(4);
+            m_view->ScrollToRemedy(20);
+            const auto shift = row.shift ? Qt::ShiftModifier : Qt::NoModifier;
+            const QPoint at
+                = Centre(row.where == 1 ? m_view->Geometry().SymptomLineRect(5) : m_view->Geometry().GridCellRect(60));
+            Wheel(row.where ? m_view : static_cast<QWidget*>(bar), row.where ? at : QPoint(5, 5), row.notches, shift);
+            const int last = m_view->ScrollBar(IDC_REMEDY_SCROLL)->maximum();
+            QCOMPARE(bar->value(), row.symptoms);
+            QCOMPARE(m_view->PaintState().remedyPosition, row.remedies < 0 ? last : row.remedies);
+            // The rows were painted anew at once, so the next arrow step moves one line from there.
+            QCOMPARE(m_view->SymptomRepaints() * 10 + m_view->RemedyRepaints(),
+                (row.symptoms != 4) * 10 + 1 + (row.remedies != 20));
+            bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+            QCOMPARE(m_view->PaintState().symptomPosition, row.symptoms + 1);
+        }
+    }
+};
+
+int main(int argc, char** argv)
+{
+    testing::TempFolder folder;
+    sample::WritePractice(sample::BuildPractice(QUILLON_SAMPLE_SOURCE), folder.Path());
+    RecordingMessageSink sink;
+    g_sink = &sink;
+    CQuillonApp app(argc, argv, CPracticeFolder(folder.Path()), &sink);
+    app.InitInstance();
+    TestWindowPolish test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "TestWindowPolish.moc"
