@@ -77,6 +77,17 @@ private Q_SLOTS:
             QCOMPARE(m_view->PaintState().symptomPosition, row.symptoms + 1);
         }
     }
+
+    void elementSymbolsStayInsideTheirCells()
+    {
+        KingdomFilterState state;
+        CMineralFilterDlg dialog(App().m_folder, {}, *g_sink, state);
+        const QImage image = dialog.grab().toImage();
+        // Ink running over a cell's right edge shows in the pixel gap before the next cell, which cuts it.
+        for (int i = 0, y = 0; i < kCellCount; ++i, y = 0)
+            for (const CElementCell& cell = dialog.Model().Cell(i); y < kCellSize && !cell.IsBlank(); ++y)
+                QVERIFY2(qGray(image.pixel(cell.rect.left + kCellSize, cell.rect.top + y)) > 160, cell.symbol.c_str());
+    }
 };
 
 int main(int argc, char** argv)
