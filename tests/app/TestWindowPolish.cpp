@@ -88,6 +88,21 @@ private Q_SLOTS:
             for (const CElementCell& cell = dialog.Model().Cell(i); y < kCellSize && !cell.IsBlank(); ++y)
                 QVERIFY2(qGray(image.pixel(cell.rect.left + kCellSize, cell.rect.top + y)) > 160, cell.symbol.c_str());
     }
+
+    void rowLabelHotSpotsFollowTheSplitter()
+    {
+        m_view->SetScreenSize(1920, 1080);
+        const QPoint grip = Centre(m_view->Geometry().SplitterGrip());
+        QTest::mousePress(m_view, Qt::LeftButton, {}, grip);
+        QTest::mouseRelease(m_view, Qt::LeftButton, {}, grip - QPoint(200, 0));
+        // The middle of "Remedy Name" as drawn at (x0 - 128, 135): the hand shows and a click sorts by name.
+        const QPoint label(
+            m_view->Geometry().Cx(m_view->Geometry().GridOrigin() - 128) + 40, m_view->Geometry().Cy(135) + 8);
+        QTest::mouseMove(m_view, label);
+        QCOMPARE(m_view->cursor().shape(), Qt::PointingHandCursor);
+        QTest::mouseClick(m_view, Qt::LeftButton, {}, label);
+        QCOMPARE(m_view->Engine().GetSortMode(), SortByName);
+    }
 };
 
 int main(int argc, char** argv)
