@@ -274,6 +274,13 @@ void CRepView::LayOutControls()
     const std::array<int, 4> markIds{IDC_MARK_1777, IDC_MARK_1778, IDC_MARK_1787, IDC_MARK_1788};
     for (std::size_t i = 0; i < markIds.size(); ++i)
         m_marks[markIds[i]]->setGeometry(ToQRect(layout.marks[i]));
+    // The form never shrinks below its controls; a smaller frame scrolls it (the header and caption lines span
+    // whatever width the form has, and the far remedy columns may run past its edge, as on the design).
+    QRect used = ToQRect(layout.remedyBar) | ToQRect(layout.symptomTextBar);
+    for (const DesignBox& box : kFormLayout)
+        if (box.id != IDC_HEADER_LINE && box.id != IDC_CAPTION)
+            used |= ToQRect(m_geometry.ControlToPixels({box.x, box.y, box.x + box.width, box.y + box.height}));
+    setMinimumSize(used.right() + m_geometry.Sx(4), used.bottom() + m_geometry.Sy(4));
 }
 
 void CRepView::SetScreenSize(int width, int height)

@@ -103,6 +103,21 @@ private Q_SLOTS:
         QTest::mouseClick(m_view, Qt::LeftButton, {}, label);
         QCOMPARE(m_view->Engine().GetSortMode(), SortByName);
     }
+
+    void restoredChartFrameScrollsToEveryControl()
+    {
+        auto* scroller = qobject_cast<QScrollArea*>(m_view->parentWidget()->parentWidget());
+        QVERIFY(scroller);
+        scroller->parentWidget()->showNormal();
+        QVERIFY(scroller->width() > 400 && scroller->height() > 300);
+        scroller->parentWidget()->resize(500, 300);
+        for (int id : {IDC_MIND, IDC_SYMPTOM_COVERED, IDC_REMEDY_COUNT, IDC_REMEDY_SCROLL}) {
+            scroller->ensureWidgetVisible(m_view->Control(id), 0, 0);
+            const QRect shown(m_view->Control(id)->mapTo(scroller->viewport(), QPoint()), m_view->Control(id)->size());
+            QVERIFY(m_view->rect().contains(m_view->Control(id)->geometry())
+                && scroller->viewport()->rect().contains(shown));
+        }
+    }
 };
 
 int main(int argc, char** argv)
