@@ -118,6 +118,20 @@ private Q_SLOTS:
                 && scroller->viewport()->rect().contains(shown));
         }
     }
+
+    void caseRecordValuesStartAtAQuarterOfTheWidth()
+    {
+        App().m_strPatientFile = "1002";
+        App().m_bCaseRecordMode = true;
+        App().OpenViewTemplate(4);
+        const QImage page
+            = qobject_cast<CCrFollow*>(App().OpenView(kViewCaseRecord))->Browser()->viewport()->grab().toImage();
+        int value = page.width(); // the first maroon value pixel of the rows that start with a black label
+        for (int y = 0; y < page.height(); ++y)
+            if (Find(page, y, 1, [](QColor c) { return qGray(c.rgb()) < 60 && c.red() < 60; }) < page.width() / 6)
+                value = std::min(value, Find(page, y, 1, [](QColor c) { return c.red() > 90 && c.green() < 40; }));
+        QVERIFY2(value > page.width() / 5 && value < page.width() * 3 / 10, qPrintable(QString::number(value)));
+    }
 };
 
 int main(int argc, char** argv)
