@@ -132,6 +132,28 @@ private Q_SLOTS:
                 value = std::min(value, Find(page, y, 1, [](QColor c) { return c.red() > 90 && c.green() < 40; }));
         QVERIFY2(value > page.width() / 5 && value < page.width() * 3 / 10, qPrintable(QString::number(value)));
     }
+
+    void weightageHeadingTooltipAndWheelOverLists()
+    {
+        CWeightageModel model(App().m_mapRepSymptoms, {});
+        CWeightageDlg dialog(model);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        const QImage image = dialog.grab().toImage();
+        for (int y = 65; y < 85; ++y) // the black heading ends before the red title starts
+            QVERIFY(Find(image, y, -1, [](QColor c) { return qGray(c.rgb()) < 100 && c.red() < 200; })
+                < Find(image, y, 1, [](QColor c) { return c.red() > 200 && c.green() < 120; }));
+        QHelpEvent help(QEvent::ToolTip, CWeightageDlg::RowBand(1).center(), QPoint());
+        QApplication::sendEvent(&dialog, &help);
+        QCOMPARE(QToolTip::text(), FromData(model.SymptomText(1)));
+        // The wheel over a list without the focus scrolls the rows and leaves the intensity; with it, it chooses.
+        Wheel(dialog.IntensityList(1), QPoint(5, 5), -1);
+        QCOMPARE(model.Intensity(1) * 10 + model.ShownPosition(), 13);
+        QApplication::setActiveWindow(&dialog);
+        dialog.IntensityList(1)->setFocus();
+        Wheel(dialog.IntensityList(1), QPoint(5, 5), -1);
+        QCOMPARE(model.Intensity(4), 2);
+    }
 };
 
 int main(int argc, char** argv)
