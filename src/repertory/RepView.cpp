@@ -15,6 +15,7 @@
 #include <QFontMetrics>
 #include <QFrame>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
@@ -142,7 +143,7 @@ CRepView::CRepView(CQuillonApp& app, QWidget* parent) : QWidget(parent), m_app(a
     palette.setColor(QPalette::WindowText, kStaticText);
     setPalette(palette);
     setMouseTracking(true);
-    setFocusPolicy(Qt::ClickFocus);
+    setFocusPolicy(Qt::StrongFocus);
 
     const QSize screenSize = ScreenSizeOf(this);
     m_geometry = ChartGeometry(screenSize.width(), screenSize.height());
@@ -181,12 +182,13 @@ void CRepView::CreateControls()
 {
     for (int id : kRepViewButtons) {
         auto* button = new CPictureButton(this);
-        button->setFocusPolicy(Qt::NoFocus);
+        button->setFocusPolicy(Qt::StrongFocus);
         if (IsListButton(id))
             button->SetPicturePair(ListButtonPicture(id, true), ListButtonPicture(id, false));
         else
             button->SetPicture(MethodButtonIcon(id));
         button->setToolTip(QString::fromLatin1(ButtonToolTip(id)));
+        button->setAccessibleName(button->toolTip());
         // Enabled once the chart has been built.
         button->setEnabled(false);
         m_buttons[id] = button;
@@ -243,6 +245,7 @@ void CRepView::CreateControls()
         [this] { OnRemedyScroll(QAbstractSlider::SliderNoAction); });
     connect(
         m_pTextBar, &QAbstractSlider::sliderReleased, this, [this] { OnTextScroll(QAbstractSlider::SliderNoAction); });
+    SetTabOrder();
 }
 
 QLabel* CRepView::MakeStatic(int id, const QString& text, const QColor& textColour, const QColor& background)
@@ -647,6 +650,12 @@ void CRepView::paintEvent(QPaintEvent* event)
         return;
     QPainter painter(this);
     PaintChart(painter, m_geometry, *m_pEngine, PaintState(), parts);
+    if (hasFocus()) {
+        // A dotted frame in the highlight colour around the chart, which the keys then move.
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(FocusMarkRect());
+    }
 }
 
 QImage CRepView::RenderChart() const
@@ -795,6 +804,83 @@ void CRepView::wheelEvent(QWheelEvent* event)
     }
     bar->WheelScroll(*event);
     event->accept();
+}
+
+// Tab runs from the chart through the buttons as they stand, left to right, and back to the chart.
+void CRepView::SetTabOrder()
+{
+    QWidget* previous = nullptr;
+    for (const DesignBox& box : kFormLayout) {
+        CPictureButton* button = Button(box.id);
+        if (button && previous)
+            setTabOrder(previous, button);
+        previous = button ? button : previous;
+    }
+}
+
+// Around the symptom lines and the grid, inside the form.
+QRect CRepView::FocusMarkRect() const
+{
+    const ChartRect symptoms = m_geometry.SymptomArea();
+    const ChartRect grades = m_geometry.GradeArea();
+    const int top = m_geometry.Cy(kChartTop) - 3;
+    return QRect(QPoint(symptoms.left - 3, top), QPoint(std::min(grades.right + 2, width() - 3), grades.bottom + 2));
+}
+
+void CRepView::focusInEvent(QFocusEvent* event)
+{
+    update(FocusMarkRect().adjusted(-1, -1, 1, 1));
+    QWidget::focusInEvent(event);
+}
+
+void CRepView::focusOutEvent(QFocusEvent* event)
+{
+    update(FocusMarkRect().adjusted(-1, -1, 1, 1));
+    QWidget::focusOutEvent(event);
+}
+
+// The keys move the chart as its bars do: Up/Down and Page Up/Down the symptoms; Left/Right, Shift with Page
+// Up/Down, Home and End the remedies. Enter presses the button that has the focus.
+void CRepView::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (auto* button = qobject_cast<CPictureButton*>(focusWidget()); button && button->parentWidget() == this) {
+            button->click();
+            return;
+        }
+    }
+    const bool shift = event->modifiers() & Qt::ShiftModifier;
+    CMyScroll* bar = m_pRemedyBar;
+    QAbstractSlider::SliderAction action = QAbstractSlider::SliderNoAction;
+    switch (event->key()) {
+    case Qt::Key_Up:
+        bar = m_pSymptomBar;
+        action = QAbstractSlider::SliderSingleStepSub;
+        break;
+    case Qt::Key_Down:
+        bar = m_pSymptomBar;
+        action = QAbstractSlider::SliderSingleStepAdd;
+        break;
+    case Qt::Key_PageUp:
+        bar = shift ? m_pRemedyBar : m_pSymptomBar;
+        action = QAbstractSlider::SliderPageStepSub;
+        break;
+    case Qt::Key_PageDown:
+        bar = shift ? m_pRemedyBar : m_pSymptomBar;
+        action = QAbstractSlider::SliderPageStepAdd;
+        break;
+    case Qt::Key_Left: action = QAbstractSlider::SliderSingleStepSub; break;
+    case Qt::Key_Right: action = QAbstractSlider::SliderSingleStepAdd; break;
+    case Qt::Key_Home: action = QAbstractSlider::SliderToMinimum; break;
+    case Qt::Key_End: action = QAbstractSlider::SliderToMaximum; break;
+    default: break;
+    }
+    // A hidden bar has nothing to scroll.
+    if (action == QAbstractSlider::SliderNoAction || !m_bHasChart || bar->isHidden()) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    bar->triggerAction(action);
 }
 
 void CRepView::OnLeftButtonDown(const QPoint& p)

@@ -188,6 +188,9 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void CreateControls();
@@ -215,6 +218,8 @@ private:
     void RepaintRemedyArea();
     void RepaintTextArea();
 
+    void SetTabOrder();
+    QRect FocusMarkRect() const;
     void OnLeftButtonDown(const QPoint& p);
     void OnLeftButtonUp(const QPoint& p);
     void OnRightButtonDown(const QPoint& p);

@@ -51,13 +51,18 @@ class TestWindowPolish final : public QObject
 private Q_SLOTS:
     void init() { QVERIFY((m_view = testing::OpenChartOf("1001", "Anna Berger", *g_sink))); }
 
-    void wheelMovesBarAndRowsTogether()
+    void wheelAndKeysMoveBarAndRowsTogether()
     {
-        // Where: 0 the symptom bar, 1 a symptom line, 2 a grade cell; the chart starts at symptom 4, remedy 20.
+        // Where: 0 the symptom bar, 1 a symptom line, 2 a grade cell, 3 a key; the chart starts at symptom 4,
+        // remedy 20.
         const struct
         {
-            int where, notches, shift, symptoms, remedies;
-        } rows[] = {{0, -2, 0, 10, 20}, {1, -1, 0, 7, 20}, {1, -2, 1, 4, 26}, {2, -1, 0, 4, 23}, {1, 2, 0, 0, 20}};
+            int where, notchesOrKey, shift, symptoms, remedies;
+        } rows[] = {{0, -2, 0, 10, 20}, {1, -1, 0, 7, 20}, {1, -2, 1, 4, 26}, {2, -1, 0, 4, 23}, {1, 2, 0, 0, 20},
+            {3, Qt::Key_Down, 0, 5, 20}, {3, Qt::Key_Up, 0, 3, 20}, {3, Qt::Key_PageDown, 0, 7, 20},
+            {3, Qt::Key_PageUp, 0, 1, 20}, {3, Qt::Key_Right, 0, 4, 21}, {3, Qt::Key_Left, 0, 4, 19},
+            {3, Qt::Key_PageDown, 1, 4, 31}, {3, Qt::Key_PageUp, 1, 4, 9}, {3, Qt::Key_Home, 0, 4, 0},
+            {3, Qt::Key_End, 0, 4, -1}};
         for (const auto& row : rows) {
             init();
             CMyScroll* bar = m_view->ScrollBar(IDC_SYMPTOM_SCROLL);
@@ -66,7 +71,11 @@ private Q_SLOTS:
             const auto shift = row.shift ? Qt::ShiftModifier : Qt::NoModifier;
             const QPoint at
                 = Centre(row.where == 1 ? m_view->Geometry().SymptomLineRect(5) : m_view->Geometry().GridCellRect(60));
-            Wheel(row.where ? m_view : static_cast<QWidget*>(bar), row.where ? at : QPoint(5, 5), row.notches, shift);
+            if (row.where == 3)
+                QTest::keyClick(m_view, Qt::Key(row.notchesOrKey), shift);
+            else
+                Wheel(row.where ? m_view : static_cast<QWidget*>(bar), row.where ? at : QPoint(5, 5), row.notchesOrKey,
+                    shift);
             const int last = m_view->ScrollBar(IDC_REMEDY_SCROLL)->maximum();
             QCOMPARE(bar->value(), row.symptoms);
             QCOMPARE(m_view->PaintState().remedyPosition, row.remedies < 0 ? last : row.remedies);
@@ -153,6 +162,25 @@ private Q_SLOTS:
         dialog.IntensityList(1)->setFocus();
         Wheel(dialog.IntensityList(1), QPoint(5, 5), -1);
         QCOMPARE(model.Intensity(4), 2);
+    }
+
+    void tabReachesEveryButtonAndTheChart()
+    {
+        QApplication::setActiveWindow(m_view->window());
+        QSet<QWidget*> reached;
+        for (int i = 0; i < 20; ++i, QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab))
+            reached << QApplication::focusWidget();
+        for (CPictureButton* button : m_view->findChildren<CPictureButton*>())
+            QVERIFY(
+                (reached.contains(button) || !button->isEnabled()) && button->accessibleName() == button->toolTip());
+        // The chart shows that it has the focus; Enter presses the focused button.
+        const QRect chart(0, m_view->Geometry().Cy(150), m_view->width(), m_view->Geometry().Cy(300));
+        m_view->setFocus();
+        const QImage focused = m_view->grab(chart).toImage();
+        m_view->Button(IDC_MIND)->setFocus();
+        QVERIFY(reached.contains(m_view) && m_view->grab(chart).toImage() != focused);
+        QTest::keyClick(m_view->Button(IDC_MIND), Qt::Key_Return);
+        QCOMPARE(m_view->Engine().SymptomCount(), App().MindCount());
     }
 };
 
