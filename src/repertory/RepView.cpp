@@ -156,7 +156,10 @@ CRepView::CRepView(CQuillonApp& app, QWidget* parent) : QWidget(parent), m_app(a
     m_pMethods = std::make_unique<CRepMethods>(app, *m_pEngine, app.Sink());
     m_pWeightageChooser = std::make_unique<CWeightageDialogChooser>(this);
     m_pDrugFilterChooser = std::make_unique<CDrugFilterDialogChooser>(this);
-    m_pKingdomChooser = std::make_unique<CKingdomDialogChooser>(app.m_folder, app.Sink(), this);
+    auto kingdomChooser = std::make_unique<CKingdomDialogChooser>(app.m_folder, app.Sink(), this);
+    // Behind an open kingdom dialog the chart shows the kingdom's remedies, their count and the caption.
+    kingdomChooser->SetBeforeOpen([this] { AfterMethod(MethodOutcome::Refreshed); });
+    m_pKingdomChooser = std::move(kingdomChooser);
     m_pMethods->SetChoosers(m_pWeightageChooser.get(), m_pDrugFilterChooser.get(), m_pKingdomChooser.get());
     SetClipboardStorage(&m_pMethods->m_mapClip, &m_pMethods->m_nClipNextKey, &m_pMethods->m_nClipCount);
     connect(this, &CRepView::MethodFlagsReset, this, [this] { m_pMethods->ResetMethodFlags(); });

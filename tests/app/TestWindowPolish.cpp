@@ -182,6 +182,18 @@ private Q_SLOTS:
         QTest::keyClick(m_view->Button(IDC_MIND), Qt::Key_Return);
         QCOMPARE(m_view->Engine().SymptomCount(), App().MindCount());
     }
+
+    void countsAndCaptionBehindAnOpenKingdomDialog()
+    {
+        QStringList shown;
+        QTimer::singleShot(0, [&] {
+            shown << m_view->Static(IDC_REMEDY_COUNT)->text() << QString::number(m_view->Engine().RemedyCount())
+                  << m_view->Static(IDC_CAPTION)->text().left(28);
+            QApplication::activeModalWidget()->close();
+        });
+        QTest::mouseClick(m_view->Button(IDC_PLANT_FILTER), Qt::LeftButton);
+        QCOMPARE(shown.value(0) + shown.value(2), shown.value(1) + QStringLiteral("Repertorisation: Drug Filter"));
+    }
 };
 
 int main(int argc, char** argv)
