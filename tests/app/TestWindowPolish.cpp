@@ -194,6 +194,34 @@ private Q_SLOTS:
         QTest::mouseClick(m_view->Button(IDC_PLANT_FILTER), Qt::LeftButton);
         QCOMPARE(shown.value(0) + shown.value(2), shown.value(1) + QStringLiteral("Repertorisation: Drug Filter"));
     }
+
+    void filterDialogsAndMessageBoxShowWhole()
+    {
+        const std::vector<FilterRemedy> none;
+        CPlantFilterDlg plant(App().m_folder, none, *g_sink);
+        CAnimalFilterDlg animal(App().m_folder, none, *g_sink);
+        for (CClassFilterDialog* dialog :
+            {static_cast<CClassFilterDialog*>(&plant), static_cast<CClassFilterDialog*>(&animal)}) {
+            dialog->show();
+            const QLabel* banner = dialog->findChild<QLabel*>(QStringLiteral("banner"));
+            QVERIFY(QTest::qWaitForWindowExposed(dialog) && banner && !banner->pixmap().isNull() && banner->y() < 20);
+            const QListWidget* list = dialog->ClassList(); // every class reads whole, in the list or its tooltip
+            for (const QListWidgetItem* item : list->findItems(QString(), Qt::MatchContains))
+                QVERIFY(list->fontMetrics().horizontalAdvance(item->text()) < list->viewport()->width() - 4
+                    || item->toolTip() == item->text());
+        }
+        QTest::mouseClick(plant.HelpButton(), Qt::LeftButton);
+        const auto* help = plant.findChild<QTextBrowser*>();
+        QVERIFY(help && help->isVisible() && help->toPlainText().contains(QStringLiteral("Classes / Families")));
+        int spare = 0;
+        QTimer::singleShot(0, [&] {
+            QWidget* box = QApplication::activeModalWidget();
+            spare = box->width() - QFontMetrics(box->font()).horizontalAdvance(box->windowTitle()) * 6 / 5;
+            box->close();
+        });
+        CBoxMessageSink().Show(Message{"Error reading File", "anmlcode.dat in the practice folder"});
+        QVERIFY(spare > 60);
+    }
 };
 
 int main(int argc, char** argv)
