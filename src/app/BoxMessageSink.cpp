@@ -4,9 +4,15 @@
 #include "app/QuillonApp.h"
 
 #include <QApplication>
+#include <QGridLayout>
 #include <QMessageBox>
 
 namespace quillon {
+
+namespace {
+// Room for the title bar's icon and its close button around the title.
+constexpr int kTitleBarButtonsWidth = 120;
+} // namespace
 
 void CBoxMessageSink::Show(const Message& message)
 {
@@ -19,6 +25,15 @@ void CBoxMessageSink::Show(const Message& message)
     }
     const QString caption = message.caption.empty() ? QStringLiteral("Quillon") : FromData(message.caption);
     QMessageBox box(icon, caption, FromData(message.text), QMessageBox::Ok, QApplication::activeWindow());
+    // The box is as wide as its text asks, which may be narrower than its title; a spacer keeps the whole
+    // title readable beside the title bar's icon and buttons.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        QFont titleFont = box.font();
+        titleFont.setBold(true);
+        const int titleWidth = QFontMetrics(titleFont).horizontalAdvance(caption);
+        grid->addItem(new QSpacerItem(titleWidth + kTitleBarButtonsWidth, 0, QSizePolicy::Minimum), grid->rowCount(), 0,
+            1, grid->columnCount());
+    }
     box.exec();
 }
 

@@ -14,6 +14,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollArea>
 
 namespace quillon {
 
@@ -107,8 +108,8 @@ QAction* CMainFrame::Action(int commandId) const
 
 static ICommandTarget* ActiveTarget(QMdiArea* area)
 {
-    QMdiSubWindow* sub = area->activeSubWindow();
-    return sub ? dynamic_cast<ICommandTarget*>(sub->widget()) : nullptr;
+    const auto* frame = qobject_cast<CChildFrame*>(area->activeSubWindow());
+    return frame ? dynamic_cast<ICommandTarget*>(frame->View()) : nullptr;
 }
 
 void CMainFrame::RouteToActiveView(int commandId)
@@ -141,7 +142,33 @@ void CMainFrame::UpdateCommandUI()
         Action(routed)->setEnabled(target && target->IsCommandEnabled(routed));
     Action(ID_MAGNIFY)->setEnabled(target && target->IsCommandEnabled(ID_MAGNIFY));
     Action(ID_MAGNIFY)->setCheckable(true);
-    Action(ID_MAGNIFY)->setChecked(target && CMagnifier::IsShownOver(m_pMdiArea->activeSubWindow()->widget()));
+    Action(ID_MAGNIFY)->setChecked(target && CMagnifier::IsShownOver(dynamic_cast<QWidget*>(target)));
+}
+
+namespace {
+
+// Asks for the size of the view it holds, so that a restored frame opens at the view's own size.
+class CViewScroller final : public QScrollArea
+{
+public:
+    QSize sizeHint() const override
+    {
+        const QWidget* view = widget();
+        return view ? view->sizeHint().expandedTo(view->minimumSize()) : QScrollArea::sizeHint();
+    }
+};
+
+} // namespace
+
+void CChildFrame::SetView(QWidget* view)
+{
+    auto* scroller = new CViewScroller();
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setFocusPolicy(Qt::NoFocus);
+    scroller->setWidgetResizable(true);
+    scroller->setWidget(view);
+    m_pView = view;
+    setWidget(scroller);
 }
 
 } // namespace quillon

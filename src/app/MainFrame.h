@@ -50,7 +50,7 @@ private:
     std::map<int, QAction*> m_actions;
 };
 
-// A child frame: holds one view; adds nothing to the framework's child window.
+// A child frame: holds one view, which scrolls inside it when the frame is smaller than the view's minimum size.
 class CChildFrame final : public QMdiSubWindow
 {
     Q_OBJECT
@@ -58,6 +58,12 @@ class CChildFrame final : public QMdiSubWindow
 
 public:
     explicit CChildFrame(QWidget* parent = nullptr) : QMdiSubWindow(parent) {}
+    // Shows the view in a scroll area: it grows with the frame but never shrinks below its minimum size.
+    void SetView(QWidget* view);
+    QWidget* View() const { return m_pView; }
+
+private:
+    QWidget* m_pView = nullptr;
 };
 
 // The default view: draws nothing.

@@ -175,12 +175,15 @@ QWidget* CQuillonApp::OpenViewTemplate(int n)
         return nullptr;
     auto* frame = new CChildFrame();
     frame->setAttribute(Qt::WA_DeleteOnClose);
-    frame->setWidget(view);
+    frame->SetView(view);
     if (view->windowTitle().isEmpty())
         view->setWindowTitle(QStringLiteral("Untitled"));
     frame->setWindowTitle(view->windowTitle());
     connect(view, &QWidget::windowTitleChanged, frame, &QWidget::setWindowTitle);
-    m_pMainFrame->MdiArea()->addSubWindow(frame);
+    QMdiArea* area = m_pMainFrame->MdiArea();
+    area->addSubWindow(frame);
+    // Restored from maximised, the frame has the view's own size, as far as the area has room for it.
+    frame->resize(area->isVisible() ? frame->sizeHint().boundedTo(area->viewport()->size()) : frame->sizeHint());
     frame->showMaximized();
     m_pMainFrame->UpdateCommandUI();
     return view;

@@ -2,18 +2,32 @@
 #include "app/UserChoices.h"
 
 #include <QFileDialog>
+#include <QGuiApplication>
+#include <QHeaderView>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QScreen>
+#include <QTreeView>
 
 namespace quillon {
 
 std::optional<QString> CDialogUserChoices::ChooseSaveFile(
     QWidget* parent, const QString& caption, const QString& suggestedName, const QString& filter)
 {
-    const QString chosen = QFileDialog::getSaveFileName(parent, caption, suggestedName, filter);
-    if (chosen.isEmpty())
+    QFileDialog dialog(parent, caption, suggestedName, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setViewMode(QFileDialog::Detail);
+    // Room for the name, size, type and date columns; the name takes what the others leave.
+    const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+    const QSize room = screen ? screen->availableSize() * 9 / 10 : QSize(800, 520);
+    dialog.resize(QSize(820, 520).boundedTo(room));
+    for (auto* tree : dialog.findChildren<QTreeView*>()) {
+        tree->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+        tree->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    return chosen;
+    return dialog.selectedFiles().constFirst();
 }
 
 bool CDialogUserChoices::ChoosePrinter(QWidget* parent, QPrinter& printer)

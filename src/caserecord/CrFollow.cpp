@@ -58,6 +58,14 @@ QVariant CPageBrowser::loadResource(int type, const QUrl& name)
     // browser only knows the full entity, so the shown copy gets it (the file keeps its bytes).
     static const QRegularExpression bareNbsp(QStringLiteral("&nbsp(?!;)"));
     html.replace(bareNbsp, QStringLiteral("&nbsp;"));
+    // A label row gives label, colon and value 20 %, 5 % and 75 % of the width. The text browser gives each
+    // column the width of the first cell over it, and the page's full-width rows come first with 100 % over
+    // every column, which makes equal columns; the value cell also spans two of the four columns the full-width
+    // rows span. So in the shown copy the full-width rows give no width (their span makes them full width) and
+    // every row spans three columns.
+    html.replace(QStringLiteral("<TD WIDTH=\"100%\" "), QStringLiteral("<TD "));
+    html.replace(QStringLiteral("WIDTH=\"75%\" COLSPAN=\"2\""), QStringLiteral("WIDTH=\"75%\""));
+    html.replace(QStringLiteral("COLSPAN=\"4\""), QStringLiteral("COLSPAN=\"3\""));
     return html;
 }
 

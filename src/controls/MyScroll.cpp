@@ -3,6 +3,10 @@
 
 #include "casedata/MessageSink.h"
 
+#include <QWheelEvent>
+
+#include <cstdlib>
+
 namespace quillon {
 
 CMyScroll::CMyScroll(Qt::Orientation orientation, QWidget* parent, int controlId)
@@ -35,6 +39,8 @@ void CMyScroll::OnAction(int action)
     case QAbstractSlider::SliderPageStepSub: vertical ? PageBack() : PageLeft(); break;
     case QAbstractSlider::SliderPageStepAdd: PageForward(); break;
     case QAbstractSlider::SliderMove: SetPosition(sliderPosition()); break;
+    case QAbstractSlider::SliderToMinimum: SetPosition(0); break;
+    case QAbstractSlider::SliderToMaximum: SetPosition(m_steps.maximum < 0 ? 0 : m_steps.maximum); break;
     default: return;
     }
     // Keep the slider where the rules put it, whatever QAbstractSlider was about to do.
@@ -94,6 +100,40 @@ void CMyScroll::SetPosition(int position)
 {
     m_steps.position = position;
     Push();
+}
+
+void CMyScroll::ScrollLines(int lines)
+{
+    // The lines are stepped by the rules, then the bar moves there at once, as a thumb moved there would (the
+    // owner repaints once).
+    ScrollSteps steps = m_steps;
+    const bool vertical = orientation() == Qt::Vertical;
+    for (int i = std::abs(lines); i > 0; --i) {
+        if (lines < 0)
+            vertical ? steps.LineBack() : static_cast<void>(steps.LineLeft());
+        else
+            vertical ? steps.LineForward() : steps.LineRight();
+    }
+    if (steps.position != m_steps.position)
+        setSliderPosition(steps.position);
+}
+
+void CMyScroll::WheelScroll(const QWheelEvent& event)
+{
+    constexpr int kNotch = 120;
+    constexpr int kLinesPerNotch = 3;
+    const QPoint delta = event.angleDelta();
+    m_nWheelRest += delta.y() != 0 ? delta.y() : delta.x();
+    const int notches = m_nWheelRest / kNotch;
+    m_nWheelRest -= notches * kNotch;
+    // Turning the wheel away from the user scrolls back.
+    ScrollLines(-notches * kLinesPerNotch);
+}
+
+void CMyScroll::wheelEvent(QWheelEvent* event)
+{
+    WheelScroll(*event);
+    event->accept();
 }
 
 } // namespace quillon

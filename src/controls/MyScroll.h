@@ -34,10 +34,17 @@ public:
     void PageLeft();
     void PageForward();
     void SetPosition(int position);
+    // Steps `lines` lines (negative: back or left) by the line rules; the owner sees one move of the bar.
+    void ScrollLines(int lines);
+    // Turns the wheel's notches into line steps, three a notch (also for a wheel turned over the owner).
+    void WheelScroll(const QWheelEvent& event);
 
 Q_SIGNALS:
     // The position changed through one of the stepping operations or a thumb drag.
     void PositionStepped(int position);
+
+protected:
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     void Push();
@@ -47,6 +54,7 @@ private:
     int m_nControlId = 0;
     IMessageSink* m_pSink = nullptr;
     bool m_bPushing = false;
+    int m_nWheelRest = 0; // eighths of a degree short of a whole notch
 };
 
 } // namespace quillon

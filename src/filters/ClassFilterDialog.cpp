@@ -3,6 +3,7 @@
 
 #include "casedata/TextCodec.h"
 #include "controls/PictureButton.h"
+#include "filters/FilterHelp.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -11,8 +12,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPainter>
+#include <QPainterPath>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
 
 namespace quillon {
 namespace {
@@ -34,6 +41,49 @@ QFont MakeFont(const QFont& base, int weight, int pixelHeight, bool italic = fal
     font.setPixelSize(pixelHeight);
     font.setItalic(italic);
     return font;
+}
+
+constexpr int kMaxListTextWidth = 320;
+constexpr int kListTextMargin = 12;
+
+// The banner across the top of the dialog: a band in the kingdom's colours with a leaf or a shell and the title.
+QPixmap MakeBanner(const ClassFilterKind& kind)
+{
+    const bool plant = &kind != &kAnimalFilterKind;
+    QPixmap banner(455, 55);
+    banner.fill(QColor(243, 243, 243));
+    QPainter painter(&banner);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient band(0, 0, 455, 0);
+    band.setColorAt(0, plant ? QColor(30, 100, 40) : QColor(120, 70, 30));
+    band.setColorAt(1, plant ? QColor(160, 210, 140) : QColor(230, 190, 140));
+    painter.fillRect(QRect(0, 0, 455, 48), band);
+    painter.setPen(QPen(Qt::white, 2));
+    if (plant) {
+        // A leaf with its midrib and stalk.
+        QPainterPath leaf(QPointF(14, 38));
+        leaf.cubicTo(16, 14, 36, 8, 48, 8);
+        leaf.cubicTo(46, 24, 34, 38, 14, 38);
+        painter.drawPath(leaf);
+        painter.drawLine(QPointF(10, 42), QPointF(40, 14));
+    } else {
+        // A spiral shell.
+        QPainterPath shell;
+        for (int i = 0; i <= 60; ++i) {
+            const double angle = i * 0.22;
+            const double radius = 2.0 + i * 0.3;
+            const QPointF p(30 + radius * std::cos(angle), 24 + radius * std::sin(angle));
+            i == 0 ? shell.moveTo(p) : shell.lineTo(p);
+        }
+        painter.drawPath(shell);
+    }
+    QFont title(QStringLiteral("Times New Roman"));
+    title.setPixelSize(22);
+    title.setItalic(true);
+    title.setBold(true);
+    painter.setFont(title);
+    painter.drawText(QRect(70, 0, 380, 48), Qt::AlignVCenter | Qt::AlignLeft, QString::fromLatin1(kind.title));
+    return banner;
 }
 
 } // namespace
@@ -102,7 +152,10 @@ CClassFilterDialog::CClassFilterDialog(const ClassFilterKind& kind, const CPract
         m_pHelp = new CPictureButton(QStringLiteral("&Help"), this);
         m_pHelp->setObjectName(QStringLiteral("helpButton"));
         m_pHelp->setFont(boldFont);
-        connect(m_pHelp, &QPushButton::clicked, this, [this] { Q_EMIT HelpRequested(kPlantHelpContext); });
+        connect(m_pHelp, &QPushButton::clicked, this, [this] {
+            ShowPlantFilterHelp(this);
+            Q_EMIT HelpRequested(kPlantHelpContext);
+        });
         buttons->addWidget(m_pHelp);
     }
 
@@ -110,14 +163,28 @@ CClassFilterDialog::CClassFilterDialog(const ClassFilterKind& kind, const CPract
     right->addWidget(typeGroup);
     right->addStretch(1);
     right->addLayout(buttons);
-    auto* main = new QHBoxLayout(this);
-    main->addWidget(classGroup, 1);
-    main->addLayout(right);
-    resize(468, 340);
+    auto* banner = new QLabel(this);
+    banner->setObjectName(QStringLiteral("banner"));
+    banner->setPixmap(MakeBanner(kind));
+    auto* main = new QVBoxLayout(this);
+    main->addWidget(banner);
+    auto* columns = new QHBoxLayout();
+    columns->addWidget(classGroup, 1);
+    columns->addLayout(right);
+    main->addLayout(columns, 1);
+    resize(468, 400);
 
     m_bLoaded = m_model.Load(folder, remedies);
-    for (const std::string& line : m_model.Classes())
+    // The list is as wide as its longest entry, up to a limit; an entry cut even then shows whole in its tooltip.
+    int longest = 0;
+    for (const std::string& line : m_model.Classes()) {
         m_lstClasses->addItem(FromData(line));
+        QListWidgetItem* item = m_lstClasses->item(m_lstClasses->count() - 1);
+        item->setToolTip(item->text());
+        longest = std::max(longest, m_lstClasses->fontMetrics().horizontalAdvance(item->text()));
+    }
+    m_lstClasses->setMinimumWidth(std::min(longest, kMaxListTextWidth) + 2 * m_lstClasses->frameWidth()
+        + m_lstClasses->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + kListTextMargin);
 
     connect(m_edtSearch, &QLineEdit::textChanged, this, &CClassFilterDialog::OnSearchChanged);
     // Only the user's choice in the list copies its text into the search edit.

@@ -9,6 +9,8 @@ namespace quillon {
 std::optional<KingdomDialogResult> CKingdomDialogChooser::ChooseKingdom(
     int nKind, const std::vector<FilterRemedy>& remedies, KingdomFilterState& state)
 {
+    if (m_beforeOpen)
+        m_beforeOpen();
     if (nKind == kKingdomMineral) {
         CMineralFilterDlg dialog(*m_pFolder, remedies, *m_pSink, state, m_pParent);
         if (dialog.exec() != kFilterOk)

@@ -5,6 +5,8 @@
 #include "casedata/PracticeFolder.h"
 #include "repertory/RepMethods.h"
 
+#include <functional>
+
 class QWidget;
 
 namespace quillon {
@@ -20,8 +22,11 @@ public:
     // Runs the Plant Filters (1), Mineral Filter (2) or Animal Drug Filter (3) dialog modally.
     std::optional<KingdomDialogResult> ChooseKingdom(
         int nKind, const std::vector<FilterRemedy>& remedies, KingdomFilterState& state) override;
+    // Runs before each dialog opens, so that the window behind it can show the remedies it was handed.
+    void SetBeforeOpen(std::function<void()> beforeOpen) { m_beforeOpen = std::move(beforeOpen); }
 
 private:
+    std::function<void()> m_beforeOpen;
     const CPracticeFolder* m_pFolder;
     IMessageSink* m_pSink;
     QWidget* m_pParent;

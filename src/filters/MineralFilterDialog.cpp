@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMouseEvent>
@@ -35,16 +36,26 @@ QFont MakeFont(const QString& family, int weight, int pixelHeight, bool italic =
     return font;
 }
 
+// The symbol's font: the table's own where the symbol fits the cell with a pixel to spare on each side,
+// otherwise shrunk until it does (the number above it is narrow enough at any size).
+QFont SymbolFontFor(const QString& symbol, const QFont& symbolFont)
+{
+    QFont font = symbolFont;
+    while (font.pixelSize() > 6 && QFontMetrics(font).horizontalAdvance(symbol) > kCellSize - 4)
+        font.setPixelSize(font.pixelSize() - 1);
+    return font;
+}
+
 void WriteCellText(QPainter& painter, const CElementCell& cell, const QFont& numberFont, const QFont& symbolFont)
 {
     const CellRect& r = cell.rect;
     painter.setFont(numberFont);
     painter.drawText(QRect(r.left + 2, r.top + 2, 40, 14), Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip,
         QString::number(cell.number));
-    painter.setFont(symbolFont);
-    const int left = cell.symbol.size() > 2 ? r.left + 12 : r.left + 16;
-    painter.drawText(
-        QRect(left, r.top + 16, 40, 18), Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, FromData(cell.symbol));
+    // Centred across the cell: the next cell's square is filled after this one and would cut what runs over.
+    const QString symbol = FromData(cell.symbol);
+    painter.setFont(SymbolFontFor(symbol, symbolFont));
+    painter.drawText(QRect(r.left, r.top + 16, kCellSize, 18), Qt::AlignHCenter | Qt::AlignTop, symbol);
 }
 
 struct GroupNumber

@@ -17,6 +17,16 @@ int Scale(int value, int pixels, int design) noexcept
 
 constexpr std::size_t kMaxScrolledText = 499;
 
+// The row labels are drawn at chart-frame offsets from x0, so their hot spots keep their start places relative
+// to x0, whatever the screen's width.
+void PlaceLabelHotSpots(const ChartGeometry& g, SplitterLayout& layout) noexcept
+{
+    const int dx = g.Cx(layout.gridOrigin) - g.Cx(kInitialGridOrigin);
+    layout.totalityHotSpot = {g.Sx(185) + dx, g.Sy(112), g.Sx(250) + dx, g.Sy(127)};
+    layout.coveredHotSpot = {g.Sx(155) + dx, g.Sy(128), g.Sx(250) + dx, g.Sy(145)};
+    layout.nameHotSpot = {g.Sx(165) + dx, g.Sy(94), g.Sx(250) + dx, g.Sy(111)};
+}
+
 } // namespace
 
 ScrollRange SymptomScrollRange(int symptomCount) noexcept
@@ -40,12 +50,10 @@ ChartGeometry::ChartGeometry(int screenWidth, int screenHeight)
     MakeCells();
     LayOutCells(kInitialGridOrigin);
     // The start layout: the splitter's marks and bars where a release at the first column's edge puts them,
-    // but the hot spots, strips and grip of the design.
+    // but the strips and grip of the design.
     m_layout = SplitterAt(InitialSplitterX());
     m_layout.gridOrigin = kInitialGridOrigin;
-    m_layout.totalityHotSpot = {Sx(185), Sy(112), Sx(250), Sy(127)};
-    m_layout.coveredHotSpot = {Sx(155), Sy(128), Sx(250), Sy(145)};
-    m_layout.nameHotSpot = {Sx(165), Sy(94), Sx(250), Sy(111)};
+    PlaceLabelHotSpots(*this, m_layout);
     m_layout.grip = ChartToPixels({350, 445, 360, 475});
     m_layout.remedyNameStrip = ChartToPixels({kInitialGridOrigin, 100, 839, 161});
     m_layout.coveredRowStrip = ChartToPixels({kInitialGridOrigin, 182, 839, 205});
@@ -200,9 +208,7 @@ SplitterLayout ChartGeometry::SplitterAt(int x) const noexcept
     layout.remedyNameStrip = {x, Sy(70), Sx(839), Sy(115)};
     layout.coveredRowStrip = {x, Sy(128), Sx(639), Sy(144)};
     layout.gridOrigin = static_cast<int>(static_cast<long long>(x) * kChartFrameWidth / m_nWidth) + 5;
-    layout.totalityHotSpot = {x - 100, Sy(112), x - 25, Sy(127)};
-    layout.coveredHotSpot = {x - 141, Sy(128), x - 25, Sy(145)};
-    layout.nameHotSpot = {x - 120, Sy(94), x - 25, Sy(111)};
+    PlaceLabelHotSpots(*this, layout);
     layout.symptomTextBar = {Sx(57), Sy(318), Sx(57) + x - Sx(68), Sy(318) + Sy(15)};
     layout.remedyBar = {x + Sx(8), Sy(318), x + Sx(8) + (Sx(620) - x), Sy(318) + Sy(15)};
     return layout;

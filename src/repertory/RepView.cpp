@@ -18,6 +18,7 @@
 #include <QFontMetrics>
 #include <QFrame>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
@@ -25,6 +26,7 @@
 #include <QPainter>
 #include <QPointer>
 #include <QScreen>
+#include <QWheelEvent>
 
 namespace quillon {
 
@@ -144,7 +146,7 @@ CRepView::CRepView(CQuillonApp& app, QWidget* parent) : QWidget(parent), m_app(a
     palette.setColor(QPalette::WindowText, kStaticText);
     setPalette(palette);
     setMouseTracking(true);
-    setFocusPolicy(Qt::ClickFocus);
+    setFocusPolicy(Qt::StrongFocus);
 
     const QSize screenSize = ScreenSizeOf(this);
     m_geometry = ChartGeometry(screenSize.width(), screenSize.height());
@@ -157,7 +159,10 @@ CRepView::CRepView(CQuillonApp& app, QWidget* parent) : QWidget(parent), m_app(a
     m_pMethods = std::make_unique<CRepMethods>(app, *m_pEngine, app.Sink());
     m_pWeightageChooser = std::make_unique<CWeightageDialogChooser>(this);
     m_pDrugFilterChooser = std::make_unique<CDrugFilterDialogChooser>(this);
-    m_pKingdomChooser = std::make_unique<CKingdomDialogChooser>(app.m_folder, app.Sink(), this);
+    auto kingdomChooser = std::make_unique<CKingdomDialogChooser>(app.m_folder, app.Sink(), this);
+    // Behind an open kingdom dialog the chart shows the kingdom's remedies, their count and the caption.
+    kingdomChooser->SetBeforeOpen([this] { AfterMethod(MethodOutcome::Refreshed); });
+    m_pKingdomChooser = std::move(kingdomChooser);
     m_pMethods->SetChoosers(m_pWeightageChooser.get(), m_pDrugFilterChooser.get(), m_pKingdomChooser.get());
     SetClipboardStorage(&m_pMethods->m_mapClip, &m_pMethods->m_nClipNextKey, &m_pMethods->m_nClipCount);
     // A failed start has shown its message; the view then stays without a chart and its buttons stay off.
@@ -182,12 +187,13 @@ void CRepView::CreateControls()
 {
     for (int id : kRepViewButtons) {
         auto* button = new CPictureButton(this);
-        button->setFocusPolicy(Qt::NoFocus);
+        button->setFocusPolicy(Qt::StrongFocus);
         if (IsListButton(id))
             button->SetPicturePair(ListButtonPicture(id, true), ListButtonPicture(id, false));
         else
             button->SetPicture(MethodButtonIcon(id));
         button->setToolTip(QString::fromLatin1(ButtonToolTip(id)));
+        button->setAccessibleName(button->toolTip());
         // Enabled once the chart has been built.
         button->setEnabled(false);
         m_buttons[id] = button;
@@ -244,6 +250,7 @@ void CRepView::CreateControls()
         [this] { OnRemedyScroll(QAbstractSlider::SliderNoAction); });
     connect(
         m_pTextBar, &QAbstractSlider::sliderReleased, this, [this] { OnTextScroll(QAbstractSlider::SliderNoAction); });
+    SetTabOrder();
 }
 
 QLabel* CRepView::MakeStatic(int id, const QString& text, const QColor& textColour, const QColor& background)
@@ -275,6 +282,13 @@ void CRepView::LayOutControls()
     const std::array<int, 4> markIds{IDC_MARK_1777, IDC_MARK_1778, IDC_MARK_1787, IDC_MARK_1788};
     for (std::size_t i = 0; i < markIds.size(); ++i)
         m_marks[markIds[i]]->setGeometry(ToQRect(layout.marks[i]));
+    // The form never shrinks below its controls; a smaller frame scrolls it (the header and caption lines span
+    // whatever width the form has, and the far remedy columns may run past its edge, as on the design).
+    QRect used = ToQRect(layout.remedyBar) | ToQRect(layout.symptomTextBar);
+    for (const DesignBox& box : kFormLayout)
+        if (box.id != IDC_HEADER_LINE && box.id != IDC_CAPTION)
+            used |= ToQRect(m_geometry.ControlToPixels({box.x, box.y, box.x + box.width, box.y + box.height}));
+    setMinimumSize(used.right() + m_geometry.Sx(4), used.bottom() + m_geometry.Sy(4));
 }
 
 void CRepView::SetScreenSize(int width, int height)
@@ -626,6 +640,12 @@ void CRepView::paintEvent(QPaintEvent* event)
         return;
     QPainter painter(this);
     PaintChart(painter, m_geometry, *m_pEngine, PaintState(), parts);
+    if (hasFocus()) {
+        // A dotted frame in the highlight colour around the chart, which the keys then move.
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(FocusMarkRect());
+    }
 }
 
 QImage CRepView::RenderChart() const
@@ -641,37 +661,31 @@ QImage CRepView::RenderChart() const
 
 // --- Scrolling ---
 
-// Arrow and page steps repaint the bar's area at once; a thumb drag only marks it pending and the area is
-// repainted once, when the thumb is released.
-void CRepView::OnScrollAction(int action, bool& pending, void (CRepView::*repaint)())
+// A thumb drag only marks the bar's area pending, and it is repainted once, when the thumb is released; every
+// other change of the position (arrows, pages, wheel, keys) repaints it at once.
+void CRepView::OnScrollAction(const CMyScroll* bar, int action, bool& pending, void (CRepView::*repaint)())
 {
-    switch (action) {
-    case QAbstractSlider::SliderSingleStepAdd:
-    case QAbstractSlider::SliderSingleStepSub:
-    case QAbstractSlider::SliderPageStepAdd:
-    case QAbstractSlider::SliderPageStepSub: (this->*repaint)(); break;
-    case QAbstractSlider::SliderMove: pending = true; return;
-    default: break;
+    if (action == QAbstractSlider::SliderMove && bar->isSliderDown()) {
+        pending = true;
+        return;
     }
-    if (pending) {
-        (this->*repaint)();
-        pending = false;
-    }
+    (this->*repaint)();
+    pending = false;
 }
 
 void CRepView::OnSymptomScroll(int action)
 {
-    OnScrollAction(action, m_bVertPending, &CRepView::RepaintSymptomArea);
+    OnScrollAction(m_pSymptomBar, action, m_bVertPending, &CRepView::RepaintSymptomArea);
 }
 
 void CRepView::OnRemedyScroll(int action)
 {
-    OnScrollAction(action, m_bHorzPending, &CRepView::RepaintRemedyArea);
+    OnScrollAction(m_pRemedyBar, action, m_bHorzPending, &CRepView::RepaintRemedyArea);
 }
 
 void CRepView::OnTextScroll(int action)
 {
-    OnScrollAction(action, m_bTextPending, &CRepView::RepaintTextArea);
+    OnScrollAction(m_pTextBar, action, m_bTextPending, &CRepView::RepaintTextArea);
 }
 
 void CRepView::RepaintSymptomArea()
@@ -766,6 +780,97 @@ void CRepView::mouseMoveEvent(QMouseEvent* event)
             p.x(), m_geometry.Cy(130), std::max(m_geometry.Cx(2), 1), m_geometry.Cy(250));
     }
     QWidget::mouseMoveEvent(event);
+}
+
+void CRepView::wheelEvent(QWheelEvent* event)
+{
+    // Over the remedy columns, with Shift or turned sideways the wheel scrolls the remedies, elsewhere the symptoms.
+    const bool remedies = (event->modifiers() & Qt::ShiftModifier) || event->angleDelta().y() == 0
+        || event->position().x() >= m_geometry.Cx(m_geometry.GridOrigin());
+    CMyScroll* bar = remedies ? m_pRemedyBar : m_pSymptomBar;
+    if (!m_bHasChart || bar->isHidden()) {
+        event->ignore();
+        return;
+    }
+    bar->WheelScroll(*event);
+    event->accept();
+}
+
+// Tab runs from the chart through the buttons as they stand, left to right, and back to the chart.
+void CRepView::SetTabOrder()
+{
+    QWidget* previous = nullptr;
+    for (const DesignBox& box : kFormLayout) {
+        CPictureButton* button = Button(box.id);
+        if (button && previous)
+            setTabOrder(previous, button);
+        previous = button ? button : previous;
+    }
+}
+
+// Around the symptom lines and the grid, inside the form.
+QRect CRepView::FocusMarkRect() const
+{
+    const ChartRect symptoms = m_geometry.SymptomArea();
+    const ChartRect grades = m_geometry.GradeArea();
+    const int top = m_geometry.Cy(kChartTop) - 3;
+    return QRect(QPoint(symptoms.left - 3, top), QPoint(std::min(grades.right + 2, width() - 3), grades.bottom + 2));
+}
+
+void CRepView::focusInEvent(QFocusEvent* event)
+{
+    update(FocusMarkRect().adjusted(-1, -1, 1, 1));
+    QWidget::focusInEvent(event);
+}
+
+void CRepView::focusOutEvent(QFocusEvent* event)
+{
+    update(FocusMarkRect().adjusted(-1, -1, 1, 1));
+    QWidget::focusOutEvent(event);
+}
+
+// The keys move the chart as its bars do: Up/Down and Page Up/Down the symptoms; Left/Right, Shift with Page
+// Up/Down, Home and End the remedies. Enter presses the button that has the focus.
+void CRepView::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (auto* button = qobject_cast<CPictureButton*>(focusWidget()); button && button->parentWidget() == this) {
+            button->click();
+            return;
+        }
+    }
+    const bool shift = event->modifiers() & Qt::ShiftModifier;
+    CMyScroll* bar = m_pRemedyBar;
+    QAbstractSlider::SliderAction action = QAbstractSlider::SliderNoAction;
+    switch (event->key()) {
+    case Qt::Key_Up:
+        bar = m_pSymptomBar;
+        action = QAbstractSlider::SliderSingleStepSub;
+        break;
+    case Qt::Key_Down:
+        bar = m_pSymptomBar;
+        action = QAbstractSlider::SliderSingleStepAdd;
+        break;
+    case Qt::Key_PageUp:
+        bar = shift ? m_pRemedyBar : m_pSymptomBar;
+        action = QAbstractSlider::SliderPageStepSub;
+        break;
+    case Qt::Key_PageDown:
+        bar = shift ? m_pRemedyBar : m_pSymptomBar;
+        action = QAbstractSlider::SliderPageStepAdd;
+        break;
+    case Qt::Key_Left: action = QAbstractSlider::SliderSingleStepSub; break;
+    case Qt::Key_Right: action = QAbstractSlider::SliderSingleStepAdd; break;
+    case Qt::Key_Home: action = QAbstractSlider::SliderToMinimum; break;
+    case Qt::Key_End: action = QAbstractSlider::SliderToMaximum; break;
+    default: break;
+    }
+    // A hidden bar has nothing to scroll.
+    if (action == QAbstractSlider::SliderNoAction || !m_bHasChart || bar->isHidden()) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    bar->triggerAction(action);
 }
 
 void CRepView::OnLeftButtonDown(const QPoint& p)

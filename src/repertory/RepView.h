@@ -183,6 +183,10 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void CreateControls();
@@ -200,7 +204,7 @@ private:
     void RunSymptomCoveredReport();
     bool SymptomListAvailable() const;
 
-    void OnScrollAction(int action, bool& pending, void (CRepView::*repaint)());
+    void OnScrollAction(const CMyScroll* bar, int action, bool& pending, void (CRepView::*repaint)());
     void OnSymptomScroll(int action);
     void OnRemedyScroll(int action);
     void OnTextScroll(int action);
@@ -208,6 +212,8 @@ private:
     void RepaintRemedyArea();
     void RepaintTextArea();
 
+    void SetTabOrder();
+    QRect FocusMarkRect() const;
     void OnLeftButtonDown(const QPoint& p);
     void OnLeftButtonUp(const QPoint& p);
     void OnRightButtonDown(const QPoint& p);

@@ -6,8 +6,11 @@
 #include "controls/PictureButton.h"
 
 #include <QComboBox>
+#include <QHelpEvent>
 #include <QPainter>
 #include <QStyleOptionFocusRect>
+#include <QToolTip>
+#include <QWheelEvent>
 
 namespace quillon {
 
@@ -82,6 +85,9 @@ CWeightageDlg::CWeightageDlg(CWeightageModel& model, QWidget* parent) : QDialog(
         for (int i = 0; i <= kMaxIntensity; ++i)
             list->addItem(QString::number(i));
         list->setGeometry(Dx(5), Dy(kListY[static_cast<std::size_t>(r)]), Dx(24), 22);
+        // A wheel turned over a list it has not been clicked into scrolls the rows instead of changing it.
+        list->setFocusPolicy(Qt::StrongFocus);
+        list->installEventFilter(this);
         connect(list, &QComboBox::activated, this, [this, r](int index) { m_model.RowSelectionChanged(r, index); });
         list->setVisible(m_model.RowListVisible(r));
         m_lists[static_cast<std::size_t>(r)] = list;
@@ -144,7 +150,10 @@ void CWeightageDlg::paintEvent(QPaintEvent*)
     const int baseline = 65 + QFontMetrics(painter.font()).ascent();
     painter.drawText(45, baseline, QString::fromLatin1(kWeightageHeading));
     painter.setPen(Qt::red);
-    painter.drawText(180, baseline, QString::fromLatin1(kWeightageTitle));
+    // The title keeps its place unless the heading, in the fonts at hand, would run into it.
+    const QString heading = QString::fromLatin1(kWeightageHeading);
+    const int titleX = std::max(180, 45 + QFontMetrics(painter.font()).horizontalAdvance(heading) + 8);
+    painter.drawText(titleX, baseline, QString::fromLatin1(kWeightageTitle));
 
     painter.setPen(Qt::black);
     painter.setFont(RowFont(16));
@@ -155,14 +164,58 @@ void CWeightageDlg::paintEvent(QPaintEvent*)
         const QRect band = RowBand(r);
         painter.save();
         painter.setClipRect(band);
-        painter.drawText(
-            band, Qt::AlignLeft | Qt::AlignVCenter, QString::fromStdString(Cp1252ToUtf8(m_model.SymptomText(s))));
+        // A rubric too long for its band ends in "…"; its tooltip holds the whole text.
+        painter.drawText(band, Qt::AlignLeft | Qt::AlignVCenter,
+            painter.fontMetrics().elidedText(RowText(s), Qt::ElideRight, band.width()));
         painter.restore();
         QStyleOptionFocusRect focus;
         focus.initFrom(this);
         focus.rect = band;
         style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
     }
+}
+
+QString CWeightageDlg::RowText(int s) const
+{
+    return QString::fromStdString(Cp1252ToUtf8(m_model.SymptomText(s)));
+}
+
+bool CWeightageDlg::event(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        for (int r = 0; r < kWeightageRows; ++r) {
+            const int s = m_model.SymptomOfRow(r);
+            if (s >= 0 && RowBand(r).contains(help->pos())) {
+                QToolTip::showText(help->globalPos(), RowText(s), this, RowBand(r));
+                return true;
+            }
+        }
+        QToolTip::hideText();
+        return true;
+    }
+    return QDialog::event(event);
+}
+
+bool CWeightageDlg::eventFilter(QObject* watched, QEvent* event)
+{
+    const auto* list = qobject_cast<QComboBox*>(watched);
+    if (event->type() == QEvent::Wheel && list && !list->hasFocus()) {
+        wheelEvent(static_cast<QWheelEvent*>(event));
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void CWeightageDlg::wheelEvent(QWheelEvent* event)
+{
+    // The wheel anywhere over the rows scrolls them as the bar does.
+    if (m_wndScroll->isHidden()) {
+        event->ignore();
+        return;
+    }
+    m_wndScroll->WheelScroll(*event);
+    event->accept();
 }
 
 bool CWeightageDialogChooser::ChooseWeightage(CWeightageModel& model)

@@ -34,10 +34,14 @@ public:
     static QRect RowBand(int r);
 
 protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     void ShowRows();
+    QString RowText(int s) const;
     void OnScrolled(int position);
     void OnThumbReleased();
 

@@ -107,8 +107,8 @@ void TestCrFollow::caseRecordFromTheMenu()
     QCOMPARE(view->PhysicianLabel()->palette().color(QPalette::WindowText), QColor(0, 64, 128));
 
     // The frame shows the view's title, and the browser shows the written page.
-    auto* frame = qobject_cast<QMdiSubWindow*>(view->parentWidget());
-    QVERIFY(frame);
+    QMdiSubWindow* frame = m_app.MainFrame()->MdiArea()->activeSubWindow();
+    QVERIFY(frame && frame->isAncestorOf(view));
     QCOMPARE(frame->windowTitle(), view->windowTitle());
 
     const QString expectedPath

@@ -105,9 +105,10 @@ TEST(ChartGeometry, SplitterReleaseMovesEverythingFromX)
     EXPECT_EQ(l.marks[0], (ChartRect{x + g.Sx(3), g.Sy(316), x + g.Sx(3) + g.Sx(2), g.Sy(316) + g.Sy(18)}));
     EXPECT_EQ(l.marks[3], (ChartRect{x - g.Sx(2), g.Sy(333), x - g.Sx(2) + g.Sx(6), g.Sy(333) + g.Sy(2)}));
     EXPECT_EQ(g.SplitterGrip(), (ChartRect{x - g.Sx(3), g.Sy(315), x + g.Sx(5), g.Sy(335)}));
-    EXPECT_EQ(g.TotalityHotSpot(), (ChartRect{x - 100, g.Sy(112), x - 25, g.Sy(127)}));
-    EXPECT_EQ(g.CoveredHotSpot(), (ChartRect{x - 141, g.Sy(128), x - 25, g.Sy(145)}));
-    EXPECT_EQ(g.NameHotSpot(), (ChartRect{x - 120, g.Sy(94), x - 25, g.Sy(111)}));
+    const int dx = g.Cx(255) - g.Cx(355); // the labels moved with x0
+    EXPECT_EQ(g.TotalityHotSpot(), (ChartRect{g.Sx(185) + dx, g.Sy(112), g.Sx(250) + dx, g.Sy(127)}));
+    EXPECT_EQ(g.CoveredHotSpot(), (ChartRect{g.Sx(155) + dx, g.Sy(128), g.Sx(250) + dx, g.Sy(145)}));
+    EXPECT_EQ(g.NameHotSpot(), (ChartRect{g.Sx(165) + dx, g.Sy(94), g.Sx(250) + dx, g.Sy(111)}));
     EXPECT_EQ(l.symptomTextBar, (ChartRect{g.Sx(57), g.Sy(318), g.Sx(57) + x - g.Sx(68), g.Sy(318) + g.Sy(15)}));
     EXPECT_EQ(l.remedyBar, (ChartRect{x + g.Sx(8), g.Sy(318), g.Sx(620) + g.Sx(8), g.Sy(318) + g.Sy(15)}));
     EXPECT_EQ(g.RemedyNameStrip(), (ChartRect{x, g.Sy(70), g.Sx(839), g.Sy(115)}));

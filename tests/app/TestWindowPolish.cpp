@@ -1,0 +1,239 @@
+// The window as a practitioner works in it, on the sample practice: wheel, keys, sizes and layouts, driven through
+// real events on the real widgets.
+#include "app/BoxMessageSink.h"
+#include "caserecord/CrFollow.h"
+#include "controls/MyScroll.h"
+#include "controls/PictureButton.h"
+#include "filters/ClassFilterDialog.h"
+#include "filters/MineralFilterDialog.h"
+#include "repertory/ChartFixture.h"
+#include "repertory/WeightageDialog.h"
+#include "sample/SampleGenerator.h"
+#include "support/TempFolder.h"
+
+#include <QtWidgets>
+
+using namespace quillon;
+
+namespace {
+
+RecordingMessageSink* g_sink = nullptr;
+
+void Wheel(QWidget* widget, QPoint at, int notches, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QWheelEvent event(at, widget->mapToGlobal(at), {}, QPoint(0, 120 * notches), {}, modifiers, {}, false);
+    QApplication::sendEvent(widget, &event);
+}
+
+QPoint Centre(const ChartRect& r)
+{
+    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+// The first x of row y, from the left (step 1) or the right (step -1), whose colour passes `is`.
+template <typename F> int Find(const QImage& image, int y, int step, F is)
+{
+    int x = step > 0 ? 0 : image.width() - 1;
+    while (x >= 0 && x < image.width() && !is(image.pixelColor(x, y)))
+        x += step;
+    return x;
+}
+
+} // namespace
+
+class TestWindowPolish final : public QObject
+{
+    Q_OBJECT
+
+    CRepView* m_view = nullptr;
+    CQuillonApp& App() { return *CQuillonApp::Instance(); }
+
+private Q_SLOTS:
+    void init() { QVERIFY((m_view = testing::OpenChartOf("1001", "Anna Berger", *g_sink))); }
+
+    void wheelAndKeysMoveBarAndRowsTogether()
+    {
+        // Where: 0 the symptom bar, 1 a symptom line, 2 a grade cell, 3 a key; the chart starts at symptom 4,
+        // remedy 20.
+        const struct
+        {
+            int where, notchesOrKey, shift, symptoms, remedies;
+        } rows[] = {{0, -2, 0, 10, 20}, {1, -1, 0, 7, 20}, {1, -2, 1, 4, 26}, {2, -1, 0, 4, 23}, {1, 2, 0, 0, 20},
+            {3, Qt::Key_Down, 0, 5, 20}, {3, Qt::Key_Up, 0, 3, 20}, {3, Qt::Key_PageDown, 0, 7, 20},
+            {3, Qt::Key_PageUp, 0, 1, 20}, {3, Qt::Key_Right, 0, 4, 21}, {3, Qt::Key_Left, 0, 4, 19},
+            {3, Qt::Key_PageDown, 1, 4, 31}, {3, Qt::Key_PageUp, 1, 4, 9}, {3, Qt::Key_Home, 0, 4, 0},
+            {3, Qt::Key_End, 0, 4, -1}};
+        for (const auto& row : rows) {
+            init();
+            CMyScroll* bar = m_view->ScrollBar(IDC_SYMPTOM_SCROLL);
+            bar->SetPosition(4);
+            m_view->ScrollToRemedy(20);
+            const auto shift = row.shift ? Qt::ShiftModifier : Qt::NoModifier;
+            const QPoint at
+                = Centre(row.where == 1 ? m_view->Geometry().SymptomLineRect(5) : m_view->Geometry().GridCellRect(60));
+            if (row.where == 3)
+                QTest::keyClick(m_view, Qt::Key(row.notchesOrKey), shift);
+            else
+                Wheel(row.where ? m_view : static_cast<QWidget*>(bar), row.where ? at : QPoint(5, 5), row.notchesOrKey,
+                    shift);
+            const int last = m_view->ScrollBar(IDC_REMEDY_SCROLL)->maximum();
+            QCOMPARE(bar->value(), row.symptoms);
+            QCOMPARE(m_view->PaintState().remedyPosition, row.remedies < 0 ? last : row.remedies);
+            // The rows were painted anew at once, so the next arrow step moves one line from there.
+            QCOMPARE(m_view->SymptomRepaints() * 10 + m_view->RemedyRepaints(),
+                (row.symptoms != 4) * 10 + 1 + (row.remedies != 20));
+            bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+            QCOMPARE(m_view->PaintState().symptomPosition, row.symptoms + 1);
+        }
+    }
+
+    void elementSymbolsStayInsideTheirCells()
+    {
+        KingdomFilterState state;
+        CMineralFilterDlg dialog(App().m_folder, {}, *g_sink, state);
+        const QImage image = dialog.grab().toImage();
+        // Ink running over a cell's right edge shows in the pixel gap before the next cell, which cuts it.
+        for (int i = 0, y = 0; i < kCellCount; ++i, y = 0)
+            for (const CElementCell& cell = dialog.Model().Cell(i); y < kCellSize && !cell.IsBlank(); ++y)
+                QVERIFY2(qGray(image.pixel(cell.rect.left + kCellSize, cell.rect.top + y)) > 160, cell.symbol.c_str());
+    }
+
+    void rowLabelHotSpotsFollowTheSplitter()
+    {
+        m_view->SetScreenSize(1920, 1080);
+        const QPoint grip = Centre(m_view->Geometry().SplitterGrip());
+        QTest::mousePress(m_view, Qt::LeftButton, {}, grip);
+        QTest::mouseRelease(m_view, Qt::LeftButton, {}, grip - QPoint(200, 0));
+        // The middle of "Remedy Name" as drawn at (x0 - 128, 135): the hand shows and a click sorts by name.
+        const QPoint label(
+            m_view->Geometry().Cx(m_view->Geometry().GridOrigin() - 128) + 40, m_view->Geometry().Cy(135) + 8);
+        QTest::mouseMove(m_view, label);
+        QCOMPARE(m_view->cursor().shape(), Qt::PointingHandCursor);
+        QTest::mouseClick(m_view, Qt::LeftButton, {}, label);
+        QCOMPARE(m_view->Engine().GetSortMode(), SortByName);
+    }
+
+    void restoredChartFrameScrollsToEveryControl()
+    {
+        auto* scroller = qobject_cast<QScrollArea*>(m_view->parentWidget()->parentWidget());
+        QVERIFY(scroller);
+        scroller->parentWidget()->showNormal();
+        QVERIFY(scroller->width() > 400 && scroller->height() > 300);
+        scroller->parentWidget()->resize(500, 300);
+        for (int id : {IDC_MIND, IDC_SYMPTOM_COVERED, IDC_REMEDY_COUNT, IDC_REMEDY_SCROLL}) {
+            scroller->ensureWidgetVisible(m_view->Control(id), 0, 0);
+            const QRect shown(m_view->Control(id)->mapTo(scroller->viewport(), QPoint()), m_view->Control(id)->size());
+            QVERIFY(m_view->rect().contains(m_view->Control(id)->geometry())
+                && scroller->viewport()->rect().contains(shown));
+        }
+    }
+
+    void caseRecordValuesStartAtAQuarterOfTheWidth()
+    {
+        App().m_strPatientFile = "1002";
+        App().m_bCaseRecordMode = true;
+        App().OpenViewTemplate(4);
+        const QImage page
+            = qobject_cast<CCrFollow*>(App().OpenView(kViewCaseRecord))->Browser()->viewport()->grab().toImage();
+        int value = page.width(); // the first maroon value pixel of the rows that start with a black label
+        for (int y = 0; y < page.height(); ++y)
+            if (Find(page, y, 1, [](QColor c) { return qGray(c.rgb()) < 60 && c.red() < 60; }) < page.width() / 6)
+                value = std::min(value, Find(page, y, 1, [](QColor c) { return c.red() > 90 && c.green() < 40; }));
+        QVERIFY2(value > page.width() / 5 && value < page.width() * 3 / 10, qPrintable(QString::number(value)));
+    }
+
+    void weightageHeadingTooltipAndWheelOverLists()
+    {
+        CWeightageModel model(App().m_mapRepSymptoms, {});
+        CWeightageDlg dialog(model);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        const QImage image = dialog.grab().toImage();
+        for (int y = 65; y < 85; ++y) // the black heading ends before the red title starts
+            QVERIFY(Find(image, y, -1, [](QColor c) { return qGray(c.rgb()) < 100 && c.red() < 200; })
+                < Find(image, y, 1, [](QColor c) { return c.red() > 200 && c.green() < 120; }));
+        QHelpEvent help(QEvent::ToolTip, CWeightageDlg::RowBand(1).center(), QPoint());
+        QApplication::sendEvent(&dialog, &help);
+        QCOMPARE(QToolTip::text(), FromData(model.SymptomText(1)));
+        // The wheel over a list without the focus scrolls the rows and leaves the intensity; with it, it chooses.
+        Wheel(dialog.IntensityList(1), QPoint(5, 5), -1);
+        QCOMPARE(model.Intensity(1) * 10 + model.ShownPosition(), 13);
+        QApplication::setActiveWindow(&dialog);
+        dialog.IntensityList(1)->setFocus();
+        Wheel(dialog.IntensityList(1), QPoint(5, 5), -1);
+        QCOMPARE(model.Intensity(4), 2);
+    }
+
+    void tabReachesEveryButtonAndTheChart()
+    {
+        QApplication::setActiveWindow(m_view->window());
+        QSet<QWidget*> reached;
+        for (int i = 0; i < 20; ++i, QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab))
+            reached << QApplication::focusWidget();
+        for (CPictureButton* button : m_view->findChildren<CPictureButton*>())
+            QVERIFY(
+                (reached.contains(button) || !button->isEnabled()) && button->accessibleName() == button->toolTip());
+        // The chart shows that it has the focus; Enter presses the focused button.
+        const QRect chart(0, m_view->Geometry().Cy(150), m_view->width(), m_view->Geometry().Cy(300));
+        m_view->setFocus();
+        const QImage focused = m_view->grab(chart).toImage();
+        m_view->Button(IDC_MIND)->setFocus();
+        QVERIFY(reached.contains(m_view) && m_view->grab(chart).toImage() != focused);
+        QTest::keyClick(m_view->Button(IDC_MIND), Qt::Key_Return);
+        QCOMPARE(m_view->Engine().SymptomCount(), App().MindCount());
+    }
+
+    void countsAndCaptionBehindAnOpenKingdomDialog()
+    {
+        QStringList shown;
+        QTimer::singleShot(0, [&] {
+            shown << m_view->Static(IDC_REMEDY_COUNT)->text() << QString::number(m_view->Engine().RemedyCount())
+                  << m_view->Static(IDC_CAPTION)->text().left(28);
+            QApplication::activeModalWidget()->close();
+        });
+        QTest::mouseClick(m_view->Button(IDC_PLANT_FILTER), Qt::LeftButton);
+        QCOMPARE(shown.value(0) + shown.value(2), shown.value(1) + QStringLiteral("Repertorisation: Drug Filter"));
+    }
+
+    void filterDialogsAndMessageBoxShowWhole()
+    {
+        const std::vector<FilterRemedy> none;
+        CPlantFilterDlg plant(App().m_folder, none, *g_sink);
+        CAnimalFilterDlg animal(App().m_folder, none, *g_sink);
+        for (CClassFilterDialog* dialog :
+            {static_cast<CClassFilterDialog*>(&plant), static_cast<CClassFilterDialog*>(&animal)}) {
+            dialog->show();
+            const QLabel* banner = dialog->findChild<QLabel*>(QStringLiteral("banner"));
+            QVERIFY(QTest::qWaitForWindowExposed(dialog) && banner && !banner->pixmap().isNull() && banner->y() < 20);
+            const QListWidget* list = dialog->ClassList(); // every class reads whole, in the list or its tooltip
+            for (const QListWidgetItem* item : list->findItems(QString(), Qt::MatchContains))
+                QVERIFY(list->fontMetrics().horizontalAdvance(item->text()) < list->viewport()->width() - 4
+                    || item->toolTip() == item->text());
+        }
+        QTest::mouseClick(plant.HelpButton(), Qt::LeftButton);
+        const auto* help = plant.findChild<QTextBrowser*>();
+        QVERIFY(help && help->isVisible() && help->toPlainText().contains(QStringLiteral("Classes / Families")));
+        int spare = 0;
+        QTimer::singleShot(0, [&] {
+            QWidget* box = QApplication::activeModalWidget();
+            spare = box->width() - QFontMetrics(box->font()).horizontalAdvance(box->windowTitle()) * 6 / 5;
+            box->close();
+        });
+        CBoxMessageSink().Show(Message{"Error reading File", "anmlcode.dat in the practice folder"});
+        QVERIFY(spare > 60);
+    }
+};
+
+int main(int argc, char** argv)
+{
+    testing::TempFolder folder;
+    sample::WritePractice(sample::BuildPractice(QUILLON_SAMPLE_SOURCE), folder.Path());
+    RecordingMessageSink sink;
+    g_sink = &sink;
+    CQuillonApp app(argc, argv, CPracticeFolder(folder.Path()), &sink);
+    app.InitInstance();
+    TestWindowPolish test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "TestWindowPolish.moc"
