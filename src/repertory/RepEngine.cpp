@@ -180,18 +180,6 @@ std::unique_ptr<RemedyResult> CRepEngine::NamedRecord(int nCode)
     return result;
 }
 
-RemedyResult& CRepEngine::NewResult(RemedyKey key, int nCode)
-{
-    std::unique_ptr<RemedyResult> result = NamedRecord(nCode);
-    RemedyResult& added = *result;
-    // A build adds in ascending key order, so the new entry nearly always goes at the end.
-    if (pdrgRep.empty() || pdrgRep.back().first < key)
-        pdrgRep.emplace_back(key, std::move(result));
-    else
-        pdrgRep.emplace(FindEntry(key), key, std::move(result));
-    return added;
-}
-
 void CRepEngine::SetCatalogue(const CRemedyCatalogue* catalogue)
 {
     m_pRemedyCatalogue = catalogue;
@@ -201,7 +189,7 @@ void CRepEngine::SetCatalogue(const CRemedyCatalogue* catalogue)
     m_bNameOrderValid = false;
 }
 
-CRepEngine::ResultMap::iterator CRepEngine::FindEntry(RemedyKey key)
+CRepEngine::ResultMap::const_iterator CRepEngine::FindEntry(RemedyKey key) const
 {
     return std::lower_bound(
         pdrgRep.begin(), pdrgRep.end(), key, [](const ResultEntry& entry, RemedyKey k) { return entry.first < k; });
@@ -388,42 +376,9 @@ bool CRepEngine::BuildResults()
     return ok;
 }
 
-void CRepEngine::AccumulateSymptom(int s, const CSymptomRecord& record, int weight)
-{
-    AccumulateSymptom(s, RemedyEntryCount(record), record.m_pRemedies, weight);
-}
-
-// The symptom index names which active symptom the entries belong to; the covering symptoms themselves are read
-// from the active set when they are needed (the grade matrix, Levels), so only the sums are kept here.
-void CRepEngine::AccumulateSymptom(
-    [[maybe_unused]] int s, int nEntries, std::span<const std::uint8_t> entries, int weight)
-{
-    InvalidateOrder();
-    const int available = static_cast<int>(entries.size() / 3);
-    const int n = std::min(nEntries, available);
-    try {
-        for (int i = 0; i < n; ++i) {
-            const std::size_t at = 3 * static_cast<std::size_t>(i);
-            const int grade = DecodeGrade(entries[at]);
-            const int code = DecodeRemedyCode(entries[at + 1], entries[at + 2]);
-            const RemedyKey key = MakeRemedyKey(code);
-            const auto found = FindEntry(key);
-            RemedyResult* result
-                = found != pdrgRep.end() && found->first == key ? found->second.get() : &NewResult(key, code);
-            result->totality += grade * weight;
-            ++result->covered;
-        }
-    } catch (const std::bad_alloc&) {
-        m_sink->Show(kMsgInsufficientMemory);
-    }
-}
-
 SortOutcome CRepEngine::SortResults(SortMode mode)
 {
-    if (pFinRep) {
-        m_sink->Show(kMsgErrorInRepertorisation);
-        return SortOutcome::AlreadySorted;
-    }
+    pFinRep.reset();
     // Every order is by a composite key, then by name ignoring case, then by code. The place of each result in
     // the order of names and codes is worked out when the results gain a remedy or change names (dropping
     // remedies keeps it), so that a sort compares one number per remedy: the key above the name place.
@@ -574,7 +529,6 @@ std::vector<LevelEntry> CRepEngine::Levels(RemedyKey key) const
 
 bool CRepEngine::RefreshResults()
 {
-    FreeSortedOrder();
     if (SortResults(m_eSortMode) != SortOutcome::Sorted)
         return false;
     return FillGradeMatrix();
@@ -582,8 +536,7 @@ bool CRepEngine::RefreshResults()
 
 const RemedyResult* CRepEngine::FindResult(RemedyKey key) const
 {
-    const auto found = std::lower_bound(
-        pdrgRep.begin(), pdrgRep.end(), key, [](const ResultEntry& entry, RemedyKey k) { return entry.first < k; });
+    const auto found = FindEntry(key);
     return found == pdrgRep.end() || found->first != key ? nullptr : found->second.get();
 }
 

@@ -24,17 +24,12 @@ namespace quillon {
 inline constexpr const char* kMsgInsufficientMemoryForRep = "Insufficient memory for Rep";
 inline constexpr const char* kMsgInsufficientMemoryInTempSym = "Insufficient memory in TempSym";
 inline constexpr const char* kMsgInsufficientMemoryForSymDrgLev = "Insufficient memory for SymDrgLev";
-inline constexpr const char* kMsgErrorInRepertorisation = "Error in Repertorsation";
 inline constexpr const char* kMsgInsufficientMemoryInPFinRep = "Insufficient memory in pFinRep";
-
-// The command the chart posts to its own window to close itself after "Error in Repertorsation".
-inline constexpr int kCloseCommandId = 57602;
 
 enum SortMode : int { SortByTotality = 0, SortBySymptomsCovered = 1, SortByName = 2 };
 
 enum class SortOutcome {
     Sorted,
-    AlreadySorted, // a display order was still in place: the message is shown and the chart must close
     OutOfMemory, // the message is shown; the results stay without a display order
 };
 
@@ -82,15 +77,12 @@ public:
 
     // Rebuilds the results from the active symptoms with their weights (intensity and multiplier).
     bool BuildResults();
-    // Adds one symptom's remedy entries (symptom index s) with the given weight.
-    void AccumulateSymptom(int s, const CSymptomRecord& record, int weight);
-    void AccumulateSymptom(int s, int nEntries, std::span<const std::uint8_t> entries, int weight);
 
-    // Fills the display order from the results and sorts it. Refused while a display order is in place.
+    // Fills the display order from the results and sorts it, in place of any order there was.
     SortOutcome SortResults(SortMode mode);
     // Lays out the grades of the display order for the active symptoms.
     bool FillGradeMatrix();
-    // The engine's share of a refresh: drop the display order, sort by the current mode, fill the matrix.
+    // The engine's share of a refresh: sort by the current mode and fill the matrix.
     bool RefreshResults();
 
     // Empties the results (and with them the display order and the matrix).
@@ -153,8 +145,7 @@ private:
     std::string NameOf(int nCode) const;
     // A spare or new record for the code, named from the catalogue, with no tally.
     std::unique_ptr<RemedyResult> NamedRecord(int nCode);
-    RemedyResult& NewResult(RemedyKey key, int nCode);
-    ResultMap::iterator FindEntry(RemedyKey key);
+    ResultMap::const_iterator FindEntry(RemedyKey key) const;
 
     CCaseStore* m_store;
     const CRemedyCatalogue* m_pRemedyCatalogue;

@@ -352,16 +352,6 @@ ChartPaintState CRepView::PaintState() const
 
 // --- Results, counts and caption ---
 
-void CRepView::Refresh()
-{
-    // A failed sort has shown its message; the chart then stays empty until the next method.
-    m_bHasChart = m_pEngine->RefreshResults();
-    ResetScrollBars();
-    ShowCounts();
-    UpdateCaption();
-    update();
-}
-
 void CRepView::ResetScrollBars()
 {
     const int symptoms = m_pEngine ? m_pEngine->SymptomCount() : 0;

@@ -113,9 +113,6 @@ public:
     // False when the start of the view failed (its message was shown): the view shows no chart.
     bool HasChart() const { return m_bHasChart; }
 
-    // After the results changed: re-sort by the engine's mode, refill the matrix, reset the scroll bars,
-    // counts and caption, and repaint the chart.
-    void Refresh();
     // Scrolls the remedy columns so that display index `index` comes first (the drug list's message).
     void ScrollToRemedy(int index);
 

@@ -329,21 +329,6 @@ TEST_F(RepEngineTest, EntryCountBeyondTheEntryBytesIsCut)
     EXPECT_EQ(engine.FindResult(MakeRemedyKey(kSep))->covered, 1);
 }
 
-TEST_F(RepEngineTest, SecondSortWhileOrderStandsIsRefused)
-{
-    Add({{'2', kSep}, {'3', kPuls}});
-    ASSERT_TRUE(engine.Start());
-    EXPECT_EQ(engine.SortResults(SortByName), SortOutcome::AlreadySorted);
-    EXPECT_EQ(sink.Texts(), (std::vector<std::string>{"Error in Repertorsation"}));
-    EXPECT_EQ(SortedNames(), (std::vector<std::string>{"Puls", "Sep"})) << "the order in place stays";
-
-    sink.Clear();
-    engine.FreeSortedOrder();
-    EXPECT_EQ(engine.SortResults(SortByName), SortOutcome::Sorted);
-    EXPECT_EQ(SortedNames(), (std::vector<std::string>{"Puls", "Sep"}));
-    EXPECT_TRUE(sink.Messages().empty());
-}
-
 TEST_F(RepEngineTest, ChangingTheResultsDropsTheOrderAndMatrix)
 {
     Add({{'2', kSep}, {'3', kPuls}, {'1', kAcon}});
@@ -500,29 +485,6 @@ TEST_F(RepEngineTest, ClearingTheStoreDropsWhatTheEngineBorrowed)
     EXPECT_EQ(engine.ResultCount(), 0);
     EXPECT_EQ(engine.RemedyCount(), 0);
     EXPECT_EQ(engine.SymptomCount(), 0);
-}
-
-TEST_F(RepEngineTest, AccumulatingSymptomBySymptomMatchesTheBuild)
-{
-    Add({{'2', kSep}, {'1', kAcon}, {'3', kSep}});
-    Add({{'1', kApis}, {'0', kAcon}});
-    Add({{'3', kAcon}, {'2', 912}});
-    ASSERT_TRUE(engine.Start());
-    std::map<RemedyKey, RemedyResult> built;
-    for (const auto& [key, result] : engine.Results())
-        built.emplace(key, *result);
-
-    engine.ClearResults();
-    for (int s = 0; s < engine.SymptomCount(); ++s)
-        engine.AccumulateSymptom(s, *engine.Symptom(s), 1);
-    ASSERT_EQ(engine.ResultCount(), static_cast<int>(built.size()));
-    for (const auto& [key, result] : engine.Results()) {
-        const RemedyResult& expected = built.at(key);
-        EXPECT_EQ(result->name, expected.name);
-        EXPECT_EQ(result->code, expected.code);
-        EXPECT_EQ(result->totality, expected.totality);
-        EXPECT_EQ(result->covered, expected.covered);
-    }
 }
 
 // A realistic visit written as a ".rsy" file and loaded through the case store, checked against a
