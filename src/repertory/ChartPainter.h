@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QRect>
 
 class QPainter;
 
@@ -31,6 +32,11 @@ enum ChartPart : unsigned {
     kPartHeaderRows = 1u << 5,
     kPartAll = 0x3Fu,
 };
+
+inline QRect ToQRect(const ChartRect& r)
+{
+    return QRect(r.left, r.top, r.Width(), r.Height());
+}
 
 // Colours of the chart.
 inline const QColor kChartBackground(243, 243, 243);

@@ -9,6 +9,7 @@
 #include "repertory/ClipboardDrop.h"
 #include "repertory/RepMethods.h"
 
+#include <QColor>
 #include <QEvent>
 #include <QWidget>
 
@@ -17,6 +18,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 class QLabel;
 class QFrame;
@@ -94,9 +96,8 @@ enum RepViewMenuCommand : int {
     ID_MENU_DRUG_LIST = 117,
 };
 
-// The fifteen buttons, in the order of the form's data exchange.
-inline constexpr std::array<int, 15> kRepViewButtons{
-    1217, 1216, 1764, 1215, 1246, 1243, 1244, 1245, 1247, 1248, 1210, 1211, 1212, 1213, 1214};
+// The colour of the form's texts.
+inline const QColor kRepViewText(0, 0, 255);
 
 class CRepView final : public QWidget, public ICommandTarget
 {
@@ -116,6 +117,8 @@ public:
     // Scrolls the remedy columns so that display index `index` comes first (the drug list's message).
     void ScrollToRemedy(int index);
 
+    // The fifteen buttons' ids, in the order of the form's data exchange.
+    static std::vector<int> ButtonIds();
     // The form's parts, by control id (null for an unknown id).
     CPictureButton* Button(int id) const;
     QLabel* Static(int id) const;
@@ -218,7 +221,6 @@ private:
     void ShowPopup(QMenu& menu, const QPoint& p);
     void AddMenuItem(QMenu& menu, const QString& text, int commandId);
     void RunMenuCommand(int commandId);
-    void SetClipboardPictures();
 
     CQuillonApp& m_app;
     std::unique_ptr<CRepEngine> m_pEngine;

@@ -216,7 +216,7 @@ private Q_SLOTS:
 
     void buttonsTooltipsAndMenuStates()
     {
-        for (int id : kRepViewButtons)
+        for (int id : CRepView::ButtonIds())
             QCOMPARE(m_view->Button(id)->isEnabled(), id != IDC_SYMPTOM_COVERED);
         const std::vector<std::pair<int, const char*>> tips{{IDC_MIND, "Mental Symptoms"},
             {IDC_GENERAL, "General Symptoms"}, {IDC_REST, "Symptoms Other than Mind"},

@@ -232,7 +232,7 @@ private Q_SLOTS:
         QCOMPARE(m_view->Static(IDC_CAPTION)->text(), QStringLiteral("Repertorisation: Normal"));
         QCOMPARE(m_view->Static(IDC_SYMPTOMS_LABEL)->text(), QStringLiteral("Symptoms"));
         QCOMPARE(m_view->Static(IDC_REMEDIES_LABEL)->text(), QStringLiteral("Remedies"));
-        for (int id : kRepViewButtons) {
+        for (int id : CRepView::ButtonIds()) {
             CPictureButton* button = m_view->Button(id);
             QVERIFY(button);
             // Every method button works; the symptoms-covered report has no dialog behind it yet.
