@@ -108,7 +108,7 @@ std::unique_ptr<Workload> MakeWorkload()
     // Clipboard 1 holds every third symptom.
     for (std::size_t i = 0; i < work->state->m_mapSymptoms.size(); i += 3)
         work->state->m_mapClipboard1.push_back(work->state->m_mapSymptoms[i].get());
-    work->methods->RefreshFromCaseStore();
+    work->methods->OnSymptomListClosed();
     return work;
 }
 
@@ -211,14 +211,14 @@ void BM_ResetClipboard(benchmark::State& state)
     for (auto _ : state) {
         state.PauseTiming();
         work->state->m_mapClipboard1 = clipboard;
-        work->methods->RefreshFromCaseStore();
+        work->methods->OnSymptomListClosed();
         work->methods->OnClipboard(0);
         state.ResumeTiming();
         work->methods->OnResetClipboard();
         benchmark::DoNotOptimize(work->engine->Grade(0, 0));
     }
     work->state->m_mapClipboard1 = clipboard;
-    work->methods->RefreshFromCaseStore();
+    work->methods->OnSymptomListClosed();
     Report(state, *work);
 }
 // The caption and the rows the drug list reads, after a drug filter on the mind symptoms.
@@ -231,7 +231,7 @@ void BM_CaptionAndRows(benchmark::State& state)
     work->methods->OnDrugFilter();
     for (auto _ : state) {
         benchmark::DoNotOptimize(work->methods->BuildCaption());
-        work->methods->BuildRemedyRows();
+        work->methods->PrepareDrugList();
     }
     Report(state, *work);
 }

@@ -28,14 +28,15 @@ CRepMethods::~CRepMethods()
     m_state->RemoveClearListener(m_nClearListener);
 }
 
+void CRepMethods::ClearClipboards()
+{
+    m_clipboards = ChartClipboards{};
+}
+
 void CRepMethods::DropBorrowed()
 {
     // The case store frees its records and empties its clipboards: so do the copies kept here.
-    for (std::size_t k = 0; k < m_mapClip.size(); ++k) {
-        m_mapClip[k].clear();
-        m_nClipCount[k] = 0;
-        m_nClipNextKey[k] = 0;
-    }
+    ClearClipboards();
     m_nSelRemedy = -1;
     m_nSelSymptom = -1;
 }
@@ -43,28 +44,24 @@ void CRepMethods::DropBorrowed()
 bool CRepMethods::Start()
 {
     ResetMethodFlags();
-    for (std::size_t k = 0; k < m_mapClip.size(); ++k) {
-        m_mapClip[k].clear();
-        m_nClipCount[k] = 0;
-        m_nClipNextKey[k] = 0;
-    }
+    ClearClipboards();
     m_szFilterDesc.clear();
     m_strKingdomDesc.clear();
     m_strDrugFilterDesc.clear();
     const bool ok = m_engine->Start();
-    m_bNormal = true;
+    m_flags.m_bNormal = true;
     ++m_nRefreshCount;
     return ok;
 }
 
 std::string CRepMethods::BuildCaption() const
 {
-    return quillon::BuildCaption(*this, m_engine->GetSortMode(), m_szFilterDesc);
+    return quillon::BuildCaption(m_flags, m_engine->GetSortMode(), m_szFilterDesc);
 }
 
 void CRepMethods::ResetMethodFlags()
 {
-    static_cast<RepMethodFlags&>(*this) = RepMethodFlags{};
+    m_flags = RepMethodFlags{};
     m_engine->SetSortMode(SortByTotality);
     m_nKingdomFilter = kKingdomNone;
     m_bKingdomApplied = false;
@@ -87,7 +84,7 @@ void CRepMethods::NormalRepertorisation()
     // Drops the intensities, makes every recorded symptom active and builds with weight 1.
     m_engine->ResetRepertorisation();
     m_engine->SetSortMode(SortByTotality);
-    m_bNormal = true;
+    m_flags.m_bNormal = true;
     RefreshRepertorisation();
 }
 
@@ -128,7 +125,7 @@ int CRepMethods::MergeClipboard(int k)
 {
     if (k < 0 || k >= kClipboardCount)
         return 0;
-    const auto& clip = m_mapClip[static_cast<std::size_t>(k)];
+    const auto& clip = m_clipboards.m_mapClip[static_cast<std::size_t>(k)];
     if (clip.empty())
         return 0;
     try {
@@ -176,40 +173,40 @@ int CRepMethods::ApplyPropertyMask()
 
 int CRepMethods::ApplyMethods()
 {
-    if (m_nKingdomFilter > 0 && m_bDrugFilter && m_bKingdomApplied) {
+    if (m_nKingdomFilter > 0 && m_flags.m_bDrugFilter && m_bKingdomApplied) {
         // A kingdom filter acts once on the chart it was applied to.
         m_nKingdomFilter = kKingdomNone;
-        m_bDrugFilter = false;
+        m_flags.m_bDrugFilter = false;
         m_bKingdomApplied = false;
         m_szFilterDesc.clear();
     }
     for (int k = 0; k < kClipboardCount; ++k) {
-        if (!m_bClipboard[static_cast<std::size_t>(k)])
+        if (!m_flags.m_bClipboard[static_cast<std::size_t>(k)])
             continue;
         if (MergeClipboard(k) == 0) {
-            m_bClipboard[static_cast<std::size_t>(k)] = false;
+            m_flags.m_bClipboard[static_cast<std::size_t>(k)] = false;
             return 0;
         }
         return 1;
     }
-    if (m_bMind) {
+    if (m_flags.m_bMind) {
         m_engine->ClearResults();
         if (MergeCategory(m_state->m_mapMindSymptoms, m_state->MindCount()) == 0)
             return 0;
     }
-    if (m_bRest) {
+    if (m_flags.m_bRest) {
         m_engine->ClearResults();
         if (MergeCategory(m_state->m_mapRestSymptoms, m_state->RestCount()) == 0)
             return 0;
     }
-    if (m_bGeneral) {
+    if (m_flags.m_bGeneral) {
         m_engine->ClearResults();
         if (MergeCategory(m_state->m_mapGeneralSymptoms, m_state->GeneralCount()) == 0)
             return 0;
     }
-    if (m_bWeightage || m_bSorted)
+    if (m_flags.m_bWeightage || m_flags.m_bSorted)
         m_engine->BuildResults();
-    if (m_bDrugFilter)
+    if (m_flags.m_bDrugFilter)
         ApplyPropertyMask();
     return RemedyCount() != 0 ? 1 : 0;
 }
@@ -235,24 +232,24 @@ MethodOutcome CRepMethods::SubsetMethod(
     ResetMethodFlags();
     m_engine->SetSortMode(SortByTotality);
     flag = true;
-    m_bNormal = false;
+    m_flags.m_bNormal = false;
     m_engine->m_mapSelected.clear();
     return Evaluate(kMsgNoValidSymptomsAndRemedies);
 }
 
 MethodOutcome CRepMethods::OnMind()
 {
-    return SubsetMethod(m_state->m_mapMindSymptoms, kMsgMindNotRecorded, m_bMind);
+    return SubsetMethod(m_state->m_mapMindSymptoms, kMsgMindNotRecorded, m_flags.m_bMind);
 }
 
 MethodOutcome CRepMethods::OnGeneral()
 {
-    return SubsetMethod(m_state->m_mapGeneralSymptoms, kMsgGeneralNotRecorded, m_bGeneral);
+    return SubsetMethod(m_state->m_mapGeneralSymptoms, kMsgGeneralNotRecorded, m_flags.m_bGeneral);
 }
 
 MethodOutcome CRepMethods::OnRest()
 {
-    return SubsetMethod(m_state->m_mapRestSymptoms, kMsgRestNotRecorded, m_bRest);
+    return SubsetMethod(m_state->m_mapRestSymptoms, kMsgRestNotRecorded, m_flags.m_bRest);
 }
 
 MethodOutcome CRepMethods::OnClipboard(int k)
@@ -262,14 +259,14 @@ MethodOutcome CRepMethods::OnClipboard(int k)
     if (k < 0 || k >= kClipboardCount)
         return MethodOutcome::Unchanged;
     const auto at = static_cast<std::size_t>(k);
-    if (m_mapClip[at].empty()) {
+    if (m_clipboards.m_mapClip[at].empty()) {
         m_sink->Show(kEmpty[at]);
         return MethodOutcome::Unchanged;
     }
     ResetMethodFlags();
-    m_bClipboard[at] = true;
+    m_flags.m_bClipboard[at] = true;
     m_engine->ClearResults();
-    m_bNormal = false;
+    m_flags.m_bNormal = false;
     m_engine->m_mapSelected.clear();
     return Evaluate(kMsgNoValidSymptomsAndRemedies);
 }
@@ -277,14 +274,14 @@ MethodOutcome CRepMethods::OnClipboard(int k)
 MethodOutcome CRepMethods::OnSorted()
 {
     m_engine->SetSortMode(SortByName);
-    m_bNormal = false;
-    m_bSorted = true;
+    m_flags.m_bNormal = false;
+    m_flags.m_bSorted = true;
     return Evaluate(kMsgNoValidRemedies);
 }
 
 MethodOutcome CRepMethods::OnWeightage()
 {
-    m_bNormal = false;
+    m_flags.m_bNormal = false;
     m_engine->SetSortMode(SortByTotality);
     CWeightageModel model(m_state->m_mapRepSymptoms, m_engine->m_mapIntensity);
     if (!m_pWeightageChooser || !m_pWeightageChooser->ChooseWeightage(model))
@@ -295,16 +292,16 @@ MethodOutcome CRepMethods::OnWeightage()
         m_sink->Show("Insufficient Memory");
         return MethodOutcome::Unchanged;
     }
-    m_bWeightage = true;
+    m_flags.m_bWeightage = true;
     return Evaluate(kMsgCombinationHasNoDrug);
 }
 
 MethodOutcome CRepMethods::OnDrugFilter()
 {
-    m_bClipboard = {};
-    m_bNormal = false;
+    m_flags.m_bClipboard = {};
+    m_flags.m_bNormal = false;
     m_engine->SetSortMode(SortByTotality);
-    m_bDrugFilter = true;
+    m_flags.m_bDrugFilter = true;
     CDrugFilterModel model(m_state->m_arrDrugFilterChoice);
     if (m_pDrugFilterChooser && m_pDrugFilterChooser->ChooseDrugFilter(model)) {
         DrugFilterResult result = model.Ok(*m_state);
@@ -324,8 +321,8 @@ MethodOutcome CRepMethods::ApplyKingdomFilter(int nBit, int nKind)
     if (m_nKingdomFilter != kKingdomNone && m_nKingdomFilter != nKind)
         return MethodOutcome::Unchanged;
     m_engine->SetSortMode(SortByTotality);
-    m_bDrugFilter = true;
-    m_bNormal = false;
+    m_flags.m_bDrugFilter = true;
+    m_flags.m_bNormal = false;
     m_bKingdomApplied = true;
     m_nKingdomFilter = nKind;
     m_szFilterDesc.clear();
@@ -380,21 +377,12 @@ void CRepMethods::RunKingdomDialog()
     }
 }
 
-std::vector<CSymptomRecord*>& CRepMethods::StoreClipboard(int k)
-{
-    switch (k) {
-    case 0: return m_state->m_mapClipboard1;
-    case 1: return m_state->m_mapClipboard2;
-    default: return m_state->m_mapClipboard3;
-    }
-}
-
-MethodOutcome CRepMethods::ResetClipboard()
+MethodOutcome CRepMethods::OnResetClipboard()
 {
     int shown = -1;
     for (int k = 0; k < kClipboardCount; ++k) {
-        if (m_bClipboard[static_cast<std::size_t>(k)]) {
-            m_bClipboard[static_cast<std::size_t>(k)] = false;
+        if (m_flags.m_bClipboard[static_cast<std::size_t>(k)]) {
+            m_flags.m_bClipboard[static_cast<std::size_t>(k)] = false;
             shown = k;
         }
     }
@@ -403,36 +391,36 @@ MethodOutcome CRepMethods::ResetClipboard()
         return MethodOutcome::Unchanged;
     }
     const auto at = static_cast<std::size_t>(shown);
-    m_mapClip[at].clear();
+    m_clipboards.m_mapClip[at].clear();
     NormalRepertorisation();
-    m_nClipNextKey[at] = 0;
-    StoreClipboard(shown).clear();
-    m_nClipCount[at] = 0;
+    m_clipboards.m_nClipNextKey[at] = 0;
+    CaseStoreClipboard(*m_state, shown).clear();
+    m_clipboards.m_nClipCount[at] = 0;
     return MethodOutcome::Refreshed;
-}
-
-MethodOutcome CRepMethods::OnResetClipboard()
-{
-    return ResetClipboard();
 }
 
 MethodOutcome CRepMethods::RefreshFromCaseStore()
 {
     for (int k = 0; k < kClipboardCount; ++k) {
         const auto at = static_cast<std::size_t>(k);
-        const auto& stored = StoreClipboard(k);
-        m_nClipCount[at] = static_cast<int>(stored.size());
-        m_mapClip[at].clear();
-        m_nClipNextKey[at] = 0;
+        const auto& stored = CaseStoreClipboard(*m_state, k);
+        m_clipboards.m_nClipCount[at] = static_cast<int>(stored.size());
+        m_clipboards.m_mapClip[at].clear();
+        m_clipboards.m_nClipNextKey[at] = 0;
         for (CSymptomRecord* record : stored) {
             if (!record)
                 continue;
-            m_mapClip[at].push_back(record);
-            ++m_nClipNextKey[at];
+            m_clipboards.m_mapClip[at].push_back(record);
+            ++m_clipboards.m_nClipNextKey[at];
         }
     }
     NormalRepertorisation();
     return MethodOutcome::Refreshed;
+}
+
+MethodOutcome CRepMethods::OnSymptomListClosed()
+{
+    return RefreshFromCaseStore();
 }
 
 DropOutcome CRepMethods::DropOnClipboard(int k, bool bFromMenu)
@@ -441,19 +429,19 @@ DropOutcome CRepMethods::DropOnClipboard(int k, bool bFromMenu)
         return DropOutcome::NoSymptom;
     const auto at = static_cast<std::size_t>(k);
     if (bFromMenu)
-        m_nClipNextKey[at] = static_cast<int>(m_mapClip[at].size());
-    return DropSymptomOnClipboard(
-        *m_state, m_mapClip[at], m_nClipNextKey[at], m_nClipCount[at], m_nSelSymptom, k, *m_sink);
+        m_clipboards.m_nClipNextKey[at] = static_cast<int>(m_clipboards.m_mapClip[at].size());
+    return DropSymptomOnClipboard(*m_state, m_clipboards.m_mapClip[at], m_clipboards.m_nClipNextKey[at],
+        m_clipboards.m_nClipCount[at], m_nSelSymptom, k, *m_sink);
 }
 
 MethodOutcome CRepMethods::OnSortLabel(SortMode mode)
 {
     m_engine->SetSortMode(mode);
     if (mode == SortByTotality) {
-        m_bNormal = true;
+        m_flags.m_bNormal = true;
     } else {
-        m_bSorted = mode == SortByName;
-        m_bNormal = false;
+        m_flags.m_bSorted = mode == SortByName;
+        m_flags.m_bNormal = false;
     }
     RefreshRepertorisation();
     return MethodOutcome::Refreshed;

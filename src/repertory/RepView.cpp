@@ -63,7 +63,6 @@ CRepView::CRepView(CQuillonApp& app, QWidget* parent) : QWidget(parent), m_app(a
     m_pDrugFilterChooser = std::make_unique<CDrugFilterDialogChooser>(this);
     m_pKingdomChooser = std::make_unique<CKingdomDialogChooser>(app.m_folder, app.Sink(), this);
     m_pMethods->SetChoosers(m_pWeightageChooser.get(), m_pDrugFilterChooser.get(), m_pKingdomChooser.get());
-    SetClipboardStorage(&m_pMethods->m_mapClip, &m_pMethods->m_nClipNextKey, &m_pMethods->m_nClipCount);
     connect(this, &CRepView::MethodFlagsReset, this, [this] { m_pMethods->ResetMethodFlags(); });
     // A failed start has shown its message; the view then stays without a chart and its buttons stay off.
     m_bHasChart = m_pMethods->Start();
@@ -99,8 +98,7 @@ DropOutcome CRepView::DropOnClipboard(int nSymptom, int k)
 {
     if (k < 0 || k >= kChartClipboardCount)
         return DropOutcome::NoSymptom;
-    m_pMethods->m_nSelRemedy = m_nSelRemedy;
-    m_pMethods->m_nSelSymptom = nSymptom;
+    m_pMethods->Pick(m_nSelRemedy, nSymptom);
     const DropOutcome outcome = m_pMethods->DropOnClipboard(k);
     if (outcome != DropOutcome::NoSymptom)
         AfterMethod(MethodOutcome::Unchanged);
@@ -109,8 +107,7 @@ DropOutcome CRepView::DropOnClipboard(int nSymptom, int k)
 
 void CRepView::RunMethod(const std::function<MethodOutcome()>& handler)
 {
-    m_pMethods->m_nSelRemedy = m_nSelRemedy;
-    m_pMethods->m_nSelSymptom = m_nSelSymptom;
+    m_pMethods->Pick(m_nSelRemedy, m_nSelSymptom);
     AfterMethod(handler());
 }
 
@@ -152,8 +149,7 @@ void CRepView::RunSymptomList()
 
 void CRepView::RunSymptomCoveredReport()
 {
-    m_pMethods->m_nSelRemedy = m_nSelRemedy;
-    m_pMethods->m_nSelSymptom = m_nSelSymptom;
+    m_pMethods->Pick(m_nSelRemedy, m_nSelSymptom);
     const std::optional<std::string> remedy = m_pMethods->RemedyForReport();
     if (remedy && m_symptomCoveredReport)
         m_symptomCoveredReport(*remedy);
@@ -173,21 +169,12 @@ std::string CRepView::DumpChartText() const
     return DumpChart(*m_pEngine, text(IDC_CAPTION), counters);
 }
 
-void CRepView::SetClipboardStorage(std::array<std::vector<CSymptomRecord*>, kChartClipboardCount>* clip,
-    std::array<int, kChartClipboardCount>* nextKey, std::array<int, kChartClipboardCount>* count)
-{
-    m_pClip = clip ? clip : &m_ownClipboards.m_mapClip;
-    m_pClipNextKey = nextKey ? nextKey : &m_ownClipboards.m_nClipNextKey;
-    m_pClipCount = count ? count : &m_ownClipboards.m_nClipCount;
-    UpdateCounters();
-}
-
 const std::vector<CSymptomRecord*>& CRepView::Clipboard(int k) const
 {
     static const std::vector<CSymptomRecord*> kNone;
-    if (k < 0 || k >= kChartClipboardCount)
+    if (!m_pMethods || k < 0 || k >= kChartClipboardCount)
         return kNone;
-    return (*m_pClip)[static_cast<std::size_t>(k)];
+    return m_pMethods->Clipboards().m_mapClip[static_cast<std::size_t>(k)];
 }
 
 void CRepView::SetCommandHandler(int commandId, std::function<void()> handler)
@@ -221,8 +208,7 @@ void CRepView::OnCommand(int commandId)
     }
     if (commandId >= ID_MENU_CLIPBOARD1 && commandId <= ID_MENU_CLIPBOARD3) {
         const int k = commandId - ID_MENU_CLIPBOARD1;
-        m_pMethods->m_nSelRemedy = m_nSelRemedy;
-        m_pMethods->m_nSelSymptom = m_nSelSymptom;
+        m_pMethods->Pick(m_nSelRemedy, m_nSelSymptom);
         if (m_pMethods->DropOnClipboard(k, true) != DropOutcome::NoSymptom)
             AfterMethod(MethodOutcome::Unchanged);
         return;

@@ -139,10 +139,7 @@ public:
     // remedies in display order with their grades.
     std::string DumpChartText() const;
 
-    // The clipboard lists the buttons' pictures follow: the methods' copies, which the view hands over when it
-    // is made (other lists must outlive the view).
-    void SetClipboardStorage(std::array<std::vector<CSymptomRecord*>, kChartClipboardCount>* clip,
-        std::array<int, kChartClipboardCount>* nextKey, std::array<int, kChartClipboardCount>* count);
+    // The methods' copy of clipboard k, which the buttons' pictures follow.
     const std::vector<CSymptomRecord*>& Clipboard(int k) const;
     int ClipboardSize(int k) const { return static_cast<int>(Clipboard(k).size()); }
     // Drops active symptom nSymptom on clipboard k (0..2), as a drag or the popup menu does.
@@ -231,10 +228,6 @@ private:
     std::function<void(const std::string&)> m_symptomCoveredReport;
     bool m_bHasChart = false;
     ChartGeometry m_geometry;
-    ChartClipboards m_ownClipboards;
-    std::array<std::vector<CSymptomRecord*>, kChartClipboardCount>* m_pClip = &m_ownClipboards.m_mapClip;
-    std::array<int, kChartClipboardCount>* m_pClipNextKey = &m_ownClipboards.m_nClipNextKey;
-    std::array<int, kChartClipboardCount>* m_pClipCount = &m_ownClipboards.m_nClipCount;
 
     int m_nLastSymptomPosition = -1;
     int m_nLastRemedyPosition = -1;

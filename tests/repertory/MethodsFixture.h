@@ -180,7 +180,7 @@ struct MethodsCase
         auto& clip = k == 0 ? state.m_mapClipboard1 : (k == 1 ? state.m_mapClipboard2 : state.m_mapClipboard3);
         for (const int s : symptoms)
             clip.push_back(state.m_mapSymptoms[static_cast<std::size_t>(s)].get());
-        methods->RefreshFromCaseStore();
+        methods->OnSymptomListClosed();
     }
 
     RecordingMessageSink sink;

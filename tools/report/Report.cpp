@@ -370,7 +370,7 @@ void Replay(CQuillonState& state, Chart& chart, const std::string& action)
             throw UsageError{"clipboards are 1 to 3: " + parts[2]};
         if (symptom >= chart.engine.SymptomCount())
             throw UsageError{"no active symptom " + parts[1]};
-        m.m_nSelSymptom = symptom;
+        m.Pick(m.PickedRemedy(), symptom);
         return (void)m.DropOnClipboard(clipboard - 1, verb == "clip");
     }
     if (verb == "clipboard") {
