@@ -166,4 +166,14 @@ bool CRecordedSymptoms::SaveAs(const std::filesystem::path& file)
     return true;
 }
 
+bool OpenVisitForChart(CQuillonState& state, int nVisit)
+{
+    CRecordedSymptoms dialog(state, kModeRecordedSymptoms);
+    if (!dialog.Open())
+        return false;
+    if (nVisit != 0)
+        dialog.ChooseVisit(nVisit);
+    return dialog.RepTable();
+}
+
 } // namespace quillon

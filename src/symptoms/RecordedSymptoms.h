@@ -44,6 +44,10 @@ std::string RecordedSymptomsExportText(const CQuillonState& state);
 // then holds what was loaded.
 std::optional<std::string> ExportVisitText(CQuillonState& state, int nVisit);
 
+// The Recorded Symptoms dialog opened for the current patient, visit nVisit chosen and Rep_Table pressed: true
+// when the chart opens on that visit.
+bool OpenVisitForChart(CQuillonState& state, int nVisit);
+
 class CRecordedSymptoms final
 {
 public:

@@ -424,25 +424,21 @@ int ChartCommand(Context& c)
     PrintingSink sink(c.out);
     CQuillonState state(CPracticeFolder(c.dir), sink);
     state.LoadCatalogue();
-    if (!SelectPatient(state, c.args[1], c.err) || !state.LoadVisitIndex())
+    if (!SelectPatient(state, c.args[1], c.err))
         return kCaseNotLoaded;
-    if (visit >= state.VisitCount()) {
+    // As the window does: Select Patient's OK loads a one-visit patient's visit and opens the chart when it
+    // holds symptoms; with several visits the Recorded Symptoms dialog loads the chosen date and Rep_Table opens it.
+    switch (ChooseCurrentPatient(state, visit)) {
+    case PatientChoice::OpenChart: break;
+    case PatientChoice::RecordedSymptoms:
+        if (!OpenVisitForChart(state, visit))
+            return kCaseNotLoaded;
+        break;
+    case PatientChoice::NoSuchVisit:
         c.err << "quillon-report: patient " << c.args[1] << " has no visit " << visit << '\n';
         return kCaseNotLoaded;
-    }
-    // As the window does: one visit is loaded by Select Patient, which opens the chart only when it holds
-    // symptoms; with several, the Recorded Symptoms dialog loads the chosen date and Rep_Table opens the chart.
-    if (state.VisitCount() == 1) {
-        if (!LoadVisitForChart(state, 0))
-            return kCaseNotLoaded;
-    } else {
-        CRecordedSymptoms dialog(state, 0);
-        if (!dialog.Open())
-            return kCaseNotLoaded;
-        if (visit != 0)
-            dialog.ChooseVisit(visit);
-        if (!dialog.RepTable())
-            return kCaseNotLoaded;
+    case PatientChoice::StayOpen:
+    case PatientChoice::NothingToOpen: return kCaseNotLoaded;
     }
     Chart chart(state, sink);
     if (!chart.methods.Start())
