@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <bit>
-#include <limits>
 #include <new>
 #include <type_traits>
 
@@ -15,8 +14,6 @@ namespace {
 
 // Largest code two base-222 digits can give: 222 x 255 + 255 - 7360.
 constexpr int kMaxRemedyCode = 49505;
-
-constexpr std::size_t kMatrixSlack = 10;
 
 // Codes 0 to kMaxRemedyCode, the size of the engine's per-code tables, and the 64-bit words of a bit per code.
 constexpr std::size_t kCodeCount = kMaxRemedyCode + 1;
@@ -218,7 +215,7 @@ bool CRepEngine::Start()
         m_sink->Show(kMsgInsufficientMemoryInTempSym);
         return false;
     }
-    if (!BuildResults() || !AllocateGradeMatrix())
+    if (!BuildResults())
         return false;
     m_eSortMode = SortByTotality;
     return RefreshResults();
@@ -239,7 +236,8 @@ bool CRepEngine::ResetRepertorisation()
     }
     if (!BuildResults())
         return false;
-    return AllocateGradeMatrix();
+    FillGradeMatrix();
+    return true;
 }
 
 // The codes met put in ascending order through a bit per code: one pass sets the bits, one reads them back
@@ -378,7 +376,7 @@ bool CRepEngine::BuildResults()
 
 SortOutcome CRepEngine::SortResults(SortMode mode)
 {
-    pFinRep.reset();
+    InvalidateOrder();
     // Every order is by a composite key, then by name ignoring case, then by code. The place of each result in
     // the order of names and codes is worked out when the results gain a remedy or change names (dropping
     // remedies keeps it), so that a sort compares one number per remedy: the key above the name place.
@@ -436,77 +434,13 @@ void CRepEngine::WorkOutNameOrder()
     m_bNameOrderValid = true;
 }
 
-bool CRepEngine::AllocateGradeMatrix()
+void CRepEngine::FillGradeMatrix()
 {
-    const std::size_t symptoms = m_store->m_mapRepSymptoms.size();
-    const std::size_t remedies = pFinRep ? pFinRep->size() : pdrgRep.size();
-    m_bHasMatrix = false;
-    try {
-        if (symptoms != 0 && remedies > (std::numeric_limits<std::size_t>::max() - kMatrixSlack) / symptoms)
-            throw std::bad_alloc();
-        SymDrgLev.assign(symptoms * remedies + kMatrixSlack, 0);
-    } catch (const std::bad_alloc&) {
-        SymDrgLev.clear();
-        SymDrgLev.shrink_to_fit();
-        m_sink->Show(kMsgInsufficientMemoryForSymDrgLev);
-        return false;
-    }
-    // Byte 0 names the symptom count for a reader of the buffer; it limits nothing.
-    SymDrgLev[0] = static_cast<std::uint8_t>(symptoms & 0xFFu);
-    m_nMatrixSymptoms = static_cast<int>(symptoms);
-    m_nMatrixRemedies = static_cast<int>(remedies);
+    // The grades are read from the active symptoms' entries when asked for (a paint reads a screenful), so
+    // only the bounds they are read within are kept: the active symptoms and the display order of this fill.
+    m_nMatrixSymptoms = static_cast<int>(m_store->m_mapRepSymptoms.size());
+    m_nMatrixRemedies = pFinRep ? static_cast<int>(pFinRep->size()) : static_cast<int>(pdrgRep.size());
     m_bHasMatrix = true;
-    return true;
-}
-
-bool CRepEngine::FillGradeMatrix()
-{
-    if (!pFinRep) {
-        // Nothing sorted: an empty matrix of the current size.
-        return AllocateGradeMatrix();
-    }
-    if (!AllocateGradeMatrix())
-        return false;
-    // Each code's place in the display order, then one pass over the entries of the active symptoms: an entry
-    // writes its grade into its symptom's row at its remedy's place, later entries of the same remedy and
-    // symptom over earlier ones. A symptom's row is one remedy count long, so its writes stay close together.
-    const auto& active = m_store->m_mapRepSymptoms;
-    const std::size_t symptoms = std::min(static_cast<std::size_t>(m_nMatrixSymptoms), active.size());
-    const auto remedies = static_cast<std::size_t>(m_nMatrixRemedies);
-    try {
-        if (m_placeOfCode.size() != kCodeCount)
-            m_placeOfCode.assign(kCodeCount, 0);
-    } catch (const std::bad_alloc&) {
-        m_sink->Show(kMsgInsufficientMemoryForSymDrgLev);
-        return false;
-    }
-    // Every remedy has its own code, so there are never more places than codes and a place fits 16 bits.
-    static_assert(kCodeCount < 0xFFFF);
-    std::uint16_t* placeOfCode = m_placeOfCode.data();
-    std::uint16_t place = 0;
-    for (const RemedyResult* result : *pFinRep) {
-        ++place;
-        if (InCodeTables(result->code))
-            placeOfCode[result->code] = place;
-    }
-    for (std::size_t s = 0; s < symptoms; ++s) {
-        const CSymptomRecord* record = active[s];
-        if (!record)
-            continue;
-        // Places count from 1 and the rows start after byte 0, so place p of symptom s is row[p].
-        std::uint8_t* row = SymDrgLev.data() + s * remedies;
-        const int n = RemedyEntryCount(*record);
-        const std::uint8_t* entry = record->m_pRemedies.data();
-        for (int i = 0; i < n; ++i, entry += 3) {
-            const std::uint16_t at = placeOfCode[DecodeRemedyCode(entry[1], entry[2])];
-            if (at > 0)
-                row[at] = static_cast<std::uint8_t>(DecodeGrade(entry[0]));
-        }
-    }
-    for (const RemedyResult* result : *pFinRep)
-        if (InCodeTables(result->code))
-            placeOfCode[result->code] = 0;
-    return true;
 }
 
 std::vector<LevelEntry> CRepEngine::Levels(RemedyKey key) const
@@ -531,7 +465,8 @@ bool CRepEngine::RefreshResults()
 {
     if (SortResults(m_eSortMode) != SortOutcome::Sorted)
         return false;
-    return FillGradeMatrix();
+    FillGradeMatrix();
+    return true;
 }
 
 const RemedyResult* CRepEngine::FindResult(RemedyKey key) const
@@ -577,9 +512,18 @@ int CRepEngine::Grade(int r, int s) const
 {
     if (!m_bHasMatrix || r < 0 || s < 0 || r >= m_nMatrixRemedies || s >= m_nMatrixSymptoms)
         return 0;
-    const std::size_t at
-        = static_cast<std::size_t>(m_nMatrixRemedies) * static_cast<std::size_t>(s) + static_cast<std::size_t>(r) + 1;
-    return static_cast<std::int8_t>(SymDrgLev[at]);
+    const RemedyResult* result = SortedRemedy(r);
+    const CSymptomRecord* record = Symptom(s);
+    if (!result || !record)
+        return 0;
+    // Later entries of the same remedy stand over earlier ones, so the search runs from the end.
+    const std::uint8_t* const first = record->m_pRemedies.data();
+    for (const std::uint8_t* entry = first + 3 * static_cast<std::size_t>(RemedyEntryCount(*record)); entry != first;) {
+        entry -= 3;
+        if (DecodeRemedyCode(entry[1], entry[2]) == result->code)
+            return static_cast<std::int8_t>(static_cast<std::uint8_t>(DecodeGrade(entry[0])));
+    }
+    return 0;
 }
 
 } // namespace quillon

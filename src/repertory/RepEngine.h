@@ -1,5 +1,5 @@
 // The repertorisation engine: the remedies of the active symptoms with their totality and symptoms covered,
-// their display order and the remedy-by-symptom grade matrix the chart paints. It holds no window: the chart
+// their display order and the remedy-by-symptom grades the chart paints. It holds no window: the chart
 // view owns one engine and draws from its accessors.
 #pragma once
 
@@ -23,7 +23,6 @@ namespace quillon {
 // Messages of the repertorisation. Plain "Insufficient memory" is kMsgInsufficientMemory of the case store.
 inline constexpr const char* kMsgInsufficientMemoryForRep = "Insufficient memory for Rep";
 inline constexpr const char* kMsgInsufficientMemoryInTempSym = "Insufficient memory in TempSym";
-inline constexpr const char* kMsgInsufficientMemoryForSymDrgLev = "Insufficient memory for SymDrgLev";
 inline constexpr const char* kMsgInsufficientMemoryInPFinRep = "Insufficient memory in pFinRep";
 
 enum SortMode : int { SortByTotality = 0, SortBySymptomsCovered = 1, SortByName = 2 };
@@ -69,7 +68,7 @@ public:
     void SetCatalogue(const CRemedyCatalogue* catalogue);
 
     // The chart's first build: every recorded symptom takes part with weight 1, ordered by totality, with
-    // the grade matrix filled. The intensities are left as they are.
+    // its grades readable. The intensities are left as they are.
     bool Start();
     // Full rebuild: drops the intensities, makes every recorded symptom active, sets every multiplier to 1
     // and builds; the display order stays absent until the next sort.
@@ -80,12 +79,12 @@ public:
 
     // Fills the display order from the results and sorts it, in place of any order there was.
     SortOutcome SortResults(SortMode mode);
-    // Lays out the grades of the display order for the active symptoms.
-    bool FillGradeMatrix();
-    // The engine's share of a refresh: sort by the current mode and fill the matrix.
+    // Makes the grades of the display order for the active symptoms readable through Grade.
+    void FillGradeMatrix();
+    // The engine's share of a refresh: sort by the current mode and make the grades readable.
     bool RefreshResults();
 
-    // Empties the results (and with them the display order and the matrix).
+    // Empties the results (and with them the display order and the grades).
     void ClearResults();
     void FreeSortedOrder();
     // Drops one remedy; false when it is not in the results.
@@ -106,9 +105,6 @@ public:
     int ResultCount() const { return static_cast<int>(pdrgRep.size()); }
     bool HasSortedOrder() const { return pFinRep.has_value(); }
     bool HasGradeMatrix() const { return m_bHasMatrix; }
-    // The matrix as laid out: byte 0 the low 8 bits of the symptom count (a label only), then one row per
-    // active symptom holding the grade of each sorted remedy in display order.
-    std::span<const std::uint8_t> GradeMatrix() const { return SymDrgLev; }
 
     int SymptomCount() const { return static_cast<int>(m_store->m_mapRepSymptoms.size()); }
     const CSymptomRecord* Symptom(int s) const;
@@ -118,8 +114,9 @@ public:
     std::string_view RemedyName(int r) const;
     int RemedyTotality(int r) const;
     int RemedyCovered(int r) const;
-    // Grade of sorted remedy r in active symptom s from the matrix; 0 when the remedy does not occur in the
-    // symptom or when (r, s) lies outside the matrix as last filled.
+    // Grade of sorted remedy r in active symptom s, read from the symptom's entries (the last entry naming
+    // the remedy counts); 0 when the remedy does not occur in the symptom or when (r, s) lies outside the
+    // display order and symptoms of the last fill.
     int Grade(int r, int s) const;
     // The covering symptoms of a remedy with the grade each gives, in processing order (one pair per entry that
     // names it). They are read from the active symptoms when asked for, not kept with every build.
@@ -135,7 +132,6 @@ private:
     // Makes every recorded symptom selected and active (may throw std::bad_alloc).
     void SelectAllSymptoms();
     void InvalidateOrder();
-    bool AllocateGradeMatrix();
     // The place of each result's name among the results (by name ignoring case, then code), by code.
     void WorkOutNameOrder();
     // Puts the first nMet codes met in ascending order.
@@ -154,7 +150,6 @@ private:
 
     ResultMap pdrgRep;
     std::optional<std::vector<RemedyResult*>> pFinRep;
-    std::vector<std::uint8_t> SymDrgLev;
     bool m_bHasMatrix = false;
     int m_nMatrixSymptoms = 0;
     int m_nMatrixRemedies = 0;
@@ -162,15 +157,13 @@ private:
     SortMode m_eSortMode = SortByTotality;
 
     // Working space kept between builds. Made once for every code an entry can encode: a tally word per code
-    // (zero between builds), the codes met in the current build with a bit per code to order them, the
-    // display place of each code (counted from 1, 0 for none) while the matrix is filled, and the place of
-    // each result's name in name order, which holds while the results only lose remedies. Then the records
+    // (zero between builds), the codes met in the current build with a bit per code to order them, and the
+    // place of each result's name in name order, which holds while the results only lose remedies. Then the records
     // of dropped results for reuse, and the previous results while a build runs.
     std::vector<std::uint64_t> m_tally;
     std::vector<std::int32_t> m_codesMet;
     std::size_t m_nCodesMet = 0;
     std::vector<std::uint64_t> m_codeBits;
-    std::vector<std::uint16_t> m_placeOfCode;
     std::vector<std::uint16_t> m_nameOrderOfCode;
     bool m_bNameOrderValid = false;
     std::vector<std::unique_ptr<RemedyResult>> m_spareResults;
