@@ -1,11 +1,11 @@
 // Repertorisation method benchmarks: every button of the chart at the 127-symptom scale (the 127 largest Kent
 // rubrics over a 6,553-remedy catalogue), each action with its re-evaluation and refresh, without painting.
-#include "app/QuillonState.h"
 #include "casedata/ByteReader.h"
 #include "common/KentData.h"
 #include "fixtures/CaseWriters.h"
 #include "repertory/RepEngine.h"
 #include "repertory/RepMethods.h"
+#include "state/QuillonState.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,7 +1,7 @@
 // The application object: the shared state of the run plus the windows, templates and top-level commands.
 #pragma once
 
-#include "app/QuillonState.h"
+#include "state/QuillonState.h"
 
 #include <QApplication>
 #include <QBrush>

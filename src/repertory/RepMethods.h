@@ -5,16 +5,16 @@
 // interfaces below, which the chart implements with its dialogs and a script with prepared answers.
 #pragma once
 
-#include "app/QuillonState.h"
 #include "casedata/MessageSink.h"
 #include "casedata/SymptomRecord.h"
 #include "filters/DrugFilter.h"
 #include "filters/FilterTypes.h"
-#include "filters/KingdomFilterState.h"
 #include "repertory/Caption.h"
 #include "repertory/ClipboardDrop.h"
 #include "repertory/RepEngine.h"
 #include "repertory/Weightage.h"
+#include "state/KingdomFilterState.h"
+#include "state/QuillonState.h"
 
 #include <array>
 #include <optional>

@@ -1,7 +1,7 @@
 // The Recorded Symptoms dialog's model and the text export of a visit.
 #include "symptoms/RecordedSymptoms.h"
 
-#include "casedata/PatientSelection.h"
+#include "state/PatientSelection.h"
 
 #include <algorithm>
 

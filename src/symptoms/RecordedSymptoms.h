@@ -2,7 +2,7 @@
 // selected symptom, Delete, the refresh after UnDelete, Rep_Table and the text export.
 #pragma once
 
-#include "app/QuillonState.h"
+#include "state/QuillonState.h"
 
 #include <filesystem>
 #include <optional>

@@ -2,11 +2,11 @@
 // (three mind, one of them repeating a text, one general, two rest), loaded through the ".rsy" reader.
 #pragma once
 
-#include "app/QuillonState.h"
 #include "casedata/ByteReader.h"
 #include "fixtures/CaseWriters.h"
 #include "repertory/RepEngine.h"
 #include "repertory/RepMethods.h"
+#include "state/QuillonState.h"
 
 #include <functional>
 #include <memory>

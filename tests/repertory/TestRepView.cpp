@@ -1,13 +1,13 @@
 // The repertorisation chart view, opened as choosing a patient opens it and driven through its real widgets.
 #include "ChartFixture.h"
 #include "app/QuillonApp.h"
-#include "casedata/PatientSelection.h"
 #include "controls/MyScroll.h"
 #include "controls/PictureButton.h"
 #include "fixtures/CaseWriters.h"
 #include "repertory/ChartPainter.h"
 #include "repertory/RepEngine.h"
 #include "repertory/RepView.h"
+#include "state/PatientSelection.h"
 #include "support/TempFolder.h"
 
 #include <QApplication>

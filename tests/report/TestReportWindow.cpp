@@ -1,12 +1,12 @@
 // The same actions replayed in the window (clicks on the real buttons and dialogs) and by quillon-report
 // end with the same chart.
 #include "app/QuillonApp.h"
-#include "casedata/PatientSelection.h"
 #include "controls/PictureButton.h"
 #include "filters/DrugFilterDialog.h"
 #include "repertory/RepView.h"
 #include "report/Report.h"
 #include "sample/SampleGenerator.h"
+#include "state/PatientSelection.h"
 #include "support/TempFolder.h"
 
 #include <QCheckBox>

@@ -1,9 +1,7 @@
 // The report commands.
 #include "report/Report.h"
 
-#include "app/QuillonState.h"
 #include "casedata/PatientIndex.h"
-#include "casedata/PatientSelection.h"
 #include "casedata/TextCodec.h"
 #include "caserecord/CaseRecordPage.h"
 #include "filters/ClassFilter.h"
@@ -11,6 +9,8 @@
 #include "repertory/ChartDump.h"
 #include "repertory/RepEngine.h"
 #include "repertory/RepMethods.h"
+#include "state/PatientSelection.h"
+#include "state/QuillonState.h"
 #include "symptoms/RecordedSymptoms.h"
 #include "symptoms/Undelete.h"
 

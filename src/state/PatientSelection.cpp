@@ -1,5 +1,5 @@
 // Choosing a patient.
-#include "casedata/PatientSelection.h"
+#include "state/PatientSelection.h"
 
 namespace quillon {
 

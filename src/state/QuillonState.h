@@ -6,8 +6,8 @@
 #include "casedata/MessageSink.h"
 #include "casedata/PracticeFolder.h"
 #include "casedata/RemedyCatalogue.h"
-#include "filters/KingdomFilterState.h"
 #include "materiamedica/RowLayout.h"
+#include "state/KingdomFilterState.h"
 
 #include <cstdint>
 #include <memory>

@@ -1,8 +1,8 @@
 // What choosing a patient does to the shared state, shared by the Select Patient dialog and the report tool.
 #pragma once
 
-#include "app/QuillonState.h"
 #include "casedata/PatientIndex.h"
+#include "state/QuillonState.h"
 
 namespace quillon {
 
