@@ -1,6 +1,7 @@
 // The application object: the shared state of the run plus the windows, templates and top-level commands.
 #pragma once
 
+#include "controls/FormLook.h"
 #include "state/QuillonState.h"
 
 #include <QApplication>
@@ -16,6 +17,9 @@
 class QWidget;
 
 namespace quillon {
+
+// Keys of the open-view map, one per kind of view.
+enum ViewKey : int { kViewChart = 2, kViewMateriaMedica = 3, kViewCaseRecord = 4 };
 
 class CMainFrame;
 class IUserChoices;
@@ -80,7 +84,7 @@ public:
     IUserChoices& Choices() const { return *m_pChoices; }
     const CDocTemplate* CurrentTemplate() const { return m_pCurrentTemplate; }
 
-    const QColor m_crBackground{243, 243, 243};
+    const QColor m_crBackground{kWindowBackground};
     const QBrush m_hbrBackground{m_crBackground};
     std::map<int, QPointer<QWidget>> m_mapOpenViews;
 

@@ -1,6 +1,7 @@
 // Drawing of the repertorisation chart: one function that the view's paint, a grab and printing share.
 #pragma once
 
+#include "controls/FormLook.h"
 #include "repertory/ChartGeometry.h"
 
 #include <QColor>
@@ -39,7 +40,7 @@ inline QRect ToQRect(const ChartRect& r)
 }
 
 // Colours of the chart.
-inline const QColor kChartBackground(243, 243, 243);
+inline const QColor kChartBackground = kWindowBackground;
 inline const QColor kRemedyNameColour(192, 32, 23);
 inline const QColor kTotalityColour(103, 167, 101);
 inline const QColor kCoveredColour(206, 139, 66);

@@ -2,6 +2,7 @@
 #include "repertory/RepView.h"
 
 #include "app/QuillonApp.h"
+#include "controls/FormLook.h"
 #include "controls/MyScroll.h"
 #include "controls/PictureButton.h"
 #include "repertory/ChartPictures.h"
@@ -25,10 +26,10 @@ struct DesignBox
     int x, y, width, height;
 };
 
-// The form is laid out in dialog units: 3/2 of a unit across and 13/8 down make the control frame.
+// The form is laid out in dialog units, which make the control frame.
 constexpr DesignBox FromDialogUnits(int id, int x, int y, int width, int height)
 {
-    return {id, x * 3 / 2, y * 13 / 8, width * 3 / 2, height * 13 / 8};
+    return {id, DialogUnitsX(x), DialogUnitsY(y), DialogUnitsX(width), DialogUnitsY(height)};
 }
 
 // The lists a list button shows, in the order of its counter texts.

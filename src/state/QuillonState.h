@@ -16,9 +16,6 @@
 
 namespace quillon {
 
-// Keys of the open-view map, one per kind of view.
-enum ViewKey : int { kViewChart = 2, kViewMateriaMedica = 3, kViewCaseRecord = 4 };
-
 class CQuillonState : public CCaseStore
 {
 public:
