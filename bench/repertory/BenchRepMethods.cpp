@@ -66,22 +66,20 @@ struct Workload
     FixedWeightage weightage;
     FixedDrugFilter drugFilter;
     HalvingKingdom kingdom;
-    std::string rsy;
     std::string error;
 };
 
 std::unique_ptr<Workload> MakeWorkload()
 {
     auto work = std::make_unique<Workload>();
-    const auto rubrics = bench::ReadKentRubrics();
-    if (!rubrics) {
-        work->error = "rubrics.tsv not found under " QUILLON_SHARED_DATA;
+    bench::KentVisit kent = bench::MakeKentVisit(kSymptoms, kCatalogueSize);
+    if (!kent.error.empty()) {
+        work->error = kent.error;
         return work;
     }
-    const bench::BenchCatalogue names = bench::MakeCatalogue(*rubrics, kCatalogueSize);
     // The same remedies, with property words that spread them over the three kingdoms and the lower bits.
-    std::vector<fixtures::CatalogueRemedy> remedies(names.codeOf.size());
-    for (const auto& [name, code] : names.codeOf) {
+    std::vector<fixtures::CatalogueRemedy> remedies(kent.catalogue.codeOf.size());
+    for (const auto& [name, code] : kent.catalogue.codeOf) {
         const auto c = static_cast<std::uint32_t>(code);
         remedies[static_cast<std::size_t>(code)] = {name + ".", name, (c & 0xFFFu) | (1u << (19 + c % 3))};
     }
@@ -89,14 +87,10 @@ std::unique_ptr<Workload> MakeWorkload()
     work->state = std::make_unique<CQuillonState>(CPracticeFolder(), work->sink);
     work->state->m_pRemedyCatalogue
         = CRemedyCatalogue::FromImages(images.drugDat, images.druglDat, images.fulldrugTxt, work->sink);
-    fixtures::VisitSpec visit{5, 11, 2002, {}};
-    for (const bench::KentRubric* rubric : bench::LargestRubrics(*rubrics, kSymptoms))
-        visit.symptoms.push_back(bench::ToSymptom(*rubric, names.codeOf));
     // Every kind takes part: the largest rubrics are mostly of one chapter, so the kinds are dealt round.
-    for (std::size_t i = 0; i < visit.symptoms.size(); ++i)
-        visit.symptoms[i].kind = "MGF"[i % 3];
-    work->rsy = fixtures::EncodeRsy({visit});
-    if (!work->state->IndexVisits(AsBytes(work->rsy)) || !work->state->LoadVisitFromImage(AsBytes(work->rsy), 0)) {
+    for (std::size_t i = 0; i < kent.visit.symptoms.size(); ++i)
+        kent.visit.symptoms[i].kind = "MGF"[i % 3];
+    if (!kent.LoadInto(*work->state)) {
         work->error = "the visit did not load";
         return work;
     }
