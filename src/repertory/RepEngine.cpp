@@ -84,10 +84,28 @@ CRepEngine::~CRepEngine()
     m_store->RemoveClearListener(m_nClearListener);
 }
 
+ActiveSymptoms EveryRecordedSymptom(const CCaseStore& store)
+{
+    ActiveSymptoms input;
+    input.symptoms.reserve(store.m_mapSymptoms.size());
+    for (const auto& record : store.m_mapSymptoms)
+        input.symptoms.push_back(record.get());
+    return input;
+}
+
+std::vector<int> WeightsFromIntensities(std::span<const IntensityEntry> intensities, std::size_t count)
+{
+    std::vector<int> weights(count, 1);
+    for (const IntensityEntry& entry : intensities.first(std::min(intensities.size(), count))) {
+        if (entry.symptom >= 0 && static_cast<std::size_t>(entry.symptom) < count)
+            weights[static_cast<std::size_t>(entry.symptom)] = entry.intensity;
+    }
+    return weights;
+}
+
 void CRepEngine::DropBorrowed()
 {
-    m_mapSelected.clear();
-    m_mapIntensity.clear();
+    m_weights.clear();
     ClearResults();
     m_spareResults.clear();
 }
@@ -142,13 +160,6 @@ void CRepEngine::SetSortMode(int mode)
     m_eSortMode = (mode == SortBySymptomsCovered || mode == SortByName) ? static_cast<SortMode>(mode) : SortByTotality;
 }
 
-int CRepEngine::Multiplier(int s) const
-{
-    if (s < 0 || static_cast<std::size_t>(s) >= TempSym.size())
-        return 1;
-    return TempSym[static_cast<std::size_t>(s)];
-}
-
 std::string CRepEngine::NameOf(int nCode) const
 {
     std::string name;
@@ -192,52 +203,19 @@ CRepEngine::ResultMap::const_iterator CRepEngine::FindEntry(RemedyKey key) const
         pdrgRep.begin(), pdrgRep.end(), key, [](const ResultEntry& entry, RemedyKey k) { return entry.first < k; });
 }
 
-void CRepEngine::SelectAllSymptoms()
+bool CRepEngine::Start(ActiveSymptoms input)
 {
-    m_mapSelected.clear();
-    m_mapSelected.reserve(m_store->m_mapSymptoms.size());
-    for (const auto& record : m_store->m_mapSymptoms)
-        m_mapSelected.push_back(record.get());
-    m_store->m_mapRepSymptoms = m_mapSelected;
-}
-
-bool CRepEngine::Start()
-{
-    try {
-        SelectAllSymptoms();
-    } catch (const std::bad_alloc&) {
-        m_sink->Show(kMsgInsufficientMemory);
-        return false;
-    }
-    try {
-        TempSym.assign(m_store->m_mapSymptoms.size() + 1, 1);
-    } catch (const std::bad_alloc&) {
-        m_sink->Show(kMsgInsufficientMemoryInTempSym);
-        return false;
-    }
-    if (!BuildResults())
+    if (!BuildResults(std::move(input)))
         return false;
     m_eSortMode = SortByTotality;
     return RefreshResults();
 }
 
-bool CRepEngine::ResetRepertorisation()
+bool CRepEngine::BuildResults(ActiveSymptoms input)
 {
-    m_mapIntensity.clear();
-    m_store->m_mapRepSymptoms.clear();
-    ClearResults();
-    try {
-        SelectAllSymptoms();
-        // The set may have grown since the table was made (restored symptoms): it follows the set's size.
-        TempSym.assign(m_store->m_mapSymptoms.size() + 1, 1);
-    } catch (const std::bad_alloc&) {
-        m_sink->Show(kMsgInsufficientMemory);
-        return false;
-    }
-    if (!BuildResults())
-        return false;
-    FillGradeMatrix();
-    return true;
+    m_store->m_mapRepSymptoms = std::move(input.symptoms);
+    m_weights = std::move(input.weights);
+    return BuildResults();
 }
 
 // The codes met put in ascending order through a bit per code: one pass sets the bits, one reads them back
@@ -287,19 +265,7 @@ bool CRepEngine::BuildResults()
     bool ok = true;
     try {
         std::vector<int> weights(count, 1);
-        {
-            std::vector<int> intensity(count + 1, 1);
-            if (!m_mapIntensity.empty()) {
-                const std::size_t used = std::min(m_mapIntensity.size(), count);
-                for (std::size_t k = 0; k < used; ++k) {
-                    const IntensityEntry& entry = m_mapIntensity[k];
-                    if (entry.symptom >= 0 && static_cast<std::size_t>(entry.symptom) < count)
-                        intensity[static_cast<std::size_t>(entry.symptom)] = entry.intensity;
-                }
-            }
-            for (std::size_t s = 0; s < count; ++s)
-                weights[s] = CombineWeights(intensity[s], Multiplier(static_cast<int>(s)));
-        }
+        std::copy_n(m_weights.begin(), std::min(m_weights.size(), count), weights.begin());
 
         // The tables cover every code an entry can encode, so the pass needs no bounds checks. They are made
         // once, on the first build, and every build leaves the tally zero again.

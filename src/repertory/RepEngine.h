@@ -22,7 +22,6 @@ namespace quillon {
 
 // Messages of the repertorisation. Plain "Insufficient memory" is kMsgInsufficientMemory of the case store.
 inline constexpr const char* kMsgInsufficientMemoryForRep = "Insufficient memory for Rep";
-inline constexpr const char* kMsgInsufficientMemoryInTempSym = "Insufficient memory in TempSym";
 inline constexpr const char* kMsgInsufficientMemoryInPFinRep = "Insufficient memory in pFinRep";
 
 enum SortMode : int { SortByTotality = 0, SortBySymptomsCovered = 1, SortByName = 2 };
@@ -32,18 +31,26 @@ enum class SortOutcome {
     OutOfMemory, // the message is shown; the results stay without a display order
 };
 
-// The weight of a symptom from its intensity and its multiplier: a factor of 1 gives way to the other,
-// two factors other than 1 add up.
-constexpr int CombineWeights(int a, int b) noexcept
-{
-    return a == 1 ? b : (b == 1 ? a : a + b);
-}
-
 // The three orders, as three-way comparisons (negative: a comes first). Totality and symptoms covered
 // are compared as the composite keys 60 x T + C and 60 x C + T, largest first, then by name ignoring case.
 int CompareByTotality(const RemedyResult& a, const RemedyResult& b) noexcept;
 int CompareBySymptomsCovered(const RemedyResult& a, const RemedyResult& b) noexcept;
 int CompareByName(const RemedyResult& a, const RemedyResult& b) noexcept;
+
+// What a build repertorises: the active symptoms (borrowed from the case store) and the weight each counts
+// with; a symptom beyond the weights counts 1. The methods work it out; the engine records the symptoms as the
+// store's active set.
+struct ActiveSymptoms
+{
+    std::vector<CSymptomRecord*> symptoms;
+    std::vector<int> weights;
+};
+
+// Every recorded symptom of the store with weight 1: the chart's start and a Normal repertorisation.
+ActiveSymptoms EveryRecordedSymptom(const CCaseStore& store);
+// The weights of `count` active symptoms from the Weightage dialog's intensities: of the first `count` entries,
+// each naming an active symptom gives it its intensity; every other symptom counts 1.
+std::vector<int> WeightsFromIntensities(std::span<const IntensityEntry> intensities, std::size_t count);
 
 // Number of whole remedy entries a record holds: its count, but never more than its entry bytes allow.
 int RemedyEntryCount(const CSymptomRecord& record) noexcept;
@@ -56,9 +63,9 @@ public:
     using ResultEntry = std::pair<RemedyKey, std::unique_ptr<RemedyResult>>;
     using ResultMap = std::vector<ResultEntry>;
 
-    // The store supplies the symptoms and holds the active set m_mapRepSymptoms, which the engine refills
-    // on a reset; the catalogue (may be null) names the remedies. When the store is cleared the engine
-    // drops everything it borrowed from it.
+    // The store supplies the symptoms and holds the active set m_mapRepSymptoms, which only the engine
+    // writes, from the input of each build; the catalogue (may be null) names the remedies. When the store is cleared
+    // the engine drops everything it borrowed from it.
     CRepEngine(CCaseStore& store, const CRemedyCatalogue* catalogue, IMessageSink& sink);
     ~CRepEngine();
     CRepEngine(const CRepEngine&) = delete;
@@ -67,14 +74,15 @@ public:
     // Names the present results from the new catalogue too.
     void SetCatalogue(const CRemedyCatalogue* catalogue);
 
-    // The chart's first build: every recorded symptom takes part with weight 1, ordered by totality, with
-    // its grades readable. The intensities are left as they are.
-    bool Start();
-    // Full rebuild: drops the intensities, makes every recorded symptom active, sets every multiplier to 1
-    // and builds; the display order stays absent until the next sort.
-    bool ResetRepertorisation();
+    // The chart's first build: the input (by default every recorded symptom with weight 1), ordered by
+    // totality, with its grades readable.
+    bool Start(ActiveSymptoms input);
+    bool Start() { return Start(EveryRecordedSymptom(*m_store)); }
 
-    // Rebuilds the results from the active symptoms with their weights (intensity and multiplier).
+    // Makes the input the active set and builds the results from it; the display order stays absent until
+    // the next sort.
+    bool BuildResults(ActiveSymptoms input);
+    // Builds again from the active set and the weights of the last input.
     bool BuildResults();
 
     // Fills the display order from the results and sorts it, in place of any order there was.
@@ -95,9 +103,6 @@ public:
     SortMode GetSortMode() const { return m_eSortMode; }
     // Modes outside the three known ones order by totality.
     void SetSortMode(int mode);
-
-    // Multiplier of symptom s (1 beyond the table).
-    int Multiplier(int s) const;
 
     // --- Results as the chart and the dialogs read them ---
     const ResultMap& Results() const { return pdrgRep; }
@@ -122,15 +127,8 @@ public:
     // names it). They are read from the active symptoms when asked for, not kept with every build.
     std::vector<LevelEntry> Levels(RemedyKey key) const;
 
-    // Chosen subset of the recorded symptoms (borrowed), which a reset refills with all of them.
-    std::vector<CSymptomRecord*> m_mapSelected;
-    // Intensities of the Weightage dialog; used by BuildResults only when not empty.
-    std::vector<IntensityEntry> m_mapIntensity;
-
 private:
     void DropBorrowed();
-    // Makes every recorded symptom selected and active (may throw std::bad_alloc).
-    void SelectAllSymptoms();
     void InvalidateOrder();
     // The place of each result's name among the results (by name ignoring case, then code), by code.
     void WorkOutNameOrder();
@@ -153,7 +151,8 @@ private:
     bool m_bHasMatrix = false;
     int m_nMatrixSymptoms = 0;
     int m_nMatrixRemedies = 0;
-    std::vector<int> TempSym;
+    // The weight of each active symptom, from the last input.
+    std::vector<int> m_weights;
     SortMode m_eSortMode = SortByTotality;
 
     // Working space kept between builds. Made once for every code an entry can encode: a tally word per code

@@ -37,6 +37,8 @@ void CRepMethods::DropBorrowed()
 {
     // The case store frees its records and empties its clipboards: so do the copies kept here.
     ClearClipboards();
+    m_mapSelected.clear();
+    m_mapIntensity.clear();
     m_nSelRemedy = -1;
     m_nSelSymptom = -1;
 }
@@ -48,7 +50,14 @@ bool CRepMethods::Start()
     m_szFilterDesc.clear();
     m_strKingdomDesc.clear();
     m_strDrugFilterDesc.clear();
-    const bool ok = m_engine->Start();
+    bool ok = false;
+    try {
+        ActiveSymptoms every = EveryRecordedSymptom(*m_state);
+        m_mapSelected = every.symptoms;
+        ok = m_engine->Start(std::move(every));
+    } catch (const std::bad_alloc&) {
+        m_sink->Show(kMsgInsufficientMemory);
+    }
     m_flags.m_bNormal = true;
     ++m_nRefreshCount;
     return ok;
@@ -82,7 +91,17 @@ void CRepMethods::NormalRepertorisation()
     m_state->m_mapDrugProperties.clear();
     m_state->m_mapRemedyRows.clear();
     // Drops the intensities, makes every recorded symptom active and builds with weight 1.
-    m_engine->ResetRepertorisation();
+    m_mapIntensity.clear();
+    m_engine->ClearResults();
+    try {
+        ActiveSymptoms every = EveryRecordedSymptom(*m_state);
+        m_mapSelected = every.symptoms;
+        m_engine->BuildResults(std::move(every));
+        m_engine->FillGradeMatrix();
+    } catch (const std::bad_alloc&) {
+        m_engine->BuildResults(ActiveSymptoms{});
+        m_sink->Show(kMsgInsufficientMemory);
+    }
     m_engine->SetSortMode(SortByTotality);
     m_flags.m_bNormal = true;
     RefreshRepertorisation();
@@ -98,7 +117,7 @@ void CRepMethods::AddSelected(CSymptomRecord* record)
 {
     if (!record)
         return;
-    auto& selected = m_engine->m_mapSelected;
+    auto& selected = m_mapSelected;
     const bool repeated = std::any_of(selected.begin(), selected.end(),
         [record](const CSymptomRecord* other) { return other && other->m_pszText == record->m_pszText; });
     if (!repeated)
@@ -141,21 +160,27 @@ int CRepMethods::MergeClipboard(int k)
 
 int CRepMethods::BuildSelected()
 {
+    // Every chosen symptom counts with weight 1, whatever the intensities.
     try {
-        m_state->m_mapRepSymptoms = m_engine->m_mapSelected;
+        m_engine->BuildResults(ActiveSymptoms{m_mapSelected, {}});
     } catch (const std::bad_alloc&) {
-        m_state->m_mapRepSymptoms.clear();
         m_engine->ClearResults();
+        m_engine->BuildResults(ActiveSymptoms{});
         m_sink->Show(kMsgInsufficientMemory);
         return 0;
     }
-    // Every symptom counts with weight 1: the build runs without the intensities (the multipliers are 1), which
-    // gives what accumulating the symptoms one by one gives, in one pass.
-    std::vector<IntensityEntry> intensities = std::move(m_engine->m_mapIntensity);
-    m_engine->m_mapIntensity.clear();
-    m_engine->BuildResults();
-    m_engine->m_mapIntensity = std::move(intensities);
-    return m_state->m_mapRepSymptoms.empty() ? 0 : 1;
+    return m_engine->SymptomCount() == 0 ? 0 : 1;
+}
+
+void CRepMethods::BuildWeighted()
+{
+    try {
+        const auto& active = m_state->m_mapRepSymptoms;
+        m_engine->BuildResults(ActiveSymptoms{active, WeightsFromIntensities(m_mapIntensity, active.size())});
+    } catch (const std::bad_alloc&) {
+        m_engine->ClearResults();
+        m_sink->Show(kMsgInsufficientMemory);
+    }
 }
 
 int CRepMethods::ApplyPropertyMask()
@@ -205,7 +230,7 @@ int CRepMethods::ApplyMethods()
             return 0;
     }
     if (m_flags.m_bWeightage || m_flags.m_bSorted)
-        m_engine->BuildResults();
+        BuildWeighted();
     if (m_flags.m_bDrugFilter)
         ApplyPropertyMask();
     return RemedyCount() != 0 ? 1 : 0;
@@ -233,7 +258,7 @@ MethodOutcome CRepMethods::SubsetMethod(
     m_engine->SetSortMode(SortByTotality);
     flag = true;
     m_flags.m_bNormal = false;
-    m_engine->m_mapSelected.clear();
+    m_mapSelected.clear();
     return Evaluate(kMsgNoValidSymptomsAndRemedies);
 }
 
@@ -267,7 +292,7 @@ MethodOutcome CRepMethods::OnClipboard(int k)
     m_flags.m_bClipboard[at] = true;
     m_engine->ClearResults();
     m_flags.m_bNormal = false;
-    m_engine->m_mapSelected.clear();
+    m_mapSelected.clear();
     return Evaluate(kMsgNoValidSymptomsAndRemedies);
 }
 
@@ -283,11 +308,11 @@ MethodOutcome CRepMethods::OnWeightage()
 {
     m_flags.m_bNormal = false;
     m_engine->SetSortMode(SortByTotality);
-    CWeightageModel model(m_state->m_mapRepSymptoms, m_engine->m_mapIntensity);
+    CWeightageModel model(m_state->m_mapRepSymptoms, m_mapIntensity);
     if (!m_pWeightageChooser || !m_pWeightageChooser->ChooseWeightage(model))
         return MethodOutcome::Unchanged;
     try {
-        m_engine->m_mapIntensity = model.Ok();
+        m_mapIntensity = model.Ok();
     } catch (const std::bad_alloc&) {
         m_sink->Show("Insufficient Memory");
         return MethodOutcome::Unchanged;

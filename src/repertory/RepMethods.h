@@ -193,6 +193,8 @@ private:
     MethodOutcome SubsetMethod(const std::vector<CSymptomRecord*>& kindMap, const char* emptyMessage, bool& flag);
     MethodOutcome Evaluate(const char* failureMessage, MessageIcon icon = MessageIcon::None);
     void AddSelected(CSymptomRecord* record);
+    // Builds from the active set with the Weightage dialog's intensities.
+    void BuildWeighted();
     void ClearClipboards();
     void DropBorrowed();
 
@@ -214,6 +216,10 @@ private:
     std::string m_strKingdomDesc;
     std::string m_strDrugFilterDesc;
     ChartClipboards m_clipboards;
+    // The chosen subset of the recorded symptoms (borrowed), and the intensities of the Weightage dialog's
+    // last OK (by active symptom), from which the engine's input is worked out.
+    std::vector<CSymptomRecord*> m_mapSelected;
+    std::vector<IntensityEntry> m_mapIntensity;
     int m_nSelRemedy = -1;
     int m_nSelSymptom = -1;
 };

@@ -64,6 +64,12 @@ protected:
             MakeSymptom("symptom " + std::to_string(store.m_mapSymptoms.size()), entries, kind));
     }
 
+    // The active set with the weights the Weightage dialog's intensities give.
+    ActiveSymptoms Weighted(const std::vector<IntensityEntry>& intensities) const
+    {
+        return {store.m_mapRepSymptoms, WeightsFromIntensities(intensities, store.m_mapRepSymptoms.size())};
+    }
+
     std::vector<std::string> SortedNames() const
     {
         std::vector<std::string> names;
@@ -78,16 +84,6 @@ protected:
     CCaseStore store;
     CRepEngine engine;
 };
-
-TEST(CombineWeights, OneGivesWayAndOthersAdd)
-{
-    EXPECT_EQ(CombineWeights(1, 1), 1);
-    EXPECT_EQ(CombineWeights(1, 4), 4);
-    EXPECT_EQ(CombineWeights(3, 1), 3);
-    EXPECT_EQ(CombineWeights(3, 2), 5);
-    EXPECT_EQ(CombineWeights(0, 1), 0);
-    EXPECT_EQ(CombineWeights(0, 2), 2);
-}
 
 TEST(Comparators, CompositeKeysNotTotalityFirst)
 {
@@ -215,8 +211,7 @@ TEST_F(RepEngineTest, IntensityMultipliesTheSymptomsGrades)
     Add({{'3', kNuxV}});
     Add({{'1', kPuls}});
     ASSERT_TRUE(engine.Start());
-    engine.m_mapIntensity = {{0, 3}, {1, 0}, {2, 1}};
-    ASSERT_TRUE(engine.BuildResults());
+    ASSERT_TRUE(engine.BuildResults(Weighted({{0, 3}, {1, 0}, {2, 1}})));
     ASSERT_TRUE(engine.RefreshResults());
 
     const RemedyResult* nux = engine.FindResult(MakeRemedyKey(kNuxV));
@@ -235,8 +230,7 @@ TEST_F(RepEngineTest, IntensitiesBeyondTheActiveSetAreIgnored)
     Add({{'1', kSep}});
     ASSERT_TRUE(engine.Start());
     // Entries left from a larger set: a key past the set and a symptom index past it change nothing.
-    engine.m_mapIntensity = {{7, 5}, {-1, 4}, {0, 9}};
-    ASSERT_TRUE(engine.BuildResults());
+    ASSERT_TRUE(engine.BuildResults(Weighted({{7, 5}, {-1, 4}, {0, 9}})));
     EXPECT_EQ(engine.FindResult(MakeRemedyKey(kSep))->totality, 3);
 }
 
@@ -435,18 +429,14 @@ TEST_F(RepEngineTest, ResetRestoresEverySymptomWithWeightOne)
 
     // A subset with intensities, then the full rebuild.
     store.m_mapRepSymptoms = {store.m_mapSymptoms[1].get()};
-    engine.m_mapIntensity = {{0, 4}};
-    ASSERT_TRUE(engine.BuildResults());
+    ASSERT_TRUE(engine.BuildResults(Weighted({{0, 4}})));
     ASSERT_TRUE(engine.RefreshResults());
     EXPECT_EQ(engine.FindResult(MakeRemedyKey(kCalc))->totality, 12);
 
-    ASSERT_TRUE(engine.ResetRepertorisation());
-    EXPECT_TRUE(engine.m_mapIntensity.empty());
+    ASSERT_TRUE(engine.BuildResults(EveryRecordedSymptom(store)));
     EXPECT_EQ(engine.SymptomCount(), 3);
-    EXPECT_EQ(engine.m_mapSelected.size(), 3u);
     EXPECT_FALSE(engine.HasSortedOrder());
     EXPECT_EQ(engine.RemedyCount(), 0);
-    ASSERT_TRUE(engine.HasGradeMatrix());
     EXPECT_EQ(engine.FindResult(MakeRemedyKey(kCalc))->totality, 4);
     EXPECT_EQ(engine.FindResult(MakeRemedyKey(kSep))->totality, 3);
 
@@ -459,10 +449,7 @@ TEST_F(RepEngineTest, ClearingTheStoreDropsWhatTheEngineBorrowed)
 {
     Add({{'2', kSep}});
     ASSERT_TRUE(engine.Start());
-    engine.m_mapIntensity = {{0, 2}};
     store.ClearCaseStore();
-    EXPECT_TRUE(engine.m_mapSelected.empty());
-    EXPECT_TRUE(engine.m_mapIntensity.empty());
     EXPECT_EQ(engine.ResultCount(), 0);
     EXPECT_EQ(engine.RemedyCount(), 0);
     EXPECT_EQ(engine.SymptomCount(), 0);
@@ -509,9 +496,10 @@ TEST(RepEngineVisit, TotalsCountsOrderAndMatrixAgreeWithRecomputation)
     CRepEngine engine(store, catalogue.get(), sink);
     ASSERT_TRUE(engine.Start());
     // Intensity s % 4; with every multiplier 1 the weight is the intensity, 0 included.
+    std::vector<int> weights;
     for (int s = 0; s < 90; ++s)
-        engine.m_mapIntensity.push_back({s, s % 4});
-    ASSERT_TRUE(engine.BuildResults());
+        weights.push_back(s % 4);
+    ASSERT_TRUE(engine.BuildResults({store.m_mapRepSymptoms, weights}));
 
     for (const SortMode mode : {SortByTotality, SortBySymptomsCovered, SortByName}) {
         engine.SetSortMode(mode);
