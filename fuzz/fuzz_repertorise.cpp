@@ -20,12 +20,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (!store.LoadVisitFromImage(bytes, v) || !engine.Start())
             continue;
         // Intensities from the image's last bytes, one symptom dropped, one remedy in three filtered out.
+        std::vector<IntensityEntry> intensities;
         for (int s = 0; s < engine.SymptomCount() && s < 16; ++s)
-            engine.m_mapIntensity.push_back({s, size > 0 ? data[(size - 1 - s % size)] % 5 : 1});
-        if (store.m_mapRepSymptoms.size() > 1)
-            store.m_mapRepSymptoms.erase(store.m_mapRepSymptoms.begin());
+            intensities.push_back({s, size > 0 ? data[(size - 1 - s % size)] % 5 : 1});
+        ActiveSymptoms input{store.m_mapRepSymptoms, {}};
+        if (input.symptoms.size() > 1)
+            input.symptoms.erase(input.symptoms.begin());
+        input.weights = WeightsFromIntensities(intensities, input.symptoms.size());
         for (const SortMode mode : {SortByName, SortBySymptomsCovered, SortByTotality}) {
-            engine.BuildResults();
+            engine.BuildResults(input);
             engine.SetSortMode(mode);
             engine.RefreshResults();
             int sum = 0;
@@ -38,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             engine.RemoveRemedies([](const RemedyResult& result) { return result.code % 3 == 0; });
             engine.RefreshResults();
         }
-        engine.ResetRepertorisation();
+        engine.BuildResults(EveryRecordedSymptom(store));
     }
     return 0;
 }

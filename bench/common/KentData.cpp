@@ -1,6 +1,7 @@
 // Benchmark workloads from the Kent rubrics.
 #include "common/KentData.h"
 
+#include "casedata/ByteReader.h"
 #include "casedata/RemedyCatalogue.h"
 #include "casedata/TextCodec.h"
 
@@ -81,6 +82,28 @@ fixtures::SymptomSpec ToSymptom(const KentRubric& rubric, const std::map<std::st
     for (const auto& [abbreviation, grade] : rubric.remedies)
         symptom.remedies.push_back({codeOf.at(std::string(TrimAbbreviation(abbreviation))), grade});
     return symptom;
+}
+
+KentVisit MakeKentVisit(std::size_t symptoms, int catalogueSize)
+{
+    KentVisit made;
+    const auto rubrics = ReadKentRubrics();
+    if (!rubrics) {
+        made.error = "rubrics.tsv not found under " QUILLON_SHARED_DATA;
+        return made;
+    }
+    made.catalogue = MakeCatalogue(*rubrics, catalogueSize);
+    for (const KentRubric* rubric : LargestRubrics(*rubrics, symptoms)) {
+        made.visit.symptoms.push_back(ToSymptom(*rubric, made.catalogue.codeOf));
+        made.entries += rubric->remedies.size();
+    }
+    return made;
+}
+
+bool KentVisit::LoadInto(CCaseStore& store) const
+{
+    const std::string image = fixtures::EncodeRsy({visit});
+    return store.IndexVisits(AsBytes(image)) && store.LoadVisitFromImage(AsBytes(image), 0);
 }
 
 } // namespace quillon::bench

@@ -1,6 +1,7 @@
 // Benchmark workloads built from the real Kent rubrics of the shared reference data.
 #pragma once
 
+#include "casedata/CaseStore.h"
 #include "fixtures/CaseWriters.h"
 
 #include <map>
@@ -34,5 +35,19 @@ BenchCatalogue MakeCatalogue(const std::vector<KentRubric>& rubrics, int size);
 
 // A recorded symptom of a rubric, its kind taken from the chapter.
 fixtures::SymptomSpec ToSymptom(const KentRubric& rubric, const std::map<std::string, int>& codeOf);
+
+// The workload every chart benchmark starts from: the n largest rubrics as the symptoms of one visit over a
+// catalogue of `catalogueSize` remedies. `error` says why it could not be made (then the rest is empty).
+struct KentVisit
+{
+    BenchCatalogue catalogue;
+    fixtures::VisitSpec visit{5, 11, 2002, {}};
+    std::size_t entries = 0; // remedy entries of all the symptoms
+    std::string error;
+
+    // The visit as a ".rsy" image, loaded into `store`; false when it did not load.
+    bool LoadInto(CCaseStore& store) const;
+};
+KentVisit MakeKentVisit(std::size_t symptoms, int catalogueSize);
 
 } // namespace quillon::bench

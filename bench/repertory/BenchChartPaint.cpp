@@ -29,11 +29,6 @@ constexpr std::size_t kSymptoms = 40;
 constexpr int kWidth = 1920;
 constexpr int kHeight = 1080;
 
-std::span<const std::uint8_t> AsBytes(const std::string& bytes)
-{
-    return {reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()};
-}
-
 struct Workload
 {
     RecordingMessageSink sink;
@@ -47,20 +42,15 @@ struct Workload
 std::unique_ptr<Workload> MakeWorkload()
 {
     auto work = std::make_unique<Workload>();
-    const auto rubrics = bench::ReadKentRubrics();
-    if (!rubrics) {
-        work->error = "rubrics.tsv not found under " QUILLON_SHARED_DATA;
+    const bench::KentVisit kent = bench::MakeKentVisit(kSymptoms, kCatalogueSize);
+    if (!kent.error.empty()) {
+        work->error = kent.error;
         return work;
     }
-    const bench::BenchCatalogue catalogue = bench::MakeCatalogue(*rubrics, kCatalogueSize);
-    work->catalogue = CRemedyCatalogue::FromImages(
-        catalogue.images.drugDat, catalogue.images.druglDat, catalogue.images.fulldrugTxt, work->sink);
-    fixtures::VisitSpec visit{5, 11, 2002, {}};
-    for (const bench::KentRubric* rubric : bench::LargestRubrics(*rubrics, kSymptoms))
-        visit.symptoms.push_back(bench::ToSymptom(*rubric, catalogue.codeOf));
-    const std::string image = fixtures::EncodeRsy({visit});
+    const auto& images = kent.catalogue.images;
+    work->catalogue = CRemedyCatalogue::FromImages(images.drugDat, images.druglDat, images.fulldrugTxt, work->sink);
     work->store = std::make_unique<CCaseStore>(work->folder, work->sink);
-    if (!work->store->IndexVisits(AsBytes(image)) || !work->store->LoadVisitFromImage(AsBytes(image), 0)) {
+    if (!kent.LoadInto(*work->store)) {
         work->error = "the visit did not load";
         return work;
     }
@@ -74,11 +64,6 @@ Workload* SharedWorkload()
 {
     static const std::unique_ptr<Workload> work = MakeWorkload();
     return work.get();
-}
-
-QRect ToQRect(const ChartRect& r)
-{
-    return QRect(r.left, r.top, r.Width(), r.Height());
 }
 
 // Everything the view's paint draws when the whole window is exposed.

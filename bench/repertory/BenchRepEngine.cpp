@@ -43,26 +43,20 @@ struct Workload
 std::unique_ptr<Workload> MakeWorkload()
 {
     auto work = std::make_unique<Workload>();
-    const auto rubrics = bench::ReadKentRubrics();
-    if (!rubrics) {
-        work->error = "rubrics.tsv not found under " QUILLON_SHARED_DATA;
+    const bench::KentVisit kent = bench::MakeKentVisit(kSymptoms, kCatalogueSize);
+    if (!kent.error.empty()) {
+        work->error = kent.error;
         return work;
     }
-    const bench::BenchCatalogue catalogue = bench::MakeCatalogue(*rubrics, kCatalogueSize);
-    work->catalogue = CRemedyCatalogue::FromImages(
-        catalogue.images.drugDat, catalogue.images.druglDat, catalogue.images.fulldrugTxt, work->sink);
+    const auto& images = kent.catalogue.images;
+    work->catalogue = CRemedyCatalogue::FromImages(images.drugDat, images.druglDat, images.fulldrugTxt, work->sink);
     if (work->catalogue->GetCount() != kCatalogueSize) {
         work->error = "catalogue was not built";
         return work;
     }
-    fixtures::VisitSpec visit{5, 11, 2002, {}};
-    for (const bench::KentRubric* rubric : bench::LargestRubrics(*rubrics, kSymptoms)) {
-        visit.symptoms.push_back(bench::ToSymptom(*rubric, catalogue.codeOf));
-        work->entries += rubric->remedies.size();
-    }
-    const std::string image = fixtures::EncodeRsy({visit});
+    work->entries = kent.entries;
     work->store = std::make_unique<CCaseStore>(work->folder, work->sink);
-    if (!work->store->IndexVisits(AsBytes(image)) || !work->store->LoadVisitFromImage(AsBytes(image), 0))
+    if (!kent.LoadInto(*work->store))
         work->error = "the visit did not load";
     return work;
 }

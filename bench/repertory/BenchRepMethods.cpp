@@ -1,11 +1,11 @@
 // Repertorisation method benchmarks: every button of the chart at the 127-symptom scale (the 127 largest Kent
 // rubrics over a 6,553-remedy catalogue), each action with its re-evaluation and refresh, without painting.
-#include "app/QuillonState.h"
 #include "casedata/ByteReader.h"
 #include "common/KentData.h"
 #include "fixtures/CaseWriters.h"
 #include "repertory/RepEngine.h"
 #include "repertory/RepMethods.h"
+#include "state/QuillonState.h"
 
 #include <benchmark/benchmark.h>
 
@@ -66,22 +66,20 @@ struct Workload
     FixedWeightage weightage;
     FixedDrugFilter drugFilter;
     HalvingKingdom kingdom;
-    std::string rsy;
     std::string error;
 };
 
 std::unique_ptr<Workload> MakeWorkload()
 {
     auto work = std::make_unique<Workload>();
-    const auto rubrics = bench::ReadKentRubrics();
-    if (!rubrics) {
-        work->error = "rubrics.tsv not found under " QUILLON_SHARED_DATA;
+    bench::KentVisit kent = bench::MakeKentVisit(kSymptoms, kCatalogueSize);
+    if (!kent.error.empty()) {
+        work->error = kent.error;
         return work;
     }
-    const bench::BenchCatalogue names = bench::MakeCatalogue(*rubrics, kCatalogueSize);
     // The same remedies, with property words that spread them over the three kingdoms and the lower bits.
-    std::vector<fixtures::CatalogueRemedy> remedies(names.codeOf.size());
-    for (const auto& [name, code] : names.codeOf) {
+    std::vector<fixtures::CatalogueRemedy> remedies(kent.catalogue.codeOf.size());
+    for (const auto& [name, code] : kent.catalogue.codeOf) {
         const auto c = static_cast<std::uint32_t>(code);
         remedies[static_cast<std::size_t>(code)] = {name + ".", name, (c & 0xFFFu) | (1u << (19 + c % 3))};
     }
@@ -89,14 +87,10 @@ std::unique_ptr<Workload> MakeWorkload()
     work->state = std::make_unique<CQuillonState>(CPracticeFolder(), work->sink);
     work->state->m_pRemedyCatalogue
         = CRemedyCatalogue::FromImages(images.drugDat, images.druglDat, images.fulldrugTxt, work->sink);
-    fixtures::VisitSpec visit{5, 11, 2002, {}};
-    for (const bench::KentRubric* rubric : bench::LargestRubrics(*rubrics, kSymptoms))
-        visit.symptoms.push_back(bench::ToSymptom(*rubric, names.codeOf));
     // Every kind takes part: the largest rubrics are mostly of one chapter, so the kinds are dealt round.
-    for (std::size_t i = 0; i < visit.symptoms.size(); ++i)
-        visit.symptoms[i].kind = "MGF"[i % 3];
-    work->rsy = fixtures::EncodeRsy({visit});
-    if (!work->state->IndexVisits(AsBytes(work->rsy)) || !work->state->LoadVisitFromImage(AsBytes(work->rsy), 0)) {
+    for (std::size_t i = 0; i < kent.visit.symptoms.size(); ++i)
+        kent.visit.symptoms[i].kind = "MGF"[i % 3];
+    if (!kent.LoadInto(*work->state)) {
         work->error = "the visit did not load";
         return work;
     }
@@ -108,7 +102,7 @@ std::unique_ptr<Workload> MakeWorkload()
     // Clipboard 1 holds every third symptom.
     for (std::size_t i = 0; i < work->state->m_mapSymptoms.size(); i += 3)
         work->state->m_mapClipboard1.push_back(work->state->m_mapSymptoms[i].get());
-    work->methods->RefreshFromCaseStore();
+    work->methods->OnSymptomListClosed();
     return work;
 }
 
@@ -211,14 +205,14 @@ void BM_ResetClipboard(benchmark::State& state)
     for (auto _ : state) {
         state.PauseTiming();
         work->state->m_mapClipboard1 = clipboard;
-        work->methods->RefreshFromCaseStore();
+        work->methods->OnSymptomListClosed();
         work->methods->OnClipboard(0);
         state.ResumeTiming();
         work->methods->OnResetClipboard();
         benchmark::DoNotOptimize(work->engine->Grade(0, 0));
     }
     work->state->m_mapClipboard1 = clipboard;
-    work->methods->RefreshFromCaseStore();
+    work->methods->OnSymptomListClosed();
     Report(state, *work);
 }
 // The caption and the rows the drug list reads, after a drug filter on the mind symptoms.
@@ -231,7 +225,7 @@ void BM_CaptionAndRows(benchmark::State& state)
     work->methods->OnDrugFilter();
     for (auto _ : state) {
         benchmark::DoNotOptimize(work->methods->BuildCaption());
-        work->methods->BuildRemedyRows();
+        work->methods->PrepareDrugList();
     }
     Report(state, *work);
 }

@@ -144,7 +144,8 @@ void CQuillonApp::RunSelectPatientDialog()
         case PatientChoice::RecordedSymptoms: RunRecordedSymptomsDialog(0); break;
         case PatientChoice::OpenChart: OpenViewTemplate(2); break;
         case PatientChoice::StayOpen:
-        case PatientChoice::NothingToOpen: break;
+        case PatientChoice::NothingToOpen:
+        case PatientChoice::NoSuchVisit: break;
         }
     }
     if (m_pMainFrame)

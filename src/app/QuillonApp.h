@@ -1,7 +1,8 @@
 // The application object: the shared state of the run plus the windows, templates and top-level commands.
 #pragma once
 
-#include "app/QuillonState.h"
+#include "controls/FormLook.h"
+#include "state/QuillonState.h"
 
 #include <QApplication>
 #include <QBrush>
@@ -19,6 +20,9 @@ class QWidget;
 namespace quillon {
 
 class CAppSettings;
+// Keys of the open-view map, one per kind of view.
+enum ViewKey : int { kViewChart = 2, kViewMateriaMedica = 3, kViewCaseRecord = 4 };
+
 class CMainFrame;
 class IUserChoices;
 
@@ -98,7 +102,7 @@ public:
     IUserChoices& Choices() const { return *m_pChoices; }
     const CDocTemplate* CurrentTemplate() const { return m_pCurrentTemplate; }
 
-    const QColor m_crBackground{243, 243, 243};
+    const QColor m_crBackground{kWindowBackground};
     const QBrush m_hbrBackground{m_crBackground};
     std::map<int, QPointer<QWidget>> m_mapOpenViews;
 

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "casedata/PatientIndex.h"
-#include "casedata/PatientSelection.h"
+#include "state/PatientSelection.h"
 
 #include <QDialog>
 

@@ -2,6 +2,7 @@
 #include "filters/ClassFilterDialog.h"
 
 #include "casedata/TextCodec.h"
+#include "controls/FormLook.h"
 #include "controls/PictureButton.h"
 #include "filters/FilterHelp.h"
 
@@ -94,7 +95,7 @@ CClassFilterDialog::CClassFilterDialog(const ClassFilterKind& kind, const CPract
 {
     setWindowTitle(QString::fromLatin1(kind.title));
     QPalette background = palette();
-    background.setColor(QPalette::Window, QColor(243, 243, 243));
+    background.setColor(QPalette::Window, kWindowBackground);
     setPalette(background);
     setAutoFillBackground(true);
 

@@ -1,7 +1,7 @@
 // The drug property filter's table and the Drug Filter dialog's model.
 #include "filters/DrugFilter.h"
 
-#include "app/QuillonState.h"
+#include "state/QuillonState.h"
 
 namespace quillon {
 

@@ -1,6 +1,7 @@
 // The Drug Filter dialog.
 #include "filters/DrugFilterDialog.h"
 
+#include "controls/FormLook.h"
 #include "controls/PictureButton.h"
 
 #include <QCheckBox>
@@ -37,7 +38,7 @@ CDrugFilterDlg::CDrugFilterDlg(CDrugFilterModel& model, QWidget* parent) : QDial
 {
     setWindowTitle(QString::fromLatin1(kDrugFilterTitle));
     QPalette background = palette();
-    background.setColor(QPalette::Window, QColor(243, 243, 243));
+    background.setColor(QPalette::Window, kWindowBackground);
     setPalette(background);
     setAutoFillBackground(true);
 

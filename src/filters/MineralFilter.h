@@ -6,8 +6,8 @@
 #include "casedata/PracticeFolder.h"
 #include "filters/FilterFiles.h"
 #include "filters/FilterTypes.h"
-#include "filters/KingdomFilterState.h"
 #include "filters/PeriodicTable.h"
+#include "state/KingdomFilterState.h"
 
 #include <array>
 #include <cstdint>

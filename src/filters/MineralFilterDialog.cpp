@@ -2,6 +2,7 @@
 #include "filters/MineralFilterDialog.h"
 
 #include "casedata/TextCodec.h"
+#include "controls/FormLook.h"
 #include "controls/PictureButton.h"
 
 #include <QCheckBox>
@@ -15,7 +16,6 @@
 namespace quillon {
 namespace {
 
-const QColor kBackground(243, 243, 243);
 const QColor kSelected(0, 255, 255);
 const QColor kLanthanidePlaceColour(125, 130, 0);
 const QColor kActinidePlaceColour(15, 127, 22);
@@ -109,7 +109,7 @@ CMineralFilterDlg::CMineralFilterDlg(const CPracticeFolder& folder, const std::v
     setObjectName(QStringLiteral("MineralFilterDialog"));
     setWindowTitle(QStringLiteral("Mineral Filter"));
     QPalette background = palette();
-    background.setColor(QPalette::Window, kBackground);
+    background.setColor(QPalette::Window, kWindowBackground);
     setPalette(background);
     setAutoFillBackground(true);
     setMouseTracking(true);

@@ -1,8 +1,8 @@
 // The conversion dialog's rules.
 #include "materiamedica/ConversionModel.h"
 
-#include "app/QuillonState.h"
 #include "casedata/TextCodec.h"
+#include "state/QuillonState.h"
 
 #include <algorithm>
 

@@ -225,7 +225,7 @@ void RunConversionDialog(CQuillonApp& app)
 void InstallConversionCommand(CQuillonApp& app, CRepView& view)
 {
     view.SetCommandHandler(ID_MENU_CONV_REP_TO_MM, [&app, &view] {
-        view.Methods().m_nSelRemedy = view.SelRemedy();
+        view.Methods().Pick(view.SelRemedy(), view.Methods().PickedSymptom());
         if (!view.Methods().PrepareConversion())
             return;
         CaptureChartRows(app.m_mmRequest, view.Engine());

@@ -24,11 +24,6 @@ constexpr double kNameSlantDegrees = 32.0;
 constexpr int kCellCorner = 5; // a 10 x 10 corner ellipse
 constexpr int kTextDrop = 2; // numbers are centred in the cell moved down by this much
 
-QRect ToQRect(const ChartRect& r)
-{
-    return QRect(QPoint(r.left, r.top), QPoint(r.right - 1, r.bottom - 1));
-}
-
 QFont MakeFont(const char* family, int pixels, int weight)
 {
     QFont font(QString::fromLatin1(family));

@@ -1,10 +1,12 @@
 // Drawing of the repertorisation chart: one function that the view's paint, a grab and printing share.
 #pragma once
 
+#include "controls/FormLook.h"
 #include "repertory/ChartGeometry.h"
 
 #include <QColor>
 #include <QFont>
+#include <QRect>
 
 class QPainter;
 
@@ -35,8 +37,13 @@ enum ChartPart : unsigned {
     kPartAll = 0x3Fu,
 };
 
+inline QRect ToQRect(const ChartRect& r)
+{
+    return QRect(r.left, r.top, r.Width(), r.Height());
+}
+
 // Colours of the chart.
-inline const QColor kChartBackground(243, 243, 243);
+inline const QColor kChartBackground = kWindowBackground;
 inline const QColor kRemedyNameColour(192, 32, 23);
 inline const QColor kTotalityColour(103, 167, 101);
 inline const QColor kCoveredColour(206, 139, 66);

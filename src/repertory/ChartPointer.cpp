@@ -12,8 +12,7 @@ MethodOutcome ChartLeftButtonDown(CRepMethods& methods, const CRepEngine& engine
     MethodOutcome outcome = MethodOutcome::Unchanged;
     if (hasChart) {
         const auto sortBy = [&](SortMode mode) {
-            methods.m_nSelRemedy = pointer.m_nSelRemedy;
-            methods.m_nSelSymptom = pointer.m_nSelSymptom;
+            methods.Pick(pointer.m_nSelRemedy, pointer.m_nSelSymptom);
             outcome = methods.OnSortLabel(mode);
         };
         if (geometry.TotalityHotSpot().Contains(x, y))
@@ -53,8 +52,7 @@ ChartRelease ChartLeftButtonUp(CRepMethods& methods, const ChartGeometry& geomet
             : release.zone == DropZone::Clipboard3         ? 2
                                                            : -1;
         if (k >= 0) {
-            methods.m_nSelRemedy = pointer.m_nSelRemedy;
-            methods.m_nSelSymptom = pointer.m_nSelSymptom;
+            methods.Pick(pointer.m_nSelRemedy, pointer.m_nSelSymptom);
             release.drop = methods.DropOnClipboard(k);
         }
         release.splitterX = dx;

@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <bit>
-#include <limits>
 #include <new>
 #include <type_traits>
 
@@ -15,8 +14,6 @@ namespace {
 
 // Largest code two base-222 digits can give: 222 x 255 + 255 - 7360.
 constexpr int kMaxRemedyCode = 49505;
-
-constexpr std::size_t kMatrixSlack = 10;
 
 // Codes 0 to kMaxRemedyCode, the size of the engine's per-code tables, and the 64-bit words of a bit per code.
 constexpr std::size_t kCodeCount = kMaxRemedyCode + 1;
@@ -87,10 +84,28 @@ CRepEngine::~CRepEngine()
     m_store->RemoveClearListener(m_nClearListener);
 }
 
+ActiveSymptoms EveryRecordedSymptom(const CCaseStore& store)
+{
+    ActiveSymptoms input;
+    input.symptoms.reserve(store.m_mapSymptoms.size());
+    for (const auto& record : store.m_mapSymptoms)
+        input.symptoms.push_back(record.get());
+    return input;
+}
+
+std::vector<int> WeightsFromIntensities(std::span<const IntensityEntry> intensities, std::size_t count)
+{
+    std::vector<int> weights(count, 1);
+    for (const IntensityEntry& entry : intensities.first(std::min(intensities.size(), count))) {
+        if (entry.symptom >= 0 && static_cast<std::size_t>(entry.symptom) < count)
+            weights[static_cast<std::size_t>(entry.symptom)] = entry.intensity;
+    }
+    return weights;
+}
+
 void CRepEngine::DropBorrowed()
 {
-    m_mapSelected.clear();
-    m_mapIntensity.clear();
+    m_weights.clear();
     ClearResults();
     m_spareResults.clear();
 }
@@ -145,13 +160,6 @@ void CRepEngine::SetSortMode(int mode)
     m_eSortMode = (mode == SortBySymptomsCovered || mode == SortByName) ? static_cast<SortMode>(mode) : SortByTotality;
 }
 
-int CRepEngine::Multiplier(int s) const
-{
-    if (s < 0 || static_cast<std::size_t>(s) >= TempSym.size())
-        return 1;
-    return TempSym[static_cast<std::size_t>(s)];
-}
-
 std::string CRepEngine::NameOf(int nCode) const
 {
     std::string name;
@@ -180,18 +188,6 @@ std::unique_ptr<RemedyResult> CRepEngine::NamedRecord(int nCode)
     return result;
 }
 
-RemedyResult& CRepEngine::NewResult(RemedyKey key, int nCode)
-{
-    std::unique_ptr<RemedyResult> result = NamedRecord(nCode);
-    RemedyResult& added = *result;
-    // A build adds in ascending key order, so the new entry nearly always goes at the end.
-    if (pdrgRep.empty() || pdrgRep.back().first < key)
-        pdrgRep.emplace_back(key, std::move(result));
-    else
-        pdrgRep.emplace(FindEntry(key), key, std::move(result));
-    return added;
-}
-
 void CRepEngine::SetCatalogue(const CRemedyCatalogue* catalogue)
 {
     m_pRemedyCatalogue = catalogue;
@@ -201,57 +197,25 @@ void CRepEngine::SetCatalogue(const CRemedyCatalogue* catalogue)
     m_bNameOrderValid = false;
 }
 
-CRepEngine::ResultMap::iterator CRepEngine::FindEntry(RemedyKey key)
+CRepEngine::ResultMap::const_iterator CRepEngine::FindEntry(RemedyKey key) const
 {
     return std::lower_bound(
         pdrgRep.begin(), pdrgRep.end(), key, [](const ResultEntry& entry, RemedyKey k) { return entry.first < k; });
 }
 
-void CRepEngine::SelectAllSymptoms()
+bool CRepEngine::Start(ActiveSymptoms input)
 {
-    m_mapSelected.clear();
-    m_mapSelected.reserve(m_store->m_mapSymptoms.size());
-    for (const auto& record : m_store->m_mapSymptoms)
-        m_mapSelected.push_back(record.get());
-    m_store->m_mapRepSymptoms = m_mapSelected;
-}
-
-bool CRepEngine::Start()
-{
-    try {
-        SelectAllSymptoms();
-    } catch (const std::bad_alloc&) {
-        m_sink->Show(kMsgInsufficientMemory);
-        return false;
-    }
-    try {
-        TempSym.assign(m_store->m_mapSymptoms.size() + 1, 1);
-    } catch (const std::bad_alloc&) {
-        m_sink->Show(kMsgInsufficientMemoryInTempSym);
-        return false;
-    }
-    if (!BuildResults() || !AllocateGradeMatrix())
+    if (!BuildResults(std::move(input)))
         return false;
     m_eSortMode = SortByTotality;
     return RefreshResults();
 }
 
-bool CRepEngine::ResetRepertorisation()
+bool CRepEngine::BuildResults(ActiveSymptoms input)
 {
-    m_mapIntensity.clear();
-    m_store->m_mapRepSymptoms.clear();
-    ClearResults();
-    try {
-        SelectAllSymptoms();
-        // The set may have grown since the table was made (restored symptoms): it follows the set's size.
-        TempSym.assign(m_store->m_mapSymptoms.size() + 1, 1);
-    } catch (const std::bad_alloc&) {
-        m_sink->Show(kMsgInsufficientMemory);
-        return false;
-    }
-    if (!BuildResults())
-        return false;
-    return AllocateGradeMatrix();
+    m_store->m_mapRepSymptoms = std::move(input.symptoms);
+    m_weights = std::move(input.weights);
+    return BuildResults();
 }
 
 // The codes met put in ascending order through a bit per code: one pass sets the bits, one reads them back
@@ -301,19 +265,7 @@ bool CRepEngine::BuildResults()
     bool ok = true;
     try {
         std::vector<int> weights(count, 1);
-        {
-            std::vector<int> intensity(count + 1, 1);
-            if (!m_mapIntensity.empty()) {
-                const std::size_t used = std::min(m_mapIntensity.size(), count);
-                for (std::size_t k = 0; k < used; ++k) {
-                    const IntensityEntry& entry = m_mapIntensity[k];
-                    if (entry.symptom >= 0 && static_cast<std::size_t>(entry.symptom) < count)
-                        intensity[static_cast<std::size_t>(entry.symptom)] = entry.intensity;
-                }
-            }
-            for (std::size_t s = 0; s < count; ++s)
-                weights[s] = CombineWeights(intensity[s], Multiplier(static_cast<int>(s)));
-        }
+        std::copy_n(m_weights.begin(), std::min(m_weights.size(), count), weights.begin());
 
         // The tables cover every code an entry can encode, so the pass needs no bounds checks. They are made
         // once, on the first build, and every build leaves the tally zero again.
@@ -388,42 +340,9 @@ bool CRepEngine::BuildResults()
     return ok;
 }
 
-void CRepEngine::AccumulateSymptom(int s, const CSymptomRecord& record, int weight)
-{
-    AccumulateSymptom(s, RemedyEntryCount(record), record.m_pRemedies, weight);
-}
-
-// The symptom index names which active symptom the entries belong to; the covering symptoms themselves are read
-// from the active set when they are needed (the grade matrix, Levels), so only the sums are kept here.
-void CRepEngine::AccumulateSymptom(
-    [[maybe_unused]] int s, int nEntries, std::span<const std::uint8_t> entries, int weight)
-{
-    InvalidateOrder();
-    const int available = static_cast<int>(entries.size() / 3);
-    const int n = std::min(nEntries, available);
-    try {
-        for (int i = 0; i < n; ++i) {
-            const std::size_t at = 3 * static_cast<std::size_t>(i);
-            const int grade = DecodeGrade(entries[at]);
-            const int code = DecodeRemedyCode(entries[at + 1], entries[at + 2]);
-            const RemedyKey key = MakeRemedyKey(code);
-            const auto found = FindEntry(key);
-            RemedyResult* result
-                = found != pdrgRep.end() && found->first == key ? found->second.get() : &NewResult(key, code);
-            result->totality += grade * weight;
-            ++result->covered;
-        }
-    } catch (const std::bad_alloc&) {
-        m_sink->Show(kMsgInsufficientMemory);
-    }
-}
-
 SortOutcome CRepEngine::SortResults(SortMode mode)
 {
-    if (pFinRep) {
-        m_sink->Show(kMsgErrorInRepertorisation);
-        return SortOutcome::AlreadySorted;
-    }
+    InvalidateOrder();
     // Every order is by a composite key, then by name ignoring case, then by code. The place of each result in
     // the order of names and codes is worked out when the results gain a remedy or change names (dropping
     // remedies keeps it), so that a sort compares one number per remedy: the key above the name place.
@@ -481,77 +400,13 @@ void CRepEngine::WorkOutNameOrder()
     m_bNameOrderValid = true;
 }
 
-bool CRepEngine::AllocateGradeMatrix()
+void CRepEngine::FillGradeMatrix()
 {
-    const std::size_t symptoms = m_store->m_mapRepSymptoms.size();
-    const std::size_t remedies = pFinRep ? pFinRep->size() : pdrgRep.size();
-    m_bHasMatrix = false;
-    try {
-        if (symptoms != 0 && remedies > (std::numeric_limits<std::size_t>::max() - kMatrixSlack) / symptoms)
-            throw std::bad_alloc();
-        SymDrgLev.assign(symptoms * remedies + kMatrixSlack, 0);
-    } catch (const std::bad_alloc&) {
-        SymDrgLev.clear();
-        SymDrgLev.shrink_to_fit();
-        m_sink->Show(kMsgInsufficientMemoryForSymDrgLev);
-        return false;
-    }
-    // Byte 0 names the symptom count for a reader of the buffer; it limits nothing.
-    SymDrgLev[0] = static_cast<std::uint8_t>(symptoms & 0xFFu);
-    m_nMatrixSymptoms = static_cast<int>(symptoms);
-    m_nMatrixRemedies = static_cast<int>(remedies);
+    // The grades are read from the active symptoms' entries when asked for (a paint reads a screenful), so
+    // only the bounds they are read within are kept: the active symptoms and the display order of this fill.
+    m_nMatrixSymptoms = static_cast<int>(m_store->m_mapRepSymptoms.size());
+    m_nMatrixRemedies = pFinRep ? static_cast<int>(pFinRep->size()) : static_cast<int>(pdrgRep.size());
     m_bHasMatrix = true;
-    return true;
-}
-
-bool CRepEngine::FillGradeMatrix()
-{
-    if (!pFinRep) {
-        // Nothing sorted: an empty matrix of the current size.
-        return AllocateGradeMatrix();
-    }
-    if (!AllocateGradeMatrix())
-        return false;
-    // Each code's place in the display order, then one pass over the entries of the active symptoms: an entry
-    // writes its grade into its symptom's row at its remedy's place, later entries of the same remedy and
-    // symptom over earlier ones. A symptom's row is one remedy count long, so its writes stay close together.
-    const auto& active = m_store->m_mapRepSymptoms;
-    const std::size_t symptoms = std::min(static_cast<std::size_t>(m_nMatrixSymptoms), active.size());
-    const auto remedies = static_cast<std::size_t>(m_nMatrixRemedies);
-    try {
-        if (m_placeOfCode.size() != kCodeCount)
-            m_placeOfCode.assign(kCodeCount, 0);
-    } catch (const std::bad_alloc&) {
-        m_sink->Show(kMsgInsufficientMemoryForSymDrgLev);
-        return false;
-    }
-    // Every remedy has its own code, so there are never more places than codes and a place fits 16 bits.
-    static_assert(kCodeCount < 0xFFFF);
-    std::uint16_t* placeOfCode = m_placeOfCode.data();
-    std::uint16_t place = 0;
-    for (const RemedyResult* result : *pFinRep) {
-        ++place;
-        if (InCodeTables(result->code))
-            placeOfCode[result->code] = place;
-    }
-    for (std::size_t s = 0; s < symptoms; ++s) {
-        const CSymptomRecord* record = active[s];
-        if (!record)
-            continue;
-        // Places count from 1 and the rows start after byte 0, so place p of symptom s is row[p].
-        std::uint8_t* row = SymDrgLev.data() + s * remedies;
-        const int n = RemedyEntryCount(*record);
-        const std::uint8_t* entry = record->m_pRemedies.data();
-        for (int i = 0; i < n; ++i, entry += 3) {
-            const std::uint16_t at = placeOfCode[DecodeRemedyCode(entry[1], entry[2])];
-            if (at > 0)
-                row[at] = static_cast<std::uint8_t>(DecodeGrade(entry[0]));
-        }
-    }
-    for (const RemedyResult* result : *pFinRep)
-        if (InCodeTables(result->code))
-            placeOfCode[result->code] = 0;
-    return true;
 }
 
 std::vector<LevelEntry> CRepEngine::Levels(RemedyKey key) const
@@ -574,16 +429,15 @@ std::vector<LevelEntry> CRepEngine::Levels(RemedyKey key) const
 
 bool CRepEngine::RefreshResults()
 {
-    FreeSortedOrder();
     if (SortResults(m_eSortMode) != SortOutcome::Sorted)
         return false;
-    return FillGradeMatrix();
+    FillGradeMatrix();
+    return true;
 }
 
 const RemedyResult* CRepEngine::FindResult(RemedyKey key) const
 {
-    const auto found = std::lower_bound(
-        pdrgRep.begin(), pdrgRep.end(), key, [](const ResultEntry& entry, RemedyKey k) { return entry.first < k; });
+    const auto found = FindEntry(key);
     return found == pdrgRep.end() || found->first != key ? nullptr : found->second.get();
 }
 
@@ -624,9 +478,18 @@ int CRepEngine::Grade(int r, int s) const
 {
     if (!m_bHasMatrix || r < 0 || s < 0 || r >= m_nMatrixRemedies || s >= m_nMatrixSymptoms)
         return 0;
-    const std::size_t at
-        = static_cast<std::size_t>(m_nMatrixRemedies) * static_cast<std::size_t>(s) + static_cast<std::size_t>(r) + 1;
-    return static_cast<std::int8_t>(SymDrgLev[at]);
+    const RemedyResult* result = SortedRemedy(r);
+    const CSymptomRecord* record = Symptom(s);
+    if (!result || !record)
+        return 0;
+    // Later entries of the same remedy stand over earlier ones, so the search runs from the end.
+    const std::uint8_t* const first = record->m_pRemedies.data();
+    for (const std::uint8_t* entry = first + 3 * static_cast<std::size_t>(RemedyEntryCount(*record)); entry != first;) {
+        entry -= 3;
+        if (DecodeRemedyCode(entry[1], entry[2]) == result->code)
+            return static_cast<std::int8_t>(static_cast<std::uint8_t>(DecodeGrade(entry[0])));
+    }
+    return 0;
 }
 
 } // namespace quillon

@@ -1,5 +1,5 @@
 // The repertorisation engine: the remedies of the active symptoms with their totality and symptoms covered,
-// their display order and the remedy-by-symptom grade matrix the chart paints. It holds no window: the chart
+// their display order and the remedy-by-symptom grades the chart paints. It holds no window: the chart
 // view owns one engine and draws from its accessors.
 #pragma once
 
@@ -22,34 +22,35 @@ namespace quillon {
 
 // Messages of the repertorisation. Plain "Insufficient memory" is kMsgInsufficientMemory of the case store.
 inline constexpr const char* kMsgInsufficientMemoryForRep = "Insufficient memory for Rep";
-inline constexpr const char* kMsgInsufficientMemoryInTempSym = "Insufficient memory in TempSym";
-inline constexpr const char* kMsgInsufficientMemoryForSymDrgLev = "Insufficient memory for SymDrgLev";
-inline constexpr const char* kMsgErrorInRepertorisation = "Error in Repertorsation";
 inline constexpr const char* kMsgInsufficientMemoryInPFinRep = "Insufficient memory in pFinRep";
-
-// The command the chart posts to its own window to close itself after "Error in Repertorsation".
-inline constexpr int kCloseCommandId = 57602;
 
 enum SortMode : int { SortByTotality = 0, SortBySymptomsCovered = 1, SortByName = 2 };
 
 enum class SortOutcome {
     Sorted,
-    AlreadySorted, // a display order was still in place: the message is shown and the chart must close
     OutOfMemory, // the message is shown; the results stay without a display order
 };
-
-// The weight of a symptom from its intensity and its multiplier: a factor of 1 gives way to the other,
-// two factors other than 1 add up.
-constexpr int CombineWeights(int a, int b) noexcept
-{
-    return a == 1 ? b : (b == 1 ? a : a + b);
-}
 
 // The three orders, as three-way comparisons (negative: a comes first). Totality and symptoms covered
 // are compared as the composite keys 60 x T + C and 60 x C + T, largest first, then by name ignoring case.
 int CompareByTotality(const RemedyResult& a, const RemedyResult& b) noexcept;
 int CompareBySymptomsCovered(const RemedyResult& a, const RemedyResult& b) noexcept;
 int CompareByName(const RemedyResult& a, const RemedyResult& b) noexcept;
+
+// What a build repertorises: the active symptoms (borrowed from the case store) and the weight each counts
+// with; a symptom beyond the weights counts 1. The methods work it out; the engine records the symptoms as the
+// store's active set.
+struct ActiveSymptoms
+{
+    std::vector<CSymptomRecord*> symptoms;
+    std::vector<int> weights;
+};
+
+// Every recorded symptom of the store with weight 1: the chart's start and a Normal repertorisation.
+ActiveSymptoms EveryRecordedSymptom(const CCaseStore& store);
+// The weights of `count` active symptoms from the Weightage dialog's intensities: of the first `count` entries,
+// each naming an active symptom gives it its intensity; every other symptom counts 1.
+std::vector<int> WeightsFromIntensities(std::span<const IntensityEntry> intensities, std::size_t count);
 
 // Number of whole remedy entries a record holds: its count, but never more than its entry bytes allow.
 int RemedyEntryCount(const CSymptomRecord& record) noexcept;
@@ -62,9 +63,9 @@ public:
     using ResultEntry = std::pair<RemedyKey, std::unique_ptr<RemedyResult>>;
     using ResultMap = std::vector<ResultEntry>;
 
-    // The store supplies the symptoms and holds the active set m_mapRepSymptoms, which the engine refills
-    // on a reset; the catalogue (may be null) names the remedies. When the store is cleared the engine
-    // drops everything it borrowed from it.
+    // The store supplies the symptoms and holds the active set m_mapRepSymptoms, which only the engine
+    // writes, from the input of each build; the catalogue (may be null) names the remedies. When the store is cleared
+    // the engine drops everything it borrowed from it.
     CRepEngine(CCaseStore& store, const CRemedyCatalogue* catalogue, IMessageSink& sink);
     ~CRepEngine();
     CRepEngine(const CRepEngine&) = delete;
@@ -73,27 +74,25 @@ public:
     // Names the present results from the new catalogue too.
     void SetCatalogue(const CRemedyCatalogue* catalogue);
 
-    // The chart's first build: every recorded symptom takes part with weight 1, ordered by totality, with
-    // the grade matrix filled. The intensities are left as they are.
-    bool Start();
-    // Full rebuild: drops the intensities, makes every recorded symptom active, sets every multiplier to 1
-    // and builds; the display order stays absent until the next sort.
-    bool ResetRepertorisation();
+    // The chart's first build: the input (by default every recorded symptom with weight 1), ordered by
+    // totality, with its grades readable.
+    bool Start(ActiveSymptoms input);
+    bool Start() { return Start(EveryRecordedSymptom(*m_store)); }
 
-    // Rebuilds the results from the active symptoms with their weights (intensity and multiplier).
+    // Makes the input the active set and builds the results from it; the display order stays absent until
+    // the next sort.
+    bool BuildResults(ActiveSymptoms input);
+    // Builds again from the active set and the weights of the last input.
     bool BuildResults();
-    // Adds one symptom's remedy entries (symptom index s) with the given weight.
-    void AccumulateSymptom(int s, const CSymptomRecord& record, int weight);
-    void AccumulateSymptom(int s, int nEntries, std::span<const std::uint8_t> entries, int weight);
 
-    // Fills the display order from the results and sorts it. Refused while a display order is in place.
+    // Fills the display order from the results and sorts it, in place of any order there was.
     SortOutcome SortResults(SortMode mode);
-    // Lays out the grades of the display order for the active symptoms.
-    bool FillGradeMatrix();
-    // The engine's share of a refresh: drop the display order, sort by the current mode, fill the matrix.
+    // Makes the grades of the display order for the active symptoms readable through Grade.
+    void FillGradeMatrix();
+    // The engine's share of a refresh: sort by the current mode and make the grades readable.
     bool RefreshResults();
 
-    // Empties the results (and with them the display order and the matrix).
+    // Empties the results (and with them the display order and the grades).
     void ClearResults();
     void FreeSortedOrder();
     // Drops one remedy; false when it is not in the results.
@@ -105,18 +104,12 @@ public:
     // Modes outside the three known ones order by totality.
     void SetSortMode(int mode);
 
-    // Multiplier of symptom s (1 beyond the table).
-    int Multiplier(int s) const;
-
     // --- Results as the chart and the dialogs read them ---
     const ResultMap& Results() const { return pdrgRep; }
     const RemedyResult* FindResult(RemedyKey key) const;
     int ResultCount() const { return static_cast<int>(pdrgRep.size()); }
     bool HasSortedOrder() const { return pFinRep.has_value(); }
     bool HasGradeMatrix() const { return m_bHasMatrix; }
-    // The matrix as laid out: byte 0 the low 8 bits of the symptom count (a label only), then one row per
-    // active symptom holding the grade of each sorted remedy in display order.
-    std::span<const std::uint8_t> GradeMatrix() const { return SymDrgLev; }
 
     int SymptomCount() const { return static_cast<int>(m_store->m_mapRepSymptoms.size()); }
     const CSymptomRecord* Symptom(int s) const;
@@ -126,24 +119,17 @@ public:
     std::string_view RemedyName(int r) const;
     int RemedyTotality(int r) const;
     int RemedyCovered(int r) const;
-    // Grade of sorted remedy r in active symptom s from the matrix; 0 when the remedy does not occur in the
-    // symptom or when (r, s) lies outside the matrix as last filled.
+    // Grade of sorted remedy r in active symptom s, read from the symptom's entries (the last entry naming
+    // the remedy counts); 0 when the remedy does not occur in the symptom or when (r, s) lies outside the
+    // display order and symptoms of the last fill.
     int Grade(int r, int s) const;
     // The covering symptoms of a remedy with the grade each gives, in processing order (one pair per entry that
     // names it). They are read from the active symptoms when asked for, not kept with every build.
     std::vector<LevelEntry> Levels(RemedyKey key) const;
 
-    // Chosen subset of the recorded symptoms (borrowed), which a reset refills with all of them.
-    std::vector<CSymptomRecord*> m_mapSelected;
-    // Intensities of the Weightage dialog; used by BuildResults only when not empty.
-    std::vector<IntensityEntry> m_mapIntensity;
-
 private:
     void DropBorrowed();
-    // Makes every recorded symptom selected and active (may throw std::bad_alloc).
-    void SelectAllSymptoms();
     void InvalidateOrder();
-    bool AllocateGradeMatrix();
     // The place of each result's name among the results (by name ignoring case, then code), by code.
     void WorkOutNameOrder();
     // Puts the first nMet codes met in ascending order.
@@ -153,8 +139,7 @@ private:
     std::string NameOf(int nCode) const;
     // A spare or new record for the code, named from the catalogue, with no tally.
     std::unique_ptr<RemedyResult> NamedRecord(int nCode);
-    RemedyResult& NewResult(RemedyKey key, int nCode);
-    ResultMap::iterator FindEntry(RemedyKey key);
+    ResultMap::const_iterator FindEntry(RemedyKey key) const;
 
     CCaseStore* m_store;
     const CRemedyCatalogue* m_pRemedyCatalogue;
@@ -163,23 +148,21 @@ private:
 
     ResultMap pdrgRep;
     std::optional<std::vector<RemedyResult*>> pFinRep;
-    std::vector<std::uint8_t> SymDrgLev;
     bool m_bHasMatrix = false;
     int m_nMatrixSymptoms = 0;
     int m_nMatrixRemedies = 0;
-    std::vector<int> TempSym;
+    // The weight of each active symptom, from the last input.
+    std::vector<int> m_weights;
     SortMode m_eSortMode = SortByTotality;
 
     // Working space kept between builds. Made once for every code an entry can encode: a tally word per code
-    // (zero between builds), the codes met in the current build with a bit per code to order them, the
-    // display place of each code (counted from 1, 0 for none) while the matrix is filled, and the place of
-    // each result's name in name order, which holds while the results only lose remedies. Then the records
+    // (zero between builds), the codes met in the current build with a bit per code to order them, and the
+    // place of each result's name in name order, which holds while the results only lose remedies. Then the records
     // of dropped results for reuse, and the previous results while a build runs.
     std::vector<std::uint64_t> m_tally;
     std::vector<std::int32_t> m_codesMet;
     std::size_t m_nCodesMet = 0;
     std::vector<std::uint64_t> m_codeBits;
-    std::vector<std::uint16_t> m_placeOfCode;
     std::vector<std::uint16_t> m_nameOrderOfCode;
     bool m_bNameOrderValid = false;
     std::vector<std::unique_ptr<RemedyResult>> m_spareResults;

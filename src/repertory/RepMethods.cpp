@@ -28,14 +28,17 @@ CRepMethods::~CRepMethods()
     m_state->RemoveClearListener(m_nClearListener);
 }
 
+void CRepMethods::ClearClipboards()
+{
+    m_clipboards = ChartClipboards{};
+}
+
 void CRepMethods::DropBorrowed()
 {
     // The case store frees its records and empties its clipboards: so do the copies kept here.
-    for (std::size_t k = 0; k < m_mapClip.size(); ++k) {
-        m_mapClip[k].clear();
-        m_nClipCount[k] = 0;
-        m_nClipNextKey[k] = 0;
-    }
+    ClearClipboards();
+    m_mapSelected.clear();
+    m_mapIntensity.clear();
     m_nSelRemedy = -1;
     m_nSelSymptom = -1;
 }
@@ -43,28 +46,31 @@ void CRepMethods::DropBorrowed()
 bool CRepMethods::Start()
 {
     ResetMethodFlags();
-    for (std::size_t k = 0; k < m_mapClip.size(); ++k) {
-        m_mapClip[k].clear();
-        m_nClipCount[k] = 0;
-        m_nClipNextKey[k] = 0;
-    }
+    ClearClipboards();
     m_szFilterDesc.clear();
     m_strKingdomDesc.clear();
     m_strDrugFilterDesc.clear();
-    const bool ok = m_engine->Start();
-    m_bNormal = true;
+    bool ok = false;
+    try {
+        ActiveSymptoms every = EveryRecordedSymptom(*m_state);
+        m_mapSelected = every.symptoms;
+        ok = m_engine->Start(std::move(every));
+    } catch (const std::bad_alloc&) {
+        m_sink->Show(kMsgInsufficientMemory);
+    }
+    m_flags.m_bNormal = true;
     ++m_nRefreshCount;
     return ok;
 }
 
 std::string CRepMethods::BuildCaption() const
 {
-    return quillon::BuildCaption(*this, m_engine->GetSortMode(), m_szFilterDesc);
+    return quillon::BuildCaption(m_flags, m_engine->GetSortMode(), m_szFilterDesc);
 }
 
 void CRepMethods::ResetMethodFlags()
 {
-    static_cast<RepMethodFlags&>(*this) = RepMethodFlags{};
+    m_flags = RepMethodFlags{};
     m_engine->SetSortMode(SortByTotality);
     m_nKingdomFilter = kKingdomNone;
     m_bKingdomApplied = false;
@@ -85,9 +91,19 @@ void CRepMethods::NormalRepertorisation()
     m_state->m_mapDrugProperties.clear();
     m_state->m_mapRemedyRows.clear();
     // Drops the intensities, makes every recorded symptom active and builds with weight 1.
-    m_engine->ResetRepertorisation();
+    m_mapIntensity.clear();
+    m_engine->ClearResults();
+    try {
+        ActiveSymptoms every = EveryRecordedSymptom(*m_state);
+        m_mapSelected = every.symptoms;
+        m_engine->BuildResults(std::move(every));
+        m_engine->FillGradeMatrix();
+    } catch (const std::bad_alloc&) {
+        m_engine->BuildResults(ActiveSymptoms{});
+        m_sink->Show(kMsgInsufficientMemory);
+    }
     m_engine->SetSortMode(SortByTotality);
-    m_bNormal = true;
+    m_flags.m_bNormal = true;
     RefreshRepertorisation();
 }
 
@@ -101,7 +117,7 @@ void CRepMethods::AddSelected(CSymptomRecord* record)
 {
     if (!record)
         return;
-    auto& selected = m_engine->m_mapSelected;
+    auto& selected = m_mapSelected;
     const bool repeated = std::any_of(selected.begin(), selected.end(),
         [record](const CSymptomRecord* other) { return other && other->m_pszText == record->m_pszText; });
     if (!repeated)
@@ -128,7 +144,7 @@ int CRepMethods::MergeClipboard(int k)
 {
     if (k < 0 || k >= kClipboardCount)
         return 0;
-    const auto& clip = m_mapClip[static_cast<std::size_t>(k)];
+    const auto& clip = m_clipboards.m_mapClip[static_cast<std::size_t>(k)];
     if (clip.empty())
         return 0;
     try {
@@ -144,21 +160,27 @@ int CRepMethods::MergeClipboard(int k)
 
 int CRepMethods::BuildSelected()
 {
+    // Every chosen symptom counts with weight 1, whatever the intensities.
     try {
-        m_state->m_mapRepSymptoms = m_engine->m_mapSelected;
+        m_engine->BuildResults(ActiveSymptoms{m_mapSelected, {}});
     } catch (const std::bad_alloc&) {
-        m_state->m_mapRepSymptoms.clear();
         m_engine->ClearResults();
+        m_engine->BuildResults(ActiveSymptoms{});
         m_sink->Show(kMsgInsufficientMemory);
         return 0;
     }
-    // Every symptom counts with weight 1: the build runs without the intensities (the multipliers are 1), which
-    // gives what accumulating the symptoms one by one gives, in one pass.
-    std::vector<IntensityEntry> intensities = std::move(m_engine->m_mapIntensity);
-    m_engine->m_mapIntensity.clear();
-    m_engine->BuildResults();
-    m_engine->m_mapIntensity = std::move(intensities);
-    return m_state->m_mapRepSymptoms.empty() ? 0 : 1;
+    return m_engine->SymptomCount() == 0 ? 0 : 1;
+}
+
+void CRepMethods::BuildWeighted()
+{
+    try {
+        const auto& active = m_state->m_mapRepSymptoms;
+        m_engine->BuildResults(ActiveSymptoms{active, WeightsFromIntensities(m_mapIntensity, active.size())});
+    } catch (const std::bad_alloc&) {
+        m_engine->ClearResults();
+        m_sink->Show(kMsgInsufficientMemory);
+    }
 }
 
 int CRepMethods::ApplyPropertyMask()
@@ -176,40 +198,40 @@ int CRepMethods::ApplyPropertyMask()
 
 int CRepMethods::ApplyMethods()
 {
-    if (m_nKingdomFilter > 0 && m_bDrugFilter && m_bKingdomApplied) {
+    if (m_nKingdomFilter > 0 && m_flags.m_bDrugFilter && m_bKingdomApplied) {
         // A kingdom filter acts once on the chart it was applied to.
         m_nKingdomFilter = kKingdomNone;
-        m_bDrugFilter = false;
+        m_flags.m_bDrugFilter = false;
         m_bKingdomApplied = false;
         m_szFilterDesc.clear();
     }
     for (int k = 0; k < kClipboardCount; ++k) {
-        if (!m_bClipboard[static_cast<std::size_t>(k)])
+        if (!m_flags.m_bClipboard[static_cast<std::size_t>(k)])
             continue;
         if (MergeClipboard(k) == 0) {
-            m_bClipboard[static_cast<std::size_t>(k)] = false;
+            m_flags.m_bClipboard[static_cast<std::size_t>(k)] = false;
             return 0;
         }
         return 1;
     }
-    if (m_bMind) {
+    if (m_flags.m_bMind) {
         m_engine->ClearResults();
         if (MergeCategory(m_state->m_mapMindSymptoms, m_state->MindCount()) == 0)
             return 0;
     }
-    if (m_bRest) {
+    if (m_flags.m_bRest) {
         m_engine->ClearResults();
         if (MergeCategory(m_state->m_mapRestSymptoms, m_state->RestCount()) == 0)
             return 0;
     }
-    if (m_bGeneral) {
+    if (m_flags.m_bGeneral) {
         m_engine->ClearResults();
         if (MergeCategory(m_state->m_mapGeneralSymptoms, m_state->GeneralCount()) == 0)
             return 0;
     }
-    if (m_bWeightage || m_bSorted)
-        m_engine->BuildResults();
-    if (m_bDrugFilter)
+    if (m_flags.m_bWeightage || m_flags.m_bSorted)
+        BuildWeighted();
+    if (m_flags.m_bDrugFilter)
         ApplyPropertyMask();
     return RemedyCount() != 0 ? 1 : 0;
 }
@@ -235,24 +257,24 @@ MethodOutcome CRepMethods::SubsetMethod(
     ResetMethodFlags();
     m_engine->SetSortMode(SortByTotality);
     flag = true;
-    m_bNormal = false;
-    m_engine->m_mapSelected.clear();
+    m_flags.m_bNormal = false;
+    m_mapSelected.clear();
     return Evaluate(kMsgNoValidSymptomsAndRemedies);
 }
 
 MethodOutcome CRepMethods::OnMind()
 {
-    return SubsetMethod(m_state->m_mapMindSymptoms, kMsgMindNotRecorded, m_bMind);
+    return SubsetMethod(m_state->m_mapMindSymptoms, kMsgMindNotRecorded, m_flags.m_bMind);
 }
 
 MethodOutcome CRepMethods::OnGeneral()
 {
-    return SubsetMethod(m_state->m_mapGeneralSymptoms, kMsgGeneralNotRecorded, m_bGeneral);
+    return SubsetMethod(m_state->m_mapGeneralSymptoms, kMsgGeneralNotRecorded, m_flags.m_bGeneral);
 }
 
 MethodOutcome CRepMethods::OnRest()
 {
-    return SubsetMethod(m_state->m_mapRestSymptoms, kMsgRestNotRecorded, m_bRest);
+    return SubsetMethod(m_state->m_mapRestSymptoms, kMsgRestNotRecorded, m_flags.m_bRest);
 }
 
 MethodOutcome CRepMethods::OnClipboard(int k)
@@ -262,49 +284,49 @@ MethodOutcome CRepMethods::OnClipboard(int k)
     if (k < 0 || k >= kClipboardCount)
         return MethodOutcome::Unchanged;
     const auto at = static_cast<std::size_t>(k);
-    if (m_mapClip[at].empty()) {
+    if (m_clipboards.m_mapClip[at].empty()) {
         m_sink->Show(kEmpty[at]);
         return MethodOutcome::Unchanged;
     }
     ResetMethodFlags();
-    m_bClipboard[at] = true;
+    m_flags.m_bClipboard[at] = true;
     m_engine->ClearResults();
-    m_bNormal = false;
-    m_engine->m_mapSelected.clear();
+    m_flags.m_bNormal = false;
+    m_mapSelected.clear();
     return Evaluate(kMsgNoValidSymptomsAndRemedies);
 }
 
 MethodOutcome CRepMethods::OnSorted()
 {
     m_engine->SetSortMode(SortByName);
-    m_bNormal = false;
-    m_bSorted = true;
+    m_flags.m_bNormal = false;
+    m_flags.m_bSorted = true;
     return Evaluate(kMsgNoValidRemedies);
 }
 
 MethodOutcome CRepMethods::OnWeightage()
 {
-    m_bNormal = false;
+    m_flags.m_bNormal = false;
     m_engine->SetSortMode(SortByTotality);
-    CWeightageModel model(m_state->m_mapRepSymptoms, m_engine->m_mapIntensity);
+    CWeightageModel model(m_state->m_mapRepSymptoms, m_mapIntensity);
     if (!m_pWeightageChooser || !m_pWeightageChooser->ChooseWeightage(model))
         return MethodOutcome::Unchanged;
     try {
-        m_engine->m_mapIntensity = model.Ok();
+        m_mapIntensity = model.Ok();
     } catch (const std::bad_alloc&) {
         m_sink->Show("Insufficient Memory");
         return MethodOutcome::Unchanged;
     }
-    m_bWeightage = true;
+    m_flags.m_bWeightage = true;
     return Evaluate(kMsgCombinationHasNoDrug);
 }
 
 MethodOutcome CRepMethods::OnDrugFilter()
 {
-    m_bClipboard = {};
-    m_bNormal = false;
+    m_flags.m_bClipboard = {};
+    m_flags.m_bNormal = false;
     m_engine->SetSortMode(SortByTotality);
-    m_bDrugFilter = true;
+    m_flags.m_bDrugFilter = true;
     CDrugFilterModel model(m_state->m_arrDrugFilterChoice);
     if (m_pDrugFilterChooser && m_pDrugFilterChooser->ChooseDrugFilter(model)) {
         DrugFilterResult result = model.Ok(*m_state);
@@ -324,8 +346,8 @@ MethodOutcome CRepMethods::ApplyKingdomFilter(int nBit, int nKind)
     if (m_nKingdomFilter != kKingdomNone && m_nKingdomFilter != nKind)
         return MethodOutcome::Unchanged;
     m_engine->SetSortMode(SortByTotality);
-    m_bDrugFilter = true;
-    m_bNormal = false;
+    m_flags.m_bDrugFilter = true;
+    m_flags.m_bNormal = false;
     m_bKingdomApplied = true;
     m_nKingdomFilter = nKind;
     m_szFilterDesc.clear();
@@ -386,21 +408,12 @@ void CRepMethods::ApplyKingdomChoice(int kind, const KingdomDialogResult& choice
     m_szFilterDesc = m_strKingdomDesc + m_strDrugFilterDesc;
 }
 
-std::vector<CSymptomRecord*>& CRepMethods::StoreClipboard(int k)
-{
-    switch (k) {
-    case 0: return m_state->m_mapClipboard1;
-    case 1: return m_state->m_mapClipboard2;
-    default: return m_state->m_mapClipboard3;
-    }
-}
-
-MethodOutcome CRepMethods::ResetClipboard()
+MethodOutcome CRepMethods::OnResetClipboard()
 {
     int shown = -1;
     for (int k = 0; k < kClipboardCount; ++k) {
-        if (m_bClipboard[static_cast<std::size_t>(k)]) {
-            m_bClipboard[static_cast<std::size_t>(k)] = false;
+        if (m_flags.m_bClipboard[static_cast<std::size_t>(k)]) {
+            m_flags.m_bClipboard[static_cast<std::size_t>(k)] = false;
             shown = k;
         }
     }
@@ -409,36 +422,36 @@ MethodOutcome CRepMethods::ResetClipboard()
         return MethodOutcome::Unchanged;
     }
     const auto at = static_cast<std::size_t>(shown);
-    m_mapClip[at].clear();
+    m_clipboards.m_mapClip[at].clear();
     NormalRepertorisation();
-    m_nClipNextKey[at] = 0;
-    StoreClipboard(shown).clear();
-    m_nClipCount[at] = 0;
+    m_clipboards.m_nClipNextKey[at] = 0;
+    CaseStoreClipboard(*m_state, shown).clear();
+    m_clipboards.m_nClipCount[at] = 0;
     return MethodOutcome::Refreshed;
-}
-
-MethodOutcome CRepMethods::OnResetClipboard()
-{
-    return ResetClipboard();
 }
 
 MethodOutcome CRepMethods::RefreshFromCaseStore()
 {
     for (int k = 0; k < kClipboardCount; ++k) {
         const auto at = static_cast<std::size_t>(k);
-        const auto& stored = StoreClipboard(k);
-        m_nClipCount[at] = static_cast<int>(stored.size());
-        m_mapClip[at].clear();
-        m_nClipNextKey[at] = 0;
+        const auto& stored = CaseStoreClipboard(*m_state, k);
+        m_clipboards.m_nClipCount[at] = static_cast<int>(stored.size());
+        m_clipboards.m_mapClip[at].clear();
+        m_clipboards.m_nClipNextKey[at] = 0;
         for (CSymptomRecord* record : stored) {
             if (!record)
                 continue;
-            m_mapClip[at].push_back(record);
-            ++m_nClipNextKey[at];
+            m_clipboards.m_mapClip[at].push_back(record);
+            ++m_clipboards.m_nClipNextKey[at];
         }
     }
     NormalRepertorisation();
     return MethodOutcome::Refreshed;
+}
+
+MethodOutcome CRepMethods::OnSymptomListClosed()
+{
+    return RefreshFromCaseStore();
 }
 
 DropOutcome CRepMethods::DropOnClipboard(int k, bool bFromMenu)
@@ -447,19 +460,19 @@ DropOutcome CRepMethods::DropOnClipboard(int k, bool bFromMenu)
         return DropOutcome::NoSymptom;
     const auto at = static_cast<std::size_t>(k);
     if (bFromMenu)
-        m_nClipNextKey[at] = static_cast<int>(m_mapClip[at].size());
-    return DropSymptomOnClipboard(
-        *m_state, m_mapClip[at], m_nClipNextKey[at], m_nClipCount[at], m_nSelSymptom, k, *m_sink);
+        m_clipboards.m_nClipNextKey[at] = static_cast<int>(m_clipboards.m_mapClip[at].size());
+    return DropSymptomOnClipboard(*m_state, m_clipboards.m_mapClip[at], m_clipboards.m_nClipNextKey[at],
+        m_clipboards.m_nClipCount[at], m_nSelSymptom, k, *m_sink);
 }
 
 MethodOutcome CRepMethods::OnSortLabel(SortMode mode)
 {
     m_engine->SetSortMode(mode);
     if (mode == SortByTotality) {
-        m_bNormal = true;
+        m_flags.m_bNormal = true;
     } else {
-        m_bSorted = mode == SortByName;
-        m_bNormal = false;
+        m_flags.m_bSorted = mode == SortByName;
+        m_flags.m_bNormal = false;
     }
     RefreshRepertorisation();
     return MethodOutcome::Refreshed;

@@ -5,16 +5,16 @@
 // interfaces below, which the chart implements with its dialogs and a script with prepared answers.
 #pragma once
 
-#include "app/QuillonState.h"
 #include "casedata/MessageSink.h"
 #include "casedata/SymptomRecord.h"
 #include "filters/DrugFilter.h"
 #include "filters/FilterTypes.h"
-#include "filters/KingdomFilterState.h"
 #include "repertory/Caption.h"
 #include "repertory/ClipboardDrop.h"
 #include "repertory/RepEngine.h"
 #include "repertory/Weightage.h"
+#include "state/KingdomFilterState.h"
+#include "state/QuillonState.h"
 
 #include <array>
 #include <optional>
@@ -94,7 +94,7 @@ enum class MethodOutcome {
     Refreshed, // the results were rebuilt and sorted: reset the scroll bars, the counts and repaint
 };
 
-class CRepMethods final : public RepMethodFlags
+class CRepMethods final
 {
 public:
     CRepMethods(CQuillonState& state, CRepEngine& engine, IMessageSink& sink);
@@ -113,6 +113,16 @@ public:
     // The chart's first build: every symptom, sorted by totality, as Normal; the clipboards start empty.
     bool Start();
 
+    // The picks of the chart's mouse handlers, which the handlers below act on: a row of the display order and
+    // an index of the active set (-1: none).
+    void Pick(int remedyRow, int symptom)
+    {
+        m_nSelRemedy = remedyRow;
+        m_nSelSymptom = symptom;
+    }
+    int PickedRemedy() const { return m_nSelRemedy; }
+    int PickedSymptom() const { return m_nSelSymptom; }
+
     // --- One handler per button ---
     MethodOutcome OnNormal(); // 1210
     MethodOutcome OnMind(); // 1248
@@ -126,17 +136,21 @@ public:
     MethodOutcome OnPlantFilter() { return ApplyKingdomFilter(kPlantBit, kKingdomPlant); } // 1212
     MethodOutcome OnAnimalFilter() { return ApplyKingdomFilter(kAnimalBit, kKingdomAnimal); } // 1213
     MethodOutcome OnMineralFilter() { return ApplyKingdomFilter(kMineralBit, kKingdomMineral); } // 1214
+    // A left click on the chart: the method flags and the sort mode back to their start.
+    void ResetMethodFlags();
     // A click on one of the chart's three row labels (sort mode 0, 1 or 2), after the click's ResetMethodFlags.
     MethodOutcome OnSortLabel(SortMode mode);
-    // Drops the picked symptom (m_nSelSymptom) on clipboard k: a drag onto its button, or with bFromMenu the
-    // popup's "ClipBoard &1".."&3" (204..206), which first takes the copy's size as its next key.
+    // Drops the picked symptom on clipboard k: a drag onto its button, or with bFromMenu the popup's
+    // "ClipBoard &1".."&3" (204..206), which first takes the copy's size as its next key.
     DropOutcome DropOnClipboard(int k, bool bFromMenu = false);
-    // After the Symptom List dialog.
-    MethodOutcome OnSymptomListClosed() { return RefreshFromCaseStore(); }
+    // After the Symptom List dialog: the clipboards copied again from the case store, then Normal.
+    MethodOutcome OnSymptomListClosed();
 
     // The picked remedy's name (at most 14 characters) for the symptoms-covered report (1215, 9926); shows
     // "Remedy not selected" and returns nothing when no remedy is picked.
     std::optional<std::string> RemedyForReport();
+    // Publishes the chart's rows in display order (m_mapRemedyRows); returns how many, 0 after its message.
+    int BuildRemedyRows();
     // Conv. Rep To MM (9925): the rows, then the picked remedy added to the conversion list; false when the
     // conversion dialog must not open.
     bool PrepareConversion();
@@ -147,9 +161,26 @@ public:
     // The display row picked last, or -1 when none is picked or it lies beyond the rows now shown.
     int SelectedRemedyRow() const;
 
-    // --- The operations the handlers are made of ---
+    // --- What the chart shows ---
+    std::string BuildCaption() const;
+    const RepMethodFlags& Flags() const { return m_flags; }
+    // The kingdom whose filter is in force (kKingdomNone when none).
+    int KingdomFilter() const { return m_nKingdomFilter; }
+    // The chart's remedy count: the results of the last build.
+    int RemedyCount() const { return m_engine->ResultCount(); }
+    // Number of refreshes so far (a view may compare it to know whether to reset its bars).
+    int RefreshCount() const { return m_nRefreshCount; }
+    // The chart's copy of the clipboards. A clipboard's counter shows its count; its button is full while
+    // its copy holds symptoms. The kind counters show the case store's sizes.
+    const ChartClipboards& Clipboards() const { return m_clipboards; }
+    int ClipCount(int k) const { return m_clipboards.m_nClipCount.at(static_cast<std::size_t>(k)); }
+    bool ClipboardFull(int k) const { return !m_clipboards.m_mapClip.at(static_cast<std::size_t>(k)).empty(); }
+    int MindCount() const { return m_state->MindCount(); }
+    int GeneralCount() const { return m_state->GeneralCount(); }
+    int RestCount() const { return m_state->RestCount(); }
+
+private:
     int ApplyMethods();
-    void ResetMethodFlags();
     void NormalRepertorisation();
     int MergeCategory(const std::vector<CSymptomRecord*>& kindMap, int nSize);
     int MergeClipboard(int k);
@@ -157,52 +188,17 @@ public:
     int ApplyPropertyMask();
     MethodOutcome ApplyKingdomFilter(int nBit, int nKind);
     void RunKingdomDialog();
-    int BuildRemedyRows();
-    std::string BuildCaption() const;
-    MethodOutcome ResetClipboard();
     MethodOutcome RefreshFromCaseStore();
     // RefreshRepertorisation's share here: re-sort by the current mode and fill the matrix.
     bool RefreshRepertorisation();
-
-    // The chart's remedy count: the results of the last build.
-    int RemedyCount() const { return m_engine->ResultCount(); }
-    // Number of refreshes so far (a view may compare it to know whether to reset its bars).
-    int RefreshCount() const { return m_nRefreshCount; }
-
-    // Counter texts and pictures: a clipboard's counter shows m_nClipCount[k]; its button is full while its map
-    // in m_mapClip holds symptoms. The kind counters show the case store's sizes.
-    int ClipCount(int k) const { return m_nClipCount.at(static_cast<std::size_t>(k)); }
-    bool ClipboardFull(int k) const { return !m_mapClip.at(static_cast<std::size_t>(k)).empty(); }
-    int MindCount() const { return m_state->MindCount(); }
-    int GeneralCount() const { return m_state->GeneralCount(); }
-    int RestCount() const { return m_state->RestCount(); }
-
-    // --- Method state (the flags the caption names are the base's) ---
-    int m_nKingdomFilter = kKingdomNone;
-    bool m_bKingdomApplied = false;
-
-    // The filters in force as the caption shows them: the kingdom part, then the drug-property part.
-    std::string m_szFilterDesc;
-    std::string m_strKingdomDesc;
-    std::string m_strDrugFilterDesc;
-
-    // The chart's copy of the three clipboards (records borrowed from the case store), the counts shown
-    // under their buttons (also the next key of the case store's clipboards) and the next key of each copy.
-    std::array<std::vector<CSymptomRecord*>, kClipboardCount> m_mapClip;
-    std::array<int, kClipboardCount> m_nClipCount{};
-    std::array<int, kClipboardCount> m_nClipNextKey{};
-
-    // Picked by the chart's mouse handlers: a row of the display order and an index of the active set.
-    int m_nSelRemedy = -1;
-    int m_nSelSymptom = -1;
-
-private:
     MethodOutcome SubsetMethod(const std::vector<CSymptomRecord*>& kindMap, const char* emptyMessage, bool& flag);
     MethodOutcome Evaluate(const char* failureMessage, MessageIcon icon = MessageIcon::None);
     // A kingdom dialog's OK: its keys dropped and the caption's kingdom part composed.
     void ApplyKingdomChoice(int kind, const KingdomDialogResult& choice);
-    std::vector<CSymptomRecord*>& StoreClipboard(int k);
     void AddSelected(CSymptomRecord* record);
+    // Builds from the active set with the Weightage dialog's intensities.
+    void BuildWeighted();
+    void ClearClipboards();
     void DropBorrowed();
 
     CQuillonState* m_state;
@@ -213,6 +209,22 @@ private:
     IKingdomChooser* m_pKingdomChooser = nullptr;
     int m_nClearListener = 0;
     int m_nRefreshCount = 0;
+
+    // The methods in force, as the caption names them.
+    RepMethodFlags m_flags;
+    int m_nKingdomFilter = kKingdomNone;
+    bool m_bKingdomApplied = false;
+    // The filters in force as the caption shows them: the kingdom part, then the drug-property part.
+    std::string m_szFilterDesc;
+    std::string m_strKingdomDesc;
+    std::string m_strDrugFilterDesc;
+    ChartClipboards m_clipboards;
+    // The chosen subset of the recorded symptoms (borrowed), and the intensities of the Weightage dialog's
+    // last OK (by active symptom), from which the engine's input is worked out.
+    std::vector<CSymptomRecord*> m_mapSelected;
+    std::vector<IntensityEntry> m_mapIntensity;
+    int m_nSelRemedy = -1;
+    int m_nSelSymptom = -1;
 };
 
 } // namespace quillon

@@ -9,6 +9,7 @@
 #include "repertory/ClipboardDrop.h"
 #include "repertory/RepMethods.h"
 
+#include <QColor>
 #include <QEvent>
 #include <QWidget>
 
@@ -17,6 +18,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 class QLabel;
 class QFrame;
@@ -94,9 +96,8 @@ enum RepViewMenuCommand : int {
     ID_MENU_DRUG_LIST = 117,
 };
 
-// The fifteen buttons, in the order of the form's data exchange.
-inline constexpr std::array<int, 15> kRepViewButtons{
-    1217, 1216, 1764, 1215, 1246, 1243, 1244, 1245, 1247, 1248, 1210, 1211, 1212, 1213, 1214};
+// The colour of the form's texts.
+inline const QColor kRepViewText(0, 0, 255);
 
 class CRepView final : public QWidget, public ICommandTarget
 {
@@ -113,12 +114,11 @@ public:
     // False when the start of the view failed (its message was shown): the view shows no chart.
     bool HasChart() const { return m_bHasChart; }
 
-    // After the results changed: re-sort by the engine's mode, refill the matrix, reset the scroll bars,
-    // counts and caption, and repaint the chart.
-    void Refresh();
     // Scrolls the remedy columns so that display index `index` comes first (the drug list's message).
     void ScrollToRemedy(int index);
 
+    // The fifteen buttons' ids, in the order of the form's data exchange.
+    static std::vector<int> ButtonIds();
     // The form's parts, by control id (null for an unknown id).
     CPictureButton* Button(int id) const;
     QLabel* Static(int id) const;
@@ -139,10 +139,7 @@ public:
     // remedies in display order with their grades.
     std::string DumpChartText() const;
 
-    // The clipboard lists the buttons' pictures follow: the methods' copies, which the view hands over when it
-    // is made (other lists must outlive the view).
-    void SetClipboardStorage(std::array<std::vector<CSymptomRecord*>, kChartClipboardCount>* clip,
-        std::array<int, kChartClipboardCount>* nextKey, std::array<int, kChartClipboardCount>* count);
+    // The methods' copy of clipboard k, which the buttons' pictures follow.
     const std::vector<CSymptomRecord*>& Clipboard(int k) const;
     int ClipboardSize(int k) const { return static_cast<int>(Clipboard(k).size()); }
     // Drops active symptom nSymptom on clipboard k (0..2), as a drag or the popup menu does.
@@ -221,7 +218,6 @@ private:
     void ShowPopup(QMenu& menu, const QPoint& p);
     void AddMenuItem(QMenu& menu, const QString& text, int commandId);
     void RunMenuCommand(int commandId);
-    void SetClipboardPictures();
 
     CQuillonApp& m_app;
     std::unique_ptr<CRepEngine> m_pEngine;
@@ -232,10 +228,6 @@ private:
     std::function<void(const std::string&)> m_symptomCoveredReport;
     bool m_bHasChart = false;
     ChartGeometry m_geometry;
-    ChartClipboards m_ownClipboards;
-    std::array<std::vector<CSymptomRecord*>, kChartClipboardCount>* m_pClip = &m_ownClipboards.m_mapClip;
-    std::array<int, kChartClipboardCount>* m_pClipNextKey = &m_ownClipboards.m_nClipNextKey;
-    std::array<int, kChartClipboardCount>* m_pClipCount = &m_ownClipboards.m_nClipCount;
 
     int m_nLastSymptomPosition = -1;
     int m_nLastRemedyPosition = -1;

@@ -16,8 +16,6 @@ inline constexpr const char* kWeightageHeading = "Select Weightage For";
 inline constexpr int kWeightageRows = 7;
 inline constexpr int kWeightagePage = 5;
 inline constexpr int kMaxIntensity = 9;
-// Control ids of the rows' intensity lists, row place 0 first.
-inline constexpr int kFirstIntensityListId = 1044;
 
 class CWeightageModel final
 {

@@ -2,6 +2,7 @@
 #include "repertory/WeightageDialog.h"
 
 #include "casedata/TextCodec.h"
+#include "controls/FormLook.h"
 #include "controls/MyScroll.h"
 #include "controls/PictureButton.h"
 
@@ -16,14 +17,17 @@ namespace quillon {
 
 namespace {
 
-// The dialog's template is laid out in dialog units; these are their pixels.
-int Dx(int x)
+// Control ids of the rows' intensity lists, row place 0 first.
+constexpr int kFirstIntensityListId = 1044;
+
+// The dialog's template is laid out in dialog units.
+constexpr int Dx(int x)
 {
-    return x * 3 / 2;
+    return DialogUnitsX(x);
 }
-int Dy(int y)
+constexpr int Dy(int y)
 {
-    return y * 13 / 8;
+    return DialogUnitsY(y);
 }
 
 // Dialog-unit y of the intensity list of row place 0..6.
@@ -41,7 +45,7 @@ QFont RowFont(int pixelHeight)
 QPixmap MakeBanner()
 {
     QPixmap banner(455, 55);
-    banner.fill(QColor(243, 243, 243));
+    banner.fill(kWindowBackground);
     QPainter painter(&banner);
     painter.setRenderHint(QPainter::Antialiasing);
     QLinearGradient band(0, 0, 455, 0);
@@ -75,7 +79,7 @@ CWeightageDlg::CWeightageDlg(CWeightageModel& model, QWidget* parent) : QDialog(
     setWindowTitle(QString::fromLatin1(kWeightageTitle));
     setFixedSize(Dx(303), Dy(201));
     QPalette background = palette();
-    background.setColor(QPalette::Window, QColor(243, 243, 243));
+    background.setColor(QPalette::Window, kWindowBackground);
     setPalette(background);
     setAutoFillBackground(true);
 

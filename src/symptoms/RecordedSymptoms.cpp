@@ -1,7 +1,7 @@
 // The Recorded Symptoms dialog's model and the text export of a visit.
 #include "symptoms/RecordedSymptoms.h"
 
-#include "casedata/PatientSelection.h"
+#include "state/PatientSelection.h"
 
 #include <algorithm>
 
@@ -166,6 +166,16 @@ bool CRecordedSymptoms::SaveAs(const std::filesystem::path& file)
         return false;
     }
     return true;
+}
+
+bool OpenVisitForChart(CQuillonState& state, int nVisit)
+{
+    CRecordedSymptoms dialog(state, kModeRecordedSymptoms);
+    if (!dialog.Open())
+        return false;
+    if (nVisit != 0)
+        dialog.ChooseVisit(nVisit);
+    return dialog.RepTable();
 }
 
 } // namespace quillon

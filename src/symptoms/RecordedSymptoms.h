@@ -2,7 +2,7 @@
 // selected symptom, Delete, the refresh after UnDelete, Rep_Table and the text export.
 #pragma once
 
-#include "app/QuillonState.h"
+#include "state/QuillonState.h"
 
 #include <filesystem>
 #include <optional>
@@ -43,6 +43,10 @@ std::string RecordedSymptomsExportText(const CQuillonState& state);
 // nothing when there is no such visit. Load failures are reported through the state's sink, and the text
 // then holds what was loaded; `loaded`, when given, tells whether the visit loaded whole.
 std::optional<std::string> ExportVisitText(CQuillonState& state, int nVisit, bool* loaded = nullptr);
+
+// The Recorded Symptoms dialog opened for the current patient, visit nVisit chosen and Rep_Table pressed: true
+// when the chart opens on that visit.
+bool OpenVisitForChart(CQuillonState& state, int nVisit);
 
 class CRecordedSymptoms final
 {

@@ -1,6 +1,6 @@
 // The shared state of a run: the layout table it builds and the catalogue it loads.
-#include "app/QuillonState.h"
 #include "fixtures/CaseWriters.h"
+#include "state/QuillonState.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>

@@ -1,10 +1,10 @@
 // The patient index "PatDet.txt" and choosing a patient.
 #include "TestConfig.h"
-#include "app/QuillonState.h"
 #include "casedata/ByteReader.h"
 #include "casedata/PatientIndex.h"
-#include "casedata/PatientSelection.h"
 #include "fixtures/CaseWriters.h"
+#include "state/PatientSelection.h"
+#include "state/QuillonState.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>

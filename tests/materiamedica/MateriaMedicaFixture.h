@@ -2,11 +2,11 @@
 // differ only in letter case) and six symptoms, charted as the window charts them.
 #pragma once
 
-#include "app/QuillonState.h"
 #include "casedata/ByteReader.h"
 #include "fixtures/CaseWriters.h"
 #include "repertory/RepEngine.h"
 #include "repertory/RepMethods.h"
+#include "state/QuillonState.h"
 
 #include <filesystem>
 

@@ -2,8 +2,8 @@
 #pragma once
 
 #include "app/QuillonApp.h"
-#include "casedata/PatientSelection.h"
 #include "repertory/RepView.h"
+#include "state/PatientSelection.h"
 
 #include <QTest>
 

@@ -2,11 +2,11 @@
 // (three mind, one of them repeating a text, one general, two rest), loaded through the ".rsy" reader.
 #pragma once
 
-#include "app/QuillonState.h"
 #include "casedata/ByteReader.h"
 #include "fixtures/CaseWriters.h"
 #include "repertory/RepEngine.h"
 #include "repertory/RepMethods.h"
+#include "state/QuillonState.h"
 
 #include <functional>
 #include <memory>
@@ -180,7 +180,7 @@ struct MethodsCase
         auto& clip = k == 0 ? state.m_mapClipboard1 : (k == 1 ? state.m_mapClipboard2 : state.m_mapClipboard3);
         for (const int s : symptoms)
             clip.push_back(state.m_mapSymptoms[static_cast<std::size_t>(s)].get());
-        methods->RefreshFromCaseStore();
+        methods->OnSymptomListClosed();
     }
 
     RecordingMessageSink sink;

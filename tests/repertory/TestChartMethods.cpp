@@ -3,7 +3,6 @@
 #include "ChartFixture.h"
 #include "app/MainFrame.h"
 #include "app/QuillonApp.h"
-#include "casedata/PatientSelection.h"
 #include "controls/MyScroll.h"
 #include "controls/PictureButton.h"
 #include "filters/ClassFilterDialog.h"
@@ -16,6 +15,7 @@
 #include "repertory/RepMethods.h"
 #include "repertory/RepView.h"
 #include "repertory/WeightageDialog.h"
+#include "state/PatientSelection.h"
 #include "support/TempFolder.h"
 #include "symptoms/RecordedSymptomsDialog.h"
 
@@ -216,7 +216,7 @@ private Q_SLOTS:
 
     void buttonsTooltipsAndMenuStates()
     {
-        for (int id : kRepViewButtons)
+        for (int id : CRepView::ButtonIds())
             QVERIFY(m_view->Button(id)->isEnabled());
         const std::vector<std::pair<int, const char*>> tips{{IDC_MIND, "Mental Symptoms"},
             {IDC_GENERAL, "General Symptoms"}, {IDC_REST, "Symptoms Other than Mind"},

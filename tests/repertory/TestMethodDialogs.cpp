@@ -104,7 +104,7 @@ private Q_SLOTS:
         });
         QCOMPARE(c.methods->OnDrugFilter(), MethodOutcome::Refreshed);
         QVERIFY(hotShown);
-        QVERIFY(c.methods->m_bNormal);
+        QVERIFY(c.methods->Flags().m_bNormal);
         QCOMPARE(c.state.m_arrDrugFilterChoice, std::vector<int>{kHot});
     }
 

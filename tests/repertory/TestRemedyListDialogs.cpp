@@ -2,7 +2,6 @@
 // what quillon-report prints for the same steps.
 #include "app/QuillonApp.h"
 #include "app/UserChoices.h"
-#include "casedata/PatientSelection.h"
 #include "controls/MyScroll.h"
 #include "repertory/DrugListDialog.h"
 #include "repertory/FullRemedyListDialog.h"
@@ -10,6 +9,7 @@
 #include "repertory/RepView.h"
 #include "report/Report.h"
 #include "sample/SampleGenerator.h"
+#include "state/PatientSelection.h"
 #include "support/TempFolder.h"
 
 #include <QLineEdit>

@@ -64,6 +64,12 @@ protected:
             MakeSymptom("symptom " + std::to_string(store.m_mapSymptoms.size()), entries, kind));
     }
 
+    // The active set with the weights the Weightage dialog's intensities give.
+    ActiveSymptoms Weighted(const std::vector<IntensityEntry>& intensities) const
+    {
+        return {store.m_mapRepSymptoms, WeightsFromIntensities(intensities, store.m_mapRepSymptoms.size())};
+    }
+
     std::vector<std::string> SortedNames() const
     {
         std::vector<std::string> names;
@@ -78,16 +84,6 @@ protected:
     CCaseStore store;
     CRepEngine engine;
 };
-
-TEST(CombineWeights, OneGivesWayAndOthersAdd)
-{
-    EXPECT_EQ(CombineWeights(1, 1), 1);
-    EXPECT_EQ(CombineWeights(1, 4), 4);
-    EXPECT_EQ(CombineWeights(3, 1), 3);
-    EXPECT_EQ(CombineWeights(3, 2), 5);
-    EXPECT_EQ(CombineWeights(0, 1), 0);
-    EXPECT_EQ(CombineWeights(0, 2), 2);
-}
 
 TEST(Comparators, CompositeKeysNotTotalityFirst)
 {
@@ -117,7 +113,7 @@ TEST(Comparators, NamesIgnoreLetterCase)
     EXPECT_EQ(CompareByName(lower, same), 0);
 }
 
-TEST_F(RepEngineTest, EmptySetGivesEmptyResultAndTenByteMatrix)
+TEST_F(RepEngineTest, EmptySetGivesEmptyResult)
 {
     ASSERT_TRUE(engine.Start());
     EXPECT_EQ(engine.SymptomCount(), 0);
@@ -125,8 +121,6 @@ TEST_F(RepEngineTest, EmptySetGivesEmptyResultAndTenByteMatrix)
     EXPECT_TRUE(engine.HasSortedOrder());
     EXPECT_EQ(engine.RemedyCount(), 0);
     ASSERT_TRUE(engine.HasGradeMatrix());
-    ASSERT_EQ(engine.GradeMatrix().size(), 10u);
-    EXPECT_EQ(engine.GradeMatrix()[0], 0);
     EXPECT_EQ(engine.Grade(0, 0), 0);
     EXPECT_EQ(engine.SortedRemedy(0), nullptr);
     EXPECT_TRUE(sink.Messages().empty());
@@ -217,8 +211,7 @@ TEST_F(RepEngineTest, IntensityMultipliesTheSymptomsGrades)
     Add({{'3', kNuxV}});
     Add({{'1', kPuls}});
     ASSERT_TRUE(engine.Start());
-    engine.m_mapIntensity = {{0, 3}, {1, 0}, {2, 1}};
-    ASSERT_TRUE(engine.BuildResults());
+    ASSERT_TRUE(engine.BuildResults(Weighted({{0, 3}, {1, 0}, {2, 1}})));
     ASSERT_TRUE(engine.RefreshResults());
 
     const RemedyResult* nux = engine.FindResult(MakeRemedyKey(kNuxV));
@@ -237,8 +230,7 @@ TEST_F(RepEngineTest, IntensitiesBeyondTheActiveSetAreIgnored)
     Add({{'1', kSep}});
     ASSERT_TRUE(engine.Start());
     // Entries left from a larger set: a key past the set and a symptom index past it change nothing.
-    engine.m_mapIntensity = {{7, 5}, {-1, 4}, {0, 9}};
-    ASSERT_TRUE(engine.BuildResults());
+    ASSERT_TRUE(engine.BuildResults(Weighted({{7, 5}, {-1, 4}, {0, 9}})));
     EXPECT_EQ(engine.FindResult(MakeRemedyKey(kSep))->totality, 3);
 }
 
@@ -277,8 +269,6 @@ TEST_F(RepEngineTest, MoreSymptomsThanASignedByteCanNumber)
     ASSERT_TRUE(engine.Start());
     EXPECT_EQ(engine.SymptomCount(), 300);
     ASSERT_EQ(SortedNames(), (std::vector<std::string>{"Apis", "Sep"}));
-    EXPECT_EQ(engine.GradeMatrix().size(), 300u * 2u + 10u);
-    EXPECT_EQ(engine.GradeMatrix()[0], 300 & 0xFF);
     EXPECT_EQ(engine.Grade(1, 199), 2);
     EXPECT_EQ(engine.Grade(1, 198), 0);
     EXPECT_EQ(engine.Grade(0, 299), 1);
@@ -329,21 +319,6 @@ TEST_F(RepEngineTest, EntryCountBeyondTheEntryBytesIsCut)
     EXPECT_EQ(engine.FindResult(MakeRemedyKey(kSep))->covered, 1);
 }
 
-TEST_F(RepEngineTest, SecondSortWhileOrderStandsIsRefused)
-{
-    Add({{'2', kSep}, {'3', kPuls}});
-    ASSERT_TRUE(engine.Start());
-    EXPECT_EQ(engine.SortResults(SortByName), SortOutcome::AlreadySorted);
-    EXPECT_EQ(sink.Texts(), (std::vector<std::string>{"Error in Repertorsation"}));
-    EXPECT_EQ(SortedNames(), (std::vector<std::string>{"Puls", "Sep"})) << "the order in place stays";
-
-    sink.Clear();
-    engine.FreeSortedOrder();
-    EXPECT_EQ(engine.SortResults(SortByName), SortOutcome::Sorted);
-    EXPECT_EQ(SortedNames(), (std::vector<std::string>{"Puls", "Sep"}));
-    EXPECT_TRUE(sink.Messages().empty());
-}
-
 TEST_F(RepEngineTest, ChangingTheResultsDropsTheOrderAndMatrix)
 {
     Add({{'2', kSep}, {'3', kPuls}, {'1', kAcon}});
@@ -372,22 +347,8 @@ TEST_F(RepEngineTest, MatrixFollowsAShrunkActiveSet)
     ASSERT_TRUE(engine.Start());
     store.m_mapRepSymptoms.pop_back();
     ASSERT_TRUE(engine.RefreshResults());
-    EXPECT_EQ(engine.GradeMatrix().size(), 2u + 10u);
     EXPECT_EQ(engine.Grade(0, 1), 1);
     EXPECT_EQ(engine.Grade(0, 2), 0);
-}
-
-TEST_F(RepEngineTest, MatrixHoldsOneRowOfRemedyGradesPerSymptom)
-{
-    Add({{'2', kSep}, {'1', kPuls}});
-    Add({{'3', kPuls}});
-    Add({{'1', kSep}, {'2', kAcon}});
-    ASSERT_TRUE(engine.Start());
-    ASSERT_EQ(SortedNames(), (std::vector<std::string>{"Puls", "Sep", "acon"}));
-    const std::vector<std::uint8_t> expected{3, 1, 2, 0, 3, 0, 0, 0, 1, 2};
-    const auto matrix = engine.GradeMatrix();
-    ASSERT_EQ(matrix.size(), 3u * 3u + 10u);
-    EXPECT_EQ(std::vector<std::uint8_t>(matrix.begin(), matrix.begin() + 10), expected);
 }
 
 // Results keep their records, names and name order from one build to the next; each of these steps must
@@ -468,19 +429,14 @@ TEST_F(RepEngineTest, ResetRestoresEverySymptomWithWeightOne)
 
     // A subset with intensities, then the full rebuild.
     store.m_mapRepSymptoms = {store.m_mapSymptoms[1].get()};
-    engine.m_mapIntensity = {{0, 4}};
-    ASSERT_TRUE(engine.BuildResults());
+    ASSERT_TRUE(engine.BuildResults(Weighted({{0, 4}})));
     ASSERT_TRUE(engine.RefreshResults());
     EXPECT_EQ(engine.FindResult(MakeRemedyKey(kCalc))->totality, 12);
 
-    ASSERT_TRUE(engine.ResetRepertorisation());
-    EXPECT_TRUE(engine.m_mapIntensity.empty());
+    ASSERT_TRUE(engine.BuildResults(EveryRecordedSymptom(store)));
     EXPECT_EQ(engine.SymptomCount(), 3);
-    EXPECT_EQ(engine.m_mapSelected.size(), 3u);
     EXPECT_FALSE(engine.HasSortedOrder());
     EXPECT_EQ(engine.RemedyCount(), 0);
-    ASSERT_TRUE(engine.HasGradeMatrix());
-    EXPECT_EQ(engine.GradeMatrix().size(), 3u * 2u + 10u);
     EXPECT_EQ(engine.FindResult(MakeRemedyKey(kCalc))->totality, 4);
     EXPECT_EQ(engine.FindResult(MakeRemedyKey(kSep))->totality, 3);
 
@@ -493,36 +449,10 @@ TEST_F(RepEngineTest, ClearingTheStoreDropsWhatTheEngineBorrowed)
 {
     Add({{'2', kSep}});
     ASSERT_TRUE(engine.Start());
-    engine.m_mapIntensity = {{0, 2}};
     store.ClearCaseStore();
-    EXPECT_TRUE(engine.m_mapSelected.empty());
-    EXPECT_TRUE(engine.m_mapIntensity.empty());
     EXPECT_EQ(engine.ResultCount(), 0);
     EXPECT_EQ(engine.RemedyCount(), 0);
     EXPECT_EQ(engine.SymptomCount(), 0);
-}
-
-TEST_F(RepEngineTest, AccumulatingSymptomBySymptomMatchesTheBuild)
-{
-    Add({{'2', kSep}, {'1', kAcon}, {'3', kSep}});
-    Add({{'1', kApis}, {'0', kAcon}});
-    Add({{'3', kAcon}, {'2', 912}});
-    ASSERT_TRUE(engine.Start());
-    std::map<RemedyKey, RemedyResult> built;
-    for (const auto& [key, result] : engine.Results())
-        built.emplace(key, *result);
-
-    engine.ClearResults();
-    for (int s = 0; s < engine.SymptomCount(); ++s)
-        engine.AccumulateSymptom(s, *engine.Symptom(s), 1);
-    ASSERT_EQ(engine.ResultCount(), static_cast<int>(built.size()));
-    for (const auto& [key, result] : engine.Results()) {
-        const RemedyResult& expected = built.at(key);
-        EXPECT_EQ(result->name, expected.name);
-        EXPECT_EQ(result->code, expected.code);
-        EXPECT_EQ(result->totality, expected.totality);
-        EXPECT_EQ(result->covered, expected.covered);
-    }
 }
 
 // A realistic visit written as a ".rsy" file and loaded through the case store, checked against a
@@ -566,9 +496,10 @@ TEST(RepEngineVisit, TotalsCountsOrderAndMatrixAgreeWithRecomputation)
     CRepEngine engine(store, catalogue.get(), sink);
     ASSERT_TRUE(engine.Start());
     // Intensity s % 4; with every multiplier 1 the weight is the intensity, 0 included.
+    std::vector<int> weights;
     for (int s = 0; s < 90; ++s)
-        engine.m_mapIntensity.push_back({s, s % 4});
-    ASSERT_TRUE(engine.BuildResults());
+        weights.push_back(s % 4);
+    ASSERT_TRUE(engine.BuildResults({store.m_mapRepSymptoms, weights}));
 
     for (const SortMode mode : {SortByTotality, SortBySymptomsCovered, SortByName}) {
         engine.SetSortMode(mode);

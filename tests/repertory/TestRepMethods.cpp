@@ -21,7 +21,7 @@ protected:
 
 TEST_F(RepMethodsTest, StartsAsNormalRepertorisationOfEverySymptom)
 {
-    EXPECT_TRUE(m.m_bNormal);
+    EXPECT_TRUE(m.Flags().m_bNormal);
     EXPECT_EQ(c.state.m_mapRepSymptoms.size(), 6u);
     EXPECT_EQ(
         c.Rows(), (Strings{"Acon 8 3", "Calc 7 4", "Bell 5 2", "Nat-m 3 2", "Sulph 3 2", "Apis 1 1", "Lach 1 1"}));
@@ -35,12 +35,12 @@ TEST_F(RepMethodsTest, MindWithARepeatedTextRepertorisesItOnce)
     EXPECT_EQ(c.ActiveTexts(), (Strings{"MIND - ANXIETY", "MIND - FEAR - death, of"}));
     // The first "MIND - ANXIETY" counts; the repeat (Acon 2, Calc 1) does not.
     EXPECT_EQ(c.Rows(), (Strings{"Acon 6 2", "Calc 2 1", "Apis 1 1", "Lach 1 1"}));
-    EXPECT_TRUE(m.m_bMind);
-    EXPECT_FALSE(m.m_bNormal);
+    EXPECT_TRUE(m.Flags().m_bMind);
+    EXPECT_FALSE(m.Flags().m_bNormal);
     EXPECT_EQ(m.BuildCaption(), "Repertorisation: Mind Symptoms");
 
     EXPECT_EQ(m.OnRest(), MethodOutcome::Refreshed);
-    EXPECT_FALSE(m.m_bMind);
+    EXPECT_FALSE(m.Flags().m_bMind);
     EXPECT_EQ(c.ActiveTexts(), (Strings{"HEAD - PAIN - morning", "STOMACH - NAUSEA"}));
     EXPECT_EQ(m.OnGeneral(), MethodOutcome::Refreshed);
     EXPECT_EQ(c.Names(), (Strings{"Calc", "Nat-m", "Sulph"}));
@@ -64,7 +64,7 @@ TEST(RepMethodsEmptyKinds, SubsetAndClipboardButtonsWithNothingToShowChangeNothi
         (Strings{"Mind symptoms are not recorded", "General symptoms are not recorded",
             "ClipBoard#1 does not have any Symptoms", "ClipBoard#2 does not have any Symptoms",
             "ClipBoard#3 does not have any Symptoms", "Clipboards not selected , click to select"}));
-    EXPECT_TRUE(m.m_bNormal);
+    EXPECT_TRUE(m.Flags().m_bNormal);
     EXPECT_EQ(m.RefreshCount(), refreshes);
     EXPECT_EQ(m.OnRest(), MethodOutcome::Refreshed);
     EXPECT_EQ(c.Names(), (Strings{"Bell"}));
@@ -111,7 +111,7 @@ TEST_F(RepMethodsTest, DrugFilterAfterAClipboardFiltersTheChartShown)
     c.drugFilter.boxes = {kPsoric};
     ASSERT_EQ(m.OnDrugFilter(), MethodOutcome::Refreshed);
     EXPECT_EQ(c.Names(), (Strings{"Calc", "Sulph", "Nat-m"}));
-    EXPECT_EQ(m.m_bClipboard, (std::array<bool, 3>{}));
+    EXPECT_EQ(m.Flags().m_bClipboard, (std::array<bool, 3>{}));
     EXPECT_EQ(m.BuildCaption(), "Repertorisation: Drug Filter     Psoric");
     EXPECT_EQ(c.state.m_nDrugPropertyMask, 0x1u);
     EXPECT_EQ(c.state.m_mapDrugProperties, (std::vector<int>{kPsoric}));
@@ -143,7 +143,7 @@ TEST_F(RepMethodsTest, DrugFilterAfterMindRebuildsTheMindSymptomsFirst)
     c.drugFilter.boxes = {kAnimal};
     ASSERT_EQ(m.OnDrugFilter(), MethodOutcome::Refreshed);
     EXPECT_EQ(c.Names(), (Strings{"Apis", "Lach"}));
-    EXPECT_EQ(m.m_nKingdomFilter, kKingdomAnimal);
+    EXPECT_EQ(m.KingdomFilter(), kKingdomAnimal);
     EXPECT_EQ(m.BuildCaption(), "Repertorisation: Drug Filter+Mind Symptoms     Animal");
 }
 
@@ -162,7 +162,7 @@ TEST_F(RepMethodsTest, DrugFilterFailuresFallBackToNormal)
 {
     c.drugFilter.boxes = {kChilly, kAnimal};
     ASSERT_EQ(m.OnDrugFilter(), MethodOutcome::Refreshed);
-    EXPECT_TRUE(m.m_bNormal);
+    EXPECT_TRUE(m.Flags().m_bNormal);
     EXPECT_EQ(c.engine->RemedyCount(), 7);
     ASSERT_EQ(c.sink.Messages().size(), 1u);
     EXPECT_EQ(c.sink.Messages()[0].text, "Remedy For the Combination not found !!!");
@@ -172,7 +172,7 @@ TEST_F(RepMethodsTest, DrugFilterFailuresFallBackToNormal)
     c.drugFilter.boxes = {kHot};
     c.drugFilter.ok = false;
     ASSERT_EQ(m.OnDrugFilter(), MethodOutcome::Refreshed);
-    EXPECT_TRUE(m.m_bNormal);
+    EXPECT_TRUE(m.Flags().m_bNormal);
     EXPECT_EQ(m.BuildCaption(), "Repertorisation: Normal");
     // Cancel keeps the last OK's choice for the next opening.
     EXPECT_EQ(c.state.m_arrDrugFilterChoice, (std::vector<int>{kChilly, kAnimal}));
@@ -180,7 +180,7 @@ TEST_F(RepMethodsTest, DrugFilterFailuresFallBackToNormal)
     c.drugFilter.ok = true;
     c.drugFilter.boxes = {};
     ASSERT_EQ(m.OnDrugFilter(), MethodOutcome::Refreshed);
-    EXPECT_TRUE(m.m_bNormal);
+    EXPECT_TRUE(m.Flags().m_bNormal);
     EXPECT_EQ(c.state.m_nDrugPropertyMask, 0u);
     EXPECT_TRUE(Messages().empty());
 }
@@ -208,8 +208,8 @@ TEST_F(RepMethodsTest, MineralSelectionDropsTheExcludedAndNamesElementsAndGroup)
 
     // The next re-evaluation drops the kingdom filter: Sorted lists every remedy again.
     ASSERT_EQ(m.OnSorted(), MethodOutcome::Refreshed);
-    EXPECT_EQ(m.m_nKingdomFilter, kKingdomNone);
-    EXPECT_FALSE(m.m_bDrugFilter);
+    EXPECT_EQ(m.KingdomFilter(), kKingdomNone);
+    EXPECT_FALSE(m.Flags().m_bDrugFilter);
     EXPECT_EQ(c.engine->RemedyCount(), 7);
     EXPECT_EQ(m.BuildCaption(), "Repertorisation: Sorted List of Remedies");
 }
@@ -218,7 +218,7 @@ TEST_F(RepMethodsTest, PlantSourceThenAnimalButtonIsIgnoredAndPlantWorks)
 {
     c.drugFilter.boxes = {kPlant};
     ASSERT_EQ(m.OnDrugFilter(), MethodOutcome::Refreshed);
-    EXPECT_EQ(m.m_nKingdomFilter, kKingdomPlant);
+    EXPECT_EQ(m.KingdomFilter(), kKingdomPlant);
     const auto before = c.Rows();
     const int refreshes = m.RefreshCount();
     EXPECT_EQ(m.OnAnimalFilter(), MethodOutcome::Unchanged);
@@ -243,14 +243,14 @@ TEST_F(RepMethodsTest, KingdomDialogCancelledOrEmptyFallsBackToNormal)
 {
     c.kingdom.answer = std::nullopt;
     ASSERT_EQ(m.OnAnimalFilter(), MethodOutcome::Refreshed);
-    EXPECT_EQ(m.m_nKingdomFilter, kKingdomNone);
-    EXPECT_TRUE(m.m_bNormal);
+    EXPECT_EQ(m.KingdomFilter(), kKingdomNone);
+    EXPECT_TRUE(m.Flags().m_bNormal);
     EXPECT_EQ(c.engine->RemedyCount(), 7);
     EXPECT_TRUE(Messages().empty());
 
     c.kingdom.answer = KingdomDialogResult{{MakeRemedyKey(kApis), MakeRemedyKey(kLach)}, "Ophidia", ""};
     ASSERT_EQ(m.OnAnimalFilter(), MethodOutcome::Refreshed);
-    EXPECT_TRUE(m.m_bNormal);
+    EXPECT_TRUE(m.Flags().m_bNormal);
     EXPECT_EQ(c.engine->RemedyCount(), 7);
     EXPECT_EQ(Messages(), (Strings{"Selected combination does not have any drug"}));
 }
@@ -262,12 +262,12 @@ TEST_F(RepMethodsTest, ResetOnClipboardTwoEmptiesBothCopies)
     ASSERT_EQ(m.OnClipboard(1), MethodOutcome::Refreshed);
     EXPECT_EQ(m.BuildCaption(), "Repertorisation: ClipBoard #2");
     EXPECT_EQ(m.OnResetClipboard(), MethodOutcome::Refreshed);
-    EXPECT_TRUE(m.m_mapClip[1].empty());
+    EXPECT_TRUE(m.Clipboards().m_mapClip[1].empty());
     EXPECT_TRUE(c.state.m_mapClipboard2.empty());
     EXPECT_EQ(m.ClipCount(1), 0);
-    EXPECT_EQ(m.m_nClipNextKey[1], 0);
+    EXPECT_EQ(m.Clipboards().m_nClipNextKey[1], 0);
     EXPECT_FALSE(m.ClipboardFull(1));
-    EXPECT_TRUE(m.m_bNormal);
+    EXPECT_TRUE(m.Flags().m_bNormal);
     EXPECT_EQ(c.engine->RemedyCount(), 7);
     // Clipboard 1 is untouched.
     EXPECT_EQ(m.ClipCount(0), 1);
@@ -280,10 +280,10 @@ TEST_F(RepMethodsTest, ClipboardWithARepeatedTextAndAStoreGap)
 {
     // The copy closes up a missing record; a text on the clipboard twice counts once.
     c.state.m_mapClipboard3 = {c.state.m_mapSymptoms[0].get(), nullptr, c.state.m_mapSymptoms[2].get()};
-    m.RefreshFromCaseStore();
+    m.OnSymptomListClosed();
     EXPECT_EQ(m.ClipCount(2), 3);
-    EXPECT_EQ(m.m_mapClip[2].size(), 2u);
-    EXPECT_EQ(m.m_nClipNextKey[2], 2);
+    EXPECT_EQ(m.Clipboards().m_mapClip[2].size(), 2u);
+    EXPECT_EQ(m.Clipboards().m_nClipNextKey[2], 2);
     ASSERT_EQ(m.OnClipboard(2), MethodOutcome::Refreshed);
     EXPECT_EQ(c.Rows(), (Strings{"Acon 3 1", "Calc 2 1", "Lach 1 1"}));
 }
@@ -295,7 +295,7 @@ TEST_F(RepMethodsTest, WeightageZeroKeepsRemediesButDropsTheirTotality)
         return true;
     };
     ASSERT_EQ(m.OnWeightage(), MethodOutcome::Refreshed);
-    EXPECT_TRUE(m.m_bWeightage);
+    EXPECT_TRUE(m.Flags().m_bWeightage);
     EXPECT_EQ(
         c.Rows(), (Strings{"Calc 5 4", "Acon 5 3", "Bell 5 2", "Nat-m 3 2", "Sulph 3 2", "Apis 1 1", "Lach 0 1"}));
     EXPECT_EQ(m.BuildCaption(), "Repertorisation: Weightage");
@@ -347,7 +347,7 @@ TEST_F(RepMethodsTest, SortLabelsAndTheSymptomsCoveredCaption)
 TEST_F(RepMethodsTest, ARememberedRemedyRowBeyondTheChartCountsAsNone)
 {
     EXPECT_FALSE(m.RemedyForReport().has_value());
-    m.m_nSelRemedy = 6; // Lach, the last of seven
+    m.Pick(6, m.PickedSymptom()); // Lach, the last of seven
     EXPECT_EQ(m.RemedyForReport(), std::optional<std::string>("Lach"));
     m.OnMind(); // four remedies now
     EXPECT_EQ(m.SelectedRemedyRow(), -1);
@@ -357,10 +357,10 @@ TEST_F(RepMethodsTest, ARememberedRemedyRowBeyondTheChartCountsAsNone)
 
 TEST_F(RepMethodsTest, RemedyRowsAndTheMateriaMedicaList)
 {
-    ASSERT_EQ(m.BuildRemedyRows(), 1);
+    ASSERT_TRUE(m.PrepareDrugList());
     EXPECT_EQ(c.state.m_mapRemedyRows,
         (Strings{"Acon:8:3:", "Calc:7:4:", "Bell:5:2:", "Nat-m:3:2:", "Sulph:3:2:", "Apis:1:1:", "Lach:1:1:"}));
-    m.m_nSelRemedy = 0;
+    m.Pick(0, m.PickedSymptom());
     EXPECT_TRUE(m.PrepareConversion());
     EXPECT_TRUE(m.PrepareConversion());
     EXPECT_EQ(c.state.m_arrMMRemedies, (Strings{"Acon"}));
@@ -372,11 +372,11 @@ TEST_F(RepMethodsTest, RemedyRowsAndTheMateriaMedicaList)
 
 TEST_F(RepMethodsTest, FullSymptomOfThePickedRow)
 {
-    m.m_nSelSymptom = 4;
+    m.Pick(m.PickedRemedy(), 4);
     const CSymptomRecord* record = m.SymptomForFullList();
     ASSERT_NE(record, nullptr);
     EXPECT_EQ(record->m_pszText, "HEAD - PAIN - morning");
-    m.m_nSelSymptom = 40;
+    m.Pick(m.PickedRemedy(), 40);
     EXPECT_EQ(m.SymptomForFullList(), nullptr);
     EXPECT_TRUE(Messages().empty());
 }
@@ -385,15 +385,15 @@ TEST_F(RepMethodsTest, LoadingAnotherVisitEmptiesEveryClipboardCopy)
 {
     c.PutOnClipboard(0, {0});
     c.PutOnClipboard(2, {1, 2});
-    m.m_nSelRemedy = 2;
+    m.Pick(2, m.PickedSymptom());
     c.Load(MethodsVisit());
     for (int k = 0; k < kClipboardCount; ++k) {
-        EXPECT_TRUE(m.m_mapClip[static_cast<std::size_t>(k)].empty());
+        EXPECT_TRUE(m.Clipboards().m_mapClip[static_cast<std::size_t>(k)].empty());
         EXPECT_EQ(m.ClipCount(k), 0);
     }
     EXPECT_TRUE(c.state.m_mapClipboard1.empty());
     EXPECT_TRUE(c.state.m_mapClipboard3.empty());
-    EXPECT_EQ(m.m_nSelRemedy, -1);
+    EXPECT_EQ(m.PickedRemedy(), -1);
     // The chart restarts from the new visit.
     EXPECT_EQ(m.OnNormal(), MethodOutcome::Refreshed);
     EXPECT_EQ(c.engine->RemedyCount(), 7);
@@ -426,9 +426,9 @@ TEST(RepMethodsDrop, DroppedSymptomsFeedTheClipboardMethod)
 {
     MethodsCase c;
     CRepMethods& m = *c.methods;
-    m.m_nSelSymptom = 3;
+    m.Pick(m.PickedRemedy(), 3);
     EXPECT_EQ(m.DropOnClipboard(1), DropOutcome::Dropped);
-    m.m_nSelSymptom = 5;
+    m.Pick(m.PickedRemedy(), 5);
     EXPECT_EQ(m.DropOnClipboard(1, true), DropOutcome::Dropped);
     EXPECT_EQ(m.DropOnClipboard(1), DropOutcome::AlreadyThere);
     EXPECT_EQ(m.ClipCount(1), 2);

@@ -1,13 +1,13 @@
 // The repertorisation chart view, opened as choosing a patient opens it and driven through its real widgets.
 #include "ChartFixture.h"
 #include "app/QuillonApp.h"
-#include "casedata/PatientSelection.h"
 #include "controls/MyScroll.h"
 #include "controls/PictureButton.h"
 #include "fixtures/CaseWriters.h"
 #include "repertory/ChartPainter.h"
 #include "repertory/RepEngine.h"
 #include "repertory/RepView.h"
+#include "state/PatientSelection.h"
 #include "support/TempFolder.h"
 
 #include <QApplication>
@@ -232,7 +232,7 @@ private Q_SLOTS:
         QCOMPARE(m_view->Static(IDC_CAPTION)->text(), QStringLiteral("Repertorisation: Normal"));
         QCOMPARE(m_view->Static(IDC_SYMPTOMS_LABEL)->text(), QStringLiteral("Symptoms"));
         QCOMPARE(m_view->Static(IDC_REMEDIES_LABEL)->text(), QStringLiteral("Remedies"));
-        for (int id : kRepViewButtons) {
+        for (int id : CRepView::ButtonIds()) {
             CPictureButton* button = m_view->Button(id);
             QVERIFY(button);
             QVERIFY(button->isEnabled());

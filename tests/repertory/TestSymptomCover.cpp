@@ -1,10 +1,10 @@
 // The symptoms-covered report, its printed layout and the chart's CSV export, on small exact cases.
-#include "app/QuillonState.h"
 #include "casedata/ByteReader.h"
 #include "fixtures/CaseWriters.h"
 #include "repertory/ChartCsv.h"
 #include "repertory/RepEngine.h"
 #include "repertory/SymptomCover.h"
+#include "state/QuillonState.h"
 
 #include <gtest/gtest.h>
 

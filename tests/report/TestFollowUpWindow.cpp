@@ -2,11 +2,11 @@
 #include "app/MainFrame.h"
 #include "app/QuillonApp.h"
 #include "app/UserChoices.h"
-#include "casedata/PatientSelection.h"
 #include "repertory/FollowUpDialogs.h"
 #include "repertory/RepView.h"
 #include "report/Report.h"
 #include "sample/SampleGenerator.h"
+#include "state/PatientSelection.h"
 #include "support/TempFolder.h"
 
 #include <QAction>

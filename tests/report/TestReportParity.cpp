@@ -1,7 +1,6 @@
 // Action sequences replayed in the window (presses, moves and releases on the real chart and its dialogs) and
 // through quillon-report's entry point end with the same chart and the same messages.
 #include "app/QuillonApp.h"
-#include "casedata/PatientSelection.h"
 #include "controls/PictureButton.h"
 #include "filters/ClassFilterDialog.h"
 #include "filters/DrugFilterDialog.h"
@@ -10,6 +9,7 @@
 #include "repertory/RepView.h"
 #include "report/Report.h"
 #include "sample/SampleGenerator.h"
+#include "state/PatientSelection.h"
 #include "support/TempFolder.h"
 
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 // The Undelete Recorded Symptom dialog's model: restoring one or all deleted symptoms.
 #include "symptoms/Undelete.h"
 
-#include "app/QuillonState.h"
+#include "state/QuillonState.h"
 #include "symptoms/RecordedSymptoms.h"
 
 #include "SymptomsFixture.h"

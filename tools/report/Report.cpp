@@ -6,9 +6,7 @@
 
 #include "report/ReportCovered.h"
 
-#include "app/QuillonState.h"
 #include "casedata/PatientIndex.h"
-#include "casedata/PatientSelection.h"
 #include "casedata/TextCodec.h"
 #include "caserecord/CaseRecordPage.h"
 #include "filters/ClassFilter.h"
@@ -18,6 +16,8 @@
 #include "repertory/RepEngine.h"
 #include "repertory/RepMethods.h"
 #include "report/ReportMateriaMedica.h"
+#include "state/PatientSelection.h"
+#include "state/QuillonState.h"
 #include "symptoms/RecordedSymptoms.h"
 #include "symptoms/Undelete.h"
 
@@ -400,8 +400,7 @@ void Replay(CQuillonState& state, Chart& chart, const std::string& action)
             // The popup of a right click on the symptom's line: it picks the symptom and remedy row 0.
             chart.pointer.m_nSelSymptom = symptom;
             chart.pointer.m_nSelRemedy = 0;
-            m.m_nSelSymptom = symptom;
-            m.m_nSelRemedy = 0;
+            m.Pick(0, symptom);
             return (void)m.DropOnClipboard(clipboard - 1, true);
         }
         // A drag: the press on the symptom's line (scrolled into view), the release over the clipboard's button.
@@ -482,25 +481,21 @@ int WithChart(const std::string& dir, const ChartRequest& request, std::ostream&
     PrintingSink sink(messages);
     CQuillonState state(CPracticeFolder(dir), sink);
     state.LoadCatalogue();
-    if (!SelectPatient(state, request.regNo, err) || !state.LoadVisitIndex())
+    if (!SelectPatient(state, request.regNo, err))
         return kCaseNotLoaded;
-    if (request.visit >= state.VisitCount()) {
+    // As the window does: Select Patient's OK loads a one-visit patient's visit and opens the chart when it
+    // holds symptoms; with several visits the Recorded Symptoms dialog loads the chosen date and Rep_Table opens it.
+    switch (ChooseCurrentPatient(state, request.visit)) {
+    case PatientChoice::OpenChart: break;
+    case PatientChoice::RecordedSymptoms:
+        if (!OpenVisitForChart(state, request.visit))
+            return kCaseNotLoaded;
+        break;
+    case PatientChoice::NoSuchVisit:
         err << "quillon-report: patient " << request.regNo << " has no visit " << request.visit << '\n';
         return kCaseNotLoaded;
-    }
-    // As the window does: one visit is loaded by Select Patient, which opens the chart only when it holds
-    // symptoms; with several, the Recorded Symptoms dialog loads the chosen date and Rep_Table opens the chart.
-    if (state.VisitCount() == 1) {
-        if (!LoadVisitForChart(state, 0))
-            return kCaseNotLoaded;
-    } else {
-        CRecordedSymptoms dialog(state, 0);
-        if (!dialog.Open())
-            return kCaseNotLoaded;
-        if (request.visit != 0)
-            dialog.ChooseVisit(request.visit);
-        if (!dialog.RepTable())
-            return kCaseNotLoaded;
+    case PatientChoice::StayOpen:
+    case PatientChoice::NothingToOpen: return kCaseNotLoaded;
     }
     Chart chart(state, sink);
     if (!chart.methods.Start())

@@ -1,7 +1,6 @@
 // The covered and export commands.
 #include "report/ReportCovered.h"
 
-#include "app/QuillonState.h"
 #include "casedata/TextCodec.h"
 #include "repertory/ChartCsv.h"
 #include "repertory/RepEngine.h"
@@ -9,6 +8,7 @@
 #include "repertory/SymptomCover.h"
 #include "report/Report.h"
 #include "report/ReportChart.h"
+#include "state/QuillonState.h"
 
 #include <charconv>
 #include <ostream>
@@ -41,8 +41,7 @@ int CoveredCommand(const std::string& dir, const std::vector<std::string>& args,
     return WithChart(dir, chart, out, err, [&](CQuillonState& state, CRepEngine& engine, CRepMethods& methods) {
         // The click on the totality cell of that row, then button 1215.
         methods.ResetMethodFlags();
-        methods.m_nSelRemedy = rank - 1;
-        methods.m_nSelSymptom = -1;
+        methods.Pick(rank - 1, -1);
         if (!methods.RemedyForReport())
             return static_cast<int>(kCaseNotLoaded);
         const RemedyResult* picked = engine.SortedRemedy(methods.SelectedRemedyRow());

@@ -1,12 +1,12 @@
 // The follow-up commands of quillon-report.
 #include "report/ReportFollowUp.h"
 
-#include "app/QuillonState.h"
 #include "casedata/PatientIndex.h"
-#include "casedata/PatientSelection.h"
 #include "casedata/TextCodec.h"
 #include "repertory/FollowUpAnalysis.h"
 #include "report/Report.h"
+#include "state/PatientSelection.h"
+#include "state/QuillonState.h"
 
 #include <charconv>
 #include <ostream>

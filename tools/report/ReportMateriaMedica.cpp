@@ -1,13 +1,13 @@
 // quillon-report materia-medica.
 #include "report/ReportMateriaMedica.h"
 
-#include "app/QuillonState.h"
 #include "casedata/TextCodec.h"
 #include "materiamedica/ConversionModel.h"
 #include "materiamedica/MateriaMedicaListing.h"
 #include "repertory/RepEngine.h"
 #include "repertory/RepMethods.h"
 #include "report/Report.h"
+#include "state/QuillonState.h"
 
 #include <charconv>
 #include <ostream>

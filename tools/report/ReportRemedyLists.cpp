@@ -1,7 +1,6 @@
 // quillon-report drug-list and remedy-list: the chart's two remedy lists, through the models the dialogs use.
 #include "report/ReportRemedyLists.h"
 
-#include "app/QuillonState.h"
 #include "casedata/TextCodec.h"
 #include "repertory/ChartGeometry.h"
 #include "repertory/DrugList.h"
@@ -10,6 +9,7 @@
 #include "repertory/RepMethods.h"
 #include "report/Report.h"
 #include "report/ReportChart.h"
+#include "state/QuillonState.h"
 
 #include <optional>
 #include <ostream>
@@ -72,7 +72,7 @@ int RemedyList(const std::string& dir, const std::vector<std::string>& args, std
                   err << messages.str();
                   throw UsageError{"no active symptom " + std::to_string(*symptom)};
               }
-              methods.m_nSelSymptom = *symptom;
+              methods.Pick(methods.PickedRemedy(), *symptom);
               const CSymptomRecord* record = methods.SymptomForFullList();
               if (!record)
                   return static_cast<int>(kCaseNotLoaded);

@@ -1,8 +1,8 @@
 // What choosing a patient does to the shared state, shared by the Select Patient dialog and the report tool.
 #pragma once
 
-#include "app/QuillonState.h"
 #include "casedata/PatientIndex.h"
+#include "state/QuillonState.h"
 
 namespace quillon {
 
@@ -16,11 +16,13 @@ enum class PatientChoice {
     RecordedSymptoms, // several visits: the user chooses one in the Recorded Symptoms dialog
     OpenChart, // one visit, loaded with at least one symptom: the chart opens
     NothingToOpen, // one visit that could not be loaded or holds no symptom
+    NoSuchVisit, // the visit asked for is not in the index: nothing was loaded
 };
 
 // OK of the Select Patient dialog once a row is current: builds the visit index and, for a one-visit
-// patient, loads that visit.
-PatientChoice ChooseCurrentPatient(CQuillonState& state);
+// patient, loads that visit. The dialog asks for the first visit; the report tool may ask for another, which
+// a one-visit patient opens only when it is that visit.
+PatientChoice ChooseCurrentPatient(CQuillonState& state, int nVisit = 0);
 
 // Loads visit nVisit and sets the visit date on show; false when the load failed.
 bool LoadVisit(CQuillonState& state, int nVisit);

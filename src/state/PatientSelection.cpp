@@ -1,5 +1,5 @@
 // Choosing a patient.
-#include "casedata/PatientSelection.h"
+#include "state/PatientSelection.h"
 
 namespace quillon {
 
@@ -26,10 +26,12 @@ bool LoadVisitForChart(CQuillonState& state, int nVisit)
     return LoadVisit(state, nVisit) && state.m_nSymptomCount >= 1;
 }
 
-PatientChoice ChooseCurrentPatient(CQuillonState& state)
+PatientChoice ChooseCurrentPatient(CQuillonState& state, int nVisit)
 {
     if (!state.LoadVisitIndex())
         return PatientChoice::StayOpen;
+    if (nVisit < 0 || nVisit >= state.VisitCount())
+        return PatientChoice::NoSuchVisit;
     if (state.VisitCount() > 1)
         return PatientChoice::RecordedSymptoms;
     return LoadVisitForChart(state, 0) ? PatientChoice::OpenChart : PatientChoice::NothingToOpen;

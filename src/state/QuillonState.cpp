@@ -1,5 +1,5 @@
 // The shared state of one run.
-#include "app/QuillonState.h"
+#include "state/QuillonState.h"
 
 namespace quillon {
 

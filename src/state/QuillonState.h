@@ -6,9 +6,9 @@
 #include "casedata/MessageSink.h"
 #include "casedata/PracticeFolder.h"
 #include "casedata/RemedyCatalogue.h"
-#include "filters/KingdomFilterState.h"
 #include "materiamedica/MateriaMedicaRequest.h"
 #include "materiamedica/RowLayout.h"
+#include "state/KingdomFilterState.h"
 
 #include <cstdint>
 #include <memory>
@@ -16,9 +16,6 @@
 #include <vector>
 
 namespace quillon {
-
-// Keys of the open-view map, one per kind of view.
-enum ViewKey : int { kViewChart = 2, kViewMateriaMedica = 3, kViewCaseRecord = 4 };
 
 class CQuillonState : public CCaseStore
 {
