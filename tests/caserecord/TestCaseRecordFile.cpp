@@ -68,19 +68,6 @@ TEST(CaseRecordFile, ShortLongAndBrokenFilesArePaddedToEveryField)
     }
 }
 
-TEST(CaseRecordFile, FieldsAreEscaped)
-{
-    std::vector<std::string> fields = Read(EncodeCaseRecord({"a<b>c", "x & y", "line1\nline2", "&lt;", "<BR>\n"}));
-    EXPECT_EQ(fields[0], "a&lt;b&gt;c");
-    EXPECT_EQ(fields[1], "x &amp; y");
-    EXPECT_EQ(fields[2], "line1<BR>line2");
-    EXPECT_EQ(fields[3], "&amp;lt;");
-    EXPECT_EQ(fields[4], "&lt;BR&gt;<BR>");
-
-    EXPECT_EQ(EscapeField("<script>alert(1)</script>"), "&lt;script&gt;alert(1)&lt;/script&gt;");
-    EXPECT_EQ(EscapeField("a\r\nb"), "a\r<BR>b");
-}
-
 TEST(FollowupFile, SplitsRecordsAndFieldsIgnoringUnendedOnes)
 {
     const std::string bytes = EncodeFollowupRecords(

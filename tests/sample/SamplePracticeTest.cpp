@@ -17,7 +17,6 @@
 #include <algorithm>
 #include <fstream>
 #include <iterator>
-#include <map>
 #include <memory>
 #include <numeric>
 #include <set>
@@ -110,49 +109,28 @@ TEST_F(SamplePracticeTest, PatientIndexListsEachPatientOnceWithTheFirstLineOfARe
         "e Dubois"); // Windows-1252, from the first line
 }
 
-TEST_F(SamplePracticeTest, EveryVisitOfEveryPatientLoadsWithRealisticSymptoms)
+TEST_F(SamplePracticeTest, EveryVisitOfEveryPatientLoadsWithoutAMessage)
 {
-    RecordingMessageSink indexSink;
-    const auto index = quillon::LoadPatientIndex(*s_practice, indexSink);
+    RecordingMessageSink sink;
+    const auto index = quillon::LoadPatientIndex(*s_practice, sink);
     ASSERT_TRUE(index.has_value());
-
-    std::map<int, int> patientsByVisitCount;
-    int scaleVisits = 0;
+    int severalVisits = 0;
     for (const auto& row : index->rows) {
-        RecordingMessageSink sink;
         CCaseStore store(*s_practice, sink);
         store.m_strPatientFile = row.regNo;
         ASSERT_TRUE(store.LoadVisitIndex()) << row.regNo;
-        ++patientsByVisitCount[store.VisitCount()];
-        // The list shows the date of the latest visit.
-        EXPECT_EQ(store.m_arrVisitDates.back(), row.visitDate) << row.regNo;
+        severalVisits += store.VisitCount() > 1 ? 1 : 0;
+        EXPECT_EQ(store.m_arrVisitDates.back(), row.visitDate) << row.regNo; // the list shows the latest visit
         for (int visit = 0; visit < store.VisitCount(); ++visit) {
-            SCOPED_TRACE(row.regNo + " visit " + store.m_arrVisitDates[static_cast<std::size_t>(visit)]);
-            ASSERT_TRUE(store.LoadVisitSymptoms(visit));
-            EXPECT_TRUE(sink.Messages().empty());
-            const int count = store.m_nSymptomCount;
-            EXPECT_EQ(count, store.LiveCount());
-            if (count >= 120 && count <= 127) {
-                ++scaleVisits;
-            } else {
-                EXPECT_TRUE(count >= 10 && count <= 60) << count;
-            }
-            EXPECT_EQ(store.MindCount() + store.GeneralCount() + store.RestCount(), count);
-            for (const auto& record : store.m_mapSymptoms) {
-                const bool mind = record->m_pszText.find("] MIND - ") != std::string::npos;
-                const bool general = record->m_pszText.find("] GENERALITIES - ") != std::string::npos;
-                EXPECT_EQ(record->m_nKind, mind ? 'M' : general ? 'G' : 'F') << record->m_pszText;
-                for (int entry = 0; entry < record->m_nRemedyCount; ++entry) {
-                    EXPECT_NE(s_catalogue->Entry(record->RemedyCode(entry)), nullptr) << record->RemedyCode(entry);
-                    EXPECT_GE(record->Grade(entry), 1);
-                    EXPECT_LE(record->Grade(entry), 3);
-                }
-            }
+            ASSERT_TRUE(store.LoadVisitSymptoms(visit)) << row.regNo << " visit " << visit;
+            EXPECT_EQ(store.MindCount() + store.GeneralCount() + store.RestCount(), store.LiveCount());
+            for (const auto& record : store.m_mapSymptoms)
+                for (int entry = 0; entry < record->m_nRemedyCount; ++entry)
+                    EXPECT_NE(s_catalogue->Entry(record->RemedyCode(entry)), nullptr) << record->m_pszText;
         }
     }
-    EXPECT_GE(patientsByVisitCount[1], 1);
-    EXPECT_GE(patientsByVisitCount[2] + patientsByVisitCount[3] + patientsByVisitCount[4], 4);
-    EXPECT_EQ(scaleVisits, 1);
+    EXPECT_GE(severalVisits, 4);
+    EXPECT_TRUE(sink.Messages().empty());
 }
 
 TEST_F(SamplePracticeTest, CatalogueFilesAgreeAndCodesEqualPropertyIndexes)
