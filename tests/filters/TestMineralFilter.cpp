@@ -255,19 +255,3 @@ const SelectionCase kSelections[] = {
 };
 INSTANTIATE_TEST_SUITE_P(Cases, MineralSelection, ::testing::ValuesIn(kSelections),
     [](const auto& test) { return std::string(test.param.name); });
-
-TEST(MineralFilter, HoverLabelShowsNameAndNumber)
-{
-    auto opened = Open({});
-    CMineralFilterModel& model = *opened->model;
-    const CellRect iron = CellRectOf(kIronCell);
-    EXPECT_TRUE(model.MouseMove(iron.left + 1, iron.top + 1));
-    EXPECT_EQ(model.HoverText(), "Iron 26");
-    EXPECT_FALSE(model.MouseMove(iron.left + 2, iron.top + 2));
-    // A gap of period 2 changes nothing; off the table the label empties.
-    EXPECT_FALSE(model.MouseMove(16 + 33 * 7 + 5, 63 + 5));
-    EXPECT_EQ(model.HoverText(), "Iron 26");
-    EXPECT_TRUE(model.MouseMove(0, 0));
-    EXPECT_EQ(model.HoverText(), "");
-    EXPECT_EQ(model.HoverCell(), 0);
-}

@@ -376,14 +376,6 @@ private Q_SLOTS:
         QCOMPARE(CountColour(image, CellRect(view, 0, 13), kTotalityColour), 0);
         m_view = nullptr;
     }
-
-    void closingUnregistersTheView()
-    {
-        QCOMPARE(App().OpenView(kViewChart), static_cast<QWidget*>(m_view));
-        App().CloseAllViews();
-        QVERIFY(App().OpenView(kViewChart) == nullptr);
-        m_view = nullptr;
-    }
 };
 
 int main(int argc, char** argv)
