@@ -80,20 +80,6 @@ TEST(WeightageModel, StoredIntensitiesBeyondTheSetAreNotCopied)
     EXPECT_EQ(CWeightageModel(three.set, {}).Ok(), (std::vector<IntensityEntry>{{0, 1}, {1, 1}, {2, 1}}));
 }
 
-TEST(WeightageModel, ListsAndScrollBarFollowTheSymptomCount)
-{
-    // symptoms, lists shown, bar shown, bar maximum
-    const int cases[][4] = {{0, 1, 0, 0}, {3, 3, 0, 3}, {7, 7, 0, 7}, {8, 7, 1, 1}, {20, 7, 1, 13}};
-    for (const auto& c : cases) {
-        const Symptoms symptoms(c[0]);
-        const CWeightageModel model(symptoms.set, {});
-        for (int r = 0; r < kWeightageRows; ++r)
-            EXPECT_EQ(model.RowListVisible(r), r < c[1]) << c[0] << " symptoms, row " << r;
-        EXPECT_EQ(model.ScrollBarVisible(), c[2] == 1) << c[0];
-        EXPECT_EQ(model.ScrollMaximum(), c[3]) << c[0];
-    }
-}
-
 TEST(WeightageModel, ScrollingStepsAndTheThumb)
 {
     const Symptoms twenty(20);

@@ -84,23 +84,6 @@ TEST_F(RecordedSymptomsTest, DrugListNeverReadsPastTheRemedyEntries)
     EXPECT_EQ(items[0], (DrugListItem{"", 3}));
 }
 
-TEST_F(RecordedSymptomsTest, OpeningLoadsTheFirstVisitOfTheCurrentPatient)
-{
-    // An index left from another patient is replaced by the current patient's.
-    state.m_arrVisitDates = {"01/01/1999"};
-    state.m_arrVisitOffsets = {4000};
-    CRecordedSymptoms model(state, kModeRecordedSymptoms);
-    ASSERT_TRUE(model.Open());
-    EXPECT_EQ(model.VisitDates(), (std::vector<std::string>{"05/11/2002", "06/12/2003"}));
-    EXPECT_EQ(model.CurrentVisit(), 0);
-    EXPECT_EQ(model.SymptomTexts(), (std::vector<std::string>{"MIND - FEAR", "HEAD - PAIN", "COLD AGG"}));
-    EXPECT_EQ(state.m_szVisitDate, "05/11/2002");
-    EXPECT_TRUE(sink.Messages().empty());
-    state.m_strPatientFile = "999";
-    EXPECT_FALSE(CRecordedSymptoms(state, kModeRecordedSymptoms).Open());
-    EXPECT_EQ(sink.Texts(), std::vector<std::string>{"Cannot read recorded symptom File"});
-}
-
 TEST_F(RecordedSymptomsTest, ChoosingAVisitReloadsAndBringsDeletedSymptomsBack)
 {
     CRecordedSymptoms model(state, kModeRecordedSymptoms);
