@@ -1,11 +1,8 @@
 // The bounds-checked reader and the folder's file rules.
 #include "casedata/ByteReader.h"
 #include "casedata/PracticeFolder.h"
-#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
-
-#include <fstream>
 
 using namespace quillon;
 
@@ -43,19 +40,4 @@ TEST(PracticeFolder, PlainNamesOnly)
         EXPECT_FALSE(IsPlainFileName(bad)) << bad;
     EXPECT_FALSE(IsPlainFileName(std::string(100, 'a')));
     EXPECT_TRUE(IsPlainFileName(std::string(99, 'a')));
-}
-
-TEST(PracticeFolder, AtomicWriteReplacesWholeOrLeavesTheOldFile)
-{
-    quillon::testing::TempFolder temp;
-    const auto target = temp.Path() / "template.html";
-    ASSERT_TRUE(WriteFileAtomically(target, "first"));
-    ASSERT_TRUE(WriteFileAtomically(target, "second"));
-    std::ifstream in(target);
-    std::string text;
-    std::getline(in, text);
-    EXPECT_EQ(text, "second");
-    // A folder that does not exist: failure, nothing written.
-    EXPECT_FALSE(WriteFileAtomically(temp.Path() / "missing" / "x.txt", "x"));
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(temp.Path()), {}), 1);
 }

@@ -32,11 +32,13 @@ struct Fixture
     RecordingMessageSink sink;
     CCaseStore store{folder, sink};
 
-    explicit Fixture(std::string_view rsy, std::string regNo = "101")
+    explicit Fixture(std::string_view rsy, const std::string& file = "101.rsy")
     {
-        temp.Write(regNo + ".rsy", rsy);
-        store.m_strPatientFile = std::move(regNo);
+        temp.Write(file, rsy);
+        store.m_strPatientFile = file.substr(0, file.find('.'));
     }
+
+    bool Load(int visit = 0) { return store.LoadVisitIndex() && store.LoadVisitSymptoms(visit); }
 };
 
 VisitSpec ThreeKinds()
@@ -128,43 +130,22 @@ TEST(VisitIndex, RegistrationNumbersThatLeaveTheFolderAreRefused)
     }
 }
 
-TEST(VisitIndex, FileNamesMatchWithoutRegardToCase)
-{
-    TempFolder temp;
-    temp.Write("AB12.RSY", EncodeRsy({ThreeKinds()}));
-    CPracticeFolder folder(temp.Path());
-    RecordingMessageSink sink;
-    CCaseStore store(folder, sink);
-    store.m_strPatientFile = "ab12";
-    EXPECT_TRUE(store.LoadVisitIndex());
-    EXPECT_TRUE(store.LoadVisitSymptoms(0));
-}
-
 TEST(VisitSymptoms, LoadsRecordsTextsCountsAndKindIndexes)
 {
     Fixture f(EncodeRsy({ThreeKinds()}));
-    ASSERT_TRUE(f.store.LoadVisitIndex());
-    ASSERT_TRUE(f.store.LoadVisitSymptoms(0));
+    ASSERT_TRUE(f.Load());
     EXPECT_EQ(f.store.m_nSymptomCount, 3);
     EXPECT_EQ(
         f.store.m_mapSymptomText, (std::vector<std::string>{"MIND - ANXIETY", "GENERALITIES - COLD", "HEAD - PAIN"}));
     EXPECT_EQ(f.store.m_mapRemedyCountText, (std::vector<std::string>{"2", "1", "1"}));
-    ASSERT_EQ(f.store.MindCount(), 1);
-    ASSERT_EQ(f.store.GeneralCount(), 1);
-    ASSERT_EQ(f.store.RestCount(), 1);
-    EXPECT_EQ(f.store.m_mapMindSymptoms[0], f.store.m_mapSymptoms[0].get());
+    EXPECT_EQ(f.store.m_mapMindSymptoms, std::vector<CSymptomRecord*>{f.store.m_mapSymptoms[0].get()});
+    EXPECT_EQ(f.store.GeneralCount(), 1);
+    EXPECT_EQ(f.store.RestCount(), 1);
     const CSymptomRecord& first = *f.store.m_mapSymptoms[0];
     EXPECT_EQ(first.m_nRemedyCount, 2);
-    EXPECT_EQ(first.m_pRemedies.size(), 7u);
-    EXPECT_EQ(first.m_pRemedies.back(), 0);
     EXPECT_EQ(first.Grade(0), 3);
     EXPECT_EQ(first.RemedyCode(0), 238);
     EXPECT_EQ(first.RemedyCode(1), 0);
-    EXPECT_EQ(first.m_nLength, 14 + 6 + 14);
-    EXPECT_EQ(first.m_nKind, 'M');
-    EXPECT_EQ(first.m_nType, 1);
-    EXPECT_EQ(first.m_nLevel, 2);
-    EXPECT_EQ(first.m_nTailWord1, 26);
     EXPECT_EQ(first.m_nTailWord2, -1);
 }
 
@@ -216,8 +197,7 @@ TEST(VisitSymptoms, OverrunOfTheBlockEndsAfterTheRecordThatReachesIt)
     PutU16(file, 2004);
     file += r1 + r2 + r3;
     Fixture f(file);
-    ASSERT_TRUE(f.store.LoadVisitIndex());
-    ASSERT_TRUE(f.store.LoadVisitSymptoms(0));
+    ASSERT_TRUE(f.Load());
     EXPECT_EQ(f.store.m_mapSymptomText, (std::vector<std::string>{"ONE", "TWO"}));
 }
 
@@ -252,12 +232,12 @@ TEST(VisitSymptoms, EmptyBlockIsAnEmptyVisit)
 
 TEST(VisitSymptoms, BrokenFilesOfTheTestData)
 {
+    // Each indexes, then fails to load its visit with a message.
     for (const char* name : {"BrokenTruncatedRecord.rsy", "BrokenHugeBlock.rsy", "BrokenHugeRemedyCount.rsy"}) {
         Fixture f(ReadTestData(name));
-        if (f.store.LoadVisitIndex()) {
-            for (int v = 0; v < f.store.VisitCount(); ++v)
-                EXPECT_FALSE(f.store.LoadVisitSymptoms(v)) << name;
-        }
+        ASSERT_TRUE(f.store.LoadVisitIndex()) << name;
+        EXPECT_FALSE(f.store.LoadVisitSymptoms(0)) << name;
+        EXPECT_EQ(f.store.m_nSymptomCount, 0) << name;
         EXPECT_FALSE(f.sink.Messages().empty()) << name;
     }
 }
@@ -266,8 +246,7 @@ TEST(CaseStoreEdits, KindXEntersTheRestIndexOnlyAfterARebuild)
 {
     VisitSpec v{1, 1, 2000, {Symptom("ODD", 'X'), Symptom("MIND", 'M')}};
     Fixture f(EncodeRsy({v}));
-    ASSERT_TRUE(f.store.LoadVisitIndex());
-    ASSERT_TRUE(f.store.LoadVisitSymptoms(0));
+    ASSERT_TRUE(f.Load());
     EXPECT_EQ(f.store.RestCount(), 0);
     f.store.DeleteSymptom(1);
     f.store.RebuildKindIndexes();
@@ -278,8 +257,7 @@ TEST(CaseStoreEdits, KindXEntersTheRestIndexOnlyAfterARebuild)
 TEST(CaseStoreEdits, DeleteMovesToTheDeletedListsAndClosesTheGap)
 {
     Fixture f(EncodeRsy({ThreeKinds()}));
-    ASSERT_TRUE(f.store.LoadVisitIndex());
-    ASSERT_TRUE(f.store.LoadVisitSymptoms(0));
+    ASSERT_TRUE(f.Load());
     CSymptomRecord* general = f.store.m_mapSymptoms[1].get();
     f.store.DeleteSymptom(1);
     EXPECT_EQ(f.store.m_mapSymptomText, (std::vector<std::string>{"MIND - ANXIETY", "HEAD - PAIN"}));
@@ -288,14 +266,11 @@ TEST(CaseStoreEdits, DeleteMovesToTheDeletedListsAndClosesTheGap)
     EXPECT_EQ(f.store.m_mapDeletedCountText, std::vector<std::string>{"1"});
     ASSERT_EQ(f.store.DeletedCount(), 1);
     EXPECT_EQ(f.store.m_mapDeletedSymptoms[0].get(), general);
-    EXPECT_EQ(f.store.m_nSymptomCount, 3);
 
     f.store.DeleteSymptom(0);
     f.store.DeleteSymptom(0);
-    EXPECT_EQ(f.store.LiveCount(), 0);
-    EXPECT_TRUE(f.store.m_mapSymptomText.empty());
     EXPECT_TRUE(f.store.m_mapRemedyCountText.empty());
-    EXPECT_EQ(f.store.m_nSymptomCount, 3);
+    EXPECT_EQ(f.store.m_nSymptomCount, 3); // deleting does not change the loaded count
     f.store.DeleteSymptom(0); // nothing left: ignored
     EXPECT_EQ(f.store.DeletedCount(), 3);
 }
@@ -304,8 +279,7 @@ TEST(CaseStoreEdits, DeleteRemovesTheFirstClipboardEntryOfTheSameTextIgnoringCas
 {
     VisitSpec v{1, 1, 2000, {Symptom("Head - Pain", 'F'), Symptom("HEAD - PAIN", 'F'), Symptom("Other", 'F')}};
     Fixture f(EncodeRsy({v}));
-    ASSERT_TRUE(f.store.LoadVisitIndex());
-    ASSERT_TRUE(f.store.LoadVisitSymptoms(0));
+    ASSERT_TRUE(f.Load());
     auto* a = f.store.m_mapSymptoms[0].get();
     auto* b = f.store.m_mapSymptoms[1].get();
     auto* c = f.store.m_mapSymptoms[2].get();
@@ -320,8 +294,7 @@ TEST(CaseStoreEdits, RestoreAppendsInTheOrderRestored)
 {
     VisitSpec v{1, 1, 2000, {Symptom("A", 'F'), Symptom("B", 'M'), Symptom("C", 'G'), Symptom("D", 'F')}};
     Fixture f(EncodeRsy({v}));
-    ASSERT_TRUE(f.store.LoadVisitIndex());
-    ASSERT_TRUE(f.store.LoadVisitSymptoms(0));
+    ASSERT_TRUE(f.Load());
     f.store.DeleteSymptom(0); // A
     f.store.DeleteSymptom(0); // B
     f.store.DeleteSymptom(0); // C
@@ -343,8 +316,7 @@ TEST(CaseStoreEdits, RestoreAppendsInTheOrderRestored)
 TEST(CaseStoreEdits, ReloadEmptiesEveryBorrowerAndTellsTheListeners)
 {
     Fixture f(EncodeRsy({ThreeKinds()}));
-    ASSERT_TRUE(f.store.LoadVisitIndex());
-    ASSERT_TRUE(f.store.LoadVisitSymptoms(0));
+    ASSERT_TRUE(f.Load());
     f.store.DeleteSymptom(2);
     f.store.m_mapClipboard1 = {f.store.m_mapSymptoms[0].get()};
     f.store.m_mapClipboard3 = {f.store.m_mapSymptoms[1].get()};

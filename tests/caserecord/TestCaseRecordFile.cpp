@@ -33,97 +33,52 @@ TEST(CaseRecordFile, FullRecordKeepsEveryFieldInFileOrder)
     EXPECT_EQ(fields, written);
 }
 
-TEST(CaseRecordFile, MissingFieldsAreEmptyAndMissingFlagsFalse)
+TEST(CaseRecordFile, ShortLongAndBrokenFilesArePaddedToEveryField)
 {
-    std::vector<std::string> written(76);
-    written[75] = "notes";
-    std::size_t count = 0;
-    std::vector<std::string> fields = Read(EncodeCaseRecord(written), &count);
-    EXPECT_EQ(count, 76u);
-    ASSERT_EQ(fields.size(), 94u);
-    EXPECT_EQ(fields[75], "notes");
-    for (std::size_t i = 76; i < 85; ++i)
-        EXPECT_EQ(fields[i], "") << i;
-    for (std::size_t i = 85; i < 94; ++i)
-        EXPECT_EQ(fields[i], "FALSE") << i;
-
-    // Any other count is padded the same way.
-    fields = Read(EncodeCaseRecord({"chief", "associated"}), &count);
-    EXPECT_EQ(count, 2u);
-    EXPECT_EQ(fields[0], "chief");
-    EXPECT_EQ(fields[2], "");
-    EXPECT_EQ(fields[93], "FALSE");
+    std::vector<std::string> seventySix(76);
+    seventySix[75] = "notes";
+    std::vector<std::string> long96 = fixtures::EmptyCaseRecordFields();
+    long96.push_back("extra");
+    long96.push_back("more");
+    struct Case
+    {
+        const char* name;
+        std::string bytes;
+        std::size_t count;
+        std::vector<std::pair<std::size_t, std::string>> fields;
+    };
+    const Case cases[] = {
+        {"76 fields", EncodeCaseRecord(seventySix), 76,
+            {{75, "notes"}, {76, ""}, {84, ""}, {85, "FALSE"}, {93, "FALSE"}}},
+        {"2 fields", EncodeCaseRecord({"chief", "associated"}), 2, {{0, "chief"}, {2, ""}, {93, "FALSE"}}},
+        {"fields past the last", EncodeCaseRecord(long96), 94, {{93, "FALSE"}}},
+        // The two bytes after 0x1F are skipped whatever they are; text after the last 0x1F is ignored.
+        {"any line end", std::string("one\x1FXYtwo\x1F\r\ntrailing text"), 2, {{0, "one"}, {1, "two"}, {2, ""}}},
+        {"cut inside the line end", std::string("one\x1F\r\ntwo\x1F"), 2, {{1, "two"}}},
+        {"no field end", "no field end", 0, {{0, ""}}},
+        {"empty", "", 0, {{93, "FALSE"}}},
+    };
+    for (const Case& c : cases) {
+        std::size_t count = 0;
+        const std::vector<std::string> fields = Read(c.bytes, &count);
+        EXPECT_EQ(count, c.count) << c.name;
+        ASSERT_EQ(fields.size(), 94u) << c.name;
+        for (const auto& [index, text] : c.fields)
+            EXPECT_EQ(fields[index], text) << c.name << " field " << index;
+    }
 }
 
-TEST(CaseRecordFile, SplitsOnFieldEndAndSkipsTheLineEnd)
-{
-    // The two bytes after 0x1F are skipped whatever they are; text after the last 0x1F is ignored.
-    std::size_t count = 0;
-    std::vector<std::string> fields = Read(std::string("one\x1FXYtwo\x1F\r\ntrailing text"), &count);
-    EXPECT_EQ(count, 2u);
-    EXPECT_EQ(fields[0], "one");
-    EXPECT_EQ(fields[1], "two");
-    EXPECT_EQ(fields[2], "");
-
-    // A file that stops inside the line end still keeps its last field.
-    fields = Read(std::string("one\x1F\r\ntwo\x1F"), &count);
-    EXPECT_EQ(count, 2u);
-    EXPECT_EQ(fields[1], "two");
-
-    // No field end at all: nothing is read.
-    fields = Read("no field end", &count);
-    EXPECT_EQ(count, 0u);
-    EXPECT_EQ(fields[0], "");
-
-    fields = Read("", &count);
-    EXPECT_EQ(count, 0u);
-    EXPECT_EQ(fields.size(), 94u);
-}
-
-TEST(CaseRecordFile, FieldsPastTheLastAreIgnored)
-{
-    std::vector<std::string> written = fixtures::EmptyCaseRecordFields();
-    written.push_back("extra");
-    written.push_back("more");
-    std::size_t count = 0;
-    const std::vector<std::string> fields = Read(EncodeCaseRecord(written), &count);
-    EXPECT_EQ(count, 94u);
-    EXPECT_EQ(fields.size(), 94u);
-    EXPECT_EQ(fields[93], "FALSE");
-}
-
-TEST(CaseRecordFile, FieldsAreEscaped)
-{
-    std::vector<std::string> fields = Read(EncodeCaseRecord({"a<b>c", "x & y", "line1\nline2", "&lt;", "<BR>\n"}));
-    EXPECT_EQ(fields[0], "a&lt;b&gt;c");
-    EXPECT_EQ(fields[1], "x &amp; y");
-    EXPECT_EQ(fields[2], "line1<BR>line2");
-    EXPECT_EQ(fields[3], "&amp;lt;");
-    EXPECT_EQ(fields[4], "&lt;BR&gt;<BR>");
-
-    EXPECT_EQ(EscapeField("<script>alert(1)</script>"), "&lt;script&gt;alert(1)&lt;/script&gt;");
-    EXPECT_EQ(EscapeField("a\r\nb"), "a\r<BR>b");
-}
-
-TEST(FollowupFile, SplitsRecordsAndFields)
+TEST(FollowupFile, SplitsRecordsAndFieldsIgnoringUnendedOnes)
 {
     const std::string bytes = EncodeFollowupRecords(
         {{"5/11/2002", "headache", "Bell.", "30", "TDS", "better", "ignored"}, {"  12/1/2003 \r\n", "\tnone\n"}});
-    const std::vector<FollowupRecord> records = ReadFollowups(AsBytes(bytes));
-    ASSERT_EQ(records.size(), 2u);
-    EXPECT_EQ(records[0], (FollowupRecord{"5/11/2002", "headache", "Bell.", "30", "TDS", "better", "ignored"}));
-    EXPECT_EQ(records[1], (FollowupRecord{"12/1/2003", "none"}));
-}
-
-TEST(FollowupFile, IgnoresUnendedFieldsAndRecords)
-{
+    EXPECT_EQ(ReadFollowups(AsBytes(bytes)),
+        (std::vector<FollowupRecord>{
+            {"5/11/2002", "headache", "Bell.", "30", "TDS", "better", "ignored"}, {"12/1/2003", "none"}}));
     // "tail" has no field end; "loose" lies after the last record end.
-    const std::vector<FollowupRecord> records = ReadFollowups(AsBytes(std::string("1/1/2001\x8Dtail\x8E\x8E"
-                                                                                  "loose\x8D")));
-    ASSERT_EQ(records.size(), 2u);
-    EXPECT_EQ(records[0], (FollowupRecord{"1/1/2001"}));
-    EXPECT_TRUE(records[1].empty());
-
+    EXPECT_EQ(ReadFollowups(AsBytes(std::string("1/1/2001\x8Dtail\x8E\x8E"
+                                                "loose\x8D"))),
+        (std::vector<FollowupRecord>{{"1/1/2001"}, {}}));
     EXPECT_TRUE(ReadFollowups({}).empty());
 }
 

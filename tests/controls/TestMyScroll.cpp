@@ -2,9 +2,8 @@
 #include "casedata/MessageSink.h"
 #include "controls/MyScroll.h"
 
-#include <QApplication>
-#include <QStyle>
-#include <QStyleOptionSlider>
+#include "support/WidgetTest.h"
+
 #include <QTest>
 
 using quillon::CMyScroll;
@@ -13,18 +12,7 @@ namespace {
 
 QPoint ControlCentre(CMyScroll& bar, QStyle::SubControl control)
 {
-    QStyleOptionSlider option;
-    option.initFrom(&bar);
-    option.orientation = bar.orientation();
-    option.minimum = bar.minimum();
-    option.maximum = bar.maximum();
-    option.sliderPosition = bar.sliderPosition();
-    option.sliderValue = bar.value();
-    option.singleStep = bar.singleStep();
-    option.pageStep = bar.pageStep();
-    option.upsideDown = false;
-    option.subControls = QStyle::SC_All;
-    return bar.style()->subControlRect(QStyle::CC_ScrollBar, &option, control, &bar).center();
+    return quillon::testing::ScrollBarPart(&bar, control).center();
 }
 
 } // namespace

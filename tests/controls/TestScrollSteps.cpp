@@ -3,54 +3,46 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 using quillon::ScrollSteps;
 
-TEST(ScrollSteps, PageLeftBelowThePageKeepsThePositionWhilePageBackGoesToZero)
+TEST(ScrollSteps, EachStepFromAPosition)
 {
-    ScrollSteps h{7, 11, 40};
-    h.PageLeft();
-    EXPECT_EQ(h.position, 7);
-    ScrollSteps v{7, 11, 40};
-    v.PageBack();
-    EXPECT_EQ(v.position, 0);
-    ScrollSteps both{25, 11, 40};
-    both.PageLeft();
-    EXPECT_EQ(both.position, 14);
-    both.PageBack();
-    EXPECT_EQ(both.position, 3);
-}
-
-TEST(ScrollSteps, PageForwardLandsOnTheMaximum)
-{
-    ScrollSteps s{0, 11, 30};
-    s.PageForward();
-    EXPECT_EQ(s.position, 11);
-    s.PageForward();
-    EXPECT_EQ(s.position, 22);
-    s.PageForward(); // 22 >= 30 - 11: to the maximum
-    EXPECT_EQ(s.position, 30);
-    s.PageForward();
-    EXPECT_EQ(s.position, 30);
-    ScrollSteps exact{19, 11, 30};
-    exact.PageForward(); // 19 = 30 - 11: to the maximum
-    EXPECT_EQ(exact.position, 30);
-}
-
-TEST(ScrollSteps, LinesStopAtTheEndsAndNegativePositionsResetSideways)
-{
-    ScrollSteps s{30, 11, 30};
-    s.LineForward();
-    EXPECT_EQ(s.position, 30);
-    s.LineRight();
-    EXPECT_EQ(s.position, 30);
-    s.position = 0;
-    s.LineBack();
-    EXPECT_EQ(s.position, 0);
-    s.position = -3;
-    EXPECT_TRUE(s.LineLeft());
-    EXPECT_EQ(s.position, 0);
-    EXPECT_FALSE(s.LineLeft());
-    s.position = -5;
-    s.LineRight();
-    EXPECT_EQ(s.position, 1);
+    using Step = std::function<void(ScrollSteps&)>;
+    const Step pageLeft = &ScrollSteps::PageLeft, pageBack = &ScrollSteps::PageBack,
+               pageForward = &ScrollSteps::PageForward, lineForward = &ScrollSteps::LineForward,
+               lineRight = &ScrollSteps::LineRight, lineBack = &ScrollSteps::LineBack,
+               lineLeft = [](ScrollSteps&s) { s.LineLeft(); };
+    struct Case
+    {
+        const char* name;
+        int position;
+        Step step;
+        int after;
+    };
+    const Case cases[] = {
+        {"page left below the page keeps the position", 7, pageLeft, 7},
+        {"page back below the page goes to zero", 7, pageBack, 0},
+        {"page left", 25, pageLeft, 14},
+        {"page back", 25, pageBack, 14},
+        {"page forward", 0, pageForward, 11},
+        {"page forward within a page of the end lands on the maximum", 22, pageForward, 30},
+        {"page forward a page before the end lands on the maximum", 19, pageForward, 30},
+        {"page forward at the maximum", 30, pageForward, 30},
+        {"line forward at the maximum", 30, lineForward, 30},
+        {"line right at the maximum", 30, lineRight, 30},
+        {"line back at zero", 0, lineBack, 0},
+        {"line left from below zero resets", -3, lineLeft, 0},
+        {"line right from below zero", -5, lineRight, 1},
+    };
+    for (const Case& c : cases) {
+        ScrollSteps s{c.position, 11, 30};
+        c.step(s);
+        EXPECT_EQ(s.position, c.after) << c.name;
+    }
+    // Only a position below zero is reported by a line left.
+    ScrollSteps below{-3, 11, 30};
+    EXPECT_TRUE(below.LineLeft());
+    EXPECT_FALSE(below.LineLeft());
 }

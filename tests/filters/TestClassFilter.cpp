@@ -45,65 +45,73 @@ constexpr std::uint32_t Bit(int k)
 
 } // namespace
 
-TEST(ClassFilter, OkWithNothingChosenExcludesNothing)
+// A class and type boxes chosen, then OK: the class and type texts and the result keys to drop.
+struct ChoiceCase
 {
-    auto opened = Open(
-        kPlantFilterKind, {MakeClassCode(1, Bit(1)), MakeClassCode(0, 0), MakeClassCode(3, 0xFFF)}, {1, 2, 3, 0});
+    const char* name;
+    const ClassFilterKind* kind;
+    std::vector<std::uint32_t> words; // the code words of codes 1..n
+    std::vector<int> codes; // the chart's remedies
+    int classLine; // -1: none chosen
+    std::vector<int> types;
+    std::string className;
+    std::string typeNames;
+    std::vector<RemedyKey> excluded;
+};
+
+void PrintTo(const ChoiceCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
+class ClassChoice : public ::testing::TestWithParam<ChoiceCase>
+{
+};
+
+TEST_P(ClassChoice, OkDescribesAndExcludes)
+{
+    const ChoiceCase& c = GetParam();
+    auto opened = Open(*c.kind, c.words, c.codes);
     ASSERT_TRUE(opened->loaded);
+    if (c.classLine >= 0)
+        opened->model->SelectClass(c.classLine);
+    for (const int k : c.types)
+        opened->model->SetTypeChecked(k, true);
     const ClassFilterResult result = opened->model->Ok();
-    EXPECT_TRUE(result.m_arrExcluded.empty());
-    EXPECT_EQ(result.m_strClass, "");
-    EXPECT_EQ(result.m_strTypes, "");
+    EXPECT_EQ(result.m_strClass, c.className);
+    EXPECT_EQ(result.m_strTypes, c.typeNames);
+    EXPECT_EQ(result.m_arrExcluded, c.excluded);
     EXPECT_TRUE(opened->sink.Messages().empty());
 }
 
-TEST(ClassFilter, ClassOnlyExcludesOtherClassesAndNoneAndHandsBackKeys)
-{
-    // Code 3 carries class 2 in the upper half, plus type bits that must not matter.
-    auto opened = Open(kPlantFilterKind,
-        {MakeClassCode(2, 0), MakeClassCode(3, 0), MakeClassCode(2, Bit(4)), MakeClassCode(0, 0)}, {1, 2, 3, 4});
-    opened->model->SelectClass(1);
-    const ClassFilterResult result = opened->model->Ok();
-    EXPECT_EQ(result.m_strClass, "Apocynaceae");
-    EXPECT_EQ(result.m_strTypes, "");
-    EXPECT_EQ(result.m_arrExcluded, (std::vector<RemedyKey>{20, 40}));
-}
-
-TEST(ClassFilter, ClassNumberMustBeEqualNotMerelyContained)
-{
+const ChoiceCase kChoices[] = {
+    {"NothingChosen", &kPlantFilterKind, {MakeClassCode(1, Bit(1)), MakeClassCode(0, 0), MakeClassCode(3, 0xFFF)},
+        {1, 2, 3, 0}, -1, {}, "", "", {}},
+    // Code 3 carries class 2 with type bits that must not matter; code 4 has no class.
+    {"ClassOnly", &kPlantFilterKind,
+        {MakeClassCode(2, 0), MakeClassCode(3, 0), MakeClassCode(2, Bit(4)), MakeClassCode(0, 0)}, {1, 2, 3, 4}, 1, {},
+        "Apocynaceae", "", {20, 40}},
     // Class 3 (binary 11) contains the bits of class 1 but is not class 1.
-    auto opened = Open(kPlantFilterKind, {MakeClassCode(3, 0), MakeClassCode(1, 0)}, {1, 2});
-    opened->model->SelectClass(0);
-    EXPECT_EQ(opened->model->Ok().m_arrExcluded, (std::vector<RemedyKey>{10}));
-}
-
-TEST(ClassFilter, RootsAndBarkNeedBothBits)
-{
-    auto opened = Open(kPlantFilterKind,
+    {"ClassMustBeEqual", &kPlantFilterKind, {MakeClassCode(3, 0), MakeClassCode(1, 0)}, {1, 2}, 0, {}, "Anacardiaceae",
+        "", {10}},
+    {"TypesNeedEveryBit", &kPlantFilterKind,
         {MakeClassCode(1, Bit(1) | Bit(3)), MakeClassCode(2, Bit(1)), MakeClassCode(0, Bit(3)),
             MakeClassCode(5, Bit(1) | Bit(2) | Bit(3))},
-        {1, 2, 3, 4});
-    opened->model->SetTypeChecked(3, true);
-    opened->model->SetTypeChecked(1, true);
-    const ClassFilterResult result = opened->model->Ok();
-    EXPECT_EQ(result.m_strTypes, "Roots, Bark, ");
-    EXPECT_EQ(result.m_strClass, "");
-    EXPECT_EQ(result.m_arrExcluded, (std::vector<RemedyKey>{20, 30}));
-}
-
-TEST(ClassFilter, WordAtTheEndOfTheCodeFileReadsZero)
-{
-    // The file holds codes 0..2; code 3 starts exactly at its end.
-    auto opened = Open(kPlantFilterKind, {MakeClassCode(1, Bit(1)), MakeClassCode(1, Bit(1))}, {3, 1});
-    ASSERT_TRUE(opened->loaded);
-    EXPECT_EQ(opened->model->Codes().at(0).word, 0u);
-    EXPECT_TRUE(opened->model->Ok().m_arrExcluded.empty());
-    opened->model->SetTypeChecked(1, true);
-    EXPECT_EQ(opened->model->Ok().m_arrExcluded, (std::vector<RemedyKey>{30}));
-    opened->model->SetTypeChecked(1, false);
-    opened->model->SelectClass(0);
-    EXPECT_EQ(opened->model->Ok().m_arrExcluded, (std::vector<RemedyKey>{30}));
-}
+        {1, 2, 3, 4}, -1, {3, 1}, "", "Roots, Bark, ", {20, 30}},
+    // Code 3 starts exactly at the end of the code file: its word reads 0.
+    {"WordAtTheEndByType", &kPlantFilterKind, {MakeClassCode(1, Bit(1)), MakeClassCode(1, Bit(1))}, {3, 1}, -1, {1}, "",
+        "Roots, ", {30}},
+    {"WordAtTheEndByClass", &kPlantFilterKind, {MakeClassCode(1, Bit(1)), MakeClassCode(1, Bit(1))}, {3, 1}, 0, {},
+        "Anacardiaceae", "", {30}},
+    {"AnimalMilk", &kAnimalFilterKind,
+        {MakeClassCode(3, Bit(4)), MakeClassCode(3, Bit(3)), MakeClassCode(2, Bit(4)),
+            MakeClassCode(3, Bit(4) | Bit(9))},
+        {1, 2, 3, 4}, 2, {4}, "Compositae", "Milk, ", {20, 30}},
+    // The animal type text drops only its first '&'.
+    {"AnimalSnakes", &kAnimalFilterKind, {MakeClassCode(1, Bit(10))}, {1}, -1, {10}, "", "Snakes, ", {}},
+};
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ClassChoice, ::testing::ValuesIn(kChoices), [](const auto& test) { return std::string(test.param.name); });
 
 TEST(ClassFilter, WordBeyondTheEndOfTheCodeFileFailsTheOpening)
 {
@@ -116,27 +124,10 @@ TEST(ClassFilter, WordBeyondTheEndOfTheCodeFileFailsTheOpening)
     EXPECT_EQ(animal->sink.Texts(), (std::vector<std::string>{"Error in file anmlcode.dat"}));
 }
 
-TEST(ClassFilter, AnimalTypeTextDropsOnlyTheFirstAmpersand)
+TEST(ClassFilter, TypeLabelTextDropsOnlyTheFirstAmpersand)
 {
     EXPECT_EQ(TypeLabelText("Sna&kes"), "Snakes");
     EXPECT_EQ(TypeLabelText("&A&B"), "A&B");
-    auto opened = Open(kAnimalFilterKind, {MakeClassCode(1, Bit(10))}, {1});
-    opened->model->SetTypeChecked(10, true);
-    EXPECT_EQ(opened->model->Ok().m_strTypes, "Snakes, ");
-}
-
-TEST(ClassFilter, AnimalClassThreeWithMilk)
-{
-    auto opened = Open(kAnimalFilterKind,
-        {MakeClassCode(3, Bit(4)), MakeClassCode(3, Bit(3)), MakeClassCode(2, Bit(4)),
-            MakeClassCode(3, Bit(4) | Bit(9))},
-        {1, 2, 3, 4});
-    opened->model->SelectClass(2);
-    opened->model->SetTypeChecked(4, true);
-    const ClassFilterResult result = opened->model->Ok();
-    EXPECT_EQ(result.m_strClass, "Compositae");
-    EXPECT_EQ(result.m_strTypes, "Milk, ");
-    EXPECT_EQ(result.m_arrExcluded, (std::vector<RemedyKey>{20, 30}));
 }
 
 TEST(ClassFilter, SearchUsesSevenCharactersWithoutRegardToCase)

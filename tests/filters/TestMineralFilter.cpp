@@ -6,9 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <set>
-
 using namespace quillon;
 using namespace quillon::testing;
 
@@ -47,53 +44,25 @@ fixtures::MineralCodeSpec Record(std::uint16_t group, std::array<std::uint8_t, 4
     return {group, elements};
 }
 
-std::set<int> SelectedCells(const CMineralFilterModel& model)
-{
-    std::set<int> cells;
-    for (int i = 0; i < kCellCount; ++i)
-        if (model.IsSelected(i))
-            cells.insert(i);
-    return cells;
-}
-
 } // namespace
 
-TEST(PeriodicTable, GeometryAndHitTest)
-{
-    const CellRect first = CellRectOf(0);
-    EXPECT_EQ((std::array{first.left, first.top, first.right, first.bottom}), (std::array{16, 30, 48, 62}));
-    const CellRect scandium = CellRectOf(56);
-    EXPECT_EQ((std::array{scandium.left, scandium.top}), (std::array{82, 129}));
-    const CellRect actinium = CellRectOf(132);
-    EXPECT_EQ((std::array{actinium.left, actinium.top}), (std::array{116, 298}));
-    EXPECT_EQ(CellRectOf(146).right, 116 + 33 * 14 + 32);
-
-    auto opened = Open({});
-    const CMineralFilterModel& model = *opened->model;
-    EXPECT_EQ(model.HitTest(16, 30), 0);
-    EXPECT_EQ(model.HitTest(47, 61), 0);
-    EXPECT_EQ(model.HitTest(48, 30), -1); // right edge and the 1-pixel gap
-    EXPECT_EQ(model.HitTest(16, 62), -1);
-    EXPECT_EQ(model.HitTest(49 + 33 * 3, 40), -1); // a gap of period 1 is never hit
-    EXPECT_EQ(model.HitTest(16 + 33 * 7 + 5, 63 + 5), 25); // a gap of period 2 is
-    EXPECT_EQ(model.HitTest(116, 265), 117);
-    EXPECT_EQ(model.HitTest(0, 0), -1);
-}
-
-TEST(PeriodicTable, CellsTakeTheirLinesInOrder)
+TEST(PeriodicTable, CellsTakeTheirLinesAndTheirPlaces)
 {
     auto opened = Open({});
     const CMineralFilterModel& model = *opened->model;
     EXPECT_TRUE(opened->sink.Messages().empty());
     EXPECT_EQ(model.Cell(kSulphurCell).name, "Sulphur");
-    EXPECT_EQ(model.Cell(kSulphurCell).number, 16);
     EXPECT_EQ(model.Cell(kIronCell).symbol, "Fe");
-    EXPECT_EQ(model.Cell(kIronCell).row, 4);
-    EXPECT_EQ(model.Cell(kIronCell).column, 8);
+    EXPECT_EQ(model.Cell(kIronCell).number, 26);
     EXPECT_TRUE(model.Cell(5).IsBlank());
     EXPECT_EQ(model.Cell(116).number, 109);
     EXPECT_EQ(model.Cell(117).number, 57);
     EXPECT_EQ(model.Cell(146).number, 103);
+    // x, y, cell: edges and gaps of the drawn table.
+    const int hits[][3] = {{16, 30, 0}, {47, 61, 0}, {48, 30, -1}, {16, 62, -1}, {49 + 33 * 3, 40, -1},
+        {16 + 33 * 7 + 5, 63 + 5, 25}, {116, 265, 117}, {82, 129, 56}, {116, 298, 132}, {0, 0, -1}};
+    for (const auto& [x, y, cell] : hits)
+        EXPECT_EQ(model.HitTest(x, y), cell) << x << "," << y;
 }
 
 TEST(PeriodicTable, MalformedLinesStopTheirPartWithTheirMessage)
@@ -143,7 +112,8 @@ TEST(MineralFilter, UnreadableTableFilesOpenAnEmptyTable)
     sink.Clear();
     model.LeftButtonOnCell(kSulphurCell);
     model.RightButtonOnCell(56);
-    EXPECT_TRUE(SelectedCells(model).empty());
+    EXPECT_EQ(model.SelectedCount(), 0);
+    EXPECT_FALSE(model.IsGroupSelection());
     // A chosen group still keeps its remedies.
     model.SelectGroup(0);
     KingdomFilterState state;
@@ -170,26 +140,19 @@ TEST(ElementRanking, DescendingCountsTiesByNumberNoZeroNoHydrogen)
 {
     std::array<int, kElementSlots> counts{};
     counts[1] = 50; // hydrogen takes no part
-    counts[8] = 3;
-    counts[16] = 5;
-    counts[26] = 5;
-    counts[11] = 3;
+    counts[8] = counts[11] = 3;
+    counts[16] = counts[26] = 5;
     counts[200] = 9; // beyond the ranked range
     const auto ranks = RankElements(counts);
-    EXPECT_EQ(ranks[0].element, 16);
-    EXPECT_EQ(ranks[1].element, 26);
-    EXPECT_EQ(ranks[2].element, 8);
-    EXPECT_EQ(ranks[3].element, 11);
+    EXPECT_EQ((std::array{ranks[0].element, ranks[1].element, ranks[2].element, ranks[3].element, ranks[4].element}),
+        (std::array{16, 26, 8, 11, 0}));
     EXPECT_EQ(ranks[3].count, 3);
     EXPECT_EQ(ranks[4].count, 0);
-    EXPECT_EQ(ranks[4].element, 0);
-
-    // Only nine are ranked; the tenth entry stays empty.
+    // Only nine are ranked.
     std::array<int, kElementSlots> many{};
     for (int e = 2; e <= 20; ++e)
         many[static_cast<std::size_t>(e)] = e;
     const auto top = RankElements(many);
-    EXPECT_EQ(top[0].element, 20);
     EXPECT_EQ(top[8].element, 12);
     EXPECT_EQ(top[9].count, 0);
 }
@@ -208,216 +171,87 @@ TEST(ElementRanking, CountsDoNotWrapAt256)
     EXPECT_EQ(opened->model->ElementCount(255), 0);
 }
 
-TEST(MineralFilter, OkWithNothingSelectedKeepsEverything)
+// Clicks on the table, its boxes and its group list, then OK: what is kept, described and refused.
+struct SelectionCase
 {
-    auto opened = Open({Record(1, {kIron}), Record(0, {kSulphur})});
-    KingdomFilterState state;
+    const char* name;
+    std::vector<fixtures::MineralCodeSpec> records; // remedy code c has records[c - 1]
+    std::vector<std::string> steps; // L<cell>, R<cell>, G<group>, V and H for the boxes
+    std::vector<RemedyKey> excluded;
+    std::string elements;
+    std::string group;
+    bool noSelection;
+    std::vector<std::string> messages;
+};
+
+void PrintTo(const SelectionCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
+void Step(CMineralFilterModel& model, const std::string& step)
+{
+    const int n = step.size() > 1 ? std::stoi(step.substr(1)) : 0;
+    switch (step[0]) {
+    case 'L': return model.LeftButtonOnCell(n);
+    case 'R': return model.RightButtonOnCell(n);
+    case 'G': return model.SelectGroup(n);
+    case 'V': return model.VerticalClicked(!model.IsVertical());
+    default: return model.HorizontalClicked(!model.IsHorizontal());
+    }
+}
+
+class MineralSelection : public ::testing::TestWithParam<SelectionCase>
+{
+};
+
+TEST_P(MineralSelection, OkKeepsAndDescribes)
+{
+    const SelectionCase& c = GetParam();
+    auto opened = Open(c.records);
+    for (const std::string& step : c.steps)
+        Step(*opened->model, step);
+    KingdomFilterState state{!c.noSelection};
     const MineralFilterResult result = opened->model->Ok(state);
-    EXPECT_TRUE(state.m_bMineralNoSelection);
-    EXPECT_TRUE(result.m_arrExcluded.empty());
-    EXPECT_EQ(result.m_strElements, "");
-    EXPECT_EQ(result.m_strGroup, "");
+    EXPECT_EQ(result.m_arrExcluded, c.excluded);
+    EXPECT_EQ(result.m_strElements, c.elements);
+    EXPECT_EQ(result.m_strGroup, c.group);
+    EXPECT_EQ(state.m_bMineralNoSelection, c.noSelection);
+    EXPECT_EQ(opened->sink.Texts(), c.messages);
 }
 
-TEST(MineralFilter, SulphurAndIronWithoutARemedyHoldingBoth)
-{
-    auto opened = Open({Record(0, {kSulphur}), Record(0, {kIron, 8}), Record(0, {kCopper}), Record(0, {})});
-    CMineralFilterModel& model = *opened->model;
-    model.LeftButtonOnCell(kIronCell);
-    model.LeftButtonOnCell(kSulphurCell);
-    EXPECT_EQ(model.SelectedCount(), 2);
-    KingdomFilterState state{true};
-    const MineralFilterResult result = model.Ok(state);
-    EXPECT_FALSE(state.m_bMineralNoSelection);
-    EXPECT_EQ(result.m_strElements, "Sulphur Iron ");
-    EXPECT_EQ(result.m_arrExcluded, (std::vector<RemedyKey>{30, 40}));
-}
+const fixtures::MineralCodeSpec kS{0, {kSulphur}}, kFe{0, {kIron}}, kCu{0, {kCopper}}, kNone{};
+const std::string kGroupRefused = "Unselect group and then select individual element";
 
-TEST(MineralFilter, SulphurAndIronWithARemedyHoldingBoth)
-{
-    auto opened
-        = Open({Record(0, {kIron}), Record(0, {8, kSulphur, kIron}), Record(0, {kSulphur}), Record(0, {kCopper})});
-    CMineralFilterModel& model = *opened->model;
-    model.LeftButton(CellRectOf(kSulphurCell).left + 3, CellRectOf(kSulphurCell).top + 3);
-    model.LeftButton(CellRectOf(kIronCell).left + 3, CellRectOf(kIronCell).top + 3);
-    KingdomFilterState state;
-    const MineralFilterResult result = model.Ok(state);
-    EXPECT_EQ(result.m_strElements, "Sulphur ");
-    EXPECT_EQ(result.m_arrExcluded, (std::vector<RemedyKey>{40}));
-}
-
-TEST(MineralFilter, LeftButtonTogglesAndIgnoresBlankCells)
-{
-    auto opened = Open({});
-    CMineralFilterModel& model = *opened->model;
-    model.LeftButtonOnCell(25); // a gap
-    model.LeftButtonOnCell(-1);
-    EXPECT_EQ(model.SelectedCount(), 0);
-    model.LeftButtonOnCell(120); // the block can be selected singly
-    model.LeftButtonOnCell(kIronCell);
-    model.LeftButtonOnCell(kIronCell);
-    EXPECT_EQ(SelectedCells(model), (std::set<int>{120}));
-    EXPECT_EQ(model.SelectedCount(), 1);
-    EXPECT_TRUE(opened->sink.Messages().empty());
-}
-
-TEST(MineralFilter, RightClickOnScandiumSelectsColumnTwoAndRowThree)
-{
-    auto opened = Open({Record(0, {21}), Record(0, {kIron}), Record(0, {kSulphur}), Record(0, {57})});
-    CMineralFilterModel& model = *opened->model;
-    model.RightButton(CellRectOf(56).left + 10, CellRectOf(56).top + 10);
-    EXPECT_EQ(model.ElementsText(), "For Column 2  And For Row 3");
-    std::set<int> expected{56, 74, 92, 110};
-    for (int i = 54; i <= 71; ++i)
-        expected.insert(i);
-    EXPECT_EQ(SelectedCells(model), expected);
-    EXPECT_TRUE(model.IsGroupSelection());
-    EXPECT_EQ(model.AnchorCell(), 56);
-
-    // Left clicks are refused anywhere, also off the table.
-    model.LeftButtonOnCell(kSulphurCell);
-    model.LeftButtonOnCell(-1);
-    EXPECT_EQ(opened->sink.Texts(),
-        (std::vector<std::string>{
-            "Unselect group and then select individual element", "Unselect group and then select individual element"}));
-    EXPECT_EQ(opened->sink.Messages()[0].icon, MessageIcon::Information);
-    EXPECT_FALSE(model.IsSelected(kSulphurCell));
-
-    KingdomFilterState state{true};
-    const MineralFilterResult result = model.Ok(state);
-    EXPECT_FALSE(state.m_bMineralNoSelection);
-    // The row and column have their own description; no names are added.
-    EXPECT_EQ(result.m_strElements, "For Column 2  And For Row 3");
-    EXPECT_EQ(result.m_arrExcluded, (std::vector<RemedyKey>{30}));
-}
-
-TEST(MineralFilter, SecondAnchorRefusedAndSecondClickOnTheAnchorClears)
-{
-    auto opened = Open({});
-    CMineralFilterModel& model = *opened->model;
-    model.RightButtonOnCell(56);
-    const std::set<int> selected = SelectedCells(model);
-    model.RightButtonOnCell(kIronCell);
-    EXPECT_EQ(opened->sink.Texts(), (std::vector<std::string>{"Only one coloumn and row can be selected"}));
-    EXPECT_EQ(SelectedCells(model), selected);
-    EXPECT_EQ(model.LastRightCell(), kIronCell);
-    // The refused click flipped the toggle; a click off the table flips it back.
-    model.RightButtonOnCell(-1);
-    EXPECT_EQ(model.LastRightCell(), -1);
-    model.RightButtonOnCell(56);
-    EXPECT_TRUE(SelectedCells(model).empty());
-    EXPECT_FALSE(model.IsGroupSelection());
-    EXPECT_EQ(model.ElementsText(), "For Column 2  And For Row 3");
-}
-
-TEST(MineralFilter, RightClickOnTheBlockOrWithSinglesIsRefused)
-{
-    auto opened = Open({});
-    CMineralFilterModel& model = *opened->model;
-    model.RightButtonOnCell(120);
-    EXPECT_EQ(opened->sink.Texts(), (std::vector<std::string>{"Row and column selection is not available"}));
-    EXPECT_TRUE(SelectedCells(model).empty());
-    EXPECT_TRUE(model.RowColumnToggle());
-
-    opened->sink.Clear();
-    model.LeftButtonOnCell(kSulphurCell);
-    model.RightButtonOnCell(56);
-    EXPECT_EQ(
-        opened->sink.Texts(), (std::vector<std::string>{"Unselect all individual elements and then select group"}));
-    EXPECT_EQ(SelectedCells(model), (std::set<int>{kSulphurCell}));
-}
-
-TEST(MineralFilter, ColumnOfTheLastRowNeverRunsIntoTheBlock)
-{
-    auto opened = Open({});
-    CMineralFilterModel& model = *opened->model;
-    // Column 2 of row 6 is cell 110; cells 128, 146 lie in the block and must stay out.
-    model.RightButtonOnCell(110);
-    EXPECT_EQ(model.ElementsText(), "For Column 2  And For Row 6");
-    for (int i = kMainCells; i < kCellCount; ++i)
-        EXPECT_FALSE(model.IsSelected(i)) << i;
-    EXPECT_TRUE(model.IsSelected(116));
-    EXPECT_TRUE(model.IsSelected(56));
-}
-
-TEST(MineralFilter, VerticalAndHorizontalBoxes)
-{
-    auto opened = Open({});
-    CMineralFilterModel& model = *opened->model;
-    model.HorizontalClicked(false);
-    EXPECT_EQ(model.ElementsText(), "For Column 0");
-    model.RightButtonOnCell(56);
-    EXPECT_EQ(model.ElementsText(), "For Column 2");
-    EXPECT_EQ(SelectedCells(model), (std::set<int>{56, 74, 92, 110}));
-    model.VerticalClicked(false);
-    EXPECT_EQ(model.ElementsText(), "");
-    EXPECT_EQ(SelectedCells(model), (std::set<int>{56}));
-    EXPECT_FALSE(model.IsGroupSelection());
-    model.HorizontalClicked(true);
-    EXPECT_EQ(model.ElementsText(), "For Row 3");
-    model.VerticalClicked(true);
-    EXPECT_EQ(model.ElementsText(), "For Column 2  And For Row 3");
-    EXPECT_EQ(SelectedCells(model), (std::set<int>{56}));
-}
-
-TEST(MineralFilter, GroupOnlySelection)
-{
-    auto opened = Open({Record(2, {kIron}), Record(1, {}), Record(2, {}), Record(0, {kSulphur})});
-    CMineralFilterModel& model = *opened->model;
-    model.SelectGroup(1);
-    KingdomFilterState state{true};
-    const MineralFilterResult result = model.Ok(state);
-    EXPECT_FALSE(state.m_bMineralNoSelection);
-    EXPECT_EQ(result.m_strElements, "");
-    EXPECT_EQ(result.m_strGroup, "Carbonates");
-    EXPECT_EQ(result.m_arrExcluded, (std::vector<RemedyKey>{20, 40}));
-}
-
-TEST(MineralFilter, HydrogenIsScannedAfterARightClickElsewhere)
-{
-    // A row-and-column selection made and cleared on column 2, then hydrogen chosen singly.
-    auto opened = Open({Record(0, {1, 8}), Record(0, {kIron})});
-    CMineralFilterModel& model = *opened->model;
-    model.RightButtonOnCell(56);
-    model.RightButtonOnCell(56);
-    model.LeftButtonOnCell(0);
-    KingdomFilterState state;
-    const MineralFilterResult result = model.Ok(state);
-    EXPECT_EQ(result.m_arrExcluded, (std::vector<RemedyKey>{20}));
-    EXPECT_EQ(result.m_strElements, "For Column 2  And For Row 3Element1 ");
-}
-
-TEST(MineralFilter, HoverLabelShowsNameAndNumber)
-{
-    auto opened = Open({});
-    CMineralFilterModel& model = *opened->model;
-    const CellRect iron = CellRectOf(kIronCell);
-    EXPECT_TRUE(model.MouseMove(iron.left + 1, iron.top + 1));
-    EXPECT_EQ(model.HoverText(), "Iron 26");
-    EXPECT_FALSE(model.MouseMove(iron.left + 2, iron.top + 2));
-    // A gap of period 2 changes nothing; off the table the label empties.
-    EXPECT_FALSE(model.MouseMove(16 + 33 * 7 + 5, 63 + 5));
-    EXPECT_EQ(model.HoverText(), "Iron 26");
-    EXPECT_TRUE(model.MouseMove(0, 0));
-    EXPECT_EQ(model.HoverText(), "");
-    EXPECT_EQ(model.HoverCell(), 0);
-}
-
-TEST(MineralFilter, RefusedRightClickDoesNotUnselectTheNextAnchor)
-{
-    auto opened = Open({Record(0, {21}), Record(0, {kSulphur})});
-    CMineralFilterModel& model = *opened->model;
-    model.RightButtonOnCell(130); // refused: the block
-    model.RightButtonOnCell(56);
-    EXPECT_TRUE(model.IsSelected(56));
-    EXPECT_TRUE(model.IsSelected(74));
-    EXPECT_TRUE(model.IsSelected(55));
-    EXPECT_TRUE(model.IsGroupSelection());
-    KingdomFilterState state;
-    const MineralFilterResult result = model.Ok(state);
-    // Scandium's remedy stays, and the description names the row and column only.
-    EXPECT_EQ(result.m_arrExcluded, (std::vector<RemedyKey>{20}));
-    EXPECT_EQ(result.m_strElements, "For Column 2  And For Row 3");
-    model.RightButtonOnCell(56);
-    EXPECT_TRUE(SelectedCells(model).empty());
-}
+const SelectionCase kSelections[] = {
+    {"Nothing", {Record(1, {kIron}), kS}, {}, {}, "", "", true, {}},
+    // Two elements keep only a remedy holding both; without one, each keeps its own.
+    {"TwoElementsNoneHoldsBoth", {kS, Record(0, {kIron, 8}), kCu, kNone}, {"L61", "L51"}, {30, 40}, "Sulphur Iron ", "",
+        false, {}},
+    {"TwoElementsOneHoldsBoth", {kFe, Record(0, {8, kSulphur, kIron}), kS, kCu}, {"L51", "L61"}, {40}, "Sulphur ", "",
+        false, {}},
+    // Gaps and clicks off the table select nothing; a second click unselects.
+    {"GapsAndToggles", {kFe, kS}, {"L25", "L-1", "L61", "L61", "L51"}, {10}, "Sulphur ", "", false, {}},
+    // A right click selects column 2 and row 3 (scandium's); left clicks are then refused.
+    {"RowAndColumn", {Record(0, {21}), kFe, kS, Record(0, {57})}, {"R56", "L51", "L-1"}, {30},
+        "For Column 2  And For Row 3", "", false, {kGroupRefused, kGroupRefused}},
+    {"SecondAnchorRefused", {kFe}, {"R56", "R61"}, {}, "For Column 2  And For Row 3", "", false,
+        {"Only one coloumn and row can be selected"}},
+    {"AnchorAgainClears", {kFe}, {"R56", "R56"}, {}, "For Column 2  And For Row 3", "", true, {}},
+    {"BlockRefused", {Record(0, {21}), kS}, {"R130", "R56"}, {20}, "For Column 2  And For Row 3", "", false,
+        {"Row and column selection is not available"}},
+    // A refused right click still flips the row-and-column toggle, which leaves the element names out.
+    {"SinglesFirst", {kS}, {"L51", "R56"}, {}, "", "", false,
+        {"Unselect all individual elements and then select group"}},
+    // The column of the last row stops before the block.
+    {"LastRowColumn", {Record(0, {68}), Record(0, {88})}, {"R110"}, {10}, "For Column 2  And For Row 6", "", false, {}},
+    {"ColumnOnly", {kFe, Record(0, {39})}, {"H", "R56"}, {10}, "For Column 2", "", false, {}},
+    {"RowOnly", {kFe, Record(0, {39})}, {"R56", "V"}, {20}, "For Row 3", "", false, {}},
+    {"GroupOnly", {Record(2, {kIron}), Record(1, {}), Record(2, {}), kS}, {"G1"}, {20, 40}, "", "Carbonates", false,
+        {}},
+    // Hydrogen is scanned after a row-and-column selection made and cleared.
+    {"HydrogenAfterAClearedAnchor", {Record(0, {1, 8}), kFe}, {"R56", "R56", "L0"}, {20},
+        "For Column 2  And For Row 3Element1 ", "", false, {}},
+};
+INSTANTIATE_TEST_SUITE_P(Cases, MineralSelection, ::testing::ValuesIn(kSelections),
+    [](const auto& test) { return std::string(test.param.name); });

@@ -1,16 +1,19 @@
-// A small case for the method tests: seven remedies with known property words and six recorded symptoms
-// (three mind, one of them repeating a text, one general, two rest), loaded through the ".rsy" reader.
+// A small case for the method tests: seven remedies with known property words and kingdoms, and six recorded
+// symptoms (three mind, one of them repeating a text, one general, two rest); as a practice folder with the
+// filter files, and as the state, engine and methods the chart starts with.
 #pragma once
 
 #include "casedata/ByteReader.h"
+#include "filters/PeriodicFixture.h"
 #include "fixtures/CaseWriters.h"
+#include "fixtures/FilterWriters.h"
 #include "repertory/RepEngine.h"
 #include "repertory/RepMethods.h"
 #include "state/QuillonState.h"
+#include "support/TempFolder.h"
 
 #include <functional>
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,28 +28,9 @@ constexpr std::uint32_t Bit(int k)
 // Property numbers used below.
 constexpr int kPsoric = 1, kChilly = 5, kHot = 6, kPlant = 20, kMineral = 21, kAnimal = 22;
 
-// Records with numbered texts, and the set that borrows them (the Weightage model's input).
-inline std::vector<std::unique_ptr<CSymptomRecord>> MakeSymptoms(int n)
+inline std::vector<fixtures::CatalogueRemedy> MethodsRemedies()
 {
-    std::vector<std::unique_ptr<CSymptomRecord>> records;
-    for (int i = 0; i < n; ++i) {
-        records.push_back(std::make_unique<CSymptomRecord>());
-        records.back()->m_pszText = "MIND - symptom " + std::to_string(i);
-    }
-    return records;
-}
-
-inline std::vector<CSymptomRecord*> Borrow(const std::vector<std::unique_ptr<CSymptomRecord>>& records)
-{
-    std::vector<CSymptomRecord*> set;
-    for (const auto& record : records)
-        set.push_back(record.get());
-    return set;
-}
-
-inline fixtures::CatalogueImages MethodsCatalogue()
-{
-    return fixtures::EncodeCatalogue({
+    return {
         {"Acon.", "Aconitum napellus", Bit(kPsoric) | Bit(kHot) | Bit(kPlant)},
         {"Apis.", "Apis mellifica", Bit(kPsoric) | Bit(kAnimal)},
         {"Bell.", "Belladonna", Bit(kHot) | Bit(kPlant)},
@@ -54,7 +38,7 @@ inline fixtures::CatalogueImages MethodsCatalogue()
         {"Lach.", "Lachesis", Bit(kHot) | Bit(kAnimal)},
         {"Nat-m.", "Natrum muriaticum", Bit(kPsoric) | Bit(kChilly) | Bit(kMineral)},
         {"Sulph.", "Sulphur", Bit(kPsoric) | Bit(kHot) | Bit(kMineral)},
-    });
+    };
 }
 
 inline fixtures::VisitSpec MethodsVisit()
@@ -71,84 +55,60 @@ inline fixtures::VisitSpec MethodsVisit()
     return visit;
 }
 
+// Patient "1" has the visit above; "2" one accented mind symptom; "3" one rest symptom only; "4" one mind
+// symptom only. Plants: Acon. in Ranunculaceae with roots, Bell. in Solanaceae; animals: Apis. in Hymenoptera,
+// Lach. in Ophidia, nothing in Aves; minerals: Calc. calcium, Nat-m. sodium and chlorine, Sulph. sulphur.
+inline void WriteMethodsPractice(const TempFolder& folder)
+{
+    using namespace fixtures;
+    const auto images = EncodeCatalogue(MethodsRemedies());
+    folder.Write("drug.dat", images.drugDat);
+    folder.Write("drugl.dat", images.druglDat);
+    folder.Write("fulldrug.txt", images.fulldrugTxt);
+    folder.Write("PatDet.txt",
+        EncodePatientIndex("Dr. A. Iyer",
+            {{"1", "Asha Rao", "34", "05/11/2002"}, {"2", "Zo\xEB", "5", "01/02/2003"}, {"3", "Rest", "1", "x"},
+                {"4", "Mind", "1", "x"}}));
+    folder.Write("1.rsy", EncodeRsy({MethodsVisit()}));
+    folder.Write("2.rsy", EncodeRsy({{1, 2, 2003, {{"[Kent]MIND - R\xEAverie", 'M', 1, 2, {{kAcon, 2}}}}}}));
+    folder.Write("3.rsy", EncodeRsy({{1, 1, 2002, {{"HEAD - PAIN", 'F', 1, 2, {{kBell, 3}}}}}}));
+    folder.Write("4.rsy", EncodeRsy({{1, 1, 2002, {{"MIND - SADNESS", 'M', 1, 2, {{kBell, 3}}}}}}));
+    folder.Write("plants.dat", EncodeLineList({"Ranunculaceae", "Solanaceae"}));
+    folder.Write("plcode.dat", EncodeCodeWords({MakeClassCode(1, 1), 0, MakeClassCode(2, 0), 0, 0, 0, 0}));
+    folder.Write("animals.dat", EncodeLineList({"Hymenoptera", "Ophidia", "Aves"}));
+    folder.Write("anmlcode.dat", EncodeCodeWords({0, MakeClassCode(1, 0), 0, 0, MakeClassCode(2, 0), 0, 0}));
+    folder.Write("period.txt", PeriodText());
+    folder.Write("lanth.txt", LanthText());
+    folder.Write("othergrp.txt", EncodeLineList({"Calcarea salts", "Natrum salts"}));
+    folder.Write("minrcode.dat",
+        EncodeMineralCodes({{}, {}, {}, {1, {20}}, {}, {2, {11, 17}}, {0, {static_cast<std::uint8_t>(kSulphur)}}}));
+}
+
+// The Weightage dialog answered by a function (Cancel without one).
 class ScriptedWeightage final : public IWeightageChooser
 {
 public:
-    bool ChooseWeightage(CWeightageModel& model) override
-    {
-        ++calls;
-        seen.clear();
-        for (int i = 0; i < model.SymptomCount(); ++i)
-            seen.push_back(model.Intensity(i));
-        return answer ? answer(model) : false;
-    }
+    bool ChooseWeightage(CWeightageModel& model) override { return answer && answer(model); }
     std::function<bool(CWeightageModel&)> answer;
-    std::vector<int> seen; // the intensities the dialog opened with
-    int calls = 0;
 };
 
-class ScriptedDrugFilter final : public IDrugFilterChooser
-{
-public:
-    bool ChooseDrugFilter(CDrugFilterModel& model) override
-    {
-        ++calls;
-        opened.clear();
-        for (int k = 1; k <= kDrugPropertyCount; ++k) {
-            if (model.IsChecked(k))
-                opened.push_back(k);
-            model.SetChecked(k, false);
-        }
-        for (const int k : boxes)
-            model.SetChecked(k, true);
-        return ok;
-    }
-    std::vector<int> boxes;
-    bool ok = true;
-    std::vector<int> opened; // the boxes checked when it opened
-    int calls = 0;
-};
-
-class ScriptedKingdom final : public IKingdomChooser
-{
-public:
-    std::optional<KingdomDialogResult> ChooseKingdom(
-        int nKind, const std::vector<FilterRemedy>& remedies, KingdomFilterState& state) override
-    {
-        ++calls;
-        kind = nKind;
-        offered = remedies;
-        if (mineralNoSelection)
-            state.m_bMineralNoSelection = true;
-        return answer;
-    }
-    std::optional<KingdomDialogResult> answer;
-    bool mineralNoSelection = false;
-    int kind = 0;
-    std::vector<FilterRemedy> offered;
-    int calls = 0;
-};
-
-// The state, an engine and the methods over the case above, started as the chart starts.
+// The state, an engine and the methods over a visit, started as the chart starts.
 struct MethodsCase
 {
-    explicit MethodsCase(const fixtures::VisitSpec& visit = MethodsVisit()) : state(CPracticeFolder(), sink)
+    explicit MethodsCase(const fixtures::VisitSpec& visit = MethodsVisit(),
+        const std::vector<fixtures::CatalogueRemedy>& remedies = MethodsRemedies())
+        : state(CPracticeFolder(), sink)
     {
-        const auto images = MethodsCatalogue();
+        const auto images = fixtures::EncodeCatalogue(remedies);
         state.m_pRemedyCatalogue
             = CRemedyCatalogue::FromImages(images.drugDat, images.druglDat, images.fulldrugTxt, sink);
-        Load(visit);
-        engine = std::make_unique<CRepEngine>(state, state.m_pRemedyCatalogue.get(), sink);
-        methods = std::make_unique<CRepMethods>(state, *engine, sink);
-        methods->SetChoosers(&weightage, &drugFilter, &kingdom);
-        methods->Start();
-    }
-
-    void Load(const fixtures::VisitSpec& visit)
-    {
         rsy = fixtures::EncodeRsy({visit});
         state.IndexVisits(AsBytes(rsy));
         state.LoadVisitFromImage(AsBytes(rsy), 0);
+        engine = std::make_unique<CRepEngine>(state, state.m_pRemedyCatalogue.get(), sink);
+        methods = std::make_unique<CRepMethods>(state, *engine, sink);
+        methods->SetChoosers(&weightage, nullptr, nullptr);
+        methods->Start();
     }
 
     // The chart's rows as "name totality covered", in display order.
@@ -160,28 +120,6 @@ struct MethodsCase
                 + std::to_string(engine->RemedyCovered(r)));
         return rows;
     }
-    std::vector<std::string> Names() const
-    {
-        std::vector<std::string> names;
-        for (int r = 0; r < engine->RemedyCount(); ++r)
-            names.emplace_back(engine->RemedyName(r));
-        return names;
-    }
-    std::vector<std::string> ActiveTexts() const
-    {
-        std::vector<std::string> texts;
-        for (const CSymptomRecord* record : state.m_mapRepSymptoms)
-            texts.push_back(record->m_pszText);
-        return texts;
-    }
-    // Puts live symptoms on a clipboard of the case store and copies the store into the chart.
-    void PutOnClipboard(int k, const std::vector<int>& symptoms)
-    {
-        auto& clip = k == 0 ? state.m_mapClipboard1 : (k == 1 ? state.m_mapClipboard2 : state.m_mapClipboard3);
-        for (const int s : symptoms)
-            clip.push_back(state.m_mapSymptoms[static_cast<std::size_t>(s)].get());
-        methods->OnSymptomListClosed();
-    }
 
     RecordingMessageSink sink;
     CQuillonState state;
@@ -189,8 +127,6 @@ struct MethodsCase
     std::unique_ptr<CRepEngine> engine;
     std::unique_ptr<CRepMethods> methods;
     ScriptedWeightage weightage;
-    ScriptedDrugFilter drugFilter;
-    ScriptedKingdom kingdom;
 };
 
 } // namespace quillon::testing

@@ -1,440 +1,250 @@
-// The repertorisation methods without a window: subsets, clipboards, Sorted, Weightage, the drug property and
-// kingdom filters, their captions and every message of their failures.
+// The repertorisation methods replayed through quillon-report on a small practice: for each sequence of
+// button presses and dialog answers, the messages, the caption and the exact rows of the chart.
 #include "MethodsFixture.h"
+#include "report/Report.h"
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 namespace quillon {
 namespace {
 
 using namespace quillon::testing;
-using Strings = std::vector<std::string>;
 
-class RepMethodsTest : public ::testing::Test
+const TempFolder& Practice()
 {
-protected:
-    MethodsCase c;
-    CRepMethods& m = *c.methods;
+    static const TempFolder folder;
+    static const bool written = (WriteMethodsPractice(folder), true);
+    (void)written;
+    return folder;
+}
 
-    Strings Messages() const { return c.sink.Texts(); }
+std::string RunChart(const std::string& patient, const std::vector<std::string>& actions, int* status = nullptr)
+{
+    std::vector<std::string> args{"--dir", Practice().Path().string(), "chart", patient};
+    for (const std::string& action : actions) {
+        args.push_back("--do");
+        args.push_back(action);
+    }
+    std::ostringstream out, err;
+    const int result = report::Run(args, out, err);
+    if (status)
+        *status = result;
+    return out.str() + err.str();
+}
+
+// The output reduced to "!message" lines, the caption, and "name totality covered" per remedy row.
+std::string Summary(const std::string& output)
+{
+    std::istringstream in(output);
+    std::string line, summary;
+    while (std::getline(in, line)) {
+        if (line.rfind("message\t", 0) == 0) {
+            summary += "!" + line.substr(8) + "|";
+        } else if (line.rfind("caption\t", 0) == 0) {
+            summary += line.substr(8) + "|";
+        } else if (line.rfind("R\t", 0) == 0) {
+            std::istringstream fields(line);
+            std::string tag, row, name, totality, covered;
+            std::getline(fields, tag, '\t');
+            std::getline(fields, row, '\t');
+            std::getline(fields, name, '\t');
+            std::getline(fields, totality, '\t');
+            std::getline(fields, covered, '\t');
+            summary += name + " " + totality + " " + covered + "|";
+        }
+    }
+    return summary;
+}
+
+struct MethodCase
+{
+    const char* name;
+    std::vector<std::string> actions;
+    std::string expected; // Summary() of the output
+    const char* patient = "1";
 };
 
-TEST_F(RepMethodsTest, StartsAsNormalRepertorisationOfEverySymptom)
+void PrintTo(const MethodCase& c, std::ostream* out)
 {
-    EXPECT_TRUE(m.Flags().m_bNormal);
-    EXPECT_EQ(c.state.m_mapRepSymptoms.size(), 6u);
-    EXPECT_EQ(
-        c.Rows(), (Strings{"Acon 8 3", "Calc 7 4", "Bell 5 2", "Nat-m 3 2", "Sulph 3 2", "Apis 1 1", "Lach 1 1"}));
-    EXPECT_EQ(m.BuildCaption(), "Repertorisation: Normal");
-    EXPECT_TRUE(Messages().empty());
+    *out << c.name;
 }
 
-TEST_F(RepMethodsTest, MindWithARepeatedTextRepertorisesItOnce)
+class MethodReplay : public ::testing::TestWithParam<MethodCase>
 {
-    EXPECT_EQ(m.OnMind(), MethodOutcome::Refreshed);
-    EXPECT_EQ(c.ActiveTexts(), (Strings{"MIND - ANXIETY", "MIND - FEAR - death, of"}));
-    // The first "MIND - ANXIETY" counts; the repeat (Acon 2, Calc 1) does not.
-    EXPECT_EQ(c.Rows(), (Strings{"Acon 6 2", "Calc 2 1", "Apis 1 1", "Lach 1 1"}));
-    EXPECT_TRUE(m.Flags().m_bMind);
-    EXPECT_FALSE(m.Flags().m_bNormal);
-    EXPECT_EQ(m.BuildCaption(), "Repertorisation: Mind Symptoms");
+};
 
-    EXPECT_EQ(m.OnRest(), MethodOutcome::Refreshed);
-    EXPECT_FALSE(m.Flags().m_bMind);
-    EXPECT_EQ(c.ActiveTexts(), (Strings{"HEAD - PAIN - morning", "STOMACH - NAUSEA"}));
-    EXPECT_EQ(m.OnGeneral(), MethodOutcome::Refreshed);
-    EXPECT_EQ(c.Names(), (Strings{"Calc", "Nat-m", "Sulph"}));
-    EXPECT_EQ(m.BuildCaption(), "Repertorisation: General Symptoms");
-    EXPECT_TRUE(Messages().empty());
+TEST_P(MethodReplay, GivesTheExactChart)
+{
+    const MethodCase& c = GetParam();
+    int status = -1;
+    const std::string output = RunChart(c.patient, c.actions, &status);
+    EXPECT_EQ(status, 0) << output;
+    EXPECT_EQ(Summary(output), c.expected) << output;
 }
 
-TEST(RepMethodsEmptyKinds, SubsetAndClipboardButtonsWithNothingToShowChangeNothing)
+const std::string kNormal = "Repertorisation: Normal|Acon 8 3|Calc 7 4|Bell 5 2|Nat-m 3 2|Sulph 3 2|Apis 1 1|Lach 1 1|";
+
+const MethodCase kSubsets[] = {
+    {"Start", {}, kNormal},
+    // The first "MIND - ANXIETY" counts; its repeat (Acon 2, Calc 1) does not.
+    {"Mind", {"mind"}, "Repertorisation: Mind Symptoms|Acon 6 2|Calc 2 1|Apis 1 1|Lach 1 1|"},
+    {"Rest", {"mind", "rest"}, "Repertorisation: Rest Symptoms|Bell 5 2|Sulph 2 1|Calc 1 1|Nat-m 1 1|"},
+    {"General", {"general"}, "Repertorisation: General Symptoms|Calc 3 1|Nat-m 2 1|Sulph 1 1|"},
+    {"NormalAfterMind", {"mind", "normal"}, kNormal},
+    {"NothingToShow", {"mind", "general", "clipboard:1", "clipboard:2", "clipboard:3", "reset-clipboard", "rest"},
+        "!Mind symptoms are not recorded|!General symptoms are not recorded|!ClipBoard#1 does not have any "
+        "Symptoms|!ClipBoard#2 does not have any Symptoms|!ClipBoard#3 does not have any Symptoms|!Clipboards not "
+        "selected , click to select|Repertorisation: Rest Symptoms|Bell 3 1|",
+        "3"},
+    {"NoRest", {"rest"}, "!Rest symptoms are not recorded|Repertorisation: Normal|Bell 3 1|", "4"},
+    // A click in the chart clears every flag; a row label then sorts and names its order.
+    {"ClickThenCovered", {"click", "label:covered"},
+        "Repertorisation: Symptoms Covered|Calc 7 4|Acon 8 3|Bell 5 2|Nat-m 3 2|Sulph 3 2|Apis 1 1|Lach 1 1|"},
+    {"ClickThenName", {"click", "label:name"},
+        "Repertorisation: Sorted List of Remedies|Acon 8 3|Apis 1 1|Bell 5 2|Calc 7 4|Lach 1 1|Nat-m 3 2|Sulph 3 2|"},
+    {"ClickThenTotality", {"label:name", "click", "label:totality"}, kNormal},
+    {"ClickAlone", {"drug-filter:6", "click"}, "Repertorisation:|Acon 8 3|Calc 7 4|Bell 5 2|Sulph 3 2|Lach 1 1|"},
+};
+INSTANTIATE_TEST_SUITE_P(Subsets, MethodReplay, ::testing::ValuesIn(kSubsets),
+    [](const auto& test) { return std::string(test.param.name); });
+
+const MethodCase kClipboards[] = {
+    // Intensities in force do not reach a clipboard method; Sorted then orders its rows by name.
+    {"ClipboardThenSorted", {"weightage:0=3,1=3,2=3,3=3,4=3,5=3", "drop:3:1", "drop:4:1", "clipboard:1", "sorted"},
+        "!GENERALS - COLD - agg. Symptom Dropped on Clipboard 1|!HEAD - PAIN - morning Symptom Dropped on "
+        "Clipboard 1|Repertorisation: Sorted List of Remedies+ClipBoard #1|Bell 3 1|Calc 4 2|Nat-m 2 1|Sulph 3 2|"},
+    {"ClipboardOne", {"drop:3:1", "drop:4:1", "clipboard:1"},
+        "!GENERALS - COLD - agg. Symptom Dropped on Clipboard 1|!HEAD - PAIN - morning Symptom Dropped on "
+        "Clipboard 1|Repertorisation: ClipBoard #1|Calc 4 2|Sulph 3 2|Bell 3 1|Nat-m 2 1|"},
+    // The same text twice (another record) is refused; from the menu or dragged alike.
+    {"RepeatedTextRefused", {"clip:0:3", "drop:2:3", "clipboard:3"},
+        "!MIND - ANXIETY Symptom Dropped on Clipboard 3|!MIND - ANXIETY this Symptom is already on this clipboard  "
+        "3|Repertorisation: ClipBoard #3|Acon 3 1|Calc 2 1|Lach 1 1|"},
+    {"MenuAndDragFillOneClipboard", {"clip:3:2", "clip:5:2", "drop:5:2", "clipboard:2"},
+        "!GENERALS - COLD - agg. Symptom Dropped on Clipboard 2|!STOMACH - NAUSEA Symptom Dropped on Clipboard "
+        "2|!STOMACH - NAUSEA this Symptom is already on this clipboard  2|Repertorisation: ClipBoard #2|Nat-m 3 2|"
+        "Calc 3 1|Bell 2 1|Sulph 1 1|"},
+    // Reset empties the clipboard shown (the other keeps its symptom) and goes back to Normal.
+    {"ResetTheClipboardShown", {"drop:0:2", "drop:5:2", "drop:3:1", "clipboard:2", "reset-clipboard", "clipboard:2"},
+        "!MIND - ANXIETY Symptom Dropped on Clipboard 2|!STOMACH - NAUSEA Symptom Dropped on Clipboard 2|!GENERALS "
+        "- COLD - agg. Symptom Dropped on Clipboard 1|!ClipBoard#2 does not have any Symptoms|"
+            + kNormal},
+    {"ResetKeepsTheOtherClipboard", {"drop:3:1", "drop:0:2", "clipboard:2", "reset-clipboard", "clipboard:1"},
+        "!GENERALS - COLD - agg. Symptom Dropped on Clipboard 1|!MIND - ANXIETY Symptom Dropped on Clipboard "
+        "2|Repertorisation: ClipBoard #1|Calc 3 1|Nat-m 2 1|Sulph 1 1|"},
+    // A symptom deleted in the Symptom List leaves the chart and the clipboard that holds it.
+    {"DeletedSymptomLeavesItsClipboard", {"drop:1:1", "delete:1", "clipboard:1"},
+        "!MIND - FEAR - death, of Symptom Dropped on Clipboard 1|!ClipBoard#1 does not have any Symptoms|"
+        "Repertorisation: Normal|Calc 7 4|Acon 5 2|Bell 5 2|Nat-m 3 2|Sulph 3 2|Lach 1 1|"},
+    {"UndeleteBringsItBack", {"delete:1", "undelete:0", "mind"},
+        "Repertorisation: Mind Symptoms|Acon 6 2|Calc 2 1|Apis 1 1|Lach 1 1|"},
+};
+INSTANTIATE_TEST_SUITE_P(Clipboards, MethodReplay, ::testing::ValuesIn(kClipboards),
+    [](const auto& test) { return std::string(test.param.name); });
+
+const MethodCase kFilters[] = {
+    {"DrugFilterAfterAClipboard", {"drop:3:1", "drop:4:1", "clipboard:1", "drug-filter:1"},
+        "!GENERALS - COLD - agg. Symptom Dropped on Clipboard 1|!HEAD - PAIN - morning Symptom Dropped on "
+        "Clipboard 1|Repertorisation: Drug Filter     Psoric|Calc 4 2|Sulph 3 2|Nat-m 2 1|"},
+    // The second filter works on the first one's result: Hot alone would bring Bell and Lach back.
+    {"TwoFiltersNarrow", {"drug-filter:1", "drug-filter:6"},
+        "Repertorisation: Drug Filter     Hot|Acon 8 3|Calc 7 4|Sulph 3 2|"},
+    {"NormalUndoesTheFilters", {"drug-filter:1", "drug-filter:6", "normal"}, kNormal},
+    {"DrugFilterAfterMind", {"mind", "drug-filter:22"},
+        "Repertorisation: Drug Filter+Mind Symptoms     Animal|Apis 1 1|Lach 1 1|"},
+    {"TwoBoxesDescribed", {"drug-filter:6,1"},
+        "Repertorisation: Drug Filter     Psoric, Hot|Acon 8 3|Calc 7 4|Sulph 3 2|"},
+    {"NoRemedyForTheCombination", {"drug-filter:5,22"}, "!Remedy For the Combination not found !!!|" + kNormal},
+    {"CancelGoesBackToNormal", {"mind", "drug-filter-cancel"}, kNormal},
+    {"NoBoxGoesBackToNormal", {"mind", "drug-filter:"}, kNormal},
+    // OK with no element chosen keeps every mineral remedy.
+    {"MineralNothingChosen", {"mineral:"}, "Repertorisation: Drug Filter     Mineral->|Calc 7 4|Nat-m 3 2|Sulph 3 2|"},
+    {"MineralElement", {"mineral:left=51"}, "Repertorisation: Drug Filter     Mineral-> Elements: Sulphur |Sulph 3 2|"},
+    {"MineralGroup", {"mineral:group=2"}, "Repertorisation: Drug Filter     Mineral-> Group: Natrum salts|Nat-m 3 2|"},
+    // The next method drops the kingdom filter.
+    {"SortedAfterMineral", {"mineral:group=2", "sorted"},
+        "Repertorisation: Sorted List of Remedies|Acon 8 3|Apis 1 1|Bell 5 2|Calc 7 4|Lach 1 1|Nat-m 3 2|Sulph 3 2|"},
+    // A plant source from the Drug Filter: the other kingdoms' buttons do nothing, the plant button works.
+    {"PlantSourceThenKingdomButtons", {"drug-filter:20", "animal:1:", "mineral:left=51", "plant:1:1"},
+        "Repertorisation: Drug Filter     Plant-> Class: Ranunculaceae Type: Roots, Plant|Acon 8 3|"},
+    {"PlantNothingChosen", {"plant:0:"}, "Repertorisation: Drug Filter     Plant->|Acon 8 3|Bell 5 2|"},
+    {"AnimalCancelled", {"mind", "animal-cancel"}, kNormal},
+    {"AnimalClassWithoutRemedy", {"animal:3:"}, "!Selected combination does not have any drug|" + kNormal},
+};
+INSTANTIATE_TEST_SUITE_P(Filters, MethodReplay, ::testing::ValuesIn(kFilters),
+    [](const auto& test) { return std::string(test.param.name); });
+
+const MethodCase kWeightage[] = {
+    // Intensity 0 keeps a remedy and its count but none of its totality.
+    {"ZeroKeepsTheRemedy", {"weightage:0=0"},
+        "Repertorisation: Weightage|Calc 5 4|Acon 5 3|Bell 5 2|Nat-m 3 2|Sulph 3 2|Apis 1 1|Lach 0 1|"},
+    // Opened again, the dialog starts from the last OK's intensities; Cancel changes nothing.
+    {"ReopensWithTheLastOk", {"weightage:0=0", "weightage-cancel", "weightage:1=2"},
+        "Repertorisation: Weightage|Acon 8 3|Calc 5 4|Bell 5 2|Nat-m 3 2|Sulph 3 2|Apis 2 1|Lach 0 1|"},
+    {"NormalForgetsThem", {"weightage:0=0", "normal", "weightage:1=2"},
+        "Repertorisation: Weightage|Acon 11 3|Calc 7 4|Bell 5 2|Nat-m 3 2|Sulph 3 2|Apis 2 1|Lach 1 1|"},
+    {"AfterMindKeepsTheMethod", {"mind", "weightage:1=3"},
+        "Repertorisation: Weightage+Mind Symptoms|Acon 12 2|Apis 3 1|Calc 2 1|Lach 1 1|"},
+    {"ThenSorted", {"mind", "weightage:1=3", "sorted"},
+        "Repertorisation: Weightage+Mind Symptoms+Sorted List of Remedies|Acon 12 2|Apis 3 1|Calc 2 1|Lach 1 1|"},
+};
+INSTANTIATE_TEST_SUITE_P(Weightage, MethodReplay, ::testing::ValuesIn(kWeightage),
+    [](const auto& test) { return std::string(test.param.name); });
+
+// Whole outputs: every symptom line, counter and grade, and the data files' texts converted to UTF-8.
+TEST(MethodReplayDump, WholeCharts)
 {
-    fixtures::VisitSpec visit{1, 1, 2002, {{"HEAD - PAIN", 'F', 1, 2, {{kBell, 3}}}}};
-    MethodsCase c(visit);
+    EXPECT_EQ(RunChart("1", {}),
+        "caption\tRepertorisation: Normal\ncounters\t3\t1\t2\t0\t0\t0\nsymptoms\t6\n"
+        "S\t0\t[KT] MIND - ANXIETY\nS\t1\t[KT] MIND - FEAR - death, of\nS\t2\t[PH] MIND - ANXIETY\n"
+        "S\t3\t[KT] GENERALS - COLD - agg.\nS\t4\t[KT] HEAD - PAIN - morning\nS\t5\t[KT] STOMACH - NAUSEA\n"
+        "remedies\t7\nR\t1\tAcon\t8\t3\t3 3 2 0 0 0\nR\t2\tCalc\t7\t4\t2 0 1 3 1 0\nR\t3\tBell\t5\t2\t0 0 0 0 3 2\n"
+        "R\t4\tNat-m\t3\t2\t0 0 0 2 0 1\nR\t5\tSulph\t3\t2\t0 0 0 1 2 0\nR\t6\tApis\t1\t1\t0 1 0 0 0 0\n"
+        "R\t7\tLach\t1\t1\t1 0 0 0 0 0\n");
+    EXPECT_EQ(RunChart("1", {"drop:4:2", "clipboard:2"}),
+        "message\tHEAD - PAIN - morning Symptom Dropped on Clipboard 2\n"
+        "caption\tRepertorisation: ClipBoard #2\ncounters\t3\t1\t2\t0\t1\t0\nsymptoms\t1\n"
+        "S\t0\t[KT] HEAD - PAIN - morning\nremedies\t3\nR\t1\tBell\t3\t1\t3\nR\t2\tSulph\t2\t1\t2\n"
+        "R\t3\tCalc\t1\t1\t1\n");
+    EXPECT_EQ(RunChart("1", {"drop:1:1", "delete:0", "delete:0", "delete:0", "delete:0", "delete:0", "delete:0"}),
+        "message\tMIND - FEAR - death, of Symptom Dropped on Clipboard 1\n"
+        "caption\tRepertorisation: Normal\ncounters\t0\t0\t0\t0\t0\t0\nsymptoms\t0\nremedies\t0\n");
+    EXPECT_EQ(RunChart("2", {}),
+        "caption\tRepertorisation: Normal\ncounters\t1\t0\t0\t0\t0\t0\nsymptoms\t1\n"
+        "S\t0\t[KT]MIND - R\xC3\xAAverie\nremedies\t1\nR\t1\tAcon\t2\t1\t2\n");
+}
+
+// The popup commands that act on the picked remedy or symptom.
+TEST(MethodsPicks, PopupCommandsOfThePickedRowAndSymptom)
+{
+    MethodsCase c;
     CRepMethods& m = *c.methods;
-    const int refreshes = m.RefreshCount();
-    EXPECT_EQ(m.OnMind(), MethodOutcome::Unchanged);
-    EXPECT_EQ(m.OnGeneral(), MethodOutcome::Unchanged);
-    EXPECT_EQ(m.OnClipboard(0), MethodOutcome::Unchanged);
-    EXPECT_EQ(m.OnClipboard(1), MethodOutcome::Unchanged);
-    EXPECT_EQ(m.OnClipboard(2), MethodOutcome::Unchanged);
-    EXPECT_EQ(m.OnResetClipboard(), MethodOutcome::Unchanged);
-    EXPECT_EQ(c.sink.Texts(),
-        (Strings{"Mind symptoms are not recorded", "General symptoms are not recorded",
-            "ClipBoard#1 does not have any Symptoms", "ClipBoard#2 does not have any Symptoms",
-            "ClipBoard#3 does not have any Symptoms", "Clipboards not selected , click to select"}));
-    EXPECT_TRUE(m.Flags().m_bNormal);
-    EXPECT_EQ(m.RefreshCount(), refreshes);
-    EXPECT_EQ(m.OnRest(), MethodOutcome::Refreshed);
-    EXPECT_EQ(c.Names(), (Strings{"Bell"}));
-}
-
-TEST(RepMethodsEmptyKinds, RestWithoutRestSymptomsSaysSo)
-{
-    fixtures::VisitSpec visit{1, 1, 2002, {{"MIND - SADNESS", 'M', 1, 2, {{kBell, 3}}}}};
-    MethodsCase c(visit);
-    EXPECT_EQ(c.methods->OnRest(), MethodOutcome::Unchanged);
-    EXPECT_EQ(c.sink.Texts(), (Strings{"Rest symptoms are not recorded"}));
-}
-
-TEST_F(RepMethodsTest, ClipboardThenSortedListsByNameWithWeightOne)
-{
-    // Intensities in force do not reach a clipboard method.
-    c.weightage.answer = [](CWeightageModel& model) {
-        for (int i = 0; i < model.SymptomCount(); ++i)
-            model.SetIntensity(i, 3);
-        return true;
-    };
-    c.PutOnClipboard(0, {3, 4});
-    EXPECT_EQ(m.ClipCount(0), 2);
-    EXPECT_TRUE(m.ClipboardFull(0));
-    EXPECT_FALSE(m.ClipboardFull(1));
-    ASSERT_EQ(m.OnWeightage(), MethodOutcome::Refreshed);
-    EXPECT_EQ(c.Rows().front(), "Acon 24 3");
-
-    ASSERT_EQ(m.OnClipboard(0), MethodOutcome::Refreshed);
-    EXPECT_EQ(c.Rows(), (Strings{"Calc 4 2", "Sulph 3 2", "Bell 3 1", "Nat-m 2 1"}));
-    EXPECT_EQ(m.BuildCaption(), "Repertorisation: ClipBoard #1");
-
-    ASSERT_EQ(m.OnSorted(), MethodOutcome::Refreshed);
-    EXPECT_EQ(c.Rows(), (Strings{"Bell 3 1", "Calc 4 2", "Nat-m 2 1", "Sulph 3 2"}));
-    EXPECT_EQ(c.ActiveTexts(), (Strings{"GENERALS - COLD - agg.", "HEAD - PAIN - morning"}));
-    EXPECT_EQ(m.BuildCaption(), "Repertorisation: Sorted List of Remedies+ClipBoard #1");
-    EXPECT_TRUE(Messages().empty());
-}
-
-TEST_F(RepMethodsTest, DrugFilterAfterAClipboardFiltersTheChartShown)
-{
-    c.PutOnClipboard(0, {3, 4});
-    ASSERT_EQ(m.OnClipboard(0), MethodOutcome::Refreshed);
-    c.drugFilter.boxes = {kPsoric};
-    ASSERT_EQ(m.OnDrugFilter(), MethodOutcome::Refreshed);
-    EXPECT_EQ(c.Names(), (Strings{"Calc", "Sulph", "Nat-m"}));
-    EXPECT_EQ(m.Flags().m_bClipboard, (std::array<bool, 3>{}));
-    EXPECT_EQ(m.BuildCaption(), "Repertorisation: Drug Filter     Psoric");
-    EXPECT_EQ(c.state.m_nDrugPropertyMask, 0x1u);
-    EXPECT_EQ(c.state.m_mapDrugProperties, (std::vector<int>{kPsoric}));
-}
-
-TEST_F(RepMethodsTest, TwoDrugFiltersInARowNarrowTheChart)
-{
-    c.drugFilter.boxes = {kPsoric};
-    ASSERT_EQ(m.OnDrugFilter(), MethodOutcome::Refreshed);
-    EXPECT_EQ(c.Names(), (Strings{"Acon", "Calc", "Nat-m", "Sulph", "Apis"}));
-    c.drugFilter.boxes = {kHot};
-    ASSERT_EQ(m.OnDrugFilter(), MethodOutcome::Refreshed);
-    // Hot alone would bring Bell and Lach back; the second filter works on the first one's result.
-    EXPECT_EQ(c.Names(), (Strings{"Acon", "Calc", "Sulph"}));
-    EXPECT_EQ(c.state.m_nDrugPropertyMask, 0x20u);
-    EXPECT_EQ(m.BuildCaption(), "Repertorisation: Drug Filter     Hot");
-    // The dialog opened the second time with the first OK's boxes.
-    EXPECT_EQ(c.drugFilter.opened, (std::vector<int>{kPsoric}));
-
-    EXPECT_EQ(m.OnNormal(), MethodOutcome::Refreshed);
-    EXPECT_EQ(c.engine->RemedyCount(), 7);
-    EXPECT_TRUE(c.state.m_mapDrugProperties.empty());
-    EXPECT_EQ(c.state.m_arrDrugFilterChoice, (std::vector<int>{kHot}));
-}
-
-TEST_F(RepMethodsTest, DrugFilterAfterMindRebuildsTheMindSymptomsFirst)
-{
-    ASSERT_EQ(m.OnMind(), MethodOutcome::Refreshed);
-    c.drugFilter.boxes = {kAnimal};
-    ASSERT_EQ(m.OnDrugFilter(), MethodOutcome::Refreshed);
-    EXPECT_EQ(c.Names(), (Strings{"Apis", "Lach"}));
-    EXPECT_EQ(m.KingdomFilter(), kKingdomAnimal);
-    EXPECT_EQ(m.BuildCaption(), "Repertorisation: Drug Filter+Mind Symptoms     Animal");
-}
-
-TEST_F(RepMethodsTest, CaptionAfterNormalThenOneDrugFilterBox)
-{
-    m.OnNormal();
-    c.drugFilter.boxes = {kHot};
-    m.OnDrugFilter();
-    EXPECT_EQ(m.BuildCaption(), "Repertorisation: Drug Filter     Hot");
-    // A click in the chart clears every flag: the caption then names nothing.
-    m.ResetMethodFlags();
-    EXPECT_EQ(m.BuildCaption(), "Repertorisation:");
-}
-
-TEST_F(RepMethodsTest, DrugFilterFailuresFallBackToNormal)
-{
-    c.drugFilter.boxes = {kChilly, kAnimal};
-    ASSERT_EQ(m.OnDrugFilter(), MethodOutcome::Refreshed);
-    EXPECT_TRUE(m.Flags().m_bNormal);
-    EXPECT_EQ(c.engine->RemedyCount(), 7);
-    ASSERT_EQ(c.sink.Messages().size(), 1u);
-    EXPECT_EQ(c.sink.Messages()[0].text, "Remedy For the Combination not found !!!");
-    EXPECT_EQ(c.sink.Messages()[0].icon, MessageIcon::Information);
-
-    c.sink.Clear();
-    c.drugFilter.boxes = {kHot};
-    c.drugFilter.ok = false;
-    ASSERT_EQ(m.OnDrugFilter(), MethodOutcome::Refreshed);
-    EXPECT_TRUE(m.Flags().m_bNormal);
-    EXPECT_EQ(m.BuildCaption(), "Repertorisation: Normal");
-    // Cancel keeps the last OK's choice for the next opening.
-    EXPECT_EQ(c.state.m_arrDrugFilterChoice, (std::vector<int>{kChilly, kAnimal}));
-
-    c.drugFilter.ok = true;
-    c.drugFilter.boxes = {};
-    ASSERT_EQ(m.OnDrugFilter(), MethodOutcome::Refreshed);
-    EXPECT_TRUE(m.Flags().m_bNormal);
-    EXPECT_EQ(c.state.m_nDrugPropertyMask, 0u);
-    EXPECT_TRUE(Messages().empty());
-}
-
-TEST_F(RepMethodsTest, MineralOkWithNothingSelectedKeepsEveryMineralRemedy)
-{
-    m.OnNormal();
-    c.kingdom.mineralNoSelection = true;
-    c.kingdom.answer = KingdomDialogResult{{MakeRemedyKey(kCalc), MakeRemedyKey(kSulph)}, "", ""};
-    ASSERT_EQ(m.OnMineralFilter(), MethodOutcome::Refreshed);
-    EXPECT_EQ(c.kingdom.kind, kKingdomMineral);
-    EXPECT_EQ(c.kingdom.offered.size(), 3u);
-    EXPECT_EQ(c.Names(), (Strings{"Calc", "Nat-m", "Sulph"}));
-    EXPECT_FALSE(c.state.m_kingdomFilterState.m_bMineralNoSelection);
-    EXPECT_EQ(c.state.m_nDrugPropertyMask, 1u << 20);
-    EXPECT_EQ(m.BuildCaption(), "Repertorisation: Drug Filter     Mineral->");
-}
-
-TEST_F(RepMethodsTest, MineralSelectionDropsTheExcludedAndNamesElementsAndGroup)
-{
-    c.kingdom.answer = KingdomDialogResult{{MakeRemedyKey(kSulph)}, "Ca Na", "Alkali"};
-    ASSERT_EQ(m.OnMineralFilter(), MethodOutcome::Refreshed);
-    EXPECT_EQ(c.Names(), (Strings{"Calc", "Nat-m"}));
-    EXPECT_EQ(m.BuildCaption(), "Repertorisation: Drug Filter     Mineral-> Elements: Ca Na Group: Alkali");
-
-    // The next re-evaluation drops the kingdom filter: Sorted lists every remedy again.
-    ASSERT_EQ(m.OnSorted(), MethodOutcome::Refreshed);
-    EXPECT_EQ(m.KingdomFilter(), kKingdomNone);
-    EXPECT_FALSE(m.Flags().m_bDrugFilter);
-    EXPECT_EQ(c.engine->RemedyCount(), 7);
-    EXPECT_EQ(m.BuildCaption(), "Repertorisation: Sorted List of Remedies");
-}
-
-TEST_F(RepMethodsTest, PlantSourceThenAnimalButtonIsIgnoredAndPlantWorks)
-{
-    c.drugFilter.boxes = {kPlant};
-    ASSERT_EQ(m.OnDrugFilter(), MethodOutcome::Refreshed);
-    EXPECT_EQ(m.KingdomFilter(), kKingdomPlant);
-    const auto before = c.Rows();
-    const int refreshes = m.RefreshCount();
-    EXPECT_EQ(m.OnAnimalFilter(), MethodOutcome::Unchanged);
-    EXPECT_EQ(m.OnMineralFilter(), MethodOutcome::Unchanged);
-    EXPECT_EQ(c.kingdom.calls, 0);
-    EXPECT_EQ(c.Rows(), before);
-    EXPECT_EQ(m.RefreshCount(), refreshes);
-
-    c.kingdom.answer = KingdomDialogResult{{MakeRemedyKey(kBell)}, "Ranunculaceae", "Root, "};
-    ASSERT_EQ(m.OnPlantFilter(), MethodOutcome::Refreshed);
-    EXPECT_EQ(c.kingdom.kind, kKingdomPlant);
-    ASSERT_EQ(c.kingdom.offered.size(), 2u);
-    EXPECT_EQ(c.kingdom.offered[0].abbreviation, "Acon");
-    EXPECT_EQ(c.kingdom.offered[0].key, MakeRemedyKey(kAcon));
-    EXPECT_EQ(c.Names(), (Strings{"Acon"}));
-    // The kingdom part, then the drug-property part of the Drug Filter dialog.
-    EXPECT_EQ(m.BuildCaption(), "Repertorisation: Drug Filter     Plant-> Class: Ranunculaceae Type: Root, Plant");
-    EXPECT_TRUE(Messages().empty());
-}
-
-TEST_F(RepMethodsTest, KingdomDialogCancelledOrEmptyFallsBackToNormal)
-{
-    c.kingdom.answer = std::nullopt;
-    ASSERT_EQ(m.OnAnimalFilter(), MethodOutcome::Refreshed);
-    EXPECT_EQ(m.KingdomFilter(), kKingdomNone);
-    EXPECT_TRUE(m.Flags().m_bNormal);
-    EXPECT_EQ(c.engine->RemedyCount(), 7);
-    EXPECT_TRUE(Messages().empty());
-
-    c.kingdom.answer = KingdomDialogResult{{MakeRemedyKey(kApis), MakeRemedyKey(kLach)}, "Ophidia", ""};
-    ASSERT_EQ(m.OnAnimalFilter(), MethodOutcome::Refreshed);
-    EXPECT_TRUE(m.Flags().m_bNormal);
-    EXPECT_EQ(c.engine->RemedyCount(), 7);
-    EXPECT_EQ(Messages(), (Strings{"Selected combination does not have any drug"}));
-}
-
-TEST_F(RepMethodsTest, ResetOnClipboardTwoEmptiesBothCopies)
-{
-    c.PutOnClipboard(1, {0, 5});
-    c.PutOnClipboard(0, {3});
-    ASSERT_EQ(m.OnClipboard(1), MethodOutcome::Refreshed);
-    EXPECT_EQ(m.BuildCaption(), "Repertorisation: ClipBoard #2");
-    EXPECT_EQ(m.OnResetClipboard(), MethodOutcome::Refreshed);
-    EXPECT_TRUE(m.Clipboards().m_mapClip[1].empty());
-    EXPECT_TRUE(c.state.m_mapClipboard2.empty());
-    EXPECT_EQ(m.ClipCount(1), 0);
-    EXPECT_EQ(m.Clipboards().m_nClipNextKey[1], 0);
-    EXPECT_FALSE(m.ClipboardFull(1));
-    EXPECT_TRUE(m.Flags().m_bNormal);
-    EXPECT_EQ(c.engine->RemedyCount(), 7);
-    // Clipboard 1 is untouched.
-    EXPECT_EQ(m.ClipCount(0), 1);
-    EXPECT_EQ(c.state.m_mapClipboard1.size(), 1u);
-    EXPECT_EQ(m.OnClipboard(1), MethodOutcome::Unchanged);
-    EXPECT_EQ(Messages(), (Strings{"ClipBoard#2 does not have any Symptoms"}));
-}
-
-TEST_F(RepMethodsTest, ClipboardWithARepeatedTextAndAStoreGap)
-{
-    // The copy closes up a missing record; a text on the clipboard twice counts once.
-    c.state.m_mapClipboard3 = {c.state.m_mapSymptoms[0].get(), nullptr, c.state.m_mapSymptoms[2].get()};
-    m.OnSymptomListClosed();
-    EXPECT_EQ(m.ClipCount(2), 3);
-    EXPECT_EQ(m.Clipboards().m_mapClip[2].size(), 2u);
-    EXPECT_EQ(m.Clipboards().m_nClipNextKey[2], 2);
-    ASSERT_EQ(m.OnClipboard(2), MethodOutcome::Refreshed);
-    EXPECT_EQ(c.Rows(), (Strings{"Acon 3 1", "Calc 2 1", "Lach 1 1"}));
-}
-
-TEST_F(RepMethodsTest, WeightageZeroKeepsRemediesButDropsTheirTotality)
-{
-    c.weightage.answer = [](CWeightageModel& model) {
-        model.SetIntensity(0, 0);
-        return true;
-    };
-    ASSERT_EQ(m.OnWeightage(), MethodOutcome::Refreshed);
-    EXPECT_TRUE(m.Flags().m_bWeightage);
-    EXPECT_EQ(
-        c.Rows(), (Strings{"Calc 5 4", "Acon 5 3", "Bell 5 2", "Nat-m 3 2", "Sulph 3 2", "Apis 1 1", "Lach 0 1"}));
-    EXPECT_EQ(m.BuildCaption(), "Repertorisation: Weightage");
-
-    // Opened again, the dialog shows the intensities of the first OK.
-    c.weightage.answer = [](CWeightageModel&) { return false; };
-    EXPECT_EQ(m.OnWeightage(), MethodOutcome::Unchanged);
-    EXPECT_EQ(c.weightage.seen, (std::vector<int>{0, 1, 1, 1, 1, 1}));
-    // Normal forgets them.
-    m.OnNormal();
-    m.OnWeightage();
-    EXPECT_EQ(c.weightage.seen, (std::vector<int>(6, 1)));
-}
-
-TEST_F(RepMethodsTest, WeightageAfterMindOffersOnlyTheMindSymptomsAndKeepsTheMethod)
-{
-    m.OnMind();
-    c.weightage.answer = [](CWeightageModel& model) {
-        EXPECT_EQ(model.SymptomCount(), 2);
-        model.SetIntensity(1, 3);
-        return true;
-    };
-    ASSERT_EQ(m.OnWeightage(), MethodOutcome::Refreshed);
-    EXPECT_EQ(c.Rows(), (Strings{"Acon 12 2", "Apis 3 1", "Calc 2 1", "Lach 1 1"}));
-    EXPECT_EQ(m.BuildCaption(), "Repertorisation: Weightage+Mind Symptoms");
-
-    // Sorted then keeps weightage and mind, ordered by name.
-    ASSERT_EQ(m.OnSorted(), MethodOutcome::Refreshed);
-    EXPECT_EQ(c.Names(), (Strings{"Acon", "Apis", "Calc", "Lach"}));
-    EXPECT_EQ(c.engine->RemedyTotality(0), 12);
-    EXPECT_EQ(m.BuildCaption(), "Repertorisation: Weightage+Mind Symptoms+Sorted List of Remedies");
-}
-
-TEST_F(RepMethodsTest, SortLabelsAndTheSymptomsCoveredCaption)
-{
-    m.ResetMethodFlags();
-    m.OnSortLabel(SortBySymptomsCovered);
-    EXPECT_EQ(c.Names().front(), "Calc");
-    EXPECT_EQ(m.BuildCaption(), "Repertorisation: Symptoms Covered");
-    m.ResetMethodFlags();
-    m.OnSortLabel(SortByName);
-    EXPECT_EQ(c.Names().front(), "Acon");
-    EXPECT_EQ(m.BuildCaption(), "Repertorisation: Sorted List of Remedies");
-    m.ResetMethodFlags();
-    m.OnSortLabel(SortByTotality);
-    EXPECT_EQ(m.BuildCaption(), "Repertorisation: Normal");
-}
-
-TEST_F(RepMethodsTest, ARememberedRemedyRowBeyondTheChartCountsAsNone)
-{
     EXPECT_FALSE(m.RemedyForReport().has_value());
     m.Pick(6, m.PickedSymptom()); // Lach, the last of seven
     EXPECT_EQ(m.RemedyForReport(), std::optional<std::string>("Lach"));
-    m.OnMind(); // four remedies now
-    EXPECT_EQ(m.SelectedRemedyRow(), -1);
-    EXPECT_FALSE(m.RemedyForReport().has_value());
-    EXPECT_EQ(Messages(), (Strings{"Remedy not selected", "Remedy not selected"}));
-}
-
-TEST_F(RepMethodsTest, RemedyRowsAndTheMateriaMedicaList)
-{
-    ASSERT_TRUE(m.PrepareDrugList());
-    EXPECT_EQ(c.state.m_mapRemedyRows,
-        (Strings{"Acon:8:3:", "Calc:7:4:", "Bell:5:2:", "Nat-m:3:2:", "Sulph:3:2:", "Apis:1:1:", "Lach:1:1:"}));
     m.Pick(0, m.PickedSymptom());
     EXPECT_TRUE(m.PrepareConversion());
     EXPECT_TRUE(m.PrepareConversion());
-    EXPECT_EQ(c.state.m_arrMMRemedies, (Strings{"Acon"}));
-    EXPECT_EQ(Messages(), (Strings{"Acon  this drug already selectd"}));
+    EXPECT_EQ(c.state.m_arrMMRemedies, (std::vector<std::string>{"Acon"}));
+    EXPECT_EQ(c.state.m_mapRemedyRows,
+        (std::vector<std::string>{
+            "Acon:8:3:", "Calc:7:4:", "Bell:5:2:", "Nat-m:3:2:", "Sulph:3:2:", "Apis:1:1:", "Lach:1:1:"}));
     EXPECT_TRUE(m.PrepareDrugList());
-    m.OnNormal();
-    EXPECT_TRUE(c.state.m_mapRemedyRows.empty());
-}
-
-TEST_F(RepMethodsTest, FullSymptomOfThePickedRow)
-{
     m.Pick(m.PickedRemedy(), 4);
-    const CSymptomRecord* record = m.SymptomForFullList();
-    ASSERT_NE(record, nullptr);
-    EXPECT_EQ(record->m_pszText, "HEAD - PAIN - morning");
+    ASSERT_NE(m.SymptomForFullList(), nullptr);
+    EXPECT_EQ(m.SymptomForFullList()->m_pszText, "HEAD - PAIN - morning");
     m.Pick(m.PickedRemedy(), 40);
     EXPECT_EQ(m.SymptomForFullList(), nullptr);
-    EXPECT_TRUE(Messages().empty());
-}
-
-TEST_F(RepMethodsTest, LoadingAnotherVisitEmptiesEveryClipboardCopy)
-{
-    c.PutOnClipboard(0, {0});
-    c.PutOnClipboard(2, {1, 2});
-    m.Pick(2, m.PickedSymptom());
-    c.Load(MethodsVisit());
-    for (int k = 0; k < kClipboardCount; ++k) {
-        EXPECT_TRUE(m.Clipboards().m_mapClip[static_cast<std::size_t>(k)].empty());
-        EXPECT_EQ(m.ClipCount(k), 0);
-    }
-    EXPECT_TRUE(c.state.m_mapClipboard1.empty());
-    EXPECT_TRUE(c.state.m_mapClipboard3.empty());
-    EXPECT_EQ(m.PickedRemedy(), -1);
-    // The chart restarts from the new visit.
-    EXPECT_EQ(m.OnNormal(), MethodOutcome::Refreshed);
-    EXPECT_EQ(c.engine->RemedyCount(), 7);
-    EXPECT_EQ(m.OnClipboard(0), MethodOutcome::Unchanged);
-}
-
-TEST_F(RepMethodsTest, LongDescriptionsAreKeptWhole)
-{
-    c.drugFilter.boxes.clear();
-    for (int k = 1; k <= kDrugPropertyCount; ++k)
-        c.drugFilter.boxes.push_back(k);
-    m.OnDrugFilter(); // no remedy has every property: back to Normal
-    const std::string longClass(700, 'x');
-    c.kingdom.answer = KingdomDialogResult{{}, longClass, ""};
-    ASSERT_EQ(m.OnPlantFilter(), MethodOutcome::Refreshed);
-    const std::string caption = m.BuildCaption();
-    EXPECT_GT(caption.size(), 700u);
-    EXPECT_EQ(caption, "Repertorisation: Drug Filter     Plant-> Class: " + longClass);
-}
-
-} // namespace
-} // namespace quillon
-
-namespace quillon {
-namespace {
-
-using namespace quillon::testing;
-
-TEST(RepMethodsDrop, DroppedSymptomsFeedTheClipboardMethod)
-{
-    MethodsCase c;
-    CRepMethods& m = *c.methods;
-    m.Pick(m.PickedRemedy(), 3);
-    EXPECT_EQ(m.DropOnClipboard(1), DropOutcome::Dropped);
-    m.Pick(m.PickedRemedy(), 5);
-    EXPECT_EQ(m.DropOnClipboard(1, true), DropOutcome::Dropped);
-    EXPECT_EQ(m.DropOnClipboard(1), DropOutcome::AlreadyThere);
-    EXPECT_EQ(m.ClipCount(1), 2);
-    EXPECT_EQ(c.state.m_mapClipboard2.size(), 2u);
-    ASSERT_EQ(m.OnClipboard(1), MethodOutcome::Refreshed);
-    EXPECT_EQ(c.Rows(), (std::vector<std::string>{"Nat-m 3 2", "Calc 3 1", "Bell 2 1", "Sulph 1 1"}));
+    // A remembered row beyond the rows now shown counts as none.
+    m.Pick(6, m.PickedSymptom());
+    m.OnMind();
+    EXPECT_FALSE(m.RemedyForReport().has_value());
+    m.OnNormal(); // Normal forgets the rows
+    EXPECT_TRUE(c.state.m_mapRemedyRows.empty());
+    EXPECT_EQ(c.sink.Texts(),
+        (std::vector<std::string>{"Remedy not selected", "Acon  this drug already selectd", "Remedy not selected"}));
 }
 
 } // namespace

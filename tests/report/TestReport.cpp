@@ -139,38 +139,6 @@ TEST(ReportChart, OpensTheChartSortedByTotality)
         "R\t4\tSulph\t1\t1\t0 0 1\n");
 }
 
-TEST(ReportChart, ReplaysMethodsDialogsAndClipboards)
-{
-    const std::string dir = SmallPractice().Path().string();
-    const Result mind = RunReport({"--dir", dir, "chart", "7", "--do", "mind"});
-    EXPECT_EQ(mind.status, 0);
-    EXPECT_NE(mind.out.find("symptoms\t1\nS\t0\t[KT] MIND - FEAR\nremedies\t2\n"), std::string::npos) << mind.out;
-
-    // Drug filter box 1 keeps the remedies whose property word has bit 0.
-    const Result filtered = RunReport({"--dir", dir, "chart", "7", "--do", "drug-filter:1"});
-    EXPECT_EQ(filtered.status, 0);
-    EXPECT_NE(filtered.out.find("remedies\t2\nR\t1\tBell\t3\t2\t1 0 2\nR\t2\tSulph\t1\t1\t0 0 1\n"), std::string::npos)
-        << filtered.out;
-
-    // The same symptom dropped twice on clipboard 2: refused the second time; then clipboard 2 alone.
-    const Result clip
-        = RunReport({"--dir", dir, "chart", "7", "--do", "drop:2:2", "--do", "drop:2:2", "--do", "clipboard:2"});
-    EXPECT_EQ(clip.status, 0);
-    EXPECT_EQ(clip.out.rfind("message\t", 0), 0u) << clip.out;
-    EXPECT_NE(clip.out.find("counters\t1\t1\t1\t0\t1\t0\nsymptoms\t1\nS\t0\t[CL] HEAD - PAIN\n"), std::string::npos)
-        << clip.out;
-
-    // Weightage: symptom 0 counts three times (its grades are tripled in the totality).
-    const Result weighted = RunReport({"--dir", dir, "chart", "7", "--do", "weightage:0=3"});
-    EXPECT_EQ(weighted.status, 0);
-    EXPECT_NE(weighted.out.find("R\t1\tAcon\t10\t2\t3 1 0\n"), std::string::npos) << weighted.out;
-
-    // Deleting a symptom in the Symptom List takes it off the chart.
-    const Result deleted = RunReport({"--dir", dir, "chart", "7", "--do", "delete:0"});
-    EXPECT_EQ(deleted.status, 0);
-    EXPECT_NE(deleted.out.find("symptoms\t2\nS\t0\t[KT] GENERALITIES - COLD\n"), std::string::npos) << deleted.out;
-}
-
 TEST(ReportChart, VisitsWithoutSymptomsAndBadActions)
 {
     const std::string dir = SmallPractice().Path().string();

@@ -5,6 +5,9 @@
 #include "casedata/PracticeFolder.h"
 #include "casedata/RemedyCatalogue.h"
 #include "caserecord/CaseRecordFile.h"
+#include "caserecord/CaseRecordPage.h"
+#include "filters/ClassFilter.h"
+#include "filters/MineralFilter.h"
 #include "fixtures/FilterWriters.h"
 #include "sample/SampleGenerator.h"
 #include "support/TempFolder.h"
@@ -14,8 +17,8 @@
 #include <algorithm>
 #include <fstream>
 #include <iterator>
-#include <map>
 #include <memory>
+#include <numeric>
 #include <set>
 #include <stdexcept>
 
@@ -49,14 +52,6 @@ std::vector<std::string> CrlfLines(const std::string& text)
         start = end + 2;
     }
     return lines;
-}
-
-std::uint32_t Word32(const std::string& bytes, std::size_t at)
-{
-    std::uint32_t value = 0;
-    for (std::size_t i = 0; i < 4; ++i)
-        value |= static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[at + i])) << (8 * i);
-    return value;
 }
 
 class SamplePracticeTest : public ::testing::Test
@@ -96,8 +91,6 @@ TEST_F(SamplePracticeTest, PatientIndexListsEachPatientOnceWithTheFirstLineOfARe
     RecordingMessageSink sink;
     const auto index = quillon::LoadPatientIndex(*s_practice, sink);
     ASSERT_TRUE(index.has_value());
-    EXPECT_TRUE(sink.Messages().empty());
-    EXPECT_FALSE(index->physician.empty());
     ASSERT_GE(index->rows.size(), 6u);
 
     std::set<std::string> numbers;
@@ -116,59 +109,28 @@ TEST_F(SamplePracticeTest, PatientIndexListsEachPatientOnceWithTheFirstLineOfARe
         "e Dubois"); // Windows-1252, from the first line
 }
 
-TEST_F(SamplePracticeTest, EveryVisitOfEveryPatientLoadsWithRealisticSymptoms)
+TEST_F(SamplePracticeTest, EveryVisitOfEveryPatientLoadsWithoutAMessage)
 {
-    RecordingMessageSink indexSink;
-    const auto index = quillon::LoadPatientIndex(*s_practice, indexSink);
+    RecordingMessageSink sink;
+    const auto index = quillon::LoadPatientIndex(*s_practice, sink);
     ASSERT_TRUE(index.has_value());
-
-    std::map<int, int> patientsByVisitCount;
-    int scaleVisits = 0;
+    int severalVisits = 0;
     for (const auto& row : index->rows) {
-        RecordingMessageSink sink;
         CCaseStore store(*s_practice, sink);
         store.m_strPatientFile = row.regNo;
         ASSERT_TRUE(store.LoadVisitIndex()) << row.regNo;
-        ++patientsByVisitCount[store.VisitCount()];
-        // The list shows the date of the latest visit.
-        EXPECT_EQ(store.m_arrVisitDates.back(), row.visitDate) << row.regNo;
+        severalVisits += store.VisitCount() > 1 ? 1 : 0;
+        EXPECT_EQ(store.m_arrVisitDates.back(), row.visitDate) << row.regNo; // the list shows the latest visit
         for (int visit = 0; visit < store.VisitCount(); ++visit) {
-            SCOPED_TRACE(row.regNo + " visit " + store.m_arrVisitDates[static_cast<std::size_t>(visit)]);
-            ASSERT_TRUE(store.LoadVisitSymptoms(visit));
-            EXPECT_TRUE(sink.Messages().empty());
-            const int count = store.m_nSymptomCount;
-            EXPECT_EQ(count, store.LiveCount());
-            if (count >= 120 && count <= 127) {
-                ++scaleVisits;
-            } else {
-                EXPECT_TRUE(count >= 10 && count <= 60) << count;
-            }
-            EXPECT_GT(store.MindCount(), 0);
-            EXPECT_GT(store.GeneralCount(), 0);
-            EXPECT_GT(store.RestCount(), 0);
-            EXPECT_EQ(store.MindCount() + store.GeneralCount() + store.RestCount(), count);
-            for (const auto& record : store.m_mapSymptoms) {
-                EXPECT_GE(record->m_nLevel, 2);
-                EXPECT_LE(record->m_nLevel, 8);
-                EXPECT_GE(record->m_nType, 1);
-                EXPECT_LE(record->m_nType, 21);
-                if (record->m_nType == 1) {
-                    EXPECT_EQ(record->m_pszText.rfind("[Kent] ", 0), 0u) << record->m_pszText;
-                }
-                const bool mind = record->m_pszText.find("] MIND - ") != std::string::npos;
-                const bool general = record->m_pszText.find("] GENERALITIES - ") != std::string::npos;
-                EXPECT_EQ(record->m_nKind, mind ? 'M' : general ? 'G' : 'F') << record->m_pszText;
-                for (int entry = 0; entry < record->m_nRemedyCount; ++entry) {
-                    EXPECT_NE(s_catalogue->Entry(record->RemedyCode(entry)), nullptr) << record->RemedyCode(entry);
-                    EXPECT_GE(record->Grade(entry), 1);
-                    EXPECT_LE(record->Grade(entry), 3);
-                }
-            }
+            ASSERT_TRUE(store.LoadVisitSymptoms(visit)) << row.regNo << " visit " << visit;
+            EXPECT_EQ(store.MindCount() + store.GeneralCount() + store.RestCount(), store.LiveCount());
+            for (const auto& record : store.m_mapSymptoms)
+                for (int entry = 0; entry < record->m_nRemedyCount; ++entry)
+                    EXPECT_NE(s_catalogue->Entry(record->RemedyCode(entry)), nullptr) << record->m_pszText;
         }
     }
-    EXPECT_GE(patientsByVisitCount[1], 1);
-    EXPECT_GE(patientsByVisitCount[2] + patientsByVisitCount[3] + patientsByVisitCount[4], 4);
-    EXPECT_EQ(scaleVisits, 1);
+    EXPECT_GE(severalVisits, 4);
+    EXPECT_TRUE(sink.Messages().empty());
 }
 
 TEST_F(SamplePracticeTest, CatalogueFilesAgreeAndCodesEqualPropertyIndexes)
@@ -193,74 +155,36 @@ TEST_F(SamplePracticeTest, CatalogueFilesAgreeAndCodesEqualPropertyIndexes)
     EXPECT_NE(mask("Psor") & (1u << quillon::fixtures::kNosodeBit), 0u);
 }
 
-TEST_F(SamplePracticeTest, FilterFilesHaveOneEntryPerRemedyAndValidClassNumbers)
+TEST_F(SamplePracticeTest, FilterFilesOpenInTheFiltersForEveryRemedy)
 {
-    const auto count = static_cast<std::size_t>(s_catalogue->GetCount());
-    const std::pair<const char*, const char*> kingdoms[]
-        = {{"plants.dat", "plcode.dat"}, {"animals.dat", "anmlcode.dat"}};
-    for (const auto& [listName, codeName] : kingdoms) {
-        SCOPED_TRACE(listName);
-        const auto classes = CrlfLines(Read(listName));
-        ASSERT_GE(classes.size(), 5u);
-        for (const auto& line : classes) {
-            EXPECT_FALSE(line.empty());
-            EXPECT_LE(line.size(), 99u) << line;
-            EXPECT_EQ(line.find("<no CRLF>"), std::string::npos);
-        }
-        const std::string codes = Read(codeName);
-        ASSERT_EQ(codes.size(), 4 * count);
-        std::size_t withClass = 0;
-        for (std::size_t code = 0; code < count; ++code) {
-            const std::uint32_t word = Word32(codes, 4 * code);
-            EXPECT_LE(word >> 16, classes.size());
-            EXPECT_EQ(word & 0xF000u, 0u);
-            withClass += (word >> 16) != 0 ? 1 : 0;
-        }
-        EXPECT_GE(withClass, classes.size());
+    std::vector<int> codes(static_cast<std::size_t>(s_catalogue->GetCount()));
+    std::iota(codes.begin(), codes.end(), 0);
+    const auto all = quillon::FilterRemediesFromCodes(codes);
+    RecordingMessageSink sink;
+    for (const auto* kind : {&quillon::kPlantFilterKind, &quillon::kAnimalFilterKind}) {
+        quillon::CClassFilterModel model(*kind, sink);
+        EXPECT_TRUE(model.Load(*s_practice, all));
+        EXPECT_GE(model.Classes().size(), 5u);
     }
-    // Pulsatilla is a Ranunculaceae, Lachesis an Ophidia.
-    const auto plants = CrlfLines(Read("plants.dat"));
-    const std::uint32_t puls = Word32(Read("plcode.dat"), 4 * static_cast<std::size_t>(CodeOf("Puls")));
-    ASSERT_GE(puls >> 16, 1u);
-    EXPECT_EQ(plants[(puls >> 16) - 1], "Ranunculaceae");
-    const auto animals = CrlfLines(Read("animals.dat"));
-    const std::uint32_t lach = Word32(Read("anmlcode.dat"), 4 * static_cast<std::size_t>(CodeOf("Lach")));
-    ASSERT_GE(lach >> 16, 1u);
-    EXPECT_EQ(animals[(lach >> 16) - 1], "Ophidia");
-}
-
-TEST_F(SamplePracticeTest, MineralFilesDescribeThePeriodicTableAndTheSalts)
-{
-    const auto period = CrlfLines(Read("period.txt"));
-    const auto lanth = CrlfLines(Read("lanth.txt"));
-    ASSERT_EQ(period.size(), 81u);
-    ASSERT_EQ(lanth.size(), 30u);
-    std::set<int> numbers;
-    for (const auto* lines : {&period, &lanth}) {
-        for (const auto& line : *lines) {
-            ASSERT_EQ(std::count(line.begin(), line.end(), '*'), 4) << line;
-            const std::size_t second = line.find('*', line.find('*') + 1);
-            numbers.insert(std::stoi(line.substr(second + 1)));
-        }
-    }
-    EXPECT_EQ(numbers.size(), 109u); // 1..109; lanthanum and actinium stand in the main table and the block
-    EXPECT_EQ(*numbers.rbegin(), 109);
-    // Cell 51 (row 2, column 15) is sulphur: the 16th line of the main table.
-    EXPECT_EQ(period[15], "3*16*16*S*Sulfur");
-    EXPECT_EQ(lanth.front().substr(0, 9), "6*3*57*La");
-    EXPECT_EQ(lanth[15].substr(0, 9), "7*3*89*Ac");
-
-    const auto groups = CrlfLines(Read("othergrp.txt"));
-    ASSERT_FALSE(groups.empty());
-    const std::string minerals = Read("minrcode.dat");
-    ASSERT_EQ(minerals.size(), 6u * static_cast<std::size_t>(s_catalogue->GetCount()));
-    const auto record = [&](const char* abbreviation) {
-        return minerals.substr(6 * static_cast<std::size_t>(CodeOf(abbreviation)), 6);
+    // Pulsatilla is a Ranunculaceae, Lachesis an Ophidia, Natrum muriaticum a natrum salt.
+    const auto keeps = [&](const quillon::ClassFilterKind& kind, const char* remedy, const char* family) {
+        quillon::CClassFilterModel model(kind, sink);
+        model.Load(*s_practice, quillon::FilterRemediesFromCodes({CodeOf(remedy)}));
+        EXPECT_GE(model.Search(family), 0) << family;
+        return model.Ok().m_arrExcluded.empty();
     };
-    const std::string natm = record("Nat-m");
-    EXPECT_EQ(groups.at(static_cast<std::size_t>(natm[0]) - 1), "Natrum salts");
-    EXPECT_EQ(natm.substr(1), std::string("\0\x0B\x11\0\0", 5)); // Na, Cl
-    EXPECT_EQ(record("Puls"), std::string(6, '\0'));
+    EXPECT_TRUE(keeps(quillon::kPlantFilterKind, "Puls", "Ranunculaceae"));
+    EXPECT_TRUE(keeps(quillon::kAnimalFilterKind, "Lach", "Ophidia"));
+    quillon::CMineralFilterModel minerals(sink);
+    minerals.Load(*s_practice, quillon::FilterRemediesFromCodes({CodeOf("Nat-m")}));
+    EXPECT_EQ(minerals.Cell(51).name, "Sulfur");
+    const auto& groups = minerals.Groups();
+    const auto natrum = std::find(groups.begin(), groups.end(), "Natrum salts");
+    ASSERT_NE(natrum, groups.end());
+    minerals.SelectGroup(static_cast<int>(natrum - groups.begin()));
+    quillon::KingdomFilterState state;
+    EXPECT_TRUE(minerals.Ok(state).m_arrExcluded.empty());
+    EXPECT_TRUE(sink.Messages().empty());
 }
 
 TEST_F(SamplePracticeTest, CaseRecordsAndFollowupsOfTwoPatientsLoad)
@@ -282,15 +206,9 @@ TEST_F(SamplePracticeTest, CaseRecordsAndFollowupsOfTwoPatientsLoad)
 
         const auto followups = quillon::ReadFollowups(bytes(regNo + ".flw"));
         ASSERT_GE(followups.size(), 2u);
-        for (const auto& visit : followups) {
-            ASSERT_GE(visit.size(), 6u);
-            EXPECT_EQ(std::count(visit[0].begin(), visit[0].end(), '/'), 2) << visit[0];
-        }
+        for (const auto& visit : followups)
+            EXPECT_TRUE(visit.size() >= 6 && quillon::FormatFollowupDate(visit[0]) != visit[0]) << visit[0];
     }
-    std::vector<std::string> fields;
-    quillon::ReadCaseRecord(bytes("1002.cas"), fields);
-    EXPECT_NE(fields[0].find("<BR>"), std::string::npos); // a two-line field
-    EXPECT_EQ(quillon::ReadFollowups(bytes("1002.flw"))[0][2], "Nux-v.");
 }
 
 TEST(SampleGeneratorTest, TwoRunsWriteTheSameBytes)

@@ -67,46 +67,11 @@ TEST_F(UndeleteTest, RestoringTheSecondOfThreeAppendsItAndKeepsTheOthersInOrder)
     EXPECT_EQ(model.RestoredCount(), 1);
 }
 
-TEST_F(UndeleteTest, UndeleteAllRestoresInOrderOfDeletion)
+TEST_F(UndeleteTest, WithoutASelectionNothingIsRestored)
 {
-    DeleteThree();
-    CUndelete model(state);
-    model.UndeleteAll();
-    EXPECT_EQ(LiveTexts(), (std::vector<std::string>{"SLEEP - LATE", "MIND - FEAR", "HEAD - PAIN", "COLD AGG"}));
-    EXPECT_EQ(state.m_mapSymptomText, LiveTexts());
-    EXPECT_EQ(state.DeletedCount(), 0);
-    EXPECT_TRUE(state.m_mapDeletedText.empty());
-    EXPECT_TRUE(state.m_mapDeletedCountText.empty());
-    EXPECT_TRUE(model.Texts().empty());
-    EXPECT_EQ(model.RestoredCount(), 3);
-}
-
-TEST_F(UndeleteTest, RestoringTheLastDeletedSymptomDisablesTheButtons)
-{
-    state.DeleteSymptom(2);
-    CUndelete model(state);
-    EXPECT_TRUE(model.ButtonsEnabled());
-    ASSERT_TRUE(model.Undelete());
-    EXPECT_FALSE(model.ButtonsEnabled());
-    EXPECT_EQ(model.Selection(), -1);
-    EXPECT_EQ(model.Caption(), "Deleted Symptoms (0)");
-    EXPECT_FALSE(model.Undelete());
-    EXPECT_EQ(state.LiveCount(), 4);
-}
-
-TEST_F(UndeleteTest, NothingDeletedShowsZeroAndUndeleteDoesNothing)
-{
-    CUndelete model(state);
-    EXPECT_EQ(model.Caption(), "Deleted Symptoms (0)");
-    EXPECT_TRUE(model.Texts().empty());
-    EXPECT_EQ(model.Selection(), -1);
-    EXPECT_FALSE(model.Undelete());
-    EXPECT_EQ(state.LiveCount(), 4);
-    EXPECT_EQ(model.RestoredCount(), 0);
-}
-
-TEST_F(UndeleteTest, UndeleteWithoutSelectionRestoresNothing)
-{
+    CUndelete none(state);
+    EXPECT_EQ(none.Selection(), -1);
+    EXPECT_FALSE(none.Undelete());
     DeleteThree();
     CUndelete model(state);
     model.Select(-1);
@@ -114,20 +79,6 @@ TEST_F(UndeleteTest, UndeleteWithoutSelectionRestoresNothing)
     model.Select(3);
     EXPECT_FALSE(model.Undelete());
     EXPECT_EQ(state.DeletedCount(), 3);
-}
-
-TEST_F(UndeleteTest, RestoredSymptomsEnterTheKindIndexesOnceTheListRefreshes)
-{
-    DeleteThree();
-    state.RebuildKindIndexes();
-    EXPECT_EQ(state.MindCount(), 0);
-    CRecordedSymptoms list(state, kModeSymptomList);
-    ASSERT_TRUE(list.Open());
-    CUndelete model(state);
-    ASSERT_TRUE(model.Undelete()); // MIND - FEAR
-    list.RefreshAfterUndelete();
-    EXPECT_EQ(state.MindCount(), 1);
-    EXPECT_EQ(list.SymptomTexts(), (std::vector<std::string>{"SLEEP - LATE", "MIND - FEAR"}));
 }
 
 } // namespace
