@@ -137,13 +137,20 @@ std::vector<StabilityRow> RankStability(
         return rows;
 
     // Name places, then each remedy's order value in the base ranking.
+    // The names folded once, as CompareNoCase folds them, so that the sort compares bytes.
+    std::vector<std::string> folded(n);
+    for (std::size_t i = 0; i < n; ++i) {
+        folded[i] = ranking[i].name;
+        for (char& c : folded[i])
+            c = FoldCase(c);
+    }
     std::vector<int> byName(n);
     std::iota(byName.begin(), byName.end(), 0);
-    std::sort(byName.begin(), byName.end(), [&ranking](int x, int y) {
-        const int byText
-            = CompareNoCase(ranking[static_cast<std::size_t>(x)].name, ranking[static_cast<std::size_t>(y)].name);
-        return byText != 0 ? byText < 0
-                           : ranking[static_cast<std::size_t>(x)].code < ranking[static_cast<std::size_t>(y)].code;
+    std::sort(byName.begin(), byName.end(), [&ranking, &folded](int x, int y) {
+        const auto a = static_cast<std::size_t>(x);
+        const auto b = static_cast<std::size_t>(y);
+        const int byText = folded[a].compare(folded[b]);
+        return byText != 0 ? byText < 0 : ranking[a].code < ranking[b].code;
     });
     std::vector<int> place(n);
     for (std::size_t i = 0; i < n; ++i)
@@ -227,9 +234,20 @@ std::vector<StabilityRow> RankStability(
             }
             // Ahead of the remedy after the removal: the unchanged remedies before it, and the changed ones that
             // still stand before it with their new values (its own value never counts, being equal).
+            // Before it in the base order: its own place when it did not change, else a walk from that place (a
+            // removal mostly moves a remedy down a few places).
             const std::int64_t value = shownValue[r];
-            const std::size_t ahead
-                = CountBefore(sortedBase, value) - CountBefore(keptBase, value) + CountBefore(keptNew, value);
+            auto before = static_cast<std::size_t>(baseRank[r] - 1);
+            if (lostCovered[r] != 0) {
+                if (value > sortedBase[before]) {
+                    ++before;
+                    while (before < n && sortedBase[before] < value)
+                        ++before;
+                } else {
+                    before = CountBefore(sortedBase, value);
+                }
+            }
+            const std::size_t ahead = before - CountBefore(keptBase, value) + CountBefore(keptNew, value);
             const int rank = static_cast<int>(ahead) + 1;
             if (rank != baseRank[r])
                 ++row.changes;
