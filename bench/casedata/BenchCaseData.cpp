@@ -7,6 +7,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <unistd.h>
 
@@ -36,23 +37,22 @@ const Workload& SharedWorkload()
 {
     static const auto work = [] {
         auto w = std::make_unique<Workload>();
-        const auto rubrics = bench::ReadKentRubrics();
-        if (!rubrics) {
-            w->error = "rubrics.tsv not found under " QUILLON_SHARED_DATA;
+        // The 127 largest rubrics as one visit, and 50 visits of 30 symptoms each, taken in turn from the 1,500
+        // largest rubrics.
+        bench::KentVisit kent = bench::MakeKentVisit(1500, kCatalogueSize);
+        if (!kent.error.empty()) {
+            w->error = kent.error;
             return w;
         }
-        w->catalogue = bench::MakeCatalogue(*rubrics, kCatalogueSize);
-        fixtures::VisitSpec big{5, 11, 2002, {}};
-        for (const auto* rubric : bench::LargestRubrics(*rubrics, 127))
-            big.symptoms.push_back(bench::ToSymptom(*rubric, w->catalogue.codeOf));
-        // 50 visits of 30 symptoms each, taken in turn from the 1,500 largest rubrics.
-        const auto pool = bench::LargestRubrics(*rubrics, 1500);
+        w->catalogue = std::move(kent.catalogue);
+        const auto& pool = kent.visit.symptoms;
+        fixtures::VisitSpec big = kent.visit;
+        big.symptoms.resize(std::min<std::size_t>(pool.size(), 127));
         std::vector<fixtures::VisitSpec> visits;
         for (int v = 0; v < 50; ++v) {
             fixtures::VisitSpec visit{1 + v % 28, 1 + v % 12, 2000 + v / 12, {}};
             for (int s = 0; s < 30; ++s)
-                visit.symptoms.push_back(
-                    bench::ToSymptom(*pool[static_cast<std::size_t>(v * 30 + s)], w->catalogue.codeOf));
+                visit.symptoms.push_back(pool[static_cast<std::size_t>(v * 30 + s)]);
             visits.push_back(std::move(visit));
         }
         w->folder = std::filesystem::temp_directory_path() / ("quillon-bench-" + std::to_string(::getpid()));

@@ -72,6 +72,11 @@ BenchCatalogue MakeCatalogue(const std::vector<KentRubric>& rubrics, int size)
     return catalogue;
 }
 
+std::unique_ptr<CRemedyCatalogue> BenchCatalogue::Load(IMessageSink& sink) const
+{
+    return CRemedyCatalogue::FromImages(images.drugDat, images.druglDat, images.fulldrugTxt, sink);
+}
+
 fixtures::SymptomSpec ToSymptom(const KentRubric& rubric, const std::map<std::string, int>& codeOf)
 {
     fixtures::SymptomSpec symptom;

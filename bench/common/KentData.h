@@ -2,9 +2,11 @@
 #pragma once
 
 #include "casedata/CaseStore.h"
+#include "casedata/RemedyCatalogue.h"
 #include "fixtures/CaseWriters.h"
 
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -30,6 +32,9 @@ struct BenchCatalogue
 {
     fixtures::CatalogueImages images;
     std::map<std::string, int> codeOf; // trimmed abbreviation -> code
+
+    // The images read back as the program's remedy catalogue.
+    std::unique_ptr<CRemedyCatalogue> Load(IMessageSink& sink) const;
 };
 BenchCatalogue MakeCatalogue(const std::vector<KentRubric>& rubrics, int size);
 

@@ -4,7 +4,6 @@
 #include "casedata/PracticeFolder.h"
 #include "casedata/RemedyCatalogue.h"
 #include "common/KentData.h"
-#include "fixtures/CaseWriters.h"
 #include "magnifier/Magnifier.h"
 #include "materiamedica/MateriaMedicaListing.h"
 #include "materiamedica/MateriaMedicaPainter.h"
@@ -28,11 +27,6 @@ constexpr std::size_t kSymptoms = 127;
 constexpr int kRemedies = 10;
 const QSize kScreen(1920, 1080);
 
-std::span<const std::uint8_t> Bytes(const std::string& bytes)
-{
-    return {reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()};
-}
-
 struct Workload
 {
     RecordingMessageSink sink;
@@ -48,20 +42,14 @@ Workload* SharedWorkload()
 {
     static const std::unique_ptr<Workload> shared = [] {
         auto work = std::make_unique<Workload>();
-        const auto rubrics = bench::ReadKentRubrics();
-        if (!rubrics) {
-            work->error = "rubrics.tsv not found under " QUILLON_SHARED_DATA;
+        const bench::KentVisit kent = bench::MakeKentVisit(kSymptoms, kCatalogueSize);
+        if (!kent.error.empty()) {
+            work->error = kent.error;
             return work;
         }
-        const bench::BenchCatalogue catalogue = bench::MakeCatalogue(*rubrics, kCatalogueSize);
-        work->catalogue = CRemedyCatalogue::FromImages(
-            catalogue.images.drugDat, catalogue.images.druglDat, catalogue.images.fulldrugTxt, work->sink);
-        fixtures::VisitSpec visit{5, 11, 2002, {}};
-        for (const bench::KentRubric* rubric : bench::LargestRubrics(*rubrics, kSymptoms))
-            visit.symptoms.push_back(bench::ToSymptom(*rubric, catalogue.codeOf));
-        const std::string image = fixtures::EncodeRsy({visit});
+        work->catalogue = kent.catalogue.Load(work->sink);
         work->store = std::make_unique<CCaseStore>(work->folder, work->sink);
-        if (!work->store->IndexVisits(Bytes(image)) || !work->store->LoadVisitFromImage(Bytes(image), 0)) {
+        if (!kent.LoadInto(*work->store)) {
             work->error = "the visit did not load";
             return work;
         }

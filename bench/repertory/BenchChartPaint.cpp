@@ -47,8 +47,7 @@ std::unique_ptr<Workload> MakeWorkload()
         work->error = kent.error;
         return work;
     }
-    const auto& images = kent.catalogue.images;
-    work->catalogue = CRemedyCatalogue::FromImages(images.drugDat, images.druglDat, images.fulldrugTxt, work->sink);
+    work->catalogue = kent.catalogue.Load(work->sink);
     work->store = std::make_unique<CCaseStore>(work->folder, work->sink);
     if (!kent.LoadInto(*work->store)) {
         work->error = "the visit did not load";

@@ -1,11 +1,9 @@
 // The symptoms-covered report and the chart's exports over the 127 largest Kent rubrics: the report's two lists
 // for the top remedy, the whole chart as CSV and as a PDF file.
-#include "casedata/ByteReader.h"
 #include "casedata/CaseStore.h"
 #include "casedata/PracticeFolder.h"
 #include "casedata/RemedyCatalogue.h"
 #include "common/KentData.h"
-#include "fixtures/CaseWriters.h"
 #include "repertory/ChartCsv.h"
 #include "repertory/PrintedPages.h"
 #include "repertory/RepEngine.h"
@@ -34,7 +32,6 @@ struct Workload
     std::unique_ptr<CRemedyCatalogue> catalogue;
     std::unique_ptr<CCaseStore> store;
     std::unique_ptr<CRepEngine> engine;
-    std::string image;
     std::string error;
 };
 
@@ -42,21 +39,14 @@ Workload* SharedWorkload()
 {
     static const std::unique_ptr<Workload> work = [] {
         auto made = std::make_unique<Workload>();
-        const auto rubrics = bench::ReadKentRubrics();
-        if (!rubrics) {
-            made->error = "rubrics.tsv not found under " QUILLON_SHARED_DATA;
+        const bench::KentVisit kent = bench::MakeKentVisit(kSymptoms, kCatalogueSize);
+        if (!kent.error.empty()) {
+            made->error = kent.error;
             return made;
         }
-        const bench::BenchCatalogue catalogue = bench::MakeCatalogue(*rubrics, kCatalogueSize);
-        made->catalogue = CRemedyCatalogue::FromImages(
-            catalogue.images.drugDat, catalogue.images.druglDat, catalogue.images.fulldrugTxt, made->sink);
-        fixtures::VisitSpec visit{5, 11, 2002, {}};
-        for (const bench::KentRubric* rubric : bench::LargestRubrics(*rubrics, kSymptoms))
-            visit.symptoms.push_back(bench::ToSymptom(*rubric, catalogue.codeOf));
-        made->image = fixtures::EncodeRsy({visit});
+        made->catalogue = kent.catalogue.Load(made->sink);
         made->store = std::make_unique<CCaseStore>(made->folder, made->sink);
-        if (!made->store->IndexVisits(AsBytes(made->image))
-            || !made->store->LoadVisitFromImage(AsBytes(made->image), 0)) {
+        if (!kent.LoadInto(*made->store)) {
             made->error = "the visit did not load";
             return made;
         }

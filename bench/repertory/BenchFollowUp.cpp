@@ -10,6 +10,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -35,23 +36,18 @@ struct Visits
 std::unique_ptr<Visits> MakeVisits()
 {
     auto work = std::make_unique<Visits>();
-    const auto rubrics = bench::ReadKentRubrics();
-    if (!rubrics) {
-        work->error = "rubrics.tsv not found under " QUILLON_SHARED_DATA;
+    const bench::KentVisit kent = bench::MakeKentVisit(kSymptoms + 64, kCatalogueSize);
+    if (!kent.error.empty()) {
+        work->error = kent.error;
         return work;
     }
-    const bench::BenchCatalogue catalogue = bench::MakeCatalogue(*rubrics, kCatalogueSize);
-    work->catalogue = CRemedyCatalogue::FromImages(
-        catalogue.images.drugDat, catalogue.images.druglDat, catalogue.images.fulldrugTxt, work->sink);
-    const auto largest = bench::LargestRubrics(*rubrics, kSymptoms + 64);
-    fixtures::VisitSpec first{5, 11, 2002, {}};
+    work->catalogue = kent.catalogue.Load(work->sink);
+    const auto& largest = kent.visit.symptoms;
     fixtures::VisitSpec second{6, 12, 2002, {}};
-    for (std::size_t i = 0; i < largest.size(); ++i) {
-        if (i < kSymptoms)
-            first.symptoms.push_back(bench::ToSymptom(*largest[i], catalogue.codeOf));
-        if (i >= 64)
-            second.symptoms.push_back(bench::ToSymptom(*largest[i], catalogue.codeOf));
-    }
+    if (largest.size() > 64)
+        second.symptoms.assign(largest.begin() + 64, largest.end());
+    fixtures::VisitSpec first = kent.visit;
+    first.symptoms.resize(std::min(largest.size(), kSymptoms));
     const std::string image = fixtures::EncodeRsy({first, second});
     CCaseStore store(work->folder, work->sink);
     for (VisitSide* side : {&work->a, &work->b}) {

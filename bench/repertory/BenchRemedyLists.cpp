@@ -25,12 +25,12 @@ CQuillonApp& App()
 
 void BM_DrugListOpenAndSearch(benchmark::State& state)
 {
-    const auto rubrics = bench::ReadKentRubrics();
-    if (!rubrics) {
-        state.SkipWithError("rubrics.tsv not found under " QUILLON_SHARED_DATA);
+    const bench::KentVisit kent = bench::MakeKentVisit(1, kCatalogueSize);
+    if (!kent.error.empty()) {
+        state.SkipWithError(kent.error.c_str());
         return;
     }
-    const bench::BenchCatalogue catalogue = bench::MakeCatalogue(*rubrics, kCatalogueSize);
+    const bench::BenchCatalogue& catalogue = kent.catalogue;
     App().m_mapRemedyRows.clear();
     for (const auto& [abbreviation, code] : catalogue.codeOf) {
         if (static_cast<int>(App().m_mapRemedyRows.size()) == kChartRemedies)
@@ -53,16 +53,15 @@ void BM_DrugListOpenAndSearch(benchmark::State& state)
 
 void BM_FullRemedyListOpenAndSort(benchmark::State& state)
 {
-    const auto rubrics = bench::ReadKentRubrics();
-    if (!rubrics) {
-        state.SkipWithError("rubrics.tsv not found under " QUILLON_SHARED_DATA);
+    const bench::KentVisit kent = bench::MakeKentVisit(1, kCatalogueSize);
+    if (!kent.error.empty()) {
+        state.SkipWithError(kent.error.c_str());
         return;
     }
-    const bench::BenchCatalogue catalogue = bench::MakeCatalogue(*rubrics, kCatalogueSize);
+    const bench::BenchCatalogue& catalogue = kent.catalogue;
     NullMessageSink sink;
-    App().m_pRemedyCatalogue = CRemedyCatalogue::FromImages(
-        catalogue.images.drugDat, catalogue.images.druglDat, catalogue.images.fulldrugTxt, sink);
-    const fixtures::SymptomSpec spec = bench::ToSymptom(*bench::LargestRubrics(*rubrics, 1).front(), catalogue.codeOf);
+    App().m_pRemedyCatalogue = catalogue.Load(sink);
+    const fixtures::SymptomSpec& spec = kent.visit.symptoms.front();
     CSymptomRecord symptom;
     symptom.m_pszText = spec.text;
     for (const fixtures::RemedyGrade& remedy : spec.remedies) {

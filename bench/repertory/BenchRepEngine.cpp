@@ -48,8 +48,7 @@ std::unique_ptr<Workload> MakeWorkload()
         work->error = kent.error;
         return work;
     }
-    const auto& images = kent.catalogue.images;
-    work->catalogue = CRemedyCatalogue::FromImages(images.drugDat, images.druglDat, images.fulldrugTxt, work->sink);
+    work->catalogue = kent.catalogue.Load(work->sink);
     if (work->catalogue->GetCount() != kCatalogueSize) {
         work->error = "catalogue was not built";
         return work;
