@@ -15,7 +15,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
 #include <iterator>
 #include <memory>
 #include <numeric>
@@ -31,12 +30,6 @@ using quillon::RecordingMessageSink;
 using quillon::testing::TempFolder;
 
 const std::filesystem::path kSource = QUILLON_SAMPLE_SOURCE;
-
-std::string FileText(const std::filesystem::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 std::vector<std::string> CrlfLines(const std::string& text)
 {
@@ -71,7 +64,10 @@ protected:
         s_folder.reset();
     }
 
-    static std::string Read(std::string_view name) { return FileText(s_folder->Path() / std::string(name)); }
+    static std::string Read(std::string_view name)
+    {
+        return quillon::testing::ReadBytes(s_folder->Path() / std::string(name));
+    }
 
     static int CodeOf(std::string abbreviation)
     {
@@ -220,7 +216,7 @@ TEST(SampleGeneratorTest, TwoRunsWriteTheSameBytes)
     std::size_t files = 0;
     for (const auto& entry : std::filesystem::directory_iterator(first.Path())) {
         const auto name = entry.path().filename();
-        EXPECT_EQ(FileText(entry.path()), FileText(second.Path() / name)) << name;
+        EXPECT_EQ(quillon::testing::ReadBytes(entry.path()), quillon::testing::ReadBytes(second.Path() / name)) << name;
         ++files;
     }
     EXPECT_EQ(files,
@@ -235,7 +231,7 @@ TEST(SampleGeneratorTest, FaultsInTheSourceTablesNameTheTableAndLine)
               TempFolder copy;
               for (const auto& entry : std::filesystem::directory_iterator(kSource))
                   std::filesystem::copy_file(entry.path(), copy.Path() / entry.path().filename());
-              std::string text = FileText(copy.Path() / table);
+              std::string text = quillon::testing::ReadBytes(copy.Path() / table);
               const std::size_t at = text.find(from);
               ASSERT_NE(at, std::string::npos) << from;
               text.replace(at, from.size(), to);
