@@ -309,18 +309,13 @@ private Q_SLOTS:
 
     void symptomLinesAndTheirRepertoryPrefixes()
     {
-        const CRepEngine& engine = m_view->Engine();
-        ChartPaintState state = m_view->PaintState();
-        QCOMPARE(ChartSymptomLine(engine, 0, state), QStringLiteral("[KT] MIND - ANXIETY")); // type 1 with "]"
-        QCOMPARE(ChartSymptomLine(engine, 1, state), QStringLiteral("[KT] HEAD - PAIN")); // type 1 without
-        QCOMPARE(ChartSymptomLine(engine, 3, state), QStringLiteral("[ ]GENERALS - COLD")); // type 0 with
-
         // Symptom-text scrolling: one character on; a text without "]" loses its prefix.
+        const CRepEngine& engine = m_view->Engine();
         CMyScroll* bar = m_view->ScrollBar(IDC_SYMPTOM_TEXT_SCROLL);
         QTest::mouseClick(bar, Qt::LeftButton, {}, ScrollBarPart(bar, QStyle::SC_ScrollBarAddLine).center());
         QCOMPARE(bar->Position(), 1);
         QCOMPARE(m_view->TextRepaints(), 1);
-        state = m_view->PaintState();
+        const ChartPaintState state = m_view->PaintState();
         QCOMPARE(ChartSymptomLine(engine, 0, state), QStringLiteral("KT] MIND - ANXIETY"));
         QCOMPARE(ChartSymptomLine(engine, 1, state), QStringLiteral("EAD - PAIN"));
         QCOMPARE(ChartSymptomLine(engine, 3, state), QStringLiteral(" ]GENERALS - COLD"));
