@@ -18,7 +18,6 @@
 #include <iterator>
 #include <memory>
 #include <numeric>
-#include <set>
 #include <stdexcept>
 
 namespace {
@@ -30,22 +29,6 @@ using quillon::RecordingMessageSink;
 using quillon::testing::TempFolder;
 
 const std::filesystem::path kSource = QUILLON_SAMPLE_SOURCE;
-
-std::vector<std::string> CrlfLines(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        const std::size_t end = text.find("\r\n", start);
-        if (end == std::string::npos) {
-            lines.push_back(text.substr(start) + "<no CRLF>");
-            break;
-        }
-        lines.push_back(text.substr(start, end - start));
-        start = end + 2;
-    }
-    return lines;
-}
 
 class SamplePracticeTest : public ::testing::Test
 {
@@ -81,29 +64,6 @@ protected:
     static inline RecordingMessageSink s_catalogueSink;
     static inline std::unique_ptr<CRemedyCatalogue> s_catalogue;
 };
-
-TEST_F(SamplePracticeTest, PatientIndexListsEachPatientOnceWithTheFirstLineOfARepeatedNumber)
-{
-    RecordingMessageSink sink;
-    const auto index = quillon::LoadPatientIndex(*s_practice, sink);
-    ASSERT_TRUE(index.has_value());
-    ASSERT_GE(index->rows.size(), 6u);
-
-    std::set<std::string> numbers;
-    for (const auto& row : index->rows) {
-        EXPECT_TRUE(numbers.insert(row.regNo).second) << row.regNo;
-        EXPECT_EQ(row.visitDate.size(), 10u) << row.regNo; // no carriage return left over
-    }
-    // "PatDet.txt" has one more patient line than the list has rows: the repeated number.
-    const auto lines = CrlfLines(Read("PatDet.txt"));
-    EXPECT_EQ(lines.size(), index->rows.size() + 2);
-    const auto repeated
-        = std::find_if(index->rows.begin(), index->rows.end(), [](const auto& row) { return row.regNo == "1003"; });
-    ASSERT_NE(repeated, index->rows.end());
-    EXPECT_EQ(repeated->name,
-        "Ren\xE9"
-        "e Dubois"); // Windows-1252, from the first line
-}
 
 TEST_F(SamplePracticeTest, EveryVisitOfEveryPatientLoadsWithoutAMessage)
 {
