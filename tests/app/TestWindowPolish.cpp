@@ -1,11 +1,7 @@
 // The window as a practitioner works in it, on the sample practice: wheel, keys, sizes and layouts, driven through
 // real events on the real widgets.
-#include "app/BoxMessageSink.h"
-#include "caserecord/CrFollow.h"
 #include "controls/MyScroll.h"
 #include "controls/PictureButton.h"
-#include "filters/ClassFilterDialog.h"
-#include "filters/MineralFilterDialog.h"
 #include "repertory/ChartFixture.h"
 #include "repertory/WeightageDialog.h"
 #include "sample/SampleGenerator.h"
@@ -87,17 +83,6 @@ private Q_SLOTS:
         }
     }
 
-    void elementSymbolsStayInsideTheirCells()
-    {
-        KingdomFilterState state;
-        CMineralFilterDlg dialog(App().m_folder, {}, *g_sink, state);
-        const QImage image = dialog.grab().toImage();
-        // Ink running over a cell's right edge shows in the pixel gap before the next cell, which cuts it.
-        for (int i = 0, y = 0; i < kCellCount; ++i, y = 0)
-            for (const CElementCell& cell = dialog.Model().Cell(i); y < kCellSize && !cell.IsBlank(); ++y)
-                QVERIFY2(qGray(image.pixel(cell.rect.left + kCellSize, cell.rect.top + y)) > 160, cell.symbol.c_str());
-    }
-
     void rowLabelHotSpotsFollowTheSplitter()
     {
         m_view->SetScreenSize(1920, 1080);
@@ -126,20 +111,6 @@ private Q_SLOTS:
             QVERIFY(m_view->rect().contains(m_view->Control(id)->geometry())
                 && scroller->viewport()->rect().contains(shown));
         }
-    }
-
-    void caseRecordValuesStartAtAQuarterOfTheWidth()
-    {
-        App().m_strPatientFile = "1002";
-        App().m_bCaseRecordMode = true;
-        App().OpenViewTemplate(4);
-        const QImage page
-            = qobject_cast<CCrFollow*>(App().OpenView(kViewCaseRecord))->Browser()->viewport()->grab().toImage();
-        int value = page.width(); // the first maroon value pixel of the rows that start with a black label
-        for (int y = 0; y < page.height(); ++y)
-            if (Find(page, y, 1, [](QColor c) { return qGray(c.rgb()) < 60 && c.red() < 60; }) < page.width() / 6)
-                value = std::min(value, Find(page, y, 1, [](QColor c) { return c.red() > 90 && c.green() < 40; }));
-        QVERIFY2(value > page.width() / 5 && value < page.width() * 3 / 10, qPrintable(QString::number(value)));
     }
 
     void weightageHeadingTooltipAndWheelOverLists()
@@ -193,34 +164,6 @@ private Q_SLOTS:
         });
         QTest::mouseClick(m_view->Button(IDC_PLANT_FILTER), Qt::LeftButton);
         QCOMPARE(shown.value(0) + shown.value(2), shown.value(1) + QStringLiteral("Repertorisation: Drug Filter"));
-    }
-
-    void filterDialogsAndMessageBoxShowWhole()
-    {
-        const std::vector<FilterRemedy> none;
-        CPlantFilterDlg plant(App().m_folder, none, *g_sink);
-        CAnimalFilterDlg animal(App().m_folder, none, *g_sink);
-        for (CClassFilterDialog* dialog :
-            {static_cast<CClassFilterDialog*>(&plant), static_cast<CClassFilterDialog*>(&animal)}) {
-            dialog->show();
-            const QLabel* banner = dialog->findChild<QLabel*>(QStringLiteral("banner"));
-            QVERIFY(QTest::qWaitForWindowExposed(dialog) && banner && !banner->pixmap().isNull() && banner->y() < 20);
-            const QListWidget* list = dialog->ClassList(); // every class reads whole, in the list or its tooltip
-            for (const QListWidgetItem* item : list->findItems(QString(), Qt::MatchContains))
-                QVERIFY(list->fontMetrics().horizontalAdvance(item->text()) < list->viewport()->width() - 4
-                    || item->toolTip() == item->text());
-        }
-        QTest::mouseClick(plant.HelpButton(), Qt::LeftButton);
-        const auto* help = plant.findChild<QTextBrowser*>();
-        QVERIFY(help && help->isVisible() && help->toPlainText().contains(QStringLiteral("Classes / Families")));
-        int spare = 0;
-        QTimer::singleShot(0, [&] {
-            QWidget* box = QApplication::activeModalWidget();
-            spare = box->width() - QFontMetrics(box->font()).horizontalAdvance(box->windowTitle()) * 6 / 5;
-            box->close();
-        });
-        CBoxMessageSink().Show(Message{"Error reading File", "anmlcode.dat in the practice folder"});
-        QVERIFY(spare > 60);
     }
 };
 

@@ -7,8 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 using namespace quillon;
 using namespace quillon::fixtures;
@@ -51,10 +49,7 @@ VisitSpec ThreeKinds()
 
 std::string ReadTestData(const char* name)
 {
-    std::ifstream in(std::string(QUILLON_TEST_DATA) + "/" + name, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
+    return quillon::testing::ReadBytes(std::string(QUILLON_TEST_DATA) + "/" + name);
 }
 
 } // namespace

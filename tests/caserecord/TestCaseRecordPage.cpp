@@ -9,9 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
 namespace quillon {
 namespace {
 
@@ -195,14 +192,6 @@ TEST(FollowupDate, ThreeNumbersOfACalendarDateAreFormatted)
 
 // ---- From the practice folder ------------------------------------------------------------------
 
-std::string ReadWhole(const std::filesystem::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
-}
-
 TEST(PatientPage, MissingOrEmptyFilesGiveNoPage)
 {
     testing::TempFolder temp;
@@ -247,7 +236,7 @@ TEST(PatientPage, PageFileIsReplacedWholeOrNotWritten)
     const std::optional<std::filesystem::path> path = WritePageFile(CPracticeFolder(temp.Path()), "<HTML>new");
     ASSERT_TRUE(path);
     EXPECT_TRUE(path->is_absolute());
-    EXPECT_EQ(ReadWhole(*path), "<HTML>new");
+    EXPECT_EQ(testing::ReadBytes(*path), "<HTML>new");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(temp.Path()), {}), 1);
     EXPECT_FALSE(WritePageFile(CPracticeFolder(temp.Path() / "no such folder"), "<HTML>"));
 }

@@ -15,7 +15,6 @@
 #include <QtTest>
 
 #include <filesystem>
-#include <fstream>
 
 namespace quillon {
 
@@ -40,7 +39,6 @@ private Q_SLOTS:
 
 private:
     CCrFollow* OpenFromMenu(int commandId);
-    static QString ReadPage(const QString& path);
 
     CQuillonApp& m_app;
     RecordingMessageSink& m_sink;
@@ -87,14 +85,6 @@ CCrFollow* TestCrFollow::OpenFromMenu(int commandId)
     return qobject_cast<CCrFollow*>(m_app.OpenView(kViewCaseRecord));
 }
 
-QString TestCrFollow::ReadPage(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromLatin1(file.readAll());
-}
-
 void TestCrFollow::caseRecordFromTheMenu()
 {
     CCrFollow* view = OpenFromMenu(ID_FULL_CASE_RECORD);
@@ -122,7 +112,7 @@ void TestCrFollow::caseRecordFromTheMenu()
     std::vector<std::string> fields = fixtures::EmptyCaseRecordFields();
     fields[0] = "Headache &lt;worse&gt; at night &amp; caf\xE9";
     fields[85] = "TRUE";
-    QCOMPARE(ReadPage(expectedPath), QString::fromLatin1(BuildCaseRecordPage(fields)));
+    QCOMPARE(testing::ReadBytes(expectedPath.toStdString()), BuildCaseRecordPage(fields));
 }
 
 void TestCrFollow::followupFromTheKeyboard()

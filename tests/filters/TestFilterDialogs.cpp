@@ -223,20 +223,6 @@ private Q_SLOTS:
         QVERIFY(state.m_bMineralNoSelection);
         QVERIFY(dialog.Result().m_arrExcluded.empty());
     }
-
-    void pictureButtonShowsItsPictures()
-    {
-        QPixmap full(20, 22);
-        full.fill(Qt::red);
-        QPixmap empty(20, 22);
-        empty.fill(Qt::blue);
-        CPictureButton button;
-        button.SetPicturePair(full, empty);
-        button.resize(40, 40);
-        QCOMPARE(button.grab().toImage().pixelColor(20, 20), QColor(Qt::blue));
-        button.SetFull(true);
-        QCOMPARE(button.grab().toImage().pixelColor(20, 20), QColor(Qt::red));
-    }
 };
 
 QTEST_MAIN(TestFilterDialogs)

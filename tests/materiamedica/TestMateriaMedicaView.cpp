@@ -10,6 +10,7 @@
 #include "materiamedica/MateriaMedicaPainter.h"
 #include "materiamedica/RepCmpVw.h"
 #include "support/TempFolder.h"
+#include "support/WidgetTest.h"
 
 #include <QAction>
 #include <QApplication>
@@ -45,23 +46,9 @@ void CloseAll()
     App().CloseAllViews();
 }
 
-// Runs `act` once a modal widget of type T is up (within the event loop that `start` enters).
-template <typename T> void WhenModal(const std::function<void(T*)>& act)
+template <typename T> T* Child(CConvertDialog& dialog, int id)
 {
-    auto* timer = new QTimer(qApp);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, act] {
-        if (auto* widget = qobject_cast<T*>(QApplication::activeModalWidget())) {
-            timer->stop();
-            timer->deleteLater();
-            act(widget);
-        }
-    });
-    timer->start(20);
-}
-
-template <typename T> T* Child(QWidget* dialog, int id)
-{
-    return qobject_cast<T*>(static_cast<CConvertDialog*>(dialog)->Control(id));
+    return qobject_cast<T*>(dialog.Control(id));
 }
 
 void DoubleClickEntry(QListWidget* list, const QString& text)
@@ -115,7 +102,7 @@ private Q_SLOTS:
             menu->actions().at(1)->trigger();
             menu->close();
         });
-        WhenModal<CConvertDialog>([&sawDialog](CConvertDialog* dialog) {
+        testing::WhenShown<CConvertDialog>([&sawDialog](CConvertDialog& dialog) {
             sawDialog = true;
             QCOMPARE(Child<QListWidget>(dialog, IDC_SELECTED_DRUG_LIST)->count(), 2); // earlier name, picked one
             DoubleClickEntry(Child<QListWidget>(dialog, IDC_FULL_DRUG_LIST), QStringLiteral("bell"));
@@ -140,7 +127,7 @@ private Q_SLOTS:
         // Bell 3 (mask One+Three), Acon 1 or 3, bell 2 is outside the mask: nothing carries all three, so
         // "No match found" closes the view, which reopens the dialog with the selected list kept.
         bool reopened = false;
-        WhenModal<CConvertDialog>([&reopened](CConvertDialog* dialog) {
+        testing::WhenShown<CConvertDialog>([&reopened](CConvertDialog& dialog) {
             reopened = true;
             QCOMPARE(Child<QListWidget>(dialog, IDC_SELECTED_DRUG_LIST)->count(), 3);
             QTest::mouseClick(Child<QPushButton>(dialog, 2), Qt::LeftButton);
@@ -226,17 +213,17 @@ private Q_SLOTS:
         QCOMPARE(magnifier->Settings().size, 300);
 
         // The sheet opens on 100 for the initial 300; OK without changes sets it.
-        WhenModal<CPropMagn>([](CPropMagn* sheet) {
-            QCOMPARE(sheet->SizePage()->Checked(), 0);
-            QCOMPARE(sheet->ZoomPage()->Checked(), 1);
-            sheet->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        testing::WhenShown<CPropMagn>([](CPropMagn& sheet) {
+            QCOMPARE(sheet.SizePage()->Checked(), 0);
+            QCOMPARE(sheet.ZoomPage()->Checked(), 1);
+            sheet.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
         });
         QTest::mouseClick(magnifier, Qt::RightButton, {}, QPoint(50, 50));
         QCOMPARE(magnifier->Settings().size, 100);
-        WhenModal<CPropMagn>([](CPropMagn* sheet) {
-            sheet->ZoomPage()->findChildren<QRadioButton*>().at(0)->click(); // X1.5
-            sheet->ShapePage()->findChildren<QRadioButton*>().at(1)->click(); // Round
-            sheet->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        testing::WhenShown<CPropMagn>([](CPropMagn& sheet) {
+            sheet.ZoomPage()->findChildren<QRadioButton*>().at(0)->click(); // X1.5
+            sheet.ShapePage()->findChildren<QRadioButton*>().at(1)->click(); // Round
+            sheet.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
         });
         QTest::mouseClick(magnifier, Qt::RightButton, {}, QPoint(50, 50));
         QVERIFY(magnifier->Settings().shape == kLensRound && magnifier->Settings().SourceSide() == 50);

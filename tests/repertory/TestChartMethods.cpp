@@ -3,7 +3,6 @@
 #include "ChartFixture.h"
 #include "app/MainFrame.h"
 #include "controls/PictureButton.h"
-#include "filters/ClassFilterDialog.h"
 #include "filters/DrugFilterDialog.h"
 #include "fixtures/CaseWriters.h"
 #include "fixtures/FilterWriters.h"
@@ -62,13 +61,6 @@ void WritePractice(const testing::TempFolder& folder)
                 {"GENERALS - HEAT agg.", 'G', 1, 2, {{kSulph, 2}, {kPuls, 3}, {kBell, 1}}},
                 {"HEAD - PAIN, throbbing", 'F', 1, 2, {{kBell, 3}, {kPhos, 2}, {kCalc, 1}}},
                 {"STOMACH - NAUSEA", 'F', 1, 2, {{kNux, 3}, {kSep, 1}, {kSulph, 1}, {kLach, 2}}}}}}));
-    // Plants: Acon. and Puls. in class 1, Bell. and Nux-v. in class 2.
-    folder.Write("plants.dat", EncodeLineList({"Ranunculaceae", "Solanaceae"}));
-    std::vector<std::uint32_t> plantCodes(10, 0);
-    plantCodes[kAcon] = plantCodes[kPuls] = MakeClassCode(1, 1);
-    plantCodes[kBell] = MakeClassCode(2, 1);
-    plantCodes[kNux] = MakeClassCode(2, 4);
-    folder.Write("plcode.dat", EncodeCodeWords(plantCodes));
 }
 
 QPoint Control(const CRepView* view, int x, int y)
@@ -194,20 +186,6 @@ private Q_SLOTS:
         QCOMPARE(m_view->DumpChartText(), DumpChart(m_view->Engine(), m_view->Methods()));
     }
 
-    void mindThenSortedCombine()
-    {
-        Click(m_view->Button(IDC_MIND));
-        QCOMPARE(DumpRows(m_view, 'R').value(0), QStringLiteral("R\t1\tAcon\t6\t2\t3 3"));
-        Click(m_view->Button(IDC_SORTED));
-        QCOMPARE(Text(m_view, IDC_CAPTION), QStringLiteral("Repertorisation: Mind Symptoms+Sorted List of Remedies"));
-        QCOMPARE(RemedyNames(m_view), QStringLiteral("Acon Apis Bell Lach Puls Sep"));
-        // A press in the chart (here a drag's) clears the method flags: Sorted then orders the whole chart.
-        DragLineToClipboard(m_view, 2, 1);
-        Click(m_view->Button(IDC_SORTED));
-        QCOMPARE(Text(m_view, IDC_CAPTION), QStringLiteral("Repertorisation: Sorted List of Remedies"));
-        QCOMPARE(m_view->Engine().SymptomCount(), 2);
-    }
-
     void dropOnClipboardThenItsButtonThenReset()
     {
         DragLineToClipboard(m_view, 5, 1); // symptom 3
@@ -286,29 +264,6 @@ private Q_SLOTS:
         QCOMPARE(rows.at(0).section(QLatin1Char('\t'), 2, 4), QStringLiteral("Acon\t13\t3"));
         QCOMPARE(rows.at(1).section(QLatin1Char('\t'), 2, 4), QStringLiteral("Bell\t10\t3"));
         QCOMPARE(rows.at(2).section(QLatin1Char('\t'), 2, 4), QStringLiteral("Puls\t9\t2"));
-    }
-
-    void plantButtonThroughItsDialog()
-    {
-        auto all = WhenShown<CPlantFilterDlg>([](CPlantFilterDlg& dialog) {
-            QCOMPARE(dialog.ClassList()->count(), 2);
-            QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
-        });
-        Click(m_view->Button(IDC_PLANT_FILTER));
-        QVERIFY(*all);
-        QCOMPARE(Text(m_view, IDC_CAPTION), QStringLiteral("Repertorisation: Drug Filter     Plant->"));
-        QCOMPARE(RemedyNames(m_view), QStringLiteral("Acon Bell Nux-v Puls"));
-        Click(m_view->Button(IDC_ANIMAL_FILTER)); // another kingdom does nothing while the plant filter stands
-        QCOMPARE(m_view->Engine().RemedyCount(), 4);
-        auto one = WhenShown<CPlantFilterDlg>([](CPlantFilterDlg& dialog) {
-            ClickLine(dialog.ClassList(), 0);
-            QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
-        });
-        Click(m_view->Button(IDC_PLANT_FILTER));
-        QVERIFY(*one);
-        QCOMPARE(
-            Text(m_view, IDC_CAPTION), QStringLiteral("Repertorisation: Drug Filter     Plant-> Class: Ranunculaceae"));
-        QCOMPARE(RemedyNames(m_view), QStringLiteral("Acon Puls"));
     }
 
     void symptomListDeletesFromTheChartAndItsClipboard()

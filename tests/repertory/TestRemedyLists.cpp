@@ -8,9 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
 using namespace quillon;
 
 TEST(DrugList, SearchSplitAndClamp)
@@ -100,10 +97,7 @@ TEST_F(FullRemedyListTest, SavesTheListAsShownWholeOrNotAtAll)
                                  "3 Bell      :Belladonna\n3 bry       :Bryonia alba\n1           :\n1           :\n"
                                  "1 Acon      :Aconitum napellus\n1 Calc      :Calcarea carbonica\n";
     ASSERT_TRUE(list.Save(folder.Path() / "list.txt", sink));
-    std::ifstream in(folder.Path() / "list.txt", std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    EXPECT_EQ(bytes.str(), expected);
+    EXPECT_EQ(quillon::testing::ReadBytes(folder.Path() / "list.txt"), expected);
     EXPECT_FALSE(list.Save(folder.Path() / "missing" / "list.txt", sink));
     EXPECT_FALSE(std::filesystem::exists(folder.Path() / "missing"));
     EXPECT_EQ(sink.Texts(), (std::vector<std::string>{"File is Succesfully Created", "Error Creating File"}));

@@ -15,11 +15,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
 #include <iterator>
 #include <memory>
 #include <numeric>
-#include <set>
 #include <stdexcept>
 
 namespace {
@@ -31,28 +29,6 @@ using quillon::RecordingMessageSink;
 using quillon::testing::TempFolder;
 
 const std::filesystem::path kSource = QUILLON_SAMPLE_SOURCE;
-
-std::string FileText(const std::filesystem::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-std::vector<std::string> CrlfLines(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        const std::size_t end = text.find("\r\n", start);
-        if (end == std::string::npos) {
-            lines.push_back(text.substr(start) + "<no CRLF>");
-            break;
-        }
-        lines.push_back(text.substr(start, end - start));
-        start = end + 2;
-    }
-    return lines;
-}
 
 class SamplePracticeTest : public ::testing::Test
 {
@@ -71,7 +47,10 @@ protected:
         s_folder.reset();
     }
 
-    static std::string Read(std::string_view name) { return FileText(s_folder->Path() / std::string(name)); }
+    static std::string Read(std::string_view name)
+    {
+        return quillon::testing::ReadBytes(s_folder->Path() / std::string(name));
+    }
 
     static int CodeOf(std::string abbreviation)
     {
@@ -85,29 +64,6 @@ protected:
     static inline RecordingMessageSink s_catalogueSink;
     static inline std::unique_ptr<CRemedyCatalogue> s_catalogue;
 };
-
-TEST_F(SamplePracticeTest, PatientIndexListsEachPatientOnceWithTheFirstLineOfARepeatedNumber)
-{
-    RecordingMessageSink sink;
-    const auto index = quillon::LoadPatientIndex(*s_practice, sink);
-    ASSERT_TRUE(index.has_value());
-    ASSERT_GE(index->rows.size(), 6u);
-
-    std::set<std::string> numbers;
-    for (const auto& row : index->rows) {
-        EXPECT_TRUE(numbers.insert(row.regNo).second) << row.regNo;
-        EXPECT_EQ(row.visitDate.size(), 10u) << row.regNo; // no carriage return left over
-    }
-    // "PatDet.txt" has one more patient line than the list has rows: the repeated number.
-    const auto lines = CrlfLines(Read("PatDet.txt"));
-    EXPECT_EQ(lines.size(), index->rows.size() + 2);
-    const auto repeated
-        = std::find_if(index->rows.begin(), index->rows.end(), [](const auto& row) { return row.regNo == "1003"; });
-    ASSERT_NE(repeated, index->rows.end());
-    EXPECT_EQ(repeated->name,
-        "Ren\xE9"
-        "e Dubois"); // Windows-1252, from the first line
-}
 
 TEST_F(SamplePracticeTest, EveryVisitOfEveryPatientLoadsWithoutAMessage)
 {
@@ -220,7 +176,7 @@ TEST(SampleGeneratorTest, TwoRunsWriteTheSameBytes)
     std::size_t files = 0;
     for (const auto& entry : std::filesystem::directory_iterator(first.Path())) {
         const auto name = entry.path().filename();
-        EXPECT_EQ(FileText(entry.path()), FileText(second.Path() / name)) << name;
+        EXPECT_EQ(quillon::testing::ReadBytes(entry.path()), quillon::testing::ReadBytes(second.Path() / name)) << name;
         ++files;
     }
     EXPECT_EQ(files,
@@ -235,7 +191,7 @@ TEST(SampleGeneratorTest, FaultsInTheSourceTablesNameTheTableAndLine)
               TempFolder copy;
               for (const auto& entry : std::filesystem::directory_iterator(kSource))
                   std::filesystem::copy_file(entry.path(), copy.Path() / entry.path().filename());
-              std::string text = FileText(copy.Path() / table);
+              std::string text = quillon::testing::ReadBytes(copy.Path() / table);
               const std::size_t at = text.find(from);
               ASSERT_NE(at, std::string::npos) << from;
               text.replace(at, from.size(), to);

@@ -4,6 +4,8 @@
 #include "fixtures/CaseWriters.h"
 
 #include <atomic>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <unistd.h>
 
@@ -29,6 +31,12 @@ std::filesystem::path TempFolder::Write(std::string_view name, std::string_view 
     const auto path = m_path / std::filesystem::path(std::string(name));
     fixtures::WriteBytes(path, bytes);
     return path;
+}
+
+std::string ReadBytes(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 } // namespace quillon::testing

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 #include <string_view>
 
 namespace quillon::testing {
@@ -21,5 +22,8 @@ public:
 private:
     std::filesystem::path m_path;
 };
+
+// The whole file as bytes; empty when it cannot be read.
+std::string ReadBytes(const std::filesystem::path& path);
 
 } // namespace quillon::testing

@@ -20,9 +20,6 @@
 #include <QTableWidget>
 #include <QTest>
 
-#include <fstream>
-#include <iterator>
-
 using namespace quillon;
 using namespace quillon::fixtures;
 using testing::WhenShown;
@@ -50,12 +47,6 @@ public:
 };
 
 ScriptedChoices* g_choices = nullptr;
-
-std::string ReadAll(const std::filesystem::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 QString Lines(const QListWidget* list)
 {
@@ -225,7 +216,7 @@ private Q_SLOTS:
         QCOMPARE(g_sink->Texts(), std::vector<std::string>{"Error creating file, aborting saving"});
         QVERIFY(!std::filesystem::exists(g_folder->Path() / "no-such-folder"));
         // A name without an extension gets ".txt"; the letters of the path are kept as chosen.
-        QCOMPARE(ReadAll(g_folder->Path() / "Export Visit.txt"),
+        QCOMPARE(testing::ReadBytes(g_folder->Path() / "Export Visit.txt"),
             std::string("       VANTREL CLASSIC 8.0 \r\n       ------------------- \r\n"
                         "Patient Name :Asha Rao  Date: 05/11/2002\r\nPhysician Name: Dr. Meera Iyer\r\n\r\n"
                         "MIND - FEAR\r\nHEAD - PAIN\r\nCOLD AGG\r\n"));
