@@ -91,6 +91,13 @@ void CMainFrame::UpdateRecentFolders(const QStringList& folders)
     m_pRecentMenu->setEnabled(!folders.isEmpty());
 }
 
+CMainFrame::~CMainFrame()
+{
+    for (QMdiSubWindow* sub : m_pMdiArea->subWindowList())
+        sub->disconnect(this);
+    m_pMdiArea->disconnect(this);
+}
+
 QAction* CMainFrame::AddCommand(QMenu* menu, int commandId, const QString& text)
 {
     QAction* action = menu->addAction(text);

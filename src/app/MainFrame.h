@@ -21,6 +21,9 @@ class CMainFrame final : public QMainWindow
 
 public:
     explicit CMainFrame(CQuillonApp& app);
+    // Cuts the frame's handlers off the area and its child windows, which announce their removal while the
+    // frame's own part is already gone.
+    ~CMainFrame() override;
 
     QMdiArea* MdiArea() const { return m_pMdiArea; }
     QAction* Action(int commandId) const;
