@@ -33,9 +33,8 @@ TEST(RemedyCatalogue, CodesAreSortedPositionsWhilePropertyIndexesStay)
     auto catalogue = CRemedyCatalogue::FromImages(Record("Bell") + Record("acon") + Record("Calc"), Words({1, 2, 3}),
         "Bell.*Belladonna\r\nacon.*Aconitum\r\nCalc.*Calcarea\r\n", sink);
     ASSERT_EQ(catalogue->GetCount(), 3);
-    EXPECT_EQ(catalogue->Entry(0)->abbreviation, "acon");
-    EXPECT_EQ(catalogue->Entry(1)->abbreviation, "Bell");
-    EXPECT_EQ(catalogue->Entry(2)->abbreviation, "Calc");
+    for (const auto& [code, abbreviation] : {std::pair{0, "acon"}, {1, "Bell"}, {2, "Calc"}})
+        EXPECT_EQ(catalogue->Entry(code)->abbreviation, abbreviation);
     EXPECT_EQ(catalogue->Entry(0)->fullName, "Aconitum");
     EXPECT_EQ(catalogue->GetPropertyIndex(0), 1);
     EXPECT_EQ(catalogue->GetPropertyIndex(1), 0);

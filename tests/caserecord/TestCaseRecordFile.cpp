@@ -21,18 +21,6 @@ std::vector<std::string> Read(const std::string& bytes, std::size_t* count = nul
     return fields;
 }
 
-TEST(CaseRecordFile, FullRecordKeepsEveryFieldInFileOrder)
-{
-    std::vector<std::string> written = fixtures::EmptyCaseRecordFields();
-    for (std::size_t i = 0; i < fixtures::kFirstThermalFlag; ++i)
-        written[i] = "field " + std::to_string(i);
-    written[89] = "TRUE";
-    std::size_t count = 0;
-    const std::vector<std::string> fields = Read(EncodeCaseRecord(written), &count);
-    EXPECT_EQ(count, 94u);
-    EXPECT_EQ(fields, written);
-}
-
 TEST(CaseRecordFile, ShortLongAndBrokenFilesArePaddedToEveryField)
 {
     std::vector<std::string> seventySix(76);
@@ -80,15 +68,6 @@ TEST(FollowupFile, SplitsRecordsAndFieldsIgnoringUnendedOnes)
                                                 "loose\x8D"))),
         (std::vector<FollowupRecord>{{"1/1/2001"}, {}}));
     EXPECT_TRUE(ReadFollowups({}).empty());
-}
-
-TEST(FollowupFile, FieldsAreTrimmedThenEscaped)
-{
-    const std::vector<FollowupRecord> records
-        = ReadFollowups(AsBytes(EncodeFollowupRecords({{" <b>bold</b> & co \n", "a\nb"}})));
-    ASSERT_EQ(records.size(), 1u);
-    EXPECT_EQ(records[0][0], "&lt;b&gt;bold&lt;/b&gt; &amp; co");
-    EXPECT_EQ(records[0][1], "a<BR>b");
 }
 
 } // namespace

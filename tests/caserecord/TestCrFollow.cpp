@@ -32,7 +32,6 @@ private Q_SLOTS:
     void init();
     void caseRecordFromTheMenu();
     void followupFromTheKeyboard();
-    void nextCommandClosesTheView();
     void missingOrEmptyFilesShowAnEmptyBrowser_data();
     void missingOrEmptyFilesShowAnEmptyBrowser();
     void browserLoadsOnlyThePage();
@@ -102,11 +101,9 @@ void TestCrFollow::caseRecordFromTheMenu()
     QVERIFY(!browser->openLinks());
 
     const QString text = browser->toPlainText();
-    QVERIFY2(text.contains(QStringLiteral("Chief Complaints")), qPrintable(text));
     QVERIFY2(text.contains(QStringLiteral("Headache <worse> at night & caf\u00E9")), qPrintable(text));
     // The page's bare "&nbsp" blanks show as blanks, while the file keeps them as written.
     QVERIFY2(!text.contains(QStringLiteral("&nbsp")), qPrintable(text));
-    QVERIFY(!text.contains(QStringLiteral("Appearance")));
 
     // The file holds the page exactly as the builder makes it.
     std::vector<std::string> fields = fixtures::EmptyCaseRecordFields();
@@ -125,28 +122,9 @@ void TestCrFollow::followupFromTheKeyboard()
     QVERIFY(m_sink.Messages().empty());
     QCOMPARE(view->windowTitle(), QStringLiteral("Patient Followup -- Zo\u00EB Rao"));
 
-    const QString text = view->Browser()->toPlainText();
-    QVERIFY2(text.contains(QStringLiteral("5 Nov, 2002")), qPrintable(text));
-    // " : " starts a new line, and markup of a record is shown as text, not followed as a link.
-    QVERIFY(text.contains(QStringLiteral("head\nbetter")) || text.contains(QStringLiteral("head\u2028better")));
-    QVERIFY(text.contains(QStringLiteral("<a href=\"http://example.com\">link</a>")));
+    // Markup of a record is shown as text, not followed as a link.
+    QVERIFY(view->Browser()->toPlainText().contains(QStringLiteral("<a href=\"http://example.com\">link</a>")));
     QVERIFY(!view->Browser()->toHtml().contains(QStringLiteral("href=\"http")));
-}
-
-void TestCrFollow::nextCommandClosesTheView()
-{
-    QPointer<CCrFollow> first = OpenFromMenu(ID_FULL_CASE_RECORD);
-    QVERIFY(first);
-    QCOMPARE(m_app.MainFrame()->MdiArea()->subWindowList().size(), 1);
-
-    QPointer<CCrFollow> second = OpenFromMenu(ID_FOLLOWUP);
-    QVERIFY(second);
-    QVERIFY(first.isNull());
-    QCOMPARE(m_app.MainFrame()->MdiArea()->subWindowList().size(), 1);
-
-    m_app.CloseAllViews();
-    QVERIFY(second.isNull());
-    QVERIFY(!m_app.OpenView(kViewCaseRecord));
 }
 
 void TestCrFollow::missingOrEmptyFilesShowAnEmptyBrowser_data()
@@ -190,13 +168,12 @@ void TestCrFollow::browserLoadsOnlyThePage()
     const QUrl page = QUrl::fromLocalFile(browser->PagePath());
     QVERIFY(browser->loadResource(QTextDocument::HtmlResource, page).isValid());
 
-    const QString other = QString::fromStdString((m_folder.Path() / "P001.cas").string());
-    QVERIFY(!browser->loadResource(QTextDocument::HtmlResource, QUrl::fromLocalFile(other)).isValid());
-    QVERIFY(!browser->loadResource(QTextDocument::ImageResource, QUrl::fromLocalFile(other)).isValid());
-    QVERIFY(!browser->loadResource(QTextDocument::ImageResource, QUrl(QStringLiteral("http://example.com/a.png")))
-                 .isValid());
-    QVERIFY(
-        !browser->loadResource(QTextDocument::HtmlResource, QUrl(QStringLiteral("https://example.com/"))).isValid());
+    const QUrl other = QUrl::fromLocalFile(QString::fromStdString((m_folder.Path() / "P001.cas").string()));
+    for (const auto& [type, url] :
+        {std::pair{QTextDocument::HtmlResource, other}, {QTextDocument::ImageResource, other},
+            {QTextDocument::ImageResource, QUrl(QStringLiteral("http://example.com/a.png"))},
+            {QTextDocument::HtmlResource, QUrl(QStringLiteral("https://example.com/"))}})
+        QVERIFY2(!browser->loadResource(type, url).isValid(), qPrintable(url.toString()));
 }
 
 } // namespace quillon
