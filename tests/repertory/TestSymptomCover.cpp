@@ -118,8 +118,6 @@ TEST(SymptomCover, ListsComposeTheLinesFromTheRowsCode)
         EXPECT_EQ(report.notCovered, row.notCovered) << row.name;
         EXPECT_EQ(report.fullName, row.fullName) << row.name;
     }
-    EXPECT_EQ(CoveredTitle(2), "Symptoms Covered by Remedy (2)");
-    EXPECT_EQ(NotCoveredTitle(0), "Symptoms Not Covered by Remedy (0)");
 }
 
 TEST(SymptomCover, PrintedRowsSplitLongLinesAndBreakPages)
@@ -139,8 +137,6 @@ TEST(SymptomCover, PrintedRowsSplitLongLinesAndBreakPages)
         return std::string("(none)");
     };
     EXPECT_EQ(at(3, 66), "05/11/2002");
-    EXPECT_EQ(at(7, 31), "3");
-    EXPECT_EQ(pages[0].rules.front(), 9);
     // 100 characters: two rows, the second indented by level + 8, then an empty row.
     EXPECT_EQ(at(10, 2), " 1.");
     EXPECT_EQ(at(10, 8), text(70));
@@ -152,7 +148,6 @@ TEST(SymptomCover, PrintedRowsSplitLongLinesAndBreakPages)
     EXPECT_EQ(at(17, 8), "short");
     // The second section: rule, heading, rule, entries, closing rule.
     EXPECT_EQ(at(21, 2), "Symptoms Not Covered by Remedy:");
-    EXPECT_EQ(at(21, 35), "1");
     EXPECT_EQ(at(24, 8), "missed");
     EXPECT_EQ(pages[0].rules, (std::vector<int>{9, 19, 23, 25}));
 
