@@ -7,6 +7,7 @@
 #include "casedata/SelectPatientDialog.h"
 #include "fixtures/CaseWriters.h"
 #include "support/TempFolder.h"
+#include "support/WidgetTest.h"
 
 #include <QLabel>
 #include <QMdiArea>
@@ -14,7 +15,6 @@
 #include <QSettings>
 #include <QTableView>
 #include <QTest>
-#include <QTimer>
 
 using namespace quillon;
 using namespace quillon::fixtures;
@@ -56,17 +56,9 @@ QString WritePractice(const std::string& name, const std::string& tag)
 
 template <typename Dialog> void WithModal(const std::function<void()>& open, const std::function<void(Dialog*)>& body)
 {
-    bool ran = false;
-    QTimer::singleShot(0, [&] {
-        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-        QVERIFY(dialog);
-        ran = true;
-        body(dialog);
-        if (dialog->isVisible())
-            dialog->reject();
-    });
+    const auto ran = testing::WhenShown<Dialog>([&body](Dialog& dialog) { body(&dialog); });
     open();
-    QVERIFY(ran);
+    QVERIFY(*ran);
 }
 
 void OpenAndCancel(const QString& folder)

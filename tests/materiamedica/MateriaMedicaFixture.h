@@ -83,9 +83,7 @@ inline void WritePractice(const std::filesystem::path& folder)
     }
     WriteBytes(folder / "PatDet.txt", EncodePatientIndex("Dr. Meera Iyer", {{"1001", "Asha Rao", "34", "05/11/2002"}}));
     WriteBytes(folder / "1001.rsy", EncodeRsy({VisitSpec{5, 11, 2002, symptoms}}));
-    const auto images = EncodeCatalogue(
-        {{"Sulph.", "Sulphur", 0}, {"Acon.", "Aconitum napellus", 0}, {"Calc.", "Calcarea carbonica", 0},
-            {"Bell.", "Belladonna", 0}, {"bell.", "Bellis perennis", 0}, {"Lach.", "Lachesis", 0}});
+    const auto images = MateriaMedicaCatalogue();
     WriteBytes(folder / "drug.dat", images.drugDat);
     WriteBytes(folder / "drugl.dat", images.druglDat);
     WriteBytes(folder / "fulldrug.txt", images.fulldrugTxt);

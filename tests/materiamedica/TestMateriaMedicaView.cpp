@@ -22,7 +22,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-#include <QTimer>
 
 #include <functional>
 
@@ -96,12 +95,7 @@ private Q_SLOTS:
         App().m_bClosingAllViews = false;
         App().m_arrMMRemedies = {"BELL"}; // an earlier chart's name in another letter case
         bool sawDialog = false;
-        QTimer::singleShot(50, chart, [] {
-            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-            QVERIFY(menu);
-            menu->actions().at(1)->trigger();
-            menu->close();
-        });
+        const auto popup = testing::WhenShown<QMenu>([](QMenu& menu) { menu.actions().at(1)->trigger(); });
         testing::WhenShown<CConvertDialog>([&sawDialog](CConvertDialog& dialog) {
             sawDialog = true;
             QCOMPARE(Child<QListWidget>(dialog, IDC_SELECTED_DRUG_LIST)->count(), 2); // earlier name, picked one
@@ -119,7 +113,7 @@ private Q_SLOTS:
         // Rank 1 of the chart is Acon (every symptom names it).
         QTest::mouseClick(chart, Qt::RightButton, {},
             QPoint(365 * chart->Geometry().ScreenWidth() / 840, 165 * chart->Geometry().ScreenHeight() / 680));
-        QVERIFY(sawDialog);
+        QVERIFY(*popup && sawDialog);
         QCOMPARE(App().m_mmRequest.m_arrSelectedCodes, (std::vector<int>{10 * kBell, 10 * kAcon, 10 * kBellLower}));
         QCOMPARE(App().m_mmRequest.m_nMarkMask, 5);
         QCOMPARE(App().OpenView(kViewMateriaMedica)->windowTitle(),

@@ -11,6 +11,7 @@
 #include "sample/SampleGenerator.h"
 #include "state/PatientSelection.h"
 #include "support/TempFolder.h"
+#include "support/WidgetTest.h"
 
 #include <QLineEdit>
 #include <QListWidget>
@@ -18,7 +19,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-#include <QTimer>
 
 #include <sstream>
 
@@ -50,23 +50,17 @@ std::string Report(std::vector<std::string> args)
 template <typename Dialog>
 void FromPopup(CRepView* view, int x, int y, int item, const std::function<void(Dialog*)>& dialog)
 {
-    bool ran = false;
-    QTimer::singleShot(0, [&] {
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        QVERIFY(menu && menu->actions().at(item)->isEnabled());
-        QTimer::singleShot(0, [&] {
-            auto* d = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-            QVERIFY(d);
-            dialog(d);
-            ran = true;
-            QTest::mouseClick(d->OkButton(), Qt::LeftButton);
-        });
-        menu->actions().at(item)->trigger();
-        menu->close();
+    testing::WhenShown<QMenu>([item](QMenu& menu) {
+        QVERIFY(menu.actions().at(item)->isEnabled());
+        menu.actions().at(item)->trigger();
+    });
+    const auto ran = testing::WhenShown<Dialog>([&dialog](Dialog& d) {
+        dialog(&d);
+        QTest::mouseClick(d.OkButton(), Qt::LeftButton);
     });
     const int w = view->Geometry().ScreenWidth(), h = view->Geometry().ScreenHeight();
     QTest::mouseClick(view, Qt::RightButton, {}, QPoint(x * w / 840, y * h / 680));
-    QVERIFY(ran);
+    QVERIFY(*ran);
 }
 
 } // namespace

@@ -67,29 +67,6 @@ fixtures::VisitSpec ReportVisit()
     return visit;
 }
 
-// An RFC 4180 reader: rows end in CRLF outside quotes, fields split at commas outside quotes, "" is a quote.
-std::vector<std::vector<std::string>> ParseCsv(std::string_view text)
-{
-    std::vector<std::vector<std::string>> rows(1, std::vector<std::string>(1));
-    bool quoted = false;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (quoted && c == '"' && text.substr(i + 1, 1) == "\"")
-            rows.back().back() += text[++i];
-        else if (c == '"')
-            quoted = !quoted;
-        else if (!quoted && c == ',')
-            rows.back().emplace_back();
-        else if (!quoted && text.substr(i, 2) == "\r\n" && ++i)
-            rows.emplace_back(1);
-        else
-            rows.back().back() += c;
-    }
-    EXPECT_EQ(rows.back(), std::vector<std::string>(1)) << "the last row ends in CRLF";
-    rows.pop_back();
-    return rows;
-}
-
 } // namespace
 
 TEST(SymptomCover, ListsComposeTheLinesFromTheRowsCode)
@@ -118,8 +95,6 @@ TEST(SymptomCover, ListsComposeTheLinesFromTheRowsCode)
         EXPECT_EQ(report.notCovered, row.notCovered) << row.name;
         EXPECT_EQ(report.fullName, row.fullName) << row.name;
     }
-    EXPECT_EQ(CoveredTitle(2), "Symptoms Covered by Remedy (2)");
-    EXPECT_EQ(NotCoveredTitle(0), "Symptoms Not Covered by Remedy (0)");
 }
 
 TEST(SymptomCover, PrintedRowsSplitLongLinesAndBreakPages)
@@ -139,8 +114,6 @@ TEST(SymptomCover, PrintedRowsSplitLongLinesAndBreakPages)
         return std::string("(none)");
     };
     EXPECT_EQ(at(3, 66), "05/11/2002");
-    EXPECT_EQ(at(7, 31), "3");
-    EXPECT_EQ(pages[0].rules.front(), 9);
     // 100 characters: two rows, the second indented by level + 8, then an empty row.
     EXPECT_EQ(at(10, 2), " 1.");
     EXPECT_EQ(at(10, 8), text(70));
@@ -152,7 +125,6 @@ TEST(SymptomCover, PrintedRowsSplitLongLinesAndBreakPages)
     EXPECT_EQ(at(17, 8), "short");
     // The second section: rule, heading, rule, entries, closing rule.
     EXPECT_EQ(at(21, 2), "Symptoms Not Covered by Remedy:");
-    EXPECT_EQ(at(21, 35), "1");
     EXPECT_EQ(at(24, 8), "missed");
     EXPECT_EQ(pages[0].rules, (std::vector<int>{9, 19, 23, 25}));
 
@@ -167,7 +139,7 @@ TEST(SymptomCover, PrintedRowsSplitLongLinesAndBreakPages)
     EXPECT_EQ(small[1].rules, (std::vector<int>{4, 8, 10}));
 }
 
-TEST(ChartCsv, ParsesBackWithEveryRemedyAndQuotedSymptoms)
+TEST(ChartCsv, WritesEveryRemedyAndQuotesWhatNeedsIt)
 {
     fixtures::VisitSpec visit{1, 1, 2002, {}};
     visit.symptoms = {
@@ -176,15 +148,10 @@ TEST(ChartCsv, ParsesBackWithEveryRemedyAndQuotedSymptoms)
         {"[K] SKIN", 'F', 1, 2, {{7, 0}}},
     };
     const CoverCase c(kRemedies, visit);
-    const std::string csv = ChartCsv(*c.engine, c.state.m_pRemedyCatalogue.get());
-    const auto rows = ParseCsv(csv);
-    ASSERT_EQ(rows.size(), 7u);
-    // Display order by totality: Calc 6, Acon 3, then the code the catalogue does not know.
-    EXPECT_EQ(rows[0], (std::vector<std::string>{"Symptom", "Calc", "Acon", ""}));
-    EXPECT_EQ(rows[1], (std::vector<std::string>{"Full name", "Calcarea carbonica", "Aconitum napellus", ""}));
-    EXPECT_EQ(rows[2], (std::vector<std::string>{"Totality", "6", "3", "0"}));
-    EXPECT_EQ(rows[3], (std::vector<std::string>{"Symptoms covered", "3", "1", "1"}));
-    EXPECT_EQ(rows[4], (std::vector<std::string>{"[KT] MIND - FEAR, \"of death\"", "1", "3", ""}));
-    EXPECT_EQ(rows[5], (std::vector<std::string>{"[PH] HEAD - PAIN", "3", "", ""}));
-    EXPECT_EQ(rows[6], (std::vector<std::string>{"[KT] SKIN", "", "", "0"}));
+    // Display order by totality: Calc 6, Acon 3, then the code the catalogue does not know; a field holding a
+    // comma or a quote is quoted, its quotes doubled, and every row ends in CRLF.
+    EXPECT_EQ(ChartCsv(*c.engine, c.state.m_pRemedyCatalogue.get()),
+        "Symptom,Calc,Acon,\r\nFull name,Calcarea carbonica,Aconitum napellus,\r\nTotality,6,3,0\r\n"
+        "Symptoms covered,3,1,1\r\n\"[KT] MIND - FEAR, \"\"of death\"\"\",1,3,\r\n[PH] HEAD - PAIN,3,,\r\n"
+        "[KT] SKIN,,,0\r\n");
 }

@@ -10,6 +10,7 @@
 #include "repertory/SymptomCoverDialog.h"
 #include "report/Report.h"
 #include "support/TempFolder.h"
+#include "support/WidgetTest.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -18,7 +19,6 @@
 #include <QMenu>
 #include <QPrinter>
 #include <QProcess>
-#include <QTimer>
 
 #include <sstream>
 
@@ -123,9 +123,8 @@ private Q_SLOTS:
             = QString::fromStdString(RunReport({"covered", "2001", "2"})).split(QLatin1Char('\n'));
         QCOMPARE(RunReport({"covered", "2001", "121"}), "status 1: message\tRemedy not selected\n");
         bool checked = false;
-        QTimer::singleShot(0, [&] {
-            auto* dialog = qobject_cast<CSymptomCoverDlg*>(QApplication::activeModalWidget());
-            QVERIFY(dialog);
+        testing::WhenShown<CSymptomCoverDlg>([&](CSymptomCoverDlg& opened) {
+            CSymptomCoverDlg* dialog = &opened;
             const auto close = qScopeGuard([dialog] { QTest::mouseClick(dialog->Control(1611), Qt::LeftButton); });
             QCOMPARE(dialog->RemedyCombo()->currentText(), QString::fromLatin1(view->Engine().RemedyName(1)));
             // The dialog shows quillon-report's remedy, full name and lines for the same row.
