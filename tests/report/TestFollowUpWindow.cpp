@@ -16,7 +16,6 @@
 #include <QTest>
 #include <QTimer>
 
-#include <fstream>
 #include <sstream>
 
 using namespace quillon;
@@ -59,6 +58,11 @@ QStringList RowCells(QTableWidget* table, int row, std::initializer_list<int> co
     return cells;
 }
 
+const PatientRow kThreeVisits{"1003",
+    "Ren\xC3\xA9"
+    "e Dubois",
+    "52", "03/04/2002"};
+
 CRepView* OpenChart(const PatientRow& row, int visit)
 {
     auto* app = CQuillonApp::Instance();
@@ -99,11 +103,7 @@ class TestFollowUpWindow final : public QObject
 private Q_SLOTS:
     void compareShowsTheReportsRowsAndSavesThem()
     {
-        QVERIFY(OpenChart({"1003",
-                              "Ren\xC3\xA9"
-                              "e Dubois",
-                              "52", "03/04/2002"},
-            2));
+        QVERIFY(OpenChart(kThreeVisits, 2));
         const bool opened = WithDialog<CCompareVisitsDialog>(ID_COMPARE_VISITS, [](CCompareVisitsDialog* dialog) {
             for (const char* top : {"10", "20"}) {
                 dialog->TopBox()->setValue(QString::fromLatin1(top).toInt());
@@ -124,21 +124,14 @@ private Q_SLOTS:
 
             g_choices->file = QString::fromStdString((g_folder->Path() / "compare.pdf").string());
             dialog->SaveAsPdf();
-            std::ifstream pdf(g_choices->file.toStdString(), std::ios::binary);
-            std::string head(4, '\0');
-            pdf.read(head.data(), 4);
-            QCOMPARE(head, std::string("%PDF"));
+            QCOMPARE(testing::ReadBytes(g_choices->file.toStdString()).substr(0, 4), std::string("%PDF"));
         });
         QVERIFY(opened);
     }
 
     void stabilityShowsTheReportsRows()
     {
-        QVERIFY(OpenChart({"1003",
-                              "Ren\xC3\xA9"
-                              "e Dubois",
-                              "52", "03/04/2002"},
-            2));
+        QVERIFY(OpenChart(kThreeVisits, 2));
         const bool opened = WithDialog<CStabilityDialog>(ID_STABILITY, [](CStabilityDialog* dialog) {
             const auto expected = ReportRows({"stability", "1003", "--visit", "2"});
             QTableWidget* table = dialog->Table();
