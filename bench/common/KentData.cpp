@@ -111,4 +111,22 @@ bool KentVisit::LoadInto(CCaseStore& store) const
     return store.IndexVisits(AsBytes(image)) && store.LoadVisitFromImage(AsBytes(image), 0);
 }
 
+void StartKentChart(KentChart& chart, std::size_t symptoms, int catalogueSize)
+{
+    const KentVisit kent = MakeKentVisit(symptoms, catalogueSize);
+    if (!kent.error.empty()) {
+        chart.error = kent.error;
+        return;
+    }
+    chart.catalogue = kent.catalogue.Load(chart.sink);
+    chart.store = std::make_unique<CCaseStore>(chart.folder, chart.sink);
+    if (!kent.LoadInto(*chart.store)) {
+        chart.error = "the visit did not load";
+        return;
+    }
+    chart.engine = std::make_unique<CRepEngine>(*chart.store, chart.catalogue.get(), chart.sink);
+    if (!chart.engine->Start())
+        chart.error = "the chart was not built";
+}
+
 } // namespace quillon::bench

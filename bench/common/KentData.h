@@ -2,8 +2,10 @@
 #pragma once
 
 #include "casedata/CaseStore.h"
+#include "casedata/MessageSink.h"
 #include "casedata/RemedyCatalogue.h"
 #include "fixtures/CaseWriters.h"
+#include "repertory/RepEngine.h"
 
 #include <map>
 #include <memory>
@@ -54,5 +56,18 @@ struct KentVisit
     bool LoadInto(CCaseStore& store) const;
 };
 KentVisit MakeKentVisit(std::size_t symptoms, int catalogueSize);
+
+// A chart over the Kent visit as it opens: the catalogue, the visit loaded into a store and an engine after its
+// first build. `error` names what failed, and is empty otherwise.
+struct KentChart
+{
+    RecordingMessageSink sink;
+    CPracticeFolder folder;
+    std::unique_ptr<CRemedyCatalogue> catalogue;
+    std::unique_ptr<CCaseStore> store;
+    std::unique_ptr<CRepEngine> engine;
+    std::string error;
+};
+void StartKentChart(KentChart& chart, std::size_t symptoms, int catalogueSize);
 
 } // namespace quillon::bench

@@ -27,35 +27,20 @@ constexpr std::size_t kSymptoms = 127;
 constexpr int kRemedies = 10;
 const QSize kScreen(1920, 1080);
 
-struct Workload
+struct Workload : bench::KentChart
 {
-    RecordingMessageSink sink;
-    CPracticeFolder folder;
-    std::unique_ptr<CRemedyCatalogue> catalogue;
-    std::unique_ptr<CCaseStore> store;
-    std::unique_ptr<CRepEngine> engine;
     CMateriaMedicaRequest request;
-    std::string error;
 };
 
 Workload* SharedWorkload()
 {
     static const std::unique_ptr<Workload> shared = [] {
         auto work = std::make_unique<Workload>();
-        const bench::KentVisit kent = bench::MakeKentVisit(kSymptoms, kCatalogueSize);
-        if (!kent.error.empty()) {
-            work->error = kent.error;
+        bench::StartKentChart(*work, kSymptoms, kCatalogueSize);
+        if (!work->error.empty())
             return work;
-        }
-        work->catalogue = kent.catalogue.Load(work->sink);
-        work->store = std::make_unique<CCaseStore>(work->folder, work->sink);
-        if (!kent.LoadInto(*work->store)) {
-            work->error = "the visit did not load";
-            return work;
-        }
-        work->engine = std::make_unique<CRepEngine>(*work->store, work->catalogue.get(), work->sink);
-        if (!work->engine->Start() || work->engine->RemedyCount() < kRemedies) {
-            work->error = "the chart was not built";
+        if (work->engine->RemedyCount() < kRemedies) {
+            work->error = "the chart has too few remedies";
             return work;
         }
         for (int r = 0; r < kRemedies; ++r)

@@ -29,33 +29,12 @@ constexpr std::size_t kSymptoms = 40;
 constexpr int kWidth = 1920;
 constexpr int kHeight = 1080;
 
-struct Workload
-{
-    RecordingMessageSink sink;
-    CPracticeFolder folder;
-    std::unique_ptr<CRemedyCatalogue> catalogue;
-    std::unique_ptr<CCaseStore> store;
-    std::unique_ptr<CRepEngine> engine;
-    std::string error;
-};
+using Workload = bench::KentChart;
 
 std::unique_ptr<Workload> MakeWorkload()
 {
     auto work = std::make_unique<Workload>();
-    const bench::KentVisit kent = bench::MakeKentVisit(kSymptoms, kCatalogueSize);
-    if (!kent.error.empty()) {
-        work->error = kent.error;
-        return work;
-    }
-    work->catalogue = kent.catalogue.Load(work->sink);
-    work->store = std::make_unique<CCaseStore>(work->folder, work->sink);
-    if (!kent.LoadInto(*work->store)) {
-        work->error = "the visit did not load";
-        return work;
-    }
-    work->engine = std::make_unique<CRepEngine>(*work->store, work->catalogue.get(), work->sink);
-    if (!work->engine->Start())
-        work->error = "the chart was not built";
+    bench::StartKentChart(*work, kSymptoms, kCatalogueSize);
     return work;
 }
 

@@ -25,34 +25,13 @@ using namespace quillon;
 constexpr int kCatalogueSize = 6553;
 constexpr std::size_t kSymptoms = 127;
 
-struct Workload
-{
-    RecordingMessageSink sink;
-    CPracticeFolder folder;
-    std::unique_ptr<CRemedyCatalogue> catalogue;
-    std::unique_ptr<CCaseStore> store;
-    std::unique_ptr<CRepEngine> engine;
-    std::string error;
-};
+using Workload = bench::KentChart;
 
 Workload* SharedWorkload()
 {
     static const std::unique_ptr<Workload> work = [] {
         auto made = std::make_unique<Workload>();
-        const bench::KentVisit kent = bench::MakeKentVisit(kSymptoms, kCatalogueSize);
-        if (!kent.error.empty()) {
-            made->error = kent.error;
-            return made;
-        }
-        made->catalogue = kent.catalogue.Load(made->sink);
-        made->store = std::make_unique<CCaseStore>(made->folder, made->sink);
-        if (!kent.LoadInto(*made->store)) {
-            made->error = "the visit did not load";
-            return made;
-        }
-        made->engine = std::make_unique<CRepEngine>(*made->store, made->catalogue.get(), made->sink);
-        if (!made->engine->Start())
-            made->error = "the chart was not built";
+        bench::StartKentChart(*made, kSymptoms, kCatalogueSize);
         return made;
     }();
     return work.get();
