@@ -106,7 +106,8 @@ private Q_SLOTS:
             QTest::mouseClick(Child<QCheckBox>(dialog, IDC_MARK_ONE + 2), Qt::LeftButton);
             QVERIFY(!Child<QCheckBox>(dialog, IDC_MARK_ALL)->isChecked());
             QTest::mouseClick(Child<QCheckBox>(dialog, IDC_MARK_ONE), Qt::LeftButton);
-            QTest::mouseClick(Child<QRadioButton>(dialog, IDC_OPTION_FIRST + kOptionCompare), Qt::LeftButton);
+            QTest::mouseClick(
+                Child<QRadioButton>(dialog, IDC_OPTION_FIRST + static_cast<int>(kOptionCompare)), Qt::LeftButton);
             QVERIFY(Child<QPushButton>(dialog, IDC_CONVERT_OK)->isEnabled());
             QTest::mouseClick(Child<QPushButton>(dialog, IDC_CONVERT_OK), Qt::LeftButton);
         });
