@@ -1,7 +1,9 @@
 // The real file and printer dialogs.
 #include "app/UserChoices.h"
 
+#include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QPrintDialog>
@@ -43,6 +45,19 @@ std::optional<QString> CDialogUserChoices::ChooseFolder(
     if (chosen.isEmpty())
         return std::nullopt;
     return chosen;
+}
+
+std::optional<std::filesystem::path> ChooseTextFile(IUserChoices& choices, QWidget* parent)
+{
+    const std::optional<QString> chosen
+        = choices.ChooseSaveFile(parent, QStringLiteral("Save As"), QString(), QStringLiteral("Text Files (*.txt)"));
+    if (!chosen || chosen->isEmpty())
+        return std::nullopt;
+    QString path = *chosen;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".txt");
+    const QByteArray local = QFile::encodeName(path);
+    return std::filesystem::path(std::string(local.constData(), static_cast<std::size_t>(local.size())));
 }
 
 } // namespace quillon

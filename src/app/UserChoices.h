@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <filesystem>
 #include <optional>
 
 class QPrinter;
@@ -38,5 +39,9 @@ public:
     bool ChoosePrinter(QWidget* parent, QPrinter& printer) override;
     std::optional<QString> ChooseFolder(QWidget* parent, const QString& caption, const QString& startFolder) override;
 };
+
+// The "Save As" question of the text exports: a ".txt" file name (the extension added when none is typed), as a
+// path of the local file system; nothing when the user cancels.
+std::optional<std::filesystem::path> ChooseTextFile(IUserChoices& choices, QWidget* parent);
 
 } // namespace quillon

@@ -4,8 +4,6 @@
 #include "app/QuillonApp.h"
 #include "app/UserChoices.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -149,16 +147,8 @@ void CFullRemedyListDialog::MakeCurrent(int row)
 
 void CFullRemedyListDialog::OnSave()
 {
-    const std::optional<QString> chosen = m_app.Choices().ChooseSaveFile(
-        this, QStringLiteral("Save As"), QString(), QStringLiteral("Text Files (*.txt)"));
-    if (!chosen || chosen->isEmpty())
-        return;
-    QString path = *chosen;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QStringLiteral(".txt");
-    const QByteArray local = QFile::encodeName(path);
-    m_model.Save(
-        std::filesystem::path(std::string(local.constData(), static_cast<std::size_t>(local.size()))), m_app.Sink());
+    if (const auto path = ChooseTextFile(m_app.Choices(), this))
+        m_model.Save(*path, m_app.Sink());
 }
 
 } // namespace quillon

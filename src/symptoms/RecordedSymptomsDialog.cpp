@@ -8,8 +8,6 @@
 #include "symptoms/UndeleteDialog.h"
 
 #include <QComboBox>
-#include <QFile>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -252,15 +250,8 @@ void CRecordedSymptomsDialog::OnRepTable()
 
 void CRecordedSymptomsDialog::OnSaveAs()
 {
-    const std::optional<QString> chosen = m_app.Choices().ChooseSaveFile(
-        this, QStringLiteral("Save As"), QString(), QStringLiteral("Text Files (*.txt)"));
-    if (!chosen || chosen->isEmpty())
-        return;
-    QString path = *chosen;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QStringLiteral(".txt");
-    const QByteArray local = QFile::encodeName(path);
-    m_model.SaveAs(std::filesystem::path(std::string(local.constData(), static_cast<std::size_t>(local.size()))));
+    if (const auto path = ChooseTextFile(m_app.Choices(), this))
+        m_model.SaveAs(*path);
 }
 
 void CRecordedSymptomsDialog::OnDelete()

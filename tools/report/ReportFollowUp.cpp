@@ -5,19 +5,14 @@
 #include "casedata/TextCodec.h"
 #include "repertory/FollowUpAnalysis.h"
 #include "report/Report.h"
+#include "report/ReportChart.h"
 #include "state/PatientSelection.h"
 #include "state/QuillonState.h"
 
-#include <charconv>
 #include <ostream>
 
 namespace quillon::report {
 namespace {
-
-struct UsageProblem
-{
-    std::string text;
-};
 
 class LineSink final : public IMessageSink
 {
@@ -30,13 +25,13 @@ private:
     std::ostream& m_out;
 };
 
+// A whole number from low to high, or a usage error naming `what`.
 int Number(const std::string& text, const char* what, int low, int high)
 {
-    int value = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (ec != std::errc() || end != text.data() + text.size() || value < low || value > high)
-        throw UsageProblem{std::string(what) + " must be a whole number from " + std::to_string(low) + " to "
-            + std::to_string(high) + ": " + text};
+    const int value = ParseReportIndex(text, what);
+    if (value < low || value > high)
+        throw UsageError{
+            std::string(what) + " must be from " + std::to_string(low) + " to " + std::to_string(high) + ": " + text};
     return value;
 }
 
@@ -54,14 +49,14 @@ void OpenPatient(CQuillonState& state, const std::string& regNo)
             }
         }
     }
-    throw UsageProblem{"no patient " + regNo + " in the patient index"};
+    throw UsageError{"no patient " + regNo + " in the patient index"};
 }
 
 int CheckedVisit(const CQuillonState& state, const std::string& text)
 {
     const int visit = Number(text, "visit", 0, 1 << 30);
     if (visit >= state.VisitCount())
-        throw UsageProblem{"patient " + state.m_strPatientFile + " has no visit " + text};
+        throw UsageError{"patient " + state.m_strPatientFile + " has no visit " + text};
     return visit;
 }
 
@@ -73,23 +68,23 @@ void PrintRank(std::ostream& out, int rank)
         out << '-';
 }
 
-int Guarded(std::ostream& err, const char* usage, const auto& body)
+// Usage errors carry the command's usage line; Run prints them and ends with kUsageError.
+int Guarded(const char* usage, const auto& body)
 {
     try {
         return body();
-    } catch (const UsageProblem& e) {
-        err << "quillon-report: " << e.text << "\nusage: quillon-report [--dir DIR] " << usage << '\n';
-        return kUsageError;
+    } catch (const UsageError& e) {
+        throw UsageError{e.text + "\nusage: quillon-report [--dir DIR] " + usage};
     }
 }
 
 } // namespace
 
-int CompareCommand(const std::string& dir, const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+int CompareCommand(const std::string& dir, const std::vector<std::string>& args, std::ostream& out, std::ostream&)
 {
-    return Guarded(err, "compare REGNO VISIT_A VISIT_B [--top K]", [&]() -> int {
+    return Guarded("compare REGNO VISIT_A VISIT_B [--top K]", [&]() -> int {
         if (args.size() != 4 && !(args.size() == 6 && args[4] == "--top"))
-            throw UsageProblem{"compare takes a registration number, two visits and --top K"};
+            throw UsageError{"compare takes a registration number, two visits and --top K"};
         const int top
             = args.size() == 6 ? Number(args[5], "--top", kMinFollowUpTop, kMaxFollowUpTop) : kDefaultFollowUpTop;
         LineSink sink(out);
@@ -136,16 +131,16 @@ int CompareCommand(const std::string& dir, const std::vector<std::string>& args,
     });
 }
 
-int StabilityCommand(const std::string& dir, const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+int StabilityCommand(const std::string& dir, const std::vector<std::string>& args, std::ostream& out, std::ostream&)
 {
-    return Guarded(err, "stability REGNO [--visit N] [--top K]", [&]() -> int {
+    return Guarded("stability REGNO [--visit N] [--top K]", [&]() -> int {
         if (args.size() < 2)
-            throw UsageProblem{"stability takes a registration number"};
+            throw UsageError{"stability takes a registration number"};
         std::string visitText = "0";
         int top = kDefaultFollowUpTop;
         for (std::size_t i = 2; i < args.size(); i += 2) {
             if (i + 1 >= args.size() || (args[i] != "--visit" && args[i] != "--top"))
-                throw UsageProblem{"unexpected argument: " + args[i]};
+                throw UsageError{"unexpected argument: " + args[i]};
             if (args[i] == "--visit")
                 visitText = args[i + 1];
             else
