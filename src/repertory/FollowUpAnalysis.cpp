@@ -1,14 +1,14 @@
 // Follow-up analysis.
 #include "repertory/FollowUpAnalysis.h"
 
-#include "casedata/TextCodec.h"
 #include "repertory/RepEngine.h"
 #include "symptoms/RecordedSymptoms.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
+#include <cstring>
 #include <limits>
-#include <numeric>
 #include <set>
 #include <unordered_map>
 
@@ -29,7 +29,8 @@ std::optional<std::vector<RankedRemedy>> NormalRanking(std::span<const CSymptomR
     ranking.reserve(static_cast<std::size_t>(engine.RemedyCount()));
     for (int r = 0; r < engine.RemedyCount(); ++r) {
         const RemedyResult* result = engine.SortedRemedy(r);
-        ranking.push_back({result->code, result->name, result->totality, result->covered});
+        ranking.push_back(
+            {result->code, result->name, result->totality, result->covered, engine.NamePlace(result->code)});
     }
     return ranking;
 }
@@ -112,7 +113,7 @@ VisitComparison CompareVisits(const VisitSide& a, const VisitSide& b, int top)
 namespace {
 
 // The chart order as one integer per remedy: the composite key 60 x T + C, largest first, above the place of
-// the name in name order (without regard to case, then code). Smaller comes first.
+// the name. Smaller comes first.
 constexpr int kPlaceBits = 16;
 
 std::int64_t OrderValue(std::int64_t totality, std::int64_t covered, int namePlace) noexcept
@@ -120,9 +121,253 @@ std::int64_t OrderValue(std::int64_t totality, std::int64_t covered, int namePla
     return -(60 * totality + covered) * (std::int64_t{1} << kPlaceBits) + namePlace;
 }
 
-std::size_t CountBefore(const std::vector<std::int64_t>& sorted, std::int64_t value) noexcept
+// How many of the ascending `values` lie before `value`, searched outwards from `from` (a removal mostly moves a
+// remedy a few places).
+std::size_t CountBeforeFrom(const std::vector<std::int64_t>& values, std::size_t from, std::int64_t value) noexcept
 {
-    return static_cast<std::size_t>(std::lower_bound(sorted.begin(), sorted.end(), value) - sorted.begin());
+    const auto at = [&values](std::size_t i) { return values.begin() + static_cast<std::ptrdiff_t>(i); };
+    if (values[from] >= value)
+        return static_cast<std::size_t>(std::lower_bound(values.begin(), at(from), value) - values.begin());
+    std::size_t low = from;
+    std::size_t step = 1;
+    while (low + step < values.size() && values[low + step] < value) {
+        low += step;
+        step *= 2;
+    }
+    const std::size_t high = std::min(values.size(), low + step);
+    return static_cast<std::size_t>(std::lower_bound(at(low), at(high), value) - values.begin());
+}
+
+// What leaving one symptom out takes from a remedy, in one word per remedy: each entry naming it (a code named
+// twice in the symptom loses both) adds one covering above and its grade, sign extended, below. The totality is
+// the low half read as signed.
+constexpr std::uint64_t kOneCovering = std::uint64_t{1} << 32;
+
+constexpr std::uint64_t LossWord(std::uint8_t gradeByte) noexcept
+{
+    return kOneCovering + static_cast<std::uint64_t>(static_cast<std::int64_t>(DecodeGrade(gradeByte)));
+}
+
+constexpr auto kLossWords = [] {
+    std::array<std::uint64_t, 256> words{};
+    for (std::size_t byte = 0; byte < words.size(); ++byte)
+        words[byte] = LossWord(static_cast<std::uint8_t>(byte));
+    return words;
+}();
+
+// The low half's sign: set in some entry's word when a grade is under zero.
+constexpr std::uint64_t kNegativeGrade = std::uint64_t{1} << 31;
+
+// A remedy of the base ranking.
+struct Tally
+{
+    int totality = 0;
+    int covered = 0;
+    int namePlace = 0;
+};
+
+// A remedy's order value after a removal, or kGone when the removal leaves it no symptom. A remedy the removal
+// does not name (a zero word) keeps its base value.
+constexpr std::int64_t kGone = std::numeric_limits<std::int64_t>::max();
+
+std::int64_t NewValue(const Tally& base, std::uint64_t loss) noexcept
+{
+    const auto totality = static_cast<std::int32_t>(static_cast<std::uint32_t>(loss & 0xFFFFFFFFu));
+    const auto covered = static_cast<std::int64_t>((loss - static_cast<std::uint64_t>(std::int64_t{totality})) >> 32);
+    const std::int64_t left = base.covered - covered;
+    const std::int64_t value = OrderValue(std::int64_t{base.totality} - totality, left, base.namePlace);
+    return left > 0 ? value : kGone;
+}
+
+// Puts the head in order. A removal moves few of its remedies, and those a few places, so an insertion sort
+// does little work, unless the head is long.
+void SortHead(std::vector<std::pair<std::int64_t, std::uint32_t>>& head)
+{
+    if (head.size() > 64) {
+        std::sort(head.begin(), head.end());
+        return;
+    }
+    for (std::size_t i = 1; i < head.size(); ++i) {
+        const auto item = head[i];
+        std::size_t j = i;
+        for (; j > 0 && item < head[j - 1]; --j)
+            head[j] = head[j - 1];
+        head[j] = item;
+    }
+}
+
+// The slot in the loss window of every spelling of a remedy code (its two bytes as an entry stores them): the
+// place of the first remedies of the ranking, kBelow (past every spare slot) for any other code. Looking the
+// bytes up whole spares decoding each entry.
+class WindowSlots
+{
+public:
+    static constexpr std::size_t kMaxWindow = 240;
+    static constexpr std::size_t kSpares = 16; // slots past the window, taken in turn by the entries below it
+    static constexpr std::uint8_t kBelow = 255;
+
+    WindowSlots(const std::vector<RankedRemedy>& ranking, std::size_t windowSize) : m_slots(65536, kBelow)
+    {
+        // DecodeRemedyCode(high, low) = |222 x high + low - 7360|: a code is spelt by every byte pair that sums
+        // to 7360 + code or 7360 - code, at most two for each.
+        for (std::size_t i = 0; i < std::min(windowSize, kMaxWindow); ++i) {
+            const int code = ranking[i].code;
+            for (const int sum : {7360 + code, 7360 - code}) {
+                for (int high = std::max(0, (sum - 255 + 221) / 222); high <= std::min(255, sum / 222); ++high) {
+                    const int low = sum - 222 * high;
+                    if (low < 0 || low > 255)
+                        continue;
+                    const std::uint8_t spelling[2] = {static_cast<std::uint8_t>(high), static_cast<std::uint8_t>(low)};
+                    if (DecodeRemedyCode(spelling[0], spelling[1]) != code)
+                        continue;
+                    m_slots[Key(spelling)] = static_cast<std::uint8_t>(i);
+                }
+            }
+        }
+    }
+
+    std::size_t Of(const std::uint8_t* codeBytes) const noexcept { return m_slots[Key(codeBytes)]; }
+
+private:
+    static std::size_t Key(const std::uint8_t* codeBytes) noexcept
+    {
+        std::uint16_t key;
+        std::memcpy(&key, codeBytes, sizeof key);
+        return key;
+    }
+
+    std::vector<std::uint8_t> m_slots;
+};
+
+// The leave-one-out over a ranking in chart order (its order values ascending).
+//
+// Leaving a symptom out lowers the remedies it names, so a shown remedy's new rank is decided within the head
+// of the base order up to the furthest place a shown remedy falls to (the reach): nothing below it can pass.
+// The losses of the first remedies are gathered in a small window; a removal that reaches past the window, or
+// holds a grade under zero (which would raise a remedy), is worked out over every remedy, as is every removal
+// when more remedies are shown than the window holds.
+std::vector<StabilityRow> StabilityInOrder(
+    std::span<const CSymptomRecord* const> symptoms, const std::vector<RankedRemedy>& ranking, std::size_t shown)
+{
+    const std::size_t n = ranking.size();
+    const std::size_t windowSize = std::min({n, 2 * shown + 32, WindowSlots::kMaxWindow});
+    const bool windowFits = shown <= windowSize;
+    std::vector<Tally> base(n);
+    std::vector<std::int64_t> baseValue(n);
+    int maxCode = 0;
+    for (std::size_t i = 0; i < n; ++i) {
+        base[i] = {ranking[i].totality, ranking[i].covered, ranking[i].namePlace};
+        baseValue[i] = OrderValue(ranking[i].totality, ranking[i].covered, ranking[i].namePlace);
+        maxCode = std::max(maxCode, ranking[i].code);
+    }
+    // Codes name remedies by their place in the ranking; codes the ranking lacks count for nothing.
+    constexpr std::uint32_t kAbsent = std::numeric_limits<std::uint32_t>::max();
+    std::vector<std::uint32_t> placeOfCode(static_cast<std::size_t>(maxCode) + 1, kAbsent);
+    for (std::size_t i = 0; i < n; ++i)
+        placeOfCode[static_cast<std::size_t>(ranking[i].code)] = static_cast<std::uint32_t>(i);
+    const WindowSlots slots(ranking, windowSize);
+
+    std::vector<StabilityRow> rows(shown);
+    for (std::size_t r = 0; r < shown; ++r) {
+        const RankedRemedy& remedy = ranking[r];
+        const int rank = static_cast<int>(r) + 1;
+        rows[r] = {rank, remedy.code, remedy.name, remedy.totality, remedy.covered, rank, false, -1, 0};
+    }
+
+    std::vector<std::uint64_t> window(windowSize + WindowSlots::kSpares);
+    std::vector<std::uint64_t> everyLoss; // the losses of every remedy, for a removal worked out in full
+    std::vector<std::uint32_t> touched;
+    // The head after the removal: each remedy's order value (kGone when it leaves the chart), then those charted
+    // as (order value, base place) in their new order.
+    std::vector<std::int64_t> value(std::max(windowSize, shown));
+    std::vector<std::pair<std::int64_t, std::uint32_t>> head;
+    std::vector<int> newRank(shown);
+    // The values of the shown remedies, and the reach: how many base remedies stand before the last shown one
+    // still charted. Then, when the losses cover it, the values of the rest of the head.
+    const auto settle = [&](const std::uint64_t* loss, std::size_t covers) {
+        for (std::size_t r = 0; r < shown; ++r)
+            value[r] = NewValue(base[r], loss[r]);
+        std::int64_t last = std::numeric_limits<std::int64_t>::min();
+        for (std::size_t r = 0; r < shown; ++r)
+            last = std::max(last, value[r] != kGone ? value[r] : last);
+        const std::size_t reach = std::max(shown, CountBeforeFrom(baseValue, shown - 1, last));
+        if (reach > covers)
+            return reach;
+        value.resize(std::max(value.size(), reach));
+        for (std::size_t i = shown; i < reach; ++i)
+            value[i] = NewValue(base[i], loss[i]);
+        return reach;
+    };
+
+    for (std::size_t s = 0; s < symptoms.size(); ++s) {
+        const CSymptomRecord& record = *symptoms[s];
+        const std::uint8_t* const first = record.m_pRemedies.data();
+        const std::uint8_t* const end = first + 3 * static_cast<std::size_t>(RemedyEntryCount(record));
+        // An entry below the window goes to the spare slot of its turn, so that no entry waits on the one before
+        // and no branch depends on the data.
+        std::uint64_t grades = 0;
+        std::size_t spare = windowSize;
+        for (const std::uint8_t* entry = first; entry != end; entry += 3) {
+            spare = spare + 1 < window.size() ? spare + 1 : windowSize;
+            const std::uint64_t word = kLossWords[entry[0]];
+            window[std::min(slots.Of(entry + 1), spare)] += word;
+            grades |= word;
+        }
+
+        std::size_t reach = windowSize + 1;
+        if (windowFits && (grades & kNegativeGrade) == 0)
+            reach = settle(window.data(), windowSize);
+        std::fill(window.begin(), window.end(), 0);
+        touched.clear();
+        if (reach > windowSize) {
+            everyLoss.resize(n);
+            for (const std::uint8_t* entry = first; entry != end; entry += 3) {
+                const auto code = static_cast<std::size_t>(DecodeRemedyCode(entry[1], entry[2]));
+                const std::uint32_t place = code < placeOfCode.size() ? placeOfCode[code] : kAbsent;
+                if (place == kAbsent)
+                    continue;
+                if (everyLoss[place] == 0)
+                    touched.push_back(place);
+                everyLoss[place] += kLossWords[entry[0]];
+            }
+            reach = settle(everyLoss.data(), n);
+        }
+
+        // The head in its new order, with any remedy below it that the removal raised.
+        head.clear();
+        for (std::size_t i = 0; i < reach; ++i)
+            if (value[i] != kGone)
+                head.emplace_back(value[i], static_cast<std::uint32_t>(i));
+        for (const std::uint32_t i : touched) {
+            const std::int64_t raised = i >= reach ? NewValue(base[i], everyLoss[i]) : kGone;
+            if (raised < baseValue[i])
+                head.emplace_back(raised, i);
+        }
+        SortHead(head);
+        std::fill(newRank.begin(), newRank.end(), 0);
+        for (std::size_t p = 0; p < head.size(); ++p)
+            if (head[p].second < shown)
+                newRank[head[p].second] = static_cast<int>(p) + 1;
+
+        for (std::size_t r = 0; r < shown; ++r) {
+            StabilityRow& row = rows[r];
+            const int rank = newRank[r]; // 0: the removal drops it from the chart
+            if (rank != row.rank)
+                ++row.changes;
+            if (row.gone)
+                continue;
+            if (rank == 0) {
+                row.gone = true;
+                row.worstSymptom = static_cast<int>(s);
+            } else if (rank > row.worstRank) {
+                row.worstRank = rank;
+                row.worstSymptom = static_cast<int>(s);
+            }
+        }
+        for (const std::uint32_t i : touched)
+            everyLoss[i] = 0;
+    }
+    return rows;
 }
 
 } // namespace
@@ -130,138 +375,19 @@ std::size_t CountBefore(const std::vector<std::int64_t>& sorted, std::int64_t va
 std::vector<StabilityRow> RankStability(
     std::span<const CSymptomRecord* const> symptoms, const std::vector<RankedRemedy>& ranking, int top)
 {
-    const std::size_t n = ranking.size();
-    std::vector<StabilityRow> rows;
-    const std::size_t shown = std::min(n, static_cast<std::size_t>(std::max(top, 0)));
+    const std::size_t shown = std::min(ranking.size(), static_cast<std::size_t>(std::max(top, 0)));
     if (shown == 0)
-        return rows;
-
-    // Name places, then each remedy's order value in the base ranking.
-    // The names folded once, as CompareNoCase folds them, so that the sort compares bytes.
-    std::vector<std::string> folded(n);
-    for (std::size_t i = 0; i < n; ++i) {
-        folded[i] = ranking[i].name;
-        for (char& c : folded[i])
-            c = FoldCase(c);
-    }
-    std::vector<int> byName(n);
-    std::iota(byName.begin(), byName.end(), 0);
-    std::sort(byName.begin(), byName.end(), [&ranking, &folded](int x, int y) {
-        const auto a = static_cast<std::size_t>(x);
-        const auto b = static_cast<std::size_t>(y);
-        const int byText = folded[a].compare(folded[b]);
-        return byText != 0 ? byText < 0 : ranking[a].code < ranking[b].code;
-    });
-    std::vector<int> place(n);
-    for (std::size_t i = 0; i < n; ++i)
-        place[static_cast<std::size_t>(byName[i])] = static_cast<int>(i);
-    std::vector<std::int64_t> baseValue(n);
-    int maxCode = 0;
-    for (std::size_t i = 0; i < n; ++i) {
-        baseValue[i] = OrderValue(ranking[i].totality, ranking[i].covered, place[i]);
-        maxCode = std::max(maxCode, ranking[i].code);
-    }
-    std::vector<int> indexOfCode(static_cast<std::size_t>(maxCode) + 1, -1);
-    for (std::size_t i = 0; i < n; ++i)
-        indexOfCode[static_cast<std::size_t>(ranking[i].code)] = static_cast<int>(i);
-    std::vector<std::int64_t> sortedBase = baseValue;
-    std::sort(sortedBase.begin(), sortedBase.end());
-
-    rows.resize(shown);
-    std::vector<int> baseRank(shown);
-    for (std::size_t r = 0; r < shown; ++r) {
-        const RankedRemedy& remedy = ranking[r];
-        baseRank[r] = static_cast<int>(CountBefore(sortedBase, baseValue[r])) + 1;
-        rows[r] = {baseRank[r], remedy.code, remedy.name, remedy.totality, remedy.covered, baseRank[r], false, -1, 0};
-    }
-
-    // Per removal: what the left-out symptom takes from each remedy it names (a code named twice loses both),
-    // gathered per remedy; then only the changed remedies that can stand before some shown remedy are compared.
-    std::vector<int> lostTotality(n);
-    std::vector<int> lostCovered(n);
-    std::vector<std::size_t> touched;
-    std::vector<std::int64_t> keptBase;
-    std::vector<std::int64_t> keptNew;
-    std::vector<std::int64_t> shownValue(shown);
-    for (std::size_t s = 0; s < symptoms.size(); ++s) {
-        const CSymptomRecord& record = *symptoms[s];
-        touched.clear();
-        const int entries = RemedyEntryCount(record);
-        for (int e = 0; e < entries; ++e) {
-            const auto code = static_cast<std::size_t>(record.RemedyCode(e));
-            const int index = code < indexOfCode.size() ? indexOfCode[code] : -1;
-            if (index < 0)
-                continue;
-            const auto i = static_cast<std::size_t>(index);
-            if (lostCovered[i] == 0)
-                touched.push_back(i);
-            lostTotality[i] += record.Grade(e);
-            ++lostCovered[i];
-        }
-
-        const auto newValue = [&](std::size_t i) {
-            return OrderValue(ranking[i].totality - lostTotality[i], ranking[i].covered - lostCovered[i], place[i]);
-        };
-        const auto isGone = [&](std::size_t i) { return ranking[i].covered - lostCovered[i] <= 0; };
-        std::int64_t limit = std::numeric_limits<std::int64_t>::min();
-        for (std::size_t r = 0; r < shown; ++r) {
-            shownValue[r] = lostCovered[r] != 0 ? newValue(r) : baseValue[r];
-            if (lostCovered[r] == 0 || !isGone(r))
-                limit = std::max(limit, shownValue[r]);
-        }
-        keptBase.clear();
-        keptNew.clear();
-        for (const std::size_t i : touched) {
-            const std::int64_t value = newValue(i);
-            const bool gone = isGone(i);
-            if (baseValue[i] < limit)
-                keptBase.push_back(baseValue[i]);
-            if (!gone && value < limit)
-                keptNew.push_back(value);
-        }
-
-        std::sort(keptBase.begin(), keptBase.end());
-        std::sort(keptNew.begin(), keptNew.end());
-        for (std::size_t r = 0; r < shown; ++r) {
-            StabilityRow& row = rows[r];
-            if (lostCovered[r] != 0 && isGone(r)) {
-                ++row.changes;
-                if (!row.gone) {
-                    row.gone = true;
-                    row.worstSymptom = static_cast<int>(s);
-                }
-                continue;
-            }
-            // Ahead of the remedy after the removal: the unchanged remedies before it, and the changed ones that
-            // still stand before it with their new values (its own value never counts, being equal).
-            // Before it in the base order: its own place when it did not change, else a walk from that place (a
-            // removal mostly moves a remedy down a few places).
-            const std::int64_t value = shownValue[r];
-            auto before = static_cast<std::size_t>(baseRank[r] - 1);
-            if (lostCovered[r] != 0) {
-                if (value > sortedBase[before]) {
-                    ++before;
-                    while (before < n && sortedBase[before] < value)
-                        ++before;
-                } else {
-                    before = CountBefore(sortedBase, value);
-                }
-            }
-            const std::size_t ahead = before - CountBefore(keptBase, value) + CountBefore(keptNew, value);
-            const int rank = static_cast<int>(ahead) + 1;
-            if (rank != baseRank[r])
-                ++row.changes;
-            if (!row.gone && rank > row.worstRank) {
-                row.worstRank = rank;
-                row.worstSymptom = static_cast<int>(s);
-            }
-        }
-        for (const std::size_t i : touched) {
-            lostTotality[i] = 0;
-            lostCovered[i] = 0;
-        }
-    }
-    return rows;
+        return {};
+    const auto value
+        = [](const RankedRemedy& remedy) { return OrderValue(remedy.totality, remedy.covered, remedy.namePlace); };
+    const bool inOrder = std::is_sorted(ranking.begin(), ranking.end(),
+        [&value](const RankedRemedy& a, const RankedRemedy& b) { return value(a) < value(b); });
+    if (inOrder)
+        return StabilityInOrder(symptoms, ranking, shown);
+    std::vector<RankedRemedy> ordered = ranking;
+    std::stable_sort(ordered.begin(), ordered.end(),
+        [&value](const RankedRemedy& a, const RankedRemedy& b) { return value(a) < value(b); });
+    return StabilityInOrder(symptoms, ordered, shown);
 }
 
 } // namespace quillon

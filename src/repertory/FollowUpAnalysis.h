@@ -27,6 +27,7 @@ struct RankedRemedy
     std::string name;
     int totality = 0;
     int covered = 0;
+    int namePlace = 0; // where the name stands among the ranking's names, the tie break of the order
 };
 
 // The Normal repertorisation of these symptoms: each with weight 1, ordered by totality as the chart orders
@@ -94,8 +95,9 @@ struct StabilityRow
 };
 
 // Leave-one-out over every symptom for the first `top` remedies of `ranking`, which must be the Normal ranking
-// of exactly these symptoms. Each removal is worked out as an update of the base tallies: only the remedies the
-// left-out symptom names change, and ranks are counted by binary search over the base order.
+// of exactly these symptoms (a ranking out of chart order is put in order first). Each removal is worked out as
+// an update of the base tallies: only the remedies the left-out symptom names lose, so the shown remedies are
+// re-ranked among the head of the base order that they can fall through, and nothing below it is looked at.
 std::vector<StabilityRow> RankStability(
     std::span<const CSymptomRecord* const> symptoms, const std::vector<RankedRemedy>& ranking, int top);
 

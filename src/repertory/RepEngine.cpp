@@ -456,6 +456,13 @@ const RemedyResult* CRepEngine::SortedRemedy(int r) const
     return (*pFinRep)[static_cast<std::size_t>(r)];
 }
 
+int CRepEngine::NamePlace(int code) const noexcept
+{
+    if (!m_bNameOrderValid || !InCodeTables(code) || m_nameOrderOfCode.size() != kCodeCount)
+        return 0;
+    return m_nameOrderOfCode[static_cast<std::size_t>(code)];
+}
+
 std::string_view CRepEngine::RemedyName(int r) const
 {
     const RemedyResult* result = SortedRemedy(r);

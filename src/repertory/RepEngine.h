@@ -116,6 +116,9 @@ public:
     // Rows of the display order (0 while it is absent).
     int RemedyCount() const { return pFinRep ? static_cast<int>(pFinRep->size()) : 0; }
     const RemedyResult* SortedRemedy(int r) const;
+    // Where a result's name stands among the results' names (without regard to case, then by code), the tie
+    // break of every sort; places keep their order but may leave gaps. 0 before the first sort.
+    int NamePlace(int code) const noexcept;
     std::string_view RemedyName(int r) const;
     int RemedyTotality(int r) const;
     int RemedyCovered(int r) const;
