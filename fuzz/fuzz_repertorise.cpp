@@ -1,6 +1,8 @@
 // Fuzzes the repertorisation of whatever a ".rsy" image loads: every visit is built, weighted, sorted
-// three ways, filtered and rebuilt, and its whole grade matrix and covering lists are read back.
+// three ways, filtered and rebuilt, and its whole grade matrix and covering lists are read back. The stability
+// table of a short visit must equal the one worked out by full rebuilds.
 #include "casedata/CaseStore.h"
+#include "repertory/FollowUpAnalysis.h"
 #include "repertory/RepEngine.h"
 
 #include <cstdint>
@@ -19,6 +21,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (int v = 0; v < store.VisitCount() && v < 8; ++v) {
         if (!store.LoadVisitFromImage(bytes, v) || !engine.Start())
             continue;
+        std::vector<const CSymptomRecord*> records;
+        for (const auto& record : store.m_mapSymptoms)
+            records.push_back(record.get());
+        if (const auto ranking = NormalRanking(records, folder, nullptr, sink); ranking && records.size() <= 12) {
+            for (const int top : {5, 300}) {
+                const auto byRebuilds = RankStabilityByRebuilds(records, *ranking, top, folder, nullptr, sink);
+                if (byRebuilds && *byRebuilds != RankStability(records, *ranking, top))
+                    __builtin_trap();
+            }
+        }
         // Intensities from the image's last bytes, one symptom dropped, one remedy in three filtered out.
         std::vector<IntensityEntry> intensities;
         for (int s = 0; s < engine.SymptomCount() && s < 16; ++s)

@@ -179,6 +179,18 @@ std::int64_t NewValue(const Tally& base, std::uint64_t loss) noexcept
     return left > 0 ? value : kGone;
 }
 
+// The rows of the first `shown` remedies before any removal is counted.
+std::vector<StabilityRow> UnmovedRows(const std::vector<RankedRemedy>& ranking, std::size_t shown)
+{
+    std::vector<StabilityRow> rows(shown);
+    for (std::size_t r = 0; r < shown; ++r) {
+        const RankedRemedy& remedy = ranking[r];
+        const int rank = static_cast<int>(r) + 1;
+        rows[r] = {rank, remedy.code, remedy.name, remedy.totality, remedy.covered, rank, false, -1, 0};
+    }
+    return rows;
+}
+
 // Puts the head in order. A removal moves few of its remedies, and those a few places, so an insertion sort
 // does little work, unless the head is long.
 void SortHead(std::vector<std::pair<std::int64_t, std::uint32_t>>& head)
@@ -267,12 +279,7 @@ std::vector<StabilityRow> StabilityInOrder(
         placeOfCode[static_cast<std::size_t>(ranking[i].code)] = static_cast<std::uint32_t>(i);
     const WindowSlots slots(ranking, windowSize);
 
-    std::vector<StabilityRow> rows(shown);
-    for (std::size_t r = 0; r < shown; ++r) {
-        const RankedRemedy& remedy = ranking[r];
-        const int rank = static_cast<int>(r) + 1;
-        rows[r] = {rank, remedy.code, remedy.name, remedy.totality, remedy.covered, rank, false, -1, 0};
-    }
+    std::vector<StabilityRow> rows = UnmovedRows(ranking, shown);
 
     std::vector<std::uint64_t> window(windowSize + WindowSlots::kSpares);
     std::vector<std::uint64_t> everyLoss; // the losses of every remedy, for a removal worked out in full
@@ -388,6 +395,35 @@ std::vector<StabilityRow> RankStability(
     std::stable_sort(ordered.begin(), ordered.end(),
         [&value](const RankedRemedy& a, const RankedRemedy& b) { return value(a) < value(b); });
     return StabilityInOrder(symptoms, ordered, shown);
+}
+
+std::optional<std::vector<StabilityRow>> RankStabilityByRebuilds(std::span<const CSymptomRecord* const> symptoms,
+    const std::vector<RankedRemedy>& ranking, int top, const CPracticeFolder& folder, const CRemedyCatalogue* catalogue,
+    IMessageSink& sink)
+{
+    const std::size_t shown = std::min(ranking.size(), static_cast<std::size_t>(std::max(top, 0)));
+    std::vector<StabilityRow> rows = UnmovedRows(ranking, shown);
+    std::vector<const CSymptomRecord*> rest;
+    for (std::size_t s = 0; s < symptoms.size(); ++s) {
+        rest.assign(symptoms.begin(), symptoms.end());
+        rest.erase(rest.begin() + static_cast<std::ptrdiff_t>(s));
+        const auto rebuilt = NormalRanking(rest, folder, catalogue, sink);
+        if (!rebuilt)
+            return std::nullopt;
+        for (StabilityRow& row : rows) {
+            const auto found = std::find_if(rebuilt->begin(), rebuilt->end(),
+                [&row](const RankedRemedy& remedy) { return remedy.code == row.code; });
+            const int rank = found == rebuilt->end() ? 0 : static_cast<int>(found - rebuilt->begin()) + 1;
+            if (rank != row.rank)
+                ++row.changes;
+            if (!row.gone && (rank == 0 || rank > row.worstRank)) {
+                row.gone = rank == 0;
+                row.worstRank = rank == 0 ? row.worstRank : rank;
+                row.worstSymptom = static_cast<int>(s);
+            }
+        }
+    }
+    return rows;
 }
 
 } // namespace quillon

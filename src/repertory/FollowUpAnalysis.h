@@ -92,6 +92,8 @@ struct StabilityRow
     int worstSymptom = -1;
     // How many single removals change the rank (a removal that drops the remedy counts).
     int changes = 0;
+
+    bool operator==(const StabilityRow&) const = default;
 };
 
 // Leave-one-out over every symptom for the first `top` remedies of `ranking`, which must be the Normal ranking
@@ -100,5 +102,11 @@ struct StabilityRow
 // re-ranked among the head of the base order that they can fall through, and nothing below it is looked at.
 std::vector<StabilityRow> RankStability(
     std::span<const CSymptomRecord* const> symptoms, const std::vector<RankedRemedy>& ranking, int top);
+
+// The same table by its definition: a full Normal ranking without each symptom in turn. It is what the table
+// saves, and what the checks of RankStability hold it to; nullopt when a ranking failed.
+std::optional<std::vector<StabilityRow>> RankStabilityByRebuilds(std::span<const CSymptomRecord* const> symptoms,
+    const std::vector<RankedRemedy>& ranking, int top, const CPracticeFolder& folder, const CRemedyCatalogue* catalogue,
+    IMessageSink& sink);
 
 } // namespace quillon
