@@ -158,11 +158,6 @@ struct SelectionCase
     std::vector<std::string> messages;
 };
 
-void PrintTo(const SelectionCase& c, std::ostream* out)
-{
-    *out << c.name;
-}
-
 void Step(CMineralFilterModel& model, const std::string& step)
 {
     const int n = step.size() > 1 ? std::stoi(step.substr(1)) : 0;
@@ -173,25 +168,6 @@ void Step(CMineralFilterModel& model, const std::string& step)
     case 'V': return model.VerticalClicked(!model.IsVertical());
     default: return model.HorizontalClicked(!model.IsHorizontal());
     }
-}
-
-class MineralSelection : public ::testing::TestWithParam<SelectionCase>
-{
-};
-
-TEST_P(MineralSelection, OkKeepsAndDescribes)
-{
-    const SelectionCase& c = GetParam();
-    auto opened = Open(c.records);
-    for (const std::string& step : c.steps)
-        Step(*opened->model, step);
-    KingdomFilterState state{!c.noSelection};
-    const MineralFilterResult result = opened->model->Ok(state);
-    EXPECT_EQ(result.m_arrExcluded, c.excluded);
-    EXPECT_EQ(result.m_strElements, c.elements);
-    EXPECT_EQ(result.m_strGroup, c.group);
-    EXPECT_EQ(state.m_bMineralNoSelection, c.noSelection);
-    EXPECT_EQ(opened->sink.Texts(), c.messages);
 }
 
 const fixtures::MineralCodeSpec kS{0, {kSulphur}}, kFe{0, {kIron}}, kCu{0, {kCopper}}, kNone{};
@@ -227,5 +203,19 @@ const SelectionCase kSelections[] = {
     {"HydrogenAfterAClearedAnchor", {Record(0, {1, 8}), kFe}, {"R56", "R56", "L0"}, {20},
         "For Column 2  And For Row 3Element1 ", "", false, {}},
 };
-INSTANTIATE_TEST_SUITE_P(Cases, MineralSelection, ::testing::ValuesIn(kSelections),
-    [](const auto& test) { return std::string(test.param.name); });
+
+TEST(MineralSelection, OkKeepsAndDescribes)
+{
+    for (const SelectionCase& c : kSelections) {
+        auto opened = Open(c.records);
+        for (const std::string& step : c.steps)
+            Step(*opened->model, step);
+        KingdomFilterState state{!c.noSelection};
+        const MineralFilterResult result = opened->model->Ok(state);
+        EXPECT_EQ(result.m_arrExcluded, c.excluded) << c.name;
+        EXPECT_EQ(result.m_strElements, c.elements) << c.name;
+        EXPECT_EQ(result.m_strGroup, c.group) << c.name;
+        EXPECT_EQ(state.m_bMineralNoSelection, c.noSelection) << c.name;
+        EXPECT_EQ(opened->sink.Texts(), c.messages) << c.name;
+    }
+}
