@@ -9,6 +9,7 @@
 #include "materiamedica/ConvertDialog.h"
 #include "materiamedica/MateriaMedicaPainter.h"
 #include "materiamedica/RepCmpVw.h"
+#include "support/AppTest.h"
 #include "support/TempFolder.h"
 #include "support/WidgetTest.h"
 
@@ -27,15 +28,11 @@
 
 using namespace quillon;
 using namespace quillon::testing::practice;
+using quillon::testing::App;
 
 namespace {
 
 RecordingMessageSink* g_sink = nullptr;
-
-CQuillonApp& App()
-{
-    return *CQuillonApp::Instance();
-}
 
 // Closes the views without the materia medica view reopening the dialog (which a failed test would leave
 // waiting); only the test of that rule lets it.
@@ -244,10 +241,7 @@ int main(int argc, char** argv)
     WritePractice(folder.Path());
     RecordingMessageSink sink;
     g_sink = &sink;
-    CQuillonApp app(argc, argv, CPracticeFolder(folder.Path()), &sink);
-    app.InitInstance();
-    TestMateriaMedicaView test;
-    return QTest::qExec(&test, argc, argv);
+    return testing::RunInApp<TestMateriaMedicaView>(argc, argv, folder.Path(), sink);
 }
 
 #include "TestMateriaMedicaView.moc"

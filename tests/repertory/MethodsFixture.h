@@ -61,10 +61,7 @@ inline fixtures::VisitSpec MethodsVisit()
 inline void WriteMethodsPractice(const TempFolder& folder)
 {
     using namespace fixtures;
-    const auto images = EncodeCatalogue(MethodsRemedies());
-    folder.Write("drug.dat", images.drugDat);
-    folder.Write("drugl.dat", images.druglDat);
-    folder.Write("fulldrug.txt", images.fulldrugTxt);
+    folder.WriteCatalogue(MethodsRemedies());
     folder.Write("PatDet.txt",
         EncodePatientIndex("Dr. A. Iyer",
             {{"1", "Asha Rao", "34", "05/11/2002"}, {"2", "Zo\xEB", "5", "01/02/2003"}, {"3", "Rest", "1", "x"},

@@ -8,6 +8,7 @@
 #include "fixtures/FilterWriters.h"
 #include "repertory/ChartDump.h"
 #include "repertory/WeightageDialog.h"
+#include "support/AppTest.h"
 #include "support/TempFolder.h"
 #include "support/WidgetTest.h"
 #include "symptoms/RecordedSymptomsDialog.h"
@@ -43,15 +44,11 @@ void WritePractice(const testing::TempFolder& folder)
     const std::uint32_t plant = Bit(fixtures::kPlantBit), mineral = Bit(fixtures::kMineralBit),
                         animal = Bit(fixtures::kAnimalBit);
     const std::uint32_t chilly = Bit(4), hot = Bit(5);
-    const auto images
-        = EncodeCatalogue({{"Acon.", "Aconitum napellus", plant | chilly}, {"Apis.", "Apis mellifica", animal | chilly},
-            {"Bell.", "Belladonna", plant | hot}, {"Calc.", "Calcarea carbonica", mineral | chilly},
-            {"Lach.", "Lachesis", animal | hot}, {"Nux-v.", "Nux vomica", plant | chilly},
-            {"Phos.", "Phosphorus", mineral | chilly}, {"Puls.", "Pulsatilla", plant | hot},
-            {"Sep.", "Sepia", animal | chilly}, {"Sulph.", "Sulphur", mineral | hot}});
-    folder.Write("drug.dat", images.drugDat);
-    folder.Write("drugl.dat", images.druglDat);
-    folder.Write("fulldrug.txt", images.fulldrugTxt);
+    folder.WriteCatalogue({{"Acon.", "Aconitum napellus", plant | chilly}, {"Apis.", "Apis mellifica", animal | chilly},
+        {"Bell.", "Belladonna", plant | hot}, {"Calc.", "Calcarea carbonica", mineral | chilly},
+        {"Lach.", "Lachesis", animal | hot}, {"Nux-v.", "Nux vomica", plant | chilly},
+        {"Phos.", "Phosphorus", mineral | chilly}, {"Puls.", "Pulsatilla", plant | hot},
+        {"Sep.", "Sepia", animal | chilly}, {"Sulph.", "Sulphur", mineral | hot}});
     folder.Write("PatDet.txt", EncodePatientIndex("Dr. Meera Iyer", {{"2001", "Ravi Menon", "41", "12/03/2004"}}));
     folder.Write("2001.rsy",
         EncodeRsy({VisitSpec{12, 3, 2004,
@@ -135,7 +132,6 @@ class TestChartMethods : public QObject
     Q_OBJECT
 
 private:
-    CQuillonApp& App() { return *CQuillonApp::Instance(); }
     void TriggerSymptomList()
     {
         QMdiArea* area = App().MainFrame()->MdiArea();
@@ -345,10 +341,7 @@ int main(int argc, char** argv)
     WritePractice(folder);
     RecordingMessageSink sink;
     g_sink = &sink;
-    CQuillonApp app(argc, argv, CPracticeFolder(folder.Path()), &sink);
-    app.InitInstance();
-    TestChartMethods test;
-    return QTest::qExec(&test, argc, argv);
+    return testing::RunInApp<TestChartMethods>(argc, argv, folder.Path(), sink);
 }
 
 #include "TestChartMethods.moc"

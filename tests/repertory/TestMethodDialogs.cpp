@@ -5,6 +5,7 @@
 #include "MethodsFixture.h"
 #include "controls/MyScroll.h"
 #include "controls/PictureButton.h"
+#include "support/WidgetTest.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -52,8 +53,7 @@ private Q_SLOTS:
         CQuillonState state(CPracticeFolder(), sink);
         CDrugFilterModel model(std::vector<int>{kHot});
         CDrugFilterDlg dialog(model);
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QVERIFY(testing::Shown(dialog));
         QCOMPARE(dialog.findChildren<QCheckBox*>().size(), kDrugPropertyCount);
         QVERIFY(dialog.PropertyBox(kHot)->isChecked());
         Toggle(dialog.PropertyBox(kPsoric));
@@ -81,8 +81,7 @@ private Q_SLOTS:
         const Symptoms records(symptoms);
         CWeightageModel model(records.set, {});
         CWeightageDlg dialog(model);
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QVERIFY(testing::Shown(dialog));
         for (int r = 0; r < kWeightageRows; ++r)
             QCOMPARE(dialog.IntensityList(r)->isVisible(), r < lists);
         QCOMPARE(dialog.IntensityList(0)->count(), 10);
@@ -97,8 +96,7 @@ private Q_SLOTS:
             stored.push_back({i, i % 10});
         CWeightageModel model(records.set, stored);
         CWeightageDlg dialog(model);
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QVERIFY(testing::Shown(dialog));
         QCOMPARE(dialog.IntensityList(3)->currentIndex(), 3);
         Choose(dialog.IntensityList(1), Qt::Key_Down);
         QCOMPARE(model.Intensity(1), 2);

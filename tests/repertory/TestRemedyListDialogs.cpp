@@ -10,6 +10,7 @@
 #include "report/Report.h"
 #include "sample/SampleGenerator.h"
 #include "state/PatientSelection.h"
+#include "support/AppTest.h"
 #include "support/TempFolder.h"
 #include "support/WidgetTest.h"
 
@@ -27,16 +28,6 @@ using namespace quillon;
 namespace {
 
 testing::TempFolder* g_folder = nullptr;
-
-class SaveTo final : public IUserChoices
-{
-public:
-    std::optional<QString> ChooseSaveFile(QWidget*, const QString&, const QString&, const QString&) override
-    {
-        return QString::fromStdString((g_folder->Path() / "rubric").string()); // ".txt" is added
-    }
-    bool ChoosePrinter(QWidget*, QPrinter&) override { return false; }
-};
 
 std::string Report(std::vector<std::string> args)
 {
@@ -146,11 +137,9 @@ int main(int argc, char** argv)
     sample::WritePractice(sample::BuildPractice(QUILLON_SAMPLE_SOURCE), folder.Path());
     g_folder = &folder;
     RecordingMessageSink sink;
-    SaveTo choices;
-    CQuillonApp app(argc, argv, CPracticeFolder(folder.Path()), &sink, &choices);
-    app.InitInstance();
-    TestRemedyListDialogs test;
-    return QTest::qExec(&test, argc, argv);
+    testing::ScriptedChoices choices;
+    choices.saveFile = QString::fromStdString((folder.Path() / "rubric").string()); // ".txt" is added
+    return testing::RunInApp<TestRemedyListDialogs>(argc, argv, folder.Path(), sink, &choices);
 }
 
 #include "TestRemedyListDialogs.moc"

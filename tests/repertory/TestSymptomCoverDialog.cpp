@@ -9,6 +9,7 @@
 #include "repertory/RepEngine.h"
 #include "repertory/SymptomCoverDialog.h"
 #include "report/Report.h"
+#include "support/AppTest.h"
 #include "support/TempFolder.h"
 #include "support/WidgetTest.h"
 
@@ -29,23 +30,7 @@ namespace {
 testing::TempFolder* g_folder = nullptr;
 RecordingMessageSink* g_sink = nullptr;
 
-class ScriptedChoices final : public IUserChoices
-{
-public:
-    std::optional<QString> ChooseSaveFile(QWidget*, const QString&, const QString&, const QString&) override
-    {
-        return saveFile;
-    }
-    // Printing goes to a PDF file, as the print dialog's "Print to File" does; without one it is cancelled.
-    bool ChoosePrinter(QWidget*, QPrinter& printer) override
-    {
-        printer.setOutputFileName(printFile.value_or(QString()));
-        return printFile.has_value();
-    }
-    std::optional<QString> saveFile;
-    std::optional<QString> printFile;
-};
-ScriptedChoices* g_choices = nullptr;
+testing::ScriptedChoices* g_choices = nullptr;
 
 void WritePractice(const std::filesystem::path& dir)
 {
@@ -207,12 +192,9 @@ int main(int argc, char** argv)
     g_folder = &folder;
     RecordingMessageSink sink;
     g_sink = &sink;
-    ScriptedChoices choices;
+    testing::ScriptedChoices choices;
     g_choices = &choices;
-    CQuillonApp app(argc, argv, CPracticeFolder(folder.Path()), &sink, &choices);
-    app.InitInstance();
-    TestSymptomCoverDialog test;
-    return QTest::qExec(&test, argc, argv);
+    return testing::RunInApp<TestSymptomCoverDialog>(argc, argv, folder.Path(), sink, &choices);
 }
 
 #include "TestSymptomCoverDialog.moc"

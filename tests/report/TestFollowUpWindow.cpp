@@ -7,6 +7,7 @@
 #include "report/Report.h"
 #include "sample/SampleGenerator.h"
 #include "state/PatientSelection.h"
+#include "support/AppTest.h"
 #include "support/TempFolder.h"
 
 #include <QAction>
@@ -24,17 +25,7 @@ namespace {
 
 testing::TempFolder* g_folder = nullptr;
 
-class SavingChoices final : public IUserChoices
-{
-public:
-    QString file;
-    std::optional<QString> ChooseSaveFile(QWidget*, const QString&, const QString&, const QString&) override
-    {
-        return file;
-    }
-    bool ChoosePrinter(QWidget*, QPrinter&) override { return false; }
-};
-SavingChoices* g_choices = nullptr;
+testing::ScriptedChoices* g_choices = nullptr;
 
 // The R lines of a quillon-report command, as rows of fields without the leading "R".
 std::vector<QStringList> ReportRows(const std::vector<std::string>& command)
@@ -122,9 +113,9 @@ private Q_SLOTS:
             QVERIFY(copied.contains(QStringLiteral("Remedy\t03/04/2002\t09/01/2002\tChange")));
             QCOMPARE(copied.count(QLatin1Char('\n')), 3 + 1 + dialog->Table()->rowCount());
 
-            g_choices->file = QString::fromStdString((g_folder->Path() / "compare.pdf").string());
+            g_choices->saveFile = QString::fromStdString((g_folder->Path() / "compare.pdf").string());
             dialog->SaveAsPdf();
-            QCOMPARE(testing::ReadBytes(g_choices->file.toStdString()).substr(0, 4), std::string("%PDF"));
+            QCOMPARE(testing::ReadBytes(g_choices->saveFile->toStdString()).substr(0, 4), std::string("%PDF"));
         });
         QVERIFY(opened);
     }
@@ -161,12 +152,9 @@ int main(int argc, char** argv)
     sample::WritePractice(sample::BuildPractice(QUILLON_SAMPLE_SOURCE), folder.Path());
     g_folder = &folder;
     RecordingMessageSink sink;
-    SavingChoices choices;
+    testing::ScriptedChoices choices;
     g_choices = &choices;
-    CQuillonApp app(argc, argv, CPracticeFolder(folder.Path()), &sink, &choices);
-    app.InitInstance();
-    TestFollowUpWindow test;
-    return QTest::qExec(&test, argc, argv);
+    return testing::RunInApp<TestFollowUpWindow>(argc, argv, folder.Path(), sink, &choices);
 }
 
 #include "TestFollowUpWindow.moc"

@@ -59,12 +59,8 @@ const TempFolder& SmallPractice()
     static const TempFolder folder;
     static const bool written = [] {
         using namespace fixtures;
-        const auto images
-            = EncodeCatalogue({{"Acon.", "Aconitum napellus", 1u << 19}, {"Bell.", "Belladonna", (1u << 19) | 1u},
-                {"Calc.", "Calcarea carbonica", 1u << 21}, {"Sulph.", "Sulphur", (1u << 20) | 1u}});
-        folder.Write("drug.dat", images.drugDat);
-        folder.Write("drugl.dat", images.druglDat);
-        folder.Write("fulldrug.txt", images.fulldrugTxt);
+        folder.WriteCatalogue({{"Acon.", "Aconitum napellus", 1u << 19}, {"Bell.", "Belladonna", (1u << 19) | 1u},
+            {"Calc.", "Calcarea carbonica", 1u << 21}, {"Sulph.", "Sulphur", (1u << 20) | 1u}});
         folder.Write("PatDet.txt",
             EncodePatientIndex("Dr. A. Iyer",
                 {{"", "N", "1", "x"}, {"7", "Zo\xEB Rao", "30", "01/02/2003"}, {"8", "Two Visits", "40", "02/02/2003"},

@@ -10,6 +10,7 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionSlider>
+#include <QTest>
 #include <QTimer>
 
 #include <functional>
@@ -47,6 +48,13 @@ template <typename W> std::shared_ptr<bool> WhenShown(std::function<void(W&)> ac
     });
     timer->start(10);
     return ran;
+}
+
+// Shows the widget; true once it is on the screen.
+inline bool Shown(QWidget& widget)
+{
+    widget.show();
+    return QTest::qWaitForWindowExposed(&widget);
 }
 
 inline void SendMouse(

@@ -9,6 +9,7 @@
 #include "symptoms/UndeleteDialog.h"
 
 #include "SymptomsFixture.h"
+#include "support/AppTest.h"
 #include "support/WidgetTest.h"
 
 #include <QAction>
@@ -22,6 +23,7 @@
 
 using namespace quillon;
 using namespace quillon::fixtures;
+using testing::App;
 using testing::WhenShown;
 
 namespace {
@@ -29,22 +31,7 @@ namespace {
 testing::TempFolder* g_folder = nullptr;
 RecordingMessageSink* g_sink = nullptr;
 
-// Answers the save dialog with a prepared path (or cancels), and counts the questions.
-class ScriptedChoices final : public IUserChoices
-{
-public:
-    std::optional<QString> ChooseSaveFile(QWidget*, const QString&, const QString&, const QString&) override
-    {
-        ++m_nAsked;
-        return m_answer;
-    }
-    bool ChoosePrinter(QWidget*, QPrinter&) override { return false; }
-
-    std::optional<QString> m_answer;
-    int m_nAsked = 0;
-};
-
-ScriptedChoices* g_choices = nullptr;
+testing::ScriptedChoices* g_choices = nullptr;
 
 QString Lines(const QListWidget* list)
 {
@@ -58,11 +45,6 @@ void ClickLine(QListWidget* list, int row)
 {
     const QRect rect = list->visualItemRect(list->item(row));
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(20, rect.center().y()));
-}
-
-CQuillonApp& App()
-{
-    return *CQuillonApp::Instance();
 }
 
 // Loads the first visit of patient 201, as the chart has it when its Symptom List command runs.
@@ -94,15 +76,8 @@ private Q_SLOTS:
     void init()
     {
         g_sink->Clear();
-        g_choices->m_answer.reset();
-        g_choices->m_nAsked = 0;
-        App().CloseAllViews();
-        App().MainFrame()->MdiArea()->closeAllSubWindows();
-        App().ClearCaseStore();
-        App().m_strPatientFile.clear();
-        App().m_arrVisitDates.clear();
-        App().m_arrVisitOffsets.clear();
-        App().MainFrame()->UpdateCommandUI();
+        *g_choices = {};
+        testing::ResetToNoPatient();
     }
 
     void multiVisitPatientOpensTheDialogFromSelectPatient()
@@ -201,13 +176,13 @@ private Q_SLOTS:
         LoadFirstVisit();
         RunDialog(0, [](CRecordedSymptomsDialog& dialog) {
             QTest::mouseClick(dialog.SaveAsButton(), Qt::LeftButton); // cancelled
-            g_choices->m_answer = QString::fromStdString((g_folder->Path() / "no-such-folder" / "x.txt").string());
+            g_choices->saveFile = QString::fromStdString((g_folder->Path() / "no-such-folder" / "x.txt").string());
             QTest::mouseClick(dialog.SaveAsButton(), Qt::LeftButton); // cannot be created
-            g_choices->m_answer = QString::fromStdString((g_folder->Path() / "Export Visit").string());
+            g_choices->saveFile = QString::fromStdString((g_folder->Path() / "Export Visit").string());
             QTest::mouseClick(dialog.SaveAsButton(), Qt::LeftButton);
             QVERIFY(dialog.isVisible());
         });
-        QCOMPARE(g_choices->m_nAsked, 3);
+        QCOMPARE(g_choices->asked, 3);
         QCOMPARE(g_sink->Texts(), std::vector<std::string>{"Error creating file, aborting saving"});
         QVERIFY(!std::filesystem::exists(g_folder->Path() / "no-such-folder"));
         // A name without an extension gets ".txt"; the letters of the path are kept as chosen.
@@ -291,15 +266,11 @@ int main(int argc, char** argv)
     folder.Write("202.rsy", EncodeRsy({testing::TwoVisits()[1]}));
     testing::WriteNumberedCatalogue(folder, 239);
     RecordingMessageSink sink;
-    ScriptedChoices choices;
+    testing::ScriptedChoices choices;
     g_folder = &folder;
     g_sink = &sink;
     g_choices = &choices;
-    CQuillonApp app(argc, argv, CPracticeFolder(folder.Path()), &sink, &choices);
-    app.InitInstance();
-    sink.Clear();
-    TestRecordedSymptomsDialogs test;
-    return QTest::qExec(&test, argc, argv);
+    return testing::RunInApp<TestRecordedSymptomsDialogs>(argc, argv, folder.Path(), sink, &choices);
 }
 
 #include "TestRecordedSymptomsDialogs.moc"
