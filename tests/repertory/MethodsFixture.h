@@ -89,6 +89,21 @@ public:
     std::function<bool(CWeightageModel&)> answer;
 };
 
+// Records with numbered texts, and the set that borrows them (the Weightage model's input).
+struct Symptoms
+{
+    explicit Symptoms(int n)
+    {
+        for (int i = 0; i < n; ++i) {
+            records.push_back(std::make_unique<CSymptomRecord>());
+            records.back()->m_pszText = "MIND - symptom " + std::to_string(i);
+            set.push_back(records.back().get());
+        }
+    }
+    std::vector<std::unique_ptr<CSymptomRecord>> records;
+    std::vector<CSymptomRecord*> set;
+};
+
 // The state, an engine and the methods over a visit, started as the chart starts.
 struct MethodsCase
 {

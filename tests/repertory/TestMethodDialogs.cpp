@@ -22,18 +22,6 @@ void Toggle(QCheckBox* box)
     QTest::keyClick(box, Qt::Key_Space);
 }
 
-// `count` symptom records and the set that borrows them.
-struct Symptoms
-{
-    explicit Symptoms(int count)
-    {
-        for (int i = 0; i < count; ++i)
-            set.push_back(records.emplace_back(std::make_unique<CSymptomRecord>()).get());
-    }
-    std::vector<std::unique_ptr<CSymptomRecord>> records;
-    std::vector<CSymptomRecord*> set;
-};
-
 void Choose(QComboBox* list, Qt::Key key)
 {
     list->setFocus();
