@@ -23,7 +23,9 @@ inline void WriteNumberedCatalogue(const TempFolder& folder, int count)
     folder.WriteCatalogue(remedies);
 }
 
-inline fixtures::SymptomSpec MakeSymptom(std::string text, char kind, std::vector<fixtures::RemedyGrade> remedies)
+// A symptom of repertory 1, level 2.
+inline fixtures::SymptomSpec MakeSymptom(
+    std::string text, char kind, std::vector<fixtures::RemedyGrade> remedies = {{1, 2}})
 {
     fixtures::SymptomSpec s;
     s.text = std::move(text);
