@@ -6,6 +6,7 @@
 #include "app/UserChoices.h"
 #include "casedata/SelectPatientDialog.h"
 #include "fixtures/CaseWriters.h"
+#include "support/AppTest.h"
 #include "support/TempFolder.h"
 #include "support/WidgetTest.h"
 
@@ -22,20 +23,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-struct FolderChoices final : IUserChoices
-{
-    std::optional<QString> ChooseSaveFile(QWidget*, const QString&, const QString&, const QString&) override
-    {
-        return {};
-    }
-    bool ChoosePrinter(QWidget*, QPrinter&) override { return false; }
-    std::optional<QString> ChooseFolder(QWidget*, const QString&, const QString&) override { return m_answer; }
-    QString m_answer;
-};
-
 fs::path g_root;
 RecordingMessageSink g_sink;
-FolderChoices g_choices;
+testing::ScriptedChoices g_choices;
 
 // The physician, the patients and the only remedy carry the tag; patient 1 has one visit, patient 2 two.
 QString WritePractice(const std::string& name, const std::string& tag)
@@ -114,7 +104,7 @@ private Q_SLOTS:
         const QString target = WritePractice(QTest::currentDataTag(), "B");
         for (const QString& name : removed.split(u' ', Qt::SkipEmptyParts))
             fs::remove(target.toStdString() + "/" + name.toStdString());
-        g_choices.m_answer = removed.startsWith(u'/') ? target + removed : target;
+        g_choices.folder = removed.startsWith(u'/') ? target + removed : target;
         CMainFrame* frame = app->MainFrame();
         frame->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(frame));

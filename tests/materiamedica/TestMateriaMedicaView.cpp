@@ -54,9 +54,11 @@ void DoubleClickEntry(QListWidget* list, const QString& text)
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
 }
 
-// Opens the view on a Complete request for the codes, as the dialog's OK does.
+// Opens the chart, then the view on a Complete request for the codes, as the dialog's OK does.
 CRepCmpVw* OpenView(const QList<int>& codes)
 {
+    if (!testing::OpenChartOf("1001", "Asha Rao", *g_sink))
+        return nullptr;
     App().m_mmRequest.m_arrSelectedCodes.clear();
     for (int code : codes)
         App().m_mmRequest.m_arrSelectedCodes.push_back(10 * code);
@@ -142,7 +144,6 @@ private Q_SLOTS:
         QFETCH(QList<int>, codes);
         QFETCH(int, lines);
         QFETCH(bool, bars);
-        QVERIFY(testing::OpenChartOf("1001", "Asha Rao", *g_sink));
         CRepCmpVw* view = OpenView(codes);
         QVERIFY(view);
         QCOMPARE(view->Listing().RetainedCount(), lines);
@@ -165,7 +166,6 @@ private Q_SLOTS:
 
     void grabMatchesTheLayoutCells()
     {
-        QVERIFY(testing::OpenChartOf("1001", "Asha Rao", *g_sink));
         CRepCmpVw* view = OpenView({kAcon, kBell});
         QVERIFY(view);
         const RowLayout& layout = App().m_rowLayout;
@@ -195,7 +195,6 @@ private Q_SLOTS:
 
     void magnifierLensAndProperties()
     {
-        QVERIFY(testing::OpenChartOf("1001", "Asha Rao", *g_sink));
         CRepCmpVw* view = OpenView({kAcon, kBell});
         QVERIFY(view);
         App().MainFrame()->Action(ID_MAGNIFY)->trigger();

@@ -33,7 +33,7 @@ inline void ResetToNoPatient()
 }
 
 // The save dialog answers `saveFile` (none: cancelled) and counts the questions; the print dialog prints to the
-// PDF file `printFile`, as its "Print to File" does, or is cancelled without one.
+// PDF file `printFile`, as its "Print to File" does, or is cancelled without one; the folder dialog answers `folder`.
 class ScriptedChoices final : public IUserChoices
 {
 public:
@@ -47,8 +47,9 @@ public:
         printer.setOutputFileName(printFile.value_or(QString()));
         return printFile.has_value();
     }
+    std::optional<QString> ChooseFolder(QWidget*, const QString&, const QString&) override { return folder; }
 
-    std::optional<QString> saveFile, printFile;
+    std::optional<QString> saveFile, printFile, folder;
     int asked = 0;
 };
 
