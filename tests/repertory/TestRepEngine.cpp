@@ -72,17 +72,6 @@ struct Engine
     CRepEngine engine;
 };
 
-// Remedy `code` in `covered` symptoms with grades adding up to `totality` (grade-0 entries fill the rest).
-void Spread(std::vector<Symptom>& symptoms, int code, int totality, int covered)
-{
-    symptoms.resize(std::max(symptoms.size(), static_cast<std::size_t>(covered)));
-    for (int s = 0; s < covered; ++s) {
-        const int grade = std::min(totality, 3);
-        totality -= grade;
-        symptoms[static_cast<std::size_t>(s)].push_back({static_cast<char>('0' + grade), code});
-    }
-}
-
 struct EngineCase
 {
     const char* name;
@@ -91,11 +80,18 @@ struct EngineCase
     std::vector<std::string> rows;
 };
 
+// Each remedy `code` in `covered` symptoms with grades adding up to `totality` (grade-0 entries fill the rest).
 std::vector<Symptom> SpreadCase(std::initializer_list<std::array<int, 3>> remedies)
 {
     std::vector<Symptom> symptoms;
-    for (const auto& [code, totality, covered] : remedies)
-        Spread(symptoms, code, totality, covered);
+    for (auto [code, totality, covered] : remedies) {
+        symptoms.resize(std::max(symptoms.size(), static_cast<std::size_t>(covered)));
+        for (int s = 0; s < covered; ++s) {
+            const int grade = std::min(totality, 3);
+            totality -= grade;
+            symptoms[static_cast<std::size_t>(s)].push_back({static_cast<char>('0' + grade), code});
+        }
+    }
     return symptoms;
 }
 

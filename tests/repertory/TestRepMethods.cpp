@@ -46,13 +46,10 @@ std::string Summary(const std::string& output)
             summary += line.substr(8) + "|";
         } else if (line.rfind("R\t", 0) == 0) {
             std::istringstream fields(line);
-            std::string tag, row, name, totality, covered;
-            std::getline(fields, tag, '\t');
-            std::getline(fields, row, '\t');
-            std::getline(fields, name, '\t');
-            std::getline(fields, totality, '\t');
-            std::getline(fields, covered, '\t');
-            summary += name + " " + totality + " " + covered + "|";
+            std::string field[5]; // R, row, name, totality, covered
+            for (std::string& f : field)
+                std::getline(fields, f, '\t');
+            summary += field[2] + " " + field[3] + " " + field[4] + "|";
         }
     }
     return summary;
