@@ -3,7 +3,6 @@
 #include "app/CommandLine.h"
 #include "app/MainFrame.h"
 #include "app/QuillonApp.h"
-#include "app/UserChoices.h"
 #include "casedata/SelectPatientDialog.h"
 #include "fixtures/CaseWriters.h"
 #include "support/AppTest.h"

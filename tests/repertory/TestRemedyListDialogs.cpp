@@ -1,7 +1,6 @@
 // The Drug List and Full Remedy List opened from the chart's popup menus, typed into and clicked, against
 // what quillon-report prints for the same steps.
 #include "app/QuillonApp.h"
-#include "app/UserChoices.h"
 #include "controls/MyScroll.h"
 #include "repertory/DrugListDialog.h"
 #include "repertory/FullRemedyListDialog.h"

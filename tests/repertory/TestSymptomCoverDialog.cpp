@@ -3,7 +3,6 @@
 #include "ChartFixture.h"
 #include "app/MainFrame.h"
 #include "app/QuillonApp.h"
-#include "app/UserChoices.h"
 #include "controls/PictureButton.h"
 #include "fixtures/CaseWriters.h"
 #include "repertory/RepEngine.h"
@@ -18,7 +17,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
-#include <QPrinter>
 #include <QProcess>
 
 #include <sstream>

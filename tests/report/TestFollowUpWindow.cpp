@@ -1,7 +1,6 @@
 // The follow-up dialogs opened from the chart's View menu show what quillon-report prints, and copy and save it.
 #include "app/MainFrame.h"
 #include "app/QuillonApp.h"
-#include "app/UserChoices.h"
 #include "repertory/FollowUpDialogs.h"
 #include "repertory/RepView.h"
 #include "report/Report.h"
@@ -9,13 +8,13 @@
 #include "state/PatientSelection.h"
 #include "support/AppTest.h"
 #include "support/TempFolder.h"
+#include "support/WidgetTest.h"
 
 #include <QAction>
 #include <QClipboard>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTest>
-#include <QTimer>
 
 #include <sstream>
 
@@ -72,17 +71,9 @@ template <typename Dialog> bool WithDialog(int commandId, const std::function<vo
     QAction* action = frame->Action(commandId);
     if (!action->isEnabled())
         return false;
-    bool seen = false;
-    QTimer::singleShot(0, [&] {
-        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-        if (dialog) {
-            body(dialog);
-            seen = true;
-            dialog->reject();
-        }
-    });
+    const auto seen = testing::WhenShown<Dialog>([body](Dialog& dialog) { body(&dialog); });
     action->trigger();
-    return seen;
+    return *seen;
 }
 
 } // namespace

@@ -2,7 +2,6 @@
 #include "app/CommandIds.h"
 #include "app/MainFrame.h"
 #include "app/QuillonApp.h"
-#include "app/UserChoices.h"
 #include "casedata/SelectPatientDialog.h"
 #include "controls/PictureButton.h"
 #include "symptoms/RecordedSymptomsDialog.h"
