@@ -53,12 +53,7 @@ void WritePractice(const testing::TempFolder& folder)
 }
 
 // Runs `body` on the Select Patient dialog once `open` has shown it.
-void WithModalDialog(const std::function<void()>& open, std::function<void(CSelectPatientDialog&)> body)
-{
-    auto ran = testing::WhenShown<CSelectPatientDialog>(std::move(body));
-    open();
-    QVERIFY(*ran);
-}
+constexpr auto WithModalDialog = &testing::WithShown<CSelectPatientDialog>;
 
 QPushButton* Button(QWidget* dialog, const char* text)
 {

@@ -18,6 +18,7 @@
 
 using namespace quillon;
 using namespace quillon::fixtures;
+using quillon::testing::WithShown;
 namespace fs = std::filesystem;
 
 namespace {
@@ -43,17 +44,10 @@ QString WritePractice(const std::string& name, const std::string& tag)
     return QString::fromStdString(fs::canonical(dir).string());
 }
 
-template <typename Dialog> void WithModal(const std::function<void()>& open, const std::function<void(Dialog*)>& body)
-{
-    const auto ran = testing::WhenShown<Dialog>([&body](Dialog& dialog) { body(&dialog); });
-    open();
-    QVERIFY(*ran);
-}
-
 void OpenAndCancel(const QString& folder)
 {
-    WithModal<CSelectPatientDialog>(
-        [&] { QVERIFY(CQuillonApp::Instance()->OpenPracticeFolder(folder)); }, [](auto*) {});
+    WithShown<CSelectPatientDialog>(
+        [&] { QVERIFY(CQuillonApp::Instance()->OpenPracticeFolder(folder)); }, [](auto&) {});
 }
 
 } // namespace
@@ -67,10 +61,10 @@ private Q_SLOTS:
 
     void commandLineFolderShowsItsPatients()
     {
-        WithModal<CSelectPatientDialog>([] { CQuillonApp::Instance()->RunStartDialog(); },
-            [](CSelectPatientDialog* dialog) {
-                QCOMPARE(dialog->PhysicianLabel()->text(), QStringLiteral("Dr. A"));
-                QCOMPARE(dialog->List()->model()->index(1, 1).data().toString(), QStringLiteral("A Two"));
+        WithShown<CSelectPatientDialog>([] { CQuillonApp::Instance()->RunStartDialog(); },
+            [](CSelectPatientDialog& dialog) {
+                QCOMPARE(dialog.PhysicianLabel()->text(), QStringLiteral("Dr. A"));
+                QCOMPARE(dialog.List()->model()->index(1, 1).data().toString(), QStringLiteral("A Two"));
             });
     }
 
@@ -93,10 +87,10 @@ private Q_SLOTS:
         QFETCH(QString, refusal);
         auto* app = CQuillonApp::Instance();
         const QString previous = WritePractice("previous", "A");
-        WithModal<CSelectPatientDialog>([&] { app->OpenPracticeFolder(previous); },
-            [](CSelectPatientDialog* dialog) {
-                dialog->List()->selectRow(0);
-                QTest::keyClick(dialog->List(), Qt::Key_Return);
+        WithShown<CSelectPatientDialog>([&] { app->OpenPracticeFolder(previous); },
+            [](CSelectPatientDialog& dialog) {
+                dialog.List()->selectRow(0);
+                QTest::keyClick(dialog.List(), Qt::Key_Return);
             });
         const QPointer<QWidget> chart = app->OpenView(kViewChart);
 
@@ -114,8 +108,8 @@ private Q_SLOTS:
             QVERIFY(chart && app->m_strPatientFile == "1" && app->m_pRemedyCatalogue->Entry(0)->fullName == "A remedy");
             return;
         }
-        WithModal<CSelectPatientDialog>(
-            ctrlO, [](auto* dialog) { QCOMPARE(dialog->PhysicianLabel()->text(), QStringLiteral("Dr. B")); });
+        WithShown<CSelectPatientDialog>(
+            ctrlO, [](auto& dialog) { QCOMPARE(dialog.PhysicianLabel()->text(), QStringLiteral("Dr. B")); });
         QVERIFY(!chart && frame->MdiArea()->subWindowList().isEmpty() && app->m_mapOpenViews.empty());
         QVERIFY(app->m_strPatientFile.empty() && app->m_mapSymptoms.empty() && app->m_mapRepSymptoms.empty());
         QCOMPARE(app->m_pRemedyCatalogue->Entry(0)->fullName, std::string("B remedy"));
@@ -137,8 +131,8 @@ private Q_SLOTS:
             return texts == expected;
         };
         QVERIFY(menuIs({2, 5, 4, 3, 1}));
-        WithModal<CSelectPatientDialog>(
-            [&] { app->MainFrame()->RecentFoldersMenu()->actions().at(3)->trigger(); }, [](auto*) {});
+        WithShown<CSelectPatientDialog>(
+            [&] { app->MainFrame()->RecentFoldersMenu()->actions().at(3)->trigger(); }, [](auto&) {});
         QVERIFY(menuIs({3, 2, 5, 4, 1}));
     }
 };

@@ -84,12 +84,7 @@ int CountColour(const QImage& image, const QRect& area, const QColor& colour, in
 }
 
 // Opens a popup menu with `open` and runs `body` on it.
-void WithPopup(const std::function<void()>& open, std::function<void(QMenu&)> body)
-{
-    auto ran = WhenShown<QMenu>(std::move(body));
-    open();
-    QVERIFY(*ran);
-}
+constexpr auto WithPopup = &WithShown<QMenu>;
 
 } // namespace
 
