@@ -6,10 +6,10 @@
 #include "repertory/FullRemedyListDialog.h"
 #include "repertory/RepEngine.h"
 #include "repertory/RepView.h"
-#include "report/Report.h"
 #include "sample/SampleGenerator.h"
 #include "state/PatientSelection.h"
 #include "support/AppTest.h"
+#include "support/ReportRun.h"
 #include "support/TempFolder.h"
 #include "support/WidgetTest.h"
 
@@ -28,11 +28,10 @@ namespace {
 
 testing::TempFolder* g_folder = nullptr;
 
-std::string Report(std::vector<std::string> args)
+std::string Report(const std::vector<std::string>& command)
 {
-    args.insert(args.begin(), {"--dir", g_folder->Path().string()});
-    std::ostringstream out, err;
-    return report::Run(args, out, err) == 0 ? out.str() : err.str();
+    const auto r = testing::RunReport(g_folder->Path(), command);
+    return r.status == 0 ? r.out : r.err;
 }
 
 // Right-clicks the chart at design point (x, y) and picks popup item `item`; `dialog` then runs in the

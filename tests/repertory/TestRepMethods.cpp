@@ -1,7 +1,7 @@
 // The repertorisation methods replayed through quillon-report on a small practice: for each sequence of
 // button presses and dialog answers, the messages, the caption and the exact rows of the chart.
 #include "MethodsFixture.h"
-#include "report/Report.h"
+#include "support/ReportRun.h"
 
 #include <gtest/gtest.h>
 
@@ -22,16 +22,13 @@ const TempFolder& Practice()
 
 std::string RunChart(const std::string& patient, const std::vector<std::string>& actions, int* status = nullptr)
 {
-    std::vector<std::string> args{"--dir", Practice().Path().string(), "chart", patient};
-    for (const std::string& action : actions) {
-        args.push_back("--do");
-        args.push_back(action);
-    }
-    std::ostringstream out, err;
-    const int result = report::Run(args, out, err);
+    std::vector<std::string> command{"chart", patient};
+    for (const std::string& action : actions)
+        command.insert(command.end(), {"--do", action});
+    const ReportResult result = RunReport(Practice().Path(), command);
     if (status)
-        *status = result;
-    return out.str() + err.str();
+        *status = result.status;
+    return result.out + result.err;
 }
 
 // The output reduced to "!message" lines, the caption, and "name totality covered" per remedy row.

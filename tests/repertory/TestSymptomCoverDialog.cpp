@@ -7,8 +7,8 @@
 #include "fixtures/CaseWriters.h"
 #include "repertory/RepEngine.h"
 #include "repertory/SymptomCoverDialog.h"
-#include "report/Report.h"
 #include "support/AppTest.h"
+#include "support/ReportRun.h"
 #include "support/TempFolder.h"
 #include "support/WidgetTest.h"
 
@@ -18,8 +18,6 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QProcess>
-
-#include <sstream>
 
 using namespace quillon;
 
@@ -53,11 +51,8 @@ void WritePractice(const std::filesystem::path& dir)
 
 std::string RunReport(const std::vector<std::string>& command)
 {
-    std::vector<std::string> args{"--dir", g_folder->Path().string()};
-    args.insert(args.end(), command.begin(), command.end());
-    std::ostringstream out, err;
-    const int status = report::Run(args, out, err);
-    return status == 0 ? out.str() : "status " + std::to_string(status) + ": " + out.str() + err.str();
+    const auto r = testing::RunReport(g_folder->Path(), command);
+    return r.status == 0 ? r.out : "status " + std::to_string(r.status) + ": " + r.out + r.err;
 }
 
 QString Path(const char* name)

@@ -3,10 +3,10 @@
 #include "app/QuillonApp.h"
 #include "repertory/FollowUpDialogs.h"
 #include "repertory/RepView.h"
-#include "report/Report.h"
 #include "sample/SampleGenerator.h"
 #include "state/PatientSelection.h"
 #include "support/AppTest.h"
+#include "support/ReportRun.h"
 #include "support/TempFolder.h"
 #include "support/WidgetTest.h"
 
@@ -15,8 +15,6 @@
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTest>
-
-#include <sstream>
 
 using namespace quillon;
 
@@ -29,12 +27,9 @@ testing::ScriptedChoices* g_choices = nullptr;
 // The R lines of a quillon-report command, as rows of fields without the leading "R".
 std::vector<QStringList> ReportRows(const std::vector<std::string>& command)
 {
-    std::vector<std::string> args{"--dir", g_folder->Path().string()};
-    args.insert(args.end(), command.begin(), command.end());
-    std::ostringstream out, err;
-    report::Run(args, out, err);
     std::vector<QStringList> rows;
-    for (const QString& line : QString::fromStdString(out.str()).split(QLatin1Char('\n')))
+    for (const QString& line :
+        QString::fromStdString(testing::RunReport(g_folder->Path(), command).out).split(QLatin1Char('\n')))
         if (line.startsWith(QStringLiteral("R\t")))
             rows.push_back(line.split(QLatin1Char('\t')).mid(1));
     return rows;

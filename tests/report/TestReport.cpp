@@ -1,42 +1,21 @@
 // quillon-report, run as a library on the sample practice and on small exact cases.
 #include "fixtures/CaseWriters.h"
-#include "report/Report.h"
 #include "sample/SampleGenerator.h"
+#include "support/ReportRun.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <map>
-#include <sstream>
 #include <tuple>
 
 using namespace quillon;
 using quillon::testing::TempFolder;
+using Result = quillon::testing::ReportResult;
+using quillon::testing::RunReport;
 
 namespace {
-
-struct Result
-{
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-// Runs the command on the practice folder `dir` (none: no "--dir" argument).
-Result RunReport(const std::string& dir, const std::vector<std::string>& command)
-{
-    std::vector<std::string> args;
-    if (!dir.empty())
-        args = {"--dir", dir};
-    args.insert(args.end(), command.begin(), command.end());
-    std::ostringstream out, err;
-    Result result;
-    result.status = report::Run(args, out, err);
-    result.out = out.str();
-    result.err = err.str();
-    return result;
-}
 
 const TempFolder& SamplePractice()
 {
@@ -49,9 +28,9 @@ const TempFolder& SamplePractice()
     return folder;
 }
 
-std::string Dir()
+std::filesystem::path Dir()
 {
-    return SamplePractice().Path().string();
+    return SamplePractice().Path();
 }
 
 } // namespace
@@ -126,7 +105,7 @@ TEST(Report, CommandsPrintExactlyWhatTheWindowShows)
         {'P', {"symptoms", "7", "--visit", "3"}, 1, "...", "..."},
     };
     for (const Case& c : cases) {
-        const Result r = RunReport(c.practice == 'S' ? Dir() : SmallPractice().Path().string(), c.args);
+        const Result r = RunReport(c.practice == 'S' ? Dir() : SmallPractice().Path(), c.args);
         const auto matches = [](const std::string& text, const std::string& expected) {
             return expected.ends_with("...") ? text.starts_with(expected.substr(0, expected.size() - 3))
                                              : text == expected;
@@ -138,7 +117,7 @@ TEST(Report, CommandsPrintExactlyWhatTheWindowShows)
     EXPECT_FALSE(std::filesystem::exists(SamplePractice().Path() / "template.html"));
     EXPECT_EQ(RunReport("", {}).status, 2);
     TempFolder empty;
-    const Result noIndex = RunReport(empty.Path().string(), {"patients"});
+    const Result noIndex = RunReport(empty.Path(), {"patients"});
     EXPECT_EQ(noIndex.status, 1);
     EXPECT_EQ(noIndex.err, "message\tCould load Patient Information\n");
 }
@@ -176,7 +155,7 @@ TEST(Report, HostileFilesEndAsTheWindowDoes)
         {{"symptoms", "22"}, 1, "", cut}, {{"chart", "20", "--do", "drug-filter:20"}, 0, "remedies\t1\nR\t1\tAcon", ""},
         {{"case-record", "20"}, 1, "", ""}, {{"visits", ""}, 1, "", "message\tCannot read recorded symptom File\n"}};
     for (const auto& [tail, status, out, err] : cases) {
-        const Result r = RunReport(folder.Path().string(), tail);
+        const Result r = RunReport(folder.Path(), tail);
         EXPECT_EQ(r.status, status) << tail[0] << ' ' << tail[1] << r.err;
         EXPECT_EQ(r.err, err) << tail[1];
         EXPECT_TRUE(out.empty() ? r.out.empty() : r.out.find(out) != std::string::npos) << r.out;
