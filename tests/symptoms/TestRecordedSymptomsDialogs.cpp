@@ -60,9 +60,7 @@ void LoadFirstVisit()
 // Runs the dialog in mode 0 (Recorded Symptoms) or 1 (Symptom List) with `body` acting on it.
 void RunDialog(int mode, std::function<void(CRecordedSymptomsDialog&)> body)
 {
-    auto ran = WhenShown<CRecordedSymptomsDialog>(std::move(body));
-    App().RunRecordedSymptomsDialog(mode);
-    QVERIFY(*ran);
+    testing::WithShown<CRecordedSymptomsDialog>([&] { App().RunRecordedSymptomsDialog(mode); }, std::move(body));
 }
 
 } // namespace
@@ -206,14 +204,13 @@ private Q_SLOTS:
             QVERIFY(!dialog.DeleteButton()->isEnabled());
             QCOMPARE(dialog.DrugCaption()->text(), QStringLiteral("Drug List (0)"));
 
-            auto undeleted = WhenShown<CUndeleteDialog>([](CUndeleteDialog& undelete) {
-                ClickLine(undelete.List(), 1); // MIND - FEAR
-                QTest::mouseClick(undelete.UndeleteButton(), Qt::LeftButton);
-                QCOMPARE(Lines(undelete.List()), QStringLiteral("HEAD - PAIN|COLD AGG"));
-                QTest::mouseClick(undelete.OkButton(), Qt::LeftButton);
-            });
-            QTest::mouseClick(dialog.UnDeleteButton(), Qt::LeftButton);
-            QVERIFY(*undeleted);
+            testing::WithShown<CUndeleteDialog>([&] { QTest::mouseClick(dialog.UnDeleteButton(), Qt::LeftButton); },
+                [](CUndeleteDialog& undelete) {
+                    ClickLine(undelete.List(), 1); // MIND - FEAR
+                    QTest::mouseClick(undelete.UndeleteButton(), Qt::LeftButton);
+                    QCOMPARE(Lines(undelete.List()), QStringLiteral("HEAD - PAIN|COLD AGG"));
+                    QTest::mouseClick(undelete.OkButton(), Qt::LeftButton);
+                });
             QCOMPARE(Lines(dialog.SymptomList()), QStringLiteral("MIND - FEAR"));
             QVERIFY(dialog.DeleteButton()->isEnabled());
             QCOMPARE(App().MindCount(), 1);
@@ -236,17 +233,16 @@ private Q_SLOTS:
         App().DeleteSymptom(2);
         App().DeleteSymptom(0);
         RunDialog(1, [all](CRecordedSymptomsDialog& dialog) {
-            auto undeleted = WhenShown<CUndeleteDialog>([all](CUndeleteDialog& undelete) {
-                if (all) {
-                    QTest::mouseClick(undelete.UndeleteAllButton(), Qt::LeftButton);
-                    QCOMPARE(undelete.result(), int(QDialog::Accepted));
-                } else {
-                    QTest::mouseClick(undelete.UndeleteButton(), Qt::LeftButton);
-                    QTest::keyClick(&undelete, Qt::Key_Escape);
-                }
-            });
-            QTest::mouseClick(dialog.UnDeleteButton(), Qt::LeftButton);
-            QVERIFY(*undeleted);
+            testing::WithShown<CUndeleteDialog>([&] { QTest::mouseClick(dialog.UnDeleteButton(), Qt::LeftButton); },
+                [all](CUndeleteDialog& undelete) {
+                    if (all) {
+                        QTest::mouseClick(undelete.UndeleteAllButton(), Qt::LeftButton);
+                        QCOMPARE(undelete.result(), int(QDialog::Accepted));
+                    } else {
+                        QTest::mouseClick(undelete.UndeleteButton(), Qt::LeftButton);
+                        QTest::keyClick(&undelete, Qt::Key_Escape);
+                    }
+                });
             // The restored symptoms are in the store, so the list and the kind indexes show them.
             QCOMPARE(Lines(dialog.SymptomList()),
                 all ? QStringLiteral("HEAD - PAIN|COLD AGG|MIND - FEAR") : QStringLiteral("HEAD - PAIN|COLD AGG"));
