@@ -51,11 +51,6 @@ std::string OneBlock(const std::string& records, std::size_t length)
     return file + records;
 }
 
-std::string ReadTestData(const char* name)
-{
-    return quillon::testing::ReadBytes(std::string(QUILLON_TEST_DATA) + "/" + name);
-}
-
 } // namespace
 
 TEST(RemedyCode, DecodingFollowsTheBase222RuleWithAbsoluteValue)
@@ -210,7 +205,7 @@ TEST(VisitSymptoms, BrokenFilesOfTheTestData)
 {
     // Each indexes, then fails to load its visit with a message.
     for (const char* name : {"BrokenTruncatedRecord.rsy", "BrokenHugeBlock.rsy", "BrokenHugeRemedyCount.rsy"}) {
-        Fixture f(ReadTestData(name));
+        Fixture f(quillon::testing::ReadBytes(std::string(QUILLON_TEST_DATA) + "/" + name));
         ASSERT_TRUE(f.store.LoadVisitIndex()) << name;
         EXPECT_FALSE(f.store.LoadVisitSymptoms(0)) << name;
         EXPECT_EQ(f.store.m_nSymptomCount, 0) << name;

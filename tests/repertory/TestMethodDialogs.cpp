@@ -16,16 +16,11 @@ using namespace quillon::testing;
 
 namespace {
 
-void Toggle(QCheckBox* box)
+// A key pressed on the widget once it has the focus.
+void PressKey(QWidget* widget, Qt::Key key)
 {
-    box->setFocus();
-    QTest::keyClick(box, Qt::Key_Space);
-}
-
-void Choose(QComboBox* list, Qt::Key key)
-{
-    list->setFocus();
-    QTest::keyClick(list, key);
+    widget->setFocus();
+    QTest::keyClick(widget, key);
 }
 
 } // namespace
@@ -44,7 +39,7 @@ private Q_SLOTS:
         QVERIFY(testing::Shown(dialog));
         QCOMPARE(dialog.findChildren<QCheckBox*>().size(), kDrugPropertyCount);
         QVERIFY(dialog.PropertyBox(kHot)->isChecked());
-        Toggle(dialog.PropertyBox(kPsoric));
+        PressKey(dialog.PropertyBox(kPsoric), Qt::Key_Space);
         QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(model.Ok(state).m_strDescription, std::string("Psoric, Hot"));
@@ -86,13 +81,13 @@ private Q_SLOTS:
         CWeightageDlg dialog(model);
         QVERIFY(testing::Shown(dialog));
         QCOMPARE(dialog.IntensityList(3)->currentIndex(), 3);
-        Choose(dialog.IntensityList(1), Qt::Key_Down);
+        PressKey(dialog.IntensityList(1), Qt::Key_Down);
         QCOMPARE(model.Intensity(1), 2);
 
         // A page down shows symptoms 5.. and a choice in row 0 belongs to symptom 5.
         dialog.ScrollBar()->triggerAction(QAbstractSlider::SliderPageStepAdd);
         QCOMPARE(dialog.IntensityList(0)->currentIndex(), 5);
-        Choose(dialog.IntensityList(0), Qt::Key_Up);
+        PressKey(dialog.IntensityList(0), Qt::Key_Up);
         QCOMPARE(model.Intensity(5), 4);
 
         // Dragging the thumb leaves the rows until it is released.
