@@ -29,23 +29,15 @@ namespace {
 testing::TempFolder* g_folder = nullptr;
 RecordingMessageSink* g_sink = nullptr;
 
-fixtures::SymptomSpec Symptom(const char* text, char kind)
-{
-    fixtures::SymptomSpec s;
-    s.text = text;
-    s.kind = kind;
-    s.remedies = {{0, 3}, {1, 1}};
-    return s;
-}
-
 void WritePractice(const testing::TempFolder& folder)
 {
+    const auto symptom = [](const char* text, char kind) { return SymptomSpec{text, kind, 1, 2, {{0, 3}, {1, 1}}}; };
     folder.Write("PatDet.txt",
         EncodePatientIndex("Dr. Meera Iyer",
             {{"101", "Asha Rao", "34", "05/11/2002"}, {"102", "Ben Cole", "7", "06/11/2002"},
                 {"103", "Cyrus Bay", "61", "01/02/2003"}, {"101", "Again", "1", "x"}}));
-    const VisitSpec v1{5, 11, 2002, {Symptom("MIND - ANXIETY", 'M'), Symptom("HEAD - PAIN", 'F')}};
-    const VisitSpec v2{6, 12, 2003, {Symptom("GENERALITIES - COLD", 'G')}};
+    const VisitSpec v1{5, 11, 2002, {symptom("MIND - ANXIETY", 'M'), symptom("HEAD - PAIN", 'F')}};
+    const VisitSpec v2{6, 12, 2003, {symptom("GENERALITIES - COLD", 'G')}};
     folder.Write("101.rsy", EncodeRsy({v1}));
     folder.Write("102.rsy", EncodeRsy({v1, v2}));
     folder.Write("103.rsy", "RSYFILE1");
