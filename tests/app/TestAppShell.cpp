@@ -4,6 +4,7 @@
 #include "app/QuillonApp.h"
 #include "casedata/SelectPatientDialog.h"
 #include "fixtures/CaseWriters.h"
+#include "support/AppTest.h"
 #include "support/TempFolder.h"
 #include "support/WidgetTest.h"
 
@@ -21,45 +22,30 @@
 
 using namespace quillon;
 using namespace quillon::fixtures;
+using quillon::testing::App;
 
 namespace {
 
 testing::TempFolder* g_folder = nullptr;
 RecordingMessageSink* g_sink = nullptr;
 
-fixtures::SymptomSpec Symptom(const char* text, char kind)
-{
-    fixtures::SymptomSpec s;
-    s.text = text;
-    s.kind = kind;
-    s.remedies = {{0, 3}, {1, 1}};
-    return s;
-}
-
 void WritePractice(const testing::TempFolder& folder)
 {
+    const auto symptom = [](const char* text, char kind) { return SymptomSpec{text, kind, 1, 2, {{0, 3}, {1, 1}}}; };
     folder.Write("PatDet.txt",
         EncodePatientIndex("Dr. Meera Iyer",
             {{"101", "Asha Rao", "34", "05/11/2002"}, {"102", "Ben Cole", "7", "06/11/2002"},
                 {"103", "Cyrus Bay", "61", "01/02/2003"}, {"101", "Again", "1", "x"}}));
-    const VisitSpec v1{5, 11, 2002, {Symptom("MIND - ANXIETY", 'M'), Symptom("HEAD - PAIN", 'F')}};
-    const VisitSpec v2{6, 12, 2003, {Symptom("GENERALITIES - COLD", 'G')}};
+    const VisitSpec v1{5, 11, 2002, {symptom("MIND - ANXIETY", 'M'), symptom("HEAD - PAIN", 'F')}};
+    const VisitSpec v2{6, 12, 2003, {symptom("GENERALITIES - COLD", 'G')}};
     folder.Write("101.rsy", EncodeRsy({v1}));
     folder.Write("102.rsy", EncodeRsy({v1, v2}));
     folder.Write("103.rsy", "RSYFILE1");
-    const auto images = EncodeCatalogue({{"Acon.", "Aconitum napellus", 0}, {"Bell.", "Belladonna", 0}});
-    folder.Write("drug.dat", images.drugDat);
-    folder.Write("drugl.dat", images.druglDat);
-    folder.Write("fulldrug.txt", images.fulldrugTxt);
+    folder.WriteCatalogue({{"Acon.", "Aconitum napellus", 0}, {"Bell.", "Belladonna", 0}});
 }
 
 // Runs `body` on the Select Patient dialog once `open` has shown it.
-void WithModalDialog(const std::function<void()>& open, std::function<void(CSelectPatientDialog&)> body)
-{
-    auto ran = testing::WhenShown<CSelectPatientDialog>(std::move(body));
-    open();
-    QVERIFY(*ran);
-}
+constexpr auto WithModalDialog = &testing::WithShown<CSelectPatientDialog>;
 
 QPushButton* Button(QWidget* dialog, const char* text)
 {
@@ -85,22 +71,14 @@ private Q_SLOTS:
     void init()
     {
         g_sink->Clear();
-        auto* app = CQuillonApp::Instance();
-        app->CloseAllViews();
-        app->MainFrame()->MdiArea()->closeAllSubWindows();
-        app->ClearCaseStore();
-        app->m_strPatientFile.clear();
-        app->m_arrVisitDates.clear();
-        app->m_arrVisitOffsets.clear();
-        app->MainFrame()->UpdateCommandUI();
+        testing::ResetToNoPatient();
     }
 
     void cancellingLeavesOnlySelectPatientAndExit()
     {
-        auto* app = CQuillonApp::Instance();
-        WithModalDialog([&] { app->RunStartDialog(); },
+        WithModalDialog([&] { App().RunStartDialog(); },
             [](CSelectPatientDialog& dialog) { QTest::mouseClick(Button(&dialog, "Cancel"), Qt::LeftButton); });
-        CMainFrame* frame = app->MainFrame();
+        CMainFrame* frame = App().MainFrame();
         QVERIFY(frame->isMaximized());
         QVERIFY(frame->MdiArea()->subWindowList().isEmpty());
         Q_EMIT frame->FileMenu()->aboutToShow();
@@ -116,7 +94,7 @@ private Q_SLOTS:
 
     void listShowsRowsAndOkNeedsOne()
     {
-        WithModalDialog([] { CQuillonApp::Instance()->RunStartDialog(); },
+        WithModalDialog([] { App().RunStartDialog(); },
             [](CSelectPatientDialog& dialog) {
                 const QAbstractItemModel* rows = dialog.List()->model();
                 QCOMPARE(dialog.PhysicianLabel()->text(), QStringLiteral("Dr. Meera Iyer"));
@@ -132,53 +110,50 @@ private Q_SLOTS:
 
     void enterOnAOneVisitPatientOpensTheChart()
     {
-        auto* app = CQuillonApp::Instance();
-        WithModalDialog([&] { app->RunStartDialog(); },
+        WithModalDialog([&] { App().RunStartDialog(); },
             [&](CSelectPatientDialog& dialog) {
                 ClickRow(dialog.List(), 0);
-                QCOMPARE(app->m_strPatientName, std::string("Asha Rao"));
+                QCOMPARE(App().m_strPatientName, std::string("Asha Rao"));
                 QTest::keyClick(dialog.List(), Qt::Key_Return);
                 QVERIFY(!dialog.isVisible());
             });
-        QCOMPARE(app->m_strPatientFile, std::string("101"));
-        QCOMPARE(app->m_nSymptomCount, 2);
-        QCOMPARE(app->m_szVisitDate, std::string("05/11/2002"));
-        QCOMPARE(app->CurrentTemplate()->number, 2);
-        QCOMPARE(app->MainFrame()->MdiArea()->subWindowList().size(), 1);
-        const QString viewTitle = app->MainFrame()->MdiArea()->subWindowList().at(0)->windowTitle();
-        QCOMPARE(app->MainFrame()->windowTitle(), QStringLiteral("Quillon - [%1]").arg(viewTitle));
-        QVERIFY(app->MainFrame()->Action(ID_REPERTORISATION)->isEnabled());
-        QVERIFY(app->MainFrame()->Action(ID_FOLLOWUP)->isEnabled());
+        QCOMPARE(App().m_strPatientFile, std::string("101"));
+        QCOMPARE(App().m_nSymptomCount, 2);
+        QCOMPARE(App().m_szVisitDate, std::string("05/11/2002"));
+        QCOMPARE(App().CurrentTemplate()->number, 2);
+        QCOMPARE(App().MainFrame()->MdiArea()->subWindowList().size(), 1);
+        const QString viewTitle = App().MainFrame()->MdiArea()->subWindowList().at(0)->windowTitle();
+        QCOMPARE(App().MainFrame()->windowTitle(), QStringLiteral("Quillon - [%1]").arg(viewTitle));
+        QVERIFY(App().MainFrame()->Action(ID_REPERTORISATION)->isEnabled());
+        QVERIFY(App().MainFrame()->Action(ID_FOLLOWUP)->isEnabled());
         QVERIFY(g_sink->Messages().empty());
         // F2 closes the views, those registered under their keys too, before the dialog shows.
-        app->RegisterView(kViewChart, app->MainFrame()->MdiArea()->subWindowList().at(0)->widget());
-        WithModalDialog([&] { app->OnSelectPatient(); },
+        App().RegisterView(kViewChart, App().MainFrame()->MdiArea()->subWindowList().at(0)->widget());
+        WithModalDialog([&] { App().OnSelectPatient(); },
             [&](CSelectPatientDialog&) {
-                QVERIFY(app->MainFrame()->MdiArea()->subWindowList().isEmpty());
-                QVERIFY(app->m_mapOpenViews.empty());
+                QVERIFY(App().MainFrame()->MdiArea()->subWindowList().isEmpty());
+                QVERIFY(App().m_mapOpenViews.empty());
             });
     }
 
     void cancelAfterSelectingMakesThePatientCurrentWithoutLoading()
     {
-        auto* app = CQuillonApp::Instance();
-        WithModalDialog([&] { app->RunStartDialog(); },
+        WithModalDialog([&] { App().RunStartDialog(); },
             [&](CSelectPatientDialog& dialog) {
                 ClickRow(dialog.List(), 1);
                 QTest::keyClick(&dialog, Qt::Key_Escape);
             });
-        QCOMPARE(app->m_strPatientFile, std::string("102"));
-        QCOMPARE(app->m_strPhysicianName, std::string("Dr. Meera Iyer"));
-        QCOMPARE(app->LiveCount(), 0);
-        QVERIFY(app->MainFrame()->Action(ID_RECORDED_SYMPTOMS)->isEnabled());
-        QVERIFY(app->MainFrame()->Action(ID_FULL_CASE_RECORD)->isEnabled());
-        QVERIFY(!app->MainFrame()->Action(ID_REPERTORISATION)->isEnabled());
+        QCOMPARE(App().m_strPatientFile, std::string("102"));
+        QCOMPARE(App().m_strPhysicianName, std::string("Dr. Meera Iyer"));
+        QCOMPARE(App().LiveCount(), 0);
+        QVERIFY(App().MainFrame()->Action(ID_RECORDED_SYMPTOMS)->isEnabled());
+        QVERIFY(App().MainFrame()->Action(ID_FULL_CASE_RECORD)->isEnabled());
+        QVERIFY(!App().MainFrame()->Action(ID_REPERTORISATION)->isEnabled());
     }
 
     void patientWithoutSymptomsKeepsTheDialogOpen()
     {
-        auto* app = CQuillonApp::Instance();
-        WithModalDialog([&] { app->RunStartDialog(); },
+        WithModalDialog([&] { App().RunStartDialog(); },
             [&](CSelectPatientDialog& dialog) {
                 ClickRow(dialog.List(), 2);
                 QTest::mouseDClick(dialog.List()->viewport(), Qt::LeftButton, {},
@@ -186,15 +161,14 @@ private Q_SLOTS:
                 QVERIFY(dialog.isVisible());
                 QCOMPARE(g_sink->Texts(), std::vector<std::string>{"Symptoms not available"});
             });
-        QVERIFY(app->MainFrame()->MdiArea()->subWindowList().isEmpty());
+        QVERIFY(App().MainFrame()->MdiArea()->subWindowList().isEmpty());
     }
 
     void repertorisationWithoutSymptomsSaysSo()
     {
-        auto* app = CQuillonApp::Instance();
-        app->OnRepertorisation();
+        App().OnRepertorisation();
         QCOMPARE(g_sink->Texts(), std::vector<std::string>{"No Symptom recorded"});
-        QVERIFY(app->MainFrame()->MdiArea()->subWindowList().isEmpty());
+        QVERIFY(App().MainFrame()->MdiArea()->subWindowList().isEmpty());
     }
 
     void allocationFailureInAnEventIsReportedAndTheProgramGoesOn()
@@ -214,14 +188,13 @@ private Q_SLOTS:
         QEvent event(QEvent::User);
         QVERIFY(!QApplication::sendEvent(&greedy, &event));
         QCOMPARE(g_sink->Texts(), std::vector<std::string>{"Insufficient memory"});
-        QVERIFY(CQuillonApp::Instance()->MainFrame()->isVisible());
+        QVERIFY(App().MainFrame()->isVisible());
     }
 
     void missingPatientIndexClosesTheDialogAsCancelled()
     {
-        auto* app = CQuillonApp::Instance();
         std::filesystem::rename(g_folder->Path() / "PatDet.txt", g_folder->Path() / "moved.txt");
-        app->RunStartDialog(); // returns at once: no modal dialog is left open
+        App().RunStartDialog(); // returns at once: no modal dialog is left open
         std::filesystem::rename(g_folder->Path() / "moved.txt", g_folder->Path() / "PatDet.txt");
         QCOMPARE(g_sink->Texts(), std::vector<std::string>{"Could load Patient Information"});
         QVERIFY(!QApplication::activeModalWidget());
@@ -235,10 +208,7 @@ int main(int argc, char** argv)
     RecordingMessageSink sink;
     g_folder = &folder;
     g_sink = &sink;
-    CQuillonApp app(argc, argv, CPracticeFolder(folder.Path()), &sink);
-    app.InitInstance();
-    TestAppShell test;
-    return QTest::qExec(&test, argc, argv);
+    return testing::RunInApp<TestAppShell>(argc, argv, folder.Path(), sink);
 }
 
 #include "TestAppShell.moc"

@@ -3,9 +3,9 @@
 #include "app/CommandLine.h"
 #include "app/MainFrame.h"
 #include "app/QuillonApp.h"
-#include "app/UserChoices.h"
 #include "casedata/SelectPatientDialog.h"
 #include "fixtures/CaseWriters.h"
+#include "support/AppTest.h"
 #include "support/TempFolder.h"
 #include "support/WidgetTest.h"
 
@@ -18,24 +18,14 @@
 
 using namespace quillon;
 using namespace quillon::fixtures;
+using quillon::testing::WithShown;
 namespace fs = std::filesystem;
 
 namespace {
 
-struct FolderChoices final : IUserChoices
-{
-    std::optional<QString> ChooseSaveFile(QWidget*, const QString&, const QString&, const QString&) override
-    {
-        return {};
-    }
-    bool ChoosePrinter(QWidget*, QPrinter&) override { return false; }
-    std::optional<QString> ChooseFolder(QWidget*, const QString&, const QString&) override { return m_answer; }
-    QString m_answer;
-};
-
 fs::path g_root;
 RecordingMessageSink g_sink;
-FolderChoices g_choices;
+testing::ScriptedChoices g_choices;
 
 // The physician, the patients and the only remedy carry the tag; patient 1 has one visit, patient 2 two.
 QString WritePractice(const std::string& name, const std::string& tag)
@@ -54,17 +44,10 @@ QString WritePractice(const std::string& name, const std::string& tag)
     return QString::fromStdString(fs::canonical(dir).string());
 }
 
-template <typename Dialog> void WithModal(const std::function<void()>& open, const std::function<void(Dialog*)>& body)
-{
-    const auto ran = testing::WhenShown<Dialog>([&body](Dialog& dialog) { body(&dialog); });
-    open();
-    QVERIFY(*ran);
-}
-
 void OpenAndCancel(const QString& folder)
 {
-    WithModal<CSelectPatientDialog>(
-        [&] { QVERIFY(CQuillonApp::Instance()->OpenPracticeFolder(folder)); }, [](auto*) {});
+    WithShown<CSelectPatientDialog>(
+        [&] { QVERIFY(CQuillonApp::Instance()->OpenPracticeFolder(folder)); }, [](auto&) {});
 }
 
 } // namespace
@@ -78,10 +61,10 @@ private Q_SLOTS:
 
     void commandLineFolderShowsItsPatients()
     {
-        WithModal<CSelectPatientDialog>([] { CQuillonApp::Instance()->RunStartDialog(); },
-            [](CSelectPatientDialog* dialog) {
-                QCOMPARE(dialog->PhysicianLabel()->text(), QStringLiteral("Dr. A"));
-                QCOMPARE(dialog->List()->model()->index(1, 1).data().toString(), QStringLiteral("A Two"));
+        WithShown<CSelectPatientDialog>([] { CQuillonApp::Instance()->RunStartDialog(); },
+            [](CSelectPatientDialog& dialog) {
+                QCOMPARE(dialog.PhysicianLabel()->text(), QStringLiteral("Dr. A"));
+                QCOMPARE(dialog.List()->model()->index(1, 1).data().toString(), QStringLiteral("A Two"));
             });
     }
 
@@ -104,17 +87,17 @@ private Q_SLOTS:
         QFETCH(QString, refusal);
         auto* app = CQuillonApp::Instance();
         const QString previous = WritePractice("previous", "A");
-        WithModal<CSelectPatientDialog>([&] { app->OpenPracticeFolder(previous); },
-            [](CSelectPatientDialog* dialog) {
-                dialog->List()->selectRow(0);
-                QTest::keyClick(dialog->List(), Qt::Key_Return);
+        WithShown<CSelectPatientDialog>([&] { app->OpenPracticeFolder(previous); },
+            [](CSelectPatientDialog& dialog) {
+                dialog.List()->selectRow(0);
+                QTest::keyClick(dialog.List(), Qt::Key_Return);
             });
         const QPointer<QWidget> chart = app->OpenView(kViewChart);
 
         const QString target = WritePractice(QTest::currentDataTag(), "B");
         for (const QString& name : removed.split(u' ', Qt::SkipEmptyParts))
             fs::remove(target.toStdString() + "/" + name.toStdString());
-        g_choices.m_answer = removed.startsWith(u'/') ? target + removed : target;
+        g_choices.folder = removed.startsWith(u'/') ? target + removed : target;
         CMainFrame* frame = app->MainFrame();
         frame->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(frame));
@@ -125,8 +108,8 @@ private Q_SLOTS:
             QVERIFY(chart && app->m_strPatientFile == "1" && app->m_pRemedyCatalogue->Entry(0)->fullName == "A remedy");
             return;
         }
-        WithModal<CSelectPatientDialog>(
-            ctrlO, [](auto* dialog) { QCOMPARE(dialog->PhysicianLabel()->text(), QStringLiteral("Dr. B")); });
+        WithShown<CSelectPatientDialog>(
+            ctrlO, [](auto& dialog) { QCOMPARE(dialog.PhysicianLabel()->text(), QStringLiteral("Dr. B")); });
         QVERIFY(!chart && frame->MdiArea()->subWindowList().isEmpty() && app->m_mapOpenViews.empty());
         QVERIFY(app->m_strPatientFile.empty() && app->m_mapSymptoms.empty() && app->m_mapRepSymptoms.empty());
         QCOMPARE(app->m_pRemedyCatalogue->Entry(0)->fullName, std::string("B remedy"));
@@ -148,8 +131,8 @@ private Q_SLOTS:
             return texts == expected;
         };
         QVERIFY(menuIs({2, 5, 4, 3, 1}));
-        WithModal<CSelectPatientDialog>(
-            [&] { app->MainFrame()->RecentFoldersMenu()->actions().at(3)->trigger(); }, [](auto*) {});
+        WithShown<CSelectPatientDialog>(
+            [&] { app->MainFrame()->RecentFoldersMenu()->actions().at(3)->trigger(); }, [](auto&) {});
         QVERIFY(menuIs({3, 2, 5, 4, 1}));
     }
 };

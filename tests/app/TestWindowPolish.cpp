@@ -5,11 +5,14 @@
 #include "repertory/ChartFixture.h"
 #include "repertory/WeightageDialog.h"
 #include "sample/SampleGenerator.h"
+#include "support/AppTest.h"
 #include "support/TempFolder.h"
+#include "support/WidgetTest.h"
 
 #include <QtWidgets>
 
 using namespace quillon;
+using quillon::testing::App;
 
 namespace {
 
@@ -42,7 +45,6 @@ class TestWindowPolish final : public QObject
     Q_OBJECT
 
     CRepView* m_view = nullptr;
-    CQuillonApp& App() { return *CQuillonApp::Instance(); }
 
 private Q_SLOTS:
     void init() { QVERIFY((m_view = testing::OpenChartOf("1001", "Anna Berger", *g_sink))); }
@@ -117,8 +119,7 @@ private Q_SLOTS:
     {
         CWeightageModel model(App().m_mapRepSymptoms, {});
         CWeightageDlg dialog(model);
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QVERIFY(testing::Shown(dialog));
         const QImage image = dialog.grab().toImage();
         for (int y = 65; y < 85; ++y) // the black heading ends before the red title starts
             QVERIFY(Find(image, y, -1, [](QColor c) { return qGray(c.rgb()) < 100 && c.red() < 200; })
@@ -173,10 +174,7 @@ int main(int argc, char** argv)
     sample::WritePractice(sample::BuildPractice(QUILLON_SAMPLE_SOURCE), folder.Path());
     RecordingMessageSink sink;
     g_sink = &sink;
-    CQuillonApp app(argc, argv, CPracticeFolder(folder.Path()), &sink);
-    app.InitInstance();
-    TestWindowPolish test;
-    return QTest::qExec(&test, argc, argv);
+    return testing::RunInApp<TestWindowPolish>(argc, argv, folder.Path(), sink);
 }
 
 #include "TestWindowPolish.moc"

@@ -3,6 +3,7 @@
 #include "casedata/CaseStore.h"
 #include "fixtures/CaseWriters.h"
 #include "support/TempFolder.h"
+#include "symptoms/SymptomsFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -10,18 +11,10 @@
 
 using namespace quillon;
 using namespace quillon::fixtures;
+using quillon::testing::MakeSymptom;
 using quillon::testing::TempFolder;
 
 namespace {
-
-SymptomSpec Symptom(std::string text, char kind, std::vector<RemedyGrade> remedies = {{1, 2}})
-{
-    SymptomSpec s;
-    s.text = std::move(text);
-    s.kind = kind;
-    s.remedies = std::move(remedies);
-    return s;
-}
 
 struct Fixture
 {
@@ -42,14 +35,20 @@ struct Fixture
 VisitSpec ThreeKinds()
 {
     VisitSpec v{5, 11, 2002, {}};
-    v.symptoms = {Symptom("MIND - ANXIETY", 'M', {{238, 3}, {0, 1}}), Symptom("GENERALITIES - COLD", 'G'),
-        Symptom("HEAD - PAIN", 'F', {{4, 2}})};
+    v.symptoms = {MakeSymptom("MIND - ANXIETY", 'M', {{238, 3}, {0, 1}}), MakeSymptom("GENERALITIES - COLD", 'G'),
+        MakeSymptom("HEAD - PAIN", 'F', {{4, 2}})};
     return v;
 }
 
-std::string ReadTestData(const char* name)
+// A file of one visit (1/1/2004) whose block header gives `length` bytes of records.
+std::string OneBlock(const std::string& records, std::size_t length)
 {
-    return quillon::testing::ReadBytes(std::string(QUILLON_TEST_DATA) + "/" + name);
+    std::string file = "RSYFILE1";
+    PutU32(file, static_cast<std::uint32_t>(length));
+    PutU16(file, 1);
+    PutU16(file, 1);
+    PutU16(file, 2004);
+    return file + records;
 }
 
 } // namespace
@@ -68,11 +67,7 @@ TEST(RemedyCode, DecodingFollowsTheBase222RuleWithAbsoluteValue)
 
 TEST(VisitIndex, ListsEveryBlockWithItsDate)
 {
-    VisitSpec second = ThreeKinds();
-    second.day = 6;
-    second.month = 1;
-    second.year = 2003;
-    Fixture f(EncodeRsy({ThreeKinds(), second}));
+    Fixture f(EncodeRsy({ThreeKinds(), {6, 1, 2003, ThreeKinds().symptoms}}));
     ASSERT_TRUE(f.store.LoadVisitIndex());
     EXPECT_EQ(f.store.m_arrVisitDates, (std::vector<std::string>{"05/11/2002", "06/01/2003"}));
     ASSERT_TRUE(f.store.LoadVisitSymptoms(1));
@@ -145,8 +140,8 @@ TEST(VisitSymptoms, RecordErrorsStopTheLoadKeepingEarlierRecords)
         std::string badRecord;
         std::vector<std::string> messages;
     };
-    const std::string emptyText = EncodeSymptomRecord(Symptom("", 'F')); // L = 14 + 3N
-    std::string zeroCount = EncodeSymptomRecord(Symptom("abc", 'F', {}));
+    const std::string emptyText = EncodeSymptomRecord(MakeSymptom("", 'F')); // L = 14 + 3N
+    std::string zeroCount = EncodeSymptomRecord(MakeSymptom("abc", 'F', {}));
     std::string zeroLength(16, '\0');
     const std::vector<Case> cases = {
         {"empty text", emptyText, {"Error in Symptom"}},
@@ -154,15 +149,9 @@ TEST(VisitSymptoms, RecordErrorsStopTheLoadKeepingEarlierRecords)
         {"record length 0", zeroLength, {}},
     };
     for (const Case& c : cases) {
-        std::string records = EncodeSymptomRecord(Symptom("MIND - FEAR", 'M')) + c.badRecord
-            + EncodeSymptomRecord(Symptom("HEAD", 'F'));
-        std::string file = "RSYFILE1";
-        PutU32(file, static_cast<std::uint32_t>(records.size()));
-        PutU16(file, 1);
-        PutU16(file, 2);
-        PutU16(file, 2003);
-        file += records;
-        Fixture f(file);
+        std::string records = EncodeSymptomRecord(MakeSymptom("MIND - FEAR", 'M')) + c.badRecord
+            + EncodeSymptomRecord(MakeSymptom("HEAD", 'F'));
+        Fixture f(OneBlock(records, records.size()));
         ASSERT_TRUE(f.store.LoadVisitIndex()) << c.name;
         EXPECT_FALSE(f.store.LoadVisitSymptoms(0)) << c.name;
         EXPECT_EQ(f.sink.Texts(), c.messages) << c.name;
@@ -175,16 +164,10 @@ TEST(VisitSymptoms, OverrunOfTheBlockEndsAfterTheRecordThatReachesIt)
 {
     // B is one byte short of two records: the second record passes B and is the last one loaded,
     // although a third record follows in the file.
-    const std::string r1 = EncodeSymptomRecord(Symptom("ONE", 'F'));
-    const std::string r2 = EncodeSymptomRecord(Symptom("TWO", 'F'));
-    const std::string r3 = EncodeSymptomRecord(Symptom("THREE", 'F'));
-    std::string file = "RSYFILE1";
-    PutU32(file, static_cast<std::uint32_t>(r1.size() + r2.size() - 1));
-    PutU16(file, 1);
-    PutU16(file, 1);
-    PutU16(file, 2004);
-    file += r1 + r2 + r3;
-    Fixture f(file);
+    const std::string r1 = EncodeSymptomRecord(MakeSymptom("ONE", 'F'));
+    const std::string r2 = EncodeSymptomRecord(MakeSymptom("TWO", 'F'));
+    const std::string r3 = EncodeSymptomRecord(MakeSymptom("THREE", 'F'));
+    Fixture f(OneBlock(r1 + r2 + r3, r1.size() + r2.size() - 1));
     ASSERT_TRUE(f.Load());
     EXPECT_EQ(f.store.m_mapSymptomText, (std::vector<std::string>{"ONE", "TWO"}));
 }
@@ -222,7 +205,7 @@ TEST(VisitSymptoms, BrokenFilesOfTheTestData)
 {
     // Each indexes, then fails to load its visit with a message.
     for (const char* name : {"BrokenTruncatedRecord.rsy", "BrokenHugeBlock.rsy", "BrokenHugeRemedyCount.rsy"}) {
-        Fixture f(ReadTestData(name));
+        Fixture f(quillon::testing::ReadBytes(std::string(QUILLON_TEST_DATA) + "/" + name));
         ASSERT_TRUE(f.store.LoadVisitIndex()) << name;
         EXPECT_FALSE(f.store.LoadVisitSymptoms(0)) << name;
         EXPECT_EQ(f.store.m_nSymptomCount, 0) << name;
@@ -232,7 +215,7 @@ TEST(VisitSymptoms, BrokenFilesOfTheTestData)
 
 TEST(CaseStoreEdits, KindXEntersTheRestIndexOnlyAfterARebuild)
 {
-    VisitSpec v{1, 1, 2000, {Symptom("ODD", 'X'), Symptom("MIND", 'M')}};
+    VisitSpec v{1, 1, 2000, {MakeSymptom("ODD", 'X'), MakeSymptom("MIND", 'M')}};
     Fixture f(EncodeRsy({v}));
     ASSERT_TRUE(f.Load());
     EXPECT_EQ(f.store.RestCount(), 0);
@@ -266,7 +249,8 @@ TEST(CaseStoreEdits, DeleteMovesToTheDeletedListsAndClosesTheGap)
 
 TEST(CaseStoreEdits, DeleteRemovesTheFirstClipboardEntryOfTheSameTextIgnoringCase)
 {
-    VisitSpec v{1, 1, 2000, {Symptom("Head - Pain", 'F'), Symptom("HEAD - PAIN", 'F'), Symptom("Other", 'F')}};
+    VisitSpec v{
+        1, 1, 2000, {MakeSymptom("Head - Pain", 'F'), MakeSymptom("HEAD - PAIN", 'F'), MakeSymptom("Other", 'F')}};
     Fixture f(EncodeRsy({v}));
     ASSERT_TRUE(f.Load());
     auto* a = f.store.m_mapSymptoms[0].get();

@@ -5,6 +5,7 @@
 #include "caserecord/CaseRecordPage.h"
 #include "caserecord/CrFollow.h"
 #include "fixtures/CaseRecordWriters.h"
+#include "support/AppTest.h"
 #include "support/TempFolder.h"
 
 #include <QAction>
@@ -18,33 +19,12 @@
 
 namespace quillon {
 
-class TestCrFollow final : public QObject
-{
-    Q_OBJECT
-
-public:
-    TestCrFollow(CQuillonApp& app, RecordingMessageSink& sink, const testing::TempFolder& folder)
-        : m_app(app), m_sink(sink), m_folder(folder)
-    {
-    }
-
-private Q_SLOTS:
-    void init();
-    void caseRecordFromTheMenu();
-    void followupFromTheKeyboard();
-    void missingOrEmptyFilesShowAnEmptyBrowser_data();
-    void missingOrEmptyFilesShowAnEmptyBrowser();
-    void browserLoadsOnlyThePage();
-
-private:
-    CCrFollow* OpenFromMenu(int commandId);
-
-    CQuillonApp& m_app;
-    RecordingMessageSink& m_sink;
-    const testing::TempFolder& m_folder;
-};
-
 namespace {
+
+RecordingMessageSink* g_sink = nullptr;
+const testing::TempFolder* g_folder = nullptr;
+
+using testing::App;
 
 // "Zoë Rao" and "Dr. Müller" in the data files' code page.
 const std::string kPatientName = "Zo\xEB Rao";
@@ -63,118 +43,125 @@ void WritePatientFiles(const testing::TempFolder& folder)
 
 } // namespace
 
-void TestCrFollow::init()
+class TestCrFollow final : public QObject
 {
-    m_app.CloseAllViews();
-    m_sink.Clear();
-    WritePatientFiles(m_folder);
-    std::filesystem::remove(m_folder.Path() / "template.html");
-    m_app.m_strPatientFile = "P001";
-    m_app.m_strPatientName = kPatientName;
-    m_app.m_strPhysicianName = kPhysicianName;
-    m_app.MainFrame()->UpdateCommandUI();
-}
+    Q_OBJECT
 
-CCrFollow* TestCrFollow::OpenFromMenu(int commandId)
-{
-    QAction* action = m_app.MainFrame()->Action(commandId);
-    if (!action || !action->isEnabled())
-        return nullptr;
-    action->trigger();
-    return qobject_cast<CCrFollow*>(m_app.OpenView(kViewCaseRecord));
-}
+    static CCrFollow* OpenFromMenu(int commandId)
+    {
+        QAction* action = App().MainFrame()->Action(commandId);
+        if (!action || !action->isEnabled())
+            return nullptr;
+        action->trigger();
+        return qobject_cast<CCrFollow*>(App().OpenView(kViewCaseRecord));
+    }
 
-void TestCrFollow::caseRecordFromTheMenu()
-{
-    CCrFollow* view = OpenFromMenu(ID_FULL_CASE_RECORD);
-    QVERIFY(view);
-    QVERIFY(m_sink.Messages().empty());
-    QCOMPARE(view->windowTitle(), QStringLiteral("Full Case Record -- Zo\u00EB Rao"));
-    QCOMPARE(view->PhysicianLabel()->text(), QStringLiteral("Dr. M\u00FCller"));
-    QCOMPARE(view->PatientLabel()->text(), QStringLiteral("Zo\u00EB Rao"));
+private Q_SLOTS:
+    void init()
+    {
+        App().CloseAllViews();
+        g_sink->Clear();
+        WritePatientFiles(*g_folder);
+        std::filesystem::remove(g_folder->Path() / "template.html");
+        App().m_strPatientFile = "P001";
+        App().m_strPatientName = kPatientName;
+        App().m_strPhysicianName = kPhysicianName;
+        App().MainFrame()->UpdateCommandUI();
+    }
 
-    // The browser shows the written page.
-    const QString expectedPath
-        = QString::fromStdString(std::filesystem::absolute(m_folder.Path() / "template.html").string());
-    CPageBrowser* browser = view->Browser();
-    QCOMPARE(browser->PagePath(), expectedPath);
-    QVERIFY(!browser->openLinks());
+    void caseRecordFromTheMenu()
+    {
+        CCrFollow* view = OpenFromMenu(ID_FULL_CASE_RECORD);
+        QVERIFY(view);
+        QVERIFY(g_sink->Messages().empty());
+        QCOMPARE(view->windowTitle(), QStringLiteral("Full Case Record -- Zo\u00EB Rao"));
+        QCOMPARE(view->PhysicianLabel()->text(), QStringLiteral("Dr. M\u00FCller"));
+        QCOMPARE(view->PatientLabel()->text(), QStringLiteral("Zo\u00EB Rao"));
 
-    const QString text = browser->toPlainText();
-    QVERIFY2(text.contains(QStringLiteral("Headache <worse> at night & caf\u00E9")), qPrintable(text));
-    // The page's bare "&nbsp" blanks show as blanks, while the file keeps them as written.
-    QVERIFY2(!text.contains(QStringLiteral("&nbsp")), qPrintable(text));
+        // The browser shows the written page.
+        const QString expectedPath
+            = QString::fromStdString(std::filesystem::absolute(g_folder->Path() / "template.html").string());
+        CPageBrowser* browser = view->Browser();
+        QCOMPARE(browser->PagePath(), expectedPath);
+        QVERIFY(!browser->openLinks());
 
-    // The file holds the page exactly as the builder makes it.
-    std::vector<std::string> fields = fixtures::EmptyCaseRecordFields();
-    fields[0] = "Headache &lt;worse&gt; at night &amp; caf\xE9";
-    fields[85] = "TRUE";
-    QCOMPARE(testing::ReadBytes(expectedPath.toStdString()), BuildCaseRecordPage(fields));
-}
+        const QString text = browser->toPlainText();
+        QVERIFY2(text.contains(QStringLiteral("Headache <worse> at night & caf\u00E9")), qPrintable(text));
+        // The page's bare "&nbsp" blanks show as blanks, while the file keeps them as written.
+        QVERIFY2(!text.contains(QStringLiteral("&nbsp")), qPrintable(text));
 
-void TestCrFollow::followupFromTheKeyboard()
-{
-    m_app.MainFrame()->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_app.MainFrame()));
-    QTest::keyClick(m_app.MainFrame(), Qt::Key_F, Qt::ControlModifier);
-    auto* view = qobject_cast<CCrFollow*>(m_app.OpenView(kViewCaseRecord));
-    QVERIFY(view);
-    QVERIFY(m_sink.Messages().empty());
-    QCOMPARE(view->windowTitle(), QStringLiteral("Patient Followup -- Zo\u00EB Rao"));
+        // The file holds the page exactly as the builder makes it.
+        std::vector<std::string> fields = fixtures::EmptyCaseRecordFields();
+        fields[0] = "Headache &lt;worse&gt; at night &amp; caf\xE9";
+        fields[85] = "TRUE";
+        QCOMPARE(testing::ReadBytes(expectedPath.toStdString()), BuildCaseRecordPage(fields));
+    }
 
-    // Markup of a record is shown as text, not followed as a link.
-    QVERIFY(view->Browser()->toPlainText().contains(QStringLiteral("<a href=\"http://example.com\">link</a>")));
-    QVERIFY(!view->Browser()->toHtml().contains(QStringLiteral("href=\"http")));
-}
+    void followupFromTheKeyboard()
+    {
+        App().MainFrame()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(App().MainFrame()));
+        QTest::keyClick(App().MainFrame(), Qt::Key_F, Qt::ControlModifier);
+        auto* view = qobject_cast<CCrFollow*>(App().OpenView(kViewCaseRecord));
+        QVERIFY(view);
+        QVERIFY(g_sink->Messages().empty());
+        QCOMPARE(view->windowTitle(), QStringLiteral("Patient Followup -- Zo\u00EB Rao"));
 
-void TestCrFollow::missingOrEmptyFilesShowAnEmptyBrowser_data()
-{
-    QTest::addColumn<int>("command");
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<bool>("empty"); // emptied rather than removed
-    QTest::addColumn<QString>("message");
-    QTest::newRow("no case record") << int(ID_FULL_CASE_RECORD) << "P001.cas" << false
-                                    << QString::fromLatin1(kMsgNoCaseRecordData);
-    QTest::newRow("no follow-up") << int(ID_FOLLOWUP) << "P001.flw" << false << QString::fromLatin1(kMsgNoFollowupData);
-    QTest::newRow("empty case record") << int(ID_FULL_CASE_RECORD) << "P001.cas" << true << QString();
-}
+        // Markup of a record is shown as text, not followed as a link.
+        QVERIFY(view->Browser()->toPlainText().contains(QStringLiteral("<a href=\"http://example.com\">link</a>")));
+        QVERIFY(!view->Browser()->toHtml().contains(QStringLiteral("href=\"http")));
+    }
 
-void TestCrFollow::missingOrEmptyFilesShowAnEmptyBrowser()
-{
-    QFETCH(int, command);
-    QFETCH(QString, file);
-    QFETCH(bool, empty);
-    QFETCH(QString, message);
-    if (empty)
-        m_folder.Write(file.toStdString(), "");
-    else
-        std::filesystem::remove(m_folder.Path() / file.toStdString());
-    CCrFollow* view = OpenFromMenu(command);
-    QVERIFY(view);
-    QCOMPARE(m_sink.Texts().size(), message.isEmpty() ? 0u : 1u);
-    if (!message.isEmpty())
-        QCOMPARE(QString::fromStdString(m_sink.Texts().front()), message);
-    QVERIFY(view->windowTitle().endsWith(QStringLiteral(" -- Zo\u00EB Rao")));
-    QVERIFY(view->Browser()->PagePath().isEmpty());
-    QVERIFY(view->Browser()->toPlainText().isEmpty());
-    QVERIFY(!std::filesystem::exists(m_folder.Path() / "template.html"));
-}
+    void missingOrEmptyFilesShowAnEmptyBrowser_data()
+    {
+        QTest::addColumn<int>("command");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<bool>("empty"); // emptied rather than removed
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no case record") << int(ID_FULL_CASE_RECORD) << "P001.cas" << false
+                                        << QString::fromLatin1(kMsgNoCaseRecordData);
+        QTest::newRow("no follow-up") << int(ID_FOLLOWUP) << "P001.flw" << false
+                                      << QString::fromLatin1(kMsgNoFollowupData);
+        QTest::newRow("empty case record") << int(ID_FULL_CASE_RECORD) << "P001.cas" << true << QString();
+    }
 
-void TestCrFollow::browserLoadsOnlyThePage()
-{
-    CCrFollow* view = OpenFromMenu(ID_FULL_CASE_RECORD);
-    QVERIFY(view);
-    CPageBrowser* browser = view->Browser();
-    const QUrl page = QUrl::fromLocalFile(browser->PagePath());
-    QVERIFY(browser->loadResource(QTextDocument::HtmlResource, page).isValid());
+    void missingOrEmptyFilesShowAnEmptyBrowser()
+    {
+        QFETCH(int, command);
+        QFETCH(QString, file);
+        QFETCH(bool, empty);
+        QFETCH(QString, message);
+        if (empty)
+            g_folder->Write(file.toStdString(), "");
+        else
+            std::filesystem::remove(g_folder->Path() / file.toStdString());
+        CCrFollow* view = OpenFromMenu(command);
+        QVERIFY(view);
+        QCOMPARE(g_sink->Texts().size(), message.isEmpty() ? 0u : 1u);
+        if (!message.isEmpty())
+            QCOMPARE(QString::fromStdString(g_sink->Texts().front()), message);
+        QVERIFY(view->windowTitle().endsWith(QStringLiteral(" -- Zo\u00EB Rao")));
+        QVERIFY(view->Browser()->PagePath().isEmpty());
+        QVERIFY(view->Browser()->toPlainText().isEmpty());
+        QVERIFY(!std::filesystem::exists(g_folder->Path() / "template.html"));
+    }
 
-    const QUrl other = QUrl::fromLocalFile(QString::fromStdString((m_folder.Path() / "P001.cas").string()));
-    for (const auto& [type, url] :
-        {std::pair{QTextDocument::HtmlResource, other}, {QTextDocument::ImageResource, other},
-            {QTextDocument::ImageResource, QUrl(QStringLiteral("http://example.com/a.png"))},
-            {QTextDocument::HtmlResource, QUrl(QStringLiteral("https://example.com/"))}})
-        QVERIFY2(!browser->loadResource(type, url).isValid(), qPrintable(url.toString()));
-}
+    void browserLoadsOnlyThePage()
+    {
+        CCrFollow* view = OpenFromMenu(ID_FULL_CASE_RECORD);
+        QVERIFY(view);
+        CPageBrowser* browser = view->Browser();
+        const QUrl page = QUrl::fromLocalFile(browser->PagePath());
+        QVERIFY(browser->loadResource(QTextDocument::HtmlResource, page).isValid());
+
+        const QUrl other = QUrl::fromLocalFile(QString::fromStdString((g_folder->Path() / "P001.cas").string()));
+        for (const auto& [type, url] :
+            {std::pair{QTextDocument::HtmlResource, other}, {QTextDocument::ImageResource, other},
+                {QTextDocument::ImageResource, QUrl(QStringLiteral("http://example.com/a.png"))},
+                {QTextDocument::HtmlResource, QUrl(QStringLiteral("https://example.com/"))}})
+            QVERIFY2(!browser->loadResource(type, url).isValid(), qPrintable(url.toString()));
+    }
+};
 
 } // namespace quillon
 
@@ -182,10 +169,9 @@ int main(int argc, char** argv)
 {
     quillon::testing::TempFolder folder;
     quillon::RecordingMessageSink sink;
-    quillon::CQuillonApp app(argc, argv, quillon::CPracticeFolder(folder.Path()), &sink);
-    app.InitInstance();
-    quillon::TestCrFollow test(app, sink, folder);
-    return QTest::qExec(&test, argc, argv);
+    quillon::g_sink = &sink;
+    quillon::g_folder = &folder;
+    return quillon::testing::RunInApp<quillon::TestCrFollow>(argc, argv, folder.Path(), sink);
 }
 
 #include "TestCrFollow.moc"

@@ -30,8 +30,7 @@ private Q_SLOTS:
         bar.SetRangeMaximum(30);
         bar.SetPage(11);
         bar.SetPosition(7);
-        parent.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&parent));
+        QVERIFY(quillon::testing::Shown(parent));
         int stepped = 0;
         connect(&bar, &CMyScroll::PositionStepped, &bar, [&](int) { ++stepped; });
 
@@ -57,8 +56,7 @@ private Q_SLOTS:
         bar.SetRangeMaximum(30);
         bar.SetPage(11);
         bar.SetPosition(7);
-        parent.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&parent));
+        QVERIFY(quillon::testing::Shown(parent));
         QTest::mouseClick(&bar, Qt::LeftButton, {}, ControlCentre(bar, QStyle::SC_ScrollBarSubPage));
         QCOMPARE(bar.Position(), 0);
         QTest::mouseClick(&bar, Qt::LeftButton, {}, ControlCentre(bar, QStyle::SC_ScrollBarAddLine));

@@ -59,31 +59,6 @@ struct ChoiceCase
     std::vector<RemedyKey> excluded;
 };
 
-void PrintTo(const ChoiceCase& c, std::ostream* out)
-{
-    *out << c.name;
-}
-
-class ClassChoice : public ::testing::TestWithParam<ChoiceCase>
-{
-};
-
-TEST_P(ClassChoice, OkDescribesAndExcludes)
-{
-    const ChoiceCase& c = GetParam();
-    auto opened = Open(*c.kind, c.words, c.codes);
-    ASSERT_TRUE(opened->loaded);
-    if (c.classLine >= 0)
-        opened->model->SelectClass(c.classLine);
-    for (const int k : c.types)
-        opened->model->SetTypeChecked(k, true);
-    const ClassFilterResult result = opened->model->Ok();
-    EXPECT_EQ(result.m_strClass, c.className);
-    EXPECT_EQ(result.m_strTypes, c.typeNames);
-    EXPECT_EQ(result.m_arrExcluded, c.excluded);
-    EXPECT_TRUE(opened->sink.Messages().empty());
-}
-
 const ChoiceCase kChoices[] = {
     {"NothingChosen", &kPlantFilterKind, {MakeClassCode(1, Bit(1)), MakeClassCode(0, 0), MakeClassCode(3, 0xFFF)},
         {1, 2, 3, 0}, -1, {}, "", "", {}},
@@ -110,8 +85,23 @@ const ChoiceCase kChoices[] = {
     // The animal type text drops only its first '&'.
     {"AnimalSnakes", &kAnimalFilterKind, {MakeClassCode(1, Bit(10))}, {1}, -1, {10}, "", "Snakes, ", {}},
 };
-INSTANTIATE_TEST_SUITE_P(
-    Cases, ClassChoice, ::testing::ValuesIn(kChoices), [](const auto& test) { return std::string(test.param.name); });
+
+TEST(ClassChoice, OkDescribesAndExcludes)
+{
+    for (const ChoiceCase& c : kChoices) {
+        auto opened = Open(*c.kind, c.words, c.codes);
+        ASSERT_TRUE(opened->loaded) << c.name;
+        if (c.classLine >= 0)
+            opened->model->SelectClass(c.classLine);
+        for (const int k : c.types)
+            opened->model->SetTypeChecked(k, true);
+        const ClassFilterResult result = opened->model->Ok();
+        EXPECT_EQ(result.m_strClass, c.className) << c.name;
+        EXPECT_EQ(result.m_strTypes, c.typeNames) << c.name;
+        EXPECT_EQ(result.m_arrExcluded, c.excluded) << c.name;
+        EXPECT_TRUE(opened->sink.Messages().empty()) << c.name;
+    }
+}
 
 TEST(ClassFilter, WordBeyondTheEndOfTheCodeFileFailsTheOpening)
 {

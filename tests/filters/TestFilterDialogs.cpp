@@ -6,6 +6,7 @@
 #include "PeriodicFixture.h"
 #include "controls/PictureButton.h"
 #include "support/TempFolder.h"
+#include "support/WidgetTest.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -58,8 +59,7 @@ private Q_SLOTS:
         RecordingMessageSink sink;
         CPlantFilterDlg dialog(CPracticeFolder(folder.Path()), FilterRemediesFromCodes({1, 2, 3}), sink);
         QVERIFY(dialog.IsLoaded());
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QVERIFY(testing::Shown(dialog));
         QCOMPARE(dialog.ClassList()->count(), 4);
 
         QTest::keyClicks(dialog.SearchEdit(), QStringLiteral("con"));
@@ -92,15 +92,13 @@ private Q_SLOTS:
         WriteClassFiles(folder);
         RecordingMessageSink sink;
         CAnimalFilterDlg dialog(CPracticeFolder(folder.Path()), FilterRemediesFromCodes({1, 2}), sink);
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QVERIFY(testing::Shown(dialog));
         QTest::mouseClick(dialog.TypeBox(10), Qt::LeftButton);
         QTest::keyClick(&dialog, Qt::Key_Escape);
         QCOMPARE(dialog.result(), kFilterCancel);
         QVERIFY(dialog.Result().m_arrExcluded.empty());
 
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QVERIFY(testing::Shown(dialog));
         QTest::keyClick(dialog.SearchEdit(), Qt::Key_Return);
         QCOMPARE(dialog.result(), kFilterOk);
         QCOMPARE(dialog.Result().m_strTypes, std::string("Snakes, "));
@@ -131,8 +129,7 @@ private Q_SLOTS:
         RecordingMessageSink sink;
         KingdomFilterState state{true};
         CMineralFilterDlg dialog(CPracticeFolder(folder.Path()), FilterRemediesFromCodes({1, 2, 3, 4, 5}), sink, state);
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QVERIFY(testing::Shown(dialog));
         QVERIFY(sink.Messages().empty());
 
         QTest::mouseClick(&dialog, Qt::LeftButton, {}, CellCentre(kIronCell));
@@ -163,8 +160,7 @@ private Q_SLOTS:
         QCOMPARE(dialog.result(), kFilterCancel);
         QVERIFY(state.m_bMineralNoSelection);
 
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QVERIFY(testing::Shown(dialog));
         QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
         QCOMPARE(dialog.result(), kFilterOk);
         QVERIFY(!state.m_bMineralNoSelection);
@@ -183,8 +179,7 @@ private Q_SLOTS:
         CMineralFilterDlg dialog(CPracticeFolder(folder.Path()), FilterRemediesFromCodes({1}), sink, state);
         QCOMPARE(sink.Messages().size(), std::size_t(2));
         QCOMPARE(sink.Messages()[0].caption, std::string("period.txt"));
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QVERIFY(testing::Shown(dialog));
         QTest::mouseClick(&dialog, Qt::LeftButton, {}, CellCentre(kIronCell));
         QCOMPARE(dialog.GroupList()->count(), 1);
         QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);

@@ -39,11 +39,6 @@ std::unique_ptr<Opened> Open(const std::vector<fixtures::MineralCodeSpec>& recor
     return opened;
 }
 
-fixtures::MineralCodeSpec Record(std::uint16_t group, std::array<std::uint8_t, 4> elements = {})
-{
-    return {group, elements};
-}
-
 } // namespace
 
 TEST(PeriodicTable, CellsTakeTheirLinesAndTheirPlaces)
@@ -134,8 +129,8 @@ TEST(ElementRanking, DescendingCountsTiesByNumberNoZeroNoHydrogen)
 TEST(ElementRanking, CountsDoNotWrapAt256)
 {
     // 300 remedies with iron, 50 with sulphur: iron must stay first.
-    std::vector<fixtures::MineralCodeSpec> records(300, Record(0, {kIron}));
-    records.insert(records.end(), 50, Record(0, {kSulphur, 255, 0, kSulphur}));
+    std::vector<fixtures::MineralCodeSpec> records(300, {0, {kIron}});
+    records.insert(records.end(), 50, {0, {kSulphur, 255, 0, kSulphur}});
     auto opened = Open(records);
     EXPECT_EQ(opened->model->ElementCount(kIron), 300);
     EXPECT_EQ(opened->model->ElementCount(kSulphur), 100);
@@ -158,11 +153,6 @@ struct SelectionCase
     std::vector<std::string> messages;
 };
 
-void PrintTo(const SelectionCase& c, std::ostream* out)
-{
-    *out << c.name;
-}
-
 void Step(CMineralFilterModel& model, const std::string& step)
 {
     const int n = step.size() > 1 ? std::stoi(step.substr(1)) : 0;
@@ -175,57 +165,51 @@ void Step(CMineralFilterModel& model, const std::string& step)
     }
 }
 
-class MineralSelection : public ::testing::TestWithParam<SelectionCase>
-{
-};
-
-TEST_P(MineralSelection, OkKeepsAndDescribes)
-{
-    const SelectionCase& c = GetParam();
-    auto opened = Open(c.records);
-    for (const std::string& step : c.steps)
-        Step(*opened->model, step);
-    KingdomFilterState state{!c.noSelection};
-    const MineralFilterResult result = opened->model->Ok(state);
-    EXPECT_EQ(result.m_arrExcluded, c.excluded);
-    EXPECT_EQ(result.m_strElements, c.elements);
-    EXPECT_EQ(result.m_strGroup, c.group);
-    EXPECT_EQ(state.m_bMineralNoSelection, c.noSelection);
-    EXPECT_EQ(opened->sink.Texts(), c.messages);
-}
-
 const fixtures::MineralCodeSpec kS{0, {kSulphur}}, kFe{0, {kIron}}, kCu{0, {kCopper}}, kNone{};
 const std::string kGroupRefused = "Unselect group and then select individual element";
 
 const SelectionCase kSelections[] = {
-    {"Nothing", {Record(1, {kIron}), kS}, {}, {}, "", "", true, {}},
+    {"Nothing", {{1, {kIron}}, kS}, {}, {}, "", "", true, {}},
     // Two elements keep only a remedy holding both; without one, each keeps its own.
-    {"TwoElementsNoneHoldsBoth", {kS, Record(0, {kIron, 8}), kCu, kNone}, {"L61", "L51"}, {30, 40}, "Sulphur Iron ", "",
+    {"TwoElementsNoneHoldsBoth", {kS, {0, {kIron, 8}}, kCu, kNone}, {"L61", "L51"}, {30, 40}, "Sulphur Iron ", "",
         false, {}},
-    {"TwoElementsOneHoldsBoth", {kFe, Record(0, {8, kSulphur, kIron}), kS, kCu}, {"L51", "L61"}, {40}, "Sulphur ", "",
-        false, {}},
+    {"TwoElementsOneHoldsBoth", {kFe, {0, {8, kSulphur, kIron}}, kS, kCu}, {"L51", "L61"}, {40}, "Sulphur ", "", false,
+        {}},
     // Gaps and clicks off the table select nothing; a second click unselects.
     {"GapsAndToggles", {kFe, kS}, {"L25", "L-1", "L61", "L61", "L51"}, {10}, "Sulphur ", "", false, {}},
     // A right click selects column 2 and row 3 (scandium's); left clicks are then refused.
-    {"RowAndColumn", {Record(0, {21}), kFe, kS, Record(0, {57})}, {"R56", "L51", "L-1"}, {30},
-        "For Column 2  And For Row 3", "", false, {kGroupRefused, kGroupRefused}},
+    {"RowAndColumn", {{0, {21}}, kFe, kS, {0, {57}}}, {"R56", "L51", "L-1"}, {30}, "For Column 2  And For Row 3", "",
+        false, {kGroupRefused, kGroupRefused}},
     {"SecondAnchorRefused", {kFe}, {"R56", "R61"}, {}, "For Column 2  And For Row 3", "", false,
         {"Only one coloumn and row can be selected"}},
     {"AnchorAgainClears", {kFe}, {"R56", "R56"}, {}, "For Column 2  And For Row 3", "", true, {}},
-    {"BlockRefused", {Record(0, {21}), kS}, {"R130", "R56"}, {20}, "For Column 2  And For Row 3", "", false,
+    {"BlockRefused", {{0, {21}}, kS}, {"R130", "R56"}, {20}, "For Column 2  And For Row 3", "", false,
         {"Row and column selection is not available"}},
     // A refused right click still flips the row-and-column toggle, which leaves the element names out.
     {"SinglesFirst", {kS}, {"L51", "R56"}, {}, "", "", false,
         {"Unselect all individual elements and then select group"}},
     // The column of the last row stops before the block.
-    {"LastRowColumn", {Record(0, {68}), Record(0, {88})}, {"R110"}, {10}, "For Column 2  And For Row 6", "", false, {}},
-    {"ColumnOnly", {kFe, Record(0, {39})}, {"H", "R56"}, {10}, "For Column 2", "", false, {}},
-    {"RowOnly", {kFe, Record(0, {39})}, {"R56", "V"}, {20}, "For Row 3", "", false, {}},
-    {"GroupOnly", {Record(2, {kIron}), Record(1, {}), Record(2, {}), kS}, {"G1"}, {20, 40}, "", "Carbonates", false,
-        {}},
+    {"LastRowColumn", {{0, {68}}, {0, {88}}}, {"R110"}, {10}, "For Column 2  And For Row 6", "", false, {}},
+    {"ColumnOnly", {kFe, {0, {39}}}, {"H", "R56"}, {10}, "For Column 2", "", false, {}},
+    {"RowOnly", {kFe, {0, {39}}}, {"R56", "V"}, {20}, "For Row 3", "", false, {}},
+    {"GroupOnly", {{2, {kIron}}, {1, {}}, {2, {}}, kS}, {"G1"}, {20, 40}, "", "Carbonates", false, {}},
     // Hydrogen is scanned after a row-and-column selection made and cleared.
-    {"HydrogenAfterAClearedAnchor", {Record(0, {1, 8}), kFe}, {"R56", "R56", "L0"}, {20},
+    {"HydrogenAfterAClearedAnchor", {{0, {1, 8}}, kFe}, {"R56", "R56", "L0"}, {20},
         "For Column 2  And For Row 3Element1 ", "", false, {}},
 };
-INSTANTIATE_TEST_SUITE_P(Cases, MineralSelection, ::testing::ValuesIn(kSelections),
-    [](const auto& test) { return std::string(test.param.name); });
+
+TEST(MineralSelection, OkKeepsAndDescribes)
+{
+    for (const SelectionCase& c : kSelections) {
+        auto opened = Open(c.records);
+        for (const std::string& step : c.steps)
+            Step(*opened->model, step);
+        KingdomFilterState state{!c.noSelection};
+        const MineralFilterResult result = opened->model->Ok(state);
+        EXPECT_EQ(result.m_arrExcluded, c.excluded) << c.name;
+        EXPECT_EQ(result.m_strElements, c.elements) << c.name;
+        EXPECT_EQ(result.m_strGroup, c.group) << c.name;
+        EXPECT_EQ(state.m_bMineralNoSelection, c.noSelection) << c.name;
+        EXPECT_EQ(opened->sink.Texts(), c.messages) << c.name;
+    }
+}

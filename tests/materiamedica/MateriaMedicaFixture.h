@@ -2,11 +2,7 @@
 // differ only in letter case) and six symptoms, charted as the window charts them.
 #pragma once
 
-#include "casedata/ByteReader.h"
-#include "fixtures/CaseWriters.h"
-#include "repertory/RepEngine.h"
-#include "repertory/RepMethods.h"
-#include "state/QuillonState.h"
+#include "../repertory/MethodsFixture.h"
 
 #include <filesystem>
 
@@ -15,11 +11,10 @@ namespace quillon::testing {
 // Codes after the catalogue's sort; "drug.dat" holds Sulph., Acon., Calc., Bell., bell., Lach. in that order.
 enum MMCode { kMMAcon = 0, kMMBell, kMMBellLower, kMMCalc, kMMLach, kMMSulph };
 
-inline fixtures::CatalogueImages MateriaMedicaCatalogue()
+inline std::vector<fixtures::CatalogueRemedy> MateriaMedicaRemedies()
 {
-    return fixtures::EncodeCatalogue(
-        {{"Sulph.", "Sulphur", 0}, {"Acon.", "Aconitum napellus", 0}, {"Calc.", "Calcarea carbonica", 0},
-            {"Bell.", "Belladonna", 0}, {"bell.", "Bellis perennis", 0}, {"Lach.", "Lachesis", 0}});
+    return {{"Sulph.", "Sulphur", 0}, {"Acon.", "Aconitum napellus", 0}, {"Calc.", "Calcarea carbonica", 0},
+        {"Bell.", "Belladonna", 0}, {"bell.", "Bellis perennis", 0}, {"Lach.", "Lachesis", 0}};
 }
 
 inline fixtures::VisitSpec MateriaMedicaVisit()
@@ -37,27 +32,14 @@ inline fixtures::VisitSpec MateriaMedicaVisit()
     return visit;
 }
 
-struct MateriaMedicaCase
+// The chart as the window starts it, the loading's messages dropped.
+struct MateriaMedicaCase : MethodsCase
 {
-    explicit MateriaMedicaCase(const fixtures::VisitSpec& visit = MateriaMedicaVisit()) : state(CPracticeFolder(), sink)
+    explicit MateriaMedicaCase(const fixtures::VisitSpec& visit = MateriaMedicaVisit())
+        : MethodsCase(visit, MateriaMedicaRemedies())
     {
-        const auto images = MateriaMedicaCatalogue();
-        state.m_pRemedyCatalogue
-            = CRemedyCatalogue::FromImages(images.drugDat, images.druglDat, images.fulldrugTxt, sink);
-        rsy = fixtures::EncodeRsy({visit});
-        state.IndexVisits(AsBytes(rsy));
-        state.LoadVisitFromImage(AsBytes(rsy), 0);
-        engine = std::make_unique<CRepEngine>(state, state.m_pRemedyCatalogue.get(), sink);
-        methods = std::make_unique<CRepMethods>(state, *engine, sink);
-        methods->Start();
         sink.Clear();
     }
-
-    RecordingMessageSink sink;
-    CQuillonState state;
-    std::string rsy;
-    std::unique_ptr<CRepEngine> engine;
-    std::unique_ptr<CRepMethods> methods;
 };
 
 // A practice folder for the windows and the report: patient 1001 with one visit of twenty symptoms.
@@ -83,7 +65,7 @@ inline void WritePractice(const std::filesystem::path& folder)
     }
     WriteBytes(folder / "PatDet.txt", EncodePatientIndex("Dr. Meera Iyer", {{"1001", "Asha Rao", "34", "05/11/2002"}}));
     WriteBytes(folder / "1001.rsy", EncodeRsy({VisitSpec{5, 11, 2002, symptoms}}));
-    const auto images = MateriaMedicaCatalogue();
+    const auto images = EncodeCatalogue(MateriaMedicaRemedies());
     WriteBytes(folder / "drug.dat", images.drugDat);
     WriteBytes(folder / "drugl.dat", images.druglDat);
     WriteBytes(folder / "fulldrug.txt", images.fulldrugTxt);

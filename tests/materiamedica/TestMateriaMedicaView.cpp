@@ -9,6 +9,7 @@
 #include "materiamedica/ConvertDialog.h"
 #include "materiamedica/MateriaMedicaPainter.h"
 #include "materiamedica/RepCmpVw.h"
+#include "support/AppTest.h"
 #include "support/TempFolder.h"
 #include "support/WidgetTest.h"
 
@@ -27,15 +28,11 @@
 
 using namespace quillon;
 using namespace quillon::testing::practice;
+using quillon::testing::App;
 
 namespace {
 
 RecordingMessageSink* g_sink = nullptr;
-
-CQuillonApp& App()
-{
-    return *CQuillonApp::Instance();
-}
 
 // Closes the views without the materia medica view reopening the dialog (which a failed test would leave
 // waiting); only the test of that rule lets it.
@@ -57,9 +54,11 @@ void DoubleClickEntry(QListWidget* list, const QString& text)
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
 }
 
-// Opens the view on a Complete request for the codes, as the dialog's OK does.
+// Opens the chart, then the view on a Complete request for the codes, as the dialog's OK does.
 CRepCmpVw* OpenView(const QList<int>& codes)
 {
+    if (!testing::OpenChartOf("1001", "Asha Rao", *g_sink))
+        return nullptr;
     App().m_mmRequest.m_arrSelectedCodes.clear();
     for (int code : codes)
         App().m_mmRequest.m_arrSelectedCodes.push_back(10 * code);
@@ -145,7 +144,6 @@ private Q_SLOTS:
         QFETCH(QList<int>, codes);
         QFETCH(int, lines);
         QFETCH(bool, bars);
-        QVERIFY(testing::OpenChartOf("1001", "Asha Rao", *g_sink));
         CRepCmpVw* view = OpenView(codes);
         QVERIFY(view);
         QCOMPARE(view->Listing().RetainedCount(), lines);
@@ -168,7 +166,6 @@ private Q_SLOTS:
 
     void grabMatchesTheLayoutCells()
     {
-        QVERIFY(testing::OpenChartOf("1001", "Asha Rao", *g_sink));
         CRepCmpVw* view = OpenView({kAcon, kBell});
         QVERIFY(view);
         const RowLayout& layout = App().m_rowLayout;
@@ -198,7 +195,6 @@ private Q_SLOTS:
 
     void magnifierLensAndProperties()
     {
-        QVERIFY(testing::OpenChartOf("1001", "Asha Rao", *g_sink));
         CRepCmpVw* view = OpenView({kAcon, kBell});
         QVERIFY(view);
         App().MainFrame()->Action(ID_MAGNIFY)->trigger();
@@ -244,10 +240,7 @@ int main(int argc, char** argv)
     WritePractice(folder.Path());
     RecordingMessageSink sink;
     g_sink = &sink;
-    CQuillonApp app(argc, argv, CPracticeFolder(folder.Path()), &sink);
-    app.InitInstance();
-    TestMateriaMedicaView test;
-    return QTest::qExec(&test, argc, argv);
+    return testing::RunInApp<TestMateriaMedicaView>(argc, argv, folder.Path(), sink);
 }
 
 #include "TestMateriaMedicaView.moc"

@@ -1,11 +1,9 @@
 // quillon-report materia-medica on the materia medica practice: the view's lines, refusals and failures.
 #include "MateriaMedicaFixture.h"
-#include "report/Report.h"
+#include "support/ReportRun.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
-
-#include <sstream>
 
 namespace quillon::testing {
 namespace {
@@ -42,11 +40,11 @@ TEST(ReportMateriaMedica, PrintsTheViewOrWhyItDidNotOpen)
         {"rank beyond the list", {"complete", "all", "9"}, 2, ""},
     };
     for (const ReportRow& row : rows) {
-        std::vector<std::string> args{"--dir", folder.Path().string(), "materia-medica", "1001"};
-        args.insert(args.end(), row.args.begin(), row.args.end());
-        std::ostringstream out, err;
-        EXPECT_EQ(report::Run(args, out, err), row.status) << row.name << err.str();
-        EXPECT_EQ(out.str(), row.out) << row.name;
+        std::vector<std::string> command{"materia-medica", "1001"};
+        command.insert(command.end(), row.args.begin(), row.args.end());
+        const ReportResult r = RunReport(folder.Path(), command);
+        EXPECT_EQ(r.status, row.status) << row.name << r.err;
+        EXPECT_EQ(r.out, row.out) << row.name;
     }
 }
 

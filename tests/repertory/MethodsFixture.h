@@ -61,10 +61,7 @@ inline fixtures::VisitSpec MethodsVisit()
 inline void WriteMethodsPractice(const TempFolder& folder)
 {
     using namespace fixtures;
-    const auto images = EncodeCatalogue(MethodsRemedies());
-    folder.Write("drug.dat", images.drugDat);
-    folder.Write("drugl.dat", images.druglDat);
-    folder.Write("fulldrug.txt", images.fulldrugTxt);
+    folder.WriteCatalogue(MethodsRemedies());
     folder.Write("PatDet.txt",
         EncodePatientIndex("Dr. A. Iyer",
             {{"1", "Asha Rao", "34", "05/11/2002"}, {"2", "Zo\xEB", "5", "01/02/2003"}, {"3", "Rest", "1", "x"},
@@ -90,6 +87,21 @@ class ScriptedWeightage final : public IWeightageChooser
 public:
     bool ChooseWeightage(CWeightageModel& model) override { return answer && answer(model); }
     std::function<bool(CWeightageModel&)> answer;
+};
+
+// Records with numbered texts, and the set that borrows them (the Weightage model's input).
+struct Symptoms
+{
+    explicit Symptoms(int n)
+    {
+        for (int i = 0; i < n; ++i) {
+            records.push_back(std::make_unique<CSymptomRecord>());
+            records.back()->m_pszText = "MIND - symptom " + std::to_string(i);
+            set.push_back(records.back().get());
+        }
+    }
+    std::vector<std::unique_ptr<CSymptomRecord>> records;
+    std::vector<CSymptomRecord*> set;
 };
 
 // The state, an engine and the methods over a visit, started as the chart starts.

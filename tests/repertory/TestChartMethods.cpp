@@ -8,6 +8,7 @@
 #include "fixtures/FilterWriters.h"
 #include "repertory/ChartDump.h"
 #include "repertory/WeightageDialog.h"
+#include "support/AppTest.h"
 #include "support/TempFolder.h"
 #include "support/WidgetTest.h"
 #include "symptoms/RecordedSymptomsDialog.h"
@@ -43,15 +44,11 @@ void WritePractice(const testing::TempFolder& folder)
     const std::uint32_t plant = Bit(fixtures::kPlantBit), mineral = Bit(fixtures::kMineralBit),
                         animal = Bit(fixtures::kAnimalBit);
     const std::uint32_t chilly = Bit(4), hot = Bit(5);
-    const auto images
-        = EncodeCatalogue({{"Acon.", "Aconitum napellus", plant | chilly}, {"Apis.", "Apis mellifica", animal | chilly},
-            {"Bell.", "Belladonna", plant | hot}, {"Calc.", "Calcarea carbonica", mineral | chilly},
-            {"Lach.", "Lachesis", animal | hot}, {"Nux-v.", "Nux vomica", plant | chilly},
-            {"Phos.", "Phosphorus", mineral | chilly}, {"Puls.", "Pulsatilla", plant | hot},
-            {"Sep.", "Sepia", animal | chilly}, {"Sulph.", "Sulphur", mineral | hot}});
-    folder.Write("drug.dat", images.drugDat);
-    folder.Write("drugl.dat", images.druglDat);
-    folder.Write("fulldrug.txt", images.fulldrugTxt);
+    folder.WriteCatalogue({{"Acon.", "Aconitum napellus", plant | chilly}, {"Apis.", "Apis mellifica", animal | chilly},
+        {"Bell.", "Belladonna", plant | hot}, {"Calc.", "Calcarea carbonica", mineral | chilly},
+        {"Lach.", "Lachesis", animal | hot}, {"Nux-v.", "Nux vomica", plant | chilly},
+        {"Phos.", "Phosphorus", mineral | chilly}, {"Puls.", "Pulsatilla", plant | hot},
+        {"Sep.", "Sepia", animal | chilly}, {"Sulph.", "Sulphur", mineral | hot}});
     folder.Write("PatDet.txt", EncodePatientIndex("Dr. Meera Iyer", {{"2001", "Ravi Menon", "41", "12/03/2004"}}));
     folder.Write("2001.rsy",
         EncodeRsy({VisitSpec{12, 3, 2004,
@@ -135,7 +132,6 @@ class TestChartMethods : public QObject
     Q_OBJECT
 
 private:
-    CQuillonApp& App() { return *CQuillonApp::Instance(); }
     void TriggerSymptomList()
     {
         QMdiArea* area = App().MainFrame()->MdiArea();
@@ -227,37 +223,33 @@ private Q_SLOTS:
 
     void drugFilterThroughItsDialog()
     {
-        auto ok = WhenShown<CDrugFilterDlg>([](CDrugFilterDlg& dialog) {
-            QCheckBox* chilly = dialog.PropertyBox(kChillyProperty);
-            QTest::mouseClick(chilly, Qt::LeftButton, {}, QPoint(4, chilly->height() / 2));
-            QVERIFY(chilly->isChecked());
-            QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
-        });
-        Click(m_view->Button(IDC_DRUG_FILTER));
-        QVERIFY(*ok);
+        WithShown<CDrugFilterDlg>([&] { Click(m_view->Button(IDC_DRUG_FILTER)); },
+            [](CDrugFilterDlg& dialog) {
+                QCheckBox* chilly = dialog.PropertyBox(kChillyProperty);
+                QTest::mouseClick(chilly, Qt::LeftButton, {}, QPoint(4, chilly->height() / 2));
+                QVERIFY(chilly->isChecked());
+                QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
+            });
         QVERIFY(g_sink->Texts().empty());
         QCOMPARE(Text(m_view, IDC_CAPTION), QStringLiteral("Repertorisation: Drug Filter     Chilly"));
         QCOMPARE(RemedyNames(m_view), QStringLiteral("Acon Nux-v Calc Phos Sep Apis"));
         QCOMPARE(Text(m_view, IDC_REMEDY_COUNT), QStringLiteral("6"));
-        auto cancel = WhenShown<CDrugFilterDlg>(
+        WithShown<CDrugFilterDlg>([&] { Click(m_view->Button(IDC_DRUG_FILTER)); },
             [](CDrugFilterDlg& dialog) { QTest::mouseClick(dialog.CancelButton(), Qt::LeftButton); });
-        Click(m_view->Button(IDC_DRUG_FILTER));
-        QVERIFY(*cancel);
         QCOMPARE(Text(m_view, IDC_CAPTION), QStringLiteral("Repertorisation: Normal"));
         QCOMPARE(m_view->Engine().RemedyCount(), 10);
     }
 
     void weightageThroughItsDialog()
     {
-        auto ok = WhenShown<CWeightageDlg>([](CWeightageDlg& dialog) {
-            QComboBox* first = dialog.IntensityList(0);
-            first->setFocus();
-            QTest::keyClick(first, Qt::Key_Down); // from 1, two steps down give 3
-            QTest::keyClick(first, Qt::Key_Down);
-            QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
-        });
-        Click(m_view->Button(IDC_WEIGHTAGE));
-        QVERIFY(*ok);
+        WithShown<CWeightageDlg>([&] { Click(m_view->Button(IDC_WEIGHTAGE)); },
+            [](CWeightageDlg& dialog) {
+                QComboBox* first = dialog.IntensityList(0);
+                first->setFocus();
+                QTest::keyClick(first, Qt::Key_Down); // from 1, two steps down give 3
+                QTest::keyClick(first, Qt::Key_Down);
+                QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
+            });
         QCOMPARE(Text(m_view, IDC_CAPTION), QStringLiteral("Repertorisation: Weightage"));
         // "MIND - ANXIETY" counts three times: Acon. 3x3 + 3 + 1, Bell. 2x3 + 1 + 3, Puls. 2x3 + 3.
         const QStringList rows = DumpRows(m_view, 'R');
@@ -271,14 +263,13 @@ private Q_SLOTS:
         DragLineToClipboard(m_view, 3, 0); // symptom 1 on clipboard 1
         QCOMPARE(Text(m_view, IDC_CLIP1_COUNT), QStringLiteral("1"));
         g_sink->Clear();
-        auto ran = WhenShown<CRecordedSymptomsDialog>([](CRecordedSymptomsDialog& dialog) {
-            QCOMPARE(dialog.windowTitle(), QStringLiteral("Symptom List"));
-            ClickLine(dialog.SymptomList(), 1);
-            QTest::mouseClick(dialog.DeleteButton(), Qt::LeftButton);
-            QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
-        });
-        TriggerSymptomList();
-        QVERIFY(*ran);
+        WithShown<CRecordedSymptomsDialog>([&] { TriggerSymptomList(); },
+            [](CRecordedSymptomsDialog& dialog) {
+                QCOMPARE(dialog.windowTitle(), QStringLiteral("Symptom List"));
+                ClickLine(dialog.SymptomList(), 1);
+                QTest::mouseClick(dialog.DeleteButton(), Qt::LeftButton);
+                QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
+            });
         QVERIFY(g_sink->Texts().empty());
         QCOMPARE(DumpRows(m_view, 'S').value(1), QStringLiteral("S\t1\t[KT] GENERALS - COLD agg."));
         QCOMPARE(Text(m_view, IDC_SYMPTOM_COUNT), QStringLiteral("5"));
@@ -292,15 +283,14 @@ private Q_SLOTS:
 
     void deletingEverySymptomLeavesAnEmptyChart()
     {
-        auto ran = WhenShown<CRecordedSymptomsDialog>([](CRecordedSymptomsDialog& dialog) {
-            while (dialog.SymptomList()->count() > 0) {
-                ClickLine(dialog.SymptomList(), 0);
-                QTest::mouseClick(dialog.DeleteButton(), Qt::LeftButton);
-            }
-            QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
-        });
-        m_view->OnCommand(ID_SYMPTOM_LIST);
-        QVERIFY(*ran);
+        WithShown<CRecordedSymptomsDialog>([&] { m_view->OnCommand(ID_SYMPTOM_LIST); },
+            [](CRecordedSymptomsDialog& dialog) {
+                while (dialog.SymptomList()->count() > 0) {
+                    ClickLine(dialog.SymptomList(), 0);
+                    QTest::mouseClick(dialog.DeleteButton(), Qt::LeftButton);
+                }
+                QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
+            });
         QCOMPARE(m_view->Engine().RemedyCount(), 0);
         for (int id : {IDC_MIND_COUNT, IDC_GENERAL_COUNT, IDC_REST_COUNT, IDC_SYMPTOM_COUNT, IDC_REMEDY_COUNT})
             QCOMPARE(Text(m_view, id), QStringLiteral("0"));
@@ -345,10 +335,7 @@ int main(int argc, char** argv)
     WritePractice(folder);
     RecordingMessageSink sink;
     g_sink = &sink;
-    CQuillonApp app(argc, argv, CPracticeFolder(folder.Path()), &sink);
-    app.InitInstance();
-    TestChartMethods test;
-    return QTest::qExec(&test, argc, argv);
+    return testing::RunInApp<TestChartMethods>(argc, argv, folder.Path(), sink);
 }
 
 #include "TestChartMethods.moc"

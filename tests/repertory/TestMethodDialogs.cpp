@@ -5,6 +5,7 @@
 #include "MethodsFixture.h"
 #include "controls/MyScroll.h"
 #include "controls/PictureButton.h"
+#include "support/WidgetTest.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -15,28 +16,11 @@ using namespace quillon::testing;
 
 namespace {
 
-void Toggle(QCheckBox* box)
+// A key pressed on the widget once it has the focus.
+void PressKey(QWidget* widget, Qt::Key key)
 {
-    box->setFocus();
-    QTest::keyClick(box, Qt::Key_Space);
-}
-
-// `count` symptom records and the set that borrows them.
-struct Symptoms
-{
-    explicit Symptoms(int count)
-    {
-        for (int i = 0; i < count; ++i)
-            set.push_back(records.emplace_back(std::make_unique<CSymptomRecord>()).get());
-    }
-    std::vector<std::unique_ptr<CSymptomRecord>> records;
-    std::vector<CSymptomRecord*> set;
-};
-
-void Choose(QComboBox* list, Qt::Key key)
-{
-    list->setFocus();
-    QTest::keyClick(list, key);
+    widget->setFocus();
+    QTest::keyClick(widget, key);
 }
 
 } // namespace
@@ -52,11 +36,10 @@ private Q_SLOTS:
         CQuillonState state(CPracticeFolder(), sink);
         CDrugFilterModel model(std::vector<int>{kHot});
         CDrugFilterDlg dialog(model);
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QVERIFY(testing::Shown(dialog));
         QCOMPARE(dialog.findChildren<QCheckBox*>().size(), kDrugPropertyCount);
         QVERIFY(dialog.PropertyBox(kHot)->isChecked());
-        Toggle(dialog.PropertyBox(kPsoric));
+        PressKey(dialog.PropertyBox(kPsoric), Qt::Key_Space);
         QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(model.Ok(state).m_strDescription, std::string("Psoric, Hot"));
@@ -81,8 +64,7 @@ private Q_SLOTS:
         const Symptoms records(symptoms);
         CWeightageModel model(records.set, {});
         CWeightageDlg dialog(model);
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QVERIFY(testing::Shown(dialog));
         for (int r = 0; r < kWeightageRows; ++r)
             QCOMPARE(dialog.IntensityList(r)->isVisible(), r < lists);
         QCOMPARE(dialog.IntensityList(0)->count(), 10);
@@ -97,16 +79,15 @@ private Q_SLOTS:
             stored.push_back({i, i % 10});
         CWeightageModel model(records.set, stored);
         CWeightageDlg dialog(model);
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QVERIFY(testing::Shown(dialog));
         QCOMPARE(dialog.IntensityList(3)->currentIndex(), 3);
-        Choose(dialog.IntensityList(1), Qt::Key_Down);
+        PressKey(dialog.IntensityList(1), Qt::Key_Down);
         QCOMPARE(model.Intensity(1), 2);
 
         // A page down shows symptoms 5.. and a choice in row 0 belongs to symptom 5.
         dialog.ScrollBar()->triggerAction(QAbstractSlider::SliderPageStepAdd);
         QCOMPARE(dialog.IntensityList(0)->currentIndex(), 5);
-        Choose(dialog.IntensityList(0), Qt::Key_Up);
+        PressKey(dialog.IntensityList(0), Qt::Key_Up);
         QCOMPARE(model.Intensity(5), 4);
 
         // Dragging the thumb leaves the rows until it is released.

@@ -53,21 +53,6 @@ TEST(DrugFilterModel, OkWritesTheStateAndReopensWithItsChoice)
     EXPECT_EQ(CDrugFilterModel({0, 2, 99}).Result().m_arrChosen, (std::vector<int>{2}));
 }
 
-// Records with numbered texts, and the set that borrows them (the Weightage model's input).
-struct Symptoms
-{
-    explicit Symptoms(int n)
-    {
-        for (int i = 0; i < n; ++i) {
-            records.push_back(std::make_unique<CSymptomRecord>());
-            records.back()->m_pszText = "MIND - symptom " + std::to_string(i);
-            set.push_back(records.back().get());
-        }
-    }
-    std::vector<std::unique_ptr<CSymptomRecord>> records;
-    std::vector<CSymptomRecord*> set;
-};
-
 TEST(WeightageModel, StoredIntensitiesBeyondTheSetAreNotCopied)
 {
     const Symptoms three(3);

@@ -1,15 +1,15 @@
 // The Drug List and Full Remedy List opened from the chart's popup menus, typed into and clicked, against
 // what quillon-report prints for the same steps.
 #include "app/QuillonApp.h"
-#include "app/UserChoices.h"
 #include "controls/MyScroll.h"
 #include "repertory/DrugListDialog.h"
 #include "repertory/FullRemedyListDialog.h"
 #include "repertory/RepEngine.h"
 #include "repertory/RepView.h"
-#include "report/Report.h"
 #include "sample/SampleGenerator.h"
 #include "state/PatientSelection.h"
+#include "support/AppTest.h"
+#include "support/ReportRun.h"
 #include "support/TempFolder.h"
 #include "support/WidgetTest.h"
 
@@ -28,21 +28,10 @@ namespace {
 
 testing::TempFolder* g_folder = nullptr;
 
-class SaveTo final : public IUserChoices
+std::string Report(const std::vector<std::string>& command)
 {
-public:
-    std::optional<QString> ChooseSaveFile(QWidget*, const QString&, const QString&, const QString&) override
-    {
-        return QString::fromStdString((g_folder->Path() / "rubric").string()); // ".txt" is added
-    }
-    bool ChoosePrinter(QWidget*, QPrinter&) override { return false; }
-};
-
-std::string Report(std::vector<std::string> args)
-{
-    args.insert(args.begin(), {"--dir", g_folder->Path().string()});
-    std::ostringstream out, err;
-    return report::Run(args, out, err) == 0 ? out.str() : err.str();
+    const auto r = testing::RunReport(g_folder->Path(), command);
+    return r.status == 0 ? r.out : r.err;
 }
 
 // Right-clicks the chart at design point (x, y) and picks popup item `item`; `dialog` then runs in the
@@ -146,11 +135,9 @@ int main(int argc, char** argv)
     sample::WritePractice(sample::BuildPractice(QUILLON_SAMPLE_SOURCE), folder.Path());
     g_folder = &folder;
     RecordingMessageSink sink;
-    SaveTo choices;
-    CQuillonApp app(argc, argv, CPracticeFolder(folder.Path()), &sink, &choices);
-    app.InitInstance();
-    TestRemedyListDialogs test;
-    return QTest::qExec(&test, argc, argv);
+    testing::ScriptedChoices choices;
+    choices.saveFile = QString::fromStdString((folder.Path() / "rubric").string()); // ".txt" is added
+    return testing::RunInApp<TestRemedyListDialogs>(argc, argv, folder.Path(), sink, &choices);
 }
 
 #include "TestRemedyListDialogs.moc"

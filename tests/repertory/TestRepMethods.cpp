@@ -1,7 +1,7 @@
 // The repertorisation methods replayed through quillon-report on a small practice: for each sequence of
 // button presses and dialog answers, the messages, the caption and the exact rows of the chart.
 #include "MethodsFixture.h"
-#include "report/Report.h"
+#include "support/ReportRun.h"
 
 #include <gtest/gtest.h>
 
@@ -22,16 +22,13 @@ const TempFolder& Practice()
 
 std::string RunChart(const std::string& patient, const std::vector<std::string>& actions, int* status = nullptr)
 {
-    std::vector<std::string> args{"--dir", Practice().Path().string(), "chart", patient};
-    for (const std::string& action : actions) {
-        args.push_back("--do");
-        args.push_back(action);
-    }
-    std::ostringstream out, err;
-    const int result = report::Run(args, out, err);
+    std::vector<std::string> command{"chart", patient};
+    for (const std::string& action : actions)
+        command.insert(command.end(), {"--do", action});
+    const ReportResult result = RunReport(Practice().Path(), command);
     if (status)
-        *status = result;
-    return out.str() + err.str();
+        *status = result.status;
+    return result.out + result.err;
 }
 
 // The output reduced to "!message" lines, the caption, and "name totality covered" per remedy row.
@@ -46,13 +43,10 @@ std::string Summary(const std::string& output)
             summary += line.substr(8) + "|";
         } else if (line.rfind("R\t", 0) == 0) {
             std::istringstream fields(line);
-            std::string tag, row, name, totality, covered;
-            std::getline(fields, tag, '\t');
-            std::getline(fields, row, '\t');
-            std::getline(fields, name, '\t');
-            std::getline(fields, totality, '\t');
-            std::getline(fields, covered, '\t');
-            summary += name + " " + totality + " " + covered + "|";
+            std::string field[5]; // R, row, name, totality, covered
+            for (std::string& f : field)
+                std::getline(fields, f, '\t');
+            summary += field[2] + " " + field[3] + " " + field[4] + "|";
         }
     }
     return summary;
@@ -66,27 +60,9 @@ struct MethodCase
     const char* patient = "1";
 };
 
-void PrintTo(const MethodCase& c, std::ostream* out)
-{
-    *out << c.name;
-}
-
-class MethodReplay : public ::testing::TestWithParam<MethodCase>
-{
-};
-
-TEST_P(MethodReplay, GivesTheExactChart)
-{
-    const MethodCase& c = GetParam();
-    int status = -1;
-    const std::string output = RunChart(c.patient, c.actions, &status);
-    EXPECT_EQ(status, 0) << output;
-    EXPECT_EQ(Summary(output), c.expected) << output;
-}
-
 const std::string kNormal = "Repertorisation: Normal|Acon 8 3|Calc 7 4|Bell 5 2|Nat-m 3 2|Sulph 3 2|Apis 1 1|Lach 1 1|";
 
-const MethodCase kSubsets[] = {
+const MethodCase kCases[] = {
     {"Start", {}, kNormal},
     // The first "MIND - ANXIETY" counts; its repeat (Acon 2, Calc 1) does not.
     {"Mind", {"mind"}, "Repertorisation: Mind Symptoms|Acon 6 2|Calc 2 1|Apis 1 1|Lach 1 1|"},
@@ -106,11 +82,6 @@ const MethodCase kSubsets[] = {
         "Repertorisation: Sorted List of Remedies|Acon 8 3|Apis 1 1|Bell 5 2|Calc 7 4|Lach 1 1|Nat-m 3 2|Sulph 3 2|"},
     {"ClickThenTotality", {"label:name", "click", "label:totality"}, kNormal},
     {"ClickAlone", {"drug-filter:6", "click"}, "Repertorisation:|Acon 8 3|Calc 7 4|Bell 5 2|Sulph 3 2|Lach 1 1|"},
-};
-INSTANTIATE_TEST_SUITE_P(Subsets, MethodReplay, ::testing::ValuesIn(kSubsets),
-    [](const auto& test) { return std::string(test.param.name); });
-
-const MethodCase kClipboards[] = {
     // Intensities in force do not reach a clipboard method; Sorted then orders its rows by name.
     {"ClipboardThenSorted", {"weightage:0=3,1=3,2=3,3=3,4=3,5=3", "drop:3:1", "drop:4:1", "clipboard:1", "sorted"},
         "!GENERALS - COLD - agg. Symptom Dropped on Clipboard 1|!HEAD - PAIN - morning Symptom Dropped on "
@@ -140,11 +111,6 @@ const MethodCase kClipboards[] = {
         "Repertorisation: Normal|Calc 7 4|Acon 5 2|Bell 5 2|Nat-m 3 2|Sulph 3 2|Lach 1 1|"},
     {"UndeleteBringsItBack", {"delete:1", "undelete:0", "mind"},
         "Repertorisation: Mind Symptoms|Acon 6 2|Calc 2 1|Apis 1 1|Lach 1 1|"},
-};
-INSTANTIATE_TEST_SUITE_P(Clipboards, MethodReplay, ::testing::ValuesIn(kClipboards),
-    [](const auto& test) { return std::string(test.param.name); });
-
-const MethodCase kFilters[] = {
     {"DrugFilterAfterAClipboard", {"drop:3:1", "drop:4:1", "clipboard:1", "drug-filter:1"},
         "!GENERALS - COLD - agg. Symptom Dropped on Clipboard 1|!HEAD - PAIN - morning Symptom Dropped on "
         "Clipboard 1|Repertorisation: Drug Filter     Psoric|Calc 4 2|Sulph 3 2|Nat-m 2 1|"},
@@ -172,11 +138,6 @@ const MethodCase kFilters[] = {
     {"PlantNothingChosen", {"plant:0:"}, "Repertorisation: Drug Filter     Plant->|Acon 8 3|Bell 5 2|"},
     {"AnimalCancelled", {"mind", "animal-cancel"}, kNormal},
     {"AnimalClassWithoutRemedy", {"animal:3:"}, "!Selected combination does not have any drug|" + kNormal},
-};
-INSTANTIATE_TEST_SUITE_P(Filters, MethodReplay, ::testing::ValuesIn(kFilters),
-    [](const auto& test) { return std::string(test.param.name); });
-
-const MethodCase kWeightage[] = {
     // Intensity 0 keeps a remedy and its count but none of its totality.
     {"ZeroKeepsTheRemedy", {"weightage:0=0"},
         "Repertorisation: Weightage|Calc 5 4|Acon 5 3|Bell 5 2|Nat-m 3 2|Sulph 3 2|Apis 1 1|Lach 0 1|"},
@@ -190,8 +151,17 @@ const MethodCase kWeightage[] = {
     {"ThenSorted", {"mind", "weightage:1=3", "sorted"},
         "Repertorisation: Weightage+Mind Symptoms+Sorted List of Remedies|Acon 12 2|Apis 3 1|Calc 2 1|Lach 1 1|"},
 };
-INSTANTIATE_TEST_SUITE_P(Weightage, MethodReplay, ::testing::ValuesIn(kWeightage),
-    [](const auto& test) { return std::string(test.param.name); });
+
+// Each sequence of presses and answers gives its messages, caption and rows.
+TEST(MethodReplay, GivesTheExactChart)
+{
+    for (const MethodCase& c : kCases) {
+        int status = -1;
+        const std::string output = RunChart(c.patient, c.actions, &status);
+        EXPECT_EQ(status, 0) << c.name << "\n" << output;
+        EXPECT_EQ(Summary(output), c.expected) << c.name << "\n" << output;
+    }
+}
 
 // Whole outputs: every symptom line, counter and grade, and the data files' texts converted to UTF-8.
 TEST(MethodReplayDump, WholeCharts)

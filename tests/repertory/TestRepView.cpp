@@ -8,6 +8,7 @@
 #include "repertory/RepEngine.h"
 #include "repertory/RepView.h"
 #include "state/PatientSelection.h"
+#include "support/AppTest.h"
 #include "support/TempFolder.h"
 #include "support/WidgetTest.h"
 
@@ -64,10 +65,7 @@ void WritePractice(const testing::TempFolder& folder)
         std::snprintf(name, sizeof name, "Rem%02d.", i);
         remedies.push_back({name, std::string("Remedy ") + name, 0});
     }
-    const auto images = EncodeCatalogue(remedies);
-    folder.Write("drug.dat", images.drugDat);
-    folder.Write("drugl.dat", images.druglDat);
-    folder.Write("fulldrug.txt", images.fulldrugTxt);
+    folder.WriteCatalogue(remedies);
 }
 
 int CountColour(const QImage& image, const QRect& area, const QColor& colour, int tolerance = 40)
@@ -86,12 +84,7 @@ int CountColour(const QImage& image, const QRect& area, const QColor& colour, in
 }
 
 // Opens a popup menu with `open` and runs `body` on it.
-void WithPopup(const std::function<void()>& open, std::function<void(QMenu&)> body)
-{
-    auto ran = WhenShown<QMenu>(std::move(body));
-    open();
-    QVERIFY(*ran);
-}
+constexpr auto WithPopup = &WithShown<QMenu>;
 
 } // namespace
 
@@ -100,8 +93,6 @@ class TestRepView : public QObject
     Q_OBJECT
 
 private:
-    CQuillonApp& App() { return *CQuillonApp::Instance(); }
-
     CRepView* OpenChart(const char* regNo) { return quillon::testing::OpenChartOf(regNo, "Asha Rao", *g_sink); }
 
     CRepView* m_view = nullptr;
@@ -328,10 +319,7 @@ int main(int argc, char** argv)
     WritePractice(folder);
     RecordingMessageSink sink;
     g_sink = &sink;
-    CQuillonApp app(argc, argv, CPracticeFolder(folder.Path()), &sink);
-    app.InitInstance();
-    TestRepView test;
-    return QTest::qExec(&test, argc, argv);
+    return testing::RunInApp<TestRepView>(argc, argv, folder.Path(), sink);
 }
 
 #include "TestRepView.moc"

@@ -1,52 +1,30 @@
 // The symptoms-covered report, its printed layout and the chart's CSV export, on small exact cases.
-#include "casedata/ByteReader.h"
-#include "fixtures/CaseWriters.h"
+#include "MethodsFixture.h"
 #include "repertory/ChartCsv.h"
 #include "repertory/RepEngine.h"
 #include "repertory/SymptomCover.h"
-#include "state/QuillonState.h"
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
 using namespace quillon;
+using quillon::testing::MethodsCase;
 
 namespace {
 
-struct CoverCase
+// The report of the chart row showing this name, as the chart hands it over: by the row's code.
+SymptomCoverReport ReportOfRow(const MethodsCase& c, std::string_view name)
 {
-    CoverCase(const std::vector<fixtures::CatalogueRemedy>& remedies, const fixtures::VisitSpec& visit)
-        : state(CPracticeFolder(), sink)
-    {
-        const auto images = fixtures::EncodeCatalogue(remedies);
-        state.m_pRemedyCatalogue
-            = CRemedyCatalogue::FromImages(images.drugDat, images.druglDat, images.fulldrugTxt, sink);
-        rsy = fixtures::EncodeRsy({visit});
-        state.IndexVisits(AsBytes(rsy));
-        state.LoadVisitFromImage(AsBytes(rsy), 0);
-        engine = std::make_unique<CRepEngine>(state, state.m_pRemedyCatalogue.get(), sink);
-        engine->Start();
-    }
-    // The report of the chart row showing this name, as the chart hands it over: by the row's code.
-    SymptomCoverReport ReportOfRow(std::string_view name) const
-    {
-        for (int r = 0; r < engine->RemedyCount(); ++r)
-            if (engine->RemedyName(r) == name) {
-                const auto choices = CoverRemedies(*engine);
-                const int item = FindCoverRemedy(choices, engine->SortedRemedy(r)->code);
-                return BuildSymptomCover(
-                    state.m_mapRepSymptoms, choices.at(static_cast<std::size_t>(item)), state.m_pRemedyCatalogue.get());
-            }
-        ADD_FAILURE() << "no row " << name;
-        return {};
-    }
-
-    RecordingMessageSink sink;
-    CQuillonState state;
-    std::string rsy;
-    std::unique_ptr<CRepEngine> engine;
-};
+    const CRepEngine& engine = *c.engine;
+    for (int r = 0; r < engine.RemedyCount(); ++r)
+        if (engine.RemedyName(r) == name) {
+            const auto choices = CoverRemedies(engine);
+            const int item = FindCoverRemedy(choices, engine.SortedRemedy(r)->code);
+            return BuildSymptomCover(
+                c.state.m_mapRepSymptoms, choices.at(static_cast<std::size_t>(item)), c.state.m_pRemedyCatalogue.get());
+        }
+    ADD_FAILURE() << "no row " << name;
+    return {};
+}
 
 // "drug.dat" out of sorted order, with two remedies whose abbreviations differ only in letter case; codes are
 // places in abbreviation order: Acon 0, Ars 1, ars 2, Calc 3, Zinc 4.
@@ -71,7 +49,7 @@ fixtures::VisitSpec ReportVisit()
 
 TEST(SymptomCover, ListsComposeTheLinesFromTheRowsCode)
 {
-    const CoverCase c(kRemedies, ReportVisit());
+    const MethodsCase c(ReportVisit(), kRemedies);
     EXPECT_EQ(CoverRemedies(*c.engine),
         (std::vector<CoverRemedy>{{"Acon", 0}, {"Ars", 1}, {"ars", 2}, {"Calc", 3}, {"Zinc", 4}}));
     const CoverLine anxiety{2, "[KT] MIND - ANXIETY"}, head{3, "[BG] HEAD - PAIN"}, chest{4, "[KT] CHEST - COUGH"},
@@ -90,7 +68,7 @@ TEST(SymptomCover, ListsComposeTheLinesFromTheRowsCode)
         {"Zinc", {{9, "[ ] SKIN (1)"}}, {anxiety, head, chest}, "Zincum metallicum"},
     };
     for (const Row& row : table) {
-        const SymptomCoverReport report = c.ReportOfRow(row.name);
+        const SymptomCoverReport report = ReportOfRow(c, row.name);
         EXPECT_EQ(report.covered, row.covered) << row.name;
         EXPECT_EQ(report.notCovered, row.notCovered) << row.name;
         EXPECT_EQ(report.fullName, row.fullName) << row.name;
@@ -147,7 +125,7 @@ TEST(ChartCsv, WritesEveryRemedyAndQuotesWhatNeedsIt)
         {"HEAD - PAIN", 'F', 2, 2, {{3, 2}, {3, 3}}},
         {"[K] SKIN", 'F', 1, 2, {{7, 0}}},
     };
-    const CoverCase c(kRemedies, visit);
+    const MethodsCase c(visit, kRemedies);
     // Display order by totality: Calc 6, Acon 3, then the code the catalogue does not know; a field holding a
     // comma or a quote is quoted, its quotes doubled, and every row ends in CRLF.
     EXPECT_EQ(ChartCsv(*c.engine, c.state.m_pRemedyCatalogue.get()),

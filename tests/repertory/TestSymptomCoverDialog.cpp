@@ -3,12 +3,12 @@
 #include "ChartFixture.h"
 #include "app/MainFrame.h"
 #include "app/QuillonApp.h"
-#include "app/UserChoices.h"
 #include "controls/PictureButton.h"
 #include "fixtures/CaseWriters.h"
 #include "repertory/RepEngine.h"
 #include "repertory/SymptomCoverDialog.h"
-#include "report/Report.h"
+#include "support/AppTest.h"
+#include "support/ReportRun.h"
 #include "support/TempFolder.h"
 #include "support/WidgetTest.h"
 
@@ -17,10 +17,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
-#include <QPrinter>
 #include <QProcess>
-
-#include <sstream>
 
 using namespace quillon;
 
@@ -29,23 +26,7 @@ namespace {
 testing::TempFolder* g_folder = nullptr;
 RecordingMessageSink* g_sink = nullptr;
 
-class ScriptedChoices final : public IUserChoices
-{
-public:
-    std::optional<QString> ChooseSaveFile(QWidget*, const QString&, const QString&, const QString&) override
-    {
-        return saveFile;
-    }
-    // Printing goes to a PDF file, as the print dialog's "Print to File" does; without one it is cancelled.
-    bool ChoosePrinter(QWidget*, QPrinter& printer) override
-    {
-        printer.setOutputFileName(printFile.value_or(QString()));
-        return printFile.has_value();
-    }
-    std::optional<QString> saveFile;
-    std::optional<QString> printFile;
-};
-ScriptedChoices* g_choices = nullptr;
+testing::ScriptedChoices* g_choices = nullptr;
 
 void WritePractice(const std::filesystem::path& dir)
 {
@@ -70,11 +51,8 @@ void WritePractice(const std::filesystem::path& dir)
 
 std::string RunReport(const std::vector<std::string>& command)
 {
-    std::vector<std::string> args{"--dir", g_folder->Path().string()};
-    args.insert(args.end(), command.begin(), command.end());
-    std::ostringstream out, err;
-    const int status = report::Run(args, out, err);
-    return status == 0 ? out.str() : "status " + std::to_string(status) + ": " + out.str() + err.str();
+    const auto r = testing::RunReport(g_folder->Path(), command);
+    return r.status == 0 ? r.out : "status " + std::to_string(r.status) + ": " + r.out + r.err;
 }
 
 QString Path(const char* name)
@@ -207,12 +185,9 @@ int main(int argc, char** argv)
     g_folder = &folder;
     RecordingMessageSink sink;
     g_sink = &sink;
-    ScriptedChoices choices;
+    testing::ScriptedChoices choices;
     g_choices = &choices;
-    CQuillonApp app(argc, argv, CPracticeFolder(folder.Path()), &sink, &choices);
-    app.InitInstance();
-    TestSymptomCoverDialog test;
-    return QTest::qExec(&test, argc, argv);
+    return testing::RunInApp<TestSymptomCoverDialog>(argc, argv, folder.Path(), sink, &choices);
 }
 
 #include "TestSymptomCoverDialog.moc"

@@ -1,22 +1,20 @@
 // The follow-up dialogs opened from the chart's View menu show what quillon-report prints, and copy and save it.
 #include "app/MainFrame.h"
 #include "app/QuillonApp.h"
-#include "app/UserChoices.h"
 #include "repertory/FollowUpDialogs.h"
 #include "repertory/RepView.h"
-#include "report/Report.h"
 #include "sample/SampleGenerator.h"
 #include "state/PatientSelection.h"
+#include "support/AppTest.h"
+#include "support/ReportRun.h"
 #include "support/TempFolder.h"
+#include "support/WidgetTest.h"
 
 #include <QAction>
 #include <QClipboard>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTest>
-#include <QTimer>
-
-#include <sstream>
 
 using namespace quillon;
 
@@ -24,27 +22,14 @@ namespace {
 
 testing::TempFolder* g_folder = nullptr;
 
-class SavingChoices final : public IUserChoices
-{
-public:
-    QString file;
-    std::optional<QString> ChooseSaveFile(QWidget*, const QString&, const QString&, const QString&) override
-    {
-        return file;
-    }
-    bool ChoosePrinter(QWidget*, QPrinter&) override { return false; }
-};
-SavingChoices* g_choices = nullptr;
+testing::ScriptedChoices* g_choices = nullptr;
 
 // The R lines of a quillon-report command, as rows of fields without the leading "R".
 std::vector<QStringList> ReportRows(const std::vector<std::string>& command)
 {
-    std::vector<std::string> args{"--dir", g_folder->Path().string()};
-    args.insert(args.end(), command.begin(), command.end());
-    std::ostringstream out, err;
-    report::Run(args, out, err);
     std::vector<QStringList> rows;
-    for (const QString& line : QString::fromStdString(out.str()).split(QLatin1Char('\n')))
+    for (const QString& line :
+        QString::fromStdString(testing::RunReport(g_folder->Path(), command).out).split(QLatin1Char('\n')))
         if (line.startsWith(QStringLiteral("R\t")))
             rows.push_back(line.split(QLatin1Char('\t')).mid(1));
     return rows;
@@ -81,17 +66,9 @@ template <typename Dialog> bool WithDialog(int commandId, const std::function<vo
     QAction* action = frame->Action(commandId);
     if (!action->isEnabled())
         return false;
-    bool seen = false;
-    QTimer::singleShot(0, [&] {
-        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-        if (dialog) {
-            body(dialog);
-            seen = true;
-            dialog->reject();
-        }
-    });
+    const auto seen = testing::WhenShown<Dialog>([body](Dialog& dialog) { body(&dialog); });
     action->trigger();
-    return seen;
+    return *seen;
 }
 
 } // namespace
@@ -122,9 +99,9 @@ private Q_SLOTS:
             QVERIFY(copied.contains(QStringLiteral("Remedy\t03/04/2002\t09/01/2002\tChange")));
             QCOMPARE(copied.count(QLatin1Char('\n')), 3 + 1 + dialog->Table()->rowCount());
 
-            g_choices->file = QString::fromStdString((g_folder->Path() / "compare.pdf").string());
+            g_choices->saveFile = QString::fromStdString((g_folder->Path() / "compare.pdf").string());
             dialog->SaveAsPdf();
-            QCOMPARE(testing::ReadBytes(g_choices->file.toStdString()).substr(0, 4), std::string("%PDF"));
+            QCOMPARE(testing::ReadBytes(g_choices->saveFile->toStdString()).substr(0, 4), std::string("%PDF"));
         });
         QVERIFY(opened);
     }
@@ -161,12 +138,9 @@ int main(int argc, char** argv)
     sample::WritePractice(sample::BuildPractice(QUILLON_SAMPLE_SOURCE), folder.Path());
     g_folder = &folder;
     RecordingMessageSink sink;
-    SavingChoices choices;
+    testing::ScriptedChoices choices;
     g_choices = &choices;
-    CQuillonApp app(argc, argv, CPracticeFolder(folder.Path()), &sink, &choices);
-    app.InitInstance();
-    TestFollowUpWindow test;
-    return QTest::qExec(&test, argc, argv);
+    return testing::RunInApp<TestFollowUpWindow>(argc, argv, folder.Path(), sink, &choices);
 }
 
 #include "TestFollowUpWindow.moc"

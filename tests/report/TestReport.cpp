@@ -1,37 +1,21 @@
 // quillon-report, run as a library on the sample practice and on small exact cases.
 #include "fixtures/CaseWriters.h"
-#include "report/Report.h"
 #include "sample/SampleGenerator.h"
+#include "support/ReportRun.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <map>
-#include <sstream>
 #include <tuple>
 
 using namespace quillon;
 using quillon::testing::TempFolder;
+using Result = quillon::testing::ReportResult;
+using quillon::testing::RunReport;
 
 namespace {
-
-struct Result
-{
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-Result RunReport(const std::vector<std::string>& args)
-{
-    std::ostringstream out, err;
-    Result result;
-    result.status = report::Run(args, out, err);
-    result.out = out.str();
-    result.err = err.str();
-    return result;
-}
 
 const TempFolder& SamplePractice()
 {
@@ -44,9 +28,9 @@ const TempFolder& SamplePractice()
     return folder;
 }
 
-std::string Dir()
+std::filesystem::path Dir()
 {
-    return SamplePractice().Path().string();
+    return SamplePractice().Path();
 }
 
 } // namespace
@@ -59,12 +43,8 @@ const TempFolder& SmallPractice()
     static const TempFolder folder;
     static const bool written = [] {
         using namespace fixtures;
-        const auto images
-            = EncodeCatalogue({{"Acon.", "Aconitum napellus", 1u << 19}, {"Bell.", "Belladonna", (1u << 19) | 1u},
-                {"Calc.", "Calcarea carbonica", 1u << 21}, {"Sulph.", "Sulphur", (1u << 20) | 1u}});
-        folder.Write("drug.dat", images.drugDat);
-        folder.Write("drugl.dat", images.druglDat);
-        folder.Write("fulldrug.txt", images.fulldrugTxt);
+        folder.WriteCatalogue({{"Acon.", "Aconitum napellus", 1u << 19}, {"Bell.", "Belladonna", (1u << 19) | 1u},
+            {"Calc.", "Calcarea carbonica", 1u << 21}, {"Sulph.", "Sulphur", (1u << 20) | 1u}});
         folder.Write("PatDet.txt",
             EncodePatientIndex("Dr. A. Iyer",
                 {{"", "N", "1", "x"}, {"7", "Zo\xEB Rao", "30", "01/02/2003"}, {"8", "Two Visits", "40", "02/02/2003"},
@@ -83,24 +63,6 @@ const TempFolder& SmallPractice()
     }();
     (void)written;
     return folder;
-}
-
-TEST(ReportChart, OpensTheChartSortedByTotality)
-{
-    const Result r = RunReport({"--dir", SmallPractice().Path().string(), "chart", "7"});
-    EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out,
-        "caption\tRepertorisation: Normal\n"
-        "counters\t1\t1\t1\t0\t0\t0\n"
-        "symptoms\t3\n"
-        "S\t0\t[KT] MIND - FEAR\n"
-        "S\t1\t[KT] GENERALITIES - COLD\n"
-        "S\t2\t[CL] HEAD - PAIN\n"
-        "remedies\t4\n"
-        "R\t1\tAcon\t4\t2\t3 1 0\n"
-        "R\t2\tBell\t3\t2\t1 0 2\n"
-        "R\t3\tCalc\t2\t1\t0 2 0\n"
-        "R\t4\tSulph\t1\t1\t0 0 1\n");
 }
 
 // Commands on the sample practice ("S") or the small one ("P"): status, standard output (exact, or its start
@@ -143,9 +105,7 @@ TEST(Report, CommandsPrintExactlyWhatTheWindowShows)
         {'P', {"symptoms", "7", "--visit", "3"}, 1, "...", "..."},
     };
     for (const Case& c : cases) {
-        std::vector<std::string> args{"--dir", (c.practice == 'S' ? Dir() : SmallPractice().Path().string())};
-        args.insert(args.end(), c.args.begin(), c.args.end());
-        const Result r = RunReport(args);
+        const Result r = RunReport(c.practice == 'S' ? Dir() : SmallPractice().Path(), c.args);
         const auto matches = [](const std::string& text, const std::string& expected) {
             return expected.ends_with("...") ? text.starts_with(expected.substr(0, expected.size() - 3))
                                              : text == expected;
@@ -155,9 +115,9 @@ TEST(Report, CommandsPrintExactlyWhatTheWindowShows)
         EXPECT_TRUE(matches(r.err, c.err)) << c.args[0] << '\n' << r.err;
     }
     EXPECT_FALSE(std::filesystem::exists(SamplePractice().Path() / "template.html"));
-    EXPECT_EQ(RunReport({}).status, 2);
+    EXPECT_EQ(RunReport("", {}).status, 2);
     TempFolder empty;
-    const Result noIndex = RunReport({"--dir", empty.Path().string(), "patients"});
+    const Result noIndex = RunReport(empty.Path(), {"patients"});
     EXPECT_EQ(noIndex.status, 1);
     EXPECT_EQ(noIndex.err, "message\tCould load Patient Information\n");
 }
@@ -175,9 +135,7 @@ TEST(Report, EveryMalformedArgumentIsOneLineAndStatus2)
         {"remedy-list", "1001", "99"}, {"remedy-list", "1001"}, {"remedy-list", "1001", "0", "1"},
         {"drug-list", "1001", "--by-name"}, {"drug-list", "1001", "--search"}};
     for (const auto& tail : tails) {
-        std::vector<std::string> args{"--dir", Dir()};
-        args.insert(args.end(), tail.begin(), tail.end());
-        const Result r = RunReport(args);
+        const Result r = RunReport(Dir(), tail);
         EXPECT_EQ(r.status, 2) << tail.back();
         EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
         EXPECT_EQ(r.out, "") << tail.back();
@@ -197,9 +155,7 @@ TEST(Report, HostileFilesEndAsTheWindowDoes)
         {{"symptoms", "22"}, 1, "", cut}, {{"chart", "20", "--do", "drug-filter:20"}, 0, "remedies\t1\nR\t1\tAcon", ""},
         {{"case-record", "20"}, 1, "", ""}, {{"visits", ""}, 1, "", "message\tCannot read recorded symptom File\n"}};
     for (const auto& [tail, status, out, err] : cases) {
-        std::vector<std::string> args{"--dir", folder.Path().string()};
-        args.insert(args.end(), tail.begin(), tail.end());
-        const Result r = RunReport(args);
+        const Result r = RunReport(folder.Path(), tail);
         EXPECT_EQ(r.status, status) << tail[0] << ' ' << tail[1] << r.err;
         EXPECT_EQ(r.err, err) << tail[1];
         EXPECT_TRUE(out.empty() ? r.out.empty() : r.out.find(out) != std::string::npos) << r.out;

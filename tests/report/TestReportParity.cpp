@@ -10,6 +10,7 @@
 #include "report/Report.h"
 #include "sample/SampleGenerator.h"
 #include "state/PatientSelection.h"
+#include "support/AppTest.h"
 #include "support/TempFolder.h"
 
 #include <QCheckBox>
@@ -128,10 +129,7 @@ int main(int argc, char** argv)
     sample::WritePractice(sample::BuildPractice(QUILLON_SAMPLE_SOURCE), folder.Path());
     g_folder = &folder;
     RecordingMessageSink sink;
-    CQuillonApp app(argc, argv, CPracticeFolder(folder.Path()), &sink);
-    app.InitInstance();
-    TestReportParity test;
-    return QTest::qExec(&test, argc, argv);
+    return testing::RunInApp<TestReportParity>(argc, argv, folder.Path(), sink);
 }
 
 #include "TestReportParity.moc"

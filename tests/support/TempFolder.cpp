@@ -33,6 +33,14 @@ std::filesystem::path TempFolder::Write(std::string_view name, std::string_view 
     return path;
 }
 
+void TempFolder::WriteCatalogue(const std::vector<fixtures::CatalogueRemedy>& remedies) const
+{
+    const auto images = fixtures::EncodeCatalogue(remedies);
+    Write("drug.dat", images.drugDat);
+    Write("drugl.dat", images.druglDat);
+    Write("fulldrug.txt", images.fulldrugTxt);
+}
+
 std::string ReadBytes(const std::filesystem::path& path)
 {
     std::ifstream in(path, std::ios::binary);

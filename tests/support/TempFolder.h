@@ -1,9 +1,12 @@
 // A scratch practice folder for one test, removed when the test ends.
 #pragma once
 
+#include "fixtures/CaseWriters.h"
+
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quillon::testing {
 
@@ -18,6 +21,8 @@ public:
     const std::filesystem::path& Path() const { return m_path; }
     // Writes a file of the folder (bytes unchanged) and returns its path.
     std::filesystem::path Write(std::string_view name, std::string_view bytes) const;
+    // Writes the catalogue's "drug.dat", "drugl.dat" and "fulldrug.txt" for the remedies.
+    void WriteCatalogue(const std::vector<fixtures::CatalogueRemedy>& remedies) const;
 
 private:
     std::filesystem::path m_path;

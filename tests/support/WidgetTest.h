@@ -10,6 +10,7 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionSlider>
+#include <QTest>
 #include <QTimer>
 
 #include <functional>
@@ -47,6 +48,21 @@ template <typename W> std::shared_ptr<bool> WhenShown(std::function<void(W&)> ac
     });
     timer->start(10);
     return ran;
+}
+
+// Runs `act` on the dialog or menu of type W that `open` shows, and checks that it ran.
+template <typename W> void WithShown(const std::function<void()>& open, std::function<void(W&)> act)
+{
+    const auto ran = WhenShown<W>(std::move(act));
+    open();
+    QVERIFY(*ran);
+}
+
+// Shows the widget; true once it is on the screen.
+inline bool Shown(QWidget& widget)
+{
+    widget.show();
+    return QTest::qWaitForWindowExposed(&widget);
 }
 
 inline void SendMouse(

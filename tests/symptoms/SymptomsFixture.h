@@ -20,13 +20,12 @@ inline void WriteNumberedCatalogue(const TempFolder& folder, int count)
         std::snprintf(name, sizeof name, "R%03d.", i);
         remedies.push_back({name, std::string("Remedy ") + name, 0});
     }
-    const auto images = fixtures::EncodeCatalogue(remedies);
-    folder.Write("drug.dat", images.drugDat);
-    folder.Write("drugl.dat", images.druglDat);
-    folder.Write("fulldrug.txt", images.fulldrugTxt);
+    folder.WriteCatalogue(remedies);
 }
 
-inline fixtures::SymptomSpec MakeSymptom(std::string text, char kind, std::vector<fixtures::RemedyGrade> remedies)
+// A symptom of repertory 1, level 2.
+inline fixtures::SymptomSpec MakeSymptom(
+    std::string text, char kind, std::vector<fixtures::RemedyGrade> remedies = {{1, 2}})
 {
     fixtures::SymptomSpec s;
     s.text = std::move(text);

@@ -2,13 +2,13 @@
 #include "app/CommandIds.h"
 #include "app/MainFrame.h"
 #include "app/QuillonApp.h"
-#include "app/UserChoices.h"
 #include "casedata/SelectPatientDialog.h"
 #include "controls/PictureButton.h"
 #include "symptoms/RecordedSymptomsDialog.h"
 #include "symptoms/UndeleteDialog.h"
 
 #include "SymptomsFixture.h"
+#include "support/AppTest.h"
 #include "support/WidgetTest.h"
 
 #include <QAction>
@@ -22,6 +22,7 @@
 
 using namespace quillon;
 using namespace quillon::fixtures;
+using testing::App;
 using testing::WhenShown;
 
 namespace {
@@ -29,22 +30,7 @@ namespace {
 testing::TempFolder* g_folder = nullptr;
 RecordingMessageSink* g_sink = nullptr;
 
-// Answers the save dialog with a prepared path (or cancels), and counts the questions.
-class ScriptedChoices final : public IUserChoices
-{
-public:
-    std::optional<QString> ChooseSaveFile(QWidget*, const QString&, const QString&, const QString&) override
-    {
-        ++m_nAsked;
-        return m_answer;
-    }
-    bool ChoosePrinter(QWidget*, QPrinter&) override { return false; }
-
-    std::optional<QString> m_answer;
-    int m_nAsked = 0;
-};
-
-ScriptedChoices* g_choices = nullptr;
+testing::ScriptedChoices* g_choices = nullptr;
 
 QString Lines(const QListWidget* list)
 {
@@ -58,11 +44,6 @@ void ClickLine(QListWidget* list, int row)
 {
     const QRect rect = list->visualItemRect(list->item(row));
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(20, rect.center().y()));
-}
-
-CQuillonApp& App()
-{
-    return *CQuillonApp::Instance();
 }
 
 // Loads the first visit of patient 201, as the chart has it when its Symptom List command runs.
@@ -79,9 +60,7 @@ void LoadFirstVisit()
 // Runs the dialog in mode 0 (Recorded Symptoms) or 1 (Symptom List) with `body` acting on it.
 void RunDialog(int mode, std::function<void(CRecordedSymptomsDialog&)> body)
 {
-    auto ran = WhenShown<CRecordedSymptomsDialog>(std::move(body));
-    App().RunRecordedSymptomsDialog(mode);
-    QVERIFY(*ran);
+    testing::WithShown<CRecordedSymptomsDialog>([&] { App().RunRecordedSymptomsDialog(mode); }, std::move(body));
 }
 
 } // namespace
@@ -94,15 +73,8 @@ private Q_SLOTS:
     void init()
     {
         g_sink->Clear();
-        g_choices->m_answer.reset();
-        g_choices->m_nAsked = 0;
-        App().CloseAllViews();
-        App().MainFrame()->MdiArea()->closeAllSubWindows();
-        App().ClearCaseStore();
-        App().m_strPatientFile.clear();
-        App().m_arrVisitDates.clear();
-        App().m_arrVisitOffsets.clear();
-        App().MainFrame()->UpdateCommandUI();
+        *g_choices = {};
+        testing::ResetToNoPatient();
     }
 
     void multiVisitPatientOpensTheDialogFromSelectPatient()
@@ -201,13 +173,13 @@ private Q_SLOTS:
         LoadFirstVisit();
         RunDialog(0, [](CRecordedSymptomsDialog& dialog) {
             QTest::mouseClick(dialog.SaveAsButton(), Qt::LeftButton); // cancelled
-            g_choices->m_answer = QString::fromStdString((g_folder->Path() / "no-such-folder" / "x.txt").string());
+            g_choices->saveFile = QString::fromStdString((g_folder->Path() / "no-such-folder" / "x.txt").string());
             QTest::mouseClick(dialog.SaveAsButton(), Qt::LeftButton); // cannot be created
-            g_choices->m_answer = QString::fromStdString((g_folder->Path() / "Export Visit").string());
+            g_choices->saveFile = QString::fromStdString((g_folder->Path() / "Export Visit").string());
             QTest::mouseClick(dialog.SaveAsButton(), Qt::LeftButton);
             QVERIFY(dialog.isVisible());
         });
-        QCOMPARE(g_choices->m_nAsked, 3);
+        QCOMPARE(g_choices->asked, 3);
         QCOMPARE(g_sink->Texts(), std::vector<std::string>{"Error creating file, aborting saving"});
         QVERIFY(!std::filesystem::exists(g_folder->Path() / "no-such-folder"));
         // A name without an extension gets ".txt"; the letters of the path are kept as chosen.
@@ -232,14 +204,13 @@ private Q_SLOTS:
             QVERIFY(!dialog.DeleteButton()->isEnabled());
             QCOMPARE(dialog.DrugCaption()->text(), QStringLiteral("Drug List (0)"));
 
-            auto undeleted = WhenShown<CUndeleteDialog>([](CUndeleteDialog& undelete) {
-                ClickLine(undelete.List(), 1); // MIND - FEAR
-                QTest::mouseClick(undelete.UndeleteButton(), Qt::LeftButton);
-                QCOMPARE(Lines(undelete.List()), QStringLiteral("HEAD - PAIN|COLD AGG"));
-                QTest::mouseClick(undelete.OkButton(), Qt::LeftButton);
-            });
-            QTest::mouseClick(dialog.UnDeleteButton(), Qt::LeftButton);
-            QVERIFY(*undeleted);
+            testing::WithShown<CUndeleteDialog>([&] { QTest::mouseClick(dialog.UnDeleteButton(), Qt::LeftButton); },
+                [](CUndeleteDialog& undelete) {
+                    ClickLine(undelete.List(), 1); // MIND - FEAR
+                    QTest::mouseClick(undelete.UndeleteButton(), Qt::LeftButton);
+                    QCOMPARE(Lines(undelete.List()), QStringLiteral("HEAD - PAIN|COLD AGG"));
+                    QTest::mouseClick(undelete.OkButton(), Qt::LeftButton);
+                });
             QCOMPARE(Lines(dialog.SymptomList()), QStringLiteral("MIND - FEAR"));
             QVERIFY(dialog.DeleteButton()->isEnabled());
             QCOMPARE(App().MindCount(), 1);
@@ -262,17 +233,16 @@ private Q_SLOTS:
         App().DeleteSymptom(2);
         App().DeleteSymptom(0);
         RunDialog(1, [all](CRecordedSymptomsDialog& dialog) {
-            auto undeleted = WhenShown<CUndeleteDialog>([all](CUndeleteDialog& undelete) {
-                if (all) {
-                    QTest::mouseClick(undelete.UndeleteAllButton(), Qt::LeftButton);
-                    QCOMPARE(undelete.result(), int(QDialog::Accepted));
-                } else {
-                    QTest::mouseClick(undelete.UndeleteButton(), Qt::LeftButton);
-                    QTest::keyClick(&undelete, Qt::Key_Escape);
-                }
-            });
-            QTest::mouseClick(dialog.UnDeleteButton(), Qt::LeftButton);
-            QVERIFY(*undeleted);
+            testing::WithShown<CUndeleteDialog>([&] { QTest::mouseClick(dialog.UnDeleteButton(), Qt::LeftButton); },
+                [all](CUndeleteDialog& undelete) {
+                    if (all) {
+                        QTest::mouseClick(undelete.UndeleteAllButton(), Qt::LeftButton);
+                        QCOMPARE(undelete.result(), int(QDialog::Accepted));
+                    } else {
+                        QTest::mouseClick(undelete.UndeleteButton(), Qt::LeftButton);
+                        QTest::keyClick(&undelete, Qt::Key_Escape);
+                    }
+                });
             // The restored symptoms are in the store, so the list and the kind indexes show them.
             QCOMPARE(Lines(dialog.SymptomList()),
                 all ? QStringLiteral("HEAD - PAIN|COLD AGG|MIND - FEAR") : QStringLiteral("HEAD - PAIN|COLD AGG"));
@@ -291,15 +261,11 @@ int main(int argc, char** argv)
     folder.Write("202.rsy", EncodeRsy({testing::TwoVisits()[1]}));
     testing::WriteNumberedCatalogue(folder, 239);
     RecordingMessageSink sink;
-    ScriptedChoices choices;
+    testing::ScriptedChoices choices;
     g_folder = &folder;
     g_sink = &sink;
     g_choices = &choices;
-    CQuillonApp app(argc, argv, CPracticeFolder(folder.Path()), &sink, &choices);
-    app.InitInstance();
-    sink.Clear();
-    TestRecordedSymptomsDialogs test;
-    return QTest::qExec(&test, argc, argv);
+    return testing::RunInApp<TestRecordedSymptomsDialogs>(argc, argv, folder.Path(), sink, &choices);
 }
 
 #include "TestRecordedSymptomsDialogs.moc"

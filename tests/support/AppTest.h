@@ -1,0 +1,67 @@
+// What the widget tests that run inside the application share: the application, its state before any patient is
+// chosen, the save and print dialogs answered by the test, and the run of a test object in an application.
+#pragma once
+
+#include "app/MainFrame.h"
+#include "app/QuillonApp.h"
+#include "app/UserChoices.h"
+
+#include <QMdiArea>
+#include <QPrinter>
+#include <QTest>
+
+#include <filesystem>
+#include <optional>
+
+namespace quillon::testing {
+
+inline CQuillonApp& App()
+{
+    return *CQuillonApp::Instance();
+}
+
+// Closes every view and forgets the patient and the visits, as before the first choice of a patient.
+inline void ResetToNoPatient()
+{
+    App().CloseAllViews();
+    App().MainFrame()->MdiArea()->closeAllSubWindows();
+    App().ClearCaseStore();
+    App().m_strPatientFile.clear();
+    App().m_arrVisitDates.clear();
+    App().m_arrVisitOffsets.clear();
+    App().MainFrame()->UpdateCommandUI();
+}
+
+// The save dialog answers `saveFile` (none: cancelled) and counts the questions; the print dialog prints to the
+// PDF file `printFile`, as its "Print to File" does, or is cancelled without one; the folder dialog answers `folder`.
+class ScriptedChoices final : public IUserChoices
+{
+public:
+    std::optional<QString> ChooseSaveFile(QWidget*, const QString&, const QString&, const QString&) override
+    {
+        ++asked;
+        return saveFile;
+    }
+    bool ChoosePrinter(QWidget*, QPrinter& printer) override
+    {
+        printer.setOutputFileName(printFile.value_or(QString()));
+        return printFile.has_value();
+    }
+    std::optional<QString> ChooseFolder(QWidget*, const QString&, const QString&) override { return folder; }
+
+    std::optional<QString> saveFile, printFile, folder;
+    int asked = 0;
+};
+
+// Runs the QtTest object T in an application opened on the practice folder.
+template <typename T>
+int RunInApp(int& argc, char** argv, const std::filesystem::path& folder, RecordingMessageSink& sink,
+    IUserChoices* choices = nullptr)
+{
+    CQuillonApp app(argc, argv, CPracticeFolder(folder), &sink, choices);
+    app.InitInstance();
+    T test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+} // namespace quillon::testing
