@@ -5,16 +5,13 @@
 #include "casedata/RemedyCatalogue.h"
 #include "fixtures/CaseWriters.h"
 #include "repertory/FollowUpAnalysis.h"
-#include "report/Report.h"
 #include "sample/SampleGenerator.h"
+#include "support/ReportRun.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <random>
-#include <sstream>
-#include <tuple>
 
 using namespace quillon;
 using quillon::testing::TempFolder;
@@ -35,11 +32,8 @@ const TempFolder& Practice()
     static const TempFolder folder;
     static const bool written = [] {
         using namespace fixtures;
-        const auto images = EncodeCatalogue({{"Acon.", "Aconitum napellus", 0}, {"Bell.", "Belladonna", 0},
+        folder.WriteCatalogue({{"Acon.", "Aconitum napellus", 0}, {"Bell.", "Belladonna", 0},
             {"Calc.", "Calcarea carbonica", 0}, {"Sulph.", "Sulphur", 0}});
-        folder.Write("drug.dat", images.drugDat);
-        folder.Write("drugl.dat", images.druglDat);
-        folder.Write("fulldrug.txt", images.fulldrugTxt);
         folder.Write("PatDet.txt",
             EncodePatientIndex("Dr. A. Iyer", {{"5", "Two Visits", "40", "02/02/2003"}, {"6", "Empty", "1", "x"}}));
         const SymptomSpec fear{"MIND - FEAR", 'M', 1, 2, {{0, 3}, {1, 1}}};
@@ -52,14 +46,6 @@ const TempFolder& Practice()
     }();
     (void)written;
     return folder;
-}
-
-std::pair<int, std::string> RunTool(std::vector<std::string> args)
-{
-    std::ostringstream out, err;
-    args.insert(args.begin(), {"--dir", Practice().Path().string()});
-    const int status = report::Run(args, out, err);
-    return {status, out.str() + err.str()};
 }
 
 } // namespace
@@ -96,10 +82,10 @@ TEST(FollowUp, ReportsExactCases)
         {{"stability", "5", "--visit"}, 2, ""},
     };
     for (const Case& c : cases) {
-        const auto [status, output] = RunTool(c.args);
-        EXPECT_EQ(status, c.status) << c.args[0] << ' ' << c.args[1];
+        const auto run = quillon::testing::RunReport(Practice().Path(), c.args);
+        EXPECT_EQ(run.status, c.status) << c.args[0] << ' ' << c.args[1];
         if (c.status != 2) {
-            EXPECT_EQ(output, c.output) << c.args[0] << ' ' << c.args[1];
+            EXPECT_EQ(run.out + run.err, c.output) << c.args[0] << ' ' << c.args[1];
         }
     }
 }
