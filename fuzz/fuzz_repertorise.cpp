@@ -21,9 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (int v = 0; v < store.VisitCount() && v < 8; ++v) {
         if (!store.LoadVisitFromImage(bytes, v) || !engine.Start())
             continue;
-        std::vector<const CSymptomRecord*> records;
-        for (const auto& record : store.m_mapSymptoms)
-            records.push_back(record.get());
+        const auto records = Borrow(store.m_mapSymptoms);
         if (const auto ranking = NormalRanking(records, folder, nullptr, sink); ranking && records.size() <= 12) {
             for (const int top : {5, 300}) {
                 const auto byRebuilds = RankStabilityByRebuilds(records, *ranking, top, folder, nullptr, sink);

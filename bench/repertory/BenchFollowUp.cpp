@@ -73,21 +73,13 @@ Visits* VisitsOrSkip(benchmark::State& state)
     return work.get();
 }
 
-std::vector<const CSymptomRecord*> Records(const VisitSide& side)
-{
-    std::vector<const CSymptomRecord*> records;
-    for (const auto& record : side.symptoms)
-        records.push_back(record.get());
-    return records;
-}
-
 // The whole stability table: the base ranking, then the leave-one-out over every symptom.
 void BM_Stability25(benchmark::State& state)
 {
     Visits* work = VisitsOrSkip(state);
     if (!work)
         return;
-    const auto records = Records(work->a);
+    const auto records = Borrow(work->a.symptoms);
     for (auto _ : state) {
         const auto ranking = NormalRanking(records, work->folder, work->catalogue.get(), work->sink);
         benchmark::DoNotOptimize(RankStability(records, *ranking, 25));
@@ -101,7 +93,7 @@ void BM_LeaveOneOutOnly(benchmark::State& state)
     Visits* work = VisitsOrSkip(state);
     if (!work)
         return;
-    const auto records = Records(work->a);
+    const auto records = Borrow(work->a.symptoms);
     const auto ranking = NormalRanking(records, work->folder, work->catalogue.get(), work->sink);
     for (auto _ : state)
         benchmark::DoNotOptimize(RankStability(records, *ranking, static_cast<int>(state.range(0))));
@@ -114,7 +106,7 @@ void BM_LeaveOneOutByRebuilds(benchmark::State& state)
     Visits* work = VisitsOrSkip(state);
     if (!work)
         return;
-    const auto records = Records(work->a);
+    const auto records = Borrow(work->a.symptoms);
     const auto ranking = NormalRanking(records, work->folder, work->catalogue.get(), work->sink);
     for (auto _ : state)
         benchmark::DoNotOptimize(
@@ -128,7 +120,7 @@ void BM_OneRanking(benchmark::State& state)
     Visits* work = VisitsOrSkip(state);
     if (!work)
         return;
-    const auto records = Records(work->a);
+    const auto records = Borrow(work->a.symptoms);
     for (auto _ : state)
         benchmark::DoNotOptimize(NormalRanking(records, work->folder, work->catalogue.get(), work->sink));
 }
@@ -159,8 +151,8 @@ void BM_CompareVisits(benchmark::State& state)
     Visits* work = VisitsOrSkip(state);
     if (!work)
         return;
-    const auto a = Records(work->a);
-    const auto b = Records(work->b);
+    const auto a = Borrow(work->a.symptoms);
+    const auto b = Borrow(work->b.symptoms);
     for (auto _ : state) {
         work->a.ranking = *NormalRanking(a, work->folder, work->catalogue.get(), work->sink);
         work->b.ranking = *NormalRanking(b, work->folder, work->catalogue.get(), work->sink);

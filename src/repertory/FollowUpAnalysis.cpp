@@ -14,6 +14,15 @@
 
 namespace quillon {
 
+std::vector<const CSymptomRecord*> Borrow(const std::vector<std::unique_ptr<CSymptomRecord>>& owned)
+{
+    std::vector<const CSymptomRecord*> records;
+    records.reserve(owned.size());
+    for (const auto& record : owned)
+        records.push_back(record.get());
+    return records;
+}
+
 std::optional<std::vector<RankedRemedy>> NormalRanking(std::span<const CSymptomRecord* const> symptoms,
     const CPracticeFolder& folder, const CRemedyCatalogue* catalogue, IMessageSink& sink)
 {
@@ -51,10 +60,7 @@ std::optional<VisitSide> LoadVisitSide(const CPracticeFolder& folder, const std:
     side.date = store.m_arrVisitDates[static_cast<std::size_t>(nVisit)];
     side.symptoms = std::move(store.m_mapSymptoms);
     store.ClearCaseStore();
-    std::vector<const CSymptomRecord*> records;
-    for (const auto& record : side.symptoms)
-        records.push_back(record.get());
-    auto ranking = NormalRanking(records, folder, catalogue, sink);
+    auto ranking = NormalRanking(Borrow(side.symptoms), folder, catalogue, sink);
     if (!ranking)
         return std::nullopt;
     side.ranking = std::move(*ranking);

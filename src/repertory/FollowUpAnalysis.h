@@ -20,6 +20,9 @@ inline constexpr int kDefaultFollowUpTop = 10;
 inline constexpr int kMinFollowUpTop = 5;
 inline constexpr int kMaxFollowUpTop = 50;
 
+// The records of an owning list, borrowed in its order.
+std::vector<const CSymptomRecord*> Borrow(const std::vector<std::unique_ptr<CSymptomRecord>>& owned);
+
 // One remedy of a Normal repertorisation, in chart order (rank = place + 1).
 struct RankedRemedy
 {

@@ -372,8 +372,7 @@ CStabilityDialog::CStabilityDialog(CQuillonApp& app, int selectCode, QWidget* pa
     m_pTable->setHorizontalHeaderLabels({QStringLiteral("Rank"), QStringLiteral("Remedy"), QStringLiteral("Totality"),
         QStringLiteral("Covered"), QStringLiteral("Worst rank"), QStringLiteral("Changes"),
         QStringLiteral("Symptom whose removal gives the worst rank")});
-    for (const auto& record : app.m_mapSymptoms)
-        m_symptoms.push_back(record.get());
+    m_symptoms = Borrow(app.m_mapSymptoms);
     m_ranking = NormalRanking(m_symptoms, app.m_folder, app.m_pRemedyCatalogue.get(), app.Sink());
     Fill();
 }

@@ -113,14 +113,6 @@ void ExpectLeaveOneOutOfRebuilds(const std::vector<const CSymptomRecord*>& all,
     }
 }
 
-std::vector<const CSymptomRecord*> Records(const std::vector<std::unique_ptr<CSymptomRecord>>& symptoms)
-{
-    std::vector<const CSymptomRecord*> records;
-    for (const auto& record : symptoms)
-        records.push_back(record.get());
-    return records;
-}
-
 } // namespace
 
 TEST(FollowUp, LeaveOneOutMatchesFullRebuildsOnTheSamplePractice)
@@ -139,7 +131,7 @@ TEST(FollowUp, LeaveOneOutMatchesFullRebuildsOnTheSamplePractice)
             const auto side = LoadVisitSide(practice, regNo, v, &catalogue, sink);
             ASSERT_TRUE(side);
             const std::string where = std::string(regNo) + '/' + std::to_string(v);
-            ExpectLeaveOneOutOfRebuilds(Records(side->symptoms), side->ranking, 25, practice, &catalogue, where);
+            ExpectLeaveOneOutOfRebuilds(Borrow(side->symptoms), side->ranking, 25, practice, &catalogue, where);
         }
     }
     EXPECT_GE(checked, 10);
@@ -170,7 +162,7 @@ TEST(FollowUp, LeaveOneOutMatchesFullRebuildsOnGeneratedVisits)
         const std::string image = fixtures::EncodeRsy({visit});
         CCaseStore store(practice, sink);
         ASSERT_TRUE(store.IndexVisits(AsBytes(image)) && store.LoadVisitFromImage(AsBytes(image), 0));
-        const auto all = Records(store.m_mapSymptoms);
+        const auto all = Borrow(store.m_mapSymptoms);
         const auto ranking = NormalRanking(all, practice, nullptr, sink);
         ASSERT_TRUE(ranking);
         for (const int top : {5, 25, 50})

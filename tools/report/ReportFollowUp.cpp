@@ -157,9 +157,7 @@ int StabilityCommand(const std::string& dir, const std::vector<std::string>& arg
             = LoadVisitSide(state.m_folder, state.m_strPatientFile, visit, state.m_pRemedyCatalogue.get(), sink);
         if (!side)
             return kCaseNotLoaded;
-        std::vector<const CSymptomRecord*> symptoms;
-        for (const auto& record : side->symptoms)
-            symptoms.push_back(record.get());
+        const auto symptoms = Borrow(side->symptoms);
         const auto* ranking = &side->ranking;
         out << "symptoms\t" << symptoms.size() << '\n';
         for (const StabilityRow& row : RankStability(symptoms, *ranking, top)) {
