@@ -43,6 +43,28 @@ char ByteFor(char32_t cp)
     return '?';
 }
 
+// The lower-case letter of a byte: ASCII and Latin-1 letters, and the four letters of 0x80..0x9F.
+constexpr unsigned char LowerCp1252(unsigned char b) noexcept
+{
+    if ((b >= 'A' && b <= 'Z') || (b >= 0xC0 && b <= 0xDE && b != 0xD7))
+        return static_cast<unsigned char>(b + 32);
+    switch (b) {
+    case 0x8A: return 0x9A; // S caron
+    case 0x8C: return 0x9C; // OE
+    case 0x8E: return 0x9E; // Z caron
+    case 0x9F: return 0xFF; // Y diaeresis
+    default: return b;
+    }
+}
+
+// Every byte lowered once, so that a comparison without regard to case looks each character up.
+constexpr auto kLower = [] {
+    std::array<unsigned char, 256> lower{};
+    for (std::size_t b = 0; b < lower.size(); ++b)
+        lower[b] = LowerCp1252(static_cast<unsigned char>(b));
+    return lower;
+}();
+
 } // namespace
 
 std::string Cp1252ToUtf8(std::string_view bytes)
@@ -82,16 +104,7 @@ std::string Utf8ToCp1252(std::string_view utf8)
 
 char ToLowerCp1252(char c) noexcept
 {
-    const auto b = static_cast<unsigned char>(c);
-    if ((b >= 'A' && b <= 'Z') || (b >= 0xC0 && b <= 0xDE && b != 0xD7))
-        return static_cast<char>(b + 32);
-    switch (b) {
-    case 0x8A: return static_cast<char>(0x9A); // S caron
-    case 0x8C: return static_cast<char>(0x9C); // OE
-    case 0x8E: return static_cast<char>(0x9E); // Z caron
-    case 0x9F: return static_cast<char>(0xFF); // Y diaeresis
-    default: return c;
-    }
+    return static_cast<char>(kLower[static_cast<unsigned char>(c)]);
 }
 
 char ToUpperCp1252(char c) noexcept
@@ -117,8 +130,8 @@ int CompareNoCase(std::string_view a, std::string_view b) noexcept
 {
     const std::size_t n = a.size() < b.size() ? a.size() : b.size();
     for (std::size_t i = 0; i < n; ++i) {
-        const auto ca = static_cast<unsigned char>(FoldCase(a[i]));
-        const auto cb = static_cast<unsigned char>(FoldCase(b[i]));
+        const unsigned char ca = kLower[static_cast<unsigned char>(a[i])];
+        const unsigned char cb = kLower[static_cast<unsigned char>(b[i])];
         if (ca != cb)
             return ca < cb ? -1 : 1;
     }
