@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <cstring>
 #include <limits>
 #include <set>
 #include <unordered_map>
@@ -214,9 +213,8 @@ void SortHead(std::vector<std::pair<std::int64_t, std::uint32_t>>& head)
     }
 }
 
-// The slot in the loss window of every spelling of a remedy code (its two bytes as an entry stores them): the
-// place of the first remedies of the ranking, kBelow (past every spare slot) for any other code. Looking the
-// bytes up whole spares decoding each entry.
+// The slot in the loss window of every remedy code: the place of the first remedies of the ranking, kBelow
+// (past every spare slot) for any other code, and for codes past the highest the ranking holds.
 class WindowSlots
 {
 public:
@@ -224,36 +222,20 @@ public:
     static constexpr std::size_t kSpares = 16; // slots past the window, taken in turn by the entries below it
     static constexpr std::uint8_t kBelow = 255;
 
-    WindowSlots(const std::vector<RankedRemedy>& ranking, std::size_t windowSize) : m_slots(65536, kBelow)
+    WindowSlots(const std::vector<RankedRemedy>& ranking, std::size_t windowSize, int maxCode)
+        : m_slots(static_cast<std::size_t>(maxCode) + 2, kBelow)
     {
-        // DecodeRemedyCode(high, low) = |222 x high + low - 7360|: a code is spelt by every byte pair that sums
-        // to 7360 + code or 7360 - code, at most two for each.
-        for (std::size_t i = 0; i < std::min(windowSize, kMaxWindow); ++i) {
-            const int code = ranking[i].code;
-            for (const int sum : {7360 + code, 7360 - code}) {
-                for (int high = std::max(0, (sum - 255 + 221) / 222); high <= std::min(255, sum / 222); ++high) {
-                    const int low = sum - 222 * high;
-                    if (low < 0 || low > 255)
-                        continue;
-                    const std::uint8_t spelling[2] = {static_cast<std::uint8_t>(high), static_cast<std::uint8_t>(low)};
-                    if (DecodeRemedyCode(spelling[0], spelling[1]) != code)
-                        continue;
-                    m_slots[Key(spelling)] = static_cast<std::uint8_t>(i);
-                }
-            }
-        }
+        for (std::size_t i = 0; i < std::min(windowSize, kMaxWindow); ++i)
+            m_slots[static_cast<std::size_t>(ranking[i].code)] = static_cast<std::uint8_t>(i);
     }
 
-    std::size_t Of(const std::uint8_t* codeBytes) const noexcept { return m_slots[Key(codeBytes)]; }
+    std::size_t Of(const std::uint8_t* codeBytes) const noexcept
+    {
+        const auto code = static_cast<std::size_t>(DecodeRemedyCode(codeBytes[0], codeBytes[1]));
+        return m_slots[std::min(code, m_slots.size() - 1)];
+    }
 
 private:
-    static std::size_t Key(const std::uint8_t* codeBytes) noexcept
-    {
-        std::uint16_t key;
-        std::memcpy(&key, codeBytes, sizeof key);
-        return key;
-    }
-
     std::vector<std::uint8_t> m_slots;
 };
 
@@ -283,7 +265,7 @@ std::vector<StabilityRow> StabilityInOrder(
     std::vector<std::uint32_t> placeOfCode(static_cast<std::size_t>(maxCode) + 1, kAbsent);
     for (std::size_t i = 0; i < n; ++i)
         placeOfCode[static_cast<std::size_t>(ranking[i].code)] = static_cast<std::uint32_t>(i);
-    const WindowSlots slots(ranking, windowSize);
+    const WindowSlots slots(ranking, windowSize, maxCode);
 
     std::vector<StabilityRow> rows = UnmovedRows(ranking, shown);
 
