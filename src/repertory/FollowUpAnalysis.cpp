@@ -143,11 +143,8 @@ std::size_t CountBeforeFrom(const std::vector<std::int64_t>& values, std::size_t
     return static_cast<std::size_t>(std::lower_bound(at(low), at(high), value) - values.begin());
 }
 
-// What leaving one symptom out takes from a remedy, in one word per remedy: each entry naming it (a code named
-// twice in the symptom loses both) adds one covering above and its grade, sign extended, below. The totality is
-// the low half read as signed.
-constexpr std::uint64_t kOneCovering = std::uint64_t{1} << 32;
-
+// What leaving one symptom out takes from a remedy, in one tally word (see UnpackTally): each entry naming it
+// adds one covering and its grade, and a code named twice in the symptom loses both.
 constexpr std::uint64_t LossWord(std::uint8_t gradeByte) noexcept
 {
     return kOneCovering + static_cast<std::uint64_t>(static_cast<std::int64_t>(DecodeGrade(gradeByte)));
@@ -177,10 +174,9 @@ constexpr std::int64_t kGone = std::numeric_limits<std::int64_t>::max();
 
 std::int64_t NewValue(const Tally& base, std::uint64_t loss) noexcept
 {
-    const auto totality = static_cast<std::int32_t>(static_cast<std::uint32_t>(loss & 0xFFFFFFFFu));
-    const auto covered = static_cast<std::int64_t>((loss - static_cast<std::uint64_t>(std::int64_t{totality})) >> 32);
-    const std::int64_t left = base.covered - covered;
-    const std::int64_t value = OrderValue(std::int64_t{base.totality} - totality, left, base.namePlace);
+    const TallyCounts lost = UnpackTally(loss);
+    const std::int64_t left = std::int64_t{base.covered} - lost.covered;
+    const std::int64_t value = OrderValue(std::int64_t{base.totality} - lost.totality, left, base.namePlace);
     return left > 0 ? value : kGone;
 }
 

@@ -30,9 +30,6 @@ constexpr bool InCodeTables(int code) noexcept
     return code >= 0 && static_cast<std::size_t>(code) < kCodeCount;
 }
 
-// One covering entry in a tally word (see BuildResults).
-constexpr std::uint64_t kOneCovering = std::uint64_t{1} << 32;
-
 int Sign(long long value) noexcept
 {
     return value < 0 ? -1 : (value > 0 ? 1 : 0);
@@ -318,11 +315,9 @@ bool CRepEngine::BuildResults()
                 result = std::move(m_previous[nPrevious++].second);
             else
                 result = NamedRecord(code);
-            const std::uint64_t word = tally[code];
-            const auto totality = static_cast<std::int32_t>(static_cast<std::uint32_t>(word & 0xFFFFFFFFu));
-            result->totality = totality;
-            result->covered
-                = static_cast<int>((word - static_cast<std::uint64_t>(static_cast<std::int64_t>(totality))) >> 32);
+            const TallyCounts counts = UnpackTally(tally[code]);
+            result->totality = counts.totality;
+            result->covered = counts.covered;
             pdrgRep.emplace_back(key, std::move(result));
         }
     } catch (const std::bad_alloc&) {

@@ -55,6 +55,23 @@ std::vector<int> WeightsFromIntensities(std::span<const IntensityEntry> intensit
 // Number of whole remedy entries a record holds: its count, but never more than its entry bytes allow.
 int RemedyEntryCount(const CSymptomRecord& record) noexcept;
 
+// A remedy's tally in one word, so that each entry is one addition: the coverings x 2^32 plus the totality in
+// 64-bit arithmetic (a grade under zero is added sign extended). The totality, which fits in 32 bits, is the low
+// half read as signed.
+inline constexpr std::uint64_t kOneCovering = std::uint64_t{1} << 32;
+
+struct TallyCounts
+{
+    int totality = 0;
+    int covered = 0;
+};
+
+constexpr TallyCounts UnpackTally(std::uint64_t word) noexcept
+{
+    const auto totality = static_cast<std::int32_t>(static_cast<std::uint32_t>(word & 0xFFFFFFFFu));
+    return {totality, static_cast<int>((word - static_cast<std::uint64_t>(std::int64_t{totality})) >> 32)};
+}
+
 class CRepEngine final
 {
 public:
