@@ -2,6 +2,7 @@
 // and the Select Patient dialog opening on it (read, duplicate check and list filled).
 #include "app/QuillonApp.h"
 #include "casedata/SelectPatientDialog.h"
+#include "common/QtBenchMain.h"
 #include "fixtures/CaseWriters.h"
 #include "report/Report.h"
 
@@ -71,16 +72,11 @@ BENCHMARK(BM_SelectPatientDialogOpens40000)->Unit(benchmark::kMillisecond)->Repe
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::UseOffscreenUnlessChosen();
     RecordingMessageSink sink;
     CQuillonApp app(argc, argv, CPracticeFolder(Folder()), &sink);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    const int status = bench::RunBenchmarks(argc, argv);
     std::error_code ignored;
     std::filesystem::remove_all(Folder(), ignored);
-    return 0;
+    return status;
 }

@@ -4,6 +4,7 @@
 #include "casedata/PracticeFolder.h"
 #include "casedata/RemedyCatalogue.h"
 #include "common/KentData.h"
+#include "common/QtBenchMain.h"
 #include "magnifier/Magnifier.h"
 #include "materiamedica/MateriaMedicaListing.h"
 #include "materiamedica/MateriaMedicaPainter.h"
@@ -119,13 +120,7 @@ BENCHMARK(BM_LensRepaint)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Repeti
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::UseOffscreenUnlessChosen();
     QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::RunBenchmarks(argc, argv);
 }

@@ -4,6 +4,7 @@
 #include "casedata/PracticeFolder.h"
 #include "casedata/RemedyCatalogue.h"
 #include "common/KentData.h"
+#include "common/QtBenchMain.h"
 #include "fixtures/CaseWriters.h"
 #include "repertory/ChartGeometry.h"
 #include "repertory/ChartPainter.h"
@@ -101,13 +102,7 @@ BENCHMARK(BM_RemedyScrollRepaint)->Unit(benchmark::kMillisecond)->Repetitions(5)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::UseOffscreenUnlessChosen();
     QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::RunBenchmarks(argc, argv);
 }

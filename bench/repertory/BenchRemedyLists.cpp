@@ -3,6 +3,7 @@
 #include "app/QuillonApp.h"
 #include "casedata/SymptomRecord.h"
 #include "common/KentData.h"
+#include "common/QtBenchMain.h"
 #include "repertory/DrugListDialog.h"
 #include "repertory/FullRemedyListDialog.h"
 
@@ -84,14 +85,8 @@ BENCHMARK(BM_FullRemedyListOpenAndSort)->Unit(benchmark::kMillisecond)->Repetiti
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::UseOffscreenUnlessChosen();
     NullMessageSink sink;
     CQuillonApp app(argc, argv, CPracticeFolder("."), &sink);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::RunBenchmarks(argc, argv);
 }
