@@ -56,8 +56,8 @@ private Q_SLOTS:
         const struct
         {
             int where, notchesOrKey, shift, symptoms, remedies;
-        } rows[] = {{0, -2, 0, 10, 20}, {1, -1, 0, 7, 20}, {1, -2, 1, 4, 26}, {2, -1, 0, 4, 23}, {1, 2, 0, 0, 20},
-            {3, Qt::Key_Down, 0, 5, 20}, {3, Qt::Key_Up, 0, 3, 20}, {3, Qt::Key_PageDown, 0, 7, 20},
+        } rows[] = {{0, -2, 0, 10, 20}, {1, -1, 0, 7, 20}, {1, -2, 1, 4, 26}, {2, -1, 0, 7, 20}, {2, -1, 1, 4, 23},
+            {1, 2, 0, 0, 20}, {3, Qt::Key_Down, 0, 5, 20}, {3, Qt::Key_Up, 0, 3, 20}, {3, Qt::Key_PageDown, 0, 7, 20},
             {3, Qt::Key_PageUp, 0, 1, 20}, {3, Qt::Key_Right, 0, 4, 21}, {3, Qt::Key_Left, 0, 4, 19},
             {3, Qt::Key_PageDown, 1, 4, 31}, {3, Qt::Key_PageUp, 1, 4, 9}, {3, Qt::Key_Home, 0, 4, 0},
             {3, Qt::Key_End, 0, 4, -1}};
@@ -127,13 +127,42 @@ private Q_SLOTS:
         QHelpEvent help(QEvent::ToolTip, CWeightageDlg::RowBand(1).center(), QPoint());
         QApplication::sendEvent(&dialog, &help);
         QCOMPARE(QToolTip::text(), FromData(model.SymptomText(1)));
-        // The wheel over a list without the focus scrolls the rows and leaves the intensity; with it, it chooses.
-        Wheel(dialog.IntensityList(1), QPoint(5, 5), -1);
-        QCOMPARE(model.Intensity(1) * 10 + model.ShownPosition(), 13);
+        // The dialog opens on OK. The wheel over a list that holds the focus without showing it scrolls the rows
+        // and leaves the intensity; once the keyboard has brought the focus there and it shows, it chooses.
+        QCOMPARE(dialog.focusWidget(), dialog.OkButton());
         QApplication::setActiveWindow(&dialog);
-        dialog.IntensityList(1)->setFocus();
+        dialog.IntensityList(0)->setFocus();
+        Wheel(dialog.IntensityList(0), QPoint(5, 5), -2);
+        QCOMPARE(model.Intensity(0) * 10 + model.ShownPosition(), 16);
+        const QImage unfocused = dialog.IntensityList(1)->grab().toImage();
+        QTest::keyClick(dialog.IntensityList(0), Qt::Key_Tab);
+        QVERIFY(dialog.IntensityList(1)->hasFocus() && dialog.IntensityList(1)->grab().toImage() != unfocused);
         Wheel(dialog.IntensityList(1), QPoint(5, 5), -1);
-        QCOMPARE(model.Intensity(4), 2);
+        QCOMPARE(model.Intensity(7) * 10 + model.ShownPosition(), 26);
+    }
+
+    void symptomLinesShowTheWholeRubricAsATooltip()
+    {
+        m_view->ScrollBar(IDC_SYMPTOM_SCROLL)->SetPosition(3);
+        const auto tip = [this](const ChartRect& where) {
+            QHelpEvent help(QEvent::ToolTip, Centre(where), m_view->mapToGlobal(Centre(where)));
+            QApplication::sendEvent(m_view, &help);
+            return QToolTip::text();
+        };
+        // Line 3 shows symptom 3 + 1; its rubric is whole in the tooltip, with the repertory's mark before it.
+        const std::string text = m_view->Engine().Symptom(4)->m_pszText;
+        const QString rubric = FromData(std::string_view(text).substr(text.find(']') + 1));
+        QVERIFY2(tip(m_view->Geometry().SymptomLineRect(3)).endsWith(rubric) && rubric.size() > 20, qPrintable(rubric));
+        QVERIFY(!tip(m_view->Geometry().SymptomLineRect(4)).endsWith(rubric));
+    }
+
+    void recordedSymptomsOpenInTheSymptomList()
+    {
+        testing::WithShown<QDialog>([] { App().RunRecordedSymptomsDialog(0); },
+            [](QDialog& dialog) {
+                QCOMPARE(dialog.objectName(), QStringLiteral("RecordedSymptomsDialog"));
+                QCOMPARE(dialog.focusWidget(), dialog.findChild<QListWidget*>(QStringLiteral("symptomList")));
+            });
     }
 
     void tabReachesEveryButtonAndTheChart()
