@@ -1,5 +1,7 @@
 // The window as a practitioner works in it, on the sample practice: wheel, keys, sizes and layouts, driven through
 // real events on the real widgets.
+#include "TestConfig.h"
+#include "app/CommandIds.h"
 #include "controls/MyScroll.h"
 #include "controls/PictureButton.h"
 #include "repertory/ChartFixture.h"
@@ -9,6 +11,7 @@
 #include "support/TempFolder.h"
 #include "support/WidgetTest.h"
 
+#include <QSvgRenderer>
 #include <QtWidgets>
 
 using namespace quillon;
@@ -162,6 +165,33 @@ private Q_SLOTS:
             [](QDialog& dialog) {
                 QCOMPARE(dialog.objectName(), QStringLiteral("RecordedSymptomsDialog"));
                 QCOMPARE(dialog.focusWidget(), dialog.findChild<QListWidget*>(QStringLiteral("symptomList")));
+            });
+    }
+
+    // Quillon's own picture, the one the install puts in the icon theme, on the main window, the chart's child
+    // window, dialogs and the About box.
+    void quillonIconEverywhere()
+    {
+        QSvgRenderer installed(QStringLiteral(QUILLON_SOURCE_DIR "/packaging/quillon.svg"));
+        QImage expected(32, 32, QImage::Format_ARGB32_Premultiplied);
+        expected.fill(Qt::transparent);
+        QPainter painter(&expected);
+        installed.render(&painter);
+        painter.end();
+        const auto isQuillon = [&](const QIcon& icon) {
+            return icon.pixmap(32, 32).toImage().convertToFormat(expected.format()) == expected;
+        };
+        auto* child = qobject_cast<QMdiSubWindow*>(m_view->parentWidget());
+        for (QWidget* widget = m_view; widget && !child; widget = widget->parentWidget())
+            child = qobject_cast<QMdiSubWindow*>(widget);
+        QVERIFY(child && isQuillon(child->windowIcon()) && isQuillon(App().MainFrame()->windowIcon()));
+        App().MainFrame()->UpdateCommandUI();
+        testing::WithShown<QDialog>([] { App().MainFrame()->Action(ID_APP_ABOUT)->trigger(); },
+            [&](QDialog& about) {
+                QVERIFY(isQuillon(about.windowIcon()));
+                const QImage shown = about.findChild<QLabel*>(QStringLiteral("aboutIcon"))->pixmap().toImage();
+                QVERIFY(
+                    shown.width() >= 48 && shown.pixelColor(shown.width() / 2, shown.height() * 3 / 4).blue() > 100);
             });
     }
 
