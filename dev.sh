@@ -8,8 +8,8 @@ here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 build="${QUILLON_BUILD_DIR:-$here/build}"
 mode="${1:-}"
 
-build_packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev fonts-liberation)
-test_packages=(clang-format appstream desktop-file-utils)
+build_packages=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev libgtest-dev fonts-liberation)
+test_packages=(clang-format appstream desktop-file-utils poppler-utils)
 demo_packages=(xvfb xauth)
 
 usage() {

@@ -13,31 +13,52 @@ extern char** environ;
 
 namespace {
 
+// The sample practice, written once for the whole run and removed when the program ends (every repetition of
+// the benchmark starts in it).
+class SamplePractice
+{
+public:
+    SamplePractice()
+    {
+        const auto path
+            = std::filesystem::temp_directory_path() / ("quillon-bench-startup-" + std::to_string(::getpid()));
+        const std::string command = std::string(QUILLON_SAMPLE_EXE) + " --out " + path.string() + " > /dev/null";
+        if (std::system(command.c_str()) == 0)
+            m_path = path;
+    }
+    ~SamplePractice()
+    {
+        std::error_code ignored;
+        if (!m_path.empty())
+            std::filesystem::remove_all(m_path, ignored);
+    }
+    SamplePractice(const SamplePractice&) = delete;
+    SamplePractice& operator=(const SamplePractice&) = delete;
+
+    const std::filesystem::path& Path() const { return m_path; }
+
+private:
+    std::filesystem::path m_path;
+};
+
 const std::filesystem::path& SampleFolder()
 {
-    static const std::filesystem::path folder = [] {
-        auto path = std::filesystem::temp_directory_path() / ("quillon-bench-startup-" + std::to_string(::getpid()));
-        const std::string command = std::string(QUILLON_SAMPLE_EXE) + " --out " + path.string() + " > /dev/null";
-        if (std::system(command.c_str()) != 0)
-            return std::filesystem::path();
-        return path;
-    }();
-    return folder;
+    static const SamplePractice practice;
+    return practice.Path();
 }
 
+// Starts the program in the folder (the child changes its folder; this process keeps its own).
 int RunOnce(const std::filesystem::path& folder)
 {
     pid_t pid = 0;
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", 0, 0);
+    posix_spawn_file_actions_addchdir_np(&actions, folder.c_str());
     std::string exe = QUILLON_EXE;
     std::string option = "--quit-when-ready";
     char* argv[] = {exe.data(), option.data(), nullptr};
-    const auto previous = std::filesystem::current_path();
-    std::filesystem::current_path(folder);
     const int spawned = posix_spawn(&pid, exe.c_str(), &actions, nullptr, argv, environ);
-    std::filesystem::current_path(previous);
     posix_spawn_file_actions_destroy(&actions);
     if (spawned != 0)
         return -1;
@@ -55,8 +76,6 @@ void BM_StartToSelectPatient(benchmark::State& state)
         if (RunOnce(SampleFolder()) != 0)
             return state.SkipWithError("quillon did not start and quit cleanly");
     }
-    std::error_code ignored;
-    std::filesystem::remove_all(SampleFolder(), ignored);
 }
 BENCHMARK(BM_StartToSelectPatient)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(15);
 

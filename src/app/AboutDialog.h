@@ -14,12 +14,18 @@ class CAboutDialog final : public QDialog
     Q_DISABLE_COPY_MOVE(CAboutDialog)
 
 public:
+    // An empty practiceFolder: no folder is open.
     CAboutDialog(const QString& practiceFolder, QWidget* parent = nullptr);
 
+    // The icon's side in the box.
+    static constexpr int kIconSide = 64;
+
     QLabel* Text() const { return m_pText; }
+    QLabel* Icon() const { return m_pIcon; }
 
 private:
     QLabel* m_pText = nullptr;
+    QLabel* m_pIcon = nullptr;
 };
 
 } // namespace quillon

@@ -48,11 +48,13 @@ void CQuillonApp::UseStartFolder(const QString& given)
     }
     SetPracticeFolder(folder);
     m_arrStartFolderMissing = MissingPracticeFiles(m_folder.Root());
-    if (m_arrStartFolderMissing.empty()) {
+    m_bPracticeFolderOpen = m_arrStartFolderMissing.empty();
+    if (m_bPracticeFolderOpen) {
         m_strRefusedStartFolder.clear();
         Settings().AddRecentFolder(FolderKey(m_folder));
     } else {
-        m_strRefusedStartFolder = folder;
+        // The refusal names the folder by its full path, whatever spelling it was given in (".", "../x").
+        m_strRefusedStartFolder = FolderKey(m_folder);
     }
 }
 
@@ -103,6 +105,7 @@ bool CQuillonApp::OpenPracticeFolder(const QString& folder)
     m_pRemedyCatalogue.reset();
 
     SetPracticeFolder(folder);
+    m_bPracticeFolderOpen = true;
     try {
         LoadCatalogue();
     } catch (const std::bad_alloc&) {
@@ -127,7 +130,7 @@ void CQuillonApp::OnOpenPracticeFolder()
 
 void CQuillonApp::OnAbout()
 {
-    CAboutDialog dialog(FolderKey(m_folder), m_pMainFrame.get());
+    CAboutDialog dialog(m_bPracticeFolderOpen ? FolderKey(m_folder) : QString(), m_pMainFrame.get());
     dialog.exec();
 }
 

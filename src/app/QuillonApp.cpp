@@ -9,6 +9,7 @@
 #include "app/UserChoices.h"
 #include "casedata/SelectPatientDialog.h"
 #include "casedata/TextCodec.h"
+#include "resources/AppIcon.h"
 #include "symptoms/RecordedSymptomsDialog.h"
 
 #include <QMdiArea>
@@ -48,6 +49,8 @@ CQuillonApp::CQuillonApp(int& argc, char** argv, CPracticeFolder folder, IMessag
     setApplicationName(QStringLiteral("Quillon"));
     setApplicationVersion(QString::fromLatin1(QuillonVersion()));
     setDesktopFileName(QStringLiteral("org.quillon.Quillon"));
+    // Every window without an icon of its own shows this one: the main window, the charts and pages, dialogs.
+    setWindowIcon(QuillonIcon());
     m_pSettings = std::make_unique<CAppSettings>();
     // Liberation Sans stands in for the Windows dialog font, and dialogs share the background colour.
     QFont font(QStringLiteral("Liberation Sans"));

@@ -115,6 +115,8 @@ private:
 
     std::unique_ptr<CAppSettings> m_pSettings;
     QString m_strRefusedStartFolder;
+    // False while the folder of the run was refused and no other has been opened.
+    bool m_bPracticeFolderOpen = true;
     bool m_bRememberVisits = false;
     std::vector<std::string> m_arrStartFolderMissing;
 

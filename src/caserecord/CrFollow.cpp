@@ -66,6 +66,10 @@ QVariant CPageBrowser::loadResource(int type, const QUrl& name)
     html.replace(QStringLiteral("<TD WIDTH=\"100%\" "), QStringLiteral("<TD "));
     html.replace(QStringLiteral("WIDTH=\"75%\" COLSPAN=\"2\""), QStringLiteral("WIDTH=\"75%\""));
     html.replace(QStringLiteral("COLSPAN=\"4\""), QStringLiteral("COLSPAN=\"3\""));
+    // A follow-up visit gives Rx, Potency, Repetition and Evaluation 15, 15, 30 and 40 % of the width; the
+    // complaints row above them spans the last three with 85 %, which would share that out evenly. Its span alone
+    // makes it as wide, so in the shown copy it gives no width and the four columns keep theirs.
+    html.replace(QStringLiteral("<td width=\"85%\" colspan=\"3\">"), QStringLiteral("<td colspan=\"3\">"));
     return html;
 }
 

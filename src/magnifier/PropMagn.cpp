@@ -1,6 +1,7 @@
 // The magnifying glass's property sheet.
 #include "magnifier/PropMagn.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QDialogButtonBox>
 #include <QPushButton>
@@ -57,6 +58,16 @@ CPropMagn::CPropMagn(const LensSettings& current, QWidget* parent) : QDialog(par
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_pTabs);
     layout->addWidget(buttons);
+    setMinimumWidth(TitleWidth(windowTitle()));
+}
+
+int CPropMagn::TitleWidth(const QString& title)
+{
+    // Title bars set the caption in bold beside the window's icon and buttons.
+    constexpr int kTitleBarExtra = 150;
+    QFont bold = QApplication::font(); // the window's own font can differ from the title bar's
+    bold.setBold(true);
+    return QFontMetrics(bold).horizontalAdvance(title) + kTitleBarExtra;
 }
 
 LensSettings CPropMagn::Chosen() const

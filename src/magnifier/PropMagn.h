@@ -42,6 +42,8 @@ public:
 
     // Runs the sheet modally; on OK writes the chosen values and returns true.
     static bool Run(LensSettings& settings, QWidget* parent);
+    // The least width whose title bar shows the whole title.
+    static int TitleWidth(const QString& title);
 
 private:
     QTabWidget* m_pTabs;

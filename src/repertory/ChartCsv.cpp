@@ -89,8 +89,10 @@ std::string ChartCsv(const CRepEngine& engine, const CRemedyCatalogue* catalogue
         }
         for (int r = 0; r < remedies; ++r) {
             out += ',';
-            if (present[static_cast<std::size_t>(r)])
-                out += std::to_string(engine.Grade(r, s));
+            if (!present[static_cast<std::size_t>(r)])
+                continue;
+            if (const int grade = engine.ShownGrade(r, s))
+                out += std::to_string(grade);
         }
         out += kRowEnd;
     }

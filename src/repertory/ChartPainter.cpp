@@ -239,8 +239,7 @@ void PaintGrades(
                 const int key = kGridFirstGradeKey + kGridColumns * (s - p) + c;
                 if (key >= kGridCellCount)
                     continue;
-                const int grade = engine.Grade(r, s);
-                if (grade > 0)
+                if (const int grade = engine.ShownGrade(r, s))
                     DrawNumber(painter, geometry.GridCellRect(key), grade);
             }
         }

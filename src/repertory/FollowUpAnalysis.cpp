@@ -115,6 +115,64 @@ VisitComparison CompareVisits(const VisitSide& a, const VisitSide& b, int top)
     return comparison;
 }
 
+std::optional<int> VisitDay(std::string_view date)
+{
+    int parts[3] = {0, 0, 0};
+    std::size_t part = 0;
+    bool digits = false;
+    for (const char c : date) {
+        if (c == '/' && digits && part < 2) {
+            ++part;
+            digits = false;
+        } else if (c >= '0' && c <= '9' && parts[part] < 100000) {
+            parts[part] = 10 * parts[part] + (c - '0');
+            digits = true;
+        } else {
+            return std::nullopt;
+        }
+    }
+    const auto [day, month, year] = parts;
+    if (part != 2 || !digits || day < 1 || day > 31 || month < 1 || month > 12 || year < 1)
+        return std::nullopt;
+    return (year * 100 + month) * 100 + day;
+}
+
+bool VisitBefore(std::string_view dateX, int visitX, std::string_view dateY, int visitY)
+{
+    const auto dayX = VisitDay(dateX);
+    const auto dayY = VisitDay(dateY);
+    if (dayX && dayY && *dayX != *dayY)
+        return *dayX < *dayY;
+    return visitX < visitY;
+}
+
+std::pair<const VisitSide*, const VisitSide*> InTimeOrder(const VisitSide& x, const VisitSide& y)
+{
+    if (VisitBefore(y.date, y.visit, x.date, x.visit))
+        return {&y, &x};
+    return {&x, &y};
+}
+
+int DefaultOtherVisit(const std::vector<std::string>& dates, int chartVisit)
+{
+    const auto before = [&dates](int x, int y) {
+        return VisitBefore(dates[static_cast<std::size_t>(x)], x, dates[static_cast<std::size_t>(y)], y);
+    };
+    int latestBefore = -1;
+    int earliestAfter = -1;
+    for (int v = 0; v < static_cast<int>(dates.size()); ++v) {
+        if (v == chartVisit)
+            continue;
+        if (before(v, chartVisit)) {
+            if (latestBefore < 0 || before(latestBefore, v))
+                latestBefore = v;
+        } else if (earliestAfter < 0 || before(v, earliestAfter)) {
+            earliestAfter = v;
+        }
+    }
+    return latestBefore >= 0 ? latestBefore : earliestAfter;
+}
+
 namespace {
 
 // The chart order as one integer per remedy: the composite key 60 x T + C, largest first, above the place of

@@ -12,6 +12,8 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 namespace quillon {
@@ -78,6 +80,20 @@ struct VisitComparison
 };
 
 VisitComparison CompareVisits(const VisitSide& a, const VisitSide& b, int top);
+
+// The day a visit date text "dd/mm/yyyy" names, as yyyymmdd; nullopt when it is not such a date.
+std::optional<int> VisitDay(std::string_view date);
+
+// Whether visit x came before visit y: by their dates, and by their places in the ".rsy" file (which need not be
+// in time order) when the dates are the same or either is not a date.
+bool VisitBefore(std::string_view dateX, int visitX, std::string_view dateY, int visitY);
+
+// The two sides of a comparison in time order: the earlier visit first, so that a rise is a rise by the later one.
+std::pair<const VisitSide*, const VisitSide*> InTimeOrder(const VisitSide& x, const VisitSide& y);
+
+// The visit the chart's visit is compared with first: the latest visit before it, or else the earliest after it;
+// -1 when the patient has no other visit.
+int DefaultOtherVisit(const std::vector<std::string>& dates, int chartVisit);
 
 // How firmly one of the first remedies holds its place when one symptom is left out.
 struct StabilityRow

@@ -280,9 +280,9 @@ CCompareVisitsDialog::CCompareVisitsDialog(CQuillonApp& app, int chartVisit, QWi
         QStringLiteral("Covered")});
     m_pTable->setItemDelegateForColumn(3, new CMoveDelegate(m_pTable));
 
-    m_sideA = LoadVisitSide(app.m_folder, app.m_strPatientFile, chartVisit, app.m_pRemedyCatalogue.get(), app.Sink());
-    const int earlier = chartVisit > 0 ? chartVisit - 1 : chartVisit + 1;
-    const int start = m_pVisit->findData(earlier);
+    m_chartSide
+        = LoadVisitSide(app.m_folder, app.m_strPatientFile, chartVisit, app.m_pRemedyCatalogue.get(), app.Sink());
+    const int start = m_pVisit->findData(DefaultOtherVisit(app.m_arrVisitDates, chartVisit));
     m_pVisit->setCurrentIndex(start >= 0 ? start : 0);
     connect(m_pVisit, &QComboBox::currentIndexChanged, this, [this] { Fill(); });
     Fill();
@@ -300,28 +300,30 @@ void CCompareVisitsDialog::Fill()
     m_pTable->setRowCount(0);
     m_comparison.reset();
     const int other = m_pVisit->currentData().toInt();
-    if (m_pVisit->count() == 0 || !m_sideA) {
+    if (m_pVisit->count() == 0 || !m_chartSide) {
         SetHeading(QString());
         return;
     }
-    if (other != m_nSideB) {
-        m_sideB = LoadVisitSide(
+    if (other != m_nOtherVisit) {
+        m_otherSide = LoadVisitSide(
             m_app.m_folder, m_app.m_strPatientFile, other, m_app.m_pRemedyCatalogue.get(), m_app.Sink());
-        m_nSideB = other;
+        m_nOtherVisit = other;
     }
-    if (!m_sideB) {
+    if (!m_otherSide) {
         SetHeading(QStringLiteral("Visit %1 cannot be compared.").arg(m_pVisit->currentText()));
         return;
     }
-    m_comparison = CompareVisits(*m_sideA, *m_sideB, m_pTop->value());
-    const QString dateA = Text(m_sideA->date);
-    const QString dateB = Text(m_sideB->date);
-    SetHeading(QStringLiteral("Visit %1: %2 symptoms\nVisit %3: %4 symptoms\nSymptoms in both visits: %5")
-                   .arg(dateA)
-                   .arg(m_comparison->symptomsA)
-                   .arg(dateB)
-                   .arg(m_comparison->symptomsB)
-                   .arg(m_comparison->sharedTexts));
+    // The earlier visit is the first side whichever of the two the chart shows, so a rise is a rise by the later.
+    const auto [earlier, later] = InTimeOrder(*m_chartSide, *m_otherSide);
+    m_comparison = CompareVisits(*earlier, *later, m_pTop->value());
+    const QString dateA = Text(earlier->date);
+    const QString dateB = Text(later->date);
+    SetHeading(
+        QStringLiteral("From %1 to %2\nVisit %1: %3 symptoms\nVisit %2: %4 symptoms\nSymptoms in both visits: %5")
+            .arg(dateA, dateB)
+            .arg(m_comparison->symptomsA)
+            .arg(m_comparison->symptomsB)
+            .arg(m_comparison->sharedTexts));
     m_pTable->setHorizontalHeaderLabels({QStringLiteral("Remedy"), dateA, dateB, QStringLiteral("Change"),
         QStringLiteral("Totality ") + dateA, QStringLiteral("Totality ") + dateB, QStringLiteral("Covered ") + dateA,
         QStringLiteral("Covered ") + dateB});

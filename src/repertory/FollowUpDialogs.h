@@ -64,7 +64,8 @@ class CCompareVisitsDialog final : public CFollowUpTableDialog
     Q_DISABLE_COPY_MOVE(CCompareVisitsDialog)
 
 public:
-    // Compares visit chartVisit of the current patient with another (the one before it, or else the next).
+    // Compares visit chartVisit of the current patient with another (at first the latest visit before it, or else
+    // the earliest after it); the earlier of the two by date is always the first side.
     CCompareVisitsDialog(CQuillonApp& app, int chartVisit, QWidget* parent = nullptr);
 
     QComboBox* VisitBox() const { return m_pVisit; }
@@ -76,9 +77,9 @@ private:
 
     int m_nChartVisit;
     QComboBox* m_pVisit = nullptr;
-    std::optional<VisitSide> m_sideA;
-    std::optional<VisitSide> m_sideB;
-    int m_nSideB = -1;
+    std::optional<VisitSide> m_chartSide;
+    std::optional<VisitSide> m_otherSide;
+    int m_nOtherVisit = -1;
     std::optional<VisitComparison> m_comparison;
 };
 

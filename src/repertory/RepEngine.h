@@ -143,6 +143,13 @@ public:
     // the remedy counts); 0 when the remedy does not occur in the symptom or when (r, s) lies outside the
     // display order and symptoms of the last fill.
     int Grade(int r, int s) const;
+    // What the chart's cell (r, s) shows, and so what every export of the chart writes there: the grade when it
+    // is above 0; 0 for an empty cell (the remedy is absent from the symptom, or the grade stored is 0 or less).
+    int ShownGrade(int r, int s) const
+    {
+        const int grade = Grade(r, s);
+        return grade > 0 ? grade : 0;
+    }
     // The covering symptoms of a remedy with the grade each gives, in processing order (one pair per entry that
     // names it). They are read from the active symptoms when asked for, not kept with every build.
     std::vector<LevelEntry> Levels(RemedyKey key) const;

@@ -13,11 +13,13 @@
 #include "repertory/ChartPointer.h"
 #include "repertory/DrugList.h"
 #include "repertory/RepEngine.h"
+#include "repertory/RepertoryTable.h"
 #include "repertory/WeightageDialog.h"
 
 #include <QFontMetrics>
 #include <QFrame>
 #include <QGuiApplication>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
@@ -26,6 +28,7 @@
 #include <QPainter>
 #include <QPointer>
 #include <QScreen>
+#include <QToolTip>
 #include <QWheelEvent>
 
 namespace quillon {
@@ -350,7 +353,28 @@ bool CRepView::event(QEvent* event)
         ScrollToRemedy(static_cast<CScrollToRemedyEvent*>(event)->Position());
         return true;
     }
+    if (event->type() == QEvent::ToolTip) {
+        ShowSymptomToolTip(*static_cast<QHelpEvent*>(event));
+        return true;
+    }
     return QWidget::event(event);
+}
+
+void CRepView::ShowSymptomToolTip(const QHelpEvent& help)
+{
+    // A symptom line is cut at its box; its tooltip holds the whole line.
+    const int p = m_pSymptomBar->Position();
+    for (int k = kFirstSymptomLine; k < kSymptomLineCount && m_bHasChart; ++k) {
+        const ChartRect line = m_geometry.SymptomLineRect(k);
+        const CSymptomRecord* record = m_pEngine->Symptom(p + k - kFirstSymptomLine);
+        if (record && line.Contains(help.pos().x(), help.pos().y())) {
+            QToolTip::showText(help.globalPos(),
+                FromData(ComposeSymptomLine(record->m_pszText, record->m_nType, std::string::npos)), this,
+                ToQRect(line));
+            return;
+        }
+    }
+    QToolTip::hideText();
 }
 
 // --- Mouse ---
@@ -396,9 +420,9 @@ void CRepView::mouseMoveEvent(QMouseEvent* event)
 
 void CRepView::wheelEvent(QWheelEvent* event)
 {
-    // Over the remedy columns, with Shift or turned sideways the wheel scrolls the remedies, elsewhere the symptoms.
-    const bool remedies = (event->modifiers() & Qt::ShiftModifier) || event->angleDelta().y() == 0
-        || event->position().x() >= m_geometry.Cx(m_geometry.GridOrigin());
+    // The wheel scrolls the symptom rows wherever it is turned, over the grades as over the rubrics; with Shift or
+    // turned sideways it scrolls the remedies.
+    const bool remedies = (event->modifiers() & Qt::ShiftModifier) || event->angleDelta().y() == 0;
     CMyScroll* bar = remedies ? m_pRemedyBar : m_pSymptomBar;
     if (!m_bHasChart || bar->isHidden()) {
         event->ignore();

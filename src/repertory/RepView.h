@@ -22,6 +22,7 @@
 
 class QLabel;
 class QFrame;
+class QHelpEvent;
 class QMenu;
 
 namespace quillon {
@@ -211,6 +212,7 @@ private:
 
     void SetTabOrder();
     QRect FocusMarkRect() const;
+    void ShowSymptomToolTip(const QHelpEvent& help);
     void OnLeftButtonDown(const QPoint& p);
     void OnLeftButtonUp(const QPoint& p);
     void OnRightButtonDown(const QPoint& p);

@@ -89,7 +89,7 @@ CWeightageDlg::CWeightageDlg(CWeightageModel& model, QWidget* parent) : QDialog(
         for (int i = 0; i <= kMaxIntensity; ++i)
             list->addItem(QString::number(i));
         list->setGeometry(Dx(5), Dy(kListY[static_cast<std::size_t>(r)]), Dx(24), 22);
-        // A wheel turned over a list it has not been clicked into scrolls the rows instead of changing it.
+        // A wheel turned over a list that does not show the focus scrolls the rows instead of changing it.
         list->setFocusPolicy(Qt::StrongFocus);
         list->installEventFilter(this);
         connect(list, &QComboBox::activated, this, [this, r](int index) { m_model.RowSelectionChanged(r, index); });
@@ -113,6 +113,8 @@ CWeightageDlg::CWeightageDlg(CWeightageModel& model, QWidget* parent) : QDialog(
     m_pCancel->setGeometry(Dx(256), Dy(186), Dx(36), Dy(13));
     connect(m_pOk, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_pCancel, &QPushButton::clicked, this, &QDialog::reject);
+    // The dialog opens on OK, not on the first list: a list holding a focus it does not show would take the keys.
+    m_pOk->setFocus();
 
     ShowRows();
 }
@@ -201,10 +203,16 @@ bool CWeightageDlg::event(QEvent* event)
     return QDialog::event(event);
 }
 
+bool CWeightageDlg::ShowsFocus(const QWidget* list)
+{
+    // The style draws a list's focus frame only once the keyboard has moved the focus in the window.
+    return list->hasFocus() && list->window()->testAttribute(Qt::WA_KeyboardFocusChange);
+}
+
 bool CWeightageDlg::eventFilter(QObject* watched, QEvent* event)
 {
     const auto* list = qobject_cast<QComboBox*>(watched);
-    if (event->type() == QEvent::Wheel && list && !list->hasFocus()) {
+    if (event->type() == QEvent::Wheel && list && !ShowsFocus(list)) {
         wheelEvent(static_cast<QWheelEvent*>(event));
         return true;
     }

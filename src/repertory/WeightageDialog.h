@@ -32,6 +32,8 @@ public:
     CPictureButton* CancelButton() const { return m_pCancel; }
     // Band of row place r, where its symptom's text is drawn.
     static QRect RowBand(int r);
+    // Whether an intensity list has the focus and shows it; only then does the wheel over it change its value.
+    static bool ShowsFocus(const QWidget* list);
 
 protected:
     bool event(QEvent* event) override;

@@ -72,6 +72,8 @@ CRecordedSymptomsDialog::CRecordedSymptomsDialog(CQuillonApp& app, int nMode, QW
         m_pVisits->setCurrentIndex(m_model.CurrentVisit());
     }
     ShowSymptoms();
+    // The keys go to the symptom list first, so the arrows move through the symptoms.
+    m_pSymptoms->setFocus();
 }
 
 void CRecordedSymptomsDialog::BuildControls()

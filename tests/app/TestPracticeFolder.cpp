@@ -1,5 +1,7 @@
 // Practice folders: the one given on the command line, File > Open Practice Folder (Ctrl+O) and the recent
 // folders. Settings live in a scratch folder.
+#include "app/AboutDialog.h"
+#include "app/AppSettings.h"
 #include "app/CommandLine.h"
 #include "app/MainFrame.h"
 #include "app/QuillonApp.h"
@@ -9,6 +11,7 @@
 #include "support/TempFolder.h"
 #include "support/WidgetTest.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenu>
@@ -134,6 +137,36 @@ private Q_SLOTS:
         WithShown<CSelectPatientDialog>(
             [&] { app->MainFrame()->RecentFoldersMenu()->actions().at(3)->trigger(); }, [](auto&) {});
         QVERIFY(menuIs({3, 2, 5, 4, 1}));
+    }
+
+    // A start folder that cannot be used is refused by its full path, however it was given, and About then names
+    // no practice folder; opening one names it again.
+    void refusedStartFolderIsNamedWholeAndNotOpen()
+    {
+        auto* app = CQuillonApp::Instance();
+        const fs::path empty = g_root / "empty";
+        fs::create_directories(empty);
+        fs::remove(app->Settings().LastFolder().toStdString() + "/PatDet.txt"); // no usable last folder
+        const QString whole = QString::fromStdString(fs::canonical(empty).string());
+        const QString lacks = QStringLiteral("The folder \"%1\" cannot be opened as a practice folder: PatDet.txt, "
+                                             "drug.dat, drugl.dat and fulldrug.txt are missing.");
+        const auto aboutSays = [app](const QString& folder) {
+            WithShown<CAboutDialog>([app] { app->OnAbout(); },
+                [&](CAboutDialog& about) { QVERIFY2(about.Text()->text().contains(folder), qPrintable(folder)); });
+        };
+        const QString notAFolder = QStringLiteral("\"%1/nowhere\" is not a folder.").arg(whole);
+        for (const auto& [given, refusal] :
+            {std::pair{QStringLiteral("nowhere"), notAFolder}, {QString(), lacks.arg(whole)}}) {
+            QDir::setCurrent(whole);
+            g_sink.Clear();
+            app->UseStartFolder(given);
+            app->RunStartDialog();
+            QCOMPARE(g_sink.Texts(), std::vector<std::string>{refusal.toStdString()});
+            aboutSays(QStringLiteral("Practice folder:</b> none open"));
+        }
+        const QString practice = WritePractice("reopened", "C");
+        OpenAndCancel(practice);
+        aboutSays(QStringLiteral("Practice folder:</b> ") + practice);
     }
 };
 

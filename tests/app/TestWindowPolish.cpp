@@ -1,5 +1,7 @@
 // The window as a practitioner works in it, on the sample practice: wheel, keys, sizes and layouts, driven through
 // real events on the real widgets.
+#include "TestConfig.h"
+#include "app/CommandIds.h"
 #include "controls/MyScroll.h"
 #include "controls/PictureButton.h"
 #include "repertory/ChartFixture.h"
@@ -9,6 +11,7 @@
 #include "support/TempFolder.h"
 #include "support/WidgetTest.h"
 
+#include <QSvgRenderer>
 #include <QtWidgets>
 
 using namespace quillon;
@@ -56,8 +59,8 @@ private Q_SLOTS:
         const struct
         {
             int where, notchesOrKey, shift, symptoms, remedies;
-        } rows[] = {{0, -2, 0, 10, 20}, {1, -1, 0, 7, 20}, {1, -2, 1, 4, 26}, {2, -1, 0, 4, 23}, {1, 2, 0, 0, 20},
-            {3, Qt::Key_Down, 0, 5, 20}, {3, Qt::Key_Up, 0, 3, 20}, {3, Qt::Key_PageDown, 0, 7, 20},
+        } rows[] = {{0, -2, 0, 10, 20}, {1, -1, 0, 7, 20}, {1, -2, 1, 4, 26}, {2, -1, 0, 7, 20}, {2, -1, 1, 4, 23},
+            {1, 2, 0, 0, 20}, {3, Qt::Key_Down, 0, 5, 20}, {3, Qt::Key_Up, 0, 3, 20}, {3, Qt::Key_PageDown, 0, 7, 20},
             {3, Qt::Key_PageUp, 0, 1, 20}, {3, Qt::Key_Right, 0, 4, 21}, {3, Qt::Key_Left, 0, 4, 19},
             {3, Qt::Key_PageDown, 1, 4, 31}, {3, Qt::Key_PageUp, 1, 4, 9}, {3, Qt::Key_Home, 0, 4, 0},
             {3, Qt::Key_End, 0, 4, -1}};
@@ -127,13 +130,69 @@ private Q_SLOTS:
         QHelpEvent help(QEvent::ToolTip, CWeightageDlg::RowBand(1).center(), QPoint());
         QApplication::sendEvent(&dialog, &help);
         QCOMPARE(QToolTip::text(), FromData(model.SymptomText(1)));
-        // The wheel over a list without the focus scrolls the rows and leaves the intensity; with it, it chooses.
-        Wheel(dialog.IntensityList(1), QPoint(5, 5), -1);
-        QCOMPARE(model.Intensity(1) * 10 + model.ShownPosition(), 13);
+        // The dialog opens on OK. The wheel over a list that holds the focus without showing it scrolls the rows
+        // and leaves the intensity; once the keyboard has brought the focus there and it shows, it chooses.
+        QCOMPARE(dialog.focusWidget(), dialog.OkButton());
         QApplication::setActiveWindow(&dialog);
-        dialog.IntensityList(1)->setFocus();
+        dialog.IntensityList(0)->setFocus();
+        Wheel(dialog.IntensityList(0), QPoint(5, 5), -2);
+        QCOMPARE(model.Intensity(0) * 10 + model.ShownPosition(), 16);
+        const QImage unfocused = dialog.IntensityList(1)->grab().toImage();
+        QTest::keyClick(dialog.IntensityList(0), Qt::Key_Tab);
+        QVERIFY(dialog.IntensityList(1)->hasFocus() && dialog.IntensityList(1)->grab().toImage() != unfocused);
         Wheel(dialog.IntensityList(1), QPoint(5, 5), -1);
-        QCOMPARE(model.Intensity(4), 2);
+        QCOMPARE(model.Intensity(7) * 10 + model.ShownPosition(), 26);
+    }
+
+    void symptomLinesShowTheWholeRubricAsATooltip()
+    {
+        m_view->ScrollBar(IDC_SYMPTOM_SCROLL)->SetPosition(3);
+        const auto tip = [this](const ChartRect& where) {
+            QHelpEvent help(QEvent::ToolTip, Centre(where), m_view->mapToGlobal(Centre(where)));
+            QApplication::sendEvent(m_view, &help);
+            return QToolTip::text();
+        };
+        // Line 3 shows symptom 3 + 1; its rubric is whole in the tooltip, with the repertory's mark before it.
+        const std::string text = m_view->Engine().Symptom(4)->m_pszText;
+        const QString rubric = FromData(std::string_view(text).substr(text.find(']') + 1));
+        QVERIFY2(tip(m_view->Geometry().SymptomLineRect(3)).endsWith(rubric) && rubric.size() > 20, qPrintable(rubric));
+        QVERIFY(!tip(m_view->Geometry().SymptomLineRect(4)).endsWith(rubric));
+    }
+
+    void recordedSymptomsOpenInTheSymptomList()
+    {
+        testing::WithShown<QDialog>([] { App().RunRecordedSymptomsDialog(0); },
+            [](QDialog& dialog) {
+                QCOMPARE(dialog.objectName(), QStringLiteral("RecordedSymptomsDialog"));
+                QCOMPARE(dialog.focusWidget(), dialog.findChild<QListWidget*>(QStringLiteral("symptomList")));
+            });
+    }
+
+    // Quillon's own picture, the one the install puts in the icon theme, on the main window, the chart's child
+    // window, dialogs and the About box.
+    void quillonIconEverywhere()
+    {
+        QSvgRenderer installed(QStringLiteral(QUILLON_SOURCE_DIR "/packaging/quillon.svg"));
+        QImage expected(32, 32, QImage::Format_ARGB32_Premultiplied);
+        expected.fill(Qt::transparent);
+        QPainter painter(&expected);
+        installed.render(&painter);
+        painter.end();
+        const auto isQuillon = [&](const QIcon& icon) {
+            return icon.pixmap(32, 32).toImage().convertToFormat(expected.format()) == expected;
+        };
+        auto* child = qobject_cast<QMdiSubWindow*>(m_view->parentWidget());
+        for (QWidget* widget = m_view; widget && !child; widget = widget->parentWidget())
+            child = qobject_cast<QMdiSubWindow*>(widget);
+        QVERIFY(child && isQuillon(child->windowIcon()) && isQuillon(App().MainFrame()->windowIcon()));
+        App().MainFrame()->UpdateCommandUI();
+        testing::WithShown<QDialog>([] { App().MainFrame()->Action(ID_APP_ABOUT)->trigger(); },
+            [&](QDialog& about) {
+                QVERIFY(isQuillon(about.windowIcon()));
+                const QImage shown = about.findChild<QLabel*>(QStringLiteral("aboutIcon"))->pixmap().toImage();
+                QVERIFY(
+                    shown.width() >= 48 && shown.pixelColor(shown.width() / 2, shown.height() * 3 / 4).blue() > 100);
+            });
     }
 
     void tabReachesEveryButtonAndTheChart()

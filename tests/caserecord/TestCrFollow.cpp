@@ -8,11 +8,14 @@
 #include "support/AppTest.h"
 #include "support/TempFolder.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QAction>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
+#include <QTextBlock>
+#include <QTextTable>
 #include <QtTest>
 
 #include <filesystem>
@@ -110,6 +113,22 @@ private Q_SLOTS:
         // Markup of a record is shown as text, not followed as a link.
         QVERIFY(view->Browser()->toPlainText().contains(QStringLiteral("<a href=\"http://example.com\">link</a>")));
         QVERIFY(!view->Browser()->toHtml().contains(QStringLiteral("href=\"http")));
+
+        // Rx, Potency, Repetition and Evaluation take 15, 15, 30 and 40 % of a visit's width, under the complaints
+        // row that spans the last three.
+        QTextDocument* page = view->Browser()->document();
+        const QTextTable* visit = nullptr;
+        for (QTextBlock block = page->begin(); block.isValid() && !visit; block = block.next())
+            if (block.text() == QStringLiteral("Rx"))
+                visit = QTextCursor(block).currentTable();
+        QVERIFY(visit && visit->columns() == 4);
+        std::vector<qreal> left;
+        for (int c = 0; c < 4; ++c)
+            left.push_back(
+                page->documentLayout()->blockBoundingRect(visit->cellAt(2, c).firstCursorPosition().block()).left());
+        const qreal rx = left[1] - left[0];
+        QVERIFY2(std::abs((left[2] - left[1]) / rx - 1) < 0.2 && std::abs((left[3] - left[2]) / rx - 2) < 0.3,
+            qPrintable(QStringLiteral("%1 %2 %3 %4").arg(left[0]).arg(left[1]).arg(left[2]).arg(left[3])));
     }
 
     void missingOrEmptyFilesShowAnEmptyBrowser_data()

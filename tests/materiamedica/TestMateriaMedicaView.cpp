@@ -203,8 +203,12 @@ private Q_SLOTS:
         QCOMPARE(magnifier->geometry(), view->rect());
         QCOMPARE(magnifier->Settings().size, 300);
 
-        // The sheet opens on 100 for the initial 300; OK without changes sets it.
+        // The sheet opens on 100 for the initial 300, wide enough for its bold title beside the title bar's
+        // buttons; OK without changes sets it.
         testing::WhenShown<CPropMagn>([](CPropMagn& sheet) {
+            QFont bold = QApplication::font();
+            bold.setBold(true);
+            QVERIFY(sheet.width() >= QFontMetrics(bold).horizontalAdvance(sheet.windowTitle()) + 100);
             QCOMPARE(sheet.SizePage()->Checked(), 0);
             QCOMPARE(sheet.ZoomPage()->Checked(), 1);
             sheet.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();

@@ -115,6 +115,9 @@ const EngineCase kEngineCases[] = {
         {"Sulph 4 70: 3 1" + Zeros(68), "bell 6 2: 3 3" + Zeros(68), "acon 5 2: 3 2" + Zeros(68)}},
     {"EqualKeysByName", SpreadCase({{kSulph, 4, 62}, {kPuls, 5, 2}}), SortByTotality,
         {"Puls 5 2: 3 2" + Zeros(60), "Sulph 4 62: 3 1" + Zeros(60)}},
+    // Equal keys and equal names (codes the catalogue does not know, met 909, 505, 707): by code.
+    {"EqualKeysAndNamesByCode", {{{'2', 909}, {'1', 505}, {'3', 707}}, {{'0', 707}, {'1', 909}, {'2', 505}}},
+        SortByTotality, {" 3 2: 1 2", " 3 2: 3 0", " 3 2: 2 1"}},
     // Names compare without regard to letter case, in every order.
     {"NamesIgnoreCaseByTotality", {{{'1', kCalc}, {'1', kBry}}, {{'1', kApis}, {'1', kBell}, {'1', kAcon}}},
         SortByTotality, {"acon 1 1: 0 1", "Apis 1 1: 0 1", "bell 1 1: 0 1", "Bry 1 1: 1 0", "calc 1 1: 1 0"}},

@@ -123,13 +123,14 @@ TEST(ChartCsv, WritesEveryRemedyAndQuotesWhatNeedsIt)
     visit.symptoms = {
         {"[K] MIND - FEAR, \"of death\"", 'M', 1, 2, {{0, 3}, {3, 1}}},
         {"HEAD - PAIN", 'F', 2, 2, {{3, 2}, {3, 3}}},
-        {"[K] SKIN", 'F', 1, 2, {{7, 0}}},
+        {"[K] SKIN", 'F', 1, 2, {{7, 0}, {0, 2}}},
     };
     const MethodsCase c(visit, kRemedies);
-    // Display order by totality: Calc 6, Acon 3, then the code the catalogue does not know; a field holding a
-    // comma or a quote is quoted, its quotes doubled, and every row ends in CRLF.
+    // Display order by totality: Calc 6, Acon 5, then the code the catalogue does not know; a field holding a
+    // comma or a quote is quoted, its quotes doubled, and every row ends in CRLF. A grade stored as 0 leaves the
+    // cell empty, as on the chart, beside Acon's 2.
     EXPECT_EQ(ChartCsv(*c.engine, c.state.m_pRemedyCatalogue.get()),
-        "Symptom,Calc,Acon,\r\nFull name,Calcarea carbonica,Aconitum napellus,\r\nTotality,6,3,0\r\n"
-        "Symptoms covered,3,1,1\r\n\"[KT] MIND - FEAR, \"\"of death\"\"\",1,3,\r\n[PH] HEAD - PAIN,3,,\r\n"
-        "[KT] SKIN,,,0\r\n");
+        "Symptom,Calc,Acon,\r\nFull name,Calcarea carbonica,Aconitum napellus,\r\nTotality,6,5,0\r\n"
+        "Symptoms covered,3,2,1\r\n\"[KT] MIND - FEAR, \"\"of death\"\"\",1,3,\r\n[PH] HEAD - PAIN,3,,\r\n"
+        "[KT] SKIN,,2,\r\n");
 }

@@ -85,6 +85,11 @@ class TestSymptomCoverDialog final : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY2(testing::HasProgram("pdftotext"), testing::MissingProgram("pdftotext", "poppler-utils").constData());
+    }
+
     void reportOfThePickedColumnPrintsAndSaves()
     {
         CRepView* view = testing::OpenChartOf("2001", "Anna Test", *g_sink);

@@ -26,7 +26,7 @@ public:
 };
 
 // Remedies 0 Acon, 1 Bell, 2 Calc, 3 Sulph. Patient 5 has two visits sharing "FEAR" and "HEAD"; patient 6 has an
-// empty visit 0.
+// empty visit 0; patient 7 has patient 5's visits stored later first.
 const TempFolder& Practice()
 {
     static const TempFolder folder;
@@ -35,13 +35,15 @@ const TempFolder& Practice()
         folder.WriteCatalogue({{"Acon.", "Aconitum napellus", 0}, {"Bell.", "Belladonna", 0},
             {"Calc.", "Calcarea carbonica", 0}, {"Sulph.", "Sulphur", 0}});
         folder.Write("PatDet.txt",
-            EncodePatientIndex("Dr. A. Iyer", {{"5", "Two Visits", "40", "02/02/2003"}, {"6", "Empty", "1", "x"}}));
+            EncodePatientIndex("Dr. A. Iyer",
+                {{"5", "Two Visits", "40", "02/02/2003"}, {"6", "Empty", "1", "x"}, {"7", "Later First", "40", "x"}}));
         const SymptomSpec fear{"MIND - FEAR", 'M', 1, 2, {{0, 3}, {1, 1}}};
         const SymptomSpec cold{"GENERALITIES - COLD", 'G', 1, 2, {{2, 2}, {3, 1}}};
         const SymptomSpec head{"HEAD - PAIN", 'F', 1, 2, {{1, 2}, {2, 1}, {0, 1}}};
         const SymptomSpec back{"BACK - PAIN", 'F', 1, 2, {{1, 3}, {3, 3}}};
         folder.Write("5.rsy", EncodeRsy({{1, 2, 2003, {fear, cold, head}}, {2, 3, 2003, {head, back, fear}}}));
         folder.Write("6.rsy", EncodeRsy({{1, 2, 2003, {}}, {2, 3, 2003, {fear}}}));
+        folder.Write("7.rsy", EncodeRsy({{2, 3, 2003, {head, back, fear}}, {1, 2, 2003, {fear, cold, head}}}));
         return true;
     }();
     (void)written;
@@ -58,6 +60,12 @@ TEST(FollowUp, ReportsExactCases)
         int status;
         std::string output;
     };
+    const std::string kFiveForward = "visits\t01/02/2003\t02/03/2003\n"
+                                     "symptoms\t3\t3\t2\n"
+                                     "R\tBell\t2\t1\t3\t6\t2\t3\n"
+                                     "R\tAcon\t1\t2\t4\t4\t2\t2\n"
+                                     "R\tSulph\t4\t3\t1\t3\t1\t1\n"
+                                     "R\tCalc\t3\t4\t3\t1\t2\t1\n";
     const Case cases[] = {
         // Visit 0: Acon 4/2, Bell 3/2, Calc 3/2 (Bell first by name), Sulph 1/1. Without FEAR Acon falls to 3rd
         // and Calc leads; without COLD Sulph is gone; without HEAD Bell falls to 3rd; Calc never falls below 3rd.
@@ -67,13 +75,10 @@ TEST(FollowUp, ReportsExactCases)
             "R\t2\tBell\t3\t2\t3\t2\t1\n"
             "R\t3\tCalc\t3\t2\t3\t-\t2\n"
             "R\t4\tSulph\t1\t1\t-\t1\t1\n"},
-        {{"compare", "5", "0", "1", "--top", "5"}, 0,
-            "visits\t01/02/2003\t02/03/2003\n"
-            "symptoms\t3\t3\t2\n"
-            "R\tBell\t2\t1\t3\t6\t2\t3\n"
-            "R\tAcon\t1\t2\t4\t4\t2\t2\n"
-            "R\tSulph\t4\t3\t1\t3\t1\t1\n"
-            "R\tCalc\t3\t4\t3\t1\t2\t1\n"},
+        {{"compare", "5", "0", "1", "--top", "5"}, 0, kFiveForward},
+        // Named the other way round, or stored the other way round, the visits still read from the earlier date.
+        {{"compare", "5", "1", "0", "--top", "5"}, 0, kFiveForward},
+        {{"compare", "7", "0", "1", "--top", "5"}, 0, kFiveForward},
         {{"stability", "6"}, 1, "message\tNo symptoms for Repertorisation\n"},
         {{"compare", "6", "1", "0"}, 1, "message\tNo symptoms for Repertorisation\n"},
         {{"compare", "5", "0", "2"}, 2, ""},
@@ -88,6 +93,41 @@ TEST(FollowUp, ReportsExactCases)
             EXPECT_EQ(run.out + run.err, c.output) << c.args[0] << ' ' << c.args[1];
         }
     }
+}
+
+// Visits are ordered by their dates as day/month/year, and by their place in the file where the dates tie or
+// either is not a date.
+TEST(FollowUp, VisitsComeInTimeOrder)
+{
+    struct Case
+    {
+        const char* dateX;
+        int visitX;
+        const char* dateY;
+        int visitY;
+        bool xFirst;
+    };
+    const Case cases[] = {
+        {"02/01/2003", 1, "01/02/2003", 0, true}, // the second of January before the first of February
+        {"31/12/2002", 1, "01/01/2003", 0, true},
+        {"01/01/2003", 0, "31/12/2002", 1, false},
+        {"05/11/2002", 3, "05/11/2002", 1, false}, // the same day: by place
+        {"05/11/2002", 1, "05/11/2002", 3, true},
+        {"xx", 3, "01/01/2003", 1, false}, // not a date: by place
+        {"00/01/2003", 0, "01/01/2002", 1, true}, // day 0 is no day: by place
+        {"01/13/2003", 0, "01/01/2002", 1, true}, // month 13 is no month: by place
+        {"01/01/10000", 1, "31/12/9999", 0, false},
+        {"1/2/2003/4", 0, "01/01/2003", 1, true},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(VisitBefore(c.dateX, c.visitX, c.dateY, c.visitY), c.xFirst) << c.dateX << " / " << c.dateY;
+
+    // The chart's visit is first compared with the latest visit before it by date, else the earliest after it.
+    const std::vector<std::string> dates{"03/04/2002", "09/01/2002", "xx", "01/03/2002", "20/02/2002"};
+    EXPECT_EQ(DefaultOtherVisit(dates, 0), 3); // not 1, the earlier place, nor 4, the next
+    EXPECT_EQ(DefaultOtherVisit(dates, 1), 4); // nothing before 9 January: the earliest after it
+    EXPECT_EQ(DefaultOtherVisit(dates, 2), 0); // no date: of the visits placed before it, the latest
+    EXPECT_EQ(DefaultOtherVisit({"01/01/2002"}, 0), -1);
 }
 
 namespace {

@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QLabel>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTest>
@@ -33,6 +34,15 @@ std::vector<QStringList> ReportRows(const std::vector<std::string>& command)
         if (line.startsWith(QStringLiteral("R\t")))
             rows.push_back(line.split(QLatin1Char('\t')).mid(1));
     return rows;
+}
+
+template <typename F> bool Has(const QImage& image, F is)
+{
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (is(image.pixelColor(x, y)))
+                return true;
+    return false;
 }
 
 QStringList RowCells(QTableWidget* table, int row, std::initializer_list<int> columns)
@@ -82,9 +92,10 @@ private Q_SLOTS:
     {
         QVERIFY(OpenChart(kThreeVisits, 2));
         const bool opened = WithDialog<CCompareVisitsDialog>(ID_COMPARE_VISITS, [](CCompareVisitsDialog* dialog) {
+            dialog->SetOtherVisit(1);
             for (const char* top : {"10", "20"}) {
                 dialog->TopBox()->setValue(QString::fromLatin1(top).toInt());
-                const auto expected = ReportRows({"compare", "1003", "2", "1", "--top", top});
+                const auto expected = ReportRows({"compare", "1003", "1", "2", "--top", top});
                 QTableWidget* table = dialog->Table();
                 QCOMPARE(table->rowCount(), static_cast<int>(expected.size()));
                 for (int r = 0; r < table->rowCount(); ++r)
@@ -96,14 +107,56 @@ private Q_SLOTS:
 
             QTest::keySequence(dialog->Table(), QKeySequence::Copy);
             const QString copied = QApplication::clipboard()->text();
-            QVERIFY(copied.contains(QStringLiteral("Remedy\t03/04/2002\t09/01/2002\tChange")));
-            QCOMPARE(copied.count(QLatin1Char('\n')), 3 + 1 + dialog->Table()->rowCount());
+            QVERIFY(copied.startsWith(QStringLiteral("From 09/01/2002 to 03/04/2002\n")));
+            QVERIFY(copied.contains(QStringLiteral("Remedy\t09/01/2002\t03/04/2002\tChange")));
+            QCOMPARE(copied.count(QLatin1Char('\n')), 4 + 1 + dialog->Table()->rowCount());
 
             g_choices->saveFile = QString::fromStdString((g_folder->Path() / "compare.pdf").string());
             dialog->SaveAsPdf();
             QCOMPARE(testing::ReadBytes(g_choices->saveFile->toStdString()).substr(0, 4), std::string("%PDF"));
         });
         QVERIFY(opened);
+    }
+
+    // Opened on either of the visits of 20 February and 3 April, their comparison reads from the earlier to the
+    // later, a rise drawn green and pointing up, a fall red and down.
+    void compareReadsForwardInTimeFromEitherVisit()
+    {
+        std::vector<std::vector<QStringList>> tables;
+        for (const auto& [open, other] : {std::pair{2, 1}, {1, 2}}) {
+            QVERIFY(OpenChart(kThreeVisits, open));
+            const bool opened
+                = WithDialog<CCompareVisitsDialog>(ID_COMPARE_VISITS, [&, other = other](CCompareVisitsDialog* dialog) {
+                      dialog->SetOtherVisit(other);
+                      QTableWidget* table = dialog->Table();
+                      QVERIFY(QTest::qWaitForWindowExposed(dialog));
+                      QCOMPARE(dialog->findChild<QLabel*>(QStringLiteral("heading"))->text().section(u'\n', 0, 0),
+                          QStringLiteral("From 20/02/2002 to 03/04/2002"));
+                      std::vector<QStringList>& cells = tables.emplace_back();
+                      int rose = 0, fell = 0;
+                      for (int r = 0; r < table->rowCount(); ++r) {
+                          cells.push_back(RowCells(table, r, {0, 1, 2, 3, 4, 5, 6, 7}));
+                          const int before = cells.back()[1].toInt(), after = cells.back()[2].toInt();
+                          if (before == 0 || after == 0 || before == after)
+                              continue;
+                          table->scrollToItem(table->item(r, 3));
+                          const QImage shown
+                              = table->viewport()->grab(table->visualItemRect(table->item(r, 3))).toImage();
+                          const bool green = Has(shown, [](QColor c) { return c.green() > 100 && c.red() < 60; });
+                          const bool red = Has(shown, [](QColor c) { return c.red() > 150 && c.green() < 60; });
+                          QCOMPARE(cells.back()[3].at(0), after < before ? u'+' : u'-');
+                          QVERIFY2(green == (after < before) && red == (after > before), qPrintable(cells.back()[0]));
+                          (after < before ? rose : fell) += 1;
+                      }
+                      QVERIFY(rose > 0 && fell > 0);
+                  });
+            QVERIFY(opened);
+        }
+        QCOMPARE(tables.at(0), tables.at(1));
+        const auto report = ReportRows({"compare", "1003", "2", "1"});
+        QCOMPARE(report.size(), tables[0].size());
+        for (std::size_t r = 0; r < report.size(); ++r)
+            QCOMPARE(report[r], QStringList(tables[0][r].mid(0, 3)) + tables[0][r].mid(4));
     }
 
     void stabilityShowsTheReportsRows()

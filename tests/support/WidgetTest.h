@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPointer>
 #include <QScrollBar>
+#include <QStandardPaths>
 #include <QStyle>
 #include <QStyleOptionSlider>
 #include <QTest>
@@ -56,6 +57,16 @@ template <typename W> void WithShown(const std::function<void()>& open, std::fun
     const auto ran = WhenShown<W>(std::move(act));
     open();
     QVERIFY(*ran);
+}
+
+// Whether an outside program a test starts is on the PATH, and the failure that names its Debian package.
+inline bool HasProgram(const char* program)
+{
+    return !QStandardPaths::findExecutable(QString::fromLatin1(program)).isEmpty();
+}
+inline QByteArray MissingProgram(const char* program, const char* package)
+{
+    return QByteArray(program) + " not found: install the Debian package " + package;
 }
 
 // Shows the widget; true once it is on the screen.

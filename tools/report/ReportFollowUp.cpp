@@ -82,7 +82,7 @@ int Guarded(const char* usage, const auto& body)
 
 int CompareCommand(const std::string& dir, const std::vector<std::string>& args, std::ostream& out, std::ostream&)
 {
-    return Guarded("compare REGNO VISIT_A VISIT_B [--top K]", [&]() -> int {
+    return Guarded("compare REGNO VISIT VISIT [--top K]", [&]() -> int {
         if (args.size() != 4 && !(args.size() == 6 && args[4] == "--top"))
             throw UsageError{"compare takes a registration number, two visits and --top K"};
         const int top
@@ -92,16 +92,18 @@ int CompareCommand(const std::string& dir, const std::vector<std::string>& args,
         OpenPatient(state, args[1]);
         if (!state.LoadVisitIndex())
             return kCaseNotLoaded;
-        const int visitA = CheckedVisit(state, args[2]);
-        const int visitB = CheckedVisit(state, args[3]);
-        const auto sideA
-            = LoadVisitSide(state.m_folder, state.m_strPatientFile, visitA, state.m_pRemedyCatalogue.get(), sink);
-        if (!sideA)
+        const int visitX = CheckedVisit(state, args[2]);
+        const int visitY = CheckedVisit(state, args[3]);
+        const auto sideX
+            = LoadVisitSide(state.m_folder, state.m_strPatientFile, visitX, state.m_pRemedyCatalogue.get(), sink);
+        if (!sideX)
             return kCaseNotLoaded;
-        const auto sideB
-            = LoadVisitSide(state.m_folder, state.m_strPatientFile, visitB, state.m_pRemedyCatalogue.get(), sink);
-        if (!sideB)
+        const auto sideY
+            = LoadVisitSide(state.m_folder, state.m_strPatientFile, visitY, state.m_pRemedyCatalogue.get(), sink);
+        if (!sideY)
             return kCaseNotLoaded;
+        // As in the window: the earlier visit by date first, in whichever order the two were named.
+        const auto [sideA, sideB] = InTimeOrder(*sideX, *sideY);
         const VisitComparison comparison = CompareVisits(*sideA, *sideB, top);
         out << "visits\t" << Cp1252ToUtf8(sideA->date) << '\t' << Cp1252ToUtf8(sideB->date) << '\n';
         out << "symptoms\t" << comparison.symptomsA << '\t' << comparison.symptomsB << '\t' << comparison.sharedTexts
