@@ -6,6 +6,7 @@
 #include "repertory/ChartPages.h"
 #include "repertory/RepEngine.h"
 #include "repertory/RepertoryTable.h"
+#include "state/SaveNames.h"
 
 #include <gtest/gtest.h>
 
@@ -237,3 +238,28 @@ TEST(ChartPages, ARubricLongerThanAPageGoesOnWithItsRow)
     EXPECT_EQ(whole, "[KT" + text.substr(5));
 }
 
+TEST(SaveNames, SayWhoseAndWhichVisitInCharactersAFileNameHolds)
+{
+    struct Case
+    {
+        const char* regNo;
+        const char* name;
+        const char* date;
+        const char* what;
+        std::string expected;
+    };
+    const std::vector<Case> table{
+        {"1001", "Anna Berger", "12/03/2002", "Chart", "1001 Anna Berger 12-03-2002 Chart.pdf"},
+        {"A/7",
+            "Ren\xE9"
+            "e \"Dubois\"",
+            "1:2*3?", "Covered Nux-v",
+            "A-7 Ren\xE9"
+            "e -Dubois- 1-2-3- Covered Nux-v.pdf"},
+        {"10\\01", " <Li> |Wu| ", "", "Stability", "10-01 -Li- -Wu- Stability.pdf"},
+        {"", "", "", "", "Quillon.pdf"},
+        {"7", "Tab\tName\x7F", "05/11/2002", "", "7 Tab-Name- 05-11-2002.pdf"},
+    };
+    for (const Case& c : table)
+        EXPECT_EQ(SuggestedFileName(c.regNo, c.name, c.date, c.what, "pdf"), c.expected) << c.expected;
+}
