@@ -107,7 +107,7 @@ void BM_ChartPdf(benchmark::State& state)
     state.counters["bytes"] = static_cast<double>(QFileInfo(file).size());
     QFile::remove(file);
 }
-BENCHMARK(BM_ChartPdf)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_ChartPdf)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
 
 } // namespace
 
