@@ -2,13 +2,15 @@
 #include "app/ChartReports.h"
 
 #include "app/MainFrame.h"
+#include "app/PageOutput.h"
 #include "app/QuillonApp.h"
 #include "app/UserChoices.h"
 #include "repertory/ChartCsv.h"
-#include "repertory/PrintedPages.h"
 #include "repertory/RepEngine.h"
+#include "repertory/RepMethods.h"
 #include "repertory/RepView.h"
 #include "repertory/SymptomCoverDialog.h"
+#include "state/SaveNames.h"
 #include "symptoms/RecordedSymptoms.h"
 
 #include <QAction>
@@ -16,7 +18,6 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QPointer>
-#include <QPrinter>
 #include <QSaveFile>
 
 namespace quillon {
@@ -33,11 +34,7 @@ CRepView* OpenChart(CQuillonApp& app)
 
 QString SuggestedName(const CQuillonApp& app, const char* suffix)
 {
-    QString regNo = FromData(app.m_strPatientFile);
-    for (QChar& c : regNo)
-        if (!c.isLetterOrNumber() && c != QLatin1Char('-') && c != QLatin1Char('_'))
-            c = QLatin1Char('_');
-    return QStringLiteral("%1-chart.%2").arg(regNo, QLatin1String(suffix));
+    return FromData(SuggestedFileName(app.m_strPatientFile, app.m_strPatientName, app.m_szVisitDate, "Chart", suffix));
 }
 
 std::optional<QString> ChooseFile(CQuillonApp& app, const QString& caption, const char* suffix, const QString& filter)
@@ -52,10 +49,26 @@ std::optional<QString> ChooseFile(CQuillonApp& app, const QString& caption, cons
     return path;
 }
 
-ChartPrintHeader HeaderOf(const CQuillonApp& app, const CRepView& view)
+ChartPagesHeader HeaderOf(const CQuillonApp& app, const CRepView& view)
 {
-    return {FromData(app.m_strPatientName), FromData(app.m_strPatientFile), FromData(app.m_szVisitDate),
-        view.CaptionText()};
+    return {app.m_strPatientName, app.m_strPatientFile, app.m_szVisitDate, view.Methods().BuildCaption()};
+}
+
+// The chart's pages to a PDF file or, through the print preview, to a printer.
+void OutputChart(CQuillonApp& app, PageTarget target)
+{
+    CRepView* view = OpenChart(app);
+    if (!view)
+        return;
+    const ChartPagesHeader header = HeaderOf(app, *view);
+    PageJob job;
+    job.target = target;
+    job.title = ChartDocumentTitle(header);
+    job.caption = QStringLiteral("Save Chart as PDF");
+    job.suggestedName = SuggestedName(app, "pdf");
+    job.orientation = QPageLayout::Landscape;
+    job.paint = ChartPagesPainter(view->Engine(), header);
+    OutputPages(job, app.Choices(), app.Sink(), app.MainFrame());
 }
 
 // Enables the three export commands of the File menu when a chart is open.
@@ -131,32 +144,12 @@ void ExportChartCsv(CQuillonApp& app)
 
 void SaveChartPdf(CQuillonApp& app)
 {
-    CRepView* view = OpenChart(app);
-    if (!view)
-        return;
-    const std::optional<QString> path
-        = ChooseFile(app, QStringLiteral("Save Chart as PDF"), "pdf", QStringLiteral("PDF files (*.pdf)"));
-    if (!path)
-        return;
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(*path);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setPageOrientation(QPageLayout::Landscape);
-    PrintChart(printer, view->Engine(), HeaderOf(app, *view), app.Sink(), kMsgErrorCreatingFile);
+    OutputChart(app, PageTarget::PdfFile);
 }
 
 void PrintChartPages(CQuillonApp& app)
 {
-    CRepView* view = OpenChart(app);
-    if (!view)
-        return;
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageOrientation(QPageLayout::Landscape);
-    // Cancelling the print dialog of the whole chart is no error: nothing is printed.
-    if (!app.Choices().ChoosePrinter(app.MainFrame(), printer))
-        return;
-    PrintChart(printer, view->Engine(), HeaderOf(app, *view), app.Sink());
+    OutputChart(app, PageTarget::PrintPreview);
 }
 
 } // namespace quillon

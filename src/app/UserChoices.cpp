@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QScreen>
 #include <QTreeView>
@@ -38,6 +39,19 @@ bool CDialogUserChoices::ChoosePrinter(QWidget* parent, QPrinter& printer)
     return dialog.exec() == QDialog::Accepted;
 }
 
+bool CDialogUserChoices::PreviewPrint(QWidget* parent, QPrinter& printer, const std::function<void(QPrinter&)>& paint)
+{
+    QPrintPreviewDialog dialog(&printer, parent);
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&paint](QPrinter* device) {
+        if (device)
+            paint(*device);
+    });
+    const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+    if (screen)
+        dialog.resize(screen->availableSize() * 4 / 5);
+    return dialog.exec() == QDialog::Accepted;
+}
+
 std::optional<QString> CDialogUserChoices::ChooseFolder(
     QWidget* parent, const QString& caption, const QString& startFolder)
 {
@@ -47,10 +61,11 @@ std::optional<QString> CDialogUserChoices::ChooseFolder(
     return chosen;
 }
 
-std::optional<std::filesystem::path> ChooseTextFile(IUserChoices& choices, QWidget* parent)
+std::optional<std::filesystem::path> ChooseTextFile(
+    IUserChoices& choices, QWidget* parent, const QString& suggestedName)
 {
-    const std::optional<QString> chosen
-        = choices.ChooseSaveFile(parent, QStringLiteral("Save As"), QString(), QStringLiteral("Text Files (*.txt)"));
+    const std::optional<QString> chosen = choices.ChooseSaveFile(
+        parent, QStringLiteral("Save As"), suggestedName, QStringLiteral("Text Files (*.txt)"));
     if (!chosen || chosen->isEmpty())
         return std::nullopt;
     QString path = *chosen;

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 
 class QPrinter;
@@ -22,6 +23,15 @@ public:
         = 0;
     // Sets up the printer; false when the user cancels.
     virtual bool ChoosePrinter(QWidget* parent, QPrinter& printer) = 0;
+    // Shows the pages that `paint` draws in a print preview, where the printer is chosen and the pages printed;
+    // false when it is closed without printing. Without a preview: the printer's question, then the printing.
+    virtual bool PreviewPrint(QWidget* parent, QPrinter& printer, const std::function<void(QPrinter&)>& paint)
+    {
+        if (!ChoosePrinter(parent, printer))
+            return false;
+        paint(printer);
+        return true;
+    }
     // The folder to open, or nothing when the user cancels (answered "cancel" unless overridden).
     virtual std::optional<QString> ChooseFolder(QWidget* parent, const QString& caption, const QString& startFolder)
     {
@@ -37,11 +47,13 @@ public:
     std::optional<QString> ChooseSaveFile(
         QWidget* parent, const QString& caption, const QString& suggestedName, const QString& filter) override;
     bool ChoosePrinter(QWidget* parent, QPrinter& printer) override;
+    bool PreviewPrint(QWidget* parent, QPrinter& printer, const std::function<void(QPrinter&)>& paint) override;
     std::optional<QString> ChooseFolder(QWidget* parent, const QString& caption, const QString& startFolder) override;
 };
 
-// The "Save As" question of the text exports: a ".txt" file name (the extension added when none is typed), as a
-// path of the local file system; nothing when the user cancels.
-std::optional<std::filesystem::path> ChooseTextFile(IUserChoices& choices, QWidget* parent);
+// The "Save As" question of the text exports, offering `suggestedName`: a ".txt" file name (the extension added
+// when none is typed), as a path of the local file system; nothing when the user cancels.
+std::optional<std::filesystem::path> ChooseTextFile(
+    IUserChoices& choices, QWidget* parent, const QString& suggestedName);
 
 } // namespace quillon

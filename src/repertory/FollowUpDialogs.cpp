@@ -5,6 +5,7 @@
 #include "app/UserChoices.h"
 #include "casedata/TextCodec.h"
 #include "repertory/RepView.h"
+#include "state/SaveNames.h"
 
 #include <QAction>
 #include <QApplication>
@@ -17,13 +18,11 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPrinter>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
-#include <QTextDocument>
 #include <QVBoxLayout>
 
 namespace quillon {
@@ -220,10 +219,11 @@ QString CFollowUpTableDialog::PageHtml() const
                        .arg(windowTitle().toHtmlEscaped());
     html += QStringLiteral("<p>%1</p>")
                 .arg(m_pHeading->text().toHtmlEscaped().replace(QLatin1Char('\n'), QStringLiteral("<br>")));
-    html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\"><tr>");
+    // The column headings stand on every page.
+    html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\"><thead><tr>");
     for (int c = 0; c < m_pTable->columnCount(); ++c)
         html += QStringLiteral("<th>%1</th>").arg(m_pTable->horizontalHeaderItem(c)->text().toHtmlEscaped());
-    html += QStringLiteral("</tr>");
+    html += QStringLiteral("</tr></thead>");
     for (int r = 0; r < m_pTable->rowCount(); ++r) {
         html += QStringLiteral("<tr>");
         for (int c = 0; c < m_pTable->columnCount(); ++c) {
@@ -235,28 +235,37 @@ QString CFollowUpTableDialog::PageHtml() const
     return html + QStringLiteral("</table></body></html>");
 }
 
+QStringList CFollowUpTableDialog::PageHeader() const
+{
+    return {windowTitle(),
+        QStringLiteral("Patient: %1    Reg No: %2    %3")
+            .arg(Text(m_app.m_strPatientName), Text(m_app.m_strPatientFile), VisitLabel())};
+}
+
+void CFollowUpTableDialog::Output(PageTarget target)
+{
+    const QString html = PageHtml();
+    const QStringList header = PageHeader();
+    PageJob job;
+    job.target = target;
+    job.title = windowTitle();
+    job.caption = QStringLiteral("Save as PDF");
+    job.suggestedName = Text(SuggestedFileName(m_app.m_strPatientFile, m_app.m_strPatientName, VisitDates(),
+        Utf8ToCp1252(windowTitle().toStdString()), "pdf"));
+    job.paint = [&html, &header](QPainter& painter, QPagedPaintDevice& device) {
+        return PaintHtmlPages(painter, device, html, header);
+    };
+    OutputPages(job, m_app.Choices(), m_app.Sink(), this);
+}
+
 void CFollowUpTableDialog::Print()
 {
-    QPrinter printer(QPrinter::HighResolution);
-    if (!m_app.Choices().ChoosePrinter(this, printer))
-        return;
-    QTextDocument document;
-    document.setHtml(PageHtml());
-    document.print(&printer);
+    Output(PageTarget::Printer);
 }
 
 void CFollowUpTableDialog::SaveAsPdf()
 {
-    const auto file = m_app.Choices().ChooseSaveFile(
-        this, QStringLiteral("Save as PDF"), windowTitle() + QStringLiteral(".pdf"), QStringLiteral("PDF (*.pdf)"));
-    if (!file)
-        return;
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(*file);
-    QTextDocument document;
-    document.setHtml(PageHtml());
-    document.print(&printer);
+    Output(PageTarget::PdfFile);
 }
 
 CCompareVisitsDialog::CCompareVisitsDialog(CQuillonApp& app, int chartVisit, QWidget* parent)
@@ -367,6 +376,18 @@ void CCompareVisitsDialog::Fill()
     m_pTable->setColumnWidth(3, std::max(m_pTable->columnWidth(3), 72));
 }
 
+std::string CCompareVisitsDialog::VisitDates() const
+{
+    if (!m_sideA)
+        return {};
+    return m_sideB && m_comparison ? m_sideA->date + " and " + m_sideB->date : m_sideA->date;
+}
+
+QString CCompareVisitsDialog::VisitLabel() const
+{
+    return QStringLiteral("Visit dates: ") + Text(VisitDates());
+}
+
 CStabilityDialog::CStabilityDialog(CQuillonApp& app, int selectCode, QWidget* parent)
     : CFollowUpTableDialog(app, QStringLiteral("Stability"), parent), m_nSelectCode(selectCode)
 {
@@ -410,6 +431,16 @@ void CStabilityDialog::Fill()
         ++r;
     }
     m_pTable->resizeColumnsToContents();
+}
+
+std::string CStabilityDialog::VisitDates() const
+{
+    return m_app.m_szVisitDate;
+}
+
+QString CStabilityDialog::VisitLabel() const
+{
+    return QStringLiteral("Visit date: ") + Text(VisitDates());
 }
 
 } // namespace quillon

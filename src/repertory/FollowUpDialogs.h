@@ -2,6 +2,7 @@
 // the stability of the first remedies when any one symptom is left out.
 #pragma once
 
+#include "app/PageOutput.h"
 #include "repertory/FollowUpAnalysis.h"
 
 #include <QDialog>
@@ -47,6 +48,10 @@ protected:
     // Fills the heading and the table again (the first K changed, or the other visit).
     virtual void Fill() = 0;
     void SetHeading(const QString& text);
+    // The visit or visits the table is of: their dates as the data files hold them, and as the printed pages
+    // name them.
+    virtual std::string VisitDates() const = 0;
+    virtual QString VisitLabel() const = 0;
 
     CQuillonApp& m_app;
     QLabel* m_pHeading = nullptr;
@@ -56,6 +61,9 @@ protected:
 
 private:
     QString PageHtml() const;
+    // The lines above the table on every printed page: the title, then the patient and the visits.
+    QStringList PageHeader() const;
+    void Output(PageTarget target);
 };
 
 class CCompareVisitsDialog final : public CFollowUpTableDialog
@@ -74,6 +82,8 @@ public:
 
 private:
     void Fill() override;
+    std::string VisitDates() const override;
+    QString VisitLabel() const override;
 
     int m_nChartVisit;
     QComboBox* m_pVisit = nullptr;
@@ -97,6 +107,8 @@ public:
 
 private:
     void Fill() override;
+    std::string VisitDates() const override;
+    QString VisitLabel() const override;
 
     int m_nSelectCode;
     std::vector<const CSymptomRecord*> m_symptoms;

@@ -3,6 +3,7 @@
 
 #include "app/QuillonApp.h"
 #include "app/UserChoices.h"
+#include "state/SaveNames.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -147,7 +148,9 @@ void CFullRemedyListDialog::MakeCurrent(int row)
 
 void CFullRemedyListDialog::OnSave()
 {
-    if (const auto path = ChooseTextFile(m_app.Choices(), this))
+    const QString suggested = FromData(
+        SuggestedFileName(m_app.m_strPatientFile, m_app.m_strPatientName, m_app.m_szVisitDate, "Remedy List", "txt"));
+    if (const auto path = ChooseTextFile(m_app.Choices(), this, suggested))
         m_model.Save(*path, m_app.Sink());
 }
 

@@ -1,15 +1,11 @@
-// Printed pages of the symptoms-covered report and of the chart.
+// Printed pages of the symptoms-covered report.
 #include "repertory/PrintedPages.h"
 
 #include "app/QuillonApp.h"
-#include "casedata/MessageSink.h"
-#include "repertory/ChartGeometry.h"
-#include "repertory/ChartPainter.h"
-#include "repertory/RepEngine.h"
 
 #include <QFontMetrics>
+#include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPrinter>
 
 #include <algorithm>
 
@@ -49,21 +45,6 @@ void PaintReportPage(QPainter& painter, const PrintPage& page, const PrintMetric
         painter.drawLine(kRuleFrom * u, row * h + h / 2, kRuleTo * u, row * h + h / 2);
 }
 
-// The chart's drawn area at the geometry's size: symptom lines, row labels, slanted names and the grid.
-QRect ChartBounds(const ChartGeometry& geometry)
-{
-    const auto toRect
-        = [](const ChartRect& r) { return QRect(QPoint(r.left, r.top), QPoint(r.right - 1, r.bottom - 1)); };
-    QRect bounds = toRect(geometry.SymptomArea())
-                       .united(toRect(geometry.GradeArea()))
-                       .united(toRect(geometry.HeaderRowArea()))
-                       .united(toRect(geometry.RemedyNameArea()));
-    const int x0 = geometry.GridOrigin();
-    bounds = bounds.united(
-        QRect(QPoint(geometry.Cx(x0 - 160), geometry.Cy(120)), QPoint(geometry.Cx(x0), geometry.Cy(200))));
-    return bounds.adjusted(-4, -4, 4, 4);
-}
-
 } // namespace
 
 PrintMetrics MeasurePrintPage(QPagedPaintDevice& device)
@@ -80,96 +61,17 @@ PrintMetrics MeasurePrintPage(QPagedPaintDevice& device)
     return m;
 }
 
-bool PrintCoverReport(QPrinter& printer, const SymptomCoverReport& report, const CoverPrintHeader& header,
-    IMessageSink& sink, const char* startFailure)
+bool PaintCoverPages(
+    QPainter& painter, QPagedPaintDevice& device, const SymptomCoverReport& report, const CoverPrintHeader& header)
 {
-    QPainter painter;
-    if (!painter.begin(&printer)) {
-        sink.Show(startFailure);
-        return false;
-    }
-    const PrintMetrics metrics = MeasurePrintPage(printer);
+    const PrintMetrics metrics = MeasurePrintPage(device);
     const std::vector<PrintPage> pages = LayOutCoverPrint(report, header, metrics.rowsPerPage);
     for (std::size_t i = 0; i < pages.size(); ++i) {
         // A page that cannot be started ends the printing.
-        if (i > 0 && !printer.newPage())
-            break;
+        if (i > 0 && !device.newPage())
+            return false;
         PaintReportPage(painter, pages[i], metrics);
     }
-    painter.end();
-    return true;
-}
-
-int ChartPageCount(const CRepEngine& engine)
-{
-    const int remedyBlocks = std::max(1, (engine.RemedyCount() + kDrawnColumns - 1) / kDrawnColumns);
-    const int symptomBlocks = std::max(1, (engine.SymptomCount() + kVisibleSymptoms - 1) / kVisibleSymptoms);
-    return remedyBlocks * symptomBlocks;
-}
-
-bool PrintChart(QPrinter& printer, const CRepEngine& engine, const ChartPrintHeader& header, IMessageSink& sink,
-    const char* startFailure)
-{
-    QPainter painter;
-    if (!painter.begin(&printer)) {
-        sink.Show(startFailure);
-        return false;
-    }
-    const ChartGeometry geometry;
-    const QRect bounds = ChartBounds(geometry);
-    const QRect page(0, 0, printer.width(), printer.height());
-    QFont headerFont(QStringLiteral("Liberation Sans"));
-    headerFont.setPixelSize(std::max(8, page.height() / 45));
-    const QFontMetrics headerMetrics(headerFont, &printer);
-    const int band = headerMetrics.height() * 3;
-    const QRect area = page.adjusted(0, band, 0, 0);
-    const double scale = std::min(double(area.width()) / bounds.width(), double(area.height()) / bounds.height());
-
-    // The frames and empty boxes are the same on every page: drawn once, then placed as one picture.
-    QImage boxes(bounds.size(), QImage::Format_RGB32);
-    boxes.fill(kChartBackground);
-    {
-        QPainter boxPainter(&boxes);
-        boxPainter.translate(-bounds.topLeft());
-        PaintChart(boxPainter, geometry, engine, ChartPaintState{}, kPartFrames);
-    }
-    const int total = ChartPageCount(engine);
-    const int symptomBlocks = std::max(1, (engine.SymptomCount() + kVisibleSymptoms - 1) / kVisibleSymptoms);
-    for (int n = 0; n < total; ++n) {
-        if (n > 0 && !printer.newPage())
-            break;
-        ChartPaintState state;
-        state.boxesDrawn = true;
-        state.remedyPosition = n / symptomBlocks * kDrawnColumns;
-        state.symptomPosition = n % symptomBlocks * kVisibleSymptoms;
-        const int lastRemedy = std::min(engine.RemedyCount(), state.remedyPosition + kDrawnColumns);
-        const int lastSymptom = std::min(engine.SymptomCount(), state.symptomPosition + kVisibleSymptoms);
-
-        painter.setFont(headerFont);
-        painter.setPen(Qt::black);
-        const int line = headerMetrics.height();
-        painter.drawText(QPoint(0, headerMetrics.ascent()),
-            QStringLiteral("Patient: %1    Reg No: %2    Visit date: %3")
-                .arg(header.patientName, header.regNo, header.visitDate));
-        painter.drawText(QPoint(0, line + headerMetrics.ascent()), header.caption);
-        const QString place = QStringLiteral("Page %1 of %2    Remedies %3-%4    Symptoms %5-%6")
-                                  .arg(n + 1)
-                                  .arg(total)
-                                  .arg(state.remedyPosition + 1)
-                                  .arg(lastRemedy)
-                                  .arg(state.symptomPosition + 1)
-                                  .arg(lastSymptom);
-        painter.drawText(QRect(page.left(), line, page.width(), line), Qt::AlignRight | Qt::AlignVCenter, place);
-
-        painter.save();
-        painter.translate(area.topLeft());
-        painter.scale(scale, scale);
-        painter.translate(-bounds.topLeft());
-        painter.drawImage(bounds.topLeft(), boxes);
-        PaintChart(painter, geometry, engine, state, kPartAll & ~kPartFrames);
-        painter.restore();
-    }
-    painter.end();
     return true;
 }
 

@@ -90,8 +90,13 @@ struct PrintPage
 inline constexpr int kRuleFrom = 2;
 inline constexpr int kRuleTo = 85;
 inline constexpr std::size_t kPrintLineWidth = 70;
-// The layout needs at least this many rows per page (the first page's header ends on row 10).
-inline constexpr int kMinRowsPerPage = 12;
+// The layout needs at least this many rows per page: a further page's entries start on row 8, and the second
+// heading takes six rows with its first entry.
+inline constexpr int kMinRowsPerPage = 14;
+
+// The printed rows of a line: up to 70 characters each, broken at the last blank that ends a row of at most 70
+// (the blanks at the break are dropped), or after 70 characters where no blank does.
+std::vector<std::string_view> PrintRowPieces(std::string_view text);
 
 struct CoverPrintHeader
 {
@@ -100,8 +105,9 @@ struct CoverPrintHeader
     std::string regNo;
 };
 
-// The pages for `rowsPerPage` rows (L). Lines longer than 70 characters continue on further rows of 70
-// characters, indented to column level + 8; a page ends when the row passes L.
+// The pages for `rowsPerPage` rows (L). Lines longer than 70 characters continue on further rows, indented to
+// column level + 8; a page ends when the row passes L. Every page carries the patient, the date, the remedy and
+// the registration number, and "Page N of M" on row 1; a further page's entries start on row 8.
 std::vector<PrintPage> LayOutCoverPrint(
     const SymptomCoverReport& report, const CoverPrintHeader& header, int rowsPerPage);
 

@@ -5,14 +5,12 @@
 #include "app/UserChoices.h"
 #include "repertory/PrintedPages.h"
 #include "repertory/RepEngine.h"
-#include "symptoms/RecordedSymptoms.h"
+#include "state/SaveNames.h"
 
 #include <QComboBox>
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
-#include <QPrinter>
 #include <QPushButton>
 
 namespace quillon {
@@ -62,15 +60,6 @@ void StyleByLevel(QListWidgetItem& item, int level)
     }
     item.setFont(*font);
     item.setForeground(colour);
-}
-
-QString SafeFileName(const std::string& text)
-{
-    QString name = FromData(text);
-    for (QChar& c : name)
-        if (!c.isLetterOrNumber() && c != QLatin1Char('-') && c != QLatin1Char('_'))
-            c = QLatin1Char('_');
-    return name;
 }
 
 } // namespace
@@ -203,32 +192,31 @@ CoverPrintHeader CSymptomCoverDlg::PrintHeader() const
     return {m_state.m_strPatientName, m_state.m_szVisitDate, m_state.m_strPatientFile};
 }
 
+void CSymptomCoverDlg::Output(PageTarget target)
+{
+    const SymptomCoverReport report = m_report;
+    const CoverPrintHeader header = PrintHeader();
+    PageJob job;
+    job.target = target;
+    job.title = QStringLiteral("Symptom Covered and Not Covered");
+    job.caption = QStringLiteral("Save as PDF");
+    job.suggestedName = FromData(SuggestedFileName(m_state.m_strPatientFile, m_state.m_strPatientName,
+        m_state.m_szVisitDate, "Covered " + report.remedy.name, "pdf"));
+    job.cancelIsError = true;
+    job.paint = [&report, &header](QPainter& painter, QPagedPaintDevice& device) {
+        return PaintCoverPages(painter, device, report, header);
+    };
+    OutputPages(job, m_choices, m_sink, this);
+}
+
 void CSymptomCoverDlg::OnPrint()
 {
-    QPrinter printer(QPrinter::HighResolution);
-    if (!m_choices.ChoosePrinter(this, printer)) {
-        m_sink.Show(kMsgErrorDuringPrinterSetup);
-        return;
-    }
-    PrintCoverReport(printer, m_report, PrintHeader(), m_sink);
+    Output(PageTarget::Printer);
 }
 
 void CSymptomCoverDlg::OnSavePdf()
 {
-    const QString suggested
-        = QStringLiteral("%1-%2.pdf").arg(SafeFileName(m_state.m_strPatientFile), SafeFileName(m_report.remedy.name));
-    const std::optional<QString> chosen
-        = m_choices.ChooseSaveFile(this, QStringLiteral("Save as PDF"), suggested, QStringLiteral("PDF files (*.pdf)"));
-    if (!chosen || chosen->isEmpty())
-        return;
-    QString path = *chosen;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QStringLiteral(".pdf");
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(path);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    PrintCoverReport(printer, m_report, PrintHeader(), m_sink, kMsgErrorCreatingFile);
+    Output(PageTarget::PdfFile);
 }
 
 } // namespace quillon

@@ -3,6 +3,7 @@
 // a PDF file.
 #pragma once
 
+#include "app/PageOutput.h"
 #include "repertory/SymptomCover.h"
 
 #include <QDialog>
@@ -65,6 +66,7 @@ private:
     void ShowRemedy(int item);
     void FillList(QListWidget* list, const std::vector<CoverLine>& lines);
     CoverPrintHeader PrintHeader() const;
+    void Output(PageTarget target);
 
     const CQuillonState& m_state;
     const CRepEngine* m_pEngine;

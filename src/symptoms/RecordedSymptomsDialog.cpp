@@ -4,6 +4,7 @@
 #include "app/QuillonApp.h"
 #include "app/UserChoices.h"
 #include "controls/PictureButton.h"
+#include "state/SaveNames.h"
 #include "symptoms/SymptomIcons.h"
 #include "symptoms/UndeleteDialog.h"
 
@@ -252,7 +253,9 @@ void CRecordedSymptomsDialog::OnRepTable()
 
 void CRecordedSymptomsDialog::OnSaveAs()
 {
-    if (const auto path = ChooseTextFile(m_app.Choices(), this))
+    const QString suggested = FromData(
+        SuggestedFileName(m_app.m_strPatientFile, m_app.m_strPatientName, m_app.m_szVisitDate, "Symptoms", "txt"));
+    if (const auto path = ChooseTextFile(m_app.Choices(), this, suggested))
         m_model.SaveAs(*path);
 }
 

@@ -27,6 +27,7 @@ using namespace quillon;
 namespace {
 
 testing::TempFolder* g_folder = nullptr;
+testing::ScriptedChoices* g_choices = nullptr;
 
 std::string Report(const std::vector<std::string>& command)
 {
@@ -126,6 +127,7 @@ private Q_SLOTS:
             QTest::mouseClick(d->SaveButton(), Qt::LeftButton);
         });
         QCOMPARE(testing::ReadBytes(g_folder->Path() / "rubric.txt"), saved);
+        QCOMPARE(g_choices->suggested, QStringLiteral("1001 Anna Berger 12-03-2002 Remedy List.txt"));
     }
 };
 
@@ -136,6 +138,7 @@ int main(int argc, char** argv)
     g_folder = &folder;
     RecordingMessageSink sink;
     testing::ScriptedChoices choices;
+    g_choices = &choices;
     choices.saveFile = QString::fromStdString((folder.Path() / "rubric").string()); // ".txt" is added
     return testing::RunInApp<TestRemedyListDialogs>(argc, argv, folder.Path(), sink, &choices);
 }

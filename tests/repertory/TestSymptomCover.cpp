@@ -75,46 +75,82 @@ TEST(SymptomCover, ListsComposeTheLinesFromTheRowsCode)
     }
 }
 
-TEST(SymptomCover, PrintedRowsSplitLongLinesAndBreakPages)
+TEST(SymptomCover, PrintedRowsBreakAtTheLastBlankOfTheSeventy)
 {
-    const auto text = [](std::size_t n) { return std::string(n, 'a'); };
+    const auto a = [](std::size_t n) { return std::string(n, 'a'); };
+    struct Case
+    {
+        std::string text;
+        std::vector<std::string> pieces;
+    };
+    const std::vector<Case> table{
+        {a(70), {a(70)}}, {a(65) + " " + a(34), {a(65), a(34)}},
+        {a(70) + " " + a(29), {a(70), a(29)}}, // a blank just after the 70 ends a full row
+        {a(71) + " c", {a(70), "a c"}}, // one just past: no blank ends a row of 70, so the word is split
+        {a(150), {a(70), a(70), a(10)}},
+        {"[KT] ABDOMEN - PAIN - cramping - extending to - back - and then internally to the hip",
+            {"[KT] ABDOMEN - PAIN - cramping - extending to - back - and then", "internally to the hip"}},
+        {a(40) + "   " + a(40), {a(40), a(40)}}, // the blanks at the break go
+    };
+    for (const Case& c : table) {
+        const auto pieces = PrintRowPieces(c.text);
+        EXPECT_EQ(std::vector<std::string>(pieces.begin(), pieces.end()), c.pieces) << c.text;
+    }
+}
+
+TEST(SymptomCover, PrintedPagesEachCarryTheHeaderAndTheirNumber)
+{
     SymptomCoverReport report;
     report.remedy = {"Acon", 0};
-    report.covered = {{3, text(100)}, {2, text(150)}, {2, "short"}};
+    report.covered
+        = {{3, std::string(60, 'a') + " internally" + std::string(20, 'b')}, {2, std::string(150, 'c')}, {2, "short"}};
     report.notCovered = {{5, "missed"}};
-    const auto pages = LayOutCoverPrint(report, {"Anna", "05/11/2002 extra", "1001"}, 60);
-    ASSERT_EQ(pages.size(), 1u);
-    const auto& texts = pages[0].texts;
-    const auto at = [&](int row, int column) {
-        for (const PrintText& t : texts)
+    const auto at = [](const PrintPage& page, int row, int column) {
+        for (const PrintText& t : page.texts)
             if (t.row == row && t.column == column)
                 return t.text;
         return std::string("(none)");
     };
-    EXPECT_EQ(at(3, 66), "05/11/2002");
-    // 100 characters: two rows, the second indented by level + 8, then an empty row.
-    EXPECT_EQ(at(10, 2), " 1.");
-    EXPECT_EQ(at(10, 8), text(70));
-    EXPECT_EQ(at(11, 11), text(30));
-    // 150 characters: three rows, then an empty row.
-    EXPECT_EQ(at(13, 2), " 2.");
-    EXPECT_EQ(at(14, 10), text(70));
-    EXPECT_EQ(at(15, 10), text(10));
-    EXPECT_EQ(at(17, 8), "short");
+    const auto pages = LayOutCoverPrint(report, {"Anna", "05/11/2002 extra", "1001"}, 60);
+    ASSERT_EQ(pages.size(), 1u);
+    const PrintPage& page = pages[0];
+    EXPECT_EQ(at(page, 1, 72), "Page 1 of 1");
+    EXPECT_EQ(at(page, 3, 66), "05/11/2002");
+    EXPECT_EQ(at(page, 5, 60), "Reg No:");
+    EXPECT_EQ(at(page, 5, 69), "1001");
+    // Two rows, the second indented by level + 8 and starting with the whole word, then an empty row.
+    EXPECT_EQ(at(page, 10, 2), " 1.");
+    EXPECT_EQ(at(page, 10, 8), std::string(60, 'a'));
+    EXPECT_EQ(at(page, 11, 11), "internally" + std::string(20, 'b'));
+    // 150 characters without a blank: three rows, then an empty row.
+    EXPECT_EQ(at(page, 13, 2), " 2.");
+    EXPECT_EQ(at(page, 14, 10), std::string(70, 'c'));
+    EXPECT_EQ(at(page, 15, 10), std::string(10, 'c'));
+    EXPECT_EQ(at(page, 17, 8), "short");
     // The second section: rule, heading, rule, entries, closing rule.
-    EXPECT_EQ(at(21, 2), "Symptoms Not Covered by Remedy:");
-    EXPECT_EQ(at(24, 8), "missed");
-    EXPECT_EQ(pages[0].rules, (std::vector<int>{9, 19, 23, 25}));
+    EXPECT_EQ(at(page, 21, 2), "Symptoms Not Covered by Remedy:");
+    EXPECT_EQ(at(page, 24, 8), "missed");
+    EXPECT_EQ(page.rules, (std::vector<int>{9, 19, 23, 25}));
 
-    // Twelve rows a page: the covered entries break after row 12, and a second heading that would pass the
-    // last row starts its own page.
-    report.covered.assign(5, {2, "line"});
-    const auto small = LayOutCoverPrint(report, {}, 12);
-    ASSERT_EQ(small.size(), 2u);
-    EXPECT_EQ(small[0].texts.back().row, 12);
-    EXPECT_EQ(small[1].texts.front().text, " 4.");
-    EXPECT_EQ(small[1].texts.front().row, 1);
-    EXPECT_EQ(small[1].rules, (std::vector<int>{4, 8, 10}));
+    // Fourteen rows a page: the entries go on below the header of each further page, and the second heading
+    // with its first entry does not fit below entry 7, so it starts the third page.
+    report.covered.assign(7, {2, "line"});
+    const auto small = LayOutCoverPrint(report, {"Anna", "05/11/2002", "1001"}, 10);
+    ASSERT_EQ(small.size(), 3u);
+    for (std::size_t i = 0; i < small.size(); ++i) {
+        EXPECT_EQ(at(small[i], 1, 72), "Page " + std::to_string(i + 1) + " of 3");
+        EXPECT_EQ(at(small[i], 3, 16), "Anna");
+        EXPECT_EQ(at(small[i], 5, 20), "Acon");
+        EXPECT_EQ(at(small[i], 5, 69), "1001");
+    }
+    EXPECT_EQ(at(small[0], 14, 2), " 5.");
+    EXPECT_EQ(at(small[1], 8, 2), " 6.");
+    EXPECT_EQ(at(small[1], 9, 2), " 7.");
+    EXPECT_EQ(at(small[1], 10, 2), "(none)");
+    EXPECT_EQ(small[1].rules, (std::vector<int>{7}));
+    EXPECT_EQ(at(small[2], 11, 2), "Symptoms Not Covered by Remedy:");
+    EXPECT_EQ(at(small[2], 14, 8), "missed");
+    EXPECT_EQ(small[2].rules, (std::vector<int>{7, 9, 13, 15}));
 }
 
 TEST(ChartCsv, WritesEveryRemedyAndQuotesWhatNeedsIt)

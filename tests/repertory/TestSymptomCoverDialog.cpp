@@ -1,23 +1,35 @@
 // The Symptom Covered and Not Covered dialog opened from the chart, its printing and PDF, and the File menu's
-// export of the whole chart, on a practice of 120 remedies; the window's output against quillon-report's.
+// export of the whole chart, on a practice of 120 remedies; the window's output against quillon-report's, and the
+// printed pages read back from the PDF files.
 #include "ChartFixture.h"
 #include "app/MainFrame.h"
 #include "app/QuillonApp.h"
+#include "app/UserChoices.h"
 #include "controls/PictureButton.h"
 #include "fixtures/CaseWriters.h"
+#include "repertory/ChartPagePainter.h"
 #include "repertory/RepEngine.h"
+#include "repertory/RepMethods.h"
 #include "repertory/SymptomCoverDialog.h"
 #include "support/AppTest.h"
+#include "support/PdfText.h"
 #include "support/ReportRun.h"
 #include "support/TempFolder.h"
 #include "support/WidgetTest.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
+#include <QPainter>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
 #include <QProcess>
+
+#include <algorithm>
 
 using namespace quillon;
 
@@ -60,14 +72,21 @@ QString Path(const char* name)
     return QString::fromStdString((g_folder->Path() / name).string());
 }
 
-// The PDF's text (rotated names kept readable) and its page count (pdftotext ends each page with a form feed).
-std::pair<QString, int> ReadPdf(const QString& file)
+// quillon-report run as the program it is.
+std::pair<int, QString> RunReportProgram(const QStringList& arguments)
 {
-    QProcess text;
-    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-raw"), file, QStringLiteral("-")});
-    text.waitForFinished();
-    const QString all = QString::fromUtf8(text.readAllStandardOutput());
-    return {all, static_cast<int>(all.count(QLatin1Char('\f')))};
+    QProcess run;
+    run.start(QStringLiteral(QUILLON_REPORT_PROGRAM),
+        QStringList{QStringLiteral("--dir"), QString::fromStdString(g_folder->Path().string())} + arguments);
+    run.waitForFinished(60000);
+    return {run.exitCode(), QString::fromUtf8(run.readAllStandardError())};
+}
+
+// The header the chart's pages carry.
+ChartPagesHeader HeaderOf(const CRepView& view)
+{
+    const CQuillonApp& app = *CQuillonApp::Instance();
+    return {app.m_strPatientName, app.m_strPatientFile, app.m_szVisitDate, view.Methods().BuildCaption()};
 }
 
 QAction* FileCommand(const QString& text)
@@ -131,13 +150,20 @@ private Q_SLOTS:
             g_choices->printFile.reset();
             g_choices->saveFile = Path("saved");
             QTest::mouseClick(dialog->Control(1271), Qt::LeftButton);
+            QCOMPARE(g_choices->suggested,
+                QStringLiteral("2001 Anna Test 05-11-2002 Covered %1.pdf").arg(dialog->RemedyCombo()->currentText()));
             for (const QString& file : {Path("printed.pdf"), Path("saved.pdf")}) {
-                const auto [text, pages] = ReadPdf(file);
-                QCOMPARE(pages, 1);
-                for (const char* part : {"Patient Name:", "Anna Test", "05/11/2002",
-                         "Selected Remedy:", "Reg No:", "2001", "Symptoms Not Covered by Remedy:"})
-                    QVERIFY2(text.contains(QLatin1String(part)), part);
-                QVERIFY(text.contains(dialog->CoveredList()->item(0)->text().left(70)));
+                const QStringList pages = testing::PdfPages(file);
+                QCOMPARE(pages.size(), 1);
+                for (const char* part : {"Page 1 of 1", "Patient Name: Anna Test", "05/11/2002",
+                         "Selected Remedy:", "Reg No: 2001", "Symptoms Not Covered by Remedy:"})
+                    QVERIFY2(pages[0].contains(QLatin1String(part)), part);
+                // Each row of the first line as the layout breaks it stands whole on a printed line.
+                const QStringList printed = pages[0].split(QLatin1Char('\n'));
+                for (const std::string_view row : PrintRowPieces(dialog->Report().covered[0].text))
+                    QVERIFY2(std::any_of(printed.begin(), printed.end(),
+                                 [&](const QString& line) { return line.endsWith(QString::fromLatin1(row)); }),
+                        std::string(row).c_str());
             }
 
             // Another remedy from the combo by keyboard.
@@ -160,26 +186,135 @@ private Q_SLOTS:
         QVERIFY(csv && csv->isEnabled());
         g_choices->saveFile = Path("chart.csv");
         csv->trigger();
+        QCOMPARE(g_choices->suggested, QStringLiteral("2001 Anna Test 05-11-2002 Chart.csv"));
         QFile written(*g_choices->saveFile);
         QVERIFY(written.open(QIODevice::ReadOnly));
         QCOMPARE(written.readAll().toStdString(), RunReport({"export", "2001", "--csv"}));
 
+        // The menu's PDF, quillon-report's and the printed pages (the print preview's printer prints to a file).
         g_choices->saveFile = Path("chart.pdf");
         FileCommand(QStringLiteral("Save Chart as P&DF\u2026"))->trigger();
+        QCOMPARE(g_choices->suggested, QStringLiteral("2001 Anna Test 05-11-2002 Chart.pdf"));
+        QCOMPARE(RunReportProgram(
+                     {QStringLiteral("export"), QStringLiteral("2001"), QStringLiteral("--pdf"), Path("report.pdf")}),
+            std::make_pair(0, QString()));
         g_choices->printFile = Path("chart-printed.pdf");
         FileCommand(QStringLiteral("Pr&int Chart\u2026"))->trigger();
         g_choices->printFile.reset();
-        for (const QString& file : {Path("chart.pdf"), Path("chart-printed.pdf")}) {
-            const auto [text, count] = ReadPdf(file);
-            QCOMPARE(count, 10); // 5 blocks of remedies by 2 of symptoms
-            for (const char* part : {"Patient: Anna Test", "Page 1 of 10", "Page 10 of 10", "Remedies 101-120",
-                     "Symptoms 12-14", "Rm119", "[KT] RUBRIC 13", "Totality"})
-                QVERIFY2(text.contains(QLatin1String(part)), part);
-        }
         QVERIFY(g_sink->Texts().empty());
+
+        const CPageFonts fonts;
+        const ChartPageLayout layout
+            = LayOutChartFor(PdfPageLayout(QPageLayout::Landscape), view->Engine(), HeaderOf(*view), fonts);
+        const QStringList pages = testing::PdfPages(Path("chart.pdf"));
+        QCOMPARE(pages.size(), static_cast<int>(layout.pages.size()));
+        QVERIFY(pages.size() > 2);
+        QCOMPARE(testing::PdfPages(Path("report.pdf")), pages);
+        for (const QString& file : {Path("chart.pdf"), Path("chart-printed.pdf")}) {
+            const QStringList printed = testing::PdfPages(file);
+            QVERIFY(!printed.isEmpty());
+            for (int n = 0; n < printed.size(); ++n)
+                for (const QString& part : {QStringLiteral("Patient: Anna Test Reg No: 2001 Visit date: 05/11/2002"),
+                         QStringLiteral("Page %1 of %2").arg(n + 1).arg(printed.size()), QStringLiteral("Remedies "),
+                         QStringLiteral("Repertorisation: Normal"), QStringLiteral("Totality"),
+                         QStringLiteral("Symptom Covered")})
+                    QVERIFY2(printed[n].contains(part), qPrintable(part));
+            QVERIFY(printed.last().contains(QStringLiteral("\u2013120 Symptoms ")));
+            QVERIFY(printed.join(QString()).contains(QStringLiteral("Rm119")));
+            QCOMPARE(testing::PdfImageCount(file), 0);
+        }
 
         CQuillonApp::Instance()->CloseAllViews();
         QVERIFY(!csv->isEnabled());
+    }
+
+    // The painter draws every cell of the layout where the layout puts it, and every rubric whole.
+    void chartPdfShowsEveryCellInItsBox()
+    {
+        CRepView* view = testing::OpenChartOf("2001", "Anna Test", *g_sink);
+        QVERIFY(view);
+        QVERIFY(!WriteChartPdf(Path("cells.pdf"), view->Engine(), HeaderOf(*view)));
+        const QPageLayout paper = PdfPageLayout(QPageLayout::Landscape);
+        const CPageFonts fonts;
+        const ChartPageLayout layout = LayOutChartFor(paper, view->Engine(), HeaderOf(*view), fonts);
+        const auto words = testing::PdfWords(Path("cells.pdf"));
+        QCOMPARE(words.size(), layout.pages.size());
+        const QPointF margin = paper.paintRect(QPageLayout::Point).topLeft();
+        int grades = 0;
+        for (std::size_t p = 0; p < words.size(); ++p) {
+            for (const PageCell& cell : layout.pages[p].cells) {
+                if (cell.text.empty())
+                    continue;
+                const QRectF box
+                    = QRectF(cell.box.left, cell.box.top, cell.box.width, cell.box.height).translated(margin);
+                const bool drawn = std::any_of(words[p].begin(), words[p].end(), [&](const testing::PdfWord& w) {
+                    return w.text == QString::fromStdString(cell.text) && box.contains(w.box.center());
+                });
+                QVERIFY2(drawn,
+                    qPrintable(QStringLiteral("page %1: remedy %2, symptom %3")
+                                   .arg(p + 1)
+                                   .arg(cell.remedy)
+                                   .arg(cell.symptom)));
+                grades += cell.symptom >= 0 ? 1 : 0;
+            }
+        }
+        // Two remedies in three of each symptom's 120.
+        QCOMPARE(grades, 14 * 80);
+        // The first rubric's 90 letters run over lines of their own; read together they are whole.
+        const QString all
+            = testing::PdfPages(Path("cells.pdf")).join(QString()).remove(QRegularExpression(QStringLiteral("\\s")));
+        QVERIFY(all.contains(QStringLiteral("[KT]RUBRIC0") + QString(90, QLatin1Char('x'))));
+    }
+
+    // A file that cannot be written: the window's message, quillon-report's status, and nothing left behind.
+    void chartPdfThatCannotBeWrittenLeavesNothing()
+    {
+        CRepView* view = testing::OpenChartOf("2001", "Anna Test", *g_sink);
+        QVERIFY(view);
+        QDir().mkpath(Path("taken.pdf"));
+        const QStringList before = QDir(Path("")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+        for (const QString& target : {Path("missing/chart.pdf"), Path("taken.pdf")}) {
+            g_choices->saveFile = target;
+            FileCommand(QStringLiteral("Save Chart as P&DF\u2026"))->trigger();
+            QCOMPARE(g_sink->Texts(), std::vector<std::string>{"Error creating file, aborting saving"});
+            g_sink->Clear();
+            const auto [status, err]
+                = RunReportProgram({QStringLiteral("export"), QStringLiteral("2001"), QStringLiteral("--pdf"), target});
+            QCOMPARE(status, 1);
+            QVERIFY2(err.startsWith(QStringLiteral("message\tError creating file, aborting saving\nquillon-report: ")
+                         + target + QStringLiteral(": ")),
+                qPrintable(err));
+        }
+        QCOMPARE(QDir(Path("")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), before);
+        QVERIFY(QDir(Path("taken.pdf")).isEmpty());
+    }
+
+    // Print Chart shows the pages in the print preview, where the printer is chosen.
+    void printChartOpensThePreview()
+    {
+        CRepView* view = testing::OpenChartOf("2001", "Anna Test", *g_sink);
+        QVERIFY(view);
+        CDialogUserChoices dialogs;
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setPageOrientation(QPageLayout::Landscape);
+        int painted = 0;
+        int shown = -1;
+        testing::WhenShown<QPrintPreviewDialog>([&](QPrintPreviewDialog& preview) {
+            auto* pages = preview.findChild<QPrintPreviewWidget*>();
+            QVERIFY(pages);
+            shown = pages->pageCount();
+        });
+        const bool printed = dialogs.PreviewPrint(view, printer, [&](QPrinter& device) {
+            ++painted;
+            QPainter painter(&device);
+            ChartPagesPainter(view->Engine(), HeaderOf(*view))(painter, device);
+        });
+        QVERIFY(!printed);
+        QVERIFY(painted > 0);
+        const CPageFonts fonts;
+        QCOMPARE(shown,
+            static_cast<int>(
+                LayOutChartFor(printer.pageLayout(), view->Engine(), HeaderOf(*view), fonts).pages.size()));
     }
 };
 

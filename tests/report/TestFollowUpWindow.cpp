@@ -6,6 +6,7 @@
 #include "sample/SampleGenerator.h"
 #include "state/PatientSelection.h"
 #include "support/AppTest.h"
+#include "support/PdfText.h"
 #include "support/ReportRun.h"
 #include "support/TempFolder.h"
 #include "support/WidgetTest.h"
@@ -24,6 +25,7 @@ namespace {
 testing::TempFolder* g_folder = nullptr;
 
 testing::ScriptedChoices* g_choices = nullptr;
+RecordingMessageSink* g_sink = nullptr;
 
 // The R lines of a quillon-report command, as rows of fields without the leading "R".
 std::vector<QStringList> ReportRows(const std::vector<std::string>& command)
@@ -53,8 +55,9 @@ QStringList RowCells(QTableWidget* table, int row, std::initializer_list<int> co
     return cells;
 }
 
+// As the patient index holds it, in Windows-1252.
 const PatientRow kThreeVisits{"1003",
-    "Ren\xC3\xA9"
+    "Ren\xE9"
     "e Dubois",
     "52", "03/04/2002"};
 
@@ -177,6 +180,48 @@ private Q_SLOTS:
         QVERIFY(opened);
     }
 
+    // Their printed and saved pages say whose they are, of which visits, and which page of how many; a PDF that
+    // cannot be written says so.
+    void followUpPagesSayWhoseTheyAre()
+    {
+        QVERIFY(OpenChart(kThreeVisits, 2));
+        const auto check = [](CFollowUpTableDialog* dialog, const QString& title, const QStringList& parts) {
+            g_choices->saveFile = QString::fromStdString((g_folder->Path() / "follow-up.pdf").string());
+            dialog->SaveAsPdf();
+            QVERIFY(g_choices->suggested.startsWith(QStringLiteral("1003 Ren\u00E9e Dubois ")));
+            QVERIFY(g_choices->suggested.endsWith(QLatin1Char(' ') + title + QStringLiteral(".pdf")));
+            for (const QString& part : parts)
+                if (part.contains(QLatin1Char('/')))
+                    QVERIFY(g_choices->suggested.contains(QString(part).replace(QLatin1Char('/'), QLatin1Char('-'))));
+            g_choices->printFile = QString::fromStdString((g_folder->Path() / "follow-up-printed.pdf").string());
+            dialog->Print();
+            g_choices->printFile.reset();
+            for (const char* file : {"follow-up.pdf", "follow-up-printed.pdf"}) {
+                const QStringList pages = testing::PdfPages(QString::fromStdString((g_folder->Path() / file).string()));
+                QVERIFY(!pages.isEmpty());
+                for (int n = 0; n < pages.size(); ++n)
+                    for (const QString& part : parts
+                            + QStringList{QStringLiteral("Patient: Ren\u00E9e Dubois Reg No: 1003"),
+                                QStringLiteral("Page %1 of %2").arg(n + 1).arg(pages.size())})
+                        QVERIFY2(pages[n].contains(part), qPrintable(part));
+            }
+            QVERIFY(g_sink->Texts().empty());
+            g_choices->saveFile = QString::fromStdString((g_folder->Path() / "missing" / "follow-up.pdf").string());
+            dialog->SaveAsPdf();
+            QCOMPARE(g_sink->Texts(), std::vector<std::string>{"Error creating file, aborting saving"});
+            g_sink->Clear();
+        };
+        QVERIFY(WithDialog<CCompareVisitsDialog>(ID_COMPARE_VISITS, [&](CCompareVisitsDialog* dialog) {
+            dialog->TopBox()->setValue(50);
+            dialog->SetOtherVisit(0);
+            check(dialog, QStringLiteral("Compare Visits"),
+                {QStringLiteral("Compare Visits"), QStringLiteral("03/04/2002"), QStringLiteral("09/01/2002")});
+        }));
+        QVERIFY(WithDialog<CStabilityDialog>(ID_STABILITY, [&](CStabilityDialog* dialog) {
+            check(dialog, QStringLiteral("Stability"), {QStringLiteral("Stability"), QStringLiteral("03/04/2002")});
+        }));
+    }
+
     void compareNeedsASecondVisit()
     {
         QVERIFY(OpenChart({"1001", "Anna Berger", "34", "12/03/2002"}, 0));
@@ -191,6 +236,7 @@ int main(int argc, char** argv)
     sample::WritePractice(sample::BuildPractice(QUILLON_SAMPLE_SOURCE), folder.Path());
     g_folder = &folder;
     RecordingMessageSink sink;
+    g_sink = &sink;
     testing::ScriptedChoices choices;
     g_choices = &choices;
     return testing::RunInApp<TestFollowUpWindow>(argc, argv, folder.Path(), sink, &choices);

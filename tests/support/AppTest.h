@@ -32,14 +32,17 @@ inline void ResetToNoPatient()
     App().MainFrame()->UpdateCommandUI();
 }
 
-// The save dialog answers `saveFile` (none: cancelled) and counts the questions; the print dialog prints to the
+// The save dialog answers `saveFile` (none: cancelled), keeps the name it was offered and counts the questions;
+// the print dialog prints to the
 // PDF file `printFile`, as its "Print to File" does, or is cancelled without one; the folder dialog answers `folder`.
 class ScriptedChoices final : public IUserChoices
 {
 public:
-    std::optional<QString> ChooseSaveFile(QWidget*, const QString&, const QString&, const QString&) override
+    std::optional<QString> ChooseSaveFile(
+        QWidget*, const QString&, const QString& suggestedName, const QString&) override
     {
         ++asked;
+        suggested = suggestedName;
         return saveFile;
     }
     bool ChoosePrinter(QWidget*, QPrinter& printer) override
@@ -50,6 +53,7 @@ public:
     std::optional<QString> ChooseFolder(QWidget*, const QString&, const QString&) override { return folder; }
 
     std::optional<QString> saveFile, printFile, folder;
+    QString suggested;
     int asked = 0;
 };
 

@@ -180,6 +180,7 @@ private Q_SLOTS:
             QVERIFY(dialog.isVisible());
         });
         QCOMPARE(g_choices->asked, 3);
+        QCOMPARE(g_choices->suggested, QStringLiteral("201 Asha Rao 05-11-2002 Symptoms.txt"));
         QCOMPARE(g_sink->Texts(), std::vector<std::string>{"Error creating file, aborting saving"});
         QVERIFY(!std::filesystem::exists(g_folder->Path() / "no-such-folder"));
         // A name without an extension gets ".txt"; the letters of the path are kept as chosen.

@@ -577,8 +577,9 @@ std::string Usage()
            "                           the chart's Drug List with searches; a symptom's Full Remedy List as saved\n"
            "  covered REGNO [--visit N] [--do ACTION]... RANK\n"
            "                           the Symptom Covered and Not Covered report of chart row RANK (from 1)\n"
-           "  export REGNO [--visit N] [--do ACTION]... --csv\n"
-           "                           the chart as CSV, as File > Export Chart as CSV writes it\n"
+           "  export REGNO [--visit N] [--do ACTION]... --csv | --pdf FILE\n"
+           "                           the chart as CSV, as File > Export Chart as CSV writes it, or its pages\n"
+           "                           as the PDF file FILE, as File > Save Chart as PDF writes them\n"
            "  compare REGNO VISIT VISIT [--top K]\n"
            "                           how the first K remedies (default 10) moved between two visits, from the\n"
            "                           earlier (by date; by index when the dates tie) to the later\n"
@@ -595,7 +596,7 @@ std::string Usage()
            "  mineral:STEP;STEP;... (left=CELL right=CELL vertical horizontal group=N) mineral-cancel\n";
 }
 
-int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, IChartPdfWriter* pdf)
 {
     Context c{".", {}, out, err};
     try {
@@ -628,7 +629,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         if (command == "covered")
             return CoveredCommand(c.dir, c.args, out, err);
         if (command == "export")
-            return ExportCommand(c.dir, c.args, out, err);
+            return ExportCommand(c.dir, c.args, out, err, pdf);
         if (command == "materia-medica")
             return MateriaMedicaCommand(c);
         if (command == "case-record")

@@ -3,12 +3,14 @@
 
 #include "casedata/TextCodec.h"
 #include "repertory/ChartCsv.h"
+#include "repertory/ChartPages.h"
 #include "repertory/RepEngine.h"
 #include "repertory/RepMethods.h"
 #include "repertory/SymptomCover.h"
 #include "report/Report.h"
 #include "report/ReportChart.h"
 #include "state/QuillonState.h"
+#include "symptoms/RecordedSymptoms.h"
 
 #include <charconv>
 #include <ostream>
@@ -18,7 +20,7 @@ namespace quillon::report {
 namespace {
 
 constexpr const char* kCoveredUsage = "covered REGNO [--visit N] [--do ACTION]... RANK";
-constexpr const char* kExportUsage = "export REGNO [--visit N] [--do ACTION]... --csv";
+constexpr const char* kExportUsage = "export REGNO [--visit N] [--do ACTION]... --csv | --pdf FILE";
 
 void PrintLines(std::ostream& out, const char* tag, const std::vector<CoverLine>& lines)
 {
@@ -61,13 +63,32 @@ int CoveredCommand(const std::string& dir, const std::vector<std::string>& args,
     });
 }
 
-int ExportCommand(const std::string& dir, const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+int ExportCommand(const std::string& dir, const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+    IChartPdfWriter* pdf)
 {
-    const ChartRequest chart = ParseChartRequest(args, kExportUsage);
-    if (chart.extra.size() != 1 || chart.extra.front().first != "--csv")
+    const ChartRequest chart = ParseChartRequest(args, kExportUsage, {"--pdf"});
+    const bool csv = chart.extra.size() == 1 && chart.extra.front().first == "--csv";
+    const bool pages = chart.extra.size() == 1 && chart.extra.front().first == "--pdf";
+    if (!csv && !pages)
         throw UsageError{std::string("usage: quillon-report [--dir DIR] ") + kExportUsage};
-    return WithChart(dir, chart, err, err, [&](CQuillonState& state, CRepEngine& engine, CRepMethods&) {
-        out << ChartCsv(engine, state.m_pRemedyCatalogue.get());
+    return WithChart(dir, chart, err, err, [&](CQuillonState& state, CRepEngine& engine, CRepMethods& methods) {
+        if (csv) {
+            out << ChartCsv(engine, state.m_pRemedyCatalogue.get());
+            return static_cast<int>(kDone);
+        }
+        const std::string& path = chart.extra.front().second;
+        if (!pdf) {
+            err << "quillon-report: this build of quillon-report writes no PDF files\n";
+            return static_cast<int>(kCaseNotLoaded);
+        }
+        const ChartPagesHeader header{
+            state.m_strPatientName, state.m_strPatientFile, state.m_szVisitDate, methods.BuildCaption()};
+        if (const std::optional<std::string> failure = pdf->Write(engine, header, path)) {
+            // The window's message, then the reason.
+            state.Sink().Show(kMsgErrorCreatingFile);
+            err << "quillon-report: " << path << ": " << *failure << '\n';
+            return static_cast<int>(kCaseNotLoaded);
+        }
         return static_cast<int>(kDone);
     });
 }

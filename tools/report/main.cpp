@@ -1,6 +1,9 @@
 // quillon-report: prints the case and the chart of a practice folder.
 #include "app/ProductInfo.h"
 #include "report/Report.h"
+#ifdef QUILLON_REPORT_PDF
+#include "report/ReportPdf.h"
+#endif
 
 #include <iostream>
 #include <string_view>
@@ -14,7 +17,15 @@ int main(int argc, char** argv)
     }
     // Run reports what it can foresee; anything else that escapes ends the run with a message, not an abort.
     try {
-        return quillon::report::Run(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
+        const std::vector<std::string> args(argv + 1, argv + argc);
+#ifdef QUILLON_REPORT_PDF
+        // Qt reads only the program's name: the arguments are the report's.
+        int qtArgc = 1;
+        quillon::report::CChartPdfWriter pdf(qtArgc, argv);
+        return quillon::report::Run(args, std::cout, std::cerr, &pdf);
+#else
+        return quillon::report::Run(args, std::cout, std::cerr);
+#endif
     } catch (...) {
         std::cerr << "quillon-report: the run stopped on an unexpected error\n";
         return quillon::report::kCaseNotLoaded;
