@@ -378,9 +378,12 @@ void CCompareVisitsDialog::Fill()
 
 std::string CCompareVisitsDialog::VisitDates() const
 {
-    if (!m_sideA)
+    if (!m_chartSide)
         return {};
-    return m_sideB && m_comparison ? m_sideA->date + " and " + m_sideB->date : m_sideA->date;
+    if (!m_otherSide || !m_comparison)
+        return m_chartSide->date;
+    const auto [earlier, later] = InTimeOrder(*m_chartSide, *m_otherSide);
+    return earlier->date + " and " + later->date;
 }
 
 QString CCompareVisitsDialog::VisitLabel() const
