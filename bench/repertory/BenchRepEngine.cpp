@@ -148,6 +148,27 @@ void BM_ScratchRanking(benchmark::State& state)
 }
 BENCHMARK(BM_ScratchRanking)->Unit(benchmark::kMicrosecond);
 
+// The engine's share of that ranking: a scratch store and engine started on the symptoms themselves, and the
+// ranked rows read.
+void BM_ScratchEngine(benchmark::State& state)
+{
+    Workload* work = WorkloadOrSkip(state);
+    if (!work)
+        return;
+    const ActiveSymptoms every = EveryRecordedSymptom(*work->store);
+    for (auto _ : state) {
+        CCaseStore scratch(work->folder, work->sink);
+        CRepEngine engine(scratch, work->catalogue.get(), work->sink);
+        if (!engine.Start(every)) {
+            state.SkipWithError("start failed");
+            return;
+        }
+        for (int r = 0; r < engine.RemedyCount(); ++r)
+            benchmark::DoNotOptimize(engine.NamePlace(engine.SortedRemedy(r)->code));
+    }
+}
+BENCHMARK(BM_ScratchEngine)->Unit(benchmark::kMicrosecond);
+
 void BM_BuildResultsOnly(benchmark::State& state)
 {
     Workload* work = nullptr;
