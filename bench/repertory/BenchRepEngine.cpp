@@ -1,5 +1,6 @@
 // Repertorisation engine benchmarks: a full chart build over the 127 largest rubrics of the Kent data and a
-// 6,553-remedy catalogue, against a floor that only sums the grades of the same entries per code.
+// 6,553-remedy catalogue, against a floor that only sums the grades of the same entries per code. The first
+// build and a Normal ranking on a scratch engine are counted in rebuilds: run them interleaved with BM_FullBuild.
 #include "casedata/ByteReader.h"
 #include "casedata/CaseStore.h"
 #include "casedata/PracticeFolder.h"
@@ -7,6 +8,7 @@
 #include "casedata/TextCodec.h"
 #include "common/KentData.h"
 #include "fixtures/CaseWriters.h"
+#include "repertory/FollowUpAnalysis.h"
 #include "repertory/RepEngine.h"
 
 #include <benchmark/benchmark.h>
@@ -126,6 +128,46 @@ void BM_FirstBuild(benchmark::State& state)
     }
 }
 BENCHMARK(BM_FirstBuild)->Unit(benchmark::kMicrosecond);
+
+// A Normal ranking of the same symptoms as the follow-up analysis makes it: copied symptoms, a scratch engine's
+// first build and the ranked rows.
+void BM_ScratchRanking(benchmark::State& state)
+{
+    Workload* work = WorkloadOrSkip(state);
+    if (!work)
+        return;
+    const std::vector<const CSymptomRecord*> symptoms = Borrow(work->store->m_mapSymptoms);
+    for (auto _ : state) {
+        const auto ranking = NormalRanking(symptoms, work->folder, work->catalogue.get(), work->sink);
+        if (!ranking || ranking->empty()) {
+            state.SkipWithError("the ranking failed");
+            return;
+        }
+        benchmark::DoNotOptimize(ranking->front().totality);
+    }
+}
+BENCHMARK(BM_ScratchRanking)->Unit(benchmark::kMicrosecond);
+
+// The engine's share of that ranking: a scratch store and engine started on the symptoms themselves, and the
+// ranked rows read.
+void BM_ScratchEngine(benchmark::State& state)
+{
+    Workload* work = WorkloadOrSkip(state);
+    if (!work)
+        return;
+    const ActiveSymptoms every = EveryRecordedSymptom(*work->store);
+    for (auto _ : state) {
+        CCaseStore scratch(work->folder, work->sink);
+        CRepEngine engine(scratch, work->catalogue.get(), work->sink);
+        if (!engine.Start(every)) {
+            state.SkipWithError("start failed");
+            return;
+        }
+        for (int r = 0; r < engine.RemedyCount(); ++r)
+            benchmark::DoNotOptimize(engine.NamePlace(engine.SortedRemedy(r)->code));
+    }
+}
+BENCHMARK(BM_ScratchEngine)->Unit(benchmark::kMicrosecond);
 
 void BM_BuildResultsOnly(benchmark::State& state)
 {

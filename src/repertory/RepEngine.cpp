@@ -19,15 +19,18 @@ constexpr int kMaxRemedyCode = 49505;
 constexpr std::size_t kCodeCount = kMaxRemedyCode + 1;
 constexpr std::size_t kCodeWords = (kCodeCount + 63) / 64;
 
-// Bits of a sort key that hold the place of a remedy's name (see SortResults): codes fit in 16 bits.
+// Bits of a sort key that hold the place of a remedy's name (see SortResults): codes fit in 16 bits, and one
+// value is left over to mark a code without a place.
 constexpr int kNamePlaceBits = 16;
-static_assert(kCodeCount <= (std::size_t{1} << kNamePlaceBits));
+static_assert(kCodeCount < (std::size_t{1} << kNamePlaceBits));
+constexpr std::uint16_t kNoPlace = 0xFFFF;
 
-// Every result's code comes from an entry, so it lies in the per-code tables; the tables are indexed only
-// after this check all the same.
-constexpr bool InCodeTables(int code) noexcept
+// The per-code tables first cover the catalogue's codes, and grow in whole words of code bits.
+constexpr std::size_t kMinCodeTable = 1024;
+
+constexpr std::size_t WholeCodeWords(std::size_t nCodes) noexcept
 {
-    return code >= 0 && static_cast<std::size_t>(code) < kCodeCount;
+    return std::min(kCodeWords, (nCodes + 63) / 64);
 }
 
 int Sign(long long value) noexcept
@@ -104,7 +107,6 @@ void CRepEngine::DropBorrowed()
 {
     m_weights.clear();
     ClearResults();
-    m_spareResults.clear();
 }
 
 void CRepEngine::InvalidateOrder()
@@ -118,14 +120,6 @@ void CRepEngine::InvalidateOrder()
 void CRepEngine::ClearResults()
 {
     InvalidateOrder();
-    try {
-        m_spareResults.reserve(m_spareResults.size() + pdrgRep.size());
-    } catch (const std::bad_alloc&) {
-        pdrgRep.clear();
-        return;
-    }
-    for (auto& entry : pdrgRep)
-        m_spareResults.push_back(std::move(entry.second));
     pdrgRep.clear();
 }
 
@@ -157,40 +151,18 @@ void CRepEngine::SetSortMode(int mode)
     m_eSortMode = (mode == SortBySymptomsCovered || mode == SortByName) ? static_cast<SortMode>(mode) : SortByTotality;
 }
 
-std::string CRepEngine::NameOf(int nCode) const
+std::string_view CRepEngine::NameOf(int nCode) const
 {
-    std::string name;
-    if (m_pRemedyCatalogue)
-        m_pRemedyCatalogue->GetAbbreviation(nCode, name);
-    if (name.size() > kMaxResultName)
-        name.resize(kMaxResultName);
-    return name;
-}
-
-std::unique_ptr<RemedyResult> CRepEngine::NamedRecord(int nCode)
-{
-    std::unique_ptr<RemedyResult> result;
-    if (m_spareResults.empty()) {
-        result = std::make_unique<RemedyResult>();
-    } else {
-        result = std::move(m_spareResults.back());
-        m_spareResults.pop_back();
-    }
-    result->name = NameOf(nCode);
-    result->code = nCode;
-    result->totality = 0;
-    result->covered = 0;
-    // A remedy joins the results: the name order has to be worked out again.
-    m_bNameOrderValid = false;
-    return result;
+    const RemedyEntry* entry = m_pRemedyCatalogue ? m_pRemedyCatalogue->Entry(nCode) : nullptr;
+    return entry ? std::string_view(entry->abbreviation).substr(0, kMaxResultName) : std::string_view();
 }
 
 void CRepEngine::SetCatalogue(const CRemedyCatalogue* catalogue)
 {
     m_pRemedyCatalogue = catalogue;
-    // Results keep their names from one build to the next, so they take the new catalogue's names now.
-    for (auto& [key, result] : pdrgRep)
-        result->name = NameOf(result->code);
+    // Records keep their names from one build to the next, so they take the new catalogue's names now.
+    for (RemedyResult& record : m_records)
+        record.name = NameOf(record.code);
     m_bNameOrderValid = false;
 }
 
@@ -215,13 +187,31 @@ bool CRepEngine::BuildResults(ActiveSymptoms input)
     return BuildResults();
 }
 
+void CRepEngine::GrowCodeTables(std::size_t nCodes)
+{
+    const std::size_t words = WholeCodeWords(std::max(nCodes, 2 * m_tally.size()));
+    if (words * 64 <= m_tally.size())
+        return;
+    // New codes have no tally and no place in name order; the codes met keep theirs. Every table is reserved
+    // before any grows, so that a failed allocation leaves them all as they were.
+    m_tally.reserve(words * 64);
+    m_codesMet.reserve(words * 64);
+    m_codeBits.reserve(words);
+    m_nameOrderOfCode.reserve(words * 64);
+    m_tally.resize(words * 64, 0);
+    m_codesMet.resize(words * 64, 0);
+    m_codeBits.resize(words, 0);
+    m_nameOrderOfCode.resize(words * 64, kNoPlace);
+}
+
 // The codes met put in ascending order through a bit per code: one pass sets the bits, one reads them back
 // between the lowest and the highest word used, leaving them clear.
 void CRepEngine::SortCodesMet(std::size_t nMet) noexcept
 {
     std::int32_t* met = m_codesMet.data();
     std::uint64_t* bits = m_codeBits.data();
-    std::size_t first = kCodeWords;
+    const std::size_t nWords = m_codeBits.size();
+    std::size_t first = nWords;
     std::size_t last = 0;
     for (std::size_t i = 0; i < nMet; ++i) {
         const auto code = static_cast<std::size_t>(met[i]);
@@ -230,7 +220,7 @@ void CRepEngine::SortCodesMet(std::size_t nMet) noexcept
         last = std::max(last, code / 64);
     }
     std::size_t out = 0;
-    for (std::size_t w = first; w <= last && w < kCodeWords; ++w) {
+    for (std::size_t w = first; w <= last && w < nWords; ++w) {
         for (std::uint64_t word = bits[w]; word != 0; word &= word - 1)
             met[out++] = static_cast<std::int32_t>(64 * w) + std::countr_zero(word);
         bits[w] = 0;
@@ -246,42 +236,44 @@ void CRepEngine::ClearTally() noexcept
 
 bool CRepEngine::BuildResults()
 {
-    // The previous results stay aside in key order while the new ones are made: a remedy that is still there
-    // keeps its record, and with it its name, so a rebuild of much the same remedies looks up few names.
     InvalidateOrder();
-    m_previous.clear();
-    std::swap(m_previous, pdrgRep);
-    std::size_t nPrevious = 0;
+    pdrgRep.clear();
     const auto& symptoms = m_store->m_mapRepSymptoms;
     const std::size_t count = symptoms.size();
 
     // Totality and symptoms covered are summed in a table indexed by code in one pass over the entries; the
-    // results are then made in ascending code order. The tally table and the result records are kept from
-    // one build to the next, so a rebuild allocates nothing once they have grown to their sizes. Which
-    // symptoms cover a remedy is not stored: the grade matrix and Levels read it from the symptoms.
+    // results are then made in ascending code order. The tables and the block of records are kept from one
+    // build to the next, so a rebuild allocates nothing once they have grown to their sizes. Which symptoms
+    // cover a remedy is not stored: the grade matrix and Levels read it from the symptoms.
     bool ok = true;
     try {
         std::vector<int> weights(count, 1);
         std::copy_n(m_weights.begin(), std::min(m_weights.size(), count), weights.begin());
 
-        // The tables cover every code an entry can encode, so the pass needs no bounds checks. They are made
-        // once, on the first build, and every build leaves the tally zero again.
-        if (m_tally.size() != kCodeCount || m_codesMet.size() != kCodeCount || m_codeBits.size() != kCodeWords) {
-            m_tally.assign(kCodeCount, 0);
-            m_codesMet.assign(kCodeCount, 0);
-            m_codeBits.assign(kCodeWords, 0);
-        }
+        // The tables start with the catalogue's codes and grow when a code beyond them is met.
+        if (m_tally.empty())
+            GrowCodeTables(std::max<std::size_t>(
+                kMinCodeTable, m_pRemedyCatalogue ? static_cast<std::size_t>(m_pRemedyCatalogue->GetCount()) : 0));
 
         // One tally word per code, covered x 2^32 + totality in 64-bit arithmetic, so that each entry is one
         // addition; the totality (which fits in 32 bits) is the low half read as signed. A word is zero only
         // until its code is first met, when the code joins the list of codes met.
         std::uint64_t* tally = m_tally.data();
         std::int32_t* met = m_codesMet.data();
+        std::size_t nCodes = m_tally.size();
         std::size_t nMet = 0;
         // The pass, once for symptoms of weight 1 (nearly all of them), once for the others.
         const auto tallyEntries = [&](const std::uint8_t* entry, const std::uint8_t* end, auto weight) {
             for (; entry != end; entry += 3) {
                 const int code = DecodeRemedyCode(entry[1], entry[2]);
+                if (static_cast<std::size_t>(code) >= nCodes) [[unlikely]] {
+                    // The codes met so far stay listed, so that their words are cleared should the growth fail.
+                    m_nCodesMet = nMet;
+                    GrowCodeTables(static_cast<std::size_t>(code) + 1);
+                    tally = m_tally.data();
+                    met = m_codesMet.data();
+                    nCodes = m_tally.size();
+                }
                 const auto grade = static_cast<std::uint64_t>(static_cast<std::int64_t>(DecodeGrade(entry[0])));
                 const std::uint64_t before = tally[code];
                 tally[code] = before + kOneCovering + grade * weight;
@@ -302,31 +294,30 @@ bool CRepEngine::BuildResults()
         }
         m_nCodesMet = nMet;
 
-        // Results go into the map in ascending key order, so every insertion lands at the end.
+        // The records are made in ascending code order in one block, which keeps the records (and names) of
+        // the last build: a record that holds the same code again keeps its name. The name order still
+        // holds when every code met has a place in it.
         SortCodesMet(nMet);
-        m_spareResults.reserve(m_spareResults.size() + m_previous.size());
+        const std::size_t nNamed = std::min(m_records.size(), nMet);
+        m_records.resize(nMet);
         pdrgRep.reserve(nMet);
-        for (const std::int32_t code : std::span(met, nMet)) {
-            const RemedyKey key = MakeRemedyKey(code);
-            for (; nPrevious < m_previous.size() && m_previous[nPrevious].first < key; ++nPrevious)
-                m_spareResults.push_back(std::move(m_previous[nPrevious].second));
-            std::unique_ptr<RemedyResult> result;
-            if (nPrevious < m_previous.size() && m_previous[nPrevious].first == key)
-                result = std::move(m_previous[nPrevious++].second);
-            else
-                result = NamedRecord(code);
+        for (std::size_t i = 0; i < nMet; ++i) {
+            const std::int32_t code = met[i];
+            RemedyResult& record = m_records[i];
+            if (i >= nNamed || record.code != code) {
+                record.code = code;
+                record.name = NameOf(code);
+            }
             const TallyCounts counts = UnpackTally(tally[code]);
-            result->totality = counts.totality;
-            result->covered = counts.covered;
-            pdrgRep.emplace_back(key, std::move(result));
+            record.totality = counts.totality;
+            record.covered = counts.covered;
+            if (m_nameOrderOfCode[static_cast<std::size_t>(code)] == kNoPlace)
+                m_bNameOrderValid = false;
+            pdrgRep.emplace_back(MakeRemedyKey(code), &record);
         }
     } catch (const std::bad_alloc&) {
         ok = false;
     }
-    for (; nPrevious < m_previous.size(); ++nPrevious)
-        if (m_spareResults.size() < m_spareResults.capacity())
-            m_spareResults.push_back(std::move(m_previous[nPrevious].second));
-    m_previous.clear();
     ClearTally();
     if (!ok) {
         ClearResults();
@@ -363,9 +354,10 @@ SortOutcome CRepEngine::SortResults(SortMode mode)
         const long long composite = mode == SortBySymptomsCovered ? 60 * c + t : (mode == SortByName ? 0 : 60 * t + c);
         // |composite| < 61 x 2^31 < 2^37: the largest key gets the smallest biased value.
         const auto biased = static_cast<std::uint64_t>((1LL << 40) - composite);
-        const std::uint64_t place
-            = InCodeTables(result->code) ? m_nameOrderOfCode[static_cast<std::size_t>(result->code)] : 0;
-        items.push_back(Item{(biased << kNamePlaceBits) | place, result.get()});
+        const std::uint64_t place = static_cast<std::size_t>(result->code) < m_nameOrderOfCode.size()
+            ? m_nameOrderOfCode[static_cast<std::size_t>(result->code)]
+            : 0;
+        items.push_back(Item{(biased << kNamePlaceBits) | place, result});
     }
     std::sort(items.begin(), items.end(), [](const Item& a, const Item& b) { return a.order < b.order; });
     for (const Item& item : items)
@@ -376,21 +368,30 @@ SortOutcome CRepEngine::SortResults(SortMode mode)
 
 void CRepEngine::WorkOutNameOrder()
 {
-    if (m_nameOrderOfCode.size() != kCodeCount)
-        m_nameOrderOfCode.assign(kCodeCount, 0);
-    std::vector<const RemedyResult*> named;
-    named.reserve(pdrgRep.size());
-    for (const auto& [key, result] : pdrgRep)
-        named.push_back(result.get());
-    std::sort(named.begin(), named.end(), [](const RemedyResult* a, const RemedyResult* b) {
+    // The catalogue numbers its remedies in the order of their names (without regard to case), so the results,
+    // which stand in code order, are in name order once the nameless ones come first: checking that costs one
+    // comparison per result, and a sort is left for the results of a catalogue out of that order.
+    std::vector<const RemedyResult*> order;
+    order.reserve(pdrgRep.size());
+    m_orderedCodes.reserve(pdrgRep.size());
+    for (const bool named : {false, true})
+        for (const auto& [key, result] : pdrgRep)
+            if (result->name.empty() != named)
+                order.push_back(result);
+    const auto byName = [](const RemedyResult* a, const RemedyResult* b) {
         const int byName = CompareNoCase(a->name, b->name);
         return byName != 0 ? byName < 0 : a->code < b->code;
-    });
-    std::uint32_t place = 0;
-    for (const RemedyResult* result : named) {
-        if (InCodeTables(result->code))
-            m_nameOrderOfCode[static_cast<std::size_t>(result->code)] = static_cast<std::uint16_t>(place);
-        ++place;
+    };
+    if (!std::is_sorted(order.begin(), order.end(), byName))
+        std::sort(order.begin(), order.end(), byName);
+
+    for (const std::int32_t code : m_orderedCodes)
+        m_nameOrderOfCode[static_cast<std::size_t>(code)] = kNoPlace;
+    m_orderedCodes.clear();
+    std::uint16_t place = 0;
+    for (const RemedyResult* result : order) {
+        m_nameOrderOfCode[static_cast<std::size_t>(result->code)] = place++;
+        m_orderedCodes.push_back(result->code);
     }
     m_bNameOrderValid = true;
 }
@@ -433,7 +434,7 @@ bool CRepEngine::RefreshResults()
 const RemedyResult* CRepEngine::FindResult(RemedyKey key) const
 {
     const auto found = FindEntry(key);
-    return found == pdrgRep.end() || found->first != key ? nullptr : found->second.get();
+    return found == pdrgRep.end() || found->first != key ? nullptr : found->second;
 }
 
 const CSymptomRecord* CRepEngine::Symptom(int s) const
@@ -453,9 +454,10 @@ const RemedyResult* CRepEngine::SortedRemedy(int r) const
 
 int CRepEngine::NamePlace(int code) const noexcept
 {
-    if (!m_bNameOrderValid || !InCodeTables(code) || m_nameOrderOfCode.size() != kCodeCount)
+    if (!m_bNameOrderValid || code < 0 || static_cast<std::size_t>(code) >= m_nameOrderOfCode.size())
         return 0;
-    return m_nameOrderOfCode[static_cast<std::size_t>(code)];
+    const std::uint16_t place = m_nameOrderOfCode[static_cast<std::size_t>(code)];
+    return place == kNoPlace ? 0 : place;
 }
 
 std::string_view CRepEngine::RemedyName(int r) const

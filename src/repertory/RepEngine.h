@@ -76,8 +76,8 @@ class CRepEngine final
 {
 public:
     // The results in ascending key order (a sorted vector: a build appends in key order, and look-ups
-    // search it).
-    using ResultEntry = std::pair<RemedyKey, std::unique_ptr<RemedyResult>>;
+    // search it). The records belong to the engine and last until the next build.
+    using ResultEntry = std::pair<RemedyKey, RemedyResult*>;
     using ResultMap = std::vector<ResultEntry>;
 
     // The store supplies the symptoms and holds the active set m_mapRepSymptoms, which only the engine
@@ -157,15 +157,15 @@ public:
 private:
     void DropBorrowed();
     void InvalidateOrder();
+    // Makes the per-code tables cover codes below nCodes (they only grow), keeping what they hold.
+    void GrowCodeTables(std::size_t nCodes);
     // The place of each result's name among the results (by name ignoring case, then code), by code.
     void WorkOutNameOrder();
     // Puts the first nMet codes met in ascending order.
     void SortCodesMet(std::size_t nMet) noexcept;
     // Zeroes the tally words of the codes met and empties their list.
     void ClearTally() noexcept;
-    std::string NameOf(int nCode) const;
-    // A spare or new record for the code, named from the catalogue, with no tally.
-    std::unique_ptr<RemedyResult> NamedRecord(int nCode);
+    std::string_view NameOf(int nCode) const;
     ResultMap::const_iterator FindEntry(RemedyKey key) const;
 
     CCaseStore* m_store;
@@ -174,6 +174,8 @@ private:
     int m_nClearListener = 0;
 
     ResultMap pdrgRep;
+    // The records of the last build, in ascending code order, one block for all of them; pdrgRep borrows them.
+    std::vector<RemedyResult> m_records;
     std::optional<std::vector<RemedyResult*>> pFinRep;
     bool m_bHasMatrix = false;
     int m_nMatrixSymptoms = 0;
@@ -182,18 +184,18 @@ private:
     std::vector<int> m_weights;
     SortMode m_eSortMode = SortByTotality;
 
-    // Working space kept between builds. Made once for every code an entry can encode: a tally word per code
-    // (zero between builds), the codes met in the current build with a bit per code to order them, and the
-    // place of each result's name in name order, which holds while the results only lose remedies. Then the records
-    // of dropped results for reuse, and the previous results while a build runs.
+    // Working space kept between builds, indexed by code and sized for the codes met so far (at first for the
+    // catalogue's codes): a tally word per code (zero between builds), the codes met in the current build with a
+    // bit per code to order them, and the place of each ordered code's name in name order, which holds while
+    // the results only lose remedies.
     std::vector<std::uint64_t> m_tally;
     std::vector<std::int32_t> m_codesMet;
     std::size_t m_nCodesMet = 0;
     std::vector<std::uint64_t> m_codeBits;
     std::vector<std::uint16_t> m_nameOrderOfCode;
+    // The codes that hold a place in m_nameOrderOfCode (every other code holds none).
+    std::vector<std::int32_t> m_orderedCodes;
     bool m_bNameOrderValid = false;
-    std::vector<std::unique_ptr<RemedyResult>> m_spareResults;
-    ResultMap m_previous;
 };
 
 } // namespace quillon

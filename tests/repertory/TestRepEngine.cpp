@@ -24,8 +24,8 @@ enum Code { kAcon = 0, kApis, kBell, kBry, kCalc, kCarbV, kNuxV, kPuls, kSep, kS
 
 struct Engine
 {
-    explicit Engine(const std::vector<Symptom>& symptoms)
-        : catalogue(Catalogue(sink)), store(folder, sink), engine(store, catalogue.get(), sink)
+    explicit Engine(const std::vector<Symptom>& symptoms, const std::vector<fixtures::CatalogueRemedy>& remedies = {})
+        : catalogue(Catalogue(sink, remedies)), store(folder, sink), engine(store, catalogue.get(), sink)
     {
         for (const Symptom& entries : symptoms) {
             auto record = std::make_unique<CSymptomRecord>();
@@ -42,11 +42,34 @@ struct Engine
         }
     }
 
-    static std::unique_ptr<CRemedyCatalogue> Catalogue(IMessageSink& sink)
+    // The remedies given, or ten whose codes follow the case-insensitive order of their names.
+    static std::unique_ptr<CRemedyCatalogue> Catalogue(
+        IMessageSink& sink, const std::vector<fixtures::CatalogueRemedy>& remedies)
     {
-        const auto images = fixtures::EncodeCatalogue({{"acon.", "A"}, {"Apis.", "B"}, {"bell.", "C"}, {"Bry.", "D"},
-            {"calc.", "E"}, {"Carb-v.", "F"}, {"Nux-v.", "G"}, {"Puls.", "H"}, {"Sep.", "I"}, {"Sulph.", "J"}});
+        const auto images = fixtures::EncodeCatalogue(remedies.empty()
+                ? std::vector<fixtures::CatalogueRemedy>{{"acon.", "A"}, {"Apis.", "B"}, {"bell.", "C"}, {"Bry.", "D"},
+                    {"calc.", "E"}, {"Carb-v.", "F"}, {"Nux-v.", "G"}, {"Puls.", "H"}, {"Sep.", "I"}, {"Sulph.", "J"}}
+                : remedies);
         return CRemedyCatalogue::FromImages(images.drugDat, images.druglDat, images.fulldrugTxt, sink);
+    }
+
+    // The active symptoms of a build: the recorded symptoms numbered in `which`.
+    ActiveSymptoms Input(std::initializer_list<int> which)
+    {
+        ActiveSymptoms input;
+        for (const int s : which)
+            input.symptoms.push_back(store.m_mapSymptoms[static_cast<std::size_t>(s)].get());
+        return input;
+    }
+
+    std::vector<std::string> Names(SortMode mode = SortByName)
+    {
+        engine.SetSortMode(mode);
+        EXPECT_TRUE(engine.RefreshResults());
+        std::vector<std::string> names;
+        for (int r = 0; r < engine.RemedyCount(); ++r)
+            names.emplace_back(engine.RemedyName(r));
+        return names;
     }
 
     // "name totality covered: grades of every symptom", one string per row in display order.
@@ -153,7 +176,76 @@ TEST(EngineInput, EntryCountsBeyondTheEntryBytesAreCut)
     EXPECT_EQ(e.Rows(), (std::vector<std::string>{"Sep 2 1: 2 0", "Puls 1 1: 1 0"}));
 }
 
-// Results keep their records and names from one build to the next: another catalogue renames them at once.
+// Every remedy once with grade 1, so that every order falls to the names: without regard to case, then by code.
+struct NameOrderCase
+{
+    const char* name;
+    std::vector<std::string> abbreviations; // in code order
+    std::vector<std::string> rows;
+};
+
+const NameOrderCase kNameOrderCases[] = {
+    {"EqualButForCaseByCode", {"nat-m.", "Nat-m.", "Nat-M."}, {"nat-m", "Nat-m", "Nat-M"}},
+    {"PrefixFirst", {"Nat-mur.", "Nat-m.", "Nat."}, {"Nat", "Nat-m", "Nat-mur"}},
+    // Lowered: kali-bromo, kali-brom, kali-broma, kali-bra (bytes 8 and 9 decide between the longest).
+    {"NinthAndTenthBytes", {"Kali-bromo", "kali-brom", "KALI-BROMA", "Kali-brA"},
+        {"Kali-brA", "kali-brom", "KALI-BROMA", "Kali-bromo"}},
+    // An accented capital lowers to its small letter, above every ASCII letter.
+    {"AccentedAfterAscii", {"\xC9lix.", "Zinc.", "\xE9lan.", "Zinc-m."}, {"Zinc", "Zinc-m", "\xE9lan", "\xC9lix"}},
+    {"DigitsAndDashesBeforeLetters", {"Calc-p.", "Calc.", "Calc2.", "calc-ar."},
+        {"Calc", "calc-ar", "Calc-p", "Calc2"}},
+};
+
+TEST(EngineNames, OrderWithoutRegardToCaseThenByCode)
+{
+    for (const NameOrderCase& c : kNameOrderCases) {
+        std::vector<fixtures::CatalogueRemedy> remedies;
+        Symptom all;
+        for (const std::string& abbreviation : c.abbreviations) {
+            all.push_back({'1', static_cast<int>(remedies.size())});
+            remedies.push_back({abbreviation, "R"});
+        }
+        all.push_back({'1', 900}); // nameless, so first
+        Engine e({all}, remedies);
+        ASSERT_TRUE(e.engine.Start()) << c.name;
+        std::vector<std::string> rows = c.rows;
+        rows.insert(rows.begin(), "");
+        for (const SortMode mode : {SortByName, SortByTotality, SortBySymptomsCovered})
+            EXPECT_EQ(e.Names(mode), rows) << c.name << " in mode " << mode;
+    }
+}
+
+// Builds of other symptoms on one engine: each names its own remedies and orders them by name, whether a remedy
+// is new, gone or back.
+TEST(EngineNames, EachBuildNamesAndOrdersItsOwnRemedies)
+{
+    Engine e({{{'1', kBell}, {'1', kApis}}, {{'1', kSep}, {'1', kAcon}}, {{'1', kPuls}}, {{'1', 6000}}});
+    const struct
+    {
+        std::initializer_list<int> symptoms;
+        std::vector<std::string> names;
+    } kSteps[] = {
+        {{0}, {"Apis", "bell"}},
+        {{1}, {"acon", "Sep"}}, // the records of Apis and bell now hold other remedies
+        {{0, 1}, {"acon", "Apis", "bell", "Sep"}},
+        {{1, 2}, {"acon", "Puls", "Sep"}},
+        {{2, 3, 0}, {"", "Apis", "bell", "Puls"}}, // a code beyond the catalogue grows the tables
+        {{0, 1, 3}, {"", "acon", "Apis", "bell", "Sep"}},
+        {{}, {}},
+        {{1}, {"acon", "Sep"}},
+    };
+    for (const auto& step : kSteps) {
+        ASSERT_TRUE(e.engine.BuildResults(e.Input(step.symptoms)));
+        EXPECT_EQ(e.Names(), step.names) << step.names.size();
+        for (int r = 0; r + 1 < e.engine.RemedyCount(); ++r)
+            EXPECT_LT(e.engine.NamePlace(e.engine.SortedRemedy(r)->code),
+                e.engine.NamePlace(e.engine.SortedRemedy(r + 1)->code))
+                << r;
+    }
+}
+
+// Results keep their records and names from one build to the next: another catalogue renames them at once, and
+// the first one may go (the sanitizer build reads the names after it).
 TEST(EngineInput, AnotherCatalogueRenamesTheResults)
 {
     Engine e({{{'1', kNuxV}, {'1', kBry}, {'2', kCalc}, {'1', kSulph}}});
@@ -162,6 +254,7 @@ TEST(EngineInput, AnotherCatalogueRenamesTheResults)
         = fixtures::EncodeCatalogue({{"a0.", "A0"}, {"a1.", "A1"}, {"a2.", "A2"}, {"a3.", "A3"}, {"a4.", "A4"}});
     const auto shorter = CRemedyCatalogue::FromImages(images.drugDat, images.druglDat, images.fulldrugTxt, e.sink);
     e.engine.SetCatalogue(shorter.get());
+    e.catalogue.reset();
     EXPECT_EQ(e.Rows(SortByName), (std::vector<std::string>{" 1 1: 1", " 1 1: 1", "a3 1 1: 1", "a4 2 1: 2"}));
     ASSERT_TRUE(e.engine.BuildResults());
     EXPECT_EQ(e.Rows(), (std::vector<std::string>{"a4 2 1: 2", " 1 1: 1", " 1 1: 1", "a3 1 1: 1"}));
