@@ -4,7 +4,6 @@
 #include "casedata/ByteReader.h"
 #include "casedata/TextCodec.h"
 
-#include <algorithm>
 #include <set>
 
 namespace quillon {
@@ -47,14 +46,6 @@ private:
 };
 
 } // namespace
-
-bool IsDuplicatePatient(const std::vector<PatientRow>& rows, std::string_view regNo)
-{
-    return std::any_of(rows.begin(), rows.end(), [&](const PatientRow& row) {
-        return row.regNo.size() >= regNo.size()
-            && EqualsNoCase(std::string_view(row.regNo).substr(0, regNo.size()), regNo);
-    });
-}
 
 PatientIndex ParsePatientIndex(std::span<const std::uint8_t> bytes)
 {

@@ -32,11 +32,8 @@ struct PatientIndex
     std::vector<PatientRow> rows; // list order, duplicates already dropped
 };
 
-// True when the line with registration number `regNo` is a duplicate: some row already listed
-// has a registration number that begins with it (letter case ignored). So 101 after 1015 is dropped.
-// ParsePatientIndex applies the same rule through an ordered set of the numbers listed so far.
-bool IsDuplicatePatient(const std::vector<PatientRow>& rows, std::string_view regNo);
-
+// A line whose registration number begins an earlier row's number (letter case ignored) is a duplicate and
+// dropped: 101 after 1015 is dropped, 1015 after 101 is listed.
 PatientIndex ParsePatientIndex(std::span<const std::uint8_t> bytes);
 
 // Reads "PatDet.txt" of the folder; shows "Could load Patient Information" when it cannot be read.

@@ -175,12 +175,15 @@ TEST(VisitSymptoms, OverrunOfTheBlockEndsAfterTheRecordThatReachesIt)
 TEST(VisitSymptoms, TruncatedFilesFailWithoutInventingData)
 {
     const std::string whole = EncodeRsy({ThreeKinds()});
-    // Every cut inside the records of the block.
-    for (std::size_t cut = 8 + 10 + 1; cut < whole.size(); ++cut) {
-        Fixture f(whole.substr(0, cut));
+    // Every cut of the file after its visit was indexed: under the 8 header bytes no symptoms, then an incomplete
+    // visit.
+    for (std::size_t cut = 7; cut < whole.size(); ++cut) {
+        Fixture f(whole);
         ASSERT_TRUE(f.store.LoadVisitIndex()) << cut;
+        f.temp.Write("101.rsy", whole.substr(0, cut));
         EXPECT_FALSE(f.store.LoadVisitSymptoms(0)) << cut;
-        EXPECT_EQ(f.sink.Texts(), std::vector<std::string>{kMsgSymptomFileIncomplete}) << cut;
+        const char* message = cut < 8 ? kMsgSymptomsNotAvailable : kMsgSymptomFileIncomplete;
+        EXPECT_EQ(f.sink.Texts(), std::vector<std::string>{message}) << cut;
         EXPECT_EQ(f.store.m_nSymptomCount, 0);
         for (const auto& record : f.store.m_mapSymptoms)
             EXPECT_NE(record->m_pszText, "") << cut;

@@ -74,6 +74,11 @@ TEST(RemedyCatalogue, FindByAbbreviationNormalisesAndSkipsLongerRecords)
     EXPECT_EQ(missing, "Nux-v");
     std::string empty;
     EXPECT_FALSE(catalogue->FindByAbbreviation(result, empty));
+    // A hit inside a record ("ABell") names no record: the search goes on to "Bell".
+    auto mid
+        = CRemedyCatalogue::FromImages(Record("ABell") + Record("Bell"), Words({0, 0}), "ABell*X\r\nBell*B\r\n", sink);
+    std::string bell = "bell";
+    EXPECT_TRUE(mid->FindByAbbreviation(result, bell) && result == 1);
 }
 
 TEST(RemedyCatalogue, UnevenFilesStayInsideTheirData)
@@ -93,6 +98,13 @@ TEST(RemedyCatalogue, UnevenFilesStayInsideTheirData)
     EXPECT_EQ(noStar->Entry(0)->fullName, "");
     auto none = CRemedyCatalogue::FromImages("", "", "Acon*A\r\n", sink);
     EXPECT_EQ(none->GetCount(), 0);
+    // The walk stops at the line that reaches the last byte but one: a last line of one byte is no remedy.
+    auto oneByte = CRemedyCatalogue::FromImages(Record("Acon") + Record("Bell"), Words({1, 2}), "Acon*A\r\nB", sink);
+    EXPECT_EQ(oneByte->GetCount(), 1);
+    // The '*' is looked for in the first 200 characters of a line.
+    auto far = CRemedyCatalogue::FromImages(Record(std::string(10, 'a')) + Record(std::string(10, 'b')), Words({0, 0}),
+        std::string(199, 'a') + "*Near\r\n" + std::string(200, 'b') + "*Far\r\n", sink);
+    EXPECT_EQ(far->Entry(0)->fullName + "|" + far->Entry(1)->fullName, "Near|");
 }
 
 TEST(RemedyCatalogue, MissingFilesGiveTheirMessagesWithTheFileAsCaption)

@@ -22,48 +22,33 @@ class TestMyScroll final : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void pageClicksFollowTheRules()
+    void clicksStepByTheRulesOfTheOrientation()
     {
-        QWidget parent;
-        CMyScroll bar(Qt::Horizontal, &parent, 1);
-        bar.setGeometry(0, 0, 400, 16);
-        bar.SetRangeMaximum(30);
-        bar.SetPage(11);
-        bar.SetPosition(7);
-        QVERIFY(quillon::testing::Shown(parent));
-        int stepped = 0;
-        connect(&bar, &CMyScroll::PositionStepped, &bar, [&](int) { ++stepped; });
-
-        // Page left below the page keeps the position.
-        QTest::mouseClick(&bar, Qt::LeftButton, {}, ControlCentre(bar, QStyle::SC_ScrollBarSubPage));
-        QCOMPARE(bar.Position(), 7);
-        QCOMPARE(bar.value(), 7);
-        QTest::mouseClick(&bar, Qt::LeftButton, {}, ControlCentre(bar, QStyle::SC_ScrollBarAddPage));
-        QCOMPARE(bar.Position(), 18);
-        QTest::mouseClick(&bar, Qt::LeftButton, {}, ControlCentre(bar, QStyle::SC_ScrollBarAddPage));
-        QCOMPARE(bar.Position(), 29);
-        QTest::mouseClick(&bar, Qt::LeftButton, {}, ControlCentre(bar, QStyle::SC_ScrollBarAddPage));
-        QCOMPARE(bar.Position(), 30);
-        QCOMPARE(bar.value(), 30);
-        QCOMPARE(stepped, 3);
-    }
-
-    void verticalPageBackGoesToZeroAndArrowsStep()
-    {
-        QWidget parent;
-        CMyScroll bar(Qt::Vertical, &parent, 2);
-        bar.setGeometry(0, 0, 16, 400);
-        bar.SetRangeMaximum(30);
-        bar.SetPage(11);
-        bar.SetPosition(7);
-        QVERIFY(quillon::testing::Shown(parent));
-        QTest::mouseClick(&bar, Qt::LeftButton, {}, ControlCentre(bar, QStyle::SC_ScrollBarSubPage));
-        QCOMPARE(bar.Position(), 0);
-        QTest::mouseClick(&bar, Qt::LeftButton, {}, ControlCentre(bar, QStyle::SC_ScrollBarAddLine));
-        QCOMPARE(bar.Position(), 1);
-        bar.SetPosition(30);
-        QTest::mouseClick(&bar, Qt::LeftButton, {}, ControlCentre(bar, QStyle::SC_ScrollBarAddLine));
-        QCOMPARE(bar.Position(), 30);
+        // A page left below the page keeps the position, a page up goes to zero; a page forward stops at the maximum.
+        const struct
+        {
+            Qt::Orientation orientation;
+            QStyle::SubControl part;
+            int from, to;
+        } rows[] = {{Qt::Horizontal, QStyle::SC_ScrollBarSubPage, 7, 7},
+            {Qt::Horizontal, QStyle::SC_ScrollBarAddPage, 7, 18}, {Qt::Horizontal, QStyle::SC_ScrollBarAddPage, 18, 29},
+            {Qt::Horizontal, QStyle::SC_ScrollBarAddPage, 29, 30}, {Qt::Vertical, QStyle::SC_ScrollBarSubPage, 7, 0},
+            {Qt::Vertical, QStyle::SC_ScrollBarAddLine, 0, 1}, {Qt::Vertical, QStyle::SC_ScrollBarAddLine, 30, 30}};
+        for (const auto& row : rows) {
+            QWidget parent;
+            CMyScroll bar(row.orientation, &parent, 1);
+            bar.setGeometry(row.orientation == Qt::Horizontal ? QRect(0, 0, 400, 16) : QRect(0, 0, 16, 400));
+            bar.SetRangeMaximum(30);
+            bar.SetPage(11);
+            bar.SetPosition(row.from);
+            QVERIFY(quillon::testing::Shown(parent));
+            int stepped = 0;
+            connect(&bar, &CMyScroll::PositionStepped, &bar, [&](int) { ++stepped; });
+            QTest::mouseClick(&bar, Qt::LeftButton, {}, ControlCentre(bar, row.part));
+            QCOMPARE(bar.Position(), row.to);
+            QCOMPARE(bar.value(), row.to);
+            QCOMPARE(stepped, row.to != row.from ? 1 : 0);
+        }
     }
 
     void negativePositionIsReportedOnLineLeft()

@@ -66,9 +66,9 @@ const ChoiceCase kChoices[] = {
     {"ClassOnly", &kPlantFilterKind,
         {MakeClassCode(2, 0), MakeClassCode(3, 0), MakeClassCode(2, Bit(4)), MakeClassCode(0, 0)}, {1, 2, 3, 4}, 1, {},
         "Apocynaceae", "", {20, 40}},
-    // Class 3 (binary 11) contains the bits of class 1 but is not class 1.
-    {"ClassMustBeEqual", &kPlantFilterKind, {MakeClassCode(3, 0), MakeClassCode(1, 0)}, {1, 2}, 0, {}, "Anacardiaceae",
-        "", {10}},
+    // Class 3 (binary 11) contains the bits of class 1 but is not class 1, nor is 32769 (its top bit set).
+    {"ClassMustBeEqual", &kPlantFilterKind, {MakeClassCode(3, 0), MakeClassCode(1, 0), MakeClassCode(0x8001, 0)},
+        {1, 2, 3}, 0, {}, "Anacardiaceae", "", {10, 30}},
     {"TypesNeedEveryBit", &kPlantFilterKind,
         {MakeClassCode(1, Bit(1) | Bit(3)), MakeClassCode(2, Bit(1)), MakeClassCode(0, Bit(3)),
             MakeClassCode(5, Bit(1) | Bit(2) | Bit(3))},
@@ -82,8 +82,9 @@ const ChoiceCase kChoices[] = {
         {MakeClassCode(3, Bit(4)), MakeClassCode(3, Bit(3)), MakeClassCode(2, Bit(4)),
             MakeClassCode(3, Bit(4) | Bit(9))},
         {1, 2, 3, 4}, 2, {4}, "Compositae", "Milk, ", {20, 30}},
-    // The animal type text drops only its first '&'.
-    {"AnimalSnakes", &kAnimalFilterKind, {MakeClassCode(1, Bit(10))}, {1}, -1, {10}, "", "Snakes, ", {}},
+    // The animal type texts drop only their first '&'; the last box counts like the others.
+    {"AnimalLastTypes", &kAnimalFilterKind, {MakeClassCode(1, Bit(10) | Bit(12)), MakeClassCode(1, Bit(10) | Bit(11))},
+        {1, 2}, -1, {10, 12}, "", "Snakes, Birds, ", {20}},
 };
 
 TEST(ClassChoice, OkDescribesAndExcludes)

@@ -53,9 +53,9 @@ TEST(PeriodicTable, CellsTakeTheirLinesAndTheirPlaces)
     EXPECT_EQ(model.Cell(116).number, 109);
     EXPECT_EQ(model.Cell(117).number, 57);
     EXPECT_EQ(model.Cell(146).number, 103);
-    // Between two cells, below a cell and off the table nothing is hit; the dialog's tests click the cells.
-    for (const auto& [x, y] : {std::pair{48, 30}, {16, 62}, {0, 0}})
-        EXPECT_EQ(model.HitTest(x, y), -1) << x << "," << y;
+    // Between two cells, below a cell, off the table and in the gap of row 0 nothing is hit; helium beside it is.
+    for (const auto& [x, y, cell] : {std::array{48, 30, -1}, {16, 62, -1}, {0, 0, -1}, {575, 61, -1}, {577, 30, 17}})
+        EXPECT_EQ(model.HitTest(x, y), cell) << x << "," << y;
 }
 
 TEST(PeriodicTable, MalformedLinesStopTheirPartWithTheirMessage)
@@ -111,12 +111,13 @@ TEST(ElementRanking, DescendingCountsTiesByNumberNoZeroNoHydrogen)
     counts[1] = 50; // hydrogen takes no part
     counts[8] = counts[11] = 3;
     counts[16] = counts[26] = 5;
+    counts[199] = 3; // the last one ranked
     counts[200] = 9; // beyond the ranked range
     const auto ranks = RankElements(counts);
     EXPECT_EQ((std::array{ranks[0].element, ranks[1].element, ranks[2].element, ranks[3].element, ranks[4].element}),
-        (std::array{16, 26, 8, 11, 0}));
+        (std::array{16, 26, 8, 11, 199}));
     EXPECT_EQ(ranks[3].count, 3);
-    EXPECT_EQ(ranks[4].count, 0);
+    EXPECT_EQ(ranks[5].count, 0);
     // Only nine are ranked.
     std::array<int, kElementSlots> many{};
     for (int e = 2; e <= 20; ++e)
@@ -170,9 +171,9 @@ const std::string kGroupRefused = "Unselect group and then select individual ele
 
 const SelectionCase kSelections[] = {
     {"Nothing", {{1, {kIron}}, kS}, {}, {}, "", "", true, {}},
-    // Two elements keep only a remedy holding both; without one, each keeps its own.
-    {"TwoElementsNoneHoldsBoth", {kS, {0, {kIron, 8}}, kCu, kNone}, {"L61", "L51"}, {30, 40}, "Sulphur Iron ", "",
-        false, {}},
+    // Two elements keep only a remedy holding both; without one, each keeps its own, as a block element (cerium) does.
+    {"TwoElementsNoneHoldsBoth", {kS, {0, {kIron, 8}}, kCu, kNone, {0, {58}}}, {"L61", "L51", "L118"}, {30, 40},
+        "Sulphur Iron Element58 ", "", false, {}},
     {"TwoElementsOneHoldsBoth", {kFe, {0, {8, kSulphur, kIron}}, kS, kCu}, {"L51", "L61"}, {40}, "Sulphur ", "", false,
         {}},
     // Gaps and clicks off the table select nothing; a second click unselects.
@@ -188,10 +189,15 @@ const SelectionCase kSelections[] = {
     // A refused right click still flips the row-and-column toggle, which leaves the element names out.
     {"SinglesFirst", {kS}, {"L51", "R56"}, {}, "", "", false,
         {"Unselect all individual elements and then select group"}},
-    // The column of the last row stops before the block.
-    {"LastRowColumn", {{0, {68}}, {0, {88}}}, {"R110"}, {10}, "For Column 2  And For Row 6", "", false, {}},
-    {"ColumnOnly", {kFe, {0, {39}}}, {"H", "R56"}, {10}, "For Column 2", "", false, {}},
-    {"RowOnly", {kFe, {0, {39}}}, {"R56", "V"}, {20}, "For Row 3", "", false, {}},
+    // The last row ends before the block (cerium, 58).
+    {"LastRowColumn", {{0, {68}}, {0, {88}}, {0, {58}}}, {"R110"}, {10, 30}, "For Column 2  And For Row 6", "", false,
+        {}},
+    // Column 9 ends at platinum (78), before the block's lanthanum (57) below it.
+    {"ColumnOnly", {kFe, {0, {57}}, {0, {78}}}, {"H", "R63"}, {10, 20}, "For Column 9", "", false, {}},
+    // Row 1 without its column loses helium above it, and ends before sodium, the first cell of row 2; unchecking
+    // Horizontal keeps the column, with rubidium below the end of row 3.
+    {"RowOnly", {{0, {2}}, {0, {11}}, {0, {3, 10}}}, {"R35", "V"}, {10, 20}, "For Row 1", "", false, {}},
+    {"ColumnOnlyAfterTheClick", {{0, {37}}, {0, {20}}}, {"R54", "H"}, {20}, "For Column 0", "", false, {}},
     {"GroupOnly", {{2, {kIron}}, {1, {}}, {2, {}}, kS}, {"G1"}, {20, 40}, "", "Carbonates", false, {}},
     // Hydrogen is scanned after a row-and-column selection made and cleared.
     {"HydrogenAfterAClearedAnchor", {{0, {1, 8}}, kFe}, {"R56", "R56", "L0"}, {20},

@@ -27,7 +27,7 @@ inline fixtures::VisitSpec MateriaMedicaVisit()
         {"S3", 'F', 1, 5, {{kMMBellLower, 1}, {kMMCalc, 0}}},
         {"S4", 'F', 1, 6, {{kMMSulph, 1}}},
         {"S5", 'F', 1, 7, {{kMMCalc, 2}}},
-        {"S6", 'F', 1, 2, {{kMMCalc, 7}, {kMMCalc, -1}}},
+        {"S6", 'F', 1, 2, {{kMMCalc, 7}, {kMMCalc, -1}, {kMMCalc, 6}}},
     };
     return visit;
 }

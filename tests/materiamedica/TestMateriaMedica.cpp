@@ -53,8 +53,8 @@ TEST(MateriaMedicaListing, RetainsBySelectionModeAndMask)
         {"mask Three drops grade 2; grade 0 never counts", kMMComplete, three, {30},
             " / Symptom Count/Total Weightage: 0/0"},
         {"mask Two", kMMComplete, two, {30}, "S2=2:Calc;S5=2:Calc; / Symptom Count/Total Weightage: 2/4"},
-        {"grades outside 1-6 never count, whatever the mask", kMMComplete, -1, {30},
-            "S2=2:Calc;S5=2:Calc; / Symptom Count/Total Weightage: 2/4"},
+        {"grades outside 1-6 never count, whatever the mask; 6 does", kMMComplete, -1, {30},
+            "S2=2:Calc;S5=2:Calc;S6=6:Calc; / Symptom Count/Total Weightage: 3/10"},
         {"mask One", kMMComplete, one, {0}, "S0=1:Acon; / Symptom Count/Total Weightage: 1/1"},
         {"one remedy", kMMOneRemedy, 63, {0}, "S0=1:Acon;S2=3:Acon; / Symptom Count/Total Weightage: 2/4"},
         {"unresolved name matches nothing, empty label", kMMComplete, 63, {kUnresolvedRemedyKey, 0},
@@ -78,8 +78,9 @@ TEST(ConversionModel, ListsResolvesAndKeepsTheSelection)
     MateriaMedicaCase c;
     ASSERT_EQ(c.methods->BuildRemedyRows(), 1);
     CaptureChartRows(c.state.m_mmRequest, *c.engine);
-    // A name of an earlier chart, in another letter case, and one the catalogue does not know.
+    // A name of an earlier chart, in another letter case, one the catalogue does not know, a row longer than a search.
     c.state.m_arrMMRemedies = {"SULPH", "Nux"};
+    c.state.m_mapRemedyRows.push_back("Calc-phos:1:1:");
     CConversionModel model(c.state, c.sink);
     model.Open();
     const auto& full = model.FullList();
@@ -90,6 +91,8 @@ TEST(ConversionModel, ListsResolvesAndKeepsTheSelection)
     EXPECT_EQ(model.FullName(), "Belladonna");
     EXPECT_TRUE(model.Search("BE"));
     EXPECT_TRUE(EqualsNoCase(full[static_cast<std::size_t>(model.FullSelection())].substr(0, 2), "be"));
+    // Only 7 characters count.
+    EXPECT_TRUE(model.Search("calc-phX") && full[static_cast<std::size_t>(model.FullSelection())] == "Calc-phos");
     EXPECT_FALSE(model.Search("Zz"));
     EXPECT_EQ(model.FullName(), "");
 

@@ -55,9 +55,10 @@ inline fixtures::VisitSpec MethodsVisit()
     return visit;
 }
 
-// Patient "1" has the visit above; "2" one accented mind symptom; "3" one rest symptom only; "4" one mind
-// symptom only. Plants: Acon. in Ranunculaceae with roots, Bell. in Solanaceae; animals: Apis. in Hymenoptera,
-// Lach. in Ophidia, nothing in Aves; minerals: Calc. calcium, Nat-m. sodium and chlorine, Sulph. sulphur.
+// Patient "1" has the visit above; "2" one accented mind symptom; "3" one rest symptom only; "4" one mind symptom
+// only; "5" three general, two mind (texts apart only in letter case), one rest, each kind's last with a remedy of its
+// own. Plants: Acon. in Ranunculaceae with roots, Bell. in Solanaceae; animals: Apis. in Hymenoptera, Lach. in Ophidia,
+// nothing in Aves; minerals: Calc. calcium, Nat-m. sodium and chlorine, Sulph. sulphur.
 inline void WriteMethodsPractice(const TempFolder& folder)
 {
     using namespace fixtures;
@@ -65,11 +66,17 @@ inline void WriteMethodsPractice(const TempFolder& folder)
     folder.Write("PatDet.txt",
         EncodePatientIndex("Dr. A. Iyer",
             {{"1", "Asha Rao", "34", "05/11/2002"}, {"2", "Zo\xEB", "5", "01/02/2003"}, {"3", "Rest", "1", "x"},
-                {"4", "Mind", "1", "x"}}));
+                {"4", "Mind", "1", "x"}, {"5", "Groups", "1", "x"}}));
     folder.Write("1.rsy", EncodeRsy({MethodsVisit()}));
     folder.Write("2.rsy", EncodeRsy({{1, 2, 2003, {{"[Kent]MIND - R\xEAverie", 'M', 1, 2, {{kAcon, 2}}}}}}));
     folder.Write("3.rsy", EncodeRsy({{1, 1, 2002, {{"HEAD - PAIN", 'F', 1, 2, {{kBell, 3}}}}}}));
     folder.Write("4.rsy", EncodeRsy({{1, 1, 2002, {{"MIND - SADNESS", 'M', 1, 2, {{kBell, 3}}}}}}));
+    folder.Write("5.rsy",
+        EncodeRsy({{1, 1, 2002,
+            {{"GENERALS - HEAT - agg.", 'G', 1, 2, {{kSulph, 3}, {kBell, 1}}},
+                {"MIND - GRIEF", 'M', 1, 2, {{kAcon, 2}}}, {"GENERALS - MORNING", 'G', 1, 2, {{kNatM, 2}}},
+                {"EXTREMITIES - COLD", 'F', 1, 2, {{kCalc, 2}}}, {"MIND - Grief", 'M', 1, 2, {{kNatM, 3}}},
+                {"GENERALS - SEA", 'G', 1, 2, {{kNatM, 1}, {kLach, 2}}}}}}));
     folder.Write("plants.dat", EncodeLineList({"Ranunculaceae", "Solanaceae"}));
     folder.Write("plcode.dat", EncodeCodeWords({MakeClassCode(1, 1), 0, MakeClassCode(2, 0), 0, 0, 0, 0}));
     folder.Write("animals.dat", EncodeLineList({"Hymenoptera", "Ophidia", "Aves"}));

@@ -19,7 +19,7 @@ TEST(DrugList, SearchSplitAndClamp)
         int selected, sent;
     } const cases[] = {
         {"", 1, 1}, // an empty box searches "A", letter case ignored
-        {"CALC", 2, 2}, {"calc-phosXYZ", 2, 2}, // only the first 8 characters count
+        {"CALC", 2, 2}, {"calc-phoX", 2, 2}, // only the first 8 characters count
         {"calc-p:", 3, 3}, // the row text, colons included
         {"Zinc", 0, -1}, // no match: the first row is selected and -1 sent
     };
@@ -34,6 +34,7 @@ TEST(DrugList, SearchSplitAndClamp)
     EXPECT_EQ(f.abbreviation, std::string(29, 'x'));
     EXPECT_EQ(f.totality, "123456789");
     EXPECT_EQ(f.covered, ""); // past the 47 characters read
+    EXPECT_EQ(SplitDrugListRow(std::string(29, 'x') + ":123456789:12345678:").covered, "1234567");
 
     for (const auto& [index, maximum, expected] :
         std::vector<std::tuple<int, int, int>>{{-1, 17, 0}, {29, 17, 17}, {5, 17, 5}, {3, 0, 0}})
@@ -49,14 +50,14 @@ protected:
             {"bry.", "Bryonia alba"}, {"Calc.", "Calcarea carbonica"}});
         catalogue = CRemedyCatalogue::FromImages(images.drugDat, images.druglDat, images.fulldrugTxt, sink);
         symptom.m_pszText = "MIND - ANXIETY";
-        // Bell twice (grade 1, then 3); codes 41 and 40 are not in the catalogue.
-        const std::pair<int, int> entries[] = {{1, 1}, {3, 1}, {2, 3}, {41, 1}, {0, 1}, {1, 3}, {40, 1}};
+        // Bell twice (grade 1, then 3), Calc twice at grade 1; codes 41 and 40 are not in the catalogue.
+        const std::pair<int, int> entries[] = {{1, 1}, {3, 1}, {2, 3}, {41, 1}, {0, 1}, {1, 3}, {40, 1}, {3, 1}};
         for (const auto& [code, grade] : entries) {
             const auto [high, low] = fixtures::EncodeRemedyCode(code);
             symptom.m_pRemedies.insert(symptom.m_pRemedies.end(), {std::uint8_t('0' + grade), high, low});
         }
         symptom.m_pRemedies.push_back(0);
-        symptom.m_nRemedyCount = 7;
+        symptom.m_nRemedyCount = 8;
     }
 
     static std::vector<int> Codes(const CFullRemedyList& list)
@@ -75,13 +76,13 @@ protected:
 TEST_F(FullRemedyListTest, RecordsOrdersAndSearch)
 {
     CFullRemedyList list(symptom, catalogue.get());
-    EXPECT_EQ(list.CountText(), "Remedies (7)");
-    // 60 x grade + entries: Bell 182, bry 181, then four of 61 by name and equal names by code.
-    EXPECT_EQ(Codes(list), (std::vector<int>{1, 2, 40, 41, 0, 3}));
+    EXPECT_EQ(list.CountText(), "Remedies (8)");
+    // 60 x grade + entries: Bell 182, bry 181, Calc 62, then three of 61 by name and equal names by code.
+    EXPECT_EQ(Codes(list), (std::vector<int>{1, 2, 3, 40, 41, 0}));
     EXPECT_EQ(list.ItemText(0), "3: Bell");
     EXPECT_EQ(list.Items()[0].covered, 2);
     EXPECT_EQ(list.FullName(0), "Belladonna");
-    EXPECT_EQ(list.FullName(2), "");
+    EXPECT_EQ(list.FullName(3), "");
     list.Sort(RemedyListOrder::Remedy);
     EXPECT_EQ(Codes(list), (std::vector<int>{40, 41, 0, 1, 2, 3})); // "bry" between "Bell" and "Calc"
     for (const auto& [text, current, expected] : std::vector<std::tuple<const char*, int, int>>{
@@ -93,9 +94,9 @@ TEST_F(FullRemedyListTest, SavesTheListAsShownWholeOrNotAtAll)
 {
     const quillon::testing::TempFolder folder;
     const CFullRemedyList list(symptom, catalogue.get());
-    const std::string expected = "MIND - ANXIETY\nTotal Drugs\t:7\n\n"
-                                 "3 Bell      :Belladonna\n3 bry       :Bryonia alba\n1           :\n1           :\n"
-                                 "1 Acon      :Aconitum napellus\n1 Calc      :Calcarea carbonica\n";
+    const std::string expected = "MIND - ANXIETY\nTotal Drugs\t:8\n\n"
+                                 "3 Bell      :Belladonna\n3 bry       :Bryonia alba\n1 Calc      :Calcarea carbonica\n"
+                                 "1           :\n1           :\n1 Acon      :Aconitum napellus\n";
     ASSERT_TRUE(list.Save(folder.Path() / "list.txt", sink));
     EXPECT_EQ(quillon::testing::ReadBytes(folder.Path() / "list.txt"), expected);
     EXPECT_FALSE(list.Save(folder.Path() / "missing" / "list.txt", sink));

@@ -67,8 +67,9 @@ const MethodCase kCases[] = {
     // The first "MIND - ANXIETY" counts; its repeat (Acon 2, Calc 1) does not.
     {"Mind", {"mind"}, "Repertorisation: Mind Symptoms|Acon 6 2|Calc 2 1|Apis 1 1|Lach 1 1|"},
     {"Rest", {"mind", "rest"}, "Repertorisation: Rest Symptoms|Bell 5 2|Sulph 2 1|Calc 1 1|Nat-m 1 1|"},
-    {"General", {"general"}, "Repertorisation: General Symptoms|Calc 3 1|Nat-m 2 1|Sulph 1 1|"},
-    {"NormalAfterMind", {"mind", "normal"}, kNormal},
+    // Each kind takes all of its own symptoms, whatever the sizes of the other kinds.
+    {"General", {"general"}, "Repertorisation: General Symptoms|Nat-m 3 2|Sulph 3 1|Lach 2 1|Bell 1 1|", "5"},
+    {"MindBeyondRest", {"mind"}, "Repertorisation: Mind Symptoms|Nat-m 3 1|Acon 2 1|", "5"},
     {"NothingToShow", {"mind", "general", "clipboard:1", "clipboard:2", "clipboard:3", "reset-clipboard", "rest"},
         "!Mind symptoms are not recorded|!General symptoms are not recorded|!ClipBoard#1 does not have any "
         "Symptoms|!ClipBoard#2 does not have any Symptoms|!ClipBoard#3 does not have any Symptoms|!Clipboards not "
@@ -86,9 +87,6 @@ const MethodCase kCases[] = {
     {"ClipboardThenSorted", {"weightage:0=3,1=3,2=3,3=3,4=3,5=3", "drop:3:1", "drop:4:1", "clipboard:1", "sorted"},
         "!GENERALS - COLD - agg. Symptom Dropped on Clipboard 1|!HEAD - PAIN - morning Symptom Dropped on "
         "Clipboard 1|Repertorisation: Sorted List of Remedies+ClipBoard #1|Bell 3 1|Calc 4 2|Nat-m 2 1|Sulph 3 2|"},
-    {"ClipboardOne", {"drop:3:1", "drop:4:1", "clipboard:1"},
-        "!GENERALS - COLD - agg. Symptom Dropped on Clipboard 1|!HEAD - PAIN - morning Symptom Dropped on "
-        "Clipboard 1|Repertorisation: ClipBoard #1|Calc 4 2|Sulph 3 2|Bell 3 1|Nat-m 2 1|"},
     // The same text twice (another record) is refused; from the menu or dragged alike.
     {"RepeatedTextRefused", {"clip:0:3", "drop:2:3", "clipboard:3"},
         "!MIND - ANXIETY Symptom Dropped on Clipboard 3|!MIND - ANXIETY this Symptom is already on this clipboard  "
@@ -106,8 +104,9 @@ const MethodCase kCases[] = {
         "!GENERALS - COLD - agg. Symptom Dropped on Clipboard 1|!MIND - ANXIETY Symptom Dropped on Clipboard "
         "2|Repertorisation: ClipBoard #1|Calc 3 1|Nat-m 2 1|Sulph 1 1|"},
     // A symptom deleted in the Symptom List leaves the chart and the clipboard that holds it.
-    {"DeletedSymptomLeavesItsClipboard", {"drop:1:1", "delete:1", "clipboard:1"},
-        "!MIND - FEAR - death, of Symptom Dropped on Clipboard 1|!ClipBoard#1 does not have any Symptoms|"
+    {"DeletedSymptomLeavesItsClipboards", {"drop:1:1", "drop:1:3", "delete:1", "clipboard:1", "clipboard:3"},
+        "!MIND - FEAR - death, of Symptom Dropped on Clipboard 1|!MIND - FEAR - death, of Symptom Dropped on "
+        "Clipboard 3|!ClipBoard#1 does not have any Symptoms|!ClipBoard#3 does not have any Symptoms|"
         "Repertorisation: Normal|Calc 7 4|Acon 5 2|Bell 5 2|Nat-m 3 2|Sulph 3 2|Lach 1 1|"},
     {"UndeleteBringsItBack", {"delete:1", "undelete:0", "mind"},
         "Repertorisation: Mind Symptoms|Acon 6 2|Calc 2 1|Apis 1 1|Lach 1 1|"},
@@ -120,8 +119,6 @@ const MethodCase kCases[] = {
     {"NormalUndoesTheFilters", {"drug-filter:1", "drug-filter:6", "normal"}, kNormal},
     {"DrugFilterAfterMind", {"mind", "drug-filter:22"},
         "Repertorisation: Drug Filter+Mind Symptoms     Animal|Apis 1 1|Lach 1 1|"},
-    {"TwoBoxesDescribed", {"drug-filter:6,1"},
-        "Repertorisation: Drug Filter     Psoric, Hot|Acon 8 3|Calc 7 4|Sulph 3 2|"},
     {"NoRemedyForTheCombination", {"drug-filter:5,22"}, "!Remedy For the Combination not found !!!|" + kNormal},
     {"CancelGoesBackToNormal", {"mind", "drug-filter-cancel"}, kNormal},
     {"NoBoxGoesBackToNormal", {"mind", "drug-filter:"}, kNormal},
@@ -146,9 +143,7 @@ const MethodCase kCases[] = {
         "Repertorisation: Weightage|Acon 8 3|Calc 5 4|Bell 5 2|Nat-m 3 2|Sulph 3 2|Apis 2 1|Lach 0 1|"},
     {"NormalForgetsThem", {"weightage:0=0", "normal", "weightage:1=2"},
         "Repertorisation: Weightage|Acon 11 3|Calc 7 4|Bell 5 2|Nat-m 3 2|Sulph 3 2|Apis 2 1|Lach 1 1|"},
-    {"AfterMindKeepsTheMethod", {"mind", "weightage:1=3"},
-        "Repertorisation: Weightage+Mind Symptoms|Acon 12 2|Apis 3 1|Calc 2 1|Lach 1 1|"},
-    {"ThenSorted", {"mind", "weightage:1=3", "sorted"},
+    {"MindWeightageSorted", {"mind", "weightage:1=3", "sorted"},
         "Repertorisation: Weightage+Mind Symptoms+Sorted List of Remedies|Acon 12 2|Apis 3 1|Calc 2 1|Lach 1 1|"},
 };
 

@@ -40,7 +40,7 @@ fixtures::VisitSpec ReportVisit()
         {"[Boger] HEAD - PAIN", 'F', 5, 3, {{1, 2}, {0, 1}, {0, 3}}},
         {"STOMACH - NAUSEA", 'F', 1, 2, {{0, 2}}},
         {"[Kent] CHEST - COUGH", 'F', 1, 4, {{2, 2}}},
-        {"x] SKIN", 'F', 40, 9, {{3, 1}, {4, 1}}},
+        {"x] SKIN", 'F', 40, 9, {{3, 1}, {4, 1}, {6, 1}, {5, 2}}},
     };
     return visit;
 }
@@ -51,7 +51,7 @@ TEST(SymptomCover, ListsComposeTheLinesFromTheRowsCode)
 {
     const MethodsCase c(ReportVisit(), kRemedies);
     EXPECT_EQ(CoverRemedies(*c.engine),
-        (std::vector<CoverRemedy>{{"Acon", 0}, {"Ars", 1}, {"ars", 2}, {"Calc", 3}, {"Zinc", 4}}));
+        (std::vector<CoverRemedy>{{"", 5}, {"", 6}, {"Acon", 0}, {"Ars", 1}, {"ars", 2}, {"Calc", 3}, {"Zinc", 4}}));
     const CoverLine anxiety{2, "[KT] MIND - ANXIETY"}, head{3, "[BG] HEAD - PAIN"}, chest{4, "[KT] CHEST - COUGH"},
         skin{9, "[ ] SKIN"};
     struct Row

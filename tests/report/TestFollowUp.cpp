@@ -26,7 +26,7 @@ public:
 };
 
 // Remedies 0 Acon, 1 Bell, 2 Calc, 3 Sulph. Patient 5 has two visits sharing "FEAR" and "HEAD"; patient 6 has an
-// empty visit 0; patient 7 has patient 5's visits stored later first.
+// empty visit 0, then "FEAR" alone and "COLD" alone; patient 7 has patient 5's visits stored later first.
 const TempFolder& Practice()
 {
     static const TempFolder folder;
@@ -42,7 +42,7 @@ const TempFolder& Practice()
         const SymptomSpec head{"HEAD - PAIN", 'F', 1, 2, {{1, 2}, {2, 1}, {0, 1}}};
         const SymptomSpec back{"BACK - PAIN", 'F', 1, 2, {{1, 3}, {3, 3}}};
         folder.Write("5.rsy", EncodeRsy({{1, 2, 2003, {fear, cold, head}}, {2, 3, 2003, {head, back, fear}}}));
-        folder.Write("6.rsy", EncodeRsy({{1, 2, 2003, {}}, {2, 3, 2003, {fear}}}));
+        folder.Write("6.rsy", EncodeRsy({{1, 2, 2003, {}}, {2, 3, 2003, {fear}}, {3, 4, 2003, {cold}}}));
         folder.Write("7.rsy", EncodeRsy({{2, 3, 2003, {head, back, fear}}, {1, 2, 2003, {fear, cold, head}}}));
         return true;
     }();
@@ -81,6 +81,10 @@ TEST(FollowUp, ReportsExactCases)
         {{"compare", "7", "0", "1", "--top", "5"}, 0, kFiveForward},
         {{"stability", "6"}, 1, "message\tNo symptoms for Repertorisation\n"},
         {{"compare", "6", "1", "0"}, 1, "message\tNo symptoms for Repertorisation\n"},
+        // No remedy in common: the later visit's remedies by their ranks, then those gone from it by theirs.
+        {{"compare", "6", "1", "2"}, 0,
+            "visits\t02/03/2003\t03/04/2003\nsymptoms\t1\t1\t0\nR\tCalc\t-\t1\t-\t2\t-\t1\nR\tSulph\t-\t2\t-\t1\t-\t1\n"
+            "R\tAcon\t1\t-\t3\t-\t1\t-\nR\tBell\t2\t-\t1\t-\t1\t-\n"},
         {{"compare", "5", "0", "2"}, 2, ""},
         {{"compare", "4", "0", "1"}, 2, ""},
         {{"stability", "5", "--top", "51"}, 2, ""},
