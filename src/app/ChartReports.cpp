@@ -4,6 +4,7 @@
 #include "app/MainFrame.h"
 #include "app/QuillonApp.h"
 #include "app/UserChoices.h"
+#include "controls/SavedFile.h"
 #include "repertory/ChartCsv.h"
 #include "repertory/PrintedPages.h"
 #include "repertory/RepEngine.h"
@@ -17,7 +18,6 @@
 #include <QMenu>
 #include <QPointer>
 #include <QPrinter>
-#include <QSaveFile>
 
 namespace quillon {
 
@@ -122,10 +122,7 @@ void ExportChartCsv(CQuillonApp& app)
         = ChooseFile(app, QStringLiteral("Export Chart as CSV"), "csv", QStringLiteral("CSV files (*.csv)"));
     if (!path)
         return;
-    const std::string csv = ChartCsv(view->Engine(), app.m_pRemedyCatalogue.get());
-    QSaveFile file(*path);
-    if (!file.open(QIODevice::WriteOnly)
-        || file.write(csv.data(), static_cast<qint64>(csv.size())) != static_cast<qint64>(csv.size()) || !file.commit())
+    if (!SaveChosenFile(*path, ChartCsv(view->Engine(), app.m_pRemedyCatalogue.get())))
         app.Sink().Show(kMsgErrorCreatingFile);
 }
 
@@ -139,11 +136,14 @@ void SaveChartPdf(CQuillonApp& app)
     if (!path)
         return;
     QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(*path);
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setPageOrientation(QPageLayout::Landscape);
-    PrintChart(printer, view->Engine(), HeaderOf(app, *view), app.Sink(), kMsgErrorCreatingFile);
+    SavePdf(
+        printer, *path,
+        [&](QPrinter& pdf) {
+            return PrintChart(pdf, view->Engine(), HeaderOf(app, *view), app.Sink(), kMsgErrorCreatingFile);
+        },
+        app.Sink(), kMsgErrorCreatingFile);
 }
 
 void PrintChartPages(CQuillonApp& app)

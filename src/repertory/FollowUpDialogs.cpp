@@ -4,7 +4,9 @@
 #include "app/QuillonApp.h"
 #include "app/UserChoices.h"
 #include "casedata/TextCodec.h"
+#include "controls/SavedFile.h"
 #include "repertory/RepView.h"
+#include "symptoms/RecordedSymptoms.h"
 
 #include <QAction>
 #include <QApplication>
@@ -252,11 +254,15 @@ void CFollowUpTableDialog::SaveAsPdf()
     if (!file)
         return;
     QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(*file);
     QTextDocument document;
     document.setHtml(PageHtml());
-    document.print(&printer);
+    SavePdf(
+        printer, *file,
+        [&document](QPrinter& pdf) {
+            document.print(&pdf);
+            return true;
+        },
+        m_app.Sink(), kMsgErrorCreatingFile);
 }
 
 CCompareVisitsDialog::CCompareVisitsDialog(CQuillonApp& app, int chartVisit, QWidget* parent)

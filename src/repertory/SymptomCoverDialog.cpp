@@ -3,6 +3,7 @@
 
 #include "app/QuillonApp.h"
 #include "app/UserChoices.h"
+#include "controls/SavedFile.h"
 #include "repertory/PrintedPages.h"
 #include "repertory/RepEngine.h"
 #include "symptoms/RecordedSymptoms.h"
@@ -225,10 +226,11 @@ void CSymptomCoverDlg::OnSavePdf()
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".pdf");
     QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(path);
     printer.setPageSize(QPageSize(QPageSize::A4));
-    PrintCoverReport(printer, m_report, PrintHeader(), m_sink, kMsgErrorCreatingFile);
+    SavePdf(
+        printer, path,
+        [this](QPrinter& pdf) { return PrintCoverReport(pdf, m_report, PrintHeader(), m_sink, kMsgErrorCreatingFile); },
+        m_sink, kMsgErrorCreatingFile);
 }
 
 } // namespace quillon
