@@ -4,8 +4,8 @@
 #include "app/AppSettings.h"
 #include "app/BoxMessageSink.h"
 #include "app/ChartReports.h"
+#include "app/CommandLine.h"
 #include "app/MainFrame.h"
-#include "app/ProductInfo.h"
 #include "app/UserChoices.h"
 #include "casedata/SelectPatientDialog.h"
 #include "casedata/TextCodec.h"
@@ -45,8 +45,7 @@ std::string ToData(const QString& text)
 CQuillonApp::CQuillonApp(int& argc, char** argv, CPracticeFolder folder, IMessageSink* sink, IUserChoices* choices)
     : QApplication(argc, argv), CQuillonState(std::move(folder), sink ? *sink : BoxSink())
 {
-    setApplicationName(QStringLiteral("Quillon"));
-    setApplicationVersion(QString::fromLatin1(QuillonVersion()));
+    SetApplicationIdentity();
     setDesktopFileName(QStringLiteral("org.quillon.Quillon"));
     m_pSettings = std::make_unique<CAppSettings>();
     // Liberation Sans stands in for the Windows dialog font, and dialogs share the background colour.
