@@ -76,10 +76,11 @@ TEST(FollowUp, ReportsExactCases)
             "R\tCalc\t3\t4\t3\t1\t2\t1\n"},
         {{"stability", "6"}, 1, "message\tNo symptoms for Repertorisation\n"},
         {{"compare", "6", "1", "0"}, 1, "message\tNo symptoms for Repertorisation\n"},
-        {{"compare", "5", "0", "2"}, 2, ""},
-        {{"compare", "4", "0", "1"}, 2, ""},
+        {{"compare", "5", "0", "2"}, 1, "quillon-report: patient 5 has no visit 2\n"},
+        {{"compare", "4", "0", "1"}, 1, "quillon-report: no patient 4 in the patient index\n"},
         {{"stability", "5", "--top", "51"}, 2, ""},
         {{"stability", "5", "--visit"}, 2, ""},
+        {{"stability", "5", "--top", "5", "--top", "5"}, 2, ""},
     };
     for (const Case& c : cases) {
         const auto run = quillon::testing::RunReport(Practice().Path(), c.args);
