@@ -9,7 +9,7 @@ build="${QUILLON_BUILD_DIR:-$here/build}"
 mode="${1:-}"
 
 build_packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev fonts-liberation)
-test_packages=(clang-format appstream desktop-file-utils)
+test_packages=(clang-format appstream desktop-file-utils lintian dpkg-dev)
 demo_packages=(xvfb xauth)
 
 usage() {
