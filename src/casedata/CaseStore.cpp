@@ -108,6 +108,8 @@ private:
     std::span<const std::uint8_t> m_image;
 };
 
+// The file read through a window of a few kilobytes: the block headers of visits that follow each other come from
+// one read, and a long block is skipped rather than read.
 class FileBytes final : public SymptomBytes
 {
 public:
@@ -115,16 +117,28 @@ public:
     std::uint64_t Size() const override { return m_file.Size(); }
     bool Read(std::uint64_t offset, std::size_t count, std::span<const std::uint8_t>& out) override
     {
-        const ReadStatus status = m_file.Read(offset, count, m_buffer);
-        if (status == ReadStatus::OutOfMemory)
-            throw std::bad_alloc();
-        out = m_buffer;
-        return status == ReadStatus::Ok;
+        const bool inside = offset >= m_start && offset - m_start <= m_window.size()
+            && (count <= m_window.size() - (offset - m_start) || m_start + m_window.size() >= m_file.Size());
+        if (!inside) {
+            const ReadStatus status = m_file.Read(offset, std::max(count, kWindow), m_window);
+            if (status == ReadStatus::OutOfMemory)
+                throw std::bad_alloc();
+            m_start = offset;
+            if (status != ReadStatus::Ok) {
+                m_window.clear();
+                return false;
+            }
+        }
+        const auto at = static_cast<std::size_t>(offset - m_start);
+        out = std::span<const std::uint8_t>(m_window).subspan(at, std::min(count, m_window.size() - at));
+        return true;
     }
 
 private:
+    static constexpr std::size_t kWindow = 256 * 1024;
     CFolderFile& m_file;
-    std::vector<std::uint8_t> m_buffer;
+    std::vector<std::uint8_t> m_window;
+    std::uint64_t m_start = 0;
 };
 
 } // namespace

@@ -109,7 +109,8 @@ TEST(VisitIndex, FailuresGiveTheirMessages)
 TEST(VisitIndex, WorkStaysInProportionToTheRealVisits)
 {
     constexpr std::uintmax_t kZeros = 64u << 20;
-    constexpr std::size_t kSlack = 64 * 1024, kPerVisit = 128;
+    // Slack: the reading window and the stream's buffer; the file is read a window at a time.
+    constexpr std::size_t kSlack = 512 * 1024, kPerVisit = 128;
     std::string manyVisits = "RSYFILE1";
     for (std::size_t v = 0; v < kMaxVisits; ++v)
         manyVisits += EncodeVisitBlock({1, 1, 2004, {}});
@@ -146,7 +147,7 @@ TEST(VisitIndex, WorkStaysInProportionToTheRealVisits)
     const quillon::testing::AllocationCounter counter;
     EXPECT_TRUE(f.store.LoadVisitSymptoms(1));
     EXPECT_EQ(f.store.LiveCount(), 3);
-    EXPECT_LE(counter.Bytes(), 4 * kSlack + (std::size_t{1} << 18));
+    EXPECT_LE(counter.Bytes(), kSlack + (std::size_t{1} << 18));
 }
 
 TEST(VisitIndex, RegistrationNumbersThatLeaveTheFolderAreRefused)
