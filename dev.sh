@@ -9,7 +9,7 @@ build="${QUILLON_BUILD_DIR:-$here/build}"
 mode="${1:-}"
 
 build_packages=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev libgtest-dev fonts-liberation)
-test_packages=(clang-format appstream desktop-file-utils poppler-utils)
+test_packages=(clang-format appstream desktop-file-utils poppler-utils lintian dpkg-dev)
 demo_packages=(xvfb xauth)
 
 usage() {

@@ -1,5 +1,5 @@
 // Case data benchmarks: building a 6,553-remedy catalogue, loading a 127-symptom visit of the largest Kent
-// rubrics, and indexing a file of 50 visits.
+// rubrics, and indexing a file of 50 visits and one of the most visits a file may hold.
 #include "casedata/CaseStore.h"
 #include "casedata/RemedyCatalogue.h"
 #include "common/KentData.h"
@@ -59,6 +59,8 @@ const Workload& SharedWorkload()
         std::filesystem::create_directories(w->folder);
         fixtures::WriteBytes(w->folder / "127.rsy", fixtures::EncodeRsy({big}));
         fixtures::WriteBytes(w->folder / "50.rsy", fixtures::EncodeRsy(visits));
+        fixtures::WriteBytes(w->folder / "10000.rsy",
+            fixtures::EncodeRsy(std::vector<fixtures::VisitSpec>(kMaxVisits, fixtures::VisitSpec{1, 1, 2004, {}})));
         fixtures::WriteBytes(w->folder / "drug.dat", w->catalogue.images.drugDat);
         fixtures::WriteBytes(w->folder / "drugl.dat", w->catalogue.images.druglDat);
         fixtures::WriteBytes(w->folder / "fulldrug.txt", w->catalogue.images.fulldrugTxt);
@@ -145,6 +147,23 @@ void BM_LoadVisitIndex50(benchmark::State& state)
         state.SkipWithError("the file did not index 50 visits");
 }
 BENCHMARK(BM_LoadVisitIndex50)->Unit(benchmark::kMicrosecond);
+
+// A file of 10,000 visits, the most the index accepts: its work follows the visits, not the file's size.
+void BM_LoadVisitIndex10000(benchmark::State& state)
+{
+    const Workload* work = WorkloadOrSkip(state);
+    if (!work)
+        return;
+    const CPracticeFolder folder(work->folder);
+    RecordingMessageSink sink;
+    CCaseStore store(folder, sink);
+    store.m_strPatientFile = "10000";
+    for (auto _ : state)
+        benchmark::DoNotOptimize(store.LoadVisitIndex());
+    if (store.VisitCount() != static_cast<int>(kMaxVisits))
+        state.SkipWithError("the file did not index 10,000 visits");
+}
+BENCHMARK(BM_LoadVisitIndex10000)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

@@ -5,6 +5,7 @@
 #include "app/PageOutput.h"
 #include "app/QuillonApp.h"
 #include "app/UserChoices.h"
+#include "controls/SavedFile.h"
 #include "repertory/ChartCsv.h"
 #include "repertory/RepEngine.h"
 #include "repertory/RepMethods.h"
@@ -135,10 +136,7 @@ void ExportChartCsv(CQuillonApp& app)
         = ChooseFile(app, QStringLiteral("Export Chart as CSV"), "csv", QStringLiteral("CSV files (*.csv)"));
     if (!path)
         return;
-    const std::string csv = ChartCsv(view->Engine(), app.m_pRemedyCatalogue.get());
-    QSaveFile file(*path);
-    if (!file.open(QIODevice::WriteOnly)
-        || file.write(csv.data(), static_cast<qint64>(csv.size())) != static_cast<qint64>(csv.size()) || !file.commit())
+    if (!SaveChosenFile(*path, ChartCsv(view->Engine(), app.m_pRemedyCatalogue.get())))
         app.Sink().Show(kMsgErrorCreatingFile);
 }
 

@@ -1,8 +1,12 @@
 // Parsing quillon's command line.
 #include "app/CommandLine.h"
 
+#include "app/ProductInfo.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
+
+#include <string_view>
 
 namespace quillon {
 
@@ -34,6 +38,29 @@ StartOptions ParseCommandLine(const QStringList& arguments)
     options.screenshotFile = parser.value(screenshot);
     options.quitWhenReady = parser.isSet(quitWhenReady) || parser.isSet(screenshot);
     return options;
+}
+
+void SetApplicationIdentity()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("Quillon"));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(QuillonVersion()));
+}
+
+std::optional<int> AnswerInformationRequest(int argc, char** argv)
+{
+    bool asks = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg(argv[i]);
+        asks = asks || arg == "-h" || arg == "--help" || arg == "-?" || arg == "--help-all" || arg == "-v"
+            || arg == "--version";
+    }
+    if (!asks)
+        return std::nullopt;
+    // A core application needs no window system; the parser prints and ends the program as it does in the window.
+    QCoreApplication core(argc, argv);
+    SetApplicationIdentity();
+    ParseCommandLine(QCoreApplication::arguments());
+    return 0;
 }
 
 } // namespace quillon

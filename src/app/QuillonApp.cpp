@@ -4,8 +4,8 @@
 #include "app/AppSettings.h"
 #include "app/BoxMessageSink.h"
 #include "app/ChartReports.h"
+#include "app/CommandLine.h"
 #include "app/MainFrame.h"
-#include "app/ProductInfo.h"
 #include "app/UserChoices.h"
 #include "casedata/SelectPatientDialog.h"
 #include "casedata/TextCodec.h"
@@ -46,8 +46,7 @@ std::string ToData(const QString& text)
 CQuillonApp::CQuillonApp(int& argc, char** argv, CPracticeFolder folder, IMessageSink* sink, IUserChoices* choices)
     : QApplication(argc, argv), CQuillonState(std::move(folder), sink ? *sink : BoxSink())
 {
-    setApplicationName(QStringLiteral("Quillon"));
-    setApplicationVersion(QString::fromLatin1(QuillonVersion()));
+    SetApplicationIdentity();
     setDesktopFileName(QStringLiteral("org.quillon.Quillon"));
     // Every window without an icon of its own shows this one: the main window, the charts and pages, dialogs.
     setWindowIcon(QuillonIcon());

@@ -5,6 +5,8 @@
 
 int main(int argc, char** argv)
 {
+    if (const std::optional<int> status = quillon::AnswerInformationRequest(argc, argv))
+        return *status;
     quillon::CQuillonApp app(argc, argv, quillon::CPracticeFolder("."));
     const quillon::StartOptions options = quillon::ParseCommandLine(QCoreApplication::arguments());
     app.UseStartFolder(options.folder);

@@ -14,6 +14,9 @@ namespace {
 constexpr std::size_t kFileHeaderSize = 8;
 constexpr std::size_t kBlockHeaderSize = 10;
 constexpr int kRecordOverhead = 14; // header 8, level 2, tail words 4
+// The most bytes one record can make the loader read: its header, 65535 remedy entries, the level, a text of
+// the longest length and the tail words. A block's last record may run past the block's length by that much.
+constexpr std::size_t kLongestRecordReach = 8 + 3 * 65535 + 2 + 65535 + 4;
 
 template <typename T> void EraseAt(std::vector<T>& list, std::size_t index)
 {
@@ -74,6 +77,72 @@ RecordResult ReadSymptomRecord(ByteReader& in, CSymptomRecord& record)
 
 } // namespace
 
+// Where the loader reads the ".rsy" bytes: the file a piece at a time, or an image in memory. Reading only the
+// block headers and the chosen visit keeps the work in proportion to the visits, whatever the file's size.
+class SymptomBytes
+{
+public:
+    virtual ~SymptomBytes() = default;
+    virtual std::uint64_t Size() const = 0;
+    // Up to `count` bytes from `offset`, fewer where the data ends; false when the file cannot be read.
+    // The bytes stay valid until the next Read.
+    virtual bool Read(std::uint64_t offset, std::size_t count, std::span<const std::uint8_t>& out) = 0;
+};
+
+namespace {
+
+class ImageBytes final : public SymptomBytes
+{
+public:
+    explicit ImageBytes(std::span<const std::uint8_t> image) : m_image(image) {}
+    std::uint64_t Size() const override { return m_image.size(); }
+    bool Read(std::uint64_t offset, std::size_t count, std::span<const std::uint8_t>& out) override
+    {
+        out = offset >= m_image.size() ? std::span<const std::uint8_t>{}
+                                       : m_image.subspan(static_cast<std::size_t>(offset),
+                                           std::min<std::uint64_t>(count, m_image.size() - offset));
+        return true;
+    }
+
+private:
+    std::span<const std::uint8_t> m_image;
+};
+
+// The file read through a window of a few kilobytes: the block headers of visits that follow each other come from
+// one read, and a long block is skipped rather than read.
+class FileBytes final : public SymptomBytes
+{
+public:
+    explicit FileBytes(CFolderFile& file) : m_file(file) {}
+    std::uint64_t Size() const override { return m_file.Size(); }
+    bool Read(std::uint64_t offset, std::size_t count, std::span<const std::uint8_t>& out) override
+    {
+        const bool inside = offset >= m_start && offset - m_start <= m_window.size()
+            && (count <= m_window.size() - (offset - m_start) || m_start + m_window.size() >= m_file.Size());
+        if (!inside) {
+            const ReadStatus status = m_file.Read(offset, std::max(count, kWindow), m_window);
+            if (status == ReadStatus::OutOfMemory)
+                throw std::bad_alloc();
+            m_start = offset;
+            if (status != ReadStatus::Ok) {
+                m_window.clear();
+                return false;
+            }
+        }
+        const auto at = static_cast<std::size_t>(offset - m_start);
+        out = std::span<const std::uint8_t>(m_window).subspan(at, std::min(count, m_window.size() - at));
+        return true;
+    }
+
+private:
+    static constexpr std::size_t kWindow = 256 * 1024;
+    CFolderFile& m_file;
+    std::vector<std::uint8_t> m_window;
+    std::uint64_t m_start = 0;
+};
+
+} // namespace
+
 std::string FormatVisitDate(std::uint16_t first, std::uint16_t second, std::uint16_t year)
 {
     char buffer[32];
@@ -92,27 +161,33 @@ void CCaseStore::RemoveClearListener(int id)
     std::erase_if(m_clearListeners, [id](const auto& entry) { return entry.first == id; });
 }
 
-bool CCaseStore::OpenSymptomFile(std::vector<std::uint8_t>& bytes) const
+namespace {
+
+// The patient's ".rsy" file, opened for reading in pieces.
+bool OpenSymptomFile(const CPracticeFolder& folder, const std::string& patientFile, CFolderFile& file)
 {
     // An empty registration number names no file (".rsy" alone would be a hidden file of the folder).
-    if (m_strPatientFile.empty())
+    if (patientFile.empty())
         return false;
-    const ReadStatus status = m_folder->ReadFile(m_strPatientFile + ".rsy", bytes);
+    const ReadStatus status = folder.Open(patientFile + ".rsy", file);
     if (status == ReadStatus::OutOfMemory)
         throw std::bad_alloc();
     return status == ReadStatus::Ok;
 }
+
+} // namespace
 
 bool CCaseStore::LoadVisitIndex()
 {
     m_arrVisitOffsets.clear();
     m_arrVisitDates.clear();
     try {
-        std::vector<std::uint8_t> bytes;
-        if (!OpenSymptomFile(bytes)) {
+        CFolderFile file;
+        if (!OpenSymptomFile(*m_folder, m_strPatientFile, file)) {
             m_sink->Show(kMsgCannotReadSymptomFile);
             return false;
         }
+        FileBytes bytes(file);
         return IndexVisits(bytes);
     } catch (const std::bad_alloc&) {
         m_sink->Show(kMsgInsufficientMemory);
@@ -122,24 +197,48 @@ bool CCaseStore::LoadVisitIndex()
 
 bool CCaseStore::IndexVisits(std::span<const std::uint8_t> bytes)
 {
+    ImageBytes image(bytes);
+    return IndexVisits(image);
+}
+
+bool CCaseStore::IndexVisits(SymptomBytes& bytes)
+{
     m_arrVisitOffsets.clear();
     m_arrVisitDates.clear();
+    // A fault ends the index; the intact visits before it stay usable.
+    const auto endIndex = [this](const char* message) {
+        m_sink->Show(message);
+        return !m_arrVisitOffsets.empty();
+    };
     try {
-        if (bytes.size() <= kFileHeaderSize) {
+        const std::uint64_t size = bytes.Size();
+        if (size <= kFileHeaderSize) {
             m_sink->Show(kMsgSymptomsNotAvailable);
             return false;
         }
-        ByteReader in(bytes);
-        std::size_t p = kFileHeaderSize;
-        while (p < bytes.size()) {
+        std::uint64_t p = kFileHeaderSize;
+        while (p < size) {
+            if (m_arrVisitOffsets.size() == kMaxVisits) {
+                m_arrVisitOffsets.clear();
+                m_arrVisitDates.clear();
+                m_sink->Show(kMsgTooManyVisits);
+                return false;
+            }
+            std::span<const std::uint8_t> header;
+            if (!bytes.Read(p, kBlockHeaderSize, header)) {
+                m_arrVisitOffsets.clear();
+                m_arrVisitDates.clear();
+                m_sink->Show(kMsgCannotReadSymptomFile);
+                return false;
+            }
+            ByteReader in(header);
             std::uint32_t blockLength = 0;
             std::uint16_t first = 0, second = 0, year = 0;
-            if (!in.Seek(p) || !in.ReadU32(blockLength) || !in.ReadU16(first) || !in.ReadU16(second)
-                || !in.ReadU16(year)) {
-                // Bytes too few for a block header end the index; the visits before them stay usable.
-                m_sink->Show(kMsgSymptomFileIncomplete);
-                return !m_arrVisitOffsets.empty();
-            }
+            if (!in.ReadU32(blockLength) || !in.ReadU16(first) || !in.ReadU16(second) || !in.ReadU16(year))
+                return endIndex(kMsgSymptomFileIncomplete); // too few bytes for a block header
+            // A block shorter than its own header holds no visit (a zero-filled file is made of such blocks).
+            if (blockLength < kBlockHeaderSize)
+                return endIndex(kMsgSymptomFileDamaged);
             m_arrVisitOffsets.push_back(static_cast<std::uint32_t>(p));
             m_arrVisitDates.push_back(FormatVisitDate(first, second, year));
             p += kBlockHeaderSize + blockLength;
@@ -159,9 +258,10 @@ bool CCaseStore::LoadVisitSymptoms(int nVisit)
     if (nVisit < 0 || nVisit >= static_cast<int>(m_arrVisitOffsets.size()))
         return false;
     try {
-        std::vector<std::uint8_t> bytes;
-        if (!OpenSymptomFile(bytes))
+        CFolderFile file;
+        if (!OpenSymptomFile(*m_folder, m_strPatientFile, file))
             return false;
+        FileBytes bytes(file);
         return ReadVisit(bytes, nVisit);
     } catch (const std::bad_alloc&) {
         m_sink->Show(kMsgInsufficientMemory);
@@ -174,24 +274,31 @@ bool CCaseStore::LoadVisitFromImage(std::span<const std::uint8_t> bytes, int nVi
     ClearCaseStore();
     if (nVisit < 0 || nVisit >= static_cast<int>(m_arrVisitOffsets.size()))
         return false;
-    return ReadVisit(bytes, nVisit);
+    ImageBytes image(bytes);
+    return ReadVisit(image, nVisit);
 }
 
-bool CCaseStore::ReadVisit(std::span<const std::uint8_t> bytes, int nVisit)
+bool CCaseStore::ReadVisit(SymptomBytes& bytes, int nVisit)
 {
     try {
-        if (bytes.size() < kFileHeaderSize) {
+        if (bytes.Size() < kFileHeaderSize) {
             m_sink->Show(kMsgSymptomsNotAvailable);
             return false;
         }
-        ByteReader in(bytes);
+        const std::uint64_t p0 = m_arrVisitOffsets[static_cast<std::size_t>(nVisit)];
+        std::span<const std::uint8_t> data;
         std::uint32_t blockLength = 0;
-        if (!in.Seek(m_arrVisitOffsets[static_cast<std::size_t>(nVisit)]) || !in.ReadU32(blockLength)
-            || !in.Skip(kBlockHeaderSize - 4)) {
+        if (!bytes.Read(p0, kBlockHeaderSize, data) || !ByteReader(data).ReadU32(blockLength)
+            || data.size() < kBlockHeaderSize) {
             m_sink->Show(kMsgSymptomFileIncomplete);
             return false;
         }
-        // An empty block is an empty visit; its records would otherwise be read from the next block.
+        // The block and as much after it as its last record can reach: the loader trusts the block length.
+        if (!bytes.Read(p0 + kBlockHeaderSize, blockLength + kLongestRecordReach, data)) {
+            m_sink->Show(kMsgSymptomFileIncomplete);
+            return false;
+        }
+        ByteReader in(data);
         std::uint64_t consumed = 0;
         while (consumed < blockLength) {
             auto record = std::make_unique<CSymptomRecord>();

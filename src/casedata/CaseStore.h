@@ -21,6 +21,14 @@ inline constexpr const char* kMsgErrorInRemedyCount = "Error in Remedy Count";
 inline constexpr const char* kMsgErrorInSymptom = "Error in Symptom";
 inline constexpr const char* kMsgInsufficientMemory = "Insufficient memory";
 inline constexpr const char* kMsgSymptomFileIncomplete = "The recorded symptom file ends in the middle of a visit";
+inline constexpr const char* kMsgSymptomFileDamaged
+    = "The recorded symptom file is damaged: a visit block is too short to hold a visit";
+inline constexpr const char* kMsgTooManyVisits = "The recorded symptom file holds more than 10000 visits";
+
+// No practice records more visits for one patient; a file that claims more is not read.
+inline constexpr std::size_t kMaxVisits = 10000;
+
+class SymptomBytes;
 
 // Date text of a visit block: "%02d/%02d/%4d" of its three date words.
 std::string FormatVisitDate(std::uint16_t first, std::uint16_t second, std::uint16_t year);
@@ -91,8 +99,8 @@ protected:
     virtual void ClearDependentState() {}
 
 private:
-    bool OpenSymptomFile(std::vector<std::uint8_t>& bytes) const;
-    bool ReadVisit(std::span<const std::uint8_t> bytes, int nVisit);
+    bool IndexVisits(SymptomBytes& bytes);
+    bool ReadVisit(SymptomBytes& bytes, int nVisit);
     void FileInKindIndex(CSymptomRecord* record);
 
     const CPracticeFolder* m_folder;

@@ -48,6 +48,24 @@ private:
     std::vector<Message> m_messages;
 };
 
+// Passes every message on and counts them, for callers that must tell a silent failure from a reported one.
+class CountingMessageSink final : public IMessageSink
+{
+public:
+    explicit CountingMessageSink(IMessageSink& inner) : m_inner(&inner) {}
+    using IMessageSink::Show;
+    void Show(const Message& message) override
+    {
+        ++m_count;
+        m_inner->Show(message);
+    }
+    int Count() const { return m_count; }
+
+private:
+    IMessageSink* m_inner;
+    int m_count = 0;
+};
+
 // Swallows every message (for benchmarks and other callers that only want results).
 class NullMessageSink final : public IMessageSink
 {

@@ -17,6 +17,15 @@ std::string_view ToView(const std::vector<std::uint8_t>& bytes)
     return AsText(bytes);
 }
 
+void ShowMismatches(IMessageSink& sink, std::size_t lines)
+{
+    if (lines == 1)
+        sink.Show(std::string(kMsgMismatch) + ": 1 line of fulldrug.txt differs from drug.dat");
+    else if (lines > 1)
+        sink.Show(
+            std::string(kMsgMismatch) + ": " + std::to_string(lines) + " lines of fulldrug.txt differ from drug.dat");
+}
+
 } // namespace
 
 std::string_view TrimAbbreviation(std::string_view text) noexcept
@@ -71,6 +80,7 @@ void CRemedyCatalogue::Build(std::string_view text, IMessageSink& sink)
 {
     const std::size_t records = m_abbreviationText.size() / kDrugRecordSize;
     std::size_t consumed = 0;
+    std::size_t mismatches = 0;
     try {
         // One entry per line, but never more than "drug.dat" has records.
         for (std::size_t i = 0; i < records && consumed < text.size(); ++i) {
@@ -101,16 +111,19 @@ void CRemedyCatalogue::Build(std::string_view text, IMessageSink& sink)
             entry->propertyIndex = static_cast<int>(i);
             entry->fullName.assign(name);
             if (!EqualsNoCase(record, entry->abbreviation))
-                sink.Show("Mismatch");
+                ++mismatches;
             m_entries.push_back(std::move(entry));
             // The walk ends with the line that brings it to the last byte of the file.
             if (consumed + 1 >= text.size())
                 break;
         }
     } catch (const std::bad_alloc&) {
+        ShowMismatches(sink, mismatches);
         sink.Show("Insufficient Memory for pRemedyData");
         return;
     }
+    // One message for all the lines that differ, not one box per line.
+    ShowMismatches(sink, mismatches);
     // Codes are positions in abbreviation order (letter case ignored).
     std::stable_sort(m_entries.begin(), m_entries.end(),
         [](const auto& a, const auto& b) { return CompareNoCase(a->abbreviation, b->abbreviation) < 0; });

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstdio>
 
 namespace quillon {
 namespace {
@@ -65,7 +66,54 @@ constexpr auto kLower = [] {
     return lower;
 }();
 
+void AppendEscape(std::string& out, const char* format, unsigned value)
+{
+    char text[8];
+    std::snprintf(text, sizeof text, format, value);
+    out += text;
+}
+
 } // namespace
+
+std::string EscapeTextField(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        switch (c) {
+        case '\\': out += "\\\\"; break;
+        case '\t': out += "\\t"; break;
+        case '\r': out += "\\r"; break;
+        case '\n': out += "\\n"; break;
+        default:
+            if (byte < 0x20 || byte == 0x7F)
+                AppendEscape(out, "\\x%02x", byte);
+            else
+                out.push_back(c);
+        }
+    }
+    return out;
+}
+
+std::string EscapeControls(std::string_view text, bool utf8)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        const auto next = i + 1 < text.size() ? static_cast<unsigned char>(text[i + 1]) : 0u;
+        if ((byte < 0x20 && byte != '\t' && byte != '\r' && byte != '\n') || byte == 0x7F) {
+            AppendEscape(out, "\\x%02x", byte);
+        } else if (utf8 && byte == 0xC2 && next >= 0x80 && next <= 0x9F) {
+            AppendEscape(out, "\\u%04x", next);
+            ++i;
+        } else {
+            out.push_back(text[i]);
+        }
+    }
+    return out;
+}
 
 std::string Cp1252ToUtf8(std::string_view bytes)
 {

@@ -14,6 +14,14 @@ std::string Cp1252ToUtf8(std::string_view bytes);
 // taken as Windows-1252 bytes, so that text typed by the user always converts.
 std::string Utf8ToCp1252(std::string_view utf8);
 
+// A text as one field of a line: backslash, TAB, CR and LF become \\, \t, \r and \n, every other control
+// byte (below 0x20, and 0x7F) \xNN. Bytes from 0x80 up are kept, so the result stays in the text's encoding.
+std::string EscapeTextField(std::string_view text);
+
+// Control characters as \xNN (C0 bytes and 0x7F) except TAB, CR and LF; with `utf8`, also the C1 controls
+// (U+0080 to U+009F, as UTF-8) as \uNNNN. For text written to a terminal.
+std::string EscapeControls(std::string_view text, bool utf8);
+
 // Letter-case folding of the code page's letters (ASCII and the accented letters).
 char FoldCase(char c) noexcept;
 char ToUpperCp1252(char c) noexcept;

@@ -29,6 +29,29 @@ QLabel* MakeStatic(const QString& text, QWidget* parent)
     return label;
 }
 
+// The page as the text browser shows it (the file keeps its bytes).
+QString ShownCopy(std::string_view page)
+{
+    QString html = FromData(page);
+    // The page writes its blanks as "&nbsp" without the closing ';', which web browsers accept; the text
+    // browser only knows the full entity.
+    static const QRegularExpression bareNbsp(QStringLiteral("&nbsp(?!;)"));
+    html.replace(bareNbsp, QStringLiteral("&nbsp;"));
+    // A label row gives label, colon and value 20 %, 5 % and 75 % of the width. The text browser gives each
+    // column the width of the first cell over it, and the page's full-width rows come first with 100 % over
+    // every column, which makes equal columns; the value cell also spans two of the four columns the full-width
+    // rows span. So in the shown copy the full-width rows give no width (their span makes them full width) and
+    // every row spans three columns.
+    html.replace(QStringLiteral("<TD WIDTH=\"100%\" "), QStringLiteral("<TD "));
+    html.replace(QStringLiteral("WIDTH=\"75%\" COLSPAN=\"2\""), QStringLiteral("WIDTH=\"75%\""));
+    html.replace(QStringLiteral("COLSPAN=\"4\""), QStringLiteral("COLSPAN=\"3\""));
+    // A follow-up visit gives Rx, Potency, Repetition and Evaluation 15, 15, 30 and 40 % of the width; the
+    // complaints row above them spans the last three with 85 %, which would share that out evenly. Its span alone
+    // makes it as wide, so in the shown copy it gives no width and the four columns keep theirs.
+    html.replace(QStringLiteral("<td width=\"85%\" colspan=\"3\">"), QStringLiteral("<td colspan=\"3\">"));
+    return html;
+}
+
 } // namespace
 
 CPageBrowser::CPageBrowser(QWidget* parent) : QTextBrowser(parent)
@@ -53,24 +76,14 @@ QVariant CPageBrowser::loadResource(int type, const QUrl& name)
     if (!file.open(QIODevice::ReadOnly))
         return {};
     const QByteArray bytes = file.readAll();
-    QString html = FromData(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-    // The page writes its blanks as "&nbsp" without the closing ';', which web browsers accept; the text
-    // browser only knows the full entity, so the shown copy gets it (the file keeps its bytes).
-    static const QRegularExpression bareNbsp(QStringLiteral("&nbsp(?!;)"));
-    html.replace(bareNbsp, QStringLiteral("&nbsp;"));
-    // A label row gives label, colon and value 20 %, 5 % and 75 % of the width. The text browser gives each
-    // column the width of the first cell over it, and the page's full-width rows come first with 100 % over
-    // every column, which makes equal columns; the value cell also spans two of the four columns the full-width
-    // rows span. So in the shown copy the full-width rows give no width (their span makes them full width) and
-    // every row spans three columns.
-    html.replace(QStringLiteral("<TD WIDTH=\"100%\" "), QStringLiteral("<TD "));
-    html.replace(QStringLiteral("WIDTH=\"75%\" COLSPAN=\"2\""), QStringLiteral("WIDTH=\"75%\""));
-    html.replace(QStringLiteral("COLSPAN=\"4\""), QStringLiteral("COLSPAN=\"3\""));
-    // A follow-up visit gives Rx, Potency, Repetition and Evaluation 15, 15, 30 and 40 % of the width; the
-    // complaints row above them spans the last three with 85 %, which would share that out evenly. Its span alone
-    // makes it as wide, so in the shown copy it gives no width and the four columns keep theirs.
-    html.replace(QStringLiteral("<td width=\"85%\" colspan=\"3\">"), QStringLiteral("<td colspan=\"3\">"));
-    return html;
+    return ShownCopy(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+}
+
+void CPageBrowser::ShowPageText(std::string_view page)
+{
+    m_pagePath.clear();
+    m_pageUrl.clear();
+    setHtml(ShownCopy(page));
 }
 
 CCrFollow::CCrFollow(CQuillonApp& app, QWidget* parent) : QWidget(parent), m_app(app)
@@ -120,10 +133,12 @@ void CCrFollow::OnInitialUpdate()
         = BuildPatientPage(m_app.m_folder, m_app.m_strPatientFile, caseRecord, m_app.Sink());
     if (!page)
         return;
+    // A folder the user cannot write still shows the page, from memory; the folder stays as it was.
     const std::optional<std::filesystem::path> path = WritePageFile(m_app.m_folder, *page);
-    if (!path)
-        return;
-    m_pBrowser->ShowPage(QFile::decodeName(QByteArray(path->c_str())));
+    if (path)
+        m_pBrowser->ShowPage(QFile::decodeName(QByteArray(path->c_str())));
+    else
+        m_pBrowser->ShowPageText(*page);
 }
 
 } // namespace quillon

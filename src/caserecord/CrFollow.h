@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include <string>
+#include <string_view>
 
 class QGroupBox;
 class QLabel;
@@ -27,7 +28,9 @@ public:
 
     // Loads the page file (Windows-1252 text, as written) and shows it.
     void ShowPage(const QString& path);
-    // The file shown, empty when no page was loaded.
+    // Shows the page from memory (Windows-1252 text), for a folder where the page file cannot be written.
+    void ShowPageText(std::string_view page);
+    // The file shown, empty when no page file was loaded.
     const QString& PagePath() const { return m_pagePath; }
 
     QVariant loadResource(int type, const QUrl& name) override;

@@ -12,7 +12,7 @@ std::string DumpChart(const CRepEngine& engine, std::string_view captionUtf8, co
 {
     std::string out;
     out += "caption\t";
-    out += captionUtf8;
+    out += EscapeTextField(captionUtf8);
     out += '\n';
     out += "counters";
     for (const std::string& counter : counters) {
@@ -27,7 +27,8 @@ std::string DumpChart(const CRepEngine& engine, std::string_view captionUtf8, co
         const CSymptomRecord* record = engine.Symptom(s);
         out += "S\t" + std::to_string(s) + '\t';
         if (record)
-            out += Cp1252ToUtf8(ComposeSymptomLine(record->m_pszText, record->m_nType, std::string_view::npos));
+            out += Cp1252ToUtf8(
+                EscapeTextField(ComposeSymptomLine(record->m_pszText, record->m_nType, std::string_view::npos)));
         out += '\n';
     }
 
@@ -35,7 +36,7 @@ std::string DumpChart(const CRepEngine& engine, std::string_view captionUtf8, co
     out += "remedies\t" + std::to_string(remedies) + '\n';
     for (int r = 0; r < remedies; ++r) {
         out += "R\t" + std::to_string(r + 1) + '\t';
-        out += Cp1252ToUtf8(engine.RemedyName(r));
+        out += Cp1252ToUtf8(EscapeTextField(engine.RemedyName(r)));
         out += '\t' + std::to_string(engine.RemedyTotality(r));
         out += '\t' + std::to_string(engine.RemedyCovered(r));
         out += '\t';

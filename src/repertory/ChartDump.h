@@ -20,6 +20,7 @@ using ChartCounterTexts = std::array<std::string, 6>;
 // composed from the whole text: the chart may clip what it draws, the dump does not)
 // remedies<TAB>M, then R<TAB>RANK<TAB>ABBREV<TAB>TOTALITY<TAB>COVERED<TAB>G0 G1 ... G(N-1) in display order
 // The caption and counters are given in UTF-8; symptom texts and remedy names are converted from the data files.
+// Texts are escaped as fields (EscapeTextField): a TAB, CR, LF or backslash in a rubric never breaks its line.
 std::string DumpChart(const CRepEngine& engine, std::string_view captionUtf8, const ChartCounterTexts& counters);
 
 // The same with the caption and counters the methods compose (what the chart shows after each handler).

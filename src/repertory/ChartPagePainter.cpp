@@ -1,9 +1,12 @@
 // Painting of the printed chart and the PDF file writer.
 #include "repertory/ChartPagePainter.h"
 
+#include "casedata/PracticeFolder.h"
 #include "casedata/TextCodec.h"
 #include "repertory/ChartPainter.h"
 
+#include <QBuffer>
+#include <QFile>
 #include <QFontMetricsF>
 #include <QGlyphRun>
 #include <QHash>
@@ -12,11 +15,13 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QRawFont>
-#include <QSaveFile>
 #include <QTextLayout>
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
+#include <cstring>
+#include <filesystem>
 #include <tuple>
 
 namespace quillon {
@@ -282,12 +287,15 @@ QPageLayout PdfPageLayout(QPageLayout::Orientation orientation)
 std::optional<QString> WritePdfFile(
     const QString& path, const QPageLayout& page, const QString& title, const PagePainter& paint)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
+    // The pages are made in memory, then put in place whole: a link found at the chosen name is replaced, never
+    // written through, and a failure leaves what was there.
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (!buffer.open(QIODevice::WriteOnly))
+        return buffer.errorString();
     bool painted = false;
     {
-        QPdfWriter writer(&file);
+        QPdfWriter writer(&buffer);
         writer.setPageLayout(page);
         writer.setTitle(title);
         writer.setCreator(QStringLiteral("Quillon"));
@@ -297,12 +305,17 @@ std::optional<QString> WritePdfFile(
             painted = painter.end() && painted;
         }
     }
-    if (!painted) {
-        file.cancelWriting();
+    if (!painted)
         return QStringLiteral("the pages could not be written");
+    const QByteArray local = QFile::encodeName(path);
+    errno = 0;
+    if (local.isEmpty()
+        || !WriteFileAtomically(std::filesystem::path(local.toStdString()),
+            std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())))) {
+        const int error = errno;
+        return error != 0 ? QString::fromLocal8Bit(std::strerror(error))
+                          : QStringLiteral("the file could not be written");
     }
-    if (!file.commit())
-        return file.errorString();
     return std::nullopt;
 }
 

@@ -46,9 +46,15 @@ std::optional<std::vector<RankedRemedy>> NormalRanking(std::span<const CSymptomR
 std::optional<VisitSide> LoadVisitSide(const CPracticeFolder& folder, const std::string& patientFile, int nVisit,
     const CRemedyCatalogue* catalogue, IMessageSink& sink)
 {
-    CCaseStore store(folder, sink);
+    CountingMessageSink counted(sink);
+    CCaseStore store(folder, counted);
     store.m_strPatientFile = patientFile;
-    if (!store.LoadVisitIndex() || !store.LoadVisitSymptoms(nVisit))
+    if (!store.LoadVisitIndex())
+        return std::nullopt;
+    const int indexMessages = counted.Count();
+    const bool whole = store.LoadVisitSymptoms(nVisit);
+    // A visit that loads no symptom says so, unless its loader already gave the reason.
+    if (!whole && (store.LiveCount() > 0 || counted.Count() > indexMessages))
         return std::nullopt;
     if (store.LiveCount() == 0) {
         sink.Show(kMsgNoSymptomsForRepertorisation);

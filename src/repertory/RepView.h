@@ -190,6 +190,7 @@ private:
     void CreateControls();
     QLabel* MakeStatic(int id, const QString& text, const QColor& text_colour, const QColor& background);
     void LayOutControls();
+    void FitCountLabels();
     void SetHeaderLine();
     void ResetScrollBars();
     void ShowCounts();

@@ -259,6 +259,23 @@ void CRepView::LayOutControls()
     for (std::size_t i = 0; i < markIds.size(); ++i)
         m_marks[markIds[i]]->setGeometry(ToQRect(layout.marks[i]));
     setMinimumSize(used.right() + m_geometry.Sx(4), used.bottom() + m_geometry.Sy(4));
+    FitCountLabels();
+}
+
+void CRepView::FitCountLabels()
+{
+    // The labels' width follows the screen's width and their font its height: the font shrinks until the word
+    // and a blank fit, so that the count beside the word never touches it.
+    const int countPixels = m_geometry.Sy(15) * 7 / 8;
+    for (int id : {IDC_SYMPTOMS_LABEL, IDC_REMEDIES_LABEL}) {
+        QLabel* label = m_statics[id];
+        for (int pixels = countPixels;; --pixels) {
+            const QFont font = PixelFont("Liberation Sans", pixels, 600);
+            label->setFont(font);
+            if (pixels <= 6 || QFontMetrics(font).horizontalAdvance(label->text() + QLatin1Char(' ')) <= label->width())
+                break;
+        }
+    }
 }
 
 void CRepView::SetScreenSize(int width, int height)
@@ -271,17 +288,6 @@ void CRepView::SetScreenSize(int width, int height)
     for (int id : {IDC_SYMPTOMS_LABEL, IDC_REMEDIES_LABEL, IDC_SYMPTOM_COUNT, IDC_REMEDY_COUNT})
         m_statics[id]->setFont(PixelFont("Liberation Sans", countPixels, 600));
     LayOutControls();
-    // The labels' width follows the screen's width and their font its height: on a narrow screen the font
-    // shrinks until the word fits.
-    for (int id : {IDC_SYMPTOMS_LABEL, IDC_REMEDIES_LABEL}) {
-        QLabel* label = m_statics[id];
-        for (int pixels = countPixels; pixels > 6; --pixels) {
-            const QFont font = PixelFont("Liberation Sans", pixels, 600);
-            label->setFont(font);
-            if (QFontMetrics(font).horizontalAdvance(label->text()) <= label->width())
-                break;
-        }
-    }
     update();
 }
 

@@ -39,28 +39,30 @@ std::string DrugListCaption(std::size_t count)
     return "Drug List (" + std::to_string(count) + ")";
 }
 
-std::string RecordedSymptomsExportText(const CQuillonState& state)
+std::string RecordedSymptomsExportText(const CQuillonState& state, TextFieldStyle field)
 {
+    const auto written = [field](std::string_view t) { return field ? field(t) : std::string(t); };
     std::string text;
     text += "       VANTREL CLASSIC 8.0 ";
     text += kLineEnd;
     text += "       ------------------- ";
     text += kLineEnd;
-    text += "Patient Name :" + state.m_strPatientName + "  Date: " + state.m_szVisitDate.substr(0, 14) + kLineEnd;
-    text += "Physician Name: " + state.m_strPhysicianName + kLineEnd + kLineEnd;
+    text += "Patient Name :" + written(state.m_strPatientName) + "  Date: " + written(state.m_szVisitDate.substr(0, 14))
+        + kLineEnd;
+    text += "Physician Name: " + written(state.m_strPhysicianName) + kLineEnd + kLineEnd;
     for (const std::string& symptom : state.m_mapSymptomText)
-        text += symptom + kLineEnd;
+        text += written(symptom) + kLineEnd;
     return text;
 }
 
-std::optional<std::string> ExportVisitText(CQuillonState& state, int nVisit, bool* loaded)
+std::optional<std::string> ExportVisitText(CQuillonState& state, int nVisit, bool* loaded, TextFieldStyle field)
 {
     if (nVisit < 0 || nVisit >= state.VisitCount())
         return std::nullopt;
     const bool whole = LoadVisit(state, nVisit);
     if (loaded)
         *loaded = whole;
-    return RecordedSymptomsExportText(state);
+    return RecordedSymptomsExportText(state, field);
 }
 
 CRecordedSymptoms::CRecordedSymptoms(CQuillonState& state, int nMode) : m_state(&state), m_nMode(nMode) {}

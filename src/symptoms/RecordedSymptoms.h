@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace quillon {
@@ -35,14 +36,19 @@ std::string DrugListLine(const DrugListItem& item);
 // "Drug List (n)".
 std::string DrugListCaption(std::size_t count);
 
+// How the texts of the saved lines are written: unchanged by default; the command-line tool escapes them so that
+// a line break inside a rubric cannot start a line of its own.
+using TextFieldStyle = std::string (*)(std::string_view text);
+
 // The saved text of the visit on show: header, patient, physician, an empty line and the live symptom texts,
 // every line ended by CR LF. Deleted symptoms and remedies are not written.
-std::string RecordedSymptomsExportText(const CQuillonState& state);
+std::string RecordedSymptomsExportText(const CQuillonState& state, TextFieldStyle field = nullptr);
 
 // Loads visit nVisit as choosing its date does and returns the text that Save As would write then;
 // nothing when there is no such visit. Load failures are reported through the state's sink, and the text
 // then holds what was loaded; `loaded`, when given, tells whether the visit loaded whole.
-std::optional<std::string> ExportVisitText(CQuillonState& state, int nVisit, bool* loaded = nullptr);
+std::optional<std::string> ExportVisitText(
+    CQuillonState& state, int nVisit, bool* loaded = nullptr, TextFieldStyle field = nullptr);
 
 // The Recorded Symptoms dialog opened for the current patient, visit nVisit chosen and Rep_Table pressed: true
 // when the chart opens on that visit.

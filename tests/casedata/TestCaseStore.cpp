@@ -2,6 +2,7 @@
 #include "TestConfig.h"
 #include "casedata/CaseStore.h"
 #include "fixtures/CaseWriters.h"
+#include "support/AllocationCounter.h"
 #include "support/TempFolder.h"
 #include "symptoms/SymptomsFixture.h"
 
@@ -89,6 +90,9 @@ TEST(VisitIndex, FailuresGiveTheirMessages)
         {"no such file", intact, "999", "Cannot read recorded symptom File", 0},
         {"cut block header", intact + std::string("\x05\x00\x00", 3), "101", kMsgSymptomFileIncomplete, 1},
         {"no complete block header", std::string("RSYFILE1\x05\x00\x00", 11), "101", kMsgSymptomFileIncomplete, 0},
+        {"zero-filled file", std::string(300, '\0'), "101", kMsgSymptomFileDamaged, 0},
+        {"zero-length block after a visit", intact + std::string(30, '\0'), "101", kMsgSymptomFileDamaged, 1},
+        {"block shorter than its header", OneBlock(std::string(9, 'x'), 9), "101", kMsgSymptomFileDamaged, 0},
     };
     for (const Case& c : cases) {
         Fixture f(c.bytes);
@@ -98,6 +102,52 @@ TEST(VisitIndex, FailuresGiveTheirMessages)
         EXPECT_EQ(f.store.VisitCount(), c.visits) << c.name;
         EXPECT_EQ(f.store.LoadVisitSymptoms(0), c.visits > 0) << c.name;
     }
+}
+
+// The work of indexing follows the visits the file really holds, not its size: counted as visits listed and bytes
+// allocated. 10,000 visits are listed; one more and the patient is refused.
+TEST(VisitIndex, WorkStaysInProportionToTheRealVisits)
+{
+    constexpr std::uintmax_t kZeros = 64u << 20;
+    // Slack: the reading window and the stream's buffer; the file is read a window at a time.
+    constexpr std::size_t kSlack = 512 * 1024, kPerVisit = 128;
+    std::string manyVisits = "RSYFILE1";
+    for (std::size_t v = 0; v < kMaxVisits; ++v)
+        manyVisits += EncodeVisitBlock({1, 1, 2004, {}});
+    const std::string oneMore = EncodeVisitBlock({2, 1, 2004, {}});
+    struct Case
+    {
+        const char* name;
+        std::string bytes;
+        std::uintmax_t zeros; // zero bytes after the bytes
+        int visits;
+        std::size_t blocksRead;
+        std::vector<std::string> messages;
+    };
+    const Case cases[] = {
+        {"zero-filled", "", kZeros, 0, 0, {kMsgSymptomFileDamaged}},
+        {"two visits, then zeros", EncodeRsy({ThreeKinds(), ThreeKinds()}), kZeros, 2, 2, {kMsgSymptomFileDamaged}},
+        {"10,000 visits", manyVisits, 0, static_cast<int>(kMaxVisits), kMaxVisits, {}},
+        {"10,001 visits", manyVisits + oneMore, 0, 0, kMaxVisits, {kMsgTooManyVisits}},
+    };
+    for (const Case& c : cases) {
+        Fixture f(c.bytes);
+        if (c.zeros > 0)
+            std::filesystem::resize_file(f.temp.Path() / "101.rsy", c.bytes.size() + c.zeros);
+        const quillon::testing::AllocationCounter counter;
+        EXPECT_EQ(f.store.LoadVisitIndex(), c.visits > 0) << c.name;
+        EXPECT_LE(counter.Bytes(), kSlack + kPerVisit * c.blocksRead) << c.name;
+        EXPECT_EQ(f.store.VisitCount(), c.visits) << c.name;
+        EXPECT_EQ(f.sink.Texts(), c.messages) << c.name;
+    }
+    // Loading the last visit before the zeros reads that visit, not the rest of the file.
+    Fixture f(EncodeRsy({ThreeKinds(), ThreeKinds()}));
+    std::filesystem::resize_file(f.temp.Path() / "101.rsy", kZeros);
+    ASSERT_TRUE(f.store.LoadVisitIndex());
+    const quillon::testing::AllocationCounter counter;
+    EXPECT_TRUE(f.store.LoadVisitSymptoms(1));
+    EXPECT_EQ(f.store.LiveCount(), 3);
+    EXPECT_LE(counter.Bytes(), kSlack + (std::size_t{1} << 18));
 }
 
 TEST(VisitIndex, RegistrationNumbersThatLeaveTheFolderAreRefused)
@@ -190,13 +240,15 @@ TEST(VisitSymptoms, TruncatedFilesFailWithoutInventingData)
     }
 }
 
-TEST(VisitSymptoms, EmptyBlockIsAnEmptyVisit)
+TEST(VisitSymptoms, AVisitOfOnlyTheEndMarkerLoadsNothing)
 {
+    // The smallest block a visit can have (its header's size) holds only the end marker.
     VisitSpec empty{1, 2, 2005, {}};
     Fixture f(EncodeRsy({empty, ThreeKinds()}));
     ASSERT_TRUE(f.store.LoadVisitIndex());
     ASSERT_EQ(f.store.VisitCount(), 2);
-    EXPECT_TRUE(f.store.LoadVisitSymptoms(0));
+    EXPECT_FALSE(f.store.LoadVisitSymptoms(0));
+    EXPECT_TRUE(f.sink.Messages().empty());
     EXPECT_EQ(f.store.LiveCount(), 0);
     EXPECT_TRUE(f.store.LoadVisitSymptoms(1));
     EXPECT_EQ(f.store.LiveCount(), 3);

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using namespace quillon;
 using namespace quillon::fixtures;
 using quillon::testing::TempFolder;
@@ -49,13 +51,22 @@ TEST(RemedyCatalogue, CodesAreSortedPositionsWhilePropertyIndexesStay)
     EXPECT_EQ(catalogue->GetPropertyMask(99), 0u);
 }
 
-TEST(RemedyCatalogue, MismatchIsReportedPerLineAndLoadingGoesOn)
+TEST(RemedyCatalogue, MismatchesAreCountedInOneMessageAndLoadingGoesOn)
 {
-    RecordingMessageSink sink;
-    auto catalogue
-        = CRemedyCatalogue::FromImages(Record("Acon") + Record("Bryo"), Words({0, 0}), "Acon.*A\r\nBell.*B\r\n", sink);
-    EXPECT_EQ(catalogue->GetCount(), 2);
-    EXPECT_EQ(sink.Texts(), std::vector<std::string>{"Mismatch"});
+    // Lines that differ from their record, among lines that match (the neighbours that must not be counted).
+    const std::tuple<std::string, std::string, std::vector<std::string>> cases[] = {
+        {Record("Acon") + Record("Bell") + Record("Calc"), "Acon.*A\r\nBell.*B\r\nCalc.*C\r\n", {}},
+        {Record("Acon") + Record("Bryo") + Record("Calc"), "Acon.*A\r\nBell.*B\r\nCalc.*C\r\n",
+            {"Mismatch: 1 line of fulldrug.txt differs from drug.dat"}},
+        {Record("Arn") + Record("Bryo") + Record("Calc"), "Acon.*A\r\nBell.*B\r\nCalc.*C\r\n",
+            {"Mismatch: 2 lines of fulldrug.txt differ from drug.dat"}},
+    };
+    for (const auto& [drug, fulldrug, messages] : cases) {
+        RecordingMessageSink sink;
+        auto catalogue = CRemedyCatalogue::FromImages(drug, Words({0, 0, 0}), fulldrug, sink);
+        EXPECT_EQ(catalogue->GetCount(), 3);
+        EXPECT_EQ(sink.Texts(), messages) << drug;
+    }
 }
 
 TEST(RemedyCatalogue, FindByAbbreviationNormalisesAndSkipsLongerRecords)

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using namespace quillon;
 
 TEST(TextCodec, ConvertsEveryByteAndBack)
@@ -27,4 +29,21 @@ TEST(TextCodec, CaseInsensitiveComparison)
     // Letters sort after '-' and '.', and '_' before letters, whatever their case.
     EXPECT_LT(CompareNoCase("Nat-m", "Nata"), 0);
     EXPECT_LT(CompareNoCase("A_", "Ab"), 0);
+}
+
+TEST(TextCodec, EscapingKeepsOneRecordOnOneLine)
+{
+    // Text, as a field, as terminal text (Windows-1252 bytes), as terminal text (UTF-8).
+    const std::tuple<std::string, std::string, std::string, std::string> cases[] = {
+        {"a\tb\r\nc\\d", "a\\tb\\r\\nc\\\\d", "a\tb\r\nc\\d", "a\tb\r\nc\\d"},
+        {"\x1b[31mred\x7f\x01", "\\x1b[31mred\\x7f\\x01", "\\x1b[31mred\\x7f\\x01", "\\x1b[31mred\\x7f\\x01"},
+        // C1 controls exist only in UTF-8; the same bytes in the code page are letters ("Â" and "…").
+        {"x\xC2\x85y \xC2\xA0z", "x\xC2\x85y \xC2\xA0z", "x\xC2\x85y \xC2\xA0z", "x\\u0085y \xC2\xA0z"},
+        {std::string("nul\0end", 7), "nul\\x00end", "nul\\x00end", "nul\\x00end"},
+    };
+    for (const auto& [text, field, cp1252, utf8] : cases) {
+        EXPECT_EQ(EscapeTextField(text), field) << text;
+        EXPECT_EQ(EscapeControls(text, false), cp1252) << text;
+        EXPECT_EQ(EscapeControls(text, true), utf8) << text;
+    }
 }

@@ -165,6 +165,41 @@ private Q_SLOTS:
         QVERIFY(!std::filesystem::exists(g_folder->Path() / "template.html"));
     }
 
+    // A link planted at the old scratch name is never written through; where the page cannot be written at all
+    // (a folder in its place stands for a folder the user cannot write) it is shown from memory.
+    void plantedEntriesNeitherLeakNorBlankThePage_data()
+    {
+        QTest::addColumn<bool>("folderInPlace");
+        QTest::newRow("link at the scratch name") << false;
+        QTest::newRow("page cannot be written") << true;
+    }
+
+    void plantedEntriesNeitherLeakNorBlankThePage()
+    {
+        QFETCH(bool, folderInPlace);
+        const testing::TempFolder elsewhere;
+        const std::filesystem::path outside = elsewhere.Write("other.txt", "keep me");
+        const std::filesystem::path link = g_folder->Path() / "template.html.quillon-tmp";
+        std::filesystem::create_symlink(outside, link);
+        if (folderInPlace)
+            std::filesystem::create_directory(g_folder->Path() / "template.html");
+
+        CCrFollow* view = OpenFromMenu(ID_FULL_CASE_RECORD);
+        QVERIFY(view);
+        QVERIFY(g_sink->Messages().empty());
+        QVERIFY2(view->Browser()->toPlainText().contains(QStringLiteral("Headache <worse>")),
+            qPrintable(view->Browser()->toPlainText()));
+        QCOMPARE(view->Browser()->PagePath().isEmpty(), folderInPlace);
+        QCOMPARE(testing::ReadBytes(outside), std::string("keep me"));
+        QCOMPARE(std::filesystem::read_symlink(link), outside);
+        QCOMPARE(std::filesystem::is_directory(g_folder->Path() / "template.html"), folderInPlace);
+        int entries = 0;
+        for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(g_folder->Path()))
+            ++entries;
+        QCOMPARE(entries, 4); // P001.cas, P001.flw, the link and the page (or the folder in its place)
+        std::filesystem::remove(link);
+    }
+
     void browserLoadsOnlyThePage()
     {
         CCrFollow* view = OpenFromMenu(ID_FULL_CASE_RECORD);

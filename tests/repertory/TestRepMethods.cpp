@@ -121,20 +121,21 @@ const MethodCase kCases[] = {
         "Repertorisation: Drug Filter+Mind Symptoms     Animal|Apis 1 1|Lach 1 1|"},
     {"NoRemedyForTheCombination", {"drug-filter:5,22"}, "!Remedy For the Combination not found !!!|" + kNormal},
     {"CancelGoesBackToNormal", {"mind", "drug-filter-cancel"}, kNormal},
-    {"NoBoxGoesBackToNormal", {"mind", "drug-filter:"}, kNormal},
+    {"NoBoxGoesBackToNormal", {"mind", "drug-filter:none"}, kNormal},
     // OK with no element chosen keeps every mineral remedy.
-    {"MineralNothingChosen", {"mineral:"}, "Repertorisation: Drug Filter     Mineral->|Calc 7 4|Nat-m 3 2|Sulph 3 2|"},
+    {"MineralNothingChosen", {"mineral:none"},
+        "Repertorisation: Drug Filter     Mineral->|Calc 7 4|Nat-m 3 2|Sulph 3 2|"},
     {"MineralElement", {"mineral:left=51"}, "Repertorisation: Drug Filter     Mineral-> Elements: Sulphur |Sulph 3 2|"},
     {"MineralGroup", {"mineral:group=2"}, "Repertorisation: Drug Filter     Mineral-> Group: Natrum salts|Nat-m 3 2|"},
     // The next method drops the kingdom filter.
     {"SortedAfterMineral", {"mineral:group=2", "sorted"},
         "Repertorisation: Sorted List of Remedies|Acon 8 3|Apis 1 1|Bell 5 2|Calc 7 4|Lach 1 1|Nat-m 3 2|Sulph 3 2|"},
     // A plant source from the Drug Filter: the other kingdoms' buttons do nothing, the plant button works.
-    {"PlantSourceThenKingdomButtons", {"drug-filter:20", "animal:1:", "mineral:left=51", "plant:1:1"},
+    {"PlantSourceThenKingdomButtons", {"drug-filter:20", "animal:1:none", "mineral:left=51", "plant:1:1"},
         "Repertorisation: Drug Filter     Plant-> Class: Ranunculaceae Type: Roots, Plant|Acon 8 3|"},
-    {"PlantNothingChosen", {"plant:0:"}, "Repertorisation: Drug Filter     Plant->|Acon 8 3|Bell 5 2|"},
+    {"PlantNothingChosen", {"plant:0:none"}, "Repertorisation: Drug Filter     Plant->|Acon 8 3|Bell 5 2|"},
     {"AnimalCancelled", {"mind", "animal-cancel"}, kNormal},
-    {"AnimalClassWithoutRemedy", {"animal:3:"}, "!Selected combination does not have any drug|" + kNormal},
+    {"AnimalClassWithoutRemedy", {"animal:3:none"}, "!Selected combination does not have any drug|" + kNormal},
     // Intensity 0 keeps a remedy and its count but none of its totality.
     {"ZeroKeepsTheRemedy", {"weightage:0=0"},
         "Repertorisation: Weightage|Calc 5 4|Acon 5 3|Bell 5 2|Nat-m 3 2|Sulph 3 2|Apis 1 1|Lach 0 1|"},

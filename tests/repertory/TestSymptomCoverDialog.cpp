@@ -30,6 +30,8 @@
 #include <QProcess>
 
 #include <algorithm>
+#include <filesystem>
+#include <tuple>
 
 using namespace quillon;
 
@@ -315,6 +317,26 @@ private Q_SLOTS:
         QCOMPARE(shown,
             static_cast<int>(
                 LayOutChartFor(printer.pageLayout(), view->Engine(), HeaderOf(*view), fonts).pages.size()));
+    }
+
+    // A link found at the chosen name is replaced by the saved file; what it leads to is left alone.
+    void exportsReplaceALinkFoundAtTheChosenName()
+    {
+        QVERIFY(testing::OpenChartOf("2001", "Anna Test", *g_sink));
+        const testing::TempFolder elsewhere;
+        const std::filesystem::path outside = elsewhere.Write("keep.txt", "keep me");
+        for (const auto& [command, name, start] : {std::tuple{"Export Chart as &CSV\u2026", "linked.csv", "Symptom,"},
+                 {"Save Chart as P&DF\u2026", "linked.pdf", "%PDF"}}) {
+            g_choices->saveFile = Path(name);
+            const std::filesystem::path chosen = g_choices->saveFile->toStdString();
+            std::filesystem::create_symlink(outside, chosen);
+            FileCommand(QString::fromUtf8(command))->trigger();
+            QVERIFY2(!std::filesystem::is_symlink(chosen), name);
+            QVERIFY2(testing::ReadBytes(chosen).starts_with(start), name);
+            QCOMPARE(testing::ReadBytes(outside), std::string("keep me"));
+        }
+        QVERIFY(g_sink->Texts().empty());
+        CQuillonApp::Instance()->CloseAllViews();
     }
 };
 

@@ -37,7 +37,8 @@ std::filesystem::path Dir()
 
 // Four remedies, one visit of three symptoms (one of each kind), and a second patient of two visits. Hostile cases:
 // a 600-character rubric with an unknown remedy (20), three stray bytes after an intact visit (21), a visit cut
-// short (22), and a patient line without a registration number beside a hidden ".rsy" that must not be read.
+// short (22), an empty ".rsy" (30), control characters in a name and a rubric (40), and a patient line without a
+// registration number beside a hidden ".rsy" that must not be read.
 const TempFolder& SmallPractice()
 {
     static const TempFolder folder;
@@ -48,7 +49,8 @@ const TempFolder& SmallPractice()
         folder.Write("PatDet.txt",
             EncodePatientIndex("Dr. A. Iyer",
                 {{"", "N", "1", "x"}, {"7", "Zo\xEB Rao", "30", "01/02/2003"}, {"8", "Two Visits", "40", "02/02/2003"},
-                    {"20", "L", "1", "x"}, {"21", "S", "1", "x"}, {"22", "C", "1", "x"}}));
+                    {"20", "L", "1", "x"}, {"21", "S", "1", "x"}, {"22", "C", "1", "x"}, {"30", "E", "1", "x"},
+                    {"40", "Eve\x1b]0;owned\x07\tTab", "1", "x"}}));
         SymptomSpec fear{"MIND - FEAR", 'M', 1, 2, {{0, 3}, {1, 1}}};
         SymptomSpec cold{"GENERALITIES - COLD", 'G', 1, 2, {{2, 2}, {0, 1}}};
         SymptomSpec pain{"HEAD - PAIN", 'F', 6, 2, {{1, 2}, {3, 1}}};
@@ -57,7 +59,8 @@ const TempFolder& SmallPractice()
         const std::string visit = EncodeRsy({{1, 2, 2003, {{std::string(600, 'x'), 'M', 1, 2, {{0, 2}, {5, 1}}}}}});
         for (const auto& [name, bytes] :
             std::map<std::string, std::string>{{"20.rsy", visit}, {"21.rsy", visit + "abc"},
-                {"22.rsy", visit.substr(0, visit.size() - 5)}, {".rsy", visit}, {"20.cas", ""}})
+                {"22.rsy", visit.substr(0, visit.size() - 5)}, {".rsy", visit}, {"20.cas", ""}, {"30.rsy", ""},
+                {"40.rsy", EncodeRsy({{1, 2, 2003, {{"HEAD\tPAIN\r\nR\tfake\\x\x1b[2J", 'F', 1, 2, {{0, 2}}}}}})}})
             folder.Write(name, bytes);
         return true;
     }();
@@ -93,7 +96,7 @@ TEST(Report, CommandsPrintExactlyWhatTheWindowShows)
             "S\t1\t[KT] GENERALITIES - COLD\nS\t2\t[CL] HEAD - PAIN\nremedies\t4\nR\t1\tAcon\t4\t2\t3 1 0\n"
             "R\t2\tBell\t3\t2\t1 0 2\nR\t3\tCalc\t2\t1\t0 2 0\nR\t4\tSulph\t1\t1\t0 0 1\n",
             ""},
-        {'P', {"chart", "8", "--visit", "1"}, 1, "message\t...", ""},
+        {'P', {"chart", "8", "--visit", "1"}, 1, "", "message\tNo symptoms for Repertorisation\n"},
         {'P', {"chart", "8", "--visit", "5"}, 1, "...", "..."},
         {'P', {"chart", "8", "--visit", "0"}, 0,
             "caption\tRepertorisation: Normal\ncounters\t1\t0\t0\t0\t0\t0\nsymptoms\t1\n...", ""},
@@ -133,9 +136,14 @@ TEST(Report, EveryMalformedArgumentIsOneLineAndStatus2)
         {"chart", "1001", "--do", "plant:999:"}, {"chart", "1001", "--do", "plant:1:13"},
         {"chart", "1001", "--do", "weightage:0=10"}, {"chart", "1001", "--do", "label:size"},
         {"remedy-list", "1001", "99"}, {"remedy-list", "1001"}, {"remedy-list", "1001", "0", "1"},
-        {"drug-list", "1001", "--by-name"}, {"drug-list", "1001", "--search"}};
+        {"drug-list", "1001", "--by-name"}, {"drug-list", "1001", "--search"},
+        // Options given twice and empty arguments (an empty list is written "none").
+        {"chart", "1001", "--visit", "0", "--visit", "0"}, {"--dir", ".", "patients"},
+        {"remedy-list", "1001", "0", "--by-name", "--by-name"}, {"chart", "1001", "--do", "weightage:"},
+        {"chart", "1001", "--do", "drop::1"}, {"chart", "1001", "--do", "mineral:left=51;;left=52"},
+        {"chart", "1001", "--do", "drug-filter:"}};
     for (const auto& tail : tails) {
-        const Result r = RunReport(Dir(), tail);
+        const Result r = RunReport(Dir(), tail); // "--dir ." after "--dir DIR" is the second one
         EXPECT_EQ(r.status, 2) << tail.back();
         EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
         EXPECT_EQ(r.out, "") << tail.back();
@@ -153,11 +161,85 @@ TEST(Report, HostileFilesEndAsTheWindowDoes)
             "message\tSelected combination does not have any drug\ncaption", ""},
         {{"visits", "21"}, 0, "0\t01/02/2003\n", cut}, {{"chart", "21"}, 0, cut + "caption", ""},
         {{"symptoms", "22"}, 1, "", cut}, {{"chart", "20", "--do", "drug-filter:20"}, 0, "remedies\t1\nR\t1\tAcon", ""},
-        {{"case-record", "20"}, 1, "", ""}, {{"visits", ""}, 1, "", "message\tCannot read recorded symptom File\n"}};
+        {{"case-record", "20"}, 1, "", "quillon-report: the case record of patient 20 is empty\n"},
+        {{"visits", ""}, 1, "", "message\tCannot read recorded symptom File\n"}};
     for (const auto& [tail, status, out, err] : cases) {
         const Result r = RunReport(folder.Path(), tail);
         EXPECT_EQ(r.status, status) << tail[0] << ' ' << tail[1] << r.err;
         EXPECT_EQ(r.err, err) << tail[1];
         EXPECT_TRUE(out.empty() ? r.out.empty() : r.out.find(out) != std::string::npos) << r.out;
+    }
+}
+
+// Every command against a missing folder, patient or visit and an empty or cut ".rsy": status 1, nothing on
+// standard output and the reason on standard error. Faults a command cannot meet are left out of its row.
+TEST(Report, EveryFailureSaysWhyOnStandardError)
+{
+    // R stands for the registration number, V for the visit.
+    const std::vector<std::vector<std::string>> commands{{"patients"}, {"visits", "R"},
+        {"symptoms", "R", "--visit", "V"}, {"case-record", "R"}, {"followup", "R"}, {"chart", "R", "--visit", "V"},
+        {"drug-list", "R", "--visit", "V"}, {"remedy-list", "R", "--visit", "V", "0"},
+        {"covered", "R", "--visit", "V", "1"}, {"export", "R", "--visit", "V", "--csv"}, {"compare", "R", "0", "V"},
+        {"stability", "R", "--visit", "V"}, {"materia-medica", "R", "--visit", "V", "complete", "all", "1"}};
+    struct Fault
+    {
+        const char* name;
+        std::string dir, regNo, visit, err;
+    };
+    const std::string small = SmallPractice().Path().string();
+    const Fault faults[] = {
+        {"missing folder", small + "/none", "7", "0", "quillon-report: no practice folder " + small + "/none\n"},
+        {"missing patient", small, "99", "0", "quillon-report: no patient 99 in the patient index\n"},
+        {"missing visit", small, "7", "5", "quillon-report: patient 7 has no visit 5\n"},
+        {"empty .rsy", small, "30", "0", "message\tSymptoms not available\n"},
+        {"truncated .rsy", small, "22", "0", "message\tThe recorded symptom file ends in the middle of a visit\n"},
+    };
+    int runs = 0;
+    for (const auto& command : commands) {
+        const auto has = [&command](const char* arg) { return std::ranges::count(command, arg) > 0; };
+        for (const Fault& f : faults) {
+            const std::string fault = f.name;
+            if ((fault == "missing patient" && !has("R")) || (fault == "missing visit" && !has("V"))
+                || (fault.ends_with(".rsy") && !has("V") && command[0] != "visits"))
+                continue;
+            std::vector<std::string> args;
+            for (const std::string& arg : command)
+                args.push_back(arg == "R" ? f.regNo : arg == "V" ? f.visit : arg);
+            const Result r = RunReport(f.dir, args);
+            const std::string where = command[0] + " with " + fault;
+            ++runs;
+            if (command[0] == "visits" && fault == "truncated .rsy") { // the index holds the visit
+                EXPECT_EQ(r.status, 0) << where;
+                EXPECT_EQ(r.out + r.err, "0\t01/02/2003\n") << where;
+                continue;
+            }
+            EXPECT_EQ(r.status, 1) << where;
+            EXPECT_EQ(r.out, "") << where;
+            EXPECT_EQ(r.err, f.err) << where;
+        }
+    }
+    EXPECT_EQ(runs, 13 + 12 + 9 + 2 * 10);
+}
+
+// Control characters of the files and the arguments never reach a stream raw; a rubric's TAB, CR, LF and
+// backslash are escaped so that it stays one line of its record.
+TEST(Report, ControlCharactersAreShownEscaped)
+{
+    const std::string rubric = "HEAD\\tPAIN\\r\\nR\\tfake\\\\x\\x1b[2J";
+    const std::tuple<std::vector<std::string>, int, std::string, std::string> cases[] = {
+        {{"chart", "40"}, 0, "S\t0\t[KT] " + rubric + "\nremedies\t1\nR\t1\tAcon\t2\t1\t2\n", ""},
+        {{"symptoms", "40"}, 0, "Patient Name :Eve\\x1b]0;owned\\x07\\tTab  Date: 01/02/2003\r\n", ""},
+        {{"symptoms", "40"}, 0, "\r\n\r\n" + rubric + "\r\n", ""},
+        {{"patients"}, 0, "40\tEve\\x1b]0;owned\\x07\\tTab\t1\tx\n", ""},
+        {{"visits", "\x1b[31mred\n"}, 1, "", "quillon-report: no patient \\x1b[31mred\\n in the patient index\n"},
+        {{"chart", "7", "--do", "fly\x07"}, 2, "", "quillon-report: unknown action: fly\\x07\n"},
+    };
+    for (const auto& [args, status, out, err] : cases) {
+        const Result r = RunReport(SmallPractice().Path(), args);
+        EXPECT_EQ(r.status, status) << args[0];
+        EXPECT_NE(r.out.find(out), std::string::npos) << args[0] << '\n' << r.out;
+        EXPECT_EQ(r.err, err) << args[0];
+        for (const std::string* stream : {&r.out, &r.err})
+            EXPECT_EQ(std::ranges::count_if(*stream, [](char ch) { return ch == '\x1b' || ch == '\x07'; }), 0);
     }
 }

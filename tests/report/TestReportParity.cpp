@@ -87,13 +87,13 @@ private Q_SLOTS:
         QTest::addColumn<QString>("line"); // the tool's actions, separated by blanks
         QTest::newRow("the chart as it opens") << QString();
         QTest::newRow("mind, drug filter, sorted, normal, plant OK")
-            << QStringLiteral("mind drug-filter:1 sorted normal plant:0:");
+            << QStringLiteral("mind drug-filter:1 sorted normal plant:0:none");
         QTest::newRow("mind, then drags: the first resets the flags")
             << QStringLiteral("mind drop:0:1 drop:2:3 drop:2:3 mind drop:0:3");
         QTest::newRow("sorted, drag, drug filter") << QStringLiteral("sorted drop:1:2 drug-filter:1");
         QTest::newRow("right click on a first-row gap") << QStringLiteral("mineral:right=5");
         QTest::newRow("refused right click, then OK") << QStringLiteral("mineral:right=56;right=60;left=51");
-        QTest::newRow("class sharing 7 characters with an earlier one") << QStringLiteral("plant:48:");
+        QTest::newRow("class sharing 7 characters with an earlier one") << QStringLiteral("plant:48:none");
     }
 
     void windowAndToolEndAlike()

@@ -24,44 +24,26 @@
 #include <algorithm>
 #include <charconv>
 #include <exception>
+#include <filesystem>
 #include <optional>
 #include <ostream>
 
 namespace quillon::report {
 namespace {
 
-// Every message box of the run, printed where it happens as "message<TAB>TEXT".
-class PrintingSink final : public IMessageSink
-{
-public:
-    explicit PrintingSink(std::ostream& stream) : m_stream(&stream) {}
-    using IMessageSink::Show;
-    void Show(const Message& message) override { *m_stream << "message\t" << Cp1252ToUtf8(message.text) << '\n'; }
-    void Redirect(std::ostream& stream) { m_stream = &stream; }
-
-private:
-    std::ostream* m_stream;
-};
-
 struct Context
 {
     std::string dir = ".";
     std::vector<std::string> args; // the command and its arguments
-    std::ostream& out;
-    std::ostream& err;
+    Transcript& t;
 };
-
-std::string Utf8(std::string_view data)
-{
-    return Cp1252ToUtf8(data);
-}
 
 int ParseIndex(const std::string& text, const char* what)
 {
     int value = 0;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (ec != std::errc() || end != text.data() + text.size() || value < 0)
-        throw UsageError{std::string(what) + " must be a whole number from 0: " + text};
+        throw UsageError{std::string(what) + " must be a whole number from 0: " + Shown(text)};
     return value;
 }
 
@@ -73,7 +55,7 @@ void ExpectArgs(const Context& c, std::size_t count, const char* usage)
 
 // The patient of the index with this registration number, made current as a selection in the
 // Select Patient dialog does.
-bool SelectPatient(CQuillonState& state, const std::string& regNo, std::ostream& err)
+bool SelectPatient(CQuillonState& state, const std::string& regNo, Transcript& t)
 {
     auto index = LoadPatientIndex(state.m_folder, state.Sink());
     if (!index)
@@ -84,48 +66,61 @@ bool SelectPatient(CQuillonState& state, const std::string& regNo, std::ostream&
             return true;
         }
     }
-    err << "quillon-report: no patient " << regNo << " in the patient index\n";
+    t.Fail("no patient " + Shown(regNo) + " in the patient index");
     return false;
+}
+
+// The reason a visit loaded nothing, or less than all of it, when its loader gave none.
+int SilentVisitFailure(Transcript& t, const CQuillonState& state, const std::string& regNo, int visit)
+{
+    return t.Fail("visit " + std::to_string(visit) + " of patient " + Shown(regNo)
+        + (state.LiveCount() == 0 ? " holds no symptoms" : " ends before its last symptom"));
 }
 
 int Patients(Context& c)
 {
     ExpectArgs(c, 1, "patients");
-    PrintingSink sink(c.err);
+    if (!FindFolder(c.dir, c.t))
+        return kCaseNotLoaded;
     const CPracticeFolder folder(c.dir);
-    const auto index = LoadPatientIndex(folder, sink);
+    const auto index = LoadPatientIndex(folder, c.t);
     if (!index)
         return kCaseNotLoaded;
-    c.out << "physician\t" << Utf8(index->physician) << '\n';
+    c.t.Out() << "physician\t" << Field(index->physician) << '\n';
     for (const PatientRow& row : index->rows)
-        c.out << Utf8(row.regNo) << '\t' << Utf8(row.name) << '\t' << Utf8(row.age) << '\t' << Utf8(row.visitDate)
-              << '\n';
+        c.t.Out() << Field(row.regNo) << '\t' << Field(row.name) << '\t' << Field(row.age) << '\t'
+                  << Field(row.visitDate) << '\n';
     return kDone;
 }
 
 int Visits(Context& c)
 {
     ExpectArgs(c, 2, "visits REGNO");
-    PrintingSink sink(c.err);
-    CQuillonState state(CPracticeFolder(c.dir), sink);
-    if (!SelectPatient(state, c.args[1], c.err) || !state.LoadVisitIndex())
+    if (!FindFolder(c.dir, c.t))
+        return kCaseNotLoaded;
+    CQuillonState state(CPracticeFolder(c.dir), c.t);
+    if (!SelectPatient(state, c.args[1], c.t) || !state.LoadVisitIndex())
         return kCaseNotLoaded;
     for (int v = 0; v < state.VisitCount(); ++v)
-        c.out << v << '\t' << state.m_arrVisitDates[static_cast<std::size_t>(v)] << '\n';
+        c.t.Out() << v << '\t' << Field(state.m_arrVisitDates[static_cast<std::size_t>(v)]) << '\n';
     return kDone;
 }
 
 int PatientPage(Context& c, bool caseRecord)
 {
     ExpectArgs(c, 2, caseRecord ? "case-record REGNO" : "followup REGNO");
-    PrintingSink sink(c.err);
-    CQuillonState state(CPracticeFolder(c.dir), sink);
-    if (!SelectPatient(state, c.args[1], c.err))
+    c.t.OutputInCodePage(true);
+    if (!FindFolder(c.dir, c.t))
         return kCaseNotLoaded;
-    const auto page = BuildPatientPage(state.m_folder, state.m_strPatientFile, caseRecord, sink);
+    CQuillonState state(CPracticeFolder(c.dir), c.t);
+    if (!SelectPatient(state, c.args[1], c.t))
+        return kCaseNotLoaded;
+    const int reported = c.t.Reported();
+    const auto page = BuildPatientPage(state.m_folder, state.m_strPatientFile, caseRecord, c.t);
     if (!page)
-        return kCaseNotLoaded;
-    c.out << *page;
+        return c.t.Reported() > reported ? kCaseNotLoaded
+                                         : c.t.Fail("the case record of patient " + Shown(c.args[1]) + " is empty");
+    c.t.Out() << *page;
     return kDone;
 }
 
@@ -144,10 +139,18 @@ std::vector<std::string> Split(std::string_view text, char separator)
     }
 }
 
+// A list argument of an action: items separated by `separator`, or "none" for an empty list.
+std::vector<std::string> ListItems(std::string_view text, char separator)
+{
+    if (text == "none")
+        return {};
+    return Split(text, separator);
+}
+
 std::vector<int> Numbers(std::string_view text, const char* what)
 {
     std::vector<int> numbers;
-    for (const std::string& part : Split(text, ','))
+    for (const std::string& part : ListItems(text, ','))
         numbers.push_back(ParseIndex(part, what));
     return numbers;
 }
@@ -238,7 +241,7 @@ private:
             // the gaps of the first row (cells 1 to 16) cannot be hit, so a click there meets no cell.
             const int cell = ParseIndex(value, "cell");
             if (cell >= kCellCount)
-                throw UsageError{"cells are 0 to " + std::to_string(kCellCount - 1) + ": " + value};
+                throw UsageError{"cells are 0 to " + std::to_string(kCellCount - 1) + ": " + Shown(value)};
             const CellRect square = CellRectOf(cell);
             const int x = (square.left + square.right) / 2;
             const int y = (square.top + square.bottom) / 2;
@@ -247,10 +250,10 @@ private:
         if (name == "group") {
             const int line = ParseIndex(value, "group line");
             if (line < 1 || line > static_cast<int>(model.Groups().size()))
-                throw UsageError{"no group line " + value};
+                throw UsageError{"no group line " + Shown(value)};
             return model.SelectGroup(line - 1);
         }
-        throw UsageError{"unknown mineral step: " + step};
+        throw UsageError{"unknown mineral step: " + Shown(step)};
     }
 
     const CPracticeFolder& m_folder;
@@ -284,10 +287,14 @@ struct Chart
     int symptomPosition = 0;
 };
 
+// An action with `count` parts, none of them empty (an empty list is written "none").
 void ExpectParts(const std::vector<std::string>& parts, std::size_t count, const std::string& action)
 {
     if (parts.size() != count)
-        throw UsageError{"malformed action: " + action};
+        throw UsageError{"malformed action: " + Shown(action)};
+    for (const std::string& part : parts)
+        if (part.empty())
+            throw UsageError{"empty argument in action: " + Shown(action) + " (write none for an empty list)"};
 }
 
 // Symptom List: select line I, Delete, close with OK.
@@ -360,7 +367,7 @@ void Replay(CQuillonState& state, Chart& chart, const std::string& action)
         const ChartRect spot = parts[1] == "totality" ? g.TotalityHotSpot()
             : parts[1] == "covered"                   ? g.CoveredHotSpot()
             : parts[1] == "name"                      ? g.NameHotSpot()
-                                                      : throw UsageError{"unknown label: " + parts[1]};
+                                                      : throw UsageError{"unknown label: " + Shown(parts[1])};
         const int x = (spot.left + spot.right) / 2;
         const int y = (spot.top + spot.bottom) / 2;
         return chart.LeftClick(x, y, x, y);
@@ -368,13 +375,13 @@ void Replay(CQuillonState& state, Chart& chart, const std::string& action)
     if (verb == "weightage") {
         ExpectParts(parts, 2, action);
         std::vector<std::pair<int, int>> intensities;
-        for (const std::string& item : Split(parts[1], ',')) {
+        for (const std::string& item : ListItems(parts[1], ',')) {
             const auto eq = item.find('=');
             if (eq == std::string::npos)
-                throw UsageError{"weightage wants S=W: " + item};
+                throw UsageError{"weightage wants S=W: " + Shown(item)};
             const int intensity = ParseIndex(item.substr(eq + 1), "intensity");
             if (intensity > 9)
-                throw UsageError{"intensity must be 0 to 9: " + item};
+                throw UsageError{"intensity must be 0 to 9: " + Shown(item)};
             intensities.emplace_back(ParseIndex(item.substr(0, eq), "symptom"), intensity);
         }
         answers.weightage = intensities;
@@ -393,9 +400,9 @@ void Replay(CQuillonState& state, Chart& chart, const std::string& action)
         const int symptom = ParseIndex(parts[1], "symptom");
         const int clipboard = ParseIndex(parts[2], "clipboard");
         if (clipboard < 1 || clipboard > 3)
-            throw UsageError{"clipboards are 1 to 3: " + parts[2]};
+            throw UsageError{"clipboards are 1 to 3: " + Shown(parts[2])};
         if (symptom >= chart.engine.SymptomCount())
-            throw UsageError{"no active symptom " + parts[1]};
+            throw UsageError{"no active symptom " + Shown(parts[1])};
         if (verb == "clip") {
             // The popup of a right click on the symptom's line: it picks the symptom and remedy row 0.
             chart.pointer.m_nSelSymptom = symptom;
@@ -415,7 +422,7 @@ void Replay(CQuillonState& state, Chart& chart, const std::string& action)
         ExpectParts(parts, 2, action);
         const int clipboard = ParseIndex(parts[1], "clipboard");
         if (clipboard < 1 || clipboard > 3)
-            throw UsageError{"clipboards are 1 to 3: " + parts[1]};
+            throw UsageError{"clipboards are 1 to 3: " + Shown(parts[1])};
         return (void)m.OnClipboard(clipboard - 1);
     }
     if (verb == "delete") {
@@ -437,10 +444,13 @@ void Replay(CQuillonState& state, Chart& chart, const std::string& action)
     }
     if (verb == "mineral") {
         ExpectParts(parts, 2, action);
-        answers.mineralSteps = Split(parts[1], ';');
+        answers.mineralSteps = ListItems(parts[1], ';');
+        for (const std::string& step : *answers.mineralSteps)
+            if (step.empty())
+                throw UsageError{"empty mineral step in action: " + Shown(action)};
         return (void)m.OnMineralFilter();
     }
-    throw UsageError{"unknown action: " + action};
+    throw UsageError{"unknown action: " + Shown(action)};
 }
 
 } // namespace
@@ -450,6 +460,62 @@ int ParseReportIndex(const std::string& text, const char* what)
     return ParseIndex(text, what);
 }
 
+std::string Field(std::string_view cp1252)
+{
+    return Cp1252ToUtf8(EscapeTextField(cp1252));
+}
+
+std::string Shown(std::string_view argument)
+{
+    return EscapeTextField(argument);
+}
+
+bool FindFolder(const std::string& dir, Transcript& t)
+{
+    std::error_code ec;
+    if (std::filesystem::is_directory(dir, ec))
+        return true;
+    t.Fail("no practice folder " + Shown(dir));
+    return false;
+}
+
+void Transcript::Show(const Message& message)
+{
+    const std::string line = "message\t" + Field(message.text) + '\n';
+    m_messages += line;
+    ++m_reported;
+    if (m_messagesInOutput)
+        m_out << line;
+}
+
+int Transcript::Fail(const std::string& text)
+{
+    m_messages += "quillon-report: " + text + '\n';
+    ++m_reported;
+    return kCaseNotLoaded;
+}
+
+int Transcript::Finish(int status, std::ostream& out, std::ostream& err)
+{
+    if (status == kDone) {
+        out << EscapeControls(m_out.str(), !m_outputInCodePage);
+        if (!m_messagesInOutput)
+            err << EscapeControls(m_messages, true);
+        return status;
+    }
+    // A failure always says why; the output of a run that failed is not printed.
+    if (m_reported == 0)
+        Fail("the command ended without a result");
+    err << EscapeControls(m_messages, true);
+    return status;
+}
+
+int Transcript::FinishWithUsageError(const std::string& text, std::ostream& err)
+{
+    err << EscapeControls(m_messages, true) << "quillon-report: " << EscapeControls(text, true) << '\n';
+    return kUsageError;
+}
+
 ChartRequest ParseChartRequest(const std::vector<std::string>& args, const std::string& usage,
     std::initializer_list<std::string_view> valueOptions)
 {
@@ -457,47 +523,55 @@ ChartRequest ParseChartRequest(const std::vector<std::string>& args, const std::
         throw UsageError{"usage: quillon-report [--dir DIR] " + usage};
     ChartRequest request;
     request.regNo = args[1];
+    bool visitGiven = false;
     for (std::size_t i = 2; i < args.size(); ++i) {
         const std::string& arg = args[i];
         const bool takesValue = arg == "--visit" || arg == "--do"
             || std::find(valueOptions.begin(), valueOptions.end(), arg) != valueOptions.end();
         if (takesValue && i + 1 >= args.size())
-            throw UsageError{arg + " needs a value"};
-        if (arg == "--visit")
+            throw UsageError{Shown(arg) + " needs a value"};
+        if (arg == "--visit") {
+            if (visitGiven)
+                throw UsageError{"--visit given twice"};
+            visitGiven = true;
             request.visit = ParseIndex(args[++i], "visit");
-        else if (arg == "--do")
+        } else if (arg == "--do") {
             request.actions.push_back(args[++i]);
-        else if (takesValue)
+        } else if (takesValue) {
             request.extra.emplace_back(arg, args[++i]);
-        else
+        } else {
             request.extra.emplace_back(arg, std::string());
+        }
     }
     return request;
 }
 
-int WithChart(const std::string& dir, const ChartRequest& request, std::ostream& messages, std::ostream& err,
+int WithChart(const std::string& dir, const ChartRequest& request, Transcript& t,
     const std::function<int(CQuillonState&, CRepEngine&, CRepMethods&)>& use)
 {
-    PrintingSink sink(messages);
-    CQuillonState state(CPracticeFolder(dir), sink);
+    if (!FindFolder(dir, t))
+        return kCaseNotLoaded;
+    CQuillonState state(CPracticeFolder(dir), t);
     state.LoadCatalogue();
-    if (!SelectPatient(state, request.regNo, err))
+    if (!SelectPatient(state, request.regNo, t))
         return kCaseNotLoaded;
     // As the window does: Select Patient's OK loads a one-visit patient's visit and opens the chart when it
     // holds symptoms; with several visits the Recorded Symptoms dialog loads the chosen date and Rep_Table opens it.
+    const int reported = t.Reported();
     switch (ChooseCurrentPatient(state, request.visit)) {
     case PatientChoice::OpenChart: break;
     case PatientChoice::RecordedSymptoms:
         if (!OpenVisitForChart(state, request.visit))
-            return kCaseNotLoaded;
+            return t.Reported() > reported ? kCaseNotLoaded
+                                           : SilentVisitFailure(t, state, request.regNo, request.visit);
         break;
     case PatientChoice::NoSuchVisit:
-        err << "quillon-report: patient " << request.regNo << " has no visit " << request.visit << '\n';
-        return kCaseNotLoaded;
-    case PatientChoice::StayOpen:
-    case PatientChoice::NothingToOpen: return kCaseNotLoaded;
+        return t.Fail("patient " + Shown(request.regNo) + " has no visit " + std::to_string(request.visit));
+    case PatientChoice::StayOpen: return kCaseNotLoaded;
+    case PatientChoice::NothingToOpen:
+        return t.Reported() > reported ? kCaseNotLoaded : SilentVisitFailure(t, state, request.regNo, request.visit);
     }
-    Chart chart(state, sink);
+    Chart chart(state, t);
     if (!chart.methods.Start())
         return kCaseNotLoaded;
     for (const std::string& action : request.actions)
@@ -511,9 +585,10 @@ int ChartCommand(Context& c)
 {
     const ChartRequest request = ParseChartRequest(c.args, "chart REGNO [--visit N] [--do ACTION]...");
     if (!request.extra.empty())
-        throw UsageError{"unexpected argument: " + request.extra.front().first};
-    return WithChart(c.dir, request, c.out, c.err, [&c](CQuillonState&, CRepEngine& engine, CRepMethods& methods) {
-        c.out << DumpChart(engine, methods);
+        throw UsageError{"unexpected argument: " + Shown(request.extra.front().first)};
+    c.t.MessagesInOutput(true);
+    return WithChart(c.dir, request, c.t, [&c](CQuillonState&, CRepEngine& engine, CRepMethods& methods) {
+        c.t.Out() << DumpChart(engine, methods);
         return static_cast<int>(kDone);
     });
 }
@@ -526,8 +601,10 @@ int MateriaMedicaCommand(Context& c)
     std::vector<std::string> rest;
     for (const auto& [arg, value] : request.extra)
         rest.push_back(arg);
-    return WithChart(c.dir, request, c.out, c.err, [&](CQuillonState& state, CRepEngine& engine, CRepMethods& methods) {
-        return MateriaMedicaReport(state, engine, methods, state.Sink(), rest, c.out, c.err);
+    CheckMateriaMedicaArguments(rest);
+    c.t.MessagesInOutput(true);
+    return WithChart(c.dir, request, c.t, [&](CQuillonState& state, CRepEngine& engine, CRepMethods& methods) {
+        return MateriaMedicaReport(state, engine, methods, c.t, rest);
     });
 }
 
@@ -536,21 +613,22 @@ int Symptoms(Context& c)
     if (c.args.size() != 2 && !(c.args.size() == 4 && c.args[2] == "--visit"))
         throw UsageError{"usage: quillon-report [--dir DIR] symptoms REGNO [--visit N]"};
     const int visit = c.args.size() == 4 ? ParseIndex(c.args[3], "visit") : 0;
-    PrintingSink sink(c.err);
-    CQuillonState state(CPracticeFolder(c.dir), sink);
+    c.t.OutputInCodePage(true);
+    if (!FindFolder(c.dir, c.t))
+        return kCaseNotLoaded;
+    CQuillonState state(CPracticeFolder(c.dir), c.t);
     state.LoadCatalogue();
-    if (!SelectPatient(state, c.args[1], c.err) || !state.LoadVisitIndex())
+    if (!SelectPatient(state, c.args[1], c.t) || !state.LoadVisitIndex())
         return kCaseNotLoaded;
     bool loaded = false;
-    const auto text = ExportVisitText(state, visit, &loaded);
-    if (!text) {
-        c.err << "quillon-report: patient " << c.args[1] << " has no visit " << visit << '\n';
-        return kCaseNotLoaded;
-    }
-    // A visit that did not load whole prints nothing: its messages are on standard error.
+    const int reported = c.t.Reported();
+    const auto text = ExportVisitText(state, visit, &loaded, &EscapeTextField);
+    if (!text)
+        return c.t.Fail("patient " + Shown(c.args[1]) + " has no visit " + std::to_string(visit));
+    // A visit that did not load whole prints nothing but the reason.
     if (!loaded)
-        return kCaseNotLoaded;
-    c.out << *text;
+        return c.t.Reported() > reported ? kCaseNotLoaded : SilentVisitFailure(c.t, state, c.args[1], visit);
+    c.t.Out() << *text;
     return kDone;
 }
 
@@ -593,13 +671,26 @@ std::string Usage()
            "  weightage:S=W,... weightage-cancel  drug-filter:K,... drug-filter-cancel\n"
            "  drop:S:C clip:S:C clipboard:C reset-clipboard  delete:I undelete:J\n"
            "  plant:CLASS:TYPES animal:CLASS:TYPES plant-cancel animal-cancel\n"
-           "  mineral:STEP;STEP;... (left=CELL right=CELL vertical horizontal group=N) mineral-cancel\n";
+           "  mineral:STEP;STEP;... (left=CELL right=CELL vertical horizontal group=N) mineral-cancel\n"
+           "  An empty list is written none (drug-filter:none, plant:0:none, mineral:none); an empty argument\n"
+           "  is a wrong command line, and so is an option given twice (--search and --do may repeat).\n"
+           "\n"
+           "output: one record per line, fields separated by TAB. In texts from the files (symptoms, names,\n"
+           "  messages) TAB, CR, LF and backslash are written \\t, \\r, \\n and \\\\, and other control\n"
+           "  characters \\xNN, so a record is always one line. symptoms prints its texts so escaped; it and\n"
+           "  case-record, followup, remedy-list and export print the bytes the window writes, with control\n"
+           "  characters other than TAB, CR and LF written \\xNN.\n"
+           "\n"
+           "exit status: 0 done; 1 the case could not be read (no such folder, patient or visit, a missing,\n"
+           "  empty or damaged file), with the reason on standard error; 2 a wrong command line.\n";
 }
 
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, IChartPdfWriter* pdf)
 {
-    Context c{".", {}, out, err};
+    Transcript t;
+    Context c{".", {}, t};
     try {
+        bool dirGiven = false;
         for (std::size_t i = 0; i < args.size(); ++i) {
             if (args[i] == "--help" || args[i] == "-h") {
                 out << Usage();
@@ -608,6 +699,9 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
             if (args[i] == "--dir" && c.args.empty()) {
                 if (i + 1 >= args.size())
                     throw UsageError{"--dir needs a folder"};
+                if (dirGiven)
+                    throw UsageError{"--dir given twice"};
+                dirGiven = true;
                 c.dir = args[++i];
                 continue;
             }
@@ -616,37 +710,39 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         if (c.args.empty())
             throw UsageError{"no command given (see --help)"};
         const std::string& command = c.args[0];
-        if (command == "patients")
-            return Patients(c);
-        if (command == "visits")
-            return Visits(c);
-        if (command == "symptoms")
-            return Symptoms(c);
-        if (command == "chart")
-            return ChartCommand(c);
-        if (command == "drug-list" || command == "remedy-list")
-            return RemedyListCommand(c.dir, c.args, out, err);
-        if (command == "covered")
-            return CoveredCommand(c.dir, c.args, out, err);
-        if (command == "export")
-            return ExportCommand(c.dir, c.args, out, err, pdf);
-        if (command == "materia-medica")
-            return MateriaMedicaCommand(c);
-        if (command == "case-record")
-            return PatientPage(c, true);
-        if (command == "followup")
-            return PatientPage(c, false);
-        if (command == "compare")
-            return CompareCommand(c.dir, c.args, out, err);
-        if (command == "stability")
-            return StabilityCommand(c.dir, c.args, out, err);
-        throw UsageError{"unknown command: " + command + " (see --help)"};
+        const auto run = [&]() -> int {
+            if (command == "patients")
+                return Patients(c);
+            if (command == "visits")
+                return Visits(c);
+            if (command == "symptoms")
+                return Symptoms(c);
+            if (command == "chart")
+                return ChartCommand(c);
+            if (command == "drug-list" || command == "remedy-list")
+                return RemedyListCommand(c.dir, c.args, t);
+            if (command == "covered")
+                return CoveredCommand(c.dir, c.args, t);
+            if (command == "export")
+                return ExportCommand(c.dir, c.args, t, pdf);
+            if (command == "materia-medica")
+                return MateriaMedicaCommand(c);
+            if (command == "case-record")
+                return PatientPage(c, true);
+            if (command == "followup")
+                return PatientPage(c, false);
+            if (command == "compare")
+                return CompareCommand(c.dir, c.args, t);
+            if (command == "stability")
+                return StabilityCommand(c.dir, c.args, t);
+            throw UsageError{"unknown command: " + Shown(command) + " (see --help)"};
+        };
+        return t.Finish(run(), out, err);
     } catch (const UsageError& e) {
-        err << "quillon-report: " << e.text << '\n';
-        return kUsageError;
+        return t.FinishWithUsageError(e.text, err);
     } catch (const std::exception& e) {
-        err << "quillon-report: " << e.what() << '\n';
-        return kCaseNotLoaded;
+        t.Fail(e.what());
+        return t.Finish(kCaseNotLoaded, out, err);
     }
 }
 

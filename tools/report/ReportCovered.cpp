@@ -25,12 +25,12 @@ constexpr const char* kExportUsage = "export REGNO [--visit N] [--do ACTION]... 
 void PrintLines(std::ostream& out, const char* tag, const std::vector<CoverLine>& lines)
 {
     for (const CoverLine& line : lines)
-        out << tag << '\t' << line.level << '\t' << Cp1252ToUtf8(line.text) << '\n';
+        out << tag << '\t' << line.level << '\t' << Field(line.text) << '\n';
 }
 
 } // namespace
 
-int CoveredCommand(const std::string& dir, const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+int CoveredCommand(const std::string& dir, const std::vector<std::string>& args, Transcript& t)
 {
     const ChartRequest chart = ParseChartRequest(args, kCoveredUsage);
     if (chart.extra.size() != 1)
@@ -39,8 +39,10 @@ int CoveredCommand(const std::string& dir, const std::vector<std::string>& args,
     int rank = 0;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), rank);
     if (ec != std::errc() || end != text.data() + text.size() || rank < 1)
-        throw UsageError{"RANK must be a whole number from 1: " + text};
-    return WithChart(dir, chart, out, err, [&](CQuillonState& state, CRepEngine& engine, CRepMethods& methods) {
+        throw UsageError{"RANK must be a whole number from 1: " + Shown(text)};
+    t.MessagesInOutput(true);
+    std::ostream& out = t.Out();
+    return WithChart(dir, chart, t, [&](CQuillonState& state, CRepEngine& engine, CRepMethods& methods) {
         // The click on the totality cell of that row, then button 1215.
         methods.ResetMethodFlags();
         methods.Pick(rank - 1, -1);
@@ -53,8 +55,8 @@ int CoveredCommand(const std::string& dir, const std::vector<std::string>& args,
             return static_cast<int>(kCaseNotLoaded);
         const SymptomCoverReport report = BuildSymptomCover(
             state.m_mapRepSymptoms, remedies[static_cast<std::size_t>(item)], state.m_pRemedyCatalogue.get());
-        out << "remedy\t" << Cp1252ToUtf8(report.remedy.name) << '\n';
-        out << "fullname\t" << Cp1252ToUtf8(report.fullName) << '\n';
+        out << "remedy\t" << Field(report.remedy.name) << '\n';
+        out << "fullname\t" << Field(report.fullName) << '\n';
         out << "covered\t" << report.covered.size() << '\n';
         PrintLines(out, "C", report.covered);
         out << "notcovered\t" << report.notCovered.size() << '\n';
@@ -63,31 +65,27 @@ int CoveredCommand(const std::string& dir, const std::vector<std::string>& args,
     });
 }
 
-int ExportCommand(const std::string& dir, const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-    IChartPdfWriter* pdf)
+int ExportCommand(const std::string& dir, const std::vector<std::string>& args, Transcript& t, IChartPdfWriter* pdf)
 {
     const ChartRequest chart = ParseChartRequest(args, kExportUsage, {"--pdf"});
     const bool csv = chart.extra.size() == 1 && chart.extra.front().first == "--csv";
     const bool pages = chart.extra.size() == 1 && chart.extra.front().first == "--pdf";
     if (!csv && !pages)
         throw UsageError{std::string("usage: quillon-report [--dir DIR] ") + kExportUsage};
-    return WithChart(dir, chart, err, err, [&](CQuillonState& state, CRepEngine& engine, CRepMethods& methods) {
+    return WithChart(dir, chart, t, [&](CQuillonState& state, CRepEngine& engine, CRepMethods& methods) {
         if (csv) {
-            out << ChartCsv(engine, state.m_pRemedyCatalogue.get());
+            t.Out() << ChartCsv(engine, state.m_pRemedyCatalogue.get());
             return static_cast<int>(kDone);
         }
         const std::string& path = chart.extra.front().second;
-        if (!pdf) {
-            err << "quillon-report: this build of quillon-report writes no PDF files\n";
-            return static_cast<int>(kCaseNotLoaded);
-        }
+        if (!pdf)
+            return t.Fail("this build of quillon-report writes no PDF files");
         const ChartPagesHeader header{
             state.m_strPatientName, state.m_strPatientFile, state.m_szVisitDate, methods.BuildCaption()};
         if (const std::optional<std::string> failure = pdf->Write(engine, header, path)) {
             // The window's message, then the reason.
             state.Sink().Show(kMsgErrorCreatingFile);
-            err << "quillon-report: " << path << ": " << *failure << '\n';
-            return static_cast<int>(kCaseNotLoaded);
+            return t.Fail(Shown(path) + ": " + *failure);
         }
         return static_cast<int>(kDone);
     });

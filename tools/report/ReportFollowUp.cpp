@@ -9,55 +9,47 @@
 #include "state/PatientSelection.h"
 #include "state/QuillonState.h"
 
+#include <optional>
 #include <ostream>
 
 namespace quillon::report {
 namespace {
-
-class LineSink final : public IMessageSink
-{
-public:
-    explicit LineSink(std::ostream& out) : m_out(out) {}
-    using IMessageSink::Show;
-    void Show(const Message& message) override { m_out << "message\t" << Cp1252ToUtf8(message.text) << '\n'; }
-
-private:
-    std::ostream& m_out;
-};
 
 // A whole number from low to high, or a usage error naming `what`.
 int Number(const std::string& text, const char* what, int low, int high)
 {
     const int value = ParseReportIndex(text, what);
     if (value < low || value > high)
-        throw UsageError{
-            std::string(what) + " must be from " + std::to_string(low) + " to " + std::to_string(high) + ": " + text};
+        throw UsageError{std::string(what) + " must be from " + std::to_string(low) + " to " + std::to_string(high)
+            + ": " + Shown(text)};
     return value;
 }
 
-// The patient as Select Patient makes it current, with its visit index and the catalogue; a registration
-// number the index lacks is a usage error.
-void OpenPatient(CQuillonState& state, const std::string& regNo)
+// The patient as Select Patient makes it current, with its visit index and the catalogue; false (the reason
+// reported) when the folder, the patient or its visit index is missing.
+bool OpenPatient(CQuillonState& state, const std::string& regNo, Transcript& t)
 {
     state.LoadCatalogue();
     const auto index = LoadPatientIndex(state.m_folder, state.Sink());
-    if (index) {
-        for (const PatientRow& row : index->rows) {
-            if (row.regNo == Utf8ToCp1252(regNo)) {
-                SetCurrentPatient(state, row, index->physician);
-                return;
-            }
+    if (!index)
+        return false;
+    for (const PatientRow& row : index->rows) {
+        if (row.regNo == Utf8ToCp1252(regNo)) {
+            SetCurrentPatient(state, row, index->physician);
+            return state.LoadVisitIndex();
         }
     }
-    throw UsageError{"no patient " + regNo + " in the patient index"};
+    t.Fail("no patient " + Shown(regNo) + " in the patient index");
+    return false;
 }
 
-int CheckedVisit(const CQuillonState& state, const std::string& text)
+// A visit of the index; a number the index lacks is reported (-1).
+int CheckedVisit(const CQuillonState& state, int visit, Transcript& t)
 {
-    const int visit = Number(text, "visit", 0, 1 << 30);
-    if (visit >= state.VisitCount())
-        throw UsageError{"patient " + state.m_strPatientFile + " has no visit " + text};
-    return visit;
+    if (visit < state.VisitCount())
+        return visit;
+    t.Fail("patient " + Shown(state.m_strPatientFile) + " has no visit " + std::to_string(visit));
+    return -1;
 }
 
 void PrintRank(std::ostream& out, int rank)
@@ -80,20 +72,27 @@ int Guarded(const char* usage, const auto& body)
 
 } // namespace
 
-int CompareCommand(const std::string& dir, const std::vector<std::string>& args, std::ostream& out, std::ostream&)
+int CompareCommand(const std::string& dir, const std::vector<std::string>& args, Transcript& t)
 {
     return Guarded("compare REGNO VISIT VISIT [--top K]", [&]() -> int {
         if (args.size() != 4 && !(args.size() == 6 && args[4] == "--top"))
             throw UsageError{"compare takes a registration number, two visits and --top K"};
         const int top
             = args.size() == 6 ? Number(args[5], "--top", kMinFollowUpTop, kMaxFollowUpTop) : kDefaultFollowUpTop;
-        LineSink sink(out);
-        CQuillonState state(CPracticeFolder(dir), sink);
-        OpenPatient(state, args[1]);
-        if (!state.LoadVisitIndex())
+        const int askedX = Number(args[2], "visit", 0, 1 << 30);
+        const int askedY = Number(args[3], "visit", 0, 1 << 30);
+        t.MessagesInOutput(true);
+        std::ostream& out = t.Out();
+        IMessageSink& sink = t;
+        if (!FindFolder(dir, t))
             return kCaseNotLoaded;
-        const int visitX = CheckedVisit(state, args[2]);
-        const int visitY = CheckedVisit(state, args[3]);
+        CQuillonState state(CPracticeFolder(dir), sink);
+        if (!OpenPatient(state, args[1], t))
+            return kCaseNotLoaded;
+        const int visitX = CheckedVisit(state, askedX, t);
+        const int visitY = visitX < 0 ? -1 : CheckedVisit(state, askedY, t);
+        if (visitY < 0)
+            return kCaseNotLoaded;
         const auto sideX
             = LoadVisitSide(state.m_folder, state.m_strPatientFile, visitX, state.m_pRemedyCatalogue.get(), sink);
         if (!sideX)
@@ -105,11 +104,11 @@ int CompareCommand(const std::string& dir, const std::vector<std::string>& args,
         // As in the window: the earlier visit by date first, in whichever order the two were named.
         const auto [sideA, sideB] = InTimeOrder(*sideX, *sideY);
         const VisitComparison comparison = CompareVisits(*sideA, *sideB, top);
-        out << "visits\t" << Cp1252ToUtf8(sideA->date) << '\t' << Cp1252ToUtf8(sideB->date) << '\n';
+        out << "visits\t" << Field(sideA->date) << '\t' << Field(sideB->date) << '\n';
         out << "symptoms\t" << comparison.symptomsA << '\t' << comparison.symptomsB << '\t' << comparison.sharedTexts
             << '\n';
         for (const ComparisonRow& row : comparison.rows) {
-            out << "R\t" << Cp1252ToUtf8(row.name) << '\t';
+            out << "R\t" << Field(row.name) << '\t';
             PrintRank(out, row.rankA);
             out << '\t';
             PrintRank(out, row.rankB);
@@ -133,27 +132,33 @@ int CompareCommand(const std::string& dir, const std::vector<std::string>& args,
     });
 }
 
-int StabilityCommand(const std::string& dir, const std::vector<std::string>& args, std::ostream& out, std::ostream&)
+int StabilityCommand(const std::string& dir, const std::vector<std::string>& args, Transcript& t)
 {
     return Guarded("stability REGNO [--visit N] [--top K]", [&]() -> int {
         if (args.size() < 2)
             throw UsageError{"stability takes a registration number"};
-        std::string visitText = "0";
-        int top = kDefaultFollowUpTop;
+        std::optional<int> asked, topGiven;
         for (std::size_t i = 2; i < args.size(); i += 2) {
             if (i + 1 >= args.size() || (args[i] != "--visit" && args[i] != "--top"))
-                throw UsageError{"unexpected argument: " + args[i]};
-            if (args[i] == "--visit")
-                visitText = args[i + 1];
-            else
-                top = Number(args[i + 1], "--top", kMinFollowUpTop, kMaxFollowUpTop);
+                throw UsageError{"unexpected argument: " + Shown(args[i])};
+            std::optional<int>& value = args[i] == "--visit" ? asked : topGiven;
+            if (value)
+                throw UsageError{args[i] + " given twice"};
+            value = args[i] == "--visit" ? Number(args[i + 1], "visit", 0, 1 << 30)
+                                         : Number(args[i + 1], "--top", kMinFollowUpTop, kMaxFollowUpTop);
         }
-        LineSink sink(out);
-        CQuillonState state(CPracticeFolder(dir), sink);
-        OpenPatient(state, args[1]);
-        if (!state.LoadVisitIndex())
+        const int top = topGiven.value_or(kDefaultFollowUpTop);
+        t.MessagesInOutput(true);
+        std::ostream& out = t.Out();
+        IMessageSink& sink = t;
+        if (!FindFolder(dir, t))
             return kCaseNotLoaded;
-        const int visit = CheckedVisit(state, visitText);
+        CQuillonState state(CPracticeFolder(dir), sink);
+        if (!OpenPatient(state, args[1], t))
+            return kCaseNotLoaded;
+        const int visit = CheckedVisit(state, asked.value_or(0), t);
+        if (visit < 0)
+            return kCaseNotLoaded;
         // The tool deletes nothing, so the visit's recorded symptoms are all its symptoms.
         const auto side
             = LoadVisitSide(state.m_folder, state.m_strPatientFile, visit, state.m_pRemedyCatalogue.get(), sink);
@@ -163,8 +168,7 @@ int StabilityCommand(const std::string& dir, const std::vector<std::string>& arg
         const auto* ranking = &side->ranking;
         out << "symptoms\t" << symptoms.size() << '\n';
         for (const StabilityRow& row : RankStability(symptoms, *ranking, top)) {
-            out << "R\t" << row.rank << '\t' << Cp1252ToUtf8(row.name) << '\t' << row.totality << '\t' << row.covered
-                << '\t';
+            out << "R\t" << row.rank << '\t' << Field(row.name) << '\t' << row.totality << '\t' << row.covered << '\t';
             if (row.gone)
                 out << '-';
             else

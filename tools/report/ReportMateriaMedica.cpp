@@ -7,6 +7,7 @@
 #include "repertory/RepEngine.h"
 #include "repertory/RepMethods.h"
 #include "report/Report.h"
+#include "report/ReportChart.h"
 #include "state/QuillonState.h"
 
 #include <charconv>
@@ -21,32 +22,39 @@ constexpr const char* kUsage
 const char* const kOptionNames[kConversionOptionCount]
     = {"complete", "compare", "differentiate", "single", "one", "create"};
 
-int UsageFailure(std::ostream& err, const std::string& text)
+int OptionOf(const std::string& name)
 {
-    err << "quillon-report: " << text << '\n';
-    return kUsageError;
+    for (int i = 0; i < kConversionOptionCount; ++i)
+        if (name == kOptionNames[i])
+            return i;
+    return kOptionNone;
 }
 
 } // namespace
 
-int MateriaMedicaReport(CQuillonState& state, CRepEngine& engine, CRepMethods& methods, IMessageSink& sink,
-    const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+void CheckMateriaMedicaArguments(const std::vector<std::string>& args)
 {
     if (args.size() < 3)
-        return UsageFailure(err, kUsage);
-    int option = kOptionNone;
-    for (int i = 0; i < kConversionOptionCount; ++i)
-        if (args[0] == kOptionNames[i])
-            option = i;
-    if (option == kOptionNone)
-        return UsageFailure(err, "unknown option: " + args[0] + " (complete compare differentiate single one create)");
+        throw UsageError{kUsage};
+    if (OptionOf(args[0]) == kOptionNone)
+        throw UsageError{"unknown option: " + Shown(args[0]) + " (complete compare differentiate single one create)"};
     const std::string& marks = args[1];
     if (marks != "all" && marks != "none" && (marks.empty() || marks.find_first_not_of("12345") != std::string::npos))
-        return UsageFailure(err, "marks are all, none or digits 1 to 5: " + marks);
+        throw UsageError{"marks are all, none or digits 1 to 5: " + Shown(marks)};
+}
+
+int MateriaMedicaReport(
+    CQuillonState& state, CRepEngine& engine, CRepMethods& methods, Transcript& t, const std::vector<std::string>& args)
+{
+    CheckMateriaMedicaArguments(args);
+    const int option = OptionOf(args[0]);
+    const std::string& marks = args[1];
+    IMessageSink& sink = t;
+    std::ostream& out = t.Out();
 
     // As "&Conv. Rep To MM" opens the dialog from the chart, with nothing selected yet.
     if (methods.BuildRemedyRows() == 0)
-        return kCaseNotLoaded;
+        return t.Fail("the chart has no remedy to convert");
     CaptureChartRows(state.m_mmRequest, engine);
     state.m_arrMMRemedies.clear();
     CConversionModel model(state, sink);
@@ -57,7 +65,7 @@ int MateriaMedicaReport(CQuillonState& state, CRepEngine& engine, CRepMethods& m
         const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), rank);
         if (ec != std::errc() || end != text.data() + text.size() || rank < 1
             || rank > static_cast<int>(model.FullList().size()))
-            return UsageFailure(err, "no chart rank " + text);
+            throw UsageError{"no chart rank " + Shown(text)};
         model.AddFromFullList(rank - 1);
     }
     model.SetAll(marks == "all");
@@ -67,10 +75,8 @@ int MateriaMedicaReport(CQuillonState& state, CRepEngine& engine, CRepMethods& m
     model.SetOption(option);
     if (!model.SelectedList().empty())
         model.SelectSelected(0);
-    if (!model.OkEnabled()) {
-        out << "ok\tdisabled\n";
-        return kCaseNotLoaded;
-    }
+    if (!model.OkEnabled())
+        return t.Fail("the conversion's OK stays disabled for these choices");
     if (!model.Ok())
         return kCaseNotLoaded;
 
@@ -82,13 +88,13 @@ int MateriaMedicaReport(CQuillonState& state, CRepEngine& engine, CRepMethods& m
     out << "title\t" << MateriaMedicaTitle(listing.mode) << '\n';
     out << "columns";
     for (const std::string& label : listing.labels)
-        out << '\t' << Cp1252ToUtf8(label);
+        out << '\t' << Field(label);
     out << "\nlines\t" << listing.RetainedCount() << '\n';
     for (int r = 0; r < listing.RetainedCount(); ++r) {
         const SymStr& line = listing.lines[static_cast<std::size_t>(r)];
-        out << "L\t" << line.level << '\t' << Cp1252ToUtf8(line.text);
+        out << "L\t" << line.level << '\t' << Field(line.text);
         for (int c = 0; c < listing.drugCount; ++c)
-            out << '\t' << Cp1252ToUtf8(listing.CellAt(r, c).text);
+            out << '\t' << Field(listing.CellAt(r, c).text);
         out << '\n';
     }
     out << "summary\t" << listing.summaryLabel;

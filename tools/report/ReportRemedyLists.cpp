@@ -13,7 +13,6 @@
 
 #include <optional>
 #include <ostream>
-#include <sstream>
 
 namespace quillon::report {
 namespace {
@@ -22,25 +21,27 @@ constexpr const char* kDrugListUsage = "drug-list REGNO [--visit N] [--do ACTION
 constexpr const char* kRemedyListUsage = "remedy-list REGNO [--visit N] [--do ACTION]... SYMPTOM [--by-name]";
 
 // The Drug List opened from the remedy popup, then each search typed into a cleared box.
-int DrugList(const std::string& dir, const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+int DrugList(const std::string& dir, const std::vector<std::string>& args, Transcript& t)
 {
     const ChartRequest request = ParseChartRequest(args, kDrugListUsage, {"--search"});
     for (const auto& [option, value] : request.extra)
         if (option != "--search")
-            throw UsageError{"unexpected argument: " + option};
-    return WithChart(dir, request, out, err, [&](CQuillonState& state, CRepEngine& engine, CRepMethods& methods) {
+            throw UsageError{"unexpected argument: " + Shown(option)};
+    t.MessagesInOutput(true);
+    std::ostream& out = t.Out();
+    return WithChart(dir, request, t, [&](CQuillonState& state, CRepEngine& engine, CRepMethods& methods) {
         if (!methods.PrepareDrugList())
             return static_cast<int>(kCaseNotLoaded);
         const CDrugListModel list(state.m_mapRemedyRows);
         for (int i = 0; i < list.Count(); ++i) {
             const DrugListFields fields = SplitDrugListRow(list.Row(i));
-            out << "D\t" << i << '\t' << Cp1252ToUtf8(fields.abbreviation) << '\t' << fields.totality << '\t'
-                << fields.covered << '\n';
+            out << "D\t" << i << '\t' << Field(fields.abbreviation) << '\t' << fields.totality << '\t' << fields.covered
+                << '\n';
         }
         const int maximum = RemedyScrollRange(engine.RemedyCount()).maximum;
         for (const auto& [option, text] : request.extra) {
             const DrugSearchResult result = list.Search(Utf8ToCp1252(text));
-            out << "search\t" << text << '\t' << result.selected << '\t' << result.sent << '\t'
+            out << "search\t" << Shown(text) << '\t' << result.selected << '\t' << result.sent << '\t'
                 << ClampRemedyPosition(result.sent, maximum) << '\n';
         }
         return static_cast<int>(kDone);
@@ -48,55 +49,42 @@ int DrugList(const std::string& dir, const std::vector<std::string>& args, std::
 }
 
 // The Full Remedy List of an active symptom: the bytes its Save writes.
-int RemedyList(const std::string& dir, const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+int RemedyList(const std::string& dir, const std::vector<std::string>& args, Transcript& t)
 {
     ChartRequest request = ParseChartRequest(args, kRemedyListUsage);
     std::optional<int> symptom;
     bool byName = false;
     for (const auto& [arg, unused] : request.extra) {
-        if (arg == "--by-name")
+        if (arg == "--by-name" && !byName)
             byName = true;
         else if (!symptom && !arg.starts_with("--"))
             symptom = ParseReportIndex(arg, "symptom");
         else
-            throw UsageError{"unexpected argument: " + arg};
+            throw UsageError{"unexpected argument: " + Shown(arg)};
     }
     if (!symptom)
         throw UsageError{std::string("usage: quillon-report [--dir DIR] ") + kRemedyListUsage};
-    // The replay's messages go to standard error unless the list turns out empty.
-    std::ostringstream messages;
-    std::string file;
-    const int status
-        = WithChart(dir, request, messages, err, [&](CQuillonState& state, CRepEngine& engine, CRepMethods& methods) {
-              if (*symptom >= engine.SymptomCount()) {
-                  err << messages.str();
-                  throw UsageError{"no active symptom " + std::to_string(*symptom)};
-              }
-              methods.Pick(methods.PickedRemedy(), *symptom);
-              const CSymptomRecord* record = methods.SymptomForFullList();
-              if (!record)
-                  return static_cast<int>(kCaseNotLoaded);
-              CFullRemedyList list(*record, state.m_pRemedyCatalogue.get());
-              if (byName)
-                  list.Sort(RemedyListOrder::Remedy);
-              file = list.SaveText();
-              return static_cast<int>(kDone);
-          });
-    if (status != kDone) {
-        out << messages.str();
-        return status;
-    }
-    err << messages.str();
-    out << file;
-    return kDone;
+    t.OutputInCodePage(true);
+    return WithChart(dir, request, t, [&](CQuillonState& state, CRepEngine& engine, CRepMethods& methods) {
+        if (*symptom >= engine.SymptomCount())
+            throw UsageError{"no active symptom " + std::to_string(*symptom)};
+        methods.Pick(methods.PickedRemedy(), *symptom);
+        const CSymptomRecord* record = methods.SymptomForFullList();
+        if (!record)
+            return static_cast<int>(kCaseNotLoaded);
+        CFullRemedyList list(*record, state.m_pRemedyCatalogue.get());
+        if (byName)
+            list.Sort(RemedyListOrder::Remedy);
+        t.Out() << list.SaveText();
+        return static_cast<int>(kDone);
+    });
 }
 
 } // namespace
 
-int RemedyListCommand(
-    const std::string& dir, const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+int RemedyListCommand(const std::string& dir, const std::vector<std::string>& args, Transcript& t)
 {
-    return args.at(0) == "drug-list" ? DrugList(dir, args, out, err) : RemedyList(dir, args, out, err);
+    return args.at(0) == "drug-list" ? DrugList(dir, args, t) : RemedyList(dir, args, t);
 }
 
 } // namespace quillon::report

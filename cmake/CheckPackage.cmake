@@ -1,0 +1,25 @@
+# Builds the Debian package into a scratch folder and runs lintian on it: no error and no warning may remain.
+#   cmake -DBUILD_DIR=... -DDEST=... -P CheckPackage.cmake
+foreach(tool_package IN ITEMS "lintian:lintian" "dpkg-shlibdeps:dpkg-dev" "dpkg-deb:dpkg")
+  string(REPLACE ":" ";" pair "${tool_package}")
+  list(GET pair 0 tool)
+  list(GET pair 1 package)
+  find_program(found_${tool} ${tool})
+  if(NOT found_${tool})
+    message(FATAL_ERROR "${tool} not found: install the Debian package ${package}")
+  endif()
+endforeach()
+file(REMOVE_RECURSE ${DEST})
+execute_process(COMMAND ${CMAKE_COMMAND} -E chdir ${BUILD_DIR} cpack -G DEB -B ${DEST}
+  RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE out)
+file(GLOB debs ${DEST}/*.deb)
+if(NOT status EQUAL 0 OR NOT debs)
+  message(FATAL_ERROR "cpack failed (${status}):\n${out}")
+endif()
+execute_process(COMMAND ${found_lintian} --fail-on error,warning ${debs}
+  RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
+message("${out}")
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "lintian found errors or warnings in ${debs}:\n${out}${err}")
+endif()
+file(REMOVE_RECURSE ${DEST})
