@@ -71,7 +71,7 @@ void BM_FullRemedyListOpenAndSort(benchmark::State& state)
     }
     symptom.m_nRemedyCount = static_cast<int>(spec.remedies.size());
     for (auto _ : state) {
-        CFullRemedyListDialog dialog(App(), symptom);
+        CFullRemedyListDialog dialog(App(), App().Choices(), symptom);
         dialog.RemedyButton()->click();
         benchmark::DoNotOptimize(dialog.Model().Count());
     }

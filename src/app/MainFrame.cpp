@@ -2,8 +2,8 @@
 #include "app/MainFrame.h"
 
 #include "app/AppSettings.h"
-#include "app/CommandIds.h"
 #include "app/QuillonApp.h"
+#include "controls/CommandTarget.h"
 #include "magnifier/Magnifier.h"
 #include "repertory/FollowUpDialogs.h"
 

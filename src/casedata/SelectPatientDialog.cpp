@@ -1,7 +1,7 @@
 // The Select Patient dialog.
 #include "casedata/SelectPatientDialog.h"
 
-#include "app/QuillonApp.h"
+#include "controls/DisplayText.h"
 
 #include <QAbstractTableModel>
 #include <QDialogButtonBox>
@@ -78,7 +78,7 @@ private:
     const PatientIndex& m_index;
 };
 
-CSelectPatientDialog::CSelectPatientDialog(CQuillonApp& app, QWidget* parent) : QDialog(parent), m_app(app)
+CSelectPatientDialog::CSelectPatientDialog(CQuillonState& state, QWidget* parent) : QDialog(parent), m_state(state)
 {
     setWindowTitle(QStringLiteral("Select Patient"));
     setObjectName(QStringLiteral("SelectPatientDialog"));
@@ -132,7 +132,7 @@ CSelectPatientDialog::CSelectPatientDialog(CQuillonApp& app, QWidget* parent) : 
 
 bool CSelectPatientDialog::FillList()
 {
-    auto index = LoadPatientIndex(m_app.m_folder, m_app.Sink());
+    auto index = LoadPatientIndex(m_state.m_folder, m_state.Sink());
     if (!index)
         return false;
     m_index = std::move(*index);
@@ -157,16 +157,16 @@ void CSelectPatientDialog::OnSelectionChanged()
     const int row = selected.front().row();
     if (row < 0 || row >= static_cast<int>(m_index.rows.size()))
         return;
-    SetCurrentPatient(m_app, m_index.rows[static_cast<std::size_t>(row)], m_index.physician);
+    SetCurrentPatient(m_state, m_index.rows[static_cast<std::size_t>(row)], m_index.physician);
 }
 
 void CSelectPatientDialog::accept()
 {
     if (m_pList->selectionModel()->selectedRows().isEmpty()) {
-        m_app.Sink().Show(kMsgSelectPatient);
+        m_state.Sink().Show(kMsgSelectPatient);
         return;
     }
-    m_choice = ChooseCurrentPatient(m_app);
+    m_choice = ChooseCurrentPatient(m_state);
     if (m_choice == PatientChoice::StayOpen)
         return;
     QDialog::accept();

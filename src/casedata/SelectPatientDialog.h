@@ -11,7 +11,7 @@ class QTableView;
 
 namespace quillon {
 
-class CQuillonApp;
+class CQuillonState;
 class CPatientListModel;
 
 class CSelectPatientDialog final : public QDialog
@@ -20,7 +20,7 @@ class CSelectPatientDialog final : public QDialog
     Q_DISABLE_COPY_MOVE(CSelectPatientDialog)
 
 public:
-    CSelectPatientDialog(CQuillonApp& app, QWidget* parent = nullptr);
+    explicit CSelectPatientDialog(CQuillonState& state, QWidget* parent = nullptr);
 
     int exec() override;
 
@@ -36,7 +36,7 @@ private:
     void OnSelectionChanged();
     bool FillList();
 
-    CQuillonApp& m_app;
+    CQuillonState& m_state;
     QTableView* m_pList = nullptr;
     CPatientListModel* m_pModel = nullptr;
     QLabel* m_pPhysician = nullptr;

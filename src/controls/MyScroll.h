@@ -22,7 +22,6 @@ public:
     void SetPage(int page) { m_steps.page = page; }
     // The range runs from 0 to maximum.
     void SetRangeMaximum(int maximum);
-    int ControlId() const { return m_nControlId; }
     // Where the "In LineMagnitude SBLineLeft" report goes; without a sink it is not shown.
     void SetMessageSink(IMessageSink* sink) { m_pSink = sink; }
 

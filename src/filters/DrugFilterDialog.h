@@ -27,7 +27,6 @@ public:
     // The box of property k (1..31), or null.
     QCheckBox* PropertyBox(int k) const;
     // The frames in the order of kDrugPropertyGroups.
-    QGroupBox* GroupBox(int g) const { return m_groups.at(static_cast<std::size_t>(g)); }
     CPictureButton* OkButton() const { return m_pOk; }
     CPictureButton* CancelButton() const { return m_pCancel; }
 

@@ -1,9 +1,9 @@
 // The conversion dialog.
 #include "materiamedica/ConvertDialog.h"
 
-#include "app/MainFrame.h"
-#include "app/QuillonApp.h"
+#include "controls/DisplayText.h"
 #include "repertory/RepView.h"
+#include "state/QuillonState.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -44,7 +44,7 @@ void SetId(QWidget* widget, int id)
 
 } // namespace
 
-CConvertDialog::CConvertDialog(CQuillonApp& app, QWidget* parent) : QDialog(parent), m_model(app, app.Sink())
+CConvertDialog::CConvertDialog(CQuillonState& state, QWidget* parent) : QDialog(parent), m_model(state, state.Sink())
 {
     setWindowTitle(QStringLiteral("Convert Repertory To Materia Medica"));
 
@@ -211,25 +211,20 @@ void CConvertDialog::reject()
     QDialog::reject();
 }
 
-void RunConversionDialog(CQuillonApp& app)
+bool RunConversionDialog(CQuillonState& state, QWidget* parent)
 {
-    bool open = false;
-    {
-        CConvertDialog dialog(app, app.MainFrame());
-        open = dialog.exec() == QDialog::Accepted;
-    }
-    if (open)
-        app.OpenViewTemplate(3);
+    CConvertDialog dialog(state, parent);
+    return dialog.exec() == QDialog::Accepted;
 }
 
-void InstallConversionCommand(CQuillonApp& app, CRepView& view)
+void InstallConversionCommand(CRepView& view, CQuillonState& state, std::function<void()> convert)
 {
-    view.SetCommandHandler(ID_MENU_CONV_REP_TO_MM, [&app, &view] {
+    view.SetCommandHandler(ID_MENU_CONV_REP_TO_MM, [&view, &state, convert = std::move(convert)] {
         view.Methods().Pick(view.SelRemedy(), view.Methods().PickedSymptom());
         if (!view.Methods().PrepareConversion())
             return;
-        CaptureChartRows(app.m_mmRequest, view.Engine());
-        RunConversionDialog(app);
+        CaptureChartRows(state.m_mmRequest, view.Engine());
+        convert();
     });
 }
 

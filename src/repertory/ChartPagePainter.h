@@ -3,6 +3,7 @@
 // quillon-report writes the same pages as the window without the widgets.
 #pragma once
 
+#include "controls/PdfPages.h"
 #include "repertory/ChartPages.h"
 
 #include <QFont>
@@ -46,18 +47,6 @@ ChartPageLayout LayOutChartFor(
 // device refused a new page.
 bool PaintChartPages(
     QPainter& painter, QPagedPaintDevice& device, const ChartPageLayout& layout, const CPageFonts& fonts);
-
-// Paints every page of a document on a painter begun on the device; false stops the output.
-using PagePainter = std::function<bool(QPainter&, QPagedPaintDevice&)>;
-
-// The paper of a saved PDF: A4, or Letter where the locale measures in inches; landscape or portrait; 10 mm
-// margins.
-QPageLayout PdfPageLayout(QPageLayout::Orientation orientation);
-
-// Writes a PDF file whole or not at all: the pages go to a scratch file created anew in the same folder, which
-// then takes the file's name. The reason of a failure, or nothing.
-std::optional<QString> WritePdfFile(
-    const QString& path, const QPageLayout& page, const QString& title, const PagePainter& paint);
 
 // The chart as a document: its name, and the painter of its pages laid out for each device's page (a printer, the
 // print preview, a PDF file). The engine must outlive the painter.

@@ -1,7 +1,7 @@
 // Drawing of the repertorisation chart.
 #include "repertory/ChartPainter.h"
 
-#include "app/QuillonApp.h"
+#include "controls/DisplayText.h"
 #include "repertory/RepEngine.h"
 #include "repertory/RepertoryTable.h"
 

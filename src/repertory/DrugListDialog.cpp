@@ -1,10 +1,9 @@
 // The Drug List dialog.
 #include "repertory/DrugListDialog.h"
 
-#include "app/QuillonApp.h"
-#include "repertory/RepView.h"
+#include "controls/DisplayText.h"
+#include "state/QuillonState.h"
 
-#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -78,8 +77,8 @@ QLabel* ColumnLabel(const QString& text, QWidget* parent)
 
 } // namespace
 
-CDrugListDialog::CDrugListDialog(CQuillonApp& app, QWidget* parent)
-    : QDialog(parent), m_app(app), m_model(app.m_mapRemedyRows)
+CDrugListDialog::CDrugListDialog(const CQuillonState& state, QWidget* parent)
+    : QDialog(parent), m_model(state.m_mapRemedyRows)
 {
     setWindowTitle(QStringLiteral("Drug List"));
     setObjectName(QStringLiteral("DrugListDialog"));
@@ -148,22 +147,13 @@ void CDrugListDialog::OnSearch(const QString& text)
             m_pList->scrollToItem(m_pList->item(result.found), QAbstractItemView::PositionAtTop);
         m_pList->setCurrentRow(result.selected);
     }
-    ScrollChart(result.sent);
+    Q_EMIT ScrollChart(result.sent);
 }
 
 void CDrugListDialog::OnSelectionChanged(int row)
 {
     if (row >= 0)
-        ScrollChart(row);
-}
-
-void CDrugListDialog::ScrollChart(int index)
-{
-    const auto it = m_app.m_mapOpenViews.find(kViewChart);
-    if (it == m_app.m_mapOpenViews.end() || !it->second)
-        return;
-    CScrollToRemedyEvent event(index);
-    QCoreApplication::sendEvent(it->second.data(), &event);
+        Q_EMIT ScrollChart(row);
 }
 
 } // namespace quillon

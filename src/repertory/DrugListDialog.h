@@ -12,10 +12,7 @@ class QPushButton;
 
 namespace quillon {
 
-class CQuillonApp;
-
-// Control ids of the dialog.
-enum DrugListControl : int { IDC_DRUG_LIST = 1258, IDC_DRUG_SEARCH = 1256 };
+class CQuillonState;
 
 class CDrugListDialog final : public QDialog
 {
@@ -24,20 +21,21 @@ class CDrugListDialog final : public QDialog
 
 public:
     // Lists the remedy rows the chart last published (CRepMethods::BuildRemedyRows).
-    explicit CDrugListDialog(CQuillonApp& app, QWidget* parent = nullptr);
+    explicit CDrugListDialog(const CQuillonState& state, QWidget* parent = nullptr);
 
     const CDrugListModel& Model() const { return m_model; }
     QListWidget* List() const { return m_pList; }
     QLineEdit* SearchEdit() const { return m_pSearch; }
     QPushButton* OkButton() const { return m_pOk; }
 
+Q_SIGNALS:
+    // A search or a selection asks the chart to scroll to a display index.
+    void ScrollChart(int index);
+
 private:
     void OnSearch(const QString& text);
     void OnSelectionChanged(int row);
-    // Tells the open chart, if any, to scroll to a display index.
-    void ScrollChart(int index);
 
-    CQuillonApp& m_app;
     CDrugListModel m_model;
     QListWidget* m_pList = nullptr;
     QLineEdit* m_pSearch = nullptr;

@@ -1,10 +1,10 @@
 // The follow-up dialogs.
 #include "repertory/FollowUpDialogs.h"
 
-#include "app/QuillonApp.h"
-#include "app/UserChoices.h"
-#include "casedata/TextCodec.h"
+#include "controls/DisplayText.h"
+#include "controls/UserChoices.h"
 #include "repertory/RepView.h"
+#include "state/QuillonState.h"
 #include "state/SaveNames.h"
 
 #include <QAction>
@@ -28,11 +28,6 @@
 namespace quillon {
 
 namespace {
-
-QString Text(std::string_view bytes)
-{
-    return QString::fromStdString(Cp1252ToUtf8(bytes));
-}
 
 // How a remedy's rank moved from the first visit to the second, kept with the "Change" cell.
 enum class Move : int { Same, Up, Down, New, Dropped };
@@ -97,35 +92,36 @@ QString NumberOrDash(bool present, int value)
 }
 
 // The visit of the chart: the first visit whose date is the date on show.
-int ChartVisit(const CQuillonApp& app)
+int ChartVisit(const CQuillonState& state)
 {
-    for (int v = 0; v < app.VisitCount(); ++v)
-        if (app.m_arrVisitDates[static_cast<std::size_t>(v)].substr(0, 14) == app.m_szVisitDate)
+    for (int v = 0; v < state.VisitCount(); ++v)
+        if (state.m_arrVisitDates[static_cast<std::size_t>(v)].substr(0, 14) == state.m_szVisitDate)
             return v;
     return 0;
 }
 
 } // namespace
 
-void InstallFollowUpCommands(CRepView& view, CQuillonApp& app)
+void InstallFollowUpCommands(CRepView& view, const CQuillonState& state, IUserChoices& choices)
 {
-    if (app.VisitCount() >= 2) {
-        view.SetCommandHandler(ID_COMPARE_VISITS, [&app, &view] {
-            CCompareVisitsDialog dialog(app, ChartVisit(app), &view);
+    if (state.VisitCount() >= 2) {
+        view.SetCommandHandler(ID_COMPARE_VISITS, [&state, &choices, &view] {
+            CCompareVisitsDialog dialog(state, choices, ChartVisit(state), &view);
             dialog.exec();
         });
     }
-    view.SetCommandHandler(ID_STABILITY, [&app, &view] {
+    view.SetCommandHandler(ID_STABILITY, [&state, &choices, &view] {
         const int picked = view.SelRemedy();
         const RemedyResult* remedy
             = picked >= 0 && picked < view.Engine().RemedyCount() ? view.Engine().SortedRemedy(picked) : nullptr;
-        CStabilityDialog dialog(app, remedy ? remedy->code : -1, &view);
+        CStabilityDialog dialog(state, choices, remedy ? remedy->code : -1, &view);
         dialog.exec();
     });
 }
 
-CFollowUpTableDialog::CFollowUpTableDialog(CQuillonApp& app, const QString& title, QWidget* parent)
-    : QDialog(parent), m_app(app)
+CFollowUpTableDialog::CFollowUpTableDialog(
+    const CQuillonState& state, IUserChoices& choices, const QString& title, QWidget* parent)
+    : QDialog(parent), m_state(state), m_choices(choices)
 {
     setWindowTitle(title);
     auto* layout = new QVBoxLayout(this);
@@ -239,7 +235,7 @@ QStringList CFollowUpTableDialog::PageHeader() const
 {
     return {windowTitle(),
         QStringLiteral("Patient: %1    Reg No: %2    %3")
-            .arg(Text(m_app.m_strPatientName), Text(m_app.m_strPatientFile), VisitLabel())};
+            .arg(FromData(m_state.m_strPatientName), FromData(m_state.m_strPatientFile), VisitLabel())};
 }
 
 void CFollowUpTableDialog::Output(PageTarget target)
@@ -250,12 +246,12 @@ void CFollowUpTableDialog::Output(PageTarget target)
     job.target = target;
     job.title = windowTitle();
     job.caption = QStringLiteral("Save as PDF");
-    job.suggestedName = Text(SuggestedFileName(m_app.m_strPatientFile, m_app.m_strPatientName, VisitDates(),
-        Utf8ToCp1252(windowTitle().toStdString()), "pdf"));
+    job.suggestedName = FromData(SuggestedFileName(
+        m_state.m_strPatientFile, m_state.m_strPatientName, VisitDates(), ToData(windowTitle()), "pdf"));
     job.paint = [&html, &header](QPainter& painter, QPagedPaintDevice& device) {
         return PaintHtmlPages(painter, device, html, header);
     };
-    OutputPages(job, m_app.Choices(), m_app.Sink(), this);
+    OutputPages(job, m_choices, m_state.Sink(), this);
 }
 
 void CFollowUpTableDialog::Print()
@@ -268,16 +264,17 @@ void CFollowUpTableDialog::SaveAsPdf()
     Output(PageTarget::PdfFile);
 }
 
-CCompareVisitsDialog::CCompareVisitsDialog(CQuillonApp& app, int chartVisit, QWidget* parent)
-    : CFollowUpTableDialog(app, QStringLiteral("Compare Visits"), parent), m_nChartVisit(chartVisit)
+CCompareVisitsDialog::CCompareVisitsDialog(
+    const CQuillonState& state, IUserChoices& choices, int chartVisit, QWidget* parent)
+    : CFollowUpTableDialog(state, choices, QStringLiteral("Compare Visits"), parent)
 {
     auto* label = new QLabel(QStringLiteral("Compare with &visit:"), this);
     m_pVisit = new QComboBox(this);
     m_pVisit->setObjectName(QStringLiteral("visit"));
     label->setBuddy(m_pVisit);
-    for (int v = 0; v < app.VisitCount(); ++v)
+    for (int v = 0; v < state.VisitCount(); ++v)
         if (v != chartVisit)
-            m_pVisit->addItem(Text(app.m_arrVisitDates[static_cast<std::size_t>(v)]), v);
+            m_pVisit->addItem(FromData(state.m_arrVisitDates[static_cast<std::size_t>(v)]), v);
     auto* controls = static_cast<QHBoxLayout*>(m_pControls);
     controls->insertWidget(0, label);
     controls->insertWidget(1, m_pVisit);
@@ -289,9 +286,9 @@ CCompareVisitsDialog::CCompareVisitsDialog(CQuillonApp& app, int chartVisit, QWi
         QStringLiteral("Covered")});
     m_pTable->setItemDelegateForColumn(3, new CMoveDelegate(m_pTable));
 
-    m_chartSide
-        = LoadVisitSide(app.m_folder, app.m_strPatientFile, chartVisit, app.m_pRemedyCatalogue.get(), app.Sink());
-    const int start = m_pVisit->findData(DefaultOtherVisit(app.m_arrVisitDates, chartVisit));
+    m_chartSide = LoadVisitSide(
+        state.m_folder, state.m_strPatientFile, chartVisit, state.m_pRemedyCatalogue.get(), state.Sink());
+    const int start = m_pVisit->findData(DefaultOtherVisit(state.m_arrVisitDates, chartVisit));
     m_pVisit->setCurrentIndex(start >= 0 ? start : 0);
     connect(m_pVisit, &QComboBox::currentIndexChanged, this, [this] { Fill(); });
     Fill();
@@ -315,7 +312,7 @@ void CCompareVisitsDialog::Fill()
     }
     if (other != m_nOtherVisit) {
         m_otherSide = LoadVisitSide(
-            m_app.m_folder, m_app.m_strPatientFile, other, m_app.m_pRemedyCatalogue.get(), m_app.Sink());
+            m_state.m_folder, m_state.m_strPatientFile, other, m_state.m_pRemedyCatalogue.get(), m_state.Sink());
         m_nOtherVisit = other;
     }
     if (!m_otherSide) {
@@ -325,8 +322,8 @@ void CCompareVisitsDialog::Fill()
     // The earlier visit is the first side whichever of the two the chart shows, so a rise is a rise by the later.
     const auto [earlier, later] = InTimeOrder(*m_chartSide, *m_otherSide);
     m_comparison = CompareVisits(*earlier, *later, m_pTop->value());
-    const QString dateA = Text(earlier->date);
-    const QString dateB = Text(later->date);
+    const QString dateA = FromData(earlier->date);
+    const QString dateB = FromData(later->date);
     SetHeading(
         QStringLiteral("From %1 to %2\nVisit %1: %3 symptoms\nVisit %2: %4 symptoms\nSymptoms in both visits: %5")
             .arg(dateA, dateB)
@@ -356,7 +353,7 @@ void CCompareVisitsDialog::Fill()
             move = Move::Down;
             change = QStringLiteral("-%1").arg(row.rankB - row.rankA);
         }
-        m_pTable->setItem(r, 0, Cell(Text(row.name), false));
+        m_pTable->setItem(r, 0, Cell(FromData(row.name), false));
         m_pTable->setItem(r, 1, Cell(NumberOrDash(inA, row.rankA), true));
         m_pTable->setItem(r, 2, Cell(NumberOrDash(inB, row.rankB), true));
         QTableWidgetItem* cell = Cell(change, false);
@@ -388,18 +385,18 @@ std::string CCompareVisitsDialog::VisitDates() const
 
 QString CCompareVisitsDialog::VisitLabel() const
 {
-    return QStringLiteral("Visit dates: ") + Text(VisitDates());
+    return QStringLiteral("Visit dates: ") + FromData(VisitDates());
 }
 
-CStabilityDialog::CStabilityDialog(CQuillonApp& app, int selectCode, QWidget* parent)
-    : CFollowUpTableDialog(app, QStringLiteral("Stability"), parent), m_nSelectCode(selectCode)
+CStabilityDialog::CStabilityDialog(const CQuillonState& state, IUserChoices& choices, int selectCode, QWidget* parent)
+    : CFollowUpTableDialog(state, choices, QStringLiteral("Stability"), parent), m_nSelectCode(selectCode)
 {
     m_pTable->setColumnCount(7);
     m_pTable->setHorizontalHeaderLabels({QStringLiteral("Rank"), QStringLiteral("Remedy"), QStringLiteral("Totality"),
         QStringLiteral("Covered"), QStringLiteral("Worst rank"), QStringLiteral("Changes"),
         QStringLiteral("Symptom whose removal gives the worst rank")});
-    m_symptoms = Borrow(app.m_mapSymptoms);
-    m_ranking = NormalRanking(m_symptoms, app.m_folder, app.m_pRemedyCatalogue.get(), app.Sink());
+    m_symptoms = Borrow(state.m_mapSymptoms);
+    m_ranking = NormalRanking(m_symptoms, state.m_folder, state.m_pRemedyCatalogue.get(), state.Sink());
     Fill();
 }
 
@@ -415,7 +412,7 @@ void CStabilityDialog::Fill()
     int r = 0;
     for (const StabilityRow& row : m_rows) {
         m_pTable->setItem(r, 0, Cell(QString::number(row.rank), true));
-        m_pTable->setItem(r, 1, Cell(Text(row.name), false));
+        m_pTable->setItem(r, 1, Cell(FromData(row.name), false));
         m_pTable->setItem(r, 2, Cell(QString::number(row.totality), true));
         m_pTable->setItem(r, 3, Cell(QString::number(row.covered), true));
         QTableWidgetItem* worst = Cell(row.gone ? QStringLiteral("gone") : QString::number(row.worstRank), true);
@@ -424,7 +421,7 @@ void CStabilityDialog::Fill()
         m_pTable->setItem(r, 4, worst);
         m_pTable->setItem(r, 5, Cell(QString::number(row.changes), true));
         const QString symptom = row.worstSymptom >= 0
-            ? Text(m_symptoms[static_cast<std::size_t>(row.worstSymptom)]->m_pszText)
+            ? FromData(m_symptoms[static_cast<std::size_t>(row.worstSymptom)]->m_pszText)
             : QString();
         QTableWidgetItem* text = Cell(symptom, false);
         text->setToolTip(symptom);
@@ -438,12 +435,12 @@ void CStabilityDialog::Fill()
 
 std::string CStabilityDialog::VisitDates() const
 {
-    return m_app.m_szVisitDate;
+    return m_state.m_szVisitDate;
 }
 
 QString CStabilityDialog::VisitLabel() const
 {
-    return QStringLiteral("Visit date: ") + Text(VisitDates());
+    return QStringLiteral("Visit date: ") + FromData(VisitDates());
 }
 
 } // namespace quillon

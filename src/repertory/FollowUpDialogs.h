@@ -2,7 +2,7 @@
 // the stability of the first remedies when any one symptom is left out.
 #pragma once
 
-#include "app/PageOutput.h"
+#include "controls/PageOutput.h"
 #include "repertory/FollowUpAnalysis.h"
 
 #include <QDialog>
@@ -16,15 +16,16 @@ class QTableWidget;
 
 namespace quillon {
 
-class CQuillonApp;
+class CQuillonState;
 class CRepView;
+class IUserChoices;
 
 // Command numbers of the View menu and the chart's remedy popup.
 inline constexpr int ID_COMPARE_VISITS = 32790;
 inline constexpr int ID_STABILITY = 32791;
 
 // Registers "Compare with Visit..." (when the patient has two visits or more) and "Stability" with the chart.
-void InstallFollowUpCommands(CRepView& view, CQuillonApp& app);
+void InstallFollowUpCommands(CRepView& view, const CQuillonState& state, IUserChoices& choices);
 
 // A table dialog with Copy (Ctrl+C as tab-separated text), Print and Save as PDF.
 class CFollowUpTableDialog : public QDialog
@@ -42,7 +43,7 @@ public:
     void SaveAsPdf();
 
 protected:
-    CFollowUpTableDialog(CQuillonApp& app, const QString& title, QWidget* parent);
+    CFollowUpTableDialog(const CQuillonState& state, IUserChoices& choices, const QString& title, QWidget* parent);
     // Ctrl+C on the table copies the whole table rather than the current cell.
     bool eventFilter(QObject* watched, QEvent* event) override;
     // Fills the heading and the table again (the first K changed, or the other visit).
@@ -53,7 +54,8 @@ protected:
     virtual std::string VisitDates() const = 0;
     virtual QString VisitLabel() const = 0;
 
-    CQuillonApp& m_app;
+    const CQuillonState& m_state;
+    IUserChoices& m_choices;
     QLabel* m_pHeading = nullptr;
     QSpinBox* m_pTop = nullptr;
     QTableWidget* m_pTable = nullptr;
@@ -74,9 +76,8 @@ class CCompareVisitsDialog final : public CFollowUpTableDialog
 public:
     // Compares visit chartVisit of the current patient with another (at first the latest visit before it, or else
     // the earliest after it); the earlier of the two by date is always the first side.
-    CCompareVisitsDialog(CQuillonApp& app, int chartVisit, QWidget* parent = nullptr);
+    CCompareVisitsDialog(const CQuillonState& state, IUserChoices& choices, int chartVisit, QWidget* parent = nullptr);
 
-    QComboBox* VisitBox() const { return m_pVisit; }
     void SetOtherVisit(int visit);
     const std::optional<VisitComparison>& Comparison() const { return m_comparison; }
 
@@ -85,7 +86,6 @@ private:
     std::string VisitDates() const override;
     QString VisitLabel() const override;
 
-    int m_nChartVisit;
     QComboBox* m_pVisit = nullptr;
     std::optional<VisitSide> m_chartSide;
     std::optional<VisitSide> m_otherSide;
@@ -101,7 +101,7 @@ class CStabilityDialog final : public CFollowUpTableDialog
 public:
     // The stability of the Normal repertorisation of the recorded symptoms still in the case store; the remedy of
     // code selectCode is selected when it is among the rows.
-    CStabilityDialog(CQuillonApp& app, int selectCode = -1, QWidget* parent = nullptr);
+    CStabilityDialog(const CQuillonState& state, IUserChoices& choices, int selectCode = -1, QWidget* parent = nullptr);
 
     const std::vector<StabilityRow>& Rows() const { return m_rows; }
 

@@ -32,7 +32,6 @@ public:
     // "Drug Mark": 60 x grade + entries, largest first; "Remedy": by abbreviation. Either way, equal names
     // (letter case ignored) follow in code order, so the list is the same on every run.
     void Sort(RemedyListOrder order);
-    RemedyListOrder Order() const { return m_eOrder; }
 
     const std::string& SymptomText() const { return m_strSymptom; }
     // The symptom's remedy entries, repeated codes included.

@@ -1,8 +1,10 @@
 // The Full Remedy List dialog.
 #include "repertory/FullRemedyListDialog.h"
 
-#include "app/QuillonApp.h"
-#include "app/UserChoices.h"
+#include "controls/DisplayText.h"
+#include "controls/FormLook.h"
+#include "controls/UserChoices.h"
+#include "state/QuillonState.h"
 #include "state/SaveNames.h"
 
 #include <QGridLayout>
@@ -32,8 +34,9 @@ QFont ArialFont(int weight)
 
 } // namespace
 
-CFullRemedyListDialog::CFullRemedyListDialog(CQuillonApp& app, const CSymptomRecord& symptom, QWidget* parent)
-    : QDialog(parent), m_app(app), m_model(symptom, app.m_pRemedyCatalogue.get())
+CFullRemedyListDialog::CFullRemedyListDialog(
+    const CQuillonState& state, IUserChoices& choices, const CSymptomRecord& symptom, QWidget* parent)
+    : QDialog(parent), m_state(state), m_choices(choices), m_model(symptom, state.m_pRemedyCatalogue.get())
 {
     setWindowTitle(QStringLiteral("Full Remedy List"));
     setObjectName(QStringLiteral("FullRemedyListDialog"));
@@ -81,7 +84,7 @@ CFullRemedyListDialog::CFullRemedyListDialog(CQuillonApp& app, const CSymptomRec
     m_pFullName->setReadOnly(true);
     m_pFullName->setFont(ArialFont(400));
     QPalette namePalette = m_pFullName->palette();
-    namePalette.setColor(QPalette::Base, app.m_crBackground);
+    namePalette.setColor(QPalette::Base, kWindowBackground);
     m_pFullName->setPalette(namePalette);
 
     m_pOk = new QPushButton(QStringLiteral("&OK"), this);
@@ -148,10 +151,10 @@ void CFullRemedyListDialog::MakeCurrent(int row)
 
 void CFullRemedyListDialog::OnSave()
 {
-    const QString suggested = FromData(
-        SuggestedFileName(m_app.m_strPatientFile, m_app.m_strPatientName, m_app.m_szVisitDate, "Remedy List", "txt"));
-    if (const auto path = ChooseTextFile(m_app.Choices(), this, suggested))
-        m_model.Save(*path, m_app.Sink());
+    const QString suggested = FromData(SuggestedFileName(
+        m_state.m_strPatientFile, m_state.m_strPatientName, m_state.m_szVisitDate, "Remedy List", "txt"));
+    if (const auto path = ChooseTextFile(m_choices, this, suggested))
+        m_model.Save(*path, m_state.Sink());
 }
 
 } // namespace quillon

@@ -14,7 +14,8 @@ class QRadioButton;
 
 namespace quillon {
 
-class CQuillonApp;
+class CQuillonState;
+class IUserChoices;
 
 class CFullRemedyListDialog final : public QDialog
 {
@@ -22,15 +23,14 @@ class CFullRemedyListDialog final : public QDialog
     Q_DISABLE_COPY_MOVE(CFullRemedyListDialog)
 
 public:
-    CFullRemedyListDialog(CQuillonApp& app, const CSymptomRecord& symptom, QWidget* parent = nullptr);
+    CFullRemedyListDialog(
+        const CQuillonState& state, IUserChoices& choices, const CSymptomRecord& symptom, QWidget* parent = nullptr);
 
     const CFullRemedyList& Model() const { return m_model; }
-    QPlainTextEdit* SymptomEdit() const { return m_pSymptom; }
     QLineEdit* CountEdit() const { return m_pCount; }
     QListWidget* List() const { return m_pList; }
     QLineEdit* SearchEdit() const { return m_pSearch; }
     QLineEdit* FullNameEdit() const { return m_pFullName; }
-    QRadioButton* DrugMarkButton() const { return m_pByMark; }
     QRadioButton* RemedyButton() const { return m_pByName; }
     QPushButton* SaveButton() const { return m_pSave; }
     QPushButton* OkButton() const { return m_pOk; }
@@ -40,7 +40,8 @@ private:
     void MakeCurrent(int row);
     void OnSave();
 
-    CQuillonApp& m_app;
+    const CQuillonState& m_state;
+    IUserChoices& m_choices;
     CFullRemedyList m_model;
     QPlainTextEdit* m_pSymptom = nullptr;
     QLineEdit* m_pCount = nullptr;

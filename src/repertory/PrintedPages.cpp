@@ -1,7 +1,7 @@
 // Printed pages of the symptoms-covered report.
 #include "repertory/PrintedPages.h"
 
-#include "app/QuillonApp.h"
+#include "controls/DisplayText.h"
 
 #include <QFontMetrics>
 #include <QPagedPaintDevice>

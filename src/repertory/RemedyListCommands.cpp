@@ -1,27 +1,27 @@
 // The chart's remedy list commands.
 #include "repertory/RemedyListCommands.h"
 
-#include "app/QuillonApp.h"
 #include "repertory/DrugListDialog.h"
 #include "repertory/FullRemedyListDialog.h"
 #include "repertory/RepView.h"
 
 namespace quillon {
 
-void InstallRemedyListCommands(CRepView& view, CQuillonApp& app)
+void InstallRemedyListCommands(CRepView& view, const CQuillonState& state, IUserChoices& choices)
 {
-    view.SetCommandHandler(ID_MENU_DRUG_LIST, [&view, &app] {
+    view.SetCommandHandler(ID_MENU_DRUG_LIST, [&view, &state] {
         if (!view.Methods().PrepareDrugList())
             return;
-        CDrugListDialog dialog(app, &view);
+        CDrugListDialog dialog(state, &view);
+        QObject::connect(&dialog, &CDrugListDialog::ScrollChart, &view, &CRepView::ScrollToRemedy);
         dialog.exec();
     });
-    view.SetCommandHandler(ID_MENU_FULL_SYMPTOM, [&view, &app] {
+    view.SetCommandHandler(ID_MENU_FULL_SYMPTOM, [&view, &state, &choices] {
         view.Methods().Pick(view.Methods().PickedRemedy(), view.SelSymptom());
         const CSymptomRecord* symptom = view.Methods().SymptomForFullList();
         if (!symptom)
             return;
-        CFullRemedyListDialog dialog(app, *symptom, &view);
+        CFullRemedyListDialog dialog(state, choices, *symptom, &view);
         dialog.exec();
     });
 }

@@ -3,9 +3,10 @@
 
 namespace quillon {
 
-class CQuillonApp;
+class CQuillonState;
 class CRepView;
+class IUserChoices;
 
-void InstallRemedyListCommands(CRepView& view, CQuillonApp& app);
+void InstallRemedyListCommands(CRepView& view, const CQuillonState& state, IUserChoices& choices);
 
 } // namespace quillon

@@ -52,13 +52,6 @@ int CompareByTotality(const RemedyResult& a, const RemedyResult& b) noexcept
     return byKey != 0 ? Sign(byKey) : CompareNames(a, b);
 }
 
-int CompareBySymptomsCovered(const RemedyResult& a, const RemedyResult& b) noexcept
-{
-    const long long byKey
-        = 60LL * (static_cast<long long>(b.covered) - a.covered) + (static_cast<long long>(b.totality) - a.totality);
-    return byKey != 0 ? Sign(byKey) : CompareNames(a, b);
-}
-
 int CompareByName(const RemedyResult& a, const RemedyResult& b) noexcept
 {
     return CompareNames(a, b);
@@ -429,12 +422,6 @@ bool CRepEngine::RefreshResults()
         return false;
     FillGradeMatrix();
     return true;
-}
-
-const RemedyResult* CRepEngine::FindResult(RemedyKey key) const
-{
-    const auto found = FindEntry(key);
-    return found == pdrgRep.end() || found->first != key ? nullptr : found->second;
 }
 
 const CSymptomRecord* CRepEngine::Symptom(int s) const

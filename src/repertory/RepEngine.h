@@ -21,7 +21,6 @@
 namespace quillon {
 
 // Messages of the repertorisation. Plain "Insufficient memory" is kMsgInsufficientMemory of the case store.
-inline constexpr const char* kMsgInsufficientMemoryForRep = "Insufficient memory for Rep";
 inline constexpr const char* kMsgInsufficientMemoryInPFinRep = "Insufficient memory in pFinRep";
 
 enum SortMode : int { SortByTotality = 0, SortBySymptomsCovered = 1, SortByName = 2 };
@@ -31,10 +30,9 @@ enum class SortOutcome {
     OutOfMemory, // the message is shown; the results stay without a display order
 };
 
-// The three orders, as three-way comparisons (negative: a comes first). Totality and symptoms covered
-// are compared as the composite keys 60 x T + C and 60 x C + T, largest first, then by name ignoring case.
+// The totality and name orders as three-way comparisons (negative: a comes first). Totality is compared as the
+// composite key 60 x T + C, largest first, then by name ignoring case.
 int CompareByTotality(const RemedyResult& a, const RemedyResult& b) noexcept;
-int CompareBySymptomsCovered(const RemedyResult& a, const RemedyResult& b) noexcept;
 int CompareByName(const RemedyResult& a, const RemedyResult& b) noexcept;
 
 // What a build repertorises: the active symptoms (borrowed from the case store) and the weight each counts
@@ -123,7 +121,6 @@ public:
 
     // --- Results as the chart and the dialogs read them ---
     const ResultMap& Results() const { return pdrgRep; }
-    const RemedyResult* FindResult(RemedyKey key) const;
     int ResultCount() const { return static_cast<int>(pdrgRep.size()); }
     bool HasSortedOrder() const { return pFinRep.has_value(); }
     bool HasGradeMatrix() const { return m_bHasMatrix; }

@@ -59,7 +59,6 @@ bool CRepMethods::Start()
         m_sink->Show(kMsgInsufficientMemory);
     }
     m_flags.m_bNormal = true;
-    ++m_nRefreshCount;
     return ok;
 }
 
@@ -78,7 +77,6 @@ void CRepMethods::ResetMethodFlags()
 
 bool CRepMethods::RefreshRepertorisation()
 {
-    ++m_nRefreshCount;
     return m_engine->RefreshResults();
 }
 

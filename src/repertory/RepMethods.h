@@ -163,13 +163,10 @@ public:
 
     // --- What the chart shows ---
     std::string BuildCaption() const;
-    const RepMethodFlags& Flags() const { return m_flags; }
     // The kingdom whose filter is in force (kKingdomNone when none).
-    int KingdomFilter() const { return m_nKingdomFilter; }
     // The chart's remedy count: the results of the last build.
     int RemedyCount() const { return m_engine->ResultCount(); }
     // Number of refreshes so far (a view may compare it to know whether to reset its bars).
-    int RefreshCount() const { return m_nRefreshCount; }
     // The chart's copy of the clipboards. A clipboard's counter shows its count; its button is full while
     // its copy holds symptoms. The kind counters show the case store's sizes.
     const ChartClipboards& Clipboards() const { return m_clipboards; }
@@ -208,7 +205,6 @@ private:
     IDrugFilterChooser* m_pDrugFilterChooser = nullptr;
     IKingdomChooser* m_pKingdomChooser = nullptr;
     int m_nClearListener = 0;
-    int m_nRefreshCount = 0;
 
     // The methods in force, as the caption names them.
     RepMethodFlags m_flags;

@@ -2,10 +2,11 @@
 #include "repertory/RepView.h"
 #include "repertory/FollowUpDialogs.h"
 
-#include "app/MainFrame.h"
-#include "app/QuillonApp.h"
+#include "controls/DisplayText.h"
+#include "controls/FormLook.h"
 #include "controls/MyScroll.h"
 #include "controls/PictureButton.h"
+#include "controls/ViewRegistry.h"
 #include "filters/DrugFilterDialog.h"
 #include "filters/KingdomDialogChooser.h"
 #include "repertory/ChartDump.h"
@@ -15,6 +16,7 @@
 #include "repertory/RepEngine.h"
 #include "repertory/RepertoryTable.h"
 #include "repertory/WeightageDialog.h"
+#include "state/QuillonState.h"
 
 #include <QFontMetrics>
 #include <QFrame>
@@ -48,11 +50,12 @@ QSize ScreenSizeOf(const QWidget* widget)
 
 } // namespace
 
-CRepView::CRepView(CQuillonApp& app, QWidget* parent) : QWidget(parent), m_app(app)
+CRepView::CRepView(CQuillonState& state, IViewRegistry& views, QWidget* parent)
+    : QWidget(parent), m_state(state), m_views(views)
 {
     setAutoFillBackground(true);
     QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, app.m_crBackground);
+    palette.setColor(QPalette::Window, kWindowBackground);
     palette.setColor(QPalette::WindowText, kRepViewText);
     setPalette(palette);
     setMouseTracking(true);
@@ -62,14 +65,14 @@ CRepView::CRepView(CQuillonApp& app, QWidget* parent) : QWidget(parent), m_app(a
     m_geometry = ChartGeometry(screenSize.width(), screenSize.height());
 
     CreateControls();
-    app.RegisterView(kViewChart, this);
+    views.RegisterView(kViewChart, this);
     SetHeaderLine();
 
-    m_pEngine = std::make_unique<CRepEngine>(app, app.m_pRemedyCatalogue.get(), app.Sink());
-    m_pMethods = std::make_unique<CRepMethods>(app, *m_pEngine, app.Sink());
+    m_pEngine = std::make_unique<CRepEngine>(state, state.m_pRemedyCatalogue.get(), state.Sink());
+    m_pMethods = std::make_unique<CRepMethods>(state, *m_pEngine, state.Sink());
     m_pWeightageChooser = std::make_unique<CWeightageDialogChooser>(this);
     m_pDrugFilterChooser = std::make_unique<CDrugFilterDialogChooser>(this);
-    auto kingdomChooser = std::make_unique<CKingdomDialogChooser>(app.m_folder, app.Sink(), this);
+    auto kingdomChooser = std::make_unique<CKingdomDialogChooser>(state.m_folder, state.Sink(), this);
     // Behind an open kingdom dialog the chart shows the kingdom's remedies, their count and the caption.
     kingdomChooser->SetBeforeOpen([this] { AfterMethod(MethodOutcome::Refreshed); });
     m_pKingdomChooser = std::move(kingdomChooser);
@@ -79,7 +82,7 @@ CRepView::CRepView(CQuillonApp& app, QWidget* parent) : QWidget(parent), m_app(a
     ConnectButtons();
     UpdateButtonStates();
 
-    setWindowTitle(QStringLiteral("Repertorisation -- ") + FromData(app.m_strPatientName));
+    setWindowTitle(QStringLiteral("Repertorisation -- ") + FromData(state.m_strPatientName));
     LayOutControls();
     ResetScrollBars();
     ShowCounts();
@@ -89,7 +92,7 @@ CRepView::CRepView(CQuillonApp& app, QWidget* parent) : QWidget(parent), m_app(a
 
 CRepView::~CRepView()
 {
-    m_app.UnregisterView(kViewChart, this);
+    m_views.UnregisterView(kViewChart, this);
 }
 
 ChartPaintState CRepView::PaintState() const
@@ -141,7 +144,7 @@ void CRepView::RefreshFromCaseStore()
 
 bool CRepView::SymptomListAvailable() const
 {
-    return m_app.LiveCount() > 0 || m_app.DeletedCount() > 0;
+    return m_state.LiveCount() > 0 || m_state.DeletedCount() > 0;
 }
 
 void CRepView::RunSymptomList()
@@ -149,12 +152,11 @@ void CRepView::RunSymptomList()
     if (!SymptomListAvailable())
         return;
     const QPointer<CRepView> self(this);
-    m_app.RunRecordedSymptomsDialog(1);
+    Q_EMIT SymptomListRequested();
     if (!self)
         return;
     RefreshFromCaseStore();
-    if (CMainFrame* frame = m_app.MainFrame())
-        frame->UpdateCommandUI();
+    Q_EMIT CommandsChanged();
 }
 
 void CRepView::RunSymptomCoveredReport()
@@ -266,7 +268,7 @@ void CRepView::paintEvent(QPaintEvent* event)
 QImage CRepView::RenderChart() const
 {
     QImage image(size(), QImage::Format_RGB32);
-    image.fill(m_app.m_crBackground);
+    image.fill(kWindowBackground);
     if (m_bHasChart) {
         QPainter painter(&image);
         PaintChart(painter, m_geometry, *m_pEngine, PaintState());
@@ -349,10 +351,6 @@ void CRepView::ScrollToRemedy(int index)
 
 bool CRepView::event(QEvent* event)
 {
-    if (event->type() == CScrollToRemedyEvent::kType) {
-        ScrollToRemedy(static_cast<CScrollToRemedyEvent*>(event)->Position());
-        return true;
-    }
     if (event->type() == QEvent::ToolTip) {
         ShowSymptomToolTip(*static_cast<QHelpEvent*>(event));
         return true;

@@ -2,7 +2,7 @@
 // counters, caption and scroll bars of its form.
 #pragma once
 
-#include "app/CommandIds.h"
+#include "controls/CommandTarget.h"
 #include "repertory/Caption.h"
 #include "repertory/ChartGeometry.h"
 #include "repertory/ChartPainter.h"
@@ -10,7 +10,6 @@
 #include "repertory/RepMethods.h"
 
 #include <QColor>
-#include <QEvent>
 #include <QWidget>
 
 #include <array>
@@ -29,23 +28,10 @@ namespace quillon {
 
 class CMyScroll;
 class CPictureButton;
-class CQuillonApp;
+class CQuillonState;
 class CRepEngine;
 class CRepMethods;
-
-// The private message by which the drug list scrolls the chart to a remedy's display index.
-inline constexpr int kMsgScrollToRemedy = 9931;
-
-class CScrollToRemedyEvent final : public QEvent
-{
-public:
-    static constexpr QEvent::Type kType = static_cast<QEvent::Type>(QEvent::User + kMsgScrollToRemedy);
-    explicit CScrollToRemedyEvent(int position) : QEvent(kType), m_nPosition(position) {}
-    int Position() const { return m_nPosition; }
-
-private:
-    int m_nPosition;
-};
+class IViewRegistry;
 
 // Control ids of the form.
 enum RepViewControl : int {
@@ -106,7 +92,8 @@ class CRepView final : public QWidget, public ICommandTarget
     Q_DISABLE_COPY_MOVE(CRepView)
 
 public:
-    explicit CRepView(CQuillonApp& app, QWidget* parent = nullptr);
+    // The view enters itself in `views` while it lives.
+    CRepView(CQuillonState& state, IViewRegistry& views, QWidget* parent = nullptr);
     ~CRepView() override;
 
     CRepEngine& Engine() const { return *m_pEngine; }
@@ -115,11 +102,10 @@ public:
     // False when the start of the view failed (its message was shown): the view shows no chart.
     bool HasChart() const { return m_bHasChart; }
 
-    // Scrolls the remedy columns so that display index `index` comes first (the drug list's message).
+    // Scrolls the remedy columns so that display index `index` comes first (as the drug list asks).
     void ScrollToRemedy(int index);
 
     // The fifteen buttons' ids, in the order of the form's data exchange.
-    static std::vector<int> ButtonIds();
     // The form's parts, by control id (null for an unknown id).
     CPictureButton* Button(int id) const;
     QLabel* Static(int id) const;
@@ -161,7 +147,6 @@ public:
     int SelSymptom() const { return m_nSelSymptom; }
     int SelRemedy() const { return m_nSelRemedy; }
     bool IsDragging() const { return m_bDragging; }
-    bool IsSplitterDragging() const { return m_bSplitterDragging; }
 
     // How often a scroll redrew the symptom, remedy or symptom-text area (for the scroll rules).
     int SymptomRepaints() const { return m_nSymptomRepaints; }
@@ -174,6 +159,13 @@ public:
     // ICommandTarget
     bool IsCommandEnabled(int commandId) const override;
     void OnCommand(int commandId) override;
+
+Q_SIGNALS:
+    // The Symptom List command: whoever opened the view runs the Recorded Symptoms dialog in its list mode; the
+    // chart is then rebuilt from what is still recorded.
+    void SymptomListRequested();
+    // The view's commands may have changed their state (after the Symptom List dialog).
+    void CommandsChanged();
 
 protected:
     bool event(QEvent* event) override;
@@ -222,7 +214,8 @@ private:
     void AddMenuItem(QMenu& menu, const QString& text, int commandId);
     void RunMenuCommand(int commandId);
 
-    CQuillonApp& m_app;
+    CQuillonState& m_state;
+    IViewRegistry& m_views;
     std::unique_ptr<CRepEngine> m_pEngine;
     std::unique_ptr<CRepMethods> m_pMethods;
     std::unique_ptr<IWeightageChooser> m_pWeightageChooser;

@@ -1,12 +1,13 @@
 // The chart view's form: its buttons and counters (one table), labels, marks and scroll bars, and their layout.
 #include "repertory/RepView.h"
 
-#include "app/QuillonApp.h"
+#include "controls/DisplayText.h"
 #include "controls/FormLook.h"
 #include "controls/MyScroll.h"
 #include "controls/PictureButton.h"
 #include "repertory/ChartPictures.h"
 #include "repertory/RepEngine.h"
+#include "state/QuillonState.h"
 
 #include <QFontMetrics>
 #include <QFrame>
@@ -94,14 +95,6 @@ QFont PixelFont(const char* family, int pixels, int weight)
 
 } // namespace
 
-std::vector<int> CRepView::ButtonIds()
-{
-    std::vector<int> ids;
-    for (const ButtonSpec& spec : kButtons)
-        ids.push_back(spec.id);
-    return ids;
-}
-
 void CRepView::CreateControls()
 {
     for (const ButtonSpec& spec : kButtons) {
@@ -117,7 +110,7 @@ void CRepView::CreateControls()
         button->setEnabled(false);
         m_buttons[spec.id] = button;
         if (spec.counterId != 0)
-            MakeStatic(spec.counterId, QStringLiteral("0"), kRepViewText, m_app.m_crBackground)
+            MakeStatic(spec.counterId, QStringLiteral("0"), kRepViewText, kWindowBackground)
                 ->setAlignment(Qt::AlignCenter);
     }
 
@@ -128,11 +121,11 @@ void CRepView::CreateControls()
 
     const int countPixels = m_geometry.Sy(15) * 7 / 8;
     for (auto [id, text] : {std::pair{IDC_SYMPTOMS_LABEL, "Symptoms"}, std::pair{IDC_REMEDIES_LABEL, "Remedies"}}) {
-        QLabel* label = MakeStatic(id, QString::fromLatin1(text), kRepViewText, m_app.m_crBackground);
+        QLabel* label = MakeStatic(id, QString::fromLatin1(text), kRepViewText, kWindowBackground);
         label->setFont(PixelFont("Liberation Sans", countPixels, 600));
     }
     for (int id : {IDC_SYMPTOM_COUNT, IDC_REMEDY_COUNT}) {
-        QLabel* count = MakeStatic(id, QStringLiteral("0"), Qt::black, m_app.m_crBackground);
+        QLabel* count = MakeStatic(id, QStringLiteral("0"), Qt::black, kWindowBackground);
         count->setFont(PixelFont("Liberation Sans", countPixels, 600));
     }
 
@@ -152,7 +145,7 @@ void CRepView::CreateControls()
     m_pTextBar = new CMyScroll(Qt::Horizontal, this, IDC_SYMPTOM_TEXT_SCROLL);
     for (CMyScroll* bar : {m_pSymptomBar, m_pRemedyBar, m_pTextBar}) {
         bar->setFocusPolicy(Qt::NoFocus);
-        bar->SetMessageSink(&m_app.Sink());
+        bar->SetMessageSink(&m_state.Sink());
     }
     m_pSymptomBar->SetPage(kSymptomPage);
     m_pRemedyBar->SetPage(kRemedyPage);
@@ -207,7 +200,7 @@ void CRepView::UpdateCounters()
     // whether the chart's copy holds symptoms.
     const auto clipCount = [this](int k) { return m_pMethods ? m_pMethods->ClipCount(k) : ClipboardSize(k); };
     const std::array<int, 6> counts{
-        m_app.MindCount(), m_app.GeneralCount(), m_app.RestCount(), clipCount(0), clipCount(1), clipCount(2)};
+        m_state.MindCount(), m_state.GeneralCount(), m_state.RestCount(), clipCount(0), clipCount(1), clipCount(2)};
     const std::array<bool, 6> full{counts[kMindList] >= 1, counts[kGeneralList] >= 1, counts[kRestList] >= 1,
         !Clipboard(0).empty(), !Clipboard(1).empty(), !Clipboard(2).empty()};
     for (const ButtonSpec& spec : kButtons) {
@@ -293,8 +286,8 @@ void CRepView::SetScreenSize(int width, int height)
 
 void CRepView::SetHeaderLine()
 {
-    const std::string line = "  Of " + m_app.m_strPatientName + std::string(8, ' ')
-        + "Reg. No. : " + m_app.m_strPatientFile + std::string(7, ' ') + "Rep. Date : " + m_app.m_szVisitDate;
+    const std::string line = "  Of " + m_state.m_strPatientName + std::string(8, ' ')
+        + "Reg. No. : " + m_state.m_strPatientFile + std::string(7, ' ') + "Rep. Date : " + m_state.m_szVisitDate;
     m_statics[IDC_HEADER_LINE]->setText(FromData(line));
 }
 

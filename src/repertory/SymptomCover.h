@@ -16,8 +16,6 @@ class CRemedyCatalogue;
 class CRepEngine;
 
 inline constexpr const char* kMsgErrorInSymptomCovered = "Error in Symptom Covered";
-inline constexpr const char* kMsgErrorDuringPrinterSetup = "Error during Printer setup";
-inline constexpr const char* kMsgErrorInStartDoc = "Error in StartDoc";
 
 // A remedy of the chart as the report's chooser lists it: the name shown and the code it stands for.
 struct CoverRemedy

@@ -1,10 +1,11 @@
 // The Symptom Covered and Not Covered dialog.
 #include "repertory/SymptomCoverDialog.h"
 
-#include "app/QuillonApp.h"
-#include "app/UserChoices.h"
+#include "controls/DisplayText.h"
+#include "controls/UserChoices.h"
 #include "repertory/PrintedPages.h"
 #include "repertory/RepEngine.h"
+#include "state/QuillonState.h"
 #include "state/SaveNames.h"
 
 #include <QComboBox>

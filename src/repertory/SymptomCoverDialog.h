@@ -3,7 +3,7 @@
 // a PDF file.
 #pragma once
 
-#include "app/PageOutput.h"
+#include "controls/PageOutput.h"
 #include "repertory/SymptomCover.h"
 
 #include <QDialog>

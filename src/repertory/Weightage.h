@@ -51,7 +51,6 @@ public:
     // The thumb is dragged to `position`: nothing is drawn until it is released.
     void ThumbTrack(int position);
     bool ThumbReleased();
-    bool IsTracking() const { return m_bTracking; }
 
     // The list of row place r now selects `intensity`: it belongs to the symptom at the scroll position + r.
     void RowSelectionChanged(int r, int intensity);

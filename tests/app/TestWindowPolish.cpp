@@ -1,7 +1,7 @@
 // The window as a practitioner works in it, on the sample practice: wheel, keys, sizes and layouts, driven through
 // real events on the real widgets.
 #include "TestConfig.h"
-#include "app/CommandIds.h"
+#include "controls/CommandTarget.h"
 #include "controls/MyScroll.h"
 #include "controls/PictureButton.h"
 #include "repertory/ChartFixture.h"

@@ -181,9 +181,8 @@ private Q_SLOTS:
 
     void remedyBarAtTheEndShowsTheLastRemedies()
     {
-        // The drug list's message: scroll so that display index 17 comes first.
-        CScrollToRemedyEvent message(17);
-        QApplication::sendEvent(m_view, &message);
+        // As the drug list asks: scroll so that display index 17 comes first.
+        m_view->ScrollToRemedy(17);
         QCOMPARE(m_view->ScrollBar(IDC_REMEDY_SCROLL)->value(), 17);
         const QImage image = m_view->grab().toImage();
         for (int c = 0; c <= 12; ++c)

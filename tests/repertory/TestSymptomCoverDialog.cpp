@@ -4,8 +4,8 @@
 #include "ChartFixture.h"
 #include "app/MainFrame.h"
 #include "app/QuillonApp.h"
-#include "app/UserChoices.h"
 #include "controls/PictureButton.h"
+#include "controls/UserChoices.h"
 #include "fixtures/CaseWriters.h"
 #include "repertory/ChartPagePainter.h"
 #include "repertory/RepEngine.h"
@@ -129,11 +129,13 @@ private Q_SLOTS:
         bool checked = false;
         testing::WhenShown<CSymptomCoverDlg>([&](CSymptomCoverDlg& opened) {
             CSymptomCoverDlg* dialog = &opened;
-            const auto close = qScopeGuard([dialog] { QTest::mouseClick(dialog->Control(1611), Qt::LeftButton); });
+            const auto close = qScopeGuard(
+                [dialog] { QTest::mouseClick(dialog->Control(CSymptomCoverDlg::IDC_CLOSE), Qt::LeftButton); });
             QCOMPARE(dialog->RemedyCombo()->currentText(), QString::fromLatin1(view->Engine().RemedyName(1)));
             // The dialog shows quillon-report's remedy, full name and lines for the same row.
             QStringList shown{QStringLiteral("remedy\t") + dialog->RemedyCombo()->currentText(),
-                QStringLiteral("fullname\t") + qobject_cast<QLabel*>(dialog->Control(1005))->text()};
+                QStringLiteral("fullname\t")
+                    + qobject_cast<QLabel*>(dialog->Control(CSymptomCoverDlg::IDC_FULLNAME))->text()};
             for (const QListWidget* list : {dialog->CoveredList(), dialog->NotCoveredList()})
                 for (int i = 0; i < list->count(); ++i)
                     shown << list->item(i)->text();
@@ -145,13 +147,13 @@ private Q_SLOTS:
             QVERIFY(dialog->CoveredList()->item(0)->font().bold() == (dialog->Report().covered[0].level == 2));
 
             // Cancelled print dialog, then printing to a file and saving as PDF.
-            QTest::mouseClick(dialog->Control(1270), Qt::LeftButton);
+            QTest::mouseClick(dialog->Control(CSymptomCoverDlg::IDC_PRINT), Qt::LeftButton);
             QCOMPARE(g_sink->Texts(), std::vector<std::string>{"Error during Printer setup"});
             g_choices->printFile = Path("printed.pdf");
-            QTest::mouseClick(dialog->Control(1270), Qt::LeftButton);
+            QTest::mouseClick(dialog->Control(CSymptomCoverDlg::IDC_PRINT), Qt::LeftButton);
             g_choices->printFile.reset();
             g_choices->saveFile = Path("saved");
-            QTest::mouseClick(dialog->Control(1271), Qt::LeftButton);
+            QTest::mouseClick(dialog->Control(CSymptomCoverDlg::IDC_SAVE_PDF), Qt::LeftButton);
             QCOMPARE(g_choices->suggested,
                 QStringLiteral("2001 Anna Test 05-11-2002 Covered %1.pdf").arg(dialog->RemedyCombo()->currentText()));
             for (const QString& file : {Path("printed.pdf"), Path("saved.pdf")}) {
@@ -171,7 +173,7 @@ private Q_SLOTS:
             // Another remedy from the combo by keyboard.
             QTest::keyClick(dialog->RemedyCombo(), Qt::Key_Down);
             QVERIFY(dialog->Report().remedy.code != view->Engine().SortedRemedy(1)->code);
-            QCOMPARE(qobject_cast<QLabel*>(dialog->Control(1005))->text(),
+            QCOMPARE(qobject_cast<QLabel*>(dialog->Control(CSymptomCoverDlg::IDC_FULLNAME))->text(),
                 QStringLiteral("Remedium ") + dialog->RemedyCombo()->currentText().mid(2));
             checked = true;
         });

@@ -1,6 +1,6 @@
 // The version and licence the build passes in (only this file carries them, so a new version
 // recompiles nothing else).
-#include "app/ProductInfo.h"
+#include "resources/ProductInfo.h"
 
 namespace quillon {
 

@@ -1,5 +1,5 @@
 // The real file and printer dialogs.
-#include "app/UserChoices.h"
+#include "controls/UserChoices.h"
 
 #include <QFile>
 #include <QFileDialog>

@@ -2,7 +2,7 @@
 // dialog or the print preview), the output, and the message of a failure.
 #pragma once
 
-#include "repertory/ChartPagePainter.h"
+#include "controls/PdfPages.h"
 
 #include <QPageLayout>
 #include <QString>
@@ -14,6 +14,9 @@ namespace quillon {
 
 class IMessageSink;
 class IUserChoices;
+
+inline constexpr const char* kMsgErrorDuringPrinterSetup = "Error during Printer setup";
+inline constexpr const char* kMsgErrorInStartDoc = "Error in StartDoc";
 
 enum class PageTarget { PdfFile, Printer, PrintPreview };
 

@@ -1,10 +1,8 @@
 // The one way out for printed and saved pages.
-#include "app/PageOutput.h"
+#include "controls/PageOutput.h"
 
-#include "app/UserChoices.h"
 #include "casedata/MessageSink.h"
-#include "repertory/SymptomCover.h"
-#include "symptoms/RecordedSymptoms.h"
+#include "controls/UserChoices.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QFileInfo>
