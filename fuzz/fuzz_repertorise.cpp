@@ -7,6 +7,7 @@
 #include "fixtures/CaseWriters.h"
 #include "repertory/FollowUpAnalysis.h"
 #include "repertory/RepEngine.h"
+#include "support/StabilityByRebuilds.h"
 
 #include <cstdint>
 #include <memory>

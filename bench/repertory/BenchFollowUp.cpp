@@ -7,6 +7,7 @@
 #include "common/KentData.h"
 #include "fixtures/CaseWriters.h"
 #include "repertory/FollowUpAnalysis.h"
+#include "support/StabilityByRebuilds.h"
 
 #include <benchmark/benchmark.h>
 

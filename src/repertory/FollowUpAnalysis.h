@@ -122,10 +122,4 @@ struct StabilityRow
 std::vector<StabilityRow> RankStability(
     std::span<const CSymptomRecord* const> symptoms, const std::vector<RankedRemedy>& ranking, int top);
 
-// The same table by its definition: a full Normal ranking without each symptom in turn. It is what the table
-// saves, and what the checks of RankStability hold it to; nullopt when a ranking failed.
-std::optional<std::vector<StabilityRow>> RankStabilityByRebuilds(std::span<const CSymptomRecord* const> symptoms,
-    const std::vector<RankedRemedy>& ranking, int top, const CPracticeFolder& folder, const CRemedyCatalogue* catalogue,
-    IMessageSink& sink);
-
 } // namespace quillon

@@ -7,6 +7,7 @@
 #include "repertory/FollowUpAnalysis.h"
 #include "sample/SampleGenerator.h"
 #include "support/ReportRun.h"
+#include "support/StabilityByRebuilds.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
