@@ -38,7 +38,7 @@ CRepCmpVw::CRepCmpVw(CQuillonState& state, IViewRegistry& views, QWidget* parent
         disconnect(bar, &QAbstractSlider::actionTriggered, bar, nullptr);
         const bool vertical = bar == m_pVScroll;
         connect(bar, &QAbstractSlider::actionTriggered, this, [this, vertical](int a) { OnBarAction(vertical, a); });
-        bar->SetMessageSink(&state.Sink());
+        connect(bar, &CMyScroll::NegativeLineLeft, this, [&state] { state.Sink().Show(kMsgLineLeftNegative); });
     }
     m_pHScroll->SetPage(kMMPageColumns);
     m_pVScroll->SetPage(kMMPageLines);
@@ -147,7 +147,7 @@ void CRepCmpVw::mousePressEvent(QMouseEvent* event)
     if (event->button() != Qt::LeftButton)
         return QWidget::mousePressEvent(event);
     setFocus(Qt::MouseFocusReason);
-    const RowLayout& layout = m_state.m_rowLayout;
+    const RowLayout& layout = m_layout;
     for (int line = 1; line <= kMMPageLines; ++line) {
         if (ScaleDesignRect(layout.rows[static_cast<std::size_t>(line)].rect, m_screen).contains(event->pos())) {
             if (m_cursor.Click(line))
@@ -162,9 +162,9 @@ void CRepCmpVw::paintEvent(QPaintEvent*)
     QPainter painter(this);
     // The layout table keeps which row the cursor highlights.
     for (int r = 0; r < kLayoutRows; ++r)
-        m_state.m_rowLayout.rows[static_cast<std::size_t>(r)].highlighted
+        m_layout.rows[static_cast<std::size_t>(r)].highlighted
             = m_cursor.CursorDisplayRow() >= 0 && r == m_cursor.CursorRow();
-    PaintMateriaMedica(painter, m_listing, m_cursor, m_state.m_rowLayout, m_screen);
+    PaintMateriaMedica(painter, m_listing, m_cursor, m_layout, m_screen);
 }
 
 bool CRepCmpVw::IsCommandEnabled(int commandId) const

@@ -4,6 +4,7 @@
 
 #include "controls/CommandTarget.h"
 #include "materiamedica/MateriaMedicaListing.h"
+#include "materiamedica/RowLayout.h"
 
 #include <QSize>
 #include <QWidget>
@@ -33,6 +34,8 @@ public:
     CMyScroll* VerticalBar() const { return m_pVScroll; }
     CMagnifier* Magnifier() const { return m_pMagnifier; }
     QSize ScreenSize() const { return m_screen; }
+    // The page's rows and cells in the 640 x 400 design space, with the row the cursor highlights.
+    const RowLayout& Layout() const { return m_layout; }
     // Lays the page out for another screen size (the screen the view is on is the default).
     void SetScreenSize(QSize screen);
     // The page drawn at the view's size, as the screen shows it.
@@ -56,6 +59,7 @@ private:
     IViewRegistry& m_views;
     MateriaMedicaListing m_listing;
     CMateriaMedicaCursor m_cursor;
+    RowLayout m_layout = RowLayout::Build();
     QSize m_screen;
     CMyScroll* m_pHScroll = nullptr;
     CMyScroll* m_pVScroll = nullptr;

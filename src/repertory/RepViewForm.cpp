@@ -145,7 +145,7 @@ void CRepView::CreateControls()
     m_pTextBar = new CMyScroll(Qt::Horizontal, this, IDC_SYMPTOM_TEXT_SCROLL);
     for (CMyScroll* bar : {m_pSymptomBar, m_pRemedyBar, m_pTextBar}) {
         bar->setFocusPolicy(Qt::NoFocus);
-        bar->SetMessageSink(&m_state.Sink());
+        connect(bar, &CMyScroll::NegativeLineLeft, this, [this] { m_state.Sink().Show(kMsgLineLeftNegative); });
     }
     m_pSymptomBar->SetPage(kSymptomPage);
     m_pRemedyBar->SetPage(kRemedyPage);

@@ -7,7 +7,6 @@
 #include "casedata/PracticeFolder.h"
 #include "casedata/RemedyCatalogue.h"
 #include "materiamedica/MateriaMedicaRequest.h"
-#include "materiamedica/RowLayout.h"
 #include "state/KingdomFilterState.h"
 
 #include <cstdint>
@@ -36,8 +35,6 @@ public:
 
     bool m_bCaseRecordMode = false; // true: the case-record view shows the full case record, false: the follow-up
     bool m_bClosingAllViews = false;
-
-    RowLayout m_rowLayout;
 
     // The chart's sorted rows as "abbreviation:totality:symptoms covered:", one per row of the display order;
     // read by the drug list and the materia medica conversion.
