@@ -101,7 +101,7 @@ std::unique_ptr<Workload> MakeWorkload()
         work->error = "the chart did not start";
     // Clipboard 1 holds every third symptom.
     for (std::size_t i = 0; i < work->state->m_mapSymptoms.size(); i += 3)
-        work->state->m_mapClipboard1.push_back(work->state->m_mapSymptoms[i].get());
+        work->state->m_arrClipboards[0].push_back(work->state->m_mapSymptoms[i].get());
     work->methods->OnSymptomListClosed();
     return work;
 }
@@ -201,17 +201,17 @@ void BM_ResetClipboard(benchmark::State& state)
     Workload* work = Shared(state);
     if (!work)
         return;
-    const std::vector<CSymptomRecord*> clipboard = work->state->m_mapClipboard1;
+    const std::vector<CSymptomRecord*> clipboard = work->state->m_arrClipboards[0];
     for (auto _ : state) {
         state.PauseTiming();
-        work->state->m_mapClipboard1 = clipboard;
+        work->state->m_arrClipboards[0] = clipboard;
         work->methods->OnSymptomListClosed();
         work->methods->OnClipboard(0);
         state.ResumeTiming();
         work->methods->OnResetClipboard();
         benchmark::DoNotOptimize(work->engine->Grade(0, 0));
     }
-    work->state->m_mapClipboard1 = clipboard;
+    work->state->m_arrClipboards[0] = clipboard;
     work->methods->OnSymptomListClosed();
     Report(state, *work);
 }

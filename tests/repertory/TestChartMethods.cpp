@@ -203,7 +203,7 @@ private Q_SLOTS:
         QVERIFY(g_sink->Texts().empty());
         QCOMPARE(Text(m_view, IDC_CLIP2_COUNT), QStringLiteral("0"));
         QVERIFY(!m_view->Button(IDC_CLIPBOARD2)->IsFull());
-        QVERIFY(App().m_mapClipboard2.empty());
+        QVERIFY(App().m_arrClipboards[1].empty());
         QCOMPARE(Text(m_view, IDC_CAPTION), QStringLiteral("Repertorisation: Normal"));
         QCOMPARE(Text(m_view, IDC_REMEDY_COUNT), QStringLiteral("10"));
     }
