@@ -174,11 +174,11 @@ void CConvertDialog::RefreshSelected()
     const auto& selected = m_model.SelectedList();
     bool same = m_pSelectedList->count() == static_cast<int>(selected.size());
     for (int i = 0; same && i < m_pSelectedList->count(); ++i)
-        same = m_pSelectedList->item(i)->text() == FromData(selected[static_cast<std::size_t>(i)]);
+        same = m_pSelectedList->item(i)->text() == FromData(selected[static_cast<std::size_t>(i)].name);
     if (!same) {
         m_pSelectedList->clear();
-        for (const std::string& entry : selected)
-            m_pSelectedList->addItem(FromData(entry));
+        for (const ChosenRemedy& entry : selected)
+            m_pSelectedList->addItem(FromData(entry.name));
     }
     m_pSelectedList->setCurrentRow(m_model.SelectedSelection());
 }
@@ -225,10 +225,8 @@ void RunConversionDialog(CQuillonApp& app)
 void InstallConversionCommand(CQuillonApp& app, CRepView& view)
 {
     view.SetCommandHandler(ID_MENU_CONV_REP_TO_MM, [&app, &view] {
-        view.Methods().Pick(view.SelRemedy(), view.Methods().PickedSymptom());
         if (!view.Methods().PrepareConversion())
             return;
-        CaptureChartRows(app.m_mmRequest, view.Engine());
         RunConversionDialog(app);
     });
 }

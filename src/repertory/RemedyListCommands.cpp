@@ -17,7 +17,6 @@ void InstallRemedyListCommands(CRepView& view, CQuillonApp& app)
         dialog.exec();
     });
     view.SetCommandHandler(ID_MENU_FULL_SYMPTOM, [&view, &app] {
-        view.Methods().Pick(view.Methods().PickedRemedy(), view.SelSymptom());
         const CSymptomRecord* symptom = view.Methods().SymptomForFullList();
         if (!symptom)
             return;

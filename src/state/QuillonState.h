@@ -8,6 +8,7 @@
 #include "casedata/RemedyCatalogue.h"
 #include "materiamedica/MateriaMedicaRequest.h"
 #include "materiamedica/RowLayout.h"
+#include "repertory/ChartRows.h"
 #include "state/KingdomFilterState.h"
 
 #include <cstdint>
@@ -39,11 +40,11 @@ public:
 
     RowLayout m_rowLayout;
 
-    // The chart's sorted rows as "abbreviation:totality:symptoms covered:", one per row of the display order;
-    // read by the drug list and the materia medica conversion.
-    std::vector<std::string> m_mapRemedyRows;
-    // Remedy abbreviations chosen for the materia medica conversion.
-    std::vector<std::string> m_arrMMRemedies;
+    // The chart's rows in display order, as the chart last handed them to the drug list or the materia medica
+    // conversion.
+    std::vector<ChartRow> m_mapRemedyRows;
+    // The remedies chosen for the materia medica conversion (kept from one conversion to the next).
+    std::vector<ChosenRemedy> m_arrMMRemedies;
     // The materia medica request of the conversion dialog's last OK.
     CMateriaMedicaRequest m_mmRequest;
 
