@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             for (int e = 0; e < record->m_nRemedyCount; ++e)
                 (void)(record->Grade(e) + record->RemedyCode(e));
         if (!store.m_mapSymptoms.empty()) {
-            store.m_mapClipboard1.push_back(store.m_mapSymptoms.back().get());
+            store.m_arrClipboards[0].push_back(store.m_mapSymptoms.back().get());
             store.DeleteSymptom(0);
             store.RebuildKindIndexes();
             store.RestoreDeletedSymptom(0);

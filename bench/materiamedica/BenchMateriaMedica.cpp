@@ -45,7 +45,7 @@ Workload* SharedWorkload()
             return work;
         }
         for (int r = 0; r < kRemedies; ++r)
-            work->request.m_arrSelectedCodes.push_back(10 * work->engine->SortedRemedy(r)->code);
+            work->request.m_arrSelectedCodes.push_back(work->engine->SortedRemedy(r)->code);
         return work;
     }();
     return shared.get();

@@ -37,8 +37,7 @@ void BM_DrugListOpenAndSearch(benchmark::State& state)
         if (static_cast<int>(App().m_mapRemedyRows.size()) == kChartRemedies)
             break;
         const int n = static_cast<int>(App().m_mapRemedyRows.size());
-        App().m_mapRemedyRows.push_back(
-            abbreviation + ":" + std::to_string(900 - n) + ":" + std::to_string(120 - n / 5) + ":");
+        App().m_mapRemedyRows.push_back(ChartRow{code, abbreviation, 900 - n, 120 - n / 5});
     }
     const QStringList searches{QStringLiteral("n"), QStringLiteral("nux-v"), QStringLiteral("zzz"),
         QStringLiteral("SULPH"), QStringLiteral("calc-phosphorica"), QString(), QStringLiteral("Zinc"),

@@ -1,6 +1,7 @@
 // Repertorisation method benchmarks: every button of the chart at the 127-symptom scale (the 127 largest Kent
 // rubrics over a 6,553-remedy catalogue), each action with its re-evaluation and refresh, without painting.
 #include "casedata/ByteReader.h"
+#include "chart/ChartSession.h"
 #include "common/KentData.h"
 #include "fixtures/CaseWriters.h"
 #include "repertory/RepEngine.h"
@@ -20,29 +21,8 @@ using namespace quillon;
 constexpr int kCatalogueSize = 6553;
 constexpr std::size_t kSymptoms = 127;
 
-class FixedWeightage final : public IWeightageChooser
-{
-public:
-    bool ChooseWeightage(CWeightageModel& model) override
-    {
-        for (int i = 0; i < model.SymptomCount(); ++i)
-            model.SetIntensity(i, i % 4);
-        return true;
-    }
-};
-
-class FixedDrugFilter final : public IDrugFilterChooser
-{
-public:
-    bool ChooseDrugFilter(CDrugFilterModel& model) override
-    {
-        for (int k = 1; k <= kDrugPropertyCount; ++k)
-            model.SetChecked(k, k == 1);
-        return true;
-    }
-};
-
-// Drops every other remedy offered, as a class or element choice would.
+// The kingdom dialogs' stand-in (the workload has no filter files): drops every other remedy offered, as a class
+// or element choice would.
 class HalvingKingdom final : public IKingdomChooser
 {
 public:
@@ -63,9 +43,12 @@ struct Workload
     std::unique_ptr<CQuillonState> state;
     std::unique_ptr<CRepEngine> engine;
     std::unique_ptr<CRepMethods> methods;
-    FixedWeightage weightage;
-    FixedDrugFilter drugFilter;
-    HalvingKingdom kingdom;
+    // The chart's scripted answers: intensity i % 4 for symptom i; property 1.
+    std::unique_ptr<CCommandChoosers> choosers;
+    ChartCommand weightage{ChartVerb::Weightage};
+    ChartCommand drugFilter = ParseChartCommand("drug-filter:1");
+    ChartCommand kingdom{ChartVerb::Plant}; // receives the stand-in's answers
+    HalvingKingdom halving;
     std::string error;
 };
 
@@ -96,12 +79,16 @@ std::unique_ptr<Workload> MakeWorkload()
     }
     work->engine = std::make_unique<CRepEngine>(*work->state, work->state->m_pRemedyCatalogue.get(), work->sink);
     work->methods = std::make_unique<CRepMethods>(*work->state, *work->engine, work->sink);
-    work->methods->SetChoosers(&work->weightage, &work->drugFilter, &work->kingdom);
+    work->choosers = std::make_unique<CCommandChoosers>(work->state->m_folder, work->sink);
+    work->choosers->SetDialogs(nullptr, nullptr, &work->halving);
+    work->methods->SetChoosers(work->choosers.get(), work->choosers.get(), work->choosers.get());
+    for (int i = 0; i < static_cast<int>(kSymptoms); ++i)
+        work->weightage.intensities.emplace_back(i, i % 4);
     if (!work->methods->Start())
         work->error = "the chart did not start";
     // Clipboard 1 holds every third symptom.
     for (std::size_t i = 0; i < work->state->m_mapSymptoms.size(); i += 3)
-        work->state->m_mapClipboard1.push_back(work->state->m_mapSymptoms[i].get());
+        work->state->m_arrClipboards[0].push_back(work->state->m_mapSymptoms[i].get());
     work->methods->OnSymptomListClosed();
     return work;
 }
@@ -130,7 +117,7 @@ template <typename Action> void Repeat(benchmark::State& state, Action action)
         return;
     work->methods->OnNormal();
     for (auto _ : state) {
-        action(*work->methods);
+        action(*work);
         benchmark::DoNotOptimize(work->engine->Grade(0, 0));
     }
     Report(state, *work);
@@ -146,7 +133,7 @@ template <typename Action> void FromNormal(benchmark::State& state, Action actio
         state.PauseTiming();
         work->methods->OnNormal();
         state.ResumeTiming();
-        action(*work->methods);
+        action(*work);
         benchmark::DoNotOptimize(work->engine->Grade(0, 0));
     }
     Report(state, *work);
@@ -154,64 +141,79 @@ template <typename Action> void FromNormal(benchmark::State& state, Action actio
 
 void BM_Normal(benchmark::State& state)
 {
-    Repeat(state, [](CRepMethods& m) { m.OnNormal(); });
+    Repeat(state, [](Workload& w) { w.methods->OnNormal(); });
 }
 void BM_Mind(benchmark::State& state)
 {
-    Repeat(state, [](CRepMethods& m) { m.OnMind(); });
+    Repeat(state, [](Workload& w) { w.methods->OnMind(); });
 }
 void BM_General(benchmark::State& state)
 {
-    Repeat(state, [](CRepMethods& m) { m.OnGeneral(); });
+    Repeat(state, [](Workload& w) { w.methods->OnGeneral(); });
 }
 void BM_Rest(benchmark::State& state)
 {
-    Repeat(state, [](CRepMethods& m) { m.OnRest(); });
+    Repeat(state, [](Workload& w) { w.methods->OnRest(); });
 }
 void BM_Clipboard(benchmark::State& state)
 {
-    Repeat(state, [](CRepMethods& m) { m.OnClipboard(0); });
+    Repeat(state, [](Workload& w) { w.methods->OnClipboard(0); });
 }
 void BM_Sorted(benchmark::State& state)
 {
-    Repeat(state, [](CRepMethods& m) { m.OnSorted(); });
+    Repeat(state, [](Workload& w) { w.methods->OnSorted(); });
 }
 void BM_Weightage(benchmark::State& state)
 {
-    Repeat(state, [](CRepMethods& m) { m.OnWeightage(); });
+    Repeat(state, [](Workload& w) {
+        w.choosers->SetCommand(&w.weightage);
+        w.methods->OnWeightage();
+    });
 }
 void BM_DrugFilter(benchmark::State& state)
 {
-    FromNormal(state, [](CRepMethods& m) { m.OnDrugFilter(); });
+    FromNormal(state, [](Workload& w) {
+        w.choosers->SetCommand(&w.drugFilter);
+        w.methods->OnDrugFilter();
+    });
 }
 void BM_PlantFilter(benchmark::State& state)
 {
-    FromNormal(state, [](CRepMethods& m) { m.OnPlantFilter(); });
+    FromNormal(state, [](Workload& w) {
+        w.choosers->SetCommand(&w.kingdom);
+        w.methods->OnPlantFilter();
+    });
 }
 void BM_MineralFilter(benchmark::State& state)
 {
-    FromNormal(state, [](CRepMethods& m) { m.OnMineralFilter(); });
+    FromNormal(state, [](Workload& w) {
+        w.choosers->SetCommand(&w.kingdom);
+        w.methods->OnMineralFilter();
+    });
 }
 void BM_AnimalFilter(benchmark::State& state)
 {
-    FromNormal(state, [](CRepMethods& m) { m.OnAnimalFilter(); });
+    FromNormal(state, [](Workload& w) {
+        w.choosers->SetCommand(&w.kingdom);
+        w.methods->OnAnimalFilter();
+    });
 }
 void BM_ResetClipboard(benchmark::State& state)
 {
     Workload* work = Shared(state);
     if (!work)
         return;
-    const std::vector<CSymptomRecord*> clipboard = work->state->m_mapClipboard1;
+    const std::vector<CSymptomRecord*> clipboard = work->state->m_arrClipboards[0];
     for (auto _ : state) {
         state.PauseTiming();
-        work->state->m_mapClipboard1 = clipboard;
+        work->state->m_arrClipboards[0] = clipboard;
         work->methods->OnSymptomListClosed();
         work->methods->OnClipboard(0);
         state.ResumeTiming();
         work->methods->OnResetClipboard();
         benchmark::DoNotOptimize(work->engine->Grade(0, 0));
     }
-    work->state->m_mapClipboard1 = clipboard;
+    work->state->m_arrClipboards[0] = clipboard;
     work->methods->OnSymptomListClosed();
     Report(state, *work);
 }
@@ -222,6 +224,7 @@ void BM_CaptionAndRows(benchmark::State& state)
     if (!work)
         return;
     work->methods->OnMind();
+    work->choosers->SetCommand(&work->drugFilter);
     work->methods->OnDrugFilter();
     for (auto _ : state) {
         benchmark::DoNotOptimize(work->methods->BuildCaption());

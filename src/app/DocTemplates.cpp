@@ -34,7 +34,7 @@ QWidget* CreateChart(CQuillonApp& app)
     InstallRemedyListCommands(*view, app, app.Choices());
     InstallFollowUpCommands(*view, app, app.Choices());
     InstallSymptomCoveredReport(app, *view);
-    InstallConversionCommand(*view, app, [&app] { RunConversion(app); });
+    InstallConversionCommand(*view, [&app] { RunConversion(app); });
     auto* magnifier = new CMagnifier(view);
     view->SetCommandHandler(ID_MAGNIFY, [magnifier] { magnifier->Toggle(); });
     return view;

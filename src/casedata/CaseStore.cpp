@@ -342,9 +342,8 @@ void CCaseStore::ClearCaseStore()
     m_mapGeneralSymptoms.clear();
     m_mapRestSymptoms.clear();
     m_mapRepSymptoms.clear();
-    m_mapClipboard1.clear();
-    m_mapClipboard2.clear();
-    m_mapClipboard3.clear();
+    for (auto& clipboard : m_arrClipboards)
+        clipboard.clear();
     m_mapSymptomText.clear();
     m_mapRemedyCountText.clear();
     m_mapDeletedText.clear();
@@ -358,14 +357,16 @@ void CCaseStore::DeleteSymptom(int i)
 {
     if (i < 0 || i >= LiveCount())
         return;
+    if (m_pEditRecorder)
+        m_pEditRecorder->emplace_back(false, i);
     const auto at = static_cast<std::size_t>(i);
     if (at < m_mapRemedyCountText.size())
         m_mapDeletedCountText.push_back(std::move(m_mapRemedyCountText[at]));
     if (at < m_mapSymptomText.size())
         m_mapDeletedText.push_back(std::move(m_mapSymptomText[at]));
     CSymptomRecord* record = m_mapSymptoms[at].get();
-    for (auto* clipboard : {&m_mapClipboard1, &m_mapClipboard2, &m_mapClipboard3})
-        RemoveFromClipboard(*clipboard, record->m_pszText);
+    for (auto& clipboard : m_arrClipboards)
+        RemoveFromClipboard(clipboard, record->m_pszText);
     m_mapDeletedSymptoms.push_back(std::move(m_mapSymptoms[at]));
     EraseAt(m_mapRemedyCountText, at);
     EraseAt(m_mapSymptomText, at);
@@ -376,6 +377,8 @@ void CCaseStore::RestoreDeletedSymptom(int j)
 {
     if (j < 0 || j >= DeletedCount())
         return;
+    if (m_pEditRecorder)
+        m_pEditRecorder->emplace_back(true, j);
     const auto at = static_cast<std::size_t>(j);
     if (at < m_mapDeletedText.size())
         m_mapSymptomText.push_back(std::move(m_mapDeletedText[at]));

@@ -5,14 +5,19 @@
 #include "casedata/PracticeFolder.h"
 #include "casedata/SymptomRecord.h"
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace quillon {
+
+// The three symptom clipboards of the chart.
+inline constexpr int kClipboardCount = 3;
 
 // Messages of the loader.
 inline constexpr const char* kMsgCannotReadSymptomFile = "Cannot read recorded symptom File";
@@ -50,6 +55,9 @@ public:
     // Appends deleted symptom j to the live lists and closes the gap it leaves in the deleted lists.
     void RestoreDeletedSymptom(int j);
     void RebuildKindIndexes();
+    // While set, DeleteSymptom and RestoreDeletedSymptom append what they did, in order: (false, i) for a
+    // deletion of live symptom i, (true, j) for a restore of deleted symptom j.
+    void SetEditRecorder(std::vector<std::pair<bool, int>>* recorder) { m_pEditRecorder = recorder; }
 
     // The same from an image of the ".rsy" file already in memory.
     bool IndexVisits(std::span<const std::uint8_t> bytes);
@@ -88,9 +96,9 @@ public:
 
     // Borrowers filled by the repertorisation.
     std::vector<CSymptomRecord*> m_mapRepSymptoms;
-    std::vector<CSymptomRecord*> m_mapClipboard1;
-    std::vector<CSymptomRecord*> m_mapClipboard2;
-    std::vector<CSymptomRecord*> m_mapClipboard3;
+    // The chart's clipboards: the chart adds to them and empties them, deleting a symptom removes it from them;
+    // they outlast the Symptom List dialog.
+    std::array<std::vector<CSymptomRecord*>, kClipboardCount> m_arrClipboards;
 
     int m_nSymptomCount = 0;
 
@@ -106,6 +114,7 @@ private:
     const CPracticeFolder* m_folder;
     IMessageSink* m_sink;
     std::vector<std::pair<int, ClearListener>> m_clearListeners;
+    std::vector<std::pair<bool, int>>* m_pEditRecorder = nullptr;
     int m_nextListenerId = 1;
 };
 

@@ -5,6 +5,19 @@
 #include "filters/MineralFilterDialog.h"
 
 namespace quillon {
+namespace {
+
+KingdomDialogResult ClassAnswer(const CClassFilterDialog& dialog)
+{
+    KingdomDialogResult result = KingdomDialogResult::FromClass(dialog.Result());
+    result.m_nClassLine = dialog.Model().SelectedClass() + 1;
+    for (int k = 1; k <= kClassTypeCount; ++k)
+        if (dialog.Model().IsTypeChecked(k))
+            result.m_arrTypes.push_back(k);
+    return result;
+}
+
+} // namespace
 
 std::optional<KingdomDialogResult> CKingdomDialogChooser::ChooseKingdom(
     int nKind, const std::vector<FilterRemedy>& remedies, KingdomFilterState& state)
@@ -15,19 +28,21 @@ std::optional<KingdomDialogResult> CKingdomDialogChooser::ChooseKingdom(
         CMineralFilterDlg dialog(*m_pFolder, remedies, *m_pSink, state, m_pParent);
         if (dialog.exec() != kFilterOk)
             return std::nullopt;
-        return KingdomDialogResult::FromMineral(dialog.Result());
+        KingdomDialogResult result = KingdomDialogResult::FromMineral(dialog.Result());
+        result.m_arrMineralSteps = dialog.Model().Steps();
+        return result;
     }
     if (nKind == kKingdomPlant) {
         CPlantFilterDlg dialog(*m_pFolder, remedies, *m_pSink, m_pParent);
         if (dialog.exec() != kFilterOk)
             return std::nullopt;
-        return KingdomDialogResult::FromClass(dialog.Result());
+        return ClassAnswer(dialog);
     }
     if (nKind == kKingdomAnimal) {
         CAnimalFilterDlg dialog(*m_pFolder, remedies, *m_pSink, m_pParent);
         if (dialog.exec() != kFilterOk)
             return std::nullopt;
-        return KingdomDialogResult::FromClass(dialog.Result());
+        return ClassAnswer(dialog);
     }
     return std::nullopt;
 }

@@ -135,6 +135,7 @@ bool CMineralFilterModel::MouseMove(int x, int y)
 
 void CMineralFilterModel::LeftButtonOnCell(int cell)
 {
+    m_arrSteps.push_back("left=" + std::to_string(cell >= 0 && cell < kCellCount ? cell : 1));
     if (m_bGroupSelection) {
         m_sink.Show("Unselect group and then select individual element", {}, MessageIcon::Information);
         return;
@@ -163,6 +164,7 @@ void CMineralFilterModel::AppendRowText(int row)
 
 void CMineralFilterModel::RightButtonOnCell(int cell)
 {
+    m_arrSteps.push_back("right=" + std::to_string(cell >= 0 && cell < kCellCount ? cell : 1));
     m_bRowColumnToggle = !m_bRowColumnToggle;
     m_nLastRightCell = cell >= 0 && cell < kCellCount ? cell : -1;
     if (m_nLastRightCell < 0)
@@ -210,6 +212,8 @@ void CMineralFilterModel::RightButtonOnCell(int cell)
 
 void CMineralFilterModel::VerticalClicked(bool checked)
 {
+    if (checked != m_bVertical)
+        m_arrSteps.emplace_back("vertical");
     m_bVertical = checked;
     m_strElements.clear();
     const int column = m_nAnchorCell % kTableColumns;
@@ -227,6 +231,8 @@ void CMineralFilterModel::VerticalClicked(bool checked)
 
 void CMineralFilterModel::HorizontalClicked(bool checked)
 {
+    if (checked != m_bHorizontal)
+        m_arrSteps.emplace_back("horizontal");
     m_bHorizontal = checked;
     m_strElements.clear();
     if (m_bVertical)
@@ -244,6 +250,8 @@ void CMineralFilterModel::HorizontalClicked(bool checked)
 
 void CMineralFilterModel::SelectGroup(int index)
 {
+    if (index >= 0 && index < static_cast<int>(m_groups.size()))
+        m_arrSteps.push_back("group=" + std::to_string(index + 1));
     m_nSelectedGroup = index >= 0 && index < static_cast<int>(m_groups.size()) ? index : -1;
 }
 

@@ -71,6 +71,9 @@ public:
     void RightButtonOnCell(int cell);
     // The "Vertical" and "Horizontal" boxes after a click has set them to `checked`.
     void VerticalClicked(bool checked);
+    // What the user did in the dialog, as quillon-report's mineral steps (left=CELL right=CELL vertical
+    // horizontal group=N); a click that meets no cell is written with cell 1, which no click can meet.
+    const std::vector<std::string>& Steps() const { return m_arrSteps; }
     void HorizontalClicked(bool checked);
     bool IsVertical() const { return m_bVertical; }
     bool IsHorizontal() const { return m_bHorizontal; }
@@ -104,6 +107,7 @@ private:
     std::array<CElementRank, kRankEntries> m_aRank{};
     std::vector<std::string> m_groups;
     int m_nSelectedGroup = -1;
+    std::vector<std::string> m_arrSteps;
     std::string m_strElements;
     std::string m_strHover;
     int m_nHoverCell = 0;

@@ -12,16 +12,10 @@ namespace {
 constexpr std::size_t kFullListTextLimit = 15;
 constexpr std::size_t kSearchLimit = 7;
 
-// A chart row "abbreviation:totality:covered:" as the full list shows it: at most 15 characters up to and
-// including the first ':', trailing ':' removed.
-std::string FullListText(const std::string& row)
+// A chart row as the full list shows it: its name up to a ':', at most 15 characters.
+std::string FullListText(const ChartRow& row)
 {
-    std::string text = row.substr(0, kFullListTextLimit);
-    if (const auto colon = text.find(':'); colon != std::string::npos)
-        text.resize(colon + 1);
-    while (!text.empty() && text.back() == ':')
-        text.pop_back();
-    return text;
+    return row.name.substr(0, std::min(row.name.find(':'), kFullListTextLimit));
 }
 
 bool StartsWithNoCase(std::string_view text, std::string_view prefix)
@@ -33,7 +27,7 @@ bool StartsWithNoCase(std::string_view text, std::string_view prefix)
 
 CConversionModel::CConversionModel(CQuillonState& state, IMessageSink& sink) : m_state(state), m_sink(sink) {}
 
-const std::vector<std::string>& CConversionModel::SelectedList() const
+const std::vector<ChosenRemedy>& CConversionModel::SelectedList() const
 {
     return m_state.m_arrMMRemedies;
 }
@@ -46,26 +40,19 @@ void CConversionModel::Open()
     m_bAll = true;
     m_nOption = kOptionComplete;
     m_bOkEnabled = true;
+    m_fullRows = m_state.m_mapRemedyRows;
     m_fullList.clear();
-    m_fullList.reserve(m_state.m_mapRemedyRows.size());
-    for (const std::string& row : m_state.m_mapRemedyRows)
+    m_fullList.reserve(m_fullRows.size());
+    for (const ChartRow& row : m_fullRows)
         m_fullList.push_back(FullListText(row));
     m_nFullSelection = -1;
     m_strFullName.clear();
     SelectFull(0);
 }
 
-int CConversionModel::ResolveKey(const std::string& name) const
+void CConversionModel::ShowFullName(int code)
 {
-    const int code = ResolveRemedyCode(m_state.m_mmRequest.m_chartRows, m_state.m_pRemedyCatalogue.get(), name);
-    return code < 0 ? kUnresolvedRemedyKey : 10 * code;
-}
-
-void CConversionModel::ShowFullName(const std::string& name)
-{
-    const int key = ResolveKey(name);
-    const RemedyEntry* entry
-        = key < 0 || !m_state.m_pRemedyCatalogue ? nullptr : m_state.m_pRemedyCatalogue->Entry(key / 10);
+    const RemedyEntry* entry = m_state.m_pRemedyCatalogue ? m_state.m_pRemedyCatalogue->Entry(code) : nullptr;
     m_strFullName = entry ? entry->fullName : std::string();
 }
 
@@ -74,7 +61,7 @@ void CConversionModel::SelectFull(int index)
     if (index < 0 || index >= static_cast<int>(m_fullList.size()))
         return;
     m_nFullSelection = index;
-    ShowFullName(m_fullList[static_cast<std::size_t>(index)]);
+    ShowFullName(m_fullRows[static_cast<std::size_t>(index)].code);
 }
 
 void CConversionModel::SelectSelected(int index)
@@ -84,7 +71,7 @@ void CConversionModel::SelectSelected(int index)
         return;
     m_nSelectedSelection = index;
     if (index >= 0)
-        ShowFullName(selected[static_cast<std::size_t>(index)]);
+        ShowFullName(selected[static_cast<std::size_t>(index)].code);
 }
 
 bool CConversionModel::Search(const std::string& text)
@@ -109,12 +96,12 @@ void CConversionModel::AddFromFullList(int index)
     if (index < 0 || index >= static_cast<int>(m_fullList.size()))
         return;
     SelectFull(index);
-    const std::string& name = m_fullList[static_cast<std::size_t>(index)];
+    const int code = m_fullRows[static_cast<std::size_t>(index)].code;
     auto& selected = m_state.m_arrMMRemedies;
-    if (std::find(selected.begin(), selected.end(), name) != selected.end())
+    if (std::any_of(selected.begin(), selected.end(), [code](const ChosenRemedy& r) { return r.code == code; }))
         m_sink.Show(kMsgDrugAlreadyInList);
     else
-        selected.push_back(name);
+        selected.push_back(ChosenRemedy{code, m_fullList[static_cast<std::size_t>(index)]});
     if (m_nOption == kOptionCompare || m_nOption == kOptionDifferentiate)
         m_bOkEnabled = selected.size() > 1;
 }
@@ -181,7 +168,7 @@ bool CConversionModel::Ok()
         return false;
     }
     const auto& selected = SelectedList();
-    std::vector<std::string> taken;
+    std::vector<ChosenRemedy> taken;
     switch (m_nOption) {
     case kOptionComplete:
     case kOptionCompare:
@@ -199,8 +186,8 @@ bool CConversionModel::Ok()
     }
     CMateriaMedicaRequest& request = m_state.m_mmRequest;
     request.m_arrSelectedCodes.clear();
-    for (const std::string& name : taken)
-        request.m_arrSelectedCodes.push_back(ResolveKey(name));
+    for (const ChosenRemedy& remedy : taken)
+        request.m_arrSelectedCodes.push_back(remedy.code);
     request.m_nMode = kOptionModes[static_cast<std::size_t>(m_nOption)];
     request.m_nMarkMask = MarkMask();
     return true;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "materiamedica/MateriaMedicaRequest.h"
+#include "repertory/ChartRows.h"
 
 #include <array>
 #include <string>
@@ -44,8 +45,9 @@ public:
     // the full list from the chart's remedy rows, its first entry selected.
     void Open();
 
+    // The full list's entries as shown, one per chart row.
     const std::vector<std::string>& FullList() const { return m_fullList; }
-    const std::vector<std::string>& SelectedList() const;
+    const std::vector<ChosenRemedy>& SelectedList() const;
     int FullSelection() const { return m_nFullSelection; }
     int SelectedSelection() const { return m_nSelectedSelection; }
     // The full name of the remedy last looked at (catalogue text, empty when none).
@@ -77,12 +79,12 @@ public:
     void Cancel();
 
 private:
-    void ShowFullName(const std::string& name);
+    void ShowFullName(int code);
     void UpdateOkForOption();
-    int ResolveKey(const std::string& name) const;
 
     CQuillonState& m_state;
     IMessageSink& m_sink;
+    std::vector<ChartRow> m_fullRows;
     std::vector<std::string> m_fullList;
     int m_nFullSelection = -1;
     int m_nSelectedSelection = -1;

@@ -174,11 +174,11 @@ void CConvertDialog::RefreshSelected()
     const auto& selected = m_model.SelectedList();
     bool same = m_pSelectedList->count() == static_cast<int>(selected.size());
     for (int i = 0; same && i < m_pSelectedList->count(); ++i)
-        same = m_pSelectedList->item(i)->text() == FromData(selected[static_cast<std::size_t>(i)]);
+        same = m_pSelectedList->item(i)->text() == FromData(selected[static_cast<std::size_t>(i)].name);
     if (!same) {
         m_pSelectedList->clear();
-        for (const std::string& entry : selected)
-            m_pSelectedList->addItem(FromData(entry));
+        for (const ChosenRemedy& entry : selected)
+            m_pSelectedList->addItem(FromData(entry.name));
     }
     m_pSelectedList->setCurrentRow(m_model.SelectedSelection());
 }
@@ -217,13 +217,11 @@ bool RunConversionDialog(CQuillonState& state, QWidget* parent)
     return dialog.exec() == QDialog::Accepted;
 }
 
-void InstallConversionCommand(CRepView& view, CQuillonState& state, std::function<void()> convert)
+void InstallConversionCommand(CRepView& view, std::function<void()> convert)
 {
-    view.SetCommandHandler(ID_MENU_CONV_REP_TO_MM, [&view, &state, convert = std::move(convert)] {
-        view.Methods().Pick(view.SelRemedy(), view.Methods().PickedSymptom());
+    view.SetCommandHandler(ID_MENU_CONV_REP_TO_MM, [&view, convert = std::move(convert)] {
         if (!view.Methods().PrepareConversion())
             return;
-        CaptureChartRows(state.m_mmRequest, view.Engine());
         convert();
     });
 }

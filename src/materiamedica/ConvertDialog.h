@@ -71,6 +71,6 @@ bool RunConversionDialog(CQuillonState& state, QWidget* parent);
 
 // Gives the chart its "&Conv. Rep To MM" command: the chart's rows, the picked remedy added to the selected
 // list, then `convert`, which runs the dialog and opens what it asks for.
-void InstallConversionCommand(CRepView& view, CQuillonState& state, std::function<void()> convert);
+void InstallConversionCommand(CRepView& view, std::function<void()> convert);
 
 } // namespace quillon

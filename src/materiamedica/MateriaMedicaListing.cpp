@@ -13,11 +13,11 @@ namespace {
 
 const std::string kBlankCell(10, ' ');
 
-std::string Label(const CRemedyCatalogue* catalogue, int key)
+std::string Label(const CRemedyCatalogue* catalogue, int code)
 {
     std::string label;
-    if (catalogue && key >= 0)
-        catalogue->GetAbbreviation(key / 10, label);
+    if (catalogue && code >= 0)
+        catalogue->GetAbbreviation(code, label);
     if (label.size() > static_cast<std::size_t>(kMMLabelLength))
         label.resize(static_cast<std::size_t>(kMMLabelLength));
     return label;
@@ -47,14 +47,14 @@ bool SelectSymptom(const CSymptomRecord& record, const CMateriaMedicaRequest& re
     const int mode = request.m_nMode;
     if (mode == kMMSingleRemedyRubrics && entries != 1)
         return false;
-    const auto& keys = request.m_arrSelectedCodes;
-    const int drugs = static_cast<int>(std::min(keys.size(), grades.size()));
+    const auto& codes = request.m_arrSelectedCodes;
+    const int drugs = static_cast<int>(std::min(codes.size(), grades.size()));
     int matches = 0;
     for (int e = 0; e < entries; ++e) {
         const int grade = record.Grade(e);
-        const int key = 10 * record.RemedyCode(e);
+        const int code = record.RemedyCode(e);
         if (mode == kMMOneRemedy) {
-            if (drugs == 0 || key != keys[0])
+            if (drugs == 0 || code != codes[0])
                 continue;
             if (GradeCounts(request.m_nMarkMask, grade)) {
                 grades[0] = grade;
@@ -65,7 +65,7 @@ bool SelectSymptom(const CSymptomRecord& record, const CMateriaMedicaRequest& re
         if (!GradeCounts(request.m_nMarkMask, grade))
             continue;
         for (int j = 0; j < drugs; ++j) {
-            if (keys[static_cast<std::size_t>(j)] == key) {
+            if (codes[static_cast<std::size_t>(j)] == code) {
                 grades[static_cast<std::size_t>(j)] = grade;
                 ++matches;
             }
@@ -86,8 +86,8 @@ MateriaMedicaListing BuildMateriaMedica(const CMateriaMedicaRequest& request,
     listing.mode = request.m_nMode;
     listing.drugCount = request.SelectedCount();
     const auto drugs = static_cast<std::size_t>(listing.drugCount);
-    for (int key : request.m_arrSelectedCodes)
-        listing.labels.push_back(Label(catalogue, key));
+    for (int code : request.m_arrSelectedCodes)
+        listing.labels.push_back(Label(catalogue, code));
     listing.counts.assign(drugs, 0);
     listing.totals.assign(drugs, 0);
     std::vector<int> grades(drugs, 0);

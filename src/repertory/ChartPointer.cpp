@@ -6,15 +6,13 @@
 namespace quillon {
 
 MethodOutcome ChartLeftButtonDown(CRepMethods& methods, const CRepEngine& engine, const ChartGeometry& geometry,
-    bool hasChart, int x, int y, ChartBarPositions bars, ChartPointer& pointer)
+    bool hasChart, int x, int y, ChartBarPositions bars)
 {
+    ChartPointer& pointer = methods.Pointer();
     methods.ResetMethodFlags();
     MethodOutcome outcome = MethodOutcome::Unchanged;
     if (hasChart) {
-        const auto sortBy = [&](SortMode mode) {
-            methods.Pick(pointer.m_nSelRemedy, pointer.m_nSelSymptom);
-            outcome = methods.OnSortLabel(mode);
-        };
+        const auto sortBy = [&](SortMode mode) { outcome = methods.OnSortLabel(mode); };
         if (geometry.TotalityHotSpot().Contains(x, y))
             sortBy(SortByTotality);
         if (geometry.CoveredHotSpot().Contains(x, y))
@@ -38,8 +36,9 @@ MethodOutcome ChartLeftButtonDown(CRepMethods& methods, const CRepEngine& engine
     return outcome;
 }
 
-ChartRelease ChartLeftButtonUp(CRepMethods& methods, const ChartGeometry& geometry, int x, int y, ChartPointer& pointer)
+ChartRelease ChartLeftButtonUp(CRepMethods& methods, const ChartGeometry& geometry, int x, int y)
 {
+    ChartPointer& pointer = methods.Pointer();
     ChartRelease release;
     release.splitterX = x;
     if (pointer.m_bDragging) {
@@ -51,10 +50,8 @@ ChartRelease ChartLeftButtonUp(CRepMethods& methods, const ChartGeometry& geomet
             : release.zone == DropZone::Clipboard2         ? 1
             : release.zone == DropZone::Clipboard3         ? 2
                                                            : -1;
-        if (k >= 0) {
-            methods.Pick(pointer.m_nSelRemedy, pointer.m_nSelSymptom);
+        if (k >= 0)
             release.drop = methods.DropOnClipboard(k);
-        }
         release.splitterX = dx;
     }
     if (pointer.m_bSplitterDragging) {

@@ -11,15 +11,6 @@ namespace quillon {
 
 class CRepEngine;
 
-// What the chart's mouse has picked, and the drags under way.
-struct ChartPointer
-{
-    int m_nSelSymptom = -1; // index into the active symptoms
-    int m_nSelRemedy = -1; // display index; kept from one press to the next when a press hits no totality cell
-    bool m_bDragging = false; // a symptom line or totality cell was pressed: its sheet follows the pointer
-    bool m_bSplitterDragging = false;
-};
-
 // Where the chart's symptom and remedy bars stand.
 struct ChartBarPositions
 {
@@ -30,9 +21,9 @@ struct ChartBarPositions
 // Left button down at pixel (x, y): every press resets the method flags, even on empty space; a row label's hot
 // spot sorts the chart by it; the hit test then picks the symptom line or the totality cell under the point and a
 // hit starts a drag. The splitter grip starts a splitter drag. Without a chart only the flags are reset and the
-// grip works. Returns Refreshed when a label re-sorted the chart.
+// grip works. The methods' pointer records it all. Returns Refreshed when a label re-sorted the chart.
 MethodOutcome ChartLeftButtonDown(CRepMethods& methods, const CRepEngine& engine, const ChartGeometry& geometry,
-    bool hasChart, int x, int y, ChartBarPositions bars, ChartPointer& pointer);
+    bool hasChart, int x, int y, ChartBarPositions bars);
 
 // What a left button release ended.
 struct ChartRelease
@@ -46,8 +37,7 @@ struct ChartRelease
 // Left button up at pixel (x, y): a drag ends over the drop zone under its sheet (the point moved by sx(4),
 // sy(4)); on a clipboard's zone the picked symptom is dropped there. The symptoms-covered zone is the caller's
 // to open.
-ChartRelease ChartLeftButtonUp(
-    CRepMethods& methods, const ChartGeometry& geometry, int x, int y, ChartPointer& pointer);
+ChartRelease ChartLeftButtonUp(CRepMethods& methods, const ChartGeometry& geometry, int x, int y);
 
 // The pixel points at which a drag of active symptom nSymptom onto a drop zone is pressed and released, for a
 // symptom bar at symptomPosition (the symptom must be on one of the visible lines).

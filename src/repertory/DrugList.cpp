@@ -31,6 +31,11 @@ bool StartsWithNoCase(std::string_view text, std::string_view prefix) noexcept
 
 } // namespace
 
+std::string DrugListLine(const ChartRow& row)
+{
+    return row.name + ':' + std::to_string(row.totality) + ':' + std::to_string(row.covered) + ':';
+}
+
 DrugListFields SplitDrugListRow(std::string_view row)
 {
     row = row.substr(0, std::min(row.size(), kRowReadLength));
@@ -42,7 +47,12 @@ DrugListFields SplitDrugListRow(std::string_view row)
     return fields;
 }
 
-CDrugListModel::CDrugListModel(std::vector<std::string> rows) : m_rows(std::move(rows)) {}
+CDrugListModel::CDrugListModel(const std::vector<ChartRow>& rows) : m_rows(rows)
+{
+    m_lines.reserve(m_rows.size());
+    for (const ChartRow& row : m_rows)
+        m_lines.push_back(DrugListLine(row));
+}
 
 DrugSearchResult CDrugListModel::Search(std::string_view text) const
 {
@@ -51,9 +61,9 @@ DrugSearchResult CDrugListModel::Search(std::string_view text) const
         prefix = kDrugSearchDefault;
     DrugSearchResult result;
     const auto match = std::find_if(
-        m_rows.begin(), m_rows.end(), [prefix](const std::string& row) { return StartsWithNoCase(row, prefix); });
-    if (match != m_rows.end()) {
-        result.found = static_cast<int>(match - m_rows.begin());
+        m_lines.begin(), m_lines.end(), [prefix](const std::string& line) { return StartsWithNoCase(line, prefix); });
+    if (match != m_lines.end()) {
+        result.found = static_cast<int>(match - m_lines.begin());
         result.selected = result.found;
         result.sent = result.found;
     } else if (!m_rows.empty()) {

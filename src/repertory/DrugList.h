@@ -2,6 +2,8 @@
 // remedy bar lands for the row the list selects.
 #pragma once
 
+#include "repertory/ChartRows.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,8 +23,10 @@ struct DrugListFields
     std::string covered; // up to the next ':', at most 9 characters
 };
 
-// Splits a row "abbreviation:totality:covered:" (at most its first 47 characters are read).
-DrugListFields SplitDrugListRow(std::string_view row);
+// The line the list holds for a row, "abbreviation:totality:covered:"; the search reads it from its start.
+std::string DrugListLine(const ChartRow& row);
+// The fields a line is drawn with (at most its first 47 characters are read).
+DrugListFields SplitDrugListRow(std::string_view line);
 
 // What a change of the search text does to the list and to the chart.
 struct DrugSearchResult
@@ -36,18 +40,20 @@ class CDrugListModel final
 {
 public:
     // rows: the chart's remedy rows (CQuillonState::m_mapRemedyRows), copied.
-    explicit CDrugListModel(std::vector<std::string> rows);
+    explicit CDrugListModel(const std::vector<ChartRow>& rows);
 
     int Count() const { return static_cast<int>(m_rows.size()); }
-    const std::vector<std::string>& Rows() const { return m_rows; }
-    const std::string& Row(int i) const { return m_rows.at(static_cast<std::size_t>(i)); }
+    const ChartRow& Row(int i) const { return m_rows.at(static_cast<std::size_t>(i)); }
+    // The lines the list shows, one per row.
+    const std::vector<std::string>& Lines() const { return m_lines; }
 
     // Searches with the first 8 characters of `text` (single-byte), or "A" when it is empty, for the first
     // row that begins with them, letter case ignored.
     DrugSearchResult Search(std::string_view text) const;
 
 private:
-    std::vector<std::string> m_rows;
+    std::vector<ChartRow> m_rows;
+    std::vector<std::string> m_lines;
 };
 
 // The remedy bar's position for a display index the drug list sends: the bar never leaves its range

@@ -97,8 +97,8 @@ CDrugListDialog::CDrugListDialog(const CQuillonState& state, QWidget* parent)
     m_pList->setItemDelegate(new CDrugItemDelegate(m_pList));
     QStringList rows;
     rows.reserve(m_model.Count());
-    for (const std::string& row : m_model.Rows())
-        rows.append(FromData(row));
+    for (const std::string& line : m_model.Lines())
+        rows.append(FromData(line));
     m_pList->addItems(rows);
 
     // The column labels stand over the columns the rows are drawn in.

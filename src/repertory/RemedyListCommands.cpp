@@ -17,7 +17,6 @@ void InstallRemedyListCommands(CRepView& view, const CQuillonState& state, IUser
         dialog.exec();
     });
     view.SetCommandHandler(ID_MENU_FULL_SYMPTOM, [&view, &state, &choices] {
-        view.Methods().Pick(view.Methods().PickedRemedy(), view.SelSymptom());
         const CSymptomRecord* symptom = view.Methods().SymptomForFullList();
         if (!symptom)
             return;

@@ -9,12 +9,12 @@ namespace quillon {
 
 KingdomDialogResult KingdomDialogResult::FromClass(const ClassFilterResult& result)
 {
-    return KingdomDialogResult{result.m_arrExcluded, result.m_strClass, result.m_strTypes};
+    return KingdomDialogResult{result.m_arrExcluded, result.m_strClass, result.m_strTypes, 0, {}, {}};
 }
 
 KingdomDialogResult KingdomDialogResult::FromMineral(const MineralFilterResult& result)
 {
-    return KingdomDialogResult{result.m_arrExcluded, result.m_strElements, result.m_strGroup};
+    return KingdomDialogResult{result.m_arrExcluded, result.m_strElements, result.m_strGroup, 0, {}, {}};
 }
 
 CRepMethods::CRepMethods(CQuillonState& state, CRepEngine& engine, IMessageSink& sink)
@@ -30,21 +30,22 @@ CRepMethods::~CRepMethods()
 
 void CRepMethods::ClearClipboards()
 {
-    m_clipboards = ChartClipboards{};
+    for (auto& clipboard : m_state->m_arrClipboards)
+        clipboard.clear();
 }
 
 void CRepMethods::DropBorrowed()
 {
-    // The case store frees its records and empties its clipboards: so do the copies kept here.
-    ClearClipboards();
+    // The case store frees its records and empties its clipboards: what is kept here borrows them.
     m_mapSelected.clear();
     m_mapIntensity.clear();
-    m_nSelRemedy = -1;
-    m_nSelSymptom = -1;
+    m_pointer.m_nSelRemedy = -1;
+    m_pointer.m_nSelSymptom = -1;
 }
 
 bool CRepMethods::Start()
 {
+    // A chart opens with empty clipboards.
     ResetMethodFlags();
     ClearClipboards();
     m_szFilterDesc.clear();
@@ -142,7 +143,7 @@ int CRepMethods::MergeClipboard(int k)
 {
     if (k < 0 || k >= kClipboardCount)
         return 0;
-    const auto& clip = m_clipboards.m_mapClip[static_cast<std::size_t>(k)];
+    const auto& clip = Clipboard(k);
     if (clip.empty())
         return 0;
     try {
@@ -282,7 +283,7 @@ MethodOutcome CRepMethods::OnClipboard(int k)
     if (k < 0 || k >= kClipboardCount)
         return MethodOutcome::Unchanged;
     const auto at = static_cast<std::size_t>(k);
-    if (m_clipboards.m_mapClip[at].empty()) {
+    if (Clipboard(k).empty()) {
         m_sink->Show(kEmpty[at]);
         return MethodOutcome::Unchanged;
     }
@@ -419,48 +420,21 @@ MethodOutcome CRepMethods::OnResetClipboard()
         m_sink->Show(kMsgClipboardsNotSelected);
         return MethodOutcome::Unchanged;
     }
-    const auto at = static_cast<std::size_t>(shown);
-    m_clipboards.m_mapClip[at].clear();
-    NormalRepertorisation();
-    m_clipboards.m_nClipNextKey[at] = 0;
-    CaseStoreClipboard(*m_state, shown).clear();
-    m_clipboards.m_nClipCount[at] = 0;
-    return MethodOutcome::Refreshed;
-}
-
-MethodOutcome CRepMethods::RefreshFromCaseStore()
-{
-    for (int k = 0; k < kClipboardCount; ++k) {
-        const auto at = static_cast<std::size_t>(k);
-        const auto& stored = CaseStoreClipboard(*m_state, k);
-        m_clipboards.m_nClipCount[at] = static_cast<int>(stored.size());
-        m_clipboards.m_mapClip[at].clear();
-        m_clipboards.m_nClipNextKey[at] = 0;
-        for (CSymptomRecord* record : stored) {
-            if (!record)
-                continue;
-            m_clipboards.m_mapClip[at].push_back(record);
-            ++m_clipboards.m_nClipNextKey[at];
-        }
-    }
+    m_state->m_arrClipboards[static_cast<std::size_t>(shown)].clear();
     NormalRepertorisation();
     return MethodOutcome::Refreshed;
 }
 
 MethodOutcome CRepMethods::OnSymptomListClosed()
 {
-    return RefreshFromCaseStore();
+    // The dialog may have removed deleted symptoms from the clipboards; the chart starts again from what is left.
+    NormalRepertorisation();
+    return MethodOutcome::Refreshed;
 }
 
-DropOutcome CRepMethods::DropOnClipboard(int k, bool bFromMenu)
+DropOutcome CRepMethods::DropOnClipboard(int k)
 {
-    if (k < 0 || k >= kClipboardCount)
-        return DropOutcome::NoSymptom;
-    const auto at = static_cast<std::size_t>(k);
-    if (bFromMenu)
-        m_clipboards.m_nClipNextKey[at] = static_cast<int>(m_clipboards.m_mapClip[at].size());
-    return DropSymptomOnClipboard(*m_state, m_clipboards.m_mapClip[at], m_clipboards.m_nClipNextKey[at],
-        m_clipboards.m_nClipCount[at], m_nSelSymptom, k, *m_sink);
+    return DropSymptomOnClipboard(*m_state, m_pointer.m_nSelSymptom, k, *m_sink);
 }
 
 MethodOutcome CRepMethods::OnSortLabel(SortMode mode)
@@ -481,17 +455,7 @@ int CRepMethods::BuildRemedyRows()
     auto& rows = m_state->m_mapRemedyRows;
     rows.clear();
     try {
-        const int count = m_engine->RemedyCount();
-        rows.reserve(static_cast<std::size_t>(count));
-        for (int r = 0; r < count; ++r) {
-            std::string row(m_engine->RemedyName(r));
-            row += ':';
-            row += std::to_string(m_engine->RemedyTotality(r));
-            row += ':';
-            row += std::to_string(m_engine->RemedyCovered(r));
-            row += ':';
-            rows.push_back(std::move(row));
-        }
+        rows = ChartRows(*m_engine);
     } catch (const std::bad_alloc&) {
         rows.clear();
         m_sink->Show(kMsgInsufficientMemory);
@@ -502,7 +466,8 @@ int CRepMethods::BuildRemedyRows()
 
 int CRepMethods::SelectedRemedyRow() const
 {
-    return m_nSelRemedy >= 0 && m_nSelRemedy < m_engine->RemedyCount() ? m_nSelRemedy : -1;
+    const int row = m_pointer.m_nSelRemedy;
+    return row >= 0 && row < m_engine->RemedyCount() ? row : -1;
 }
 
 std::optional<std::string> CRepMethods::RemedyForReport()
@@ -524,13 +489,14 @@ bool CRepMethods::PrepareConversion()
         return false;
     const int row = SelectedRemedyRow();
     if (row >= 0) {
-        const std::string name(m_engine->RemedyName(row));
+        const ChartRow& picked = m_state->m_mapRemedyRows[static_cast<std::size_t>(row)];
         auto& chosen = m_state->m_arrMMRemedies;
-        const auto found = std::find(chosen.begin(), chosen.end(), name);
+        const auto found = std::find_if(
+            chosen.begin(), chosen.end(), [&picked](const ChosenRemedy& r) { return r.code == picked.code; });
         if (found != chosen.end())
-            m_sink->Show(*found + kMsgDrugAlreadySelected);
+            m_sink->Show(found->name + kMsgDrugAlreadySelected);
         else
-            chosen.push_back(name);
+            chosen.push_back(ChosenRemedy{picked.code, picked.name});
     }
     return true;
 }
@@ -546,7 +512,7 @@ bool CRepMethods::PrepareDrugList()
 
 const CSymptomRecord* CRepMethods::SymptomForFullList()
 {
-    const CSymptomRecord* record = m_engine->Symptom(m_nSelSymptom);
+    const CSymptomRecord* record = m_engine->Symptom(m_pointer.m_nSelSymptom);
     if (!record)
         return nullptr;
     if (RemedyEntryCount(*record) <= 0) {

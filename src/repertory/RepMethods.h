@@ -42,8 +42,6 @@ inline constexpr const char* kMsgNoRemedyForSymptom = "No Remedy for selected sy
 inline constexpr const char* kMsgDrugAlreadySelected = "  this drug already selectd";
 inline constexpr const char* kMsgCannotShowDrugList = "Insufficient memory !!! Can't show drug list";
 
-inline constexpr int kClipboardCount = kChartClipboardCount;
-
 // Property bits of the chart's kingdom buttons.
 inline constexpr int kPlantBit = 19;
 inline constexpr int kMineralBit = 20;
@@ -71,6 +69,11 @@ struct KingdomDialogResult
     std::vector<RemedyKey> m_arrExcluded;
     std::string m_strFirst; // mineral: the element text; plant and animal: the class
     std::string m_strSecond; // mineral: the group text; plant and animal: the types
+    // The answer as the user gave it, for the chart's log: the class line from 1 (0 for none) and the checked
+    // types of a plant or animal dialog; the steps of a mineral dialog.
+    int m_nClassLine = 0;
+    std::vector<int> m_arrTypes;
+    std::vector<std::string> m_arrMineralSteps;
 
     static KingdomDialogResult FromClass(const ClassFilterResult& result);
     static KingdomDialogResult FromMineral(const MineralFilterResult& result);
@@ -86,6 +89,15 @@ public:
     virtual std::optional<KingdomDialogResult> ChooseKingdom(
         int nKind, const std::vector<FilterRemedy>& remedies, KingdomFilterState& state)
         = 0;
+};
+
+// What the chart's mouse has picked, and the drags under way.
+struct ChartPointer
+{
+    int m_nSelSymptom = -1; // index into the active symptoms
+    int m_nSelRemedy = -1; // display index; kept from one press to the next when a press hits no totality cell
+    bool m_bDragging = false; // a symptom line or totality cell was pressed: its sheet follows the pointer
+    bool m_bSplitterDragging = false;
 };
 
 // What a handler did to the chart.
@@ -113,15 +125,17 @@ public:
     // The chart's first build: every symptom, sorted by totality, as Normal; the clipboards start empty.
     bool Start();
 
-    // The picks of the chart's mouse handlers, which the handlers below act on: a row of the display order and
-    // an index of the active set (-1: none).
+    // The chart's pointer: what its mouse picked (a row of the display order and an index of the active set, -1
+    // for none), which the handlers below act on, and the drags under way.
+    ChartPointer& Pointer() { return m_pointer; }
+    const ChartPointer& Pointer() const { return m_pointer; }
     void Pick(int remedyRow, int symptom)
     {
-        m_nSelRemedy = remedyRow;
-        m_nSelSymptom = symptom;
+        m_pointer.m_nSelRemedy = remedyRow;
+        m_pointer.m_nSelSymptom = symptom;
     }
-    int PickedRemedy() const { return m_nSelRemedy; }
-    int PickedSymptom() const { return m_nSelSymptom; }
+    int PickedRemedy() const { return m_pointer.m_nSelRemedy; }
+    int PickedSymptom() const { return m_pointer.m_nSelSymptom; }
 
     // --- One handler per button ---
     MethodOutcome OnNormal(); // 1210
@@ -140,9 +154,9 @@ public:
     void ResetMethodFlags();
     // A click on one of the chart's three row labels (sort mode 0, 1 or 2), after the click's ResetMethodFlags.
     MethodOutcome OnSortLabel(SortMode mode);
-    // Drops the picked symptom on clipboard k: a drag onto its button, or with bFromMenu the popup's
-    // "ClipBoard &1".."&3" (204..206), which first takes the copy's size as its next key.
-    DropOutcome DropOnClipboard(int k, bool bFromMenu = false);
+    // Drops the picked symptom on clipboard k: a drag onto its button, or the popup's "ClipBoard &1".."&3"
+    // (204..206).
+    DropOutcome DropOnClipboard(int k);
     // After the Symptom List dialog: the clipboards copied again from the case store, then Normal.
     MethodOutcome OnSymptomListClosed();
 
@@ -166,12 +180,14 @@ public:
     // The kingdom whose filter is in force (kKingdomNone when none).
     // The chart's remedy count: the results of the last build.
     int RemedyCount() const { return m_engine->ResultCount(); }
-    // Number of refreshes so far (a view may compare it to know whether to reset its bars).
-    // The chart's copy of the clipboards. A clipboard's counter shows its count; its button is full while
-    // its copy holds symptoms. The kind counters show the case store's sizes.
-    const ChartClipboards& Clipboards() const { return m_clipboards; }
-    int ClipCount(int k) const { return m_clipboards.m_nClipCount.at(static_cast<std::size_t>(k)); }
-    bool ClipboardFull(int k) const { return !m_clipboards.m_mapClip.at(static_cast<std::size_t>(k)).empty(); }
+    // Clipboard k (the case store's list). Its counter shows its count; its button is full while it holds
+    // symptoms. The kind counters show the case store's sizes.
+    const std::vector<CSymptomRecord*>& Clipboard(int k) const
+    {
+        return m_state->m_arrClipboards.at(static_cast<std::size_t>(k));
+    }
+    int ClipCount(int k) const { return static_cast<int>(Clipboard(k).size()); }
+    bool ClipboardFull(int k) const { return !Clipboard(k).empty(); }
     int MindCount() const { return m_state->MindCount(); }
     int GeneralCount() const { return m_state->GeneralCount(); }
     int RestCount() const { return m_state->RestCount(); }
@@ -185,7 +201,6 @@ private:
     int ApplyPropertyMask();
     MethodOutcome ApplyKingdomFilter(int nBit, int nKind);
     void RunKingdomDialog();
-    MethodOutcome RefreshFromCaseStore();
     // RefreshRepertorisation's share here: re-sort by the current mode and fill the matrix.
     bool RefreshRepertorisation();
     MethodOutcome SubsetMethod(const std::vector<CSymptomRecord*>& kindMap, const char* emptyMessage, bool& flag);
@@ -214,13 +229,11 @@ private:
     std::string m_szFilterDesc;
     std::string m_strKingdomDesc;
     std::string m_strDrugFilterDesc;
-    ChartClipboards m_clipboards;
     // The chosen subset of the recorded symptoms (borrowed), and the intensities of the Weightage dialog's
     // last OK (by active symptom), from which the engine's input is worked out.
     std::vector<CSymptomRecord*> m_mapSelected;
     std::vector<IntensityEntry> m_mapIntensity;
-    int m_nSelRemedy = -1;
-    int m_nSelSymptom = -1;
+    ChartPointer m_pointer;
 };
 
 } // namespace quillon

@@ -68,17 +68,18 @@ CRepView::CRepView(CQuillonState& state, IViewRegistry& views, QWidget* parent)
     views.RegisterView(kViewChart, this);
     SetHeaderLine();
 
-    m_pEngine = std::make_unique<CRepEngine>(state, state.m_pRemedyCatalogue.get(), state.Sink());
-    m_pMethods = std::make_unique<CRepMethods>(state, *m_pEngine, state.Sink());
+    m_pSession = std::make_unique<CChartSession>(state, state.Sink());
+    m_pEngine = &m_pSession->Engine();
+    m_pMethods = &m_pSession->Methods();
     m_pWeightageChooser = std::make_unique<CWeightageDialogChooser>(this);
     m_pDrugFilterChooser = std::make_unique<CDrugFilterDialogChooser>(this);
     auto kingdomChooser = std::make_unique<CKingdomDialogChooser>(state.m_folder, state.Sink(), this);
     // Behind an open kingdom dialog the chart shows the kingdom's remedies, their count and the caption.
     kingdomChooser->SetBeforeOpen([this] { AfterMethod(MethodOutcome::Refreshed); });
     m_pKingdomChooser = std::move(kingdomChooser);
-    m_pMethods->SetChoosers(m_pWeightageChooser.get(), m_pDrugFilterChooser.get(), m_pKingdomChooser.get());
+    m_pSession->SetDialogs(m_pWeightageChooser.get(), m_pDrugFilterChooser.get(), m_pKingdomChooser.get());
     // A failed start has shown its message; the view then stays without a chart and its buttons stay off.
-    m_bHasChart = m_pMethods->Start();
+    m_bHasChart = m_pSession->Start();
     ConnectButtons();
     UpdateButtonStates();
 
@@ -109,19 +110,21 @@ ChartPaintState CRepView::PaintState() const
 
 DropOutcome CRepView::DropOnClipboard(int nSymptom, int k)
 {
-    if (k < 0 || k >= kChartClipboardCount)
+    if (k < 0 || k >= kClipboardCount || nSymptom < 0 || nSymptom >= m_pEngine->SymptomCount())
         return DropOutcome::NoSymptom;
-    m_pMethods->Pick(m_nSelRemedy, nSymptom);
-    const DropOutcome outcome = m_pMethods->DropOnClipboard(k);
-    if (outcome != DropOutcome::NoSymptom)
-        AfterMethod(MethodOutcome::Unchanged);
-    return outcome;
+    const std::size_t before = Clipboard(k).size();
+    ChartCommand command{ChartVerb::Clip};
+    command.symptom = nSymptom;
+    command.clipboard = k + 1;
+    Execute(command);
+    return Clipboard(k).size() > before ? DropOutcome::Dropped : DropOutcome::AlreadyThere;
 }
 
-void CRepView::RunMethod(const std::function<MethodOutcome()>& handler)
+MethodOutcome CRepView::Execute(const ChartCommand& command)
 {
-    m_pMethods->Pick(m_nSelRemedy, m_nSelSymptom);
-    AfterMethod(handler());
+    const MethodOutcome outcome = m_pSession->Execute(command);
+    AfterMethod(outcome);
+    return outcome;
 }
 
 void CRepView::AfterMethod(MethodOutcome outcome)
@@ -139,7 +142,7 @@ void CRepView::AfterMethod(MethodOutcome outcome)
 
 void CRepView::RefreshFromCaseStore()
 {
-    RunMethod([this] { return m_pMethods->OnSymptomListClosed(); });
+    AfterMethod(m_pSession->SymptomListClosed({}));
 }
 
 bool CRepView::SymptomListAvailable() const
@@ -152,16 +155,25 @@ void CRepView::RunSymptomList()
     if (!SymptomListAvailable())
         return;
     const QPointer<CRepView> self(this);
+    // The dialog's deletions and restores go into the chart's log. The state outlives a view closed meanwhile.
+    std::vector<std::pair<bool, int>> edits;
+    CQuillonState& state = m_state;
+    state.SetEditRecorder(&edits);
     Q_EMIT SymptomListRequested();
+    state.SetEditRecorder(nullptr);
     if (!self)
         return;
-    RefreshFromCaseStore();
+    std::vector<ChartCommand> commands;
+    for (const auto& [restored, index] : edits) {
+        commands.push_back(ChartCommand{restored ? ChartVerb::Undelete : ChartVerb::Delete});
+        commands.back().symptom = index;
+    }
+    AfterMethod(m_pSession->SymptomListClosed(commands));
     Q_EMIT CommandsChanged();
 }
 
 void CRepView::RunSymptomCoveredReport()
 {
-    m_pMethods->Pick(m_nSelRemedy, m_nSelSymptom);
     const std::optional<std::string> remedy = m_pMethods->RemedyForReport();
     if (remedy && m_symptomCoveredReport)
         m_symptomCoveredReport(*remedy);
@@ -184,9 +196,9 @@ std::string CRepView::DumpChartText() const
 const std::vector<CSymptomRecord*>& CRepView::Clipboard(int k) const
 {
     static const std::vector<CSymptomRecord*> kNone;
-    if (!m_pMethods || k < 0 || k >= kChartClipboardCount)
+    if (!m_pMethods || k < 0 || k >= kClipboardCount)
         return kNone;
-    return m_pMethods->Clipboards().m_mapClip[static_cast<std::size_t>(k)];
+    return m_pMethods->Clipboard(k);
 }
 
 void CRepView::SetCommandHandler(int commandId, std::function<void()> handler)
@@ -219,10 +231,7 @@ void CRepView::OnCommand(int commandId)
         return;
     }
     if (commandId >= ID_MENU_CLIPBOARD1 && commandId <= ID_MENU_CLIPBOARD3) {
-        const int k = commandId - ID_MENU_CLIPBOARD1;
-        m_pMethods->Pick(m_nSelRemedy, m_nSelSymptom);
-        if (m_pMethods->DropOnClipboard(k, true) != DropOutcome::NoSymptom)
-            AfterMethod(MethodOutcome::Unchanged);
+        DropOnClipboard(m_pMethods->PickedSymptom(), commandId - ID_MENU_CLIPBOARD1);
         return;
     }
     const auto it = m_commandHandlers.find(commandId);
@@ -405,7 +414,7 @@ void CRepView::mouseMoveEvent(QMouseEvent* event)
     } else if (m_geometry.SplitterGrip().Contains(p.x(), p.y())) {
         setCursor(Qt::SizeHorCursor);
         m_bHover = true;
-    } else if (!m_bDragging && !m_bSplitterDragging) {
+    } else if (!IsDragging() && !IsSplitterDragging()) {
         unsetCursor();
     }
     if (m_bHover && (event->buttons() & Qt::LeftButton)) {
@@ -498,16 +507,11 @@ void CRepView::keyPressEvent(QKeyEvent* event)
 void CRepView::OnLeftButtonDown(const QPoint& p)
 {
     setFocus(Qt::MouseFocusReason);
-    ChartPointer pointer{m_nSelSymptom, m_nSelRemedy, m_bDragging, m_bSplitterDragging};
-    const MethodOutcome outcome = ChartLeftButtonDown(*m_pMethods, *m_pEngine, m_geometry, m_bHasChart, p.x(), p.y(),
-        {m_pSymptomBar->Position(), m_pRemedyBar->Position()}, pointer);
-    m_nSelSymptom = pointer.m_nSelSymptom;
-    m_nSelRemedy = pointer.m_nSelRemedy;
-    m_bDragging = pointer.m_bDragging;
-    m_bSplitterDragging = pointer.m_bSplitterDragging;
+    const MethodOutcome outcome = m_pSession->Press(
+        m_geometry, m_bHasChart, p.x(), p.y(), {m_pSymptomBar->Position(), m_pRemedyBar->Position()});
     AfterMethod(outcome);
     // The press grabs the mouse until the release.
-    if (m_bDragging)
+    if (IsDragging())
         setCursor(DragSheetCursor());
     if (m_geometry.SplitterGrip().Contains(p.x(), p.y())) {
         setCursor(Qt::SizeHorCursor);
@@ -519,10 +523,8 @@ void CRepView::OnLeftButtonDown(const QPoint& p)
 
 void CRepView::OnLeftButtonUp(const QPoint& p)
 {
-    const bool dragged = m_bDragging;
-    ChartPointer pointer{m_nSelSymptom, m_nSelRemedy, m_bDragging, m_bSplitterDragging};
-    const ChartRelease release = ChartLeftButtonUp(*m_pMethods, m_geometry, p.x(), p.y(), pointer);
-    m_bDragging = pointer.m_bDragging;
+    const bool dragged = IsDragging();
+    const ChartRelease release = m_pSession->Release(m_geometry, p.x(), p.y());
     if (dragged)
         unsetCursor();
     if (release.drop != DropOutcome::NoSymptom)
@@ -537,7 +539,6 @@ void CRepView::ReleaseSplitter(int x)
 {
     unsetCursor();
     m_geometry.ReleaseSplitter(x);
-    m_bSplitterDragging = false;
     LayOutControls();
     m_pTextBar->show();
     m_pRemedyBar->setVisible(RemedyScrollRange(m_pEngine->RemedyCount()).shown);
@@ -552,17 +553,18 @@ void CRepView::OnRightButtonDown(const QPoint& p)
 {
     if (!m_bHasChart)
         return;
-    m_nSelSymptom = -1;
+    ChartPointer& pointer = m_pMethods->Pointer();
+    pointer.m_nSelSymptom = -1;
     const ChartHit hit = m_geometry.HitTest(
         p.x(), p.y(), m_pSymptomBar->Position(), [this](int s) { return m_pEngine->Symptom(s) != nullptr; },
         m_pRemedyBar->Position(), m_pEngine->RemedyCount());
     if (hit.onSymptom)
-        m_nSelSymptom = hit.symptom;
+        pointer.m_nSelSymptom = hit.symptom;
 
-    m_nSelRemedy = 0;
+    pointer.m_nSelRemedy = 0;
     if (const int column = m_geometry.TotalityColumnAt(p.x(), p.y()); column >= 0) {
-        m_nSelRemedy = m_pRemedyBar->Position() + column;
-        if (m_nSelRemedy < m_pEngine->RemedyCount()) {
+        pointer.m_nSelRemedy = m_pRemedyBar->Position() + column;
+        if (pointer.m_nSelRemedy < m_pEngine->RemedyCount()) {
             QMenu menu(this);
             AddMenuItem(menu, QStringLiteral("&Symptom Covered/Not Covered"), ID_MENU_SYMPTOM_COVERED);
             AddMenuItem(menu, QStringLiteral("&Conv. Rep To MM"), ID_MENU_CONV_REP_TO_MM);

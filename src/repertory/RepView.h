@@ -2,6 +2,7 @@
 // counters, caption and scroll bars of its form.
 #pragma once
 
+#include "chart/ChartSession.h"
 #include "controls/CommandTarget.h"
 #include "repertory/Caption.h"
 #include "repertory/ChartGeometry.h"
@@ -99,6 +100,11 @@ public:
     CRepEngine& Engine() const { return *m_pEngine; }
     // The method state and handlers behind the fifteen buttons.
     CRepMethods& Methods() const { return *m_pMethods; }
+    // Runs one user operation of the chart (as its button, click or dialog does) and shows what it left.
+    MethodOutcome Execute(const ChartCommand& command);
+    // Every operation that changed the chart since it opened, in order, with the dialogs' answers: replayed by
+    // quillon-report's --do, it ends with the same chart.
+    const std::vector<ChartCommand>& Operations() const { return m_pSession->Operations(); }
     // False when the start of the view failed (its message was shown): the view shows no chart.
     bool HasChart() const { return m_bHasChart; }
 
@@ -126,10 +132,10 @@ public:
     // remedies in display order with their grades.
     std::string DumpChartText() const;
 
-    // The methods' copy of clipboard k, which the buttons' pictures follow.
+    // Clipboard k, which the buttons' pictures follow.
     const std::vector<CSymptomRecord*>& Clipboard(int k) const;
     int ClipboardSize(int k) const { return static_cast<int>(Clipboard(k).size()); }
-    // Drops active symptom nSymptom on clipboard k (0..2), as a drag or the popup menu does.
+    // Drops active symptom nSymptom on clipboard k (0..2), as the popup menu does.
     DropOutcome DropOnClipboard(int nSymptom, int k);
 
     // A handler for a popup command whose dialog lives elsewhere (214, 9925, 117) or for Magnify; an item
@@ -144,9 +150,10 @@ public:
     // Lays the chart and the form out for another screen size (the screen the view is on is the default).
     void SetScreenSize(int width, int height);
     ChartPaintState PaintState() const;
-    int SelSymptom() const { return m_nSelSymptom; }
-    int SelRemedy() const { return m_nSelRemedy; }
-    bool IsDragging() const { return m_bDragging; }
+    int SelSymptom() const { return m_pMethods->PickedSymptom(); }
+    int SelRemedy() const { return m_pMethods->PickedRemedy(); }
+    bool IsDragging() const { return m_pMethods->Pointer().m_bDragging; }
+    bool IsSplitterDragging() const { return m_pMethods->Pointer().m_bSplitterDragging; }
 
     // How often a scroll redrew the symptom, remedy or symptom-text area (for the scroll rules).
     int SymptomRepaints() const { return m_nSymptomRepaints; }
@@ -188,8 +195,6 @@ private:
     void ShowCounts();
     void ConnectButtons();
     void UpdateButtonStates();
-    // Runs one method handler with the picked remedy and symptom, then shows what it left.
-    void RunMethod(const std::function<MethodOutcome()>& handler);
     void AfterMethod(MethodOutcome outcome);
     void RunSymptomList();
     void RunSymptomCoveredReport();
@@ -216,8 +221,9 @@ private:
 
     CQuillonState& m_state;
     IViewRegistry& m_views;
-    std::unique_ptr<CRepEngine> m_pEngine;
-    std::unique_ptr<CRepMethods> m_pMethods;
+    std::unique_ptr<CChartSession> m_pSession;
+    CRepEngine* m_pEngine = nullptr; // the session's
+    CRepMethods* m_pMethods = nullptr; // the session's
     std::unique_ptr<IWeightageChooser> m_pWeightageChooser;
     std::unique_ptr<IDrugFilterChooser> m_pDrugFilterChooser;
     std::unique_ptr<IKingdomChooser> m_pKingdomChooser;
@@ -228,15 +234,11 @@ private:
     int m_nLastSymptomPosition = -1;
     int m_nLastRemedyPosition = -1;
     int m_nLastTextPosition = -1;
-    int m_nSelSymptom = -1;
-    int m_nSelRemedy = -1;
     bool m_bVertPending = false;
     bool m_bHorzPending = false;
     bool m_bTextPending = false;
     bool m_bTextScrolled = false;
-    bool m_bDragging = false;
     bool m_bHover = false;
-    bool m_bSplitterDragging = false;
 
     int m_nSymptomRepaints = 0;
     int m_nRemedyRepaints = 0;

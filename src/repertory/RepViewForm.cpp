@@ -38,7 +38,7 @@ enum ButtonList : int { kNoList = -1, kMindList, kGeneralList, kRestList, kClip1
 
 // One button of the form: where it sits (dialog units across; every button is 16 x 14 at 26 down), its tooltip,
 // the list it shows (a list button has a full/empty picture pair and a counter 8 x 8 under it, 4 units in; a
-// method button has an icon) and what a click runs (null: the symptoms-covered report).
+// method button has an icon) and the command a click runs (none: the symptoms-covered report).
 struct ButtonSpec
 {
     int id;
@@ -46,31 +46,28 @@ struct ButtonSpec
     const char* toolTip;
     ButtonList list;
     int counterId;
-    MethodOutcome (*method)(CRepMethods&);
+    bool method;
+    ChartVerb verb = ChartVerb::Normal;
+    int clipboard = 1;
 };
 
 // In the order of the form's data exchange, the order in which the buttons are made.
 constexpr std::array<ButtonSpec, 15> kButtons{{
-    {IDC_WEIGHTAGE, 375, "Weightage Repertorisation", kNoList, 0, [](CRepMethods& m) { return m.OnWeightage(); }},
-    {IDC_SORTED, 270, "Sorted Remedy Repertorisation", kNoList, 0, [](CRepMethods& m) { return m.OnSorted(); }},
-    {IDC_REST, 44, "Symptoms Other than Mind", kRestList, IDC_REST_COUNT, [](CRepMethods& m) { return m.OnRest(); }},
-    {IDC_SYMPTOM_COVERED, 396, "Symptom Covered / Not Covered By Remedy", kNoList, 0, nullptr},
-    {IDC_RESET_CLIPBOARD, 124, "Reset the Selected Clipboard", kNoList, 0,
-        [](CRepMethods& m) { return m.OnResetClipboard(); }},
-    {IDC_CLIPBOARD1, 64, "ClipBoard 1 Symptoms", kClip1List, IDC_CLIP1_COUNT,
-        [](CRepMethods& m) { return m.OnClipboard(0); }},
-    {IDC_CLIPBOARD2, 84, "ClipBoard 2 Symptoms", kClip2List, IDC_CLIP2_COUNT,
-        [](CRepMethods& m) { return m.OnClipboard(1); }},
-    {IDC_CLIPBOARD3, 104, "ClipBoard 3 Symptoms", kClip3List, IDC_CLIP3_COUNT,
-        [](CRepMethods& m) { return m.OnClipboard(2); }},
-    {IDC_GENERAL, 24, "General Symptoms", kGeneralList, IDC_GENERAL_COUNT,
-        [](CRepMethods& m) { return m.OnGeneral(); }},
-    {IDC_MIND, 4, "Mental Symptoms", kMindList, IDC_MIND_COUNT, [](CRepMethods& m) { return m.OnMind(); }},
-    {IDC_NORMAL, 249, "Normal Repertorisation", kNoList, 0, [](CRepMethods& m) { return m.OnNormal(); }},
-    {IDC_DRUG_FILTER, 291, "Apply Drug Filters", kNoList, 0, [](CRepMethods& m) { return m.OnDrugFilter(); }},
-    {IDC_PLANT_FILTER, 312, "Apply Plant Filters", kNoList, 0, [](CRepMethods& m) { return m.OnPlantFilter(); }},
-    {IDC_ANIMAL_FILTER, 333, "Apply Animal Filters", kNoList, 0, [](CRepMethods& m) { return m.OnAnimalFilter(); }},
-    {IDC_MINERAL_FILTER, 354, "Apply Mineral Filters", kNoList, 0, [](CRepMethods& m) { return m.OnMineralFilter(); }},
+    {IDC_WEIGHTAGE, 375, "Weightage Repertorisation", kNoList, 0, true, ChartVerb::Weightage},
+    {IDC_SORTED, 270, "Sorted Remedy Repertorisation", kNoList, 0, true, ChartVerb::Sorted},
+    {IDC_REST, 44, "Symptoms Other than Mind", kRestList, IDC_REST_COUNT, true, ChartVerb::Rest},
+    {IDC_SYMPTOM_COVERED, 396, "Symptom Covered / Not Covered By Remedy", kNoList, 0, false},
+    {IDC_RESET_CLIPBOARD, 124, "Reset the Selected Clipboard", kNoList, 0, true, ChartVerb::ResetClipboard},
+    {IDC_CLIPBOARD1, 64, "ClipBoard 1 Symptoms", kClip1List, IDC_CLIP1_COUNT, true, ChartVerb::Clipboard, 1},
+    {IDC_CLIPBOARD2, 84, "ClipBoard 2 Symptoms", kClip2List, IDC_CLIP2_COUNT, true, ChartVerb::Clipboard, 2},
+    {IDC_CLIPBOARD3, 104, "ClipBoard 3 Symptoms", kClip3List, IDC_CLIP3_COUNT, true, ChartVerb::Clipboard, 3},
+    {IDC_GENERAL, 24, "General Symptoms", kGeneralList, IDC_GENERAL_COUNT, true, ChartVerb::General},
+    {IDC_MIND, 4, "Mental Symptoms", kMindList, IDC_MIND_COUNT, true, ChartVerb::Mind},
+    {IDC_NORMAL, 249, "Normal Repertorisation", kNoList, 0, true, ChartVerb::Normal},
+    {IDC_DRUG_FILTER, 291, "Apply Drug Filters", kNoList, 0, true, ChartVerb::DrugFilter},
+    {IDC_PLANT_FILTER, 312, "Apply Plant Filters", kNoList, 0, true, ChartVerb::Plant},
+    {IDC_ANIMAL_FILTER, 333, "Apply Animal Filters", kNoList, 0, true, ChartVerb::Animal},
+    {IDC_MINERAL_FILTER, 354, "Apply Mineral Filters", kNoList, 0, true, ChartVerb::Mineral},
 }};
 
 // The other controls placed from the design.
@@ -178,8 +175,11 @@ void CRepView::ConnectButtons()
 {
     for (const ButtonSpec& spec : kButtons) {
         if (spec.method) {
-            connect(m_buttons[spec.id], &QPushButton::clicked, this,
-                [this, method = spec.method] { RunMethod([this, method] { return method(*m_pMethods); }); });
+            connect(m_buttons[spec.id], &QPushButton::clicked, this, [this, &spec] {
+                ChartCommand command{spec.verb};
+                command.clipboard = spec.clipboard;
+                Execute(command);
+            });
         } else {
             connect(m_buttons[spec.id], &QPushButton::clicked, this, &CRepView::RunSymptomCoveredReport);
         }
@@ -336,10 +336,10 @@ void CRepView::ResetScrollBars()
     m_pSymptomBar->setVisible(symptomRange.shown);
     m_pRemedyBar->SetRangeMaximum(remedyRange.maximum);
     m_pRemedyBar->SetPosition(0);
-    m_pRemedyBar->setVisible(remedyRange.shown && !m_bSplitterDragging);
+    m_pRemedyBar->setVisible(remedyRange.shown && !(m_pMethods && IsSplitterDragging()));
     m_pTextBar->SetRangeMaximum(kSymptomTextMaximum);
     m_pTextBar->SetPosition(0);
-    m_pTextBar->setVisible(!m_bSplitterDragging);
+    m_pTextBar->setVisible(!(m_pMethods && IsSplitterDragging()));
     // A new range starts from the top: any later position differs from what is drawn.
     m_nLastSymptomPosition = -1;
     m_nLastRemedyPosition = -1;

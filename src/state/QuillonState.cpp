@@ -20,7 +20,6 @@ void CQuillonState::ClearDependentState()
     // What was derived from the case that goes: its chart rows and the property list of its filter.
     m_mapRemedyRows.clear();
     m_mapDrugProperties.clear();
-    m_mmRequest.m_chartRows.clear();
 }
 
 void CQuillonState::LoadCatalogue()

@@ -1,5 +1,5 @@
 // Everything the windows of one run share, without any window: the case store, the patient,
-// the remedy catalogue and the layout table. The application object adds the windows.
+// the remedy catalogue and the filter choices. The application object adds the windows.
 #pragma once
 
 #include "casedata/CaseStore.h"
@@ -7,6 +7,7 @@
 #include "casedata/PracticeFolder.h"
 #include "casedata/RemedyCatalogue.h"
 #include "materiamedica/MateriaMedicaRequest.h"
+#include "repertory/ChartRows.h"
 #include "state/KingdomFilterState.h"
 
 #include <cstdint>
@@ -36,11 +37,11 @@ public:
     bool m_bCaseRecordMode = false; // true: the case-record view shows the full case record, false: the follow-up
     bool m_bClosingAllViews = false;
 
-    // The chart's sorted rows as "abbreviation:totality:symptoms covered:", one per row of the display order;
-    // read by the drug list and the materia medica conversion.
-    std::vector<std::string> m_mapRemedyRows;
-    // Remedy abbreviations chosen for the materia medica conversion.
-    std::vector<std::string> m_arrMMRemedies;
+    // The chart's rows in display order, as the chart last handed them to the drug list or the materia medica
+    // conversion.
+    std::vector<ChartRow> m_mapRemedyRows;
+    // The remedies chosen for the materia medica conversion (kept from one conversion to the next).
+    std::vector<ChosenRemedy> m_arrMMRemedies;
     // The materia medica request of the conversion dialog's last OK.
     CMateriaMedicaRequest m_mmRequest;
 

@@ -311,11 +311,11 @@ TEST(CaseStoreEdits, DeleteRemovesTheFirstClipboardEntryOfTheSameTextIgnoringCas
     auto* a = f.store.m_mapSymptoms[0].get();
     auto* b = f.store.m_mapSymptoms[1].get();
     auto* c = f.store.m_mapSymptoms[2].get();
-    f.store.m_mapClipboard2 = {c, b, a};
-    f.store.m_mapClipboard1 = {c};
+    f.store.m_arrClipboards[1] = {c, b, a};
+    f.store.m_arrClipboards[0] = {c};
     f.store.DeleteSymptom(0); // "Head - Pain" matches b first on clipboard 2
-    EXPECT_EQ(f.store.m_mapClipboard2, (std::vector<CSymptomRecord*>{c, a}));
-    EXPECT_EQ(f.store.m_mapClipboard1, std::vector<CSymptomRecord*>{c});
+    EXPECT_EQ(f.store.m_arrClipboards[1], (std::vector<CSymptomRecord*>{c, a}));
+    EXPECT_EQ(f.store.m_arrClipboards[0], std::vector<CSymptomRecord*>{c});
 }
 
 TEST(CaseStoreEdits, ReloadEmptiesEveryBorrowerAndTellsTheListeners)
@@ -323,15 +323,15 @@ TEST(CaseStoreEdits, ReloadEmptiesEveryBorrowerAndTellsTheListeners)
     Fixture f(EncodeRsy({ThreeKinds()}));
     ASSERT_TRUE(f.Load());
     f.store.DeleteSymptom(2);
-    f.store.m_mapClipboard1 = {f.store.m_mapSymptoms[0].get()};
-    f.store.m_mapClipboard3 = {f.store.m_mapSymptoms[1].get()};
+    f.store.m_arrClipboards[0] = {f.store.m_mapSymptoms[0].get()};
+    f.store.m_arrClipboards[2] = {f.store.m_mapSymptoms[1].get()};
     f.store.m_mapRepSymptoms = {f.store.m_mapSymptoms[0].get()};
     int cleared = 0;
     const int id = f.store.AddClearListener([&] { ++cleared; });
     ASSERT_TRUE(f.store.LoadVisitSymptoms(0));
     EXPECT_EQ(cleared, 1);
-    EXPECT_TRUE(f.store.m_mapClipboard1.empty());
-    EXPECT_TRUE(f.store.m_mapClipboard3.empty());
+    EXPECT_TRUE(f.store.m_arrClipboards[0].empty());
+    EXPECT_TRUE(f.store.m_arrClipboards[2].empty());
     EXPECT_TRUE(f.store.m_mapRepSymptoms.empty());
     EXPECT_EQ(f.store.LiveCount(), 3); // deleted symptoms come back
     EXPECT_EQ(f.store.DeletedCount(), 0);

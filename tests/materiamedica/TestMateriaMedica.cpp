@@ -34,7 +34,7 @@ struct ListingRow
     const char* name;
     int mode;
     int mask;
-    std::vector<int> keys;
+    std::vector<int> codes;
     std::string expected;
 };
 
@@ -43,21 +43,21 @@ TEST(MateriaMedicaListing, RetainsBySelectionModeAndMask)
     const std::string blank(10, ' ');
     const int one = 1, two = 2, three = 4;
     const std::vector<ListingRow> rows{
-        {"complete", kMMComplete, 63, {10, 20},
+        {"complete", kMMComplete, 63, {1, 2},
             "S0=3:Bell|2:bell;S1=2:Bell|" + blank + ";S3=" + blank
                 + "|1:bell; / Symptom Count/Total Weightage: 2/5 2/3"},
-        {"differentiate", kMMDifferentiate, 63, {10, 20},
+        {"differentiate", kMMDifferentiate, 63, {1, 2},
             "S1=2:Bell|" + blank + ";S3=" + blank + "|1:bell; / Symptom Count/Total Weightage: 1/2 1/1"},
-        {"differentiate one remedy keeps nothing", kMMDifferentiate, 63, {10}, " / Symptom Count/Total Weightage: 0/0"},
-        {"single remedy rubrics", kMMSingleRemedyRubrics, 63, {30}, "S5=2:Calc; / Symptom Count/Total Weightage: 1/2"},
-        {"mask Three drops grade 2; grade 0 never counts", kMMComplete, three, {30},
+        {"differentiate one remedy keeps nothing", kMMDifferentiate, 63, {1}, " / Symptom Count/Total Weightage: 0/0"},
+        {"single remedy rubrics", kMMSingleRemedyRubrics, 63, {3}, "S5=2:Calc; / Symptom Count/Total Weightage: 1/2"},
+        {"mask Three drops grade 2; grade 0 never counts", kMMComplete, three, {3},
             " / Symptom Count/Total Weightage: 0/0"},
-        {"mask Two", kMMComplete, two, {30}, "S2=2:Calc;S5=2:Calc; / Symptom Count/Total Weightage: 2/4"},
-        {"grades outside 1-6 never count, whatever the mask; 6 does", kMMComplete, -1, {30},
+        {"mask Two", kMMComplete, two, {3}, "S2=2:Calc;S5=2:Calc; / Symptom Count/Total Weightage: 2/4"},
+        {"grades outside 1-6 never count, whatever the mask; 6 does", kMMComplete, -1, {3},
             "S2=2:Calc;S5=2:Calc;S6=6:Calc; / Symptom Count/Total Weightage: 3/10"},
         {"mask One", kMMComplete, one, {0}, "S0=1:Acon; / Symptom Count/Total Weightage: 1/1"},
         {"one remedy", kMMOneRemedy, 63, {0}, "S0=1:Acon;S2=3:Acon; / Symptom Count/Total Weightage: 2/4"},
-        {"unresolved name matches nothing, empty label", kMMComplete, 63, {kUnresolvedRemedyKey, 0},
+        {"a code the catalogue lacks matches nothing, empty label", kMMComplete, 63, {999, 0},
             "S0=" + blank + "|1:Acon;S2=" + blank + "|3:Acon; / Symptom Count/Total Weightage: 0/0 2/4"},
         {"a remedy requested twice fills both columns", kMMCompare, 63, {0, 0},
             "S0=1:Acon|1:Acon;S2=3:Acon|3:Acon; / Symptom Count/Total Weightage: 2/4 2/4"},
@@ -67,7 +67,7 @@ TEST(MateriaMedicaListing, RetainsBySelectionModeAndMask)
         CMateriaMedicaRequest request;
         request.m_nMode = row.mode;
         request.m_nMarkMask = row.mask;
-        request.m_arrSelectedCodes = row.keys;
+        request.m_arrSelectedCodes = row.codes;
         const auto listing = BuildMateriaMedica(request, c.state.m_mapRepSymptoms, c.state.m_pRemedyCatalogue.get());
         EXPECT_EQ(Dump(listing), row.expected) << row.name;
     }
@@ -77,10 +77,9 @@ TEST(ConversionModel, ListsResolvesAndKeepsTheSelection)
 {
     MateriaMedicaCase c;
     ASSERT_EQ(c.methods->BuildRemedyRows(), 1);
-    CaptureChartRows(c.state.m_mmRequest, *c.engine);
-    // A name of an earlier chart, in another letter case, one the catalogue does not know, a row longer than a search.
-    c.state.m_arrMMRemedies = {"SULPH", "Nux"};
-    c.state.m_mapRemedyRows.push_back("Calc-phos:1:1:");
+    // Remedies of an earlier chart (one the catalogue does not know), a row longer than a search and the list.
+    c.state.m_arrMMRemedies = {{kMMSulph, "SULPH"}, {999, "Nux"}};
+    c.state.m_mapRemedyRows.push_back({kMMCalc, "Calc-phosphoricum:x", 1, 1});
     CConversionModel model(c.state, c.sink);
     model.Open();
     const auto& full = model.FullList();
@@ -92,7 +91,7 @@ TEST(ConversionModel, ListsResolvesAndKeepsTheSelection)
     EXPECT_TRUE(model.Search("BE"));
     EXPECT_TRUE(EqualsNoCase(full[static_cast<std::size_t>(model.FullSelection())].substr(0, 2), "be"));
     // Only 7 characters count.
-    EXPECT_TRUE(model.Search("calc-phX") && full[static_cast<std::size_t>(model.FullSelection())] == "Calc-phos");
+    EXPECT_TRUE(model.Search("calc-phX") && full[static_cast<std::size_t>(model.FullSelection())] == "Calc-phosphoric");
     EXPECT_FALSE(model.Search("Zz"));
     EXPECT_EQ(model.FullName(), "");
 
@@ -101,8 +100,7 @@ TEST(ConversionModel, ListsResolvesAndKeepsTheSelection)
     ASSERT_TRUE(model.Ok());
     const auto& request = c.state.m_mmRequest;
     EXPECT_EQ(request.m_nMarkMask, 63);
-    EXPECT_EQ(request.m_arrSelectedCodes,
-        (std::vector<int>{10 * kMMSulph, kUnresolvedRemedyKey, 10 * kMMBellLower, 10 * kMMBell}));
+    EXPECT_EQ(request.m_arrSelectedCodes, (std::vector<int>{kMMSulph, 999, kMMBellLower, kMMBell}));
 }
 
 TEST(ConversionModel, OptionsEnableOkAndTakeTheirRemedies)
@@ -129,7 +127,7 @@ TEST(ConversionModel, OptionsEnableOkAndTakeTheirRemedies)
     EXPECT_FALSE(model.Ok()); // two entries, none selected
     model.SelectSelected(1);
     ASSERT_TRUE(model.Ok());
-    EXPECT_EQ(c.state.m_mmRequest.m_arrSelectedCodes, std::vector<int>{10 * c.engine->SortedRemedy(2)->code});
+    EXPECT_EQ(c.state.m_mmRequest.m_arrSelectedCodes, std::vector<int>{c.engine->SortedRemedy(2)->code});
     model.SetOption(kOptionNone);
     EXPECT_FALSE(model.Ok());
     EXPECT_EQ(c.sink.Texts(),

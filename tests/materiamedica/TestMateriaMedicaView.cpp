@@ -61,7 +61,7 @@ CRepCmpVw* OpenView(const QList<int>& codes)
         return nullptr;
     App().m_mmRequest.m_arrSelectedCodes.clear();
     for (int code : codes)
-        App().m_mmRequest.m_arrSelectedCodes.push_back(10 * code);
+        App().m_mmRequest.m_arrSelectedCodes.push_back(code);
     App().m_mmRequest.m_nMode = kMMComplete;
     App().m_mmRequest.m_nMarkMask = kAllGradesMask;
     auto* view = qobject_cast<CRepCmpVw*>(App().OpenViewTemplate(3));
@@ -92,7 +92,7 @@ private Q_SLOTS:
         CRepView* chart = testing::OpenChartOf("1001", "Asha Rao", *g_sink);
         QVERIFY(chart);
         App().m_bClosingAllViews = false;
-        App().m_arrMMRemedies = {"BELL"}; // an earlier chart's name in another letter case
+        App().m_arrMMRemedies = {{kBell, "BELL"}}; // an earlier chart's remedy
         bool sawDialog = false;
         const auto popup = testing::WhenShown<QMenu>([](QMenu& menu) { menu.actions().at(1)->trigger(); });
         testing::WhenShown<CConvertDialog>([&sawDialog](CConvertDialog& dialog) {
@@ -114,7 +114,7 @@ private Q_SLOTS:
         QTest::mouseClick(chart, Qt::RightButton, {},
             QPoint(365 * chart->Geometry().ScreenWidth() / 840, 165 * chart->Geometry().ScreenHeight() / 680));
         QVERIFY(*popup && sawDialog);
-        QCOMPARE(App().m_mmRequest.m_arrSelectedCodes, (std::vector<int>{10 * kBell, 10 * kAcon, 10 * kBellLower}));
+        QCOMPARE(App().m_mmRequest.m_arrSelectedCodes, (std::vector<int>{kBell, kAcon, kBellLower}));
         QCOMPARE(App().m_mmRequest.m_nMarkMask, 5);
         QCOMPARE(App().OpenView(kViewMateriaMedica)->windowTitle(),
             QStringLiteral("Compare Materia Medica for  Recorded Symptoms"));

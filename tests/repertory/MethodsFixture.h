@@ -4,11 +4,10 @@
 #pragma once
 
 #include "casedata/ByteReader.h"
+#include "chart/ChartSession.h"
 #include "filters/PeriodicFixture.h"
 #include "fixtures/CaseWriters.h"
 #include "fixtures/FilterWriters.h"
-#include "repertory/RepEngine.h"
-#include "repertory/RepMethods.h"
 #include "state/QuillonState.h"
 #include "support/TempFolder.h"
 
@@ -88,14 +87,6 @@ inline void WriteMethodsPractice(const TempFolder& folder)
         EncodeMineralCodes({{}, {}, {}, {1, {20}}, {}, {2, {11, 17}}, {0, {static_cast<std::uint8_t>(kSulphur)}}}));
 }
 
-// The Weightage dialog answered by a function (Cancel without one).
-class ScriptedWeightage final : public IWeightageChooser
-{
-public:
-    bool ChooseWeightage(CWeightageModel& model) override { return answer && answer(model); }
-    std::function<bool(CWeightageModel&)> answer;
-};
-
 // Records with numbered texts, and the set that borrows them (the Weightage model's input).
 struct Symptoms
 {
@@ -111,7 +102,7 @@ struct Symptoms
     std::vector<CSymptomRecord*> set;
 };
 
-// The state, an engine and the methods over a visit, started as the chart starts.
+// The state and a chart session over a visit, started as the chart starts; its dialogs answer from its commands.
 struct MethodsCase
 {
     explicit MethodsCase(const fixtures::VisitSpec& visit = MethodsVisit(),
@@ -124,10 +115,10 @@ struct MethodsCase
         rsy = fixtures::EncodeRsy({visit});
         state.IndexVisits(AsBytes(rsy));
         state.LoadVisitFromImage(AsBytes(rsy), 0);
-        engine = std::make_unique<CRepEngine>(state, state.m_pRemedyCatalogue.get(), sink);
-        methods = std::make_unique<CRepMethods>(state, *engine, sink);
-        methods->SetChoosers(&weightage, nullptr, nullptr);
-        methods->Start();
+        session = std::make_unique<CChartSession>(state, sink);
+        engine = &session->Engine();
+        methods = &session->Methods();
+        session->Start();
     }
 
     // The chart's rows as "name totality covered", in display order.
@@ -143,9 +134,9 @@ struct MethodsCase
     RecordingMessageSink sink;
     CQuillonState state;
     std::string rsy;
-    std::unique_ptr<CRepEngine> engine;
-    std::unique_ptr<CRepMethods> methods;
-    ScriptedWeightage weightage;
+    std::unique_ptr<CChartSession> session;
+    CRepEngine* engine = nullptr;
+    CRepMethods* methods = nullptr;
 };
 
 } // namespace quillon::testing

@@ -86,7 +86,6 @@ TEST(ClipboardDrop, KeepsEachClipboardsListsKeysAndTheStoreInStep)
         records.back()->m_pszText = text;
         store.m_mapRepSymptoms.push_back(records.back().get());
     }
-    ChartClipboards clip;
     // symptom, clipboard, outcome
     const std::tuple<int, int, DropOutcome> drops[] = {
         {0, 1, DropOutcome::Dropped},
@@ -100,18 +99,15 @@ TEST(ClipboardDrop, KeepsEachClipboardsListsKeysAndTheStoreInStep)
         {0, -1, DropOutcome::NoSymptom},
     };
     for (const auto& [symptom, k, outcome] : drops)
-        EXPECT_EQ(DropSymptomOnClipboard(store, clip, symptom, k, sink), outcome) << symptom << " on " << k;
+        EXPECT_EQ(DropSymptomOnClipboard(store, symptom, k, sink), outcome) << symptom << " on " << k;
     EXPECT_EQ(sink.Texts(),
         (std::vector<std::string>{"HEAD - PAIN Symptom Dropped on Clipboard 2",
             "HEAD - PAIN this Symptom is already on this clipboard  2",
             "HEAD - PAIN this Symptom is already on this clipboard  2", "MIND - FEAR Symptom Dropped on Clipboard 1",
             "HEAD - PAIN Symptom Dropped on Clipboard 1"}));
-    EXPECT_EQ(store.m_mapClipboard1, (std::vector<CSymptomRecord*>{records[1].get(), records[0].get()}));
-    EXPECT_EQ(store.m_mapClipboard2, (std::vector<CSymptomRecord*>{records[0].get()}));
-    EXPECT_TRUE(store.m_mapClipboard3.empty());
-    EXPECT_EQ(clip.m_mapClip[0], store.m_mapClipboard1);
-    EXPECT_EQ(clip.m_nClipNextKey, (std::array<int, 3>{2, 1, 0}));
-    EXPECT_EQ(clip.m_nClipCount, (std::array<int, 3>{2, 1, 0}));
+    EXPECT_EQ(store.m_arrClipboards[0], (std::vector<CSymptomRecord*>{records[1].get(), records[0].get()}));
+    EXPECT_EQ(store.m_arrClipboards[1], (std::vector<CSymptomRecord*>{records[0].get()}));
+    EXPECT_TRUE(store.m_arrClipboards[2].empty());
 }
 
 } // namespace

@@ -3,23 +3,17 @@
 #include "ChartFixture.h"
 #include "app/MainFrame.h"
 #include "controls/PictureButton.h"
-#include "filters/DrugFilterDialog.h"
 #include "fixtures/CaseWriters.h"
 #include "fixtures/FilterWriters.h"
 #include "repertory/ChartDump.h"
-#include "repertory/WeightageDialog.h"
 #include "support/AppTest.h"
 #include "support/TempFolder.h"
 #include "support/WidgetTest.h"
 #include "symptoms/RecordedSymptomsDialog.h"
 
 #include <QAction>
-#include <QCheckBox>
-#include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
-#include <QMdiArea>
-#include <QMenu>
 
 #include <sstream>
 
@@ -35,7 +29,6 @@ constexpr std::uint32_t Bit(int n)
 {
     return 1u << static_cast<unsigned>(n);
 }
-constexpr int kChillyProperty = 5; // bit 4; Hot is property 6, bit 5
 
 enum RemedyCode : int { kAcon, kApis, kBell, kCalc, kLach, kNux, kPhos, kPuls, kSep, kSulph };
 
@@ -132,15 +125,6 @@ class TestChartMethods : public QObject
     Q_OBJECT
 
 private:
-    void TriggerSymptomList()
-    {
-        QMdiArea* area = App().MainFrame()->MdiArea();
-        area->setActiveSubWindow(area->subWindowList().value(0));
-        App().MainFrame()->UpdateCommandUI();
-        QVERIFY(App().MainFrame()->Action(ID_SYMPTOM_LIST)->isEnabled());
-        App().MainFrame()->Action(ID_SYMPTOM_LIST)->trigger();
-    }
-
     CRepView* m_view = nullptr;
 
 private Q_SLOTS:
@@ -203,82 +187,9 @@ private Q_SLOTS:
         QVERIFY(g_sink->Texts().empty());
         QCOMPARE(Text(m_view, IDC_CLIP2_COUNT), QStringLiteral("0"));
         QVERIFY(!m_view->Button(IDC_CLIPBOARD2)->IsFull());
-        QVERIFY(App().m_mapClipboard2.empty());
+        QVERIFY(App().m_arrClipboards[1].empty());
         QCOMPARE(Text(m_view, IDC_CAPTION), QStringLiteral("Repertorisation: Normal"));
         QCOMPARE(Text(m_view, IDC_REMEDY_COUNT), QStringLiteral("10"));
-    }
-
-    void popupClipboardItemDropsThePickedSymptom()
-    {
-        auto ran = WhenShown<QMenu>([](QMenu& menu) {
-            QCOMPARE(menu.actions().at(0)->text(), QStringLiteral("Symptom &List"));
-            menu.actions().at(2)->trigger(); // ClipBoard &1
-        });
-        QTest::mouseClick(m_view, Qt::RightButton, {}, LineCentre(m_view, 2)); // symptom 0
-        QVERIFY(*ran);
-        QCOMPARE(Texts(g_sink->Texts()), QStringList{QStringLiteral("MIND - ANXIETY Symptom Dropped on Clipboard 1")});
-        QCOMPARE(Text(m_view, IDC_CLIP1_COUNT), QStringLiteral("1"));
-        QVERIFY(m_view->Button(IDC_CLIPBOARD1)->IsFull());
-    }
-
-    void drugFilterThroughItsDialog()
-    {
-        WithShown<CDrugFilterDlg>([&] { Click(m_view->Button(IDC_DRUG_FILTER)); },
-            [](CDrugFilterDlg& dialog) {
-                QCheckBox* chilly = dialog.PropertyBox(kChillyProperty);
-                QTest::mouseClick(chilly, Qt::LeftButton, {}, QPoint(4, chilly->height() / 2));
-                QVERIFY(chilly->isChecked());
-                QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
-            });
-        QVERIFY(g_sink->Texts().empty());
-        QCOMPARE(Text(m_view, IDC_CAPTION), QStringLiteral("Repertorisation: Drug Filter     Chilly"));
-        QCOMPARE(RemedyNames(m_view), QStringLiteral("Acon Nux-v Calc Phos Sep Apis"));
-        QCOMPARE(Text(m_view, IDC_REMEDY_COUNT), QStringLiteral("6"));
-        WithShown<CDrugFilterDlg>([&] { Click(m_view->Button(IDC_DRUG_FILTER)); },
-            [](CDrugFilterDlg& dialog) { QTest::mouseClick(dialog.CancelButton(), Qt::LeftButton); });
-        QCOMPARE(Text(m_view, IDC_CAPTION), QStringLiteral("Repertorisation: Normal"));
-        QCOMPARE(m_view->Engine().RemedyCount(), 10);
-    }
-
-    void weightageThroughItsDialog()
-    {
-        WithShown<CWeightageDlg>([&] { Click(m_view->Button(IDC_WEIGHTAGE)); },
-            [](CWeightageDlg& dialog) {
-                QComboBox* first = dialog.IntensityList(0);
-                first->setFocus();
-                QTest::keyClick(first, Qt::Key_Down); // from 1, two steps down give 3
-                QTest::keyClick(first, Qt::Key_Down);
-                QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
-            });
-        QCOMPARE(Text(m_view, IDC_CAPTION), QStringLiteral("Repertorisation: Weightage"));
-        // "MIND - ANXIETY" counts three times: Acon. 3x3 + 3 + 1, Bell. 2x3 + 1 + 3, Puls. 2x3 + 3.
-        const QStringList rows = DumpRows(m_view, 'R');
-        QCOMPARE(rows.at(0).section(QLatin1Char('\t'), 2, 4), QStringLiteral("Acon\t13\t3"));
-        QCOMPARE(rows.at(1).section(QLatin1Char('\t'), 2, 4), QStringLiteral("Bell\t10\t3"));
-        QCOMPARE(rows.at(2).section(QLatin1Char('\t'), 2, 4), QStringLiteral("Puls\t9\t2"));
-    }
-
-    void symptomListDeletesFromTheChartAndItsClipboard()
-    {
-        DragLineToClipboard(m_view, 3, 0); // symptom 1 on clipboard 1
-        QCOMPARE(Text(m_view, IDC_CLIP1_COUNT), QStringLiteral("1"));
-        g_sink->Clear();
-        WithShown<CRecordedSymptomsDialog>([&] { TriggerSymptomList(); },
-            [](CRecordedSymptomsDialog& dialog) {
-                QCOMPARE(dialog.windowTitle(), QStringLiteral("Symptom List"));
-                ClickLine(dialog.SymptomList(), 1);
-                QTest::mouseClick(dialog.DeleteButton(), Qt::LeftButton);
-                QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
-            });
-        QVERIFY(g_sink->Texts().empty());
-        QCOMPARE(DumpRows(m_view, 'S').value(1), QStringLiteral("S\t1\t[KT] GENERALS - COLD agg."));
-        QCOMPARE(Text(m_view, IDC_SYMPTOM_COUNT), QStringLiteral("5"));
-        QCOMPARE(Text(m_view, IDC_MIND_COUNT), QStringLiteral("1"));
-        QCOMPARE(Text(m_view, IDC_CLIP1_COUNT), QStringLiteral("0"));
-        QVERIFY(!m_view->Button(IDC_CLIPBOARD1)->IsFull());
-        QVERIFY(!RemedyNames(m_view).contains(QStringLiteral("Apis"))); // it came only from the deleted symptom
-        Click(m_view->Button(IDC_MIND));
-        QCOMPARE(m_view->Engine().SymptomCount(), 1);
     }
 
     void deletingEverySymptomLeavesAnEmptyChart()

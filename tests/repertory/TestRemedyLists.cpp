@@ -12,7 +12,8 @@ using namespace quillon;
 
 TEST(DrugList, SearchSplitAndClamp)
 {
-    const CDrugListModel list({"Bell:9:3:", "acon:7:3:", "Calc-phos:5:2:", "Calc-p:5:2:", "Alum:1:1:"});
+    const CDrugListModel list(
+        {{4, "Bell", 9, 3}, {0, "acon", 7, 3}, {7, "Calc-phos", 5, 2}, {8, "Calc-p", 5, 2}, {1, "Alum", 1, 1}});
     struct Case
     {
         const char* text;
@@ -30,6 +31,7 @@ TEST(DrugList, SearchSplitAndClamp)
     }
     EXPECT_EQ(CDrugListModel({}).Search("A").selected, -1);
 
+    EXPECT_EQ(list.Lines()[2], "Calc-phos:5:2:");
     const DrugListFields f = SplitDrugListRow(std::string(35, 'x') + ":1234567890123:42");
     EXPECT_EQ(f.abbreviation, std::string(29, 'x'));
     EXPECT_EQ(f.totality, "123456789");

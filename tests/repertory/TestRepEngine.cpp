@@ -281,12 +281,10 @@ TEST(EngineCrossCheck, TotalsCountsOrdersAndGradesAgreeWithRecomputation)
         visit.symptoms.push_back(symptom);
     }
     testing::MethodsCase c(visit, remedies);
-    c.weightage.answer = [](CWeightageModel& model) {
-        for (int s = 0; s < model.SymptomCount(); ++s)
-            model.SetIntensity(s, s % 4);
-        return true;
-    };
-    ASSERT_EQ(c.methods->OnWeightage(), MethodOutcome::Refreshed);
+    ChartCommand weightage(ChartVerb::Weightage);
+    for (int s = 0; s < kSymptoms; ++s)
+        weightage.intensities.emplace_back(s, s % 4);
+    ASSERT_EQ(c.session->Execute(weightage), MethodOutcome::Refreshed);
 
     std::map<int, std::pair<int, int>> expected; // code -> totality, covered
     std::map<std::pair<int, int>, int> cells; // (code, symptom) -> grade of its last entry

@@ -193,10 +193,11 @@ TEST(MethodsPicks, PopupCommandsOfThePickedRowAndSymptom)
     m.Pick(0, m.PickedSymptom());
     EXPECT_TRUE(m.PrepareConversion());
     EXPECT_TRUE(m.PrepareConversion());
-    EXPECT_EQ(c.state.m_arrMMRemedies, (std::vector<std::string>{"Acon"}));
+    EXPECT_EQ(c.state.m_arrMMRemedies, (std::vector<ChosenRemedy>{{testing::kAcon, "Acon"}}));
     EXPECT_EQ(c.state.m_mapRemedyRows,
-        (std::vector<std::string>{
-            "Acon:8:3:", "Calc:7:4:", "Bell:5:2:", "Nat-m:3:2:", "Sulph:3:2:", "Apis:1:1:", "Lach:1:1:"}));
+        (std::vector<ChartRow>{{testing::kAcon, "Acon", 8, 3}, {testing::kCalc, "Calc", 7, 4},
+            {testing::kBell, "Bell", 5, 2}, {testing::kNatM, "Nat-m", 3, 2}, {testing::kSulph, "Sulph", 3, 2},
+            {testing::kApis, "Apis", 1, 1}, {testing::kLach, "Lach", 1, 1}}));
     EXPECT_TRUE(m.PrepareDrugList());
     m.Pick(m.PickedRemedy(), 4);
     ASSERT_NE(m.SymptomForFullList(), nullptr);

@@ -1,4 +1,5 @@
 // quillon-report, run as a library on the sample practice and on small exact cases.
+#include "chart/ChartCommand.h"
 #include "fixtures/CaseWriters.h"
 #include "sample/SampleGenerator.h"
 #include "support/ReportRun.h"
@@ -34,6 +35,28 @@ std::filesystem::path Dir()
 }
 
 } // namespace
+
+// Every verb of --do reads into a command and writes back as the same text; the window's log is written so.
+TEST(ChartCommand, TextRoundTrips)
+{
+    const char* texts[] = {"normal", "mind", "general", "rest", "sorted", "click", "reset-clipboard", "label:totality",
+        "label:covered", "label:name", "weightage:0=2,13=9", "weightage:none", "weightage-cancel", "drug-filter:3,7",
+        "drug-filter:none", "drug-filter-cancel", "drop:0:1", "clip:12:3", "clipboard:2", "delete:4", "undelete:0",
+        "plant:48:none", "animal:0:1,12", "plant-cancel", "animal-cancel",
+        "mineral:left=51;right=1;vertical;horizontal;group=2", "mineral:none", "mineral-cancel"};
+    for (const char* text : texts)
+        EXPECT_EQ(FormatChartCommand(ParseChartCommand(text)), text);
+    // A typed command formats to what parses back to it; the cancelled form drops the answers.
+    ChartCommand plant(ChartVerb::Plant);
+    plant.classLine = 2;
+    plant.numbers = {1, 12};
+    EXPECT_EQ(ParseChartCommand(FormatChartCommand(plant)), plant);
+    plant.cancel = true;
+    EXPECT_EQ(FormatChartCommand(plant), "plant-cancel");
+    // Only dialogs have a cancel; a plain verb takes no argument.
+    for (const char* wrong : {"normal-cancel", "drop-cancel", "normal:1", "clipboard", "drop:1:2:3"})
+        EXPECT_THROW(ParseChartCommand(wrong), UsageError) << wrong;
+}
 
 // Four remedies, one visit of three symptoms (one of each kind), and a second patient of two visits. Hostile cases:
 // a 600-character rubric with an unknown remedy (20), three stray bytes after an intact visit (21), a visit cut

@@ -1,78 +1,109 @@
-// Action sequences replayed in the window (presses, moves and releases on the real chart and its dialogs) and
-// through quillon-report's entry point end with the same chart and the same messages.
+// The window driven by real presses, moves, releases and dialog answers keeps a log of its operations; replayed
+// through quillon-report's entry point, the log ends with the same chart and the same messages.
 #include "app/QuillonApp.h"
 #include "controls/PictureButton.h"
 #include "filters/ClassFilterDialog.h"
 #include "filters/DrugFilterDialog.h"
 #include "filters/MineralFilterDialog.h"
-#include "repertory/ChartPointer.h"
 #include "repertory/RepView.h"
+#include "repertory/WeightageDialog.h"
 #include "report/Report.h"
 #include "sample/SampleGenerator.h"
 #include "state/PatientSelection.h"
 #include "support/AppTest.h"
 #include "support/TempFolder.h"
+#include "support/WidgetTest.h"
+#include "symptoms/RecordedSymptomsDialog.h"
+#include "symptoms/UndeleteDialog.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QListWidget>
+#include <QMenu>
 #include <QTest>
-#include <QTimer>
 
 #include <sstream>
 
 using namespace quillon;
+using testing::WhenShown;
 
 namespace {
 
 testing::TempFolder* g_folder = nullptr;
+using Steps = std::function<void(CRepView*)>;
 
-// Runs `answer` on the modal dialog that the click on the chart's button opens.
-void ClickAnswering(CRepView* view, int button, std::function<void(QDialog*)> answer)
+void Press(CRepView* view, int button)
 {
-    QTimer::singleShot(0, [answer] { answer(qobject_cast<QDialog*>(QApplication::activeModalWidget())); });
     QTest::mouseClick(view->Button(button), Qt::LeftButton);
 }
 
-void Replay(CRepView* view, const QString& action)
+QPoint Centre(const ChartRect& r)
 {
-    const QStringList parts = action.split(QLatin1Char(':'));
-    const std::map<QString, int> buttons{{QStringLiteral("mind"), IDC_MIND}, {QStringLiteral("sorted"), IDC_SORTED},
-        {QStringLiteral("normal"), IDC_NORMAL}};
-    if (buttons.contains(parts[0]))
-        return QTest::mouseClick(view->Button(buttons.at(parts[0])), Qt::LeftButton);
-    if (parts[0] == QStringLiteral("drop")) {
-        const auto zone = static_cast<DropZone>(static_cast<int>(DropZone::Clipboard1) + parts[2].toInt() - 1);
-        const ChartDragPoints at = SymptomDragPoints(view->Geometry(), parts[1].toInt(), 0, zone);
-        QTest::mousePress(view, Qt::LeftButton, {}, QPoint(at.pressX, at.pressY));
-        QTest::mouseMove(view, QPoint(at.releaseX, at.releaseY));
-        return QTest::mouseRelease(view, Qt::LeftButton, {}, QPoint(at.releaseX, at.releaseY));
-    }
-    if (parts[0] == QStringLiteral("drug-filter"))
-        return ClickAnswering(view, IDC_DRUG_FILTER, [k = parts[1].toInt()](QDialog* dialog) {
-            auto* filter = qobject_cast<CDrugFilterDlg*>(dialog);
-            for (int box = 1; box <= kDrugPropertyCount; ++box)
-                if (filter->PropertyBox(box)->isChecked() != (box == k))
-                    QTest::mouseClick(filter->PropertyBox(box), Qt::LeftButton);
-            QTest::mouseClick(filter->OkButton(), Qt::LeftButton);
-        });
-    if (parts[0] == QStringLiteral("plant"))
-        return ClickAnswering(view, IDC_PLANT_FILTER, [line = parts[1].toInt()](QDialog* dialog) {
-            QListWidget* list = qobject_cast<CClassFilterDialog*>(dialog)->ClassList();
-            if (QListWidgetItem* item = list->item(line - 1)) { // line 0: OK with no class chosen
-                list->scrollToItem(item);
-                QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
-            }
-            QTest::mouseClick(qobject_cast<CClassFilterDialog*>(dialog)->OkButton(), Qt::LeftButton);
-        });
-    QVERIFY(parts[0] == QStringLiteral("mineral"));
-    ClickAnswering(view, IDC_MINERAL_FILTER, [steps = parts[1].split(QLatin1Char(';'))](QDialog* dialog) {
-        for (const QString& step : steps) {
-            const CellRect square = CellRectOf(step.section(QLatin1Char('='), 1).toInt());
-            QTest::mouseClick(dialog, step.startsWith(QStringLiteral("left")) ? Qt::LeftButton : Qt::RightButton, {},
+    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+// A drag of active symptom s (on a visible line, the bar at the top) onto clipboard c.
+void Drag(CRepView* view, int s, int c)
+{
+    const auto zone = static_cast<DropZone>(static_cast<int>(DropZone::Clipboard1) + c - 1);
+    const ChartDragPoints at = SymptomDragPoints(view->Geometry(), s, 0, zone);
+    QTest::mousePress(view, Qt::LeftButton, {}, QPoint(at.pressX, at.pressY));
+    QTest::mouseMove(view, QPoint(at.releaseX, at.releaseY));
+    QTest::mouseRelease(view, Qt::LeftButton, {}, QPoint(at.releaseX, at.releaseY));
+}
+
+void ClickItem(QListWidget* list, int row)
+{
+    QListWidgetItem* item = list->item(row);
+    list->scrollToItem(item);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
+}
+
+// A button whose dialog `answer` answers.
+template <typename D> void Answer(CRepView* view, int button, std::function<void(D&)> answer)
+{
+    const auto ran = WhenShown<D>(std::move(answer));
+    Press(view, button);
+    QVERIFY(*ran);
+}
+
+// The Drug Filter dialog (it opens with the boxes of its last OK): only `property` checked, then OK.
+void DrugFilter(CRepView* view, int property)
+{
+    Answer<CDrugFilterDlg>(view, IDC_DRUG_FILTER, [property](CDrugFilterDlg& dialog) {
+        for (int box = 1; box <= kDrugPropertyCount; ++box)
+            if (dialog.PropertyBox(box)->isChecked() != (box == property))
+                QTest::mouseClick(dialog.PropertyBox(box), Qt::LeftButton, {}, QPoint(4, 4));
+        QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
+    });
+}
+
+// A plant or animal dialog: class line `line` (0: none) clicked, then OK.
+void ClassFilter(CRepView* view, int button, int line)
+{
+    Answer<CClassFilterDialog>(view, button, [line](CClassFilterDialog& dialog) {
+        if (line > 0)
+            ClickItem(dialog.ClassList(), line - 1);
+        QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
+    });
+}
+
+// The mineral dialog: clicks at the centres of cells (negative: a right click), then OK.
+void Mineral(CRepView* view, std::vector<int> cells)
+{
+    Answer<CMineralFilterDlg>(view, IDC_MINERAL_FILTER, [cells](CMineralFilterDlg& dialog) {
+        for (int cell : cells) {
+            const CellRect square = CellRectOf(std::abs(cell));
+            QTest::mouseClick(&dialog, cell < 0 ? Qt::RightButton : Qt::LeftButton, {},
                 QPoint((square.left + square.right) / 2, (square.top + square.bottom) / 2));
         }
-        QTest::mouseClick(qobject_cast<CMineralFilterDlg*>(dialog)->OkButton(), Qt::LeftButton);
+        QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
     });
+}
+
+template <typename D> void Cancel(CRepView* view, int button)
+{
+    Answer<D>(view, button, [](D& dialog) { QTest::mouseClick(dialog.CancelButton(), Qt::LeftButton); });
 }
 
 } // namespace
@@ -82,24 +113,93 @@ class TestReportParity final : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void windowAndToolEndAlike_data()
+    void windowLogReplaysAlike_data()
     {
-        QTest::addColumn<QString>("line"); // the tool's actions, separated by blanks
-        QTest::newRow("the chart as it opens") << QString();
-        QTest::newRow("mind, drug filter, sorted, normal, plant OK")
-            << QStringLiteral("mind drug-filter:1 sorted normal plant:0:none");
-        QTest::newRow("mind, then drags: the first resets the flags")
-            << QStringLiteral("mind drop:0:1 drop:2:3 drop:2:3 mind drop:0:3");
-        QTest::newRow("sorted, drag, drug filter") << QStringLiteral("sorted drop:1:2 drug-filter:1");
-        QTest::newRow("right click on a first-row gap") << QStringLiteral("mineral:right=5");
-        QTest::newRow("refused right click, then OK") << QStringLiteral("mineral:right=56;right=60;left=51");
-        QTest::newRow("class sharing 7 characters with an earlier one") << QStringLiteral("plant:48:none");
+        QTest::addColumn<Steps>("steps");
+        QTest::addColumn<QString>("log"); // the operations as the tool's actions, separated by blanks
+        QTest::newRow("the chart as it opens") << Steps([](CRepView*) {}) << QString();
+        QTest::newRow("mind, drug filter, sorted, normal, plant OK") << Steps([](CRepView* v) {
+            Press(v, IDC_MIND);
+            DrugFilter(v, 1);
+            Press(v, IDC_SORTED);
+            Press(v, IDC_NORMAL);
+            ClassFilter(v, IDC_PLANT_FILTER, 0);
+        }) << QStringLiteral("mind drug-filter:1 sorted normal plant:0:none");
+        QTest::newRow("drags: the first resets the flags; a repeated drop is refused") << Steps([](CRepView* v) {
+            Press(v, IDC_MIND);
+            Drag(v, 0, 1);
+            Drag(v, 2, 3);
+            Drag(v, 2, 3);
+            Press(v, IDC_MIND);
+            Drag(v, 0, 3);
+        }) << QStringLiteral("mind drop:0:1 drop:2:3 drop:2:3 mind drop:0:3");
+        QTest::newRow("popup clipboard, its button, reset, a click on empty space") << Steps([](CRepView* v) {
+            const auto ran = WhenShown<QMenu>([](QMenu& menu) { menu.actions().at(3)->trigger(); });
+            QTest::mouseClick(v, Qt::RightButton, {}, Centre(v->Geometry().SymptomLineRect(kFirstSymptomLine + 1)));
+            QVERIFY(*ran);
+            Press(v, IDC_CLIPBOARD2);
+            Press(v, IDC_SORTED);
+            QTest::mouseClick(v, Qt::LeftButton, {}, QPoint(2, 2));
+            Press(v, IDC_CLIPBOARD2);
+            Press(v, IDC_RESET_CLIPBOARD);
+            Press(v, IDC_RESET_CLIPBOARD); // nothing selected: its message
+        }) << QStringLiteral("clip:1:2 clipboard:2 sorted click clipboard:2 reset-clipboard reset-clipboard");
+        QTest::newRow("labels, then weightage") << Steps([](CRepView* v) {
+            for (const ChartRect& spot :
+                {v->Geometry().CoveredHotSpot(), v->Geometry().NameHotSpot(), v->Geometry().TotalityHotSpot()})
+                QTest::mouseClick(v, Qt::LeftButton, {}, Centre(spot));
+            Answer<CWeightageDlg>(v, IDC_WEIGHTAGE, [](CWeightageDlg& dialog) {
+                dialog.IntensityList(1)->setFocus();
+                QTest::keyClick(dialog.IntensityList(1), Qt::Key_Down); // from 1 to 2
+                QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
+            });
+        }) << QStringLiteral("label:covered label:name label:totality weightage:1=2");
+        QTest::newRow("every dialog cancelled") << Steps([](CRepView* v) {
+            Cancel<CWeightageDlg>(v, IDC_WEIGHTAGE);
+            Cancel<CDrugFilterDlg>(v, IDC_DRUG_FILTER);
+            Cancel<CClassFilterDialog>(v, IDC_ANIMAL_FILTER);
+            Cancel<CMineralFilterDlg>(v, IDC_MINERAL_FILTER);
+        }) << QStringLiteral("weightage-cancel drug-filter-cancel animal-cancel mineral-cancel");
+        QTest::newRow("symptom list: two deleted, one restored") << Steps([](CRepView* v) {
+            Drag(v, 1, 1);
+            const auto ran = WhenShown<CRecordedSymptomsDialog>([](CRecordedSymptomsDialog& dialog) {
+                for (int line : {1, 0}) {
+                    ClickItem(dialog.SymptomList(), line);
+                    QTest::mouseClick(dialog.DeleteButton(), Qt::LeftButton);
+                }
+                const auto restored = WhenShown<CUndeleteDialog>([](CUndeleteDialog& undelete) {
+                    QTest::mouseClick(undelete.UndeleteButton(), Qt::LeftButton); // the first, selected
+                    QTest::mouseClick(undelete.OkButton(), Qt::LeftButton);
+                });
+                QTest::mouseClick(dialog.UnDeleteButton(), Qt::LeftButton);
+                QVERIFY(*restored);
+                QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
+            });
+            v->OnCommand(ID_SYMPTOM_LIST);
+            QVERIFY(*ran);
+            Press(v, IDC_CLIPBOARD1);
+        }) << QStringLiteral("drop:1:1 delete:1 delete:0 undelete:0 clipboard:1");
+        QTest::newRow("sorted, drag, drug filter") << Steps([](CRepView* v) {
+            Press(v, IDC_SORTED);
+            Drag(v, 1, 2);
+            DrugFilter(v, 1);
+        }) << QStringLiteral("sorted drop:1:2 drug-filter:1");
+        // A right click on a gap of the first row meets no cell, as a click on cell 1 does.
+        QTest::newRow("right click on a first-row gap")
+            << Steps([](CRepView* v) { Mineral(v, {-5}); }) << QStringLiteral("mineral:right=1");
+        QTest::newRow("refused right click, then OK") << Steps([](CRepView* v) {
+            Mineral(v, {-56, -60, 51});
+        }) << QStringLiteral("mineral:right=56;right=60;left=51");
+        QTest::newRow("class sharing 7 characters with an earlier one")
+            << Steps([](CRepView* v) { ClassFilter(v, IDC_PLANT_FILTER, 48); }) << QStringLiteral("plant:48:none");
+        QTest::newRow("an animal class") << Steps([](CRepView* v) { ClassFilter(v, IDC_ANIMAL_FILTER, 2); })
+                                         << QStringLiteral("animal:2:none");
     }
 
-    void windowAndToolEndAlike()
+    void windowLogReplaysAlike()
     {
-        QFETCH(QString, line);
-        const QStringList actions = line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        QFETCH(Steps, steps);
+        QFETCH(QString, log);
         auto* app = CQuillonApp::Instance();
         app->CloseAllViews();
         SetCurrentPatient(*app, {"1001", "Anna Berger", "34", "12/03/2002"}, "Helen Marsh");
@@ -108,15 +208,18 @@ private Q_SLOTS:
         QVERIFY(view);
         auto& sink = static_cast<RecordingMessageSink&>(app->Sink());
         sink.Clear();
-        for (const QString& action : actions)
-            Replay(view, action);
+        steps(view);
+        std::vector<std::string> args{"--dir", g_folder->Path().string(), "chart", "1001"};
+        QStringList logged;
+        for (const ChartCommand& command : view->Operations()) {
+            args.insert(args.end(), {"--do", FormatChartCommand(command)});
+            logged << QString::fromStdString(args.back());
+        }
+        QCOMPARE(logged.join(QLatin1Char(' ')), log);
         // The tool prints its messages, then the chart.
         std::string window;
         for (const std::string& text : sink.Texts())
             window += "message\t" + text + '\n';
-        std::vector<std::string> args{"--dir", g_folder->Path().string(), "chart", "1001"};
-        for (const QString& action : actions)
-            args.insert(args.end(), {"--do", action.toStdString()});
         std::ostringstream out, err;
         QCOMPARE(report::Run(args, out, err), int(report::kDone));
         QCOMPARE(window + view->DumpChartText(), out.str());

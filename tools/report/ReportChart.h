@@ -3,6 +3,7 @@
 #pragma once
 
 #include "casedata/MessageSink.h"
+#include "chart/ChartCommand.h"
 
 #include <functional>
 #include <initializer_list>
@@ -22,10 +23,7 @@ class CRepMethods;
 namespace quillon::report {
 
 // A wrong command line: Run prints the text and ends with kUsageError.
-struct UsageError
-{
-    std::string text;
-};
+using quillon::UsageError;
 
 // What one command prints, held back until it ends. A command that succeeds prints its output on standard output
 // with its messages where its contract puts them (in the output, or on standard error); one that fails prints
@@ -70,6 +68,14 @@ bool FindFolder(const std::string& dir, Transcript& t);
 
 // A whole number from 0, or a UsageError naming `what`.
 int ParseReportIndex(const std::string& text, const char* what);
+// A command line of `count` words (the command included), or the command's usage line as a UsageError.
+void ExpectArgs(const std::vector<std::string>& args, std::size_t count, const char* usage);
+
+// The patient of the index with this registration number, made current as a selection in the Select Patient
+// dialog does.
+bool SelectPatient(CQuillonState& state, const std::string& regNo, Transcript& t);
+// The reason a visit loaded nothing, or less than all of it, when its loader gave none.
+int SilentVisitFailure(Transcript& t, const CQuillonState& state, const std::string& regNo, int visit);
 
 struct ChartRequest
 {

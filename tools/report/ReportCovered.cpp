@@ -12,7 +12,6 @@
 #include "state/QuillonState.h"
 #include "symptoms/RecordedSymptoms.h"
 
-#include <charconv>
 #include <ostream>
 
 namespace quillon::report {
@@ -36,9 +35,8 @@ int CoveredCommand(const std::string& dir, const std::vector<std::string>& args,
     if (chart.extra.size() != 1)
         throw UsageError{std::string("usage: quillon-report [--dir DIR] ") + kCoveredUsage};
     const std::string& text = chart.extra.front().first;
-    int rank = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), rank);
-    if (ec != std::errc() || end != text.data() + text.size() || rank < 1)
+    const int rank = WholeNumber(text).value_or(0);
+    if (rank < 1)
         throw UsageError{"RANK must be a whole number from 1: " + Shown(text)};
     t.MessagesInOutput(true);
     std::ostream& out = t.Out();

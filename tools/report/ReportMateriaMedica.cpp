@@ -10,7 +10,6 @@
 #include "report/ReportChart.h"
 #include "state/QuillonState.h"
 
-#include <charconv>
 #include <ostream>
 
 namespace quillon::report {
@@ -44,7 +43,7 @@ void CheckMateriaMedicaArguments(const std::vector<std::string>& args)
 }
 
 int MateriaMedicaReport(
-    CQuillonState& state, CRepEngine& engine, CRepMethods& methods, Transcript& t, const std::vector<std::string>& args)
+    CQuillonState& state, CRepEngine&, CRepMethods& methods, Transcript& t, const std::vector<std::string>& args)
 {
     CheckMateriaMedicaArguments(args);
     const int option = OptionOf(args[0]);
@@ -55,16 +54,13 @@ int MateriaMedicaReport(
     // As "&Conv. Rep To MM" opens the dialog from the chart, with nothing selected yet.
     if (methods.BuildRemedyRows() == 0)
         return t.Fail("the chart has no remedy to convert");
-    CaptureChartRows(state.m_mmRequest, engine);
     state.m_arrMMRemedies.clear();
     CConversionModel model(state, sink);
     model.Open();
     for (std::size_t i = 2; i < args.size(); ++i) {
-        int rank = 0;
         const std::string& text = args[i];
-        const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), rank);
-        if (ec != std::errc() || end != text.data() + text.size() || rank < 1
-            || rank > static_cast<int>(model.FullList().size()))
+        const int rank = WholeNumber(text).value_or(0);
+        if (rank < 1 || rank > static_cast<int>(model.FullList().size()))
             throw UsageError{"no chart rank " + Shown(text)};
         model.AddFromFullList(rank - 1);
     }

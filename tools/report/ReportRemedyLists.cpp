@@ -34,7 +34,7 @@ int DrugList(const std::string& dir, const std::vector<std::string>& args, Trans
             return static_cast<int>(kCaseNotLoaded);
         const CDrugListModel list(state.m_mapRemedyRows);
         for (int i = 0; i < list.Count(); ++i) {
-            const DrugListFields fields = SplitDrugListRow(list.Row(i));
+            const DrugListFields fields = SplitDrugListRow(list.Lines()[static_cast<std::size_t>(i)]);
             out << "D\t" << i << '\t' << Field(fields.abbreviation) << '\t' << fields.totality << '\t' << fields.covered
                 << '\n';
         }
@@ -68,7 +68,7 @@ int RemedyList(const std::string& dir, const std::vector<std::string>& args, Tra
     return WithChart(dir, request, t, [&](CQuillonState& state, CRepEngine& engine, CRepMethods& methods) {
         if (*symptom >= engine.SymptomCount())
             throw UsageError{"no active symptom " + std::to_string(*symptom)};
-        methods.Pick(methods.PickedRemedy(), *symptom);
+        methods.Pointer().m_nSelSymptom = *symptom;
         const CSymptomRecord* record = methods.SymptomForFullList();
         if (!record)
             return static_cast<int>(kCaseNotLoaded);

@@ -1,0 +1,98 @@
+// The chart without its window: the engine, the methods, the mouse and the dialogs' answers, driven by
+// ChartCommands. The chart window and quillon-report run every user operation through Execute (the window's
+// mouse through Press and Release), and the session logs each one, so that its log replays the chart.
+#pragma once
+
+#include "chart/ChartCommand.h"
+#include "repertory/ChartGeometry.h"
+#include "repertory/ChartPointer.h"
+#include "repertory/RepEngine.h"
+#include "repertory/RepMethods.h"
+
+#include <memory>
+#include <vector>
+
+namespace quillon {
+
+class CQuillonState;
+
+// The dialogs of the chart's methods. Without the window's dialogs the answers come from the command; with
+// them, the dialogs answer and their answers are written into the command that is logged.
+class CCommandChoosers final : public IWeightageChooser, public IDrugFilterChooser, public IKingdomChooser
+{
+public:
+    CCommandChoosers(const CPracticeFolder& folder, IMessageSink& sink) : m_folder(folder), m_sink(sink) {}
+
+    void SetDialogs(IWeightageChooser* weightage, IDrugFilterChooser* drugFilter, IKingdomChooser* kingdom)
+    {
+        m_pWeightage = weightage;
+        m_pDrugFilter = drugFilter;
+        m_pKingdom = kingdom;
+    }
+    // The command whose answers are used or recorded (none: every dialog is cancelled).
+    void SetCommand(ChartCommand* command) { m_pCommand = command; }
+
+    bool ChooseWeightage(CWeightageModel& model) override;
+    bool ChooseDrugFilter(CDrugFilterModel& model) override;
+    std::optional<KingdomDialogResult> ChooseKingdom(
+        int nKind, const std::vector<FilterRemedy>& remedies, KingdomFilterState& state) override;
+
+private:
+    // A dialog of the command's verb, not cancelled.
+    bool Answers(ChartVerb verb) const { return m_pCommand && m_pCommand->verb == verb && !m_pCommand->cancel; }
+
+    const CPracticeFolder& m_folder;
+    IMessageSink& m_sink;
+    ChartCommand* m_pCommand = nullptr;
+    IWeightageChooser* m_pWeightage = nullptr;
+    IDrugFilterChooser* m_pDrugFilter = nullptr;
+    IKingdomChooser* m_pKingdom = nullptr;
+};
+
+class CChartSession final
+{
+public:
+    CChartSession(CQuillonState& state, IMessageSink& sink);
+    CChartSession(const CChartSession&) = delete;
+    CChartSession& operator=(const CChartSession&) = delete;
+
+    CRepEngine& Engine() { return m_engine; }
+    const CRepEngine& Engine() const { return m_engine; }
+    CRepMethods& Methods() { return m_methods; }
+    const CRepMethods& Methods() const { return m_methods; }
+
+    // The window's dialogs (see CCommandChoosers).
+    void SetDialogs(IWeightageChooser* weightage, IDrugFilterChooser* drugFilter, IKingdomChooser* kingdom)
+    {
+        m_choosers.SetDialogs(weightage, drugFilter, kingdom);
+    }
+
+    // The chart's first build; the log starts empty.
+    bool Start();
+
+    // Runs one operation and logs it (with the dialogs' answers when the window's dialogs answered). A command
+    // whose argument does not fit the chart (a symptom, a line, a step) throws its UsageError. The clicks of
+    // label and drop are made at their points of `geometry` with the bars at the top.
+    MethodOutcome Execute(ChartCommand command, const ChartGeometry& geometry = ChartGeometry());
+
+    // The window's left button, logged as the label, drop or click it was.
+    MethodOutcome Press(const ChartGeometry& geometry, bool hasChart, int x, int y, ChartBarPositions bars);
+    ChartRelease Release(const ChartGeometry& geometry, int x, int y);
+    // The Symptom List closed after the window's dialog deleted and restored symptoms (as commands, in order).
+    MethodOutcome SymptomListClosed(const std::vector<ChartCommand>& edits);
+
+    // Every operation since the chart was opened, in order.
+    const std::vector<ChartCommand>& Operations() const { return m_operations; }
+
+private:
+    void Click(const ChartGeometry& geometry, int pressX, int pressY, int releaseX, int releaseY, int symptomPosition);
+    void EditSymptomList(const ChartCommand& command);
+
+    CQuillonState& m_state;
+    CRepEngine m_engine;
+    CRepMethods m_methods;
+    CCommandChoosers m_choosers;
+    std::vector<ChartCommand> m_operations;
+};
+
+} // namespace quillon

@@ -1,0 +1,69 @@
+// quillon-report's chart harness: the patient selected, the visit and the chart opened as the window opens
+// them, and the actions replayed through the chart session.
+#include "report/ReportChart.h"
+#include "report/Report.h"
+
+#include "casedata/PatientIndex.h"
+#include "casedata/TextCodec.h"
+#include "chart/ChartSession.h"
+#include "state/PatientSelection.h"
+#include "state/QuillonState.h"
+#include "symptoms/RecordedSymptoms.h"
+
+namespace quillon::report {
+
+bool SelectPatient(CQuillonState& state, const std::string& regNo, Transcript& t)
+{
+    auto index = LoadPatientIndex(state.m_folder, state.Sink());
+    if (!index)
+        return false;
+    for (const PatientRow& row : index->rows) {
+        if (row.regNo == Utf8ToCp1252(regNo)) {
+            SetCurrentPatient(state, row, index->physician);
+            return true;
+        }
+    }
+    t.Fail("no patient " + Shown(regNo) + " in the patient index");
+    return false;
+}
+
+int SilentVisitFailure(Transcript& t, const CQuillonState& state, const std::string& regNo, int visit)
+{
+    return t.Fail("visit " + std::to_string(visit) + " of patient " + Shown(regNo)
+        + (state.LiveCount() == 0 ? " holds no symptoms" : " ends before its last symptom"));
+}
+
+int WithChart(const std::string& dir, const ChartRequest& request, Transcript& t,
+    const std::function<int(CQuillonState&, CRepEngine&, CRepMethods&)>& use)
+{
+    if (!FindFolder(dir, t))
+        return kCaseNotLoaded;
+    CQuillonState state(CPracticeFolder(dir), t);
+    state.LoadCatalogue();
+    if (!SelectPatient(state, request.regNo, t))
+        return kCaseNotLoaded;
+    // As the window does: Select Patient's OK loads a one-visit patient's visit and opens the chart when it
+    // holds symptoms; with several visits the Recorded Symptoms dialog loads the chosen date and Rep_Table opens it.
+    const int reported = t.Reported();
+    switch (ChooseCurrentPatient(state, request.visit)) {
+    case PatientChoice::OpenChart: break;
+    case PatientChoice::RecordedSymptoms:
+        if (!OpenVisitForChart(state, request.visit))
+            return t.Reported() > reported ? kCaseNotLoaded
+                                           : SilentVisitFailure(t, state, request.regNo, request.visit);
+        break;
+    case PatientChoice::NoSuchVisit:
+        return t.Fail("patient " + Shown(request.regNo) + " has no visit " + std::to_string(request.visit));
+    case PatientChoice::StayOpen: return kCaseNotLoaded;
+    case PatientChoice::NothingToOpen:
+        return t.Reported() > reported ? kCaseNotLoaded : SilentVisitFailure(t, state, request.regNo, request.visit);
+    }
+    CChartSession chart(state, t);
+    if (!chart.Start())
+        return kCaseNotLoaded;
+    for (const std::string& action : request.actions)
+        chart.Execute(ParseChartCommand(action));
+    return use(state, chart.Engine(), chart.Methods());
+}
+
+} // namespace quillon::report
