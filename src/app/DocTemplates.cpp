@@ -3,12 +3,12 @@
 #include "app/MainFrame.h"
 #include "app/QuillonApp.h"
 #include "caserecord/CrFollow.h"
+#include "chart/RemedyListCommands.h"
+#include "chart/RepView.h"
+#include "followup/FollowUpDialogs.h"
 #include "magnifier/Magnifier.h"
 #include "materiamedica/ConvertDialog.h"
 #include "materiamedica/RepCmpVw.h"
-#include "repertory/FollowUpDialogs.h"
-#include "repertory/RemedyListCommands.h"
-#include "repertory/RepView.h"
 
 #include <QTimer>
 

@@ -4,8 +4,8 @@
 #include "app/AppSettings.h"
 #include "app/QuillonApp.h"
 #include "controls/CommandTarget.h"
+#include "followup/FollowUpDialogs.h"
 #include "magnifier/Magnifier.h"
-#include "repertory/FollowUpDialogs.h"
 
 #include <QAction>
 #include <QDir>

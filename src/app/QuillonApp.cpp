@@ -6,11 +6,11 @@
 #include "app/ChartReports.h"
 #include "app/CommandLine.h"
 #include "app/MainFrame.h"
-#include "casedata/SelectPatientDialog.h"
 #include "casedata/TextCodec.h"
 #include "controls/UserChoices.h"
 #include "resources/AppIcon.h"
 #include "symptoms/RecordedSymptomsDialog.h"
+#include "symptoms/SelectPatientDialog.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>

@@ -1,8 +1,8 @@
 // The conversion dialog.
 #include "materiamedica/ConvertDialog.h"
 
+#include "chart/RepView.h"
 #include "controls/DisplayText.h"
-#include "repertory/RepView.h"
 #include "state/QuillonState.h"
 
 #include <QCheckBox>

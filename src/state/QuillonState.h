@@ -6,8 +6,8 @@
 #include "casedata/MessageSink.h"
 #include "casedata/PracticeFolder.h"
 #include "casedata/RemedyCatalogue.h"
+#include "engine/ChartRows.h"
 #include "materiamedica/MateriaMedicaRequest.h"
-#include "repertory/ChartRows.h"
 #include "state/KingdomFilterState.h"
 
 #include <cstdint>

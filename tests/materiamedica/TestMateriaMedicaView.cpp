@@ -1,8 +1,8 @@
 // The conversion dialog, the materia medica view and the magnifying glass, driven through their widgets in the
 // running application.
-#include "../repertory/ChartFixture.h"
 #include "MateriaMedicaFixture.h"
 #include "app/MainFrame.h"
+#include "chart/ChartFixture.h"
 #include "controls/MyScroll.h"
 #include "magnifier/Magnifier.h"
 #include "magnifier/PropMagn.h"

@@ -2,7 +2,7 @@
 // program's table saves, and what the tests, fuzzers and benchmarks hold RankStability to.
 #pragma once
 
-#include "repertory/FollowUpAnalysis.h"
+#include "followup/FollowUpAnalysis.h"
 
 #include <optional>
 #include <span>
