@@ -4,9 +4,10 @@
 // Visits are named by turns from a catalogue of names that differ in case and length, and from none.
 #include "casedata/CaseStore.h"
 #include "casedata/TextCodec.h"
+#include "engine/RepEngine.h"
 #include "fixtures/CaseWriters.h"
-#include "repertory/FollowUpAnalysis.h"
-#include "repertory/RepEngine.h"
+#include "followup/FollowUpAnalysis.h"
+#include "support/StabilityByRebuilds.h"
 
 #include <cstdint>
 #include <memory>

@@ -1,10 +1,10 @@
 // The patient index at 40,000 patients: quillon-report's `patients` (reading "PatDet.txt" and printing the list)
 // and the Select Patient dialog opening on it (read, duplicate check and list filled).
 #include "app/QuillonApp.h"
-#include "casedata/SelectPatientDialog.h"
 #include "common/QtBenchMain.h"
 #include "fixtures/CaseWriters.h"
 #include "report/Report.h"
+#include "symptoms/SelectPatientDialog.h"
 
 #include <QApplication>
 #include <QTableView>

@@ -4,8 +4,8 @@
 #include "casedata/CaseStore.h"
 #include "casedata/MessageSink.h"
 #include "casedata/RemedyCatalogue.h"
+#include "engine/RepEngine.h"
 #include "fixtures/CaseWriters.h"
-#include "repertory/RepEngine.h"
 
 #include <map>
 #include <memory>

@@ -5,10 +5,10 @@
 #include "casedata/RemedyCatalogue.h"
 #include "common/KentData.h"
 #include "common/QtBenchMain.h"
+#include "engine/RepEngine.h"
 #include "magnifier/Magnifier.h"
 #include "materiamedica/MateriaMedicaListing.h"
 #include "materiamedica/MateriaMedicaPainter.h"
-#include "repertory/RepEngine.h"
 
 #include <QApplication>
 #include <QImage>

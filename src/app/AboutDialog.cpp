@@ -1,8 +1,8 @@
 // The About box.
 #include "app/AboutDialog.h"
 
-#include "app/ProductInfo.h"
 #include "resources/AppIcon.h"
+#include "resources/ProductInfo.h"
 
 #include <QDialogButtonBox>
 #include <QDir>

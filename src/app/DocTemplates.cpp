@@ -3,38 +3,63 @@
 #include "app/MainFrame.h"
 #include "app/QuillonApp.h"
 #include "caserecord/CrFollow.h"
+#include "chart/RemedyListCommands.h"
+#include "chart/RepView.h"
+#include "followup/FollowUpDialogs.h"
 #include "magnifier/Magnifier.h"
 #include "materiamedica/ConvertDialog.h"
 #include "materiamedica/RepCmpVw.h"
-#include "repertory/FollowUpDialogs.h"
-#include "repertory/RemedyListCommands.h"
-#include "repertory/RepView.h"
+
+#include <QTimer>
 
 namespace quillon {
 
-// The chart's commands whose windows live in other subsystems.
-static QWidget* InstallChartCommands(CQuillonApp& app, CRepView* view)
+namespace {
+
+// The conversion dialog over the main frame; its OK opens the materia medica view.
+void RunConversion(CQuillonApp& app)
 {
-    InstallConversionCommand(app, *view);
+    if (RunConversionDialog(app, app.MainFrame()))
+        app.OpenViewTemplate(3);
+}
+
+QWidget* CreateChart(CQuillonApp& app)
+{
+    auto* view = new CRepView(app, app);
+    QObject::connect(view, &CRepView::SymptomListRequested, &app, [&app] { app.RunRecordedSymptomsDialog(1); });
+    QObject::connect(view, &CRepView::CommandsChanged, &app, [&app] {
+        if (CMainFrame* frame = app.MainFrame())
+            frame->UpdateCommandUI();
+    });
+    InstallRemedyListCommands(*view, app, app.Choices());
+    InstallFollowUpCommands(*view, app, app.Choices());
+    InstallSymptomCoveredReport(app, *view);
+    InstallConversionCommand(*view, [&app] { RunConversion(app); });
     auto* magnifier = new CMagnifier(view);
     view->SetCommandHandler(ID_MAGNIFY, [magnifier] { magnifier->Toggle(); });
     return view;
 }
 
+QWidget* CreateMateriaMedica(CQuillonApp& app)
+{
+    auto* view = new CRepCmpVw(app, app);
+    // Closing the view returns to the conversion dialog, unless every view is being closed.
+    QObject::connect(view, &QObject::destroyed, &app, [&app] {
+        if (!app.m_bClosingAllViews)
+            QTimer::singleShot(0, &app, [&app] { RunConversion(app); });
+    });
+    return view;
+}
+
+} // namespace
+
 std::vector<CDocTemplate> CreateDocTemplates()
 {
     return {
-        {1, "CQuillonView", [](CQuillonApp&) -> QWidget* { return new CQuillonView(); }},
-        {2, "CRepView",
-            [](CQuillonApp& app) -> QWidget* {
-                auto* view = new CRepView(app);
-                InstallRemedyListCommands(*view, app);
-                InstallFollowUpCommands(*view, app);
-                InstallSymptomCoveredReport(app, *view);
-                return InstallChartCommands(app, view);
-            }},
-        {3, "CRepCmpVw", [](CQuillonApp& app) -> QWidget* { return new CRepCmpVw(app); }},
-        {4, "CCrFollow", [](CQuillonApp& app) -> QWidget* { return new CCrFollow(app); }},
+        {1, [](CQuillonApp&) -> QWidget* { return new CQuillonView(); }},
+        {2, &CreateChart},
+        {3, &CreateMateriaMedica},
+        {4, [](CQuillonApp& app) -> QWidget* { return new CCrFollow(app, app); }},
     };
 }
 

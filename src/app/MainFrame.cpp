@@ -2,10 +2,10 @@
 #include "app/MainFrame.h"
 
 #include "app/AppSettings.h"
-#include "app/CommandIds.h"
 #include "app/QuillonApp.h"
+#include "controls/CommandTarget.h"
+#include "followup/FollowUpDialogs.h"
 #include "magnifier/Magnifier.h"
-#include "repertory/FollowUpDialogs.h"
 
 #include <QAction>
 #include <QDir>

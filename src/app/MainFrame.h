@@ -28,9 +28,7 @@ public:
     QMdiArea* MdiArea() const { return m_pMdiArea; }
     QAction* Action(int commandId) const;
     QMenu* FileMenu() const { return m_pFileMenu; }
-    QMenu* ViewMenu() const { return m_pViewMenu; }
     QMenu* RecentFoldersMenu() const { return m_pRecentMenu; }
-    QMenu* HelpMenu() const { return m_pHelpMenu; }
 
     // Fills File > Recent Folders, most recent first.
     void UpdateRecentFolders(const QStringList& folders);

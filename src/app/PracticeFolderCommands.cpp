@@ -4,8 +4,8 @@
 #include "app/AppSettings.h"
 #include "app/MainFrame.h"
 #include "app/QuillonApp.h"
-#include "app/UserChoices.h"
 #include "casedata/PracticeFolderCheck.h"
+#include "controls/UserChoices.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -6,11 +6,11 @@
 #include "app/ChartReports.h"
 #include "app/CommandLine.h"
 #include "app/MainFrame.h"
-#include "app/UserChoices.h"
-#include "casedata/SelectPatientDialog.h"
 #include "casedata/TextCodec.h"
+#include "controls/UserChoices.h"
 #include "resources/AppIcon.h"
 #include "symptoms/RecordedSymptomsDialog.h"
+#include "symptoms/SelectPatientDialog.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -30,18 +30,6 @@ IMessageSink& BoxSink()
 }
 
 } // namespace
-
-QString FromData(std::string_view bytes)
-{
-    const std::string utf8 = Cp1252ToUtf8(bytes);
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
-
-std::string ToData(const QString& text)
-{
-    const QByteArray utf8 = text.toUtf8();
-    return Utf8ToCp1252(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
-}
 
 CQuillonApp::CQuillonApp(int& argc, char** argv, CPracticeFolder folder, IMessageSink* sink, IUserChoices* choices)
     : QApplication(argc, argv), CQuillonState(std::move(folder), sink ? *sink : BoxSink())
@@ -257,7 +245,7 @@ void CQuillonApp::RunRecordedSymptomsDialog(int nMode)
 {
     bool openChart = false;
     {
-        CRecordedSymptomsDialog dialog(*this, nMode, m_pMainFrame.get());
+        CRecordedSymptomsDialog dialog(*this, Choices(), nMode, m_pMainFrame.get());
         const bool remember = m_bRememberVisits && nMode == kModeRecordedSymptoms;
         if (remember)
             RestoreLastVisit(dialog.VisitList());

@@ -1,7 +1,9 @@
 // The application object: the shared state of the run plus the windows, templates and top-level commands.
 #pragma once
 
+#include "controls/DisplayText.h"
 #include "controls/FormLook.h"
+#include "controls/ViewRegistry.h"
 #include "state/QuillonState.h"
 
 #include <QApplication>
@@ -20,8 +22,6 @@ class QWidget;
 namespace quillon {
 
 class CAppSettings;
-// Keys of the open-view map, one per kind of view.
-enum ViewKey : int { kViewChart = 2, kViewMateriaMedica = 3, kViewCaseRecord = 4 };
 
 class CMainFrame;
 class IUserChoices;
@@ -30,14 +30,13 @@ class IUserChoices;
 struct CDocTemplate
 {
     int number = 0;
-    const char* viewName = "";
     std::function<QWidget*(class CQuillonApp&)> createView;
 };
 
 // The four templates in their order: default view, chart, materia medica, case record.
 std::vector<CDocTemplate> CreateDocTemplates();
 
-class CQuillonApp final : public QApplication, public CQuillonState
+class CQuillonApp final : public QApplication, public CQuillonState, public IViewRegistry
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(CQuillonApp)
@@ -69,8 +68,8 @@ public:
 
     QWidget* OpenViewTemplate(int n);
     void CloseAllViews();
-    void RegisterView(int key, QWidget* view);
-    void UnregisterView(int key, QWidget* view);
+    void RegisterView(int key, QWidget* view) override;
+    void UnregisterView(int key, QWidget* view) override;
     QWidget* OpenView(int key) const;
 
     void OnSelectPatient();
@@ -103,7 +102,6 @@ public:
     const CDocTemplate* CurrentTemplate() const { return m_pCurrentTemplate; }
 
     const QColor m_crBackground{kWindowBackground};
-    const QBrush m_hbrBackground{m_crBackground};
     std::map<int, QPointer<QWidget>> m_mapOpenViews;
 
 private:
@@ -120,7 +118,6 @@ private:
     bool m_bRememberVisits = false;
     std::vector<std::string> m_arrStartFolderMissing;
 
-    std::unique_ptr<IMessageSink> m_ownedSink;
     std::unique_ptr<IUserChoices> m_ownedChoices;
     IUserChoices* m_pChoices = nullptr;
     std::vector<CDocTemplate> m_templates;
@@ -130,9 +127,5 @@ private:
     QString m_strScreenshotFile;
     std::unique_ptr<CMainFrame> m_pMainFrame;
 };
-
-// Converts a text of the data files (Windows-1252) for display, and back.
-QString FromData(std::string_view bytes);
-std::string ToData(const QString& text);
 
 } // namespace quillon

@@ -7,6 +7,9 @@
 
 namespace quillon {
 
+// A file chosen to save to could not be written (every save and export of the program says so).
+inline constexpr const char* kMsgErrorCreatingFile = "Error creating file, aborting saving";
+
 enum class MessageIcon { None, Information, Warning, Error };
 
 // One message box: its text, its caption (empty: the program's title) and its icon.

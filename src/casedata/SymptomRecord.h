@@ -34,7 +34,6 @@ struct CSymptomRecord
     int m_nRemedyCount = 0; // N, at least 1
     std::vector<std::uint8_t> m_pRemedies; // 3 * N bytes of entries (grade digit, code high, code low), then a 0
     std::string m_pszText;
-    std::array<int, 6> m_nReserved{};
     int m_nType = 0; // repertory index
     int m_nKind = 0; // 'M', 'G' or 'F'
     int m_nTailWord1 = 26; // kept, not interpreted

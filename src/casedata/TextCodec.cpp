@@ -169,11 +169,6 @@ char ToUpperCp1252(char c) noexcept
     }
 }
 
-char FoldCase(char c) noexcept
-{
-    return ToLowerCp1252(c);
-}
-
 int CompareNoCase(std::string_view a, std::string_view b) noexcept
 {
     const std::size_t n = a.size() < b.size() ? a.size() : b.size();

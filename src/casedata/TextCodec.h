@@ -22,8 +22,7 @@ std::string EscapeTextField(std::string_view text);
 // (U+0080 to U+009F, as UTF-8) as \uNNNN. For text written to a terminal.
 std::string EscapeControls(std::string_view text, bool utf8);
 
-// Letter-case folding of the code page's letters (ASCII and the accented letters).
-char FoldCase(char c) noexcept;
+// Letter-case conversion of the code page's letters (ASCII and the accented letters).
 char ToUpperCp1252(char c) noexcept;
 char ToLowerCp1252(char c) noexcept;
 

@@ -1,8 +1,11 @@
 // The case-record view.
 #include "caserecord/CrFollow.h"
 
-#include "app/QuillonApp.h"
 #include "caserecord/CaseRecordPage.h"
+#include "controls/DisplayText.h"
+#include "controls/FormLook.h"
+#include "controls/ViewRegistry.h"
+#include "state/QuillonState.h"
 
 #include <QFile>
 #include <QGroupBox>
@@ -86,11 +89,12 @@ void CPageBrowser::ShowPageText(std::string_view page)
     setHtml(ShownCopy(page));
 }
 
-CCrFollow::CCrFollow(CQuillonApp& app, QWidget* parent) : QWidget(parent), m_app(app)
+CCrFollow::CCrFollow(const CQuillonState& state, IViewRegistry& views, QWidget* parent)
+    : QWidget(parent), m_state(state), m_views(views)
 {
     setAutoFillBackground(true);
     QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, app.m_crBackground);
+    palette.setColor(QPalette::Window, kWindowBackground);
     setPalette(palette);
 
     m_pHeader = new QGroupBox(this);
@@ -115,26 +119,25 @@ CCrFollow::CCrFollow(CQuillonApp& app, QWidget* parent) : QWidget(parent), m_app
 
 CCrFollow::~CCrFollow()
 {
-    m_app.UnregisterView(kViewCaseRecord, this);
+    m_views.UnregisterView(kViewCaseRecord, this);
 }
 
 void CCrFollow::OnInitialUpdate()
 {
-    m_app.RegisterView(kViewCaseRecord, this);
-    m_pPhysicianName->setText(FromData(m_app.m_strPhysicianName));
-    m_pPatientName->setText(FromData(m_app.m_strPatientName));
+    m_views.RegisterView(kViewCaseRecord, this);
+    m_pPhysicianName->setText(FromData(m_state.m_strPhysicianName));
+    m_pPatientName->setText(FromData(m_state.m_strPatientName));
 
-    const bool caseRecord = m_app.m_bCaseRecordMode;
+    const bool caseRecord = m_state.m_bCaseRecordMode;
     setWindowTitle(
-        QString::fromLatin1(caseRecord ? kCaseRecordTitle : kFollowupTitle) + FromData(m_app.m_strPatientName));
-    m_strFileName = m_app.m_strPatientFile + (caseRecord ? ".cas" : ".flw");
+        QString::fromLatin1(caseRecord ? kCaseRecordTitle : kFollowupTitle) + FromData(m_state.m_strPatientName));
 
     const std::optional<std::string> page
-        = BuildPatientPage(m_app.m_folder, m_app.m_strPatientFile, caseRecord, m_app.Sink());
+        = BuildPatientPage(m_state.m_folder, m_state.m_strPatientFile, caseRecord, m_state.Sink());
     if (!page)
         return;
     // A folder the user cannot write still shows the page, from memory; the folder stays as it was.
-    const std::optional<std::filesystem::path> path = WritePageFile(m_app.m_folder, *page);
+    const std::optional<std::filesystem::path> path = WritePageFile(m_state.m_folder, *page);
     if (path)
         m_pBrowser->ShowPage(QFile::decodeName(QByteArray(path->c_str())));
     else

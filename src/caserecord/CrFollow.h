@@ -14,7 +14,8 @@ class QLabel;
 
 namespace quillon {
 
-class CQuillonApp;
+class CQuillonState;
+class IViewRegistry;
 
 // Shows the written page and nothing else: links are not followed and no other resource
 // (image, style sheet, remote file) is loaded.
@@ -46,24 +47,24 @@ class CCrFollow final : public QWidget
     Q_DISABLE_COPY_MOVE(CCrFollow)
 
 public:
-    explicit CCrFollow(CQuillonApp& app, QWidget* parent = nullptr);
+    // The view enters itself in `views` while it lives.
+    CCrFollow(const CQuillonState& state, IViewRegistry& views, QWidget* parent = nullptr);
     ~CCrFollow() override;
 
     CPageBrowser* Browser() const { return m_pBrowser; }
     QLabel* PhysicianLabel() const { return m_pPhysicianName; }
     QLabel* PatientLabel() const { return m_pPatientName; }
     // The patient's data file the page was built from (".cas" or ".flw" name).
-    const std::string& DataFileName() const { return m_strFileName; }
 
 private:
     void OnInitialUpdate();
 
-    CQuillonApp& m_app;
+    const CQuillonState& m_state;
+    IViewRegistry& m_views;
     QGroupBox* m_pHeader = nullptr;
     QLabel* m_pPhysicianName = nullptr;
     QLabel* m_pPatientName = nullptr;
     CPageBrowser* m_pBrowser = nullptr;
-    std::string m_strFileName;
 };
 
 } // namespace quillon

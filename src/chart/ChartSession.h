@@ -4,10 +4,10 @@
 #pragma once
 
 #include "chart/ChartCommand.h"
-#include "repertory/ChartGeometry.h"
-#include "repertory/ChartPointer.h"
-#include "repertory/RepEngine.h"
-#include "repertory/RepMethods.h"
+#include "chart/ChartGeometry.h"
+#include "chart/ChartPointer.h"
+#include "engine/RepEngine.h"
+#include "engine/RepMethods.h"
 
 #include <memory>
 #include <vector>

@@ -1,8 +1,6 @@
 // The paged scroll bar.
 #include "controls/MyScroll.h"
 
-#include "casedata/MessageSink.h"
-
 #include <QWheelEvent>
 
 #include <cstdlib>
@@ -70,8 +68,8 @@ void CMyScroll::LineForward()
 
 void CMyScroll::LineLeft()
 {
-    if (m_steps.LineLeft() && m_pSink)
-        m_pSink->Show(kMsgLineLeftNegative);
+    if (m_steps.LineLeft())
+        Q_EMIT NegativeLineLeft();
     Push();
 }
 

@@ -7,8 +7,6 @@
 
 namespace quillon {
 
-class IMessageSink;
-
 class CMyScroll final : public QScrollBar
 {
     Q_OBJECT
@@ -22,9 +20,7 @@ public:
     void SetPage(int page) { m_steps.page = page; }
     // The range runs from 0 to maximum.
     void SetRangeMaximum(int maximum);
-    int ControlId() const { return m_nControlId; }
     // Where the "In LineMagnitude SBLineLeft" report goes; without a sink it is not shown.
-    void SetMessageSink(IMessageSink* sink) { m_pSink = sink; }
 
     void LineBack();
     void LineForward();
@@ -42,6 +38,8 @@ public:
 Q_SIGNALS:
     // The position changed through one of the stepping operations or a thumb drag.
     void PositionStepped(int position);
+    // Line left found the position below zero (and put it at zero): the window tells the user so.
+    void NegativeLineLeft();
 
 protected:
     void wheelEvent(QWheelEvent* event) override;
@@ -52,7 +50,6 @@ private:
 
     ScrollSteps m_steps;
     int m_nControlId = 0;
-    IMessageSink* m_pSink = nullptr;
     bool m_bPushing = false;
     int m_nWheelRest = 0; // eighths of a degree short of a whole notch
 };

@@ -8,13 +8,12 @@
 
 namespace quillon {
 
-const ClassFilterKind kPlantFilterKind
-    = {"Plant Filters", kPlantClassFile, kPlantCodeFile, "Error in file plcode.dat", "Plant->",
-        {"&Roots", "&Stem", "&Bark", "&Leaves", "&Flowers", "&Fruit", "S&eeds", "&Juice", "E&xtract", "E&ntire",
-            "&Gum/Resin", "&Alkaloid"}};
+const ClassFilterKind kPlantFilterKind = {"Plant Filters", kPlantClassFile, kPlantCodeFile, "Error in file plcode.dat",
+    {"&Roots", "&Stem", "&Bark", "&Leaves", "&Flowers", "&Fruit", "S&eeds", "&Juice", "E&xtract", "E&ntire",
+        "&Gum/Resin", "&Alkaloid"}};
 
 const ClassFilterKind kAnimalFilterKind
-    = {"Animal Drug Filter", kAnimalClassFile, kAnimalCodeFile, "Error in file anmlcode.dat", "Animal->",
+    = {"Animal Drug Filter", kAnimalClassFile, kAnimalCodeFile, "Error in file anmlcode.dat",
         {"&Animal Process", "&Bowel Nosodes", "&Corticoids", "&Milk", "M&oths", "&Nosodes", "&Sarcode", "&Poisons",
             "S&ea Animals", "Sna&kes", "Spi&der", "&Birds"}};
 

@@ -25,7 +25,6 @@ struct ClassFilterKind
     const char* classFile; // class list
     const char* codeFile; // code words
     const char* codeFileError; // shown when a remedy's word lies beyond the end of the code file
-    const char* captionPrefix; // what the chart writes before the class and type texts
     std::array<const char*, kClassTypeCount> typeLabels; // type k is typeLabels[k - 1], '&' included
 };
 

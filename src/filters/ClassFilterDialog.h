@@ -36,7 +36,6 @@ public:
     QCheckBox* TypeBox(int k) const { return m_typeBoxes.at(static_cast<std::size_t>(k - 1)); }
     CPictureButton* OkButton() const { return m_pOk; }
     CPictureButton* CancelButton() const { return m_pCancel; }
-    CPictureButton* HelpButton() const { return m_pHelp; }
 
     // Help context of the plant filter's topic.
     static constexpr int kPlantHelpContext = 0x200F8;

@@ -2,8 +2,8 @@
 // opens with the boxes of the last OK; the caller writes the model's result after OK.
 #pragma once
 
+#include "engine/RepMethods.h"
 #include "filters/DrugFilter.h"
-#include "repertory/RepMethods.h"
 
 #include <QDialog>
 
@@ -27,7 +27,6 @@ public:
     // The box of property k (1..31), or null.
     QCheckBox* PropertyBox(int k) const;
     // The frames in the order of kDrugPropertyGroups.
-    QGroupBox* GroupBox(int g) const { return m_groups.at(static_cast<std::size_t>(g)); }
     CPictureButton* OkButton() const { return m_pOk; }
     CPictureButton* CancelButton() const { return m_pCancel; }
 

@@ -28,7 +28,6 @@ std::vector<std::string> ReadLineList(std::span<const std::uint8_t> bytes);
 // beyond the end of the file, or for a negative code.
 bool ReadCodeWord(std::span<const std::uint8_t> file, int code, std::uint32_t& word);
 
-inline constexpr std::uint32_t kTypeBitsMask = 0x0FFFu;
 inline constexpr int ClassNumberOf(std::uint32_t word) noexcept
 {
     return static_cast<int>(word >> 16);

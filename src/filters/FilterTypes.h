@@ -1,7 +1,7 @@
 // What the chart hands the kingdom filter dialogs and what they hand back.
 #pragma once
 
-#include "repertory/RemedyResult.h"
+#include "engine/RemedyResult.h"
 
 #include <string>
 #include <vector>

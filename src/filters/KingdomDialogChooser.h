@@ -3,7 +3,7 @@
 
 #include "casedata/MessageSink.h"
 #include "casedata/PracticeFolder.h"
-#include "repertory/RepMethods.h"
+#include "engine/RepMethods.h"
 
 #include <functional>
 

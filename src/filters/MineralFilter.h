@@ -62,7 +62,6 @@ public:
     // Pointer movement: true when the element label changed; its text is HoverText().
     bool MouseMove(int x, int y);
     const std::string& HoverText() const { return m_strHover; }
-    int HoverCell() const { return m_nHoverCell; }
 
     // The left button at a point, or on a cell (-1: no cell).
     void LeftButton(int x, int y) { LeftButtonOnCell(HitTest(x, y)); }
@@ -81,19 +80,12 @@ public:
 
     // The "Basic Group" list position, -1 when none.
     void SelectGroup(int index);
-    int SelectedGroup() const { return m_nSelectedGroup; }
 
     // OK: what the chart removes, the two texts, and the application's no-selection flag.
     MineralFilterResult Ok(KingdomFilterState& state) const;
 
     // State of the selection rules.
-    const std::string& ElementsText() const { return m_strElements; }
     int SelectedCount() const { return m_nSelectedCount; }
-    bool IsGroupSelection() const { return m_bGroupSelection; }
-    int AnchorCell() const { return m_nAnchorCell; }
-    int LastRightCell() const { return m_nLastRightCell; }
-    bool RowColumnToggle() const { return m_bRowColumnToggle; }
-    bool IsSelected(int cell) const { return Cell(cell).selected; }
 
     struct MineralEntry
     {

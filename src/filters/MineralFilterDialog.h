@@ -37,7 +37,6 @@ public:
 
     QComboBox* GroupList() const { return m_pGroups; }
     QCheckBox* VerticalBox() const { return m_pVertical; }
-    QCheckBox* HorizontalBox() const { return m_pHorizontal; }
     QLabel* ElementLabel() const { return m_pElement; }
     CPictureButton* OkButton() const { return m_pOk; }
     CPictureButton* CancelButton() const { return m_pCancel; }

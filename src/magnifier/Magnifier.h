@@ -14,8 +14,6 @@ namespace quillon {
 
 class CLens;
 
-inline constexpr int kLensControlId = 65535;
-
 class CMagnifier final : public QWidget
 {
     Q_OBJECT
@@ -32,16 +30,10 @@ public:
     static bool IsShownOver(const QWidget* view);
 
     const LensSettings& Settings() const { return m_settings; }
-    void SetSettings(const LensSettings& settings) { m_settings = settings; }
     bool IsActive() const { return m_bActive; }
     QPoint LensPosition() const { return {m_nLensLeft, m_nLensTop}; }
     const QPixmap& Snapshot() const { return m_snapshot; }
     CLens* Lens() const { return m_pLens; }
-    // Runs the property sheet (modally by default); replaceable so that a caller can answer it.
-    void SetPropertiesRunner(std::function<bool(LensSettings&, QWidget*)> runner)
-    {
-        m_runProperties = std::move(runner);
-    }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -1,9 +1,9 @@
 // The conversion dialog.
 #include "materiamedica/ConvertDialog.h"
 
-#include "app/MainFrame.h"
-#include "app/QuillonApp.h"
-#include "repertory/RepView.h"
+#include "chart/RepView.h"
+#include "controls/DisplayText.h"
+#include "state/QuillonState.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -44,7 +44,7 @@ void SetId(QWidget* widget, int id)
 
 } // namespace
 
-CConvertDialog::CConvertDialog(CQuillonApp& app, QWidget* parent) : QDialog(parent), m_model(app, app.Sink())
+CConvertDialog::CConvertDialog(CQuillonState& state, QWidget* parent) : QDialog(parent), m_model(state, state.Sink())
 {
     setWindowTitle(QStringLiteral("Convert Repertory To Materia Medica"));
 
@@ -211,23 +211,18 @@ void CConvertDialog::reject()
     QDialog::reject();
 }
 
-void RunConversionDialog(CQuillonApp& app)
+bool RunConversionDialog(CQuillonState& state, QWidget* parent)
 {
-    bool open = false;
-    {
-        CConvertDialog dialog(app, app.MainFrame());
-        open = dialog.exec() == QDialog::Accepted;
-    }
-    if (open)
-        app.OpenViewTemplate(3);
+    CConvertDialog dialog(state, parent);
+    return dialog.exec() == QDialog::Accepted;
 }
 
-void InstallConversionCommand(CQuillonApp& app, CRepView& view)
+void InstallConversionCommand(CRepView& view, std::function<void()> convert)
 {
-    view.SetCommandHandler(ID_MENU_CONV_REP_TO_MM, [&app, &view] {
+    view.SetCommandHandler(ID_MENU_CONV_REP_TO_MM, [&view, convert = std::move(convert)] {
         if (!view.Methods().PrepareConversion())
             return;
-        RunConversionDialog(app);
+        convert();
     });
 }
 

@@ -6,6 +6,8 @@
 
 #include <QDialog>
 
+#include <functional>
+
 #include <array>
 
 class QCheckBox;
@@ -17,7 +19,7 @@ class QRadioButton;
 
 namespace quillon {
 
-class CQuillonApp;
+class CQuillonState;
 class CRepView;
 
 enum ConvertDialogControl : int {
@@ -38,7 +40,7 @@ class CConvertDialog final : public QDialog
     Q_DISABLE_COPY_MOVE(CConvertDialog)
 
 public:
-    CConvertDialog(CQuillonApp& app, QWidget* parent = nullptr);
+    explicit CConvertDialog(CQuillonState& state, QWidget* parent = nullptr);
 
     CConversionModel& Model() { return m_model; }
     // The dialog's controls by their ids (null for an unknown id).
@@ -64,11 +66,11 @@ private:
     bool m_bRefreshing = false;
 };
 
-// Runs the dialog modally over the main frame; on OK opens the materia medica view.
-void RunConversionDialog(CQuillonApp& app);
+// Runs the dialog modally over `parent`; true when it closed with OK (the request is then in the state).
+bool RunConversionDialog(CQuillonState& state, QWidget* parent);
 
 // Gives the chart its "&Conv. Rep To MM" command: the chart's rows, the picked remedy added to the selected
-// list, then the dialog.
-void InstallConversionCommand(CQuillonApp& app, CRepView& view);
+// list, then `convert`, which runs the dialog and opens what it asks for.
+void InstallConversionCommand(CRepView& view, std::function<void()> convert);
 
 } // namespace quillon

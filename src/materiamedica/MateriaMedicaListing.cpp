@@ -3,7 +3,7 @@
 
 #include "casedata/RemedyCatalogue.h"
 #include "casedata/SymptomRecord.h"
-#include "repertory/RepEngine.h"
+#include "engine/RepEngine.h"
 
 #include <algorithm>
 #include <array>

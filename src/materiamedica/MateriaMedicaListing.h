@@ -73,11 +73,8 @@ public:
     int CursorRow() const { return m_nCursorRow; }
     int Top() const { return m_vertical.position; }
     int FirstColumn() const { return m_horizontal.position; }
-    int VerticalMaximum() const { return m_vertical.maximum; }
-    int HorizontalMaximum() const { return m_horizontal.maximum; }
     bool VerticalBarShown() const { return m_nRetained > kMMPageLines; }
     bool HorizontalBarShown() const { return m_nDrugs > kMMPageColumns; }
-    bool ControlPressed() const { return m_bControl; }
     // Display row under the cursor, or -1 when nothing is listed.
     int CursorDisplayRow() const { return m_nRetained > 0 ? Top() + m_nCursorRow - 1 : -1; }
     // Page lines that hold a retained symptom.

@@ -1,7 +1,7 @@
 // The materia medica page's drawing.
 #include "materiamedica/MateriaMedicaPainter.h"
 
-#include "app/QuillonApp.h"
+#include "controls/DisplayText.h"
 
 #include <QFont>
 #include <QPainter>

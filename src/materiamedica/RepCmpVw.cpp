@@ -1,11 +1,12 @@
 // The materia medica view.
 #include "materiamedica/RepCmpVw.h"
 
-#include "app/QuillonApp.h"
+#include "controls/DisplayText.h"
 #include "controls/MyScroll.h"
+#include "controls/ViewRegistry.h"
 #include "magnifier/Magnifier.h"
-#include "materiamedica/ConvertDialog.h"
 #include "materiamedica/MateriaMedicaPainter.h"
+#include "state/QuillonState.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -17,7 +18,8 @@
 
 namespace quillon {
 
-CRepCmpVw::CRepCmpVw(CQuillonApp& app, QWidget* parent) : QWidget(parent), m_app(app)
+CRepCmpVw::CRepCmpVw(CQuillonState& state, IViewRegistry& views, QWidget* parent)
+    : QWidget(parent), m_state(state), m_views(views)
 {
     setObjectName(QStringLiteral("CRepCmpVw"));
     setAutoFillBackground(true);
@@ -36,7 +38,7 @@ CRepCmpVw::CRepCmpVw(CQuillonApp& app, QWidget* parent) : QWidget(parent), m_app
         disconnect(bar, &QAbstractSlider::actionTriggered, bar, nullptr);
         const bool vertical = bar == m_pVScroll;
         connect(bar, &QAbstractSlider::actionTriggered, this, [this, vertical](int a) { OnBarAction(vertical, a); });
-        bar->SetMessageSink(&app.Sink());
+        connect(bar, &CMyScroll::NegativeLineLeft, this, [&state] { state.Sink().Show(kMsgLineLeftNegative); });
     }
     m_pHScroll->SetPage(kMMPageColumns);
     m_pVScroll->SetPage(kMMPageLines);
@@ -46,8 +48,8 @@ CRepCmpVw::CRepCmpVw(CQuillonApp& app, QWidget* parent) : QWidget(parent), m_app
         m_bThumbPending = false;
     });
 
-    app.RegisterView(kViewMateriaMedica, this);
-    m_listing = BuildMateriaMedica(app.m_mmRequest, app.m_mapRepSymptoms, app.m_pRemedyCatalogue.get());
+    views.RegisterView(kViewMateriaMedica, this);
+    m_listing = BuildMateriaMedica(state.m_mmRequest, state.m_mapRepSymptoms, state.m_pRemedyCatalogue.get());
     m_cursor.Reset(m_listing.RetainedCount(), m_listing.drugCount);
     setWindowTitle(FromData(MateriaMedicaTitle(m_listing.mode)));
     LayOutBars();
@@ -56,7 +58,7 @@ CRepCmpVw::CRepCmpVw(CQuillonApp& app, QWidget* parent) : QWidget(parent), m_app
     if (m_listing.RetainedCount() == 0) {
         // Told once the view is up; closing it returns to the conversion dialog.
         QTimer::singleShot(0, this, [this] {
-            m_app.Sink().Show(kMsgNoMatchFound);
+            m_state.Sink().Show(kMsgNoMatchFound);
             CloseFrame();
         });
     }
@@ -64,11 +66,7 @@ CRepCmpVw::CRepCmpVw(CQuillonApp& app, QWidget* parent) : QWidget(parent), m_app
 
 CRepCmpVw::~CRepCmpVw()
 {
-    m_app.UnregisterView(kViewMateriaMedica, this);
-    if (!m_app.m_bClosingAllViews) {
-        CQuillonApp* app = &m_app;
-        QTimer::singleShot(0, app, [app] { RunConversionDialog(*app); });
-    }
+    m_views.UnregisterView(kViewMateriaMedica, this);
 }
 
 void CRepCmpVw::CloseFrame()
@@ -149,7 +147,7 @@ void CRepCmpVw::mousePressEvent(QMouseEvent* event)
     if (event->button() != Qt::LeftButton)
         return QWidget::mousePressEvent(event);
     setFocus(Qt::MouseFocusReason);
-    const RowLayout& layout = m_app.m_rowLayout;
+    const RowLayout& layout = m_layout;
     for (int line = 1; line <= kMMPageLines; ++line) {
         if (ScaleDesignRect(layout.rows[static_cast<std::size_t>(line)].rect, m_screen).contains(event->pos())) {
             if (m_cursor.Click(line))
@@ -164,18 +162,9 @@ void CRepCmpVw::paintEvent(QPaintEvent*)
     QPainter painter(this);
     // The layout table keeps which row the cursor highlights.
     for (int r = 0; r < kLayoutRows; ++r)
-        m_app.m_rowLayout.rows[static_cast<std::size_t>(r)].highlighted
+        m_layout.rows[static_cast<std::size_t>(r)].highlighted
             = m_cursor.CursorDisplayRow() >= 0 && r == m_cursor.CursorRow();
-    PaintMateriaMedica(painter, m_listing, m_cursor, m_app.m_rowLayout, m_screen);
-}
-
-QImage CRepCmpVw::RenderPage() const
-{
-    QImage image(size(), QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    PaintMateriaMedica(painter, m_listing, m_cursor, m_app.m_rowLayout, m_screen);
-    return image;
+    PaintMateriaMedica(painter, m_listing, m_cursor, m_layout, m_screen);
 }
 
 bool CRepCmpVw::IsCommandEnabled(int commandId) const

@@ -2,10 +2,10 @@
 // and the summary of counts and total weightage, in a page of 15 lines and 3 columns.
 #pragma once
 
-#include "app/CommandIds.h"
+#include "controls/CommandTarget.h"
 #include "materiamedica/MateriaMedicaListing.h"
+#include "materiamedica/RowLayout.h"
 
-#include <QImage>
 #include <QSize>
 #include <QWidget>
 
@@ -13,7 +13,8 @@ namespace quillon {
 
 class CMagnifier;
 class CMyScroll;
-class CQuillonApp;
+class CQuillonState;
+class IViewRegistry;
 
 enum RepCmpVwControl : int { IDC_MM_HSCROLL = 301, IDC_MM_VSCROLL = 302 };
 
@@ -23,7 +24,8 @@ class CRepCmpVw final : public QWidget, public ICommandTarget
     Q_DISABLE_COPY_MOVE(CRepCmpVw)
 
 public:
-    explicit CRepCmpVw(CQuillonApp& app, QWidget* parent = nullptr);
+    // The view enters itself in `views` while it lives.
+    CRepCmpVw(CQuillonState& state, IViewRegistry& views, QWidget* parent = nullptr);
     ~CRepCmpVw() override;
 
     const MateriaMedicaListing& Listing() const { return m_listing; }
@@ -32,10 +34,11 @@ public:
     CMyScroll* VerticalBar() const { return m_pVScroll; }
     CMagnifier* Magnifier() const { return m_pMagnifier; }
     QSize ScreenSize() const { return m_screen; }
+    // The page's rows and cells in the 640 x 400 design space, with the row the cursor highlights.
+    const RowLayout& Layout() const { return m_layout; }
     // Lays the page out for another screen size (the screen the view is on is the default).
     void SetScreenSize(QSize screen);
     // The page drawn at the view's size, as the screen shows it.
-    QImage RenderPage() const;
 
     // ICommandTarget: Magnify.
     bool IsCommandEnabled(int commandId) const override;
@@ -52,9 +55,11 @@ private:
     void OnBarAction(bool vertical, int action);
     void CloseFrame();
 
-    CQuillonApp& m_app;
+    CQuillonState& m_state;
+    IViewRegistry& m_views;
     MateriaMedicaListing m_listing;
     CMateriaMedicaCursor m_cursor;
+    RowLayout m_layout = RowLayout::Build();
     QSize m_screen;
     CMyScroll* m_pHScroll = nullptr;
     CMyScroll* m_pVScroll = nullptr;

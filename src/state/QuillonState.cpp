@@ -5,7 +5,7 @@ namespace quillon {
 
 // The case store keeps a pointer to the folder member, which is constructed before it is used.
 CQuillonState::CQuillonState(CPracticeFolder folder, IMessageSink& sink)
-    : CCaseStore(m_folder, sink), m_folder(std::move(folder)), m_rowLayout(RowLayout::Build())
+    : CCaseStore(m_folder, sink), m_folder(std::move(folder))
 {
 }
 

@@ -1,14 +1,13 @@
 // Everything the windows of one run share, without any window: the case store, the patient,
-// the remedy catalogue and the layout table. The application object adds the windows.
+// the remedy catalogue and the filter choices. The application object adds the windows.
 #pragma once
 
 #include "casedata/CaseStore.h"
 #include "casedata/MessageSink.h"
 #include "casedata/PracticeFolder.h"
 #include "casedata/RemedyCatalogue.h"
+#include "engine/ChartRows.h"
 #include "materiamedica/MateriaMedicaRequest.h"
-#include "materiamedica/RowLayout.h"
-#include "repertory/ChartRows.h"
 #include "state/KingdomFilterState.h"
 
 #include <cstdint>
@@ -37,8 +36,6 @@ public:
 
     bool m_bCaseRecordMode = false; // true: the case-record view shows the full case record, false: the follow-up
     bool m_bClosingAllViews = false;
-
-    RowLayout m_rowLayout;
 
     // The chart's rows in display order, as the chart last handed them to the drug list or the materia medica
     // conversion.

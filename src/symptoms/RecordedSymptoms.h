@@ -14,7 +14,6 @@ namespace quillon {
 
 inline constexpr const char* kMsgSymptomsNotRecorded = "symptoms Not Recorded";
 inline constexpr const char* kMsgNoSymptomsForRepertorisation = "No symptoms for Repertorisation";
-inline constexpr const char* kMsgErrorCreatingFile = "Error creating file, aborting saving";
 
 // The two uses of the dialog.
 inline constexpr int kModeRecordedSymptoms = 0; // choose a visit, export it, open the chart
@@ -66,7 +65,6 @@ public:
     // to close as cancelled: no visit (after its message) or an unreadable index.
     bool Open();
 
-    int Mode() const { return m_nMode; }
     const std::vector<std::string>& VisitDates() const { return m_state->m_arrVisitDates; }
     int CurrentVisit() const { return m_nVisit; }
     // Loads the visit, refills the symptom list and selects its first symptom.

@@ -1,9 +1,9 @@
 // The Recorded Symptoms dialog.
 #include "symptoms/RecordedSymptomsDialog.h"
 
-#include "app/QuillonApp.h"
-#include "app/UserChoices.h"
+#include "controls/DisplayText.h"
 #include "controls/PictureButton.h"
+#include "controls/UserChoices.h"
 #include "state/SaveNames.h"
 #include "symptoms/SymptomIcons.h"
 #include "symptoms/UndeleteDialog.h"
@@ -45,14 +45,15 @@ void PaintCaption(QWidget* widget)
 
 } // namespace
 
-CRecordedSymptomsDialog::CRecordedSymptomsDialog(CQuillonApp& app, int nMode, QWidget* parent)
-    : QDialog(parent), m_app(app), m_model(app, nMode)
+CRecordedSymptomsDialog::CRecordedSymptomsDialog(
+    CQuillonState& state, IUserChoices& choices, int nMode, QWidget* parent)
+    : QDialog(parent), m_state(state), m_choices(choices), m_model(state, nMode)
 {
     setObjectName(QStringLiteral("RecordedSymptomsDialog"));
     BuildControls();
 
-    m_pPhysician->setText(FromData(app.m_strPhysicianName));
-    m_pPatient->setText(FromData(app.m_strPatientName));
+    m_pPhysician->setText(FromData(state.m_strPhysicianName));
+    m_pPatient->setText(FromData(state.m_strPatientName));
 
     if (nMode == kModeSymptomList) {
         setWindowTitle(QStringLiteral("Symptom List"));
@@ -253,9 +254,9 @@ void CRecordedSymptomsDialog::OnRepTable()
 
 void CRecordedSymptomsDialog::OnSaveAs()
 {
-    const QString suggested = FromData(
-        SuggestedFileName(m_app.m_strPatientFile, m_app.m_strPatientName, m_app.m_szVisitDate, "Symptoms", "txt"));
-    if (const auto path = ChooseTextFile(m_app.Choices(), this, suggested))
+    const QString suggested = FromData(SuggestedFileName(
+        m_state.m_strPatientFile, m_state.m_strPatientName, m_state.m_szVisitDate, "Symptoms", "txt"));
+    if (const auto path = ChooseTextFile(m_choices, this, suggested))
         m_model.SaveAs(*path);
 }
 

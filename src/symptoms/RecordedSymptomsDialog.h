@@ -15,7 +15,8 @@ class QListWidget;
 namespace quillon {
 
 class CPictureButton;
-class CQuillonApp;
+class CQuillonState;
+class IUserChoices;
 
 class CRecordedSymptomsDialog final : public QDialog
 {
@@ -24,7 +25,7 @@ class CRecordedSymptomsDialog final : public QDialog
 
 public:
     // nMode: kModeRecordedSymptoms or kModeSymptomList.
-    CRecordedSymptomsDialog(CQuillonApp& app, int nMode, QWidget* parent = nullptr);
+    CRecordedSymptomsDialog(CQuillonState& state, IUserChoices& choices, int nMode, QWidget* parent = nullptr);
 
     // Returns Rejected at once when opening found nothing to show.
     int exec() override;
@@ -37,7 +38,6 @@ public:
     QLineEdit* PatientEdit() const { return m_pPatient; }
     QLabel* VisitLabel() const { return m_pVisitLabel; }
     QComboBox* VisitList() const { return m_pVisits; }
-    QGroupBox* SymptomGroup() const { return m_pGroup; }
     QListWidget* SymptomList() const { return m_pSymptoms; }
     QLabel* DrugCaption() const { return m_pDrugCaption; }
     QListWidget* DrugList() const { return m_pDrugs; }
@@ -59,7 +59,8 @@ private:
     void ShowDrugList();
     int SelectedSymptomLine() const;
 
-    CQuillonApp& m_app;
+    CQuillonState& m_state;
+    IUserChoices& m_choices;
     CRecordedSymptoms m_model;
     bool m_bOpened = false;
     bool m_bOpenChart = false;

@@ -1,7 +1,7 @@
 // The Undelete Recorded Symptom dialog.
 #include "symptoms/UndeleteDialog.h"
 
-#include "app/QuillonApp.h"
+#include "controls/DisplayText.h"
 #include "controls/PictureButton.h"
 #include "symptoms/SymptomIcons.h"
 

@@ -21,7 +21,6 @@ public:
     CUndeleteDialog(CCaseStore& store, QWidget* parent = nullptr);
 
     const CUndelete& Model() const { return m_model; }
-    QLineEdit* CaptionEdit() const { return m_pCaption; }
     QListWidget* List() const { return m_pList; }
     CPictureButton* UndeleteButton() const { return m_pUndelete; }
     CPictureButton* UndeleteAllButton() const { return m_pUndeleteAll; }

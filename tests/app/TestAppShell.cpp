@@ -1,12 +1,12 @@
 // The main frame, its commands and the Select Patient dialog, driven through the real widgets.
-#include "app/CommandIds.h"
 #include "app/MainFrame.h"
 #include "app/QuillonApp.h"
-#include "casedata/SelectPatientDialog.h"
+#include "controls/CommandTarget.h"
 #include "fixtures/CaseWriters.h"
 #include "support/AppTest.h"
 #include "support/TempFolder.h"
 #include "support/WidgetTest.h"
+#include "symptoms/SelectPatientDialog.h"
 
 #include <QAction>
 #include <QDialogButtonBox>

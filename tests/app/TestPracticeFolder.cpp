@@ -5,11 +5,11 @@
 #include "app/CommandLine.h"
 #include "app/MainFrame.h"
 #include "app/QuillonApp.h"
-#include "casedata/SelectPatientDialog.h"
 #include "fixtures/CaseWriters.h"
 #include "support/AppTest.h"
 #include "support/TempFolder.h"
 #include "support/WidgetTest.h"
+#include "symptoms/SelectPatientDialog.h"
 
 #include <QDir>
 #include <QLabel>

@@ -1,9 +1,9 @@
 // The case-record view opened from the File menu: title, header line, the page shown and the failures.
-#include "app/CommandIds.h"
 #include "app/MainFrame.h"
 #include "app/QuillonApp.h"
 #include "caserecord/CaseRecordPage.h"
 #include "caserecord/CrFollow.h"
+#include "controls/CommandTarget.h"
 #include "fixtures/CaseRecordWriters.h"
 #include "support/AppTest.h"
 #include "support/TempFolder.h"

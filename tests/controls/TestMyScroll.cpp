@@ -55,7 +55,7 @@ private Q_SLOTS:
     {
         quillon::RecordingMessageSink sink;
         CMyScroll bar(Qt::Horizontal, nullptr);
-        bar.SetMessageSink(&sink);
+        connect(&bar, &CMyScroll::NegativeLineLeft, &bar, [&sink] { sink.Show(quillon::kMsgLineLeftNegative); });
         bar.SetRangeMaximum(10);
         bar.SetPosition(-2);
         bar.LineLeft();

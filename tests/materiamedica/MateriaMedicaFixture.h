@@ -2,7 +2,7 @@
 // differ only in letter case) and six symptoms, charted as the window charts them.
 #pragma once
 
-#include "../repertory/MethodsFixture.h"
+#include "engine/MethodsFixture.h"
 
 #include <filesystem>
 

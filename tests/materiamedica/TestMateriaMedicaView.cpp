@@ -1,8 +1,8 @@
 // The conversion dialog, the materia medica view and the magnifying glass, driven through their widgets in the
 // running application.
-#include "../repertory/ChartFixture.h"
 #include "MateriaMedicaFixture.h"
 #include "app/MainFrame.h"
+#include "chart/ChartFixture.h"
 #include "controls/MyScroll.h"
 #include "magnifier/Magnifier.h"
 #include "magnifier/PropMagn.h"
@@ -168,7 +168,7 @@ private Q_SLOTS:
     {
         CRepCmpVw* view = OpenView({kAcon, kBell});
         QVERIFY(view);
-        const RowLayout& layout = App().m_rowLayout;
+        const RowLayout& layout = view->Layout();
         QTest::mouseClick(view, Qt::LeftButton, {}, Scaled(layout.rows[3].rect).center());
         QCOMPARE(view->Cursor().CursorRow(), 3);
         const QImage page = view->grab().toImage();
@@ -233,7 +233,7 @@ private Q_SLOTS:
         // Toggled off, the view takes the clicks again.
         App().MainFrame()->Action(ID_MAGNIFY)->trigger();
         QVERIFY(!magnifier->IsShown() && !App().MainFrame()->Action(ID_MAGNIFY)->isChecked());
-        QTest::mouseClick(view, Qt::LeftButton, {}, Scaled(App().m_rowLayout.rows[2].rect).center());
+        QTest::mouseClick(view, Qt::LeftButton, {}, Scaled(view->Layout().rows[2].rect).center());
         QCOMPARE(view->Cursor().CursorRow(), 2);
     }
 };

@@ -1,12 +1,12 @@
 // The window driven by real presses, moves, releases and dialog answers keeps a log of its operations; replayed
 // through quillon-report's entry point, the log ends with the same chart and the same messages.
 #include "app/QuillonApp.h"
+#include "chart/RepView.h"
+#include "chart/WeightageDialog.h"
 #include "controls/PictureButton.h"
 #include "filters/ClassFilterDialog.h"
 #include "filters/DrugFilterDialog.h"
 #include "filters/MineralFilterDialog.h"
-#include "repertory/RepView.h"
-#include "repertory/WeightageDialog.h"
 #include "report/Report.h"
 #include "sample/SampleGenerator.h"
 #include "state/PatientSelection.h"

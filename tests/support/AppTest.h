@@ -4,7 +4,7 @@
 
 #include "app/MainFrame.h"
 #include "app/QuillonApp.h"
-#include "app/UserChoices.h"
+#include "controls/UserChoices.h"
 
 #include <QMdiArea>
 #include <QPrinter>

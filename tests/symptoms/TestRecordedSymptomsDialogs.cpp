@@ -1,10 +1,10 @@
 // The Recorded Symptoms and Undelete dialogs, driven through their real widgets inside the application.
-#include "app/CommandIds.h"
 #include "app/MainFrame.h"
 #include "app/QuillonApp.h"
-#include "casedata/SelectPatientDialog.h"
+#include "controls/CommandTarget.h"
 #include "controls/PictureButton.h"
 #include "symptoms/RecordedSymptomsDialog.h"
+#include "symptoms/SelectPatientDialog.h"
 #include "symptoms/UndeleteDialog.h"
 
 #include "SymptomsFixture.h"

@@ -9,7 +9,7 @@
 #include "casedata/PatientIndex.h"
 #include "casedata/TextCodec.h"
 #include "caserecord/CaseRecordPage.h"
-#include "repertory/ChartDump.h"
+#include "engine/ChartDump.h"
 #include "report/ReportMateriaMedica.h"
 #include "state/QuillonState.h"
 #include "symptoms/RecordedSymptoms.h"

@@ -2,13 +2,13 @@
 #include "report/ReportCovered.h"
 
 #include "casedata/TextCodec.h"
-#include "repertory/ChartCsv.h"
-#include "repertory/ChartPages.h"
-#include "repertory/RepEngine.h"
-#include "repertory/RepMethods.h"
-#include "repertory/SymptomCover.h"
+#include "chart/ChartCsv.h"
+#include "chart/ChartPages.h"
+#include "engine/RepEngine.h"
+#include "engine/RepMethods.h"
 #include "report/Report.h"
 #include "report/ReportChart.h"
+#include "reports/SymptomCover.h"
 #include "state/QuillonState.h"
 #include "symptoms/RecordedSymptoms.h"
 

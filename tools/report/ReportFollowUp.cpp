@@ -3,7 +3,7 @@
 
 #include "casedata/PatientIndex.h"
 #include "casedata/TextCodec.h"
-#include "repertory/FollowUpAnalysis.h"
+#include "followup/FollowUpAnalysis.h"
 #include "report/Report.h"
 #include "report/ReportChart.h"
 #include "state/PatientSelection.h"

@@ -2,10 +2,10 @@
 #include "report/ReportMateriaMedica.h"
 
 #include "casedata/TextCodec.h"
+#include "engine/RepEngine.h"
+#include "engine/RepMethods.h"
 #include "materiamedica/ConversionModel.h"
 #include "materiamedica/MateriaMedicaListing.h"
-#include "repertory/RepEngine.h"
-#include "repertory/RepMethods.h"
 #include "report/Report.h"
 #include "report/ReportChart.h"
 #include "state/QuillonState.h"

@@ -1,7 +1,7 @@
 // quillon-report's PDF writer.
 #include "report/ReportPdf.h"
 
-#include "repertory/ChartPagePainter.h"
+#include "chart/ChartPagePainter.h"
 
 #include <QFile>
 #include <QGuiApplication>

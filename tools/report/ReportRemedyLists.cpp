@@ -2,13 +2,13 @@
 #include "report/ReportRemedyLists.h"
 
 #include "casedata/TextCodec.h"
-#include "repertory/ChartGeometry.h"
-#include "repertory/DrugList.h"
-#include "repertory/FullRemedyList.h"
-#include "repertory/RepEngine.h"
-#include "repertory/RepMethods.h"
+#include "chart/ChartGeometry.h"
+#include "engine/RepEngine.h"
+#include "engine/RepMethods.h"
 #include "report/Report.h"
 #include "report/ReportChart.h"
+#include "reports/DrugList.h"
+#include "reports/FullRemedyList.h"
 #include "state/QuillonState.h"
 
 #include <optional>

@@ -1,6 +1,6 @@
 // quillon-report: prints the case and the chart of a practice folder.
-#include "app/ProductInfo.h"
 #include "report/Report.h"
+#include "resources/ProductInfo.h"
 #ifdef QUILLON_REPORT_PDF
 #include "report/ReportPdf.h"
 #endif

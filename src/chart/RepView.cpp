@@ -1,0 +1,613 @@
+// The repertorisation chart view.
+#include "chart/RepView.h"
+#include "followup/FollowUpDialogs.h"
+
+#include "chart/ChartPictures.h"
+#include "chart/ChartPointer.h"
+#include "chart/WeightageDialog.h"
+#include "controls/DisplayText.h"
+#include "controls/FormLook.h"
+#include "controls/MyScroll.h"
+#include "controls/PictureButton.h"
+#include "controls/ViewRegistry.h"
+#include "engine/ChartDump.h"
+#include "engine/RepEngine.h"
+#include "engine/RepertoryTable.h"
+#include "filters/DrugFilterDialog.h"
+#include "filters/KingdomDialogChooser.h"
+#include "reports/DrugList.h"
+#include "state/QuillonState.h"
+
+#include <QFontMetrics>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QHelpEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPointer>
+#include <QScreen>
+#include <QToolTip>
+#include <QWheelEvent>
+
+namespace quillon {
+
+namespace {
+
+// Screen x at which the popup menus change from left- to right-aligned.
+constexpr int kPopupAlignX = 445;
+
+QSize ScreenSizeOf(const QWidget* widget)
+{
+    const QScreen* screen = widget->screen();
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    return screen ? screen->geometry().size() : QSize(1024, 768);
+}
+
+} // namespace
+
+CRepView::CRepView(CQuillonState& state, IViewRegistry& views, QWidget* parent)
+    : QWidget(parent), m_state(state), m_views(views)
+{
+    setAutoFillBackground(true);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, kWindowBackground);
+    palette.setColor(QPalette::WindowText, kRepViewText);
+    setPalette(palette);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+
+    const QSize screenSize = ScreenSizeOf(this);
+    m_geometry = ChartGeometry(screenSize.width(), screenSize.height());
+
+    CreateControls();
+    views.RegisterView(kViewChart, this);
+    SetHeaderLine();
+
+    m_pSession = std::make_unique<CChartSession>(state, state.Sink());
+    m_pEngine = &m_pSession->Engine();
+    m_pMethods = &m_pSession->Methods();
+    m_pWeightageChooser = std::make_unique<CWeightageDialogChooser>(this);
+    m_pDrugFilterChooser = std::make_unique<CDrugFilterDialogChooser>(this);
+    auto kingdomChooser = std::make_unique<CKingdomDialogChooser>(state.m_folder, state.Sink(), this);
+    // Behind an open kingdom dialog the chart shows the kingdom's remedies, their count and the caption.
+    kingdomChooser->SetBeforeOpen([this] { AfterMethod(MethodOutcome::Refreshed); });
+    m_pKingdomChooser = std::move(kingdomChooser);
+    m_pSession->SetDialogs(m_pWeightageChooser.get(), m_pDrugFilterChooser.get(), m_pKingdomChooser.get());
+    // A failed start has shown its message; the view then stays without a chart and its buttons stay off.
+    m_bHasChart = m_pSession->Start();
+    ConnectButtons();
+    UpdateButtonStates();
+
+    setWindowTitle(QStringLiteral("Repertorisation -- ") + FromData(state.m_strPatientName));
+    LayOutControls();
+    ResetScrollBars();
+    ShowCounts();
+    UpdateCounters();
+    UpdateCaption();
+}
+
+CRepView::~CRepView()
+{
+    m_views.UnregisterView(kViewChart, this);
+}
+
+ChartPaintState CRepView::PaintState() const
+{
+    ChartPaintState state;
+    state.symptomPosition = m_pSymptomBar->Position();
+    state.remedyPosition = m_pRemedyBar->Position();
+    state.textPosition = m_pTextBar->Position();
+    state.textScrolled = m_bTextScrolled;
+    return state;
+}
+
+// --- Results, counts and caption ---
+
+DropOutcome CRepView::DropOnClipboard(int nSymptom, int k)
+{
+    if (k < 0 || k >= kClipboardCount || nSymptom < 0 || nSymptom >= m_pEngine->SymptomCount())
+        return DropOutcome::NoSymptom;
+    const std::size_t before = Clipboard(k).size();
+    ChartCommand command{ChartVerb::Clip};
+    command.symptom = nSymptom;
+    command.clipboard = k + 1;
+    Execute(command);
+    return Clipboard(k).size() > before ? DropOutcome::Dropped : DropOutcome::AlreadyThere;
+}
+
+MethodOutcome CRepView::Execute(const ChartCommand& command)
+{
+    const MethodOutcome outcome = m_pSession->Execute(command);
+    AfterMethod(outcome);
+    return outcome;
+}
+
+void CRepView::AfterMethod(MethodOutcome outcome)
+{
+    UpdateCaption();
+    UpdateCounters();
+    if (outcome == MethodOutcome::Refreshed) {
+        // The handler left the results sorted with the matrix filled: show them from the start.
+        m_bHasChart = m_pEngine->HasSortedOrder();
+        ResetScrollBars();
+        ShowCounts();
+        update();
+    }
+}
+
+void CRepView::RefreshFromCaseStore()
+{
+    AfterMethod(m_pSession->SymptomListClosed({}));
+}
+
+bool CRepView::SymptomListAvailable() const
+{
+    return m_state.LiveCount() > 0 || m_state.DeletedCount() > 0;
+}
+
+void CRepView::RunSymptomList()
+{
+    if (!SymptomListAvailable())
+        return;
+    const QPointer<CRepView> self(this);
+    // The dialog's deletions and restores go into the chart's log. The state outlives a view closed meanwhile.
+    std::vector<std::pair<bool, int>> edits;
+    CQuillonState& state = m_state;
+    state.SetEditRecorder(&edits);
+    Q_EMIT SymptomListRequested();
+    state.SetEditRecorder(nullptr);
+    if (!self)
+        return;
+    std::vector<ChartCommand> commands;
+    for (const auto& [restored, index] : edits) {
+        commands.push_back(ChartCommand{restored ? ChartVerb::Undelete : ChartVerb::Delete});
+        commands.back().symptom = index;
+    }
+    AfterMethod(m_pSession->SymptomListClosed(commands));
+    Q_EMIT CommandsChanged();
+}
+
+void CRepView::RunSymptomCoveredReport()
+{
+    const std::optional<std::string> remedy = m_pMethods->RemedyForReport();
+    if (remedy && m_symptomCoveredReport)
+        m_symptomCoveredReport(*remedy);
+}
+
+void CRepView::SetSymptomCoveredReport(std::function<void(const std::string&)> report)
+{
+    m_symptomCoveredReport = std::move(report);
+    UpdateButtonStates();
+}
+
+std::string CRepView::DumpChartText() const
+{
+    const auto text = [this](int id) { return m_statics.at(id)->text().toUtf8().toStdString(); };
+    const ChartCounterTexts counters{text(IDC_MIND_COUNT), text(IDC_GENERAL_COUNT), text(IDC_REST_COUNT),
+        text(IDC_CLIP1_COUNT), text(IDC_CLIP2_COUNT), text(IDC_CLIP3_COUNT)};
+    return DumpChart(*m_pEngine, text(IDC_CAPTION), counters);
+}
+
+const std::vector<CSymptomRecord*>& CRepView::Clipboard(int k) const
+{
+    static const std::vector<CSymptomRecord*> kNone;
+    if (!m_pMethods || k < 0 || k >= kClipboardCount)
+        return kNone;
+    return m_pMethods->Clipboard(k);
+}
+
+void CRepView::SetCommandHandler(int commandId, std::function<void()> handler)
+{
+    if (handler)
+        m_commandHandlers[commandId] = std::move(handler);
+    else
+        m_commandHandlers.erase(commandId);
+}
+
+bool CRepView::IsCommandEnabled(int commandId) const
+{
+    if (commandId == ID_SYMPTOM_LIST || commandId == ID_MENU_SYMPTOM_LIST)
+        return SymptomListAvailable();
+    if (commandId == ID_MENU_SYMPTOM_COVERED)
+        return static_cast<bool>(m_symptomCoveredReport);
+    if (commandId >= ID_MENU_CLIPBOARD1 && commandId <= ID_MENU_CLIPBOARD3)
+        return true;
+    return m_commandHandlers.count(commandId) > 0;
+}
+
+void CRepView::OnCommand(int commandId)
+{
+    if (commandId == ID_SYMPTOM_LIST || commandId == ID_MENU_SYMPTOM_LIST) {
+        RunSymptomList();
+        return;
+    }
+    if (commandId == ID_MENU_SYMPTOM_COVERED) {
+        RunSymptomCoveredReport();
+        return;
+    }
+    if (commandId >= ID_MENU_CLIPBOARD1 && commandId <= ID_MENU_CLIPBOARD3) {
+        DropOnClipboard(m_pMethods->PickedSymptom(), commandId - ID_MENU_CLIPBOARD1);
+        return;
+    }
+    const auto it = m_commandHandlers.find(commandId);
+    if (it != m_commandHandlers.end())
+        it->second();
+}
+
+// --- Painting ---
+
+void CRepView::paintEvent(QPaintEvent* event)
+{
+    if (!m_bHasChart)
+        return;
+    const QRegion& region = event->region();
+    const int x0 = m_geometry.GridOrigin();
+    const auto touches = [&region](const ChartRect& r) { return region.intersects(ToQRect(r)); };
+    unsigned parts = 0;
+    if (touches(m_geometry.GridCellRect(kGridColumns - 1)) || touches(m_geometry.GridCellRect(2 * kGridColumns - 1))
+        || touches(m_geometry.GradeArea()))
+        parts |= kPartFrames;
+    if (touches(m_geometry.SymptomArea()))
+        parts |= kPartSymptomLines;
+    if (touches(m_geometry.RemedyNameArea()))
+        parts |= kPartRemedyNames;
+    if (touches(m_geometry.ChartToPixels({x0 - 160, 130, x0, 210})))
+        parts |= kPartRowLabels;
+    if (touches(m_geometry.GradeArea()))
+        parts |= kPartGrades;
+    if (touches(m_geometry.HeaderRowArea()))
+        parts |= kPartHeaderRows;
+    if (parts == 0)
+        return;
+    QPainter painter(this);
+    PaintChart(painter, m_geometry, *m_pEngine, PaintState(), parts);
+    if (hasFocus()) {
+        // A dotted frame in the highlight colour around the chart, which the keys then move.
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(FocusMarkRect());
+    }
+}
+
+QImage CRepView::RenderChart() const
+{
+    QImage image(size(), QImage::Format_RGB32);
+    image.fill(kWindowBackground);
+    if (m_bHasChart) {
+        QPainter painter(&image);
+        PaintChart(painter, m_geometry, *m_pEngine, PaintState());
+    }
+    return image;
+}
+
+// --- Scrolling ---
+
+// A thumb drag only marks the bar's area pending, and it is repainted once, when the thumb is released; every
+// other change of the position (arrows, pages, wheel, keys) repaints it at once.
+void CRepView::OnScrollAction(const CMyScroll* bar, int action, bool& pending, void (CRepView::*repaint)())
+{
+    if (action == QAbstractSlider::SliderMove && bar->isSliderDown()) {
+        pending = true;
+        return;
+    }
+    (this->*repaint)();
+    pending = false;
+}
+
+void CRepView::OnSymptomScroll(int action)
+{
+    OnScrollAction(m_pSymptomBar, action, m_bVertPending, &CRepView::RepaintSymptomArea);
+}
+
+void CRepView::OnRemedyScroll(int action)
+{
+    OnScrollAction(m_pRemedyBar, action, m_bHorzPending, &CRepView::RepaintRemedyArea);
+}
+
+void CRepView::OnTextScroll(int action)
+{
+    OnScrollAction(m_pTextBar, action, m_bTextPending, &CRepView::RepaintTextArea);
+}
+
+void CRepView::RepaintSymptomArea()
+{
+    const int position = m_pSymptomBar->Position();
+    if (position == m_nLastSymptomPosition)
+        return;
+    m_nLastSymptomPosition = position;
+    ++m_nSymptomRepaints;
+    QRegion region(ToQRect(m_geometry.SymptomArea()));
+    region += ToQRect(m_geometry.GradeArea());
+    region += ToQRect(m_geometry.CoveredRowStrip());
+    update(region);
+}
+
+void CRepView::RepaintRemedyArea()
+{
+    const int position = m_pRemedyBar->Position();
+    if (position == m_nLastRemedyPosition)
+        return;
+    m_nLastRemedyPosition = position;
+    ++m_nRemedyRepaints;
+    QRegion region(ToQRect(m_geometry.GradeArea()));
+    region += ToQRect(m_geometry.HeaderRowArea());
+    region += ToQRect(m_geometry.RemedyNameArea());
+    region += ToQRect(m_geometry.RemedyNameStrip()).intersected(rect());
+    repaint(region);
+}
+
+void CRepView::RepaintTextArea()
+{
+    const int position = m_pTextBar->Position();
+    if (position == m_nLastTextPosition)
+        return;
+    m_nLastTextPosition = position;
+    m_bTextScrolled = true;
+    ++m_nTextRepaints;
+    update(ToQRect(m_geometry.SymptomArea()));
+}
+
+void CRepView::ScrollToRemedy(int index)
+{
+    m_pRemedyBar->SetPosition(ClampRemedyPosition(index, m_pRemedyBar->maximum()));
+    RepaintRemedyArea();
+}
+
+bool CRepView::event(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        ShowSymptomToolTip(*static_cast<QHelpEvent*>(event));
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+void CRepView::ShowSymptomToolTip(const QHelpEvent& help)
+{
+    // A symptom line is cut at its box; its tooltip holds the whole line.
+    const int p = m_pSymptomBar->Position();
+    for (int k = kFirstSymptomLine; k < kSymptomLineCount && m_bHasChart; ++k) {
+        const ChartRect line = m_geometry.SymptomLineRect(k);
+        const CSymptomRecord* record = m_pEngine->Symptom(p + k - kFirstSymptomLine);
+        if (record && line.Contains(help.pos().x(), help.pos().y())) {
+            QToolTip::showText(help.globalPos(),
+                FromData(ComposeSymptomLine(record->m_pszText, record->m_nType, std::string::npos)), this,
+                ToQRect(line));
+            return;
+        }
+    }
+    QToolTip::hideText();
+}
+
+// --- Mouse ---
+
+void CRepView::mousePressEvent(QMouseEvent* event)
+{
+    const QPoint p = event->position().toPoint();
+    if (event->button() == Qt::LeftButton)
+        OnLeftButtonDown(p);
+    else if (event->button() == Qt::RightButton)
+        OnRightButtonDown(p);
+    else
+        QWidget::mousePressEvent(event);
+}
+
+void CRepView::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        OnLeftButtonUp(event->position().toPoint());
+    else
+        QWidget::mouseReleaseEvent(event);
+}
+
+void CRepView::mouseMoveEvent(QMouseEvent* event)
+{
+    const QPoint p = event->position().toPoint();
+    if (m_geometry.InLabelHotSpot(p.x(), p.y())) {
+        setCursor(Qt::PointingHandCursor);
+        m_bHover = true;
+    } else if (m_geometry.SplitterGrip().Contains(p.x(), p.y())) {
+        setCursor(Qt::SizeHorCursor);
+        m_bHover = true;
+    } else if (!IsDragging() && !IsSplitterDragging()) {
+        unsetCursor();
+    }
+    if (m_bHover && (event->buttons() & Qt::LeftButton)) {
+        // A thin bar follows the pointer.
+        m_marks[IDC_MARK_1778]->setGeometry(
+            p.x(), m_geometry.Cy(130), std::max(m_geometry.Cx(2), 1), m_geometry.Cy(250));
+    }
+    QWidget::mouseMoveEvent(event);
+}
+
+void CRepView::wheelEvent(QWheelEvent* event)
+{
+    // The wheel scrolls the symptom rows wherever it is turned, over the grades as over the rubrics; with Shift or
+    // turned sideways it scrolls the remedies.
+    const bool remedies = (event->modifiers() & Qt::ShiftModifier) || event->angleDelta().y() == 0;
+    CMyScroll* bar = remedies ? m_pRemedyBar : m_pSymptomBar;
+    if (!m_bHasChart || bar->isHidden()) {
+        event->ignore();
+        return;
+    }
+    bar->WheelScroll(*event);
+    event->accept();
+}
+
+// Around the symptom lines and the grid, inside the form.
+QRect CRepView::FocusMarkRect() const
+{
+    const ChartRect symptoms = m_geometry.SymptomArea();
+    const ChartRect grades = m_geometry.GradeArea();
+    const int top = m_geometry.Cy(kChartTop) - 3;
+    return QRect(QPoint(symptoms.left - 3, top), QPoint(std::min(grades.right + 2, width() - 3), grades.bottom + 2));
+}
+
+void CRepView::focusInEvent(QFocusEvent* event)
+{
+    update(FocusMarkRect().adjusted(-1, -1, 1, 1));
+    QWidget::focusInEvent(event);
+}
+
+void CRepView::focusOutEvent(QFocusEvent* event)
+{
+    update(FocusMarkRect().adjusted(-1, -1, 1, 1));
+    QWidget::focusOutEvent(event);
+}
+
+// The keys move the chart as its bars do: Up/Down and Page Up/Down the symptoms; Left/Right, Shift with Page
+// Up/Down, Home and End the remedies. Enter presses the button that has the focus.
+void CRepView::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (auto* button = qobject_cast<CPictureButton*>(focusWidget()); button && button->parentWidget() == this) {
+            button->click();
+            return;
+        }
+    }
+    const bool shift = event->modifiers() & Qt::ShiftModifier;
+    CMyScroll* bar = m_pRemedyBar;
+    QAbstractSlider::SliderAction action = QAbstractSlider::SliderNoAction;
+    switch (event->key()) {
+    case Qt::Key_Up:
+        bar = m_pSymptomBar;
+        action = QAbstractSlider::SliderSingleStepSub;
+        break;
+    case Qt::Key_Down:
+        bar = m_pSymptomBar;
+        action = QAbstractSlider::SliderSingleStepAdd;
+        break;
+    case Qt::Key_PageUp:
+        bar = shift ? m_pRemedyBar : m_pSymptomBar;
+        action = QAbstractSlider::SliderPageStepSub;
+        break;
+    case Qt::Key_PageDown:
+        bar = shift ? m_pRemedyBar : m_pSymptomBar;
+        action = QAbstractSlider::SliderPageStepAdd;
+        break;
+    case Qt::Key_Left: action = QAbstractSlider::SliderSingleStepSub; break;
+    case Qt::Key_Right: action = QAbstractSlider::SliderSingleStepAdd; break;
+    case Qt::Key_Home: action = QAbstractSlider::SliderToMinimum; break;
+    case Qt::Key_End: action = QAbstractSlider::SliderToMaximum; break;
+    default: break;
+    }
+    // A hidden bar has nothing to scroll.
+    if (action == QAbstractSlider::SliderNoAction || !m_bHasChart || bar->isHidden()) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    bar->triggerAction(action);
+}
+
+void CRepView::OnLeftButtonDown(const QPoint& p)
+{
+    setFocus(Qt::MouseFocusReason);
+    const MethodOutcome outcome = m_pSession->Press(
+        m_geometry, m_bHasChart, p.x(), p.y(), {m_pSymptomBar->Position(), m_pRemedyBar->Position()});
+    AfterMethod(outcome);
+    // The press grabs the mouse until the release.
+    if (IsDragging())
+        setCursor(DragSheetCursor());
+    if (m_geometry.SplitterGrip().Contains(p.x(), p.y())) {
+        setCursor(Qt::SizeHorCursor);
+        m_pTextBar->hide();
+        m_pRemedyBar->hide();
+    }
+    m_bHover = false;
+}
+
+void CRepView::OnLeftButtonUp(const QPoint& p)
+{
+    const bool dragged = IsDragging();
+    const ChartRelease release = m_pSession->Release(m_geometry, p.x(), p.y());
+    if (dragged)
+        unsetCursor();
+    if (release.drop != DropOutcome::NoSymptom)
+        AfterMethod(MethodOutcome::Unchanged);
+    if (release.zone == DropZone::SymptomsCovered)
+        RunSymptomCoveredReport();
+    if (release.releaseSplitter)
+        ReleaseSplitter(release.splitterX);
+}
+
+void CRepView::ReleaseSplitter(int x)
+{
+    unsetCursor();
+    m_geometry.ReleaseSplitter(x);
+    LayOutControls();
+    m_pTextBar->show();
+    m_pRemedyBar->setVisible(RemedyScrollRange(m_pEngine->RemedyCount()).shown);
+    // The symptom text starts again at its first character.
+    m_pTextBar->SetPosition(0);
+    m_nLastTextPosition = -1;
+    m_bTextScrolled = false;
+    update();
+}
+
+void CRepView::OnRightButtonDown(const QPoint& p)
+{
+    if (!m_bHasChart)
+        return;
+    ChartPointer& pointer = m_pMethods->Pointer();
+    pointer.m_nSelSymptom = -1;
+    const ChartHit hit = m_geometry.HitTest(
+        p.x(), p.y(), m_pSymptomBar->Position(), [this](int s) { return m_pEngine->Symptom(s) != nullptr; },
+        m_pRemedyBar->Position(), m_pEngine->RemedyCount());
+    if (hit.onSymptom)
+        pointer.m_nSelSymptom = hit.symptom;
+
+    pointer.m_nSelRemedy = 0;
+    if (const int column = m_geometry.TotalityColumnAt(p.x(), p.y()); column >= 0) {
+        pointer.m_nSelRemedy = m_pRemedyBar->Position() + column;
+        if (pointer.m_nSelRemedy < m_pEngine->RemedyCount()) {
+            QMenu menu(this);
+            AddMenuItem(menu, QStringLiteral("&Symptom Covered/Not Covered"), ID_MENU_SYMPTOM_COVERED);
+            AddMenuItem(menu, QStringLiteral("&Conv. Rep To MM"), ID_MENU_CONV_REP_TO_MM);
+            AddMenuItem(menu, QStringLiteral("&Drug List"), ID_MENU_DRUG_LIST);
+            AddMenuItem(menu, QStringLiteral("S&tability"), ID_STABILITY);
+            ShowPopup(menu, p);
+        }
+    }
+    if (const int line = m_geometry.SymptomLineAt(p.x(), p.y()); line >= 0) {
+        if (m_pSymptomBar->Position() + line - kFirstSymptomLine < m_pEngine->SymptomCount()) {
+            QMenu menu(this);
+            AddMenuItem(menu, QStringLiteral("Symptom &List"), ID_MENU_SYMPTOM_LIST);
+            AddMenuItem(menu, QStringLiteral("&Full Symptom"), ID_MENU_FULL_SYMPTOM);
+            AddMenuItem(menu, QStringLiteral("ClipBoard &1"), ID_MENU_CLIPBOARD1);
+            AddMenuItem(menu, QStringLiteral("ClipBoard &2"), ID_MENU_CLIPBOARD2);
+            AddMenuItem(menu, QStringLiteral("ClipBoard &3"), ID_MENU_CLIPBOARD3);
+            ShowPopup(menu, p);
+        }
+    }
+}
+
+void CRepView::AddMenuItem(QMenu& menu, const QString& text, int commandId)
+{
+    QAction* action = menu.addAction(text);
+    action->setData(commandId);
+    action->setEnabled(IsCommandEnabled(commandId));
+}
+
+void CRepView::ShowPopup(QMenu& menu, const QPoint& p)
+{
+    QPoint at = mapToGlobal(p);
+    if (at.x() >= kPopupAlignX)
+        at.rx() -= menu.sizeHint().width();
+    int chosen = 0;
+    connect(&menu, &QMenu::triggered, &menu, [&chosen](QAction* action) { chosen = action->data().toInt(); });
+    menu.exec(at);
+    if (chosen != 0)
+        RunMenuCommand(chosen);
+}
+
+void CRepView::RunMenuCommand(int commandId)
+{
+    OnCommand(commandId);
+}
+
+} // namespace quillon

@@ -1,0 +1,256 @@
+// The repertorisation chart view: the visit's symptoms against their remedies, with the method buttons,
+// counters, caption and scroll bars of its form.
+#pragma once
+
+#include "chart/ChartGeometry.h"
+#include "chart/ChartPainter.h"
+#include "chart/ChartSession.h"
+#include "controls/CommandTarget.h"
+#include "engine/Caption.h"
+#include "engine/ClipboardDrop.h"
+#include "engine/RepMethods.h"
+
+#include <QColor>
+#include <QWidget>
+
+#include <array>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+class QLabel;
+class QFrame;
+class QHelpEvent;
+class QMenu;
+
+namespace quillon {
+
+class CMyScroll;
+class CPictureButton;
+class CQuillonState;
+class CRepEngine;
+class CRepMethods;
+class IViewRegistry;
+
+// Control ids of the form.
+enum RepViewControl : int {
+    IDC_SYMPTOM_SCROLL = 1228,
+    IDC_REMEDY_SCROLL = 1229,
+    IDC_SYMPTOM_TEXT_SCROLL = 1230,
+    IDC_MIND = 1248,
+    IDC_GENERAL = 1247,
+    IDC_REST = 1764,
+    IDC_CLIPBOARD1 = 1243,
+    IDC_CLIPBOARD2 = 1244,
+    IDC_CLIPBOARD3 = 1245,
+    IDC_RESET_CLIPBOARD = 1246,
+    IDC_NORMAL = 1210,
+    IDC_SORTED = 1216,
+    IDC_DRUG_FILTER = 1211,
+    IDC_PLANT_FILTER = 1212,
+    IDC_ANIMAL_FILTER = 1213,
+    IDC_MINERAL_FILTER = 1214,
+    IDC_WEIGHTAGE = 1217,
+    IDC_SYMPTOM_COVERED = 1215,
+    IDC_MIND_COUNT = 2130,
+    IDC_GENERAL_COUNT = 2131,
+    IDC_CLIP1_COUNT = 2132,
+    IDC_CLIP2_COUNT = 2133,
+    IDC_CLIP3_COUNT = 2134,
+    IDC_REST_COUNT = 2135,
+    IDC_HEADER_LINE = 2139,
+    IDC_CAPTION = 2140,
+    IDC_SYMPTOMS_LABEL = 1004,
+    IDC_REMEDIES_LABEL = 1005,
+    IDC_SYMPTOM_COUNT = 1231,
+    IDC_REMEDY_COUNT = 1232,
+    IDC_MARK_1777 = 1777,
+    IDC_MARK_1778 = 1778,
+    IDC_MARK_1787 = 1787,
+    IDC_MARK_1788 = 1788,
+};
+
+// Commands of the two popup menus.
+enum RepViewMenuCommand : int {
+    ID_MENU_CLIPBOARD1 = 204,
+    ID_MENU_CLIPBOARD2 = 205,
+    ID_MENU_CLIPBOARD3 = 206,
+    ID_MENU_SYMPTOM_LIST = 212,
+    ID_MENU_FULL_SYMPTOM = 214,
+    ID_MENU_CONV_REP_TO_MM = 9925,
+    ID_MENU_SYMPTOM_COVERED = 9926,
+    ID_MENU_DRUG_LIST = 117,
+};
+
+// The colour of the form's texts.
+inline const QColor kRepViewText(0, 0, 255);
+
+class CRepView final : public QWidget, public ICommandTarget
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(CRepView)
+
+public:
+    // The view enters itself in `views` while it lives.
+    CRepView(CQuillonState& state, IViewRegistry& views, QWidget* parent = nullptr);
+    ~CRepView() override;
+
+    CRepEngine& Engine() const { return *m_pEngine; }
+    // The method state and handlers behind the fifteen buttons.
+    CRepMethods& Methods() const { return *m_pMethods; }
+    // Runs one user operation of the chart (as its button, click or dialog does) and shows what it left.
+    MethodOutcome Execute(const ChartCommand& command);
+    // Every operation that changed the chart since it opened, in order, with the dialogs' answers: replayed by
+    // quillon-report's --do, it ends with the same chart.
+    const std::vector<ChartCommand>& Operations() const { return m_pSession->Operations(); }
+    // False when the start of the view failed (its message was shown): the view shows no chart.
+    bool HasChart() const { return m_bHasChart; }
+
+    // Scrolls the remedy columns so that display index `index` comes first (as the drug list asks).
+    void ScrollToRemedy(int index);
+
+    // The fifteen buttons' ids, in the order of the form's data exchange.
+    // The form's parts, by control id (null for an unknown id).
+    CPictureButton* Button(int id) const;
+    QLabel* Static(int id) const;
+    CMyScroll* ScrollBar(int id) const;
+    QWidget* Control(int id) const;
+
+    // The caption names the methods in force (composed by the methods).
+    void UpdateCaption();
+    QString CaptionText() const;
+    // Shows the counts of the case store's kinds and of the clipboards, and the pictures of the six list buttons.
+    void UpdateCounters();
+
+    // After the Symptom List dialog: the clipboards refilled from the case store, the counters and the chart
+    // rebuilt from the symptoms still recorded.
+    void RefreshFromCaseStore();
+
+    // The chart's state as text (UTF-8, LF): the caption and counter texts as shown, the active symptoms and the
+    // remedies in display order with their grades.
+    std::string DumpChartText() const;
+
+    // Clipboard k, which the buttons' pictures follow.
+    const std::vector<CSymptomRecord*>& Clipboard(int k) const;
+    int ClipboardSize(int k) const { return static_cast<int>(Clipboard(k).size()); }
+    // Drops active symptom nSymptom on clipboard k (0..2), as the popup menu does.
+    DropOutcome DropOnClipboard(int nSymptom, int k);
+
+    // A handler for a popup command whose dialog lives elsewhere (214, 9925, 117) or for Magnify; an item
+    // without a handler is shown disabled. The symptom-list and clipboard items are the view's own.
+    void SetCommandHandler(int commandId, std::function<void()> handler);
+    // Opens the symptoms-covered report for a remedy name. Until one is set, button 1215 and the popup item
+    // are disabled; a drop on the button still tells "Remedy not selected" when no remedy is picked.
+    void SetSymptomCoveredReport(std::function<void(const std::string&)> report);
+
+    // Geometry and scroll state.
+    const ChartGeometry& Geometry() const { return m_geometry; }
+    // Lays the chart and the form out for another screen size (the screen the view is on is the default).
+    void SetScreenSize(int width, int height);
+    ChartPaintState PaintState() const;
+    int SelSymptom() const { return m_pMethods->PickedSymptom(); }
+    int SelRemedy() const { return m_pMethods->PickedRemedy(); }
+    bool IsDragging() const { return m_pMethods->Pointer().m_bDragging; }
+    bool IsSplitterDragging() const { return m_pMethods->Pointer().m_bSplitterDragging; }
+
+    // How often a scroll redrew the symptom, remedy or symptom-text area (for the scroll rules).
+    int SymptomRepaints() const { return m_nSymptomRepaints; }
+    int RemedyRepaints() const { return m_nRemedyRepaints; }
+    int TextRepaints() const { return m_nTextRepaints; }
+
+    // The chart alone, drawn at the view's size, as the screen shows it.
+    QImage RenderChart() const;
+
+    // ICommandTarget
+    bool IsCommandEnabled(int commandId) const override;
+    void OnCommand(int commandId) override;
+
+Q_SIGNALS:
+    // The Symptom List command: whoever opened the view runs the Recorded Symptoms dialog in its list mode; the
+    // chart is then rebuilt from what is still recorded.
+    void SymptomListRequested();
+    // The view's commands may have changed their state (after the Symptom List dialog).
+    void CommandsChanged();
+
+protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    void CreateControls();
+    QLabel* MakeStatic(int id, const QString& text, const QColor& text_colour, const QColor& background);
+    void LayOutControls();
+    void FitCountLabels();
+    void SetHeaderLine();
+    void ResetScrollBars();
+    void ShowCounts();
+    void ConnectButtons();
+    void UpdateButtonStates();
+    void AfterMethod(MethodOutcome outcome);
+    void RunSymptomList();
+    void RunSymptomCoveredReport();
+    bool SymptomListAvailable() const;
+
+    void OnScrollAction(const CMyScroll* bar, int action, bool& pending, void (CRepView::*repaint)());
+    void OnSymptomScroll(int action);
+    void OnRemedyScroll(int action);
+    void OnTextScroll(int action);
+    void RepaintSymptomArea();
+    void RepaintRemedyArea();
+    void RepaintTextArea();
+
+    void SetTabOrder();
+    QRect FocusMarkRect() const;
+    void ShowSymptomToolTip(const QHelpEvent& help);
+    void OnLeftButtonDown(const QPoint& p);
+    void OnLeftButtonUp(const QPoint& p);
+    void OnRightButtonDown(const QPoint& p);
+    void ReleaseSplitter(int x);
+    void ShowPopup(QMenu& menu, const QPoint& p);
+    void AddMenuItem(QMenu& menu, const QString& text, int commandId);
+    void RunMenuCommand(int commandId);
+
+    CQuillonState& m_state;
+    IViewRegistry& m_views;
+    std::unique_ptr<CChartSession> m_pSession;
+    CRepEngine* m_pEngine = nullptr; // the session's
+    CRepMethods* m_pMethods = nullptr; // the session's
+    std::unique_ptr<IWeightageChooser> m_pWeightageChooser;
+    std::unique_ptr<IDrugFilterChooser> m_pDrugFilterChooser;
+    std::unique_ptr<IKingdomChooser> m_pKingdomChooser;
+    std::function<void(const std::string&)> m_symptomCoveredReport;
+    bool m_bHasChart = false;
+    ChartGeometry m_geometry;
+
+    int m_nLastSymptomPosition = -1;
+    int m_nLastRemedyPosition = -1;
+    int m_nLastTextPosition = -1;
+    bool m_bVertPending = false;
+    bool m_bHorzPending = false;
+    bool m_bTextPending = false;
+    bool m_bTextScrolled = false;
+    bool m_bHover = false;
+
+    int m_nSymptomRepaints = 0;
+    int m_nRemedyRepaints = 0;
+    int m_nTextRepaints = 0;
+
+    CMyScroll* m_pSymptomBar = nullptr;
+    CMyScroll* m_pRemedyBar = nullptr;
+    CMyScroll* m_pTextBar = nullptr;
+    std::map<int, CPictureButton*> m_buttons;
+    std::map<int, QLabel*> m_statics;
+    std::map<int, QFrame*> m_marks;
+    std::map<int, std::function<void()>> m_commandHandlers;
+};
+
+} // namespace quillon

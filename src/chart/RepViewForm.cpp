@@ -1,0 +1,369 @@
+// The chart view's form: its buttons and counters (one table), labels, marks and scroll bars, and their layout.
+#include "chart/RepView.h"
+
+#include "chart/ChartPictures.h"
+#include "controls/DisplayText.h"
+#include "controls/FormLook.h"
+#include "controls/MyScroll.h"
+#include "controls/PictureButton.h"
+#include "engine/RepEngine.h"
+#include "state/QuillonState.h"
+
+#include <QFontMetrics>
+#include <QFrame>
+#include <QLabel>
+
+namespace quillon {
+
+namespace {
+
+const QColor kHeaderBackground(255, 255, 225);
+const QColor kCaptionBackground(225, 225, 255);
+
+// A control's place in control-frame units (x, y, width, height).
+struct DesignBox
+{
+    int id;
+    int x, y, width, height;
+};
+
+// The form is laid out in dialog units, which make the control frame.
+constexpr DesignBox FromDialogUnits(int id, int x, int y, int width, int height)
+{
+    return {id, DialogUnitsX(x), DialogUnitsY(y), DialogUnitsX(width), DialogUnitsY(height)};
+}
+
+// The lists a list button shows, in the order of its counter texts.
+enum ButtonList : int { kNoList = -1, kMindList, kGeneralList, kRestList, kClip1List, kClip2List, kClip3List };
+
+// One button of the form: where it sits (dialog units across; every button is 16 x 14 at 26 down), its tooltip,
+// the list it shows (a list button has a full/empty picture pair and a counter 8 x 8 under it, 4 units in; a
+// method button has an icon) and the command a click runs (none: the symptoms-covered report).
+struct ButtonSpec
+{
+    int id;
+    int x;
+    const char* toolTip;
+    ButtonList list;
+    int counterId;
+    bool method;
+    ChartVerb verb = ChartVerb::Normal;
+    int clipboard = 1;
+};
+
+// In the order of the form's data exchange, the order in which the buttons are made.
+constexpr std::array<ButtonSpec, 15> kButtons{{
+    {IDC_WEIGHTAGE, 375, "Weightage Repertorisation", kNoList, 0, true, ChartVerb::Weightage},
+    {IDC_SORTED, 270, "Sorted Remedy Repertorisation", kNoList, 0, true, ChartVerb::Sorted},
+    {IDC_REST, 44, "Symptoms Other than Mind", kRestList, IDC_REST_COUNT, true, ChartVerb::Rest},
+    {IDC_SYMPTOM_COVERED, 396, "Symptom Covered / Not Covered By Remedy", kNoList, 0, false},
+    {IDC_RESET_CLIPBOARD, 124, "Reset the Selected Clipboard", kNoList, 0, true, ChartVerb::ResetClipboard},
+    {IDC_CLIPBOARD1, 64, "ClipBoard 1 Symptoms", kClip1List, IDC_CLIP1_COUNT, true, ChartVerb::Clipboard, 1},
+    {IDC_CLIPBOARD2, 84, "ClipBoard 2 Symptoms", kClip2List, IDC_CLIP2_COUNT, true, ChartVerb::Clipboard, 2},
+    {IDC_CLIPBOARD3, 104, "ClipBoard 3 Symptoms", kClip3List, IDC_CLIP3_COUNT, true, ChartVerb::Clipboard, 3},
+    {IDC_GENERAL, 24, "General Symptoms", kGeneralList, IDC_GENERAL_COUNT, true, ChartVerb::General},
+    {IDC_MIND, 4, "Mental Symptoms", kMindList, IDC_MIND_COUNT, true, ChartVerb::Mind},
+    {IDC_NORMAL, 249, "Normal Repertorisation", kNoList, 0, true, ChartVerb::Normal},
+    {IDC_DRUG_FILTER, 291, "Apply Drug Filters", kNoList, 0, true, ChartVerb::DrugFilter},
+    {IDC_PLANT_FILTER, 312, "Apply Plant Filters", kNoList, 0, true, ChartVerb::Plant},
+    {IDC_ANIMAL_FILTER, 333, "Apply Animal Filters", kNoList, 0, true, ChartVerb::Animal},
+    {IDC_MINERAL_FILTER, 354, "Apply Mineral Filters", kNoList, 0, true, ChartVerb::Mineral},
+}};
+
+// The other controls placed from the design.
+constexpr std::array<DesignBox, 7> kStaticLayout{{
+    FromDialogUnits(IDC_CAPTION, 0, 13, 449, 11),
+    {IDC_HEADER_LINE, 0, 2, 640, 18},
+    // The symptom bar runs beside the eleven symptom lines.
+    {IDC_SYMPTOM_SCROLL, 40, 144, 14, 170},
+    {IDC_SYMPTOMS_LABEL, 57, 338, 62, 15},
+    {IDC_SYMPTOM_COUNT, 119, 338, 40, 15},
+    {IDC_REMEDIES_LABEL, 300, 338, 62, 15},
+    {IDC_REMEDY_COUNT, 362, 338, 40, 15},
+}};
+
+QFont PixelFont(const char* family, int pixels, int weight)
+{
+    QFont font(QString::fromLatin1(family));
+    font.setPixelSize(pixels < 1 ? 1 : pixels);
+    font.setWeight(static_cast<QFont::Weight>(weight));
+    return font;
+}
+
+} // namespace
+
+void CRepView::CreateControls()
+{
+    for (const ButtonSpec& spec : kButtons) {
+        auto* button = new CPictureButton(this);
+        button->setFocusPolicy(Qt::StrongFocus);
+        if (spec.list != kNoList)
+            button->SetPicturePair(ListButtonPicture(spec.id, true), ListButtonPicture(spec.id, false));
+        else
+            button->SetPicture(MethodButtonIcon(spec.id));
+        button->setToolTip(QString::fromLatin1(spec.toolTip));
+        button->setAccessibleName(button->toolTip());
+        // Enabled once the chart has been built.
+        button->setEnabled(false);
+        m_buttons[spec.id] = button;
+        if (spec.counterId != 0)
+            MakeStatic(spec.counterId, QStringLiteral("0"), kRepViewText, kWindowBackground)
+                ->setAlignment(Qt::AlignCenter);
+    }
+
+    QLabel* header = MakeStatic(IDC_HEADER_LINE, QString(), kRepViewText, kHeaderBackground);
+    header->setFont(PixelFont("Liberation Serif", 16, 600));
+    QLabel* caption = MakeStatic(IDC_CAPTION, QString(), kRepViewText, kCaptionBackground);
+    caption->setFont(PixelFont("Liberation Serif", 15, 600));
+
+    const int countPixels = m_geometry.Sy(15) * 7 / 8;
+    for (auto [id, text] : {std::pair{IDC_SYMPTOMS_LABEL, "Symptoms"}, std::pair{IDC_REMEDIES_LABEL, "Remedies"}}) {
+        QLabel* label = MakeStatic(id, QString::fromLatin1(text), kRepViewText, kWindowBackground);
+        label->setFont(PixelFont("Liberation Sans", countPixels, 600));
+    }
+    for (int id : {IDC_SYMPTOM_COUNT, IDC_REMEDY_COUNT}) {
+        QLabel* count = MakeStatic(id, QStringLiteral("0"), Qt::black, kWindowBackground);
+        count->setFont(PixelFont("Liberation Sans", countPixels, 600));
+    }
+
+    for (int id : {IDC_MARK_1777, IDC_MARK_1778, IDC_MARK_1787, IDC_MARK_1788}) {
+        auto* mark = new QFrame(this);
+        mark->setFrameStyle(QFrame::Box | QFrame::Plain);
+        mark->setLineWidth(1);
+        QPalette markPalette = mark->palette();
+        markPalette.setColor(QPalette::WindowText, QColor(128, 128, 128));
+        mark->setPalette(markPalette);
+        mark->setAttribute(Qt::WA_TransparentForMouseEvents);
+        m_marks[id] = mark;
+    }
+
+    m_pSymptomBar = new CMyScroll(Qt::Vertical, this, IDC_SYMPTOM_SCROLL);
+    m_pRemedyBar = new CMyScroll(Qt::Horizontal, this, IDC_REMEDY_SCROLL);
+    m_pTextBar = new CMyScroll(Qt::Horizontal, this, IDC_SYMPTOM_TEXT_SCROLL);
+    for (CMyScroll* bar : {m_pSymptomBar, m_pRemedyBar, m_pTextBar}) {
+        bar->setFocusPolicy(Qt::NoFocus);
+        connect(bar, &CMyScroll::NegativeLineLeft, this, [this] { m_state.Sink().Show(kMsgLineLeftNegative); });
+    }
+    m_pSymptomBar->SetPage(kSymptomPage);
+    m_pRemedyBar->SetPage(kRemedyPage);
+    m_pTextBar->SetPage(kSymptomTextPage);
+    // CMyScroll steps the bar in its own handler of the same signal, which runs first.
+    connect(m_pSymptomBar, &QAbstractSlider::actionTriggered, this, &CRepView::OnSymptomScroll);
+    connect(m_pRemedyBar, &QAbstractSlider::actionTriggered, this, &CRepView::OnRemedyScroll);
+    connect(m_pTextBar, &QAbstractSlider::actionTriggered, this, &CRepView::OnTextScroll);
+    connect(m_pSymptomBar, &QAbstractSlider::sliderReleased, this,
+        [this] { OnSymptomScroll(QAbstractSlider::SliderNoAction); });
+    connect(m_pRemedyBar, &QAbstractSlider::sliderReleased, this,
+        [this] { OnRemedyScroll(QAbstractSlider::SliderNoAction); });
+    connect(
+        m_pTextBar, &QAbstractSlider::sliderReleased, this, [this] { OnTextScroll(QAbstractSlider::SliderNoAction); });
+    SetTabOrder();
+}
+
+// Tab runs from the chart through the buttons as they stand, left to right, and back to the chart.
+void CRepView::SetTabOrder()
+{
+    std::vector<const ButtonSpec*> byPlace;
+    for (const ButtonSpec& spec : kButtons)
+        byPlace.push_back(&spec);
+    std::sort(byPlace.begin(), byPlace.end(), [](const ButtonSpec* a, const ButtonSpec* b) { return a->x < b->x; });
+    for (std::size_t i = 1; i < byPlace.size(); ++i)
+        setTabOrder(m_buttons[byPlace[i - 1]->id], m_buttons[byPlace[i]->id]);
+}
+
+void CRepView::ConnectButtons()
+{
+    for (const ButtonSpec& spec : kButtons) {
+        if (spec.method) {
+            connect(m_buttons[spec.id], &QPushButton::clicked, this, [this, &spec] {
+                ChartCommand command{spec.verb};
+                command.clipboard = spec.clipboard;
+                Execute(command);
+            });
+        } else {
+            connect(m_buttons[spec.id], &QPushButton::clicked, this, &CRepView::RunSymptomCoveredReport);
+        }
+    }
+}
+
+void CRepView::UpdateButtonStates()
+{
+    for (const ButtonSpec& spec : kButtons) {
+        const bool enabled = spec.method ? true : static_cast<bool>(m_symptomCoveredReport);
+        m_buttons[spec.id]->setEnabled(m_bHasChart && enabled);
+    }
+}
+
+void CRepView::UpdateCounters()
+{
+    // A clipboard's counter shows its count in the case store (also the next key there); its picture shows
+    // whether the chart's copy holds symptoms.
+    const auto clipCount = [this](int k) { return m_pMethods ? m_pMethods->ClipCount(k) : ClipboardSize(k); };
+    const std::array<int, 6> counts{
+        m_state.MindCount(), m_state.GeneralCount(), m_state.RestCount(), clipCount(0), clipCount(1), clipCount(2)};
+    const std::array<bool, 6> full{counts[kMindList] >= 1, counts[kGeneralList] >= 1, counts[kRestList] >= 1,
+        !Clipboard(0).empty(), !Clipboard(1).empty(), !Clipboard(2).empty()};
+    for (const ButtonSpec& spec : kButtons) {
+        if (spec.list == kNoList)
+            continue;
+        const auto at = static_cast<std::size_t>(spec.list);
+        m_statics[spec.counterId]->setText(QString::number(counts[at]));
+        m_buttons[spec.id]->SetFull(full[at]);
+    }
+}
+
+QLabel* CRepView::MakeStatic(int id, const QString& text, const QColor& textColour, const QColor& background)
+{
+    auto* label = new QLabel(text, this);
+    label->setTextFormat(Qt::PlainText);
+    label->setAutoFillBackground(true);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, textColour);
+    palette.setColor(QPalette::Window, background);
+    label->setPalette(palette);
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_statics[id] = label;
+    return label;
+}
+
+void CRepView::LayOutControls()
+{
+    // The form never shrinks below its controls; a smaller frame scrolls it (the header and caption lines span
+    // whatever width the form has, and the far remedy columns may run past its edge, as on the design).
+    const SplitterLayout& layout = m_geometry.Layout();
+    QRect used = ToQRect(layout.remedyBar) | ToQRect(layout.symptomTextBar);
+    const auto place = [this, &used](const DesignBox& box) {
+        const QRect rect = ToQRect(m_geometry.ControlToPixels({box.x, box.y, box.x + box.width, box.y + box.height}));
+        if (QWidget* control = Control(box.id))
+            control->setGeometry(rect);
+        if (box.id != IDC_HEADER_LINE && box.id != IDC_CAPTION)
+            used |= rect;
+    };
+    for (const ButtonSpec& spec : kButtons) {
+        place(FromDialogUnits(spec.id, spec.x, 26, 16, 14));
+        if (spec.counterId != 0)
+            place(FromDialogUnits(spec.counterId, spec.x + 4, 41, 8, 8));
+    }
+    for (const DesignBox& box : kStaticLayout)
+        place(box);
+    m_pTextBar->setGeometry(ToQRect(layout.symptomTextBar));
+    m_pRemedyBar->setGeometry(ToQRect(layout.remedyBar));
+    const std::array<int, 4> markIds{IDC_MARK_1777, IDC_MARK_1778, IDC_MARK_1787, IDC_MARK_1788};
+    for (std::size_t i = 0; i < markIds.size(); ++i)
+        m_marks[markIds[i]]->setGeometry(ToQRect(layout.marks[i]));
+    setMinimumSize(used.right() + m_geometry.Sx(4), used.bottom() + m_geometry.Sy(4));
+    FitCountLabels();
+}
+
+void CRepView::FitCountLabels()
+{
+    // The labels' width follows the screen's width and their font its height: the font shrinks until the word
+    // and a blank fit, so that the count beside the word never touches it.
+    const int countPixels = m_geometry.Sy(15) * 7 / 8;
+    for (int id : {IDC_SYMPTOMS_LABEL, IDC_REMEDIES_LABEL}) {
+        QLabel* label = m_statics[id];
+        for (int pixels = countPixels;; --pixels) {
+            const QFont font = PixelFont("Liberation Sans", pixels, 600);
+            label->setFont(font);
+            if (pixels <= 6 || QFontMetrics(font).horizontalAdvance(label->text() + QLatin1Char(' ')) <= label->width())
+                break;
+        }
+    }
+}
+
+void CRepView::SetScreenSize(int width, int height)
+{
+    const int x0 = m_geometry.GridOrigin();
+    m_geometry = ChartGeometry(width, height);
+    if (x0 != kInitialGridOrigin)
+        m_geometry.ReleaseSplitter((x0 - 5) * width / kChartFrameWidth);
+    const int countPixels = m_geometry.Sy(15) * 7 / 8;
+    for (int id : {IDC_SYMPTOMS_LABEL, IDC_REMEDIES_LABEL, IDC_SYMPTOM_COUNT, IDC_REMEDY_COUNT})
+        m_statics[id]->setFont(PixelFont("Liberation Sans", countPixels, 600));
+    LayOutControls();
+    update();
+}
+
+void CRepView::SetHeaderLine()
+{
+    const std::string line = "  Of " + m_state.m_strPatientName + std::string(8, ' ')
+        + "Reg. No. : " + m_state.m_strPatientFile + std::string(7, ' ') + "Rep. Date : " + m_state.m_szVisitDate;
+    m_statics[IDC_HEADER_LINE]->setText(FromData(line));
+}
+
+CPictureButton* CRepView::Button(int id) const
+{
+    const auto it = m_buttons.find(id);
+    return it == m_buttons.end() ? nullptr : it->second;
+}
+
+QLabel* CRepView::Static(int id) const
+{
+    const auto it = m_statics.find(id);
+    return it == m_statics.end() ? nullptr : it->second;
+}
+
+CMyScroll* CRepView::ScrollBar(int id) const
+{
+    switch (id) {
+    case IDC_SYMPTOM_SCROLL: return m_pSymptomBar;
+    case IDC_REMEDY_SCROLL: return m_pRemedyBar;
+    case IDC_SYMPTOM_TEXT_SCROLL: return m_pTextBar;
+    default: return nullptr;
+    }
+}
+
+QWidget* CRepView::Control(int id) const
+{
+    if (QWidget* button = Button(id))
+        return button;
+    if (QWidget* label = Static(id))
+        return label;
+    if (QWidget* bar = ScrollBar(id))
+        return bar;
+    const auto it = m_marks.find(id);
+    return it == m_marks.end() ? nullptr : it->second;
+}
+
+void CRepView::ResetScrollBars()
+{
+    const int symptoms = m_pEngine ? m_pEngine->SymptomCount() : 0;
+    const int remedies = m_pEngine ? m_pEngine->RemedyCount() : 0;
+    const ScrollRange symptomRange = SymptomScrollRange(symptoms);
+    const ScrollRange remedyRange = RemedyScrollRange(remedies);
+    m_pSymptomBar->SetRangeMaximum(symptomRange.maximum);
+    m_pSymptomBar->SetPosition(0);
+    m_pSymptomBar->setVisible(symptomRange.shown);
+    m_pRemedyBar->SetRangeMaximum(remedyRange.maximum);
+    m_pRemedyBar->SetPosition(0);
+    m_pRemedyBar->setVisible(remedyRange.shown && !(m_pMethods && IsSplitterDragging()));
+    m_pTextBar->SetRangeMaximum(kSymptomTextMaximum);
+    m_pTextBar->SetPosition(0);
+    m_pTextBar->setVisible(!(m_pMethods && IsSplitterDragging()));
+    // A new range starts from the top: any later position differs from what is drawn.
+    m_nLastSymptomPosition = -1;
+    m_nLastRemedyPosition = -1;
+    m_nLastTextPosition = -1;
+    m_bTextScrolled = false;
+    m_bVertPending = m_bHorzPending = m_bTextPending = false;
+}
+
+void CRepView::ShowCounts()
+{
+    const int symptoms = m_pEngine ? m_pEngine->SymptomCount() : 0;
+    const int remedies = m_pEngine ? m_pEngine->RemedyCount() : 0;
+    m_statics[IDC_SYMPTOM_COUNT]->setText(QString::number(symptoms));
+    m_statics[IDC_REMEDY_COUNT]->setText(QString::number(remedies));
+}
+
+QString CRepView::CaptionText() const
+{
+    return m_pMethods ? FromData(m_pMethods->BuildCaption()) : QString();
+}
+
+void CRepView::UpdateCaption()
+{
+    m_statics[IDC_CAPTION]->setText(CaptionText());
+}
+
+} // namespace quillon

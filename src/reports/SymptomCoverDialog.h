@@ -1,0 +1,87 @@
+// The "Symptom Covered and Not Covered" dialog: for one remedy of the chart, the symptoms that name it with
+// their grades and the symptoms that do not; another remedy can be chosen, and the report printed or saved as
+// a PDF file.
+#pragma once
+
+#include "controls/PageOutput.h"
+#include "reports/SymptomCover.h"
+
+#include <QDialog>
+
+#include <map>
+#include <vector>
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QListWidget;
+class QPushButton;
+
+namespace quillon {
+
+class CQuillonState;
+class CRepEngine;
+class IMessageSink;
+class IUserChoices;
+
+class CSymptomCoverDlg final : public QDialog
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(CSymptomCoverDlg)
+
+public:
+    enum Control : int {
+        IDC_SELECT_REMEDY_LABEL = 1003,
+        IDC_REMEDY_COMBO = 2220,
+        IDC_FULLNAME_LABEL = 1004,
+        IDC_FULLNAME = 1005,
+        IDC_COVERED_GROUP = 1940,
+        IDC_NOT_COVERED_GROUP = 1941,
+        IDC_COVERED_LIST = 1338,
+        IDC_NOT_COVERED_LIST = 1337,
+        IDC_PRINT = 1270,
+        IDC_SAVE_PDF = 1271,
+        IDC_CLOSE = 1611,
+    };
+
+    // engine: the chart's results (null when no chart is open: "Error in Symptom Covered", no remedy to
+    // choose); code: the remedy picked in the chart, shown first.
+    CSymptomCoverDlg(const CQuillonState& state, const CRepEngine* engine, int code, IUserChoices& choices,
+        IMessageSink& sink, QWidget* parent = nullptr);
+    ~CSymptomCoverDlg() override;
+
+    const SymptomCoverReport& Report() const { return m_report; }
+    const std::vector<CoverRemedy>& Remedies() const { return m_remedies; }
+    QWidget* Control(int id) const;
+    QComboBox* RemedyCombo() const { return m_cboRemedy; }
+    QListWidget* CoveredList() const { return m_lstCovered; }
+    QListWidget* NotCoveredList() const { return m_lstNotCovered; }
+
+    // Print (1270) and Save as PDF (beside it).
+    void OnPrint();
+    void OnSavePdf();
+
+private:
+    void CreateControls();
+    void ShowRemedy(int item);
+    void FillList(QListWidget* list, const std::vector<CoverLine>& lines);
+    CoverPrintHeader PrintHeader() const;
+    void Output(PageTarget target);
+
+    const CQuillonState& m_state;
+    const CRepEngine* m_pEngine;
+    IUserChoices& m_choices;
+    IMessageSink& m_sink;
+    std::vector<CoverRemedy> m_remedies;
+    SymptomCoverReport m_report;
+
+    QComboBox* m_cboRemedy = nullptr;
+    QLabel* m_pFullName = nullptr;
+    QGroupBox* m_pCoveredGroup = nullptr;
+    QGroupBox* m_pNotCoveredGroup = nullptr;
+    QListWidget* m_lstCovered = nullptr;
+    QListWidget* m_lstNotCovered = nullptr;
+    std::map<int, QWidget*> m_controls;
+};
+
+} // namespace quillon

@@ -1,0 +1,48 @@
+// The Select Patient dialog: the patient list of "PatDet.txt" under the physician's name.
+#pragma once
+
+#include "casedata/PatientIndex.h"
+#include "state/PatientSelection.h"
+
+#include <QDialog>
+
+class QLabel;
+class QTableView;
+
+namespace quillon {
+
+class CQuillonState;
+class CPatientListModel;
+
+class CSelectPatientDialog final : public QDialog
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(CSelectPatientDialog)
+
+public:
+    explicit CSelectPatientDialog(CQuillonState& state, QWidget* parent = nullptr);
+
+    int exec() override;
+
+    QTableView* List() const { return m_pList; }
+    QLabel* PhysicianLabel() const { return m_pPhysician; }
+
+    void accept() override;
+
+    // What OK decided; the caller opens what follows once the dialog is closed.
+    PatientChoice Choice() const { return m_choice; }
+
+private:
+    void OnSelectionChanged();
+    bool FillList();
+
+    CQuillonState& m_state;
+    QTableView* m_pList = nullptr;
+    CPatientListModel* m_pModel = nullptr;
+    QLabel* m_pPhysician = nullptr;
+    PatientIndex m_index;
+    bool m_bLoaded = false;
+    PatientChoice m_choice = PatientChoice::NothingToOpen;
+};
+
+} // namespace quillon

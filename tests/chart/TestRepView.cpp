@@ -1,0 +1,336 @@
+// The repertorisation chart view, opened as choosing a patient opens it and driven through its real widgets.
+#include "ChartFixture.h"
+#include "app/QuillonApp.h"
+#include "chart/ChartPainter.h"
+#include "chart/RepView.h"
+#include "controls/MyScroll.h"
+#include "controls/PictureButton.h"
+#include "engine/RepEngine.h"
+#include "fixtures/CaseWriters.h"
+#include "state/PatientSelection.h"
+#include "support/AppTest.h"
+#include "support/TempFolder.h"
+#include "support/WidgetTest.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QTest>
+
+#include <functional>
+
+using namespace quillon;
+using namespace quillon::fixtures;
+using namespace quillon::testing;
+
+namespace {
+
+RecordingMessageSink* g_sink = nullptr;
+
+constexpr int kRemedies = 30;
+constexpr int kSymptoms = 14;
+
+// Thirty remedies; fourteen symptoms: the first names every remedy, the others a spread of them.
+// Symptoms 0..3 try the repertory prefix rules.
+std::vector<SymptomSpec> ChartSymptoms()
+{
+    std::vector<SymptomSpec> symptoms;
+    for (int s = 0; s < kSymptoms; ++s) {
+        SymptomSpec spec;
+        spec.text = "RUBRIC " + std::to_string(s);
+        spec.kind = s % 3 == 0 ? 'M' : (s % 3 == 1 ? 'G' : 'F');
+        spec.type = 1;
+        for (int i = 0; i < kRemedies; ++i)
+            if (s == 0 || (i * 7 + s * 3) % 5 < 2)
+                spec.remedies.push_back({i, (i + s) % 4 + 1});
+        symptoms.push_back(spec);
+    }
+    symptoms[0].text = "[Kent] MIND - ANXIETY";
+    symptoms[1].text = "HEAD - PAIN";
+    symptoms[2].text = "STOMACH - NAUSEA";
+    symptoms[2].type = 0;
+    symptoms[3].text = "[Gen]GENERALS - COLD";
+    symptoms[3].type = 0;
+    symptoms[5].text = "HEAD - PAIN"; // the same text as symptom 1
+    return symptoms;
+}
+
+void WritePractice(const testing::TempFolder& folder)
+{
+    folder.Write("PatDet.txt", EncodePatientIndex("Dr. Meera Iyer", {{"1001", "Asha Rao", "34", "05/11/2002"}}));
+    folder.Write("1001.rsy", EncodeRsy({VisitSpec{5, 11, 2002, ChartSymptoms()}}));
+    std::vector<CatalogueRemedy> remedies;
+    for (int i = 0; i < kRemedies; ++i) {
+        char name[16];
+        std::snprintf(name, sizeof name, "Rem%02d.", i);
+        remedies.push_back({name, std::string("Remedy ") + name, 0});
+    }
+    folder.WriteCatalogue(remedies);
+}
+
+int CountColour(const QImage& image, const QRect& area, const QColor& colour, int tolerance = 40)
+{
+    int found = 0;
+    const QRect inside = area.intersected(image.rect());
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+        for (int x = inside.left(); x <= inside.right(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (std::abs(c.red() - colour.red()) + std::abs(c.green() - colour.green())
+                    + std::abs(c.blue() - colour.blue())
+                < tolerance)
+                ++found;
+        }
+    return found;
+}
+
+// Opens a popup menu with `open` and runs `body` on it.
+constexpr auto WithPopup = &WithShown<QMenu>;
+
+} // namespace
+
+class TestRepView : public QObject
+{
+    Q_OBJECT
+
+private:
+    CRepView* OpenChart(const char* regNo) { return quillon::testing::OpenChartOf(regNo, "Asha Rao", *g_sink); }
+
+    CRepView* m_view = nullptr;
+
+private Q_SLOTS:
+    void init()
+    {
+        m_view = OpenChart("1001");
+        QVERIFY(m_view);
+    }
+
+    void opensWithHeaderCountsCaptionAndBars()
+    {
+        QCOMPARE(m_view->windowTitle(), QStringLiteral("Repertorisation -- Asha Rao"));
+        QCOMPARE(m_view->Static(IDC_HEADER_LINE)->text(),
+            QStringLiteral("  Of Asha Rao        Reg. No. : 1001       Rep. Date : 05/11/2002"));
+        // symptoms, remedies, mind, general, rest, the three clipboards
+        QStringList counts;
+        for (int id : {IDC_SYMPTOM_COUNT, IDC_REMEDY_COUNT, IDC_MIND_COUNT, IDC_GENERAL_COUNT, IDC_REST_COUNT,
+                 IDC_CLIP1_COUNT, IDC_CLIP2_COUNT, IDC_CLIP3_COUNT})
+            counts << m_view->Static(id)->text();
+        QCOMPARE(counts.join(QLatin1Char(' ')), QStringLiteral("14 30 5 5 4 0 0 0"));
+        QCOMPARE(m_view->Static(IDC_CAPTION)->text(), QStringLiteral("Repertorisation: Normal"));
+        // The clipboard buttons show their empty pictures, the kind buttons their full ones.
+        QVERIFY(!m_view->Button(IDC_CLIPBOARD1)->IsFull());
+        QVERIFY(m_view->Button(IDC_MIND)->IsFull());
+        QCOMPARE(m_view->ScrollBar(IDC_REMEDY_SCROLL)->maximum(), 17);
+        QCOMPARE(m_view->ScrollBar(IDC_SYMPTOM_SCROLL)->maximum(), 3);
+        QVERIFY(m_view->ScrollBar(IDC_SYMPTOM_TEXT_SCROLL)->isVisible());
+        QVERIFY(m_view->IsCommandEnabled(ID_SYMPTOM_LIST));
+        QVERIFY(m_view->IsCommandEnabled(ID_MAGNIFY));
+    }
+
+    // The words "Symptoms" and "Remedies" fit their boxes with a blank to spare before the counts beside them: as
+    // the chart opens on its own screen, and on a narrow, a 1280 x 1024 and a wide screen.
+    void countLabelsKeepClearOfTheirCounts()
+    {
+        for (const QSize screen : {QSize(), QSize(800, 800), QSize(1280, 1024), QSize(1920, 1080)}) {
+            if (screen.isValid())
+                m_view->SetScreenSize(screen.width(), screen.height());
+            for (const auto& [labelId, countId] :
+                {std::pair{IDC_SYMPTOMS_LABEL, IDC_SYMPTOM_COUNT}, {IDC_REMEDIES_LABEL, IDC_REMEDY_COUNT}}) {
+                const QLabel* label = m_view->Static(labelId);
+                const QLabel* count = m_view->Static(countId);
+                const QFontMetrics metrics = label->fontMetrics();
+                const int wordEnd = label->x() + metrics.horizontalAdvance(label->text());
+                QVERIFY2(wordEnd + metrics.horizontalAdvance(QLatin1Char(' ')) <= count->x()
+                        && label->geometry().right() < count->x(),
+                    qPrintable(QStringLiteral("%1 ends at %2, its count starts at %3 (screen %4x%5)")
+                                   .arg(label->text())
+                                   .arg(wordEnd)
+                                   .arg(count->x())
+                                   .arg(screen.width())
+                                   .arg(screen.height())));
+            }
+        }
+    }
+
+    void grabShowsTheChartWhereTheDesignFramesPutIt()
+    {
+        const QImage image = m_view->grab().toImage();
+        const CRepEngine& engine = m_view->Engine();
+        QCOMPARE(engine.RemedyCount(), kRemedies);
+        // Columns 0..12 of the start carry totalities and covered counts in their colours.
+        for (int c = 0; c < 13; ++c) {
+            QVERIFY2(CountColour(image, CellRect(m_view, 0, c), kTotalityColour) > 0, qPrintable(QString::number(c)));
+            QVERIFY(CountColour(image, CellRect(m_view, 1, c), kCoveredColour) > 0);
+            // The slanted name starts at the column's left edge, above the totality row.
+            const QRect nameArea(QPoint(ChartX(m_view, 355 + 35 * c), ChartY(m_view, 125)),
+                QSize(ChartX(m_view, 30), ChartY(m_view, 30)));
+            QVERIFY(CountColour(image, nameArea, kRemedyNameColour, 120) > 0);
+        }
+        // Grades: symptom 0 names every remedy, so line 2 has a grade in every visible column.
+        for (int c = 0; c < 13; ++c)
+            QVERIFY(CountColour(image, CellRect(m_view, 2, c), kGradeColour, 120) > 0);
+        // A cell without a grade holds no grade colour.
+        QCOMPARE(CountColour(image, CellRect(m_view, 5, 3), kGradeColour, 120) > 0, engine.Grade(3, 3) > 0);
+        // The symptom lines carry dark text; the lines below the last symptom do not exist here (14 > 11).
+        for (int k = 2; k <= 12; ++k)
+            QVERIFY(CountColour(image, LineRect(m_view, k).adjusted(2, 2, -2, -2), Qt::black, 200) > 0);
+        // The same picture as the shared paint function draws on its own.
+        const QImage chart = m_view->RenderChart();
+        QCOMPARE(CountColour(chart, CellRect(m_view, 0, 4), kTotalityColour),
+            CountColour(image, CellRect(m_view, 0, 4), kTotalityColour));
+    }
+
+    void remedyBarAtTheEndShowsTheLastRemedies()
+    {
+        // As the drug list asks: scroll so that display index 17 comes first.
+        m_view->ScrollToRemedy(17);
+        QCOMPARE(m_view->ScrollBar(IDC_REMEDY_SCROLL)->value(), 17);
+        const QImage image = m_view->grab().toImage();
+        for (int c = 0; c <= 12; ++c)
+            QVERIFY(CountColour(image, CellRect(m_view, 0, c), kTotalityColour) > 0);
+        // Column 13 is an empty box.
+        QCOMPARE(CountColour(image, CellRect(m_view, 0, 13), kTotalityColour), 0);
+        QCOMPARE(CountColour(image, CellRect(m_view, 2, 13), kGradeColour, 120), 0);
+        // Column 0 is remedy 17 and column 12 remedy 29: a press on the totality cell picks them.
+        SendMouse(m_view, QEvent::MouseButtonPress, CellRect(m_view, 0, 12).center(), Qt::LeftButton, Qt::LeftButton);
+        QCOMPARE(m_view->SelRemedy(), 29);
+        SendMouse(m_view, QEvent::MouseButtonRelease, CellRect(m_view, 0, 12).center(), Qt::LeftButton, Qt::NoButton);
+        // Column 13 holds no remedy: no hit, no drag.
+        SendMouse(m_view, QEvent::MouseButtonPress, CellRect(m_view, 0, 13).center(), Qt::LeftButton, Qt::LeftButton);
+        QVERIFY(!m_view->IsDragging());
+        SendMouse(m_view, QEvent::MouseButtonRelease, CellRect(m_view, 0, 13).center(), Qt::LeftButton, Qt::NoButton);
+        // Scrolling to the position already drawn repaints nothing.
+        const int repaints = m_view->RemedyRepaints();
+        m_view->ScrollToRemedy(17);
+        QCOMPARE(m_view->RemedyRepaints(), repaints);
+        QVERIFY(g_sink->Texts().empty());
+    }
+
+    void thumbDragRepaintsOnceOnRelease()
+    {
+        CMyScroll* bar = m_view->ScrollBar(IDC_REMEDY_SCROLL);
+        const int before = m_view->RemedyRepaints();
+        const QRect thumb = ScrollBarPart(bar, QStyle::SC_ScrollBarSlider);
+        const QRect groove = ScrollBarPart(bar, QStyle::SC_ScrollBarGroove);
+        QVERIFY(thumb.isValid());
+        const QPoint start = thumb.center();
+        SendMouse(bar, QEvent::MouseButtonPress, start, Qt::LeftButton, Qt::LeftButton);
+        const int step = std::max(1, (groove.width() - thumb.width()) / 17);
+        for (int i = 1; i <= 6; ++i)
+            SendMouse(bar, QEvent::MouseMove, start + QPoint(step * i, 0), Qt::NoButton, Qt::LeftButton);
+        QVERIFY(bar->Position() > 0);
+        QCOMPARE(m_view->RemedyRepaints(), before);
+        QCOMPARE(m_view->PaintState().remedyPosition, bar->Position());
+        SendMouse(bar, QEvent::MouseButtonRelease, start + QPoint(step * 6, 0), Qt::LeftButton, Qt::NoButton);
+        QCOMPARE(m_view->RemedyRepaints(), before + 1);
+    }
+
+    void dropOutsideEveryZoneChangesNothing()
+    {
+        const QPoint line = LineRect(m_view, 2).center();
+        Drag(m_view, line, QPoint(ControlX(m_view, 300), ControlY(m_view, 50)));
+        Drag(m_view, line, LineRect(m_view, 9).center());
+        QVERIFY(g_sink->Texts().empty());
+        // The symptoms-covered zone is a drop zone: no remedy has been picked yet, which it tells.
+        Drag(m_view, line, QPoint(ControlX(m_view, 605), ControlY(m_view, 50)));
+        QCOMPARE(g_sink->Texts(), (std::vector<std::string>{"Remedy not selected"}));
+        g_sink->Clear();
+        // A remedy dragged onto a clipboard drops no symptom.
+        Drag(m_view, CellRect(m_view, 0, 0).center(), QPoint(ControlX(m_view, 100), ControlY(m_view, 45)));
+        QVERIFY(g_sink->Texts().empty());
+        QVERIFY(App().m_arrClipboards[0].empty());
+        QCOMPARE(m_view->Static(IDC_CLIP1_COUNT)->text(), QStringLiteral("0"));
+    }
+
+    void remedyPopupItemsNeedTheirHandlers()
+    {
+        m_view->SetCommandHandler(ID_MENU_DRUG_LIST, nullptr);
+        WithPopup([&] { QTest::mouseClick(m_view, Qt::RightButton, {}, CellRect(m_view, 0, 2).center()); },
+            [&](QMenu& popup) { QVERIFY(!popup.actions().at(2)->isEnabled() && popup.actions().at(3)->isEnabled()); });
+        QCOMPARE(m_view->SelRemedy(), 2);
+
+        // With a handler the item is enabled and runs it.
+        int ran = 0;
+        m_view->SetCommandHandler(ID_MENU_DRUG_LIST, [&ran] { ++ran; });
+        WithPopup([&] { QTest::mouseClick(m_view, Qt::RightButton, {}, CellRect(m_view, 0, 1).center()); },
+            [&](QMenu& popup) {
+                QMenu* menu = &popup;
+                QVERIFY(menu->actions().at(2)->isEnabled());
+                menu->actions().at(2)->trigger();
+            });
+        QCOMPARE(ran, 1);
+    }
+
+    void labelClicksResortAndAnyClickResetsTheCaption()
+    {
+        const QRect name = QRect(QPoint(ControlX(m_view, 165), ControlY(m_view, 94)),
+            QPoint(ControlX(m_view, 250) - 1, ControlY(m_view, 111) - 1));
+        QTest::mouseClick(m_view, Qt::LeftButton, {}, name.center());
+        QCOMPARE(m_view->Static(IDC_CAPTION)->text(), QStringLiteral("Repertorisation: Sorted List of Remedies"));
+        QCOMPARE(FromData(m_view->Engine().RemedyName(29)), QStringLiteral("Rem29"));
+
+        const QRect covered = QRect(QPoint(ControlX(m_view, 155), ControlY(m_view, 128)),
+            QPoint(ControlX(m_view, 250) - 1, ControlY(m_view, 145) - 1));
+        QTest::mouseClick(m_view, Qt::LeftButton, {}, covered.center());
+        QCOMPARE(m_view->Static(IDC_CAPTION)->text(), QStringLiteral("Repertorisation: Symptoms Covered"));
+        for (int r = 1; r < m_view->Engine().RemedyCount(); ++r)
+            QVERIFY(m_view->Engine().RemedyCovered(r - 1) >= m_view->Engine().RemedyCovered(r));
+
+        const QRect totality = QRect(QPoint(ControlX(m_view, 185), ControlY(m_view, 112)),
+            QPoint(ControlX(m_view, 250) - 1, ControlY(m_view, 127) - 1));
+        QTest::mouseClick(m_view, Qt::LeftButton, {}, totality.center());
+        QCOMPARE(m_view->Static(IDC_CAPTION)->text(), QStringLiteral("Repertorisation: Normal"));
+
+        // A click on empty space resets the method flags.
+        QTest::mouseClick(m_view, Qt::LeftButton, {}, QPoint(ControlX(m_view, 20), ControlY(m_view, 100)));
+        QCOMPARE(m_view->Static(IDC_CAPTION)->text(), QStringLiteral("Repertorisation:"));
+    }
+
+    void splitterMovesTheGridOrigin()
+    {
+        const ChartRect grip = m_view->Geometry().SplitterGrip();
+        const QPoint press((grip.left + grip.right) / 2, (grip.top + grip.bottom) / 2);
+        SendMouse(m_view, QEvent::MouseButtonPress, press, Qt::LeftButton, Qt::LeftButton);
+        QVERIFY(!m_view->ScrollBar(IDC_REMEDY_SCROLL)->isVisible());
+        QVERIFY(!m_view->ScrollBar(IDC_SYMPTOM_TEXT_SCROLL)->isVisible());
+        const int x = press.x() - ChartX(m_view, 100);
+        // The press cleared the hover; passing over the grip again lets the mark follow the pointer.
+        SendMouse(m_view, QEvent::MouseMove, press + QPoint(1, 0), Qt::NoButton, Qt::LeftButton);
+        SendMouse(m_view, QEvent::MouseMove, QPoint(x, press.y()), Qt::NoButton, Qt::LeftButton);
+        QCOMPARE(m_view->Control(IDC_MARK_1778)->x(), x);
+        SendMouse(m_view, QEvent::MouseButtonRelease, QPoint(x, press.y()), Qt::LeftButton, Qt::NoButton);
+        const int x0 = x * 840 / m_view->Geometry().ScreenWidth() + 5;
+        QCOMPARE(m_view->Geometry().GridOrigin(), x0);
+        QVERIFY(m_view->ScrollBar(IDC_REMEDY_SCROLL)->isVisible());
+        QVERIFY(m_view->ScrollBar(IDC_SYMPTOM_TEXT_SCROLL)->isVisible());
+        QCOMPARE(m_view->ScrollBar(IDC_REMEDY_SCROLL)->x(), x + ControlX(m_view, 8));
+        // The grid is drawn from the new origin.
+        const QImage image = m_view->grab().toImage();
+        QVERIFY(CountColour(image, CellRect(m_view, 0, 0, x0), kTotalityColour) > 0);
+        QVERIFY(CountColour(image, CellRect(m_view, 0, 14, x0), kTotalityColour) > 0);
+    }
+
+    void symptomLinesAndTheirRepertoryPrefixes()
+    {
+        // Symptom-text scrolling: one character on; a text without "]" loses its prefix.
+        const CRepEngine& engine = m_view->Engine();
+        CMyScroll* bar = m_view->ScrollBar(IDC_SYMPTOM_TEXT_SCROLL);
+        QTest::mouseClick(bar, Qt::LeftButton, {}, ScrollBarPart(bar, QStyle::SC_ScrollBarAddLine).center());
+        QCOMPARE(bar->Position(), 1);
+        QCOMPARE(m_view->TextRepaints(), 1);
+        const ChartPaintState state = m_view->PaintState();
+        QCOMPARE(ChartSymptomLine(engine, 0, state), QStringLiteral("KT] MIND - ANXIETY"));
+        QCOMPARE(ChartSymptomLine(engine, 1, state), QStringLiteral("EAD - PAIN"));
+        QCOMPARE(ChartSymptomLine(engine, 3, state), QStringLiteral(" ]GENERALS - COLD"));
+    }
+};
+
+int main(int argc, char** argv)
+{
+    testing::TempFolder folder;
+    WritePractice(folder);
+    RecordingMessageSink sink;
+    g_sink = &sink;
+    return testing::RunInApp<TestRepView>(argc, argv, folder.Path(), sink);
+}
+
+#include "TestRepView.moc"

@@ -1,0 +1,245 @@
+// The follow-up dialogs opened from the chart's View menu show what quillon-report prints, and copy and save it.
+#include "app/MainFrame.h"
+#include "app/QuillonApp.h"
+#include "chart/RepView.h"
+#include "followup/FollowUpDialogs.h"
+#include "sample/SampleGenerator.h"
+#include "state/PatientSelection.h"
+#include "support/AppTest.h"
+#include "support/PdfText.h"
+#include "support/ReportRun.h"
+#include "support/TempFolder.h"
+#include "support/WidgetTest.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QLabel>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QTest>
+
+using namespace quillon;
+
+namespace {
+
+testing::TempFolder* g_folder = nullptr;
+
+testing::ScriptedChoices* g_choices = nullptr;
+RecordingMessageSink* g_sink = nullptr;
+
+// The R lines of a quillon-report command, as rows of fields without the leading "R".
+std::vector<QStringList> ReportRows(const std::vector<std::string>& command)
+{
+    std::vector<QStringList> rows;
+    for (const QString& line :
+        QString::fromStdString(testing::RunReport(g_folder->Path(), command).out).split(QLatin1Char('\n')))
+        if (line.startsWith(QStringLiteral("R\t")))
+            rows.push_back(line.split(QLatin1Char('\t')).mid(1));
+    return rows;
+}
+
+template <typename F> bool Has(const QImage& image, F is)
+{
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (is(image.pixelColor(x, y)))
+                return true;
+    return false;
+}
+
+QStringList RowCells(QTableWidget* table, int row, std::initializer_list<int> columns)
+{
+    QStringList cells;
+    for (int c : columns)
+        cells << table->item(row, c)->text();
+    return cells;
+}
+
+// As the patient index holds it, in Windows-1252.
+const PatientRow kThreeVisits{"1003",
+    "Ren\xE9"
+    "e Dubois",
+    "52", "03/04/2002"};
+
+CRepView* OpenChart(const PatientRow& row, int visit)
+{
+    auto* app = CQuillonApp::Instance();
+    app->CloseAllViews();
+    SetCurrentPatient(*app, row, "Helen Marsh");
+    if (!app->LoadVisitIndex() || !LoadVisitForChart(*app, visit))
+        return nullptr;
+    return qobject_cast<CRepView*>(app->OpenViewTemplate(2));
+}
+
+// Triggers a View menu command and runs `body` on the dialog it opens.
+template <typename Dialog> bool WithDialog(int commandId, const std::function<void(Dialog*)>& body)
+{
+    CMainFrame* frame = CQuillonApp::Instance()->MainFrame();
+    frame->UpdateCommandUI();
+    QAction* action = frame->Action(commandId);
+    if (!action->isEnabled())
+        return false;
+    const auto seen = testing::WhenShown<Dialog>([body](Dialog& dialog) { body(&dialog); });
+    action->trigger();
+    return *seen;
+}
+
+} // namespace
+
+class TestFollowUpWindow final : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void compareShowsTheReportsRowsAndSavesThem()
+    {
+        QVERIFY(OpenChart(kThreeVisits, 2));
+        const bool opened = WithDialog<CCompareVisitsDialog>(ID_COMPARE_VISITS, [](CCompareVisitsDialog* dialog) {
+            dialog->SetOtherVisit(1);
+            for (const char* top : {"10", "20"}) {
+                dialog->TopBox()->setValue(QString::fromLatin1(top).toInt());
+                const auto expected = ReportRows({"compare", "1003", "1", "2", "--top", top});
+                QTableWidget* table = dialog->Table();
+                QCOMPARE(table->rowCount(), static_cast<int>(expected.size()));
+                for (int r = 0; r < table->rowCount(); ++r)
+                    QCOMPARE(RowCells(table, r, {0, 1, 2, 4, 5, 6, 7}), expected[static_cast<std::size_t>(r)]);
+            }
+            dialog->SetOtherVisit(0);
+            QCOMPARE(dialog->Table()->rowCount(),
+                static_cast<int>(ReportRows({"compare", "1003", "2", "0", "--top", "20"}).size()));
+
+            QTest::keySequence(dialog->Table(), QKeySequence::Copy);
+            const QString copied = QApplication::clipboard()->text();
+            QVERIFY(copied.startsWith(QStringLiteral("From 09/01/2002 to 03/04/2002\n")));
+            QVERIFY(copied.contains(QStringLiteral("Remedy\t09/01/2002\t03/04/2002\tChange")));
+            QCOMPARE(copied.count(QLatin1Char('\n')), 4 + 1 + dialog->Table()->rowCount());
+
+            g_choices->saveFile = QString::fromStdString((g_folder->Path() / "compare.pdf").string());
+            dialog->SaveAsPdf();
+            QCOMPARE(testing::ReadBytes(g_choices->saveFile->toStdString()).substr(0, 4), std::string("%PDF"));
+        });
+        QVERIFY(opened);
+    }
+
+    // Opened on either of the visits of 20 February and 3 April, their comparison reads from the earlier to the
+    // later, a rise drawn green and pointing up, a fall red and down.
+    void compareReadsForwardInTimeFromEitherVisit()
+    {
+        std::vector<std::vector<QStringList>> tables;
+        for (const auto& [open, other] : {std::pair{2, 1}, {1, 2}}) {
+            QVERIFY(OpenChart(kThreeVisits, open));
+            const bool opened
+                = WithDialog<CCompareVisitsDialog>(ID_COMPARE_VISITS, [&, other = other](CCompareVisitsDialog* dialog) {
+                      dialog->SetOtherVisit(other);
+                      QTableWidget* table = dialog->Table();
+                      QVERIFY(QTest::qWaitForWindowExposed(dialog));
+                      QCOMPARE(dialog->findChild<QLabel*>(QStringLiteral("heading"))->text().section(u'\n', 0, 0),
+                          QStringLiteral("From 20/02/2002 to 03/04/2002"));
+                      std::vector<QStringList>& cells = tables.emplace_back();
+                      int rose = 0, fell = 0;
+                      for (int r = 0; r < table->rowCount(); ++r) {
+                          cells.push_back(RowCells(table, r, {0, 1, 2, 3, 4, 5, 6, 7}));
+                          const int before = cells.back()[1].toInt(), after = cells.back()[2].toInt();
+                          if (before == 0 || after == 0 || before == after)
+                              continue;
+                          table->scrollToItem(table->item(r, 3));
+                          const QImage shown
+                              = table->viewport()->grab(table->visualItemRect(table->item(r, 3))).toImage();
+                          const bool green = Has(shown, [](QColor c) { return c.green() > 100 && c.red() < 60; });
+                          const bool red = Has(shown, [](QColor c) { return c.red() > 150 && c.green() < 60; });
+                          QCOMPARE(cells.back()[3].at(0), after < before ? u'+' : u'-');
+                          QVERIFY2(green == (after < before) && red == (after > before), qPrintable(cells.back()[0]));
+                          (after < before ? rose : fell) += 1;
+                      }
+                      QVERIFY(rose > 0 && fell > 0);
+                  });
+            QVERIFY(opened);
+        }
+        QCOMPARE(tables.at(0), tables.at(1));
+        const auto report = ReportRows({"compare", "1003", "2", "1"});
+        QCOMPARE(report.size(), tables[0].size());
+        for (std::size_t r = 0; r < report.size(); ++r)
+            QCOMPARE(report[r], QStringList(tables[0][r].mid(0, 3)) + tables[0][r].mid(4));
+    }
+
+    void stabilityShowsTheReportsRows()
+    {
+        QVERIFY(OpenChart(kThreeVisits, 2));
+        const bool opened = WithDialog<CStabilityDialog>(ID_STABILITY, [](CStabilityDialog* dialog) {
+            const auto expected = ReportRows({"stability", "1003", "--visit", "2"});
+            QTableWidget* table = dialog->Table();
+            QCOMPARE(table->rowCount(), static_cast<int>(expected.size()));
+            for (int r = 0; r < table->rowCount(); ++r) {
+                const QStringList& want = expected[static_cast<std::size_t>(r)];
+                const QString worst = want[4] == QStringLiteral("-") ? QStringLiteral("gone") : want[4];
+                QCOMPARE(RowCells(table, r, {0, 1, 2, 3, 4, 5}),
+                    QStringList({want[0], want[1], want[2], want[3], worst, want[6]}));
+                QCOMPARE(table->item(r, 6)->text().isEmpty(), want[5] == QStringLiteral("-"));
+            }
+        });
+        QVERIFY(opened);
+    }
+
+    // Their printed and saved pages say whose they are, of which visits, and which page of how many; a PDF that
+    // cannot be written says so.
+    void followUpPagesSayWhoseTheyAre()
+    {
+        QVERIFY(OpenChart(kThreeVisits, 2));
+        const auto check = [](CFollowUpTableDialog* dialog, const QString& title, const QStringList& parts) {
+            g_choices->saveFile = QString::fromStdString((g_folder->Path() / "follow-up.pdf").string());
+            dialog->SaveAsPdf();
+            QVERIFY(g_choices->suggested.startsWith(QStringLiteral("1003 Ren\u00E9e Dubois ")));
+            QVERIFY(g_choices->suggested.endsWith(QLatin1Char(' ') + title + QStringLiteral(".pdf")));
+            for (const QString& part : parts)
+                if (part.contains(QLatin1Char('/')))
+                    QVERIFY(g_choices->suggested.contains(QString(part).replace(QLatin1Char('/'), QLatin1Char('-'))));
+            g_choices->printFile = QString::fromStdString((g_folder->Path() / "follow-up-printed.pdf").string());
+            dialog->Print();
+            g_choices->printFile.reset();
+            for (const char* file : {"follow-up.pdf", "follow-up-printed.pdf"}) {
+                const QStringList pages = testing::PdfPages(QString::fromStdString((g_folder->Path() / file).string()));
+                QVERIFY(!pages.isEmpty());
+                for (int n = 0; n < pages.size(); ++n)
+                    for (const QString& part : parts
+                            + QStringList{QStringLiteral("Patient: Ren\u00E9e Dubois Reg No: 1003"),
+                                QStringLiteral("Page %1 of %2").arg(n + 1).arg(pages.size())})
+                        QVERIFY2(pages[n].contains(part), qPrintable(part));
+            }
+            QVERIFY(g_sink->Texts().empty());
+            g_choices->saveFile = QString::fromStdString((g_folder->Path() / "missing" / "follow-up.pdf").string());
+            dialog->SaveAsPdf();
+            QCOMPARE(g_sink->Texts(), std::vector<std::string>{"Error creating file, aborting saving"});
+            g_sink->Clear();
+        };
+        QVERIFY(WithDialog<CCompareVisitsDialog>(ID_COMPARE_VISITS, [&](CCompareVisitsDialog* dialog) {
+            dialog->TopBox()->setValue(50);
+            dialog->SetOtherVisit(0);
+            check(dialog, QStringLiteral("Compare Visits"),
+                {QStringLiteral("Compare Visits"), QStringLiteral("03/04/2002"), QStringLiteral("09/01/2002")});
+        }));
+        QVERIFY(WithDialog<CStabilityDialog>(ID_STABILITY, [&](CStabilityDialog* dialog) {
+            check(dialog, QStringLiteral("Stability"), {QStringLiteral("Stability"), QStringLiteral("03/04/2002")});
+        }));
+    }
+
+    void compareNeedsASecondVisit()
+    {
+        QVERIFY(OpenChart({"1001", "Anna Berger", "34", "12/03/2002"}, 0));
+        QVERIFY(!WithDialog<CCompareVisitsDialog>(ID_COMPARE_VISITS, [](CCompareVisitsDialog*) {}));
+        QVERIFY(WithDialog<CStabilityDialog>(ID_STABILITY, [](CStabilityDialog*) {}));
+    }
+};
+
+int main(int argc, char** argv)
+{
+    testing::TempFolder folder;
+    sample::WritePractice(sample::BuildPractice(QUILLON_SAMPLE_SOURCE), folder.Path());
+    g_folder = &folder;
+    RecordingMessageSink sink;
+    g_sink = &sink;
+    testing::ScriptedChoices choices;
+    g_choices = &choices;
+    return testing::RunInApp<TestFollowUpWindow>(argc, argv, folder.Path(), sink, &choices);
+}
+
+#include "TestFollowUpWindow.moc"

@@ -1,0 +1,172 @@
+// The symptoms-covered report, its printed layout and the chart's CSV export, on small exact cases.
+#include "chart/ChartCsv.h"
+#include "engine/MethodsFixture.h"
+#include "engine/RepEngine.h"
+#include "reports/SymptomCover.h"
+
+#include <gtest/gtest.h>
+
+using namespace quillon;
+using quillon::testing::MethodsCase;
+
+namespace {
+
+// The report of the chart row showing this name, as the chart hands it over: by the row's code.
+SymptomCoverReport ReportOfRow(const MethodsCase& c, std::string_view name)
+{
+    const CRepEngine& engine = *c.engine;
+    for (int r = 0; r < engine.RemedyCount(); ++r)
+        if (engine.RemedyName(r) == name) {
+            const auto choices = CoverRemedies(engine);
+            const int item = FindCoverRemedy(choices, engine.SortedRemedy(r)->code);
+            return BuildSymptomCover(
+                c.state.m_mapRepSymptoms, choices.at(static_cast<std::size_t>(item)), c.state.m_pRemedyCatalogue.get());
+        }
+    ADD_FAILURE() << "no row " << name;
+    return {};
+}
+
+// "drug.dat" out of sorted order, with two remedies whose abbreviations differ only in letter case; codes are
+// places in abbreviation order: Acon 0, Ars 1, ars 2, Calc 3, Zinc 4.
+const std::vector<fixtures::CatalogueRemedy> kRemedies{{"Zinc.", "Zincum metallicum"}, {"Calc.", "Calcarea carbonica"},
+    {"Ars.", "Arsenicum album"}, {"ars.", "Arsenicum sulphuratum"}, {"Acon.", "Aconitum napellus"}};
+
+// Levels 2 and 3, a remedy twice in one symptom, a text without "]", a foreign tag and an unknown repertory.
+fixtures::VisitSpec ReportVisit()
+{
+    fixtures::VisitSpec visit{5, 11, 2002, {}};
+    visit.symptoms = {
+        {"[Kent] MIND - ANXIETY", 'M', 1, 2, {{0, 3}, {1, 1}}},
+        {"[Boger] HEAD - PAIN", 'F', 5, 3, {{1, 2}, {0, 1}, {0, 3}}},
+        {"STOMACH - NAUSEA", 'F', 1, 2, {{0, 2}}},
+        {"[Kent] CHEST - COUGH", 'F', 1, 4, {{2, 2}}},
+        {"x] SKIN", 'F', 40, 9, {{3, 1}, {4, 1}, {6, 1}, {5, 2}}},
+    };
+    return visit;
+}
+
+} // namespace
+
+TEST(SymptomCover, ListsComposeTheLinesFromTheRowsCode)
+{
+    const MethodsCase c(ReportVisit(), kRemedies);
+    EXPECT_EQ(CoverRemedies(*c.engine),
+        (std::vector<CoverRemedy>{{"", 5}, {"", 6}, {"Acon", 0}, {"Ars", 1}, {"ars", 2}, {"Calc", 3}, {"Zinc", 4}}));
+    const CoverLine anxiety{2, "[KT] MIND - ANXIETY"}, head{3, "[BG] HEAD - PAIN"}, chest{4, "[KT] CHEST - COUGH"},
+        skin{9, "[ ] SKIN"};
+    struct Row
+    {
+        const char* name;
+        std::vector<CoverLine> covered;
+        std::vector<CoverLine> notCovered;
+        const char* fullName;
+    };
+    const std::vector<Row> table{
+        {"Acon", {{2, "[KT] MIND - ANXIETY (3)"}, {3, "[BG] HEAD - PAIN (1)"}}, {chest, skin}, "Aconitum napellus"},
+        {"Ars", {{2, "[KT] MIND - ANXIETY (1)"}, {3, "[BG] HEAD - PAIN (2)"}}, {chest, skin}, "Arsenicum album"},
+        {"ars", {{4, "[KT] CHEST - COUGH (2)"}}, {anxiety, head, skin}, "Arsenicum sulphuratum"},
+        {"Zinc", {{9, "[ ] SKIN (1)"}}, {anxiety, head, chest}, "Zincum metallicum"},
+    };
+    for (const Row& row : table) {
+        const SymptomCoverReport report = ReportOfRow(c, row.name);
+        EXPECT_EQ(report.covered, row.covered) << row.name;
+        EXPECT_EQ(report.notCovered, row.notCovered) << row.name;
+        EXPECT_EQ(report.fullName, row.fullName) << row.name;
+    }
+}
+
+TEST(SymptomCover, PrintedRowsBreakAtTheLastBlankOfTheSeventy)
+{
+    const auto a = [](std::size_t n) { return std::string(n, 'a'); };
+    struct Case
+    {
+        std::string text;
+        std::vector<std::string> pieces;
+    };
+    const std::vector<Case> table{
+        {a(70), {a(70)}}, {a(65) + " " + a(34), {a(65), a(34)}},
+        {a(70) + " " + a(29), {a(70), a(29)}}, // a blank just after the 70 ends a full row
+        {a(71) + " c", {a(70), "a c"}}, // one just past: no blank ends a row of 70, so the word is split
+        {a(150), {a(70), a(70), a(10)}},
+        {"[KT] ABDOMEN - PAIN - cramping - extending to - back - and then internally to the hip",
+            {"[KT] ABDOMEN - PAIN - cramping - extending to - back - and then", "internally to the hip"}},
+        {a(40) + "   " + a(40), {a(40), a(40)}}, // the blanks at the break go
+    };
+    for (const Case& c : table) {
+        const auto pieces = PrintRowPieces(c.text);
+        EXPECT_EQ(std::vector<std::string>(pieces.begin(), pieces.end()), c.pieces) << c.text;
+    }
+}
+
+TEST(SymptomCover, PrintedPagesEachCarryTheHeaderAndTheirNumber)
+{
+    SymptomCoverReport report;
+    report.remedy = {"Acon", 0};
+    report.covered
+        = {{3, std::string(60, 'a') + " internally" + std::string(20, 'b')}, {2, std::string(150, 'c')}, {2, "short"}};
+    report.notCovered = {{5, "missed"}};
+    const auto at = [](const PrintPage& page, int row, int column) {
+        for (const PrintText& t : page.texts)
+            if (t.row == row && t.column == column)
+                return t.text;
+        return std::string("(none)");
+    };
+    const auto pages = LayOutCoverPrint(report, {"Anna", "05/11/2002 extra", "1001"}, 60);
+    ASSERT_EQ(pages.size(), 1u);
+    const PrintPage& page = pages[0];
+    EXPECT_EQ(at(page, 1, 72), "Page 1 of 1");
+    EXPECT_EQ(at(page, 3, 66), "05/11/2002");
+    EXPECT_EQ(at(page, 5, 60), "Reg No:");
+    EXPECT_EQ(at(page, 5, 69), "1001");
+    // Two rows, the second indented by level + 8 and starting with the whole word, then an empty row.
+    EXPECT_EQ(at(page, 10, 2), " 1.");
+    EXPECT_EQ(at(page, 10, 8), std::string(60, 'a'));
+    EXPECT_EQ(at(page, 11, 11), "internally" + std::string(20, 'b'));
+    // 150 characters without a blank: three rows, then an empty row.
+    EXPECT_EQ(at(page, 13, 2), " 2.");
+    EXPECT_EQ(at(page, 14, 10), std::string(70, 'c'));
+    EXPECT_EQ(at(page, 15, 10), std::string(10, 'c'));
+    EXPECT_EQ(at(page, 17, 8), "short");
+    // The second section: rule, heading, rule, entries, closing rule.
+    EXPECT_EQ(at(page, 21, 2), "Symptoms Not Covered by Remedy:");
+    EXPECT_EQ(at(page, 24, 8), "missed");
+    EXPECT_EQ(page.rules, (std::vector<int>{9, 19, 23, 25}));
+
+    // Fourteen rows a page: the entries go on below the header of each further page, and the second heading
+    // with its first entry does not fit below entry 7, so it starts the third page.
+    report.covered.assign(7, {2, "line"});
+    const auto small = LayOutCoverPrint(report, {"Anna", "05/11/2002", "1001"}, 10);
+    ASSERT_EQ(small.size(), 3u);
+    for (std::size_t i = 0; i < small.size(); ++i) {
+        EXPECT_EQ(at(small[i], 1, 72), "Page " + std::to_string(i + 1) + " of 3");
+        EXPECT_EQ(at(small[i], 3, 16), "Anna");
+        EXPECT_EQ(at(small[i], 5, 20), "Acon");
+        EXPECT_EQ(at(small[i], 5, 69), "1001");
+    }
+    EXPECT_EQ(at(small[0], 14, 2), " 5.");
+    EXPECT_EQ(at(small[1], 8, 2), " 6.");
+    EXPECT_EQ(at(small[1], 9, 2), " 7.");
+    EXPECT_EQ(at(small[1], 10, 2), "(none)");
+    EXPECT_EQ(small[1].rules, (std::vector<int>{7}));
+    EXPECT_EQ(at(small[2], 11, 2), "Symptoms Not Covered by Remedy:");
+    EXPECT_EQ(at(small[2], 14, 8), "missed");
+    EXPECT_EQ(small[2].rules, (std::vector<int>{7, 9, 13, 15}));
+}
+
+TEST(ChartCsv, WritesEveryRemedyAndQuotesWhatNeedsIt)
+{
+    fixtures::VisitSpec visit{1, 1, 2002, {}};
+    visit.symptoms = {
+        {"[K] MIND - FEAR, \"of death\"", 'M', 1, 2, {{0, 3}, {3, 1}}},
+        {"HEAD - PAIN", 'F', 2, 2, {{3, 2}, {3, 3}}},
+        {"[K] SKIN", 'F', 1, 2, {{7, 0}, {0, 2}}},
+    };
+    const MethodsCase c(visit, kRemedies);
+    // Display order by totality: Calc 6, Acon 5, then the code the catalogue does not know; a field holding a
+    // comma or a quote is quoted, its quotes doubled, and every row ends in CRLF. A grade stored as 0 leaves the
+    // cell empty, as on the chart, beside Acon's 2.
+    EXPECT_EQ(ChartCsv(*c.engine, c.state.m_pRemedyCatalogue.get()),
+        "Symptom,Calc,Acon,\r\nFull name,Calcarea carbonica,Aconitum napellus,\r\nTotality,6,5,0\r\n"
+        "Symptoms covered,3,2,1\r\n\"[KT] MIND - FEAR, \"\"of death\"\"\",1,3,\r\n[PH] HEAD - PAIN,3,,\r\n"
+        "[KT] SKIN,,2,\r\n");
+}

@@ -1,0 +1,357 @@
+// The Symptom Covered and Not Covered dialog opened from the chart, its printing and PDF, and the File menu's
+// export of the whole chart, on a practice of 120 remedies; the window's output against quillon-report's, and the
+// printed pages read back from the PDF files.
+#include "app/MainFrame.h"
+#include "app/QuillonApp.h"
+#include "chart/ChartFixture.h"
+#include "chart/ChartPagePainter.h"
+#include "controls/PictureButton.h"
+#include "controls/UserChoices.h"
+#include "engine/RepEngine.h"
+#include "engine/RepMethods.h"
+#include "fixtures/CaseWriters.h"
+#include "reports/SymptomCoverDialog.h"
+#include "support/AppTest.h"
+#include "support/PdfText.h"
+#include "support/ReportRun.h"
+#include "support/TempFolder.h"
+#include "support/WidgetTest.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QPainter>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QProcess>
+
+#include <algorithm>
+#include <filesystem>
+#include <tuple>
+
+using namespace quillon;
+
+namespace {
+
+testing::TempFolder* g_folder = nullptr;
+RecordingMessageSink* g_sink = nullptr;
+
+testing::ScriptedChoices* g_choices = nullptr;
+
+void WritePractice(const std::filesystem::path& dir)
+{
+    std::vector<fixtures::CatalogueRemedy> remedies;
+    for (int i = 1000; i < 1125; ++i)
+        remedies.push_back({"Rm" + std::to_string(i).substr(1) + ".", "Remedium " + std::to_string(i).substr(1)});
+    fixtures::VisitSpec visit{5, 11, 2002, {}};
+    for (int s = 0; s < 14; ++s) {
+        fixtures::SymptomSpec symptom{
+            "[Kent] RUBRIC " + std::to_string(s) + (s == 0 ? std::string(90, 'x') : ""), 'F', 1, 2 + s % 4, {}};
+        for (int code = 0; code < 120; ++code)
+            if ((code + s) % 3 != 0)
+                symptom.remedies.push_back({code, (code + s) % 3 + 1});
+        visit.symptoms.push_back(symptom);
+    }
+    const auto images = fixtures::EncodeCatalogue(remedies);
+    for (const auto& [name, bytes] : {std::pair{"drug.dat", images.drugDat}, {"drugl.dat", images.druglDat},
+             {"fulldrug.txt", images.fulldrugTxt}, {"2001.rsy", fixtures::EncodeRsy({visit})},
+             {"PatDet.txt", fixtures::EncodePatientIndex("Dr Test", {{"2001", "Anna Test", "34", "05/11/2002"}})}})
+        fixtures::WriteBytes(dir / name, bytes);
+}
+
+std::string RunReport(const std::vector<std::string>& command)
+{
+    const auto r = testing::RunReport(g_folder->Path(), command);
+    return r.status == 0 ? r.out : "status " + std::to_string(r.status) + ": " + r.out + r.err;
+}
+
+QString Path(const char* name)
+{
+    return QString::fromStdString((g_folder->Path() / name).string());
+}
+
+// quillon-report run as the program it is.
+std::pair<int, QString> RunReportProgram(const QStringList& arguments)
+{
+    QProcess run;
+    run.start(QStringLiteral(QUILLON_REPORT_PROGRAM),
+        QStringList{QStringLiteral("--dir"), QString::fromStdString(g_folder->Path().string())} + arguments);
+    run.waitForFinished(60000);
+    return {run.exitCode(), QString::fromUtf8(run.readAllStandardError())};
+}
+
+// The header the chart's pages carry.
+ChartPagesHeader HeaderOf(const CRepView& view)
+{
+    const CQuillonApp& app = *CQuillonApp::Instance();
+    return {app.m_strPatientName, app.m_strPatientFile, app.m_szVisitDate, view.Methods().BuildCaption()};
+}
+
+QAction* FileCommand(const QString& text)
+{
+    for (QAction* action : CQuillonApp::Instance()->MainFrame()->FileMenu()->actions())
+        if (action->text() == text)
+            return action;
+    return nullptr;
+}
+
+} // namespace
+
+class TestSymptomCoverDialog final : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY2(testing::HasProgram("pdftotext"), testing::MissingProgram("pdftotext", "poppler-utils").constData());
+    }
+
+    void reportOfThePickedColumnPrintsAndSaves()
+    {
+        CRepView* view = testing::OpenChartOf("2001", "Anna Test", *g_sink);
+        QVERIFY(view);
+        QTest::mouseClick(view->Button(IDC_SYMPTOM_COVERED), Qt::LeftButton);
+        QCOMPARE(g_sink->Texts(), std::vector<std::string>{"Remedy not selected"});
+        g_sink->Clear();
+
+        // A click on the totality cell of the second column, then button 1215.
+        const ChartRect cell = view->Geometry().GridCellRect(1);
+        QTest::mouseClick(view, Qt::LeftButton, {}, QPoint((cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2));
+        QCOMPARE(view->SelRemedy(), 1);
+        const QStringList expected
+            = QString::fromStdString(RunReport({"covered", "2001", "2"})).split(QLatin1Char('\n'));
+        QCOMPARE(RunReport({"covered", "2001", "121"}), "status 1: message\tRemedy not selected\n");
+        bool checked = false;
+        testing::WhenShown<CSymptomCoverDlg>([&](CSymptomCoverDlg& opened) {
+            CSymptomCoverDlg* dialog = &opened;
+            const auto close = qScopeGuard(
+                [dialog] { QTest::mouseClick(dialog->Control(CSymptomCoverDlg::IDC_CLOSE), Qt::LeftButton); });
+            QCOMPARE(dialog->RemedyCombo()->currentText(), QString::fromLatin1(view->Engine().RemedyName(1)));
+            // The dialog shows quillon-report's remedy, full name and lines for the same row.
+            QStringList shown{QStringLiteral("remedy\t") + dialog->RemedyCombo()->currentText(),
+                QStringLiteral("fullname\t")
+                    + qobject_cast<QLabel*>(dialog->Control(CSymptomCoverDlg::IDC_FULLNAME))->text()};
+            for (const QListWidget* list : {dialog->CoveredList(), dialog->NotCoveredList()})
+                for (int i = 0; i < list->count(); ++i)
+                    shown << list->item(i)->text();
+            QStringList wanted = expected.mid(0, 2);
+            for (const QString& line : expected)
+                if (line.startsWith(QLatin1String("C\t")) || line.startsWith(QLatin1String("N\t")))
+                    wanted << line.section(QLatin1Char('\t'), 2);
+            QCOMPARE(shown, wanted);
+            QVERIFY(dialog->CoveredList()->item(0)->font().bold() == (dialog->Report().covered[0].level == 2));
+
+            // Cancelled print dialog, then printing to a file and saving as PDF.
+            QTest::mouseClick(dialog->Control(CSymptomCoverDlg::IDC_PRINT), Qt::LeftButton);
+            QCOMPARE(g_sink->Texts(), std::vector<std::string>{"Error during Printer setup"});
+            g_choices->printFile = Path("printed.pdf");
+            QTest::mouseClick(dialog->Control(CSymptomCoverDlg::IDC_PRINT), Qt::LeftButton);
+            g_choices->printFile.reset();
+            g_choices->saveFile = Path("saved");
+            QTest::mouseClick(dialog->Control(CSymptomCoverDlg::IDC_SAVE_PDF), Qt::LeftButton);
+            QCOMPARE(g_choices->suggested,
+                QStringLiteral("2001 Anna Test 05-11-2002 Covered %1.pdf").arg(dialog->RemedyCombo()->currentText()));
+            for (const QString& file : {Path("printed.pdf"), Path("saved.pdf")}) {
+                const QStringList pages = testing::PdfPages(file);
+                QCOMPARE(pages.size(), 1);
+                for (const char* part : {"Page 1 of 1", "Patient Name: Anna Test", "05/11/2002",
+                         "Selected Remedy:", "Reg No: 2001", "Symptoms Not Covered by Remedy:"})
+                    QVERIFY2(pages[0].contains(QLatin1String(part)), part);
+                // Each row of the first line as the layout breaks it stands whole on a printed line.
+                const QStringList printed = pages[0].split(QLatin1Char('\n'));
+                for (const std::string_view row : PrintRowPieces(dialog->Report().covered[0].text))
+                    QVERIFY2(std::any_of(printed.begin(), printed.end(),
+                                 [&](const QString& line) { return line.endsWith(QString::fromLatin1(row)); }),
+                        std::string(row).c_str());
+            }
+
+            // Another remedy from the combo by keyboard.
+            QTest::keyClick(dialog->RemedyCombo(), Qt::Key_Down);
+            QVERIFY(dialog->Report().remedy.code != view->Engine().SortedRemedy(1)->code);
+            QCOMPARE(qobject_cast<QLabel*>(dialog->Control(CSymptomCoverDlg::IDC_FULLNAME))->text(),
+                QStringLiteral("Remedium ") + dialog->RemedyCombo()->currentText().mid(2));
+            checked = true;
+        });
+        QTest::mouseClick(view->Button(IDC_SYMPTOM_COVERED), Qt::LeftButton);
+        QVERIFY(checked);
+        QVERIFY(!QApplication::activeModalWidget());
+    }
+
+    void chartExportsThroughTheFileMenu()
+    {
+        CRepView* view = testing::OpenChartOf("2001", "Anna Test", *g_sink);
+        QVERIFY(view);
+        QAction* csv = FileCommand(QStringLiteral("Export Chart as &CSV\u2026"));
+        QVERIFY(csv && csv->isEnabled());
+        g_choices->saveFile = Path("chart.csv");
+        csv->trigger();
+        QCOMPARE(g_choices->suggested, QStringLiteral("2001 Anna Test 05-11-2002 Chart.csv"));
+        QFile written(*g_choices->saveFile);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QCOMPARE(written.readAll().toStdString(), RunReport({"export", "2001", "--csv"}));
+
+        // The menu's PDF, quillon-report's and the printed pages (the print preview's printer prints to a file).
+        g_choices->saveFile = Path("chart.pdf");
+        FileCommand(QStringLiteral("Save Chart as P&DF\u2026"))->trigger();
+        QCOMPARE(g_choices->suggested, QStringLiteral("2001 Anna Test 05-11-2002 Chart.pdf"));
+        QCOMPARE(RunReportProgram(
+                     {QStringLiteral("export"), QStringLiteral("2001"), QStringLiteral("--pdf"), Path("report.pdf")}),
+            std::make_pair(0, QString()));
+        g_choices->printFile = Path("chart-printed.pdf");
+        FileCommand(QStringLiteral("Pr&int Chart\u2026"))->trigger();
+        g_choices->printFile.reset();
+        QVERIFY(g_sink->Texts().empty());
+
+        const CPageFonts fonts;
+        const ChartPageLayout layout
+            = LayOutChartFor(PdfPageLayout(QPageLayout::Landscape), view->Engine(), HeaderOf(*view), fonts);
+        const QStringList pages = testing::PdfPages(Path("chart.pdf"));
+        QCOMPARE(pages.size(), static_cast<int>(layout.pages.size()));
+        QVERIFY(pages.size() > 2);
+        QCOMPARE(testing::PdfPages(Path("report.pdf")), pages);
+        for (const QString& file : {Path("chart.pdf"), Path("chart-printed.pdf")}) {
+            const QStringList printed = testing::PdfPages(file);
+            QVERIFY(!printed.isEmpty());
+            for (int n = 0; n < printed.size(); ++n)
+                for (const QString& part : {QStringLiteral("Patient: Anna Test Reg No: 2001 Visit date: 05/11/2002"),
+                         QStringLiteral("Page %1 of %2").arg(n + 1).arg(printed.size()), QStringLiteral("Remedies "),
+                         QStringLiteral("Repertorisation: Normal"), QStringLiteral("Totality"),
+                         QStringLiteral("Symptom Covered")})
+                    QVERIFY2(printed[n].contains(part), qPrintable(part));
+            QVERIFY(printed.last().contains(QStringLiteral("\u2013120 Symptoms ")));
+            QVERIFY(printed.join(QString()).contains(QStringLiteral("Rm119")));
+            QCOMPARE(testing::PdfImageCount(file), 0);
+        }
+
+        CQuillonApp::Instance()->CloseAllViews();
+        QVERIFY(!csv->isEnabled());
+    }
+
+    // The painter draws every cell of the layout where the layout puts it, and every rubric whole.
+    void chartPdfShowsEveryCellInItsBox()
+    {
+        CRepView* view = testing::OpenChartOf("2001", "Anna Test", *g_sink);
+        QVERIFY(view);
+        QVERIFY(!WriteChartPdf(Path("cells.pdf"), view->Engine(), HeaderOf(*view)));
+        const QPageLayout paper = PdfPageLayout(QPageLayout::Landscape);
+        const CPageFonts fonts;
+        const ChartPageLayout layout = LayOutChartFor(paper, view->Engine(), HeaderOf(*view), fonts);
+        const auto words = testing::PdfWords(Path("cells.pdf"));
+        QCOMPARE(words.size(), layout.pages.size());
+        const QPointF margin = paper.paintRect(QPageLayout::Point).topLeft();
+        int grades = 0;
+        for (std::size_t p = 0; p < words.size(); ++p) {
+            for (const PageCell& cell : layout.pages[p].cells) {
+                if (cell.text.empty())
+                    continue;
+                const QRectF box
+                    = QRectF(cell.box.left, cell.box.top, cell.box.width, cell.box.height).translated(margin);
+                const bool drawn = std::any_of(words[p].begin(), words[p].end(), [&](const testing::PdfWord& w) {
+                    return w.text == QString::fromStdString(cell.text) && box.contains(w.box.center());
+                });
+                QVERIFY2(drawn,
+                    qPrintable(QStringLiteral("page %1: remedy %2, symptom %3")
+                                   .arg(p + 1)
+                                   .arg(cell.remedy)
+                                   .arg(cell.symptom)));
+                grades += cell.symptom >= 0 ? 1 : 0;
+            }
+        }
+        // Two remedies in three of each symptom's 120.
+        QCOMPARE(grades, 14 * 80);
+        // The first rubric's 90 letters run over lines of their own; read together they are whole.
+        const QString all
+            = testing::PdfPages(Path("cells.pdf")).join(QString()).remove(QRegularExpression(QStringLiteral("\\s")));
+        QVERIFY(all.contains(QStringLiteral("[KT]RUBRIC0") + QString(90, QLatin1Char('x'))));
+    }
+
+    // A file that cannot be written: the window's message, quillon-report's status, and nothing left behind.
+    void chartPdfThatCannotBeWrittenLeavesNothing()
+    {
+        CRepView* view = testing::OpenChartOf("2001", "Anna Test", *g_sink);
+        QVERIFY(view);
+        QDir().mkpath(Path("taken.pdf"));
+        const QStringList before = QDir(Path("")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+        for (const QString& target : {Path("missing/chart.pdf"), Path("taken.pdf")}) {
+            g_choices->saveFile = target;
+            FileCommand(QStringLiteral("Save Chart as P&DF\u2026"))->trigger();
+            QCOMPARE(g_sink->Texts(), std::vector<std::string>{"Error creating file, aborting saving"});
+            g_sink->Clear();
+            const auto [status, err]
+                = RunReportProgram({QStringLiteral("export"), QStringLiteral("2001"), QStringLiteral("--pdf"), target});
+            QCOMPARE(status, 1);
+            QVERIFY2(err.startsWith(QStringLiteral("message\tError creating file, aborting saving\nquillon-report: ")
+                         + target + QStringLiteral(": ")),
+                qPrintable(err));
+        }
+        QCOMPARE(QDir(Path("")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), before);
+        QVERIFY(QDir(Path("taken.pdf")).isEmpty());
+    }
+
+    // Print Chart shows the pages in the print preview, where the printer is chosen.
+    void printChartOpensThePreview()
+    {
+        CRepView* view = testing::OpenChartOf("2001", "Anna Test", *g_sink);
+        QVERIFY(view);
+        CDialogUserChoices dialogs;
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setPageOrientation(QPageLayout::Landscape);
+        int painted = 0;
+        int shown = -1;
+        testing::WhenShown<QPrintPreviewDialog>([&](QPrintPreviewDialog& preview) {
+            auto* pages = preview.findChild<QPrintPreviewWidget*>();
+            QVERIFY(pages);
+            shown = pages->pageCount();
+        });
+        const bool printed = dialogs.PreviewPrint(view, printer, [&](QPrinter& device) {
+            ++painted;
+            QPainter painter(&device);
+            ChartPagesPainter(view->Engine(), HeaderOf(*view))(painter, device);
+        });
+        QVERIFY(!printed);
+        QVERIFY(painted > 0);
+        const CPageFonts fonts;
+        QCOMPARE(shown,
+            static_cast<int>(
+                LayOutChartFor(printer.pageLayout(), view->Engine(), HeaderOf(*view), fonts).pages.size()));
+    }
+
+    // A link found at the chosen name is replaced by the saved file; what it leads to is left alone.
+    void exportsReplaceALinkFoundAtTheChosenName()
+    {
+        QVERIFY(testing::OpenChartOf("2001", "Anna Test", *g_sink));
+        const testing::TempFolder elsewhere;
+        const std::filesystem::path outside = elsewhere.Write("keep.txt", "keep me");
+        for (const auto& [command, name, start] : {std::tuple{"Export Chart as &CSV\u2026", "linked.csv", "Symptom,"},
+                 {"Save Chart as P&DF\u2026", "linked.pdf", "%PDF"}}) {
+            g_choices->saveFile = Path(name);
+            const std::filesystem::path chosen = g_choices->saveFile->toStdString();
+            std::filesystem::create_symlink(outside, chosen);
+            FileCommand(QString::fromUtf8(command))->trigger();
+            QVERIFY2(!std::filesystem::is_symlink(chosen), name);
+            QVERIFY2(testing::ReadBytes(chosen).starts_with(start), name);
+            QCOMPARE(testing::ReadBytes(outside), std::string("keep me"));
+        }
+        QVERIFY(g_sink->Texts().empty());
+        CQuillonApp::Instance()->CloseAllViews();
+    }
+};
+
+int main(int argc, char** argv)
+{
+    testing::TempFolder folder;
+    WritePractice(folder.Path());
+    g_folder = &folder;
+    RecordingMessageSink sink;
+    g_sink = &sink;
+    testing::ScriptedChoices choices;
+    g_choices = &choices;
+    return testing::RunInApp<TestSymptomCoverDialog>(argc, argv, folder.Path(), sink, &choices);
+}
+
+#include "TestSymptomCoverDialog.moc"
