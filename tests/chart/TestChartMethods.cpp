@@ -66,14 +66,6 @@ QPoint TotalityCentre(const CRepView* view, int c)
     return CellRect(view, 0, c).center();
 }
 
-// Drags symptom line k onto clipboard button k (0, 1, 2); the drop point is the release moved by (4, 4).
-void DragLineToClipboard(CRepView* view, int line, int k)
-{
-    const int left = k == 0 ? 95 : (k == 1 ? 124 : 155);
-    Drag(view, LineCentre(view, line),
-        (Control(view, left, 41) + Control(view, left + 25, 66)) / 2 - Control(view, 4, 4));
-}
-
 void Click(QAbstractButton* button)
 {
     QVERIFY(button && button->isEnabled());
@@ -88,26 +80,6 @@ void ClickLine(QListWidget* list, int row)
 QString Text(const CRepView* view, int id)
 {
     return view->Static(id)->text();
-}
-
-// The dump's lines of one kind: 'S' symptoms, 'R' remedies.
-QStringList DumpRows(const CRepView* view, char tag)
-{
-    QStringList rows;
-    std::istringstream in(view->DumpChartText());
-    std::string line;
-    while (std::getline(in, line))
-        if (line.size() > 2 && line[0] == tag && line[1] == '\t')
-            rows << QString::fromUtf8(line.c_str());
-    return rows;
-}
-
-QString RemedyNames(const CRepView* view)
-{
-    QStringList names;
-    for (int r = 0; r < view->Engine().RemedyCount(); ++r)
-        names << FromData(view->Engine().RemedyName(r));
-    return names.join(QLatin1Char(' '));
 }
 
 QStringList Texts(const std::vector<std::string>& texts)
@@ -132,64 +104,6 @@ private Q_SLOTS:
     {
         m_view = quillon::testing::OpenChartOf("2001", "Ravi Menon", *g_sink);
         QVERIFY(m_view);
-    }
-
-    void buttonsRunTheirMethods_data()
-    {
-        QTest::addColumn<int>("button");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<int>("symptoms");
-        QTest::addColumn<QString>("remedies");
-        QTest::newRow("mind") << int(IDC_MIND) << "Mind Symptoms" << 2 << "Acon Bell Puls Sep Apis Lach";
-        QTest::newRow("general") << int(IDC_GENERAL) << "General Symptoms" << 2
-                                 << "Calc Puls Nux-v Sulph Acon Bell Phos";
-        QTest::newRow("rest") << int(IDC_REST) << "Rest Symptoms" << 2 << "Bell Nux-v Lach Phos Calc Sep Sulph";
-        QTest::newRow("sorted") << int(IDC_SORTED) << "Sorted List of Remedies" << 6
-                                << "Acon Apis Bell Calc Lach Nux-v Phos Puls Sep Sulph";
-        QTest::newRow("normal") << int(IDC_NORMAL) << "Normal" << 6
-                                << "Acon Bell Nux-v Puls Calc Lach Phos Sep Sulph Apis";
-    }
-
-    void buttonsRunTheirMethods()
-    {
-        QFETCH(int, button);
-        QFETCH(QString, caption);
-        QFETCH(int, symptoms);
-        QFETCH(QString, remedies);
-        Click(m_view->Button(button));
-        QVERIFY(g_sink->Texts().empty());
-        QCOMPARE(Text(m_view, IDC_CAPTION), QStringLiteral("Repertorisation: ") + caption);
-        QCOMPARE(Text(m_view, IDC_SYMPTOM_COUNT), QString::number(symptoms));
-        QCOMPARE(RemedyNames(m_view), remedies);
-        QCOMPARE(Text(m_view, IDC_REMEDY_COUNT), QString::number(remedies.count(QLatin1Char(' ')) + 1));
-        // The view shows what the core composes from the same state.
-        QCOMPARE(m_view->DumpChartText(), DumpChart(m_view->Engine(), m_view->Methods()));
-    }
-
-    void dropOnClipboardThenItsButtonThenReset()
-    {
-        DragLineToClipboard(m_view, 5, 1); // symptom 3
-        QCOMPARE(
-            Texts(g_sink->Texts()), QStringList{QStringLiteral("GENERALS - HEAT agg. Symptom Dropped on Clipboard 2")});
-        QCOMPARE(Text(m_view, IDC_CLIP2_COUNT), QStringLiteral("1"));
-        QVERIFY(m_view->Button(IDC_CLIPBOARD2)->IsFull());
-        QVERIFY(!m_view->Button(IDC_CLIPBOARD1)->IsFull());
-        g_sink->Clear();
-        Click(m_view->Button(IDC_CLIPBOARD2));
-        QCOMPARE(Text(m_view, IDC_CAPTION), QStringLiteral("Repertorisation: ClipBoard #2"));
-        QCOMPARE(DumpRows(m_view, 'S'), QStringList{QStringLiteral("S\t0\t[KT] GENERALS - HEAT agg.")});
-        QCOMPARE(RemedyNames(m_view), QStringLiteral("Puls Sulph Bell"));
-        Click(m_view->Button(IDC_CLIPBOARD1));
-        QCOMPARE(Texts(g_sink->Texts()), QStringList{QStringLiteral("ClipBoard#1 does not have any Symptoms")});
-        QCOMPARE(m_view->Engine().SymptomCount(), 1);
-        g_sink->Clear();
-        Click(m_view->Button(IDC_RESET_CLIPBOARD));
-        QVERIFY(g_sink->Texts().empty());
-        QCOMPARE(Text(m_view, IDC_CLIP2_COUNT), QStringLiteral("0"));
-        QVERIFY(!m_view->Button(IDC_CLIPBOARD2)->IsFull());
-        QVERIFY(App().m_arrClipboards[1].empty());
-        QCOMPARE(Text(m_view, IDC_CAPTION), QStringLiteral("Repertorisation: Normal"));
-        QCOMPARE(Text(m_view, IDC_REMEDY_COUNT), QStringLiteral("10"));
     }
 
     void deletingEverySymptomLeavesAnEmptyChart()

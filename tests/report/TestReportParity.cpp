@@ -118,13 +118,15 @@ private Q_SLOTS:
         QTest::addColumn<Steps>("steps");
         QTest::addColumn<QString>("log"); // the operations as the tool's actions, separated by blanks
         QTest::newRow("the chart as it opens") << Steps([](CRepView*) {}) << QString();
-        QTest::newRow("mind, drug filter, sorted, normal, plant OK") << Steps([](CRepView* v) {
+        QTest::newRow("general, rest, mind, drug filter, sorted, normal, plant OK") << Steps([](CRepView* v) {
+            Press(v, IDC_GENERAL);
+            Press(v, IDC_REST);
             Press(v, IDC_MIND);
             DrugFilter(v, 1);
             Press(v, IDC_SORTED);
             Press(v, IDC_NORMAL);
             ClassFilter(v, IDC_PLANT_FILTER, 0);
-        }) << QStringLiteral("mind drug-filter:1 sorted normal plant:0:none");
+        }) << QStringLiteral("general rest mind drug-filter:1 sorted normal plant:0:none");
         QTest::newRow("drags: the first resets the flags; a repeated drop is refused") << Steps([](CRepView* v) {
             Press(v, IDC_MIND);
             Drag(v, 0, 1);
