@@ -1,17 +1,15 @@
 // The PDF file writer.
 #include "controls/PdfPages.h"
 
-#include "casedata/PracticeFolder.h"
+#include "controls/SavedFile.h"
 
 #include <QBuffer>
-#include <QFile>
 #include <QLocale>
 #include <QPainter>
 #include <QPdfWriter>
 
 #include <cerrno>
 #include <cstring>
-#include <filesystem>
 
 namespace quillon {
 
@@ -45,11 +43,8 @@ std::optional<QString> WritePdfFile(
     }
     if (!painted)
         return QStringLiteral("the pages could not be written");
-    const QByteArray local = QFile::encodeName(path);
     errno = 0;
-    if (local.isEmpty()
-        || !WriteFileAtomically(std::filesystem::path(local.toStdString()),
-            std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())))) {
+    if (!SaveChosenFile(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())))) {
         const int error = errno;
         return error != 0 ? QString::fromLocal8Bit(std::strerror(error))
                           : QStringLiteral("the file could not be written");
