@@ -1,13 +1,9 @@
 // The four document templates, in the order they are registered.
-#include "app/ChartReports.h"
+#include "app/ChartCommands.h"
 #include "app/MainFrame.h"
 #include "app/QuillonApp.h"
 #include "caserecord/CrFollow.h"
-#include "chart/RemedyListCommands.h"
 #include "chart/RepView.h"
-#include "followup/FollowUpDialogs.h"
-#include "magnifier/Magnifier.h"
-#include "materiamedica/ConvertDialog.h"
 #include "materiamedica/RepCmpVw.h"
 
 #include <QTimer>
@@ -16,27 +12,10 @@ namespace quillon {
 
 namespace {
 
-// The conversion dialog over the main frame; its OK opens the materia medica view.
-void RunConversion(CQuillonApp& app)
-{
-    if (RunConversionDialog(app, app.MainFrame()))
-        app.OpenViewTemplate(3);
-}
-
 QWidget* CreateChart(CQuillonApp& app)
 {
     auto* view = new CRepView(app, app);
-    QObject::connect(view, &CRepView::SymptomListRequested, &app, [&app] { app.RunRecordedSymptomsDialog(1); });
-    QObject::connect(view, &CRepView::CommandsChanged, &app, [&app] {
-        if (CMainFrame* frame = app.MainFrame())
-            frame->UpdateCommandUI();
-    });
-    InstallRemedyListCommands(*view, app, app.Choices());
-    InstallFollowUpCommands(*view, app, app.Choices());
-    InstallSymptomCoveredReport(app, *view);
-    InstallConversionCommand(*view, [&app] { RunConversion(app); });
-    auto* magnifier = new CMagnifier(view);
-    view->SetCommandHandler(ID_MAGNIFY, [magnifier] { magnifier->Toggle(); });
+    InstallChartCommands(app, *view);
     return view;
 }
 

@@ -4,7 +4,6 @@
 #include "app/AppSettings.h"
 #include "app/QuillonApp.h"
 #include "controls/CommandTarget.h"
-#include "followup/FollowUpDialogs.h"
 #include "magnifier/Magnifier.h"
 
 #include <QAction>
@@ -62,7 +61,7 @@ CMainFrame::CMainFrame(CQuillonApp& app) : m_app(app)
     connect(Action(ID_OPEN_FOLDER), &QAction::triggered, &m_app, &CQuillonApp::OnOpenPracticeFolder);
     connect(Action(ID_APP_ABOUT), &QAction::triggered, &m_app, &CQuillonApp::OnAbout);
     connect(Action(ID_SYMPTOM_LIST), &QAction::triggered, this, [this] { RouteToActiveView(ID_SYMPTOM_LIST); });
-    for (const int routed : {static_cast<int>(ID_MAGNIFY), ID_COMPARE_VISITS, ID_STABILITY})
+    for (const int routed : {ID_MAGNIFY, ID_COMPARE_VISITS, ID_STABILITY})
         connect(Action(routed), &QAction::triggered, this, [this, routed] { RouteToActiveView(routed); });
 
     connect(m_pFileMenu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUI);
@@ -145,9 +144,8 @@ void CMainFrame::UpdateCommandUI()
     Action(ID_FOLLOWUP)->setEnabled(hasPatient);
     ICommandTarget* target = ActiveTarget(m_pMdiArea);
     Action(ID_SYMPTOM_LIST)->setEnabled(target && target->IsCommandEnabled(ID_SYMPTOM_LIST));
-    for (const int routed : {ID_COMPARE_VISITS, ID_STABILITY})
+    for (const int routed : {ID_MAGNIFY, ID_COMPARE_VISITS, ID_STABILITY})
         Action(routed)->setEnabled(target && target->IsCommandEnabled(routed));
-    Action(ID_MAGNIFY)->setEnabled(target && target->IsCommandEnabled(ID_MAGNIFY));
     Action(ID_MAGNIFY)->setCheckable(true);
     Action(ID_MAGNIFY)->setChecked(target && CMagnifier::IsShownOver(dynamic_cast<QWidget*>(target)));
 }

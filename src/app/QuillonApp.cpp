@@ -3,7 +3,7 @@
 
 #include "app/AppSettings.h"
 #include "app/BoxMessageSink.h"
-#include "app/ChartReports.h"
+#include "app/ChartCommands.h"
 #include "app/CommandLine.h"
 #include "app/MainFrame.h"
 #include "casedata/TextCodec.h"

@@ -11,6 +11,11 @@ enum CommandId : int {
     ID_SYMPTOM_LIST = 32775,
     ID_FULL_CASE_RECORD = 32776,
     ID_FOLLOWUP = 32777,
+    ID_COMPARE_VISITS = 32790, // View menu and the chart's remedy popup
+    ID_STABILITY = 32791,
+    ID_EXPORT_CHART_CSV = 32793, // File menu, while a chart is open
+    ID_SAVE_CHART_PDF = 32794,
+    ID_PRINT_CHART = 32795,
     ID_APP_EXIT = 57665,
     ID_OPEN_FOLDER = 57601,
     ID_APP_ABOUT = 57664,

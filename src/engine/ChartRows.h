@@ -2,22 +2,13 @@
 // name, totality and symptoms covered the chart shows, in display order.
 #pragma once
 
-#include <string>
+#include "state/ChartRow.h"
+
 #include <vector>
 
 namespace quillon {
 
 class CRepEngine;
-
-struct ChartRow
-{
-    int code = 0;
-    std::string name;
-    int totality = 0;
-    int covered = 0;
-
-    bool operator==(const ChartRow&) const = default;
-};
 
 // The rows of the engine's display order.
 std::vector<ChartRow> ChartRows(const CRepEngine& engine);

@@ -1,24 +1,12 @@
 // One remedy of a repertorisation: its totality, the symptoms that name it and the grade each gives it.
 #pragma once
 
-#include <cstdint>
+#include "filters/FilterTypes.h"
+
 #include <string>
 #include <vector>
 
 namespace quillon {
-
-// Key of a remedy in the result map and in the lists the filters hand back: 10 x remedy code.
-// Thirty-two bits wide, so that every code a remedy entry can encode (at most 49,505) has its own key.
-using RemedyKey = std::uint32_t;
-
-constexpr RemedyKey MakeRemedyKey(int nCode) noexcept
-{
-    return 10u * static_cast<RemedyKey>(nCode);
-}
-constexpr int RemedyCodeOfKey(RemedyKey key) noexcept
-{
-    return static_cast<int>(key / 10u);
-}
 
 // Abbreviations longer than this are cut when a result is named.
 inline constexpr std::size_t kMaxResultName = 14;

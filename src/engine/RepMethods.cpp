@@ -1,21 +1,13 @@
 // The repertorisation methods of the chart.
 #include "engine/RepMethods.h"
 
+#include "engine/ChartRows.h"
+
 #include <algorithm>
 #include <new>
 #include <utility>
 
 namespace quillon {
-
-KingdomDialogResult KingdomDialogResult::FromClass(const ClassFilterResult& result)
-{
-    return KingdomDialogResult{result.m_arrExcluded, result.m_strClass, result.m_strTypes, 0, {}, {}};
-}
-
-KingdomDialogResult KingdomDialogResult::FromMineral(const MineralFilterResult& result)
-{
-    return KingdomDialogResult{result.m_arrExcluded, result.m_strElements, result.m_strGroup, 0, {}, {}};
-}
 
 CRepMethods::CRepMethods(CQuillonState& state, CRepEngine& engine, IMessageSink& sink)
     : m_state(&state), m_engine(&engine), m_sink(&sink)

@@ -55,42 +55,6 @@ public:
     virtual bool ChooseWeightage(CWeightageModel& model) = 0;
 };
 
-// The Drug Filter dialog: edits the model (opened with the last OK's boxes) and returns true for OK.
-class IDrugFilterChooser
-{
-public:
-    virtual ~IDrugFilterChooser() = default;
-    virtual bool ChooseDrugFilter(CDrugFilterModel& model) = 0;
-};
-
-// What a kingdom dialog's OK hands back: the result keys to drop and its two description texts.
-struct KingdomDialogResult
-{
-    std::vector<RemedyKey> m_arrExcluded;
-    std::string m_strFirst; // mineral: the element text; plant and animal: the class
-    std::string m_strSecond; // mineral: the group text; plant and animal: the types
-    // The answer as the user gave it, for the chart's log: the class line from 1 (0 for none) and the checked
-    // types of a plant or animal dialog; the steps of a mineral dialog.
-    int m_nClassLine = 0;
-    std::vector<int> m_arrTypes;
-    std::vector<std::string> m_arrMineralSteps;
-
-    static KingdomDialogResult FromClass(const ClassFilterResult& result);
-    static KingdomDialogResult FromMineral(const MineralFilterResult& result);
-};
-
-// The plant (kind 1), mineral (2) and animal (3) dialogs. They get the remedies of the chart in result order;
-// the mineral dialog's OK writes m_bMineralNoSelection into `state`. Nothing for Cancel (or a dialog that
-// could not open).
-class IKingdomChooser
-{
-public:
-    virtual ~IKingdomChooser() = default;
-    virtual std::optional<KingdomDialogResult> ChooseKingdom(
-        int nKind, const std::vector<FilterRemedy>& remedies, KingdomFilterState& state)
-        = 0;
-};
-
 // What the chart's mouse has picked, and the drags under way.
 struct ChartPointer
 {

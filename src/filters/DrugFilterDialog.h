@@ -2,8 +2,8 @@
 // opens with the boxes of the last OK; the caller writes the model's result after OK.
 #pragma once
 
-#include "engine/RepMethods.h"
 #include "filters/DrugFilter.h"
+#include "filters/FilterTypes.h"
 
 #include <QDialog>
 

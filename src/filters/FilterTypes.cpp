@@ -1,4 +1,4 @@
-// What the chart hands the kingdom filter dialogs.
+// What the chart hands the kingdom filter dialogs and what they hand back.
 #include "filters/FilterTypes.h"
 
 namespace quillon {
@@ -10,6 +10,16 @@ std::vector<FilterRemedy> FilterRemediesFromCodes(const std::vector<int>& codes)
     for (int code : codes)
         remedies.push_back({MakeRemedyKey(code), code, {}});
     return remedies;
+}
+
+KingdomDialogResult KingdomDialogResult::FromClass(const ClassFilterResult& result)
+{
+    return KingdomDialogResult{result.m_arrExcluded, result.m_strClass, result.m_strTypes, 0, {}, {}};
+}
+
+KingdomDialogResult KingdomDialogResult::FromMineral(const MineralFilterResult& result)
+{
+    return KingdomDialogResult{result.m_arrExcluded, result.m_strElements, result.m_strGroup, 0, {}, {}};
 }
 
 } // namespace quillon

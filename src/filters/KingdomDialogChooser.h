@@ -3,7 +3,7 @@
 
 #include "casedata/MessageSink.h"
 #include "casedata/PracticeFolder.h"
-#include "engine/RepMethods.h"
+#include "filters/FilterTypes.h"
 
 #include <functional>
 

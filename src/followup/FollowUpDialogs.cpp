@@ -1,7 +1,6 @@
 // The follow-up dialogs.
 #include "followup/FollowUpDialogs.h"
 
-#include "chart/RepView.h"
 #include "controls/DisplayText.h"
 #include "controls/UserChoices.h"
 #include "state/QuillonState.h"
@@ -92,32 +91,7 @@ QString NumberOrDash(bool present, int value)
 }
 
 // The visit of the chart: the first visit whose date is the date on show.
-int ChartVisit(const CQuillonState& state)
-{
-    for (int v = 0; v < state.VisitCount(); ++v)
-        if (state.m_arrVisitDates[static_cast<std::size_t>(v)].substr(0, 14) == state.m_szVisitDate)
-            return v;
-    return 0;
-}
-
 } // namespace
-
-void InstallFollowUpCommands(CRepView& view, const CQuillonState& state, IUserChoices& choices)
-{
-    if (state.VisitCount() >= 2) {
-        view.SetCommandHandler(ID_COMPARE_VISITS, [&state, &choices, &view] {
-            CCompareVisitsDialog dialog(state, choices, ChartVisit(state), &view);
-            dialog.exec();
-        });
-    }
-    view.SetCommandHandler(ID_STABILITY, [&state, &choices, &view] {
-        const int picked = view.SelRemedy();
-        const RemedyResult* remedy
-            = picked >= 0 && picked < view.Engine().RemedyCount() ? view.Engine().SortedRemedy(picked) : nullptr;
-        CStabilityDialog dialog(state, choices, remedy ? remedy->code : -1, &view);
-        dialog.exec();
-    });
-}
 
 CFollowUpTableDialog::CFollowUpTableDialog(
     const CQuillonState& state, IUserChoices& choices, const QString& title, QWidget* parent)

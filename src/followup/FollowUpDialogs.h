@@ -17,15 +17,7 @@ class QTableWidget;
 namespace quillon {
 
 class CQuillonState;
-class CRepView;
 class IUserChoices;
-
-// Command numbers of the View menu and the chart's remedy popup.
-inline constexpr int ID_COMPARE_VISITS = 32790;
-inline constexpr int ID_STABILITY = 32791;
-
-// Registers "Compare with Visit..." (when the patient has two visits or more) and "Stability" with the chart.
-void InstallFollowUpCommands(CRepView& view, const CQuillonState& state, IUserChoices& choices);
 
 // A table dialog with Copy (Ctrl+C as tab-separated text), Print and Save as PDF.
 class CFollowUpTableDialog : public QDialog

@@ -2,8 +2,8 @@
 // marks, the six options and OK, which writes the materia medica request into the shared state.
 #pragma once
 
-#include "engine/ChartRows.h"
-#include "materiamedica/MateriaMedicaRequest.h"
+#include "state/ChartRow.h"
+#include "state/MateriaMedicaRequest.h"
 
 #include <array>
 #include <string>

@@ -1,7 +1,6 @@
 // The conversion dialog.
 #include "materiamedica/ConvertDialog.h"
 
-#include "chart/RepView.h"
 #include "controls/DisplayText.h"
 #include "state/QuillonState.h"
 
@@ -215,15 +214,6 @@ bool RunConversionDialog(CQuillonState& state, QWidget* parent)
 {
     CConvertDialog dialog(state, parent);
     return dialog.exec() == QDialog::Accepted;
-}
-
-void InstallConversionCommand(CRepView& view, std::function<void()> convert)
-{
-    view.SetCommandHandler(ID_MENU_CONV_REP_TO_MM, [&view, convert = std::move(convert)] {
-        if (!view.Methods().PrepareConversion())
-            return;
-        convert();
-    });
 }
 
 } // namespace quillon

@@ -20,7 +20,6 @@ class QRadioButton;
 namespace quillon {
 
 class CQuillonState;
-class CRepView;
 
 enum ConvertDialogControl : int {
     IDC_MARK_ONE = 1624, // .. 1628 "Five"
@@ -68,9 +67,5 @@ private:
 
 // Runs the dialog modally over `parent`; true when it closed with OK (the request is then in the state).
 bool RunConversionDialog(CQuillonState& state, QWidget* parent);
-
-// Gives the chart its "&Conv. Rep To MM" command: the chart's rows, the picked remedy added to the selected
-// list, then `convert`, which runs the dialog and opens what it asks for.
-void InstallConversionCommand(CRepView& view, std::function<void()> convert);
 
 } // namespace quillon

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "controls/ScrollSteps.h"
-#include "materiamedica/MateriaMedicaRequest.h"
+#include "state/MateriaMedicaRequest.h"
 
 #include <span>
 #include <string>

@@ -2,7 +2,7 @@
 // remedy bar lands for the row the list selects.
 #pragma once
 
-#include "engine/ChartRows.h"
+#include "state/ChartRow.h"
 
 #include <string>
 #include <string_view>

@@ -6,9 +6,9 @@
 #include "casedata/MessageSink.h"
 #include "casedata/PracticeFolder.h"
 #include "casedata/RemedyCatalogue.h"
-#include "engine/ChartRows.h"
-#include "materiamedica/MateriaMedicaRequest.h"
+#include "state/ChartRow.h"
 #include "state/KingdomFilterState.h"
+#include "state/MateriaMedicaRequest.h"
 
 #include <cstdint>
 #include <memory>

@@ -1,5 +1,5 @@
-// The chart's reports and exports.
-#include "app/ChartReports.h"
+// The chart's commands.
+#include "app/ChartCommands.h"
 
 #include "app/MainFrame.h"
 #include "app/QuillonApp.h"
@@ -11,6 +11,11 @@
 #include "controls/UserChoices.h"
 #include "engine/RepEngine.h"
 #include "engine/RepMethods.h"
+#include "followup/FollowUpDialogs.h"
+#include "magnifier/Magnifier.h"
+#include "materiamedica/ConvertDialog.h"
+#include "reports/DrugListDialog.h"
+#include "reports/FullRemedyListDialog.h"
 #include "reports/SymptomCoverDialog.h"
 #include "state/SaveNames.h"
 #include "symptoms/RecordedSymptoms.h"
@@ -25,8 +30,6 @@
 namespace quillon {
 
 namespace {
-
-enum ChartExportCommand : int { ID_EXPORT_CHART_CSV = 32790, ID_SAVE_CHART_PDF = 32791, ID_PRINT_CHART = 32792 };
 
 CRepView* OpenChart(CQuillonApp& app)
 {
@@ -85,7 +88,49 @@ void UpdateExportCommands(CQuillonApp& app, bool open)
     }
 }
 
-} // namespace
+// The visit the chart shows, by its date (the first when none matches).
+int ChartVisit(const CQuillonState& state)
+{
+    for (int v = 0; v < state.VisitCount(); ++v)
+        if (state.m_arrVisitDates[static_cast<std::size_t>(v)].substr(0, 14) == state.m_szVisitDate)
+            return v;
+    return 0;
+}
+
+void InstallRemedyListCommands(CQuillonApp& app, CRepView& view)
+{
+    view.SetCommandHandler(ID_MENU_DRUG_LIST, [&view, &app] {
+        if (!view.Methods().PrepareDrugList())
+            return;
+        CDrugListDialog dialog(app, &view);
+        QObject::connect(&dialog, &CDrugListDialog::ScrollChart, &view, &CRepView::ScrollToRemedy);
+        dialog.exec();
+    });
+    view.SetCommandHandler(ID_MENU_FULL_SYMPTOM, [&view, &app] {
+        const CSymptomRecord* symptom = view.Methods().SymptomForFullList();
+        if (!symptom)
+            return;
+        CFullRemedyListDialog dialog(app, app.Choices(), *symptom, &view);
+        dialog.exec();
+    });
+}
+
+void InstallFollowUpCommands(CQuillonApp& app, CRepView& view)
+{
+    if (app.VisitCount() >= 2) {
+        view.SetCommandHandler(ID_COMPARE_VISITS, [&app, &view] {
+            CCompareVisitsDialog dialog(app, app.Choices(), ChartVisit(app), &view);
+            dialog.exec();
+        });
+    }
+    view.SetCommandHandler(ID_STABILITY, [&app, &view] {
+        const int picked = view.SelRemedy();
+        const RemedyResult* remedy
+            = picked >= 0 && picked < view.Engine().RemedyCount() ? view.Engine().SortedRemedy(picked) : nullptr;
+        CStabilityDialog dialog(app, app.Choices(), remedy ? remedy->code : -1, &view);
+        dialog.exec();
+    });
+}
 
 void InstallSymptomCoveredReport(CQuillonApp& app, CRepView& view)
 {
@@ -102,6 +147,32 @@ void InstallSymptomCoveredReport(CQuillonApp& app, CRepView& view)
         CSymptomCoverDlg dialog(app, &chart->Engine(), picked->code, app.Choices(), app.Sink(), chart->window());
         dialog.exec();
     });
+}
+
+} // namespace
+
+void RunConversion(CQuillonApp& app)
+{
+    if (RunConversionDialog(app, app.MainFrame()))
+        app.OpenViewTemplate(3);
+}
+
+void InstallChartCommands(CQuillonApp& app, CRepView& view)
+{
+    QObject::connect(&view, &CRepView::SymptomListRequested, &app, [&app] { app.RunRecordedSymptomsDialog(1); });
+    QObject::connect(&view, &CRepView::CommandsChanged, &app, [&app] {
+        if (CMainFrame* frame = app.MainFrame())
+            frame->UpdateCommandUI();
+    });
+    InstallRemedyListCommands(app, view);
+    InstallFollowUpCommands(app, view);
+    InstallSymptomCoveredReport(app, view);
+    view.SetCommandHandler(ID_MENU_CONV_REP_TO_MM, [&view, &app] {
+        if (view.Methods().PrepareConversion())
+            RunConversion(app);
+    });
+    auto* magnifier = new CMagnifier(&view);
+    view.SetCommandHandler(ID_MAGNIFY, [magnifier] { magnifier->Toggle(); });
 }
 
 void InstallChartExportCommands(CQuillonApp& app, CMainFrame& frame)
