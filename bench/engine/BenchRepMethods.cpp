@@ -6,10 +6,15 @@
 #include "engine/RepEngine.h"
 #include "engine/RepMethods.h"
 #include "fixtures/CaseWriters.h"
+#include "fixtures/FilterWriters.h"
+#include "fixtures/PeriodicTableFiles.h"
 #include "state/QuillonState.h"
 
 #include <benchmark/benchmark.h>
 
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -21,20 +26,46 @@ using namespace quillon;
 constexpr int kCatalogueSize = 6553;
 constexpr std::size_t kSymptoms = 127;
 
-// The kingdom dialogs' stand-in (the workload has no filter files): drops every other remedy offered, as a class
-// or element choice would.
-class HalvingKingdom final : public IKingdomChooser
+// The workload's filter files, in a folder of their own for the run: plants and animals of classes 1 and 2 by the
+// parity of their code, minerals holding sulphur (odd codes) or iron (even codes). Each kingdom filter's scripted
+// answer (class line 1, or a click on sulphur) keeps half of what it is offered, as a real choice would.
+struct FilterFolder
 {
-public:
-    std::optional<KingdomDialogResult> ChooseKingdom(
-        int, const std::vector<FilterRemedy>& remedies, KingdomFilterState&) override
+    FilterFolder()
     {
-        KingdomDialogResult result;
-        for (std::size_t i = 0; i < remedies.size(); i += 2)
-            result.m_arrExcluded.push_back(remedies[i].key);
-        result.m_strFirst = "Compositae";
-        return result;
+        std::string pattern = (std::filesystem::temp_directory_path() / "quillon-bench-XXXXXX").string();
+        if (!mkdtemp(pattern.data()))
+            return;
+        path = pattern;
+        std::vector<std::uint32_t> classes(kCatalogueSize);
+        std::vector<fixtures::MineralCodeSpec> minerals(kCatalogueSize);
+        for (int code = 0; code < kCatalogueSize; ++code) {
+            classes[static_cast<std::size_t>(code)] = fixtures::MakeClassCode(1 + code % 2, 1u << (code % 12));
+            minerals[static_cast<std::size_t>(code)] = {0, {code % 2 ? std::uint8_t{16} : std::uint8_t{26}}};
+        }
+        const std::pair<const char*, std::string> files[] = {
+            {"plants.dat", fixtures::EncodeLineList({"Compositae", "Solanaceae"})},
+            {"plcode.dat", fixtures::EncodeCodeWords(classes)},
+            {"animals.dat", fixtures::EncodeLineList({"Ophidia", "Aves"})},
+            {"anmlcode.dat", fixtures::EncodeCodeWords(classes)},
+            {"period.txt", fixtures::PeriodText()},
+            {"lanth.txt", fixtures::LanthText()},
+            {"othergrp.txt", fixtures::EncodeLineList({"Carbonates"})},
+            {"minrcode.dat", fixtures::EncodeMineralCodes(minerals)},
+        };
+        for (const auto& [name, bytes] : files)
+            std::ofstream(path / name, std::ios::binary) << bytes;
     }
+    ~FilterFolder()
+    {
+        std::error_code ignored;
+        if (!path.empty())
+            std::filesystem::remove_all(path, ignored);
+    }
+    FilterFolder(const FilterFolder&) = delete;
+    FilterFolder& operator=(const FilterFolder&) = delete;
+
+    std::filesystem::path path;
 };
 
 struct Workload
@@ -47,8 +78,10 @@ struct Workload
     std::unique_ptr<CCommandChoosers> choosers;
     ChartCommand weightage{ChartVerb::Weightage};
     ChartCommand drugFilter = ParseChartCommand("drug-filter:1");
-    ChartCommand kingdom{ChartVerb::Plant}; // receives the stand-in's answers
-    HalvingKingdom halving;
+    ChartCommand plant = ParseChartCommand("plant:1:none");
+    ChartCommand animal = ParseChartCommand("animal:1:none");
+    ChartCommand mineral = ParseChartCommand("mineral:left=51");
+    FilterFolder filters;
     std::string error;
 };
 
@@ -67,7 +100,11 @@ std::unique_ptr<Workload> MakeWorkload()
         remedies[static_cast<std::size_t>(code)] = {name + ".", name, (c & 0xFFFu) | (1u << (19 + c % 3))};
     }
     const auto images = fixtures::EncodeCatalogue(remedies);
-    work->state = std::make_unique<CQuillonState>(CPracticeFolder(), work->sink);
+    if (work->filters.path.empty()) {
+        work->error = "no folder for the filter files";
+        return work;
+    }
+    work->state = std::make_unique<CQuillonState>(CPracticeFolder(work->filters.path), work->sink);
     work->state->m_pRemedyCatalogue
         = CRemedyCatalogue::FromImages(images.drugDat, images.druglDat, images.fulldrugTxt, work->sink);
     // Every kind takes part: the largest rubrics are mostly of one chapter, so the kinds are dealt round.
@@ -80,7 +117,6 @@ std::unique_ptr<Workload> MakeWorkload()
     work->engine = std::make_unique<CRepEngine>(*work->state, work->state->m_pRemedyCatalogue.get(), work->sink);
     work->methods = std::make_unique<CRepMethods>(*work->state, *work->engine, work->sink);
     work->choosers = std::make_unique<CCommandChoosers>(work->state->m_folder, work->sink);
-    work->choosers->SetDialogs(nullptr, nullptr, &work->halving);
     work->methods->SetChoosers(work->choosers.get(), work->choosers.get(), work->choosers.get());
     for (int i = 0; i < static_cast<int>(kSymptoms); ++i)
         work->weightage.intensities.emplace_back(i, i % 4);
@@ -180,21 +216,21 @@ void BM_DrugFilter(benchmark::State& state)
 void BM_PlantFilter(benchmark::State& state)
 {
     FromNormal(state, [](Workload& w) {
-        w.choosers->SetCommand(&w.kingdom);
+        w.choosers->SetCommand(&w.plant);
         w.methods->OnPlantFilter();
     });
 }
 void BM_MineralFilter(benchmark::State& state)
 {
     FromNormal(state, [](Workload& w) {
-        w.choosers->SetCommand(&w.kingdom);
+        w.choosers->SetCommand(&w.mineral);
         w.methods->OnMineralFilter();
     });
 }
 void BM_AnimalFilter(benchmark::State& state)
 {
     FromNormal(state, [](Workload& w) {
-        w.choosers->SetCommand(&w.kingdom);
+        w.choosers->SetCommand(&w.animal);
         w.methods->OnAnimalFilter();
     });
 }

@@ -5,9 +5,9 @@
 
 #include "casedata/ByteReader.h"
 #include "chart/ChartSession.h"
-#include "filters/PeriodicFixture.h"
 #include "fixtures/CaseWriters.h"
 #include "fixtures/FilterWriters.h"
+#include "fixtures/PeriodicTableFiles.h"
 #include "state/QuillonState.h"
 #include "support/TempFolder.h"
 

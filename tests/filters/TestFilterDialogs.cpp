@@ -2,8 +2,8 @@
 // clicks on the drawn periodic table at the cells' pixels.
 #include "filters/ClassFilterDialog.h"
 #include "filters/MineralFilterDialog.h"
+#include "fixtures/PeriodicTableFiles.h"
 
-#include "PeriodicFixture.h"
 #include "controls/PictureButton.h"
 #include "support/TempFolder.h"
 #include "support/WidgetTest.h"
@@ -17,6 +17,7 @@
 #include <QTest>
 
 using namespace quillon;
+using namespace quillon::fixtures;
 using namespace quillon::testing;
 
 namespace {

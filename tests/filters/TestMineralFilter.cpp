@@ -1,12 +1,13 @@
 // The mineral filter's rules: the table, the ranking, the selection state machine and OK.
 #include "filters/MineralFilter.h"
+#include "fixtures/PeriodicTableFiles.h"
 
-#include "PeriodicFixture.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
 using namespace quillon;
+using namespace quillon::fixtures;
 using namespace quillon::testing;
 
 namespace {

@@ -113,7 +113,7 @@ int MateriaMedicaCommand(Context& c)
 int Symptoms(Context& c)
 {
     if (c.args.size() != 2 && !(c.args.size() == 4 && c.args[2] == "--visit"))
-        throw UsageError{"usage: quillon-report [--dir DIR] symptoms REGNO [--visit N]"};
+        ThrowUsage("symptoms REGNO [--visit N]");
     const int visit = c.args.size() == 4 ? ParseReportIndex(c.args[3], "visit") : 0;
     c.t.OutputInCodePage(true);
     if (!FindFolder(c.dir, c.t))

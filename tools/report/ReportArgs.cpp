@@ -10,17 +10,22 @@ int ParseReportIndex(const std::string& text, const char* what)
     return ParseWholeNumber(text, what);
 }
 
+void ThrowUsage(const std::string& usage)
+{
+    throw UsageError{"usage: quillon-report [--dir DIR] " + usage};
+}
+
 void ExpectArgs(const std::vector<std::string>& args, std::size_t count, const char* usage)
 {
     if (args.size() != count)
-        throw UsageError{std::string("usage: quillon-report [--dir DIR] ") + usage};
+        ThrowUsage(usage);
 }
 
 ChartRequest ParseChartRequest(const std::vector<std::string>& args, const std::string& usage,
     std::initializer_list<std::string_view> valueOptions)
 {
     if (args.size() < 2)
-        throw UsageError{"usage: quillon-report [--dir DIR] " + usage};
+        ThrowUsage(usage);
     ChartRequest request;
     request.regNo = args[1];
     bool visitGiven = false;

@@ -70,6 +70,8 @@ bool FindFolder(const std::string& dir, Transcript& t);
 int ParseReportIndex(const std::string& text, const char* what);
 // A command line of `count` words (the command included), or the command's usage line as a UsageError.
 void ExpectArgs(const std::vector<std::string>& args, std::size_t count, const char* usage);
+// The usage error of a command: "usage: quillon-report [--dir DIR] " and the command's usage.
+[[noreturn]] void ThrowUsage(const std::string& usage);
 
 // The patient of the index with this registration number, made current as a selection in the Select Patient
 // dialog does.

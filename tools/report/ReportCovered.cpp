@@ -33,7 +33,7 @@ int CoveredCommand(const std::string& dir, const std::vector<std::string>& args,
 {
     const ChartRequest chart = ParseChartRequest(args, kCoveredUsage);
     if (chart.extra.size() != 1)
-        throw UsageError{std::string("usage: quillon-report [--dir DIR] ") + kCoveredUsage};
+        ThrowUsage(kCoveredUsage);
     const std::string& text = chart.extra.front().first;
     const int rank = WholeNumber(text).value_or(0);
     if (rank < 1)
@@ -69,7 +69,7 @@ int ExportCommand(const std::string& dir, const std::vector<std::string>& args, 
     const bool csv = chart.extra.size() == 1 && chart.extra.front().first == "--csv";
     const bool pages = chart.extra.size() == 1 && chart.extra.front().first == "--pdf";
     if (!csv && !pages)
-        throw UsageError{std::string("usage: quillon-report [--dir DIR] ") + kExportUsage};
+        ThrowUsage(kExportUsage);
     return WithChart(dir, chart, t, [&](CQuillonState& state, CRepEngine& engine, CRepMethods& methods) {
         if (csv) {
             t.Out() << ChartCsv(engine, state.m_pRemedyCatalogue.get());

@@ -60,128 +60,113 @@ void PrintRank(std::ostream& out, int rank)
         out << '-';
 }
 
-// Usage errors carry the command's usage line; Run prints them and ends with kUsageError.
-int Guarded(const char* usage, const auto& body)
-{
-    try {
-        return body();
-    } catch (const UsageError& e) {
-        throw UsageError{e.text + "\nusage: quillon-report [--dir DIR] " + usage};
-    }
-}
-
 } // namespace
 
 int CompareCommand(const std::string& dir, const std::vector<std::string>& args, Transcript& t)
 {
-    return Guarded("compare REGNO VISIT VISIT [--top K]", [&]() -> int {
-        if (args.size() != 4 && !(args.size() == 6 && args[4] == "--top"))
-            throw UsageError{"compare takes a registration number, two visits and --top K"};
-        const int top
-            = args.size() == 6 ? Number(args[5], "--top", kMinFollowUpTop, kMaxFollowUpTop) : kDefaultFollowUpTop;
-        const int askedX = Number(args[2], "visit", 0, 1 << 30);
-        const int askedY = Number(args[3], "visit", 0, 1 << 30);
-        t.MessagesInOutput(true);
-        std::ostream& out = t.Out();
-        IMessageSink& sink = t;
-        if (!FindFolder(dir, t))
-            return kCaseNotLoaded;
-        CQuillonState state(CPracticeFolder(dir), sink);
-        if (!OpenPatient(state, args[1], t))
-            return kCaseNotLoaded;
-        const int visitX = CheckedVisit(state, askedX, t);
-        const int visitY = visitX < 0 ? -1 : CheckedVisit(state, askedY, t);
-        if (visitY < 0)
-            return kCaseNotLoaded;
-        const auto sideX
-            = LoadVisitSide(state.m_folder, state.m_strPatientFile, visitX, state.m_pRemedyCatalogue.get(), sink);
-        if (!sideX)
-            return kCaseNotLoaded;
-        const auto sideY
-            = LoadVisitSide(state.m_folder, state.m_strPatientFile, visitY, state.m_pRemedyCatalogue.get(), sink);
-        if (!sideY)
-            return kCaseNotLoaded;
-        // As in the window: the earlier visit by date first, in whichever order the two were named.
-        const auto [sideA, sideB] = InTimeOrder(*sideX, *sideY);
-        const VisitComparison comparison = CompareVisits(*sideA, *sideB, top);
-        out << "visits\t" << Field(sideA->date) << '\t' << Field(sideB->date) << '\n';
-        out << "symptoms\t" << comparison.symptomsA << '\t' << comparison.symptomsB << '\t' << comparison.sharedTexts
-            << '\n';
-        for (const ComparisonRow& row : comparison.rows) {
-            out << "R\t" << Field(row.name) << '\t';
-            PrintRank(out, row.rankA);
-            out << '\t';
-            PrintRank(out, row.rankB);
-            out << '\t';
-            const auto value = [&out](bool present, int number) {
-                if (present)
-                    out << number;
-                else
-                    out << '-';
-            };
-            value(row.rankA > 0, row.totalityA);
-            out << '\t';
-            value(row.rankB > 0, row.totalityB);
-            out << '\t';
-            value(row.rankA > 0, row.coveredA);
-            out << '\t';
-            value(row.rankB > 0, row.coveredB);
-            out << '\n';
-        }
-        return kDone;
-    });
+    if (args.size() != 4 && !(args.size() == 6 && args[4] == "--top"))
+        ThrowUsage("compare REGNO VISIT VISIT [--top K]");
+    const int top = args.size() == 6 ? Number(args[5], "--top", kMinFollowUpTop, kMaxFollowUpTop) : kDefaultFollowUpTop;
+    const int askedX = Number(args[2], "visit", 0, 1 << 30);
+    const int askedY = Number(args[3], "visit", 0, 1 << 30);
+    t.MessagesInOutput(true);
+    std::ostream& out = t.Out();
+    IMessageSink& sink = t;
+    if (!FindFolder(dir, t))
+        return kCaseNotLoaded;
+    CQuillonState state(CPracticeFolder(dir), sink);
+    if (!OpenPatient(state, args[1], t))
+        return kCaseNotLoaded;
+    const int visitX = CheckedVisit(state, askedX, t);
+    const int visitY = visitX < 0 ? -1 : CheckedVisit(state, askedY, t);
+    if (visitY < 0)
+        return kCaseNotLoaded;
+    const auto sideX
+        = LoadVisitSide(state.m_folder, state.m_strPatientFile, visitX, state.m_pRemedyCatalogue.get(), sink);
+    if (!sideX)
+        return kCaseNotLoaded;
+    const auto sideY
+        = LoadVisitSide(state.m_folder, state.m_strPatientFile, visitY, state.m_pRemedyCatalogue.get(), sink);
+    if (!sideY)
+        return kCaseNotLoaded;
+    // As in the window: the earlier visit by date first, in whichever order the two were named.
+    const auto [sideA, sideB] = InTimeOrder(*sideX, *sideY);
+    const VisitComparison comparison = CompareVisits(*sideA, *sideB, top);
+    out << "visits\t" << Field(sideA->date) << '\t' << Field(sideB->date) << '\n';
+    out << "symptoms\t" << comparison.symptomsA << '\t' << comparison.symptomsB << '\t' << comparison.sharedTexts
+        << '\n';
+    for (const ComparisonRow& row : comparison.rows) {
+        out << "R\t" << Field(row.name) << '\t';
+        PrintRank(out, row.rankA);
+        out << '\t';
+        PrintRank(out, row.rankB);
+        out << '\t';
+        const auto value = [&out](bool present, int number) {
+            if (present)
+                out << number;
+            else
+                out << '-';
+        };
+        value(row.rankA > 0, row.totalityA);
+        out << '\t';
+        value(row.rankB > 0, row.totalityB);
+        out << '\t';
+        value(row.rankA > 0, row.coveredA);
+        out << '\t';
+        value(row.rankB > 0, row.coveredB);
+        out << '\n';
+    }
+    return kDone;
 }
 
 int StabilityCommand(const std::string& dir, const std::vector<std::string>& args, Transcript& t)
 {
-    return Guarded("stability REGNO [--visit N] [--top K]", [&]() -> int {
-        if (args.size() < 2)
-            throw UsageError{"stability takes a registration number"};
-        std::optional<int> asked, topGiven;
-        for (std::size_t i = 2; i < args.size(); i += 2) {
-            if (i + 1 >= args.size() || (args[i] != "--visit" && args[i] != "--top"))
-                throw UsageError{"unexpected argument: " + Shown(args[i])};
-            std::optional<int>& value = args[i] == "--visit" ? asked : topGiven;
-            if (value)
-                throw UsageError{args[i] + " given twice"};
-            value = args[i] == "--visit" ? Number(args[i + 1], "visit", 0, 1 << 30)
-                                         : Number(args[i + 1], "--top", kMinFollowUpTop, kMaxFollowUpTop);
-        }
-        const int top = topGiven.value_or(kDefaultFollowUpTop);
-        t.MessagesInOutput(true);
-        std::ostream& out = t.Out();
-        IMessageSink& sink = t;
-        if (!FindFolder(dir, t))
-            return kCaseNotLoaded;
-        CQuillonState state(CPracticeFolder(dir), sink);
-        if (!OpenPatient(state, args[1], t))
-            return kCaseNotLoaded;
-        const int visit = CheckedVisit(state, asked.value_or(0), t);
-        if (visit < 0)
-            return kCaseNotLoaded;
-        // The tool deletes nothing, so the visit's recorded symptoms are all its symptoms.
-        const auto side
-            = LoadVisitSide(state.m_folder, state.m_strPatientFile, visit, state.m_pRemedyCatalogue.get(), sink);
-        if (!side)
-            return kCaseNotLoaded;
-        const auto symptoms = Borrow(side->symptoms);
-        const auto* ranking = &side->ranking;
-        out << "symptoms\t" << symptoms.size() << '\n';
-        for (const StabilityRow& row : RankStability(symptoms, *ranking, top)) {
-            out << "R\t" << row.rank << '\t' << Field(row.name) << '\t' << row.totality << '\t' << row.covered << '\t';
-            if (row.gone)
-                out << '-';
-            else
-                out << row.worstRank;
-            out << '\t';
-            if (row.worstSymptom >= 0)
-                out << row.worstSymptom;
-            else
-                out << '-';
-            out << '\t' << row.changes << '\n';
-        }
-        return kDone;
-    });
+    if (args.size() < 2)
+        ThrowUsage("stability REGNO [--visit N] [--top K]");
+    std::optional<int> asked, topGiven;
+    for (std::size_t i = 2; i < args.size(); i += 2) {
+        if (i + 1 >= args.size() || (args[i] != "--visit" && args[i] != "--top"))
+            throw UsageError{"unexpected argument: " + Shown(args[i])};
+        std::optional<int>& value = args[i] == "--visit" ? asked : topGiven;
+        if (value)
+            throw UsageError{args[i] + " given twice"};
+        value = args[i] == "--visit" ? Number(args[i + 1], "visit", 0, 1 << 30)
+                                     : Number(args[i + 1], "--top", kMinFollowUpTop, kMaxFollowUpTop);
+    }
+    const int top = topGiven.value_or(kDefaultFollowUpTop);
+    t.MessagesInOutput(true);
+    std::ostream& out = t.Out();
+    IMessageSink& sink = t;
+    if (!FindFolder(dir, t))
+        return kCaseNotLoaded;
+    CQuillonState state(CPracticeFolder(dir), sink);
+    if (!OpenPatient(state, args[1], t))
+        return kCaseNotLoaded;
+    const int visit = CheckedVisit(state, asked.value_or(0), t);
+    if (visit < 0)
+        return kCaseNotLoaded;
+    // The tool deletes nothing, so the visit's recorded symptoms are all its symptoms.
+    const auto side
+        = LoadVisitSide(state.m_folder, state.m_strPatientFile, visit, state.m_pRemedyCatalogue.get(), sink);
+    if (!side)
+        return kCaseNotLoaded;
+    const auto symptoms = Borrow(side->symptoms);
+    const auto* ranking = &side->ranking;
+    out << "symptoms\t" << symptoms.size() << '\n';
+    for (const StabilityRow& row : RankStability(symptoms, *ranking, top)) {
+        out << "R\t" << row.rank << '\t' << Field(row.name) << '\t' << row.totality << '\t' << row.covered << '\t';
+        if (row.gone)
+            out << '-';
+        else
+            out << row.worstRank;
+        out << '\t';
+        if (row.worstSymptom >= 0)
+            out << row.worstSymptom;
+        else
+            out << '-';
+        out << '\t' << row.changes << '\n';
+    }
+    return kDone;
 }
 
 } // namespace quillon::report

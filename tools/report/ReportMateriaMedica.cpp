@@ -15,8 +15,7 @@
 namespace quillon::report {
 namespace {
 
-constexpr const char* kUsage
-    = "usage: quillon-report [--dir DIR] materia-medica REGNO [--visit N] [--do ACTION]... OPTION MARKS RANK...";
+constexpr const char* kUsage = "materia-medica REGNO [--visit N] [--do ACTION]... OPTION MARKS RANK...";
 
 const char* const kOptionNames[kConversionOptionCount]
     = {"complete", "compare", "differentiate", "single", "one", "create"};
@@ -34,7 +33,7 @@ int OptionOf(const std::string& name)
 void CheckMateriaMedicaArguments(const std::vector<std::string>& args)
 {
     if (args.size() < 3)
-        throw UsageError{kUsage};
+        ThrowUsage(kUsage);
     if (OptionOf(args[0]) == kOptionNone)
         throw UsageError{"unknown option: " + Shown(args[0]) + " (complete compare differentiate single one create)"};
     const std::string& marks = args[1];

@@ -63,7 +63,7 @@ int RemedyList(const std::string& dir, const std::vector<std::string>& args, Tra
             throw UsageError{"unexpected argument: " + Shown(arg)};
     }
     if (!symptom)
-        throw UsageError{std::string("usage: quillon-report [--dir DIR] ") + kRemedyListUsage};
+        ThrowUsage(kRemedyListUsage);
     t.OutputInCodePage(true);
     return WithChart(dir, request, t, [&](CQuillonState& state, CRepEngine& engine, CRepMethods& methods) {
         if (*symptom >= engine.SymptomCount())
