@@ -9,6 +9,7 @@
 #include "magnifier/Magnifier.h"
 #include "materiamedica/ConvertDialog.h"
 #include "materiamedica/RepCmpVw.h"
+#include "readings/ReadingsDialogs.h"
 
 #include <QTimer>
 
@@ -33,6 +34,7 @@ QWidget* CreateChart(CQuillonApp& app)
     });
     InstallRemedyListCommands(*view, app, app.Choices());
     InstallFollowUpCommands(*view, app, app.Choices());
+    InstallReadingsCommands(*view, app, app.Choices());
     InstallSymptomCoveredReport(app, *view);
     InstallConversionCommand(*view, [&app] { RunConversion(app); });
     auto* magnifier = new CMagnifier(view);
