@@ -10,6 +10,7 @@
 #include "engine/RepEngine.h"
 #include "fixtures/CaseWriters.h"
 #include "followup/FollowUpAnalysis.h"
+#include "readings/Strategies.h"
 
 #include <benchmark/benchmark.h>
 
@@ -207,6 +208,37 @@ void BM_SortOnly(benchmark::State& state)
     }
 }
 BENCHMARK(BM_SortOnly)->Unit(benchmark::kMicrosecond);
+
+// The five strategies side by side over the chart's active symptoms, with two of them eliminating: one tally,
+// five orders. BM_FreshStrategies makes its reader's working tables anew each time, as a dialog that opens does.
+void StrategiesOf(benchmark::State& state, bool keepReader)
+{
+    Workload* work = nullptr;
+    const auto engine = StartedEngineOrSkip(state, work);
+    if (!engine)
+        return;
+    const auto active = engine->ActiveSet();
+    const std::vector<const CSymptomRecord*> eliminating{active[0], active[3]};
+    const std::vector<int> weights(active.size(), 2);
+    CStrategyReader kept;
+    for (auto _ : state) {
+        CStrategyReader fresh;
+        CStrategyReader& reader = keepReader ? kept : fresh;
+        reader.Read(StrategyInput{active, weights, eliminating, work->catalogue.get()});
+        benchmark::DoNotOptimize(reader.Order(Strategy::SmallRubrics).data());
+    }
+    state.counters["remedies"] = static_cast<double>(kept.Remedies().size());
+}
+void BM_FiveStrategies(benchmark::State& state)
+{
+    StrategiesOf(state, true);
+}
+BENCHMARK(BM_FiveStrategies)->Unit(benchmark::kMicrosecond);
+void BM_FreshStrategies(benchmark::State& state)
+{
+    StrategiesOf(state, false);
+}
+BENCHMARK(BM_FreshStrategies)->Unit(benchmark::kMicrosecond);
 
 // The floor: decode every entry of the same symptoms and add its grade to its code's total, nothing more.
 void BM_Floor(benchmark::State& state)

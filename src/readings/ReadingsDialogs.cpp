@@ -157,6 +157,9 @@ CFamiliesDialog::CFamiliesDialog(const CQuillonState& state, IUserChoices& choic
             QStringLiteral("Sum of totalities"), QStringLiteral("Best rank"), QStringLiteral("First remedies")});
     m_pTable->setToolTip(QStringLiteral("Double click a family to keep only its remedies in the chart"));
     connect(m_pTable, &QTableWidget::cellDoubleClicked, this, [this](int row, int) { ApplyRow(row); });
+    for (QLabel* topLabel : findChildren<QLabel*>())
+        if (topLabel->buddy() == m_pTop)
+            topLabel->setText(QStringLiteral("First families:"));
     {
         const QSignalBlocker quiet(m_pTop);
         m_pTop->setRange(1, kMaxFamilyTop);
