@@ -1,6 +1,7 @@
 // Repertorisation engine benchmarks: a full chart build over the 127 largest rubrics of the Kent data and a
 // 6,553-remedy catalogue, against a floor that only sums the grades of the same entries per code. The first
-// build and a Normal ranking on a scratch engine are counted in rebuilds: run them interleaved with BM_FullBuild.
+// build, a Normal ranking on a scratch engine and the five strategies side by side are counted in rebuilds: run
+// them interleaved with BM_FullBuild.
 #include "casedata/ByteReader.h"
 #include "casedata/CaseStore.h"
 #include "casedata/PracticeFolder.h"

@@ -272,7 +272,7 @@ private Q_SLOTS:
         }));
     }
 
-    // Without an eliminating symptom the Elimination column is empty and the heading says why.
+    // Without an eliminating symptom the Elimination column is empty and the heading says why; saved as PDF.
     void strategiesWithoutEliminationSaySo()
     {
         QVERIFY(OpenChart(kAnna, 0));
@@ -282,6 +282,13 @@ private Q_SLOTS:
                         .contains(QStringLiteral("Elimination: no symptom is marked")));
             for (int r = 0; r < dialog->Table()->rowCount(); ++r)
                 QVERIFY(dialog->Table()->item(r, 5)->text().isEmpty());
+            // Its pages hold the five headings and the leader, marked.
+            g_choices->saveFile = QString::fromStdString((g_folder->Path() / "strategies.pdf").string());
+            dialog->SaveAsPdf();
+            const QStringList pages = testing::PdfPages(*g_choices->saveFile);
+            QCOMPARE(pages.size(), 1);
+            for (const char* text : {"Strategies", "Symptoms covered first", "Small rubrics", "Puls 2061 *"})
+                QVERIFY2(pages[0].contains(QLatin1String(text)), text);
         }));
     }
 
