@@ -385,12 +385,16 @@ int CRepEngine::ApplyElimination()
     if (active.empty())
         return 0;
     const std::vector<int> counts = NamingCounts(pdrgRep, active);
-    std::size_t place = 0;
-    const auto need = static_cast<int>(active.size());
-    const auto removed = std::erase_if(pdrgRep, [&](const ResultEntry&) { return counts[place++] < need; });
+    ResultMap kept;
+    kept.reserve(pdrgRep.size());
+    for (std::size_t i = 0; i < pdrgRep.size(); ++i)
+        if (counts[i] == static_cast<int>(active.size()))
+            kept.push_back(pdrgRep[i]);
+    const auto removed = static_cast<int>(pdrgRep.size() - kept.size());
+    pdrgRep.swap(kept);
     if (removed > 0)
         InvalidateOrder();
-    return static_cast<int>(removed);
+    return removed;
 }
 
 int CRepEngine::CountLeftWith(const CSymptomRecord* record) const

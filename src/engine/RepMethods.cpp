@@ -444,12 +444,18 @@ MethodOutcome CRepMethods::OnEliminate(int s)
         return MethodOutcome::Unchanged;
     if (!m_engine->IsEliminating(record)) {
         // Elimination only narrows the chart shown, whatever methods and filters made it.
-        if (m_engine->CountLeftWith(record) == 0) {
-            m_sink->Show(kMsgNoRemedyInEveryEliminating);
+        try {
+            if (m_engine->CountLeftWith(record) == 0) {
+                m_sink->Show(kMsgNoRemedyInEveryEliminating);
+                return MethodOutcome::Unchanged;
+            }
+            m_engine->SetEliminating(record, true);
+            m_engine->ApplyElimination();
+        } catch (const std::bad_alloc&) {
+            m_engine->SetEliminating(record, false);
+            m_sink->Show(kMsgInsufficientMemory);
             return MethodOutcome::Unchanged;
         }
-        m_engine->SetEliminating(record, true);
-        m_engine->ApplyElimination();
         RefreshRepertorisation();
         return MethodOutcome::Refreshed;
     }
