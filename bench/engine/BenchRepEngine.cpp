@@ -1,6 +1,7 @@
 // Repertorisation engine benchmarks: a full chart build over the 127 largest rubrics of the Kent data and a
 // 6,553-remedy catalogue, against a floor that only sums the grades of the same entries per code. The first
-// build and a Normal ranking on a scratch engine are counted in rebuilds: run them interleaved with BM_FullBuild.
+// build, a Normal ranking on a scratch engine and the five strategies side by side are counted in rebuilds: run
+// them interleaved with BM_FullBuild.
 #include "casedata/ByteReader.h"
 #include "casedata/CaseStore.h"
 #include "casedata/PracticeFolder.h"
@@ -10,6 +11,7 @@
 #include "engine/RepEngine.h"
 #include "fixtures/CaseWriters.h"
 #include "followup/FollowUpAnalysis.h"
+#include "readings/Strategies.h"
 
 #include <benchmark/benchmark.h>
 
@@ -207,6 +209,39 @@ void BM_SortOnly(benchmark::State& state)
     }
 }
 BENCHMARK(BM_SortOnly)->Unit(benchmark::kMicrosecond);
+
+// The five strategies side by side over the chart's active symptoms, with two of them eliminating: one tally,
+// five orders. BM_FreshStrategies makes its reader's working tables anew each time, as a dialog that opens does.
+void StrategiesOf(benchmark::State& state, bool keepReader)
+{
+    Workload* work = nullptr;
+    const auto engine = StartedEngineOrSkip(state, work);
+    if (!engine)
+        return;
+    const auto active = engine->ActiveSet();
+    const std::vector<const CSymptomRecord*> eliminating{active[0], active[3]};
+    const std::vector<int> weights(active.size(), 2);
+    CStrategyReader kept;
+    std::size_t remedies = 0;
+    for (auto _ : state) {
+        CStrategyReader fresh;
+        CStrategyReader& reader = keepReader ? kept : fresh;
+        reader.Read(StrategyInput{active, weights, eliminating, work->catalogue.get()});
+        remedies = reader.Remedies().size();
+        benchmark::DoNotOptimize(reader.Order(Strategy::SmallRubrics).data());
+    }
+    state.counters["remedies"] = static_cast<double>(remedies);
+}
+void BM_FiveStrategies(benchmark::State& state)
+{
+    StrategiesOf(state, true);
+}
+BENCHMARK(BM_FiveStrategies)->Unit(benchmark::kMicrosecond);
+void BM_FreshStrategies(benchmark::State& state)
+{
+    StrategiesOf(state, false);
+}
+BENCHMARK(BM_FreshStrategies)->Unit(benchmark::kMicrosecond);
 
 // The floor: decode every entry of the same symptoms and add its grade to its code's total, nothing more.
 void BM_Floor(benchmark::State& state)

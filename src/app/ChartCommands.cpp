@@ -14,6 +14,7 @@
 #include "followup/FollowUpDialogs.h"
 #include "magnifier/Magnifier.h"
 #include "materiamedica/ConvertDialog.h"
+#include "readings/ReadingsDialogs.h"
 #include "reports/DrugListDialog.h"
 #include "reports/FullRemedyListDialog.h"
 #include "reports/SymptomCoverDialog.h"
@@ -132,6 +133,21 @@ void InstallFollowUpCommands(CQuillonApp& app, CRepView& view)
     });
 }
 
+// "Strategies…" and "Families…"; a family applied runs as the chart's kingdom filter, answered by its command.
+void InstallReadingsCommands(CQuillonApp& app, CRepView& view)
+{
+    view.SetCommandHandler(ID_STRATEGIES, [&app, &view] {
+        CStrategiesDialog dialog(app, app.Choices(), view.Engine(), view.Methods(), &view);
+        dialog.exec();
+    });
+    view.SetCommandHandler(ID_FAMILIES, [&app, &view] {
+        CFamiliesDialog dialog(
+            app, app.Choices(), view.Engine(), [&view](const ChartCommand& command) { view.Execute(command, true); },
+            &view);
+        dialog.exec();
+    });
+}
+
 void InstallSymptomCoveredReport(CQuillonApp& app, CRepView& view)
 {
     const QPointer<CRepView> chart(&view);
@@ -166,6 +182,7 @@ void InstallChartCommands(CQuillonApp& app, CRepView& view)
     });
     InstallRemedyListCommands(app, view);
     InstallFollowUpCommands(app, view);
+    InstallReadingsCommands(app, view);
     InstallSymptomCoveredReport(app, view);
     view.SetCommandHandler(ID_MENU_CONV_REP_TO_MM, [&view, &app] {
         if (view.Methods().PrepareConversion())

@@ -46,6 +46,8 @@ CMainFrame::CMainFrame(CQuillonApp& app) : m_app(app)
     m_pViewMenu->addSeparator();
     AddCommand(m_pViewMenu, ID_COMPARE_VISITS, QStringLiteral("&Compare with Visit..."));
     AddCommand(m_pViewMenu, ID_STABILITY, QStringLiteral("S&tability"));
+    AddCommand(m_pViewMenu, ID_STRATEGIES, QStringLiteral("Strate&gies\u2026"));
+    AddCommand(m_pViewMenu, ID_FAMILIES, QStringLiteral("&Families\u2026"));
     m_pHelpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
     AddCommand(m_pHelpMenu, ID_APP_ABOUT, QStringLiteral("&About Quillon"));
 
@@ -61,7 +63,7 @@ CMainFrame::CMainFrame(CQuillonApp& app) : m_app(app)
     connect(Action(ID_OPEN_FOLDER), &QAction::triggered, &m_app, &CQuillonApp::OnOpenPracticeFolder);
     connect(Action(ID_APP_ABOUT), &QAction::triggered, &m_app, &CQuillonApp::OnAbout);
     connect(Action(ID_SYMPTOM_LIST), &QAction::triggered, this, [this] { RouteToActiveView(ID_SYMPTOM_LIST); });
-    for (const int routed : {ID_MAGNIFY, ID_COMPARE_VISITS, ID_STABILITY})
+    for (const int routed : {ID_MAGNIFY, ID_COMPARE_VISITS, ID_STABILITY, ID_STRATEGIES, ID_FAMILIES})
         connect(Action(routed), &QAction::triggered, this, [this, routed] { RouteToActiveView(routed); });
 
     connect(m_pFileMenu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUI);
@@ -144,7 +146,7 @@ void CMainFrame::UpdateCommandUI()
     Action(ID_FOLLOWUP)->setEnabled(hasPatient);
     ICommandTarget* target = ActiveTarget(m_pMdiArea);
     Action(ID_SYMPTOM_LIST)->setEnabled(target && target->IsCommandEnabled(ID_SYMPTOM_LIST));
-    for (const int routed : {ID_MAGNIFY, ID_COMPARE_VISITS, ID_STABILITY})
+    for (const int routed : {ID_MAGNIFY, ID_COMPARE_VISITS, ID_STABILITY, ID_STRATEGIES, ID_FAMILIES})
         Action(routed)->setEnabled(target && target->IsCommandEnabled(routed));
     Action(ID_MAGNIFY)->setCheckable(true);
     Action(ID_MAGNIFY)->setChecked(target && CMagnifier::IsShownOver(dynamic_cast<QWidget*>(target)));

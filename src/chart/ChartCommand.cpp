@@ -25,7 +25,8 @@ constexpr std::array kVerbs{VerbName{ChartVerb::Normal, "normal", false}, VerbNa
     VerbName{ChartVerb::Drop, "drop", false}, VerbName{ChartVerb::Clip, "clip", false},
     VerbName{ChartVerb::Clipboard, "clipboard", false}, VerbName{ChartVerb::Delete, "delete", false},
     VerbName{ChartVerb::Undelete, "undelete", false}, VerbName{ChartVerb::Plant, "plant", true},
-    VerbName{ChartVerb::Animal, "animal", true}, VerbName{ChartVerb::Mineral, "mineral", true}};
+    VerbName{ChartVerb::Animal, "animal", true}, VerbName{ChartVerb::Mineral, "mineral", true},
+    VerbName{ChartVerb::Eliminate, "eliminate", false}};
 
 constexpr std::array<const char*, 3> kLabels{"totality", "covered", "name"};
 
@@ -174,6 +175,10 @@ ChartCommand ParseChartCommand(std::string_view action)
         ExpectParts(parts, 2, action);
         command.clipboard = ClipboardNumber(parts[1]);
         break;
+    case ChartVerb::Eliminate:
+        ExpectParts(parts, 2, action);
+        command.symptom = ParseWholeNumber(parts[1], "symptom");
+        break;
     case ChartVerb::Delete:
     case ChartVerb::Undelete:
         ExpectParts(parts, 2, action);
@@ -217,7 +222,8 @@ std::string FormatChartCommand(const ChartCommand& command)
     case ChartVerb::Clip: return text + ':' + number(command.symptom) + ':' + number(command.clipboard);
     case ChartVerb::Clipboard: return text + ':' + number(command.clipboard);
     case ChartVerb::Delete:
-    case ChartVerb::Undelete: return text + ':' + number(command.symptom);
+    case ChartVerb::Undelete:
+    case ChartVerb::Eliminate: return text + ':' + number(command.symptom);
     case ChartVerb::Plant:
     case ChartVerb::Animal: return text + ':' + number(command.classLine) + ':' + List(command.numbers, ',', number);
     case ChartVerb::Mineral:

@@ -42,6 +42,7 @@ enum class ChartVerb {
     Plant,
     Animal,
     Mineral,
+    Eliminate, // the symptom popup's "Eliminate by this Symptom"
 };
 
 enum class ChartLabel { Totality, Covered, Name };
@@ -53,7 +54,7 @@ struct ChartCommand
 
     ChartVerb verb = ChartVerb::Normal;
     bool cancel = false; // a dialog's verb: the dialog was cancelled
-    int symptom = 0; // drop, clip: the active symptom; delete: the symptom line; undelete: the deleted line
+    int symptom = 0; // drop, clip, eliminate: the active symptom; delete: the symptom line; undelete: the deleted line
     int clipboard = 1; // drop, clip, clipboard: 1 to 3
     ChartLabel label = ChartLabel::Totality;
     std::vector<std::pair<int, int>> intensities; // weightage: (active symptom, intensity 0 to 9)

@@ -142,8 +142,15 @@ void PaintSymptomLines(
         if (s < count && engine.Symptom(s)) {
             painter.save();
             painter.setClipRect(box.adjusted(2, 1, -2, -1), Qt::IntersectClip);
-            painter.drawText(box.adjusted(3, 0, -2, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                ChartSymptomLine(engine, s, state));
+            QRect text = box.adjusted(3, 0, -2, 0);
+            if (engine.IsEliminating(s)) {
+                // An eliminating symptom: a bar in the remedy-name colour before its line, which moves right.
+                painter.fillRect(QRect(box.left() + 3, box.top() + 3, 4, box.height() - 6), kRemedyNameColour);
+                painter.setPen(kRemedyNameColour);
+                text.setLeft(text.left() + 7);
+            }
+            painter.drawText(
+                text, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, ChartSymptomLine(engine, s, state));
             painter.restore();
         }
         if (!state.boxesDrawn)

@@ -51,7 +51,7 @@ ChartVerb KingdomVerb(int kind)
 
 bool CCommandChoosers::ChooseWeightage(CWeightageModel& model)
 {
-    if (m_pWeightage) {
+    if (m_pWeightage && !m_bOwnAnswers) {
         std::vector<int> before;
         for (int s = 0; s < model.SymptomCount(); ++s)
             before.push_back(model.Intensity(s));
@@ -77,7 +77,7 @@ bool CCommandChoosers::ChooseWeightage(CWeightageModel& model)
 
 bool CCommandChoosers::ChooseDrugFilter(CDrugFilterModel& model)
 {
-    if (m_pDrugFilter) {
+    if (m_pDrugFilter && !m_bOwnAnswers) {
         const bool ok = m_pDrugFilter->ChooseDrugFilter(model);
         if (m_pCommand) {
             m_pCommand->cancel = !ok;
@@ -100,7 +100,7 @@ bool CCommandChoosers::ChooseDrugFilter(CDrugFilterModel& model)
 std::optional<KingdomDialogResult> CCommandChoosers::ChooseKingdom(
     int nKind, const std::vector<FilterRemedy>& remedies, KingdomFilterState& state)
 {
-    if (m_pKingdom) {
+    if (m_pKingdom && !m_bOwnAnswers) {
         std::optional<KingdomDialogResult> result = m_pKingdom->ChooseKingdom(nKind, remedies, state);
         if (m_pCommand) {
             m_pCommand->cancel = !result;
@@ -180,14 +180,19 @@ void CChartSession::EditSymptomList(const ChartCommand& command)
     m_methods.OnSymptomListClosed();
 }
 
-MethodOutcome CChartSession::Execute(ChartCommand command, const ChartGeometry& geometry)
+MethodOutcome CChartSession::Execute(ChartCommand command, const ChartGeometry& geometry, bool ownAnswers)
 {
     struct Answering
     {
         CCommandChoosers& choosers;
-        ~Answering() { choosers.SetCommand(nullptr); }
+        ~Answering()
+        {
+            choosers.SetCommand(nullptr);
+            choosers.SetOwnAnswers(false);
+        }
     } answering{m_choosers};
     m_choosers.SetCommand(&command);
+    m_choosers.SetOwnAnswers(ownAnswers);
     CRepMethods& m = m_methods;
     MethodOutcome outcome = MethodOutcome::Refreshed;
     switch (command.verb) {
@@ -233,6 +238,13 @@ MethodOutcome CChartSession::Execute(ChartCommand command, const ChartGeometry& 
     case ChartVerb::Plant: outcome = m.OnPlantFilter(); break;
     case ChartVerb::Animal: outcome = m.OnAnimalFilter(); break;
     case ChartVerb::Mineral: outcome = m.OnMineralFilter(); break;
+    case ChartVerb::Eliminate:
+        if (command.symptom >= m_engine.SymptomCount())
+            throw UsageError{"no active symptom " + std::to_string(command.symptom)};
+        // The popup of a right click on the symptom's line: it picks the symptom and remedy row 0.
+        m.Pick(0, command.symptom);
+        outcome = m.OnEliminate(command.symptom);
+        break;
     }
     m_operations.push_back(std::move(command));
     return outcome;

@@ -31,6 +31,8 @@ public:
     }
     // The command whose answers are used or recorded (none: every dialog is cancelled).
     void SetCommand(ChartCommand* command) { m_pCommand = command; }
+    // The command answers for the window's dialogs too, which then stay closed.
+    void SetOwnAnswers(bool own) { m_bOwnAnswers = own; }
 
     bool ChooseWeightage(CWeightageModel& model) override;
     bool ChooseDrugFilter(CDrugFilterModel& model) override;
@@ -47,6 +49,7 @@ private:
     IWeightageChooser* m_pWeightage = nullptr;
     IDrugFilterChooser* m_pDrugFilter = nullptr;
     IKingdomChooser* m_pKingdom = nullptr;
+    bool m_bOwnAnswers = false;
 };
 
 class CChartSession final
@@ -72,8 +75,10 @@ public:
 
     // Runs one operation and logs it (with the dialogs' answers when the window's dialogs answered). A command
     // whose argument does not fit the chart (a symptom, a line, a step) throws its UsageError. The clicks of
-    // label and drop are made at their points of `geometry` with the bars at the top.
-    MethodOutcome Execute(ChartCommand command, const ChartGeometry& geometry = ChartGeometry());
+    // label and drop are made at their points of `geometry` with the bars at the top. With `ownAnswers` the
+    // command's answers stand for the window's dialogs, which stay closed (a family applied from a list).
+    MethodOutcome Execute(
+        ChartCommand command, const ChartGeometry& geometry = ChartGeometry(), bool ownAnswers = false);
 
     // The window's left button, logged as the label, drop or click it was.
     MethodOutcome Press(const ChartGeometry& geometry, bool hasChart, int x, int y, ChartBarPositions bars);

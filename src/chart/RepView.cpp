@@ -120,9 +120,9 @@ DropOutcome CRepView::DropOnClipboard(int nSymptom, int k)
     return Clipboard(k).size() > before ? DropOutcome::Dropped : DropOutcome::AlreadyThere;
 }
 
-MethodOutcome CRepView::Execute(const ChartCommand& command)
+MethodOutcome CRepView::Execute(const ChartCommand& command, bool ownAnswers)
 {
-    const MethodOutcome outcome = m_pSession->Execute(command);
+    const MethodOutcome outcome = m_pSession->Execute(command, ChartGeometry(), ownAnswers);
     AfterMethod(outcome);
     return outcome;
 }
@@ -215,7 +215,7 @@ bool CRepView::IsCommandEnabled(int commandId) const
         return SymptomListAvailable();
     if (commandId == ID_MENU_SYMPTOM_COVERED)
         return static_cast<bool>(m_symptomCoveredReport);
-    if (commandId >= ID_MENU_CLIPBOARD1 && commandId <= ID_MENU_CLIPBOARD3)
+    if ((commandId >= ID_MENU_CLIPBOARD1 && commandId <= ID_MENU_CLIPBOARD3) || commandId == ID_MENU_ELIMINATE)
         return true;
     return m_commandHandlers.count(commandId) > 0;
 }
@@ -232,6 +232,14 @@ void CRepView::OnCommand(int commandId)
     }
     if (commandId >= ID_MENU_CLIPBOARD1 && commandId <= ID_MENU_CLIPBOARD3) {
         DropOnClipboard(m_pMethods->PickedSymptom(), commandId - ID_MENU_CLIPBOARD1);
+        return;
+    }
+    if (commandId == ID_MENU_ELIMINATE) {
+        if (m_pEngine->Symptom(m_pMethods->PickedSymptom())) {
+            ChartCommand command{ChartVerb::Eliminate};
+            command.symptom = m_pMethods->PickedSymptom();
+            Execute(command);
+        }
         return;
     }
     const auto it = m_commandHandlers.find(commandId);
@@ -581,16 +589,21 @@ void CRepView::OnRightButtonDown(const QPoint& p)
             AddMenuItem(menu, QStringLiteral("ClipBoard &1"), ID_MENU_CLIPBOARD1);
             AddMenuItem(menu, QStringLiteral("ClipBoard &2"), ID_MENU_CLIPBOARD2);
             AddMenuItem(menu, QStringLiteral("ClipBoard &3"), ID_MENU_CLIPBOARD3);
+            menu.addSeparator();
+            QAction* eliminate = AddMenuItem(menu, QStringLiteral("&Eliminate by this Symptom"), ID_MENU_ELIMINATE);
+            eliminate->setCheckable(true);
+            eliminate->setChecked(m_pEngine->IsEliminating(pointer.m_nSelSymptom));
             ShowPopup(menu, p);
         }
     }
 }
 
-void CRepView::AddMenuItem(QMenu& menu, const QString& text, int commandId)
+QAction* CRepView::AddMenuItem(QMenu& menu, const QString& text, int commandId)
 {
     QAction* action = menu.addAction(text);
     action->setData(commandId);
     action->setEnabled(IsCommandEnabled(commandId));
+    return action;
 }
 
 void CRepView::ShowPopup(QMenu& menu, const QPoint& p)

@@ -23,6 +23,7 @@
 class QLabel;
 class QFrame;
 class QHelpEvent;
+class QAction;
 class QMenu;
 
 namespace quillon {
@@ -79,6 +80,7 @@ enum RepViewMenuCommand : int {
     ID_MENU_CLIPBOARD3 = 206,
     ID_MENU_SYMPTOM_LIST = 212,
     ID_MENU_FULL_SYMPTOM = 214,
+    ID_MENU_ELIMINATE = 215, // "Eliminate by this Symptom", a check item
     ID_MENU_CONV_REP_TO_MM = 9925,
     ID_MENU_SYMPTOM_COVERED = 9926,
     ID_MENU_DRUG_LIST = 117,
@@ -101,7 +103,8 @@ public:
     // The method state and handlers behind the fifteen buttons.
     CRepMethods& Methods() const { return *m_pMethods; }
     // Runs one user operation of the chart (as its button, click or dialog does) and shows what it left.
-    MethodOutcome Execute(const ChartCommand& command);
+    // With `ownAnswers` the command answers for the dialogs, which stay closed.
+    MethodOutcome Execute(const ChartCommand& command, bool ownAnswers = false);
     // Every operation that changed the chart since it opened, in order, with the dialogs' answers: replayed by
     // quillon-report's --do, it ends with the same chart.
     const std::vector<ChartCommand>& Operations() const { return m_pSession->Operations(); }
@@ -216,7 +219,7 @@ private:
     void OnRightButtonDown(const QPoint& p);
     void ReleaseSplitter(int x);
     void ShowPopup(QMenu& menu, const QPoint& p);
-    void AddMenuItem(QMenu& menu, const QString& text, int commandId);
+    QAction* AddMenuItem(QMenu& menu, const QString& text, int commandId);
     void RunMenuCommand(int commandId);
 
     CQuillonState& m_state;

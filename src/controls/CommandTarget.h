@@ -13,6 +13,8 @@ enum CommandId : int {
     ID_FOLLOWUP = 32777,
     ID_COMPARE_VISITS = 32790, // View menu and the chart's remedy popup
     ID_STABILITY = 32791,
+    ID_STRATEGIES = 32810, // View menu
+    ID_FAMILIES = 32811,
     ID_EXPORT_CHART_CSV = 32793, // File menu, while a chart is open
     ID_SAVE_CHART_PDF = 32794,
     ID_PRINT_CHART = 32795,

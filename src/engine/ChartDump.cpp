@@ -29,6 +29,8 @@ std::string DumpChart(const CRepEngine& engine, std::string_view captionUtf8, co
         if (record)
             out += Cp1252ToUtf8(
                 EscapeTextField(ComposeSymptomLine(record->m_pszText, record->m_nType, std::string_view::npos)));
+        if (engine.IsEliminating(s))
+            out += "\teliminating";
         out += '\n';
     }
 

@@ -99,6 +99,7 @@ std::vector<int> WeightsFromIntensities(std::span<const IntensityEntry> intensit
 void CRepEngine::DropBorrowed()
 {
     m_weights.clear();
+    m_eliminating.clear();
     ClearResults();
 }
 
@@ -312,11 +313,99 @@ bool CRepEngine::BuildResults()
         ok = false;
     }
     ClearTally();
+    if (ok && !m_eliminating.empty()) {
+        try {
+            ApplyElimination();
+        } catch (const std::bad_alloc&) {
+            ok = false;
+        }
+    }
     if (!ok) {
         ClearResults();
         m_sink->Show(kMsgInsufficientMemory);
     }
     return ok;
+}
+
+void CRepEngine::SetEliminating(const CSymptomRecord* record, bool eliminating)
+{
+    const auto at = std::find(m_eliminating.begin(), m_eliminating.end(), record);
+    if (eliminating && record && at == m_eliminating.end())
+        m_eliminating.push_back(record);
+    else if (!eliminating && at != m_eliminating.end())
+        m_eliminating.erase(at);
+}
+
+bool CRepEngine::IsEliminating(const CSymptomRecord* record) const
+{
+    return record && std::find(m_eliminating.begin(), m_eliminating.end(), record) != m_eliminating.end();
+}
+
+std::vector<const CSymptomRecord*> CRepEngine::ActiveEliminating() const
+{
+    std::vector<const CSymptomRecord*> active;
+    if (m_eliminating.empty())
+        return active;
+    for (const CSymptomRecord* record : m_store->m_mapRepSymptoms)
+        if (IsEliminating(record) && std::find(active.begin(), active.end(), record) == active.end())
+            active.push_back(record);
+    return active;
+}
+
+namespace {
+
+// How many of `symptoms` name each result (a remedy named twice in one symptom counts once), by result place.
+std::vector<int> NamingCounts(const CRepEngine::ResultMap& results, std::span<const CSymptomRecord* const> symptoms)
+{
+    std::vector<int> counts(results.size(), 0);
+    std::vector<int> lastSymptom(results.size(), -1);
+    for (std::size_t s = 0; s < symptoms.size(); ++s) {
+        const std::uint8_t* entry = symptoms[s]->m_pRemedies.data();
+        for (int i = RemedyEntryCount(*symptoms[s]); i > 0; --i, entry += 3) {
+            const RemedyKey key = MakeRemedyKey(DecodeRemedyCode(entry[1], entry[2]));
+            const auto found = std::lower_bound(results.begin(), results.end(), key,
+                [](const CRepEngine::ResultEntry& e, RemedyKey k) { return e.first < k; });
+            if (found == results.end() || found->first != key)
+                continue;
+            const auto place = static_cast<std::size_t>(found - results.begin());
+            if (lastSymptom[place] != static_cast<int>(s)) {
+                lastSymptom[place] = static_cast<int>(s);
+                ++counts[place];
+            }
+        }
+    }
+    return counts;
+}
+
+} // namespace
+
+int CRepEngine::ApplyElimination()
+{
+    const std::vector<const CSymptomRecord*> active = ActiveEliminating();
+    if (active.empty())
+        return 0;
+    const std::vector<int> counts = NamingCounts(pdrgRep, active);
+    ResultMap kept;
+    kept.reserve(pdrgRep.size());
+    for (std::size_t i = 0; i < pdrgRep.size(); ++i)
+        if (counts[i] == static_cast<int>(active.size()))
+            kept.push_back(pdrgRep[i]);
+    const auto removed = static_cast<int>(pdrgRep.size() - kept.size());
+    pdrgRep.swap(kept);
+    if (removed > 0)
+        InvalidateOrder();
+    return removed;
+}
+
+int CRepEngine::CountLeftWith(const CSymptomRecord* record) const
+{
+    std::vector<const CSymptomRecord*> active = ActiveEliminating();
+    if (record && std::find(active.begin(), active.end(), record) == active.end())
+        active.push_back(record);
+    if (active.empty())
+        return ResultCount();
+    const std::vector<int> counts = NamingCounts(pdrgRep, active);
+    return static_cast<int>(std::count(counts.begin(), counts.end(), static_cast<int>(active.size())));
 }
 
 SortOutcome CRepEngine::SortResults(SortMode mode)

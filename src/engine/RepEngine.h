@@ -115,6 +115,22 @@ public:
     // Drops every remedy the predicate picks; returns how many went.
     int RemoveRemedies(const std::function<bool(const RemedyResult&)>& drop);
 
+    // --- Elimination ---
+    // The symptoms a remedy must be named in to stay in the chart (borrowed from the store). Only those among
+    // the active symptoms act; every build drops the remedies that one of them does not name, while totality
+    // and symptoms covered still count every active symptom.
+    void SetEliminating(const CSymptomRecord* record, bool eliminating);
+    bool IsEliminating(const CSymptomRecord* record) const;
+    bool IsEliminating(int s) const { return IsEliminating(Symptom(s)); }
+    void ClearElimination() { m_eliminating.clear(); }
+    // The active symptoms that eliminate, in active order (empty: no elimination in force).
+    std::vector<const CSymptomRecord*> ActiveEliminating() const;
+    bool EliminationInForce() const { return !ActiveEliminating().empty(); }
+    // Drops the results that an active eliminating symptom does not name; returns how many went.
+    int ApplyElimination();
+    // How many results `record` would leave, were it eliminating too (the results as they stand).
+    int CountLeftWith(const CSymptomRecord* record) const;
+
     SortMode GetSortMode() const { return m_eSortMode; }
     // Modes outside the three known ones order by totality.
     void SetSortMode(int mode);
@@ -127,6 +143,7 @@ public:
 
     int SymptomCount() const { return static_cast<int>(m_store->m_mapRepSymptoms.size()); }
     const CSymptomRecord* Symptom(int s) const;
+    std::span<CSymptomRecord* const> ActiveSet() const { return m_store->m_mapRepSymptoms; }
     // Rows of the display order (0 while it is absent).
     int RemedyCount() const { return pFinRep ? static_cast<int>(pFinRep->size()) : 0; }
     const RemedyResult* SortedRemedy(int r) const;
@@ -179,6 +196,7 @@ private:
     int m_nMatrixRemedies = 0;
     // The weight of each active symptom, from the last input.
     std::vector<int> m_weights;
+    std::vector<const CSymptomRecord*> m_eliminating;
     SortMode m_eSortMode = SortByTotality;
 
     // Working space kept between builds, indexed by code and sized for the codes met so far (at first for the

@@ -43,6 +43,7 @@ bool CRepMethods::Start()
     m_szFilterDesc.clear();
     m_strKingdomDesc.clear();
     m_strDrugFilterDesc.clear();
+    m_engine->ClearElimination();
     bool ok = false;
     try {
         ActiveSymptoms every = EveryRecordedSymptom(*m_state);
@@ -57,7 +58,10 @@ bool CRepMethods::Start()
 
 std::string CRepMethods::BuildCaption() const
 {
-    return quillon::BuildCaption(m_flags, m_engine->GetSortMode(), m_szFilterDesc);
+    std::string caption = quillon::BuildCaption(m_flags, m_engine->GetSortMode(), m_szFilterDesc);
+    if (m_engine->EliminationInForce())
+        caption += kEliminationCaption;
+    return caption;
 }
 
 void CRepMethods::ResetMethodFlags()
@@ -81,8 +85,9 @@ void CRepMethods::NormalRepertorisation()
     m_strDrugFilterDesc.clear();
     m_state->m_mapDrugProperties.clear();
     m_state->m_mapRemedyRows.clear();
-    // Drops the intensities, makes every recorded symptom active and builds with weight 1.
+    // Drops the intensities and the elimination, makes every recorded symptom active and builds with weight 1.
     m_mapIntensity.clear();
+    m_engine->ClearElimination();
     m_engine->ClearResults();
     try {
         ActiveSymptoms every = EveryRecordedSymptom(*m_state);
@@ -422,6 +427,35 @@ MethodOutcome CRepMethods::OnSymptomListClosed()
     // The dialog may have removed deleted symptoms from the clipboards; the chart starts again from what is left.
     NormalRepertorisation();
     return MethodOutcome::Refreshed;
+}
+
+MethodOutcome CRepMethods::OnEliminate(int s)
+{
+    const CSymptomRecord* record = m_engine->Symptom(s);
+    if (!record)
+        return MethodOutcome::Unchanged;
+    if (!m_engine->IsEliminating(record)) {
+        // Elimination only narrows the chart shown, whatever methods and filters made it.
+        try {
+            if (m_engine->CountLeftWith(record) == 0) {
+                m_sink->Show(kMsgNoRemedyInEveryEliminating);
+                return MethodOutcome::Unchanged;
+            }
+            m_engine->SetEliminating(record, true);
+            m_engine->ApplyElimination();
+        } catch (const std::bad_alloc&) {
+            m_engine->SetEliminating(record, false);
+            m_sink->Show(kMsgInsufficientMemory);
+            return MethodOutcome::Unchanged;
+        }
+        RefreshRepertorisation();
+        return MethodOutcome::Refreshed;
+    }
+    // The remedies it dropped come back: the active symptoms are built again with their weights, and the
+    // methods in force evaluated again (which, as every evaluation, lets a kingdom filter go).
+    m_engine->SetEliminating(record, false);
+    m_engine->BuildResults();
+    return Evaluate(kMsgNoValidRemedies);
 }
 
 DropOutcome CRepMethods::DropOnClipboard(int k)

@@ -41,6 +41,10 @@ inline constexpr const char* kMsgRemedyNotSelected = "Remedy not selected";
 inline constexpr const char* kMsgNoRemedyForSymptom = "No Remedy for selected symptom";
 inline constexpr const char* kMsgDrugAlreadySelected = "  this drug already selectd";
 inline constexpr const char* kMsgCannotShowDrugList = "Insufficient memory !!! Can't show drug list";
+inline constexpr const char* kMsgNoRemedyInEveryEliminating
+    = "No remedy of the chart is named in every eliminating symptom";
+// What the caption adds while elimination is in force.
+inline constexpr const char* kEliminationCaption = " : Elimination";
 
 // Property bits of the chart's kingdom buttons.
 inline constexpr int kPlantBit = 19;
@@ -123,6 +127,12 @@ public:
     DropOutcome DropOnClipboard(int k);
     // After the Symptom List dialog: the clipboards copied again from the case store, then Normal.
     MethodOutcome OnSymptomListClosed();
+    // The symptom popup's "Eliminate by this Symptom": active symptom s starts or stops eliminating. Starting
+    // narrows the chart shown (refused with a message when no remedy would stay); stopping evaluates the
+    // methods in force again from the active symptoms. Normal ends every elimination.
+    MethodOutcome OnEliminate(int s);
+    // The Weightage dialog's intensities of its last OK (by active symptom).
+    const std::vector<IntensityEntry>& Intensities() const { return m_mapIntensity; }
 
     // The picked remedy's name (at most 14 characters) for the symptoms-covered report (1215, 9926); shows
     // "Remedy not selected" and returns nothing when no remedy is picked.

@@ -76,15 +76,6 @@ public:
     }
 };
 
-QTableWidgetItem* Cell(const QString& text, bool number)
-{
-    auto* item = new QTableWidgetItem(text);
-    item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
-    if (number)
-        item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    return item;
-}
-
 QString NumberOrDash(bool present, int value)
 {
     return present ? QString::number(value) : QStringLiteral("-");
@@ -155,6 +146,15 @@ bool CFollowUpTableDialog::eventFilter(QObject* watched, QEvent* event)
         return true;
     }
     return QDialog::eventFilter(watched, event);
+}
+
+QTableWidgetItem* CFollowUpTableDialog::Cell(const QString& text, bool number)
+{
+    auto* item = new QTableWidgetItem(text);
+    item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+    if (number)
+        item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return item;
 }
 
 void CFollowUpTableDialog::SetHeading(const QString& text)

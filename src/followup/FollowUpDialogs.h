@@ -13,6 +13,7 @@ class QComboBox;
 class QLabel;
 class QSpinBox;
 class QTableWidget;
+class QTableWidgetItem;
 
 namespace quillon {
 
@@ -41,6 +42,8 @@ protected:
     // Fills the heading and the table again (the first K changed, or the other visit).
     virtual void Fill() = 0;
     void SetHeading(const QString& text);
+    // A cell that cannot be edited; a number stands right-aligned.
+    static QTableWidgetItem* Cell(const QString& text, bool number);
     // The visit or visits the table is of: their dates as the data files hold them, and as the printed pages
     // name them.
     virtual std::string VisitDates() const = 0;

@@ -146,6 +146,26 @@ const MethodCase kCases[] = {
         "Repertorisation: Weightage|Acon 11 3|Calc 7 4|Bell 5 2|Nat-m 3 2|Sulph 3 2|Apis 2 1|Lach 1 1|"},
     {"MindWeightageSorted", {"mind", "weightage:1=3", "sorted"},
         "Repertorisation: Weightage+Mind Symptoms+Sorted List of Remedies|Acon 12 2|Apis 3 1|Calc 2 1|Lach 1 1|"},
+    // Elimination keeps the remedies every eliminating symptom names (Nat-m is in 3 only, Bell in 4 only); the
+    // totals still count every symptom. A second click ends one symptom's elimination, Normal every one.
+    {"EliminationByTwoSymptoms", {"eliminate:3", "eliminate:4"},
+        "Repertorisation: Normal : Elimination|Calc 7 4|Sulph 3 2|"},
+    {"EliminationClickedOff", {"eliminate:3", "eliminate:4", "eliminate:4"},
+        "Repertorisation: Normal : Elimination|Calc 7 4|Nat-m 3 2|Sulph 3 2|"},
+    {"EliminationWithoutACommonRemedy", {"eliminate:1", "eliminate:5"},
+        "!No remedy of the chart is named in every eliminating symptom|Repertorisation: Normal : Elimination|"
+        "Acon 8 3|Apis 1 1|"},
+    {"NormalEndsElimination", {"eliminate:3", "normal"}, kNormal},
+    {"EliminationWithMindAndAFilter", {"eliminate:0", "mind", "drug-filter:1"},
+        "Repertorisation: Drug Filter+Mind Symptoms     Psoric : Elimination|Acon 6 2|Calc 2 1|"},
+    // A general symptom takes no part in the Mind chart, nor does its elimination.
+    {"EliminatingSymptomNotActive", {"eliminate:3", "mind"},
+        "Repertorisation: Mind Symptoms|Acon 6 2|Calc 2 1|Apis 1 1|Lach 1 1|"},
+    {"EliminationOfAWeightedChart", {"weightage:3=3", "eliminate:4"},
+        "Repertorisation: Weightage : Elimination|Calc 13 4|Bell 5 2|Sulph 5 2|"},
+    // Ending it evaluates the chart again, which lets the kingdom filter go.
+    {"EliminationEndedAfterAKingdom", {"eliminate:3", "mineral:group=2", "eliminate:3"},
+        "Repertorisation:|Acon 8 3|Calc 7 4|Bell 5 2|Nat-m 3 2|Sulph 3 2|Apis 1 1|Lach 1 1|"},
 };
 
 // Each sequence of presses and answers gives its messages, caption and rows.
@@ -177,6 +197,10 @@ TEST(MethodReplayDump, WholeCharts)
     EXPECT_EQ(RunChart("1", {"drop:1:1", "delete:0", "delete:0", "delete:0", "delete:0", "delete:0", "delete:0"}),
         "message\tMIND - FEAR - death, of Symptom Dropped on Clipboard 1\n"
         "caption\tRepertorisation: Normal\ncounters\t0\t0\t0\t0\t0\t0\nsymptoms\t0\nremedies\t0\n");
+    EXPECT_NE(RunChart("1", {"eliminate:2"})
+                  .find("S\t1\t[KT] MIND - FEAR - death, of\nS\t2\t[PH] MIND - ANXIETY\t"
+                        "eliminating\nS\t3"),
+        std::string::npos);
     EXPECT_EQ(RunChart("2", {}),
         "caption\tRepertorisation: Normal\ncounters\t1\t0\t0\t0\t0\t0\nsymptoms\t1\n"
         "S\t0\t[KT]MIND - R\xC3\xAAverie\nremedies\t1\nR\t1\tAcon\t2\t1\t2\n");

@@ -1,8 +1,10 @@
-// The follow-up dialogs opened from the chart's View menu show what quillon-report prints, and copy and save it.
+// The follow-up, Strategies and Families dialogs opened from the chart's View menu show what quillon-report prints,
+// and copy and save it; a double click on a family narrows the chart through the kingdom filter.
 #include "app/MainFrame.h"
 #include "app/QuillonApp.h"
 #include "chart/RepView.h"
 #include "followup/FollowUpDialogs.h"
+#include "readings/ReadingsDialogs.h"
 #include "sample/SampleGenerator.h"
 #include "state/PatientSelection.h"
 #include "support/AppTest.h"
@@ -13,6 +15,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QComboBox>
 #include <QLabel>
 #include <QSpinBox>
 #include <QTableWidget>
@@ -27,13 +30,13 @@ testing::TempFolder* g_folder = nullptr;
 testing::ScriptedChoices* g_choices = nullptr;
 RecordingMessageSink* g_sink = nullptr;
 
-// The R lines of a quillon-report command, as rows of fields without the leading "R".
-std::vector<QStringList> ReportRows(const std::vector<std::string>& command)
+// The lines of a quillon-report command tagged `tag` ("R" unless given), as rows of fields without the tag.
+std::vector<QStringList> ReportRows(const std::vector<std::string>& command, const QString& tag = QStringLiteral("R"))
 {
     std::vector<QStringList> rows;
     for (const QString& line :
         QString::fromStdString(testing::RunReport(g_folder->Path(), command).out).split(QLatin1Char('\n')))
-        if (line.startsWith(QStringLiteral("R\t")))
+        if (line.startsWith(tag + QLatin1Char('\t')))
             rows.push_back(line.split(QLatin1Char('\t')).mid(1));
     return rows;
 }
@@ -60,6 +63,7 @@ const PatientRow kThreeVisits{"1003",
     "Ren\xE9"
     "e Dubois",
     "52", "03/04/2002"};
+const PatientRow kAnna{"1001", "Anna Berger", "34", "12/03/2002"};
 
 CRepView* OpenChart(const PatientRow& row, int visit)
 {
@@ -77,7 +81,7 @@ template <typename Dialog> bool WithDialog(int commandId, const std::function<vo
     CMainFrame* frame = CQuillonApp::Instance()->MainFrame();
     frame->UpdateCommandUI();
     QAction* action = frame->Action(commandId);
-    if (!action->isEnabled())
+    if (!action || !action->isEnabled())
         return false;
     const auto seen = testing::WhenShown<Dialog>([body](Dialog& dialog) { body(&dialog); });
     action->trigger();
@@ -222,6 +226,120 @@ private Q_SLOTS:
         }));
     }
 
+    // Each column holds the tool's rows of its strategy; a remedy among the first K of every column is marked, and
+    // its hover names its rank in every column.
+    void strategiesShowTheToolsColumns()
+    {
+        CRepView* view = OpenChart(kAnna, 0);
+        QVERIFY(view);
+        ChartCommand eliminate(ChartVerb::Eliminate);
+        eliminate.symptom = 2;
+        view->Execute(eliminate);
+        QVERIFY(WithDialog<CStrategiesDialog>(ID_STRATEGIES, [](CStrategiesDialog* dialog) {
+            for (const int top : {10, 5}) {
+                dialog->TopBox()->setValue(top);
+                const auto rows = ReportRows(
+                    {"strategies", "1001", "--do", "eliminate:2", "--top", std::to_string(top)}, QStringLiteral("K"));
+                std::map<QString, std::map<QString, int>> ranks; // remedy -> strategy -> rank
+                for (const QStringList& row : rows)
+                    ranks[row[2]][row[0]] = row[1].toInt();
+                QTableWidget* table = dialog->Table();
+                QCOMPARE(table->rowCount(), top);
+                int marked = 0;
+                for (const QStringList& row : rows) {
+                    const int column
+                        = 1 + static_cast<int>(std::find_if(kStrategies.begin(), kStrategies.end(), [&row](Strategy s) {
+                              return row[0] == QLatin1String(StrategyWord(s));
+                          }) - kStrategies.begin());
+                    const QTableWidgetItem* cell = table->item(row[1].toInt() - 1, column);
+                    QVERIFY2(cell->text().startsWith(row[2] + QStringLiteral("  ") + row[3]), qPrintable(cell->text()));
+                    const bool leads = ranks[row[2]].size() == kStrategyCount;
+                    QCOMPARE(cell->text().endsWith(QStringLiteral("  *")), leads);
+                    QCOMPARE(cell->font().bold(), leads);
+                    marked += leads ? 1 : 0;
+                    QVERIFY(cell->toolTip().contains(
+                        QStringLiteral("Small rubrics: %1")
+                            .arg(ranks[row[2]].count(QStringLiteral("small-rubrics"))
+                                    ? QString::number(ranks[row[2]][QStringLiteral("small-rubrics")])
+                                    : QString())));
+                }
+                QVERIFY(marked > 0);
+            }
+            QTest::keySequence(dialog->Table(), QKeySequence::Copy);
+            const QString copied = QApplication::clipboard()->text();
+            QVERIFY(copied.contains(QStringLiteral("Rank\tTotality\tSymptoms covered first\tWeighted\tSmall rubrics\t"
+                                                   "Elimination\n1\t")));
+        }));
+    }
+
+    // Without an eliminating symptom the Elimination column is empty and the heading says why; saved as PDF.
+    void strategiesWithoutEliminationSaySo()
+    {
+        QVERIFY(OpenChart(kAnna, 0));
+        QVERIFY(WithDialog<CStrategiesDialog>(ID_STRATEGIES, [](CStrategiesDialog* dialog) {
+            QVERIFY(dialog->findChild<QLabel*>(QStringLiteral("heading"))
+                        ->text()
+                        .contains(QStringLiteral("Elimination: no symptom is marked")));
+            for (int r = 0; r < dialog->Table()->rowCount(); ++r)
+                QVERIFY(dialog->Table()->item(r, 5)->text().isEmpty());
+            // Its pages hold the five headings and the leader, marked.
+            g_choices->saveFile = QString::fromStdString((g_folder->Path() / "strategies.pdf").string());
+            dialog->SaveAsPdf();
+            const QStringList pages = testing::PdfPages(*g_choices->saveFile);
+            QCOMPARE(pages.size(), 1);
+            for (const char* text : {"Strategies", "Symptoms covered first", "Small rubrics", "Puls 2061 *"})
+                QVERIFY2(pages[0].contains(QLatin1String(text)), text);
+        }));
+    }
+
+    // The families of every kingdom and of one, as the tool lists them; saved as CSV; a double click applies one.
+    void familiesShowSaveAndApply()
+    {
+        CRepView* view = OpenChart(kAnna, 0);
+        QVERIFY(view);
+        QStringList picked;
+        QVERIFY(WithDialog<CFamiliesDialog>(ID_FAMILIES, [&picked](CFamiliesDialog* dialog) {
+            for (const auto& [index, word] : {std::pair{0, "all"}, {3, "mineral"}}) {
+                dialog->KingdomBox()->setCurrentIndex(index);
+                const auto rows = ReportRows({"families", "1001", "--kingdom", word}, QStringLiteral("F"));
+                QTableWidget* table = dialog->Table();
+                QCOMPARE(table->rowCount(), static_cast<int>(rows.size()));
+                for (int r = 0; r < table->rowCount(); ++r) {
+                    QStringList cells;
+                    for (int c = 0; c < 6; ++c)
+                        cells << table->item(r, c)->text();
+                    cells[0] = cells[0].toLower();
+                    cells[5].replace(QStringLiteral(", "), QStringLiteral(","));
+                    QCOMPARE(cells, rows[static_cast<std::size_t>(r)]);
+                }
+                picked = rows.at(2);
+            }
+            g_choices->saveFile = QString::fromStdString((g_folder->Path() / "families.csv").string());
+            dialog->SaveAsCsv();
+            const std::string csv = testing::ReadBytes(g_choices->saveFile->toStdString());
+            QCOMPARE(QString::fromStdString(csv).count(QStringLiteral("\r\n")), dialog->Table()->rowCount() + 1);
+            QVERIFY(
+                csv.rfind("Kingdom,Family,Remedies,Sum of totalities,Best rank,First remedies\r\nmineral,", 0) == 0);
+            // A basic group, a row or a column: the third mineral family, double clicked.
+            QTableWidget* table = dialog->Table();
+            table->scrollToItem(table->item(2, 1));
+            const QPoint at = table->visualItemRect(table->item(2, 1)).center();
+            QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, at);
+            QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, at);
+            QVERIFY(!dialog->isVisible());
+        }));
+        // The chart keeps the family's remedies, its first ones first; its log replays through the tool.
+        const CRepEngine& engine = view->Engine();
+        QCOMPARE(engine.RemedyCount(), picked[2].toInt());
+        const QStringList first = picked[5].split(QLatin1Char(','));
+        for (int r = 0; r < first.size(); ++r)
+            QCOMPARE(QString::fromStdString(std::string(engine.RemedyName(r))), first[r]);
+        QCOMPARE(view->Operations().back().verb, ChartVerb::Mineral);
+        std::vector<std::string> args{"chart", "1001"};
+        for (const ChartCommand& command : view->Operations())
+            args.insert(args.end(), {"--do", FormatChartCommand(command)});
+        QCOMPARE(view->DumpChartText(), testing::RunReport(g_folder->Path(), args).out);
+    }
     void compareNeedsASecondVisit()
     {
         QVERIFY(OpenChart({"1001", "Anna Berger", "34", "12/03/2002"}, 0));

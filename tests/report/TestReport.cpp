@@ -43,7 +43,7 @@ TEST(ChartCommand, TextRoundTrips)
         "label:covered", "label:name", "weightage:0=2,13=9", "weightage:none", "weightage-cancel", "drug-filter:3,7",
         "drug-filter:none", "drug-filter-cancel", "drop:0:1", "clip:12:3", "clipboard:2", "delete:4", "undelete:0",
         "plant:48:none", "animal:0:1,12", "plant-cancel", "animal-cancel",
-        "mineral:left=51;right=1;vertical;horizontal;group=2", "mineral:none", "mineral-cancel"};
+        "mineral:left=51;right=1;vertical;horizontal;group=2", "mineral:none", "mineral-cancel", "eliminate:7"};
     for (const char* text : texts)
         EXPECT_EQ(FormatChartCommand(ParseChartCommand(text)), text);
     // A typed command formats to what parses back to it; the cancelled form drops the answers.
@@ -54,7 +54,8 @@ TEST(ChartCommand, TextRoundTrips)
     plant.cancel = true;
     EXPECT_EQ(FormatChartCommand(plant), "plant-cancel");
     // Only dialogs have a cancel; a plain verb takes no argument.
-    for (const char* wrong : {"normal-cancel", "drop-cancel", "normal:1", "clipboard", "drop:1:2:3"})
+    for (const char* wrong : {"normal-cancel", "drop-cancel", "normal:1", "clipboard", "drop:1:2:3", "eliminate",
+             "eliminate-cancel", "eliminate:-1"})
         EXPECT_THROW(ParseChartCommand(wrong), UsageError) << wrong;
 }
 

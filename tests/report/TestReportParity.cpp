@@ -146,6 +146,21 @@ private Q_SLOTS:
             Press(v, IDC_RESET_CLIPBOARD);
             Press(v, IDC_RESET_CLIPBOARD); // nothing selected: its message
         }) << QStringLiteral("clip:1:2 clipboard:2 sorted click clipboard:2 reset-clipboard reset-clipboard");
+        QTest::newRow("popup elimination, checked while in force") << Steps([](CRepView* v) {
+            for (const auto& [line, checked] : {std::pair{1, false}, {3, false}, {1, true}}) {
+                const auto ran = WhenShown<QMenu>([checked = checked](QMenu& menu) {
+                    QAction* item = menu.actions().last();
+                    QCOMPARE(item->text(), QStringLiteral("&Eliminate by this Symptom"));
+                    QCOMPARE(item->isChecked(), checked);
+                    item->trigger();
+                });
+                QTest::mouseClick(
+                    v, Qt::RightButton, {}, Centre(v->Geometry().SymptomLineRect(kFirstSymptomLine + line)));
+                QVERIFY(*ran);
+                if (line == 3)
+                    Press(v, IDC_SORTED);
+            }
+        }) << QStringLiteral("eliminate:1 eliminate:3 sorted eliminate:1");
         QTest::newRow("labels, then weightage") << Steps([](CRepView* v) {
             for (const ChartRect& spot :
                 {v->Geometry().CoveredHotSpot(), v->Geometry().NameHotSpot(), v->Geometry().TotalityHotSpot()})

@@ -2,6 +2,7 @@
 #include "report/Report.h"
 #include "report/ReportChart.h"
 #include "report/ReportFollowUp.h"
+#include "report/ReportReadings.h"
 #include "report/ReportRemedyLists.h"
 
 #include "report/ReportCovered.h"
@@ -165,13 +166,23 @@ std::string Usage()
            "                           earlier (by date; by index when the dates tie) to the later\n"
            "  stability REGNO [--visit N] [--top K]\n"
            "                           the worst rank of the first K remedies when one symptom is left out\n"
+           "  strategies REGNO [--visit N] [--do ACTION]... [--top K]\n"
+           "                           the first K remedies (5 to 50, default 10) of the chart's active symptoms\n"
+           "                           read five ways: K STRATEGY RANK ABBREV SCORE, strategy by strategy.\n"
+           "                           SCORE: totality 60T+C; covered C (ties by T); weighted 60W+C with the\n"
+           "                           Weightage intensities; small-rubrics the grades x3 in rubrics of up to 10\n"
+           "                           remedies, x2 up to 50, x1 above; elimination 60T+C among the remedies\n"
+           "                           every eliminating symptom names (else a line note elimination)\n"
+           "  families REGNO [--visit N] [--do ACTION]... [--kingdom all|plant|animal|mineral] [--top K]\n"
+           "                           the first K families (default 20) of the chart's remedies: F KINGDOM FAMILY\n"
+           "                           COUNT SUM BEST and the first three remedies by rank\n"
            "  materia-medica REGNO [--visit N] [--do ACTION]... OPTION MARKS RANK...\n"
            "                           converts chart ranks (OPTION complete|compare|differentiate|single|one|create,\n"
            "                           MARKS all|none|digits 1-5) and prints the materia medica view\n"
            "\n"
            "actions: normal mind general rest sorted click label:totality|covered|name\n"
            "  weightage:S=W,... weightage-cancel  drug-filter:K,... drug-filter-cancel\n"
-           "  drop:S:C clip:S:C clipboard:C reset-clipboard  delete:I undelete:J\n"
+           "  drop:S:C clip:S:C clipboard:C reset-clipboard  delete:I undelete:J  eliminate:S\n"
            "  plant:CLASS:TYPES animal:CLASS:TYPES plant-cancel animal-cancel\n"
            "  mineral:STEP;STEP;... (left=CELL right=CELL vertical horizontal group=N) mineral-cancel\n"
            "  An empty list is written none (drug-filter:none, plant:0:none, mineral:none); an empty argument\n"
@@ -237,6 +248,10 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
                 return CompareCommand(c.dir, c.args, t);
             if (command == "stability")
                 return StabilityCommand(c.dir, c.args, t);
+            if (command == "strategies")
+                return StrategiesCommand(c.dir, c.args, t);
+            if (command == "families")
+                return FamiliesCommand(c.dir, c.args, t);
             throw UsageError{"unknown command: " + Shown(command) + " (see --help)"};
         };
         return t.Finish(run(), out, err);
