@@ -1,4 +1,5 @@
 // The four document templates, in the order they are registered.
+#include "app/CaseBookCommands.h"
 #include "app/ChartReports.h"
 #include "app/MainFrame.h"
 #include "app/QuillonApp.h"
@@ -34,6 +35,8 @@ QWidget* CreateChart(CQuillonApp& app)
     InstallRemedyListCommands(*view, app, app.Choices());
     InstallFollowUpCommands(*view, app, app.Choices());
     InstallSymptomCoveredReport(app, *view);
+    if (CCaseBookCommands* caseBook = app.CaseBook())
+        caseBook->InstallOnChart(*view);
     InstallConversionCommand(*view, [&app] { RunConversion(app); });
     auto* magnifier = new CMagnifier(view);
     view->SetCommandHandler(ID_MAGNIFY, [magnifier] { magnifier->Toggle(); });

@@ -127,6 +127,21 @@ MethodOutcome CRepView::Execute(const ChartCommand& command)
     return outcome;
 }
 
+MethodOutcome CRepView::Replay(const ChartCommand& command)
+{
+    struct Dialogs
+    {
+        CRepView& view;
+        ~Dialogs()
+        {
+            view.m_pSession->SetDialogs(
+                view.m_pWeightageChooser.get(), view.m_pDrugFilterChooser.get(), view.m_pKingdomChooser.get());
+        }
+    } restore{*this};
+    m_pSession->SetDialogs(nullptr, nullptr, nullptr);
+    return Execute(command);
+}
+
 void CRepView::AfterMethod(MethodOutcome outcome)
 {
     UpdateCaption();
@@ -570,6 +585,7 @@ void CRepView::OnRightButtonDown(const QPoint& p)
             AddMenuItem(menu, QStringLiteral("&Conv. Rep To MM"), ID_MENU_CONV_REP_TO_MM);
             AddMenuItem(menu, QStringLiteral("&Drug List"), ID_MENU_DRUG_LIST);
             AddMenuItem(menu, QStringLiteral("S&tability"), ID_STABILITY);
+            AddMenuItem(menu, QStringLiteral("&Record Prescription\u2026"), ID_MENU_RECORD_PRESCRIPTION);
             ShowPopup(menu, p);
         }
     }
