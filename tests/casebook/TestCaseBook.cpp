@@ -37,8 +37,10 @@ struct Clock
     CaseBookOptions Options()
     {
         CaseBookOptions o;
-        o.now
-            = [this] { return "2026-01-01T00:00:" + std::string(tick < 10 ? "0" : "") + std::to_string(tick++) + "Z"; };
+        o.now = [this] {
+            const int second = tick++;
+            return "2026-01-01T00:00:" + std::string(second < 10 ? "0" : "") + std::to_string(second) + "Z";
+        };
         return o;
     }
 };
