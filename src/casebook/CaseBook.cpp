@@ -294,7 +294,7 @@ std::int64_t CCaseBook::WriteAnalysis(std::int64_t patientId, const AnalysisReco
 {
     const std::string now = Now();
     const std::string changed = keepTimes ? a.changed : now;
-    // The fields an update and an insert share, as parameters 1 to 8; the ninth is the id, or the created time.
+    // The fields an update and an insert share, as parameters 1 to 9; the tenth is the id, or the created time.
     const auto bind = [&](SQLite::Statement& q) {
         q.bind(1, patientId);
         q.bind(2, a.visit.date);
@@ -304,23 +304,24 @@ std::int64_t CCaseBook::WriteAnalysis(std::int64_t patientId, const AnalysisReco
         q.bind(6, changed);
         q.bind(7, a.caption);
         q.bind(8, JoinLines(a.topRemedies));
+        q.bind(9, static_cast<std::int64_t>(a.steps.size()));
     };
     std::int64_t id = a.id;
     if (id != 0) {
         SQLite::Statement q(*m_db,
             "UPDATE analyses SET patient_id = ?, visit_date = ?, fingerprint = ?, name = ?, notes = ?, changed = ?,"
-            " caption = ?, top_remedies = ? WHERE id = ?");
+            " caption = ?, top_remedies = ?, step_count = ? WHERE id = ?");
         bind(q);
-        q.bind(9, id);
+        q.bind(10, id);
         if (q.exec() == 0)
             id = 0;
     }
     if (id == 0) {
         SQLite::Statement q(*m_db,
             "INSERT INTO analyses(patient_id, visit_date, fingerprint, name, notes, changed, caption, top_remedies,"
-            " created) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?)");
+            " step_count, created) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
         bind(q);
-        q.bind(9, keepTimes && !a.created.empty() ? a.created : now);
+        q.bind(10, keepTimes && !a.created.empty() ? a.created : now);
         q.exec();
         id = m_db->getLastInsertRowid();
     }
@@ -395,8 +396,8 @@ std::vector<AnalysisListing> CCaseBook::ListAnalyses(const PracticeIdentity& pra
     std::vector<AnalysisListing> list;
     try {
         SQLite::Statement q(*m_db,
-            std::string("SELECT ") + kAnalysisColumns + ", (SELECT count(*) FROM steps s WHERE s.analysis_id = a.id), "
-                + kPrescriptionColumns + " FROM analyses a LEFT JOIN prescriptions p ON p.id ="
+            std::string("SELECT ") + kAnalysisColumns + ", a.step_count, " + kPrescriptionColumns
+                + " FROM analyses a LEFT JOIN prescriptions p ON p.id ="
                 + " (SELECT max(id) FROM prescriptions WHERE analysis_id = a.id)" + kPatientWhere
                 + " ORDER BY a.created, a.id");
         BindPatient(q, practice, regNo);

@@ -31,8 +31,8 @@ CREATE INDEX prescriptions_patient ON prescriptions(patient_id);
 )");
 }
 
-// Version 2: the steps in a table of their own, one row per step in order; the caption and first remedies of the
-// chart kept with the analysis, so that a list shows them without replaying it.
+// Version 2: the steps in a table of their own, one row per step in order; their count, the caption and the first
+// remedies of the chart kept with the analysis, so that a list shows them without reading the steps or replaying.
 void UpgradeToVersion2(SQLite::Database& db)
 {
     db.exec(R"(
@@ -40,6 +40,7 @@ CREATE TABLE steps(analysis_id INTEGER NOT NULL REFERENCES analyses(id) ON DELET
   position INTEGER NOT NULL, action TEXT NOT NULL, PRIMARY KEY(analysis_id, position)) WITHOUT ROWID;
 ALTER TABLE analyses ADD COLUMN caption TEXT NOT NULL DEFAULT '';
 ALTER TABLE analyses ADD COLUMN top_remedies TEXT NOT NULL DEFAULT '';
+ALTER TABLE analyses ADD COLUMN step_count INTEGER NOT NULL DEFAULT 0;
 CREATE INDEX analyses_patient ON analyses(patient_id, created);
 CREATE INDEX prescriptions_analysis ON prescriptions(analysis_id);
 )");
@@ -63,6 +64,7 @@ CREATE INDEX prescriptions_analysis ON prescriptions(analysis_id);
             start = end + 1;
         }
     }
+    db.exec("UPDATE analyses SET step_count = (SELECT count(*) FROM steps WHERE analysis_id = analyses.id)");
     db.exec("ALTER TABLE analyses DROP COLUMN steps");
 }
 

@@ -114,6 +114,9 @@ TEST(CaseBook, UpgradesAVersion1File)
     EXPECT_EQ(old->steps, (std::vector<std::string>{"mind", "drop:0:1", "sorted"}));
     EXPECT_EQ(old->notes, "note");
     EXPECT_TRUE(book->LoadAnalysis(8)->steps.empty());
+    const auto list = book->ListAnalyses(kAnna.practice, "1001");
+    ASSERT_EQ(list.size(), 2u);
+    EXPECT_EQ(std::pair(list[0].stepCount, list[1].stepCount), std::pair(3, 0));
     EXPECT_TRUE(book->SaveAnalysis(kAnna, Analysis("New", {"rest"})));
 }
 

@@ -23,6 +23,8 @@
 #include <QTableWidget>
 #include <QTextBrowser>
 
+#include <cstdlib>
+
 using namespace quillon;
 using testing::App;
 using testing::WithShown;
@@ -212,6 +214,8 @@ int main(int argc, char** argv)
 {
     testing::TempFolder folder, scratch;
     sample::WritePractice(sample::BuildPractice(QUILLON_SAMPLE_SOURCE), folder.Path());
+    // A case book of this run alone.
+    setenv("XDG_DATA_HOME", (folder.Path() / "data").c_str(), 1);
     RecordingMessageSink sink;
     testing::ScriptedChoices choices;
     g_sink = &sink;

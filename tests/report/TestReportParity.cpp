@@ -27,6 +27,8 @@
 #include <QMenu>
 #include <QTest>
 
+#include <cstdlib>
+
 #include <sstream>
 
 using namespace quillon;
@@ -266,6 +268,8 @@ int main(int argc, char** argv)
     testing::TempFolder folder;
     sample::WritePractice(sample::BuildPractice(QUILLON_SAMPLE_SOURCE), folder.Path());
     g_folder = &folder;
+    // A case book of this run alone.
+    setenv("XDG_DATA_HOME", (folder.Path() / "data").c_str(), 1);
     RecordingMessageSink sink;
     return testing::RunInApp<TestReportParity>(argc, argv, folder.Path(), sink);
 }
