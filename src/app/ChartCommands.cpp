@@ -1,6 +1,7 @@
 // The chart's commands.
 #include "app/ChartCommands.h"
 
+#include "app/CaseBookCommands.h"
 #include "app/MainFrame.h"
 #include "app/QuillonApp.h"
 #include "chart/ChartCsv.h"
@@ -142,8 +143,7 @@ void InstallReadingsCommands(CQuillonApp& app, CRepView& view)
     });
     view.SetCommandHandler(ID_FAMILIES, [&app, &view] {
         CFamiliesDialog dialog(
-            app, app.Choices(), view.Engine(), [&view](const ChartCommand& command) { view.Execute(command, true); },
-            &view);
+            app, app.Choices(), view.Engine(), [&view](const ChartCommand& command) { view.Replay(command); }, &view);
         dialog.exec();
     });
 }
@@ -184,6 +184,8 @@ void InstallChartCommands(CQuillonApp& app, CRepView& view)
     InstallFollowUpCommands(app, view);
     InstallReadingsCommands(app, view);
     InstallSymptomCoveredReport(app, view);
+    if (CCaseBookCommands* caseBook = app.CaseBook())
+        caseBook->InstallOnChart(view);
     view.SetCommandHandler(ID_MENU_CONV_REP_TO_MM, [&view, &app] {
         if (view.Methods().PrepareConversion())
             RunConversion(app);

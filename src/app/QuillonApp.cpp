@@ -3,6 +3,7 @@
 
 #include "app/AppSettings.h"
 #include "app/BoxMessageSink.h"
+#include "app/CaseBookCommands.h"
 #include "app/ChartCommands.h"
 #include "app/CommandLine.h"
 #include "app/MainFrame.h"
@@ -85,6 +86,8 @@ bool CQuillonApp::InitInstance()
     }
     m_pMainFrame = std::make_unique<CMainFrame>(*this);
     InstallChartExportCommands(*this, *m_pMainFrame);
+    m_pCaseBook = std::make_unique<CCaseBookCommands>(*this);
+    m_pCaseBook->Install(*m_pMainFrame);
     // Without a window manager a maximised window keeps its size: give it the whole screen first.
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         m_pMainFrame->setGeometry(screen->availableGeometry());

@@ -22,6 +22,7 @@ class QWidget;
 namespace quillon {
 
 class CAppSettings;
+class CCaseBookCommands;
 
 class CMainFrame;
 class IUserChoices;
@@ -98,6 +99,8 @@ public:
     CAppSettings& Settings() const { return *m_pSettings; }
 
     CMainFrame* MainFrame() const { return m_pMainFrame.get(); }
+    // The case book's commands (null before InitInstance).
+    CCaseBookCommands* CaseBook() const { return m_pCaseBook.get(); }
     IUserChoices& Choices() const { return *m_pChoices; }
     const CDocTemplate* CurrentTemplate() const { return m_pCurrentTemplate; }
 
@@ -125,6 +128,7 @@ private:
     bool m_bQuitWhenShown = false;
     bool m_bQuitRequested = false;
     QString m_strScreenshotFile;
+    std::unique_ptr<CCaseBookCommands> m_pCaseBook;
     std::unique_ptr<CMainFrame> m_pMainFrame;
 };
 

@@ -257,6 +257,7 @@ bool CCaseStore::LoadVisitSymptoms(int nVisit)
     ClearCaseStore();
     if (nVisit < 0 || nVisit >= static_cast<int>(m_arrVisitOffsets.size()))
         return false;
+    m_nLoadedVisit = nVisit;
     try {
         CFolderFile file;
         if (!OpenSymptomFile(*m_folder, m_strPatientFile, file))
@@ -274,6 +275,7 @@ bool CCaseStore::LoadVisitFromImage(std::span<const std::uint8_t> bytes, int nVi
     ClearCaseStore();
     if (nVisit < 0 || nVisit >= static_cast<int>(m_arrVisitOffsets.size()))
         return false;
+    m_nLoadedVisit = nVisit;
     ImageBytes image(bytes);
     return ReadVisit(image, nVisit);
 }
@@ -338,6 +340,7 @@ void CCaseStore::ClearCaseStore()
     for (const auto& [id, listener] : m_clearListeners)
         listener();
     ClearDependentState();
+    m_nLoadedVisit = -1;
     m_mapMindSymptoms.clear();
     m_mapGeneralSymptoms.clear();
     m_mapRestSymptoms.clear();

@@ -82,6 +82,7 @@ public:
     std::vector<std::uint32_t> m_arrVisitOffsets;
     std::vector<std::string> m_arrVisitDates;
     std::string m_szVisitDate; // at most 14 characters
+    int m_nLoadedVisit = -1; // the index of the visit the store holds (-1: none)
 
     std::vector<std::unique_ptr<CSymptomRecord>> m_mapSymptoms;
     std::vector<std::string> m_mapSymptomText;

@@ -146,6 +146,11 @@ CChartSession::CChartSession(CQuillonState& state, IMessageSink& sink)
 bool CChartSession::Start()
 {
     m_operations.clear();
+    m_start = {};
+    for (const auto& record : m_state.m_mapSymptoms)
+        m_start.live.push_back(record.get());
+    for (const auto& record : m_state.m_mapDeletedSymptoms)
+        m_start.deleted.push_back(record.get());
     return m_methods.Start();
 }
 

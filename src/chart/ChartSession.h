@@ -89,6 +89,14 @@ public:
     // Every operation since the chart was opened, in order.
     const std::vector<ChartCommand>& Operations() const { return m_operations; }
 
+    // The visit as the chart found it when it opened: the symptoms still recorded and those deleted before (in the
+    // Recorded Symptoms dialog), in the store's order. (A chart opens with empty clipboards.)
+    struct StartState
+    {
+        std::vector<const CSymptomRecord*> live, deleted;
+    };
+    const StartState& AtStart() const { return m_start; }
+
 private:
     void Click(const ChartGeometry& geometry, int pressX, int pressY, int releaseX, int releaseY, int symptomPosition);
     void EditSymptomList(const ChartCommand& command);
@@ -98,6 +106,7 @@ private:
     CRepMethods m_methods;
     CCommandChoosers m_choosers;
     std::vector<ChartCommand> m_operations;
+    StartState m_start;
 };
 
 } // namespace quillon

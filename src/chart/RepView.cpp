@@ -120,9 +120,16 @@ DropOutcome CRepView::DropOnClipboard(int nSymptom, int k)
     return Clipboard(k).size() > before ? DropOutcome::Dropped : DropOutcome::AlreadyThere;
 }
 
-MethodOutcome CRepView::Execute(const ChartCommand& command, bool ownAnswers)
+MethodOutcome CRepView::Execute(const ChartCommand& command)
 {
-    const MethodOutcome outcome = m_pSession->Execute(command, ChartGeometry(), ownAnswers);
+    const MethodOutcome outcome = m_pSession->Execute(command);
+    AfterMethod(outcome);
+    return outcome;
+}
+
+MethodOutcome CRepView::Replay(const ChartCommand& command)
+{
+    const MethodOutcome outcome = m_pSession->Execute(command, ChartGeometry(), true);
     AfterMethod(outcome);
     return outcome;
 }
@@ -578,6 +585,7 @@ void CRepView::OnRightButtonDown(const QPoint& p)
             AddMenuItem(menu, QStringLiteral("&Conv. Rep To MM"), ID_MENU_CONV_REP_TO_MM);
             AddMenuItem(menu, QStringLiteral("&Drug List"), ID_MENU_DRUG_LIST);
             AddMenuItem(menu, QStringLiteral("S&tability"), ID_STABILITY);
+            AddMenuItem(menu, QStringLiteral("&Record Prescription\u2026"), ID_MENU_RECORD_PRESCRIPTION);
             ShowPopup(menu, p);
         }
     }

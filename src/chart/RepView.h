@@ -83,6 +83,7 @@ enum RepViewMenuCommand : int {
     ID_MENU_ELIMINATE = 215, // "Eliminate by this Symptom", a check item
     ID_MENU_CONV_REP_TO_MM = 9925,
     ID_MENU_SYMPTOM_COVERED = 9926,
+    ID_MENU_RECORD_PRESCRIPTION = 9927,
     ID_MENU_DRUG_LIST = 117,
 };
 
@@ -103,11 +104,14 @@ public:
     // The method state and handlers behind the fifteen buttons.
     CRepMethods& Methods() const { return *m_pMethods; }
     // Runs one user operation of the chart (as its button, click or dialog does) and shows what it left.
-    // With `ownAnswers` the command answers for the dialogs, which stay closed.
-    MethodOutcome Execute(const ChartCommand& command, bool ownAnswers = false);
+    MethodOutcome Execute(const ChartCommand& command);
+    // Runs an operation with the answers it carries, no dialog opening: a saved analysis restored, a family
+    // applied from the Families list.
+    MethodOutcome Replay(const ChartCommand& command);
     // Every operation that changed the chart since it opened, in order, with the dialogs' answers: replayed by
     // quillon-report's --do, it ends with the same chart.
     const std::vector<ChartCommand>& Operations() const { return m_pSession->Operations(); }
+    const CChartSession& Session() const { return *m_pSession; }
     // False when the start of the view failed (its message was shown): the view shows no chart.
     bool HasChart() const { return m_bHasChart; }
 

@@ -61,6 +61,15 @@ std::optional<QString> CDialogUserChoices::ChooseFolder(
     return chosen;
 }
 
+std::optional<QString> CDialogUserChoices::ChooseOpenFile(
+    QWidget* parent, const QString& caption, const QString& filter)
+{
+    const QString chosen = QFileDialog::getOpenFileName(parent, caption, QString(), filter);
+    if (chosen.isEmpty())
+        return std::nullopt;
+    return chosen;
+}
+
 std::optional<std::filesystem::path> ChooseTextFile(
     IUserChoices& choices, QWidget* parent, const QString& suggestedName)
 {

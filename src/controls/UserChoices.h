@@ -32,6 +32,12 @@ public:
         paint(printer);
         return true;
     }
+    // The file to open, or nothing when the user cancels (answered "cancel" unless overridden).
+    virtual std::optional<QString> ChooseOpenFile(QWidget* parent, const QString& caption, const QString& filter)
+    {
+        (void)parent, (void)caption, (void)filter;
+        return std::nullopt;
+    }
     // The folder to open, or nothing when the user cancels (answered "cancel" unless overridden).
     virtual std::optional<QString> ChooseFolder(QWidget* parent, const QString& caption, const QString& startFolder)
     {
@@ -49,6 +55,7 @@ public:
     bool ChoosePrinter(QWidget* parent, QPrinter& printer) override;
     bool PreviewPrint(QWidget* parent, QPrinter& printer, const std::function<void(QPrinter&)>& paint) override;
     std::optional<QString> ChooseFolder(QWidget* parent, const QString& caption, const QString& startFolder) override;
+    std::optional<QString> ChooseOpenFile(QWidget* parent, const QString& caption, const QString& filter) override;
 };
 
 // The "Save As" question of the text exports, offering `suggestedName`: a ".txt" file name (the extension added

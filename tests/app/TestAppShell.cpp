@@ -86,8 +86,10 @@ private Q_SLOTS:
         for (QAction* action : frame->FileMenu()->actions())
             if (!action->isSeparator() && action->isEnabled())
                 enabled << action->text();
+        // The case book's export and import concern the whole book, not a patient.
         QCOMPARE(enabled,
             (QStringList{QStringLiteral("&Open Practice Folder\u2026\tCtrl+O"), QStringLiteral("Select &Patient  \tF2"),
+                QStringLiteral("Export Case &Book\u2026"), QStringLiteral("I&mport Case Book\u2026"),
                 QStringLiteral("E&xit")}));
         QVERIFY(!frame->Action(ID_MAGNIFY)->isEnabled());
     }

@@ -1,6 +1,9 @@
 // The window driven by real presses, moves, releases and dialog answers keeps a log of its operations; replayed
 // through quillon-report's entry point, the log ends with the same chart and the same messages.
+#include "app/CaseBookCommands.h"
 #include "app/QuillonApp.h"
+#include "casebook/CaseBook.h"
+#include "casebook/CaseBookDialogs.h"
 #include "chart/RepView.h"
 #include "chart/WeightageDialog.h"
 #include "controls/PictureButton.h"
@@ -16,11 +19,15 @@
 #include "symptoms/RecordedSymptomsDialog.h"
 #include "symptoms/UndeleteDialog.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QTest>
+
+#include <cstdlib>
 
 #include <sstream>
 
@@ -240,6 +247,34 @@ private Q_SLOTS:
         std::ostringstream out, err;
         QCOMPARE(report::Run(args, out, err), int(report::kDone));
         QCOMPARE(window + view->DumpChartText(), out.str());
+
+        // Saved through File > Save Analysis, the analysis replays alike in the tool and, opened again through
+        // Open Analysis, in the window: the same chart and the same messages.
+        const auto action
+            = [app](int id) { return app->MainFrame()->findChild<QAction*>(QStringLiteral("casebook%1").arg(id)); };
+        testing::WithShown<CSaveAnalysisDialog>([&] { action(ID_SAVE_ANALYSIS)->trigger(); },
+            [](CSaveAnalysisDialog& dialog) {
+                dialog.NameEdit()->setText(QStringLiteral("Parity"));
+                QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
+            });
+        const std::int64_t id = app->CaseBook()->CurrentAnalysis();
+        QVERIFY(id > 0);
+        std::ostringstream tool, toolErr;
+        QCOMPARE(report::Run({"--dir", g_folder->Path().string(), "--casebook", DefaultCaseBookPath().string(), "chart",
+                                 "1001", "--analysis", std::to_string(id)},
+                     tool, toolErr),
+            int(report::kDone));
+        QCOMPARE(tool.str(), out.str());
+        sink.Clear();
+        testing::WithShown<COpenAnalysisDialog>([&] { action(ID_OPEN_ANALYSIS)->trigger(); },
+            [](COpenAnalysisDialog& dialog) { QTest::mouseClick(dialog.OpenButton(), Qt::LeftButton); });
+        auto* restored = qobject_cast<CRepView*>(app->OpenView(kViewChart));
+        QVERIFY(restored);
+        QCOMPARE(app->CaseBook()->CurrentAnalysis(), id);
+        std::string again;
+        for (const std::string& text : sink.Texts())
+            again += "message\t" + text + '\n';
+        QCOMPARE(again + restored->DumpChartText(), out.str());
     }
 };
 
@@ -248,6 +283,8 @@ int main(int argc, char** argv)
     testing::TempFolder folder;
     sample::WritePractice(sample::BuildPractice(QUILLON_SAMPLE_SOURCE), folder.Path());
     g_folder = &folder;
+    // A case book of this run alone.
+    setenv("XDG_DATA_HOME", (folder.Path() / "data").c_str(), 1);
     RecordingMessageSink sink;
     return testing::RunInApp<TestReportParity>(argc, argv, folder.Path(), sink);
 }

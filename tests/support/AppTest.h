@@ -51,8 +51,9 @@ public:
         return printFile.has_value();
     }
     std::optional<QString> ChooseFolder(QWidget*, const QString&, const QString&) override { return folder; }
+    std::optional<QString> ChooseOpenFile(QWidget*, const QString&, const QString&) override { return openFile; }
 
-    std::optional<QString> saveFile, printFile, folder;
+    std::optional<QString> saveFile, printFile, folder, openFile;
     QString suggested;
     int asked = 0;
 };

@@ -1,5 +1,6 @@
 // quillon-report's commands: the dispatch of a command line, and the commands of the case.
 #include "report/Report.h"
+#include "report/ReportCaseBook.h"
 #include "report/ReportChart.h"
 #include "report/ReportFollowUp.h"
 #include "report/ReportReadings.h"
@@ -15,6 +16,7 @@
 #include "state/QuillonState.h"
 #include "symptoms/RecordedSymptoms.h"
 
+#include <algorithm>
 #include <exception>
 #include <ostream>
 
@@ -24,6 +26,7 @@ namespace {
 struct Context
 {
     std::string dir = ".";
+    std::string casebook; // --casebook FILE; empty: the user's own
     std::vector<std::string> args; // the command and its arguments
     Transcript& t;
 };
@@ -139,9 +142,10 @@ int Symptoms(Context& c)
 
 std::string Usage()
 {
-    return "usage: quillon-report [--dir DIR] COMMAND ARGS\n"
+    return "usage: quillon-report [--dir DIR] [--casebook FILE] COMMAND ARGS\n"
            "\n"
-           "Reads the practice folder DIR (default: the working directory) as Quillon does.\n"
+           "Reads the practice folder DIR (default: the working directory) as Quillon does. The case book\n"
+           "commands use the case book FILE (default: the user's, in $XDG_DATA_HOME/Quillon).\n"
            "quillon-report --version prints the version.\n"
            "\n"
            "commands:\n"
@@ -179,6 +183,16 @@ std::string Usage()
            "  materia-medica REGNO [--visit N] [--do ACTION]... OPTION MARKS RANK...\n"
            "                           converts chart ranks (OPTION complete|compare|differentiate|single|one|create,\n"
            "                           MARKS all|none|digits 1-5) and prints the materia medica view\n"
+           "  save-analysis REGNO [--visit N] --name NAME [--note TEXT] [--do ACTION]...\n"
+           "                           saves the analysis the actions make in the case book; prints its id\n"
+           "  analyses REGNO           the patient's saved analyses, oldest first:\n"
+           "                           A, ID, VISIT DATE, NAME, STEPS, PRESCRIPTION\n"
+           "  chart REGNO --analysis ID\n"
+           "                           replays a saved analysis on its visit and prints the chart\n"
+           "  prescribe --analysis ID --rank R --potency TEXT [--repetition TEXT] [--note TEXT]\n"
+           "                           records the remedy of chart row R (from 1) of the analysis as prescribed\n"
+           "  casebook-export FILE     writes the whole case book as one JSON file\n"
+           "  casebook-import FILE     merges an exported case book; of two alike analyses the newer stays\n"
            "\n"
            "actions: normal mind general rest sorted click label:totality|covered|name\n"
            "  weightage:S=W,... weightage-cancel  drug-filter:K,... drug-filter-cancel\n"
@@ -201,9 +215,10 @@ std::string Usage()
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, IChartPdfWriter* pdf)
 {
     Transcript t;
-    Context c{".", {}, t};
+    Context c{".", {}, {}, t};
     try {
         bool dirGiven = false;
+        bool casebookGiven = false;
         for (std::size_t i = 0; i < args.size(); ++i) {
             if (args[i] == "--help" || args[i] == "-h") {
                 out << Usage();
@@ -218,6 +233,15 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
                 c.dir = args[++i];
                 continue;
             }
+            if (args[i] == "--casebook" && c.args.empty()) {
+                if (i + 1 >= args.size() || args[i + 1].empty())
+                    throw UsageError{"--casebook needs a file"};
+                if (casebookGiven)
+                    throw UsageError{"--casebook given twice"};
+                casebookGiven = true;
+                c.casebook = args[++i];
+                continue;
+            }
             c.args.push_back(args[i]);
         }
         if (c.args.empty())
@@ -230,6 +254,10 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
                 return Visits(c);
             if (command == "symptoms")
                 return Symptoms(c);
+            const bool ofAnalysis
+                = command == "chart" && std::find(c.args.begin(), c.args.end(), "--analysis") != c.args.end();
+            if (ofAnalysis || IsCaseBookCommand(command))
+                return CaseBookCommandRun({c.dir, c.casebook, c.args, t});
             if (command == "chart")
                 return ChartReport(c);
             if (command == "drug-list" || command == "remedy-list")

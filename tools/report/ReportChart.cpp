@@ -36,6 +36,19 @@ int SilentVisitFailure(Transcript& t, const CQuillonState& state, const std::str
 int WithChart(const std::string& dir, const ChartRequest& request, Transcript& t,
     const std::function<int(CQuillonState&, CRepEngine&, CRepMethods&)>& use)
 {
+    return WithChart(
+        dir, request, t,
+        [&request](CChartSession& chart) {
+            for (const std::string& action : request.actions)
+                chart.Execute(ParseChartCommand(action));
+        },
+        use);
+}
+
+int WithChart(const std::string& dir, const ChartRequest& request, Transcript& t,
+    const std::function<void(CChartSession&)>& replay,
+    const std::function<int(CQuillonState&, CRepEngine&, CRepMethods&)>& use)
+{
     if (!FindFolder(dir, t))
         return kCaseNotLoaded;
     CQuillonState state(CPracticeFolder(dir), t);
@@ -61,8 +74,7 @@ int WithChart(const std::string& dir, const ChartRequest& request, Transcript& t
     CChartSession chart(state, t);
     if (!chart.Start())
         return kCaseNotLoaded;
-    for (const std::string& action : request.actions)
-        chart.Execute(ParseChartCommand(action));
+    replay(chart);
     return use(state, chart.Engine(), chart.Methods());
 }
 

@@ -15,6 +15,7 @@
 #include <vector>
 
 namespace quillon {
+class CChartSession;
 class CQuillonState;
 class CRepEngine;
 class CRepMethods;
@@ -96,6 +97,10 @@ ChartRequest ParseChartRequest(const std::vector<std::string>& args, const std::
 // Selects the patient, opens the chart of the visit as the window does, replays the actions and hands the chart
 // to `use`, whose status is returned. A patient, visit or chart that cannot be opened fails with its reason.
 int WithChart(const std::string& dir, const ChartRequest& request, Transcript& transcript,
+    const std::function<int(CQuillonState&, CRepEngine&, CRepMethods&)>& use);
+// The same with the steps run by `replay` instead of the request's actions.
+int WithChart(const std::string& dir, const ChartRequest& request, Transcript& transcript,
+    const std::function<void(CChartSession&)>& replay,
     const std::function<int(CQuillonState&, CRepEngine&, CRepMethods&)>& use);
 
 } // namespace quillon::report

@@ -1,0 +1,290 @@
+// The window's case book commands.
+#include "app/CaseBookCommands.h"
+
+#include "app/MainFrame.h"
+#include "app/QuillonApp.h"
+#include "casebook/AnalysisReplay.h"
+#include "casebook/CaseBook.h"
+#include "casebook/CaseBookDialogs.h"
+#include "casebook/CaseBookHistory.h"
+#include "casebook/CaseBookJson.h"
+#include "casebook/CaseBookVisit.h"
+#include "casedata/TextCodec.h"
+#include "chart/RepView.h"
+#include "controls/DisplayText.h"
+#include "controls/SavedFile.h"
+#include "controls/UserChoices.h"
+#include "engine/RepEngine.h"
+#include "state/PatientSelection.h"
+#include "state/SaveNames.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QKeySequence>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTimer>
+
+namespace quillon {
+namespace {
+
+// Since the visit was opened: what was done before the chart opened, then the chart's own operations.
+std::vector<std::string> StepsOf(const CQuillonState& state, const CRepView& view)
+{
+    std::vector<std::string> steps = StepsBeforeChart(state, view.Session().AtStart());
+    for (const ChartCommand& command : view.Operations())
+        steps.push_back(FormatChartCommand(command));
+    return steps;
+}
+
+} // namespace
+
+CCaseBookCommands::CCaseBookCommands(CQuillonApp& app) : m_app(app) {}
+
+CCaseBookCommands::~CCaseBookCommands() = default;
+
+CCaseBook* CCaseBookCommands::Book()
+{
+    if (!m_pBook)
+        m_pBook = CCaseBook::Open(DefaultCaseBookPath(), m_app.Sink());
+    return m_pBook.get();
+}
+
+CRepView* CCaseBookCommands::Chart() const
+{
+    auto* view = qobject_cast<CRepView*>(m_app.OpenView(kViewChart));
+    return view && view->HasChart() ? view : nullptr;
+}
+
+std::int64_t CCaseBookCommands::CurrentAnalysis() const
+{
+    return m_analysisChart && m_analysisChart == Chart() ? m_nAnalysis : 0;
+}
+
+void CCaseBookCommands::Install(CMainFrame& frame)
+{
+    QMenu* file = frame.FileMenu();
+    QAction* exitAction = frame.Action(ID_APP_EXIT);
+    const auto add
+        = [this](QMenu* menu, QAction* before, int id, const QString& text, void (CCaseBookCommands::*run)()) {
+              auto* action = new QAction(text, menu);
+              action->setData(id);
+              action->setObjectName(QStringLiteral("casebook%1").arg(id));
+              menu->insertAction(before, action);
+              connect(action, &QAction::triggered, this, [this, run] { (this->*run)(); });
+              return action;
+          };
+    QAction* save = add(file, exitAction, ID_SAVE_ANALYSIS, QStringLiteral("Save &Analysis\u2026\tCtrl+S"),
+        &CCaseBookCommands::SaveAnalysis);
+    save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    save->setShortcutContext(Qt::ApplicationShortcut);
+    add(file, exitAction, ID_OPEN_ANALYSIS, QStringLiteral("Op&en Analysis\u2026"), &CCaseBookCommands::OpenAnalysis);
+    file->insertSeparator(exitAction);
+    add(file, exitAction, ID_EXPORT_CASE_BOOK, QStringLiteral("Export Case &Book\u2026"),
+        &CCaseBookCommands::ExportCaseBook);
+    add(file, exitAction, ID_IMPORT_CASE_BOOK, QStringLiteral("I&mport Case Book\u2026"),
+        &CCaseBookCommands::ImportCaseBook);
+    file->insertSeparator(exitAction);
+    QMenu* view = nullptr;
+    for (QAction* menu : frame.menuBar()->actions())
+        if (menu->menu() && menu->text() == QStringLiteral("&View"))
+            view = menu->menu();
+    if (view) {
+        view->addSeparator();
+        add(view, nullptr, ID_CASE_BOOK, QStringLiteral("Case &Book"), &CCaseBookCommands::ShowCaseBook);
+        connect(view, &QMenu::aboutToShow, this, &CCaseBookCommands::UpdateCommands);
+    }
+    connect(file, &QMenu::aboutToShow, this, &CCaseBookCommands::UpdateCommands);
+    connect(frame.MdiArea(), &QMdiArea::subWindowActivated, this, &CCaseBookCommands::UpdateCommands);
+    UpdateCommands();
+}
+
+void CCaseBookCommands::UpdateCommands()
+{
+    CMainFrame* frame = m_app.MainFrame();
+    if (!frame)
+        return;
+    const bool patient = !m_app.m_strPatientFile.empty();
+    for (QAction* action : frame->findChildren<QAction*>()) {
+        const int id = action->data().toInt();
+        if (id == ID_SAVE_ANALYSIS)
+            action->setEnabled(Chart() != nullptr);
+        else if (id == ID_OPEN_ANALYSIS || id == ID_CASE_BOOK)
+            action->setEnabled(patient);
+    }
+}
+
+void CCaseBookCommands::InstallOnChart(CRepView& view)
+{
+    view.SetCommandHandler(ID_MENU_RECORD_PRESCRIPTION, [this, &view] { RecordPrescription(view); });
+    // Save Analysis follows the chart: on while it is open.
+    connect(
+        &view, &QObject::destroyed, this, [this] { QTimer::singleShot(0, this, &CCaseBookCommands::UpdateCommands); });
+    UpdateCommands();
+}
+
+std::int64_t CCaseBookCommands::SaveChart(CRepView& view)
+{
+    CCaseBook* book = Book();
+    if (!book)
+        return 0;
+    const bool current = CurrentAnalysis() != 0;
+    std::optional<AnalysisRecord> saved = current ? book->LoadAnalysis(m_nAnalysis) : std::nullopt;
+    const QString name = saved ? QString::fromStdString(saved->name)
+                               : QStringLiteral("Analysis of %1").arg(FromData(m_app.m_szVisitDate));
+    CSaveAnalysisDialog dialog(name, saved ? QString::fromStdString(saved->notes) : QString(), m_app.MainFrame());
+    if (dialog.exec() != QDialog::Accepted)
+        return 0;
+    AnalysisRecord analysis;
+    analysis.id = saved ? saved->id : 0;
+    analysis.visit = CurrentVisit(m_app);
+    analysis.name = dialog.Name().toStdString();
+    analysis.notes = dialog.Notes().toStdString();
+    analysis.caption = Cp1252ToUtf8(view.Methods().BuildCaption());
+    analysis.topRemedies = TopRemedies(view.Engine());
+    analysis.steps = StepsOf(m_app, view);
+    const auto id = book->SaveAnalysis(CurrentPatient(m_app), analysis);
+    if (!id)
+        return 0;
+    m_analysisChart = &view;
+    m_nAnalysis = *id;
+    m_savedSteps = analysis.steps;
+    if (m_app.MainFrame())
+        m_app.MainFrame()->statusBar()->showMessage(
+            QStringLiteral("Analysis \"%1\" saved in the case book").arg(dialog.Name()), 5000);
+    return *id;
+}
+
+void CCaseBookCommands::SaveAnalysis()
+{
+    if (CRepView* view = Chart())
+        SaveChart(*view);
+}
+
+void CCaseBookCommands::OpenAnalysis()
+{
+    if (m_app.m_strPatientFile.empty())
+        return;
+    CCaseBook* book = Book();
+    if (!book)
+        return;
+    COpenAnalysisDialog dialog(*book, CurrentPractice(m_app), Cp1252ToUtf8(m_app.m_strPatientFile), m_app.MainFrame());
+    if (dialog.exec() == QDialog::Accepted && dialog.Chosen())
+        RestoreAnalysis(*dialog.Chosen());
+}
+
+bool CCaseBookCommands::RestoreAnalysis(std::int64_t id)
+{
+    CCaseBook* book = Book();
+    const auto analysis = book ? book->LoadAnalysis(id) : std::nullopt;
+    if (!analysis)
+        return false;
+    if (m_app.VisitCount() == 0 && !m_app.LoadVisitIndex())
+        return false;
+    const VisitMatch match = FindVisit(m_app, analysis->visit);
+    if (match.index < 0) {
+        m_app.Sink().Show(VisitGoneMessage(analysis->visit.date));
+        return false;
+    }
+    // As Recorded Symptoms then Rep_Table: every view closes, the visit loads afresh and the chart opens on it.
+    m_app.m_bClosingAllViews = true;
+    m_app.CloseAllViews();
+    m_app.m_bClosingAllViews = false;
+    if (!LoadVisitForChart(m_app, match.index))
+        return false;
+    auto* view = qobject_cast<CRepView*>(m_app.OpenViewTemplate(kViewChart));
+    if (!view || !view->HasChart())
+        return false;
+    if (match.changed)
+        m_app.Sink().Show(kMsgVisitChanged);
+    ReplaySteps(
+        analysis->steps, [view](const ChartCommand& command) { view->Replay(command); }, m_app.Sink());
+    m_analysisChart = view;
+    m_nAnalysis = id;
+    m_savedSteps = analysis->steps;
+    UpdateCommands();
+    return true;
+}
+
+void CCaseBookCommands::RecordPrescription(CRepView& view)
+{
+    const RemedyResult* remedy = view.Engine().SortedRemedy(view.Methods().SelectedRemedyRow());
+    if (!remedy)
+        return;
+    const int code = remedy->code;
+    // A prescription is kept with the analysis it came from: the chart is saved first when it is not saved as it
+    // stands.
+    std::int64_t analysis = CurrentAnalysis();
+    if (analysis == 0 || m_savedSteps != StepsOf(m_app, view))
+        analysis = SaveChart(view);
+    CCaseBook* book = Book();
+    if (analysis == 0 || !book)
+        return;
+    const RemedyEntry* entry = m_app.m_pRemedyCatalogue ? m_app.m_pRemedyCatalogue->Entry(code) : nullptr;
+    const std::string name = entry && !entry->fullName.empty() ? entry->fullName : remedy->name;
+    const auto saved = book->LoadAnalysis(analysis);
+    CPrescriptionDialog dialog(
+        FromData(name), saved ? QString::fromStdString(saved->name) : QString(), m_app.MainFrame());
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    PrescriptionRecord p = dialog.Answers();
+    p.analysisId = analysis;
+    p.remedyCode = code;
+    p.remedyName = Cp1252ToUtf8(name);
+    if (book->RecordPrescription(p) && m_app.MainFrame())
+        m_app.MainFrame()->statusBar()->showMessage(
+            QStringLiteral("Prescription of %1 recorded in the case book").arg(FromData(name)), 5000);
+}
+
+void CCaseBookCommands::ShowCaseBook()
+{
+    if (m_app.m_strPatientFile.empty())
+        return;
+    CCaseBook* book = Book();
+    if (!book)
+        return;
+    const PatientIdentity patient = CurrentPatient(m_app);
+    const CaseBookHistory history = BuildHistory(
+        book->ListAnalyses(patient.practice, patient.regNo), book->ListPrescriptions(patient.practice, patient.regNo));
+    const QStringList header{QStringLiteral("Case Book"),
+        QStringLiteral("Patient: %1    Reg No: %2")
+            .arg(FromData(m_app.m_strPatientName), FromData(m_app.m_strPatientFile))};
+    const QString suggested
+        = FromData(SuggestedFileName(m_app.m_strPatientFile, m_app.m_strPatientName, {}, "Case Book", "pdf"));
+    CCaseBookDialog dialog(QString::fromStdString(HistoryHtml(patient, history)), header, suggested, m_app.Choices(),
+        m_app.Sink(), m_app.MainFrame());
+    dialog.exec();
+}
+
+void CCaseBookCommands::ExportCaseBook()
+{
+    CCaseBook* book = Book();
+    if (!book)
+        return;
+    const auto chosen = m_app.Choices().ChooseSaveFile(m_app.MainFrame(), QStringLiteral("Export Case Book"),
+        QStringLiteral("Quillon case book.json"), QStringLiteral("JSON files (*.json)"));
+    if (!chosen || chosen->isEmpty())
+        return;
+    QString path = *chosen;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".json");
+    if (!SaveChosenFile(path, ExportCaseBookJson(*book)))
+        m_app.Sink().Show(kMsgErrorCreatingFile);
+}
+
+void CCaseBookCommands::ImportCaseBook()
+{
+    CCaseBook* book = Book();
+    if (!book)
+        return;
+    const auto chosen = m_app.Choices().ChooseOpenFile(
+        m_app.MainFrame(), QStringLiteral("Import Case Book"), QStringLiteral("JSON files (*.json)"));
+    if (!chosen || chosen->isEmpty())
+        return;
+    if (const auto summary = ImportCaseBookFile(*book, chosen->toStdString()))
+        m_app.Sink().Show(ImportSummaryMessage(*summary), {}, MessageIcon::Information);
+}
+
+} // namespace quillon

@@ -1,0 +1,70 @@
+// The window's case book: File > Save Analysis, Open Analysis, Export and Import Case Book, View > Case Book and
+// the chart popup's Record Prescription. The book is opened at its first use; without one the window goes on.
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace quillon {
+
+class CCaseBook;
+class CMainFrame;
+class CQuillonApp;
+class CRepView;
+
+enum CaseBookCommand : int {
+    ID_SAVE_ANALYSIS = 32800,
+    ID_OPEN_ANALYSIS = 32801,
+    ID_EXPORT_CASE_BOOK = 32802,
+    ID_IMPORT_CASE_BOOK = 32803,
+    ID_CASE_BOOK = 32804,
+};
+
+class CCaseBookCommands final : public QObject
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(CCaseBookCommands)
+
+public:
+    explicit CCaseBookCommands(CQuillonApp& app);
+    ~CCaseBookCommands() override;
+
+    // Adds the commands to the frame's menus.
+    void Install(CMainFrame& frame);
+    // Adds Record Prescription to a new chart's popup.
+    void InstallOnChart(CRepView& view);
+
+    void SaveAnalysis();
+    void OpenAnalysis();
+    // Opens a saved analysis on its visit and replays it; false when it could not be opened.
+    bool RestoreAnalysis(std::int64_t id);
+    void RecordPrescription(CRepView& view);
+    void ShowCaseBook();
+    void ExportCaseBook();
+    void ImportCaseBook();
+
+    // The case book, opened now when it is not yet (null: none can be used; the reason was shown).
+    CCaseBook* Book();
+    // The saved analysis the open chart shows (0: none).
+    std::int64_t CurrentAnalysis() const;
+
+private:
+    CRepView* Chart() const;
+    // Saves the chart's analysis through the Save Analysis dialog; its id, or 0 when cancelled or failed.
+    std::int64_t SaveChart(CRepView& view);
+    void UpdateCommands();
+
+    CQuillonApp& m_app;
+    std::unique_ptr<CCaseBook> m_pBook;
+    // The chart that shows a saved analysis, the analysis and the steps saved.
+    QPointer<CRepView> m_analysisChart;
+    std::int64_t m_nAnalysis = 0;
+    std::vector<std::string> m_savedSteps;
+};
+
+} // namespace quillon

@@ -1,0 +1,538 @@
+// The case book's store: opening, saving and reading analyses and prescriptions.
+#include "casebook/CaseBook.h"
+#include "casebook/CaseBookSchema.h"
+
+#include "casedata/TextCodec.h"
+
+#include <SQLiteCpp/SQLiteCpp.h>
+#include <sqlite3.h>
+
+#include <cstdlib>
+#include <ctime>
+
+namespace quillon {
+namespace {
+
+constexpr const char* kAnalysisColumns
+    = "a.id, a.visit_date, a.fingerprint, a.name, a.notes, a.created, a.changed, a.caption, a.top_remedies";
+constexpr const char* kPrescriptionColumns
+    = "p.id, p.analysis_id, p.remedy_code, p.remedy_name, p.potency, p.repetition, p.date, p.note, p.created";
+constexpr const char* kPatientWhere
+    = " JOIN patients pt ON pt.id = a.patient_id JOIN practices pr ON pr.id = pt.practice_id"
+      " WHERE pr.folder = ? AND pr.physician = ? AND pt.reg_no = ?";
+
+std::vector<std::string> SplitLines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    for (std::size_t start = 0; start < text.size();) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string::npos)
+            end = text.size();
+        lines.push_back(text.substr(start, end - start));
+        start = end + 1;
+    }
+    return lines;
+}
+
+std::string JoinLines(const std::vector<std::string>& lines)
+{
+    std::string text;
+    for (const std::string& line : lines)
+        text += (text.empty() ? "" : "\n") + line;
+    return text;
+}
+
+AnalysisRecord ReadAnalysis(SQLite::Statement& q, int at)
+{
+    AnalysisRecord a;
+    a.id = q.getColumn(at).getInt64();
+    a.visit.date = q.getColumn(at + 1).getString();
+    a.visit.fingerprint = q.getColumn(at + 2).getString();
+    a.name = q.getColumn(at + 3).getString();
+    a.notes = q.getColumn(at + 4).getString();
+    a.created = q.getColumn(at + 5).getString();
+    a.changed = q.getColumn(at + 6).getString();
+    a.caption = q.getColumn(at + 7).getString();
+    a.topRemedies = SplitLines(q.getColumn(at + 8).getString());
+    return a;
+}
+
+PrescriptionRecord ReadPrescription(SQLite::Statement& q, int at)
+{
+    PrescriptionRecord p;
+    p.id = q.getColumn(at).getInt64();
+    p.analysisId = q.getColumn(at + 1).getInt64();
+    p.remedyCode = q.getColumn(at + 2).getInt();
+    p.remedyName = q.getColumn(at + 3).getString();
+    p.potency = q.getColumn(at + 4).getString();
+    p.repetition = q.getColumn(at + 5).getString();
+    p.date = q.getColumn(at + 6).getString();
+    p.note = q.getColumn(at + 7).getString();
+    p.created = q.getColumn(at + 8).getString();
+    return p;
+}
+
+void BindPatient(SQLite::Statement& q, const PracticeIdentity& practice, const std::string& regNo)
+{
+    q.bind(1, practice.folder);
+    q.bind(2, practice.physician);
+    q.bind(3, regNo);
+}
+
+// Moves a damaged or foreign file (with its log) aside under a name of its own; the name, or nothing.
+std::optional<std::filesystem::path> MoveAside(const std::filesystem::path& path)
+{
+    const std::string stamp = CaseBookTime();
+    std::string suffix;
+    for (const char c : stamp)
+        if (c != ':' && c != '-')
+            suffix += c;
+    for (int n = 0; n < 100; ++n) {
+        std::filesystem::path target = path;
+        target += ".damaged-" + suffix + (n ? "-" + std::to_string(n) : std::string());
+        std::error_code ec;
+        if (std::filesystem::exists(target, ec))
+            continue;
+        std::filesystem::rename(path, target, ec);
+        if (ec)
+            return std::nullopt;
+        for (const char* log : {"-wal", "-shm"}) {
+            std::filesystem::path from = path, to = target;
+            from += log;
+            to += log;
+            if (std::filesystem::exists(from, ec))
+                std::filesystem::rename(from, to, ec);
+        }
+        return target;
+    }
+    return std::nullopt;
+}
+
+// Not a case book: a file SQLite cannot read, or a database of another program.
+struct ForeignFile
+{
+};
+
+std::unique_ptr<SQLite::Database> OpenDatabase(const std::string& path, int busyTimeoutMs, IMessageSink& sink)
+{
+    auto db = std::make_unique<SQLite::Database>(path, SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE, busyTimeoutMs);
+    db->exec("PRAGMA foreign_keys = ON");
+    int version = db->execAndGet("PRAGMA user_version").getInt();
+    if (version > CCaseBook::kSchemaVersion) {
+        sink.Show(kMsgCaseBookNewer);
+        return nullptr;
+    }
+    if (version == 0 && db->execAndGet("SELECT count(*) FROM sqlite_master").getInt() > 0)
+        throw ForeignFile{};
+    if (path != ":memory:")
+        db->execAndGet("PRAGMA journal_mode = WAL");
+    db->exec("PRAGMA synchronous = NORMAL");
+    if (version < CCaseBook::kSchemaVersion) {
+        SQLite::Transaction transaction(*db, SQLite::TransactionBehavior::IMMEDIATE);
+        // Another window may have brought it up to date while this one waited.
+        version = db->execAndGet("PRAGMA user_version").getInt();
+        for (int to = version + 1; to <= CCaseBook::kSchemaVersion; ++to)
+            ApplyCaseBookMigration(*db, to);
+        transaction.commit();
+    }
+    return db;
+}
+
+} // namespace
+
+std::string PrescriptionText(const PrescriptionRecord& prescription)
+{
+    std::string text = prescription.remedyName + ' ' + prescription.potency;
+    if (!prescription.repetition.empty())
+        text += ' ' + prescription.repetition;
+    return text;
+}
+
+std::filesystem::path DefaultCaseBookPath()
+{
+    const char* data = std::getenv("XDG_DATA_HOME");
+    if (data && *data && std::filesystem::path(data).is_absolute())
+        return std::filesystem::path(data) / "Quillon" / "casebook.sqlite";
+    const char* home = std::getenv("HOME");
+    if (home && *home)
+        return std::filesystem::path(home) / ".local" / "share" / "Quillon" / "casebook.sqlite";
+    return {};
+}
+
+std::string CaseBookTime(std::chrono::system_clock::time_point at)
+{
+    const std::time_t t = std::chrono::system_clock::to_time_t(at);
+    std::tm utc{};
+    gmtime_r(&t, &utc);
+    char text[32];
+    std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%SZ", &utc);
+    return text;
+}
+
+std::unique_ptr<CCaseBook> CCaseBook::Open(
+    const std::filesystem::path& path, IMessageSink& sink, CaseBookOptions options)
+{
+    const bool memory = path == ":memory:";
+    const std::string shown = Utf8ToCp1252(path.string());
+    if (path.empty()) {
+        sink.Show("There is no folder for the case book (HOME is not set); Quillon goes on without a case book.");
+        return nullptr;
+    }
+    if (!memory && path.has_parent_path()) {
+        std::error_code ec;
+        std::filesystem::create_directories(path.parent_path(), ec);
+    }
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        try {
+            std::unique_ptr<SQLite::Database> db = OpenDatabase(path.string(), options.busyTimeoutMs, sink);
+            if (!db)
+                return nullptr;
+            return std::unique_ptr<CCaseBook>(new CCaseBook(path, std::move(db), sink, std::move(options)));
+        } catch (const SQLite::Exception& e) {
+            const int code = e.getErrorCode() & 0xff;
+            if (code == SQLITE_BUSY || code == SQLITE_LOCKED) {
+                sink.Show("The case book " + shown
+                    + " is in use by another Quillon window and stayed busy; Quillon goes on without a case book.");
+                return nullptr;
+            }
+            if (memory || attempt > 0 || (code != SQLITE_NOTADB && code != SQLITE_CORRUPT)) {
+                sink.Show("The case book " + shown + " cannot be opened (" + e.what()
+                    + "); Quillon goes on without a case book.");
+                return nullptr;
+            }
+        } catch (const ForeignFile&) {
+            if (attempt > 0)
+                return nullptr;
+        }
+        const auto aside = MoveAside(path);
+        if (!aside) {
+            sink.Show("The case book " + shown
+                + " is damaged or not a case book, and cannot be moved aside; Quillon goes on without a case book.");
+            return nullptr;
+        }
+        sink.Show("The case book " + shown + " is damaged or not a case book: it was moved aside to "
+            + Utf8ToCp1252(aside->string()) + " and a new case book was started.");
+    }
+    return nullptr;
+}
+
+CCaseBook::CCaseBook(
+    std::filesystem::path path, std::unique_ptr<SQLite::Database> db, IMessageSink& sink, CaseBookOptions options)
+    : m_path(std::move(path)), m_db(std::move(db)), m_sink(sink), m_options(std::move(options))
+{
+}
+
+CCaseBook::~CCaseBook() = default;
+
+std::string CCaseBook::Now() const
+{
+    return m_options.now ? m_options.now() : CaseBookTime();
+}
+
+void CCaseBook::Fail(const std::exception& e, const char* what) const
+{
+    const auto* sql = dynamic_cast<const SQLite::Exception*>(&e);
+    const int code = sql ? sql->getErrorCode() & 0xff : 0;
+    if (code == SQLITE_BUSY || code == SQLITE_LOCKED)
+        m_sink.Show(kMsgCaseBookBusy);
+    else if (code == SQLITE_CONSTRAINT)
+        m_sink.Show(std::string("The case book already holds an analysis of this visit by that name; nothing was ")
+            + what + ".");
+    else
+        m_sink.Show(std::string("The case book could not be used (") + e.what() + "); nothing was " + what + ".");
+}
+
+bool CCaseBook::InTransaction(const std::function<void()>& work, const char* what)
+{
+    try {
+        SQLite::Transaction transaction(*m_db, SQLite::TransactionBehavior::IMMEDIATE);
+        work();
+        transaction.commit();
+        return true;
+    } catch (const std::exception& e) {
+        Fail(e, what);
+        return false;
+    }
+}
+
+std::int64_t CCaseBook::PatientId(const PatientIdentity& patient)
+{
+    SQLite::Statement practice(*m_db,
+        "INSERT INTO practices(folder, physician) VALUES(?, ?)"
+        " ON CONFLICT(folder, physician) DO UPDATE SET folder = folder RETURNING id");
+    practice.bind(1, patient.practice.folder);
+    practice.bind(2, patient.practice.physician);
+    practice.executeStep();
+    const std::int64_t practiceId = practice.getColumn(0).getInt64();
+    practice.reset();
+    SQLite::Statement row(*m_db,
+        "INSERT INTO patients(practice_id, reg_no, name) VALUES(?, ?, ?)"
+        " ON CONFLICT(practice_id, reg_no) DO UPDATE SET name = excluded.name RETURNING id");
+    row.bind(1, practiceId);
+    row.bind(2, patient.regNo);
+    row.bind(3, patient.name);
+    row.executeStep();
+    const std::int64_t id = row.getColumn(0).getInt64();
+    row.reset();
+    return id;
+}
+
+std::optional<std::int64_t> CCaseBook::FindAnalysis(std::int64_t patientId, const AnalysisRecord& key)
+{
+    SQLite::Statement q(
+        *m_db, "SELECT id FROM analyses WHERE patient_id = ? AND visit_date = ? AND fingerprint = ? AND name = ?");
+    q.bind(1, patientId);
+    q.bind(2, key.visit.date);
+    q.bind(3, key.visit.fingerprint);
+    q.bind(4, key.name);
+    if (!q.executeStep())
+        return std::nullopt;
+    return q.getColumn(0).getInt64();
+}
+
+std::int64_t CCaseBook::WriteAnalysis(std::int64_t patientId, const AnalysisRecord& a, bool keepTimes)
+{
+    const std::string now = Now();
+    const std::string changed = keepTimes ? a.changed : now;
+    // The fields an update and an insert share, as parameters 1 to 9; the tenth is the id, or the created time.
+    const auto bind = [&](SQLite::Statement& q) {
+        q.bind(1, patientId);
+        q.bind(2, a.visit.date);
+        q.bind(3, a.visit.fingerprint);
+        q.bind(4, a.name);
+        q.bind(5, a.notes);
+        q.bind(6, changed);
+        q.bind(7, a.caption);
+        q.bind(8, JoinLines(a.topRemedies));
+        q.bind(9, static_cast<std::int64_t>(a.steps.size()));
+    };
+    std::int64_t id = a.id;
+    if (id != 0) {
+        SQLite::Statement q(*m_db,
+            "UPDATE analyses SET patient_id = ?, visit_date = ?, fingerprint = ?, name = ?, notes = ?, changed = ?,"
+            " caption = ?, top_remedies = ?, step_count = ? WHERE id = ?");
+        bind(q);
+        q.bind(10, id);
+        if (q.exec() == 0)
+            id = 0;
+    }
+    if (id == 0) {
+        SQLite::Statement q(*m_db,
+            "INSERT INTO analyses(patient_id, visit_date, fingerprint, name, notes, changed, caption, top_remedies,"
+            " step_count, created) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+        bind(q);
+        q.bind(10, keepTimes && !a.created.empty() ? a.created : now);
+        q.exec();
+        id = m_db->getLastInsertRowid();
+    }
+    SQLite::Statement clear(*m_db, "DELETE FROM steps WHERE analysis_id = ?");
+    clear.bind(1, id);
+    clear.exec();
+    SQLite::Statement step(*m_db, "INSERT INTO steps(analysis_id, position, action) VALUES(?, ?, ?)");
+    for (std::size_t i = 0; i < a.steps.size(); ++i) {
+        step.bind(1, id);
+        step.bind(2, static_cast<std::int64_t>(i));
+        step.bind(3, a.steps[i]);
+        step.exec();
+        step.reset();
+    }
+    return id;
+}
+
+std::optional<std::int64_t> CCaseBook::SaveAnalysis(const PatientIdentity& patient, const AnalysisRecord& analysis)
+{
+    std::optional<std::int64_t> id;
+    const bool saved = InTransaction(
+        [&] {
+            const std::int64_t patientId = PatientId(patient);
+            AnalysisRecord a = analysis;
+            if (a.id == 0)
+                a.id = FindAnalysis(patientId, a).value_or(0);
+            id = WriteAnalysis(patientId, a, false);
+        },
+        "saved");
+    return saved ? id : std::nullopt;
+}
+
+std::optional<AnalysisRecord> CCaseBook::LoadAnalysis(std::int64_t id)
+{
+    try {
+        SQLite::Statement q(*m_db, std::string("SELECT ") + kAnalysisColumns + " FROM analyses a WHERE a.id = ?");
+        q.bind(1, id);
+        if (!q.executeStep())
+            return std::nullopt;
+        AnalysisRecord a = ReadAnalysis(q, 0);
+        SQLite::Statement steps(*m_db, "SELECT action FROM steps WHERE analysis_id = ? ORDER BY position");
+        steps.bind(1, id);
+        while (steps.executeStep())
+            a.steps.push_back(steps.getColumn(0).getString());
+        return a;
+    } catch (const std::exception& e) {
+        Fail(e, "read");
+        return std::nullopt;
+    }
+}
+
+std::optional<PatientIdentity> CCaseBook::PatientOf(std::int64_t analysisId)
+{
+    try {
+        SQLite::Statement q(*m_db,
+            "SELECT pr.folder, pr.physician, pt.reg_no, pt.name FROM analyses a"
+            " JOIN patients pt ON pt.id = a.patient_id"
+            " JOIN practices pr ON pr.id = pt.practice_id WHERE a.id = ?");
+        q.bind(1, analysisId);
+        if (!q.executeStep())
+            return std::nullopt;
+        return PatientIdentity{{q.getColumn(0).getString(), q.getColumn(1).getString()}, q.getColumn(2).getString(),
+            q.getColumn(3).getString()};
+    } catch (const std::exception& e) {
+        Fail(e, "read");
+        return std::nullopt;
+    }
+}
+
+std::vector<AnalysisListing> CCaseBook::ListAnalyses(const PracticeIdentity& practice, const std::string& regNo)
+{
+    std::vector<AnalysisListing> list;
+    try {
+        SQLite::Statement q(*m_db,
+            std::string("SELECT ") + kAnalysisColumns + ", a.step_count, " + kPrescriptionColumns
+                + " FROM analyses a LEFT JOIN prescriptions p ON p.id ="
+                + " (SELECT max(id) FROM prescriptions WHERE analysis_id = a.id)" + kPatientWhere
+                + " ORDER BY a.created, a.id");
+        BindPatient(q, practice, regNo);
+        while (q.executeStep()) {
+            AnalysisListing row{ReadAnalysis(q, 0), q.getColumn(9).getInt(), std::nullopt};
+            if (!q.getColumn(10).isNull())
+                row.prescription = ReadPrescription(q, 10);
+            list.push_back(std::move(row));
+        }
+    } catch (const std::exception& e) {
+        Fail(e, "read");
+    }
+    return list;
+}
+
+bool CCaseBook::RenameAnalysis(std::int64_t id, const std::string& name)
+{
+    return InTransaction(
+        [&] {
+            SQLite::Statement q(*m_db, "UPDATE analyses SET name = ?, changed = ? WHERE id = ?");
+            q.bind(1, name);
+            q.bind(2, Now());
+            q.bind(3, id);
+            q.exec();
+        },
+        "renamed");
+}
+
+bool CCaseBook::DeleteAnalysis(std::int64_t id)
+{
+    return InTransaction(
+        [&] {
+            SQLite::Statement q(*m_db, "DELETE FROM analyses WHERE id = ?");
+            q.bind(1, id);
+            q.exec();
+        },
+        "deleted");
+}
+
+bool CCaseBook::MergePrescription(std::int64_t patientId, const PrescriptionRecord& p)
+{
+    SQLite::Statement q(*m_db,
+        "SELECT id, analysis_id IS NULL FROM prescriptions WHERE patient_id = ? AND"
+        " remedy_code = ? AND potency = ? AND date = ? AND created = ?");
+    q.bind(1, patientId);
+    q.bind(2, p.remedyCode);
+    q.bind(3, p.potency);
+    q.bind(4, p.date);
+    q.bind(5, p.created);
+    if (!q.executeStep()) {
+        WritePrescription(patientId, p);
+        return true;
+    }
+    if (p.analysisId != 0 && q.getColumn(1).getInt() == 1) {
+        SQLite::Statement link(*m_db, "UPDATE prescriptions SET analysis_id = ? WHERE id = ?");
+        link.bind(1, p.analysisId);
+        link.bind(2, q.getColumn(0).getInt64());
+        link.exec();
+    }
+    return false;
+}
+
+std::int64_t CCaseBook::WritePrescription(std::int64_t patientId, const PrescriptionRecord& p)
+{
+    SQLite::Statement q(*m_db,
+        "INSERT INTO prescriptions(patient_id, analysis_id, remedy_code, remedy_name, potency,"
+        " repetition, date, note, created) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?)");
+    q.bind(1, patientId);
+    if (p.analysisId != 0)
+        q.bind(2, p.analysisId);
+    q.bind(3, p.remedyCode);
+    q.bind(4, p.remedyName);
+    q.bind(5, p.potency);
+    q.bind(6, p.repetition);
+    q.bind(7, p.date.empty() ? Now().substr(0, 10) : p.date);
+    q.bind(8, p.note);
+    q.bind(9, p.created.empty() ? Now() : p.created);
+    q.exec();
+    return m_db->getLastInsertRowid();
+}
+
+std::optional<std::int64_t> CCaseBook::RecordPrescription(const PrescriptionRecord& prescription)
+{
+    std::optional<std::int64_t> id;
+    const bool saved = InTransaction(
+        [&] {
+            SQLite::Statement q(*m_db, "SELECT patient_id FROM analyses WHERE id = ?");
+            q.bind(1, prescription.analysisId);
+            if (!q.executeStep())
+                throw std::runtime_error("no analysis " + std::to_string(prescription.analysisId));
+            id = WritePrescription(q.getColumn(0).getInt64(), prescription);
+        },
+        "recorded");
+    return saved ? id : std::nullopt;
+}
+
+std::vector<PrescriptionRecord> CCaseBook::ListPrescriptions(const PracticeIdentity& practice, const std::string& regNo)
+{
+    std::vector<PrescriptionRecord> list;
+    try {
+        SQLite::Statement q(*m_db,
+            std::string("SELECT ") + kPrescriptionColumns
+                + " FROM prescriptions p JOIN patients pt ON pt.id = p.patient_id"
+                  " JOIN practices pr ON pr.id = pt.practice_id"
+                  " WHERE pr.folder = ? AND pr.physician = ? AND pt.reg_no = ? ORDER BY p.created, p.id");
+        BindPatient(q, practice, regNo);
+        while (q.executeStep())
+            list.push_back(ReadPrescription(q, 0));
+    } catch (const std::exception& e) {
+        Fail(e, "read");
+    }
+    return list;
+}
+
+std::vector<CCaseBook::PatientBook> CCaseBook::Everything()
+{
+    std::vector<PatientBook> book;
+    try {
+        SQLite::Statement patients(*m_db,
+            "SELECT pr.folder, pr.physician, pt.reg_no, pt.name FROM patients pt"
+            " JOIN practices pr ON pr.id = pt.practice_id ORDER BY pr.id, pt.id");
+        while (patients.executeStep()) {
+            PatientBook entry;
+            entry.patient = {{patients.getColumn(0).getString(), patients.getColumn(1).getString()},
+                patients.getColumn(2).getString(), patients.getColumn(3).getString()};
+            for (const AnalysisListing& row : ListAnalyses(entry.patient.practice, entry.patient.regNo))
+                if (auto a = LoadAnalysis(row.analysis.id))
+                    entry.analyses.push_back(std::move(*a));
+            entry.prescriptions = ListPrescriptions(entry.patient.practice, entry.patient.regNo);
+            book.push_back(std::move(entry));
+        }
+    } catch (const std::exception& e) {
+        Fail(e, "read");
+    }
+    return book;
+}
+
+} // namespace quillon

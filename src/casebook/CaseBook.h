@@ -1,0 +1,114 @@
+// The case book: one SQLite file per user that keeps analyses and prescriptions past the closing of a chart. The
+// window and quillon-report share it; every save is one transaction, so a save that is cut off leaves the file as
+// it was before it.
+#pragma once
+
+#include "casebook/CaseBookTypes.h"
+#include "casedata/MessageSink.h"
+
+#include <chrono>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace SQLite {
+class Database;
+}
+
+namespace quillon {
+
+inline constexpr const char* kMsgCaseBookBusy
+    = "The case book is in use by another Quillon window and stayed busy; nothing was saved. Try again in a moment.";
+inline constexpr const char* kMsgCaseBookNewer
+    = "The case book was written by a newer version of Quillon; this version cannot use it. Quillon goes on without "
+      "a case book.";
+
+// The user's case book: $XDG_DATA_HOME/Quillon/casebook.sqlite, or ~/.local/share/Quillon/casebook.sqlite; empty
+// when neither is known.
+std::filesystem::path DefaultCaseBookPath();
+
+// The current time as the case book writes it: YYYY-MM-DDTHH:MM:SSZ.
+std::string CaseBookTime(std::chrono::system_clock::time_point at = std::chrono::system_clock::now());
+
+struct CaseBookOptions
+{
+    // How long a save waits for another window's transaction to end.
+    int busyTimeoutMs = 5000;
+    // The clock of created and changed times (tests set it).
+    std::function<std::string()> now;
+};
+
+class CCaseBook final
+{
+public:
+    static constexpr int kSchemaVersion = 2;
+
+    // Opens the case book at `path`, creating it and its folder when missing and bringing an older one up to date.
+    // A damaged or foreign file is moved aside (with a message) and a new book started; a book of a newer version
+    // is refused with kMsgCaseBookNewer; a file that cannot be opened at all gives its reason. Null when there is no
+    // case book to use. ":memory:" opens a book that lives only in memory.
+    static std::unique_ptr<CCaseBook> Open(
+        const std::filesystem::path& path, IMessageSink& sink, CaseBookOptions options = {});
+    ~CCaseBook();
+    CCaseBook(const CCaseBook&) = delete;
+    CCaseBook& operator=(const CCaseBook&) = delete;
+
+    const std::filesystem::path& Path() const { return m_path; }
+    IMessageSink& Sink() const { return m_sink; }
+
+    // Saves the analysis of the patient: with an id, that analysis is updated (renamed too); without one, an
+    // analysis of the same visit and name is replaced, or a new one added. Returns its id, or nothing (the reason
+    // was shown).
+    std::optional<std::int64_t> SaveAnalysis(const PatientIdentity& patient, const AnalysisRecord& analysis);
+    std::optional<AnalysisRecord> LoadAnalysis(std::int64_t id);
+    // The patient of an analysis.
+    std::optional<PatientIdentity> PatientOf(std::int64_t analysisId);
+    // The patient's analyses over all visits, oldest first.
+    std::vector<AnalysisListing> ListAnalyses(const PracticeIdentity& practice, const std::string& regNo);
+    bool RenameAnalysis(std::int64_t id, const std::string& name);
+    bool DeleteAnalysis(std::int64_t id);
+
+    // Records a prescription made from an analysis (its patient is the analysis's); returns its id.
+    std::optional<std::int64_t> RecordPrescription(const PrescriptionRecord& prescription);
+    // The patient's prescriptions, oldest first.
+    std::vector<PrescriptionRecord> ListPrescriptions(const PracticeIdentity& practice, const std::string& regNo);
+
+    // Everything in the book, for the export.
+    struct PatientBook
+    {
+        PatientIdentity patient;
+        std::vector<AnalysisRecord> analyses;
+        std::vector<PrescriptionRecord> prescriptions;
+    };
+    std::vector<PatientBook> Everything();
+
+    // Runs `work` in one transaction; a failure rolls back what it did. False (with the reason shown) on failure.
+    bool InTransaction(const std::function<void()>& work, const char* what);
+
+    // For the merging of an import: the id of the patient (added when missing) and of an analysis by its key.
+    std::int64_t PatientId(const PatientIdentity& patient);
+    std::optional<std::int64_t> FindAnalysis(std::int64_t patientId, const AnalysisRecord& key);
+    std::int64_t WriteAnalysis(std::int64_t patientId, const AnalysisRecord& analysis, bool keepTimes);
+    // Adds the prescription unless the patient has it already (same remedy, potency, date and time); one kept from a
+    // deleted analysis is linked to the prescription's analysis. True when it was added.
+    bool MergePrescription(std::int64_t patientId, const PrescriptionRecord& prescription);
+    std::int64_t WritePrescription(std::int64_t patientId, const PrescriptionRecord& prescription);
+
+    SQLite::Database& Database() { return *m_db; }
+
+private:
+    CCaseBook(
+        std::filesystem::path path, std::unique_ptr<SQLite::Database> db, IMessageSink& sink, CaseBookOptions options);
+    std::string Now() const;
+    void Fail(const std::exception& e, const char* what) const;
+
+    std::filesystem::path m_path;
+    std::unique_ptr<SQLite::Database> m_db;
+    IMessageSink& m_sink;
+    CaseBookOptions m_options;
+};
+
+} // namespace quillon

@@ -1,0 +1,102 @@
+// The patient's history from the case book, and its page.
+#include "casebook/CaseBookHistory.h"
+
+#include <algorithm>
+
+namespace quillon {
+namespace {
+
+std::string Escaped(const std::string& text)
+{
+    std::string out;
+    for (const char c : text) {
+        switch (c) {
+        case '<': out += "&lt;"; break;
+        case '>': out += "&gt;"; break;
+        case '&': out += "&amp;"; break;
+        case '"': out += "&quot;"; break;
+        case '\n': out += "<br>"; break;
+        default: out += c;
+        }
+    }
+    return out;
+}
+
+std::string Joined(const std::vector<std::string>& texts)
+{
+    std::string out;
+    for (const std::string& t : texts)
+        out += (out.empty() ? "" : ", ") + t;
+    return out;
+}
+
+std::string PrescriptionRow(const PrescriptionRecord& p)
+{
+    std::string row
+        = "<tr><td>" + Escaped(p.date) + "</td><td>Prescription</td><td><b>" + Escaped(PrescriptionText(p)) + "</b>";
+    if (!p.note.empty())
+        row += "<br>" + Escaped(p.note);
+    return row + "</td></tr>";
+}
+
+} // namespace
+
+CaseBookHistory BuildHistory(
+    const std::vector<AnalysisListing>& analyses, const std::vector<PrescriptionRecord>& prescriptions)
+{
+    CaseBookHistory history;
+    for (const AnalysisListing& row : analyses) {
+        auto visit = std::find_if(history.visits.begin(), history.visits.end(),
+            [&](const HistoryVisit& v) { return v.visit == row.analysis.visit; });
+        if (visit == history.visits.end()) {
+            history.visits.push_back({row.analysis.visit, {}, {}});
+            visit = history.visits.end() - 1;
+        }
+        visit->analyses.push_back(row);
+    }
+    for (const PrescriptionRecord& p : prescriptions) {
+        auto visit = std::find_if(history.visits.begin(), history.visits.end(), [&](const HistoryVisit& v) {
+            return std::any_of(v.analyses.begin(), v.analyses.end(),
+                [&](const AnalysisListing& a) { return a.analysis.id == p.analysisId; });
+        });
+        if (p.analysisId != 0 && visit != history.visits.end())
+            visit->prescriptions.push_back(p);
+        else
+            history.unlinked.push_back(p);
+    }
+    return history;
+}
+
+std::string HistoryHtml(const PatientIdentity& patient, const CaseBookHistory& history)
+{
+    std::string html = "<html><body style=\"font-family:'Liberation Sans'; font-size:9pt\"><h3>Case Book: "
+        + Escaped(patient.name) + " (Reg No " + Escaped(patient.regNo) + ")</h3>";
+    if (history.visits.empty() && history.unlinked.empty())
+        html += "<p>No analysis of this patient has been saved yet.</p>";
+    for (const HistoryVisit& visit : history.visits) {
+        html += "<h4>Visit of " + Escaped(visit.visit.date) + "</h4>";
+        html += "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" width=\"100%\">";
+        for (const AnalysisListing& row : visit.analyses) {
+            const AnalysisRecord& a = row.analysis;
+            html += "<tr><td>" + Escaped(a.changed.substr(0, 10)) + "</td><td>Analysis <b>" + Escaped(a.name)
+                + "</b></td><td>" + Escaped(a.caption) + "<br>First remedies: " + Escaped(Joined(a.topRemedies));
+            if (!a.notes.empty())
+                html += "<br>" + Escaped(a.notes);
+            html += "</td></tr>";
+            for (const PrescriptionRecord& p : visit.prescriptions)
+                if (p.analysisId == a.id)
+                    html += PrescriptionRow(p);
+        }
+        html += "</table>";
+    }
+    if (!history.unlinked.empty()) {
+        html += "<h4>Prescriptions of deleted analyses</h4><table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" "
+                "width=\"100%\">";
+        for (const PrescriptionRecord& p : history.unlinked)
+            html += PrescriptionRow(p);
+        html += "</table>";
+    }
+    return html + "</body></html>";
+}
+
+} // namespace quillon

@@ -1,0 +1,110 @@
+// quillon-report's case book commands: an analysis saved by its actions replays as those actions do, on the visit
+// it was saved on; a visit whose symptoms changed replays what still applies.
+#include "casebook/AnalysisReplay.h"
+#include "fixtures/CaseWriters.h"
+#include "support/ReportRun.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+using namespace quillon;
+using quillon::testing::RunReport;
+
+namespace {
+
+const fixtures::SymptomSpec kFear{"MIND - FEAR", 'M', 1, 2, {{0, 3}, {1, 1}}};
+const fixtures::SymptomSpec kCold{"GENERALITIES - COLD", 'G', 1, 2, {{2, 2}, {0, 1}}};
+const fixtures::SymptomSpec kPain{"HEAD - PAIN", 'F', 6, 2, {{1, 2}, {3, 1}}};
+
+struct Practice
+{
+    Practice()
+    {
+        folder.WriteCatalogue({{"Acon.", "Aconitum napellus", 1u << 19}, {"Bell.", "Belladonna", (1u << 19) | 1u},
+            {"Calc.", "Calcarea carbonica", 1u << 21}, {"Sulph.", "Sulphur", (1u << 20) | 1u}});
+        folder.Write("PatDet.txt",
+            fixtures::EncodePatientIndex("Dr. A. Iyer", {{"7", "Zoe Rao", "30", "01/02/2003"}, {"8", "N", "4", "x"}}));
+        Visit({kFear, kCold, kPain});
+        folder.Write("8.rsy", fixtures::EncodeRsy({{1, 2, 2003, {kFear, kCold, kPain}}}));
+    }
+    // Patient 7's file: an earlier visit, then the visit of 01/02/2003 with these symptoms.
+    void Visit(const std::vector<fixtures::SymptomSpec>& symptoms, int day = 1) const
+    {
+        folder.Write("7.rsy", fixtures::EncodeRsy({{5, 1, 2003, {kPain}}, {day, 2, 2003, symptoms}}));
+    }
+    quillon::testing::ReportResult Run(std::vector<std::string> args, const std::string& book = "book.sqlite") const
+    {
+        args.insert(args.begin(), {"--casebook", (folder.Path() / book).string()});
+        return RunReport(folder.Path(), std::move(args));
+    }
+    quillon::testing::TempFolder folder;
+};
+
+} // namespace
+
+TEST(ReportCaseBook, SavedAnalysisReplaysAsItsActionsOnItsVisit)
+{
+    const Practice p;
+    const std::vector<std::string> actions{"--do", "drop:2:1", "--do", "clipboard:1", "--do", "mind"};
+    std::vector<std::string> save{"save-analysis", "7", "--visit", "1", "--name", "First look", "--note", "cold"};
+    save.insert(save.end(), actions.begin(), actions.end());
+    EXPECT_EQ(p.Run(save).out, "1\n");
+    std::vector<std::string> chart{"chart", "7", "--visit", "1"};
+    chart.insert(chart.end(), actions.begin(), actions.end());
+    const std::string expected = p.Run(chart).out;
+    EXPECT_EQ(p.Run({"chart", "7", "--analysis", "1"}).out, expected);
+    EXPECT_EQ(
+        p.Run({"prescribe", "--analysis", "1", "--rank", "2", "--potency", "200", "--repetition", "once"}).out, "1\n");
+    EXPECT_EQ(p.Run({"analyses", "7"}).out, "A\t1\t01/02/2003\tFirst look\t3\tBelladonna 200 once\n");
+    EXPECT_EQ(p.Run({"analyses", "8"}).out, "");
+
+    // Export, then import into another book: the same list; imported twice, nothing is added again.
+    const std::string file = (p.folder.Path() / "export.json").string();
+    EXPECT_EQ(p.Run({"casebook-export", file}).status, 0);
+    EXPECT_EQ(p.Run({"casebook-import", file}, "other.sqlite").out,
+        "message\tCase book imported: 1 analyses added, 0 replaced by the newer imported one, 0 kept because this "
+        "case book's own was as new or newer, 1 prescriptions added.\n");
+    EXPECT_EQ(p.Run({"analyses", "7"}, "other.sqlite").out, p.Run({"analyses", "7"}).out);
+    EXPECT_EQ(p.Run({"chart", "7", "--analysis", "1"}, "other.sqlite").out, expected);
+
+    // The visit's symptoms changed (one removed): the message, then the steps before the one that no longer applies.
+    p.Visit({kFear, kPain});
+    const std::string changed = p.Run({"chart", "7", "--analysis", "1"}).out;
+    const std::string stop = "message\tStep 1 of the analysis (drop:2:1) no longer applies: no active symptom 2. The "
+                             "chart shows the analysis up to the step before it.\n";
+    EXPECT_EQ(
+        changed, "message\t" + std::string(kMsgVisitChanged) + '\n' + stop + p.Run({"chart", "7", "--visit", "1"}).out);
+    // The visit's date is gone: nothing is replayed.
+    p.Visit({kFear, kCold, kPain}, 2);
+    const auto gone = p.Run({"chart", "7", "--analysis", "1"});
+    EXPECT_EQ(gone.status, 1);
+    EXPECT_EQ(gone.err, "quillon-report: " + VisitGoneMessage("01/02/2003") + '\n');
+}
+
+TEST(ReportCaseBook, WrongCommandLinesAndMissingAnalysesSayWhy)
+{
+    const Practice p;
+    ASSERT_EQ(p.Run({"save-analysis", "7", "--name", "a"}).status, 0);
+    const std::tuple<std::vector<std::string>, int, std::string> cases[] = {
+        {{"save-analysis", "7"}, 2, "usage: quillon-report [--dir DIR] [--casebook FILE] save-analysis REGNO"},
+        {{"save-analysis", "7", "--name", "a", "--name", "b"}, 2, "--name given twice"},
+        {{"save-analysis", "7", "--name", "a", "--rank", "1"}, 2, "unexpected argument: --rank"},
+        {{"chart", "7", "--analysis", "0"}, 2, "analysis ids start at 1"},
+        {{"chart", "7", "--analysis", "1", "--do", "mind"}, 2,
+            "usage: quillon-report [--dir DIR] [--casebook FILE] chart"},
+        {{"prescribe", "--analysis", "1", "--rank", "0", "--potency", "30"}, 2, "ranks start at 1"},
+        {{"prescribe", "--analysis", "1", "--rank", "1"}, 2,
+            "usage: quillon-report [--dir DIR] [--casebook FILE] prescribe"},
+        {{"prescribe", "--analysis", "1", "--rank", "9", "--potency", "30"}, 1,
+            "the chart of analysis 1 has no rank 9"},
+        {{"prescribe", "--analysis", "2", "--rank", "1", "--potency", "30"}, 1, "no analysis 2 in the case book"},
+        {{"chart", "8", "--analysis", "1"}, 1, "analysis 1 belongs to patient 7"},
+        {{"casebook-import", "missing.json"}, 1, "The file missing.json cannot be read."},
+    };
+    for (const auto& [args, status, err] : cases) {
+        const auto r = p.Run(args);
+        EXPECT_EQ(r.status, status) << args[0] << ' ' << args.back();
+        EXPECT_NE(r.err.find(err), std::string::npos) << r.err;
+        EXPECT_EQ(r.out, "");
+    }
+}
