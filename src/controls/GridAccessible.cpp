@@ -112,8 +112,8 @@ private:
 QAccessibleInterface* GridFactory(const QString&, QObject* object)
 {
     auto* widget = qobject_cast<QWidget*>(object);
-    if (const auto* owner = dynamic_cast<const IAccessibleGridOwner*>(widget))
-        return new CGridOwnerAccessible(widget, owner->AccessibleGrid());
+    if (dynamic_cast<const IAccessibleGridOwner*>(widget))
+        return new CGridOwnerAccessible(widget);
     return nullptr;
 }
 
@@ -153,7 +153,7 @@ void AnnounceGridChanged(QWidget* owner)
 void AnnounceGridCursor(QWidget* owner)
 {
     CGridTableAccessible* table = TableOf(owner);
-    if (!table)
+    if (!table || !table->isValid())
         return;
     const auto [row, column] = table->Grid().CursorCell();
     if (QAccessibleInterface* cell = table->cellAt(row, column)) {
@@ -166,10 +166,10 @@ void AnnounceGridCursor(QWidget* owner)
 
 // --- The widget's entry ---
 
-CGridOwnerAccessible::CGridOwnerAccessible(QWidget* widget, const IAccessibleGrid& grid)
+CGridOwnerAccessible::CGridOwnerAccessible(QWidget* widget)
     : QAccessibleWidget(widget, qobject_cast<QDialog*>(widget) ? QAccessible::Dialog : QAccessible::Client)
 {
-    m_tableId = QAccessible::registerAccessibleInterface(new CGridTableAccessible(widget, grid));
+    m_tableId = QAccessible::registerAccessibleInterface(new CGridTableAccessible(widget));
 }
 
 CGridOwnerAccessible::~CGridOwnerAccessible()
@@ -200,7 +200,7 @@ int CGridOwnerAccessible::indexOfChild(const QAccessibleInterface* child) const
 
 QAccessibleInterface* CGridOwnerAccessible::focusChild() const
 {
-    if (widget()->hasFocus()) {
+    if (widget()->hasFocus() && Table()->isValid()) {
         const auto [row, column] = Table()->Grid().CursorCell();
         if (QAccessibleInterface* cell = Table()->cellAt(row, column))
             return cell;
@@ -246,9 +246,15 @@ QRect CGridTableAccessible::ToScreen(const QRect& r) const
     return QRect(m_pWidget->mapToGlobal(r.topLeft()), r.size());
 }
 
+const IAccessibleGrid* CGridTableAccessible::GridOrNull() const
+{
+    const auto* owner = dynamic_cast<const IAccessibleGridOwner*>(m_pWidget.data());
+    return owner ? &owner->AccessibleGrid() : nullptr;
+}
+
 bool CGridTableAccessible::isValid() const
 {
-    return !m_pWidget.isNull();
+    return GridOrNull() != nullptr;
 }
 
 QAccessibleInterface* CGridTableAccessible::childAt(int x, int y) const
@@ -258,7 +264,7 @@ QAccessibleInterface* CGridTableAccessible::childAt(int x, int y) const
     const QPoint local = m_pWidget->mapFromGlobal(QPoint(x, y));
     for (int row = 0; row < rowCount(); ++row) {
         for (int column = 0; column < columnCount(); ++column) {
-            if (m_grid.CellRect(row, column).contains(local))
+            if (Grid().CellRect(row, column).contains(local))
                 return cellAt(row, column);
         }
     }
@@ -293,12 +299,12 @@ int CGridTableAccessible::indexOfChild(const QAccessibleInterface* child) const
 
 QString CGridTableAccessible::text(QAccessible::Text t) const
 {
-    return t == QAccessible::Name && isValid() ? m_grid.GridName() : QString();
+    return t == QAccessible::Name && isValid() ? Grid().GridName() : QString();
 }
 
 QRect CGridTableAccessible::rect() const
 {
-    return isValid() ? ToScreen(m_grid.GridRect()) : QRect();
+    return isValid() ? ToScreen(Grid().GridRect()) : QRect();
 }
 
 QAccessible::State CGridTableAccessible::state() const
@@ -331,7 +337,7 @@ QList<QAccessibleInterface*> CGridTableAccessible::selectedCells() const
     QList<QAccessibleInterface*> cells;
     for (int row = 0; row < rowCount(); ++row) {
         for (int column = 0; column < columnCount(); ++column) {
-            if (m_grid.CellChosen(row, column))
+            if (Grid().CellChosen(row, column))
                 cells << cellAt(row, column);
         }
     }
@@ -340,22 +346,22 @@ QList<QAccessibleInterface*> CGridTableAccessible::selectedCells() const
 
 QString CGridTableAccessible::columnDescription(int column) const
 {
-    return isValid() ? m_grid.ColumnHeader(column) : QString();
+    return isValid() ? Grid().ColumnHeader(column) : QString();
 }
 
 QString CGridTableAccessible::rowDescription(int row) const
 {
-    return isValid() ? m_grid.RowHeader(row) : QString();
+    return isValid() ? Grid().RowHeader(row) : QString();
 }
 
 int CGridTableAccessible::columnCount() const
 {
-    return isValid() ? m_grid.GridColumns() : 0;
+    return isValid() ? Grid().GridColumns() : 0;
 }
 
 int CGridTableAccessible::rowCount() const
 {
-    return isValid() ? m_grid.GridRows() : 0;
+    return isValid() ? Grid().GridRows() : 0;
 }
 
 } // namespace quillon

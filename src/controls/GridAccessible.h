@@ -60,7 +60,7 @@ class CGridTableAccessible;
 class CGridOwnerAccessible final : public QAccessibleWidget
 {
 public:
-    CGridOwnerAccessible(QWidget* widget, const IAccessibleGrid& grid);
+    explicit CGridOwnerAccessible(QWidget* widget);
     ~CGridOwnerAccessible() override;
 
     int childCount() const override;
@@ -79,10 +79,13 @@ private:
 class CGridTableAccessible final : public QAccessibleInterface, public QAccessibleTableInterface
 {
 public:
-    CGridTableAccessible(QWidget* widget, const IAccessibleGrid& grid) : m_pWidget(widget), m_grid(grid) {}
+    explicit CGridTableAccessible(QWidget* widget) : m_pWidget(widget) {}
     ~CGridTableAccessible() override;
 
-    const IAccessibleGrid& Grid() const { return m_grid; }
+    // The grid, asked of the widget each time: a widget on its way out (its own destructor has run) has none,
+    // and the table is then invalid. Grid() only while isValid().
+    const IAccessibleGrid* GridOrNull() const;
+    const IAccessibleGrid& Grid() const { return *GridOrNull(); }
     QWidget* Widget() const { return m_pWidget; }
     // Drops the cells and headers handed out.
     void Reset();
@@ -130,7 +133,6 @@ public:
 
 private:
     QPointer<QWidget> m_pWidget;
-    const IAccessibleGrid& m_grid;
     mutable std::map<std::tuple<int, int, int>, QAccessible::Id> m_entries;
 };
 
