@@ -1,6 +1,6 @@
-# What `cmake --install` puts in place and how CPack packs it: the two programs, their manual pages, the desktop
-# entry, the icon, the AppStream metainfo, the copyright file and the changelog. `cpack -G DEB` in the build folder
-# makes the Debian package.
+# What `cmake --install` puts in place and how CPack packs it: the two programs, their manual pages, the help
+# viewer's manual, the desktop entry, the icon, the AppStream metainfo, the copyright file and the changelog.
+# `cpack -G DEB` in the build folder makes the Debian package.
 include(GNUInstallDirs)
 
 set(QUILLON_PACKAGING_DIR ${PROJECT_SOURCE_DIR}/packaging)
@@ -16,7 +16,19 @@ set(QUILLON_INSTALLED_FILES
 install(TARGETS quillon-report RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 if(QUILLON_GUI)
   install(TARGETS quillon RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-  list(APPEND QUILLON_INSTALLED_FILES ${CMAKE_INSTALL_BINDIR}/quillon ${CMAKE_INSTALL_MANDIR}/man1/quillon.1.gz)
+  list(APPEND QUILLON_INSTALLED_FILES ${CMAKE_INSTALL_BINDIR}/quillon ${CMAKE_INSTALL_MANDIR}/man1/quillon.1.gz
+    ${CMAKE_INSTALL_DATADIR}/quillon/manual/index.html ${CMAKE_INSTALL_DATADIR}/quillon/manual/images/chart.png)
+  # The manual the help viewer shows (F1): beside the programs in the build tree, program data once installed.
+  set(QUILLON_MANUAL_DIR ${PROJECT_SOURCE_DIR}/doc/manual)
+  file(GLOB QUILLON_MANUAL_FILES CONFIGURE_DEPENDS ${QUILLON_MANUAL_DIR}/*.html ${QUILLON_MANUAL_DIR}/*.css
+    ${QUILLON_MANUAL_DIR}/images/*.png)
+  add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/doc/manual/index.html
+    COMMAND ${CMAKE_COMMAND} -E rm -rf ${CMAKE_BINARY_DIR}/doc/manual
+    COMMAND ${CMAKE_COMMAND} -E copy_directory ${QUILLON_MANUAL_DIR} ${CMAKE_BINARY_DIR}/doc/manual
+    DEPENDS ${QUILLON_MANUAL_FILES} VERBATIM)
+  add_custom_target(quillon_manual ALL DEPENDS ${CMAKE_BINARY_DIR}/doc/manual/index.html)
+  install(DIRECTORY ${QUILLON_MANUAL_DIR}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/quillon/manual
+    FILES_MATCHING PATTERN "*.html" PATTERN "*.css" PATTERN "*.png")
 endif()
 
 # Manual pages and the changelog are installed compressed, as Debian keeps them (gzip -9n: no name or time stamp).

@@ -1,6 +1,7 @@
 // Parsing quillon's command line.
 #include "app/CommandLine.h"
 
+#include "app/Screenshots.h"
 #include "resources/ProductInfo.h"
 
 #include <QCommandLineParser>
@@ -21,11 +22,18 @@ StartOptions ParseCommandLine(const QStringList& arguments)
         QStringLiteral("[FOLDER]"));
     // Options for developers and scripts; a practitioner starts the program without any.
     const QCommandLineOption screenshot(QStringLiteral("screenshot"),
-        QStringLiteral("Save a picture of the start screen to <file> and quit."), QStringLiteral("file"));
+        QStringLiteral("Save a picture of the screen to <file> and quit."), QStringLiteral("file"));
+    const QCommandLineOption show(QStringLiteral("show"),
+        QStringLiteral("What the screenshot shows: start (the default), chart, mineral or help."),
+        QStringLiteral("scene"), QStringLiteral("start"));
+    const QCommandLineOption patient(QStringLiteral("patient"),
+        QStringLiteral("The registration number of the patient a chart screenshot shows."), QStringLiteral("regno"));
     const QCommandLineOption quitWhenReady(
         QStringLiteral("quit-when-ready"), QStringLiteral("Quit as soon as the Select Patient dialog is shown."));
     parser.addOption(screenshot);
     parser.addOption(quitWhenReady);
+    parser.addOption(show);
+    parser.addOption(patient);
     parser.process(arguments);
 
     const QStringList positional = parser.positionalArguments();
@@ -33,9 +41,15 @@ StartOptions ParseCommandLine(const QStringList& arguments)
         qCritical("%s: give at most one practice folder", qPrintable(QCoreApplication::applicationName()));
         parser.showHelp(1);
     }
+    if (!IsScreenshotScene(parser.value(show))) {
+        qCritical("%s: --show takes start, chart, mineral or help", qPrintable(QCoreApplication::applicationName()));
+        parser.showHelp(1);
+    }
     StartOptions options;
     options.folder = positional.value(0);
     options.screenshotFile = parser.value(screenshot);
+    options.scene = parser.value(show);
+    options.patient = parser.value(patient);
     options.quitWhenReady = parser.isSet(quitWhenReady) || parser.isSet(screenshot);
     return options;
 }

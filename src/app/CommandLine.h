@@ -12,6 +12,8 @@ struct StartOptions
 {
     QString folder; // empty: the last folder opened, else the working folder
     QString screenshotFile;
+    QString scene = QStringLiteral("start"); // what the screenshot shows
+    QString patient; // the patient of a chart screenshot (empty: the first with a chart)
     bool quitWhenReady = false;
 };
 

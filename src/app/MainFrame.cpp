@@ -49,6 +49,8 @@ CMainFrame::CMainFrame(CQuillonApp& app) : m_app(app)
     AddCommand(m_pViewMenu, ID_STRATEGIES, QStringLiteral("Strate&gies\u2026"));
     AddCommand(m_pViewMenu, ID_FAMILIES, QStringLiteral("&Families\u2026"));
     m_pHelpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
+    AddCommand(m_pHelpMenu, ID_HELP_CONTENTS, QStringLiteral("Quillon &Help\tF1"))->setShortcut(Qt::Key_F1);
+    m_pHelpMenu->addSeparator();
     AddCommand(m_pHelpMenu, ID_APP_ABOUT, QStringLiteral("&About Quillon"));
 
     Action(ID_SELECT_PATIENT)->setStatusTip(QStringLiteral("Select Patient"));
@@ -62,6 +64,7 @@ CMainFrame::CMainFrame(CQuillonApp& app) : m_app(app)
     connect(Action(ID_APP_EXIT), &QAction::triggered, this, &QMainWindow::close);
     connect(Action(ID_OPEN_FOLDER), &QAction::triggered, &m_app, &CQuillonApp::OnOpenPracticeFolder);
     connect(Action(ID_APP_ABOUT), &QAction::triggered, &m_app, &CQuillonApp::OnAbout);
+    connect(Action(ID_HELP_CONTENTS), &QAction::triggered, &m_app, &CQuillonApp::OnHelp);
     connect(Action(ID_SYMPTOM_LIST), &QAction::triggered, this, [this] { RouteToActiveView(ID_SYMPTOM_LIST); });
     for (const int routed : {ID_MAGNIFY, ID_COMPARE_VISITS, ID_STABILITY, ID_STRATEGIES, ID_FAMILIES})
         connect(Action(routed), &QAction::triggered, this, [this, routed] { RouteToActiveView(routed); });

@@ -5,6 +5,7 @@
 #include "app/MainFrame.h"
 #include "app/QuillonApp.h"
 #include "casedata/PracticeFolderCheck.h"
+#include "controls/HelpViewer.h"
 #include "controls/UserChoices.h"
 
 #include <QComboBox>
@@ -132,6 +133,11 @@ void CQuillonApp::OnAbout()
 {
     CAboutDialog dialog(m_bPracticeFolderOpen ? FolderKey(m_folder) : QString(), m_pMainFrame.get());
     dialog.exec();
+}
+
+void CQuillonApp::OnHelp()
+{
+    CHelpViewer::ShowManual(applicationDirPath(), m_pMainFrame.get());
 }
 
 void CQuillonApp::SaveWindowState()

@@ -91,6 +91,8 @@ public:
     bool OpenPracticeFolder(const QString& folder);
     void OnOpenPracticeFolder();
     void OnAbout();
+    // Help > Quillon Help (F1): the manual in the help viewer.
+    void OnHelp();
     // The program remembers the last visit chosen per patient from here on (tests of other behaviour leave
     // it off, so the Recorded Symptoms dialog opens at the first visit as it always did).
     void RememberVisits() { m_bRememberVisits = true; }

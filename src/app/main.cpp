@@ -2,6 +2,7 @@
 // working folder.
 #include "app/CommandLine.h"
 #include "app/QuillonApp.h"
+#include "app/Screenshots.h"
 
 int main(int argc, char** argv)
 {
@@ -14,6 +15,8 @@ int main(int argc, char** argv)
 
     if (!app.InitInstance())
         return 1;
+    if (!options.screenshotFile.isEmpty() && options.scene != QLatin1String("start"))
+        return quillon::TakeSceneScreenshot(app, options.scene, options.patient, options.screenshotFile);
     app.RestoreWindowState();
     if (options.quitWhenReady)
         app.QuitWhenStartDialogShown(options.screenshotFile);

@@ -2,6 +2,7 @@
 #include "chart/RepView.h"
 #include "followup/FollowUpDialogs.h"
 
+#include "chart/ChartAccessible.h"
 #include "chart/ChartPictures.h"
 #include "chart/ChartPointer.h"
 #include "chart/WeightageDialog.h"
@@ -60,6 +61,8 @@ CRepView::CRepView(CQuillonState& state, IViewRegistry& views, QWidget* parent)
     setPalette(palette);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
+    m_pGrid = std::make_unique<CChartGrid>(*this);
+    EnableGridAccessibility();
 
     const QSize screenSize = ScreenSizeOf(this);
     m_geometry = ChartGeometry(screenSize.width(), screenSize.height());
@@ -143,6 +146,8 @@ void CRepView::AfterMethod(MethodOutcome outcome)
         m_bHasChart = m_pEngine->HasSortedOrder();
         ResetScrollBars();
         ShowCounts();
+        ClampCursor();
+        AnnounceGridChanged(this);
         update();
     }
 }
@@ -286,6 +291,12 @@ void CRepView::paintEvent(QPaintEvent* event)
         painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(FocusMarkRect());
+        // The cell cursor: a frame in the highlight colour just inside the cell.
+        const QRect cell = TableCellRect(m_nCursorRow, m_nCursorColumn);
+        if (!cell.isEmpty()) {
+            painter.setPen(QPen(palette().color(QPalette::Highlight), 3));
+            painter.drawRect(cell.adjusted(2, 2, -2, -2));
+        }
     }
 }
 
@@ -467,6 +478,7 @@ void CRepView::focusInEvent(QFocusEvent* event)
 {
     update(FocusMarkRect().adjusted(-1, -1, 1, 1));
     QWidget::focusInEvent(event);
+    AnnounceGridCursor(this);
 }
 
 void CRepView::focusOutEvent(QFocusEvent* event)
@@ -475,8 +487,8 @@ void CRepView::focusOutEvent(QFocusEvent* event)
     QWidget::focusOutEvent(event);
 }
 
-// The keys move the chart as its bars do: Up/Down and Page Up/Down the symptoms; Left/Right, Shift with Page
-// Up/Down, Home and End the remedies. Enter presses the button that has the focus.
+// The arrows move the cell cursor (the chart scrolls when it would leave the sight); Page Up/Down scroll the
+// symptoms, with Shift the remedies, and Home and End the remedies. Enter presses the button that has the focus.
 void CRepView::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
@@ -489,14 +501,10 @@ void CRepView::keyPressEvent(QKeyEvent* event)
     CMyScroll* bar = m_pRemedyBar;
     QAbstractSlider::SliderAction action = QAbstractSlider::SliderNoAction;
     switch (event->key()) {
-    case Qt::Key_Up:
-        bar = m_pSymptomBar;
-        action = QAbstractSlider::SliderSingleStepSub;
-        break;
-    case Qt::Key_Down:
-        bar = m_pSymptomBar;
-        action = QAbstractSlider::SliderSingleStepAdd;
-        break;
+    case Qt::Key_Up: MoveCursor(-1, 0); return;
+    case Qt::Key_Down: MoveCursor(1, 0); return;
+    case Qt::Key_Left: MoveCursor(0, -1); return;
+    case Qt::Key_Right: MoveCursor(0, 1); return;
     case Qt::Key_PageUp:
         bar = shift ? m_pRemedyBar : m_pSymptomBar;
         action = QAbstractSlider::SliderPageStepSub;
@@ -505,8 +513,6 @@ void CRepView::keyPressEvent(QKeyEvent* event)
         bar = shift ? m_pRemedyBar : m_pSymptomBar;
         action = QAbstractSlider::SliderPageStepAdd;
         break;
-    case Qt::Key_Left: action = QAbstractSlider::SliderSingleStepSub; break;
-    case Qt::Key_Right: action = QAbstractSlider::SliderSingleStepAdd; break;
     case Qt::Key_Home: action = QAbstractSlider::SliderToMinimum; break;
     case Qt::Key_End: action = QAbstractSlider::SliderToMaximum; break;
     default: break;

@@ -6,6 +6,7 @@
 #include "chart/ChartPainter.h"
 #include "chart/ChartSession.h"
 #include "controls/CommandTarget.h"
+#include "controls/GridAccessible.h"
 #include "engine/Caption.h"
 #include "engine/ClipboardDrop.h"
 #include "engine/RepMethods.h"
@@ -90,7 +91,9 @@ enum RepViewMenuCommand : int {
 // The colour of the form's texts.
 inline const QColor kRepViewText(0, 0, 255);
 
-class CRepView final : public QWidget, public ICommandTarget
+class CChartGrid;
+
+class CRepView final : public QWidget, public ICommandTarget, public IAccessibleGridOwner
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(CRepView)
@@ -170,6 +173,14 @@ public:
     // The chart alone, drawn at the view's size, as the screen shows it.
     QImage RenderChart() const;
 
+    // The keyboard's cell cursor, in the rows of the chart's accessible table (ChartAccessible.h): 0 the
+    // totality, 1 the symptoms covered, 2 + s symptom s; its column is the remedy's display index.
+    int CursorRow() const { return m_nCursorRow; }
+    int CursorColumn() const { return m_nCursorColumn; }
+    // The pixel rectangle of a cell of that table while the chart shows it; empty when scrolled out of sight.
+    QRect TableCellRect(int row, int column) const;
+    const IAccessibleGrid& AccessibleGrid() const override;
+
     // ICommandTarget
     bool IsCommandEnabled(int commandId) const override;
     void OnCommand(int commandId) override;
@@ -215,6 +226,10 @@ private:
     void RepaintRemedyArea();
     void RepaintTextArea();
 
+    // Moves the cell cursor and scrolls only as far as it needs to stay in sight.
+    void MoveCursor(int rows, int columns);
+    void ClampCursor();
+    int CursorColumnsInSight() const;
     void SetTabOrder();
     QRect FocusMarkRect() const;
     void ShowSymptomToolTip(const QHelpEvent& help);
@@ -250,6 +265,10 @@ private:
     int m_nSymptomRepaints = 0;
     int m_nRemedyRepaints = 0;
     int m_nTextRepaints = 0;
+
+    int m_nCursorRow = 2;
+    int m_nCursorColumn = 0;
+    std::unique_ptr<CChartGrid> m_pGrid;
 
     CMyScroll* m_pSymptomBar = nullptr;
     CMyScroll* m_pRemedyBar = nullptr;

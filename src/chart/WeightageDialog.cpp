@@ -123,8 +123,10 @@ void CWeightageDlg::ShowRows()
 {
     for (int r = 0; r < kWeightageRows; ++r) {
         const int s = m_model.SymptomOfRow(r);
-        if (s >= 0)
+        if (s >= 0) {
             m_lists[static_cast<std::size_t>(r)]->setCurrentIndex(m_model.Intensity(s));
+            m_lists[static_cast<std::size_t>(r)]->setAccessibleName(QStringLiteral("Intensity of ") + RowText(s));
+        }
     }
     update();
 }

@@ -21,6 +21,7 @@ enum CommandId : int {
     ID_APP_EXIT = 57665,
     ID_OPEN_FOLDER = 57601,
     ID_APP_ABOUT = 57664,
+    ID_HELP_CONTENTS = 57666,
 };
 
 // A view that handles commands routed to the active view (Symptom List, Magnify).

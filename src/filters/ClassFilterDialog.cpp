@@ -2,6 +2,7 @@
 #include "filters/ClassFilterDialog.h"
 
 #include "casedata/TextCodec.h"
+#include "controls/AccessibleNames.h"
 #include "controls/FormLook.h"
 #include "controls/PictureButton.h"
 #include "filters/FilterHelp.h"
@@ -194,6 +195,7 @@ CClassFilterDialog::CClassFilterDialog(const ClassFilterKind& kind, const CPract
         const QList<QListWidgetItem*> chosen = m_lstClasses->selectedItems();
         OnClassChosen(chosen.isEmpty() ? -1 : m_lstClasses->row(chosen.first()));
     });
+    NameDialogControls(this);
 }
 
 int CClassFilterDialog::exec()

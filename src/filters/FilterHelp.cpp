@@ -34,6 +34,7 @@ QDialog* ShowPlantFilterHelp(QWidget* parent)
     dialog->setObjectName(QStringLiteral("plantFilterHelp"));
     dialog->setWindowTitle(QStringLiteral("Plant Filters - Help"));
     auto* browser = new QTextBrowser(dialog);
+    browser->setAccessibleName(dialog->windowTitle());
     browser->setOpenLinks(false);
     browser->setHtml(QString::fromUtf8(kPlantFilterHelp));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, dialog);

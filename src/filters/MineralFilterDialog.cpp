@@ -107,6 +107,7 @@ CMineralFilterDlg::CMineralFilterDlg(const CPracticeFolder& folder, const std::v
     : QDialog(parent), m_model(sink), m_state(state)
 {
     setObjectName(QStringLiteral("MineralFilterDialog"));
+    EnableGridAccessibility();
     setWindowTitle(QStringLiteral("Mineral Filter"));
     QPalette background = palette();
     background.setColor(QPalette::Window, kWindowBackground);
@@ -128,6 +129,7 @@ CMineralFilterDlg::CMineralFilterDlg(const CPracticeFolder& folder, const std::v
     m_pElement->setObjectName(QStringLiteral("elementLabel"));
     m_pElement->setFont(boldFont);
     m_pElement->setGeometry(175, 32, 230, 20);
+    m_pElement->setAccessibleName(QStringLiteral("Element"));
 
     auto* groupCaption = new QLabel(QStringLiteral("Basic Group"), this);
     groupCaption->setFont(italicFont);
@@ -136,6 +138,7 @@ CMineralFilterDlg::CMineralFilterDlg(const CPracticeFolder& folder, const std::v
     m_pGroups->setObjectName(QStringLiteral("basicGroup"));
     m_pGroups->setFont(normalFont);
     m_pGroups->setGeometry(180, 68, 225, 24);
+    groupCaption->setBuddy(m_pGroups);
 
     auto* lanthanides = new QLabel(QStringLiteral("Lanthinides"), this);
     lanthanides->setFont(italicFont);

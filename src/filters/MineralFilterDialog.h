@@ -2,7 +2,9 @@
 // "Vertical"/"Horizontal" boxes and the "Basic Group" list to it. The chart reads Result() after OK.
 #pragma once
 
+#include "controls/GridAccessible.h"
 #include "filters/MineralFilter.h"
+#include "filters/PeriodicTableAccessible.h"
 
 #include <QDialog>
 
@@ -18,7 +20,7 @@ class CPictureButton;
 // Draws the table as the dialog shows it; `withGroupNumbers` adds the main group numbers above the columns.
 void PaintPeriodicTable(QPainter& painter, const CMineralFilterModel& model, bool withGroupNumbers);
 
-class CMineralFilterDlg final : public QDialog
+class CMineralFilterDlg final : public QDialog, public IAccessibleGridOwner
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(CMineralFilterDlg)
@@ -34,6 +36,8 @@ public:
 
     const MineralFilterResult& Result() const { return m_result; }
     const CMineralFilterModel& Model() const { return m_model; }
+    // The periodic table for assistive technology.
+    const IAccessibleGrid& AccessibleGrid() const override { return m_grid; }
 
     QComboBox* GroupList() const { return m_pGroups; }
     QCheckBox* VerticalBox() const { return m_pVertical; }
@@ -48,6 +52,7 @@ protected:
 
 private:
     CMineralFilterModel m_model;
+    CPeriodicTableGrid m_grid{m_model};
     KingdomFilterState& m_state;
     MineralFilterResult m_result;
     QComboBox* m_pGroups = nullptr;

@@ -110,6 +110,7 @@ CFollowUpTableDialog::CFollowUpTableDialog(
 
     m_pTable = new QTableWidget(this);
     m_pTable->setObjectName(QStringLiteral("table"));
+    m_pTable->setAccessibleName(title);
     m_pTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_pTable->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_pTable->verticalHeader()->setVisible(false);

@@ -1,6 +1,7 @@
 // The conversion dialog.
 #include "materiamedica/ConvertDialog.h"
 
+#include "controls/AccessibleNames.h"
 #include "controls/DisplayText.h"
 #include "state/QuillonState.h"
 
@@ -69,8 +70,10 @@ CConvertDialog::CConvertDialog(CQuillonState& state, QWidget* parent) : QDialog(
     SetId(m_pFullList, IDC_FULL_DRUG_LIST);
     fullLayout->addWidget(m_pFullList);
     auto* searchRow = new QHBoxLayout();
-    searchRow->addWidget(BlueLabel(QStringLiteral("Search Drug:"), fullGroup));
+    QLabel* searchLabel = BlueLabel(QStringLiteral("Search Drug:"), fullGroup);
+    searchRow->addWidget(searchLabel);
     m_pSearch = new QLineEdit(fullGroup);
+    searchLabel->setBuddy(m_pSearch);
     SetId(m_pSearch, IDC_SEARCH_DRUG);
     searchRow->addWidget(m_pSearch);
     fullLayout->addLayout(searchRow);
@@ -161,6 +164,7 @@ CConvertDialog::CConvertDialog(CQuillonState& state, QWidget* parent) : QDialog(
         m_pFullList->addItem(FromData(entry));
     m_bRefreshing = false;
     Refresh();
+    NameDialogControls(this);
 }
 
 QWidget* CConvertDialog::Control(int id) const

@@ -5,6 +5,7 @@
 #include "controls/MyScroll.h"
 #include "controls/ViewRegistry.h"
 #include "magnifier/Magnifier.h"
+#include "materiamedica/MateriaMedicaAccessible.h"
 #include "materiamedica/MateriaMedicaPainter.h"
 #include "state/QuillonState.h"
 
@@ -28,6 +29,8 @@ CRepCmpVw::CRepCmpVw(CQuillonState& state, IViewRegistry& views, QWidget* parent
     setPalette(palette);
     setCursor(Qt::ArrowCursor);
     setFocusPolicy(Qt::StrongFocus);
+    m_pGrid = std::make_unique<CMateriaMedicaGrid>(*this);
+    EnableGridAccessibility();
     const QScreen* screen = QGuiApplication::primaryScreen();
     m_screen = screen ? screen->size() : QSize(640, 400);
 
@@ -140,6 +143,7 @@ void CRepCmpVw::keyPressEvent(QKeyEvent* event)
     }
     SyncBars();
     update();
+    AnnounceGridCursor(this);
 }
 
 void CRepCmpVw::mousePressEvent(QMouseEvent* event)
@@ -150,8 +154,10 @@ void CRepCmpVw::mousePressEvent(QMouseEvent* event)
     const RowLayout& layout = m_layout;
     for (int line = 1; line <= kMMPageLines; ++line) {
         if (ScaleDesignRect(layout.rows[static_cast<std::size_t>(line)].rect, m_screen).contains(event->pos())) {
-            if (m_cursor.Click(line))
+            if (m_cursor.Click(line)) {
                 update();
+                AnnounceGridCursor(this);
+            }
             return;
         }
     }
@@ -165,6 +171,11 @@ void CRepCmpVw::paintEvent(QPaintEvent*)
         m_layout.rows[static_cast<std::size_t>(r)].highlighted
             = m_cursor.CursorDisplayRow() >= 0 && r == m_cursor.CursorRow();
     PaintMateriaMedica(painter, m_listing, m_cursor, m_layout, m_screen);
+}
+
+const IAccessibleGrid& CRepCmpVw::AccessibleGrid() const
+{
+    return *m_pGrid;
 }
 
 bool CRepCmpVw::IsCommandEnabled(int commandId) const

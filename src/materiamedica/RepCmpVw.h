@@ -3,22 +3,26 @@
 #pragma once
 
 #include "controls/CommandTarget.h"
+#include "controls/GridAccessible.h"
 #include "materiamedica/MateriaMedicaListing.h"
 #include "materiamedica/RowLayout.h"
 
 #include <QSize>
 #include <QWidget>
 
+#include <memory>
+
 namespace quillon {
 
 class CMagnifier;
+class CMateriaMedicaGrid;
 class CMyScroll;
 class CQuillonState;
 class IViewRegistry;
 
 enum RepCmpVwControl : int { IDC_MM_HSCROLL = 301, IDC_MM_VSCROLL = 302 };
 
-class CRepCmpVw final : public QWidget, public ICommandTarget
+class CRepCmpVw final : public QWidget, public ICommandTarget, public IAccessibleGridOwner
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(CRepCmpVw)
@@ -39,6 +43,9 @@ public:
     // Lays the page out for another screen size (the screen the view is on is the default).
     void SetScreenSize(QSize screen);
     // The page drawn at the view's size, as the screen shows it.
+
+    // The listing as a table for assistive technology (MateriaMedicaAccessible.h).
+    const IAccessibleGrid& AccessibleGrid() const override;
 
     // ICommandTarget: Magnify.
     bool IsCommandEnabled(int commandId) const override;
@@ -65,6 +72,7 @@ private:
     CMyScroll* m_pVScroll = nullptr;
     CMagnifier* m_pMagnifier = nullptr;
     bool m_bThumbPending = false;
+    std::unique_ptr<CMateriaMedicaGrid> m_pGrid;
 };
 
 } // namespace quillon

@@ -89,6 +89,7 @@ CDrugListDialog::CDrugListDialog(const CQuillonState& state, QWidget* parent)
 
     m_pList = new QListWidget(this);
     m_pList->setObjectName(QStringLiteral("drugList"));
+    m_pList->setAccessibleName(QStringLiteral("Drug List"));
     m_pList->setSelectionMode(QAbstractItemView::SingleSelection);
     m_pList->setSortingEnabled(false);
     m_pList->setUniformItemSizes(true);
@@ -112,8 +113,10 @@ CDrugListDialog::CDrugListDialog(const CQuillonState& state, QWidget* parent)
     auto* frame = new QGroupBox(this);
     auto* searchLine = new QHBoxLayout(frame);
     searchLine->setContentsMargins(6, 4, 6, 4);
-    searchLine->addWidget(ColumnLabel(QStringLiteral("Search"), frame));
+    QLabel* searchLabel = ColumnLabel(QStringLiteral("Search"), frame);
+    searchLine->addWidget(searchLabel);
     m_pSearch = new QLineEdit(frame);
+    searchLabel->setBuddy(m_pSearch);
     m_pSearch->setObjectName(QStringLiteral("drugSearch"));
     searchLine->addWidget(m_pSearch, 1);
 

@@ -44,6 +44,7 @@ CFullRemedyListDialog::CFullRemedyListDialog(
 
     m_pSymptom = new QPlainTextEdit(this);
     m_pSymptom->setObjectName(QStringLiteral("symptomText"));
+    m_pSymptom->setAccessibleName(QStringLiteral("Symptom"));
     m_pSymptom->setReadOnly(true);
     m_pSymptom->setFont(ArialFont(600));
     m_pSymptom->setFixedHeight(3 * QFontMetrics(m_pSymptom->font()).lineSpacing() + 10);
@@ -51,12 +52,14 @@ CFullRemedyListDialog::CFullRemedyListDialog(
 
     m_pCount = new QLineEdit(this);
     m_pCount->setObjectName(QStringLiteral("remedyCount"));
+    m_pCount->setAccessibleName(QStringLiteral("Remedy count"));
     m_pCount->setReadOnly(true);
     m_pCount->setFont(ArialFont(600));
     m_pCount->setText(FromData(m_model.CountText()));
 
     m_pList = new QListWidget(this);
     m_pList->setObjectName(QStringLiteral("remedyList"));
+    m_pList->setAccessibleName(QStringLiteral("Full Remedy List"));
     m_pList->setSelectionMode(QAbstractItemView::SingleSelection);
     m_pList->setFont(ArialFont(400));
     m_pList->setUniformItemSizes(true);
@@ -81,6 +84,7 @@ CFullRemedyListDialog::CFullRemedyListDialog(
 
     m_pFullName = new QLineEdit(this);
     m_pFullName->setObjectName(QStringLiteral("fullName"));
+    m_pFullName->setAccessibleName(QStringLiteral("Full name"));
     m_pFullName->setReadOnly(true);
     m_pFullName->setFont(ArialFont(400));
     QPalette namePalette = m_pFullName->palette();

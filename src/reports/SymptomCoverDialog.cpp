@@ -103,8 +103,10 @@ void CSymptomCoverDlg::CreateControls()
         m_controls[id] = made;
         return made;
     };
-    label(IDC_SELECT_REMEDY_LABEL, QStringLiteral("Select Remedy :"), DialogRect(0, 0, 57, 10), heading);
+    QLabel* remedyLabel
+        = label(IDC_SELECT_REMEDY_LABEL, QStringLiteral("Select Remedy :"), DialogRect(0, 0, 57, 10), heading);
     m_cboRemedy = new QComboBox(this);
+    remedyLabel->setBuddy(m_cboRemedy);
     m_cboRemedy->setGeometry(DialogRect(61, 0, 62, 12));
     m_cboRemedy->setFont(controlFont);
     m_cboRemedy->setMaxVisibleItems(10);
@@ -140,6 +142,8 @@ void CSymptomCoverDlg::CreateControls()
     };
     m_lstCovered = list(IDC_COVERED_LIST, DialogRect(3, 35, 174, 156));
     m_lstNotCovered = list(IDC_NOT_COVERED_LIST, DialogRect(186, 35, 174, 156));
+    m_lstCovered->setAccessibleName(QStringLiteral("Symptoms covered"));
+    m_lstNotCovered->setAccessibleName(QStringLiteral("Symptoms not covered"));
 
     const auto button = [&](int id, const QString& text, const QRect& rect) {
         auto* made = new QPushButton(text, this);

@@ -1,6 +1,7 @@
 // The Recorded Symptoms dialog.
 #include "symptoms/RecordedSymptomsDialog.h"
 
+#include "controls/AccessibleNames.h"
 #include "controls/DisplayText.h"
 #include "controls/PictureButton.h"
 #include "controls/UserChoices.h"
@@ -90,9 +91,11 @@ void CRecordedSymptomsDialog::BuildControls()
 
     m_pPhysician = new QLineEdit(this);
     m_pPhysician->setObjectName(QStringLiteral("physicianName"));
+    m_pPhysician->setAccessibleName(QStringLiteral("Physician"));
     m_pPhysician->setReadOnly(true);
     m_pPatient = new QLineEdit(this);
     m_pPatient->setObjectName(QStringLiteral("patientName"));
+    m_pPatient->setAccessibleName(QStringLiteral("Patient"));
     m_pPatient->setReadOnly(true);
     m_pPatient->setFont(ArialFont(16, QFont::Bold));
 
@@ -103,6 +106,7 @@ void CRecordedSymptomsDialog::BuildControls()
     m_pVisits->setObjectName(QStringLiteral("visitDates"));
     m_pVisits->setFont(listFont);
     m_pVisits->setMinimumWidth(140);
+    m_pVisitLabel->setBuddy(m_pVisits);
 
     m_pGroup = new QGroupBox(QStringLiteral("Recorded Symptoms"), this);
     m_pGroup->setFont(captionFont);
@@ -122,6 +126,7 @@ void CRecordedSymptomsDialog::BuildControls()
     PaintCaption(m_pDrugCaption);
     m_pDrugs = new QListWidget(this);
     m_pDrugs->setObjectName(QStringLiteral("drugList"));
+    m_pDrugCaption->setBuddy(m_pDrugs);
     m_pDrugs->setFont(listFont);
     m_pDrugs->setSortingEnabled(false);
 
@@ -186,6 +191,7 @@ void CRecordedSymptomsDialog::BuildControls()
     connect(m_pDelete, &QPushButton::clicked, this, &CRecordedSymptomsDialog::OnDelete);
     connect(m_pUnDelete, &QPushButton::clicked, this, &CRecordedSymptomsDialog::OnUnDelete);
     connect(m_pOk, &QPushButton::clicked, this, &QDialog::accept);
+    NameDialogControls(this);
 }
 
 int CRecordedSymptomsDialog::exec()

@@ -89,12 +89,14 @@ CSelectPatientDialog::CSelectPatientDialog(CQuillonState& state, QWidget* parent
     nameRow->addWidget(new QLabel(QStringLiteral("Dr. Name :"), this));
     m_pPhysician = new QLabel(this);
     m_pPhysician->setObjectName(QStringLiteral("physician"));
+    m_pPhysician->setAccessibleName(QStringLiteral("Dr. Name"));
     nameRow->addWidget(m_pPhysician, 1);
 
     m_pModel = new CPatientListModel(m_index, this);
     m_pList = new QTableView(this);
     m_pList->setModel(m_pModel);
     m_pList->setObjectName(QStringLiteral("patientList"));
+    m_pList->setAccessibleName(QStringLiteral("Patients"));
     m_pList->setSelectionMode(QAbstractItemView::SingleSelection);
     m_pList->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_pList->setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -24,6 +24,7 @@ CUndeleteDialog::CUndeleteDialog(CCaseStore& store, QWidget* parent) : QDialog(p
 
     m_pCaption = new QLineEdit(this);
     m_pCaption->setObjectName(QStringLiteral("deletedCaption"));
+    m_pCaption->setAccessibleName(QStringLiteral("Deleted symptoms"));
     m_pCaption->setReadOnly(true);
     QFont captionFont(QStringLiteral("Arial"));
     captionFont.setPixelSize(15);
@@ -32,6 +33,7 @@ CUndeleteDialog::CUndeleteDialog(CCaseStore& store, QWidget* parent) : QDialog(p
 
     m_pList = new QListWidget(this);
     m_pList->setObjectName(QStringLiteral("deletedList"));
+    m_pList->setAccessibleName(QStringLiteral("Deleted symptom list"));
     m_pList->setSelectionMode(QAbstractItemView::SingleSelection);
     m_pList->setSortingEnabled(false);
     QFont listFont = font();

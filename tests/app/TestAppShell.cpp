@@ -2,6 +2,7 @@
 #include "app/MainFrame.h"
 #include "app/QuillonApp.h"
 #include "controls/CommandTarget.h"
+#include "controls/HelpViewer.h"
 #include "fixtures/CaseWriters.h"
 #include "support/AppTest.h"
 #include "support/TempFolder.h"
@@ -10,12 +11,16 @@
 
 #include <QAction>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenu>
 #include <QPushButton>
+#include <QSet>
 #include <QTableView>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextBrowser>
 
 #include <functional>
 #include <new>
@@ -200,6 +205,56 @@ private Q_SLOTS:
         std::filesystem::rename(g_folder->Path() / "moved.txt", g_folder->Path() / "PatDet.txt");
         QCOMPARE(g_sink->Texts(), std::vector<std::string>{"Could load Patient Information"});
         QVERIFY(!QApplication::activeModalWidget());
+    }
+
+    // F1 shows the manual. Walking every link from the contents reaches every page of the manual, each link names
+    // a page (and an anchor of it) that exists, and every picture loads.
+    void helpKeyShowsTheManualWhoseLinksResolve()
+    {
+        App().MainFrame()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(App().MainFrame()));
+        QTest::keyClick(App().MainFrame(), Qt::Key_F1);
+        auto* viewer = App().MainFrame()->findChild<CHelpViewer*>();
+        QVERIFY(viewer && viewer->isVisible());
+        QCOMPARE(viewer->windowTitle(), QStringLiteral("Quillon Help"));
+        QTextBrowser* browser = viewer->Browser();
+        const QDir folder(browser->source().adjusted(QUrl::RemoveFilename).toLocalFile());
+        QStringList toVisit{QStringLiteral("index.html")};
+        QSet<QString> visited;
+        int pictures = 0;
+        while (!toVisit.isEmpty()) {
+            const QString page = toVisit.takeFirst();
+            if (visited.contains(page))
+                continue;
+            visited.insert(page);
+            viewer->ShowPage(page);
+            QVERIFY2(!browser->documentTitle().isEmpty(), qPrintable(page));
+            for (QTextBlock block = browser->document()->begin(); block.isValid(); block = block.next()) {
+                for (auto it = block.begin(); !it.atEnd(); ++it) {
+                    const QTextCharFormat format = it.fragment().charFormat();
+                    if (format.isImageFormat()) {
+                        const QString name = format.toImageFormat().name();
+                        QVERIFY2(
+                            !QImage(folder.filePath(name)).isNull(), qPrintable(page + QStringLiteral(": ") + name));
+                        ++pictures;
+                    }
+                    if (!format.isAnchor() || format.anchorHref().isEmpty())
+                        continue;
+                    const QUrl link(format.anchorHref());
+                    QVERIFY2(link.isRelative(), qPrintable(link.toString()));
+                    const QString target = link.path().isEmpty() ? page : link.path();
+                    QFile file(folder.filePath(target));
+                    QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(page + QStringLiteral(" -> ") + target));
+                    if (link.hasFragment())
+                        QVERIFY2(file.readAll().contains(QStringLiteral("id=\"%1\"").arg(link.fragment()).toUtf8()),
+                            qPrintable(page + QStringLiteral(" -> ") + link.toString()));
+                    toVisit << target;
+                }
+            }
+        }
+        QCOMPARE(visited.size(), folder.entryList({QStringLiteral("*.html")}, QDir::Files).size());
+        QVERIFY(pictures >= 3);
+        viewer->close();
     }
 };
 

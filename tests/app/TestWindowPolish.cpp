@@ -55,13 +55,14 @@ private Q_SLOTS:
     void wheelAndKeysMoveBarAndRowsTogether()
     {
         // Where: 0 the symptom bar, 1 a symptom line, 2 a grade cell, 3 a key; the chart starts at symptom 4,
-        // remedy 20.
+        // remedy 20. An arrow brings the cell cursor to the nearest cell in sight and moves it from there: the chart
+        // scrolls only when it would leave the sight (up and left).
         const struct
         {
             int where, notchesOrKey, shift, symptoms, remedies;
         } rows[] = {{0, -2, 0, 10, 20}, {1, -1, 0, 7, 20}, {1, -2, 1, 4, 26}, {2, -1, 0, 7, 20}, {2, -1, 1, 4, 23},
-            {1, 2, 0, 0, 20}, {3, Qt::Key_Down, 0, 5, 20}, {3, Qt::Key_Up, 0, 3, 20}, {3, Qt::Key_PageDown, 0, 7, 20},
-            {3, Qt::Key_PageUp, 0, 1, 20}, {3, Qt::Key_Right, 0, 4, 21}, {3, Qt::Key_Left, 0, 4, 19},
+            {1, 2, 0, 0, 20}, {3, Qt::Key_Down, 0, 4, 20}, {3, Qt::Key_Up, 0, 3, 20}, {3, Qt::Key_PageDown, 0, 7, 20},
+            {3, Qt::Key_PageUp, 0, 1, 20}, {3, Qt::Key_Right, 0, 4, 20}, {3, Qt::Key_Left, 0, 4, 19},
             {3, Qt::Key_PageDown, 1, 4, 31}, {3, Qt::Key_PageUp, 1, 4, 9}, {3, Qt::Key_Home, 0, 4, 0},
             {3, Qt::Key_End, 0, 4, -1}};
         for (const auto& row : rows) {

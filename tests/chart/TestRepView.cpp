@@ -12,12 +12,15 @@
 #include "support/TempFolder.h"
 #include "support/WidgetTest.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QTest>
 
+#include <algorithm>
 #include <functional>
+#include <tuple>
 
 using namespace quillon;
 using namespace quillon::fixtures;
@@ -81,6 +84,26 @@ int CountColour(const QImage& image, const QRect& area, const QColor& colour, in
                 ++found;
         }
     return found;
+}
+
+// The cells the chart announces: the row, column and text of each cell announced.
+std::vector<std::tuple<int, int, QString>> g_announced;
+void RecordAnnouncement(QAccessibleInterface* cell)
+{
+    if (cell->tableCellInterface())
+        g_announced.emplace_back(cell->tableCellInterface()->rowIndex(), cell->tableCellInterface()->columnIndex(),
+            cell->text(QAccessible::Name));
+}
+
+// The chart's table: the last child of the view's entry.
+QAccessibleInterface* ChartEntry(CRepView* view)
+{
+    QAccessibleInterface* entry = QAccessible::queryAccessibleInterface(view);
+    return entry->child(entry->childCount() - 1);
+}
+QAccessibleTableInterface* ChartTable(CRepView* view)
+{
+    return ChartEntry(view)->tableInterface();
 }
 
 // Opens a popup menu with `open` and runs `body` on it.
@@ -307,6 +330,104 @@ private Q_SLOTS:
         const QImage image = m_view->grab().toImage();
         QVERIFY(CountColour(image, CellRect(m_view, 0, 0, x0), kTotalityColour) > 0);
         QVERIFY(CountColour(image, CellRect(m_view, 0, 14, x0), kTotalityColour) > 0);
+    }
+
+    // The chart reads as a table: the totality and covered rows, then a row per symptom headed by its rubric, a
+    // column per remedy headed by its name, and cells that read the grade the rubric gives (checked against the
+    // fixture's own rule, not the engine).
+    void chartReadsAsATableOfGrades()
+    {
+        QCOMPARE(ChartEntry(m_view)->role(), QAccessible::Table);
+        QCOMPARE(ChartEntry(m_view)->text(QAccessible::Name), QStringLiteral("Repertorisation chart"));
+        QAccessibleTableInterface* table = ChartTable(m_view);
+        QCOMPARE(table->rowCount(), 2 + kSymptoms);
+        QCOMPARE(table->columnCount(), kRemedies);
+        const std::pair<int, const char*> headers[]
+            = {{0, "Totality"}, {1, "Symptom Covered"}, {3, "[KT] HEAD - PAIN"}, {2 + kSymptoms - 1, "[KT] RUBRIC 13"}};
+        for (const auto& [row, header] : headers) {
+            QCOMPARE(table->rowDescription(row), QString::fromLatin1(header));
+            QCOMPARE(table->cellAt(row, 4)->tableCellInterface()->rowHeaderCells().value(0)->text(QAccessible::Name),
+                QString::fromLatin1(header));
+        }
+        for (const int column : {0, 9, kRemedies - 1}) {
+            const QString name = table->columnDescription(column);
+            QVERIFY2(name.startsWith(QStringLiteral("Rem")), qPrintable(name));
+            QCOMPARE(
+                table->cellAt(3, column)->tableCellInterface()->columnHeaderCells().value(0)->text(QAccessible::Name),
+                name);
+            const int i = name.mid(3, 2).toInt();
+            int totality = 0;
+            int covered = 0;
+            for (int s = 0; s < kSymptoms; ++s) {
+                const bool named = s == 0 || (i * 7 + s * 3) % 5 < 2;
+                const int grade = (i + s) % 4 + 1;
+                totality += named ? grade : 0;
+                covered += named ? 1 : 0;
+                QCOMPARE(table->cellAt(2 + s, column)->text(QAccessible::Name),
+                    named ? QString::number(grade) : QStringLiteral("not in this rubric"));
+            }
+            QCOMPARE(table->cellAt(0, column)->text(QAccessible::Name), QString::number(totality));
+            QCOMPARE(table->cellAt(1, column)->text(QAccessible::Name), QString::number(covered));
+        }
+        // Symptom 10 is the last line in sight, symptom 11 the first below; nothing lies past the last row.
+        QVERIFY(!table->cellAt(2 + 10, 0)->state().offscreen);
+        QVERIFY(table->cellAt(2 + 11, 0)->state().offscreen);
+        QVERIFY(!table->cellAt(2 + kSymptoms, 0));
+        QVERIFY(!table->cellAt(0, kRemedies));
+    }
+
+    // The arrows move the cell cursor and announce the cell; the chart scrolls one step only when the cursor
+    // would leave the cells in sight. A method that shortens the chart keeps the cursor inside it.
+    void arrowsMoveTheCellCursorAndScrollOnlyAtTheEdge()
+    {
+        SetGridAnnouncementListener(&RecordAnnouncement);
+        m_view->setFocus();
+        QVERIFY(m_view->hasFocus());
+        const auto position = [this] {
+            return std::pair{m_view->PaintState().symptomPosition, m_view->PaintState().remedyPosition};
+        };
+        const struct
+        {
+            Qt::Key key;
+            int presses, rowStep, columnStep;
+        } moves[] = {{Qt::Key_Up, 3, -1, 0}, {Qt::Key_Down, kSymptoms + 3, 1, 0}, {Qt::Key_Right, kRemedies + 1, 0, 1},
+            {Qt::Key_Up, 2, -1, 0}, {Qt::Key_Left, kRemedies, 0, -1}};
+        for (const auto& move : moves) {
+            for (int k = 0; k < move.presses; ++k) {
+                const int row = std::clamp(m_view->CursorRow() + move.rowStep, 0, 2 + kSymptoms - 1);
+                const int column = std::clamp(m_view->CursorColumn() + move.columnStep, 0, kRemedies - 1);
+                const bool inSight = !m_view->TableCellRect(row, column).isEmpty();
+                const auto before = position();
+                g_announced.clear();
+                QTest::keyClick(m_view, move.key);
+                QCOMPARE(std::pair(m_view->CursorRow(), m_view->CursorColumn()), std::pair(row, column));
+                QVERIFY(!m_view->TableCellRect(row, column).isEmpty());
+                QCOMPARE(position() == before, inSight);
+                QCOMPARE(g_announced.size(), std::size_t(1));
+                QCOMPARE(std::get<0>(g_announced[0]), row);
+                QCOMPARE(std::get<1>(g_announced[0]), column);
+                QCOMPARE(std::get<2>(g_announced[0]), ChartTable(m_view)->cellAt(row, column)->text(QAccessible::Name));
+                // What a screen reader asks the chart for on the focus event.
+                QCOMPARE(QAccessible::queryAccessibleInterface(m_view)->focusChild(),
+                    ChartTable(m_view)->cellAt(row, column));
+            }
+        }
+        SetGridAnnouncementListener(nullptr);
+        QVERIFY(ChartTable(m_view)->cellAt(m_view->CursorRow(), 0)->state().focused);
+        QVERIFY(!ChartTable(m_view)->cellAt(m_view->CursorRow(), 1)->state().focused);
+        // The cursor is drawn in the highlight colour while the chart has the focus.
+        const QRect cell = m_view->TableCellRect(m_view->CursorRow(), 0);
+        const QColor highlight = m_view->palette().color(QPalette::Highlight);
+        QVERIFY(CountColour(m_view->grab().toImage(), cell, highlight, 10) > 0);
+        m_view->Button(IDC_MIND)->setFocus();
+        QCOMPARE(CountColour(m_view->grab().toImage(), cell, highlight, 10), 0);
+
+        // Mind keeps symptoms 0, 3, 6, 9 and 12: the cursor on the last row comes back inside the five.
+        for (int k = 0; k < kSymptoms; ++k)
+            QTest::keyClick(m_view, Qt::Key_Down);
+        QTest::mouseClick(m_view->Button(IDC_MIND), Qt::LeftButton);
+        QCOMPARE(ChartTable(m_view)->rowCount(), 2 + 5);
+        QCOMPARE(m_view->CursorRow(), 2 + 4);
     }
 
     void symptomLinesAndTheirRepertoryPrefixes()

@@ -8,6 +8,7 @@
 #include "support/TempFolder.h"
 #include "support/WidgetTest.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QImage>
@@ -44,6 +45,31 @@ void WriteClassFiles(const TempFolder& folder)
     folder.Write("animals.dat", fixtures::EncodeLineList({"Arachnida", "Mammalia", "Ophidia"}));
     folder.Write("anmlcode.dat",
         fixtures::EncodeCodeWords({0, fixtures::MakeClassCode(3, 1u << 9), fixtures::MakeClassCode(2, 1u << 3)}));
+}
+
+// Walks the accessibility tree below `entry` (not into lists, tables and combo boxes, whose items speak for
+// themselves) and returns the controls a screen reader could not name: no name and no label.
+QStringList UnnamedControls(QAccessibleInterface* entry, QStringList* roles = nullptr)
+{
+    static const QList<QAccessible::Role> kControls{QAccessible::PushButton, QAccessible::CheckBox,
+        QAccessible::RadioButton, QAccessible::ComboBox, QAccessible::EditableText, QAccessible::List,
+        QAccessible::Table};
+    QStringList unnamed;
+    for (int i = 0; i < entry->childCount(); ++i) {
+        QAccessibleInterface* child = entry->child(i);
+        if (!child || child->state().invisible)
+            continue;
+        const QAccessible::Role role = child->role();
+        if (kControls.contains(role)) {
+            if (roles)
+                *roles << QStringLiteral("%1:%2").arg(role).arg(child->text(QAccessible::Name));
+            if (child->text(QAccessible::Name).isEmpty() && child->relations(QAccessible::Label).isEmpty())
+                unnamed << (child->object() ? child->object()->objectName() : QString::number(role));
+            continue;
+        }
+        unnamed << UnnamedControls(child, roles);
+    }
+    return unnamed;
 }
 
 } // namespace
@@ -168,6 +194,80 @@ private Q_SLOTS:
         QCOMPARE(dialog.Result().m_strElements, std::string("For Row 3"));
         // Copper and iron lie in row 3: only the oxygen remedy goes.
         QCOMPARE(dialog.Result().m_arrExcluded, (std::vector<RemedyKey>{50}));
+    }
+
+    // The drawn table reads as periods by groups with the lanthanides and actinides below; an element's cell is
+    // named by its name and symbol and reads selected once clicked, while its neighbour does not; gaps read empty.
+    void periodicTableReadsAsATableOfElements()
+    {
+        TempFolder folder;
+        folder.Write("period.txt", PeriodText());
+        folder.Write("lanth.txt", LanthText());
+        folder.Write("othergrp.txt", fixtures::EncodeLineList({"Acids"}));
+        folder.Write("minrcode.dat", fixtures::EncodeMineralCodes({{}, {0, {kIron}}}));
+        RecordingMessageSink sink;
+        KingdomFilterState state;
+        CMineralFilterDlg dialog(CPracticeFolder(folder.Path()), FilterRemediesFromCodes({1}), sink, state);
+        QVERIFY(testing::Shown(dialog));
+        QTest::mouseClick(&dialog, Qt::LeftButton, {}, CellCentre(kIronCell));
+
+        QAccessibleInterface* entry = QAccessible::queryAccessibleInterface(&dialog);
+        QCOMPARE(entry->role(), QAccessible::Dialog);
+        QAccessibleInterface* tableEntry = entry->child(entry->childCount() - 1);
+        QCOMPARE(tableEntry->text(QAccessible::Name), QStringLiteral("Periodic table"));
+        QAccessibleTableInterface* table = tableEntry->tableInterface();
+        QCOMPARE(table->rowCount(), 9);
+        QCOMPARE(table->columnCount(), 18);
+        const struct
+        {
+            int row, column;
+            const char *name, *period, *group;
+            bool selected;
+        } cells[] = {{3, 7, "Iron (Fe)", "Period 4", "Group 8", true},
+            {3, 8, "Element27 (E27)", "Period 4", "Group 9", false},
+            {2, 15, "Sulphur (S)", "Period 3", "Group 16", false}, {0, 1, "", "Period 1", "Group 2", false},
+            {7, 2, "", "Lanthanides", "Group 3", false}, {7, 3, "Element57 (E57)", "Lanthanides", "Group 4", false},
+            {8, 17, "Element103 (E103)", "Actinides", "Group 18", false}};
+        for (const auto& cell : cells) {
+            QAccessibleInterface* found = table->cellAt(cell.row, cell.column);
+            QCOMPARE(found->text(QAccessible::Name), QString::fromLatin1(cell.name));
+            QCOMPARE(found->role(), QAccessible::Cell);
+            QCOMPARE(table->rowDescription(cell.row), QString::fromLatin1(cell.period));
+            QCOMPARE(table->columnDescription(cell.column), QString::fromLatin1(cell.group));
+            QCOMPARE(found->tableCellInterface()->isSelected(), cell.selected);
+        }
+        // The point at iron's square finds iron's cell.
+        const QPoint iron = dialog.mapToGlobal(CellCentre(kIronCell));
+        QCOMPARE(tableEntry->childAt(iron.x(), iron.y())->text(QAccessible::Name), QStringLiteral("Iron (Fe)"));
+        QCOMPARE(table->selectedCellCount(), 1);
+    }
+
+    // Every control of the filter dialogs has a name a screen reader can say; a list takes its group box's title.
+    void dialogControlsHaveNames()
+    {
+        TempFolder folder;
+        WriteClassFiles(folder);
+        folder.Write("othergrp.txt", fixtures::EncodeLineList({"Acids"}));
+        folder.Write("minrcode.dat", fixtures::EncodeMineralCodes({{}, {1, {kIron}}}));
+        RecordingMessageSink sink;
+        CPlantFilterDlg plant(CPracticeFolder(folder.Path()), FilterRemediesFromCodes({1, 2, 3}), sink);
+        KingdomFilterState state;
+        CMineralFilterDlg mineral(CPracticeFolder(folder.Path()), FilterRemediesFromCodes({1}), sink, state);
+        const struct
+        {
+            QDialog* dialog;
+            QAccessible::Role role;
+            const char* name;
+        } dialogs[]
+            = {{&plant, QAccessible::List, "Classes / Families"}, {&mineral, QAccessible::ComboBox, "Basic Group"}};
+        for (const auto& [dialog, role, name] : dialogs) {
+            QVERIFY(testing::Shown(*dialog));
+            QStringList roles;
+            QCOMPARE(UnnamedControls(QAccessible::queryAccessibleInterface(dialog), &roles), QStringList());
+            const QString named = QStringLiteral("%1:%2").arg(role).arg(QString::fromLatin1(name));
+            QVERIFY2(roles.contains(named), qPrintable(roles.join(QLatin1Char('|'))));
+            dialog->reject();
+        }
     }
 
     void mineralWithoutTableFilesStillOpens()

@@ -13,6 +13,7 @@
 #include "support/TempFolder.h"
 #include "support/WidgetTest.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -147,6 +148,12 @@ private Q_SLOTS:
         CRepCmpVw* view = OpenView(codes);
         QVERIFY(view);
         QCOMPARE(view->Listing().RetainedCount(), lines);
+        // Read aloud as a table: a row per symptom and the summary row, a column per remedy, the cells the grades.
+        QAccessibleInterface* entry = QAccessible::queryAccessibleInterface(view);
+        QAccessibleTableInterface* table = entry->child(entry->childCount() - 1)->tableInterface();
+        QCOMPARE(table->rowCount(), lines + 1);
+        QCOMPARE(table->columnCount(), static_cast<int>(codes.size()));
+        QCOMPARE(table->cellAt(0, 0)->text(QAccessible::Name).toInt(), view->Listing().CellAt(0, 0).grade);
         QCOMPARE(view->HorizontalBar()->isVisible(), bars);
         QCOMPARE(view->VerticalBar()->isVisible(), bars);
         if (bars) {

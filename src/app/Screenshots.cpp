@@ -1,0 +1,103 @@
+// Pictures of the window for the manual.
+#include "app/Screenshots.h"
+
+#include "app/QuillonApp.h"
+#include "casedata/PatientIndex.h"
+#include "chart/RepView.h"
+#include "controls/PictureButton.h"
+#include "state/PatientSelection.h"
+
+#include <QDialog>
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPixmap>
+#include <QScreen>
+#include <QTimer>
+
+namespace quillon {
+
+namespace {
+
+constexpr int kSettleMs = 400;
+
+void Settle()
+{
+    QEventLoop loop;
+    QTimer::singleShot(kSettleMs, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+bool SavePicture(const QString& file)
+{
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen && screen->grabWindow(0).save(file, "PNG"))
+        return true;
+    qWarning("Cannot save the screenshot to %s", qPrintable(file));
+    return false;
+}
+
+CRepView* OpenChart(CQuillonApp& app, const QString& regNo)
+{
+    const auto index = LoadPatientIndex(app.m_folder, app.Sink());
+    if (!index)
+        return nullptr;
+    for (const PatientRow& row : index->rows) {
+        if (!regNo.isEmpty() && QString::fromLatin1(row.regNo).compare(regNo, Qt::CaseInsensitive) != 0)
+            continue;
+        SetCurrentPatient(app, row, index->physician);
+        if (app.LoadVisitIndex() && LoadVisitForChart(app, 0)) {
+            app.OpenViewTemplate(kViewChart);
+            return qobject_cast<CRepView*>(app.OpenView(kViewChart));
+        }
+    }
+    qWarning("No patient %s with a chart in the practice folder", qPrintable(regNo));
+    return nullptr;
+}
+
+void PressKey(QWidget* widget, Qt::Key key)
+{
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &press);
+}
+
+} // namespace
+
+bool IsScreenshotScene(const QString& scene)
+{
+    return scene == QLatin1String("start") || scene == QLatin1String("chart") || scene == QLatin1String("mineral")
+        || scene == QLatin1String("help");
+}
+
+int TakeSceneScreenshot(CQuillonApp& app, const QString& scene, const QString& regNo, const QString& file)
+{
+    if (scene == QLatin1String("help")) {
+        app.OnHelp();
+        Settle();
+        return SavePicture(file) ? 0 : 1;
+    }
+    CRepView* chart = OpenChart(app, regNo);
+    if (!chart)
+        return 1;
+    if (scene == QLatin1String("chart")) {
+        // The cell cursor on the second remedy of the first symptom, as the arrow keys leave it.
+        Settle();
+        chart->window()->activateWindow();
+        chart->setFocus(Qt::OtherFocusReason);
+        for (const Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Right})
+            PressKey(chart, key);
+        Settle();
+        return SavePicture(file) ? 0 : 1;
+    }
+    // The filter dialog runs modally: the picture is taken inside its loop, which is then left.
+    bool saved = false;
+    QTimer::singleShot(kSettleMs, chart, [&saved, &file] {
+        saved = SavePicture(file);
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+            dialog->reject();
+    });
+    chart->Button(IDC_MINERAL_FILTER)->click();
+    return saved ? 0 : 1;
+}
+
+} // namespace quillon

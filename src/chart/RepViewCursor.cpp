@@ -1,0 +1,88 @@
+// The chart view's keyboard cell cursor: where its cells lie, how the arrows move it, and the accessible table
+// that reads the chart to assistive technology.
+#include "chart/RepView.h"
+
+#include "chart/ChartAccessible.h"
+#include "controls/MyScroll.h"
+#include "engine/RepEngine.h"
+#include "reports/DrugList.h"
+
+#include <algorithm>
+
+namespace quillon {
+
+namespace {
+
+// The last symptom line holds only this many grade cells.
+constexpr int kLastLineCells = kGridCellCount - kGridFirstGradeKey - kGridColumns * (kVisibleSymptoms - 1);
+
+} // namespace
+
+const IAccessibleGrid& CRepView::AccessibleGrid() const
+{
+    return *m_pGrid;
+}
+
+QRect CRepView::TableCellRect(int row, int column) const
+{
+    const int c = column - m_pRemedyBar->Position();
+    if (!m_bHasChart || row < 0 || c < 0 || c >= kDrawnColumns || column >= m_pEngine->RemedyCount())
+        return {};
+    int key = row == kTotalityTableRow ? c : kGridCoveredRowKey + c;
+    if (row >= kFirstSymptomTableRow) {
+        const int line = row - kFirstSymptomTableRow - m_pSymptomBar->Position();
+        if (line < 0 || line >= kVisibleSymptoms || row - kFirstSymptomTableRow >= m_pEngine->SymptomCount())
+            return {};
+        key = kGridFirstGradeKey + kGridColumns * line + c;
+    }
+    const QRect cell = ToQRect(m_geometry.GridCellRect(key));
+    return cell.right() < width() ? cell : QRect();
+}
+
+int CRepView::CursorColumnsInSight() const
+{
+    int columns = 0;
+    while (columns < kLastLineCells && m_geometry.GridCellRect(columns).right <= width())
+        ++columns;
+    return std::max(columns, 1);
+}
+
+void CRepView::ClampCursor()
+{
+    const int rows = kFirstSymptomTableRow + m_pEngine->SymptomCount();
+    m_nCursorRow = std::clamp(m_nCursorRow, 0, std::max(rows - 1, 0));
+    m_nCursorColumn = std::clamp(m_nCursorColumn, 0, std::max(m_pEngine->RemedyCount() - 1, 0));
+}
+
+void CRepView::MoveCursor(int rows, int columns)
+{
+    if (!m_bHasChart || m_pEngine->RemedyCount() == 0)
+        return;
+    // A cursor scrolled out of sight comes back to the nearest cell in sight before it moves.
+    const int p = m_pSymptomBar->Position();
+    const int q = m_pRemedyBar->Position();
+    const int inSight = CursorColumnsInSight();
+    if (m_nCursorRow >= kFirstSymptomTableRow)
+        m_nCursorRow
+            = std::clamp(m_nCursorRow, kFirstSymptomTableRow + p, kFirstSymptomTableRow + p + kVisibleSymptoms - 1);
+    m_nCursorColumn = std::clamp(m_nCursorColumn, q, q + inSight - 1);
+    m_nCursorRow += rows;
+    m_nCursorColumn += columns;
+    ClampCursor();
+
+    // The bars move only as far as the cursor needs.
+    const int s = m_nCursorRow - kFirstSymptomTableRow;
+    if (s >= 0 && !m_pSymptomBar->isHidden() && (s < p || s >= p + kVisibleSymptoms)) {
+        m_pSymptomBar->SetPosition(std::min(s < p ? s : s - kVisibleSymptoms + 1, m_pSymptomBar->maximum()));
+        RepaintSymptomArea();
+    }
+    const int r = m_nCursorColumn;
+    if (!m_pRemedyBar->isHidden() && (r < q || r >= q + inSight)) {
+        m_pRemedyBar->SetPosition(ClampRemedyPosition(r < q ? r : r - inSight + 1, m_pRemedyBar->maximum()));
+        RepaintRemedyArea();
+    }
+    update();
+    AnnounceGridCursor(this);
+}
+
+} // namespace quillon

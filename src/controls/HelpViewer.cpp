@@ -1,0 +1,113 @@
+// The help viewer.
+#include "controls/HelpViewer.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QTextBrowser>
+#include <QToolButton>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace quillon {
+
+QStringList ManualFolders(const QString& programFolder)
+{
+    const QDir dir(programFolder);
+    QStringList folders;
+    // The build tree copies the manual beside the programs (doc/manual); the test programs run two folders down.
+    for (const char* relative : {"doc/manual", "../doc/manual", "../../doc/manual", "../share/quillon/manual"})
+        folders << QDir::cleanPath(dir.absoluteFilePath(QString::fromLatin1(relative)));
+    return folders;
+}
+
+QString FindManual(const QString& programFolder)
+{
+    for (const QString& folder : ManualFolders(programFolder)) {
+        if (QFileInfo(folder + QStringLiteral("/index.html")).isFile())
+            return folder;
+    }
+    return {};
+}
+
+CHelpViewer::CHelpViewer(const QString& manualFolder, const QStringList& searched, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_strFolder(manualFolder)
+{
+    setObjectName(QStringLiteral("helpViewer"));
+    setAccessibleName(QStringLiteral("Quillon Help"));
+    auto* layout = new QVBoxLayout(this);
+    auto* bar = new QHBoxLayout();
+    const auto makeButton = [this, bar](const QString& text, const QKeySequence& key) {
+        auto* button = new QToolButton(this);
+        button->setText(text);
+        button->setAccessibleName(text);
+        button->setToolTip(QStringLiteral("%1 (%2)").arg(text, key.toString(QKeySequence::NativeText)));
+        button->setShortcut(key);
+        bar->addWidget(button);
+        return button;
+    };
+    m_pBack = makeButton(QStringLiteral("Back"), QKeySequence(QKeySequence::Back));
+    m_pForward = makeButton(QStringLiteral("Forward"), QKeySequence(QKeySequence::Forward));
+    m_pHome = makeButton(QStringLiteral("Contents"), QKeySequence(Qt::ALT | Qt::Key_Home));
+    bar->addStretch();
+    layout->addLayout(bar);
+
+    m_pBrowser = new QTextBrowser(this);
+    m_pBrowser->setObjectName(QStringLiteral("helpBrowser"));
+    m_pBrowser->setAccessibleName(QStringLiteral("Manual page"));
+    // Pages of the manual open here; a web address opens in the desktop's browser.
+    m_pBrowser->setOpenLinks(true);
+    m_pBrowser->setOpenExternalLinks(true);
+    layout->addWidget(m_pBrowser);
+
+    m_pBack->setEnabled(false);
+    m_pForward->setEnabled(false);
+    connect(m_pBack, &QToolButton::clicked, m_pBrowser, &QTextBrowser::backward);
+    connect(m_pForward, &QToolButton::clicked, m_pBrowser, &QTextBrowser::forward);
+    connect(m_pHome, &QToolButton::clicked, m_pBrowser, &QTextBrowser::home);
+    connect(m_pBrowser, &QTextBrowser::backwardAvailable, m_pBack, &QToolButton::setEnabled);
+    connect(m_pBrowser, &QTextBrowser::forwardAvailable, m_pForward, &QToolButton::setEnabled);
+    connect(m_pBrowser, &QTextBrowser::sourceChanged, this, &CHelpViewer::UpdateTitle);
+
+    resize(900, 700);
+    if (manualFolder.isEmpty()) {
+        setWindowTitle(QStringLiteral("Quillon Help"));
+        m_pBrowser->setPlainText(QStringLiteral("The manual is not installed. Quillon looked for index.html in:\n")
+            + searched.join(QLatin1Char('\n')));
+        m_pHome->setEnabled(false);
+        return;
+    }
+    m_pBrowser->setSearchPaths({manualFolder});
+    ShowPage(QStringLiteral("index.html"));
+}
+
+void CHelpViewer::ShowPage(const QString& page)
+{
+    const qsizetype hash = page.indexOf(QLatin1Char('#'));
+    QUrl url = QUrl::fromLocalFile(QDir(m_strFolder).absoluteFilePath(hash < 0 ? page : page.left(hash)));
+    if (hash >= 0)
+        url.setFragment(page.mid(hash + 1));
+    m_pBrowser->setSource(url);
+}
+
+void CHelpViewer::UpdateTitle()
+{
+    const QString title = QStringLiteral("Quillon Help");
+    const QString page = m_pBrowser->documentTitle();
+    setWindowTitle(page.isEmpty() || page == title ? title : title + QStringLiteral(" - ") + page);
+}
+
+CHelpViewer* CHelpViewer::ShowManual(const QString& programFolder, QWidget* parent)
+{
+    static QPointer<CHelpViewer> viewer;
+    if (!viewer) {
+        viewer = new CHelpViewer(FindManual(programFolder), ManualFolders(programFolder), parent);
+        viewer->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    viewer->show();
+    viewer->raise();
+    viewer->activateWindow();
+    return viewer;
+}
+
+} // namespace quillon
