@@ -17,7 +17,8 @@ install(TARGETS quillon-report RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 if(QUILLON_GUI)
   install(TARGETS quillon RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
   list(APPEND QUILLON_INSTALLED_FILES ${CMAKE_INSTALL_BINDIR}/quillon ${CMAKE_INSTALL_MANDIR}/man1/quillon.1.gz
-    ${CMAKE_INSTALL_DATADIR}/quillon/manual/index.html ${CMAKE_INSTALL_DATADIR}/quillon/manual/images/chart.png)
+    ${CMAKE_INSTALL_DATADIR}/quillon/manual/index.html ${CMAKE_INSTALL_DATADIR}/quillon/manual/images/chart.png
+    ${CMAKE_INSTALL_DATADIR}/quillon/translations/quillon_de.qm)
   # The manual the help viewer shows (F1): beside the programs in the build tree, program data once installed.
   set(QUILLON_MANUAL_DIR ${PROJECT_SOURCE_DIR}/doc/manual)
   file(GLOB QUILLON_MANUAL_FILES CONFIGURE_DEPENDS ${QUILLON_MANUAL_DIR}/*.html ${QUILLON_MANUAL_DIR}/*.css

@@ -3,6 +3,7 @@
 
 #include "controls/DisplayText.h"
 #include "controls/FormLook.h"
+#include "controls/Translation.h"
 #include "controls/ViewRegistry.h"
 #include "state/QuillonState.h"
 
@@ -37,7 +38,15 @@ struct CDocTemplate
 // The four templates in their order: default view, chart, materia medica, case record.
 std::vector<CDocTemplate> CreateDocTemplates();
 
-class CQuillonApp final : public QApplication, public CQuillonState, public IViewRegistry
+// The sink the state reports to: the given one behind the translation of every message text. A base of its own,
+// so that it stands before the state that keeps a reference to it.
+struct CTranslatedSinkHolder
+{
+    explicit CTranslatedSinkHolder(IMessageSink& inner) : m_translatedSink(inner) {}
+    CTranslatingMessageSink m_translatedSink;
+};
+
+class CQuillonApp final : public QApplication, private CTranslatedSinkHolder, public CQuillonState, public IViewRegistry
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(CQuillonApp)

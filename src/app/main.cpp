@@ -3,12 +3,15 @@
 #include "app/CommandLine.h"
 #include "app/QuillonApp.h"
 #include "app/Screenshots.h"
+#include "controls/Translation.h"
 
 int main(int argc, char** argv)
 {
     if (const std::optional<int> status = quillon::AnswerInformationRequest(argc, argv))
         return *status;
     quillon::CQuillonApp app(argc, argv, quillon::CPracticeFolder("."));
+    // The menus, dialogs and messages in the user's language when Quillon has it; English otherwise.
+    quillon::InstallTranslations(app, QLocale(), QCoreApplication::applicationDirPath());
     const quillon::StartOptions options = quillon::ParseCommandLine(QCoreApplication::arguments());
     app.UseStartFolder(options.folder);
     app.RememberVisits();
