@@ -33,7 +33,8 @@ IMessageSink& BoxSink()
 } // namespace
 
 CQuillonApp::CQuillonApp(int& argc, char** argv, CPracticeFolder folder, IMessageSink* sink, IUserChoices* choices)
-    : QApplication(argc, argv), CTranslatedSinkHolder(sink ? *sink : BoxSink()),
+    : QApplication(argc, argv),
+      CTranslatedSinkHolder(sink ? *sink : BoxSink()),
       CQuillonState(std::move(folder), m_translatedSink)
 {
     SetApplicationIdentity();

@@ -1,9 +1,12 @@
-// Windows-1252 texts.
+// Windows-1252 texts, and texts through the translator.
 #include "casedata/TextCodec.h"
+#include "casedata/Translatable.h"
 
 #include <gtest/gtest.h>
 
+#include <string_view>
 #include <tuple>
+#include <vector>
 
 using namespace quillon;
 
@@ -46,4 +49,38 @@ TEST(TextCodec, EscapingKeepsOneRecordOnOneLine)
         EXPECT_EQ(EscapeControls(text, false), cp1252) << text;
         EXPECT_EQ(EscapeControls(text, true), utf8) << text;
     }
+}
+
+TEST(Translatable, PatternsTakeTheirArgumentsByNumber)
+{
+    // Pattern, arguments, text: a translation may reorder the numbers; a number without an argument stays.
+    const std::tuple<std::string, std::vector<std::string>, std::string> cases[] = {
+        {"Step %1 of %2", {"3", "7"}, "Step 3 of 7"}, {"%2 von %1", {"7", "3"}, "3 von 7"},
+        {"%1%1 and 100%", {"ab"}, "abab and 100%"},
+        {"%3 missing, %0 and %a kept", {"x", "y"}, "%3 missing, %0 and %a kept"}, {"%10", {"1"}, "10"},
+        {"trailing %", {}, "trailing %"},
+        {"%1 holds %2", {"%2", "z"}, "%2 holds z"}, // an argument is never read as a pattern
+    };
+    for (const auto& [pattern, args, text] : cases) {
+        std::vector<std::string_view> views(args.begin(), args.end());
+        std::string got;
+        switch (views.size()) {
+        case 0: got = FormatText(pattern, {}); break;
+        case 1: got = FormatText(pattern, {views[0]}); break;
+        default: got = FormatText(pattern, {views[0], views[1]}); break;
+        }
+        EXPECT_EQ(got, text) << pattern;
+    }
+}
+
+TEST(Translatable, TextsPassThroughTheInstalledTranslatorOnly)
+{
+    EXPECT_EQ(translate(kMessageContext, "Insufficient memory"), "Insufficient memory");
+    SetTextTranslator([](const char* context, const char* source) {
+        return std::string(context) == kMessageContext ? std::string("\xDC") + source : std::string(source);
+    });
+    EXPECT_EQ(translate(kMessageContext, "Insufficient memory"), "\xDCInsufficient memory");
+    EXPECT_EQ(translate("Pages", "Totality"), "Totality");
+    SetTextTranslator(nullptr);
+    EXPECT_EQ(translate(kMessageContext, "Insufficient memory"), "Insufficient memory");
 }
