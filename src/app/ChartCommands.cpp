@@ -23,6 +23,7 @@
 #include "symptoms/RecordedSymptoms.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMenu>
@@ -71,7 +72,7 @@ void OutputChart(CQuillonApp& app, PageTarget target)
     PageJob job;
     job.target = target;
     job.title = ChartDocumentTitle(header);
-    job.caption = QStringLiteral("Save Chart as PDF");
+    job.caption = QCoreApplication::translate("CChartCommands", "Save Chart as PDF");
     job.suggestedName = SuggestedName(app, "pdf");
     job.orientation = QPageLayout::Landscape;
     job.paint = ChartPagesPainter(view->Engine(), header);
@@ -209,9 +210,10 @@ void InstallChartExportCommands(CQuillonApp& app, CMainFrame& frame)
         return action;
     };
     menu->insertSeparator(before);
-    add(ID_EXPORT_CHART_CSV, QStringLiteral("Export Chart as &CSV\u2026"), &ExportChartCsv);
-    add(ID_SAVE_CHART_PDF, QStringLiteral("Save Chart as P&DF\u2026"), &SaveChartPdf);
-    add(ID_PRINT_CHART, QStringLiteral("Pr&int Chart\u2026"), &PrintChartPages);
+    add(ID_EXPORT_CHART_CSV, QCoreApplication::translate("CChartCommands", "Export Chart as &CSV\u2026"),
+        &ExportChartCsv);
+    add(ID_SAVE_CHART_PDF, QCoreApplication::translate("CChartCommands", "Save Chart as P&DF\u2026"), &SaveChartPdf);
+    add(ID_PRINT_CHART, QCoreApplication::translate("CChartCommands", "Pr&int Chart\u2026"), &PrintChartPages);
     const auto update = [&app] { UpdateExportCommands(app, OpenChart(app) != nullptr); };
     QObject::connect(menu, &QMenu::aboutToShow, &frame, update);
     QObject::connect(frame.MdiArea(), &QMdiArea::subWindowActivated, &frame, update);
@@ -224,7 +226,8 @@ void ExportChartCsv(CQuillonApp& app)
     if (!view)
         return;
     const std::optional<QString> path
-        = ChooseFile(app, QStringLiteral("Export Chart as CSV"), "csv", QStringLiteral("CSV files (*.csv)"));
+        = ChooseFile(app, QCoreApplication::translate("CChartCommands", "Export Chart as CSV"), "csv",
+            QCoreApplication::translate("CChartCommands", "CSV files (*.csv)"));
     if (!path)
         return;
     if (!SaveChosenFile(*path, ChartCsv(view->Engine(), app.m_pRemedyCatalogue.get())))

@@ -33,7 +33,8 @@ IMessageSink& BoxSink()
 } // namespace
 
 CQuillonApp::CQuillonApp(int& argc, char** argv, CPracticeFolder folder, IMessageSink* sink, IUserChoices* choices)
-    : QApplication(argc, argv), CTranslatedSinkHolder(sink ? *sink : BoxSink()),
+    : QApplication(argc, argv),
+      CTranslatedSinkHolder(sink ? *sink : BoxSink()),
       CQuillonState(std::move(folder), m_translatedSink)
 {
     SetApplicationIdentity();
@@ -172,7 +173,7 @@ QWidget* CQuillonApp::OpenViewTemplate(int n)
     frame->setAttribute(Qt::WA_DeleteOnClose);
     frame->SetView(view);
     if (view->windowTitle().isEmpty())
-        view->setWindowTitle(QStringLiteral("Untitled"));
+        view->setWindowTitle(tr("Untitled"));
     frame->setWindowTitle(view->windowTitle());
     connect(view, &QWidget::windowTitleChanged, frame, &QWidget::setWindowTitle);
     QMdiArea* area = m_pMainFrame->MdiArea();
@@ -267,7 +268,7 @@ void CQuillonApp::RunRecordedSymptomsDialog(int nMode)
 void CQuillonApp::OnRepertorisation()
 {
     if (m_mapSymptoms.empty()) {
-        Sink().Show("No Symptom recorded");
+        Sink().Show(QT_TRANSLATE_NOOP("Message", "No Symptom recorded"));
         return;
     }
     CloseAllViews();
