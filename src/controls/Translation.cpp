@@ -35,7 +35,8 @@ QStringList TranslationFolders(const QString& programFolder)
 {
     const QDir dir(programFolder);
     QStringList folders;
-    for (const char* relative : {"translations", "../translations", "../../translations", "../share/quillon/translations"})
+    for (const char* relative :
+        {"translations", "../translations", "../../translations", "../share/quillon/translations"})
         folders << QDir::cleanPath(dir.absoluteFilePath(QString::fromLatin1(relative)));
     return folders;
 }
@@ -56,7 +57,8 @@ bool InstallTranslations(QCoreApplication& app, const QLocale& locale, const QSt
     }
     QCoreApplication::installTranslator(program);
     auto* qt = new QTranslator(&app);
-    if (qt->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    if (qt->load(
+            locale, QStringLiteral("qtbase"), QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(qt);
     else
         delete qt;
