@@ -243,8 +243,8 @@ void CCaseBookCommands::ShowCaseBook()
         book->ListAnalyses(patient.practice, patient.regNo), book->ListPrescriptions(patient.practice, patient.regNo));
     const QStringList header{tr("Case Book"),
         tr("Patient: %1    Reg No: %2").arg(FromData(m_app.m_strPatientName), FromData(m_app.m_strPatientFile))};
-    const QString suggested
-        = FromData(SuggestedFileName(m_app.m_strPatientFile, m_app.m_strPatientName, {}, "Case Book", "pdf"));
+    const QString suggested = FromData(
+        SuggestedFileName(m_app.m_strPatientFile, m_app.m_strPatientName, {}, ToData(tr("Case Book")), "pdf"));
     CCaseBookDialog dialog(QString::fromStdString(HistoryHtml(patient, history)), header, suggested, m_app.Choices(),
         m_app.Sink(), m_app.MainFrame());
     dialog.exec();
@@ -256,7 +256,7 @@ void CCaseBookCommands::ExportCaseBook()
     if (!book)
         return;
     const auto chosen = m_app.Choices().ChooseSaveFile(
-        m_app.MainFrame(), tr("Export Case Book"), QStringLiteral("Quillon case book.json"), tr("JSON files (*.json)"));
+        m_app.MainFrame(), tr("Export Case Book"), tr("Quillon case book.json"), tr("JSON files (*.json)"));
     if (!chosen || chosen->isEmpty())
         return;
     QString path = *chosen;

@@ -7,6 +7,7 @@
 #include "chart/ChartCsv.h"
 #include "chart/ChartPagePainter.h"
 #include "chart/RepView.h"
+#include "controls/DisplayText.h"
 #include "controls/PageOutput.h"
 #include "controls/SavedFile.h"
 #include "controls/UserChoices.h"
@@ -42,7 +43,8 @@ CRepView* OpenChart(CQuillonApp& app)
 
 QString SuggestedName(const CQuillonApp& app, const char* suffix)
 {
-    return FromData(SuggestedFileName(app.m_strPatientFile, app.m_strPatientName, app.m_szVisitDate, "Chart", suffix));
+    return FromData(SuggestedFileName(app.m_strPatientFile, app.m_strPatientName, app.m_szVisitDate,
+        ToData(QCoreApplication::translate("CChartCommands", "Chart")), suffix));
 }
 
 std::optional<QString> ChooseFile(CQuillonApp& app, const QString& caption, const char* suffix, const QString& filter)

@@ -27,6 +27,10 @@
         <source>CSV files (*.csv)</source>
         <translation>CSV-Dateien (*.csv)</translation>
     </message>
+    <message>
+        <source>Chart</source>
+        <translation>Tabelle</translation>
+    </message>
 </context>
 <context>
     <name>CDialogUserChoices</name>
@@ -169,6 +173,10 @@
     <message>
         <source>Import Case Book</source>
         <translation>Fallbuch importieren</translation>
+    </message>
+    <message>
+        <source>Quillon case book.json</source>
+        <translation>Quillon Fallbuch.json</translation>
     </message>
 </context>
 <context>
