@@ -23,7 +23,6 @@
 #include <QKeySequence>
 #include <QMdiArea>
 #include <QMenu>
-#include <QMenuBar>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -76,24 +75,18 @@ void CCaseBookCommands::Install(CMainFrame& frame)
               connect(action, &QAction::triggered, this, [this, run] { (this->*run)(); });
               return action;
           };
-    QAction* save = add(file, exitAction, ID_SAVE_ANALYSIS, QStringLiteral("Save &Analysis\u2026\tCtrl+S"),
-        &CCaseBookCommands::SaveAnalysis);
+    QAction* save
+        = add(file, exitAction, ID_SAVE_ANALYSIS, tr("Save &Analysis\u2026\tCtrl+S"), &CCaseBookCommands::SaveAnalysis);
     save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     save->setShortcutContext(Qt::ApplicationShortcut);
-    add(file, exitAction, ID_OPEN_ANALYSIS, QStringLiteral("Op&en Analysis\u2026"), &CCaseBookCommands::OpenAnalysis);
+    add(file, exitAction, ID_OPEN_ANALYSIS, tr("Op&en Analysis\u2026"), &CCaseBookCommands::OpenAnalysis);
     file->insertSeparator(exitAction);
-    add(file, exitAction, ID_EXPORT_CASE_BOOK, QStringLiteral("Export Case &Book\u2026"),
-        &CCaseBookCommands::ExportCaseBook);
-    add(file, exitAction, ID_IMPORT_CASE_BOOK, QStringLiteral("I&mport Case Book\u2026"),
-        &CCaseBookCommands::ImportCaseBook);
+    add(file, exitAction, ID_EXPORT_CASE_BOOK, tr("Export Case &Book\u2026"), &CCaseBookCommands::ExportCaseBook);
+    add(file, exitAction, ID_IMPORT_CASE_BOOK, tr("I&mport Case Book\u2026"), &CCaseBookCommands::ImportCaseBook);
     file->insertSeparator(exitAction);
-    QMenu* view = nullptr;
-    for (QAction* menu : frame.menuBar()->actions())
-        if (menu->menu() && menu->text() == QStringLiteral("&View"))
-            view = menu->menu();
-    if (view) {
+    if (QMenu* view = frame.ViewMenu()) {
         view->addSeparator();
-        add(view, nullptr, ID_CASE_BOOK, QStringLiteral("Case &Book"), &CCaseBookCommands::ShowCaseBook);
+        add(view, nullptr, ID_CASE_BOOK, tr("Case &Book"), &CCaseBookCommands::ShowCaseBook);
         connect(view, &QMenu::aboutToShow, this, &CCaseBookCommands::UpdateCommands);
     }
     connect(file, &QMenu::aboutToShow, this, &CCaseBookCommands::UpdateCommands);
@@ -132,8 +125,8 @@ std::int64_t CCaseBookCommands::SaveChart(CRepView& view)
         return 0;
     const bool current = CurrentAnalysis() != 0;
     std::optional<AnalysisRecord> saved = current ? book->LoadAnalysis(m_nAnalysis) : std::nullopt;
-    const QString name = saved ? QString::fromStdString(saved->name)
-                               : QStringLiteral("Analysis of %1").arg(FromData(m_app.m_szVisitDate));
+    const QString name
+        = saved ? QString::fromStdString(saved->name) : tr("Analysis of %1").arg(FromData(m_app.m_szVisitDate));
     CSaveAnalysisDialog dialog(name, saved ? QString::fromStdString(saved->notes) : QString(), m_app.MainFrame());
     if (dialog.exec() != QDialog::Accepted)
         return 0;
@@ -153,7 +146,7 @@ std::int64_t CCaseBookCommands::SaveChart(CRepView& view)
     m_savedSteps = analysis.steps;
     if (m_app.MainFrame())
         m_app.MainFrame()->statusBar()->showMessage(
-            QStringLiteral("Analysis \"%1\" saved in the case book").arg(dialog.Name()), 5000);
+            tr("Analysis \"%1\" saved in the case book").arg(dialog.Name()), 5000);
     return *id;
 }
 
@@ -235,7 +228,7 @@ void CCaseBookCommands::RecordPrescription(CRepView& view)
     p.remedyName = Cp1252ToUtf8(name);
     if (book->RecordPrescription(p) && m_app.MainFrame())
         m_app.MainFrame()->statusBar()->showMessage(
-            QStringLiteral("Prescription of %1 recorded in the case book").arg(FromData(name)), 5000);
+            tr("Prescription of %1 recorded in the case book").arg(FromData(name)), 5000);
 }
 
 void CCaseBookCommands::ShowCaseBook()
@@ -248,11 +241,10 @@ void CCaseBookCommands::ShowCaseBook()
     const PatientIdentity patient = CurrentPatient(m_app);
     const CaseBookHistory history = BuildHistory(
         book->ListAnalyses(patient.practice, patient.regNo), book->ListPrescriptions(patient.practice, patient.regNo));
-    const QStringList header{QStringLiteral("Case Book"),
-        QStringLiteral("Patient: %1    Reg No: %2")
-            .arg(FromData(m_app.m_strPatientName), FromData(m_app.m_strPatientFile))};
-    const QString suggested
-        = FromData(SuggestedFileName(m_app.m_strPatientFile, m_app.m_strPatientName, {}, "Case Book", "pdf"));
+    const QStringList header{tr("Case Book"),
+        tr("Patient: %1    Reg No: %2").arg(FromData(m_app.m_strPatientName), FromData(m_app.m_strPatientFile))};
+    const QString suggested = FromData(
+        SuggestedFileName(m_app.m_strPatientFile, m_app.m_strPatientName, {}, ToData(tr("Case Book")), "pdf"));
     CCaseBookDialog dialog(QString::fromStdString(HistoryHtml(patient, history)), header, suggested, m_app.Choices(),
         m_app.Sink(), m_app.MainFrame());
     dialog.exec();
@@ -263,8 +255,8 @@ void CCaseBookCommands::ExportCaseBook()
     CCaseBook* book = Book();
     if (!book)
         return;
-    const auto chosen = m_app.Choices().ChooseSaveFile(m_app.MainFrame(), QStringLiteral("Export Case Book"),
-        QStringLiteral("Quillon case book.json"), QStringLiteral("JSON files (*.json)"));
+    const auto chosen = m_app.Choices().ChooseSaveFile(
+        m_app.MainFrame(), tr("Export Case Book"), tr("Quillon case book.json"), tr("JSON files (*.json)"));
     if (!chosen || chosen->isEmpty())
         return;
     QString path = *chosen;
@@ -279,8 +271,8 @@ void CCaseBookCommands::ImportCaseBook()
     CCaseBook* book = Book();
     if (!book)
         return;
-    const auto chosen = m_app.Choices().ChooseOpenFile(
-        m_app.MainFrame(), QStringLiteral("Import Case Book"), QStringLiteral("JSON files (*.json)"));
+    const auto chosen
+        = m_app.Choices().ChooseOpenFile(m_app.MainFrame(), tr("Import Case Book"), tr("JSON files (*.json)"));
     if (!chosen || chosen->isEmpty())
         return;
     if (const auto summary = ImportCaseBookFile(*book, chosen->toStdString()))

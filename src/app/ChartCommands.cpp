@@ -7,6 +7,7 @@
 #include "chart/ChartCsv.h"
 #include "chart/ChartPagePainter.h"
 #include "chart/RepView.h"
+#include "controls/DisplayText.h"
 #include "controls/PageOutput.h"
 #include "controls/SavedFile.h"
 #include "controls/UserChoices.h"
@@ -23,6 +24,7 @@
 #include "symptoms/RecordedSymptoms.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMenu>
@@ -41,7 +43,8 @@ CRepView* OpenChart(CQuillonApp& app)
 
 QString SuggestedName(const CQuillonApp& app, const char* suffix)
 {
-    return FromData(SuggestedFileName(app.m_strPatientFile, app.m_strPatientName, app.m_szVisitDate, "Chart", suffix));
+    return FromData(SuggestedFileName(app.m_strPatientFile, app.m_strPatientName, app.m_szVisitDate,
+        ToData(QCoreApplication::translate("CChartCommands", "Chart")), suffix));
 }
 
 std::optional<QString> ChooseFile(CQuillonApp& app, const QString& caption, const char* suffix, const QString& filter)
@@ -71,7 +74,7 @@ void OutputChart(CQuillonApp& app, PageTarget target)
     PageJob job;
     job.target = target;
     job.title = ChartDocumentTitle(header);
-    job.caption = QStringLiteral("Save Chart as PDF");
+    job.caption = QCoreApplication::translate("CChartCommands", "Save Chart as PDF");
     job.suggestedName = SuggestedName(app, "pdf");
     job.orientation = QPageLayout::Landscape;
     job.paint = ChartPagesPainter(view->Engine(), header);
@@ -209,9 +212,10 @@ void InstallChartExportCommands(CQuillonApp& app, CMainFrame& frame)
         return action;
     };
     menu->insertSeparator(before);
-    add(ID_EXPORT_CHART_CSV, QStringLiteral("Export Chart as &CSV\u2026"), &ExportChartCsv);
-    add(ID_SAVE_CHART_PDF, QStringLiteral("Save Chart as P&DF\u2026"), &SaveChartPdf);
-    add(ID_PRINT_CHART, QStringLiteral("Pr&int Chart\u2026"), &PrintChartPages);
+    add(ID_EXPORT_CHART_CSV, QCoreApplication::translate("CChartCommands", "Export Chart as &CSV\u2026"),
+        &ExportChartCsv);
+    add(ID_SAVE_CHART_PDF, QCoreApplication::translate("CChartCommands", "Save Chart as P&DF\u2026"), &SaveChartPdf);
+    add(ID_PRINT_CHART, QCoreApplication::translate("CChartCommands", "Pr&int Chart\u2026"), &PrintChartPages);
     const auto update = [&app] { UpdateExportCommands(app, OpenChart(app) != nullptr); };
     QObject::connect(menu, &QMenu::aboutToShow, &frame, update);
     QObject::connect(frame.MdiArea(), &QMdiArea::subWindowActivated, &frame, update);
@@ -224,7 +228,8 @@ void ExportChartCsv(CQuillonApp& app)
     if (!view)
         return;
     const std::optional<QString> path
-        = ChooseFile(app, QStringLiteral("Export Chart as CSV"), "csv", QStringLiteral("CSV files (*.csv)"));
+        = ChooseFile(app, QCoreApplication::translate("CChartCommands", "Export Chart as CSV"), "csv",
+            QCoreApplication::translate("CChartCommands", "CSV files (*.csv)"));
     if (!path)
         return;
     if (!SaveChosenFile(*path, ChartCsv(view->Engine(), app.m_pRemedyCatalogue.get())))

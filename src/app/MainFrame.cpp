@@ -24,37 +24,36 @@ CMainFrame::CMainFrame(CQuillonApp& app) : m_app(app)
     m_pMdiArea->setObjectName(QStringLiteral("mdiArea"));
     setCentralWidget(m_pMdiArea);
 
-    m_pFileMenu = menuBar()->addMenu(QStringLiteral("&File"));
-    AddCommand(m_pFileMenu, ID_OPEN_FOLDER, QStringLiteral("&Open Practice Folder\u2026\tCtrl+O"))
+    m_pFileMenu = menuBar()->addMenu(tr("&File"));
+    AddCommand(m_pFileMenu, ID_OPEN_FOLDER, tr("&Open Practice Folder\u2026\tCtrl+O"))
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    m_pRecentMenu = m_pFileMenu->addMenu(QStringLiteral("Recen&t Folders"));
+    m_pRecentMenu = m_pFileMenu->addMenu(tr("Recen&t Folders"));
     m_pFileMenu->addSeparator();
-    AddCommand(m_pFileMenu, ID_SELECT_PATIENT, QStringLiteral("Select &Patient  \tF2"))->setShortcut(Qt::Key_F2);
-    AddCommand(m_pFileMenu, ID_RECORDED_SYMPTOMS, QStringLiteral("Recorded &Symptoms \tF6"))->setShortcut(Qt::Key_F6);
-    AddCommand(m_pFileMenu, ID_REPERTORISATION, QStringLiteral("&Repertorisation \tF5"))->setShortcut(Qt::Key_F5);
-    AddCommand(m_pFileMenu, ID_SYMPTOM_LIST, QStringLiteral("Symptom &List"));
+    AddCommand(m_pFileMenu, ID_SELECT_PATIENT, tr("Select &Patient  \tF2"))->setShortcut(Qt::Key_F2);
+    AddCommand(m_pFileMenu, ID_RECORDED_SYMPTOMS, tr("Recorded &Symptoms \tF6"))->setShortcut(Qt::Key_F6);
+    AddCommand(m_pFileMenu, ID_REPERTORISATION, tr("&Repertorisation \tF5"))->setShortcut(Qt::Key_F5);
+    AddCommand(m_pFileMenu, ID_SYMPTOM_LIST, tr("Symptom &List"));
     m_pFileMenu->addSeparator();
-    AddCommand(m_pFileMenu, ID_FULL_CASE_RECORD, QStringLiteral("Full Case Record\tCtrl+U"))
+    AddCommand(m_pFileMenu, ID_FULL_CASE_RECORD, tr("Full Case Record\tCtrl+U"))
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_U));
-    AddCommand(m_pFileMenu, ID_FOLLOWUP, QStringLiteral("Followup\tCtrl+F"))
-        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+    AddCommand(m_pFileMenu, ID_FOLLOWUP, tr("Followup\tCtrl+F"))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
     m_pFileMenu->addSeparator();
-    AddCommand(m_pFileMenu, ID_APP_EXIT, QStringLiteral("E&xit"));
+    AddCommand(m_pFileMenu, ID_APP_EXIT, tr("E&xit"));
 
-    m_pViewMenu = menuBar()->addMenu(QStringLiteral("&View"));
-    AddCommand(m_pViewMenu, ID_MAGNIFY, QStringLiteral("&Magnify"));
+    m_pViewMenu = menuBar()->addMenu(tr("&View"));
+    AddCommand(m_pViewMenu, ID_MAGNIFY, tr("&Magnify"));
     m_pViewMenu->addSeparator();
-    AddCommand(m_pViewMenu, ID_COMPARE_VISITS, QStringLiteral("&Compare with Visit..."));
-    AddCommand(m_pViewMenu, ID_STABILITY, QStringLiteral("S&tability"));
-    AddCommand(m_pViewMenu, ID_STRATEGIES, QStringLiteral("Strate&gies\u2026"));
-    AddCommand(m_pViewMenu, ID_FAMILIES, QStringLiteral("&Families\u2026"));
-    m_pHelpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
-    AddCommand(m_pHelpMenu, ID_HELP_CONTENTS, QStringLiteral("Quillon &Help\tF1"))->setShortcut(Qt::Key_F1);
+    AddCommand(m_pViewMenu, ID_COMPARE_VISITS, tr("&Compare with Visit..."));
+    AddCommand(m_pViewMenu, ID_STABILITY, tr("S&tability"));
+    AddCommand(m_pViewMenu, ID_STRATEGIES, tr("Strate&gies\u2026"));
+    AddCommand(m_pViewMenu, ID_FAMILIES, tr("&Families\u2026"));
+    m_pHelpMenu = menuBar()->addMenu(tr("&Help"));
+    AddCommand(m_pHelpMenu, ID_HELP_CONTENTS, tr("Quillon &Help\tF1"))->setShortcut(Qt::Key_F1);
     m_pHelpMenu->addSeparator();
-    AddCommand(m_pHelpMenu, ID_APP_ABOUT, QStringLiteral("&About Quillon"));
+    AddCommand(m_pHelpMenu, ID_APP_ABOUT, tr("&About Quillon"));
 
-    Action(ID_SELECT_PATIENT)->setStatusTip(QStringLiteral("Select Patient"));
-    Action(ID_RECORDED_SYMPTOMS)->setStatusTip(QStringLiteral("Recorded Symptoms for All dates"));
+    Action(ID_SELECT_PATIENT)->setStatusTip(tr("Select Patient"));
+    Action(ID_RECORDED_SYMPTOMS)->setStatusTip(tr("Recorded Symptoms for All dates"));
 
     connect(Action(ID_SELECT_PATIENT), &QAction::triggered, &m_app, &CQuillonApp::OnSelectPatient);
     connect(Action(ID_RECORDED_SYMPTOMS), &QAction::triggered, &m_app, &CQuillonApp::OnRecordedSymptoms);

@@ -28,6 +28,7 @@ public:
     QMdiArea* MdiArea() const { return m_pMdiArea; }
     QAction* Action(int commandId) const;
     QMenu* FileMenu() const { return m_pFileMenu; }
+    QMenu* ViewMenu() const { return m_pViewMenu; }
     QMenu* RecentFoldersMenu() const { return m_pRecentMenu; }
 
     // Fills File > Recent Folders, most recent first.

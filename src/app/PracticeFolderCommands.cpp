@@ -63,19 +63,22 @@ void CQuillonApp::ShowFolderRefusal(const QString& folder, const std::vector<std
 {
     QString text;
     if (!QFileInfo(folder).isDir()) {
-        text = QStringLiteral("\"%1\" is not a folder.").arg(folder);
+        text = tr("\"%1\" is not a folder.").arg(folder);
     } else {
         QStringList names;
         for (const std::string& name : missing)
             names << QString::fromStdString(name);
-        const QString list = names.size() == 1
-            ? names.front()
-            : names.mid(0, names.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" and ") + names.back();
-        text = QStringLiteral("The folder \"%1\" cannot be opened as a practice folder: %2 %3 missing.")
-                   .arg(QDir::toNativeSeparators(folder), list,
-                       names.size() == 1 ? QStringLiteral("is") : QStringLiteral("are"));
+        const QString folderName = QDir::toNativeSeparators(folder);
+        if (names.size() == 1) {
+            text = tr("The folder \"%1\" cannot be opened as a practice folder: %2 is missing.")
+                       .arg(folderName, names.front());
+        } else {
+            const QString list
+                = tr("%1 and %2").arg(names.mid(0, names.size() - 1).join(QStringLiteral(", ")), names.back());
+            text = tr("The folder \"%1\" cannot be opened as a practice folder: %2 are missing.").arg(folderName, list);
+        }
     }
-    Sink().Show(ToData(text), "Open Practice Folder", MessageIcon::Warning);
+    Sink().Show(ToData(text), QT_TRANSLATE_NOOP("Message", "Open Practice Folder"), MessageIcon::Warning);
 }
 
 bool CQuillonApp::OpenPracticeFolder(const QString& folder)
@@ -123,8 +126,7 @@ bool CQuillonApp::OpenPracticeFolder(const QString& folder)
 
 void CQuillonApp::OnOpenPracticeFolder()
 {
-    const auto chosen
-        = Choices().ChooseFolder(m_pMainFrame.get(), QStringLiteral("Open Practice Folder"), FolderKey(m_folder));
+    const auto chosen = Choices().ChooseFolder(m_pMainFrame.get(), tr("Open Practice Folder"), FolderKey(m_folder));
     if (chosen)
         OpenPracticeFolder(*chosen);
 }

@@ -173,7 +173,7 @@ QWidget* CQuillonApp::OpenViewTemplate(int n)
     frame->setAttribute(Qt::WA_DeleteOnClose);
     frame->SetView(view);
     if (view->windowTitle().isEmpty())
-        view->setWindowTitle(QStringLiteral("Untitled"));
+        view->setWindowTitle(tr("Untitled"));
     frame->setWindowTitle(view->windowTitle());
     connect(view, &QWidget::windowTitleChanged, frame, &QWidget::setWindowTitle);
     QMdiArea* area = m_pMainFrame->MdiArea();
@@ -268,7 +268,7 @@ void CQuillonApp::RunRecordedSymptomsDialog(int nMode)
 void CQuillonApp::OnRepertorisation()
 {
     if (m_mapSymptoms.empty()) {
-        Sink().Show("No Symptom recorded");
+        Sink().Show(QT_TRANSLATE_NOOP("Message", "No Symptom recorded"));
         return;
     }
     CloseAllViews();

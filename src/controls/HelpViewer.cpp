@@ -34,7 +34,7 @@ CHelpViewer::CHelpViewer(const QString& manualFolder, const QStringList& searche
     : QWidget(parent, Qt::Window), m_strFolder(manualFolder)
 {
     setObjectName(QStringLiteral("helpViewer"));
-    setAccessibleName(QStringLiteral("Quillon Help"));
+    setAccessibleName(tr("Quillon Help"));
     auto* layout = new QVBoxLayout(this);
     auto* bar = new QHBoxLayout();
     const auto makeButton = [this, bar](const QString& text, const QKeySequence& key) {
@@ -46,15 +46,15 @@ CHelpViewer::CHelpViewer(const QString& manualFolder, const QStringList& searche
         bar->addWidget(button);
         return button;
     };
-    m_pBack = makeButton(QStringLiteral("Back"), QKeySequence(QKeySequence::Back));
-    m_pForward = makeButton(QStringLiteral("Forward"), QKeySequence(QKeySequence::Forward));
-    m_pHome = makeButton(QStringLiteral("Contents"), QKeySequence(Qt::ALT | Qt::Key_Home));
+    m_pBack = makeButton(tr("Back"), QKeySequence(QKeySequence::Back));
+    m_pForward = makeButton(tr("Forward"), QKeySequence(QKeySequence::Forward));
+    m_pHome = makeButton(tr("Contents"), QKeySequence(Qt::ALT | Qt::Key_Home));
     bar->addStretch();
     layout->addLayout(bar);
 
     m_pBrowser = new QTextBrowser(this);
     m_pBrowser->setObjectName(QStringLiteral("helpBrowser"));
-    m_pBrowser->setAccessibleName(QStringLiteral("Manual page"));
+    m_pBrowser->setAccessibleName(tr("Manual page"));
     // Pages of the manual open here; a web address opens in the desktop's browser.
     m_pBrowser->setOpenLinks(true);
     m_pBrowser->setOpenExternalLinks(true);
@@ -71,9 +71,9 @@ CHelpViewer::CHelpViewer(const QString& manualFolder, const QStringList& searche
 
     resize(900, 700);
     if (manualFolder.isEmpty()) {
-        setWindowTitle(QStringLiteral("Quillon Help"));
-        m_pBrowser->setPlainText(QStringLiteral("The manual is not installed. Quillon looked for index.html in:\n")
-            + searched.join(QLatin1Char('\n')));
+        setWindowTitle(tr("Quillon Help"));
+        m_pBrowser->setPlainText(
+            tr("The manual is not installed. Quillon looked for index.html in:\n") + searched.join(QLatin1Char('\n')));
         m_pHome->setEnabled(false);
         return;
     }
@@ -92,9 +92,11 @@ void CHelpViewer::ShowPage(const QString& page)
 
 void CHelpViewer::UpdateTitle()
 {
-    const QString title = QStringLiteral("Quillon Help");
+    const QString title = tr("Quillon Help");
     const QString page = m_pBrowser->documentTitle();
-    setWindowTitle(page.isEmpty() || page == title ? title : title + QStringLiteral(" - ") + page);
+    // The manual is English: its front page's title is the English name of the window.
+    const bool front = page.isEmpty() || page == title || page == QLatin1String("Quillon Help");
+    setWindowTitle(front ? title : title + QStringLiteral(" - ") + page);
 }
 
 CHelpViewer* CHelpViewer::ShowManual(const QString& programFolder, QWidget* parent)

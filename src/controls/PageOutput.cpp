@@ -5,6 +5,7 @@
 #include "controls/UserChoices.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -20,8 +21,8 @@ namespace {
 
 bool SavePdf(const PageJob& job, IUserChoices& choices, IMessageSink& sink, QWidget* parent)
 {
-    const std::optional<QString> chosen
-        = choices.ChooseSaveFile(parent, job.caption, job.suggestedName, QStringLiteral("PDF files (*.pdf)"));
+    const std::optional<QString> chosen = choices.ChooseSaveFile(
+        parent, job.caption, job.suggestedName, QCoreApplication::translate("CPageOutput", "PDF files (*.pdf)"));
     if (!chosen || chosen->isEmpty())
         return false;
     QString path = *chosen;
@@ -95,7 +96,7 @@ bool PaintHtmlPages(QPainter& painter, QPagedPaintDevice& device, const QString&
         painter.setPen(Qt::black);
         for (qsizetype i = 0; i < header.size(); ++i)
             painter.drawText(QPointF(0, line * static_cast<double>(i) + metrics.ascent()), header[i]);
-        const QString number = QStringLiteral("Page %1 of %2").arg(n + 1).arg(pages);
+        const QString number = QCoreApplication::translate("CPageOutput", "Page %1 of %2").arg(n + 1).arg(pages);
         painter.drawText(QPointF(page.width() - metrics.horizontalAdvance(number), metrics.ascent()), number);
         painter.translate(0, band - body.height() * n);
         document.drawContents(&painter, QRectF(0, body.height() * n, body.width(), body.height()));

@@ -7,6 +7,7 @@
 #include <QPageLayout>
 #include <QString>
 #include <QStringList>
+#include <QtGlobal>
 
 class QWidget;
 
@@ -15,8 +16,8 @@ namespace quillon {
 class IMessageSink;
 class IUserChoices;
 
-inline constexpr const char* kMsgErrorDuringPrinterSetup = "Error during Printer setup";
-inline constexpr const char* kMsgErrorInStartDoc = "Error in StartDoc";
+inline constexpr const char* kMsgErrorDuringPrinterSetup = QT_TRANSLATE_NOOP("Message", "Error during Printer setup");
+inline constexpr const char* kMsgErrorInStartDoc = QT_TRANSLATE_NOOP("Message", "Error in StartDoc");
 
 enum class PageTarget { PdfFile, Printer, PrintPreview };
 

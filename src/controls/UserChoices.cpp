@@ -1,6 +1,7 @@
 // The real file and printer dialogs.
 #include "controls/UserChoices.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -73,8 +74,9 @@ std::optional<QString> CDialogUserChoices::ChooseOpenFile(
 std::optional<std::filesystem::path> ChooseTextFile(
     IUserChoices& choices, QWidget* parent, const QString& suggestedName)
 {
-    const std::optional<QString> chosen = choices.ChooseSaveFile(
-        parent, QStringLiteral("Save As"), suggestedName, QStringLiteral("Text Files (*.txt)"));
+    const std::optional<QString> chosen
+        = choices.ChooseSaveFile(parent, QCoreApplication::translate("CDialogUserChoices", "Save As"), suggestedName,
+            QCoreApplication::translate("CDialogUserChoices", "Text Files (*.txt)"));
     if (!chosen || chosen->isEmpty())
         return std::nullopt;
     QString path = *chosen;

@@ -37,7 +37,7 @@ void CPropPage::SetChecked(int index)
 
 CPropMagn::CPropMagn(const LensSettings& current, QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Magnifying Glass Properties"));
+    setWindowTitle(tr("Magnifying Glass Properties"));
     m_pTabs = new QTabWidget(this);
     m_pSize
         = new CPropPage({QStringLiteral("100"), QStringLiteral("120"), QStringLiteral("150"), QStringLiteral("180")},
@@ -45,13 +45,13 @@ CPropMagn::CPropMagn(const LensSettings& current, QWidget* parent) : QDialog(par
     m_pZoom
         = new CPropPage({QStringLiteral("X1.5"), QStringLiteral("X2"), QStringLiteral("X2.5"), QStringLiteral("X3")},
             current.ZoomIndex(), m_pTabs);
-    m_pShape = new CPropPage({QStringLiteral("Rectangular"), QStringLiteral("Round")}, current.shape, m_pTabs);
+    m_pShape = new CPropPage({tr("Rectangular"), tr("Round")}, current.shape, m_pTabs);
     m_pSize->setObjectName(QStringLiteral("CPPSize"));
     m_pZoom->setObjectName(QStringLiteral("CPPZoom"));
     m_pShape->setObjectName(QStringLiteral("CPPShape"));
-    m_pTabs->addTab(m_pSize, QStringLiteral("Size"));
-    m_pTabs->addTab(m_pZoom, QStringLiteral("Zoom"));
-    m_pTabs->addTab(m_pShape, QStringLiteral("Shape"));
+    m_pTabs->addTab(m_pSize, tr("Size"));
+    m_pTabs->addTab(m_pZoom, tr("Zoom"));
+    m_pTabs->addTab(m_pShape, tr("Shape"));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

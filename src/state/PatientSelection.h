@@ -2,11 +2,12 @@
 #pragma once
 
 #include "casedata/PatientIndex.h"
+#include "casedata/Translatable.h"
 #include "state/QuillonState.h"
 
 namespace quillon {
 
-inline constexpr const char* kMsgSelectPatient = "Select Patient";
+inline constexpr const char* kMsgSelectPatient = QT_TRANSLATE_NOOP("Message", "Select Patient");
 
 // Copies a row of the patient list and the physician's name into the state, as a selection change does.
 void SetCurrentPatient(CQuillonState& state, const PatientRow& row, const std::string& physician);
