@@ -92,7 +92,7 @@
     </message>
     <message>
         <source>recorded</source>
-        <translation>erfasst</translation>
+        <translation>eingetragen</translation>
     </message>
     <message>
         <source>The case book is in use by another Quillon window and stayed busy; nothing was saved. Try again in a moment.</source>
@@ -309,7 +309,7 @@
     <name>quillon::CPrescriptionDialog</name>
     <message>
         <source>Record Prescription</source>
-        <translation>Verordnung erfassen</translation>
+        <translation>Verordnung eintragen</translation>
     </message>
     <message>
         <source>Remedy:</source>
