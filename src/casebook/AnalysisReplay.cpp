@@ -3,13 +3,16 @@
 
 #include "casedata/MessageSink.h"
 #include "casedata/TextCodec.h"
+#include "casedata/Translatable.h"
 
 namespace quillon {
 
 std::string VisitGoneMessage(const std::string& visitDateUtf8)
 {
-    return "The visit of " + Utf8ToCp1252(visitDateUtf8)
-        + " is no longer in the patient's recorded symptoms; the analysis cannot be opened.";
+    return FormatText(translate("Message",
+                          "The visit of %1 is no longer in the patient's recorded symptoms; the analysis cannot be "
+                          "opened."),
+        {Utf8ToCp1252(visitDateUtf8)});
 }
 
 int ReplaySteps(
@@ -19,8 +22,10 @@ int ReplaySteps(
         try {
             execute(ParseChartCommand(steps[i]));
         } catch (const UsageError& e) {
-            sink.Show("Step " + std::to_string(i + 1) + " of the analysis (" + EscapeTextField(Utf8ToCp1252(steps[i]))
-                + ") no longer applies: " + e.text + ". The chart shows the analysis up to the step before it.");
+            sink.Show(FormatText(translate("Message",
+                                     "Step %1 of the analysis (%2) no longer applies: %3. The chart shows the analysis "
+                                     "up to the step before it."),
+                {std::to_string(i + 1), EscapeTextField(Utf8ToCp1252(steps[i])), e.text}));
             return static_cast<int>(i);
         }
     }

@@ -2,6 +2,7 @@
 // quillon-report alike.
 #pragma once
 
+#include "casedata/Translatable.h"
 #include "chart/ChartCommand.h"
 
 #include <functional>
@@ -13,8 +14,8 @@ namespace quillon {
 class IMessageSink;
 struct VisitMatch;
 
-inline constexpr const char* kMsgVisitChanged = "The visit's recorded symptoms changed since this analysis was saved; "
-                                                "the steps that still apply are replayed.";
+inline constexpr const char* kMsgVisitChanged = QT_TRANSLATE_NOOP("Message",
+    "The visit's recorded symptoms changed since this analysis was saved; the steps that still apply are replayed.");
 
 // The message of an analysis whose visit date is no longer in the patient's file.
 std::string VisitGoneMessage(const std::string& visitDateUtf8);

@@ -3,6 +3,7 @@
 #include "casebook/CaseBookSchema.h"
 
 #include "casedata/TextCodec.h"
+#include "casedata/Translatable.h"
 
 #include <SQLiteCpp/SQLiteCpp.h>
 #include <sqlite3.h>
@@ -175,7 +176,8 @@ std::unique_ptr<CCaseBook> CCaseBook::Open(
     const bool memory = path == ":memory:";
     const std::string shown = Utf8ToCp1252(path.string());
     if (path.empty()) {
-        sink.Show("There is no folder for the case book (HOME is not set); Quillon goes on without a case book.");
+        sink.Show(QT_TRANSLATE_NOOP(
+            "Message", "There is no folder for the case book (HOME is not set); Quillon goes on without a case book."));
         return nullptr;
     }
     if (!memory && path.has_parent_path()) {
@@ -191,13 +193,17 @@ std::unique_ptr<CCaseBook> CCaseBook::Open(
         } catch (const SQLite::Exception& e) {
             const int code = e.getErrorCode() & 0xff;
             if (code == SQLITE_BUSY || code == SQLITE_LOCKED) {
-                sink.Show("The case book " + shown
-                    + " is in use by another Quillon window and stayed busy; Quillon goes on without a case book.");
+                sink.Show(FormatText(translate("Message",
+                                         "The case book %1 is in use by another Quillon window and stayed busy; "
+                                         "Quillon goes on without a case book."),
+                    {shown}));
                 return nullptr;
             }
             if (memory || attempt > 0 || (code != SQLITE_NOTADB && code != SQLITE_CORRUPT)) {
-                sink.Show("The case book " + shown + " cannot be opened (" + e.what()
-                    + "); Quillon goes on without a case book.");
+                sink.Show(
+                    FormatText(translate("Message",
+                                   "The case book %1 cannot be opened (%2); Quillon goes on without a case book."),
+                        {shown, e.what()}));
                 return nullptr;
             }
         } catch (const ForeignFile&) {
@@ -206,12 +212,16 @@ std::unique_ptr<CCaseBook> CCaseBook::Open(
         }
         const auto aside = MoveAside(path);
         if (!aside) {
-            sink.Show("The case book " + shown
-                + " is damaged or not a case book, and cannot be moved aside; Quillon goes on without a case book.");
+            sink.Show(FormatText(translate("Message",
+                                     "The case book %1 is damaged or not a case book, and cannot be moved aside; "
+                                     "Quillon goes on without a case book."),
+                {shown}));
             return nullptr;
         }
-        sink.Show("The case book " + shown + " is damaged or not a case book: it was moved aside to "
-            + Utf8ToCp1252(aside->string()) + " and a new case book was started.");
+        sink.Show(FormatText(translate("Message",
+                                 "The case book %1 is damaged or not a case book: it was moved aside to %2 and a new "
+                                 "case book was started."),
+            {shown, Utf8ToCp1252(aside->string())}));
     }
     return nullptr;
 }
@@ -236,10 +246,13 @@ void CCaseBook::Fail(const std::exception& e, const char* what) const
     if (code == SQLITE_BUSY || code == SQLITE_LOCKED)
         m_sink.Show(kMsgCaseBookBusy);
     else if (code == SQLITE_CONSTRAINT)
-        m_sink.Show(std::string("The case book already holds an analysis of this visit by that name; nothing was ")
-            + what + ".");
+        m_sink.Show(FormatText(translate("Message",
+                                   "The case book already holds an analysis of this visit by that name; nothing was "
+                                   "%1."),
+            {translate(kMessageContext, what)}));
     else
-        m_sink.Show(std::string("The case book could not be used (") + e.what() + "); nothing was " + what + ".");
+        m_sink.Show(FormatText(translate("Message", "The case book could not be used (%1); nothing was %2."),
+            {e.what(), translate(kMessageContext, what)}));
 }
 
 bool CCaseBook::InTransaction(const std::function<void()>& work, const char* what)
@@ -350,7 +363,7 @@ std::optional<std::int64_t> CCaseBook::SaveAnalysis(const PatientIdentity& patie
                 a.id = FindAnalysis(patientId, a).value_or(0);
             id = WriteAnalysis(patientId, a, false);
         },
-        "saved");
+        QT_TRANSLATE_NOOP("Message", "saved"));
     return saved ? id : std::nullopt;
 }
 
@@ -368,7 +381,7 @@ std::optional<AnalysisRecord> CCaseBook::LoadAnalysis(std::int64_t id)
             a.steps.push_back(steps.getColumn(0).getString());
         return a;
     } catch (const std::exception& e) {
-        Fail(e, "read");
+        Fail(e, QT_TRANSLATE_NOOP("Message", "read"));
         return std::nullopt;
     }
 }
@@ -386,7 +399,7 @@ std::optional<PatientIdentity> CCaseBook::PatientOf(std::int64_t analysisId)
         return PatientIdentity{{q.getColumn(0).getString(), q.getColumn(1).getString()}, q.getColumn(2).getString(),
             q.getColumn(3).getString()};
     } catch (const std::exception& e) {
-        Fail(e, "read");
+        Fail(e, QT_TRANSLATE_NOOP("Message", "read"));
         return std::nullopt;
     }
 }
@@ -408,7 +421,7 @@ std::vector<AnalysisListing> CCaseBook::ListAnalyses(const PracticeIdentity& pra
             list.push_back(std::move(row));
         }
     } catch (const std::exception& e) {
-        Fail(e, "read");
+        Fail(e, QT_TRANSLATE_NOOP("Message", "read"));
     }
     return list;
 }
@@ -423,7 +436,7 @@ bool CCaseBook::RenameAnalysis(std::int64_t id, const std::string& name)
             q.bind(3, id);
             q.exec();
         },
-        "renamed");
+        QT_TRANSLATE_NOOP("Message", "renamed"));
 }
 
 bool CCaseBook::DeleteAnalysis(std::int64_t id)
@@ -434,7 +447,7 @@ bool CCaseBook::DeleteAnalysis(std::int64_t id)
             q.bind(1, id);
             q.exec();
         },
-        "deleted");
+        QT_TRANSLATE_NOOP("Message", "deleted"));
 }
 
 bool CCaseBook::MergePrescription(std::int64_t patientId, const PrescriptionRecord& p)
@@ -490,7 +503,7 @@ std::optional<std::int64_t> CCaseBook::RecordPrescription(const PrescriptionReco
                 throw std::runtime_error("no analysis " + std::to_string(prescription.analysisId));
             id = WritePrescription(q.getColumn(0).getInt64(), prescription);
         },
-        "recorded");
+        QT_TRANSLATE_NOOP("Message", "recorded"));
     return saved ? id : std::nullopt;
 }
 
@@ -507,7 +520,7 @@ std::vector<PrescriptionRecord> CCaseBook::ListPrescriptions(const PracticeIdent
         while (q.executeStep())
             list.push_back(ReadPrescription(q, 0));
     } catch (const std::exception& e) {
-        Fail(e, "read");
+        Fail(e, QT_TRANSLATE_NOOP("Message", "read"));
     }
     return list;
 }
@@ -530,7 +543,7 @@ std::vector<CCaseBook::PatientBook> CCaseBook::Everything()
             book.push_back(std::move(entry));
         }
     } catch (const std::exception& e) {
-        Fail(e, "read");
+        Fail(e, QT_TRANSLATE_NOOP("Message", "read"));
     }
     return book;
 }

@@ -20,11 +20,11 @@ class Database;
 
 namespace quillon {
 
-inline constexpr const char* kMsgCaseBookBusy
-    = "The case book is in use by another Quillon window and stayed busy; nothing was saved. Try again in a moment.";
-inline constexpr const char* kMsgCaseBookNewer
-    = "The case book was written by a newer version of Quillon; this version cannot use it. Quillon goes on without "
-      "a case book.";
+inline constexpr const char* kMsgCaseBookBusy = QT_TRANSLATE_NOOP("Message",
+    "The case book is in use by another Quillon window and stayed busy; nothing was saved. Try again in a moment.");
+inline constexpr const char* kMsgCaseBookNewer = QT_TRANSLATE_NOOP("Message",
+    "The case book was written by a newer version of Quillon; this version cannot use it. Quillon goes on without "
+    "a case book.");
 
 // The user's case book: $XDG_DATA_HOME/Quillon/casebook.sqlite, or ~/.local/share/Quillon/casebook.sqlite; empty
 // when neither is known.
@@ -86,6 +86,7 @@ public:
     std::vector<PatientBook> Everything();
 
     // Runs `work` in one transaction; a failure rolls back what it did. False (with the reason shown) on failure.
+    // `what` ends the reason, as in "nothing was saved": a text marked in the "Message" context.
     bool InTransaction(const std::function<void()>& work, const char* what);
 
     // For the merging of an import: the id of the patient (added when missing) and of an analysis by its key.

@@ -46,15 +46,15 @@ void OkWhileFilled(QPushButton* ok, QLineEdit* edit)
 
 CSaveAnalysisDialog::CSaveAnalysisDialog(const QString& name, const QString& notes, QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Save Analysis"));
+    setWindowTitle(tr("Save Analysis"));
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout();
     m_pName = new QLineEdit(name, this);
     m_pName->setObjectName(QStringLiteral("name"));
     m_pNotes = new QPlainTextEdit(notes, this);
     m_pNotes->setObjectName(QStringLiteral("notes"));
-    form->addRow(QStringLiteral("&Name:"), m_pName);
-    form->addRow(QStringLiteral("N&otes:"), m_pNotes);
+    form->addRow(tr("&Name:"), m_pName);
+    form->addRow(tr("N&otes:"), m_pNotes);
     layout->addLayout(form);
     m_pOk = AddButtons(*this, layout);
     OkWhileFilled(m_pOk, m_pName);
@@ -74,23 +74,23 @@ QString CSaveAnalysisDialog::Notes() const
 CPrescriptionDialog::CPrescriptionDialog(const QString& remedy, const QString& analysis, QWidget* parent)
     : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Record Prescription"));
+    setWindowTitle(tr("Record Prescription"));
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout();
     auto* remedyLabel = new QLabel(QStringLiteral("<b>%1</b>").arg(remedy.toHtmlEscaped()), this);
     remedyLabel->setObjectName(QStringLiteral("remedy"));
-    form->addRow(QStringLiteral("Remedy:"), remedyLabel);
-    form->addRow(QStringLiteral("Analysis:"), new QLabel(analysis, this));
+    form->addRow(tr("Remedy:"), remedyLabel);
+    form->addRow(tr("Analysis:"), new QLabel(analysis, this));
     m_pPotency = new QLineEdit(this);
-    m_pPotency->setPlaceholderText(QStringLiteral("for example 30C, 200C, 1M, LM1"));
+    m_pPotency->setPlaceholderText(tr("for example 30C, 200C, 1M, LM1"));
     m_pRepetition = new QLineEdit(this);
-    m_pRepetition->setPlaceholderText(QStringLiteral("for example one dose, TDS for 3 days"));
+    m_pRepetition->setPlaceholderText(tr("for example one dose, TDS for 3 days"));
     m_pDate = new QLineEdit(QDate::currentDate().toString(Qt::ISODate), this);
     m_pNote = new QPlainTextEdit(this);
-    form->addRow(QStringLiteral("&Potency:"), m_pPotency);
-    form->addRow(QStringLiteral("&Repetition:"), m_pRepetition);
-    form->addRow(QStringLiteral("&Date:"), m_pDate);
-    form->addRow(QStringLiteral("N&ote:"), m_pNote);
+    form->addRow(tr("&Potency:"), m_pPotency);
+    form->addRow(tr("&Repetition:"), m_pRepetition);
+    form->addRow(tr("&Date:"), m_pDate);
+    form->addRow(tr("N&ote:"), m_pNote);
     layout->addLayout(form);
     m_pOk = AddButtons(*this, layout);
     OkWhileFilled(m_pOk, m_pPotency);
@@ -110,11 +110,11 @@ PrescriptionRecord CPrescriptionDialog::Answers() const
 COpenAnalysisDialog::COpenAnalysisDialog(CCaseBook& book, PracticeIdentity practice, std::string regNo, QWidget* parent)
     : QDialog(parent), m_book(book), m_practice(std::move(practice)), m_regNo(std::move(regNo))
 {
-    setWindowTitle(QStringLiteral("Open Analysis"));
+    setWindowTitle(tr("Open Analysis"));
     auto* layout = new QVBoxLayout(this);
     m_pTable = new QTableWidget(0, 6, this);
-    m_pTable->setHorizontalHeaderLabels({QStringLiteral("Visit"), QStringLiteral("Name"), QStringLiteral("Caption"),
-        QStringLiteral("First remedies"), QStringLiteral("Prescription"), QStringLiteral("Saved")});
+    m_pTable->setHorizontalHeaderLabels(
+        {tr("Visit"), tr("Name"), tr("Caption"), tr("First remedies"), tr("Prescription"), tr("Saved")});
     m_pTable->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_pTable->setSelectionMode(QAbstractItemView::SingleSelection);
     m_pTable->setEditTriggers(QAbstractItemView::EditKeyPressed);
@@ -122,10 +122,10 @@ COpenAnalysisDialog::COpenAnalysisDialog(CCaseBook& book, PracticeIdentity pract
     m_pTable->horizontalHeader()->setStretchLastSection(true);
     layout->addWidget(m_pTable);
     auto* row = new QHBoxLayout();
-    m_pOpen = new QPushButton(QStringLiteral("&Open"), this);
-    m_pRename = new QPushButton(QStringLiteral("&Rename"), this);
-    m_pDelete = new QPushButton(QStringLiteral("&Delete"), this);
-    auto* close = new QPushButton(QStringLiteral("Close"), this);
+    m_pOpen = new QPushButton(tr("&Open"), this);
+    m_pRename = new QPushButton(tr("&Rename"), this);
+    m_pDelete = new QPushButton(tr("&Delete"), this);
+    auto* close = new QPushButton(tr("Close"), this);
     for (QPushButton* button : {m_pOpen, m_pRename, m_pDelete})
         row->addWidget(button);
     row->addStretch();
@@ -145,7 +145,7 @@ COpenAnalysisDialog::COpenAnalysisDialog(CCaseBook& book, PracticeIdentity pract
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_pTable, &QTableWidget::itemSelectionChanged, this, [this] {
         m_deleteArmed = 0;
-        m_pDelete->setText(QStringLiteral("&Delete"));
+        m_pDelete->setText(tr("&Delete"));
         for (QPushButton* button : {m_pOpen, m_pRename, m_pDelete})
             button->setEnabled(CurrentId() != 0);
     });
@@ -215,11 +215,11 @@ void COpenAnalysisDialog::Delete()
         return;
     if (m_deleteArmed != id) {
         m_deleteArmed = id;
-        m_pDelete->setText(QStringLiteral("Click again to &delete"));
+        m_pDelete->setText(tr("Click again to &delete"));
         return;
     }
     m_deleteArmed = 0;
-    m_pDelete->setText(QStringLiteral("&Delete"));
+    m_pDelete->setText(tr("&Delete"));
     m_book.DeleteAnalysis(id);
     Fill();
 }
@@ -233,15 +233,15 @@ CCaseBookDialog::CCaseBookDialog(const QString& html, const QStringList& pageHea
       m_choices(choices),
       m_sink(sink)
 {
-    setWindowTitle(QStringLiteral("Case Book"));
+    setWindowTitle(tr("Case Book"));
     auto* layout = new QVBoxLayout(this);
     m_pPage = new QTextBrowser(this);
     m_pPage->setHtml(html);
     layout->addWidget(m_pPage);
     auto* row = new QHBoxLayout();
-    m_pPrint = new QPushButton(QStringLiteral("&Print\u2026"), this);
-    m_pPdf = new QPushButton(QStringLiteral("Save as P&DF\u2026"), this);
-    auto* close = new QPushButton(QStringLiteral("Close"), this);
+    m_pPrint = new QPushButton(tr("&Print\u2026"), this);
+    m_pPdf = new QPushButton(tr("Save as P&DF\u2026"), this);
+    auto* close = new QPushButton(tr("Close"), this);
     row->addWidget(m_pPrint);
     row->addWidget(m_pPdf);
     row->addStretch();
@@ -258,7 +258,7 @@ void CCaseBookDialog::Output(bool pdf)
     PageJob job;
     job.target = pdf ? PageTarget::PdfFile : PageTarget::Printer;
     job.title = windowTitle();
-    job.caption = QStringLiteral("Save Case Book as PDF");
+    job.caption = tr("Save Case Book as PDF");
     job.suggestedName = m_suggestedName;
     job.paint = [this](QPainter& painter, QPagedPaintDevice& device) {
         return PaintHtmlPages(painter, device, m_html, m_header);

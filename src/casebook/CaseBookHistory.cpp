@@ -1,6 +1,9 @@
 // The patient's history from the case book, and its page.
 #include "casebook/CaseBookHistory.h"
 
+#include "casedata/TextCodec.h"
+#include "casedata/Translatable.h"
+
 #include <algorithm>
 
 namespace quillon {
@@ -22,6 +25,17 @@ std::string Escaped(const std::string& text)
     return out;
 }
 
+// A fixed text of the page in the user's language, as UTF-8 HTML; with %1 ... filled with HTML already escaped.
+std::string Words(const char* source)
+{
+    return Escaped(Cp1252ToUtf8(translate("CaseBookHistory", source)));
+}
+
+std::string Words(const char* pattern, std::initializer_list<std::string_view> html)
+{
+    return FormatText(Words(pattern), html);
+}
+
 std::string Joined(const std::vector<std::string>& texts)
 {
     std::string out;
@@ -32,8 +46,9 @@ std::string Joined(const std::vector<std::string>& texts)
 
 std::string PrescriptionRow(const PrescriptionRecord& p)
 {
-    std::string row
-        = "<tr><td>" + Escaped(p.date) + "</td><td>Prescription</td><td><b>" + Escaped(PrescriptionText(p)) + "</b>";
+    std::string row = "<tr><td>" + Escaped(p.date) + "</td><td>"
+        + Words(QT_TRANSLATE_NOOP("CaseBookHistory", "Prescription")) + "</td><td><b>" + Escaped(PrescriptionText(p))
+        + "</b>";
     if (!p.note.empty())
         row += "<br>" + Escaped(p.note);
     return row + "</td></tr>";
@@ -69,17 +84,23 @@ CaseBookHistory BuildHistory(
 
 std::string HistoryHtml(const PatientIdentity& patient, const CaseBookHistory& history)
 {
-    std::string html = "<html><body style=\"font-family:'Liberation Sans'; font-size:9pt\"><h3>Case Book: "
-        + Escaped(patient.name) + " (Reg No " + Escaped(patient.regNo) + ")</h3>";
+    std::string html = "<html><body style=\"font-family:'Liberation Sans'; font-size:9pt\"><h3>"
+        + Words(QT_TRANSLATE_NOOP("CaseBookHistory", "Case Book: %1 (Reg No %2)"),
+            {Escaped(patient.name), Escaped(patient.regNo)})
+        + "</h3>";
     if (history.visits.empty() && history.unlinked.empty())
-        html += "<p>No analysis of this patient has been saved yet.</p>";
+        html += "<p>" + Words(QT_TRANSLATE_NOOP("CaseBookHistory", "No analysis of this patient has been saved yet."))
+            + "</p>";
     for (const HistoryVisit& visit : history.visits) {
-        html += "<h4>Visit of " + Escaped(visit.visit.date) + "</h4>";
+        html += "<h4>" + Words(QT_TRANSLATE_NOOP("CaseBookHistory", "Visit of %1"), {Escaped(visit.visit.date)})
+            + "</h4>";
         html += "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" width=\"100%\">";
         for (const AnalysisListing& row : visit.analyses) {
             const AnalysisRecord& a = row.analysis;
-            html += "<tr><td>" + Escaped(a.changed.substr(0, 10)) + "</td><td>Analysis <b>" + Escaped(a.name)
-                + "</b></td><td>" + Escaped(a.caption) + "<br>First remedies: " + Escaped(Joined(a.topRemedies));
+            html += "<tr><td>" + Escaped(a.changed.substr(0, 10)) + "</td><td>"
+                + Words(QT_TRANSLATE_NOOP("CaseBookHistory", "Analysis %1"), {"<b>" + Escaped(a.name) + "</b>"})
+                + "</td><td>" + Escaped(a.caption) + "<br>"
+                + Words(QT_TRANSLATE_NOOP("CaseBookHistory", "First remedies: %1"), {Escaped(Joined(a.topRemedies))});
             if (!a.notes.empty())
                 html += "<br>" + Escaped(a.notes);
             html += "</td></tr>";
@@ -90,8 +111,8 @@ std::string HistoryHtml(const PatientIdentity& patient, const CaseBookHistory& h
         html += "</table>";
     }
     if (!history.unlinked.empty()) {
-        html += "<h4>Prescriptions of deleted analyses</h4><table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" "
-                "width=\"100%\">";
+        html += "<h4>" + Words(QT_TRANSLATE_NOOP("CaseBookHistory", "Prescriptions of deleted analyses"))
+            + "</h4><table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" width=\"100%\">";
         for (const PrescriptionRecord& p : history.unlinked)
             html += PrescriptionRow(p);
         html += "</table>";

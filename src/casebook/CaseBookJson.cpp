@@ -5,6 +5,7 @@
 #include "casedata/ByteReader.h"
 #include "casedata/PracticeFolder.h"
 #include "casedata/TextCodec.h"
+#include "casedata/Translatable.h"
 
 #include <nlohmann/json.hpp>
 
@@ -15,19 +16,29 @@ namespace {
 
 using Json = nlohmann::json;
 
-// An export that does not hold what it should; the text says what.
+// An export that does not hold what it should; the text says what, in the user's language.
 struct ImportError
 {
     std::string text;
 };
 
+ImportError Refusal(const char* text)
+{
+    return ImportError{translate(kMessageContext, text)};
+}
+
+ImportError Refusal(const char* pattern, const char* key)
+{
+    return ImportError{FormatText(translate(kMessageContext, pattern), {key})};
+}
+
 const Json& Member(const Json& object, const char* key, Json::value_t type)
 {
     const auto it = object.find(key);
     if (it == object.end())
-        throw ImportError{std::string("\"") + key + "\" is missing"};
+        throw Refusal(QT_TRANSLATE_NOOP("Message", "\"%1\" is missing"), key);
     if (it->type() != type && !(type == Json::value_t::number_integer && it->is_number_unsigned()))
-        throw ImportError{std::string("\"") + key + "\" is not of its kind"};
+        throw Refusal(QT_TRANSLATE_NOOP("Message", "\"%1\" is not of its kind"), key);
     return *it;
 }
 
@@ -46,7 +57,7 @@ std::vector<std::string> Texts(const Json& object, const char* key)
     std::vector<std::string> texts;
     for (const Json& item : List(object, key)) {
         if (!item.is_string())
-            throw ImportError{std::string("an entry of \"") + key + "\" is not a text"};
+            throw Refusal(QT_TRANSLATE_NOOP("Message", "an entry of \"%1\" is not a text"), key);
         texts.push_back(item.get<std::string>());
     }
     return texts;
@@ -61,11 +72,11 @@ Json PrescriptionJson(const PrescriptionRecord& p)
 PrescriptionRecord ReadPrescription(const Json& j)
 {
     if (!j.is_object())
-        throw ImportError{"a prescription is not an object"};
+        throw Refusal(QT_TRANSLATE_NOOP("Message", "a prescription is not an object"));
     PrescriptionRecord p;
     const Json& code = Member(j, "remedyCode", Json::value_t::number_integer);
     if (!code.is_number_integer() || code.get<std::int64_t>() < 0 || code.get<std::int64_t>() > 65535)
-        throw ImportError{"a remedy code is out of range"};
+        throw Refusal(QT_TRANSLATE_NOOP("Message", "a remedy code is out of range"));
     p.remedyCode = static_cast<int>(code.get<std::int64_t>());
     p.remedyName = Text(j, "remedyName");
     p.potency = Text(j, "potency");
@@ -93,21 +104,21 @@ struct ImportedPatient
 std::vector<ImportedPatient> ReadExport(const Json& doc)
 {
     if (!doc.is_object() || Text(doc, "format") != kCaseBookFormat)
-        throw ImportError{"it is not a Quillon case book export"};
+        throw Refusal(QT_TRANSLATE_NOOP("Message", "it is not a Quillon case book export"));
     if (Member(doc, "version", Json::value_t::number_integer).get<std::int64_t>() != 1)
-        throw ImportError{"it was written by a newer version of Quillon"};
+        throw Refusal(QT_TRANSLATE_NOOP("Message", "it was written by a newer version of Quillon"));
     std::vector<ImportedPatient> patients;
     for (const Json& practice : List(doc, "practices")) {
         if (!practice.is_object())
-            throw ImportError{"a practice is not an object"};
+            throw Refusal(QT_TRANSLATE_NOOP("Message", "a practice is not an object"));
         const PracticeIdentity identity{Text(practice, "folder"), Text(practice, "physician")};
         for (const Json& patient : List(practice, "patients")) {
             if (!patient.is_object())
-                throw ImportError{"a patient is not an object"};
+                throw Refusal(QT_TRANSLATE_NOOP("Message", "a patient is not an object"));
             ImportedPatient entry{{identity, Text(patient, "regNo"), Text(patient, "name")}, {}, {}};
             for (const Json& a : List(patient, "analyses")) {
                 if (!a.is_object())
-                    throw ImportError{"an analysis is not an object"};
+                    throw Refusal(QT_TRANSLATE_NOOP("Message", "an analysis is not an object"));
                 ImportedAnalysis imported;
                 AnalysisRecord& r = imported.analysis;
                 r.visit = {Text(a, "visitDate"), Text(a, "fingerprint")};
@@ -201,10 +212,11 @@ std::optional<ImportSummary> ImportCaseBookJson(CCaseBook& book, std::span<const
         const std::string_view text = AsText(reader.Rest());
         const Json doc = Json::parse(text.begin(), text.end(), nullptr, false);
         if (doc.is_discarded())
-            throw ImportError{"it is not a JSON document"};
+            throw Refusal(QT_TRANSLATE_NOOP("Message", "it is not a JSON document"));
         patients = ReadExport(doc);
     } catch (const ImportError& e) {
-        book.Sink().Show("The file cannot be imported: " + e.text + ". The case book was not changed.");
+        book.Sink().Show(FormatText(
+            translate("Message", "The file cannot be imported: %1. The case book was not changed."), {e.text}));
         return std::nullopt;
     }
     ImportSummary summary;
@@ -232,7 +244,7 @@ std::optional<ImportSummary> ImportCaseBookJson(CCaseBook& book, std::span<const
                 AddPrescriptions(book, patientId, 0, std::move(entry.prescriptions), summary.prescriptions);
             }
         },
-        "imported");
+        QT_TRANSLATE_NOOP("Message", "imported"));
     if (!merged)
         return std::nullopt;
     return summary;
@@ -243,7 +255,8 @@ std::optional<ImportSummary> ImportCaseBookFile(CCaseBook& book, const std::file
     std::vector<std::uint8_t> bytes;
     const CPracticeFolder folder(file.has_parent_path() ? file.parent_path() : std::filesystem::path("."));
     if (folder.ReadFile(file.filename().string(), bytes) != ReadStatus::Ok) {
-        book.Sink().Show("The file " + Utf8ToCp1252(file.string()) + " cannot be read. The case book was not changed.");
+        book.Sink().Show(FormatText(translate("Message", "The file %1 cannot be read. The case book was not changed."),
+            {Utf8ToCp1252(file.string())}));
         return std::nullopt;
     }
     return ImportCaseBookJson(book, bytes);
@@ -251,10 +264,12 @@ std::optional<ImportSummary> ImportCaseBookFile(CCaseBook& book, const std::file
 
 std::string ImportSummaryMessage(const ImportSummary& s)
 {
-    return Utf8ToCp1252("Case book imported: " + std::to_string(s.added) + " analyses added, "
-        + std::to_string(s.replaced) + " replaced by the newer imported one" + Names(s.replacedNames) + ", "
-        + std::to_string(s.kept) + " kept because this case book's own was as new or newer" + Names(s.keptNames) + ", "
-        + std::to_string(s.prescriptions) + " prescriptions added.");
+    // The counts and the names in one sentence; the names are UTF-8 like all of the book's texts.
+    return FormatText(translate("Message",
+                          "Case book imported: %1 analyses added, %2 replaced by the newer imported one%3, %4 kept "
+                          "because this case book's own was as new or newer%5, %6 prescriptions added."),
+        {std::to_string(s.added), std::to_string(s.replaced), Utf8ToCp1252(Names(s.replacedNames)),
+            std::to_string(s.kept), Utf8ToCp1252(Names(s.keptNames)), std::to_string(s.prescriptions)});
 }
 
 } // namespace quillon

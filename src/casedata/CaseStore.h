@@ -20,15 +20,18 @@ namespace quillon {
 inline constexpr int kClipboardCount = 3;
 
 // Messages of the loader.
-inline constexpr const char* kMsgCannotReadSymptomFile = "Cannot read recorded symptom File";
-inline constexpr const char* kMsgSymptomsNotAvailable = "Symptoms not available";
-inline constexpr const char* kMsgErrorInRemedyCount = "Error in Remedy Count";
-inline constexpr const char* kMsgErrorInSymptom = "Error in Symptom";
-inline constexpr const char* kMsgInsufficientMemory = "Insufficient memory";
-inline constexpr const char* kMsgSymptomFileIncomplete = "The recorded symptom file ends in the middle of a visit";
+inline constexpr const char* kMsgCannotReadSymptomFile
+    = QT_TRANSLATE_NOOP("Message", "Cannot read recorded symptom File");
+inline constexpr const char* kMsgSymptomsNotAvailable = QT_TRANSLATE_NOOP("Message", "Symptoms not available");
+inline constexpr const char* kMsgErrorInRemedyCount = QT_TRANSLATE_NOOP("Message", "Error in Remedy Count");
+inline constexpr const char* kMsgErrorInSymptom = QT_TRANSLATE_NOOP("Message", "Error in Symptom");
+inline constexpr const char* kMsgInsufficientMemory = QT_TRANSLATE_NOOP("Message", "Insufficient memory");
+inline constexpr const char* kMsgSymptomFileIncomplete
+    = QT_TRANSLATE_NOOP("Message", "The recorded symptom file ends in the middle of a visit");
 inline constexpr const char* kMsgSymptomFileDamaged
-    = "The recorded symptom file is damaged: a visit block is too short to hold a visit";
-inline constexpr const char* kMsgTooManyVisits = "The recorded symptom file holds more than 10000 visits";
+    = QT_TRANSLATE_NOOP("Message", "The recorded symptom file is damaged: a visit block is too short to hold a visit");
+inline constexpr const char* kMsgTooManyVisits
+    = QT_TRANSLATE_NOOP("Message", "The recorded symptom file holds more than 10000 visits");
 
 // No practice records more visits for one patient; a file that claims more is not read.
 inline constexpr std::size_t kMaxVisits = 10000;

@@ -1,6 +1,8 @@
 // How the core tells the user something: an injected sink instead of message boxes.
 #pragma once
 
+#include "casedata/Translatable.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -8,7 +10,8 @@
 namespace quillon {
 
 // A file chosen to save to could not be written (every save and export of the program says so).
-inline constexpr const char* kMsgErrorCreatingFile = "Error creating file, aborting saving";
+inline constexpr const char* kMsgErrorCreatingFile
+    = QT_TRANSLATE_NOOP("Message", "Error creating file, aborting saving");
 
 enum class MessageIcon { None, Information, Warning, Error };
 

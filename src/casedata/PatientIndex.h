@@ -13,7 +13,7 @@
 namespace quillon {
 
 inline constexpr const char* kPatientIndexFile = "PatDet.txt";
-inline constexpr const char* kMsgCouldNotLoadPatients = "Could load Patient Information";
+inline constexpr const char* kMsgCouldNotLoadPatients = QT_TRANSLATE_NOOP("Message", "Could load Patient Information");
 inline constexpr std::size_t kMaxPatientField = 499;
 
 struct PatientRow

@@ -3,6 +3,7 @@
 
 #include "casedata/ByteReader.h"
 #include "casedata/TextCodec.h"
+#include "casedata/Translatable.h"
 
 #include <algorithm>
 #include <new>
@@ -19,11 +20,13 @@ std::string_view ToView(const std::vector<std::uint8_t>& bytes)
 
 void ShowMismatches(IMessageSink& sink, std::size_t lines)
 {
+    // "Mismatch" and the count of lines, each in the user's language.
+    const std::string mismatch = translate(kMessageContext, kMsgMismatch);
     if (lines == 1)
-        sink.Show(std::string(kMsgMismatch) + ": 1 line of fulldrug.txt differs from drug.dat");
+        sink.Show(FormatText(translate("Message", "%1: 1 line of fulldrug.txt differs from drug.dat"), {mismatch}));
     else if (lines > 1)
-        sink.Show(
-            std::string(kMsgMismatch) + ": " + std::to_string(lines) + " lines of fulldrug.txt differ from drug.dat");
+        sink.Show(FormatText(translate("Message", "%1: %2 lines of fulldrug.txt differ from drug.dat"),
+            {mismatch, std::to_string(lines)}));
 }
 
 } // namespace
@@ -39,12 +42,12 @@ CRemedyCatalogue::CRemedyCatalogue(const CPracticeFolder& folder, IMessageSink& 
     std::vector<std::uint8_t> drug, drugl, fulldrug;
     try {
         if (folder.ReadFile(kDrugFile, drug) != ReadStatus::Ok) {
-            sink.Show("Error opening file", kDrugFile);
+            sink.Show(QT_TRANSLATE_NOOP("Message", "Error opening file"), kDrugFile);
             return;
         }
         m_abbreviationText.assign(ToView(drug));
         if (folder.ReadFile(kDrugPropertyFile, drugl) != ReadStatus::Ok) {
-            sink.Show("Error opening file", kDrugPropertyFile);
+            sink.Show(QT_TRANSLATE_NOOP("Message", "Error opening file"), kDrugPropertyFile);
             return;
         }
         // One word per "drug.dat" record; a short file leaves the missing words 0.
@@ -53,11 +56,11 @@ CRemedyCatalogue::CRemedyCatalogue(const CPracticeFolder& folder, IMessageSink& 
         ByteReader in(drugl);
         for (std::size_t i = 0; i < records && in.ReadU32(m_properties[i]); ++i) {}
         if (folder.ReadFile(kFullDrugFile, fulldrug) != ReadStatus::Ok) {
-            sink.Show("Error reading File", kFullDrugFile);
+            sink.Show(QT_TRANSLATE_NOOP("Message", "Error reading File"), kFullDrugFile);
             return;
         }
     } catch (const std::bad_alloc&) {
-        sink.Show("Cannot allocate memory");
+        sink.Show(QT_TRANSLATE_NOOP("Message", "Cannot allocate memory"));
         return;
     }
     Build(ToView(fulldrug), sink);
@@ -119,7 +122,7 @@ void CRemedyCatalogue::Build(std::string_view text, IMessageSink& sink)
         }
     } catch (const std::bad_alloc&) {
         ShowMismatches(sink, mismatches);
-        sink.Show("Insufficient Memory for pRemedyData");
+        sink.Show(QT_TRANSLATE_NOOP("Message", "Insufficient Memory for pRemedyData"));
         return;
     }
     // One message for all the lines that differ, not one box per line.

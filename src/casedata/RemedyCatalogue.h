@@ -19,7 +19,7 @@ inline constexpr std::size_t kDrugRecordSize = 10;
 inline constexpr std::size_t kMaxAbbreviation = 10;
 // Shown once after loading, with the number of "fulldrug.txt" lines whose abbreviation differs from their
 // "drug.dat" record.
-inline constexpr const char* kMsgMismatch = "Mismatch";
+inline constexpr const char* kMsgMismatch = QT_TRANSLATE_NOOP("Message", "Mismatch");
 
 // Removes trailing blanks, carriage returns, line feeds, ':' and '.'.
 std::string_view TrimAbbreviation(std::string_view text) noexcept;
