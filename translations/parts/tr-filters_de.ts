@@ -640,7 +640,7 @@ die gewählten Teile. Passt keine Arznei, kehrt die Tabelle zur normalen Reperto
     </message>
     <message>
         <source>Basic Group</source>
-        <translation>Grundgruppe</translation>
+        <translation>Gruppe</translation>
     </message>
     <message>
         <source>Lanthinides</source>
