@@ -2,20 +2,32 @@
 #include "filters/ClassFilter.h"
 
 #include "casedata/TextCodec.h"
+#include "casedata/Translatable.h"
 #include "filters/FilterFiles.h"
 
 #include <algorithm>
 
 namespace quillon {
 
-const ClassFilterKind kPlantFilterKind = {"Plant Filters", kPlantClassFile, kPlantCodeFile, "Error in file plcode.dat",
-    {"&Roots", "&Stem", "&Bark", "&Leaves", "&Flowers", "&Fruit", "S&eeds", "&Juice", "E&xtract", "E&ntire",
-        "&Gum/Resin", "&Alkaloid"}};
+// The titles and type labels are translated where they are shown (context "CClassFilterModel").
+const ClassFilterKind kPlantFilterKind = {QT_TRANSLATE_NOOP("CClassFilterModel", "Plant Filters"), kPlantClassFile,
+    kPlantCodeFile, QT_TRANSLATE_NOOP("Message", "Error in file plcode.dat"),
+    {QT_TRANSLATE_NOOP("CClassFilterModel", "&Roots"), QT_TRANSLATE_NOOP("CClassFilterModel", "&Stem"),
+        QT_TRANSLATE_NOOP("CClassFilterModel", "&Bark"), QT_TRANSLATE_NOOP("CClassFilterModel", "&Leaves"),
+        QT_TRANSLATE_NOOP("CClassFilterModel", "&Flowers"), QT_TRANSLATE_NOOP("CClassFilterModel", "&Fruit"),
+        QT_TRANSLATE_NOOP("CClassFilterModel", "S&eeds"), QT_TRANSLATE_NOOP("CClassFilterModel", "&Juice"),
+        QT_TRANSLATE_NOOP("CClassFilterModel", "E&xtract"), QT_TRANSLATE_NOOP("CClassFilterModel", "E&ntire"),
+        QT_TRANSLATE_NOOP("CClassFilterModel", "&Gum/Resin"), QT_TRANSLATE_NOOP("CClassFilterModel", "&Alkaloid")}};
 
-const ClassFilterKind kAnimalFilterKind
-    = {"Animal Drug Filter", kAnimalClassFile, kAnimalCodeFile, "Error in file anmlcode.dat",
-        {"&Animal Process", "&Bowel Nosodes", "&Corticoids", "&Milk", "M&oths", "&Nosodes", "&Sarcode", "&Poisons",
-            "S&ea Animals", "Sna&kes", "Spi&der", "&Birds"}};
+const ClassFilterKind kAnimalFilterKind = {QT_TRANSLATE_NOOP("CClassFilterModel", "Animal Drug Filter"),
+    kAnimalClassFile, kAnimalCodeFile, QT_TRANSLATE_NOOP("Message", "Error in file anmlcode.dat"),
+    {QT_TRANSLATE_NOOP("CClassFilterModel", "&Animal Process"),
+        QT_TRANSLATE_NOOP("CClassFilterModel", "&Bowel Nosodes"), QT_TRANSLATE_NOOP("CClassFilterModel", "&Corticoids"),
+        QT_TRANSLATE_NOOP("CClassFilterModel", "&Milk"), QT_TRANSLATE_NOOP("CClassFilterModel", "M&oths"),
+        QT_TRANSLATE_NOOP("CClassFilterModel", "&Nosodes"), QT_TRANSLATE_NOOP("CClassFilterModel", "&Sarcode"),
+        QT_TRANSLATE_NOOP("CClassFilterModel", "&Poisons"), QT_TRANSLATE_NOOP("CClassFilterModel", "S&ea Animals"),
+        QT_TRANSLATE_NOOP("CClassFilterModel", "Sna&kes"), QT_TRANSLATE_NOOP("CClassFilterModel", "Spi&der"),
+        QT_TRANSLATE_NOOP("CClassFilterModel", "&Birds")}};
 
 int FindClassByPrefix(const std::vector<std::string>& classes, std::string_view text)
 {
@@ -43,7 +55,7 @@ namespace {
 bool ReadOne(const CPracticeFolder& folder, const char* name, std::vector<std::uint8_t>& bytes, IMessageSink& sink)
 {
     if (folder.ReadFile(name, bytes) != ReadStatus::Ok) {
-        sink.Show("Error reading File", name, MessageIcon::Error);
+        sink.Show(QT_TRANSLATE_NOOP("Message", "Error reading File"), name, MessageIcon::Error);
         return false;
     }
     return true;
@@ -71,13 +83,13 @@ bool CClassFilterModel::LoadImages(std::span<const std::uint8_t> classFile, std:
     m_nSelectedClass = -1;
     bool ok = true;
     if (classFile.empty()) {
-        m_sink.Show("The file is empty", m_kind.classFile, MessageIcon::Error);
+        m_sink.Show(QT_TRANSLATE_NOOP("Message", "The file is empty"), m_kind.classFile, MessageIcon::Error);
         ok = false;
     } else {
         m_classes = ReadLineList(classFile);
     }
     if (codeFile.empty()) {
-        m_sink.Show("The file is empty", m_kind.codeFile, MessageIcon::Error);
+        m_sink.Show(QT_TRANSLATE_NOOP("Message", "The file is empty"), m_kind.codeFile, MessageIcon::Error);
         return false;
     }
     m_mapCodes.reserve(remedies.size());
@@ -128,7 +140,9 @@ ClassFilterResult CClassFilterModel::Ok() const
         result.m_strClass = m_classes[static_cast<std::size_t>(m_nSelectedClass)];
     for (int k = 1; k <= kClassTypeCount; ++k) {
         if (IsTypeChecked(k))
-            result.m_strTypes += TypeLabelText(m_kind.typeLabels[static_cast<std::size_t>(k - 1)]) + ", ";
+            result.m_strTypes
+                += TypeLabelText(translate("CClassFilterModel", m_kind.typeLabels[static_cast<std::size_t>(k - 1)]))
+                + ", ";
     }
     // The class number lies in the upper 16 bits, so a class beyond 65535 can match no word.
     const std::uint64_t mask = (static_cast<std::uint64_t>(classNo) << 16) | m_nTypeMask;

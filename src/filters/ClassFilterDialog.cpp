@@ -8,6 +8,7 @@
 #include "filters/FilterHelp.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -84,7 +85,8 @@ QPixmap MakeBanner(const ClassFilterKind& kind)
     title.setItalic(true);
     title.setBold(true);
     painter.setFont(title);
-    painter.drawText(QRect(70, 0, 380, 48), Qt::AlignVCenter | Qt::AlignLeft, QString::fromLatin1(kind.title));
+    painter.drawText(QRect(70, 0, 380, 48), Qt::AlignVCenter | Qt::AlignLeft,
+        QCoreApplication::translate("CClassFilterModel", kind.title));
     return banner;
 }
 
@@ -94,7 +96,7 @@ CClassFilterDialog::CClassFilterDialog(const ClassFilterKind& kind, const CPract
     const std::vector<FilterRemedy>& remedies, IMessageSink& sink, QWidget* parent, bool withHelp)
     : QDialog(parent), m_model(kind, sink)
 {
-    setWindowTitle(QString::fromLatin1(kind.title));
+    setWindowTitle(QCoreApplication::translate("CClassFilterModel", kind.title));
     QPalette background = palette();
     background.setColor(QPalette::Window, kWindowBackground);
     setPalette(background);
@@ -103,7 +105,7 @@ CClassFilterDialog::CClassFilterDialog(const ClassFilterKind& kind, const CPract
     const QFont typeFont = MakeFont(font(), 400, 15);
     const QFont boldFont = MakeFont(font(), 600, 15);
 
-    auto* classGroup = new QGroupBox(QStringLiteral("Classes / Families"), this);
+    auto* classGroup = new QGroupBox(tr("Classes / Families"), this);
     classGroup->setFont(boldFont);
     m_lstClasses = new QListWidget(classGroup);
     m_lstClasses->setObjectName(QStringLiteral("classList"));
@@ -112,8 +114,7 @@ CClassFilterDialog::CClassFilterDialog(const ClassFilterKind& kind, const CPract
     m_edtSearch = new QLineEdit(classGroup);
     m_edtSearch->setObjectName(QStringLiteral("searchEdit"));
     m_edtSearch->setFont(boldFont);
-    auto* searchLabel
-        = new QLabel(&kind == &kAnimalFilterKind ? QStringLiteral("Sea&rch") : QStringLiteral("Search"), classGroup);
+    auto* searchLabel = new QLabel(&kind == &kAnimalFilterKind ? tr("Sea&rch") : tr("Search"), classGroup);
     searchLabel->setFont(boldFont);
     searchLabel->setBuddy(m_edtSearch);
     auto* classLayout = new QVBoxLayout(classGroup);
@@ -123,11 +124,13 @@ CClassFilterDialog::CClassFilterDialog(const ClassFilterKind& kind, const CPract
     searchRow->addWidget(m_edtSearch, 1);
     classLayout->addLayout(searchRow);
 
-    auto* typeGroup = new QGroupBox(QStringLiteral("Types"), this);
+    auto* typeGroup = new QGroupBox(tr("Types"), this);
     typeGroup->setFont(boldFont);
     auto* typeLayout = new QGridLayout(typeGroup);
     for (int k = 1; k <= kClassTypeCount; ++k) {
-        auto* box = new QCheckBox(QString::fromLatin1(kind.typeLabels[static_cast<std::size_t>(k - 1)]), typeGroup);
+        auto* box = new QCheckBox(
+            QCoreApplication::translate("CClassFilterModel", kind.typeLabels[static_cast<std::size_t>(k - 1)]),
+            typeGroup);
         box->setObjectName(QStringLiteral("type%1").arg(k));
         box->setFont(typeFont);
         // Types 1..6 in the left column, 7..12 in the right one.
@@ -136,9 +139,9 @@ CClassFilterDialog::CClassFilterDialog(const ClassFilterKind& kind, const CPract
         m_typeBoxes[static_cast<std::size_t>(k - 1)] = box;
     }
 
-    m_pOk = new CPictureButton(QStringLiteral("&OK"), this);
+    m_pOk = new CPictureButton(tr("&OK"), this);
     m_pOk->setObjectName(QStringLiteral("okButton"));
-    m_pCancel = new CPictureButton(QStringLiteral("&Cancel"), this);
+    m_pCancel = new CPictureButton(tr("&Cancel"), this);
     m_pCancel->setObjectName(QStringLiteral("cancelButton"));
     for (CPictureButton* button : {m_pOk, m_pCancel})
         button->setFont(boldFont);
@@ -151,7 +154,7 @@ CClassFilterDialog::CClassFilterDialog(const ClassFilterKind& kind, const CPract
     buttons->addWidget(m_pOk);
     buttons->addWidget(m_pCancel);
     if (withHelp) {
-        m_pHelp = new CPictureButton(QStringLiteral("&Help"), this);
+        m_pHelp = new CPictureButton(tr("&Help"), this);
         m_pHelp->setObjectName(QStringLiteral("helpButton"));
         m_pHelp->setFont(boldFont);
         connect(m_pHelp, &QPushButton::clicked, this, [this] {

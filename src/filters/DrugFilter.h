@@ -2,6 +2,8 @@
 // the boxes the dialog shows, and what its OK writes (the required mask, the chosen properties, the description).
 #pragma once
 
+#include "casedata/Translatable.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -12,8 +14,10 @@ namespace quillon {
 class CQuillonState;
 
 inline constexpr int kDrugPropertyCount = 31;
-inline constexpr const char* kDrugFilterTitle = "Drug Filter";
-inline constexpr const char* kDrugFilterHeading = "Select Drug Properties For Repertorization";
+// The dialog's texts are translated where they are shown (context "CDrugFilterModel").
+inline constexpr const char* kDrugFilterTitle = QT_TRANSLATE_NOOP("CDrugFilterModel", "Drug Filter");
+inline constexpr const char* kDrugFilterHeading
+    = QT_TRANSLATE_NOOP("CDrugFilterModel", "Select Drug Properties For Repertorization");
 
 // The kingdoms of the "Drug Source" boxes and of the chart's plant, mineral and animal buttons.
 inline constexpr int kKingdomNone = 0;
@@ -54,7 +58,7 @@ struct DrugFilterResult
     std::uint32_t m_nMask = 0; // bit k - 1 for every chosen property k
     std::vector<int> m_arrChosen; // property numbers k in ascending order
     int m_nKingdom = kKingdomNone; // the last of Plant, Mineral, Animal checked, 0 when none
-    std::string m_strDescription; // the chosen labels joined by ", " ('&' kept)
+    std::string m_strDescription; // the chosen labels, translated, joined by ", " ('&' kept)
 };
 
 // A remedy passes the filter when its property word carries every required bit.

@@ -5,6 +5,7 @@
 #include "controls/PictureButton.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -36,7 +37,7 @@ QPixmap MakeBanner()
 
 CDrugFilterDlg::CDrugFilterDlg(CDrugFilterModel& model, QWidget* parent) : QDialog(parent), m_model(model)
 {
-    setWindowTitle(QString::fromLatin1(kDrugFilterTitle));
+    setWindowTitle(QCoreApplication::translate("CDrugFilterModel", kDrugFilterTitle));
     QPalette background = palette();
     background.setColor(QPalette::Window, kWindowBackground);
     setPalette(background);
@@ -44,7 +45,7 @@ CDrugFilterDlg::CDrugFilterDlg(CDrugFilterModel& model, QWidget* parent) : QDial
 
     auto* banner = new QLabel(this);
     banner->setPixmap(MakeBanner());
-    auto* heading = new QLabel(QString::fromLatin1(kDrugFilterHeading), this);
+    auto* heading = new QLabel(QCoreApplication::translate("CDrugFilterModel", kDrugFilterHeading), this);
     QFont headingFont = heading->font();
     headingFont.setBold(true);
     heading->setFont(headingFont);
@@ -61,11 +62,11 @@ CDrugFilterDlg::CDrugFilterDlg(CDrugFilterModel& model, QWidget* parent) : QDial
     }
     for (std::size_t g = 0; g < kDrugPropertyGroups.size(); ++g) {
         const DrugPropertyGroup& group = kDrugPropertyGroups[g];
-        auto* box = new QGroupBox(QString::fromLatin1(group.title), frame);
+        auto* box = new QGroupBox(QCoreApplication::translate("CDrugFilterModel", group.title), frame);
         auto* rows = new QVBoxLayout(box);
         for (const int k : group.properties) {
             const DrugProperty* property = FindDrugProperty(k);
-            auto* check = new QCheckBox(QString::fromLatin1(property->label), box);
+            auto* check = new QCheckBox(QCoreApplication::translate("CDrugFilterModel", property->label), box);
             check->setObjectName(QStringLiteral("property%1").arg(property->controlId));
             check->setChecked(m_model.IsChecked(k));
             connect(check, &QCheckBox::toggled, this, [this, k](bool on) { m_model.SetChecked(k, on); });
@@ -78,9 +79,9 @@ CDrugFilterDlg::CDrugFilterDlg(CDrugFilterModel& model, QWidget* parent) : QDial
     for (auto* c : column)
         c->addStretch(1);
 
-    m_pOk = new CPictureButton(QStringLiteral("&OK"), this);
+    m_pOk = new CPictureButton(tr("&OK"), this);
     m_pOk->setDefault(true);
-    m_pCancel = new CPictureButton(QStringLiteral("Cancel"), this);
+    m_pCancel = new CPictureButton(tr("Cancel"), this);
     connect(m_pOk, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_pCancel, &QPushButton::clicked, this, &QDialog::reject);
     auto* buttons = new QHBoxLayout;

@@ -2,6 +2,7 @@
 #include "filters/MineralFilter.h"
 
 #include "casedata/ByteReader.h"
+#include "casedata/Translatable.h"
 
 #include <algorithm>
 
@@ -49,19 +50,19 @@ void CMineralFilterModel::Load(const CPracticeFolder& folder, const std::vector<
     if (ReadTextFile(folder, kOtherGroupFile, groupList))
         files.groupList = &groupList;
     else
-        m_sink.Show("Error reading File", kOtherGroupFile, MessageIcon::Error);
+        m_sink.Show(QT_TRANSLATE_NOOP("Message", "Error reading File"), kOtherGroupFile, MessageIcon::Error);
     if (ReadTextFile(folder, kPeriodFile, periodText))
         files.periodText = &periodText;
     else
-        m_sink.Show("Error reading file", kPeriodFile, MessageIcon::Error);
+        m_sink.Show(QT_TRANSLATE_NOOP("Message", "Error reading file"), kPeriodFile, MessageIcon::Error);
     if (ReadTextFile(folder, kLanthFile, lanthText))
         files.lanthText = &lanthText;
     else
-        m_sink.Show("Error reading file", kLanthFile, MessageIcon::Error);
+        m_sink.Show(QT_TRANSLATE_NOOP("Message", "Error reading file"), kLanthFile, MessageIcon::Error);
     if (ReadTextFile(folder, kMineralCodeFile, mineralCodes))
         files.mineralCodes = &mineralCodes;
     else
-        m_sink.Show("Error reading file", kMineralCodeFile, MessageIcon::Error);
+        m_sink.Show(QT_TRANSLATE_NOOP("Message", "Error reading file"), kMineralCodeFile, MessageIcon::Error);
     LoadImages(files, remedies);
 }
 
@@ -78,7 +79,7 @@ void CMineralFilterModel::LoadImages(const MineralFilterFiles& files, const std:
     m_bVertical = m_bHorizontal = true;
     if (files.groupList != nullptr) {
         if (files.groupList->empty())
-            m_sink.Show("The file is empty", kOtherGroupFile, MessageIcon::Error);
+            m_sink.Show(QT_TRANSLATE_NOOP("Message", "The file is empty"), kOtherGroupFile, MessageIcon::Error);
         else
             m_groups = ReadLineList(AsBytes(*files.groupList));
     }
@@ -137,7 +138,8 @@ void CMineralFilterModel::LeftButtonOnCell(int cell)
 {
     m_arrSteps.push_back("left=" + std::to_string(cell >= 0 && cell < kCellCount ? cell : 1));
     if (m_bGroupSelection) {
-        m_sink.Show("Unselect group and then select individual element", {}, MessageIcon::Information);
+        m_sink.Show(QT_TRANSLATE_NOOP("Message", "Unselect group and then select individual element"), {},
+            MessageIcon::Information);
         return;
     }
     if (!IsSelectable(cell))
@@ -152,14 +154,14 @@ void CMineralFilterModel::LeftButtonOnCell(int cell)
 
 void CMineralFilterModel::AppendColumnText(int column)
 {
-    m_strElements += "For Column " + std::to_string(column);
+    m_strElements += FormatText(translate("CMineralFilterModel", "For Column %1"), {std::to_string(column)});
 }
 
 void CMineralFilterModel::AppendRowText(int row)
 {
     if (!m_strElements.empty())
-        m_strElements += "  And ";
-    m_strElements += "For Row " + std::to_string(row);
+        m_strElements += translate("CMineralFilterModel", "  And ");
+    m_strElements += FormatText(translate("CMineralFilterModel", "For Row %1"), {std::to_string(row)});
 }
 
 void CMineralFilterModel::RightButtonOnCell(int cell)
@@ -170,15 +172,16 @@ void CMineralFilterModel::RightButtonOnCell(int cell)
     if (m_nLastRightCell < 0)
         return;
     if (IsBlockCell(cell)) {
-        m_sink.Show("Row and column selection is not available");
+        m_sink.Show(QT_TRANSLATE_NOOP("Message", "Row and column selection is not available"));
         return;
     }
     if (m_bGroupSelection && cell != m_nAnchorCell) {
-        m_sink.Show("Only one coloumn and row can be selected");
+        m_sink.Show(QT_TRANSLATE_NOOP("Message", "Only one coloumn and row can be selected"));
         return;
     }
     if (m_nSelectedCount >= 1) {
-        m_sink.Show("Unselect all individual elements and then select group", {}, MessageIcon::Information);
+        m_sink.Show(QT_TRANSLATE_NOOP("Message", "Unselect all individual elements and then select group"), {},
+            MessageIcon::Information);
         return;
     }
     m_nAnchorCell = cell;

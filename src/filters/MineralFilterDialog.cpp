@@ -108,7 +108,7 @@ CMineralFilterDlg::CMineralFilterDlg(const CPracticeFolder& folder, const std::v
 {
     setObjectName(QStringLiteral("MineralFilterDialog"));
     EnableGridAccessibility();
-    setWindowTitle(QStringLiteral("Mineral Filter"));
+    setWindowTitle(tr("Mineral Filter"));
     QPalette background = palette();
     background.setColor(QPalette::Window, kWindowBackground);
     setPalette(background);
@@ -122,16 +122,16 @@ CMineralFilterDlg::CMineralFilterDlg(const CPracticeFolder& folder, const std::v
     const QFont italicFont = MakeFont(font().family(), 400, 16, true);
     const QFont normalFont = MakeFont(font().family(), 400, 16);
 
-    auto* elementCaption = new QLabel(QStringLiteral("Element"), this);
+    auto* elementCaption = new QLabel(tr("Element"), this);
     elementCaption->setFont(italicFont);
     elementCaption->setGeometry(100, 32, 70, 20);
     m_pElement = new QLabel(this);
     m_pElement->setObjectName(QStringLiteral("elementLabel"));
     m_pElement->setFont(boldFont);
     m_pElement->setGeometry(175, 32, 230, 20);
-    m_pElement->setAccessibleName(QStringLiteral("Element"));
+    m_pElement->setAccessibleName(tr("Element"));
 
-    auto* groupCaption = new QLabel(QStringLiteral("Basic Group"), this);
+    auto* groupCaption = new QLabel(tr("Basic Group"), this);
     groupCaption->setFont(italicFont);
     groupCaption->setGeometry(88, 70, 90, 20);
     m_pGroups = new QComboBox(this);
@@ -140,31 +140,31 @@ CMineralFilterDlg::CMineralFilterDlg(const CPracticeFolder& folder, const std::v
     m_pGroups->setGeometry(180, 68, 225, 24);
     groupCaption->setBuddy(m_pGroups);
 
-    auto* lanthanides = new QLabel(QStringLiteral("Lanthinides"), this);
+    auto* lanthanides = new QLabel(tr("Lanthinides"), this);
     lanthanides->setFont(italicFont);
     lanthanides->setGeometry(12, 272, 100, 20);
-    auto* actinides = new QLabel(QStringLiteral("Actinides"), this);
+    auto* actinides = new QLabel(tr("Actinides"), this);
     actinides->setFont(italicFont);
     actinides->setGeometry(12, 305, 100, 20);
 
-    auto* selection = new QGroupBox(QStringLiteral("Group Selection"), this);
+    auto* selection = new QGroupBox(tr("Group Selection"), this);
     selection->setFont(normalFont);
     selection->setGeometry(16, 340, 270, 52);
-    m_pVertical = new QCheckBox(QStringLiteral("Vertical"), selection);
+    m_pVertical = new QCheckBox(tr("Vertical"), selection);
     m_pVertical->setObjectName(QStringLiteral("vertical"));
     m_pVertical->setFont(boldFont);
     m_pVertical->setGeometry(12, 22, 110, 24);
-    m_pHorizontal = new QCheckBox(QStringLiteral("Horizontal"), selection);
+    m_pHorizontal = new QCheckBox(tr("Horizontal"), selection);
     m_pHorizontal->setObjectName(QStringLiteral("horizontal"));
     m_pHorizontal->setFont(boldFont);
     m_pHorizontal->setGeometry(140, 22, 120, 24);
 
-    m_pOk = new CPictureButton(QStringLiteral("&OK"), this);
+    m_pOk = new CPictureButton(tr("&OK"), this);
     m_pOk->setObjectName(QStringLiteral("okButton"));
     m_pOk->setFont(normalFont);
     m_pOk->setGeometry(420, 355, 90, 30);
     m_pOk->setDefault(true);
-    m_pCancel = new CPictureButton(QStringLiteral("&Cancel"), this);
+    m_pCancel = new CPictureButton(tr("&Cancel"), this);
     m_pCancel->setObjectName(QStringLiteral("cancelButton"));
     m_pCancel->setFont(normalFont);
     m_pCancel->setGeometry(520, 355, 90, 30);

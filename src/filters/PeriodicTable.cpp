@@ -2,6 +2,7 @@
 #include "filters/PeriodicTable.h"
 
 #include "casedata/ByteReader.h"
+#include "casedata/Translatable.h"
 
 #include <limits>
 
@@ -64,13 +65,13 @@ const char* ParseCellLine(ByteReader& reader, CElementCell& cell)
     std::string symbol;
     std::string name;
     if (!ReadField(reader, '*', row))
-        return "Error in row number";
+        return QT_TRANSLATE_NOOP("Message", "Error in row number");
     if (!ReadField(reader, '*', column))
-        return "Error in col number";
+        return QT_TRANSLATE_NOOP("Message", "Error in col number");
     if (!ReadField(reader, '*', number))
-        return "Error in element number";
+        return QT_TRANSLATE_NOOP("Message", "Error in element number");
     if (!ReadField(reader, '*', symbol) || !ReadField(reader, '\r', name))
-        return "Error in element";
+        return QT_TRANSLATE_NOOP("Message", "Error in element");
     if (!reader.AtEnd() && reader.Rest()[0] == '\n')
         reader.Skip(1);
     cell.row = ParseDecimal(row);

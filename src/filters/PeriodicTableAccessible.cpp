@@ -4,6 +4,8 @@
 #include "casedata/TextCodec.h"
 #include "filters/MineralFilter.h"
 
+#include <QCoreApplication>
+
 namespace quillon {
 
 namespace {
@@ -39,7 +41,7 @@ int PeriodicCellAt(int row, int column) noexcept
 
 QString CPeriodicTableGrid::GridName() const
 {
-    return QStringLiteral("Periodic table");
+    return QCoreApplication::translate("CPeriodicTableGrid", "Periodic table");
 }
 
 int CPeriodicTableGrid::GridColumns() const
@@ -60,15 +62,15 @@ QString CPeriodicTableGrid::CellText(int row, int column) const
 QString CPeriodicTableGrid::RowHeader(int row) const
 {
     if (row == kPeriodicTableRows - 2)
-        return QStringLiteral("Lanthanides");
+        return QCoreApplication::translate("CPeriodicTableGrid", "Lanthanides");
     if (row == kPeriodicTableRows - 1)
-        return QStringLiteral("Actinides");
-    return QStringLiteral("Period %1").arg(row + 1);
+        return QCoreApplication::translate("CPeriodicTableGrid", "Actinides");
+    return QCoreApplication::translate("CPeriodicTableGrid", "Period %1").arg(row + 1);
 }
 
 QString CPeriodicTableGrid::ColumnHeader(int column) const
 {
-    return QStringLiteral("Group %1").arg(column + 1);
+    return QCoreApplication::translate("CPeriodicTableGrid", "Group %1").arg(column + 1);
 }
 
 QRect CPeriodicTableGrid::CellRect(int row, int column) const

@@ -2,6 +2,7 @@
 // marks, the six options and OK, which writes the materia medica request into the shared state.
 #pragma once
 
+#include "casedata/Translatable.h"
 #include "state/ChartRow.h"
 #include "state/MateriaMedicaRequest.h"
 
@@ -14,10 +15,13 @@ namespace quillon {
 class CQuillonState;
 class IMessageSink;
 
-inline constexpr const char* kMsgDrugAlreadyInList = "This drug is already selected";
-inline constexpr const char* kMsgSelectFromSelectedList = "Please select Drug from Selected Drug List";
-inline constexpr const char* kMsgSelectOneRemedy = "Please select one remedy from Full Drug List";
-inline constexpr const char* kMsgSelectOption = "Please select option(s) for Materia Medica";
+inline constexpr const char* kMsgDrugAlreadyInList = QT_TRANSLATE_NOOP("Message", "This drug is already selected");
+inline constexpr const char* kMsgSelectFromSelectedList
+    = QT_TRANSLATE_NOOP("Message", "Please select Drug from Selected Drug List");
+inline constexpr const char* kMsgSelectOneRemedy
+    = QT_TRANSLATE_NOOP("Message", "Please select one remedy from Full Drug List");
+inline constexpr const char* kMsgSelectOption
+    = QT_TRANSLATE_NOOP("Message", "Please select option(s) for Materia Medica");
 
 // The options in the order of their radio buttons, with the mode each one requests.
 enum ConversionOption : int {

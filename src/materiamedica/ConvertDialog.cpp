@@ -6,6 +6,7 @@
 #include "state/QuillonState.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -19,9 +20,17 @@
 namespace quillon {
 namespace {
 
-const char* const kMarkTexts[] = {"One", "Two", "Three", "Four", "Five", "All"};
-const char* const kOptionTexts[] = {"Comp&lete  Materia Medica", "Com&pare Materia Medica",
-    "Differentiate &Materia Medica", "&Single Remedy Rubrics", "&One Remedy Materia Medica", "C&reate Materia Medica"};
+// Translated where the boxes are made (context "CConvertDialog").
+const char* const kMarkTexts[]
+    = {QT_TRANSLATE_NOOP("CConvertDialog", "One"), QT_TRANSLATE_NOOP("CConvertDialog", "Two"),
+        QT_TRANSLATE_NOOP("CConvertDialog", "Three"), QT_TRANSLATE_NOOP("CConvertDialog", "Four"),
+        QT_TRANSLATE_NOOP("CConvertDialog", "Five"), QT_TRANSLATE_NOOP("CConvertDialog", "All")};
+const char* const kOptionTexts[] = {QT_TRANSLATE_NOOP("CConvertDialog", "Comp&lete  Materia Medica"),
+    QT_TRANSLATE_NOOP("CConvertDialog", "Com&pare Materia Medica"),
+    QT_TRANSLATE_NOOP("CConvertDialog", "Differentiate &Materia Medica"),
+    QT_TRANSLATE_NOOP("CConvertDialog", "&Single Remedy Rubrics"),
+    QT_TRANSLATE_NOOP("CConvertDialog", "&One Remedy Materia Medica"),
+    QT_TRANSLATE_NOOP("CConvertDialog", "C&reate Materia Medica")};
 
 QLabel* BlueLabel(const QString& text, QWidget* parent)
 {
@@ -46,12 +55,12 @@ void SetId(QWidget* widget, int id)
 
 CConvertDialog::CConvertDialog(CQuillonState& state, QWidget* parent) : QDialog(parent), m_model(state, state.Sink())
 {
-    setWindowTitle(QStringLiteral("Convert Repertory To Materia Medica"));
+    setWindowTitle(tr("Convert Repertory To Materia Medica"));
 
-    auto* marks = BlueGroup(QStringLiteral("Drug Marks"), this);
+    auto* marks = BlueGroup(tr("Drug Marks"), this);
     auto* marksLayout = new QHBoxLayout(marks);
     for (int i = 0; i <= kMarkBoxCount; ++i) {
-        auto* box = new QCheckBox(QString::fromLatin1(kMarkTexts[i]), marks);
+        auto* box = new QCheckBox(QCoreApplication::translate("CConvertDialog", kMarkTexts[i]), marks);
         box->setStyleSheet(QStringLiteral("color: black;"));
         SetId(box, i < kMarkBoxCount ? IDC_MARK_ONE + i : IDC_MARK_ALL);
         marksLayout->addWidget(box);
@@ -64,13 +73,13 @@ CConvertDialog::CConvertDialog(CQuillonState& state, QWidget* parent) : QDialog(
         });
     }
 
-    auto* fullGroup = BlueGroup(QStringLiteral("Full Drug List"), this);
+    auto* fullGroup = BlueGroup(tr("Full Drug List"), this);
     auto* fullLayout = new QVBoxLayout(fullGroup);
     m_pFullList = new QListWidget(fullGroup);
     SetId(m_pFullList, IDC_FULL_DRUG_LIST);
     fullLayout->addWidget(m_pFullList);
     auto* searchRow = new QHBoxLayout();
-    QLabel* searchLabel = BlueLabel(QStringLiteral("Search Drug:"), fullGroup);
+    QLabel* searchLabel = BlueLabel(tr("Search Drug:"), fullGroup);
     searchRow->addWidget(searchLabel);
     m_pSearch = new QLineEdit(fullGroup);
     searchLabel->setBuddy(m_pSearch);
@@ -78,27 +87,27 @@ CConvertDialog::CConvertDialog(CQuillonState& state, QWidget* parent) : QDialog(
     searchRow->addWidget(m_pSearch);
     fullLayout->addLayout(searchRow);
 
-    auto* selectedGroup = BlueGroup(QStringLiteral("Selected Drug List"), this);
+    auto* selectedGroup = BlueGroup(tr("Selected Drug List"), this);
     auto* selectedLayout = new QVBoxLayout(selectedGroup);
     m_pSelectedList = new QListWidget(selectedGroup);
     SetId(m_pSelectedList, IDC_SELECTED_DRUG_LIST);
     selectedLayout->addWidget(m_pSelectedList);
-    m_pClear = new QPushButton(QStringLiteral("C&lear"), selectedGroup);
+    m_pClear = new QPushButton(tr("C&lear"), selectedGroup);
     SetId(m_pClear, IDC_CLEAR_DRUG);
     selectedLayout->addWidget(m_pClear);
 
     auto* nameRow = new QHBoxLayout();
-    nameRow->addWidget(BlueLabel(QStringLiteral("Drug Full Name:"), this));
+    nameRow->addWidget(BlueLabel(tr("Drug Full Name:"), this));
     m_pFullName = new QLabel(this);
     SetId(m_pFullName, IDC_DRUG_FULL_NAME);
     m_pFullName->setStyleSheet(QStringLiteral("color: rgb(255, 0, 0);"));
     m_pFullName->setMinimumWidth(260);
     nameRow->addWidget(m_pFullName, 1);
 
-    auto* optionGroup = BlueGroup(QStringLiteral("Options"), this);
+    auto* optionGroup = BlueGroup(tr("Options"), this);
     auto* optionLayout = new QVBoxLayout(optionGroup);
     for (int i = 0; i < kConversionOptionCount; ++i) {
-        auto* radio = new QRadioButton(QString::fromLatin1(kOptionTexts[i]), optionGroup);
+        auto* radio = new QRadioButton(QCoreApplication::translate("CConvertDialog", kOptionTexts[i]), optionGroup);
         radio->setStyleSheet(QStringLiteral("color: black;"));
         SetId(radio, IDC_OPTION_FIRST + i);
         optionLayout->addWidget(radio);
@@ -111,10 +120,10 @@ CConvertDialog::CConvertDialog(CQuillonState& state, QWidget* parent) : QDialog(
         });
     }
 
-    m_pOk = new QPushButton(QStringLiteral("&OK"), this);
+    m_pOk = new QPushButton(tr("&OK"), this);
     SetId(m_pOk, IDC_CONVERT_OK);
     m_pOk->setDefault(true);
-    m_pCancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    m_pCancel = new QPushButton(tr("&Cancel"), this);
     SetId(m_pCancel, 2);
     auto* buttons = new QVBoxLayout();
     buttons->addWidget(m_pOk);

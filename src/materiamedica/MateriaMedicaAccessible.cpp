@@ -5,6 +5,8 @@
 #include "materiamedica/MateriaMedicaPainter.h"
 #include "materiamedica/RepCmpVw.h"
 
+#include <QCoreApplication>
+
 namespace quillon {
 
 namespace {
@@ -16,7 +18,7 @@ constexpr int kSummaryLine = kLayoutRows - 1;
 
 QString CMateriaMedicaGrid::GridName() const
 {
-    return QStringLiteral("Symptoms Covered by Drugs");
+    return QCoreApplication::translate("CMateriaMedicaGrid", "Symptoms Covered by Drugs");
 }
 
 int CMateriaMedicaGrid::GridRows() const
@@ -38,7 +40,7 @@ QString CMateriaMedicaGrid::CellText(int row, int column) const
         return at < listing.summaryTexts.size() ? FromData(listing.summaryTexts[at]).trimmed() : QString();
     }
     const int grade = listing.CellAt(row, column).grade;
-    return grade > 0 ? QString::number(grade) : QStringLiteral("not in this rubric");
+    return grade > 0 ? QString::number(grade) : QCoreApplication::translate("CMateriaMedicaGrid", "not in this rubric");
 }
 
 QString CMateriaMedicaGrid::RowHeader(int row) const

@@ -27,17 +27,30 @@ std::string Label(const CRemedyCatalogue* catalogue, int code)
 
 std::string MateriaMedicaTitle(int mode)
 {
-    const char* prefix = "";
+    // Each title is one text, so that a translation can put its words in its own order.
+    const char* title = QT_TRANSLATE_NOOP("MateriaMedicaListing", "Recorded Symptoms");
     switch (mode) {
-    case kMMDifferentiate: prefix = "Differentiate Materia Medica for  "; break;
-    case kMMCompare: prefix = "Compare Materia Medica for  "; break;
-    case kMMComplete: prefix = "Complete Materia Medica for  "; break;
-    case kMMSingleRemedyRubrics: prefix = "Single Remedy Rubrics for  "; break;
-    case kMMCreate: prefix = "Create Materia Medica for  "; break;
-    case kMMOneRemedy: prefix = "One Remedy Rubrics for  "; break;
+    case kMMDifferentiate:
+        title = QT_TRANSLATE_NOOP("MateriaMedicaListing", "Differentiate Materia Medica for  Recorded Symptoms");
+        break;
+    case kMMCompare:
+        title = QT_TRANSLATE_NOOP("MateriaMedicaListing", "Compare Materia Medica for  Recorded Symptoms");
+        break;
+    case kMMComplete:
+        title = QT_TRANSLATE_NOOP("MateriaMedicaListing", "Complete Materia Medica for  Recorded Symptoms");
+        break;
+    case kMMSingleRemedyRubrics:
+        title = QT_TRANSLATE_NOOP("MateriaMedicaListing", "Single Remedy Rubrics for  Recorded Symptoms");
+        break;
+    case kMMCreate:
+        title = QT_TRANSLATE_NOOP("MateriaMedicaListing", "Create Materia Medica for  Recorded Symptoms");
+        break;
+    case kMMOneRemedy:
+        title = QT_TRANSLATE_NOOP("MateriaMedicaListing", "One Remedy Rubrics for  Recorded Symptoms");
+        break;
     default: break;
     }
-    return std::string(prefix) + "Recorded Symptoms";
+    return translate("MateriaMedicaListing", title);
 }
 
 bool SelectSymptom(const CSymptomRecord& record, const CMateriaMedicaRequest& request, std::span<int> grades)
@@ -110,12 +123,12 @@ MateriaMedicaListing BuildMateriaMedica(const CMateriaMedicaRequest& request,
         listing.lines.push_back(SymStr{record->m_pszText, record->m_nLevel, static_cast<int>(s)});
     }
     if (listing.mode == kMMCreate) {
-        listing.summaryLabel = "Symptom Count:";
+        listing.summaryLabel = translate("MateriaMedicaListing", "Symptom Count:");
         listing.summaryTexts.assign(drugs, std::string());
         if (drugs > 0)
             listing.summaryTexts[0] = std::to_string(listing.counts[0]);
     } else {
-        listing.summaryLabel = "Symptom Count/Total Weightage:";
+        listing.summaryLabel = translate("MateriaMedicaListing", "Symptom Count/Total Weightage:");
         for (std::size_t j = 0; j < drugs; ++j)
             listing.summaryTexts.push_back(std::to_string(listing.counts[j]) + '/' + std::to_string(listing.totals[j]));
     }

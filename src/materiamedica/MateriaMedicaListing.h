@@ -3,6 +3,7 @@
 // state as the keys and bars move it.
 #pragma once
 
+#include "casedata/Translatable.h"
 #include "controls/ScrollSteps.h"
 #include "state/MateriaMedicaRequest.h"
 
@@ -15,7 +16,7 @@ namespace quillon {
 class CRemedyCatalogue;
 struct CSymptomRecord;
 
-inline constexpr const char* kMsgNoMatchFound = "No match found";
+inline constexpr const char* kMsgNoMatchFound = QT_TRANSLATE_NOOP("Message", "No match found");
 inline constexpr int kMMPageLines = 15;
 inline constexpr int kMMPageColumns = 3;
 inline constexpr int kMMLabelLength = 10;
@@ -45,14 +46,14 @@ struct MateriaMedicaListing
     std::vector<Cell> cells; // key = display row x drugCount + column
     std::vector<int> counts; // symptoms retained with the remedy counting, per column
     std::vector<int> totals; // sum of its grades, per column
-    std::string summaryLabel;
+    std::string summaryLabel; // translated
     std::vector<std::string> summaryTexts; // per column; in mode 5 only column 0 has one
 
     int RetainedCount() const { return static_cast<int>(lines.size()); }
     const Cell& CellAt(int row, int column) const { return cells[static_cast<std::size_t>(row * drugCount + column)]; }
 };
 
-// The document title: the mode's prefix followed by "Recorded Symptoms".
+// The document title, translated: the mode's prefix followed by "Recorded Symptoms".
 std::string MateriaMedicaTitle(int mode);
 
 // The grades a symptom gives the requested remedies (0 where absent or outside the mask), and whether the

@@ -3,6 +3,7 @@
 
 #include "controls/DisplayText.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QPainter>
 
@@ -110,7 +111,7 @@ void PaintMateriaMedica(QPainter& painter, const MateriaMedicaListing& listing, 
     painter.setFont(PageFont(400));
     painter.setPen(QColor(255, 0, 0));
     painter.setBackground(Qt::white);
-    DrawIn(painter, row(0), Qt::AlignHCenter, QStringLiteral("Symptoms Covered by Drugs"));
+    DrawIn(painter, row(0), Qt::AlignHCenter, QCoreApplication::translate("CRepCmpVw", "Symptoms Covered by Drugs"));
     DrawIn(painter, row(16), Qt::AlignRight, FromData(listing.summaryLabel));
     for (int c = 0; c < columns; ++c) {
         const auto at = static_cast<std::size_t>(first + c);
