@@ -97,7 +97,7 @@ CFollowUpTableDialog::CFollowUpTableDialog(
 
     auto* controls = new QHBoxLayout();
     m_pControls = controls;
-    auto* topLabel = new QLabel(QStringLiteral("First remedies:"), this);
+    auto* topLabel = new QLabel(tr("First remedies:"), this);
     m_pTop = new QSpinBox(this);
     m_pTop->setObjectName(QStringLiteral("top"));
     m_pTop->setRange(kMinFollowUpTop, kMaxFollowUpTop);
@@ -119,9 +119,9 @@ CFollowUpTableDialog::CFollowUpTableDialog(
     layout->addWidget(m_pTable, 1);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    auto* copy = buttons->addButton(QStringLiteral("&Copy"), QDialogButtonBox::ActionRole);
-    auto* print = buttons->addButton(QStringLiteral("&Print..."), QDialogButtonBox::ActionRole);
-    auto* pdf = buttons->addButton(QStringLiteral("Save as P&DF..."), QDialogButtonBox::ActionRole);
+    auto* copy = buttons->addButton(tr("&Copy"), QDialogButtonBox::ActionRole);
+    auto* print = buttons->addButton(tr("&Print..."), QDialogButtonBox::ActionRole);
+    auto* pdf = buttons->addButton(tr("Save as P&DF..."), QDialogButtonBox::ActionRole);
     copy->setObjectName(QStringLiteral("copy"));
     print->setObjectName(QStringLiteral("print"));
     pdf->setObjectName(QStringLiteral("pdf"));
@@ -209,7 +209,7 @@ QString CFollowUpTableDialog::PageHtml() const
 QStringList CFollowUpTableDialog::PageHeader() const
 {
     return {windowTitle(),
-        QStringLiteral("Patient: %1    Reg No: %2    %3")
+        tr("Patient: %1    Reg No: %2    %3")
             .arg(FromData(m_state.m_strPatientName), FromData(m_state.m_strPatientFile), VisitLabel())};
 }
 
@@ -220,7 +220,7 @@ void CFollowUpTableDialog::Output(PageTarget target)
     PageJob job;
     job.target = target;
     job.title = windowTitle();
-    job.caption = QStringLiteral("Save as PDF");
+    job.caption = tr("Save as PDF");
     job.suggestedName = FromData(SuggestedFileName(
         m_state.m_strPatientFile, m_state.m_strPatientName, VisitDates(), ToData(windowTitle()), "pdf"));
     job.paint = [&html, &header](QPainter& painter, QPagedPaintDevice& device) {
@@ -241,9 +241,9 @@ void CFollowUpTableDialog::SaveAsPdf()
 
 CCompareVisitsDialog::CCompareVisitsDialog(
     const CQuillonState& state, IUserChoices& choices, int chartVisit, QWidget* parent)
-    : CFollowUpTableDialog(state, choices, QStringLiteral("Compare Visits"), parent)
+    : CFollowUpTableDialog(state, choices, tr("Compare Visits"), parent)
 {
-    auto* label = new QLabel(QStringLiteral("Compare with &visit:"), this);
+    auto* label = new QLabel(tr("Compare with &visit:"), this);
     m_pVisit = new QComboBox(this);
     m_pVisit->setObjectName(QStringLiteral("visit"));
     label->setBuddy(m_pVisit);
@@ -256,9 +256,8 @@ CCompareVisitsDialog::CCompareVisitsDialog(
     controls->insertSpacing(2, 16);
 
     m_pTable->setColumnCount(8);
-    m_pTable->setHorizontalHeaderLabels({QStringLiteral("Remedy"), QStringLiteral("Rank"), QStringLiteral("Rank"),
-        QStringLiteral("Change"), QStringLiteral("Totality"), QStringLiteral("Totality"), QStringLiteral("Covered"),
-        QStringLiteral("Covered")});
+    m_pTable->setHorizontalHeaderLabels({tr("Remedy"), tr("Rank"), tr("Rank"), tr("Change"), tr("Totality"),
+        tr("Totality"), tr("Covered"), tr("Covered")});
     m_pTable->setItemDelegateForColumn(3, new CMoveDelegate(m_pTable));
 
     m_chartSide = LoadVisitSide(
@@ -291,7 +290,7 @@ void CCompareVisitsDialog::Fill()
         m_nOtherVisit = other;
     }
     if (!m_otherSide) {
-        SetHeading(QStringLiteral("Visit %1 cannot be compared.").arg(m_pVisit->currentText()));
+        SetHeading(tr("Visit %1 cannot be compared.").arg(m_pVisit->currentText()));
         return;
     }
     // The earlier visit is the first side whichever of the two the chart shows, so a rise is a rise by the later.
@@ -299,15 +298,13 @@ void CCompareVisitsDialog::Fill()
     m_comparison = CompareVisits(*earlier, *later, m_pTop->value());
     const QString dateA = FromData(earlier->date);
     const QString dateB = FromData(later->date);
-    SetHeading(
-        QStringLiteral("From %1 to %2\nVisit %1: %3 symptoms\nVisit %2: %4 symptoms\nSymptoms in both visits: %5")
-            .arg(dateA, dateB)
-            .arg(m_comparison->symptomsA)
-            .arg(m_comparison->symptomsB)
-            .arg(m_comparison->sharedTexts));
-    m_pTable->setHorizontalHeaderLabels({QStringLiteral("Remedy"), dateA, dateB, QStringLiteral("Change"),
-        QStringLiteral("Totality ") + dateA, QStringLiteral("Totality ") + dateB, QStringLiteral("Covered ") + dateA,
-        QStringLiteral("Covered ") + dateB});
+    SetHeading(tr("From %1 to %2\nVisit %1: %3 symptoms\nVisit %2: %4 symptoms\nSymptoms in both visits: %5")
+                   .arg(dateA, dateB)
+                   .arg(m_comparison->symptomsA)
+                   .arg(m_comparison->symptomsB)
+                   .arg(m_comparison->sharedTexts));
+    m_pTable->setHorizontalHeaderLabels({tr("Remedy"), dateA, dateB, tr("Change"), tr("Totality %1").arg(dateA),
+        tr("Totality %1").arg(dateB), tr("Covered %1").arg(dateA), tr("Covered %1").arg(dateB)});
     m_pTable->setRowCount(static_cast<int>(m_comparison->rows.size()));
     int r = 0;
     for (const ComparisonRow& row : m_comparison->rows) {
@@ -317,10 +314,10 @@ void CCompareVisitsDialog::Fill()
         QString change = QStringLiteral("=");
         if (!inA) {
             move = Move::New;
-            change = QStringLiteral("new");
+            change = tr("new");
         } else if (!inB) {
             move = Move::Dropped;
-            change = QStringLiteral("dropped");
+            change = tr("dropped");
         } else if (row.rankB < row.rankA) {
             move = Move::Up;
             change = QStringLiteral("+%1").arg(row.rankA - row.rankB);
@@ -360,16 +357,19 @@ std::string CCompareVisitsDialog::VisitDates() const
 
 QString CCompareVisitsDialog::VisitLabel() const
 {
-    return QStringLiteral("Visit dates: ") + FromData(VisitDates());
+    if (m_chartSide && m_otherSide && m_comparison) {
+        const auto [earlier, later] = InTimeOrder(*m_chartSide, *m_otherSide);
+        return tr("Visit dates: %1 and %2").arg(FromData(earlier->date), FromData(later->date));
+    }
+    return tr("Visit dates: %1").arg(FromData(VisitDates()));
 }
 
 CStabilityDialog::CStabilityDialog(const CQuillonState& state, IUserChoices& choices, int selectCode, QWidget* parent)
-    : CFollowUpTableDialog(state, choices, QStringLiteral("Stability"), parent), m_nSelectCode(selectCode)
+    : CFollowUpTableDialog(state, choices, tr("Stability"), parent), m_nSelectCode(selectCode)
 {
     m_pTable->setColumnCount(7);
-    m_pTable->setHorizontalHeaderLabels({QStringLiteral("Rank"), QStringLiteral("Remedy"), QStringLiteral("Totality"),
-        QStringLiteral("Covered"), QStringLiteral("Worst rank"), QStringLiteral("Changes"),
-        QStringLiteral("Symptom whose removal gives the worst rank")});
+    m_pTable->setHorizontalHeaderLabels({tr("Rank"), tr("Remedy"), tr("Totality"), tr("Covered"), tr("Worst rank"),
+        tr("Changes"), tr("Symptom whose removal gives the worst rank")});
     m_symptoms = Borrow(state.m_mapSymptoms);
     m_ranking = NormalRanking(m_symptoms, state.m_folder, state.m_pRemedyCatalogue.get(), state.Sink());
     Fill();
@@ -382,7 +382,7 @@ void CStabilityDialog::Fill()
     if (!m_ranking)
         return;
     m_rows = RankStability(m_symptoms, *m_ranking, m_pTop->value());
-    SetHeading(QStringLiteral("Normal repertorisation of %1 symptoms, each left out in turn").arg(m_symptoms.size()));
+    SetHeading(tr("Normal repertorisation of %1 symptoms, each left out in turn").arg(m_symptoms.size()));
     m_pTable->setRowCount(static_cast<int>(m_rows.size()));
     int r = 0;
     for (const StabilityRow& row : m_rows) {
@@ -390,7 +390,7 @@ void CStabilityDialog::Fill()
         m_pTable->setItem(r, 1, Cell(FromData(row.name), false));
         m_pTable->setItem(r, 2, Cell(QString::number(row.totality), true));
         m_pTable->setItem(r, 3, Cell(QString::number(row.covered), true));
-        QTableWidgetItem* worst = Cell(row.gone ? QStringLiteral("gone") : QString::number(row.worstRank), true);
+        QTableWidgetItem* worst = Cell(row.gone ? tr("gone") : QString::number(row.worstRank), true);
         if (row.gone || row.worstRank > row.rank)
             worst->setForeground(QColor(200, 0, 0));
         m_pTable->setItem(r, 4, worst);
@@ -415,7 +415,7 @@ std::string CStabilityDialog::VisitDates() const
 
 QString CStabilityDialog::VisitLabel() const
 {
-    return QStringLiteral("Visit date: ") + FromData(VisitDates());
+    return tr("Visit date: %1").arg(FromData(VisitDates()));
 }
 
 } // namespace quillon

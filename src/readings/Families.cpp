@@ -4,6 +4,7 @@
 #include "casedata/ByteReader.h"
 #include "casedata/RemedyCatalogue.h"
 #include "casedata/TextCodec.h"
+#include "casedata/Translatable.h"
 #include "engine/RepEngine.h"
 #include "engine/RepMethods.h"
 #include "filters/DrugFilter.h"
@@ -20,7 +21,7 @@ bool ReadBytes(const CPracticeFolder& folder, const char* name, std::vector<std:
 {
     if (folder.ReadFile(name, bytes) == ReadStatus::Ok && !bytes.empty())
         return true;
-    sink.Show("Error reading file", name, MessageIcon::Error);
+    sink.Show(QT_TRANSLATE_NOOP("Message", "Error reading file"), name, MessageIcon::Error);
     return false;
 }
 

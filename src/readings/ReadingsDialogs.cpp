@@ -12,6 +12,7 @@
 #include "state/SaveNames.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -20,15 +21,38 @@
 #include <QTableWidget>
 
 namespace quillon {
+namespace {
+
+// A strategy's heading as the window shows it.
+QString StrategyHeading(Strategy strategy)
+{
+    return QCoreApplication::translate("CStrategyReader", StrategyTitle(strategy));
+}
+
+// A kingdom's name as the chooser and the table show it.
+QString KingdomTitle(FamilyKingdoms kingdom)
+{
+    const char* title = QT_TRANSLATE_NOOP("CFamiliesDialog", "All");
+    switch (kingdom) {
+    case FamilyKingdoms::Plant: title = QT_TRANSLATE_NOOP("CFamiliesDialog", "Plant"); break;
+    case FamilyKingdoms::Mineral: title = QT_TRANSLATE_NOOP("CFamiliesDialog", "Mineral"); break;
+    case FamilyKingdoms::Animal: title = QT_TRANSLATE_NOOP("CFamiliesDialog", "Animal"); break;
+    case FamilyKingdoms::All: break;
+    }
+    return QCoreApplication::translate("CFamiliesDialog", title);
+}
+
+} // namespace
+
 CStrategiesDialog::CStrategiesDialog(const CQuillonState& state, IUserChoices& choices, const CRepEngine& engine,
     const CRepMethods& methods, QWidget* parent)
-    : CFollowUpTableDialog(state, choices, QStringLiteral("Strategies"), parent)
+    : CFollowUpTableDialog(state, choices, tr("Strategies"), parent)
 {
     ReadChartStrategies(m_reader, engine, methods, state.m_pRemedyCatalogue.get());
     m_nSymptoms = engine.SymptomCount();
-    QStringList headings{QStringLiteral("Rank")};
+    QStringList headings{tr("Rank")};
     for (const Strategy strategy : kStrategies)
-        headings << QString::fromLatin1(StrategyTitle(strategy));
+        headings << StrategyHeading(strategy);
     m_pTable->setColumnCount(static_cast<int>(headings.size()));
     m_pTable->setHorizontalHeaderLabels(headings);
     const QSignalBlocker quiet(m_pTop);
@@ -52,12 +76,12 @@ void CStrategiesDialog::Fill()
         }
         return true;
     };
-    QString heading = QStringLiteral("%1 active symptoms read five ways; each column lists its first %2 remedies.\n"
-                                     "* leads every column: it stands among the first %2 of each.")
+    QString heading = tr("%1 active symptoms read five ways; each column lists its first %2 remedies.\n"
+                         "* leads every column: it stands among the first %2 of each.")
                           .arg(m_nSymptoms)
                           .arg(top);
     if (!m_reader.HasElimination())
-        heading += QStringLiteral("\nElimination: no symptom is marked \"Eliminate by this Symptom\".");
+        heading += tr("\nElimination: no symptom is marked \"Eliminate by this Symptom\".");
     SetHeading(heading);
 
     std::size_t rows = 0;
@@ -86,7 +110,7 @@ void CStrategiesDialog::Fill()
             for (const Strategy other : kStrategies) {
                 const int rank = m_reader.Rank(other, order[r]);
                 ranks << QStringLiteral("%1: %2").arg(
-                    QString::fromLatin1(StrategyTitle(other)), rank > 0 ? QString::number(rank) : QStringLiteral("-"));
+                    StrategyHeading(other), rank > 0 ? QString::number(rank) : QStringLiteral("-"));
             }
             item->setToolTip(ranks.join(QLatin1Char('\n')));
             if (leads) {
@@ -108,43 +132,41 @@ std::string CStrategiesDialog::VisitDates() const
 
 QString CStrategiesDialog::VisitLabel() const
 {
-    return QStringLiteral("Visit date: ") + FromData(VisitDates());
+    return tr("Visit date: %1").arg(FromData(VisitDates()));
 }
 
 CFamiliesDialog::CFamiliesDialog(const CQuillonState& state, IUserChoices& choices, const CRepEngine& engine,
     std::function<void(const ChartCommand&)> apply, QWidget* parent)
-    : CFollowUpTableDialog(state, choices, QStringLiteral("Families"), parent),
+    : CFollowUpTableDialog(state, choices, tr("Families"), parent),
       m_tables(LoadFamilyTables(state.m_folder, state.Sink())),
       m_chart(ChartFamilyRemedies(engine)),
       m_pCatalogue(state.m_pRemedyCatalogue.get()),
       m_apply(std::move(apply))
 {
-    auto* label = new QLabel(QStringLiteral("&Kingdom:"), this);
+    auto* label = new QLabel(tr("&Kingdom:"), this);
     m_pKingdom = new QComboBox(this);
     m_pKingdom->setObjectName(QStringLiteral("kingdom"));
     label->setBuddy(m_pKingdom);
-    for (const auto& [text, kingdom] :
-        {std::pair{"All", FamilyKingdoms::All}, std::pair{"Plant", FamilyKingdoms::Plant},
-            std::pair{"Animal", FamilyKingdoms::Animal}, std::pair{"Mineral", FamilyKingdoms::Mineral}})
-        m_pKingdom->addItem(QString::fromLatin1(text), static_cast<int>(kingdom));
+    for (const FamilyKingdoms kingdom :
+        {FamilyKingdoms::All, FamilyKingdoms::Plant, FamilyKingdoms::Animal, FamilyKingdoms::Mineral})
+        m_pKingdom->addItem(KingdomTitle(kingdom), static_cast<int>(kingdom));
     auto* controls = static_cast<QHBoxLayout*>(m_pControls);
     controls->insertWidget(0, label);
     controls->insertWidget(1, m_pKingdom);
     controls->insertSpacing(2, 16);
-    auto* csv = new QPushButton(QStringLiteral("Save as C&SV..."), this);
+    auto* csv = new QPushButton(tr("Save as C&SV..."), this);
     csv->setObjectName(QStringLiteral("csv"));
     controls->addWidget(csv);
     connect(csv, &QPushButton::clicked, this, &CFamiliesDialog::SaveAsCsv);
 
     m_pTable->setColumnCount(6);
     m_pTable->setHorizontalHeaderLabels(
-        {QStringLiteral("Kingdom"), QStringLiteral("Family"), QStringLiteral("Remedies"),
-            QStringLiteral("Sum of totalities"), QStringLiteral("Best rank"), QStringLiteral("First remedies")});
-    m_pTable->setToolTip(QStringLiteral("Double click a family to keep only its remedies in the chart"));
+        {tr("Kingdom"), tr("Family"), tr("Remedies"), tr("Sum of totalities"), tr("Best rank"), tr("First remedies")});
+    m_pTable->setToolTip(tr("Double click a family to keep only its remedies in the chart"));
     connect(m_pTable, &QTableWidget::cellDoubleClicked, this, [this](int row, int) { ApplyRow(row); });
     for (QLabel* topLabel : findChildren<QLabel*>())
         if (topLabel->buddy() == m_pTop)
-            topLabel->setText(QStringLiteral("First families:"));
+            topLabel->setText(tr("First families:"));
     {
         const QSignalBlocker quiet(m_pTop);
         m_pTop->setRange(1, kMaxFamilyTop);
@@ -158,8 +180,8 @@ void CFamiliesDialog::Fill()
 {
     const auto kingdoms = static_cast<FamilyKingdoms>(m_pKingdom->currentData().toInt());
     m_families = ReadFamilies(m_chart, m_pCatalogue, m_tables, kingdoms, m_pTop->value());
-    SetHeading(QStringLiteral("The families of the %1 remedies of the chart as it stands, by the sum of their "
-                              "totalities.\nDouble click a family to keep only its remedies in the chart.")
+    SetHeading(tr("The families of the %1 remedies of the chart as it stands, by the sum of their "
+                  "totalities.\nDouble click a family to keep only its remedies in the chart.")
                    .arg(m_chart.size()));
     m_pTable->setRowCount(static_cast<int>(m_families.size()));
     int r = 0;
@@ -167,10 +189,14 @@ void CFamiliesDialog::Fill()
         QStringList first;
         for (const std::string& name : family.first)
             first << FromData(name);
-        QString kingdom = QString::fromLatin1(KingdomWord(family.kingdom));
-        kingdom[0] = kingdom[0].toUpper();
-        m_pTable->setItem(r, 0, Cell(kingdom, false));
-        m_pTable->setItem(r, 1, Cell(FromData(family.name), false));
+        // A row or a column of the periodic table is named in the user's language; a class or group as its file has it.
+        QString name = FromData(family.name);
+        if (family.kind == FamilyKind::Row)
+            name = tr("Row %1").arg(family.number + 1);
+        else if (family.kind == FamilyKind::Column)
+            name = tr("Column %1").arg(family.number + 1);
+        m_pTable->setItem(r, 0, Cell(KingdomTitle(family.kingdom), false));
+        m_pTable->setItem(r, 1, Cell(name, false));
         m_pTable->setItem(r, 2, Cell(QString::number(family.count), true));
         m_pTable->setItem(r, 3, Cell(QString::number(family.sum), true));
         m_pTable->setItem(r, 4, Cell(QString::number(family.best), true));
@@ -207,7 +233,7 @@ void CFamiliesDialog::SaveAsCsv()
     const QString suggested = FromData(
         SuggestedFileName(m_state.m_strPatientFile, m_state.m_strPatientName, VisitDates(), "Families", "csv"));
     const std::optional<QString> path
-        = m_choices.ChooseSaveFile(this, QStringLiteral("Save as CSV"), suggested, QStringLiteral("CSV files (*.csv)"));
+        = m_choices.ChooseSaveFile(this, tr("Save as CSV"), suggested, tr("CSV files (*.csv)"));
     if (path && !SaveChosenFile(*path, CsvText()))
         m_state.Sink().Show(kMsgErrorCreatingFile);
 }
@@ -229,7 +255,7 @@ std::string CFamiliesDialog::VisitDates() const
 
 QString CFamiliesDialog::VisitLabel() const
 {
-    return QStringLiteral("Visit date: ") + FromData(VisitDates());
+    return tr("Visit date: %1").arg(FromData(VisitDates()));
 }
 
 } // namespace quillon

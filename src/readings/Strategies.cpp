@@ -3,6 +3,7 @@
 
 #include "casedata/RemedyCatalogue.h"
 #include "casedata/TextCodec.h"
+#include "casedata/Translatable.h"
 #include "engine/RemedyResult.h"
 #include "engine/RepEngine.h"
 #include "engine/RepMethods.h"
@@ -33,8 +34,10 @@ const char* StrategyWord(Strategy strategy) noexcept
 
 const char* StrategyTitle(Strategy strategy) noexcept
 {
-    static constexpr std::array<const char*, kStrategyCount> kTitles{
-        "Totality", "Symptoms covered first", "Weighted", "Small rubrics", "Elimination"};
+    static constexpr std::array<const char*, kStrategyCount> kTitles{QT_TRANSLATE_NOOP("CStrategyReader", "Totality"),
+        QT_TRANSLATE_NOOP("CStrategyReader", "Symptoms covered first"),
+        QT_TRANSLATE_NOOP("CStrategyReader", "Weighted"), QT_TRANSLATE_NOOP("CStrategyReader", "Small rubrics"),
+        QT_TRANSLATE_NOOP("CStrategyReader", "Elimination")};
     return kTitles[static_cast<std::size_t>(strategy)];
 }
 

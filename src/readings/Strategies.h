@@ -28,7 +28,8 @@ inline constexpr int kMaxStrategyTop = 50;
 inline constexpr int kDefaultStrategyTop = 10;
 
 // The column's word in quillon-report's output ("totality", "covered", "weighted", "small-rubrics",
-// "elimination") and its heading in the window.
+// "elimination") and its heading in the window (English; the window translates it in the context
+// "CStrategyReader").
 const char* StrategyWord(Strategy strategy) noexcept;
 const char* StrategyTitle(Strategy strategy) noexcept;
 

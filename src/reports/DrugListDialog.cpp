@@ -80,7 +80,7 @@ QLabel* ColumnLabel(const QString& text, QWidget* parent)
 CDrugListDialog::CDrugListDialog(const CQuillonState& state, QWidget* parent)
     : QDialog(parent), m_model(state.m_mapRemedyRows)
 {
-    setWindowTitle(QStringLiteral("Drug List"));
+    setWindowTitle(tr("Drug List"));
     setObjectName(QStringLiteral("DrugListDialog"));
     // 158 x 234 dialog units (a little wider, for the last column label), 10 and 40 units from the owner's corner.
     resize(272, 390);
@@ -89,7 +89,7 @@ CDrugListDialog::CDrugListDialog(const CQuillonState& state, QWidget* parent)
 
     m_pList = new QListWidget(this);
     m_pList->setObjectName(QStringLiteral("drugList"));
-    m_pList->setAccessibleName(QStringLiteral("Drug List"));
+    m_pList->setAccessibleName(tr("Drug List"));
     m_pList->setSelectionMode(QAbstractItemView::SingleSelection);
     m_pList->setSortingEnabled(false);
     m_pList->setUniformItemSizes(true);
@@ -105,22 +105,22 @@ CDrugListDialog::CDrugListDialog(const CQuillonState& state, QWidget* parent)
     // The column labels stand over the columns the rows are drawn in.
     auto* header = new QWidget(this);
     const int left = m_pList->frameWidth();
-    for (const auto& [x, text] : {std::pair{kAbbreviationX, "Drug Name"}, std::pair{kTotalityX, "Totality"},
-             std::pair{kCoveredX, "Symp.  Cov."}})
-        ColumnLabel(QString::fromLatin1(text), header)->move(left + x, 0);
+    for (const auto& [x, text] : {std::pair{kAbbreviationX, tr("Drug Name")}, std::pair{kTotalityX, tr("Totality")},
+             std::pair{kCoveredX, tr("Symp.  Cov.")}})
+        ColumnLabel(text, header)->move(left + x, 0);
     header->setFixedHeight(header->childrenRect().height());
 
     auto* frame = new QGroupBox(this);
     auto* searchLine = new QHBoxLayout(frame);
     searchLine->setContentsMargins(6, 4, 6, 4);
-    QLabel* searchLabel = ColumnLabel(QStringLiteral("Search"), frame);
+    QLabel* searchLabel = ColumnLabel(tr("Search"), frame);
     searchLine->addWidget(searchLabel);
     m_pSearch = new QLineEdit(frame);
     searchLabel->setBuddy(m_pSearch);
     m_pSearch->setObjectName(QStringLiteral("drugSearch"));
     searchLine->addWidget(m_pSearch, 1);
 
-    m_pOk = new QPushButton(QStringLiteral("&OK"), this);
+    m_pOk = new QPushButton(tr("&OK"), this);
     m_pOk->setAutoDefault(false);
     auto* bottom = new QHBoxLayout();
     bottom->addWidget(frame, 1);

@@ -6,6 +6,7 @@
 #include "casedata/RemedyCatalogue.h"
 #include "casedata/SymptomRecord.h"
 #include "casedata/TextCodec.h"
+#include "casedata/Translatable.h"
 #include "engine/RepEngine.h"
 
 #include <algorithm>
@@ -53,7 +54,7 @@ void CFullRemedyList::Sort(RemedyListOrder order)
 
 std::string CFullRemedyList::CountText() const
 {
-    return "Remedies (" + std::to_string(m_nRemedyCount) + ")";
+    return FormatText(translate("CFullRemedyList", "Remedies (%1)"), {std::to_string(m_nRemedyCount)});
 }
 
 std::string CFullRemedyList::ItemText(int i) const

@@ -2,6 +2,7 @@
 // searchable, with the catalogue's full names, and the text file it saves.
 #pragma once
 
+#include "casedata/Translatable.h"
 #include "engine/RemedyResult.h"
 
 #include <filesystem>
@@ -15,8 +16,8 @@ class CRemedyCatalogue;
 class IMessageSink;
 struct CSymptomRecord;
 
-inline constexpr const char* kMsgFileCreated = "File is Succesfully Created";
-inline constexpr const char* kMsgErrorCreatingRemedyFile = "Error Creating File";
+inline constexpr const char* kMsgFileCreated = QT_TRANSLATE_NOOP("Message", "File is Succesfully Created");
+inline constexpr const char* kMsgErrorCreatingRemedyFile = QT_TRANSLATE_NOOP("Message", "Error Creating File");
 
 // The two "Sort By" buttons.
 enum class RemedyListOrder { DrugMark, Remedy };
@@ -36,7 +37,7 @@ public:
     const std::string& SymptomText() const { return m_strSymptom; }
     // The symptom's remedy entries, repeated codes included.
     int RemedyCount() const { return m_nRemedyCount; }
-    // "Remedies (n)".
+    // "Remedies (n)", in the user's language.
     std::string CountText() const;
 
     int Count() const { return static_cast<int>(m_items.size()); }

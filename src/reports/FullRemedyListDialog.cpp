@@ -38,13 +38,13 @@ CFullRemedyListDialog::CFullRemedyListDialog(
     const CQuillonState& state, IUserChoices& choices, const CSymptomRecord& symptom, QWidget* parent)
     : QDialog(parent), m_state(state), m_choices(choices), m_model(symptom, state.m_pRemedyCatalogue.get())
 {
-    setWindowTitle(QStringLiteral("Full Remedy List"));
+    setWindowTitle(tr("Full Remedy List"));
     setObjectName(QStringLiteral("FullRemedyListDialog"));
     resize(520, 470);
 
     m_pSymptom = new QPlainTextEdit(this);
     m_pSymptom->setObjectName(QStringLiteral("symptomText"));
-    m_pSymptom->setAccessibleName(QStringLiteral("Symptom"));
+    m_pSymptom->setAccessibleName(tr("Symptom"));
     m_pSymptom->setReadOnly(true);
     m_pSymptom->setFont(ArialFont(600));
     m_pSymptom->setFixedHeight(3 * QFontMetrics(m_pSymptom->font()).lineSpacing() + 10);
@@ -52,14 +52,14 @@ CFullRemedyListDialog::CFullRemedyListDialog(
 
     m_pCount = new QLineEdit(this);
     m_pCount->setObjectName(QStringLiteral("remedyCount"));
-    m_pCount->setAccessibleName(QStringLiteral("Remedy count"));
+    m_pCount->setAccessibleName(tr("Remedy count"));
     m_pCount->setReadOnly(true);
     m_pCount->setFont(ArialFont(600));
     m_pCount->setText(FromData(m_model.CountText()));
 
     m_pList = new QListWidget(this);
     m_pList->setObjectName(QStringLiteral("remedyList"));
-    m_pList->setAccessibleName(QStringLiteral("Full Remedy List"));
+    m_pList->setAccessibleName(tr("Full Remedy List"));
     m_pList->setSelectionMode(QAbstractItemView::SingleSelection);
     m_pList->setFont(ArialFont(400));
     m_pList->setUniformItemSizes(true);
@@ -68,32 +68,32 @@ CFullRemedyListDialog::CFullRemedyListDialog(
     listPalette.setColor(QPalette::Text, Qt::black);
     m_pList->setPalette(listPalette);
 
-    m_pSave = new QPushButton(QStringLiteral("&Save"), this);
+    m_pSave = new QPushButton(tr("&Save"), this);
     m_pSave->setAutoDefault(false);
-    auto* sortBy = new QGroupBox(QStringLiteral("Sort By"), this);
-    m_pByMark = new QRadioButton(QStringLiteral("Drug &Mark"), sortBy);
-    m_pByName = new QRadioButton(QStringLiteral("&Remedy"), sortBy);
+    auto* sortBy = new QGroupBox(tr("Sort By"), this);
+    m_pByMark = new QRadioButton(tr("Drug &Mark"), sortBy);
+    m_pByName = new QRadioButton(tr("&Remedy"), sortBy);
     auto* sortLayout = new QVBoxLayout(sortBy);
     sortLayout->addWidget(m_pByMark);
     sortLayout->addWidget(m_pByName);
 
     m_pSearch = new QLineEdit(this);
     m_pSearch->setObjectName(QStringLiteral("remedySearch"));
-    auto* searchLabel = new QLabel(QStringLiteral("Search Rem"), this);
+    auto* searchLabel = new QLabel(tr("Search Rem"), this);
     searchLabel->setBuddy(m_pSearch);
 
     m_pFullName = new QLineEdit(this);
     m_pFullName->setObjectName(QStringLiteral("fullName"));
-    m_pFullName->setAccessibleName(QStringLiteral("Full name"));
+    m_pFullName->setAccessibleName(tr("Full name"));
     m_pFullName->setReadOnly(true);
     m_pFullName->setFont(ArialFont(400));
     QPalette namePalette = m_pFullName->palette();
     namePalette.setColor(QPalette::Base, kWindowBackground);
     m_pFullName->setPalette(namePalette);
 
-    m_pOk = new QPushButton(QStringLiteral("&OK"), this);
+    m_pOk = new QPushButton(tr("&OK"), this);
     m_pOk->setFont(ArialFont(400));
-    m_pOk->setToolTip(QStringLiteral("Close Window"));
+    m_pOk->setToolTip(tr("Close Window"));
     m_pOk->setDefault(true);
 
     auto* side = new QVBoxLayout();

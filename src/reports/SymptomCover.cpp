@@ -3,6 +3,7 @@
 
 #include "casedata/RemedyCatalogue.h"
 #include "casedata/TextCodec.h"
+#include "casedata/Translatable.h"
 #include "engine/RepEngine.h"
 #include "engine/RepertoryTable.h"
 
@@ -68,8 +69,8 @@ public:
     {
         const std::string total = std::to_string(m_pages.size());
         for (std::size_t i = 0; i < m_pages.size(); ++i)
-            m_pages[i].texts.push_back(
-                {1, kPageNumberColumn, PrintFont::Entry, "Page " + std::to_string(i + 1) + " of " + total});
+            m_pages[i].texts.push_back({1, kPageNumberColumn, PrintFont::Entry,
+                FormatText(translate("SymptomCoverReport", "Page %1 of %2"), {std::to_string(i + 1), total})});
         return std::move(m_pages);
     }
 
@@ -85,13 +86,13 @@ private:
     void StartPage()
     {
         m_pages.emplace_back();
-        Text(3, 2, PrintFont::LightUnderlined, "Patient Name:");
+        Text(3, 2, PrintFont::LightUnderlined, translate("SymptomCoverReport", "Patient Name:"));
         Text(3, 16, PrintFont::Light, m_header.patientName);
-        Text(3, 60, PrintFont::LightUnderlined, "Date:");
+        Text(3, 60, PrintFont::LightUnderlined, translate("SymptomCoverReport", "Date:"));
         Text(3, 66, PrintFont::Light, std::string_view(m_header.date).substr(0, 10));
-        Text(5, 2, PrintFont::StrongUnderlined, "Selected Remedy:");
+        Text(5, 2, PrintFont::StrongUnderlined, translate("SymptomCoverReport", "Selected Remedy:"));
         Text(5, 20, PrintFont::Light, m_report.remedy.name);
-        Text(5, 60, PrintFont::LightUnderlined, "Reg No:");
+        Text(5, 60, PrintFont::LightUnderlined, translate("SymptomCoverReport", "Reg No:"));
         // Two columns on, so that a blank stands between the label and the number in the larger font.
         Text(5, 69, PrintFont::Strong, m_header.regNo);
     }
@@ -203,12 +204,12 @@ SymptomCoverReport BuildSymptomCover(
 
 std::string CoveredTitle(std::size_t count)
 {
-    return "Symptoms Covered by Remedy (" + std::to_string(count) + ")";
+    return FormatText(translate("SymptomCoverReport", "Symptoms Covered by Remedy (%1)"), {std::to_string(count)});
 }
 
 std::string NotCoveredTitle(std::size_t count)
 {
-    return "Symptoms Not Covered by Remedy (" + std::to_string(count) + ")";
+    return FormatText(translate("SymptomCoverReport", "Symptoms Not Covered by Remedy (%1)"), {std::to_string(count)});
 }
 
 std::vector<std::string_view> PrintRowPieces(std::string_view text)
@@ -239,7 +240,7 @@ std::vector<PrintPage> LayOutCoverPrint(
     const SymptomCoverReport& report, const CoverPrintHeader& header, int rowsPerPage)
 {
     PageWriter out(rowsPerPage, report, header);
-    out.Text(7, 2, PrintFont::LightUnderlined, "Symptoms Covered by Remedy:");
+    out.Text(7, 2, PrintFont::LightUnderlined, translate("SymptomCoverReport", "Symptoms Covered by Remedy:"));
     out.Text(7, 31, PrintFont::Light, std::to_string(report.covered.size()));
     out.Rule(9);
 
@@ -249,7 +250,7 @@ std::vector<PrintPage> LayOutCoverPrint(
     if (r + 6 > out.Rows())
         out.NewPage(r);
     out.Rule(r + 1);
-    out.Text(r + 3, 2, PrintFont::LightUnderlined, "Symptoms Not Covered by Remedy:");
+    out.Text(r + 3, 2, PrintFont::LightUnderlined, translate("SymptomCoverReport", "Symptoms Not Covered by Remedy:"));
     out.Text(r + 3, 35, PrintFont::Light, std::to_string(report.notCovered.size()));
     out.Rule(r + 5);
     r += 6;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "casedata/SymptomRecord.h"
+#include "casedata/Translatable.h"
 
 #include <optional>
 #include <span>
@@ -15,7 +16,7 @@ namespace quillon {
 class CRemedyCatalogue;
 class CRepEngine;
 
-inline constexpr const char* kMsgErrorInSymptomCovered = "Error in Symptom Covered";
+inline constexpr const char* kMsgErrorInSymptomCovered = QT_TRANSLATE_NOOP("Message", "Error in Symptom Covered");
 
 // A remedy of the chart as the report's chooser lists it: the name shown and the code it stands for.
 struct CoverRemedy
@@ -57,7 +58,7 @@ std::optional<std::string> CoverLineOf(const CSymptomRecord& record);
 SymptomCoverReport BuildSymptomCover(
     std::span<CSymptomRecord* const> symptoms, const CoverRemedy& remedy, const CRemedyCatalogue* catalogue);
 
-// The captions of the two group boxes.
+// The captions of the two group boxes, in the user's language.
 std::string CoveredTitle(std::size_t count);
 std::string NotCoveredTitle(std::size_t count);
 

@@ -69,7 +69,7 @@ CSymptomCoverDlg::CSymptomCoverDlg(const CQuillonState& state, const CRepEngine*
     IUserChoices& choices, IMessageSink& sink, QWidget* parent)
     : QDialog(parent), m_state(state), m_pEngine(engine), m_choices(choices), m_sink(sink)
 {
-    setWindowTitle(QStringLiteral("Symptom Covered and Not Covered"));
+    setWindowTitle(tr("Symptom Covered and Not Covered"));
     setModal(true);
     setFixedSize(Dx(369), Dy(215));
     CreateControls();
@@ -103,8 +103,7 @@ void CSymptomCoverDlg::CreateControls()
         m_controls[id] = made;
         return made;
     };
-    QLabel* remedyLabel
-        = label(IDC_SELECT_REMEDY_LABEL, QStringLiteral("Select Remedy :"), DialogRect(0, 0, 57, 10), heading);
+    QLabel* remedyLabel = label(IDC_SELECT_REMEDY_LABEL, tr("Select Remedy :"), DialogRect(0, 0, 57, 10), heading);
     m_cboRemedy = new QComboBox(this);
     remedyLabel->setBuddy(m_cboRemedy);
     m_cboRemedy->setGeometry(DialogRect(61, 0, 62, 12));
@@ -112,7 +111,7 @@ void CSymptomCoverDlg::CreateControls()
     m_cboRemedy->setMaxVisibleItems(10);
     m_controls[IDC_REMEDY_COMBO] = m_cboRemedy;
     // A little wider than its template so that the whole text shows in the stand-in font.
-    label(IDC_FULLNAME_LABEL, QStringLiteral("Fullname  :"), DialogRect(127, 0, 40, 10), heading);
+    label(IDC_FULLNAME_LABEL, tr("Fullname  :"), DialogRect(127, 0, 40, 10), heading);
     m_pFullName = label(IDC_FULLNAME, QString(), DialogRect(168, 0, 197, 20), QColor(255, 0, 0));
     m_pFullName->setWordWrap(true);
     m_pFullName->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -142,8 +141,8 @@ void CSymptomCoverDlg::CreateControls()
     };
     m_lstCovered = list(IDC_COVERED_LIST, DialogRect(3, 35, 174, 156));
     m_lstNotCovered = list(IDC_NOT_COVERED_LIST, DialogRect(186, 35, 174, 156));
-    m_lstCovered->setAccessibleName(QStringLiteral("Symptoms covered"));
-    m_lstNotCovered->setAccessibleName(QStringLiteral("Symptoms not covered"));
+    m_lstCovered->setAccessibleName(tr("Symptoms covered"));
+    m_lstNotCovered->setAccessibleName(tr("Symptoms not covered"));
 
     const auto button = [&](int id, const QString& text, const QRect& rect) {
         auto* made = new QPushButton(text, this);
@@ -152,12 +151,12 @@ void CSymptomCoverDlg::CreateControls()
         m_controls[id] = made;
         return made;
     };
-    connect(button(IDC_SAVE_PDF, QStringLiteral("Save as P&DF\u2026"), DialogRect(199, 198, 62, 14)),
-        &QPushButton::clicked, this, &CSymptomCoverDlg::OnSavePdf);
-    connect(button(IDC_PRINT, QStringLiteral("&Print"), DialogRect(263, 198, 50, 14)), &QPushButton::clicked, this,
+    connect(button(IDC_SAVE_PDF, tr("Save as P&DF…"), DialogRect(199, 198, 62, 14)), &QPushButton::clicked, this,
+        &CSymptomCoverDlg::OnSavePdf);
+    connect(button(IDC_PRINT, tr("&Print"), DialogRect(263, 198, 50, 14)), &QPushButton::clicked, this,
         &CSymptomCoverDlg::OnPrint);
-    connect(button(IDC_CLOSE, QStringLiteral("&Close"), DialogRect(315, 198, 50, 14)), &QPushButton::clicked, this,
-        &QDialog::accept);
+    connect(
+        button(IDC_CLOSE, tr("&Close"), DialogRect(315, 198, 50, 14)), &QPushButton::clicked, this, &QDialog::accept);
 }
 
 QWidget* CSymptomCoverDlg::Control(int id) const
@@ -185,8 +184,8 @@ void CSymptomCoverDlg::ShowRemedy(int item)
     }
     FillList(m_lstCovered, m_report.covered);
     FillList(m_lstNotCovered, m_report.notCovered);
-    m_pCoveredGroup->setTitle(QString::fromStdString(CoveredTitle(m_report.covered.size())));
-    m_pNotCoveredGroup->setTitle(QString::fromStdString(NotCoveredTitle(m_report.notCovered.size())));
+    m_pCoveredGroup->setTitle(FromData(CoveredTitle(m_report.covered.size())));
+    m_pNotCoveredGroup->setTitle(FromData(NotCoveredTitle(m_report.notCovered.size())));
     m_pFullName->setText(FromData(m_report.fullName));
     Control(IDC_PRINT)->setEnabled(m_cboRemedy->currentIndex() >= 0);
     Control(IDC_SAVE_PDF)->setEnabled(m_cboRemedy->currentIndex() >= 0);
@@ -203,8 +202,8 @@ void CSymptomCoverDlg::Output(PageTarget target)
     const CoverPrintHeader header = PrintHeader();
     PageJob job;
     job.target = target;
-    job.title = QStringLiteral("Symptom Covered and Not Covered");
-    job.caption = QStringLiteral("Save as PDF");
+    job.title = tr("Symptom Covered and Not Covered");
+    job.caption = tr("Save as PDF");
     job.suggestedName = FromData(SuggestedFileName(m_state.m_strPatientFile, m_state.m_strPatientName,
         m_state.m_szVisitDate, "Covered " + report.remedy.name, "pdf"));
     job.cancelIsError = true;
