@@ -1,6 +1,7 @@
 // The case-record and follow-up pages: HTML built from a patient's ".cas" or ".flw" file.
 #pragma once
 
+#include "casedata/Translatable.h"
 #include "caserecord/CaseRecordFile.h"
 
 #include <filesystem>
@@ -14,12 +15,15 @@ namespace quillon {
 class CPracticeFolder;
 class IMessageSink;
 
-inline constexpr const char* kMsgNoCaseRecordData = "To view Full Case Record you must first enter Case Record Data.";
-inline constexpr const char* kMsgNoFollowupData = "Followup data does not exist for this Patient.";
+inline constexpr const char* kMsgNoCaseRecordData
+    = QT_TRANSLATE_NOOP("Message", "To view Full Case Record you must first enter Case Record Data.");
+inline constexpr const char* kMsgNoFollowupData
+    = QT_TRANSLATE_NOOP("Message", "Followup data does not exist for this Patient.");
 // The page the case-record view shows, written to the working folder.
 inline constexpr const char* kPageFileName = "template.html";
-inline constexpr const char* kCaseRecordTitle = "Full Case Record -- ";
-inline constexpr const char* kFollowupTitle = "Patient Followup -- ";
+// The view's title before the patient's name (translated where the view shows it).
+inline constexpr const char* kCaseRecordTitle = QT_TRANSLATE_NOOP("quillon::CCrFollow", "Full Case Record -- ");
+inline constexpr const char* kFollowupTitle = QT_TRANSLATE_NOOP("quillon::CCrFollow", "Patient Followup -- ");
 
 // The page of a case record (kCaseRecordFieldCount escaped fields, as ReadCaseRecord gives them).
 std::string BuildCaseRecordPage(const std::vector<std::string>& fields);
