@@ -5,486 +5,486 @@
     <name>CaseRecordPage</name>
     <message>
         <source>Full Case Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Vollständige Fallaufnahme</translation>
     </message>
     <message>
         <source>Chief Complaints</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauptbeschwerden</translation>
     </message>
     <message>
         <source>Associated Complaints</source>
-        <translation type="unfinished"></translation>
+        <translation>Begleitbeschwerden</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Körpergröße</translation>
     </message>
     <message>
         <source>Weight</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewicht</translation>
     </message>
     <message>
         <source>Built</source>
-        <translation type="unfinished"></translation>
+        <translation>Körperbau</translation>
     </message>
     <message>
         <source>Hair</source>
-        <translation type="unfinished"></translation>
+        <translation>Haare</translation>
     </message>
     <message>
         <source>Gait</source>
-        <translation type="unfinished"></translation>
+        <translation>Gang</translation>
     </message>
     <message>
         <source>Skin/Nails</source>
-        <translation type="unfinished"></translation>
+        <translation>Haut/Nägel</translation>
     </message>
     <message>
         <source>Comments</source>
-        <translation type="unfinished"></translation>
+        <translation>Bemerkungen</translation>
     </message>
     <message>
         <source>Appetite</source>
-        <translation type="unfinished"></translation>
+        <translation>Appetit</translation>
     </message>
     <message>
         <source>Thirst</source>
-        <translation type="unfinished"></translation>
+        <translation>Durst</translation>
     </message>
     <message>
         <source>Habits</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewohnheiten</translation>
     </message>
     <message>
         <source>Craving</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlangen</translation>
     </message>
     <message>
         <source>Aversion</source>
-        <translation type="unfinished"></translation>
+        <translation>Abneigung</translation>
     </message>
     <message>
         <source>Aggravation</source>
-        <translation type="unfinished"></translation>
+        <translation>Verschlimmerung</translation>
     </message>
     <message>
         <source>Flatulence/Intestinal</source>
-        <translation type="unfinished"></translation>
+        <translation>Blähungen/Darm</translation>
     </message>
     <message>
         <source>Eructations</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufstoßen</translation>
     </message>
     <message>
         <source>Stool</source>
-        <translation type="unfinished"></translation>
+        <translation>Stuhl</translation>
     </message>
     <message>
         <source>Urine</source>
-        <translation type="unfinished"></translation>
+        <translation>Urin</translation>
     </message>
     <message>
         <source>Perspiration</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwitzen</translation>
     </message>
     <message>
         <source>Sleep</source>
-        <translation type="unfinished"></translation>
+        <translation>Schlaf</translation>
     </message>
     <message>
         <source>Dreams</source>
-        <translation type="unfinished"></translation>
+        <translation>Träume</translation>
     </message>
     <message>
         <source>Sexual Functions</source>
-        <translation type="unfinished"></translation>
+        <translation>Sexualfunktionen</translation>
     </message>
     <message>
         <source>Others</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonstiges</translation>
     </message>
     <message>
         <source>Head</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopf</translation>
     </message>
     <message>
         <source>Face</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesicht</translation>
     </message>
     <message>
         <source>Eyes/Vision</source>
-        <translation type="unfinished"></translation>
+        <translation>Augen/Sehen</translation>
     </message>
     <message>
         <source>Ears/Hearing</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohren/Hören</translation>
     </message>
     <message>
         <source>Nose</source>
-        <translation type="unfinished"></translation>
+        <translation>Nase</translation>
     </message>
     <message>
         <source>Mouth/Toungue</source>
-        <translation type="unfinished"></translation>
+        <translation>Mund/Zunge</translation>
     </message>
     <message>
         <source>Teeth/Gums</source>
-        <translation type="unfinished"></translation>
+        <translation>Zähne/Zahnfleisch</translation>
     </message>
     <message>
         <source>GIT</source>
-        <translation type="unfinished"></translation>
+        <translation>Magen-Darm-Trakt</translation>
     </message>
     <message>
         <source>Respiratory</source>
-        <translation type="unfinished"></translation>
+        <translation>Atemwege</translation>
     </message>
     <message>
         <source>Urinary</source>
-        <translation type="unfinished"></translation>
+        <translation>Harnwege</translation>
     </message>
     <message>
         <source>Extremities</source>
-        <translation type="unfinished"></translation>
+        <translation>Extremitäten</translation>
     </message>
     <message>
         <source>Genetalia</source>
-        <translation type="unfinished"></translation>
+        <translation>Genitalien</translation>
     </message>
     <message>
         <source>Emotional</source>
-        <translation type="unfinished"></translation>
+        <translation>Gefühlsleben</translation>
     </message>
     <message>
         <source>Intellectual</source>
-        <translation type="unfinished"></translation>
+        <translation>Verstand</translation>
     </message>
     <message>
         <source>Subconscious</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterbewusstsein</translation>
     </message>
     <message>
         <source>Weather/Season</source>
-        <translation type="unfinished"></translation>
+        <translation>Wetter/Jahreszeit</translation>
     </message>
     <message>
         <source>Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonne</translation>
     </message>
     <message>
         <source>Fan/Air Condition</source>
-        <translation type="unfinished"></translation>
+        <translation>Ventilator/Klimaanlage</translation>
     </message>
     <message>
         <source>Bath</source>
-        <translation type="unfinished"></translation>
+        <translation>Baden</translation>
     </message>
     <message>
         <source>Covering</source>
-        <translation type="unfinished"></translation>
+        <translation>Zudecken</translation>
     </message>
     <message>
         <source>Getting Wet</source>
-        <translation type="unfinished"></translation>
+        <translation>Nasswerden</translation>
     </message>
     <message>
         <source>Menses: Menarche/LMP/Menopause/Cycle</source>
-        <translation type="unfinished"></translation>
+        <translation>Menses: Menarche/letzte Regel/Menopause/Zyklus</translation>
     </message>
     <message>
         <source>Menses Before</source>
-        <translation type="unfinished"></translation>
+        <translation>Vor der Menses</translation>
     </message>
     <message>
         <source>Menses During</source>
-        <translation type="unfinished"></translation>
+        <translation>Während der Menses</translation>
     </message>
     <message>
         <source>Menses After</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach der Menses</translation>
     </message>
     <message>
         <source>Leucorrhoea</source>
-        <translation type="unfinished"></translation>
+        <translation>Weißfluss</translation>
     </message>
     <message>
         <source>Pregnancy, Labour, Puerperium</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwangerschaft, Geburt, Wochenbett</translation>
     </message>
     <message>
         <source>Chill</source>
-        <translation type="unfinished"></translation>
+        <translation>Frost</translation>
     </message>
     <message>
         <source>Heat</source>
-        <translation type="unfinished"></translation>
+        <translation>Hitze</translation>
     </message>
     <message>
         <source>Sweat</source>
-        <translation type="unfinished"></translation>
+        <translation>Schweiß</translation>
     </message>
     <message>
         <source>Periodicity</source>
-        <translation type="unfinished"></translation>
+        <translation>Periodizität</translation>
     </message>
     <message>
         <source>Developmental Landmarks</source>
-        <translation type="unfinished"></translation>
+        <translation>Entwicklungsschritte</translation>
     </message>
     <message>
         <source>Life Situation</source>
-        <translation type="unfinished"></translation>
+        <translation>Lebenssituation</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Allgemeines</translation>
     </message>
     <message>
         <source>Systemic</source>
-        <translation type="unfinished"></translation>
+        <translation>Organsysteme</translation>
     </message>
     <message>
         <source>Investigation</source>
-        <translation type="unfinished"></translation>
+        <translation>Befunde</translation>
     </message>
     <message>
         <source>Past History</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenanamnese</translation>
     </message>
     <message>
         <source>Family History</source>
-        <translation type="unfinished"></translation>
+        <translation>Familienanamnese</translation>
     </message>
     <message>
         <source>Anger</source>
-        <translation type="unfinished"></translation>
+        <translation>Zorn</translation>
     </message>
     <message>
         <source>Sadness</source>
-        <translation type="unfinished"></translation>
+        <translation>Traurigkeit</translation>
     </message>
     <message>
         <source>Love</source>
-        <translation type="unfinished"></translation>
+        <translation>Liebe</translation>
     </message>
     <message>
         <source>Hate</source>
-        <translation type="unfinished"></translation>
+        <translation>Hass</translation>
     </message>
     <message>
         <source>Fear</source>
-        <translation type="unfinished"></translation>
+        <translation>Furcht</translation>
     </message>
     <message>
         <source>Fright</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreck</translation>
     </message>
     <message>
         <source>Anxiety Agitation</source>
-        <translation type="unfinished"></translation>
+        <translation>Angst mit Unruhe</translation>
     </message>
     <message>
         <source>Anxiety Anticipatory</source>
-        <translation type="unfinished"></translation>
+        <translation>Erwartungsangst</translation>
     </message>
     <message>
         <source>Anxiety Depression</source>
-        <translation type="unfinished"></translation>
+        <translation>Angst mit Depression</translation>
     </message>
     <message>
         <source>Guilt</source>
-        <translation type="unfinished"></translation>
+        <translation>Schuldgefühle</translation>
     </message>
     <message>
         <source>Conflict</source>
-        <translation type="unfinished"></translation>
+        <translation>Konflikt</translation>
     </message>
     <message>
         <source>Notes/Observations</source>
-        <translation type="unfinished"></translation>
+        <translation>Notizen/Beobachtungen</translation>
     </message>
     <message>
         <source>Ice</source>
-        <translation type="unfinished"></translation>
+        <translation>Eis</translation>
     </message>
     <message>
         <source>Ice Cream</source>
-        <translation type="unfinished"></translation>
+        <translation>Speiseeis</translation>
     </message>
     <message>
         <source>Cold Drinks</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalte Getränke</translation>
     </message>
     <message>
         <source>Cold Water</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaltes Wasser</translation>
     </message>
     <message>
         <source>Cold Food</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalte Speisen</translation>
     </message>
     <message>
         <source>WarmFood</source>
-        <translation type="unfinished"></translation>
+        <translation>Warme Speisen</translation>
     </message>
     <message>
         <source>Hot Food</source>
-        <translation type="unfinished"></translation>
+        <translation>Heiße Speisen</translation>
     </message>
     <message>
         <source>Hot Drink</source>
-        <translation type="unfinished"></translation>
+        <translation>Heiße Getränke</translation>
     </message>
     <message>
         <source>Hot Water</source>
-        <translation type="unfinished"></translation>
+        <translation>Heißes Wasser</translation>
     </message>
     <message>
         <source>Complaints</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschwerden</translation>
     </message>
     <message>
         <source>Appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>Erscheinungsbild</translation>
     </message>
     <message>
         <source>Mind</source>
-        <translation type="unfinished"></translation>
+        <translation>Gemüt</translation>
     </message>
     <message>
         <source>Mental State</source>
-        <translation type="unfinished"></translation>
+        <translation>Gemütszustand</translation>
     </message>
     <message>
         <source>Thermal</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperaturempfinden</translation>
     </message>
     <message>
         <source>Fever</source>
-        <translation type="unfinished"></translation>
+        <translation>Fieber</translation>
     </message>
     <message>
         <source>Female</source>
-        <translation type="unfinished"></translation>
+        <translation>Frauenheilkunde</translation>
     </message>
     <message>
         <source>Life Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Lebensraum</translation>
     </message>
     <message>
         <source>History</source>
-        <translation type="unfinished"></translation>
+        <translation>Anamnese</translation>
     </message>
     <message>
         <source>Examination</source>
-        <translation type="unfinished"></translation>
+        <translation>Untersuchung</translation>
     </message>
     <message>
         <source>Thermal State</source>
-        <translation type="unfinished"></translation>
+        <translation>Thermischer Zustand</translation>
     </message>
     <message>
         <source>Patient Followup</source>
-        <translation type="unfinished"></translation>
+        <translation>Folgebesuche</translation>
     </message>
     <message>
         <source>Rx</source>
-        <translation type="unfinished"></translation>
+        <translation>Arznei</translation>
     </message>
     <message>
         <source>Potency</source>
-        <translation type="unfinished"></translation>
+        <translation>Potenz</translation>
     </message>
     <message>
         <source>Repetition</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederholung</translation>
     </message>
     <message>
         <source>Evaluation</source>
-        <translation type="unfinished"></translation>
+        <translation>Beurteilung</translation>
     </message>
     <message>
         <source>Jan</source>
-        <translation type="unfinished"></translation>
+        <translation>Jan</translation>
     </message>
     <message>
         <source>Feb</source>
-        <translation type="unfinished"></translation>
+        <translation>Feb</translation>
     </message>
     <message>
         <source>Mar</source>
-        <translation type="unfinished"></translation>
+        <translation>Mär</translation>
     </message>
     <message>
         <source>Apr</source>
-        <translation type="unfinished"></translation>
+        <translation>Apr</translation>
     </message>
     <message>
         <source>May</source>
-        <translation type="unfinished"></translation>
+        <translation>Mai</translation>
     </message>
     <message>
         <source>Jun</source>
-        <translation type="unfinished"></translation>
+        <translation>Jun</translation>
     </message>
     <message>
         <source>Jul</source>
-        <translation type="unfinished"></translation>
+        <translation>Jul</translation>
     </message>
     <message>
         <source>Aug</source>
-        <translation type="unfinished"></translation>
+        <translation>Aug</translation>
     </message>
     <message>
         <source>Sep</source>
-        <translation type="unfinished"></translation>
+        <translation>Sep</translation>
     </message>
     <message>
         <source>Oct</source>
-        <translation type="unfinished"></translation>
+        <translation>Okt</translation>
     </message>
     <message>
         <source>Nov</source>
-        <translation type="unfinished"></translation>
+        <translation>Nov</translation>
     </message>
     <message>
         <source>Dec</source>
-        <translation type="unfinished"></translation>
+        <translation>Dez</translation>
     </message>
     <message>
         <source>%1 %2, %3</source>
         <extracomment>A visit&apos;s date on the follow-up page: day, abbreviated month name, year (&quot;5 Nov, 2002&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2 %3</translation>
     </message>
 </context>
 <context>
     <name>Message</name>
     <message>
         <source>To view Full Case Record you must first enter Case Record Data.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um die vollständige Fallaufnahme anzuzeigen, müssen Sie zuerst die Daten der Fallaufnahme eingeben.</translation>
     </message>
     <message>
         <source>Followup data does not exist for this Patient.</source>
-        <translation type="unfinished"></translation>
+        <translation>Für diesen Patienten gibt es keine Daten zu Folgebesuchen.</translation>
     </message>
 </context>
 <context>
     <name>quillon::CCrFollow</name>
     <message>
         <source>Full Case Record -- </source>
-        <translation type="unfinished"></translation>
+        <translation>Vollständige Fallaufnahme -- </translation>
     </message>
     <message>
         <source>Patient Followup -- </source>
-        <translation type="unfinished"></translation>
+        <translation>Folgebesuche -- </translation>
     </message>
     <message>
         <source>Dr. Name :</source>
-        <translation type="unfinished"></translation>
+        <translation>Behandler :</translation>
     </message>
     <message>
         <source>Patient Name :</source>
-        <translation type="unfinished"></translation>
+        <translation>Patient :</translation>
     </message>
 </context>
 </TS>
