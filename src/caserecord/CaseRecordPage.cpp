@@ -422,7 +422,7 @@ constexpr std::array<HeadingCell, 4> kRemedyHeadings = {{
     {"<td width=\"40%\"><b>", QT_TRANSLATE_NOOP("CaseRecordPage", "Evaluation")},
 }};
 constexpr std::string_view kHeadingCellEnd = "</b></td>";
-constexpr std::string_view kRemedyStart
+constexpr std::string_view kRemedyValuesStart
     = "</tr>"
       "<tr>"
       "<td width=\"15%\" valign=\"top\" align=\"left\"><font face=\"Times New Roman\" color=\"#800000\">";
@@ -506,7 +506,7 @@ std::string BuildFollowupPage(const std::vector<FollowupRecord>& records)
         remedyHeadings += PageText(cell.heading);
         remedyHeadings += kHeadingCellEnd;
     }
-    remedyHeadings += kRemedyStart;
+    remedyHeadings += kRemedyValuesStart;
     for (const FollowupRecord& record : records) {
         // A record cut short still closes its table: missing fields show as empty ones.
         const std::size_t count = record.empty() ? 0 : kFollowupFields;

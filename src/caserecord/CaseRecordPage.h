@@ -33,7 +33,8 @@ std::string BuildFollowupPage(const std::vector<FollowupRecord>& records);
 
 // A visit date "day/month/year" as "%d %b, %Y" with the day written without a leading zero
 // ("5/11/2002" gives "5 Nov, 2002"). A text that is not three numbers forming a calendar date
-// (years 100 to 9999) is returned unchanged.
+// (years 100 to 9999) is returned unchanged. With a translator installed the month name and the
+// order are the user's language's.
 std::string FormatFollowupDate(std::string_view date);
 
 // Reads the patient's ".cas" (caseRecord) or ".flw" file from the folder and builds its page.
