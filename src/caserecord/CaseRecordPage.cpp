@@ -4,6 +4,7 @@
 #include "casedata/CaseStore.h"
 #include "casedata/MessageSink.h"
 #include "casedata/PracticeFolder.h"
+#include "casedata/Translatable.h"
 
 #include <array>
 #include <charconv>
@@ -16,13 +17,21 @@ namespace {
 
 // ---- Case record -------------------------------------------------------------------------------
 
-constexpr std::string_view kHead
-    = "<HTML><HEAD><TITLE>Full Case Record</TITLE></HEAD>"
-      "<BODY>"
-      "<TABLE BORDER=0 WIDTH=100%>"
-      "<TR>"
-      "<TD colspan=\"3\" VALIGN=\"MIDDLE\" ALIGN=\"CENTER\"><BR>"
-      "<B><U><I><FONT SIZE=\"5\">Full Case Record</FONT></I></U><FONT SIZE=\"5\"></FONT></B>"
+// The page's context for the translators: its headings and labels are read in the user's language.
+constexpr const char* kPageContext = "CaseRecordPage";
+
+constexpr const char* kCaseRecordHeading = QT_TRANSLATE_NOOP("CaseRecordPage", "Full Case Record");
+
+// The head of the page, its title and heading around the translated "Full Case Record".
+constexpr std::string_view kHeadStart = "<HTML><HEAD><TITLE>";
+constexpr std::string_view kHeadTitleEnd = "</TITLE></HEAD>"
+                                           "<BODY>"
+                                           "<TABLE BORDER=0 WIDTH=100%>"
+                                           "<TR>"
+                                           "<TD colspan=\"3\" VALIGN=\"MIDDLE\" ALIGN=\"CENTER\"><BR>"
+                                           "<B><U><I><FONT SIZE=\"5\">";
+constexpr std::string_view kHeadEnd
+    = "</FONT></I></U><FONT SIZE=\"5\"></FONT></B>"
       "<TR><TD WIDTH=\"100%\" VALIGN=\"MIDDLE\" ALIGN=\"CENTER\" COLSPAN=\"3\">&nbsp<P>&nbsp</TD></TR>";
 
 constexpr std::string_view kSectionHeaderStart
@@ -47,42 +56,74 @@ constexpr std::string_view kValueEnd = "</FONT></TD></TR>";
 
 constexpr std::string_view kSpacer = "<TR><TD WIDTH=\"100%\" COLSPAN=\"4\"><BR></TD></TR>";
 
-// Subtitle of every field, by field number.
+// Subtitle of every field, by field number. The thermal-state flags are codes (cold and hot in fifths) and stay as
+// they are.
 constexpr std::array<const char*, kCaseRecordFieldCount> kSubtitles = {
     // 0-1 Complaints
-    "Chief Complaints", "Associated Complaints",
+    QT_TRANSLATE_NOOP("CaseRecordPage", "Chief Complaints"),
+    QT_TRANSLATE_NOOP("CaseRecordPage", "Associated Complaints"),
     // 2-8 Appearance
-    "Height", "Weight", "Built", "Hair", "Gait", "Skin/Nails", "Comments",
+    QT_TRANSLATE_NOOP("CaseRecordPage", "Height"), QT_TRANSLATE_NOOP("CaseRecordPage", "Weight"),
+    QT_TRANSLATE_NOOP("CaseRecordPage", "Built"), QT_TRANSLATE_NOOP("CaseRecordPage", "Hair"),
+    QT_TRANSLATE_NOOP("CaseRecordPage", "Gait"), QT_TRANSLATE_NOOP("CaseRecordPage", "Skin/Nails"),
+    QT_TRANSLATE_NOOP("CaseRecordPage", "Comments"),
     // 9-23 General
-    "Appetite", "Thirst", "Habits", "Craving", "Aversion", "Aggravation", "Flatulence/Intestinal", "Eructations",
-    "Stool", "Urine", "Perspiration", "Sleep", "Dreams", "Sexual Functions", "Others",
+    QT_TRANSLATE_NOOP("CaseRecordPage", "Appetite"), QT_TRANSLATE_NOOP("CaseRecordPage", "Thirst"),
+    QT_TRANSLATE_NOOP("CaseRecordPage", "Habits"), QT_TRANSLATE_NOOP("CaseRecordPage", "Craving"),
+    QT_TRANSLATE_NOOP("CaseRecordPage", "Aversion"), QT_TRANSLATE_NOOP("CaseRecordPage", "Aggravation"),
+    QT_TRANSLATE_NOOP("CaseRecordPage", "Flatulence/Intestinal"), QT_TRANSLATE_NOOP("CaseRecordPage", "Eructations"),
+    QT_TRANSLATE_NOOP("CaseRecordPage", "Stool"), QT_TRANSLATE_NOOP("CaseRecordPage", "Urine"),
+    QT_TRANSLATE_NOOP("CaseRecordPage", "Perspiration"), QT_TRANSLATE_NOOP("CaseRecordPage", "Sleep"),
+    QT_TRANSLATE_NOOP("CaseRecordPage", "Dreams"), QT_TRANSLATE_NOOP("CaseRecordPage", "Sexual Functions"),
+    QT_TRANSLATE_NOOP("CaseRecordPage", "Others"),
     // 24-35 Systemic
-    "Head", "Face", "Eyes/Vision", "Ears/Hearing", "Nose", "Mouth/Toungue", "Teeth/Gums", "GIT", "Respiratory",
-    "Urinary", "Extremities", "Genetalia",
+    QT_TRANSLATE_NOOP("CaseRecordPage", "Head"), QT_TRANSLATE_NOOP("CaseRecordPage", "Face"),
+    QT_TRANSLATE_NOOP("CaseRecordPage", "Eyes/Vision"), QT_TRANSLATE_NOOP("CaseRecordPage", "Ears/Hearing"),
+    QT_TRANSLATE_NOOP("CaseRecordPage", "Nose"), QT_TRANSLATE_NOOP("CaseRecordPage", "Mouth/Toungue"),
+    QT_TRANSLATE_NOOP("CaseRecordPage", "Teeth/Gums"), QT_TRANSLATE_NOOP("CaseRecordPage", "GIT"),
+    QT_TRANSLATE_NOOP("CaseRecordPage", "Respiratory"), QT_TRANSLATE_NOOP("CaseRecordPage", "Urinary"),
+    QT_TRANSLATE_NOOP("CaseRecordPage", "Extremities"), QT_TRANSLATE_NOOP("CaseRecordPage", "Genetalia"),
     // 36-38 Mind
-    "Emotional", "Intellectual", "Subconscious",
+    QT_TRANSLATE_NOOP("CaseRecordPage", "Emotional"), QT_TRANSLATE_NOOP("CaseRecordPage", "Intellectual"),
+    QT_TRANSLATE_NOOP("CaseRecordPage", "Subconscious"),
     // 39-44 Thermal
-    "Weather/Season", "Sun", "Fan/Air Condition", "Bath", "Covering", "Getting Wet",
+    QT_TRANSLATE_NOOP("CaseRecordPage", "Weather/Season"), QT_TRANSLATE_NOOP("CaseRecordPage", "Sun"),
+    QT_TRANSLATE_NOOP("CaseRecordPage", "Fan/Air Condition"), QT_TRANSLATE_NOOP("CaseRecordPage", "Bath"),
+    QT_TRANSLATE_NOOP("CaseRecordPage", "Covering"), QT_TRANSLATE_NOOP("CaseRecordPage", "Getting Wet"),
     // 45-51 Female
-    "Menses: Menarche/LMP/Menopause/Cycle", "Menses Before", "Menses During", "Menses After", "Leucorrhoea",
-    "Pregnancy, Labour, Puerperium", "Others",
+    QT_TRANSLATE_NOOP("CaseRecordPage", "Menses: Menarche/LMP/Menopause/Cycle"),
+    QT_TRANSLATE_NOOP("CaseRecordPage", "Menses Before"), QT_TRANSLATE_NOOP("CaseRecordPage", "Menses During"),
+    QT_TRANSLATE_NOOP("CaseRecordPage", "Menses After"), QT_TRANSLATE_NOOP("CaseRecordPage", "Leucorrhoea"),
+    QT_TRANSLATE_NOOP("CaseRecordPage", "Pregnancy, Labour, Puerperium"), QT_TRANSLATE_NOOP("CaseRecordPage", "Others"),
     // 52-56 Fever
-    "Chill", "Heat", "Sweat", "Thirst", "Periodicity",
+    QT_TRANSLATE_NOOP("CaseRecordPage", "Chill"), QT_TRANSLATE_NOOP("CaseRecordPage", "Heat"),
+    QT_TRANSLATE_NOOP("CaseRecordPage", "Sweat"), QT_TRANSLATE_NOOP("CaseRecordPage", "Thirst"),
+    QT_TRANSLATE_NOOP("CaseRecordPage", "Periodicity"),
     // 57-58 Life Space
-    "Developmental Landmarks", "Life Situation",
+    QT_TRANSLATE_NOOP("CaseRecordPage", "Developmental Landmarks"),
+    QT_TRANSLATE_NOOP("CaseRecordPage", "Life Situation"),
     // 59-60 Examination
-    "General", "Systemic",
+    QT_TRANSLATE_NOOP("CaseRecordPage", "General"), QT_TRANSLATE_NOOP("CaseRecordPage", "Systemic"),
     // 61 Investigation
-    "Investigation",
+    QT_TRANSLATE_NOOP("CaseRecordPage", "Investigation"),
     // 62-63 History
-    "Past History", "Family History",
+    QT_TRANSLATE_NOOP("CaseRecordPage", "Past History"), QT_TRANSLATE_NOOP("CaseRecordPage", "Family History"),
     // 64-74 Mental State
-    "Anger", "Sadness", "Love", "Hate", "Fear", "Fright", "Anxiety Agitation", "Anxiety Anticipatory",
-    "Anxiety Depression", "Guilt", "Conflict",
+    QT_TRANSLATE_NOOP("CaseRecordPage", "Anger"), QT_TRANSLATE_NOOP("CaseRecordPage", "Sadness"),
+    QT_TRANSLATE_NOOP("CaseRecordPage", "Love"), QT_TRANSLATE_NOOP("CaseRecordPage", "Hate"),
+    QT_TRANSLATE_NOOP("CaseRecordPage", "Fear"), QT_TRANSLATE_NOOP("CaseRecordPage", "Fright"),
+    QT_TRANSLATE_NOOP("CaseRecordPage", "Anxiety Agitation"),
+    QT_TRANSLATE_NOOP("CaseRecordPage", "Anxiety Anticipatory"),
+    QT_TRANSLATE_NOOP("CaseRecordPage", "Anxiety Depression"), QT_TRANSLATE_NOOP("CaseRecordPage", "Guilt"),
+    QT_TRANSLATE_NOOP("CaseRecordPage", "Conflict"),
     // 75 Notes/Observations
-    "Notes/Observations",
+    QT_TRANSLATE_NOOP("CaseRecordPage", "Notes/Observations"),
     // 76-84 Thermal, second run
-    "Ice", "Ice Cream", "Cold Drinks", "Cold Water", "Cold Food", "WarmFood", "Hot Food", "Hot Drink", "Hot Water",
+    QT_TRANSLATE_NOOP("CaseRecordPage", "Ice"), QT_TRANSLATE_NOOP("CaseRecordPage", "Ice Cream"),
+    QT_TRANSLATE_NOOP("CaseRecordPage", "Cold Drinks"), QT_TRANSLATE_NOOP("CaseRecordPage", "Cold Water"),
+    QT_TRANSLATE_NOOP("CaseRecordPage", "Cold Food"), QT_TRANSLATE_NOOP("CaseRecordPage", "WarmFood"),
+    QT_TRANSLATE_NOOP("CaseRecordPage", "Hot Food"), QT_TRANSLATE_NOOP("CaseRecordPage", "Hot Drink"),
+    QT_TRANSLATE_NOOP("CaseRecordPage", "Hot Water"),
     // 85-93 Thermal-state flags
     "C5H0", "C4H1", "C3H2", "C2H1", "CH", "C1H2", "C2H3", "C1H4", "C0H5"};
 
@@ -110,21 +151,27 @@ struct Section
 
 // The sections in display order, each with its fields in the order they are shown.
 constexpr std::array<Section, 14> kSections = {{
-    {"Complaints", Layout::Text, {{{0, 1}}}, 1},
-    {"Appearance", Layout::Mixed, {{{2, 8}}}, 1},
-    {"Mind", Layout::Text, {{{36, 38}}}, 1},
-    {"Mental State", Layout::Labelled, {{{64, 74}}}, 1},
-    {"General", Layout::Mixed, {{{9, 23}}}, 1},
-    {"Systemic", Layout::Labelled, {{{24, 35}}}, 1},
-    {"Thermal", Layout::Thermal, {{{39, 44}, {76, 84}, {85, 93}}}, 3},
-    {"Fever", Layout::Labelled, {{{52, 56}}}, 1},
-    {"Female", Layout::Text, {{{45, 51}}}, 1},
-    {"Life Space", Layout::Text, {{{57, 58}}}, 1},
-    {"History", Layout::Text, {{{62, 63}}}, 1},
-    {"Examination", Layout::Text, {{{59, 60}}}, 1},
-    {"Investigation", Layout::UntitledText, {{{61, 61}}}, 1},
-    {"Notes/Observations", Layout::UntitledText, {{{75, 75}}}, 1},
+    {QT_TRANSLATE_NOOP("CaseRecordPage", "Complaints"), Layout::Text, {{{0, 1}}}, 1},
+    {QT_TRANSLATE_NOOP("CaseRecordPage", "Appearance"), Layout::Mixed, {{{2, 8}}}, 1},
+    {QT_TRANSLATE_NOOP("CaseRecordPage", "Mind"), Layout::Text, {{{36, 38}}}, 1},
+    {QT_TRANSLATE_NOOP("CaseRecordPage", "Mental State"), Layout::Labelled, {{{64, 74}}}, 1},
+    {QT_TRANSLATE_NOOP("CaseRecordPage", "General"), Layout::Mixed, {{{9, 23}}}, 1},
+    {QT_TRANSLATE_NOOP("CaseRecordPage", "Systemic"), Layout::Labelled, {{{24, 35}}}, 1},
+    {QT_TRANSLATE_NOOP("CaseRecordPage", "Thermal"), Layout::Thermal, {{{39, 44}, {76, 84}, {85, 93}}}, 3},
+    {QT_TRANSLATE_NOOP("CaseRecordPage", "Fever"), Layout::Labelled, {{{52, 56}}}, 1},
+    {QT_TRANSLATE_NOOP("CaseRecordPage", "Female"), Layout::Text, {{{45, 51}}}, 1},
+    {QT_TRANSLATE_NOOP("CaseRecordPage", "Life Space"), Layout::Text, {{{57, 58}}}, 1},
+    {QT_TRANSLATE_NOOP("CaseRecordPage", "History"), Layout::Text, {{{62, 63}}}, 1},
+    {QT_TRANSLATE_NOOP("CaseRecordPage", "Examination"), Layout::Text, {{{59, 60}}}, 1},
+    {QT_TRANSLATE_NOOP("CaseRecordPage", "Investigation"), Layout::UntitledText, {{{61, 61}}}, 1},
+    {QT_TRANSLATE_NOOP("CaseRecordPage", "Notes/Observations"), Layout::UntitledText, {{{75, 75}}}, 1},
 }};
+
+// A fixed text of the page in the user's language, made safe to place in the page.
+std::string PageText(const char* source)
+{
+    return EscapeField(translate(kPageContext, source));
+}
 
 bool IsFlag(std::size_t field) noexcept
 {
@@ -146,12 +193,17 @@ public:
     std::string Build()
     {
         m_page.reserve(4096 + TotalFieldLength() * 2);
-        m_page += kHead;
+        const std::string heading = PageText(kCaseRecordHeading);
+        m_page += kHeadStart;
+        m_page += heading;
+        m_page += kHeadTitleEnd;
+        m_page += heading;
+        m_page += kHeadEnd;
         for (const Section& section : kSections) {
             if (!IsShown(section))
                 continue;
             m_page += kSectionHeaderStart;
-            m_page += section.title;
+            m_page += PageText(section.title);
             m_page += kSectionHeaderEnd;
             switch (section.layout) {
             case Layout::Text:
@@ -192,7 +244,7 @@ private:
     void AppendSubtitleRow(const char* subtitle)
     {
         m_page += kSubtitleStart;
-        m_page += subtitle;
+        m_page += PageText(subtitle);
         m_page += kSubtitleEnd;
     }
 
@@ -212,7 +264,7 @@ private:
 
     void AppendLabelledRow(const char* label, const std::string& value)
     {
-        AppendLabelCells(label);
+        AppendLabelCells(PageText(label));
         m_page += kValueStart;
         m_page += value;
         m_page += kValueEnd;
@@ -293,7 +345,7 @@ private:
             if (value != "TRUE")
                 return;
             if (!stateRowOpen) {
-                AppendLabelCells("Thermal State");
+                AppendLabelCells(PageText(QT_TRANSLATE_NOOP("CaseRecordPage", "Thermal State")));
                 m_page += kValueStart;
                 stateRowOpen = true;
             } else {
@@ -328,14 +380,18 @@ void ReplaceAll(std::string& text, std::string_view from, std::string_view to)
 
 // ---- Follow-up ---------------------------------------------------------------------------------
 
-constexpr std::string_view kFollowupHead
-    = "<html><head><title>Patient Followup</title></head>"
-      "<body>"
-      "<table border=\"0\" width=\"100%\">"
-      "<tr><td width=\"100%\">"
-      "<p align=\"center\"><b><u><i><font size=\"5\">Patient Followup</font></i></u></b>"
-      "</td></tr>"
-      "<tr><td width=\"100%\">&nbsp</td></tr>";
+constexpr const char* kFollowupHeading = QT_TRANSLATE_NOOP("CaseRecordPage", "Patient Followup");
+
+// The head of the page, its title and heading around the translated "Patient Followup".
+constexpr std::string_view kFollowupHeadStart = "<html><head><title>";
+constexpr std::string_view kFollowupHeadTitleEnd = "</title></head>"
+                                                   "<body>"
+                                                   "<table border=\"0\" width=\"100%\">"
+                                                   "<tr><td width=\"100%\">"
+                                                   "<p align=\"center\"><b><u><i><font size=\"5\">";
+constexpr std::string_view kFollowupHeadEnd = "</font></i></u></b>"
+                                              "</td></tr>"
+                                              "<tr><td width=\"100%\">&nbsp</td></tr>";
 
 constexpr std::string_view kFollowupTail = "</table></body></html>";
 
@@ -346,17 +402,28 @@ constexpr std::string_view kDateEnd = "</i></b></font></td></tr>";
 constexpr std::string_view kComplaintsStart
     = "<tr><td>"
       "<table border=\"1\" width=\"100%\" bordercolor=\"#C0C0C0\" cellspacing=\"0\">"
-      "<tr><td width=\"15%\" valign=\"top\" align=\"left\"><b>Complaints :</b></td>"
+      "<tr><td width=\"15%\" valign=\"top\" align=\"left\"><b>";
+constexpr const char* kComplaintsLabel = QT_TRANSLATE_NOOP("CaseRecordPage", "Complaints");
+constexpr std::string_view kComplaintsLabelEnd
+    = " :</b></td>"
       "<td width=\"85%\" colspan=\"3\"><font color=\"#800000\" face=\"Times New Roman\">";
 constexpr std::string_view kComplaintsEnd = "<br><br></font></td></tr>";
 
-constexpr std::string_view kRemedyStart
-    = "<tr>"
-      "<td width=\"15%\"><b>Rx</b></td>"
-      "<td width=\"15%\"><b>Potency</b></td>"
-      "<td width=\"30%\"><b>Repetition</b></td>"
-      "<td width=\"40%\"><b>Evaluation</b></td>"
-      "</tr>"
+// The heading row of a visit's remedy, each cell's start and its translated heading, then the row of values.
+struct HeadingCell
+{
+    std::string_view start;
+    const char* heading;
+};
+constexpr std::array<HeadingCell, 4> kRemedyHeadings = {{
+    {"<td width=\"15%\"><b>", QT_TRANSLATE_NOOP("CaseRecordPage", "Rx")},
+    {"<td width=\"15%\"><b>", QT_TRANSLATE_NOOP("CaseRecordPage", "Potency")},
+    {"<td width=\"30%\"><b>", QT_TRANSLATE_NOOP("CaseRecordPage", "Repetition")},
+    {"<td width=\"40%\"><b>", QT_TRANSLATE_NOOP("CaseRecordPage", "Evaluation")},
+}};
+constexpr std::string_view kHeadingCellEnd = "</b></td>";
+constexpr std::string_view kRemedyValuesStart
+    = "</tr>"
       "<tr>"
       "<td width=\"15%\" valign=\"top\" align=\"left\"><font face=\"Times New Roman\" color=\"#800000\">";
 constexpr std::string_view kPotencyStart
@@ -373,7 +440,12 @@ constexpr std::string_view kVisitEnd = "</tr></table></td></tr>"
 constexpr std::size_t kFollowupFields = 6;
 
 constexpr std::array<const char*, 12> kMonthNames
-    = {"Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    = {QT_TRANSLATE_NOOP("CaseRecordPage", "Jan"), QT_TRANSLATE_NOOP("CaseRecordPage", "Feb"),
+        QT_TRANSLATE_NOOP("CaseRecordPage", "Mar"), QT_TRANSLATE_NOOP("CaseRecordPage", "Apr"),
+        QT_TRANSLATE_NOOP("CaseRecordPage", "May"), QT_TRANSLATE_NOOP("CaseRecordPage", "Jun"),
+        QT_TRANSLATE_NOOP("CaseRecordPage", "Jul"), QT_TRANSLATE_NOOP("CaseRecordPage", "Aug"),
+        QT_TRANSLATE_NOOP("CaseRecordPage", "Sep"), QT_TRANSLATE_NOOP("CaseRecordPage", "Oct"),
+        QT_TRANSLATE_NOOP("CaseRecordPage", "Nov"), QT_TRANSLATE_NOOP("CaseRecordPage", "Dec")};
 
 bool ParseNumber(std::string_view text, int& value)
 {
@@ -407,12 +479,9 @@ std::string FormatFollowupDate(std::string_view date)
         return std::string(date);
     if (year < 100 || year > 9999 || month < 1 || month > 12 || day < 1 || day > DaysInMonth(month, year))
         return std::string(date);
-    std::string out = std::to_string(day);
-    out += ' ';
-    out += kMonthNames[static_cast<std::size_t>(month - 1)];
-    out += ", ";
-    out += std::to_string(year);
-    return out;
+    const std::string monthName = translate(kPageContext, kMonthNames[static_cast<std::size_t>(month - 1)]);
+    //: A visit's date on the follow-up page: day, abbreviated month name, year ("5 Nov, 2002").
+    return FormatText(translate("CaseRecordPage", "%1 %2, %3"), {std::to_string(day), monthName, std::to_string(year)});
 }
 
 std::string BuildCaseRecordPage(const std::vector<std::string>& fields)
@@ -424,7 +493,20 @@ std::string BuildCaseRecordPage(const std::vector<std::string>& fields)
 
 std::string BuildFollowupPage(const std::vector<FollowupRecord>& records)
 {
-    std::string page(kFollowupHead);
+    const std::string heading = PageText(kFollowupHeading);
+    std::string page(kFollowupHeadStart);
+    page += heading;
+    page += kFollowupHeadTitleEnd;
+    page += heading;
+    page += kFollowupHeadEnd;
+    const std::string complaintsLabel = PageText(kComplaintsLabel);
+    std::string remedyHeadings = "<tr>";
+    for (const HeadingCell& cell : kRemedyHeadings) {
+        remedyHeadings += cell.start;
+        remedyHeadings += PageText(cell.heading);
+        remedyHeadings += kHeadingCellEnd;
+    }
+    remedyHeadings += kRemedyValuesStart;
     for (const FollowupRecord& record : records) {
         // A record cut short still closes its table: missing fields show as empty ones.
         const std::size_t count = record.empty() ? 0 : kFollowupFields;
@@ -440,11 +522,13 @@ std::string BuildFollowupPage(const std::vector<FollowupRecord>& records)
                 break;
             case 1:
                 page += kComplaintsStart;
+                page += complaintsLabel;
+                page += kComplaintsLabelEnd;
                 page += text;
                 page += kComplaintsEnd;
                 break;
             case 2:
-                page += kRemedyStart;
+                page += remedyHeadings;
                 page += text;
                 page += kCellEnd;
                 break;

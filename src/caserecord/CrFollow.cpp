@@ -7,6 +7,7 @@
 #include "controls/ViewRegistry.h"
 #include "state/QuillonState.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -99,10 +100,10 @@ CCrFollow::CCrFollow(const CQuillonState& state, IViewRegistry& views, QWidget* 
 
     m_pHeader = new QGroupBox(this);
     auto* headerLayout = new QHBoxLayout(m_pHeader);
-    headerLayout->addWidget(MakeStatic(QStringLiteral("Dr. Name :"), m_pHeader));
+    headerLayout->addWidget(MakeStatic(tr("Dr. Name :"), m_pHeader));
     m_pPhysicianName = MakeStatic(QString(), m_pHeader);
     headerLayout->addWidget(m_pPhysicianName, 1);
-    headerLayout->addWidget(MakeStatic(QStringLiteral("Patient Name :"), m_pHeader));
+    headerLayout->addWidget(MakeStatic(tr("Patient Name :"), m_pHeader));
     m_pPatientName = MakeStatic(QString(), m_pHeader);
     headerLayout->addWidget(m_pPatientName, 1);
     m_pHeader->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
@@ -129,8 +130,8 @@ void CCrFollow::OnInitialUpdate()
     m_pPatientName->setText(FromData(m_state.m_strPatientName));
 
     const bool caseRecord = m_state.m_bCaseRecordMode;
-    setWindowTitle(
-        QString::fromLatin1(caseRecord ? kCaseRecordTitle : kFollowupTitle) + FromData(m_state.m_strPatientName));
+    setWindowTitle(QCoreApplication::translate("quillon::CCrFollow", caseRecord ? kCaseRecordTitle : kFollowupTitle)
+        + FromData(m_state.m_strPatientName));
 
     const std::optional<std::string> page
         = BuildPatientPage(m_state.m_folder, m_state.m_strPatientFile, caseRecord, m_state.Sink());
