@@ -6,11 +6,13 @@
 #include "engine/RepEngine.h"
 #include "engine/RepertoryTable.h"
 
+#include <QCoreApplication>
+
 namespace quillon {
 
 QString CChartGrid::GridName() const
 {
-    return QStringLiteral("Repertorisation chart");
+    return QCoreApplication::translate("CChartGrid", "Repertorisation chart");
 }
 
 int CChartGrid::GridRows() const
@@ -31,15 +33,15 @@ QString CChartGrid::CellText(int row, int column) const
     if (row == kCoveredTableRow)
         return QString::number(engine.RemedyCovered(column));
     const int grade = engine.ShownGrade(column, row - kFirstSymptomTableRow);
-    return grade > 0 ? QString::number(grade) : QString::fromLatin1(kNotInRubric);
+    return grade > 0 ? QString::number(grade) : QCoreApplication::translate("CChartGrid", kNotInRubric);
 }
 
 QString CChartGrid::RowHeader(int row) const
 {
     if (row == kTotalityTableRow)
-        return QStringLiteral("Totality");
+        return QCoreApplication::translate("CChartGrid", "Totality");
     if (row == kCoveredTableRow)
-        return QStringLiteral("Symptom Covered");
+        return QCoreApplication::translate("CChartGrid", "Symptom Covered");
     const CSymptomRecord* record = m_view.Engine().Symptom(row - kFirstSymptomTableRow);
     return record ? FromData(ComposeSymptomLine(record->m_pszText, record->m_nType, std::string::npos)) : QString();
 }
@@ -52,7 +54,7 @@ QString CChartGrid::ColumnHeader(int column) const
         return FromData(name);
     // A code the catalogue does not name.
     const RemedyResult* result = engine.SortedRemedy(column);
-    return result ? QStringLiteral("Remedy %1").arg(result->code) : QString();
+    return result ? QCoreApplication::translate("CChartGrid", "Remedy %1").arg(result->code) : QString();
 }
 
 QRect CChartGrid::CellRect(int row, int column) const

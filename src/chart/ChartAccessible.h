@@ -13,8 +13,8 @@ class CRepView;
 inline constexpr int kTotalityTableRow = 0;
 inline constexpr int kCoveredTableRow = 1;
 inline constexpr int kFirstSymptomTableRow = 2;
-// What an empty grade cell reads.
-inline constexpr const char* kNotInRubric = "not in this rubric";
+// What an empty grade cell reads (translated where it is read out).
+inline constexpr const char* kNotInRubric = QT_TRANSLATE_NOOP("CChartGrid", "not in this rubric");
 
 class CChartGrid final : public IAccessibleGrid
 {

@@ -4,6 +4,7 @@
 #include "casedata/TextCodec.h"
 #include "chart/ChartPainter.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QGlyphRun>
 #include <QHash>
@@ -271,7 +272,8 @@ bool PaintChartPages(
 
 QString ChartDocumentTitle(const ChartPagesHeader& header)
 {
-    return QStringLiteral("Repertorisation -- ") + QString::fromStdString(Cp1252ToUtf8(header.patientName));
+    return QCoreApplication::translate("ChartPages", "Repertorisation -- %1")
+        .arg(QString::fromStdString(Cp1252ToUtf8(header.patientName)));
 }
 
 PagePainter ChartPagesPainter(const CRepEngine& engine, const ChartPagesHeader& header)

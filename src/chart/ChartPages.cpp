@@ -2,6 +2,7 @@
 #include "chart/ChartPages.h"
 
 #include "casedata/TextCodec.h"
+#include "casedata/Translatable.h"
 #include "engine/RepEngine.h"
 #include "engine/RepertoryTable.h"
 
@@ -36,13 +37,14 @@ std::size_t NextCharacter(std::string_view text, std::size_t at)
 std::string Range(int from, int to)
 {
     if (from >= to)
-        return "none";
+        return Cp1252ToUtf8(translate("ChartPages", "none"));
     return std::to_string(from + 1) + std::string(kDash) + std::to_string(to);
 }
 
 std::string PlaceText(int remedyFrom, int remedyTo, int symptomFrom, int symptomTo)
 {
-    return "Remedies " + Range(remedyFrom, remedyTo) + "    Symptoms " + Range(symptomFrom, symptomTo);
+    return FormatText(Cp1252ToUtf8(translate("ChartPages", "Remedies %1    Symptoms %2")),
+        {Range(remedyFrom, remedyTo), Range(symptomFrom, symptomTo)});
 }
 
 // A rubric row of the pages: the symptom, the lines of it this row holds, whether its first.
@@ -73,6 +75,27 @@ std::string NumberText(int value)
     return std::to_string(value);
 }
 
+// The fixed words of the pages, in the user's language (UTF-8, as every text of the pages).
+std::string PageNumberText(int number, int total)
+{
+    return Cp1252ToUtf8(FormatText(translate("ChartPages", "Page %1 of %2"), {NumberText(number), NumberText(total)}));
+}
+
+std::string RemedyNameLabel()
+{
+    return Cp1252ToUtf8(translate("ChartPages", "Remedy Name"));
+}
+
+std::string TotalityLabel()
+{
+    return Cp1252ToUtf8(translate("ChartPages", "Totality"));
+}
+
+std::string CoveredLabel()
+{
+    return Cp1252ToUtf8(translate("ChartPages", "Symptom Covered"));
+}
+
 Frame MakeFrame(const CRepEngine& engine, const ChartPagesHeader& header, const std::vector<std::string>& rubrics,
     double width, double height, const IPageTextMeasure& measure)
 {
@@ -90,7 +113,7 @@ Frame MakeFrame(const CRepEngine& engine, const ChartPagesHeader& header, const 
         = std::max({kMinColumnWidth, numbers + 2 * kPad, measure.LineHeight(PageFont::RemedyName) + 2 * kPad});
 
     double labels = 0;
-    for (const char* label : {"Remedy Name", "Totality", "Symptom Covered"})
+    for (const std::string& label : {RemedyNameLabel(), TotalityLabel(), CoveredLabel()})
         labels = std::max(labels, measure.Width(PageFont::RowLabel, label));
     double widest = 0;
     for (const std::string& rubric : rubrics)
@@ -104,13 +127,13 @@ Frame MakeFrame(const CRepEngine& engine, const ChartPagesHeader& header, const 
 
     // The header's right-hand texts take the room of their widest form.
     const int allPages = 9999;
-    const double pageWidth
-        = measure.Width(PageFont::Title, "Page " + NumberText(allPages) + " of " + NumberText(allPages));
+    const double pageWidth = measure.Width(PageFont::Title, PageNumberText(allPages, allPages));
     const double placeWidth
         = measure.Width(PageFont::Header, PlaceText(remedies, remedies * 2 + 1, symptoms, symptoms * 2 + 1));
-    f.titleLines = WrapPageText(Cp1252ToUtf8("Patient: " + header.patientName + "    Reg No: " + header.regNo
-                                    + "    Visit date: " + header.visitDate),
-        width - pageWidth - kHeaderGap, PageFont::Title, measure);
+    f.titleLines
+        = WrapPageText(Cp1252ToUtf8(FormatText(translate("ChartPages", "Patient: %1    Reg No: %2    Visit date: %3"),
+                           {header.patientName, header.regNo, header.visitDate})),
+            width - pageWidth - kHeaderGap, PageFont::Title, measure);
     f.captionLines
         = WrapPageText(Cp1252ToUtf8(header.caption), width - placeWidth - kHeaderGap, PageFont::Header, measure);
     if (f.titleLines.empty())
@@ -192,8 +215,7 @@ void AddHeader(ChartPage& page, const Frame& f, double width, int number, int to
         page.texts.push_back(Text({0, y, width, title}, PageFont::Title, text));
         y += title;
     }
-    page.texts.push_back(Text({0, 0, width, title}, PageFont::Title,
-        "Page " + NumberText(number) + " of " + NumberText(total), PageAlign::Right));
+    page.texts.push_back(Text({0, 0, width, title}, PageFont::Title, PageNumberText(number, total), PageAlign::Right));
     page.texts.push_back(Text({0, y, width, line}, PageFont::Header,
         PlaceText(page.remedyFrom, page.remedyTo, page.symptomFrom, page.symptomTo), PageAlign::Right));
     for (const std::string& text : f.captionLines) {
@@ -307,7 +329,7 @@ ChartPageLayout LayOutChartPages(const CRepEngine& engine, const ChartPagesHeade
 
             const auto columnLeft = [&](int r) { return f.rubricWidth + f.columnWidth * (r - page.remedyFrom); };
             page.texts.push_back(Text({0, f.headerHeight, labelRight, f.nameStripHeight - kPad}, PageFont::RowLabel,
-                "Remedy Name", PageAlign::Right));
+                RemedyNameLabel(), PageAlign::Right));
             for (int r = page.remedyFrom; r < page.remedyTo; ++r) {
                 PageText name = Text({columnLeft(r), f.headerHeight, f.columnWidth, f.nameStripHeight - kPad},
                     PageFont::RemedyName, Cp1252ToUtf8(engine.RemedyName(r)), PageAlign::Left, PageInk::RemedyName);
@@ -317,7 +339,7 @@ ChartPageLayout LayOutChartPages(const CRepEngine& engine, const ChartPagesHeade
 
             // The two count rows, then the rubric rows.
             double y = gridTop;
-            for (const auto& [row, label] : {std::pair{kTotalityRow, "Totality"}, {kCoveredRow, "Symptom Covered"}}) {
+            for (const auto& [row, label] : {std::pair{kTotalityRow, TotalityLabel()}, {kCoveredRow, CoveredLabel()}}) {
                 page.frames.push_back({0, y, f.rubricWidth, f.countRowHeight});
                 page.texts.push_back(
                     Text({kPad, y, labelRight - kPad, f.countRowHeight}, PageFont::RowLabel, label, PageAlign::Right));

@@ -5,6 +5,7 @@
 #include "engine/RepEngine.h"
 #include "engine/RepertoryTable.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QGlyphRun>
 #include <QPaintEngine>
@@ -194,9 +195,9 @@ void PaintRowLabels(QPainter& painter, const ChartGeometry& geometry)
     painter.setFont(ChartFonts::Get().rowLabel);
     painter.setPen(Qt::black);
     const int x0 = geometry.GridOrigin();
-    DrawLabel(painter, geometry, x0 - 128, 135, QStringLiteral("Remedy Name"));
-    DrawLabel(painter, geometry, x0 - 90, 162, QStringLiteral("Totality"));
-    DrawLabel(painter, geometry, x0 - 151, 184, QStringLiteral("Symptom Covered"));
+    DrawLabel(painter, geometry, x0 - 128, 135, QCoreApplication::translate("quillon::CRepView", "Remedy Name"));
+    DrawLabel(painter, geometry, x0 - 90, 162, QCoreApplication::translate("quillon::CRepView", "Totality"));
+    DrawLabel(painter, geometry, x0 - 151, 184, QCoreApplication::translate("quillon::CRepView", "Symptom Covered"));
     painter.restore();
 }
 

@@ -86,7 +86,7 @@ CRepView::CRepView(CQuillonState& state, IViewRegistry& views, QWidget* parent)
     ConnectButtons();
     UpdateButtonStates();
 
-    setWindowTitle(QStringLiteral("Repertorisation -- ") + FromData(state.m_strPatientName));
+    setWindowTitle(tr("Repertorisation -- %1").arg(FromData(state.m_strPatientName)));
     LayOutControls();
     ResetScrollBars();
     ShowCounts();
@@ -587,24 +587,24 @@ void CRepView::OnRightButtonDown(const QPoint& p)
         pointer.m_nSelRemedy = m_pRemedyBar->Position() + column;
         if (pointer.m_nSelRemedy < m_pEngine->RemedyCount()) {
             QMenu menu(this);
-            AddMenuItem(menu, QStringLiteral("&Symptom Covered/Not Covered"), ID_MENU_SYMPTOM_COVERED);
-            AddMenuItem(menu, QStringLiteral("&Conv. Rep To MM"), ID_MENU_CONV_REP_TO_MM);
-            AddMenuItem(menu, QStringLiteral("&Drug List"), ID_MENU_DRUG_LIST);
-            AddMenuItem(menu, QStringLiteral("S&tability"), ID_STABILITY);
-            AddMenuItem(menu, QStringLiteral("&Record Prescription\u2026"), ID_MENU_RECORD_PRESCRIPTION);
+            AddMenuItem(menu, tr("&Symptom Covered/Not Covered"), ID_MENU_SYMPTOM_COVERED);
+            AddMenuItem(menu, tr("&Conv. Rep To MM"), ID_MENU_CONV_REP_TO_MM);
+            AddMenuItem(menu, tr("&Drug List"), ID_MENU_DRUG_LIST);
+            AddMenuItem(menu, tr("S&tability"), ID_STABILITY);
+            AddMenuItem(menu, tr("&Record Prescription\u2026"), ID_MENU_RECORD_PRESCRIPTION);
             ShowPopup(menu, p);
         }
     }
     if (const int line = m_geometry.SymptomLineAt(p.x(), p.y()); line >= 0) {
         if (m_pSymptomBar->Position() + line - kFirstSymptomLine < m_pEngine->SymptomCount()) {
             QMenu menu(this);
-            AddMenuItem(menu, QStringLiteral("Symptom &List"), ID_MENU_SYMPTOM_LIST);
-            AddMenuItem(menu, QStringLiteral("&Full Symptom"), ID_MENU_FULL_SYMPTOM);
-            AddMenuItem(menu, QStringLiteral("ClipBoard &1"), ID_MENU_CLIPBOARD1);
-            AddMenuItem(menu, QStringLiteral("ClipBoard &2"), ID_MENU_CLIPBOARD2);
-            AddMenuItem(menu, QStringLiteral("ClipBoard &3"), ID_MENU_CLIPBOARD3);
+            AddMenuItem(menu, tr("Symptom &List"), ID_MENU_SYMPTOM_LIST);
+            AddMenuItem(menu, tr("&Full Symptom"), ID_MENU_FULL_SYMPTOM);
+            AddMenuItem(menu, tr("ClipBoard &1"), ID_MENU_CLIPBOARD1);
+            AddMenuItem(menu, tr("ClipBoard &2"), ID_MENU_CLIPBOARD2);
+            AddMenuItem(menu, tr("ClipBoard &3"), ID_MENU_CLIPBOARD3);
             menu.addSeparator();
-            QAction* eliminate = AddMenuItem(menu, QStringLiteral("&Eliminate by this Symptom"), ID_MENU_ELIMINATE);
+            QAction* eliminate = AddMenuItem(menu, tr("&Eliminate by this Symptom"), ID_MENU_ELIMINATE);
             eliminate->setCheckable(true);
             eliminate->setChecked(m_pEngine->IsEliminating(pointer.m_nSelSymptom));
             ShowPopup(menu, p);

@@ -53,21 +53,36 @@ struct ButtonSpec
 
 // In the order of the form's data exchange, the order in which the buttons are made.
 constexpr std::array<ButtonSpec, 15> kButtons{{
-    {IDC_WEIGHTAGE, 375, "Weightage Repertorisation", kNoList, 0, true, ChartVerb::Weightage},
-    {IDC_SORTED, 270, "Sorted Remedy Repertorisation", kNoList, 0, true, ChartVerb::Sorted},
-    {IDC_REST, 44, "Symptoms Other than Mind", kRestList, IDC_REST_COUNT, true, ChartVerb::Rest},
-    {IDC_SYMPTOM_COVERED, 396, "Symptom Covered / Not Covered By Remedy", kNoList, 0, false},
-    {IDC_RESET_CLIPBOARD, 124, "Reset the Selected Clipboard", kNoList, 0, true, ChartVerb::ResetClipboard},
-    {IDC_CLIPBOARD1, 64, "ClipBoard 1 Symptoms", kClip1List, IDC_CLIP1_COUNT, true, ChartVerb::Clipboard, 1},
-    {IDC_CLIPBOARD2, 84, "ClipBoard 2 Symptoms", kClip2List, IDC_CLIP2_COUNT, true, ChartVerb::Clipboard, 2},
-    {IDC_CLIPBOARD3, 104, "ClipBoard 3 Symptoms", kClip3List, IDC_CLIP3_COUNT, true, ChartVerb::Clipboard, 3},
-    {IDC_GENERAL, 24, "General Symptoms", kGeneralList, IDC_GENERAL_COUNT, true, ChartVerb::General},
-    {IDC_MIND, 4, "Mental Symptoms", kMindList, IDC_MIND_COUNT, true, ChartVerb::Mind},
-    {IDC_NORMAL, 249, "Normal Repertorisation", kNoList, 0, true, ChartVerb::Normal},
-    {IDC_DRUG_FILTER, 291, "Apply Drug Filters", kNoList, 0, true, ChartVerb::DrugFilter},
-    {IDC_PLANT_FILTER, 312, "Apply Plant Filters", kNoList, 0, true, ChartVerb::Plant},
-    {IDC_ANIMAL_FILTER, 333, "Apply Animal Filters", kNoList, 0, true, ChartVerb::Animal},
-    {IDC_MINERAL_FILTER, 354, "Apply Mineral Filters", kNoList, 0, true, ChartVerb::Mineral},
+    {IDC_WEIGHTAGE, 375, QT_TRANSLATE_NOOP("quillon::CRepView", "Weightage Repertorisation"), kNoList, 0, true,
+        ChartVerb::Weightage},
+    {IDC_SORTED, 270, QT_TRANSLATE_NOOP("quillon::CRepView", "Sorted Remedy Repertorisation"), kNoList, 0, true,
+        ChartVerb::Sorted},
+    {IDC_REST, 44, QT_TRANSLATE_NOOP("quillon::CRepView", "Symptoms Other than Mind"), kRestList, IDC_REST_COUNT, true,
+        ChartVerb::Rest},
+    {IDC_SYMPTOM_COVERED, 396, QT_TRANSLATE_NOOP("quillon::CRepView", "Symptom Covered / Not Covered By Remedy"),
+        kNoList, 0, false},
+    {IDC_RESET_CLIPBOARD, 124, QT_TRANSLATE_NOOP("quillon::CRepView", "Reset the Selected Clipboard"), kNoList, 0, true,
+        ChartVerb::ResetClipboard},
+    {IDC_CLIPBOARD1, 64, QT_TRANSLATE_NOOP("quillon::CRepView", "ClipBoard 1 Symptoms"), kClip1List, IDC_CLIP1_COUNT,
+        true, ChartVerb::Clipboard, 1},
+    {IDC_CLIPBOARD2, 84, QT_TRANSLATE_NOOP("quillon::CRepView", "ClipBoard 2 Symptoms"), kClip2List, IDC_CLIP2_COUNT,
+        true, ChartVerb::Clipboard, 2},
+    {IDC_CLIPBOARD3, 104, QT_TRANSLATE_NOOP("quillon::CRepView", "ClipBoard 3 Symptoms"), kClip3List, IDC_CLIP3_COUNT,
+        true, ChartVerb::Clipboard, 3},
+    {IDC_GENERAL, 24, QT_TRANSLATE_NOOP("quillon::CRepView", "General Symptoms"), kGeneralList, IDC_GENERAL_COUNT, true,
+        ChartVerb::General},
+    {IDC_MIND, 4, QT_TRANSLATE_NOOP("quillon::CRepView", "Mental Symptoms"), kMindList, IDC_MIND_COUNT, true,
+        ChartVerb::Mind},
+    {IDC_NORMAL, 249, QT_TRANSLATE_NOOP("quillon::CRepView", "Normal Repertorisation"), kNoList, 0, true,
+        ChartVerb::Normal},
+    {IDC_DRUG_FILTER, 291, QT_TRANSLATE_NOOP("quillon::CRepView", "Apply Drug Filters"), kNoList, 0, true,
+        ChartVerb::DrugFilter},
+    {IDC_PLANT_FILTER, 312, QT_TRANSLATE_NOOP("quillon::CRepView", "Apply Plant Filters"), kNoList, 0, true,
+        ChartVerb::Plant},
+    {IDC_ANIMAL_FILTER, 333, QT_TRANSLATE_NOOP("quillon::CRepView", "Apply Animal Filters"), kNoList, 0, true,
+        ChartVerb::Animal},
+    {IDC_MINERAL_FILTER, 354, QT_TRANSLATE_NOOP("quillon::CRepView", "Apply Mineral Filters"), kNoList, 0, true,
+        ChartVerb::Mineral},
 }};
 
 // The other controls placed from the design.
@@ -101,7 +116,7 @@ void CRepView::CreateControls()
             button->SetPicturePair(ListButtonPicture(spec.id, true), ListButtonPicture(spec.id, false));
         else
             button->SetPicture(MethodButtonIcon(spec.id));
-        button->setToolTip(QString::fromLatin1(spec.toolTip));
+        button->setToolTip(tr(spec.toolTip));
         button->setAccessibleName(button->toolTip());
         // Enabled once the chart has been built.
         button->setEnabled(false);
@@ -117,8 +132,9 @@ void CRepView::CreateControls()
     caption->setFont(PixelFont("Liberation Serif", 15, 600));
 
     const int countPixels = m_geometry.Sy(15) * 7 / 8;
-    for (auto [id, text] : {std::pair{IDC_SYMPTOMS_LABEL, "Symptoms"}, std::pair{IDC_REMEDIES_LABEL, "Remedies"}}) {
-        QLabel* label = MakeStatic(id, QString::fromLatin1(text), kRepViewText, kWindowBackground);
+    for (auto [id, text] :
+        {std::pair{IDC_SYMPTOMS_LABEL, tr("Symptoms")}, std::pair{IDC_REMEDIES_LABEL, tr("Remedies")}}) {
+        QLabel* label = MakeStatic(id, text, kRepViewText, kWindowBackground);
         label->setFont(PixelFont("Liberation Sans", countPixels, 600));
     }
     for (int id : {IDC_SYMPTOM_COUNT, IDC_REMEDY_COUNT}) {
@@ -286,9 +302,9 @@ void CRepView::SetScreenSize(int width, int height)
 
 void CRepView::SetHeaderLine()
 {
-    const std::string line = "  Of " + m_state.m_strPatientName + std::string(8, ' ')
-        + "Reg. No. : " + m_state.m_strPatientFile + std::string(7, ' ') + "Rep. Date : " + m_state.m_szVisitDate;
-    m_statics[IDC_HEADER_LINE]->setText(FromData(line));
+    m_statics[IDC_HEADER_LINE]->setText(tr("  Of %1        Reg. No. : %2       Rep. Date : %3")
+                                            .arg(FromData(m_state.m_strPatientName), FromData(m_state.m_strPatientFile),
+                                                FromData(m_state.m_szVisitDate)));
 }
 
 CPictureButton* CRepView::Button(int id) const

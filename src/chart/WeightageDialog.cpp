@@ -76,7 +76,7 @@ QRect CWeightageDlg::RowBand(int r)
 
 CWeightageDlg::CWeightageDlg(CWeightageModel& model, QWidget* parent) : QDialog(parent), m_model(model)
 {
-    setWindowTitle(QString::fromLatin1(kWeightageTitle));
+    setWindowTitle(tr(kWeightageTitle));
     setFixedSize(Dx(303), Dy(201));
     QPalette background = palette();
     background.setColor(QPalette::Window, kWindowBackground);
@@ -106,10 +106,10 @@ CWeightageDlg::CWeightageDlg(CWeightageModel& model, QWidget* parent) : QDialog(
     connect(m_wndScroll, &CMyScroll::PositionStepped, this, &CWeightageDlg::OnScrolled);
     connect(m_wndScroll, &QAbstractSlider::sliderReleased, this, &CWeightageDlg::OnThumbReleased);
 
-    m_pOk = new CPictureButton(QStringLiteral("OK"), this);
+    m_pOk = new CPictureButton(tr("OK"), this);
     m_pOk->setGeometry(Dx(218), Dy(186), Dx(36), Dy(13));
     m_pOk->setDefault(true);
-    m_pCancel = new CPictureButton(QStringLiteral("Cancel"), this);
+    m_pCancel = new CPictureButton(tr("Cancel"), this);
     m_pCancel->setGeometry(Dx(256), Dy(186), Dx(36), Dy(13));
     connect(m_pOk, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_pCancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -125,7 +125,7 @@ void CWeightageDlg::ShowRows()
         const int s = m_model.SymptomOfRow(r);
         if (s >= 0) {
             m_lists[static_cast<std::size_t>(r)]->setCurrentIndex(m_model.Intensity(s));
-            m_lists[static_cast<std::size_t>(r)]->setAccessibleName(QStringLiteral("Intensity of ") + RowText(s));
+            m_lists[static_cast<std::size_t>(r)]->setAccessibleName(tr("Intensity of %1").arg(RowText(s)));
         }
     }
     update();
@@ -156,12 +156,12 @@ void CWeightageDlg::paintEvent(QPaintEvent*)
     painter.setFont(RowFont(17));
     painter.setPen(Qt::black);
     const int baseline = 65 + QFontMetrics(painter.font()).ascent();
-    painter.drawText(45, baseline, QString::fromLatin1(kWeightageHeading));
+    painter.drawText(45, baseline, tr(kWeightageHeading));
     painter.setPen(Qt::red);
     // The title keeps its place unless the heading, in the fonts at hand, would run into it.
-    const QString heading = QString::fromLatin1(kWeightageHeading);
+    const QString heading = tr(kWeightageHeading);
     const int titleX = std::max(180, 45 + QFontMetrics(painter.font()).horizontalAdvance(heading) + 8);
-    painter.drawText(titleX, baseline, QString::fromLatin1(kWeightageTitle));
+    painter.drawText(titleX, baseline, tr(kWeightageTitle));
 
     painter.setPen(Qt::black);
     painter.setFont(RowFont(16));

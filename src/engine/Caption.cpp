@@ -1,36 +1,41 @@
 // The caption line of the chart.
 #include "engine/Caption.h"
 
+#include "casedata/Translatable.h"
 #include "engine/RepEngine.h"
 
 namespace quillon {
 
 std::string BuildCaption(const RepMethodFlags& flags, int sortMode, std::string_view filterDesc)
 {
-    std::string caption = "Repertorisation: ";
+    std::string caption = translate("CRepMethods", "Repertorisation:") + ' ';
+    const auto add = [&caption](const std::string& method) {
+        caption += method;
+        caption += '+';
+    };
     if (flags.m_bNormal) {
-        caption += "Normal ";
+        caption += translate("CRepMethods", "Normal") + ' ';
     } else {
         if (flags.m_bDrugFilter)
-            caption += "Drug Filter+";
+            add(translate("CRepMethods", "Drug Filter"));
         if (flags.m_bWeightage)
-            caption += "Weightage+";
+            add(translate("CRepMethods", "Weightage"));
         if (flags.m_bMind)
-            caption += "Mind Symptoms+";
+            add(translate("CRepMethods", "Mind Symptoms"));
         if (flags.m_bRest)
-            caption += "Rest Symptoms+";
+            add(translate("CRepMethods", "Rest Symptoms"));
         if (flags.m_bGeneral)
-            caption += "General Symptoms+";
+            add(translate("CRepMethods", "General Symptoms"));
         if (flags.m_bSorted)
-            caption += "Sorted List of Remedies+";
+            add(translate("CRepMethods", "Sorted List of Remedies"));
         if (sortMode == SortBySymptomsCovered)
-            caption += "Symptoms Covered+";
+            add(translate("CRepMethods", "Symptoms Covered"));
         if (flags.m_bClipboard[0])
-            caption += "ClipBoard #1+";
+            add(translate("CRepMethods", "ClipBoard #1"));
         if (flags.m_bClipboard[1])
-            caption += "ClipBoard #2+";
+            add(translate("CRepMethods", "ClipBoard #2"));
         if (flags.m_bClipboard[2])
-            caption += "ClipBoard #3+";
+            add(translate("CRepMethods", "ClipBoard #3"));
     }
     const auto isBlank
         = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; };

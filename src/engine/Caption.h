@@ -21,7 +21,8 @@ struct RepMethodFlags
 };
 
 // "Repertorisation: " and either "Normal" or the methods in force joined by "+" (rest before general);
-// with a drug filter, five blanks and the filter description follow. The text grows as needed.
+// with a drug filter, five blanks and the filter description follow. The text grows as needed. The words are in
+// the user's language (English where no translator is installed).
 // The sort mode (SortByTotality, SortBySymptomsCovered or SortByName) is the engine's.
 std::string BuildCaption(const RepMethodFlags& flags, int sortMode, std::string_view filterDesc);
 

@@ -18,11 +18,11 @@ DropOutcome DropSymptomOnClipboard(CCaseStore& store, int nSymptom, int k, IMess
     const std::string number = std::to_string(k + 1);
     for (const CSymptomRecord* onClipboard : clip) {
         if (onClipboard && onClipboard->m_pszText == record->m_pszText) {
-            sink.Show(record->m_pszText + kMsgAlreadyOnClipboard + number);
+            sink.Show(record->m_pszText + translate(kMessageContext, kMsgAlreadyOnClipboard) + number);
             return DropOutcome::AlreadyThere;
         }
     }
-    sink.Show(record->m_pszText + kMsgDroppedOnClipboard + number);
+    sink.Show(record->m_pszText + translate(kMessageContext, kMsgDroppedOnClipboard) + number);
     clip.push_back(record);
     return DropOutcome::Dropped;
 }

@@ -3,12 +3,15 @@
 
 #include "casedata/CaseStore.h"
 #include "casedata/MessageSink.h"
+#include "casedata/Translatable.h"
 
 namespace quillon {
 
-// The messages of a drop: the symptom's text followed by these and the clipboard number (1..3).
-inline constexpr const char* kMsgAlreadyOnClipboard = " this Symptom is already on this clipboard  ";
-inline constexpr const char* kMsgDroppedOnClipboard = " Symptom Dropped on Clipboard ";
+// The messages of a drop: the symptom's text followed by one of these, in the user's language, and the clipboard
+// number (1..3).
+inline constexpr const char* kMsgAlreadyOnClipboard
+    = QT_TRANSLATE_NOOP("Message", " this Symptom is already on this clipboard  ");
+inline constexpr const char* kMsgDroppedOnClipboard = QT_TRANSLATE_NOOP("Message", " Symptom Dropped on Clipboard ");
 
 enum class DropOutcome {
     NoSymptom, // the index names no active symptom (or k is not a clipboard): nothing happens

@@ -7,6 +7,7 @@
 #include "casedata/MessageSink.h"
 #include "casedata/RemedyCatalogue.h"
 #include "casedata/SymptomRecord.h"
+#include "casedata/Translatable.h"
 #include "engine/RemedyResult.h"
 
 #include <cstdint>
@@ -21,7 +22,8 @@
 namespace quillon {
 
 // Messages of the repertorisation. Plain "Insufficient memory" is kMsgInsufficientMemory of the case store.
-inline constexpr const char* kMsgInsufficientMemoryInPFinRep = "Insufficient memory in pFinRep";
+inline constexpr const char* kMsgInsufficientMemoryInPFinRep
+    = QT_TRANSLATE_NOOP("Message", "Insufficient memory in pFinRep");
 
 enum SortMode : int { SortByTotality = 0, SortBySymptomsCovered = 1, SortByName = 2 };
 

@@ -60,7 +60,7 @@ std::string CRepMethods::BuildCaption() const
 {
     std::string caption = quillon::BuildCaption(m_flags, m_engine->GetSortMode(), m_szFilterDesc);
     if (m_engine->EliminationInForce())
-        caption += kEliminationCaption;
+        caption += translate("CRepMethods", kEliminationCaption);
     return caption;
 }
 
@@ -310,7 +310,7 @@ MethodOutcome CRepMethods::OnWeightage()
     try {
         m_mapIntensity = model.Ok();
     } catch (const std::bad_alloc&) {
-        m_sink->Show("Insufficient Memory");
+        m_sink->Show(QT_TRANSLATE_NOOP("Message", "Insufficient Memory"));
         return MethodOutcome::Unchanged;
     }
     m_flags.m_bWeightage = true;
@@ -391,15 +391,20 @@ void CRepMethods::ApplyKingdomChoice(int kind, const KingdomDialogResult& choice
     if (kind == kKingdomMineral)
         kingdomState.m_bMineralNoSelection = false;
     if (RemedyCount() != 0) {
-        if (m_szFilterDesc.empty())
-            m_strKingdomDesc
-                += kind == kKingdomMineral ? "Mineral->" : (kind == kKingdomPlant ? "Plant->" : "Animal->");
-        const char* firstLabel = kind == kKingdomMineral ? " Elements: " : " Class: ";
-        const char* secondLabel = kind == kKingdomMineral ? " Group: " : " Type: ";
+        if (m_szFilterDesc.empty()) {
+            m_strKingdomDesc += kind == kKingdomMineral
+                ? translate("CRepMethods", "Mineral")
+                : (kind == kKingdomPlant ? translate("CRepMethods", "Plant") : translate("CRepMethods", "Animal"));
+            m_strKingdomDesc += "->";
+        }
+        const std::string firstLabel
+            = kind == kKingdomMineral ? translate("CRepMethods", "Elements:") : translate("CRepMethods", "Class:");
+        const std::string secondLabel
+            = kind == kKingdomMineral ? translate("CRepMethods", "Group:") : translate("CRepMethods", "Type:");
         if (!choice.m_strFirst.empty())
-            m_strKingdomDesc += firstLabel + choice.m_strFirst;
+            m_strKingdomDesc += ' ' + firstLabel + ' ' + choice.m_strFirst;
         if (!choice.m_strSecond.empty())
-            m_strKingdomDesc += secondLabel + choice.m_strSecond;
+            m_strKingdomDesc += ' ' + secondLabel + ' ' + choice.m_strSecond;
     }
     m_szFilterDesc = m_strKingdomDesc + m_strDrugFilterDesc;
 }
@@ -520,7 +525,7 @@ bool CRepMethods::PrepareConversion()
         const auto found = std::find_if(
             chosen.begin(), chosen.end(), [&picked](const ChosenRemedy& r) { return r.code == picked.code; });
         if (found != chosen.end())
-            m_sink->Show(found->name + kMsgDrugAlreadySelected);
+            m_sink->Show(found->name + translate(kMessageContext, kMsgDrugAlreadySelected));
         else
             chosen.push_back(ChosenRemedy{picked.code, picked.name});
     }

@@ -7,6 +7,7 @@
 
 #include "casedata/MessageSink.h"
 #include "casedata/SymptomRecord.h"
+#include "casedata/Translatable.h"
 #include "engine/Caption.h"
 #include "engine/ClipboardDrop.h"
 #include "engine/RepEngine.h"
@@ -23,28 +24,37 @@
 
 namespace quillon {
 
-// Messages of the methods.
-inline constexpr const char* kMsgMindNotRecorded = "Mind symptoms are not recorded";
-inline constexpr const char* kMsgGeneralNotRecorded = "General symptoms are not recorded";
-inline constexpr const char* kMsgRestNotRecorded = "Rest symptoms are not recorded";
-inline constexpr const char* kMsgClipboard1Empty = "ClipBoard#1 does not have any Symptoms";
-inline constexpr const char* kMsgClipboard2Empty = "ClipBoard#2 does not have any Symptoms";
-inline constexpr const char* kMsgClipboard3Empty = "ClipBoard#3 does not have any Symptoms";
+// Messages of the methods (the window translates them when it shows them).
+inline constexpr const char* kMsgMindNotRecorded = QT_TRANSLATE_NOOP("Message", "Mind symptoms are not recorded");
+inline constexpr const char* kMsgGeneralNotRecorded = QT_TRANSLATE_NOOP("Message", "General symptoms are not recorded");
+inline constexpr const char* kMsgRestNotRecorded = QT_TRANSLATE_NOOP("Message", "Rest symptoms are not recorded");
+inline constexpr const char* kMsgClipboard1Empty
+    = QT_TRANSLATE_NOOP("Message", "ClipBoard#1 does not have any Symptoms");
+inline constexpr const char* kMsgClipboard2Empty
+    = QT_TRANSLATE_NOOP("Message", "ClipBoard#2 does not have any Symptoms");
+inline constexpr const char* kMsgClipboard3Empty
+    = QT_TRANSLATE_NOOP("Message", "ClipBoard#3 does not have any Symptoms");
 inline constexpr const char* kMsgNoValidSymptomsAndRemedies
-    = "Selcted method does not have any valid Symptoms and Remedies";
-inline constexpr const char* kMsgNoValidRemedies = "Selcted method does not have any valid remedies";
-inline constexpr const char* kMsgCombinationHasNoDrug = "Resulted combination does not have any drug";
-inline constexpr const char* kMsgRemedyForCombinationNotFound = "Remedy For the Combination not found !!!";
-inline constexpr const char* kMsgSelectedCombinationHasNoDrug = "Selected combination does not have any drug";
-inline constexpr const char* kMsgClipboardsNotSelected = "Clipboards not selected , click to select";
-inline constexpr const char* kMsgRemedyNotSelected = "Remedy not selected";
-inline constexpr const char* kMsgNoRemedyForSymptom = "No Remedy for selected symptom";
-inline constexpr const char* kMsgDrugAlreadySelected = "  this drug already selectd";
-inline constexpr const char* kMsgCannotShowDrugList = "Insufficient memory !!! Can't show drug list";
+    = QT_TRANSLATE_NOOP("Message", "Selcted method does not have any valid Symptoms and Remedies");
+inline constexpr const char* kMsgNoValidRemedies
+    = QT_TRANSLATE_NOOP("Message", "Selcted method does not have any valid remedies");
+inline constexpr const char* kMsgCombinationHasNoDrug
+    = QT_TRANSLATE_NOOP("Message", "Resulted combination does not have any drug");
+inline constexpr const char* kMsgRemedyForCombinationNotFound
+    = QT_TRANSLATE_NOOP("Message", "Remedy For the Combination not found !!!");
+inline constexpr const char* kMsgSelectedCombinationHasNoDrug
+    = QT_TRANSLATE_NOOP("Message", "Selected combination does not have any drug");
+inline constexpr const char* kMsgClipboardsNotSelected
+    = QT_TRANSLATE_NOOP("Message", "Clipboards not selected , click to select");
+inline constexpr const char* kMsgRemedyNotSelected = QT_TRANSLATE_NOOP("Message", "Remedy not selected");
+inline constexpr const char* kMsgNoRemedyForSymptom = QT_TRANSLATE_NOOP("Message", "No Remedy for selected symptom");
+inline constexpr const char* kMsgDrugAlreadySelected = QT_TRANSLATE_NOOP("Message", "  this drug already selectd");
+inline constexpr const char* kMsgCannotShowDrugList
+    = QT_TRANSLATE_NOOP("Message", "Insufficient memory !!! Can't show drug list");
 inline constexpr const char* kMsgNoRemedyInEveryEliminating
-    = "No remedy of the chart is named in every eliminating symptom";
-// What the caption adds while elimination is in force.
-inline constexpr const char* kEliminationCaption = " : Elimination";
+    = QT_TRANSLATE_NOOP("Message", "No remedy of the chart is named in every eliminating symptom");
+// What the caption adds while elimination is in force (in the user's language).
+inline constexpr const char* kEliminationCaption = QT_TRANSLATE_NOOP("CRepMethods", " : Elimination");
 
 // Property bits of the chart's kingdom buttons.
 inline constexpr int kPlantBit = 19;

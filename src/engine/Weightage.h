@@ -3,6 +3,7 @@
 #pragma once
 
 #include "casedata/SymptomRecord.h"
+#include "casedata/Translatable.h"
 #include "controls/ScrollSteps.h"
 #include "engine/RemedyResult.h"
 
@@ -11,8 +12,9 @@
 
 namespace quillon {
 
-inline constexpr const char* kWeightageTitle = "Weightage Repertorisation";
-inline constexpr const char* kWeightageHeading = "Select Weightage For";
+// The dialog's title and heading, translated where the dialog shows them.
+inline constexpr const char* kWeightageTitle = QT_TRANSLATE_NOOP("quillon::CWeightageDlg", "Weightage Repertorisation");
+inline constexpr const char* kWeightageHeading = QT_TRANSLATE_NOOP("quillon::CWeightageDlg", "Select Weightage For");
 inline constexpr int kWeightageRows = 7;
 inline constexpr int kWeightagePage = 5;
 inline constexpr int kMaxIntensity = 9;

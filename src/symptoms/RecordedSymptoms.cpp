@@ -36,7 +36,7 @@ std::string DrugListLine(const DrugListItem& item)
 
 std::string DrugListCaption(std::size_t count)
 {
-    return "Drug List (" + std::to_string(count) + ")";
+    return FormatText(translate("CRecordedSymptoms", "Drug List (%1)"), {std::to_string(count)});
 }
 
 std::string RecordedSymptomsExportText(const CQuillonState& state, TextFieldStyle field)

@@ -2,6 +2,7 @@
 // selected symptom, Delete, the refresh after UnDelete, Rep_Table and the text export.
 #pragma once
 
+#include "casedata/Translatable.h"
 #include "state/QuillonState.h"
 
 #include <filesystem>
@@ -12,8 +13,9 @@
 
 namespace quillon {
 
-inline constexpr const char* kMsgSymptomsNotRecorded = "symptoms Not Recorded";
-inline constexpr const char* kMsgNoSymptomsForRepertorisation = "No symptoms for Repertorisation";
+inline constexpr const char* kMsgSymptomsNotRecorded = QT_TRANSLATE_NOOP("Message", "symptoms Not Recorded");
+inline constexpr const char* kMsgNoSymptomsForRepertorisation
+    = QT_TRANSLATE_NOOP("Message", "No symptoms for Repertorisation");
 
 // The two uses of the dialog.
 inline constexpr int kModeRecordedSymptoms = 0; // choose a visit, export it, open the chart
@@ -32,7 +34,7 @@ struct DrugListItem
 std::vector<DrugListItem> BuildDrugList(const CSymptomRecord& record, const CRemedyCatalogue* catalogue);
 // "Acon (3)"; " (1)" for a code the catalogue lacks.
 std::string DrugListLine(const DrugListItem& item);
-// "Drug List (n)".
+// "Drug List (n)" in the user's language.
 std::string DrugListCaption(std::size_t count);
 
 // How the texts of the saved lines are written: unchanged by default; the command-line tool escapes them so that

@@ -57,12 +57,12 @@ CRecordedSymptomsDialog::CRecordedSymptomsDialog(
     m_pPatient->setText(FromData(state.m_strPatientName));
 
     if (nMode == kModeSymptomList) {
-        setWindowTitle(QStringLiteral("Symptom List"));
+        setWindowTitle(tr("Symptom List"));
         m_pRepTable->hide();
         m_pVisits->hide();
         m_pVisitLabel->hide();
     } else {
-        setWindowTitle(QStringLiteral("Recorded Symptoms"));
+        setWindowTitle(tr("Recorded Symptoms"));
         m_pDelete->hide();
         m_pUnDelete->hide();
     }
@@ -91,15 +91,15 @@ void CRecordedSymptomsDialog::BuildControls()
 
     m_pPhysician = new QLineEdit(this);
     m_pPhysician->setObjectName(QStringLiteral("physicianName"));
-    m_pPhysician->setAccessibleName(QStringLiteral("Physician"));
+    m_pPhysician->setAccessibleName(tr("Physician"));
     m_pPhysician->setReadOnly(true);
     m_pPatient = new QLineEdit(this);
     m_pPatient->setObjectName(QStringLiteral("patientName"));
-    m_pPatient->setAccessibleName(QStringLiteral("Patient"));
+    m_pPatient->setAccessibleName(tr("Patient"));
     m_pPatient->setReadOnly(true);
     m_pPatient->setFont(ArialFont(16, QFont::Bold));
 
-    m_pVisitLabel = new QLabel(QStringLiteral("Select Visit Dates"), this);
+    m_pVisitLabel = new QLabel(tr("Select Visit Dates"), this);
     m_pVisitLabel->setFont(captionFont);
     PaintCaption(m_pVisitLabel);
     m_pVisits = new QComboBox(this);
@@ -108,7 +108,7 @@ void CRecordedSymptomsDialog::BuildControls()
     m_pVisits->setMinimumWidth(140);
     m_pVisitLabel->setBuddy(m_pVisits);
 
-    m_pGroup = new QGroupBox(QStringLiteral("Recorded Symptoms"), this);
+    m_pGroup = new QGroupBox(tr("Recorded Symptoms"), this);
     m_pGroup->setFont(captionFont);
     PaintCaption(m_pGroup);
     m_pSymptoms = new QListWidget(m_pGroup);
@@ -120,7 +120,7 @@ void CRecordedSymptomsDialog::BuildControls()
     auto* groupLayout = new QVBoxLayout(m_pGroup);
     groupLayout->addWidget(m_pSymptoms);
 
-    m_pDrugCaption = new QLabel(QStringLiteral("Drug List"), this);
+    m_pDrugCaption = new QLabel(tr("Drug List"), this);
     m_pDrugCaption->setObjectName(QStringLiteral("drugCaption"));
     m_pDrugCaption->setFont(captionFont);
     PaintCaption(m_pDrugCaption);
@@ -130,31 +130,31 @@ void CRecordedSymptomsDialog::BuildControls()
     m_pDrugs->setFont(listFont);
     m_pDrugs->setSortingEnabled(false);
 
-    m_pDelete = new CPictureButton(QStringLiteral("&Delete"), this);
+    m_pDelete = new CPictureButton(tr("&Delete"), this);
     m_pDelete->SetPicture(symptom_icons::DeleteIcon());
     symptom_icons::FitPictureButton(m_pDelete);
-    m_pUnDelete = new CPictureButton(QStringLiteral("&UnDelete"), this);
+    m_pUnDelete = new CPictureButton(tr("&UnDelete"), this);
     m_pUnDelete->SetPicture(symptom_icons::UndeleteIcon());
     symptom_icons::FitPictureButton(m_pUnDelete);
-    m_pRepTable = new CPictureButton(QStringLiteral("&Rep_Table"), this);
+    m_pRepTable = new CPictureButton(tr("&Rep_Table"), this);
     m_pRepTable->SetPicture(symptom_icons::RepTableIcon());
     symptom_icons::FitPictureButton(m_pRepTable);
-    m_pRepTable->setToolTip(QStringLiteral("Open Repertorisation Table"));
-    m_pSaveAs = new CPictureButton(QStringLiteral("Save &As"), this);
+    m_pRepTable->setToolTip(tr("Open Repertorisation Table"));
+    m_pSaveAs = new CPictureButton(tr("Save &As"), this);
     m_pSaveAs->SetPicture(symptom_icons::SaveIcon());
     symptom_icons::FitPictureButton(m_pSaveAs);
-    m_pSaveAs->setToolTip(QStringLiteral("Save the Recorded Symptoms"));
-    m_pOk = new CPictureButton(QStringLiteral("&OK"), this);
+    m_pSaveAs->setToolTip(tr("Save the Recorded Symptoms"));
+    m_pOk = new CPictureButton(tr("&OK"), this);
     m_pOk->SetPicture(symptom_icons::OkIcon());
     symptom_icons::FitPictureButton(m_pOk);
-    m_pOk->setToolTip(QStringLiteral("Close Window"));
+    m_pOk->setToolTip(tr("Close Window"));
     m_pOk->setDefault(true);
 
     auto* names = new QHBoxLayout();
-    names->addWidget(new QLabel(QStringLiteral("Dr. Name :"), this));
+    names->addWidget(new QLabel(tr("Dr. Name :"), this));
     names->addWidget(m_pPhysician, 1);
     names->addSpacing(12);
-    names->addWidget(new QLabel(QStringLiteral("Pat Name :"), this));
+    names->addWidget(new QLabel(tr("Pat Name :"), this));
     names->addWidget(m_pPatient, 1);
 
     auto* visits = new QHBoxLayout();
@@ -233,7 +233,7 @@ void CRecordedSymptomsDialog::ShowDrugList()
     m_pDrugs->clear();
     for (const std::string& line : m_model.DrugListLines())
         m_pDrugs->addItem(FromData(line));
-    m_pDrugCaption->setText(QString::fromStdString(m_model.Caption()));
+    m_pDrugCaption->setText(FromData(m_model.Caption()));
 }
 
 void CRecordedSymptomsDialog::OnVisitChosen(int index)

@@ -23,10 +23,10 @@ struct Column
 };
 
 constexpr Column kColumns[] = {
-    {"Reg No", 50, Qt::AlignRight | Qt::AlignVCenter},
-    {"Patient Name", 230, Qt::AlignLeft | Qt::AlignVCenter},
-    {"Age", 50, Qt::AlignRight | Qt::AlignVCenter},
-    {"Visit Date", 78, Qt::AlignLeft | Qt::AlignVCenter},
+    {QT_TRANSLATE_NOOP("quillon::CSelectPatientDialog", "Reg No"), 50, Qt::AlignRight | Qt::AlignVCenter},
+    {QT_TRANSLATE_NOOP("quillon::CSelectPatientDialog", "Patient Name"), 230, Qt::AlignLeft | Qt::AlignVCenter},
+    {QT_TRANSLATE_NOOP("quillon::CSelectPatientDialog", "Age"), 50, Qt::AlignRight | Qt::AlignVCenter},
+    {QT_TRANSLATE_NOOP("quillon::CSelectPatientDialog", "Visit Date"), 78, Qt::AlignLeft | Qt::AlignVCenter},
 };
 
 const QColor kListBackground(255, 255, 240);
@@ -68,7 +68,7 @@ public:
         if (orientation != Qt::Horizontal || section < 0 || section >= 4)
             return QAbstractTableModel::headerData(section, orientation, role);
         if (role == Qt::DisplayRole)
-            return QString::fromLatin1(kColumns[section].title);
+            return CSelectPatientDialog::tr(kColumns[section].title);
         if (role == Qt::TextAlignmentRole)
             return QVariant::fromValue(kColumns[section].alignment);
         return {};
@@ -80,23 +80,23 @@ private:
 
 CSelectPatientDialog::CSelectPatientDialog(CQuillonState& state, QWidget* parent) : QDialog(parent), m_state(state)
 {
-    setWindowTitle(QStringLiteral("Select Patient"));
+    setWindowTitle(tr("Select Patient"));
     setObjectName(QStringLiteral("SelectPatientDialog"));
     // 283 x 165 dialog units.
     resize(440, 290);
 
     auto* nameRow = new QHBoxLayout();
-    nameRow->addWidget(new QLabel(QStringLiteral("Dr. Name :"), this));
+    nameRow->addWidget(new QLabel(tr("Dr. Name :"), this));
     m_pPhysician = new QLabel(this);
     m_pPhysician->setObjectName(QStringLiteral("physician"));
-    m_pPhysician->setAccessibleName(QStringLiteral("Dr. Name"));
+    m_pPhysician->setAccessibleName(tr("Dr. Name"));
     nameRow->addWidget(m_pPhysician, 1);
 
     m_pModel = new CPatientListModel(m_index, this);
     m_pList = new QTableView(this);
     m_pList->setModel(m_pModel);
     m_pList->setObjectName(QStringLiteral("patientList"));
-    m_pList->setAccessibleName(QStringLiteral("Patients"));
+    m_pList->setAccessibleName(tr("Patients"));
     m_pList->setSelectionMode(QAbstractItemView::SingleSelection);
     m_pList->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_pList->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -114,8 +114,8 @@ CSelectPatientDialog::CSelectPatientDialog(CQuillonState& state, QWidget* parent
         m_pList->setColumnWidth(c, kColumns[c].width);
 
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    QPushButton* ok = buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
+    buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
     ok->setDefault(true);
 
     auto* layout = new QVBoxLayout(this);

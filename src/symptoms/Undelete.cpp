@@ -1,11 +1,13 @@
 // The Undelete Recorded Symptom dialog's model.
 #include "symptoms/Undelete.h"
 
+#include "casedata/Translatable.h"
+
 namespace quillon {
 
 std::string DeletedSymptomsCaption(std::size_t count)
 {
-    return "Deleted Symptoms (" + std::to_string(count) + ")";
+    return FormatText(translate("CUndelete", "Deleted Symptoms (%1)"), {std::to_string(count)});
 }
 
 CUndelete::CUndelete(CCaseStore& store) : m_store(&store)

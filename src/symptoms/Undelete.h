@@ -9,7 +9,7 @@
 
 namespace quillon {
 
-// "Deleted Symptoms (n)".
+// "Deleted Symptoms (n)" in the user's language.
 std::string DeletedSymptomsCaption(std::size_t count);
 
 class CUndelete final

@@ -15,7 +15,7 @@ namespace quillon {
 
 CUndeleteDialog::CUndeleteDialog(CCaseStore& store, QWidget* parent) : QDialog(parent), m_model(store)
 {
-    setWindowTitle(QStringLiteral("Undelete Recorded Symptom"));
+    setWindowTitle(tr("Undelete Recorded Symptom"));
     setObjectName(QStringLiteral("UndeleteDialog"));
     // 282 x 162 dialog units, 40 units right of and below the owner's corner.
     resize(425, 265);
@@ -24,7 +24,7 @@ CUndeleteDialog::CUndeleteDialog(CCaseStore& store, QWidget* parent) : QDialog(p
 
     m_pCaption = new QLineEdit(this);
     m_pCaption->setObjectName(QStringLiteral("deletedCaption"));
-    m_pCaption->setAccessibleName(QStringLiteral("Deleted symptoms"));
+    m_pCaption->setAccessibleName(tr("Deleted symptoms"));
     m_pCaption->setReadOnly(true);
     QFont captionFont(QStringLiteral("Arial"));
     captionFont.setPixelSize(15);
@@ -33,7 +33,7 @@ CUndeleteDialog::CUndeleteDialog(CCaseStore& store, QWidget* parent) : QDialog(p
 
     m_pList = new QListWidget(this);
     m_pList->setObjectName(QStringLiteral("deletedList"));
-    m_pList->setAccessibleName(QStringLiteral("Deleted symptom list"));
+    m_pList->setAccessibleName(tr("Deleted symptom list"));
     m_pList->setSelectionMode(QAbstractItemView::SingleSelection);
     m_pList->setSortingEnabled(false);
     QFont listFont = font();
@@ -41,13 +41,13 @@ CUndeleteDialog::CUndeleteDialog(CCaseStore& store, QWidget* parent) : QDialog(p
     listFont.setWeight(QFont::DemiBold);
     m_pList->setFont(listFont);
 
-    m_pUndelete = new CPictureButton(QStringLiteral("&Undelete"), this);
+    m_pUndelete = new CPictureButton(tr("&Undelete"), this);
     m_pUndelete->SetPicture(symptom_icons::UndeleteIcon());
     symptom_icons::FitPictureButton(m_pUndelete);
-    m_pUndeleteAll = new CPictureButton(QStringLiteral("Undelete&All"), this);
+    m_pUndeleteAll = new CPictureButton(tr("Undelete&All"), this);
     m_pUndeleteAll->SetPicture(symptom_icons::UndeleteAllIcon());
     symptom_icons::FitPictureButton(m_pUndeleteAll);
-    m_pOk = new CPictureButton(QStringLiteral("&OK"), this);
+    m_pOk = new CPictureButton(tr("&OK"), this);
     m_pOk->SetPicture(symptom_icons::OkIcon());
     symptom_icons::FitPictureButton(m_pOk);
     m_pOk->setDefault(true);
@@ -78,7 +78,7 @@ void CUndeleteDialog::ShowModel()
     for (const std::string& text : m_model.Texts())
         m_pList->addItem(FromData(text));
     m_pList->setCurrentRow(m_model.Selection());
-    m_pCaption->setText(QString::fromStdString(m_model.Caption()));
+    m_pCaption->setText(FromData(m_model.Caption()));
     m_pUndelete->setEnabled(m_model.ButtonsEnabled());
     m_pUndeleteAll->setEnabled(m_model.ButtonsEnabled());
 }
