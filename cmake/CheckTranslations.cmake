@@ -7,7 +7,7 @@ set(failed FALSE)
 foreach(ts ${TS_FILES})
   get_filename_component(name ${ts} NAME)
   file(COPY_FILE ${ts} ${WORK}/${name})
-  execute_process(COMMAND ${LUPDATE} -silent -no-obsolete -locations none -no-ui-lines ${SOURCES} -ts ${WORK}/${name}
+  execute_process(COMMAND ${LUPDATE} -silent -no-obsolete -locations none -no-ui-lines -I ${SOURCES} ${SOURCES} -ts ${WORK}/${name}
     RESULT_VARIABLE status)
   if(NOT status EQUAL 0)
     message(SEND_ERROR "lupdate failed on ${name}")

@@ -1,0 +1,129 @@
+// The program under a German locale: the translation file found beside the programs and installed as the program
+// does at start-up, then the menus, a dialog and the messages (the window's and the core's) read in German.
+#include "app/MainFrame.h"
+#include "app/QuillonApp.h"
+#include "casedata/Translatable.h"
+#include "controls/CommandTarget.h"
+#include "controls/DisplayText.h"
+#include "controls/Translation.h"
+#include "fixtures/CaseWriters.h"
+#include "support/AppTest.h"
+#include "support/TempFolder.h"
+#include "support/WidgetTest.h"
+#include "symptoms/SelectPatientDialog.h"
+
+#include <QAction>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+
+using namespace quillon;
+using namespace quillon::fixtures;
+using quillon::testing::App;
+
+namespace {
+
+RecordingMessageSink* g_sink = nullptr;
+
+void WritePractice(const testing::TempFolder& folder)
+{
+    folder.Write("PatDet.txt",
+        EncodePatientIndex(
+            "Dr. Meera Iyer", {{"101", "Asha Rao", "34", "05/11/2002"}, {"103", "Cyrus Bay", "61", "x"}}));
+    const VisitSpec visit{5, 11, 2002, {SymptomSpec{"MIND - ANXIETY", 'M', 1, 2, {{0, 3}, {1, 1}}}}};
+    folder.Write("101.rsy", EncodeRsy({visit}));
+    folder.Write("103.rsy", "RSYFILE1"); // a visit file without visits
+    folder.WriteCatalogue({{"Acon.", "Aconitum napellus", 0}, {"Bell.", "Belladonna", 0}});
+}
+
+QPushButton* ButtonOf(QWidget* dialog, const QString& text)
+{
+    for (QPushButton* button : dialog->findChildren<QPushButton*>())
+        if (button->text() == text)
+            return button;
+    return nullptr;
+}
+
+} // namespace
+
+class TestTranslation final : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() { g_sink->Clear(); }
+
+    void menusSpeakGerman()
+    {
+        QStringList titles;
+        for (QAction* menu : App().MainFrame()->menuBar()->actions())
+            titles << menu->text();
+        QCOMPARE(titles.mid(0, 1), QStringList{QStringLiteral("&Datei")});
+        QVERIFY2(!titles.contains(QStringLiteral("&File")) && !titles.contains(QStringLiteral("&Help")),
+            qPrintable(titles.join(QLatin1Char(' '))));
+        // An action of each kind: a plain command, one with its key after a tab, one of the Help menu.
+        const std::pair<int, const char*> actions[] = {
+            {ID_SELECT_PATIENT, "&Patient auswählen  \tF2"},
+            {ID_APP_EXIT, "Bee&nden"},
+            {ID_HELP_CONTENTS, "Quillon-&Hilfe\tF1"},
+        };
+        for (const auto& [id, german] : actions)
+            QCOMPARE(App().MainFrame()->Action(id)->text(), QString::fromUtf8(german));
+    }
+
+    void selectPatientDialogAndItsMessageSpeakGerman()
+    {
+        testing::WithShown<CSelectPatientDialog>([] { App().RunStartDialog(); },
+            [](CSelectPatientDialog& dialog) {
+                QCOMPARE(dialog.windowTitle(), QString::fromUtf8("Patient auswählen"));
+                QCOMPARE(
+                    dialog.List()->model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Patientenname"));
+                QPushButton* ok = ButtonOf(&dialog, QStringLiteral("OK"));
+                QVERIFY(ok);
+                QVERIFY(ButtonOf(&dialog, QString::fromUtf8("Abbrechen")));
+                // OK without a row: the message the window shows, translated by its sink.
+                QTest::mouseClick(ok, Qt::LeftButton);
+                QCOMPARE(g_sink->Texts(), std::vector<std::string>{ToData(QString::fromUtf8("Patient auswählen"))});
+                // A patient whose visit file holds no visit: the core's message, in the data's code page.
+                const QRect row = dialog.List()->visualRect(dialog.List()->model()->index(1, 1));
+                QTest::mouseClick(dialog.List()->viewport(), Qt::LeftButton, {}, row.center());
+                QTest::mouseDClick(dialog.List()->viewport(), Qt::LeftButton, {}, row.center());
+                QCOMPARE(FromData(g_sink->Texts().back()), QString::fromUtf8("Symptome nicht verfügbar"));
+                QCOMPARE(g_sink->Texts().back(), std::string("Symptome nicht verf\xFCgbar")); // one byte for the ü
+                dialog.reject();
+            });
+    }
+
+    void aLanguageWithoutTranslationChangesNothing()
+    {
+        const std::string before = translate(kMessageContext, "Insufficient memory");
+        QVERIFY(before != "Insufficient memory");
+        QVERIFY(!InstallTranslations(
+            App(), QLocale(QLocale::French, QLocale::France), QCoreApplication::applicationDirPath()));
+        QCOMPARE(translate(kMessageContext, "Insufficient memory"), before);
+        QCOMPARE(App().MainFrame()->Action(ID_APP_EXIT)->text(), QString::fromUtf8("Bee&nden"));
+    }
+};
+
+int main(int argc, char** argv)
+{
+    testing::TempFolder folder;
+    WritePractice(folder);
+    RecordingMessageSink sink;
+    g_sink = &sink;
+    CQuillonApp app(argc, argv, CPracticeFolder(folder.Path()), &sink);
+    // As the program starts: the German file beside the programs, installed before the first window is made.
+    if (!InstallTranslations(app, QLocale(QLocale::German, QLocale::Germany), QCoreApplication::applicationDirPath())) {
+        qCritical("no German translation found in %s",
+            qPrintable(TranslationFolders(QCoreApplication::applicationDirPath()).join(QLatin1Char(' '))));
+        return 1;
+    }
+    app.InitInstance();
+    TestTranslation test;
+    const int status = QTest::qExec(&test, argc, argv);
+    SetTextTranslator(nullptr);
+    return status;
+}
+
+#include "TestTranslation.moc"
