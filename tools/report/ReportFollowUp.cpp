@@ -9,6 +9,7 @@
 #include "state/PatientSelection.h"
 #include "state/QuillonState.h"
 
+#include <memory>
 #include <optional>
 #include <ostream>
 
@@ -43,6 +44,25 @@ bool OpenPatient(CQuillonState& state, const std::string& regNo, Transcript& t)
     return false;
 }
 
+// The folder's state with the patient open, as both follow-up commands begin; null when the folder, the patient or
+// its visit index is missing (the reason reported in the output).
+std::unique_ptr<CQuillonState> OpenFolderPatient(const std::string& dir, const std::string& regNo, Transcript& t)
+{
+    t.MessagesInOutput(true);
+    if (!FindFolder(dir, t))
+        return nullptr;
+    auto state = std::make_unique<CQuillonState>(CPracticeFolder(dir), t);
+    if (!OpenPatient(*state, regNo, t))
+        return nullptr;
+    return state;
+}
+
+// One visit of the open patient as the follow-up analyses read it.
+std::optional<VisitSide> Side(const CQuillonState& state, int visit, IMessageSink& sink)
+{
+    return LoadVisitSide(state.m_folder, state.m_strPatientFile, visit, state.m_pRemedyCatalogue.get(), sink);
+}
+
 // A visit of the index; a number the index lacks is reported (-1).
 int CheckedVisit(const CQuillonState& state, int visit, Transcript& t)
 {
@@ -69,24 +89,18 @@ int CompareCommand(const std::string& dir, const std::vector<std::string>& args,
     const int top = args.size() == 6 ? Number(args[5], "--top", kMinFollowUpTop, kMaxFollowUpTop) : kDefaultFollowUpTop;
     const int askedX = Number(args[2], "visit", 0, 1 << 30);
     const int askedY = Number(args[3], "visit", 0, 1 << 30);
-    t.MessagesInOutput(true);
+    const auto state = OpenFolderPatient(dir, args[1], t);
+    if (!state)
+        return kCaseNotLoaded;
     std::ostream& out = t.Out();
-    IMessageSink& sink = t;
-    if (!FindFolder(dir, t))
-        return kCaseNotLoaded;
-    CQuillonState state(CPracticeFolder(dir), sink);
-    if (!OpenPatient(state, args[1], t))
-        return kCaseNotLoaded;
-    const int visitX = CheckedVisit(state, askedX, t);
-    const int visitY = visitX < 0 ? -1 : CheckedVisit(state, askedY, t);
+    const int visitX = CheckedVisit(*state, askedX, t);
+    const int visitY = visitX < 0 ? -1 : CheckedVisit(*state, askedY, t);
     if (visitY < 0)
         return kCaseNotLoaded;
-    const auto sideX
-        = LoadVisitSide(state.m_folder, state.m_strPatientFile, visitX, state.m_pRemedyCatalogue.get(), sink);
+    const auto sideX = Side(*state, visitX, t);
     if (!sideX)
         return kCaseNotLoaded;
-    const auto sideY
-        = LoadVisitSide(state.m_folder, state.m_strPatientFile, visitY, state.m_pRemedyCatalogue.get(), sink);
+    const auto sideY = Side(*state, visitY, t);
     if (!sideY)
         return kCaseNotLoaded;
     // As in the window: the earlier visit by date first, in whichever order the two were named.
@@ -134,20 +148,15 @@ int StabilityCommand(const std::string& dir, const std::vector<std::string>& arg
                                      : Number(args[i + 1], "--top", kMinFollowUpTop, kMaxFollowUpTop);
     }
     const int top = topGiven.value_or(kDefaultFollowUpTop);
-    t.MessagesInOutput(true);
+    const auto state = OpenFolderPatient(dir, args[1], t);
+    if (!state)
+        return kCaseNotLoaded;
     std::ostream& out = t.Out();
-    IMessageSink& sink = t;
-    if (!FindFolder(dir, t))
-        return kCaseNotLoaded;
-    CQuillonState state(CPracticeFolder(dir), sink);
-    if (!OpenPatient(state, args[1], t))
-        return kCaseNotLoaded;
-    const int visit = CheckedVisit(state, asked.value_or(0), t);
+    const int visit = CheckedVisit(*state, asked.value_or(0), t);
     if (visit < 0)
         return kCaseNotLoaded;
     // The tool deletes nothing, so the visit's recorded symptoms are all its symptoms.
-    const auto side
-        = LoadVisitSide(state.m_folder, state.m_strPatientFile, visit, state.m_pRemedyCatalogue.get(), sink);
+    const auto side = Side(*state, visit, t);
     if (!side)
         return kCaseNotLoaded;
     const auto symptoms = Borrow(side->symptoms);
