@@ -1296,7 +1296,7 @@ die gewählten Teile. Passt keine Arznei, kehrt das Fenster zur normalen Reperto
     </message>
     <message>
         <source>&quot;%1&quot; is not of its kind</source>
-        <translation>„%1“ hat nicht die erwartete Art</translation>
+        <translation>„%1“ hat nicht den erwarteten Typ</translation>
     </message>
     <message>
         <source>an entry of &quot;%1&quot; is not a text</source>
