@@ -5,27 +5,27 @@
     <name>CChartCommands</name>
     <message>
         <source>Chart</source>
-        <translation>Tabelle</translation>
+        <translation>Repertorisation</translation>
     </message>
     <message>
         <source>Save Chart as PDF</source>
-        <translation>Tabelle als PDF speichern</translation>
+        <translation>Repertorisation als PDF speichern</translation>
     </message>
     <message>
         <source>Export Chart as &amp;CSV…</source>
-        <translation>Tabelle als &amp;CSV exportieren…</translation>
+        <translation>Repertorisation als &amp;CSV exportieren…</translation>
     </message>
     <message>
         <source>Save Chart as P&amp;DF…</source>
-        <translation>Tabelle als P&amp;DF speichern…</translation>
+        <translation>Repertorisation als P&amp;DF speichern…</translation>
     </message>
     <message>
         <source>Pr&amp;int Chart…</source>
-        <translation>Tabelle dr&amp;ucken…</translation>
+        <translation>Repertorisation dr&amp;ucken…</translation>
     </message>
     <message>
         <source>Export Chart as CSV</source>
-        <translation>Tabelle als CSV exportieren</translation>
+        <translation>Repertorisation als CSV exportieren</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
@@ -36,7 +36,7 @@
     <name>CChartGrid</name>
     <message>
         <source>Repertorisation chart</source>
-        <translation>Repertorisationstabelle</translation>
+        <translation>Repertorisation</translation>
     </message>
     <message>
         <source>Totality</source>
@@ -44,7 +44,7 @@
     </message>
     <message>
         <source>Symptom Covered</source>
-        <translation>Abgedeckte Symptome</translation>
+        <translation>Abgedeckt</translation>
     </message>
     <message>
         <source>Remedy %1</source>
@@ -111,7 +111,7 @@
     </message>
     <message>
         <source>Animal Drug Filter</source>
-        <translation>Filter tierischer Arzneien</translation>
+        <translation>Tierfilter</translation>
     </message>
     <message>
         <source>&amp;Animal Process</source>
@@ -436,7 +436,7 @@
     </message>
     <message>
         <source>For Row %1</source>
-        <translation>Für Zeile %1</translation>
+        <translation>Für Reihe %1</translation>
     </message>
 </context>
 <context>
@@ -574,7 +574,7 @@
     <name>CStrategyReader</name>
     <message>
         <source>Totality</source>
-        <translation>Totalität</translation>
+        <translation>Summe</translation>
     </message>
     <message>
         <source>Symptoms covered first</source>
@@ -1011,7 +1011,7 @@
     </message>
     <message>
         <source>Thermal State</source>
-        <translation>Thermischer Zustand</translation>
+        <translation>Wärmeverhalten</translation>
     </message>
     <message>
         <source>Patient Followup</source>
@@ -1115,7 +1115,7 @@
     </message>
     <message>
         <source>Symptom Covered</source>
-        <translation>Abgedeckte Symptome</translation>
+        <translation>Abgedeckt</translation>
     </message>
     <message>
         <source>Patient: %1    Reg No: %2    Visit date: %3</source>
@@ -1131,7 +1131,7 @@
     <message>
         <source>The chart has already kept only its plant remedies. This dialog narrows them further to one botanical class or
 family and to the plant parts the remedies are made from.</source>
-        <translation>Die Tabelle zeigt bereits nur noch ihre pflanzlichen Arzneien. Dieser Dialog grenzt sie weiter auf eine botanische Klasse oder
+        <translation>Die Repertorisation zeigt bereits nur noch ihre pflanzlichen Arzneien. Dieser Dialog grenzt sie weiter auf eine botanische Klasse oder
 Familie ein und auf die Pflanzenteile, aus denen die Arzneien hergestellt sind.</translation>
     </message>
     <message>
@@ -1164,9 +1164,9 @@ angekreuzten Teil hergestellt ist; ist kein Teil angekreuzt, spielen die Teile k
         <source>&lt;b&gt;OK&lt;/b&gt; removes from the chart every remedy that does not match, and the chart&apos;s caption names the class and
 the parts you chose. When no remedy matches, the chart returns to the normal repertorisation and says so.
 &lt;b&gt;Cancel&lt;/b&gt; (or Escape) leaves the filter and returns the chart to the normal repertorisation.</source>
-        <translation>&lt;b&gt;OK&lt;/b&gt; entfernt aus der Tabelle jede Arznei, die nicht passt, und die Überschrift der Tabelle nennt die Klasse und
-die gewählten Teile. Passt keine Arznei, kehrt die Tabelle zur normalen Repertorisation zurück und meldet dies.
-&lt;b&gt;Abbrechen&lt;/b&gt; (oder Escape) verlässt den Filter und führt die Tabelle zur normalen Repertorisation zurück.</translation>
+        <translation>&lt;b&gt;OK&lt;/b&gt; entfernt aus der Repertorisation jede Arznei, die nicht passt, und ihre Überschrift nennt die Klasse und
+die gewählten Teile. Passt keine Arznei, kehrt das Fenster zur normalen Repertorisation zurück und meldet dies.
+&lt;b&gt;Abbrechen&lt;/b&gt; (oder Escape) verlässt den Filter und kehrt zur normalen Repertorisation zurück.</translation>
     </message>
     <message>
         <source>Plant Filters - Help</source>
@@ -1224,15 +1224,15 @@ die gewählten Teile. Passt keine Arznei, kehrt die Tabelle zur normalen Reperto
     </message>
     <message>
         <source>The visit of %1 is no longer in the patient&apos;s recorded symptoms; the analysis cannot be opened.</source>
-        <translation>Der Besuch vom %1 ist nicht mehr in den aufgenommenen Symptomen des Patienten enthalten; die Analyse kann nicht geöffnet werden.</translation>
+        <translation>Der Besuch vom %1 ist nicht mehr in den erfassten Symptomen des Patienten enthalten; die Analyse kann nicht geöffnet werden.</translation>
     </message>
     <message>
         <source>Step %1 of the analysis (%2) no longer applies: %3. The chart shows the analysis up to the step before it.</source>
-        <translation>Schritt %1 der Analyse (%2) trifft nicht mehr zu: %3. Die Tabelle zeigt die Analyse bis zum Schritt davor.</translation>
+        <translation>Schritt %1 der Analyse (%2) trifft nicht mehr zu: %3. Die Repertorisation zeigt die Analyse bis zum Schritt davor.</translation>
     </message>
     <message>
         <source>The visit&apos;s recorded symptoms changed since this analysis was saved; the steps that still apply are replayed.</source>
-        <translation>Die aufgenommenen Symptome des Besuchs haben sich geändert, seit diese Analyse gespeichert wurde; die Schritte, die noch zutreffen, werden wiederholt.</translation>
+        <translation>Die erfassten Symptome des Besuchs haben sich geändert, seit diese Analyse gespeichert wurde; die Schritte, die noch zutreffen, werden wiederholt.</translation>
     </message>
     <message>
         <source>There is no folder for the case book (HOME is not set); Quillon goes on without a case book.</source>
@@ -1292,15 +1292,15 @@ die gewählten Teile. Passt keine Arznei, kehrt die Tabelle zur normalen Reperto
     </message>
     <message>
         <source>&quot;%1&quot; is missing</source>
-        <translation>&quot;%1&quot; fehlt</translation>
+        <translation>„%1“ fehlt</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not of its kind</source>
-        <translation>&quot;%1&quot; hat nicht die erwartete Art</translation>
+        <translation>„%1“ hat nicht den erwarteten Typ</translation>
     </message>
     <message>
         <source>an entry of &quot;%1&quot; is not a text</source>
-        <translation>ein Eintrag von &quot;%1&quot; ist kein Text</translation>
+        <translation>ein Eintrag von „%1“ ist kein Text</translation>
     </message>
     <message>
         <source>a prescription is not an object</source>
@@ -1456,11 +1456,11 @@ die gewählten Teile. Passt keine Arznei, kehrt die Tabelle zur normalen Reperto
     </message>
     <message>
         <source>Row and column selection is not available</source>
-        <translation>Die Auswahl nach Zeile und Spalte ist hier nicht möglich</translation>
+        <translation>Die Auswahl nach Reihe und Spalte ist hier nicht möglich</translation>
     </message>
     <message>
         <source>Only one coloumn and row can be selected</source>
-        <translation>Es können nur eine Spalte und eine Zeile ausgewählt werden</translation>
+        <translation>Es können nur eine Spalte und eine Reihe ausgewählt werden</translation>
     </message>
     <message>
         <source>Unselect all individual elements and then select group</source>
@@ -1468,7 +1468,7 @@ die gewählten Teile. Passt keine Arznei, kehrt die Tabelle zur normalen Reperto
     </message>
     <message>
         <source>Error in row number</source>
-        <translation>Fehler in der Zeilennummer</translation>
+        <translation>Fehler in der Reihennummer</translation>
     </message>
     <message>
         <source>Error in col number</source>
@@ -1496,7 +1496,7 @@ die gewählten Teile. Passt keine Arznei, kehrt die Tabelle zur normalen Reperto
     </message>
     <message>
         <source>Please select option(s) for Materia Medica</source>
-        <translation>Bitte wählen Sie eine Option für die Materia medica</translation>
+        <translation>Bitte wählen Sie mindestens eine Option für die Materia medica</translation>
     </message>
     <message>
         <source>No match found</source>
@@ -1600,7 +1600,7 @@ die gewählten Teile. Passt keine Arznei, kehrt die Tabelle zur normalen Reperto
     </message>
     <message>
         <source>No remedy of the chart is named in every eliminating symptom</source>
-        <translation>Keine Arznei der Tabelle kommt in jedem eliminierenden Symptom vor</translation>
+        <translation>Keine Arznei der Repertorisation kommt in jedem eliminierenden Symptom vor</translation>
     </message>
     <message>
         <source>symptoms Not Recorded</source>
@@ -1690,7 +1690,7 @@ die gewählten Teile. Passt keine Arznei, kehrt die Tabelle zur normalen Reperto
     </message>
     <message>
         <source>Patients, case records, follow-ups and remedy properties are invented or illustrative.</source>
-        <translation>Patienten, Fallaufnahmen, Folgebesuche und Arzneimitteleigenschaften sind erfunden oder dienen der Veranschaulichung.</translation>
+        <translation>Patienten, Fallaufnahmen, Folgebesuche und Arzneieigenschaften sind erfunden oder dienen der Veranschaulichung.</translation>
     </message>
 </context>
 <context>
@@ -1741,7 +1741,7 @@ die gewählten Teile. Passt keine Arznei, kehrt die Tabelle zur normalen Reperto
     </message>
     <message>
         <source>Quillon case book.json</source>
-        <translation>Quillon Fallbuch.json</translation>
+        <translation>Quillon-Fallbuch.json</translation>
     </message>
     <message>
         <source>JSON files (*.json)</source>
@@ -1830,7 +1830,7 @@ die gewählten Teile. Passt keine Arznei, kehrt die Tabelle zur normalen Reperto
     </message>
     <message>
         <source>Totality</source>
-        <translation>Totalität</translation>
+        <translation>Summe</translation>
     </message>
     <message>
         <source>Covered</source>
@@ -1846,13 +1846,13 @@ Visit %1: %3 symptoms
 Visit %2: %4 symptoms
 Symptoms in both visits: %5</source>
         <translation>Vom %1 bis %2
-Besuch %1: %3 Symptome
-Besuch %2: %4 Symptome
+Besuch vom %1: %3 Symptome
+Besuch vom %2: %4 Symptome
 Symptome in beiden Besuchen: %5</translation>
     </message>
     <message>
         <source>Totality %1</source>
-        <translation>Totalität %1</translation>
+        <translation>Summe %1</translation>
     </message>
     <message>
         <source>Covered %1</source>
@@ -1960,11 +1960,11 @@ Symptome in beiden Besuchen: %5</translation>
     </message>
     <message>
         <source>Totality</source>
-        <translation>Totalität</translation>
+        <translation>Summe</translation>
     </message>
     <message>
         <source>Symp.  Cov.</source>
-        <translation>Sympt. abg.</translation>
+        <translation>Abgedeckt</translation>
     </message>
     <message>
         <source>Search</source>
@@ -2003,7 +2003,7 @@ Symptome in beiden Besuchen: %5</translation>
     </message>
     <message>
         <source>Sum of totalities</source>
-        <translation>Summe der Totalitäten</translation>
+        <translation>Gesamtsumme</translation>
     </message>
     <message>
         <source>Best rank</source>
@@ -2024,7 +2024,7 @@ Symptome in beiden Besuchen: %5</translation>
     <message>
         <source>The families of the %1 remedies of the chart as it stands, by the sum of their totalities.
 Double click a family to keep only its remedies in the chart.</source>
-        <translation>Die Familien der %1 Arzneien der Repertorisation in ihrem jetzigen Stand, nach der Summe ihrer Totalitäten.
+        <translation>Die Familien der %1 Arzneien der Repertorisation in ihrem jetzigen Stand, nach der Gesamtsumme der Summen ihrer Arzneien.
 Doppelklick auf eine Familie behält nur ihre Arzneien in der Repertorisation.</translation>
     </message>
     <message>
@@ -2099,7 +2099,7 @@ Doppelklick auf eine Familie behält nur ihre Arzneien in der Repertorisation.</
     </message>
     <message>
         <source>Drug &amp;Mark</source>
-        <translation>&amp;Wertigkeit</translation>
+        <translation>&amp;Grad</translation>
     </message>
     <message>
         <source>&amp;Remedy</source>
@@ -2187,7 +2187,7 @@ Doppelklick auf eine Familie behält nur ihre Arzneien in der Repertorisation.</
     </message>
     <message>
         <source>Followup	Ctrl+F</source>
-        <translation>Folgebesuch	Ctrl+F</translation>
+        <translation>Folgebesuche	Ctrl+F</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -2461,11 +2461,11 @@ Doppelklick auf eine Familie behält nur ihre Arzneien in der Repertorisation.</
     </message>
     <message>
         <source>&amp;Rep_Table</source>
-        <translation>&amp;Rep.-Tabelle</translation>
+        <translation>&amp;Repertorisation</translation>
     </message>
     <message>
         <source>Open Repertorisation Table</source>
-        <translation>Repertorisationstabelle öffnen</translation>
+        <translation>Repertorisation öffnen</translation>
     </message>
     <message>
         <source>Save &amp;As</source>
@@ -2512,11 +2512,11 @@ Doppelklick auf eine Familie behält nur ihre Arzneien in der Repertorisation.</
     </message>
     <message>
         <source>&amp;Symptom Covered/Not Covered</source>
-        <translation>&amp;Symptom abgedeckt/nicht abgedeckt</translation>
+        <translation>Abgedeckte/nicht abgedeckte &amp;Symptome</translation>
     </message>
     <message>
         <source>&amp;Conv. Rep To MM</source>
-        <translation>Rep. in &amp;MM übernehmen</translation>
+        <translation>Rep. in &amp;MM umwandeln</translation>
     </message>
     <message>
         <source>&amp;Drug List</source>
@@ -2528,7 +2528,7 @@ Doppelklick auf eine Familie behält nur ihre Arzneien in der Repertorisation.</
     </message>
     <message>
         <source>&amp;Record Prescription…</source>
-        <translation>&amp;Verordnung erfassen…</translation>
+        <translation>&amp;Verordnung eintragen…</translation>
     </message>
     <message>
         <source>Symptom &amp;List</source>
@@ -2624,7 +2624,7 @@ Doppelklick auf eine Familie behält nur ihre Arzneien in der Repertorisation.</
     </message>
     <message>
         <source>  Of %1        Reg. No. : %2       Rep. Date : %3</source>
-        <translation>  Für %1        Reg.-Nr. : %2       Rep.-Datum : %3</translation>
+        <translation>  Für %1        Reg.-Nr. : %2       Besuchsdatum : %3</translation>
     </message>
 </context>
 <context>
@@ -2639,7 +2639,7 @@ Doppelklick auf eine Familie behält nur ihre Arzneien in der Repertorisation.</
     </message>
     <message>
         <source>N&amp;otes:</source>
-        <translation>N&amp;otizen:</translation>
+        <translation>No&amp;tizen:</translation>
     </message>
 </context>
 <context>
@@ -2701,7 +2701,7 @@ Doppelklick auf eine Familie behält nur ihre Arzneien in der Repertorisation.</
     </message>
     <message>
         <source>Totality</source>
-        <translation>Totalität</translation>
+        <translation>Summe</translation>
     </message>
     <message>
         <source>Covered</source>
@@ -2752,7 +2752,7 @@ Doppelklick auf eine Familie behält nur ihre Arzneien in der Repertorisation.</
         <source>
 Elimination: no symptom is marked &quot;Eliminate by this Symptom&quot;.</source>
         <translation>
-Elimination: Kein Symptom ist mit „Durch dieses Symptom eliminieren“ markiert.</translation>
+Elimination: Kein Symptom ist mit „Mit diesem Symptom eliminieren“ markiert.</translation>
     </message>
     <message>
         <source>Visit date: %1</source>
@@ -2783,11 +2783,11 @@ Elimination: Kein Symptom ist mit „Durch dieses Symptom eliminieren“ markier
     </message>
     <message>
         <source>Save as P&amp;DF…</source>
-        <translation>Als P&amp;DF speichern…</translation>
+        <translation>Als &amp;PDF speichern…</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation>Dr&amp;ucken</translation>
+        <translation>&amp;Drucken</translation>
     </message>
     <message>
         <source>&amp;Close</source>
