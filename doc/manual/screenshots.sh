@@ -8,6 +8,8 @@ command -v xvfb-run >/dev/null || { echo "xvfb-run not found: install the Debian
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 "$build/quillon-sample" --out "$scratch/practice" >/dev/null
+# The manual is English: so are its pictures, whatever the desktop's language.
+export LANGUAGE=en LC_ALL=C.UTF-8
 # A settings folder of its own: no remembered window or visit changes the pictures.
 export XDG_CONFIG_HOME="$scratch/config"
 mkdir -p "$manual/images"
