@@ -1,5 +1,6 @@
-// The program under a German locale: the translation file found beside the programs and installed as the program
-// does at start-up, then the menus, a dialog and the messages (the window's and the core's) read in German.
+// The program under a German locale (CTest sets LANGUAGE=de): the translation file found beside the programs and
+// installed as the program does at start-up, then the menus, a dialog and the messages (the window's and the
+// core's) read in German.
 #include "app/MainFrame.h"
 #include "app/QuillonApp.h"
 #include "casedata/Translatable.h"
@@ -113,8 +114,8 @@ int main(int argc, char** argv)
     RecordingMessageSink sink;
     g_sink = &sink;
     CQuillonApp app(argc, argv, CPracticeFolder(folder.Path()), &sink);
-    // As the program starts: the German file beside the programs, installed before the first window is made.
-    if (!InstallTranslations(app, QLocale(QLocale::German, QLocale::Germany), QCoreApplication::applicationDirPath())) {
+    // As the program starts: the file of the desktop's language, installed before the first window is made.
+    if (!InstallTranslations(app, QLocale(), QCoreApplication::applicationDirPath())) {
         qCritical("no German translation found in %s",
             qPrintable(TranslationFolders(QCoreApplication::applicationDirPath()).join(QLatin1Char(' '))));
         return 1;
