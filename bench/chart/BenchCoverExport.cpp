@@ -7,6 +7,7 @@
 #include "chart/ChartPagePainter.h"
 #include "common/KentData.h"
 #include "common/QtBenchMain.h"
+#include "controls/Translation.h"
 #include "engine/RepEngine.h"
 #include "reports/SymptomCover.h"
 
@@ -115,5 +116,7 @@ int main(int argc, char** argv)
 {
     bench::UseOffscreenUnlessChosen();
     QApplication app(argc, argv);
+    // The desktop's language, as the program chooses it at start-up: LANGUAGE=de measures the German window.
+    InstallTranslations(app, QLocale(), QCoreApplication::applicationDirPath());
     return bench::RunBenchmarks(argc, argv);
 }
