@@ -381,8 +381,11 @@ private Q_SLOTS:
     void arrowsMoveTheCellCursorAndScrollOnlyAtTheEdge()
     {
         SetGridAnnouncementListener(&RecordAnnouncement);
+        // Focus comes with an active window, which the platform grants in its own time.
+        m_view->window()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_view->window()));
         m_view->setFocus();
-        QVERIFY(m_view->hasFocus());
+        QTRY_VERIFY(m_view->hasFocus());
         const auto position = [this] {
             return std::pair{m_view->PaintState().symptomPosition, m_view->PaintState().remedyPosition};
         };
