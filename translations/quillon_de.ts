@@ -2121,6 +2121,10 @@ Doppelklick auf eine Familie behält nur ihre Arzneien in der Repertorisation.</
         <source>Close Window</source>
         <translation>Fenster schließen</translation>
     </message>
+    <message>
+        <source>Remedy List</source>
+        <translation>Arzneiliste</translation>
+    </message>
 </context>
 <context>
     <name>quillon::CHelpViewer</name>
@@ -2491,6 +2495,10 @@ Doppelklick auf eine Familie behält nur ihre Arzneien in der Repertorisation.</
         <source>Pat Name :</source>
         <translation>Patient :</translation>
     </message>
+    <message>
+        <source>Symptoms</source>
+        <translation>Symptome</translation>
+    </message>
 </context>
 <context>
     <name>quillon::CRepView</name>
@@ -2796,6 +2804,10 @@ Elimination: Kein Symptom ist mit „Mit diesem Symptom eliminieren“ markiert.
     <message>
         <source>Save as PDF</source>
         <translation>Als PDF speichern</translation>
+    </message>
+    <message>
+        <source>Covered %1</source>
+        <translation>Abgedeckt %1</translation>
     </message>
 </context>
 <context>

@@ -94,8 +94,8 @@ void CHelpViewer::UpdateTitle()
 {
     const QString title = tr("Quillon Help");
     const QString page = m_pBrowser->documentTitle();
-    // The manual is English: its front page's title is the English name of the window.
-    const bool front = page.isEmpty() || page == title || page == QLatin1String("Quillon Help");
+    // The manual is English: its front page is titled with the window's English name.
+    const bool front = page.isEmpty() || page == QLatin1String("Quillon Help");
     setWindowTitle(front ? title : title + QStringLiteral(" - ") + page);
 }
 

@@ -230,8 +230,8 @@ std::string CFamiliesDialog::CsvText() const
 
 void CFamiliesDialog::SaveAsCsv()
 {
-    const QString suggested = FromData(
-        SuggestedFileName(m_state.m_strPatientFile, m_state.m_strPatientName, VisitDates(), "Families", "csv"));
+    const QString suggested = FromData(SuggestedFileName(
+        m_state.m_strPatientFile, m_state.m_strPatientName, VisitDates(), ToData(tr("Families")), "csv"));
     const std::optional<QString> path
         = m_choices.ChooseSaveFile(this, tr("Save as CSV"), suggested, tr("CSV files (*.csv)"));
     if (path && !SaveChosenFile(*path, CsvText()))

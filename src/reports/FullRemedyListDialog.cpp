@@ -156,7 +156,7 @@ void CFullRemedyListDialog::MakeCurrent(int row)
 void CFullRemedyListDialog::OnSave()
 {
     const QString suggested = FromData(SuggestedFileName(
-        m_state.m_strPatientFile, m_state.m_strPatientName, m_state.m_szVisitDate, "Remedy List", "txt"));
+        m_state.m_strPatientFile, m_state.m_strPatientName, m_state.m_szVisitDate, ToData(tr("Remedy List")), "txt"));
     if (const auto path = ChooseTextFile(m_choices, this, suggested))
         m_model.Save(*path, m_state.Sink());
 }

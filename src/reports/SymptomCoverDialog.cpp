@@ -205,7 +205,7 @@ void CSymptomCoverDlg::Output(PageTarget target)
     job.title = tr("Symptom Covered and Not Covered");
     job.caption = tr("Save as PDF");
     job.suggestedName = FromData(SuggestedFileName(m_state.m_strPatientFile, m_state.m_strPatientName,
-        m_state.m_szVisitDate, "Covered " + report.remedy.name, "pdf"));
+        m_state.m_szVisitDate, ToData(tr("Covered %1").arg(FromData(report.remedy.name))), "pdf"));
     job.cancelIsError = true;
     job.paint = [&report, &header](QPainter& painter, QPagedPaintDevice& device) {
         return PaintCoverPages(painter, device, report, header);

@@ -261,7 +261,7 @@ void CRecordedSymptomsDialog::OnRepTable()
 void CRecordedSymptomsDialog::OnSaveAs()
 {
     const QString suggested = FromData(SuggestedFileName(
-        m_state.m_strPatientFile, m_state.m_strPatientName, m_state.m_szVisitDate, "Symptoms", "txt"));
+        m_state.m_strPatientFile, m_state.m_strPatientName, m_state.m_szVisitDate, ToData(tr("Symptoms")), "txt"));
     if (const auto path = ChooseTextFile(m_choices, this, suggested))
         m_model.SaveAs(*path);
 }
