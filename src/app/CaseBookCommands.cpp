@@ -12,13 +12,13 @@
 #include "casedata/TextCodec.h"
 #include "chart/RepView.h"
 #include "controls/DisplayText.h"
-#include "controls/SavedFile.h"
 #include "controls/UserChoices.h"
 #include "engine/RepEngine.h"
 #include "state/PatientSelection.h"
 #include "state/SaveNames.h"
 
 #include <QAction>
+#include <QFile>
 #include <QFileInfo>
 #include <QKeySequence>
 #include <QMdiArea>
@@ -252,9 +252,15 @@ void CCaseBookCommands::ShowCaseBook()
 
 void CCaseBookCommands::ExportCaseBook()
 {
+    const bool opening = !m_pBook;
     CCaseBook* book = Book();
     if (!book)
         return;
+    if (opening && book->ReadFailures() != 0) {
+        // The book found was damaged: the new one in its place is not what the user means to export.
+        m_app.Sink().Show(kMsgCaseBookNotWhole);
+        return;
+    }
     const auto chosen = m_app.Choices().ChooseSaveFile(
         m_app.MainFrame(), tr("Export Case Book"), tr("Quillon case book.json"), tr("JSON files (*.json)"));
     if (!chosen || chosen->isEmpty())
@@ -262,8 +268,7 @@ void CCaseBookCommands::ExportCaseBook()
     QString path = *chosen;
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".json");
-    if (!SaveChosenFile(path, ExportCaseBookJson(*book)))
-        m_app.Sink().Show(kMsgErrorCreatingFile);
+    ExportCaseBookFile(*book, std::filesystem::path(QFile::encodeName(path).toStdString()));
 }
 
 void CCaseBookCommands::ImportCaseBook()

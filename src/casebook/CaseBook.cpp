@@ -1,5 +1,6 @@
 // The case book's store: opening, saving and reading analyses and prescriptions.
 #include "casebook/CaseBook.h"
+#include "casebook/CaseBookFile.h"
 #include "casebook/CaseBookSchema.h"
 
 #include "casedata/TextCodec.h"
@@ -8,6 +9,7 @@
 #include <SQLiteCpp/SQLiteCpp.h>
 #include <sqlite3.h>
 
+#include <cerrno>
 #include <cstdlib>
 #include <ctime>
 
@@ -80,63 +82,52 @@ void BindPatient(SQLite::Statement& q, const PracticeIdentity& practice, const s
     q.bind(3, regNo);
 }
 
-// Moves a damaged or foreign file (with its log) aside under a name of its own; the name, or nothing.
-std::optional<std::filesystem::path> MoveAside(const std::filesystem::path& path)
+bool IsDiskFull(int code, int systemErrno)
 {
-    const std::string stamp = CaseBookTime();
-    std::string suffix;
-    for (const char c : stamp)
-        if (c != ':' && c != '-')
-            suffix += c;
-    for (int n = 0; n < 100; ++n) {
-        std::filesystem::path target = path;
-        target += ".damaged-" + suffix + (n ? "-" + std::to_string(n) : std::string());
-        std::error_code ec;
-        if (std::filesystem::exists(target, ec))
-            continue;
-        std::filesystem::rename(path, target, ec);
-        if (ec)
-            return std::nullopt;
-        for (const char* log : {"-wal", "-shm"}) {
-            std::filesystem::path from = path, to = target;
-            from += log;
-            to += log;
-            if (std::filesystem::exists(from, ec))
-                std::filesystem::rename(from, to, ec);
-        }
-        return target;
-    }
-    return std::nullopt;
+    return code == SQLITE_FULL || systemErrno == ENOSPC || systemErrno == EDQUOT;
 }
 
-// Not a case book: a file SQLite cannot read, or a database of another program.
-struct ForeignFile
+// Why the book could not be opened, in the words that fit: busy, a full disk, or SQLite's or the system's own.
+void ShowOpenFailure(IMessageSink& sink, const std::string& shown, const CaseBookFileError& error)
 {
-};
+    if (error.code == SQLITE_BUSY || error.code == SQLITE_LOCKED)
+        sink.Show(FormatText(translate("Message",
+                                 "The case book %1 is in use by another Quillon window and stayed busy; "
+                                 "Quillon goes on without a case book."),
+            {shown}));
+    else if (IsDiskFull(error.code, error.systemErrno))
+        sink.Show(FormatText(
+            translate("Message", "The disk that holds the case book %1 is full; Quillon goes on without a case book."),
+            {shown}));
+    else
+        sink.Show(FormatText(
+            translate("Message", "The case book %1 cannot be opened (%2); Quillon goes on without a case book."),
+            {shown, error.text}));
+}
 
-std::unique_ptr<SQLite::Database> OpenDatabase(const std::string& path, int busyTimeoutMs, IMessageSink& sink)
+// Brings an open book up to this version (and gives a book of before the application id its id); the version, or
+// nothing for a book of a newer version.
+std::optional<int> UpdateSchema(SQLite::Database& db, bool readOnly)
 {
-    auto db = std::make_unique<SQLite::Database>(path, SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE, busyTimeoutMs);
-    db->exec("PRAGMA foreign_keys = ON");
-    int version = db->execAndGet("PRAGMA user_version").getInt();
-    if (version > CCaseBook::kSchemaVersion) {
-        sink.Show(kMsgCaseBookNewer);
-        return nullptr;
-    }
-    if (version == 0 && db->execAndGet("SELECT count(*) FROM sqlite_master").getInt() > 0)
-        throw ForeignFile{};
-    if (path != ":memory:")
-        db->execAndGet("PRAGMA journal_mode = WAL");
-    db->exec("PRAGMA synchronous = NORMAL");
-    if (version < CCaseBook::kSchemaVersion) {
-        SQLite::Transaction transaction(*db, SQLite::TransactionBehavior::IMMEDIATE);
-        // Another window may have brought it up to date while this one waited.
-        version = db->execAndGet("PRAGMA user_version").getInt();
+    db.exec("PRAGMA foreign_keys = ON");
+    int version = db.execAndGet("PRAGMA user_version").getInt();
+    const bool legacy = db.execAndGet("PRAGMA application_id").getInt() != kCaseBookApplicationId;
+    if (version > CCaseBook::kSchemaVersion)
+        return std::nullopt;
+    if (readOnly)
+        return version;
+    db.execAndGet("PRAGMA journal_mode = WAL");
+    db.exec("PRAGMA synchronous = NORMAL");
+    if (version < CCaseBook::kSchemaVersion || legacy) {
+        SQLite::Transaction transaction(db, SQLite::TransactionBehavior::IMMEDIATE);
+        db.exec("PRAGMA application_id = " + std::to_string(kCaseBookApplicationId));
+        version = db.execAndGet("PRAGMA user_version").getInt();
         for (int to = version + 1; to <= CCaseBook::kSchemaVersion; ++to)
-            ApplyCaseBookMigration(*db, to);
+            ApplyCaseBookMigration(db, to);
         transaction.commit();
+        version = CCaseBook::kSchemaVersion;
     }
-    return db;
+    return version;
 }
 
 } // namespace
@@ -173,55 +164,94 @@ std::string CaseBookTime(std::chrono::system_clock::time_point at)
 std::unique_ptr<CCaseBook> CCaseBook::Open(
     const std::filesystem::path& path, IMessageSink& sink, CaseBookOptions options)
 {
-    const bool memory = path == ":memory:";
     const std::string shown = Utf8ToCp1252(path.string());
     if (path.empty()) {
         sink.Show(QT_TRANSLATE_NOOP(
             "Message", "There is no folder for the case book (HOME is not set); Quillon goes on without a case book."));
         return nullptr;
     }
-    if (!memory && path.has_parent_path()) {
-        std::error_code ec;
-        std::filesystem::create_directories(path.parent_path(), ec);
+    if (path == ":memory:") {
+        auto db = std::make_unique<SQLite::Database>(":memory:", SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
+        UpdateSchema(*db, false);
+        return std::unique_ptr<CCaseBook>(new CCaseBook(path, std::move(db), sink, std::move(options)));
     }
-    for (int attempt = 0; attempt < 2; ++attempt) {
-        try {
-            std::unique_ptr<SQLite::Database> db = OpenDatabase(path.string(), options.busyTimeoutMs, sink);
-            if (!db)
+    const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
+    std::error_code ec;
+    std::filesystem::create_directories(folder, ec);
+    // One process at a time decides about the file, so that none judges a book another is making.
+    const CCaseBookFolderLock lock(folder, options.busyTimeoutMs);
+    if (!lock.Held()) {
+        ShowOpenFailure(sink, shown, {SQLITE_BUSY, 0, {}});
+        return nullptr;
+    }
+    bool startedAfresh = false;
+    for (int attempt = 0; attempt < 4; ++attempt) {
+        const CaseBookInspection seen = InspectCaseBook(path, options.busyTimeoutMs);
+        switch (seen.verdict) {
+        case CaseBookVerdict::Missing:
+            try {
+                CreateCaseBookFile(path);
+                lock.SyncFolder();
+            } catch (const CaseBookFileError& error) {
+                ShowOpenFailure(sink, shown, error);
                 return nullptr;
-            return std::unique_ptr<CCaseBook>(new CCaseBook(path, std::move(db), sink, std::move(options)));
-        } catch (const SQLite::Exception& e) {
-            const int code = e.getErrorCode() & 0xff;
-            if (code == SQLITE_BUSY || code == SQLITE_LOCKED) {
+            }
+            continue;
+        case CaseBookVerdict::NotABook: {
+            if (attempt > 1)
+                return nullptr;
+            const auto aside = MoveCaseBookAside(path);
+            if (!aside) {
                 sink.Show(FormatText(translate("Message",
-                                         "The case book %1 is in use by another Quillon window and stayed busy; "
+                                         "The case book %1 is damaged or not a case book, and cannot be moved aside; "
                                          "Quillon goes on without a case book."),
                     {shown}));
                 return nullptr;
             }
-            if (memory || attempt > 0 || (code != SQLITE_NOTADB && code != SQLITE_CORRUPT)) {
-                sink.Show(
-                    FormatText(translate("Message",
-                                   "The case book %1 cannot be opened (%2); Quillon goes on without a case book."),
-                        {shown, e.what()}));
+            lock.SyncFolder();
+            sink.Show(FormatText(translate("Message",
+                                     "The case book %1 is damaged or not a case book: it was moved aside to %2 and a "
+                                     "new case book was started."),
+                {shown, Utf8ToCp1252(aside->string())}));
+            startedAfresh = true;
+            continue;
+        }
+        case CaseBookVerdict::Newer:
+            sink.Show(kMsgCaseBookNewer);
+            return nullptr;
+        case CaseBookVerdict::Busy:
+        case CaseBookVerdict::Failed:
+            ShowOpenFailure(sink, shown, seen.error);
+            return nullptr;
+        case CaseBookVerdict::Book:
+        case CaseBookVerdict::Legacy:
+            break;
+        }
+        const bool readOnly = !CaseBookWritable(path);
+        std::unique_ptr<SQLite::Database> db;
+        try {
+            db = OpenCaseBookConnection(path, readOnly, options.busyTimeoutMs);
+            const std::optional<int> version = UpdateSchema(*db, readOnly);
+            if (!version) {
+                sink.Show(kMsgCaseBookNewer);
                 return nullptr;
             }
-        } catch (const ForeignFile&) {
-            if (attempt > 0)
+            if (*version < kSchemaVersion) {
+                // Read-only, it cannot be brought up to date.
+                sink.Show(FormatText(translate("Message",
+                                         "The case book %1 cannot be written (it or its folder is read-only); "
+                                         "Quillon goes on without a case book."),
+                    {shown}));
                 return nullptr;
-        }
-        const auto aside = MoveAside(path);
-        if (!aside) {
-            sink.Show(FormatText(translate("Message",
-                                     "The case book %1 is damaged or not a case book, and cannot be moved aside; "
-                                     "Quillon goes on without a case book."),
-                {shown}));
+            }
+            std::unique_ptr<CCaseBook> book(new CCaseBook(path, std::move(db), sink, std::move(options)));
+            book->m_readOnly = readOnly;
+            book->m_readFailures = startedAfresh ? 1 : 0;
+            return book;
+        } catch (const SQLite::Exception& e) {
+            ShowOpenFailure(sink, shown, {e.getErrorCode() & 0xff, db ? sqlite3_system_errno(db->getHandle()) : 0, e.what()});
             return nullptr;
         }
-        sink.Show(FormatText(translate("Message",
-                                 "The case book %1 is damaged or not a case book: it was moved aside to %2 and a new "
-                                 "case book was started."),
-            {shown, Utf8ToCp1252(aside->string())}));
     }
     return nullptr;
 }
@@ -243,8 +273,13 @@ void CCaseBook::Fail(const std::exception& e, const char* what) const
 {
     const auto* sql = dynamic_cast<const SQLite::Exception*>(&e);
     const int code = sql ? sql->getErrorCode() & 0xff : 0;
+    if (std::string_view(what) == "read")
+        ++m_readFailures;
     if (code == SQLITE_BUSY || code == SQLITE_LOCKED)
         m_sink.Show(kMsgCaseBookBusy);
+    else if (sql && IsDiskFull(code, sqlite3_system_errno(m_db->getHandle())))
+        m_sink.Show(FormatText(translate("Message", "The disk that holds the case book is full; nothing was %1."),
+            {translate(kMessageContext, what)}));
     else if (code == SQLITE_CONSTRAINT)
         m_sink.Show(FormatText(translate("Message",
                                    "The case book already holds an analysis of this visit by that name; nothing was "
@@ -257,6 +292,13 @@ void CCaseBook::Fail(const std::exception& e, const char* what) const
 
 bool CCaseBook::InTransaction(const std::function<void()>& work, const char* what)
 {
+    if (m_readOnly) {
+        m_sink.Show(FormatText(translate("Message",
+                                   "The case book %1 cannot be written (it or its folder is read-only); nothing was "
+                                   "%2."),
+            {Utf8ToCp1252(m_path.string()), translate(kMessageContext, what)}));
+        return false;
+    }
     try {
         SQLite::Transaction transaction(*m_db, SQLite::TransactionBehavior::IMMEDIATE);
         work();

@@ -47,9 +47,11 @@ public:
     static constexpr int kSchemaVersion = 2;
 
     // Opens the case book at `path`, creating it and its folder when missing and bringing an older one up to date.
-    // A damaged or foreign file is moved aside (with a message) and a new book started; a book of a newer version
-    // is refused with kMsgCaseBookNewer; a file that cannot be opened at all gives its reason. Null when there is no
-    // case book to use. ":memory:" opens a book that lives only in memory.
+    // What is there is judged before anything writes to it: a file damaged anywhere (PRAGMA quick_check), another
+    // program's file, or a link is moved aside as it is (with its log, and a message) and a new book started; a book
+    // of a newer version is refused with kMsgCaseBookNewer; a file that cannot be opened at all gives its reason. A
+    // new book is made whole under a scratch name and renamed into place. A book that cannot be written is opened
+    // read-only. Null when there is no case book to use. ":memory:" opens a book that lives only in memory.
     static std::unique_ptr<CCaseBook> Open(
         const std::filesystem::path& path, IMessageSink& sink, CaseBookOptions options = {});
     ~CCaseBook();
@@ -58,6 +60,11 @@ public:
 
     const std::filesystem::path& Path() const { return m_path; }
     IMessageSink& Sink() const { return m_sink; }
+    // Opened read-only: the book or its folder cannot be written; every save says so and saves nothing.
+    bool ReadOnly() const { return m_readOnly; }
+    // How many reads have failed since the book was opened, counting one when the file found at the opening was
+    // damaged or not a case book (and a new book was started): a listing or an export made meanwhile is not whole.
+    int ReadFailures() const { return m_readFailures; }
 
     // Saves the analysis of the patient: with an id, that analysis is updated (renamed too); without one, an
     // analysis of the same visit and name is replaced, or a new one added. Returns its id, or nothing (the reason
@@ -110,6 +117,8 @@ private:
     std::unique_ptr<SQLite::Database> m_db;
     IMessageSink& m_sink;
     CaseBookOptions m_options;
+    bool m_readOnly = false;
+    mutable int m_readFailures = 0;
 };
 
 } // namespace quillon

@@ -198,9 +198,17 @@ std::string ExportCaseBookJson(CCaseBook& book)
 
 bool ExportCaseBookFile(CCaseBook& book, const std::filesystem::path& file)
 {
-    if (WriteFileAtomically(file, ExportCaseBookJson(book)))
+    const int failures = book.ReadFailures();
+    const std::string json = ExportCaseBookJson(book);
+    if (book.ReadFailures() != failures) {
+        book.Sink().Show(kMsgCaseBookNotWhole);
+        return false;
+    }
+    std::error_code error;
+    if (WriteFileAtomically(file, json, error))
         return true;
-    book.Sink().Show(kMsgErrorCreatingFile);
+    book.Sink().Show(FormatText(translate("Message", "The case book could not be exported to %1 (%2)."),
+        {Utf8ToCp1252(file.string()), error.message()}));
     return false;
 }
 

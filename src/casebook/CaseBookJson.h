@@ -1,6 +1,8 @@
 // The case book as one JSON file: the export of the whole store, and the import that merges one into it.
 #pragma once
 
+#include "casedata/Translatable.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -13,6 +15,8 @@ namespace quillon {
 class CCaseBook;
 
 inline constexpr const char* kCaseBookFormat = "quillon-casebook";
+inline constexpr const char* kMsgCaseBookNotWhole
+    = QT_TRANSLATE_NOOP("Message", "The case book could not be read whole; no export was written.");
 
 struct ImportSummary
 {
@@ -25,7 +29,8 @@ struct ImportSummary
 
 // The whole book as a JSON document (UTF-8).
 std::string ExportCaseBookJson(CCaseBook& book);
-// Writes it to `file`, whole or not at all; false (with "Error creating file, aborting saving") when it could not.
+// Writes it to `file`, whole or not at all; false when it could not: a read of the book failed meanwhile (nothing is
+// written), or the file system refused the file (the message names the file and the reason).
 bool ExportCaseBookFile(CCaseBook& book, const std::filesystem::path& file);
 
 // Merges an exported document into the book in one transaction: what the book lacks is added; an analysis of the

@@ -124,6 +124,13 @@ ReadStatus CPracticeFolder::ReadFile(std::string_view name, std::vector<std::uin
 
 bool WriteFileAtomically(const std::filesystem::path& target, std::string_view bytes)
 {
+    std::error_code error;
+    return WriteFileAtomically(target, bytes, error);
+}
+
+bool WriteFileAtomically(const std::filesystem::path& target, std::string_view bytes, std::error_code& error)
+{
+    error.clear();
     const std::filesystem::path folder = target.parent_path();
     const std::string name = target.filename().string();
     for (int attempt = 0; attempt < kScratchAttempts; ++attempt) {
@@ -134,21 +141,26 @@ bool WriteFileAtomically(const std::filesystem::path& target, std::string_view b
         if (!out) {
             if (errno == EEXIST)
                 continue;
+            error.assign(errno, std::generic_category());
             return false;
         }
+        errno = 0;
         bool written = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
         written = std::fflush(out) == 0 && written;
+        const int writeErrno = errno;
         written = std::fclose(out) == 0 && written;
         std::error_code ec;
         if (written)
             std::filesystem::rename(scratch, target, ec);
         if (!written || ec) {
+            error = ec ? ec : std::error_code(writeErrno ? writeErrno : errno ? errno : EIO, std::generic_category());
             std::error_code ignored;
             std::filesystem::remove(scratch, ignored);
             return false;
         }
         return true;
     }
+    error.assign(EEXIST, std::generic_category());
     return false;
 }
 

@@ -68,5 +68,7 @@ private:
 // entry: a link named like the target is replaced, what it points to is left alone. Returns false (and leaves
 // any existing target as it was, and no scratch file behind) on any failure.
 bool WriteFileAtomically(const std::filesystem::path& target, std::string_view bytes);
+// The same, with the system's reason for a failure in `error`.
+bool WriteFileAtomically(const std::filesystem::path& target, std::string_view bytes, std::error_code& error);
 
 } // namespace quillon

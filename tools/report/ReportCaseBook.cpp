@@ -146,7 +146,11 @@ int Analyses(const CaseBookCommand& c)
     auto book = OpenBook(c);
     if (!book)
         return kCaseNotLoaded;
-    for (const AnalysisListing& row : book->ListAnalyses(CurrentPractice(state), Cp1252ToUtf8(state.m_strPatientFile)))
+    const auto rows = book->ListAnalyses(CurrentPractice(state), Cp1252ToUtf8(state.m_strPatientFile));
+    // A list read in part, or from a new book started in place of a damaged one, is not the book's list.
+    if (book->ReadFailures() != 0)
+        return kCaseNotLoaded;
+    for (const AnalysisListing& row : rows)
         c.t.Out() << "A\t" << row.analysis.id << '\t' << Shown(row.analysis.visit.date) << '\t'
                   << Shown(row.analysis.name) << '\t' << row.stepCount << '\t'
                   << (row.prescription ? Shown(PrescriptionText(*row.prescription)) : std::string()) << '\n';
@@ -214,7 +218,7 @@ int ExportBook(const CaseBookCommand& c)
 {
     ExpectArgs(c.args, 2, "[--casebook FILE] casebook-export FILE");
     auto book = OpenBook(c);
-    if (!book)
+    if (!book || book->ReadFailures() != 0)
         return kCaseNotLoaded;
     return ExportCaseBookFile(*book, c.args[1]) ? kDone : kCaseNotLoaded;
 }

@@ -1,0 +1,401 @@
+// The case book's file as the opening finds it: damaged past its first page, with a log, another program's, written
+// before books carried their id, a link, read-only, on a full disk; and a read that fails after the opening.
+#include "casebook/CaseBook.h"
+#include "casebook/CaseBookFile.h"
+#include "casebook/CaseBookJson.h"
+#include "casebook/CaseBookSchema.h"
+#include "support/TempFolder.h"
+
+#include <SQLiteCpp/SQLiteCpp.h>
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include <cerrno>
+#include <csignal>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace quillon;
+using quillon::testing::ReadBytes;
+using quillon::testing::TempFolder;
+
+namespace {
+
+const PatientIdentity kAnna{{"/practice", "Helen Marsh"}, "1001", "Anna Berger"};
+
+AnalysisRecord Steps(const std::string& name, int count)
+{
+    AnalysisRecord a;
+    a.visit = {"12/03/2002", "ff"};
+    a.name = name;
+    for (int s = 0; s < count; ++s)
+        a.steps.push_back("drop:" + std::to_string(s) + ":1");
+    return a;
+}
+
+// A book of many pages: forty analyses of a hundred steps each.
+void FillBook(const std::filesystem::path& path)
+{
+    NullMessageSink quiet;
+    auto book = CCaseBook::Open(path, quiet);
+    ASSERT_TRUE(book);
+    for (int n = 0; n < 40; ++n)
+        ASSERT_TRUE(book->SaveAnalysis(kAnna, Steps("analysis " + std::to_string(n), 100)));
+}
+
+int PageCount(const std::filesystem::path& path)
+{
+    return static_cast<int>(std::filesystem::file_size(path) / 4096);
+}
+
+// Overwrites page `page` (1-based) of the file with text.
+void SpoilPage(const std::filesystem::path& path, int page)
+{
+    const int fd = open(path.c_str(), O_WRONLY);
+    ASSERT_GE(fd, 0);
+    const std::string junk(4096, 'x');
+    ASSERT_EQ(pwrite(fd, junk.data(), junk.size(), static_cast<off_t>(page - 1) * 4096), 4096);
+    close(fd);
+}
+
+// The names in the folder that were moved aside.
+std::vector<std::filesystem::path> MovedAside(const std::filesystem::path& folder)
+{
+    std::vector<std::filesystem::path> aside;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        if (entry.path().filename().string().find(".damaged-") != std::string::npos)
+            aside.push_back(entry.path());
+    std::sort(aside.begin(), aside.end());
+    return aside;
+}
+
+std::filesystem::path Suffixed(std::filesystem::path path, const char* suffix)
+{
+    path += suffix;
+    return path;
+}
+
+} // namespace
+
+TEST(CaseBookFile, ABookDamagedPastItsFirstPageIsMovedAsideWithItsLogByteForByte)
+{
+    for (const bool withLog : {false, true}) {
+        TempFolder folder;
+        const auto path = folder.Path() / "casebook.sqlite";
+        FillBook(path);
+        const int pages = PageCount(path);
+        ASSERT_GT(pages, 20);
+        int ready[2];
+        ASSERT_EQ(pipe(ready), 0);
+        pid_t writer = 0;
+        if (withLog) {
+            // Another process writes into the log and is killed before any checkpoint: the log and its index stay.
+            writer = fork();
+            if (writer == 0) {
+                SQLite::Database db(path.string(), SQLite::OPEN_READWRITE);
+                db.exec("PRAGMA wal_autocheckpoint = 0");
+                db.exec("INSERT INTO practices(folder, physician) VALUES('/in the log', '')");
+                (void)!write(ready[1], "x", 1);
+                pause();
+                _exit(0);
+            }
+            char x;
+            ASSERT_EQ(read(ready[0], &x, 1), 1);
+            kill(writer, SIGKILL);
+            waitpid(writer, nullptr, 0);
+            ASSERT_GT(std::filesystem::file_size(Suffixed(path, "-wal")), 0u);
+        }
+        close(ready[0]);
+        close(ready[1]);
+        // The middle of the steps, far from the first page and from what the log holds.
+        SpoilPage(path, pages / 2);
+        const std::string book = ReadBytes(path), wal = ReadBytes(Suffixed(path, "-wal")),
+                          shm = ReadBytes(Suffixed(path, "-shm"));
+
+        RecordingMessageSink sink;
+        auto opened = CCaseBook::Open(path, sink);
+        ASSERT_TRUE(opened) << withLog;
+        const auto aside = MovedAside(folder.Path());
+        ASSERT_EQ(aside.size(), withLog ? 3u : 1u) << withLog;
+        EXPECT_EQ(sink.Texts(),
+            std::vector<std::string>{"The case book " + path.string() + " is damaged or not a case book: it was moved "
+                                     "aside to " + aside[0].string() + " and a new case book was started."});
+        EXPECT_TRUE(ReadBytes(aside[0]) == book) << withLog;
+        if (withLog) {
+            EXPECT_TRUE(ReadBytes(Suffixed(aside[0], "-wal")) == wal);
+            EXPECT_TRUE(ReadBytes(Suffixed(aside[0], "-shm")) == shm);
+        }
+        // What was read meanwhile from the new book is not the practitioner's book.
+        EXPECT_EQ(opened->ReadFailures(), 1);
+        EXPECT_TRUE(opened->ListAnalyses(kAnna.practice, "1001").empty());
+    }
+}
+
+TEST(CaseBookFile, AReadThatFailsAfterTheOpeningWritesNoExport)
+{
+    TempFolder folder;
+    const auto path = folder.Path() / "casebook.sqlite";
+    FillBook(path);
+    RecordingMessageSink sink;
+    auto book = CCaseBook::Open(path, sink);
+    ASSERT_TRUE(book);
+    EXPECT_EQ(book->ReadFailures(), 0);
+    SpoilPage(path, PageCount(path) / 2);
+    const auto exported = folder.Path() / "export.json";
+    EXPECT_FALSE(ExportCaseBookFile(*book, exported));
+    EXPECT_FALSE(std::filesystem::exists(exported));
+    EXPECT_GT(book->ReadFailures(), 0);
+    ASSERT_FALSE(sink.Texts().empty());
+    EXPECT_EQ(sink.Texts().back(), "The case book could not be read whole; no export was written.");
+}
+
+TEST(CaseBookFile, OnlyACaseBookIsOpenedAndAnythingElseIsMovedAsideUnchanged)
+{
+    // The exact schema of a book written before books carried their id, at version 1 or 2.
+    const auto legacy = [](int version, const char* extra) {
+        return [version, extra](const std::filesystem::path& p) {
+            SQLite::Database db(p.string(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
+            db.exec("PRAGMA journal_mode = WAL");
+            for (int to = 1; to <= version; ++to)
+                ApplyCaseBookMigration(db, to);
+            db.exec("INSERT INTO practices VALUES(1, '/practice', 'Helen Marsh')");
+            db.exec(extra);
+        };
+    };
+    const auto foreign = [](const char* sql) {
+        return [sql](const std::filesystem::path& p) {
+            SQLite::Database(p.string(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE).exec(sql);
+        };
+    };
+    struct Case
+    {
+        const char* what;
+        std::function<void(const std::filesystem::path&)> make;
+        bool recognised; // else moved aside, byte for byte
+    };
+    const Case cases[] = {
+        {"a book of version 1 without the id", legacy(1, ""), true},
+        {"a book of version 2 without the id", legacy(2, ""), true},
+        {"version 2 with a column too many", legacy(2, "ALTER TABLE steps ADD COLUMN x"), false},
+        {"version 2 with a table too many", legacy(2, "CREATE TABLE y(z)"), false},
+        {"version 1 with a column missing", legacy(1, "ALTER TABLE analyses DROP COLUMN notes"), false},
+        {"another program's, user_version 1", foreign("CREATE TABLE notes(x); PRAGMA user_version = 1"), false},
+        {"another program's, user_version 2",
+            foreign("CREATE TABLE practices(id, folder, physician); PRAGMA user_version = 2"), false},
+        {"another program's, user_version 3", foreign("CREATE TABLE future(x); PRAGMA user_version = 3"), false},
+        {"another program's id", foreign("CREATE TABLE notes(x); PRAGMA application_id = 1"), false},
+        {"an empty file", [](const auto& p) { fixtures::WriteBytes(p, ""); }, false},
+    };
+    for (const Case& c : cases) {
+        TempFolder folder;
+        const auto path = folder.Path() / "casebook.sqlite";
+        c.make(path);
+        const std::string before = ReadBytes(path);
+        RecordingMessageSink sink;
+        auto book = CCaseBook::Open(path, sink);
+        ASSERT_TRUE(book) << c.what;
+        const auto aside = MovedAside(folder.Path());
+        if (c.recognised) {
+            EXPECT_TRUE(sink.Messages().empty()) << c.what;
+            EXPECT_TRUE(aside.empty()) << c.what;
+            EXPECT_EQ(book->Database().execAndGet("PRAGMA application_id").getInt(), kCaseBookApplicationId);
+            EXPECT_EQ(book->Database().execAndGet("SELECT folder FROM practices").getString(), "/practice");
+        } else {
+            ASSERT_EQ(aside.size(), 1u) << c.what;
+            EXPECT_TRUE(ReadBytes(aside[0]) == before) << c.what;
+            EXPECT_EQ(sink.Messages().size(), 1u) << c.what;
+            EXPECT_EQ(book->Database().execAndGet("PRAGMA application_id").getInt(), kCaseBookApplicationId);
+        }
+        EXPECT_TRUE(book->SaveAnalysis(kAnna, Steps("new", 2))) << c.what;
+    }
+}
+
+TEST(CaseBookFile, ALinkAtTheBooksNamesIsMovedAsideAndWhatItPointsToIsLeftAlone)
+{
+    struct Case
+    {
+        const char* what;
+        const char* linkName; // the name in the data folder that is a link
+        const char* target; // what the link points to, in another folder; null: nothing there
+        bool book; // a case book at the book's own name besides
+    };
+    const Case cases[] = {
+        {"a link to nothing", "casebook.sqlite", nullptr, false},
+        {"a link to an empty file", "casebook.sqlite", "", false},
+        {"a link to a case book", "casebook.sqlite", "book", false},
+        {"a link at the log", "casebook.sqlite-wal", "", true},
+        {"a link at the log's index", "casebook.sqlite-shm", nullptr, true},
+        {"a log without its book", "casebook.sqlite-wal", nullptr, false},
+    };
+    for (const Case& c : cases) {
+        TempFolder data, elsewhere;
+        const auto path = data.Path() / "casebook.sqlite";
+        const auto target = elsewhere.Path() / "target";
+        if (c.target && std::string_view(c.target) == "book")
+            FillBook(target);
+        else if (c.target)
+            fixtures::WriteBytes(target, c.target);
+        if (c.book)
+            FillBook(path);
+        ASSERT_EQ(symlink(target.c_str(), (data.Path() / c.linkName).c_str()), 0);
+        const std::string before = ReadBytes(target);
+        RecordingMessageSink sink;
+        auto book = CCaseBook::Open(path, sink);
+        ASSERT_TRUE(book) << c.what;
+        EXPECT_TRUE(book->SaveAnalysis(kAnna, Steps("new", 2))) << c.what;
+        book.reset();
+        EXPECT_EQ(std::filesystem::exists(target), c.target != nullptr) << c.what;
+        EXPECT_TRUE(ReadBytes(target) == before) << c.what;
+        EXPECT_EQ(sink.Messages().size(), 1u) << c.what;
+        EXPECT_FALSE(std::filesystem::is_symlink(path)) << c.what;
+        const auto aside = MovedAside(data.Path());
+        EXPECT_EQ(aside.size(), c.book ? 2u : 1u) << c.what;
+        for (const auto& name : aside) {
+            if (std::filesystem::is_symlink(name)) {
+                EXPECT_EQ(std::filesystem::read_symlink(name), target) << c.what;
+            }
+        }
+    }
+}
+
+TEST(CaseBookFile, AReadOnlyBookListsAndExportsAndSaysASaveCannotBeWritten)
+{
+    TempFolder folder;
+    const auto data = folder.Path() / "data";
+    const auto path = data / "casebook.sqlite";
+    FillBook(path);
+    ASSERT_FALSE(std::filesystem::exists(Suffixed(path, "-shm")));
+    ASSERT_EQ(chmod(path.c_str(), 0444), 0);
+    ASSERT_EQ(chmod(data.c_str(), 0555), 0);
+    // As a user who may not write there (root may write anywhere).
+    int result[2];
+    ASSERT_EQ(pipe(result), 0);
+    const pid_t child = fork();
+    if (child == 0) {
+        if (geteuid() == 0 && setuid(65534) != 0)
+            _exit(9);
+        RecordingMessageSink sink;
+        auto book = CCaseBook::Open(path, sink);
+        std::string report;
+        if (book) {
+            report += std::to_string(book->ListAnalyses(kAnna.practice, "1001").size()) + ";";
+            report += std::to_string(ExportCaseBookJson(*book).find("\"analysis 39\"") != std::string::npos) + ";";
+            report += std::to_string(book->SaveAnalysis(kAnna, Steps("new", 2)).has_value()) + ";";
+        }
+        for (const std::string& text : sink.Texts())
+            report += text + ";";
+        (void)!write(result[1], report.data(), report.size());
+        _exit(0);
+    }
+    close(result[1]);
+    std::string report;
+    char buffer[4096];
+    for (ssize_t n; (n = read(result[0], buffer, sizeof buffer)) > 0;)
+        report.append(buffer, static_cast<std::size_t>(n));
+    close(result[0]);
+    int status = 0;
+    waitpid(child, &status, 0);
+    chmod(data.c_str(), 0755);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    EXPECT_EQ(report,
+        "40;1;0;The case book " + path.string()
+            + " cannot be written (it or its folder is read-only); nothing was saved.;");
+    EXPECT_FALSE(std::filesystem::exists(Suffixed(path, "-shm")));
+    EXPECT_FALSE(std::filesystem::exists(Suffixed(path, "-wal")));
+}
+
+namespace {
+
+// A file system that fails every write of a database file, as a full disk does: with SQLite's own result, or with
+// an I/O error whose errno says why.
+struct FailingDisk
+{
+    static inline int result = SQLITE_FULL;
+    static inline int systemErrno = 0;
+    static inline sqlite3_vfs* real = nullptr;
+    static inline sqlite3_io_methods methods{};
+    static inline const sqlite3_io_methods* realMethods = nullptr;
+
+    static int Write(sqlite3_file* file, const void* data, int amount, sqlite3_int64 offset)
+    {
+        (void)file, (void)data, (void)amount, (void)offset;
+        errno = systemErrno;
+        return result;
+    }
+    static int Open(sqlite3_vfs*, const char* name, sqlite3_file* file, int flags, int* outFlags)
+    {
+        const int rc = real->xOpen(real, name, file, flags, outFlags);
+        if (rc == SQLITE_OK && file->pMethods) {
+            realMethods = file->pMethods;
+            methods = *file->pMethods;
+            methods.xWrite = &Write;
+            file->pMethods = &methods;
+        }
+        return rc;
+    }
+    static int LastError(sqlite3_vfs*, int, char*) { return systemErrno; }
+
+    FailingDisk(int failure, int why)
+    {
+        result = failure;
+        systemErrno = why;
+        real = sqlite3_vfs_find(nullptr);
+        vfs = *real;
+        vfs.zName = "quillon-failing-disk";
+        vfs.xOpen = &Open;
+        vfs.xGetLastError = &LastError;
+        sqlite3_vfs_register(&vfs, 1);
+    }
+    ~FailingDisk()
+    {
+        sqlite3_vfs_unregister(&vfs);
+        sqlite3_vfs_register(real, 1);
+    }
+    sqlite3_vfs vfs{};
+};
+
+} // namespace
+
+TEST(CaseBookFile, ANewBookOnAFullDiskSaysTheDiskIsFull)
+{
+    struct Case
+    {
+        int result;
+        int systemErrno;
+        bool full;
+    };
+    for (const Case c : {Case{SQLITE_FULL, 0, true}, Case{SQLITE_IOERR_WRITE, ENOSPC, true},
+             Case{SQLITE_IOERR_WRITE, EIO, false}}) {
+        TempFolder folder;
+        const auto path = folder.Path() / "casebook.sqlite";
+        RecordingMessageSink sink;
+        {
+            const FailingDisk disk(c.result, c.systemErrno);
+            EXPECT_FALSE(CCaseBook::Open(path, sink)) << c.result;
+        }
+        ASSERT_EQ(sink.Texts().size(), 1u) << c.result;
+        const std::string full
+            = "The disk that holds the case book " + path.string() + " is full; Quillon goes on without a case book.";
+        if (c.full)
+            EXPECT_EQ(sink.Texts()[0], full) << c.result;
+        else
+            EXPECT_NE(sink.Texts()[0].find("disk I/O error"), std::string::npos) << sink.Texts()[0];
+        // Nothing half made is left, under the book's name or another.
+        EXPECT_TRUE(std::filesystem::is_empty(folder.Path())) << c.result;
+    }
+}
+
+TEST(CaseBookFile, AnExportToANameTheFileSystemRefusesNamesTheFileAndTheReason)
+{
+    TempFolder folder;
+    RecordingMessageSink sink;
+    auto book = CCaseBook::Open(folder.Path() / "casebook.sqlite", sink);
+    ASSERT_TRUE(book) << (sink.Texts().empty() ? std::string() : sink.Texts()[0]);
+    const auto refused = folder.Path() / "no such folder" / "export.json";
+    EXPECT_FALSE(ExportCaseBookFile(*book, refused));
+    EXPECT_EQ(sink.Texts(),
+        std::vector<std::string>{
+            "The case book could not be exported to " + refused.string() + " (No such file or directory)."});
+}
