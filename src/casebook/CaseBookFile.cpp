@@ -210,19 +210,30 @@ CaseBookInspection InspectCaseBook(const std::filesystem::path& path, int busyTi
     // read it as immutable, which creates and changes nothing. With a log, read both without a checkpoint on close;
     // a log index SQLite may not write is rebuilt in memory.
     const bool withLog = wal == Entry::Plain && walSize > 0;
-    const char* parameters = !withLog ? "immutable=1" : shm == Entry::Plain ? "mode=ro&readonly_shm=1" : "mode=ro";
-    try {
-        SQLite::Database db(FileUri(path, parameters), SQLite::OPEN_READONLY | SQLite::OPEN_URI, busyTimeoutMs);
-        sqlite3_db_config(db.getHandle(), SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
-        return Judge(db);
-    } catch (const SQLite::Exception& e) {
-        const CaseBookFileError error = ErrorOf(e, nullptr);
-        if (error.code == SQLITE_BUSY || error.code == SQLITE_LOCKED)
-            return {CaseBookVerdict::Busy, error};
-        if (error.code == SQLITE_NOTADB || error.code == SQLITE_CORRUPT)
-            return {CaseBookVerdict::NotABook, {}};
-        return {CaseBookVerdict::Failed, error};
+    CaseBookInspection seen;
+    for (const char* parameters : {"mode=ro&readonly_shm=1", "mode=ro"}) {
+        if (!withLog)
+            parameters = "immutable=1";
+        else if (shm != Entry::Plain && std::string_view(parameters) != "mode=ro")
+            continue;
+        try {
+            SQLite::Database db(FileUri(path, parameters), SQLite::OPEN_READONLY | SQLite::OPEN_URI, busyTimeoutMs);
+            sqlite3_db_config(db.getHandle(), SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
+            return Judge(db);
+        } catch (const SQLite::Exception& e) {
+            const CaseBookFileError error = ErrorOf(e, nullptr);
+            if (error.code == SQLITE_NOTADB || error.code == SQLITE_CORRUPT)
+                return {CaseBookVerdict::NotABook, {}};
+            seen = {error.code == SQLITE_BUSY || error.code == SQLITE_LOCKED ? CaseBookVerdict::Busy
+                                                                               : CaseBookVerdict::Failed,
+                error};
+            // A log index left by a process that was killed may need rebuilding, which a read-only index cannot
+            // take: the second try lets SQLite rebuild the index (never the book or its log).
+            if (!withLog)
+                break;
+        }
     }
+    return seen;
 }
 
 std::optional<std::filesystem::path> MoveCaseBookAside(const std::filesystem::path& path)

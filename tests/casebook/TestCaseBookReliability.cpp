@@ -7,6 +7,7 @@
 #include <SQLiteCpp/SQLiteCpp.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <csignal>
 #include <random>
 #include <sys/wait.h>
@@ -48,16 +49,24 @@ TEST(CaseBookReliability, AKilledSaveLeavesTheBookBeforeOrAfterIt)
     const auto path = folder.Path() / "casebook.sqlite";
     std::mt19937 random(25);
     for (int round = 0; round < 12; ++round) {
-        const pid_t writer = Spawn([&path, round] {
+        int saved[2];
+        ASSERT_EQ(pipe(saved), 0);
+        const pid_t writer = Spawn([&path, round, &saved] {
             NullMessageSink quiet;
             auto book = CCaseBook::Open(path, quiet);
-            // Updates of one analysis (its steps replaced) and new ones, for ever.
+            // Updates of one analysis (its steps replaced) and new ones, for ever; each save reported as done.
             for (int n = 1;; ++n) {
                 AnalysisRecord a = Big(200 + (n * 37 + round) % 800);
                 a.name = n % 2 ? a.name : "updated";
-                book->SaveAnalysis(kAnna, a);
+                if (book->SaveAnalysis(kAnna, a) && n == 1)
+                    (void)!write(saved[1], "x", 1);
             }
         });
+        // The kill comes after the round's first save, so that every round has saved something.
+        char x;
+        ASSERT_EQ(read(saved[0], &x, 1), 1) << round;
+        close(saved[0]);
+        close(saved[1]);
         usleep(std::uniform_int_distribution<useconds_t>(20000, 120000)(random));
         kill(writer, SIGKILL);
         waitpid(writer, nullptr, 0);
@@ -67,7 +76,12 @@ TEST(CaseBookReliability, AKilledSaveLeavesTheBookBeforeOrAfterIt)
         ASSERT_TRUE(book) << round << (sink.Texts().empty() ? std::string() : sink.Texts()[0]);
         EXPECT_TRUE(sink.Messages().empty()) << round;
         EXPECT_EQ(book->Database().execAndGet("PRAGMA integrity_check").getString(), "ok");
-        for (const AnalysisListing& row : book->ListAnalyses(kAnna.practice, "1001")) {
+        const auto rows = book->ListAnalyses(kAnna.practice, "1001");
+        // This round's first save (an analysis of 200 + round steps) is in the book, whole.
+        EXPECT_TRUE(std::any_of(rows.begin(), rows.end(),
+            [round](const AnalysisListing& row) { return row.analysis.name == std::to_string(200 + (37 + round) % 800); }))
+            << round;
+        for (const AnalysisListing& row : rows) {
             const auto steps = book->LoadAnalysis(row.analysis.id)->steps;
             // Whole: every step of one save, in order, and no step of another.
             ASSERT_FALSE(steps.empty());
