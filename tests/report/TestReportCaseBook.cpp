@@ -7,6 +7,11 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <fstream>
+#include <sys/wait.h>
+#include <unistd.h>
+
 using namespace quillon;
 using quillon::testing::RunReport;
 
@@ -106,5 +111,98 @@ TEST(ReportCaseBook, WrongCommandLinesAndMissingAnalysesSayWhy)
         EXPECT_EQ(r.status, status) << args[0] << ' ' << args.back();
         EXPECT_NE(r.err.find(err), std::string::npos) << r.err;
         EXPECT_EQ(r.out, "");
+    }
+}
+
+TEST(ReportCaseBook, SavesRacingToMakeTheBookAreAllInTheLiveBook)
+{
+    const Practice p;
+    const auto data = p.folder.Path() / "data";
+    const auto book = data / "casebook.sqlite";
+    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    int round = 0;
+    for (; round < 40 && std::chrono::steady_clock::now() < until; ++round) {
+        std::filesystem::remove_all(data);
+        // Three processes wait at one gate, then each saves into the data folder that has no book yet.
+        int gate[2];
+        ASSERT_EQ(pipe(gate), 0);
+        struct Child
+        {
+            pid_t pid;
+            int out;
+            std::string name;
+        };
+        std::vector<Child> children;
+        for (int n = 0; n < 3; ++n) {
+            int out[2];
+            ASSERT_EQ(pipe(out), 0);
+            const std::string name = "race " + std::to_string(round) + "." + std::to_string(n);
+            const pid_t pid = fork();
+            if (pid == 0) {
+                close(gate[1]);
+                char x;
+                (void)!read(gate[0], &x, 1);
+                const auto result = RunReport(p.folder.Path(),
+                    {"--casebook", book.string(), "save-analysis", "7", "--visit", "1", "--name", name});
+                (void)!write(out[1], result.out.data(), result.out.size());
+                _exit(result.status);
+            }
+            close(out[1]);
+            children.push_back({pid, out[0], name});
+        }
+        close(gate[0]);
+        close(gate[1]);
+        std::vector<std::pair<std::string, std::string>> saved; // name, id printed
+        for (const Child& child : children) {
+            std::string out;
+            char buffer[256];
+            for (ssize_t n; (n = read(child.out, buffer, sizeof buffer)) > 0;)
+                out.append(buffer, static_cast<std::size_t>(n));
+            close(child.out);
+            int status = 0;
+            waitpid(child.pid, &status, 0);
+            if (WIFEXITED(status) && WEXITSTATUS(status) == 0 && !out.empty())
+                saved.emplace_back(child.name, out.substr(0, out.find('\n')));
+        }
+        EXPECT_FALSE(saved.empty()) << round;
+        // Every save reported as done is in the book under its name and id; nothing was moved aside.
+        const std::string list = p.Run({"analyses", "7"}, "data/casebook.sqlite").out;
+        for (const auto& [name, id] : saved)
+            EXPECT_NE(list.find("A\t" + id + "\t01/02/2003\t" + name + "\t"), std::string::npos)
+                << "round " << round << ": " << name << " (" << id << ") is not in\n"
+                << list;
+        for (const auto& entry : std::filesystem::directory_iterator(data))
+            EXPECT_EQ(entry.path().filename().string().find(".damaged-"), std::string::npos) << entry.path();
+        if (::testing::Test::HasFailure())
+            break;
+    }
+    EXPECT_GE(round, 10);
+}
+
+TEST(ReportCaseBook, ABookDamagedPastItsFirstPageListsAndExportsNothingAndFails)
+{
+    for (const char* command : {"analyses", "casebook-export"}) {
+        const Practice p;
+        for (int n = 0; n < 40; ++n)
+            ASSERT_EQ(p.Run({"save-analysis", "7", "--name", "analysis " + std::to_string(n), "--note",
+                                std::string(2000, 'n')})
+                          .status,
+                0);
+        const auto book = p.folder.Path() / "book.sqlite";
+        const auto pages = std::filesystem::file_size(book) / 4096;
+        ASSERT_GT(pages, 10u);
+        {
+            std::fstream file(book, std::ios::in | std::ios::out | std::ios::binary);
+            file.seekp(static_cast<std::streamoff>(pages / 2 * 4096));
+            file << std::string(4096, 'x');
+        }
+        const auto exported = p.folder.Path() / "export.json";
+        const auto result = std::string(command) == "analyses" ? p.Run({"analyses", "7"})
+                                                                : p.Run({"casebook-export", exported.string()});
+        EXPECT_EQ(result.status, 1) << command;
+        EXPECT_EQ(result.out, "") << command;
+        EXPECT_NE(result.err.find("is damaged or not a case book: it was moved aside to"), std::string::npos)
+            << command << ": " << result.err;
+        EXPECT_FALSE(std::filesystem::exists(exported)) << command;
     }
 }
