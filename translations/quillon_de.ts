@@ -1610,6 +1610,30 @@ die gewählten Teile. Passt keine Arznei, kehrt das Fenster zur normalen Reperto
         <source>No symptoms for Repertorisation</source>
         <translation>Keine Symptome für die Repertorisation</translation>
     </message>
+    <message>
+        <source>The disk that holds the case book %1 is full; Quillon goes on without a case book.</source>
+        <translation>Der Datenträger des Fallbuchs %1 ist voll; Quillon arbeitet ohne Fallbuch weiter.</translation>
+    </message>
+    <message>
+        <source>The case book %1 cannot be written (it or its folder is read-only); Quillon goes on without a case book.</source>
+        <translation>Das Fallbuch %1 kann nicht beschrieben werden (es oder sein Ordner ist schreibgeschützt); Quillon arbeitet ohne Fallbuch weiter.</translation>
+    </message>
+    <message>
+        <source>The disk that holds the case book is full; nothing was %1.</source>
+        <translation>Der Datenträger des Fallbuchs ist voll; es wurde nichts %1.</translation>
+    </message>
+    <message>
+        <source>The case book %1 cannot be written (it or its folder is read-only); nothing was %2.</source>
+        <translation>Das Fallbuch %1 kann nicht beschrieben werden (es oder sein Ordner ist schreibgeschützt); es wurde nichts %2.</translation>
+    </message>
+    <message>
+        <source>The case book could not be exported to %1 (%2).</source>
+        <translation>Das Fallbuch konnte nicht nach %1 exportiert werden (%2).</translation>
+    </message>
+    <message>
+        <source>The case book could not be read whole; no export was written.</source>
+        <translation>Das Fallbuch konnte nicht vollständig gelesen werden; es wurde kein Export geschrieben.</translation>
+    </message>
 </context>
 <context>
     <name>SymptomCoverReport</name>

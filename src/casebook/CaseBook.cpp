@@ -216,16 +216,11 @@ std::unique_ptr<CCaseBook> CCaseBook::Open(
             startedAfresh = true;
             continue;
         }
-        case CaseBookVerdict::Newer:
-            sink.Show(kMsgCaseBookNewer);
-            return nullptr;
+        case CaseBookVerdict::Newer: sink.Show(kMsgCaseBookNewer); return nullptr;
         case CaseBookVerdict::Busy:
-        case CaseBookVerdict::Failed:
-            ShowOpenFailure(sink, shown, seen.error);
-            return nullptr;
+        case CaseBookVerdict::Failed: ShowOpenFailure(sink, shown, seen.error); return nullptr;
         case CaseBookVerdict::Book:
-        case CaseBookVerdict::Legacy:
-            break;
+        case CaseBookVerdict::Legacy: break;
         }
         const bool readOnly = !CaseBookWritable(path);
         std::unique_ptr<SQLite::Database> db;
@@ -249,7 +244,8 @@ std::unique_ptr<CCaseBook> CCaseBook::Open(
             book->m_readFailures = startedAfresh ? 1 : 0;
             return book;
         } catch (const SQLite::Exception& e) {
-            ShowOpenFailure(sink, shown, {e.getErrorCode() & 0xff, db ? sqlite3_system_errno(db->getHandle()) : 0, e.what()});
+            ShowOpenFailure(
+                sink, shown, {e.getErrorCode() & 0xff, db ? sqlite3_system_errno(db->getHandle()) : 0, e.what()});
             return nullptr;
         }
     }

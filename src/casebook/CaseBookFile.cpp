@@ -40,7 +40,9 @@ enum class Entry { Missing, Plain, Other };
 // What is under the name itself, a link never followed.
 Entry EntryAt(const std::filesystem::path& path, off_t* size = nullptr)
 {
-    struct stat st{};
+    struct stat st
+    {
+    };
     if (lstat(path.c_str(), &st) != 0)
         return errno == ENOENT ? Entry::Missing : Entry::Other;
     if (size)
@@ -202,8 +204,8 @@ CaseBookInspection InspectCaseBook(const std::filesystem::path& path, int busyTi
         return {CaseBookVerdict::NotABook, {}};
     if (book == Entry::Missing)
         // A log without its book is no one's: it must not be read into a new book.
-        return {wal == Entry::Missing && shm == Entry::Missing ? CaseBookVerdict::Missing : CaseBookVerdict::NotABook,
-            {}};
+        return {
+            wal == Entry::Missing && shm == Entry::Missing ? CaseBookVerdict::Missing : CaseBookVerdict::NotABook, {}};
     if (!HasSqliteHeader(path))
         return {CaseBookVerdict::NotABook, {}};
     // Without a log, no connection has the book open (ours keep one while they do), and the file alone is the book:
@@ -225,7 +227,7 @@ CaseBookInspection InspectCaseBook(const std::filesystem::path& path, int busyTi
             if (error.code == SQLITE_NOTADB || error.code == SQLITE_CORRUPT)
                 return {CaseBookVerdict::NotABook, {}};
             seen = {error.code == SQLITE_BUSY || error.code == SQLITE_LOCKED ? CaseBookVerdict::Busy
-                                                                               : CaseBookVerdict::Failed,
+                                                                             : CaseBookVerdict::Failed,
                 error};
             // A log index left by a process that was killed may need rebuilding, which a read-only index cannot
             // take: the second try lets SQLite rebuild the index (never the book or its log).
@@ -264,8 +266,7 @@ bool CreateCaseBookFile(const std::filesystem::path& path)
     const std::filesystem::path folder = path.parent_path();
     std::filesystem::path scratch;
     for (int attempt = 0; attempt < 10 && scratch.empty(); ++attempt) {
-        const std::filesystem::path name
-            = folder / ("." + path.filename().string() + "." + ScratchSuffix() + ".new");
+        const std::filesystem::path name = folder / ("." + path.filename().string() + "." + ScratchSuffix() + ".new");
         const int fd = open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
         if (fd >= 0) {
             close(fd);
@@ -331,8 +332,8 @@ std::unique_ptr<SQLite::Database> OpenCaseBookConnection(
     const bool logReadable = access(folder.c_str(), W_OK) == 0
         || (EntryAt(WithSuffix(path, "-wal"), &walSize) == Entry::Plain && walSize > 0
             && EntryAt(WithSuffix(path, "-shm")) == Entry::Plain);
-    auto db = std::make_unique<SQLite::Database>(
-        FileUri(path, logReadable ? "mode=ro" : "immutable=1"), SQLite::OPEN_READONLY | SQLite::OPEN_URI, busyTimeoutMs);
+    auto db = std::make_unique<SQLite::Database>(FileUri(path, logReadable ? "mode=ro" : "immutable=1"),
+        SQLite::OPEN_READONLY | SQLite::OPEN_URI, busyTimeoutMs);
     sqlite3_db_config(db->getHandle(), SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
     return db;
 }

@@ -147,8 +147,10 @@ TEST(CaseBookFile, ABookDamagedPastItsFirstPageIsMovedAsideWithItsLogByteForByte
         const auto aside = MovedAside(folder.Path());
         ASSERT_EQ(aside.size(), withLog ? 3u : 1u) << withLog;
         EXPECT_EQ(sink.Texts(),
-            std::vector<std::string>{"The case book " + path.string() + " is damaged or not a case book: it was moved "
-                                     "aside to " + aside[0].string() + " and a new case book was started."});
+            std::vector<std::string>{"The case book " + path.string()
+                + " is damaged or not a case book: it was moved "
+                  "aside to "
+                + aside[0].string() + " and a new case book was started."});
         EXPECT_TRUE(ReadBytes(aside[0]) == book) << withLog;
         if (withLog) {
             EXPECT_TRUE(ReadBytes(Suffixed(aside[0], "-wal")) == wal);
@@ -380,8 +382,8 @@ TEST(CaseBookFile, ANewBookOnAFullDiskSaysTheDiskIsFull)
         int systemErrno;
         bool full;
     };
-    for (const Case c : {Case{SQLITE_FULL, 0, true}, Case{SQLITE_IOERR_WRITE, ENOSPC, true},
-             Case{SQLITE_IOERR_WRITE, EIO, false}}) {
+    for (const Case c :
+        {Case{SQLITE_FULL, 0, true}, Case{SQLITE_IOERR_WRITE, ENOSPC, true}, Case{SQLITE_IOERR_WRITE, EIO, false}}) {
         TempFolder folder;
         const auto path = folder.Path() / "casebook.sqlite";
         // In a child: a connection SQLite could not close cleanly stays in its process.

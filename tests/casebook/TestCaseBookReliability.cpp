@@ -78,9 +78,9 @@ TEST(CaseBookReliability, AKilledSaveLeavesTheBookBeforeOrAfterIt)
         EXPECT_EQ(book->Database().execAndGet("PRAGMA integrity_check").getString(), "ok");
         const auto rows = book->ListAnalyses(kAnna.practice, "1001");
         // This round's first save (an analysis of 200 + round steps) is in the book, whole.
-        EXPECT_TRUE(std::any_of(rows.begin(), rows.end(),
-            [round](const AnalysisListing& row) { return row.analysis.name == std::to_string(200 + (37 + round) % 800); }))
-            << round;
+        EXPECT_TRUE(std::any_of(rows.begin(), rows.end(), [round](const AnalysisListing& row) {
+            return row.analysis.name == std::to_string(200 + (37 + round) % 800);
+        })) << round;
         for (const AnalysisListing& row : rows) {
             const auto steps = book->LoadAnalysis(row.analysis.id)->steps;
             // Whole: every step of one save, in order, and no step of another.

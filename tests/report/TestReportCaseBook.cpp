@@ -198,7 +198,7 @@ TEST(ReportCaseBook, ABookDamagedPastItsFirstPageListsAndExportsNothingAndFails)
         }
         const auto exported = p.folder.Path() / "export.json";
         const auto result = std::string(command) == "analyses" ? p.Run({"analyses", "7"})
-                                                                : p.Run({"casebook-export", exported.string()});
+                                                               : p.Run({"casebook-export", exported.string()});
         EXPECT_EQ(result.status, 1) << command;
         EXPECT_EQ(result.out, "") << command;
         EXPECT_NE(result.err.find("is damaged or not a case book: it was moved aside to"), std::string::npos)
