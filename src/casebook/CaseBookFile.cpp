@@ -87,9 +87,8 @@ bool HasSqliteHeader(const std::filesystem::path& path)
     close(fd);
     ByteReader reader(std::span<const std::uint8_t>(bytes.data(), got));
     std::span<const std::uint8_t> magic;
-    if (!reader.ReadBytes(kSqliteMagic.size(), magic) || AsText(magic) != kSqliteMagic)
-        return false;
-    return reader.Seek(kHeaderSize - 1);
+    return reader.Size() == kHeaderSize && reader.ReadBytes(kSqliteMagic.size(), magic)
+        && AsText(magic) == kSqliteMagic;
 }
 
 using Schema = std::map<std::string, std::vector<std::string>>;
