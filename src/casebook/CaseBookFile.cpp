@@ -195,9 +195,8 @@ void CCaseBookFolderLock::SyncFolder() const
 
 CaseBookInspection InspectCaseBook(const std::filesystem::path& path, int busyTimeoutMs)
 {
-    off_t size = 0, walSize = 0;
-    const Entry book = EntryAt(path, &size);
-    const Entry wal = EntryAt(WithSuffix(path, "-wal"), &walSize);
+    const Entry book = EntryAt(path);
+    const Entry wal = EntryAt(WithSuffix(path, "-wal"));
     const Entry shm = EntryAt(WithSuffix(path, "-shm"));
     if (book == Entry::Other || wal == Entry::Other || shm == Entry::Other)
         return {CaseBookVerdict::NotABook, {}};
@@ -207,10 +206,11 @@ CaseBookInspection InspectCaseBook(const std::filesystem::path& path, int busyTi
             wal == Entry::Missing && shm == Entry::Missing ? CaseBookVerdict::Missing : CaseBookVerdict::NotABook, {}};
     if (!HasSqliteHeader(path))
         return {CaseBookVerdict::NotABook, {}};
-    // Without a log, no connection has the book open (ours keep one while they do), and the file alone is the book:
-    // read it as immutable, which creates and changes nothing. With a log, read both without a checkpoint on close;
-    // a log index SQLite may not write is rebuilt in memory.
-    const bool withLog = wal == Entry::Plain && walSize > 0;
+    // Without a log or its index, no connection has the book open (ours keep both while they do, and a closing one
+    // removes them only after its checkpoint), and the file alone is the book: read it as immutable, which creates
+    // and changes nothing. Otherwise read through SQLite's locks, so that a checkpoint under way is never taken for
+    // damage, and without a checkpoint on close; a log index SQLite may not write is rebuilt in memory.
+    const bool withLog = wal == Entry::Plain || shm == Entry::Plain;
     CaseBookInspection seen;
     for (const char* parameters : {"mode=ro&readonly_shm=1", "mode=ro"}) {
         if (!withLog)

@@ -193,8 +193,9 @@ TEST(ReportCaseBook, ABookDamagedPastItsFirstPageListsAndExportsNothingAndFails)
         ASSERT_GT(pages, 10u);
         {
             std::fstream file(book, std::ios::in | std::ios::out | std::ios::binary);
-            file.seekp(static_cast<std::streamoff>(pages / 2 * 4096));
-            file << std::string(4096, 'x');
+            // The middle third of the pages, wherever the analyses and their notes lie.
+            file.seekp(static_cast<std::streamoff>(pages / 3 * 4096));
+            file << std::string(pages / 3 * 4096, 'x');
         }
         const auto exported = p.folder.Path() / "export.json";
         const auto result = std::string(command) == "analyses" ? p.Run({"analyses", "7"})
