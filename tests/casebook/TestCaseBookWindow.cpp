@@ -208,19 +208,6 @@ private Q_SLOTS:
         QCOMPARE(after[1].analysis.name, before[1].analysis.name);
         QVERIFY(after[0].prescription);
     }
-
-    // An export to a folder that is not there writes nothing and says where and why.
-    void anExportTheFileSystemRefusesNamesTheFileAndTheReason()
-    {
-        const auto refused = g_scratch->Path() / "no such folder" / "export.json";
-        g_choices->saveFile = QString::fromStdString(refused.string());
-        g_sink->Clear();
-        Command(ID_EXPORT_CASE_BOOK)->trigger();
-        QCOMPARE(g_sink->Texts(),
-            std::vector<std::string>{
-                "The case book could not be exported to " + refused.string() + " (No such file or directory)."});
-        QVERIFY(!std::filesystem::exists(refused.parent_path()));
-    }
 };
 
 int main(int argc, char** argv)
