@@ -17,6 +17,14 @@ std::string QtTextTranslator(const char* context, const char* source)
     return ToData(QCoreApplication::translate(context, source));
 }
 
+// The numerus form of a counted text, or nothing when the installed translation has none.
+std::string QtCountTranslator(const char* context, const char* source, int n)
+{
+    const QString untranslated = QString::fromLatin1(source).replace(QLatin1String("%n"), QString::number(n));
+    const QString text = QCoreApplication::translate(context, source, nullptr, n);
+    return text == untranslated ? std::string() : ToData(text);
+}
+
 std::string TranslatedMessageText(const std::string& text)
 {
     if (text.empty())
@@ -63,11 +71,14 @@ bool InstallTranslations(QCoreApplication& app, const QLocale& locale, const QSt
     else
         delete qt;
     SetTextTranslator(&QtTextTranslator);
+    SetCountTranslator(&QtCountTranslator);
     return true;
 }
 
 void CTranslatingMessageSink::Show(const Message& message)
 {
+    if (m_bHeld)
+        return;
     m_inner->Show(Message{TranslatedMessageText(message.text), TranslatedMessageText(message.caption), message.icon});
 }
 
