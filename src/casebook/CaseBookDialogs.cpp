@@ -28,6 +28,9 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <iterator>
+
 namespace quillon {
 namespace {
 

@@ -3,6 +3,7 @@
 
 #include "casebook/CaseBook.h"
 #include "casedata/ByteReader.h"
+#include "casedata/CountedText.h"
 #include "casedata/PracticeFolder.h"
 #include "casedata/TextCodec.h"
 #include "casedata/Translatable.h"

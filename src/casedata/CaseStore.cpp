@@ -16,6 +16,9 @@ constexpr std::size_t kBlockHeaderSize = 10;
 constexpr int kRecordOverhead = 14; // header 8, level 2, tail words 4
 constexpr std::size_t kRecordHeaderSize = 8;
 
+constexpr const char* kMsgSymptomFileNoDate = QT_TRANSLATE_NOOP(
+    "Message", "The recorded symptom file is damaged: a visit block holds no date a visit can have");
+
 template <typename T> void EraseAt(std::vector<T>& list, std::size_t index)
 {
     if (index < list.size())

@@ -30,8 +30,6 @@ inline constexpr const char* kMsgSymptomFileIncomplete
     = QT_TRANSLATE_NOOP("Message", "The recorded symptom file ends in the middle of a visit");
 inline constexpr const char* kMsgSymptomFileDamaged
     = QT_TRANSLATE_NOOP("Message", "The recorded symptom file is damaged: a visit block is too short to hold a visit");
-inline constexpr const char* kMsgSymptomFileNoDate = QT_TRANSLATE_NOOP(
-    "Message", "The recorded symptom file is damaged: a visit block holds no date a visit can have");
 inline constexpr const char* kMsgTooManyVisits
     = QT_TRANSLATE_NOOP("Message", "The recorded symptom file holds more than 10000 visits");
 

@@ -8,7 +8,6 @@ namespace quillon {
 namespace {
 
 std::atomic<TextTranslator> g_translator{nullptr};
-std::atomic<CountTranslator> g_countTranslator{nullptr};
 
 } // namespace
 
@@ -22,23 +21,6 @@ std::string translate(const char* context, const char* source)
     if (const TextTranslator translator = g_translator.load())
         return translator(context, source);
     return source;
-}
-
-void SetCountTranslator(CountTranslator translator)
-{
-    g_countTranslator.store(translator);
-}
-
-std::string translateCount(const char* context, const char* singular, const char* plural, int n)
-{
-    if (const CountTranslator translator = g_countTranslator.load()) {
-        if (std::string text = translator(context, plural, n); !text.empty())
-            return text;
-    }
-    std::string text = n == 1 ? singular : plural;
-    if (const auto at = text.find("%n"); at != std::string::npos)
-        text.replace(at, 2, std::to_string(n));
-    return text;
 }
 
 std::string FormatText(std::string_view pattern, std::initializer_list<std::string_view> args)

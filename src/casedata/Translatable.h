@@ -14,11 +14,6 @@
 #define QT_TRANSLATE_NOOP(context, text) text
 #endif
 
-// Marks a text with a count, %n, for the translators' forms of each number.
-#ifndef QT_TRANSLATE_N_NOOP
-#define QT_TRANSLATE_N_NOOP(context, text) text
-#endif
-
 namespace quillon {
 
 // The context of the texts of message boxes: the window translates every message text through it.
@@ -31,17 +26,6 @@ void SetTextTranslator(TextTranslator translator);
 
 // The text to show for a marked source text (the name is the one the translators' tools look for).
 std::string translate(const char* context, const char* source);
-
-// The form of a counted text for the number `n` in the installed language, "%n" replaced by the number; empty when
-// the language has no translation of it.
-using CountTranslator = std::string (*)(const char* context, const char* source, int n);
-
-// Installs the translator of counted texts (nullptr: English only).
-void SetCountTranslator(CountTranslator translator);
-
-// A counted text: `plural` (the marked source, with %n) in the form the user's language gives the number `n`. In
-// English, and in a language without a translation of it, `singular` for 1 and `plural` otherwise.
-std::string translateCount(const char* context, const char* singular, const char* plural, int n);
 
 // The pattern with %1 ... %9 replaced by the arguments, in the order the translation puts them.
 std::string FormatText(std::string_view pattern, std::initializer_list<std::string_view> args);

@@ -1,6 +1,7 @@
 // Translations.
 #include "controls/Translation.h"
 
+#include "casedata/CountedText.h"
 #include "casedata/Translatable.h"
 #include "controls/DisplayText.h"
 

@@ -4,6 +4,7 @@
 #include "app/MainFrame.h"
 #include "app/QuillonApp.h"
 #include "casebook/CaseBookJson.h"
+#include "casedata/CountedText.h"
 #include "casedata/Translatable.h"
 #include "controls/CommandTarget.h"
 #include "controls/DisplayText.h"

@@ -182,8 +182,8 @@ private Q_SLOTS:
                 QVERIFY2(!shown.contains(saved.toString(QStringLiteral("HH:mm"))), qPrintable(shown));
                 // Renamed in place: Rename, the new name typed, Return.
                 QTest::mouseClick(dialog.RenameButton(), Qt::LeftButton);
-                QWidget* editor = QApplication::focusWidget();
-                QVERIFY(editor && editor != dialog.Table());
+                auto* editor = dialog.Table()->viewport()->findChild<QLineEdit*>();
+                QVERIFY(editor);
                 QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
                 QTest::keyClicks(editor, QStringLiteral("Renamed"));
                 QTest::keyClick(editor, Qt::Key_Return);

@@ -155,6 +155,8 @@ TEST(VisitIndex, WorkStaysInProportionToTheRealVisits)
 // The date words' limits are the neighbours: 31 and 9999 are a date, 32 and 10000 are not.
 TEST(VisitIndex, FilesOfOxFFBytesAreReadInProportionToWhatTheyHold)
 {
+    const std::string kMsgSymptomFileNoDate
+        = "The recorded symptom file is damaged: a visit block holds no date a visit can have";
     constexpr std::size_t kFill = 16u << 20, kSlack = 512 * 1024;
     const std::string fear = EncodeSymptomRecord(MakeSymptom("MIND - FEAR", 'M'));
     const auto dated = [](int first, int second, int year) {
@@ -179,15 +181,17 @@ TEST(VisitIndex, FilesOfOxFFBytesAreReadInProportionToWhatTheyHold)
     };
     for (const Case& c : cases) {
         Fixture f(c.bytes);
-        const quillon::testing::AllocationCounter counter;
+        const quillon::testing::AllocationCounter indexing;
         EXPECT_EQ(f.store.LoadVisitIndex(), c.visits > 0) << c.name;
+        EXPECT_LE(indexing.Bytes(), kSlack) << c.name;
         EXPECT_EQ(f.store.VisitCount(), c.visits) << c.name;
         EXPECT_EQ(f.sink.Texts(), c.indexMessages) << c.name;
         f.sink.Clear();
+        const quillon::testing::AllocationCounter loading;
         f.store.LoadVisitSymptoms(0);
+        EXPECT_LE(loading.Bytes(), kSlack) << c.name;
         EXPECT_EQ(f.sink.Texts(), c.loadMessages) << c.name;
         EXPECT_EQ(f.store.LiveCount(), c.loaded) << c.name;
-        EXPECT_LE(counter.Bytes(), kSlack) << c.name;
     }
 }
 
