@@ -139,13 +139,4 @@ std::string HistoryDocument(const std::string& fragments)
     return "<html><body style=\"font-family:'Liberation Sans'; font-size:9pt\">" + fragments + "</body></html>";
 }
 
-std::string HistoryHtml(CCaseBook& book, const PatientIdentity& patient)
-{
-    CHistoryPage page(book, patient, 1000);
-    std::string fragments;
-    while (!page.AtEnd())
-        fragments += page.NextPiece();
-    return HistoryDocument(fragments);
-}
-
 } // namespace quillon

@@ -43,7 +43,4 @@ private:
 // The fragments as one HTML page.
 std::string HistoryDocument(const std::string& fragments);
 
-// The whole page at once.
-std::string HistoryHtml(CCaseBook& book, const PatientIdentity& patient);
-
 } // namespace quillon
