@@ -1347,10 +1347,6 @@ die gewählten Teile. Passt keine Arznei, kehrt das Fenster zur normalen Reperto
         <translation>Die Datei %1 kann nicht gelesen werden. Das Fallbuch wurde nicht verändert.</translation>
     </message>
     <message>
-        <source>Case book imported: %1 analyses added, %2 replaced by the newer imported one%3, %4 kept because this case book&apos;s own was as new or newer%5, %6 prescriptions added.</source>
-        <translation>Fallbuch importiert: %1 Analyse(n) hinzugefügt, %2 durch die neuere importierte ersetzt%3, %4 beibehalten, weil die eigene dieses Fallbuchs gleich neu oder neuer war%5, %6 Verordnung(en) hinzugefügt.</translation>
-    </message>
-    <message>
         <source>Cannot read recorded symptom File</source>
         <translation>Die Symptomdatei kann nicht gelesen werden</translation>
     </message>
@@ -1634,6 +1630,32 @@ die gewählten Teile. Passt keine Arznei, kehrt das Fenster zur normalen Reperto
         <source>The case book could not be read whole; no export was written.</source>
         <translation>Das Fallbuch konnte nicht vollständig gelesen werden; es wurde kein Export geschrieben.</translation>
     </message>
+    <message>
+        <source>The prescription&apos;s date &quot;%1&quot; is not a date of the calendar (YYYY-MM-DD); nothing was recorded.</source>
+        <translation>Das Datum der Verordnung „%1“ ist kein Kalenderdatum (JJJJ-MM-TT); es wurde nichts erfasst.</translation>
+    </message>
+    <message>
+        <source>Case book imported: %1, %2 replaced by the newer imported one%3, %4 kept because this case book&apos;s own was as new or newer%5, %6.</source>
+        <translation>Fallbuch importiert: %1, %2 durch die neuere importierte ersetzt%3, %4 beibehalten, weil die eigene dieses Fallbuchs gleich neu oder neuer war%5, %6.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n analyses added</source>
+        <translation>
+            <numerusform>%n Analyse hinzugefügt</numerusform>
+            <numerusform>%n Analysen hinzugefügt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n prescriptions added</source>
+        <translation>
+            <numerusform>%n Verordnung hinzugefügt</numerusform>
+            <numerusform>%n Verordnungen hinzugefügt</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The recorded symptom file is damaged: a visit block holds no date a visit can have</source>
+        <translation>Die Symptomdatei ist beschädigt: Ein Besuchsblock trägt kein Datum, das ein Besuch haben kann</translation>
+    </message>
 </context>
 <context>
     <name>SymptomCoverReport</name>
@@ -1718,6 +1740,33 @@ die gewählten Teile. Passt keine Arznei, kehrt das Fenster zur normalen Reperto
     </message>
 </context>
 <context>
+    <name>quillon::CAnalysisListModel</name>
+    <message>
+        <source>Visit</source>
+        <translation>Besuch</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Caption</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>First remedies</source>
+        <translation>Erste Arzneien</translation>
+    </message>
+    <message>
+        <source>Prescription</source>
+        <translation>Verordnung</translation>
+    </message>
+    <message>
+        <source>Saved</source>
+        <translation>Gespeichert</translation>
+    </message>
+</context>
+<context>
     <name>quillon::CCaseBookCommands</name>
     <message>
         <source>Save &amp;Analysis…	Ctrl+S</source>
@@ -1774,6 +1823,10 @@ die gewählten Teile. Passt keine Arznei, kehrt das Fenster zur normalen Reperto
     <message>
         <source>Import Case Book</source>
         <translation>Fallbuch importieren</translation>
+    </message>
+    <message>
+        <source>Case book exported to %1</source>
+        <translation>Fallbuch exportiert nach %1</translation>
     </message>
 </context>
 <context>
@@ -2316,30 +2369,6 @@ Doppelklick auf eine Familie behält nur ihre Arzneien in der Repertorisation.</
         <translation>Analyse öffnen</translation>
     </message>
     <message>
-        <source>Visit</source>
-        <translation>Besuch</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Name</translation>
-    </message>
-    <message>
-        <source>Caption</source>
-        <translation>Titel</translation>
-    </message>
-    <message>
-        <source>First remedies</source>
-        <translation>Erste Arzneien</translation>
-    </message>
-    <message>
-        <source>Prescription</source>
-        <translation>Verordnung</translation>
-    </message>
-    <message>
-        <source>Saved</source>
-        <translation>Gespeichert</translation>
-    </message>
-    <message>
         <source>&amp;Open</source>
         <translation>Ö&amp;ffnen</translation>
     </message>
@@ -2356,8 +2385,24 @@ Doppelklick auf eine Familie behält nur ihre Arzneien in der Repertorisation.</
         <translation>Schließen</translation>
     </message>
     <message>
-        <source>Click again to &amp;delete</source>
-        <translation>Zum &amp;Löschen erneut klicken</translation>
+        <source>Saved analyses</source>
+        <translation>Gespeicherte Analysen</translation>
+    </message>
+    <message>
+        <source>Notes of the chosen analysis</source>
+        <translation>Notizen der gewählten Analyse</translation>
+    </message>
+    <message>
+        <source>The chosen analysis has no notes.</source>
+        <translation>Die gewählte Analyse hat keine Notizen.</translation>
+    </message>
+    <message>
+        <source>Delete Analysis</source>
+        <translation>Analyse löschen</translation>
+    </message>
+    <message>
+        <source>Delete the analysis &quot;%1&quot; with its steps and notes? Its prescriptions stay in the case book.</source>
+        <translation>Die Analyse „%1“ mit ihren Schritten und Notizen löschen? Ihre Verordnungen bleiben im Fallbuch.</translation>
     </message>
 </context>
 <context>

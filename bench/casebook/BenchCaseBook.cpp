@@ -1,5 +1,5 @@
-// The case book on disk: listing a patient's 10,000 analyses (Open Analysis, quillon-report analyses) and saving one
-// analysis of 40 steps (one transaction, write-ahead log).
+// The case book on disk: listing a patient's 10,000 analyses (quillon-report analyses), a page of 100,000 (Open
+// Analysis) and saving one analysis of 40 steps (one transaction, write-ahead log).
 #include "casebook/CaseBook.h"
 
 #include <benchmark/benchmark.h>
@@ -62,6 +62,23 @@ void BM_List10000Analyses(benchmark::State& state)
     }
 }
 BENCHMARK(BM_List10000Analyses)->Unit(benchmark::kMillisecond);
+
+// The first page of the list (as Open Analysis reads it) and a page near the end, of 100,000 analyses.
+void BM_ListPagesOf100000Analyses(benchmark::State& state)
+{
+    Book b(100000);
+    const auto last = b.book->ListAnalyses(kPatient.practice, kPatient.regNo, 1, ListingKey{"9999", 0});
+    const auto end = b.book->ListAnalyses(kPatient.practice, kPatient.regNo);
+    const ListingKey nearEnd{end[end.size() - 201].analysis.created, end[end.size() - 201].analysis.id};
+    for (auto _ : state) {
+        const auto first = b.book->ListAnalyses(kPatient.practice, kPatient.regNo, 200);
+        const auto late = b.book->ListAnalyses(kPatient.practice, kPatient.regNo, 200, nearEnd);
+        if (first.size() != 200 || late.size() != 200 || !last.empty())
+            state.SkipWithError("wrong count");
+        benchmark::DoNotOptimize(late.data());
+    }
+}
+BENCHMARK(BM_ListPagesOf100000Analyses)->Unit(benchmark::kMillisecond);
 
 void BM_SaveOneAnalysis(benchmark::State& state)
 {

@@ -18,6 +18,7 @@
 #include "state/SaveNames.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QKeySequence>
@@ -163,7 +164,8 @@ void CCaseBookCommands::OpenAnalysis()
     CCaseBook* book = Book();
     if (!book)
         return;
-    COpenAnalysisDialog dialog(*book, CurrentPractice(m_app), Cp1252ToUtf8(m_app.m_strPatientFile), m_app.MainFrame());
+    COpenAnalysisDialog dialog(
+        *book, CurrentPractice(m_app), Cp1252ToUtf8(m_app.m_strPatientFile), m_app.Choices(), m_app.MainFrame());
     if (dialog.exec() == QDialog::Accepted && dialog.Chosen())
         RestoreAnalysis(*dialog.Chosen());
 }
@@ -192,8 +194,20 @@ bool CCaseBookCommands::RestoreAnalysis(std::int64_t id)
         return false;
     if (match.changed)
         m_app.Sink().Show(kMsgVisitChanged);
+    // Silent but for what went wrong: the steps' own messages (a symptom dropped on a clipboard) were seen when
+    // they were made; a step that no longer applies is said.
     ReplaySteps(
-        analysis->steps, [view](const ChartCommand& command) { view->Replay(command); }, m_app.Sink());
+        analysis->steps,
+        [this, view](const ChartCommand& command) {
+            struct Held
+            {
+                CQuillonApp& app;
+                ~Held() { app.HoldMessages(false); }
+            } held{m_app};
+            m_app.HoldMessages(true);
+            view->Replay(command);
+        },
+        m_app.Sink());
     m_analysisChart = view;
     m_nAnalysis = id;
     m_savedSteps = analysis->steps;
@@ -239,13 +253,11 @@ void CCaseBookCommands::ShowCaseBook()
     if (!book)
         return;
     const PatientIdentity patient = CurrentPatient(m_app);
-    const CaseBookHistory history = BuildHistory(
-        book->ListAnalyses(patient.practice, patient.regNo), book->ListPrescriptions(patient.practice, patient.regNo));
     const QStringList header{tr("Case Book"),
         tr("Patient: %1    Reg No: %2").arg(FromData(m_app.m_strPatientName), FromData(m_app.m_strPatientFile))};
     const QString suggested = FromData(
         SuggestedFileName(m_app.m_strPatientFile, m_app.m_strPatientName, {}, ToData(tr("Case Book")), "pdf"));
-    CCaseBookDialog dialog(QString::fromStdString(HistoryHtml(patient, history)), header, suggested, m_app.Choices(),
+    CCaseBookDialog dialog(std::make_unique<CHistoryPage>(*book, patient), header, suggested, m_app.Choices(),
         m_app.Sink(), m_app.MainFrame());
     dialog.exec();
 }
@@ -268,7 +280,9 @@ void CCaseBookCommands::ExportCaseBook()
     QString path = *chosen;
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".json");
-    ExportCaseBookFile(*book, std::filesystem::path(QFile::encodeName(path).toStdString()));
+    if (ExportCaseBookFile(*book, std::filesystem::path(QFile::encodeName(path).toStdString())) && m_app.MainFrame())
+        m_app.MainFrame()->statusBar()->showMessage(
+            tr("Case book exported to %1").arg(QDir::toNativeSeparators(path)), 5000);
 }
 
 void CCaseBookCommands::ImportCaseBook()

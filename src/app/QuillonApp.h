@@ -108,6 +108,9 @@ public:
     void SaveWindowState();
     void RestoreWindowState();
     CAppSettings& Settings() const { return *m_pSettings; }
+    // Holds back the messages of the state while set: a saved analysis replays its steps without the messages
+    // they gave when they were made.
+    void HoldMessages(bool held) { m_translatedSink.SetHeld(held); }
 
     CMainFrame* MainFrame() const { return m_pMainFrame.get(); }
     // The case book's commands (null before InitInstance).

@@ -18,6 +18,9 @@ namespace {
 
 constexpr const char* kAnalysisColumns
     = "a.id, a.visit_date, a.fingerprint, a.name, a.notes, a.created, a.changed, a.caption, a.top_remedies";
+// A listing's columns: the analysis's without its notes, which may be long and are read when shown.
+constexpr const char* kListingColumns
+    = "a.id, a.visit_date, a.fingerprint, a.name, '', a.created, a.changed, a.caption, a.top_remedies";
 constexpr const char* kPrescriptionColumns
     = "p.id, p.analysis_id, p.remedy_code, p.remedy_name, p.potency, p.repetition, p.date, p.note, p.created";
 constexpr const char* kPatientWhere
@@ -138,6 +141,27 @@ std::string PrescriptionText(const PrescriptionRecord& prescription)
     if (!prescription.repetition.empty())
         text += ' ' + prescription.repetition;
     return text;
+}
+
+bool IsCalendarDate(const std::string& text)
+{
+    const auto digits = [&](std::size_t from, std::size_t count) {
+        int value = 0;
+        for (std::size_t i = from; i < from + count; ++i) {
+            if (text[i] < '0' || text[i] > '9')
+                return -1;
+            value = value * 10 + (text[i] - '0');
+        }
+        return value;
+    };
+    if (text.size() != 10 || text[4] != '-' || text[7] != '-')
+        return false;
+    const int year = digits(0, 4), month = digits(5, 2), day = digits(8, 2);
+    if (year < 1 || month < 1 || month > 12 || day < 1)
+        return false;
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return day <= kDays[month - 1] + (month == 2 && leap ? 1 : 0);
 }
 
 std::filesystem::path DefaultCaseBookPath()
@@ -442,16 +466,25 @@ std::optional<PatientIdentity> CCaseBook::PatientOf(std::int64_t analysisId)
     }
 }
 
-std::vector<AnalysisListing> CCaseBook::ListAnalyses(const PracticeIdentity& practice, const std::string& regNo)
+std::vector<AnalysisListing> CCaseBook::ListAnalyses(const PracticeIdentity& practice, const std::string& regNo,
+    std::size_t limit, const std::optional<ListingKey>& after)
 {
     std::vector<AnalysisListing> list;
     try {
         SQLite::Statement q(*m_db,
-            std::string("SELECT ") + kAnalysisColumns + ", a.step_count, " + kPrescriptionColumns
-                + " FROM analyses a LEFT JOIN prescriptions p ON p.id ="
-                + " (SELECT max(id) FROM prescriptions WHERE analysis_id = a.id)" + kPatientWhere
-                + " ORDER BY a.created, a.id");
+            std::string("SELECT ") + kListingColumns + ", a.step_count, " + kPrescriptionColumns
+                + " FROM analyses a LEFT JOIN prescriptions p ON p.id = (SELECT id FROM prescriptions"
+                + " WHERE analysis_id = a.id ORDER BY date DESC, created DESC, id DESC LIMIT 1)" + kPatientWhere
+                + (after ? " AND (a.created, a.id) > (?, ?)" : "") + " ORDER BY a.created, a.id"
+                + (limit ? " LIMIT ?" : ""));
         BindPatient(q, practice, regNo);
+        int next = 4;
+        if (after) {
+            q.bind(next++, after->created);
+            q.bind(next++, after->id);
+        }
+        if (limit)
+            q.bind(next, static_cast<std::int64_t>(limit));
         while (q.executeStep()) {
             AnalysisListing row{ReadAnalysis(q, 0), q.getColumn(9).getInt(), std::nullopt};
             if (!q.getColumn(10).isNull())
@@ -462,6 +495,20 @@ std::vector<AnalysisListing> CCaseBook::ListAnalyses(const PracticeIdentity& pra
         Fail(e, QT_TRANSLATE_NOOP("Message", "read"));
     }
     return list;
+}
+
+std::optional<std::string> CCaseBook::AnalysisNotes(std::int64_t id)
+{
+    try {
+        SQLite::Statement q(*m_db, "SELECT notes FROM analyses WHERE id = ?");
+        q.bind(1, id);
+        if (!q.executeStep())
+            return std::nullopt;
+        return q.getColumn(0).getString();
+    } catch (const std::exception& e) {
+        Fail(e, QT_TRANSLATE_NOOP("Message", "read"));
+        return std::nullopt;
+    }
 }
 
 bool CCaseBook::RenameAnalysis(std::int64_t id, const std::string& name)
@@ -532,6 +579,13 @@ std::int64_t CCaseBook::WritePrescription(std::int64_t patientId, const Prescrip
 
 std::optional<std::int64_t> CCaseBook::RecordPrescription(const PrescriptionRecord& prescription)
 {
+    if (!prescription.date.empty() && !IsCalendarDate(prescription.date)) {
+        m_sink.Show(FormatText(translate("Message",
+                                   "The prescription's date \"%1\" is not a date of the calendar (YYYY-MM-DD); "
+                                   "nothing was recorded."),
+            {Utf8ToCp1252(prescription.date)}));
+        return std::nullopt;
+    }
     std::optional<std::int64_t> id;
     const bool saved = InTransaction(
         [&] {
@@ -553,7 +607,7 @@ std::vector<PrescriptionRecord> CCaseBook::ListPrescriptions(const PracticeIdent
             std::string("SELECT ") + kPrescriptionColumns
                 + " FROM prescriptions p JOIN patients pt ON pt.id = p.patient_id"
                   " JOIN practices pr ON pr.id = pt.practice_id"
-                  " WHERE pr.folder = ? AND pr.physician = ? AND pt.reg_no = ? ORDER BY p.created, p.id");
+                  " WHERE pr.folder = ? AND pr.physician = ? AND pt.reg_no = ? ORDER BY p.date, p.created, p.id");
         BindPatient(q, practice, regNo);
         while (q.executeStep())
             list.push_back(ReadPrescription(q, 0));

@@ -33,6 +33,9 @@ std::filesystem::path DefaultCaseBookPath();
 // The current time as the case book writes it: YYYY-MM-DDTHH:MM:SSZ.
 std::string CaseBookTime(std::chrono::system_clock::time_point at = std::chrono::system_clock::now());
 
+// Whether `text` is a date of the calendar written YYYY-MM-DD, as prescriptions keep their dates.
+bool IsCalendarDate(const std::string& text);
+
 struct CaseBookOptions
 {
     // How long a save waits for another window's transaction to end.
@@ -73,14 +76,20 @@ public:
     std::optional<AnalysisRecord> LoadAnalysis(std::int64_t id);
     // The patient of an analysis.
     std::optional<PatientIdentity> PatientOf(std::int64_t analysisId);
-    // The patient's analyses over all visits, oldest first.
-    std::vector<AnalysisListing> ListAnalyses(const PracticeIdentity& practice, const std::string& regNo);
+    // The patient's analyses over all visits, oldest first, without their notes (read one with AnalysisNotes): at
+    // most `limit` of them (0: all), starting after `after` when given, so that a long list is read a page at a time.
+    std::vector<AnalysisListing> ListAnalyses(const PracticeIdentity& practice, const std::string& regNo,
+        std::size_t limit = 0, const std::optional<ListingKey>& after = std::nullopt);
+    // The notes of an analysis; nothing when there is no such analysis (or it could not be read: the reason was
+    // shown).
+    std::optional<std::string> AnalysisNotes(std::int64_t id);
     bool RenameAnalysis(std::int64_t id, const std::string& name);
     bool DeleteAnalysis(std::int64_t id);
 
-    // Records a prescription made from an analysis (its patient is the analysis's); returns its id.
+    // Records a prescription made from an analysis (its patient is the analysis's); returns its id. Its date is
+    // today's when empty; a date that is not one of the calendar is refused with a message.
     std::optional<std::int64_t> RecordPrescription(const PrescriptionRecord& prescription);
-    // The patient's prescriptions, oldest first.
+    // The patient's prescriptions in time order: by date, then by the time they were recorded.
     std::vector<PrescriptionRecord> ListPrescriptions(const PracticeIdentity& practice, const std::string& regNo);
 
     // Everything in the book, for the export.

@@ -2,20 +2,34 @@
 #include "casebook/CaseBookDialogs.h"
 
 #include "casebook/CaseBook.h"
+#include "casebook/CaseBookHistory.h"
 #include "controls/PageOutput.h"
+#include "controls/UserChoices.h"
 
 #include <QDate>
+#include <QDateEdit>
+#include <QDateTime>
 #include <QDialogButtonBox>
+#include <QFont>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QScrollBar>
+#include <QSplitter>
+#include <QTableView>
 #include <QTextBrowser>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTimer>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <iterator>
 
 namespace quillon {
 namespace {
@@ -43,6 +57,12 @@ void OkWhileFilled(QPushButton* ok, QLineEdit* edit)
 }
 
 } // namespace
+
+QString LocalTimeText(const std::string& utc)
+{
+    const QDateTime at = QDateTime::fromString(Utf8(utc), Qt::ISODate);
+    return at.isValid() ? QLocale().toString(at.toLocalTime(), QLocale::ShortFormat) : Utf8(utc);
+}
 
 CSaveAnalysisDialog::CSaveAnalysisDialog(const QString& name, const QString& notes, QWidget* parent) : QDialog(parent)
 {
@@ -85,7 +105,10 @@ CPrescriptionDialog::CPrescriptionDialog(const QString& remedy, const QString& a
     m_pPotency->setPlaceholderText(tr("for example 30C, 200C, 1M, LM1"));
     m_pRepetition = new QLineEdit(this);
     m_pRepetition->setPlaceholderText(tr("for example one dose, TDS for 3 days"));
-    m_pDate = new QLineEdit(QDate::currentDate().toString(Qt::ISODate), this);
+    // A date of the calendar, in the desktop's date format, with a calendar to pick it from.
+    m_pDate = new QDateEdit(QDate::currentDate(), this);
+    m_pDate->setCalendarPopup(true);
+    m_pDate->setDisplayFormat(QLocale().dateFormat(QLocale::ShortFormat));
     m_pNote = new QPlainTextEdit(this);
     form->addRow(tr("&Potency:"), m_pPotency);
     form->addRow(tr("&Repetition:"), m_pRepetition);
@@ -102,25 +125,156 @@ PrescriptionRecord CPrescriptionDialog::Answers() const
     PrescriptionRecord p;
     p.potency = m_pPotency->text().trimmed().toStdString();
     p.repetition = m_pRepetition->text().trimmed().toStdString();
-    p.date = m_pDate->text().trimmed().toStdString();
+    p.date = m_pDate->date().toString(Qt::ISODate).toStdString();
     p.note = m_pNote->toPlainText().toStdString();
     return p;
 }
 
-COpenAnalysisDialog::COpenAnalysisDialog(CCaseBook& book, PracticeIdentity practice, std::string regNo, QWidget* parent)
-    : QDialog(parent), m_book(book), m_practice(std::move(practice)), m_regNo(std::move(regNo))
+CAnalysisListModel::CAnalysisListModel(CCaseBook& book, PracticeIdentity practice, std::string regNo, QObject* parent)
+    : QAbstractTableModel(parent), m_book(book), m_practice(std::move(practice)), m_regNo(std::move(regNo))
+{
+    fetchMore(QModelIndex());
+}
+
+int CAnalysisListModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(m_rows.size());
+}
+
+int CAnalysisListModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant CAnalysisListModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() >= rowCount() || (role != Qt::DisplayRole && role != Qt::EditRole))
+        return {};
+    const AnalysisListing& listing = m_rows[static_cast<std::size_t>(index.row())];
+    const AnalysisRecord& a = listing.analysis;
+    switch (index.column()) {
+    case VisitColumn: return Utf8(a.visit.date);
+    case NameColumn: return Utf8(a.name);
+    case CaptionColumn: return Utf8(a.caption);
+    case RemediesColumn: {
+        QStringList remedies;
+        for (const std::string& name : a.topRemedies)
+            remedies << Utf8(name);
+        return remedies.join(QStringLiteral(", "));
+    }
+    case PrescriptionColumn: return listing.prescription ? Utf8(PrescriptionText(*listing.prescription)) : QString();
+    case SavedColumn: return LocalTimeText(a.changed);
+    default: return {};
+    }
+}
+
+QVariant CAnalysisListModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    switch (section) {
+    case VisitColumn: return tr("Visit");
+    case NameColumn: return tr("Name");
+    case CaptionColumn: return tr("Caption");
+    case RemediesColumn: return tr("First remedies");
+    case PrescriptionColumn: return tr("Prescription");
+    case SavedColumn: return tr("Saved");
+    default: return {};
+    }
+}
+
+Qt::ItemFlags CAnalysisListModel::flags(const QModelIndex& index) const
+{
+    const Qt::ItemFlags flags = QAbstractTableModel::flags(index);
+    return index.column() == NameColumn ? flags | Qt::ItemIsEditable : flags;
+}
+
+bool CAnalysisListModel::setData(const QModelIndex& index, const QVariant& value, int role)
+{
+    if (!index.isValid() || index.column() != NameColumn || role != Qt::EditRole || index.row() >= rowCount())
+        return false;
+    AnalysisRecord& a = m_rows[static_cast<std::size_t>(index.row())].analysis;
+    const QString name = value.toString().trimmed();
+    if (name.isEmpty() || name == Utf8(a.name) || !m_book.RenameAnalysis(a.id, name.toStdString()))
+        return false;
+    a.name = name.toStdString();
+    Q_EMIT dataChanged(index, index);
+    return true;
+}
+
+bool CAnalysisListModel::canFetchMore(const QModelIndex& parent) const
+{
+    return !parent.isValid() && !m_bAtEnd;
+}
+
+void CAnalysisListModel::fetchMore(const QModelIndex& parent)
+{
+    if (parent.isValid() || m_bAtEnd)
+        return;
+    std::optional<ListingKey> after;
+    if (!m_rows.empty())
+        after = ListingKey{m_rows.back().analysis.created, m_rows.back().analysis.id};
+    std::vector<AnalysisListing> page = m_book.ListAnalyses(m_practice, m_regNo, kPageRows, after);
+    m_bAtEnd = page.size() < kPageRows;
+    if (page.empty())
+        return;
+    const int first = rowCount();
+    beginInsertRows(QModelIndex(), first, first + static_cast<int>(page.size()) - 1);
+    std::move(page.begin(), page.end(), std::back_inserter(m_rows));
+    endInsertRows();
+}
+
+void CAnalysisListModel::Reload()
+{
+    const std::size_t shown = std::max(m_rows.size(), kPageRows);
+    beginResetModel();
+    m_rows = m_book.ListAnalyses(m_practice, m_regNo, shown);
+    m_bAtEnd = m_rows.size() < shown;
+    endResetModel();
+}
+
+std::int64_t CAnalysisListModel::IdAt(int row) const
+{
+    return row >= 0 && row < rowCount() ? m_rows[static_cast<std::size_t>(row)].analysis.id : 0;
+}
+
+int CAnalysisListModel::RowOf(std::int64_t id) const
+{
+    for (std::size_t r = 0; r < m_rows.size(); ++r)
+        if (m_rows[r].analysis.id == id)
+            return static_cast<int>(r);
+    return -1;
+}
+
+COpenAnalysisDialog::COpenAnalysisDialog(
+    CCaseBook& book, PracticeIdentity practice, std::string regNo, IUserChoices& choices, QWidget* parent)
+    : QDialog(parent), m_book(book), m_choices(choices)
 {
     setWindowTitle(tr("Open Analysis"));
     auto* layout = new QVBoxLayout(this);
-    m_pTable = new QTableWidget(0, 6, this);
-    m_pTable->setHorizontalHeaderLabels(
-        {tr("Visit"), tr("Name"), tr("Caption"), tr("First remedies"), tr("Prescription"), tr("Saved")});
+    auto* splitter = new QSplitter(Qt::Vertical, this);
+    m_pModel = new CAnalysisListModel(book, std::move(practice), std::move(regNo), this);
+    m_pTable = new QTableView(splitter);
+    m_pTable->setModel(m_pModel);
+    m_pTable->setAccessibleName(tr("Saved analyses"));
     m_pTable->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_pTable->setSelectionMode(QAbstractItemView::SingleSelection);
     m_pTable->setEditTriggers(QAbstractItemView::EditKeyPressed);
     m_pTable->verticalHeader()->hide();
     m_pTable->horizontalHeader()->setStretchLastSection(true);
-    layout->addWidget(m_pTable);
+    // Columns sized by the first rows: the rows still to come are not read to size them.
+    m_pTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    m_pTable->resizeColumnsToContents();
+    m_pNotes = new QPlainTextEdit(splitter);
+    m_pNotes->setObjectName(QStringLiteral("notes"));
+    m_pNotes->setReadOnly(true);
+    m_pNotes->setAccessibleName(tr("Notes of the chosen analysis"));
+    m_pNotes->setPlaceholderText(tr("The chosen analysis has no notes."));
+    splitter->addWidget(m_pTable);
+    splitter->addWidget(m_pNotes);
+    splitter->setStretchFactor(0, 3);
+    splitter->setStretchFactor(1, 1);
+    layout->addWidget(splitter);
     auto* row = new QHBoxLayout();
     m_pOpen = new QPushButton(tr("&Open"), this);
     m_pRename = new QPushButton(tr("&Rename"), this);
@@ -139,95 +293,65 @@ COpenAnalysisDialog::COpenAnalysisDialog(CCaseBook& book, PracticeIdentity pract
             accept();
         }
     });
-    connect(m_pTable, &QTableWidget::cellDoubleClicked, m_pOpen, &QPushButton::click);
+    connect(m_pTable, &QTableView::doubleClicked, m_pOpen, &QPushButton::click);
     connect(m_pRename, &QPushButton::clicked, this, &COpenAnalysisDialog::Rename);
     connect(m_pDelete, &QPushButton::clicked, this, &COpenAnalysisDialog::Delete);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
-    connect(m_pTable, &QTableWidget::itemSelectionChanged, this, [this] {
-        m_deleteArmed = 0;
-        m_pDelete->setText(tr("&Delete"));
-        for (QPushButton* button : {m_pOpen, m_pRename, m_pDelete})
-            button->setEnabled(CurrentId() != 0);
-    });
-    // A name edited in place is the rename.
-    connect(m_pTable, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
-        if (m_bFilling || item->column() != 1)
-            return;
-        const QString name = item->text().trimmed();
-        const std::int64_t id = item->data(Qt::UserRole).toLongLong();
-        if (name.isEmpty() || !m_book.RenameAnalysis(id, name.toStdString()))
-            Fill();
-    });
-    Fill();
-    resize(900, 360);
-}
-
-void COpenAnalysisDialog::Fill()
-{
-    m_bFilling = true;
-    const std::int64_t current = CurrentId();
-    m_pTable->setRowCount(0);
-    for (const AnalysisListing& listing : m_book.ListAnalyses(m_practice, m_regNo)) {
-        const AnalysisRecord& a = listing.analysis;
-        const int r = m_pTable->rowCount();
-        m_pTable->insertRow(r);
-        QString remedies;
-        for (const std::string& name : a.topRemedies)
-            remedies += (remedies.isEmpty() ? QString() : QStringLiteral(", ")) + Utf8(name);
-        const QString cells[] = {Utf8(a.visit.date), Utf8(a.name), Utf8(a.caption), remedies,
-            listing.prescription ? Utf8(PrescriptionText(*listing.prescription)) : QString(),
-            Utf8(a.changed).replace(QLatin1Char('T'), QLatin1Char(' '))};
-        for (int c = 0; c < 6; ++c) {
-            auto* item = new QTableWidgetItem(cells[c]);
-            item->setData(Qt::UserRole, QVariant::fromValue<qlonglong>(a.id));
-            if (c != 1)
-                item->setFlags(item->flags() & ~Qt::ItemIsEditable);
-            m_pTable->setItem(r, c, item);
-        }
-        if (a.id == current || (current == 0 && r == 0))
-            m_pTable->selectRow(r);
-    }
-    m_pTable->resizeColumnsToContents();
-    m_bFilling = false;
-    const bool any = CurrentId() != 0;
-    for (QPushButton* button : {m_pOpen, m_pRename, m_pDelete})
-        button->setEnabled(any);
+    connect(
+        m_pTable->selectionModel(), &QItemSelectionModel::selectionChanged, this, &COpenAnalysisDialog::CurrentChanged);
+    connect(m_pModel, &QAbstractItemModel::modelReset, this, &COpenAnalysisDialog::CurrentChanged);
+    if (m_pModel->rowCount() > 0)
+        m_pTable->selectRow(0);
+    CurrentChanged();
+    resize(900, 420);
 }
 
 std::int64_t COpenAnalysisDialog::CurrentId() const
 {
-    const QList<QTableWidgetItem*> selected = m_pTable->selectedItems();
-    return selected.isEmpty() ? 0 : selected.front()->data(Qt::UserRole).toLongLong();
+    const QModelIndexList rows = m_pTable->selectionModel()->selectedRows();
+    return rows.isEmpty() ? 0 : m_pModel->IdAt(rows.front().row());
+}
+
+void COpenAnalysisDialog::CurrentChanged()
+{
+    const std::int64_t id = CurrentId();
+    for (QPushButton* button : {m_pOpen, m_pRename, m_pDelete})
+        button->setEnabled(id != 0);
+    // The note is read when its analysis is chosen, not with the list.
+    m_pNotes->setPlainText(id ? Utf8(m_book.AnalysisNotes(id).value_or(std::string())) : QString());
 }
 
 void COpenAnalysisDialog::Rename()
 {
-    const QList<QTableWidgetItem*> selected = m_pTable->selectedItems();
-    if (!selected.isEmpty())
-        m_pTable->editItem(m_pTable->item(selected.front()->row(), 1));
+    const QModelIndexList rows = m_pTable->selectionModel()->selectedRows();
+    if (!rows.isEmpty())
+        m_pTable->edit(m_pModel->index(rows.front().row(), CAnalysisListModel::NameColumn));
 }
 
 void COpenAnalysisDialog::Delete()
 {
-    // The first click asks; a second click on the same analysis deletes it (its prescriptions stay in the book).
+    // Asked first: the analysis goes with its steps and notes (its prescriptions stay in the book).
     const std::int64_t id = CurrentId();
     if (id == 0)
         return;
-    if (m_deleteArmed != id) {
-        m_deleteArmed = id;
-        m_pDelete->setText(tr("Click again to &delete"));
+    const int row = m_pModel->RowOf(id);
+    const QString name = m_pModel->index(row, CAnalysisListModel::NameColumn).data().toString();
+    if (!m_choices.Confirm(this, tr("Delete Analysis"),
+            tr("Delete the analysis \"%1\" with its steps and notes? Its prescriptions stay in the case book.")
+                .arg(name)))
         return;
-    }
-    m_deleteArmed = 0;
-    m_pDelete->setText(tr("&Delete"));
-    m_book.DeleteAnalysis(id);
-    Fill();
+    if (!m_book.DeleteAnalysis(id))
+        return;
+    m_pModel->Reload();
+    if (m_pModel->rowCount() > 0)
+        m_pTable->selectRow(std::min(row, m_pModel->rowCount() - 1));
+    CurrentChanged();
 }
 
-CCaseBookDialog::CCaseBookDialog(const QString& html, const QStringList& pageHeader, const QString& suggestedName,
-    IUserChoices& choices, IMessageSink& sink, QWidget* parent)
+CCaseBookDialog::CCaseBookDialog(std::unique_ptr<CHistoryPage> page, const QStringList& pageHeader,
+    const QString& suggestedName, IUserChoices& choices, IMessageSink& sink, QWidget* parent)
     : QDialog(parent),
-      m_html(html),
+      m_page(std::move(page)),
       m_header(pageHeader),
       m_suggestedName(suggestedName),
       m_choices(choices),
@@ -236,7 +360,7 @@ CCaseBookDialog::CCaseBookDialog(const QString& html, const QStringList& pageHea
     setWindowTitle(tr("Case Book"));
     auto* layout = new QVBoxLayout(this);
     m_pPage = new QTextBrowser(this);
-    m_pPage->setHtml(html);
+    m_pPage->document()->setDefaultFont(QFont(QStringLiteral("Liberation Sans"), 9));
     layout->addWidget(m_pPage);
     auto* row = new QHBoxLayout();
     m_pPrint = new QPushButton(tr("&Print\u2026"), this);
@@ -250,7 +374,37 @@ CCaseBookDialog::CCaseBookDialog(const QString& html, const QStringList& pageHea
     connect(m_pPrint, &QPushButton::clicked, this, [this] { Output(false); });
     connect(m_pPdf, &QPushButton::clicked, this, [this] { Output(true); });
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
+    // The next piece when the reader comes near the end of what is shown.
+    connect(m_pPage->verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int value) {
+        const QScrollBar* bar = m_pPage->verticalScrollBar();
+        if (value >= bar->maximum() - bar->pageStep())
+            QTimer::singleShot(0, this, &CCaseBookDialog::ShowMore);
+    });
+    ShowMore();
     resize(760, 620);
+}
+
+CCaseBookDialog::~CCaseBookDialog() = default;
+
+bool CCaseBookDialog::ShowsAll() const
+{
+    return m_page->AtEnd();
+}
+
+bool CCaseBookDialog::ShowMore()
+{
+    const std::string piece = m_page->NextPiece();
+    if (piece.empty())
+        return false;
+    if (m_shown.empty()) {
+        m_pPage->setHtml(QString::fromStdString(HistoryDocument(piece)));
+    } else {
+        QTextCursor end(m_pPage->document());
+        end.movePosition(QTextCursor::End);
+        end.insertHtml(QString::fromStdString(piece));
+    }
+    m_shown += piece;
+    return true;
 }
 
 void CCaseBookDialog::Output(bool pdf)
@@ -260,8 +414,11 @@ void CCaseBookDialog::Output(bool pdf)
     job.title = windowTitle();
     job.caption = tr("Save Case Book as PDF");
     job.suggestedName = m_suggestedName;
-    job.paint = [this](QPainter& painter, QPagedPaintDevice& device) {
-        return PaintHtmlPages(painter, device, m_html, m_header);
+    // The printed page is the whole history: what is not shown yet is read first.
+    while (ShowMore()) {}
+    const QString html = QString::fromStdString(HistoryDocument(m_shown));
+    job.paint = [this, html](QPainter& painter, QPagedPaintDevice& device) {
+        return PaintHtmlPages(painter, device, html, m_header);
     };
     OutputPages(job, m_choices, m_sink, this);
 }

@@ -1,6 +1,7 @@
 // The patient's history from the case book, and its page.
 #include "casebook/CaseBookHistory.h"
 
+#include "casebook/CaseBook.h"
 #include "casedata/TextCodec.h"
 #include "casedata/Translatable.h"
 
@@ -36,6 +37,8 @@ std::string Words(const char* pattern, std::initializer_list<std::string_view> h
     return FormatText(Words(pattern), html);
 }
 
+constexpr const char* kTable = "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" width=\"100%\">";
+
 std::string Joined(const std::vector<std::string>& texts)
 {
     std::string out;
@@ -56,68 +59,84 @@ std::string PrescriptionRow(const PrescriptionRecord& p)
 
 } // namespace
 
-CaseBookHistory BuildHistory(
-    const std::vector<AnalysisListing>& analyses, const std::vector<PrescriptionRecord>& prescriptions)
+CHistoryPage::CHistoryPage(CCaseBook& book, PatientIdentity patient, std::size_t analysesPerPiece)
+    : m_book(book), m_patient(std::move(patient)), m_perPiece(std::max<std::size_t>(analysesPerPiece, 1))
 {
-    CaseBookHistory history;
-    for (const AnalysisListing& row : analyses) {
-        auto visit = std::find_if(history.visits.begin(), history.visits.end(),
-            [&](const HistoryVisit& v) { return v.visit == row.analysis.visit; });
-        if (visit == history.visits.end()) {
-            history.visits.push_back({row.analysis.visit, {}, {}});
-            visit = history.visits.end() - 1;
-        }
-        visit->analyses.push_back(row);
-    }
-    for (const PrescriptionRecord& p : prescriptions) {
-        auto visit = std::find_if(history.visits.begin(), history.visits.end(), [&](const HistoryVisit& v) {
-            return std::any_of(v.analyses.begin(), v.analyses.end(),
-                [&](const AnalysisListing& a) { return a.analysis.id == p.analysisId; });
-        });
-        if (p.analysisId != 0 && visit != history.visits.end())
-            visit->prescriptions.push_back(p);
+    // A patient's prescriptions are few beside the analyses: read at once, in time order.
+    for (PrescriptionRecord& p : m_book.ListPrescriptions(m_patient.practice, m_patient.regNo)) {
+        if (p.analysisId != 0)
+            m_prescriptions[p.analysisId].push_back(std::move(p));
         else
-            history.unlinked.push_back(p);
+            m_unlinked.push_back(std::move(p));
     }
-    return history;
 }
 
-std::string HistoryHtml(const PatientIdentity& patient, const CaseBookHistory& history)
+std::string CHistoryPage::NextPiece()
 {
-    std::string html = "<html><body style=\"font-family:'Liberation Sans'; font-size:9pt\"><h3>"
-        + Words(QT_TRANSLATE_NOOP("CaseBookHistory", "Case Book: %1 (Reg No %2)"),
-            {Escaped(patient.name), Escaped(patient.regNo)})
-        + "</h3>";
-    if (history.visits.empty() && history.unlinked.empty())
-        html += "<p>" + Words(QT_TRANSLATE_NOOP("CaseBookHistory", "No analysis of this patient has been saved yet."))
-            + "</p>";
-    for (const HistoryVisit& visit : history.visits) {
-        html += "<h4>" + Words(QT_TRANSLATE_NOOP("CaseBookHistory", "Visit of %1"), {Escaped(visit.visit.date)})
-            + "</h4>";
-        html += "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" width=\"100%\">";
-        for (const AnalysisListing& row : visit.analyses) {
+    if (m_bAtEnd)
+        return {};
+    std::string html;
+    if (!m_bStarted) {
+        m_bStarted = true;
+        html += "<h3>"
+            + Words(QT_TRANSLATE_NOOP("CaseBookHistory", "Case Book: %1 (Reg No %2)"),
+                {Escaped(m_patient.name), Escaped(m_patient.regNo)})
+            + "</h3>";
+    }
+    if (!m_bAnalysesDone) {
+        const std::vector<AnalysisListing> rows
+            = m_book.ListAnalyses(m_patient.practice, m_patient.regNo, m_perPiece, m_after);
+        m_bAnalysesDone = rows.size() < m_perPiece;
+        if (rows.empty() && !m_after && m_unlinked.empty())
+            html += "<p>"
+                + Words(QT_TRANSLATE_NOOP("CaseBookHistory", "No analysis of this patient has been saved yet."))
+                + "</p>";
+        bool inTable = false;
+        for (const AnalysisListing& row : rows) {
             const AnalysisRecord& a = row.analysis;
+            if (!inTable || a.visit != m_visit) {
+                if (inTable)
+                    html += "</table>";
+                // A visit that goes on from the piece before goes on without its heading again.
+                if (a.visit != m_visit)
+                    html += "<h4>" + Words(QT_TRANSLATE_NOOP("CaseBookHistory", "Visit of %1"), {Escaped(a.visit.date)})
+                        + "</h4>";
+                html += kTable;
+                inTable = true;
+                m_visit = a.visit;
+            }
             html += "<tr><td>" + Escaped(a.changed.substr(0, 10)) + "</td><td>"
                 + Words(QT_TRANSLATE_NOOP("CaseBookHistory", "Analysis %1"), {"<b>" + Escaped(a.name) + "</b>"})
                 + "</td><td>" + Escaped(a.caption) + "<br>"
                 + Words(QT_TRANSLATE_NOOP("CaseBookHistory", "First remedies: %1"), {Escaped(Joined(a.topRemedies))});
-            if (!a.notes.empty())
-                html += "<br>" + Escaped(a.notes);
+            const std::string notes = m_book.AnalysisNotes(a.id).value_or(std::string());
+            if (!notes.empty())
+                html += "<br>" + Escaped(notes);
             html += "</td></tr>";
-            for (const PrescriptionRecord& p : visit.prescriptions)
-                if (p.analysisId == a.id)
+            if (const auto made = m_prescriptions.find(a.id); made != m_prescriptions.end())
+                for (const PrescriptionRecord& p : made->second)
                     html += PrescriptionRow(p);
+            m_after = ListingKey{a.created, a.id};
         }
-        html += "</table>";
+        if (inTable)
+            html += "</table>";
+        if (!m_bAnalysesDone)
+            return html;
     }
-    if (!history.unlinked.empty()) {
-        html += "<h4>" + Words(QT_TRANSLATE_NOOP("CaseBookHistory", "Prescriptions of deleted analyses"))
-            + "</h4><table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" width=\"100%\">";
-        for (const PrescriptionRecord& p : history.unlinked)
+    if (!m_unlinked.empty()) {
+        html += "<h4>" + Words(QT_TRANSLATE_NOOP("CaseBookHistory", "Prescriptions of deleted analyses")) + "</h4>"
+            + kTable;
+        for (const PrescriptionRecord& p : m_unlinked)
             html += PrescriptionRow(p);
         html += "</table>";
     }
-    return html + "</body></html>";
+    m_bAtEnd = true;
+    return html;
+}
+
+std::string HistoryDocument(const std::string& fragments)
+{
+    return "<html><body style=\"font-family:'Liberation Sans'; font-size:9pt\">" + fragments + "</body></html>";
 }
 
 } // namespace quillon

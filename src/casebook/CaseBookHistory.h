@@ -1,31 +1,46 @@
-// A patient's history in the case book: the visits in time order, each with its analyses (their first remedies and
-// notes) and the prescriptions made from them, as the Case Book window shows and prints it.
+// A patient's history in the case book, as the Case Book window shows and prints it: the analyses in time order,
+// under the heading of their visit wherever the visit changes, each with its caption, first remedies and notes and
+// the prescriptions made from it in time order; then the prescriptions whose analysis was deleted.
 #pragma once
 
 #include "casebook/CaseBookTypes.h"
 
+#include <cstddef>
+#include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace quillon {
 
-struct HistoryVisit
+class CCaseBook;
+
+// The page written a piece at a time, so that a long history shows its beginning at once: each piece holds the
+// next analyses (with their notes, read only then), the last one the prescriptions of deleted analyses. Pieces are
+// HTML fragments in UTF-8; HistoryDocument wraps them into the whole page.
+class CHistoryPage final
 {
-    VisitIdentity visit;
-    std::vector<AnalysisListing> analyses;
-    std::vector<PrescriptionRecord> prescriptions; // of this visit's analyses, in time order
+public:
+    CHistoryPage(CCaseBook& book, PatientIdentity patient, std::size_t analysesPerPiece = 100);
+
+    // The next piece (the first begins with the patient's heading); empty once everything was given.
+    std::string NextPiece();
+    bool AtEnd() const { return m_bAtEnd; }
+
+private:
+    CCaseBook& m_book;
+    PatientIdentity m_patient;
+    std::size_t m_perPiece;
+    std::map<std::int64_t, std::vector<PrescriptionRecord>> m_prescriptions; // by analysis, in time order
+    std::vector<PrescriptionRecord> m_unlinked;
+    std::optional<ListingKey> m_after;
+    std::optional<VisitIdentity> m_visit; // the visit of the last analysis given
+    bool m_bStarted = false;
+    bool m_bAnalysesDone = false;
+    bool m_bAtEnd = false;
 };
 
-struct CaseBookHistory
-{
-    std::vector<HistoryVisit> visits; // in the order of their first analysis
-    std::vector<PrescriptionRecord> unlinked; // prescriptions whose analysis was deleted
-};
-
-CaseBookHistory BuildHistory(
-    const std::vector<AnalysisListing>& analyses, const std::vector<PrescriptionRecord>& prescriptions);
-
-// The history as an HTML page (UTF-8) for the window and its printed pages.
-std::string HistoryHtml(const PatientIdentity& patient, const CaseBookHistory& history);
+// The fragments as one HTML page.
+std::string HistoryDocument(const std::string& fragments);
 
 } // namespace quillon

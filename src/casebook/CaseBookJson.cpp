@@ -3,6 +3,7 @@
 
 #include "casebook/CaseBook.h"
 #include "casedata/ByteReader.h"
+#include "casedata/CountedText.h"
 #include "casedata/PracticeFolder.h"
 #include "casedata/TextCodec.h"
 #include "casedata/Translatable.h"
@@ -274,10 +275,13 @@ std::string ImportSummaryMessage(const ImportSummary& s)
 {
     // The counts and the names in one sentence; the names are UTF-8 like all of the book's texts.
     return FormatText(translate("Message",
-                          "Case book imported: %1 analyses added, %2 replaced by the newer imported one%3, %4 kept "
-                          "because this case book's own was as new or newer%5, %6 prescriptions added."),
-        {std::to_string(s.added), std::to_string(s.replaced), Utf8ToCp1252(Names(s.replacedNames)),
-            std::to_string(s.kept), Utf8ToCp1252(Names(s.keptNames)), std::to_string(s.prescriptions)});
+                          "Case book imported: %1, %2 replaced by the newer imported one%3, %4 kept because this case "
+                          "book's own was as new or newer%5, %6."),
+        {translateCount("Message", "%n analysis added", QT_TRANSLATE_N_NOOP("Message", "%n analyses added"), s.added),
+            std::to_string(s.replaced), Utf8ToCp1252(Names(s.replacedNames)), std::to_string(s.kept),
+            Utf8ToCp1252(Names(s.keptNames)),
+            translateCount("Message", "%n prescription added", QT_TRANSLATE_N_NOOP("Message", "%n prescriptions added"),
+                s.prescriptions)});
 }
 
 } // namespace quillon

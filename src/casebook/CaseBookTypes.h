@@ -73,6 +73,13 @@ struct AnalysisListing
     std::optional<PrescriptionRecord> prescription;
 };
 
+// Where a page of a patient's analyses starts: after the analysis of this created time and id.
+struct ListingKey
+{
+    std::string created;
+    std::int64_t id = 0;
+};
+
 // "REMEDY POTENCY[ REPETITION]".
 std::string PrescriptionText(const PrescriptionRecord& prescription);
 

@@ -14,9 +14,10 @@ namespace {
 constexpr std::size_t kFileHeaderSize = 8;
 constexpr std::size_t kBlockHeaderSize = 10;
 constexpr int kRecordOverhead = 14; // header 8, level 2, tail words 4
-// The most bytes one record can make the loader read: its header, 65535 remedy entries, the level, a text of
-// the longest length and the tail words. A block's last record may run past the block's length by that much.
-constexpr std::size_t kLongestRecordReach = 8 + 3 * 65535 + 2 + 65535 + 4;
+constexpr std::size_t kRecordHeaderSize = 8;
+
+constexpr const char* kMsgSymptomFileNoDate = QT_TRANSLATE_NOOP(
+    "Message", "The recorded symptom file is damaged: a visit block holds no date a visit can have");
 
 template <typename T> void EraseAt(std::vector<T>& list, std::size_t index)
 {
@@ -239,6 +240,10 @@ bool CCaseStore::IndexVisits(SymptomBytes& bytes)
             // A block shorter than its own header holds no visit (a zero-filled file is made of such blocks).
             if (blockLength < kBlockHeaderSize)
                 return endIndex(kMsgSymptomFileDamaged);
+            // Day and month are at most 31 (in either order) and the year has four digits: a block of other date
+            // words is not a visit (a file of 0xFF bytes is made of one such block).
+            if (first == 0 || first > 31 || second == 0 || second > 31 || year == 0 || year > 9999)
+                return endIndex(kMsgSymptomFileNoDate);
             m_arrVisitOffsets.push_back(static_cast<std::uint32_t>(p));
             m_arrVisitDates.push_back(FormatVisitDate(first, second, year));
             p += kBlockHeaderSize + blockLength;
@@ -295,14 +300,21 @@ bool CCaseStore::ReadVisit(SymptomBytes& bytes, int nVisit)
             m_sink->Show(kMsgSymptomFileIncomplete);
             return false;
         }
-        // The block and as much after it as its last record can reach: the loader trusts the block length.
-        if (!bytes.Read(p0 + kBlockHeaderSize, blockLength + kLongestRecordReach, data)) {
-            m_sink->Show(kMsgSymptomFileIncomplete);
-            return false;
-        }
-        ByteReader in(data);
+        // Record by record: its header, then the bytes it says it reaches. The loader trusts the block length, but
+        // reads no more of the file than the records it loads (a long block of garbage ends at its first record).
+        std::uint64_t q = p0 + kBlockHeaderSize;
         std::uint64_t consumed = 0;
         while (consumed < blockLength) {
+            std::uint16_t length = 0, count = 0;
+            const bool headerRead = bytes.Read(q, kRecordHeaderSize, data);
+            ByteReader header(data);
+            if (!headerRead || !header.ReadU16(length) || !header.Skip(4) || !header.ReadU16(count)
+                || !bytes.Read(
+                    q, std::max<std::size_t>(length, kRecordHeaderSize + 3 * std::size_t{count} + 2), data)) {
+                m_sink->Show(kMsgSymptomFileIncomplete);
+                return false;
+            }
+            ByteReader in(data);
             auto record = std::make_unique<CSymptomRecord>();
             switch (ReadSymptomRecord(in, *record)) {
             case RecordResult::Ok: break;
@@ -311,6 +323,7 @@ bool CCaseStore::ReadVisit(SymptomBytes& bytes, int nVisit)
             case RecordResult::BadText: m_sink->Show(kMsgErrorInSymptom); return false;
             case RecordResult::Truncated: m_sink->Show(kMsgSymptomFileIncomplete); return false;
             }
+            q += record->m_nLength;
             consumed += static_cast<std::uint64_t>(record->m_nLength);
             FileInKindIndex(record.get());
             m_mapSymptomText.push_back(record->m_pszText);

@@ -1,6 +1,7 @@
 // Translations.
 #include "controls/Translation.h"
 
+#include "casedata/CountedText.h"
 #include "casedata/Translatable.h"
 #include "controls/DisplayText.h"
 
@@ -15,6 +16,14 @@ namespace {
 std::string QtTextTranslator(const char* context, const char* source)
 {
     return ToData(QCoreApplication::translate(context, source));
+}
+
+// The numerus form of a counted text, or nothing when the installed translation has none.
+std::string QtCountTranslator(const char* context, const char* source, int n)
+{
+    const QString untranslated = QString::fromLatin1(source).replace(QLatin1String("%n"), QString::number(n));
+    const QString text = QCoreApplication::translate(context, source, nullptr, n);
+    return text == untranslated ? std::string() : ToData(text);
 }
 
 std::string TranslatedMessageText(const std::string& text)
@@ -63,11 +72,14 @@ bool InstallTranslations(QCoreApplication& app, const QLocale& locale, const QSt
     else
         delete qt;
     SetTextTranslator(&QtTextTranslator);
+    SetCountTranslator(&QtCountTranslator);
     return true;
 }
 
 void CTranslatingMessageSink::Show(const Message& message)
 {
+    if (m_bHeld)
+        return;
     m_inner->Show(Message{TranslatedMessageText(message.text), TranslatedMessageText(message.caption), message.icon});
 }
 

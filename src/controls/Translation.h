@@ -27,9 +27,12 @@ public:
     explicit CTranslatingMessageSink(IMessageSink& inner) : m_inner(&inner) {}
     using IMessageSink::Show;
     void Show(const Message& message) override;
+    // While held, messages are dropped, not shown.
+    void SetHeld(bool held) { m_bHeld = held; }
 
 private:
     IMessageSink* m_inner;
+    bool m_bHeld = false;
 };
 
 } // namespace quillon

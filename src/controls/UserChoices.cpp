@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -69,6 +70,12 @@ std::optional<QString> CDialogUserChoices::ChooseOpenFile(
     if (chosen.isEmpty())
         return std::nullopt;
     return chosen;
+}
+
+bool CDialogUserChoices::Confirm(QWidget* parent, const QString& caption, const QString& question)
+{
+    return QMessageBox::question(parent, caption, question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+        == QMessageBox::Yes;
 }
 
 std::optional<std::filesystem::path> ChooseTextFile(

@@ -38,6 +38,12 @@ public:
         (void)parent, (void)caption, (void)filter;
         return std::nullopt;
     }
+    // Asks a question answered yes or no (as before a deletion); true for yes (answered "no" unless overridden).
+    virtual bool Confirm(QWidget* parent, const QString& caption, const QString& question)
+    {
+        (void)parent, (void)caption, (void)question;
+        return false;
+    }
     // The folder to open, or nothing when the user cancels (answered "cancel" unless overridden).
     virtual std::optional<QString> ChooseFolder(QWidget* parent, const QString& caption, const QString& startFolder)
     {
@@ -56,6 +62,7 @@ public:
     bool PreviewPrint(QWidget* parent, QPrinter& printer, const std::function<void(QPrinter&)>& paint) override;
     std::optional<QString> ChooseFolder(QWidget* parent, const QString& caption, const QString& startFolder) override;
     std::optional<QString> ChooseOpenFile(QWidget* parent, const QString& caption, const QString& filter) override;
+    bool Confirm(QWidget* parent, const QString& caption, const QString& question) override;
 };
 
 // The "Save As" question of the text exports, offering `suggestedName`: a ".txt" file name (the extension added

@@ -3,6 +3,8 @@
 // core's) read in German.
 #include "app/MainFrame.h"
 #include "app/QuillonApp.h"
+#include "casebook/CaseBookJson.h"
+#include "casedata/CountedText.h"
 #include "casedata/Translatable.h"
 #include "controls/CommandTarget.h"
 #include "controls/DisplayText.h"
@@ -96,6 +98,27 @@ private Q_SLOTS:
             });
     }
 
+    // A counted text takes the German form of its number (one Analyse, two Analysen, no Analysen), in the import's
+    // message too (the English forms are the command-line tool's, tested there).
+    void countedTextsTakeTheFormOfTheirNumber()
+    {
+        const std::pair<int, const char*> cases[] = {
+            {1, "1 Analyse hinzugefügt"},
+            {2, "2 Analysen hinzugefügt"},
+            {0, "0 Analysen hinzugefügt"},
+        };
+        for (const auto& [n, german] : cases)
+            QCOMPARE(FromData(translateCount(kMessageContext, "%n analysis added", "%n analyses added", n)),
+                QString::fromUtf8(german));
+        ImportSummary summary;
+        summary.added = 1;
+        summary.prescriptions = 2;
+        const QString message = FromData(ImportSummaryMessage(summary));
+        QVERIFY2(message.startsWith(QString::fromUtf8("Fallbuch importiert: 1 Analyse hinzugefügt, 0 durch")),
+            qPrintable(message));
+        QVERIFY2(message.endsWith(QString::fromUtf8(", 2 Verordnungen hinzugefügt.")), qPrintable(message));
+    }
+
     void aLanguageWithoutTranslationChangesNothing()
     {
         const std::string before = translate(kMessageContext, "Insufficient memory");
@@ -124,6 +147,7 @@ int main(int argc, char** argv)
     TestTranslation test;
     const int status = QTest::qExec(&test, argc, argv);
     SetTextTranslator(nullptr);
+    SetCountTranslator(nullptr);
     return status;
 }
 

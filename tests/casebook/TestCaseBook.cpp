@@ -5,6 +5,7 @@
 #include "casebook/CaseBookSchema.h"
 #include "casebook/CaseBookVisit.h"
 #include "casedata/ByteReader.h"
+#include "support/AllocationCounter.h"
 #include "support/TempFolder.h"
 
 #include <SQLiteCpp/SQLiteCpp.h>
@@ -89,6 +90,107 @@ TEST(CaseBook, SavesListsUpdatesAndKeepsPrescriptionsOfDeletedAnalyses)
     ASSERT_EQ(kept.size(), 1u);
     EXPECT_EQ(kept[0].analysisId, 0);
     EXPECT_EQ(book->ListAnalyses(kOtherPractice.practice, "1001").size(), 1u);
+}
+
+// A long list is read a page at a time: each page starts after the last row of the one before, in the order of the
+// created times and, among equal times, of the ids; the other practice's analysis of the same number never shows.
+TEST(CaseBook, ListsAPatientsAnalysesAPageAtATime)
+{
+    RecordingMessageSink sink;
+    CaseBookOptions sameSecond;
+    int tick = 0;
+    // Times 0, 1, 1, 1, 2: three analyses saved in the same second.
+    sameSecond.now = [&tick] {
+        const int n = tick++;
+        return "2026-01-01T00:00:0" + std::to_string(n == 0 ? 0 : n < 4 ? 1 : 2) + "Z";
+    };
+    auto book = CCaseBook::Open(":memory:", sink, sameSecond);
+    ASSERT_TRUE(book);
+    for (const char* name : {"a", "b", "c", "d", "e"}) {
+        ASSERT_TRUE(book->SaveAnalysis(kAnna, Analysis(name, {})));
+        if (*name == 'c')
+            ASSERT_TRUE(book->SaveAnalysis(kOtherPractice, Analysis("other", {})));
+    }
+    const auto names = [](const std::vector<AnalysisListing>& rows) {
+        std::string text;
+        for (const AnalysisListing& row : rows)
+            text += row.analysis.name;
+        return text;
+    };
+    const auto all = book->ListAnalyses(kAnna.practice, "1001");
+    ASSERT_EQ(names(all), "abcde");
+    const auto key = [&](std::size_t at) { return ListingKey{all[at].analysis.created, all[at].analysis.id}; };
+    const std::tuple<std::size_t, std::optional<ListingKey>, std::string> pages[] = {
+        {2, std::nullopt, "ab"},
+        {2, key(1), "cd"}, // after b, of the same second as c and d
+        {2, key(3), "e"},
+        {2, key(4), ""},
+        {0, key(0), "bcde"},
+    };
+    for (const auto& [limit, after, expected] : pages)
+        EXPECT_EQ(names(book->ListAnalyses(kAnna.practice, "1001", limit, after)), expected) << expected;
+    EXPECT_TRUE(sink.Messages().empty());
+}
+
+// The listing does not read the notes: a page of analyses with long notes takes no more memory than one without,
+// counted as bytes allocated; the note of one analysis is read when asked for.
+TEST(CaseBook, TheListingLeavesTheNotesUnread)
+{
+    RecordingMessageSink sink;
+    auto book = CCaseBook::Open(":memory:", sink);
+    ASSERT_TRUE(book);
+    const std::string longNote(1 << 20, 'n');
+    std::int64_t withNote = 0;
+    for (int n = 0; n < 8; ++n) {
+        AnalysisRecord a = Analysis("Analysis " + std::to_string(n), {"mind"});
+        a.notes = n == 5 ? longNote : std::string();
+        const auto id = book->SaveAnalysis(kAnna, a);
+        ASSERT_TRUE(id);
+        if (n == 5)
+            withNote = *id;
+    }
+    const quillon::testing::AllocationCounter counter;
+    const auto list = book->ListAnalyses(kAnna.practice, "1001");
+    EXPECT_LT(counter.Bytes(), std::size_t{64} << 10);
+    ASSERT_EQ(list.size(), 8u);
+    EXPECT_EQ(list[5].analysis.name, "Analysis 5");
+    EXPECT_EQ(list[5].analysis.notes, "");
+    EXPECT_EQ(book->AnalysisNotes(withNote), longNote);
+    EXPECT_EQ(book->AnalysisNotes(list[4].analysis.id), "");
+    EXPECT_FALSE(book->AnalysisNotes(withNote + 100));
+}
+
+// Prescriptions are kept in time order (their date, then the time they were recorded), whatever order they were
+// entered in; the listing shows an analysis's latest by that order. A date that is not one of the calendar is
+// refused; 29 February is one in a leap year only.
+TEST(CaseBook, PrescriptionsInTimeOrderAndOnlyOnRealDates)
+{
+    RecordingMessageSink sink;
+    Clock clock;
+    auto book = CCaseBook::Open(":memory:", sink, clock.Options());
+    ASSERT_TRUE(book);
+    const auto analysis = book->SaveAnalysis(kAnna, Analysis("First", {}));
+    ASSERT_TRUE(analysis);
+    const auto prescribe = [&](const char* potency, const char* date) {
+        return book->RecordPrescription({0, *analysis, 4, "Aconitum napellus", potency, "", date, "", ""});
+    };
+    ASSERT_TRUE(prescribe("200C", "2026-03-10"));
+    ASSERT_TRUE(prescribe("30C", "2026-02-01"));
+    ASSERT_TRUE(prescribe("1M", "2026-03-10")); // the same day, recorded later
+    ASSERT_TRUE(prescribe("LM1", "2024-02-29"));
+    std::string order;
+    for (const PrescriptionRecord& p : book->ListPrescriptions(kAnna.practice, "1001"))
+        order += p.potency + ' ';
+    EXPECT_EQ(order, "LM1 30C 200C 1M ");
+    EXPECT_EQ(PrescriptionText(*book->ListAnalyses(kAnna.practice, "1001")[0].prescription), "Aconitum napellus 1M");
+    EXPECT_TRUE(sink.Messages().empty());
+
+    for (const char* date : {"next week", "2026-02-29", "2026-13-01", "2026-04-31", "2026-4-01", "26-04-01x"}) {
+        sink.Clear();
+        EXPECT_FALSE(prescribe("6C", date)) << date;
+        EXPECT_EQ(sink.Messages().size(), 1u) << date;
+    }
+    EXPECT_EQ(book->ListPrescriptions(kAnna.practice, "1001").size(), 4u);
 }
 
 TEST(CaseBook, UpgradesAVersion1File)
@@ -215,8 +317,8 @@ TEST(CaseBook, ImportMergesKeepingTheNewerAndRefusesWhatIsNoExport)
     ASSERT_TRUE(first);
     EXPECT_EQ(std::tie(first->added, first->replaced, first->kept, first->prescriptions), std::tuple(1, 1, 1, 1));
     EXPECT_EQ(ImportSummaryMessage(*first),
-        "Case book imported: 1 analyses added, 1 replaced by the newer imported one (\"Replaced\"), 1 kept because "
-        "this case book's own was as new or newer (\"Kept\"), 1 prescriptions added.");
+        "Case book imported: 1 analysis added, 1 replaced by the newer imported one (\"Replaced\"), 1 kept because "
+        "this case book's own was as new or newer (\"Kept\"), 1 prescription added.");
     const auto second = ImportCaseBookJson(*target, {bytes.begin(), bytes.end()});
     EXPECT_EQ(std::tie(second->added, second->replaced, second->kept, second->prescriptions), std::tuple(0, 0, 3, 0));
     std::map<std::string, std::vector<std::string>> steps;

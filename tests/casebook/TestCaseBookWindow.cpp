@@ -5,6 +5,8 @@
 #include "app/MainFrame.h"
 #include "casebook/CaseBook.h"
 #include "casebook/CaseBookDialogs.h"
+#include "casebook/CaseBookVisit.h"
+#include "chart/ChartCommand.h"
 #include "chart/RepView.h"
 #include "controls/PictureButton.h"
 #include "sample/SampleGenerator.h"
@@ -17,13 +19,18 @@
 #include <SQLiteCpp/SQLiteCpp.h>
 
 #include <QAction>
+#include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QTableView>
 #include <QTextBrowser>
 
 #include <cstdlib>
+#include <ctime>
 
 using namespace quillon;
 using testing::App;
@@ -49,12 +56,26 @@ CRepView* OpenChart(const char* regNo, const char* name)
     return qobject_cast<CRepView*>(App().OpenViewTemplate(kViewChart));
 }
 
+QString Cell(COpenAnalysisDialog& dialog, int row, int column)
+{
+    return dialog.Model()->index(row, column).data().toString();
+}
+
 std::vector<std::string> Names(COpenAnalysisDialog& dialog)
 {
     std::vector<std::string> names;
-    for (int r = 0; r < dialog.Table()->rowCount(); ++r)
-        names.push_back(dialog.Table()->item(r, 1)->text().toStdString());
+    for (int r = 0; r < dialog.Model()->rowCount(); ++r)
+        names.push_back(Cell(dialog, r, CAnalysisListModel::NameColumn).toStdString());
     return names;
+}
+
+// Clicks a row of Open Analysis's table, as the user chooses an analysis.
+void ClickRow(COpenAnalysisDialog& dialog, int row)
+{
+    QTableView* table = dialog.Table();
+    table->scrollTo(dialog.Model()->index(row, 0));
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {},
+        table->visualRect(dialog.Model()->index(row, CAnalysisListModel::VisitColumn)).center());
 }
 
 } // namespace
@@ -102,10 +123,20 @@ private Q_SLOTS:
         const QString expected = FromData(App().m_pRemedyCatalogue->Entry(second->code)->fullName);
         const auto saved = testing::WhenShown<CSaveAnalysisDialog>(
             [](CSaveAnalysisDialog& dialog) { QTest::mouseClick(dialog.OkButton(), Qt::LeftButton); });
-        const auto prescribed = testing::WhenShown<CPrescriptionDialog>([expected](CPrescriptionDialog& dialog) {
+        QDate prescribedOn;
+        const auto prescribed = testing::WhenShown<CPrescriptionDialog>([&](CPrescriptionDialog& dialog) {
             QVERIFY(dialog.findChild<QLabel*>(QStringLiteral("remedy"))->text().contains(expected));
             QVERIFY(!dialog.OkButton()->isEnabled());
             QTest::keyClicks(dialog.PotencyEdit(), QStringLiteral("200C"));
+            // The date is picked in the desktop's format; a year down from today is kept as that date.
+            QDateEdit* date = dialog.DateEdit();
+            QCOMPARE(date->displayFormat(), QLocale().dateFormat(QLocale::ShortFormat));
+            QCOMPARE(date->date(), QDate::currentDate());
+            date->setFocus();
+            date->setCurrentSection(QDateTimeEdit::YearSection);
+            QTest::keyClick(date, Qt::Key_Down);
+            prescribedOn = date->date();
+            QCOMPARE(prescribedOn, QDate::currentDate().addYears(-1));
             QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
         });
         const auto popup = testing::WhenShown<QMenu>([](QMenu& menu) { menu.actions().at(4)->trigger(); });
@@ -116,6 +147,9 @@ private Q_SLOTS:
         QCOMPARE(App().CaseBook()->CurrentAnalysis(), first);
         CCaseBook& book = *App().CaseBook()->Book();
         QCOMPARE(book.LoadAnalysis(first)->steps, (std::vector<std::string>{"general", "sorted"}));
+        const PatientIdentity anna = CurrentPatient(App());
+        QCOMPARE(QString::fromStdString(book.ListPrescriptions(anna.practice, "1001").at(0).date),
+            prescribedOn.toString(Qt::ISODate));
         // Another patient's analysis never shows in this patient's lists.
         QVERIFY(OpenChart("1002", "Rahul Mehta"));
         WithShown<CSaveAnalysisDialog>([] { Command(ID_SAVE_ANALYSIS)->trigger(); },
@@ -127,16 +161,48 @@ private Q_SLOTS:
                 QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
             });
 
+        // Notes kept with the spare analysis, shown when it is chosen.
+        CCaseBook& spareBook = *App().CaseBook()->Book();
+        AnalysisRecord spare = *spareBook.LoadAnalysis(App().CaseBook()->CurrentAnalysis());
+        spare.notes = "Thirst at night; ask again in a week.";
+        QVERIFY(spareBook.SaveAnalysis(CurrentPatient(App()), spare));
+        spare = *spareBook.LoadAnalysis(spare.id);
         WithShown<COpenAnalysisDialog>([] { Command(ID_OPEN_ANALYSIS)->trigger(); },
             [&](COpenAnalysisDialog& dialog) {
                 QCOMPARE(Names(dialog), (std::vector<std::string>{"Analysis of 12/03/2002 generals", "Spare"}));
-                QCOMPARE(dialog.Table()->item(0, 4)->text(), expected + QStringLiteral(" 200C"));
-                dialog.Table()->selectRow(1);
-                dialog.Table()->item(1, 1)->setText(QStringLiteral("Renamed"));
-                QTest::mouseClick(dialog.DeleteButton(), Qt::LeftButton); // asks
-                QCOMPARE(Names(dialog).size(), std::size_t(2));
+                QCOMPARE(Cell(dialog, 0, CAnalysisListModel::PrescriptionColumn), expected + QStringLiteral(" 200C"));
+                // The first analysis has no notes; the second's show when it is chosen.
+                QCOMPARE(dialog.NotesView()->toPlainText(), QString());
+                ClickRow(dialog, 1);
+                QCOMPARE(dialog.NotesView()->toPlainText(), QStringLiteral("Thirst at night; ask again in a week."));
+                // Saved times in local time (the run's zone is 5:30 ahead of UTC), as the desktop writes them.
+                const QDateTime saved = QDateTime::fromString(QString::fromStdString(spare.changed), Qt::ISODate);
+                QCOMPARE(saved.timeSpec(), Qt::UTC);
+                const QString shown = Cell(dialog, 1, CAnalysisListModel::SavedColumn);
+                QCOMPARE(shown, QLocale().toString(saved.toLocalTime(), QLocale::ShortFormat));
+                QVERIFY2(!shown.contains(saved.toString(QStringLiteral("HH:mm"))), qPrintable(shown));
+                // Renamed in place: Rename, the new name typed, Return.
+                QTest::mouseClick(dialog.RenameButton(), Qt::LeftButton);
+                auto* editor = dialog.Table()->viewport()->findChild<QLineEdit*>();
+                QVERIFY(editor);
+                QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+                QTest::keyClicks(editor, QStringLiteral("Renamed"));
+                QTest::keyClick(editor, Qt::Key_Return); // the editor commits once events are processed
+                QTRY_COMPARE(Names(dialog), (std::vector<std::string>{"Analysis of 12/03/2002 generals", "Renamed"}));
+                // Delete asks first: answered no, the analysis stays; yes, it goes.
+                g_choices->questions.clear();
+                g_choices->confirm = false;
                 QTest::mouseClick(dialog.DeleteButton(), Qt::LeftButton);
+                QCOMPARE(g_choices->questions.size(), qsizetype(1));
+                QVERIFY2(g_choices->questions[0].contains(QStringLiteral("\"Renamed\"")),
+                    qPrintable(g_choices->questions[0]));
+                QCOMPARE(Names(dialog).size(), std::size_t(2));
+                g_choices->confirm = true;
+                QTest::mouseClick(dialog.DeleteButton(), Qt::LeftButton);
+                g_choices->confirm = false;
+                QCOMPARE(g_choices->questions.size(), qsizetype(2));
                 QCOMPARE(Names(dialog), (std::vector<std::string>{"Analysis of 12/03/2002 generals"}));
+                QCOMPARE(dialog.NotesView()->toPlainText(), QString());
             });
 
         g_choices->saveFile = QString::fromStdString((g_scratch->Path() / "book.pdf").string());
@@ -184,6 +250,45 @@ private Q_SLOTS:
         QCOMPARE(restored->DumpChartText(), dump);
     }
 
+    // A saved analysis opens without the messages its steps gave when they were made (a symptom dropped on a
+    // clipboard); a step that no longer applies is still said, once.
+    void openingAnAnalysisSaysOnlyWhatWentWrong()
+    {
+        CRepView* view = OpenChart("1001", "Anna Berger");
+        QVERIFY(view);
+        g_sink->Clear();
+        view->Execute(ParseChartCommand("clip:0:1"));
+        view->Execute(ParseChartCommand("clip:1:2"));
+        QCOMPARE(g_sink->Texts().size(), std::size_t(2)); // said when made
+        CCaseBook& book = *App().CaseBook()->Book();
+        AnalysisRecord analysis;
+        analysis.visit = CurrentVisit(App());
+        analysis.name = "Clipped";
+        analysis.steps = {"clip:0:1", "clip:1:2"};
+        const auto clipped = book.SaveAnalysis(CurrentPatient(App()), analysis);
+        analysis.name = "Clipped, then gone";
+        analysis.steps.push_back("drop:99:1");
+        const auto broken = book.SaveAnalysis(CurrentPatient(App()), analysis);
+        QVERIFY(clipped && broken);
+
+        g_sink->Clear();
+        QVERIFY(App().CaseBook()->RestoreAnalysis(*clipped));
+        QCOMPARE(g_sink->Texts(), std::vector<std::string>{});
+        QCOMPARE(App().m_arrClipboards[0].size(), std::size_t(1));
+        QCOMPARE(App().m_arrClipboards[1].size(), std::size_t(1));
+        QVERIFY(App().CaseBook()->RestoreAnalysis(*broken));
+        QCOMPARE(g_sink->Texts().size(), std::size_t(1));
+        QVERIFY2(g_sink->Texts()[0].starts_with("Step 3 of the analysis (drop:99:1) no longer applies"),
+            g_sink->Texts()[0].c_str());
+        // The messages of the chart are heard again after the replay.
+        g_sink->Clear();
+        auto* restored = qobject_cast<CRepView*>(App().OpenView(kViewChart));
+        QVERIFY(restored);
+        restored->Execute(ParseChartCommand("clip:2:3"));
+        QCOMPARE(g_sink->Texts().size(), std::size_t(1));
+        QVERIFY(book.DeleteAnalysis(*clipped) && book.DeleteAnalysis(*broken));
+    }
+
     // Exported through the File menu, deleted, imported again: the analysis is back, with its prescription.
     void exportAndImportThroughTheMenu()
     {
@@ -194,7 +299,12 @@ private Q_SLOTS:
         QCOMPARE(before.size(), std::size_t(2));
         const QString file = QString::fromStdString((g_scratch->Path() / "export").string());
         g_choices->saveFile = file;
+        g_sink->Clear();
         Command(ID_EXPORT_CASE_BOOK)->trigger();
+        // Confirmed as a save is, naming the file written.
+        QCOMPARE(g_sink->Texts(), std::vector<std::string>{});
+        QCOMPARE(App().MainFrame()->statusBar()->currentMessage(),
+            QStringLiteral("Case book exported to %1.json").arg(file));
         for (const AnalysisListing& row : before)
             QVERIFY(book.DeleteAnalysis(row.analysis.id));
         g_choices->openFile = file + QStringLiteral(".json");
@@ -208,6 +318,59 @@ private Q_SLOTS:
         QCOMPARE(after[1].analysis.name, before[1].analysis.name);
         QVERIFY(after[0].prescription);
     }
+
+    // A long book shows its beginning and reads the rest as it is scrolled to: Open Analysis a page of rows at a
+    // time, the Case Book a piece of its page at a time; the printed page holds everything.
+    void aLongBookIsReadAsItIsScrolled()
+    {
+        QVERIFY(OpenChart("1004", "Thomas Keller"));
+        CCaseBook& book = *App().CaseBook()->Book();
+        const PatientIdentity patient = CurrentPatient(App());
+        const int count = static_cast<int>(CAnalysisListModel::kPageRows) + 50;
+        QVERIFY(book.InTransaction(
+            [&] {
+                const std::int64_t id = book.PatientId(patient);
+                for (int n = 1; n <= count; ++n) {
+                    AnalysisRecord a;
+                    a.visit = CurrentVisit(App());
+                    a.name = "Long " + std::to_string(n);
+                    a.notes = n == count ? "The last note" : "";
+                    book.WriteAnalysis(id, a, false);
+                }
+            },
+            "saved"));
+        WithShown<COpenAnalysisDialog>([] { Command(ID_OPEN_ANALYSIS)->trigger(); },
+            [&](COpenAnalysisDialog& dialog) {
+                QCOMPARE(dialog.Model()->rowCount(), int(CAnalysisListModel::kPageRows));
+                QCOMPARE(Cell(dialog, 0, CAnalysisListModel::NameColumn), QStringLiteral("Long 1"));
+                dialog.Table()->setFocus();
+                QTest::keyClick(dialog.Table(), Qt::Key_End, Qt::ControlModifier);
+                QTRY_COMPARE(dialog.Model()->rowCount(), count);
+                QTest::keyClick(dialog.Table(), Qt::Key_End, Qt::ControlModifier);
+                QCOMPARE(Names(dialog).back(), "Long " + std::to_string(count));
+                QTRY_COMPARE(dialog.NotesView()->toPlainText(), QStringLiteral("The last note"));
+            });
+        g_choices->saveFile = QString::fromStdString((g_scratch->Path() / "long.pdf").string());
+        WithShown<CCaseBookDialog>([] { Command(ID_CASE_BOOK)->trigger(); },
+            [&](CCaseBookDialog& dialog) {
+                const QString first = dialog.Page()->toPlainText();
+                // The first piece: the first hundred analyses, the hundred-and-first not yet.
+                QVERIFY(first.contains(QStringLiteral("Analysis Long 100")));
+                QVERIFY(!first.contains(QStringLiteral("Analysis Long 101")));
+                QVERIFY(!first.contains(QStringLiteral("The last note")));
+                QVERIFY(!dialog.ShowsAll());
+                // The scroll bar taken to its end, as often as the page grows.
+                for (int i = 0; i < 10 && !dialog.ShowsAll(); ++i) {
+                    QTest::keyClick(dialog.Page()->verticalScrollBar(), Qt::Key_End);
+                    QTest::qWait(20);
+                }
+                QVERIFY(dialog.ShowsAll());
+                QVERIFY(dialog.Page()->toPlainText().contains(QStringLiteral("The last note")));
+                QTest::mouseClick(dialog.PdfButton(), Qt::LeftButton);
+            });
+        const QString pages = testing::PdfPages(*g_choices->saveFile).join(QLatin1Char('\n'));
+        QVERIFY(pages.contains(QStringLiteral("The last note")));
+    }
 };
 
 int main(int argc, char** argv)
@@ -216,6 +379,9 @@ int main(int argc, char** argv)
     sample::WritePractice(sample::BuildPractice(QUILLON_SAMPLE_SOURCE), folder.Path());
     // A case book of this run alone.
     setenv("XDG_DATA_HOME", (folder.Path() / "data").c_str(), 1);
+    // Local time 5:30 ahead of UTC, so that a time shown in UTC cannot pass for local.
+    setenv("TZ", "IST-5:30", 1);
+    tzset();
     RecordingMessageSink sink;
     testing::ScriptedChoices choices;
     g_sink = &sink;

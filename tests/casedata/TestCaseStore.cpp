@@ -150,6 +150,51 @@ TEST(VisitIndex, WorkStaysInProportionToTheRealVisits)
     EXPECT_LE(counter.Bytes(), kSlack + (std::size_t{1} << 18));
 }
 
+// A file of 0xFF bytes is refused as the zero-filled one is, from its first block header; a visit of a real date
+// whose block runs on in 0xFF bytes reads its records' worth of the file, not the block. Counted as bytes allocated.
+// The date words' limits are the neighbours: 31 and 9999 are a date, 32 and 10000 are not.
+TEST(VisitIndex, FilesOfOxFFBytesAreReadInProportionToWhatTheyHold)
+{
+    const std::string kMsgSymptomFileNoDate
+        = "The recorded symptom file is damaged: a visit block holds no date a visit can have";
+    constexpr std::size_t kFill = 16u << 20, kSlack = 512 * 1024;
+    const std::string fear = EncodeSymptomRecord(MakeSymptom("MIND - FEAR", 'M'));
+    const auto dated = [](int first, int second, int year) {
+        return EncodeRsy({{first, second, year, {MakeSymptom("HEAD - PAIN", 'F')}}});
+    };
+    struct Case
+    {
+        const char* name;
+        std::string bytes;
+        int visits;
+        std::vector<std::string> indexMessages, loadMessages;
+        int loaded; // symptoms in the store after the load of visit 0
+    };
+    const Case cases[] = {
+        {"0xFF bytes", std::string(kFill, '\xff'), 0, {kMsgSymptomFileNoDate}, {}, 0},
+        {"a visit whose block runs on in 0xFF bytes", OneBlock(fear, 0xFFFFFFFFu) + std::string(kFill, '\xff'), 1, {},
+            {kMsgErrorInSymptom}, 1},
+        {"date words at their limits", dated(31, 31, 9999), 1, {}, {}, 1},
+        {"day 32", dated(32, 1, 2004), 0, {kMsgSymptomFileNoDate}, {}, 0},
+        {"month 0", dated(1, 0, 2004), 0, {kMsgSymptomFileNoDate}, {}, 0},
+        {"year 10000", dated(1, 1, 10000), 0, {kMsgSymptomFileNoDate}, {}, 0},
+    };
+    for (const Case& c : cases) {
+        Fixture f(c.bytes);
+        const quillon::testing::AllocationCounter indexing;
+        EXPECT_EQ(f.store.LoadVisitIndex(), c.visits > 0) << c.name;
+        EXPECT_LE(indexing.Bytes(), kSlack) << c.name;
+        EXPECT_EQ(f.store.VisitCount(), c.visits) << c.name;
+        EXPECT_EQ(f.sink.Texts(), c.indexMessages) << c.name;
+        f.sink.Clear();
+        const quillon::testing::AllocationCounter loading;
+        f.store.LoadVisitSymptoms(0);
+        EXPECT_LE(loading.Bytes(), kSlack) << c.name;
+        EXPECT_EQ(f.sink.Texts(), c.loadMessages) << c.name;
+        EXPECT_EQ(f.store.LiveCount(), c.loaded) << c.name;
+    }
+}
+
 TEST(VisitIndex, RegistrationNumbersThatLeaveTheFolderAreRefused)
 {
     Fixture f(EncodeRsy({ThreeKinds()}));

@@ -8,6 +8,7 @@
 
 #include <QMdiArea>
 #include <QPrinter>
+#include <QStringList>
 #include <QTest>
 
 #include <filesystem>
@@ -52,8 +53,15 @@ public:
     }
     std::optional<QString> ChooseFolder(QWidget*, const QString&, const QString&) override { return folder; }
     std::optional<QString> ChooseOpenFile(QWidget*, const QString&, const QString&) override { return openFile; }
+    bool Confirm(QWidget*, const QString&, const QString& question) override
+    {
+        questions << question;
+        return confirm;
+    }
 
     std::optional<QString> saveFile, printFile, folder, openFile;
+    bool confirm = false; // the answer to every yes-or-no question
+    QStringList questions; // the questions asked, in order
     QString suggested;
     int asked = 0;
 };

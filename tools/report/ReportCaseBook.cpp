@@ -22,7 +22,7 @@ namespace {
 
 constexpr const char* kSaveUsage = "save-analysis REGNO [--visit N] --name NAME [--note TEXT] [--do ACTION]...";
 constexpr const char* kPrescribeUsage
-    = "prescribe --analysis ID --rank R --potency TEXT [--repetition TEXT] [--note TEXT]";
+    = "prescribe --analysis ID --rank R --potency TEXT [--repetition TEXT] [--date YYYY-MM-DD] [--note TEXT]";
 
 std::unique_ptr<CCaseBook> OpenBook(const CaseBookCommand& c)
 {
@@ -181,7 +181,7 @@ int Prescribe(const CaseBookCommand& c)
             throw UsageError{Shown(c.args[i]) + " needs a value"};
         extra.emplace_back(c.args[i], c.args[i + 1]);
     }
-    const auto options = Options(extra, {"--analysis", "--rank", "--potency", "--repetition", "--note"},
+    const auto options = Options(extra, {"--analysis", "--rank", "--potency", "--repetition", "--date", "--note"},
         {"--analysis", "--rank", "--potency"}, kPrescribeUsage);
     const std::int64_t id = AnalysisId(options.at("--analysis"));
     const int rank = ParseWholeNumber(options.at("--rank"), "rank");
@@ -189,6 +189,9 @@ int Prescribe(const CaseBookCommand& c)
         throw UsageError{"ranks start at 1"};
     if (options.at("--potency").empty())
         throw UsageError{"--potency needs a value"};
+    const std::string date = options.count("--date") ? options.at("--date") : std::string();
+    if (options.count("--date") && !IsCalendarDate(date))
+        throw UsageError{"--date needs a date of the calendar written YYYY-MM-DD, not " + Shown(date)};
     auto book = OpenBook(c);
     if (!book)
         return kCaseNotLoaded;
@@ -206,6 +209,7 @@ int Prescribe(const CaseBookCommand& c)
             p.potency = options.at("--potency");
             p.repetition = options.count("--repetition") ? options.at("--repetition") : std::string();
             p.note = options.count("--note") ? options.at("--note") : std::string();
+            p.date = date;
             const auto prescription = book->RecordPrescription(p);
             if (!prescription)
                 return static_cast<int>(kCaseNotLoaded);
