@@ -2751,12 +2751,6 @@ Doppelklick auf eine Familie behält nur ihre Arzneien in der Repertorisation.</
         <translation>Rang</translation>
     </message>
     <message>
-        <source>%1 active symptoms read five ways; each column lists its first %2 remedies.
-* leads every column: it stands among the first %2 of each.</source>
-        <translation>%1 aktive Symptome auf fünf Arten ausgewertet; jede Spalte zeigt ihre ersten %2 Arzneien.
-* führt in jeder Spalte: steht in jeder unter den ersten %2.</translation>
-    </message>
-    <message>
         <source>
 Elimination: no symptom is marked &quot;Eliminate by this Symptom&quot;.</source>
         <translation>
@@ -2765,6 +2759,32 @@ Elimination: Kein Symptom ist mit „Mit diesem Symptom eliminieren“ markiert.
     <message>
         <source>Visit date: %1</source>
         <translation>Besuchsdatum: %1</translation>
+    </message>
+    <message>
+        <source>Totality: by the totality, then the symptoms covered, as the chart.</source>
+        <translation>Summe: nach der Summe, dann nach den abgedeckten Symptomen, wie die Repertorisation.</translation>
+    </message>
+    <message>
+        <source>Symptoms covered first: by the symptoms covered, then the totality.</source>
+        <translation>Abgedeckte Symptome zuerst: nach den abgedeckten Symptomen, dann nach der Summe.</translation>
+    </message>
+    <message>
+        <source>Weighted: by the sum of grade × Weightage intensity (shown first), then the symptoms covered.</source>
+        <translation>Gewichtet: nach der Summe aus Grad × Intensität der Gewichtung (vorne gezeigt), dann nach den abgedeckten Symptomen.</translation>
+    </message>
+    <message>
+        <source>Small rubrics: by the sum of the grades (shown first), a grade counting 3 in a rubric of up to 10 remedies, 2 up to 50, 1 above.</source>
+        <translation>Kleine Rubriken: nach der Summe der Grade (vorne gezeigt); ein Grad zählt 3 in einer Rubrik mit bis zu 10 Arzneien, 2 bis 50, 1 darüber.</translation>
+    </message>
+    <message>
+        <source>Elimination: as Totality, among the remedies every eliminating symptom names.</source>
+        <translation>Elimination: wie Summe, unter den Arzneien, die jedes eliminierende Symptom nennt.</translation>
+    </message>
+    <message>
+        <source>%1 active symptoms read five ways; each column lists its first %2 remedies with their totality/symptoms covered, as the chart shows them.
+* leads every column: it stands among the first %2 of each.</source>
+        <translation>%1 aktive Symptome auf fünf Arten ausgewertet; jede Spalte zeigt ihre ersten %2 Arzneien mit Summe/abgedeckten Symptomen, wie die Repertorisation sie zeigt.
+* führt in jeder Spalte: steht in jeder unter den ersten %2.</translation>
     </message>
 </context>
 <context>
