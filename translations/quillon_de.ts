@@ -1180,27 +1180,27 @@ die gewählten Teile. Passt keine Arznei, kehrt das Fenster zur normalen Reperto
         <translation>Erfasste Symptome</translation>
     </message>
     <message>
-        <source>Differentiate Materia Medica for  Recorded Symptoms</source>
+        <source>Differentiate Materia Medica for Recorded Symptoms</source>
         <translation>Differenzierende Materia medica der erfassten Symptome</translation>
     </message>
     <message>
-        <source>Compare Materia Medica for  Recorded Symptoms</source>
+        <source>Compare Materia Medica for Recorded Symptoms</source>
         <translation>Vergleichende Materia medica der erfassten Symptome</translation>
     </message>
     <message>
-        <source>Complete Materia Medica for  Recorded Symptoms</source>
+        <source>Complete Materia Medica for Recorded Symptoms</source>
         <translation>Vollständige Materia medica der erfassten Symptome</translation>
     </message>
     <message>
-        <source>Single Remedy Rubrics for  Recorded Symptoms</source>
+        <source>Single Remedy Rubrics for Recorded Symptoms</source>
         <translation>Einzelmittel-Rubriken der erfassten Symptome</translation>
     </message>
     <message>
-        <source>Create Materia Medica for  Recorded Symptoms</source>
+        <source>Create Materia Medica for Recorded Symptoms</source>
         <translation>Erstellte Materia medica der erfassten Symptome</translation>
     </message>
     <message>
-        <source>One Remedy Rubrics for  Recorded Symptoms</source>
+        <source>One Remedy Rubrics for Recorded Symptoms</source>
         <translation>Rubriken einer Arznei in den erfassten Symptomen</translation>
     </message>
     <message>
@@ -1769,8 +1769,8 @@ die gewählten Teile. Passt keine Arznei, kehrt das Fenster zur normalen Reperto
 <context>
     <name>quillon::CCaseBookCommands</name>
     <message>
-        <source>Save &amp;Analysis…	Ctrl+S</source>
-        <translation>&amp;Analyse speichern…	Ctrl+S</translation>
+        <source>Save &amp;Analysis…</source>
+        <translation>&amp;Analyse speichern…</translation>
     </message>
     <message>
         <source>Op&amp;en Analysis…</source>
@@ -2063,8 +2063,8 @@ Symptome in beiden Besuchen: %5</translation>
         <translation>&amp;Naturreich:</translation>
     </message>
     <message>
-        <source>Save as C&amp;SV...</source>
-        <translation>Als C&amp;SV speichern...</translation>
+        <source>Save as C&amp;SV…</source>
+        <translation>Als C&amp;SV speichern…</translation>
     </message>
     <message>
         <source>Kingdom</source>
@@ -2136,12 +2136,12 @@ Doppelklick auf eine Familie behält nur ihre Arzneien in der Repertorisation.</
         <translation>&amp;Kopieren</translation>
     </message>
     <message>
-        <source>&amp;Print...</source>
-        <translation>&amp;Drucken...</translation>
+        <source>&amp;Print…</source>
+        <translation>&amp;Drucken…</translation>
     </message>
     <message>
-        <source>Save as P&amp;DF...</source>
-        <translation>Als &amp;PDF speichern...</translation>
+        <source>Save as P&amp;DF…</source>
+        <translation>Als &amp;PDF speichern…</translation>
     </message>
     <message>
         <source>Patient: %1    Reg No: %2    %3</source>
@@ -2239,36 +2239,36 @@ Doppelklick auf eine Familie behält nur ihre Arzneien in der Repertorisation.</
         <translation>&amp;Datei</translation>
     </message>
     <message>
-        <source>&amp;Open Practice Folder…	Ctrl+O</source>
-        <translation>Praxisordner ö&amp;ffnen…	Ctrl+O</translation>
+        <source>&amp;Open Practice Folder…</source>
+        <translation>Praxisordner ö&amp;ffnen…</translation>
     </message>
     <message>
         <source>Recen&amp;t Folders</source>
         <translation>&amp;Zuletzt geöffnete Ordner</translation>
     </message>
     <message>
-        <source>Select &amp;Patient  	F2</source>
-        <translation>&amp;Patient auswählen  	F2</translation>
+        <source>Select &amp;Patient</source>
+        <translation>&amp;Patient auswählen</translation>
     </message>
     <message>
-        <source>Recorded &amp;Symptoms 	F6</source>
-        <translation>Erfasste &amp;Symptome 	F6</translation>
+        <source>Recorded &amp;Symptoms</source>
+        <translation>Erfasste &amp;Symptome</translation>
     </message>
     <message>
-        <source>&amp;Repertorisation 	F5</source>
-        <translation>&amp;Repertorisation 	F5</translation>
+        <source>&amp;Repertorisation</source>
+        <translation>&amp;Repertorisation</translation>
     </message>
     <message>
         <source>Symptom &amp;List</source>
         <translation>Symptom&amp;liste</translation>
     </message>
     <message>
-        <source>Full Case Record	Ctrl+U</source>
-        <translation>Vollständige Fallaufnahme	Ctrl+U</translation>
+        <source>Full Case Record</source>
+        <translation>Vollständige Fallaufnahme</translation>
     </message>
     <message>
-        <source>Followup	Ctrl+F</source>
-        <translation>Folgebesuche	Ctrl+F</translation>
+        <source>Followup</source>
+        <translation>Folgebesuche</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -2283,8 +2283,8 @@ Doppelklick auf eine Familie behält nur ihre Arzneien in der Repertorisation.</
         <translation>&amp;Lupe</translation>
     </message>
     <message>
-        <source>&amp;Compare with Visit...</source>
-        <translation>Mit Besuch &amp;vergleichen...</translation>
+        <source>&amp;Compare with Visit…</source>
+        <translation>Mit Besuch &amp;vergleichen…</translation>
     </message>
     <message>
         <source>S&amp;tability</source>
@@ -2303,8 +2303,8 @@ Doppelklick auf eine Familie behält nur ihre Arzneien in der Repertorisation.</
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <source>Quillon &amp;Help	F1</source>
-        <translation>Quillon-&amp;Hilfe	F1</translation>
+        <source>Quillon &amp;Help</source>
+        <translation>Quillon-&amp;Hilfe</translation>
     </message>
     <message>
         <source>&amp;About Quillon</source>
@@ -2820,12 +2820,6 @@ Doppelklick auf eine Familie behält nur ihre Arzneien in der Repertorisation.</
         <translation>Rang</translation>
     </message>
     <message>
-        <source>%1 active symptoms read five ways; each column lists its first %2 remedies.
-* leads every column: it stands among the first %2 of each.</source>
-        <translation>%1 aktive Symptome auf fünf Arten ausgewertet; jede Spalte zeigt ihre ersten %2 Arzneien.
-* führt in jeder Spalte: steht in jeder unter den ersten %2.</translation>
-    </message>
-    <message>
         <source>
 Elimination: no symptom is marked &quot;Eliminate by this Symptom&quot;.</source>
         <translation>
@@ -2834,6 +2828,32 @@ Elimination: Kein Symptom ist mit „Mit diesem Symptom eliminieren“ markiert.
     <message>
         <source>Visit date: %1</source>
         <translation>Besuchsdatum: %1</translation>
+    </message>
+    <message>
+        <source>Totality: by the totality, then the symptoms covered, as the chart.</source>
+        <translation>Summe: nach der Summe, dann nach den abgedeckten Symptomen, wie die Repertorisation.</translation>
+    </message>
+    <message>
+        <source>Symptoms covered first: by the symptoms covered, then the totality.</source>
+        <translation>Abgedeckte Symptome zuerst: nach den abgedeckten Symptomen, dann nach der Summe.</translation>
+    </message>
+    <message>
+        <source>Weighted: by the sum of grade × Weightage intensity (shown first), then the symptoms covered.</source>
+        <translation>Gewichtet: nach der Summe aus Grad × Intensität der Gewichtung (vorne gezeigt), dann nach den abgedeckten Symptomen.</translation>
+    </message>
+    <message>
+        <source>Small rubrics: by the sum of the grades (shown first), a grade counting 3 in a rubric of up to 10 remedies, 2 up to 50, 1 above.</source>
+        <translation>Kleine Rubriken: nach der Summe der Grade (vorne gezeigt); ein Grad zählt 3 in einer Rubrik mit bis zu 10 Arzneien, 2 bis 50, 1 darüber.</translation>
+    </message>
+    <message>
+        <source>Elimination: as Totality, among the remedies every eliminating symptom names.</source>
+        <translation>Elimination: wie Summe, unter den Arzneien, die jedes eliminierende Symptom nennt.</translation>
+    </message>
+    <message>
+        <source>%1 active symptoms read five ways; each column lists its first %2 remedies with their totality/symptoms covered, as the chart shows them.
+* leads every column: it stands among the first %2 of each.</source>
+        <translation>%1 aktive Symptome auf fünf Arten ausgewertet; jede Spalte zeigt ihre ersten %2 Arzneien mit Summe/abgedeckten Symptomen, wie die Repertorisation sie zeigt.
+* führt in jeder Spalte: steht in jeder unter den ersten %2.</translation>
     </message>
 </context>
 <context>

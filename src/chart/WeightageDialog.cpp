@@ -13,6 +13,8 @@
 #include <QToolTip>
 #include <QWheelEvent>
 
+#include <algorithm>
+
 namespace quillon {
 
 namespace {
@@ -107,10 +109,18 @@ CWeightageDlg::CWeightageDlg(CWeightageModel& model, QWidget* parent) : QDialog(
     connect(m_wndScroll, &QAbstractSlider::sliderReleased, this, &CWeightageDlg::OnThumbReleased);
 
     m_pOk = new CPictureButton(tr("OK"), this);
-    m_pOk->setGeometry(Dx(218), Dy(186), Dx(36), Dy(13));
     m_pOk->setDefault(true);
     m_pCancel = new CPictureButton(tr("Cancel"), this);
-    m_pCancel->setGeometry(Dx(256), Dy(186), Dx(36), Dy(13));
+    // The two buttons end where the template's Cancel ends, each as wide as the template's or as the longer
+    // text in the user's language needs.
+    int buttonWidth = Dx(36);
+    for (CPictureButton* button : {m_pOk, m_pCancel}) {
+        const QRect room = button->TextArea();
+        const int needed = button->fontMetrics().horizontalAdvance(QString(button->text()).remove(QLatin1Char('&')));
+        buttonWidth = std::max(buttonWidth, needed + button->width() - room.width() + 4);
+    }
+    m_pCancel->setGeometry(Dx(292) - buttonWidth, Dy(186), buttonWidth, Dy(13));
+    m_pOk->setGeometry(m_pCancel->x() - Dx(2) - buttonWidth, Dy(186), buttonWidth, Dy(13));
     connect(m_pOk, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_pCancel, &QPushButton::clicked, this, &QDialog::reject);
     // The dialog opens on OK, not on the first list: a list holding a focus it does not show would take the keys.

@@ -49,6 +49,27 @@ QSize CPictureButton::sizeHint() const
     return QPushButton::sizeHint();
 }
 
+QRect CPictureButton::PictureArea() const
+{
+    const QPixmap picture = CurrentPicture();
+    if (picture.isNull())
+        return {};
+    QRect target(QPoint(0, 0), picture.deviceIndependentSize().toSize());
+    if (text().isEmpty())
+        target.moveCenter(rect().center());
+    else
+        target.moveTopLeft(QPoint(4, (height() - target.height()) / 2));
+    return target;
+}
+
+QRect CPictureButton::TextArea() const
+{
+    QRect area = rect().adjusted(4, 2, -4, -2);
+    if (const QRect picture = PictureArea(); !picture.isNull())
+        area.setLeft(picture.right() + 4);
+    return area;
+}
+
 void CPictureButton::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
@@ -62,20 +83,13 @@ void CPictureButton::paintEvent(QPaintEvent*)
     const bool down = isDown();
     const QPoint shift = down ? QPoint(1, 1) : QPoint(0, 0);
     const QPixmap picture = CurrentPicture();
-    QRect textArea = rect().adjusted(4, 2, -4, -2);
     if (!picture.isNull()) {
         QPixmap shown = picture;
         if (!isEnabled())
             shown = QIcon(picture).pixmap(picture.deviceIndependentSize().toSize(), QIcon::Disabled);
-        const QSize size = shown.deviceIndependentSize().toSize();
-        QRect target(QPoint(0, 0), size);
-        if (text().isEmpty())
-            target.moveCenter(rect().center());
-        else
-            target.moveTopLeft(QPoint(textArea.left(), (height() - size.height()) / 2));
-        painter.drawPixmap(target.translated(shift), shown);
-        textArea.setLeft(target.right() + 4);
+        painter.drawPixmap(PictureArea().translated(shift), shown);
     }
+    const QRect textArea = TextArea();
     if (!text().isEmpty()) {
         painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
         style()->drawItemText(&painter, textArea.translated(shift), Qt::AlignCenter | Qt::TextShowMnemonic, palette(),

@@ -24,6 +24,9 @@ public:
     bool IsFull() const { return m_bFull; }
     // The picture drawn now (null when the button shows only its text).
     QPixmap CurrentPicture() const;
+    // Where the picture and the text are drawn, in the button's pixels (the picture's is null without one).
+    QRect PictureArea() const;
+    QRect TextArea() const;
 
     QSize sizeHint() const override;
 

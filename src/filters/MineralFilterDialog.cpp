@@ -13,6 +13,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <cmath>
+
 namespace quillon {
 namespace {
 
@@ -46,9 +48,25 @@ QFont SymbolFontFor(const QString& symbol, const QFont& symbolFont)
     return font;
 }
 
-void WriteCellText(QPainter& painter, const CElementCell& cell, const QFont& numberFont, const QFont& symbolFont)
+// Black, or white where black would not stand out from the square's colour (the blue and green ranks, the
+// actinides' place): whichever contrasts more, by the relative luminance of sRGB.
+QColor InkOn(const QColor& fill)
+{
+    const auto linear = [](int channel) {
+        const double c = channel / 255.0;
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    const double luminance = 0.2126 * linear(fill.red()) + 0.7152 * linear(fill.green()) + 0.0722 * linear(fill.blue());
+    const double onBlack = (luminance + 0.05) / 0.05;
+    const double onWhite = 1.05 / (luminance + 0.05);
+    return onWhite > onBlack ? QColor(Qt::white) : QColor(Qt::black);
+}
+
+void WriteCellText(
+    QPainter& painter, const CElementCell& cell, const QColor& fill, const QFont& numberFont, const QFont& symbolFont)
 {
     const CellRect& r = cell.rect;
+    painter.setPen(InkOn(fill));
     painter.setFont(numberFont);
     painter.drawText(QRect(r.left + 2, r.top + 2, 40, 14), Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip,
         QString::number(cell.number));
@@ -84,14 +102,13 @@ void PaintPeriodicTable(QPainter& painter, const CMineralFilterModel& model, boo
             base = kLanthanidePlaceColour;
         else if (i == kActinidePlace)
             base = kActinidePlaceColour;
-        painter.fillRect(square, base);
-        WriteCellText(painter, cell, numberFont, symbolFont);
         // A ranked element shows its rank's colour, selected or not.
-        if (const int rank = model.ShownRankOfCell(i); rank >= 0) {
-            painter.fillRect(square, kRankColours[rank]);
-            WriteCellText(painter, cell, numberFont, symbolFont);
-        }
+        if (const int rank = model.ShownRankOfCell(i); rank >= 0)
+            base = kRankColours[rank];
+        painter.fillRect(square, base);
+        WriteCellText(painter, cell, base, numberFont, symbolFont);
     }
+    painter.setPen(Qt::black);
     if (withGroupNumbers) {
         painter.setFont(numberFont);
         for (const GroupNumber& group : kGroupNumbers) {

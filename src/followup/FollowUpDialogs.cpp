@@ -120,8 +120,8 @@ CFollowUpTableDialog::CFollowUpTableDialog(
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     auto* copy = buttons->addButton(tr("&Copy"), QDialogButtonBox::ActionRole);
-    auto* print = buttons->addButton(tr("&Print..."), QDialogButtonBox::ActionRole);
-    auto* pdf = buttons->addButton(tr("Save as P&DF..."), QDialogButtonBox::ActionRole);
+    auto* print = buttons->addButton(tr("&Print\u2026"), QDialogButtonBox::ActionRole);
+    auto* pdf = buttons->addButton(tr("Save as P&DF\u2026"), QDialogButtonBox::ActionRole);
     copy->setObjectName(QStringLiteral("copy"));
     print->setObjectName(QStringLiteral("print"));
     pdf->setObjectName(QStringLiteral("pdf"));

@@ -31,22 +31,22 @@ std::string MateriaMedicaTitle(int mode)
     const char* title = QT_TRANSLATE_NOOP("MateriaMedicaListing", "Recorded Symptoms");
     switch (mode) {
     case kMMDifferentiate:
-        title = QT_TRANSLATE_NOOP("MateriaMedicaListing", "Differentiate Materia Medica for  Recorded Symptoms");
+        title = QT_TRANSLATE_NOOP("MateriaMedicaListing", "Differentiate Materia Medica for Recorded Symptoms");
         break;
     case kMMCompare:
-        title = QT_TRANSLATE_NOOP("MateriaMedicaListing", "Compare Materia Medica for  Recorded Symptoms");
+        title = QT_TRANSLATE_NOOP("MateriaMedicaListing", "Compare Materia Medica for Recorded Symptoms");
         break;
     case kMMComplete:
-        title = QT_TRANSLATE_NOOP("MateriaMedicaListing", "Complete Materia Medica for  Recorded Symptoms");
+        title = QT_TRANSLATE_NOOP("MateriaMedicaListing", "Complete Materia Medica for Recorded Symptoms");
         break;
     case kMMSingleRemedyRubrics:
-        title = QT_TRANSLATE_NOOP("MateriaMedicaListing", "Single Remedy Rubrics for  Recorded Symptoms");
+        title = QT_TRANSLATE_NOOP("MateriaMedicaListing", "Single Remedy Rubrics for Recorded Symptoms");
         break;
     case kMMCreate:
-        title = QT_TRANSLATE_NOOP("MateriaMedicaListing", "Create Materia Medica for  Recorded Symptoms");
+        title = QT_TRANSLATE_NOOP("MateriaMedicaListing", "Create Materia Medica for Recorded Symptoms");
         break;
     case kMMOneRemedy:
-        title = QT_TRANSLATE_NOOP("MateriaMedicaListing", "One Remedy Rubrics for  Recorded Symptoms");
+        title = QT_TRANSLATE_NOOP("MateriaMedicaListing", "One Remedy Rubrics for Recorded Symptoms");
         break;
     default: break;
     }

@@ -42,6 +42,41 @@ QString KingdomTitle(FamilyKingdoms kingdom)
     return QCoreApplication::translate("CFamiliesDialog", title);
 }
 
+// What a strategy ranks by, as its column's tooltip and the dialog's heading say it.
+QString StrategyRanking(Strategy strategy)
+{
+    switch (strategy) {
+    case Strategy::Totality:
+        return CStrategiesDialog::tr("Totality: by the totality, then the symptoms covered, as the chart.");
+    case Strategy::Covered:
+        return CStrategiesDialog::tr("Symptoms covered first: by the symptoms covered, then the totality.");
+    case Strategy::Weighted:
+        return CStrategiesDialog::tr(
+            "Weighted: by the sum of grade \u00d7 Weightage intensity (shown first), then the symptoms covered.");
+    case Strategy::SmallRubrics:
+        return CStrategiesDialog::tr("Small rubrics: by the sum of the grades (shown first), a grade counting 3 in a "
+                                     "rubric of up to 10 remedies, 2 up to 50, 1 above.");
+    case Strategy::Elimination:
+        return CStrategiesDialog::tr("Elimination: as Totality, among the remedies every eliminating symptom names.");
+    }
+    return {};
+}
+
+// A remedy's numbers in a column: its totality and symptoms covered as the chart's two rows show them, after the
+// column's own sum where the column ranks by one.
+QString ShownNumbers(Strategy strategy, const StrategyRemedy& remedy)
+{
+    const QString chart = QStringLiteral("%1/%2").arg(remedy.totality).arg(remedy.covered);
+    switch (strategy) {
+    case Strategy::Weighted: return QStringLiteral("%1 (%2)").arg(remedy.weighted).arg(chart);
+    case Strategy::SmallRubrics: return QStringLiteral("%1 (%2)").arg(remedy.small).arg(chart);
+    case Strategy::Totality:
+    case Strategy::Covered:
+    case Strategy::Elimination: break;
+    }
+    return chart;
+}
+
 } // namespace
 
 CStrategiesDialog::CStrategiesDialog(const CQuillonState& state, IUserChoices& choices, const CRepEngine& engine,
@@ -55,6 +90,8 @@ CStrategiesDialog::CStrategiesDialog(const CQuillonState& state, IUserChoices& c
         headings << StrategyHeading(strategy);
     m_pTable->setColumnCount(static_cast<int>(headings.size()));
     m_pTable->setHorizontalHeaderLabels(headings);
+    for (int c = 0; c < kStrategyCount; ++c)
+        m_pTable->horizontalHeaderItem(c + 1)->setToolTip(StrategyRanking(kStrategies[static_cast<std::size_t>(c)]));
     const QSignalBlocker quiet(m_pTop);
     m_pTop->setRange(kMinStrategyTop, kMaxStrategyTop);
     m_pTop->setValue(kDefaultStrategyTop);
@@ -76,10 +113,13 @@ void CStrategiesDialog::Fill()
         }
         return true;
     };
-    QString heading = tr("%1 active symptoms read five ways; each column lists its first %2 remedies.\n"
+    QString heading = tr("%1 active symptoms read five ways; each column lists its first %2 remedies with their "
+                         "totality/symptoms covered, as the chart shows them.\n"
                          "* leads every column: it stands among the first %2 of each.")
                           .arg(m_nSymptoms)
                           .arg(top);
+    for (const Strategy strategy : kStrategies)
+        heading += QLatin1Char('\n') + StrategyRanking(strategy);
     if (!m_reader.HasElimination())
         heading += tr("\nElimination: no symptom is marked \"Eliminate by this Symptom\".");
     SetHeading(heading);
@@ -98,10 +138,7 @@ void CStrategiesDialog::Fill()
                 continue;
             }
             const StrategyRemedy& remedy = remedies[order[r]];
-            QString text = FromData(remedy.name) + QStringLiteral("  ")
-                + QString::number(CStrategyReader::Score(strategy, remedy));
-            if (strategy == Strategy::Covered)
-                text += QStringLiteral(" (%1)").arg(remedy.totality);
+            QString text = FromData(remedy.name) + QStringLiteral("  ") + ShownNumbers(strategy, remedy);
             const bool leads = leadsEverywhere(order[r]);
             if (leads)
                 text += QStringLiteral("  *");
@@ -154,7 +191,7 @@ CFamiliesDialog::CFamiliesDialog(const CQuillonState& state, IUserChoices& choic
     controls->insertWidget(0, label);
     controls->insertWidget(1, m_pKingdom);
     controls->insertSpacing(2, 16);
-    auto* csv = new QPushButton(tr("Save as C&SV..."), this);
+    auto* csv = new QPushButton(tr("Save as C&SV\u2026"), this);
     csv->setObjectName(QStringLiteral("csv"));
     controls->addWidget(csv);
     connect(csv, &QPushButton::clicked, this, &CFamiliesDialog::SaveAsCsv);

@@ -18,6 +18,9 @@ namespace quillon {
 
 namespace {
 
+// A red that reads on the list's white and on the dialog's grey alike.
+const QColor kCoverRed(192, 0, 0);
+
 // The dialog's template is laid out in dialog units; these are their pixels for the 15- and 16-pixel fonts.
 int Dx(int x)
 {
@@ -47,23 +50,30 @@ void StyleByLevel(QListWidgetItem& item, int level)
     static const QFont normal = ArialFont(16, 400);
     static const QFont bold = ArialFont(16, 600);
     static const QFont italic = ArialFont(16, 400, true);
-    QColor colour = Qt::black;
     const QFont* font = &normal;
     switch (level) {
     case 2: font = &bold; break;
-    case 3: colour = QColor(255, 0, 0); break;
-    case 4: colour = QColor(0, 0, 255); break;
     case 5: font = &italic; break;
-    case 6: colour = QColor(0, 50, 40); break;
-    case 7: colour = QColor(50, 50, 255); break;
-    case 8: colour = QColor(50, 255, 50); break;
     default: break;
     }
     item.setFont(*font);
-    item.setForeground(colour);
+    item.setForeground(CoverLineColour(level));
 }
 
 } // namespace
+
+QColor CoverLineColour(int level)
+{
+    // Each colour reads at 4.5 : 1 or better on the list's white.
+    switch (level) {
+    case 3: return kCoverRed;
+    case 4: return QColor(0, 0, 255);
+    case 6: return QColor(0, 50, 40);
+    case 7: return QColor(50, 50, 255);
+    case 8: return QColor(0, 128, 0);
+    default: return Qt::black;
+    }
+}
 
 CSymptomCoverDlg::CSymptomCoverDlg(const CQuillonState& state, const CRepEngine* engine, int code,
     IUserChoices& choices, IMessageSink& sink, QWidget* parent)
@@ -112,7 +122,7 @@ void CSymptomCoverDlg::CreateControls()
     m_controls[IDC_REMEDY_COMBO] = m_cboRemedy;
     // A little wider than its template so that the whole text shows in the stand-in font.
     label(IDC_FULLNAME_LABEL, tr("Fullname  :"), DialogRect(127, 0, 40, 10), heading);
-    m_pFullName = label(IDC_FULLNAME, QString(), DialogRect(168, 0, 197, 20), QColor(255, 0, 0));
+    m_pFullName = label(IDC_FULLNAME, QString(), DialogRect(168, 0, 197, 20), kCoverRed);
     m_pFullName->setWordWrap(true);
     m_pFullName->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 

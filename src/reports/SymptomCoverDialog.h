@@ -6,6 +6,7 @@
 #include "controls/PageOutput.h"
 #include "reports/SymptomCover.h"
 
+#include <QColor>
 #include <QDialog>
 
 #include <map>
@@ -23,6 +24,9 @@ class CQuillonState;
 class CRepEngine;
 class IMessageSink;
 class IUserChoices;
+
+// The colour of a list line by its symptom's level.
+QColor CoverLineColour(int level);
 
 class CSymptomCoverDlg final : public QDialog
 {

@@ -10,6 +10,7 @@
 #include "symptoms/UndeleteDialog.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -17,6 +18,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSignalBlocker>
+#include <QStyleOptionFrame>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -44,6 +46,46 @@ void PaintCaption(QWidget* widget)
     widget->setPalette(palette);
 }
 
+// Shows a read-only name from its start, cut with "…" at the end when the field is too narrow (a line edit
+// would scroll to the name's tail); the whole name stays in the tooltip.
+class CElidedName final : public QObject
+{
+public:
+    CElidedName(QLineEdit* edit, const QString& name) : QObject(edit), m_edit(edit), m_name(name)
+    {
+        edit->setToolTip(name);
+        edit->installEventFilter(this);
+        Show();
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == m_edit
+            && (event->type() == QEvent::Resize || event->type() == QEvent::Show
+                || event->type() == QEvent::FontChange))
+            Show();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    void Show()
+    {
+        QStyleOptionFrame option;
+        option.initFrom(m_edit);
+        option.rect = m_edit->rect();
+        option.lineWidth = m_edit->hasFrame() ? m_edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) : 0;
+        const QMargins margins = m_edit->textMargins();
+        // The line edit keeps two pixels of its own on either side of the text.
+        const int width = m_edit->style()->subElementRect(QStyle::SE_LineEditContents, &option, m_edit).width()
+            - margins.left() - margins.right() - 4;
+        m_edit->setText(m_edit->fontMetrics().elidedText(m_name, Qt::ElideRight, std::max(width, 0)));
+        m_edit->setCursorPosition(0);
+    }
+
+    QLineEdit* m_edit;
+    QString m_name;
+};
+
 } // namespace
 
 CRecordedSymptomsDialog::CRecordedSymptomsDialog(
@@ -53,8 +95,8 @@ CRecordedSymptomsDialog::CRecordedSymptomsDialog(
     setObjectName(QStringLiteral("RecordedSymptomsDialog"));
     BuildControls();
 
-    m_pPhysician->setText(FromData(state.m_strPhysicianName));
-    m_pPatient->setText(FromData(state.m_strPatientName));
+    new CElidedName(m_pPhysician, FromData(state.m_strPhysicianName));
+    new CElidedName(m_pPatient, FromData(state.m_strPatientName));
 
     if (nMode == kModeSymptomList) {
         setWindowTitle(tr("Symptom List"));

@@ -5,12 +5,16 @@
 
 #include <QAbstractTableModel>
 #include <QDialogButtonBox>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
 #include <QTableView>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace quillon {
 namespace {
@@ -110,8 +114,16 @@ CSelectPatientDialog::CSelectPatientDialog(CQuillonState& state, QWidget* parent
     palette.setColor(QPalette::Base, kListBackground);
     palette.setColor(QPalette::Text, Qt::black);
     m_pList->setPalette(palette);
-    for (int c = 0; c < 4; ++c)
-        m_pList->setColumnWidth(c, kColumns[c].width);
+    // A column is as wide as its template, or as its heading in the user's language where that is wider.
+    const QFontMetrics headingMetrics(m_pList->horizontalHeader()->font());
+    const int headingMargin = 2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, m_pList->horizontalHeader());
+    int columnsWidth = 0;
+    for (int c = 0; c < 4; ++c) {
+        const int width
+            = std::max(kColumns[c].width, headingMetrics.horizontalAdvance(tr(kColumns[c].title)) + headingMargin + 2);
+        m_pList->setColumnWidth(c, width);
+        columnsWidth += width;
+    }
 
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* ok = buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
@@ -119,6 +131,12 @@ CSelectPatientDialog::CSelectPatientDialog(CQuillonState& state, QWidget* parent
     ok->setDefault(true);
 
     auto* layout = new QVBoxLayout(this);
+    // Wide enough for every column beside the list's frame and its vertical scroll bar.
+    const QMargins margins = layout->contentsMargins();
+    resize(std::max(width(),
+               columnsWidth + 2 * m_pList->frameWidth() + style()->pixelMetric(QStyle::PM_ScrollBarExtent)
+                   + margins.left() + margins.right()),
+        height());
     layout->addLayout(nameRow);
     layout->addWidget(m_pList, 1);
     layout->addWidget(buttons);

@@ -16,6 +16,7 @@
 #include "symptoms/SelectPatientDialog.h"
 
 #include <QAction>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTableView>
@@ -65,14 +66,33 @@ private Q_SLOTS:
         QCOMPARE(titles.mid(0, 1), QStringList{QStringLiteral("&Datei")});
         QVERIFY2(!titles.contains(QStringLiteral("&File")) && !titles.contains(QStringLiteral("&Help")),
             qPrintable(titles.join(QLatin1Char(' '))));
-        // An action of each kind: a plain command, one with its key after a tab, one of the Help menu.
-        const std::pair<int, const char*> actions[] = {
-            {ID_SELECT_PATIENT, "&Patient auswählen  \tF2"},
-            {ID_APP_EXIT, "Bee&nden"},
-            {ID_HELP_CONTENTS, "Quillon-&Hilfe\tF1"},
+        // An action of each kind: a plain command, one with a function key, one with Ctrl, one of the Help menu.
+        // The label is the command alone; the menu shows the key as the desktop's language names it.
+        const struct
+        {
+            int id;
+            const char* label;
+            const char* key;
+        } actions[] = {
+            {ID_SELECT_PATIENT, "&Patient auswählen", "F2"},
+            {ID_APP_EXIT, "Bee&nden", ""},
+            {ID_OPEN_FOLDER, "Praxisordner ö&ffnen…", "Strg+O"},
+            {ID_FULL_CASE_RECORD, "Vollständige Fallaufnahme", "Strg+U"},
+            {ID_HELP_CONTENTS, "Quillon-&Hilfe", "F1"},
         };
-        for (const auto& [id, german] : actions)
-            QCOMPARE(App().MainFrame()->Action(id)->text(), QString::fromUtf8(german));
+        for (const auto& action : actions) {
+            const QAction* shown = App().MainFrame()->Action(action.id);
+            QCOMPARE(shown->text(), QString::fromUtf8(action.label));
+            QCOMPARE(shown->shortcut().toString(QKeySequence::NativeText), QString::fromUtf8(action.key));
+        }
+        // No command of any menu carries its key in its label, nor three dots for the ellipsis.
+        QStringList written;
+        for (QAction* menu : App().MainFrame()->menuBar()->actions())
+            for (QAction* action : menu->menu()->actions())
+                if (action->text().contains(QLatin1Char('\t')) || action->text().contains(QLatin1String("Strg"))
+                    || action->text().contains(QLatin1String("Ctrl")) || action->text().contains(QLatin1String("...")))
+                    written << action->text();
+        QVERIFY2(written.isEmpty(), qPrintable(written.join(QLatin1Char('|'))));
     }
 
     void selectPatientDialogAndItsMessageSpeakGerman()

@@ -5,6 +5,7 @@
 #include "fixtures/PeriodicTableFiles.h"
 
 #include "controls/PictureButton.h"
+#include "support/Contrast.h"
 #include "support/TempFolder.h"
 #include "support/WidgetTest.h"
 
@@ -34,6 +35,30 @@ QColor CellColour(const QImage& image, int cell)
 {
     const CellRect r = CellRectOf(cell);
     return image.pixelColor(r.left + 30, r.top + 4);
+}
+
+// The contrast of a cell's text on its square: the pixel of the square that stands out most from the fill is
+// the text's own colour where a stroke covers it whole.
+double CellTextContrast(const QImage& image, int cell)
+{
+    const CellRect r = CellRectOf(cell);
+    const QColor fill = CellColour(image, cell);
+    double best = 1.0;
+    for (int y = r.top + 1; y < r.top + kCellSize - 1; ++y)
+        for (int x = r.left + 1; x < r.left + kCellSize - 1; ++x)
+            best = std::max(best, ContrastRatio(fill, image.pixelColor(x, y)));
+    return best;
+}
+
+// The periodic table's files for remedies 1 to 5: oxygen and copper in three remedies each, iron and sulphur in one.
+void WriteRankedMinerals(const TempFolder& folder)
+{
+    folder.Write("period.txt", PeriodText());
+    folder.Write("lanth.txt", LanthText());
+    folder.Write("othergrp.txt", fixtures::EncodeLineList({"Acids", "Carbonates"}));
+    folder.Write("minrcode.dat",
+        fixtures::EncodeMineralCodes(
+            {{}, {0, {kCopper, 8}}, {0, {kCopper, 8}}, {2, {kCopper}}, {0, {kIron, kSulphur}}, {0, {8}}}));
 }
 
 void WriteClassFiles(const TempFolder& folder)
@@ -146,13 +171,7 @@ private Q_SLOTS:
     void mineralClicksAndColours()
     {
         TempFolder folder;
-        folder.Write("period.txt", PeriodText());
-        folder.Write("lanth.txt", LanthText());
-        folder.Write("othergrp.txt", fixtures::EncodeLineList({"Acids", "Carbonates"}));
-        // Oxygen and copper in three remedies each, iron and sulphur in one.
-        folder.Write("minrcode.dat",
-            fixtures::EncodeMineralCodes(
-                {{}, {0, {kCopper, 8}}, {0, {kCopper, 8}}, {2, {kCopper}}, {0, {kIron, kSulphur}}, {0, {8}}}));
+        WriteRankedMinerals(folder);
         RecordingMessageSink sink;
         KingdomFilterState state{true};
         CMineralFilterDlg dialog(CPracticeFolder(folder.Path()), FilterRemediesFromCodes({1, 2, 3, 4, 5}), sink, state);
@@ -194,6 +213,34 @@ private Q_SLOTS:
         QCOMPARE(dialog.Result().m_strElements, std::string("For Row 3"));
         // Copper and iron lie in row 3: only the oxygen remedy goes.
         QCOMPARE(dialog.Result().m_arrExcluded, (std::vector<RemedyKey>{50}));
+    }
+
+    void everyCellsTextReadsOnItsColour()
+    {
+        TempFolder folder;
+        WriteRankedMinerals(folder); // four ranks: red, blue, green, yellow
+        RecordingMessageSink sink;
+        KingdomFilterState state{true};
+        CMineralFilterDlg dialog(CPracticeFolder(folder.Path()), FilterRemediesFromCodes({1, 2, 3, 4, 5}), sink, state);
+        QVERIFY(testing::Shown(dialog));
+        // Titanium selected; its neighbour vanadium stays plain.
+        QTest::mouseClick(&dialog, Qt::LeftButton, {}, CellCentre(75));
+        const QImage image = dialog.grab().toImage();
+        QCOMPARE(CellColour(image, 75), QColor(0, 255, 255));
+        QCOMPARE(CellColour(image, 76), QColor(Qt::white));
+        int ranked = 0;
+        for (int cell = 0; cell < kCellCount; ++cell) {
+            if (dialog.Model().Cell(cell).IsBlank())
+                continue;
+            ranked += dialog.Model().ShownRankOfCell(cell) >= 0;
+            const double contrast = CellTextContrast(image, cell);
+            QVERIFY2(contrast >= kMinimumTextContrast,
+                qPrintable(QStringLiteral("cell %1 on %2: %3 : 1")
+                               .arg(cell)
+                               .arg(CellColour(image, cell).name())
+                               .arg(contrast, 0, 'f', 2)));
+        }
+        QCOMPARE(ranked, 4);
     }
 
     // The drawn table reads as periods by groups with the lanthanides and actinides below; an element's cell is

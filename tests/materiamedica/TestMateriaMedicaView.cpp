@@ -118,7 +118,7 @@ private Q_SLOTS:
         QCOMPARE(App().m_mmRequest.m_arrSelectedCodes, (std::vector<int>{kBell, kAcon, kBellLower}));
         QCOMPARE(App().m_mmRequest.m_nMarkMask, 5);
         QCOMPARE(App().OpenView(kViewMateriaMedica)->windowTitle(),
-            QStringLiteral("Compare Materia Medica for  Recorded Symptoms"));
+            QStringLiteral("Compare Materia Medica for Recorded Symptoms"));
         // Bell 3 (mask One+Three), Acon 1 or 3, bell 2 is outside the mask: nothing carries all three, so
         // "No match found" closes the view, which reopens the dialog with the selected list kept.
         bool reopened = false;

@@ -23,18 +23,18 @@ TEST(ReportMateriaMedica, PrintsTheViewOrWhyItDidNotOpen)
     // Chart ranks: 1 Acon, 2 Bell, 3 bell, 4 Calc, 5 Lach.
     const std::vector<ReportRow> rows{
         {"compare with marks Two and Three", {"compare", "23", "2", "3"}, 0,
-            "title\tCompare Materia Medica for  Recorded Symptoms\ncolumns\tBell\tbell\nlines\t4\n"
+            "title\tCompare Materia Medica for Recorded Symptoms\ncolumns\tBell\tbell\nlines\t4\n"
             "L\t2\tRUBRIC 100\t3:Bell\t2:bell\nL\t2\tRUBRIC 106\t3:Bell\t2:bell\n"
             "L\t2\tRUBRIC 112\t3:Bell\t2:bell\nL\t2\tRUBRIC 118\t3:Bell\t2:bell\n"
             "summary\tSymptom Count/Total Weightage:\t4/12\t4/8\n"},
         {"create takes the first listed entry; a repeated rank is refused", {"create", "all", "5", "5", "1"}, 0,
-            "message\tThis drug is already selected\ntitle\tCreate Materia Medica for  Recorded Symptoms\n"
+            "message\tThis drug is already selected\ntitle\tCreate Materia Medica for Recorded Symptoms\n"
             "columns\tLach\nlines\t1\nL\t3\tRUBRIC 107\t4:Lach\nsummary\tSymptom Count:\t1\n"},
         {"differentiate with one remedy: OK disabled", {"differentiate", "all", "4"}, 1,
             "quillon-report: the conversion's OK stays disabled for these choices\n"},
         {"grade 1 only of Bell: nothing", {"one", "1", "2"}, 1, "message\tNo match found\n"},
         {"complete of Calc", {"complete", "all", "4"}, 0,
-            "title\tComplete Materia Medica for  Recorded Symptoms\ncolumns\tCalc\nlines\t5\n"
+            "title\tComplete Materia Medica for Recorded Symptoms\ncolumns\tCalc\nlines\t5\n"
             "L\t2\tRUBRIC 100\t1:Calc\nL\t3\tRUBRIC 101\t1:Calc\nL\t7\tRUBRIC 105\t1:Calc\n"
             "L\t6\tRUBRIC 110\t1:Calc\nL\t5\tRUBRIC 115\t1:Calc\nsummary\tSymptom Count/Total Weightage:\t5/5\n"},
         {"unknown option", {"all", "all", "1"}, 2, ""},

@@ -12,6 +12,7 @@
 #include "fixtures/CaseWriters.h"
 #include "reports/SymptomCoverDialog.h"
 #include "support/AppTest.h"
+#include "support/Contrast.h"
 #include "support/PdfText.h"
 #include "support/ReportRun.h"
 #include "support/TempFolder.h"
@@ -145,6 +146,11 @@ private Q_SLOTS:
                     wanted << line.section(QLatin1Char('\t'), 2);
             QCOMPARE(shown, wanted);
             QVERIFY(dialog->CoveredList()->item(0)->font().bold() == (dialog->Report().covered[0].level == 2));
+            // The remedy's full name in red on the dialog's own background.
+            const QWidget* fullName = dialog->Control(CSymptomCoverDlg::IDC_FULLNAME);
+            QVERIFY(testing::ContrastRatio(
+                        fullName->palette().color(QPalette::WindowText), dialog->palette().color(QPalette::Window))
+                >= testing::kMinimumTextContrast);
 
             // Cancelled print dialog, then printing to a file and saving as PDF.
             QTest::mouseClick(dialog->Control(CSymptomCoverDlg::IDC_PRINT), Qt::LeftButton);
@@ -180,6 +186,22 @@ private Q_SLOTS:
         QTest::mouseClick(view->Button(IDC_SYMPTOM_COVERED), Qt::LeftButton);
         QVERIFY(checked);
         QVERIFY(!QApplication::activeModalWidget());
+    }
+
+    // Every level's colour against the list's background, levels 0 to 9 (9 lies past the last coloured one).
+    void everyLevelReadsOnTheList_data()
+    {
+        QTest::addColumn<int>("level");
+        for (int level = 0; level <= 9; ++level)
+            QTest::addRow("level %d", level) << level;
+    }
+    void everyLevelReadsOnTheList()
+    {
+        QFETCH(int, level);
+        const QListWidget list;
+        const double contrast = testing::ContrastRatio(CoverLineColour(level), list.palette().color(QPalette::Base));
+        QVERIFY2(contrast >= testing::kMinimumTextContrast,
+            qPrintable(QStringLiteral("%1 : 1 for %2").arg(contrast, 0, 'f', 2).arg(CoverLineColour(level).name())));
     }
 
     void chartExportsThroughTheFileMenu()

@@ -123,6 +123,25 @@ private Q_SLOTS:
         });
     }
 
+    void aLongNameShowsItsStartCutAtTheEnd()
+    {
+        LoadFirstVisit();
+        App().m_strPatientName = "Friederike Amalie Wilhelmine von Hohenzollern-Sigmaringen zu Braunschweig";
+        RunDialog(0, [](CRecordedSymptomsDialog& dialog) {
+            const QLineEdit* patient = dialog.PatientEdit();
+            const QString shown = patient->text();
+            QVERIFY2(
+                shown.startsWith(QStringLiteral("Friederike")) && shown.endsWith(QChar(0x2026)), qPrintable(shown));
+            QVERIFY2(!shown.contains(QStringLiteral("Braunschweig")), qPrintable(shown));
+            // What is shown fits the field, so nothing of its start scrolls away.
+            QVERIFY(patient->fontMetrics().horizontalAdvance(shown) < patient->width());
+            QCOMPARE(patient->toolTip(),
+                QStringLiteral("Friederike Amalie Wilhelmine von Hohenzollern-Sigmaringen zu Braunschweig"));
+            // The physician's short name beside it is shown whole.
+            QCOMPARE(dialog.PhysicianEdit()->text(), QStringLiteral("Dr. Meera Iyer"));
+        });
+    }
+
     void repTableOpensTheChart()
     {
         LoadFirstVisit();
