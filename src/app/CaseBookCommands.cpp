@@ -12,13 +12,13 @@
 #include "casedata/TextCodec.h"
 #include "chart/RepView.h"
 #include "controls/DisplayText.h"
-#include "controls/SavedFile.h"
 #include "controls/UserChoices.h"
 #include "engine/RepEngine.h"
 #include "state/PatientSelection.h"
 #include "state/SaveNames.h"
 
 #include <QAction>
+#include <QFile>
 #include <QFileInfo>
 #include <QKeySequence>
 #include <QMdiArea>
@@ -49,6 +49,29 @@ CCaseBook* CCaseBookCommands::Book()
     if (!m_pBook)
         m_pBook = CCaseBook::Open(DefaultCaseBookPath(), m_app.Sink());
     return m_pBook.get();
+}
+
+CCaseBook* CCaseBookCommands::BookOfPractice()
+{
+    CCaseBook* book = Book();
+    const PracticeIdentity here = CurrentPractice(m_app);
+    if (!book || m_checkedPractice == here)
+        return book;
+    m_checkedPractice = here;
+    FindPracticeOfFolder(*book, m_app.m_folder, here, [this](const std::vector<std::string>& folders) {
+        QStringList items;
+        for (const std::string& folder : folders)
+            items << QString::fromStdString(folder);
+        items << tr("None of them: this folder is another practice");
+        const auto chosen = m_app.Choices().ChooseItem(m_app.MainFrame(), tr("Case Book"),
+            tr("The case book holds analyses of this physician saved in other folders that hold these patients' "
+               "visits. Which folder was this practice's?"),
+            items);
+        return chosen && *chosen >= 0 && *chosen < static_cast<int>(folders.size())
+            ? std::optional<std::size_t>(static_cast<std::size_t>(*chosen))
+            : std::nullopt;
+    });
+    return book;
 }
 
 CRepView* CCaseBookCommands::Chart() const
@@ -120,7 +143,7 @@ void CCaseBookCommands::InstallOnChart(CRepView& view)
 
 std::int64_t CCaseBookCommands::SaveChart(CRepView& view)
 {
-    CCaseBook* book = Book();
+    CCaseBook* book = BookOfPractice();
     if (!book)
         return 0;
     const bool current = CurrentAnalysis() != 0;
@@ -160,7 +183,7 @@ void CCaseBookCommands::OpenAnalysis()
 {
     if (m_app.m_strPatientFile.empty())
         return;
-    CCaseBook* book = Book();
+    CCaseBook* book = BookOfPractice();
     if (!book)
         return;
     COpenAnalysisDialog dialog(*book, CurrentPractice(m_app), Cp1252ToUtf8(m_app.m_strPatientFile), m_app.MainFrame());
@@ -235,7 +258,7 @@ void CCaseBookCommands::ShowCaseBook()
 {
     if (m_app.m_strPatientFile.empty())
         return;
-    CCaseBook* book = Book();
+    CCaseBook* book = BookOfPractice();
     if (!book)
         return;
     const PatientIdentity patient = CurrentPatient(m_app);
@@ -262,8 +285,8 @@ void CCaseBookCommands::ExportCaseBook()
     QString path = *chosen;
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".json");
-    if (!SaveChosenFile(path, ExportCaseBookJson(*book)))
-        m_app.Sink().Show(kMsgErrorCreatingFile);
+    // Written as the book is read, record by record; the export shows why when it fails.
+    ExportCaseBookFile(*book, std::filesystem::path(QFile::encodeName(path).toStdString()));
 }
 
 void CCaseBookCommands::ImportCaseBook()
@@ -275,8 +298,12 @@ void CCaseBookCommands::ImportCaseBook()
         = m_app.Choices().ChooseOpenFile(m_app.MainFrame(), tr("Import Case Book"), tr("JSON files (*.json)"));
     if (!chosen || chosen->isEmpty())
         return;
-    if (const auto summary = ImportCaseBookFile(*book, chosen->toStdString()))
+    if (const auto summary
+        = ImportCaseBookFile(*book, std::filesystem::path(QFile::encodeName(*chosen).toStdString()))) {
+        // The imported practices may be the open folder's under another path.
+        m_checkedPractice.reset();
         m_app.Sink().Show(ImportSummaryMessage(*summary), {}, MessageIcon::Information);
+    }
 }
 
 } // namespace quillon

@@ -1,5 +1,6 @@
 // Finding, reading and writing the files of the working folder.
 #include "casedata/PracticeFolder.h"
+#include "casedata/StreamedFile.h"
 
 #include "casedata/TextCodec.h"
 
@@ -124,6 +125,13 @@ ReadStatus CPracticeFolder::ReadFile(std::string_view name, std::vector<std::uin
 
 bool WriteFileAtomically(const std::filesystem::path& target, std::string_view bytes)
 {
+    return WriteFileAtomically(target, [bytes](std::FILE* out) {
+        return bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
+    });
+}
+
+bool WriteFileAtomically(const std::filesystem::path& target, const std::function<bool(std::FILE*)>& write)
+{
     const std::filesystem::path folder = target.parent_path();
     const std::string name = target.filename().string();
     for (int attempt = 0; attempt < kScratchAttempts; ++attempt) {
@@ -136,7 +144,7 @@ bool WriteFileAtomically(const std::filesystem::path& target, std::string_view b
                 continue;
             return false;
         }
-        bool written = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
+        bool written = write(out) && std::ferror(out) == 0;
         written = std::fflush(out) == 0 && written;
         written = std::fclose(out) == 0 && written;
         std::error_code ec;

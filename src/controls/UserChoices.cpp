@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QInputDialog>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -69,6 +70,17 @@ std::optional<QString> CDialogUserChoices::ChooseOpenFile(
     if (chosen.isEmpty())
         return std::nullopt;
     return chosen;
+}
+
+std::optional<int> CDialogUserChoices::ChooseItem(
+    QWidget* parent, const QString& caption, const QString& label, const QStringList& items)
+{
+    bool ok = false;
+    const QString chosen = QInputDialog::getItem(parent, caption, label, items, 0, false, &ok);
+    if (!ok)
+        return std::nullopt;
+    const int index = static_cast<int>(items.indexOf(chosen));
+    return index < 0 ? std::nullopt : std::optional<int>(index);
 }
 
 std::optional<std::filesystem::path> ChooseTextFile(
