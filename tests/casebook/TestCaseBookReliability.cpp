@@ -140,7 +140,8 @@ TEST(CaseBookReliability, DamagedForeignAndNewerFilesAreNeverOverwritten)
         {"newer version",
             [](const auto& p) {
                 SQLite::Database db(p.string(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
-                db.exec("CREATE TABLE future(x); PRAGMA user_version = 3");
+                db.exec(
+                    "CREATE TABLE future(x); PRAGMA user_version = " + std::to_string(CCaseBook::kSchemaVersion + 1));
             },
             false},
     };
