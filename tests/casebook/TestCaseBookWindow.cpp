@@ -5,7 +5,6 @@
 #include "app/MainFrame.h"
 #include "casebook/CaseBook.h"
 #include "casebook/CaseBookDialogs.h"
-#include "casebook/CaseBookVisit.h"
 #include "chart/RepView.h"
 #include "controls/PictureButton.h"
 #include "sample/SampleGenerator.h"
@@ -14,7 +13,6 @@
 #include "support/PdfText.h"
 #include "support/TempFolder.h"
 #include "support/WidgetTest.h"
-#include "symptoms/SelectPatientDialog.h"
 
 #include <SQLiteCpp/SQLiteCpp.h>
 
@@ -25,7 +23,6 @@
 #include <QTableWidget>
 #include <QTextBrowser>
 
-#include <algorithm>
 #include <cstdlib>
 
 using namespace quillon;
@@ -50,12 +47,6 @@ CRepView* OpenChart(const char* regNo, const char* name)
     if (!App().LoadVisitIndex() || !LoadVisitForChart(App(), 0))
         return nullptr;
     return qobject_cast<CRepView*>(App().OpenViewTemplate(kViewChart));
-}
-
-// Opens the practice folder as File > Open Practice Folder does, the Select Patient dialog cancelled.
-void OpenFolder(const QString& folder)
-{
-    WithShown<CSelectPatientDialog>([&] { QVERIFY(App().OpenPracticeFolder(folder)); }, [](auto&) {});
 }
 
 std::vector<std::string> Names(COpenAnalysisDialog& dialog)
@@ -216,59 +207,6 @@ private Q_SLOTS:
         QCOMPARE(after[0].analysis.name, before[0].analysis.name);
         QCOMPARE(after[1].analysis.name, before[1].analysis.name);
         QVERIFY(after[0].prescription);
-    }
-
-    // The practice folder copied elsewhere: Open Analysis offers the analyses saved in the original folder and opens
-    // them there. With two practices of the book that the folder could be, the user is asked once.
-    void theFolderCopiedElsewhereKeepsItsAnalyses()
-    {
-        const QString original = QString::fromStdString(App().m_folder.Root().string());
-        QVERIFY(OpenChart("1001", "Anna Berger"));
-        WithShown<CSaveAnalysisDialog>([] { Command(ID_SAVE_ANALYSIS)->trigger(); },
-            [](CSaveAnalysisDialog& dialog) {
-                dialog.NameEdit()->setText(QStringLiteral("Before the move"));
-                QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
-            });
-        const auto copyTo = [](const char* name) {
-            const auto to = g_scratch->Path() / name;
-            std::filesystem::copy(App().m_folder.Root(), to, std::filesystem::copy_options::recursive);
-            std::filesystem::remove_all(to / "data");
-            return to;
-        };
-        const auto copy = copyTo("copy");
-        const auto listed = [] {
-            std::vector<std::string> names;
-            WithShown<COpenAnalysisDialog>([] { Command(ID_OPEN_ANALYSIS)->trigger(); },
-                [&names](COpenAnalysisDialog& dialog) {
-                    names = Names(dialog);
-                    dialog.reject();
-                });
-            return names;
-        };
-        OpenFolder(QString::fromStdString(copy.string()));
-        QVERIFY(OpenChart("1001", "Anna Berger"));
-        const std::vector<std::string> names = listed();
-        QVERIFY(std::find(names.begin(), names.end(), "Before the move") != names.end());
-        QVERIFY(g_choices->offeredItems.empty());
-
-        // A second practice of the same physician holding the same visit (saved in another copy) makes a third copy
-        // ambiguous: asked once, the answer kept.
-        const auto second = copyTo("second");
-        CCaseBook& book = *App().CaseBook()->Book();
-        AnalysisRecord there;
-        there.visit = CurrentVisit(App());
-        there.name = "Saved in the second";
-        QVERIFY(book.SaveAnalysis(
-            {{std::filesystem::canonical(second).string(), "Helen Marsh"}, "1001", "Anna Berger"}, there));
-        const auto third = copyTo("third");
-        OpenFolder(QString::fromStdString(third.string()));
-        QVERIFY(OpenChart("1001", "Anna Berger"));
-        g_choices->item = 1;
-        QCOMPARE(listed(), std::vector<std::string>{"Saved in the second"});
-        QCOMPARE(listed(), std::vector<std::string>{"Saved in the second"});
-        QCOMPARE(g_choices->offeredItems.size(), std::size_t(1));
-        QCOMPARE(g_choices->offeredItems[0].size(), 3);
-        OpenFolder(original);
     }
 };
 
