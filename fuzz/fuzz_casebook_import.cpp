@@ -1,5 +1,6 @@
-// Fuzzes the case book import: any bytes either merge into a book held in memory or are refused with one message,
-// and a merged book exports again as a document the import takes back without adding anything.
+// Fuzzes the case book import: any bytes either merge into a book held in memory or are refused with one message.
+// A merged book exports as a document that an empty book imports as the same records (exported again, the same
+// text), and that the book itself takes back without adding or replacing anything.
 #include "casebook/CaseBook.h"
 #include "casebook/CaseBookJson.h"
 #include "casedata/ByteReader.h"
@@ -18,9 +19,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             __builtin_trap();
         return 0;
     }
-    const std::string again = quillon::ExportCaseBookJson(*book);
-    const auto second = quillon::ImportCaseBookJson(*book, quillon::AsBytes(again));
-    if (!second || second->added != 0 || second->replaced != 0)
+    const std::string exported = quillon::ExportCaseBookJson(*book);
+    if (exported.empty())
+        __builtin_trap();
+    auto empty = quillon::CCaseBook::Open(":memory:", sink);
+    if (!empty || !quillon::ImportCaseBookJson(*empty, quillon::AsBytes(exported)))
+        __builtin_trap();
+    if (quillon::ExportCaseBookJson(*empty) != exported)
+        __builtin_trap();
+    const auto second = quillon::ImportCaseBookJson(*book, quillon::AsBytes(exported));
+    if (!second || second->added != 0 || second->replaced != 0 || second->prescriptions != 0)
         __builtin_trap();
     return 0;
 }

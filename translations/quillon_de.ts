@@ -1656,6 +1656,66 @@ die gewählten Teile. Passt keine Arznei, kehrt das Fenster zur normalen Reperto
         <source>The recorded symptom file is damaged: a visit block holds no date a visit can have</source>
         <translation>Die Symptomdatei ist beschädigt: Ein Besuchsblock trägt kein Datum, das ein Besuch haben kann</translation>
     </message>
+    <message>
+        <source>The analysis was not saved: %1.</source>
+        <translation>Die Analyse wurde nicht gespeichert: %1.</translation>
+    </message>
+    <message>
+        <source>The analysis was not renamed: %1.</source>
+        <translation>Die Analyse wurde nicht umbenannt: %1.</translation>
+    </message>
+    <message>
+        <source>The prescription was not recorded: %1.</source>
+        <translation>Die Verordnung wurde nicht eingetragen: %1.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is longer than %2 characters</source>
+        <translation>&quot;%1&quot; ist länger als %2 Zeichen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds more than %2 entries</source>
+        <translation>&quot;%1&quot; enthält mehr als %2 Einträge</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a real time</source>
+        <translation>&quot;%1&quot; ist keine gültige Zeit</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is later than the present</source>
+        <translation>&quot;%1&quot; liegt nach der Gegenwart</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is empty</source>
+        <translation>&quot;%1&quot; ist leer</translation>
+    </message>
+    <message>
+        <source>&quot;uid&quot; is the same as another record&apos;s</source>
+        <translation>&quot;uid&quot; ist dieselbe wie die eines anderen Eintrags</translation>
+    </message>
+    <message>
+        <source>step %1 of &quot;steps&quot; is not an action of the chart (%2)</source>
+        <translation>Schritt %1 von &quot;steps&quot; ist keine Aktion der Repertorisation (%2)</translation>
+    </message>
+    <message>
+        <source>practice %1</source>
+        <translation>Praxis %1</translation>
+    </message>
+    <message>
+        <source>patient %1 of practice %2</source>
+        <translation>Patient %1 der Praxis %2</translation>
+    </message>
+    <message>
+        <source>analysis %1 of patient %2</source>
+        <translation>Analyse %1 des Patienten %2</translation>
+    </message>
+    <message>
+        <source>prescription %1 of patient %2</source>
+        <translation>Verordnung %1 des Patienten %2</translation>
+    </message>
+    <message>
+        <source>The file %1 is larger than %2 MB and is not read. The case book was not changed.</source>
+        <translation>Die Datei %1 ist größer als %2 MB und wird nicht gelesen. Das Fallbuch wurde nicht geändert.</translation>
+    </message>
 </context>
 <context>
     <name>SymptomCoverReport</name>
@@ -1827,6 +1887,14 @@ die gewählten Teile. Passt keine Arznei, kehrt das Fenster zur normalen Reperto
     <message>
         <source>Case book exported to %1</source>
         <translation>Fallbuch exportiert nach %1</translation>
+    </message>
+    <message>
+        <source>None of them: this folder is another practice</source>
+        <translation>Keiner davon: Dieser Ordner ist eine andere Praxis</translation>
+    </message>
+    <message>
+        <source>The case book holds analyses of this physician saved in other folders that hold these patients&apos; visits. Which folder was this practice&apos;s?</source>
+        <translation>Das Fallbuch enthält Analysen dieses Arztes, die in anderen Ordnern mit den Besuchen dieser Patienten gespeichert wurden. Welcher Ordner war der dieser Praxis?</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,8 @@
 // The case book on disk: listing a patient's 10,000 analyses (quillon-report analyses), a page of 100,000 (Open
-// Analysis) and saving one analysis of 40 steps (one transaction, write-ahead log).
+// Analysis), saving one analysis of 40 steps (one transaction, write-ahead log), and the export of the 10,000 as one
+// JSON file, written record by record as casebook-export and the window's Export write it.
 #include "casebook/CaseBook.h"
+#include "casebook/CaseBookJson.h"
 
 #include <benchmark/benchmark.h>
 
@@ -90,6 +92,18 @@ void BM_SaveOneAnalysis(benchmark::State& state)
     }
 }
 BENCHMARK(BM_SaveOneAnalysis)->Unit(benchmark::kMillisecond);
+
+void BM_Export10000Analyses(benchmark::State& state)
+{
+    Book b(10000);
+    const std::filesystem::path file = b.folder / "export.json";
+    for (auto _ : state) {
+        if (!ExportCaseBookFile(*b.book, file))
+            state.SkipWithError("not exported");
+    }
+    state.counters["bytes"] = static_cast<double>(std::filesystem::file_size(file));
+}
+BENCHMARK(BM_Export10000Analyses)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -52,6 +52,29 @@ CCaseBook* CCaseBookCommands::Book()
     return m_pBook.get();
 }
 
+CCaseBook* CCaseBookCommands::BookOfPractice()
+{
+    CCaseBook* book = Book();
+    const PracticeIdentity here = CurrentPractice(m_app);
+    if (!book || m_checkedPractice == here)
+        return book;
+    m_checkedPractice = here;
+    FindPracticeOfFolder(*book, m_app.m_folder, here, [this](const std::vector<std::string>& folders) {
+        QStringList items;
+        for (const std::string& folder : folders)
+            items << QString::fromStdString(folder);
+        items << tr("None of them: this folder is another practice");
+        const auto chosen = m_app.Choices().ChooseItem(m_app.MainFrame(), tr("Case Book"),
+            tr("The case book holds analyses of this physician saved in other folders that hold these patients' "
+               "visits. Which folder was this practice's?"),
+            items);
+        return chosen && *chosen >= 0 && *chosen < static_cast<int>(folders.size())
+            ? std::optional<std::size_t>(static_cast<std::size_t>(*chosen))
+            : std::nullopt;
+    });
+    return book;
+}
+
 CRepView* CCaseBookCommands::Chart() const
 {
     auto* view = qobject_cast<CRepView*>(m_app.OpenView(kViewChart));
@@ -121,7 +144,7 @@ void CCaseBookCommands::InstallOnChart(CRepView& view)
 
 std::int64_t CCaseBookCommands::SaveChart(CRepView& view)
 {
-    CCaseBook* book = Book();
+    CCaseBook* book = BookOfPractice();
     if (!book)
         return 0;
     const bool current = CurrentAnalysis() != 0;
@@ -161,7 +184,7 @@ void CCaseBookCommands::OpenAnalysis()
 {
     if (m_app.m_strPatientFile.empty())
         return;
-    CCaseBook* book = Book();
+    CCaseBook* book = BookOfPractice();
     if (!book)
         return;
     COpenAnalysisDialog dialog(
@@ -249,7 +272,7 @@ void CCaseBookCommands::ShowCaseBook()
 {
     if (m_app.m_strPatientFile.empty())
         return;
-    CCaseBook* book = Book();
+    CCaseBook* book = BookOfPractice();
     if (!book)
         return;
     const PatientIdentity patient = CurrentPatient(m_app);
@@ -280,6 +303,7 @@ void CCaseBookCommands::ExportCaseBook()
     QString path = *chosen;
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".json");
+    // Written as the book is read, record by record; the export shows why when it fails.
     if (ExportCaseBookFile(*book, std::filesystem::path(QFile::encodeName(path).toStdString())) && m_app.MainFrame())
         m_app.MainFrame()->statusBar()->showMessage(
             tr("Case book exported to %1").arg(QDir::toNativeSeparators(path)), 5000);
@@ -294,8 +318,12 @@ void CCaseBookCommands::ImportCaseBook()
         = m_app.Choices().ChooseOpenFile(m_app.MainFrame(), tr("Import Case Book"), tr("JSON files (*.json)"));
     if (!chosen || chosen->isEmpty())
         return;
-    if (const auto summary = ImportCaseBookFile(*book, chosen->toStdString()))
+    if (const auto summary
+        = ImportCaseBookFile(*book, std::filesystem::path(QFile::encodeName(*chosen).toStdString()))) {
+        // The imported practices may be the open folder's under another path.
+        m_checkedPractice.reset();
         m_app.Sink().Show(ImportSummaryMessage(*summary), {}, MessageIcon::Information);
+    }
 }
 
 } // namespace quillon

@@ -2,11 +2,14 @@
 // the chart popup's Record Prescription. The book is opened at its first use; without one the window goes on.
 #pragma once
 
+#include "casebook/CaseBookTypes.h"
+
 #include <QObject>
 #include <QPointer>
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -50,6 +53,9 @@ public:
 
     // The case book, opened now when it is not yet (null: none can be used; the reason was shown).
     CCaseBook* Book();
+    // The case book, with the practice of the open folder found in it when it was saved under another path
+    // (asked once when several could be it).
+    CCaseBook* BookOfPractice();
     // The saved analysis the open chart shows (0: none).
     std::int64_t CurrentAnalysis() const;
 
@@ -61,6 +67,8 @@ private:
 
     CQuillonApp& m_app;
     std::unique_ptr<CCaseBook> m_pBook;
+    // The practice (folder and physician) looked for in the book already, so that a folder is searched once a run.
+    std::optional<PracticeIdentity> m_checkedPractice;
     // The chart that shows a saved analysis, the analysis and the steps saved.
     QPointer<CRepView> m_analysisChart;
     std::int64_t m_nAnalysis = 0;

@@ -1,5 +1,6 @@
 // The case book's store: opening, saving and reading analyses and prescriptions.
 #include "casebook/CaseBook.h"
+#include "casebook/CaseBookChecks.h"
 #include "casebook/CaseBookFile.h"
 #include "casebook/CaseBookSchema.h"
 
@@ -12,20 +13,24 @@
 #include <cerrno>
 #include <cstdlib>
 #include <ctime>
+#include <random>
 
 namespace quillon {
 namespace {
 
 constexpr const char* kAnalysisColumns
-    = "a.id, a.visit_date, a.fingerprint, a.name, a.notes, a.created, a.changed, a.caption, a.top_remedies";
+    = "a.id, a.visit_date, a.fingerprint, a.name, a.notes, a.created, a.changed, a.caption, a.top_remedies, a.uid";
 // A listing's columns: the analysis's without its notes, which may be long and are read when shown.
 constexpr const char* kListingColumns
-    = "a.id, a.visit_date, a.fingerprint, a.name, '', a.created, a.changed, a.caption, a.top_remedies";
+    = "a.id, a.visit_date, a.fingerprint, a.name, '', a.created, a.changed, a.caption, a.top_remedies, a.uid";
 constexpr const char* kPrescriptionColumns
-    = "p.id, p.analysis_id, p.remedy_code, p.remedy_name, p.potency, p.repetition, p.date, p.note, p.created";
-constexpr const char* kPatientWhere
-    = " JOIN patients pt ON pt.id = a.patient_id JOIN practices pr ON pr.id = pt.practice_id"
-      " WHERE pr.folder = ? AND pr.physician = ? AND pt.reg_no = ?";
+    = "p.id, p.analysis_id, p.remedy_code, p.remedy_name, p.potency, p.repetition, p.date, p.note, p.created, p.uid";
+// The practice of a folder (?1) and physician (?2): the one remembered for that folder, else the one saved there.
+constexpr const char* kPracticeOfFolder
+    = "coalesce((SELECT practice_id FROM practice_folders WHERE folder = ?1 AND physician = ?2),"
+      " (SELECT id FROM practices WHERE folder = ?1 AND physician = ?2))";
+const std::string kPatientWhere = std::string(" JOIN patients pt ON pt.id = a.patient_id WHERE pt.practice_id = ")
+    + kPracticeOfFolder + " AND pt.reg_no = ?3";
 
 std::vector<std::string> SplitLines(const std::string& text)
 {
@@ -60,6 +65,7 @@ AnalysisRecord ReadAnalysis(SQLite::Statement& q, int at)
     a.changed = q.getColumn(at + 6).getString();
     a.caption = q.getColumn(at + 7).getString();
     a.topRemedies = SplitLines(q.getColumn(at + 8).getString());
+    a.uid = q.getColumn(at + 9).getString();
     return a;
 }
 
@@ -75,6 +81,7 @@ PrescriptionRecord ReadPrescription(SQLite::Statement& q, int at)
     p.date = q.getColumn(at + 6).getString();
     p.note = q.getColumn(at + 7).getString();
     p.created = q.getColumn(at + 8).getString();
+    p.uid = q.getColumn(at + 9).getString();
     return p;
 }
 
@@ -162,6 +169,28 @@ bool IsCalendarDate(const std::string& text)
     const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
     constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     return day <= kDays[month - 1] + (month == 2 && leap ? 1 : 0);
+}
+
+std::string NewRecordUid()
+{
+    static constexpr char kDigits[] = "0123456789abcdef";
+    std::random_device random;
+    std::uint8_t bytes[16];
+    for (std::size_t i = 0; i < sizeof bytes; i += 4) {
+        const std::uint32_t word = random();
+        for (std::size_t k = 0; k < 4; ++k)
+            bytes[i + k] = static_cast<std::uint8_t>(word >> (8 * k));
+    }
+    bytes[6] = static_cast<std::uint8_t>((bytes[6] & 0x0f) | 0x40); // version 4
+    bytes[8] = static_cast<std::uint8_t>((bytes[8] & 0x3f) | 0x80); // the variant of RFC 4122
+    std::string uid;
+    for (std::size_t i = 0; i < sizeof bytes; ++i) {
+        if (i == 4 || i == 6 || i == 8 || i == 10)
+            uid += '-';
+        uid += kDigits[bytes[i] >> 4];
+        uid += kDigits[bytes[i] & 0xf];
+    }
+    return uid;
 }
 
 std::filesystem::path DefaultCaseBookPath()
@@ -332,14 +361,7 @@ bool CCaseBook::InTransaction(const std::function<void()>& work, const char* wha
 
 std::int64_t CCaseBook::PatientId(const PatientIdentity& patient)
 {
-    SQLite::Statement practice(*m_db,
-        "INSERT INTO practices(folder, physician) VALUES(?, ?)"
-        " ON CONFLICT(folder, physician) DO UPDATE SET folder = folder RETURNING id");
-    practice.bind(1, patient.practice.folder);
-    practice.bind(2, patient.practice.physician);
-    practice.executeStep();
-    const std::int64_t practiceId = practice.getColumn(0).getInt64();
-    practice.reset();
+    const std::int64_t practiceId = PracticeId(patient.practice);
     SQLite::Statement row(*m_db,
         "INSERT INTO patients(practice_id, reg_no, name) VALUES(?, ?, ?)"
         " ON CONFLICT(practice_id, reg_no) DO UPDATE SET name = excluded.name RETURNING id");
@@ -350,6 +372,31 @@ std::int64_t CCaseBook::PatientId(const PatientIdentity& patient)
     const std::int64_t id = row.getColumn(0).getInt64();
     row.reset();
     return id;
+}
+
+std::int64_t CCaseBook::PracticeId(const PracticeIdentity& practice)
+{
+    SQLite::Statement known(*m_db, std::string("SELECT ") + kPracticeOfFolder);
+    known.bind(1, practice.folder);
+    known.bind(2, practice.physician);
+    if (known.executeStep() && !known.getColumn(0).isNull())
+        return known.getColumn(0).getInt64();
+    SQLite::Statement add(*m_db, "INSERT INTO practices(folder, physician) VALUES(?, ?) RETURNING id");
+    add.bind(1, practice.folder);
+    add.bind(2, practice.physician);
+    add.executeStep();
+    const std::int64_t id = add.getColumn(0).getInt64();
+    add.reset();
+    return id;
+}
+
+std::optional<std::int64_t> CCaseBook::FindAnalysisByUid(const std::string& uid)
+{
+    SQLite::Statement q(*m_db, "SELECT id FROM analyses WHERE uid = ?");
+    q.bind(1, uid);
+    if (uid.empty() || !q.executeStep())
+        return std::nullopt;
+    return q.getColumn(0).getInt64();
 }
 
 std::optional<std::int64_t> CCaseBook::FindAnalysis(std::int64_t patientId, const AnalysisRecord& key)
@@ -394,9 +441,10 @@ std::int64_t CCaseBook::WriteAnalysis(std::int64_t patientId, const AnalysisReco
     if (id == 0) {
         SQLite::Statement q(*m_db,
             "INSERT INTO analyses(patient_id, visit_date, fingerprint, name, notes, changed, caption, top_remedies,"
-            " step_count, created) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+            " step_count, created, uid) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
         bind(q);
         q.bind(10, keepTimes && !a.created.empty() ? a.created : now);
+        q.bind(11, a.uid.empty() ? NewRecordUid() : a.uid);
         q.exec();
         id = m_db->getLastInsertRowid();
     }
@@ -416,6 +464,10 @@ std::int64_t CCaseBook::WriteAnalysis(std::int64_t patientId, const AnalysisReco
 
 std::optional<std::int64_t> CCaseBook::SaveAnalysis(const PatientIdentity& patient, const AnalysisRecord& analysis)
 {
+    if (const std::string reason = AnalysisTextsProblem(analysis); !reason.empty()) {
+        m_sink.Show(FormatText(translate("Message", "The analysis was not saved: %1."), {reason}));
+        return std::nullopt;
+    }
     std::optional<std::int64_t> id;
     const bool saved = InTransaction(
         [&] {
@@ -486,9 +538,9 @@ std::vector<AnalysisListing> CCaseBook::ListAnalyses(const PracticeIdentity& pra
         if (limit)
             q.bind(next, static_cast<std::int64_t>(limit));
         while (q.executeStep()) {
-            AnalysisListing row{ReadAnalysis(q, 0), q.getColumn(9).getInt(), std::nullopt};
-            if (!q.getColumn(10).isNull())
-                row.prescription = ReadPrescription(q, 10);
+            AnalysisListing row{ReadAnalysis(q, 0), q.getColumn(10).getInt(), std::nullopt};
+            if (!q.getColumn(11).isNull())
+                row.prescription = ReadPrescription(q, 11);
             list.push_back(std::move(row));
         }
     } catch (const std::exception& e) {
@@ -513,6 +565,10 @@ std::optional<std::string> CCaseBook::AnalysisNotes(std::int64_t id)
 
 bool CCaseBook::RenameAnalysis(std::int64_t id, const std::string& name)
 {
+    if (const std::string reason = TooLong("name", name, kMaxCaseBookName); !reason.empty()) {
+        m_sink.Show(FormatText(translate("Message", "The analysis was not renamed: %1."), {reason}));
+        return false;
+    }
     return InTransaction(
         [&] {
             SQLite::Statement q(*m_db, "UPDATE analyses SET name = ?, changed = ? WHERE id = ?");
@@ -537,14 +593,20 @@ bool CCaseBook::DeleteAnalysis(std::int64_t id)
 
 bool CCaseBook::MergePrescription(std::int64_t patientId, const PrescriptionRecord& p)
 {
+    // The same record by its identity; one carried without (from an older export) by its fields.
     SQLite::Statement q(*m_db,
-        "SELECT id, analysis_id IS NULL FROM prescriptions WHERE patient_id = ? AND"
-        " remedy_code = ? AND potency = ? AND date = ? AND created = ?");
-    q.bind(1, patientId);
-    q.bind(2, p.remedyCode);
-    q.bind(3, p.potency);
-    q.bind(4, p.date);
-    q.bind(5, p.created);
+        p.uid.empty() ? "SELECT id, analysis_id IS NULL FROM prescriptions WHERE patient_id = ? AND"
+                        " remedy_code = ? AND potency = ? AND date = ? AND created = ?"
+                      : "SELECT id, analysis_id IS NULL FROM prescriptions WHERE uid = ?");
+    if (p.uid.empty()) {
+        q.bind(1, patientId);
+        q.bind(2, p.remedyCode);
+        q.bind(3, p.potency);
+        q.bind(4, p.date);
+        q.bind(5, p.created);
+    } else {
+        q.bind(1, p.uid);
+    }
     if (!q.executeStep()) {
         WritePrescription(patientId, p);
         return true;
@@ -562,7 +624,7 @@ std::int64_t CCaseBook::WritePrescription(std::int64_t patientId, const Prescrip
 {
     SQLite::Statement q(*m_db,
         "INSERT INTO prescriptions(patient_id, analysis_id, remedy_code, remedy_name, potency,"
-        " repetition, date, note, created) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?)");
+        " repetition, date, note, created, uid) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
     q.bind(1, patientId);
     if (p.analysisId != 0)
         q.bind(2, p.analysisId);
@@ -573,6 +635,7 @@ std::int64_t CCaseBook::WritePrescription(std::int64_t patientId, const Prescrip
     q.bind(7, p.date.empty() ? Now().substr(0, 10) : p.date);
     q.bind(8, p.note);
     q.bind(9, p.created.empty() ? Now() : p.created);
+    q.bind(10, p.uid.empty() ? NewRecordUid() : p.uid);
     q.exec();
     return m_db->getLastInsertRowid();
 }
@@ -584,6 +647,10 @@ std::optional<std::int64_t> CCaseBook::RecordPrescription(const PrescriptionReco
                                    "The prescription's date \"%1\" is not a date of the calendar (YYYY-MM-DD); "
                                    "nothing was recorded."),
             {Utf8ToCp1252(prescription.date)}));
+        return std::nullopt;
+    }
+    if (const std::string reason = PrescriptionTextsProblem(prescription); !reason.empty()) {
+        m_sink.Show(FormatText(translate("Message", "The prescription was not recorded: %1."), {reason}));
         return std::nullopt;
     }
     std::optional<std::int64_t> id;
@@ -605,9 +672,8 @@ std::vector<PrescriptionRecord> CCaseBook::ListPrescriptions(const PracticeIdent
     try {
         SQLite::Statement q(*m_db,
             std::string("SELECT ") + kPrescriptionColumns
-                + " FROM prescriptions p JOIN patients pt ON pt.id = p.patient_id"
-                  " JOIN practices pr ON pr.id = pt.practice_id"
-                  " WHERE pr.folder = ? AND pr.physician = ? AND pt.reg_no = ? ORDER BY p.date, p.created, p.id");
+                + " FROM prescriptions p JOIN patients pt ON pt.id = p.patient_id WHERE pt.practice_id = "
+                + kPracticeOfFolder + " AND pt.reg_no = ?3 ORDER BY p.date, p.created, p.id");
         BindPatient(q, practice, regNo);
         while (q.executeStep())
             list.push_back(ReadPrescription(q, 0));
@@ -617,27 +683,138 @@ std::vector<PrescriptionRecord> CCaseBook::ListPrescriptions(const PracticeIdent
     return list;
 }
 
-std::vector<CCaseBook::PatientBook> CCaseBook::Everything()
+bool CCaseBook::Walk(IVisitor& visitor)
 {
-    std::vector<PatientBook> book;
     try {
-        SQLite::Statement patients(*m_db,
-            "SELECT pr.folder, pr.physician, pt.reg_no, pt.name FROM patients pt"
-            " JOIN practices pr ON pr.id = pt.practice_id ORDER BY pr.id, pt.id");
-        while (patients.executeStep()) {
-            PatientBook entry;
-            entry.patient = {{patients.getColumn(0).getString(), patients.getColumn(1).getString()},
-                patients.getColumn(2).getString(), patients.getColumn(3).getString()};
-            for (const AnalysisListing& row : ListAnalyses(entry.patient.practice, entry.patient.regNo))
-                if (auto a = LoadAnalysis(row.analysis.id))
-                    entry.analyses.push_back(std::move(*a));
-            entry.prescriptions = ListPrescriptions(entry.patient.practice, entry.patient.regNo);
-            book.push_back(std::move(entry));
+        SQLite::Statement practices(*m_db,
+            "SELECT id, folder, physician FROM practices pr"
+            " WHERE EXISTS(SELECT 1 FROM patients WHERE practice_id = pr.id) ORDER BY id");
+        SQLite::Statement patients(*m_db, "SELECT id, reg_no, name FROM patients WHERE practice_id = ? ORDER BY id");
+        SQLite::Statement analyses(*m_db,
+            std::string("SELECT ") + kAnalysisColumns
+                + " FROM analyses a WHERE a.patient_id = ? ORDER BY a.created, a.id");
+        SQLite::Statement steps(*m_db, "SELECT action FROM steps WHERE analysis_id = ? ORDER BY position");
+        SQLite::Statement prescriptions(*m_db,
+            std::string("SELECT ") + kPrescriptionColumns
+                + " FROM prescriptions p WHERE p.analysis_id = ? ORDER BY p.created, p.id");
+        SQLite::Statement loose(*m_db,
+            std::string("SELECT ") + kPrescriptionColumns
+                + " FROM prescriptions p WHERE p.patient_id = ? AND p.analysis_id IS NULL ORDER BY p.created, p.id");
+        const auto read = [](SQLite::Statement& q, std::int64_t id) {
+            std::vector<PrescriptionRecord> list;
+            q.bind(1, id);
+            while (q.executeStep())
+                list.push_back(ReadPrescription(q, 0));
+            q.reset();
+            return list;
+        };
+        while (practices.executeStep()) {
+            const std::int64_t practiceId = practices.getColumn(0).getInt64();
+            const PracticeIdentity practice{practices.getColumn(1).getString(), practices.getColumn(2).getString()};
+            visitor.Practice(practice);
+            patients.bind(1, practiceId);
+            while (patients.executeStep()) {
+                const std::int64_t patientId = patients.getColumn(0).getInt64();
+                visitor.Patient({practice, patients.getColumn(1).getString(), patients.getColumn(2).getString()});
+                analyses.bind(1, patientId);
+                while (analyses.executeStep()) {
+                    AnalysisRecord a = ReadAnalysis(analyses, 0);
+                    steps.bind(1, a.id);
+                    while (steps.executeStep())
+                        a.steps.push_back(steps.getColumn(0).getString());
+                    steps.reset();
+                    visitor.Analysis(a, read(prescriptions, a.id));
+                }
+                analyses.reset();
+                visitor.EndPatient(read(loose, patientId));
+            }
+            patients.reset();
+            visitor.EndPractice();
+        }
+        return true;
+    } catch (const std::exception& e) {
+        Fail(e, QT_TRANSLATE_NOOP("Message", "read"));
+        return false;
+    }
+}
+
+bool CCaseBook::KnowsPractice(const PracticeIdentity& here)
+{
+    try {
+        SQLite::Statement q(*m_db, std::string("SELECT ") + kPracticeOfFolder);
+        q.bind(1, here.folder);
+        q.bind(2, here.physician);
+        return q.executeStep() && !q.getColumn(0).isNull();
+    } catch (const std::exception& e) {
+        Fail(e, QT_TRANSLATE_NOOP("Message", "read"));
+        return false;
+    }
+}
+
+std::vector<CCaseBook::PracticeCandidate> CCaseBook::PracticesLike(const PracticeIdentity& here, int visitLimit)
+{
+    std::vector<PracticeCandidate> list;
+    try {
+        SQLite::Statement practices(*m_db,
+            "SELECT id, folder FROM practices WHERE physician = ? AND folder <> ?"
+            " AND EXISTS(SELECT 1 FROM patients WHERE practice_id = practices.id)"
+            " ORDER BY id");
+        practices.bind(1, here.physician);
+        practices.bind(2, here.folder);
+        SQLite::Statement visits(*m_db,
+            "SELECT pt.reg_no, a.visit_date, a.fingerprint FROM analyses a JOIN patients pt ON pt.id = a.patient_id"
+            " WHERE pt.practice_id = ? GROUP BY pt.reg_no, a.visit_date, a.fingerprint"
+            " ORDER BY max(a.changed) DESC LIMIT ?");
+        while (practices.executeStep()) {
+            PracticeCandidate candidate{practices.getColumn(0).getInt64(), practices.getColumn(1).getString(), {}};
+            visits.bind(1, candidate.id);
+            visits.bind(2, visitLimit);
+            while (visits.executeStep())
+                candidate.visits.emplace_back(visits.getColumn(0).getString(),
+                    VisitIdentity{visits.getColumn(1).getString(), visits.getColumn(2).getString()});
+            visits.reset();
+            list.push_back(std::move(candidate));
         }
     } catch (const std::exception& e) {
         Fail(e, QT_TRANSLATE_NOOP("Message", "read"));
     }
-    return book;
+    return list;
+}
+
+bool CCaseBook::RememberPractice(const PracticeIdentity& here, std::int64_t practiceId)
+{
+    return InTransaction(
+        [&] {
+            if (practiceId == 0) {
+                PracticeId(here);
+                return;
+            }
+            SQLite::Statement q(*m_db,
+                "INSERT INTO practice_folders(folder, physician, practice_id) VALUES(?, ?, ?)"
+                " ON CONFLICT(folder, physician) DO UPDATE SET practice_id = excluded.practice_id");
+            q.bind(1, here.folder);
+            q.bind(2, here.physician);
+            q.bind(3, practiceId);
+            q.exec();
+        },
+        QT_TRANSLATE_NOOP("Message", "saved"));
+}
+
+bool CCaseBook::BelongsTo(std::int64_t analysisId, const PracticeIdentity& practice)
+{
+    try {
+        SQLite::Statement q(*m_db,
+            std::string("SELECT 1 FROM analyses a JOIN patients pt ON pt.id = a.patient_id WHERE a.id = ?3"
+                        " AND pt.practice_id = ")
+                + kPracticeOfFolder);
+        q.bind(1, practice.folder);
+        q.bind(2, practice.physician);
+        q.bind(3, analysisId);
+        return q.executeStep();
+    } catch (const std::exception& e) {
+        Fail(e, QT_TRANSLATE_NOOP("Message", "read"));
+        return false;
+    }
 }
 
 } // namespace quillon

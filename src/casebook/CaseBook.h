@@ -30,6 +30,9 @@ inline constexpr const char* kMsgCaseBookNewer = QT_TRANSLATE_NOOP("Message",
 // when neither is known.
 std::filesystem::path DefaultCaseBookPath();
 
+// A new identity for an analysis or a prescription: a random version 4 UUID in lower-case hex.
+std::string NewRecordUid();
+
 // The current time as the case book writes it: YYYY-MM-DDTHH:MM:SSZ.
 std::string CaseBookTime(std::chrono::system_clock::time_point at = std::chrono::system_clock::now());
 
@@ -47,7 +50,7 @@ struct CaseBookOptions
 class CCaseBook final
 {
 public:
-    static constexpr int kSchemaVersion = 2;
+    static constexpr int kSchemaVersion = 3;
 
     // Opens the case book at `path`, creating it and its folder when missing and bringing an older one up to date.
     // What is there is judged before anything writes to it: a file damaged anywhere (PRAGMA quick_check), another
@@ -92,14 +95,42 @@ public:
     // The patient's prescriptions in time order: by date, then by the time they were recorded.
     std::vector<PrescriptionRecord> ListPrescriptions(const PracticeIdentity& practice, const std::string& regNo);
 
-    // Everything in the book, for the export.
-    struct PatientBook
+    // Walks the whole book in order with one record in memory at a time (the export): every practice, its patients,
+    // each patient's analyses with their steps and prescriptions, then the patient's prescriptions kept from
+    // deleted analyses. False (the reason shown) when the book could not be read to the end.
+    class IVisitor
     {
-        PatientIdentity patient;
-        std::vector<AnalysisRecord> analyses;
-        std::vector<PrescriptionRecord> prescriptions;
+    public:
+        virtual ~IVisitor() = default;
+        virtual void Practice(const PracticeIdentity& practice) = 0;
+        virtual void Patient(const PatientIdentity& patient) = 0;
+        virtual void Analysis(const AnalysisRecord& analysis, const std::vector<PrescriptionRecord>& prescriptions) = 0;
+        virtual void EndPatient(const std::vector<PrescriptionRecord>& loosePrescriptions) = 0;
+        virtual void EndPractice() = 0;
     };
-    std::vector<PatientBook> Everything();
+    bool Walk(IVisitor& visitor);
+
+    // The time of the book's clock, as it writes created and changed times.
+    std::string Now() const;
+
+    // A practice of the book saved under another folder that the folder at hand may hold (copied, moved, renamed
+    // or on another computer): the same physician, and the analysed visits of its patients to look for.
+    struct PracticeCandidate
+    {
+        std::int64_t id = 0;
+        std::string folder; // where it was saved: a hint only
+        std::vector<std::pair<std::string, VisitIdentity>> visits; // registration number and visit
+    };
+    // Whether the book knows the practice of that folder: analyses saved there, or the folder remembered.
+    bool KnowsPractice(const PracticeIdentity& here);
+    // The book's practices of the same physician saved under other folders, each with at most `visitLimit` of its
+    // analysed visits, the most recent first.
+    std::vector<PracticeCandidate> PracticesLike(const PracticeIdentity& here, int visitLimit = 20);
+    // Remembers that the folder holds that practice (0: a practice of its own); from then on the folder's
+    // analyses are that practice's.
+    bool RememberPractice(const PracticeIdentity& here, std::int64_t practiceId);
+    // Whether the analysis belongs to the practice of that folder.
+    bool BelongsTo(std::int64_t analysisId, const PracticeIdentity& practice);
 
     // Runs `work` in one transaction; a failure rolls back what it did. False (with the reason shown) on failure.
     // `what` ends the reason, as in "nothing was saved": a text marked in the "Message" context.
@@ -108,9 +139,13 @@ public:
     // For the merging of an import: the id of the patient (added when missing) and of an analysis by its key.
     std::int64_t PatientId(const PatientIdentity& patient);
     std::optional<std::int64_t> FindAnalysis(std::int64_t patientId, const AnalysisRecord& key);
+    std::optional<std::int64_t> FindAnalysisByUid(const std::string& uid);
+    // The practice of the folder, added when the book does not know it.
+    std::int64_t PracticeId(const PracticeIdentity& practice);
     std::int64_t WriteAnalysis(std::int64_t patientId, const AnalysisRecord& analysis, bool keepTimes);
-    // Adds the prescription unless the patient has it already (same remedy, potency, date and time); one kept from a
-    // deleted analysis is linked to the prescription's analysis. True when it was added.
+    // Adds the prescription unless the book has it already (the same identity; one without, from an older export:
+    // the same patient, remedy, potency, date and time); one kept from a deleted analysis is linked to the
+    // prescription's analysis. True when it was added.
     bool MergePrescription(std::int64_t patientId, const PrescriptionRecord& prescription);
     std::int64_t WritePrescription(std::int64_t patientId, const PrescriptionRecord& prescription);
 
@@ -119,7 +154,6 @@ public:
 private:
     CCaseBook(
         std::filesystem::path path, std::unique_ptr<SQLite::Database> db, IMessageSink& sink, CaseBookOptions options);
-    std::string Now() const;
     void Fail(const std::exception& e, const char* what) const;
 
     std::filesystem::path m_path;

@@ -68,6 +68,30 @@ CREATE INDEX prescriptions_analysis ON prescriptions(analysis_id);
     db.exec("ALTER TABLE analyses DROP COLUMN steps");
 }
 
+// A random identity in the form of a version 4 UUID, made by SQLite for every row in turn.
+constexpr const char* kRandomUid
+    = "lower(hex(randomblob(4))) || '-' || lower(hex(randomblob(2))) || '-4' || substr(lower(hex(randomblob(2))), 2)"
+      " || '-' || substr('89ab', 1 + abs(random()) % 4, 1) || substr(lower(hex(randomblob(2))), 2) || '-'"
+      " || lower(hex(randomblob(6)))";
+
+// Version 3: analyses and prescriptions carry an identity of their own that export and import keep, so that two
+// records alike in every field stay two; and a folder found to hold a practice saved under another path is
+// remembered with that practice.
+void UpgradeToVersion3(SQLite::Database& db)
+{
+    db.exec(R"(
+ALTER TABLE analyses ADD COLUMN uid TEXT;
+ALTER TABLE prescriptions ADD COLUMN uid TEXT;
+CREATE TABLE practice_folders(folder TEXT NOT NULL, physician TEXT NOT NULL,
+  practice_id INTEGER NOT NULL REFERENCES practices(id) ON DELETE CASCADE,
+  PRIMARY KEY(folder, physician)) WITHOUT ROWID;
+)");
+    db.exec(std::string("UPDATE analyses SET uid = ") + kRandomUid);
+    db.exec(std::string("UPDATE prescriptions SET uid = ") + kRandomUid);
+    db.exec("CREATE UNIQUE INDEX analyses_uid ON analyses(uid);"
+            "CREATE UNIQUE INDEX prescriptions_uid ON prescriptions(uid);");
+}
+
 } // namespace
 
 void ApplyCaseBookMigration(SQLite::Database& db, int to)
@@ -76,6 +100,8 @@ void ApplyCaseBookMigration(SQLite::Database& db, int to)
         CreateVersion1(db);
     else if (to == 2)
         UpgradeToVersion2(db);
+    else if (to == 3)
+        UpgradeToVersion3(db);
     db.exec("PRAGMA user_version = " + std::to_string(to));
 }
 

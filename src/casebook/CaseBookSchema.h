@@ -8,7 +8,7 @@ class Database;
 
 namespace quillon {
 
-// Brings the book from version `to - 1` to `to` (1 or 2) and sets its user_version, inside the caller's
+// Brings the book from version `to - 1` to `to` (1, 2 or 3) and sets its user_version, inside the caller's
 // transaction.
 void ApplyCaseBookMigration(SQLite::Database& db, int to);
 

@@ -47,6 +47,7 @@ struct PrescriptionRecord
     std::string date; // YYYY-MM-DD
     std::string note;
     std::string created; // YYYY-MM-DDTHH:MM:SSZ
+    std::string uid; // the record's own identity, the same in every book it is carried to; empty: not given yet
 
     bool operator==(const PrescriptionRecord&) const = default;
 };
@@ -62,6 +63,7 @@ struct AnalysisRecord
     std::string caption; // the chart's caption when saved
     std::vector<std::string> topRemedies; // the first three remedies of the chart when saved
     std::vector<std::string> steps; // the chart's operations in the words of quillon-report's --do
+    std::string uid; // the record's own identity, the same in every book it is carried to; empty: not given yet
 };
 
 // One line of a patient's list of analyses: the analysis without its steps, how many it has, and its latest

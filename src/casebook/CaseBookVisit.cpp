@@ -1,6 +1,7 @@
 // The identities of practice, patient and visit that the case book keeps.
 #include "casebook/CaseBookVisit.h"
 
+#include "casebook/CaseBook.h"
 #include "casedata/CaseStore.h"
 #include "casedata/TextCodec.h"
 #include "engine/RepEngine.h"
@@ -135,6 +136,46 @@ VisitMatch FindVisit(const CCaseStore& store, const VisitIdentity& visit)
             match = {v, true};
     }
     return match;
+}
+
+bool FolderHoldsVisit(const CPracticeFolder& folder, const std::string& regNo, const VisitIdentity& visit)
+{
+    NullMessageSink quiet;
+    CCaseStore store(folder, quiet);
+    store.m_strPatientFile = Utf8ToCp1252(regNo);
+    if (!store.LoadVisitIndex())
+        return false;
+    const VisitMatch match = FindVisit(store, visit);
+    return match.index >= 0 && !match.changed;
+}
+
+PracticeFound FindPracticeOfFolder(
+    CCaseBook& book, const CPracticeFolder& folder, const PracticeIdentity& here, const PracticeChooser& choose)
+{
+    if (book.KnowsPractice(here))
+        return PracticeFound::Known;
+    std::vector<std::int64_t> ids;
+    std::vector<std::string> folders;
+    for (const CCaseBook::PracticeCandidate& candidate : book.PracticesLike(here)) {
+        for (const auto& [regNo, visit] : candidate.visits) {
+            if (FolderHoldsVisit(folder, regNo, visit)) {
+                ids.push_back(candidate.id);
+                folders.push_back(candidate.folder);
+                break;
+            }
+        }
+    }
+    if (ids.empty())
+        return PracticeFound::NotFound;
+    std::optional<std::size_t> chosen = 0;
+    if (ids.size() > 1) {
+        if (!choose)
+            return PracticeFound::Undecided;
+        chosen = choose(folders);
+        if (chosen && *chosen >= ids.size())
+            chosen.reset();
+    }
+    return book.RememberPractice(here, chosen ? ids[*chosen] : 0) ? PracticeFound::Known : PracticeFound::NotFound;
 }
 
 std::vector<std::string> StepsBeforeChart(const CCaseStore& state, const CChartSession::StartState& start)

@@ -6,12 +6,15 @@
 #include "casedata/SymptomRecord.h"
 #include "chart/ChartSession.h"
 
+#include <functional>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
 
 namespace quillon {
 
+class CCaseBook;
 class CCaseStore;
 class CPracticeFolder;
 class CQuillonState;
@@ -35,6 +38,22 @@ struct VisitMatch
 // The visit of the patient's file (the store's visit index) with that date and fingerprint, else the first of that
 // date.
 VisitMatch FindVisit(const CCaseStore& store, const VisitIdentity& visit);
+
+// Whether the folder holds the patient's visit as it was analysed: the same date and fingerprint.
+bool FolderHoldsVisit(const CPracticeFolder& folder, const std::string& regNo, const VisitIdentity& visit);
+
+// Which of the folders (where the practices were saved) holds the practice at hand: an index, or nothing for
+// none of them.
+using PracticeChooser = std::function<std::optional<std::size_t>(const std::vector<std::string>& folders)>;
+
+// For a folder the book does not know yet: the book's practice that it holds under another path (copied, moved,
+// renamed or imported from another computer) is found by what travels with the practice: the physician and at
+// least one analysed visit of its patients (registration number, visit date and fingerprint) found in the folder.
+// One is remembered for the folder; of several, `choose` picks one (its answer remembered, none included); without
+// `choose` nothing is remembered and the folder stays undecided.
+enum class PracticeFound { Known, NotFound, Undecided };
+PracticeFound FindPracticeOfFolder(
+    CCaseBook& book, const CPracticeFolder& folder, const PracticeIdentity& here, const PracticeChooser& choose);
 
 // The steps that bring the visit, loaded afresh, to where the chart found it when it opened: the deletions and
 // restores made before it in Recorded Symptoms, as the Symptom List's delete:I and undelete:J. Empty when the chart

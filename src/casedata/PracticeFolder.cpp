@@ -1,5 +1,6 @@
 // Finding, reading and writing the files of the working folder.
 #include "casedata/PracticeFolder.h"
+#include "casedata/StreamedFile.h"
 
 #include "casedata/TextCodec.h"
 
@@ -130,6 +131,17 @@ bool WriteFileAtomically(const std::filesystem::path& target, std::string_view b
 
 bool WriteFileAtomically(const std::filesystem::path& target, std::string_view bytes, std::error_code& error)
 {
+    return WriteFileAtomically(
+        target,
+        [bytes](std::FILE* out) {
+            return bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
+        },
+        error);
+}
+
+bool WriteFileAtomically(
+    const std::filesystem::path& target, const std::function<bool(std::FILE*)>& write, std::error_code& error)
+{
     error.clear();
     const std::filesystem::path folder = target.parent_path();
     const std::string name = target.filename().string();
@@ -145,7 +157,7 @@ bool WriteFileAtomically(const std::filesystem::path& target, std::string_view b
             return false;
         }
         errno = 0;
-        bool written = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
+        bool written = write(out) && std::ferror(out) == 0;
         written = std::fflush(out) == 0 && written;
         const int writeErrno = errno;
         written = std::fclose(out) == 0 && written;

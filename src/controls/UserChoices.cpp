@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QMessageBox>
+#include <QInputDialog>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -76,6 +77,15 @@ bool CDialogUserChoices::Confirm(QWidget* parent, const QString& caption, const 
 {
     return QMessageBox::question(parent, caption, question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
         == QMessageBox::Yes;
+std::optional<int> CDialogUserChoices::ChooseItem(
+    QWidget* parent, const QString& caption, const QString& label, const QStringList& items)
+{
+    bool ok = false;
+    const QString chosen = QInputDialog::getItem(parent, caption, label, items, 0, false, &ok);
+    if (!ok)
+        return std::nullopt;
+    const int index = static_cast<int>(items.indexOf(chosen));
+    return index < 0 ? std::nullopt : std::optional<int>(index);
 }
 
 std::optional<std::filesystem::path> ChooseTextFile(

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <filesystem>
 #include <functional>
@@ -50,6 +51,13 @@ public:
         (void)parent, (void)caption, (void)startFolder;
         return std::nullopt;
     }
+    // One of the items (its index), or nothing when the user cancels (answered "cancel" unless overridden).
+    virtual std::optional<int> ChooseItem(
+        QWidget* parent, const QString& caption, const QString& label, const QStringList& items)
+    {
+        (void)parent, (void)caption, (void)label, (void)items;
+        return std::nullopt;
+    }
 };
 
 // The real dialogs.
@@ -63,6 +71,8 @@ public:
     std::optional<QString> ChooseFolder(QWidget* parent, const QString& caption, const QString& startFolder) override;
     std::optional<QString> ChooseOpenFile(QWidget* parent, const QString& caption, const QString& filter) override;
     bool Confirm(QWidget* parent, const QString& caption, const QString& question) override;
+    std::optional<int> ChooseItem(
+        QWidget* parent, const QString& caption, const QString& label, const QStringList& items) override;
 };
 
 // The "Save As" question of the text exports, offering `suggestedName`: a ".txt" file name (the extension added

@@ -63,7 +63,8 @@ TEST(CaseBook, SavesListsUpdatesAndKeepsPrescriptionsOfDeletedAnalyses)
     AnalysisRecord renamed = Analysis("First, revised", {"general", "sorted"});
     renamed.id = *first;
     EXPECT_EQ(book->SaveAnalysis(kAnna, renamed), first);
-    const auto prescription = book->RecordPrescription({0, *second, 4, "Aconitum napellus", "30C", "TDS", "", "n", ""});
+    const auto prescription
+        = book->RecordPrescription({0, *second, 4, "Aconitum napellus", "30C", "TDS", "", "n", "", ""});
     ASSERT_TRUE(prescription);
 
     const auto list = book->ListAnalyses(kAnna.practice, "1001");
@@ -309,7 +310,7 @@ TEST(CaseBook, ImportMergesKeepingTheNewerAndRefusesWhatIsNoExport)
     ASSERT_TRUE(source->SaveAnalysis(kAnna, Analysis("Replaced", {"general", "sorted"})));
     ASSERT_TRUE(source->SaveAnalysis(kAnna, Analysis("Added", {"normal"})));
     ASSERT_TRUE(target->SaveAnalysis(kAnna, Analysis("Kept", {"weightage:0=2"})));
-    ASSERT_TRUE(source->RecordPrescription({0, *sourceKept, 4, "Aconitum napellus", "200", "", "", "", ""}));
+    ASSERT_TRUE(source->RecordPrescription({0, *sourceKept, 4, "Aconitum napellus", "200", "", "", "", "", ""}));
 
     const std::string json = ExportCaseBookJson(*source);
     const auto bytes = AsBytes(json);
@@ -330,11 +331,11 @@ TEST(CaseBook, ImportMergesKeepingTheNewerAndRefusesWhatIsNoExport)
 
     // Documents that are not an export, or one broken deep inside, change nothing.
     std::string deep = json;
-    deep.replace(deep.find("\"steps\": ["), 10, "\"steps\": [3,");
+    deep.replace(deep.find("\"steps\":["), 9, "\"steps\":[3,");
     const std::pair<std::string, std::string> refused[] = {
         {"", "it is not a JSON document"},
         {"{\"format\":\"other\"}", "it is not a Quillon case book export"},
-        {"{\"format\":\"quillon-casebook\",\"version\":2,\"practices\":[]}", "it was written by a newer version"},
+        {"{\"format\":\"quillon-casebook\",\"version\":3,\"practices\":[]}", "it was written by a newer version"},
         {"{\"format\":\"quillon-casebook\",\"version\":1}", "\"practices\" is missing"},
         {deep, "an entry of \"steps\" is not a text"},
     };

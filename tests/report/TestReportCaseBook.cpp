@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <filesystem>
 #include <fstream>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -115,6 +116,8 @@ TEST(ReportCaseBook, WrongCommandLinesAndMissingAnalysesSayWhy)
             "--date needs a date of the calendar written YYYY-MM-DD, not 2003-02-29"},
         {{"chart", "8", "--analysis", "1"}, 1, "analysis 1 belongs to patient 7"},
         {{"casebook-import", "missing.json"}, 1, "The file missing.json cannot be read."},
+        {{"save-analysis", "7", "--name", std::string(201, 'n')}, 1,
+            "The analysis was not saved: \"name\" is longer than 200 characters."},
     };
     for (const auto& [args, status, err] : cases) {
         const auto r = p.Run(args);
@@ -216,4 +219,35 @@ TEST(ReportCaseBook, ABookDamagedPastItsFirstPageListsAndExportsNothingAndFails)
             << command << ": " << result.err;
         EXPECT_FALSE(std::filesystem::exists(exported)) << command;
     }
+}
+
+TEST(ReportCaseBook, AnalysesFollowTheirPracticeToAnotherFolder)
+{
+    const Practice p;
+    ASSERT_EQ(p.Run({"save-analysis", "7", "--visit", "1", "--name", "First look", "--do", "mind"}).out, "1\n");
+    const std::string expected = p.Run({"chart", "7", "--analysis", "1"}).out;
+    const auto copyOf = [&p](const quillon::testing::TempFolder& to) {
+        for (const auto& entry : std::filesystem::directory_iterator(p.folder.Path()))
+            if (entry.path().filename().string().rfind("book.sqlite", 0) != 0)
+                std::filesystem::copy_file(entry.path(), to.Path() / entry.path().filename());
+    };
+    const std::vector<std::string> book{"--casebook", (p.folder.Path() / "book.sqlite").string()};
+    const auto run = [&book](const quillon::testing::TempFolder& dir, std::vector<std::string> args) {
+        args.insert(args.begin(), book.begin(), book.end());
+        return RunReport(dir.Path(), std::move(args));
+    };
+    // A copy of the folder elsewhere: the analysis is listed and replays there.
+    const quillon::testing::TempFolder copy;
+    copyOf(copy);
+    EXPECT_EQ(run(copy, {"analyses", "7"}).out, "A\t1\t01/02/2003\tFirst look\t1\t\n");
+    EXPECT_EQ(run(copy, {"chart", "7", "--analysis", "1"}).out, expected);
+    // The neighbour: a copy whose visit of that date holds other symptoms is another practice.
+    const quillon::testing::TempFolder other;
+    copyOf(other);
+    fixtures::WriteBytes(
+        other.Path() / "7.rsy", fixtures::EncodeRsy({{5, 1, 2003, {kPain}}, {1, 2, 2003, {kFear, kPain}}}));
+    EXPECT_EQ(run(other, {"analyses", "7"}).out, "");
+    const auto refused = run(other, {"chart", "7", "--analysis", "1"});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_NE(refused.err.find("analysis 1 belongs to the practice"), std::string::npos) << refused.err;
 }

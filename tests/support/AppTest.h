@@ -35,7 +35,8 @@ inline void ResetToNoPatient()
 
 // The save dialog answers `saveFile` (none: cancelled), keeps the name it was offered and counts the questions;
 // the print dialog prints to the
-// PDF file `printFile`, as its "Print to File" does, or is cancelled without one; the folder dialog answers `folder`.
+// PDF file `printFile`, as its "Print to File" does, or is cancelled without one; the folder dialog answers `folder`;
+// a list of items answers `item` and keeps what it offered.
 class ScriptedChoices final : public IUserChoices
 {
 public:
@@ -57,6 +58,10 @@ public:
     {
         questions << question;
         return confirm;
+    std::optional<int> ChooseItem(QWidget*, const QString&, const QString&, const QStringList& items) override
+    {
+        offeredItems.push_back(items);
+        return item;
     }
 
     std::optional<QString> saveFile, printFile, folder, openFile;
@@ -64,6 +69,9 @@ public:
     QStringList questions; // the questions asked, in order
     QString suggested;
     int asked = 0;
+    // The item chosen when a list is offered (none: cancelled), and the lists offered.
+    std::optional<int> item;
+    std::vector<QStringList> offeredItems;
 };
 
 // Runs the QtTest object T in an application opened on the practice folder.

@@ -6,6 +6,7 @@
 #include "casebook/CaseBook.h"
 #include "casebook/CaseBookJson.h"
 #include "casebook/CaseBookVisit.h"
+#include "casedata/PatientIndex.h"
 #include "casedata/RemedyCatalogue.h"
 #include "casedata/TextCodec.h"
 #include "chart/ChartSession.h"
@@ -56,6 +57,14 @@ std::int64_t AnalysisId(const std::string& text)
     return id;
 }
 
+// Finds the book's practice that the folder holds when the book does not know the folder yet (a folder moved,
+// copied or imported from elsewhere). Without a user to ask, several candidates stay unattached, with a note.
+void AttachPractice(CCaseBook& book, const CQuillonState& state, Transcript& t)
+{
+    if (FindPracticeOfFolder(book, state.m_folder, CurrentPractice(state), {}) == PracticeFound::Undecided)
+        t.Show("several practices of the case book match this folder; open it in Quillon once to choose");
+}
+
 // The analysis, checked to belong to the patient of the practice in DIR; the patient's registration number.
 std::optional<AnalysisRecord> AnalysisOfPractice(
     CCaseBook& book, const std::string& dir, std::int64_t id, std::string* regNo, Transcript& t)
@@ -67,7 +76,10 @@ std::optional<AnalysisRecord> AnalysisOfPractice(
         return std::nullopt;
     }
     CQuillonState here(CPracticeFolder(dir), t);
-    if (CurrentPractice(here).folder != patient->practice.folder) {
+    if (const auto index = LoadPatientIndex(here.m_folder, here.Sink()))
+        here.m_strPhysicianName = index->physician;
+    AttachPractice(book, here, t);
+    if (!book.BelongsTo(id, CurrentPractice(here))) {
         t.Fail("analysis " + std::to_string(id) + " belongs to the practice " + Shown(patient->practice.folder));
         return std::nullopt;
     }
@@ -127,6 +139,7 @@ int SaveAnalysis(const CaseBookCommand& c)
         analysis.topRemedies = TopRemedies(engine);
         for (const std::string& action : request.actions)
             analysis.steps.push_back(FormatChartCommand(ParseChartCommand(action)));
+        AttachPractice(*book, state, c.t);
         const auto id = book->SaveAnalysis(CurrentPatient(state), analysis);
         if (!id)
             return static_cast<int>(kCaseNotLoaded);
@@ -146,6 +159,7 @@ int Analyses(const CaseBookCommand& c)
     auto book = OpenBook(c);
     if (!book)
         return kCaseNotLoaded;
+    AttachPractice(*book, state, c.t);
     const auto rows = book->ListAnalyses(CurrentPractice(state), Cp1252ToUtf8(state.m_strPatientFile));
     // A list read in part, or from a new book started in place of a damaged one, is not the book's list.
     if (book->ReadFailures() != 0)

@@ -1,0 +1,484 @@
+// What the case book holds, as it travels with the practice: a practice found under another folder, records that
+// keep their identity through export and import, the bounds and checks of every field, the version 3 upgrade and
+// the export written record by record.
+#include "casebook/CaseBook.h"
+#include "casebook/CaseBookJson.h"
+#include "casebook/CaseBookSchema.h"
+#include "casebook/CaseBookVisit.h"
+#include "casedata/ByteReader.h"
+#include "casedata/CaseStore.h"
+#include "casedata/PracticeFolder.h"
+#include "fixtures/CaseWriters.h"
+#include "support/TempFolder.h"
+
+#include <SQLiteCpp/SQLiteCpp.h>
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <functional>
+#include <set>
+
+using namespace quillon;
+using namespace quillon::fixtures;
+using Json = nlohmann::json;
+
+namespace {
+
+const std::string kPhysician = "Helen Marsh";
+
+VisitSpec Visit(const std::string& text)
+{
+    return {12, 3, 2002, {{text, 'M', 1, 2, {{4, 3}, {7, 1}}}, {"GENERALS - cold", 'G', 1, 1, {{4, 2}}}}};
+}
+
+// A practice folder of patient 1001 with one visit (12/03/2002), written under `root`.
+std::filesystem::path WritePractice(const std::filesystem::path& root, const std::string& physician,
+    const std::string& regNo = "1001", const std::string& symptom = "MIND - fear")
+{
+    std::filesystem::create_directories(root);
+    WriteBytes(root / "PatDet.txt", EncodePatientIndex(physician, {{regNo, "Anna Berger", "34", "12/03/2002"}}));
+    WriteBytes(root / (regNo + ".rsy"), EncodeRsy({Visit(symptom)}));
+    return root;
+}
+
+// The visit of the folder's patient as the case book identifies it.
+VisitIdentity VisitOf(const std::filesystem::path& root, const std::string& regNo = "1001")
+{
+    NullMessageSink quiet;
+    const CPracticeFolder folder(root);
+    CCaseStore store(folder, quiet);
+    store.m_strPatientFile = regNo;
+    EXPECT_TRUE(store.LoadVisitIndex() && store.LoadVisitSymptoms(0));
+    std::vector<const CSymptomRecord*> records;
+    for (const auto& r : store.m_mapSymptoms)
+        records.push_back(r.get());
+    return {"12/03/2002", SymptomFingerprint(records)};
+}
+
+AnalysisRecord Analysis(const std::string& name, const VisitIdentity& visit, std::vector<std::string> steps = {"mind"})
+{
+    AnalysisRecord a;
+    a.visit = visit;
+    a.name = name;
+    a.steps = std::move(steps);
+    return a;
+}
+
+CaseBookOptions FixedClock(std::string now)
+{
+    CaseBookOptions o;
+    o.now = [now] { return now; };
+    return o;
+}
+
+PracticeIdentity Here(const std::filesystem::path& root, const std::string& physician = kPhysician)
+{
+    return {root.string(), physician};
+}
+
+std::vector<std::string> AnalysisNames(CCaseBook& book, const PracticeIdentity& practice)
+{
+    std::vector<std::string> names;
+    for (const AnalysisListing& row : book.ListAnalyses(practice, "1001"))
+        names.push_back(row.analysis.name);
+    return names;
+}
+
+std::optional<ImportSummary> Import(CCaseBook& book, const std::string& json)
+{
+    return ImportCaseBookJson(book, AsBytes(json));
+}
+
+} // namespace
+
+TEST(CaseBookPractice, FoundUnderAnotherFolderByPhysicianAndVisitsOnly)
+{
+    quillon::testing::TempFolder scratch;
+    const auto original = WritePractice(scratch.Path() / "practice", kPhysician);
+    const VisitIdentity visit = VisitOf(original);
+    struct Case
+    {
+        const char* what;
+        std::function<void(const std::filesystem::path&)> write;
+        std::string physician;
+        bool found;
+    };
+    const Case cases[] = {
+        {"a copy", [](const auto& root) { WritePractice(root, kPhysician); }, kPhysician, true},
+        {"another physician", [](const auto& root) { WritePractice(root, "Ivo Brandt"); }, "Ivo Brandt", false},
+        {"the patient's visit holds other symptoms",
+            [](const auto& root) { WritePractice(root, kPhysician, "1001", "MIND - fear of dark"); }, kPhysician,
+            false},
+        {"the visit under another registration number",
+            [](const auto& root) { WritePractice(root, kPhysician, "1002"); }, kPhysician, false},
+    };
+    for (const Case& c : cases) {
+        RecordingMessageSink sink;
+        auto book = CCaseBook::Open(":memory:", sink);
+        ASSERT_TRUE(
+            book->SaveAnalysis(PatientIdentity{Here(original), "1001", "Anna Berger"}, Analysis("Saved there", visit)));
+        const auto elsewhere = scratch.Path() / (std::string("elsewhere ") + c.what);
+        c.write(elsewhere);
+        const PracticeIdentity here = Here(elsewhere, c.physician);
+        int asked = 0;
+        const PracticeFound found
+            = FindPracticeOfFolder(*book, CPracticeFolder(elsewhere), here, [&asked](const auto&) {
+                  ++asked;
+                  return std::optional<std::size_t>(0);
+              });
+        EXPECT_EQ(found, c.found ? PracticeFound::Known : PracticeFound::NotFound) << c.what;
+        EXPECT_EQ(asked, 0) << c.what;
+        EXPECT_EQ(
+            AnalysisNames(*book, here), c.found ? std::vector<std::string>{"Saved there"} : std::vector<std::string>{})
+            << c.what;
+        if (c.found) {
+            // What is saved in the found folder joins the same practice, where it was first saved.
+            ASSERT_TRUE(
+                book->SaveAnalysis(PatientIdentity{here, "1001", "Anna Berger"}, Analysis("Saved here", visit)));
+            EXPECT_EQ(AnalysisNames(*book, Here(original)), (std::vector<std::string>{"Saved there", "Saved here"}));
+        }
+    }
+}
+
+TEST(CaseBookPractice, ImportOnAnotherComputerRestoresAgainstItsFolder)
+{
+    quillon::testing::TempFolder scratch;
+    const auto original = WritePractice(scratch.Path() / "old computer" / "practice", kPhysician);
+    const VisitIdentity visit = VisitOf(original);
+    RecordingMessageSink sink;
+    auto source = CCaseBook::Open(scratch.Path() / "old computer" / "casebook.sqlite", sink);
+    const auto id = source->SaveAnalysis(
+        PatientIdentity{Here(original), "1001", "Anna Berger"}, Analysis("Kept", visit, {"mind", "sorted"}));
+    ASSERT_TRUE(id);
+    ASSERT_TRUE(source->RecordPrescription({0, *id, 4, "Aconitum napellus", "200", "", "2026-01-02", "", "", ""}));
+    const std::string json = ExportCaseBookJson(*source);
+    source.reset();
+    std::filesystem::remove_all(scratch.Path() / "old computer");
+
+    auto target = CCaseBook::Open(scratch.Path() / "new computer" / "data" / "casebook.sqlite", sink);
+    ASSERT_TRUE(Import(*target, json));
+    const auto moved = WritePractice(scratch.Path() / "new computer" / "patients", kPhysician);
+    EXPECT_EQ(FindPracticeOfFolder(*target, CPracticeFolder(moved), Here(moved), {}), PracticeFound::Known);
+    const auto list = target->ListAnalyses(Here(moved), "1001");
+    ASSERT_EQ(list.size(), 1u);
+    EXPECT_EQ(target->LoadAnalysis(list[0].analysis.id)->steps, (std::vector<std::string>{"mind", "sorted"}));
+    EXPECT_TRUE(target->BelongsTo(list[0].analysis.id, Here(moved)));
+    EXPECT_EQ(target->ListPrescriptions(Here(moved), "1001").size(), 1u);
+    EXPECT_TRUE(FolderHoldsVisit(CPracticeFolder(moved), "1001", list[0].analysis.visit));
+}
+
+TEST(CaseBookPractice, TwoCandidatesAskOnceAndTheAnswerIsKept)
+{
+    quillon::testing::TempFolder scratch;
+    const auto first = WritePractice(scratch.Path() / "first", kPhysician);
+    const auto second = WritePractice(scratch.Path() / "second", kPhysician);
+    const VisitIdentity visit = VisitOf(first);
+    RecordingMessageSink sink;
+    auto book = CCaseBook::Open(":memory:", sink);
+    ASSERT_TRUE(
+        book->SaveAnalysis(PatientIdentity{Here(first), "1001", "Anna Berger"}, Analysis("Of the first", visit)));
+    ASSERT_TRUE(
+        book->SaveAnalysis(PatientIdentity{Here(second), "1001", "Anna Berger"}, Analysis("Of the second", visit)));
+    const auto third = WritePractice(scratch.Path() / "third", kPhysician);
+
+    // Without anyone to ask (the command line) nothing is decided or remembered.
+    EXPECT_EQ(FindPracticeOfFolder(*book, CPracticeFolder(third), Here(third), {}), PracticeFound::Undecided);
+    EXPECT_FALSE(book->KnowsPractice(Here(third)));
+
+    std::vector<std::vector<std::string>> questions;
+    const auto chooseSecond = [&questions](const std::vector<std::string>& folders) {
+        questions.push_back(folders);
+        return std::optional<std::size_t>(1);
+    };
+    for (int round = 0; round < 2; ++round)
+        EXPECT_EQ(FindPracticeOfFolder(*book, CPracticeFolder(third), Here(third), chooseSecond), PracticeFound::Known);
+    ASSERT_EQ(questions.size(), 1u);
+    EXPECT_EQ(questions[0], (std::vector<std::string>{first.string(), second.string()}));
+    EXPECT_EQ(AnalysisNames(*book, Here(third)), std::vector<std::string>{"Of the second"});
+
+    // "None of them" is an answer too: the folder becomes a practice of its own, and is not asked again.
+    const auto fourth = WritePractice(scratch.Path() / "fourth", kPhysician);
+    const auto none = [&questions](const std::vector<std::string>& folders) {
+        questions.push_back(folders);
+        return std::optional<std::size_t>();
+    };
+    EXPECT_EQ(FindPracticeOfFolder(*book, CPracticeFolder(fourth), Here(fourth), none), PracticeFound::Known);
+    EXPECT_EQ(FindPracticeOfFolder(*book, CPracticeFolder(fourth), Here(fourth), none), PracticeFound::Known);
+    EXPECT_EQ(questions.size(), 2u);
+    EXPECT_TRUE(AnalysisNames(*book, Here(fourth)).empty());
+}
+
+TEST(CaseBookIdentity, DistinctPrescriptionsAlikeInEveryFieldSurviveExportAndImport)
+{
+    RecordingMessageSink sink;
+    auto source = CCaseBook::Open(":memory:", sink, FixedClock("2026-01-01T09:00:00Z"));
+    const PatientIdentity anna{{"/practice", kPhysician}, "1001", "Anna Berger"};
+    const auto id = source->SaveAnalysis(anna, Analysis("Acute", {"12/03/2002", "00000000000000aa"}));
+    ASSERT_TRUE(id);
+    for (int n = 0; n < 3; ++n)
+        ASSERT_TRUE(source->RecordPrescription({0, *id, 4, "Aconitum napellus", "30C", "", "2026-01-01", "", "", ""}));
+    const std::string json = ExportCaseBookJson(*source);
+
+    auto target = CCaseBook::Open(":memory:", sink, FixedClock("2026-01-01T10:00:00Z"));
+    const auto first = Import(*target, json);
+    ASSERT_TRUE(first);
+    EXPECT_EQ(std::pair(first->added, first->prescriptions), std::pair(1, 3));
+    const auto again = Import(*target, json);
+    ASSERT_TRUE(again);
+    EXPECT_EQ(std::tuple(again->added, again->replaced, again->prescriptions), std::tuple(0, 0, 0));
+    const auto kept = target->ListPrescriptions(anna.practice, "1001");
+    ASSERT_EQ(kept.size(), 3u);
+    const std::set<std::string> uids{kept[0].uid, kept[1].uid, kept[2].uid};
+    EXPECT_EQ(uids.size(), 3u);
+    EXPECT_EQ(uids,
+        (std::set<std::string>{source->ListPrescriptions(anna.practice, "1001")[0].uid,
+            source->ListPrescriptions(anna.practice, "1001")[1].uid,
+            source->ListPrescriptions(anna.practice, "1001")[2].uid}));
+    EXPECT_EQ(ExportCaseBookJson(*target), json);
+}
+
+TEST(CaseBookImport, RefusesTheWholeDocumentAtTheFirstBadFieldAndNamesIt)
+{
+    RecordingMessageSink sink;
+    auto source = CCaseBook::Open(":memory:", sink, FixedClock("2026-01-01T09:00:00Z"));
+    const PatientIdentity anna{{"/practice", kPhysician}, "1001", "Anna Berger"};
+    const auto id = source->SaveAnalysis(anna, Analysis("Acute", {"12/03/2002", "00000000000000aa"}, {"mind"}));
+    ASSERT_TRUE(source->RecordPrescription({0, *id, 4, "Aconitum napellus", "30C", "", "2026-01-01", "", "", ""}));
+    ASSERT_TRUE(source->RecordPrescription({0, *id, 7, "Sulphur", "200", "", "2026-01-01", "", "", ""}));
+    const Json base = Json::parse(ExportCaseBookJson(*source));
+    const auto analysis = [](Json& doc) -> Json& { return doc["practices"][0]["patients"][0]["analyses"][0]; };
+
+    struct Case
+    {
+        const char* what;
+        std::function<void(Json&)> edit;
+        std::string reason; // empty: accepted
+    };
+    std::string accented;
+    for (int i = 0; i < 200; ++i)
+        accented += "\xc3\xa9"; // 200 characters in 400 bytes
+    const Case cases[] = {
+        {"a time that is no date", [&](Json& d) { analysis(d)["changed"] = "9999-99-99T99:99:99Z"; },
+            "analysis 1 of patient 1001: \"changed\" is not a real time"},
+        {"the 30th of February", [&](Json& d) { analysis(d)["created"] = "2026-02-30T00:00:00Z"; },
+            "analysis 1 of patient 1001: \"created\" is not a real time"},
+        {"a leap day", [&](Json& d) { analysis(d)["created"] = "2024-02-29T23:59:59Z"; }, ""},
+        {"a second after the present", [&](Json& d) { analysis(d)["changed"] = "2026-06-01T00:00:01Z"; },
+            "analysis 1 of patient 1001: \"changed\" is later than the present"},
+        {"the present itself", [&](Json& d) { analysis(d)["changed"] = "2026-06-01T00:00:00Z"; }, ""},
+        {"a step that is no action",
+            [&](Json& d) {
+                analysis(d)["steps"] = {"mind", "fly:3"};
+            },
+            "analysis 1 of patient 1001: step 2 of \"steps\" is not an action of the chart (unknown action"},
+        {"steps that are actions",
+            [&](Json& d) {
+                analysis(d)["steps"] = {"mind", "drop:0:1", "sorted"};
+            },
+            ""},
+        {"an empty registration number", [](Json& d) { d["practices"][0]["patients"][0]["regNo"] = ""; },
+            "patient 1 of practice 1: \"regNo\" is empty"},
+        {"an empty analysis name", [&](Json& d) { analysis(d)["name"] = ""; },
+            "analysis 1 of patient 1001: \"name\" is empty"},
+        {"an empty visit date", [&](Json& d) { analysis(d)["visitDate"] = ""; },
+            "analysis 1 of patient 1001: \"visitDate\" is empty"},
+        {"an empty folder", [](Json& d) { d["practices"][0]["folder"] = ""; }, "practice 1: \"folder\" is empty"},
+        {"a name of 201 characters", [&](Json& d) { analysis(d)["name"] = std::string(201, 'n'); },
+            "analysis 1 of patient 1001: \"name\" is longer than 200 characters"},
+        {"a name of 200 characters in 400 bytes", [&](Json& d) { analysis(d)["name"] = accented; }, ""},
+        {"notes of 20,001 characters", [&](Json& d) { analysis(d)["notes"] = std::string(20001, 'n'); },
+            "analysis 1 of patient 1001: \"notes\" is longer than 20000 characters"},
+        {"10,001 steps", [&](Json& d) { analysis(d)["steps"] = std::vector<std::string>(10001, "mind"); },
+            "analysis 1 of patient 1001: \"steps\" holds more than 10000 entries"},
+        {"10,000 steps", [&](Json& d) { analysis(d)["steps"] = std::vector<std::string>(10000, "mind"); }, ""},
+        {"a step of 201 characters", [&](Json& d) { analysis(d)["steps"] = {"mind" + std::string(197, ' ')}; },
+            "analysis 1 of patient 1001: \"steps\" is longer than 200 characters"},
+        {"a prescription's time", [&](Json& d) { analysis(d)["prescriptions"][1]["created"] = "2026-13-01T00:00:00Z"; },
+            "prescription 2 of patient 1001: \"created\" is not a real time"},
+        {"a potency of 201 characters",
+            [&](Json& d) { analysis(d)["prescriptions"][0]["potency"] = std::string(201, '3'); },
+            "prescription 1 of patient 1001: \"potency\" is longer than 200 characters"},
+        {"one identity twice",
+            [&](Json& d) { analysis(d)["prescriptions"][1]["uid"] = analysis(d)["prescriptions"][0]["uid"]; },
+            "prescription 2 of patient 1001: \"uid\" is the same as another record's"},
+    };
+    for (const Case& c : cases) {
+        // The target holds an analysis of its own that a refused document must leave as it is.
+        auto target = CCaseBook::Open(":memory:", sink, FixedClock("2026-06-01T00:00:00Z"));
+        ASSERT_TRUE(target->SaveAnalysis(anna, Analysis("Own", {"12/03/2002", "00000000000000aa"})));
+        const std::string before = ExportCaseBookJson(*target);
+        Json doc = base;
+        c.edit(doc);
+        sink.Clear();
+        const auto summary = Import(*target, doc.dump());
+        if (c.reason.empty()) {
+            EXPECT_TRUE(summary) << c.what;
+            EXPECT_TRUE(sink.Messages().empty()) << c.what;
+            continue;
+        }
+        EXPECT_FALSE(summary) << c.what;
+        ASSERT_EQ(sink.Texts().size(), 1u) << c.what;
+        const std::string expected = "The file cannot be imported: " + c.reason;
+        EXPECT_EQ(sink.Texts()[0].substr(0, expected.size()), expected) << c.what;
+        EXPECT_EQ(ExportCaseBookJson(*target), before) << c.what;
+    }
+}
+
+TEST(CaseBookImport, SavesAndPrescriptionsRefuseTooLongTexts)
+{
+    RecordingMessageSink sink;
+    auto book = CCaseBook::Open(":memory:", sink);
+    const PatientIdentity anna{{"/practice", kPhysician}, "1001", "Anna Berger"};
+    const VisitIdentity visit{"12/03/2002", "00000000000000aa"};
+    const auto id = book->SaveAnalysis(anna, Analysis(std::string(200, 'n'), visit));
+    ASSERT_TRUE(id);
+    struct Case
+    {
+        const char* what;
+        std::function<bool()> run;
+        std::string message; // empty: done
+    };
+    const Case cases[] = {
+        {"a name of 201", [&] { return bool(book->SaveAnalysis(anna, Analysis(std::string(201, 'n'), visit))); },
+            "The analysis was not saved: \"name\" is longer than 200 characters."},
+        {"10,001 steps",
+            [&] {
+                return bool(book->SaveAnalysis(anna, Analysis("Long", visit, std::vector<std::string>(10001, "mind"))));
+            },
+            "The analysis was not saved: \"steps\" holds more than 10000 entries."},
+        {"a rename to 201", [&] { return book->RenameAnalysis(*id, std::string(201, 'r')); },
+            "The analysis was not renamed: \"name\" is longer than 200 characters."},
+        {"a note of 20,001",
+            [&] {
+                return bool(
+                    book->RecordPrescription({0, *id, 4, "Acon", "30C", "", "", std::string(20001, 'x'), "", ""}));
+            },
+            "The prescription was not recorded: \"note\" is longer than 20000 characters."},
+        {"a note of 20,000",
+            [&] {
+                return bool(
+                    book->RecordPrescription({0, *id, 4, "Acon", "30C", "", "", std::string(20000, 'x'), "", ""}));
+            },
+            ""},
+    };
+    for (const Case& c : cases) {
+        sink.Clear();
+        EXPECT_EQ(c.run(), c.message.empty()) << c.what;
+        EXPECT_EQ(sink.Texts(), c.message.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.message})
+            << c.what;
+    }
+    EXPECT_EQ(book->ListAnalyses(anna.practice, "1001").size(), 1u);
+}
+
+TEST(CaseBookImport, ReadsTheChosenFileAsChosen)
+{
+    quillon::testing::TempFolder scratch;
+    RecordingMessageSink sink;
+    auto source = CCaseBook::Open(":memory:", sink);
+    ASSERT_TRUE(source->SaveAnalysis(
+        {{"/practice", kPhysician}, "1001", "Anna Berger"}, Analysis("Acute", {"12/03/2002", "00000000000000aa"})));
+    const std::string json = ExportCaseBookJson(*source);
+    const auto exported = scratch.Write("OTHER.JSON", json);
+    scratch.Write("a:b.json", json);
+    const std::string longName(150, 'l');
+    scratch.Write(longName + ".json", json);
+    std::filesystem::create_symlink(exported, scratch.Path() / "link.json");
+    const auto tooBig = scratch.Write("big.json", "");
+    std::filesystem::resize_file(tooBig, kMaxCaseBookImportSize + 1);
+    struct Case
+    {
+        std::string name;
+        std::string message; // empty: imported
+    };
+    const Case cases[] = {
+        {"other.json", "The file " + (scratch.Path() / "other.json").string() + " cannot be read."},
+        {"OTHER.JSON", ""},
+        {"a:b.json", ""},
+        {longName + ".json", ""},
+        {"link.json", ""},
+        {"big.json", "The file " + tooBig.string() + " is larger than 256 MB and is not read."},
+    };
+    for (const Case& c : cases) {
+        auto target = CCaseBook::Open(":memory:", sink);
+        sink.Clear();
+        const auto summary = ImportCaseBookFile(*target, scratch.Path() / c.name);
+        EXPECT_EQ(summary.has_value(), c.message.empty()) << c.name;
+        if (c.message.empty())
+            EXPECT_EQ(summary->added, 1) << c.name;
+        else
+            EXPECT_EQ(sink.Texts().at(0).substr(0, c.message.size()), c.message) << c.name;
+    }
+}
+
+TEST(CaseBookSchema, AVersion2BookKeepsItsAnalysesAndPrescriptions)
+{
+    quillon::testing::TempFolder folder;
+    const auto path = folder.Path() / "casebook.sqlite";
+    {
+        SQLite::Database db(path.string(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
+        ApplyCaseBookMigration(db, 1);
+        ApplyCaseBookMigration(db, 2);
+        db.exec("INSERT INTO practices VALUES(1, '/practice', 'Helen Marsh');"
+                "INSERT INTO patients VALUES(1, 1, '1001', 'Anna Berger');"
+                "INSERT INTO analyses(id, patient_id, visit_date, fingerprint, name, notes, created, changed, caption,"
+                " top_remedies, step_count) VALUES(7, 1, '12/03/2002', 'ff', 'Old', 'note', '2025-01-01T00:00:00Z',"
+                " '2025-01-02T00:00:00Z', 'Repertorisation:', 'Acon\nSulph', 2);"
+                "INSERT INTO steps VALUES(7, 0, 'mind'), (7, 1, 'drop:0:1');"
+                "INSERT INTO prescriptions(id, patient_id, analysis_id, remedy_code, remedy_name, potency, date,"
+                " created) VALUES(3, 1, 7, 4, 'Aconitum napellus', '30C', '2025-01-02', '2025-01-02T00:00:00Z'),"
+                " (4, 1, 7, 4, 'Aconitum napellus', '30C', '2025-01-02', '2025-01-02T00:00:00Z'),"
+                " (5, 1, NULL, 7, 'Sulphur', '200', '2025-01-03', '2025-01-03T00:00:00Z');");
+        db.exec("PRAGMA user_version = 2");
+    }
+    RecordingMessageSink sink;
+    auto book = CCaseBook::Open(path, sink);
+    ASSERT_TRUE(book);
+    EXPECT_TRUE(sink.Messages().empty());
+    EXPECT_EQ(book->Database().execAndGet("PRAGMA user_version").getInt(), 3);
+    const auto old = book->LoadAnalysis(7);
+    ASSERT_TRUE(old);
+    EXPECT_EQ(old->steps, (std::vector<std::string>{"mind", "drop:0:1"}));
+    EXPECT_EQ(old->topRemedies, (std::vector<std::string>{"Acon", "Sulph"}));
+    EXPECT_EQ(old->uid.size(), 36u);
+    const auto prescriptions = book->ListPrescriptions({"/practice", "Helen Marsh"}, "1001");
+    ASSERT_EQ(prescriptions.size(), 3u);
+    EXPECT_EQ(std::tuple(prescriptions[0].analysisId, prescriptions[1].analysisId, prescriptions[2].analysisId),
+        std::tuple(7, 7, 0));
+    EXPECT_EQ(
+        (std::set<std::string>{old->uid, prescriptions[0].uid, prescriptions[1].uid, prescriptions[2].uid}).size(), 4u);
+    // The two prescriptions alike in every field stay two through an export and an import into an empty book.
+    auto copy = CCaseBook::Open(":memory:", sink);
+    ASSERT_TRUE(Import(*copy, ExportCaseBookJson(*book)));
+    EXPECT_EQ(copy->ListPrescriptions({"/practice", "Helen Marsh"}, "1001").size(), 3u);
+    EXPECT_EQ(ExportCaseBookJson(*copy), ExportCaseBookJson(*book));
+}
+
+TEST(CaseBookExport, WritesRecordByRecord)
+{
+    RecordingMessageSink sink;
+    auto book = CCaseBook::Open(":memory:", sink);
+    const PatientIdentity anna{{"/practice", kPhysician}, "1001", "Anna Berger"};
+    std::vector<std::string> steps(40, "drop:0:1");
+    ASSERT_TRUE(book->InTransaction(
+        [&] {
+            const std::int64_t patient = book->PatientId(anna);
+            for (int n = 0; n < 2000; ++n)
+                book->WriteAnalysis(
+                    patient, Analysis("Analysis " + std::to_string(n), {"12/03/2002", "00"}, steps), false);
+        },
+        "saved"));
+    std::size_t total = 0, largest = 0, parts = 0;
+    ASSERT_TRUE(WriteCaseBookJson(*book, [&](std::string_view part) {
+        total += part.size();
+        largest = std::max(largest, part.size());
+        ++parts;
+        return true;
+    }));
+    // The whole export is over a megabyte; no piece handed on holds more than about one analysis.
+    EXPECT_GT(total, 1'000'000u);
+    EXPECT_GE(parts, 2000u);
+    EXPECT_LT(largest, 2000u);
+    // A writer that fails stops the export and says so.
+    int calls = 0;
+    EXPECT_FALSE(WriteCaseBookJson(*book, [&calls](std::string_view) { return ++calls < 10; }));
+}
