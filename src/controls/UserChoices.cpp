@@ -77,6 +77,8 @@ bool CDialogUserChoices::Confirm(QWidget* parent, const QString& caption, const 
 {
     return QMessageBox::question(parent, caption, question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
         == QMessageBox::Yes;
+}
+
 std::optional<int> CDialogUserChoices::ChooseItem(
     QWidget* parent, const QString& caption, const QString& label, const QStringList& items)
 {

@@ -58,6 +58,7 @@ public:
     {
         questions << question;
         return confirm;
+    }
     std::optional<int> ChooseItem(QWidget*, const QString&, const QString&, const QStringList& items) override
     {
         offeredItems.push_back(items);
