@@ -1610,6 +1610,10 @@ die gewählten Teile. Passt keine Arznei, kehrt das Fenster zur normalen Reperto
         <source>No symptoms for Repertorisation</source>
         <translation>Keine Symptome für die Repertorisation</translation>
     </message>
+    <message>
+        <source>The command was not carried out: %1</source>
+        <translation>Der Befehl wurde nicht ausgeführt: %1</translation>
+    </message>
 </context>
 <context>
     <name>SymptomCoverReport</name>
