@@ -251,7 +251,7 @@ void CQuillonApp::OnSelectPatient()
 {
     // The views close once a patient is chosen, so that Cancel leaves the chart and its steps open; the patient
     // that choosing rows made current on the way gives way to the one that was.
-    CurrentPatient before = CurrentPatientOf(*this);
+    CurrentPatientState before = CurrentPatientOf(*this);
     if (!RunSelectPatientDialog([this] { CloseViewsForCommand(); })) {
         RestoreCurrentPatient(*this, std::move(before));
         if (m_pMainFrame)

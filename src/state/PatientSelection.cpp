@@ -39,13 +39,13 @@ PatientChoice ChooseCurrentPatient(CQuillonState& state, int nVisit, const std::
     return LoadVisitForChart(state, 0) ? PatientChoice::OpenChart : PatientChoice::NothingToOpen;
 }
 
-CurrentPatient CurrentPatientOf(const CQuillonState& state)
+CurrentPatientState CurrentPatientOf(const CQuillonState& state)
 {
     return {state.m_strPatientFile, state.m_strPatientName, state.m_strPatientAge, state.m_strListVisitDate,
         state.m_strPhysicianName, state.m_arrVisitOffsets, state.m_arrVisitDates};
 }
 
-void RestoreCurrentPatient(CQuillonState& state, CurrentPatient patient)
+void RestoreCurrentPatient(CQuillonState& state, CurrentPatientState patient)
 {
     state.m_strPatientFile = std::move(patient.file);
     state.m_strPatientName = std::move(patient.name);

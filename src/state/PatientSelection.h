@@ -34,14 +34,14 @@ PatientChoice ChooseCurrentPatient(
 
 // The current patient as the Select Patient dialog changes it before anything is loaded: its list row, the
 // physician and the visit index.
-struct CurrentPatient
+struct CurrentPatientState
 {
     std::string file, name, age, listVisitDate, physician;
     std::vector<std::uint32_t> visitOffsets;
     std::vector<std::string> visitDates;
 };
-CurrentPatient CurrentPatientOf(const CQuillonState& state);
-void RestoreCurrentPatient(CQuillonState& state, CurrentPatient patient);
+CurrentPatientState CurrentPatientOf(const CQuillonState& state);
+void RestoreCurrentPatient(CQuillonState& state, CurrentPatientState patient);
 
 // Loads visit nVisit and sets the visit date on show; false when the load failed.
 bool LoadVisit(CQuillonState& state, int nVisit);

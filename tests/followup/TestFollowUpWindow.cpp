@@ -364,9 +364,11 @@ private Q_SLOTS:
         QStringList shown;
         for (int r = 0; r < table->rowCount(); ++r)
             shown << RowCells(table, r, {1, 2, 3}).join(QLatin1Char(' '));
-        QCOMPARE(shown,
-            QStringList({"Ophidia 1 6", "Row 3 2 5", "Ranunculaceae 1 5", "Hymenoptera 1 4", "Solanaceae 1 4",
-                "Column 16 1 3", "Column 1 1 2", "Column 17 1 2", "Natrum salts 1 2"}));
+        QStringList expected;
+        for (const char* row : {"Ophidia 1 6", "Row 3 2 5", "Ranunculaceae 1 5", "Hymenoptera 1 4", "Solanaceae 1 4",
+                 "Column 16 1 3", "Column 1 1 2", "Column 17 1 2", "Natrum salts 1 2"})
+            expected << QString::fromLatin1(row);
+        QCOMPARE(shown, expected);
         QStringList tool;
         for (const QStringList& row : ReportRows({"families", "1"}, QStringLiteral("F"), &ties))
             tool << row.mid(1, 3).join(QLatin1Char(' '));

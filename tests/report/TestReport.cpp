@@ -1,5 +1,6 @@
 // quillon-report, run as a library on the sample practice and on small exact cases.
 #include "chart/ChartCommand.h"
+#include "fixtures/CaseRecordWriters.h"
 #include "fixtures/CaseWriters.h"
 #include "sample/SampleGenerator.h"
 #include "support/ReportRun.h"
