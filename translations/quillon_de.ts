@@ -1716,6 +1716,10 @@ die gewählten Teile. Passt keine Arznei, kehrt das Fenster zur normalen Reperto
         <source>The file %1 is larger than %2 MB and is not read. The case book was not changed.</source>
         <translation>Die Datei %1 ist größer als %2 MB und wird nicht gelesen. Das Fallbuch wurde nicht geändert.</translation>
     </message>
+    <message>
+        <source>The command was not carried out: %1</source>
+        <translation>Der Befehl wurde nicht ausgeführt: %1</translation>
+    </message>
 </context>
 <context>
     <name>SymptomCoverReport</name>

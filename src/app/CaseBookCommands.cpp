@@ -159,7 +159,7 @@ std::int64_t CCaseBookCommands::SaveChart(CRepView& view)
     analysis.visit = CurrentVisit(m_app);
     analysis.name = dialog.Name().toStdString();
     analysis.notes = dialog.Notes().toStdString();
-    analysis.caption = Cp1252ToUtf8(view.Methods().BuildCaption());
+    analysis.caption = Cp1252ToUtf8(view.Methods().RecordCaption());
     analysis.topRemedies = TopRemedies(view.Engine());
     analysis.steps = StepsOf(m_app, view);
     const auto id = book->SaveAnalysis(CurrentPatient(m_app), analysis);

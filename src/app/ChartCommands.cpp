@@ -61,7 +61,7 @@ std::optional<QString> ChooseFile(CQuillonApp& app, const QString& caption, cons
 
 ChartPagesHeader HeaderOf(const CQuillonApp& app, const CRepView& view)
 {
-    return {app.m_strPatientName, app.m_strPatientFile, app.m_szVisitDate, view.Methods().BuildCaption()};
+    return RecordedChartHeader(app, view.Methods());
 }
 
 // The chart's pages to a PDF file or, through the print preview, to a printer.

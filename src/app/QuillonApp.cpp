@@ -8,8 +8,11 @@
 #include "app/CommandLine.h"
 #include "app/MainFrame.h"
 #include "casedata/TextCodec.h"
+#include "casedata/Translatable.h"
+#include "chart/ChartCommand.h"
 #include "controls/UserChoices.h"
 #include "resources/AppIcon.h"
+#include "state/PatientSelection.h"
 #include "symptoms/RecordedSymptomsDialog.h"
 #include "symptoms/SelectPatientDialog.h"
 
@@ -19,6 +22,7 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <exception>
 #include <new>
 
 namespace quillon {
@@ -28,6 +32,12 @@ IMessageSink& BoxSink()
 {
     static CBoxMessageSink sink;
     return sink;
+}
+
+// A command that failed while an event was handled: the program goes on without it.
+void ShowCommandFailure(IMessageSink& sink, std::string_view why)
+{
+    sink.Show(FormatText(translate("Message", "The command was not carried out: %1"), {why}), {}, MessageIcon::Error);
 }
 
 } // namespace
@@ -73,8 +83,12 @@ bool CQuillonApp::notify(QObject* receiver, QEvent* event)
         return QApplication::notify(receiver, event);
     } catch (const std::bad_alloc&) {
         Sink().Show(kMsgInsufficientMemory);
-        return false;
+    } catch (const UsageError& e) {
+        ShowCommandFailure(Sink(), e.text);
+    } catch (const std::exception& e) {
+        ShowCommandFailure(Sink(), e.what());
     }
+    return false;
 }
 
 bool CQuillonApp::InitInstance()
@@ -118,9 +132,10 @@ void CQuillonApp::QuitWhenStartDialogShown(const QString& screenshotFile)
     m_strScreenshotFile = screenshotFile;
 }
 
-void CQuillonApp::RunSelectPatientDialog()
+bool CQuillonApp::RunSelectPatientDialog(const std::function<void()>& beforeLoading)
 {
     CSelectPatientDialog dialog(*this, m_pMainFrame.get());
+    dialog.SetBeforeLoading(beforeLoading);
     if (m_bQuitWhenShown) {
         m_bQuitWhenShown = false;
         // Runs inside the dialog's own event loop, once it is on the screen.
@@ -134,7 +149,8 @@ void CQuillonApp::RunSelectPatientDialog()
             dialog.done(QDialog::Rejected);
         });
     }
-    if (dialog.exec() == QDialog::Accepted) {
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    if (accepted) {
         switch (dialog.Choice()) {
         case PatientChoice::RecordedSymptoms: RunRecordedSymptomsDialog(0); break;
         case PatientChoice::OpenChart: OpenViewTemplate(2); break;
@@ -145,6 +161,7 @@ void CQuillonApp::RunSelectPatientDialog()
     }
     if (m_pMainFrame)
         m_pMainFrame->UpdateCommandUI();
+    return accepted;
 }
 
 void CQuillonApp::ExitInstance()
@@ -232,8 +249,14 @@ void CQuillonApp::CloseViewsForCommand()
 
 void CQuillonApp::OnSelectPatient()
 {
-    CloseViewsForCommand();
-    RunSelectPatientDialog();
+    // The views close once a patient is chosen, so that Cancel leaves the chart and its steps open; the patient
+    // that choosing rows made current on the way gives way to the one that was.
+    CurrentPatientState before = CurrentPatientOf(*this);
+    if (!RunSelectPatientDialog([this] { CloseViewsForCommand(); })) {
+        RestoreCurrentPatient(*this, std::move(before));
+        if (m_pMainFrame)
+            m_pMainFrame->UpdateCommandUI();
+    }
 }
 
 void CQuillonApp::OnRecordedSymptoms()

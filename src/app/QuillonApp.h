@@ -59,16 +59,17 @@ public:
 
     static CQuillonApp* Instance();
 
-    // Delivers every event; an allocation that fails while one is handled ends that event with the
-    // "Insufficient memory" message instead of ending the program.
+    // Delivers every event; an exception while one is handled ends that event, not the program: a failed
+    // allocation with the "Insufficient memory" message, any other with a message that names what went wrong.
     bool notify(QObject* receiver, QEvent* event) override;
 
     // Start-up up to the shown main frame (everything but the Select Patient dialog).
     bool InitInstance();
     // Runs the Select Patient dialog modally over the main frame, as start-up does last.
     void RunStartDialog();
-    // Runs the Select Patient dialog and opens what the choice calls for.
-    void RunSelectPatientDialog();
+    // Runs the Select Patient dialog and opens what the choice calls for; `beforeLoading` runs once a patient is
+    // chosen, before its visit loads. False when the dialog was cancelled.
+    bool RunSelectPatientDialog(const std::function<void()>& beforeLoading = {});
     void ExitInstance();
 
     // For scripts: once the start dialog is shown, save a picture of the screen (when a file is given)

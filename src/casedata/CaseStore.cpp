@@ -182,6 +182,7 @@ bool CCaseStore::LoadVisitIndex()
 {
     m_arrVisitOffsets.clear();
     m_arrVisitDates.clear();
+    m_freshIndexFile.reset();
     try {
         CFolderFile file;
         if (!OpenSymptomFile(*m_folder, m_strPatientFile, file)) {
@@ -189,7 +190,10 @@ bool CCaseStore::LoadVisitIndex()
             return false;
         }
         FileBytes bytes(file);
-        return IndexVisits(bytes);
+        if (!IndexVisits(bytes))
+            return false;
+        m_freshIndexFile = m_strPatientFile;
+        return true;
     } catch (const std::bad_alloc&) {
         m_sink->Show(kMsgInsufficientMemory);
         return false;
@@ -257,8 +261,16 @@ bool CCaseStore::IndexVisits(SymptomBytes& bytes)
     }
 }
 
+bool CCaseStore::TakeFreshVisitIndex()
+{
+    const bool fresh = m_freshIndexFile == m_strPatientFile;
+    m_freshIndexFile.reset();
+    return fresh;
+}
+
 bool CCaseStore::LoadVisitSymptoms(int nVisit)
 {
+    m_freshIndexFile.reset();
     ClearCaseStore();
     if (nVisit < 0 || nVisit >= static_cast<int>(m_arrVisitOffsets.size()))
         return false;

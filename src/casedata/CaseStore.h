@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <utility>
@@ -52,6 +53,10 @@ public:
     CCaseStore& operator=(const CCaseStore&) = delete;
 
     bool LoadVisitIndex();
+    // True once after LoadVisitIndex has read the current patient's file and before a visit is loaded: the
+    // next step of the same opening takes the index as it is, instead of reading the file and saying its faults
+    // again.
+    bool TakeFreshVisitIndex();
     bool LoadVisitSymptoms(int nVisit);
     void ClearCaseStore();
     void DeleteSymptom(int i);
@@ -120,6 +125,8 @@ private:
     std::vector<std::pair<int, ClearListener>> m_clearListeners;
     std::vector<std::pair<bool, int>>* m_pEditRecorder = nullptr;
     int m_nextListenerId = 1;
+    // The patient file LoadVisitIndex has just read (none once taken or once a visit loads).
+    std::optional<std::string> m_freshIndexFile;
 };
 
 } // namespace quillon

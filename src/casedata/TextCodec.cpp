@@ -106,8 +106,10 @@ std::string EscapeControls(std::string_view text, bool utf8)
         if ((byte < 0x20 && byte != '\t' && byte != '\r' && byte != '\n') || byte == 0x7F) {
             AppendEscape(out, "\\x%02x", byte);
         } else if (utf8 && byte == 0xC2 && next >= 0x80 && next <= 0x9F) {
-            AppendEscape(out, "\\u%04x", next);
+            AppendEscape(out, "\\x%02x", next);
             ++i;
+        } else if (!utf8 && byte >= 0x80 && byte <= 0x9F && CodePoint(byte) == byte) {
+            AppendEscape(out, "\\x%02x", byte);
         } else {
             out.push_back(text[i]);
         }

@@ -19,7 +19,8 @@ std::string Utf8ToCp1252(std::string_view utf8);
 std::string EscapeTextField(std::string_view text);
 
 // Control characters as \xNN (C0 bytes and 0x7F) except TAB, CR and LF; with `utf8`, also the C1 controls
-// (U+0080 to U+009F, as UTF-8) as \uNNNN. For text written to a terminal.
+// (U+0080 to U+009F, as UTF-8) as \xNN of their code point; without, the five bytes Windows-1252 leaves undefined
+// (0x81, 0x8D, 0x8F, 0x90, 0x9D), which terminals take for those controls. For text written to a terminal.
 std::string EscapeControls(std::string_view text, bool utf8);
 
 // Letter-case conversion of the code page's letters (ASCII and the accented letters).

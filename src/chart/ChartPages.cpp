@@ -4,7 +4,9 @@
 #include "casedata/TextCodec.h"
 #include "casedata/Translatable.h"
 #include "engine/RepEngine.h"
+#include "engine/RepMethods.h"
 #include "engine/RepertoryTable.h"
+#include "state/QuillonState.h"
 
 #include <algorithm>
 #include <cmath>
@@ -370,6 +372,11 @@ ChartPageLayout LayOutChartPages(const CRepEngine& engine, const ChartPagesHeade
         }
     }
     return layout;
+}
+
+ChartPagesHeader RecordedChartHeader(const CQuillonState& state, const CRepMethods& methods)
+{
+    return {state.m_strPatientName, state.m_strPatientFile, state.m_szVisitDate, methods.RecordCaption()};
 }
 
 } // namespace quillon

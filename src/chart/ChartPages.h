@@ -9,7 +9,9 @@
 
 namespace quillon {
 
+class CQuillonState;
 class CRepEngine;
+class CRepMethods;
 
 // Fonts of the printed chart; their sizes in points.
 enum class PageFont : int { Title, Header, RemedyName, RowLabel, Rubric, Count };
@@ -94,6 +96,10 @@ struct ChartPagesHeader
     std::string visitDate;
     std::string caption; // the methods and filter in force
 };
+
+// The header of everything that leaves the chart's screen (its printed and PDF pages, the covered report): the
+// current patient and visit, and the methods and filters that made the rows shown.
+ChartPagesHeader RecordedChartHeader(const CQuillonState& state, const CRepMethods& methods);
 
 // The pages of the chart for a printable area of width x height points: as many remedy columns and symptom rows
 // as the area holds, remedies' blocks outside and symptoms' blocks inside. A rubric too long for a whole page

@@ -9,7 +9,7 @@ MethodOutcome ChartLeftButtonDown(CRepMethods& methods, const CRepEngine& engine
     bool hasChart, int x, int y, ChartBarPositions bars)
 {
     ChartPointer& pointer = methods.Pointer();
-    methods.ResetMethodFlags();
+    methods.ResetMethodFlagsForClick();
     MethodOutcome outcome = MethodOutcome::Unchanged;
     if (hasChart) {
         const auto sortBy = [&](SortMode mode) { outcome = methods.OnSortLabel(mode); };

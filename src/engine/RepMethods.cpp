@@ -64,8 +64,26 @@ std::string CRepMethods::BuildCaption() const
     return caption;
 }
 
+std::string CRepMethods::RecordCaption() const
+{
+    if (!m_rowMethods)
+        return BuildCaption();
+    std::string caption = quillon::BuildCaption(m_rowMethods->flags, m_rowMethods->sortMode, m_szFilterDesc);
+    if (m_engine->EliminationInForce())
+        caption += translate("CRepMethods", kEliminationCaption);
+    return caption;
+}
+
+void CRepMethods::ResetMethodFlagsForClick()
+{
+    const RowMethods made = m_rowMethods.value_or(RowMethods{m_flags, m_engine->GetSortMode()});
+    ResetMethodFlags();
+    m_rowMethods = made;
+}
+
 void CRepMethods::ResetMethodFlags()
 {
+    m_rowMethods.reset();
     m_flags = RepMethodFlags{};
     m_engine->SetSortMode(SortByTotality);
     m_nKingdomFilter = kKingdomNone;
@@ -74,6 +92,15 @@ void CRepMethods::ResetMethodFlags()
 
 bool CRepMethods::RefreshRepertorisation()
 {
+    if (m_rowMethods) {
+        // The same rows in the order now in force: Normal while no method made them and they stand by totality.
+        RepMethodFlags& made = m_rowMethods->flags;
+        m_rowMethods->sortMode = m_engine->GetSortMode();
+        const bool anyMethod = made.m_bDrugFilter || made.m_bWeightage || made.m_bMind || made.m_bRest
+            || made.m_bGeneral || made.m_bClipboard[0] || made.m_bClipboard[1] || made.m_bClipboard[2];
+        made.m_bSorted = m_rowMethods->sortMode == SortByName;
+        made.m_bNormal = m_rowMethods->sortMode == SortByTotality && !anyMethod;
+    }
     return m_engine->RefreshResults();
 }
 
@@ -234,6 +261,8 @@ int CRepMethods::ApplyMethods()
 
 MethodOutcome CRepMethods::Evaluate(const char* failureMessage, MessageIcon icon)
 {
+    // The rows are made again by the methods now in force.
+    m_rowMethods.reset();
     if (ApplyMethods() == 1) {
         RefreshRepertorisation();
     } else {
@@ -341,6 +370,7 @@ MethodOutcome CRepMethods::ApplyKingdomFilter(int nBit, int nKind)
 {
     if (m_nKingdomFilter != kKingdomNone && m_nKingdomFilter != nKind)
         return MethodOutcome::Unchanged;
+    m_rowMethods.reset();
     m_engine->SetSortMode(SortByTotality);
     m_flags.m_bDrugFilter = true;
     m_flags.m_bNormal = false;

@@ -128,8 +128,10 @@ public:
     MethodOutcome OnPlantFilter() { return ApplyKingdomFilter(kPlantBit, kKingdomPlant); } // 1212
     MethodOutcome OnAnimalFilter() { return ApplyKingdomFilter(kAnimalBit, kKingdomAnimal); } // 1213
     MethodOutcome OnMineralFilter() { return ApplyKingdomFilter(kMineralBit, kKingdomMineral); } // 1214
-    // A left click on the chart: the method flags and the sort mode back to their start.
+    // A left click on the chart: the method flags and the sort mode back to their start. The rows stay as the
+    // methods made them, and the caption of the records (RecordCaption) keeps naming those methods.
     void ResetMethodFlags();
+    void ResetMethodFlagsForClick();
     // A click on one of the chart's three row labels (sort mode 0, 1 or 2), after the click's ResetMethodFlags.
     MethodOutcome OnSortLabel(SortMode mode);
     // Drops the picked symptom on clipboard k: a drag onto its button, or the popup's "ClipBoard &1".."&3"
@@ -160,7 +162,11 @@ public:
     int SelectedRemedyRow() const;
 
     // --- What the chart shows ---
+    // The caption on the screen: the methods in force (a click on the chart leaves none).
     std::string BuildCaption() const;
+    // The caption of what leaves the screen (printed and PDF pages, the saved analysis, the case book): the
+    // methods and filters that made the rows shown, in the order they stand, whatever clicks came since.
+    std::string RecordCaption() const;
     // The kingdom whose filter is in force (kKingdomNone when none).
     // The chart's remedy count: the results of the last build.
     int RemedyCount() const { return m_engine->ResultCount(); }
@@ -207,6 +213,13 @@ private:
 
     // The methods in force, as the caption names them.
     RepMethodFlags m_flags;
+    // Once a click has reset the methods in force: those that made the rows, and the order the rows stand in.
+    struct RowMethods
+    {
+        RepMethodFlags flags;
+        int sortMode = 0;
+    };
+    std::optional<RowMethods> m_rowMethods;
     int m_nKingdomFilter = kKingdomNone;
     bool m_bKingdomApplied = false;
     // The filters in force as the caption shows them: the kingdom part, then the drug-property part.

@@ -43,18 +43,18 @@ std::optional<std::vector<RankedRemedy>> NormalRanking(std::span<const CSymptomR
     return ranking;
 }
 
-std::optional<VisitSide> LoadVisitSide(const CPracticeFolder& folder, const std::string& patientFile, int nVisit,
-    const CRemedyCatalogue* catalogue, IMessageSink& sink)
+std::optional<VisitSide> LoadVisitSide(
+    const CCaseStore& patient, int nVisit, const CRemedyCatalogue* catalogue, IMessageSink& sink)
 {
+    const CPracticeFolder& folder = patient.Folder();
     CountingMessageSink counted(sink);
     CCaseStore store(folder, counted);
-    store.m_strPatientFile = patientFile;
-    if (!store.LoadVisitIndex())
-        return std::nullopt;
-    const int indexMessages = counted.Count();
+    store.m_strPatientFile = patient.m_strPatientFile;
+    store.m_arrVisitOffsets = patient.m_arrVisitOffsets;
+    store.m_arrVisitDates = patient.m_arrVisitDates;
     const bool whole = store.LoadVisitSymptoms(nVisit);
     // A visit that loads no symptom says so, unless its loader already gave the reason.
-    if (!whole && (store.LiveCount() > 0 || counted.Count() > indexMessages))
+    if (!whole && (store.LiveCount() > 0 || counted.Count() > 0))
         return std::nullopt;
     if (store.LiveCount() == 0) {
         sink.Show(kMsgNoSymptomsForRepertorisation);

@@ -50,11 +50,11 @@ struct VisitSide
     std::vector<RankedRemedy> ranking;
 };
 
-// Loads visit nVisit of the patient's ".rsy" file into a scratch store and ranks all its recorded symptoms.
-// A visit that cannot be loaded, or holds no symptom ("No symptoms for Repertorisation"), gives nullopt after
-// its messages went to the sink.
-std::optional<VisitSide> LoadVisitSide(const CPracticeFolder& folder, const std::string& patientFile, int nVisit,
-    const CRemedyCatalogue* catalogue, IMessageSink& sink);
+// Loads visit nVisit of the open patient's ".rsy" file into a scratch store and ranks all its recorded symptoms.
+// `patient` holds the visit index, whose faults were said when the patient was opened. A visit that cannot be
+// loaded, or holds no symptom ("No symptoms for Repertorisation"), gives nullopt after its messages went to the sink.
+std::optional<VisitSide> LoadVisitSide(
+    const CCaseStore& patient, int nVisit, const CRemedyCatalogue* catalogue, IMessageSink& sink);
 
 struct ComparisonRow
 {

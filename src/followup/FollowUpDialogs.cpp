@@ -260,8 +260,7 @@ CCompareVisitsDialog::CCompareVisitsDialog(
         tr("Totality"), tr("Covered"), tr("Covered")});
     m_pTable->setItemDelegateForColumn(3, new CMoveDelegate(m_pTable));
 
-    m_chartSide = LoadVisitSide(
-        state.m_folder, state.m_strPatientFile, chartVisit, state.m_pRemedyCatalogue.get(), state.Sink());
+    m_chartSide = LoadVisitSide(state, chartVisit, state.m_pRemedyCatalogue.get(), state.Sink());
     const int start = m_pVisit->findData(DefaultOtherVisit(state.m_arrVisitDates, chartVisit));
     m_pVisit->setCurrentIndex(start >= 0 ? start : 0);
     connect(m_pVisit, &QComboBox::currentIndexChanged, this, [this] { Fill(); });
@@ -285,8 +284,7 @@ void CCompareVisitsDialog::Fill()
         return;
     }
     if (other != m_nOtherVisit) {
-        m_otherSide = LoadVisitSide(
-            m_state.m_folder, m_state.m_strPatientFile, other, m_state.m_pRemedyCatalogue.get(), m_state.Sink());
+        m_otherSide = LoadVisitSide(m_state, other, m_state.m_pRemedyCatalogue.get(), m_state.Sink());
         m_nOtherVisit = other;
     }
     if (!m_otherSide) {

@@ -5,6 +5,11 @@
 #include "casedata/Translatable.h"
 #include "state/QuillonState.h"
 
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
 namespace quillon {
 
 inline constexpr const char* kMsgSelectPatient = QT_TRANSLATE_NOOP("Message", "Select Patient");
@@ -22,8 +27,21 @@ enum class PatientChoice {
 
 // OK of the Select Patient dialog once a row is current: builds the visit index and, for a one-visit
 // patient, loads that visit. The dialog asks for the first visit; the report tool may ask for another, which
-// a one-visit patient opens only when it is that visit.
-PatientChoice ChooseCurrentPatient(CQuillonState& state, int nVisit = 0);
+// a one-visit patient opens only when it is that visit. `beforeLoading`, when given, runs once the index is
+// built and before anything of the case store changes.
+PatientChoice ChooseCurrentPatient(
+    CQuillonState& state, int nVisit = 0, const std::function<void()>& beforeLoading = {});
+
+// The current patient as the Select Patient dialog changes it before anything is loaded: its list row, the
+// physician and the visit index.
+struct CurrentPatientState
+{
+    std::string file, name, age, listVisitDate, physician;
+    std::vector<std::uint32_t> visitOffsets;
+    std::vector<std::string> visitDates;
+};
+CurrentPatientState CurrentPatientOf(const CQuillonState& state);
+void RestoreCurrentPatient(CQuillonState& state, CurrentPatientState patient);
 
 // Loads visit nVisit and sets the visit date on show; false when the load failed.
 bool LoadVisit(CQuillonState& state, int nVisit);

@@ -70,8 +70,9 @@ CRecordedSymptoms::CRecordedSymptoms(CQuillonState& state, int nMode) : m_state(
 bool CRecordedSymptoms::Open()
 {
     if (m_nMode == kModeRecordedSymptoms) {
-        // The index may still be that of an earlier patient (a row chosen and then cancelled).
-        if (!m_state->LoadVisitIndex())
+        // Opened straight after Select Patient's OK, the index it built is the patient's; opened later, it may
+        // be that of an earlier patient (a row chosen and then cancelled) or of an older file.
+        if (!m_state->TakeFreshVisitIndex() && !m_state->LoadVisitIndex())
             return false;
         if (m_state->m_arrVisitDates.empty()) {
             m_state->Sink().Show(kMsgSymptomsNotRecorded);

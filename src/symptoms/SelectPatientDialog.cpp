@@ -186,7 +186,7 @@ void CSelectPatientDialog::accept()
         m_state.Sink().Show(kMsgSelectPatient);
         return;
     }
-    m_choice = ChooseCurrentPatient(m_state);
+    m_choice = ChooseCurrentPatient(m_state, 0, m_beforeLoading);
     if (m_choice == PatientChoice::StayOpen)
         return;
     QDialog::accept();

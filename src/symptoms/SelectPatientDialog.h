@@ -6,6 +6,8 @@
 
 #include <QDialog>
 
+#include <functional>
+
 class QLabel;
 class QTableView;
 
@@ -31,6 +33,8 @@ public:
 
     // What OK decided; the caller opens what follows once the dialog is closed.
     PatientChoice Choice() const { return m_choice; }
+    // Runs when OK has found the chosen patient's visits, before the first of them loads.
+    void SetBeforeLoading(std::function<void()> beforeLoading) { m_beforeLoading = std::move(beforeLoading); }
 
 private:
     void OnSelectionChanged();
@@ -43,6 +47,7 @@ private:
     PatientIndex m_index;
     bool m_bLoaded = false;
     PatientChoice m_choice = PatientChoice::NothingToOpen;
+    std::function<void()> m_beforeLoading;
 };
 
 } // namespace quillon

@@ -1,15 +1,19 @@
 // The main frame, its commands and the Select Patient dialog, driven through the real widgets.
 #include "app/MainFrame.h"
 #include "app/QuillonApp.h"
+#include "chart/RepView.h"
 #include "controls/CommandTarget.h"
 #include "controls/HelpViewer.h"
+#include "controls/PictureButton.h"
 #include "fixtures/CaseWriters.h"
 #include "support/AppTest.h"
 #include "support/TempFolder.h"
 #include "support/WidgetTest.h"
+#include "symptoms/RecordedSymptomsDialog.h"
 #include "symptoms/SelectPatientDialog.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QLabel>
@@ -24,6 +28,7 @@
 
 #include <functional>
 #include <new>
+#include <stdexcept>
 
 using namespace quillon;
 using namespace quillon::fixtures;
@@ -40,12 +45,15 @@ void WritePractice(const testing::TempFolder& folder)
     folder.Write("PatDet.txt",
         EncodePatientIndex("Dr. Meera Iyer",
             {{"101", "Asha Rao", "34", "05/11/2002"}, {"102", "Ben Cole", "7", "06/11/2002"},
-                {"103", "Cyrus Bay", "61", "01/02/2003"}, {"101", "Again", "1", "x"}}));
+                {"103", "Cyrus Bay", "61", "01/02/2003"}, {"101", "Again", "1", "x"},
+                {"104", "Dana Wolf", "45", "x"}}));
     const VisitSpec v1{5, 11, 2002, {symptom("MIND - ANXIETY", 'M'), symptom("HEAD - PAIN", 'F')}};
     const VisitSpec v2{6, 12, 2003, {symptom("GENERALITIES - COLD", 'G')}};
     folder.Write("101.rsy", EncodeRsy({v1}));
     folder.Write("102.rsy", EncodeRsy({v1, v2}));
     folder.Write("103.rsy", "RSYFILE1");
+    // Two visits, then a block too short to hold one.
+    folder.Write("104.rsy", EncodeRsy({v1, v2}) + std::string(30, '\0'));
     folder.WriteCatalogue({{"Acon.", "Aconitum napellus", 0}, {"Bell.", "Belladonna", 0}});
 }
 
@@ -105,7 +113,7 @@ private Q_SLOTS:
             [](CSelectPatientDialog& dialog) {
                 const QAbstractItemModel* rows = dialog.List()->model();
                 QCOMPARE(dialog.PhysicianLabel()->text(), QStringLiteral("Dr. Meera Iyer"));
-                QCOMPARE(rows->rowCount(), 3); // the repeated 101 is dropped
+                QCOMPARE(rows->rowCount(), 4); // the repeated 101 is dropped
                 QCOMPARE(rows->index(0, 1).data().toString(), QStringLiteral("Asha Rao"));
                 QCOMPARE(rows->index(1, 3).data().toString(), QStringLiteral("06/11/2002"));
                 // OK without a row asks for one and stays open.
@@ -134,13 +142,74 @@ private Q_SLOTS:
         QVERIFY(App().MainFrame()->Action(ID_REPERTORISATION)->isEnabled());
         QVERIFY(App().MainFrame()->Action(ID_FOLLOWUP)->isEnabled());
         QVERIFY(g_sink->Messages().empty());
-        // F2 closes the views, those registered under their keys too, before the dialog shows.
+        // Once F2's dialog has a patient chosen, the views close, those registered under their keys too, before
+        // the chosen visit loads.
         App().RegisterView(kViewChart, App().MainFrame()->MdiArea()->subWindowList().at(0)->widget());
         WithModalDialog([&] { App().OnSelectPatient(); },
-            [&](CSelectPatientDialog&) {
+            [&](CSelectPatientDialog& dialog) {
+                QCOMPARE(App().MainFrame()->MdiArea()->subWindowList().size(), 1);
+                ClickRow(dialog.List(), 0);
+                QTest::keyClick(dialog.List(), Qt::Key_Return);
                 QVERIFY(App().MainFrame()->MdiArea()->subWindowList().isEmpty());
                 QVERIFY(App().m_mapOpenViews.empty());
             });
+        // Then the chosen patient's chart opens.
+        QCOMPARE(App().MainFrame()->MdiArea()->subWindowList().size(), 1);
+    }
+
+    // F2 then Cancel, whatever was done in the dialog before, leaves the chart open with its steps, and the
+    // patient, its visit and its visit index as they were.
+    void selectPatientCancelledKeepsTheChartAndItsSteps()
+    {
+        const struct
+        {
+            const char* name;
+            int row; // the row clicked before Cancel (-1: none)
+            bool ok; // OK pressed on it first (refused: its file holds no visit)
+            std::vector<std::string> messages;
+        } cases[] = {
+            {"no row", -1, false, {}},
+            {"another patient's row", 1, false, {}},
+            {"a patient refused by OK", 2, true, {"Symptoms not available"}},
+        };
+        for (const auto& c : cases) {
+            App().CloseAllViews();
+            WithModalDialog([&] { App().RunStartDialog(); },
+                [&](CSelectPatientDialog& dialog) {
+                    ClickRow(dialog.List(), 0);
+                    QTest::keyClick(dialog.List(), Qt::Key_Return);
+                });
+            auto* view = qobject_cast<CRepView*>(App().OpenView(kViewChart));
+            QVERIFY2(view, c.name);
+            QTest::mouseClick(view->Button(IDC_MIND), Qt::LeftButton);
+            QTest::mouseClick(view->Button(IDC_SORTED), Qt::LeftButton);
+            const std::vector<ChartCommand> steps = view->Operations();
+            QCOMPARE(steps.size(), std::size_t{2});
+            const QStringList rows = QString::fromStdString(view->DumpChartText()).split(QLatin1Char('\n'));
+            g_sink->Clear();
+
+            CMainFrame* frame = App().MainFrame();
+            frame->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(frame));
+            WithModalDialog([&] { QTest::keyClick(frame, Qt::Key_F2); },
+                [&](CSelectPatientDialog& dialog) {
+                    QCOMPARE(frame->MdiArea()->subWindowList().size(), 1);
+                    if (c.row >= 0)
+                        ClickRow(dialog.List(), c.row);
+                    if (c.ok)
+                        QTest::mouseClick(Button(&dialog, "OK"), Qt::LeftButton);
+                    QTest::mouseClick(Button(&dialog, "Cancel"), Qt::LeftButton);
+                });
+            QCOMPARE(App().OpenView(kViewChart), view);
+            QCOMPARE(frame->MdiArea()->subWindowList().size(), 1);
+            QCOMPARE(view->Operations(), steps);
+            QCOMPARE(QString::fromStdString(view->DumpChartText()).split(QLatin1Char('\n')), rows);
+            QCOMPARE(App().m_strPatientFile, std::string("101"));
+            QCOMPARE(App().m_strPatientName, std::string("Asha Rao"));
+            QCOMPARE(App().m_arrVisitDates, std::vector<std::string>{"05/11/2002"});
+            QCOMPARE(App().LiveCount(), 2);
+            QCOMPARE(g_sink->Texts(), c.messages);
+        }
     }
 
     void cancelAfterSelectingMakesThePatientCurrentWithoutLoading()
@@ -156,6 +225,28 @@ private Q_SLOTS:
         QVERIFY(App().MainFrame()->Action(ID_RECORDED_SYMPTOMS)->isEnabled());
         QVERIFY(App().MainFrame()->Action(ID_FULL_CASE_RECORD)->isEnabled());
         QVERIFY(!App().MainFrame()->Action(ID_REPERTORISATION)->isEnabled());
+    }
+
+    // A patient whose symptom file is damaged past its intact visits: the damage is said once as the patient
+    // opens, though both Select Patient and the Recorded Symptoms dialog read the visits; opened again, once more.
+    void damagedSymptomFileIsSaidOncePerOpening()
+    {
+        const std::vector<std::string> once{
+            "The recorded symptom file is damaged: a visit block is too short to hold a visit"};
+        for (int opening = 0; opening < 2; ++opening) {
+            g_sink->Clear();
+            const auto shown = testing::WhenShown<CRecordedSymptomsDialog>([](CRecordedSymptomsDialog& dialog) {
+                QCOMPARE(dialog.VisitList()->count(), 2);
+                QTest::keyClick(&dialog, Qt::Key_Escape);
+            });
+            WithModalDialog([&] { App().RunStartDialog(); },
+                [&](CSelectPatientDialog& dialog) {
+                    ClickRow(dialog.List(), 3);
+                    QTest::keyClick(dialog.List(), Qt::Key_Return);
+                });
+            QVERIFY(*shown);
+            QCOMPARE(g_sink->Texts(), once);
+        }
     }
 
     void patientWithoutSymptomsKeepsTheDialogOpen()
@@ -178,24 +269,61 @@ private Q_SLOTS:
         QVERIFY(App().MainFrame()->MdiArea()->subWindowList().isEmpty());
     }
 
-    void allocationFailureInAnEventIsReportedAndTheProgramGoesOn()
+    // An exception while an event is handled ends that event, not the program: a command the chart refuses,
+    // another failure and a failed allocation are each said once, and the chart stays as it was.
+    void exceptionInAnEventIsReportedAndTheProgramGoesOn()
     {
-        // A widget whose handling of one event runs out of memory, as a command's might.
-        class Greedy final : public QWidget
+        WithModalDialog([&] { App().RunStartDialog(); },
+            [&](CSelectPatientDialog& dialog) {
+                ClickRow(dialog.List(), 0);
+                QTest::keyClick(dialog.List(), Qt::Key_Return);
+            });
+        auto* view = qobject_cast<CRepView*>(App().OpenView(kViewChart));
+        QVERIFY(view);
+        QTest::mouseClick(view->Button(IDC_MIND), Qt::LeftButton);
+        const std::vector<ChartCommand> steps = view->Operations();
+        const struct
         {
-        public:
-            bool event(QEvent* e) override
-            {
-                if (e->type() == QEvent::User)
-                    throw std::bad_alloc();
-                return QWidget::event(e);
-            }
+            const char* name;
+            std::function<void()> handle;
+            std::string message;
+        } cases[] = {
+            {"the chart refuses a step",
+                [view] {
+                    ChartCommand command(ChartVerb::Delete);
+                    command.symptom = 2;
+                    view->Replay(command);
+                },
+                "The command was not carried out: delete: no symptom line 2"},
+            {"another failure", [] { throw std::runtime_error("the printer went away"); },
+                "The command was not carried out: the printer went away"},
+            {"an allocation fails", [] { throw std::bad_alloc(); }, "Insufficient memory"},
         };
-        Greedy greedy;
-        QEvent event(QEvent::User);
-        QVERIFY(!QApplication::sendEvent(&greedy, &event));
-        QCOMPARE(g_sink->Texts(), std::vector<std::string>{"Insufficient memory"});
-        QVERIFY(App().MainFrame()->isVisible());
+        for (const auto& c : cases) {
+            // A widget whose handling of one event runs the failing work, as a command's handler would.
+            class Failing final : public QWidget
+            {
+            public:
+                explicit Failing(std::function<void()> handle) : m_handle(std::move(handle)) {}
+                bool event(QEvent* e) override
+                {
+                    if (e->type() == QEvent::User)
+                        m_handle();
+                    return QWidget::event(e);
+                }
+
+            private:
+                std::function<void()> m_handle;
+            };
+            g_sink->Clear();
+            Failing failing(c.handle);
+            QEvent event(QEvent::User);
+            QVERIFY2(!QApplication::sendEvent(&failing, &event), c.name);
+            QCOMPARE(g_sink->Texts(), std::vector<std::string>{c.message});
+            QVERIFY(App().MainFrame()->isVisible());
+            QCOMPARE(App().OpenView(kViewChart), view);
+            QCOMPARE(view->Operations(), steps);
+        }
     }
 
     void missingPatientIndexClosesTheDialogAsCancelled()

@@ -41,7 +41,13 @@ TEST(TextCodec, EscapingKeepsOneRecordOnOneLine)
         {"a\tb\r\nc\\d", "a\\tb\\r\\nc\\\\d", "a\tb\r\nc\\d", "a\tb\r\nc\\d"},
         {"\x1b[31mred\x7f\x01", "\\x1b[31mred\\x7f\\x01", "\\x1b[31mred\\x7f\\x01", "\\x1b[31mred\\x7f\\x01"},
         // C1 controls exist only in UTF-8; the same bytes in the code page are letters ("Â" and "…").
-        {"x\xC2\x85y \xC2\xA0z", "x\xC2\x85y \xC2\xA0z", "x\xC2\x85y \xC2\xA0z", "x\\u0085y \xC2\xA0z"},
+        {"x\xC2\x85y \xC2\xA0z", "x\xC2\x85y \xC2\xA0z", "x\xC2\x85y \xC2\xA0z", "x\\x85y \xC2\xA0z"},
+        // The five bytes the code page leaves undefined are those controls to a terminal; the euro sign (0x80) and
+        // Y diaeresis (0x9F) beside them are letters, and so is every UTF-8 character past U+009F.
+        {"\x81\x8D\x8F\x90\x9D \x80\x9F", "\x81\x8D\x8F\x90\x9D \x80\x9F", "\\x81\\x8d\\x8f\\x90\\x9d \x80\x9F",
+            "\x81\x8D\x8F\x90\x9D \x80\x9F"},
+        {"\xC2\x81\xC2\x9D\xC2\xA0\xE2\x82\xAC", "\xC2\x81\xC2\x9D\xC2\xA0\xE2\x82\xAC",
+            "\xC2\\x81\xC2\\x9d\xC2\xA0\xE2\x82\xAC", "\\x81\\x9d\xC2\xA0\xE2\x82\xAC"},
         {std::string("nul\0end", 7), "nul\\x00end", "nul\\x00end", "nul\\x00end"},
     };
     for (const auto& [text, field, cp1252, utf8] : cases) {

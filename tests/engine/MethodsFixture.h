@@ -54,6 +54,20 @@ inline fixtures::VisitSpec MethodsVisit()
     return visit;
 }
 
+// Families that tie: Row 3 (Nat-m. 2 and Sulph. 3) and Ranunculaceae (Acon. 5) share the sum 5, the row with two
+// remedies and the later name; Hymenoptera (Apis. 4) and Solanaceae (Bell. 4) share the sum 4 and the count, the
+// plant class coming first among the kingdoms and last by name. Ophidia (Lach. 6) leads alone; Calc. is left out.
+inline fixtures::VisitSpec FamilyTiesVisit()
+{
+    fixtures::VisitSpec visit{7, 3, 2004, {}};
+    visit.symptoms = {
+        {"MIND - ANXIETY", 'M', 1, 2, {{kLach, 3}, {kAcon, 3}, {kApis, 2}}},
+        {"GENERALS - COLD - agg.", 'G', 1, 2, {{kLach, 3}, {kBell, 2}, {kNatM, 2}, {kApis, 2}}},
+        {"HEAD - PAIN - morning", 'F', 1, 2, {{kAcon, 2}, {kBell, 2}, {kSulph, 3}}},
+    };
+    return visit;
+}
+
 // Patient "1" has the visit above; "2" one accented mind symptom; "3" one rest symptom only; "4" one mind symptom
 // only; "5" three general, two mind (texts apart only in letter case), one rest, each kind's last with a remedy of its
 // own. Plants: Acon. in Ranunculaceae with roots, Bell. in Solanaceae; animals: Apis. in Hymenoptera, Lach. in Ophidia,

@@ -179,6 +179,44 @@ TEST(MethodReplay, GivesTheExactChart)
     }
 }
 
+// A click on the chart leaves the screen's caption without the methods in force, but not the rows they made: what
+// leaves the screen names those methods and filters, in the order the rows stand, until a method makes the rows
+// again ("" for the record: as the screen).
+TEST(MethodReplay, RecordsNameWhatMadeTheRowsWhateverClicksCameSince)
+{
+    const struct
+    {
+        const char* name;
+        std::vector<std::string> actions;
+        std::string screen, record;
+    } cases[] = {
+        {"a filter", {"drug-filter:6"}, "Repertorisation: Drug Filter     Hot", ""},
+        {"a filter, a click", {"drug-filter:6", "click"}, "Repertorisation:", "Repertorisation: Drug Filter     Hot"},
+        {"a filter, a click, covered", {"drug-filter:6", "click", "label:covered"}, "Repertorisation: Symptoms Covered",
+            "Repertorisation: Drug Filter+Symptoms Covered     Hot"},
+        {"a filter, name", {"drug-filter:6", "label:name"}, "Repertorisation: Sorted List of Remedies",
+            "Repertorisation: Drug Filter+Sorted List of Remedies     Hot"},
+        {"a filter, covered, totality", {"drug-filter:6", "label:covered", "label:totality"}, "Repertorisation: Normal",
+            "Repertorisation: Drug Filter     Hot"},
+        {"mind, two clicks", {"mind", "click", "click"}, "Repertorisation:", "Repertorisation: Mind Symptoms"},
+        {"a filter, a click, an elimination", {"drug-filter:6", "click", "eliminate:3"},
+            "Repertorisation: : Elimination", "Repertorisation: Drug Filter     Hot : Elimination"},
+        // The neighbours: no method made the rows, or one made them again after the click.
+        {"a click, covered", {"click", "label:covered"}, "Repertorisation: Symptoms Covered", ""},
+        {"covered, totality", {"label:covered", "label:totality"}, "Repertorisation: Normal", ""},
+        {"a filter, a click, mind", {"drug-filter:6", "click", "mind"}, "Repertorisation: Mind Symptoms", ""},
+        {"a filter, a click, sorted", {"drug-filter:6", "click", "sorted"}, "Repertorisation: Sorted List of Remedies",
+            ""},
+    };
+    for (const auto& c : cases) {
+        MethodsCase chart;
+        for (const std::string& action : c.actions)
+            chart.session->Execute(ParseChartCommand(action));
+        EXPECT_EQ(chart.methods->BuildCaption(), c.screen) << c.name;
+        EXPECT_EQ(chart.methods->RecordCaption(), c.record.empty() ? c.screen : c.record) << c.name;
+    }
+}
+
 // Whole outputs: every symptom line, counter and grade, and the data files' texts converted to UTF-8.
 TEST(MethodReplayDump, WholeCharts)
 {

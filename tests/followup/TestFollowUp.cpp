@@ -174,7 +174,7 @@ TEST(FollowUp, LeaveOneOutMatchesFullRebuildsOnTheSamplePractice)
         index.m_strPatientFile = regNo;
         ASSERT_TRUE(index.LoadVisitIndex());
         for (int v = 0; v < index.VisitCount(); ++v, ++checked) {
-            const auto side = LoadVisitSide(practice, regNo, v, &catalogue, sink);
+            const auto side = LoadVisitSide(index, v, &catalogue, sink);
             ASSERT_TRUE(side);
             const std::string where = std::string(regNo) + '/' + std::to_string(v);
             ExpectLeaveOneOutOfRebuilds(Borrow(side->symptoms), side->ranking, 25, practice, &catalogue, where);

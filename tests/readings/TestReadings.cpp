@@ -216,6 +216,34 @@ TEST(Families, HandMadePracticeByTool)
             2);
 }
 
+// Families of equal sum: the one with more remedies first even when its name comes later, then by name even when
+// the kingdoms' order says otherwise; each tie's neighbour (the sum just above or below) keeps its place.
+TEST(Families, TiesOnTheSumGoByCountThenName)
+{
+    const TempFolder folder;
+    WriteMethodsPractice(folder);
+    folder.Write("1.rsy", fixtures::EncodeRsy({FamilyTiesVisit()}));
+    const struct
+    {
+        std::string kingdom;
+        std::string expected;
+    } cases[] = {
+        {"all",
+            "F\tanimal\tOphidia\t1\t6\t1\tLach\n"
+            "F\tmineral\tRow 3\t2\t5\t5\tSulph,Nat-m\n"
+            "F\tplant\tRanunculaceae\t1\t5\t2\tAcon\n"
+            "F\tanimal\tHymenoptera\t1\t4\t3\tApis\n"
+            "F\tplant\tSolanaceae\t1\t4\t4\tBell\n"
+            "F\tmineral\tColumn 16\t1\t3\t5\tSulph\n"
+            "F\tmineral\tColumn 1\t1\t2\t6\tNat-m\n"
+            "F\tmineral\tColumn 17\t1\t2\t6\tNat-m\n"
+            "F\tmineral\tNatrum salts\t1\t2\t6\tNat-m\n"},
+        {"plant", "F\tplant\tRanunculaceae\t1\t5\t2\tAcon\nF\tplant\tSolanaceae\t1\t4\t4\tBell\n"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(RunReport(folder.Path(), {"families", "1", "--kingdom", c.kingdom}).out, c.expected) << c.kingdom;
+}
+
 // Every family of a sample chart, applied through the kingdom filter path, leaves exactly its remedies: the
 // count, the sum and the first three the list showed.
 TEST(Families, EachAppliedFamilyLeavesExactlyItsRemedies)

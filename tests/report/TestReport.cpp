@@ -1,5 +1,6 @@
 // quillon-report, run as a library on the sample practice and on small exact cases.
 #include "chart/ChartCommand.h"
+#include "fixtures/CaseRecordWriters.h"
 #include "fixtures/CaseWriters.h"
 #include "sample/SampleGenerator.h"
 #include "support/ReportRun.h"
@@ -265,5 +266,84 @@ TEST(Report, ControlCharactersAreShownEscaped)
         EXPECT_EQ(r.err, err) << args[0];
         for (const std::string* stream : {&r.out, &r.err})
             EXPECT_EQ(std::ranges::count_if(*stream, [](char ch) { return ch == '\x1b' || ch == '\x07'; }), 0);
+    }
+}
+
+namespace {
+
+// Two patients of two visits whose ".rsy" goes on past them: a block too short to hold a visit (50), a block
+// header cut short (51); and one (60) whose name, rubric, case record and follow-up hold the five bytes Windows-1252
+// leaves undefined beside the euro sign (0x80), which is a letter.
+const TempFolder& DamagedPractice()
+{
+    static const TempFolder folder;
+    static const bool written = [] {
+        using namespace fixtures;
+        folder.WriteCatalogue(
+            {{"Acon.", "Aconitum napellus", 1u}, {"Bell.", "Belladonna", 1u}, {"Calc.", "Calcarea carbonica", 2u}});
+        folder.Write("PatDet.txt",
+            EncodePatientIndex("Dr. A. Iyer",
+                {{"50", "Short Block", "40", "02/02/2003"}, {"51", "Cut Header", "41", "03/02/2003"},
+                    {"60", "Odd \x81\x8D\x8F\x90\x9D \x80", "42", "04/02/2003"}}));
+        const std::string visits = EncodeRsy({{1, 2, 2003, {{"MIND - FEAR", 'M', 1, 2, {{0, 3}, {1, 1}}}}},
+            {2, 2, 2003, {{"HEAD - PAIN", 'F', 1, 2, {{1, 2}, {2, 1}}}, {"MIND - FEAR", 'M', 1, 2, {{0, 2}}}}}});
+        folder.Write("50.rsy", visits + std::string(30, '\0'));
+        folder.Write("51.rsy", visits + "abc");
+        const std::string odd = "MIND - ODD \x81\x8D\x8F\x90\x9D \x80";
+        folder.Write("60.rsy", EncodeRsy({{4, 2, 2003, {{odd, 'M', 1, 2, {{0, 3}, {2, 1}}}}}}));
+        std::vector<std::string> fields = EmptyCaseRecordFields();
+        for (std::size_t f = 0; f < 6; ++f)
+            fields[f] = odd;
+        folder.Write("60.cas", EncodeCaseRecord(fields));
+        // 0x8D ends a follow-up field: the others stand in its text.
+        folder.Write("60.flw", EncodeFollowups({{"4/2/2003", "ODD \x81\x8F\x90\x9D \x80", "Acon.", "30", "OD", "x"}}));
+        return true;
+    }();
+    (void)written;
+    return folder;
+}
+
+} // namespace
+
+// A damaged ".rsy" is said once per command, whichever path the command takes to the visit (the chart, a visit
+// of its own, or two for a comparison); its intact visits are used.
+TEST(Report, ADamagedSymptomFileIsSaidOncePerCommand)
+{
+    const std::vector<std::vector<std::string>> commands{{"visits", "R"}, {"symptoms", "R"}, {"chart", "R"},
+        {"covered", "R", "1"}, {"drug-list", "R"}, {"remedy-list", "R", "0"}, {"export", "R", "--csv"},
+        {"stability", "R"}, {"materia-medica", "R", "complete", "all", "1"}, {"strategies", "R"}, {"families", "R"},
+        {"compare", "R", "0", "1"}, {"chart", "R", "--visit", "1"}};
+    const std::pair<std::string, std::string> files[]
+        = {{"50", "The recorded symptom file is damaged: a visit block is too short to hold a visit"},
+            {"51", "The recorded symptom file ends in the middle of a visit"}};
+    for (const auto& [regNo, message] : files) {
+        for (std::vector<std::string> args : commands) {
+            std::replace(args.begin(), args.end(), std::string("R"), regNo);
+            const Result r = RunReport(DamagedPractice().Path(), args);
+            const std::string all = r.out + r.err;
+            std::size_t said = 0;
+            for (std::size_t at = all.find(message); at != std::string::npos; at = all.find(message, at + 1))
+                ++said;
+            EXPECT_EQ(said, 1u) << args[0] << ' ' << regNo << '\n' << all;
+            EXPECT_EQ(r.status, 0) << args[0] << ' ' << regNo << '\n' << all;
+        }
+    }
+}
+
+// The five bytes Windows-1252 leaves undefined are control codes to a terminal: every command writes them \xNN,
+// as --help says, in its UTF-8 output and in the code page's alike; the euro sign beside them stays a letter.
+TEST(Report, UndefinedCodePageBytesAreWrittenEscaped)
+{
+    const std::vector<std::vector<std::string>> commands{{"patients"}, {"symptoms", "60"}, {"chart", "60"},
+        {"remedy-list", "60", "0"}, {"export", "60", "--csv"}, {"case-record", "60"}, {"followup", "60"}};
+    for (const auto& args : commands) {
+        const Result r = RunReport(DamagedPractice().Path(), args);
+        EXPECT_EQ(r.status, 0) << args[0] << r.err;
+        const std::string& out = r.out;
+        for (const char raw : {'\x81', '\x8D', '\x8F', '\x90', '\x9D'})
+            EXPECT_EQ(out.find(raw), std::string::npos) << args[0] << ": raw " << int(raw & 0xFF) << '\n' << out;
+        EXPECT_EQ(out.find("\\u00"), std::string::npos) << args[0] << '\n' << out;
+        for (const char* escaped : {"\\x81", "\\x90", "\\x9d"})
+            EXPECT_NE(out.find(escaped), std::string::npos) << args[0] << ": no " << escaped << '\n' << out;
     }
 }

@@ -4,6 +4,8 @@
 #include "app/QuillonApp.h"
 #include "casebook/CaseBook.h"
 #include "casebook/CaseBookDialogs.h"
+#include "casedata/TextCodec.h"
+#include "chart/ChartPages.h"
 #include "chart/RepView.h"
 #include "chart/WeightageDialog.h"
 #include "controls/PictureButton.h"
@@ -39,6 +41,18 @@ namespace {
 testing::TempFolder* g_folder = nullptr;
 RecordingMessageSink* g_sink = nullptr; // what the window showed: the sink behind its translation
 using Steps = std::function<void(CRepView*)>;
+
+// Keeps the header the tool's PDF export would print instead of writing the file.
+class HeaderRecorder final : public report::IChartPdfWriter
+{
+public:
+    std::optional<std::string> Write(const CRepEngine&, const ChartPagesHeader& written, const std::string&) override
+    {
+        header = written;
+        return std::nullopt;
+    }
+    ChartPagesHeader header;
+};
 
 void Press(CRepView* view, int button)
 {
@@ -209,6 +223,17 @@ private Q_SLOTS:
             Drag(v, 1, 2);
             DrugFilter(v, 1);
         }) << QStringLiteral("sorted drop:1:2 drug-filter:1");
+        // A click on a cell, then on a label: the screen's caption names only the order, the records the filter.
+        QTest::newRow("drug filter, then clicks on a cell and a label") << Steps([](CRepView* v) {
+            DrugFilter(v, 1);
+            QTest::mouseClick(v, Qt::LeftButton, {}, Centre(v->Geometry().GradeArea()));
+            QTest::mouseClick(v, Qt::LeftButton, {}, Centre(v->Geometry().CoveredHotSpot()));
+        }) << QStringLiteral("drug-filter:1 click label:covered");
+        QTest::newRow("drug filter, a click, then mind") << Steps([](CRepView* v) {
+            DrugFilter(v, 1);
+            QTest::mouseClick(v, Qt::LeftButton, {}, Centre(v->Geometry().GradeArea()));
+            Press(v, IDC_MIND);
+        }) << QStringLiteral("drug-filter:1 click mind");
         // A right click on a gap of the first row meets no cell, as a click on cell 1 does.
         QTest::newRow("right click on a first-row gap")
             << Steps([](CRepView* v) { Mineral(v, {-5}); }) << QStringLiteral("mineral:right=1");
@@ -268,6 +293,32 @@ private Q_SLOTS:
                      tool, toolErr),
             int(report::kDone));
         QCOMPARE(tool.str(), out.str());
+
+        // What leaves the screen states the methods and filters that made the rows, alike in the window's saved
+        // analysis and in the tool's printed pages: the drug filter of the log whatever clicks came after it,
+        // unless a method made the rows again.
+        const std::optional<AnalysisRecord> saved = app->CaseBook()->Book()->LoadAnalysis(id);
+        QVERIFY(saved);
+        HeaderRecorder pages;
+        std::ostringstream pdfOut, pdfErr;
+        std::vector<std::string> exportArgs = args;
+        exportArgs[2] = "export";
+        exportArgs.insert(exportArgs.end(), {"--pdf", (g_folder->Path() / "parity.pdf").string()});
+        QCOMPARE(report::Run(exportArgs, pdfOut, pdfErr, &pages), int(report::kDone));
+        QCOMPARE(QString::fromStdString(Cp1252ToUtf8(pages.header.caption)), QString::fromStdString(saved->caption));
+        const QString screen = QString::fromStdString(out.str())
+                                   .section(QStringLiteral("caption\t"), 1)
+                                   .section(QLatin1Char('\n'), 0, 0);
+        const bool clicked = log.contains(QStringLiteral("click")) || log.contains(QStringLiteral("label:"))
+            || log.contains(QStringLiteral("drop:"));
+        if (!clicked)
+            QCOMPARE(QString::fromStdString(saved->caption), screen);
+        if (log.startsWith(QStringLiteral("drug-filter:1 click"))) {
+            QVERIFY2(!screen.contains(QStringLiteral("Drug Filter")), qPrintable(screen));
+            QCOMPARE(QString::fromStdString(saved->caption).section(QStringLiteral("     "), 0, 0),
+                log.endsWith(QStringLiteral("mind")) ? QStringLiteral("Repertorisation: Mind Symptoms")
+                                                     : QStringLiteral("Repertorisation: Drug Filter+Symptoms Covered"));
+        }
         sink.Clear();
         testing::WithShown<COpenAnalysisDialog>([&] { action(ID_OPEN_ANALYSIS)->trigger(); },
             [](COpenAnalysisDialog& dialog) { QTest::mouseClick(dialog.OpenButton(), Qt::LeftButton); });

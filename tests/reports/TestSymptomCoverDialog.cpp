@@ -88,8 +88,7 @@ std::pair<int, QString> RunReportProgram(const QStringList& arguments)
 // The header the chart's pages carry.
 ChartPagesHeader HeaderOf(const CRepView& view)
 {
-    const CQuillonApp& app = *CQuillonApp::Instance();
-    return {app.m_strPatientName, app.m_strPatientFile, app.m_szVisitDate, view.Methods().BuildCaption()};
+    return RecordedChartHeader(*CQuillonApp::Instance(), view.Methods());
 }
 
 QAction* FileCommand(const QString& text)

@@ -135,7 +135,7 @@ int SaveAnalysis(const CaseBookCommand& c)
         analysis.visit = CurrentVisit(state);
         analysis.name = options.at("--name");
         analysis.notes = options.count("--note") ? options.at("--note") : std::string();
-        analysis.caption = Cp1252ToUtf8(methods.BuildCaption());
+        analysis.caption = Cp1252ToUtf8(methods.RecordCaption());
         analysis.topRemedies = TopRemedies(engine);
         for (const std::string& action : request.actions)
             analysis.steps.push_back(FormatChartCommand(ParseChartCommand(action)));

@@ -78,8 +78,7 @@ int ExportCommand(const std::string& dir, const std::vector<std::string>& args, 
         const std::string& path = chart.extra.front().second;
         if (!pdf)
             return t.Fail("this build of quillon-report writes no PDF files");
-        const ChartPagesHeader header{
-            state.m_strPatientName, state.m_strPatientFile, state.m_szVisitDate, methods.BuildCaption()};
+        const ChartPagesHeader header = RecordedChartHeader(state, methods);
         if (const std::optional<std::string> failure = pdf->Write(engine, header, path)) {
             // The window's message, then the reason.
             state.Sink().Show(kMsgErrorCreatingFile);

@@ -60,7 +60,7 @@ std::unique_ptr<CQuillonState> OpenFolderPatient(const std::string& dir, const s
 // One visit of the open patient as the follow-up analyses read it.
 std::optional<VisitSide> Side(const CQuillonState& state, int visit, IMessageSink& sink)
 {
-    return LoadVisitSide(state.m_folder, state.m_strPatientFile, visit, state.m_pRemedyCatalogue.get(), sink);
+    return LoadVisitSide(state, visit, state.m_pRemedyCatalogue.get(), sink);
 }
 
 // A visit of the index; a number the index lacks is reported (-1).
