@@ -76,7 +76,7 @@ void CCaseBookCommands::Install(CMainFrame& frame)
               return action;
           };
     QAction* save
-        = add(file, exitAction, ID_SAVE_ANALYSIS, tr("Save &Analysis\u2026\tCtrl+S"), &CCaseBookCommands::SaveAnalysis);
+        = add(file, exitAction, ID_SAVE_ANALYSIS, tr("Save &Analysis\u2026"), &CCaseBookCommands::SaveAnalysis);
     save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     save->setShortcutContext(Qt::ApplicationShortcut);
     add(file, exitAction, ID_OPEN_ANALYSIS, tr("Op&en Analysis\u2026"), &CCaseBookCommands::OpenAnalysis);

@@ -25,18 +25,18 @@ CMainFrame::CMainFrame(CQuillonApp& app) : m_app(app)
     setCentralWidget(m_pMdiArea);
 
     m_pFileMenu = menuBar()->addMenu(tr("&File"));
-    AddCommand(m_pFileMenu, ID_OPEN_FOLDER, tr("&Open Practice Folder\u2026\tCtrl+O"))
+    AddCommand(m_pFileMenu, ID_OPEN_FOLDER, tr("&Open Practice Folder\u2026"))
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     m_pRecentMenu = m_pFileMenu->addMenu(tr("Recen&t Folders"));
     m_pFileMenu->addSeparator();
-    AddCommand(m_pFileMenu, ID_SELECT_PATIENT, tr("Select &Patient  \tF2"))->setShortcut(Qt::Key_F2);
-    AddCommand(m_pFileMenu, ID_RECORDED_SYMPTOMS, tr("Recorded &Symptoms \tF6"))->setShortcut(Qt::Key_F6);
-    AddCommand(m_pFileMenu, ID_REPERTORISATION, tr("&Repertorisation \tF5"))->setShortcut(Qt::Key_F5);
+    AddCommand(m_pFileMenu, ID_SELECT_PATIENT, tr("Select &Patient"))->setShortcut(Qt::Key_F2);
+    AddCommand(m_pFileMenu, ID_RECORDED_SYMPTOMS, tr("Recorded &Symptoms"))->setShortcut(Qt::Key_F6);
+    AddCommand(m_pFileMenu, ID_REPERTORISATION, tr("&Repertorisation"))->setShortcut(Qt::Key_F5);
     AddCommand(m_pFileMenu, ID_SYMPTOM_LIST, tr("Symptom &List"));
     m_pFileMenu->addSeparator();
-    AddCommand(m_pFileMenu, ID_FULL_CASE_RECORD, tr("Full Case Record\tCtrl+U"))
+    AddCommand(m_pFileMenu, ID_FULL_CASE_RECORD, tr("Full Case Record"))
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_U));
-    AddCommand(m_pFileMenu, ID_FOLLOWUP, tr("Followup\tCtrl+F"))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+    AddCommand(m_pFileMenu, ID_FOLLOWUP, tr("Followup"))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
     m_pFileMenu->addSeparator();
     AddCommand(m_pFileMenu, ID_APP_EXIT, tr("E&xit"));
 
@@ -48,7 +48,7 @@ CMainFrame::CMainFrame(CQuillonApp& app) : m_app(app)
     AddCommand(m_pViewMenu, ID_STRATEGIES, tr("Strate&gies\u2026"));
     AddCommand(m_pViewMenu, ID_FAMILIES, tr("&Families\u2026"));
     m_pHelpMenu = menuBar()->addMenu(tr("&Help"));
-    AddCommand(m_pHelpMenu, ID_HELP_CONTENTS, tr("Quillon &Help\tF1"))->setShortcut(Qt::Key_F1);
+    AddCommand(m_pHelpMenu, ID_HELP_CONTENTS, tr("Quillon &Help"))->setShortcut(Qt::Key_F1);
     m_pHelpMenu->addSeparator();
     AddCommand(m_pHelpMenu, ID_APP_ABOUT, tr("&About Quillon"));
 

@@ -120,6 +120,7 @@ COpenAnalysisDialog::COpenAnalysisDialog(CCaseBook& book, PracticeIdentity pract
     m_pTable->setEditTriggers(QAbstractItemView::EditKeyPressed);
     m_pTable->verticalHeader()->hide();
     m_pTable->horizontalHeader()->setStretchLastSection(true);
+    m_pTable->setAccessibleName(tr("Saved analyses"));
     layout->addWidget(m_pTable);
     auto* row = new QHBoxLayout();
     m_pOpen = new QPushButton(tr("&Open"), this);
