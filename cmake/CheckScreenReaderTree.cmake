@@ -2,6 +2,8 @@
 # accessibility bus, under a virtual X display, read through AT-SPI by tests/app/ScreenReaderTree.py. A missing
 # program fails the test and names the Debian package that holds it; the whole run is bounded in time.
 #   cmake -DQUILLON=... -DSAMPLE=... -DREPORT=... -DSCRIPT=... -DWORK=... -P CheckScreenReaderTree.cmake
+# The system's python3 first: python3-pyatspi installs the module for it, not for a python3 of the user's own.
+find_program(found_python3 python3 NO_CACHE PATHS /usr/bin NO_DEFAULT_PATH)
 foreach(tool_package IN ITEMS "dbus-run-session:dbus" "xvfb-run:xvfb" "xauth:xauth" "python3:python3")
   string(REPLACE ":" ";" pair "${tool_package}")
   list(GET pair 0 tool)

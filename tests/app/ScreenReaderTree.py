@@ -200,6 +200,7 @@ def check_chart(app, chart):
     # The view's entries in reading order: the buttons left to right, the chart, then its totals with their words.
     view = table.parent
     read = [name_of(c) if role_of(c) != "table" else "[chart]" for c in children(view)]
+    print("chart view's entries without a name: %r" % [role_of(c) for c in children(view) if not name_of(c)])
     print("chart view reads: " + " | ".join(read))
     totals = ["Symptoms: %d" % len(symptoms), "Remedies: %d" % len(remedies)]
     for total in totals:
@@ -209,6 +210,11 @@ def check_chart(app, chart):
     at = [read.index(n) if n in read else -1 for n in order]
     check(-1 not in at and at == sorted(at), "chart view not in reading order: %r" % list(zip(order, at)))
     check(not any(n.isdigit() for n in read), "a counter reads a bare number: %r" % [n for n in read if n.isdigit()])
+
+
+def rubric_text(line):
+    """A rubric without the repertory's name in brackets before it."""
+    return line.split("] ", 1)[-1]
 
 
 def check_weightage(app, chart):
@@ -224,7 +230,8 @@ def check_weightage(app, chart):
     check(len(lists) == min(7, len(chart["symptoms"])), "%d intensity lists shown" % len(lists))
     for row, (value, labels, description) in enumerate(heard):
         rubric = labels[0] if len(labels) == 1 else ""
-        check(rubric and chart["symptoms"][row].endswith(rubric),
+        # The chart's row header names the repertory by its abbreviation, the rubric by its whole name.
+        check(rubric_text(rubric) and rubric_text(rubric) == rubric_text(chart["symptoms"][row]),
               "row %d is labelled by %r, not by its rubric %r" % (row, labels, chart["symptoms"][row]))
         check(description == "Intensity of %s" % rubric, "row %d describes itself as %r" % (row, description))
         check(value.isdigit(), "row %d reads %r, not its intensity" % (row, value))
@@ -280,6 +287,8 @@ def main():
     args = parser.parse_args()
 
     practice = os.path.join(args.work, "practice")
+    runtime = os.path.join(args.work, "runtime")
+    os.makedirs(runtime, mode=0o700, exist_ok=True)
     env = dict(os.environ)
     env.update({
         "XDG_DATA_HOME": os.path.join(args.work, "data"),
@@ -289,6 +298,7 @@ def main():
         "QT_ACCESSIBILITY": "1",
         "LANGUAGE": "en",
         "LC_ALL": "C.UTF-8",
+        "XDG_RUNTIME_DIR": runtime,
     })
     subprocess.run([args.sample, "--out", practice], env=env, check=True, timeout=60, stdout=subprocess.DEVNULL)
     subprocess.run([args.report, "save-analysis", PATIENT, "--name", ANALYSIS_NAME, "--do", "mind"], cwd=practice,

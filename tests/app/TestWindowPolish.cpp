@@ -140,14 +140,14 @@ private Q_SLOTS:
             QVERIFY2(!name.contains(QLatin1Char('\t')) && !name.contains(QStringLiteral("  ")) && name == name.trimmed()
                     && !name.contains(QLatin1Char('&')),
                 qPrintable(name));
-        // The shortcut is read apart from the name; an item without one has none.
+        // The shortcut is read apart from the name; an item without one reads its mnemonic there.
         const struct
         {
             const char* name;
             const char* shortcut;
         } rows[] = {{"Open Practice Folder…", "Ctrl+O"}, {"Select Patient", "F2"}, {"Recorded Symptoms", "F6"},
-            {"Repertorisation", "F5"}, {"Symptom List", ""}, {"Full Case Record", "Ctrl+U"}, {"Followup", "Ctrl+F"},
-            {"Save Analysis…", "Ctrl+S"}, {"Open Analysis…", ""}, {"Quillon Help", "F1"}};
+            {"Repertorisation", "F5"}, {"Symptom List", "Alt+L"}, {"Full Case Record", "Ctrl+U"},
+            {"Followup", "Ctrl+F"}, {"Save Analysis…", "Ctrl+S"}, {"Open Analysis…", "Alt+e"}, {"Quillon Help", "F1"}};
         for (const auto& row : rows) {
             const qsizetype at = names.indexOf(QString::fromUtf8(row.name));
             QVERIFY2(at >= 0, row.name);
