@@ -1696,10 +1696,6 @@ die gewählten Teile. Passt keine Arznei, kehrt das Fenster zur normalen Reperto
 <context>
     <name>quillon::CCaseBookCommands</name>
     <message>
-        <source>Save &amp;Analysis…	Ctrl+S</source>
-        <translation>&amp;Analyse speichern…	Ctrl+S</translation>
-    </message>
-    <message>
         <source>Op&amp;en Analysis…</source>
         <translation>Analys&amp;e öffnen…</translation>
     </message>
@@ -1750,6 +1746,10 @@ die gewählten Teile. Passt keine Arznei, kehrt das Fenster zur normalen Reperto
     <message>
         <source>Import Case Book</source>
         <translation>Fallbuch importieren</translation>
+    </message>
+    <message>
+        <source>Save &amp;Analysis…</source>
+        <translation>&amp;Analyse speichern…</translation>
     </message>
 </context>
 <context>
@@ -2162,36 +2162,12 @@ Doppelklick auf eine Familie behält nur ihre Arzneien in der Repertorisation.</
         <translation>&amp;Datei</translation>
     </message>
     <message>
-        <source>&amp;Open Practice Folder…	Ctrl+O</source>
-        <translation>Praxisordner ö&amp;ffnen…	Ctrl+O</translation>
-    </message>
-    <message>
         <source>Recen&amp;t Folders</source>
         <translation>&amp;Zuletzt geöffnete Ordner</translation>
     </message>
     <message>
-        <source>Select &amp;Patient  	F2</source>
-        <translation>&amp;Patient auswählen  	F2</translation>
-    </message>
-    <message>
-        <source>Recorded &amp;Symptoms 	F6</source>
-        <translation>Erfasste &amp;Symptome 	F6</translation>
-    </message>
-    <message>
-        <source>&amp;Repertorisation 	F5</source>
-        <translation>&amp;Repertorisation 	F5</translation>
-    </message>
-    <message>
         <source>Symptom &amp;List</source>
         <translation>Symptom&amp;liste</translation>
-    </message>
-    <message>
-        <source>Full Case Record	Ctrl+U</source>
-        <translation>Vollständige Fallaufnahme	Ctrl+U</translation>
-    </message>
-    <message>
-        <source>Followup	Ctrl+F</source>
-        <translation>Folgebesuche	Ctrl+F</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -2226,10 +2202,6 @@ Doppelklick auf eine Familie behält nur ihre Arzneien in der Repertorisation.</
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <source>Quillon &amp;Help	F1</source>
-        <translation>Quillon-&amp;Hilfe	F1</translation>
-    </message>
-    <message>
         <source>&amp;About Quillon</source>
         <translation>&amp;Über Quillon</translation>
     </message>
@@ -2240,6 +2212,34 @@ Doppelklick auf eine Familie behält nur ihre Arzneien in der Repertorisation.</
     <message>
         <source>Recorded Symptoms for All dates</source>
         <translation>Erfasste Symptome aller Besuchsdaten</translation>
+    </message>
+    <message>
+        <source>&amp;Open Practice Folder…</source>
+        <translation>Praxisordner ö&amp;ffnen…</translation>
+    </message>
+    <message>
+        <source>Select &amp;Patient</source>
+        <translation>&amp;Patient auswählen</translation>
+    </message>
+    <message>
+        <source>Recorded &amp;Symptoms</source>
+        <translation>Erfasste &amp;Symptome</translation>
+    </message>
+    <message>
+        <source>&amp;Repertorisation</source>
+        <translation>&amp;Repertorisation</translation>
+    </message>
+    <message>
+        <source>Full Case Record</source>
+        <translation>Vollständige Fallaufnahme</translation>
+    </message>
+    <message>
+        <source>Followup</source>
+        <translation>Folgebesuche</translation>
+    </message>
+    <message>
+        <source>Quillon &amp;Help</source>
+        <translation>Quillon-&amp;Hilfe</translation>
     </message>
 </context>
 <context>
@@ -2334,6 +2334,10 @@ Doppelklick auf eine Familie behält nur ihre Arzneien in der Repertorisation.</
     <message>
         <source>Click again to &amp;delete</source>
         <translation>Zum &amp;Löschen erneut klicken</translation>
+    </message>
+    <message>
+        <source>Saved analyses</source>
+        <translation>Gespeicherte Analysen</translation>
     </message>
 </context>
 <context>
@@ -2634,6 +2638,30 @@ Doppelklick auf eine Familie behält nur ihre Arzneien in der Repertorisation.</
         <source>  Of %1        Reg. No. : %2       Rep. Date : %3</source>
         <translation>  Für %1        Reg.-Nr. : %2       Besuchsdatum : %3</translation>
     </message>
+    <message>
+        <source>Symptom rows</source>
+        <translation>Symptomzeilen</translation>
+    </message>
+    <message>
+        <source>Remedy columns</source>
+        <translation>Arzneispalten</translation>
+    </message>
+    <message>
+        <source>Rubric text</source>
+        <translation>Rubrikentext</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Symptoms: %1</source>
+        <translation>Symptome: %1</translation>
+    </message>
+    <message>
+        <source>Remedies: %1</source>
+        <translation>Arzneien: %1</translation>
+    </message>
 </context>
 <context>
     <name>quillon::CSaveAnalysisDialog</name>
@@ -2858,6 +2886,10 @@ Elimination: Kein Symptom ist mit „Mit diesem Symptom eliminieren“ markiert.
     <message>
         <source>Select Weightage For</source>
         <translation>Gewichtung wählen für</translation>
+    </message>
+    <message>
+        <source>Rubrics</source>
+        <translation>Rubriken</translation>
     </message>
 </context>
 </TS>

@@ -110,14 +110,18 @@ def find_app(pid):
     return None
 
 
+# The Quillon being read; a wait ends as soon as it has ended.
+running = None
+
+
 def wait_for(what, find, seconds=START_SECONDS):
     deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
+    while time.monotonic() < deadline and (running is None or running.poll() is None):
         found = find()
         if found is not None:
             return found
         time.sleep(0.25)
-    fault("not found within %d s: %s" % (seconds, what))
+    fault("not found: %s" % what)
     return None
 
 
@@ -193,7 +197,8 @@ def check_chart(app, chart):
     expected_columns = [remedies[0]["name"], remedies[1]["name"], remedies[-1]["name"]]
     check(columns == expected_columns, "chart column headers %r, not %r" % (columns, expected_columns))
     header = t.getColumnHeader(1)
-    check(header is not None and name_of(header) == remedies[1]["name"], "column header 1 is not %r" % remedies[1]["name"])
+    check(header is not None and name_of(header) == remedies[1]["name"],
+          "column header 1 is not %r" % remedies[1]["name"])
     cells = [name_of(t.getAccessibleAt(0, 0)), name_of(t.getAccessibleAt(1, 0))]
     check(cells == [remedies[0]["totality"], remedies[0]["covered"]], "first remedy's totals read %r" % cells)
 
@@ -261,8 +266,10 @@ SCENES = [("start", check_start), ("chart", check_chart), ("weightage", check_we
 
 
 def run_scene(quillon, practice, env, scene, checker, chart):
+    global running
     process = subprocess.Popen([quillon, "--show", scene, "--patient", PATIENT, practice], env=env,
                                start_new_session=True)
+    running = process
     try:
         app = wait_for("Quillon on the accessibility bus (--show %s)" % scene, lambda: find_app(process.pid))
         if app is not None:
