@@ -63,11 +63,11 @@ private Q_SLOTS:
         QCOMPARE(titles.mid(0, 1), QStringList{QStringLiteral("&Datei")});
         QVERIFY2(!titles.contains(QStringLiteral("&File")) && !titles.contains(QStringLiteral("&Help")),
             qPrintable(titles.join(QLatin1Char(' '))));
-        // An action of each kind: a plain command, one with its key after a tab, one of the Help menu.
+        // An action of each kind: a plain command, one with a shortcut, one of the Help menu.
         const std::pair<int, const char*> actions[] = {
-            {ID_SELECT_PATIENT, "&Patient auswählen  \tF2"},
+            {ID_SELECT_PATIENT, "&Patient auswählen"},
             {ID_APP_EXIT, "Bee&nden"},
-            {ID_HELP_CONTENTS, "Quillon-&Hilfe\tF1"},
+            {ID_HELP_CONTENTS, "Quillon-&Hilfe"},
         };
         for (const auto& [id, german] : actions)
             QCOMPARE(App().MainFrame()->Action(id)->text(), QString::fromUtf8(german));
