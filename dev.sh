@@ -9,7 +9,7 @@ build="${QUILLON_BUILD_DIR:-$here/build}"
 mode="${1:-}"
 
 build_packages=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev libgtest-dev fonts-liberation libsqlitecpp-dev libsqlite3-dev nlohmann-json3-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
-test_packages=(clang-format appstream desktop-file-utils poppler-utils lintian dpkg-dev)
+test_packages=(clang-format appstream desktop-file-utils poppler-utils lintian dpkg-dev at-spi2-core python3-pyatspi dbus xvfb xauth)
 demo_packages=(xvfb xauth)
 
 usage() {

@@ -1900,6 +1900,10 @@ die gewählten Teile. Passt keine Arznei, kehrt das Fenster zur normalen Reperto
         <source>The case book holds analyses of this physician saved in other folders that hold these patients&apos; visits. Which folder was this practice&apos;s?</source>
         <translation>Das Fallbuch enthält Analysen dieses Arztes, die in anderen Ordnern mit den Besuchen dieser Patienten gespeichert wurden. Welcher Ordner war der dieser Praxis?</translation>
     </message>
+    <message>
+        <source>Save &amp;Analysis…</source>
+        <translation>&amp;Analyse speichern…</translation>
+    </message>
 </context>
 <context>
     <name>quillon::CCaseBookDialog</name>
@@ -2390,6 +2394,34 @@ Doppelklick auf eine Familie behält nur ihre Arzneien in der Repertorisation.</
         <source>Recorded Symptoms for All dates</source>
         <translation>Erfasste Symptome aller Besuchsdaten</translation>
     </message>
+    <message>
+        <source>&amp;Open Practice Folder…</source>
+        <translation>Praxisordner ö&amp;ffnen…</translation>
+    </message>
+    <message>
+        <source>Select &amp;Patient</source>
+        <translation>&amp;Patient auswählen</translation>
+    </message>
+    <message>
+        <source>Recorded &amp;Symptoms</source>
+        <translation>Erfasste &amp;Symptome</translation>
+    </message>
+    <message>
+        <source>&amp;Repertorisation</source>
+        <translation>&amp;Repertorisation</translation>
+    </message>
+    <message>
+        <source>Full Case Record</source>
+        <translation>Vollständige Fallaufnahme</translation>
+    </message>
+    <message>
+        <source>Followup</source>
+        <translation>Folgebesuche</translation>
+    </message>
+    <message>
+        <source>Quillon &amp;Help</source>
+        <translation>Quillon-&amp;Hilfe</translation>
+    </message>
 </context>
 <context>
     <name>quillon::CMineralFilterDlg</name>
@@ -2475,6 +2507,10 @@ Doppelklick auf eine Familie behält nur ihre Arzneien in der Repertorisation.</
     <message>
         <source>Delete the analysis &quot;%1&quot; with its steps and notes? Its prescriptions stay in the case book.</source>
         <translation>Die Analyse „%1“ mit ihren Schritten und Notizen löschen? Ihre Verordnungen bleiben im Fallbuch.</translation>
+    </message>
+    <message>
+        <source>Saved analyses</source>
+        <translation>Gespeicherte Analysen</translation>
     </message>
 </context>
 <context>
@@ -2775,6 +2811,30 @@ Doppelklick auf eine Familie behält nur ihre Arzneien in der Repertorisation.</
         <source>  Of %1        Reg. No. : %2       Rep. Date : %3</source>
         <translation>  Für %1        Reg.-Nr. : %2       Besuchsdatum : %3</translation>
     </message>
+    <message>
+        <source>Symptom rows</source>
+        <translation>Symptomzeilen</translation>
+    </message>
+    <message>
+        <source>Remedy columns</source>
+        <translation>Arzneispalten</translation>
+    </message>
+    <message>
+        <source>Rubric text</source>
+        <translation>Rubrikentext</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Symptoms: %1</source>
+        <translation>Symptome: %1</translation>
+    </message>
+    <message>
+        <source>Remedies: %1</source>
+        <translation>Arzneien: %1</translation>
+    </message>
 </context>
 <context>
     <name>quillon::CSaveAnalysisDialog</name>
@@ -3019,6 +3079,10 @@ Elimination: Kein Symptom ist mit „Mit diesem Symptom eliminieren“ markiert.
     <message>
         <source>Select Weightage For</source>
         <translation>Gewichtung wählen für</translation>
+    </message>
+    <message>
+        <source>Rubrics</source>
+        <translation>Rubriken</translation>
     </message>
 </context>
 </TS>

@@ -24,10 +24,11 @@ StartOptions ParseCommandLine(const QStringList& arguments)
     const QCommandLineOption screenshot(QStringLiteral("screenshot"),
         QStringLiteral("Save a picture of the screen to <file> and quit."), QStringLiteral("file"));
     const QCommandLineOption show(QStringLiteral("show"),
-        QStringLiteral("What the screenshot shows: start (the default), chart, mineral or help."),
+        QStringLiteral("What the screen shows: start (the default), chart, weightage, analyses, mineral or help. "
+                       "Without --screenshot Quillon stays open on it."),
         QStringLiteral("scene"), QStringLiteral("start"));
     const QCommandLineOption patient(QStringLiteral("patient"),
-        QStringLiteral("The registration number of the patient a chart screenshot shows."), QStringLiteral("regno"));
+        QStringLiteral("The registration number of the patient whose chart --show opens."), QStringLiteral("regno"));
     const QCommandLineOption quitWhenReady(
         QStringLiteral("quit-when-ready"), QStringLiteral("Quit as soon as the Select Patient dialog is shown."));
     parser.addOption(screenshot);
@@ -42,7 +43,8 @@ StartOptions ParseCommandLine(const QStringList& arguments)
         parser.showHelp(1);
     }
     if (!IsScreenshotScene(parser.value(show))) {
-        qCritical("%s: --show takes start, chart, mineral or help", qPrintable(QCoreApplication::applicationName()));
+        qCritical("%s: --show takes start, chart, weightage, analyses, mineral or help",
+            qPrintable(QCoreApplication::applicationName()));
         parser.showHelp(1);
     }
     StartOptions options;

@@ -1,12 +1,15 @@
 // Pictures of the window for the manual.
 #include "app/Screenshots.h"
 
+#include "app/CaseBookCommands.h"
+#include "app/MainFrame.h"
 #include "app/QuillonApp.h"
 #include "casedata/PatientIndex.h"
 #include "chart/RepView.h"
 #include "controls/PictureButton.h"
 #include "state/PatientSelection.h"
 
+#include <QAction>
 #include <QDialog>
 #include <QEventLoop>
 #include <QGuiApplication>
@@ -61,12 +64,47 @@ void PressKey(QWidget* widget, Qt::Key key)
     QCoreApplication::sendEvent(widget, &press);
 }
 
+// The scenes whose dialog runs over the chart.
+bool IsDialogScene(const QString& scene)
+{
+    return scene == QLatin1String("weightage") || scene == QLatin1String("analyses")
+        || scene == QLatin1String("mineral");
+}
+
+// Opens the scene's dialog over the chart, as its button or its menu command does; the dialog runs modally.
+void OpenSceneDialog(CQuillonApp& app, CRepView* chart, const QString& scene)
+{
+    if (scene == QLatin1String("weightage")) {
+        chart->Button(IDC_WEIGHTAGE)->click();
+    } else if (scene == QLatin1String("analyses")) {
+        const QString name = QStringLiteral("casebook%1").arg(ID_OPEN_ANALYSIS);
+        if (auto* open = app.MainFrame()->findChild<QAction*>(name))
+            open->trigger();
+    } else {
+        chart->Button(IDC_MINERAL_FILTER)->click();
+    }
+}
+
 } // namespace
 
 bool IsScreenshotScene(const QString& scene)
 {
-    return scene == QLatin1String("start") || scene == QLatin1String("chart") || scene == QLatin1String("mineral")
-        || scene == QLatin1String("help");
+    return scene == QLatin1String("start") || scene == QLatin1String("chart") || scene == QLatin1String("help")
+        || IsDialogScene(scene);
+}
+
+bool ShowScene(CQuillonApp& app, const QString& scene, const QString& regNo)
+{
+    if (scene == QLatin1String("help")) {
+        app.OnHelp();
+        return true;
+    }
+    CRepView* chart = OpenChart(app, regNo);
+    if (!chart)
+        return false;
+    if (IsDialogScene(scene))
+        QTimer::singleShot(0, chart, [&app, chart, scene] { OpenSceneDialog(app, chart, scene); });
+    return true;
 }
 
 int TakeSceneScreenshot(CQuillonApp& app, const QString& scene, const QString& regNo, const QString& file)
@@ -89,14 +127,14 @@ int TakeSceneScreenshot(CQuillonApp& app, const QString& scene, const QString& r
         Settle();
         return SavePicture(file) ? 0 : 1;
     }
-    // The filter dialog runs modally: the picture is taken inside its loop, which is then left.
+    // The dialog runs modally: the picture is taken inside its loop, which is then left.
     bool saved = false;
     QTimer::singleShot(kSettleMs, chart, [&saved, &file] {
         saved = SavePicture(file);
         if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
             dialog->reject();
     });
-    chart->Button(IDC_MINERAL_FILTER)->click();
+    OpenSceneDialog(app, chart, scene);
     return saved ? 0 : 1;
 }
 

@@ -20,6 +20,8 @@ int main(int argc, char** argv)
         return 1;
     if (!options.screenshotFile.isEmpty() && options.scene != QLatin1String("start"))
         return quillon::TakeSceneScreenshot(app, options.scene, options.patient, options.screenshotFile);
+    if (options.scene != QLatin1String("start"))
+        return quillon::ShowScene(app, options.scene, options.patient) ? quillon::CQuillonApp::exec() : 1;
     app.RestoreWindowState();
     if (options.quitWhenReady)
         app.QuitWhenStartDialogShown(options.screenshotFile);

@@ -7,6 +7,7 @@
 #include "engine/RepertoryTable.h"
 
 #include <QCoreApplication>
+#include <QLabel>
 
 namespace quillon {
 
@@ -73,6 +74,11 @@ std::pair<int, int> CChartGrid::CursorCell() const
     if (GridRows() == 0 || GridColumns() == 0)
         return {-1, -1};
     return {m_view.CursorRow(), m_view.CursorColumn()};
+}
+
+const QWidget* CChartGrid::WidgetAfterGrid() const
+{
+    return m_view.Static(IDC_SYMPTOMS_LABEL);
 }
 
 } // namespace quillon

@@ -30,6 +30,8 @@ public:
     QRect CellRect(int row, int column) const override;
     QRect GridRect() const override;
     std::pair<int, int> CursorCell() const override;
+    // The chart reads after the buttons and before the totals under it.
+    const QWidget* WidgetAfterGrid() const override;
 
 private:
     const CRepView& m_view;

@@ -13,6 +13,10 @@
 #include <QFrame>
 #include <QLabel>
 
+#include <algorithm>
+#include <tuple>
+#include <vector>
+
 namespace quillon {
 
 namespace {
@@ -97,6 +101,16 @@ constexpr std::array<DesignBox, 7> kStaticLayout{{
     {IDC_REMEDY_COUNT, 362, 338, 40, 15},
 }};
 
+// The buttons as they stand, left to right: the order they are read and tabbed in.
+std::vector<const ButtonSpec*> ButtonsByPlace()
+{
+    std::vector<const ButtonSpec*> byPlace;
+    for (const ButtonSpec& spec : kButtons)
+        byPlace.push_back(&spec);
+    std::sort(byPlace.begin(), byPlace.end(), [](const ButtonSpec* a, const ButtonSpec* b) { return a->x < b->x; });
+    return byPlace;
+}
+
 QFont PixelFont(const char* family, int pixels, int weight)
 {
     QFont font(QString::fromLatin1(family));
@@ -109,7 +123,15 @@ QFont PixelFont(const char* family, int pixels, int weight)
 
 void CRepView::CreateControls()
 {
-    for (const ButtonSpec& spec : kButtons) {
+    // The controls are made in reading order, which is the order a screen reader lists them in: the header and
+    // the caption, each button with its counter, the chart (see CChartGrid) and the totals under it.
+    QLabel* header = MakeStatic(IDC_HEADER_LINE, QString(), kRepViewText, kHeaderBackground);
+    header->setFont(PixelFont("Liberation Serif", 16, 600));
+    QLabel* caption = MakeStatic(IDC_CAPTION, QString(), kRepViewText, kCaptionBackground);
+    caption->setFont(PixelFont("Liberation Serif", 15, 600));
+
+    for (const ButtonSpec* place : ButtonsByPlace()) {
+        const ButtonSpec& spec = *place;
         auto* button = new CPictureButton(this);
         button->setFocusPolicy(Qt::StrongFocus);
         if (spec.list != kNoList)
@@ -126,19 +148,12 @@ void CRepView::CreateControls()
                 ->setAlignment(Qt::AlignCenter);
     }
 
-    QLabel* header = MakeStatic(IDC_HEADER_LINE, QString(), kRepViewText, kHeaderBackground);
-    header->setFont(PixelFont("Liberation Serif", 16, 600));
-    QLabel* caption = MakeStatic(IDC_CAPTION, QString(), kRepViewText, kCaptionBackground);
-    caption->setFont(PixelFont("Liberation Serif", 15, 600));
-
     const int countPixels = m_geometry.Sy(15) * 7 / 8;
-    for (auto [id, text] :
-        {std::pair{IDC_SYMPTOMS_LABEL, tr("Symptoms")}, std::pair{IDC_REMEDIES_LABEL, tr("Remedies")}}) {
-        QLabel* label = MakeStatic(id, text, kRepViewText, kWindowBackground);
+    for (auto [labelId, text, countId] : {std::tuple{IDC_SYMPTOMS_LABEL, tr("Symptoms"), IDC_SYMPTOM_COUNT},
+             std::tuple{IDC_REMEDIES_LABEL, tr("Remedies"), IDC_REMEDY_COUNT}}) {
+        QLabel* label = MakeStatic(labelId, text, kRepViewText, kWindowBackground);
         label->setFont(PixelFont("Liberation Sans", countPixels, 600));
-    }
-    for (int id : {IDC_SYMPTOM_COUNT, IDC_REMEDY_COUNT}) {
-        QLabel* count = MakeStatic(id, QStringLiteral("0"), Qt::black, kWindowBackground);
+        QLabel* count = MakeStatic(countId, QStringLiteral("0"), Qt::black, kWindowBackground);
         count->setFont(PixelFont("Liberation Sans", countPixels, 600));
     }
 
@@ -160,6 +175,9 @@ void CRepView::CreateControls()
         bar->setFocusPolicy(Qt::NoFocus);
         connect(bar, &CMyScroll::NegativeLineLeft, this, [this] { m_state.Sink().Show(kMsgLineLeftNegative); });
     }
+    m_pSymptomBar->setAccessibleName(tr("Symptom rows"));
+    m_pRemedyBar->setAccessibleName(tr("Remedy columns"));
+    m_pTextBar->setAccessibleName(tr("Rubric text"));
     m_pSymptomBar->SetPage(kSymptomPage);
     m_pRemedyBar->SetPage(kRemedyPage);
     m_pTextBar->SetPage(kSymptomTextPage);
@@ -179,10 +197,7 @@ void CRepView::CreateControls()
 // Tab runs from the chart through the buttons as they stand, left to right, and back to the chart.
 void CRepView::SetTabOrder()
 {
-    std::vector<const ButtonSpec*> byPlace;
-    for (const ButtonSpec& spec : kButtons)
-        byPlace.push_back(&spec);
-    std::sort(byPlace.begin(), byPlace.end(), [](const ButtonSpec* a, const ButtonSpec* b) { return a->x < b->x; });
+    const std::vector<const ButtonSpec*> byPlace = ButtonsByPlace();
     for (std::size_t i = 1; i < byPlace.size(); ++i)
         setTabOrder(m_buttons[byPlace[i - 1]->id], m_buttons[byPlace[i]->id]);
 }
@@ -224,6 +239,8 @@ void CRepView::UpdateCounters()
             continue;
         const auto at = static_cast<std::size_t>(spec.list);
         m_statics[spec.counterId]->setText(QString::number(counts[at]));
+        // Read with the button it counts for, not as a bare number.
+        m_statics[spec.counterId]->setAccessibleName(tr("%1: %2").arg(tr(spec.toolTip)).arg(counts[at]));
         m_buttons[spec.id]->SetFull(full[at]);
     }
 }
@@ -370,6 +387,9 @@ void CRepView::ShowCounts()
     const int remedies = m_pEngine ? m_pEngine->RemedyCount() : 0;
     m_statics[IDC_SYMPTOM_COUNT]->setText(QString::number(symptoms));
     m_statics[IDC_REMEDY_COUNT]->setText(QString::number(remedies));
+    // Read with their words, as a screen reader meets the numbers apart from them.
+    m_statics[IDC_SYMPTOM_COUNT]->setAccessibleName(tr("Symptoms: %1").arg(symptoms));
+    m_statics[IDC_REMEDY_COUNT]->setAccessibleName(tr("Remedies: %1").arg(remedies));
 }
 
 QString CRepView::CaptionText() const

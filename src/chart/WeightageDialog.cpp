@@ -8,6 +8,7 @@
 
 #include <QComboBox>
 #include <QHelpEvent>
+#include <QLabel>
 #include <QPainter>
 #include <QStyleOptionFocusRect>
 #include <QToolTip>
@@ -97,10 +98,24 @@ CWeightageDlg::CWeightageDlg(CWeightageModel& model, QWidget* parent) : QDialog(
         connect(list, &QComboBox::activated, this, [this, r](int index) { m_model.RowSelectionChanged(r, index); });
         list->setVisible(m_model.RowListVisible(r));
         m_lists[static_cast<std::size_t>(r)] = list;
+
+        // The rubric is the list's label, so a screen reader names the list by its rubric; the dialog paints the
+        // band's focus frame behind it and shows its tooltip.
+        auto* rubric = new QLabel(this);
+        rubric->setObjectName(QStringLiteral("rubric%1").arg(kFirstIntensityListId + r));
+        rubric->setTextFormat(Qt::PlainText);
+        rubric->setFont(RowFont(16));
+        rubric->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        rubric->setGeometry(RowBand(r));
+        rubric->setAttribute(Qt::WA_TransparentForMouseEvents);
+        rubric->setBuddy(list);
+        rubric->hide();
+        m_labels[static_cast<std::size_t>(r)] = rubric;
     }
 
     m_wndScroll = new CMyScroll(Qt::Vertical, this, 1234);
     m_wndScroll->setGeometry(Dx(291), Dy(55), Dx(10), Dy(126));
+    m_wndScroll->setAccessibleName(tr("Rubrics"));
     m_wndScroll->SetPage(kWeightagePage);
     m_wndScroll->SetRangeMaximum(m_model.ScrollMaximum());
     m_wndScroll->SetPosition(m_model.Position());
@@ -133,10 +148,22 @@ void CWeightageDlg::ShowRows()
 {
     for (int r = 0; r < kWeightageRows; ++r) {
         const int s = m_model.SymptomOfRow(r);
-        if (s >= 0) {
-            m_lists[static_cast<std::size_t>(r)]->setCurrentIndex(m_model.Intensity(s));
-            m_lists[static_cast<std::size_t>(r)]->setAccessibleName(tr("Intensity of %1").arg(RowText(s)));
+        QLabel* rubric = m_labels[static_cast<std::size_t>(r)];
+        if (s < 0) {
+            rubric->hide();
+            continue;
         }
+        QComboBox* list = m_lists[static_cast<std::size_t>(r)];
+        list->setCurrentIndex(m_model.Intensity(s));
+        // On some desktops a combo box is named by its value; the description and the label name the rubric there.
+        const QString text = RowText(s);
+        list->setAccessibleName(tr("Intensity of %1").arg(text));
+        list->setAccessibleDescription(list->accessibleName());
+        // A rubric too long for its band ends in "…"; its tooltip and its accessible name hold the whole text.
+        QString shown = rubric->fontMetrics().elidedText(text, Qt::ElideRight, rubric->width());
+        rubric->setText(shown.replace(QLatin1Char('&'), QStringLiteral("&&")));
+        rubric->setAccessibleName(text);
+        rubric->show();
     }
     update();
 }
@@ -173,19 +200,10 @@ void CWeightageDlg::paintEvent(QPaintEvent*)
     const int titleX = std::max(180, 45 + QFontMetrics(painter.font()).horizontalAdvance(heading) + 8);
     painter.drawText(titleX, baseline, tr(kWeightageTitle));
 
-    painter.setPen(Qt::black);
-    painter.setFont(RowFont(16));
     for (int r = 0; r < kWeightageRows; ++r) {
-        const int s = m_model.SymptomOfRow(r);
-        if (s < 0)
+        if (m_model.SymptomOfRow(r) < 0)
             break;
         const QRect band = RowBand(r);
-        painter.save();
-        painter.setClipRect(band);
-        // A rubric too long for its band ends in "…"; its tooltip holds the whole text.
-        painter.drawText(band, Qt::AlignLeft | Qt::AlignVCenter,
-            painter.fontMetrics().elidedText(RowText(s), Qt::ElideRight, band.width()));
-        painter.restore();
         QStyleOptionFocusRect focus;
         focus.initFrom(this);
         focus.rect = band;

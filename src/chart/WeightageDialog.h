@@ -11,6 +11,7 @@
 #include <array>
 
 class QComboBox;
+class QLabel;
 
 namespace quillon {
 
@@ -27,10 +28,12 @@ public:
 
     // Row place r's intensity list (control id 1044 + r).
     QComboBox* IntensityList(int r) const { return m_lists.at(static_cast<std::size_t>(r)); }
+    // Row place r's rubric, the label of its intensity list.
+    QLabel* RubricLabel(int r) const { return m_labels.at(static_cast<std::size_t>(r)); }
     CMyScroll* ScrollBar() const { return m_wndScroll; }
     CPictureButton* OkButton() const { return m_pOk; }
     CPictureButton* CancelButton() const { return m_pCancel; }
-    // Band of row place r, where its symptom's text is drawn.
+    // Band of row place r, where its symptom's text is shown.
     static QRect RowBand(int r);
     // Whether an intensity list has the focus and shows it; only then does the wheel over it change its value.
     static bool ShowsFocus(const QWidget* list);
@@ -49,6 +52,7 @@ private:
 
     CWeightageModel& m_model;
     std::array<QComboBox*, kWeightageRows> m_lists{};
+    std::array<QLabel*, kWeightageRows> m_labels{};
     CMyScroll* m_wndScroll = nullptr;
     CPictureButton* m_pOk = nullptr;
     CPictureButton* m_pCancel = nullptr;

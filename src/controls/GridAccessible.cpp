@@ -187,15 +187,32 @@ int CGridOwnerAccessible::childCount() const
     return QAccessibleWidget::childCount() + 1;
 }
 
-QAccessibleInterface* CGridOwnerAccessible::child(int index) const
+int CGridOwnerAccessible::TableIndex() const
 {
     const int widgets = QAccessibleWidget::childCount();
-    return index == widgets ? Table() : QAccessibleWidget::child(index);
+    const CGridTableAccessible* table = Table();
+    const QWidget* after = table->isValid() ? table->Grid().WidgetAfterGrid() : nullptr;
+    if (!after)
+        return widgets;
+    const int at = QAccessibleWidget::indexOfChild(QAccessible::queryAccessibleInterface(const_cast<QWidget*>(after)));
+    return at < 0 ? widgets : at;
+}
+
+QAccessibleInterface* CGridOwnerAccessible::child(int index) const
+{
+    const int table = TableIndex();
+    if (index == table)
+        return Table();
+    return QAccessibleWidget::child(index < table ? index : index - 1);
 }
 
 int CGridOwnerAccessible::indexOfChild(const QAccessibleInterface* child) const
 {
-    return child == Table() ? QAccessibleWidget::childCount() : QAccessibleWidget::indexOfChild(child);
+    const int table = TableIndex();
+    if (child == Table())
+        return table;
+    const int at = QAccessibleWidget::indexOfChild(child);
+    return at < table ? at : at + 1;
 }
 
 QAccessibleInterface* CGridOwnerAccessible::focusChild() const

@@ -1,5 +1,5 @@
-// What a hand-painted grid tells assistive technology: the widget's own entry lists its child widgets and then
-// the grid as a table, with row and column headers, one entry per cell, and the cell the keyboard cursor is on.
+// What a hand-painted grid tells assistive technology: the widget's own entry lists its child widgets with the
+// grid as a table among them, with row and column headers, one entry per cell, and the cell the keyboard cursor is on.
 #pragma once
 
 #include <QAccessibleWidget>
@@ -33,6 +33,9 @@ public:
     virtual std::pair<int, int> CursorCell() const { return {-1, -1}; }
     // A chosen cell (the periodic table's selection); the cursor's cell counts as chosen too.
     virtual bool CellChosen(int row, int column) const { return CursorCell() == std::pair{row, column}; }
+    // The child widget that reads after the grid, so that the widget's entries follow the page; none: the grid
+    // reads after every child widget.
+    virtual const QWidget* WidgetAfterGrid() const { return nullptr; }
 };
 
 // A widget that paints a grid and hands it out.
@@ -72,6 +75,9 @@ public:
     CGridTableAccessible* Table() const;
 
 private:
+    // The table's place among the entries.
+    int TableIndex() const;
+
     QAccessible::Id m_tableId = 0;
 };
 

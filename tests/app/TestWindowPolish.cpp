@@ -41,6 +41,19 @@ template <typename F> int Find(const QImage& image, int y, int step, F is)
     return x;
 }
 
+// The names a screen reader reads, entry by entry, of every menu item under `entry`, with their shortcuts.
+void ReadMenuItems(QAccessibleInterface* entry, QStringList& names, QStringList& shortcuts)
+{
+    for (int i = 0; i < entry->childCount(); ++i) {
+        QAccessibleInterface* child = entry->child(i);
+        if (child->role() == QAccessible::MenuItem) {
+            names << child->text(QAccessible::Name);
+            shortcuts << child->text(QAccessible::Accelerator);
+        }
+        ReadMenuItems(child, names, shortcuts);
+    }
+}
+
 } // namespace
 
 class TestWindowPolish final : public QObject
@@ -117,6 +130,62 @@ private Q_SLOTS:
             QVERIFY(m_view->rect().contains(m_view->Control(id)->geometry())
                 && scroller->viewport()->rect().contains(shown));
         }
+    }
+
+    void menuItemsReadTheirPlainNames()
+    {
+        QStringList names, shortcuts;
+        ReadMenuItems(QAccessible::queryAccessibleInterface(App().MainFrame()->menuBar()), names, shortcuts);
+        for (const QString& name : names)
+            QVERIFY2(!name.contains(QLatin1Char('\t')) && !name.contains(QStringLiteral("  ")) && name == name.trimmed()
+                    && !name.contains(QLatin1Char('&')),
+                qPrintable(name));
+        // The shortcut is read apart from the name; an item without one reads its mnemonic there.
+        const struct
+        {
+            const char* name;
+            const char* shortcut;
+        } rows[] = {{"Open Practice Folder…", "Ctrl+O"}, {"Select Patient", "F2"}, {"Recorded Symptoms", "F6"},
+            {"Repertorisation", "F5"}, {"Symptom List", "Alt+L"}, {"Full Case Record", "Ctrl+U"},
+            {"Followup", "Ctrl+F"}, {"Save Analysis…", "Ctrl+S"}, {"Open Analysis…", "Alt+e"}, {"Quillon Help", "F1"}};
+        for (const auto& row : rows) {
+            const qsizetype at = names.indexOf(QString::fromUtf8(row.name));
+            QVERIFY2(at >= 0, row.name);
+            QCOMPARE(shortcuts[at], QString::fromUtf8(row.shortcut));
+        }
+    }
+
+    void chartReadsInPlaceWithCountersNamed()
+    {
+        // Left to right as the buttons stand, each list button with its counter; then the chart and its totals.
+        const struct
+        {
+            int button, counter;
+        } buttons[] = {{IDC_MIND, IDC_MIND_COUNT}, {IDC_GENERAL, IDC_GENERAL_COUNT}, {IDC_REST, IDC_REST_COUNT},
+            {IDC_CLIPBOARD1, IDC_CLIP1_COUNT}, {IDC_CLIPBOARD2, IDC_CLIP2_COUNT}, {IDC_CLIPBOARD3, IDC_CLIP3_COUNT},
+            {IDC_RESET_CLIPBOARD, 0}, {IDC_NORMAL, 0}, {IDC_SORTED, 0}, {IDC_DRUG_FILTER, 0}, {IDC_PLANT_FILTER, 0},
+            {IDC_ANIMAL_FILTER, 0}, {IDC_MINERAL_FILTER, 0}, {IDC_WEIGHTAGE, 0}, {IDC_SYMPTOM_COVERED, 0}};
+        QStringList expected{m_view->Static(IDC_HEADER_LINE)->text(), m_view->Static(IDC_CAPTION)->text()};
+        for (const auto& b : buttons) {
+            expected << m_view->Button(b.button)->toolTip();
+            if (b.counter)
+                expected << m_view->Button(b.button)->toolTip() + QStringLiteral(": ")
+                        + m_view->Static(b.counter)->text();
+        }
+        expected << QStringLiteral("[Repertorisation chart]") << QStringLiteral("Symptoms")
+                 << QStringLiteral("Symptoms: %1").arg(m_view->Engine().SymptomCount()) << QStringLiteral("Remedies")
+                 << QStringLiteral("Remedies: %1").arg(m_view->Engine().RemedyCount());
+        QCOMPARE(m_view->Static(IDC_MIND_COUNT)->text(), QString::number(App().MindCount()));
+
+        QAccessibleInterface* entry = QAccessible::queryAccessibleInterface(m_view);
+        QStringList read;
+        for (int i = 0; i < entry->childCount() && read.size() < expected.size(); ++i) {
+            QAccessibleInterface* child = entry->child(i);
+            QCOMPARE(entry->indexOfChild(child), i);
+            const QString name = child->text(QAccessible::Name);
+            read << (child->role() == QAccessible::Table ? QLatin1Char('[') + name + QLatin1Char(']') : name);
+        }
+        QCOMPARE(read, expected);
     }
 
     void weightageHeadingTooltipAndWheelOverLists()

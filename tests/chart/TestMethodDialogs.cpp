@@ -7,8 +7,10 @@
 #include "engine/MethodsFixture.h"
 #include "support/WidgetTest.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QTest>
 
 using namespace quillon;
@@ -21,6 +23,13 @@ void PressKey(QWidget* widget, Qt::Key key)
 {
     widget->setFocus();
     QTest::keyClick(widget, key);
+}
+
+// What a screen reader reads for an intensity list: the name of the label it is labelled by and its description.
+QString LabelledBy(QWidget* list)
+{
+    const auto labels = QAccessible::queryAccessibleInterface(list)->relations(QAccessible::Label);
+    return labels.size() == 1 ? labels.front().first->text(QAccessible::Name) : QString();
 }
 
 } // namespace
@@ -69,6 +78,72 @@ private Q_SLOTS:
             QCOMPARE(dialog.IntensityList(r)->isVisible(), r < lists);
         QCOMPARE(dialog.IntensityList(0)->count(), 10);
         QCOMPARE(dialog.ScrollBar()->isVisible(), bar);
+    }
+
+    void weightageListsAreLabelledByTheirRubrics_data()
+    {
+        QTest::addColumn<int>("symptoms");
+        QTest::addColumn<bool>("pageDown");
+        QTest::addColumn<QStringList>("rubrics");
+        // Twelve symptoms: "symptom 1" and "symptom 10" both start the same; a page shows 5..11, the end of the list.
+        QTest::newRow("three") << 3 << false
+                               << QStringList{QStringLiteral("MIND - symptom 0"), QStringLiteral("MIND - symptom 1"),
+                                      QStringLiteral("MIND - symptom 2")};
+        QTest::newRow("twelve, first page")
+            << 12 << false
+            << QStringList{QStringLiteral("MIND - symptom 0"), QStringLiteral("MIND - symptom 1"),
+                   QStringLiteral("MIND - symptom 2"), QStringLiteral("MIND - symptom 3"),
+                   QStringLiteral("MIND - symptom 4"), QStringLiteral("MIND - symptom 5"),
+                   QStringLiteral("MIND - symptom 6")};
+        QTest::newRow("twelve, paged down")
+            << 12 << true
+            << QStringList{QStringLiteral("MIND - symptom 5"), QStringLiteral("MIND - symptom 6"),
+                   QStringLiteral("MIND - symptom 7"), QStringLiteral("MIND - symptom 8"),
+                   QStringLiteral("MIND - symptom 9"), QStringLiteral("MIND - symptom 10"),
+                   QStringLiteral("MIND - symptom 11")};
+    }
+
+    void weightageListsAreLabelledByTheirRubrics()
+    {
+        QFETCH(int, symptoms);
+        QFETCH(bool, pageDown);
+        QFETCH(QStringList, rubrics);
+        const Symptoms records(symptoms);
+        CWeightageModel model(records.set, {});
+        CWeightageDlg dialog(model);
+        QVERIFY(testing::Shown(dialog));
+        if (pageDown)
+            dialog.ScrollBar()->triggerAction(QAbstractSlider::SliderPageStepAdd);
+        for (int r = 0; r < kWeightageRows; ++r) {
+            QLabel* rubric = dialog.RubricLabel(r);
+            if (r >= rubrics.size()) {
+                // A row place without a symptom has no rubric to read.
+                QVERIFY(!rubric->isVisible());
+                continue;
+            }
+            QVERIFY(rubric->isVisible());
+            QCOMPARE(rubric->text(), rubrics[r]);
+            QCOMPARE(LabelledBy(dialog.IntensityList(r)), rubrics[r]);
+            QCOMPARE(QAccessible::queryAccessibleInterface(dialog.IntensityList(r))->text(QAccessible::Description),
+                QStringLiteral("Intensity of %1").arg(rubrics[r]));
+        }
+    }
+
+    void weightageRubricShowsItsStartAndIsReadWhole()
+    {
+        // A rubric longer than its band and holding "&", which a label would otherwise take for a mnemonic.
+        Symptoms records(2);
+        const std::string tail(60, 'x');
+        records.records[0]->m_pszText = "MIND - anxiety & fear, " + tail;
+        CWeightageModel model(records.set, {});
+        CWeightageDlg dialog(model);
+        QVERIFY(testing::Shown(dialog));
+        const QString whole = QString::fromStdString(records.records[0]->m_pszText);
+        QLabel* rubric = dialog.RubricLabel(0);
+        QVERIFY(rubric->text().startsWith(QStringLiteral("MIND - anxiety && fear, xxx")));
+        QVERIFY(rubric->text().endsWith(QChar(0x2026)));
+        QCOMPARE(LabelledBy(dialog.IntensityList(0)), whole);
+        QCOMPARE(LabelledBy(dialog.IntensityList(1)), QStringLiteral("MIND - symptom 1"));
     }
 
     void weightageChoosesScrollsAndDragsTheThumb()

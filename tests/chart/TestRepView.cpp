@@ -95,11 +95,15 @@ void RecordAnnouncement(QAccessibleInterface* cell)
             cell->text(QAccessible::Name));
 }
 
-// The chart's table: the last child of the view's entry.
+// The chart's table among the children of the view's entry.
 QAccessibleInterface* ChartEntry(CRepView* view)
 {
     QAccessibleInterface* entry = QAccessible::queryAccessibleInterface(view);
-    return entry->child(entry->childCount() - 1);
+    for (int i = 0; i < entry->childCount(); ++i) {
+        if (entry->child(i)->role() == QAccessible::Table)
+            return entry->child(i);
+    }
+    return nullptr;
 }
 QAccessibleTableInterface* ChartTable(CRepView* view)
 {
