@@ -262,7 +262,6 @@ COpenAnalysisDialog::COpenAnalysisDialog(
     m_pTable->setEditTriggers(QAbstractItemView::EditKeyPressed);
     m_pTable->verticalHeader()->hide();
     m_pTable->horizontalHeader()->setStretchLastSection(true);
-    m_pTable->setAccessibleName(tr("Saved analyses"));
     // Columns sized by the first rows: the rows still to come are not read to size them.
     m_pTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     m_pTable->resizeColumnsToContents();
