@@ -2241,6 +2241,10 @@ Doppelklick auf eine Familie behält nur ihre Arzneien in der Repertorisation.</
         <source>Recorded Symptoms for All dates</source>
         <translation>Erfasste Symptome aller Besuchsdaten</translation>
     </message>
+    <message>
+        <source>Fit Chart to &amp;Window</source>
+        <translation>Repertorisation an Fenster &amp;anpassen</translation>
+    </message>
 </context>
 <context>
     <name>quillon::CMineralFilterDlg</name>
