@@ -18,13 +18,14 @@ int Scale(int value, int pixels, int design) noexcept
 constexpr std::size_t kMaxScrolledText = 499;
 
 // The row labels are drawn at chart-frame offsets from x0, so their hot spots keep their start places relative
-// to x0, whatever the screen's width.
+// to x0, whatever the screen's width, and narrow with the chart frame where it is narrower than the screen.
 void PlaceLabelHotSpots(const ChartGeometry& g, SplitterLayout& layout) noexcept
 {
     const int dx = g.Cx(layout.gridOrigin) - g.Cx(kInitialGridOrigin);
-    layout.totalityHotSpot = {g.Sx(185) + dx, g.Sy(112), g.Sx(250) + dx, g.Sy(127)};
-    layout.coveredHotSpot = {g.Sx(155) + dx, g.Sy(128), g.Sx(250) + dx, g.Sy(145)};
-    layout.nameHotSpot = {g.Sx(165) + dx, g.Sy(94), g.Sx(250) + dx, g.Sy(111)};
+    const auto x = [&g, dx](int design) { return Scale(design, g.ChartWidth(), kControlFrameWidth) + dx; };
+    layout.totalityHotSpot = {x(185), g.Sy(112), x(250), g.Sy(127)};
+    layout.coveredHotSpot = {x(155), g.Sy(128), x(250), g.Sy(145)};
+    layout.nameHotSpot = {x(165), g.Sy(94), x(250), g.Sy(111)};
 }
 
 } // namespace

@@ -306,7 +306,7 @@ private Q_SLOTS:
         SendMouse(m_view, QEvent::MouseMove, QPoint(x, press.y()), Qt::NoButton, Qt::LeftButton);
         QCOMPARE(m_view->Control(IDC_MARK_1778)->x(), x);
         SendMouse(m_view, QEvent::MouseButtonRelease, QPoint(x, press.y()), Qt::LeftButton, Qt::NoButton);
-        const int x0 = x * 840 / m_view->Geometry().ScreenWidth() + 5;
+        const int x0 = x * 840 / m_view->Geometry().ChartWidth() + 5;
         QCOMPARE(m_view->Geometry().GridOrigin(), x0);
         QVERIFY(m_view->ScrollBar(IDC_REMEDY_SCROLL)->isVisible());
         QVERIFY(m_view->ScrollBar(IDC_SYMPTOM_TEXT_SCROLL)->isVisible());
