@@ -54,10 +54,20 @@ demo)
     if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
         exec "$build/quillon" "$practice"
     fi
+    # No display: pictures of the start screen and of the first sample patient's chart under Xvfb, and the
+    # chart's pages as the window saves them.
+    first="$(sed -n '2s/:.*//p' "$practice/PatDet.txt" | tr -d '\r')"
     shot="$build/start-screen.png"
-    echo "No display: running Quillon under Xvfb to take a picture of the start screen."
-    xvfb-run -a -s "-screen 0 1920x1080x24" "$build/quillon" --screenshot "$shot" "$practice"
+    chart="$build/chart-$first.png"
+    pdf="$build/chart-$first.pdf"
+    echo "No display: running Quillon under Xvfb to take pictures of the start screen and of patient $first's chart."
+    screen=(-a -s "-screen 0 1920x1080x24")
+    xvfb-run "${screen[@]}" "$build/quillon" --screenshot "$shot" "$practice"
+    xvfb-run "${screen[@]}" "$build/quillon" --screenshot "$chart" --show chart --patient "$first" "$practice"
+    "$build/quillon-report" --dir "$practice" export "$first" --pdf "$pdf"
     echo "Start screen saved to $shot"
+    echo "Chart of patient $first saved to $chart"
+    echo "Its pages saved to $pdf"
     ;;
 test)
     install_missing "${build_packages[@]}" "${test_packages[@]}"

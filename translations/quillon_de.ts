@@ -2422,6 +2422,10 @@ Doppelklick auf eine Familie behält nur ihre Arzneien in der Repertorisation.</
         <source>Quillon &amp;Help</source>
         <translation>Quillon-&amp;Hilfe</translation>
     </message>
+    <message>
+        <source>Fit Chart to &amp;Window</source>
+        <translation>Repertorisation an Fenster &amp;anpassen</translation>
+    </message>
 </context>
 <context>
     <name>quillon::CMineralFilterDlg</name>

@@ -10,6 +10,7 @@ namespace {
 
 const QString kRecentKey = QStringLiteral("folders/recent");
 const QString kGeometryKey = QStringLiteral("window/geometry");
+const QString kFitChartKey = QStringLiteral("chart/fitToWindow");
 
 // One key per folder and patient. Keys are percent-encoded: QSettings reads '/' in a key as a group.
 QString VisitKey(const QString& folder, const std::string& regNo)
@@ -57,6 +58,16 @@ bool CAppSettings::RestoreWindowGeometry(QWidget& window) const
 {
     const QByteArray geometry = m_settings.value(kGeometryKey).toByteArray();
     return !geometry.isEmpty() && window.restoreGeometry(geometry);
+}
+
+bool CAppSettings::FitChartToWindow() const
+{
+    return m_settings.value(kFitChartKey, false).toBool();
+}
+
+void CAppSettings::SetFitChartToWindow(bool fit)
+{
+    m_settings.setValue(kFitChartKey, fit);
 }
 
 std::optional<int> CAppSettings::LastVisit(

@@ -28,6 +28,10 @@ public:
     // False when nothing was saved yet.
     bool RestoreWindowGeometry(QWidget& window) const;
 
+    // View > Fit Chart to Window: the chart shows as many rows and columns as its window holds.
+    bool FitChartToWindow() const;
+    void SetFitChartToWindow(bool fit);
+
     // The visit last chosen for the patient in that folder, as its index in `dates` (the patient's
     // visit dates now): the saved index when it still has the saved date, else the first visit of that date.
     std::optional<int> LastVisit(

@@ -1,4 +1,5 @@
 // The four document templates, in the order they are registered.
+#include "app/AppSettings.h"
 #include "app/ChartCommands.h"
 #include "app/MainFrame.h"
 #include "app/QuillonApp.h"
@@ -15,6 +16,7 @@ namespace {
 QWidget* CreateChart(CQuillonApp& app)
 {
     auto* view = new CRepView(app, app);
+    view->SetFitToWindow(app.Settings().FitChartToWindow());
     InstallChartCommands(app, *view);
     return view;
 }

@@ -3,7 +3,9 @@
 
 #include "app/AppSettings.h"
 #include "app/QuillonApp.h"
+#include "chart/RepView.h"
 #include "controls/CommandTarget.h"
+#include "controls/ViewRegistry.h"
 #include "magnifier/Magnifier.h"
 
 #include <QAction>
@@ -42,6 +44,15 @@ CMainFrame::CMainFrame(CQuillonApp& app) : m_app(app)
 
     m_pViewMenu = menuBar()->addMenu(tr("&View"));
     AddCommand(m_pViewMenu, ID_MAGNIFY, tr("&Magnify"));
+    QAction* fit = AddCommand(m_pViewMenu, ID_FIT_CHART, tr("Fit Chart to &Window"));
+    fit->setCheckable(true);
+    fit->setChecked(m_app.Settings().FitChartToWindow());
+    // Remembered for the charts to come, and the open chart laid out again at once.
+    connect(fit, &QAction::toggled, this, [this](bool on) {
+        m_app.Settings().SetFitChartToWindow(on);
+        if (auto* chart = qobject_cast<CRepView*>(m_app.OpenView(kViewChart)))
+            chart->SetFitToWindow(on);
+    });
     m_pViewMenu->addSeparator();
     AddCommand(m_pViewMenu, ID_COMPARE_VISITS, tr("&Compare with Visit\u2026"));
     AddCommand(m_pViewMenu, ID_STABILITY, tr("S&tability"));

@@ -69,6 +69,27 @@ struct ScrollRange
 ScrollRange SymptomScrollRange(int symptomCount) noexcept;
 ScrollRange RemedyScrollRange(int remedyCount) noexcept;
 
+// The room the chart is laid out in. In the specified layout the chart shows 11 symptom rows and 14 remedy
+// columns whatever the window; fitted to the window it shows as many whole rows and columns as the view holds.
+struct ChartArea
+{
+    // The widest the view gets (the width of the area that holds it when it fills that area): the chart frame
+    // never runs wider, so that its last column stays inside the window. 0: the screen's width.
+    int width = 0;
+    // The view's own size, which a fitted chart fills.
+    int viewWidth = 0;
+    int viewHeight = 0;
+    bool fit = false;
+    bool operator==(const ChartArea&) const = default;
+};
+
+// Pixels kept free right of the chart frame, so that the border of its last column shows.
+inline constexpr int kChartRightMargin = 2;
+// Control-frame y of the bottom of the form's lowest controls (the counts), with their margin.
+inline constexpr int kFormBottom = 357;
+// The most symptom rows a fitted chart shows.
+inline constexpr int kMaxFittedSymptoms = 60;
+
 // Where a symptom drag ends.
 enum class DropZone { None, Clipboard1, Clipboard2, Clipboard3, SymptomsCovered };
 
@@ -100,7 +121,7 @@ class ChartGeometry final
 {
 public:
     // W and H: the screen's size in pixels.
-    ChartGeometry(int screenWidth = 1024, int screenHeight = 768);
+    ChartGeometry(int screenWidth = 1024, int screenHeight = 768, const ChartArea& area = {});
     ChartGeometry(const ChartGeometry& other);
     ChartGeometry& operator=(const ChartGeometry& other);
     ~ChartGeometry();
@@ -108,6 +129,30 @@ public:
     void SetScreenSize(int screenWidth, int screenHeight) noexcept;
     int ScreenWidth() const noexcept { return m_nWidth; }
     int ScreenHeight() const noexcept { return m_nHeight; }
+    const ChartArea& Area() const noexcept { return m_area; }
+    bool IsFitted() const noexcept { return m_area.fit; }
+    // The pixels the chart frame's width spans: the screen's width, or less where the area is narrower.
+    int ChartWidth() const noexcept { return m_nChartWidth; }
+
+    // The symptom rows the chart shows (11 in the specified layout), its symptom lines (two more: the lines
+    // beside the count rows), the grid cells it keeps and the remedy columns it draws (25 in the specified
+    // layout, of which the first 14 lie inside the window; a fitted chart draws those that lie inside).
+    int VisibleSymptoms() const noexcept { return m_nRows; }
+    int SymptomLineCount() const noexcept { return m_nRows + kFirstSymptomLine; }
+    int GridCellCount() const noexcept { return static_cast<int>(m_gridCells.size()); }
+    int DrawnColumns() const noexcept { return m_nColumns; }
+    // The remedy columns a scroll keeps in sight: the last one of them is the last remedy at the bar's end.
+    int RemedyColumnsInSight() const noexcept { return m_area.fit ? m_nColumns : kVisibleRemedies; }
+    // The paged scroll bars of this layout: the specified ranges and pages, or those of the rows and columns
+    // that fit.
+    ScrollRange SymptomRange(int symptomCount) const noexcept;
+    ScrollRange RemedyRange(int remedyCount) const noexcept;
+    int SymptomPage() const noexcept;
+    int RemedyPage() const noexcept;
+    // How far the controls under the chart move down from their specified place (negative: up).
+    int BottomShift() const noexcept { return m_nBottomShift; }
+    // The view's smallest height that still shows `rows` symptom rows of a fitted chart.
+    int HeightForRows(int rows) const noexcept;
 
     // Control frame (640 x 480) and chart frame (840 x 680) to pixels, truncating toward zero.
     int Sx(int x) const noexcept;
@@ -147,26 +192,35 @@ public:
     SplitterLayout SplitterAt(int x) const noexcept;
     // Releases the splitter at pixel x: takes the new layout and lays the cells out from its x0.
     void ReleaseSplitter(int x);
+    // The splitter where it leaves the grid origin at x0 (chart frame), as after a release there.
+    void KeepGridOrigin(int x0);
 
-    // The symptom lines 2..12 against the symptoms from symptomPosition on, then the totality cells against
+    // The symptom lines 2.. against the symptoms from symptomPosition on, then the totality cells against
     // the remedies from remedyPosition on. symptomExists says whether an active symptom index is present.
     ChartHit HitTest(int x, int y, int symptomPosition, const std::function<bool(int)>& symptomExists,
         int remedyPosition, int remedyCount) const;
     // Right-button choices: which totality cell (display index) or symptom line lies under the point.
     int TotalityColumnAt(int x, int y) const noexcept; // -1 when none
-    int SymptomLineAt(int x, int y) const noexcept; // line number 2..12, -1 when none
+    int SymptomLineAt(int x, int y) const noexcept; // line number from 2, -1 when none
 
     // Pixel areas a partial repaint covers.
-    ChartRect SymptomArea() const noexcept; // symptom lines 2..12
-    ChartRect GradeArea() const noexcept; // grade rows 2..12, columns 0..24
-    ChartRect HeaderRowArea() const noexcept; // totality and covered rows, columns 0..24
+    ChartRect SymptomArea() const noexcept; // the symptom lines from 2
+    ChartRect GradeArea() const noexcept; // the grade rows, the drawn columns
+    ChartRect HeaderRowArea() const noexcept; // totality and covered rows, the drawn columns
     ChartRect RemedyNameArea() const noexcept; // the slanted names above the columns
 
 private:
     void MakeCells();
+    int FittedColumns(int gridOrigin) const noexcept;
+    int LastRowBottom(int rows) const noexcept;
 
     int m_nWidth = 1024;
     int m_nHeight = 768;
+    ChartArea m_area;
+    int m_nChartWidth = 1024;
+    int m_nRows = kVisibleSymptoms;
+    int m_nColumns = kDrawnColumns;
+    int m_nBottomShift = 0;
     int m_nGridOrigin = kInitialGridOrigin;
     std::vector<std::unique_ptr<ChartCell>> m_symptomLines;
     std::vector<std::unique_ptr<ChartCell>> m_gridCells;

@@ -120,9 +120,9 @@ void DrawNumber(QPainter& painter, const ChartRect& cell, int value)
 
 void PaintFrames(QPainter& painter, const ChartGeometry& geometry)
 {
-    for (int k = kFirstSymptomLine; k < kSymptomLineCount; ++k)
+    for (int k = kFirstSymptomLine; k < geometry.SymptomLineCount(); ++k)
         DrawFocusRect(painter, geometry.SymptomLineRect(k));
-    for (int key = 0; key < kGridCellCount; ++key)
+    for (int key = 0; key < geometry.GridCellCount(); ++key)
         DrawEmptyCell(painter, geometry.GridCellRect(key));
 }
 
@@ -133,7 +133,7 @@ void PaintSymptomLines(
     painter.setFont(ChartFonts::Get().symptomLine);
     painter.setPen(Qt::black);
     const int count = engine.SymptomCount();
-    for (int k = kFirstSymptomLine; k < kSymptomLineCount; ++k) {
+    for (int k = kFirstSymptomLine; k < geometry.SymptomLineCount(); ++k) {
         const ChartRect line = geometry.SymptomLineRect(k);
         const QRect box = ToQRect(line);
         // Clear inside the dotted frame.
@@ -169,7 +169,7 @@ void PaintRemedyNames(
     painter.setPen(kRemedyNameColour);
     const int ascent = QFontMetrics(font).ascent();
     const int x0 = geometry.GridOrigin();
-    for (int i = 0; i < kDrawnColumns && state.remedyPosition + i < engine.RemedyCount(); ++i) {
+    for (int i = 0; i < geometry.DrawnColumns() && state.remedyPosition + i < engine.RemedyCount(); ++i) {
         painter.save();
         // The point is the top-left corner of the text, which rises to the right.
         painter.translate(geometry.Cx(x0 + kColumnPitch * i), geometry.Cy(kRemedyNameY));
@@ -207,7 +207,7 @@ void PaintHeaderRows(
     painter.save();
     painter.setFont(ChartFonts::Get().count);
     const int q = state.remedyPosition;
-    for (int i = 0; i < kDrawnColumns; ++i) {
+    for (int i = 0; i < geometry.DrawnColumns(); ++i) {
         const ChartRect totalityCell = geometry.GridCellRect(i);
         const ChartRect coveredCell = geometry.GridCellRect(kGridCoveredRowKey + i);
         painter.setPen(Qt::black);
@@ -231,7 +231,8 @@ void PaintGrades(
     painter.save();
     painter.setFont(ChartFonts::Get().count);
     painter.setPen(Qt::black);
-    for (int key = kGridFirstGradeKey; key < kGridCellCount && !state.boxesDrawn; ++key)
+    const int cells = geometry.GridCellCount();
+    for (int key = kGridFirstGradeKey; key < cells && !state.boxesDrawn; ++key)
         DrawEmptyCell(painter, geometry.GridCellRect(key));
     if (engine.HasGradeMatrix()) {
         painter.setPen(kGradeColour);
@@ -239,13 +240,14 @@ void PaintGrades(
         const int p = state.symptomPosition;
         const int symptoms = engine.SymptomCount();
         const int remedies = engine.RemedyCount();
-        for (int c = 0; c < kDrawnColumns; ++c) {
+        const int rows = geometry.VisibleSymptoms();
+        for (int c = 0; c < geometry.DrawnColumns(); ++c) {
             const int r = q + c;
             if (r >= remedies)
                 break;
-            for (int s = p; s < symptoms && s - p < kVisibleSymptoms; ++s) {
+            for (int s = p; s < symptoms && s - p < rows; ++s) {
                 const int key = kGridFirstGradeKey + kGridColumns * (s - p) + c;
-                if (key >= kGridCellCount)
+                if (key >= cells)
                     continue;
                 if (const int grade = engine.ShownGrade(r, s))
                     DrawNumber(painter, geometry.GridCellRect(key), grade);

@@ -231,7 +231,7 @@ MethodOutcome CChartSession::Execute(ChartCommand command, const ChartGeometry& 
             break;
         }
         // A drag: the press on the symptom's line (scrolled into view), the release over the clipboard's button.
-        const int position = std::min(command.symptom, SymptomScrollRange(m_engine.SymptomCount()).maximum);
+        const int position = std::min(command.symptom, geometry.SymptomRange(m_engine.SymptomCount()).maximum);
         const auto zone = static_cast<DropZone>(static_cast<int>(DropZone::Clipboard1) + command.clipboard - 1);
         const ChartDragPoints at = SymptomDragPoints(geometry, command.symptom, position, zone);
         Click(geometry, at.pressX, at.pressY, at.releaseX, at.releaseY, position);

@@ -397,7 +397,7 @@ void CRepView::ShowSymptomToolTip(const QHelpEvent& help)
 {
     // A symptom line is cut at its box; its tooltip holds the whole line.
     const int p = m_pSymptomBar->Position();
-    for (int k = kFirstSymptomLine; k < kSymptomLineCount && m_bHasChart; ++k) {
+    for (int k = kFirstSymptomLine; k < m_geometry.SymptomLineCount() && m_bHasChart; ++k) {
         const ChartRect line = m_geometry.SymptomLineRect(k);
         const CSymptomRecord* record = m_pEngine->Symptom(p + k - kFirstSymptomLine);
         if (record && line.Contains(help.pos().x(), help.pos().y())) {
@@ -562,7 +562,9 @@ void CRepView::ReleaseSplitter(int x)
     m_geometry.ReleaseSplitter(x);
     LayOutControls();
     m_pTextBar->show();
-    m_pRemedyBar->setVisible(RemedyScrollRange(m_pEngine->RemedyCount()).shown);
+    // A fitted chart holds another number of columns beside the moved splitter.
+    SetScrollRanges();
+    m_pRemedyBar->setVisible(m_geometry.RemedyRange(m_pEngine->RemedyCount()).shown);
     // The symptom text starts again at its first character.
     m_pTextBar->SetPosition(0);
     m_nLastTextPosition = -1;

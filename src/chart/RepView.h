@@ -159,6 +159,10 @@ public:
     const ChartGeometry& Geometry() const { return m_geometry; }
     // Lays the chart and the form out for another screen size (the screen the view is on is the default).
     void SetScreenSize(int width, int height);
+    // Fit Chart to Window: as many symptom rows and remedy columns as the view holds; off, the specified 11
+    // rows and 14 columns. The scroll positions stay where they are, as far as the new ranges allow.
+    void SetFitToWindow(bool fit);
+    bool FitsToWindow() const { return m_bFit; }
     ChartPaintState PaintState() const;
     int SelSymptom() const { return m_pMethods->PickedSymptom(); }
     int SelRemedy() const { return m_pMethods->PickedRemedy(); }
@@ -195,6 +199,7 @@ Q_SIGNALS:
 protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -210,6 +215,11 @@ private:
     void FitCountLabels();
     void SetHeaderLine();
     void ResetScrollBars();
+    // The room the chart has now, and the chart and form laid out again when it changed (keeping the splitter
+    // and, as far as the ranges allow, the scroll positions).
+    ChartArea CurrentArea() const;
+    void FitToArea();
+    void SetScrollRanges();
     void ShowCounts();
     void ConnectButtons();
     void UpdateButtonStates();
@@ -252,6 +262,7 @@ private:
     std::function<void(const std::string&)> m_symptomCoveredReport;
     bool m_bHasChart = false;
     ChartGeometry m_geometry;
+    bool m_bFit = false;
 
     int m_nLastSymptomPosition = -1;
     int m_nLastRemedyPosition = -1;

@@ -11,13 +11,6 @@
 
 namespace quillon {
 
-namespace {
-
-// The last symptom line holds only this many grade cells.
-constexpr int kLastLineCells = kGridCellCount - kGridFirstGradeKey - kGridColumns * (kVisibleSymptoms - 1);
-
-} // namespace
-
 const IAccessibleGrid& CRepView::AccessibleGrid() const
 {
     return *m_pGrid;
@@ -26,23 +19,28 @@ const IAccessibleGrid& CRepView::AccessibleGrid() const
 QRect CRepView::TableCellRect(int row, int column) const
 {
     const int c = column - m_pRemedyBar->Position();
-    if (!m_bHasChart || row < 0 || c < 0 || c >= kDrawnColumns || column >= m_pEngine->RemedyCount())
+    if (!m_bHasChart || row < 0 || c < 0 || c >= m_geometry.DrawnColumns() || column >= m_pEngine->RemedyCount())
         return {};
     int key = row == kTotalityTableRow ? c : kGridCoveredRowKey + c;
     if (row >= kFirstSymptomTableRow) {
         const int line = row - kFirstSymptomTableRow - m_pSymptomBar->Position();
-        if (line < 0 || line >= kVisibleSymptoms || row - kFirstSymptomTableRow >= m_pEngine->SymptomCount())
+        if (line < 0 || line >= m_geometry.VisibleSymptoms()
+            || row - kFirstSymptomTableRow >= m_pEngine->SymptomCount())
             return {};
         key = kGridFirstGradeKey + kGridColumns * line + c;
     }
     const QRect cell = ToQRect(m_geometry.GridCellRect(key));
-    return cell.right() < width() ? cell : QRect();
+    return !cell.isEmpty() && cell.right() < width() ? cell : QRect();
 }
 
 int CRepView::CursorColumnsInSight() const
 {
+    // Every drawn column of a fitted chart lies inside the view; the specified chart's last line holds fewer
+    // cells than its count rows, and its far columns may run past the view's edge.
+    const int lastLine = m_geometry.SymptomLineCount() - 1;
     int columns = 0;
-    while (columns < kLastLineCells && m_geometry.GridCellRect(columns).right <= width())
+    while (columns < m_geometry.DrawnColumns() && m_geometry.GridCell(kGridColumns * lastLine + columns)
+        && m_geometry.GridCellRect(columns).right <= width())
         ++columns;
     return std::max(columns, 1);
 }
@@ -62,9 +60,9 @@ void CRepView::MoveCursor(int rows, int columns)
     const int p = m_pSymptomBar->Position();
     const int q = m_pRemedyBar->Position();
     const int inSight = CursorColumnsInSight();
+    const int inSightRows = m_geometry.VisibleSymptoms();
     if (m_nCursorRow >= kFirstSymptomTableRow)
-        m_nCursorRow
-            = std::clamp(m_nCursorRow, kFirstSymptomTableRow + p, kFirstSymptomTableRow + p + kVisibleSymptoms - 1);
+        m_nCursorRow = std::clamp(m_nCursorRow, kFirstSymptomTableRow + p, kFirstSymptomTableRow + p + inSightRows - 1);
     m_nCursorColumn = std::clamp(m_nCursorColumn, q, q + inSight - 1);
     m_nCursorRow += rows;
     m_nCursorColumn += columns;
@@ -72,8 +70,8 @@ void CRepView::MoveCursor(int rows, int columns)
 
     // The bars move only as far as the cursor needs.
     const int s = m_nCursorRow - kFirstSymptomTableRow;
-    if (s >= 0 && !m_pSymptomBar->isHidden() && (s < p || s >= p + kVisibleSymptoms)) {
-        m_pSymptomBar->SetPosition(std::min(s < p ? s : s - kVisibleSymptoms + 1, m_pSymptomBar->maximum()));
+    if (s >= 0 && !m_pSymptomBar->isHidden() && (s < p || s >= p + inSightRows)) {
+        m_pSymptomBar->SetPosition(std::min(s < p ? s : s - inSightRows + 1, m_pSymptomBar->maximum()));
         RepaintSymptomArea();
     }
     const int r = m_nCursorColumn;

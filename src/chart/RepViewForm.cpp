@@ -12,6 +12,8 @@
 #include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
+#include <QMdiArea>
+#include <QResizeEvent>
 
 #include <algorithm>
 #include <tuple>
@@ -178,8 +180,8 @@ void CRepView::CreateControls()
     m_pSymptomBar->setAccessibleName(tr("Symptom rows"));
     m_pRemedyBar->setAccessibleName(tr("Remedy columns"));
     m_pTextBar->setAccessibleName(tr("Rubric text"));
-    m_pSymptomBar->SetPage(kSymptomPage);
-    m_pRemedyBar->SetPage(kRemedyPage);
+    m_pSymptomBar->SetPage(m_geometry.SymptomPage());
+    m_pRemedyBar->SetPage(m_geometry.RemedyPage());
     m_pTextBar->SetPage(kSymptomTextPage);
     // CMyScroll steps the bar in its own handler of the same signal, which runs first.
     connect(m_pSymptomBar, &QAbstractSlider::actionTriggered, this, &CRepView::OnSymptomScroll);
@@ -263,10 +265,20 @@ void CRepView::LayOutControls()
 {
     // The form never shrinks below its controls; a smaller frame scrolls it (the header and caption lines span
     // whatever width the form has, and the far remedy columns may run past its edge, as on the design).
+    // A fitted chart's bottom controls follow its last row, and the form may shrink to one row: the remedy bar
+    // then ends inside the view.
     const SplitterLayout& layout = m_geometry.Layout();
-    QRect used = ToQRect(layout.remedyBar) | ToQRect(layout.symptomTextBar);
-    const auto place = [this, &used](const DesignBox& box) {
-        const QRect rect = ToQRect(m_geometry.ControlToPixels({box.x, box.y, box.x + box.width, box.y + box.height}));
+    const int dy = m_geometry.BottomShift();
+    QRect used = ToQRect(layout.symptomTextBar);
+    if (!m_bFit)
+        used |= ToQRect(layout.remedyBar);
+    const auto place = [this, &used, dy](const DesignBox& box) {
+        QRect rect = ToQRect(m_geometry.ControlToPixels({box.x, box.y, box.x + box.width, box.y + box.height}));
+        if (box.id == IDC_SYMPTOM_SCROLL)
+            rect.setBottom(rect.bottom() + dy);
+        else if (box.id == IDC_SYMPTOMS_LABEL || box.id == IDC_SYMPTOM_COUNT || box.id == IDC_REMEDIES_LABEL
+            || box.id == IDC_REMEDY_COUNT)
+            rect.translate(0, dy);
         if (QWidget* control = Control(box.id))
             control->setGeometry(rect);
         if (box.id != IDC_HEADER_LINE && box.id != IDC_CAPTION)
@@ -284,7 +296,10 @@ void CRepView::LayOutControls()
     const std::array<int, 4> markIds{IDC_MARK_1777, IDC_MARK_1778, IDC_MARK_1787, IDC_MARK_1788};
     for (std::size_t i = 0; i < markIds.size(); ++i)
         m_marks[markIds[i]]->setGeometry(ToQRect(layout.marks[i]));
-    setMinimumSize(used.right() + m_geometry.Sx(4), used.bottom() + m_geometry.Sy(4));
+    if (m_bFit)
+        setMinimumSize(used.right() + m_geometry.Sx(4), m_geometry.HeightForRows(1));
+    else
+        setMinimumSize(used.right() + m_geometry.Sx(4), used.bottom() + m_geometry.Sy(4));
     FitCountLabels();
 }
 
@@ -307,14 +322,62 @@ void CRepView::FitCountLabels()
 void CRepView::SetScreenSize(int width, int height)
 {
     const int x0 = m_geometry.GridOrigin();
-    m_geometry = ChartGeometry(width, height);
+    m_geometry = ChartGeometry(width, height, CurrentArea());
     if (x0 != kInitialGridOrigin)
-        m_geometry.ReleaseSplitter((x0 - 5) * width / kChartFrameWidth);
+        m_geometry.KeepGridOrigin(x0);
     const int countPixels = m_geometry.Sy(15) * 7 / 8;
     for (int id : {IDC_SYMPTOMS_LABEL, IDC_REMEDIES_LABEL, IDC_SYMPTOM_COUNT, IDC_REMEDY_COUNT})
         m_statics[id]->setFont(PixelFont("Liberation Sans", countPixels, 600));
     LayOutControls();
+    SetScrollRanges();
     update();
+}
+
+ChartArea CRepView::CurrentArea() const
+{
+    ChartArea area;
+    area.fit = m_bFit;
+    // The widest the view gets is the width of the area that holds its frame, while that area is shown.
+    for (const QWidget* holder = parentWidget(); holder; holder = holder->parentWidget()) {
+        if (const auto* frames = qobject_cast<const QMdiArea*>(holder)) {
+            if (frames->isVisible())
+                area.width = frames->viewport()->width();
+            break;
+        }
+    }
+    if (m_bFit) {
+        area.viewWidth = width();
+        area.viewHeight = height();
+    }
+    return area;
+}
+
+void CRepView::FitToArea()
+{
+    const ChartArea area = CurrentArea();
+    if (area == m_geometry.Area())
+        return;
+    const int x0 = m_geometry.GridOrigin();
+    m_geometry = ChartGeometry(m_geometry.ScreenWidth(), m_geometry.ScreenHeight(), area);
+    if (x0 != kInitialGridOrigin)
+        m_geometry.KeepGridOrigin(x0);
+    LayOutControls();
+    SetScrollRanges();
+    update();
+}
+
+void CRepView::SetFitToWindow(bool fit)
+{
+    if (fit == m_bFit)
+        return;
+    m_bFit = fit;
+    FitToArea();
+}
+
+void CRepView::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    FitToArea();
 }
 
 void CRepView::SetHeaderLine()
@@ -358,18 +421,38 @@ QWidget* CRepView::Control(int id) const
     return it == m_marks.end() ? nullptr : it->second;
 }
 
-void CRepView::ResetScrollBars()
+// The bars' ranges and pages of the layout; the positions stay, as far as the ranges allow.
+void CRepView::SetScrollRanges()
 {
     const int symptoms = m_pEngine ? m_pEngine->SymptomCount() : 0;
     const int remedies = m_pEngine ? m_pEngine->RemedyCount() : 0;
-    const ScrollRange symptomRange = SymptomScrollRange(symptoms);
-    const ScrollRange remedyRange = RemedyScrollRange(remedies);
+    const ScrollRange symptomRange = m_geometry.SymptomRange(symptoms);
+    const ScrollRange remedyRange = m_geometry.RemedyRange(remedies);
+    const int p = m_pSymptomBar->Position();
+    const int q = m_pRemedyBar->Position();
+    m_pSymptomBar->SetPage(m_geometry.SymptomPage());
+    m_pRemedyBar->SetPage(m_geometry.RemedyPage());
     m_pSymptomBar->SetRangeMaximum(symptomRange.maximum);
-    m_pSymptomBar->SetPosition(0);
+    m_pSymptomBar->SetPosition(symptomRange.shown ? std::min(p, symptomRange.maximum) : 0);
     m_pSymptomBar->setVisible(symptomRange.shown);
     m_pRemedyBar->SetRangeMaximum(remedyRange.maximum);
-    m_pRemedyBar->SetPosition(0);
+    m_pRemedyBar->SetPosition(remedyRange.shown ? std::min(q, remedyRange.maximum) : 0);
     m_pRemedyBar->setVisible(remedyRange.shown && !(m_pMethods && IsSplitterDragging()));
+    if (m_pSymptomBar->Position() != p || m_pRemedyBar->Position() != q) {
+        m_nLastSymptomPosition = -1;
+        m_nLastRemedyPosition = -1;
+    }
+    if (m_pEngine)
+        ClampCursor();
+}
+
+void CRepView::ResetScrollBars()
+{
+    m_pSymptomBar->SetPosition(0);
+    m_pRemedyBar->SetPosition(0);
+    SetScrollRanges();
+    m_pSymptomBar->SetPosition(0);
+    m_pRemedyBar->SetPosition(0);
     m_pTextBar->SetRangeMaximum(kSymptomTextMaximum);
     m_pTextBar->SetPosition(0);
     m_pTextBar->setVisible(!(m_pMethods && IsSplitterDragging()));

@@ -15,6 +15,7 @@ enum CommandId : int {
     ID_STABILITY = 32791,
     ID_STRATEGIES = 32810, // View menu
     ID_FAMILIES = 32811,
+    ID_FIT_CHART = 32812, // View menu: the chart fills the window, a check item
     ID_EXPORT_CHART_CSV = 32793, // File menu, while a chart is open
     ID_SAVE_CHART_PDF = 32794,
     ID_PRINT_CHART = 32795,

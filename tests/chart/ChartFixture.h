@@ -6,8 +6,10 @@
 #include "chart/RepView.h"
 #include "state/PatientSelection.h"
 
+#include <QImage>
 #include <QTest>
 
+#include <cstdlib>
 #include <string>
 
 namespace quillon::testing {
@@ -33,10 +35,10 @@ inline CRepView* OpenChartOf(const std::string& regNo, const std::string& name, 
     return view;
 }
 
-// Design frame to pixels, as the form lays them out (truncating).
+// Design frame to pixels, as the form lays them out (truncating); the chart frame spans the chart's width.
 inline int ChartX(const CRepView* view, int x)
 {
-    return x * view->Geometry().ScreenWidth() / 840;
+    return x * view->Geometry().ChartWidth() / 840;
 }
 inline int ChartY(const CRepView* view, int y)
 {
@@ -64,6 +66,22 @@ inline QRect LineRect(const CRepView* view, int k, int x0 = 355)
     const int top = 160 + 22 * k;
     return QRect(
         QPoint(ChartX(view, 75), ChartY(view, top)), QPoint(ChartX(view, x0 - 5) - 1, ChartY(view, top + 20) - 1));
+}
+
+// How many pixels of `area` in `image` lie within `tolerance` (summed over the channels) of `colour`.
+inline int CountColour(const QImage& image, const QRect& area, const QColor& colour, int tolerance = 40)
+{
+    int found = 0;
+    const QRect inside = area.intersected(image.rect());
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+        for (int x = inside.left(); x <= inside.right(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (std::abs(c.red() - colour.red()) + std::abs(c.green() - colour.green())
+                    + std::abs(c.blue() - colour.blue())
+                < tolerance)
+                ++found;
+        }
+    return found;
 }
 
 } // namespace quillon::testing

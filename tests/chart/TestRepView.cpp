@@ -71,21 +71,6 @@ void WritePractice(const testing::TempFolder& folder)
     folder.WriteCatalogue(remedies);
 }
 
-int CountColour(const QImage& image, const QRect& area, const QColor& colour, int tolerance = 40)
-{
-    int found = 0;
-    const QRect inside = area.intersected(image.rect());
-    for (int y = inside.top(); y <= inside.bottom(); ++y)
-        for (int x = inside.left(); x <= inside.right(); ++x) {
-            const QColor c = image.pixelColor(x, y);
-            if (std::abs(c.red() - colour.red()) + std::abs(c.green() - colour.green())
-                    + std::abs(c.blue() - colour.blue())
-                < tolerance)
-                ++found;
-        }
-    return found;
-}
-
 // The cells the chart announces: the row, column and text of each cell announced.
 std::vector<std::tuple<int, int, QString>> g_announced;
 void RecordAnnouncement(QAccessibleInterface* cell)
@@ -325,7 +310,7 @@ private Q_SLOTS:
         SendMouse(m_view, QEvent::MouseMove, QPoint(x, press.y()), Qt::NoButton, Qt::LeftButton);
         QCOMPARE(m_view->Control(IDC_MARK_1778)->x(), x);
         SendMouse(m_view, QEvent::MouseButtonRelease, QPoint(x, press.y()), Qt::LeftButton, Qt::NoButton);
-        const int x0 = x * 840 / m_view->Geometry().ScreenWidth() + 5;
+        const int x0 = x * 840 / m_view->Geometry().ChartWidth() + 5;
         QCOMPARE(m_view->Geometry().GridOrigin(), x0);
         QVERIFY(m_view->ScrollBar(IDC_REMEDY_SCROLL)->isVisible());
         QVERIFY(m_view->ScrollBar(IDC_SYMPTOM_TEXT_SCROLL)->isVisible());

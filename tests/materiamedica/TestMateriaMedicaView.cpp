@@ -113,7 +113,7 @@ private Q_SLOTS:
         });
         // Rank 1 of the chart is Acon (every symptom names it).
         QTest::mouseClick(chart, Qt::RightButton, {},
-            QPoint(365 * chart->Geometry().ScreenWidth() / 840, 165 * chart->Geometry().ScreenHeight() / 680));
+            QPoint(365 * chart->Geometry().ChartWidth() / 840, 165 * chart->Geometry().ScreenHeight() / 680));
         QVERIFY(*popup && sawDialog);
         QCOMPARE(App().m_mmRequest.m_arrSelectedCodes, (std::vector<int>{kBell, kAcon, kBellLower}));
         QCOMPARE(App().m_mmRequest.m_nMarkMask, 5);

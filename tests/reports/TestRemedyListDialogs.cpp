@@ -48,7 +48,7 @@ void FromPopup(CRepView* view, int x, int y, int item, const std::function<void(
         dialog(&d);
         QTest::mouseClick(d.OkButton(), Qt::LeftButton);
     });
-    const int w = view->Geometry().ScreenWidth(), h = view->Geometry().ScreenHeight();
+    const int w = view->Geometry().ChartWidth(), h = view->Geometry().ScreenHeight();
     QTest::mouseClick(view, Qt::RightButton, {}, QPoint(x * w / 840, y * h / 680));
     QVERIFY(*ran);
 }
