@@ -4,6 +4,7 @@
 #include "app/AboutDialog.h"
 #include "casebook/CaseBook.h"
 #include "casebook/CaseBookDialogs.h"
+#include "casebook/CaseBookHistory.h"
 #include "chart/ChartFixture.h"
 #include "chart/WeightageDialog.h"
 #include "controls/Translation.h"
@@ -158,13 +159,16 @@ const std::map<QString, Opener>& Openers()
             [](CRepView&) {
                 std::shared_ptr<CCaseBook> book = CCaseBook::Open(":memory:", *g_sink);
                 return Opened{
-                    book, std::make_unique<COpenAnalysisDialog>(*book, PracticeIdentity{"practice", "Dr"}, "1001")};
+                    book, std::make_unique<COpenAnalysisDialog>(*book, PracticeIdentity{"practice", "Dr"}, "1001", g_choices)};
             }},
         {QStringLiteral("Case Book"),
             [](CRepView&) {
-                return Opened{nullptr,
-                    std::make_unique<CCaseBookDialog>(QStringLiteral("<h1>Anna Berger</h1>"),
-                        QStringList{QStringLiteral("Anna Berger")}, QStringLiteral("Fallbuch"), g_choices, *g_sink)};
+                std::shared_ptr<CCaseBook> book = CCaseBook::Open(":memory:", *g_sink);
+                auto page = std::make_unique<CHistoryPage>(
+                    *book, PatientIdentity{PracticeIdentity{"practice", "Dr"}, "1001", "Anna Berger"});
+                return Opened{book,
+                    std::make_unique<CCaseBookDialog>(std::move(page), QStringList{QStringLiteral("Anna Berger")},
+                        QStringLiteral("Fallbuch"), g_choices, *g_sink)};
             }},
         {QStringLiteral("About"),
             [](CRepView&) {
