@@ -4,10 +4,16 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QImage>
+#include <QScreen>
+#include <QShortcut>
+#include <QTextBlock>
 #include <QTextBrowser>
 #include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace quillon {
 
@@ -68,8 +74,17 @@ CHelpViewer::CHelpViewer(const QString& manualFolder, const QStringList& searche
     connect(m_pBrowser, &QTextBrowser::backwardAvailable, m_pBack, &QToolButton::setEnabled);
     connect(m_pBrowser, &QTextBrowser::forwardAvailable, m_pForward, &QToolButton::setEnabled);
     connect(m_pBrowser, &QTextBrowser::sourceChanged, this, &CHelpViewer::UpdateTitle);
+    connect(m_pBrowser, &QTextBrowser::sourceChanged, this, &CHelpViewer::ScalePictures);
+    // Esc closes the manual, as it closes a dialog.
+    auto* close = new QShortcut(QKeySequence::Cancel, this);
+    close->setContext(Qt::WindowShortcut);
+    connect(close, &QShortcut::activated, this, &QWidget::close);
 
-    resize(900, 700);
+    // As large as suits a manual page, and no larger than most of the screen.
+    QSize size(900, 700);
+    if (const QScreen* screen = parent ? parent->screen() : this->screen())
+        size = size.boundedTo(screen->availableGeometry().size() * 9 / 10);
+    resize(size);
     if (manualFolder.isEmpty()) {
         setWindowTitle(tr("Quillon Help"));
         m_pBrowser->setPlainText(
@@ -99,12 +114,63 @@ void CHelpViewer::UpdateTitle()
     setWindowTitle(front ? title : title + QStringLiteral(" - ") + page);
 }
 
+// A page's pictures are drawn at the width the page gives them; the browser would shrink them pixel by pixel, which
+// leaves the small text of a screenshot unreadable. Each picture is scaled smoothly to the size it is drawn at
+// (in the screen's device pixels) and handed to the page in place of its file.
+void CHelpViewer::ScalePictures()
+{
+    QTextDocument* document = m_pBrowser->document();
+    const qreal ratio = m_pBrowser->devicePixelRatioF();
+    const QDir folder(m_pBrowser->source().adjusted(QUrl::RemoveFilename).toLocalFile());
+    bool scaled = false;
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat format = it.fragment().charFormat();
+            if (!format.isImageFormat())
+                continue;
+            const QTextImageFormat picture = format.toImageFormat();
+            const QImage original(folder.filePath(picture.name()));
+            if (original.isNull() || picture.width() <= 0)
+                continue;
+            const qreal height
+                = picture.height() > 0 ? picture.height() : picture.width() * original.height() / original.width();
+            const QSize size = QSizeF(picture.width() * ratio, height * ratio).toSize();
+            if (size == original.size() || size.isEmpty())
+                continue;
+            QImage drawn = original.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            drawn.setDevicePixelRatio(ratio);
+            document->addResource(QTextDocument::ImageResource, QUrl(picture.name()), drawn);
+            scaled = true;
+        }
+    }
+    if (scaled)
+        m_pBrowser->viewport()->update();
+}
+
+void CHelpViewer::CentreOver(const QWidget* parent)
+{
+    if (!parent)
+        return;
+    QRect frame = frameGeometry();
+    frame.moveCenter(parent->window()->frameGeometry().center());
+    // Whole on the parent's screen, its title bar first.
+    if (const QScreen* screen = parent->screen()) {
+        const QRect available = screen->availableGeometry();
+        frame.moveRight(std::min(frame.right(), available.right()));
+        frame.moveBottom(std::min(frame.bottom(), available.bottom()));
+        frame.moveLeft(std::max(frame.left(), available.left()));
+        frame.moveTop(std::max(frame.top(), available.top()));
+    }
+    move(frame.topLeft());
+}
+
 CHelpViewer* CHelpViewer::ShowManual(const QString& programFolder, QWidget* parent)
 {
     static QPointer<CHelpViewer> viewer;
     if (!viewer) {
         viewer = new CHelpViewer(FindManual(programFolder), ManualFolders(programFolder), parent);
         viewer->setAttribute(Qt::WA_DeleteOnClose);
+        viewer->CentreOver(parent);
     }
     viewer->show();
     viewer->raise();

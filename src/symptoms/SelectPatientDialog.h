@@ -7,12 +7,14 @@
 #include <QDialog>
 
 class QLabel;
+class QLineEdit;
 class QTableView;
 
 namespace quillon {
 
 class CQuillonState;
 class CPatientListModel;
+class CPatientFilter;
 
 class CSelectPatientDialog final : public QDialog
 {
@@ -25,9 +27,14 @@ public:
     int exec() override;
 
     QTableView* List() const { return m_pList; }
+    // The search: a registration number's start or any part of a name, without regard to case or accents.
+    QLineEdit* SearchEdit() const { return m_pSearch; }
     QLabel* PhysicianLabel() const { return m_pPhysician; }
 
     void accept() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
     // What OK decided; the caller opens what follows once the dialog is closed.
     PatientChoice Choice() const { return m_choice; }
@@ -39,6 +46,8 @@ private:
     CQuillonState& m_state;
     QTableView* m_pList = nullptr;
     CPatientListModel* m_pModel = nullptr;
+    CPatientFilter* m_pFilter = nullptr;
+    QLineEdit* m_pSearch = nullptr;
     QLabel* m_pPhysician = nullptr;
     PatientIndex m_index;
     bool m_bLoaded = false;
