@@ -170,8 +170,9 @@ CHelpViewer* CHelpViewer::ShowManual(const QString& programFolder, QWidget* pare
     if (!viewer) {
         viewer = new CHelpViewer(FindManual(programFolder), ManualFolders(programFolder), parent);
         viewer->setAttribute(Qt::WA_DeleteOnClose);
-        viewer->CentreOver(parent);
     }
+    if (!viewer->isVisible())
+        viewer->CentreOver(parent);
     viewer->show();
     viewer->raise();
     viewer->activateWindow();

@@ -33,11 +33,11 @@ public:
 
     void accept() override;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
     // What OK decided; the caller opens what follows once the dialog is closed.
     PatientChoice Choice() const { return m_choice; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void OnSelectionChanged();

@@ -310,6 +310,7 @@ private Q_SLOTS:
     // copies scaled to the width the page gives them (not shrunk pixel by pixel at each paint); Esc closes it.
     void helpViewerOpensOverTheMainWindowAndEscClosesIt()
     {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // the viewer closed before
         App().MainFrame()->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(App().MainFrame()));
         QTest::keyClick(App().MainFrame(), Qt::Key_F1);
