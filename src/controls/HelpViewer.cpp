@@ -151,8 +151,12 @@ void CHelpViewer::CentreOver(const QWidget* parent)
 {
     if (!parent)
         return;
+    // Before it is first shown the window has no frame yet: its frame is taken to be as wide as its parent's.
+    const QWidget* over = parent->window();
     QRect frame = frameGeometry();
-    frame.moveCenter(parent->window()->frameGeometry().center());
+    if (!testAttribute(Qt::WA_WState_Created) || frame.size() == size())
+        frame.setSize(size() + over->frameGeometry().size() - over->geometry().size());
+    frame.moveCenter(over->frameGeometry().center());
     // Whole on the parent's screen, its title bar first.
     if (const QScreen* screen = parent->screen()) {
         const QRect available = screen->availableGeometry();

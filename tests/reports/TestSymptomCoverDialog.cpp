@@ -37,6 +37,7 @@
 #include <tuple>
 
 using namespace quillon;
+using testing::App;
 
 namespace {
 
