@@ -14,8 +14,64 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <optional>
 
 namespace quillon {
+
+namespace {
+
+// A page's pictures are drawn at the width the page gives them; the browser would shrink them pixel by pixel at
+// each paint, which leaves the small text of a screenshot unreadable. Each picture is loaded scaled smoothly to the
+// size it is drawn at, in the screen's device pixels.
+class CManualBrowser final : public QTextBrowser
+{
+public:
+    using QTextBrowser::QTextBrowser;
+
+    QVariant loadResource(int type, const QUrl& name) override
+    {
+        QVariant loaded = QTextBrowser::loadResource(type, name);
+        if (type != QTextDocument::ImageResource)
+            return loaded;
+        const QImage original
+            = loaded.userType() == QMetaType::QImage ? loaded.value<QImage>() : QImage::fromData(loaded.toByteArray());
+        const std::optional<QSizeF> drawn = DrawnSize(name, original.size());
+        if (original.isNull() || !drawn)
+            return loaded;
+        const qreal ratio = devicePixelRatioF();
+        const QSize size = (*drawn * ratio).toSize();
+        if (size.isEmpty() || size == original.size())
+            return loaded;
+        QImage scaled = original.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        scaled.setDevicePixelRatio(ratio);
+        return scaled;
+    }
+
+private:
+    // The size the page gives picture `name` (its width, and its height or the picture's proportions).
+    std::optional<QSizeF> DrawnSize(const QUrl& name, const QSize& original) const
+    {
+        for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
+            for (auto it = block.begin(); !it.atEnd(); ++it) {
+                const QTextCharFormat format = it.fragment().charFormat();
+                // The page names it relative to itself; the browser asks for it resolved.
+                if (!format.isImageFormat()
+                    || (QUrl(format.toImageFormat().name()) != name
+                        && source().resolved(QUrl(format.toImageFormat().name())) != name))
+                    continue;
+                const QTextImageFormat picture = format.toImageFormat();
+                if (picture.width() <= 0 || original.isEmpty())
+                    return std::nullopt;
+                const qreal height
+                    = picture.height() > 0 ? picture.height() : picture.width() * original.height() / original.width();
+                return QSizeF(picture.width(), height);
+            }
+        }
+        return std::nullopt;
+    }
+};
+
+} // namespace
 
 QStringList ManualFolders(const QString& programFolder)
 {
@@ -58,7 +114,7 @@ CHelpViewer::CHelpViewer(const QString& manualFolder, const QStringList& searche
     bar->addStretch();
     layout->addLayout(bar);
 
-    m_pBrowser = new QTextBrowser(this);
+    m_pBrowser = new CManualBrowser(this);
     m_pBrowser->setObjectName(QStringLiteral("helpBrowser"));
     m_pBrowser->setAccessibleName(tr("Manual page"));
     // Pages of the manual open here; a web address opens in the desktop's browser.
@@ -74,7 +130,6 @@ CHelpViewer::CHelpViewer(const QString& manualFolder, const QStringList& searche
     connect(m_pBrowser, &QTextBrowser::backwardAvailable, m_pBack, &QToolButton::setEnabled);
     connect(m_pBrowser, &QTextBrowser::forwardAvailable, m_pForward, &QToolButton::setEnabled);
     connect(m_pBrowser, &QTextBrowser::sourceChanged, this, &CHelpViewer::UpdateTitle);
-    connect(m_pBrowser, &QTextBrowser::sourceChanged, this, &CHelpViewer::ScalePictures);
     // Esc closes the manual, as it closes a dialog.
     auto* close = new QShortcut(QKeySequence::Cancel, this);
     close->setContext(Qt::WindowShortcut);
@@ -112,39 +167,6 @@ void CHelpViewer::UpdateTitle()
     // The manual is English: its front page is titled with the window's English name.
     const bool front = page.isEmpty() || page == QLatin1String("Quillon Help");
     setWindowTitle(front ? title : title + QStringLiteral(" - ") + page);
-}
-
-// A page's pictures are drawn at the width the page gives them; the browser would shrink them pixel by pixel, which
-// leaves the small text of a screenshot unreadable. Each picture is scaled smoothly to the size it is drawn at
-// (in the screen's device pixels) and handed to the page in place of its file.
-void CHelpViewer::ScalePictures()
-{
-    QTextDocument* document = m_pBrowser->document();
-    const qreal ratio = m_pBrowser->devicePixelRatioF();
-    const QDir folder(m_pBrowser->source().adjusted(QUrl::RemoveFilename).toLocalFile());
-    bool scaled = false;
-    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
-        for (auto it = block.begin(); !it.atEnd(); ++it) {
-            const QTextCharFormat format = it.fragment().charFormat();
-            if (!format.isImageFormat())
-                continue;
-            const QTextImageFormat picture = format.toImageFormat();
-            const QImage original(folder.filePath(picture.name()));
-            if (original.isNull() || picture.width() <= 0)
-                continue;
-            const qreal height
-                = picture.height() > 0 ? picture.height() : picture.width() * original.height() / original.width();
-            const QSize size = QSizeF(picture.width() * ratio, height * ratio).toSize();
-            if (size == original.size() || size.isEmpty())
-                continue;
-            QImage drawn = original.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-            drawn.setDevicePixelRatio(ratio);
-            document->addResource(QTextDocument::ImageResource, QUrl(picture.name()), drawn);
-            scaled = true;
-        }
-    }
-    if (scaled)
-        m_pBrowser->viewport()->update();
 }
 
 void CHelpViewer::CentreOver(const QWidget* parent)

@@ -37,7 +37,6 @@ public:
 
 private:
     void UpdateTitle();
-    void ScalePictures();
 
     QString m_strFolder;
     QTextBrowser* m_pBrowser = nullptr;
