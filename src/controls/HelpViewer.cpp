@@ -5,8 +5,8 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QImage>
+#include <QKeyEvent>
 #include <QScreen>
-#include <QShortcut>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QToolButton>
@@ -130,10 +130,6 @@ CHelpViewer::CHelpViewer(const QString& manualFolder, const QStringList& searche
     connect(m_pBrowser, &QTextBrowser::backwardAvailable, m_pBack, &QToolButton::setEnabled);
     connect(m_pBrowser, &QTextBrowser::forwardAvailable, m_pForward, &QToolButton::setEnabled);
     connect(m_pBrowser, &QTextBrowser::sourceChanged, this, &CHelpViewer::UpdateTitle);
-    // Esc closes the manual, as it closes a dialog.
-    auto* close = new QShortcut(QKeySequence::Cancel, this);
-    close->setContext(Qt::WindowShortcut);
-    connect(close, &QShortcut::activated, this, &QWidget::close);
 
     // As large as suits a manual page, and no larger than most of the screen.
     QSize size(900, 700);
@@ -167,6 +163,16 @@ void CHelpViewer::UpdateTitle()
     // The manual is English: its front page is titled with the window's English name.
     const bool front = page.isEmpty() || page == QLatin1String("Quillon Help");
     setWindowTitle(front ? title : title + QStringLiteral(" - ") + page);
+}
+
+void CHelpViewer::keyPressEvent(QKeyEvent* event)
+{
+    // Esc closes the manual, as it closes a dialog; the browser and the buttons leave it to the window.
+    if (event->matches(QKeySequence::Cancel)) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void CHelpViewer::CentreOver(const QWidget* parent)

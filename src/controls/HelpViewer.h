@@ -35,6 +35,9 @@ public:
     // Places the window over the middle of parent's window, whole on its screen.
     void CentreOver(const QWidget* parent);
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void UpdateTitle();
 
