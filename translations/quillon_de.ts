@@ -1511,10 +1511,6 @@ die gewählten Teile. Passt keine Arznei, kehrt das Fenster zur normalen Reperto
         <translation>Fehler bei den abgedeckten Symptomen</translation>
     </message>
     <message>
-        <source>Select Patient</source>
-        <translation>Patient auswählen</translation>
-    </message>
-    <message>
         <source> this Symptom is already on this clipboard  </source>
         <translation> - dieses Symptom ist bereits in dieser Zwischenablage  </translation>
     </message>
@@ -1719,6 +1715,10 @@ die gewählten Teile. Passt keine Arznei, kehrt das Fenster zur normalen Reperto
     <message>
         <source>The command was not carried out: %1</source>
         <translation>Der Befehl wurde nicht ausgeführt: %1</translation>
+    </message>
+    <message>
+        <source>Choose a patient first: click a row, or type part of the name or the registration number in Search and press Down. Then press OK.</source>
+        <translation>Wählen Sie zuerst einen Patienten: Klicken Sie auf eine Zeile, oder tippen Sie einen Teil des Namens oder die Registriernummer unter Suchen ein und drücken Sie Pfeil nach unten. Drücken Sie dann OK.</translation>
     </message>
 </context>
 <context>
@@ -2896,6 +2896,18 @@ Doppelklick auf eine Familie behält nur ihre Arzneien in der Repertorisation.</
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>&amp;Search:</source>
+        <translation>&amp;Suchen:</translation>
+    </message>
+    <message>
+        <source>Registration number or part of the name</source>
+        <translation>Registriernummer oder Teil des Namens</translation>
+    </message>
+    <message>
+        <source>Search patients</source>
+        <translation>Patienten suchen</translation>
     </message>
 </context>
 <context>

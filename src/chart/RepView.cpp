@@ -38,9 +38,6 @@ namespace quillon {
 
 namespace {
 
-// Screen x at which the popup menus change from left- to right-aligned.
-constexpr int kPopupAlignX = 445;
-
 QSize ScreenSizeOf(const QWidget* widget)
 {
     const QScreen* screen = widget->screen();
@@ -500,6 +497,12 @@ void CRepView::keyPressEvent(QKeyEvent* event)
     const bool shift = event->modifiers() & Qt::ShiftModifier;
     CMyScroll* bar = m_pRemedyBar;
     QAbstractSlider::SliderAction action = QAbstractSlider::SliderNoAction;
+    // The Menu key and Shift+F10 open the popup of the cursor's cell.
+    if ((event->key() == Qt::Key_Menu && !shift)
+        || (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier)) {
+        ShowCursorPopup();
+        return;
+    }
     switch (event->key()) {
     case Qt::Key_Up: MoveCursor(-1, 0); return;
     case Qt::Key_Down: MoveCursor(1, 0); return;
@@ -531,6 +534,15 @@ void CRepView::OnLeftButtonDown(const QPoint& p)
     const MethodOutcome outcome = m_pSession->Press(
         m_geometry, m_bHasChart, p.x(), p.y(), {m_pSymptomBar->Position(), m_pRemedyBar->Position()});
     AfterMethod(outcome);
+    // The cursor goes to the cell pressed; a grade or a covered count picks its remedy (and a grade its symptom),
+    // as a totality cell does.
+    if (const auto [row, column] = TableCellAt(p); row >= 0) {
+        PlaceCursor(row, column);
+        if (row != kTotalityTableRow)
+            m_pMethods->Pick(column, row >= kFirstSymptomTableRow ? row - kFirstSymptomTableRow : SelSymptom());
+    } else if (SelSymptom() >= 0) {
+        PlaceCursor(kFirstSymptomTableRow + SelSymptom(), m_nCursorColumn);
+    }
     // The press grabs the mouse until the release.
     if (IsDragging())
         setCursor(DragSheetCursor());
@@ -570,73 +582,6 @@ void CRepView::ReleaseSplitter(int x)
     m_nLastTextPosition = -1;
     m_bTextScrolled = false;
     update();
-}
-
-void CRepView::OnRightButtonDown(const QPoint& p)
-{
-    if (!m_bHasChart)
-        return;
-    ChartPointer& pointer = m_pMethods->Pointer();
-    pointer.m_nSelSymptom = -1;
-    const ChartHit hit = m_geometry.HitTest(
-        p.x(), p.y(), m_pSymptomBar->Position(), [this](int s) { return m_pEngine->Symptom(s) != nullptr; },
-        m_pRemedyBar->Position(), m_pEngine->RemedyCount());
-    if (hit.onSymptom)
-        pointer.m_nSelSymptom = hit.symptom;
-
-    pointer.m_nSelRemedy = 0;
-    if (const int column = m_geometry.TotalityColumnAt(p.x(), p.y()); column >= 0) {
-        pointer.m_nSelRemedy = m_pRemedyBar->Position() + column;
-        if (pointer.m_nSelRemedy < m_pEngine->RemedyCount()) {
-            QMenu menu(this);
-            AddMenuItem(menu, tr("&Symptom Covered/Not Covered"), ID_MENU_SYMPTOM_COVERED);
-            AddMenuItem(menu, tr("&Conv. Rep To MM"), ID_MENU_CONV_REP_TO_MM);
-            AddMenuItem(menu, tr("&Drug List"), ID_MENU_DRUG_LIST);
-            AddMenuItem(menu, tr("S&tability"), ID_STABILITY);
-            AddMenuItem(menu, tr("&Record Prescription\u2026"), ID_MENU_RECORD_PRESCRIPTION);
-            ShowPopup(menu, p);
-        }
-    }
-    if (const int line = m_geometry.SymptomLineAt(p.x(), p.y()); line >= 0) {
-        if (m_pSymptomBar->Position() + line - kFirstSymptomLine < m_pEngine->SymptomCount()) {
-            QMenu menu(this);
-            AddMenuItem(menu, tr("Symptom &List"), ID_MENU_SYMPTOM_LIST);
-            AddMenuItem(menu, tr("&Full Symptom"), ID_MENU_FULL_SYMPTOM);
-            AddMenuItem(menu, tr("ClipBoard &1"), ID_MENU_CLIPBOARD1);
-            AddMenuItem(menu, tr("ClipBoard &2"), ID_MENU_CLIPBOARD2);
-            AddMenuItem(menu, tr("ClipBoard &3"), ID_MENU_CLIPBOARD3);
-            menu.addSeparator();
-            QAction* eliminate = AddMenuItem(menu, tr("&Eliminate by this Symptom"), ID_MENU_ELIMINATE);
-            eliminate->setCheckable(true);
-            eliminate->setChecked(m_pEngine->IsEliminating(pointer.m_nSelSymptom));
-            ShowPopup(menu, p);
-        }
-    }
-}
-
-QAction* CRepView::AddMenuItem(QMenu& menu, const QString& text, int commandId)
-{
-    QAction* action = menu.addAction(text);
-    action->setData(commandId);
-    action->setEnabled(IsCommandEnabled(commandId));
-    return action;
-}
-
-void CRepView::ShowPopup(QMenu& menu, const QPoint& p)
-{
-    QPoint at = mapToGlobal(p);
-    if (at.x() >= kPopupAlignX)
-        at.rx() -= menu.sizeHint().width();
-    int chosen = 0;
-    connect(&menu, &QMenu::triggered, &menu, [&chosen](QAction* action) { chosen = action->data().toInt(); });
-    menu.exec(at);
-    if (chosen != 0)
-        RunMenuCommand(chosen);
-}
-
-void CRepView::RunMenuCommand(int commandId)
-{
-    OnCommand(commandId);
 }
 
 } // namespace quillon

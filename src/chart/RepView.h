@@ -19,11 +19,13 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 class QLabel;
 class QFrame;
 class QHelpEvent;
+class QContextMenuEvent;
 class QAction;
 class QMenu;
 
@@ -207,6 +209,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void CreateControls();
@@ -238,6 +241,10 @@ private:
 
     // Moves the cell cursor and scrolls only as far as it needs to stay in sight.
     void MoveCursor(int rows, int columns);
+    // Puts the cursor on a cell the mouse pressed (in sight), without picking.
+    void PlaceCursor(int row, int column);
+    // The table cell (row, column) under a pixel point, or (-1, -1).
+    std::pair<int, int> TableCellAt(const QPoint& p) const;
     void ClampCursor();
     int CursorColumnsInSight() const;
     void SetTabOrder();
@@ -247,6 +254,9 @@ private:
     void OnLeftButtonUp(const QPoint& p);
     void OnRightButtonDown(const QPoint& p);
     void ReleaseSplitter(int x);
+    void ShowRemedyPopup(const QPoint& p);
+    void ShowSymptomPopup(const QPoint& p);
+    void ShowCursorPopup();
     void ShowPopup(QMenu& menu, const QPoint& p);
     QAction* AddMenuItem(QMenu& menu, const QString& text, int commandId);
     void RunMenuCommand(int commandId);

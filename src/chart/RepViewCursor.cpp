@@ -67,6 +67,9 @@ void CRepView::MoveCursor(int rows, int columns)
     m_nCursorRow += rows;
     m_nCursorColumn += columns;
     ClampCursor();
+    // The commands of "the chosen remedy" and "the chosen symptom" act on the cursor's cell from now on.
+    m_pMethods->Pick(
+        m_nCursorColumn, m_nCursorRow >= kFirstSymptomTableRow ? m_nCursorRow - kFirstSymptomTableRow : -1);
 
     // The bars move only as far as the cursor needs.
     const int s = m_nCursorRow - kFirstSymptomTableRow;
@@ -81,6 +84,36 @@ void CRepView::MoveCursor(int rows, int columns)
     }
     update();
     AnnounceGridCursor(this);
+}
+
+void CRepView::PlaceCursor(int row, int column)
+{
+    if (!m_bHasChart || m_pEngine->RemedyCount() == 0)
+        return;
+    m_nCursorRow = row;
+    m_nCursorColumn = column;
+    ClampCursor();
+    update();
+    AnnounceGridCursor(this);
+}
+
+std::pair<int, int> CRepView::TableCellAt(const QPoint& p) const
+{
+    if (!m_bHasChart)
+        return {-1, -1};
+    const int first = m_pRemedyBar->Position();
+    const int top = kFirstSymptomTableRow + m_pSymptomBar->Position();
+    for (int column = first; column < first + kDrawnColumns && column < m_pEngine->RemedyCount(); ++column) {
+        if (!TableCellRect(kTotalityTableRow, column).isValid())
+            break;
+        for (int row : {kTotalityTableRow, kCoveredTableRow})
+            if (TableCellRect(row, column).contains(p))
+                return {row, column};
+        for (int row = top; row < top + kVisibleSymptoms; ++row)
+            if (TableCellRect(row, column).contains(p))
+                return {row, column};
+    }
+    return {-1, -1};
 }
 
 } // namespace quillon

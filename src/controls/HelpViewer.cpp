@@ -4,12 +4,74 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QImage>
+#include <QKeyEvent>
+#include <QScreen>
+#include <QTextBlock>
 #include <QTextBrowser>
 #include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <optional>
+
 namespace quillon {
+
+namespace {
+
+// A page's pictures are drawn at the width the page gives them; the browser would shrink them pixel by pixel at
+// each paint, which leaves the small text of a screenshot unreadable. Each picture is loaded scaled smoothly to the
+// size it is drawn at, in the screen's device pixels.
+class CManualBrowser final : public QTextBrowser
+{
+public:
+    using QTextBrowser::QTextBrowser;
+
+    QVariant loadResource(int type, const QUrl& name) override
+    {
+        QVariant loaded = QTextBrowser::loadResource(type, name);
+        if (type != QTextDocument::ImageResource)
+            return loaded;
+        const QImage original
+            = loaded.userType() == QMetaType::QImage ? loaded.value<QImage>() : QImage::fromData(loaded.toByteArray());
+        const std::optional<QSizeF> drawn = DrawnSize(name, original.size());
+        if (original.isNull() || !drawn)
+            return loaded;
+        const qreal ratio = devicePixelRatioF();
+        const QSize size = (*drawn * ratio).toSize();
+        if (size.isEmpty() || size == original.size())
+            return loaded;
+        QImage scaled = original.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        scaled.setDevicePixelRatio(ratio);
+        return scaled;
+    }
+
+private:
+    // The size the page gives picture `name` (its width, and its height or the picture's proportions).
+    std::optional<QSizeF> DrawnSize(const QUrl& name, const QSize& original) const
+    {
+        for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
+            for (auto it = block.begin(); !it.atEnd(); ++it) {
+                const QTextCharFormat format = it.fragment().charFormat();
+                // The page names it relative to itself; the browser asks for it resolved.
+                if (!format.isImageFormat()
+                    || (QUrl(format.toImageFormat().name()) != name
+                        && source().resolved(QUrl(format.toImageFormat().name())) != name))
+                    continue;
+                const QTextImageFormat picture = format.toImageFormat();
+                if (picture.width() <= 0 || original.isEmpty())
+                    return std::nullopt;
+                const qreal height
+                    = picture.height() > 0 ? picture.height() : picture.width() * original.height() / original.width();
+                return QSizeF(picture.width(), height);
+            }
+        }
+        return std::nullopt;
+    }
+};
+
+} // namespace
 
 QStringList ManualFolders(const QString& programFolder)
 {
@@ -52,7 +114,7 @@ CHelpViewer::CHelpViewer(const QString& manualFolder, const QStringList& searche
     bar->addStretch();
     layout->addLayout(bar);
 
-    m_pBrowser = new QTextBrowser(this);
+    m_pBrowser = new CManualBrowser(this);
     m_pBrowser->setObjectName(QStringLiteral("helpBrowser"));
     m_pBrowser->setAccessibleName(tr("Manual page"));
     // Pages of the manual open here; a web address opens in the desktop's browser.
@@ -69,7 +131,11 @@ CHelpViewer::CHelpViewer(const QString& manualFolder, const QStringList& searche
     connect(m_pBrowser, &QTextBrowser::forwardAvailable, m_pForward, &QToolButton::setEnabled);
     connect(m_pBrowser, &QTextBrowser::sourceChanged, this, &CHelpViewer::UpdateTitle);
 
-    resize(900, 700);
+    // As large as suits a manual page, and no larger than most of the screen.
+    QSize size(900, 700);
+    if (const QScreen* screen = parent ? parent->screen() : this->screen())
+        size = size.boundedTo(screen->availableGeometry().size() * 9 / 10);
+    resize(size);
     if (manualFolder.isEmpty()) {
         setWindowTitle(tr("Quillon Help"));
         m_pBrowser->setPlainText(
@@ -99,6 +165,37 @@ void CHelpViewer::UpdateTitle()
     setWindowTitle(front ? title : title + QStringLiteral(" - ") + page);
 }
 
+void CHelpViewer::keyPressEvent(QKeyEvent* event)
+{
+    // Esc closes the manual, as it closes a dialog; the browser and the buttons leave it to the window.
+    if (event->matches(QKeySequence::Cancel)) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void CHelpViewer::CentreOver(const QWidget* parent)
+{
+    if (!parent)
+        return;
+    // Before it is first shown the window has no frame yet: its frame is taken to be as wide as its parent's.
+    const QWidget* over = parent->window();
+    QRect frame = frameGeometry();
+    if (!testAttribute(Qt::WA_WState_Created) || frame.size() == size())
+        frame.setSize(size() + over->frameGeometry().size() - over->geometry().size());
+    frame.moveCenter(over->frameGeometry().center());
+    // Whole on the parent's screen, its title bar first.
+    if (const QScreen* screen = parent->screen()) {
+        const QRect available = screen->availableGeometry();
+        frame.moveRight(std::min(frame.right(), available.right()));
+        frame.moveBottom(std::min(frame.bottom(), available.bottom()));
+        frame.moveLeft(std::max(frame.left(), available.left()));
+        frame.moveTop(std::max(frame.top(), available.top()));
+    }
+    move(frame.topLeft());
+}
+
 CHelpViewer* CHelpViewer::ShowManual(const QString& programFolder, QWidget* parent)
 {
     static QPointer<CHelpViewer> viewer;
@@ -106,6 +203,8 @@ CHelpViewer* CHelpViewer::ShowManual(const QString& programFolder, QWidget* pare
         viewer = new CHelpViewer(FindManual(programFolder), ManualFolders(programFolder), parent);
         viewer->setAttribute(Qt::WA_DeleteOnClose);
     }
+    if (!viewer->isVisible())
+        viewer->CentreOver(parent);
     viewer->show();
     viewer->raise();
     viewer->activateWindow();

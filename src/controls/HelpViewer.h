@@ -32,6 +32,12 @@ public:
     // The one viewer of the run, made on first use and raised on every later one.
     static CHelpViewer* ShowManual(const QString& programFolder, QWidget* parent);
 
+    // Places the window over the middle of parent's window, whole on its screen.
+    void CentreOver(const QWidget* parent);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void UpdateTitle();
 

@@ -17,6 +17,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTableWidget>
 
@@ -241,6 +242,9 @@ void CFamiliesDialog::Fill()
         ++r;
     }
     m_pTable->resizeColumnsToContents();
+    // Another kingdom's families are read from their first.
+    m_pTable->scrollToTop();
+    m_pTable->horizontalScrollBar()->setValue(0);
 }
 
 std::string CFamiliesDialog::CsvText() const

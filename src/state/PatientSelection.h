@@ -12,7 +12,10 @@
 
 namespace quillon {
 
-inline constexpr const char* kMsgSelectPatient = QT_TRANSLATE_NOOP("Message", "Select Patient");
+// OK or Return before a patient is chosen: what to do.
+inline constexpr const char* kMsgSelectPatient = QT_TRANSLATE_NOOP("Message",
+    "Choose a patient first: click a row, or type part of the name or the registration number in Search and "
+    "press Down. Then press OK.");
 
 // Copies a row of the patient list and the physician's name into the state, as a selection change does.
 void SetCurrentPatient(CQuillonState& state, const PatientRow& row, const std::string& physician);

@@ -9,12 +9,14 @@
 #include <functional>
 
 class QLabel;
+class QLineEdit;
 class QTableView;
 
 namespace quillon {
 
 class CQuillonState;
 class CPatientListModel;
+class CPatientFilter;
 
 class CSelectPatientDialog final : public QDialog
 {
@@ -27,6 +29,8 @@ public:
     int exec() override;
 
     QTableView* List() const { return m_pList; }
+    // The search: a registration number's start or any part of a name, without regard to case or accents.
+    QLineEdit* SearchEdit() const { return m_pSearch; }
     QLabel* PhysicianLabel() const { return m_pPhysician; }
 
     void accept() override;
@@ -36,6 +40,9 @@ public:
     // Runs when OK has found the chosen patient's visits, before the first of them loads.
     void SetBeforeLoading(std::function<void()> beforeLoading) { m_beforeLoading = std::move(beforeLoading); }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void OnSelectionChanged();
     bool FillList();
@@ -43,6 +50,8 @@ private:
     CQuillonState& m_state;
     QTableView* m_pList = nullptr;
     CPatientListModel* m_pModel = nullptr;
+    CPatientFilter* m_pFilter = nullptr;
+    QLineEdit* m_pSearch = nullptr;
     QLabel* m_pPhysician = nullptr;
     PatientIndex m_index;
     bool m_bLoaded = false;

@@ -16,10 +16,16 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QScreen>
 #include <QSet>
 #include <QTableView>
 #include <QTest>
@@ -27,6 +33,7 @@
 #include <QTextBrowser>
 
 #include <functional>
+#include <map>
 #include <new>
 #include <stdexcept>
 
@@ -116,10 +123,12 @@ private Q_SLOTS:
                 QCOMPARE(rows->rowCount(), 4); // the repeated 101 is dropped
                 QCOMPARE(rows->index(0, 1).data().toString(), QStringLiteral("Asha Rao"));
                 QCOMPARE(rows->index(1, 3).data().toString(), QStringLiteral("06/11/2002"));
-                // OK without a row asks for one and stays open.
+                // OK without a row says what to do and stays open.
                 QTest::mouseClick(Button(&dialog, "OK"), Qt::LeftButton);
                 QVERIFY(dialog.isVisible());
-                QCOMPARE(g_sink->Texts(), std::vector<std::string>{"Select Patient"});
+                QCOMPARE(g_sink->Texts(),
+                    std::vector<std::string>{"Choose a patient first: click a row, or type part of the name or the "
+                                             "registration number in Search and press Down. Then press OK."});
             });
     }
 
@@ -383,6 +392,97 @@ private Q_SLOTS:
         QCOMPARE(visited.size(), folder.entryList({QStringLiteral("*.html")}, QDir::Files).size());
         QVERIFY(pictures >= 3);
         viewer->close();
+    }
+
+    // The manual's keyboard page names every shortcut the menus carry, with its command, and no other: a shortcut
+    // added, changed or dropped shows here.
+    void keyboardPageNamesEveryMenuShortcut()
+    {
+        QFile page(FindManual(QCoreApplication::applicationDirPath()) + QStringLiteral("/keyboard.html"));
+        QVERIFY(page.open(QIODevice::ReadOnly));
+        const QString html = QString::fromUtf8(page.readAll());
+        const qsizetype start = html.indexOf(QLatin1String("id=\"menus\""));
+        QVERIFY(start >= 0);
+        const QString table = html.mid(start, html.indexOf(QLatin1String("</table>"), start) - start);
+        std::map<QString, QString> documented; // key -> what the page says it does
+        static const QRegularExpression row(QStringLiteral("<tr><td>([^<]+)</td><td>([^<]+)</td></tr>"));
+        for (auto it = row.globalMatch(table); it.hasNext();) {
+            const auto match = it.next();
+            documented[match.captured(1)] = match.captured(2);
+        }
+
+        std::map<QString, QString> carried; // key -> the menu command
+        std::function<void(const QList<QAction*>&)> walk = [&](const QList<QAction*>& actions) {
+            for (const QAction* action : actions) {
+                if (action->menu())
+                    walk(action->menu()->actions());
+                for (const QKeySequence& key : action->shortcuts()) {
+                    QString name = action->text().section(QLatin1Char('\t'), 0, 0).remove(QLatin1Char('&'));
+                    name.remove(QChar(0x2026)).remove(QLatin1String("..."));
+                    carried[key.toString(QKeySequence::PortableText)] = name.simplified();
+                }
+            }
+        };
+        walk(App().MainFrame()->menuBar()->actions());
+        QVERIFY(carried.count(QStringLiteral("Ctrl+S")) == 1);
+        for (const auto& [key, command] : carried) {
+            const auto it = documented.find(key);
+            QVERIFY2(it != documented.end(), qPrintable(key + QStringLiteral(" (") + command + QStringLiteral(")")));
+            QVERIFY2(it->second.startsWith(command), qPrintable(key + QStringLiteral(": ") + it->second));
+        }
+        for (const auto& [key, text] : documented)
+            QVERIFY2(carried.count(key) == 1, qPrintable(key + QStringLiteral(" is on no menu")));
+    }
+
+    // The manual opens over the middle of the main window, whole on its screen; its pictures are drawn from
+    // copies scaled to the width the page gives them (not shrunk pixel by pixel at each paint); Esc closes it.
+    void helpViewerOpensOverTheMainWindowAndEscClosesIt()
+    {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // the viewer closed before
+        App().MainFrame()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(App().MainFrame()));
+        QTest::keyClick(App().MainFrame(), Qt::Key_F1);
+        QPointer<CHelpViewer> viewer = App().MainFrame()->findChild<CHelpViewer*>();
+        QVERIFY(viewer && viewer->isVisible());
+        const QRect frame = App().MainFrame()->frameGeometry();
+        const QRect shown = viewer->frameGeometry();
+        QVERIFY2((shown.center() - frame.center()).manhattanLength() <= 2,
+            qPrintable(QStringLiteral("viewer at %1,%2 %3x%4 over %5,%6 %7x%8")
+                           .arg(shown.x())
+                           .arg(shown.y())
+                           .arg(shown.width())
+                           .arg(shown.height())
+                           .arg(frame.x())
+                           .arg(frame.y())
+                           .arg(frame.width())
+                           .arg(frame.height())));
+        QVERIFY(viewer->screen()->availableGeometry().contains(shown));
+
+        const struct
+        {
+            const char* page;
+            int width; // as the page's img gives it
+        } pictures[] = {{"index.html", 640}, {"chart.html", 720}, {"methods.html", 640}};
+        QTextBrowser* browser = viewer->Browser();
+        for (const auto& picture : pictures) {
+            viewer->ShowPage(QString::fromLatin1(picture.page));
+            QString name;
+            for (QTextBlock block = browser->document()->begin(); block.isValid() && name.isEmpty();
+                 block = block.next())
+                for (auto it = block.begin(); !it.atEnd(); ++it)
+                    if (it.fragment().charFormat().isImageFormat())
+                        name = it.fragment().charFormat().toImageFormat().name();
+            QVERIFY2(!name.isEmpty(), picture.page);
+            const QImage drawn
+                = browser->document()->resource(QTextDocument::ImageResource, QUrl(name)).value<QImage>();
+            QCOMPARE(drawn.width(), qRound(picture.width * browser->devicePixelRatioF()));
+            QCOMPARE(drawn.height(), qRound(picture.width * 800 / 1280 * browser->devicePixelRatioF()));
+        }
+
+        viewer->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(viewer));
+        QTest::keyClick(browser, Qt::Key_Escape);
+        QTRY_VERIFY(!viewer);
     }
 };
 

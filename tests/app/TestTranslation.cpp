@@ -107,7 +107,11 @@ private Q_SLOTS:
                 QVERIFY(ButtonOf(&dialog, QString::fromUtf8("Abbrechen")));
                 // OK without a row: the message the window shows, translated by its sink.
                 QTest::mouseClick(ok, Qt::LeftButton);
-                QCOMPARE(g_sink->Texts(), std::vector<std::string>{ToData(QString::fromUtf8("Patient auswählen"))});
+                QCOMPARE(g_sink->Texts(),
+                    std::vector<std::string>{ToData(QString::fromUtf8(
+                        "Wählen Sie zuerst einen Patienten: Klicken Sie auf eine Zeile, oder tippen Sie einen Teil des "
+                        "Namens oder die Registriernummer unter Suchen ein und drücken Sie Pfeil nach unten. Drücken "
+                        "Sie dann OK."))});
                 // A patient whose visit file holds no visit: the core's message, in the data's code page.
                 const QRect row = dialog.List()->visualRect(dialog.List()->model()->index(1, 1));
                 QTest::mouseClick(dialog.List()->viewport(), Qt::LeftButton, {}, row.center());

@@ -16,7 +16,9 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMenu>
+#include <QScreen>
 #include <QTest>
+#include <QTimer>
 
 #include <algorithm>
 #include <functional>
@@ -420,6 +422,124 @@ private Q_SLOTS:
         QTest::mouseClick(m_view->Button(IDC_MIND), Qt::LeftButton);
         QCOMPARE(ChartTable(m_view)->rowCount(), 2 + 5);
         QCOMPARE(m_view->CursorRow(), 2 + 4);
+    }
+
+    // The Menu key and Shift+F10 open the popup of the cursor's cell at that cell: the symptom's on a symptom row,
+    // the remedy's on the totality and the covered rows. F10 alone and Ctrl+F10 open none.
+    void keysOpenThePopupOfTheCursorCell()
+    {
+        const QStringList symptomItems{QStringLiteral("Symptom &List"), QStringLiteral("&Full Symptom"),
+            QStringLiteral("ClipBoard &1"), QStringLiteral("ClipBoard &2"), QStringLiteral("ClipBoard &3"), QString(),
+            QStringLiteral("&Eliminate by this Symptom")};
+        const QStringList remedyItems{QStringLiteral("&Symptom Covered/Not Covered"),
+            QStringLiteral("&Conv. Rep To MM"), QStringLiteral("&Drug List"), QStringLiteral("S&tability"),
+            QStringLiteral("&Record Prescription\u2026")};
+        const struct
+        {
+            const char* name;
+            int down, right; // arrows from the first symptom row and the first column
+            Qt::Key key;
+            Qt::KeyboardModifiers modifiers;
+            QStringList items; // empty: no popup
+            int symptom, remedy; // picked once the popup is open
+        } cases[] = {
+            {"Menu on symptom 3", 3, 2, Qt::Key_Menu, Qt::NoModifier, symptomItems, 3, 2},
+            {"Shift+F10 on the last symptom, scrolled", kSymptoms + 2, 1, Qt::Key_F10, Qt::ShiftModifier, symptomItems,
+                kSymptoms - 1, 1},
+            {"Shift+F10 on the totality row", -2, 4, Qt::Key_F10, Qt::ShiftModifier, remedyItems, -1, 4},
+            {"Menu on the covered row past the columns in sight", -1, 15, Qt::Key_Menu, Qt::NoModifier, remedyItems, -1,
+                15},
+            {"F10 alone", 1, 1, Qt::Key_F10, Qt::NoModifier, {}, 1, 1},
+            {"Ctrl+F10", 1, 1, Qt::Key_F10, Qt::ControlModifier, {}, 1, 1},
+        };
+        for (const auto& c : cases) {
+            m_view = OpenChart("1001");
+            QVERIFY(m_view);
+            for (int k = 0; k < std::abs(c.down); ++k)
+                QTest::keyClick(m_view, c.down > 0 ? Qt::Key_Down : Qt::Key_Up);
+            for (int k = 0; k < c.right; ++k)
+                QTest::keyClick(m_view, Qt::Key_Right);
+            if (c.items.isEmpty()) {
+                // Whatever popup opened is closed, and told.
+                bool opened = false;
+                QTimer closer;
+                closer.setSingleShot(true);
+                connect(&closer, &QTimer::timeout, this, [&opened] {
+                    if (QWidget* popup = QApplication::activePopupWidget()) {
+                        opened = true;
+                        popup->close();
+                    }
+                });
+                closer.start(200);
+                QTest::keyClick(m_view, c.key, c.modifiers);
+                QTest::qWait(300);
+                QVERIFY2(!opened, c.name);
+                continue;
+            }
+            QStringList shown;
+            QRect popupAt, cellAt;
+            const auto ran = WhenShown<QMenu>([&](QMenu& popup) {
+                for (const QAction* action : popup.actions())
+                    shown << action->text();
+                popupAt = popup.geometry();
+                cellAt = QRect(
+                    m_view->mapToGlobal(m_view->TableCellRect(m_view->CursorRow(), m_view->CursorColumn()).topLeft()),
+                    m_view->TableCellRect(m_view->CursorRow(), m_view->CursorColumn()).size());
+                QCOMPARE(m_view->SelSymptom(), c.symptom);
+                QCOMPARE(m_view->SelRemedy(), c.remedy);
+            });
+            QTest::keyClick(m_view, c.key, c.modifiers);
+            QVERIFY2(*ran, c.name);
+            QCOMPARE(shown, c.items);
+            // Below the cell (above it where the screen ends), starting or ending at its middle.
+            const int screenBottom = m_view->screen()->availableGeometry().bottom();
+            QVERIFY2(std::abs(popupAt.top() - cellAt.bottom()) <= 2 || std::abs(popupAt.bottom() - cellAt.bottom()) <= 2
+                    || (std::abs(popupAt.bottom() - screenBottom) <= 2 && popupAt.top() <= cellAt.bottom()),
+                c.name);
+            QVERIFY2(std::abs(popupAt.left() - cellAt.center().x()) <= 2
+                    || std::abs(popupAt.right() + 1 - cellAt.center().x()) <= 2,
+                c.name);
+        }
+    }
+
+    // A popup item chosen from the keyboard does what the right click's does, and the chart logs the same step.
+    void keyboardPopupItemsActAsTheRightClicks()
+    {
+        const struct
+        {
+            const char* item;
+            ChartVerb verb;
+        } cases[] = {{"ClipBoard &1", ChartVerb::Clip}, {"ClipBoard &3", ChartVerb::Clip},
+            {"&Eliminate by this Symptom", ChartVerb::Eliminate}};
+        const auto choose = [](const char* text) {
+            return [text](QMenu& popup) {
+                for (QAction* action : popup.actions())
+                    if (action->text() == QLatin1String(text))
+                        action->trigger();
+            };
+        };
+        constexpr int kSymptom = 4; // the fifth line; the fourth and the sixth must stay out
+        for (const auto& c : cases) {
+            m_view = OpenChart("1001");
+            WithPopup([&] { QTest::mouseClick(m_view, Qt::RightButton, {}, LineRect(m_view, 2 + kSymptom).center()); },
+                choose(c.item));
+            const std::vector<ChartCommand> byMouse = m_view->Operations();
+            const std::string chartByMouse = m_view->DumpChartText();
+            const std::vector<std::string> toldByMouse = g_sink->Texts();
+
+            m_view = OpenChart("1001");
+            // The cursor starts on the first symptom of the first column: one column on, four rows down.
+            QTest::keyClick(m_view, Qt::Key_Right);
+            for (int k = 0; k < kSymptom; ++k)
+                QTest::keyClick(m_view, Qt::Key_Down);
+            WithPopup([&] { QTest::keyClick(m_view, Qt::Key_Menu); }, choose(c.item));
+            QCOMPARE(m_view->Operations(), byMouse);
+            QCOMPARE(m_view->DumpChartText(), chartByMouse);
+            QCOMPARE(g_sink->Texts(), toldByMouse);
+            QVERIFY(!byMouse.empty());
+            QCOMPARE(byMouse.back().verb, c.verb);
+            QCOMPARE(byMouse.back().symptom, kSymptom);
+        }
     }
 
     void symptomLinesAndTheirRepertoryPrefixes()

@@ -18,6 +18,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTest>
@@ -395,6 +396,30 @@ private Q_SLOTS:
         QCOMPARE(shown, tool);
         QVERIFY(sink.Texts().empty());
     }
+    // Switching the kingdom shows the new families from their first: with the table scrolled to its end (and to
+    // its right), every switch by the keyboard brings it back to the first row and column.
+    void familiesOfAnotherKingdomStartAtTheTop()
+    {
+        QVERIFY(OpenChart(kAnna, 0));
+        QVERIFY(WithDialog<CFamiliesDialog>(ID_FAMILIES, [](CFamiliesDialog* dialog) {
+            QTableWidget* table = dialog->Table();
+            dialog->resize(dialog->width(), 260);
+            QVERIFY(testing::Shown(*dialog));
+            for (const auto& [key, kingdom] :
+                {std::pair{Qt::Key_Down, 1}, {Qt::Key_Down, 2}, {Qt::Key_Up, 1}, {Qt::Key_Home, 0}}) {
+                table->scrollToBottom();
+                table->horizontalScrollBar()->setValue(table->horizontalScrollBar()->maximum());
+                QVERIFY(table->verticalScrollBar()->value() > 0);
+                QTest::keyClick(dialog->KingdomBox(), key);
+                QCOMPARE(dialog->KingdomBox()->currentIndex(), kingdom);
+                QVERIFY(table->rowCount() > 0);
+                QCOMPARE(table->verticalScrollBar()->value(), 0);
+                QCOMPARE(table->horizontalScrollBar()->value(), 0);
+                QCOMPARE(table->rowAt(0), 0);
+            }
+        }));
+    }
+
     void compareNeedsASecondVisit()
     {
         QVERIFY(OpenChart({"1001", "Anna Berger", "34", "12/03/2002"}, 0));

@@ -10,6 +10,7 @@
 #include "engine/RepEngine.h"
 #include "engine/RepMethods.h"
 #include "fixtures/CaseWriters.h"
+#include "followup/FollowUpDialogs.h"
 #include "reports/SymptomCoverDialog.h"
 #include "support/AppTest.h"
 #include "support/Contrast.h"
@@ -25,16 +26,19 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPainter>
+#include <QPlainTextEdit>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QProcess>
+#include <QTableWidget>
 
 #include <algorithm>
 #include <filesystem>
 #include <tuple>
 
 using namespace quillon;
+using testing::App;
 
 namespace {
 
@@ -201,6 +205,81 @@ private Q_SLOTS:
         const double contrast = testing::ContrastRatio(CoverLineColour(level), list.palette().color(QPalette::Base));
         QVERIFY2(contrast >= testing::kMinimumTextContrast,
             qPrintable(QStringLiteral("%1 : 1 for %2").arg(contrast, 0, 'f', 2).arg(CoverLineColour(level).name())));
+    // Once the cursor has moved, the commands of the chosen remedy and of the chosen symptom act on its cell: a
+    // click picks the second column (or the first symptom), the arrows move on to the fifth (or the third), and
+    // neither the clicked nor the column between is what the command opens.
+    void commandsActOnTheCursorCellOnceItMoved()
+    {
+        CRepView* view = nullptr;
+        const auto remedyName = [&view](int row) { return QString::fromLatin1(view->Engine().RemedyName(row)); };
+        const auto fromPopup = [&view](const char* item) {
+            testing::WhenShown<QMenu>([item](QMenu& popup) {
+                for (QAction* action : popup.actions())
+                    if (action->text() == QLatin1String(item))
+                        action->trigger();
+            });
+            QTest::keyClick(view, Qt::Key_Menu);
+        };
+        std::vector<ChosenRemedy> converting; // the conversion's remedies while its dialog is open
+        const struct
+        {
+            const char* name;
+            bool onSymptom; // clicked on the first symptom's line, then two rows down; else a totality cell
+            std::function<void()> run;
+        } cases[] = {
+            {"Symptom Covered button", false,
+                [&] { QTest::mouseClick(view->Button(IDC_SYMPTOM_COVERED), Qt::LeftButton); }},
+            {"Symptom Covered from the popup", false, [&] { fromPopup("&Symptom Covered/Not Covered"); }},
+            {"View, Stability", false,
+                [] {
+                    App().MainFrame()->UpdateCommandUI();
+                    App().MainFrame()->Action(ID_STABILITY)->trigger();
+                }},
+            {"Conv. Rep To MM", false, [&] { fromPopup("&Conv. Rep To MM"); }},
+            {"Full Symptom", true, [&] { fromPopup("&Full Symptom"); }},
+        };
+        for (const auto& c : cases) {
+            view = testing::OpenChartOf("2001", "Anna Test", *g_sink);
+            QVERIFY(view);
+            App().m_arrMMRemedies.clear();
+            converting.clear();
+            if (c.onSymptom) {
+                QTest::mouseClick(view, Qt::LeftButton, {}, testing::LineRect(view, 2).center());
+                QCOMPARE(view->SelSymptom(), 0);
+                QTest::keyClick(view, Qt::Key_Down);
+                QTest::keyClick(view, Qt::Key_Down);
+            } else {
+                const ChartRect cell = view->Geometry().GridCellRect(1);
+                QTest::mouseClick(
+                    view, Qt::LeftButton, {}, QPoint((cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2));
+                QCOMPARE(view->SelRemedy(), 1);
+                for (int k = 0; k < 3; ++k)
+                    QTest::keyClick(view, Qt::Key_Right);
+            }
+            QString shown;
+            const auto seen = testing::WhenShown<QDialog>([&](QDialog& dialog) {
+                converting = App().m_arrMMRemedies;
+                if (auto* report = qobject_cast<CSymptomCoverDlg*>(&dialog))
+                    shown = report->RemedyCombo()->currentText();
+                else if (auto* stability = qobject_cast<CStabilityDialog*>(&dialog))
+                    for (const QTableWidgetItem* item : stability->Table()->selectedItems())
+                        if (item->column() == 1)
+                            shown = item->text();
+                if (auto* symptom = dialog.findChild<QPlainTextEdit*>())
+                    shown = symptom->toPlainText();
+            });
+            c.run();
+            QVERIFY2(*seen, c.name);
+            if (c.onSymptom)
+                QVERIFY2(shown.contains(QLatin1String("RUBRIC 2")) && !shown.contains(QLatin1String("RUBRIC 0")),
+                    qPrintable(shown));
+            else if (converting.empty())
+                QCOMPARE(shown, remedyName(4));
+            else
+                QVERIFY2(converting.size() == 1 && converting[0].code == view->Engine().SortedRemedy(4)->code, c.name);
+            QVERIFY(!QApplication::activeModalWidget());
+        }
+        App().m_arrMMRemedies.clear();
     }
 
     void chartExportsThroughTheFileMenu()

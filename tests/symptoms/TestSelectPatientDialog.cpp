@@ -1,0 +1,221 @@
+// The Select Patient dialog on a practice of eight patients: its search, its sortable columns and the order it
+// remembers, a list that grows with the window, and the keyboard from the search into the list.
+#include "app/QuillonApp.h"
+#include "fixtures/CaseWriters.h"
+#include "support/AppTest.h"
+#include "support/TempFolder.h"
+#include "support/WidgetTest.h"
+#include "symptoms/SelectPatientDialog.h"
+
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QSettings>
+#include <QTableView>
+#include <QTest>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+using namespace quillon;
+using namespace quillon::fixtures;
+using testing::App;
+
+namespace {
+
+RecordingMessageSink* g_sink = nullptr;
+
+// Names in Windows-1252, as the index holds them. Near misses: "Rene" beside "Renée", 2100 holds "100" but does
+// not start with it, "99" is the smallest number but the last text.
+const std::vector<PatientSpec> kPatients{
+    {"1003",
+        "Ren\xE9"
+        "e Dubois",
+        "52", "03/04/2002"},
+    {"1010", "Rene Martin", "41", "05/11/2002"},
+    {"2100",
+        "Ir\xE8"
+        "ne Kowalski",
+        "7", "01/02/2003"},
+    {"99", "Marc DUBOIS", "68", "28/02/2002"},
+    {"1001", "Asha Rao", "34", "12/12/2001"},
+    {"305",
+        "\xC9"
+        "mile Zola",
+        "9", "30/06/2002"},
+    {"2200", "Ben Cole", "100", "15/03/2002"},
+    {"412", "Anna Berger", "23", "01/01/2004"},
+};
+
+void WritePractice(const testing::TempFolder& folder)
+{
+    folder.Write("PatDet.txt", EncodePatientIndex("Dr. Meera Iyer", kPatients));
+    const VisitSpec visit{5, 11, 2002, {SymptomSpec{"MIND - ANXIETY", 'M', 1, 2, {{0, 3}, {1, 1}}}}};
+    for (const PatientSpec& patient : kPatients)
+        folder.Write(patient.regNo + ".rsy", EncodeRsy({visit}));
+    folder.WriteCatalogue({{"Acon.", "Aconitum napellus", 0}, {"Bell.", "Belladonna", 0}});
+}
+
+// The column's texts from the top of the list down.
+using Texts = std::vector<std::string>;
+Texts Column(const QTableView* list, int column)
+{
+    Texts texts;
+    for (int r = 0; r < list->model()->rowCount(); ++r)
+        texts.push_back(list->model()->index(r, column).data().toString().toStdString());
+    return texts;
+}
+
+std::unique_ptr<CSelectPatientDialog> ShownDialog()
+{
+    auto dialog = std::make_unique<CSelectPatientDialog>(App(), App().MainFrame());
+    dialog->show();
+    dialog->activateWindow();
+    if (!QTest::qWaitForWindowActive(dialog.get()))
+        return nullptr;
+    return dialog;
+}
+
+void ClickHeader(QTableView* list, int column)
+{
+    QHeaderView* header = list->horizontalHeader();
+    const int x = header->sectionViewportPosition(column) + header->sectionSize(column) / 2;
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(x, header->height() / 2));
+}
+
+} // namespace
+
+class TestSelectPatientDialog final : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init()
+    {
+        g_sink->Clear();
+        testing::ResetToNoPatient();
+        QSettings(QStringLiteral("Quillon"), QStringLiteral("Quillon")).remove(QStringLiteral("SelectPatient"));
+    }
+
+    // The search keeps a registration number's start or any part of a name, without regard to case or accents.
+    void searchKeepsTheMatchingPatients()
+    {
+        const auto dialog = ShownDialog();
+        QVERIFY(dialog);
+        const struct
+        {
+            const char* typed;
+            Texts regNos;
+        } cases[] = {
+            {"", {"1003", "1010", "2100", "99", "1001", "305", "2200", "412"}},
+            {"rene", {"1003", "1010", "2100"}},
+            {"REN\xC3\x89"
+             "E",
+                {"1003"}}, // "RENÉE" leaves "Rene" out
+            {"dubois", {"1003", "99"}},
+            {"emile", {"305"}},
+            {"100", {"1003", "1001"}}, // 1010, 2100 and the age 100 left out
+            {"  ben ", {"2200"}},
+            {"zz", {}},
+        };
+        for (const auto& c : cases) {
+            dialog->SearchEdit()->clear();
+            QTest::keyClicks(dialog->SearchEdit(), QString::fromUtf8(c.typed));
+            QVERIFY2(Column(dialog->List(), 0) == c.regNos, c.typed);
+        }
+    }
+
+    // A click on a column's title sorts by it (numbers by value, dates by date), a second click the other way; the
+    // next dialog opens in the order left.
+    void columnsSortAndTheOrderIsRemembered()
+    {
+        {
+            const auto dialog = ShownDialog();
+            QVERIFY(dialog);
+            QTableView* list = dialog->List();
+            const struct
+            {
+                int column;
+                Texts regNos;
+            } clicks[] = {
+                {0, {"99", "305", "412", "1001", "1003", "1010", "2100", "2200"}},
+                {0, {"2200", "2100", "1010", "1003", "1001", "412", "305", "99"}},
+                {1, {"412", "1001", "2200", "305", "2100", "99", "1010", "1003"}},
+                {3, {"1001", "99", "2200", "1003", "305", "1010", "2100", "412"}},
+                {2, {"2100", "305", "412", "1001", "1010", "1003", "99", "2200"}},
+                {2, {"2200", "99", "1003", "1010", "1001", "412", "305", "2100"}},
+            };
+            for (const auto& click : clicks) {
+                ClickHeader(list, click.column);
+                QCOMPARE(Column(list, 0), click.regNos);
+            }
+            // The search keeps the order.
+            QTest::keyClicks(dialog->SearchEdit(), QStringLiteral("dubois"));
+            QCOMPARE(Column(list, 0), (Texts{"99", "1003"}));
+        }
+        const auto again = ShownDialog();
+        QVERIFY(again);
+        QCOMPARE(again->List()->horizontalHeader()->sortIndicatorSection(), 2);
+        QCOMPARE(again->List()->horizontalHeader()->sortIndicatorOrder(), Qt::DescendingOrder);
+        QCOMPARE(Column(again->List(), 2), (Texts{"100", "68", "52", "41", "34", "23", "9", "7"}));
+    }
+
+    // The list shows many rows and grows with the dialog.
+    void listGrowsWithTheDialog()
+    {
+        const auto dialog = ShownDialog();
+        QVERIFY(dialog);
+        QTableView* list = dialog->List();
+        const int rowHeight = list->verticalHeader()->defaultSectionSize();
+        QVERIFY2(list->viewport()->height() >= 15 * rowHeight, qPrintable(QString::number(list->viewport()->height())));
+        const QSize before = list->size();
+        dialog->resize(dialog->width() + 120, dialog->height() + 150);
+        QTRY_COMPARE(list->size(), before + QSize(120, 150));
+    }
+
+    // The search has the focus first; Down goes into the list on its first row. Return before a row is chosen
+    // says what to do, unless the search left one patient, whom it chooses.
+    void keyboardFromTheSearchIntoTheList()
+    {
+        auto dialog = ShownDialog();
+        QVERIFY(dialog);
+        QTRY_VERIFY(dialog->SearchEdit()->hasFocus());
+        QTest::keyClicks(dialog->SearchEdit(), QStringLiteral("dubois"));
+        QTest::keyClick(dialog->SearchEdit(), Qt::Key_Return);
+        QVERIFY(dialog->isVisible());
+        QCOMPARE(g_sink->Texts().size(), std::size_t(1));
+        const QString told = QString::fromStdString(g_sink->Texts()[0]);
+        QVERIFY2(told != QLatin1String("Select Patient") && told.contains(QLatin1String("Search"))
+                && told.contains(QLatin1String("OK")),
+            qPrintable(told));
+        QVERIFY(App().m_strPatientFile.empty());
+
+        QTest::keyClick(dialog->SearchEdit(), Qt::Key_Down);
+        QVERIFY(dialog->List()->hasFocus());
+        QCOMPARE(App().m_strPatientFile, std::string("1003"));
+        QTest::keyClick(dialog->List(), Qt::Key_Down);
+        QCOMPARE(App().m_strPatientFile, std::string("99"));
+
+        // One patient left: Return chooses him.
+        dialog = ShownDialog();
+        QVERIFY(dialog);
+        g_sink->Clear();
+        testing::ResetToNoPatient();
+        QTest::keyClicks(dialog->SearchEdit(), QStringLiteral("kowal"));
+        QTest::keyClick(dialog->SearchEdit(), Qt::Key_Return);
+        QCOMPARE(App().m_strPatientFile, std::string("2100"));
+        QVERIFY(g_sink->Texts().empty());
+        QVERIFY(!dialog->isVisible());
+    }
+};
+
+int main(int argc, char** argv)
+{
+    testing::TempFolder folder;
+    WritePractice(folder);
+    RecordingMessageSink sink;
+    g_sink = &sink;
+    return testing::RunInApp<TestSelectPatientDialog>(argc, argv, folder.Path(), sink);
+}
+
+#include "TestSelectPatientDialog.moc"
