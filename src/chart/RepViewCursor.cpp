@@ -103,13 +103,14 @@ std::pair<int, int> CRepView::TableCellAt(const QPoint& p) const
         return {-1, -1};
     const int first = m_pRemedyBar->Position();
     const int top = kFirstSymptomTableRow + m_pSymptomBar->Position();
-    for (int column = first; column < first + kDrawnColumns && column < m_pEngine->RemedyCount(); ++column) {
+    for (int column = first; column < first + m_geometry.DrawnColumns() && column < m_pEngine->RemedyCount();
+         ++column) {
         if (!TableCellRect(kTotalityTableRow, column).isValid())
             break;
         for (int row : {kTotalityTableRow, kCoveredTableRow})
             if (TableCellRect(row, column).contains(p))
                 return {row, column};
-        for (int row = top; row < top + kVisibleSymptoms; ++row)
+        for (int row = top; row < top + m_geometry.VisibleSymptoms(); ++row)
             if (TableCellRect(row, column).contains(p))
                 return {row, column};
     }
