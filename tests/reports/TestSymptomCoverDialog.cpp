@@ -205,6 +205,7 @@ private Q_SLOTS:
         const double contrast = testing::ContrastRatio(CoverLineColour(level), list.palette().color(QPalette::Base));
         QVERIFY2(contrast >= testing::kMinimumTextContrast,
             qPrintable(QStringLiteral("%1 : 1 for %2").arg(contrast, 0, 'f', 2).arg(CoverLineColour(level).name())));
+    }
     // Once the cursor has moved, the commands of the chosen remedy and of the chosen symptom act on its cell: a
     // click picks the second column (or the first symptom), the arrows move on to the fifth (or the third), and
     // neither the clicked nor the column between is what the command opens.
