@@ -7,8 +7,8 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHeaderView>
-#include <QMessageBox>
 #include <QInputDialog>
+#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>

@@ -257,8 +257,8 @@ CSelectPatientDialog::CSelectPatientDialog(CQuillonState& state, QWidget* parent
     // The list shows a good screenful of patients and grows with the dialog; it is wide enough for every column
     // beside the list's frame and its vertical scroll bar.
     const QMargins margins = layout->contentsMargins();
-    const int columnsRoom = columnsWidth + 2 * m_pList->frameWidth()
-        + style()->pixelMetric(QStyle::PM_ScrollBarExtent) + margins.left() + margins.right();
+    const int columnsRoom = columnsWidth + 2 * m_pList->frameWidth() + style()->pixelMetric(QStyle::PM_ScrollBarExtent)
+        + margins.left() + margins.right();
     resize(std::max({440, sizeHint().width(), columnsRoom}),
         sizeHint().height() - m_pList->sizeHint().height()
             + kVisibleRows * m_pList->verticalHeader()->defaultSectionSize()

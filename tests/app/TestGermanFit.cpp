@@ -158,8 +158,9 @@ const std::map<QString, Opener>& Openers()
         {QStringLiteral("Open Analysis"),
             [](CRepView&) {
                 std::shared_ptr<CCaseBook> book = CCaseBook::Open(":memory:", *g_sink);
-                return Opened{
-                    book, std::make_unique<COpenAnalysisDialog>(*book, PracticeIdentity{"practice", "Dr"}, "1001", g_choices)};
+                return Opened{book,
+                    std::make_unique<COpenAnalysisDialog>(
+                        *book, PracticeIdentity{"practice", "Dr"}, "1001", g_choices)};
             }},
         {QStringLiteral("Case Book"),
             [](CRepView&) {
