@@ -5,6 +5,7 @@
 #include "app/MainFrame.h"
 #include "casebook/CaseBook.h"
 #include "casebook/CaseBookDialogs.h"
+#include "casebook/CaseBookFile.h"
 #include "casebook/CaseBookVisit.h"
 #include "chart/ChartCommand.h"
 #include "chart/RepView.h"
@@ -90,7 +91,10 @@ private Q_SLOTS:
     {
         const auto path = DefaultCaseBookPath();
         std::filesystem::create_directories(path.parent_path());
-        SQLite::Database(path.string(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE).exec("PRAGMA user_version = 9");
+        // A case book of a newer version: its own application id, a schema version past this program's.
+        SQLite::Database(path.string(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE)
+            .exec("CREATE TABLE future(x); PRAGMA user_version = " + std::to_string(CCaseBook::kSchemaVersion + 1)
+                + "; PRAGMA application_id = " + std::to_string(kCaseBookApplicationId));
         CRepView* view = OpenChart("1001", "Anna Berger");
         QVERIFY(view);
         g_sink->Clear();
