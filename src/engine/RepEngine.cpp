@@ -461,8 +461,8 @@ void CRepEngine::WorkOutNameOrder()
             if (result->name.empty() != named)
                 order.push_back(result);
     const auto byName = [](const RemedyResult* a, const RemedyResult* b) {
-        const int byName = CompareNoCase(a->name, b->name);
-        return byName != 0 ? byName < 0 : a->code < b->code;
+        const int names = CompareNoCase(a->name, b->name);
+        return names != 0 ? names < 0 : a->code < b->code;
     };
     if (!std::is_sorted(order.begin(), order.end(), byName))
         std::sort(order.begin(), order.end(), byName);

@@ -153,13 +153,13 @@ protected:
         const PatientRow& a = m_index.rows[static_cast<std::size_t>(left.row())];
         const PatientRow& b = m_index.rows[static_cast<std::size_t>(right.row())];
         // Numbers by their value, a number before a text; names without regard to case and accents.
-        const auto number = [](const std::string& a, const std::string& b) {
+        const auto number = [](const std::string& one, const std::string& other) {
             bool numberA = false, numberB = false;
-            const qlonglong x = FromData(a).trimmed().toLongLong(&numberA);
-            const qlonglong y = FromData(b).trimmed().toLongLong(&numberB);
+            const qlonglong x = FromData(one).trimmed().toLongLong(&numberA);
+            const qlonglong y = FromData(other).trimmed().toLongLong(&numberB);
             if (numberA != numberB)
                 return numberA;
-            return numberA ? x < y : a < b;
+            return numberA ? x < y : one < other;
         };
         switch (left.column()) {
         case 0: return number(a.regNo, b.regNo);
