@@ -296,10 +296,6 @@ std::unique_ptr<CCaseBook> CCaseBook::Open(
             }
             std::unique_ptr<CCaseBook> book(new CCaseBook(path, std::move(db), sink, std::move(options)));
             book->m_readOnly = readOnly;
-            // The folders whose practice was found in this run without being remembered: the connection's own,
-            // never in the book's file.
-            book->m_db->exec("CREATE TEMP TABLE found_folders(folder TEXT NOT NULL, physician TEXT NOT NULL,"
-                             " practice_id INTEGER NOT NULL, PRIMARY KEY(folder, physician))");
             book->m_readFailures = startedAfresh ? 1 : 0;
             return book;
         } catch (const SQLite::Exception& e) {
@@ -315,6 +311,10 @@ CCaseBook::CCaseBook(
     std::filesystem::path path, std::unique_ptr<SQLite::Database> db, IMessageSink& sink, CaseBookOptions options)
     : m_path(std::move(path)), m_db(std::move(db)), m_sink(sink), m_options(std::move(options))
 {
+    // The folders whose practice was found in this run without being remembered (the book could not be written):
+    // the connection's own, never in the book's file.
+    m_db->exec("CREATE TEMP TABLE found_folders(folder TEXT NOT NULL, physician TEXT NOT NULL,"
+               " practice_id INTEGER NOT NULL, PRIMARY KEY(folder, physician))");
 }
 
 CCaseBook::~CCaseBook() = default;
