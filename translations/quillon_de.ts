@@ -1900,10 +1900,6 @@ die gewählten Teile. Passt keine Arznei, kehrt das Fenster zur normalen Reperto
         <source>The case book holds analyses of this physician saved in other folders that hold these patients&apos; visits. Which folder was this practice&apos;s?</source>
         <translation>Das Fallbuch enthält Analysen dieses Arztes, die in anderen Ordnern mit den Besuchen dieser Patienten gespeichert wurden. Welcher Ordner war der dieser Praxis?</translation>
     </message>
-    <message>
-        <source>Save &amp;Analysis…</source>
-        <translation>&amp;Analyse speichern…</translation>
-    </message>
 </context>
 <context>
     <name>quillon::CCaseBookDialog</name>
@@ -2395,34 +2391,6 @@ Doppelklick auf eine Familie behält nur ihre Arzneien in der Repertorisation.</
         <translation>Erfasste Symptome aller Besuchsdaten</translation>
     </message>
     <message>
-        <source>&amp;Open Practice Folder…</source>
-        <translation>Praxisordner ö&amp;ffnen…</translation>
-    </message>
-    <message>
-        <source>Select &amp;Patient</source>
-        <translation>&amp;Patient auswählen</translation>
-    </message>
-    <message>
-        <source>Recorded &amp;Symptoms</source>
-        <translation>Erfasste &amp;Symptome</translation>
-    </message>
-    <message>
-        <source>&amp;Repertorisation</source>
-        <translation>&amp;Repertorisation</translation>
-    </message>
-    <message>
-        <source>Full Case Record</source>
-        <translation>Vollständige Fallaufnahme</translation>
-    </message>
-    <message>
-        <source>Followup</source>
-        <translation>Folgebesuche</translation>
-    </message>
-    <message>
-        <source>Quillon &amp;Help</source>
-        <translation>Quillon-&amp;Hilfe</translation>
-    </message>
-    <message>
         <source>Fit Chart to &amp;Window</source>
         <translation>Repertorisation an Fenster &amp;anpassen</translation>
     </message>
@@ -2511,10 +2479,6 @@ Doppelklick auf eine Familie behält nur ihre Arzneien in der Repertorisation.</
     <message>
         <source>Delete the analysis &quot;%1&quot; with its steps and notes? Its prescriptions stay in the case book.</source>
         <translation>Die Analyse „%1“ mit ihren Schritten und Notizen löschen? Ihre Verordnungen bleiben im Fallbuch.</translation>
-    </message>
-    <message>
-        <source>Saved analyses</source>
-        <translation>Gespeicherte Analysen</translation>
     </message>
 </context>
 <context>
