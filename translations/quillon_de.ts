@@ -2519,6 +2519,10 @@ Doppelklick auf eine Familie behält nur ihre Arzneien in der Repertorisation.</
         <source>N&amp;ote:</source>
         <translation>&amp;Notiz:</translation>
     </message>
+    <message>
+        <source>The note is longer than %1 characters (%2 now); shorten it to record the prescription.</source>
+        <translation>Die Notiz ist länger als %1 Zeichen (jetzt %2); kürzen Sie sie, um die Verordnung zu erfassen.</translation>
+    </message>
 </context>
 <context>
     <name>quillon::CPropMagn</name>
@@ -2817,6 +2821,10 @@ Doppelklick auf eine Familie behält nur ihre Arzneien in der Repertorisation.</
     <message>
         <source>N&amp;otes:</source>
         <translation>No&amp;tizen:</translation>
+    </message>
+    <message>
+        <source>The notes are longer than %1 characters (%2 now); shorten them to save the analysis.</source>
+        <translation>Die Notizen sind länger als %1 Zeichen (jetzt %2); kürzen Sie sie, um die Analyse zu speichern.</translation>
     </message>
 </context>
 <context>

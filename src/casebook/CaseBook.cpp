@@ -25,9 +25,11 @@ constexpr const char* kListingColumns
     = "a.id, a.visit_date, a.fingerprint, a.name, '', a.created, a.changed, a.caption, a.top_remedies, a.uid";
 constexpr const char* kPrescriptionColumns
     = "p.id, p.analysis_id, p.remedy_code, p.remedy_name, p.potency, p.repetition, p.date, p.note, p.created, p.uid";
-// The practice of a folder (?1) and physician (?2): the one remembered for that folder, else the one saved there.
+// The practice of a folder (?1) and physician (?2): the one remembered for that folder, else the one found for it in
+// this run of a book that cannot be written, else the one saved there.
 constexpr const char* kPracticeOfFolder
     = "coalesce((SELECT practice_id FROM practice_folders WHERE folder = ?1 AND physician = ?2),"
+      " (SELECT practice_id FROM temp.found_folders WHERE folder = ?1 AND physician = ?2),"
       " (SELECT id FROM practices WHERE folder = ?1 AND physician = ?2))";
 const std::string kPatientWhere = std::string(" JOIN patients pt ON pt.id = a.patient_id WHERE pt.practice_id = ")
     + kPracticeOfFolder + " AND pt.reg_no = ?3";
@@ -309,6 +311,10 @@ CCaseBook::CCaseBook(
     std::filesystem::path path, std::unique_ptr<SQLite::Database> db, IMessageSink& sink, CaseBookOptions options)
     : m_path(std::move(path)), m_db(std::move(db)), m_sink(sink), m_options(std::move(options))
 {
+    // The folders whose practice was found in this run without being remembered (the book could not be written):
+    // the connection's own, never in the book's file.
+    m_db->exec("CREATE TEMP TABLE found_folders(folder TEXT NOT NULL, physician TEXT NOT NULL,"
+               " practice_id INTEGER NOT NULL, PRIMARY KEY(folder, physician))");
 }
 
 CCaseBook::~CCaseBook() = default;
@@ -783,6 +789,22 @@ std::vector<CCaseBook::PracticeCandidate> CCaseBook::PracticesLike(const Practic
 
 bool CCaseBook::RememberPractice(const PracticeIdentity& here, std::int64_t practiceId)
 {
+    if (m_readOnly) {
+        // Kept for this run only, quietly: the practice is found again the next time.
+        if (practiceId == 0)
+            return true;
+        try {
+            SQLite::Statement q(*m_db, "INSERT OR REPLACE INTO temp.found_folders VALUES(?, ?, ?)");
+            q.bind(1, here.folder);
+            q.bind(2, here.physician);
+            q.bind(3, practiceId);
+            q.exec();
+            return true;
+        } catch (const std::exception& e) {
+            Fail(e, QT_TRANSLATE_NOOP("Message", "read"));
+            return false;
+        }
+    }
     return InTransaction(
         [&] {
             if (practiceId == 0) {

@@ -127,7 +127,7 @@ public:
     // analysed visits, the most recent first.
     std::vector<PracticeCandidate> PracticesLike(const PracticeIdentity& here, int visitLimit = 20);
     // Remembers that the folder holds that practice (0: a practice of its own); from then on the folder's
-    // analyses are that practice's.
+    // analyses are that practice's. A book that cannot be written keeps it for as long as it is open, quietly.
     bool RememberPractice(const PracticeIdentity& here, std::int64_t practiceId);
     // Whether the analysis belongs to the practice of that folder.
     bool BelongsTo(std::int64_t analysisId, const PracticeIdentity& practice);

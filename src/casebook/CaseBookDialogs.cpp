@@ -2,6 +2,7 @@
 #include "casebook/CaseBookDialogs.h"
 
 #include "casebook/CaseBook.h"
+#include "casebook/CaseBookChecks.h"
 #include "casebook/CaseBookHistory.h"
 #include "controls/PageOutput.h"
 #include "controls/UserChoices.h"
@@ -49,6 +50,34 @@ QPushButton* AddButtons(QDialog& dialog, QVBoxLayout* layout)
     return buttons->button(QDialogButtonBox::Ok);
 }
 
+// The line under a form that says why it cannot be saved yet; hidden while there is nothing to say.
+QLabel* AddProblemLabel(QDialog& dialog, QVBoxLayout* layout)
+{
+    auto* label = new QLabel(&dialog);
+    label->setObjectName(QStringLiteral("problem"));
+    label->setWordWrap(true);
+    label->setStyleSheet(QStringLiteral("color: #b00000"));
+    label->hide();
+    layout->addWidget(label);
+    return label;
+}
+
+// Whether the text of the page fits the case book's bound; when not, the label says so in `tooLong` (%1 the
+// bound, %2 the characters typed), the page takes the focus and the dialog stays.
+bool PageFits(QPlainTextEdit* page, std::size_t bound, const QString& tooLong, QLabel* problem)
+{
+    const std::string text = page->toPlainText().toStdString();
+    const std::size_t count = CharacterCount(text);
+    if (count <= bound) {
+        problem->hide();
+        return true;
+    }
+    problem->setText(tooLong.arg(bound).arg(count));
+    problem->show();
+    page->setFocus();
+    return false;
+}
+
 void OkWhileFilled(QPushButton* ok, QLineEdit* edit)
 {
     const auto update = [ok, edit] { ok->setEnabled(!edit->text().trimmed().isEmpty()); };
@@ -75,10 +104,20 @@ CSaveAnalysisDialog::CSaveAnalysisDialog(const QString& name, const QString& not
     m_pNotes->setObjectName(QStringLiteral("notes"));
     form->addRow(tr("&Name:"), m_pName);
     form->addRow(tr("N&otes:"), m_pNotes);
+    // A line takes no more than the case book keeps; the notes are checked when saved.
+    m_pName->setMaxLength(static_cast<int>(kMaxCaseBookName));
     layout->addLayout(form);
+    m_pProblem = AddProblemLabel(*this, layout);
     m_pOk = AddButtons(*this, layout);
     OkWhileFilled(m_pOk, m_pName);
     resize(420, 260);
+}
+
+void CSaveAnalysisDialog::accept()
+{
+    if (PageFits(m_pNotes, kMaxCaseBookNote,
+            tr("The notes are longer than %1 characters (%2 now); shorten them to save the analysis."), m_pProblem))
+        QDialog::accept();
 }
 
 QString CSaveAnalysisDialog::Name() const
@@ -114,10 +153,20 @@ CPrescriptionDialog::CPrescriptionDialog(const QString& remedy, const QString& a
     form->addRow(tr("&Repetition:"), m_pRepetition);
     form->addRow(tr("&Date:"), m_pDate);
     form->addRow(tr("N&ote:"), m_pNote);
+    for (QLineEdit* line : {m_pPotency, m_pRepetition})
+        line->setMaxLength(static_cast<int>(kMaxCaseBookShortText));
     layout->addLayout(form);
+    m_pProblem = AddProblemLabel(*this, layout);
     m_pOk = AddButtons(*this, layout);
     OkWhileFilled(m_pOk, m_pPotency);
     resize(420, 300);
+}
+
+void CPrescriptionDialog::accept()
+{
+    if (PageFits(m_pNote, kMaxCaseBookNote,
+            tr("The note is longer than %1 characters (%2 now); shorten it to record the prescription."), m_pProblem))
+        QDialog::accept();
 }
 
 PrescriptionRecord CPrescriptionDialog::Answers() const

@@ -42,10 +42,17 @@ public:
     QLineEdit* NameEdit() const { return m_pName; }
     QPlainTextEdit* NotesEdit() const { return m_pNotes; }
     QPushButton* OkButton() const { return m_pOk; }
+    // Why the answers cannot be saved as they stand (a text past the case book's bound); empty when they can.
+    QLabel* ProblemLabel() const { return m_pProblem; }
+
+    // Closes only when every text fits the case book; otherwise says which is too long and stays open, so that
+    // nothing typed is lost.
+    void accept() override;
 
 private:
     QLineEdit* m_pName = nullptr;
     QPlainTextEdit* m_pNotes = nullptr;
+    QLabel* m_pProblem = nullptr;
     QPushButton* m_pOk = nullptr;
 };
 
@@ -64,12 +71,17 @@ public:
     QDateEdit* DateEdit() const { return m_pDate; }
     QPlainTextEdit* NoteEdit() const { return m_pNote; }
     QPushButton* OkButton() const { return m_pOk; }
+    QLabel* ProblemLabel() const { return m_pProblem; }
+
+    // As Save Analysis's: closes only when the note fits the case book.
+    void accept() override;
 
 private:
     QLineEdit* m_pPotency = nullptr;
     QLineEdit* m_pRepetition = nullptr;
     QDateEdit* m_pDate = nullptr;
     QPlainTextEdit* m_pNote = nullptr;
+    QLabel* m_pProblem = nullptr;
     QPushButton* m_pOk = nullptr;
 };
 

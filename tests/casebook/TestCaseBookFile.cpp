@@ -4,6 +4,7 @@
 #include "casebook/CaseBookFile.h"
 #include "casebook/CaseBookJson.h"
 #include "casebook/CaseBookSchema.h"
+#include "support/InChild.h"
 #include "support/TempFolder.h"
 
 #include <SQLiteCpp/SQLiteCpp.h>
@@ -18,6 +19,7 @@
 #include <unistd.h>
 
 using namespace quillon;
+using quillon::testing::InChild;
 using quillon::testing::ReadBytes;
 using quillon::testing::TempFolder;
 
@@ -75,33 +77,6 @@ std::filesystem::path Suffixed(std::filesystem::path path, const char* suffix)
 {
     path += suffix;
     return path;
-}
-
-// Runs `work` in a child process (as a user who may not write where root may, when `unprivileged`) and returns what
-// it returned; what SQLite keeps per process stays in the child.
-std::string InChild(const std::function<std::string()>& work, bool unprivileged = false)
-{
-    int result[2];
-    if (pipe(result) != 0)
-        return "no pipe";
-    const pid_t child = fork();
-    if (child == 0) {
-        close(result[0]);
-        if (unprivileged && geteuid() == 0 && setuid(65534) != 0)
-            _exit(9);
-        const std::string report = work();
-        (void)!write(result[1], report.data(), report.size());
-        _exit(0);
-    }
-    close(result[1]);
-    std::string report;
-    char buffer[4096];
-    for (ssize_t n; (n = read(result[0], buffer, sizeof buffer)) > 0;)
-        report.append(buffer, static_cast<std::size_t>(n));
-    close(result[0]);
-    int status = 0;
-    waitpid(child, &status, 0);
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? report : "child failed: " + std::to_string(status);
 }
 
 } // namespace

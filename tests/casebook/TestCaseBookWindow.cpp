@@ -4,6 +4,7 @@
 #include "app/CaseBookCommands.h"
 #include "app/MainFrame.h"
 #include "casebook/CaseBook.h"
+#include "casebook/CaseBookChecks.h"
 #include "casebook/CaseBookDialogs.h"
 #include "casebook/CaseBookFile.h"
 #include "casebook/CaseBookVisit.h"
@@ -16,11 +17,13 @@
 #include "support/PdfText.h"
 #include "support/TempFolder.h"
 #include "support/WidgetTest.h"
+#include "symptoms/SelectPatientDialog.h"
 
 #include <SQLiteCpp/SQLiteCpp.h>
 
 #include <QAction>
 #include <QDateEdit>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -30,8 +33,10 @@
 #include <QTableView>
 #include <QTextBrowser>
 
+#include <algorithm>
 #include <cstdlib>
 #include <ctime>
+#include <fstream>
 
 using namespace quillon;
 using testing::App;
@@ -70,6 +75,12 @@ std::vector<std::string> Names(COpenAnalysisDialog& dialog)
     return names;
 }
 
+// Opens the practice folder as File > Open Practice Folder does, the Select Patient dialog cancelled.
+void OpenFolder(const QString& folder)
+{
+    WithShown<CSelectPatientDialog>([&] { QVERIFY(App().OpenPracticeFolder(folder)); }, [](auto&) {});
+}
+
 // Clicks a row of Open Analysis's table, as the user chooses an analysis.
 void ClickRow(COpenAnalysisDialog& dialog, int row)
 {
@@ -77,6 +88,27 @@ void ClickRow(COpenAnalysisDialog& dialog, int row)
     table->scrollTo(dialog.Model()->index(row, 0));
     QTest::mouseClick(table->viewport(), Qt::LeftButton, {},
         table->visualRect(dialog.Model()->index(row, CAnalysisListModel::VisitColumn)).center());
+}
+
+// Types one character past the bound at the end of a page of text that holds one less than its bound, clicks OK and
+// checks that the dialog stays open saying which text is too long (`field`), nothing lost; then one Backspace and
+// OK close it with the text at its bound.
+template <typename Dialog> void PastTheBoundThenAtIt(Dialog& dialog, QPlainTextEdit* page, const QString& field)
+{
+    page->setPlainText(QString(int(kMaxCaseBookNote) - 1, QLatin1Char('n')));
+    page->moveCursor(QTextCursor::End);
+    page->setFocus();
+    QTest::keyClicks(page, QStringLiteral("xy"));
+    QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(page->toPlainText().size(), int(kMaxCaseBookNote) + 1);
+    auto* problem = dialog.template findChild<QLabel*>(QStringLiteral("problem"));
+    QVERIFY(problem && problem->isVisible());
+    QVERIFY2(problem->text().contains(field) && problem->text().contains(QString::number(kMaxCaseBookNote)),
+        qPrintable(problem->text()));
+    QTest::keyClick(page, Qt::Key_Backspace);
+    QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
+    QVERIFY(!dialog.isVisible());
 }
 
 } // namespace
@@ -103,6 +135,41 @@ private Q_SLOTS:
         QTest::mouseClick(view->Button(IDC_MIND), Qt::LeftButton);
         QCOMPARE(view->Operations().size(), std::size_t(1));
         std::filesystem::remove(path);
+    }
+
+    // Runs second, while no book is open: Export Case Book finds the book damaged, moves it aside and writes
+    // nothing (the new, empty book is not what was meant), saying so; then a name the file system refuses is
+    // named with the reason, and no file is written.
+    void exportFailuresWriteNothingAndSaySo()
+    {
+        const auto path = DefaultCaseBookPath();
+        {
+            std::ofstream damaged(path, std::ios::binary);
+            damaged << std::string(8192, '\x5a');
+        }
+        const auto asked = g_choices->asked;
+        const QString file = QString::fromStdString((g_scratch->Path() / "damaged.json").string());
+        g_choices->saveFile = file;
+        g_sink->Clear();
+        Command(ID_EXPORT_CASE_BOOK)->trigger();
+        QCOMPARE(g_sink->Texts().size(), std::size_t(2));
+        QVERIFY2(g_sink->Texts()[0].find("is damaged or not a case book: it was moved aside") != std::string::npos,
+            g_sink->Texts()[0].c_str());
+        QCOMPARE(g_sink->Texts()[1], std::string("The case book could not be read whole; no export was written."));
+        QCOMPARE(g_choices->asked, asked);
+        QVERIFY(!QFileInfo::exists(file));
+
+        const auto refused = g_scratch->Path() / "no such folder" / "export.json";
+        g_choices->saveFile = QString::fromStdString(refused.string());
+        g_sink->Clear();
+        App().MainFrame()->statusBar()->clearMessage();
+        Command(ID_EXPORT_CASE_BOOK)->trigger();
+        QCOMPARE(g_sink->Texts(),
+            std::vector<std::string>{
+                "The case book could not be exported to " + refused.string() + " (No such file or directory)."});
+        QVERIFY(!std::filesystem::exists(refused.parent_path()));
+        QCOMPARE(App().MainFrame()->statusBar()->currentMessage(), QString());
+        g_choices->saveFile.reset();
     }
 
     void ctrlSPrescriptionRenameDeleteAndThePage()
@@ -219,6 +286,53 @@ private Q_SLOTS:
         QVERIFY2(pages.contains(QStringLiteral("Analysis of 12/03/2002 generals")), qPrintable(pages));
         QVERIFY(pages.contains(expected + QStringLiteral(" 200C")));
         QVERIFY(!pages.contains(QStringLiteral("Rahul")));
+    }
+
+    // Texts are held to the case book's bounds in the dialogs, before anything typed could be lost: a line stops at
+    // its bound as it is typed; a page one character past its bound keeps the dialog open, saying which text is too
+    // long, and saves once it is at the bound.
+    void textsPastTheirBoundsKeepTheirDialogOpen()
+    {
+        CRepView* view = OpenChart("1002", "Rahul Mehta");
+        QVERIFY(view);
+        QTest::mouseClick(view->Button(IDC_GENERAL), Qt::LeftButton);
+        const QString tooLongName(int(kMaxCaseBookName) + 1, QLatin1Char('a'));
+        WithShown<CSaveAnalysisDialog>([] { Command(ID_SAVE_ANALYSIS)->trigger(); },
+            [&](CSaveAnalysisDialog& dialog) {
+                dialog.NameEdit()->clear();
+                QTest::keyClicks(dialog.NameEdit(), tooLongName);
+                QCOMPARE(dialog.NameEdit()->text(), tooLongName.left(int(kMaxCaseBookName)));
+                PastTheBoundThenAtIt(dialog, dialog.NotesEdit(), QStringLiteral("notes"));
+            });
+        const std::int64_t id = App().CaseBook()->CurrentAnalysis();
+        QVERIFY(id > 0);
+        CCaseBook& book = *App().CaseBook()->Book();
+        const auto saved = book.LoadAnalysis(id);
+        QVERIFY(saved);
+        QCOMPARE(saved->name, tooLongName.left(int(kMaxCaseBookName)).toStdString());
+        QCOMPARE(saved->notes.size(), kMaxCaseBookNote);
+        QCOMPARE(saved->notes.back(), 'x');
+
+        // Record Prescription from the popup of the chart's second remedy.
+        const auto popup = testing::WhenShown<QMenu>([](QMenu& menu) { menu.actions().at(4)->trigger(); });
+        WithShown<CPrescriptionDialog>(
+            [view] {
+                const ChartRect cell = view->Geometry().GridCellRect(1);
+                QTest::mouseClick(
+                    view, Qt::RightButton, {}, QPoint((cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2));
+            },
+            [&](CPrescriptionDialog& dialog) {
+                QTest::keyClicks(dialog.PotencyEdit(), tooLongName);
+                QCOMPARE(dialog.PotencyEdit()->text().size(), int(kMaxCaseBookShortText));
+                QTest::keyClicks(dialog.RepetitionEdit(), tooLongName);
+                QCOMPARE(dialog.RepetitionEdit()->text().size(), int(kMaxCaseBookShortText));
+                PastTheBoundThenAtIt(dialog, dialog.NoteEdit(), QStringLiteral("note"));
+            });
+        QVERIFY(*popup);
+        const auto prescriptions = book.ListPrescriptions(CurrentPatient(App()).practice, "1002");
+        QCOMPARE(prescriptions.size(), std::size_t(1));
+        QCOMPARE(prescriptions[0].note.size(), kMaxCaseBookNote);
+        QVERIFY(book.DeleteAnalysis(id));
     }
 
     // What was done before the chart opened (symptoms deleted and restored in Recorded Symptoms) is saved too: the
@@ -374,6 +488,61 @@ private Q_SLOTS:
             });
         const QString pages = testing::PdfPages(*g_choices->saveFile).join(QLatin1Char('\n'));
         QVERIFY(pages.contains(QStringLiteral("The last note")));
+    }
+
+    // The practice folder copied elsewhere: Open Analysis offers the analyses saved in the original folder and opens
+    // them there. With two practices of the book that the folder could be, the user is asked once.
+    void theFolderCopiedElsewhereKeepsItsAnalyses()
+    {
+        const QString original = QString::fromStdString(App().m_folder.Root().string());
+        QVERIFY(OpenChart("1001", "Anna Berger"));
+        WithShown<CSaveAnalysisDialog>([] { Command(ID_SAVE_ANALYSIS)->trigger(); },
+            [](CSaveAnalysisDialog& dialog) {
+                dialog.NameEdit()->setText(QStringLiteral("Before the move"));
+                QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
+            });
+        const auto copyTo = [](const char* name) {
+            const auto to = g_scratch->Path() / name;
+            std::filesystem::copy(App().m_folder.Root(), to, std::filesystem::copy_options::recursive);
+            std::filesystem::remove_all(to / "data");
+            return to;
+        };
+        const auto copy = copyTo("copy");
+        const auto listed = [] {
+            std::vector<std::string> names;
+            WithShown<COpenAnalysisDialog>([] { Command(ID_OPEN_ANALYSIS)->trigger(); },
+                [&names](COpenAnalysisDialog& dialog) {
+                    names = Names(dialog);
+                    dialog.reject();
+                });
+            return names;
+        };
+        OpenFolder(QString::fromStdString(copy.string()));
+        QVERIFY(OpenChart("1001", "Anna Berger"));
+        const std::vector<std::string> names = listed();
+        QVERIFY(std::find(names.begin(), names.end(), "Before the move") != names.end());
+        QVERIFY(g_choices->offeredItems.empty());
+
+        // A second practice of the same physician holding the same visit (saved in another copy) makes a third copy
+        // ambiguous: asked once, the answer kept.
+        const auto second = copyTo("second");
+        CCaseBook& book = *App().CaseBook()->Book();
+        AnalysisRecord there;
+        there.visit = CurrentVisit(App());
+        there.name = "Saved in the second";
+        QVERIFY(book.SaveAnalysis(
+            {{std::filesystem::canonical(second).string(), "Helen Marsh"}, "1001", "Anna Berger"}, there));
+        const auto third = copyTo("third");
+        OpenFolder(QString::fromStdString(third.string()));
+        QVERIFY(OpenChart("1001", "Anna Berger"));
+        g_choices->item = 1;
+        QCOMPARE(listed(), std::vector<std::string>{"Saved in the second"});
+        QCOMPARE(listed(), std::vector<std::string>{"Saved in the second"});
+        QCOMPARE(g_choices->offeredItems.size(), std::size_t(1));
+        QCOMPARE(g_choices->offeredItems[0].size(), 3);
+        g_choices->item.reset();
+        g_choices->offeredItems.clear();
+        OpenFolder(original);
     }
 };
 

@@ -2,6 +2,7 @@
 // it was saved on; a visit whose symptoms changed replays what still applies.
 #include "casebook/AnalysisReplay.h"
 #include "fixtures/CaseWriters.h"
+#include "support/InChild.h"
 #include "support/ReportRun.h"
 #include "support/TempFolder.h"
 
@@ -250,4 +251,40 @@ TEST(ReportCaseBook, AnalysesFollowTheirPracticeToAnotherFolder)
     const auto refused = run(other, {"chart", "7", "--analysis", "1"});
     EXPECT_EQ(refused.status, 1);
     EXPECT_NE(refused.err.find("analysis 1 belongs to the practice"), std::string::npos) << refused.err;
+}
+
+// A book that cannot be written still lists the analyses of its practice found in a moved folder: the folder is
+// found again on every run instead of being remembered, and nothing is said about writing.
+TEST(ReportCaseBook, AReadOnlyBookListsAPracticeFoundInAnotherFolder)
+{
+    const Practice p;
+    ASSERT_EQ(p.Run({"save-analysis", "7", "--visit", "1", "--name", "First look", "--do", "mind"}).out, "1\n");
+    const quillon::testing::TempFolder moved;
+    for (const auto& entry : std::filesystem::directory_iterator(p.folder.Path()))
+        if (entry.path().filename().string().rfind("book.sqlite", 0) != 0)
+            std::filesystem::copy_file(entry.path(), moved.Path() / entry.path().filename());
+    // Readable by everyone, writable by its owner alone: read-only to the unprivileged child below.
+    using std::filesystem::perms;
+    for (const auto& dir : {p.folder.Path(), moved.Path()}) {
+        std::filesystem::permissions(
+            dir, perms::owner_all | perms::group_read | perms::group_exec | perms::others_read | perms::others_exec);
+        for (const auto& entry : std::filesystem::directory_iterator(dir))
+            std::filesystem::permissions(
+                entry.path(), perms::owner_read | perms::owner_write | perms::group_read | perms::others_read);
+    }
+    const auto bookPath = p.folder.Path() / "book.sqlite";
+    const auto bytes = quillon::testing::ReadBytes(bookPath);
+    const std::string listed = quillon::testing::InChild(
+        [&] {
+            const std::vector<std::string> args{"--casebook", bookPath.string(), "analyses", "7"};
+            const auto first = RunReport(moved.Path(), args);
+            const auto again = RunReport(moved.Path(), args);
+            return std::to_string(first.status) + "|" + first.out + "|" + first.err + "|" + again.out;
+        },
+        true);
+    const std::string row = "A\t1\t01/02/2003\tFirst look\t1\t\n";
+    EXPECT_EQ(listed, "0|" + row + "||" + row);
+    EXPECT_EQ(quillon::testing::ReadBytes(bookPath), bytes);
+    // The neighbour: the practice's own folder lists it as before.
+    EXPECT_EQ(p.Run({"analyses", "7"}).out, row);
 }
