@@ -424,8 +424,8 @@ private Q_SLOTS:
         QCOMPARE(m_view->CursorRow(), 2 + 4);
     }
 
-    // The Menu key and Shift+F10 open the popup of the cursor's cell at that cell: the symptom's on a symptom row,
-    // the remedy's on the totality and the covered rows. F10 alone and Ctrl+F10 open none.
+    // The Menu key and Shift+F10 open the popup of the cursor's cell at that cell: the symptom's on a symptom row
+    // (the first one included), the remedy's on the totality and the covered rows. F10 alone and Ctrl+F10 open none.
     void keysOpenThePopupOfTheCursorCell()
     {
         const QStringList symptomItems{QStringLiteral("Symptom &List"), QStringLiteral("&Full Symptom"),
@@ -444,6 +444,8 @@ private Q_SLOTS:
             int symptom, remedy; // picked once the popup is open
         } cases[] = {
             {"Menu on symptom 3", 3, 2, Qt::Key_Menu, Qt::NoModifier, symptomItems, 3, 2},
+            // The first symptom row, beside the covered row above it.
+            {"Menu on the first symptom", 0, 0, Qt::Key_Menu, Qt::NoModifier, symptomItems, 0, 0},
             {"Shift+F10 on the last symptom, scrolled", kSymptoms + 2, 1, Qt::Key_F10, Qt::ShiftModifier, symptomItems,
                 kSymptoms - 1, 1},
             {"Shift+F10 on the totality row", -2, 4, Qt::Key_F10, Qt::ShiftModifier, remedyItems, -1, 4},
