@@ -89,6 +89,21 @@ std::optional<ImportSummary> Import(CCaseBook& book, const std::string& json)
     return ImportCaseBookJson(book, AsBytes(json));
 }
 
+// Anna's analysis "Acute" with these prescriptions, recorded in this order at one time, as the book exports it.
+Json ExportedWith(std::vector<PrescriptionRecord> prescriptions)
+{
+    RecordingMessageSink sink;
+    auto source = CCaseBook::Open(":memory:", sink, FixedClock("2026-01-01T09:00:00Z"));
+    const PatientIdentity anna{{"/practice", kPhysician}, "1001", "Anna Berger"};
+    const auto id = source->SaveAnalysis(anna, Analysis("Acute", {"12/03/2002", "00000000000000aa"}));
+    EXPECT_TRUE(id);
+    for (PrescriptionRecord& p : prescriptions) {
+        p.analysisId = id.value_or(0);
+        EXPECT_TRUE(source->RecordPrescription(p)) << p.potency;
+    }
+    return Json::parse(ExportCaseBookJson(*source));
+}
+
 } // namespace
 
 TEST(CaseBookPractice, FoundUnderAnotherFolderByPhysicianAndVisitsOnly)
@@ -138,6 +153,32 @@ TEST(CaseBookPractice, FoundUnderAnotherFolderByPhysicianAndVisitsOnly)
             EXPECT_EQ(AnalysisNames(*book, Here(original)), (std::vector<std::string>{"Saved there", "Saved here"}));
         }
     }
+}
+
+// The visits a practice is looked for by are its most recently changed ones: with room for one, the visit whose
+// analysis was renamed last, though it was analysed first and its date sorts after the other's.
+TEST(CaseBookPractice, CandidatesOfferTheirLatestChangedVisitsFirst)
+{
+    RecordingMessageSink sink;
+    std::string now = "2026-01-01T09:00:00Z";
+    CaseBookOptions options;
+    options.now = [&now] { return now; };
+    auto book = CCaseBook::Open(":memory:", sink, options);
+    const PatientIdentity anna{{"/old", kPhysician}, "1001", "Anna Berger"};
+    const VisitIdentity renamed{"15/03/2002", "00000000000000bb"}, other{"12/03/2002", "00000000000000aa"};
+    const auto first = book->SaveAnalysis(anna, Analysis("First", renamed));
+    ASSERT_TRUE(first);
+    now = "2026-01-02T09:00:00Z";
+    ASSERT_TRUE(book->SaveAnalysis(anna, Analysis("Second", other)));
+    now = "2026-01-03T09:00:00Z";
+    ASSERT_TRUE(book->RenameAnalysis(*first, "First, renamed"));
+
+    const auto candidates = book->PracticesLike({"/new", kPhysician}, 1);
+    ASSERT_EQ(candidates.size(), 1u);
+    ASSERT_EQ(candidates[0].visits.size(), 1u);
+    EXPECT_EQ(candidates[0].visits[0].first, "1001");
+    EXPECT_EQ(candidates[0].visits[0].second.date, renamed.date);
+    EXPECT_EQ(candidates[0].visits[0].second.fingerprint, renamed.fingerprint);
 }
 
 TEST(CaseBookPractice, ImportOnAnotherComputerRestoresAgainstItsFolder)
@@ -237,6 +278,67 @@ TEST(CaseBookIdentity, DistinctPrescriptionsAlikeInEveryFieldSurviveExportAndImp
     EXPECT_EQ(ExportCaseBookJson(*target), json);
 }
 
+// Imported prescriptions keep the times they were recorded at, whatever order the file lists them in: of two on
+// the same day, the one recorded later is the analysis's latest and comes last, though it was imported first. The
+// third, of an earlier day but recorded latest of all, stays first.
+TEST(CaseBookImport, PrescriptionsOfOneDayGoByTheTimeTheyWereRecordedNotByTheirOrderInTheFile)
+{
+    Json doc = ExportedWith({{0, 0, 4, "Aconitum napellus", "30C", "", "2026-03-10", "", "", ""},
+        {0, 0, 7, "Sulphur", "200", "", "2026-03-10", "", "", ""},
+        {0, 0, 9, "Pulsatilla", "6C", "", "2026-03-09", "", "", ""}});
+    Json& prescriptions = doc["practices"][0]["patients"][0]["analyses"][0]["prescriptions"];
+    ASSERT_EQ(prescriptions.size(), 3u);
+    for (Json& p : prescriptions) {
+        const std::string potency = p["potency"];
+        p["created"] = potency == "30C" ? "2026-03-10T11:00:00Z"
+            : potency == "200"          ? "2026-03-10T10:00:00Z"
+                                        : "2026-03-10T12:00:00Z";
+    }
+
+    RecordingMessageSink sink;
+    auto target = CCaseBook::Open(":memory:", sink, FixedClock("2026-06-01T00:00:00Z"));
+    const PracticeIdentity practice{"/practice", kPhysician};
+    ASSERT_TRUE(Import(*target, doc.dump()));
+    std::string order;
+    for (const PrescriptionRecord& p : target->ListPrescriptions(practice, "1001"))
+        order += p.potency + ' ';
+    EXPECT_EQ(order, "6C 200 30C ");
+    const auto listing = target->ListAnalyses(practice, "1001");
+    ASSERT_EQ(listing.size(), 1u);
+    ASSERT_TRUE(listing[0].prescription);
+    EXPECT_EQ(listing[0].prescription->potency, "30C");
+    EXPECT_TRUE(sink.Messages().empty());
+}
+
+// A prescription carried without its identity (an older export) is the same record as one alike in remedy,
+// potency, date and the time it was recorded: imported twice it is kept once. Its neighbour, alike but recorded an
+// hour later, is a record of its own.
+TEST(CaseBookImport, PrescriptionsWithoutIdentityAreMergedByTheirFieldsTimeIncluded)
+{
+    // The export as a book of the first version wrote it: no record carries its identity.
+    Json doc = ExportedWith({{0, 0, 4, "Aconitum napellus", "30C", "", "2026-03-10", "", "", ""},
+        {0, 0, 4, "Aconitum napellus", "30C", "", "2026-03-10", "", "", ""}});
+    doc["version"] = 1;
+    Json& analysis = doc["practices"][0]["patients"][0]["analyses"][0];
+    analysis.erase("uid");
+    Json& prescriptions = analysis["prescriptions"];
+    ASSERT_EQ(prescriptions.size(), 2u);
+    prescriptions[0].erase("uid");
+    prescriptions[1].erase("uid");
+    prescriptions[0]["created"] = "2026-03-10T10:00:00Z";
+    prescriptions[1]["created"] = "2026-03-10T11:00:00Z";
+
+    RecordingMessageSink sink;
+    auto target = CCaseBook::Open(":memory:", sink, FixedClock("2026-06-01T00:00:00Z"));
+    ASSERT_TRUE(Import(*target, doc.dump()));
+    ASSERT_TRUE(Import(*target, doc.dump()));
+    const auto kept = target->ListPrescriptions({"/practice", kPhysician}, "1001");
+    ASSERT_EQ(kept.size(), 2u);
+    EXPECT_EQ(kept[0].created, "2026-03-10T10:00:00Z");
+    EXPECT_EQ(kept[1].created, "2026-03-10T11:00:00Z");
+    EXPECT_TRUE(sink.Messages().empty());
+}
+
 TEST(CaseBookImport, RefusesTheWholeDocumentAtTheFirstBadFieldAndNamesIt)
 {
     RecordingMessageSink sink;
@@ -263,6 +365,11 @@ TEST(CaseBookImport, RefusesTheWholeDocumentAtTheFirstBadFieldAndNamesIt)
         {"the 30th of February", [&](Json& d) { analysis(d)["created"] = "2026-02-30T00:00:00Z"; },
             "analysis 1 of patient 1001: \"created\" is not a real time"},
         {"a leap day", [&](Json& d) { analysis(d)["created"] = "2024-02-29T23:59:59Z"; }, ""},
+        {"the hour 24", [&](Json& d) { analysis(d)["created"] = "2024-02-28T24:00:00Z"; },
+            "analysis 1 of patient 1001: \"created\" is not a real time"},
+        {"29 February of a century", [&](Json& d) { analysis(d)["created"] = "1900-02-29T00:00:00Z"; },
+            "analysis 1 of patient 1001: \"created\" is not a real time"},
+        {"29 February of a fourth century", [&](Json& d) { analysis(d)["created"] = "2000-02-29T00:00:00Z"; }, ""},
         {"a second after the present", [&](Json& d) { analysis(d)["changed"] = "2026-06-01T00:00:01Z"; },
             "analysis 1 of patient 1001: \"changed\" is later than the present"},
         {"the present itself", [&](Json& d) { analysis(d)["changed"] = "2026-06-01T00:00:00Z"; }, ""},
@@ -291,6 +398,9 @@ TEST(CaseBookImport, RefusesTheWholeDocumentAtTheFirstBadFieldAndNamesIt)
         {"10,001 steps", [&](Json& d) { analysis(d)["steps"] = std::vector<std::string>(10001, "mind"); },
             "analysis 1 of patient 1001: \"steps\" holds more than 10000 entries"},
         {"10,000 steps", [&](Json& d) { analysis(d)["steps"] = std::vector<std::string>(10000, "mind"); }, ""},
+        {"11 top remedies", [&](Json& d) { analysis(d)["topRemedies"] = std::vector<std::string>(11, "Acon"); },
+            "analysis 1 of patient 1001: \"topRemedies\" holds more than 10 entries"},
+        {"10 top remedies", [&](Json& d) { analysis(d)["topRemedies"] = std::vector<std::string>(10, "Acon"); }, ""},
         {"a step of 201 characters", [&](Json& d) { analysis(d)["steps"] = {"mind" + std::string(197, ' ')}; },
             "analysis 1 of patient 1001: \"steps\" is longer than 200 characters"},
         {"a prescription's time", [&](Json& d) { analysis(d)["prescriptions"][1]["created"] = "2026-13-01T00:00:00Z"; },

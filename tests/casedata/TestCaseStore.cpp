@@ -152,7 +152,7 @@ TEST(VisitIndex, WorkStaysInProportionToTheRealVisits)
 
 // A file of 0xFF bytes is refused as the zero-filled one is, from its first block header; a visit of a real date
 // whose block runs on in 0xFF bytes reads its records' worth of the file, not the block. Counted as bytes allocated.
-// The date words' limits are the neighbours: 31 and 9999 are a date, 32 and 10000 are not.
+// The date words' limits are the neighbours: 1, 31 and 9999 are a date; 0, 32 and 10000 are not.
 TEST(VisitIndex, FilesOfOxFFBytesAreReadInProportionToWhatTheyHold)
 {
     const std::string kMsgSymptomFileNoDate
@@ -175,8 +175,12 @@ TEST(VisitIndex, FilesOfOxFFBytesAreReadInProportionToWhatTheyHold)
         {"a visit whose block runs on in 0xFF bytes", OneBlock(fear, 0xFFFFFFFFu) + std::string(kFill, '\xff'), 1, {},
             {kMsgErrorInSymptom}, 1},
         {"date words at their limits", dated(31, 31, 9999), 1, {}, {}, 1},
+        {"date words at their lower limits", dated(1, 1, 1), 1, {}, {}, 1},
         {"day 32", dated(32, 1, 2004), 0, {kMsgSymptomFileNoDate}, {}, 0},
+        {"day 0", dated(0, 1, 2004), 0, {kMsgSymptomFileNoDate}, {}, 0},
         {"month 0", dated(1, 0, 2004), 0, {kMsgSymptomFileNoDate}, {}, 0},
+        {"month 32", dated(1, 32, 2004), 0, {kMsgSymptomFileNoDate}, {}, 0},
+        {"year 0", dated(1, 1, 0), 0, {kMsgSymptomFileNoDate}, {}, 0},
         {"year 10000", dated(1, 1, 10000), 0, {kMsgSymptomFileNoDate}, {}, 0},
     };
     for (const Case& c : cases) {

@@ -48,6 +48,8 @@ TEST(TextCodec, EscapingKeepsOneRecordOnOneLine)
             "\x81\x8D\x8F\x90\x9D \x80\x9F"},
         {"\xC2\x81\xC2\x9D\xC2\xA0\xE2\x82\xAC", "\xC2\x81\xC2\x9D\xC2\xA0\xE2\x82\xAC",
             "\xC2\\x81\xC2\\x9d\xC2\xA0\xE2\x82\xAC", "\\x81\\x9d\xC2\xA0\xE2\x82\xAC"},
+        // The C1 range's ends, U+0080 and U+009F, are controls; the bytes are the euro sign and Y diaeresis.
+        {"\xC2\x80\xC2\x9F\xC2\xA0", "\xC2\x80\xC2\x9F\xC2\xA0", "\xC2\x80\xC2\x9F\xC2\xA0", "\\x80\\x9f\xC2\xA0"},
         {std::string("nul\0end", 7), "nul\\x00end", "nul\\x00end", "nul\\x00end"},
     };
     for (const auto& [text, field, cp1252, utf8] : cases) {

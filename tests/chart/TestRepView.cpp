@@ -100,6 +100,24 @@ QAccessibleTableInterface* ChartTable(CRepView* view)
 // Opens a popup menu with `open` and runs `body` on it.
 constexpr auto WithPopup = &WithShown<QMenu>;
 
+// Runs `act` and tells whether a popup opened within a moment (it is closed again).
+bool OpensAPopup(const std::function<void()>& act)
+{
+    bool opened = false;
+    QTimer closer;
+    closer.setSingleShot(true);
+    QObject::connect(&closer, &QTimer::timeout, [&opened] {
+        if (QWidget* popup = QApplication::activePopupWidget()) {
+            opened = true;
+            popup->close();
+        }
+    });
+    closer.start(200);
+    act();
+    QTest::qWait(300);
+    return opened;
+}
+
 } // namespace
 
 class TestRepView : public QObject
@@ -253,6 +271,26 @@ private Q_SLOTS:
         QVERIFY(g_sink->Texts().empty());
         QVERIFY(App().m_arrClipboards[0].empty());
         QCOMPARE(m_view->Static(IDC_CLIP1_COUNT)->text(), QStringLiteral("0"));
+    }
+
+    // With the bar at its end, a right click on the last remedy's totality opens its popup; one on the empty box
+    // beside it opens none.
+    void rightClickPastTheLastRemedyOpensNoPopup()
+    {
+        const struct
+        {
+            int past; // columns past the last remedy's
+            bool popup;
+        } cases[] = {{0, true}, {1, false}};
+        for (const auto& c : cases) {
+            m_view->ScrollToRemedy(kRemedies - 1);
+            const int column = kRemedies - 1 - m_view->ScrollBar(IDC_REMEDY_SCROLL)->value() + c.past;
+            QCOMPARE(OpensAPopup(
+                         [&] { QTest::mouseClick(m_view, Qt::RightButton, {}, CellRect(m_view, 0, column).center()); }),
+                c.popup);
+            if (c.popup)
+                QCOMPARE(m_view->SelRemedy(), kRemedies - 1);
+        }
     }
 
     void remedyPopupItemsNeedTheirHandlers()
@@ -424,8 +462,8 @@ private Q_SLOTS:
         QCOMPARE(m_view->CursorRow(), 2 + 4);
     }
 
-    // The Menu key and Shift+F10 open the popup of the cursor's cell at that cell: the symptom's on a symptom row,
-    // the remedy's on the totality and the covered rows. F10 alone and Ctrl+F10 open none.
+    // The Menu key and Shift+F10 open the popup of the cursor's cell at that cell: the symptom's on a symptom row
+    // (the first one included), the remedy's on the totality and the covered rows. F10 alone and Ctrl+F10 open none.
     void keysOpenThePopupOfTheCursorCell()
     {
         const QStringList symptomItems{QStringLiteral("Symptom &List"), QStringLiteral("&Full Symptom"),
@@ -444,6 +482,8 @@ private Q_SLOTS:
             int symptom, remedy; // picked once the popup is open
         } cases[] = {
             {"Menu on symptom 3", 3, 2, Qt::Key_Menu, Qt::NoModifier, symptomItems, 3, 2},
+            // The first symptom row, beside the covered row above it.
+            {"Menu on the first symptom", 0, 0, Qt::Key_Menu, Qt::NoModifier, symptomItems, 0, 0},
             {"Shift+F10 on the last symptom, scrolled", kSymptoms + 2, 1, Qt::Key_F10, Qt::ShiftModifier, symptomItems,
                 kSymptoms - 1, 1},
             {"Shift+F10 on the totality row", -2, 4, Qt::Key_F10, Qt::ShiftModifier, remedyItems, -1, 4},
@@ -461,19 +501,7 @@ private Q_SLOTS:
                 QTest::keyClick(m_view, Qt::Key_Right);
             if (c.items.isEmpty()) {
                 // Whatever popup opened is closed, and told.
-                bool opened = false;
-                QTimer closer;
-                closer.setSingleShot(true);
-                connect(&closer, &QTimer::timeout, this, [&opened] {
-                    if (QWidget* popup = QApplication::activePopupWidget()) {
-                        opened = true;
-                        popup->close();
-                    }
-                });
-                closer.start(200);
-                QTest::keyClick(m_view, c.key, c.modifiers);
-                QTest::qWait(300);
-                QVERIFY2(!opened, c.name);
+                QVERIFY2(!OpensAPopup([&] { QTest::keyClick(m_view, c.key, c.modifiers); }), c.name);
                 continue;
             }
             QStringList shown;

@@ -199,6 +199,8 @@ TEST(MethodReplay, RecordsNameWhatMadeTheRowsWhateverClicksCameSince)
         {"a filter, covered, totality", {"drug-filter:6", "label:covered", "label:totality"}, "Repertorisation: Normal",
             "Repertorisation: Drug Filter     Hot"},
         {"mind, two clicks", {"mind", "click", "click"}, "Repertorisation:", "Repertorisation: Mind Symptoms"},
+        // The order the rows stand in is the one that made them, not the one the click left in force.
+        {"covered, a click", {"label:covered", "click"}, "Repertorisation:", "Repertorisation: Symptoms Covered"},
         {"a filter, a click, an elimination", {"drug-filter:6", "click", "eliminate:3"},
             "Repertorisation: : Elimination", "Repertorisation: Drug Filter     Hot : Elimination"},
         // The neighbours: no method made the rows, or one made them again after the click.
