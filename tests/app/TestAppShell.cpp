@@ -66,14 +66,6 @@ void WritePractice(const testing::TempFolder& folder)
 // Runs `body` on the Select Patient dialog once `open` has shown it.
 constexpr auto WithModalDialog = &testing::WithShown<CSelectPatientDialog>;
 
-QPushButton* Button(QWidget* dialog, const char* text)
-{
-    for (QPushButton* button : dialog->findChildren<QPushButton*>())
-        if (button->text() == QLatin1String(text))
-            return button;
-    return nullptr;
-}
-
 void ClickRow(QTableView* list, int row)
 {
     const QRect rect = list->visualRect(list->model()->index(row, 1));
@@ -113,12 +105,12 @@ private Q_SLOTS:
                 QCOMPARE(rows->index(0, 1).data().toString(), QStringLiteral("Asha Rao"));
                 QCOMPARE(rows->index(1, 3).data().toString(), QStringLiteral("06/11/2002"));
                 // OK without a row says what to do and stays open.
-                QTest::mouseClick(Button(&dialog, "OK"), Qt::LeftButton);
+                QTest::mouseClick(testing::ButtonWithText(&dialog, u"OK"_s), Qt::LeftButton);
                 QVERIFY(dialog.isVisible());
                 QCOMPARE(g_sink->Texts(),
                     std::vector<std::string>{"Choose a patient first: click a row, or type part of the name or the "
                                              "registration number in Search and press Down. Then press OK."});
-                QTest::mouseClick(Button(&dialog, "Cancel"), Qt::LeftButton);
+                QTest::mouseClick(testing::ButtonWithText(&dialog, u"Cancel"_s), Qt::LeftButton);
             });
         // Cancelled, the window offers only the practice, the patient, the case book and Exit.
         CMainFrame* frame = App().MainFrame();
@@ -205,8 +197,8 @@ private Q_SLOTS:
                     if (c.row >= 0)
                         ClickRow(dialog.List(), c.row);
                     if (c.ok)
-                        QTest::mouseClick(Button(&dialog, "OK"), Qt::LeftButton);
-                    QTest::mouseClick(Button(&dialog, "Cancel"), Qt::LeftButton);
+                        QTest::mouseClick(testing::ButtonWithText(&dialog, u"OK"_s), Qt::LeftButton);
+                    QTest::mouseClick(testing::ButtonWithText(&dialog, u"Cancel"_s), Qt::LeftButton);
                 });
             QCOMPARE(App().OpenView(kViewChart), view);
             QCOMPARE(frame->MdiArea()->subWindowList().size(), 1);
