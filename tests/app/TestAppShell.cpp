@@ -13,6 +13,7 @@
 #include "symptoms/SelectPatientDialog.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -440,9 +441,7 @@ private Q_SLOTS:
         for (const auto& [key, text] : documented)
             QVERIFY2(carried.count(key) == 1, qPrintable(key + QStringLiteral(" is on no menu")));
     }
-}
-}
-;
+};
 
 int main(int argc, char** argv)
 {
