@@ -14,7 +14,6 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -38,6 +37,7 @@
 #include <stdexcept>
 
 using namespace quillon;
+using namespace Qt::StringLiterals;
 using namespace quillon::fixtures;
 using quillon::testing::App;
 
@@ -67,18 +67,20 @@ void WritePractice(const testing::TempFolder& folder)
 // Runs `body` on the Select Patient dialog once `open` has shown it.
 constexpr auto WithModalDialog = &testing::WithShown<CSelectPatientDialog>;
 
-QPushButton* Button(QWidget* dialog, const char* text)
-{
-    for (QPushButton* button : dialog->findChildren<QPushButton*>())
-        if (button->text() == QLatin1String(text))
-            return button;
-    return nullptr;
-}
-
 void ClickRow(QTableView* list, int row)
 {
     const QRect rect = list->visualRect(list->model()->index(row, 1));
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
+}
+
+// Opens Asha Rao's chart from the start dialog: her row, then Return.
+void OpenFirstPatient()
+{
+    WithModalDialog([] { App().RunStartDialog(); },
+        [](CSelectPatientDialog& dialog) {
+            ClickRow(dialog.List(), 0);
+            QTest::keyClick(dialog.List(), Qt::Key_Return);
+        });
 }
 
 } // namespace
@@ -94,27 +96,7 @@ private Q_SLOTS:
         testing::ResetToNoPatient();
     }
 
-    void cancellingLeavesOnlySelectPatientAndExit()
-    {
-        WithModalDialog([&] { App().RunStartDialog(); },
-            [](CSelectPatientDialog& dialog) { QTest::mouseClick(Button(&dialog, "Cancel"), Qt::LeftButton); });
-        CMainFrame* frame = App().MainFrame();
-        QVERIFY(frame->isMaximized());
-        QVERIFY(frame->MdiArea()->subWindowList().isEmpty());
-        Q_EMIT frame->FileMenu()->aboutToShow();
-        QStringList enabled;
-        for (QAction* action : frame->FileMenu()->actions())
-            if (!action->isSeparator() && action->isEnabled())
-                enabled << action->text();
-        // The case book's export and import concern the whole book, not a patient.
-        QCOMPARE(enabled,
-            (QStringList{QStringLiteral("&Open Practice Folder\u2026"), QStringLiteral("Select &Patient"),
-                QStringLiteral("Export Case &Book\u2026"), QStringLiteral("I&mport Case Book\u2026"),
-                QStringLiteral("E&xit")}));
-        QVERIFY(!frame->Action(ID_MAGNIFY)->isEnabled());
-    }
-
-    void listShowsRowsAndOkNeedsOne()
+    void listShowsRowsOkNeedsOneAndCancelLeavesNoPatient()
     {
         WithModalDialog([] { App().RunStartDialog(); },
             [](CSelectPatientDialog& dialog) {
@@ -124,12 +106,26 @@ private Q_SLOTS:
                 QCOMPARE(rows->index(0, 1).data().toString(), QStringLiteral("Asha Rao"));
                 QCOMPARE(rows->index(1, 3).data().toString(), QStringLiteral("06/11/2002"));
                 // OK without a row says what to do and stays open.
-                QTest::mouseClick(Button(&dialog, "OK"), Qt::LeftButton);
+                QTest::mouseClick(testing::ButtonWithText(&dialog, u"OK"_s), Qt::LeftButton);
                 QVERIFY(dialog.isVisible());
                 QCOMPARE(g_sink->Texts(),
                     std::vector<std::string>{"Choose a patient first: click a row, or type part of the name or the "
                                              "registration number in Search and press Down. Then press OK."});
+                QTest::mouseClick(testing::ButtonWithText(&dialog, u"Cancel"_s), Qt::LeftButton);
             });
+        // Cancelled, the window offers only the practice, the patient, the case book and Exit.
+        CMainFrame* frame = App().MainFrame();
+        QVERIFY(frame->isMaximized());
+        QVERIFY(frame->MdiArea()->subWindowList().isEmpty());
+        Q_EMIT frame->FileMenu()->aboutToShow();
+        QStringList enabled;
+        for (QAction* action : frame->FileMenu()->actions())
+            if (!action->isSeparator() && action->isEnabled())
+                enabled << action->text();
+        QCOMPARE(enabled,
+            (QStringList{u"&Open Practice Folder\u2026"_s, u"Select &Patient"_s, u"Export Case &Book\u2026"_s,
+                u"I&mport Case Book\u2026"_s, u"E&xit"_s}));
+        QVERIFY(!frame->Action(ID_MAGNIFY)->isEnabled());
     }
 
     void enterOnAOneVisitPatientOpensTheChart()
@@ -183,11 +179,7 @@ private Q_SLOTS:
         };
         for (const auto& c : cases) {
             App().CloseAllViews();
-            WithModalDialog([&] { App().RunStartDialog(); },
-                [&](CSelectPatientDialog& dialog) {
-                    ClickRow(dialog.List(), 0);
-                    QTest::keyClick(dialog.List(), Qt::Key_Return);
-                });
+            OpenFirstPatient();
             auto* view = qobject_cast<CRepView*>(App().OpenView(kViewChart));
             QVERIFY2(view, c.name);
             QTest::mouseClick(view->Button(IDC_MIND), Qt::LeftButton);
@@ -206,8 +198,8 @@ private Q_SLOTS:
                     if (c.row >= 0)
                         ClickRow(dialog.List(), c.row);
                     if (c.ok)
-                        QTest::mouseClick(Button(&dialog, "OK"), Qt::LeftButton);
-                    QTest::mouseClick(Button(&dialog, "Cancel"), Qt::LeftButton);
+                        QTest::mouseClick(testing::ButtonWithText(&dialog, u"OK"_s), Qt::LeftButton);
+                    QTest::mouseClick(testing::ButtonWithText(&dialog, u"Cancel"_s), Qt::LeftButton);
                 });
             QCOMPARE(App().OpenView(kViewChart), view);
             QCOMPARE(frame->MdiArea()->subWindowList().size(), 1);
@@ -282,11 +274,7 @@ private Q_SLOTS:
     // another failure and a failed allocation are each said once, and the chart stays as it was.
     void exceptionInAnEventIsReportedAndTheProgramGoesOn()
     {
-        WithModalDialog([&] { App().RunStartDialog(); },
-            [&](CSelectPatientDialog& dialog) {
-                ClickRow(dialog.List(), 0);
-                QTest::keyClick(dialog.List(), Qt::Key_Return);
-            });
+        OpenFirstPatient();
         auto* view = qobject_cast<CRepView*>(App().OpenView(kViewChart));
         QVERIFY(view);
         QTest::mouseClick(view->Button(IDC_MIND), Qt::LeftButton);
@@ -344,21 +332,28 @@ private Q_SLOTS:
         QVERIFY(!QApplication::activeModalWidget());
     }
 
-    // F1 shows the manual. Walking every link from the contents reaches every page of the manual, each link names
-    // a page (and an anchor of it) that exists, and every picture loads.
+    // F1 shows the manual over the middle of the main window, whole on its screen. Walking every link from the
+    // contents reaches every page, each link names a page (and an anchor of it) that exists, and every picture
+    // loads, drawn from a copy scaled to the width the page gives it (not shrunk at each paint); Esc closes it.
     void helpKeyShowsTheManualWhoseLinksResolve()
     {
         App().MainFrame()->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(App().MainFrame()));
         QTest::keyClick(App().MainFrame(), Qt::Key_F1);
-        auto* viewer = App().MainFrame()->findChild<CHelpViewer*>();
+        QPointer<CHelpViewer> viewer = App().MainFrame()->findChild<CHelpViewer*>();
         QVERIFY(viewer && viewer->isVisible());
         QCOMPARE(viewer->windowTitle(), QStringLiteral("Quillon Help"));
+        const QRect frame = App().MainFrame()->frameGeometry();
+        const QRect shown = viewer->frameGeometry();
+        QVERIFY((shown.center() - frame.center()).manhattanLength() <= 2);
+        QVERIFY(viewer->screen()->availableGeometry().contains(shown));
         QTextBrowser* browser = viewer->Browser();
         const QDir folder(browser->source().adjusted(QUrl::RemoveFilename).toLocalFile());
         QStringList toVisit{QStringLiteral("index.html")};
-        QSet<QString> visited;
+        QSet<QString> visited, scaled;
         int pictures = 0;
+        // The width of the first picture of a page, as its img gives it.
+        const std::map<QString, int> widths{{u"index.html"_s, 640}, {u"chart.html"_s, 720}, {u"methods.html"_s, 640}};
         while (!toVisit.isEmpty()) {
             const QString page = toVisit.takeFirst();
             if (visited.contains(page))
@@ -374,6 +369,15 @@ private Q_SLOTS:
                         QVERIFY2(
                             !QImage(folder.filePath(name)).isNull(), qPrintable(page + QStringLiteral(": ") + name));
                         ++pictures;
+                        if (widths.contains(page) && !scaled.contains(page)) {
+                            scaled.insert(page);
+                            const QImage drawn = browser->document()
+                                                     ->resource(QTextDocument::ImageResource, QUrl(name))
+                                                     .value<QImage>();
+                            const double ratio = browser->devicePixelRatioF();
+                            QCOMPARE(drawn.size(),
+                                QSize(qRound(widths.at(page) * ratio), qRound(widths.at(page) * 800 / 1280 * ratio)));
+                        }
                     }
                     if (!format.isAnchor() || format.anchorHref().isEmpty())
                         continue;
@@ -390,8 +394,12 @@ private Q_SLOTS:
             }
         }
         QCOMPARE(visited.size(), folder.entryList({QStringLiteral("*.html")}, QDir::Files).size());
-        QVERIFY(pictures >= 3);
-        viewer->close();
+        QVERIFY(pictures >= 3 && scaled.size() == 3);
+
+        viewer->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(viewer));
+        QTest::keyClick(browser, Qt::Key_Escape);
+        QTRY_VERIFY(!viewer);
     }
 
     // The manual's keyboard page names every shortcut the menus carry, with its command, and no other: a shortcut
@@ -432,57 +440,6 @@ private Q_SLOTS:
         }
         for (const auto& [key, text] : documented)
             QVERIFY2(carried.count(key) == 1, qPrintable(key + QStringLiteral(" is on no menu")));
-    }
-
-    // The manual opens over the middle of the main window, whole on its screen; its pictures are drawn from
-    // copies scaled to the width the page gives them (not shrunk pixel by pixel at each paint); Esc closes it.
-    void helpViewerOpensOverTheMainWindowAndEscClosesIt()
-    {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // the viewer closed before
-        App().MainFrame()->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(App().MainFrame()));
-        QTest::keyClick(App().MainFrame(), Qt::Key_F1);
-        QPointer<CHelpViewer> viewer = App().MainFrame()->findChild<CHelpViewer*>();
-        QVERIFY(viewer && viewer->isVisible());
-        const QRect frame = App().MainFrame()->frameGeometry();
-        const QRect shown = viewer->frameGeometry();
-        QVERIFY2((shown.center() - frame.center()).manhattanLength() <= 2,
-            qPrintable(QStringLiteral("viewer at %1,%2 %3x%4 over %5,%6 %7x%8")
-                           .arg(shown.x())
-                           .arg(shown.y())
-                           .arg(shown.width())
-                           .arg(shown.height())
-                           .arg(frame.x())
-                           .arg(frame.y())
-                           .arg(frame.width())
-                           .arg(frame.height())));
-        QVERIFY(viewer->screen()->availableGeometry().contains(shown));
-
-        const struct
-        {
-            const char* page;
-            int width; // as the page's img gives it
-        } pictures[] = {{"index.html", 640}, {"chart.html", 720}, {"methods.html", 640}};
-        QTextBrowser* browser = viewer->Browser();
-        for (const auto& picture : pictures) {
-            viewer->ShowPage(QString::fromLatin1(picture.page));
-            QString name;
-            for (QTextBlock block = browser->document()->begin(); block.isValid() && name.isEmpty();
-                 block = block.next())
-                for (auto it = block.begin(); !it.atEnd(); ++it)
-                    if (it.fragment().charFormat().isImageFormat())
-                        name = it.fragment().charFormat().toImageFormat().name();
-            QVERIFY2(!name.isEmpty(), picture.page);
-            const QImage drawn
-                = browser->document()->resource(QTextDocument::ImageResource, QUrl(name)).value<QImage>();
-            QCOMPARE(drawn.width(), qRound(picture.width * browser->devicePixelRatioF()));
-            QCOMPARE(drawn.height(), qRound(picture.width * 800 / 1280 * browser->devicePixelRatioF()));
-        }
-
-        viewer->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(viewer));
-        QTest::keyClick(browser, Qt::Key_Escape);
-        QTRY_VERIFY(!viewer);
     }
 };
 

@@ -32,6 +32,7 @@
 #include <map>
 
 using namespace quillon;
+using namespace Qt::StringLiterals;
 using quillon::testing::App;
 
 namespace {
@@ -57,124 +58,95 @@ std::vector<FilterRemedy> ChartRemedies(const CRepView& view)
 
 using Opener = std::function<Opened(CRepView&)>;
 
+// The dialog D made of `args`, with `keep` outliving it.
+template <typename D, typename... Args> Opened Make(std::shared_ptr<void> keep, Args&&... args)
+{
+    return Opened{std::move(keep), std::make_unique<D>(std::forward<Args>(args)...)};
+}
+
+std::shared_ptr<CCaseBook> Book()
+{
+    return CCaseBook::Open(":memory:", *g_sink);
+}
+
 const std::map<QString, Opener>& Openers()
 {
+    static const PracticeIdentity practice{"practice", "Dr"};
     static const std::map<QString, Opener> openers{
-        {QStringLiteral("Chart"),
+        {u"Chart"_s,
             [](CRepView& view) {
                 return Opened{nullptr, nullptr, &view};
             }},
-        {QStringLiteral("Main window"),
+        {u"Main window"_s,
             [](CRepView&) {
                 return Opened{nullptr, nullptr, App().MainFrame()};
             }},
-        {QStringLiteral("Select Patient"),
-            [](CRepView&) {
-                return Opened{nullptr, std::make_unique<CSelectPatientDialog>(App())};
-            }},
-        {QStringLiteral("Recorded Symptoms"),
-            [](CRepView&) {
-                return Opened{nullptr, std::make_unique<CRecordedSymptomsDialog>(App(), g_choices, 0)};
-            }},
-        {QStringLiteral("Symptom List"),
-            [](CRepView&) {
-                return Opened{nullptr, std::make_unique<CRecordedSymptomsDialog>(App(), g_choices, 1)};
-            }},
-        {QStringLiteral("Undelete"),
-            [](CRepView&) {
-                return Opened{nullptr, std::make_unique<CUndeleteDialog>(App())};
-            }},
-        {QStringLiteral("Weightage"),
+        {u"Select Patient"_s, [](CRepView&) { return Make<CSelectPatientDialog>(nullptr, App()); }},
+        {u"Recorded Symptoms"_s, [](CRepView&) { return Make<CRecordedSymptomsDialog>(nullptr, App(), g_choices, 0); }},
+        {u"Symptom List"_s, [](CRepView&) { return Make<CRecordedSymptomsDialog>(nullptr, App(), g_choices, 1); }},
+        {u"Undelete"_s, [](CRepView&) { return Make<CUndeleteDialog>(nullptr, App()); }},
+        {u"Weightage"_s,
             [](CRepView&) {
                 auto model = std::make_shared<CWeightageModel>(App().m_mapRepSymptoms, std::vector<IntensityEntry>{});
-                return Opened{model, std::make_unique<CWeightageDlg>(*model)};
+                return Make<CWeightageDlg>(model, *model);
             }},
-        {QStringLiteral("Drug Filter"),
+        {u"Drug Filter"_s,
             [](CRepView&) {
                 auto model = std::make_shared<CDrugFilterModel>();
-                return Opened{model, std::make_unique<CDrugFilterDlg>(*model)};
+                return Make<CDrugFilterDlg>(model, *model);
             }},
-        {QStringLiteral("Plant Filter"),
+        {u"Plant Filter"_s,
             [](CRepView& view) {
-                return Opened{nullptr, std::make_unique<CPlantFilterDlg>(App().m_folder, ChartRemedies(view), *g_sink)};
+                return Make<CPlantFilterDlg>(nullptr, App().m_folder, ChartRemedies(view), *g_sink);
             }},
-        {QStringLiteral("Animal Filter"),
+        {u"Animal Filter"_s,
             [](CRepView& view) {
-                return Opened{
-                    nullptr, std::make_unique<CAnimalFilterDlg>(App().m_folder, ChartRemedies(view), *g_sink)};
+                return Make<CAnimalFilterDlg>(nullptr, App().m_folder, ChartRemedies(view), *g_sink);
             }},
-        {QStringLiteral("Mineral Filter"),
+        {u"Mineral Filter"_s,
             [](CRepView& view) {
                 auto state = std::make_shared<KingdomFilterState>();
-                return Opened{
-                    state, std::make_unique<CMineralFilterDlg>(App().m_folder, ChartRemedies(view), *g_sink, *state)};
+                return Make<CMineralFilterDlg>(state, App().m_folder, ChartRemedies(view), *g_sink, *state);
             }},
-        {QStringLiteral("Drug List"),
-            [](CRepView&) {
-                return Opened{nullptr, std::make_unique<CDrugListDialog>(App())};
-            }},
-        {QStringLiteral("Full Remedy List"),
+        {u"Drug List"_s, [](CRepView&) { return Make<CDrugListDialog>(nullptr, App()); }},
+        {u"Full Remedy List"_s,
             [](CRepView& view) {
-                return Opened{
-                    nullptr, std::make_unique<CFullRemedyListDialog>(App(), g_choices, *view.Engine().Symptom(0))};
+                return Make<CFullRemedyListDialog>(nullptr, App(), g_choices, *view.Engine().Symptom(0));
             }},
-        {QStringLiteral("Symptom Covered"),
+        {u"Symptom Covered"_s,
             [](CRepView& view) {
-                return Opened{nullptr,
-                    std::make_unique<CSymptomCoverDlg>(
-                        App(), &view.Engine(), view.Engine().SortedRemedy(0)->code, g_choices, *g_sink)};
+                return Make<CSymptomCoverDlg>(
+                    nullptr, App(), &view.Engine(), view.Engine().SortedRemedy(0)->code, g_choices, *g_sink);
             }},
-        {QStringLiteral("Materia Medica"),
-            [](CRepView&) {
-                return Opened{nullptr, std::make_unique<CConvertDialog>(App())};
-            }},
-        {QStringLiteral("Compare with Visit"),
-            [](CRepView&) {
-                return Opened{nullptr, std::make_unique<CCompareVisitsDialog>(App(), g_choices, 0)};
-            }},
-        {QStringLiteral("Stability"),
-            [](CRepView&) {
-                return Opened{nullptr, std::make_unique<CStabilityDialog>(App(), g_choices)};
-            }},
-        {QStringLiteral("Strategies"),
+        {u"Materia Medica"_s, [](CRepView&) { return Make<CConvertDialog>(nullptr, App()); }},
+        {u"Compare with Visit"_s, [](CRepView&) { return Make<CCompareVisitsDialog>(nullptr, App(), g_choices, 0); }},
+        {u"Stability"_s, [](CRepView&) { return Make<CStabilityDialog>(nullptr, App(), g_choices); }},
+        {u"Strategies"_s,
             [](CRepView& view) {
-                return Opened{
-                    nullptr, std::make_unique<CStrategiesDialog>(App(), g_choices, view.Engine(), view.Methods())};
+                return Make<CStrategiesDialog>(nullptr, App(), g_choices, view.Engine(), view.Methods());
             }},
-        {QStringLiteral("Families"),
+        {u"Families"_s,
             [](CRepView& view) {
-                return Opened{nullptr,
-                    std::make_unique<CFamiliesDialog>(App(), g_choices, view.Engine(), [](const ChartCommand&) {})};
+                return Make<CFamiliesDialog>(nullptr, App(), g_choices, view.Engine(), [](const ChartCommand&) {});
             }},
-        {QStringLiteral("Save Analysis"),
+        {u"Save Analysis"_s, [](CRepView&) { return Make<CSaveAnalysisDialog>(nullptr, QString(), QString()); }},
+        {u"Record Prescription"_s,
+            [](CRepView&) { return Make<CPrescriptionDialog>(nullptr, u"Sulph."_s, u"Erster Blick"_s); }},
+        {u"Open Analysis"_s,
             [](CRepView&) {
-                return Opened{nullptr, std::make_unique<CSaveAnalysisDialog>(QString(), QString())};
+                auto book = Book();
+                return Make<COpenAnalysisDialog>(book, *book, practice, "1001", g_choices);
             }},
-        {QStringLiteral("Record Prescription"),
+        {u"Case Book"_s,
             [](CRepView&) {
-                return Opened{nullptr,
-                    std::make_unique<CPrescriptionDialog>(QStringLiteral("Sulph."), QStringLiteral("Erster Blick"))};
+                auto book = Book();
+                auto page = std::make_unique<CHistoryPage>(*book, PatientIdentity{practice, "1001", "Anna Berger"});
+                return Make<CCaseBookDialog>(
+                    book, std::move(page), QStringList{u"Anna Berger"_s}, u"Fallbuch"_s, g_choices, *g_sink);
             }},
-        {QStringLiteral("Open Analysis"),
+        {u"About"_s,
             [](CRepView&) {
-                std::shared_ptr<CCaseBook> book = CCaseBook::Open(":memory:", *g_sink);
-                return Opened{book,
-                    std::make_unique<COpenAnalysisDialog>(
-                        *book, PracticeIdentity{"practice", "Dr"}, "1001", g_choices)};
-            }},
-        {QStringLiteral("Case Book"),
-            [](CRepView&) {
-                std::shared_ptr<CCaseBook> book = CCaseBook::Open(":memory:", *g_sink);
-                auto page = std::make_unique<CHistoryPage>(
-                    *book, PatientIdentity{PracticeIdentity{"practice", "Dr"}, "1001", "Anna Berger"});
-                return Opened{book,
-                    std::make_unique<CCaseBookDialog>(std::move(page), QStringList{QStringLiteral("Anna Berger")},
-                        QStringLiteral("Fallbuch"), g_choices, *g_sink)};
-            }},
-        {QStringLiteral("About"),
-            [](CRepView&) {
-                return Opened{
-                    nullptr, std::make_unique<CAboutDialog>(QString::fromStdString(App().m_folder.Root().string()))};
+                return Make<CAboutDialog>(nullptr, QString::fromStdString(App().m_folder.Root().string()));
             }},
     };
     return openers;

@@ -41,14 +41,6 @@ void WritePractice(const testing::TempFolder& folder)
     folder.WriteCatalogue({{"Acon.", "Aconitum napellus", 0}, {"Bell.", "Belladonna", 0}});
 }
 
-QPushButton* ButtonOf(QWidget* dialog, const QString& text)
-{
-    for (QPushButton* button : dialog->findChildren<QPushButton*>())
-        if (button->text() == text)
-            return button;
-    return nullptr;
-}
-
 } // namespace
 
 class TestTranslation final : public QObject
@@ -102,9 +94,9 @@ private Q_SLOTS:
                 QCOMPARE(dialog.windowTitle(), QString::fromUtf8("Patient auswählen"));
                 QCOMPARE(
                     dialog.List()->model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Patientenname"));
-                QPushButton* ok = ButtonOf(&dialog, QStringLiteral("OK"));
+                QPushButton* ok = testing::ButtonWithText(&dialog, QStringLiteral("OK"));
                 QVERIFY(ok);
-                QVERIFY(ButtonOf(&dialog, QString::fromUtf8("Abbrechen")));
+                QVERIFY(testing::ButtonWithText(&dialog, QString::fromUtf8("Abbrechen")));
                 // OK without a row: the message the window shows, translated by its sink.
                 QTest::mouseClick(ok, Qt::LeftButton);
                 QCOMPARE(g_sink->Texts(),

@@ -3,8 +3,7 @@
 #pragma once
 
 #include "engine/MethodsFixture.h"
-
-#include <filesystem>
+#include "support/TempFolder.h"
 
 namespace quillon::testing {
 
@@ -47,7 +46,7 @@ namespace practice {
 
 enum Code { kAcon = kMMAcon, kBell, kBellLower, kCalc, kLach, kSulph };
 
-inline void WritePractice(const std::filesystem::path& folder)
+inline void WritePractice(const TempFolder& folder)
 {
     using namespace fixtures;
     std::vector<SymptomSpec> symptoms;
@@ -63,12 +62,9 @@ inline void WritePractice(const std::filesystem::path& folder)
             spec.remedies.push_back({kLach, 4});
         symptoms.push_back(spec);
     }
-    WriteBytes(folder / "PatDet.txt", EncodePatientIndex("Dr. Meera Iyer", {{"1001", "Asha Rao", "34", "05/11/2002"}}));
-    WriteBytes(folder / "1001.rsy", EncodeRsy({VisitSpec{5, 11, 2002, symptoms}}));
-    const auto images = EncodeCatalogue(MateriaMedicaRemedies());
-    WriteBytes(folder / "drug.dat", images.drugDat);
-    WriteBytes(folder / "drugl.dat", images.druglDat);
-    WriteBytes(folder / "fulldrug.txt", images.fulldrugTxt);
+    folder.Write("PatDet.txt", EncodePatientIndex("Dr. Meera Iyer", {{"1001", "Asha Rao", "34", "05/11/2002"}}));
+    folder.Write("1001.rsy", EncodeRsy({VisitSpec{5, 11, 2002, symptoms}}));
+    folder.WriteCatalogue(MateriaMedicaRemedies());
 }
 
 } // namespace practice

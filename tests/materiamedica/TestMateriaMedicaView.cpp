@@ -248,7 +248,7 @@ private Q_SLOTS:
 int main(int argc, char** argv)
 {
     testing::TempFolder folder;
-    WritePractice(folder.Path());
+    WritePractice(folder);
     RecordingMessageSink sink;
     g_sink = &sink;
     return testing::RunInApp<TestMateriaMedicaView>(argc, argv, folder.Path(), sink);

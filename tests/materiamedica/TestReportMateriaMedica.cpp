@@ -19,7 +19,7 @@ struct ReportRow
 TEST(ReportMateriaMedica, PrintsTheViewOrWhyItDidNotOpen)
 {
     const TempFolder folder;
-    practice::WritePractice(folder.Path());
+    practice::WritePractice(folder);
     // Chart ranks: 1 Acon, 2 Bell, 3 bell, 4 Calc, 5 Lach.
     const std::vector<ReportRow> rows{
         {"compare with marks Two and Three", {"compare", "23", "2", "3"}, 0,

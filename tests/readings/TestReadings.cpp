@@ -97,11 +97,8 @@ TEST(Strategies, AgreeWithPlainRecomputation)
         remedies.push_back({(i % 3 ? "R" : "r") + std::to_string(1000 + i % 150) + ".", "Remedy"});
     fixtures::VisitSpec visit{5, 11, 2002, {}};
     for (int s = 0; s < kSymptoms; ++s) {
-        fixtures::SymptomSpec symptom{"RUBRIC " + std::to_string(s), "MGF" [s % 3], 1, 2, {
-                                          {
-                                              7, 1 + s % 3
-                                          }
-                                      }};
+        fixtures::SymptomSpec symptom{"RUBRIC " + std::to_string(s), "MGF" [s % 3], 1, 2, {}};
+        symptom.remedies.push_back({7, 1 + s % 3});
         const int count = static_cast<int>(s % 5 == 0 ? 40 + random() % 60 : random() % 14);
         for (int i = 0; i < count; ++i)
             symptom.remedies.push_back({static_cast<int>(random() % 320), 1 + static_cast<int>(random() % 4)});
@@ -142,32 +139,23 @@ TEST(Strategies, AgreeWithPlainRecomputation)
         c.state.m_pRemedyCatalogue->GetAbbreviation(code, name);
         return name;
     };
-    const std::map<Strategy, std::function<std::pair<long long, long long>(const Plain&)>> keys{
-        {Strategy::Totality,
-            [](const Plain& p) {
-                return std::pair{60 * p.t + p.cov, 0LL};
-            }},
-        {Strategy::Covered,
-            [](const Plain& p) {
-                return std::pair{p.cov, p.t};
-            }},
-        {Strategy::Weighted,
-            [](const Plain& p) {
-                return std::pair{60 * p.w + p.cov, 0LL};
-            }},
-        {Strategy::SmallRubrics,
-            [](const Plain& p) {
-                return std::pair{p.small, 0LL};
-            }},
-        {Strategy::Elimination, [](const Plain& p) {
-             return std::pair{60 * p.t + p.cov, 0LL};
-         }}};
-    for (const auto& [strategy, key] : keys) {
+    // Each column's key, larger first: totality and Elimination 60 x t + covered, Covered (covered, t).
+    const auto keyOf = [](Strategy strategy, const Plain& p) {
+        switch (strategy) {
+        case Strategy::Covered: return std::pair{p.cov, p.t};
+        case Strategy::Weighted: return std::pair{60 * p.w + p.cov, 0LL};
+        case Strategy::SmallRubrics: return std::pair{p.small, 0LL};
+        default: return std::pair{60 * p.t + p.cov, 0LL};
+        }
+    };
+    for (const Strategy strategy :
+        {Strategy::Totality, Strategy::Covered, Strategy::Weighted, Strategy::SmallRubrics, Strategy::Elimination}) {
+        const auto key = [&](const Plain& p) { return keyOf(strategy, p); };
         std::vector<int> codes;
         for (const auto& [code, p] : plain)
             if (strategy != Strategy::Elimination || p.eliminatedBy.size() == 2)
                 codes.push_back(code);
-        std::sort(codes.begin(), codes.end(), [&, &key = key](int a, int b) {
+        std::sort(codes.begin(), codes.end(), [&](int a, int b) {
             if (key(plain[a]) != key(plain[b]))
                 return key(plain[a]) > key(plain[b]);
             const int byName = CompareNoCase(nameOf(a), nameOf(b));
@@ -187,11 +175,11 @@ TEST(Families, HandMadePracticeByTool)
 {
     const TempFolder folder;
     WriteMethodsPractice(folder);
-    const auto families = [&](std::vector<std::string> extra) {
-        std::vector<std::string> command{"families", "1"};
-        command.insert(command.end(), extra.begin(), extra.end());
-        return RunReport(folder.Path(), command).out;
+    const auto run = [&](std::vector<std::string> extra) {
+        extra.insert(extra.begin(), {"families", "1"});
+        return RunReport(folder.Path(), extra);
     };
+    const auto families = [&](std::vector<std::string> extra) { return run(std::move(extra)).out; };
     EXPECT_EQ(families({}),
         "F\tplant\tRanunculaceae\t1\t8\t1\tAcon\n"
         "F\tmineral\tCalcarea salts\t1\t7\t2\tCalc\nF\tmineral\tColumn 2\t1\t7\t2\tCalc\n"
@@ -206,14 +194,7 @@ TEST(Families, HandMadePracticeByTool)
         "F\tmineral\tColumn 1\t1\t3\t2\tNat-m\n");
     for (const auto& wrong :
         {std::vector<std::string>{"--kingdom", "fungus"}, {"--top", "0"}, {"--top", "3", "--top", "4"}})
-        EXPECT_EQ(RunReport(folder.Path(),
-                      [&] {
-                          std::vector<std::string> command{"families", "1"};
-                          command.insert(command.end(), wrong.begin(), wrong.end());
-                          return command;
-                      }())
-                      .status,
-            2);
+        EXPECT_EQ(run(wrong).status, 2);
 }
 
 // Families of equal sum: the one with more remedies first even when its name comes later, then by name even when

@@ -8,9 +8,6 @@
 namespace {
 thread_local std::size_t t_bytes = 0;
 thread_local std::size_t t_blocks = 0;
-} // namespace
-
-namespace {
 
 void* Allocate(std::size_t size) noexcept
 {

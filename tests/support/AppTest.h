@@ -34,9 +34,8 @@ inline void ResetToNoPatient()
 }
 
 // The save dialog answers `saveFile` (none: cancelled), keeps the name it was offered and counts the questions;
-// the print dialog prints to the
-// PDF file `printFile`, as its "Print to File" does, or is cancelled without one; the folder dialog answers `folder`;
-// a list of items answers `item` and keeps what it offered.
+// the print dialog prints to the PDF file `printFile`, as its "Print to File" does, or is cancelled without one;
+// the folder dialog answers `folder`; a list of items answers `item` and keeps what it offered.
 class ScriptedChoices final : public IUserChoices
 {
 public:

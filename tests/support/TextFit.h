@@ -55,6 +55,13 @@ inline QString Describe(const QWidget* widget, const QString& text)
         + QLatin1Char('"');
 }
 
+// Adds the widget's text to `problems` when it needs more than its room.
+inline void Report(std::vector<FitProblem>& problems, const QWidget* widget, const QString& text, int needed, int room)
+{
+    if (needed > room)
+        problems.push_back({Describe(widget, text), needed, room});
+}
+
 inline void CheckLabel(const QLabel* label, std::vector<FitProblem>& problems)
 {
     const QString text = label->text();
@@ -71,8 +78,7 @@ inline void CheckLabel(const QLabel* label, std::vector<FitProblem>& problems)
         return;
     }
     const int needed = TextWidth(label->fontMetrics(), shown) + std::max(label->indent(), 0);
-    if (needed > room.width())
-        problems.push_back({Describe(label, text), needed, room.width()});
+    Report(problems, label, text, needed, room.width());
 }
 
 inline void CheckButton(const QAbstractButton* button, std::vector<FitProblem>& problems)
@@ -101,8 +107,7 @@ inline void CheckButton(const QAbstractButton* button, std::vector<FitProblem>& 
     } else {
         return;
     }
-    if (needed > room.width())
-        problems.push_back({Describe(button, text), needed, room.width()});
+    Report(problems, button, text, needed, room.width());
 }
 
 inline void CheckGroupBox(const QGroupBox* box, std::vector<FitProblem>& problems)
@@ -120,8 +125,7 @@ inline void CheckGroupBox(const QGroupBox* box, std::vector<FitProblem>& problem
     // The frame's width less the style's indent on either side is what the title may take.
     const QRect label = box->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, box);
     const int room = box->width() - 2 * std::max(label.left(), 0);
-    if (needed > room)
-        problems.push_back({Describe(box, box->title()), needed, room});
+    Report(problems, box, box->title(), needed, room);
 }
 
 inline void CheckComboBox(const QComboBox* combo, std::vector<FitProblem>& problems)
@@ -136,8 +140,7 @@ inline void CheckComboBox(const QComboBox* combo, std::vector<FitProblem>& probl
     const QRect room
         = combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo);
     const int needed = TextWidth(combo->fontMetrics(), combo->currentText());
-    if (needed > room.width())
-        problems.push_back({Describe(combo, combo->currentText()), needed, room.width()});
+    Report(problems, combo, combo->currentText(), needed, room.width());
 }
 
 inline void CheckHeader(const QHeaderView* header, std::vector<FitProblem>& problems)
@@ -157,8 +160,7 @@ inline void CheckHeader(const QHeaderView* header, std::vector<FitProblem>& prob
             font = qvariant_cast<QFont>(sectionFont);
         const int needed = TextWidth(QFontMetrics(font), text) + 2 * margin;
         const int room = header->sectionSize(section);
-        if (needed > room)
-            problems.push_back({Describe(header, text), needed, room});
+        Report(problems, header, text, needed, room);
     }
 }
 

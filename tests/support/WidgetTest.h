@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QStandardPaths>
 #include <QStyle>
@@ -57,6 +58,15 @@ template <typename W> void WithShown(const std::function<void()>& open, std::fun
     const auto ran = WhenShown<W>(std::move(act));
     open();
     QVERIFY(*ran);
+}
+
+// The push button under `parent` that shows `text`, or null.
+inline QPushButton* ButtonWithText(const QWidget* parent, const QString& text)
+{
+    for (QPushButton* button : parent->findChildren<QPushButton*>())
+        if (button->text() == text)
+            return button;
+    return nullptr;
 }
 
 // Whether an outside program a test starts is on the PATH, and the failure that names its Debian package.

@@ -21,6 +21,7 @@
 #include <QTest>
 
 using namespace quillon;
+using namespace Qt::StringLiterals;
 using namespace quillon::fixtures;
 using testing::App;
 using testing::WhenShown;
@@ -126,17 +127,17 @@ private Q_SLOTS:
     void aLongNameShowsItsStartCutAtTheEnd()
     {
         LoadFirstVisit();
-        App().m_strPatientName = "Friederike Amalie Wilhelmine von Hohenzollern-Sigmaringen zu Braunschweig";
+        static constexpr char kName[] = "Friederike Amalie Wilhelmine von Hohenzollern-Sigmaringen zu Braunschweig";
+        App().m_strPatientName = kName;
         RunDialog(0, [](CRecordedSymptomsDialog& dialog) {
             const QLineEdit* patient = dialog.PatientEdit();
             const QString shown = patient->text();
-            QVERIFY2(
-                shown.startsWith(QStringLiteral("Friederike")) && shown.endsWith(QChar(0x2026)), qPrintable(shown));
-            QVERIFY2(!shown.contains(QStringLiteral("Braunschweig")), qPrintable(shown));
+            QVERIFY2(shown.startsWith(u"Friederike"_s) && shown.endsWith(QChar(0x2026))
+                    && !shown.contains(u"Braunschweig"_s),
+                qPrintable(shown));
             // What is shown fits the field, so nothing of its start scrolls away.
             QVERIFY(patient->fontMetrics().horizontalAdvance(shown) < patient->width());
-            QCOMPARE(patient->toolTip(),
-                QStringLiteral("Friederike Amalie Wilhelmine von Hohenzollern-Sigmaringen zu Braunschweig"));
+            QCOMPARE(patient->toolTip(), QString::fromLatin1(kName));
             // The physician's short name beside it is shown whole.
             QCOMPARE(dialog.PhysicianEdit()->text(), QStringLiteral("Dr. Meera Iyer"));
         });

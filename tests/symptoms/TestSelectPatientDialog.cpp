@@ -29,21 +29,12 @@ RecordingMessageSink* g_sink = nullptr;
 // not start with it, "99" is the smallest number but the last text; an age left empty is no number and sorts after
 // every one, though as a text it comes first.
 const std::vector<PatientSpec> kPatients{
-    {"1003",
-        "Ren\xE9"
-        "e Dubois",
-        "52", "03/04/2002"},
+    {"1003", "Ren\351e Dubois", "52", "03/04/2002"},
     {"1010", "Rene Martin", "41", "05/11/2002"},
-    {"2100",
-        "Ir\xE8"
-        "ne Kowalski",
-        "7", "01/02/2003"},
+    {"2100", "Ir\350ne Kowalski", "7", "01/02/2003"},
     {"99", "Marc DUBOIS", "68", "28/02/2002"},
     {"1001", "Asha Rao", "34", "12/12/2001"},
-    {"305",
-        "\xC9"
-        "mile Zola",
-        "9", "30/06/2002"},
+    {"305", "\311mile Zola", "9", "30/06/2002"},
     {"2200", "Ben Cole", "100", "15/03/2002"},
     {"412", "Anna Berger", "", "01/01/2004"},
 };
@@ -110,9 +101,7 @@ private Q_SLOTS:
         } cases[] = {
             {"", {"1003", "1010", "2100", "99", "1001", "305", "2200", "412"}},
             {"rene", {"1003", "1010", "2100"}},
-            {"REN\xC3\x89"
-             "E",
-                {"1003"}}, // "RENÉE" leaves "Rene" out
+            {"REN\303\211E", {"1003"}}, // "RENÉE" in UTF-8 leaves "Rene" out
             {"dubois", {"1003", "99"}},
             {"emile", {"305"}},
             {"100", {"1003", "1001"}}, // 1010, 2100 and the age 100 left out
@@ -184,11 +173,9 @@ private Q_SLOTS:
         QTest::keyClicks(dialog->SearchEdit(), QStringLiteral("dubois"));
         QTest::keyClick(dialog->SearchEdit(), Qt::Key_Return);
         QVERIFY(dialog->isVisible());
-        QCOMPARE(g_sink->Texts().size(), std::size_t(1));
-        const QString told = QString::fromStdString(g_sink->Texts()[0]);
-        QVERIFY2(told != QLatin1String("Select Patient") && told.contains(QLatin1String("Search"))
-                && told.contains(QLatin1String("OK")),
-            qPrintable(told));
+        QCOMPARE(g_sink->Texts(),
+            std::vector<std::string>{"Choose a patient first: click a row, or type part of the name or the "
+                                     "registration number in Search and press Down. Then press OK."});
         QVERIFY(App().m_strPatientFile.empty());
 
         QTest::keyClick(dialog->SearchEdit(), Qt::Key_Down);
