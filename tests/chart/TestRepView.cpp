@@ -82,21 +82,6 @@ void RecordAnnouncement(QAccessibleInterface* cell)
             cell->text(QAccessible::Name));
 }
 
-// The chart's table among the children of the view's entry.
-QAccessibleInterface* ChartEntry(CRepView* view)
-{
-    QAccessibleInterface* entry = QAccessible::queryAccessibleInterface(view);
-    for (int i = 0; i < entry->childCount(); ++i) {
-        if (entry->child(i)->role() == QAccessible::Table)
-            return entry->child(i);
-    }
-    return nullptr;
-}
-QAccessibleTableInterface* ChartTable(CRepView* view)
-{
-    return ChartEntry(view)->tableInterface();
-}
-
 // Opens a popup menu with `open` and runs `body` on it.
 constexpr auto WithPopup = &WithShown<QMenu>;
 
@@ -511,18 +496,11 @@ private Q_SLOTS:
             ChartVerb verb;
         } cases[] = {{"ClipBoard &1", ChartVerb::Clip}, {"ClipBoard &3", ChartVerb::Clip},
             {"&Eliminate by this Symptom", ChartVerb::Eliminate}};
-        const auto choose = [](const char* text) {
-            return [text](QMenu& popup) {
-                for (QAction* action : popup.actions())
-                    if (action->text() == QLatin1String(text))
-                        action->trigger();
-            };
-        };
         constexpr int kSymptom = 4; // the fifth line; the fourth and the sixth must stay out
         for (const auto& c : cases) {
             m_view = OpenChart("1001");
             WithPopup([&] { QTest::mouseClick(m_view, Qt::RightButton, {}, LineRect(m_view, 2 + kSymptom).center()); },
-                choose(c.item));
+                ChooseItem(c.item));
             const std::vector<ChartCommand> byMouse = m_view->Operations();
             const std::string chartByMouse = m_view->DumpChartText();
             const std::vector<std::string> toldByMouse = g_sink->Texts();
@@ -532,7 +510,7 @@ private Q_SLOTS:
             QTest::keyClick(m_view, Qt::Key_Right);
             for (int k = 0; k < kSymptom; ++k)
                 QTest::keyClick(m_view, Qt::Key_Down);
-            WithPopup([&] { QTest::keyClick(m_view, Qt::Key_Menu); }, choose(c.item));
+            WithPopup([&] { QTest::keyClick(m_view, Qt::Key_Menu); }, ChooseItem(c.item));
             QCOMPARE(m_view->Operations(), byMouse);
             QCOMPARE(m_view->DumpChartText(), chartByMouse);
             QCOMPARE(g_sink->Texts(), toldByMouse);
