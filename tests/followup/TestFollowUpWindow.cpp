@@ -46,6 +46,12 @@ std::vector<QStringList> ReportRows(const std::vector<std::string>& command, con
     return rows;
 }
 
+// A file of that name in the practice folder.
+QString Out(const std::filesystem::path& name)
+{
+    return QString::fromStdString((g_folder->Path() / name).string());
+}
+
 template <typename F> bool Has(const QImage& image, F is)
 {
     for (int y = 0; y < image.height(); ++y)
@@ -122,10 +128,6 @@ private Q_SLOTS:
             QVERIFY(copied.startsWith(QStringLiteral("From 09/01/2002 to 03/04/2002\n")));
             QVERIFY(copied.contains(QStringLiteral("Remedy\t09/01/2002\t03/04/2002\tChange")));
             QCOMPARE(copied.count(QLatin1Char('\n')), 4 + 1 + dialog->Table()->rowCount());
-
-            g_choices->saveFile = QString::fromStdString((g_folder->Path() / "compare.pdf").string());
-            dialog->SaveAsPdf();
-            QCOMPARE(testing::ReadBytes(g_choices->saveFile->toStdString()).substr(0, 4), std::string("%PDF"));
         });
         QVERIFY(opened);
     }
@@ -195,18 +197,18 @@ private Q_SLOTS:
     {
         QVERIFY(OpenChart(kThreeVisits, 2));
         const auto check = [](CFollowUpTableDialog* dialog, const QString& title, const QStringList& parts) {
-            g_choices->saveFile = QString::fromStdString((g_folder->Path() / "follow-up.pdf").string());
+            g_choices->saveFile = Out("follow-up.pdf");
             dialog->SaveAsPdf();
             QVERIFY(g_choices->suggested.startsWith(QStringLiteral("1003 Ren\u00E9e Dubois ")));
             QVERIFY(g_choices->suggested.endsWith(QLatin1Char(' ') + title + QStringLiteral(".pdf")));
             for (const QString& part : parts)
                 if (part.contains(QLatin1Char('/')))
                     QVERIFY(g_choices->suggested.contains(QString(part).replace(QLatin1Char('/'), QLatin1Char('-'))));
-            g_choices->printFile = QString::fromStdString((g_folder->Path() / "follow-up-printed.pdf").string());
+            g_choices->printFile = Out("follow-up-printed.pdf");
             dialog->Print();
             g_choices->printFile.reset();
             for (const char* file : {"follow-up.pdf", "follow-up-printed.pdf"}) {
-                const QStringList pages = testing::PdfPages(QString::fromStdString((g_folder->Path() / file).string()));
+                const QStringList pages = testing::PdfPages(Out(file));
                 QVERIFY(!pages.isEmpty());
                 for (int n = 0; n < pages.size(); ++n)
                     for (const QString& part : parts
@@ -215,7 +217,7 @@ private Q_SLOTS:
                         QVERIFY2(pages[n].contains(part), qPrintable(part));
             }
             QVERIFY(g_sink->Texts().empty());
-            g_choices->saveFile = QString::fromStdString((g_folder->Path() / "missing" / "follow-up.pdf").string());
+            g_choices->saveFile = Out("missing/follow-up.pdf");
             dialog->SaveAsPdf();
             QCOMPARE(g_sink->Texts(), std::vector<std::string>{"Error creating file, aborting saving"});
             g_sink->Clear();
@@ -307,7 +309,7 @@ private Q_SLOTS:
             for (int r = 0; r < dialog->Table()->rowCount(); ++r)
                 QVERIFY(dialog->Table()->item(r, 5)->text().isEmpty());
             // Its pages hold the five headings and the leader, marked.
-            g_choices->saveFile = QString::fromStdString((g_folder->Path() / "strategies.pdf").string());
+            g_choices->saveFile = Out("strategies.pdf");
             dialog->SaveAsPdf();
             const QStringList pages = testing::PdfPages(*g_choices->saveFile);
             QCOMPARE(pages.size(), 1);
@@ -339,7 +341,7 @@ private Q_SLOTS:
                 }
                 picked = rows.at(2);
             }
-            g_choices->saveFile = QString::fromStdString((g_folder->Path() / "families.csv").string());
+            g_choices->saveFile = Out("families.csv");
             dialog->SaveAsCsv();
             const std::string csv = testing::ReadBytes(g_choices->saveFile->toStdString());
             QCOMPARE(QString::fromStdString(csv).count(QStringLiteral("\r\n")), dialog->Table()->rowCount() + 1);
@@ -422,7 +424,7 @@ private Q_SLOTS:
 
     void compareNeedsASecondVisit()
     {
-        QVERIFY(OpenChart({"1001", "Anna Berger", "34", "12/03/2002"}, 0));
+        QVERIFY(OpenChart(kAnna, 0));
         QVERIFY(!WithDialog<CCompareVisitsDialog>(ID_COMPARE_VISITS, [](CCompareVisitsDialog*) {}));
         QVERIFY(WithDialog<CStabilityDialog>(ID_STABILITY, [](CStabilityDialog*) {}));
     }

@@ -124,8 +124,7 @@ private Q_SLOTS:
         g_sink->Clear();
 
         // A click on the totality cell of the second column, then button 1215.
-        const ChartRect cell = view->Geometry().GridCellRect(1);
-        QTest::mouseClick(view, Qt::LeftButton, {}, QPoint((cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2));
+        QTest::mouseClick(view, Qt::LeftButton, {}, testing::CellRect(view, 0, 1).center());
         QCOMPARE(view->SelRemedy(), 1);
         const QStringList expected
             = QString::fromStdString(RunReport({"covered", "2001", "2"})).split(QLatin1Char('\n'));
@@ -214,11 +213,7 @@ private Q_SLOTS:
         CRepView* view = nullptr;
         const auto remedyName = [&view](int row) { return QString::fromLatin1(view->Engine().RemedyName(row)); };
         const auto fromPopup = [&view](const char* item) {
-            testing::WhenShown<QMenu>([item](QMenu& popup) {
-                for (QAction* action : popup.actions())
-                    if (action->text() == QLatin1String(item))
-                        action->trigger();
-            });
+            testing::WhenShown<QMenu>(testing::ChooseItem(item));
             QTest::keyClick(view, Qt::Key_Menu);
         };
         std::vector<ChosenRemedy> converting; // the conversion's remedies while its dialog is open
@@ -250,9 +245,7 @@ private Q_SLOTS:
                 QTest::keyClick(view, Qt::Key_Down);
                 QTest::keyClick(view, Qt::Key_Down);
             } else {
-                const ChartRect cell = view->Geometry().GridCellRect(1);
-                QTest::mouseClick(
-                    view, Qt::LeftButton, {}, QPoint((cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2));
+                QTest::mouseClick(view, Qt::LeftButton, {}, testing::CellRect(view, 0, 1).center());
                 QCOMPARE(view->SelRemedy(), 1);
                 for (int k = 0; k < 3; ++k)
                     QTest::keyClick(view, Qt::Key_Right);
