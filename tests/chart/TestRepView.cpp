@@ -140,12 +140,7 @@ private Q_SLOTS:
                 const int wordEnd = label->x() + metrics.horizontalAdvance(label->text());
                 QVERIFY2(wordEnd + metrics.horizontalAdvance(QLatin1Char(' ')) <= count->x()
                         && label->geometry().right() < count->x(),
-                    qPrintable(QStringLiteral("%1 ends at %2, its count starts at %3 (screen %4x%5)")
-                                   .arg(label->text())
-                                   .arg(wordEnd)
-                                   .arg(count->x())
-                                   .arg(screen.width())
-                                   .arg(screen.height())));
+                    qPrintable(label->text() + QString::number(screen.width())));
             }
         }
     }

@@ -348,11 +348,8 @@ private Q_SLOTS:
                 const bool drawn = std::any_of(words[p].begin(), words[p].end(), [&](const testing::PdfWord& w) {
                     return w.text == QString::fromStdString(cell.text) && box.contains(w.box.center());
                 });
-                QVERIFY2(drawn,
-                    qPrintable(QStringLiteral("page %1: remedy %2, symptom %3")
-                                   .arg(p + 1)
-                                   .arg(cell.remedy)
-                                   .arg(cell.symptom)));
+                QVERIFY2(
+                    drawn, qPrintable(QStringLiteral("page %1 %2/%3").arg(p + 1).arg(cell.remedy).arg(cell.symptom)));
                 grades += cell.symptom >= 0 ? 1 : 0;
             }
         }
