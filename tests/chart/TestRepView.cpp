@@ -82,9 +82,6 @@ void RecordAnnouncement(QAccessibleInterface* cell)
             cell->text(QAccessible::Name));
 }
 
-// Opens a popup menu with `open` and runs `body` on it.
-constexpr auto WithPopup = &WithShown<QMenu>;
-
 } // namespace
 
 class TestRepView : public QObject
@@ -238,18 +235,17 @@ private Q_SLOTS:
     void remedyPopupItemsNeedTheirHandlers()
     {
         m_view->SetCommandHandler(ID_MENU_DRUG_LIST, nullptr);
-        WithPopup([&] { QTest::mouseClick(m_view, Qt::RightButton, {}, CellRect(m_view, 0, 2).center()); },
+        WithShown<QMenu>([&] { QTest::mouseClick(m_view, Qt::RightButton, {}, CellRect(m_view, 0, 2).center()); },
             [&](QMenu& popup) { QVERIFY(!popup.actions().at(2)->isEnabled() && popup.actions().at(3)->isEnabled()); });
         QCOMPARE(m_view->SelRemedy(), 2);
 
         // With a handler the item is enabled and runs it.
         int ran = 0;
         m_view->SetCommandHandler(ID_MENU_DRUG_LIST, [&ran] { ++ran; });
-        WithPopup([&] { QTest::mouseClick(m_view, Qt::RightButton, {}, CellRect(m_view, 0, 1).center()); },
+        WithShown<QMenu>([&] { QTest::mouseClick(m_view, Qt::RightButton, {}, CellRect(m_view, 0, 1).center()); },
             [&](QMenu& popup) {
-                QMenu* menu = &popup;
-                QVERIFY(menu->actions().at(2)->isEnabled());
-                menu->actions().at(2)->trigger();
+                QVERIFY(popup.actions().at(2)->isEnabled());
+                popup.actions().at(2)->trigger();
             });
         QCOMPARE(ran, 1);
     }
@@ -494,7 +490,8 @@ private Q_SLOTS:
         constexpr int kSymptom = 4; // the fifth line; the fourth and the sixth must stay out
         for (const auto& c : cases) {
             m_view = OpenChart("1001");
-            WithPopup([&] { QTest::mouseClick(m_view, Qt::RightButton, {}, LineRect(m_view, 2 + kSymptom).center()); },
+            WithShown<QMenu>(
+                [&] { QTest::mouseClick(m_view, Qt::RightButton, {}, LineRect(m_view, 2 + kSymptom).center()); },
                 ChooseItem(c.item));
             const std::vector<ChartCommand> byMouse = m_view->Operations();
             const std::string chartByMouse = m_view->DumpChartText();
@@ -505,7 +502,7 @@ private Q_SLOTS:
             QTest::keyClick(m_view, Qt::Key_Right);
             for (int k = 0; k < kSymptom; ++k)
                 QTest::keyClick(m_view, Qt::Key_Down);
-            WithPopup([&] { QTest::keyClick(m_view, Qt::Key_Menu); }, ChooseItem(c.item));
+            WithShown<QMenu>([&] { QTest::keyClick(m_view, Qt::Key_Menu); }, ChooseItem(c.item));
             QCOMPARE(m_view->Operations(), byMouse);
             QCOMPARE(m_view->DumpChartText(), chartByMouse);
             QCOMPARE(g_sink->Texts(), toldByMouse);

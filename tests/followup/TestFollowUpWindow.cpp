@@ -109,7 +109,7 @@ private Q_SLOTS:
     void compareShowsTheReportsRowsAndSavesThem()
     {
         QVERIFY(OpenChart(kThreeVisits, 2));
-        const bool opened = WithDialog<CCompareVisitsDialog>(ID_COMPARE_VISITS, [](CCompareVisitsDialog* dialog) {
+        QVERIFY(WithDialog<CCompareVisitsDialog>(ID_COMPARE_VISITS, [](CCompareVisitsDialog* dialog) {
             dialog->SetOtherVisit(1);
             for (const char* top : {"10", "20"}) {
                 dialog->TopBox()->setValue(QString::fromLatin1(top).toInt());
@@ -128,8 +128,7 @@ private Q_SLOTS:
             QVERIFY(copied.startsWith(QStringLiteral("From 09/01/2002 to 03/04/2002\n")));
             QVERIFY(copied.contains(QStringLiteral("Remedy\t09/01/2002\t03/04/2002\tChange")));
             QCOMPARE(copied.count(QLatin1Char('\n')), 4 + 1 + dialog->Table()->rowCount());
-        });
-        QVERIFY(opened);
+        }));
     }
 
     // Opened on either of the visits of 20 February and 3 April, their comparison reads from the earlier to the
@@ -139,32 +138,31 @@ private Q_SLOTS:
         std::vector<std::vector<QStringList>> tables;
         for (const auto& [open, other] : {std::pair{2, 1}, {1, 2}}) {
             QVERIFY(OpenChart(kThreeVisits, open));
-            const bool opened
-                = WithDialog<CCompareVisitsDialog>(ID_COMPARE_VISITS, [&, other = other](CCompareVisitsDialog* dialog) {
-                      dialog->SetOtherVisit(other);
-                      QTableWidget* table = dialog->Table();
-                      QVERIFY(QTest::qWaitForWindowExposed(dialog));
-                      QCOMPARE(dialog->findChild<QLabel*>(QStringLiteral("heading"))->text().section(u'\n', 0, 0),
-                          QStringLiteral("From 20/02/2002 to 03/04/2002"));
-                      std::vector<QStringList>& cells = tables.emplace_back();
-                      int rose = 0, fell = 0;
-                      for (int r = 0; r < table->rowCount(); ++r) {
-                          cells.push_back(RowCells(table, r, {0, 1, 2, 3, 4, 5, 6, 7}));
-                          const int before = cells.back()[1].toInt(), after = cells.back()[2].toInt();
-                          if (before == 0 || after == 0 || before == after)
-                              continue;
-                          table->scrollToItem(table->item(r, 3));
-                          const QImage shown
-                              = table->viewport()->grab(table->visualItemRect(table->item(r, 3))).toImage();
-                          const bool green = Has(shown, [](QColor c) { return c.green() > 100 && c.red() < 60; });
-                          const bool red = Has(shown, [](QColor c) { return c.red() > 150 && c.green() < 60; });
-                          QCOMPARE(cells.back()[3].at(0), after < before ? u'+' : u'-');
-                          QVERIFY2(green == (after < before) && red == (after > before), qPrintable(cells.back()[0]));
-                          (after < before ? rose : fell) += 1;
-                      }
-                      QVERIFY(rose > 0 && fell > 0);
-                  });
-            QVERIFY(opened);
+            QVERIFY(
+                WithDialog<CCompareVisitsDialog>(ID_COMPARE_VISITS, [&, other = other](CCompareVisitsDialog* dialog) {
+                    dialog->SetOtherVisit(other);
+                    QTableWidget* table = dialog->Table();
+                    QVERIFY(QTest::qWaitForWindowExposed(dialog));
+                    QCOMPARE(dialog->findChild<QLabel*>(QStringLiteral("heading"))->text().section(u'\n', 0, 0),
+                        QStringLiteral("From 20/02/2002 to 03/04/2002"));
+                    std::vector<QStringList>& cells = tables.emplace_back();
+                    int rose = 0, fell = 0;
+                    for (int r = 0; r < table->rowCount(); ++r) {
+                        cells.push_back(RowCells(table, r, {0, 1, 2, 3, 4, 5, 6, 7}));
+                        const int before = cells.back()[1].toInt(), after = cells.back()[2].toInt();
+                        if (before == 0 || after == 0 || before == after)
+                            continue;
+                        table->scrollToItem(table->item(r, 3));
+                        const QImage shown
+                            = table->viewport()->grab(table->visualItemRect(table->item(r, 3))).toImage();
+                        const bool green = Has(shown, [](QColor c) { return c.green() > 100 && c.red() < 60; });
+                        const bool red = Has(shown, [](QColor c) { return c.red() > 150 && c.green() < 60; });
+                        QCOMPARE(cells.back()[3].at(0), after < before ? u'+' : u'-');
+                        QVERIFY2(green == (after < before) && red == (after > before), qPrintable(cells.back()[0]));
+                        (after < before ? rose : fell) += 1;
+                    }
+                    QVERIFY(rose > 0 && fell > 0);
+                }));
         }
         QCOMPARE(tables.at(0), tables.at(1));
         const auto report = ReportRows({"compare", "1003", "2", "1"});
@@ -176,7 +174,7 @@ private Q_SLOTS:
     void stabilityShowsTheReportsRows()
     {
         QVERIFY(OpenChart(kThreeVisits, 2));
-        const bool opened = WithDialog<CStabilityDialog>(ID_STABILITY, [](CStabilityDialog* dialog) {
+        QVERIFY(WithDialog<CStabilityDialog>(ID_STABILITY, [](CStabilityDialog* dialog) {
             const auto expected = ReportRows({"stability", "1003", "--visit", "2"});
             QTableWidget* table = dialog->Table();
             QCOMPARE(table->rowCount(), static_cast<int>(expected.size()));
@@ -187,8 +185,7 @@ private Q_SLOTS:
                     QStringList({want[0], want[1], want[2], want[3], worst, want[6]}));
                 QCOMPARE(table->item(r, 6)->text().isEmpty(), want[5] == QStringLiteral("-"));
             }
-        });
-        QVERIFY(opened);
+        }));
     }
 
     // Their printed and saved pages say whose they are, of which visits, and which page of how many; a PDF that
