@@ -231,10 +231,7 @@ private Q_SLOTS:
     void periodicTableReadsAsATableOfElements()
     {
         TempFolder folder;
-        folder.Write("period.txt", PeriodText());
-        folder.Write("lanth.txt", LanthText());
-        folder.Write("othergrp.txt", fixtures::EncodeLineList({"Acids"}));
-        folder.Write("minrcode.dat", fixtures::EncodeMineralCodes({{}, {0, {kIron}}}));
+        WriteRankedMinerals(folder);
         RecordingMessageSink sink;
         KingdomFilterState state;
         CMineralFilterDlg dialog(CPracticeFolder(folder.Path()), FilterRemediesFromCodes({1}), sink, state);
