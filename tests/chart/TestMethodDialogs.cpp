@@ -67,6 +67,7 @@ private Q_SLOTS:
         QTest::newRow("none") << 0 << false << 0 << 1 << false;
         QTest::newRow("three") << 3 << false << 0 << 3 << false;
         QTest::newRow("eight") << 8 << false << 0 << kWeightageRows << true;
+        QTest::newRow("twelve") << 12 << false << 0 << kWeightageRows << true;
         QTest::newRow("twelve, paged down") << 12 << true << 5 << kWeightageRows << true;
     }
 
