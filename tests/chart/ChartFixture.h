@@ -6,7 +6,9 @@
 #include "chart/RepView.h"
 #include "state/PatientSelection.h"
 
+#include <QAccessible>
 #include <QImage>
+#include <QMenu>
 #include <QTest>
 
 #include <cstdlib>
@@ -82,6 +84,30 @@ inline int CountColour(const QImage& image, const QRect& area, const QColor& col
                 ++found;
         }
     return found;
+}
+
+// A popup body that triggers the item of that text.
+inline auto ChooseItem(const char* text)
+{
+    return [text](QMenu& popup) {
+        for (QAction* action : popup.actions())
+            if (action->text() == QLatin1String(text))
+                action->trigger();
+    };
+}
+
+// The chart's table among the children of the view's entry, wherever the reading order puts it.
+inline QAccessibleInterface* ChartEntry(CRepView* view)
+{
+    QAccessibleInterface* entry = QAccessible::queryAccessibleInterface(view);
+    for (int i = 0; i < entry->childCount(); ++i)
+        if (entry->child(i)->role() == QAccessible::Table)
+            return entry->child(i);
+    return nullptr;
+}
+inline QAccessibleTableInterface* ChartTable(CRepView* view)
+{
+    return ChartEntry(view)->tableInterface();
 }
 
 } // namespace quillon::testing

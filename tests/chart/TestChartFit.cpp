@@ -195,13 +195,7 @@ private Q_SLOTS:
         const int rows = m_view->Geometry().VisibleSymptoms();
         const int columns = m_view->Geometry().DrawnColumns();
         QVERIFY2(rows > 11, qPrintable(QString::number(rows)));
-        // The table among the view's children, wherever the reading order puts it.
-        QAccessibleInterface* entry = QAccessible::queryAccessibleInterface(m_view);
-        QAccessibleTableInterface* table = nullptr;
-        for (int i = 0; i < entry->childCount() && !table; ++i)
-            if (entry->child(i)->role() == QAccessible::Table)
-                table = entry->child(i)->tableInterface();
-        QVERIFY(table);
+        QAccessibleTableInterface* table = ChartTable(m_view);
         QCOMPARE(table->rowCount(), 2 + kSymptoms);
         QCOMPARE(table->columnCount(), kRemedies);
         const int lastRow = kFirstSymptomTableRow + rows - 1;

@@ -53,19 +53,6 @@ void WritePractice(const testing::TempFolder& folder)
                 {"STOMACH - NAUSEA", 'F', 1, 2, {{kNux, 3}, {kSep, 1}, {kSulph, 1}, {kLach, 2}}}}}}));
 }
 
-QPoint Control(const CRepView* view, int x, int y)
-{
-    return {ControlX(view, x), ControlY(view, y)};
-}
-QPoint LineCentre(const CRepView* view, int k)
-{
-    return LineRect(view, k).center();
-}
-QPoint TotalityCentre(const CRepView* view, int c)
-{
-    return CellRect(view, 0, c).center();
-}
-
 void Click(QAbstractButton* button)
 {
     QVERIFY(button && button->isEnabled());
@@ -75,19 +62,6 @@ void Click(QAbstractButton* button)
 void ClickLine(QListWidget* list, int row)
 {
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
-}
-
-QString Text(const CRepView* view, int id)
-{
-    return view->Static(id)->text();
-}
-
-QStringList Texts(const std::vector<std::string>& texts)
-{
-    QStringList list;
-    for (const std::string& text : texts)
-        list << QString::fromStdString(text);
-    return list;
 }
 
 } // namespace
@@ -118,7 +92,7 @@ private Q_SLOTS:
             });
         QCOMPARE(m_view->Engine().RemedyCount(), 0);
         for (int id : {IDC_MIND_COUNT, IDC_GENERAL_COUNT, IDC_REST_COUNT, IDC_SYMPTOM_COUNT, IDC_REMEDY_COUNT})
-            QCOMPARE(Text(m_view, id), QStringLiteral("0"));
+            QCOMPARE(m_view->Static(id)->text(), QStringLiteral("0"));
         QVERIFY(!m_view->grab().isNull());
         // The deleted symptoms can still be restored from the list; Repertorisation has nothing left.
         App().MainFrame()->UpdateCommandUI();
@@ -126,7 +100,7 @@ private Q_SLOTS:
         QVERIFY(!App().MainFrame()->Action(ID_REPERTORISATION)->isEnabled());
         g_sink->Clear();
         Click(m_view->Button(IDC_MIND));
-        QCOMPARE(Texts(g_sink->Texts()), QStringList{QStringLiteral("Mind symptoms are not recorded")});
+        QCOMPARE(g_sink->Texts(), std::vector<std::string>{"Mind symptoms are not recorded"});
     }
 
     void symptomCoveredDropReportsThePickedRemedy()
@@ -134,20 +108,20 @@ private Q_SLOTS:
         QStringList reported;
         m_view->SetSymptomCoveredReport(
             [&reported](const std::string& remedy) { reported << QString::fromStdString(remedy); });
-        const QPoint zone = Control(m_view, 605, 50);
-        Drag(m_view, LineCentre(m_view, 2), zone);
-        QCOMPARE(Texts(g_sink->Texts()), QStringList{QStringLiteral("Remedy not selected")});
+        const QPoint zone(ControlX(m_view, 605), ControlY(m_view, 50));
+        Drag(m_view, LineRect(m_view, 2).center(), zone);
+        QCOMPARE(g_sink->Texts(), std::vector<std::string>{"Remedy not selected"});
         // Column 9 picks the last of ten remedies; after Mind six are left, so none is picked.
-        SendMouse(m_view, QEvent::MouseButtonPress, TotalityCentre(m_view, 1), Qt::LeftButton, Qt::LeftButton);
-        SendMouse(m_view, QEvent::MouseButtonRelease, TotalityCentre(m_view, 1), Qt::LeftButton, Qt::NoButton);
-        Drag(m_view, LineCentre(m_view, 2), zone);
-        SendMouse(m_view, QEvent::MouseButtonPress, TotalityCentre(m_view, 9), Qt::LeftButton, Qt::LeftButton);
-        SendMouse(m_view, QEvent::MouseButtonRelease, TotalityCentre(m_view, 9), Qt::LeftButton, Qt::NoButton);
+        SendMouse(m_view, QEvent::MouseButtonPress, CellRect(m_view, 0, 1).center(), Qt::LeftButton, Qt::LeftButton);
+        SendMouse(m_view, QEvent::MouseButtonRelease, CellRect(m_view, 0, 1).center(), Qt::LeftButton, Qt::NoButton);
+        Drag(m_view, LineRect(m_view, 2).center(), zone);
+        SendMouse(m_view, QEvent::MouseButtonPress, CellRect(m_view, 0, 9).center(), Qt::LeftButton, Qt::LeftButton);
+        SendMouse(m_view, QEvent::MouseButtonRelease, CellRect(m_view, 0, 9).center(), Qt::LeftButton, Qt::NoButton);
         Click(m_view->Button(IDC_MIND));
         g_sink->Clear();
-        Drag(m_view, LineCentre(m_view, 2), zone);
+        Drag(m_view, LineRect(m_view, 2).center(), zone);
         QCOMPARE(reported, QStringList{QStringLiteral("Bell")});
-        QCOMPARE(Texts(g_sink->Texts()), QStringList{QStringLiteral("Remedy not selected")});
+        QCOMPARE(g_sink->Texts(), std::vector<std::string>{"Remedy not selected"});
         m_view->SetSymptomCoveredReport({});
     }
 

@@ -82,24 +82,6 @@ void RecordAnnouncement(QAccessibleInterface* cell)
             cell->text(QAccessible::Name));
 }
 
-// The chart's table among the children of the view's entry.
-QAccessibleInterface* ChartEntry(CRepView* view)
-{
-    QAccessibleInterface* entry = QAccessible::queryAccessibleInterface(view);
-    for (int i = 0; i < entry->childCount(); ++i) {
-        if (entry->child(i)->role() == QAccessible::Table)
-            return entry->child(i);
-    }
-    return nullptr;
-}
-QAccessibleTableInterface* ChartTable(CRepView* view)
-{
-    return ChartEntry(view)->tableInterface();
-}
-
-// Opens a popup menu with `open` and runs `body` on it.
-constexpr auto WithPopup = &WithShown<QMenu>;
-
 // Runs `act` and tells whether a popup opened within a moment (it is closed again).
 bool OpensAPopup(const std::function<void()>& act)
 {
@@ -173,12 +155,7 @@ private Q_SLOTS:
                 const int wordEnd = label->x() + metrics.horizontalAdvance(label->text());
                 QVERIFY2(wordEnd + metrics.horizontalAdvance(QLatin1Char(' ')) <= count->x()
                         && label->geometry().right() < count->x(),
-                    qPrintable(QStringLiteral("%1 ends at %2, its count starts at %3 (screen %4x%5)")
-                                   .arg(label->text())
-                                   .arg(wordEnd)
-                                   .arg(count->x())
-                                   .arg(screen.width())
-                                   .arg(screen.height())));
+                    qPrintable(label->text() + QString::number(screen.width())));
             }
         }
     }
@@ -296,18 +273,17 @@ private Q_SLOTS:
     void remedyPopupItemsNeedTheirHandlers()
     {
         m_view->SetCommandHandler(ID_MENU_DRUG_LIST, nullptr);
-        WithPopup([&] { QTest::mouseClick(m_view, Qt::RightButton, {}, CellRect(m_view, 0, 2).center()); },
+        WithShown<QMenu>([&] { QTest::mouseClick(m_view, Qt::RightButton, {}, CellRect(m_view, 0, 2).center()); },
             [&](QMenu& popup) { QVERIFY(!popup.actions().at(2)->isEnabled() && popup.actions().at(3)->isEnabled()); });
         QCOMPARE(m_view->SelRemedy(), 2);
 
         // With a handler the item is enabled and runs it.
         int ran = 0;
         m_view->SetCommandHandler(ID_MENU_DRUG_LIST, [&ran] { ++ran; });
-        WithPopup([&] { QTest::mouseClick(m_view, Qt::RightButton, {}, CellRect(m_view, 0, 1).center()); },
+        WithShown<QMenu>([&] { QTest::mouseClick(m_view, Qt::RightButton, {}, CellRect(m_view, 0, 1).center()); },
             [&](QMenu& popup) {
-                QMenu* menu = &popup;
-                QVERIFY(menu->actions().at(2)->isEnabled());
-                menu->actions().at(2)->trigger();
+                QVERIFY(popup.actions().at(2)->isEnabled());
+                popup.actions().at(2)->trigger();
             });
         QCOMPARE(ran, 1);
     }
@@ -539,18 +515,12 @@ private Q_SLOTS:
             ChartVerb verb;
         } cases[] = {{"ClipBoard &1", ChartVerb::Clip}, {"ClipBoard &3", ChartVerb::Clip},
             {"&Eliminate by this Symptom", ChartVerb::Eliminate}};
-        const auto choose = [](const char* text) {
-            return [text](QMenu& popup) {
-                for (QAction* action : popup.actions())
-                    if (action->text() == QLatin1String(text))
-                        action->trigger();
-            };
-        };
         constexpr int kSymptom = 4; // the fifth line; the fourth and the sixth must stay out
         for (const auto& c : cases) {
             m_view = OpenChart("1001");
-            WithPopup([&] { QTest::mouseClick(m_view, Qt::RightButton, {}, LineRect(m_view, 2 + kSymptom).center()); },
-                choose(c.item));
+            WithShown<QMenu>(
+                [&] { QTest::mouseClick(m_view, Qt::RightButton, {}, LineRect(m_view, 2 + kSymptom).center()); },
+                ChooseItem(c.item));
             const std::vector<ChartCommand> byMouse = m_view->Operations();
             const std::string chartByMouse = m_view->DumpChartText();
             const std::vector<std::string> toldByMouse = g_sink->Texts();
@@ -560,7 +530,7 @@ private Q_SLOTS:
             QTest::keyClick(m_view, Qt::Key_Right);
             for (int k = 0; k < kSymptom; ++k)
                 QTest::keyClick(m_view, Qt::Key_Down);
-            WithPopup([&] { QTest::keyClick(m_view, Qt::Key_Menu); }, choose(c.item));
+            WithShown<QMenu>([&] { QTest::keyClick(m_view, Qt::Key_Menu); }, ChooseItem(c.item));
             QCOMPARE(m_view->Operations(), byMouse);
             QCOMPARE(m_view->DumpChartText(), chartByMouse);
             QCOMPARE(g_sink->Texts(), toldByMouse);

@@ -124,8 +124,7 @@ private Q_SLOTS:
         g_sink->Clear();
 
         // A click on the totality cell of the second column, then button 1215.
-        const ChartRect cell = view->Geometry().GridCellRect(1);
-        QTest::mouseClick(view, Qt::LeftButton, {}, QPoint((cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2));
+        QTest::mouseClick(view, Qt::LeftButton, {}, testing::CellRect(view, 0, 1).center());
         QCOMPARE(view->SelRemedy(), 1);
         const QStringList expected
             = QString::fromStdString(RunReport({"covered", "2001", "2"})).split(QLatin1Char('\n'));
@@ -192,19 +191,13 @@ private Q_SLOTS:
     }
 
     // Every level's colour against the list's background, levels 0 to 9 (9 lies past the last coloured one).
-    void everyLevelReadsOnTheList_data()
-    {
-        QTest::addColumn<int>("level");
-        for (int level = 0; level <= 9; ++level)
-            QTest::addRow("level %d", level) << level;
-    }
     void everyLevelReadsOnTheList()
     {
-        QFETCH(int, level);
         const QListWidget list;
-        const double contrast = testing::ContrastRatio(CoverLineColour(level), list.palette().color(QPalette::Base));
-        QVERIFY2(contrast >= testing::kMinimumTextContrast,
-            qPrintable(QStringLiteral("%1 : 1 for %2").arg(contrast, 0, 'f', 2).arg(CoverLineColour(level).name())));
+        for (int level = 0; level <= 9; ++level)
+            QVERIFY2(testing::ContrastRatio(CoverLineColour(level), list.palette().color(QPalette::Base))
+                    >= testing::kMinimumTextContrast,
+                qPrintable(CoverLineColour(level).name()));
     }
     // Once the cursor has moved, the commands of the chosen remedy and of the chosen symptom act on its cell: a
     // click picks the second column (or the first symptom), the arrows move on to the fifth (or the third), and
@@ -214,11 +207,7 @@ private Q_SLOTS:
         CRepView* view = nullptr;
         const auto remedyName = [&view](int row) { return QString::fromLatin1(view->Engine().RemedyName(row)); };
         const auto fromPopup = [&view](const char* item) {
-            testing::WhenShown<QMenu>([item](QMenu& popup) {
-                for (QAction* action : popup.actions())
-                    if (action->text() == QLatin1String(item))
-                        action->trigger();
-            });
+            testing::WhenShown<QMenu>(testing::ChooseItem(item));
             QTest::keyClick(view, Qt::Key_Menu);
         };
         std::vector<ChosenRemedy> converting; // the conversion's remedies while its dialog is open
@@ -250,9 +239,7 @@ private Q_SLOTS:
                 QTest::keyClick(view, Qt::Key_Down);
                 QTest::keyClick(view, Qt::Key_Down);
             } else {
-                const ChartRect cell = view->Geometry().GridCellRect(1);
-                QTest::mouseClick(
-                    view, Qt::LeftButton, {}, QPoint((cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2));
+                QTest::mouseClick(view, Qt::LeftButton, {}, testing::CellRect(view, 0, 1).center());
                 QCOMPARE(view->SelRemedy(), 1);
                 for (int k = 0; k < 3; ++k)
                     QTest::keyClick(view, Qt::Key_Right);
@@ -355,11 +342,8 @@ private Q_SLOTS:
                 const bool drawn = std::any_of(words[p].begin(), words[p].end(), [&](const testing::PdfWord& w) {
                     return w.text == QString::fromStdString(cell.text) && box.contains(w.box.center());
                 });
-                QVERIFY2(drawn,
-                    qPrintable(QStringLiteral("page %1: remedy %2, symptom %3")
-                                   .arg(p + 1)
-                                   .arg(cell.remedy)
-                                   .arg(cell.symptom)));
+                QVERIFY2(
+                    drawn, qPrintable(QStringLiteral("page %1 %2/%3").arg(p + 1).arg(cell.remedy).arg(cell.symptom)));
                 grades += cell.symptom >= 0 ? 1 : 0;
             }
         }
