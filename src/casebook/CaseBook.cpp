@@ -152,27 +152,6 @@ std::string PrescriptionText(const PrescriptionRecord& prescription)
     return text;
 }
 
-bool IsCalendarDate(const std::string& text)
-{
-    const auto digits = [&](std::size_t from, std::size_t count) {
-        int value = 0;
-        for (std::size_t i = from; i < from + count; ++i) {
-            if (text[i] < '0' || text[i] > '9')
-                return -1;
-            value = value * 10 + (text[i] - '0');
-        }
-        return value;
-    };
-    if (text.size() != 10 || text[4] != '-' || text[7] != '-')
-        return false;
-    const int year = digits(0, 4), month = digits(5, 2), day = digits(8, 2);
-    if (year < 1 || month < 1 || month > 12 || day < 1)
-        return false;
-    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-    constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return day <= kDays[month - 1] + (month == 2 && leap ? 1 : 0);
-}
-
 std::string NewRecordUid()
 {
     static constexpr char kDigits[] = "0123456789abcdef";

@@ -36,9 +36,6 @@ std::string NewRecordUid();
 // The current time as the case book writes it: YYYY-MM-DDTHH:MM:SSZ.
 std::string CaseBookTime(std::chrono::system_clock::time_point at = std::chrono::system_clock::now());
 
-// Whether `text` is a date of the calendar written YYYY-MM-DD, as prescriptions keep their dates.
-bool IsCalendarDate(const std::string& text);
-
 struct CaseBookOptions
 {
     // How long a save waits for another window's transaction to end.

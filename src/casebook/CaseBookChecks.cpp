@@ -74,14 +74,20 @@ std::string PrescriptionTextsProblem(const PrescriptionRecord& p)
     return {};
 }
 
-bool IsCaseBookTime(std::string_view t)
+bool IsCalendarDate(std::string_view t)
 {
-    if (t.size() != 20 || t[4] != '-' || t[7] != '-' || t[10] != 'T' || t[13] != ':' || t[16] != ':' || t[19] != 'Z')
+    if (t.size() != 10 || t[4] != '-' || t[7] != '-')
         return false;
     const int year = Digits(t, 0, 4), month = Digits(t, 5, 2), day = Digits(t, 8, 2);
-    const int hour = Digits(t, 11, 2), minute = Digits(t, 14, 2), second = Digits(t, 17, 2);
-    if (year < 1 || month < 1 || month > 12 || day < 1 || day > DaysInMonth(year, month))
+    return year >= 1 && month >= 1 && month <= 12 && day >= 1 && day <= DaysInMonth(year, month);
+}
+
+bool IsCaseBookTime(std::string_view t)
+{
+    if (t.size() != 20 || t[10] != 'T' || t[13] != ':' || t[16] != ':' || t[19] != 'Z'
+        || !IsCalendarDate(t.substr(0, 10)))
         return false;
+    const int hour = Digits(t, 11, 2), minute = Digits(t, 14, 2), second = Digits(t, 17, 2);
     return hour >= 0 && hour < 24 && minute >= 0 && minute < 60 && second >= 0 && second < 60;
 }
 

@@ -35,5 +35,7 @@ std::string PrescriptionTextsProblem(const PrescriptionRecord& prescription);
 
 // Whether the text is a time as the case book writes it (YYYY-MM-DDTHH:MM:SSZ) of a real day and hour.
 bool IsCaseBookTime(std::string_view text);
+// Whether `text` is a date of the calendar written YYYY-MM-DD, as prescriptions keep their dates.
+bool IsCalendarDate(std::string_view text);
 
 } // namespace quillon

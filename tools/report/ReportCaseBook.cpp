@@ -4,6 +4,7 @@
 
 #include "casebook/AnalysisReplay.h"
 #include "casebook/CaseBook.h"
+#include "casebook/CaseBookChecks.h"
 #include "casebook/CaseBookJson.h"
 #include "casebook/CaseBookVisit.h"
 #include "casedata/PatientIndex.h"
