@@ -1,7 +1,9 @@
 // quillon-report's case book commands: an analysis saved by its actions replays as those actions do, on the visit
 // it was saved on; a visit whose symptoms changed replays what still applies.
+#include "TestConfig.h"
 #include "casebook/AnalysisReplay.h"
 #include "fixtures/CaseWriters.h"
+#include "sample/SampleGenerator.h"
 #include "support/InChild.h"
 #include "support/ReportRun.h"
 #include "support/TempFolder.h"
@@ -287,4 +289,24 @@ TEST(ReportCaseBook, AReadOnlyBookListsAPracticeFoundInAnotherFolder)
     EXPECT_EQ(quillon::testing::ReadBytes(bookPath), bytes);
     // The neighbour: the practice's own folder lists it as before.
     EXPECT_EQ(p.Run({"analyses", "7"}).out, row);
+}
+
+// A book saved by an earlier release, one analysis per kind of step (clicks, labels, drags, clipboard, deletions,
+// every dialog and its Cancel), replays each to the chart that release printed, byte for byte.
+TEST(ReportCaseBook, ABookSavedByAnEarlierReleaseReplaysItsChartsUnchanged)
+{
+    const quillon::testing::TempFolder folder;
+    sample::WritePractice(sample::BuildPractice(QUILLON_SAMPLE_SOURCE), folder.Path());
+    const auto book = folder.Path() / "book.sqlite";
+    std::filesystem::copy_file(QUILLON_TEST_DATA "/casebook/steps-before-meaning.sqlite", book);
+    std::ifstream in(QUILLON_TEST_DATA "/casebook/steps-before-meaning.charts", std::ios::binary);
+    const std::string expected{std::istreambuf_iterator<char>(in), {}};
+    std::string replayed;
+    for (int id = 1; id <= 16; ++id) {
+        const auto r = RunReport(
+            folder.Path(), {"--casebook", book.string(), "chart", "1002", "--analysis", std::to_string(id)});
+        replayed
+            += "== analysis " + std::to_string(id) + '\n' + r.out + r.err + "rc=" + std::to_string(r.status) + '\n';
+    }
+    EXPECT_EQ(replayed, expected);
 }
