@@ -1,6 +1,6 @@
 // quillon-report's case book commands, over the same store and the same replay as the window.
 #include "report/ReportCaseBook.h"
-#include "report/Report.h"
+#include "report/ReportStatus.h"
 
 #include "casebook/AnalysisReplay.h"
 #include "casebook/CaseBook.h"

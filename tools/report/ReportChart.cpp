@@ -1,7 +1,7 @@
 // quillon-report's chart harness: the patient selected, the visit and the chart opened as the window opens
 // them, and the actions replayed through the chart session.
 #include "report/ReportChart.h"
-#include "report/Report.h"
+#include "report/ReportStatus.h"
 
 #include "casedata/PatientIndex.h"
 #include "casedata/TextCodec.h"

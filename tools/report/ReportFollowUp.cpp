@@ -4,8 +4,8 @@
 #include "casedata/PatientIndex.h"
 #include "casedata/TextCodec.h"
 #include "followup/FollowUpAnalysis.h"
-#include "report/Report.h"
 #include "report/ReportChart.h"
+#include "report/ReportStatus.h"
 #include "state/PatientSelection.h"
 #include "state/QuillonState.h"
 

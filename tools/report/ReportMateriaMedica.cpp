@@ -6,8 +6,8 @@
 #include "engine/RepMethods.h"
 #include "materiamedica/ConversionModel.h"
 #include "materiamedica/MateriaMedicaListing.h"
-#include "report/Report.h"
 #include "report/ReportChart.h"
+#include "report/ReportStatus.h"
 #include "state/QuillonState.h"
 
 #include <ostream>

@@ -5,8 +5,8 @@
 #include "engine/RepMethods.h"
 #include "readings/Families.h"
 #include "readings/Strategies.h"
-#include "report/Report.h"
 #include "report/ReportChart.h"
+#include "report/ReportStatus.h"
 #include "state/QuillonState.h"
 
 #include <ostream>
