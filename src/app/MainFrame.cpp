@@ -151,9 +151,9 @@ void CMainFrame::UpdateTitle()
 
 void CMainFrame::UpdateCommandUI()
 {
-    const bool hasPatient = !m_app.m_strPatientFile.empty();
+    const bool hasPatient = !m_app.State().m_strPatientFile.empty();
     Action(ID_SELECT_PATIENT)->setEnabled(true);
-    Action(ID_REPERTORISATION)->setEnabled(!m_app.m_mapSymptoms.empty());
+    Action(ID_REPERTORISATION)->setEnabled(!m_app.State().m_mapSymptoms.empty());
     Action(ID_RECORDED_SYMPTOMS)->setEnabled(hasPatient);
     Action(ID_FULL_CASE_RECORD)->setEnabled(hasPatient);
     Action(ID_FOLLOWUP)->setEnabled(hasPatient);

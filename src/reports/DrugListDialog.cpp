@@ -77,8 +77,7 @@ QLabel* ColumnLabel(const QString& text, QWidget* parent)
 
 } // namespace
 
-CDrugListDialog::CDrugListDialog(const CQuillonState& state, QWidget* parent)
-    : QDialog(parent), m_model(state.m_mapRemedyRows)
+CDrugListDialog::CDrugListDialog(const std::vector<ChartRow>& rows, QWidget* parent) : QDialog(parent), m_model(rows)
 {
     setWindowTitle(tr("Drug List"));
     setObjectName(QStringLiteral("DrugListDialog"));

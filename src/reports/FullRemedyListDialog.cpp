@@ -36,7 +36,7 @@ QFont ArialFont(int weight)
 
 CFullRemedyListDialog::CFullRemedyListDialog(
     const CQuillonState& state, IUserChoices& choices, const CSymptomRecord& symptom, QWidget* parent)
-    : QDialog(parent), m_state(state), m_choices(choices), m_model(symptom, state.m_pRemedyCatalogue.get())
+    : QDialog(parent), m_state(state), m_choices(choices), m_model(symptom, state.Catalogue())
 {
     setWindowTitle(tr("Full Remedy List"));
     setObjectName(QStringLiteral("FullRemedyListDialog"));
@@ -155,8 +155,7 @@ void CFullRemedyListDialog::MakeCurrent(int row)
 
 void CFullRemedyListDialog::OnSave()
 {
-    const QString suggested = FromData(SuggestedFileName(
-        m_state.m_strPatientFile, m_state.m_strPatientName, m_state.m_szVisitDate, ToData(tr("Remedy List")), "txt"));
+    const QString suggested = FromData(SuggestedFileName(m_state.Patient(), ToData(tr("Remedy List")), "txt"));
     if (const auto path = ChooseTextFile(m_choices, this, suggested))
         m_model.Save(*path, m_state.Sink());
 }

@@ -14,7 +14,7 @@ namespace quillon::report {
 
 bool SelectPatient(CQuillonState& state, const std::string& regNo, Transcript& t)
 {
-    auto index = LoadPatientIndex(state.m_folder, state.Sink());
+    auto index = LoadPatientIndex(state.Folder(), state.Sink());
     if (!index)
         return false;
     for (const PatientRow& row : index->rows) {
