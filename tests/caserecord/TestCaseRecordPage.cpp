@@ -139,10 +139,9 @@ TEST(FollowupPage, VisitsPlaceholdersAndTexts)
 
 TEST(FollowupDate, ThreeNumbersOfACalendarDateAreFormatted)
 {
-    EXPECT_EQ(FormatFollowupDate("5/11/2002"), "5 Nov, 2002");
-    EXPECT_EQ(FormatFollowupDate("05/01/1999"), "5 Jan, 1999");
-    EXPECT_EQ(FormatFollowupDate("31/12/2010"), "31 Dec, 2010");
-    EXPECT_EQ(FormatFollowupDate("29/2/2000"), "29 Feb, 2000");
+    for (const auto& [text, formatted] : {std::pair{"5/11/2002", "5 Nov, 2002"}, {"05/01/1999", "5 Jan, 1999"},
+             {"31/12/2010", "31 Dec, 2010"}, {"29/2/2000", "29 Feb, 2000"}})
+        EXPECT_EQ(FormatFollowupDate(text), formatted);
     for (const char* text : {"29/2/2001", "31/4/2002", "0/1/2002", "5/13/2002", "5/0/2002", "5/11/99", "5/11/10000",
              "5-11-2002", "5/11", "5/11/2002/1", "a/b/c", "/11/2002", "5//2002", "5/11/ 2002", "+5/11/2002",
              "99999999999/1/2002", "next week"})
