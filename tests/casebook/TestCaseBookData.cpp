@@ -165,9 +165,8 @@ TEST(CaseBookPractice, CandidatesOfferTheirLatestChangedVisitsFirst)
     const auto candidates = book->PracticesLike({"/new", kPhysician}, 1);
     ASSERT_EQ(candidates.size(), 1u);
     ASSERT_EQ(candidates[0].visits.size(), 1u);
-    EXPECT_EQ(candidates[0].visits[0].first, "1001");
-    EXPECT_EQ(candidates[0].visits[0].second.date, renamed.date);
-    EXPECT_EQ(candidates[0].visits[0].second.fingerprint, renamed.fingerprint);
+    const auto& [regNo, visit] = candidates[0].visits[0];
+    EXPECT_EQ(regNo + ' ' + visit.date + ' ' + visit.fingerprint, "1001 15/03/2002 00000000000000bb");
 }
 
 TEST(CaseBookPractice, ImportOnAnotherComputerRestoresAgainstItsFolder)
