@@ -212,24 +212,23 @@ TEST(CaseBookPractice, TwoCandidatesAskOnceAndTheAnswerIsKept)
     EXPECT_FALSE(book->KnowsPractice(Here(third)));
 
     std::vector<std::vector<std::string>> questions;
-    const auto chooseSecond = [&questions](const std::vector<std::string>& folders) {
-        questions.push_back(folders);
-        return std::optional<std::size_t>(1);
+    const auto answer = [&questions](std::optional<std::size_t> choice) {
+        return [&questions, choice](const std::vector<std::string>& folders) {
+            questions.push_back(folders);
+            return choice;
+        };
     };
     for (int round = 0; round < 2; ++round)
-        EXPECT_EQ(FindPracticeOfFolder(*book, CPracticeFolder(third), Here(third), chooseSecond), PracticeFound::Known);
+        EXPECT_EQ(FindPracticeOfFolder(*book, CPracticeFolder(third), Here(third), answer(1)), PracticeFound::Known);
     ASSERT_EQ(questions.size(), 1u);
     EXPECT_EQ(questions[0], (std::vector<std::string>{first.string(), second.string()}));
     EXPECT_EQ(AnalysisNames(*book, Here(third)), std::vector<std::string>{"Of the second"});
 
     // "None of them" is an answer too: the folder becomes a practice of its own, and is not asked again.
     const auto fourth = WritePractice(scratch.Path() / "fourth", kPhysician);
-    const auto none = [&questions](const std::vector<std::string>& folders) {
-        questions.push_back(folders);
-        return std::optional<std::size_t>();
-    };
-    EXPECT_EQ(FindPracticeOfFolder(*book, CPracticeFolder(fourth), Here(fourth), none), PracticeFound::Known);
-    EXPECT_EQ(FindPracticeOfFolder(*book, CPracticeFolder(fourth), Here(fourth), none), PracticeFound::Known);
+    for (int round = 0; round < 2; ++round)
+        EXPECT_EQ(FindPracticeOfFolder(*book, CPracticeFolder(fourth), Here(fourth), answer(std::nullopt)),
+            PracticeFound::Known);
     EXPECT_EQ(questions.size(), 2u);
     EXPECT_TRUE(AnalysisNames(*book, Here(fourth)).empty());
 }
