@@ -134,12 +134,10 @@ TEST(ElementRanking, CountsDoNotWrapAt256)
     std::vector<fixtures::MineralCodeSpec> records(300, {0, {kIron}});
     records.insert(records.end(), 50, {0, {kSulphur, 255, 0, kSulphur}});
     auto opened = Open(records);
-    EXPECT_EQ(opened->model->ElementCount(kIron), 300);
-    EXPECT_EQ(opened->model->ElementCount(kSulphur), 100);
-    EXPECT_EQ(opened->model->Ranks()[0].element, kIron);
-    EXPECT_EQ(opened->model->ShownRankOfCell(kIronCell), 0);
-    EXPECT_EQ(opened->model->ShownRankOfCell(kSulphurCell), 1);
-    EXPECT_EQ(opened->model->ElementCount(255), 0);
+    const CMineralFilterModel& model = *opened->model;
+    EXPECT_EQ((std::array{model.ElementCount(kIron), model.ElementCount(kSulphur), model.ElementCount(255),
+                  model.Ranks()[0].element, model.ShownRankOfCell(kIronCell), model.ShownRankOfCell(kSulphurCell)}),
+        (std::array{300, 100, 0, kIron, 0, 1}));
 }
 
 // Clicks on the table, its boxes and its group list, then OK: what is kept, described and refused.
