@@ -111,7 +111,8 @@ void InstallRemedyListCommands(CQuillonApp& app, CRepView& view)
         const CSymptomRecord* symptom = view.Methods().SymptomForFullList();
         if (!symptom)
             return;
-        CFullRemedyListDialog dialog(app.State(), app.Choices(), *symptom, &view);
+        CFullRemedyListDialog dialog(
+            app.State().Patient(), app.State().Catalogue(), app.Sink(), app.Choices(), *symptom, &view);
         dialog.exec();
     });
 }

@@ -3,9 +3,10 @@
 
 #include "casebook/CaseBook.h"
 #include "casedata/CaseStore.h"
+#include "casedata/PracticeFolder.h"
 #include "casedata/TextCodec.h"
 #include "engine/RepEngine.h"
-#include "state/QuillonState.h"
+#include "state/PatientContext.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -113,13 +114,13 @@ PatientIdentity CurrentPatient(const PatientContext& patient)
     return {CurrentPractice(patient), Cp1252ToUtf8(patient.regNo), Cp1252ToUtf8(patient.name)};
 }
 
-VisitIdentity CurrentVisit(const CQuillonState& state)
+VisitIdentity CurrentVisit(const CCaseStore& store)
 {
-    const int visit = state.LoadedVisit();
-    if (visit < 0 || visit >= state.VisitCount())
+    const int visit = store.LoadedVisit();
+    if (visit < 0 || visit >= store.VisitCount())
         return {};
-    return {Cp1252ToUtf8(state.VisitDates()[static_cast<std::size_t>(visit)]),
-        FingerprintOfVisit(state, visit).value_or(std::string())};
+    return {Cp1252ToUtf8(store.VisitDates()[static_cast<std::size_t>(visit)]),
+        FingerprintOfVisit(store, visit).value_or(std::string())};
 }
 
 VisitMatch FindVisit(const CCaseStore& store, const VisitIdentity& visit)

@@ -17,7 +17,6 @@ namespace quillon {
 class CCaseBook;
 class CCaseStore;
 class CPracticeFolder;
-class CQuillonState;
 struct PatientContext;
 
 // The fingerprint of a visit's recorded symptoms, in file order: 16 hex digits of a 64-bit FNV-1a hash over every
@@ -29,7 +28,7 @@ std::string SymptomFingerprint(std::span<const CSymptomRecord* const> records);
 // store holds as the patient's file has it now (the symptoms deleted since are still counted).
 PracticeIdentity CurrentPractice(const PatientContext& patient);
 PatientIdentity CurrentPatient(const PatientContext& patient);
-VisitIdentity CurrentVisit(const CQuillonState& state);
+VisitIdentity CurrentVisit(const CCaseStore& store);
 
 struct VisitMatch
 {

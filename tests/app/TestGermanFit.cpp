@@ -115,7 +115,8 @@ const std::map<QString, Opener>& Openers()
         {u"Drug List"_s, [](CRepView& view) { return Make<CDrugListDialog>(nullptr, ChartRows(view.Engine())); }},
         {u"Full Remedy List"_s,
             [](CRepView& view) {
-                return Make<CFullRemedyListDialog>(nullptr, App().State(), g_choices, *view.Engine().Symptom(0));
+                return Make<CFullRemedyListDialog>(nullptr, App().State().Patient(), App().State().Catalogue(), *g_sink,
+                    g_choices, *view.Engine().Symptom(0));
             }},
         {u"Symptom Covered"_s,
             [](CRepView& view) {
