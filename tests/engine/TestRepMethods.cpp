@@ -257,12 +257,11 @@ TEST(MethodsPicks, PopupCommandsOfThePickedRowAndSymptom)
     m.Pick(0, m.PickedSymptom());
     std::vector<ChosenRemedy> chosen;
     EXPECT_TRUE(m.PrepareConversion(chosen));
-    EXPECT_EQ(chosen, (std::vector<ChosenRemedy>{{testing::kAcon, "Acon"}}));
     EXPECT_EQ(m.PrepareConversion(chosen),
         (std::vector<ChartRow>{{testing::kAcon, "Acon", 8, 3}, {testing::kCalc, "Calc", 7, 4},
             {testing::kBell, "Bell", 5, 2}, {testing::kNatM, "Nat-m", 3, 2}, {testing::kSulph, "Sulph", 3, 2},
             {testing::kApis, "Apis", 1, 1}, {testing::kLach, "Lach", 1, 1}}));
-    EXPECT_EQ(chosen.size(), 1u);
+    EXPECT_EQ(chosen, (std::vector<ChosenRemedy>{{testing::kAcon, "Acon"}})); // picked twice, listed once
     EXPECT_TRUE(m.PrepareDrugList());
     m.Pick(m.PickedRemedy(), 4);
     ASSERT_NE(m.SymptomForFullList(), nullptr);

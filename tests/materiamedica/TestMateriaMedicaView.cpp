@@ -35,8 +35,7 @@ namespace {
 
 RecordingMessageSink* g_sink = nullptr;
 
-// Closes the views without the materia medica view reopening the dialog (which a failed test would leave
-// waiting).
+// Closes the views without the materia medica view reopening the dialog (a failed test would leave it waiting).
 void CloseAll()
 {
     App().CloseViewsForCommand();
