@@ -31,8 +31,8 @@ void CRepMethods::DropBorrowed()
     // The case store frees its records and empties its clipboards: what is kept here borrows them.
     m_mapSelected.clear();
     m_mapIntensity.clear();
-    m_pointer.m_nSelRemedy = -1;
-    m_pointer.m_nSelSymptom = -1;
+    m_nSelRemedy = -1;
+    m_nSelSymptom = -1;
 }
 
 bool CRepMethods::Start()
@@ -495,7 +495,7 @@ MethodOutcome CRepMethods::OnEliminate(int s)
 
 DropOutcome CRepMethods::DropOnClipboard(int k)
 {
-    return DropSymptomOnClipboard(*m_state, m_pointer.m_nSelSymptom, k, *m_sink);
+    return DropSymptomOnClipboard(*m_state, m_nSelSymptom, k, *m_sink);
 }
 
 MethodOutcome CRepMethods::OnSortLabel(SortMode mode)
@@ -511,7 +511,7 @@ MethodOutcome CRepMethods::OnSortLabel(SortMode mode)
     return MethodOutcome::Refreshed;
 }
 
-int CRepMethods::BuildRemedyRows()
+int CRepMethods::BuildRemedyRows() const
 {
     auto& rows = m_state->m_mapRemedyRows;
     rows.clear();
@@ -527,11 +527,11 @@ int CRepMethods::BuildRemedyRows()
 
 int CRepMethods::SelectedRemedyRow() const
 {
-    const int row = m_pointer.m_nSelRemedy;
+    const int row = m_nSelRemedy;
     return row >= 0 && row < m_engine->RemedyCount() ? row : -1;
 }
 
-std::optional<std::string> CRepMethods::RemedyForReport()
+std::optional<std::string> CRepMethods::RemedyForReport() const
 {
     const int row = SelectedRemedyRow();
     if (row < 0) {
@@ -544,7 +544,7 @@ std::optional<std::string> CRepMethods::RemedyForReport()
     return name;
 }
 
-bool CRepMethods::PrepareConversion()
+bool CRepMethods::PrepareConversion() const
 {
     if (BuildRemedyRows() == 0)
         return false;
@@ -562,7 +562,7 @@ bool CRepMethods::PrepareConversion()
     return true;
 }
 
-bool CRepMethods::PrepareDrugList()
+bool CRepMethods::PrepareDrugList() const
 {
     if (BuildRemedyRows() == 0) {
         m_sink->Show(kMsgCannotShowDrugList);
@@ -571,9 +571,9 @@ bool CRepMethods::PrepareDrugList()
     return true;
 }
 
-const CSymptomRecord* CRepMethods::SymptomForFullList()
+const CSymptomRecord* CRepMethods::SymptomForFullList() const
 {
-    const CSymptomRecord* record = m_engine->Symptom(m_pointer.m_nSelSymptom);
+    const CSymptomRecord* record = m_engine->Symptom(m_nSelSymptom);
     if (!record)
         return nullptr;
     if (RemedyEntryCount(*record) <= 0) {

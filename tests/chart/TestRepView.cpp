@@ -201,8 +201,8 @@ private Q_SLOTS:
         QCOMPARE(CountColour(image, CellRect(m_view, 2, 13), kGradeColour, 120), 0);
         // Column 0 is remedy 17 and column 12 remedy 29: a press on the totality cell picks them.
         SendMouse(m_view, QEvent::MouseButtonPress, CellRect(m_view, 0, 12).center(), Qt::LeftButton, Qt::LeftButton);
-        QCOMPARE(m_view->SelRemedy(), 29);
         SendMouse(m_view, QEvent::MouseButtonRelease, CellRect(m_view, 0, 12).center(), Qt::LeftButton, Qt::NoButton);
+        QCOMPARE(m_view->SelRemedy(), 29);
         // Column 13 holds no remedy: no hit, no drag.
         SendMouse(m_view, QEvent::MouseButtonPress, CellRect(m_view, 0, 13).center(), Qt::LeftButton, Qt::LeftButton);
         QVERIFY(!m_view->IsDragging());
@@ -489,7 +489,7 @@ private Q_SLOTS:
                 cellAt = QRect(
                     m_view->mapToGlobal(m_view->TableCellRect(m_view->CursorRow(), m_view->CursorColumn()).topLeft()),
                     m_view->TableCellRect(m_view->CursorRow(), m_view->CursorColumn()).size());
-                QCOMPARE(m_view->SelSymptom(), c.symptom);
+                QCOMPARE(m_view->Methods().PickedSymptom(), c.symptom);
                 QCOMPARE(m_view->SelRemedy(), c.remedy);
             });
             QTest::keyClick(m_view, c.key, c.modifiers);

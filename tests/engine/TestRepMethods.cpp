@@ -250,11 +250,11 @@ TEST(MethodReplayDump, WholeCharts)
 TEST(MethodsPicks, PopupCommandsOfThePickedRowAndSymptom)
 {
     MethodsCase c;
-    CRepMethods& m = *c.methods;
+    const CRepMethods& m = *c.methods;
     EXPECT_FALSE(m.RemedyForReport().has_value());
-    m.Pick(6, m.PickedSymptom()); // Lach, the last of seven
+    c.session->Pick(6, m.PickedSymptom()); // Lach, the last of seven
     EXPECT_EQ(m.RemedyForReport(), std::optional<std::string>("Lach"));
-    m.Pick(0, m.PickedSymptom());
+    c.session->Pick(0, m.PickedSymptom());
     EXPECT_TRUE(m.PrepareConversion());
     EXPECT_TRUE(m.PrepareConversion());
     EXPECT_EQ(c.state.m_arrMMRemedies, (std::vector<ChosenRemedy>{{testing::kAcon, "Acon"}}));
@@ -263,16 +263,16 @@ TEST(MethodsPicks, PopupCommandsOfThePickedRowAndSymptom)
             {testing::kBell, "Bell", 5, 2}, {testing::kNatM, "Nat-m", 3, 2}, {testing::kSulph, "Sulph", 3, 2},
             {testing::kApis, "Apis", 1, 1}, {testing::kLach, "Lach", 1, 1}}));
     EXPECT_TRUE(m.PrepareDrugList());
-    m.Pick(m.PickedRemedy(), 4);
+    c.session->Pick(m.PickedRemedy(), 4);
     ASSERT_NE(m.SymptomForFullList(), nullptr);
     EXPECT_EQ(m.SymptomForFullList()->m_pszText, "HEAD - PAIN - morning");
-    m.Pick(m.PickedRemedy(), 40);
+    c.session->Pick(m.PickedRemedy(), 40);
     EXPECT_EQ(m.SymptomForFullList(), nullptr);
     // A remembered row beyond the rows now shown counts as none.
-    m.Pick(6, m.PickedSymptom());
-    m.OnMind();
+    c.session->Pick(6, m.PickedSymptom());
+    c.session->Execute(ChartCommand{ChartVerb::Mind});
     EXPECT_FALSE(m.RemedyForReport().has_value());
-    m.OnNormal(); // Normal forgets the rows
+    c.session->Execute(ChartCommand{ChartVerb::Normal}); // Normal forgets the rows
     EXPECT_TRUE(c.state.m_mapRemedyRows.empty());
     EXPECT_EQ(c.sink.Texts(),
         (std::vector<std::string>{"Remedy not selected", "Acon  this drug already selectd", "Remedy not selected"}));
