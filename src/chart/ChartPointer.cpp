@@ -38,6 +38,14 @@ void ChartPointer::PickCell(int remedy, std::optional<int> symptom)
         m_command.pick.symptom = symptom;
 }
 
+std::optional<ChartCommand> ChartPointer::TakePressCommand()
+{
+    if (!m_bPressed || m_bDragging)
+        return std::nullopt;
+    m_bPressed = false;
+    return m_command;
+}
+
 ChartRelease ChartPointer::Release(const ChartGeometry& geometry, int x, int y)
 {
     ChartRelease release;

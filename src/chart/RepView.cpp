@@ -537,7 +537,9 @@ void CRepView::OnLeftButtonDown(const QPoint& p)
     } else if (const int symptom = m_pointer.Picked().symptom.value_or(-1); symptom >= 0) {
         PlaceCursor(kFirstSymptomTableRow + symptom, m_nCursorColumn);
     }
-    // The press grabs the mouse until the release, which runs the label, drop or click it made.
+    // A label or a click runs now; a drag grabs the mouse until its release tells whether it was a drop.
+    if (const std::optional<ChartCommand> command = m_pointer.TakePressCommand())
+        Execute(*command);
     if (IsDragging())
         setCursor(DragSheetCursor());
     if (IsSplitterDragging()) {

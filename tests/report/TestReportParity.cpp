@@ -70,10 +70,8 @@ void Drag(CRepView* view, int s, int c)
 {
     const ChartGeometry& g = view->Geometry();
     const auto zone = static_cast<DropZone>(static_cast<int>(DropZone::Clipboard1) + c - 1);
-    const QPoint release = Centre(g.DropZoneRect(zone)) - QPoint(g.Sx(4), g.Sy(4));
-    QTest::mousePress(view, Qt::LeftButton, {}, Centre(g.SymptomLineRect(kFirstSymptomLine + s)));
-    QTest::mouseMove(view, release);
-    QTest::mouseRelease(view, Qt::LeftButton, {}, release);
+    testing::Drag(view, Centre(g.SymptomLineRect(kFirstSymptomLine + s)),
+        Centre(g.DropZoneRect(zone)) - QPoint(g.Sx(4), g.Sy(4)));
 }
 
 void ClickItem(QListWidget* list, int row)
