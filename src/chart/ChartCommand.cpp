@@ -55,7 +55,14 @@ const VerbName& VerbOf(ChartVerb verb)
     return *std::find_if(kVerbs.begin(), kVerbs.end(), [verb](const VerbName& v) { return v.verb == verb; });
 }
 
-constexpr std::array<const char*, 3> kLabels{"totality", "covered", "name"};
+struct LabelName
+{
+    ChartLabel label;
+    const char* name;
+};
+
+constexpr std::array kLabels{LabelName{ChartLabel::Totality, "totality"}, LabelName{ChartLabel::Covered, "covered"},
+    LabelName{ChartLabel::Name, "name"}};
 
 std::string Shown(std::string_view text)
 {
@@ -173,10 +180,11 @@ ChartCommand ParseChartCommand(std::string_view action)
     switch (verb->arguments) {
     case Arguments::None: break;
     case Arguments::Label: {
-        const auto at = std::find(kLabels.begin(), kLabels.end(), parts[1]);
+        const auto at
+            = std::find_if(kLabels.begin(), kLabels.end(), [&parts](const LabelName& l) { return parts[1] == l.name; });
         if (at == kLabels.end())
             throw UsageError{"unknown label: " + Shown(parts[1])};
-        command.label = static_cast<ChartLabel>(at - kLabels.begin());
+        command.label = at->label;
         break;
     }
     case Arguments::Intensities:
@@ -222,7 +230,10 @@ std::string FormatChartCommand(const ChartCommand& command)
     const auto number = [](int n) { return std::to_string(n); };
     switch (verb.arguments) {
     case Arguments::None: return text;
-    case Arguments::Label: return text + ':' + kLabels[static_cast<std::size_t>(command.label)];
+    case Arguments::Label:
+        return text + ':' + std::find_if(kLabels.begin(), kLabels.end(), [&command](const LabelName& l) {
+            return l.label == command.label;
+        })->name;
     case Arguments::Intensities:
         return text + ':' + List(command.intensities, ',', [](const std::pair<int, int>& w) {
             return std::to_string(w.first) + '=' + std::to_string(w.second);

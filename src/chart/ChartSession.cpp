@@ -43,6 +43,16 @@ void MineralStep(CMineralFilterModel& model, const std::string& step)
     throw UsageError{"unknown mineral step: " + EscapeTextField(step)};
 }
 
+SortMode LabelSort(ChartLabel label)
+{
+    switch (label) {
+    case ChartLabel::Covered: return SortBySymptomsCovered;
+    case ChartLabel::Name: return SortByName;
+    case ChartLabel::Totality: break;
+    }
+    return SortByTotality;
+}
+
 ChartVerb KingdomVerb(int kind)
 {
     return kind == kKingdomMineral ? ChartVerb::Mineral : kind == kKingdomPlant ? ChartVerb::Plant : ChartVerb::Animal;
@@ -157,7 +167,6 @@ bool CChartSession::Start()
 
 MethodOutcome CChartSession::LeftClick(const ChartCommand& command)
 {
-    static constexpr SortMode kLabelSorts[] = {SortByTotality, SortBySymptomsCovered, SortByName};
     std::optional<int> symptom = command.pick.symptom;
     if (command.verb == ChartVerb::Drop) {
         if (command.symptom >= m_engine.SymptomCount())
@@ -165,9 +174,8 @@ MethodOutcome CChartSession::LeftClick(const ChartCommand& command)
         symptom = command.symptom;
     }
     m_methods.ResetMethodFlagsForClick();
-    const MethodOutcome outcome = command.verb == ChartVerb::Label
-        ? m_methods.OnSortLabel(kLabelSorts[static_cast<int>(command.label)])
-        : MethodOutcome::Unchanged;
+    const MethodOutcome outcome
+        = command.verb == ChartVerb::Label ? m_methods.OnSortLabel(LabelSort(command.label)) : MethodOutcome::Unchanged;
     m_methods.Pick(command.pick.remedy.value_or(m_methods.PickedRemedy()), symptom.value_or(m_methods.PickedSymptom()));
     if (command.verb == ChartVerb::Drop)
         m_methods.DropOnClipboard(command.clipboard - 1);
