@@ -10,25 +10,59 @@
 namespace quillon {
 namespace {
 
+// What follows a verb's name in its text.
+enum class Arguments {
+    None, // the name alone
+    Label, // :totality, :covered or :name
+    Intensities, // :S=W,S=W,...
+    Properties, // :P,P,...
+    Symptom, // :S (a symptom or a line, as `what` names it)
+    SymptomOnClipboard, // :S:C
+    Clipboard, // :C
+    ClassAndTypes, // :LINE:T,T,...
+    MineralSteps, // :STEP;STEP;...
+};
+
 struct VerbName
 {
     ChartVerb verb;
     const char* name;
-    bool dialog; // answered by a dialog: "-cancel" names its Cancel
+    Arguments arguments;
+    bool dialog = false; // answered by a dialog: the name with "-cancel" alone names its Cancel
+    const char* what = "symptom";
 };
 
-constexpr std::array kVerbs{VerbName{ChartVerb::Normal, "normal", false}, VerbName{ChartVerb::Mind, "mind", false},
-    VerbName{ChartVerb::General, "general", false}, VerbName{ChartVerb::Rest, "rest", false},
-    VerbName{ChartVerb::Sorted, "sorted", false}, VerbName{ChartVerb::Click, "click", false},
-    VerbName{ChartVerb::ResetClipboard, "reset-clipboard", false}, VerbName{ChartVerb::Label, "label", false},
-    VerbName{ChartVerb::Weightage, "weightage", true}, VerbName{ChartVerb::DrugFilter, "drug-filter", true},
-    VerbName{ChartVerb::Drop, "drop", false}, VerbName{ChartVerb::Clip, "clip", false},
-    VerbName{ChartVerb::Clipboard, "clipboard", false}, VerbName{ChartVerb::Delete, "delete", false},
-    VerbName{ChartVerb::Undelete, "undelete", false}, VerbName{ChartVerb::Plant, "plant", true},
-    VerbName{ChartVerb::Animal, "animal", true}, VerbName{ChartVerb::Mineral, "mineral", true},
-    VerbName{ChartVerb::Eliminate, "eliminate", false}};
+constexpr std::array kVerbs{VerbName{ChartVerb::Normal, "normal", Arguments::None},
+    VerbName{ChartVerb::Mind, "mind", Arguments::None}, VerbName{ChartVerb::General, "general", Arguments::None},
+    VerbName{ChartVerb::Rest, "rest", Arguments::None}, VerbName{ChartVerb::Sorted, "sorted", Arguments::None},
+    VerbName{ChartVerb::Click, "click", Arguments::None},
+    VerbName{ChartVerb::ResetClipboard, "reset-clipboard", Arguments::None},
+    VerbName{ChartVerb::Label, "label", Arguments::Label},
+    VerbName{ChartVerb::Weightage, "weightage", Arguments::Intensities, true},
+    VerbName{ChartVerb::DrugFilter, "drug-filter", Arguments::Properties, true},
+    VerbName{ChartVerb::Drop, "drop", Arguments::SymptomOnClipboard},
+    VerbName{ChartVerb::Clip, "clip", Arguments::SymptomOnClipboard},
+    VerbName{ChartVerb::Clipboard, "clipboard", Arguments::Clipboard},
+    VerbName{ChartVerb::Delete, "delete", Arguments::Symptom, false, "symptom line"},
+    VerbName{ChartVerb::Undelete, "undelete", Arguments::Symptom, false, "deleted line"},
+    VerbName{ChartVerb::Plant, "plant", Arguments::ClassAndTypes, true},
+    VerbName{ChartVerb::Animal, "animal", Arguments::ClassAndTypes, true},
+    VerbName{ChartVerb::Mineral, "mineral", Arguments::MineralSteps, true},
+    VerbName{ChartVerb::Eliminate, "eliminate", Arguments::Symptom}};
 
-constexpr std::array<const char*, 3> kLabels{"totality", "covered", "name"};
+const VerbName& VerbOf(ChartVerb verb)
+{
+    return *std::find_if(kVerbs.begin(), kVerbs.end(), [verb](const VerbName& v) { return v.verb == verb; });
+}
+
+struct LabelName
+{
+    ChartLabel label;
+    const char* name;
+};
+
+constexpr std::array kLabels{LabelName{ChartLabel::Totality, "totality"}, LabelName{ChartLabel::Covered, "covered"},
+    LabelName{ChartLabel::Name, "name"}};
 
 std::string Shown(std::string_view text)
 {
@@ -128,7 +162,7 @@ ChartCommand ParseChartCommand(std::string_view action)
     ChartCommand command;
     if (parts.size() == 1) {
         for (const VerbName& v : kVerbs) {
-            const bool plain = word == v.name && v.verb <= ChartVerb::ResetClipboard;
+            const bool plain = word == v.name && v.arguments == Arguments::None;
             if (plain || (v.dialog && word == std::string(v.name) + "-cancel")) {
                 command.verb = v.verb;
                 command.cancel = !plain;
@@ -137,20 +171,23 @@ ChartCommand ParseChartCommand(std::string_view action)
         }
     }
     const auto verb = std::find_if(kVerbs.begin(), kVerbs.end(), [&word](const VerbName& v) { return word == v.name; });
-    if (verb == kVerbs.end() || verb->verb <= ChartVerb::ResetClipboard)
+    if (verb == kVerbs.end() || verb->arguments == Arguments::None)
         throw UsageError{"unknown action: " + Shown(action)};
     command.verb = verb->verb;
-    switch (command.verb) {
-    case ChartVerb::Label: {
-        ExpectParts(parts, 2, action);
-        const auto at = std::find(kLabels.begin(), kLabels.end(), parts[1]);
+    const std::size_t count
+        = verb->arguments == Arguments::SymptomOnClipboard || verb->arguments == Arguments::ClassAndTypes ? 3 : 2;
+    ExpectParts(parts, count, action);
+    switch (verb->arguments) {
+    case Arguments::None: break;
+    case Arguments::Label: {
+        const auto at
+            = std::find_if(kLabels.begin(), kLabels.end(), [&parts](const LabelName& l) { return parts[1] == l.name; });
         if (at == kLabels.end())
             throw UsageError{"unknown label: " + Shown(parts[1])};
-        command.label = static_cast<ChartLabel>(at - kLabels.begin());
+        command.label = at->label;
         break;
     }
-    case ChartVerb::Weightage:
-        ExpectParts(parts, 2, action);
+    case Arguments::Intensities:
         for (const std::string& item : ListItems(parts[1], ',')) {
             const auto eq = item.find('=');
             if (eq == std::string::npos)
@@ -161,75 +198,56 @@ ChartCommand ParseChartCommand(std::string_view action)
             command.intensities.emplace_back(ParseWholeNumber(item.substr(0, eq), "symptom"), intensity);
         }
         break;
-    case ChartVerb::DrugFilter:
-        ExpectParts(parts, 2, action);
+    case Arguments::Properties:
         command.numbers = Numbers(parts[1], "property", 31, "property numbers run from 1 to 31: ");
         break;
-    case ChartVerb::Drop:
-    case ChartVerb::Clip:
-        ExpectParts(parts, 3, action);
+    case Arguments::Symptom: command.symptom = ParseWholeNumber(parts[1], verb->what); break;
+    case Arguments::SymptomOnClipboard:
         command.symptom = ParseWholeNumber(parts[1], "symptom");
         command.clipboard = ClipboardNumber(parts[2]);
         break;
-    case ChartVerb::Clipboard:
-        ExpectParts(parts, 2, action);
-        command.clipboard = ClipboardNumber(parts[1]);
-        break;
-    case ChartVerb::Eliminate:
-        ExpectParts(parts, 2, action);
-        command.symptom = ParseWholeNumber(parts[1], "symptom");
-        break;
-    case ChartVerb::Delete:
-    case ChartVerb::Undelete:
-        ExpectParts(parts, 2, action);
-        command.symptom
-            = ParseWholeNumber(parts[1], command.verb == ChartVerb::Delete ? "symptom line" : "deleted line");
-        break;
-    case ChartVerb::Plant:
-    case ChartVerb::Animal:
-        ExpectParts(parts, 3, action);
+    case Arguments::Clipboard: command.clipboard = ClipboardNumber(parts[1]); break;
+    case Arguments::ClassAndTypes:
         command.classLine = ParseWholeNumber(parts[1], "class line");
         command.numbers = Numbers(parts[2], "type", 12, "type numbers run from 1 to 12: ");
         break;
-    case ChartVerb::Mineral:
-        ExpectParts(parts, 2, action);
+    case Arguments::MineralSteps:
         command.mineralSteps = ListItems(parts[1], ';');
         for (const std::string& step : command.mineralSteps)
             if (step.empty())
                 throw UsageError{"empty mineral step in action: " + Shown(action)};
         break;
-    default: break;
     }
     return command;
 }
 
 std::string FormatChartCommand(const ChartCommand& command)
 {
-    const auto verb
-        = std::find_if(kVerbs.begin(), kVerbs.end(), [&command](const VerbName& v) { return v.verb == command.verb; });
-    std::string text = verb->name;
-    if (command.cancel && verb->dialog)
+    const VerbName& verb = VerbOf(command.verb);
+    std::string text = verb.name;
+    if (command.cancel && verb.dialog)
         return text + "-cancel";
     const auto number = [](int n) { return std::to_string(n); };
-    switch (command.verb) {
-    case ChartVerb::Label: return text + ':' + kLabels[static_cast<std::size_t>(command.label)];
-    case ChartVerb::Weightage:
+    switch (verb.arguments) {
+    case Arguments::None: return text;
+    case Arguments::Label:
+        return text + ':' + std::find_if(kLabels.begin(), kLabels.end(), [&command](const LabelName& l) {
+            return l.label == command.label;
+        })->name;
+    case Arguments::Intensities:
         return text + ':' + List(command.intensities, ',', [](const std::pair<int, int>& w) {
             return std::to_string(w.first) + '=' + std::to_string(w.second);
         });
-    case ChartVerb::DrugFilter: return text + ':' + List(command.numbers, ',', number);
-    case ChartVerb::Drop:
-    case ChartVerb::Clip: return text + ':' + number(command.symptom) + ':' + number(command.clipboard);
-    case ChartVerb::Clipboard: return text + ':' + number(command.clipboard);
-    case ChartVerb::Delete:
-    case ChartVerb::Undelete:
-    case ChartVerb::Eliminate: return text + ':' + number(command.symptom);
-    case ChartVerb::Plant:
-    case ChartVerb::Animal: return text + ':' + number(command.classLine) + ':' + List(command.numbers, ',', number);
-    case ChartVerb::Mineral:
+    case Arguments::Properties: return text + ':' + List(command.numbers, ',', number);
+    case Arguments::Symptom: return text + ':' + number(command.symptom);
+    case Arguments::SymptomOnClipboard: return text + ':' + number(command.symptom) + ':' + number(command.clipboard);
+    case Arguments::Clipboard: return text + ':' + number(command.clipboard);
+    case Arguments::ClassAndTypes:
+        return text + ':' + number(command.classLine) + ':' + List(command.numbers, ',', number);
+    case Arguments::MineralSteps:
         return text + ':' + List(command.mineralSteps, ';', [](const std::string& step) { return step; });
-    default: return text;
     }
+    return text;
 }
 
 } // namespace quillon

@@ -47,6 +47,16 @@ enum class ChartVerb {
 
 enum class ChartLabel { Totality, Covered, Name };
 
+// What a press of the chart's left button met: an active symptom's line, and the remedy of a cell (a display
+// index). Nothing keeps what was picked before (a press without a chart, a press that met no cell).
+struct ChartPick
+{
+    std::optional<int> symptom = -1;
+    std::optional<int> remedy;
+
+    bool operator==(const ChartPick&) const = default;
+};
+
 struct ChartCommand
 {
     ChartCommand() = default;
@@ -61,6 +71,9 @@ struct ChartCommand
     std::vector<int> numbers; // drug filter: property numbers 1 to 31; plant, animal: type numbers 1 to 12
     int classLine = 0; // plant, animal: the class line from 1, 0 for none
     std::vector<std::string> mineralSteps; // left=CELL right=CELL vertical horizontal group=N
+    // click, label: what the press met; drop: the remedy (its symptom is `symptom`). Not part of the text: a
+    // click read from it met empty space, a label or drop met no cell.
+    ChartPick pick;
 
     bool operator==(const ChartCommand&) const = default;
 };

@@ -30,20 +30,6 @@ void PlaceLabelHotSpots(const ChartGeometry& g, SplitterLayout& layout) noexcept
 
 } // namespace
 
-ScrollRange SymptomScrollRange(int symptomCount) noexcept
-{
-    if (symptomCount > kVisibleSymptoms)
-        return {symptomCount - kVisibleSymptoms, true};
-    return {std::max(symptomCount, 0), false};
-}
-
-ScrollRange RemedyScrollRange(int remedyCount) noexcept
-{
-    if (remedyCount > kVisibleRemedies)
-        return {remedyCount - kVisibleRemedies, true};
-    return {std::max(remedyCount, 0), false};
-}
-
 ChartGeometry::ChartGeometry(int screenWidth, int screenHeight, const ChartArea& area) : m_area(area)
 {
     m_nWidth = std::max(screenWidth, 1);

@@ -2,6 +2,8 @@
 // splitter of the form, the hit test and the scroll ranges. Everything here is in whole pixels or design units.
 #pragma once
 
+#include "chart/ChartScroll.h"
+
 #include <array>
 #include <functional>
 #include <memory>
@@ -43,7 +45,6 @@ inline constexpr int kChartFrameHeight = 680;
 inline constexpr int kInitialGridOrigin = 355;
 inline constexpr int kSymptomLineCount = 13; // lines 0..12; 2..12 carry symptoms
 inline constexpr int kFirstSymptomLine = 2;
-inline constexpr int kVisibleSymptoms = 11;
 inline constexpr int kGridColumns = 26; // keys are 26 x row + column
 inline constexpr int kGridCellCount = 330; // rows 0..11 full, row 12 has columns 0..17
 inline constexpr int kDrawnColumns = 25;
@@ -53,21 +54,6 @@ inline constexpr int kColumnPitch = 35;
 inline constexpr int kRowPitch = 22;
 inline constexpr int kChartTop = 160;
 inline constexpr int kRemedyNameY = 140;
-
-// Scroll bar rules of the chart.
-inline constexpr int kSymptomPage = 3;
-inline constexpr int kRemedyPage = 11;
-inline constexpr int kSymptomTextPage = 3;
-inline constexpr int kSymptomTextMaximum = 150;
-inline constexpr int kVisibleRemedies = 13; // the remedy bar is shown only with more remedies than this
-
-struct ScrollRange
-{
-    int maximum = 0;
-    bool shown = false;
-};
-ScrollRange SymptomScrollRange(int symptomCount) noexcept;
-ScrollRange RemedyScrollRange(int remedyCount) noexcept;
 
 // The room the chart is laid out in. In the specified layout the chart shows 11 symptom rows and 14 remedy
 // columns whatever the window; fitted to the window it shows as many whole rows and columns as the view holds.

@@ -137,8 +137,7 @@ void PaintSymptomLines(
         const ChartRect line = geometry.SymptomLineRect(k);
         const QRect box = ToQRect(line);
         // Clear inside the dotted frame.
-        if (!state.boxesDrawn)
-            painter.fillRect(box.adjusted(1, 1, -1, -1), kChartBackground);
+        painter.fillRect(box.adjusted(1, 1, -1, -1), kChartBackground);
         const int s = state.symptomPosition + k - kFirstSymptomLine;
         if (s < count && engine.Symptom(s)) {
             painter.save();
@@ -154,8 +153,7 @@ void PaintSymptomLines(
                 text, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, ChartSymptomLine(engine, s, state));
             painter.restore();
         }
-        if (!state.boxesDrawn)
-            DrawFocusRect(painter, line);
+        DrawFocusRect(painter, line);
     }
     painter.restore();
 }
@@ -211,10 +209,8 @@ void PaintHeaderRows(
         const ChartRect totalityCell = geometry.GridCellRect(i);
         const ChartRect coveredCell = geometry.GridCellRect(kGridCoveredRowKey + i);
         painter.setPen(Qt::black);
-        if (!state.boxesDrawn) {
-            DrawEmptyCell(painter, totalityCell);
-            DrawEmptyCell(painter, coveredCell);
-        }
+        DrawEmptyCell(painter, totalityCell);
+        DrawEmptyCell(painter, coveredCell);
         if (q + i >= engine.RemedyCount())
             continue;
         painter.setPen(kTotalityColour);
@@ -232,7 +228,7 @@ void PaintGrades(
     painter.setFont(ChartFonts::Get().count);
     painter.setPen(Qt::black);
     const int cells = geometry.GridCellCount();
-    for (int key = kGridFirstGradeKey; key < cells && !state.boxesDrawn; ++key)
+    for (int key = kGridFirstGradeKey; key < cells; ++key)
         DrawEmptyCell(painter, geometry.GridCellRect(key));
     if (engine.HasGradeMatrix()) {
         painter.setPen(kGradeColour);

@@ -21,9 +21,6 @@ struct ChartPaintState
     int remedyPosition = 0; // first visible remedy column
     int textPosition = 0; // first character of the symptom lines after a symptom-text scroll
     bool textScrolled = false; // the symptom-text bar was moved: lines follow its rule
-    // The frames and empty boxes are on the device already (printed pages draw them once as one picture):
-    // the parts then draw only what fills them.
-    bool boxesDrawn = false;
 };
 
 // The parts of the chart; a partial repaint draws only some of them.

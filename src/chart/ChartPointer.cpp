@@ -1,72 +1,79 @@
-// The chart's left button.
+// The chart window's left button.
 #include "chart/ChartPointer.h"
 
 #include "engine/RepEngine.h"
 
 namespace quillon {
 
-MethodOutcome ChartLeftButtonDown(CRepMethods& methods, const CRepEngine& engine, const ChartGeometry& geometry,
-    bool hasChart, int x, int y, ChartBarPositions bars)
+void ChartPointer::Press(
+    const ChartGeometry& geometry, const CRepEngine& engine, bool hasChart, int x, int y, ChartBarPositions bars)
 {
-    ChartPointer& pointer = methods.Pointer();
-    methods.ResetMethodFlagsForClick();
-    MethodOutcome outcome = MethodOutcome::Unchanged;
+    m_command = ChartCommand{ChartVerb::Click};
+    m_command.pick.symptom.reset();
     if (hasChart) {
-        const auto sortBy = [&](SortMode mode) { outcome = methods.OnSortLabel(mode); };
-        if (geometry.TotalityHotSpot().Contains(x, y))
-            sortBy(SortByTotality);
-        if (geometry.CoveredHotSpot().Contains(x, y))
-            sortBy(SortBySymptomsCovered);
-        if (geometry.NameHotSpot().Contains(x, y))
-            sortBy(SortByName);
-
-        pointer.m_nSelSymptom = -1;
+        const std::pair<ChartRect, ChartLabel> labels[] = {{geometry.TotalityHotSpot(), ChartLabel::Totality},
+            {geometry.CoveredHotSpot(), ChartLabel::Covered}, {geometry.NameHotSpot(), ChartLabel::Name}};
+        for (const auto& [spot, label] : labels) {
+            if (spot.Contains(x, y)) {
+                m_command.verb = ChartVerb::Label;
+                m_command.label = label;
+            }
+        }
         const ChartHit hit = geometry.HitTest(
             x, y, bars.symptom, [&engine](int s) { return engine.Symptom(s) != nullptr; }, bars.remedy,
             engine.RemedyCount());
-        if (hit.onSymptom)
-            pointer.m_nSelSymptom = hit.symptom;
+        m_command.pick.symptom = hit.onSymptom ? hit.symptom : -1;
         if (hit.remedy >= 0)
-            pointer.m_nSelRemedy = hit.remedy;
-        if (hit.hit)
-            pointer.m_bDragging = true;
+            m_command.pick.remedy = hit.remedy;
+        m_bDragging = hit.hit;
     }
-    if (geometry.SplitterGrip().Contains(x, y))
-        pointer.m_bSplitterDragging = true;
-    return outcome;
+    m_bSplitterDragging = geometry.SplitterGrip().Contains(x, y);
+    m_bPressed = true;
 }
 
-ChartRelease ChartLeftButtonUp(CRepMethods& methods, const ChartGeometry& geometry, int x, int y)
+void ChartPointer::PickCell(int remedy, std::optional<int> symptom)
 {
-    ChartPointer& pointer = methods.Pointer();
+    m_command.pick.remedy = remedy;
+    if (symptom)
+        m_command.pick.symptom = symptom;
+}
+
+std::optional<ChartCommand> ChartPointer::TakePressCommand()
+{
+    if (!m_bPressed || m_bDragging)
+        return std::nullopt;
+    m_bPressed = false;
+    return m_command;
+}
+
+ChartRelease ChartPointer::Release(const ChartGeometry& geometry, int x, int y)
+{
     ChartRelease release;
     release.splitterX = x;
-    if (pointer.m_bDragging) {
-        pointer.m_bDragging = false;
+    if (m_bDragging) {
+        m_bDragging = false;
         const int dx = x + geometry.Sx(4);
         const int dy = y + geometry.Sy(4);
         release.zone = geometry.DropZoneAt(dx, dy);
-        const int k = release.zone == DropZone::Clipboard1 ? 0
-            : release.zone == DropZone::Clipboard2         ? 1
-            : release.zone == DropZone::Clipboard3         ? 2
-                                                           : -1;
-        if (k >= 0)
-            release.drop = methods.DropOnClipboard(k);
+        const int clipboard = release.zone == DropZone::Clipboard1 ? 1
+            : release.zone == DropZone::Clipboard2                 ? 2
+            : release.zone == DropZone::Clipboard3                 ? 3
+                                                                   : 0;
+        if (clipboard > 0 && m_command.verb == ChartVerb::Click && m_command.pick.symptom.value_or(-1) >= 0) {
+            m_command.verb = ChartVerb::Drop;
+            m_command.symptom = *m_command.pick.symptom;
+            m_command.clipboard = clipboard;
+        }
         release.splitterX = dx;
     }
-    if (pointer.m_bSplitterDragging) {
-        pointer.m_bSplitterDragging = false;
+    if (m_bSplitterDragging) {
+        m_bSplitterDragging = false;
         release.releaseSplitter = true;
     }
+    if (m_bPressed)
+        release.command = m_command;
+    m_bPressed = false;
     return release;
-}
-
-ChartDragPoints SymptomDragPoints(const ChartGeometry& geometry, int nSymptom, int symptomPosition, DropZone zone)
-{
-    const ChartRect line = geometry.SymptomLineRect(kFirstSymptomLine + nSymptom - symptomPosition);
-    const ChartRect target = geometry.DropZoneRect(zone);
-    return {(line.left + line.right) / 2, (line.top + line.bottom) / 2,
-        (target.left + target.right) / 2 - geometry.Sx(4), (target.top + target.bottom) / 2 - geometry.Sy(4)};
 }
 
 } // namespace quillon

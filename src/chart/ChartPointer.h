@@ -1,11 +1,12 @@
-// The chart's left button without its window: what a press and a release do to the methods and to the picked
-// symptom and remedy. The chart's mouse handlers run these routines, and quillon-report replays its clicks and
-// drags through them, so both end with the same chart.
+// The chart window's left button: a press and its release hit-tested once against the window's geometry and
+// turned into the chart command they make (a row label, a drop on a clipboard, or a click with what it met),
+// which the window runs through its chart session: at the press, or at the release of a drag.
 #pragma once
 
+#include "chart/ChartCommand.h"
 #include "chart/ChartGeometry.h"
-#include "engine/ClipboardDrop.h"
-#include "engine/RepMethods.h"
+
+#include <optional>
 
 namespace quillon {
 
@@ -18,34 +19,42 @@ struct ChartBarPositions
     int remedy = 0;
 };
 
-// Left button down at pixel (x, y): every press resets the method flags, even on empty space; a row label's hot
-// spot sorts the chart by it; the hit test then picks the symptom line or the totality cell under the point and a
-// hit starts a drag. The splitter grip starts a splitter drag. Without a chart only the flags are reset and the
-// grip works. The methods' pointer records it all. Returns Refreshed when a label re-sorted the chart.
-MethodOutcome ChartLeftButtonDown(CRepMethods& methods, const CRepEngine& engine, const ChartGeometry& geometry,
-    bool hasChart, int x, int y, ChartBarPositions bars);
-
 // What a left button release ended.
 struct ChartRelease
 {
+    std::optional<ChartCommand> command; // what a drag made (none when its press ran already)
     DropZone zone = DropZone::None; // where a drag ended (None when no drag was under way)
-    DropOutcome drop = DropOutcome::NoSymptom; // a clipboard zone: what the drop of the picked symptom did
     bool releaseSplitter = false; // a splitter drag ended: release it at splitterX
     int splitterX = 0;
 };
 
-// Left button up at pixel (x, y): a drag ends over the drop zone under its sheet (the point moved by sx(4),
-// sy(4)); on a clipboard's zone the picked symptom is dropped there. The symptoms-covered zone is the caller's
-// to open.
-ChartRelease ChartLeftButtonUp(CRepMethods& methods, const ChartGeometry& geometry, int x, int y);
-
-// The pixel points at which a drag of active symptom nSymptom onto a drop zone is pressed and released, for a
-// symptom bar at symptomPosition (the symptom must be on one of the visible lines).
-struct ChartDragPoints
+class ChartPointer final
 {
-    int pressX = 0, pressY = 0;
-    int releaseX = 0, releaseY = 0;
+public:
+    // Left button down at pixel (x, y). On a chart a row label's hot spot makes a label command; the symptom
+    // line or totality cell under the point is picked (nothing else keeps the symptom and the remedy picked
+    // before) and starts a drag. The splitter grip starts a splitter drag. Without a chart only the grip works.
+    void Press(
+        const ChartGeometry& geometry, const CRepEngine& engine, bool hasChart, int x, int y, ChartBarPositions bars);
+    // A cell of the chart's table under the press: it picks the cell's remedy, and a grade its symptom.
+    void PickCell(int remedy, std::optional<int> symptom);
+    // The command of a press that starts no drag, once: a label or a click, run at the press.
+    std::optional<ChartCommand> TakePressCommand();
+    // Left button up at pixel (x, y): a drag ends over the drop zone under its sheet (the point moved by sx(4),
+    // sy(4)); the picked symptom dragged onto a clipboard's zone is a drop there, anything else a click. The
+    // symptoms-covered zone is the caller's to open.
+    ChartRelease Release(const ChartGeometry& geometry, int x, int y);
+
+    const ChartPick& Picked() const { return m_command.pick; }
+    // A symptom line or totality cell was pressed: its sheet follows the pointer until the release.
+    bool Dragging() const { return m_bDragging; }
+    bool SplitterDragging() const { return m_bSplitterDragging; }
+
+private:
+    ChartCommand m_command; // the press under way, while m_bPressed
+    bool m_bPressed = false;
+    bool m_bDragging = false;
+    bool m_bSplitterDragging = false;
 };
-ChartDragPoints SymptomDragPoints(const ChartGeometry& geometry, int nSymptom, int symptomPosition, DropZone zone);
 
 } // namespace quillon

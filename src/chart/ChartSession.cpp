@@ -9,6 +9,7 @@
 #include "symptoms/Undelete.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace quillon {
 namespace {
@@ -40,6 +41,16 @@ void MineralStep(CMineralFilterModel& model, const std::string& step)
         return model.SelectGroup(line - 1);
     }
     throw UsageError{"unknown mineral step: " + EscapeTextField(step)};
+}
+
+SortMode LabelSort(ChartLabel label)
+{
+    switch (label) {
+    case ChartLabel::Covered: return SortBySymptomsCovered;
+    case ChartLabel::Name: return SortByName;
+    case ChartLabel::Totality: break;
+    }
+    return SortByTotality;
 }
 
 ChartVerb KingdomVerb(int kind)
@@ -154,11 +165,21 @@ bool CChartSession::Start()
     return m_methods.Start();
 }
 
-void CChartSession::Click(
-    const ChartGeometry& geometry, int pressX, int pressY, int releaseX, int releaseY, int symptomPosition)
+MethodOutcome CChartSession::LeftClick(const ChartCommand& command)
 {
-    ChartLeftButtonDown(m_methods, m_engine, geometry, true, pressX, pressY, {symptomPosition, 0});
-    ChartLeftButtonUp(m_methods, geometry, releaseX, releaseY);
+    std::optional<int> symptom = command.pick.symptom;
+    if (command.verb == ChartVerb::Drop) {
+        if (command.symptom >= m_engine.SymptomCount())
+            throw UsageError{"no active symptom " + std::to_string(command.symptom)};
+        symptom = command.symptom;
+    }
+    m_methods.ResetMethodFlagsForClick();
+    const MethodOutcome outcome
+        = command.verb == ChartVerb::Label ? m_methods.OnSortLabel(LabelSort(command.label)) : MethodOutcome::Unchanged;
+    m_methods.Pick(command.pick.remedy.value_or(m_methods.PickedRemedy()), symptom.value_or(m_methods.PickedSymptom()));
+    if (command.verb == ChartVerb::Drop)
+        m_methods.DropOnClipboard(command.clipboard - 1);
+    return outcome;
 }
 
 void CChartSession::EditSymptomList(const ChartCommand& command)
@@ -185,7 +206,7 @@ void CChartSession::EditSymptomList(const ChartCommand& command)
     m_methods.OnSymptomListClosed();
 }
 
-MethodOutcome CChartSession::Execute(ChartCommand command, const ChartGeometry& geometry, bool ownAnswers)
+MethodOutcome CChartSession::Execute(ChartCommand command, bool ownAnswers)
 {
     struct Answering
     {
@@ -206,37 +227,20 @@ MethodOutcome CChartSession::Execute(ChartCommand command, const ChartGeometry& 
     case ChartVerb::General: outcome = m.OnGeneral(); break;
     case ChartVerb::Rest: outcome = m.OnRest(); break;
     case ChartVerb::Sorted: outcome = m.OnSorted(); break;
-    case ChartVerb::Click: Click(geometry, 0, 0, 0, 0, 0); break; // empty space
+    case ChartVerb::Click:
+    case ChartVerb::Label:
+    case ChartVerb::Drop: outcome = LeftClick(command); break;
     case ChartVerb::ResetClipboard: outcome = m.OnResetClipboard(); break;
-    case ChartVerb::Label: {
-        const ChartRect spot = command.label == ChartLabel::Totality ? geometry.TotalityHotSpot()
-            : command.label == ChartLabel::Covered                   ? geometry.CoveredHotSpot()
-                                                                     : geometry.NameHotSpot();
-        const int x = (spot.left + spot.right) / 2;
-        const int y = (spot.top + spot.bottom) / 2;
-        Click(geometry, x, y, x, y, 0);
-        break;
-    }
     case ChartVerb::Weightage: outcome = m.OnWeightage(); break;
     case ChartVerb::DrugFilter: outcome = m.OnDrugFilter(); break;
-    case ChartVerb::Drop:
-    case ChartVerb::Clip: {
+    case ChartVerb::Clip:
         if (command.symptom >= m_engine.SymptomCount())
             throw UsageError{"no active symptom " + std::to_string(command.symptom)};
-        if (command.verb == ChartVerb::Clip) {
-            // The popup of a right click on the symptom's line: it picks the symptom and remedy row 0.
-            m.Pick(0, command.symptom);
-            m.DropOnClipboard(command.clipboard - 1);
-            outcome = MethodOutcome::Unchanged;
-            break;
-        }
-        // A drag: the press on the symptom's line (scrolled into view), the release over the clipboard's button.
-        const int position = std::min(command.symptom, geometry.SymptomRange(m_engine.SymptomCount()).maximum);
-        const auto zone = static_cast<DropZone>(static_cast<int>(DropZone::Clipboard1) + command.clipboard - 1);
-        const ChartDragPoints at = SymptomDragPoints(geometry, command.symptom, position, zone);
-        Click(geometry, at.pressX, at.pressY, at.releaseX, at.releaseY, position);
+        // The popup of a right click on the symptom's line: it picks the symptom and remedy row 0.
+        m.Pick(0, command.symptom);
+        m.DropOnClipboard(command.clipboard - 1);
+        outcome = MethodOutcome::Unchanged;
         break;
-    }
     case ChartVerb::Clipboard: outcome = m.OnClipboard(command.clipboard - 1); break;
     case ChartVerb::Delete:
     case ChartVerb::Undelete: EditSymptomList(command); break;
@@ -251,39 +255,9 @@ MethodOutcome CChartSession::Execute(ChartCommand command, const ChartGeometry& 
         outcome = m.OnEliminate(command.symptom);
         break;
     }
+    command.pick = {};
     m_operations.push_back(std::move(command));
     return outcome;
-}
-
-MethodOutcome CChartSession::Press(const ChartGeometry& geometry, bool hasChart, int x, int y, ChartBarPositions bars)
-{
-    ChartCommand command{ChartVerb::Click};
-    if (hasChart) {
-        const std::pair<ChartRect, ChartLabel> labels[] = {{geometry.TotalityHotSpot(), ChartLabel::Totality},
-            {geometry.CoveredHotSpot(), ChartLabel::Covered}, {geometry.NameHotSpot(), ChartLabel::Name}};
-        for (const auto& [spot, label] : labels) {
-            if (spot.Contains(x, y)) {
-                command.verb = ChartVerb::Label;
-                command.label = label;
-            }
-        }
-    }
-    m_operations.push_back(command);
-    return ChartLeftButtonDown(m_methods, m_engine, geometry, hasChart, x, y, bars);
-}
-
-ChartRelease CChartSession::Release(const ChartGeometry& geometry, int x, int y)
-{
-    const int symptom = m_methods.PickedSymptom();
-    const ChartRelease release = ChartLeftButtonUp(m_methods, geometry, x, y);
-    if (release.drop != DropOutcome::NoSymptom && !m_operations.empty()
-        && m_operations.back().verb == ChartVerb::Click) {
-        ChartCommand& drop = m_operations.back();
-        drop.verb = ChartVerb::Drop;
-        drop.symptom = symptom;
-        drop.clipboard = static_cast<int>(release.zone) - static_cast<int>(DropZone::Clipboard1) + 1;
-    }
-    return release;
 }
 
 MethodOutcome CChartSession::SymptomListClosed(const std::vector<ChartCommand>& edits)

@@ -1,11 +1,9 @@
-// The chart without its window: the engine, the methods, the mouse and the dialogs' answers, driven by
-// ChartCommands. The chart window and quillon-report run every user operation through Execute (the window's
-// mouse through Press and Release), and the session logs each one, so that its log replays the chart.
+// The chart without its window: the engine, the methods and the dialogs' answers, driven by ChartCommands. The
+// chart window and quillon-report run every user operation through Execute (the window's mouse as the label,
+// drop or click it made), and the session logs each one, so that its log replays the chart.
 #pragma once
 
 #include "chart/ChartCommand.h"
-#include "chart/ChartGeometry.h"
-#include "chart/ChartPointer.h"
 #include "engine/RepEngine.h"
 #include "engine/RepMethods.h"
 
@@ -59,9 +57,7 @@ public:
     CChartSession(const CChartSession&) = delete;
     CChartSession& operator=(const CChartSession&) = delete;
 
-    CRepEngine& Engine() { return m_engine; }
     const CRepEngine& Engine() const { return m_engine; }
-    CRepMethods& Methods() { return m_methods; }
     const CRepMethods& Methods() const { return m_methods; }
 
     // The window's dialogs (see CCommandChoosers).
@@ -73,16 +69,14 @@ public:
     // The chart's first build; the log starts empty.
     bool Start();
 
-    // Runs one operation and logs it (with the dialogs' answers when the window's dialogs answered). A command
-    // whose argument does not fit the chart (a symptom, a line, a step) throws its UsageError. The clicks of
-    // label and drop are made at their points of `geometry` with the bars at the top. With `ownAnswers` the
-    // command's answers stand for the window's dialogs, which stay closed (a family applied from a list).
-    MethodOutcome Execute(
-        ChartCommand command, const ChartGeometry& geometry = ChartGeometry(), bool ownAnswers = false);
-
-    // The window's left button, logged as the label, drop or click it was.
-    MethodOutcome Press(const ChartGeometry& geometry, bool hasChart, int x, int y, ChartBarPositions bars);
-    ChartRelease Release(const ChartGeometry& geometry, int x, int y);
+    // Runs one operation and logs it (with the dialogs' answers when the window's dialogs answered; a click,
+    // label or drop without what its press picked). A command whose argument does not fit the chart (a symptom,
+    // a line, a step) throws its UsageError. With `ownAnswers` the command's answers stand for the window's
+    // dialogs, which stay closed (a family applied from a list).
+    MethodOutcome Execute(ChartCommand command, bool ownAnswers = false);
+    // What the right button or the keyboard's cell cursor picks for the popups' commands: not logged, and the
+    // chart stays as it is.
+    void Pick(int remedyRow, int symptom) { m_methods.Pick(remedyRow, symptom); }
     // The Symptom List closed after the window's dialog deleted and restored symptoms (as commands, in order).
     MethodOutcome SymptomListClosed(const std::vector<ChartCommand>& edits);
 
@@ -98,7 +92,8 @@ public:
     const StartState& AtStart() const { return m_start; }
 
 private:
-    void Click(const ChartGeometry& geometry, int pressX, int pressY, int releaseX, int releaseY, int symptomPosition);
+    // A left click: the method flags reset, a label's sort, the pick, a drop's symptom onto its clipboard.
+    MethodOutcome LeftClick(const ChartCommand& command);
     void EditSymptomList(const ChartCommand& command);
 
     CQuillonState& m_state;

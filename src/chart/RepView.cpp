@@ -4,7 +4,6 @@
 
 #include "chart/ChartAccessible.h"
 #include "chart/ChartPictures.h"
-#include "chart/ChartPointer.h"
 #include "chart/WeightageDialog.h"
 #include "controls/DisplayText.h"
 #include "controls/FormLook.h"
@@ -129,7 +128,7 @@ MethodOutcome CRepView::Execute(const ChartCommand& command)
 
 MethodOutcome CRepView::Replay(const ChartCommand& command)
 {
-    const MethodOutcome outcome = m_pSession->Execute(command, ChartGeometry(), true);
+    const MethodOutcome outcome = m_pSession->Execute(command, true);
     AfterMethod(outcome);
     return outcome;
 }
@@ -147,11 +146,6 @@ void CRepView::AfterMethod(MethodOutcome outcome)
         AnnounceGridChanged(this);
         update();
     }
-}
-
-void CRepView::RefreshFromCaseStore()
-{
-    AfterMethod(m_pSession->SymptomListClosed({}));
 }
 
 bool CRepView::SymptomListAvailable() const
@@ -531,22 +525,24 @@ void CRepView::keyPressEvent(QKeyEvent* event)
 void CRepView::OnLeftButtonDown(const QPoint& p)
 {
     setFocus(Qt::MouseFocusReason);
-    const MethodOutcome outcome = m_pSession->Press(
-        m_geometry, m_bHasChart, p.x(), p.y(), {m_pSymptomBar->Position(), m_pRemedyBar->Position()});
-    AfterMethod(outcome);
+    m_pointer.Press(
+        m_geometry, *m_pEngine, m_bHasChart, p.x(), p.y(), {m_pSymptomBar->Position(), m_pRemedyBar->Position()});
     // The cursor goes to the cell pressed; a grade or a covered count picks its remedy (and a grade its symptom),
     // as a totality cell does.
     if (const auto [row, column] = TableCellAt(p); row >= 0) {
         PlaceCursor(row, column);
         if (row != kTotalityTableRow)
-            m_pMethods->Pick(column, row >= kFirstSymptomTableRow ? row - kFirstSymptomTableRow : SelSymptom());
-    } else if (SelSymptom() >= 0) {
-        PlaceCursor(kFirstSymptomTableRow + SelSymptom(), m_nCursorColumn);
+            m_pointer.PickCell(
+                column, row >= kFirstSymptomTableRow ? std::optional(row - kFirstSymptomTableRow) : std::nullopt);
+    } else if (const int symptom = m_pointer.Picked().symptom.value_or(-1); symptom >= 0) {
+        PlaceCursor(kFirstSymptomTableRow + symptom, m_nCursorColumn);
     }
-    // The press grabs the mouse until the release.
+    // A label or a click runs now; a drag grabs the mouse until its release tells whether it was a drop.
+    if (const std::optional<ChartCommand> command = m_pointer.TakePressCommand())
+        Execute(*command);
     if (IsDragging())
         setCursor(DragSheetCursor());
-    if (m_geometry.SplitterGrip().Contains(p.x(), p.y())) {
+    if (IsSplitterDragging()) {
         setCursor(Qt::SizeHorCursor);
         m_pTextBar->hide();
         m_pRemedyBar->hide();
@@ -557,11 +553,11 @@ void CRepView::OnLeftButtonDown(const QPoint& p)
 void CRepView::OnLeftButtonUp(const QPoint& p)
 {
     const bool dragged = IsDragging();
-    const ChartRelease release = m_pSession->Release(m_geometry, p.x(), p.y());
+    const ChartRelease release = m_pointer.Release(m_geometry, p.x(), p.y());
     if (dragged)
         unsetCursor();
-    if (release.drop != DropOutcome::NoSymptom)
-        AfterMethod(MethodOutcome::Unchanged);
+    if (release.command)
+        Execute(*release.command);
     if (release.zone == DropZone::SymptomsCovered)
         RunSymptomCoveredReport();
     if (release.releaseSplitter)

@@ -4,6 +4,7 @@
 
 #include "chart/ChartGeometry.h"
 #include "chart/ChartPainter.h"
+#include "chart/ChartPointer.h"
 #include "chart/ChartSession.h"
 #include "controls/CommandTarget.h"
 #include "controls/GridAccessible.h"
@@ -105,9 +106,10 @@ public:
     CRepView(CQuillonState& state, IViewRegistry& views, QWidget* parent = nullptr);
     ~CRepView() override;
 
-    CRepEngine& Engine() const { return *m_pEngine; }
-    // The method state and handlers behind the fifteen buttons.
-    CRepMethods& Methods() const { return *m_pMethods; }
+    // The chart as it stands; only its commands (Execute, Replay) change it.
+    const CRepEngine& Engine() const { return *m_pEngine; }
+    // The method state behind the fifteen buttons, and what the mouse picked.
+    const CRepMethods& Methods() const { return *m_pMethods; }
     // Runs one user operation of the chart (as its button, click or dialog does) and shows what it left.
     MethodOutcome Execute(const ChartCommand& command);
     // Runs an operation with the answers it carries, no dialog opening: a saved analysis restored, a family
@@ -136,10 +138,6 @@ public:
     // Shows the counts of the case store's kinds and of the clipboards, and the pictures of the six list buttons.
     void UpdateCounters();
 
-    // After the Symptom List dialog: the clipboards refilled from the case store, the counters and the chart
-    // rebuilt from the symptoms still recorded.
-    void RefreshFromCaseStore();
-
     // The chart's state as text (UTF-8, LF): the caption and counter texts as shown, the active symptoms and the
     // remedies in display order with their grades.
     std::string DumpChartText() const;
@@ -166,10 +164,9 @@ public:
     void SetFitToWindow(bool fit);
     bool FitsToWindow() const { return m_bFit; }
     ChartPaintState PaintState() const;
-    int SelSymptom() const { return m_pMethods->PickedSymptom(); }
     int SelRemedy() const { return m_pMethods->PickedRemedy(); }
-    bool IsDragging() const { return m_pMethods->Pointer().m_bDragging; }
-    bool IsSplitterDragging() const { return m_pMethods->Pointer().m_bSplitterDragging; }
+    bool IsDragging() const { return m_pointer.Dragging(); }
+    bool IsSplitterDragging() const { return m_pointer.SplitterDragging(); }
 
     // How often a scroll redrew the symptom, remedy or symptom-text area (for the scroll rules).
     int SymptomRepaints() const { return m_nSymptomRepaints; }
@@ -264,8 +261,9 @@ private:
     CQuillonState& m_state;
     IViewRegistry& m_views;
     std::unique_ptr<CChartSession> m_pSession;
-    CRepEngine* m_pEngine = nullptr; // the session's
-    CRepMethods* m_pMethods = nullptr; // the session's
+    const CRepEngine* m_pEngine = nullptr; // the session's
+    const CRepMethods* m_pMethods = nullptr; // the session's
+    ChartPointer m_pointer; // the left button's press until its release
     std::unique_ptr<IWeightageChooser> m_pWeightageChooser;
     std::unique_ptr<IDrugFilterChooser> m_pDrugFilterChooser;
     std::unique_ptr<IKingdomChooser> m_pKingdomChooser;

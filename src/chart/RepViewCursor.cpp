@@ -68,7 +68,7 @@ void CRepView::MoveCursor(int rows, int columns)
     m_nCursorColumn += columns;
     ClampCursor();
     // The commands of "the chosen remedy" and "the chosen symptom" act on the cursor's cell from now on.
-    m_pMethods->Pick(
+    m_pSession->Pick(
         m_nCursorColumn, m_nCursorRow >= kFirstSymptomTableRow ? m_nCursorRow - kFirstSymptomTableRow : -1);
 
     // The bars move only as far as the cursor needs.

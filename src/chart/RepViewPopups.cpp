@@ -22,21 +22,15 @@ void CRepView::OnRightButtonDown(const QPoint& p)
 {
     if (!m_bHasChart)
         return;
-    ChartPointer& pointer = m_pMethods->Pointer();
-    pointer.m_nSelSymptom = -1;
     const ChartHit hit = m_geometry.HitTest(
         p.x(), p.y(), m_pSymptomBar->Position(), [this](int s) { return m_pEngine->Symptom(s) != nullptr; },
         m_pRemedyBar->Position(), m_pEngine->RemedyCount());
-    if (hit.onSymptom)
-        pointer.m_nSelSymptom = hit.symptom;
-
-    pointer.m_nSelRemedy = 0;
-    if (const int column = m_geometry.TotalityColumnAt(p.x(), p.y()); column >= 0) {
-        pointer.m_nSelRemedy = m_pRemedyBar->Position() + column;
-        if (pointer.m_nSelRemedy < m_pEngine->RemedyCount()) {
-            PlaceCursor(kTotalityTableRow, pointer.m_nSelRemedy);
-            ShowRemedyPopup(p);
-        }
+    const int column = m_geometry.TotalityColumnAt(p.x(), p.y());
+    const int remedy = column >= 0 ? m_pRemedyBar->Position() + column : 0;
+    m_pSession->Pick(remedy, hit.onSymptom ? hit.symptom : -1);
+    if (column >= 0 && remedy < m_pEngine->RemedyCount()) {
+        PlaceCursor(kTotalityTableRow, remedy);
+        ShowRemedyPopup(p);
     }
     if (const int line = m_geometry.SymptomLineAt(p.x(), p.y()); line >= 0) {
         const int symptom = m_pSymptomBar->Position() + line - kFirstSymptomLine;

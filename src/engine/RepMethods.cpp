@@ -31,8 +31,8 @@ void CRepMethods::DropBorrowed()
     // The case store frees its records and empties its clipboards: what is kept here borrows them.
     m_mapSelected.clear();
     m_mapIntensity.clear();
-    m_pointer.m_nSelRemedy = -1;
-    m_pointer.m_nSelSymptom = -1;
+    m_nSelRemedy = -1;
+    m_nSelSymptom = -1;
 }
 
 bool CRepMethods::Start()
@@ -495,7 +495,7 @@ MethodOutcome CRepMethods::OnEliminate(int s)
 
 DropOutcome CRepMethods::DropOnClipboard(int k)
 {
-    return DropSymptomOnClipboard(*m_state, m_pointer.m_nSelSymptom, k, *m_sink);
+    return DropSymptomOnClipboard(*m_state, m_nSelSymptom, k, *m_sink);
 }
 
 MethodOutcome CRepMethods::OnSortLabel(SortMode mode)
@@ -511,7 +511,7 @@ MethodOutcome CRepMethods::OnSortLabel(SortMode mode)
     return MethodOutcome::Refreshed;
 }
 
-std::optional<std::vector<ChartRow>> CRepMethods::BuildRemedyRows()
+std::optional<std::vector<ChartRow>> CRepMethods::BuildRemedyRows() const
 {
     try {
         return ChartRows(*m_engine);
@@ -523,11 +523,11 @@ std::optional<std::vector<ChartRow>> CRepMethods::BuildRemedyRows()
 
 int CRepMethods::SelectedRemedyRow() const
 {
-    const int row = m_pointer.m_nSelRemedy;
+    const int row = m_nSelRemedy;
     return row >= 0 && row < m_engine->RemedyCount() ? row : -1;
 }
 
-std::optional<std::string> CRepMethods::RemedyForReport()
+std::optional<std::string> CRepMethods::RemedyForReport() const
 {
     const int row = SelectedRemedyRow();
     if (row < 0) {
@@ -540,7 +540,7 @@ std::optional<std::string> CRepMethods::RemedyForReport()
     return name;
 }
 
-std::optional<std::vector<ChartRow>> CRepMethods::PrepareConversion(std::vector<ChosenRemedy>& chosen)
+std::optional<std::vector<ChartRow>> CRepMethods::PrepareConversion(std::vector<ChosenRemedy>& chosen) const
 {
     auto rows = BuildRemedyRows();
     if (!rows)
@@ -558,7 +558,7 @@ std::optional<std::vector<ChartRow>> CRepMethods::PrepareConversion(std::vector<
     return rows;
 }
 
-std::optional<std::vector<ChartRow>> CRepMethods::PrepareDrugList()
+std::optional<std::vector<ChartRow>> CRepMethods::PrepareDrugList() const
 {
     auto rows = BuildRemedyRows();
     if (!rows)
@@ -566,9 +566,9 @@ std::optional<std::vector<ChartRow>> CRepMethods::PrepareDrugList()
     return rows;
 }
 
-const CSymptomRecord* CRepMethods::SymptomForFullList()
+const CSymptomRecord* CRepMethods::SymptomForFullList() const
 {
-    const CSymptomRecord* record = m_engine->Symptom(m_pointer.m_nSelSymptom);
+    const CSymptomRecord* record = m_engine->Symptom(m_nSelSymptom);
     if (!record)
         return nullptr;
     if (RemedyEntryCount(*record) <= 0) {

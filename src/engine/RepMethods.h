@@ -70,15 +70,6 @@ public:
     virtual bool ChooseWeightage(CWeightageModel& model) = 0;
 };
 
-// What the chart's mouse has picked, and the drags under way.
-struct ChartPointer
-{
-    int m_nSelSymptom = -1; // index into the active symptoms
-    int m_nSelRemedy = -1; // display index; kept from one press to the next when a press hits no totality cell
-    bool m_bDragging = false; // a symptom line or totality cell was pressed: its sheet follows the pointer
-    bool m_bSplitterDragging = false;
-};
-
 // What a handler did to the chart.
 enum class MethodOutcome {
     Unchanged, // at most a message: nothing to repaint
@@ -104,17 +95,15 @@ public:
     // The chart's first build: every symptom, sorted by totality, as Normal; the clipboards start empty.
     bool Start();
 
-    // The chart's pointer: what its mouse picked (a row of the display order and an index of the active set, -1
-    // for none), which the handlers below act on, and the drags under way.
-    ChartPointer& Pointer() { return m_pointer; }
-    const ChartPointer& Pointer() const { return m_pointer; }
+    // What the chart's mouse picked (a row of the display order and an index of the active set, -1 for none),
+    // which the handlers below act on.
     void Pick(int remedyRow, int symptom)
     {
-        m_pointer.m_nSelRemedy = remedyRow;
-        m_pointer.m_nSelSymptom = symptom;
+        m_nSelRemedy = remedyRow;
+        m_nSelSymptom = symptom;
     }
-    int PickedRemedy() const { return m_pointer.m_nSelRemedy; }
-    int PickedSymptom() const { return m_pointer.m_nSelSymptom; }
+    int PickedRemedy() const { return m_nSelRemedy; }
+    int PickedSymptom() const { return m_nSelSymptom; }
 
     // --- One handler per button ---
     MethodOutcome OnNormal(); // 1210
@@ -149,16 +138,16 @@ public:
 
     // The picked remedy's name (at most 14 characters) for the symptoms-covered report (1215, 9926); shows
     // "Remedy not selected" and returns nothing when no remedy is picked.
-    std::optional<std::string> RemedyForReport();
+    std::optional<std::string> RemedyForReport() const;
     // The chart's rows in display order; nothing after its message.
-    std::optional<std::vector<ChartRow>> BuildRemedyRows();
+    std::optional<std::vector<ChartRow>> BuildRemedyRows() const;
     // Conv. Rep To MM (9925): the rows, once the picked remedy is added to the conversion's list `chosen`;
     // nothing when the conversion dialog must not open.
-    std::optional<std::vector<ChartRow>> PrepareConversion(std::vector<ChosenRemedy>& chosen);
+    std::optional<std::vector<ChartRow>> PrepareConversion(std::vector<ChosenRemedy>& chosen) const;
     // Drug List (117): the rows; nothing when the dialog must not open.
-    std::optional<std::vector<ChartRow>> PrepareDrugList();
+    std::optional<std::vector<ChartRow>> PrepareDrugList() const;
     // Full Symptom (214): the picked symptom when it has remedies; "No Remedy for selected symptom" otherwise.
-    const CSymptomRecord* SymptomForFullList();
+    const CSymptomRecord* SymptomForFullList() const;
     // The display row picked last, or -1 when none is picked or it lies beyond the rows now shown.
     int SelectedRemedyRow() const;
 
@@ -168,14 +157,11 @@ public:
     // The caption of what leaves the screen (printed and PDF pages, the saved analysis, the case book): the
     // methods and filters that made the rows shown, in the order they stand, whatever clicks came since.
     std::string RecordCaption() const;
-    // The kingdom whose filter is in force (kKingdomNone when none).
     // The chart's remedy count: the results of the last build.
     int RemedyCount() const { return m_engine->ResultCount(); }
-    // Clipboard k (the case store's list). Its counter shows its count; its button is full while it holds
-    // symptoms. The kind counters show the case store's sizes.
+    // Clipboard k (the case store's list) and its count; the kind counters show the case store's sizes.
     const std::vector<CSymptomRecord*>& Clipboard(int k) const { return std::as_const(*m_state).Clipboard(k); }
     int ClipCount(int k) const { return static_cast<int>(Clipboard(k).size()); }
-    bool ClipboardFull(int k) const { return !Clipboard(k).empty(); }
     int MindCount() const { return m_state->MindCount(); }
     int GeneralCount() const { return m_state->GeneralCount(); }
     int RestCount() const { return m_state->RestCount(); }
@@ -228,7 +214,8 @@ private:
     // last OK (by active symptom), from which the engine's input is worked out.
     std::vector<CSymptomRecord*> m_mapSelected;
     std::vector<IntensityEntry> m_mapIntensity;
-    ChartPointer m_pointer;
+    int m_nSelSymptom = -1; // index into the active symptoms
+    int m_nSelRemedy = -1; // display index; a press that meets no totality cell keeps it
 };
 
 } // namespace quillon

@@ -201,8 +201,8 @@ private Q_SLOTS:
         QCOMPARE(CountColour(image, CellRect(m_view, 2, 13), kGradeColour, 120), 0);
         // Column 0 is remedy 17 and column 12 remedy 29: a press on the totality cell picks them.
         SendMouse(m_view, QEvent::MouseButtonPress, CellRect(m_view, 0, 12).center(), Qt::LeftButton, Qt::LeftButton);
-        QCOMPARE(m_view->SelRemedy(), 29);
         SendMouse(m_view, QEvent::MouseButtonRelease, CellRect(m_view, 0, 12).center(), Qt::LeftButton, Qt::NoButton);
+        QCOMPARE(m_view->SelRemedy(), 29);
         // Column 13 holds no remedy: no hit, no drag.
         SendMouse(m_view, QEvent::MouseButtonPress, CellRect(m_view, 0, 13).center(), Qt::LeftButton, Qt::LeftButton);
         QVERIFY(!m_view->IsDragging());
@@ -231,23 +231,6 @@ private Q_SLOTS:
         QCOMPARE(m_view->PaintState().remedyPosition, bar->Position());
         SendMouse(bar, QEvent::MouseButtonRelease, start + QPoint(step * 6, 0), Qt::LeftButton, Qt::NoButton);
         QCOMPARE(m_view->RemedyRepaints(), before + 1);
-    }
-
-    void dropOutsideEveryZoneChangesNothing()
-    {
-        const QPoint line = LineRect(m_view, 2).center();
-        Drag(m_view, line, QPoint(ControlX(m_view, 300), ControlY(m_view, 50)));
-        Drag(m_view, line, LineRect(m_view, 9).center());
-        QVERIFY(g_sink->Texts().empty());
-        // The symptoms-covered zone is a drop zone: no remedy has been picked yet, which it tells.
-        Drag(m_view, line, QPoint(ControlX(m_view, 605), ControlY(m_view, 50)));
-        QCOMPARE(g_sink->Texts(), (std::vector<std::string>{"Remedy not selected"}));
-        g_sink->Clear();
-        // A remedy dragged onto a clipboard drops no symptom.
-        Drag(m_view, CellRect(m_view, 0, 0).center(), QPoint(ControlX(m_view, 100), ControlY(m_view, 45)));
-        QVERIFY(g_sink->Texts().empty());
-        QVERIFY(App().State().m_arrClipboards[0].empty());
-        QCOMPARE(m_view->Static(IDC_CLIP1_COUNT)->text(), QStringLiteral("0"));
     }
 
     // With the bar at its end, a right click on the last remedy's totality opens its popup; one on the empty box
@@ -288,29 +271,38 @@ private Q_SLOTS:
         QCOMPARE(ran, 1);
     }
 
-    void labelClicksResortAndAnyClickResetsTheCaption()
+    // Each press and release of the left button is one step of the chart's log: a row label (its hot spot in
+    // control units) re-sorts, a symptom line dragged onto a clipboard's button drops it there, anything else is a
+    // click, which resets the methods in force; the symptoms-covered button tells that no remedy is picked yet.
+    void leftButtonGesturesRunAsTheirSteps()
     {
-        const QRect name = QRect(QPoint(ControlX(m_view, 165), ControlY(m_view, 94)),
-            QPoint(ControlX(m_view, 250) - 1, ControlY(m_view, 111) - 1));
-        QTest::mouseClick(m_view, Qt::LeftButton, {}, name.center());
-        QCOMPARE(m_view->Static(IDC_CAPTION)->text(), QStringLiteral("Repertorisation: Sorted List of Remedies"));
-        QCOMPARE(FromData(m_view->Engine().RemedyName(29)), QStringLiteral("Rem29"));
-
-        const QRect covered = QRect(QPoint(ControlX(m_view, 155), ControlY(m_view, 128)),
-            QPoint(ControlX(m_view, 250) - 1, ControlY(m_view, 145) - 1));
-        QTest::mouseClick(m_view, Qt::LeftButton, {}, covered.center());
-        QCOMPARE(m_view->Static(IDC_CAPTION)->text(), QStringLiteral("Repertorisation: Symptoms Covered"));
-        for (int r = 1; r < m_view->Engine().RemedyCount(); ++r)
-            QVERIFY(m_view->Engine().RemedyCovered(r - 1) >= m_view->Engine().RemedyCovered(r));
-
-        const QRect totality = QRect(QPoint(ControlX(m_view, 185), ControlY(m_view, 112)),
-            QPoint(ControlX(m_view, 250) - 1, ControlY(m_view, 127) - 1));
-        QTest::mouseClick(m_view, Qt::LeftButton, {}, totality.center());
-        QCOMPARE(m_view->Static(IDC_CAPTION)->text(), QStringLiteral("Repertorisation: Normal"));
-
-        // A click on empty space resets the method flags.
-        QTest::mouseClick(m_view, Qt::LeftButton, {}, QPoint(ControlX(m_view, 20), ControlY(m_view, 100)));
-        QCOMPARE(m_view->Static(IDC_CAPTION)->text(), QStringLiteral("Repertorisation:"));
+        const auto at = [this](int x, int y) { return QPoint(ControlX(m_view, x), ControlY(m_view, y)); };
+        const QPoint line = LineRect(m_view, 2).center();
+        const struct
+        {
+            QPoint from, to;
+            const char* step;
+            const char* caption;
+            int told, clipped;
+        } cases[] = {{at(207, 102), at(207, 102), "label:name", "Repertorisation: Sorted List of Remedies", 0, 0},
+            {at(202, 136), at(202, 136), "label:covered", "Repertorisation: Symptoms Covered", 0, 0},
+            {at(217, 119), at(217, 119), "label:totality", "Repertorisation: Normal", 0, 0},
+            {at(20, 100), at(20, 100), "click", "Repertorisation:", 0, 0}, // empty space
+            {line, at(300, 50), "click", "Repertorisation:", 0, 0}, // outside every zone
+            {line, LineRect(m_view, 9).center(), "click", "Repertorisation:", 0, 0},
+            {line, at(605, 50), "click", "Repertorisation:", 1, 0}, // "Remedy not selected"
+            {CellRect(m_view, 0, 0).center(), at(100, 45), "click", "Repertorisation:", 0, 0}, // no drop
+            {LineRect(m_view, 3).center(), at(100, 45), "drop:1:1", "Repertorisation:", 1, 1}};
+        for (const auto& c : cases) {
+            const std::size_t steps = m_view->Operations().size();
+            g_sink->Clear();
+            Drag(m_view, c.from, c.to);
+            QCOMPARE(m_view->Operations().size(), steps + 1);
+            QCOMPARE(FormatChartCommand(m_view->Operations().back()), std::string(c.step));
+            QCOMPARE(m_view->Static(IDC_CAPTION)->text(), QString::fromLatin1(c.caption));
+            QCOMPARE(int(g_sink->Texts().size()), c.told);
+            QCOMPARE(m_view->Static(IDC_CLIP1_COUNT)->text(), QString::number(c.clipped));
+        }
     }
 
     void splitterMovesTheGridOrigin()
@@ -489,7 +481,7 @@ private Q_SLOTS:
                 cellAt = QRect(
                     m_view->mapToGlobal(m_view->TableCellRect(m_view->CursorRow(), m_view->CursorColumn()).topLeft()),
                     m_view->TableCellRect(m_view->CursorRow(), m_view->CursorColumn()).size());
-                QCOMPARE(m_view->SelSymptom(), c.symptom);
+                QCOMPARE(m_view->Methods().PickedSymptom(), c.symptom);
                 QCOMPARE(m_view->SelRemedy(), c.remedy);
             });
             QTest::keyClick(m_view, c.key, c.modifiers);

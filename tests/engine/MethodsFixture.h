@@ -149,8 +149,8 @@ struct MethodsCase
     CQuillonState state;
     std::string rsy;
     std::unique_ptr<CChartSession> session;
-    CRepEngine* engine = nullptr;
-    CRepMethods* methods = nullptr;
+    const CRepEngine* engine = nullptr;
+    const CRepMethods* methods = nullptr;
 };
 
 } // namespace quillon::testing

@@ -295,8 +295,11 @@ TEST(EngineCrossCheck, TotalsCountsOrdersAndGradesAgreeWithRecomputation)
             cells[{entry.code, s}] = entry.grade;
         }
     const CRepEngine& engine = *c.engine;
-    for (const SortMode mode : {SortBySymptomsCovered, SortByName, SortByTotality}) {
-        c.methods->OnSortLabel(mode);
+    for (const auto [mode, label] : {std::pair{SortBySymptomsCovered, ChartLabel::Covered},
+             {SortByName, ChartLabel::Name}, {SortByTotality, ChartLabel::Totality}}) {
+        ChartCommand click{ChartVerb::Label};
+        click.label = label;
+        c.session->Execute(click);
         ASSERT_EQ(engine.SymptomCount(), kSymptoms);
         ASSERT_EQ(engine.RemedyCount(), static_cast<int>(expected.size()));
         std::tuple<int, std::string> before{INT32_MAX, ""};

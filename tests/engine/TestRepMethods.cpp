@@ -250,11 +250,11 @@ TEST(MethodReplayDump, WholeCharts)
 TEST(MethodsPicks, PopupCommandsOfThePickedRowAndSymptom)
 {
     MethodsCase c;
-    CRepMethods& m = *c.methods;
+    const CRepMethods& m = *c.methods;
     EXPECT_FALSE(m.RemedyForReport().has_value());
-    m.Pick(6, m.PickedSymptom()); // Lach, the last of seven
+    c.session->Pick(6, m.PickedSymptom()); // Lach, the last of seven
     EXPECT_EQ(m.RemedyForReport(), std::optional<std::string>("Lach"));
-    m.Pick(0, m.PickedSymptom());
+    c.session->Pick(0, m.PickedSymptom());
     std::vector<ChosenRemedy> chosen;
     EXPECT_TRUE(m.PrepareConversion(chosen));
     EXPECT_EQ(m.PrepareConversion(chosen),
@@ -263,14 +263,14 @@ TEST(MethodsPicks, PopupCommandsOfThePickedRowAndSymptom)
             {testing::kApis, "Apis", 1, 1}, {testing::kLach, "Lach", 1, 1}}));
     EXPECT_EQ(chosen, (std::vector<ChosenRemedy>{{testing::kAcon, "Acon"}})); // picked twice, listed once
     EXPECT_TRUE(m.PrepareDrugList());
-    m.Pick(m.PickedRemedy(), 4);
+    c.session->Pick(m.PickedRemedy(), 4);
     ASSERT_NE(m.SymptomForFullList(), nullptr);
     EXPECT_EQ(m.SymptomForFullList()->m_pszText, "HEAD - PAIN - morning");
-    m.Pick(m.PickedRemedy(), 40);
+    c.session->Pick(m.PickedRemedy(), 40);
     EXPECT_EQ(m.SymptomForFullList(), nullptr);
     // A remembered row beyond the rows now shown counts as none.
-    m.Pick(6, m.PickedSymptom());
-    m.OnMind();
+    c.session->Pick(6, m.PickedSymptom());
+    c.session->Execute(ChartCommand{ChartVerb::Mind});
     EXPECT_FALSE(m.RemedyForReport().has_value());
     EXPECT_EQ(c.sink.Texts(),
         (std::vector<std::string>{"Remedy not selected", "Acon  this drug already selectd", "Remedy not selected"}));

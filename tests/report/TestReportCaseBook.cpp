@@ -46,6 +46,13 @@ struct Practice
         args.insert(args.begin(), {"--casebook", (folder.Path() / book).string()});
         return RunReport(folder.Path(), std::move(args));
     }
+    // The practice's files without its case books, copied into another folder.
+    void CopyTo(const quillon::testing::TempFolder& to) const
+    {
+        for (const auto& entry : std::filesystem::directory_iterator(folder.Path()))
+            if (entry.path().filename().string().rfind("book.sqlite", 0) != 0)
+                std::filesystem::copy_file(entry.path(), to.Path() / entry.path().filename());
+    }
     quillon::testing::TempFolder folder;
 };
 
@@ -229,11 +236,6 @@ TEST(ReportCaseBook, AnalysesFollowTheirPracticeToAnotherFolder)
     const Practice p;
     ASSERT_EQ(p.Run({"save-analysis", "7", "--visit", "1", "--name", "First look", "--do", "mind"}).out, "1\n");
     const std::string expected = p.Run({"chart", "7", "--analysis", "1"}).out;
-    const auto copyOf = [&p](const quillon::testing::TempFolder& to) {
-        for (const auto& entry : std::filesystem::directory_iterator(p.folder.Path()))
-            if (entry.path().filename().string().rfind("book.sqlite", 0) != 0)
-                std::filesystem::copy_file(entry.path(), to.Path() / entry.path().filename());
-    };
     const std::vector<std::string> book{"--casebook", (p.folder.Path() / "book.sqlite").string()};
     const auto run = [&book](const quillon::testing::TempFolder& dir, std::vector<std::string> args) {
         args.insert(args.begin(), book.begin(), book.end());
@@ -241,12 +243,12 @@ TEST(ReportCaseBook, AnalysesFollowTheirPracticeToAnotherFolder)
     };
     // A copy of the folder elsewhere: the analysis is listed and replays there.
     const quillon::testing::TempFolder copy;
-    copyOf(copy);
+    p.CopyTo(copy);
     EXPECT_EQ(run(copy, {"analyses", "7"}).out, "A\t1\t01/02/2003\tFirst look\t1\t\n");
     EXPECT_EQ(run(copy, {"chart", "7", "--analysis", "1"}).out, expected);
     // The neighbour: a copy whose visit of that date holds other symptoms is another practice.
     const quillon::testing::TempFolder other;
-    copyOf(other);
+    p.CopyTo(other);
     fixtures::WriteBytes(
         other.Path() / "7.rsy", fixtures::EncodeRsy({{5, 1, 2003, {kPain}}, {1, 2, 2003, {kFear, kPain}}}));
     EXPECT_EQ(run(other, {"analyses", "7"}).out, "");
@@ -262,9 +264,7 @@ TEST(ReportCaseBook, AReadOnlyBookListsAPracticeFoundInAnotherFolder)
     const Practice p;
     ASSERT_EQ(p.Run({"save-analysis", "7", "--visit", "1", "--name", "First look", "--do", "mind"}).out, "1\n");
     const quillon::testing::TempFolder moved;
-    for (const auto& entry : std::filesystem::directory_iterator(p.folder.Path()))
-        if (entry.path().filename().string().rfind("book.sqlite", 0) != 0)
-            std::filesystem::copy_file(entry.path(), moved.Path() / entry.path().filename());
+    p.CopyTo(moved);
     // Readable by everyone, writable by its owner alone: read-only to the unprivileged child below.
     using std::filesystem::perms;
     for (const auto& dir : {p.folder.Path(), moved.Path()}) {

@@ -64,14 +64,14 @@ QPoint Centre(const ChartRect& r)
     return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
 }
 
-// A drag of active symptom s (on a visible line, the bar at the top) onto clipboard c.
+// A drag of active symptom s (on a visible line, the bar at the top) onto clipboard c: its sheet, 4 units right of
+// and below the pointer, released over the clipboard's button.
 void Drag(CRepView* view, int s, int c)
 {
+    const ChartGeometry& g = view->Geometry();
     const auto zone = static_cast<DropZone>(static_cast<int>(DropZone::Clipboard1) + c - 1);
-    const ChartDragPoints at = SymptomDragPoints(view->Geometry(), s, 0, zone);
-    QTest::mousePress(view, Qt::LeftButton, {}, QPoint(at.pressX, at.pressY));
-    QTest::mouseMove(view, QPoint(at.releaseX, at.releaseY));
-    QTest::mouseRelease(view, Qt::LeftButton, {}, QPoint(at.releaseX, at.releaseY));
+    testing::Drag(view, Centre(g.SymptomLineRect(kFirstSymptomLine + s)),
+        Centre(g.DropZoneRect(zone)) - QPoint(g.Sx(4), g.Sy(4)));
 }
 
 void ClickItem(QListWidget* list, int row)

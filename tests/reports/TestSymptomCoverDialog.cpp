@@ -235,7 +235,7 @@ private Q_SLOTS:
             converting.clear();
             if (c.onSymptom) {
                 QTest::mouseClick(view, Qt::LeftButton, {}, testing::LineRect(view, 2).center());
-                QCOMPARE(view->SelSymptom(), 0);
+                QCOMPARE(view->Methods().PickedSymptom(), 0);
                 QTest::keyClick(view, Qt::Key_Down);
                 QTest::keyClick(view, Qt::Key_Down);
             } else {

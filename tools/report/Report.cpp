@@ -93,7 +93,7 @@ int ChartReport(Context& c)
     if (!request.extra.empty())
         throw UsageError{"unexpected argument: " + Shown(request.extra.front().first)};
     c.t.MessagesInOutput(true);
-    return WithChart(c.dir, request, c.t, [&c](CQuillonState&, CRepEngine& engine, CRepMethods& methods) {
+    return WithChart(c.dir, request, c.t, [&c](CQuillonState&, const CRepEngine& engine, const CRepMethods& methods) {
         c.t.Out() << DumpChart(engine, methods);
         return static_cast<int>(kDone);
     });
@@ -109,9 +109,10 @@ int MateriaMedicaCommand(Context& c)
         rest.push_back(arg);
     CheckMateriaMedicaArguments(rest);
     c.t.MessagesInOutput(true);
-    return WithChart(c.dir, request, c.t, [&](CQuillonState& state, CRepEngine& engine, CRepMethods& methods) {
-        return MateriaMedicaReport(state, engine, methods, c.t, rest);
-    });
+    return WithChart(
+        c.dir, request, c.t, [&](CQuillonState& state, const CRepEngine& engine, const CRepMethods& methods) {
+            return MateriaMedicaReport(state, engine, methods, c.t, rest);
+        });
 }
 
 int Symptoms(Context& c)

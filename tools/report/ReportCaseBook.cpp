@@ -96,7 +96,7 @@ std::optional<AnalysisRecord> AnalysisOfPractice(
 
 // Opens the analysis's visit (found by date and fingerprint) and replays its steps, then hands the chart on.
 int WithAnalysis(const CaseBookCommand& c, CCaseBook& book, std::int64_t id, std::string regNo,
-    const std::function<int(CQuillonState&, CRepEngine&, CRepMethods&, const AnalysisRecord&)>& use)
+    const std::function<int(CQuillonState&, const CRepEngine&, const CRepMethods&, const AnalysisRecord&)>& use)
 {
     if (!FindFolder(c.dir, c.t))
         return kCaseNotLoaded;
@@ -120,7 +120,7 @@ int WithAnalysis(const CaseBookCommand& c, CCaseBook& book, std::int64_t id, std
             ReplaySteps(
                 analysis->steps, [&chart](const ChartCommand& command) { chart.Execute(command); }, c.t);
         },
-        [&](CQuillonState& state, CRepEngine& engine, CRepMethods& methods) {
+        [&](CQuillonState& state, const CRepEngine& engine, const CRepMethods& methods) {
             return use(state, engine, methods, *analysis);
         });
 }
@@ -132,22 +132,23 @@ int SaveAnalysis(const CaseBookCommand& c)
     auto book = OpenBook(c);
     if (!book)
         return kCaseNotLoaded;
-    return WithChart(c.dir, request, c.t, [&](CQuillonState& state, CRepEngine& engine, CRepMethods& methods) {
-        AnalysisRecord analysis;
-        analysis.visit = CurrentVisit(state);
-        analysis.name = options.at("--name");
-        analysis.notes = options.count("--note") ? options.at("--note") : std::string();
-        analysis.caption = Cp1252ToUtf8(methods.RecordCaption());
-        analysis.topRemedies = TopRemedies(engine);
-        for (const std::string& action : request.actions)
-            analysis.steps.push_back(FormatChartCommand(ParseChartCommand(action)));
-        AttachPractice(*book, state, c.t);
-        const auto id = book->SaveAnalysis(CurrentPatient(state.Patient()), analysis);
-        if (!id)
-            return static_cast<int>(kCaseNotLoaded);
-        c.t.Out() << *id << '\n';
-        return static_cast<int>(kDone);
-    });
+    return WithChart(
+        c.dir, request, c.t, [&](CQuillonState& state, const CRepEngine& engine, const CRepMethods& methods) {
+            AnalysisRecord analysis;
+            analysis.visit = CurrentVisit(state);
+            analysis.name = options.at("--name");
+            analysis.notes = options.count("--note") ? options.at("--note") : std::string();
+            analysis.caption = Cp1252ToUtf8(methods.RecordCaption());
+            analysis.topRemedies = TopRemedies(engine);
+            for (const std::string& action : request.actions)
+                analysis.steps.push_back(FormatChartCommand(ParseChartCommand(action)));
+            AttachPractice(*book, state, c.t);
+            const auto id = book->SaveAnalysis(CurrentPatient(state.Patient()), analysis);
+            if (!id)
+                return static_cast<int>(kCaseNotLoaded);
+            c.t.Out() << *id << '\n';
+            return static_cast<int>(kDone);
+        });
 }
 
 int Analyses(const CaseBookCommand& c)
@@ -182,8 +183,8 @@ int ChartOfAnalysis(const CaseBookCommand& c)
     auto book = OpenBook(c);
     if (!book)
         return kCaseNotLoaded;
-    return WithAnalysis(
-        c, *book, id, c.args[1], [&](CQuillonState&, CRepEngine& engine, CRepMethods& methods, const AnalysisRecord&) {
+    return WithAnalysis(c, *book, id, c.args[1],
+        [&](CQuillonState&, const CRepEngine& engine, const CRepMethods& methods, const AnalysisRecord&) {
             c.t.Out() << DumpChart(engine, methods);
             return static_cast<int>(kDone);
         });
@@ -212,7 +213,7 @@ int Prescribe(const CaseBookCommand& c)
     if (!book)
         return kCaseNotLoaded;
     return WithAnalysis(c, *book, id, std::string(),
-        [&](CQuillonState& state, CRepEngine& engine, CRepMethods&, const AnalysisRecord& analysis) {
+        [&](CQuillonState& state, const CRepEngine& engine, const CRepMethods&, const AnalysisRecord& analysis) {
             const RemedyResult* remedy = engine.SortedRemedy(rank - 1);
             if (!remedy)
                 return c.t.Fail("the chart of analysis " + std::to_string(id) + " has no rank " + std::to_string(rank));

@@ -34,20 +34,21 @@ int SilentVisitFailure(Transcript& t, const CQuillonState& state, const std::str
 }
 
 int WithChart(const std::string& dir, const ChartRequest& request, Transcript& t,
-    const std::function<int(CQuillonState&, CRepEngine&, CRepMethods&)>& use)
+    const std::function<int(CQuillonState&, const CRepEngine&, const CRepMethods&)>& use)
 {
     return WithChart(
-        dir, request, t,
-        [&request](CChartSession& chart) {
-            for (const std::string& action : request.actions)
-                chart.Execute(ParseChartCommand(action));
-        },
-        use);
+        dir, request, t, [&request](CChartSession& chart) { RunActions(chart, request); }, use);
+}
+
+void RunActions(CChartSession& chart, const ChartRequest& request)
+{
+    for (const std::string& action : request.actions)
+        chart.Execute(ParseChartCommand(action));
 }
 
 int WithChart(const std::string& dir, const ChartRequest& request, Transcript& t,
     const std::function<void(CChartSession&)>& replay,
-    const std::function<int(CQuillonState&, CRepEngine&, CRepMethods&)>& use)
+    const std::function<int(CQuillonState&, const CRepEngine&, const CRepMethods&)>& use)
 {
     if (!FindFolder(dir, t))
         return kCaseNotLoaded;

@@ -97,10 +97,12 @@ ChartRequest ParseChartRequest(const std::vector<std::string>& args, const std::
 // Selects the patient, opens the chart of the visit as the window does, replays the actions and hands the chart
 // to `use`, whose status is returned. A patient, visit or chart that cannot be opened fails with its reason.
 int WithChart(const std::string& dir, const ChartRequest& request, Transcript& transcript,
-    const std::function<int(CQuillonState&, CRepEngine&, CRepMethods&)>& use);
+    const std::function<int(CQuillonState&, const CRepEngine&, const CRepMethods&)>& use);
+// Runs the request's actions on the chart.
+void RunActions(CChartSession& chart, const ChartRequest& request);
 // The same with the steps run by `replay` instead of the request's actions.
 int WithChart(const std::string& dir, const ChartRequest& request, Transcript& transcript,
     const std::function<void(CChartSession&)>& replay,
-    const std::function<int(CQuillonState&, CRepEngine&, CRepMethods&)>& use);
+    const std::function<int(CQuillonState&, const CRepEngine&, const CRepMethods&)>& use);
 
 } // namespace quillon::report

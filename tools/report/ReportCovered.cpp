@@ -4,6 +4,7 @@
 #include "casedata/TextCodec.h"
 #include "chart/ChartCsv.h"
 #include "chart/ChartPages.h"
+#include "chart/ChartSession.h"
 #include "engine/RepEngine.h"
 #include "engine/RepMethods.h"
 #include "report/ReportChart.h"
@@ -40,27 +41,32 @@ int CoveredCommand(const std::string& dir, const std::vector<std::string>& args,
         throw UsageError{"RANK must be a whole number from 1: " + Shown(text)};
     t.MessagesInOutput(true);
     std::ostream& out = t.Out();
-    return WithChart(dir, chart, t, [&](CQuillonState& state, CRepEngine& engine, CRepMethods& methods) {
+    const auto clickRow = [&](CChartSession& session) {
+        RunActions(session, chart);
         // The click on the totality cell of that row, then button 1215.
-        methods.ResetMethodFlags();
-        methods.Pick(rank - 1, -1);
-        if (!methods.RemedyForReport())
-            return static_cast<int>(kCaseNotLoaded);
-        const RemedyResult* picked = engine.SortedRemedy(methods.SelectedRemedyRow());
-        const std::vector<CoverRemedy> remedies = CoverRemedies(engine);
-        const int item = picked ? FindCoverRemedy(remedies, picked->code) : -1;
-        if (item < 0)
-            return static_cast<int>(kCaseNotLoaded);
-        const SymptomCoverReport report
-            = BuildSymptomCover(state.RepSymptoms(), remedies[static_cast<std::size_t>(item)], state.Catalogue());
-        out << "remedy\t" << Field(report.remedy.name) << '\n';
-        out << "fullname\t" << Field(report.fullName) << '\n';
-        out << "covered\t" << report.covered.size() << '\n';
-        PrintLines(out, "C", report.covered);
-        out << "notcovered\t" << report.notCovered.size() << '\n';
-        PrintLines(out, "N", report.notCovered);
-        return static_cast<int>(kDone);
-    });
+        ChartCommand click{ChartVerb::Click};
+        click.pick.remedy = rank - 1;
+        session.Execute(click);
+    };
+    return WithChart(
+        dir, chart, t, clickRow, [&](CQuillonState& state, const CRepEngine& engine, const CRepMethods& methods) {
+            if (!methods.RemedyForReport())
+                return static_cast<int>(kCaseNotLoaded);
+            const RemedyResult* picked = engine.SortedRemedy(methods.SelectedRemedyRow());
+            const std::vector<CoverRemedy> remedies = CoverRemedies(engine);
+            const int item = picked ? FindCoverRemedy(remedies, picked->code) : -1;
+            if (item < 0)
+                return static_cast<int>(kCaseNotLoaded);
+            const SymptomCoverReport report
+                = BuildSymptomCover(state.RepSymptoms(), remedies[static_cast<std::size_t>(item)], state.Catalogue());
+            out << "remedy\t" << Field(report.remedy.name) << '\n';
+            out << "fullname\t" << Field(report.fullName) << '\n';
+            out << "covered\t" << report.covered.size() << '\n';
+            PrintLines(out, "C", report.covered);
+            out << "notcovered\t" << report.notCovered.size() << '\n';
+            PrintLines(out, "N", report.notCovered);
+            return static_cast<int>(kDone);
+        });
 }
 
 int ExportCommand(const std::string& dir, const std::vector<std::string>& args, Transcript& t, IChartPdfWriter* pdf)
@@ -70,7 +76,7 @@ int ExportCommand(const std::string& dir, const std::vector<std::string>& args, 
     const bool pages = chart.extra.size() == 1 && chart.extra.front().first == "--pdf";
     if (!csv && !pages)
         ThrowUsage(kExportUsage);
-    return WithChart(dir, chart, t, [&](CQuillonState& state, CRepEngine& engine, CRepMethods& methods) {
+    return WithChart(dir, chart, t, [&](CQuillonState& state, const CRepEngine& engine, const CRepMethods& methods) {
         if (csv) {
             t.Out() << ChartCsv(engine, state.Catalogue());
             return static_cast<int>(kDone);

@@ -41,8 +41,8 @@ void CheckMateriaMedicaArguments(const std::vector<std::string>& args)
         throw UsageError{"marks are all, none or digits 1 to 5: " + Shown(marks)};
 }
 
-int MateriaMedicaReport(
-    CQuillonState& state, CRepEngine&, CRepMethods& methods, Transcript& t, const std::vector<std::string>& args)
+int MateriaMedicaReport(CQuillonState& state, const CRepEngine&, const CRepMethods& methods, Transcript& t,
+    const std::vector<std::string>& args)
 {
     CheckMateriaMedicaArguments(args);
     const int option = OptionOf(args[0]);

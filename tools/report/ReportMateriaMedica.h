@@ -20,7 +20,7 @@ void CheckMateriaMedicaArguments(const std::vector<std::string>& args);
 // With the chart open and its actions replayed: opens the conversion dialog with an empty selected list,
 // double-clicks the full-list entries of the chart ranks, sets the drug marks and the option, presses OK and
 // prints the view. args: OPTION MARKS RANK... Returns the exit status.
-int MateriaMedicaReport(CQuillonState& state, CRepEngine& engine, CRepMethods& methods, Transcript& t,
+int MateriaMedicaReport(CQuillonState& state, const CRepEngine& engine, const CRepMethods& methods, Transcript& t,
     const std::vector<std::string>& args);
 
 } // namespace quillon::report

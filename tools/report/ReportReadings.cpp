@@ -49,7 +49,7 @@ int StrategiesCommand(const std::string& dir, const std::vector<std::string>& ar
     const int top
         = Top(Option(request, "--top", std::to_string(kDefaultStrategyTop)), kMinStrategyTop, kMaxStrategyTop);
     t.MessagesInOutput(true);
-    return WithChart(dir, request, t, [&](CQuillonState& state, CRepEngine& engine, CRepMethods& methods) {
+    return WithChart(dir, request, t, [&](CQuillonState& state, const CRepEngine& engine, const CRepMethods& methods) {
         CStrategyReader reader;
         ReadChartStrategies(reader, engine, methods, state.Catalogue());
         std::ostream& out = t.Out();
@@ -85,7 +85,7 @@ int FamiliesCommand(const std::string& dir, const std::vector<std::string>& args
         throw UsageError{"--kingdom must be all, plant, animal or mineral: " + Shown(*kingdomWord)};
     const int top = topText ? Top(*topText, 1, kMaxFamilyTop) : kDefaultFamilyTop;
     t.MessagesInOutput(true);
-    return WithChart(dir, request, t, [&](CQuillonState& state, CRepEngine& engine, CRepMethods&) {
+    return WithChart(dir, request, t, [&](CQuillonState& state, const CRepEngine& engine, const CRepMethods&) {
         const FamilyTables tables = LoadFamilyTables(state.Folder(), t);
         const std::vector<Family> families
             = ReadFamilies(ChartFamilyRemedies(engine), state.Catalogue(), tables, *kingdoms, top);

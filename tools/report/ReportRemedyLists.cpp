@@ -2,7 +2,8 @@
 #include "report/ReportRemedyLists.h"
 
 #include "casedata/TextCodec.h"
-#include "chart/ChartGeometry.h"
+#include "chart/ChartScroll.h"
+#include "chart/ChartSession.h"
 #include "engine/RepEngine.h"
 #include "engine/RepMethods.h"
 #include "report/ReportChart.h"
@@ -29,7 +30,7 @@ int DrugList(const std::string& dir, const std::vector<std::string>& args, Trans
             throw UsageError{"unexpected argument: " + Shown(option)};
     t.MessagesInOutput(true);
     std::ostream& out = t.Out();
-    return WithChart(dir, request, t, [&](CQuillonState&, CRepEngine& engine, CRepMethods& methods) {
+    return WithChart(dir, request, t, [&](CQuillonState&, const CRepEngine& engine, const CRepMethods& methods) {
         const auto rows = methods.PrepareDrugList();
         if (!rows)
             return static_cast<int>(kCaseNotLoaded);
@@ -66,19 +67,23 @@ int RemedyList(const std::string& dir, const std::vector<std::string>& args, Tra
     if (!symptom)
         ThrowUsage(kRemedyListUsage);
     t.OutputInCodePage(true);
-    return WithChart(dir, request, t, [&](CQuillonState& state, CRepEngine& engine, CRepMethods& methods) {
-        if (*symptom >= engine.SymptomCount())
+    const auto pickSymptom = [&](CChartSession& chart) {
+        RunActions(chart, request);
+        if (*symptom >= chart.Engine().SymptomCount())
             throw UsageError{"no active symptom " + std::to_string(*symptom)};
-        methods.Pointer().m_nSelSymptom = *symptom;
-        const CSymptomRecord* record = methods.SymptomForFullList();
-        if (!record)
-            return static_cast<int>(kCaseNotLoaded);
-        CFullRemedyList list(*record, state.Catalogue());
-        if (byName)
-            list.Sort(RemedyListOrder::Remedy);
-        t.Out() << list.SaveText();
-        return static_cast<int>(kDone);
-    });
+        chart.Pick(chart.Methods().PickedRemedy(), *symptom);
+    };
+    return WithChart(
+        dir, request, t, pickSymptom, [&](CQuillonState& state, const CRepEngine&, const CRepMethods& methods) {
+            const CSymptomRecord* record = methods.SymptomForFullList();
+            if (!record)
+                return static_cast<int>(kCaseNotLoaded);
+            CFullRemedyList list(*record, state.Catalogue());
+            if (byName)
+                list.Sort(RemedyListOrder::Remedy);
+            t.Out() << list.SaveText();
+            return static_cast<int>(kDone);
+        });
 }
 
 } // namespace
