@@ -4,7 +4,6 @@
 #include "app/AppSettings.h"
 #include "app/QuillonApp.h"
 #include "chart/RepView.h"
-#include "controls/CommandTarget.h"
 #include "controls/ViewRegistry.h"
 #include "magnifier/Magnifier.h"
 
@@ -26,25 +25,39 @@ CMainFrame::CMainFrame(CQuillonApp& app) : m_app(app)
     m_pMdiArea->setObjectName(QStringLiteral("mdiArea"));
     setCentralWidget(m_pMdiArea);
 
+    const auto hasPatient = [this] { return !m_app.m_strPatientFile.empty(); };
     m_pFileMenu = menuBar()->addMenu(tr("&File"));
-    AddCommand(m_pFileMenu, ID_OPEN_FOLDER, tr("&Open Practice Folder\u2026"))
-        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    AddCommand(m_pFileMenu, "openFolder", tr("&Open Practice Folder\u2026"), [this] {
+        m_app.OnOpenPracticeFolder();
+    })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     m_pRecentMenu = m_pFileMenu->addMenu(tr("Recen&t Folders"));
     m_pFileMenu->addSeparator();
-    AddCommand(m_pFileMenu, ID_SELECT_PATIENT, tr("Select &Patient"))->setShortcut(Qt::Key_F2);
-    AddCommand(m_pFileMenu, ID_RECORDED_SYMPTOMS, tr("Recorded &Symptoms"))->setShortcut(Qt::Key_F6);
-    AddCommand(m_pFileMenu, ID_REPERTORISATION, tr("&Repertorisation"))->setShortcut(Qt::Key_F5);
-    AddCommand(m_pFileMenu, ID_SYMPTOM_LIST, tr("Symptom &List"));
+    QAction* select
+        = AddCommand(m_pFileMenu, "selectPatient", tr("Select &Patient"), [this] { m_app.OnSelectPatient(); });
+    select->setShortcut(Qt::Key_F2);
+    select->setStatusTip(tr("Select Patient"));
+    QAction* recorded = AddCommand(
+        m_pFileMenu, "recordedSymptoms", tr("Recorded &Symptoms"), [this] { m_app.OnRecordedSymptoms(); }, hasPatient);
+    recorded->setShortcut(Qt::Key_F6);
+    recorded->setStatusTip(tr("Recorded Symptoms for All dates"));
+    AddCommand(
+        m_pFileMenu, "repertorisation", tr("&Repertorisation"), [this] { m_app.OnRepertorisation(); },
+        [this] { return !m_app.m_mapSymptoms.empty(); })
+        ->setShortcut(Qt::Key_F5);
+    AddViewCommand(m_pFileMenu, "symptomList", tr("Symptom &List"));
     m_pFileMenu->addSeparator();
-    AddCommand(m_pFileMenu, ID_FULL_CASE_RECORD, tr("Full Case Record"))
+    AddCommand(
+        m_pFileMenu, "fullCaseRecord", tr("Full Case Record"), [this] { m_app.OnFullCaseRecord(); }, hasPatient)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_U));
-    AddCommand(m_pFileMenu, ID_FOLLOWUP, tr("Followup"))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+    AddCommand(
+        m_pFileMenu, "followup", tr("Followup"), [this] { m_app.OnFollowup(); }, hasPatient)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
     m_pFileMenu->addSeparator();
-    AddCommand(m_pFileMenu, ID_APP_EXIT, tr("E&xit"));
+    AddCommand(m_pFileMenu, "exit", tr("E&xit"), [this] { close(); });
 
     m_pViewMenu = menuBar()->addMenu(tr("&View"));
-    AddCommand(m_pViewMenu, ID_MAGNIFY, tr("&Magnify"));
-    QAction* fit = AddCommand(m_pViewMenu, ID_FIT_CHART, tr("Fit Chart to &Window"));
+    AddViewCommand(m_pViewMenu, "magnify", tr("&Magnify"))->setCheckable(true);
+    QAction* fit = AddCommand(m_pViewMenu, "fitChart", tr("Fit Chart to &Window"), [] {});
     fit->setCheckable(true);
     fit->setChecked(m_app.Settings().FitChartToWindow());
     // Remembered for the charts to come, and the open chart laid out again at once.
@@ -54,34 +67,16 @@ CMainFrame::CMainFrame(CQuillonApp& app) : m_app(app)
             chart->SetFitToWindow(on);
     });
     m_pViewMenu->addSeparator();
-    AddCommand(m_pViewMenu, ID_COMPARE_VISITS, tr("&Compare with Visit\u2026"));
-    AddCommand(m_pViewMenu, ID_STABILITY, tr("S&tability"));
-    AddCommand(m_pViewMenu, ID_STRATEGIES, tr("Strate&gies\u2026"));
-    AddCommand(m_pViewMenu, ID_FAMILIES, tr("&Families\u2026"));
+    AddViewCommand(m_pViewMenu, "compareVisits", tr("&Compare with Visit\u2026"));
+    AddViewCommand(m_pViewMenu, "stability", tr("S&tability"));
+    AddViewCommand(m_pViewMenu, "strategies", tr("Strate&gies\u2026"));
+    AddViewCommand(m_pViewMenu, "families", tr("&Families\u2026"));
     m_pHelpMenu = menuBar()->addMenu(tr("&Help"));
-    AddCommand(m_pHelpMenu, ID_HELP_CONTENTS, tr("Quillon &Help"))->setShortcut(Qt::Key_F1);
+    AddCommand(m_pHelpMenu, "help", tr("Quillon &Help"), [this] { m_app.OnHelp(); })->setShortcut(Qt::Key_F1);
     m_pHelpMenu->addSeparator();
-    AddCommand(m_pHelpMenu, ID_APP_ABOUT, tr("&About Quillon"));
+    AddCommand(m_pHelpMenu, "about", tr("&About Quillon"), [this] { m_app.OnAbout(); });
 
-    Action(ID_SELECT_PATIENT)->setStatusTip(tr("Select Patient"));
-    Action(ID_RECORDED_SYMPTOMS)->setStatusTip(tr("Recorded Symptoms for All dates"));
-
-    connect(Action(ID_SELECT_PATIENT), &QAction::triggered, &m_app, &CQuillonApp::OnSelectPatient);
-    connect(Action(ID_RECORDED_SYMPTOMS), &QAction::triggered, &m_app, &CQuillonApp::OnRecordedSymptoms);
-    connect(Action(ID_REPERTORISATION), &QAction::triggered, &m_app, &CQuillonApp::OnRepertorisation);
-    connect(Action(ID_FULL_CASE_RECORD), &QAction::triggered, &m_app, &CQuillonApp::OnFullCaseRecord);
-    connect(Action(ID_FOLLOWUP), &QAction::triggered, &m_app, &CQuillonApp::OnFollowup);
-    connect(Action(ID_APP_EXIT), &QAction::triggered, this, &QMainWindow::close);
-    connect(Action(ID_OPEN_FOLDER), &QAction::triggered, &m_app, &CQuillonApp::OnOpenPracticeFolder);
-    connect(Action(ID_APP_ABOUT), &QAction::triggered, &m_app, &CQuillonApp::OnAbout);
-    connect(Action(ID_HELP_CONTENTS), &QAction::triggered, &m_app, &CQuillonApp::OnHelp);
-    connect(Action(ID_SYMPTOM_LIST), &QAction::triggered, this, [this] { RouteToActiveView(ID_SYMPTOM_LIST); });
-    for (const int routed : {ID_MAGNIFY, ID_COMPARE_VISITS, ID_STABILITY, ID_STRATEGIES, ID_FAMILIES})
-        connect(Action(routed), &QAction::triggered, this, [this, routed] { RouteToActiveView(routed); });
-
-    connect(m_pFileMenu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUI);
-    connect(m_pViewMenu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUI);
-    connect(m_pMdiArea, &QMdiArea::subWindowActivated, this, &CMainFrame::UpdateCommandUI);
+    connect(m_pMdiArea, &QMdiArea::subWindowActivated, this, &CMainFrame::FollowActiveView);
     connect(m_pMdiArea, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* sub) {
         // Like the frame of a maximised document, the title names the active view.
         UpdateTitle();
@@ -112,31 +107,65 @@ CMainFrame::~CMainFrame()
     m_pMdiArea->disconnect(this);
 }
 
-QAction* CMainFrame::AddCommand(QMenu* menu, int commandId, const QString& text)
+void CMainFrame::Declare(QAction* action, std::function<void()> run, std::function<bool()> enabledWhen)
+{
+    action->setShortcutContext(Qt::ApplicationShortcut);
+    connect(action, &QAction::triggered, this, [this, run = std::move(run)] {
+        run();
+        UpdateCommandUI();
+    });
+    m_commands.push_back({action, std::move(enabledWhen)});
+}
+
+QAction* CMainFrame::AddCommand(
+    QMenu* menu, const char* name, const QString& text, std::function<void()> run, std::function<bool()> enabledWhen)
 {
     QAction* action = menu->addAction(text);
-    action->setData(commandId);
-    action->setShortcutContext(Qt::ApplicationShortcut);
-    m_actions[commandId] = action;
+    action->setObjectName(QLatin1String(name));
+    Declare(action, std::move(run), std::move(enabledWhen));
     return action;
 }
 
-QAction* CMainFrame::Action(int commandId) const
+QAction* CMainFrame::AddViewCommand(QMenu* menu, const char* name, const QString& text)
 {
-    const auto it = m_actions.find(commandId);
-    return it == m_actions.end() ? nullptr : it->second;
+    const QString key = QLatin1String(name);
+    return AddCommand(
+        menu, name, text,
+        [this, key] {
+            if (QAction* own = ActiveViewAction(key); own && own->isEnabled())
+                own->trigger();
+        },
+        [this, key] {
+            const QAction* own = ActiveViewAction(key);
+            return own && own->isEnabled();
+        });
 }
 
-static ICommandTarget* ActiveTarget(QMdiArea* area)
+QAction* CMainFrame::Action(const char* name) const
 {
-    const auto* frame = qobject_cast<CChildFrame*>(area->activeSubWindow());
-    return frame ? dynamic_cast<ICommandTarget*>(frame->View()) : nullptr;
+    for (const Command& command : m_commands)
+        if (command.action && command.action->objectName() == QLatin1String(name))
+            return command.action;
+    return nullptr;
 }
 
-void CMainFrame::RouteToActiveView(int commandId)
+QAction* CMainFrame::ActiveViewAction(const QString& name) const
 {
-    if (ICommandTarget* target = ActiveTarget(m_pMdiArea); target && target->IsCommandEnabled(commandId))
-        target->OnCommand(commandId);
+    const auto* frame = qobject_cast<CChildFrame*>(m_pMdiArea->activeSubWindow());
+    return frame && frame->View() ? frame->View()->findChild<QAction*>(name, Qt::FindDirectChildrenOnly) : nullptr;
+}
+
+// The frame's commands follow the active view's own: enabled with them, and updated after one ran from the
+// view's popup.
+void CMainFrame::FollowActiveView(QMdiSubWindow* sub)
+{
+    const auto* frame = qobject_cast<CChildFrame*>(sub);
+    if (frame && frame->View()) {
+        for (QAction* own : frame->View()->findChildren<QAction*>(Qt::FindDirectChildrenOnly)) {
+            connect(own, &QAction::changed, this, &CMainFrame::UpdateCommandUI, Qt::UniqueConnection);
+            connect(own, &QAction::triggered, this, &CMainFrame::UpdateCommandUI, Qt::UniqueConnection);
+        }
+    }
     UpdateCommandUI();
 }
 
@@ -151,18 +180,11 @@ void CMainFrame::UpdateTitle()
 
 void CMainFrame::UpdateCommandUI()
 {
-    const bool hasPatient = !m_app.m_strPatientFile.empty();
-    Action(ID_SELECT_PATIENT)->setEnabled(true);
-    Action(ID_REPERTORISATION)->setEnabled(!m_app.m_mapSymptoms.empty());
-    Action(ID_RECORDED_SYMPTOMS)->setEnabled(hasPatient);
-    Action(ID_FULL_CASE_RECORD)->setEnabled(hasPatient);
-    Action(ID_FOLLOWUP)->setEnabled(hasPatient);
-    ICommandTarget* target = ActiveTarget(m_pMdiArea);
-    Action(ID_SYMPTOM_LIST)->setEnabled(target && target->IsCommandEnabled(ID_SYMPTOM_LIST));
-    for (const int routed : {ID_MAGNIFY, ID_COMPARE_VISITS, ID_STABILITY, ID_STRATEGIES, ID_FAMILIES})
-        Action(routed)->setEnabled(target && target->IsCommandEnabled(routed));
-    Action(ID_MAGNIFY)->setCheckable(true);
-    Action(ID_MAGNIFY)->setChecked(target && CMagnifier::IsShownOver(dynamic_cast<QWidget*>(target)));
+    for (const Command& command : m_commands)
+        if (command.action && command.enabledWhen)
+            command.action->setEnabled(command.enabledWhen());
+    const auto* frame = qobject_cast<CChildFrame*>(m_pMdiArea->activeSubWindow());
+    Action("magnify")->setChecked(frame && CMagnifier::IsShownOver(frame->View()));
 }
 
 namespace {

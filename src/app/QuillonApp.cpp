@@ -238,6 +238,8 @@ void CQuillonApp::CloseAllViews()
         }
     }
     m_mapOpenViews.clear();
+    if (m_pMainFrame)
+        m_pMainFrame->UpdateCommandUI();
 }
 
 void CQuillonApp::CloseViewsForCommand()

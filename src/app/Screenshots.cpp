@@ -75,13 +75,12 @@ bool IsDialogScene(const QString& scene)
 void OpenSceneDialog(CQuillonApp& app, CRepView* chart, const QString& scene)
 {
     if (scene == QLatin1String("weightage")) {
-        chart->Button(IDC_WEIGHTAGE)->click();
+        chart->Button(FormPart::Weightage)->click();
     } else if (scene == QLatin1String("analyses")) {
-        const QString name = QStringLiteral("casebook%1").arg(ID_OPEN_ANALYSIS);
-        if (auto* open = app.MainFrame()->findChild<QAction*>(name))
+        if (QAction* open = app.MainFrame()->Action("openAnalysis"))
             open->trigger();
     } else {
-        chart->Button(IDC_MINERAL_FILTER)->click();
+        chart->Button(FormPart::MineralFilter)->click();
     }
 }
 

@@ -119,7 +119,7 @@ private Q_SLOTS:
     {
         CRepView* view = testing::OpenChartOf("2001", "Anna Test", *g_sink);
         QVERIFY(view);
-        QTest::mouseClick(view->Button(IDC_SYMPTOM_COVERED), Qt::LeftButton);
+        QTest::mouseClick(view->Button(FormPart::SymptomCovered), Qt::LeftButton);
         QCOMPARE(g_sink->Texts(), std::vector<std::string>{"Remedy not selected"});
         g_sink->Clear();
 
@@ -132,13 +132,11 @@ private Q_SLOTS:
         bool checked = false;
         testing::WhenShown<CSymptomCoverDlg>([&](CSymptomCoverDlg& opened) {
             CSymptomCoverDlg* dialog = &opened;
-            const auto close = qScopeGuard(
-                [dialog] { QTest::mouseClick(dialog->Control(CSymptomCoverDlg::IDC_CLOSE), Qt::LeftButton); });
+            const auto close = qScopeGuard([dialog] { QTest::mouseClick(dialog->CloseButton(), Qt::LeftButton); });
             QCOMPARE(dialog->RemedyCombo()->currentText(), QString::fromLatin1(view->Engine().RemedyName(1)));
             // The dialog shows quillon-report's remedy, full name and lines for the same row.
             QStringList shown{QStringLiteral("remedy\t") + dialog->RemedyCombo()->currentText(),
-                QStringLiteral("fullname\t")
-                    + qobject_cast<QLabel*>(dialog->Control(CSymptomCoverDlg::IDC_FULLNAME))->text()};
+                QStringLiteral("fullname\t") + dialog->FullName()->text()};
             for (const QListWidget* list : {dialog->CoveredList(), dialog->NotCoveredList()})
                 for (int i = 0; i < list->count(); ++i)
                     shown << list->item(i)->text();
@@ -149,19 +147,19 @@ private Q_SLOTS:
             QCOMPARE(shown, wanted);
             QVERIFY(dialog->CoveredList()->item(0)->font().bold() == (dialog->Report().covered[0].level == 2));
             // The remedy's full name in red on the dialog's own background.
-            const QWidget* fullName = dialog->Control(CSymptomCoverDlg::IDC_FULLNAME);
+            const QWidget* fullName = dialog->FullName();
             QVERIFY(testing::ContrastRatio(
                         fullName->palette().color(QPalette::WindowText), dialog->palette().color(QPalette::Window))
                 >= testing::kMinimumTextContrast);
 
             // Cancelled print dialog, then printing to a file and saving as PDF.
-            QTest::mouseClick(dialog->Control(CSymptomCoverDlg::IDC_PRINT), Qt::LeftButton);
+            QTest::mouseClick(dialog->PrintButton(), Qt::LeftButton);
             QCOMPARE(g_sink->Texts(), std::vector<std::string>{"Error during Printer setup"});
             g_choices->printFile = Path("printed.pdf");
-            QTest::mouseClick(dialog->Control(CSymptomCoverDlg::IDC_PRINT), Qt::LeftButton);
+            QTest::mouseClick(dialog->PrintButton(), Qt::LeftButton);
             g_choices->printFile.reset();
             g_choices->saveFile = Path("saved");
-            QTest::mouseClick(dialog->Control(CSymptomCoverDlg::IDC_SAVE_PDF), Qt::LeftButton);
+            QTest::mouseClick(dialog->SavePdfButton(), Qt::LeftButton);
             QCOMPARE(g_choices->suggested,
                 QStringLiteral("2001 Anna Test 05-11-2002 Covered %1.pdf").arg(dialog->RemedyCombo()->currentText()));
             for (const QString& file : {Path("printed.pdf"), Path("saved.pdf")}) {
@@ -181,11 +179,11 @@ private Q_SLOTS:
             // Another remedy from the combo by keyboard.
             QTest::keyClick(dialog->RemedyCombo(), Qt::Key_Down);
             QVERIFY(dialog->Report().remedy.code != view->Engine().SortedRemedy(1)->code);
-            QCOMPARE(qobject_cast<QLabel*>(dialog->Control(CSymptomCoverDlg::IDC_FULLNAME))->text(),
-                QStringLiteral("Remedium ") + dialog->RemedyCombo()->currentText().mid(2));
+            QCOMPARE(
+                dialog->FullName()->text(), QStringLiteral("Remedium ") + dialog->RemedyCombo()->currentText().mid(2));
             checked = true;
         });
-        QTest::mouseClick(view->Button(IDC_SYMPTOM_COVERED), Qt::LeftButton);
+        QTest::mouseClick(view->Button(FormPart::SymptomCovered), Qt::LeftButton);
         QVERIFY(checked);
         QVERIFY(!QApplication::activeModalWidget());
     }
@@ -218,12 +216,12 @@ private Q_SLOTS:
             std::function<void()> run;
         } cases[] = {
             {"Symptom Covered button", false,
-                [&] { QTest::mouseClick(view->Button(IDC_SYMPTOM_COVERED), Qt::LeftButton); }},
+                [&] { QTest::mouseClick(view->Button(FormPart::SymptomCovered), Qt::LeftButton); }},
             {"Symptom Covered from the popup", false, [&] { fromPopup("&Symptom Covered/Not Covered"); }},
             {"View, Stability", false,
                 [] {
                     App().MainFrame()->UpdateCommandUI();
-                    App().MainFrame()->Action(ID_STABILITY)->trigger();
+                    App().MainFrame()->Action("stability")->trigger();
                 }},
             {"Conv. Rep To MM", false, [&] { fromPopup("&Conv. Rep To MM"); }},
             {"Full Symptom", true, [&] { fromPopup("&Full Symptom"); }},
