@@ -16,6 +16,7 @@ class QMenu;
 
 namespace quillon {
 
+class CCaseBookCommands;
 class CQuillonApp;
 
 class CMainFrame final : public QMainWindow
@@ -35,6 +36,8 @@ public:
     QMenu* FileMenu() const { return m_pFileMenu; }
     QMenu* ViewMenu() const { return m_pViewMenu; }
     QMenu* RecentFoldersMenu() const { return m_pRecentMenu; }
+    // The case book's commands, which the frame offers and owns.
+    CCaseBookCommands* CaseBook() const { return m_pCaseBook; }
 
     // Fills File > Recent Folders, most recent first.
     void UpdateRecentFolders(const QStringList& folders);
@@ -55,6 +58,8 @@ private:
         std::function<bool()> enabledWhen;
     };
 
+    // The menus and their commands (MainCommands.cpp).
+    void DeclareCommands();
     QAction* AddCommand(QMenu* menu, const char* name, const QString& text, std::function<void()> run,
         std::function<bool()> enabledWhen = {});
     // A command the active view offers as an action of the same name (Symptom List, Magnify, the readings).
@@ -68,6 +73,7 @@ private:
     QMenu* m_pViewMenu = nullptr;
     QMenu* m_pRecentMenu = nullptr;
     QMenu* m_pHelpMenu = nullptr;
+    CCaseBookCommands* m_pCaseBook = nullptr;
     std::vector<Command> m_commands;
 };
 

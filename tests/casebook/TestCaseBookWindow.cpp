@@ -53,6 +53,26 @@ QAction* Command(const char* name)
     return App().MainFrame()->Action(name);
 }
 
+// Saves the open chart through File > Save Analysis, under `name` when one is given.
+void SaveAnalysisAs(const QString& name = {})
+{
+    WithShown<CSaveAnalysisDialog>([] { Command("saveAnalysis")->trigger(); },
+        [&](CSaveAnalysisDialog& dialog) {
+            if (!name.isEmpty())
+                dialog.NameEdit()->setText(name);
+            QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
+        });
+}
+
+// Right-clicks the chart's second remedy and chooses Record Prescription from its popup.
+void RecordPrescriptionFromPopup(CRepView* view)
+{
+    const auto popup = testing::WhenShown<QMenu>([](QMenu& menu) { menu.actions().at(4)->trigger(); });
+    const ChartRect cell = view->Geometry().GridCellRect(1);
+    QTest::mouseClick(view, Qt::RightButton, {}, QPoint((cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2));
+    QVERIFY(*popup);
+}
+
 CRepView* OpenChart(const char* regNo, const char* name)
 {
     App().CloseAllViews();
@@ -210,11 +230,8 @@ private Q_SLOTS:
             QCOMPARE(prescribedOn, QDate::currentDate().addYears(-1));
             QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
         });
-        const auto popup = testing::WhenShown<QMenu>([](QMenu& menu) { menu.actions().at(4)->trigger(); });
-        const ChartRect cell = view->Geometry().GridCellRect(1);
-        QTest::mouseClick(
-            view, Qt::RightButton, {}, QPoint((cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2));
-        QVERIFY(*popup && *saved && *prescribed);
+        RecordPrescriptionFromPopup(view);
+        QVERIFY(*saved && *prescribed);
         QCOMPARE(App().CaseBook()->CurrentAnalysis(), first);
         CCaseBook& book = *App().CaseBook()->Book();
         QCOMPARE(book.LoadAnalysis(first)->steps, (std::vector<std::string>{"general", "sorted"}));
@@ -223,14 +240,9 @@ private Q_SLOTS:
             prescribedOn.toString(Qt::ISODate));
         // Another patient's analysis never shows in this patient's lists.
         QVERIFY(OpenChart("1002", "Rahul Mehta"));
-        WithShown<CSaveAnalysisDialog>([] { Command("saveAnalysis")->trigger(); },
-            [](CSaveAnalysisDialog& dialog) { QTest::mouseClick(dialog.OkButton(), Qt::LeftButton); });
+        SaveAnalysisAs();
         view = OpenChart("1001", "Anna Berger");
-        WithShown<CSaveAnalysisDialog>([] { Command("saveAnalysis")->trigger(); },
-            [](CSaveAnalysisDialog& dialog) {
-                dialog.NameEdit()->setText(QStringLiteral("Spare"));
-                QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
-            });
+        SaveAnalysisAs(QStringLiteral("Spare"));
 
         // Notes kept with the spare analysis, shown when it is chosen.
         CCaseBook& spareBook = *App().CaseBook()->Book();
@@ -314,13 +326,7 @@ private Q_SLOTS:
         QCOMPARE(saved->notes.back(), 'x');
 
         // Record Prescription from the popup of the chart's second remedy.
-        const auto popup = testing::WhenShown<QMenu>([](QMenu& menu) { menu.actions().at(4)->trigger(); });
-        WithShown<CPrescriptionDialog>(
-            [view] {
-                const ChartRect cell = view->Geometry().GridCellRect(1);
-                QTest::mouseClick(
-                    view, Qt::RightButton, {}, QPoint((cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2));
-            },
+        WithShown<CPrescriptionDialog>([view] { RecordPrescriptionFromPopup(view); },
             [&](CPrescriptionDialog& dialog) {
                 QTest::keyClicks(dialog.PotencyEdit(), tooLongName);
                 QCOMPARE(dialog.PotencyEdit()->text().size(), int(kMaxCaseBookShortText));
@@ -328,7 +334,6 @@ private Q_SLOTS:
                 QCOMPARE(dialog.RepetitionEdit()->text().size(), int(kMaxCaseBookShortText));
                 PastTheBoundThenAtIt(dialog, dialog.NoteEdit(), QStringLiteral("note"));
             });
-        QVERIFY(*popup);
         const auto prescriptions = book.ListPrescriptions(CurrentPatient(App()).practice, "1002");
         QCOMPARE(prescriptions.size(), std::size_t(1));
         QCOMPARE(prescriptions[0].note.size(), kMaxCaseBookNote);
@@ -357,11 +362,7 @@ private Q_SLOTS:
         QVERIFY(view);
         QTest::mouseClick(view->Button(FormPart::Mind), Qt::LeftButton);
         const std::string dump = view->DumpChartText();
-        WithShown<CSaveAnalysisDialog>([] { Command("saveAnalysis")->trigger(); },
-            [](CSaveAnalysisDialog& dialog) {
-                dialog.NameEdit()->setText(QStringLiteral("Pruned"));
-                QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
-            });
+        SaveAnalysisAs(QStringLiteral("Pruned"));
         QVERIFY(App().CaseBook()->RestoreAnalysis(App().CaseBook()->CurrentAnalysis()));
         auto* restored = qobject_cast<CRepView*>(App().OpenView(kViewChart));
         QVERIFY(restored);
@@ -496,11 +497,7 @@ private Q_SLOTS:
     {
         const QString original = QString::fromStdString(App().m_folder.Root().string());
         QVERIFY(OpenChart("1001", "Anna Berger"));
-        WithShown<CSaveAnalysisDialog>([] { Command("saveAnalysis")->trigger(); },
-            [](CSaveAnalysisDialog& dialog) {
-                dialog.NameEdit()->setText(QStringLiteral("Before the move"));
-                QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
-            });
+        SaveAnalysisAs(QStringLiteral("Before the move"));
         const auto copyTo = [](const char* name) {
             const auto to = g_scratch->Path() / name;
             std::filesystem::copy(App().m_folder.Root(), to, std::filesystem::copy_options::recursive);
