@@ -116,7 +116,6 @@ private Q_SLOTS:
         CMainFrame* frame = App().MainFrame();
         QVERIFY(frame->isMaximized());
         QVERIFY(frame->MdiArea()->subWindowList().isEmpty());
-        Q_EMIT frame->FileMenu()->aboutToShow();
         QStringList enabled;
         for (QAction* action : frame->FileMenu()->actions())
             if (!action->isSeparator() && action->isEnabled())

@@ -256,7 +256,6 @@ private Q_SLOTS:
         for (QWidget* widget = m_view; widget && !child; widget = widget->parentWidget())
             child = qobject_cast<QMdiSubWindow*>(widget);
         QVERIFY(child && isQuillon(child->windowIcon()) && isQuillon(App().MainFrame()->windowIcon()));
-        App().MainFrame()->UpdateCommandUI();
         testing::WithShown<QDialog>([] { App().MainFrame()->Action("about")->trigger(); },
             [&](QDialog& about) {
                 QVERIFY(isQuillon(about.windowIcon()));

@@ -96,7 +96,6 @@ private Q_SLOTS:
             QCOMPARE(m_view->Static(id)->text(), QStringLiteral("0"));
         QVERIFY(!m_view->grab().isNull());
         // The deleted symptoms can still be restored from the list; Repertorisation has nothing left.
-        App().MainFrame()->UpdateCommandUI();
         QVERIFY(App().MainFrame()->Action("symptomList")->isEnabled());
         QVERIFY(!App().MainFrame()->Action("repertorisation")->isEnabled());
         g_sink->Clear();

@@ -90,7 +90,6 @@ CRepView* OpenChart(const PatientRow& row, int visit)
 template <typename Dialog> bool WithDialog(const char* name, const std::function<void(Dialog*)>& body)
 {
     CMainFrame* frame = CQuillonApp::Instance()->MainFrame();
-    frame->UpdateCommandUI();
     QAction* action = frame->Action(name);
     if (!action || !action->isEnabled())
         return false;
