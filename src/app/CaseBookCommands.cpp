@@ -52,11 +52,11 @@ CCaseBook* CCaseBookCommands::Book()
 CCaseBook* CCaseBookCommands::BookOfPractice()
 {
     CCaseBook* book = Book();
-    const PracticeIdentity here = CurrentPractice(m_app);
+    const PracticeIdentity here = CurrentPractice(m_app.State().Patient());
     if (!book || m_checkedPractice == here)
         return book;
     m_checkedPractice = here;
-    FindPracticeOfFolder(*book, m_app.m_folder, here, [this](const std::vector<std::string>& folders) {
+    FindPracticeOfFolder(*book, m_app.State().Folder(), here, [this](const std::vector<std::string>& folders) {
         QStringList items;
         for (const std::string& folder : folders)
             items << QString::fromStdString(folder);
@@ -72,22 +72,16 @@ CCaseBook* CCaseBookCommands::BookOfPractice()
     return book;
 }
 
-CRepView* CCaseBookCommands::Chart() const
-{
-    auto* view = qobject_cast<CRepView*>(m_app.OpenView(kViewChart));
-    return view && view->HasChart() ? view : nullptr;
-}
-
 std::int64_t CCaseBookCommands::CurrentAnalysis() const
 {
-    return m_analysisChart && m_analysisChart == Chart() ? m_nAnalysis : 0;
+    return m_analysisChart && m_analysisChart == m_app.OpenChart() ? m_nAnalysis : 0;
 }
 
 void CCaseBookCommands::Install(CMainFrame& frame)
 {
     QMenu* file = frame.FileMenu();
     QAction* exitAction = frame.Action("exit");
-    const auto hasPatient = [this] { return !m_app.m_strPatientFile.empty(); };
+    const auto hasPatient = [this] { return !m_app.State().m_strPatientFile.empty(); };
     const auto add = [this, &frame](QMenu* menu, QAction* before, const char* name, const QString& text,
                          void (CCaseBookCommands::*run)(), std::function<bool()> enabledWhen = {}) {
         auto* action = new QAction(text, this);
@@ -98,7 +92,7 @@ void CCaseBookCommands::Install(CMainFrame& frame)
         return action;
     };
     add(file, exitAction, "saveAnalysis", tr("Save &Analysis\u2026"), &CCaseBookCommands::SaveAnalysis, [this] {
-        return Chart() != nullptr;
+        return m_app.OpenChart() != nullptr;
     })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     add(file, exitAction, "openAnalysis", tr("Op&en Analysis\u2026"), &CCaseBookCommands::OpenAnalysis, hasPatient);
     file->insertSeparator(exitAction);
@@ -124,19 +118,19 @@ std::int64_t CCaseBookCommands::SaveChart(CRepView& view)
     const bool current = CurrentAnalysis() != 0;
     std::optional<AnalysisRecord> saved = current ? book->LoadAnalysis(m_nAnalysis) : std::nullopt;
     const QString name
-        = saved ? QString::fromStdString(saved->name) : tr("Analysis of %1").arg(FromData(m_app.m_szVisitDate));
+        = saved ? QString::fromStdString(saved->name) : tr("Analysis of %1").arg(FromData(m_app.State().m_szVisitDate));
     CSaveAnalysisDialog dialog(name, saved ? QString::fromStdString(saved->notes) : QString(), m_app.MainFrame());
     if (dialog.exec() != QDialog::Accepted)
         return 0;
     AnalysisRecord analysis;
     analysis.id = saved ? saved->id : 0;
-    analysis.visit = CurrentVisit(m_app);
+    analysis.visit = CurrentVisit(m_app.State());
     analysis.name = dialog.Name().toStdString();
     analysis.notes = dialog.Notes().toStdString();
     analysis.caption = Cp1252ToUtf8(view.Methods().RecordCaption());
     analysis.topRemedies = TopRemedies(view.Engine());
-    analysis.steps = StepsOf(m_app, view);
-    const auto id = book->SaveAnalysis(CurrentPatient(m_app), analysis);
+    analysis.steps = StepsOf(m_app.State(), view);
+    const auto id = book->SaveAnalysis(CurrentPatient(m_app.State().Patient()), analysis);
     if (!id)
         return 0;
     m_analysisChart = &view;
@@ -150,19 +144,19 @@ std::int64_t CCaseBookCommands::SaveChart(CRepView& view)
 
 void CCaseBookCommands::SaveAnalysis()
 {
-    if (CRepView* view = Chart())
+    if (CRepView* view = m_app.OpenChart())
         SaveChart(*view);
 }
 
 void CCaseBookCommands::OpenAnalysis()
 {
-    if (m_app.m_strPatientFile.empty())
+    if (m_app.State().m_strPatientFile.empty())
         return;
     CCaseBook* book = BookOfPractice();
     if (!book)
         return;
-    COpenAnalysisDialog dialog(
-        *book, CurrentPractice(m_app), Cp1252ToUtf8(m_app.m_strPatientFile), m_app.Choices(), m_app.MainFrame());
+    COpenAnalysisDialog dialog(*book, CurrentPractice(m_app.State().Patient()),
+        Cp1252ToUtf8(m_app.State().m_strPatientFile), m_app.Choices(), m_app.MainFrame());
     if (dialog.exec() == QDialog::Accepted && dialog.Chosen())
         RestoreAnalysis(*dialog.Chosen());
 }
@@ -173,18 +167,16 @@ bool CCaseBookCommands::RestoreAnalysis(std::int64_t id)
     const auto analysis = book ? book->LoadAnalysis(id) : std::nullopt;
     if (!analysis)
         return false;
-    if (m_app.VisitCount() == 0 && !m_app.LoadVisitIndex())
+    if (m_app.State().VisitCount() == 0 && !m_app.State().LoadVisitIndex())
         return false;
-    const VisitMatch match = FindVisit(m_app, analysis->visit);
+    const VisitMatch match = FindVisit(m_app.State(), analysis->visit);
     if (match.index < 0) {
         m_app.Sink().Show(VisitGoneMessage(analysis->visit.date));
         return false;
     }
     // As Recorded Symptoms then Rep_Table: every view closes, the visit loads afresh and the chart opens on it.
-    m_app.m_bClosingAllViews = true;
-    m_app.CloseAllViews();
-    m_app.m_bClosingAllViews = false;
-    if (!LoadVisitForChart(m_app, match.index))
+    m_app.CloseViewsForCommand();
+    if (!LoadVisitForChart(m_app.State(), match.index))
         return false;
     auto* view = qobject_cast<CRepView*>(m_app.OpenViewTemplate(kViewChart));
     if (!view || !view->HasChart())
@@ -220,12 +212,12 @@ void CCaseBookCommands::RecordPrescription(CRepView& view)
     // A prescription is kept with the analysis it came from: the chart is saved first when it is not saved as it
     // stands.
     std::int64_t analysis = CurrentAnalysis();
-    if (analysis == 0 || m_savedSteps != StepsOf(m_app, view))
+    if (analysis == 0 || m_savedSteps != StepsOf(m_app.State(), view))
         analysis = SaveChart(view);
     CCaseBook* book = Book();
     if (analysis == 0 || !book)
         return;
-    const RemedyEntry* entry = m_app.m_pRemedyCatalogue ? m_app.m_pRemedyCatalogue->Entry(code) : nullptr;
+    const RemedyEntry* entry = m_app.State().Catalogue() ? m_app.State().Catalogue()->Entry(code) : nullptr;
     const std::string name = entry && !entry->fullName.empty() ? entry->fullName : remedy->name;
     const auto saved = book->LoadAnalysis(analysis);
     CPrescriptionDialog dialog(
@@ -243,16 +235,17 @@ void CCaseBookCommands::RecordPrescription(CRepView& view)
 
 void CCaseBookCommands::ShowCaseBook()
 {
-    if (m_app.m_strPatientFile.empty())
+    if (m_app.State().m_strPatientFile.empty())
         return;
     CCaseBook* book = BookOfPractice();
     if (!book)
         return;
-    const PatientIdentity patient = CurrentPatient(m_app);
+    const PatientIdentity patient = CurrentPatient(m_app.State().Patient());
     const QStringList header{tr("Case Book"),
-        tr("Patient: %1    Reg No: %2").arg(FromData(m_app.m_strPatientName), FromData(m_app.m_strPatientFile))};
-    const QString suggested = FromData(
-        SuggestedFileName(m_app.m_strPatientFile, m_app.m_strPatientName, {}, ToData(tr("Case Book")), "pdf"));
+        tr("Patient: %1    Reg No: %2")
+            .arg(FromData(m_app.State().m_strPatientName), FromData(m_app.State().m_strPatientFile))};
+    const QString suggested = FromData(SuggestedFileName(
+        m_app.State().m_strPatientFile, m_app.State().m_strPatientName, {}, ToData(tr("Case Book")), "pdf"));
     CCaseBookDialog dialog(std::make_unique<CHistoryPage>(*book, patient), header, suggested, m_app.Choices(),
         m_app.Sink(), m_app.MainFrame());
     dialog.exec();

@@ -53,7 +53,6 @@ public:
     std::int64_t CurrentAnalysis() const;
 
 private:
-    CRepView* Chart() const;
     // Saves the chart's analysis through the Save Analysis dialog; its id, or 0 when cancelled or failed.
     std::int64_t SaveChart(CRepView& view);
 

@@ -34,27 +34,21 @@ namespace quillon {
 
 namespace {
 
-CRepView* OpenChart(CQuillonApp& app)
-{
-    auto* view = qobject_cast<CRepView*>(app.OpenView(kViewChart));
-    return view && view->HasChart() ? view : nullptr;
-}
-
 QString SuggestedName(const CQuillonApp& app, const char* suffix)
 {
-    return FromData(SuggestedFileName(app.m_strPatientFile, app.m_strPatientName, app.m_szVisitDate,
-        ToData(QCoreApplication::translate("CChartCommands", "Chart")), suffix));
+    return FromData(SuggestedFileName(
+        app.State().Patient(), ToData(QCoreApplication::translate("CChartCommands", "Chart")), suffix));
 }
 
 ChartPagesHeader HeaderOf(const CQuillonApp& app, const CRepView& view)
 {
-    return RecordedChartHeader(app, view.Methods());
+    return RecordedChartHeader(app.State().Patient(), view.Methods());
 }
 
 // The chart's pages to a PDF file or, through the print preview, to a printer.
 void OutputChart(CQuillonApp& app, PageTarget target)
 {
-    CRepView* view = OpenChart(app);
+    CRepView* view = app.OpenChart();
     if (!view)
         return;
     const ChartPagesHeader header = HeaderOf(app, *view);
@@ -87,9 +81,10 @@ int ChartVisit(const CQuillonState& state)
 void InstallRemedyListCommands(CQuillonApp& app, CRepView& view)
 {
     Offer(view.Actions().drugList, app, [&view, &app] {
-        if (!view.Methods().PrepareDrugList())
+        const auto rows = view.Methods().PrepareDrugList();
+        if (!rows)
             return;
-        CDrugListDialog dialog(app, &view);
+        CDrugListDialog dialog(*rows, &view);
         QObject::connect(&dialog, &CDrugListDialog::ScrollChart, &view, &CRepView::ScrollToRemedy);
         dialog.exec();
     });
@@ -97,16 +92,17 @@ void InstallRemedyListCommands(CQuillonApp& app, CRepView& view)
         const CSymptomRecord* symptom = view.Methods().SymptomForFullList();
         if (!symptom)
             return;
-        CFullRemedyListDialog dialog(app, app.Choices(), *symptom, &view);
+        CFullRemedyListDialog dialog(
+            app.State().Patient(), app.State().Catalogue(), app.Sink(), app.Choices(), *symptom, &view);
         dialog.exec();
     });
 }
 
 void InstallFollowUpCommands(CQuillonApp& app, CRepView& view)
 {
-    if (app.VisitCount() >= 2) {
+    if (app.State().VisitCount() >= 2) {
         Offer(view.Actions().compareVisits, app, [&app, &view] {
-            CCompareVisitsDialog dialog(app, app.Choices(), ChartVisit(app), &view);
+            CCompareVisitsDialog dialog(app.State(), app.Choices(), ChartVisit(app.State()), &view);
             dialog.exec();
         });
     }
@@ -114,7 +110,7 @@ void InstallFollowUpCommands(CQuillonApp& app, CRepView& view)
         const int picked = view.SelRemedy();
         const RemedyResult* remedy
             = picked >= 0 && picked < view.Engine().RemedyCount() ? view.Engine().SortedRemedy(picked) : nullptr;
-        CStabilityDialog dialog(app, app.Choices(), remedy ? remedy->code : -1, &view);
+        CStabilityDialog dialog(app.State(), app.Choices(), remedy ? remedy->code : -1, &view);
         dialog.exec();
     });
 }
@@ -123,12 +119,13 @@ void InstallFollowUpCommands(CQuillonApp& app, CRepView& view)
 void InstallReadingsCommands(CQuillonApp& app, CRepView& view)
 {
     Offer(view.Actions().strategies, app, [&app, &view] {
-        CStrategiesDialog dialog(app, app.Choices(), view.Engine(), view.Methods(), &view);
+        CStrategiesDialog dialog(app.State(), app.Choices(), view.Engine(), view.Methods(), &view);
         dialog.exec();
     });
     Offer(view.Actions().families, app, [&app, &view] {
         CFamiliesDialog dialog(
-            app, app.Choices(), view.Engine(), [&view](const ChartCommand& command) { view.Replay(command); }, &view);
+            app.State(), app.Choices(), view.Engine(), [&view](const ChartCommand& command) { view.Replay(command); },
+            &view);
         dialog.exec();
     });
 }
@@ -143,17 +140,26 @@ void InstallSymptomCoveredReport(CQuillonApp& app, CRepView& view)
         const RemedyResult* picked = chart->Engine().SortedRemedy(chart->Methods().SelectedRemedyRow());
         if (!picked)
             return;
-        CSymptomCoverDlg dialog(app, &chart->Engine(), picked->code, app.Choices(), app.Sink(), chart->window());
+        CSymptomCoverDlg dialog(
+            app.State(), &chart->Engine(), picked->code, app.Choices(), app.Sink(), chart->window());
         dialog.exec();
     });
 }
 
 } // namespace
 
-void RunConversion(CQuillonApp& app)
+void RunConversion(CQuillonApp& app, std::vector<ChartRow> rows)
 {
-    if (RunConversionDialog(app, app.MainFrame()))
-        app.OpenViewTemplate(3);
+    const auto request = RunConversionDialog(app.State(), rows, app.MainFrame());
+    if (!request)
+        return;
+    app.SetMateriaMedicaRequest(*request);
+    // Closing the view returns to the dialog, on the same rows.
+    if (QWidget* view = app.OpenViewTemplate(3))
+        QObject::connect(view, &QObject::destroyed, &app, [&app, rows = std::move(rows)] {
+            if (!app.ClosingAllViews())
+                QTimer::singleShot(0, &app, [&app, rows] { RunConversion(app, rows); });
+        });
 }
 
 void InstallChartCommands(CQuillonApp& app, CRepView& view)
@@ -171,8 +177,8 @@ void InstallChartCommands(CQuillonApp& app, CRepView& view)
     if (CCaseBookCommands* caseBook = app.CaseBook())
         caseBook->InstallOnChart(view);
     Offer(view.Actions().conversion, app, [&view, &app] {
-        if (view.Methods().PrepareConversion())
-            RunConversion(app);
+        if (auto rows = view.Methods().PrepareConversion(app.State().ConversionRemedies()))
+            RunConversion(app, std::move(*rows));
     });
     auto* magnifier = new CMagnifier(&view);
     Offer(view.Actions().magnify, app, [magnifier] { magnifier->Toggle(); });
@@ -190,7 +196,7 @@ void InstallChartExportCommands(CQuillonApp& app, CMainFrame& frame)
         action->setObjectName(QLatin1String(name));
         menu->insertAction(before, action);
         frame.Declare(
-            action, [&app, run] { run(app); }, [&app] { return OpenChart(app) != nullptr; });
+            action, [&app, run] { run(app); }, [&app] { return app.OpenChart() != nullptr; });
     };
     menu->insertSeparator(before);
     add("exportChartCsv", QCoreApplication::translate("CChartCommands", "Export Chart as &CSV\u2026"), &ExportChartCsv);
@@ -201,7 +207,7 @@ void InstallChartExportCommands(CQuillonApp& app, CMainFrame& frame)
 
 void ExportChartCsv(CQuillonApp& app)
 {
-    CRepView* view = OpenChart(app);
+    CRepView* view = app.OpenChart();
     if (!view)
         return;
     const std::optional<QString> path = ChooseSaveFileWithSuffix(app.Choices(), app.MainFrame(),
@@ -209,7 +215,7 @@ void ExportChartCsv(CQuillonApp& app)
         QCoreApplication::translate("CChartCommands", "CSV files (*.csv)"), "csv");
     if (!path)
         return;
-    if (!SaveChosenFile(*path, ChartCsv(view->Engine(), app.m_pRemedyCatalogue.get())))
+    if (!SaveChosenFile(*path, ChartCsv(view->Engine(), app.State().Catalogue())))
         app.Sink().Show(kMsgErrorCreatingFile);
 }
 

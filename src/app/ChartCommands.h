@@ -3,6 +3,10 @@
 // the File menu's export of the whole chart as CSV, PDF and print.
 #pragma once
 
+#include "state/ChartRow.h"
+
+#include <vector>
+
 namespace quillon {
 
 class CMainFrame;
@@ -12,8 +16,8 @@ class CRepView;
 // Connects a new chart to the application and gives each of its commands its handler.
 void InstallChartCommands(CQuillonApp& app, CRepView& view);
 
-// The conversion dialog over the main frame; its OK opens the materia medica view.
-void RunConversion(CQuillonApp& app);
+// The conversion dialog over the main frame, offering the chart's rows; its OK opens the materia medica view.
+void RunConversion(CQuillonApp& app, std::vector<ChartRow> rows);
 
 // Adds "Export Chart as CSV…", "Save Chart as PDF…" and "Print Chart…" to the File menu, enabled while a chart
 // is open.

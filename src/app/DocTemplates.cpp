@@ -7,15 +7,13 @@
 #include "chart/RepView.h"
 #include "materiamedica/RepCmpVw.h"
 
-#include <QTimer>
-
 namespace quillon {
 
 namespace {
 
 QWidget* CreateChart(CQuillonApp& app)
 {
-    auto* view = new CRepView(app, app);
+    auto* view = new CRepView(app.State(), app);
     view->SetFitToWindow(app.Settings().FitChartToWindow());
     InstallChartCommands(app, *view);
     return view;
@@ -23,13 +21,7 @@ QWidget* CreateChart(CQuillonApp& app)
 
 QWidget* CreateMateriaMedica(CQuillonApp& app)
 {
-    auto* view = new CRepCmpVw(app, app);
-    // Closing the view returns to the conversion dialog, unless every view is being closed.
-    QObject::connect(view, &QObject::destroyed, &app, [&app] {
-        if (!app.m_bClosingAllViews)
-            QTimer::singleShot(0, &app, [&app] { RunConversion(app); });
-    });
-    return view;
+    return new CRepCmpVw(app.State(), app.MateriaMedicaRequest(), app);
 }
 
 } // namespace
@@ -40,7 +32,10 @@ std::vector<CDocTemplate> CreateDocTemplates()
         {1, [](CQuillonApp&) -> QWidget* { return new CQuillonView(); }},
         {2, &CreateChart},
         {3, &CreateMateriaMedica},
-        {4, [](CQuillonApp& app) -> QWidget* { return new CCrFollow(app, app); }},
+        {4,
+            [](CQuillonApp& app) -> QWidget* {
+                return new CCrFollow(app.State().Patient(), app.CaseRecordMode(), app.Sink(), app);
+            }},
     };
 }
 

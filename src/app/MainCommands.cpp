@@ -18,7 +18,7 @@ namespace quillon {
 
 void CMainFrame::DeclareCommands()
 {
-    const auto hasPatient = [this] { return !m_app.m_strPatientFile.empty(); };
+    const auto hasPatient = [this] { return !m_app.State().m_strPatientFile.empty(); };
     m_pFileMenu = menuBar()->addMenu(tr("&File"));
     AddCommand(m_pFileMenu, "openFolder", tr("&Open Practice Folder\u2026"), [this] {
         m_app.OnOpenPracticeFolder();
@@ -35,7 +35,7 @@ void CMainFrame::DeclareCommands()
     recorded->setStatusTip(tr("Recorded Symptoms for All dates"));
     AddCommand(
         m_pFileMenu, "repertorisation", tr("&Repertorisation"), [this] { m_app.OnRepertorisation(); },
-        [this] { return !m_app.m_mapSymptoms.empty(); })
+        [this] { return !m_app.State().m_mapSymptoms.empty(); })
         ->setShortcut(Qt::Key_F5);
     AddViewCommand(m_pFileMenu, "symptomList", tr("Symptom &List"));
     m_pFileMenu->addSeparator();

@@ -35,7 +35,7 @@ void CQuillonApp::SetPracticeFolder(const QString& folder)
 {
     const QFileInfo info(folder);
     const QString path = info.exists() ? info.canonicalFilePath() : info.absoluteFilePath();
-    m_folder = CPracticeFolder(ToPath(path));
+    m_state.m_folder = CPracticeFolder(ToPath(path));
     // Save dialogs start in the practice folder too.
     QDir::setCurrent(path);
 }
@@ -48,14 +48,14 @@ void CQuillonApp::UseStartFolder(const QString& given)
         folder = !last.isEmpty() && MissingPracticeFiles(ToPath(last)).empty() ? last : QStringLiteral(".");
     }
     SetPracticeFolder(folder);
-    m_arrStartFolderMissing = MissingPracticeFiles(m_folder.Root());
+    m_arrStartFolderMissing = MissingPracticeFiles(m_state.m_folder.Root());
     m_bPracticeFolderOpen = m_arrStartFolderMissing.empty();
     if (m_bPracticeFolderOpen) {
         m_strRefusedStartFolder.clear();
-        Settings().AddRecentFolder(FolderKey(m_folder));
+        Settings().AddRecentFolder(FolderKey(m_state.m_folder));
     } else {
         // The refusal names the folder by its full path, whatever spelling it was given in (".", "../x").
-        m_strRefusedStartFolder = FolderKey(m_folder);
+        m_strRefusedStartFolder = FolderKey(m_state.m_folder);
     }
 }
 
@@ -94,28 +94,26 @@ bool CQuillonApp::OpenPracticeFolder(const QString& folder)
     if (m_pMainFrame)
         for (QMdiSubWindow* sub : m_pMainFrame->MdiArea()->subWindowList())
             delete sub;
-    ClearCaseStore();
-    m_strPatientFile.clear();
-    m_arrVisitOffsets.clear();
-    m_arrVisitDates.clear();
-    m_szVisitDate.clear();
-    m_strPatientName.clear();
-    m_strPatientAge.clear();
-    m_strListVisitDate.clear();
-    m_strPhysicianName.clear();
-    m_arrMMRemedies.clear();
-    m_nDrugPropertyMask = 0;
-    m_kingdomFilterState = {};
-    m_pRemedyCatalogue.reset();
+    m_state.ClearCaseStore();
+    m_state.m_strPatientFile.clear();
+    m_state.m_arrVisitOffsets.clear();
+    m_state.m_arrVisitDates.clear();
+    m_state.m_szVisitDate.clear();
+    m_state.m_strPatientName.clear();
+    m_state.m_strPatientAge.clear();
+    m_state.m_strListVisitDate.clear();
+    m_state.m_strPhysicianName.clear();
+    m_state.ForgetRunChoices();
+    m_state.m_pRemedyCatalogue.reset();
 
     SetPracticeFolder(folder);
     m_bPracticeFolderOpen = true;
     try {
-        LoadCatalogue();
+        m_state.LoadCatalogue();
     } catch (const std::bad_alloc&) {
         Sink().Show(kMsgInsufficientMemory);
     }
-    Settings().AddRecentFolder(FolderKey(m_folder));
+    Settings().AddRecentFolder(FolderKey(m_state.m_folder));
     if (m_pMainFrame) {
         m_pMainFrame->UpdateRecentFolders(Settings().RecentFolders());
         m_pMainFrame->UpdateCommandUI();
@@ -126,14 +124,15 @@ bool CQuillonApp::OpenPracticeFolder(const QString& folder)
 
 void CQuillonApp::OnOpenPracticeFolder()
 {
-    const auto chosen = Choices().ChooseFolder(m_pMainFrame.get(), tr("Open Practice Folder"), FolderKey(m_folder));
+    const auto chosen
+        = Choices().ChooseFolder(m_pMainFrame.get(), tr("Open Practice Folder"), FolderKey(m_state.m_folder));
     if (chosen)
         OpenPracticeFolder(*chosen);
 }
 
 void CQuillonApp::OnAbout()
 {
-    CAboutDialog dialog(m_bPracticeFolderOpen ? FolderKey(m_folder) : QString(), m_pMainFrame.get());
+    CAboutDialog dialog(m_bPracticeFolderOpen ? FolderKey(m_state.m_folder) : QString(), m_pMainFrame.get());
     dialog.exec();
 }
 
@@ -156,7 +155,8 @@ void CQuillonApp::RestoreWindowState()
 
 void CQuillonApp::RestoreLastVisit(QComboBox* visits)
 {
-    const auto nVisit = Settings().LastVisit(FolderKey(m_folder), m_strPatientFile, m_arrVisitDates);
+    const auto nVisit
+        = Settings().LastVisit(FolderKey(m_state.m_folder), m_state.m_strPatientFile, m_state.m_arrVisitDates);
     // Choosing the date loads that visit, as the user's choice does.
     if (nVisit && *nVisit < visits->count())
         visits->setCurrentIndex(*nVisit);
@@ -165,9 +165,9 @@ void CQuillonApp::RestoreLastVisit(QComboBox* visits)
 void CQuillonApp::RememberVisit(const QComboBox* visits)
 {
     const int nVisit = visits->currentIndex();
-    if (nVisit >= 0 && nVisit < VisitCount())
-        Settings().SetLastVisit(
-            FolderKey(m_folder), m_strPatientFile, nVisit, m_arrVisitDates[static_cast<std::size_t>(nVisit)]);
+    if (nVisit >= 0 && nVisit < m_state.VisitCount())
+        Settings().SetLastVisit(FolderKey(m_state.m_folder), m_state.m_strPatientFile, nVisit,
+            m_state.m_arrVisitDates[static_cast<std::size_t>(nVisit)]);
 }
 
 } // namespace quillon

@@ -8,6 +8,7 @@
 #include "casedata/TextCodec.h"
 #include "casedata/Translatable.h"
 #include "chart/ChartCommand.h"
+#include "chart/RepView.h"
 #include "controls/UserChoices.h"
 #include "resources/AppIcon.h"
 #include "state/PatientSelection.h"
@@ -41,9 +42,7 @@ void ShowCommandFailure(IMessageSink& sink, std::string_view why)
 } // namespace
 
 CQuillonApp::CQuillonApp(int& argc, char** argv, CPracticeFolder folder, IMessageSink* sink, IUserChoices* choices)
-    : QApplication(argc, argv),
-      CTranslatedSinkHolder(sink ? *sink : BoxSink()),
-      CQuillonState(std::move(folder), m_translatedSink)
+    : QApplication(argc, argv), m_translatedSink(sink ? *sink : BoxSink()), m_state(std::move(folder), m_translatedSink)
 {
     SetApplicationIdentity();
     setDesktopFileName(QStringLiteral("org.quillon.Quillon"));
@@ -94,7 +93,7 @@ bool CQuillonApp::InitInstance()
     m_templates = CreateDocTemplates();
     try {
         if (m_strRefusedStartFolder.isEmpty())
-            LoadCatalogue();
+            m_state.LoadCatalogue();
     } catch (const std::bad_alloc&) {
         Sink().Show(kMsgInsufficientMemory);
     }
@@ -134,7 +133,7 @@ void CQuillonApp::QuitWhenStartDialogShown(const QString& screenshotFile)
 
 bool CQuillonApp::RunSelectPatientDialog(const std::function<void()>& beforeLoading)
 {
-    CSelectPatientDialog dialog(*this, m_pMainFrame.get());
+    CSelectPatientDialog dialog(m_state, m_pMainFrame.get());
     dialog.SetBeforeLoading(beforeLoading);
     if (m_bQuitWhenShown) {
         m_bQuitWhenShown = false;
@@ -166,11 +165,11 @@ bool CQuillonApp::RunSelectPatientDialog(const std::function<void()>& beforeLoad
 
 void CQuillonApp::ExitInstance()
 {
-    if (!m_pMainFrame && !m_pRemedyCatalogue && m_mapOpenViews.empty())
+    if (!m_pMainFrame && !m_state.m_pRemedyCatalogue && m_mapOpenViews.empty())
         return;
-    m_pRemedyCatalogue.reset();
+    m_state.m_pRemedyCatalogue.reset();
     CloseAllViews();
-    ClearCaseStore();
+    m_state.ClearCaseStore();
     m_pMainFrame.reset();
 }
 
@@ -220,6 +219,12 @@ QWidget* CQuillonApp::OpenView(int key) const
     return it == m_mapOpenViews.end() ? nullptr : it->second.data();
 }
 
+CRepView* CQuillonApp::OpenChart() const
+{
+    auto* view = qobject_cast<CRepView*>(OpenView(kViewChart));
+    return view && view->HasChart() ? view : nullptr;
+}
+
 void CQuillonApp::CloseAllViews()
 {
     // Views remove themselves from the map when they are destroyed, so walk a copy.
@@ -253,9 +258,9 @@ void CQuillonApp::OnSelectPatient()
 {
     // The views close once a patient is chosen, so that Cancel leaves the chart and its steps open; the patient
     // that choosing rows made current on the way gives way to the one that was.
-    CurrentPatientState before = CurrentPatientOf(*this);
+    CurrentPatientState before = CurrentPatientOf(m_state);
     if (!RunSelectPatientDialog([this] { CloseViewsForCommand(); })) {
-        RestoreCurrentPatient(*this, std::move(before));
+        RestoreCurrentPatient(m_state, std::move(before));
         if (m_pMainFrame)
             m_pMainFrame->UpdateCommandUI();
     }
@@ -263,7 +268,7 @@ void CQuillonApp::OnSelectPatient()
 
 void CQuillonApp::OnRecordedSymptoms()
 {
-    if (m_strPatientFile.empty())
+    if (m_state.m_strPatientFile.empty())
         return;
     CloseViewsForCommand();
     RunRecordedSymptomsDialog(0);
@@ -275,7 +280,7 @@ void CQuillonApp::RunRecordedSymptomsDialog(int nMode)
 {
     bool openChart = false;
     {
-        CRecordedSymptomsDialog dialog(*this, Choices(), nMode, m_pMainFrame.get());
+        CRecordedSymptomsDialog dialog(m_state, Choices(), nMode, m_pMainFrame.get());
         const bool remember = m_bRememberVisits && nMode == kModeRecordedSymptoms;
         if (remember)
             RestoreLastVisit(dialog.VisitList());
@@ -292,7 +297,7 @@ void CQuillonApp::RunRecordedSymptomsDialog(int nMode)
 
 void CQuillonApp::OnRepertorisation()
 {
-    if (m_mapSymptoms.empty()) {
+    if (m_state.m_mapSymptoms.empty()) {
         Sink().Show(QT_TRANSLATE_NOOP("Message", "No Symptom recorded"));
         return;
     }
@@ -302,7 +307,7 @@ void CQuillonApp::OnRepertorisation()
 
 void CQuillonApp::OnFullCaseRecord()
 {
-    if (m_strPatientFile.empty())
+    if (m_state.m_strPatientFile.empty())
         return;
     m_bCaseRecordMode = true;
     CloseViewsForCommand();
@@ -311,7 +316,7 @@ void CQuillonApp::OnFullCaseRecord()
 
 void CQuillonApp::OnFollowup()
 {
-    if (m_strPatientFile.empty())
+    if (m_state.m_strPatientFile.empty())
         return;
     m_bCaseRecordMode = false;
     CloseViewsForCommand();

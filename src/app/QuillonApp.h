@@ -1,4 +1,4 @@
-// The application object: the shared state of the run plus the windows, templates and top-level commands.
+// The application object: owns the shared state of the run and the windows, templates and top-level commands.
 #pragma once
 
 #include "controls/DisplayText.h"
@@ -26,6 +26,7 @@ class CAppSettings;
 class CCaseBookCommands;
 
 class CMainFrame;
+class CRepView;
 class IUserChoices;
 
 // A document template: the number it is opened by and the view it creates in a new child frame.
@@ -38,15 +39,7 @@ struct CDocTemplate
 // The four templates in their order: default view, chart, materia medica, case record.
 std::vector<CDocTemplate> CreateDocTemplates();
 
-// The sink the state reports to: the given one behind the translation of every message text. A base of its own,
-// so that it stands before the state that keeps a reference to it.
-struct CTranslatedSinkHolder
-{
-    explicit CTranslatedSinkHolder(IMessageSink& inner) : m_translatedSink(inner) {}
-    CTranslatingMessageSink m_translatedSink;
-};
-
-class CQuillonApp final : public QApplication, private CTranslatedSinkHolder, public CQuillonState, public IViewRegistry
+class CQuillonApp final : public QApplication, public IViewRegistry
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(CQuillonApp)
@@ -58,6 +51,11 @@ public:
     ~CQuillonApp() override;
 
     static CQuillonApp* Instance();
+
+    // The state the windows share: the case store, the patient, the catalogue and the choices of the run.
+    CQuillonState& State() { return m_state; }
+    const CQuillonState& State() const { return m_state; }
+    IMessageSink& Sink() const { return m_state.Sink(); }
 
     // Delivers every event; an exception while one is handled ends that event, not the program: a failed
     // allocation with the "Insufficient memory" message, any other with a message that names what went wrong.
@@ -79,9 +77,20 @@ public:
 
     QWidget* OpenViewTemplate(int n);
     void CloseAllViews();
+    // Closes every view for a command that opens another: the materia medica view does not return to the
+    // conversion dialog meanwhile.
+    void CloseViewsForCommand();
+    bool ClosingAllViews() const { return m_bClosingAllViews; }
     void RegisterView(int key, QWidget* view) override;
     void UnregisterView(int key, QWidget* view) override;
     QWidget* OpenView(int key) const;
+    // The open chart when it shows one, else null.
+    CRepView* OpenChart() const;
+    // Whether the case-record view shows the full case record (Full Case Record) or the follow-up (Followup).
+    bool CaseRecordMode() const { return m_bCaseRecordMode; }
+    // The request of the conversion dialog's last OK, which the materia medica view shows.
+    const CMateriaMedicaRequest& MateriaMedicaRequest() const { return m_mmRequest; }
+    void SetMateriaMedicaRequest(CMateriaMedicaRequest request) { m_mmRequest = std::move(request); }
 
     void OnSelectPatient();
     void OnRecordedSymptoms();
@@ -119,15 +128,19 @@ public:
     IUserChoices& Choices() const { return *m_pChoices; }
     const CDocTemplate* CurrentTemplate() const { return m_pCurrentTemplate; }
 
-    const QColor m_crBackground{kWindowBackground};
-    std::map<int, QPointer<QWidget>> m_mapOpenViews;
-
 private:
-    void CloseViewsForCommand();
     void SetPracticeFolder(const QString& folder);
     void ShowFolderRefusal(const QString& folder, const std::vector<std::string>& missing);
     void RestoreLastVisit(QComboBox* visits);
     void RememberVisit(const QComboBox* visits);
+
+    // The sink the state reports to: the given one behind the translation of every message text.
+    CTranslatingMessageSink m_translatedSink;
+    CQuillonState m_state;
+    std::map<int, QPointer<QWidget>> m_mapOpenViews;
+    bool m_bClosingAllViews = false;
+    bool m_bCaseRecordMode = false;
+    CMateriaMedicaRequest m_mmRequest;
 
     std::unique_ptr<CAppSettings> m_pSettings;
     QString m_strRefusedStartFolder;
@@ -144,6 +157,7 @@ private:
     bool m_bQuitRequested = false;
     QString m_strScreenshotFile;
     std::unique_ptr<CMainFrame> m_pMainFrame;
+    const QColor m_crBackground{kWindowBackground};
 };
 
 } // namespace quillon

@@ -43,14 +43,14 @@ bool SavePicture(const QString& file)
 
 CRepView* OpenChart(CQuillonApp& app, const QString& regNo)
 {
-    const auto index = LoadPatientIndex(app.m_folder, app.Sink());
+    const auto index = LoadPatientIndex(app.State().Folder(), app.Sink());
     if (!index)
         return nullptr;
     for (const PatientRow& row : index->rows) {
         if (!regNo.isEmpty() && QString::fromLatin1(row.regNo).compare(regNo, Qt::CaseInsensitive) != 0)
             continue;
-        SetCurrentPatient(app, row, index->physician);
-        if (app.LoadVisitIndex() && LoadVisitForChart(app, 0)) {
+        SetCurrentPatient(app.State(), row, index->physician);
+        if (app.State().LoadVisitIndex() && LoadVisitForChart(app.State(), 0)) {
             app.OpenViewTemplate(kViewChart);
             return qobject_cast<CRepView*>(app.OpenView(kViewChart));
         }

@@ -3,9 +3,10 @@
 
 #include "casebook/CaseBook.h"
 #include "casedata/CaseStore.h"
+#include "casedata/PracticeFolder.h"
 #include "casedata/TextCodec.h"
 #include "engine/RepEngine.h"
-#include "state/QuillonState.h"
+#include "state/PatientContext.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -54,9 +55,7 @@ private:
 std::unique_ptr<CCaseStore> FreshVisit(const CCaseStore& store, int visit, IMessageSink& quiet)
 {
     auto scratch = std::make_unique<CCaseStore>(store.Folder(), quiet);
-    scratch->m_strPatientFile = store.m_strPatientFile;
-    scratch->m_arrVisitOffsets = store.m_arrVisitOffsets;
-    scratch->m_arrVisitDates = store.m_arrVisitDates;
+    scratch->TakeVisitIndexOf(store);
     if (!scratch->LoadVisitSymptoms(visit))
         return nullptr;
     return scratch;
@@ -69,7 +68,7 @@ std::optional<std::string> FingerprintOfVisit(const CCaseStore& store, int visit
     if (!fresh)
         return std::nullopt;
     std::vector<const CSymptomRecord*> records;
-    for (const auto& record : fresh->m_mapSymptoms)
+    for (const auto& record : fresh->Symptoms())
         records.push_back(record.get());
     return SymptomFingerprint(records);
 }
@@ -101,34 +100,34 @@ std::string SymptomFingerprint(std::span<const CSymptomRecord* const> records)
     return hash.Hex();
 }
 
-PracticeIdentity CurrentPractice(const CQuillonState& state)
+PracticeIdentity CurrentPractice(const PatientContext& patient)
 {
     std::error_code ec;
-    std::filesystem::path folder = std::filesystem::canonical(state.m_folder.Root(), ec);
+    std::filesystem::path folder = std::filesystem::canonical(patient.folder.Root(), ec);
     if (ec)
-        folder = std::filesystem::absolute(state.m_folder.Root(), ec).lexically_normal();
-    return {folder.string(), Cp1252ToUtf8(state.m_strPhysicianName)};
+        folder = std::filesystem::absolute(patient.folder.Root(), ec).lexically_normal();
+    return {folder.string(), Cp1252ToUtf8(patient.physician)};
 }
 
-PatientIdentity CurrentPatient(const CQuillonState& state)
+PatientIdentity CurrentPatient(const PatientContext& patient)
 {
-    return {CurrentPractice(state), Cp1252ToUtf8(state.m_strPatientFile), Cp1252ToUtf8(state.m_strPatientName)};
+    return {CurrentPractice(patient), Cp1252ToUtf8(patient.regNo), Cp1252ToUtf8(patient.name)};
 }
 
-VisitIdentity CurrentVisit(const CQuillonState& state)
+VisitIdentity CurrentVisit(const CCaseStore& store)
 {
-    const int visit = state.m_nLoadedVisit;
-    if (visit < 0 || visit >= state.VisitCount())
+    const int visit = store.LoadedVisit();
+    if (visit < 0 || visit >= store.VisitCount())
         return {};
-    return {Cp1252ToUtf8(state.m_arrVisitDates[static_cast<std::size_t>(visit)]),
-        FingerprintOfVisit(state, visit).value_or(std::string())};
+    return {Cp1252ToUtf8(store.VisitDates()[static_cast<std::size_t>(visit)]),
+        FingerprintOfVisit(store, visit).value_or(std::string())};
 }
 
 VisitMatch FindVisit(const CCaseStore& store, const VisitIdentity& visit)
 {
     VisitMatch match;
     for (int v = 0; v < store.VisitCount(); ++v) {
-        if (Cp1252ToUtf8(store.m_arrVisitDates[static_cast<std::size_t>(v)]) != visit.date)
+        if (Cp1252ToUtf8(store.VisitDates()[static_cast<std::size_t>(v)]) != visit.date)
             continue;
         if (FingerprintOfVisit(store, v) == visit.fingerprint)
             return {v, false};
@@ -142,7 +141,7 @@ bool FolderHoldsVisit(const CPracticeFolder& folder, const std::string& regNo, c
 {
     NullMessageSink quiet;
     CCaseStore store(folder, quiet);
-    store.m_strPatientFile = Utf8ToCp1252(regNo);
+    store.SetPatientFile(Utf8ToCp1252(regNo));
     if (!store.LoadVisitIndex())
         return false;
     const VisitMatch match = FindVisit(store, visit);
@@ -181,14 +180,14 @@ PracticeFound FindPracticeOfFolder(
 std::vector<std::string> StepsBeforeChart(const CCaseStore& state, const CChartSession::StartState& start)
 {
     NullMessageSink quiet;
-    const auto fresh = FreshVisit(state, state.m_nLoadedVisit, quiet);
-    if (!fresh || start.live.size() + start.deleted.size() != fresh->m_mapSymptoms.size())
+    const auto fresh = FreshVisit(state, state.LoadedVisit(), quiet);
+    if (!fresh || start.live.size() + start.deleted.size() != fresh->Symptoms().size())
         return {};
     // Each record of the start by its place in the file (identical records in turn).
-    std::vector<bool> used(fresh->m_mapSymptoms.size(), false);
+    std::vector<bool> used(fresh->Symptoms().size(), false);
     const auto place = [&](const CSymptomRecord* record) {
         for (std::size_t i = 0; i < used.size(); ++i)
-            if (!used[i] && SameRecord(*record, *fresh->m_mapSymptoms[i])) {
+            if (!used[i] && SameRecord(*record, *fresh->Symptoms()[i])) {
                 used[i] = true;
                 return static_cast<int>(i);
             }
@@ -206,7 +205,7 @@ std::vector<std::string> StepsBeforeChart(const CCaseStore& state, const CChartS
     std::size_t inOrder = 1;
     while (inOrder < live.size() && live[inOrder] > live[inOrder - 1])
         ++inOrder;
-    std::vector<int> now(fresh->m_mapSymptoms.size()), gone;
+    std::vector<int> now(fresh->Symptoms().size()), gone;
     for (std::size_t i = 0; i < now.size(); ++i)
         now[i] = static_cast<int>(i);
     std::vector<std::string> steps;

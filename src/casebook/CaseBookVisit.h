@@ -17,7 +17,7 @@ namespace quillon {
 class CCaseBook;
 class CCaseStore;
 class CPracticeFolder;
-class CQuillonState;
+struct PatientContext;
 
 // The fingerprint of a visit's recorded symptoms, in file order: 16 hex digits of a 64-bit FNV-1a hash over every
 // record's kind, repertory, level, remedy entries and text, each field preceded by its length, so that no two
@@ -26,9 +26,9 @@ std::string SymptomFingerprint(std::span<const CSymptomRecord* const> records);
 
 // The practice of the state's folder (its canonical path) and physician, the current patient, and the visit the
 // store holds as the patient's file has it now (the symptoms deleted since are still counted).
-PracticeIdentity CurrentPractice(const CQuillonState& state);
-PatientIdentity CurrentPatient(const CQuillonState& state);
-VisitIdentity CurrentVisit(const CQuillonState& state);
+PracticeIdentity CurrentPractice(const PatientContext& patient);
+PatientIdentity CurrentPatient(const PatientContext& patient);
+VisitIdentity CurrentVisit(const CCaseStore& store);
 
 struct VisitMatch
 {

@@ -360,11 +360,17 @@ void CCaseStore::FileInKindIndex(CSymptomRecord* record)
     }
 }
 
+void CCaseStore::TakeVisitIndexOf(const CCaseStore& other)
+{
+    m_strPatientFile = other.m_strPatientFile;
+    m_arrVisitOffsets = other.m_arrVisitOffsets;
+    m_arrVisitDates = other.m_arrVisitDates;
+}
+
 void CCaseStore::ClearCaseStore()
 {
     for (const auto& [id, listener] : m_clearListeners)
         listener();
-    ClearDependentState();
     m_nLoadedVisit = -1;
     m_mapMindSymptoms.clear();
     m_mapGeneralSymptoms.clear();

@@ -86,6 +86,33 @@ public:
     const CPracticeFolder& Folder() const { return *m_folder; }
     IMessageSink& Sink() const { return *m_sink; }
 
+    // The case as loaded. The lists below are read through these; the owners of the store fill them.
+    const std::string& PatientFile() const { return m_strPatientFile; }
+    void SetPatientFile(std::string file) { m_strPatientFile = std::move(file); }
+    // Takes the patient and the visit index of `other`, to load one of its visits apart from it.
+    void TakeVisitIndexOf(const CCaseStore& other);
+    const std::vector<std::string>& VisitDates() const { return m_arrVisitDates; }
+    int LoadedVisit() const { return m_nLoadedVisit; }
+    int SymptomCount() const { return m_nSymptomCount; }
+    const std::vector<std::unique_ptr<CSymptomRecord>>& Symptoms() const { return m_mapSymptoms; }
+    const std::vector<std::unique_ptr<CSymptomRecord>>& DeletedSymptoms() const { return m_mapDeletedSymptoms; }
+    const std::vector<std::string>& SymptomTexts() const { return m_mapSymptomText; }
+    const std::vector<std::string>& DeletedTexts() const { return m_mapDeletedText; }
+    const std::vector<CSymptomRecord*>& MindSymptoms() const { return m_mapMindSymptoms; }
+    const std::vector<CSymptomRecord*>& GeneralSymptoms() const { return m_mapGeneralSymptoms; }
+    const std::vector<CSymptomRecord*>& RestSymptoms() const { return m_mapRestSymptoms; }
+    // A store built by hand, not loaded: the record is appended to the live list alone.
+    void AddSymptom(std::unique_ptr<CSymptomRecord> record) { m_mapSymptoms.push_back(std::move(record)); }
+    std::vector<std::unique_ptr<CSymptomRecord>> TakeSymptoms() { return std::move(m_mapSymptoms); }
+    // The active symptoms of the repertorisation, set by the engine.
+    const std::vector<CSymptomRecord*>& RepSymptoms() const { return m_mapRepSymptoms; }
+    void SetRepSymptoms(std::vector<CSymptomRecord*> symptoms) { m_mapRepSymptoms = std::move(symptoms); }
+    const std::vector<CSymptomRecord*>& Clipboard(int k) const
+    {
+        return m_arrClipboards.at(static_cast<std::size_t>(k));
+    }
+    std::vector<CSymptomRecord*>& Clipboard(int k) { return m_arrClipboards.at(static_cast<std::size_t>(k)); }
+
     std::string m_strPatientFile;
     std::vector<std::uint32_t> m_arrVisitOffsets;
     std::vector<std::string> m_arrVisitDates;
@@ -110,10 +137,6 @@ public:
     std::array<std::vector<CSymptomRecord*>, kClipboardCount> m_arrClipboards;
 
     int m_nSymptomCount = 0;
-
-protected:
-    // Derived stores empty their own record-dependent state here; called by ClearCaseStore.
-    virtual void ClearDependentState() {}
 
 private:
     bool IndexVisits(SymptomBytes& bytes);

@@ -1,11 +1,12 @@
 // The case-record view.
 #include "caserecord/CrFollow.h"
 
+#include "casedata/MessageSink.h"
 #include "caserecord/CaseRecordPage.h"
 #include "controls/DisplayText.h"
 #include "controls/FormLook.h"
 #include "controls/ViewRegistry.h"
-#include "state/QuillonState.h"
+#include "state/PatientContext.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -90,8 +91,9 @@ void CPageBrowser::ShowPageText(std::string_view page)
     setHtml(ShownCopy(page));
 }
 
-CCrFollow::CCrFollow(const CQuillonState& state, IViewRegistry& views, QWidget* parent)
-    : QWidget(parent), m_state(state), m_views(views)
+CCrFollow::CCrFollow(
+    const PatientContext& patient, bool caseRecord, IMessageSink& sink, IViewRegistry& views, QWidget* parent)
+    : QWidget(parent), m_views(views)
 {
     setAutoFillBackground(true);
     QPalette palette = this->palette();
@@ -115,7 +117,7 @@ CCrFollow::CCrFollow(const CQuillonState& state, IViewRegistry& views, QWidget* 
     layout->addWidget(m_pHeader);
     layout->addWidget(m_pBrowser, 1);
 
-    OnInitialUpdate();
+    OnInitialUpdate(patient, caseRecord, sink);
 }
 
 CCrFollow::~CCrFollow()
@@ -123,22 +125,20 @@ CCrFollow::~CCrFollow()
     m_views.UnregisterView(kViewCaseRecord, this);
 }
 
-void CCrFollow::OnInitialUpdate()
+void CCrFollow::OnInitialUpdate(const PatientContext& patient, bool caseRecord, IMessageSink& sink)
 {
     m_views.RegisterView(kViewCaseRecord, this);
-    m_pPhysicianName->setText(FromData(m_state.m_strPhysicianName));
-    m_pPatientName->setText(FromData(m_state.m_strPatientName));
+    m_pPhysicianName->setText(FromData(patient.physician));
+    m_pPatientName->setText(FromData(patient.name));
 
-    const bool caseRecord = m_state.m_bCaseRecordMode;
     setWindowTitle(QCoreApplication::translate("quillon::CCrFollow", caseRecord ? kCaseRecordTitle : kFollowupTitle)
-        + FromData(m_state.m_strPatientName));
+        + FromData(patient.name));
 
-    const std::optional<std::string> page
-        = BuildPatientPage(m_state.m_folder, m_state.m_strPatientFile, caseRecord, m_state.Sink());
+    const std::optional<std::string> page = BuildPatientPage(patient.folder, patient.regNo, caseRecord, sink);
     if (!page)
         return;
     // A folder the user cannot write still shows the page, from memory; the folder stays as it was.
-    const std::optional<std::filesystem::path> path = WritePageFile(m_state.m_folder, *page);
+    const std::optional<std::filesystem::path> path = WritePageFile(patient.folder, *page);
     if (path)
         m_pBrowser->ShowPage(QFile::decodeName(QByteArray(path->c_str())));
     else

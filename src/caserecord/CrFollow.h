@@ -14,8 +14,9 @@ class QLabel;
 
 namespace quillon {
 
-class CQuillonState;
+class IMessageSink;
 class IViewRegistry;
+struct PatientContext;
 
 // Shows the written page and nothing else: links are not followed and no other resource
 // (image, style sheet, remote file) is loaded.
@@ -47,8 +48,10 @@ class CCrFollow final : public QWidget
     Q_DISABLE_COPY_MOVE(CCrFollow)
 
 public:
-    // The view enters itself in `views` while it lives.
-    CCrFollow(const CQuillonState& state, IViewRegistry& views, QWidget* parent = nullptr);
+    // Shows the patient's full case record (caseRecord) or follow-up notes; the view enters itself in `views`
+    // while it lives.
+    CCrFollow(const PatientContext& patient, bool caseRecord, IMessageSink& sink, IViewRegistry& views,
+        QWidget* parent = nullptr);
     ~CCrFollow() override;
 
     CPageBrowser* Browser() const { return m_pBrowser; }
@@ -57,9 +60,8 @@ public:
     // The patient's data file the page was built from (".cas" or ".flw" name).
 
 private:
-    void OnInitialUpdate();
+    void OnInitialUpdate(const PatientContext& patient, bool caseRecord, IMessageSink& sink);
 
-    const CQuillonState& m_state;
     IViewRegistry& m_views;
     QGroupBox* m_pHeader = nullptr;
     QLabel* m_pPhysicianName = nullptr;

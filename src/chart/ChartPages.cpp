@@ -6,7 +6,7 @@
 #include "engine/RepEngine.h"
 #include "engine/RepMethods.h"
 #include "engine/RepertoryTable.h"
-#include "state/QuillonState.h"
+#include "state/PatientContext.h"
 
 #include <algorithm>
 #include <cmath>
@@ -374,9 +374,9 @@ ChartPageLayout LayOutChartPages(const CRepEngine& engine, const ChartPagesHeade
     return layout;
 }
 
-ChartPagesHeader RecordedChartHeader(const CQuillonState& state, const CRepMethods& methods)
+ChartPagesHeader RecordedChartHeader(const PatientContext& patient, const CRepMethods& methods)
 {
-    return {state.m_strPatientName, state.m_strPatientFile, state.m_szVisitDate, methods.RecordCaption()};
+    return {patient.name, patient.regNo, patient.visitDate, methods.RecordCaption()};
 }
 
 } // namespace quillon

@@ -9,7 +9,7 @@
 
 namespace quillon {
 
-class CQuillonState;
+struct PatientContext;
 class CRepEngine;
 class CRepMethods;
 
@@ -99,7 +99,7 @@ struct ChartPagesHeader
 
 // The header of everything that leaves the chart's screen (its printed and PDF pages, the covered report): the
 // current patient and visit, and the methods and filters that made the rows shown.
-ChartPagesHeader RecordedChartHeader(const CQuillonState& state, const CRepMethods& methods);
+ChartPagesHeader RecordedChartHeader(const PatientContext& patient, const CRepMethods& methods);
 
 // The pages of the chart for a printable area of width x height points: as many remedy columns and symptom rows
 // as the area holds, remedies' blocks outside and symptoms' blocks inside. A rubric too long for a whole page

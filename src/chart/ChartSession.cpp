@@ -136,9 +136,9 @@ std::optional<KingdomDialogResult> CCommandChoosers::ChooseKingdom(
 
 CChartSession::CChartSession(CQuillonState& state, IMessageSink& sink)
     : m_state(state),
-      m_engine(state, state.m_pRemedyCatalogue.get(), sink),
+      m_engine(state, state.Catalogue(), sink),
       m_methods(state, m_engine, sink),
-      m_choosers(state.m_folder, sink)
+      m_choosers(state.Folder(), sink)
 {
     m_methods.SetChoosers(&m_choosers, &m_choosers, &m_choosers);
 }
@@ -147,9 +147,9 @@ bool CChartSession::Start()
 {
     m_operations.clear();
     m_start = {};
-    for (const auto& record : m_state.m_mapSymptoms)
+    for (const auto& record : m_state.Symptoms())
         m_start.live.push_back(record.get());
-    for (const auto& record : m_state.m_mapDeletedSymptoms)
+    for (const auto& record : m_state.DeletedSymptoms())
         m_start.deleted.push_back(record.get());
     return m_methods.Start();
 }

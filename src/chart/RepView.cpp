@@ -73,7 +73,7 @@ CRepView::CRepView(CQuillonState& state, IViewRegistry& views, QWidget* parent)
     m_pMethods = &m_pSession->Methods();
     m_pWeightageChooser = std::make_unique<CWeightageDialogChooser>(this);
     m_pDrugFilterChooser = std::make_unique<CDrugFilterDialogChooser>(this);
-    auto kingdomChooser = std::make_unique<CKingdomDialogChooser>(state.m_folder, state.Sink(), this);
+    auto kingdomChooser = std::make_unique<CKingdomDialogChooser>(state.Folder(), state.Sink(), this);
     // Behind an open kingdom dialog the chart shows the kingdom's remedies, their count and the caption.
     kingdomChooser->SetBeforeOpen([this] { AfterMethod(MethodOutcome::Refreshed); });
     m_pKingdomChooser = std::move(kingdomChooser);
@@ -83,7 +83,7 @@ CRepView::CRepView(CQuillonState& state, IViewRegistry& views, QWidget* parent)
     ConnectButtons();
     UpdateButtonStates();
 
-    setWindowTitle(tr("Repertorisation -- %1").arg(FromData(state.m_strPatientName)));
+    setWindowTitle(tr("Repertorisation -- %1").arg(FromData(state.Patient().name)));
     LayOutControls();
     ResetScrollBars();
     ShowCounts();

@@ -383,10 +383,10 @@ void CRepView::resizeEvent(QResizeEvent* event)
 
 void CRepView::SetHeaderLine()
 {
+    const PatientContext patient = m_state.Patient();
     m_statics[FormPart::HeaderLine]->setText(
         tr("  Of %1        Reg. No. : %2       Rep. Date : %3")
-            .arg(FromData(m_state.m_strPatientName), FromData(m_state.m_strPatientFile),
-                FromData(m_state.m_szVisitDate)));
+            .arg(FromData(patient.name), FromData(patient.regNo), FromData(patient.visitDate)));
 }
 
 CPictureButton* CRepView::Button(FormPart part) const

@@ -8,13 +8,13 @@ namespace quillon {
 DropOutcome DropSymptomOnClipboard(CCaseStore& store, int nSymptom, int k, IMessageSink& sink)
 {
     if (k < 0 || k >= kClipboardCount || nSymptom < 0
-        || static_cast<std::size_t>(nSymptom) >= store.m_mapRepSymptoms.size())
+        || static_cast<std::size_t>(nSymptom) >= store.RepSymptoms().size())
         return DropOutcome::NoSymptom;
-    CSymptomRecord* record = store.m_mapRepSymptoms[static_cast<std::size_t>(nSymptom)];
+    CSymptomRecord* record = store.RepSymptoms()[static_cast<std::size_t>(nSymptom)];
     if (!record)
         return DropOutcome::NoSymptom;
 
-    auto& clip = store.m_arrClipboards[static_cast<std::size_t>(k)];
+    auto& clip = store.Clipboard(k);
     const std::string number = std::to_string(k + 1);
     for (const CSymptomRecord* onClipboard : clip) {
         if (onClipboard && onClipboard->m_pszText == record->m_pszText) {

@@ -19,7 +19,7 @@ enum class DropOutcome {
     Dropped, // told and added
 };
 
-// Drops active symptom nSymptom (an index into the store's m_mapRepSymptoms) on clipboard k (0..2): tells the
+// Drops active symptom nSymptom (an index into the store's active symptoms) on clipboard k (0..2): tells the
 // user either way and appends it to the store's clipboard when no symptom of the same text is there yet.
 DropOutcome DropSymptomOnClipboard(CCaseStore& store, int nSymptom, int k, IMessageSink& sink);
 

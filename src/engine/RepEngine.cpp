@@ -80,8 +80,8 @@ CRepEngine::~CRepEngine()
 ActiveSymptoms EveryRecordedSymptom(const CCaseStore& store)
 {
     ActiveSymptoms input;
-    input.symptoms.reserve(store.m_mapSymptoms.size());
-    for (const auto& record : store.m_mapSymptoms)
+    input.symptoms.reserve(store.Symptoms().size());
+    for (const auto& record : store.Symptoms())
         input.symptoms.push_back(record.get());
     return input;
 }
@@ -176,7 +176,7 @@ bool CRepEngine::Start(ActiveSymptoms input)
 
 bool CRepEngine::BuildResults(ActiveSymptoms input)
 {
-    m_store->m_mapRepSymptoms = std::move(input.symptoms);
+    m_store->SetRepSymptoms(std::move(input.symptoms));
     m_weights = std::move(input.weights);
     return BuildResults();
 }
@@ -232,7 +232,7 @@ bool CRepEngine::BuildResults()
 {
     InvalidateOrder();
     pdrgRep.clear();
-    const auto& symptoms = m_store->m_mapRepSymptoms;
+    const auto& symptoms = m_store->RepSymptoms();
     const std::size_t count = symptoms.size();
 
     // Totality and symptoms covered are summed in a table indexed by code in one pass over the entries; the
@@ -346,7 +346,7 @@ std::vector<const CSymptomRecord*> CRepEngine::ActiveEliminating() const
     std::vector<const CSymptomRecord*> active;
     if (m_eliminating.empty())
         return active;
-    for (const CSymptomRecord* record : m_store->m_mapRepSymptoms)
+    for (const CSymptomRecord* record : m_store->RepSymptoms())
         if (IsEliminating(record) && std::find(active.begin(), active.end(), record) == active.end())
             active.push_back(record);
     return active;
@@ -482,7 +482,7 @@ void CRepEngine::FillGradeMatrix()
 {
     // The grades are read from the active symptoms' entries when asked for (a paint reads a screenful), so
     // only the bounds they are read within are kept: the active symptoms and the display order of this fill.
-    m_nMatrixSymptoms = static_cast<int>(m_store->m_mapRepSymptoms.size());
+    m_nMatrixSymptoms = static_cast<int>(m_store->RepSymptoms().size());
     m_nMatrixRemedies = pFinRep ? static_cast<int>(pFinRep->size()) : static_cast<int>(pdrgRep.size());
     m_bHasMatrix = true;
 }
@@ -491,7 +491,7 @@ std::vector<LevelEntry> CRepEngine::Levels(RemedyKey key) const
 {
     std::vector<LevelEntry> levels;
     const int code = RemedyCodeOfKey(key);
-    const auto& active = m_store->m_mapRepSymptoms;
+    const auto& active = m_store->RepSymptoms();
     for (std::size_t s = 0; s < active.size(); ++s) {
         const CSymptomRecord* record = active[s];
         if (!record)
@@ -515,7 +515,7 @@ bool CRepEngine::RefreshResults()
 
 const CSymptomRecord* CRepEngine::Symptom(int s) const
 {
-    const auto& symptoms = m_store->m_mapRepSymptoms;
+    const auto& symptoms = m_store->RepSymptoms();
     if (s < 0 || static_cast<std::size_t>(s) >= symptoms.size())
         return nullptr;
     return symptoms[static_cast<std::size_t>(s)];

@@ -80,7 +80,7 @@ public:
     using ResultEntry = std::pair<RemedyKey, RemedyResult*>;
     using ResultMap = std::vector<ResultEntry>;
 
-    // The store supplies the symptoms and holds the active set m_mapRepSymptoms, which only the engine
+    // The store supplies the symptoms and holds the active set (RepSymptoms), which only the engine
     // writes, from the input of each build; the catalogue (may be null) names the remedies. When the store is cleared
     // the engine drops everything it borrowed from it.
     CRepEngine(CCaseStore& store, const CRemedyCatalogue* catalogue, IMessageSink& sink);
@@ -143,9 +143,9 @@ public:
     bool HasSortedOrder() const { return pFinRep.has_value(); }
     bool HasGradeMatrix() const { return m_bHasMatrix; }
 
-    int SymptomCount() const { return static_cast<int>(m_store->m_mapRepSymptoms.size()); }
+    int SymptomCount() const { return static_cast<int>(m_store->RepSymptoms().size()); }
     const CSymptomRecord* Symptom(int s) const;
-    std::span<CSymptomRecord* const> ActiveSet() const { return m_store->m_mapRepSymptoms; }
+    std::span<CSymptomRecord* const> ActiveSet() const { return m_store->RepSymptoms(); }
     // Rows of the display order (0 while it is absent).
     int RemedyCount() const { return pFinRep ? static_cast<int>(pFinRep->size()) : 0; }
     const RemedyResult* SortedRemedy(int r) const;

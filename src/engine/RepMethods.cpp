@@ -22,8 +22,8 @@ CRepMethods::~CRepMethods()
 
 void CRepMethods::ClearClipboards()
 {
-    for (auto& clipboard : m_state->m_arrClipboards)
-        clipboard.clear();
+    for (int k = 0; k < kClipboardCount; ++k)
+        m_state->Clipboard(k).clear();
 }
 
 void CRepMethods::DropBorrowed()
@@ -110,8 +110,6 @@ void CRepMethods::NormalRepertorisation()
     m_szFilterDesc.clear();
     m_strKingdomDesc.clear();
     m_strDrugFilterDesc.clear();
-    m_state->m_mapDrugProperties.clear();
-    m_state->m_mapRemedyRows.clear();
     // Drops the intensities and the elimination, makes every recorded symptom active and builds with weight 1.
     m_mapIntensity.clear();
     m_engine->ClearElimination();
@@ -198,7 +196,7 @@ int CRepMethods::BuildSelected()
 void CRepMethods::BuildWeighted()
 {
     try {
-        const auto& active = m_state->m_mapRepSymptoms;
+        const auto& active = m_state->RepSymptoms();
         m_engine->BuildResults(ActiveSymptoms{active, WeightsFromIntensities(m_mapIntensity, active.size())});
     } catch (const std::bad_alloc&) {
         m_engine->ClearResults();
@@ -208,8 +206,8 @@ void CRepMethods::BuildWeighted()
 
 int CRepMethods::ApplyPropertyMask()
 {
-    const std::uint32_t required = m_state->m_nDrugPropertyMask;
-    const CRemedyCatalogue* catalogue = m_state->m_pRemedyCatalogue.get();
+    const std::uint32_t required = m_state->DrugPropertyMask();
+    const CRemedyCatalogue* catalogue = m_state->Catalogue();
     // A remedy the catalogue does not know has no properties: it passes only an empty mask.
     m_engine->RemoveRemedies([required, catalogue](const RemedyResult& result) {
         const RemedyEntry* entry = catalogue ? catalogue->Entry(result.code) : nullptr;
@@ -239,17 +237,17 @@ int CRepMethods::ApplyMethods()
     }
     if (m_flags.m_bMind) {
         m_engine->ClearResults();
-        if (MergeCategory(m_state->m_mapMindSymptoms, m_state->MindCount()) == 0)
+        if (MergeCategory(m_state->MindSymptoms(), m_state->MindCount()) == 0)
             return 0;
     }
     if (m_flags.m_bRest) {
         m_engine->ClearResults();
-        if (MergeCategory(m_state->m_mapRestSymptoms, m_state->RestCount()) == 0)
+        if (MergeCategory(m_state->RestSymptoms(), m_state->RestCount()) == 0)
             return 0;
     }
     if (m_flags.m_bGeneral) {
         m_engine->ClearResults();
-        if (MergeCategory(m_state->m_mapGeneralSymptoms, m_state->GeneralCount()) == 0)
+        if (MergeCategory(m_state->GeneralSymptoms(), m_state->GeneralCount()) == 0)
             return 0;
     }
     if (m_flags.m_bWeightage || m_flags.m_bSorted)
@@ -289,17 +287,17 @@ MethodOutcome CRepMethods::SubsetMethod(
 
 MethodOutcome CRepMethods::OnMind()
 {
-    return SubsetMethod(m_state->m_mapMindSymptoms, kMsgMindNotRecorded, m_flags.m_bMind);
+    return SubsetMethod(m_state->MindSymptoms(), kMsgMindNotRecorded, m_flags.m_bMind);
 }
 
 MethodOutcome CRepMethods::OnGeneral()
 {
-    return SubsetMethod(m_state->m_mapGeneralSymptoms, kMsgGeneralNotRecorded, m_flags.m_bGeneral);
+    return SubsetMethod(m_state->GeneralSymptoms(), kMsgGeneralNotRecorded, m_flags.m_bGeneral);
 }
 
 MethodOutcome CRepMethods::OnRest()
 {
-    return SubsetMethod(m_state->m_mapRestSymptoms, kMsgRestNotRecorded, m_flags.m_bRest);
+    return SubsetMethod(m_state->RestSymptoms(), kMsgRestNotRecorded, m_flags.m_bRest);
 }
 
 MethodOutcome CRepMethods::OnClipboard(int k)
@@ -333,7 +331,7 @@ MethodOutcome CRepMethods::OnWeightage()
 {
     m_flags.m_bNormal = false;
     m_engine->SetSortMode(SortByTotality);
-    CWeightageModel model(m_state->m_mapRepSymptoms, m_mapIntensity);
+    CWeightageModel model(m_state->RepSymptoms(), m_mapIntensity);
     if (!m_pWeightageChooser || !m_pWeightageChooser->ChooseWeightage(model))
         return MethodOutcome::Unchanged;
     try {
@@ -352,10 +350,12 @@ MethodOutcome CRepMethods::OnDrugFilter()
     m_flags.m_bNormal = false;
     m_engine->SetSortMode(SortByTotality);
     m_flags.m_bDrugFilter = true;
-    CDrugFilterModel model(m_state->m_arrDrugFilterChoice);
+    CDrugFilterModel model(m_state->DrugFilterChoice());
     if (m_pDrugFilterChooser && m_pDrugFilterChooser->ChooseDrugFilter(model)) {
-        DrugFilterResult result = model.Ok(*m_state);
-        if (m_state->m_nDrugPropertyMask != 0) {
+        DrugFilterResult result = model.Result();
+        m_state->SetDrugPropertyMask(result.m_nMask);
+        m_state->SetDrugFilterChoice(result.m_arrChosen);
+        if (result.m_nMask != 0) {
             m_nKingdomFilter = result.m_nKingdom;
             m_strDrugFilterDesc = std::move(result.m_strDescription);
             m_szFilterDesc = m_strKingdomDesc + m_strDrugFilterDesc;
@@ -377,7 +377,7 @@ MethodOutcome CRepMethods::ApplyKingdomFilter(int nBit, int nKind)
     m_bKingdomApplied = true;
     m_nKingdomFilter = nKind;
     m_szFilterDesc.clear();
-    m_state->m_nDrugPropertyMask = 1u << static_cast<unsigned>(nBit);
+    m_state->SetDrugPropertyMask(1u << static_cast<unsigned>(nBit));
     ApplyPropertyMask();
     RefreshRepertorisation();
     RunKingdomDialog();
@@ -394,7 +394,7 @@ void CRepMethods::RunKingdomDialog()
         remedies.reserve(m_engine->Results().size());
         for (const auto& [key, result] : m_engine->Results())
             remedies.push_back(FilterRemedy{key, result->code, result->name});
-        choice = m_pKingdomChooser->ChooseKingdom(kind, remedies, m_state->m_kingdomFilterState);
+        choice = m_pKingdomChooser->ChooseKingdom(kind, remedies, m_state->KingdomFilter());
     }
     if (!choice) {
         m_nKingdomFilter = kKingdomNone;
@@ -413,7 +413,7 @@ void CRepMethods::RunKingdomDialog()
 
 void CRepMethods::ApplyKingdomChoice(int kind, const KingdomDialogResult& choice)
 {
-    KingdomFilterState& kingdomState = m_state->m_kingdomFilterState;
+    KingdomFilterState& kingdomState = m_state->KingdomFilter();
     if (kind != kKingdomMineral || !kingdomState.m_bMineralNoSelection) {
         for (const RemedyKey key : choice.m_arrExcluded)
             m_engine->RemoveRemedy(key);
@@ -452,7 +452,7 @@ MethodOutcome CRepMethods::OnResetClipboard()
         m_sink->Show(kMsgClipboardsNotSelected);
         return MethodOutcome::Unchanged;
     }
-    m_state->m_arrClipboards[static_cast<std::size_t>(shown)].clear();
+    m_state->Clipboard(shown).clear();
     NormalRepertorisation();
     return MethodOutcome::Refreshed;
 }
@@ -511,18 +511,14 @@ MethodOutcome CRepMethods::OnSortLabel(SortMode mode)
     return MethodOutcome::Refreshed;
 }
 
-int CRepMethods::BuildRemedyRows()
+std::optional<std::vector<ChartRow>> CRepMethods::BuildRemedyRows()
 {
-    auto& rows = m_state->m_mapRemedyRows;
-    rows.clear();
     try {
-        rows = ChartRows(*m_engine);
+        return ChartRows(*m_engine);
     } catch (const std::bad_alloc&) {
-        rows.clear();
         m_sink->Show(kMsgInsufficientMemory);
-        return 0;
+        return std::nullopt;
     }
-    return 1;
 }
 
 int CRepMethods::SelectedRemedyRow() const
@@ -544,14 +540,14 @@ std::optional<std::string> CRepMethods::RemedyForReport()
     return name;
 }
 
-bool CRepMethods::PrepareConversion()
+std::optional<std::vector<ChartRow>> CRepMethods::PrepareConversion(std::vector<ChosenRemedy>& chosen)
 {
-    if (BuildRemedyRows() == 0)
-        return false;
+    auto rows = BuildRemedyRows();
+    if (!rows)
+        return std::nullopt;
     const int row = SelectedRemedyRow();
     if (row >= 0) {
-        const ChartRow& picked = m_state->m_mapRemedyRows[static_cast<std::size_t>(row)];
-        auto& chosen = m_state->m_arrMMRemedies;
+        const ChartRow& picked = (*rows)[static_cast<std::size_t>(row)];
         const auto found = std::find_if(
             chosen.begin(), chosen.end(), [&picked](const ChosenRemedy& r) { return r.code == picked.code; });
         if (found != chosen.end())
@@ -559,16 +555,15 @@ bool CRepMethods::PrepareConversion()
         else
             chosen.push_back(ChosenRemedy{picked.code, picked.name});
     }
-    return true;
+    return rows;
 }
 
-bool CRepMethods::PrepareDrugList()
+std::optional<std::vector<ChartRow>> CRepMethods::PrepareDrugList()
 {
-    if (BuildRemedyRows() == 0) {
+    auto rows = BuildRemedyRows();
+    if (!rows)
         m_sink->Show(kMsgCannotShowDrugList);
-        return false;
-    }
-    return true;
+    return rows;
 }
 
 const CSymptomRecord* CRepMethods::SymptomForFullList()

@@ -14,6 +14,7 @@
 #include "engine/Weightage.h"
 #include "filters/DrugFilter.h"
 #include "filters/FilterTypes.h"
+#include "state/ChartRow.h"
 #include "state/KingdomFilterState.h"
 #include "state/QuillonState.h"
 
@@ -149,13 +150,13 @@ public:
     // The picked remedy's name (at most 14 characters) for the symptoms-covered report (1215, 9926); shows
     // "Remedy not selected" and returns nothing when no remedy is picked.
     std::optional<std::string> RemedyForReport();
-    // Publishes the chart's rows in display order (m_mapRemedyRows); returns how many, 0 after its message.
-    int BuildRemedyRows();
-    // Conv. Rep To MM (9925): the rows, then the picked remedy added to the conversion list; false when the
-    // conversion dialog must not open.
-    bool PrepareConversion();
-    // Drug List (117): the rows; false when the dialog must not open.
-    bool PrepareDrugList();
+    // The chart's rows in display order; nothing after its message.
+    std::optional<std::vector<ChartRow>> BuildRemedyRows();
+    // Conv. Rep To MM (9925): the rows, once the picked remedy is added to the conversion's list `chosen`;
+    // nothing when the conversion dialog must not open.
+    std::optional<std::vector<ChartRow>> PrepareConversion(std::vector<ChosenRemedy>& chosen);
+    // Drug List (117): the rows; nothing when the dialog must not open.
+    std::optional<std::vector<ChartRow>> PrepareDrugList();
     // Full Symptom (214): the picked symptom when it has remedies; "No Remedy for selected symptom" otherwise.
     const CSymptomRecord* SymptomForFullList();
     // The display row picked last, or -1 when none is picked or it lies beyond the rows now shown.
@@ -172,10 +173,7 @@ public:
     int RemedyCount() const { return m_engine->ResultCount(); }
     // Clipboard k (the case store's list). Its counter shows its count; its button is full while it holds
     // symptoms. The kind counters show the case store's sizes.
-    const std::vector<CSymptomRecord*>& Clipboard(int k) const
-    {
-        return m_state->m_arrClipboards.at(static_cast<std::size_t>(k));
-    }
+    const std::vector<CSymptomRecord*>& Clipboard(int k) const { return std::as_const(*m_state).Clipboard(k); }
     int ClipCount(int k) const { return static_cast<int>(Clipboard(k).size()); }
     bool ClipboardFull(int k) const { return !Clipboard(k).empty(); }
     int MindCount() const { return m_state->MindCount(); }

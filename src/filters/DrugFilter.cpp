@@ -2,7 +2,6 @@
 #include "filters/DrugFilter.h"
 
 #include "casedata/Translatable.h"
-#include "state/QuillonState.h"
 
 namespace quillon {
 
@@ -107,15 +106,6 @@ DrugFilterResult CDrugFilterModel::Result() const
         else if (k == kPropertyAnimal)
             result.m_nKingdom = kKingdomAnimal;
     }
-    return result;
-}
-
-DrugFilterResult CDrugFilterModel::Ok(CQuillonState& state) const
-{
-    DrugFilterResult result = Result();
-    state.m_nDrugPropertyMask = result.m_nMask;
-    state.m_mapDrugProperties = result.m_arrChosen;
-    state.m_arrDrugFilterChoice = result.m_arrChosen;
     return result;
 }
 

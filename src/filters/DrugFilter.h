@@ -11,8 +11,6 @@
 
 namespace quillon {
 
-class CQuillonState;
-
 inline constexpr int kDrugPropertyCount = 31;
 // The dialog's texts are translated where they are shown (context "CDrugFilterModel").
 inline constexpr const char* kDrugFilterTitle = QT_TRANSLATE_NOOP("CDrugFilterModel", "Drug Filter");
@@ -78,8 +76,6 @@ public:
 
     // The result of OK for the boxes as they stand.
     DrugFilterResult Result() const;
-    // OK: replaces the state's mask, property list and remembered choice and returns the result.
-    DrugFilterResult Ok(CQuillonState& state) const;
 
 private:
     std::uint32_t m_nChecked = 0; // bit k - 1 for a checked box k

@@ -30,7 +30,7 @@ std::optional<std::vector<RankedRemedy>> NormalRanking(std::span<const CSymptomR
         return ranking;
     CCaseStore scratch(folder, sink);
     for (const CSymptomRecord* record : symptoms)
-        scratch.m_mapSymptoms.push_back(std::make_unique<CSymptomRecord>(*record));
+        scratch.AddSymptom(std::make_unique<CSymptomRecord>(*record));
     CRepEngine engine(scratch, catalogue, sink);
     if (!engine.Start())
         return std::nullopt;
@@ -49,9 +49,7 @@ std::optional<VisitSide> LoadVisitSide(
     const CPracticeFolder& folder = patient.Folder();
     CountingMessageSink counted(sink);
     CCaseStore store(folder, counted);
-    store.m_strPatientFile = patient.m_strPatientFile;
-    store.m_arrVisitOffsets = patient.m_arrVisitOffsets;
-    store.m_arrVisitDates = patient.m_arrVisitDates;
+    store.TakeVisitIndexOf(patient);
     const bool whole = store.LoadVisitSymptoms(nVisit);
     // A visit that loads no symptom says so, unless its loader already gave the reason.
     if (!whole && (store.LiveCount() > 0 || counted.Count() > 0))
@@ -62,8 +60,8 @@ std::optional<VisitSide> LoadVisitSide(
     }
     VisitSide side;
     side.visit = nVisit;
-    side.date = store.m_arrVisitDates[static_cast<std::size_t>(nVisit)];
-    side.symptoms = std::move(store.m_mapSymptoms);
+    side.date = store.VisitDates()[static_cast<std::size_t>(nVisit)];
+    side.symptoms = store.TakeSymptoms();
     store.ClearCaseStore();
     auto ranking = NormalRanking(Borrow(side.symptoms), folder, catalogue, sink);
     if (!ranking)

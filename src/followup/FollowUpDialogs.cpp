@@ -208,9 +208,9 @@ QString CFollowUpTableDialog::PageHtml() const
 
 QStringList CFollowUpTableDialog::PageHeader() const
 {
+    const PatientContext patient = m_state.Patient();
     return {windowTitle(),
-        tr("Patient: %1    Reg No: %2    %3")
-            .arg(FromData(m_state.m_strPatientName), FromData(m_state.m_strPatientFile), VisitLabel())};
+        tr("Patient: %1    Reg No: %2    %3").arg(FromData(patient.name), FromData(patient.regNo), VisitLabel())};
 }
 
 void CFollowUpTableDialog::Output(PageTarget target)
@@ -221,8 +221,9 @@ void CFollowUpTableDialog::Output(PageTarget target)
     job.target = target;
     job.title = windowTitle();
     job.caption = tr("Save as PDF");
-    job.suggestedName = FromData(SuggestedFileName(
-        m_state.m_strPatientFile, m_state.m_strPatientName, VisitDates(), ToData(windowTitle()), "pdf"));
+    const PatientContext patient = m_state.Patient();
+    job.suggestedName
+        = FromData(SuggestedFileName(patient.regNo, patient.name, VisitDates(), ToData(windowTitle()), "pdf"));
     job.paint = [&html, &header](QPainter& painter, QPagedPaintDevice& device) {
         return PaintHtmlPages(painter, device, html, header);
     };
@@ -249,7 +250,7 @@ CCompareVisitsDialog::CCompareVisitsDialog(
     label->setBuddy(m_pVisit);
     for (int v = 0; v < state.VisitCount(); ++v)
         if (v != chartVisit)
-            m_pVisit->addItem(FromData(state.m_arrVisitDates[static_cast<std::size_t>(v)]), v);
+            m_pVisit->addItem(FromData(state.VisitDates()[static_cast<std::size_t>(v)]), v);
     auto* controls = static_cast<QHBoxLayout*>(m_pControls);
     controls->insertWidget(0, label);
     controls->insertWidget(1, m_pVisit);
@@ -260,8 +261,8 @@ CCompareVisitsDialog::CCompareVisitsDialog(
         tr("Totality"), tr("Covered"), tr("Covered")});
     m_pTable->setItemDelegateForColumn(3, new CMoveDelegate(m_pTable));
 
-    m_chartSide = LoadVisitSide(state, chartVisit, state.m_pRemedyCatalogue.get(), state.Sink());
-    const int start = m_pVisit->findData(DefaultOtherVisit(state.m_arrVisitDates, chartVisit));
+    m_chartSide = LoadVisitSide(state, chartVisit, state.Catalogue(), state.Sink());
+    const int start = m_pVisit->findData(DefaultOtherVisit(state.VisitDates(), chartVisit));
     m_pVisit->setCurrentIndex(start >= 0 ? start : 0);
     connect(m_pVisit, &QComboBox::currentIndexChanged, this, [this] { Fill(); });
     Fill();
@@ -284,7 +285,7 @@ void CCompareVisitsDialog::Fill()
         return;
     }
     if (other != m_nOtherVisit) {
-        m_otherSide = LoadVisitSide(m_state, other, m_state.m_pRemedyCatalogue.get(), m_state.Sink());
+        m_otherSide = LoadVisitSide(m_state, other, m_state.Catalogue(), m_state.Sink());
         m_nOtherVisit = other;
     }
     if (!m_otherSide) {
@@ -368,8 +369,8 @@ CStabilityDialog::CStabilityDialog(const CQuillonState& state, IUserChoices& cho
     m_pTable->setColumnCount(7);
     m_pTable->setHorizontalHeaderLabels({tr("Rank"), tr("Remedy"), tr("Totality"), tr("Covered"), tr("Worst rank"),
         tr("Changes"), tr("Symptom whose removal gives the worst rank")});
-    m_symptoms = Borrow(state.m_mapSymptoms);
-    m_ranking = NormalRanking(m_symptoms, state.m_folder, state.m_pRemedyCatalogue.get(), state.Sink());
+    m_symptoms = Borrow(state.Symptoms());
+    m_ranking = NormalRanking(m_symptoms, state.Folder(), state.Catalogue(), state.Sink());
     Fill();
 }
 
@@ -408,7 +409,7 @@ void CStabilityDialog::Fill()
 
 std::string CStabilityDialog::VisitDates() const
 {
-    return m_state.m_szVisitDate;
+    return m_state.Patient().visitDate;
 }
 
 QString CStabilityDialog::VisitLabel() const

@@ -1,8 +1,8 @@
 // The conversion dialog's rules.
 #include "materiamedica/ConversionModel.h"
 
+#include "casedata/RemedyCatalogue.h"
 #include "casedata/TextCodec.h"
-#include "state/QuillonState.h"
 
 #include <algorithm>
 
@@ -25,22 +25,21 @@ bool StartsWithNoCase(std::string_view text, std::string_view prefix)
 
 } // namespace
 
-CConversionModel::CConversionModel(CQuillonState& state, IMessageSink& sink) : m_state(state), m_sink(sink) {}
-
-const std::vector<ChosenRemedy>& CConversionModel::SelectedList() const
+CConversionModel::CConversionModel(
+    std::vector<ChosenRemedy>& selected, const CRemedyCatalogue* catalogue, IMessageSink& sink)
+    : m_selected(selected), m_pCatalogue(catalogue), m_sink(sink)
 {
-    return m_state.m_arrMMRemedies;
 }
 
-void CConversionModel::Open()
+void CConversionModel::Open(std::vector<ChartRow> rows)
 {
-    m_state.m_mmRequest.m_arrSelectedCodes.clear();
+    m_request.m_arrSelectedCodes.clear();
     m_nSelectedSelection = -1;
     m_marks.fill(false);
     m_bAll = true;
     m_nOption = kOptionComplete;
     m_bOkEnabled = true;
-    m_fullRows = m_state.m_mapRemedyRows;
+    m_fullRows = std::move(rows);
     m_fullList.clear();
     m_fullList.reserve(m_fullRows.size());
     for (const ChartRow& row : m_fullRows)
@@ -52,7 +51,7 @@ void CConversionModel::Open()
 
 void CConversionModel::ShowFullName(int code)
 {
-    const RemedyEntry* entry = m_state.m_pRemedyCatalogue ? m_state.m_pRemedyCatalogue->Entry(code) : nullptr;
+    const RemedyEntry* entry = m_pCatalogue ? m_pCatalogue->Entry(code) : nullptr;
     m_strFullName = entry ? entry->fullName : std::string();
 }
 
@@ -97,7 +96,7 @@ void CConversionModel::AddFromFullList(int index)
         return;
     SelectFull(index);
     const int code = m_fullRows[static_cast<std::size_t>(index)].code;
-    auto& selected = m_state.m_arrMMRemedies;
+    auto& selected = m_selected;
     if (std::any_of(selected.begin(), selected.end(), [code](const ChosenRemedy& r) { return r.code == code; }))
         m_sink.Show(kMsgDrugAlreadyInList);
     else
@@ -108,7 +107,7 @@ void CConversionModel::AddFromFullList(int index)
 
 void CConversionModel::ClearSelected()
 {
-    auto& selected = m_state.m_arrMMRemedies;
+    auto& selected = m_selected;
     if (m_nSelectedSelection < 0 || m_nSelectedSelection >= static_cast<int>(selected.size())) {
         m_sink.Show(kMsgSelectFromSelectedList);
     } else {
@@ -184,7 +183,7 @@ bool CConversionModel::Ok()
         m_sink.Show(kMsgSelectOneRemedy);
         return false;
     }
-    CMateriaMedicaRequest& request = m_state.m_mmRequest;
+    CMateriaMedicaRequest& request = m_request;
     request.m_arrSelectedCodes.clear();
     for (const ChosenRemedy& remedy : taken)
         request.m_arrSelectedCodes.push_back(remedy.code);
@@ -195,7 +194,7 @@ bool CConversionModel::Ok()
 
 void CConversionModel::Cancel()
 {
-    m_state.m_arrMMRemedies.clear();
+    m_selected.clear();
 }
 
 } // namespace quillon

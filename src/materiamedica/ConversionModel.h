@@ -1,5 +1,5 @@
 // The "Convert Repertory To Materia Medica" dialog without its window: the full and selected drug lists, the drug
-// marks, the six options and OK, which writes the materia medica request into the shared state.
+// marks, the six options and OK, which makes the materia medica request.
 #pragma once
 
 #include "casedata/Translatable.h"
@@ -12,7 +12,7 @@
 
 namespace quillon {
 
-class CQuillonState;
+class CRemedyCatalogue;
 class IMessageSink;
 
 inline constexpr const char* kMsgDrugAlreadyInList = QT_TRANSLATE_NOOP("Message", "This drug is already selected");
@@ -43,15 +43,17 @@ inline constexpr int kMarkBoxCount = 5;
 class CConversionModel final
 {
 public:
-    CConversionModel(CQuillonState& state, IMessageSink& sink);
+    // `selected`: the remedies chosen so far, kept from one conversion to the next; the model adds to it and
+    // removes from it.
+    CConversionModel(std::vector<ChosenRemedy>& selected, const CRemedyCatalogue* catalogue, IMessageSink& sink);
 
-    // Initialisation: the request's codes freed, the selected list from the state, "All" and Complete checked,
-    // the full list from the chart's remedy rows, its first entry selected.
-    void Open();
+    // Initialisation: the request's codes freed, "All" and Complete checked, the full list from the chart's
+    // remedy rows, its first entry selected.
+    void Open(std::vector<ChartRow> rows);
 
     // The full list's entries as shown, one per chart row.
     const std::vector<std::string>& FullList() const { return m_fullList; }
-    const std::vector<ChosenRemedy>& SelectedList() const;
+    const std::vector<ChosenRemedy>& SelectedList() const { return m_selected; }
     int FullSelection() const { return m_nFullSelection; }
     int SelectedSelection() const { return m_nSelectedSelection; }
     // The full name of the remedy last looked at (catalogue text, empty when none).
@@ -77,8 +79,10 @@ public:
     int Option() const { return m_nOption; }
     bool OkEnabled() const { return m_bOkEnabled; }
 
-    // OK: writes the request when the option has its remedies; false (with the message shown) otherwise.
+    // OK: makes the request when the option has its remedies; false (with the message shown) otherwise.
     bool Ok();
+    // The request of the last OK.
+    const CMateriaMedicaRequest& Request() const { return m_request; }
     // Cancel: the selected list is emptied.
     void Cancel();
 
@@ -86,8 +90,10 @@ private:
     void ShowFullName(int code);
     void UpdateOkForOption();
 
-    CQuillonState& m_state;
+    std::vector<ChosenRemedy>& m_selected;
+    const CRemedyCatalogue* m_pCatalogue;
     IMessageSink& m_sink;
+    CMateriaMedicaRequest m_request;
     std::vector<ChartRow> m_fullRows;
     std::vector<std::string> m_fullList;
     int m_nFullSelection = -1;

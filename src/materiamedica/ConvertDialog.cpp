@@ -48,7 +48,8 @@ QGroupBox* BlueGroup(const QString& title, QWidget* parent)
 
 } // namespace
 
-CConvertDialog::CConvertDialog(CQuillonState& state, QWidget* parent) : QDialog(parent), m_model(state, state.Sink())
+CConvertDialog::CConvertDialog(CQuillonState& state, std::vector<ChartRow> rows, QWidget* parent)
+    : QDialog(parent), m_model(state.ConversionRemedies(), state.Catalogue(), state.Sink())
 {
     setWindowTitle(tr("Convert Repertory To Materia Medica"));
 
@@ -153,7 +154,7 @@ CConvertDialog::CConvertDialog(CQuillonState& state, QWidget* parent) : QDialog(
     connect(m_pOk, &QPushButton::clicked, this, &CConvertDialog::OnOk);
     connect(m_pCancel, &QPushButton::clicked, this, &CConvertDialog::reject);
 
-    m_model.Open();
+    m_model.Open(std::move(rows));
     m_bRefreshing = true;
     for (const std::string& entry : m_model.FullList())
         m_pFullList->addItem(FromData(entry));
@@ -204,10 +205,13 @@ void CConvertDialog::reject()
     QDialog::reject();
 }
 
-bool RunConversionDialog(CQuillonState& state, QWidget* parent)
+std::optional<CMateriaMedicaRequest> RunConversionDialog(
+    CQuillonState& state, std::vector<ChartRow> rows, QWidget* parent)
 {
-    CConvertDialog dialog(state, parent);
-    return dialog.exec() == QDialog::Accepted;
+    CConvertDialog dialog(state, std::move(rows), parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.Model().Request();
 }
 
 } // namespace quillon

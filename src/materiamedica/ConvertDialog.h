@@ -9,6 +9,8 @@
 #include <functional>
 
 #include <array>
+#include <optional>
+#include <vector>
 
 class QCheckBox;
 class QLabel;
@@ -27,7 +29,8 @@ class CConvertDialog final : public QDialog
     Q_DISABLE_COPY_MOVE(CConvertDialog)
 
 public:
-    explicit CConvertDialog(CQuillonState& state, QWidget* parent = nullptr);
+    // Offers the chart's rows; the remedies chosen are the state's, kept from one conversion to the next.
+    CConvertDialog(CQuillonState& state, std::vector<ChartRow> rows, QWidget* parent = nullptr);
 
     CConversionModel& Model() { return m_model; }
     QListWidget* FullList() const { return m_pFullList; }
@@ -59,7 +62,8 @@ private:
     bool m_bRefreshing = false;
 };
 
-// Runs the dialog modally over `parent`; true when it closed with OK (the request is then in the state).
-bool RunConversionDialog(CQuillonState& state, QWidget* parent);
+// Runs the dialog modally over `parent`; the request of its OK, nothing when it was cancelled.
+std::optional<CMateriaMedicaRequest> RunConversionDialog(
+    CQuillonState& state, std::vector<ChartRow> rows, QWidget* parent);
 
 } // namespace quillon

@@ -20,7 +20,7 @@
 
 namespace quillon {
 
-CRepCmpVw::CRepCmpVw(CQuillonState& state, IViewRegistry& views, QWidget* parent)
+CRepCmpVw::CRepCmpVw(CQuillonState& state, const CMateriaMedicaRequest& request, IViewRegistry& views, QWidget* parent)
     : QWidget(parent), m_state(state), m_views(views)
 {
     setObjectName(QStringLiteral("CRepCmpVw"));
@@ -53,7 +53,7 @@ CRepCmpVw::CRepCmpVw(CQuillonState& state, IViewRegistry& views, QWidget* parent
     });
 
     views.RegisterView(kViewMateriaMedica, this);
-    m_listing = BuildMateriaMedica(state.m_mmRequest, state.m_mapRepSymptoms, state.m_pRemedyCatalogue.get());
+    m_listing = BuildMateriaMedica(request, state.RepSymptoms(), state.Catalogue());
     m_cursor.Reset(m_listing.RetainedCount(), m_listing.drugCount);
     setWindowTitle(FromData(MateriaMedicaTitle(m_listing.mode)));
     LayOutBars();

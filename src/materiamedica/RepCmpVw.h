@@ -26,7 +26,8 @@ class CRepCmpVw final : public QWidget, public IAccessibleGridOwner
 
 public:
     // The view enters itself in `views` while it lives.
-    CRepCmpVw(CQuillonState& state, IViewRegistry& views, QWidget* parent = nullptr);
+    CRepCmpVw(
+        CQuillonState& state, const CMateriaMedicaRequest& request, IViewRegistry& views, QWidget* parent = nullptr);
     ~CRepCmpVw() override;
 
     const MateriaMedicaListing& Listing() const { return m_listing; }

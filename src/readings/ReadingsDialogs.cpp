@@ -84,7 +84,7 @@ CStrategiesDialog::CStrategiesDialog(const CQuillonState& state, IUserChoices& c
     const CRepMethods& methods, QWidget* parent)
     : CFollowUpTableDialog(state, choices, tr("Strategies"), parent)
 {
-    ReadChartStrategies(m_reader, engine, methods, state.m_pRemedyCatalogue.get());
+    ReadChartStrategies(m_reader, engine, methods, state.Catalogue());
     m_nSymptoms = engine.SymptomCount();
     QStringList headings{tr("Rank")};
     for (const Strategy strategy : kStrategies)
@@ -165,7 +165,7 @@ void CStrategiesDialog::Fill()
 
 std::string CStrategiesDialog::VisitDates() const
 {
-    return m_state.m_szVisitDate;
+    return m_state.Patient().visitDate;
 }
 
 QString CStrategiesDialog::VisitLabel() const
@@ -176,9 +176,9 @@ QString CStrategiesDialog::VisitLabel() const
 CFamiliesDialog::CFamiliesDialog(const CQuillonState& state, IUserChoices& choices, const CRepEngine& engine,
     std::function<void(const ChartCommand&)> apply, QWidget* parent)
     : CFollowUpTableDialog(state, choices, tr("Families"), parent),
-      m_tables(LoadFamilyTables(state.m_folder, state.Sink())),
+      m_tables(LoadFamilyTables(state.Folder(), state.Sink())),
       m_chart(ChartFamilyRemedies(engine)),
-      m_pCatalogue(state.m_pRemedyCatalogue.get()),
+      m_pCatalogue(state.Catalogue()),
       m_apply(std::move(apply))
 {
     auto* label = new QLabel(tr("&Kingdom:"), this);
@@ -272,7 +272,7 @@ std::string CFamiliesDialog::CsvText() const
 void CFamiliesDialog::SaveAsCsv()
 {
     const QString suggested = FromData(SuggestedFileName(
-        m_state.m_strPatientFile, m_state.m_strPatientName, VisitDates(), ToData(tr("Families")), "csv"));
+        m_state.Patient().regNo, m_state.Patient().name, VisitDates(), ToData(tr("Families")), "csv"));
     const std::optional<QString> path
         = m_choices.ChooseSaveFile(this, tr("Save as CSV"), suggested, tr("CSV files (*.csv)"));
     if (path && !SaveChosenFile(*path, CsvText()))
@@ -291,7 +291,7 @@ void CFamiliesDialog::ApplyRow(int row)
 
 std::string CFamiliesDialog::VisitDates() const
 {
-    return m_state.m_szVisitDate;
+    return m_state.Patient().visitDate;
 }
 
 QString CFamiliesDialog::VisitLabel() const

@@ -39,7 +39,7 @@ struct DrugSearchResult
 class CDrugListModel final
 {
 public:
-    // rows: the chart's remedy rows (CQuillonState::m_mapRemedyRows), copied.
+    // rows: the chart's remedy rows in display order, copied.
     explicit CDrugListModel(const std::vector<ChartRow>& rows);
 
     int Count() const { return static_cast<int>(m_rows.size()); }

@@ -77,8 +77,7 @@ QLabel* ColumnLabel(const QString& text, QWidget* parent)
 
 } // namespace
 
-CDrugListDialog::CDrugListDialog(const CQuillonState& state, QWidget* parent)
-    : QDialog(parent), m_model(state.m_mapRemedyRows)
+CDrugListDialog::CDrugListDialog(const std::vector<ChartRow>& rows, QWidget* parent) : QDialog(parent), m_model(rows)
 {
     setWindowTitle(tr("Drug List"));
     setObjectName(QStringLiteral("DrugListDialog"));
@@ -96,11 +95,11 @@ CDrugListDialog::CDrugListDialog(const CQuillonState& state, QWidget* parent)
     m_pList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_pList->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_pList->setItemDelegate(new CDrugItemDelegate(m_pList));
-    QStringList rows;
-    rows.reserve(m_model.Count());
+    QStringList lines;
+    lines.reserve(m_model.Count());
     for (const std::string& line : m_model.Lines())
-        rows.append(FromData(line));
-    m_pList->addItems(rows);
+        lines.append(FromData(line));
+    m_pList->addItems(lines);
 
     // The column labels stand over the columns the rows are drawn in.
     auto* header = new QWidget(this);

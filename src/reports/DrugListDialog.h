@@ -12,16 +12,14 @@ class QPushButton;
 
 namespace quillon {
 
-class CQuillonState;
-
 class CDrugListDialog final : public QDialog
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(CDrugListDialog)
 
 public:
-    // Lists the remedy rows the chart last published (CRepMethods::BuildRemedyRows).
-    explicit CDrugListDialog(const CQuillonState& state, QWidget* parent = nullptr);
+    // rows: the chart's remedy rows in display order.
+    explicit CDrugListDialog(const std::vector<ChartRow>& rows, QWidget* parent = nullptr);
 
     const CDrugListModel& Model() const { return m_model; }
     QListWidget* List() const { return m_pList; }

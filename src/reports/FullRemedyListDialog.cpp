@@ -4,7 +4,6 @@
 #include "controls/DisplayText.h"
 #include "controls/FormLook.h"
 #include "controls/UserChoices.h"
-#include "state/QuillonState.h"
 #include "state/SaveNames.h"
 
 #include <QGridLayout>
@@ -34,9 +33,9 @@ QFont ArialFont(int weight)
 
 } // namespace
 
-CFullRemedyListDialog::CFullRemedyListDialog(
-    const CQuillonState& state, IUserChoices& choices, const CSymptomRecord& symptom, QWidget* parent)
-    : QDialog(parent), m_state(state), m_choices(choices), m_model(symptom, state.m_pRemedyCatalogue.get())
+CFullRemedyListDialog::CFullRemedyListDialog(const PatientContext& patient, const CRemedyCatalogue* catalogue,
+    IMessageSink& sink, IUserChoices& choices, const CSymptomRecord& symptom, QWidget* parent)
+    : QDialog(parent), m_patient(patient), m_sink(sink), m_choices(choices), m_model(symptom, catalogue)
 {
     setWindowTitle(tr("Full Remedy List"));
     setObjectName(QStringLiteral("FullRemedyListDialog"));
@@ -155,10 +154,9 @@ void CFullRemedyListDialog::MakeCurrent(int row)
 
 void CFullRemedyListDialog::OnSave()
 {
-    const QString suggested = FromData(SuggestedFileName(
-        m_state.m_strPatientFile, m_state.m_strPatientName, m_state.m_szVisitDate, ToData(tr("Remedy List")), "txt"));
+    const QString suggested = FromData(SuggestedFileName(m_patient, ToData(tr("Remedy List")), "txt"));
     if (const auto path = ChooseTextFile(m_choices, this, suggested))
-        m_model.Save(*path, m_state.Sink());
+        m_model.Save(*path, m_sink);
 }
 
 } // namespace quillon

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "reports/FullRemedyList.h"
+#include "state/PatientContext.h"
 
 #include <QDialog>
 
@@ -14,7 +15,8 @@ class QRadioButton;
 
 namespace quillon {
 
-class CQuillonState;
+class CRemedyCatalogue;
+class IMessageSink;
 class IUserChoices;
 
 class CFullRemedyListDialog final : public QDialog
@@ -23,8 +25,9 @@ class CFullRemedyListDialog final : public QDialog
     Q_DISABLE_COPY_MOVE(CFullRemedyListDialog)
 
 public:
-    CFullRemedyListDialog(
-        const CQuillonState& state, IUserChoices& choices, const CSymptomRecord& symptom, QWidget* parent = nullptr);
+    // The remedies of `symptom`, named from the catalogue; Save offers a file named after the patient.
+    CFullRemedyListDialog(const PatientContext& patient, const CRemedyCatalogue* catalogue, IMessageSink& sink,
+        IUserChoices& choices, const CSymptomRecord& symptom, QWidget* parent = nullptr);
 
     const CFullRemedyList& Model() const { return m_model; }
     QLineEdit* CountEdit() const { return m_pCount; }
@@ -40,7 +43,8 @@ private:
     void MakeCurrent(int row);
     void OnSave();
 
-    const CQuillonState& m_state;
+    const PatientContext m_patient;
+    IMessageSink& m_sink;
     IUserChoices& m_choices;
     CFullRemedyList m_model;
     QPlainTextEdit* m_pSymptom = nullptr;

@@ -177,9 +177,8 @@ void CSymptomCoverDlg::ShowRemedy(int item)
 {
     m_report = SymptomCoverReport{};
     if (m_pEngine && item >= 0 && item < static_cast<int>(m_remedies.size())) {
-        const auto& active = m_state.m_mapRepSymptoms;
-        m_report
-            = BuildSymptomCover(active, m_remedies[static_cast<std::size_t>(item)], m_state.m_pRemedyCatalogue.get());
+        const auto& active = m_state.RepSymptoms();
+        m_report = BuildSymptomCover(active, m_remedies[static_cast<std::size_t>(item)], m_state.Catalogue());
     }
     FillList(m_lstCovered, m_report.covered);
     FillList(m_lstNotCovered, m_report.notCovered);
@@ -192,7 +191,8 @@ void CSymptomCoverDlg::ShowRemedy(int item)
 
 CoverPrintHeader CSymptomCoverDlg::PrintHeader() const
 {
-    return {m_state.m_strPatientName, m_state.m_szVisitDate, m_state.m_strPatientFile};
+    const PatientContext patient = m_state.Patient();
+    return {patient.name, patient.visitDate, patient.regNo};
 }
 
 void CSymptomCoverDlg::Output(PageTarget target)
@@ -203,8 +203,8 @@ void CSymptomCoverDlg::Output(PageTarget target)
     job.target = target;
     job.title = tr("Symptom Covered and Not Covered");
     job.caption = tr("Save as PDF");
-    job.suggestedName = FromData(SuggestedFileName(m_state.m_strPatientFile, m_state.m_strPatientName,
-        m_state.m_szVisitDate, ToData(tr("Covered %1").arg(FromData(report.remedy.name))), "pdf"));
+    job.suggestedName = FromData(
+        SuggestedFileName(m_state.Patient(), ToData(tr("Covered %1").arg(FromData(report.remedy.name))), "pdf"));
     job.cancelIsError = true;
     job.paint = [&report, &header](QPainter& painter, QPagedPaintDevice& device) {
         return PaintCoverPages(painter, device, report, header);

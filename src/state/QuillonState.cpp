@@ -15,16 +15,16 @@ CQuillonState::~CQuillonState()
     ClearCaseStore();
 }
 
-void CQuillonState::ClearDependentState()
-{
-    // What was derived from the case that goes: its chart rows and the property list of its filter.
-    m_mapRemedyRows.clear();
-    m_mapDrugProperties.clear();
-}
-
 void CQuillonState::LoadCatalogue()
 {
     m_pRemedyCatalogue = std::make_unique<CRemedyCatalogue>(m_folder, Sink());
+}
+
+void CQuillonState::ForgetRunChoices()
+{
+    m_arrMMRemedies.clear();
+    m_nDrugPropertyMask = 0;
+    m_kingdomFilterState = {};
 }
 
 } // namespace quillon

@@ -1,14 +1,14 @@
-// Everything the windows of one run share, without any window: the case store, the patient,
-// the remedy catalogue and the filter choices. The application object adds the windows.
+// Everything the windows of one run share, without any window: the case store, the patient, the remedy catalogue
+// and the choices that last for the run. The application object owns it and hands it to the windows.
 #pragma once
 
 #include "casedata/CaseStore.h"
 #include "casedata/MessageSink.h"
 #include "casedata/PracticeFolder.h"
 #include "casedata/RemedyCatalogue.h"
-#include "state/ChartRow.h"
 #include "state/KingdomFilterState.h"
 #include "state/MateriaMedicaRequest.h"
+#include "state/PatientContext.h"
 
 #include <cstdint>
 #include <memory>
@@ -25,6 +25,25 @@ public:
 
     // Builds the remedy catalogue from the folder (its messages go to the sink).
     void LoadCatalogue();
+    // The remedy catalogue (null before it is built, or when the folder lacks it).
+    const CRemedyCatalogue* Catalogue() const { return m_pRemedyCatalogue.get(); }
+    // The patient and the visit on show.
+    PatientContext Patient() const
+    {
+        return {Folder(), m_strPatientFile, m_strPatientName, m_strPhysicianName, m_szVisitDate};
+    }
+
+    // The required property bits of the drug filter in force (0: no filter).
+    std::uint32_t DrugPropertyMask() const { return m_nDrugPropertyMask; }
+    void SetDrugPropertyMask(std::uint32_t mask) { m_nDrugPropertyMask = mask; }
+    // The boxes of the Drug Filter dialog's last OK, with which it opens again.
+    const std::vector<int>& DrugFilterChoice() const { return m_arrDrugFilterChoice; }
+    void SetDrugFilterChoice(std::vector<int> choice) { m_arrDrugFilterChoice = std::move(choice); }
+    KingdomFilterState& KingdomFilter() { return m_kingdomFilterState; }
+    // The remedies chosen for the materia medica conversion, kept from one conversion to the next.
+    std::vector<ChosenRemedy>& ConversionRemedies() { return m_arrMMRemedies; }
+    // A new practice folder: the choices of the run start afresh.
+    void ForgetRunChoices();
 
     CPracticeFolder m_folder;
     std::unique_ptr<CRemedyCatalogue> m_pRemedyCatalogue;
@@ -34,28 +53,12 @@ public:
     std::string m_strListVisitDate;
     std::string m_strPhysicianName;
 
-    bool m_bCaseRecordMode = false; // true: the case-record view shows the full case record, false: the follow-up
-    bool m_bClosingAllViews = false;
-
-    // The chart's rows in display order, as the chart last handed them to the drug list or the materia medica
-    // conversion.
-    std::vector<ChartRow> m_mapRemedyRows;
-    // The remedies chosen for the materia medica conversion (kept from one conversion to the next).
+private:
     std::vector<ChosenRemedy> m_arrMMRemedies;
-    // The materia medica request of the conversion dialog's last OK.
-    CMateriaMedicaRequest m_mmRequest;
-
-    // Drug property filter: the required property bits (0: no filter) and the chosen property numbers k
-    // (1..31, ascending) of the filter in force; a normal repertorisation empties the list.
     std::uint32_t m_nDrugPropertyMask = 0;
-    std::vector<int> m_mapDrugProperties;
-    // The boxes of the Drug Filter dialog's last OK, with which it opens again; kept for the whole run.
+    // Kept for the whole run, as are the kingdom filters' choices.
     std::vector<int> m_arrDrugFilterChoice;
-
     KingdomFilterState m_kingdomFilterState;
-
-protected:
-    void ClearDependentState() override;
 };
 
 } // namespace quillon

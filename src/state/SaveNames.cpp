@@ -38,4 +38,9 @@ std::string SuggestedFileName(std::string_view regNo, std::string_view patientNa
     return name;
 }
 
+std::string SuggestedFileName(const PatientContext& patient, std::string_view what, std::string_view extension)
+{
+    return SuggestedFileName(patient.regNo, patient.name, patient.visitDate, what, extension);
+}
+
 } // namespace quillon

@@ -1,6 +1,8 @@
 // The file names the save dialogs offer: whose results they are and of which visit.
 #pragma once
 
+#include "state/PatientContext.h"
+
 #include <string>
 #include <string_view>
 
@@ -12,5 +14,7 @@ namespace quillon {
 // The texts are Windows-1252, as the data files hold them.
 std::string SuggestedFileName(std::string_view regNo, std::string_view patientName, std::string_view visitDate,
     std::string_view what, std::string_view extension);
+// The same for the patient and the visit on show.
+std::string SuggestedFileName(const PatientContext& patient, std::string_view what, std::string_view extension);
 
 } // namespace quillon

@@ -47,10 +47,10 @@ std::string RecordedSymptomsExportText(const CQuillonState& state, TextFieldStyl
     text += kLineEnd;
     text += "       ------------------- ";
     text += kLineEnd;
-    text += "Patient Name :" + written(state.m_strPatientName) + "  Date: " + written(state.m_szVisitDate.substr(0, 14))
-        + kLineEnd;
-    text += "Physician Name: " + written(state.m_strPhysicianName) + kLineEnd + kLineEnd;
-    for (const std::string& symptom : state.m_mapSymptomText)
+    const PatientContext patient = state.Patient();
+    text += "Patient Name :" + written(patient.name) + "  Date: " + written(patient.visitDate.substr(0, 14)) + kLineEnd;
+    text += "Physician Name: " + written(patient.physician) + kLineEnd + kLineEnd;
+    for (const std::string& symptom : state.SymptomTexts())
         text += written(symptom) + kLineEnd;
     return text;
 }
@@ -74,7 +74,7 @@ bool CRecordedSymptoms::Open()
         // be that of an earlier patient (a row chosen and then cancelled) or of an older file.
         if (!m_state->TakeFreshVisitIndex() && !m_state->LoadVisitIndex())
             return false;
-        if (m_state->m_arrVisitDates.empty()) {
+        if (m_state->VisitDates().empty()) {
             m_state->Sink().Show(kMsgSymptomsNotRecorded);
             return false;
         }
@@ -100,8 +100,8 @@ void CRecordedSymptoms::ChooseVisit(int nVisit)
 void CRecordedSymptoms::FillSymptomList()
 {
     m_symptomTexts.clear();
-    m_symptomTexts.reserve(m_state->m_mapSymptoms.size());
-    for (const auto& record : m_state->m_mapSymptoms)
+    m_symptomTexts.reserve(m_state->Symptoms().size());
+    for (const auto& record : m_state->Symptoms())
         if (record)
             m_symptomTexts.push_back(record->m_pszText);
 }
@@ -117,9 +117,9 @@ void CRecordedSymptoms::ShowRemedies(int k)
     m_drugList.clear();
     if (k < 0 || k >= m_state->LiveCount())
         return;
-    const auto& record = m_state->m_mapSymptoms[static_cast<std::size_t>(k)];
+    const auto& record = m_state->Symptoms()[static_cast<std::size_t>(k)];
     if (record)
-        m_drugList = BuildDrugList(*record, m_state->m_pRemedyCatalogue.get());
+        m_drugList = BuildDrugList(*record, m_state->Catalogue());
 }
 
 std::vector<std::string> CRecordedSymptoms::DrugListLines() const
@@ -155,7 +155,7 @@ void CRecordedSymptoms::RefreshAfterUndelete()
 
 bool CRecordedSymptoms::RepTable()
 {
-    if (m_state->m_nSymptomCount < 1) {
+    if (m_state->SymptomCount() < 1) {
         m_state->Sink().Show(kMsgNoSymptomsForRepertorisation);
         return false;
     }

@@ -67,7 +67,7 @@ public:
     // to close as cancelled: no visit (after its message) or an unreadable index.
     bool Open();
 
-    const std::vector<std::string>& VisitDates() const { return m_state->m_arrVisitDates; }
+    const std::vector<std::string>& VisitDates() const { return m_state->VisitDates(); }
     int CurrentVisit() const { return m_nVisit; }
     // Loads the visit, refills the symptom list and selects its first symptom.
     void ChooseVisit(int nVisit);

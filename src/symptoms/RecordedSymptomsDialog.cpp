@@ -95,8 +95,8 @@ CRecordedSymptomsDialog::CRecordedSymptomsDialog(
     setObjectName(QStringLiteral("RecordedSymptomsDialog"));
     BuildControls();
 
-    new CElidedName(m_pPhysician, FromData(state.m_strPhysicianName));
-    new CElidedName(m_pPatient, FromData(state.m_strPatientName));
+    new CElidedName(m_pPhysician, FromData(state.Patient().physician));
+    new CElidedName(m_pPatient, FromData(state.Patient().name));
 
     if (nMode == kModeSymptomList) {
         setWindowTitle(tr("Symptom List"));
@@ -302,8 +302,7 @@ void CRecordedSymptomsDialog::OnRepTable()
 
 void CRecordedSymptomsDialog::OnSaveAs()
 {
-    const QString suggested = FromData(SuggestedFileName(
-        m_state.m_strPatientFile, m_state.m_strPatientName, m_state.m_szVisitDate, ToData(tr("Symptoms")), "txt"));
+    const QString suggested = FromData(SuggestedFileName(m_state.Patient(), ToData(tr("Symptoms")), "txt"));
     if (const auto path = ChooseTextFile(m_choices, this, suggested))
         m_model.SaveAs(*path);
 }

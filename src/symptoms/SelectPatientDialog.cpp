@@ -284,7 +284,7 @@ CSelectPatientDialog::CSelectPatientDialog(CQuillonState& state, QWidget* parent
 
 bool CSelectPatientDialog::FillList()
 {
-    auto index = LoadPatientIndex(m_state.m_folder, m_state.Sink());
+    auto index = LoadPatientIndex(m_state.Folder(), m_state.Sink());
     if (!index)
         return false;
     m_index = std::move(*index);

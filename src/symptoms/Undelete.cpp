@@ -18,7 +18,7 @@ CUndelete::CUndelete(CCaseStore& store) : m_store(&store)
 
 void CUndelete::Fill()
 {
-    m_texts.assign(m_store->m_mapDeletedText.begin(), m_store->m_mapDeletedText.end());
+    m_texts.assign(m_store->DeletedTexts().begin(), m_store->DeletedTexts().end());
 }
 
 void CUndelete::Select(int line)
@@ -35,7 +35,7 @@ bool CUndelete::Undelete()
     ++m_nRestored;
     Fill();
     Select(m_texts.empty() ? -1 : 0);
-    m_bButtonsEnabled = !m_store->m_mapDeletedText.empty();
+    m_bButtonsEnabled = !m_store->DeletedTexts().empty();
     return true;
 }
 

@@ -131,13 +131,13 @@ private Q_SLOTS:
         WithModalDialog([&] { App().RunStartDialog(); },
             [&](CSelectPatientDialog& dialog) {
                 ClickRow(dialog.List(), 0);
-                QCOMPARE(App().m_strPatientName, std::string("Asha Rao"));
+                QCOMPARE(App().State().m_strPatientName, std::string("Asha Rao"));
                 QTest::keyClick(dialog.List(), Qt::Key_Return);
                 QVERIFY(!dialog.isVisible());
             });
-        QCOMPARE(App().m_strPatientFile, std::string("101"));
-        QCOMPARE(App().m_nSymptomCount, 2);
-        QCOMPARE(App().m_szVisitDate, std::string("05/11/2002"));
+        QCOMPARE(App().State().m_strPatientFile, std::string("101"));
+        QCOMPARE(App().State().m_nSymptomCount, 2);
+        QCOMPARE(App().State().m_szVisitDate, std::string("05/11/2002"));
         QCOMPARE(App().CurrentTemplate()->number, 2);
         QCOMPARE(App().MainFrame()->MdiArea()->subWindowList().size(), 1);
         const QString viewTitle = App().MainFrame()->MdiArea()->subWindowList().at(0)->windowTitle();
@@ -154,7 +154,7 @@ private Q_SLOTS:
                 ClickRow(dialog.List(), 0);
                 QTest::keyClick(dialog.List(), Qt::Key_Return);
                 QVERIFY(App().MainFrame()->MdiArea()->subWindowList().isEmpty());
-                QVERIFY(App().m_mapOpenViews.empty());
+                QVERIFY(!App().OpenView(kViewChart));
             });
         // Then the chosen patient's chart opens.
         QCOMPARE(App().MainFrame()->MdiArea()->subWindowList().size(), 1);
@@ -203,10 +203,10 @@ private Q_SLOTS:
             QCOMPARE(frame->MdiArea()->subWindowList().size(), 1);
             QCOMPARE(view->Operations(), steps);
             QCOMPARE(QString::fromStdString(view->DumpChartText()).split(QLatin1Char('\n')), rows);
-            QCOMPARE(App().m_strPatientFile, std::string("101"));
-            QCOMPARE(App().m_strPatientName, std::string("Asha Rao"));
-            QCOMPARE(App().m_arrVisitDates, std::vector<std::string>{"05/11/2002"});
-            QCOMPARE(App().LiveCount(), 2);
+            QCOMPARE(App().State().m_strPatientFile, std::string("101"));
+            QCOMPARE(App().State().m_strPatientName, std::string("Asha Rao"));
+            QCOMPARE(App().State().m_arrVisitDates, std::vector<std::string>{"05/11/2002"});
+            QCOMPARE(App().State().LiveCount(), 2);
             QCOMPARE(g_sink->Texts(), c.messages);
         }
     }
@@ -218,9 +218,9 @@ private Q_SLOTS:
                 ClickRow(dialog.List(), 1);
                 QTest::keyClick(&dialog, Qt::Key_Escape);
             });
-        QCOMPARE(App().m_strPatientFile, std::string("102"));
-        QCOMPARE(App().m_strPhysicianName, std::string("Dr. Meera Iyer"));
-        QCOMPARE(App().LiveCount(), 0);
+        QCOMPARE(App().State().m_strPatientFile, std::string("102"));
+        QCOMPARE(App().State().m_strPhysicianName, std::string("Dr. Meera Iyer"));
+        QCOMPARE(App().State().LiveCount(), 0);
         QVERIFY(App().MainFrame()->Action("recordedSymptoms")->isEnabled());
         QVERIFY(App().MainFrame()->Action("fullCaseRecord")->isEnabled());
         QVERIFY(!App().MainFrame()->Action("repertorisation")->isEnabled());

@@ -8,6 +8,7 @@
 #include "chart/ChartFixture.h"
 #include "chart/WeightageDialog.h"
 #include "controls/Translation.h"
+#include "engine/ChartRows.h"
 #include "filters/ClassFilterDialog.h"
 #include "filters/DrugFilterDialog.h"
 #include "filters/MineralFilterDialog.h"
@@ -81,13 +82,16 @@ const std::map<QString, Opener>& Openers()
             [](CRepView&) {
                 return Opened{nullptr, nullptr, App().MainFrame()};
             }},
-        {u"Select Patient"_s, [](CRepView&) { return Make<CSelectPatientDialog>(nullptr, App()); }},
-        {u"Recorded Symptoms"_s, [](CRepView&) { return Make<CRecordedSymptomsDialog>(nullptr, App(), g_choices, 0); }},
-        {u"Symptom List"_s, [](CRepView&) { return Make<CRecordedSymptomsDialog>(nullptr, App(), g_choices, 1); }},
-        {u"Undelete"_s, [](CRepView&) { return Make<CUndeleteDialog>(nullptr, App()); }},
+        {u"Select Patient"_s, [](CRepView&) { return Make<CSelectPatientDialog>(nullptr, App().State()); }},
+        {u"Recorded Symptoms"_s,
+            [](CRepView&) { return Make<CRecordedSymptomsDialog>(nullptr, App().State(), g_choices, 0); }},
+        {u"Symptom List"_s,
+            [](CRepView&) { return Make<CRecordedSymptomsDialog>(nullptr, App().State(), g_choices, 1); }},
+        {u"Undelete"_s, [](CRepView&) { return Make<CUndeleteDialog>(nullptr, App().State()); }},
         {u"Weightage"_s,
             [](CRepView&) {
-                auto model = std::make_shared<CWeightageModel>(App().m_mapRepSymptoms, std::vector<IntensityEntry>{});
+                auto model
+                    = std::make_shared<CWeightageModel>(App().State().m_mapRepSymptoms, std::vector<IntensityEntry>{});
                 return Make<CWeightageDlg>(model, *model);
             }},
         {u"Drug Filter"_s,
@@ -97,37 +101,41 @@ const std::map<QString, Opener>& Openers()
             }},
         {u"Plant Filter"_s,
             [](CRepView& view) {
-                return Make<CPlantFilterDlg>(nullptr, App().m_folder, ChartRemedies(view), *g_sink);
+                return Make<CPlantFilterDlg>(nullptr, App().State().m_folder, ChartRemedies(view), *g_sink);
             }},
         {u"Animal Filter"_s,
             [](CRepView& view) {
-                return Make<CAnimalFilterDlg>(nullptr, App().m_folder, ChartRemedies(view), *g_sink);
+                return Make<CAnimalFilterDlg>(nullptr, App().State().m_folder, ChartRemedies(view), *g_sink);
             }},
         {u"Mineral Filter"_s,
             [](CRepView& view) {
                 auto state = std::make_shared<KingdomFilterState>();
-                return Make<CMineralFilterDlg>(state, App().m_folder, ChartRemedies(view), *g_sink, *state);
+                return Make<CMineralFilterDlg>(state, App().State().m_folder, ChartRemedies(view), *g_sink, *state);
             }},
-        {u"Drug List"_s, [](CRepView&) { return Make<CDrugListDialog>(nullptr, App()); }},
+        {u"Drug List"_s, [](CRepView& view) { return Make<CDrugListDialog>(nullptr, ChartRows(view.Engine())); }},
         {u"Full Remedy List"_s,
             [](CRepView& view) {
-                return Make<CFullRemedyListDialog>(nullptr, App(), g_choices, *view.Engine().Symptom(0));
+                return Make<CFullRemedyListDialog>(nullptr, App().State().Patient(), App().State().Catalogue(), *g_sink,
+                    g_choices, *view.Engine().Symptom(0));
             }},
         {u"Symptom Covered"_s,
             [](CRepView& view) {
                 return Make<CSymptomCoverDlg>(
-                    nullptr, App(), &view.Engine(), view.Engine().SortedRemedy(0)->code, g_choices, *g_sink);
+                    nullptr, App().State(), &view.Engine(), view.Engine().SortedRemedy(0)->code, g_choices, *g_sink);
             }},
-        {u"Materia Medica"_s, [](CRepView&) { return Make<CConvertDialog>(nullptr, App()); }},
-        {u"Compare with Visit"_s, [](CRepView&) { return Make<CCompareVisitsDialog>(nullptr, App(), g_choices, 0); }},
-        {u"Stability"_s, [](CRepView&) { return Make<CStabilityDialog>(nullptr, App(), g_choices); }},
+        {u"Materia Medica"_s,
+            [](CRepView& view) { return Make<CConvertDialog>(nullptr, App().State(), ChartRows(view.Engine())); }},
+        {u"Compare with Visit"_s,
+            [](CRepView&) { return Make<CCompareVisitsDialog>(nullptr, App().State(), g_choices, 0); }},
+        {u"Stability"_s, [](CRepView&) { return Make<CStabilityDialog>(nullptr, App().State(), g_choices); }},
         {u"Strategies"_s,
             [](CRepView& view) {
-                return Make<CStrategiesDialog>(nullptr, App(), g_choices, view.Engine(), view.Methods());
+                return Make<CStrategiesDialog>(nullptr, App().State(), g_choices, view.Engine(), view.Methods());
             }},
         {u"Families"_s,
             [](CRepView& view) {
-                return Make<CFamiliesDialog>(nullptr, App(), g_choices, view.Engine(), [](const ChartCommand&) {});
+                return Make<CFamiliesDialog>(
+                    nullptr, App().State(), g_choices, view.Engine(), [](const ChartCommand&) {});
             }},
         {u"Save Analysis"_s, [](CRepView&) { return Make<CSaveAnalysisDialog>(nullptr, QString(), QString()); }},
         {u"Record Prescription"_s,
@@ -146,7 +154,7 @@ const std::map<QString, Opener>& Openers()
             }},
         {u"About"_s,
             [](CRepView&) {
-                return Make<CAboutDialog>(nullptr, QString::fromStdString(App().m_folder.Root().string()));
+                return Make<CAboutDialog>(nullptr, QString::fromStdString(App().State().m_folder.Root().string()));
             }},
     };
     return openers;

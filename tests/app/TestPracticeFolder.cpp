@@ -108,14 +108,16 @@ private Q_SLOTS:
         if (!refusal.isEmpty()) {
             ctrlO();
             QCOMPARE(g_sink.Texts(), std::vector<std::string>{refusal.arg(target).toStdString()});
-            QVERIFY(chart && app->m_strPatientFile == "1" && app->m_pRemedyCatalogue->Entry(0)->fullName == "A remedy");
+            QVERIFY(chart && app->State().m_strPatientFile == "1"
+                && app->State().m_pRemedyCatalogue->Entry(0)->fullName == "A remedy");
             return;
         }
         WithShown<CSelectPatientDialog>(
             ctrlO, [](auto& dialog) { QCOMPARE(dialog.PhysicianLabel()->text(), QStringLiteral("Dr. B")); });
-        QVERIFY(!chart && frame->MdiArea()->subWindowList().isEmpty() && app->m_mapOpenViews.empty());
-        QVERIFY(app->m_strPatientFile.empty() && app->m_mapSymptoms.empty() && app->m_mapRepSymptoms.empty());
-        QCOMPARE(app->m_pRemedyCatalogue->Entry(0)->fullName, std::string("B remedy"));
+        QVERIFY(!chart && frame->MdiArea()->subWindowList().isEmpty() && !app->OpenView(kViewChart));
+        QVERIFY(app->State().m_strPatientFile.empty() && app->State().m_mapSymptoms.empty()
+            && app->State().m_mapRepSymptoms.empty());
+        QCOMPARE(app->State().m_pRemedyCatalogue->Entry(0)->fullName, std::string("B remedy"));
     }
 
     void recentFoldersAreOrderedUniqueAndCapped()

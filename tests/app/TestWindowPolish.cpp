@@ -176,7 +176,7 @@ private Q_SLOTS:
         expected << QStringLiteral("[Repertorisation chart]") << QStringLiteral("Symptoms")
                  << QStringLiteral("Symptoms: %1").arg(m_view->Engine().SymptomCount()) << QStringLiteral("Remedies")
                  << QStringLiteral("Remedies: %1").arg(m_view->Engine().RemedyCount());
-        QCOMPARE(m_view->Static(FormPart::MindCount)->text(), QString::number(App().MindCount()));
+        QCOMPARE(m_view->Static(FormPart::MindCount)->text(), QString::number(App().State().MindCount()));
 
         QAccessibleInterface* entry = QAccessible::queryAccessibleInterface(m_view);
         QStringList read;
@@ -191,7 +191,7 @@ private Q_SLOTS:
 
     void weightageHeadingTooltipAndWheelOverLists()
     {
-        CWeightageModel model(App().m_mapRepSymptoms, {});
+        CWeightageModel model(App().State().m_mapRepSymptoms, {});
         CWeightageDlg dialog(model);
         QVERIFY(testing::Shown(dialog));
         const QImage image = dialog.grab().toImage();
@@ -281,7 +281,7 @@ private Q_SLOTS:
         m_view->Button(FormPart::Mind)->setFocus();
         QVERIFY(reached.contains(m_view) && m_view->grab(chart).toImage() != focused);
         QTest::keyClick(m_view->Button(FormPart::Mind), Qt::Key_Return);
-        QCOMPARE(m_view->Engine().SymptomCount(), App().MindCount());
+        QCOMPARE(m_view->Engine().SymptomCount(), App().State().MindCount());
     }
 
     void countsAndCaptionBehindAnOpenKingdomDialog()

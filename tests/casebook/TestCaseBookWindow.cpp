@@ -76,8 +76,8 @@ void RecordPrescriptionFromPopup(CRepView* view)
 CRepView* OpenChart(const char* regNo, const char* name)
 {
     App().CloseAllViews();
-    SetCurrentPatient(App(), {regNo, name, "34", "x"}, "Helen Marsh");
-    if (!App().LoadVisitIndex() || !LoadVisitForChart(App(), 0))
+    SetCurrentPatient(App().State(), {regNo, name, "34", "x"}, "Helen Marsh");
+    if (!App().State().LoadVisitIndex() || !LoadVisitForChart(App().State(), 0))
         return nullptr;
     return qobject_cast<CRepView*>(App().OpenViewTemplate(kViewChart));
 }
@@ -211,7 +211,7 @@ private Q_SLOTS:
         QTest::mouseClick(view->Button(FormPart::Sorted), Qt::LeftButton);
         const RemedyResult* second = view->Engine().SortedRemedy(1);
         QVERIFY(second);
-        const QString expected = FromData(App().m_pRemedyCatalogue->Entry(second->code)->fullName);
+        const QString expected = FromData(App().State().m_pRemedyCatalogue->Entry(second->code)->fullName);
         const auto saved = testing::WhenShown<CSaveAnalysisDialog>(
             [](CSaveAnalysisDialog& dialog) { QTest::mouseClick(dialog.OkButton(), Qt::LeftButton); });
         QDate prescribedOn;
@@ -235,7 +235,7 @@ private Q_SLOTS:
         QCOMPARE(App().CaseBook()->CurrentAnalysis(), first);
         CCaseBook& book = *App().CaseBook()->Book();
         QCOMPARE(book.LoadAnalysis(first)->steps, (std::vector<std::string>{"general", "sorted"}));
-        const PatientIdentity anna = CurrentPatient(App());
+        const PatientIdentity anna = CurrentPatient(App().State().Patient());
         QCOMPARE(QString::fromStdString(book.ListPrescriptions(anna.practice, "1001").at(0).date),
             prescribedOn.toString(Qt::ISODate));
         // Another patient's analysis never shows in this patient's lists.
@@ -248,7 +248,7 @@ private Q_SLOTS:
         CCaseBook& spareBook = *App().CaseBook()->Book();
         AnalysisRecord spare = *spareBook.LoadAnalysis(App().CaseBook()->CurrentAnalysis());
         spare.notes = "Thirst at night; ask again in a week.";
-        QVERIFY(spareBook.SaveAnalysis(CurrentPatient(App()), spare));
+        QVERIFY(spareBook.SaveAnalysis(CurrentPatient(App().State().Patient()), spare));
         spare = *spareBook.LoadAnalysis(spare.id);
         WithShown<COpenAnalysisDialog>([] { Command("openAnalysis")->trigger(); },
             [&](COpenAnalysisDialog& dialog) {
@@ -334,7 +334,7 @@ private Q_SLOTS:
                 QCOMPARE(dialog.RepetitionEdit()->text().size(), int(kMaxCaseBookShortText));
                 PastTheBoundThenAtIt(dialog, dialog.NoteEdit(), QStringLiteral("note"));
             });
-        const auto prescriptions = book.ListPrescriptions(CurrentPatient(App()).practice, "1002");
+        const auto prescriptions = book.ListPrescriptions(CurrentPatient(App().State().Patient()).practice, "1002");
         QCOMPARE(prescriptions.size(), std::size_t(1));
         QCOMPARE(prescriptions[0].note.size(), kMaxCaseBookNote);
         QVERIFY(book.DeleteAnalysis(id));
@@ -347,9 +347,10 @@ private Q_SLOTS:
         QTest::addColumn<std::function<void()>>("before");
         // As the dialog's Delete and Undelete do: the store's edit, then the kinds filed again.
         QTest::newRow("two deleted") << std::function<void()>(
-            [] { App().DeleteSymptom(1), App().DeleteSymptom(0), App().RebuildKindIndexes(); });
+            [] { App().State().DeleteSymptom(1), App().State().DeleteSymptom(0), App().State().RebuildKindIndexes(); });
         QTest::newRow("deleted, one restored last") << std::function<void()>([] {
-            App().DeleteSymptom(0), App().DeleteSymptom(2), App().RestoreDeletedSymptom(0), App().RebuildKindIndexes();
+            App().State().DeleteSymptom(0), App().State().DeleteSymptom(2), App().State().RestoreDeletedSymptom(0),
+                App().State().RebuildKindIndexes();
         });
     }
     void prunedBeforeTheChartRestoresAlike()
@@ -381,20 +382,20 @@ private Q_SLOTS:
         QCOMPARE(g_sink->Texts().size(), std::size_t(2)); // said when made
         CCaseBook& book = *App().CaseBook()->Book();
         AnalysisRecord analysis;
-        analysis.visit = CurrentVisit(App());
+        analysis.visit = CurrentVisit(App().State());
         analysis.name = "Clipped";
         analysis.steps = {"clip:0:1", "clip:1:2"};
-        const auto clipped = book.SaveAnalysis(CurrentPatient(App()), analysis);
+        const auto clipped = book.SaveAnalysis(CurrentPatient(App().State().Patient()), analysis);
         analysis.name = "Clipped, then gone";
         analysis.steps.push_back("drop:99:1");
-        const auto broken = book.SaveAnalysis(CurrentPatient(App()), analysis);
+        const auto broken = book.SaveAnalysis(CurrentPatient(App().State().Patient()), analysis);
         QVERIFY(clipped && broken);
 
         g_sink->Clear();
         QVERIFY(App().CaseBook()->RestoreAnalysis(*clipped));
         QCOMPARE(g_sink->Texts(), std::vector<std::string>{});
-        QCOMPARE(App().m_arrClipboards[0].size(), std::size_t(1));
-        QCOMPARE(App().m_arrClipboards[1].size(), std::size_t(1));
+        QCOMPARE(App().State().m_arrClipboards[0].size(), std::size_t(1));
+        QCOMPARE(App().State().m_arrClipboards[1].size(), std::size_t(1));
         QVERIFY(App().CaseBook()->RestoreAnalysis(*broken));
         QCOMPARE(g_sink->Texts().size(), std::size_t(1));
         QVERIFY2(g_sink->Texts()[0].starts_with("Step 3 of the analysis (drop:99:1) no longer applies"),
@@ -413,7 +414,7 @@ private Q_SLOTS:
     {
         CCaseBook& book = *App().CaseBook()->Book();
         const PatientIdentity patient{
-            {std::filesystem::canonical(App().m_folder.Root()).string(), "Helen Marsh"}, "1001", ""};
+            {std::filesystem::canonical(App().State().m_folder.Root()).string(), "Helen Marsh"}, "1001", ""};
         const auto before = book.ListAnalyses(patient.practice, "1001");
         QCOMPARE(before.size(), std::size_t(2));
         const QString file = QString::fromStdString((g_scratch->Path() / "export").string());
@@ -444,14 +445,14 @@ private Q_SLOTS:
     {
         QVERIFY(OpenChart("1004", "Thomas Keller"));
         CCaseBook& book = *App().CaseBook()->Book();
-        const PatientIdentity patient = CurrentPatient(App());
+        const PatientIdentity patient = CurrentPatient(App().State().Patient());
         const int count = static_cast<int>(CAnalysisListModel::kPageRows) + 50;
         QVERIFY(book.InTransaction(
             [&] {
                 const std::int64_t id = book.PatientId(patient);
                 for (int n = 1; n <= count; ++n) {
                     AnalysisRecord a;
-                    a.visit = CurrentVisit(App());
+                    a.visit = CurrentVisit(App().State());
                     a.name = "Long " + std::to_string(n);
                     a.notes = n == count ? "The last note" : "";
                     book.WriteAnalysis(id, a, false);
@@ -495,12 +496,12 @@ private Q_SLOTS:
     // them there. With two practices of the book that the folder could be, the user is asked once.
     void theFolderCopiedElsewhereKeepsItsAnalyses()
     {
-        const QString original = QString::fromStdString(App().m_folder.Root().string());
+        const QString original = QString::fromStdString(App().State().m_folder.Root().string());
         QVERIFY(OpenChart("1001", "Anna Berger"));
         SaveAnalysisAs(QStringLiteral("Before the move"));
         const auto copyTo = [](const char* name) {
             const auto to = g_scratch->Path() / name;
-            std::filesystem::copy(App().m_folder.Root(), to, std::filesystem::copy_options::recursive);
+            std::filesystem::copy(App().State().m_folder.Root(), to, std::filesystem::copy_options::recursive);
             std::filesystem::remove_all(to / "data");
             return to;
         };
@@ -525,7 +526,7 @@ private Q_SLOTS:
         const auto second = copyTo("second");
         CCaseBook& book = *App().CaseBook()->Book();
         AnalysisRecord there;
-        there.visit = CurrentVisit(App());
+        there.visit = CurrentVisit(App().State());
         there.name = "Saved in the second";
         QVERIFY(book.SaveAnalysis(
             {{std::filesystem::canonical(second).string(), "Helen Marsh"}, "1001", "Anna Berger"}, there));

@@ -65,9 +65,9 @@ private Q_SLOTS:
         g_sink->Clear();
         WritePatientFiles(*g_folder);
         std::filesystem::remove(g_folder->Path() / "template.html");
-        App().m_strPatientFile = "P001";
-        App().m_strPatientName = kPatientName;
-        App().m_strPhysicianName = kPhysicianName;
+        App().State().m_strPatientFile = "P001";
+        App().State().m_strPatientName = kPatientName;
+        App().State().m_strPhysicianName = kPhysicianName;
         App().MainFrame()->UpdateCommandUI();
     }
 

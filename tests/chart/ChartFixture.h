@@ -22,9 +22,9 @@ inline CRepView* OpenChartOf(const std::string& regNo, const std::string& name, 
 {
     CQuillonApp& app = *CQuillonApp::Instance();
     app.CloseAllViews();
-    app.m_strPatientFile = regNo;
-    app.m_strPatientName = name;
-    if (!app.LoadVisitIndex() || !LoadVisitForChart(app, 0))
+    app.State().m_strPatientFile = regNo;
+    app.State().m_strPatientName = name;
+    if (!app.State().LoadVisitIndex() || !LoadVisitForChart(app.State(), 0))
         return nullptr;
     app.OpenViewTemplate(2);
     auto* view = qobject_cast<CRepView*>(app.OpenView(kViewChart));

@@ -41,8 +41,6 @@ class TestMethodDialogs final : public QObject
 private Q_SLOTS:
     void drugFilterBoxesOkAndCancel()
     {
-        RecordingMessageSink sink;
-        CQuillonState state(CPracticeFolder(), sink);
         CDrugFilterModel model(std::vector<int>{kHot});
         CDrugFilterDlg dialog(model);
         QVERIFY(testing::Shown(dialog));
@@ -51,8 +49,8 @@ private Q_SLOTS:
         PressKey(dialog.PropertyBox(kPsoric), Qt::Key_Space);
         QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
-        QCOMPARE(model.Ok(state).m_strDescription, std::string("Psoric, Hot"));
-        QCOMPARE(state.m_nDrugPropertyMask, 0x21u);
+        QCOMPARE(model.Result().m_strDescription, std::string("Psoric, Hot"));
+        QCOMPARE(model.Result().m_nMask, 0x21u);
     }
 
     // One list per symptom up to a page, each labelled by its rubric for a screen reader; "symptom 1" and

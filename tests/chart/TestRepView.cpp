@@ -245,7 +245,7 @@ private Q_SLOTS:
         // A remedy dragged onto a clipboard drops no symptom.
         Drag(m_view, CellRect(m_view, 0, 0).center(), QPoint(ControlX(m_view, 100), ControlY(m_view, 45)));
         QVERIFY(g_sink->Texts().empty());
-        QVERIFY(App().m_arrClipboards[0].empty());
+        QVERIFY(App().State().m_arrClipboards[0].empty());
         QCOMPARE(m_view->Static(FormPart::Clip1Count)->text(), QStringLiteral("0"));
     }
 

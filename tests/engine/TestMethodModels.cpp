@@ -35,19 +35,16 @@ TEST(DrugFilterModel, MaskDescriptionAndKingdomOfTheBoxes)
     }
 }
 
-TEST(DrugFilterModel, OkWritesTheStateAndReopensWithItsChoice)
+TEST(DrugFilterModel, ReopensWithTheChoiceOfItsOk)
 {
-    RecordingMessageSink sink;
-    CQuillonState state(CPracticeFolder(), sink);
-    state.m_mapDrugProperties = {3};
-    CDrugFilterModel model(state.m_arrDrugFilterChoice);
+    CDrugFilterModel model;
     model.SetChecked(15, true);
     model.SetChecked(31, true);
-    EXPECT_EQ(model.Ok(state).m_strDescription, "Chronic, Imponderablia");
-    EXPECT_EQ(state.m_nDrugPropertyMask, (1u << 14) | (1u << 30));
-    EXPECT_EQ(state.m_mapDrugProperties, (std::vector<int>{15, 31}));
+    const DrugFilterResult result = model.Result();
+    EXPECT_EQ(result.m_strDescription, "Chronic, Imponderablia");
+    EXPECT_EQ(result.m_nMask, (1u << 14) | (1u << 30));
 
-    const CDrugFilterModel reopened(state.m_arrDrugFilterChoice);
+    const CDrugFilterModel reopened(result.m_arrChosen);
     for (int k = 1; k <= kDrugPropertyCount; ++k)
         EXPECT_EQ(reopened.IsChecked(k), k == 15 || k == 31) << k;
     EXPECT_EQ(CDrugFilterModel({0, 2, 99}).Result().m_arrChosen, (std::vector<int>{2}));

@@ -80,8 +80,8 @@ CRepView* OpenChart(const PatientRow& row, int visit)
 {
     auto* app = CQuillonApp::Instance();
     app->CloseAllViews();
-    SetCurrentPatient(*app, row, "Helen Marsh");
-    if (!app->LoadVisitIndex() || !LoadVisitForChart(*app, visit))
+    SetCurrentPatient(app->State(), row, "Helen Marsh");
+    if (!app->State().LoadVisitIndex() || !LoadVisitForChart(app->State(), visit))
         return nullptr;
     return qobject_cast<CRepView*>(app->OpenViewTemplate(2));
 }

@@ -76,12 +76,13 @@ TEST(MateriaMedicaListing, RetainsBySelectionModeAndMask)
 TEST(ConversionModel, ListsResolvesAndKeepsTheSelection)
 {
     MateriaMedicaCase c;
-    ASSERT_EQ(c.methods->BuildRemedyRows(), 1);
+    auto rows = c.methods->BuildRemedyRows();
+    ASSERT_TRUE(rows);
     // Remedies of an earlier chart (one the catalogue does not know), a row longer than a search and the list.
-    c.state.m_arrMMRemedies = {{kMMSulph, "SULPH"}, {999, "Nux"}};
-    c.state.m_mapRemedyRows.push_back({kMMCalc, "Calc-phosphoricum:x", 1, 1});
-    CConversionModel model(c.state, c.sink);
-    model.Open();
+    std::vector<ChosenRemedy> chosen{{kMMSulph, "SULPH"}, {999, "Nux"}};
+    rows->push_back({kMMCalc, "Calc-phosphoricum:x", 1, 1});
+    CConversionModel model(chosen, c.state.Catalogue(), c.sink);
+    model.Open(*rows);
     const auto& full = model.FullList();
     const auto at
         = [&](const char* name) { return static_cast<int>(std::find(full.begin(), full.end(), name) - full.begin()); };
@@ -98,7 +99,7 @@ TEST(ConversionModel, ListsResolvesAndKeepsTheSelection)
     model.SetMark(2, true);
     model.SetAll(true); // unchecks "Three"
     ASSERT_TRUE(model.Ok());
-    const auto& request = c.state.m_mmRequest;
+    const auto& request = model.Request();
     EXPECT_EQ(request.m_nMarkMask, 63);
     EXPECT_EQ(request.m_arrSelectedCodes, (std::vector<int>{kMMSulph, 999, kMMBellLower, kMMBell}));
 }
@@ -106,12 +107,12 @@ TEST(ConversionModel, ListsResolvesAndKeepsTheSelection)
 TEST(ConversionModel, OptionsEnableOkAndTakeTheirRemedies)
 {
     MateriaMedicaCase c;
-    CConversionModel model(c.state, c.sink);
-    model.Open(); // no chart rows: an empty full list, OK enabled but refusing
+    std::vector<ChosenRemedy> chosen;
+    CConversionModel model(chosen, c.state.Catalogue(), c.sink);
+    model.Open({}); // no chart rows: an empty full list, OK enabled but refusing
     EXPECT_TRUE(model.FullList().empty() && model.FullName().empty() && model.OkEnabled());
     EXPECT_FALSE(model.Ok());
-    ASSERT_TRUE(c.methods->BuildRemedyRows());
-    model.Open();
+    model.Open(c.methods->BuildRemedyRows().value());
     model.SetOption(kOptionCompare);
     model.AddFromFullList(0);
     EXPECT_FALSE(model.OkEnabled());
@@ -127,7 +128,7 @@ TEST(ConversionModel, OptionsEnableOkAndTakeTheirRemedies)
     EXPECT_FALSE(model.Ok()); // two entries, none selected
     model.SelectSelected(1);
     ASSERT_TRUE(model.Ok());
-    EXPECT_EQ(c.state.m_mmRequest.m_arrSelectedCodes, std::vector<int>{c.engine->SortedRemedy(2)->code});
+    EXPECT_EQ(model.Request().m_arrSelectedCodes, std::vector<int>{c.engine->SortedRemedy(2)->code});
     model.SetOption(kOptionNone);
     EXPECT_FALSE(model.Ok());
     EXPECT_EQ(c.sink.Texts(),

@@ -35,12 +35,10 @@ namespace {
 
 RecordingMessageSink* g_sink = nullptr;
 
-// Closes the views without the materia medica view reopening the dialog (which a failed test would leave
-// waiting); only the test of that rule lets it.
+// Closes the views without the materia medica view reopening the dialog (a failed test would leave it waiting).
 void CloseAll()
 {
-    App().m_bClosingAllViews = true;
-    App().CloseAllViews();
+    App().CloseViewsForCommand();
 }
 
 void DoubleClickEntry(QListWidget* list, const QString& text)
@@ -55,11 +53,7 @@ CRepCmpVw* OpenView(const QList<int>& codes)
 {
     if (!testing::OpenChartOf("1001", "Asha Rao", *g_sink))
         return nullptr;
-    App().m_mmRequest.m_arrSelectedCodes.clear();
-    for (int code : codes)
-        App().m_mmRequest.m_arrSelectedCodes.push_back(code);
-    App().m_mmRequest.m_nMode = kMMComplete;
-    App().m_mmRequest.m_nMarkMask = kAllGradesMask;
+    App().SetMateriaMedicaRequest({{codes.begin(), codes.end()}, kMMComplete, kAllGradesMask});
     auto* view = qobject_cast<CRepCmpVw*>(App().OpenViewTemplate(3));
     if (view) {
         view->window()->show();
@@ -87,8 +81,7 @@ private Q_SLOTS:
     {
         CRepView* chart = testing::OpenChartOf("1001", "Asha Rao", *g_sink);
         QVERIFY(chart);
-        App().m_bClosingAllViews = false;
-        App().m_arrMMRemedies = {{kBell, "BELL"}}; // an earlier chart's remedy
+        App().State().ConversionRemedies() = {{kBell, "BELL"}}; // an earlier chart's remedy
         bool sawDialog = false;
         const auto popup = testing::WhenShown<QMenu>([](QMenu& menu) { menu.actions().at(1)->trigger(); });
         testing::WhenShown<CConvertDialog>([&sawDialog](CConvertDialog& dialog) {
@@ -109,8 +102,8 @@ private Q_SLOTS:
         QTest::mouseClick(chart, Qt::RightButton, {},
             QPoint(365 * chart->Geometry().ChartWidth() / 840, 165 * chart->Geometry().ScreenHeight() / 680));
         QVERIFY(*popup && sawDialog);
-        QCOMPARE(App().m_mmRequest.m_arrSelectedCodes, (std::vector<int>{kBell, kAcon, kBellLower}));
-        QCOMPARE(App().m_mmRequest.m_nMarkMask, 5);
+        QCOMPARE(App().MateriaMedicaRequest().m_arrSelectedCodes, (std::vector<int>{kBell, kAcon, kBellLower}));
+        QCOMPARE(App().MateriaMedicaRequest().m_nMarkMask, 5);
         QCOMPARE(App().OpenView(kViewMateriaMedica)->windowTitle(),
             QStringLiteral("Compare Materia Medica for Recorded Symptoms"));
         // Bell 3 (mask One+Three), Acon 1 or 3, bell 2 is outside the mask: nothing carries all three, so
@@ -123,7 +116,8 @@ private Q_SLOTS:
         });
         QTRY_VERIFY(reopened);
         QCOMPARE(g_sink->Texts().back(), std::string(kMsgNoMatchFound));
-        QVERIFY(App().OpenView(kViewMateriaMedica) == nullptr && App().m_arrMMRemedies.empty()); // Cancel empties it
+        QVERIFY(App().OpenView(kViewMateriaMedica) == nullptr
+            && App().State().ConversionRemedies().empty()); // Cancel empties it
     }
 
     void barsFollowTheRequestSize_data()

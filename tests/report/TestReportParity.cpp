@@ -252,8 +252,8 @@ private Q_SLOTS:
         QFETCH(QString, log);
         auto* app = CQuillonApp::Instance();
         app->CloseAllViews();
-        SetCurrentPatient(*app, {"1001", "Anna Berger", "34", "12/03/2002"}, "Helen Marsh");
-        QVERIFY(app->LoadVisitIndex() && LoadVisitForChart(*app, 0));
+        SetCurrentPatient(app->State(), {"1001", "Anna Berger", "34", "12/03/2002"}, "Helen Marsh");
+        QVERIFY(app->State().LoadVisitIndex() && LoadVisitForChart(app->State(), 0));
         auto* view = qobject_cast<CRepView*>(app->OpenViewTemplate(2));
         QVERIFY(view);
         RecordingMessageSink& sink = *g_sink;

@@ -65,8 +65,8 @@ private Q_SLOTS:
     void init()
     {
         auto* app = CQuillonApp::Instance();
-        SetCurrentPatient(*app, {"1001", "Anna Berger", "34", "12/03/2002"}, "Helen Marsh");
-        QVERIFY(app->LoadVisitIndex() && LoadVisitForChart(*app, 0));
+        SetCurrentPatient(app->State(), {"1001", "Anna Berger", "34", "12/03/2002"}, "Helen Marsh");
+        QVERIFY(app->State().LoadVisitIndex() && LoadVisitForChart(app->State(), 0));
         m_view = qobject_cast<CRepView*>(app->OpenViewTemplate(2));
         QVERIFY(m_view && m_view->Engine().RemedyCount() > 13);
     }

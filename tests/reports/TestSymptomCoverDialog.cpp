@@ -92,7 +92,7 @@ std::pair<int, QString> RunReportProgram(const QStringList& arguments)
 // The header the chart's pages carry.
 ChartPagesHeader HeaderOf(const CRepView& view)
 {
-    return RecordedChartHeader(*CQuillonApp::Instance(), view.Methods());
+    return RecordedChartHeader(CQuillonApp::Instance()->State().Patient(), view.Methods());
 }
 
 QAction* FileCommand(const char* name)
@@ -222,7 +222,7 @@ private Q_SLOTS:
         for (const auto& c : cases) {
             view = testing::OpenChartOf("2001", "Anna Test", *g_sink);
             QVERIFY(view);
-            App().m_arrMMRemedies.clear();
+            App().State().ConversionRemedies().clear();
             converting.clear();
             if (c.onSymptom) {
                 QTest::mouseClick(view, Qt::LeftButton, {}, testing::LineRect(view, 2).center());
@@ -237,7 +237,7 @@ private Q_SLOTS:
             }
             QString shown;
             const auto seen = testing::WhenShown<QDialog>([&](QDialog& dialog) {
-                converting = App().m_arrMMRemedies;
+                converting = App().State().ConversionRemedies();
                 if (auto* report = qobject_cast<CSymptomCoverDlg*>(&dialog))
                     shown = report->RemedyCombo()->currentText();
                 else if (auto* stability = qobject_cast<CStabilityDialog*>(&dialog))
@@ -258,7 +258,7 @@ private Q_SLOTS:
                 QVERIFY2(converting.size() == 1 && converting[0].code == view->Engine().SortedRemedy(4)->code, c.name);
             QVERIFY(!QApplication::activeModalWidget());
         }
-        App().m_arrMMRemedies.clear();
+        App().State().ConversionRemedies().clear();
     }
 
     void chartExportsThroughTheFileMenu()

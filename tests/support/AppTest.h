@@ -26,10 +26,10 @@ inline void ResetToNoPatient()
 {
     App().CloseAllViews();
     App().MainFrame()->MdiArea()->closeAllSubWindows();
-    App().ClearCaseStore();
-    App().m_strPatientFile.clear();
-    App().m_arrVisitDates.clear();
-    App().m_arrVisitOffsets.clear();
+    App().State().ClearCaseStore();
+    App().State().m_strPatientFile.clear();
+    App().State().m_arrVisitDates.clear();
+    App().State().m_arrVisitOffsets.clear();
     App().MainFrame()->UpdateCommandUI();
 }
 

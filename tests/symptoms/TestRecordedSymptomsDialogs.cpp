@@ -49,12 +49,12 @@ void ClickLine(QListWidget* list, int row)
 // Loads the first visit of patient 201, as the chart has it when its Symptom List command runs.
 void LoadFirstVisit()
 {
-    App().m_strPatientFile = "201";
-    App().m_strPatientName = "Asha Rao";
-    App().m_strPhysicianName = "Dr. Meera Iyer";
-    QVERIFY(App().LoadVisitIndex());
-    QVERIFY(App().LoadVisitSymptoms(0));
-    App().m_szVisitDate = "05/11/2002";
+    App().State().m_strPatientFile = "201";
+    App().State().m_strPatientName = "Asha Rao";
+    App().State().m_strPhysicianName = "Dr. Meera Iyer";
+    QVERIFY(App().State().LoadVisitIndex());
+    QVERIFY(App().State().LoadVisitSymptoms(0));
+    App().State().m_szVisitDate = "05/11/2002";
 }
 
 // Runs the dialog in mode 0 (Recorded Symptoms) or 1 (Symptom List) with `body` acting on it.
@@ -102,7 +102,7 @@ private Q_SLOTS:
         });
         App().RunStartDialog();
         QVERIFY(*picked && *shown);
-        QCOMPARE(App().m_szVisitDate, std::string("05/11/2002"));
+        QCOMPARE(App().State().m_szVisitDate, std::string("05/11/2002"));
         QVERIFY(App().MainFrame()->MdiArea()->subWindowList().isEmpty());
         QVERIFY(g_sink->Messages().empty());
     }
@@ -116,10 +116,10 @@ private Q_SLOTS:
             QCOMPARE(dialog.DrugCaption()->text(), QStringLiteral("Drug List (3)"));
             dialog.VisitList()->setFocus();
             QTest::keyClick(dialog.VisitList(), Qt::Key_Down);
-            QCOMPARE(App().m_szVisitDate, std::string("06/12/2003"));
+            QCOMPARE(App().State().m_szVisitDate, std::string("06/12/2003"));
             QCOMPARE(Lines(dialog.SymptomList()), QStringLiteral("GENERALITIES - HEAT"));
             QCOMPARE(Lines(dialog.DrugList()), QStringLiteral("R007 (1)"));
-            QCOMPARE(App().GeneralCount(), 1);
+            QCOMPARE(App().State().GeneralCount(), 1);
         });
     }
 
@@ -127,7 +127,7 @@ private Q_SLOTS:
     {
         LoadFirstVisit();
         static constexpr char kName[] = "Friederike Amalie Wilhelmine von Hohenzollern-Sigmaringen zu Braunschweig";
-        App().m_strPatientName = kName;
+        App().State().m_strPatientName = kName;
         RunDialog(0, [](CRecordedSymptomsDialog& dialog) {
             const QLineEdit* patient = dialog.PatientEdit();
             const QString shown = patient->text();
@@ -160,7 +160,7 @@ private Q_SLOTS:
         std::string rsy = EncodeRsy({testing::TwoVisits()[1]});
         rsy[8 + 10 + 6] = rsy[8 + 10 + 7] = 0;
         g_folder->Write("203.rsy", rsy);
-        App().m_strPatientFile = "203";
+        App().State().m_strPatientFile = "203";
         RunDialog(0, [](CRecordedSymptomsDialog& dialog) {
             QCOMPARE(dialog.SymptomList()->count(), 0);
             QTest::mouseClick(dialog.RepTableButton(), Qt::LeftButton);
@@ -175,7 +175,7 @@ private Q_SLOTS:
     {
         // A patient made current by a selection alone: the dialog reads that patient's visits.
         LoadFirstVisit();
-        App().m_strPatientFile = "202";
+        App().State().m_strPatientFile = "202";
         App().MainFrame()->UpdateCommandUI();
         auto ran = WhenShown<CRecordedSymptomsDialog>([](CRecordedSymptomsDialog& dialog) {
             QCOMPARE(dialog.VisitList()->count(), 1);
@@ -218,7 +218,7 @@ private Q_SLOTS:
             QCOMPARE(Lines(dialog.SymptomList()), QStringLiteral("MIND - FEAR|COLD AGG"));
             QCOMPARE(dialog.SymptomList()->currentRow(), 0);
             QCOMPARE(dialog.DrugCaption()->text(), QStringLiteral("Drug List (2)"));
-            QCOMPARE(App().RestCount(), 1); // kind indexes rebuilt: COLD AGG
+            QCOMPARE(App().State().RestCount(), 1); // kind indexes rebuilt: COLD AGG
             QTest::mouseClick(dialog.DeleteButton(), Qt::LeftButton);
             QTest::mouseClick(dialog.DeleteButton(), Qt::LeftButton);
             QVERIFY(!dialog.DeleteButton()->isEnabled());
@@ -233,10 +233,10 @@ private Q_SLOTS:
                 });
             QCOMPARE(Lines(dialog.SymptomList()), QStringLiteral("MIND - FEAR"));
             QVERIFY(dialog.DeleteButton()->isEnabled());
-            QCOMPARE(App().MindCount(), 1);
+            QCOMPARE(App().State().MindCount(), 1);
             QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
         });
-        QCOMPARE(App().m_mapDeletedText, (std::vector<std::string>{"HEAD - PAIN", "COLD AGG"}));
+        QCOMPARE(App().State().m_mapDeletedText, (std::vector<std::string>{"HEAD - PAIN", "COLD AGG"}));
     }
 
     void undeleteAllOrCancelledUndeleteRefreshTheList_data()
@@ -250,8 +250,8 @@ private Q_SLOTS:
     {
         QFETCH(bool, all);
         LoadFirstVisit();
-        App().DeleteSymptom(2);
-        App().DeleteSymptom(0);
+        App().State().DeleteSymptom(2);
+        App().State().DeleteSymptom(0);
         RunDialog(1, [all](CRecordedSymptomsDialog& dialog) {
             testing::WithShown<CUndeleteDialog>([&] { QTest::mouseClick(dialog.UnDeleteButton(), Qt::LeftButton); },
                 [all](CUndeleteDialog& undelete) {
@@ -266,9 +266,9 @@ private Q_SLOTS:
             // The restored symptoms are in the store, so the list and the kind indexes show them.
             QCOMPARE(Lines(dialog.SymptomList()),
                 all ? QStringLiteral("HEAD - PAIN|COLD AGG|MIND - FEAR") : QStringLiteral("HEAD - PAIN|COLD AGG"));
-            QCOMPARE(App().RestCount(), 2);
+            QCOMPARE(App().State().RestCount(), 2);
         });
-        QCOMPARE(App().DeletedCount(), all ? 0 : 1);
+        QCOMPARE(App().State().DeletedCount(), all ? 0 : 1);
     }
 };
 

@@ -60,7 +60,7 @@ Texts Column(const QTableView* list, int column)
 
 std::unique_ptr<CSelectPatientDialog> ShownDialog()
 {
-    auto dialog = std::make_unique<CSelectPatientDialog>(App(), App().MainFrame());
+    auto dialog = std::make_unique<CSelectPatientDialog>(App().State(), App().MainFrame());
     dialog->show();
     dialog->activateWindow();
     if (!QTest::qWaitForWindowActive(dialog.get()))
@@ -176,13 +176,13 @@ private Q_SLOTS:
         QCOMPARE(g_sink->Texts(),
             std::vector<std::string>{"Choose a patient first: click a row, or type part of the name or the "
                                      "registration number in Search and press Down. Then press OK."});
-        QVERIFY(App().m_strPatientFile.empty());
+        QVERIFY(App().State().m_strPatientFile.empty());
 
         QTest::keyClick(dialog->SearchEdit(), Qt::Key_Down);
         QVERIFY(dialog->List()->hasFocus());
-        QCOMPARE(App().m_strPatientFile, std::string("1003"));
+        QCOMPARE(App().State().m_strPatientFile, std::string("1003"));
         QTest::keyClick(dialog->List(), Qt::Key_Down);
-        QCOMPARE(App().m_strPatientFile, std::string("99"));
+        QCOMPARE(App().State().m_strPatientFile, std::string("99"));
 
         // One patient left: Return chooses him.
         dialog = ShownDialog();
@@ -191,7 +191,7 @@ private Q_SLOTS:
         testing::ResetToNoPatient();
         QTest::keyClicks(dialog->SearchEdit(), QStringLiteral("kowal"));
         QTest::keyClick(dialog->SearchEdit(), Qt::Key_Return);
-        QCOMPARE(App().m_strPatientFile, std::string("2100"));
+        QCOMPARE(App().State().m_strPatientFile, std::string("2100"));
         QVERIFY(g_sink->Texts().empty());
         QVERIFY(!dialog->isVisible());
     }

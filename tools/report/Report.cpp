@@ -61,7 +61,7 @@ int Visits(Context& c)
     if (!SelectPatient(state, c.args[1], c.t) || !state.LoadVisitIndex())
         return kCaseNotLoaded;
     for (int v = 0; v < state.VisitCount(); ++v)
-        c.t.Out() << v << '\t' << Field(state.m_arrVisitDates[static_cast<std::size_t>(v)]) << '\n';
+        c.t.Out() << v << '\t' << Field(state.VisitDates()[static_cast<std::size_t>(v)]) << '\n';
     return kDone;
 }
 
@@ -75,7 +75,7 @@ int PatientPage(Context& c, bool caseRecord)
     if (!SelectPatient(state, c.args[1], c.t))
         return kCaseNotLoaded;
     const int reported = c.t.Reported();
-    const auto page = BuildPatientPage(state.m_folder, state.m_strPatientFile, caseRecord, c.t);
+    const auto page = BuildPatientPage(state.Folder(), state.Patient().regNo, caseRecord, c.t);
     if (!page)
         return c.t.Reported() > reported ? kCaseNotLoaded
                                          : c.t.Fail("the case record of patient " + Shown(c.args[1]) + " is empty");

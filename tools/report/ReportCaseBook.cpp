@@ -1,6 +1,6 @@
 // quillon-report's case book commands, over the same store and the same replay as the window.
 #include "report/ReportCaseBook.h"
-#include "report/Report.h"
+#include "report/ReportStatus.h"
 
 #include "casebook/AnalysisReplay.h"
 #include "casebook/CaseBook.h"
@@ -13,6 +13,7 @@
 #include "chart/ChartSession.h"
 #include "engine/ChartDump.h"
 #include "engine/RepEngine.h"
+#include "state/PatientSelection.h"
 #include "state/QuillonState.h"
 
 #include <algorithm>
@@ -62,7 +63,7 @@ std::int64_t AnalysisId(const std::string& text)
 // copied or imported from elsewhere). Without a user to ask, several candidates stay unattached, with a note.
 void AttachPractice(CCaseBook& book, const CQuillonState& state, Transcript& t)
 {
-    if (FindPracticeOfFolder(book, state.m_folder, CurrentPractice(state), {}) == PracticeFound::Undecided)
+    if (FindPracticeOfFolder(book, state.Folder(), CurrentPractice(state.Patient()), {}) == PracticeFound::Undecided)
         t.Show("several practices of the case book match this folder; open it in Quillon once to choose");
 }
 
@@ -77,10 +78,10 @@ std::optional<AnalysisRecord> AnalysisOfPractice(
         return std::nullopt;
     }
     CQuillonState here(CPracticeFolder(dir), t);
-    if (const auto index = LoadPatientIndex(here.m_folder, here.Sink()))
-        here.m_strPhysicianName = index->physician;
+    if (const auto index = LoadPatientIndex(here.Folder(), here.Sink()))
+        SetCurrentPatient(here, PatientRow{}, index->physician);
     AttachPractice(book, here, t);
-    if (!book.BelongsTo(id, CurrentPractice(here))) {
+    if (!book.BelongsTo(id, CurrentPractice(here.Patient()))) {
         t.Fail("analysis " + std::to_string(id) + " belongs to the practice " + Shown(patient->practice.folder));
         return std::nullopt;
     }
@@ -141,7 +142,7 @@ int SaveAnalysis(const CaseBookCommand& c)
         for (const std::string& action : request.actions)
             analysis.steps.push_back(FormatChartCommand(ParseChartCommand(action)));
         AttachPractice(*book, state, c.t);
-        const auto id = book->SaveAnalysis(CurrentPatient(state), analysis);
+        const auto id = book->SaveAnalysis(CurrentPatient(state.Patient()), analysis);
         if (!id)
             return static_cast<int>(kCaseNotLoaded);
         c.t.Out() << *id << '\n';
@@ -161,7 +162,7 @@ int Analyses(const CaseBookCommand& c)
     if (!book)
         return kCaseNotLoaded;
     AttachPractice(*book, state, c.t);
-    const auto rows = book->ListAnalyses(CurrentPractice(state), Cp1252ToUtf8(state.m_strPatientFile));
+    const auto rows = book->ListAnalyses(CurrentPractice(state.Patient()), Cp1252ToUtf8(state.Patient().regNo));
     // A list read in part, or from a new book started in place of a damaged one, is not the book's list.
     if (book->ReadFailures() != 0)
         return kCaseNotLoaded;
@@ -218,8 +219,7 @@ int Prescribe(const CaseBookCommand& c)
             PrescriptionRecord p;
             p.analysisId = analysis.id;
             p.remedyCode = remedy->code;
-            const RemedyEntry* entry
-                = state.m_pRemedyCatalogue ? state.m_pRemedyCatalogue->Entry(remedy->code) : nullptr;
+            const RemedyEntry* entry = state.Catalogue() ? state.Catalogue()->Entry(remedy->code) : nullptr;
             p.remedyName = Cp1252ToUtf8(entry && !entry->fullName.empty() ? entry->fullName : remedy->name);
             p.potency = options.at("--potency");
             p.repetition = options.count("--repetition") ? options.at("--repetition") : std::string();

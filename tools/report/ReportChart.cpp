@@ -1,7 +1,7 @@
 // quillon-report's chart harness: the patient selected, the visit and the chart opened as the window opens
 // them, and the actions replayed through the chart session.
 #include "report/ReportChart.h"
-#include "report/Report.h"
+#include "report/ReportStatus.h"
 
 #include "casedata/PatientIndex.h"
 #include "casedata/TextCodec.h"
@@ -14,7 +14,7 @@ namespace quillon::report {
 
 bool SelectPatient(CQuillonState& state, const std::string& regNo, Transcript& t)
 {
-    auto index = LoadPatientIndex(state.m_folder, state.Sink());
+    auto index = LoadPatientIndex(state.Folder(), state.Sink());
     if (!index)
         return false;
     for (const PatientRow& row : index->rows) {

@@ -6,8 +6,8 @@
 #include "chart/ChartPages.h"
 #include "engine/RepEngine.h"
 #include "engine/RepMethods.h"
-#include "report/Report.h"
 #include "report/ReportChart.h"
+#include "report/ReportStatus.h"
 #include "reports/SymptomCover.h"
 #include "state/QuillonState.h"
 #include "symptoms/RecordedSymptoms.h"
@@ -51,8 +51,8 @@ int CoveredCommand(const std::string& dir, const std::vector<std::string>& args,
         const int item = picked ? FindCoverRemedy(remedies, picked->code) : -1;
         if (item < 0)
             return static_cast<int>(kCaseNotLoaded);
-        const SymptomCoverReport report = BuildSymptomCover(
-            state.m_mapRepSymptoms, remedies[static_cast<std::size_t>(item)], state.m_pRemedyCatalogue.get());
+        const SymptomCoverReport report
+            = BuildSymptomCover(state.RepSymptoms(), remedies[static_cast<std::size_t>(item)], state.Catalogue());
         out << "remedy\t" << Field(report.remedy.name) << '\n';
         out << "fullname\t" << Field(report.fullName) << '\n';
         out << "covered\t" << report.covered.size() << '\n';
@@ -72,13 +72,13 @@ int ExportCommand(const std::string& dir, const std::vector<std::string>& args, 
         ThrowUsage(kExportUsage);
     return WithChart(dir, chart, t, [&](CQuillonState& state, CRepEngine& engine, CRepMethods& methods) {
         if (csv) {
-            t.Out() << ChartCsv(engine, state.m_pRemedyCatalogue.get());
+            t.Out() << ChartCsv(engine, state.Catalogue());
             return static_cast<int>(kDone);
         }
         const std::string& path = chart.extra.front().second;
         if (!pdf)
             return t.Fail("this build of quillon-report writes no PDF files");
-        const ChartPagesHeader header = RecordedChartHeader(state, methods);
+        const ChartPagesHeader header = RecordedChartHeader(state.Patient(), methods);
         if (const std::optional<std::string> failure = pdf->Write(engine, header, path)) {
             // The window's message, then the reason.
             state.Sink().Show(kMsgErrorCreatingFile);

@@ -4,8 +4,8 @@
 #include "casedata/PatientIndex.h"
 #include "casedata/TextCodec.h"
 #include "followup/FollowUpAnalysis.h"
-#include "report/Report.h"
 #include "report/ReportChart.h"
+#include "report/ReportStatus.h"
 #include "state/PatientSelection.h"
 #include "state/QuillonState.h"
 
@@ -31,7 +31,7 @@ int Number(const std::string& text, const char* what, int low, int high)
 bool OpenPatient(CQuillonState& state, const std::string& regNo, Transcript& t)
 {
     state.LoadCatalogue();
-    const auto index = LoadPatientIndex(state.m_folder, state.Sink());
+    const auto index = LoadPatientIndex(state.Folder(), state.Sink());
     if (!index)
         return false;
     for (const PatientRow& row : index->rows) {
@@ -60,7 +60,7 @@ std::unique_ptr<CQuillonState> OpenFolderPatient(const std::string& dir, const s
 // One visit of the open patient as the follow-up analyses read it.
 std::optional<VisitSide> Side(const CQuillonState& state, int visit, IMessageSink& sink)
 {
-    return LoadVisitSide(state, visit, state.m_pRemedyCatalogue.get(), sink);
+    return LoadVisitSide(state, visit, state.Catalogue(), sink);
 }
 
 // A visit of the index; a number the index lacks is reported (-1).
@@ -68,7 +68,7 @@ int CheckedVisit(const CQuillonState& state, int visit, Transcript& t)
 {
     if (visit < state.VisitCount())
         return visit;
-    t.Fail("patient " + Shown(state.m_strPatientFile) + " has no visit " + std::to_string(visit));
+    t.Fail("patient " + Shown(state.Patient().regNo) + " has no visit " + std::to_string(visit));
     return -1;
 }
 

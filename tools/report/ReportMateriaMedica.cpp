@@ -6,8 +6,8 @@
 #include "engine/RepMethods.h"
 #include "materiamedica/ConversionModel.h"
 #include "materiamedica/MateriaMedicaListing.h"
-#include "report/Report.h"
 #include "report/ReportChart.h"
+#include "report/ReportStatus.h"
 #include "state/QuillonState.h"
 
 #include <ostream>
@@ -51,11 +51,12 @@ int MateriaMedicaReport(
     std::ostream& out = t.Out();
 
     // As "&Conv. Rep To MM" opens the dialog from the chart, with nothing selected yet.
-    if (methods.BuildRemedyRows() == 0)
+    auto rows = methods.BuildRemedyRows();
+    if (!rows)
         return t.Fail("the chart has no remedy to convert");
-    state.m_arrMMRemedies.clear();
-    CConversionModel model(state, sink);
-    model.Open();
+    std::vector<ChosenRemedy> chosen;
+    CConversionModel model(chosen, state.Catalogue(), sink);
+    model.Open(std::move(*rows));
     for (std::size_t i = 2; i < args.size(); ++i) {
         const std::string& text = args[i];
         const int rank = WholeNumber(text).value_or(0);
@@ -75,7 +76,7 @@ int MateriaMedicaReport(
     if (!model.Ok())
         return kCaseNotLoaded;
 
-    const auto listing = BuildMateriaMedica(state.m_mmRequest, state.m_mapRepSymptoms, state.m_pRemedyCatalogue.get());
+    const auto listing = BuildMateriaMedica(model.Request(), state.RepSymptoms(), state.Catalogue());
     if (listing.RetainedCount() == 0) {
         sink.Show(kMsgNoMatchFound);
         return kCaseNotLoaded;

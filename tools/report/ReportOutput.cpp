@@ -1,6 +1,6 @@
 // quillon-report's output: the transcript of a command and the escaping of its fields.
-#include "report/Report.h"
 #include "report/ReportChart.h"
+#include "report/ReportStatus.h"
 
 #include "casedata/TextCodec.h"
 

@@ -1,7 +1,7 @@
 // quillon-report's PDF writer: the window's page painter, run without a display.
 #pragma once
 
-#include "report/Report.h"
+#include "report/ReportStatus.h"
 
 namespace quillon::report {
 

@@ -5,8 +5,8 @@
 #include "engine/RepMethods.h"
 #include "readings/Families.h"
 #include "readings/Strategies.h"
-#include "report/Report.h"
 #include "report/ReportChart.h"
+#include "report/ReportStatus.h"
 #include "state/QuillonState.h"
 
 #include <ostream>
@@ -51,7 +51,7 @@ int StrategiesCommand(const std::string& dir, const std::vector<std::string>& ar
     t.MessagesInOutput(true);
     return WithChart(dir, request, t, [&](CQuillonState& state, CRepEngine& engine, CRepMethods& methods) {
         CStrategyReader reader;
-        ReadChartStrategies(reader, engine, methods, state.m_pRemedyCatalogue.get());
+        ReadChartStrategies(reader, engine, methods, state.Catalogue());
         std::ostream& out = t.Out();
         for (const Strategy strategy : kStrategies) {
             const auto order = reader.Order(strategy);
@@ -86,9 +86,9 @@ int FamiliesCommand(const std::string& dir, const std::vector<std::string>& args
     const int top = topText ? Top(*topText, 1, kMaxFamilyTop) : kDefaultFamilyTop;
     t.MessagesInOutput(true);
     return WithChart(dir, request, t, [&](CQuillonState& state, CRepEngine& engine, CRepMethods&) {
-        const FamilyTables tables = LoadFamilyTables(state.m_folder, t);
+        const FamilyTables tables = LoadFamilyTables(state.Folder(), t);
         const std::vector<Family> families
-            = ReadFamilies(ChartFamilyRemedies(engine), state.m_pRemedyCatalogue.get(), tables, *kingdoms, top);
+            = ReadFamilies(ChartFamilyRemedies(engine), state.Catalogue(), tables, *kingdoms, top);
         std::ostream& out = t.Out();
         for (const Family& family : families) {
             out << "F\t" << KingdomWord(family.kingdom) << '\t' << Field(family.name) << '\t' << family.count << '\t'

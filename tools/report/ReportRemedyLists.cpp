@@ -5,8 +5,8 @@
 #include "chart/ChartGeometry.h"
 #include "engine/RepEngine.h"
 #include "engine/RepMethods.h"
-#include "report/Report.h"
 #include "report/ReportChart.h"
+#include "report/ReportStatus.h"
 #include "reports/DrugList.h"
 #include "reports/FullRemedyList.h"
 #include "state/QuillonState.h"
@@ -29,10 +29,11 @@ int DrugList(const std::string& dir, const std::vector<std::string>& args, Trans
             throw UsageError{"unexpected argument: " + Shown(option)};
     t.MessagesInOutput(true);
     std::ostream& out = t.Out();
-    return WithChart(dir, request, t, [&](CQuillonState& state, CRepEngine& engine, CRepMethods& methods) {
-        if (!methods.PrepareDrugList())
+    return WithChart(dir, request, t, [&](CQuillonState&, CRepEngine& engine, CRepMethods& methods) {
+        const auto rows = methods.PrepareDrugList();
+        if (!rows)
             return static_cast<int>(kCaseNotLoaded);
-        const CDrugListModel list(state.m_mapRemedyRows);
+        const CDrugListModel list(*rows);
         for (int i = 0; i < list.Count(); ++i) {
             const DrugListFields fields = SplitDrugListRow(list.Lines()[static_cast<std::size_t>(i)]);
             out << "D\t" << i << '\t' << Field(fields.abbreviation) << '\t' << fields.totality << '\t' << fields.covered
@@ -72,7 +73,7 @@ int RemedyList(const std::string& dir, const std::vector<std::string>& args, Tra
         const CSymptomRecord* record = methods.SymptomForFullList();
         if (!record)
             return static_cast<int>(kCaseNotLoaded);
-        CFullRemedyList list(*record, state.m_pRemedyCatalogue.get());
+        CFullRemedyList list(*record, state.Catalogue());
         if (byName)
             list.Sort(RemedyListOrder::Remedy);
         t.Out() << list.SaveText();
