@@ -1,7 +1,7 @@
 // Message boxes.
 #include "app/BoxMessageSink.h"
 
-#include "app/QuillonApp.h"
+#include "controls/DisplayText.h"
 
 #include <QApplication>
 #include <QGridLayout>

@@ -20,12 +20,9 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QKeySequence>
-#include <QMdiArea>
 #include <QMenu>
 #include <QStatusBar>
-#include <QTimer>
 
 namespace quillon {
 namespace {
@@ -83,57 +80,34 @@ std::int64_t CCaseBookCommands::CurrentAnalysis() const
 void CCaseBookCommands::Install(CMainFrame& frame)
 {
     QMenu* file = frame.FileMenu();
-    QAction* exitAction = frame.Action(ID_APP_EXIT);
-    const auto add
-        = [this](QMenu* menu, QAction* before, int id, const QString& text, void (CCaseBookCommands::*run)()) {
-              auto* action = new QAction(text, menu);
-              action->setData(id);
-              action->setObjectName(QStringLiteral("casebook%1").arg(id));
-              menu->insertAction(before, action);
-              connect(action, &QAction::triggered, this, [this, run] { (this->*run)(); });
-              return action;
-          };
-    QAction* save
-        = add(file, exitAction, ID_SAVE_ANALYSIS, tr("Save &Analysis\u2026"), &CCaseBookCommands::SaveAnalysis);
-    save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    save->setShortcutContext(Qt::ApplicationShortcut);
-    add(file, exitAction, ID_OPEN_ANALYSIS, tr("Op&en Analysis\u2026"), &CCaseBookCommands::OpenAnalysis);
+    QAction* exitAction = frame.Action("exit");
+    const auto hasPatient = [this] { return !m_app.State().m_strPatientFile.empty(); };
+    const auto add = [this, &frame](QMenu* menu, QAction* before, const char* name, const QString& text,
+                         void (CCaseBookCommands::*run)(), std::function<bool()> enabledWhen = {}) {
+        auto* action = new QAction(text, this);
+        action->setObjectName(QLatin1String(name));
+        menu->insertAction(before, action);
+        frame.Declare(
+            action, [this, run] { (this->*run)(); }, std::move(enabledWhen));
+        return action;
+    };
+    add(file, exitAction, "saveAnalysis", tr("Save &Analysis\u2026"), &CCaseBookCommands::SaveAnalysis, [this] {
+        return m_app.OpenChart() != nullptr;
+    })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    add(file, exitAction, "openAnalysis", tr("Op&en Analysis\u2026"), &CCaseBookCommands::OpenAnalysis, hasPatient);
     file->insertSeparator(exitAction);
-    add(file, exitAction, ID_EXPORT_CASE_BOOK, tr("Export Case &Book\u2026"), &CCaseBookCommands::ExportCaseBook);
-    add(file, exitAction, ID_IMPORT_CASE_BOOK, tr("I&mport Case Book\u2026"), &CCaseBookCommands::ImportCaseBook);
+    add(file, exitAction, "exportCaseBook", tr("Export Case &Book\u2026"), &CCaseBookCommands::ExportCaseBook);
+    add(file, exitAction, "importCaseBook", tr("I&mport Case Book\u2026"), &CCaseBookCommands::ImportCaseBook);
     file->insertSeparator(exitAction);
-    if (QMenu* view = frame.ViewMenu()) {
-        view->addSeparator();
-        add(view, nullptr, ID_CASE_BOOK, tr("Case &Book"), &CCaseBookCommands::ShowCaseBook);
-        connect(view, &QMenu::aboutToShow, this, &CCaseBookCommands::UpdateCommands);
-    }
-    connect(file, &QMenu::aboutToShow, this, &CCaseBookCommands::UpdateCommands);
-    connect(frame.MdiArea(), &QMdiArea::subWindowActivated, this, &CCaseBookCommands::UpdateCommands);
-    UpdateCommands();
-}
-
-void CCaseBookCommands::UpdateCommands()
-{
-    CMainFrame* frame = m_app.MainFrame();
-    if (!frame)
-        return;
-    const bool patient = !m_app.State().m_strPatientFile.empty();
-    for (QAction* action : frame->findChildren<QAction*>()) {
-        const int id = action->data().toInt();
-        if (id == ID_SAVE_ANALYSIS)
-            action->setEnabled(m_app.OpenChart() != nullptr);
-        else if (id == ID_OPEN_ANALYSIS || id == ID_CASE_BOOK)
-            action->setEnabled(patient);
-    }
+    frame.ViewMenu()->addSeparator();
+    add(frame.ViewMenu(), nullptr, "caseBook", tr("Case &Book"), &CCaseBookCommands::ShowCaseBook, hasPatient);
+    frame.UpdateCommandUI();
 }
 
 void CCaseBookCommands::InstallOnChart(CRepView& view)
 {
-    view.SetCommandHandler(ID_MENU_RECORD_PRESCRIPTION, [this, &view] { RecordPrescription(view); });
-    // Save Analysis follows the chart: on while it is open.
-    connect(
-        &view, &QObject::destroyed, this, [this] { QTimer::singleShot(0, this, &CCaseBookCommands::UpdateCommands); });
-    UpdateCommands();
+    connect(view.Actions().recordPrescription, &QAction::triggered, this, [this, &view] { RecordPrescription(view); });
+    view.Actions().recordPrescription->setEnabled(true);
 }
 
 std::int64_t CCaseBookCommands::SaveChart(CRepView& view)
@@ -226,7 +200,6 @@ bool CCaseBookCommands::RestoreAnalysis(std::int64_t id)
     m_analysisChart = view;
     m_nAnalysis = id;
     m_savedSteps = analysis->steps;
-    UpdateCommands();
     return true;
 }
 
@@ -289,17 +262,14 @@ void CCaseBookCommands::ExportCaseBook()
         m_app.Sink().Show(kMsgCaseBookNotWhole);
         return;
     }
-    const auto chosen = m_app.Choices().ChooseSaveFile(
-        m_app.MainFrame(), tr("Export Case Book"), tr("Quillon case book.json"), tr("JSON files (*.json)"));
-    if (!chosen || chosen->isEmpty())
+    const std::optional<QString> path = ChooseSaveFileWithSuffix(m_app.Choices(), m_app.MainFrame(),
+        tr("Export Case Book"), tr("Quillon case book.json"), tr("JSON files (*.json)"), "json");
+    if (!path)
         return;
-    QString path = *chosen;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QStringLiteral(".json");
     // Written as the book is read, record by record; the export shows why when it fails.
-    if (ExportCaseBookFile(*book, std::filesystem::path(QFile::encodeName(path).toStdString())) && m_app.MainFrame())
+    if (ExportCaseBookFile(*book, std::filesystem::path(QFile::encodeName(*path).toStdString())) && m_app.MainFrame())
         m_app.MainFrame()->statusBar()->showMessage(
-            tr("Case book exported to %1").arg(QDir::toNativeSeparators(path)), 5000);
+            tr("Case book exported to %1").arg(QDir::toNativeSeparators(*path)), 5000);
 }
 
 void CCaseBookCommands::ImportCaseBook()

@@ -20,14 +20,6 @@ class CMainFrame;
 class CQuillonApp;
 class CRepView;
 
-enum CaseBookCommand : int {
-    ID_SAVE_ANALYSIS = 32800,
-    ID_OPEN_ANALYSIS = 32801,
-    ID_EXPORT_CASE_BOOK = 32802,
-    ID_IMPORT_CASE_BOOK = 32803,
-    ID_CASE_BOOK = 32804,
-};
-
 class CCaseBookCommands final : public QObject
 {
     Q_OBJECT
@@ -37,7 +29,8 @@ public:
     explicit CCaseBookCommands(CQuillonApp& app);
     ~CCaseBookCommands() override;
 
-    // Adds the commands to the frame's menus.
+    // Offers the commands in the frame's menus; they stay this object's, by the names "saveAnalysis",
+    // "openAnalysis", "exportCaseBook", "importCaseBook" and "caseBook".
     void Install(CMainFrame& frame);
     // Adds Record Prescription to a new chart's popup.
     void InstallOnChart(CRepView& view);
@@ -62,7 +55,6 @@ public:
 private:
     // Saves the chart's analysis through the Save Analysis dialog; its id, or 0 when cancelled or failed.
     std::int64_t SaveChart(CRepView& view);
-    void UpdateCommands();
 
     CQuillonApp& m_app;
     std::unique_ptr<CCaseBook> m_pBook;

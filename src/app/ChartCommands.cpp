@@ -25,8 +25,6 @@
 
 #include <QAction>
 #include <QCoreApplication>
-#include <QFileInfo>
-#include <QMdiArea>
 #include <QMenu>
 #include <QPointer>
 #include <QSaveFile>
@@ -40,18 +38,6 @@ QString SuggestedName(const CQuillonApp& app, const char* suffix)
 {
     return FromData(SuggestedFileName(
         app.State().Patient(), ToData(QCoreApplication::translate("CChartCommands", "Chart")), suffix));
-}
-
-std::optional<QString> ChooseFile(CQuillonApp& app, const QString& caption, const char* suffix, const QString& filter)
-{
-    const std::optional<QString> chosen
-        = app.Choices().ChooseSaveFile(app.MainFrame(), caption, SuggestedName(app, suffix), filter);
-    if (!chosen || chosen->isEmpty())
-        return std::nullopt;
-    QString path = *chosen;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QLatin1Char('.') + QLatin1String(suffix);
-    return path;
 }
 
 ChartPagesHeader HeaderOf(const CQuillonApp& app, const CRepView& view)
@@ -76,16 +62,11 @@ void OutputChart(CQuillonApp& app, PageTarget target)
     OutputPages(job, app.Choices(), app.Sink(), app.MainFrame());
 }
 
-// Enables the three export commands of the File menu when a chart is open.
-void UpdateExportCommands(CQuillonApp& app, bool open)
+// Gives a chart command whose dialog lives here its handler, which enables it.
+template <typename Run> void Offer(QAction* action, CQuillonApp& app, Run run)
 {
-    if (!app.MainFrame())
-        return;
-    for (QAction* action : app.MainFrame()->FileMenu()->actions()) {
-        const int id = action->data().toInt();
-        if (id == ID_EXPORT_CHART_CSV || id == ID_SAVE_CHART_PDF || id == ID_PRINT_CHART)
-            action->setEnabled(open);
-    }
+    QObject::connect(action, &QAction::triggered, &app, run);
+    action->setEnabled(true);
 }
 
 // The visit the chart shows, by its date (the first when none matches).
@@ -99,7 +80,7 @@ int ChartVisit(const CQuillonState& state)
 
 void InstallRemedyListCommands(CQuillonApp& app, CRepView& view)
 {
-    view.SetCommandHandler(ID_MENU_DRUG_LIST, [&view, &app] {
+    Offer(view.Actions().drugList, app, [&view, &app] {
         const auto rows = view.Methods().PrepareDrugList();
         if (!rows)
             return;
@@ -107,7 +88,7 @@ void InstallRemedyListCommands(CQuillonApp& app, CRepView& view)
         QObject::connect(&dialog, &CDrugListDialog::ScrollChart, &view, &CRepView::ScrollToRemedy);
         dialog.exec();
     });
-    view.SetCommandHandler(ID_MENU_FULL_SYMPTOM, [&view, &app] {
+    Offer(view.Actions().fullSymptom, app, [&view, &app] {
         const CSymptomRecord* symptom = view.Methods().SymptomForFullList();
         if (!symptom)
             return;
@@ -120,12 +101,12 @@ void InstallRemedyListCommands(CQuillonApp& app, CRepView& view)
 void InstallFollowUpCommands(CQuillonApp& app, CRepView& view)
 {
     if (app.State().VisitCount() >= 2) {
-        view.SetCommandHandler(ID_COMPARE_VISITS, [&app, &view] {
+        Offer(view.Actions().compareVisits, app, [&app, &view] {
             CCompareVisitsDialog dialog(app.State(), app.Choices(), ChartVisit(app.State()), &view);
             dialog.exec();
         });
     }
-    view.SetCommandHandler(ID_STABILITY, [&app, &view] {
+    Offer(view.Actions().stability, app, [&app, &view] {
         const int picked = view.SelRemedy();
         const RemedyResult* remedy
             = picked >= 0 && picked < view.Engine().RemedyCount() ? view.Engine().SortedRemedy(picked) : nullptr;
@@ -137,11 +118,11 @@ void InstallFollowUpCommands(CQuillonApp& app, CRepView& view)
 // "Strategies…" and "Families…"; a family applied runs as the chart's kingdom filter, answered by its command.
 void InstallReadingsCommands(CQuillonApp& app, CRepView& view)
 {
-    view.SetCommandHandler(ID_STRATEGIES, [&app, &view] {
+    Offer(view.Actions().strategies, app, [&app, &view] {
         CStrategiesDialog dialog(app.State(), app.Choices(), view.Engine(), view.Methods(), &view);
         dialog.exec();
     });
-    view.SetCommandHandler(ID_FAMILIES, [&app, &view] {
+    Offer(view.Actions().families, app, [&app, &view] {
         CFamiliesDialog dialog(
             app.State(), app.Choices(), view.Engine(), [&view](const ChartCommand& command) { view.Replay(command); },
             &view);
@@ -152,8 +133,6 @@ void InstallReadingsCommands(CQuillonApp& app, CRepView& view)
 void InstallSymptomCoveredReport(CQuillonApp& app, CRepView& view)
 {
     const QPointer<CRepView> chart(&view);
-    // At most one chart is open: while it goes, the export commands go with it.
-    QObject::connect(&view, &QObject::destroyed, &app, [&app] { UpdateExportCommands(app, false); });
     view.SetSymptomCoveredReport([&app, chart](const std::string&) {
         if (!chart)
             return;
@@ -186,9 +165,10 @@ void RunConversion(CQuillonApp& app, std::vector<ChartRow> rows)
 void InstallChartCommands(CQuillonApp& app, CRepView& view)
 {
     QObject::connect(&view, &CRepView::SymptomListRequested, &app, [&app] { app.RunRecordedSymptomsDialog(1); });
-    QObject::connect(&view, &CRepView::CommandsChanged, &app, [&app] {
+    // The frame's commands that need a chart (File > Export, Save Analysis) go with it.
+    QObject::connect(&view, &QObject::destroyed, &app, [&app] {
         if (CMainFrame* frame = app.MainFrame())
-            frame->UpdateCommandUI();
+            QTimer::singleShot(0, frame, &CMainFrame::UpdateCommandUI);
     });
     InstallRemedyListCommands(app, view);
     InstallFollowUpCommands(app, view);
@@ -196,12 +176,12 @@ void InstallChartCommands(CQuillonApp& app, CRepView& view)
     InstallSymptomCoveredReport(app, view);
     if (CCaseBookCommands* caseBook = app.CaseBook())
         caseBook->InstallOnChart(view);
-    view.SetCommandHandler(ID_MENU_CONV_REP_TO_MM, [&view, &app] {
+    Offer(view.Actions().conversion, app, [&view, &app] {
         if (auto rows = view.Methods().PrepareConversion(app.State().ConversionRemedies()))
             RunConversion(app, std::move(*rows));
     });
     auto* magnifier = new CMagnifier(&view);
-    view.SetCommandHandler(ID_MAGNIFY, [magnifier] { magnifier->Toggle(); });
+    Offer(view.Actions().magnify, app, [magnifier] { magnifier->Toggle(); });
 }
 
 void InstallChartExportCommands(CQuillonApp& app, CMainFrame& frame)
@@ -209,24 +189,20 @@ void InstallChartExportCommands(CQuillonApp& app, CMainFrame& frame)
     QMenu* menu = frame.FileMenu();
     // After the chart's own commands, before the case-record pages.
     const QList<QAction*> actions = menu->actions();
-    const auto at = actions.indexOf(frame.Action(ID_FULL_CASE_RECORD));
+    const auto at = actions.indexOf(frame.Action("fullCaseRecord"));
     QAction* before = at > 0 ? actions[at - 1] : nullptr;
-    const auto add = [&](int id, const QString& text, void (*run)(CQuillonApp&)) {
+    const auto add = [&](const char* name, const QString& text, void (*run)(CQuillonApp&)) {
         auto* action = new QAction(text, menu);
-        action->setData(id);
+        action->setObjectName(QLatin1String(name));
         menu->insertAction(before, action);
-        QObject::connect(action, &QAction::triggered, &app, [&app, run] { run(app); });
-        return action;
+        frame.Declare(
+            action, [&app, run] { run(app); }, [&app] { return app.OpenChart() != nullptr; });
     };
     menu->insertSeparator(before);
-    add(ID_EXPORT_CHART_CSV, QCoreApplication::translate("CChartCommands", "Export Chart as &CSV\u2026"),
-        &ExportChartCsv);
-    add(ID_SAVE_CHART_PDF, QCoreApplication::translate("CChartCommands", "Save Chart as P&DF\u2026"), &SaveChartPdf);
-    add(ID_PRINT_CHART, QCoreApplication::translate("CChartCommands", "Pr&int Chart\u2026"), &PrintChartPages);
-    const auto update = [&app] { UpdateExportCommands(app, app.OpenChart() != nullptr); };
-    QObject::connect(menu, &QMenu::aboutToShow, &frame, update);
-    QObject::connect(frame.MdiArea(), &QMdiArea::subWindowActivated, &frame, update);
-    UpdateExportCommands(app, false);
+    add("exportChartCsv", QCoreApplication::translate("CChartCommands", "Export Chart as &CSV\u2026"), &ExportChartCsv);
+    add("saveChartPdf", QCoreApplication::translate("CChartCommands", "Save Chart as P&DF\u2026"), &SaveChartPdf);
+    add("printChart", QCoreApplication::translate("CChartCommands", "Pr&int Chart\u2026"), &PrintChartPages);
+    frame.UpdateCommandUI();
 }
 
 void ExportChartCsv(CQuillonApp& app)
@@ -234,9 +210,9 @@ void ExportChartCsv(CQuillonApp& app)
     CRepView* view = app.OpenChart();
     if (!view)
         return;
-    const std::optional<QString> path
-        = ChooseFile(app, QCoreApplication::translate("CChartCommands", "Export Chart as CSV"), "csv",
-            QCoreApplication::translate("CChartCommands", "CSV files (*.csv)"));
+    const std::optional<QString> path = ChooseSaveFileWithSuffix(app.Choices(), app.MainFrame(),
+        QCoreApplication::translate("CChartCommands", "Export Chart as CSV"), SuggestedName(app, "csv"),
+        QCoreApplication::translate("CChartCommands", "CSV files (*.csv)"), "csv");
     if (!path)
         return;
     if (!SaveChosenFile(*path, ChartCsv(view->Engine(), app.State().Catalogue())))

@@ -1,7 +1,7 @@
 // Parsing quillon's command line.
 #include "app/CommandLine.h"
 
-#include "app/Screenshots.h"
+#include "app/Scenes.h"
 #include "resources/ProductInfo.h"
 
 #include <QCommandLineParser>

@@ -1,16 +1,9 @@
 // The main frame.
 #include "app/MainFrame.h"
 
-#include "app/AppSettings.h"
-#include "app/QuillonApp.h"
-#include "chart/RepView.h"
-#include "controls/CommandTarget.h"
-#include "controls/ViewRegistry.h"
 #include "magnifier/Magnifier.h"
 
 #include <QAction>
-#include <QDir>
-#include <QKeySequence>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -26,83 +19,14 @@ CMainFrame::CMainFrame(CQuillonApp& app) : m_app(app)
     m_pMdiArea->setObjectName(QStringLiteral("mdiArea"));
     setCentralWidget(m_pMdiArea);
 
-    m_pFileMenu = menuBar()->addMenu(tr("&File"));
-    AddCommand(m_pFileMenu, ID_OPEN_FOLDER, tr("&Open Practice Folder\u2026"))
-        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    m_pRecentMenu = m_pFileMenu->addMenu(tr("Recen&t Folders"));
-    m_pFileMenu->addSeparator();
-    AddCommand(m_pFileMenu, ID_SELECT_PATIENT, tr("Select &Patient"))->setShortcut(Qt::Key_F2);
-    AddCommand(m_pFileMenu, ID_RECORDED_SYMPTOMS, tr("Recorded &Symptoms"))->setShortcut(Qt::Key_F6);
-    AddCommand(m_pFileMenu, ID_REPERTORISATION, tr("&Repertorisation"))->setShortcut(Qt::Key_F5);
-    AddCommand(m_pFileMenu, ID_SYMPTOM_LIST, tr("Symptom &List"));
-    m_pFileMenu->addSeparator();
-    AddCommand(m_pFileMenu, ID_FULL_CASE_RECORD, tr("Full Case Record"))
-        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_U));
-    AddCommand(m_pFileMenu, ID_FOLLOWUP, tr("Followup"))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
-    m_pFileMenu->addSeparator();
-    AddCommand(m_pFileMenu, ID_APP_EXIT, tr("E&xit"));
-
-    m_pViewMenu = menuBar()->addMenu(tr("&View"));
-    AddCommand(m_pViewMenu, ID_MAGNIFY, tr("&Magnify"));
-    QAction* fit = AddCommand(m_pViewMenu, ID_FIT_CHART, tr("Fit Chart to &Window"));
-    fit->setCheckable(true);
-    fit->setChecked(m_app.Settings().FitChartToWindow());
-    // Remembered for the charts to come, and the open chart laid out again at once.
-    connect(fit, &QAction::toggled, this, [this](bool on) {
-        m_app.Settings().SetFitChartToWindow(on);
-        if (auto* chart = qobject_cast<CRepView*>(m_app.OpenView(kViewChart)))
-            chart->SetFitToWindow(on);
-    });
-    m_pViewMenu->addSeparator();
-    AddCommand(m_pViewMenu, ID_COMPARE_VISITS, tr("&Compare with Visit\u2026"));
-    AddCommand(m_pViewMenu, ID_STABILITY, tr("S&tability"));
-    AddCommand(m_pViewMenu, ID_STRATEGIES, tr("Strate&gies\u2026"));
-    AddCommand(m_pViewMenu, ID_FAMILIES, tr("&Families\u2026"));
-    m_pHelpMenu = menuBar()->addMenu(tr("&Help"));
-    AddCommand(m_pHelpMenu, ID_HELP_CONTENTS, tr("Quillon &Help"))->setShortcut(Qt::Key_F1);
-    m_pHelpMenu->addSeparator();
-    AddCommand(m_pHelpMenu, ID_APP_ABOUT, tr("&About Quillon"));
-
-    Action(ID_SELECT_PATIENT)->setStatusTip(tr("Select Patient"));
-    Action(ID_RECORDED_SYMPTOMS)->setStatusTip(tr("Recorded Symptoms for All dates"));
-
-    connect(Action(ID_SELECT_PATIENT), &QAction::triggered, &m_app, &CQuillonApp::OnSelectPatient);
-    connect(Action(ID_RECORDED_SYMPTOMS), &QAction::triggered, &m_app, &CQuillonApp::OnRecordedSymptoms);
-    connect(Action(ID_REPERTORISATION), &QAction::triggered, &m_app, &CQuillonApp::OnRepertorisation);
-    connect(Action(ID_FULL_CASE_RECORD), &QAction::triggered, &m_app, &CQuillonApp::OnFullCaseRecord);
-    connect(Action(ID_FOLLOWUP), &QAction::triggered, &m_app, &CQuillonApp::OnFollowup);
-    connect(Action(ID_APP_EXIT), &QAction::triggered, this, &QMainWindow::close);
-    connect(Action(ID_OPEN_FOLDER), &QAction::triggered, &m_app, &CQuillonApp::OnOpenPracticeFolder);
-    connect(Action(ID_APP_ABOUT), &QAction::triggered, &m_app, &CQuillonApp::OnAbout);
-    connect(Action(ID_HELP_CONTENTS), &QAction::triggered, &m_app, &CQuillonApp::OnHelp);
-    connect(Action(ID_SYMPTOM_LIST), &QAction::triggered, this, [this] { RouteToActiveView(ID_SYMPTOM_LIST); });
-    for (const int routed : {ID_MAGNIFY, ID_COMPARE_VISITS, ID_STABILITY, ID_STRATEGIES, ID_FAMILIES})
-        connect(Action(routed), &QAction::triggered, this, [this, routed] { RouteToActiveView(routed); });
-
-    connect(m_pFileMenu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUI);
-    connect(m_pViewMenu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUI);
-    connect(m_pMdiArea, &QMdiArea::subWindowActivated, this, &CMainFrame::UpdateCommandUI);
+    connect(m_pMdiArea, &QMdiArea::subWindowActivated, this, &CMainFrame::FollowActiveView);
     connect(m_pMdiArea, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* sub) {
         // Like the frame of a maximised document, the title names the active view.
         UpdateTitle();
         if (sub)
             connect(sub, &QWidget::windowTitleChanged, this, &CMainFrame::UpdateTitle, Qt::UniqueConnection);
     });
-    UpdateRecentFolders(m_app.Settings().RecentFolders());
-    UpdateCommandUI();
-}
-
-void CMainFrame::UpdateRecentFolders(const QStringList& folders)
-{
-    m_pRecentMenu->clear();
-    for (qsizetype i = 0; i < folders.size(); ++i) {
-        QString label = QDir::toNativeSeparators(folders[i]);
-        label.replace(QLatin1Char('&'), QStringLiteral("&&"));
-        QAction* action = m_pRecentMenu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(label));
-        const QString folder = folders[i];
-        connect(action, &QAction::triggered, this, [this, folder] { m_app.OpenPracticeFolder(folder); });
-    }
-    m_pRecentMenu->setEnabled(!folders.isEmpty());
+    DeclareCommands();
 }
 
 CMainFrame::~CMainFrame()
@@ -112,31 +36,65 @@ CMainFrame::~CMainFrame()
     m_pMdiArea->disconnect(this);
 }
 
-QAction* CMainFrame::AddCommand(QMenu* menu, int commandId, const QString& text)
+void CMainFrame::Declare(QAction* action, std::function<void()> run, std::function<bool()> enabledWhen)
+{
+    action->setShortcutContext(Qt::ApplicationShortcut);
+    connect(action, &QAction::triggered, this, [this, run = std::move(run)] {
+        run();
+        UpdateCommandUI();
+    });
+    m_commands.push_back({action, std::move(enabledWhen)});
+}
+
+QAction* CMainFrame::AddCommand(
+    QMenu* menu, const char* name, const QString& text, std::function<void()> run, std::function<bool()> enabledWhen)
 {
     QAction* action = menu->addAction(text);
-    action->setData(commandId);
-    action->setShortcutContext(Qt::ApplicationShortcut);
-    m_actions[commandId] = action;
+    action->setObjectName(QLatin1String(name));
+    Declare(action, std::move(run), std::move(enabledWhen));
     return action;
 }
 
-QAction* CMainFrame::Action(int commandId) const
+QAction* CMainFrame::AddViewCommand(QMenu* menu, const char* name, const QString& text)
 {
-    const auto it = m_actions.find(commandId);
-    return it == m_actions.end() ? nullptr : it->second;
+    const QString key = QLatin1String(name);
+    return AddCommand(
+        menu, name, text,
+        [this, key] {
+            if (QAction* own = ActiveViewAction(key); own && own->isEnabled())
+                own->trigger();
+        },
+        [this, key] {
+            const QAction* own = ActiveViewAction(key);
+            return own && own->isEnabled();
+        });
 }
 
-static ICommandTarget* ActiveTarget(QMdiArea* area)
+QAction* CMainFrame::Action(const char* name) const
 {
-    const auto* frame = qobject_cast<CChildFrame*>(area->activeSubWindow());
-    return frame ? dynamic_cast<ICommandTarget*>(frame->View()) : nullptr;
+    for (const Command& command : m_commands)
+        if (command.action && command.action->objectName() == QLatin1String(name))
+            return command.action;
+    return nullptr;
 }
 
-void CMainFrame::RouteToActiveView(int commandId)
+QAction* CMainFrame::ActiveViewAction(const QString& name) const
 {
-    if (ICommandTarget* target = ActiveTarget(m_pMdiArea); target && target->IsCommandEnabled(commandId))
-        target->OnCommand(commandId);
+    const auto* frame = qobject_cast<CChildFrame*>(m_pMdiArea->activeSubWindow());
+    return frame && frame->View() ? frame->View()->findChild<QAction*>(name, Qt::FindDirectChildrenOnly) : nullptr;
+}
+
+// The frame's commands follow the active view's own: enabled with them, and updated after one ran from the
+// view's popup.
+void CMainFrame::FollowActiveView(QMdiSubWindow* sub)
+{
+    const auto* frame = qobject_cast<CChildFrame*>(sub);
+    if (frame && frame->View()) {
+        for (QAction* own : frame->View()->findChildren<QAction*>(Qt::FindDirectChildrenOnly)) {
+            connect(own, &QAction::changed, this, &CMainFrame::UpdateCommandUI, Qt::UniqueConnection);
+            connect(own, &QAction::triggered, this, &CMainFrame::UpdateCommandUI, Qt::UniqueConnection);
+        }
+    }
     UpdateCommandUI();
 }
 
@@ -151,18 +109,11 @@ void CMainFrame::UpdateTitle()
 
 void CMainFrame::UpdateCommandUI()
 {
-    const bool hasPatient = !m_app.State().m_strPatientFile.empty();
-    Action(ID_SELECT_PATIENT)->setEnabled(true);
-    Action(ID_REPERTORISATION)->setEnabled(!m_app.State().m_mapSymptoms.empty());
-    Action(ID_RECORDED_SYMPTOMS)->setEnabled(hasPatient);
-    Action(ID_FULL_CASE_RECORD)->setEnabled(hasPatient);
-    Action(ID_FOLLOWUP)->setEnabled(hasPatient);
-    ICommandTarget* target = ActiveTarget(m_pMdiArea);
-    Action(ID_SYMPTOM_LIST)->setEnabled(target && target->IsCommandEnabled(ID_SYMPTOM_LIST));
-    for (const int routed : {ID_MAGNIFY, ID_COMPARE_VISITS, ID_STABILITY, ID_STRATEGIES, ID_FAMILIES})
-        Action(routed)->setEnabled(target && target->IsCommandEnabled(routed));
-    Action(ID_MAGNIFY)->setCheckable(true);
-    Action(ID_MAGNIFY)->setChecked(target && CMagnifier::IsShownOver(dynamic_cast<QWidget*>(target)));
+    for (const Command& command : m_commands)
+        if (command.action && command.enabledWhen)
+            command.action->setEnabled(command.enabledWhen());
+    const auto* frame = qobject_cast<CChildFrame*>(m_pMdiArea->activeSubWindow());
+    Action("magnify")->setChecked(frame && CMagnifier::IsShownOver(frame->View()));
 }
 
 namespace {

@@ -1,10 +1,14 @@
-// The main frame: the menu, the accelerators and the area that holds the child frames.
+// The main frame: the menu with its commands, each declared once with its enable rule, and the area that holds
+// the child frames.
 #pragma once
 
 #include <QMainWindow>
 #include <QMdiSubWindow>
 
-#include <map>
+#include <QPointer>
+
+#include <functional>
+#include <vector>
 
 class QAction;
 class QMdiArea;
@@ -12,6 +16,7 @@ class QMenu;
 
 namespace quillon {
 
+class CCaseBookCommands;
 class CQuillonApp;
 
 class CMainFrame final : public QMainWindow
@@ -26,22 +31,41 @@ public:
     ~CMainFrame() override;
 
     QMdiArea* MdiArea() const { return m_pMdiArea; }
-    QAction* Action(int commandId) const;
+    // The command of that name (its objectName) the frame offers; null for none.
+    QAction* Action(const char* name) const;
     QMenu* FileMenu() const { return m_pFileMenu; }
     QMenu* ViewMenu() const { return m_pViewMenu; }
     QMenu* RecentFoldersMenu() const { return m_pRecentMenu; }
+    // The case book's commands, which the frame offers and owns.
+    CCaseBookCommands* CaseBook() const { return m_pCaseBook; }
 
     // Fills File > Recent Folders, most recent first.
     void UpdateRecentFolders(const QStringList& folders);
 
-    // Enables and disables the commands from the current state, as the update handlers do.
+    // Offers a command in the frame's menus: `run` when it is triggered, enabled while `enabledWhen` holds (no
+    // rule: always). The action keeps its owner.
+    void Declare(QAction* action, std::function<void()> run, std::function<bool()> enabledWhen = {});
+    // Enables the commands by their rules; run after every command, when the active view changes and when the
+    // state the rules read changes.
     void UpdateCommandUI();
     // "Quillon", or "Quillon - [view title]" while a view is active.
     void UpdateTitle();
 
 private:
-    QAction* AddCommand(QMenu* menu, int commandId, const QString& text);
-    void RouteToActiveView(int commandId);
+    struct Command
+    {
+        QPointer<QAction> action;
+        std::function<bool()> enabledWhen;
+    };
+
+    // The menus and their commands (MainCommands.cpp).
+    void DeclareCommands();
+    QAction* AddCommand(QMenu* menu, const char* name, const QString& text, std::function<void()> run,
+        std::function<bool()> enabledWhen = {});
+    // A command the active view offers as an action of the same name (Symptom List, Magnify, the readings).
+    QAction* AddViewCommand(QMenu* menu, const char* name, const QString& text);
+    QAction* ActiveViewAction(const QString& name) const;
+    void FollowActiveView(QMdiSubWindow* sub);
 
     CQuillonApp& m_app;
     QMdiArea* m_pMdiArea = nullptr;
@@ -49,7 +73,8 @@ private:
     QMenu* m_pViewMenu = nullptr;
     QMenu* m_pRecentMenu = nullptr;
     QMenu* m_pHelpMenu = nullptr;
-    std::map<int, QAction*> m_actions;
+    CCaseBookCommands* m_pCaseBook = nullptr;
+    std::vector<Command> m_commands;
 };
 
 // A child frame: holds one view, which scrolls inside it when the frame is smaller than the view's minimum size.

@@ -3,8 +3,6 @@
 
 #include "app/AppSettings.h"
 #include "app/BoxMessageSink.h"
-#include "app/CaseBookCommands.h"
-#include "app/ChartCommands.h"
 #include "app/CommandLine.h"
 #include "app/MainFrame.h"
 #include "casedata/TextCodec.h"
@@ -100,14 +98,16 @@ bool CQuillonApp::InitInstance()
         Sink().Show(kMsgInsufficientMemory);
     }
     m_pMainFrame = std::make_unique<CMainFrame>(*this);
-    InstallChartExportCommands(*this, *m_pMainFrame);
-    m_pCaseBook = std::make_unique<CCaseBookCommands>(*this);
-    m_pCaseBook->Install(*m_pMainFrame);
     // Without a window manager a maximised window keeps its size: give it the whole screen first.
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         m_pMainFrame->setGeometry(screen->availableGeometry());
     m_pMainFrame->showMaximized();
     return true;
+}
+
+CCaseBookCommands* CQuillonApp::CaseBook() const
+{
+    return m_pMainFrame ? m_pMainFrame->CaseBook() : nullptr;
 }
 
 void CQuillonApp::RunStartDialog()
@@ -243,6 +243,8 @@ void CQuillonApp::CloseAllViews()
         }
     }
     m_mapOpenViews.clear();
+    if (m_pMainFrame)
+        m_pMainFrame->UpdateCommandUI();
 }
 
 void CQuillonApp::CloseViewsForCommand()

@@ -124,7 +124,7 @@ public:
 
     CMainFrame* MainFrame() const { return m_pMainFrame.get(); }
     // The case book's commands (null before InitInstance).
-    CCaseBookCommands* CaseBook() const { return m_pCaseBook.get(); }
+    CCaseBookCommands* CaseBook() const;
     IUserChoices& Choices() const { return *m_pChoices; }
     const CDocTemplate* CurrentTemplate() const { return m_pCurrentTemplate; }
 
@@ -156,7 +156,6 @@ private:
     bool m_bQuitWhenShown = false;
     bool m_bQuitRequested = false;
     QString m_strScreenshotFile;
-    std::unique_ptr<CCaseBookCommands> m_pCaseBook;
     std::unique_ptr<CMainFrame> m_pMainFrame;
     const QColor m_crBackground{kWindowBackground};
 };

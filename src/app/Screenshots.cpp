@@ -4,6 +4,7 @@
 #include "app/CaseBookCommands.h"
 #include "app/MainFrame.h"
 #include "app/QuillonApp.h"
+#include "app/Scenes.h"
 #include "casedata/PatientIndex.h"
 #include "chart/RepView.h"
 #include "controls/PictureButton.h"
@@ -64,34 +65,20 @@ void PressKey(QWidget* widget, Qt::Key key)
     QCoreApplication::sendEvent(widget, &press);
 }
 
-// The scenes whose dialog runs over the chart.
-bool IsDialogScene(const QString& scene)
-{
-    return scene == QLatin1String("weightage") || scene == QLatin1String("analyses")
-        || scene == QLatin1String("mineral");
-}
-
 // Opens the scene's dialog over the chart, as its button or its menu command does; the dialog runs modally.
 void OpenSceneDialog(CQuillonApp& app, CRepView* chart, const QString& scene)
 {
     if (scene == QLatin1String("weightage")) {
-        chart->Button(IDC_WEIGHTAGE)->click();
+        chart->Button(FormPart::Weightage)->click();
     } else if (scene == QLatin1String("analyses")) {
-        const QString name = QStringLiteral("casebook%1").arg(ID_OPEN_ANALYSIS);
-        if (auto* open = app.MainFrame()->findChild<QAction*>(name))
+        if (QAction* open = app.MainFrame()->Action("openAnalysis"))
             open->trigger();
     } else {
-        chart->Button(IDC_MINERAL_FILTER)->click();
+        chart->Button(FormPart::MineralFilter)->click();
     }
 }
 
 } // namespace
-
-bool IsScreenshotScene(const QString& scene)
-{
-    return scene == QLatin1String("start") || scene == QLatin1String("chart") || scene == QLatin1String("help")
-        || IsDialogScene(scene);
-}
 
 bool ShowScene(CQuillonApp& app, const QString& scene, const QString& regNo)
 {

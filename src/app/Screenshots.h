@@ -9,9 +9,6 @@ namespace quillon {
 
 class CQuillonApp;
 
-// What --show may name; "start" is the Select Patient dialog, taken by the start-up path itself.
-bool IsScreenshotScene(const QString& scene);
-
 // Shows `scene` for the patient with registration number regNo, as TakeSceneScreenshot does, and leaves it open
 // for the user: a dialog opens once the event loop runs. False when the scene cannot be shown.
 bool ShowScene(CQuillonApp& app, const QString& scene, const QString& regNo);

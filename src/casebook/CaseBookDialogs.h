@@ -42,8 +42,6 @@ public:
     QLineEdit* NameEdit() const { return m_pName; }
     QPlainTextEdit* NotesEdit() const { return m_pNotes; }
     QPushButton* OkButton() const { return m_pOk; }
-    // Why the answers cannot be saved as they stand (a text past the case book's bound); empty when they can.
-    QLabel* ProblemLabel() const { return m_pProblem; }
 
     // Closes only when every text fits the case book; otherwise says which is too long and stays open, so that
     // nothing typed is lost.
@@ -52,7 +50,7 @@ public:
 private:
     QLineEdit* m_pName = nullptr;
     QPlainTextEdit* m_pNotes = nullptr;
-    QLabel* m_pProblem = nullptr;
+    QLabel* m_pProblem = nullptr; // why the answers cannot be saved as they stand; empty when they can
     QPushButton* m_pOk = nullptr;
 };
 
@@ -71,7 +69,6 @@ public:
     QDateEdit* DateEdit() const { return m_pDate; }
     QPlainTextEdit* NoteEdit() const { return m_pNote; }
     QPushButton* OkButton() const { return m_pOk; }
-    QLabel* ProblemLabel() const { return m_pProblem; }
 
     // As Save Analysis's: closes only when the note fits the case book.
     void accept() override;
@@ -177,7 +174,6 @@ public:
         IUserChoices& choices, IMessageSink& sink, QWidget* parent = nullptr);
     ~CCaseBookDialog() override;
     QTextBrowser* Page() const { return m_pPage; }
-    QPushButton* PrintButton() const { return m_pPrint; }
     QPushButton* PdfButton() const { return m_pPdf; }
     // Whether the whole history is on show.
     bool ShowsAll() const;

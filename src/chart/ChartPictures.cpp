@@ -42,26 +42,26 @@ void DrawLetter(QPainter& p, const QRect& r, const QString& letter, const QColor
 
 } // namespace
 
-QPixmap ListButtonPicture(int controlId, bool full)
+QPixmap ListButtonPicture(FormPart button, bool full)
 {
     QString letter;
     QColor colour(0, 0, 160);
-    switch (controlId) {
-    case 1248:
+    switch (button) {
+    case FormPart::Mind:
         letter = QStringLiteral("M");
         colour = QColor(150, 0, 120);
         break;
-    case 1247:
+    case FormPart::General:
         letter = QStringLiteral("G");
         colour = QColor(0, 110, 0);
         break;
-    case 1764:
+    case FormPart::Rest:
         letter = QStringLiteral("R");
         colour = QColor(160, 80, 0);
         break;
-    case 1243: letter = QStringLiteral("1"); break;
-    case 1244: letter = QStringLiteral("2"); break;
-    case 1245: letter = QStringLiteral("3"); break;
+    case FormPart::Clipboard1: letter = QStringLiteral("1"); break;
+    case FormPart::Clipboard2: letter = QStringLiteral("2"); break;
+    case FormPart::Clipboard3: letter = QStringLiteral("3"); break;
     default: return {};
     }
     QPixmap pixmap = Blank(20, 22);
@@ -81,20 +81,20 @@ QPixmap ListButtonPicture(int controlId, bool full)
     return pixmap;
 }
 
-QPixmap MethodButtonIcon(int controlId)
+QPixmap MethodButtonIcon(FormPart button)
 {
     QPixmap pixmap = Blank(16, 16);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing, true);
-    switch (controlId) {
-    case 1246: { // reset the clipboard: a sheet crossed out
+    switch (button) {
+    case FormPart::ResetClipboard: { // reset the clipboard: a sheet crossed out
         DrawSheet(p, QRect(2, 1, 10, 13), Qt::white);
         p.setPen(QPen(QColor(200, 0, 0), 2));
         p.drawLine(6, 6, 14, 14);
         p.drawLine(14, 6, 6, 14);
         break;
     }
-    case 1210: { // normal: a bar chart
+    case FormPart::Normal: { // normal: a bar chart
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(0, 90, 200));
         p.drawRect(2, 8, 3, 7);
@@ -104,7 +104,7 @@ QPixmap MethodButtonIcon(int controlId)
         p.drawLine(1, 15, 15, 15);
         break;
     }
-    case 1216: { // sorted: A over Z with a downward arrow
+    case FormPart::Sorted: { // sorted: A over Z with a downward arrow
         QFont font(QStringLiteral("Liberation Sans"));
         font.setPixelSize(8);
         font.setBold(true);
@@ -118,7 +118,7 @@ QPixmap MethodButtonIcon(int controlId)
         p.drawLine(QPointF(12.5, 14), QPointF(15, 11));
         break;
     }
-    case 1211: { // drug filter: a funnel
+    case FormPart::DrugFilter: { // drug filter: a funnel
         QPolygonF funnel;
         funnel << QPointF(1, 2) << QPointF(15, 2) << QPointF(9.5, 8) << QPointF(9.5, 14) << QPointF(6.5, 15)
                << QPointF(6.5, 8);
@@ -127,7 +127,7 @@ QPixmap MethodButtonIcon(int controlId)
         p.drawPolygon(funnel);
         break;
     }
-    case 1212: { // plant: a leaf on a stem
+    case FormPart::PlantFilter: { // plant: a leaf on a stem
         QPainterPath leaf;
         leaf.moveTo(3, 13);
         leaf.cubicTo(2, 5, 8, 1, 14, 2);
@@ -138,7 +138,7 @@ QPixmap MethodButtonIcon(int controlId)
         p.drawLine(QPointF(1, 15), QPointF(10, 6));
         break;
     }
-    case 1213: { // animal: a paw print
+    case FormPart::AnimalFilter: { // animal: a paw print
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(110, 60, 20));
         p.drawEllipse(QRectF(4.5, 8, 7, 6.5));
@@ -148,7 +148,7 @@ QPixmap MethodButtonIcon(int controlId)
         p.drawEllipse(QRectF(12, 5, 3.5, 4));
         break;
     }
-    case 1214: { // mineral: a crystal
+    case FormPart::MineralFilter: { // mineral: a crystal
         QPolygonF crystal;
         crystal << QPointF(8, 1) << QPointF(14, 6) << QPointF(8, 15) << QPointF(2, 6);
         p.setPen(QPen(QColor(20, 60, 120), 1));
@@ -158,7 +158,7 @@ QPixmap MethodButtonIcon(int controlId)
         p.drawLine(QPointF(8, 1), QPointF(8, 15));
         break;
     }
-    case 1217: { // weightage: a pair of scales
+    case FormPart::Weightage: { // weightage: a pair of scales
         p.setPen(QPen(QColor(60, 60, 60), 1.2));
         p.drawLine(QPointF(8, 2), QPointF(8, 14));
         p.drawLine(QPointF(4, 14), QPointF(12, 14));
@@ -168,7 +168,7 @@ QPixmap MethodButtonIcon(int controlId)
         p.drawChord(QRectF(10, 5, 6, 5), 180 * 16, 180 * 16);
         break;
     }
-    case 1215: { // symptoms covered: a tick and a cross
+    case FormPart::SymptomCovered: { // symptoms covered: a tick and a cross
         p.setPen(QPen(QColor(0, 140, 0), 2));
         p.drawLine(QPointF(1, 7), QPointF(4, 11));
         p.drawLine(QPointF(4, 11), QPointF(8, 2));

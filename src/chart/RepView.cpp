@@ -148,15 +148,8 @@ void CRepView::AfterMethod(MethodOutcome outcome)
     }
 }
 
-bool CRepView::SymptomListAvailable() const
-{
-    return m_state.LiveCount() > 0 || m_state.DeletedCount() > 0;
-}
-
 void CRepView::RunSymptomList()
 {
-    if (!SymptomListAvailable())
-        return;
     const QPointer<CRepView> self(this);
     // The dialog's deletions and restores go into the chart's log. The state outlives a view closed meanwhile.
     std::vector<std::pair<bool, int>> edits;
@@ -172,7 +165,7 @@ void CRepView::RunSymptomList()
         commands.back().symptom = index;
     }
     AfterMethod(m_pSession->SymptomListClosed(commands));
-    Q_EMIT CommandsChanged();
+    m_actions.symptomList->setEnabled(state.LiveCount() > 0 || state.DeletedCount() > 0);
 }
 
 void CRepView::RunSymptomCoveredReport()
@@ -185,15 +178,16 @@ void CRepView::RunSymptomCoveredReport()
 void CRepView::SetSymptomCoveredReport(std::function<void(const std::string&)> report)
 {
     m_symptomCoveredReport = std::move(report);
+    m_actions.symptomCovered->setEnabled(static_cast<bool>(m_symptomCoveredReport));
     UpdateButtonStates();
 }
 
 std::string CRepView::DumpChartText() const
 {
-    const auto text = [this](int id) { return m_statics.at(id)->text().toUtf8().toStdString(); };
-    const ChartCounterTexts counters{text(IDC_MIND_COUNT), text(IDC_GENERAL_COUNT), text(IDC_REST_COUNT),
-        text(IDC_CLIP1_COUNT), text(IDC_CLIP2_COUNT), text(IDC_CLIP3_COUNT)};
-    return DumpChart(*m_pEngine, text(IDC_CAPTION), counters);
+    const auto text = [this](FormPart part) { return m_statics.at(part)->text().toUtf8().toStdString(); };
+    const ChartCounterTexts counters{text(FormPart::MindCount), text(FormPart::GeneralCount), text(FormPart::RestCount),
+        text(FormPart::Clip1Count), text(FormPart::Clip2Count), text(FormPart::Clip3Count)};
+    return DumpChart(*m_pEngine, text(FormPart::Caption), counters);
 }
 
 const std::vector<CSymptomRecord*>& CRepView::Clipboard(int k) const
@@ -202,52 +196,6 @@ const std::vector<CSymptomRecord*>& CRepView::Clipboard(int k) const
     if (!m_pMethods || k < 0 || k >= kClipboardCount)
         return kNone;
     return m_pMethods->Clipboard(k);
-}
-
-void CRepView::SetCommandHandler(int commandId, std::function<void()> handler)
-{
-    if (handler)
-        m_commandHandlers[commandId] = std::move(handler);
-    else
-        m_commandHandlers.erase(commandId);
-}
-
-bool CRepView::IsCommandEnabled(int commandId) const
-{
-    if (commandId == ID_SYMPTOM_LIST || commandId == ID_MENU_SYMPTOM_LIST)
-        return SymptomListAvailable();
-    if (commandId == ID_MENU_SYMPTOM_COVERED)
-        return static_cast<bool>(m_symptomCoveredReport);
-    if ((commandId >= ID_MENU_CLIPBOARD1 && commandId <= ID_MENU_CLIPBOARD3) || commandId == ID_MENU_ELIMINATE)
-        return true;
-    return m_commandHandlers.count(commandId) > 0;
-}
-
-void CRepView::OnCommand(int commandId)
-{
-    if (commandId == ID_SYMPTOM_LIST || commandId == ID_MENU_SYMPTOM_LIST) {
-        RunSymptomList();
-        return;
-    }
-    if (commandId == ID_MENU_SYMPTOM_COVERED) {
-        RunSymptomCoveredReport();
-        return;
-    }
-    if (commandId >= ID_MENU_CLIPBOARD1 && commandId <= ID_MENU_CLIPBOARD3) {
-        DropOnClipboard(m_pMethods->PickedSymptom(), commandId - ID_MENU_CLIPBOARD1);
-        return;
-    }
-    if (commandId == ID_MENU_ELIMINATE) {
-        if (m_pEngine->Symptom(m_pMethods->PickedSymptom())) {
-            ChartCommand command{ChartVerb::Eliminate};
-            command.symptom = m_pMethods->PickedSymptom();
-            Execute(command);
-        }
-        return;
-    }
-    const auto it = m_commandHandlers.find(commandId);
-    if (it != m_commandHandlers.end())
-        it->second();
 }
 
 // --- Painting ---
@@ -436,8 +384,7 @@ void CRepView::mouseMoveEvent(QMouseEvent* event)
     }
     if (m_bHover && (event->buttons() & Qt::LeftButton)) {
         // A thin bar follows the pointer.
-        m_marks[IDC_MARK_1778]->setGeometry(
-            p.x(), m_geometry.Cy(130), std::max(m_geometry.Cx(2), 1), m_geometry.Cy(250));
+        m_marks[1]->setGeometry(p.x(), m_geometry.Cy(130), std::max(m_geometry.Cx(2), 1), m_geometry.Cy(250));
     }
     QWidget::mouseMoveEvent(event);
 }

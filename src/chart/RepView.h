@@ -2,11 +2,11 @@
 // counters, caption and scroll bars of its form.
 #pragma once
 
+#include "chart/ChartFormParts.h"
 #include "chart/ChartGeometry.h"
 #include "chart/ChartPainter.h"
 #include "chart/ChartPointer.h"
 #include "chart/ChartSession.h"
-#include "controls/CommandTarget.h"
 #include "controls/GridAccessible.h"
 #include "engine/Caption.h"
 #include "engine/ClipboardDrop.h"
@@ -39,56 +39,23 @@ class CRepEngine;
 class CRepMethods;
 class IViewRegistry;
 
-// Control ids of the form.
-enum RepViewControl : int {
-    IDC_SYMPTOM_SCROLL = 1228,
-    IDC_REMEDY_SCROLL = 1229,
-    IDC_SYMPTOM_TEXT_SCROLL = 1230,
-    IDC_MIND = 1248,
-    IDC_GENERAL = 1247,
-    IDC_REST = 1764,
-    IDC_CLIPBOARD1 = 1243,
-    IDC_CLIPBOARD2 = 1244,
-    IDC_CLIPBOARD3 = 1245,
-    IDC_RESET_CLIPBOARD = 1246,
-    IDC_NORMAL = 1210,
-    IDC_SORTED = 1216,
-    IDC_DRUG_FILTER = 1211,
-    IDC_PLANT_FILTER = 1212,
-    IDC_ANIMAL_FILTER = 1213,
-    IDC_MINERAL_FILTER = 1214,
-    IDC_WEIGHTAGE = 1217,
-    IDC_SYMPTOM_COVERED = 1215,
-    IDC_MIND_COUNT = 2130,
-    IDC_GENERAL_COUNT = 2131,
-    IDC_CLIP1_COUNT = 2132,
-    IDC_CLIP2_COUNT = 2133,
-    IDC_CLIP3_COUNT = 2134,
-    IDC_REST_COUNT = 2135,
-    IDC_HEADER_LINE = 2139,
-    IDC_CAPTION = 2140,
-    IDC_SYMPTOMS_LABEL = 1004,
-    IDC_REMEDIES_LABEL = 1005,
-    IDC_SYMPTOM_COUNT = 1231,
-    IDC_REMEDY_COUNT = 1232,
-    IDC_MARK_1777 = 1777,
-    IDC_MARK_1778 = 1778,
-    IDC_MARK_1787 = 1787,
-    IDC_MARK_1788 = 1788,
-};
-
-// Commands of the two popup menus.
-enum RepViewMenuCommand : int {
-    ID_MENU_CLIPBOARD1 = 204,
-    ID_MENU_CLIPBOARD2 = 205,
-    ID_MENU_CLIPBOARD3 = 206,
-    ID_MENU_SYMPTOM_LIST = 212,
-    ID_MENU_FULL_SYMPTOM = 214,
-    ID_MENU_ELIMINATE = 215, // "Eliminate by this Symptom", a check item
-    ID_MENU_CONV_REP_TO_MM = 9925,
-    ID_MENU_SYMPTOM_COVERED = 9926,
-    ID_MENU_RECORD_PRESCRIPTION = 9927,
-    ID_MENU_DRUG_LIST = 117,
+// The chart's own commands: its popups offer them, and the main frame's menus offer those of the same name while
+// the chart is the active view. A command whose dialog lives elsewhere is disabled until its owner connects it.
+struct ChartActions
+{
+    QAction* symptomList = nullptr;
+    QAction* fullSymptom = nullptr;
+    std::array<QAction*, 3> clipboards{};
+    QAction* eliminate = nullptr; // a check item: the picked symptom eliminates
+    QAction* symptomCovered = nullptr;
+    QAction* conversion = nullptr;
+    QAction* drugList = nullptr;
+    QAction* stability = nullptr;
+    QAction* recordPrescription = nullptr;
+    QAction* compareVisits = nullptr;
+    QAction* strategies = nullptr;
+    QAction* families = nullptr;
+    QAction* magnify = nullptr;
 };
 
 // The colour of the form's texts.
@@ -96,7 +63,7 @@ inline const QColor kRepViewText(0, 0, 255);
 
 class CChartGrid;
 
-class CRepView final : public QWidget, public ICommandTarget, public IAccessibleGridOwner
+class CRepView final : public QWidget, public IAccessibleGridOwner
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(CRepView)
@@ -125,12 +92,14 @@ public:
     // Scrolls the remedy columns so that display index `index` comes first (as the drug list asks).
     void ScrollToRemedy(int index);
 
-    // The fifteen buttons' ids, in the order of the form's data exchange.
-    // The form's parts, by control id (null for an unknown id).
-    CPictureButton* Button(int id) const;
-    QLabel* Static(int id) const;
-    CMyScroll* ScrollBar(int id) const;
-    QWidget* Control(int id) const;
+    // The form's parts (null for a part of another kind).
+    CPictureButton* Button(FormPart part) const;
+    QLabel* Static(FormPart part) const;
+    CMyScroll* ScrollBar(FormPart part) const;
+    QWidget* Control(FormPart part) const;
+    // The marks of the splitter and the grid's corners (0..3, as the layout's marks).
+    QFrame* Mark(std::size_t i) const { return m_marks.at(i); }
+    const ChartActions& Actions() const { return m_actions; }
 
     // The caption names the methods in force (composed by the methods).
     void UpdateCaption();
@@ -148,11 +117,8 @@ public:
     // Drops active symptom nSymptom on clipboard k (0..2), as the popup menu does.
     DropOutcome DropOnClipboard(int nSymptom, int k);
 
-    // A handler for a popup command whose dialog lives elsewhere (214, 9925, 117) or for Magnify; an item
-    // without a handler is shown disabled. The symptom-list and clipboard items are the view's own.
-    void SetCommandHandler(int commandId, std::function<void()> handler);
-    // Opens the symptoms-covered report for a remedy name. Until one is set, button 1215 and the popup item
-    // are disabled; a drop on the button still tells "Remedy not selected" when no remedy is picked.
+    // Opens the symptoms-covered report for a remedy name. Until one is set, its button and popup item are
+    // disabled; a drop on the button still tells "Remedy not selected" when no remedy is picked.
     void SetSymptomCoveredReport(std::function<void(const std::string&)> report);
 
     // Geometry and scroll state.
@@ -184,16 +150,10 @@ public:
     QRect TableCellRect(int row, int column) const;
     const IAccessibleGrid& AccessibleGrid() const override;
 
-    // ICommandTarget
-    bool IsCommandEnabled(int commandId) const override;
-    void OnCommand(int commandId) override;
-
 Q_SIGNALS:
     // The Symptom List command: whoever opened the view runs the Recorded Symptoms dialog in its list mode; the
     // chart is then rebuilt from what is still recorded.
     void SymptomListRequested();
-    // The view's commands may have changed their state (after the Symptom List dialog).
-    void CommandsChanged();
 
 protected:
     bool event(QEvent* event) override;
@@ -210,7 +170,8 @@ protected:
 
 private:
     void CreateControls();
-    QLabel* MakeStatic(int id, const QString& text, const QColor& text_colour, const QColor& background);
+    void CreateActions();
+    QLabel* MakeStatic(FormPart part, const QString& text, const QColor& text_colour, const QColor& background);
     void LayOutControls();
     void FitCountLabels();
     void SetHeaderLine();
@@ -226,7 +187,6 @@ private:
     void AfterMethod(MethodOutcome outcome);
     void RunSymptomList();
     void RunSymptomCoveredReport();
-    bool SymptomListAvailable() const;
 
     void OnScrollAction(const CMyScroll* bar, int action, bool& pending, void (CRepView::*repaint)());
     void OnSymptomScroll(int action);
@@ -255,8 +215,6 @@ private:
     void ShowSymptomPopup(const QPoint& p);
     void ShowCursorPopup();
     void ShowPopup(QMenu& menu, const QPoint& p);
-    QAction* AddMenuItem(QMenu& menu, const QString& text, int commandId);
-    void RunMenuCommand(int commandId);
 
     CQuillonState& m_state;
     IViewRegistry& m_views;
@@ -292,10 +250,10 @@ private:
     CMyScroll* m_pSymptomBar = nullptr;
     CMyScroll* m_pRemedyBar = nullptr;
     CMyScroll* m_pTextBar = nullptr;
-    std::map<int, CPictureButton*> m_buttons;
-    std::map<int, QLabel*> m_statics;
-    std::map<int, QFrame*> m_marks;
-    std::map<int, std::function<void()>> m_commandHandlers;
+    std::map<FormPart, CPictureButton*> m_buttons;
+    std::map<FormPart, QLabel*> m_statics;
+    std::array<QFrame*, 4> m_marks{};
+    ChartActions m_actions;
 };
 
 } // namespace quillon

@@ -78,7 +78,7 @@ std::pair<int, int> CChartGrid::CursorCell() const
 
 const QWidget* CChartGrid::WidgetAfterGrid() const
 {
-    return m_view.Static(IDC_SYMPTOMS_LABEL);
+    return m_view.Static(FormPart::SymptomsLabel);
 }
 
 } // namespace quillon

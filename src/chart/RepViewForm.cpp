@@ -29,14 +29,14 @@ const QColor kCaptionBackground(225, 225, 255);
 // A control's place in control-frame units (x, y, width, height).
 struct DesignBox
 {
-    int id;
+    FormPart part;
     int x, y, width, height;
 };
 
 // The form is laid out in dialog units, which make the control frame.
-constexpr DesignBox FromDialogUnits(int id, int x, int y, int width, int height)
+constexpr DesignBox FromDialogUnits(FormPart part, int x, int y, int width, int height)
 {
-    return {id, DialogUnitsX(x), DialogUnitsY(y), DialogUnitsX(width), DialogUnitsY(height)};
+    return {part, DialogUnitsX(x), DialogUnitsY(y), DialogUnitsX(width), DialogUnitsY(height)};
 }
 
 // The lists a list button shows, in the order of its counter texts.
@@ -47,11 +47,11 @@ enum ButtonList : int { kNoList = -1, kMindList, kGeneralList, kRestList, kClip1
 // method button has an icon) and the command a click runs (none: the symptoms-covered report).
 struct ButtonSpec
 {
-    int id;
+    FormPart part;
     int x;
     const char* toolTip;
     ButtonList list;
-    int counterId;
+    FormPart counter;
     bool method;
     ChartVerb verb = ChartVerb::Normal;
     int clipboard = 1;
@@ -59,48 +59,48 @@ struct ButtonSpec
 
 // In the order of the form's data exchange, the order in which the buttons are made.
 constexpr std::array<ButtonSpec, 15> kButtons{{
-    {IDC_WEIGHTAGE, 375, QT_TRANSLATE_NOOP("quillon::CRepView", "Weightage Repertorisation"), kNoList, 0, true,
-        ChartVerb::Weightage},
-    {IDC_SORTED, 270, QT_TRANSLATE_NOOP("quillon::CRepView", "Sorted Remedy Repertorisation"), kNoList, 0, true,
-        ChartVerb::Sorted},
-    {IDC_REST, 44, QT_TRANSLATE_NOOP("quillon::CRepView", "Symptoms Other than Mind"), kRestList, IDC_REST_COUNT, true,
-        ChartVerb::Rest},
-    {IDC_SYMPTOM_COVERED, 396, QT_TRANSLATE_NOOP("quillon::CRepView", "Symptom Covered / Not Covered By Remedy"),
-        kNoList, 0, false},
-    {IDC_RESET_CLIPBOARD, 124, QT_TRANSLATE_NOOP("quillon::CRepView", "Reset the Selected Clipboard"), kNoList, 0, true,
-        ChartVerb::ResetClipboard},
-    {IDC_CLIPBOARD1, 64, QT_TRANSLATE_NOOP("quillon::CRepView", "ClipBoard 1 Symptoms"), kClip1List, IDC_CLIP1_COUNT,
-        true, ChartVerb::Clipboard, 1},
-    {IDC_CLIPBOARD2, 84, QT_TRANSLATE_NOOP("quillon::CRepView", "ClipBoard 2 Symptoms"), kClip2List, IDC_CLIP2_COUNT,
-        true, ChartVerb::Clipboard, 2},
-    {IDC_CLIPBOARD3, 104, QT_TRANSLATE_NOOP("quillon::CRepView", "ClipBoard 3 Symptoms"), kClip3List, IDC_CLIP3_COUNT,
-        true, ChartVerb::Clipboard, 3},
-    {IDC_GENERAL, 24, QT_TRANSLATE_NOOP("quillon::CRepView", "General Symptoms"), kGeneralList, IDC_GENERAL_COUNT, true,
-        ChartVerb::General},
-    {IDC_MIND, 4, QT_TRANSLATE_NOOP("quillon::CRepView", "Mental Symptoms"), kMindList, IDC_MIND_COUNT, true,
+    {FormPart::Weightage, 375, QT_TRANSLATE_NOOP("quillon::CRepView", "Weightage Repertorisation"), kNoList,
+        FormPart::None, true, ChartVerb::Weightage},
+    {FormPart::Sorted, 270, QT_TRANSLATE_NOOP("quillon::CRepView", "Sorted Remedy Repertorisation"), kNoList,
+        FormPart::None, true, ChartVerb::Sorted},
+    {FormPart::Rest, 44, QT_TRANSLATE_NOOP("quillon::CRepView", "Symptoms Other than Mind"), kRestList,
+        FormPart::RestCount, true, ChartVerb::Rest},
+    {FormPart::SymptomCovered, 396, QT_TRANSLATE_NOOP("quillon::CRepView", "Symptom Covered / Not Covered By Remedy"),
+        kNoList, FormPart::None, false},
+    {FormPart::ResetClipboard, 124, QT_TRANSLATE_NOOP("quillon::CRepView", "Reset the Selected Clipboard"), kNoList,
+        FormPart::None, true, ChartVerb::ResetClipboard},
+    {FormPart::Clipboard1, 64, QT_TRANSLATE_NOOP("quillon::CRepView", "ClipBoard 1 Symptoms"), kClip1List,
+        FormPart::Clip1Count, true, ChartVerb::Clipboard, 1},
+    {FormPart::Clipboard2, 84, QT_TRANSLATE_NOOP("quillon::CRepView", "ClipBoard 2 Symptoms"), kClip2List,
+        FormPart::Clip2Count, true, ChartVerb::Clipboard, 2},
+    {FormPart::Clipboard3, 104, QT_TRANSLATE_NOOP("quillon::CRepView", "ClipBoard 3 Symptoms"), kClip3List,
+        FormPart::Clip3Count, true, ChartVerb::Clipboard, 3},
+    {FormPart::General, 24, QT_TRANSLATE_NOOP("quillon::CRepView", "General Symptoms"), kGeneralList,
+        FormPart::GeneralCount, true, ChartVerb::General},
+    {FormPart::Mind, 4, QT_TRANSLATE_NOOP("quillon::CRepView", "Mental Symptoms"), kMindList, FormPart::MindCount, true,
         ChartVerb::Mind},
-    {IDC_NORMAL, 249, QT_TRANSLATE_NOOP("quillon::CRepView", "Normal Repertorisation"), kNoList, 0, true,
-        ChartVerb::Normal},
-    {IDC_DRUG_FILTER, 291, QT_TRANSLATE_NOOP("quillon::CRepView", "Apply Drug Filters"), kNoList, 0, true,
-        ChartVerb::DrugFilter},
-    {IDC_PLANT_FILTER, 312, QT_TRANSLATE_NOOP("quillon::CRepView", "Apply Plant Filters"), kNoList, 0, true,
-        ChartVerb::Plant},
-    {IDC_ANIMAL_FILTER, 333, QT_TRANSLATE_NOOP("quillon::CRepView", "Apply Animal Filters"), kNoList, 0, true,
-        ChartVerb::Animal},
-    {IDC_MINERAL_FILTER, 354, QT_TRANSLATE_NOOP("quillon::CRepView", "Apply Mineral Filters"), kNoList, 0, true,
-        ChartVerb::Mineral},
+    {FormPart::Normal, 249, QT_TRANSLATE_NOOP("quillon::CRepView", "Normal Repertorisation"), kNoList, FormPart::None,
+        true, ChartVerb::Normal},
+    {FormPart::DrugFilter, 291, QT_TRANSLATE_NOOP("quillon::CRepView", "Apply Drug Filters"), kNoList, FormPart::None,
+        true, ChartVerb::DrugFilter},
+    {FormPart::PlantFilter, 312, QT_TRANSLATE_NOOP("quillon::CRepView", "Apply Plant Filters"), kNoList, FormPart::None,
+        true, ChartVerb::Plant},
+    {FormPart::AnimalFilter, 333, QT_TRANSLATE_NOOP("quillon::CRepView", "Apply Animal Filters"), kNoList,
+        FormPart::None, true, ChartVerb::Animal},
+    {FormPart::MineralFilter, 354, QT_TRANSLATE_NOOP("quillon::CRepView", "Apply Mineral Filters"), kNoList,
+        FormPart::None, true, ChartVerb::Mineral},
 }};
 
 // The other controls placed from the design.
 constexpr std::array<DesignBox, 7> kStaticLayout{{
-    FromDialogUnits(IDC_CAPTION, 0, 13, 449, 11),
-    {IDC_HEADER_LINE, 0, 2, 640, 18},
+    FromDialogUnits(FormPart::Caption, 0, 13, 449, 11),
+    {FormPart::HeaderLine, 0, 2, 640, 18},
     // The symptom bar runs beside the eleven symptom lines.
-    {IDC_SYMPTOM_SCROLL, 40, 144, 14, 170},
-    {IDC_SYMPTOMS_LABEL, 57, 338, 62, 15},
-    {IDC_SYMPTOM_COUNT, 119, 338, 40, 15},
-    {IDC_REMEDIES_LABEL, 300, 338, 62, 15},
-    {IDC_REMEDY_COUNT, 362, 338, 40, 15},
+    {FormPart::SymptomScroll, 40, 144, 14, 170},
+    {FormPart::SymptomsLabel, 57, 338, 62, 15},
+    {FormPart::SymptomCount, 119, 338, 40, 15},
+    {FormPart::RemediesLabel, 300, 338, 62, 15},
+    {FormPart::RemedyCount, 362, 338, 40, 15},
 }};
 
 // The buttons as they stand, left to right: the order they are read and tabbed in.
@@ -127,9 +127,10 @@ void CRepView::CreateControls()
 {
     // The controls are made in reading order, which is the order a screen reader lists them in: the header and
     // the caption, each button with its counter, the chart (see CChartGrid) and the totals under it.
-    QLabel* header = MakeStatic(IDC_HEADER_LINE, QString(), kRepViewText, kHeaderBackground);
+    CreateActions();
+    QLabel* header = MakeStatic(FormPart::HeaderLine, QString(), kRepViewText, kHeaderBackground);
     header->setFont(PixelFont("Liberation Serif", 16, 600));
-    QLabel* caption = MakeStatic(IDC_CAPTION, QString(), kRepViewText, kCaptionBackground);
+    QLabel* caption = MakeStatic(FormPart::Caption, QString(), kRepViewText, kCaptionBackground);
     caption->setFont(PixelFont("Liberation Serif", 15, 600));
 
     for (const ButtonSpec* place : ButtonsByPlace()) {
@@ -137,29 +138,29 @@ void CRepView::CreateControls()
         auto* button = new CPictureButton(this);
         button->setFocusPolicy(Qt::StrongFocus);
         if (spec.list != kNoList)
-            button->SetPicturePair(ListButtonPicture(spec.id, true), ListButtonPicture(spec.id, false));
+            button->SetPicturePair(ListButtonPicture(spec.part, true), ListButtonPicture(spec.part, false));
         else
-            button->SetPicture(MethodButtonIcon(spec.id));
+            button->SetPicture(MethodButtonIcon(spec.part));
         button->setToolTip(tr(spec.toolTip));
         button->setAccessibleName(button->toolTip());
         // Enabled once the chart has been built.
         button->setEnabled(false);
-        m_buttons[spec.id] = button;
-        if (spec.counterId != 0)
-            MakeStatic(spec.counterId, QStringLiteral("0"), kRepViewText, kWindowBackground)
+        m_buttons[spec.part] = button;
+        if (spec.counter != FormPart::None)
+            MakeStatic(spec.counter, QStringLiteral("0"), kRepViewText, kWindowBackground)
                 ->setAlignment(Qt::AlignCenter);
     }
 
     const int countPixels = m_geometry.Sy(15) * 7 / 8;
-    for (auto [labelId, text, countId] : {std::tuple{IDC_SYMPTOMS_LABEL, tr("Symptoms"), IDC_SYMPTOM_COUNT},
-             std::tuple{IDC_REMEDIES_LABEL, tr("Remedies"), IDC_REMEDY_COUNT}}) {
+    for (auto [labelId, text, countId] : {std::tuple{FormPart::SymptomsLabel, tr("Symptoms"), FormPart::SymptomCount},
+             std::tuple{FormPart::RemediesLabel, tr("Remedies"), FormPart::RemedyCount}}) {
         QLabel* label = MakeStatic(labelId, text, kRepViewText, kWindowBackground);
         label->setFont(PixelFont("Liberation Sans", countPixels, 600));
         QLabel* count = MakeStatic(countId, QStringLiteral("0"), Qt::black, kWindowBackground);
         count->setFont(PixelFont("Liberation Sans", countPixels, 600));
     }
 
-    for (int id : {IDC_MARK_1777, IDC_MARK_1778, IDC_MARK_1787, IDC_MARK_1788}) {
+    for (QFrame*& frame : m_marks) {
         auto* mark = new QFrame(this);
         mark->setFrameStyle(QFrame::Box | QFrame::Plain);
         mark->setLineWidth(1);
@@ -167,12 +168,12 @@ void CRepView::CreateControls()
         markPalette.setColor(QPalette::WindowText, QColor(128, 128, 128));
         mark->setPalette(markPalette);
         mark->setAttribute(Qt::WA_TransparentForMouseEvents);
-        m_marks[id] = mark;
+        frame = mark;
     }
 
-    m_pSymptomBar = new CMyScroll(Qt::Vertical, this, IDC_SYMPTOM_SCROLL);
-    m_pRemedyBar = new CMyScroll(Qt::Horizontal, this, IDC_REMEDY_SCROLL);
-    m_pTextBar = new CMyScroll(Qt::Horizontal, this, IDC_SYMPTOM_TEXT_SCROLL);
+    m_pSymptomBar = new CMyScroll(Qt::Vertical, this);
+    m_pRemedyBar = new CMyScroll(Qt::Horizontal, this);
+    m_pTextBar = new CMyScroll(Qt::Horizontal, this);
     for (CMyScroll* bar : {m_pSymptomBar, m_pRemedyBar, m_pTextBar}) {
         bar->setFocusPolicy(Qt::NoFocus);
         connect(bar, &CMyScroll::NegativeLineLeft, this, [this] { m_state.Sink().Show(kMsgLineLeftNegative); });
@@ -201,20 +202,20 @@ void CRepView::SetTabOrder()
 {
     const std::vector<const ButtonSpec*> byPlace = ButtonsByPlace();
     for (std::size_t i = 1; i < byPlace.size(); ++i)
-        setTabOrder(m_buttons[byPlace[i - 1]->id], m_buttons[byPlace[i]->id]);
+        setTabOrder(m_buttons[byPlace[i - 1]->part], m_buttons[byPlace[i]->part]);
 }
 
 void CRepView::ConnectButtons()
 {
     for (const ButtonSpec& spec : kButtons) {
         if (spec.method) {
-            connect(m_buttons[spec.id], &QPushButton::clicked, this, [this, &spec] {
+            connect(m_buttons[spec.part], &QPushButton::clicked, this, [this, &spec] {
                 ChartCommand command{spec.verb};
                 command.clipboard = spec.clipboard;
                 Execute(command);
             });
         } else {
-            connect(m_buttons[spec.id], &QPushButton::clicked, this, &CRepView::RunSymptomCoveredReport);
+            connect(m_buttons[spec.part], &QPushButton::clicked, this, &CRepView::RunSymptomCoveredReport);
         }
     }
 }
@@ -223,7 +224,7 @@ void CRepView::UpdateButtonStates()
 {
     for (const ButtonSpec& spec : kButtons) {
         const bool enabled = spec.method ? true : static_cast<bool>(m_symptomCoveredReport);
-        m_buttons[spec.id]->setEnabled(m_bHasChart && enabled);
+        m_buttons[spec.part]->setEnabled(m_bHasChart && enabled);
     }
 }
 
@@ -240,14 +241,14 @@ void CRepView::UpdateCounters()
         if (spec.list == kNoList)
             continue;
         const auto at = static_cast<std::size_t>(spec.list);
-        m_statics[spec.counterId]->setText(QString::number(counts[at]));
+        m_statics[spec.counter]->setText(QString::number(counts[at]));
         // Read with the button it counts for, not as a bare number.
-        m_statics[spec.counterId]->setAccessibleName(tr("%1: %2").arg(tr(spec.toolTip)).arg(counts[at]));
-        m_buttons[spec.id]->SetFull(full[at]);
+        m_statics[spec.counter]->setAccessibleName(tr("%1: %2").arg(tr(spec.toolTip)).arg(counts[at]));
+        m_buttons[spec.part]->SetFull(full[at]);
     }
 }
 
-QLabel* CRepView::MakeStatic(int id, const QString& text, const QColor& textColour, const QColor& background)
+QLabel* CRepView::MakeStatic(FormPart part, const QString& text, const QColor& textColour, const QColor& background)
 {
     auto* label = new QLabel(text, this);
     label->setTextFormat(Qt::PlainText);
@@ -257,7 +258,7 @@ QLabel* CRepView::MakeStatic(int id, const QString& text, const QColor& textColo
     palette.setColor(QPalette::Window, background);
     label->setPalette(palette);
     label->setAttribute(Qt::WA_TransparentForMouseEvents);
-    m_statics[id] = label;
+    m_statics[part] = label;
     return label;
 }
 
@@ -274,28 +275,27 @@ void CRepView::LayOutControls()
         used |= ToQRect(layout.remedyBar);
     const auto place = [this, &used, dy](const DesignBox& box) {
         QRect rect = ToQRect(m_geometry.ControlToPixels({box.x, box.y, box.x + box.width, box.y + box.height}));
-        if (box.id == IDC_SYMPTOM_SCROLL)
+        if (box.part == FormPart::SymptomScroll)
             rect.setBottom(rect.bottom() + dy);
-        else if (box.id == IDC_SYMPTOMS_LABEL || box.id == IDC_SYMPTOM_COUNT || box.id == IDC_REMEDIES_LABEL
-            || box.id == IDC_REMEDY_COUNT)
+        else if (box.part == FormPart::SymptomsLabel || box.part == FormPart::SymptomCount
+            || box.part == FormPart::RemediesLabel || box.part == FormPart::RemedyCount)
             rect.translate(0, dy);
-        if (QWidget* control = Control(box.id))
+        if (QWidget* control = Control(box.part))
             control->setGeometry(rect);
-        if (box.id != IDC_HEADER_LINE && box.id != IDC_CAPTION)
+        if (box.part != FormPart::HeaderLine && box.part != FormPart::Caption)
             used |= rect;
     };
     for (const ButtonSpec& spec : kButtons) {
-        place(FromDialogUnits(spec.id, spec.x, 26, 16, 14));
-        if (spec.counterId != 0)
-            place(FromDialogUnits(spec.counterId, spec.x + 4, 41, 8, 8));
+        place(FromDialogUnits(spec.part, spec.x, 26, 16, 14));
+        if (spec.counter != FormPart::None)
+            place(FromDialogUnits(spec.counter, spec.x + 4, 41, 8, 8));
     }
     for (const DesignBox& box : kStaticLayout)
         place(box);
     m_pTextBar->setGeometry(ToQRect(layout.symptomTextBar));
     m_pRemedyBar->setGeometry(ToQRect(layout.remedyBar));
-    const std::array<int, 4> markIds{IDC_MARK_1777, IDC_MARK_1778, IDC_MARK_1787, IDC_MARK_1788};
-    for (std::size_t i = 0; i < markIds.size(); ++i)
-        m_marks[markIds[i]]->setGeometry(ToQRect(layout.marks[i]));
+    for (std::size_t i = 0; i < m_marks.size(); ++i)
+        m_marks[i]->setGeometry(ToQRect(layout.marks[i]));
     if (m_bFit)
         setMinimumSize(used.right() + m_geometry.Sx(4), m_geometry.HeightForRows(1));
     else
@@ -308,8 +308,8 @@ void CRepView::FitCountLabels()
     // The labels' width follows the screen's width and their font its height: the font shrinks until the word
     // and a blank fit, so that the count beside the word never touches it.
     const int countPixels = m_geometry.Sy(15) * 7 / 8;
-    for (int id : {IDC_SYMPTOMS_LABEL, IDC_REMEDIES_LABEL}) {
-        QLabel* label = m_statics[id];
+    for (FormPart part : {FormPart::SymptomsLabel, FormPart::RemediesLabel}) {
+        QLabel* label = m_statics[part];
         for (int pixels = countPixels;; --pixels) {
             const QFont font = PixelFont("Liberation Sans", pixels, 600);
             label->setFont(font);
@@ -326,8 +326,9 @@ void CRepView::SetScreenSize(int width, int height)
     if (x0 != kInitialGridOrigin)
         m_geometry.KeepGridOrigin(x0);
     const int countPixels = m_geometry.Sy(15) * 7 / 8;
-    for (int id : {IDC_SYMPTOMS_LABEL, IDC_REMEDIES_LABEL, IDC_SYMPTOM_COUNT, IDC_REMEDY_COUNT})
-        m_statics[id]->setFont(PixelFont("Liberation Sans", countPixels, 600));
+    for (FormPart part :
+        {FormPart::SymptomsLabel, FormPart::RemediesLabel, FormPart::SymptomCount, FormPart::RemedyCount})
+        m_statics[part]->setFont(PixelFont("Liberation Sans", countPixels, 600));
     LayOutControls();
     SetScrollRanges();
     update();
@@ -383,43 +384,40 @@ void CRepView::resizeEvent(QResizeEvent* event)
 void CRepView::SetHeaderLine()
 {
     const PatientContext patient = m_state.Patient();
-    m_statics[IDC_HEADER_LINE]->setText(
+    m_statics[FormPart::HeaderLine]->setText(
         tr("  Of %1        Reg. No. : %2       Rep. Date : %3")
             .arg(FromData(patient.name), FromData(patient.regNo), FromData(patient.visitDate)));
 }
 
-CPictureButton* CRepView::Button(int id) const
+CPictureButton* CRepView::Button(FormPart part) const
 {
-    const auto it = m_buttons.find(id);
+    const auto it = m_buttons.find(part);
     return it == m_buttons.end() ? nullptr : it->second;
 }
 
-QLabel* CRepView::Static(int id) const
+QLabel* CRepView::Static(FormPart part) const
 {
-    const auto it = m_statics.find(id);
+    const auto it = m_statics.find(part);
     return it == m_statics.end() ? nullptr : it->second;
 }
 
-CMyScroll* CRepView::ScrollBar(int id) const
+CMyScroll* CRepView::ScrollBar(FormPart part) const
 {
-    switch (id) {
-    case IDC_SYMPTOM_SCROLL: return m_pSymptomBar;
-    case IDC_REMEDY_SCROLL: return m_pRemedyBar;
-    case IDC_SYMPTOM_TEXT_SCROLL: return m_pTextBar;
+    switch (part) {
+    case FormPart::SymptomScroll: return m_pSymptomBar;
+    case FormPart::RemedyScroll: return m_pRemedyBar;
+    case FormPart::TextScroll: return m_pTextBar;
     default: return nullptr;
     }
 }
 
-QWidget* CRepView::Control(int id) const
+QWidget* CRepView::Control(FormPart part) const
 {
-    if (QWidget* button = Button(id))
+    if (QWidget* button = Button(part))
         return button;
-    if (QWidget* label = Static(id))
+    if (QWidget* label = Static(part))
         return label;
-    if (QWidget* bar = ScrollBar(id))
-        return bar;
-    const auto it = m_marks.find(id);
-    return it == m_marks.end() ? nullptr : it->second;
+    return ScrollBar(part);
 }
 
 // The bars' ranges and pages of the layout; the positions stay, as far as the ranges allow.
@@ -469,11 +467,11 @@ void CRepView::ShowCounts()
 {
     const int symptoms = m_pEngine ? m_pEngine->SymptomCount() : 0;
     const int remedies = m_pEngine ? m_pEngine->RemedyCount() : 0;
-    m_statics[IDC_SYMPTOM_COUNT]->setText(QString::number(symptoms));
-    m_statics[IDC_REMEDY_COUNT]->setText(QString::number(remedies));
+    m_statics[FormPart::SymptomCount]->setText(QString::number(symptoms));
+    m_statics[FormPart::RemedyCount]->setText(QString::number(remedies));
     // Read with their words, as a screen reader meets the numbers apart from them.
-    m_statics[IDC_SYMPTOM_COUNT]->setAccessibleName(tr("Symptoms: %1").arg(symptoms));
-    m_statics[IDC_REMEDY_COUNT]->setAccessibleName(tr("Remedies: %1").arg(remedies));
+    m_statics[FormPart::SymptomCount]->setAccessibleName(tr("Symptoms: %1").arg(symptoms));
+    m_statics[FormPart::RemedyCount]->setAccessibleName(tr("Remedies: %1").arg(remedies));
 }
 
 QString CRepView::CaptionText() const
@@ -483,7 +481,7 @@ QString CRepView::CaptionText() const
 
 void CRepView::UpdateCaption()
 {
-    m_statics[IDC_CAPTION]->setText(CaptionText());
+    m_statics[FormPart::Caption]->setText(CaptionText());
 }
 
 } // namespace quillon

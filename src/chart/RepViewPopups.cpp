@@ -6,6 +6,7 @@
 #include "controls/MyScroll.h"
 #include "engine/RepEngine.h"
 
+#include <QAction>
 #include <QContextMenuEvent>
 #include <QMenu>
 
@@ -17,6 +18,51 @@ namespace {
 constexpr int kPopupAlignX = 445;
 
 } // namespace
+
+void CRepView::CreateActions()
+{
+    const auto make = [this](const QString& text, const char* name = nullptr) {
+        auto* action = new QAction(text, this);
+        if (name)
+            action->setObjectName(QLatin1String(name));
+        return action;
+    };
+    m_actions.symptomList = make(tr("Symptom &List"), "symptomList");
+    m_actions.symptomList->setEnabled(m_state.LiveCount() > 0 || m_state.DeletedCount() > 0);
+    connect(m_actions.symptomList, &QAction::triggered, this, &CRepView::RunSymptomList);
+    m_actions.fullSymptom = make(tr("&Full Symptom"));
+    const std::array<QString, kClipboardCount> clipboards{tr("ClipBoard &1"), tr("ClipBoard &2"), tr("ClipBoard &3")};
+    for (int k = 0; k < kClipboardCount; ++k) {
+        QAction* clipboard = make(clipboards[static_cast<std::size_t>(k)]);
+        connect(clipboard, &QAction::triggered, this, [this, k] { DropOnClipboard(m_pMethods->PickedSymptom(), k); });
+        m_actions.clipboards[static_cast<std::size_t>(k)] = clipboard;
+    }
+    m_actions.eliminate = make(tr("&Eliminate by this Symptom"));
+    m_actions.eliminate->setCheckable(true);
+    connect(m_actions.eliminate, &QAction::triggered, this, [this] {
+        if (m_pEngine->Symptom(m_pMethods->PickedSymptom())) {
+            ChartCommand command{ChartVerb::Eliminate};
+            command.symptom = m_pMethods->PickedSymptom();
+            Execute(command);
+        }
+    });
+    m_actions.symptomCovered = make(tr("&Symptom Covered/Not Covered"));
+    connect(m_actions.symptomCovered, &QAction::triggered, this, &CRepView::RunSymptomCoveredReport);
+    m_actions.conversion = make(tr("&Conv. Rep To MM"));
+    m_actions.drugList = make(tr("&Drug List"));
+    m_actions.stability = make(tr("S&tability"), "stability");
+    m_actions.recordPrescription = make(tr("&Record Prescription\u2026"));
+    // Offered by the main frame's View menu under its own texts.
+    m_actions.compareVisits = make(QString(), "compareVisits");
+    m_actions.strategies = make(QString(), "strategies");
+    m_actions.families = make(QString(), "families");
+    m_actions.magnify = make(QString(), "magnify");
+    // The commands whose dialogs live elsewhere wait for their owner.
+    for (QAction* action : {m_actions.fullSymptom, m_actions.symptomCovered, m_actions.conversion, m_actions.drugList,
+             m_actions.stability, m_actions.recordPrescription, m_actions.compareVisits, m_actions.strategies,
+             m_actions.families, m_actions.magnify})
+        action->setEnabled(false);
+}
 
 void CRepView::OnRightButtonDown(const QPoint& p)
 {
@@ -44,26 +90,19 @@ void CRepView::OnRightButtonDown(const QPoint& p)
 void CRepView::ShowRemedyPopup(const QPoint& p)
 {
     QMenu menu(this);
-    AddMenuItem(menu, tr("&Symptom Covered/Not Covered"), ID_MENU_SYMPTOM_COVERED);
-    AddMenuItem(menu, tr("&Conv. Rep To MM"), ID_MENU_CONV_REP_TO_MM);
-    AddMenuItem(menu, tr("&Drug List"), ID_MENU_DRUG_LIST);
-    AddMenuItem(menu, tr("S&tability"), ID_STABILITY);
-    AddMenuItem(menu, tr("&Record Prescription\u2026"), ID_MENU_RECORD_PRESCRIPTION);
+    menu.addActions({m_actions.symptomCovered, m_actions.conversion, m_actions.drugList, m_actions.stability,
+        m_actions.recordPrescription});
     ShowPopup(menu, p);
 }
 
 void CRepView::ShowSymptomPopup(const QPoint& p)
 {
     QMenu menu(this);
-    AddMenuItem(menu, tr("Symptom &List"), ID_MENU_SYMPTOM_LIST);
-    AddMenuItem(menu, tr("&Full Symptom"), ID_MENU_FULL_SYMPTOM);
-    AddMenuItem(menu, tr("ClipBoard &1"), ID_MENU_CLIPBOARD1);
-    AddMenuItem(menu, tr("ClipBoard &2"), ID_MENU_CLIPBOARD2);
-    AddMenuItem(menu, tr("ClipBoard &3"), ID_MENU_CLIPBOARD3);
+    menu.addActions({m_actions.symptomList, m_actions.fullSymptom});
+    menu.addActions({m_actions.clipboards.begin(), m_actions.clipboards.end()});
     menu.addSeparator();
-    QAction* eliminate = AddMenuItem(menu, tr("&Eliminate by this Symptom"), ID_MENU_ELIMINATE);
-    eliminate->setCheckable(true);
-    eliminate->setChecked(m_pEngine->IsEliminating(m_pMethods->PickedSymptom()));
+    m_actions.eliminate->setChecked(m_pEngine->IsEliminating(m_pMethods->PickedSymptom()));
+    menu.addAction(m_actions.eliminate);
     ShowPopup(menu, p);
 }
 
@@ -93,29 +132,12 @@ void CRepView::contextMenuEvent(QContextMenuEvent* event)
     QWidget::contextMenuEvent(event);
 }
 
-QAction* CRepView::AddMenuItem(QMenu& menu, const QString& text, int commandId)
-{
-    QAction* action = menu.addAction(text);
-    action->setData(commandId);
-    action->setEnabled(IsCommandEnabled(commandId));
-    return action;
-}
-
 void CRepView::ShowPopup(QMenu& menu, const QPoint& p)
 {
     QPoint at = mapToGlobal(p);
     if (at.x() >= kPopupAlignX)
         at.rx() -= menu.sizeHint().width();
-    int chosen = 0;
-    connect(&menu, &QMenu::triggered, &menu, [&chosen](QAction* action) { chosen = action->data().toInt(); });
     menu.exec(at);
-    if (chosen != 0)
-        RunMenuCommand(chosen);
-}
-
-void CRepView::RunMenuCommand(int commandId)
-{
-    OnCommand(commandId);
 }
 
 } // namespace quillon

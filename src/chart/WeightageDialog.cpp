@@ -113,7 +113,7 @@ CWeightageDlg::CWeightageDlg(CWeightageModel& model, QWidget* parent) : QDialog(
         m_labels[static_cast<std::size_t>(r)] = rubric;
     }
 
-    m_wndScroll = new CMyScroll(Qt::Vertical, this, 1234);
+    m_wndScroll = new CMyScroll(Qt::Vertical, this);
     m_wndScroll->setGeometry(Dx(291), Dy(55), Dx(10), Dy(126));
     m_wndScroll->setAccessibleName(tr("Rubrics"));
     m_wndScroll->SetPage(kWeightagePage);

@@ -7,8 +7,7 @@
 
 namespace quillon {
 
-CMyScroll::CMyScroll(Qt::Orientation orientation, QWidget* parent, int controlId)
-    : QScrollBar(orientation, parent), m_nControlId(controlId)
+CMyScroll::CMyScroll(Qt::Orientation orientation, QWidget* parent) : QScrollBar(orientation, parent)
 {
     setMinimum(0);
     setMaximum(0);

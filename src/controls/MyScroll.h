@@ -13,7 +13,7 @@ class CMyScroll final : public QScrollBar
     Q_DISABLE_COPY_MOVE(CMyScroll)
 
 public:
-    CMyScroll(Qt::Orientation orientation, QWidget* parent, int controlId = 0);
+    CMyScroll(Qt::Orientation orientation, QWidget* parent);
 
     int Position() const { return m_steps.position; }
     int Page() const { return m_steps.page; }
@@ -49,7 +49,6 @@ private:
     void OnAction(int action);
 
     ScrollSteps m_steps;
-    int m_nControlId = 0;
     bool m_bPushing = false;
     int m_nWheelRest = 0; // eighths of a degree short of a whole notch
 };

@@ -6,7 +6,6 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPrinter>
@@ -21,14 +20,11 @@ namespace {
 
 bool SavePdf(const PageJob& job, IUserChoices& choices, IMessageSink& sink, QWidget* parent)
 {
-    const std::optional<QString> chosen = choices.ChooseSaveFile(
-        parent, job.caption, job.suggestedName, QCoreApplication::translate("CPageOutput", "PDF files (*.pdf)"));
-    if (!chosen || chosen->isEmpty())
+    const std::optional<QString> path = ChooseSaveFileWithSuffix(choices, parent, job.caption, job.suggestedName,
+        QCoreApplication::translate("CPageOutput", "PDF files (*.pdf)"), "pdf");
+    if (!path)
         return false;
-    QString path = *chosen;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QStringLiteral(".pdf");
-    if (WritePdfFile(path, PdfPageLayout(job.orientation), job.title, job.paint)) {
+    if (WritePdfFile(*path, PdfPageLayout(job.orientation), job.title, job.paint)) {
         sink.Show(kMsgErrorCreatingFile);
         return false;
     }

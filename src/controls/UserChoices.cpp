@@ -90,18 +90,26 @@ std::optional<int> CDialogUserChoices::ChooseItem(
     return index < 0 ? std::nullopt : std::optional<int>(index);
 }
 
+std::optional<QString> ChooseSaveFileWithSuffix(IUserChoices& choices, QWidget* parent, const QString& caption,
+    const QString& suggestedName, const QString& filter, const char* suffix)
+{
+    std::optional<QString> chosen = choices.ChooseSaveFile(parent, caption, suggestedName, filter);
+    if (!chosen || chosen->isEmpty())
+        return std::nullopt;
+    if (QFileInfo(*chosen).suffix().isEmpty())
+        *chosen += QLatin1Char('.') + QLatin1String(suffix);
+    return chosen;
+}
+
 std::optional<std::filesystem::path> ChooseTextFile(
     IUserChoices& choices, QWidget* parent, const QString& suggestedName)
 {
-    const std::optional<QString> chosen
-        = choices.ChooseSaveFile(parent, QCoreApplication::translate("CDialogUserChoices", "Save As"), suggestedName,
-            QCoreApplication::translate("CDialogUserChoices", "Text Files (*.txt)"));
-    if (!chosen || chosen->isEmpty())
+    const std::optional<QString> path
+        = ChooseSaveFileWithSuffix(choices, parent, QCoreApplication::translate("CDialogUserChoices", "Save As"),
+            suggestedName, QCoreApplication::translate("CDialogUserChoices", "Text Files (*.txt)"), "txt");
+    if (!path)
         return std::nullopt;
-    QString path = *chosen;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QStringLiteral(".txt");
-    const QByteArray local = QFile::encodeName(path);
+    const QByteArray local = QFile::encodeName(*path);
     return std::filesystem::path(std::string(local.constData(), static_cast<std::size_t>(local.size())));
 }
 

@@ -75,6 +75,11 @@ public:
         QWidget* parent, const QString& caption, const QString& label, const QStringList& items) override;
 };
 
+// The file to save to, asked through `choices`: a name typed without an extension gets `suffix` ("pdf");
+// nothing when the user cancels or chooses no name.
+std::optional<QString> ChooseSaveFileWithSuffix(IUserChoices& choices, QWidget* parent, const QString& caption,
+    const QString& suggestedName, const QString& filter, const char* suffix);
+
 // The "Save As" question of the text exports, offering `suggestedName`: a ".txt" file name (the extension added
 // when none is typed), as a path of the local file system; nothing when the user cancels.
 std::optional<std::filesystem::path> ChooseTextFile(

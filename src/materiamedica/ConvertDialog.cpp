@@ -46,11 +46,6 @@ QGroupBox* BlueGroup(const QString& title, QWidget* parent)
     return group;
 }
 
-void SetId(QWidget* widget, int id)
-{
-    widget->setObjectName(QStringLiteral("idc%1").arg(id));
-}
-
 } // namespace
 
 CConvertDialog::CConvertDialog(CQuillonState& state, std::vector<ChartRow> rows, QWidget* parent)
@@ -63,7 +58,6 @@ CConvertDialog::CConvertDialog(CQuillonState& state, std::vector<ChartRow> rows,
     for (int i = 0; i <= kMarkBoxCount; ++i) {
         auto* box = new QCheckBox(QCoreApplication::translate("CConvertDialog", kMarkTexts[i]), marks);
         box->setStyleSheet(QStringLiteral("color: black;"));
-        SetId(box, i < kMarkBoxCount ? IDC_MARK_ONE + i : IDC_MARK_ALL);
         marksLayout->addWidget(box);
         m_marks[static_cast<std::size_t>(i)] = box;
         connect(box, &QCheckBox::toggled, this, [this, i](bool checked) {
@@ -77,30 +71,25 @@ CConvertDialog::CConvertDialog(CQuillonState& state, std::vector<ChartRow> rows,
     auto* fullGroup = BlueGroup(tr("Full Drug List"), this);
     auto* fullLayout = new QVBoxLayout(fullGroup);
     m_pFullList = new QListWidget(fullGroup);
-    SetId(m_pFullList, IDC_FULL_DRUG_LIST);
     fullLayout->addWidget(m_pFullList);
     auto* searchRow = new QHBoxLayout();
     QLabel* searchLabel = BlueLabel(tr("Search Drug:"), fullGroup);
     searchRow->addWidget(searchLabel);
     m_pSearch = new QLineEdit(fullGroup);
     searchLabel->setBuddy(m_pSearch);
-    SetId(m_pSearch, IDC_SEARCH_DRUG);
     searchRow->addWidget(m_pSearch);
     fullLayout->addLayout(searchRow);
 
     auto* selectedGroup = BlueGroup(tr("Selected Drug List"), this);
     auto* selectedLayout = new QVBoxLayout(selectedGroup);
     m_pSelectedList = new QListWidget(selectedGroup);
-    SetId(m_pSelectedList, IDC_SELECTED_DRUG_LIST);
     selectedLayout->addWidget(m_pSelectedList);
     m_pClear = new QPushButton(tr("C&lear"), selectedGroup);
-    SetId(m_pClear, IDC_CLEAR_DRUG);
     selectedLayout->addWidget(m_pClear);
 
     auto* nameRow = new QHBoxLayout();
     nameRow->addWidget(BlueLabel(tr("Drug Full Name:"), this));
     m_pFullName = new QLabel(this);
-    SetId(m_pFullName, IDC_DRUG_FULL_NAME);
     m_pFullName->setStyleSheet(QStringLiteral("color: rgb(255, 0, 0);"));
     m_pFullName->setMinimumWidth(260);
     nameRow->addWidget(m_pFullName, 1);
@@ -110,7 +99,6 @@ CConvertDialog::CConvertDialog(CQuillonState& state, std::vector<ChartRow> rows,
     for (int i = 0; i < kConversionOptionCount; ++i) {
         auto* radio = new QRadioButton(QCoreApplication::translate("CConvertDialog", kOptionTexts[i]), optionGroup);
         radio->setStyleSheet(QStringLiteral("color: black;"));
-        SetId(radio, IDC_OPTION_FIRST + i);
         optionLayout->addWidget(radio);
         m_options[static_cast<std::size_t>(i)] = radio;
         connect(radio, &QRadioButton::toggled, this, [this, i](bool checked) {
@@ -122,10 +110,8 @@ CConvertDialog::CConvertDialog(CQuillonState& state, std::vector<ChartRow> rows,
     }
 
     m_pOk = new QPushButton(tr("&OK"), this);
-    SetId(m_pOk, IDC_CONVERT_OK);
     m_pOk->setDefault(true);
     m_pCancel = new QPushButton(tr("&Cancel"), this);
-    SetId(m_pCancel, 2);
     auto* buttons = new QVBoxLayout();
     buttons->addWidget(m_pOk);
     buttons->addWidget(m_pCancel);
@@ -175,11 +161,6 @@ CConvertDialog::CConvertDialog(CQuillonState& state, std::vector<ChartRow> rows,
     m_bRefreshing = false;
     Refresh();
     NameDialogControls(this);
-}
-
-QWidget* CConvertDialog::Control(int id) const
-{
-    return findChild<QWidget*>(QStringLiteral("idc%1").arg(id));
 }
 
 void CConvertDialog::RefreshSelected()

@@ -23,18 +23,6 @@ namespace quillon {
 
 class CQuillonState;
 
-enum ConvertDialogControl : int {
-    IDC_MARK_ONE = 1624, // .. 1628 "Five"
-    IDC_MARK_ALL = 1629,
-    IDC_FULL_DRUG_LIST = 2095,
-    IDC_SEARCH_DRUG = 2096,
-    IDC_SELECTED_DRUG_LIST = 1609,
-    IDC_CLEAR_DRUG = 1612,
-    IDC_DRUG_FULL_NAME = 2097,
-    IDC_OPTION_FIRST = 1420, // .. 1425, in the order of ConversionOption
-    IDC_CONVERT_OK = 1915,
-};
-
 class CConvertDialog final : public QDialog
 {
     Q_OBJECT
@@ -45,8 +33,14 @@ public:
     CConvertDialog(CQuillonState& state, std::vector<ChartRow> rows, QWidget* parent = nullptr);
 
     CConversionModel& Model() { return m_model; }
-    // The dialog's controls by their ids (null for an unknown id).
-    QWidget* Control(int id) const;
+    QListWidget* FullList() const { return m_pFullList; }
+    QListWidget* SelectedList() const { return m_pSelectedList; }
+    QLabel* FullName() const { return m_pFullName; }
+    // Mark box i (0..4), then "All".
+    QCheckBox* MarkBox(int i) const { return m_marks.at(static_cast<std::size_t>(i)); }
+    QRadioButton* OptionButton(ConversionOption option) const { return m_options.at(static_cast<std::size_t>(option)); }
+    QPushButton* OkButton() const { return m_pOk; }
+    QPushButton* CancelButton() const { return m_pCancel; }
 
     void reject() override;
 

@@ -9,6 +9,7 @@
 #include "materiamedica/MateriaMedicaPainter.h"
 #include "state/QuillonState.h"
 
+#include <QAction>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMdiSubWindow>
@@ -34,8 +35,8 @@ CRepCmpVw::CRepCmpVw(CQuillonState& state, const CMateriaMedicaRequest& request,
     const QScreen* screen = QGuiApplication::primaryScreen();
     m_screen = screen ? screen->size() : QSize(640, 400);
 
-    m_pHScroll = new CMyScroll(Qt::Horizontal, this, IDC_MM_HSCROLL);
-    m_pVScroll = new CMyScroll(Qt::Vertical, this, IDC_MM_VSCROLL);
+    m_pHScroll = new CMyScroll(Qt::Horizontal, this);
+    m_pVScroll = new CMyScroll(Qt::Vertical, this);
     for (CMyScroll* bar : {m_pHScroll, m_pVScroll}) {
         // The page's rules move the bars: the cursor takes part in the vertical steps.
         disconnect(bar, &QAbstractSlider::actionTriggered, bar, nullptr);
@@ -58,6 +59,10 @@ CRepCmpVw::CRepCmpVw(CQuillonState& state, const CMateriaMedicaRequest& request,
     LayOutBars();
     SyncBars();
     m_pMagnifier = new CMagnifier(this);
+    // View > Magnify, offered by the main frame while this view is active.
+    auto* magnify = new QAction(this);
+    magnify->setObjectName(QStringLiteral("magnify"));
+    connect(magnify, &QAction::triggered, m_pMagnifier, &CMagnifier::Toggle);
     if (m_listing.RetainedCount() == 0) {
         // Told once the view is up; closing it returns to the conversion dialog.
         QTimer::singleShot(0, this, [this] {
@@ -176,17 +181,6 @@ void CRepCmpVw::paintEvent(QPaintEvent*)
 const IAccessibleGrid& CRepCmpVw::AccessibleGrid() const
 {
     return *m_pGrid;
-}
-
-bool CRepCmpVw::IsCommandEnabled(int commandId) const
-{
-    return commandId == ID_MAGNIFY;
-}
-
-void CRepCmpVw::OnCommand(int commandId)
-{
-    if (commandId == ID_MAGNIFY)
-        m_pMagnifier->Toggle();
 }
 
 } // namespace quillon

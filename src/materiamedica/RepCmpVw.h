@@ -2,7 +2,6 @@
 // and the summary of counts and total weightage, in a page of 15 lines and 3 columns.
 #pragma once
 
-#include "controls/CommandTarget.h"
 #include "controls/GridAccessible.h"
 #include "materiamedica/MateriaMedicaListing.h"
 #include "materiamedica/RowLayout.h"
@@ -20,9 +19,7 @@ class CMyScroll;
 class CQuillonState;
 class IViewRegistry;
 
-enum RepCmpVwControl : int { IDC_MM_HSCROLL = 301, IDC_MM_VSCROLL = 302 };
-
-class CRepCmpVw final : public QWidget, public ICommandTarget, public IAccessibleGridOwner
+class CRepCmpVw final : public QWidget, public IAccessibleGridOwner
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(CRepCmpVw)
@@ -47,10 +44,6 @@ public:
 
     // The listing as a table for assistive technology (MateriaMedicaAccessible.h).
     const IAccessibleGrid& AccessibleGrid() const override;
-
-    // ICommandTarget: Magnify.
-    bool IsCommandEnabled(int commandId) const override;
-    void OnCommand(int commandId) override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -24,8 +24,6 @@ public:
     CStrategiesDialog(const CQuillonState& state, IUserChoices& choices, const CRepEngine& engine,
         const CRepMethods& methods, QWidget* parent = nullptr);
 
-    const CStrategyReader& Reader() const { return m_reader; }
-
 private:
     void Fill() override;
     std::string VisitDates() const override;

@@ -103,76 +103,65 @@ void CSymptomCoverDlg::CreateControls()
 {
     const QFont controlFont = ArialFont(15, 400);
     const QColor heading(0, 64, 128);
-    const auto label = [&](int id, const QString& text, const QRect& rect, const QColor& colour) {
+    const auto label = [&](const QString& text, const QRect& rect, const QColor& colour) {
         auto* made = new QLabel(text, this);
         made->setGeometry(rect);
         made->setFont(controlFont);
         QPalette palette = made->palette();
         palette.setColor(QPalette::WindowText, colour);
         made->setPalette(palette);
-        m_controls[id] = made;
         return made;
     };
-    QLabel* remedyLabel = label(IDC_SELECT_REMEDY_LABEL, tr("Select Remedy :"), DialogRect(0, 0, 57, 10), heading);
+    QLabel* remedyLabel = label(tr("Select Remedy :"), DialogRect(0, 0, 57, 10), heading);
     m_cboRemedy = new QComboBox(this);
     remedyLabel->setBuddy(m_cboRemedy);
     m_cboRemedy->setGeometry(DialogRect(61, 0, 62, 12));
     m_cboRemedy->setFont(controlFont);
     m_cboRemedy->setMaxVisibleItems(10);
-    m_controls[IDC_REMEDY_COMBO] = m_cboRemedy;
     // A little wider than its template so that the whole text shows in the stand-in font.
-    label(IDC_FULLNAME_LABEL, tr("Fullname  :"), DialogRect(127, 0, 40, 10), heading);
-    m_pFullName = label(IDC_FULLNAME, QString(), DialogRect(168, 0, 197, 20), kCoverRed);
+    label(tr("Fullname  :"), DialogRect(127, 0, 40, 10), heading);
+    m_pFullName = label(QString(), DialogRect(168, 0, 197, 20), kCoverRed);
     m_pFullName->setWordWrap(true);
     m_pFullName->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    const auto group = [&](int id, const QRect& rect) {
+    const auto group = [&](const QRect& rect) {
         auto* box = new QGroupBox(this);
         box->setGeometry(rect);
         box->setFont(controlFont);
         QPalette palette = box->palette();
         palette.setColor(QPalette::WindowText, heading);
         box->setPalette(palette);
-        m_controls[id] = box;
         return box;
     };
-    m_pCoveredGroup = group(IDC_COVERED_GROUP, DialogRect(0, 24, 182, 171));
-    m_pNotCoveredGroup = group(IDC_NOT_COVERED_GROUP, DialogRect(183, 24, 182, 171));
+    m_pCoveredGroup = group(DialogRect(0, 24, 182, 171));
+    m_pNotCoveredGroup = group(DialogRect(183, 24, 182, 171));
 
-    const auto list = [&](int id, const QRect& rect) {
+    const auto list = [&](const QRect& rect) {
         auto* made = new QListWidget(this);
         made->setGeometry(rect);
         made->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         made->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         made->setUniformItemSizes(true);
         made->setTextElideMode(Qt::ElideNone);
-        m_controls[id] = made;
         return made;
     };
-    m_lstCovered = list(IDC_COVERED_LIST, DialogRect(3, 35, 174, 156));
-    m_lstNotCovered = list(IDC_NOT_COVERED_LIST, DialogRect(186, 35, 174, 156));
+    m_lstCovered = list(DialogRect(3, 35, 174, 156));
+    m_lstNotCovered = list(DialogRect(186, 35, 174, 156));
     m_lstCovered->setAccessibleName(tr("Symptoms covered"));
     m_lstNotCovered->setAccessibleName(tr("Symptoms not covered"));
 
-    const auto button = [&](int id, const QString& text, const QRect& rect) {
+    const auto button = [&](const QString& text, const QRect& rect) {
         auto* made = new QPushButton(text, this);
         made->setGeometry(rect);
         made->setAutoDefault(false);
-        m_controls[id] = made;
         return made;
     };
-    connect(button(IDC_SAVE_PDF, tr("Save as P&DF…"), DialogRect(199, 198, 62, 14)), &QPushButton::clicked, this,
-        &CSymptomCoverDlg::OnSavePdf);
-    connect(button(IDC_PRINT, tr("&Print"), DialogRect(263, 198, 50, 14)), &QPushButton::clicked, this,
-        &CSymptomCoverDlg::OnPrint);
-    connect(
-        button(IDC_CLOSE, tr("&Close"), DialogRect(315, 198, 50, 14)), &QPushButton::clicked, this, &QDialog::accept);
-}
-
-QWidget* CSymptomCoverDlg::Control(int id) const
-{
-    const auto it = m_controls.find(id);
-    return it == m_controls.end() ? nullptr : it->second;
+    m_pSavePdf = button(tr("Save as P&DF…"), DialogRect(199, 198, 62, 14));
+    m_pPrint = button(tr("&Print"), DialogRect(263, 198, 50, 14));
+    m_pClose = button(tr("&Close"), DialogRect(315, 198, 50, 14));
+    connect(m_pSavePdf, &QPushButton::clicked, this, &CSymptomCoverDlg::OnSavePdf);
+    connect(m_pPrint, &QPushButton::clicked, this, &CSymptomCoverDlg::OnPrint);
+    connect(m_pClose, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 void CSymptomCoverDlg::FillList(QListWidget* list, const std::vector<CoverLine>& lines)
@@ -196,8 +185,8 @@ void CSymptomCoverDlg::ShowRemedy(int item)
     m_pCoveredGroup->setTitle(FromData(CoveredTitle(m_report.covered.size())));
     m_pNotCoveredGroup->setTitle(FromData(NotCoveredTitle(m_report.notCovered.size())));
     m_pFullName->setText(FromData(m_report.fullName));
-    Control(IDC_PRINT)->setEnabled(m_cboRemedy->currentIndex() >= 0);
-    Control(IDC_SAVE_PDF)->setEnabled(m_cboRemedy->currentIndex() >= 0);
+    m_pPrint->setEnabled(m_cboRemedy->currentIndex() >= 0);
+    m_pSavePdf->setEnabled(m_cboRemedy->currentIndex() >= 0);
 }
 
 CoverPrintHeader CSymptomCoverDlg::PrintHeader() const

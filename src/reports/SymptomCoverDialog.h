@@ -34,20 +34,6 @@ class CSymptomCoverDlg final : public QDialog
     Q_DISABLE_COPY_MOVE(CSymptomCoverDlg)
 
 public:
-    enum Control : int {
-        IDC_SELECT_REMEDY_LABEL = 1003,
-        IDC_REMEDY_COMBO = 2220,
-        IDC_FULLNAME_LABEL = 1004,
-        IDC_FULLNAME = 1005,
-        IDC_COVERED_GROUP = 1940,
-        IDC_NOT_COVERED_GROUP = 1941,
-        IDC_COVERED_LIST = 1338,
-        IDC_NOT_COVERED_LIST = 1337,
-        IDC_PRINT = 1270,
-        IDC_SAVE_PDF = 1271,
-        IDC_CLOSE = 1611,
-    };
-
     // engine: the chart's results (null when no chart is open: "Error in Symptom Covered", no remedy to
     // choose); code: the remedy picked in the chart, shown first.
     CSymptomCoverDlg(const CQuillonState& state, const CRepEngine* engine, int code, IUserChoices& choices,
@@ -56,12 +42,15 @@ public:
 
     const SymptomCoverReport& Report() const { return m_report; }
     const std::vector<CoverRemedy>& Remedies() const { return m_remedies; }
-    QWidget* Control(int id) const;
     QComboBox* RemedyCombo() const { return m_cboRemedy; }
     QListWidget* CoveredList() const { return m_lstCovered; }
     QListWidget* NotCoveredList() const { return m_lstNotCovered; }
+    QLabel* FullName() const { return m_pFullName; }
+    QPushButton* PrintButton() const { return m_pPrint; }
+    QPushButton* SavePdfButton() const { return m_pSavePdf; }
+    QPushButton* CloseButton() const { return m_pClose; }
 
-    // Print (1270) and Save as PDF (beside it).
+    // Print and Save as PDF.
     void OnPrint();
     void OnSavePdf();
 
@@ -85,7 +74,9 @@ private:
     QGroupBox* m_pNotCoveredGroup = nullptr;
     QListWidget* m_lstCovered = nullptr;
     QListWidget* m_lstNotCovered = nullptr;
-    std::map<int, QWidget*> m_controls;
+    QPushButton* m_pPrint = nullptr;
+    QPushButton* m_pSavePdf = nullptr;
+    QPushButton* m_pClose = nullptr;
 };
 
 } // namespace quillon

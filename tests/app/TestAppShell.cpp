@@ -2,7 +2,6 @@
 #include "app/MainFrame.h"
 #include "app/QuillonApp.h"
 #include "chart/RepView.h"
-#include "controls/CommandTarget.h"
 #include "controls/HelpViewer.h"
 #include "controls/PictureButton.h"
 #include "fixtures/CaseWriters.h"
@@ -117,7 +116,6 @@ private Q_SLOTS:
         CMainFrame* frame = App().MainFrame();
         QVERIFY(frame->isMaximized());
         QVERIFY(frame->MdiArea()->subWindowList().isEmpty());
-        Q_EMIT frame->FileMenu()->aboutToShow();
         QStringList enabled;
         for (QAction* action : frame->FileMenu()->actions())
             if (!action->isSeparator() && action->isEnabled())
@@ -125,7 +123,7 @@ private Q_SLOTS:
         QCOMPARE(enabled,
             (QStringList{u"&Open Practice Folder\u2026"_s, u"Select &Patient"_s, u"Export Case &Book\u2026"_s,
                 u"I&mport Case Book\u2026"_s, u"E&xit"_s}));
-        QVERIFY(!frame->Action(ID_MAGNIFY)->isEnabled());
+        QVERIFY(!frame->Action("magnify")->isEnabled());
     }
 
     void enterOnAOneVisitPatientOpensTheChart()
@@ -144,8 +142,8 @@ private Q_SLOTS:
         QCOMPARE(App().MainFrame()->MdiArea()->subWindowList().size(), 1);
         const QString viewTitle = App().MainFrame()->MdiArea()->subWindowList().at(0)->windowTitle();
         QCOMPARE(App().MainFrame()->windowTitle(), QStringLiteral("Quillon - [%1]").arg(viewTitle));
-        QVERIFY(App().MainFrame()->Action(ID_REPERTORISATION)->isEnabled());
-        QVERIFY(App().MainFrame()->Action(ID_FOLLOWUP)->isEnabled());
+        QVERIFY(App().MainFrame()->Action("repertorisation")->isEnabled());
+        QVERIFY(App().MainFrame()->Action("followup")->isEnabled());
         QVERIFY(g_sink->Messages().empty());
         // Once F2's dialog has a patient chosen, the views close, those registered under their keys too, before
         // the chosen visit loads.
@@ -182,8 +180,8 @@ private Q_SLOTS:
             OpenFirstPatient();
             auto* view = qobject_cast<CRepView*>(App().OpenView(kViewChart));
             QVERIFY2(view, c.name);
-            QTest::mouseClick(view->Button(IDC_MIND), Qt::LeftButton);
-            QTest::mouseClick(view->Button(IDC_SORTED), Qt::LeftButton);
+            QTest::mouseClick(view->Button(FormPart::Mind), Qt::LeftButton);
+            QTest::mouseClick(view->Button(FormPart::Sorted), Qt::LeftButton);
             const std::vector<ChartCommand> steps = view->Operations();
             QCOMPARE(steps.size(), std::size_t{2});
             const QStringList rows = QString::fromStdString(view->DumpChartText()).split(QLatin1Char('\n'));
@@ -223,9 +221,9 @@ private Q_SLOTS:
         QCOMPARE(App().State().m_strPatientFile, std::string("102"));
         QCOMPARE(App().State().m_strPhysicianName, std::string("Dr. Meera Iyer"));
         QCOMPARE(App().State().LiveCount(), 0);
-        QVERIFY(App().MainFrame()->Action(ID_RECORDED_SYMPTOMS)->isEnabled());
-        QVERIFY(App().MainFrame()->Action(ID_FULL_CASE_RECORD)->isEnabled());
-        QVERIFY(!App().MainFrame()->Action(ID_REPERTORISATION)->isEnabled());
+        QVERIFY(App().MainFrame()->Action("recordedSymptoms")->isEnabled());
+        QVERIFY(App().MainFrame()->Action("fullCaseRecord")->isEnabled());
+        QVERIFY(!App().MainFrame()->Action("repertorisation")->isEnabled());
     }
 
     // A patient whose symptom file is damaged past its intact visits: the damage is said once as the patient
@@ -277,7 +275,7 @@ private Q_SLOTS:
         OpenFirstPatient();
         auto* view = qobject_cast<CRepView*>(App().OpenView(kViewChart));
         QVERIFY(view);
-        QTest::mouseClick(view->Button(IDC_MIND), Qt::LeftButton);
+        QTest::mouseClick(view->Button(FormPart::Mind), Qt::LeftButton);
         const std::vector<ChartCommand> steps = view->Operations();
         const struct
         {

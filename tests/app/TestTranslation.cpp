@@ -6,7 +6,6 @@
 #include "casebook/CaseBookJson.h"
 #include "casedata/CountedText.h"
 #include "casedata/Translatable.h"
-#include "controls/CommandTarget.h"
 #include "controls/DisplayText.h"
 #include "controls/Translation.h"
 #include "fixtures/CaseWriters.h"
@@ -62,15 +61,15 @@ private Q_SLOTS:
         // The label is the command alone; the menu shows the key as the desktop's language names it.
         const struct
         {
-            int id;
+            const char* id;
             const char* label;
             const char* key;
         } actions[] = {
-            {ID_SELECT_PATIENT, "&Patient auswählen", "F2"},
-            {ID_APP_EXIT, "Bee&nden", ""},
-            {ID_OPEN_FOLDER, "Praxisordner ö&ffnen…", "Strg+O"},
-            {ID_FULL_CASE_RECORD, "Vollständige Fallaufnahme", "Strg+U"},
-            {ID_HELP_CONTENTS, "Quillon-&Hilfe", "F1"},
+            {"selectPatient", "&Patient auswählen", "F2"},
+            {"exit", "Bee&nden", ""},
+            {"openFolder", "Praxisordner ö&ffnen…", "Strg+O"},
+            {"fullCaseRecord", "Vollständige Fallaufnahme", "Strg+U"},
+            {"help", "Quillon-&Hilfe", "F1"},
         };
         for (const auto& action : actions) {
             const QAction* shown = App().MainFrame()->Action(action.id);
@@ -142,7 +141,7 @@ private Q_SLOTS:
         QVERIFY(!InstallTranslations(
             App(), QLocale(QLocale::French, QLocale::France), QCoreApplication::applicationDirPath()));
         QCOMPARE(translate(kMessageContext, "Insufficient memory"), before);
-        QCOMPARE(App().MainFrame()->Action(ID_APP_EXIT)->text(), QString::fromUtf8("Bee&nden"));
+        QCOMPARE(App().MainFrame()->Action("exit")->text(), QString::fromUtf8("Bee&nden"));
     }
 };
 

@@ -3,7 +3,6 @@
 #include "TestConfig.h"
 #include "chart/ChartFixture.h"
 #include "chart/WeightageDialog.h"
-#include "controls/CommandTarget.h"
 #include "controls/MyScroll.h"
 #include "controls/PictureButton.h"
 #include "sample/SampleGenerator.h"
@@ -80,7 +79,7 @@ private Q_SLOTS:
             {3, Qt::Key_End, 0, 4, -1}};
         for (const auto& row : rows) {
             init();
-            CMyScroll* bar = m_view->ScrollBar(IDC_SYMPTOM_SCROLL);
+            CMyScroll* bar = m_view->ScrollBar(FormPart::SymptomScroll);
             bar->SetPosition(4);
             m_view->ScrollToRemedy(20);
             const auto shift = row.shift ? Qt::ShiftModifier : Qt::NoModifier;
@@ -91,7 +90,7 @@ private Q_SLOTS:
             else
                 Wheel(row.where ? m_view : static_cast<QWidget*>(bar), row.where ? at : QPoint(5, 5), row.notchesOrKey,
                     shift);
-            const int last = m_view->ScrollBar(IDC_REMEDY_SCROLL)->maximum();
+            const int last = m_view->ScrollBar(FormPart::RemedyScroll)->maximum();
             QCOMPARE(bar->value(), row.symptoms);
             QCOMPARE(m_view->PaintState().remedyPosition, row.remedies < 0 ? last : row.remedies);
             // The rows were painted anew at once, so the next arrow step moves one line from there.
@@ -124,7 +123,7 @@ private Q_SLOTS:
         scroller->parentWidget()->showNormal();
         QVERIFY(scroller->width() > 400 && scroller->height() > 300);
         scroller->parentWidget()->resize(500, 300);
-        for (int id : {IDC_MIND, IDC_SYMPTOM_COVERED, IDC_REMEDY_COUNT, IDC_REMEDY_SCROLL}) {
+        for (FormPart id : {FormPart::Mind, FormPart::SymptomCovered, FormPart::RemedyCount, FormPart::RemedyScroll}) {
             scroller->ensureWidgetVisible(m_view->Control(id), 0, 0);
             const QRect shown(m_view->Control(id)->mapTo(scroller->viewport(), QPoint()), m_view->Control(id)->size());
             QVERIFY(m_view->rect().contains(m_view->Control(id)->geometry())
@@ -160,22 +159,24 @@ private Q_SLOTS:
         // Left to right as the buttons stand, each list button with its counter; then the chart and its totals.
         const struct
         {
-            int button, counter;
-        } buttons[] = {{IDC_MIND, IDC_MIND_COUNT}, {IDC_GENERAL, IDC_GENERAL_COUNT}, {IDC_REST, IDC_REST_COUNT},
-            {IDC_CLIPBOARD1, IDC_CLIP1_COUNT}, {IDC_CLIPBOARD2, IDC_CLIP2_COUNT}, {IDC_CLIPBOARD3, IDC_CLIP3_COUNT},
-            {IDC_RESET_CLIPBOARD, 0}, {IDC_NORMAL, 0}, {IDC_SORTED, 0}, {IDC_DRUG_FILTER, 0}, {IDC_PLANT_FILTER, 0},
-            {IDC_ANIMAL_FILTER, 0}, {IDC_MINERAL_FILTER, 0}, {IDC_WEIGHTAGE, 0}, {IDC_SYMPTOM_COVERED, 0}};
-        QStringList expected{m_view->Static(IDC_HEADER_LINE)->text(), m_view->Static(IDC_CAPTION)->text()};
+            FormPart button, counter = FormPart::None;
+        } buttons[] = {{FormPart::Mind, FormPart::MindCount}, {FormPart::General, FormPart::GeneralCount},
+            {FormPart::Rest, FormPart::RestCount}, {FormPart::Clipboard1, FormPart::Clip1Count},
+            {FormPart::Clipboard2, FormPart::Clip2Count}, {FormPart::Clipboard3, FormPart::Clip3Count},
+            {FormPart::ResetClipboard}, {FormPart::Normal}, {FormPart::Sorted}, {FormPart::DrugFilter},
+            {FormPart::PlantFilter}, {FormPart::AnimalFilter}, {FormPart::MineralFilter}, {FormPart::Weightage},
+            {FormPart::SymptomCovered}};
+        QStringList expected{m_view->Static(FormPart::HeaderLine)->text(), m_view->Static(FormPart::Caption)->text()};
         for (const auto& b : buttons) {
             expected << m_view->Button(b.button)->toolTip();
-            if (b.counter)
+            if (b.counter != FormPart::None)
                 expected << m_view->Button(b.button)->toolTip() + QStringLiteral(": ")
                         + m_view->Static(b.counter)->text();
         }
         expected << QStringLiteral("[Repertorisation chart]") << QStringLiteral("Symptoms")
                  << QStringLiteral("Symptoms: %1").arg(m_view->Engine().SymptomCount()) << QStringLiteral("Remedies")
                  << QStringLiteral("Remedies: %1").arg(m_view->Engine().RemedyCount());
-        QCOMPARE(m_view->Static(IDC_MIND_COUNT)->text(), QString::number(App().State().MindCount()));
+        QCOMPARE(m_view->Static(FormPart::MindCount)->text(), QString::number(App().State().MindCount()));
 
         QAccessibleInterface* entry = QAccessible::queryAccessibleInterface(m_view);
         QStringList read;
@@ -216,7 +217,7 @@ private Q_SLOTS:
 
     void symptomLinesShowTheWholeRubricAsATooltip()
     {
-        m_view->ScrollBar(IDC_SYMPTOM_SCROLL)->SetPosition(3);
+        m_view->ScrollBar(FormPart::SymptomScroll)->SetPosition(3);
         const auto tip = [this](const ChartRect& where) {
             QHelpEvent help(QEvent::ToolTip, Centre(where), m_view->mapToGlobal(Centre(where)));
             QApplication::sendEvent(m_view, &help);
@@ -255,8 +256,7 @@ private Q_SLOTS:
         for (QWidget* widget = m_view; widget && !child; widget = widget->parentWidget())
             child = qobject_cast<QMdiSubWindow*>(widget);
         QVERIFY(child && isQuillon(child->windowIcon()) && isQuillon(App().MainFrame()->windowIcon()));
-        App().MainFrame()->UpdateCommandUI();
-        testing::WithShown<QDialog>([] { App().MainFrame()->Action(ID_APP_ABOUT)->trigger(); },
+        testing::WithShown<QDialog>([] { App().MainFrame()->Action("about")->trigger(); },
             [&](QDialog& about) {
                 QVERIFY(isQuillon(about.windowIcon()));
                 const QImage shown = about.findChild<QLabel*>(QStringLiteral("aboutIcon"))->pixmap().toImage();
@@ -278,9 +278,9 @@ private Q_SLOTS:
         const QRect chart(0, m_view->Geometry().Cy(150), m_view->width(), m_view->Geometry().Cy(300));
         m_view->setFocus();
         const QImage focused = m_view->grab(chart).toImage();
-        m_view->Button(IDC_MIND)->setFocus();
+        m_view->Button(FormPart::Mind)->setFocus();
         QVERIFY(reached.contains(m_view) && m_view->grab(chart).toImage() != focused);
-        QTest::keyClick(m_view->Button(IDC_MIND), Qt::Key_Return);
+        QTest::keyClick(m_view->Button(FormPart::Mind), Qt::Key_Return);
         QCOMPARE(m_view->Engine().SymptomCount(), App().State().MindCount());
     }
 
@@ -288,11 +288,11 @@ private Q_SLOTS:
     {
         QStringList shown;
         QTimer::singleShot(0, [&] {
-            shown << m_view->Static(IDC_REMEDY_COUNT)->text() << QString::number(m_view->Engine().RemedyCount())
-                  << m_view->Static(IDC_CAPTION)->text().left(28);
+            shown << m_view->Static(FormPart::RemedyCount)->text() << QString::number(m_view->Engine().RemedyCount())
+                  << m_view->Static(FormPart::Caption)->text().left(28);
             QApplication::activeModalWidget()->close();
         });
-        QTest::mouseClick(m_view->Button(IDC_PLANT_FILTER), Qt::LeftButton);
+        QTest::mouseClick(m_view->Button(FormPart::PlantFilter), Qt::LeftButton);
         QCOMPARE(shown.value(0) + shown.value(2), shown.value(1) + QStringLiteral("Repertorisation: Drug Filter"));
     }
 };

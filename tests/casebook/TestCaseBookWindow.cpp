@@ -48,9 +48,29 @@ RecordingMessageSink* g_sink = nullptr;
 testing::ScriptedChoices* g_choices = nullptr;
 testing::TempFolder* g_scratch = nullptr;
 
-QAction* Command(int id)
+QAction* Command(const char* name)
 {
-    return App().MainFrame()->findChild<QAction*>(QStringLiteral("casebook%1").arg(id));
+    return App().MainFrame()->Action(name);
+}
+
+// Saves the open chart through File > Save Analysis, under `name` when one is given.
+void SaveAnalysisAs(const QString& name = {})
+{
+    WithShown<CSaveAnalysisDialog>([] { Command("saveAnalysis")->trigger(); },
+        [&](CSaveAnalysisDialog& dialog) {
+            if (!name.isEmpty())
+                dialog.NameEdit()->setText(name);
+            QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
+        });
+}
+
+// Right-clicks the chart's second remedy and chooses Record Prescription from its popup.
+void RecordPrescriptionFromPopup(CRepView* view)
+{
+    const auto popup = testing::WhenShown<QMenu>([](QMenu& menu) { menu.actions().at(4)->trigger(); });
+    const ChartRect cell = view->Geometry().GridCellRect(1);
+    QTest::mouseClick(view, Qt::RightButton, {}, QPoint((cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2));
+    QVERIFY(*popup);
 }
 
 CRepView* OpenChart(const char* regNo, const char* name)
@@ -130,9 +150,9 @@ private Q_SLOTS:
         CRepView* view = OpenChart("1001", "Anna Berger");
         QVERIFY(view);
         g_sink->Clear();
-        Command(ID_SAVE_ANALYSIS)->trigger();
+        Command("saveAnalysis")->trigger();
         QCOMPARE(g_sink->Texts(), std::vector<std::string>{kMsgCaseBookNewer});
-        QTest::mouseClick(view->Button(IDC_MIND), Qt::LeftButton);
+        QTest::mouseClick(view->Button(FormPart::Mind), Qt::LeftButton);
         QCOMPARE(view->Operations().size(), std::size_t(1));
         std::filesystem::remove(path);
     }
@@ -151,7 +171,7 @@ private Q_SLOTS:
         const QString file = QString::fromStdString((g_scratch->Path() / "damaged.json").string());
         g_choices->saveFile = file;
         g_sink->Clear();
-        Command(ID_EXPORT_CASE_BOOK)->trigger();
+        Command("exportCaseBook")->trigger();
         QCOMPARE(g_sink->Texts().size(), std::size_t(2));
         QVERIFY2(g_sink->Texts()[0].find("is damaged or not a case book: it was moved aside") != std::string::npos,
             g_sink->Texts()[0].c_str());
@@ -163,7 +183,7 @@ private Q_SLOTS:
         g_choices->saveFile = QString::fromStdString(refused.string());
         g_sink->Clear();
         App().MainFrame()->statusBar()->clearMessage();
-        Command(ID_EXPORT_CASE_BOOK)->trigger();
+        Command("exportCaseBook")->trigger();
         QCOMPARE(g_sink->Texts(),
             std::vector<std::string>{
                 "The case book could not be exported to " + refused.string() + " (No such file or directory)."});
@@ -176,7 +196,7 @@ private Q_SLOTS:
     {
         CRepView* view = OpenChart("1001", "Anna Berger");
         QVERIFY(view);
-        QTest::mouseClick(view->Button(IDC_GENERAL), Qt::LeftButton);
+        QTest::mouseClick(view->Button(FormPart::General), Qt::LeftButton);
         App().MainFrame()->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(App().MainFrame()));
         WithShown<CSaveAnalysisDialog>([] { QTest::keyClick(App().MainFrame(), Qt::Key_S, Qt::ControlModifier); },
@@ -188,7 +208,7 @@ private Q_SLOTS:
         QVERIFY(first > 0);
         // The chart moved on: Record Prescription saves it again first (the same analysis, updated), with the
         // second remedy of the chart preselected.
-        QTest::mouseClick(view->Button(IDC_SORTED), Qt::LeftButton);
+        QTest::mouseClick(view->Button(FormPart::Sorted), Qt::LeftButton);
         const RemedyResult* second = view->Engine().SortedRemedy(1);
         QVERIFY(second);
         const QString expected = FromData(App().State().m_pRemedyCatalogue->Entry(second->code)->fullName);
@@ -210,11 +230,8 @@ private Q_SLOTS:
             QCOMPARE(prescribedOn, QDate::currentDate().addYears(-1));
             QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
         });
-        const auto popup = testing::WhenShown<QMenu>([](QMenu& menu) { menu.actions().at(4)->trigger(); });
-        const ChartRect cell = view->Geometry().GridCellRect(1);
-        QTest::mouseClick(
-            view, Qt::RightButton, {}, QPoint((cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2));
-        QVERIFY(*popup && *saved && *prescribed);
+        RecordPrescriptionFromPopup(view);
+        QVERIFY(*saved && *prescribed);
         QCOMPARE(App().CaseBook()->CurrentAnalysis(), first);
         CCaseBook& book = *App().CaseBook()->Book();
         QCOMPARE(book.LoadAnalysis(first)->steps, (std::vector<std::string>{"general", "sorted"}));
@@ -223,14 +240,9 @@ private Q_SLOTS:
             prescribedOn.toString(Qt::ISODate));
         // Another patient's analysis never shows in this patient's lists.
         QVERIFY(OpenChart("1002", "Rahul Mehta"));
-        WithShown<CSaveAnalysisDialog>([] { Command(ID_SAVE_ANALYSIS)->trigger(); },
-            [](CSaveAnalysisDialog& dialog) { QTest::mouseClick(dialog.OkButton(), Qt::LeftButton); });
+        SaveAnalysisAs();
         view = OpenChart("1001", "Anna Berger");
-        WithShown<CSaveAnalysisDialog>([] { Command(ID_SAVE_ANALYSIS)->trigger(); },
-            [](CSaveAnalysisDialog& dialog) {
-                dialog.NameEdit()->setText(QStringLiteral("Spare"));
-                QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
-            });
+        SaveAnalysisAs(QStringLiteral("Spare"));
 
         // Notes kept with the spare analysis, shown when it is chosen.
         CCaseBook& spareBook = *App().CaseBook()->Book();
@@ -238,7 +250,7 @@ private Q_SLOTS:
         spare.notes = "Thirst at night; ask again in a week.";
         QVERIFY(spareBook.SaveAnalysis(CurrentPatient(App().State().Patient()), spare));
         spare = *spareBook.LoadAnalysis(spare.id);
-        WithShown<COpenAnalysisDialog>([] { Command(ID_OPEN_ANALYSIS)->trigger(); },
+        WithShown<COpenAnalysisDialog>([] { Command("openAnalysis")->trigger(); },
             [&](COpenAnalysisDialog& dialog) {
                 QCOMPARE(Names(dialog), (std::vector<std::string>{"Analysis of 12/03/2002 generals", "Spare"}));
                 QCOMPARE(Cell(dialog, 0, CAnalysisListModel::PrescriptionColumn), expected + QStringLiteral(" 200C"));
@@ -277,7 +289,7 @@ private Q_SLOTS:
             });
 
         g_choices->saveFile = QString::fromStdString((g_scratch->Path() / "book.pdf").string());
-        WithShown<CCaseBookDialog>([] { Command(ID_CASE_BOOK)->trigger(); },
+        WithShown<CCaseBookDialog>([] { Command("caseBook")->trigger(); },
             [](CCaseBookDialog& dialog) {
                 QVERIFY(dialog.Page()->toPlainText().contains(QStringLiteral("Visit of 12/03/2002")));
                 QTest::mouseClick(dialog.PdfButton(), Qt::LeftButton);
@@ -295,9 +307,9 @@ private Q_SLOTS:
     {
         CRepView* view = OpenChart("1002", "Rahul Mehta");
         QVERIFY(view);
-        QTest::mouseClick(view->Button(IDC_GENERAL), Qt::LeftButton);
+        QTest::mouseClick(view->Button(FormPart::General), Qt::LeftButton);
         const QString tooLongName(int(kMaxCaseBookName) + 1, QLatin1Char('a'));
-        WithShown<CSaveAnalysisDialog>([] { Command(ID_SAVE_ANALYSIS)->trigger(); },
+        WithShown<CSaveAnalysisDialog>([] { Command("saveAnalysis")->trigger(); },
             [&](CSaveAnalysisDialog& dialog) {
                 dialog.NameEdit()->clear();
                 QTest::keyClicks(dialog.NameEdit(), tooLongName);
@@ -314,13 +326,7 @@ private Q_SLOTS:
         QCOMPARE(saved->notes.back(), 'x');
 
         // Record Prescription from the popup of the chart's second remedy.
-        const auto popup = testing::WhenShown<QMenu>([](QMenu& menu) { menu.actions().at(4)->trigger(); });
-        WithShown<CPrescriptionDialog>(
-            [view] {
-                const ChartRect cell = view->Geometry().GridCellRect(1);
-                QTest::mouseClick(
-                    view, Qt::RightButton, {}, QPoint((cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2));
-            },
+        WithShown<CPrescriptionDialog>([view] { RecordPrescriptionFromPopup(view); },
             [&](CPrescriptionDialog& dialog) {
                 QTest::keyClicks(dialog.PotencyEdit(), tooLongName);
                 QCOMPARE(dialog.PotencyEdit()->text().size(), int(kMaxCaseBookShortText));
@@ -328,7 +334,6 @@ private Q_SLOTS:
                 QCOMPARE(dialog.RepetitionEdit()->text().size(), int(kMaxCaseBookShortText));
                 PastTheBoundThenAtIt(dialog, dialog.NoteEdit(), QStringLiteral("note"));
             });
-        QVERIFY(*popup);
         const auto prescriptions = book.ListPrescriptions(CurrentPatient(App().State().Patient()).practice, "1002");
         QCOMPARE(prescriptions.size(), std::size_t(1));
         QCOMPARE(prescriptions[0].note.size(), kMaxCaseBookNote);
@@ -356,13 +361,9 @@ private Q_SLOTS:
         before();
         auto* view = qobject_cast<CRepView*>(App().OpenViewTemplate(kViewChart));
         QVERIFY(view);
-        QTest::mouseClick(view->Button(IDC_MIND), Qt::LeftButton);
+        QTest::mouseClick(view->Button(FormPart::Mind), Qt::LeftButton);
         const std::string dump = view->DumpChartText();
-        WithShown<CSaveAnalysisDialog>([] { Command(ID_SAVE_ANALYSIS)->trigger(); },
-            [](CSaveAnalysisDialog& dialog) {
-                dialog.NameEdit()->setText(QStringLiteral("Pruned"));
-                QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
-            });
+        SaveAnalysisAs(QStringLiteral("Pruned"));
         QVERIFY(App().CaseBook()->RestoreAnalysis(App().CaseBook()->CurrentAnalysis()));
         auto* restored = qobject_cast<CRepView*>(App().OpenView(kViewChart));
         QVERIFY(restored);
@@ -419,7 +420,7 @@ private Q_SLOTS:
         const QString file = QString::fromStdString((g_scratch->Path() / "export").string());
         g_choices->saveFile = file;
         g_sink->Clear();
-        Command(ID_EXPORT_CASE_BOOK)->trigger();
+        Command("exportCaseBook")->trigger();
         // Confirmed as a save is, naming the file written.
         QCOMPARE(g_sink->Texts(), std::vector<std::string>{});
         QCOMPARE(App().MainFrame()->statusBar()->currentMessage(),
@@ -428,7 +429,7 @@ private Q_SLOTS:
             QVERIFY(book.DeleteAnalysis(row.analysis.id));
         g_choices->openFile = file + QStringLiteral(".json");
         g_sink->Clear();
-        Command(ID_IMPORT_CASE_BOOK)->trigger();
+        Command("importCaseBook")->trigger();
         QCOMPARE(g_sink->Texts().size(), std::size_t(1));
         QVERIFY(g_sink->Texts()[0].starts_with("Case book imported: 2 analyses added, 0 replaced"));
         const auto after = book.ListAnalyses(patient.practice, "1001");
@@ -458,7 +459,7 @@ private Q_SLOTS:
                 }
             },
             "saved"));
-        WithShown<COpenAnalysisDialog>([] { Command(ID_OPEN_ANALYSIS)->trigger(); },
+        WithShown<COpenAnalysisDialog>([] { Command("openAnalysis")->trigger(); },
             [&](COpenAnalysisDialog& dialog) {
                 QCOMPARE(dialog.Model()->rowCount(), int(CAnalysisListModel::kPageRows));
                 QCOMPARE(Cell(dialog, 0, CAnalysisListModel::NameColumn), QStringLiteral("Long 1"));
@@ -470,7 +471,7 @@ private Q_SLOTS:
                 QTRY_COMPARE(dialog.NotesView()->toPlainText(), QStringLiteral("The last note"));
             });
         g_choices->saveFile = QString::fromStdString((g_scratch->Path() / "long.pdf").string());
-        WithShown<CCaseBookDialog>([] { Command(ID_CASE_BOOK)->trigger(); },
+        WithShown<CCaseBookDialog>([] { Command("caseBook")->trigger(); },
             [&](CCaseBookDialog& dialog) {
                 const QString first = dialog.Page()->toPlainText();
                 // The first piece: the first hundred analyses, the hundred-and-first not yet.
@@ -497,11 +498,7 @@ private Q_SLOTS:
     {
         const QString original = QString::fromStdString(App().State().m_folder.Root().string());
         QVERIFY(OpenChart("1001", "Anna Berger"));
-        WithShown<CSaveAnalysisDialog>([] { Command(ID_SAVE_ANALYSIS)->trigger(); },
-            [](CSaveAnalysisDialog& dialog) {
-                dialog.NameEdit()->setText(QStringLiteral("Before the move"));
-                QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
-            });
+        SaveAnalysisAs(QStringLiteral("Before the move"));
         const auto copyTo = [](const char* name) {
             const auto to = g_scratch->Path() / name;
             std::filesystem::copy(App().State().m_folder.Root(), to, std::filesystem::copy_options::recursive);
@@ -511,7 +508,7 @@ private Q_SLOTS:
         const auto copy = copyTo("copy");
         const auto listed = [] {
             std::vector<std::string> names;
-            WithShown<COpenAnalysisDialog>([] { Command(ID_OPEN_ANALYSIS)->trigger(); },
+            WithShown<COpenAnalysisDialog>([] { Command("openAnalysis")->trigger(); },
                 [&names](COpenAnalysisDialog& dialog) {
                     names = Names(dialog);
                     dialog.reject();

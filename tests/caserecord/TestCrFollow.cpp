@@ -3,7 +3,6 @@
 #include "app/QuillonApp.h"
 #include "caserecord/CaseRecordPage.h"
 #include "caserecord/CrFollow.h"
-#include "controls/CommandTarget.h"
 #include "fixtures/CaseRecordWriters.h"
 #include "support/AppTest.h"
 #include "support/TempFolder.h"
@@ -50,9 +49,9 @@ class TestCrFollow final : public QObject
 {
     Q_OBJECT
 
-    static CCrFollow* OpenFromMenu(int commandId)
+    static CCrFollow* OpenFromMenu(const char* name)
     {
-        QAction* action = App().MainFrame()->Action(commandId);
+        QAction* action = App().MainFrame()->Action(name);
         if (!action || !action->isEnabled())
             return nullptr;
         action->trigger();
@@ -74,7 +73,7 @@ private Q_SLOTS:
 
     void caseRecordFromTheMenu()
     {
-        CCrFollow* view = OpenFromMenu(ID_FULL_CASE_RECORD);
+        CCrFollow* view = OpenFromMenu("fullCaseRecord");
         QVERIFY(view);
         QVERIFY(g_sink->Messages().empty());
         QCOMPARE(view->windowTitle(), QStringLiteral("Full Case Record -- Zo\u00EB Rao"));
@@ -133,20 +132,21 @@ private Q_SLOTS:
 
     void missingOrEmptyFilesShowAnEmptyBrowser_data()
     {
-        QTest::addColumn<int>("command");
+        QTest::addColumn<QString>("command");
         QTest::addColumn<QString>("file");
         QTest::addColumn<bool>("empty"); // emptied rather than removed
         QTest::addColumn<QString>("message");
-        QTest::newRow("no case record") << int(ID_FULL_CASE_RECORD) << "P001.cas" << false
-                                        << QString::fromLatin1(kMsgNoCaseRecordData);
-        QTest::newRow("no follow-up") << int(ID_FOLLOWUP) << "P001.flw" << false
-                                      << QString::fromLatin1(kMsgNoFollowupData);
-        QTest::newRow("empty case record") << int(ID_FULL_CASE_RECORD) << "P001.cas" << true << QString();
+        QTest::newRow("no case record") << "fullCaseRecord"
+                                        << "P001.cas" << false << QString::fromLatin1(kMsgNoCaseRecordData);
+        QTest::newRow("no follow-up") << "followup"
+                                      << "P001.flw" << false << QString::fromLatin1(kMsgNoFollowupData);
+        QTest::newRow("empty case record") << "fullCaseRecord"
+                                           << "P001.cas" << true << QString();
     }
 
     void missingOrEmptyFilesShowAnEmptyBrowser()
     {
-        QFETCH(int, command);
+        QFETCH(QString, command);
         QFETCH(QString, file);
         QFETCH(bool, empty);
         QFETCH(QString, message);
@@ -154,7 +154,7 @@ private Q_SLOTS:
             g_folder->Write(file.toStdString(), "");
         else
             std::filesystem::remove(g_folder->Path() / file.toStdString());
-        CCrFollow* view = OpenFromMenu(command);
+        CCrFollow* view = OpenFromMenu(command.toLatin1().constData());
         QVERIFY(view);
         QCOMPARE(g_sink->Texts().size(), message.isEmpty() ? 0u : 1u);
         if (!message.isEmpty())
@@ -184,7 +184,7 @@ private Q_SLOTS:
         if (folderInPlace)
             std::filesystem::create_directory(g_folder->Path() / "template.html");
 
-        CCrFollow* view = OpenFromMenu(ID_FULL_CASE_RECORD);
+        CCrFollow* view = OpenFromMenu("fullCaseRecord");
         QVERIFY(view);
         QVERIFY(g_sink->Messages().empty());
         QVERIFY2(view->Browser()->toPlainText().contains(QStringLiteral("Headache <worse>")),
@@ -202,7 +202,7 @@ private Q_SLOTS:
 
     void browserLoadsOnlyThePage()
     {
-        CCrFollow* view = OpenFromMenu(ID_FULL_CASE_RECORD);
+        CCrFollow* view = OpenFromMenu("fullCaseRecord");
         QVERIFY(view);
         CPageBrowser* browser = view->Browser();
         const QUrl page = QUrl::fromLocalFile(browser->PagePath());

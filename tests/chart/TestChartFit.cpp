@@ -6,7 +6,6 @@
 #include "app/MainFrame.h"
 #include "chart/ChartAccessible.h"
 #include "chart/ChartPainter.h"
-#include "controls/CommandTarget.h"
 #include "controls/MyScroll.h"
 #include "engine/RepEngine.h"
 #include "fixtures/CaseWriters.h"
@@ -59,7 +58,7 @@ void WritePractice(const TempFolder& folder)
 
 QAction* FitAction()
 {
-    return App().MainFrame()->Action(ID_FIT_CHART);
+    return App().MainFrame()->Action("fitChart");
 }
 
 // The main window maximised on a screen of that size, its borders taking two pixels each side, the chart's frame
@@ -125,10 +124,10 @@ private Q_SLOTS:
                 qPrintable(at));
             QVERIFY2(CountColour(image, last, kTotalityColour, 40) > 0, qPrintable(at));
             QCOMPARE(m_view->Geometry().VisibleSymptoms(), 11);
-            QCOMPARE(m_view->ScrollBar(IDC_SYMPTOM_SCROLL)->maximum(), kSymptoms - 11);
-            QCOMPARE(m_view->ScrollBar(IDC_REMEDY_SCROLL)->maximum(), kRemedies - 13);
-            QCOMPARE(m_view->ScrollBar(IDC_SYMPTOM_SCROLL)->Page(), 3);
-            QCOMPARE(m_view->ScrollBar(IDC_REMEDY_SCROLL)->Page(), 11);
+            QCOMPARE(m_view->ScrollBar(FormPart::SymptomScroll)->maximum(), kSymptoms - 11);
+            QCOMPARE(m_view->ScrollBar(FormPart::RemedyScroll)->maximum(), kRemedies - 13);
+            QCOMPARE(m_view->ScrollBar(FormPart::SymptomScroll)->Page(), 3);
+            QCOMPARE(m_view->ScrollBar(FormPart::RemedyScroll)->Page(), 11);
         }
     }
 
@@ -161,8 +160,8 @@ private Q_SLOTS:
             QCOMPARE(columns, 13);
             QVERIFY2(ToQRect(g.GridCellRect(columns - 1)).right() < c.width, qPrintable(at));
             QVERIFY2(g.Cx(355 + 35 * columns + 30) > c.width - 2, qPrintable(at));
-            const CMyScroll* symptomBar = m_view->ScrollBar(IDC_SYMPTOM_SCROLL);
-            const CMyScroll* remedyBar = m_view->ScrollBar(IDC_REMEDY_SCROLL);
+            const CMyScroll* symptomBar = m_view->ScrollBar(FormPart::SymptomScroll);
+            const CMyScroll* remedyBar = m_view->ScrollBar(FormPart::RemedyScroll);
             QCOMPARE(symptomBar->maximum(), kSymptoms - rows);
             QCOMPARE(remedyBar->maximum(), kRemedies - columns);
             QCOMPARE(symptomBar->Page(), std::max(rows - 8, 1));
@@ -180,8 +179,8 @@ private Q_SLOTS:
         FitAction()->trigger();
         QVERIFY(!App().Settings().FitChartToWindow());
         QCOMPARE(m_view->Geometry().VisibleSymptoms(), 11);
-        QCOMPARE(m_view->ScrollBar(IDC_SYMPTOM_SCROLL)->maximum(), kSymptoms - 11);
-        QCOMPARE(m_view->ScrollBar(IDC_REMEDY_SCROLL)->maximum(), kRemedies - 13);
+        QCOMPARE(m_view->ScrollBar(FormPart::SymptomScroll)->maximum(), kSymptoms - 11);
+        QCOMPARE(m_view->ScrollBar(FormPart::RemedyScroll)->maximum(), kRemedies - 13);
     }
 
     // A chart opened while the setting is on opens fitted; the accessible table keeps the whole chart's counts and
@@ -218,8 +217,8 @@ private Q_SLOTS:
         m_view->setFocus();
         const int rows = m_view->Geometry().VisibleSymptoms();
         const int columns = m_view->Geometry().DrawnColumns();
-        CMyScroll* symptomBar = m_view->ScrollBar(IDC_SYMPTOM_SCROLL);
-        CMyScroll* remedyBar = m_view->ScrollBar(IDC_REMEDY_SCROLL);
+        CMyScroll* symptomBar = m_view->ScrollBar(FormPart::SymptomScroll);
+        CMyScroll* remedyBar = m_view->ScrollBar(FormPart::RemedyScroll);
         for (int i = 1; i < columns; ++i)
             QTest::keyClick(m_view, Qt::Key_Right);
         QCOMPARE(m_view->CursorColumn(), columns - 1);
@@ -246,7 +245,7 @@ private Q_SLOTS:
     {
         FitAction()->trigger();
         ShowAsOnScreen(m_view, QSize(1280, 800));
-        App().MainFrame()->Action(ID_MAGNIFY)->trigger();
+        App().MainFrame()->Action("magnify")->trigger();
         auto* magnifier = m_view->findChild<CMagnifier*>();
         QVERIFY(magnifier && magnifier->IsShown());
         QCOMPARE(magnifier->geometry(), m_view->rect());
@@ -256,7 +255,7 @@ private Q_SLOTS:
         QCOMPARE(magnifier->Snapshot().size(), m_view->size());
         QVERIFY(CountColour(magnifier->Snapshot().toImage(), lastRow, kGradeColour, 120) > 0);
         QTest::mouseRelease(magnifier, Qt::LeftButton, {}, lastRow.center());
-        App().MainFrame()->Action(ID_MAGNIFY)->trigger();
+        App().MainFrame()->Action("magnify")->trigger();
     }
 
     // The saved pages hold the whole chart whatever the window shows: the same pages fitted and specified.
@@ -271,10 +270,7 @@ private Q_SLOTS:
             const QString file
                 = QString::fromStdString((out.Path() / ("chart" + std::to_string(fit) + ".pdf")).string());
             g_choices->saveFile = file;
-            App().MainFrame()->FileMenu()->aboutToShow();
-            for (QAction* action : App().MainFrame()->FileMenu()->actions())
-                if (action->data().toInt() == ID_SAVE_CHART_PDF)
-                    action->trigger();
+            App().MainFrame()->Action("saveChartPdf")->trigger();
             pages[fit] = PdfPages(file);
         }
         g_choices->saveFile.reset();

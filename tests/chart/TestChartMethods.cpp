@@ -82,7 +82,7 @@ private Q_SLOTS:
 
     void deletingEverySymptomLeavesAnEmptyChart()
     {
-        WithShown<CRecordedSymptomsDialog>([&] { m_view->OnCommand(ID_SYMPTOM_LIST); },
+        WithShown<CRecordedSymptomsDialog>([&] { m_view->Actions().symptomList->trigger(); },
             [](CRecordedSymptomsDialog& dialog) {
                 while (dialog.SymptomList()->count() > 0) {
                     ClickLine(dialog.SymptomList(), 0);
@@ -91,15 +91,15 @@ private Q_SLOTS:
                 QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
             });
         QCOMPARE(m_view->Engine().RemedyCount(), 0);
-        for (int id : {IDC_MIND_COUNT, IDC_GENERAL_COUNT, IDC_REST_COUNT, IDC_SYMPTOM_COUNT, IDC_REMEDY_COUNT})
+        for (FormPart id : {FormPart::MindCount, FormPart::GeneralCount, FormPart::RestCount, FormPart::SymptomCount,
+                 FormPart::RemedyCount})
             QCOMPARE(m_view->Static(id)->text(), QStringLiteral("0"));
         QVERIFY(!m_view->grab().isNull());
         // The deleted symptoms can still be restored from the list; Repertorisation has nothing left.
-        App().MainFrame()->UpdateCommandUI();
-        QVERIFY(App().MainFrame()->Action(ID_SYMPTOM_LIST)->isEnabled());
-        QVERIFY(!App().MainFrame()->Action(ID_REPERTORISATION)->isEnabled());
+        QVERIFY(App().MainFrame()->Action("symptomList")->isEnabled());
+        QVERIFY(!App().MainFrame()->Action("repertorisation")->isEnabled());
         g_sink->Clear();
-        Click(m_view->Button(IDC_MIND));
+        Click(m_view->Button(FormPart::Mind));
         QCOMPARE(g_sink->Texts(), std::vector<std::string>{"Mind symptoms are not recorded"});
     }
 
@@ -117,7 +117,7 @@ private Q_SLOTS:
         Drag(m_view, LineRect(m_view, 2).center(), zone);
         SendMouse(m_view, QEvent::MouseButtonPress, CellRect(m_view, 0, 9).center(), Qt::LeftButton, Qt::LeftButton);
         SendMouse(m_view, QEvent::MouseButtonRelease, CellRect(m_view, 0, 9).center(), Qt::LeftButton, Qt::NoButton);
-        Click(m_view->Button(IDC_MIND));
+        Click(m_view->Button(FormPart::Mind));
         g_sink->Clear();
         Drag(m_view, LineRect(m_view, 2).center(), zone);
         QCOMPARE(reported, QStringList{QStringLiteral("Bell")});

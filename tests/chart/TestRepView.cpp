@@ -121,23 +121,22 @@ private Q_SLOTS:
     void opensWithHeaderCountsCaptionAndBars()
     {
         QCOMPARE(m_view->windowTitle(), QStringLiteral("Repertorisation -- Asha Rao"));
-        QCOMPARE(m_view->Static(IDC_HEADER_LINE)->text(),
+        QCOMPARE(m_view->Static(FormPart::HeaderLine)->text(),
             QStringLiteral("  Of Asha Rao        Reg. No. : 1001       Rep. Date : 05/11/2002"));
         // symptoms, remedies, mind, general, rest, the three clipboards
         QStringList counts;
-        for (int id : {IDC_SYMPTOM_COUNT, IDC_REMEDY_COUNT, IDC_MIND_COUNT, IDC_GENERAL_COUNT, IDC_REST_COUNT,
-                 IDC_CLIP1_COUNT, IDC_CLIP2_COUNT, IDC_CLIP3_COUNT})
+        for (FormPart id : {FormPart::SymptomCount, FormPart::RemedyCount, FormPart::MindCount, FormPart::GeneralCount,
+                 FormPart::RestCount, FormPart::Clip1Count, FormPart::Clip2Count, FormPart::Clip3Count})
             counts << m_view->Static(id)->text();
         QCOMPARE(counts.join(QLatin1Char(' ')), QStringLiteral("14 30 5 5 4 0 0 0"));
-        QCOMPARE(m_view->Static(IDC_CAPTION)->text(), QStringLiteral("Repertorisation: Normal"));
+        QCOMPARE(m_view->Static(FormPart::Caption)->text(), QStringLiteral("Repertorisation: Normal"));
         // The clipboard buttons show their empty pictures, the kind buttons their full ones.
-        QVERIFY(!m_view->Button(IDC_CLIPBOARD1)->IsFull());
-        QVERIFY(m_view->Button(IDC_MIND)->IsFull());
-        QCOMPARE(m_view->ScrollBar(IDC_REMEDY_SCROLL)->maximum(), 17);
-        QCOMPARE(m_view->ScrollBar(IDC_SYMPTOM_SCROLL)->maximum(), 3);
-        QVERIFY(m_view->ScrollBar(IDC_SYMPTOM_TEXT_SCROLL)->isVisible());
-        QVERIFY(m_view->IsCommandEnabled(ID_SYMPTOM_LIST));
-        QVERIFY(m_view->IsCommandEnabled(ID_MAGNIFY));
+        QVERIFY(!m_view->Button(FormPart::Clipboard1)->IsFull());
+        QVERIFY(m_view->Button(FormPart::Mind)->IsFull());
+        QCOMPARE(m_view->ScrollBar(FormPart::RemedyScroll)->maximum(), 17);
+        QCOMPARE(m_view->ScrollBar(FormPart::SymptomScroll)->maximum(), 3);
+        QVERIFY(m_view->ScrollBar(FormPart::TextScroll)->isVisible());
+        QVERIFY(m_view->Actions().symptomList->isEnabled() && m_view->Actions().magnify->isEnabled());
     }
 
     // The words "Symptoms" and "Remedies" fit their boxes with a blank to spare before the counts beside them: as
@@ -147,8 +146,8 @@ private Q_SLOTS:
         for (const QSize screen : {QSize(), QSize(800, 800), QSize(1280, 1024), QSize(1920, 1080)}) {
             if (screen.isValid())
                 m_view->SetScreenSize(screen.width(), screen.height());
-            for (const auto& [labelId, countId] :
-                {std::pair{IDC_SYMPTOMS_LABEL, IDC_SYMPTOM_COUNT}, {IDC_REMEDIES_LABEL, IDC_REMEDY_COUNT}}) {
+            for (const auto& [labelId, countId] : {std::pair{FormPart::SymptomsLabel, FormPart::SymptomCount},
+                     {FormPart::RemediesLabel, FormPart::RemedyCount}}) {
                 const QLabel* label = m_view->Static(labelId);
                 const QLabel* count = m_view->Static(countId);
                 const QFontMetrics metrics = label->fontMetrics();
@@ -192,7 +191,7 @@ private Q_SLOTS:
     {
         // As the drug list asks: scroll so that display index 17 comes first.
         m_view->ScrollToRemedy(17);
-        QCOMPARE(m_view->ScrollBar(IDC_REMEDY_SCROLL)->value(), 17);
+        QCOMPARE(m_view->ScrollBar(FormPart::RemedyScroll)->value(), 17);
         const QImage image = m_view->grab().toImage();
         for (int c = 0; c <= 12; ++c)
             QVERIFY(CountColour(image, CellRect(m_view, 0, c), kTotalityColour) > 0);
@@ -216,7 +215,7 @@ private Q_SLOTS:
 
     void thumbDragRepaintsOnceOnRelease()
     {
-        CMyScroll* bar = m_view->ScrollBar(IDC_REMEDY_SCROLL);
+        CMyScroll* bar = m_view->ScrollBar(FormPart::RemedyScroll);
         const int before = m_view->RemedyRepaints();
         const QRect thumb = ScrollBarPart(bar, QStyle::SC_ScrollBarSlider);
         const QRect groove = ScrollBarPart(bar, QStyle::SC_ScrollBarGroove);
@@ -244,7 +243,7 @@ private Q_SLOTS:
         } cases[] = {{0, true}, {1, false}};
         for (const auto& c : cases) {
             m_view->ScrollToRemedy(kRemedies - 1);
-            const int column = kRemedies - 1 - m_view->ScrollBar(IDC_REMEDY_SCROLL)->value() + c.past;
+            const int column = kRemedies - 1 - m_view->ScrollBar(FormPart::RemedyScroll)->value() + c.past;
             QCOMPARE(OpensAPopup(
                          [&] { QTest::mouseClick(m_view, Qt::RightButton, {}, CellRect(m_view, 0, column).center()); }),
                 c.popup);
@@ -255,20 +254,14 @@ private Q_SLOTS:
 
     void remedyPopupItemsNeedTheirHandlers()
     {
-        m_view->SetCommandHandler(ID_MENU_DRUG_LIST, nullptr);
+        // The popup offers the chart's own actions; one whose owner has not connected it is disabled.
+        m_view->Actions().drugList->setEnabled(false);
         WithShown<QMenu>([&] { QTest::mouseClick(m_view, Qt::RightButton, {}, CellRect(m_view, 0, 2).center()); },
-            [&](QMenu& popup) { QVERIFY(!popup.actions().at(2)->isEnabled() && popup.actions().at(3)->isEnabled()); });
-        QCOMPARE(m_view->SelRemedy(), 2);
-
-        // With a handler the item is enabled and runs it.
-        int ran = 0;
-        m_view->SetCommandHandler(ID_MENU_DRUG_LIST, [&ran] { ++ran; });
-        WithShown<QMenu>([&] { QTest::mouseClick(m_view, Qt::RightButton, {}, CellRect(m_view, 0, 1).center()); },
             [&](QMenu& popup) {
-                QVERIFY(popup.actions().at(2)->isEnabled());
-                popup.actions().at(2)->trigger();
+                QCOMPARE(popup.actions().at(2), m_view->Actions().drugList);
+                QVERIFY(!popup.actions().at(2)->isEnabled() && popup.actions().at(3)->isEnabled());
             });
-        QCOMPARE(ran, 1);
+        QCOMPARE(m_view->SelRemedy(), 2);
     }
 
     // Each press and release of the left button is one step of the chart's log: a row label (its hot spot in
@@ -299,9 +292,9 @@ private Q_SLOTS:
             Drag(m_view, c.from, c.to);
             QCOMPARE(m_view->Operations().size(), steps + 1);
             QCOMPARE(FormatChartCommand(m_view->Operations().back()), std::string(c.step));
-            QCOMPARE(m_view->Static(IDC_CAPTION)->text(), QString::fromLatin1(c.caption));
+            QCOMPARE(m_view->Static(FormPart::Caption)->text(), QString::fromLatin1(c.caption));
             QCOMPARE(int(g_sink->Texts().size()), c.told);
-            QCOMPARE(m_view->Static(IDC_CLIP1_COUNT)->text(), QString::number(c.clipped));
+            QCOMPARE(m_view->Static(FormPart::Clip1Count)->text(), QString::number(c.clipped));
         }
     }
 
@@ -310,19 +303,19 @@ private Q_SLOTS:
         const ChartRect grip = m_view->Geometry().SplitterGrip();
         const QPoint press((grip.left + grip.right) / 2, (grip.top + grip.bottom) / 2);
         SendMouse(m_view, QEvent::MouseButtonPress, press, Qt::LeftButton, Qt::LeftButton);
-        QVERIFY(!m_view->ScrollBar(IDC_REMEDY_SCROLL)->isVisible());
-        QVERIFY(!m_view->ScrollBar(IDC_SYMPTOM_TEXT_SCROLL)->isVisible());
+        QVERIFY(!m_view->ScrollBar(FormPart::RemedyScroll)->isVisible());
+        QVERIFY(!m_view->ScrollBar(FormPart::TextScroll)->isVisible());
         const int x = press.x() - ChartX(m_view, 100);
         // The press cleared the hover; passing over the grip again lets the mark follow the pointer.
         SendMouse(m_view, QEvent::MouseMove, press + QPoint(1, 0), Qt::NoButton, Qt::LeftButton);
         SendMouse(m_view, QEvent::MouseMove, QPoint(x, press.y()), Qt::NoButton, Qt::LeftButton);
-        QCOMPARE(m_view->Control(IDC_MARK_1778)->x(), x);
+        QCOMPARE(m_view->Mark(1)->x(), x);
         SendMouse(m_view, QEvent::MouseButtonRelease, QPoint(x, press.y()), Qt::LeftButton, Qt::NoButton);
         const int x0 = x * 840 / m_view->Geometry().ChartWidth() + 5;
         QCOMPARE(m_view->Geometry().GridOrigin(), x0);
-        QVERIFY(m_view->ScrollBar(IDC_REMEDY_SCROLL)->isVisible());
-        QVERIFY(m_view->ScrollBar(IDC_SYMPTOM_TEXT_SCROLL)->isVisible());
-        QCOMPARE(m_view->ScrollBar(IDC_REMEDY_SCROLL)->x(), x + ControlX(m_view, 8));
+        QVERIFY(m_view->ScrollBar(FormPart::RemedyScroll)->isVisible());
+        QVERIFY(m_view->ScrollBar(FormPart::TextScroll)->isVisible());
+        QCOMPARE(m_view->ScrollBar(FormPart::RemedyScroll)->x(), x + ControlX(m_view, 8));
         // The grid is drawn from the new origin.
         const QImage image = m_view->grab().toImage();
         QVERIFY(CountColour(image, CellRect(m_view, 0, 0, x0), kTotalityColour) > 0);
@@ -419,13 +412,13 @@ private Q_SLOTS:
         const QRect cell = m_view->TableCellRect(m_view->CursorRow(), 0);
         const QColor highlight = m_view->palette().color(QPalette::Highlight);
         QVERIFY(CountColour(m_view->grab().toImage(), cell, highlight, 10) > 0);
-        m_view->Button(IDC_MIND)->setFocus();
+        m_view->Button(FormPart::Mind)->setFocus();
         QCOMPARE(CountColour(m_view->grab().toImage(), cell, highlight, 10), 0);
 
         // Mind keeps symptoms 0, 3, 6, 9 and 12: the cursor on the last row comes back inside the five.
         for (int k = 0; k < kSymptoms; ++k)
             QTest::keyClick(m_view, Qt::Key_Down);
-        QTest::mouseClick(m_view->Button(IDC_MIND), Qt::LeftButton);
+        QTest::mouseClick(m_view->Button(FormPart::Mind), Qt::LeftButton);
         QCOMPARE(ChartTable(m_view)->rowCount(), 2 + 5);
         QCOMPARE(m_view->CursorRow(), 2 + 4);
     }
@@ -536,7 +529,7 @@ private Q_SLOTS:
     {
         // Symptom-text scrolling: one character on; a text without "]" loses its prefix.
         const CRepEngine& engine = m_view->Engine();
-        CMyScroll* bar = m_view->ScrollBar(IDC_SYMPTOM_TEXT_SCROLL);
+        CMyScroll* bar = m_view->ScrollBar(FormPart::TextScroll);
         QTest::mouseClick(bar, Qt::LeftButton, {}, ScrollBarPart(bar, QStyle::SC_ScrollBarAddLine).center());
         QCOMPARE(bar->Position(), 1);
         QCOMPARE(m_view->TextRepaints(), 1);

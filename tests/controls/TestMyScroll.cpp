@@ -36,7 +36,7 @@ private Q_SLOTS:
             {Qt::Vertical, QStyle::SC_ScrollBarAddLine, 0, 1}, {Qt::Vertical, QStyle::SC_ScrollBarAddLine, 30, 30}};
         for (const auto& row : rows) {
             QWidget parent;
-            CMyScroll bar(row.orientation, &parent, 1);
+            CMyScroll bar(row.orientation, &parent);
             bar.setGeometry(row.orientation == Qt::Horizontal ? QRect(0, 0, 400, 16) : QRect(0, 0, 16, 400));
             bar.SetRangeMaximum(30);
             bar.SetPage(11);

@@ -87,11 +87,10 @@ CRepView* OpenChart(const PatientRow& row, int visit)
 }
 
 // Triggers a View menu command and runs `body` on the dialog it opens.
-template <typename Dialog> bool WithDialog(int commandId, const std::function<void(Dialog*)>& body)
+template <typename Dialog> bool WithDialog(const char* name, const std::function<void(Dialog*)>& body)
 {
     CMainFrame* frame = CQuillonApp::Instance()->MainFrame();
-    frame->UpdateCommandUI();
-    QAction* action = frame->Action(commandId);
+    QAction* action = frame->Action(name);
     if (!action || !action->isEnabled())
         return false;
     const auto seen = testing::WhenShown<Dialog>([body](Dialog& dialog) { body(&dialog); });
@@ -109,7 +108,7 @@ private Q_SLOTS:
     void compareShowsTheReportsRowsAndSavesThem()
     {
         QVERIFY(OpenChart(kThreeVisits, 2));
-        QVERIFY(WithDialog<CCompareVisitsDialog>(ID_COMPARE_VISITS, [](CCompareVisitsDialog* dialog) {
+        QVERIFY(WithDialog<CCompareVisitsDialog>("compareVisits", [](CCompareVisitsDialog* dialog) {
             dialog->SetOtherVisit(1);
             for (const char* top : {"10", "20"}) {
                 dialog->TopBox()->setValue(QString::fromLatin1(top).toInt());
@@ -138,31 +137,29 @@ private Q_SLOTS:
         std::vector<std::vector<QStringList>> tables;
         for (const auto& [open, other] : {std::pair{2, 1}, {1, 2}}) {
             QVERIFY(OpenChart(kThreeVisits, open));
-            QVERIFY(
-                WithDialog<CCompareVisitsDialog>(ID_COMPARE_VISITS, [&, other = other](CCompareVisitsDialog* dialog) {
-                    dialog->SetOtherVisit(other);
-                    QTableWidget* table = dialog->Table();
-                    QVERIFY(QTest::qWaitForWindowExposed(dialog));
-                    QCOMPARE(dialog->findChild<QLabel*>(QStringLiteral("heading"))->text().section(u'\n', 0, 0),
-                        QStringLiteral("From 20/02/2002 to 03/04/2002"));
-                    std::vector<QStringList>& cells = tables.emplace_back();
-                    int rose = 0, fell = 0;
-                    for (int r = 0; r < table->rowCount(); ++r) {
-                        cells.push_back(RowCells(table, r, {0, 1, 2, 3, 4, 5, 6, 7}));
-                        const int before = cells.back()[1].toInt(), after = cells.back()[2].toInt();
-                        if (before == 0 || after == 0 || before == after)
-                            continue;
-                        table->scrollToItem(table->item(r, 3));
-                        const QImage shown
-                            = table->viewport()->grab(table->visualItemRect(table->item(r, 3))).toImage();
-                        const bool green = Has(shown, [](QColor c) { return c.green() > 100 && c.red() < 60; });
-                        const bool red = Has(shown, [](QColor c) { return c.red() > 150 && c.green() < 60; });
-                        QCOMPARE(cells.back()[3].at(0), after < before ? u'+' : u'-');
-                        QVERIFY2(green == (after < before) && red == (after > before), qPrintable(cells.back()[0]));
-                        (after < before ? rose : fell) += 1;
-                    }
-                    QVERIFY(rose > 0 && fell > 0);
-                }));
+            QVERIFY(WithDialog<CCompareVisitsDialog>("compareVisits", [&, other = other](CCompareVisitsDialog* dialog) {
+                dialog->SetOtherVisit(other);
+                QTableWidget* table = dialog->Table();
+                QVERIFY(QTest::qWaitForWindowExposed(dialog));
+                QCOMPARE(dialog->findChild<QLabel*>(QStringLiteral("heading"))->text().section(u'\n', 0, 0),
+                    QStringLiteral("From 20/02/2002 to 03/04/2002"));
+                std::vector<QStringList>& cells = tables.emplace_back();
+                int rose = 0, fell = 0;
+                for (int r = 0; r < table->rowCount(); ++r) {
+                    cells.push_back(RowCells(table, r, {0, 1, 2, 3, 4, 5, 6, 7}));
+                    const int before = cells.back()[1].toInt(), after = cells.back()[2].toInt();
+                    if (before == 0 || after == 0 || before == after)
+                        continue;
+                    table->scrollToItem(table->item(r, 3));
+                    const QImage shown = table->viewport()->grab(table->visualItemRect(table->item(r, 3))).toImage();
+                    const bool green = Has(shown, [](QColor c) { return c.green() > 100 && c.red() < 60; });
+                    const bool red = Has(shown, [](QColor c) { return c.red() > 150 && c.green() < 60; });
+                    QCOMPARE(cells.back()[3].at(0), after < before ? u'+' : u'-');
+                    QVERIFY2(green == (after < before) && red == (after > before), qPrintable(cells.back()[0]));
+                    (after < before ? rose : fell) += 1;
+                }
+                QVERIFY(rose > 0 && fell > 0);
+            }));
         }
         QCOMPARE(tables.at(0), tables.at(1));
         const auto report = ReportRows({"compare", "1003", "2", "1"});
@@ -174,7 +171,7 @@ private Q_SLOTS:
     void stabilityShowsTheReportsRows()
     {
         QVERIFY(OpenChart(kThreeVisits, 2));
-        QVERIFY(WithDialog<CStabilityDialog>(ID_STABILITY, [](CStabilityDialog* dialog) {
+        QVERIFY(WithDialog<CStabilityDialog>("stability", [](CStabilityDialog* dialog) {
             const auto expected = ReportRows({"stability", "1003", "--visit", "2"});
             QTableWidget* table = dialog->Table();
             QCOMPARE(table->rowCount(), static_cast<int>(expected.size()));
@@ -219,13 +216,13 @@ private Q_SLOTS:
             QCOMPARE(g_sink->Texts(), std::vector<std::string>{"Error creating file, aborting saving"});
             g_sink->Clear();
         };
-        QVERIFY(WithDialog<CCompareVisitsDialog>(ID_COMPARE_VISITS, [&](CCompareVisitsDialog* dialog) {
+        QVERIFY(WithDialog<CCompareVisitsDialog>("compareVisits", [&](CCompareVisitsDialog* dialog) {
             dialog->TopBox()->setValue(50);
             dialog->SetOtherVisit(0);
             check(dialog, QStringLiteral("Compare Visits"),
                 {QStringLiteral("Compare Visits"), QStringLiteral("03/04/2002"), QStringLiteral("09/01/2002")});
         }));
-        QVERIFY(WithDialog<CStabilityDialog>(ID_STABILITY, [&](CStabilityDialog* dialog) {
+        QVERIFY(WithDialog<CStabilityDialog>("stability", [&](CStabilityDialog* dialog) {
             check(dialog, QStringLiteral("Stability"), {QStringLiteral("Stability"), QStringLiteral("03/04/2002")});
         }));
     }
@@ -239,7 +236,7 @@ private Q_SLOTS:
         ChartCommand eliminate(ChartVerb::Eliminate);
         eliminate.symptom = 2;
         view->Execute(eliminate);
-        QVERIFY(WithDialog<CStrategiesDialog>(ID_STRATEGIES, [](CStrategiesDialog* dialog) {
+        QVERIFY(WithDialog<CStrategiesDialog>("strategies", [](CStrategiesDialog* dialog) {
             for (const int top : {10, 5}) {
                 dialog->TopBox()->setValue(top);
                 const auto rows = ReportRows(
@@ -299,7 +296,7 @@ private Q_SLOTS:
     void strategiesWithoutEliminationSaySo()
     {
         QVERIFY(OpenChart(kAnna, 0));
-        QVERIFY(WithDialog<CStrategiesDialog>(ID_STRATEGIES, [](CStrategiesDialog* dialog) {
+        QVERIFY(WithDialog<CStrategiesDialog>("strategies", [](CStrategiesDialog* dialog) {
             QVERIFY(dialog->findChild<QLabel*>(QStringLiteral("heading"))
                         ->text()
                         .contains(QStringLiteral("Elimination: no symptom is marked")));
@@ -322,7 +319,7 @@ private Q_SLOTS:
         CRepView* view = OpenChart(kAnna, 0);
         QVERIFY(view);
         QStringList picked;
-        QVERIFY(WithDialog<CFamiliesDialog>(ID_FAMILIES, [&picked](CFamiliesDialog* dialog) {
+        QVERIFY(WithDialog<CFamiliesDialog>("families", [&picked](CFamiliesDialog* dialog) {
             for (const auto& [index, word] : {std::pair{0, "all"}, {3, "mineral"}}) {
                 dialog->KingdomBox()->setCurrentIndex(index);
                 const auto rows = ReportRows({"families", "1001", "--kingdom", word}, QStringLiteral("F"));
@@ -400,7 +397,7 @@ private Q_SLOTS:
     void familiesOfAnotherKingdomStartAtTheTop()
     {
         QVERIFY(OpenChart(kAnna, 0));
-        QVERIFY(WithDialog<CFamiliesDialog>(ID_FAMILIES, [](CFamiliesDialog* dialog) {
+        QVERIFY(WithDialog<CFamiliesDialog>("families", [](CFamiliesDialog* dialog) {
             QTableWidget* table = dialog->Table();
             dialog->resize(dialog->width(), 260);
             QVERIFY(testing::Shown(*dialog));
@@ -422,8 +419,8 @@ private Q_SLOTS:
     void compareNeedsASecondVisit()
     {
         QVERIFY(OpenChart(kAnna, 0));
-        QVERIFY(!WithDialog<CCompareVisitsDialog>(ID_COMPARE_VISITS, [](CCompareVisitsDialog*) {}));
-        QVERIFY(WithDialog<CStabilityDialog>(ID_STABILITY, [](CStabilityDialog*) {}));
+        QVERIFY(!WithDialog<CCompareVisitsDialog>("compareVisits", [](CCompareVisitsDialog*) {}));
+        QVERIFY(WithDialog<CStabilityDialog>("stability", [](CStabilityDialog*) {}));
     }
 };
 

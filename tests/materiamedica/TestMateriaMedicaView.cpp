@@ -41,11 +41,6 @@ void CloseAll()
     App().CloseViewsForCommand();
 }
 
-template <typename T> T* Child(CConvertDialog& dialog, int id)
-{
-    return qobject_cast<T*>(dialog.Control(id));
-}
-
 void DoubleClickEntry(QListWidget* list, const QString& text)
 {
     const QPoint at = list->visualItemRect(list->findItems(text, Qt::MatchExactly).value(0)).center();
@@ -91,18 +86,17 @@ private Q_SLOTS:
         const auto popup = testing::WhenShown<QMenu>([](QMenu& menu) { menu.actions().at(1)->trigger(); });
         testing::WhenShown<CConvertDialog>([&sawDialog](CConvertDialog& dialog) {
             sawDialog = true;
-            QCOMPARE(Child<QListWidget>(dialog, IDC_SELECTED_DRUG_LIST)->count(), 2); // earlier name, picked one
-            DoubleClickEntry(Child<QListWidget>(dialog, IDC_FULL_DRUG_LIST), QStringLiteral("bell"));
-            QCOMPARE(Child<QLabel>(dialog, IDC_DRUG_FULL_NAME)->text(), QStringLiteral("Bellis perennis"));
-            DoubleClickEntry(Child<QListWidget>(dialog, IDC_FULL_DRUG_LIST), QStringLiteral("bell"));
+            QCOMPARE(dialog.SelectedList()->count(), 2); // earlier name, picked one
+            DoubleClickEntry(dialog.FullList(), QStringLiteral("bell"));
+            QCOMPARE(dialog.FullName()->text(), QStringLiteral("Bellis perennis"));
+            DoubleClickEntry(dialog.FullList(), QStringLiteral("bell"));
             QCOMPARE(g_sink->Texts(), std::vector<std::string>{kMsgDrugAlreadyInList});
-            QTest::mouseClick(Child<QCheckBox>(dialog, IDC_MARK_ONE + 2), Qt::LeftButton);
-            QVERIFY(!Child<QCheckBox>(dialog, IDC_MARK_ALL)->isChecked());
-            QTest::mouseClick(Child<QCheckBox>(dialog, IDC_MARK_ONE), Qt::LeftButton);
-            QTest::mouseClick(
-                Child<QRadioButton>(dialog, IDC_OPTION_FIRST + static_cast<int>(kOptionCompare)), Qt::LeftButton);
-            QVERIFY(Child<QPushButton>(dialog, IDC_CONVERT_OK)->isEnabled());
-            QTest::mouseClick(Child<QPushButton>(dialog, IDC_CONVERT_OK), Qt::LeftButton);
+            QTest::mouseClick(dialog.MarkBox(2), Qt::LeftButton);
+            QVERIFY(!dialog.MarkBox(kMarkBoxCount)->isChecked());
+            QTest::mouseClick(dialog.MarkBox(0), Qt::LeftButton);
+            QTest::mouseClick(dialog.OptionButton(kOptionCompare), Qt::LeftButton);
+            QVERIFY(dialog.OkButton()->isEnabled());
+            QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
         });
         // Rank 1 of the chart is Acon (every symptom names it).
         QTest::mouseClick(chart, Qt::RightButton, {},
@@ -117,8 +111,8 @@ private Q_SLOTS:
         bool reopened = false;
         testing::WhenShown<CConvertDialog>([&reopened](CConvertDialog& dialog) {
             reopened = true;
-            QCOMPARE(Child<QListWidget>(dialog, IDC_SELECTED_DRUG_LIST)->count(), 3);
-            QTest::mouseClick(Child<QPushButton>(dialog, 2), Qt::LeftButton);
+            QCOMPARE(dialog.SelectedList()->count(), 3);
+            QTest::mouseClick(dialog.CancelButton(), Qt::LeftButton);
         });
         QTRY_VERIFY(reopened);
         QCOMPARE(g_sink->Texts().back(), std::string(kMsgNoMatchFound));
@@ -198,9 +192,9 @@ private Q_SLOTS:
     {
         CRepCmpVw* view = OpenView({kAcon, kBell});
         QVERIFY(view);
-        App().MainFrame()->Action(ID_MAGNIFY)->trigger();
+        App().MainFrame()->Action("magnify")->trigger();
         CMagnifier* magnifier = view->Magnifier();
-        QVERIFY(magnifier->IsShown() && App().MainFrame()->Action(ID_MAGNIFY)->isChecked());
+        QVERIFY(magnifier->IsShown() && App().MainFrame()->Action("magnify")->isChecked());
         QCOMPARE(magnifier->geometry(), view->rect());
         QCOMPARE(magnifier->Settings().size, 300);
 
@@ -232,8 +226,8 @@ private Q_SLOTS:
         QVERIFY(!magnifier->IsActive() && magnifier->Lens()->isHidden());
 
         // Toggled off, the view takes the clicks again.
-        App().MainFrame()->Action(ID_MAGNIFY)->trigger();
-        QVERIFY(!magnifier->IsShown() && !App().MainFrame()->Action(ID_MAGNIFY)->isChecked());
+        App().MainFrame()->Action("magnify")->trigger();
+        QVERIFY(!magnifier->IsShown() && !App().MainFrame()->Action("magnify")->isChecked());
         QTest::mouseClick(view, Qt::LeftButton, {}, Scaled(view->Layout().rows[2].rect).center());
         QCOMPARE(view->Cursor().CursorRow(), 2);
     }

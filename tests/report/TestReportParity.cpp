@@ -54,7 +54,7 @@ public:
     ChartPagesHeader header;
 };
 
-void Press(CRepView* view, int button)
+void Press(CRepView* view, FormPart button)
 {
     QTest::mouseClick(view->Button(button), Qt::LeftButton);
 }
@@ -82,7 +82,7 @@ void ClickItem(QListWidget* list, int row)
 }
 
 // A button whose dialog `answer` answers.
-template <typename D> void Answer(CRepView* view, int button, std::function<void(D&)> answer)
+template <typename D> void Answer(CRepView* view, FormPart button, std::function<void(D&)> answer)
 {
     const auto ran = WhenShown<D>(std::move(answer));
     Press(view, button);
@@ -92,7 +92,7 @@ template <typename D> void Answer(CRepView* view, int button, std::function<void
 // The Drug Filter dialog (it opens with the boxes of its last OK): only `property` checked, then OK.
 void DrugFilter(CRepView* view, int property)
 {
-    Answer<CDrugFilterDlg>(view, IDC_DRUG_FILTER, [property](CDrugFilterDlg& dialog) {
+    Answer<CDrugFilterDlg>(view, FormPart::DrugFilter, [property](CDrugFilterDlg& dialog) {
         for (int box = 1; box <= kDrugPropertyCount; ++box)
             if (dialog.PropertyBox(box)->isChecked() != (box == property))
                 QTest::mouseClick(dialog.PropertyBox(box), Qt::LeftButton, {}, QPoint(4, 4));
@@ -101,7 +101,7 @@ void DrugFilter(CRepView* view, int property)
 }
 
 // A plant or animal dialog: class line `line` (0: none) clicked, then OK.
-void ClassFilter(CRepView* view, int button, int line)
+void ClassFilter(CRepView* view, FormPart button, int line)
 {
     Answer<CClassFilterDialog>(view, button, [line](CClassFilterDialog& dialog) {
         if (line > 0)
@@ -113,7 +113,7 @@ void ClassFilter(CRepView* view, int button, int line)
 // The mineral dialog: clicks at the centres of cells (negative: a right click), then OK.
 void Mineral(CRepView* view, std::vector<int> cells)
 {
-    Answer<CMineralFilterDlg>(view, IDC_MINERAL_FILTER, [cells](CMineralFilterDlg& dialog) {
+    Answer<CMineralFilterDlg>(view, FormPart::MineralFilter, [cells](CMineralFilterDlg& dialog) {
         for (int cell : cells) {
             const CellRect square = CellRectOf(std::abs(cell));
             QTest::mouseClick(&dialog, cell < 0 ? Qt::RightButton : Qt::LeftButton, {},
@@ -123,7 +123,7 @@ void Mineral(CRepView* view, std::vector<int> cells)
     });
 }
 
-template <typename D> void Cancel(CRepView* view, int button)
+template <typename D> void Cancel(CRepView* view, FormPart button)
 {
     Answer<D>(view, button, [](D& dialog) { QTest::mouseClick(dialog.CancelButton(), Qt::LeftButton); });
 }
@@ -141,32 +141,32 @@ private Q_SLOTS:
         QTest::addColumn<QString>("log"); // the operations as the tool's actions, separated by blanks
         QTest::newRow("the chart as it opens") << Steps([](CRepView*) {}) << QString();
         QTest::newRow("general, rest, mind, drug filter, sorted, normal, plant OK") << Steps([](CRepView* v) {
-            Press(v, IDC_GENERAL);
-            Press(v, IDC_REST);
-            Press(v, IDC_MIND);
+            Press(v, FormPart::General);
+            Press(v, FormPart::Rest);
+            Press(v, FormPart::Mind);
             DrugFilter(v, 1);
-            Press(v, IDC_SORTED);
-            Press(v, IDC_NORMAL);
-            ClassFilter(v, IDC_PLANT_FILTER, 0);
+            Press(v, FormPart::Sorted);
+            Press(v, FormPart::Normal);
+            ClassFilter(v, FormPart::PlantFilter, 0);
         }) << QStringLiteral("general rest mind drug-filter:1 sorted normal plant:0:none");
         QTest::newRow("drags: the first resets the flags; a repeated drop is refused") << Steps([](CRepView* v) {
-            Press(v, IDC_MIND);
+            Press(v, FormPart::Mind);
             Drag(v, 0, 1);
             Drag(v, 2, 3);
             Drag(v, 2, 3);
-            Press(v, IDC_MIND);
+            Press(v, FormPart::Mind);
             Drag(v, 0, 3);
         }) << QStringLiteral("mind drop:0:1 drop:2:3 drop:2:3 mind drop:0:3");
         QTest::newRow("popup clipboard, its button, reset, a click on empty space") << Steps([](CRepView* v) {
             const auto ran = WhenShown<QMenu>([](QMenu& menu) { menu.actions().at(3)->trigger(); });
             QTest::mouseClick(v, Qt::RightButton, {}, Centre(v->Geometry().SymptomLineRect(kFirstSymptomLine + 1)));
             QVERIFY(*ran);
-            Press(v, IDC_CLIPBOARD2);
-            Press(v, IDC_SORTED);
+            Press(v, FormPart::Clipboard2);
+            Press(v, FormPart::Sorted);
             QTest::mouseClick(v, Qt::LeftButton, {}, QPoint(2, 2));
-            Press(v, IDC_CLIPBOARD2);
-            Press(v, IDC_RESET_CLIPBOARD);
-            Press(v, IDC_RESET_CLIPBOARD); // nothing selected: its message
+            Press(v, FormPart::Clipboard2);
+            Press(v, FormPart::ResetClipboard);
+            Press(v, FormPart::ResetClipboard); // nothing selected: its message
         }) << QStringLiteral("clip:1:2 clipboard:2 sorted click clipboard:2 reset-clipboard reset-clipboard");
         QTest::newRow("popup elimination, checked while in force") << Steps([](CRepView* v) {
             for (const auto& [line, checked] : {std::pair{1, false}, {3, false}, {1, true}}) {
@@ -180,24 +180,24 @@ private Q_SLOTS:
                     v, Qt::RightButton, {}, Centre(v->Geometry().SymptomLineRect(kFirstSymptomLine + line)));
                 QVERIFY(*ran);
                 if (line == 3)
-                    Press(v, IDC_SORTED);
+                    Press(v, FormPart::Sorted);
             }
         }) << QStringLiteral("eliminate:1 eliminate:3 sorted eliminate:1");
         QTest::newRow("labels, then weightage") << Steps([](CRepView* v) {
             for (const ChartRect& spot :
                 {v->Geometry().CoveredHotSpot(), v->Geometry().NameHotSpot(), v->Geometry().TotalityHotSpot()})
                 QTest::mouseClick(v, Qt::LeftButton, {}, Centre(spot));
-            Answer<CWeightageDlg>(v, IDC_WEIGHTAGE, [](CWeightageDlg& dialog) {
+            Answer<CWeightageDlg>(v, FormPart::Weightage, [](CWeightageDlg& dialog) {
                 dialog.IntensityList(1)->setFocus();
                 QTest::keyClick(dialog.IntensityList(1), Qt::Key_Down); // from 1 to 2
                 QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
             });
         }) << QStringLiteral("label:covered label:name label:totality weightage:1=2");
         QTest::newRow("every dialog cancelled") << Steps([](CRepView* v) {
-            Cancel<CWeightageDlg>(v, IDC_WEIGHTAGE);
-            Cancel<CDrugFilterDlg>(v, IDC_DRUG_FILTER);
-            Cancel<CClassFilterDialog>(v, IDC_ANIMAL_FILTER);
-            Cancel<CMineralFilterDlg>(v, IDC_MINERAL_FILTER);
+            Cancel<CWeightageDlg>(v, FormPart::Weightage);
+            Cancel<CDrugFilterDlg>(v, FormPart::DrugFilter);
+            Cancel<CClassFilterDialog>(v, FormPart::AnimalFilter);
+            Cancel<CMineralFilterDlg>(v, FormPart::MineralFilter);
         }) << QStringLiteral("weightage-cancel drug-filter-cancel animal-cancel mineral-cancel");
         QTest::newRow("symptom list: two deleted, one restored") << Steps([](CRepView* v) {
             Drag(v, 1, 1);
@@ -214,12 +214,12 @@ private Q_SLOTS:
                 QVERIFY(*restored);
                 QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
             });
-            v->OnCommand(ID_SYMPTOM_LIST);
+            v->Actions().symptomList->trigger();
             QVERIFY(*ran);
-            Press(v, IDC_CLIPBOARD1);
+            Press(v, FormPart::Clipboard1);
         }) << QStringLiteral("drop:1:1 delete:1 delete:0 undelete:0 clipboard:1");
         QTest::newRow("sorted, drag, drug filter") << Steps([](CRepView* v) {
-            Press(v, IDC_SORTED);
+            Press(v, FormPart::Sorted);
             Drag(v, 1, 2);
             DrugFilter(v, 1);
         }) << QStringLiteral("sorted drop:1:2 drug-filter:1");
@@ -232,7 +232,7 @@ private Q_SLOTS:
         QTest::newRow("drug filter, a click, then mind") << Steps([](CRepView* v) {
             DrugFilter(v, 1);
             QTest::mouseClick(v, Qt::LeftButton, {}, Centre(v->Geometry().GradeArea()));
-            Press(v, IDC_MIND);
+            Press(v, FormPart::Mind);
         }) << QStringLiteral("drug-filter:1 click mind");
         // A right click on a gap of the first row meets no cell, as a click on cell 1 does.
         QTest::newRow("right click on a first-row gap")
@@ -241,8 +241,8 @@ private Q_SLOTS:
             Mineral(v, {-56, -60, 51});
         }) << QStringLiteral("mineral:right=56;right=60;left=51");
         QTest::newRow("class sharing 7 characters with an earlier one")
-            << Steps([](CRepView* v) { ClassFilter(v, IDC_PLANT_FILTER, 48); }) << QStringLiteral("plant:48:none");
-        QTest::newRow("an animal class") << Steps([](CRepView* v) { ClassFilter(v, IDC_ANIMAL_FILTER, 2); })
+            << Steps([](CRepView* v) { ClassFilter(v, FormPart::PlantFilter, 48); }) << QStringLiteral("plant:48:none");
+        QTest::newRow("an animal class") << Steps([](CRepView* v) { ClassFilter(v, FormPart::AnimalFilter, 2); })
                                          << QStringLiteral("animal:2:none");
     }
 
@@ -278,9 +278,8 @@ private Q_SLOTS:
         // Saved through File > Save Analysis, the analysis replays alike in the tool and, opened again through
         // Open Analysis, in the window: the same chart, where the window does not repeat the messages its steps
         // gave when they were made.
-        const auto action
-            = [app](int id) { return app->MainFrame()->findChild<QAction*>(QStringLiteral("casebook%1").arg(id)); };
-        testing::WithShown<CSaveAnalysisDialog>([&] { action(ID_SAVE_ANALYSIS)->trigger(); },
+        const auto action = [app](const char* name) { return app->MainFrame()->Action(name); };
+        testing::WithShown<CSaveAnalysisDialog>([&] { action("saveAnalysis")->trigger(); },
             [](CSaveAnalysisDialog& dialog) {
                 dialog.NameEdit()->setText(QStringLiteral("Parity"));
                 QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
@@ -320,7 +319,7 @@ private Q_SLOTS:
                                                      : QStringLiteral("Repertorisation: Drug Filter+Symptoms Covered"));
         }
         sink.Clear();
-        testing::WithShown<COpenAnalysisDialog>([&] { action(ID_OPEN_ANALYSIS)->trigger(); },
+        testing::WithShown<COpenAnalysisDialog>([&] { action("openAnalysis")->trigger(); },
             [](COpenAnalysisDialog& dialog) { QTest::mouseClick(dialog.OpenButton(), Qt::LeftButton); });
         auto* restored = qobject_cast<CRepView*>(app->OpenView(kViewChart));
         QVERIFY(restored);

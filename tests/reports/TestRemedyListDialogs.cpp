@@ -79,7 +79,7 @@ private Q_SLOTS:
         for (const QString& text : searches)
             args.insert(args.end(), {"--search", text.toStdString()});
         std::istringstream report(Report(args));
-        CMyScroll* bar = m_view->ScrollBar(IDC_REMEDY_SCROLL);
+        CMyScroll* bar = m_view->ScrollBar(FormPart::RemedyScroll);
         FromPopup<CDrugListDialog>(m_view, 370, 170, 2, [&](CDrugListDialog* d) {
             std::string line;
             int rows = 0;

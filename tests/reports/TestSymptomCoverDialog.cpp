@@ -95,12 +95,9 @@ ChartPagesHeader HeaderOf(const CRepView& view)
     return RecordedChartHeader(CQuillonApp::Instance()->State().Patient(), view.Methods());
 }
 
-QAction* FileCommand(const QString& text)
+QAction* FileCommand(const char* name)
 {
-    for (QAction* action : CQuillonApp::Instance()->MainFrame()->FileMenu()->actions())
-        if (action->text() == text)
-            return action;
-    return nullptr;
+    return CQuillonApp::Instance()->MainFrame()->Action(name);
 }
 
 } // namespace
@@ -119,7 +116,7 @@ private Q_SLOTS:
     {
         CRepView* view = testing::OpenChartOf("2001", "Anna Test", *g_sink);
         QVERIFY(view);
-        QTest::mouseClick(view->Button(IDC_SYMPTOM_COVERED), Qt::LeftButton);
+        QTest::mouseClick(view->Button(FormPart::SymptomCovered), Qt::LeftButton);
         QCOMPARE(g_sink->Texts(), std::vector<std::string>{"Remedy not selected"});
         g_sink->Clear();
 
@@ -132,13 +129,11 @@ private Q_SLOTS:
         bool checked = false;
         testing::WhenShown<CSymptomCoverDlg>([&](CSymptomCoverDlg& opened) {
             CSymptomCoverDlg* dialog = &opened;
-            const auto close = qScopeGuard(
-                [dialog] { QTest::mouseClick(dialog->Control(CSymptomCoverDlg::IDC_CLOSE), Qt::LeftButton); });
+            const auto close = qScopeGuard([dialog] { QTest::mouseClick(dialog->CloseButton(), Qt::LeftButton); });
             QCOMPARE(dialog->RemedyCombo()->currentText(), QString::fromLatin1(view->Engine().RemedyName(1)));
             // The dialog shows quillon-report's remedy, full name and lines for the same row.
             QStringList shown{QStringLiteral("remedy\t") + dialog->RemedyCombo()->currentText(),
-                QStringLiteral("fullname\t")
-                    + qobject_cast<QLabel*>(dialog->Control(CSymptomCoverDlg::IDC_FULLNAME))->text()};
+                QStringLiteral("fullname\t") + dialog->FullName()->text()};
             for (const QListWidget* list : {dialog->CoveredList(), dialog->NotCoveredList()})
                 for (int i = 0; i < list->count(); ++i)
                     shown << list->item(i)->text();
@@ -149,19 +144,19 @@ private Q_SLOTS:
             QCOMPARE(shown, wanted);
             QVERIFY(dialog->CoveredList()->item(0)->font().bold() == (dialog->Report().covered[0].level == 2));
             // The remedy's full name in red on the dialog's own background.
-            const QWidget* fullName = dialog->Control(CSymptomCoverDlg::IDC_FULLNAME);
+            const QWidget* fullName = dialog->FullName();
             QVERIFY(testing::ContrastRatio(
                         fullName->palette().color(QPalette::WindowText), dialog->palette().color(QPalette::Window))
                 >= testing::kMinimumTextContrast);
 
             // Cancelled print dialog, then printing to a file and saving as PDF.
-            QTest::mouseClick(dialog->Control(CSymptomCoverDlg::IDC_PRINT), Qt::LeftButton);
+            QTest::mouseClick(dialog->PrintButton(), Qt::LeftButton);
             QCOMPARE(g_sink->Texts(), std::vector<std::string>{"Error during Printer setup"});
             g_choices->printFile = Path("printed.pdf");
-            QTest::mouseClick(dialog->Control(CSymptomCoverDlg::IDC_PRINT), Qt::LeftButton);
+            QTest::mouseClick(dialog->PrintButton(), Qt::LeftButton);
             g_choices->printFile.reset();
             g_choices->saveFile = Path("saved");
-            QTest::mouseClick(dialog->Control(CSymptomCoverDlg::IDC_SAVE_PDF), Qt::LeftButton);
+            QTest::mouseClick(dialog->SavePdfButton(), Qt::LeftButton);
             QCOMPARE(g_choices->suggested,
                 QStringLiteral("2001 Anna Test 05-11-2002 Covered %1.pdf").arg(dialog->RemedyCombo()->currentText()));
             for (const QString& file : {Path("printed.pdf"), Path("saved.pdf")}) {
@@ -181,11 +176,11 @@ private Q_SLOTS:
             // Another remedy from the combo by keyboard.
             QTest::keyClick(dialog->RemedyCombo(), Qt::Key_Down);
             QVERIFY(dialog->Report().remedy.code != view->Engine().SortedRemedy(1)->code);
-            QCOMPARE(qobject_cast<QLabel*>(dialog->Control(CSymptomCoverDlg::IDC_FULLNAME))->text(),
-                QStringLiteral("Remedium ") + dialog->RemedyCombo()->currentText().mid(2));
+            QCOMPARE(
+                dialog->FullName()->text(), QStringLiteral("Remedium ") + dialog->RemedyCombo()->currentText().mid(2));
             checked = true;
         });
-        QTest::mouseClick(view->Button(IDC_SYMPTOM_COVERED), Qt::LeftButton);
+        QTest::mouseClick(view->Button(FormPart::SymptomCovered), Qt::LeftButton);
         QVERIFY(checked);
         QVERIFY(!QApplication::activeModalWidget());
     }
@@ -218,13 +213,9 @@ private Q_SLOTS:
             std::function<void()> run;
         } cases[] = {
             {"Symptom Covered button", false,
-                [&] { QTest::mouseClick(view->Button(IDC_SYMPTOM_COVERED), Qt::LeftButton); }},
+                [&] { QTest::mouseClick(view->Button(FormPart::SymptomCovered), Qt::LeftButton); }},
             {"Symptom Covered from the popup", false, [&] { fromPopup("&Symptom Covered/Not Covered"); }},
-            {"View, Stability", false,
-                [] {
-                    App().MainFrame()->UpdateCommandUI();
-                    App().MainFrame()->Action(ID_STABILITY)->trigger();
-                }},
+            {"View, Stability", false, [] { App().MainFrame()->Action("stability")->trigger(); }},
             {"Conv. Rep To MM", false, [&] { fromPopup("&Conv. Rep To MM"); }},
             {"Full Symptom", true, [&] { fromPopup("&Full Symptom"); }},
         };
@@ -274,7 +265,7 @@ private Q_SLOTS:
     {
         CRepView* view = testing::OpenChartOf("2001", "Anna Test", *g_sink);
         QVERIFY(view);
-        QAction* csv = FileCommand(QStringLiteral("Export Chart as &CSV\u2026"));
+        QAction* csv = FileCommand("exportChartCsv");
         QVERIFY(csv && csv->isEnabled());
         g_choices->saveFile = Path("chart.csv");
         csv->trigger();
@@ -285,13 +276,13 @@ private Q_SLOTS:
 
         // The menu's PDF, quillon-report's and the printed pages (the print preview's printer prints to a file).
         g_choices->saveFile = Path("chart.pdf");
-        FileCommand(QStringLiteral("Save Chart as P&DF\u2026"))->trigger();
+        FileCommand("saveChartPdf")->trigger();
         QCOMPARE(g_choices->suggested, QStringLiteral("2001 Anna Test 05-11-2002 Chart.pdf"));
         QCOMPARE(RunReportProgram(
                      {QStringLiteral("export"), QStringLiteral("2001"), QStringLiteral("--pdf"), Path("report.pdf")}),
             std::make_pair(0, QString()));
         g_choices->printFile = Path("chart-printed.pdf");
-        FileCommand(QStringLiteral("Pr&int Chart\u2026"))->trigger();
+        FileCommand("printChart")->trigger();
         g_choices->printFile.reset();
         QVERIFY(g_sink->Texts().empty());
 
@@ -364,7 +355,7 @@ private Q_SLOTS:
         const QStringList before = QDir(Path("")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
         for (const QString& target : {Path("missing/chart.pdf"), Path("taken.pdf")}) {
             g_choices->saveFile = target;
-            FileCommand(QStringLiteral("Save Chart as P&DF\u2026"))->trigger();
+            FileCommand("saveChartPdf")->trigger();
             QCOMPARE(g_sink->Texts(), std::vector<std::string>{"Error creating file, aborting saving"});
             g_sink->Clear();
             const auto [status, err]
@@ -412,12 +403,12 @@ private Q_SLOTS:
         QVERIFY(testing::OpenChartOf("2001", "Anna Test", *g_sink));
         const testing::TempFolder elsewhere;
         const std::filesystem::path outside = elsewhere.Write("keep.txt", "keep me");
-        for (const auto& [command, name, start] : {std::tuple{"Export Chart as &CSV\u2026", "linked.csv", "Symptom,"},
-                 {"Save Chart as P&DF\u2026", "linked.pdf", "%PDF"}}) {
+        for (const auto& [command, name, start] :
+            {std::tuple{"exportChartCsv", "linked.csv", "Symptom,"}, {"saveChartPdf", "linked.pdf", "%PDF"}}) {
             g_choices->saveFile = Path(name);
             const std::filesystem::path chosen = g_choices->saveFile->toStdString();
             std::filesystem::create_symlink(outside, chosen);
-            FileCommand(QString::fromUtf8(command))->trigger();
+            FileCommand(command)->trigger();
             QVERIFY2(!std::filesystem::is_symlink(chosen), name);
             QVERIFY2(testing::ReadBytes(chosen).starts_with(start), name);
             QCOMPARE(testing::ReadBytes(outside), std::string("keep me"));

@@ -1,7 +1,6 @@
 // The Recorded Symptoms and Undelete dialogs, driven through their real widgets inside the application.
 #include "app/MainFrame.h"
 #include "app/QuillonApp.h"
-#include "controls/CommandTarget.h"
 #include "controls/PictureButton.h"
 #include "symptoms/RecordedSymptomsDialog.h"
 #include "symptoms/SelectPatientDialog.h"
@@ -152,7 +151,7 @@ private Q_SLOTS:
         });
         QCOMPARE(App().CurrentTemplate()->number, 2);
         QCOMPARE(App().MainFrame()->MdiArea()->subWindowList().size(), 1);
-        QVERIFY(App().MainFrame()->Action(ID_REPERTORISATION)->isEnabled());
+        QVERIFY(App().MainFrame()->Action("repertorisation")->isEnabled());
     }
 
     void repTableWithoutSymptomsKeepsTheDialog()
