@@ -3,7 +3,7 @@
 # fails and names the Debian package.
 #   cmake -DREPORT=... -DSAMPLE=quillon-sample -DSOURCE=tests/mcp -DWORK=dir -P RunMcpClientTest.cmake
 foreach(tool node npm)
-  find_program(${tool}_path NAMES ${tool} NO_CACHE)
+  find_program(${tool}_path NAMES ${tool} NO_CACHE NO_DEFAULT_PATH PATHS ENV PATH)
   if(NOT ${tool}_path)
     if(tool STREQUAL "node")
       message(FATAL_ERROR "node not found: install the Debian package nodejs")
