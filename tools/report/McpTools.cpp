@@ -182,6 +182,12 @@ const char* ArgName(Arg arg)
     return "";
 }
 
+json With(json schema, const char* description)
+{
+    schema["description"] = description;
+    return schema;
+}
+
 json ArgSchema(Arg arg, const char* tool)
 {
     const json index{{"type", "integer"}, {"minimum", 0}};
@@ -189,22 +195,21 @@ json ArgSchema(Arg arg, const char* tool)
     switch (arg) {
     case Arg::Patient:
         return {{"type", "string"}, {"minLength", 1}, {"description", "the patient's registration number"}};
-    case Arg::Visit: return json(index).update({{"description", "the visit's index (default 0)"}});
+    case Arg::Visit: return With(index, "the visit's index (default 0)");
     case Arg::FromVisit:
-    case Arg::ToVisit: return json(index).update({{"description", "a visit's index"}});
+    case Arg::ToVisit: return With(index, "a visit's index");
     case Arg::Actions:
         return {{"type", "array"}, {"items", {{"type", "string"}, {"minLength", 1}}},
             {"description", std::string("chart actions to replay first.") + kActionsText}};
     case Arg::Top:
-        return json(fromOne).update(
-            {{"description", std::string(tool) == "repertorise" ? "keep the first N remedies" : "how many"}});
-    case Arg::Rank: return json(fromOne).update({{"description", "the remedy's chart rank"}});
+        return With(fromOne, std::string(tool) == "repertorise" ? "keep the first N remedies" : "how many");
+    case Arg::Rank: return With(fromOne, "the remedy's chart rank");
     case Arg::Kingdom: return {{"type", "string"}, {"enum", {"all", "plant", "animal", "mineral"}}};
     case Arg::Option:
         return {{"type", "string"}, {"enum", {"complete", "compare", "differentiate", "single", "one", "create"}}};
     case Arg::Marks: return {{"type", "string"}, {"description", "all, none or grade digits 1-5"}};
     case Arg::Ranks: return {{"type", "array"}, {"items", fromOne}, {"minItems", 1}};
-    case Arg::Analysis: return json(fromOne).update({{"description", "the analysis id of analyses"}});
+    case Arg::Analysis: return With(fromOne, "the analysis id of analyses");
     }
     return json::object();
 }
@@ -276,7 +281,7 @@ json OutputSchema(const ToolSpec& tool)
                             {"remedyCode", {{"type", "integer"}}}, {"remedyName", {{"type", "string"}}},
                             {"potency", {{"type", "string"}}}, {"repetition", {{"type", "string"}}},
                             {"note", {{"type", "string"}}}}},
-                    {"required", {"id", "date", "remedyCode", "remedyName", "potency"}}}}}};
+                    {"required", {"id", "date", "remedyCode", "remedyName", "potency"}}}}};
         required.push_back("analysis");
         required.push_back("prescriptions");
     }
@@ -581,7 +586,8 @@ void AddAnalysis(json& structured, long long id, const McpSettings& settings)
     CaseBookOptions options;
     options.onlyRead = true;
     const auto book
-        = CCaseBook::Open(settings.casebook.empty() ? DefaultCaseBookPath() : settings.casebook, sink, options);
+        = CCaseBook::Open(settings.casebook.empty() ? DefaultCaseBookPath() : std::filesystem::path(settings.casebook),
+            sink, options);
     const auto analysis = book ? book->LoadAnalysis(id) : std::nullopt;
     const auto patient = analysis ? book->PatientOf(id) : std::nullopt;
     if (!analysis || !patient)
