@@ -34,7 +34,8 @@ struct KentPractice
             return;
         }
         path = pattern;
-        fixtures::WriteBytes(path / "PatDet.txt", fixtures::EncodePatientIndex("Physician", {{"1", "P", "40", "05/11/2002"}}));
+        fixtures::WriteBytes(
+            path / "PatDet.txt", fixtures::EncodePatientIndex("Physician", {{"1", "P", "40", "05/11/2002"}}));
         fixtures::WriteBytes(path / "1.rsy", fixtures::EncodeRsy({kent.visit}));
         fixtures::WriteBytes(path / "drug.dat", kent.catalogue.images.drugDat);
         fixtures::WriteBytes(path / "drugl.dat", kent.catalogue.images.druglDat);

@@ -219,7 +219,7 @@ std::unique_ptr<CCaseBook> CCaseBook::OpenToRead(
             sink.Show(version ? FormatText(translate("Message",
                                                "The case book %1 is of an older version; open it in Quillon once "
                                                "to bring it up to date."),
-                                    {shown})
+                          {shown})
                               : std::string(kMsgCaseBookNewer));
             return nullptr;
         }

@@ -136,7 +136,8 @@ private:
         const auto result = CallMcpTool(name->get<std::string>(), arguments, m_settings);
         if (!result)
             return ErrorAnswer(id, kInvalidParams, "no tool " + name->get<std::string>());
-        json answer{{"content", json::array({{{"type", "text"}, {"text", result->text}}})}, {"isError", result->isError}};
+        json answer{
+            {"content", json::array({{{"type", "text"}, {"text", result->text}}})}, {"isError", result->isError}};
         if (!result->isError && Structured())
             answer["structuredContent"] = result->structured;
         return Answer(id, std::move(answer));

@@ -201,8 +201,7 @@ json ArgSchema(Arg arg, const char* tool)
     case Arg::Actions:
         return {{"type", "array"}, {"items", {{"type", "string"}, {"minLength", 1}}},
             {"description", std::string("chart actions to replay first.") + kActionsText}};
-    case Arg::Top:
-        return With(fromOne, std::string(tool) == "repertorise" ? "keep the first N remedies" : "how many");
+    case Arg::Top: return With(fromOne, std::string(tool) == "repertorise" ? "keep the first N remedies" : "how many");
     case Arg::Rank: return With(fromOne, "the remedy's chart rank");
     case Arg::Kingdom: return {{"type", "string"}, {"enum", {"all", "plant", "animal", "mineral"}}};
     case Arg::Option:
@@ -248,8 +247,8 @@ json OutputSchema(const ToolSpec& tool)
     json properties = json::object();
     json required = json::array();
     for (const RecordSpec& record : tool.records) {
-        properties[record.key] = record.many ? json{{"type", "array"}, {"items", RecordSchema(record)}}
-                                             : RecordSchema(record);
+        properties[record.key]
+            = record.many ? json{{"type", "array"}, {"items", RecordSchema(record)}} : RecordSchema(record);
         if (record.many)
             required.push_back(record.key);
     }
@@ -551,22 +550,21 @@ CommandRun RunChart(const std::vector<std::string>& words, json& identities)
     Transcript t;
     CommandRun run;
     try {
-        const ChartRequest request
-            = ParseChartRequest(std::vector<std::string>(command, words.end()), "chart REGNO [--visit N] [--do ACTION]...");
+        const ChartRequest request = ParseChartRequest(
+            std::vector<std::string>(command, words.end()), "chart REGNO [--visit N] [--do ACTION]...");
         t.MessagesInOutput(true);
-        const int status
-            = WithChart(words[1], request, t, [&](CQuillonState& state, CRepEngine& engine, CRepMethods& methods) {
-                  t.Out() << DumpChart(engine, methods);
-                  for (int r = 0; r < engine.RemedyCount(); ++r) {
-                      const RemedyResult* remedy = engine.SortedRemedy(r);
-                      const RemedyEntry* entry = remedy && state.m_pRemedyCatalogue
-                          ? state.m_pRemedyCatalogue->Entry(remedy->code)
-                          : nullptr;
-                      identities.push_back({{"code", remedy ? remedy->code : 0},
-                          {"fullName", entry ? Cp1252ToUtf8(entry->fullName) : std::string()}});
-                  }
-                  return static_cast<int>(kDone);
-              });
+        const int status = WithChart(
+            words[1], request, t, [&](CQuillonState& state, CRepEngine& engine, CRepMethods& methods) {
+                t.Out() << DumpChart(engine, methods);
+                for (int r = 0; r < engine.RemedyCount(); ++r) {
+                    const RemedyResult* remedy = engine.SortedRemedy(r);
+                    const RemedyEntry* entry
+                        = remedy && state.m_pRemedyCatalogue ? state.m_pRemedyCatalogue->Entry(remedy->code) : nullptr;
+                    identities.push_back({{"code", remedy ? remedy->code : 0},
+                        {"fullName", entry ? Cp1252ToUtf8(entry->fullName) : std::string()}});
+                }
+                return static_cast<int>(kDone);
+            });
         run.status = t.Finish(status, out, err);
     } catch (const UsageError& e) {
         run.status = t.FinishWithUsageError(e.text, err);
@@ -585,9 +583,8 @@ void AddAnalysis(json& structured, long long id, const McpSettings& settings)
     RecordingMessageSink sink;
     CaseBookOptions options;
     options.onlyRead = true;
-    const auto book
-        = CCaseBook::Open(settings.casebook.empty() ? DefaultCaseBookPath() : std::filesystem::path(settings.casebook),
-            sink, options);
+    const auto book = CCaseBook::Open(
+        settings.casebook.empty() ? DefaultCaseBookPath() : std::filesystem::path(settings.casebook), sink, options);
     const auto analysis = book ? book->LoadAnalysis(id) : std::nullopt;
     const auto patient = analysis ? book->PatientOf(id) : std::nullopt;
     if (!analysis || !patient)
@@ -674,6 +671,18 @@ std::optional<McpToolResult> CallMcpTool(const std::string& name, const json& ar
         for (std::string& line : lines)
             if (!line.empty() && line.back() == '\r')
                 line.pop_back();
+        // The header's third and fourth lines name the patient and the physician.
+        if (!settings.identify && lines.size() > 3) {
+            const std::string patientName = "Patient Name :", physicianName = "Physician Name: ";
+            const std::size_t date = lines[2].find("  Date: ");
+            if (lines[2].rfind(patientName, 0) == 0 && date != std::string::npos)
+                lines[2] = patientName + Find(arguments, Arg::Patient)->get<std::string>() + lines[2].substr(date);
+            if (lines[3].rfind(physicianName, 0) == 0)
+                lines[3] = physicianName;
+            result.text.clear();
+            for (const std::string& line : lines)
+                result.text += line + "\r\n";
+        }
         result.structured = {{"lines", lines}};
         return result;
     }
