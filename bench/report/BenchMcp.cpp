@@ -113,3 +113,5 @@ void BM_McpRepertoriseMemory(benchmark::State& state)
 BENCHMARK(BM_McpRepertoriseMemory)->Unit(benchmark::kMillisecond)->Iterations(10000);
 
 } // namespace
+
+BENCHMARK_MAIN();

@@ -492,21 +492,6 @@ CommandRun RunCommand(const std::vector<std::string>& words)
     return run;
 }
 
-// The output's lines up to the `top`-th line of the tag.
-std::string KeepFirst(const std::string& output, const std::string& tag, long long top)
-{
-    std::size_t at = 0;
-    long long seen = 0;
-    while (at < output.size()) {
-        const std::size_t end = output.find('\n', at);
-        const std::size_t next = end == std::string::npos ? output.size() : end + 1;
-        if (output.compare(at, tag.size() + 1, tag + '\t') == 0 && ++seen > top)
-            return output.substr(0, at);
-        at = next;
-    }
-    return output;
-}
-
 // The patients' list without --identify: no physician line and no name column.
 McpToolResult Patients(const CommandRun& run, const McpSettings& settings)
 {
@@ -543,7 +528,7 @@ McpToolResult Patients(const CommandRun& run, const McpSettings& settings)
 
 // The chart command (chart REGNO [--visit N] [--do ACTION]...) as Run runs it, with the remedies' codes and full
 // names by rank taken from the same chart.
-CommandRun RunChart(const std::vector<std::string>& words, json& identities)
+CommandRun RunChart(const std::vector<std::string>& words, int top, json& identities)
 {
     const auto command = std::find(words.begin(), words.end(), "chart");
     std::ostringstream out, err;
@@ -555,8 +540,8 @@ CommandRun RunChart(const std::vector<std::string>& words, json& identities)
         t.MessagesInOutput(true);
         const int status = WithChart(
             words[1], request, t, [&](CQuillonState& state, CRepEngine& engine, CRepMethods& methods) {
-                t.Out() << DumpChart(engine, methods);
-                for (int r = 0; r < engine.RemedyCount(); ++r) {
+                t.Out() << DumpChart(engine, methods, top);
+                for (int r = 0; r < engine.RemedyCount() && (top < 0 || r < top); ++r) {
                     const RemedyResult* remedy = engine.SortedRemedy(r);
                     const RemedyEntry* entry
                         = remedy && state.m_pRemedyCatalogue ? state.m_pRemedyCatalogue->Entry(remedy->code) : nullptr;
@@ -656,7 +641,9 @@ std::optional<McpToolResult> CallMcpTool(const std::string& name, const json& ar
         return ErrorResult(e.text);
     }
     json identities = json::array();
-    const CommandRun run = name == "repertorise" ? RunChart(words, identities) : RunCommand(words);
+    const json* top = Find(arguments, Arg::Top);
+    const CommandRun run
+        = name == "repertorise" ? RunChart(words, top ? top->get<int>() : -1, identities) : RunCommand(words);
     if (run.status != kDone)
         return ErrorResult(run.err);
     if (name == "list_patients")
@@ -686,8 +673,6 @@ std::optional<McpToolResult> CallMcpTool(const std::string& name, const json& ar
         result.structured = {{"lines", lines}};
         return result;
     }
-    if (name == "repertorise" && Find(arguments, Arg::Top))
-        result.text = KeepFirst(run.out, "R", Find(arguments, Arg::Top)->get<long long>());
     result.structured = ReadRecords(result.text, tool->records);
     if (name == "repertorise" || name == "open_analysis") {
         json& remedies = result.structured["remedies"];
