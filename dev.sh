@@ -54,9 +54,9 @@ demo)
     [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] || install_missing "${demo_packages[@]}"
     configure_and_build
     practice="$build/sample-practice"
-    "$build/quillon-sample" --out "$practice"
+    "$build/bin/quillon-sample" --out "$practice"
     if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
-        exec "$build/quillon" "$practice"
+        exec "$build/bin/quillon" "$practice"
     fi
     # No display: pictures of the start screen and of the first sample patient's chart under Xvfb, and the
     # chart's pages as the window saves them.
@@ -66,9 +66,9 @@ demo)
     pdf="$build/chart-$first.pdf"
     echo "No display: running Quillon under Xvfb to take pictures of the start screen and of patient $first's chart."
     screen=(-a -s "-screen 0 1920x1080x24")
-    xvfb-run "${screen[@]}" "$build/quillon" --screenshot "$shot" "$practice"
-    xvfb-run "${screen[@]}" "$build/quillon" --screenshot "$chart" --show chart --patient "$first" "$practice"
-    "$build/quillon-report" --dir "$practice" export "$first" --pdf "$pdf"
+    xvfb-run "${screen[@]}" "$build/bin/quillon" --screenshot "$shot" "$practice"
+    xvfb-run "${screen[@]}" "$build/bin/quillon" --screenshot "$chart" --show chart --patient "$first" "$practice"
+    "$build/bin/quillon-report" --dir "$practice" export "$first" --pdf "$pdf"
     echo "Start screen saved to $shot"
     echo "Chart of patient $first saved to $chart"
     echo "Its pages saved to $pdf"

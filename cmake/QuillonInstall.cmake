@@ -19,15 +19,15 @@ if(QUILLON_GUI)
   list(APPEND QUILLON_INSTALLED_FILES ${CMAKE_INSTALL_BINDIR}/quillon ${CMAKE_INSTALL_MANDIR}/man1/quillon.1.gz
     ${CMAKE_INSTALL_DATADIR}/quillon/manual/index.html ${CMAKE_INSTALL_DATADIR}/quillon/manual/images/chart.png
     ${CMAKE_INSTALL_DATADIR}/quillon/translations/quillon_de.qm)
-  # The manual the help viewer shows (F1): beside the programs in the build tree, program data once installed.
+  # The manual the help viewer shows (F1): program data, in the build tree as once installed.
   set(QUILLON_MANUAL_DIR ${PROJECT_SOURCE_DIR}/doc/manual)
   file(GLOB QUILLON_MANUAL_FILES CONFIGURE_DEPENDS ${QUILLON_MANUAL_DIR}/*.html ${QUILLON_MANUAL_DIR}/*.css
     ${QUILLON_MANUAL_DIR}/images/*.png)
-  add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/doc/manual/index.html
-    COMMAND ${CMAKE_COMMAND} -E rm -rf ${CMAKE_BINARY_DIR}/doc/manual
-    COMMAND ${CMAKE_COMMAND} -E copy_directory ${QUILLON_MANUAL_DIR} ${CMAKE_BINARY_DIR}/doc/manual
+  add_custom_command(OUTPUT ${QUILLON_DATA_BUILD_DIR}/manual/index.html
+    COMMAND ${CMAKE_COMMAND} -E rm -rf ${QUILLON_DATA_BUILD_DIR}/manual
+    COMMAND ${CMAKE_COMMAND} -E copy_directory ${QUILLON_MANUAL_DIR} ${QUILLON_DATA_BUILD_DIR}/manual
     DEPENDS ${QUILLON_MANUAL_FILES} VERBATIM)
-  add_custom_target(quillon_manual ALL DEPENDS ${CMAKE_BINARY_DIR}/doc/manual/index.html)
+  add_custom_target(quillon_manual ALL DEPENDS ${QUILLON_DATA_BUILD_DIR}/manual/index.html)
   install(DIRECTORY ${QUILLON_MANUAL_DIR}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/quillon/manual
     FILES_MATCHING PATTERN "*.html" PATTERN "*.css" PATTERN "*.png")
 endif()

@@ -19,3 +19,16 @@ if(QUILLON_FUZZ)
   target_compile_options(quillon_settings INTERFACE -fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer)
   target_link_options(quillon_settings INTERFACE -fsanitize=address,undefined)
 endif()
+
+# The build tree has the install layout: the programs in bin/ and their data (the manual, the translations) in
+# share/quillon/, found from the program's own folder as ../share/quillon once installed too. A link beside bin/
+# keeps each program where scripts have always started it (build/quillon). The test programs, two folders down,
+# reach the same data through tests/share.
+set(QUILLON_PROGRAM_DIR ${CMAKE_BINARY_DIR}/bin)
+set(QUILLON_DATA_BUILD_DIR ${CMAKE_BINARY_DIR}/share/quillon)
+function(quillon_program target)
+  set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${QUILLON_PROGRAM_DIR})
+  add_custom_command(TARGET ${target} POST_BUILD
+    COMMAND ${CMAKE_COMMAND} -E create_symlink bin/$<TARGET_FILE_NAME:${target}> ${CMAKE_BINARY_DIR}/${target}
+    VERBATIM)
+endfunction()

@@ -76,11 +76,8 @@ private:
 QStringList ManualFolders(const QString& programFolder)
 {
     const QDir dir(programFolder);
-    QStringList folders;
-    // The build tree copies the manual beside the programs (doc/manual); the test programs run two folders down.
-    for (const char* relative : {"doc/manual", "../doc/manual", "../../doc/manual", "../share/quillon/manual"})
-        folders << QDir::cleanPath(dir.absoluteFilePath(QString::fromLatin1(relative)));
-    return folders;
+    // Program data, in the build tree as once installed.
+    return {QDir::cleanPath(dir.absoluteFilePath(QStringLiteral("../share/quillon/manual")))};
 }
 
 QString FindManual(const QString& programFolder)

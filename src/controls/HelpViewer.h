@@ -10,8 +10,8 @@ class QToolButton;
 
 namespace quillon {
 
-// The folders where the manual's index.html is looked for, nearest first: beside the program in the build tree,
-// then the installed manual (<prefix>/share/quillon/manual) of the prefix the program runs from.
+// Where the manual's index.html is looked for: the program data (<prefix>/share/quillon/manual) of the prefix the
+// program runs from (the build tree has the same layout).
 QStringList ManualFolders(const QString& programFolder);
 // The first of those that holds index.html; empty when none does.
 QString FindManual(const QString& programFolder);

@@ -42,12 +42,8 @@ std::string TranslatedMessageText(const std::string& text)
 
 QStringList TranslationFolders(const QString& programFolder)
 {
-    const QDir dir(programFolder);
-    QStringList folders;
-    for (const char* relative :
-        {"translations", "../translations", "../../translations", "../share/quillon/translations"})
-        folders << QDir::cleanPath(dir.absoluteFilePath(QString::fromLatin1(relative)));
-    return folders;
+    // Program data, in the build tree as once installed.
+    return {QDir::cleanPath(QDir(programFolder).absoluteFilePath(QStringLiteral("../share/quillon/translations")))};
 }
 
 bool InstallTranslations(QCoreApplication& app, const QLocale& locale, const QString& programFolder)

@@ -11,8 +11,8 @@ class QCoreApplication;
 
 namespace quillon {
 
-// Where the translation files are looked for, first found wins: beside the program in the build tree, two
-// folders up for the test programs, and the program data of the install tree.
+// Where the translation files are looked for: the program data (<prefix>/share/quillon/translations) of the prefix
+// the program runs from (the build tree has the same layout).
 QStringList TranslationFolders(const QString& programFolder);
 
 // Installs the program's translation for the locale (and Qt's own, for its standard buttons) and routes the
