@@ -52,16 +52,19 @@ const bad = [
   ['list_visits', { patient: '1002', extra: 1 }, /unknown argument extra/],
 ];
 
+let negotiated;
 async function connect(identify) {
   const args = ['mcp', '--dir', dir, '--casebook', book, ...(identify ? ['--identify'] : [])];
   const client = new Client({ name: 'quillon-test', version: '1' });
-  await client.connect(new StdioClientTransport({ command: report, args, stderr: 'ignore' }));
+  const transport = new StdioClientTransport({ command: report, args, stderr: 'ignore' });
+  transport.setProtocolVersion = (version) => (negotiated = version);
+  await client.connect(transport);
   return client;
 }
 const textOf = (result) => result.content.map((c) => c.text).join('');
 
 const client = await connect(false);
-assert.equal(client.transport.protocolVersion ?? LATEST_PROTOCOL_VERSION, LATEST_PROTOCOL_VERSION);
+assert.equal(negotiated, LATEST_PROTOCOL_VERSION);
 const tools = (await client.listTools()).tools;
 assert.deepEqual(tools.map((t) => t.name).sort(), [...new Set(calls.map((c) => c[0])), 'list_patients'].sort());
 for (const t of tools) assert.ok(t.title && t.outputSchema && t.annotations.readOnlyHint, t.name);
