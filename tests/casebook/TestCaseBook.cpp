@@ -1,4 +1,5 @@
 // The case book's store, its migration from version 1, fingerprints, replay and the JSON import's merging.
+#include "CaseBookFixture.h"
 #include "casebook/AnalysisReplay.h"
 #include "casebook/CaseBook.h"
 #include "casebook/CaseBookChecks.h"
@@ -16,36 +17,18 @@
 #include <tuple>
 
 using namespace quillon;
+using quillon::testing::Clock;
+using quillon::testing::kAnna;
 
 namespace {
 
-const PatientIdentity kAnna{{"/practice", "Helen Marsh"}, "1001", "Anna Berger"};
-// Her neighbour: the same registration number in another practice must never show among her analyses.
+// Anna's neighbour: the same registration number in another practice must never show among her analyses.
 const PatientIdentity kOtherPractice{{"/practice2", "Helen Marsh"}, "1001", "Anna Berger"};
 
 AnalysisRecord Analysis(std::string name, std::vector<std::string> steps, std::string date = "12/03/2002")
 {
-    AnalysisRecord a;
-    a.visit = {std::move(date), "00000000000000aa"};
-    a.name = std::move(name);
-    a.steps = std::move(steps);
-    a.topRemedies = {"Acon", "Sulph", "Nux-v"};
-    return a;
+    return quillon::testing::Analysis(std::move(name), std::move(steps), {std::move(date), "00000000000000aa"});
 }
-
-struct Clock
-{
-    int tick = 0;
-    CaseBookOptions Options()
-    {
-        CaseBookOptions o;
-        o.now = [this] {
-            const int second = tick++;
-            return "2026-01-01T00:00:" + std::string(second < 10 ? "0" : "") + std::to_string(second) + "Z";
-        };
-        return o;
-    }
-};
 
 } // namespace
 
@@ -63,6 +46,7 @@ TEST(CaseBook, SavesListsUpdatesAndKeepsPrescriptionsOfDeletedAnalyses)
     EXPECT_EQ(book->SaveAnalysis(kAnna, Analysis("First", {"general"})), first);
     AnalysisRecord renamed = Analysis("First, revised", {"general", "sorted"});
     renamed.id = *first;
+    renamed.topRemedies = {"Acon", "Sulph", "Nux-v"};
     EXPECT_EQ(book->SaveAnalysis(kAnna, renamed), first);
     const auto prescription
         = book->RecordPrescription({0, *second, 4, "Aconitum napellus", "30C", "TDS", "", "n", "", ""});
@@ -70,10 +54,8 @@ TEST(CaseBook, SavesListsUpdatesAndKeepsPrescriptionsOfDeletedAnalyses)
 
     const auto list = book->ListAnalyses(kAnna.practice, "1001");
     ASSERT_EQ(list.size(), 2u);
-    EXPECT_EQ(list[0].analysis.name, "First, revised");
-    EXPECT_EQ(list[0].stepCount, 2);
-    EXPECT_EQ(list[0].analysis.created, "2026-01-01T00:00:00Z");
-    EXPECT_EQ(list[0].analysis.changed, "2026-01-01T00:00:04Z");
+    EXPECT_EQ(std::tie(list[0].analysis.name, list[0].stepCount, list[0].analysis.created, list[0].analysis.changed),
+        std::tuple("First, revised", 2, "2026-01-01T00:00:00Z", "2026-01-01T00:00:04Z"));
     EXPECT_EQ(list[0].analysis.topRemedies, (std::vector<std::string>{"Acon", "Sulph", "Nux-v"}));
     EXPECT_FALSE(list[0].prescription);
     ASSERT_TRUE(list[1].prescription);

@@ -1,6 +1,7 @@
 // What the case book holds, as it travels with the practice: a practice found under another folder, records that
 // keep their identity through export and import, the bounds and checks of every field, the version 3 upgrade and
 // the export written record by record.
+#include "CaseBookFixture.h"
 #include "casebook/CaseBook.h"
 #include "casebook/CaseBookJson.h"
 #include "casebook/CaseBookSchema.h"
@@ -20,6 +21,7 @@
 
 using namespace quillon;
 using namespace quillon::fixtures;
+using namespace quillon::testing;
 using Json = nlohmann::json;
 
 namespace {
@@ -55,25 +57,14 @@ VisitIdentity VisitOf(const std::filesystem::path& root, const std::string& regN
     return {"12/03/2002", SymptomFingerprint(records)};
 }
 
-AnalysisRecord Analysis(const std::string& name, const VisitIdentity& visit, std::vector<std::string> steps = {"mind"})
-{
-    AnalysisRecord a;
-    a.visit = visit;
-    a.name = name;
-    a.steps = std::move(steps);
-    return a;
-}
-
-CaseBookOptions FixedClock(std::string now)
-{
-    CaseBookOptions o;
-    o.now = [now] { return now; };
-    return o;
-}
-
 PracticeIdentity Here(const std::filesystem::path& root, const std::string& physician = kPhysician)
 {
     return {root.string(), physician};
+}
+
+PatientIdentity AnnaIn(const std::filesystem::path& root)
+{
+    return {Here(root), "1001", "Anna Berger"};
 }
 
 std::vector<std::string> AnalysisNames(CCaseBook& book, const PracticeIdentity& practice)
@@ -94,8 +85,7 @@ Json ExportedWith(std::vector<PrescriptionRecord> prescriptions)
 {
     RecordingMessageSink sink;
     auto source = CCaseBook::Open(":memory:", sink, FixedClock("2026-01-01T09:00:00Z"));
-    const PatientIdentity anna{{"/practice", kPhysician}, "1001", "Anna Berger"};
-    const auto id = source->SaveAnalysis(anna, Analysis("Acute", {"12/03/2002", "00000000000000aa"}));
+    const auto id = source->SaveAnalysis(kAnna, Analysis("Acute"));
     EXPECT_TRUE(id);
     for (PrescriptionRecord& p : prescriptions) {
         p.analysisId = id.value_or(0);
@@ -130,8 +120,7 @@ TEST(CaseBookPractice, FoundUnderAnotherFolderByPhysicianAndVisitsOnly)
     for (const Case& c : cases) {
         RecordingMessageSink sink;
         auto book = CCaseBook::Open(":memory:", sink);
-        ASSERT_TRUE(
-            book->SaveAnalysis(PatientIdentity{Here(original), "1001", "Anna Berger"}, Analysis("Saved there", visit)));
+        ASSERT_TRUE(book->SaveAnalysis(AnnaIn(original), Analysis("Saved there", {"mind"}, visit)));
         const auto elsewhere = scratch.Path() / (std::string("elsewhere ") + c.what);
         c.write(elsewhere);
         const PracticeIdentity here = Here(elsewhere, c.physician);
@@ -148,8 +137,8 @@ TEST(CaseBookPractice, FoundUnderAnotherFolderByPhysicianAndVisitsOnly)
             << c.what;
         if (c.found) {
             // What is saved in the found folder joins the same practice, where it was first saved.
-            ASSERT_TRUE(
-                book->SaveAnalysis(PatientIdentity{here, "1001", "Anna Berger"}, Analysis("Saved here", visit)));
+            ASSERT_TRUE(book->SaveAnalysis(
+                PatientIdentity{here, "1001", "Anna Berger"}, Analysis("Saved here", {"mind"}, visit)));
             EXPECT_EQ(AnalysisNames(*book, Here(original)), (std::vector<std::string>{"Saved there", "Saved here"}));
         }
     }
@@ -164,21 +153,20 @@ TEST(CaseBookPractice, CandidatesOfferTheirLatestChangedVisitsFirst)
     CaseBookOptions options;
     options.now = [&now] { return now; };
     auto book = CCaseBook::Open(":memory:", sink, options);
-    const PatientIdentity anna{{"/old", kPhysician}, "1001", "Anna Berger"};
+    const PatientIdentity annaOld{{"/old", kPhysician}, "1001", "Anna Berger"};
     const VisitIdentity renamed{"15/03/2002", "00000000000000bb"}, other{"12/03/2002", "00000000000000aa"};
-    const auto first = book->SaveAnalysis(anna, Analysis("First", renamed));
+    const auto first = book->SaveAnalysis(annaOld, Analysis("First", {"mind"}, renamed));
     ASSERT_TRUE(first);
     now = "2026-01-02T09:00:00Z";
-    ASSERT_TRUE(book->SaveAnalysis(anna, Analysis("Second", other)));
+    ASSERT_TRUE(book->SaveAnalysis(annaOld, Analysis("Second", {"mind"}, other)));
     now = "2026-01-03T09:00:00Z";
     ASSERT_TRUE(book->RenameAnalysis(*first, "First, renamed"));
 
     const auto candidates = book->PracticesLike({"/new", kPhysician}, 1);
     ASSERT_EQ(candidates.size(), 1u);
     ASSERT_EQ(candidates[0].visits.size(), 1u);
-    EXPECT_EQ(candidates[0].visits[0].first, "1001");
-    EXPECT_EQ(candidates[0].visits[0].second.date, renamed.date);
-    EXPECT_EQ(candidates[0].visits[0].second.fingerprint, renamed.fingerprint);
+    const auto& [regNo, visit] = candidates[0].visits[0];
+    EXPECT_EQ(regNo + ' ' + visit.date + ' ' + visit.fingerprint, "1001 15/03/2002 00000000000000bb");
 }
 
 TEST(CaseBookPractice, ImportOnAnotherComputerRestoresAgainstItsFolder)
@@ -188,8 +176,7 @@ TEST(CaseBookPractice, ImportOnAnotherComputerRestoresAgainstItsFolder)
     const VisitIdentity visit = VisitOf(original);
     RecordingMessageSink sink;
     auto source = CCaseBook::Open(scratch.Path() / "old computer" / "casebook.sqlite", sink);
-    const auto id = source->SaveAnalysis(
-        PatientIdentity{Here(original), "1001", "Anna Berger"}, Analysis("Kept", visit, {"mind", "sorted"}));
+    const auto id = source->SaveAnalysis(AnnaIn(original), Analysis("Kept", {"mind", "sorted"}, visit));
     ASSERT_TRUE(id);
     ASSERT_TRUE(source->RecordPrescription({0, *id, 4, "Aconitum napellus", "200", "", "2026-01-02", "", "", ""}));
     const std::string json = ExportCaseBookJson(*source);
@@ -216,10 +203,8 @@ TEST(CaseBookPractice, TwoCandidatesAskOnceAndTheAnswerIsKept)
     const VisitIdentity visit = VisitOf(first);
     RecordingMessageSink sink;
     auto book = CCaseBook::Open(":memory:", sink);
-    ASSERT_TRUE(
-        book->SaveAnalysis(PatientIdentity{Here(first), "1001", "Anna Berger"}, Analysis("Of the first", visit)));
-    ASSERT_TRUE(
-        book->SaveAnalysis(PatientIdentity{Here(second), "1001", "Anna Berger"}, Analysis("Of the second", visit)));
+    ASSERT_TRUE(book->SaveAnalysis(AnnaIn(first), Analysis("Of the first", {"mind"}, visit)));
+    ASSERT_TRUE(book->SaveAnalysis(AnnaIn(second), Analysis("Of the second", {"mind"}, visit)));
     const auto third = WritePractice(scratch.Path() / "third", kPhysician);
 
     // Without anyone to ask (the command line) nothing is decided or remembered.
@@ -227,39 +212,33 @@ TEST(CaseBookPractice, TwoCandidatesAskOnceAndTheAnswerIsKept)
     EXPECT_FALSE(book->KnowsPractice(Here(third)));
 
     std::vector<std::vector<std::string>> questions;
-    const auto chooseSecond = [&questions](const std::vector<std::string>& folders) {
-        questions.push_back(folders);
-        return std::optional<std::size_t>(1);
+    const auto answer = [&questions](std::optional<std::size_t> choice) {
+        return [&questions, choice](const std::vector<std::string>& folders) {
+            questions.push_back(folders);
+            return choice;
+        };
     };
     for (int round = 0; round < 2; ++round)
-        EXPECT_EQ(FindPracticeOfFolder(*book, CPracticeFolder(third), Here(third), chooseSecond), PracticeFound::Known);
+        EXPECT_EQ(FindPracticeOfFolder(*book, CPracticeFolder(third), Here(third), answer(1)), PracticeFound::Known);
     ASSERT_EQ(questions.size(), 1u);
     EXPECT_EQ(questions[0], (std::vector<std::string>{first.string(), second.string()}));
     EXPECT_EQ(AnalysisNames(*book, Here(third)), std::vector<std::string>{"Of the second"});
 
     // "None of them" is an answer too: the folder becomes a practice of its own, and is not asked again.
     const auto fourth = WritePractice(scratch.Path() / "fourth", kPhysician);
-    const auto none = [&questions](const std::vector<std::string>& folders) {
-        questions.push_back(folders);
-        return std::optional<std::size_t>();
-    };
-    EXPECT_EQ(FindPracticeOfFolder(*book, CPracticeFolder(fourth), Here(fourth), none), PracticeFound::Known);
-    EXPECT_EQ(FindPracticeOfFolder(*book, CPracticeFolder(fourth), Here(fourth), none), PracticeFound::Known);
+    for (int round = 0; round < 2; ++round)
+        EXPECT_EQ(FindPracticeOfFolder(*book, CPracticeFolder(fourth), Here(fourth), answer(std::nullopt)),
+            PracticeFound::Known);
     EXPECT_EQ(questions.size(), 2u);
     EXPECT_TRUE(AnalysisNames(*book, Here(fourth)).empty());
 }
 
 TEST(CaseBookIdentity, DistinctPrescriptionsAlikeInEveryFieldSurviveExportAndImport)
 {
+    const PrescriptionRecord alike{0, 0, 4, "Aconitum napellus", "30C", "", "2026-01-01", "", "", ""};
+    const Json doc = ExportedWith({alike, alike, alike});
+    const std::string json = doc.dump();
     RecordingMessageSink sink;
-    auto source = CCaseBook::Open(":memory:", sink, FixedClock("2026-01-01T09:00:00Z"));
-    const PatientIdentity anna{{"/practice", kPhysician}, "1001", "Anna Berger"};
-    const auto id = source->SaveAnalysis(anna, Analysis("Acute", {"12/03/2002", "00000000000000aa"}));
-    ASSERT_TRUE(id);
-    for (int n = 0; n < 3; ++n)
-        ASSERT_TRUE(source->RecordPrescription({0, *id, 4, "Aconitum napellus", "30C", "", "2026-01-01", "", "", ""}));
-    const std::string json = ExportCaseBookJson(*source);
-
     auto target = CCaseBook::Open(":memory:", sink, FixedClock("2026-01-01T10:00:00Z"));
     const auto first = Import(*target, json);
     ASSERT_TRUE(first);
@@ -267,15 +246,14 @@ TEST(CaseBookIdentity, DistinctPrescriptionsAlikeInEveryFieldSurviveExportAndImp
     const auto again = Import(*target, json);
     ASSERT_TRUE(again);
     EXPECT_EQ(std::tuple(again->added, again->replaced, again->prescriptions), std::tuple(0, 0, 0));
-    const auto kept = target->ListPrescriptions(anna.practice, "1001");
-    ASSERT_EQ(kept.size(), 3u);
-    const std::set<std::string> uids{kept[0].uid, kept[1].uid, kept[2].uid};
+    std::set<std::string> uids, exported;
+    for (const PrescriptionRecord& p : target->ListPrescriptions(kAnna.practice, "1001"))
+        uids.insert(p.uid);
+    for (const Json& p : doc["practices"][0]["patients"][0]["analyses"][0]["prescriptions"])
+        exported.insert(p["uid"].get<std::string>());
     EXPECT_EQ(uids.size(), 3u);
-    EXPECT_EQ(uids,
-        (std::set<std::string>{source->ListPrescriptions(anna.practice, "1001")[0].uid,
-            source->ListPrescriptions(anna.practice, "1001")[1].uid,
-            source->ListPrescriptions(anna.practice, "1001")[2].uid}));
-    EXPECT_EQ(ExportCaseBookJson(*target), json);
+    EXPECT_EQ(uids, exported);
+    EXPECT_EQ(Json::parse(ExportCaseBookJson(*target)), doc);
 }
 
 // Imported prescriptions keep the times they were recorded at, whatever order the file lists them in: of two on
@@ -342,12 +320,8 @@ TEST(CaseBookImport, PrescriptionsWithoutIdentityAreMergedByTheirFieldsTimeInclu
 TEST(CaseBookImport, RefusesTheWholeDocumentAtTheFirstBadFieldAndNamesIt)
 {
     RecordingMessageSink sink;
-    auto source = CCaseBook::Open(":memory:", sink, FixedClock("2026-01-01T09:00:00Z"));
-    const PatientIdentity anna{{"/practice", kPhysician}, "1001", "Anna Berger"};
-    const auto id = source->SaveAnalysis(anna, Analysis("Acute", {"12/03/2002", "00000000000000aa"}, {"mind"}));
-    ASSERT_TRUE(source->RecordPrescription({0, *id, 4, "Aconitum napellus", "30C", "", "2026-01-01", "", "", ""}));
-    ASSERT_TRUE(source->RecordPrescription({0, *id, 7, "Sulphur", "200", "", "2026-01-01", "", "", ""}));
-    const Json base = Json::parse(ExportCaseBookJson(*source));
+    const Json base = ExportedWith({{0, 0, 4, "Aconitum napellus", "30C", "", "2026-01-01", "", "", ""},
+        {0, 0, 7, "Sulphur", "200", "", "2026-01-01", "", "", ""}});
     const auto analysis = [](Json& doc) -> Json& { return doc["practices"][0]["patients"][0]["analyses"][0]; };
 
     struct Case
@@ -415,7 +389,7 @@ TEST(CaseBookImport, RefusesTheWholeDocumentAtTheFirstBadFieldAndNamesIt)
     for (const Case& c : cases) {
         // The target holds an analysis of its own that a refused document must leave as it is.
         auto target = CCaseBook::Open(":memory:", sink, FixedClock("2026-06-01T00:00:00Z"));
-        ASSERT_TRUE(target->SaveAnalysis(anna, Analysis("Own", {"12/03/2002", "00000000000000aa"})));
+        ASSERT_TRUE(target->SaveAnalysis(kAnna, Analysis("Own")));
         const std::string before = ExportCaseBookJson(*target);
         Json doc = base;
         c.edit(doc);
@@ -438,9 +412,7 @@ TEST(CaseBookImport, SavesAndPrescriptionsRefuseTooLongTexts)
 {
     RecordingMessageSink sink;
     auto book = CCaseBook::Open(":memory:", sink);
-    const PatientIdentity anna{{"/practice", kPhysician}, "1001", "Anna Berger"};
-    const VisitIdentity visit{"12/03/2002", "00000000000000aa"};
-    const auto id = book->SaveAnalysis(anna, Analysis(std::string(200, 'n'), visit));
+    const auto id = book->SaveAnalysis(kAnna, Analysis(std::string(200, 'n')));
     ASSERT_TRUE(id);
     struct Case
     {
@@ -449,12 +421,10 @@ TEST(CaseBookImport, SavesAndPrescriptionsRefuseTooLongTexts)
         std::string message; // empty: done
     };
     const Case cases[] = {
-        {"a name of 201", [&] { return bool(book->SaveAnalysis(anna, Analysis(std::string(201, 'n'), visit))); },
+        {"a name of 201", [&] { return bool(book->SaveAnalysis(kAnna, Analysis(std::string(201, 'n')))); },
             "The analysis was not saved: \"name\" is longer than 200 characters."},
         {"10,001 steps",
-            [&] {
-                return bool(book->SaveAnalysis(anna, Analysis("Long", visit, std::vector<std::string>(10001, "mind"))));
-            },
+            [&] { return bool(book->SaveAnalysis(kAnna, Analysis("Long", std::vector<std::string>(10001, "mind")))); },
             "The analysis was not saved: \"steps\" holds more than 10000 entries."},
         {"a rename to 201", [&] { return book->RenameAnalysis(*id, std::string(201, 'r')); },
             "The analysis was not renamed: \"name\" is longer than 200 characters."},
@@ -477,7 +447,7 @@ TEST(CaseBookImport, SavesAndPrescriptionsRefuseTooLongTexts)
         EXPECT_EQ(sink.Texts(), c.message.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.message})
             << c.what;
     }
-    EXPECT_EQ(book->ListAnalyses(anna.practice, "1001").size(), 1u);
+    EXPECT_EQ(book->ListAnalyses(kAnna.practice, "1001").size(), 1u);
 }
 
 TEST(CaseBookImport, ReadsTheChosenFileAsChosen)
@@ -485,8 +455,7 @@ TEST(CaseBookImport, ReadsTheChosenFileAsChosen)
     quillon::testing::TempFolder scratch;
     RecordingMessageSink sink;
     auto source = CCaseBook::Open(":memory:", sink);
-    ASSERT_TRUE(source->SaveAnalysis(
-        {{"/practice", kPhysician}, "1001", "Anna Berger"}, Analysis("Acute", {"12/03/2002", "00000000000000aa"})));
+    ASSERT_TRUE(source->SaveAnalysis({{"/practice", kPhysician}, "1001", "Anna Berger"}, Analysis("Acute")));
     const std::string json = ExportCaseBookJson(*source);
     const auto exported = scratch.Write("OTHER.JSON", json);
     scratch.Write("a:b.json", json);
@@ -567,14 +536,12 @@ TEST(CaseBookExport, WritesRecordByRecord)
 {
     RecordingMessageSink sink;
     auto book = CCaseBook::Open(":memory:", sink);
-    const PatientIdentity anna{{"/practice", kPhysician}, "1001", "Anna Berger"};
     std::vector<std::string> steps(40, "drop:0:1");
     ASSERT_TRUE(book->InTransaction(
         [&] {
-            const std::int64_t patient = book->PatientId(anna);
+            const std::int64_t patient = book->PatientId(kAnna);
             for (int n = 0; n < 2000; ++n)
-                book->WriteAnalysis(
-                    patient, Analysis("Analysis " + std::to_string(n), {"12/03/2002", "00"}, steps), false);
+                book->WriteAnalysis(patient, Analysis("Analysis " + std::to_string(n), steps), false);
         },
         "saved"));
     std::size_t total = 0, largest = 0, parts = 0;

@@ -1,5 +1,6 @@
 // The case book's file as the opening finds it: damaged past its first page, with a log, another program's, written
 // before books carried their id, a link, read-only, on a full disk; and a read that fails after the opening.
+#include "CaseBookFixture.h"
 #include "casebook/CaseBook.h"
 #include "casebook/CaseBookFile.h"
 #include "casebook/CaseBookJson.h"
@@ -19,23 +20,9 @@
 #include <unistd.h>
 
 using namespace quillon;
-using quillon::testing::InChild;
-using quillon::testing::ReadBytes;
-using quillon::testing::TempFolder;
+using namespace quillon::testing;
 
 namespace {
-
-const PatientIdentity kAnna{{"/practice", "Helen Marsh"}, "1001", "Anna Berger"};
-
-AnalysisRecord Steps(const std::string& name, int count)
-{
-    AnalysisRecord a;
-    a.visit = {"12/03/2002", "ff"};
-    a.name = name;
-    for (int s = 0; s < count; ++s)
-        a.steps.push_back("drop:" + std::to_string(s) + ":1");
-    return a;
-}
 
 // A book of many pages: forty analyses of a hundred steps each.
 void FillBook(const std::filesystem::path& path)
@@ -44,7 +31,7 @@ void FillBook(const std::filesystem::path& path)
     auto book = CCaseBook::Open(path, quiet);
     ASSERT_TRUE(book);
     for (int n = 0; n < 40; ++n)
-        ASSERT_TRUE(book->SaveAnalysis(kAnna, Steps("analysis " + std::to_string(n), 100)));
+        ASSERT_TRUE(book->SaveAnalysis(kAnna, Drops("analysis " + std::to_string(n), 100)));
 }
 
 int PageCount(const std::filesystem::path& path)
@@ -60,17 +47,6 @@ void SpoilPage(const std::filesystem::path& path, int page)
     const std::string junk(4096, 'x');
     ASSERT_EQ(pwrite(fd, junk.data(), junk.size(), static_cast<off_t>(page - 1) * 4096), 4096);
     close(fd);
-}
-
-// The names in the folder that were moved aside.
-std::vector<std::filesystem::path> MovedAside(const std::filesystem::path& folder)
-{
-    std::vector<std::filesystem::path> aside;
-    for (const auto& entry : std::filesystem::directory_iterator(folder))
-        if (entry.path().filename().string().find(".damaged-") != std::string::npos)
-            aside.push_back(entry.path());
-    std::sort(aside.begin(), aside.end());
-    return aside;
 }
 
 std::filesystem::path Suffixed(std::filesystem::path path, const char* suffix)
@@ -137,7 +113,9 @@ TEST(CaseBookFile, ABookDamagedPastItsFirstPageIsMovedAsideWithItsLogByteForByte
     }
 }
 
-TEST(CaseBookFile, AReadThatFailsAfterTheOpeningWritesNoExport)
+// An export that cannot be written whole writes nothing and says why: to a name the file system refuses, and
+// after a read that fails once the book was opened.
+TEST(CaseBookFile, AnExportThatFailsWritesNothingAndSaysWhy)
 {
     TempFolder folder;
     const auto path = folder.Path() / "casebook.sqlite";
@@ -145,16 +123,22 @@ TEST(CaseBookFile, AReadThatFailsAfterTheOpeningWritesNoExport)
     RecordingMessageSink sink;
     auto book = CCaseBook::Open(path, sink);
     ASSERT_TRUE(book);
+    const auto refused = folder.Path() / "no such folder" / "export.json";
+    EXPECT_FALSE(ExportCaseBookFile(*book, refused));
+    EXPECT_EQ(sink.Texts(),
+        std::vector<std::string>{
+            "The case book could not be exported to " + refused.string() + " (No such file or directory)."});
     EXPECT_EQ(book->ReadFailures(), 0);
     SpoilPage(path, PageCount(path) / 2);
     const auto exported = folder.Path() / "export.json";
     EXPECT_FALSE(ExportCaseBookFile(*book, exported));
     EXPECT_FALSE(std::filesystem::exists(exported));
     EXPECT_GT(book->ReadFailures(), 0);
-    ASSERT_FALSE(sink.Texts().empty());
     EXPECT_EQ(sink.Texts().back(), "The case book could not be read whole; no export was written.");
 }
 
+// A book of a newer version is refused and left alone; anything else that is no case book (damaged, another
+// program's, of a schema we never wrote) is moved aside byte for byte and a new book started.
 TEST(CaseBookFile, OnlyACaseBookIsOpenedAndAnythingElseIsMovedAsideUnchanged)
 {
     // The exact schema of a book written before books carried their id, at version 1 or 2.
@@ -168,29 +152,41 @@ TEST(CaseBookFile, OnlyACaseBookIsOpenedAndAnythingElseIsMovedAsideUnchanged)
             db.exec(extra);
         };
     };
-    const auto foreign = [](const char* sql) {
+    const auto foreign = [](std::string sql) {
         return [sql](const std::filesystem::path& p) {
             SQLite::Database(p.string(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE).exec(sql);
         };
     };
+    const auto bytes = [](std::string text) { return [text](const auto& p) { fixtures::WriteBytes(p, text); }; };
+    enum Outcome { Opened, MovedAsideUnchanged, Refused };
     struct Case
     {
         const char* what;
         std::function<void(const std::filesystem::path&)> make;
-        bool recognised; // else moved aside, byte for byte
+        Outcome outcome;
     };
     const Case cases[] = {
-        {"a book of version 1 without the id", legacy(1, ""), true},
-        {"a book of version 2 without the id", legacy(2, ""), true},
-        {"version 2 with a column too many", legacy(2, "ALTER TABLE steps ADD COLUMN x"), false},
-        {"version 2 with a table too many", legacy(2, "CREATE TABLE y(z)"), false},
-        {"version 1 with a column missing", legacy(1, "ALTER TABLE analyses DROP COLUMN notes"), false},
-        {"another program's, user_version 1", foreign("CREATE TABLE notes(x); PRAGMA user_version = 1"), false},
+        {"a book of version 1 without the id", legacy(1, ""), Opened},
+        {"a book of version 2 without the id", legacy(2, ""), Opened},
+        {"version 2 with a column too many", legacy(2, "ALTER TABLE steps ADD COLUMN x"), MovedAsideUnchanged},
+        {"version 2 with a table too many", legacy(2, "CREATE TABLE y(z)"), MovedAsideUnchanged},
+        {"version 1 with a column missing", legacy(1, "ALTER TABLE analyses DROP COLUMN notes"), MovedAsideUnchanged},
+        {"another program's", foreign("CREATE TABLE notes(x)"), MovedAsideUnchanged},
+        {"another program's, user_version 1", foreign("CREATE TABLE notes(x); PRAGMA user_version = 1"),
+            MovedAsideUnchanged},
         {"another program's, user_version 2",
-            foreign("CREATE TABLE practices(id, folder, physician); PRAGMA user_version = 2"), false},
-        {"another program's, user_version 3", foreign("CREATE TABLE future(x); PRAGMA user_version = 3"), false},
-        {"another program's id", foreign("CREATE TABLE notes(x); PRAGMA application_id = 1"), false},
-        {"an empty file", [](const auto& p) { fixtures::WriteBytes(p, ""); }, false},
+            foreign("CREATE TABLE practices(id, folder, physician); PRAGMA user_version = 2"), MovedAsideUnchanged},
+        {"another program's, user_version 3", foreign("CREATE TABLE future(x); PRAGMA user_version = 3"),
+            MovedAsideUnchanged},
+        {"another program's id", foreign("CREATE TABLE notes(x); PRAGMA application_id = 1"), MovedAsideUnchanged},
+        {"a newer version of ours",
+            foreign("CREATE TABLE future(x); PRAGMA user_version = " + std::to_string(CCaseBook::kSchemaVersion + 1)
+                + "; PRAGMA application_id = " + std::to_string(kCaseBookApplicationId)),
+            Refused},
+        {"an empty file", bytes(""), MovedAsideUnchanged},
+        {"text", bytes("not a database at all, just text"), MovedAsideUnchanged},
+        {"a truncated header", bytes(std::string("SQLite format 3\0", 16) + std::string(200, 'x')),
+            MovedAsideUnchanged},
     };
     for (const Case& c : cases) {
         TempFolder folder;
@@ -199,20 +195,27 @@ TEST(CaseBookFile, OnlyACaseBookIsOpenedAndAnythingElseIsMovedAsideUnchanged)
         const std::string before = ReadBytes(path);
         RecordingMessageSink sink;
         auto book = CCaseBook::Open(path, sink);
-        ASSERT_TRUE(book) << c.what;
         const auto aside = MovedAside(folder.Path());
-        if (c.recognised) {
+        if (c.outcome == Refused) {
+            EXPECT_FALSE(book) << c.what;
+            EXPECT_TRUE(aside.empty()) << c.what;
+            EXPECT_EQ(sink.Texts(), std::vector<std::string>{kMsgCaseBookNewer}) << c.what;
+            EXPECT_TRUE(ReadBytes(path) == before) << c.what;
+            continue;
+        }
+        ASSERT_TRUE(book) << c.what;
+        if (c.outcome == Opened) {
             EXPECT_TRUE(sink.Messages().empty()) << c.what;
             EXPECT_TRUE(aside.empty()) << c.what;
-            EXPECT_EQ(book->Database().execAndGet("PRAGMA application_id").getInt(), kCaseBookApplicationId);
             EXPECT_EQ(book->Database().execAndGet("SELECT folder FROM practices").getString(), "/practice");
         } else {
             ASSERT_EQ(aside.size(), 1u) << c.what;
             EXPECT_TRUE(ReadBytes(aside[0]) == before) << c.what;
-            EXPECT_EQ(sink.Messages().size(), 1u) << c.what;
-            EXPECT_EQ(book->Database().execAndGet("PRAGMA application_id").getInt(), kCaseBookApplicationId);
+            ASSERT_EQ(sink.Texts().size(), 1u) << c.what;
+            EXPECT_NE(sink.Texts()[0].find("moved aside to " + aside[0].string()), std::string::npos) << c.what;
         }
-        EXPECT_TRUE(book->SaveAnalysis(kAnna, Steps("new", 2))) << c.what;
+        EXPECT_EQ(book->Database().execAndGet("PRAGMA application_id").getInt(), kCaseBookApplicationId);
+        EXPECT_TRUE(book->SaveAnalysis(kAnna, Drops("new", 2))) << c.what;
     }
 }
 
@@ -248,7 +251,7 @@ TEST(CaseBookFile, ALinkAtTheBooksNamesIsMovedAsideAndWhatItPointsToIsLeftAlone)
         RecordingMessageSink sink;
         auto book = CCaseBook::Open(path, sink);
         ASSERT_TRUE(book) << c.what;
-        EXPECT_TRUE(book->SaveAnalysis(kAnna, Steps("new", 2))) << c.what;
+        EXPECT_TRUE(book->SaveAnalysis(kAnna, Drops("new", 2))) << c.what;
         book.reset();
         EXPECT_EQ(std::filesystem::exists(target), c.target != nullptr) << c.what;
         EXPECT_TRUE(ReadBytes(target) == before) << c.what;
@@ -282,7 +285,7 @@ TEST(CaseBookFile, AReadOnlyBookListsAndExportsAndSaysASaveCannotBeWritten)
             if (book) {
                 out += std::to_string(book->ListAnalyses(kAnna.practice, "1001").size()) + ";";
                 out += std::to_string(ExportCaseBookJson(*book).find("\"analysis 39\"") != std::string::npos) + ";";
-                out += std::to_string(book->SaveAnalysis(kAnna, Steps("new", 2)).has_value()) + ";";
+                out += std::to_string(book->SaveAnalysis(kAnna, Drops("new", 2)).has_value()) + ";";
             }
             for (const std::string& text : sink.Texts())
                 out += text + ";";
@@ -377,17 +380,4 @@ TEST(CaseBookFile, ANewBookOnAFullDiskSaysTheDiskIsFull)
         // Nothing half made is left, under the book's name or another.
         EXPECT_TRUE(std::filesystem::is_empty(folder.Path())) << c.result;
     }
-}
-
-TEST(CaseBookFile, AnExportToANameTheFileSystemRefusesNamesTheFileAndTheReason)
-{
-    TempFolder folder;
-    RecordingMessageSink sink;
-    auto book = CCaseBook::Open(folder.Path() / "casebook.sqlite", sink);
-    ASSERT_TRUE(book) << (sink.Texts().empty() ? std::string() : sink.Texts()[0]);
-    const auto refused = folder.Path() / "no such folder" / "export.json";
-    EXPECT_FALSE(ExportCaseBookFile(*book, refused));
-    EXPECT_EQ(sink.Texts(),
-        std::vector<std::string>{
-            "The case book could not be exported to " + refused.string() + " (No such file or directory)."});
 }

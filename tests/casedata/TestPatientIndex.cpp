@@ -34,9 +34,8 @@ TEST(PatientIndex, ReadsPhysicianAndRowsWithCrlfEnds)
 {
     const PatientIndex index = Parse("Dr. S. Rao  \r\n101:A Patient:34:05/11/2002\r\n102:B Patient:7:06/11/2002  \r\n");
     EXPECT_EQ(index.physician, "Dr. S. Rao");
-    ASSERT_EQ(index.rows.size(), 2u);
-    EXPECT_EQ(index.rows[0], (PatientRow{"101", "A Patient", "34", "05/11/2002"}));
-    EXPECT_EQ(index.rows[1], (PatientRow{"102", "B Patient", "7", "06/11/2002"}));
+    EXPECT_EQ(index.rows,
+        (std::vector<PatientRow>{{"101", "A Patient", "34", "05/11/2002"}, {"102", "B Patient", "7", "06/11/2002"}}));
 }
 
 TEST(PatientIndex, PrefixDuplicatesAreDropped)
@@ -50,9 +49,7 @@ TEST(PatientIndex, PrefixDuplicatesAreDropped)
     for (const auto& [lines, regNos] : cases)
         EXPECT_EQ(RegNos(Parse(std::string("Dr\n") + lines)), regNos) << lines;
     // A repeated number keeps the first line's fields.
-    const PatientIndex index = Parse("Dr\n7:First:1:a\n7:Second:2:b\n");
-    ASSERT_EQ(index.rows.size(), 1u);
-    EXPECT_EQ(index.rows[0].name, "First");
+    EXPECT_EQ(Parse("Dr\n7:First:1:a\n7:Second:2:b\n").rows, (std::vector<PatientRow>{{"7", "First", "1", "a"}}));
 }
 
 TEST(PatientIndex, UnsettledInputStaysInsideTheText)
@@ -60,19 +57,14 @@ TEST(PatientIndex, UnsettledInputStaysInsideTheText)
     // Last line without a line end, a zero byte ending the text, short lines and over-long fields.
     EXPECT_EQ(Parse("Dr\n101:A:3:01/01/2001").rows.at(0).visitDate, "01/01/2001");
     EXPECT_EQ(RegNos(Parse(std::string("Dr\n101:A:3:d\n") + '\0' + "102:B:4:d\n")), std::vector<std::string>{"101"});
-    const PatientIndex shortLine = Parse("Dr\n103:OnlyName\n104:N:5:d\n");
-    ASSERT_EQ(shortLine.rows.size(), 2u);
-    EXPECT_EQ(shortLine.rows[0], (PatientRow{"103", "OnlyName", "", ""}));
-    EXPECT_EQ(shortLine.rows[1].regNo, "104");
+    EXPECT_EQ(Parse("Dr\n103:OnlyName\n104:N:5:d\n").rows,
+        (std::vector<PatientRow>{{"103", "OnlyName", "", ""}, {"104", "N", "5", "d"}}));
     const PatientIndex longField = Parse("Dr\n1:" + std::string(800, 'n') + ":2:d\n");
     EXPECT_EQ(longField.rows.at(0).name.size(), 499u);
     EXPECT_EQ(Parse("").rows.size(), 0u);
     EXPECT_EQ(Parse("Dr only").physician, "Dr only");
     // Blank lines are no patients; fields are not trimmed on the left.
-    const PatientIndex blanks = Parse("Dr\r\n\r\n 12: Name:3:d\r\n");
-    ASSERT_EQ(blanks.rows.size(), 1u);
-    EXPECT_EQ(blanks.rows[0].regNo, " 12");
-    EXPECT_EQ(blanks.rows[0].name, " Name");
+    EXPECT_EQ(Parse("Dr\r\n\r\n 12: Name:3:d\r\n").rows, (std::vector<PatientRow>{{" 12", " Name", "3", "d"}}));
 }
 
 TEST(PatientIndex, BrokenFileOfTheTestDataEndsInsideItsLastLine)

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <tuple>
 
 using namespace quillon;
@@ -38,16 +39,15 @@ TEST(RemedyCatalogue, CodesAreSortedPositionsWhilePropertyIndexesStay)
     for (const auto& [code, abbreviation] : {std::pair{0, "acon"}, {1, "Bell"}, {2, "Calc"}})
         EXPECT_EQ(catalogue->Entry(code)->abbreviation, abbreviation);
     EXPECT_EQ(catalogue->Entry(0)->fullName, "Aconitum");
-    EXPECT_EQ(catalogue->GetPropertyIndex(0), 1);
-    EXPECT_EQ(catalogue->GetPropertyIndex(1), 0);
-    EXPECT_EQ(catalogue->GetPropertyIndex(2), 2);
+    EXPECT_EQ((std::array{catalogue->GetPropertyIndex(0), catalogue->GetPropertyIndex(1),
+                  catalogue->GetPropertyIndex(2), catalogue->GetPropertyIndex(99)}),
+        (std::array{1, 0, 2, 0}));
     EXPECT_EQ(catalogue->GetPropertyMask(0), 1u);
     // Unknown codes: 0 and the buffer left alone.
     std::string buffer = "keep";
     EXPECT_EQ(catalogue->GetAbbreviation(3, buffer), 0);
     EXPECT_EQ(catalogue->GetAbbreviation(-1, buffer), 0);
     EXPECT_EQ(buffer, "keep");
-    EXPECT_EQ(catalogue->GetPropertyIndex(99), 0);
     EXPECT_EQ(catalogue->GetPropertyMask(99), 0u);
 }
 
@@ -94,55 +94,53 @@ TEST(RemedyCatalogue, FindByAbbreviationNormalisesAndSkipsLongerRecords)
 
 TEST(RemedyCatalogue, UnevenFilesStayInsideTheirData)
 {
-    RecordingMessageSink sink;
-    // More lines than records, a short property file and a last line without its line end.
-    auto more = CRemedyCatalogue::FromImages(Record("Acon"), "", "Acon*Aconitum\r\nBell*B\r\nCalc*C", sink);
-    EXPECT_EQ(more->GetCount(), 1);
-    EXPECT_EQ(more->GetPropertyMask(0), 0u);
-    auto last = CRemedyCatalogue::FromImages(
-        Record("Acon") + Record("Bell"), Words({1, 2}), "Acon*Aconitum\r\nBell*Belladonna", sink);
-    ASSERT_EQ(last->GetCount(), 2);
-    EXPECT_EQ(last->Entry(1)->fullName, "Belladonna");
-    auto noStar = CRemedyCatalogue::FromImages(Record("Acon"), Words({1}), "Acon\r\n", sink);
-    ASSERT_EQ(noStar->GetCount(), 1);
-    EXPECT_EQ(noStar->Entry(0)->abbreviation, "Acon");
-    EXPECT_EQ(noStar->Entry(0)->fullName, "");
-    auto none = CRemedyCatalogue::FromImages("", "", "Acon*A\r\n", sink);
-    EXPECT_EQ(none->GetCount(), 0);
-    // The walk stops at the line that reaches the last byte but one: a last line of one byte is no remedy.
-    auto oneByte = CRemedyCatalogue::FromImages(Record("Acon") + Record("Bell"), Words({1, 2}), "Acon*A\r\nB", sink);
-    EXPECT_EQ(oneByte->GetCount(), 1);
-    // The '*' is looked for in the first 200 characters of a line.
-    auto far = CRemedyCatalogue::FromImages(Record(std::string(10, 'a')) + Record(std::string(10, 'b')), Words({0, 0}),
-        std::string(199, 'a') + "*Near\r\n" + std::string(200, 'b') + "*Far\r\n", sink);
-    EXPECT_EQ(far->Entry(0)->fullName + "|" + far->Entry(1)->fullName, "Near|");
+    // drug.dat, drugl.dat, fulldrug.txt, then "abbreviation:full name:mask" of every remedy read.
+    const std::tuple<std::string, std::string, std::string, std::string> cases[] = {
+        // More lines than records and a short property file.
+        {Record("Acon"), "", "Acon*Aconitum\r\nBell*B\r\nCalc*C", "Acon:Aconitum:0 "},
+        // A last line without its line end; a line without a '*'; no records at all.
+        {Record("Acon") + Record("Bell"), Words({1, 2}), "Acon*Aconitum\r\nBell*Belladonna",
+            "Acon:Aconitum:1 Bell:Belladonna:2 "},
+        {Record("Acon"), Words({1}), "Acon\r\n", "Acon::1 "},
+        {"", "", "Acon*A\r\n", ""},
+        // The walk stops at the line that reaches the last byte but one: a last line of one byte is no remedy.
+        {Record("Acon") + Record("Bell"), Words({1, 2}), "Acon*A\r\nB", "Acon:A:1 "},
+        // The '*' is looked for in the first 200 characters of a line.
+        {Record(std::string(10, 'a')) + Record(std::string(10, 'b')), Words({0, 0}),
+            std::string(199, 'a') + "*Near\r\n" + std::string(200, 'b') + "*Far\r\n",
+            std::string(10, 'a') + ":Near:0 " + std::string(10, 'b') + "::0 "},
+    };
+    for (const auto& [drug, drugl, fulldrug, expected] : cases) {
+        RecordingMessageSink sink;
+        const auto catalogue = CRemedyCatalogue::FromImages(drug, drugl, fulldrug, sink);
+        std::string read;
+        for (int code = 0; code < catalogue->GetCount(); ++code)
+            read += catalogue->Entry(code)->abbreviation + ':' + catalogue->Entry(code)->fullName + ':'
+                + std::to_string(catalogue->GetPropertyMask(code)) + ' ';
+        EXPECT_EQ(read, expected) << fulldrug.substr(0, 40);
+    }
 }
 
+// Each file written in turn: the first one missing is named as the caption; the mask is read once all are there.
 TEST(RemedyCatalogue, MissingFilesGiveTheirMessagesWithTheFileAsCaption)
 {
     TempFolder temp;
-    CPracticeFolder folder(temp.Path());
-    RecordingMessageSink sink;
-    CRemedyCatalogue noDrug(folder, sink);
-    EXPECT_EQ(noDrug.GetCount(), 0);
-    ASSERT_EQ(sink.Messages().size(), 1u);
-    EXPECT_EQ(sink.Messages()[0], (Message{"Error opening file", "drug.dat", MessageIcon::None}));
-
-    temp.Write("DRUG.DAT", Record("Acon"));
-    sink.Clear();
-    CRemedyCatalogue noDrugl(folder, sink);
-    EXPECT_EQ(sink.Messages().at(0), (Message{"Error opening file", "drugl.dat", MessageIcon::None}));
-
-    temp.Write("drugl.dat", Words({5}));
-    sink.Clear();
-    CRemedyCatalogue noFull(folder, sink);
-    EXPECT_EQ(noFull.GetCount(), 0);
-    EXPECT_EQ(sink.Messages().at(0), (Message{"Error reading File", "fulldrug.txt", MessageIcon::None}));
-
-    temp.Write("Fulldrug.txt", "Acon.*Aconitum napellus\r\n");
-    sink.Clear();
-    CRemedyCatalogue full(folder, sink);
-    EXPECT_TRUE(sink.Messages().empty());
-    ASSERT_EQ(full.GetCount(), 1);
-    EXPECT_EQ(full.GetPropertyMask(0), 5u);
+    const CPracticeFolder folder(temp.Path());
+    const std::tuple<const char*, std::string, std::vector<Message>> steps[] = {
+        {nullptr, "", {{"Error opening file", "drug.dat", MessageIcon::None}}},
+        {"DRUG.DAT", Record("Acon"), {{"Error opening file", "drugl.dat", MessageIcon::None}}},
+        {"drugl.dat", Words({5}), {{"Error reading File", "fulldrug.txt", MessageIcon::None}}},
+        {"Fulldrug.txt", "Acon.*Aconitum napellus\r\n", {}},
+    };
+    for (const auto& [name, bytes, messages] : steps) {
+        if (name)
+            temp.Write(name, bytes);
+        RecordingMessageSink sink;
+        CRemedyCatalogue catalogue(folder, sink);
+        EXPECT_EQ(sink.Messages(), messages) << (name ? name : "");
+        EXPECT_EQ(catalogue.GetCount(), messages.empty() ? 1 : 0) << (name ? name : "");
+        if (messages.empty()) {
+            EXPECT_EQ(catalogue.GetPropertyMask(0), 5u);
+        }
+    }
 }

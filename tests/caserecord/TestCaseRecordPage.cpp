@@ -139,10 +139,9 @@ TEST(FollowupPage, VisitsPlaceholdersAndTexts)
 
 TEST(FollowupDate, ThreeNumbersOfACalendarDateAreFormatted)
 {
-    EXPECT_EQ(FormatFollowupDate("5/11/2002"), "5 Nov, 2002");
-    EXPECT_EQ(FormatFollowupDate("05/01/1999"), "5 Jan, 1999");
-    EXPECT_EQ(FormatFollowupDate("31/12/2010"), "31 Dec, 2010");
-    EXPECT_EQ(FormatFollowupDate("29/2/2000"), "29 Feb, 2000");
+    for (const auto& [text, formatted] : {std::pair{"5/11/2002", "5 Nov, 2002"}, {"05/01/1999", "5 Jan, 1999"},
+             {"31/12/2010", "31 Dec, 2010"}, {"29/2/2000", "29 Feb, 2000"}})
+        EXPECT_EQ(FormatFollowupDate(text), formatted);
     for (const char* text : {"29/2/2001", "31/4/2002", "0/1/2002", "5/13/2002", "5/0/2002", "5/11/99", "5/11/10000",
              "5-11-2002", "5/11", "5/11/2002/1", "a/b/c", "/11/2002", "5//2002", "5/11/ 2002", "+5/11/2002",
              "99999999999/1/2002", "next week"})
@@ -151,7 +150,9 @@ TEST(FollowupDate, ThreeNumbersOfACalendarDateAreFormatted)
 
 // ---- From the practice folder ------------------------------------------------------------------
 
-TEST(PatientPage, MissingOrEmptyFilesGiveNoPage)
+// Missing files give no page and their messages, an empty case record or no patient neither; the pages are built
+// from the files of either letter case.
+TEST(PatientPage, BuiltFromTheFilesOfEitherLetterCaseOrNotAtAll)
 {
     testing::TempFolder temp;
     CPracticeFolder folder(temp.Path());
@@ -161,29 +162,20 @@ TEST(PatientPage, MissingOrEmptyFilesGiveNoPage)
     EXPECT_EQ(sink.Messages(),
         (std::vector<Message>{
             {kMsgNoCaseRecordData, "", MessageIcon::Warning}, {kMsgNoFollowupData, "", MessageIcon::Error}}));
-    // An empty case record, or no patient at all: no page and no message.
     sink.Clear();
-    temp.Write("P001.cas", "");
+    const auto empty = temp.Write("P001.cas", "");
     EXPECT_FALSE(BuildPatientPage(folder, "P001", true, sink));
     EXPECT_FALSE(BuildPatientPage(folder, "", true, sink));
     EXPECT_TRUE(sink.Messages().empty());
-}
 
-TEST(PatientPage, BuildsFromTheFileOfEitherLetterCase)
-{
-    testing::TempFolder temp;
+    std::filesystem::remove(empty);
     temp.Write("p001.CAS", fixtures::EncodeCaseRecord({"fever"}));
     temp.Write("P001.flw", fixtures::EncodeFollowups({{"5/11/2002", "better", "Ars.", "30", "BD", "good", {}}}));
-    CPracticeFolder folder(temp.Path());
-    RecordingMessageSink sink;
-
     const std::optional<std::string> casePage = BuildPatientPage(folder, "P001", true, sink);
     ASSERT_TRUE(casePage);
     EXPECT_EQ(Seen(*casePage), "Full Case Record|Full Case Record|Complaints|Chief Complaints|fever");
-
-    const std::optional<std::string> followupPage = BuildPatientPage(folder, "P001", false, sink);
-    ASSERT_TRUE(followupPage);
-    EXPECT_EQ(*followupPage, FollowupPageOf({{"5/11/2002", "better", "Ars.", "30", "BD", "good"}}));
+    EXPECT_EQ(BuildPatientPage(folder, "P001", false, sink),
+        FollowupPageOf({{"5/11/2002", "better", "Ars.", "30", "BD", "good"}}));
     EXPECT_TRUE(sink.Messages().empty());
 }
 

@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <tuple>
+
 using namespace quillon;
 
 namespace {
@@ -32,32 +35,28 @@ TEST(ReadLineList, SplitsAtCarriageReturnUpToTheEnd)
 TEST(ReadCodeWord, ReadsAtFourTimesTheCodeAndZeroFillsPastTheEnd)
 {
     const std::string file = fixtures::EncodeCodeWords({0x11111111u, 0x00030009u});
-    std::uint32_t word = 7;
-    ASSERT_TRUE(ReadCodeWord(AsBytes(file), 1, word));
-    EXPECT_EQ(word, 0x00030009u);
-    // Offset equal to the file length: a word of 0.
-    ASSERT_TRUE(ReadCodeWord(AsBytes(file), 2, word));
-    EXPECT_EQ(word, 0u);
-    // Beyond it: refused.
-    EXPECT_FALSE(ReadCodeWord(AsBytes(file), 3, word));
-    EXPECT_FALSE(ReadCodeWord(AsBytes(file), -1, word));
-    // A word cut short by the end keeps the bytes that are there.
-    const std::string cut = file.substr(0, 6);
-    ASSERT_TRUE(ReadCodeWord(AsBytes(cut), 1, word));
-    EXPECT_EQ(word, 0x0009u);
+    // At the file's length a word of 0, beyond it refused; a word cut short by the end keeps the bytes there.
+    const std::tuple<std::string, int, bool, std::uint32_t> cases[] = {{file, 1, true, 0x00030009u},
+        {file, 2, true, 0u}, {file, 3, false, 0u}, {file, -1, false, 0u}, {file.substr(0, 6), 1, true, 0x0009u}};
+    for (const auto& [bytes, code, read, expected] : cases) {
+        std::uint32_t word = 7;
+        EXPECT_EQ(ReadCodeWord(AsBytes(bytes), code, word), read) << code;
+        if (read) {
+            EXPECT_EQ(word, expected) << code;
+        }
+    }
 }
 
 TEST(ReadMineralCode, ReadsSixByteRecordsAndZeroFillsPastTheEnd)
 {
     const std::string file = fixtures::EncodeMineralCodes({{}, {0x0102, {16, 26, 0, 255}}});
-    MineralCode code = ReadMineralCode(AsBytes(file), 1);
-    EXPECT_EQ(code.group, 0x0102u);
-    EXPECT_EQ(code.elements, (std::array<std::uint8_t, 4>{16, 26, 0, 255}));
-    code = ReadMineralCode(AsBytes(file), 2);
-    EXPECT_EQ(code.group, 0u);
-    EXPECT_EQ(code.elements, (std::array<std::uint8_t, 4>{}));
-    code = ReadMineralCode(AsBytes(std::string_view(file).substr(0, 9)), 1);
-    EXPECT_EQ(code.group, 0x0102u);
-    EXPECT_EQ(code.elements, (std::array<std::uint8_t, 4>{16, 0, 0, 0}));
-    EXPECT_EQ(ReadMineralCode(AsBytes(file), 1'000'000'000).group, 0u);
+    using Elements = std::array<std::uint8_t, 4>;
+    const std::tuple<std::string_view, int, std::uint32_t, Elements> cases[]
+        = {{file, 1, 0x0102u, {16, 26, 0, 255}}, {file, 2, 0u, {}},
+            {std::string_view(file).substr(0, 9), 1, 0x0102u, {16, 0, 0, 0}}, {file, 1'000'000'000, 0u, {}}};
+    for (const auto& [bytes, code, group, elements] : cases) {
+        const MineralCode read = ReadMineralCode(AsBytes(bytes), code);
+        EXPECT_EQ(read.group, group) << code;
+        EXPECT_EQ(read.elements, elements) << code;
+    }
 }

@@ -19,13 +19,6 @@ using quillon::testing::TempFolder;
 
 namespace {
 
-class NullSink final : public IMessageSink
-{
-public:
-    using IMessageSink::Show;
-    void Show(const Message&) override {}
-};
-
 // Remedies 0 Acon, 1 Bell, 2 Calc, 3 Sulph. Patient 5 has two visits sharing "FEAR" and "HEAD"; patient 6 has an
 // empty visit 0, then "FEAR" alone and "COLD" alone; patient 7 has patient 5's visits stored later first.
 const TempFolder& Practice()
@@ -144,7 +137,7 @@ void ExpectLeaveOneOutOfRebuilds(const std::vector<const CSymptomRecord*>& all,
     const std::vector<RankedRemedy>& ranking, int top, const CPracticeFolder& practice,
     const CRemedyCatalogue* catalogue, const std::string& where)
 {
-    NullSink sink;
+    NullMessageSink sink;
     const auto rows = RankStability(all, ranking, top);
     const auto expected = RankStabilityByRebuilds(all, ranking, top, practice, catalogue, sink);
     ASSERT_TRUE(expected) << where;
@@ -160,7 +153,7 @@ TEST(FollowUp, LeaveOneOutMatchesFullRebuildsOnTheSamplePractice)
 {
     const TempFolder folder;
     sample::WritePractice(sample::BuildPractice(QUILLON_SAMPLE_SOURCE), folder.Path());
-    NullSink sink;
+    NullMessageSink sink;
     const CPracticeFolder practice(folder.Path());
     const CRemedyCatalogue catalogue(practice, sink);
     int checked = 0;
@@ -185,7 +178,7 @@ TEST(FollowUp, LeaveOneOutMatchesFullRebuildsOnGeneratedVisits)
 {
     std::mt19937 random(20261207);
     const CPracticeFolder practice(std::filesystem::temp_directory_path());
-    NullSink sink;
+    NullMessageSink sink;
     for (int round = 0; round < 24; ++round) {
         const bool hostile = round % 3 == 2;
         fixtures::VisitSpec visit;

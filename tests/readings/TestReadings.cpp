@@ -232,13 +232,10 @@ TEST(Families, EachAppliedFamilyLeavesExactlyItsRemedies)
     const TempFolder folder;
     sample::WritePractice(sample::BuildPractice(QUILLON_SAMPLE_SOURCE), folder.Path());
     RecordingMessageSink sink;
-    const auto open = [&](CQuillonState& state) {
-        state.LoadCatalogue();
-        SetCurrentPatient(state, {"1001", "Anna Berger", "34", "12/03/2002"}, "Helen Marsh");
-        return state.LoadVisitIndex() && LoadVisitForChart(state, 0);
-    };
     CQuillonState state{CPracticeFolder(folder.Path().string()), sink};
-    ASSERT_TRUE(open(state));
+    state.LoadCatalogue();
+    SetCurrentPatient(state, {"1001", "Anna Berger", "34", "12/03/2002"}, "Helen Marsh");
+    ASSERT_TRUE(state.LoadVisitIndex() && LoadVisitForChart(state, 0));
     CChartSession chart(state, sink);
     ASSERT_TRUE(chart.Start());
     const FamilyTables tables = LoadFamilyTables(state.m_folder, sink);

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using namespace quillon;
 using quillon::testing::MethodsCase;
 
@@ -114,22 +116,16 @@ TEST(SymptomCover, PrintedPagesEachCarryTheHeaderAndTheirNumber)
     const auto pages = LayOutCoverPrint(report, {"Anna", "05/11/2002 extra", "1001"}, 60);
     ASSERT_EQ(pages.size(), 1u);
     const PrintPage& page = pages[0];
-    EXPECT_EQ(at(page, 1, 72), "Page 1 of 1");
-    EXPECT_EQ(at(page, 3, 66), "05/11/2002");
-    EXPECT_EQ(at(page, 5, 60), "Reg No:");
-    EXPECT_EQ(at(page, 5, 69), "1001");
-    // Two rows, the second indented by level + 8 and starting with the whole word, then an empty row.
-    EXPECT_EQ(at(page, 10, 2), " 1.");
-    EXPECT_EQ(at(page, 10, 8), std::string(60, 'a'));
-    EXPECT_EQ(at(page, 11, 11), "internally" + std::string(20, 'b'));
-    // 150 characters without a blank: three rows, then an empty row.
-    EXPECT_EQ(at(page, 13, 2), " 2.");
-    EXPECT_EQ(at(page, 14, 10), std::string(70, 'c'));
-    EXPECT_EQ(at(page, 15, 10), std::string(10, 'c'));
-    EXPECT_EQ(at(page, 17, 8), "short");
-    // The second section: rule, heading, rule, entries, closing rule.
-    EXPECT_EQ(at(page, 21, 2), "Symptoms Not Covered by Remedy:");
-    EXPECT_EQ(at(page, 24, 8), "missed");
+    // Row, column and text. Of the covered symptoms: two rows, the second indented by level + 8 and starting with
+    // the whole word, then an empty row; 150 characters without a blank make three rows, then an empty row. The
+    // second section: rule, heading, rule, entries, closing rule.
+    const std::tuple<int, int, std::string> texts[]
+        = {{1, 72, "Page 1 of 1"}, {3, 66, "05/11/2002"}, {5, 60, "Reg No:"}, {5, 69, "1001"}, {10, 2, " 1."},
+            {10, 8, std::string(60, 'a')}, {11, 11, "internally" + std::string(20, 'b')}, {13, 2, " 2."},
+            {14, 10, std::string(70, 'c')}, {15, 10, std::string(10, 'c')}, {17, 8, "short"},
+            {21, 2, "Symptoms Not Covered by Remedy:"}, {24, 8, "missed"}};
+    for (const auto& [row, column, text] : texts)
+        EXPECT_EQ(at(page, row, column), text) << row << "," << column;
     EXPECT_EQ(page.rules, (std::vector<int>{9, 19, 23, 25}));
 
     // Fourteen rows a page: the entries go on below the header of each further page, and the second heading
@@ -143,13 +139,10 @@ TEST(SymptomCover, PrintedPagesEachCarryTheHeaderAndTheirNumber)
         EXPECT_EQ(at(small[i], 5, 20), "Acon");
         EXPECT_EQ(at(small[i], 5, 69), "1001");
     }
-    EXPECT_EQ(at(small[0], 14, 2), " 5.");
-    EXPECT_EQ(at(small[1], 8, 2), " 6.");
-    EXPECT_EQ(at(small[1], 9, 2), " 7.");
-    EXPECT_EQ(at(small[1], 10, 2), "(none)");
+    for (const auto& [on, row, column, text] : {std::tuple{0, 14, 2, " 5."}, {1, 8, 2, " 6."}, {1, 9, 2, " 7."},
+             {1, 10, 2, "(none)"}, {2, 11, 2, "Symptoms Not Covered by Remedy:"}, {2, 14, 8, "missed"}})
+        EXPECT_EQ(at(small[on], row, column), text) << on << ":" << row << "," << column;
     EXPECT_EQ(small[1].rules, (std::vector<int>{7}));
-    EXPECT_EQ(at(small[2], 11, 2), "Symptoms Not Covered by Remedy:");
-    EXPECT_EQ(at(small[2], 14, 8), "missed");
     EXPECT_EQ(small[2].rules, (std::vector<int>{7, 9, 13, 15}));
 }
 

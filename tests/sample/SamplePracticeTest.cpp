@@ -96,12 +96,10 @@ TEST_F(SamplePracticeTest, CatalogueFilesAgreeAndCodesEqualPropertyIndexes)
         EXPECT_FALSE(entry->fullName.empty()) << entry->abbreviation;
     }
     // Kingdom bits come from the remedies' kingdoms.
-    const auto mask = [&](const char* abbreviation) { return s_catalogue->GetPropertyMask(CodeOf(abbreviation)); };
-    EXPECT_NE(mask("Puls") & (1u << quillon::fixtures::kPlantBit), 0u);
-    EXPECT_NE(mask("Nat-m") & (1u << quillon::fixtures::kMineralBit), 0u);
-    EXPECT_NE(mask("Lach") & (1u << quillon::fixtures::kAnimalBit), 0u);
-    EXPECT_EQ(mask("Lach") & (1u << quillon::fixtures::kPlantBit), 0u);
-    EXPECT_NE(mask("Psor") & (1u << quillon::fixtures::kNosodeBit), 0u);
+    using namespace quillon::fixtures;
+    for (const auto& [remedy, bit, set] : {std::tuple{"Puls", kPlantBit, 1u}, {"Nat-m", kMineralBit, 1u},
+             {"Lach", kAnimalBit, 1u}, {"Lach", kPlantBit, 0u}, {"Psor", kNosodeBit, 1u}})
+        EXPECT_EQ((s_catalogue->GetPropertyMask(CodeOf(remedy)) >> bit) & 1u, set) << remedy << " bit " << bit;
 }
 
 TEST_F(SamplePracticeTest, FilterFilesOpenInTheFiltersForEveryRemedy)

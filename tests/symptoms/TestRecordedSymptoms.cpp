@@ -1,5 +1,7 @@
-// The Recorded Symptoms dialog's model: visit choice, drug lists, Delete, Rep_Table and the text export.
+// The Recorded Symptoms dialog's model: visit choice, drug lists, Delete, Rep_Table and the text export; the
+// Undelete Recorded Symptom dialog's model.
 #include "symptoms/RecordedSymptoms.h"
+#include "symptoms/Undelete.h"
 
 #include "SymptomsFixture.h"
 
@@ -108,6 +110,31 @@ TEST_F(RecordedSymptomsTest, SaveAsWritesTheWholeExportOrLeavesTheOldFile)
     EXPECT_EQ(sink.Texts(), std::vector<std::string>(3, "Error creating file, aborting saving"));
     for (const auto& entry : std::filesystem::directory_iterator(folder.Path()))
         EXPECT_EQ(entry.path().filename().string().find("tmp"), std::string::npos) << entry.path();
+}
+
+TEST_F(RecordedSymptomsTest, UndeleteRestoresOnlyASelectedLineAndKeepsTheDeletedListsParallel)
+{
+    auto visits = TwoVisits();
+    visits[0].symptoms.push_back(MakeSymptom("SLEEP - LATE", 'G', {{9, 2}}));
+    folder.Write("201.rsy", fixtures::EncodeRsy(visits));
+    LoadFirstVisit();
+    EXPECT_FALSE(CUndelete(state).Undelete()); // nothing deleted: no selection
+    for (int i = 0; i < 3; ++i) // MIND - FEAR, HEAD - PAIN, COLD AGG
+        state.DeleteSymptom(0);
+    CUndelete model(state);
+    model.Select(3);
+    EXPECT_FALSE(model.Undelete());
+    model.Select(1);
+    ASSERT_TRUE(model.Undelete());
+    EXPECT_EQ(model.Texts(), (std::vector<std::string>{"MIND - FEAR", "COLD AGG"}));
+    EXPECT_EQ(model.Caption(), "Deleted Symptoms (2)");
+    std::vector<std::string> live;
+    for (const auto& record : state.m_mapSymptoms)
+        live.push_back(record->m_pszText);
+    EXPECT_EQ(live, (std::vector<std::string>{"SLEEP - LATE", "HEAD - PAIN"}));
+    EXPECT_EQ(state.m_mapDeletedCountText, (std::vector<std::string>{"2", "3"}));
+    EXPECT_EQ(state.m_mapDeletedSymptoms[1]->m_pszText, "COLD AGG");
+    EXPECT_EQ(state.m_mapRemedyCountText, (std::vector<std::string>{"1", "1"}));
 }
 
 } // namespace
