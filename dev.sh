@@ -11,6 +11,10 @@ mode="${1:-}"
 build_packages=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev libgtest-dev fonts-liberation libsqlitecpp-dev libsqlite3-dev nlohmann-json3-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
 test_packages=(clang-format appstream desktop-file-utils poppler-utils lintian dpkg-dev at-spi2-core python3-pyatspi dbus xvfb xauth)
 demo_packages=(xvfb xauth)
+# The client test of quillon-report mcp runs on Node; a Node installed otherwise (with its own npm) is kept.
+if ! command -v node >/dev/null || ! command -v npm >/dev/null; then
+    test_packages+=(nodejs npm)
+fi
 
 usage() {
     echo "usage: $0 demo|test" >&2

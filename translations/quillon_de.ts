@@ -1720,6 +1720,14 @@ die gewählten Teile. Passt keine Arznei, kehrt das Fenster zur normalen Reperto
         <source>Choose a patient first: click a row, or type part of the name or the registration number in Search and press Down. Then press OK.</source>
         <translation>Wählen Sie zuerst einen Patienten: Klicken Sie auf eine Zeile, oder tippen Sie einen Teil des Namens oder die Registriernummer unter Suchen ein und drücken Sie Pfeil nach unten. Drücken Sie dann OK.</translation>
     </message>
+    <message>
+        <source>The case book %1 is damaged or not a case book.</source>
+        <translation>Das Fallbuch %1 ist beschädigt oder kein Fallbuch.</translation>
+    </message>
+    <message>
+        <source>The case book %1 is of an older version; open it in Quillon once to bring it up to date.</source>
+        <translation>Das Fallbuch %1 stammt von einer älteren Version; öffnen Sie es einmal in Quillon, um es auf den neuesten Stand zu bringen.</translation>
+    </message>
 </context>
 <context>
     <name>SymptomCoverReport</name>

@@ -195,6 +195,44 @@ std::string CaseBookTime(std::chrono::system_clock::time_point at)
     return text;
 }
 
+std::unique_ptr<CCaseBook> CCaseBook::OpenToRead(
+    const std::filesystem::path& path, IMessageSink& sink, CaseBookOptions options)
+{
+    const std::string shown = Utf8ToCp1252(path.string());
+    const CaseBookInspection seen = InspectCaseBook(path, options.busyTimeoutMs);
+    switch (seen.verdict) {
+    case CaseBookVerdict::Missing: return nullptr;
+    case CaseBookVerdict::NotABook:
+        sink.Show(FormatText(translate("Message", "The case book %1 is damaged or not a case book."), {shown}));
+        return nullptr;
+    case CaseBookVerdict::Newer: sink.Show(kMsgCaseBookNewer); return nullptr;
+    case CaseBookVerdict::Busy:
+    case CaseBookVerdict::Failed: ShowOpenFailure(sink, shown, seen.error); return nullptr;
+    case CaseBookVerdict::Book:
+    case CaseBookVerdict::Legacy: break;
+    }
+    std::unique_ptr<SQLite::Database> db;
+    try {
+        db = OpenCaseBookConnection(path, true, options.busyTimeoutMs);
+        const std::optional<int> version = UpdateSchema(*db, true);
+        if (!version || *version < kSchemaVersion) {
+            sink.Show(version ? FormatText(translate("Message",
+                                               "The case book %1 is of an older version; open it in Quillon once "
+                                               "to bring it up to date."),
+                          {shown})
+                              : std::string(kMsgCaseBookNewer));
+            return nullptr;
+        }
+        std::unique_ptr<CCaseBook> book(new CCaseBook(path, std::move(db), sink, std::move(options)));
+        book->m_readOnly = true;
+        return book;
+    } catch (const SQLite::Exception& e) {
+        ShowOpenFailure(
+            sink, shown, {e.getErrorCode() & 0xff, db ? sqlite3_system_errno(db->getHandle()) : 0, e.what()});
+        return nullptr;
+    }
+}
+
 std::unique_ptr<CCaseBook> CCaseBook::Open(
     const std::filesystem::path& path, IMessageSink& sink, CaseBookOptions options)
 {
@@ -209,6 +247,8 @@ std::unique_ptr<CCaseBook> CCaseBook::Open(
         UpdateSchema(*db, false);
         return std::unique_ptr<CCaseBook>(new CCaseBook(path, std::move(db), sink, std::move(options)));
     }
+    if (options.onlyRead)
+        return OpenToRead(path, sink, std::move(options));
     const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);

@@ -42,6 +42,9 @@ struct CaseBookOptions
     int busyTimeoutMs = 5000;
     // The clock of created and changed times (tests set it).
     std::function<std::string()> now;
+    // Only read: a missing book is not created (Open gives null, quietly), a damaged one is not moved aside, an
+    // older one is not brought up to date, and nothing is ever written.
+    bool onlyRead = false;
 };
 
 class CCaseBook final
@@ -149,6 +152,8 @@ public:
     SQLite::Database& Database() { return *m_db; }
 
 private:
+    static std::unique_ptr<CCaseBook> OpenToRead(
+        const std::filesystem::path& path, IMessageSink& sink, CaseBookOptions options);
     CCaseBook(
         std::filesystem::path path, std::unique_ptr<SQLite::Database> db, IMessageSink& sink, CaseBookOptions options);
     void Fail(const std::exception& e, const char* what) const;

@@ -8,7 +8,8 @@
 
 namespace quillon {
 
-std::string DumpChart(const CRepEngine& engine, std::string_view captionUtf8, const ChartCounterTexts& counters)
+std::string DumpChart(
+    const CRepEngine& engine, std::string_view captionUtf8, const ChartCounterTexts& counters, int firstRemedies)
 {
     std::string out;
     out += "caption\t";
@@ -36,7 +37,8 @@ std::string DumpChart(const CRepEngine& engine, std::string_view captionUtf8, co
 
     const int remedies = engine.RemedyCount();
     out += "remedies\t" + std::to_string(remedies) + '\n';
-    for (int r = 0; r < remedies; ++r) {
+    const int written = firstRemedies >= 0 && firstRemedies < remedies ? firstRemedies : remedies;
+    for (int r = 0; r < written; ++r) {
         out += "R\t" + std::to_string(r + 1) + '\t';
         out += Cp1252ToUtf8(EscapeTextField(engine.RemedyName(r)));
         out += '\t' + std::to_string(engine.RemedyTotality(r));
@@ -52,12 +54,12 @@ std::string DumpChart(const CRepEngine& engine, std::string_view captionUtf8, co
     return out;
 }
 
-std::string DumpChart(const CRepEngine& engine, const CRepMethods& methods)
+std::string DumpChart(const CRepEngine& engine, const CRepMethods& methods, int firstRemedies)
 {
     const ChartCounterTexts counters{std::to_string(methods.MindCount()), std::to_string(methods.GeneralCount()),
         std::to_string(methods.RestCount()), std::to_string(methods.ClipCount(0)), std::to_string(methods.ClipCount(1)),
         std::to_string(methods.ClipCount(2))};
-    return DumpChart(engine, Cp1252ToUtf8(methods.BuildCaption()), counters);
+    return DumpChart(engine, Cp1252ToUtf8(methods.BuildCaption()), counters, firstRemedies);
 }
 
 } // namespace quillon

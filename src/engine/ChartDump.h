@@ -21,9 +21,11 @@ using ChartCounterTexts = std::array<std::string, 6>;
 // remedies<TAB>M, then R<TAB>RANK<TAB>ABBREV<TAB>TOTALITY<TAB>COVERED<TAB>G0 G1 ... G(N-1) in display order
 // The caption and counters are given in UTF-8; symptom texts and remedy names are converted from the data files.
 // Texts are escaped as fields (EscapeTextField): a TAB, CR, LF or backslash in a rubric never breaks its line.
-std::string DumpChart(const CRepEngine& engine, std::string_view captionUtf8, const ChartCounterTexts& counters);
+// `firstRemedies` >= 0 writes the R lines of the first remedies only (M still counts them all).
+std::string DumpChart(
+    const CRepEngine& engine, std::string_view captionUtf8, const ChartCounterTexts& counters, int firstRemedies = -1);
 
 // The same with the caption and counters the methods compose (what the chart shows after each handler).
-std::string DumpChart(const CRepEngine& engine, const CRepMethods& methods);
+std::string DumpChart(const CRepEngine& engine, const CRepMethods& methods, int firstRemedies = -1);
 
 } // namespace quillon

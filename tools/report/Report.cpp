@@ -29,6 +29,7 @@ struct Context
     std::string casebook; // --casebook FILE; empty: the user's own
     std::vector<std::string> args; // the command and its arguments
     Transcript& t;
+    bool onlyRead = false; // the case book is only read
 };
 
 void ExpectArgs(const Context& c, std::size_t count, const char* usage)
@@ -197,6 +198,15 @@ std::string Usage()
            "                           on the date (today without --date)\n"
            "  casebook-export FILE     writes the whole case book as one JSON file\n"
            "  casebook-import FILE     merges an exported case book; of two alike analyses the newer stays\n"
+           "  mcp [--identify]         serves the folder and the case book to an assistant over the Model Context\n"
+           "                           Protocol (JSON-RPC, one message per line on standard input and output):\n"
+           "                           the tools list_patients, list_visits, visit_symptoms, repertorise,\n"
+           "                           strategies, families, compare_visits, stability, symptom_coverage,\n"
+           "                           materia_medica, analyses and open_analysis give these commands' output.\n"
+           "                           It only reads: it never writes into the folder or the case book (a missing\n"
+           "                           case book is an empty one). Without --identify no patient or physician\n"
+           "                           name, case-record or follow-up text, analysis or prescription note leaves\n"
+           "                           it: patients are their registration numbers\n"
            "\n"
            "actions: normal mind general rest sorted click label:totality|covered|name\n"
            "  weightage:S=W,... weightage-cancel  drug-filter:K,... drug-filter-cancel\n"
@@ -216,10 +226,13 @@ std::string Usage()
            "  empty or damaged file), with the reason on standard error; 2 a wrong command line.\n";
 }
 
-int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, IChartPdfWriter* pdf)
+namespace {
+
+int RunCommandLine(
+    const std::vector<std::string>& args, std::ostream& out, std::ostream& err, IChartPdfWriter* pdf, bool onlyRead)
 {
     Transcript t;
-    Context c{".", {}, {}, t};
+    Context c{".", {}, {}, t, onlyRead};
     try {
         bool dirGiven = false;
         bool casebookGiven = false;
@@ -261,7 +274,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
             const bool ofAnalysis
                 = command == "chart" && std::find(c.args.begin(), c.args.end(), "--analysis") != c.args.end();
             if (ofAnalysis || IsCaseBookCommand(command))
-                return CaseBookCommandRun({c.dir, c.casebook, c.args, t});
+                return CaseBookCommandRun({c.dir, c.casebook, c.args, t, c.onlyRead});
             if (command == "chart")
                 return ChartReport(c);
             if (command == "drug-list" || command == "remedy-list")
@@ -293,6 +306,18 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         t.Fail(e.what());
         return t.Finish(kCaseNotLoaded, out, err);
     }
+}
+
+} // namespace
+
+int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, IChartPdfWriter* pdf)
+{
+    return RunCommandLine(args, out, err, pdf, false);
+}
+
+int RunReadingOnly(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    return RunCommandLine(args, out, err, nullptr, true);
 }
 
 } // namespace quillon::report

@@ -30,7 +30,11 @@ constexpr const char* kPrescribeUsage
 std::unique_ptr<CCaseBook> OpenBook(const CaseBookCommand& c)
 {
     const std::filesystem::path path = c.casebook.empty() ? DefaultCaseBookPath() : std::filesystem::path(c.casebook);
-    return CCaseBook::Open(path, c.t);
+    CaseBookOptions options;
+    options.onlyRead = c.onlyRead;
+    if (c.onlyRead && !std::filesystem::exists(path))
+        return CCaseBook::Open(":memory:", c.t);
+    return CCaseBook::Open(path, c.t, options);
 }
 
 // The value options of a command, each at most once; a required one missing is a usage error.

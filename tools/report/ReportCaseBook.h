@@ -16,6 +16,7 @@ struct CaseBookCommand
     std::string casebook;
     const std::vector<std::string>& args;
     Transcript& t;
+    bool onlyRead = false; // the book is opened to read only: a missing one is an empty book, never a new file
 };
 
 // The case book commands; false when `args` names none of them.

@@ -1,5 +1,7 @@
 // quillon-report: prints the case and the chart of a practice folder.
+#include "report/McpServer.h"
 #include "report/Report.h"
+#include "report/ReportChart.h"
 #include "resources/ProductInfo.h"
 #ifdef QUILLON_REPORT_PDF
 #include "report/ReportPdf.h"
@@ -18,6 +20,16 @@ int main(int argc, char** argv)
     // Run reports what it can foresee; anything else that escapes ends the run with a message, not an abort.
     try {
         const std::vector<std::string> args(argv + 1, argv + argc);
+        // The assistant's server reads its messages from standard input and writes nothing else on the output.
+        std::optional<quillon::report::McpSettings> mcp;
+        try {
+            mcp = quillon::report::ParseMcpCommandLine(args);
+        } catch (const quillon::report::UsageError& e) {
+            std::cerr << "quillon-report: " << e.text << '\n';
+            return quillon::report::kUsageError;
+        }
+        if (mcp)
+            return quillon::report::ServeMcp(std::cin, std::cout, std::cerr, *mcp);
 #ifdef QUILLON_REPORT_PDF
         // Qt reads only the program's name: the arguments are the report's.
         int qtArgc = 1;

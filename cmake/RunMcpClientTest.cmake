@@ -1,0 +1,37 @@
+# Runs the client test of quillon-report mcp with Node: installs the pinned client library into WORK (npm ci, again
+# only when the lock file changed), writes the sample practice and runs the script. Without node or npm the test
+# fails and names the Debian package.
+#   cmake -DREPORT=... -DSAMPLE=quillon-sample -DSOURCE=tests/mcp -DWORK=dir -P RunMcpClientTest.cmake
+foreach(tool node npm)
+  find_program(${tool}_path NAMES ${tool} NO_CACHE NO_DEFAULT_PATH PATHS ENV PATH)
+  if(NOT ${tool}_path)
+    if(tool STREQUAL "node")
+      message(FATAL_ERROR "node not found: install the Debian package nodejs")
+    endif()
+    message(FATAL_ERROR "npm not found: install the Debian package npm")
+  endif()
+endforeach()
+file(MAKE_DIRECTORY ${WORK})
+file(COPY ${SOURCE}/package.json ${SOURCE}/package-lock.json ${SOURCE}/mcp_client.mjs DESTINATION ${WORK})
+file(SHA256 ${SOURCE}/package-lock.json lock)
+set(stamp ${WORK}/node_modules/.quillon-lock)
+if(EXISTS ${stamp})
+  file(READ ${stamp} installed)
+endif()
+if(NOT installed STREQUAL lock)
+  execute_process(COMMAND ${npm_path} ci --no-audit --no-fund --loglevel=error WORKING_DIRECTORY ${WORK}
+    RESULT_VARIABLE status)
+  if(NOT status EQUAL 0)
+    message(FATAL_ERROR "npm ci failed (${status})")
+  endif()
+  file(WRITE ${stamp} ${lock})
+endif()
+execute_process(COMMAND ${SAMPLE} --out ${WORK}/practice RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "quillon-sample failed (${status})")
+endif()
+execute_process(COMMAND ${node_path} mcp_client.mjs ${REPORT} ${WORK}/practice ${WORK} WORKING_DIRECTORY ${WORK}
+  RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "the client test of quillon-report mcp failed (${status})")
+endif()
