@@ -2,6 +2,8 @@
 // Protocol (JSON-RPC 2.0, one message per line on standard input and output). It only reads.
 #pragma once
 
+#include "report/McpSettings.h"
+
 #include <cstddef>
 #include <iosfwd>
 #include <optional>
@@ -10,13 +12,6 @@
 #include <vector>
 
 namespace quillon::report {
-
-struct McpSettings
-{
-    std::string dir = ".";
-    std::string casebook; // empty: the user's own
-    bool identify = false; // names, case texts and notes may leave the program
-};
 
 // The settings of `mcp [--dir DIR] [--casebook FILE] [--identify]` (the global options may also come before
 // `mcp`); nothing when the command line is another command's. A wrong one is a UsageError.

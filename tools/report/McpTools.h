@@ -2,10 +2,11 @@
 // as text and as typed fields.
 #pragma once
 
-#include "report/McpServer.h"
+#include "report/McpSettings.h"
 
 #include <nlohmann/json.hpp>
 
+#include <optional>
 #include <string>
 
 namespace quillon::report {
