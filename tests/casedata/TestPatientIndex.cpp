@@ -1,5 +1,4 @@
 // The patient index "PatDet.txt" and choosing a patient.
-#include "TestConfig.h"
 #include "casedata/ByteReader.h"
 #include "casedata/PatientIndex.h"
 #include "fixtures/CaseWriters.h"
@@ -65,18 +64,6 @@ TEST(PatientIndex, UnsettledInputStaysInsideTheText)
     EXPECT_EQ(Parse("Dr only").physician, "Dr only");
     // Blank lines are no patients; fields are not trimmed on the left.
     EXPECT_EQ(Parse("Dr\r\n\r\n 12: Name:3:d\r\n").rows, (std::vector<PatientRow>{{" 12", " Name", "3", "d"}}));
-}
-
-TEST(PatientIndex, BrokenFileOfTheTestDataEndsInsideItsLastLine)
-{
-    TempFolder temp;
-    std::filesystem::copy_file(
-        std::string(QUILLON_TEST_DATA) + "/BrokenPatDetNoLineEnd.txt", temp.Path() / "PatDet.txt");
-    RecordingMessageSink sink;
-    const auto index = LoadPatientIndex(CPracticeFolder(temp.Path()), sink);
-    ASSERT_TRUE(index);
-    ASSERT_EQ(index->rows.size(), 2u);
-    EXPECT_EQ(index->rows[1], (PatientRow{"102", "Bob", "", ""}));
 }
 
 // Opening the chart, asking for a visit and staying open are driven through the window in TestAppShell and

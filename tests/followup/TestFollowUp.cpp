@@ -1,11 +1,10 @@
 // The follow-up analysis: exact small cases through quillon-report, and the fast leave-one-out checked against
-// full rebuilds of the engine on every visit of the sample practice.
+// full rebuilds of the engine on generated visits.
 #include "casedata/ByteReader.h"
 #include "casedata/CaseStore.h"
 #include "casedata/RemedyCatalogue.h"
 #include "fixtures/CaseWriters.h"
 #include "followup/FollowUpAnalysis.h"
-#include "sample/SampleGenerator.h"
 #include "support/ReportRun.h"
 #include "support/StabilityByRebuilds.h"
 #include "support/TempFolder.h"
@@ -148,28 +147,6 @@ void ExpectLeaveOneOutOfRebuilds(const std::vector<const CSymptomRecord*>& all,
 }
 
 } // namespace
-
-TEST(FollowUp, LeaveOneOutMatchesFullRebuildsOnTheSamplePractice)
-{
-    const TempFolder folder;
-    sample::WritePractice(sample::BuildPractice(QUILLON_SAMPLE_SOURCE), folder.Path());
-    NullMessageSink sink;
-    const CPracticeFolder practice(folder.Path());
-    const CRemedyCatalogue catalogue(practice, sink);
-    int checked = 0;
-    for (const char* regNo : {"1001", "1002", "1003", "1004", "1005", "1006", "1007"}) {
-        CCaseStore index(practice, sink);
-        index.m_strPatientFile = regNo;
-        ASSERT_TRUE(index.LoadVisitIndex());
-        for (int v = 0; v < index.VisitCount(); ++v, ++checked) {
-            const auto side = LoadVisitSide(index, v, &catalogue, sink);
-            ASSERT_TRUE(side);
-            const std::string where = std::string(regNo) + '/' + std::to_string(v);
-            ExpectLeaveOneOutOfRebuilds(Borrow(side->symptoms), side->ranking, 25, practice, &catalogue, where);
-        }
-    }
-    EXPECT_GE(checked, 10);
-}
 
 // Generated visits over 300 remedies spread over the whole code range, a few carried by most rubrics: short visits
 // where one removal moves a shown remedy far down, long ones where it moves a few places, and files with grades under

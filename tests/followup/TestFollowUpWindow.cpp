@@ -1,6 +1,5 @@
 // The follow-up, Strategies and Families dialogs opened from the chart's View menu show what quillon-report prints,
 // and copy and save it; a double click on a family narrows the chart through the kingdom filter.
-#include "../engine/MethodsFixture.h"
 #include "app/MainFrame.h"
 #include "app/QuillonApp.h"
 #include "chart/RepView.h"
@@ -32,15 +31,13 @@ testing::TempFolder* g_folder = nullptr;
 testing::ScriptedChoices* g_choices = nullptr;
 RecordingMessageSink* g_sink = nullptr;
 
-// The lines of a quillon-report command tagged `tag` ("R" unless given), as rows of fields without the tag.
-// Read from the sample practice unless another folder is given.
-std::vector<QStringList> ReportRows(const std::vector<std::string>& command, const QString& tag = QStringLiteral("R"),
-    const testing::TempFolder* folder = nullptr)
+// The lines of a quillon-report command on the sample practice tagged `tag` ("R" unless given), as rows of
+// fields without the tag.
+std::vector<QStringList> ReportRows(const std::vector<std::string>& command, const QString& tag = QStringLiteral("R"))
 {
     std::vector<QStringList> rows;
     for (const QString& line :
-        QString::fromStdString(testing::RunReport((folder ? folder : g_folder)->Path(), command).out)
-            .split(QLatin1Char('\n')))
+        QString::fromStdString(testing::RunReport(g_folder->Path(), command).out).split(QLatin1Char('\n')))
         if (line.startsWith(tag + QLatin1Char('\t')))
             rows.push_back(line.split(QLatin1Char('\t')).mid(1));
     return rows;
@@ -130,42 +127,33 @@ private Q_SLOTS:
         }));
     }
 
-    // Opened on either of the visits of 20 February and 3 April, their comparison reads from the earlier to the
+    // Opened on the visit of 3 April against the one of 20 February, the comparison reads from the earlier to the
     // later, a rise drawn green and pointing up, a fall red and down.
-    void compareReadsForwardInTimeFromEitherVisit()
+    void compareReadsForwardInTimeWithItsColours()
     {
-        std::vector<std::vector<QStringList>> tables;
-        for (const auto& [open, other] : {std::pair{2, 1}, {1, 2}}) {
-            QVERIFY(OpenChart(kThreeVisits, open));
-            QVERIFY(WithDialog<CCompareVisitsDialog>("compareVisits", [&, other = other](CCompareVisitsDialog* dialog) {
-                dialog->SetOtherVisit(other);
-                QTableWidget* table = dialog->Table();
-                QVERIFY(QTest::qWaitForWindowExposed(dialog));
-                QCOMPARE(dialog->findChild<QLabel*>(QStringLiteral("heading"))->text().section(u'\n', 0, 0),
-                    QStringLiteral("From 20/02/2002 to 03/04/2002"));
-                std::vector<QStringList>& cells = tables.emplace_back();
-                int rose = 0, fell = 0;
-                for (int r = 0; r < table->rowCount(); ++r) {
-                    cells.push_back(RowCells(table, r, {0, 1, 2, 3, 4, 5, 6, 7}));
-                    const int before = cells.back()[1].toInt(), after = cells.back()[2].toInt();
-                    if (before == 0 || after == 0 || before == after)
-                        continue;
-                    table->scrollToItem(table->item(r, 3));
-                    const QImage shown = table->viewport()->grab(table->visualItemRect(table->item(r, 3))).toImage();
-                    const bool green = Has(shown, [](QColor c) { return c.green() > 100 && c.red() < 60; });
-                    const bool red = Has(shown, [](QColor c) { return c.red() > 150 && c.green() < 60; });
-                    QCOMPARE(cells.back()[3].at(0), after < before ? u'+' : u'-');
-                    QVERIFY2(green == (after < before) && red == (after > before), qPrintable(cells.back()[0]));
-                    (after < before ? rose : fell) += 1;
-                }
-                QVERIFY(rose > 0 && fell > 0);
-            }));
-        }
-        QCOMPARE(tables.at(0), tables.at(1));
-        const auto report = ReportRows({"compare", "1003", "2", "1"});
-        QCOMPARE(report.size(), tables[0].size());
-        for (std::size_t r = 0; r < report.size(); ++r)
-            QCOMPARE(report[r], QStringList(tables[0][r].mid(0, 3)) + tables[0][r].mid(4));
+        QVERIFY(OpenChart(kThreeVisits, 2));
+        QVERIFY(WithDialog<CCompareVisitsDialog>("compareVisits", [](CCompareVisitsDialog* dialog) {
+            dialog->SetOtherVisit(1);
+            QTableWidget* table = dialog->Table();
+            QVERIFY(QTest::qWaitForWindowExposed(dialog));
+            QCOMPARE(dialog->findChild<QLabel*>(QStringLiteral("heading"))->text().section(u'\n', 0, 0),
+                QStringLiteral("From 20/02/2002 to 03/04/2002"));
+            int rose = 0, fell = 0;
+            for (int r = 0; r < table->rowCount(); ++r) {
+                const QStringList cells = RowCells(table, r, {0, 1, 2, 3});
+                const int before = cells[1].toInt(), after = cells[2].toInt();
+                if (before == 0 || after == 0 || before == after)
+                    continue;
+                table->scrollToItem(table->item(r, 3));
+                const QImage shown = table->viewport()->grab(table->visualItemRect(table->item(r, 3))).toImage();
+                const bool green = Has(shown, [](QColor c) { return c.green() > 100 && c.red() < 60; });
+                const bool red = Has(shown, [](QColor c) { return c.red() > 150 && c.green() < 60; });
+                QCOMPARE(cells[3].at(0), after < before ? u'+' : u'-');
+                QVERIFY2(green == (after < before) && red == (after > before), qPrintable(cells[0]));
+                (after < before ? rose : fell) += 1;
+            }
+            QVERIFY(rose > 0 && fell > 0);
+        }));
     }
 
     void stabilityShowsTheReportsRows()
@@ -360,37 +348,6 @@ private Q_SLOTS:
         for (const ChartCommand& command : view->Operations())
             args.insert(args.end(), {"--do", FormatChartCommand(command)});
         QCOMPARE(view->DumpChartText(), testing::RunReport(g_folder->Path(), args).out);
-    }
-    // Families of equal sum stand as the tool lists them: more remedies first, then by name.
-    void familiesTiedOnTheSumGoByCountThenName()
-    {
-        testing::TempFolder ties;
-        testing::WriteMethodsPractice(ties);
-        ties.Write("1.rsy", fixtures::EncodeRsy({testing::FamilyTiesVisit()}));
-        RecordingMessageSink sink;
-        CQuillonState state(CPracticeFolder(ties.Path().string()), sink);
-        state.LoadCatalogue();
-        SetCurrentPatient(state, {"1", "Asha Rao", "34", "05/11/2002"}, "Dr. A. Iyer");
-        QVERIFY(state.LoadVisitIndex() && LoadVisitForChart(state, 0));
-        CChartSession chart(state, sink);
-        QVERIFY(chart.Start());
-        CFamiliesDialog dialog(state, *g_choices, chart.Engine(), [](const ChartCommand&) {});
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        QTableWidget* table = dialog.Table();
-        QStringList shown;
-        for (int r = 0; r < table->rowCount(); ++r)
-            shown << RowCells(table, r, {1, 2, 3}).join(QLatin1Char(' '));
-        QStringList expected;
-        for (const char* row : {"Ophidia 1 6", "Row 3 2 5", "Ranunculaceae 1 5", "Hymenoptera 1 4", "Solanaceae 1 4",
-                 "Column 16 1 3", "Column 1 1 2", "Column 17 1 2", "Natrum salts 1 2"})
-            expected << QString::fromLatin1(row);
-        QCOMPARE(shown, expected);
-        QStringList tool;
-        for (const QStringList& row : ReportRows({"families", "1"}, QStringLiteral("F"), &ties))
-            tool << row.mid(1, 3).join(QLatin1Char(' '));
-        QCOMPARE(shown, tool);
-        QVERIFY(sink.Texts().empty());
     }
     // Switching the kingdom shows the new families from their first: with the table scrolled to its end (and to
     // its right), every switch by the keyboard brings it back to the first row and column.

@@ -6,8 +6,6 @@
 #include "casedata/RemedyCatalogue.h"
 #include "caserecord/CaseRecordFile.h"
 #include "caserecord/CaseRecordPage.h"
-#include "filters/ClassFilter.h"
-#include "filters/MineralFilter.h"
 #include "fixtures/FilterWriters.h"
 #include "sample/SampleGenerator.h"
 #include "support/TempFolder.h"
@@ -17,7 +15,6 @@
 #include <algorithm>
 #include <iterator>
 #include <memory>
-#include <numeric>
 #include <stdexcept>
 
 namespace {
@@ -100,37 +97,6 @@ TEST_F(SamplePracticeTest, CatalogueFilesAgreeAndCodesEqualPropertyIndexes)
     for (const auto& [remedy, bit, set] : {std::tuple{"Puls", kPlantBit, 1u}, {"Nat-m", kMineralBit, 1u},
              {"Lach", kAnimalBit, 1u}, {"Lach", kPlantBit, 0u}, {"Psor", kNosodeBit, 1u}})
         EXPECT_EQ((s_catalogue->GetPropertyMask(CodeOf(remedy)) >> bit) & 1u, set) << remedy << " bit " << bit;
-}
-
-TEST_F(SamplePracticeTest, FilterFilesOpenInTheFiltersForEveryRemedy)
-{
-    std::vector<int> codes(static_cast<std::size_t>(s_catalogue->GetCount()));
-    std::iota(codes.begin(), codes.end(), 0);
-    const auto all = quillon::FilterRemediesFromCodes(codes);
-    RecordingMessageSink sink;
-    for (const auto* kind : {&quillon::kPlantFilterKind, &quillon::kAnimalFilterKind}) {
-        quillon::CClassFilterModel model(*kind, sink);
-        EXPECT_TRUE(model.Load(*s_practice, all));
-        EXPECT_GE(model.Classes().size(), 5u);
-    }
-    // Pulsatilla is a Ranunculaceae, Lachesis an Ophidia, Natrum muriaticum a natrum salt.
-    const auto keeps = [&](const quillon::ClassFilterKind& kind, const char* remedy, const char* family) {
-        quillon::CClassFilterModel model(kind, sink);
-        model.Load(*s_practice, quillon::FilterRemediesFromCodes({CodeOf(remedy)}));
-        EXPECT_GE(model.Search(family), 0) << family;
-        return model.Ok().m_arrExcluded.empty();
-    };
-    EXPECT_TRUE(keeps(quillon::kPlantFilterKind, "Puls", "Ranunculaceae"));
-    EXPECT_TRUE(keeps(quillon::kAnimalFilterKind, "Lach", "Ophidia"));
-    quillon::CMineralFilterModel minerals(sink);
-    minerals.Load(*s_practice, quillon::FilterRemediesFromCodes({CodeOf("Nat-m")}));
-    const auto& groups = minerals.Groups();
-    const auto natrum = std::find(groups.begin(), groups.end(), "Natrum salts");
-    ASSERT_NE(natrum, groups.end());
-    minerals.SelectGroup(static_cast<int>(natrum - groups.begin()));
-    quillon::KingdomFilterState state;
-    EXPECT_TRUE(minerals.Ok(state).m_arrExcluded.empty());
-    EXPECT_TRUE(sink.Messages().empty());
 }
 
 TEST_F(SamplePracticeTest, CaseRecordsAndFollowupsOfTwoPatientsLoad)

@@ -3,7 +3,6 @@
 #include "app/QuillonApp.h"
 #include "controls/PictureButton.h"
 #include "symptoms/RecordedSymptomsDialog.h"
-#include "symptoms/SelectPatientDialog.h"
 #include "symptoms/UndeleteDialog.h"
 
 #include "SymptomsFixture.h"
@@ -77,40 +76,15 @@ private Q_SLOTS:
         testing::ResetToNoPatient();
     }
 
-    void multiVisitPatientOpensTheDialogFromSelectPatient()
-    {
-        auto shown = std::make_shared<bool>(false);
-        auto picked = WhenShown<CSelectPatientDialog>([&shown](CSelectPatientDialog& dialog) {
-            const QRect rect = dialog.List()->visualRect(dialog.List()->model()->index(0, 1));
-            QTest::mouseClick(dialog.List()->viewport(), Qt::LeftButton, {}, rect.center());
-            // The Recorded Symptoms dialog follows once this one has closed.
-            shown = WhenShown<CRecordedSymptomsDialog>([](CRecordedSymptomsDialog& symptoms) {
-                QCOMPARE(symptoms.VisitList()->count(), 2);
-                QCOMPARE(symptoms.VisitList()->currentText(), QStringLiteral("05/11/2002"));
-                QCOMPARE(Lines(symptoms.SymptomList()), QStringLiteral("MIND - FEAR|HEAD - PAIN|COLD AGG"));
-                QCOMPARE(symptoms.SymptomList()->currentRow(), 0);
-                QCOMPARE(Lines(symptoms.DrugList()), QStringLiteral("R238 (2)| (1)"));
-                QCOMPARE(symptoms.PhysicianEdit()->text(), QStringLiteral("Dr. Meera Iyer"));
-                QCOMPARE(symptoms.PatientEdit()->text(), QStringLiteral("Asha Rao"));
-                QVERIFY(symptoms.DeleteButton()->isHidden());
-                QVERIFY(!symptoms.RepTableButton()->isHidden());
-                // Long rubrics scroll sideways.
-                QVERIFY(symptoms.SymptomList()->item(0)->sizeHint().width() >= 1000);
-                QTest::mouseClick(symptoms.OkButton(), Qt::LeftButton);
-            });
-            QTest::keyClick(dialog.List(), Qt::Key_Return);
-        });
-        App().RunStartDialog();
-        QVERIFY(*picked && *shown);
-        QCOMPARE(App().State().m_szVisitDate, std::string("05/11/2002"));
-        QVERIFY(App().MainFrame()->MdiArea()->subWindowList().isEmpty());
-        QVERIFY(g_sink->Messages().empty());
-    }
-
     void choosingAVisitOrASymptomShowsItsRemedies()
     {
         LoadFirstVisit();
         RunDialog(0, [](CRecordedSymptomsDialog& dialog) {
+            QCOMPARE(dialog.SymptomList()->currentRow(), 0);
+            QCOMPARE(Lines(dialog.DrugList()), QStringLiteral("R238 (2)| (1)"));
+            QVERIFY(dialog.DeleteButton()->isHidden());
+            // Long rubrics scroll sideways.
+            QVERIFY(dialog.SymptomList()->item(0)->sizeHint().width() >= 1000);
             ClickLine(dialog.SymptomList(), 2);
             QCOMPARE(Lines(dialog.DrugList()), QStringLiteral("R001 (1)|R002 (2)|R004 (4)"));
             QCOMPARE(dialog.DrugCaption()->text(), QStringLiteral("Drug List (3)"));
@@ -120,7 +94,10 @@ private Q_SLOTS:
             QCOMPARE(Lines(dialog.SymptomList()), QStringLiteral("GENERALITIES - HEAT"));
             QCOMPARE(Lines(dialog.DrugList()), QStringLiteral("R007 (1)"));
             QCOMPARE(App().State().GeneralCount(), 1);
+            QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
         });
+        // OK leaves the chart to the Rep Table button.
+        QVERIFY(App().MainFrame()->MdiArea()->subWindowList().isEmpty());
     }
 
     void aLongNameShowsItsStartCutAtTheEnd()
