@@ -101,21 +101,6 @@ private Q_SLOTS:
         }
     }
 
-    void rowLabelHotSpotsFollowTheSplitter()
-    {
-        m_view->SetScreenSize(1920, 1080);
-        const QPoint grip = Centre(m_view->Geometry().SplitterGrip());
-        QTest::mousePress(m_view, Qt::LeftButton, {}, grip);
-        QTest::mouseRelease(m_view, Qt::LeftButton, {}, grip - QPoint(200, 0));
-        // The middle of "Remedy Name" as drawn at (x0 - 128, 135): the hand shows and a click sorts by name.
-        const QPoint label(
-            m_view->Geometry().Cx(m_view->Geometry().GridOrigin() - 128) + 40, m_view->Geometry().Cy(135) + 8);
-        QTest::mouseMove(m_view, label);
-        QCOMPARE(m_view->cursor().shape(), Qt::PointingHandCursor);
-        QTest::mouseClick(m_view, Qt::LeftButton, {}, label);
-        QCOMPARE(m_view->Engine().GetSortMode(), SortByName);
-    }
-
     void restoredChartFrameScrollsToEveryControl()
     {
         auto* scroller = qobject_cast<QScrollArea*>(m_view->parentWidget()->parentWidget());
@@ -131,14 +116,10 @@ private Q_SLOTS:
         }
     }
 
-    void menuItemsReadTheirPlainNames()
+    void menuItemsReadTheirShortcutsApart()
     {
         QStringList names, shortcuts;
         ReadMenuItems(QAccessible::queryAccessibleInterface(App().MainFrame()->menuBar()), names, shortcuts);
-        for (const QString& name : names)
-            QVERIFY2(!name.contains(QLatin1Char('\t')) && !name.contains(QStringLiteral("  ")) && name == name.trimmed()
-                    && !name.contains(QLatin1Char('&')),
-                qPrintable(name));
         // The shortcut is read apart from the name; an item without one reads its mnemonic there.
         const struct
         {
@@ -152,41 +133,6 @@ private Q_SLOTS:
             QVERIFY2(at >= 0, row.name);
             QCOMPARE(shortcuts[at], QString::fromUtf8(row.shortcut));
         }
-    }
-
-    void chartReadsInPlaceWithCountersNamed()
-    {
-        // Left to right as the buttons stand, each list button with its counter; then the chart and its totals.
-        const struct
-        {
-            FormPart button, counter = FormPart::None;
-        } buttons[] = {{FormPart::Mind, FormPart::MindCount}, {FormPart::General, FormPart::GeneralCount},
-            {FormPart::Rest, FormPart::RestCount}, {FormPart::Clipboard1, FormPart::Clip1Count},
-            {FormPart::Clipboard2, FormPart::Clip2Count}, {FormPart::Clipboard3, FormPart::Clip3Count},
-            {FormPart::ResetClipboard}, {FormPart::Normal}, {FormPart::Sorted}, {FormPart::DrugFilter},
-            {FormPart::PlantFilter}, {FormPart::AnimalFilter}, {FormPart::MineralFilter}, {FormPart::Weightage},
-            {FormPart::SymptomCovered}};
-        QStringList expected{m_view->Static(FormPart::HeaderLine)->text(), m_view->Static(FormPart::Caption)->text()};
-        for (const auto& b : buttons) {
-            expected << m_view->Button(b.button)->toolTip();
-            if (b.counter != FormPart::None)
-                expected << m_view->Button(b.button)->toolTip() + QStringLiteral(": ")
-                        + m_view->Static(b.counter)->text();
-        }
-        expected << QStringLiteral("[Repertorisation chart]") << QStringLiteral("Symptoms")
-                 << QStringLiteral("Symptoms: %1").arg(m_view->Engine().SymptomCount()) << QStringLiteral("Remedies")
-                 << QStringLiteral("Remedies: %1").arg(m_view->Engine().RemedyCount());
-        QCOMPARE(m_view->Static(FormPart::MindCount)->text(), QString::number(App().State().MindCount()));
-
-        QAccessibleInterface* entry = QAccessible::queryAccessibleInterface(m_view);
-        QStringList read;
-        for (int i = 0; i < entry->childCount() && read.size() < expected.size(); ++i) {
-            QAccessibleInterface* child = entry->child(i);
-            QCOMPARE(entry->indexOfChild(child), i);
-            const QString name = child->text(QAccessible::Name);
-            read << (child->role() == QAccessible::Table ? QLatin1Char('[') + name + QLatin1Char(']') : name);
-        }
-        QCOMPARE(read, expected);
     }
 
     void weightageHeadingTooltipAndWheelOverLists()

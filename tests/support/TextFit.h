@@ -41,28 +41,18 @@ inline int TextWidth(const QFontMetrics& metrics, const QString& text)
     return widest;
 }
 
-struct FitProblem
-{
-    QString what; // the widget's class and text
-    int needed = 0;
-    int room = 0;
-};
-
-inline QString Describe(const QWidget* widget, const QString& text)
-{
-    const QString name = widget->objectName().isEmpty() ? QString() : QLatin1Char('#') + widget->objectName();
-    return QString::fromLatin1(widget->metaObject()->className()) + name + QStringLiteral(" \"") + text
-        + QLatin1Char('"');
-}
-
 // Adds the widget's text to `problems` when it needs more than its room.
-inline void Report(std::vector<FitProblem>& problems, const QWidget* widget, const QString& text, int needed, int room)
+inline void Report(QStringList& problems, const QWidget* widget, const QString& text, int needed, int room)
 {
     if (needed > room)
-        problems.push_back({Describe(widget, text), needed, room});
+        problems << QStringLiteral("%1%2 \"%3\" needs %4 px, has %5")
+                        .arg(QString::fromLatin1(widget->metaObject()->className()),
+                            widget->objectName().isEmpty() ? QString() : QLatin1Char('#') + widget->objectName(), text)
+                        .arg(needed)
+                        .arg(room);
 }
 
-inline void CheckLabel(const QLabel* label, std::vector<FitProblem>& problems)
+inline void CheckLabel(const QLabel* label, QStringList& problems)
 {
     const QString text = label->text();
     if (text.isEmpty() || label->textFormat() == Qt::RichText
@@ -72,16 +62,15 @@ inline void CheckLabel(const QLabel* label, std::vector<FitProblem>& problems)
         = label->contentsRect().adjusted(label->margin(), label->margin(), -label->margin(), -label->margin());
     const QString shown = label->buddy() ? ShownText(text) : text;
     if (label->wordWrap()) {
-        const int height = label->heightForWidth(label->width());
-        if (height > label->height())
-            problems.push_back({Describe(label, text) + QStringLiteral(" (height)"), height, label->height()});
+        Report(problems, label, text + QStringLiteral(" (height)"), label->heightForWidth(label->width()),
+            label->height());
         return;
     }
     const int needed = TextWidth(label->fontMetrics(), shown) + std::max(label->indent(), 0);
     Report(problems, label, text, needed, room.width());
 }
 
-inline void CheckButton(const QAbstractButton* button, std::vector<FitProblem>& problems)
+inline void CheckButton(const QAbstractButton* button, QStringList& problems)
 {
     const QString text = button->text();
     if (text.isEmpty())
@@ -110,7 +99,7 @@ inline void CheckButton(const QAbstractButton* button, std::vector<FitProblem>& 
     Report(problems, button, text, needed, room.width());
 }
 
-inline void CheckGroupBox(const QGroupBox* box, std::vector<FitProblem>& problems)
+inline void CheckGroupBox(const QGroupBox* box, QStringList& problems)
 {
     if (box->title().isEmpty())
         return;
@@ -128,7 +117,7 @@ inline void CheckGroupBox(const QGroupBox* box, std::vector<FitProblem>& problem
     Report(problems, box, box->title(), needed, room);
 }
 
-inline void CheckComboBox(const QComboBox* combo, std::vector<FitProblem>& problems)
+inline void CheckComboBox(const QComboBox* combo, QStringList& problems)
 {
     if (combo->isEditable() || combo->currentText().isEmpty())
         return;
@@ -143,7 +132,7 @@ inline void CheckComboBox(const QComboBox* combo, std::vector<FitProblem>& probl
     Report(problems, combo, combo->currentText(), needed, room.width());
 }
 
-inline void CheckHeader(const QHeaderView* header, std::vector<FitProblem>& problems)
+inline void CheckHeader(const QHeaderView* header, QStringList& problems)
 {
     if (header->isHidden() || header->orientation() != Qt::Horizontal || !header->model())
         return;
@@ -165,9 +154,9 @@ inline void CheckHeader(const QHeaderView* header, std::vector<FitProblem>& prob
 }
 
 // Every visible text of the window that its widget cuts.
-inline std::vector<FitProblem> TextsThatDoNotFit(const QWidget* window)
+inline QStringList TextsThatDoNotFit(const QWidget* window)
 {
-    std::vector<FitProblem> problems;
+    QStringList problems;
     for (const QWidget* widget : window->findChildren<QWidget*>()) {
         if (!widget->isVisibleTo(window))
             continue;
