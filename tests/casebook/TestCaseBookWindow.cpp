@@ -519,7 +519,7 @@ private Q_SLOTS:
         QCOMPARE(listed(), std::vector<std::string>{"Saved in the second"});
         QCOMPARE(listed(), std::vector<std::string>{"Saved in the second"});
         QCOMPARE(g_choices->offeredItems.size(), std::size_t(1));
-        QCOMPARE(g_choices->offeredItems[0].size(), 2);
+        QCOMPARE(g_choices->offeredItems[0].size(), 3);
         g_choices->item.reset();
         g_choices->offeredItems.clear();
         OpenFolder(original);
