@@ -60,7 +60,7 @@ void BM_SelectPatientDialogOpens40000(benchmark::State& state)
 {
     auto* app = CQuillonApp::Instance();
     for (auto _ : state) {
-        CSelectPatientDialog dialog(*app);
+        CSelectPatientDialog dialog(app->State());
         dialog.show();
         QApplication::processEvents();
         benchmark::DoNotOptimize(dialog.List()->model()->rowCount());

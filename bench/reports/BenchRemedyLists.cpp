@@ -32,23 +32,23 @@ void BM_DrugListOpenAndSearch(benchmark::State& state)
         return;
     }
     const bench::BenchCatalogue& catalogue = kent.catalogue;
-    App().m_mapRemedyRows.clear();
+    std::vector<ChartRow> rows;
     for (const auto& [abbreviation, code] : catalogue.codeOf) {
-        if (static_cast<int>(App().m_mapRemedyRows.size()) == kChartRemedies)
+        if (static_cast<int>(rows.size()) == kChartRemedies)
             break;
-        const int n = static_cast<int>(App().m_mapRemedyRows.size());
-        App().m_mapRemedyRows.push_back(ChartRow{code, abbreviation, 900 - n, 120 - n / 5});
+        const int n = static_cast<int>(rows.size());
+        rows.push_back(ChartRow{code, abbreviation, 900 - n, 120 - n / 5});
     }
     const QStringList searches{QStringLiteral("n"), QStringLiteral("nux-v"), QStringLiteral("zzz"),
         QStringLiteral("SULPH"), QStringLiteral("calc-phosphorica"), QString(), QStringLiteral("Zinc"),
         QStringLiteral("a")};
     for (auto _ : state) {
-        CDrugListDialog dialog(App());
+        CDrugListDialog dialog(rows);
         for (const QString& text : searches)
             dialog.SearchEdit()->setText(text);
         benchmark::DoNotOptimize(dialog.Model().Count());
     }
-    state.counters["remedies"] = static_cast<double>(App().m_mapRemedyRows.size());
+    state.counters["remedies"] = static_cast<double>(rows.size());
 }
 
 void BM_FullRemedyListOpenAndSort(benchmark::State& state)
@@ -60,7 +60,7 @@ void BM_FullRemedyListOpenAndSort(benchmark::State& state)
     }
     const bench::BenchCatalogue& catalogue = kent.catalogue;
     NullMessageSink sink;
-    App().m_pRemedyCatalogue = catalogue.Load(sink);
+    App().State().m_pRemedyCatalogue = catalogue.Load(sink);
     const fixtures::SymptomSpec& spec = kent.visit.symptoms.front();
     CSymptomRecord symptom;
     symptom.m_pszText = spec.text;
@@ -70,7 +70,8 @@ void BM_FullRemedyListOpenAndSort(benchmark::State& state)
     }
     symptom.m_nRemedyCount = static_cast<int>(spec.remedies.size());
     for (auto _ : state) {
-        CFullRemedyListDialog dialog(App(), App().Choices(), symptom);
+        CFullRemedyListDialog dialog(
+            App().State().Patient(), App().State().Catalogue(), App().Sink(), App().Choices(), symptom);
         dialog.RemedyButton()->click();
         benchmark::DoNotOptimize(dialog.Model().Count());
     }
