@@ -96,6 +96,55 @@ std::string EscapeTextField(std::string_view text)
     return out;
 }
 
+std::string UnescapeTextField(std::string_view field)
+{
+    const auto hexDigit = [](char c) -> int {
+        if (c >= '0' && c <= '9')
+            return c - '0';
+        if (c >= 'a' && c <= 'f')
+            return c - 'a' + 10;
+        if (c >= 'A' && c <= 'F')
+            return c - 'A' + 10;
+        return -1;
+    };
+    std::string text;
+    text.reserve(field.size());
+    for (std::size_t i = 0; i < field.size(); ++i) {
+        if (field[i] != '\\' || i + 1 == field.size()) {
+            text += field[i];
+            continue;
+        }
+        const char c = field[i + 1];
+        if (c == 'x') {
+            const int high = i + 2 < field.size() ? hexDigit(field[i + 2]) : -1;
+            const int low = i + 3 < field.size() ? hexDigit(field[i + 3]) : -1;
+            if (high < 0 || low < 0) {
+                text += '\\';
+                continue;
+            }
+            text += static_cast<char>(high * 16 + low);
+            i += 3;
+            continue;
+        }
+        text += c == 't' ? '\t' : c == 'r' ? '\r' : c == 'n' ? '\n' : c;
+        ++i;
+    }
+    return text;
+}
+
+std::vector<std::string> SplitFields(std::string_view line, char separator)
+{
+    std::vector<std::string> fields;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t end = line.find(separator, start);
+        fields.emplace_back(line.substr(start, end == std::string_view::npos ? end : end - start));
+        if (end == std::string_view::npos)
+            return fields;
+        start = end + 1;
+    }
+}
+
 std::string EscapeControls(std::string_view text, bool utf8)
 {
     std::string out;

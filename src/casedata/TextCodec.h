@@ -3,6 +3,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quillon {
 
@@ -17,6 +18,13 @@ std::string Utf8ToCp1252(std::string_view utf8);
 // A text as one field of a line: backslash, TAB, CR and LF become \\, \t, \r and \n, every other control
 // byte (below 0x20, and 0x7F) \xNN. Bytes from 0x80 up are kept, so the result stays in the text's encoding.
 std::string EscapeTextField(std::string_view text);
+
+// A field written by EscapeTextField back to its text. A backslash that starts no escape of that form (a last
+// backslash, \x without two hex digits) is kept as it stands.
+std::string UnescapeTextField(std::string_view field);
+
+// A line cut at every `separator`: n separators make n + 1 fields, so an empty line is one empty field.
+std::vector<std::string> SplitFields(std::string_view line, char separator);
 
 // Control characters as \xNN (C0 bytes and 0x7F) except TAB, CR and LF; with `utf8`, also the C1 controls
 // (U+0080 to U+009F, as UTF-8) as \xNN of their code point; without, the five bytes Windows-1252 leaves undefined

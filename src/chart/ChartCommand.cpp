@@ -69,27 +69,12 @@ std::string Shown(std::string_view text)
     return EscapeTextField(text);
 }
 
-std::vector<std::string> Split(std::string_view text, char separator)
-{
-    std::vector<std::string> parts;
-    if (text.empty())
-        return parts;
-    std::size_t start = 0;
-    for (;;) {
-        const auto at = text.find(separator, start);
-        parts.emplace_back(text.substr(start, at == std::string_view::npos ? std::string_view::npos : at - start));
-        if (at == std::string_view::npos)
-            return parts;
-        start = at + 1;
-    }
-}
-
 // A list argument: items separated by `separator`, or "none" for an empty list.
 std::vector<std::string> ListItems(std::string_view text, char separator)
 {
-    if (text == "none")
+    if (text == "none" || text.empty())
         return {};
-    return Split(text, separator);
+    return SplitFields(text, separator);
 }
 
 std::vector<int> Numbers(std::string_view text, const char* what, int last, const char* range)
@@ -155,7 +140,7 @@ int ParseWholeNumber(std::string_view text, const char* what)
 
 ChartCommand ParseChartCommand(std::string_view action)
 {
-    const auto parts = Split(action, ':');
+    const auto parts = SplitFields(action, ':');
     if (parts.empty() || parts[0].empty())
         throw UsageError{"empty action"};
     const std::string& word = parts[0];

@@ -54,7 +54,12 @@ TEST(TextCodec, EscapingKeepsOneRecordOnOneLine)
         EXPECT_EQ(EscapeTextField(text), field) << text;
         EXPECT_EQ(EscapeControls(text, false), cp1252) << text;
         EXPECT_EQ(EscapeControls(text, true), utf8) << text;
+        EXPECT_EQ(UnescapeTextField(field), text) << field;
     }
+    // Backslashes that start no escape of the field's form stay as they are.
+    EXPECT_EQ(UnescapeTextField("a\\xZ1\\x4\\x41\\"), "a\\xZ1\\x4A\\");
+    EXPECT_EQ(SplitFields("a\t\tb\t", '\t'), (std::vector<std::string>{"a", "", "b", ""}));
+    EXPECT_EQ(SplitFields("", '\t'), std::vector<std::string>{""});
 }
 
 TEST(Translatable, PatternsTakeTheirArgumentsByNumber)

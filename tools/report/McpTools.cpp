@@ -287,44 +287,6 @@ json OutputSchema(const ToolSpec& tool)
     return {{"type", "object"}, {"properties", properties}, {"required", required}};
 }
 
-// A field of a record line back to the text it stands for (the reverse of the report's escaping).
-std::string Unescape(std::string_view field)
-{
-    std::string text;
-    for (std::size_t i = 0; i < field.size(); ++i) {
-        if (field[i] != '\\' || i + 1 >= field.size()) {
-            text += field[i];
-            continue;
-        }
-        const char c = field[++i];
-        if (c == 't')
-            text += '\t';
-        else if (c == 'r')
-            text += '\r';
-        else if (c == 'n')
-            text += '\n';
-        else if (c == 'x' && i + 2 < field.size()) {
-            text += static_cast<char>(std::stoi(std::string(field.substr(i + 1, 2)), nullptr, 16));
-            i += 2;
-        } else
-            text += c;
-    }
-    return text;
-}
-
-std::vector<std::string> Split(std::string_view line, char separator)
-{
-    std::vector<std::string> parts;
-    std::size_t start = 0;
-    for (;;) {
-        const std::size_t end = line.find(separator, start);
-        parts.emplace_back(line.substr(start, end - start));
-        if (end == std::string_view::npos)
-            return parts;
-        start = end + 1;
-    }
-}
-
 json NumberOf(const std::string& text)
 {
     if (text.empty() || text.find_first_not_of("-0123456789") != std::string::npos || text == "-")
@@ -342,7 +304,7 @@ json ReadRecords(const std::string& output, const std::vector<RecordSpec>& specs
     std::istringstream lines(output);
     std::string line;
     while (std::getline(lines, line)) {
-        std::vector<std::string> fields = Split(line, '\t');
+        std::vector<std::string> fields = SplitFields(line, '\t');
         for (const RecordSpec& spec : specs) {
             const bool untagged = *spec.tag == '\0';
             if (!untagged && fields.front() != spec.tag)
@@ -352,12 +314,12 @@ json ReadRecords(const std::string& output, const std::vector<RecordSpec>& specs
             for (const FieldSpec& field : spec.fields) {
                 const std::string value = at < fields.size() ? fields[at] : std::string();
                 switch (field.kind) {
-                case Kind::Text: record[field.name] = Unescape(value); break;
+                case Kind::Text: record[field.name] = UnescapeTextField(value); break;
                 case Kind::Number:
                 case Kind::NumberOrNone: record[field.name] = NumberOf(value); break;
                 case Kind::Numbers: {
                     json numbers = json::array();
-                    for (const std::string& n : Split(value, ' '))
+                    for (const std::string& n : SplitFields(value, ' '))
                         if (!n.empty())
                             numbers.push_back(NumberOf(n));
                     record[field.name] = numbers;
@@ -365,16 +327,16 @@ json ReadRecords(const std::string& output, const std::vector<RecordSpec>& specs
                 }
                 case Kind::CommaTexts: {
                     json texts = json::array();
-                    for (const std::string& t : Split(value, ','))
+                    for (const std::string& t : SplitFields(value, ','))
                         if (!t.empty())
-                            texts.push_back(Unescape(t));
+                            texts.push_back(UnescapeTextField(t));
                     record[field.name] = texts;
                     break;
                 }
                 case Kind::RestTexts: {
                     json texts = json::array();
                     for (std::size_t i = at; i < fields.size(); ++i)
-                        texts.push_back(Unescape(fields[i]));
+                        texts.push_back(UnescapeTextField(fields[i]));
                     record[field.name] = texts;
                     at = fields.size();
                     break;
@@ -501,9 +463,9 @@ McpToolResult Patients(const CommandRun& run, const McpSettings& settings)
     std::string line;
     json physician;
     while (std::getline(lines, line)) {
-        const std::vector<std::string> f = Split(line, '\t');
+        const std::vector<std::string> f = SplitFields(line, '\t');
         if (f.size() == 2 && f[0] == "physician") {
-            physician = Unescape(f[1]);
+            physician = UnescapeTextField(f[1]);
             if (settings.identify)
                 result.text += line + '\n';
             continue;
@@ -511,10 +473,11 @@ McpToolResult Patients(const CommandRun& run, const McpSettings& settings)
         if (f.size() != 4)
             continue;
         result.text += settings.identify ? line + '\n' : f[0] + '\t' + f[2] + '\t' + f[3] + '\n';
-        json patient{{"registration", Unescape(f[0])}, {"age", Unescape(f[2])}, {"lastVisit", Unescape(f[3])}};
+        json patient{{"registration", UnescapeTextField(f[0])}, {"age", UnescapeTextField(f[2])},
+            {"lastVisit", UnescapeTextField(f[3])}};
         if (settings.identify)
-            patient["name"] = Unescape(f[1]);
-        std::vector<std::string> words{"--dir", settings.dir, "visits", Unescape(f[0])};
+            patient["name"] = UnescapeTextField(f[1]);
+        std::vector<std::string> words{"--dir", settings.dir, "visits", UnescapeTextField(f[0])};
         const CommandRun visits = RunCommand(words);
         if (visits.status == kDone)
             patient["visits"] = std::count(visits.out.begin(), visits.out.end(), '\n');
@@ -652,7 +615,7 @@ std::optional<McpToolResult> CallMcpTool(const std::string& name, const json& ar
     if (name == "visit_symptoms") {
         // The file's bytes are of the practice's code page; the protocol speaks UTF-8.
         result.text = Cp1252ToUtf8(run.out);
-        std::vector<std::string> lines = Split(result.text, '\n');
+        std::vector<std::string> lines = SplitFields(result.text, '\n');
         if (lines.back().empty())
             lines.pop_back();
         for (std::string& line : lines)
