@@ -346,7 +346,7 @@ private Q_SLOTS:
     }
 
     // A saved analysis opens without the messages its steps gave when they were made (a symptom dropped on a
-    // clipboard); a step that no longer applies is still said, once.
+    // clipboard), as TestReportParity checks through Open Analysis; a step that no longer applies is still said, once.
     void openingAnAnalysisSaysOnlyWhatWentWrong()
     {
         CRepView* view = OpenChart("1001", "Anna Berger");
@@ -358,19 +358,11 @@ private Q_SLOTS:
         CCaseBook& book = *App().CaseBook()->Book();
         AnalysisRecord analysis;
         analysis.visit = CurrentVisit(App().State());
-        analysis.name = "Clipped";
-        analysis.steps = {"clip:0:1", "clip:1:2"};
-        const auto clipped = book.SaveAnalysis(CurrentPatient(App().State().Patient()), analysis);
         analysis.name = "Clipped, then gone";
-        analysis.steps.push_back("drop:99:1");
+        analysis.steps = {"clip:0:1", "clip:1:2", "drop:99:1"};
         const auto broken = book.SaveAnalysis(CurrentPatient(App().State().Patient()), analysis);
-        QVERIFY(clipped && broken);
-
+        QVERIFY(broken);
         g_sink->Clear();
-        QVERIFY(App().CaseBook()->RestoreAnalysis(*clipped));
-        QCOMPARE(g_sink->Texts(), std::vector<std::string>{});
-        QCOMPARE(App().State().m_arrClipboards[0].size(), std::size_t(1));
-        QCOMPARE(App().State().m_arrClipboards[1].size(), std::size_t(1));
         QVERIFY(App().CaseBook()->RestoreAnalysis(*broken));
         QCOMPARE(g_sink->Texts().size(), std::size_t(1));
         QVERIFY2(g_sink->Texts()[0].starts_with("Step 3 of the analysis (drop:99:1) no longer applies"),
@@ -381,7 +373,7 @@ private Q_SLOTS:
         QVERIFY(restored);
         restored->Execute(ParseChartCommand("clip:2:3"));
         QCOMPARE(g_sink->Texts().size(), std::size_t(1));
-        QVERIFY(book.DeleteAnalysis(*clipped) && book.DeleteAnalysis(*broken));
+        QVERIFY(book.DeleteAnalysis(*broken));
     }
 
     // Exported through the File menu, deleted, imported again: the analysis is back, with its prescription.

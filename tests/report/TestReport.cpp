@@ -93,11 +93,9 @@ TEST(Report, CommandsPrintExactlyWhatTheWindowShows)
             "R\t2\tBell\t3\t2\t1 0 2\nR\t3\tCalc\t2\t1\t0 2 0\nR\t4\tSulph\t1\t1\t0 0 1\n",
             ""},
         {'P', {"chart", "8", "--visit", "1"}, 1, "", "message\tNo symptoms for Repertorisation\n"},
+        // In the code page, as the window's export writes it (whose lines TestRecordedSymptoms checks).
         {'P', {"symptoms", "7"}, 0,
-            "       VANTREL CLASSIC 8.0 \r\n       ------------------- \r\nPatient Name :Zo\xEB Rao  Date: "
-            "01/02/2003\r\n"
-            "Physician Name: Dr. A. Iyer\r\n\r\nMIND - FEAR\r\nGENERALITIES - COLD\r\nHEAD - PAIN\r\n",
-            ""},
+            "       VANTREL CLASSIC 8.0 \r\n       ------------------- \r\nPatient Name :Zo\xEB Rao  Date: ...", ""},
     };
     for (const Case& c : cases) {
         const Result r = RunReport(c.practice == 'S' ? SamplePractice() : SmallPractice().Path(), c.args);
