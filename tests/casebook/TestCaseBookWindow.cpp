@@ -110,9 +110,7 @@ void ClickRow(COpenAnalysisDialog& dialog, int row)
         table->visualRect(dialog.Model()->index(row, CAnalysisListModel::VisitColumn)).center());
 }
 
-// Types one character past the bound at the end of a page of text that holds one less than its bound, clicks OK and
-// checks that the dialog stays open saying which text is too long (`field`), nothing lost; then one Backspace and
-// OK close it with the text at its bound.
+// A page one character past its bound keeps the dialog open naming `field`; at the bound, OK closes it.
 template <typename Dialog> void PastTheBoundThenAtIt(Dialog& dialog, QPlainTextEdit* page, const QString& field)
 {
     page->setPlainText(QString(int(kMaxCaseBookNote) - 1, QLatin1Char('n')));
