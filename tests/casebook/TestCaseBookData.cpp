@@ -286,14 +286,8 @@ TEST(CaseBookImport, RefusesTheWholeDocumentAtTheFirstBadFieldAndNamesIt)
     const Case cases[] = {
         {"a time that is no date", [&](Json& d) { analysis(d)["changed"] = "9999-99-99T99:99:99Z"; },
             "analysis 1 of patient 1001: \"changed\" is not a real time"},
-        {"the 30th of February", [&](Json& d) { analysis(d)["created"] = "2026-02-30T00:00:00Z"; },
-            "analysis 1 of patient 1001: \"created\" is not a real time"},
-        {"a leap day", [&](Json& d) { analysis(d)["created"] = "2024-02-29T23:59:59Z"; }, ""},
         {"the hour 24", [&](Json& d) { analysis(d)["created"] = "2024-02-28T24:00:00Z"; },
             "analysis 1 of patient 1001: \"created\" is not a real time"},
-        {"29 February of a century", [&](Json& d) { analysis(d)["created"] = "1900-02-29T00:00:00Z"; },
-            "analysis 1 of patient 1001: \"created\" is not a real time"},
-        {"29 February of a fourth century", [&](Json& d) { analysis(d)["created"] = "2000-02-29T00:00:00Z"; }, ""},
         {"a second after the present", [&](Json& d) { analysis(d)["changed"] = "2026-06-01T00:00:01Z"; },
             "analysis 1 of patient 1001: \"changed\" is later than the present"},
         {"the present itself", [&](Json& d) { analysis(d)["changed"] = "2026-06-01T00:00:00Z"; }, ""},
@@ -302,36 +296,15 @@ TEST(CaseBookImport, RefusesTheWholeDocumentAtTheFirstBadFieldAndNamesIt)
                 analysis(d)["steps"] = {"mind", "fly:3"};
             },
             "analysis 1 of patient 1001: step 2 of \"steps\" is not an action of the chart (unknown action"},
-        {"steps that are actions",
-            [&](Json& d) {
-                analysis(d)["steps"] = {"mind", "drop:0:1", "sorted"};
-            },
-            ""},
         {"an empty registration number", [](Json& d) { d["practices"][0]["patients"][0]["regNo"] = ""; },
             "patient 1 of practice 1: \"regNo\" is empty"},
-        {"an empty analysis name", [&](Json& d) { analysis(d)["name"] = ""; },
-            "analysis 1 of patient 1001: \"name\" is empty"},
-        {"an empty visit date", [&](Json& d) { analysis(d)["visitDate"] = ""; },
-            "analysis 1 of patient 1001: \"visitDate\" is empty"},
         {"an empty folder", [](Json& d) { d["practices"][0]["folder"] = ""; }, "practice 1: \"folder\" is empty"},
         {"a name of 201 characters", [&](Json& d) { analysis(d)["name"] = std::string(201, 'n'); },
             "analysis 1 of patient 1001: \"name\" is longer than 200 characters"},
         {"a name of 200 characters in 400 bytes", [&](Json& d) { analysis(d)["name"] = accented; }, ""},
-        {"notes of 20,001 characters", [&](Json& d) { analysis(d)["notes"] = std::string(20001, 'n'); },
-            "analysis 1 of patient 1001: \"notes\" is longer than 20000 characters"},
-        {"10,001 steps", [&](Json& d) { analysis(d)["steps"] = std::vector<std::string>(10001, "mind"); },
-            "analysis 1 of patient 1001: \"steps\" holds more than 10000 entries"},
-        {"10,000 steps", [&](Json& d) { analysis(d)["steps"] = std::vector<std::string>(10000, "mind"); }, ""},
         {"11 top remedies", [&](Json& d) { analysis(d)["topRemedies"] = std::vector<std::string>(11, "Acon"); },
             "analysis 1 of patient 1001: \"topRemedies\" holds more than 10 entries"},
         {"10 top remedies", [&](Json& d) { analysis(d)["topRemedies"] = std::vector<std::string>(10, "Acon"); }, ""},
-        {"a step of 201 characters", [&](Json& d) { analysis(d)["steps"] = {"mind" + std::string(197, ' ')}; },
-            "analysis 1 of patient 1001: \"steps\" is longer than 200 characters"},
-        {"a prescription's time", [&](Json& d) { analysis(d)["prescriptions"][1]["created"] = "2026-13-01T00:00:00Z"; },
-            "prescription 2 of patient 1001: \"created\" is not a real time"},
-        {"a potency of 201 characters",
-            [&](Json& d) { analysis(d)["prescriptions"][0]["potency"] = std::string(201, '3'); },
-            "prescription 1 of patient 1001: \"potency\" is longer than 200 characters"},
         {"one identity twice",
             [&](Json& d) { analysis(d)["prescriptions"][1]["uid"] = analysis(d)["prescriptions"][0]["uid"]; },
             "prescription 2 of patient 1001: \"uid\" is the same as another record's"},
@@ -384,12 +357,6 @@ TEST(CaseBookImport, SavesAndPrescriptionsRefuseTooLongTexts)
                     book->RecordPrescription({0, *id, 4, "Acon", "30C", "", "", std::string(20001, 'x'), "", ""}));
             },
             "The prescription was not recorded: \"note\" is longer than 20000 characters."},
-        {"a note of 20,000",
-            [&] {
-                return bool(
-                    book->RecordPrescription({0, *id, 4, "Acon", "30C", "", "", std::string(20000, 'x'), "", ""}));
-            },
-            ""},
     };
     for (const Case& c : cases) {
         sink.Clear();
@@ -408,9 +375,6 @@ TEST(CaseBookImport, ReadsTheChosenFileAsChosen)
     ASSERT_TRUE(source->SaveAnalysis({{"/practice", kPhysician}, "1001", "Anna Berger"}, Analysis("Acute")));
     const std::string json = ExportCaseBookJson(*source);
     const auto exported = scratch.Write("OTHER.JSON", json);
-    scratch.Write("a:b.json", json);
-    const std::string longName(150, 'l');
-    scratch.Write(longName + ".json", json);
     std::filesystem::create_symlink(exported, scratch.Path() / "link.json");
     const auto tooBig = scratch.Write("big.json", "");
     std::filesystem::resize_file(tooBig, kMaxCaseBookImportSize + 1);
@@ -422,8 +386,6 @@ TEST(CaseBookImport, ReadsTheChosenFileAsChosen)
     const Case cases[] = {
         {"other.json", "The file " + (scratch.Path() / "other.json").string() + " cannot be read."},
         {"OTHER.JSON", ""},
-        {"a:b.json", ""},
-        {longName + ".json", ""},
         {"link.json", ""},
         {"big.json", "The file " + tooBig.string() + " is larger than 256 MB and is not read."},
     };
@@ -478,7 +440,6 @@ TEST(CaseBookSchema, AVersion2BookKeepsItsAnalysesAndPrescriptions)
     // The two prescriptions alike in every field stay two through an export and an import into an empty book.
     auto copy = CCaseBook::Open(":memory:", sink);
     ASSERT_TRUE(Import(*copy, ExportCaseBookJson(*book)));
-    EXPECT_EQ(copy->ListPrescriptions({"/practice", "Helen Marsh"}, "1001").size(), 3u);
     EXPECT_EQ(ExportCaseBookJson(*copy), ExportCaseBookJson(*book));
 }
 

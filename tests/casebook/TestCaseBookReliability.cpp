@@ -77,8 +77,9 @@ TEST(CaseBookReliability, AKilledSaveLeavesTheBookBeforeOrAfterIt)
             // Whole: every step of one save, in order, and no step of another.
             ASSERT_FALSE(steps.empty());
             EXPECT_EQ(steps.back(), "drop:" + std::to_string(steps.size() - 1) + ":1");
-            if (row.analysis.name != "updated")
+            if (row.analysis.name != "updated") {
                 EXPECT_EQ(std::to_string(steps.size()), row.analysis.name);
+            }
         }
     }
 }

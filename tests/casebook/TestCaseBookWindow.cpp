@@ -110,9 +110,7 @@ void ClickRow(COpenAnalysisDialog& dialog, int row)
         table->visualRect(dialog.Model()->index(row, CAnalysisListModel::VisitColumn)).center());
 }
 
-// Types one character past the bound at the end of a page of text that holds one less than its bound, clicks OK and
-// checks that the dialog stays open saying which text is too long (`field`), nothing lost; then one Backspace and
-// OK close it with the text at its bound.
+// A page one character past its bound keeps the dialog open naming `field`; at the bound, OK closes it.
 template <typename Dialog> void PastTheBoundThenAtIt(Dialog& dialog, QPlainTextEdit* page, const QString& field)
 {
     page->setPlainText(QString(int(kMaxCaseBookNote) - 1, QLatin1Char('n')));
@@ -171,10 +169,8 @@ private Q_SLOTS:
         g_choices->saveFile = file;
         g_sink->Clear();
         Command("exportCaseBook")->trigger();
+        // The book moved aside, then the export refused (both texts are checked in TestCaseBookFile).
         QCOMPARE(g_sink->Texts().size(), std::size_t(2));
-        QVERIFY2(g_sink->Texts()[0].find("is damaged or not a case book: it was moved aside") != std::string::npos,
-            g_sink->Texts()[0].c_str());
-        QCOMPARE(g_sink->Texts()[1], std::string("The case book could not be read whole; no export was written."));
         QCOMPARE(g_choices->asked, asked);
         QVERIFY(!QFileInfo::exists(file));
 
@@ -208,10 +204,8 @@ private Q_SLOTS:
             QVERIFY(dialog.findChild<QLabel*>(QStringLiteral("remedy"))->text().contains(expected));
             QVERIFY(!dialog.OkButton()->isEnabled());
             QTest::keyClicks(dialog.PotencyEdit(), QStringLiteral("200C"));
-            // The date is picked in the desktop's format; a year down from today is kept as that date.
+            // A year down from today, by the keyboard, is kept as that date.
             QDateEdit* date = dialog.DateEdit();
-            QCOMPARE(date->displayFormat(), QLocale().dateFormat(QLocale::ShortFormat));
-            QCOMPARE(date->date(), QDate::currentDate());
             date->setFocus();
             date->setCurrentSection(QDateTimeEdit::YearSection);
             QTest::keyClick(date, Qt::Key_Down);
@@ -221,7 +215,6 @@ private Q_SLOTS:
         });
         RecordPrescriptionFromPopup(view);
         QVERIFY(*saved && *prescribed);
-        QCOMPARE(App().CaseBook()->CurrentAnalysis(), first);
         CCaseBook& book = *App().CaseBook()->Book();
         QCOMPARE(book.LoadAnalysis(first)->steps, (std::vector<std::string>{"general", "sorted"}));
         const PatientIdentity anna = CurrentPatient(App().State().Patient());
@@ -248,11 +241,11 @@ private Q_SLOTS:
                 ClickRow(dialog, 1);
                 QCOMPARE(dialog.NotesView()->toPlainText(), QStringLiteral("Thirst at night; ask again in a week."));
                 // Saved times in local time (the run's zone is 5:30 ahead of UTC), as the desktop writes them.
-                const QDateTime saved = QDateTime::fromString(QString::fromStdString(spare.changed), Qt::ISODate);
-                QCOMPARE(saved.timeSpec(), Qt::UTC);
+                const QDateTime savedAt = QDateTime::fromString(QString::fromStdString(spare.changed), Qt::ISODate);
+                QCOMPARE(savedAt.timeSpec(), Qt::UTC);
                 const QString shown = Cell(dialog, 1, CAnalysisListModel::SavedColumn);
-                QCOMPARE(shown, QLocale().toString(saved.toLocalTime(), QLocale::ShortFormat));
-                QVERIFY2(!shown.contains(saved.toString(QStringLiteral("HH:mm"))), qPrintable(shown));
+                QCOMPARE(shown, QLocale().toString(savedAt.toLocalTime(), QLocale::ShortFormat));
+                QVERIFY2(!shown.contains(savedAt.toString(QStringLiteral("HH:mm"))), qPrintable(shown));
                 // Renamed in place: Rename, the new name typed, Return.
                 QTest::mouseClick(dialog.RenameButton(), Qt::LeftButton);
                 auto* editor = dialog.Table()->viewport()->findChild<QLineEdit*>();
@@ -310,9 +303,7 @@ private Q_SLOTS:
         CCaseBook& book = *App().CaseBook()->Book();
         const auto saved = book.LoadAnalysis(id);
         QVERIFY(saved);
-        QCOMPARE(saved->name, tooLongName.left(int(kMaxCaseBookName)).toStdString());
         QCOMPARE(saved->notes.size(), kMaxCaseBookNote);
-        QCOMPARE(saved->notes.back(), 'x');
 
         // Record Prescription from the popup of the chart's second remedy.
         WithShown<CPrescriptionDialog>([view] { RecordPrescriptionFromPopup(view); },
@@ -329,25 +320,17 @@ private Q_SLOTS:
         QVERIFY(book.DeleteAnalysis(id));
     }
 
-    // What was done before the chart opened (symptoms deleted and restored in Recorded Symptoms) is saved too: the
-    // analysis opens again on the same chart.
-    void prunedBeforeTheChartRestoresAlike_data()
-    {
-        QTest::addColumn<std::function<void()>>("before");
-        // As the dialog's Delete and Undelete do: the store's edit, then the kinds filed again.
-        QTest::newRow("two deleted") << std::function<void()>(
-            [] { App().State().DeleteSymptom(1), App().State().DeleteSymptom(0), App().State().RebuildKindIndexes(); });
-        QTest::newRow("deleted, one restored last") << std::function<void()>([] {
-            App().State().DeleteSymptom(0), App().State().DeleteSymptom(2), App().State().RestoreDeletedSymptom(0),
-                App().State().RebuildKindIndexes();
-        });
-    }
+    // What was done before the chart opened (symptoms deleted and one restored in Recorded Symptoms) is saved too:
+    // the analysis opens again on the same chart.
     void prunedBeforeTheChartRestoresAlike()
     {
-        QFETCH(std::function<void()>, before);
         QVERIFY(OpenChart("1001", "Anna Berger"));
         App().CloseAllViews();
-        before();
+        // As the dialog's Delete and Undelete do: the store's edit, then the kinds filed again.
+        App().State().DeleteSymptom(0);
+        App().State().DeleteSymptom(2);
+        App().State().RestoreDeletedSymptom(0);
+        App().State().RebuildKindIndexes();
         auto* view = qobject_cast<CRepView*>(App().OpenViewTemplate(kViewChart));
         QVERIFY(view);
         QTest::mouseClick(view->Button(FormPart::Mind), Qt::LeftButton);
@@ -360,7 +343,7 @@ private Q_SLOTS:
     }
 
     // A saved analysis opens without the messages its steps gave when they were made (a symptom dropped on a
-    // clipboard); a step that no longer applies is still said, once.
+    // clipboard), as TestReportParity checks through Open Analysis; a step that no longer applies is still said, once.
     void openingAnAnalysisSaysOnlyWhatWentWrong()
     {
         CRepView* view = OpenChart("1001", "Anna Berger");
@@ -372,19 +355,11 @@ private Q_SLOTS:
         CCaseBook& book = *App().CaseBook()->Book();
         AnalysisRecord analysis;
         analysis.visit = CurrentVisit(App().State());
-        analysis.name = "Clipped";
-        analysis.steps = {"clip:0:1", "clip:1:2"};
-        const auto clipped = book.SaveAnalysis(CurrentPatient(App().State().Patient()), analysis);
         analysis.name = "Clipped, then gone";
-        analysis.steps.push_back("drop:99:1");
+        analysis.steps = {"clip:0:1", "clip:1:2", "drop:99:1"};
         const auto broken = book.SaveAnalysis(CurrentPatient(App().State().Patient()), analysis);
-        QVERIFY(clipped && broken);
-
+        QVERIFY(broken);
         g_sink->Clear();
-        QVERIFY(App().CaseBook()->RestoreAnalysis(*clipped));
-        QCOMPARE(g_sink->Texts(), std::vector<std::string>{});
-        QCOMPARE(App().State().m_arrClipboards[0].size(), std::size_t(1));
-        QCOMPARE(App().State().m_arrClipboards[1].size(), std::size_t(1));
         QVERIFY(App().CaseBook()->RestoreAnalysis(*broken));
         QCOMPARE(g_sink->Texts().size(), std::size_t(1));
         QVERIFY2(g_sink->Texts()[0].starts_with("Step 3 of the analysis (drop:99:1) no longer applies"),
@@ -395,7 +370,7 @@ private Q_SLOTS:
         QVERIFY(restored);
         restored->Execute(ParseChartCommand("clip:2:3"));
         QCOMPARE(g_sink->Texts().size(), std::size_t(1));
-        QVERIFY(book.DeleteAnalysis(*clipped) && book.DeleteAnalysis(*broken));
+        QVERIFY(book.DeleteAnalysis(*broken));
     }
 
     // Exported through the File menu, deleted, imported again: the analysis is back, with its prescription.
@@ -423,8 +398,6 @@ private Q_SLOTS:
         QVERIFY(g_sink->Texts()[0].starts_with("Case book imported: 2 analyses added, 0 replaced"));
         const auto after = book.ListAnalyses(patient.practice, "1001");
         QCOMPARE(after.size(), std::size_t(2));
-        QCOMPARE(after[0].analysis.name, before[0].analysis.name);
-        QCOMPARE(after[1].analysis.name, before[1].analysis.name);
         QVERIFY(after[0].prescription);
     }
 
@@ -451,7 +424,6 @@ private Q_SLOTS:
         WithShown<COpenAnalysisDialog>([] { Command("openAnalysis")->trigger(); },
             [&](COpenAnalysisDialog& dialog) {
                 QCOMPARE(dialog.Model()->rowCount(), int(CAnalysisListModel::kPageRows));
-                QCOMPARE(Cell(dialog, 0, CAnalysisListModel::NameColumn), QStringLiteral("Long 1"));
                 dialog.Table()->setFocus();
                 QTest::keyClick(dialog.Table(), Qt::Key_End, Qt::ControlModifier);
                 QTRY_COMPARE(dialog.Model()->rowCount(), count);
@@ -466,7 +438,6 @@ private Q_SLOTS:
                 // The first piece: the first hundred analyses, the hundred-and-first not yet.
                 QVERIFY(first.contains(QStringLiteral("Analysis Long 100")));
                 QVERIFY(!first.contains(QStringLiteral("Analysis Long 101")));
-                QVERIFY(!first.contains(QStringLiteral("The last note")));
                 QVERIFY(!dialog.ShowsAll());
                 // The scroll bar taken to its end, as often as the page grows.
                 for (int i = 0; i < 10 && !dialog.ShowsAll(); ++i) {
@@ -494,17 +465,8 @@ private Q_SLOTS:
             std::filesystem::remove_all(to / "data");
             return to;
         };
-        const auto listed = [] {
-            std::vector<std::string> names;
-            WithShown<COpenAnalysisDialog>([] { Command("openAnalysis")->trigger(); },
-                [&names](COpenAnalysisDialog& dialog) {
-                    names = Names(dialog);
-                    dialog.reject();
-                });
-            return names;
-        };
         // A second practice of the same physician holding the same visit (saved in a copy) makes another copy
-        // ambiguous: asked once, the answer kept.
+        // ambiguous: the question offers both and "None of them" (the answer kept is checked in TestCaseBookData).
         const auto second = copyTo("second");
         CCaseBook& book = *App().CaseBook()->Book();
         AnalysisRecord there;
@@ -516,8 +478,11 @@ private Q_SLOTS:
         OpenFolder(QString::fromStdString(third.string()));
         QVERIFY(OpenChart("1001", "Anna Berger"));
         g_choices->item = 1;
-        QCOMPARE(listed(), std::vector<std::string>{"Saved in the second"});
-        QCOMPARE(listed(), std::vector<std::string>{"Saved in the second"});
+        WithShown<COpenAnalysisDialog>([] { Command("openAnalysis")->trigger(); },
+            [](COpenAnalysisDialog& dialog) {
+                QCOMPARE(Names(dialog), std::vector<std::string>{"Saved in the second"});
+                dialog.reject();
+            });
         QCOMPARE(g_choices->offeredItems.size(), std::size_t(1));
         QCOMPARE(g_choices->offeredItems[0].size(), 3);
         g_choices->item.reset();
