@@ -12,9 +12,12 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <fcntl.h>
+#include <map>
+#include <memory>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -302,19 +305,28 @@ TEST(CaseBookFile, AReadOnlyBookListsAndExportsAndSaysASaveCannotBeWritten)
 
 namespace {
 
-// A file system that fails every write of a database file, as a full disk does: with SQLite's own result, or with
-// an I/O error whose errno says why.
+// A file system whose writes fail, while `failing`, as a full disk's do: with SQLite's own result, or with an I/O
+// error whose errno says why. Each kind of file keeps its own methods, the real write among them.
 struct FailingDisk
 {
+    struct Methods
+    {
+        sqlite3_io_methods shim;
+        int (*write)(sqlite3_file*, const void*, int, sqlite3_int64);
+    };
+    static inline bool failing = true;
     static inline int result = SQLITE_FULL;
     static inline int systemErrno = 0;
     static inline sqlite3_vfs* real = nullptr;
-    static inline sqlite3_io_methods methods{};
-    static inline const sqlite3_io_methods* realMethods = nullptr;
+    static inline std::map<const sqlite3_io_methods*, std::unique_ptr<Methods>> methods;
 
     static int Write(sqlite3_file* file, const void* data, int amount, sqlite3_int64 offset)
     {
-        (void)file, (void)data, (void)amount, (void)offset;
+        if (!failing) {
+            for (const auto& [original, m] : methods)
+                if (&m->shim == file->pMethods)
+                    return m->write(file, data, amount, offset);
+        }
         errno = systemErrno;
         return result;
     }
@@ -322,10 +334,11 @@ struct FailingDisk
     {
         const int rc = real->xOpen(real, name, file, flags, outFlags);
         if (rc == SQLITE_OK && file->pMethods) {
-            realMethods = file->pMethods;
-            methods = *file->pMethods;
-            methods.xWrite = &Write;
-            file->pMethods = &methods;
+            auto& m = methods[file->pMethods];
+            if (!m)
+                m = std::make_unique<Methods>(Methods{*file->pMethods, file->pMethods->xWrite});
+            m->shim.xWrite = &Write;
+            file->pMethods = &m->shim;
         }
         return rc;
     }
@@ -333,6 +346,7 @@ struct FailingDisk
 
     FailingDisk(int failure, int why)
     {
+        failing = true;
         result = failure;
         systemErrno = why;
         real = sqlite3_vfs_find(nullptr);
@@ -352,6 +366,7 @@ struct FailingDisk
 
 } // namespace
 
+// Once the disk has room again, the same run creates the book and saves: nothing of the failure stays behind.
 TEST(CaseBookFile, ANewBookOnAFullDiskSaysTheDiskIsFull)
 {
     struct Case
@@ -364,20 +379,46 @@ TEST(CaseBookFile, ANewBookOnAFullDiskSaysTheDiskIsFull)
         {Case{SQLITE_FULL, 0, true}, Case{SQLITE_IOERR_WRITE, ENOSPC, true}, Case{SQLITE_IOERR_WRITE, EIO, false}}) {
         TempFolder folder;
         const auto path = folder.Path() / "casebook.sqlite";
-        // In a child: a connection SQLite could not close cleanly stays in its process.
-        const std::string message = InChild([&path, c] {
-            RecordingMessageSink sink;
-            const FailingDisk disk(c.result, c.systemErrno);
-            const bool opened = CCaseBook::Open(path, sink) != nullptr;
-            return opened || sink.Texts().size() != 1 ? std::string("opened or not one message") : sink.Texts()[0];
-        });
+        RecordingMessageSink sink;
+        const FailingDisk disk(c.result, c.systemErrno);
+        EXPECT_FALSE(CCaseBook::Open(path, sink));
         const std::string full
             = "The disk that holds the case book " + path.string() + " is full; Quillon goes on without a case book.";
+        ASSERT_EQ(sink.Texts().size(), std::size_t(1)) << c.result;
         if (c.full)
-            EXPECT_EQ(message, full) << c.result;
+            EXPECT_EQ(sink.Texts()[0], full) << c.result;
         else
-            EXPECT_NE(message.find("disk I/O error"), std::string::npos) << message;
+            EXPECT_NE(sink.Texts()[0].find("disk I/O error"), std::string::npos) << sink.Texts()[0];
         // Nothing half made is left, under the book's name or another.
         EXPECT_TRUE(std::filesystem::is_empty(folder.Path())) << c.result;
+        FailingDisk::failing = false;
+        sink.Clear();
+        const auto book = CCaseBook::Open(path, sink);
+        EXPECT_TRUE(book && book->SaveAnalysis(kAnna, Analysis("After"))) << c.result;
+        EXPECT_EQ(sink.Texts(), std::vector<std::string>{}) << c.result;
     }
+}
+
+// A save that meets a full disk says so and keeps nothing of it; the saves before and after it are in the book.
+TEST(CaseBookFile, ASaveOnAFullDiskSaysSoAndTheNextSaveWorks)
+{
+    TempFolder folder;
+    const auto path = folder.Path() / "casebook.sqlite";
+    RecordingMessageSink sink;
+    const FailingDisk disk(SQLITE_FULL, 0);
+    FailingDisk::failing = false;
+    auto book = CCaseBook::Open(path, sink);
+    ASSERT_TRUE(book && book->SaveAnalysis(kAnna, Analysis("Before")));
+    FailingDisk::failing = true;
+    EXPECT_FALSE(book->SaveAnalysis(kAnna, Analysis("Lost to the full disk")));
+    EXPECT_EQ(sink.Texts(), std::vector<std::string>{"The disk that holds the case book is full; nothing was saved."});
+    FailingDisk::failing = false;
+    sink.Clear();
+    EXPECT_TRUE(book->SaveAnalysis(kAnna, Analysis("After")));
+    std::vector<std::string> names;
+    for (const AnalysisListing& row : CCaseBook::Open(path, sink)->ListAnalyses(kAnna.practice, "1001"))
+        names.push_back(row.analysis.name);
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"After", "Before"}));
+    EXPECT_EQ(sink.Texts(), std::vector<std::string>{});
 }
