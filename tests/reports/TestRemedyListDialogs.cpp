@@ -8,9 +8,8 @@
 #include "reports/FullRemedyListDialog.h"
 #include "sample/SampleGenerator.h"
 #include "state/PatientSelection.h"
-#include "support/AppTest.h"
+#include "support/PracticeApp.h"
 #include "support/ReportRun.h"
-#include "support/TempFolder.h"
 #include "support/WidgetTest.h"
 
 #include <QLineEdit>
@@ -23,15 +22,13 @@
 #include <sstream>
 
 using namespace quillon;
+using testing::Run;
 
 namespace {
 
-testing::TempFolder* g_folder = nullptr;
-testing::ScriptedChoices* g_choices = nullptr;
-
 std::string Report(const std::vector<std::string>& command)
 {
-    const auto r = testing::RunReport(g_folder->Path(), command);
+    const auto r = testing::RunReport(Run().folder.Path(), command);
     return r.status == 0 ? r.out : r.err;
 }
 
@@ -113,6 +110,7 @@ private Q_SLOTS:
     void fullSymptomSortsSearchesAndSaves()
     {
         const std::string saved = Report({"remedy-list", "1001", "0", "--by-name"});
+        Run().choices.saveFile = Run().File("rubric"); // ".txt" is added
         FromPopup<CFullRemedyListDialog>(m_view, 210, 214, 1, [&](CFullRemedyListDialog* d) {
             const CSymptomRecord* symptom = m_view->Engine().Symptom(0);
             QCOMPARE(d->CountEdit()->text(), QStringLiteral("Remedies (%1)").arg(RemedyEntryCount(*symptom)));
@@ -126,21 +124,16 @@ private Q_SLOTS:
             QCOMPARE(d->FullNameEdit()->text(), FromData(d->Model().FullName(current)));
             QTest::mouseClick(d->SaveButton(), Qt::LeftButton);
         });
-        QCOMPARE(testing::ReadBytes(g_folder->Path() / "rubric.txt"), saved);
-        QCOMPARE(g_choices->suggested, QStringLiteral("1001 Anna Berger 12-03-2002 Remedy List.txt"));
+        QCOMPARE(testing::ReadBytes(Run().folder.Path() / "rubric.txt"), saved);
+        QCOMPARE(Run().choices.suggested, QStringLiteral("1001 Anna Berger 12-03-2002 Remedy List.txt"));
     }
 };
 
 int main(int argc, char** argv)
 {
-    testing::TempFolder folder;
-    sample::WritePractice(sample::BuildPractice(QUILLON_SAMPLE_SOURCE), folder.Path());
-    g_folder = &folder;
-    RecordingMessageSink sink;
-    testing::ScriptedChoices choices;
-    g_choices = &choices;
-    choices.saveFile = QString::fromStdString((folder.Path() / "rubric").string()); // ".txt" is added
-    return testing::RunInApp<TestRemedyListDialogs>(argc, argv, folder.Path(), sink, &choices);
+    return testing::RunInPractice<TestRemedyListDialogs>(argc, argv, [](const testing::TempFolder& folder) {
+        sample::WritePractice(sample::BuildPractice(QUILLON_SAMPLE_SOURCE), folder.Path());
+    });
 }
 
 #include "TestRemedyListDialogs.moc"
