@@ -170,10 +170,6 @@ private Q_SLOTS:
             dialog->SaveAsPdf();
             QVERIFY(Run().choices.suggested.startsWith(QStringLiteral("1003 Ren\u00E9e Dubois ")));
             QVERIFY(Run().choices.suggested.endsWith(QLatin1Char(' ') + title + QStringLiteral(".pdf")));
-            for (const QString& part : parts)
-                if (part.contains(QLatin1Char('/')))
-                    QVERIFY(
-                        Run().choices.suggested.contains(QString(part).replace(QLatin1Char('/'), QLatin1Char('-'))));
             Run().choices.printFile = Run().File("follow-up-printed.pdf");
             dialog->Print();
             Run().choices.printFile.reset();
@@ -213,54 +209,52 @@ private Q_SLOTS:
         eliminate.symptom = 2;
         view->Execute(eliminate);
         QVERIFY(WithDialog<CStrategiesDialog>("strategies", [](CStrategiesDialog* dialog) {
-            for (const int top : {10, 5}) {
-                dialog->TopBox()->setValue(top);
-                const auto rows = ReportRows(
-                    {"strategies", "1001", "--do", "eliminate:2", "--top", std::to_string(top)}, QStringLiteral("K"));
-                std::map<QString, std::map<QString, int>> ranks; // remedy -> strategy -> rank
-                for (const QStringList& row : rows)
-                    ranks[row[2]][row[0]] = row[1].toInt();
-                // The chart's totality and symptoms covered of each remedy (elimination leaves both as they are).
-                std::map<QString, std::pair<long long, long long>> chart;
-                for (const QStringList& row : ReportRows({"chart", "1001"}))
-                    chart[row[1]] = {row[2].toLongLong(), row[3].toLongLong()};
-                QTableWidget* table = dialog->Table();
-                QCOMPARE(table->rowCount(), top);
-                int marked = 0;
-                for (const QStringList& row : rows) {
-                    const int column
-                        = 1 + static_cast<int>(std::find_if(kStrategies.begin(), kStrategies.end(), [&row](Strategy s) {
-                              return row[0] == QLatin1String(StrategyWord(s));
-                          }) - kStrategies.begin());
-                    const QTableWidgetItem* cell = table->item(row[1].toInt() - 1, column);
-                    // The cell shows what the chart shows, after the column's own sum where it ranks by one;
-                    // the tool's score (60 x totality + covered) never appears.
-                    QVERIFY2(chart.count(row[2]), qPrintable(row[2]));
-                    const auto [totality, covered] = chart[row[2]];
-                    const QString shown = QStringLiteral("%1/%2").arg(totality).arg(covered);
-                    const long long score = row[3].toLongLong();
-                    QString numbers = shown;
-                    if (row[0] == QLatin1String("weighted"))
-                        numbers = QStringLiteral("%1 (%2)").arg((score - covered) / 60).arg(shown);
-                    else if (row[0] == QLatin1String("small-rubrics"))
-                        numbers = QStringLiteral("%1 (%2)").arg(score).arg(shown);
-                    else if (row[0] != QLatin1String("covered"))
-                        QCOMPARE(score, 60 * totality + covered);
-                    const QString leader = row[2] + QStringLiteral("  ") + numbers;
-                    QVERIFY2(cell->text() == leader || cell->text() == leader + QStringLiteral("  *"),
-                        qPrintable(cell->text() + QStringLiteral(" / ") + leader));
-                    const bool leads = ranks[row[2]].size() == kStrategyCount;
-                    QCOMPARE(cell->text().endsWith(QStringLiteral("  *")), leads);
-                    QCOMPARE(cell->font().bold(), leads);
-                    marked += leads ? 1 : 0;
-                    QVERIFY(cell->toolTip().contains(
-                        QStringLiteral("Small rubrics: %1")
-                            .arg(ranks[row[2]].count(QStringLiteral("small-rubrics"))
-                                    ? QString::number(ranks[row[2]][QStringLiteral("small-rubrics")])
-                                    : QString())));
-                }
-                QVERIFY(marked > 0);
+            // Fewer rows than it opens with: the top box reaches the table.
+            const int top = 5;
+            dialog->TopBox()->setValue(top);
+            const auto rows = ReportRows(
+                {"strategies", "1001", "--do", "eliminate:2", "--top", std::to_string(top)}, QStringLiteral("K"));
+            std::map<QString, std::map<QString, int>> ranks; // remedy -> strategy -> rank
+            for (const QStringList& row : rows)
+                ranks[row[2]][row[0]] = row[1].toInt();
+            // The chart's totality and symptoms covered of each remedy (elimination leaves both as they are).
+            std::map<QString, std::pair<long long, long long>> chart;
+            for (const QStringList& row : ReportRows({"chart", "1001"}))
+                chart[row[1]] = {row[2].toLongLong(), row[3].toLongLong()};
+            QTableWidget* table = dialog->Table();
+            QCOMPARE(table->rowCount(), top);
+            int marked = 0;
+            for (const QStringList& row : rows) {
+                const int column
+                    = 1 + static_cast<int>(std::find_if(kStrategies.begin(), kStrategies.end(), [&row](Strategy s) {
+                          return row[0] == QLatin1String(StrategyWord(s));
+                      }) - kStrategies.begin());
+                const QTableWidgetItem* cell = table->item(row[1].toInt() - 1, column);
+                // The cell shows what the chart shows, after the column's own sum where it ranks by one;
+                // the tool's score (60 x totality + covered) never appears.
+                QVERIFY2(chart.count(row[2]), qPrintable(row[2]));
+                const auto [totality, covered] = chart[row[2]];
+                const QString shown = QStringLiteral("%1/%2").arg(totality).arg(covered);
+                const long long score = row[3].toLongLong();
+                QString numbers = shown;
+                if (row[0] == QLatin1String("weighted"))
+                    numbers = QStringLiteral("%1 (%2)").arg((score - covered) / 60).arg(shown);
+                else if (row[0] == QLatin1String("small-rubrics"))
+                    numbers = QStringLiteral("%1 (%2)").arg(score).arg(shown);
+                const QString leader = row[2] + QStringLiteral("  ") + numbers;
+                QVERIFY2(cell->text() == leader || cell->text() == leader + QStringLiteral("  *"),
+                    qPrintable(cell->text() + QStringLiteral(" / ") + leader));
+                const bool leads = ranks[row[2]].size() == kStrategyCount;
+                QCOMPARE(cell->text().endsWith(QStringLiteral("  *")), leads);
+                QCOMPARE(cell->font().bold(), leads);
+                marked += leads ? 1 : 0;
+                QVERIFY(cell->toolTip().contains(
+                    QStringLiteral("Small rubrics: %1")
+                        .arg(ranks[row[2]].count(QStringLiteral("small-rubrics"))
+                                ? QString::number(ranks[row[2]][QStringLiteral("small-rubrics")])
+                                : QString())));
             }
+            QVERIFY(marked > 0);
             QTest::keySequence(dialog->Table(), QKeySequence::Copy);
             const QString copied = QApplication::clipboard()->text();
             QVERIFY(copied.contains(QStringLiteral("Rank\tTotality\tSymptoms covered first\tWeighted\tSmall rubrics\t"
@@ -321,12 +315,9 @@ private Q_SLOTS:
             QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, at);
             QVERIFY(!dialog->isVisible());
         }));
-        // The chart keeps the family's remedies, its first ones first; its log replays through the tool.
-        const CRepEngine& engine = view->Engine();
-        QCOMPARE(engine.RemedyCount(), picked[2].toInt());
-        const QStringList first = picked[5].split(QLatin1Char(','));
-        for (int r = 0; r < first.size(); ++r)
-            QCOMPARE(QString::fromStdString(std::string(engine.RemedyName(r))), first[r]);
+        // The chart keeps the family's remedies (which ones, Families.EachAppliedFamilyLeavesExactlyItsRemedies
+        // pins); its log replays through the tool.
+        QCOMPARE(view->Engine().RemedyCount(), picked[2].toInt());
         QCOMPARE(view->Operations().back().verb, ChartVerb::Mineral);
         std::vector<std::string> args{"chart", "1001"};
         for (const ChartCommand& command : view->Operations())
