@@ -41,7 +41,8 @@ void ClickLine(QListWidget* list, int row)
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(20, rect.center().y()));
 }
 
-// Loads the first visit of patient 201, as the chart has it when its Symptom List command runs.
+// Loads the first visit of patient 201, as the chart has it when its Symptom List command runs (each test starts
+// there).
 void LoadFirstVisit()
 {
     App().State().m_strPatientFile = "201";
@@ -70,11 +71,11 @@ private Q_SLOTS:
         Run().sink.Clear();
         Run().choices = {};
         testing::ResetToNoPatient();
+        LoadFirstVisit();
     }
 
     void choosingAVisitOrASymptomShowsItsRemedies()
     {
-        LoadFirstVisit();
         RunDialog(0, [](CRecordedSymptomsDialog& dialog) {
             QCOMPARE(dialog.SymptomList()->currentRow(), 0);
             QCOMPARE(Lines(dialog.DrugList()), QStringLiteral("R238 (2)| (1)"));
@@ -97,7 +98,6 @@ private Q_SLOTS:
 
     void aLongNameShowsItsStartCutAtTheEnd()
     {
-        LoadFirstVisit();
         static constexpr char kName[] = "Friederike Amalie Wilhelmine von Hohenzollern-Sigmaringen zu Braunschweig";
         App().State().m_strPatientName = kName;
         RunDialog(0, [](CRecordedSymptomsDialog& dialog) {
@@ -116,7 +116,6 @@ private Q_SLOTS:
 
     void repTableOpensTheChart()
     {
-        LoadFirstVisit();
         RunDialog(0, [](CRecordedSymptomsDialog& dialog) {
             QTest::mouseClick(dialog.RepTableButton(), Qt::LeftButton);
             QCOMPARE(dialog.result(), int(QDialog::Accepted));
@@ -128,7 +127,8 @@ private Q_SLOTS:
 
     void repTableWithoutSymptomsKeepsTheDialog()
     {
-        // The only visit fails to load with a remedy count of 0.
+        // The only visit fails to load with a remedy count of 0; no visit was loaded before.
+        testing::ResetToNoPatient();
         std::string rsy = EncodeRsy({testing::TwoVisits()[1]});
         rsy[8 + 10 + 6] = rsy[8 + 10 + 7] = 0;
         Run().folder.Write("203.rsy", rsy);
@@ -146,7 +146,6 @@ private Q_SLOTS:
     void f6OpensTheDialogForTheCurrentPatient()
     {
         // A patient made current by a selection alone: the dialog reads that patient's visits.
-        LoadFirstVisit();
         App().State().m_strPatientFile = "202";
         App().MainFrame()->UpdateCommandUI();
         auto ran = WhenShown<CRecordedSymptomsDialog>([](CRecordedSymptomsDialog& dialog) {
@@ -161,7 +160,6 @@ private Q_SLOTS:
 
     void saveAsWritesThroughTheChooser()
     {
-        LoadFirstVisit();
         RunDialog(0, [](CRecordedSymptomsDialog& dialog) {
             QTest::mouseClick(dialog.SaveAsButton(), Qt::LeftButton); // cancelled
             Run().choices.saveFile
@@ -181,7 +179,6 @@ private Q_SLOTS:
 
     void symptomListDeletesAndUndeletes()
     {
-        LoadFirstVisit();
         RunDialog(1, [](CRecordedSymptomsDialog& dialog) {
             QCOMPARE(dialog.windowTitle(), QStringLiteral("Symptom List"));
             QVERIFY(dialog.RepTableButton()->isHidden());
@@ -219,7 +216,6 @@ private Q_SLOTS:
     void undeleteAllOrCancelledUndeleteRefreshTheList()
     {
         QFETCH(bool, all);
-        LoadFirstVisit();
         App().State().DeleteSymptom(2);
         App().State().DeleteSymptom(0);
         RunDialog(1, [all](CRecordedSymptomsDialog& dialog) {
