@@ -4,7 +4,7 @@
 #include "caserecord/CaseRecordPage.h"
 #include "caserecord/CrFollow.h"
 #include "fixtures/CaseRecordWriters.h"
-#include "support/PracticeApp.h"
+#include "support/AppTest.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QAction>

@@ -7,8 +7,8 @@
 #include "readings/ReadingsDialogs.h"
 #include "sample/SampleGenerator.h"
 #include "state/PatientSelection.h"
+#include "support/AppTest.h"
 #include "support/PdfText.h"
-#include "support/PracticeApp.h"
 #include "support/ReportRun.h"
 #include "support/WidgetTest.h"
 

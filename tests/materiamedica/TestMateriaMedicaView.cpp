@@ -9,7 +9,7 @@
 #include "materiamedica/ConvertDialog.h"
 #include "materiamedica/MateriaMedicaPainter.h"
 #include "materiamedica/RepCmpVw.h"
-#include "support/PracticeApp.h"
+#include "support/AppTest.h"
 #include "support/WidgetTest.h"
 
 #include <QAccessible>

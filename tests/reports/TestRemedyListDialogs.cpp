@@ -8,7 +8,7 @@
 #include "reports/FullRemedyListDialog.h"
 #include "sample/SampleGenerator.h"
 #include "state/PatientSelection.h"
-#include "support/PracticeApp.h"
+#include "support/AppTest.h"
 #include "support/ReportRun.h"
 #include "support/WidgetTest.h"
 

@@ -12,9 +12,9 @@
 #include "fixtures/CaseWriters.h"
 #include "followup/FollowUpDialogs.h"
 #include "reports/SymptomCoverDialog.h"
+#include "support/AppTest.h"
 #include "support/Contrast.h"
 #include "support/PdfText.h"
-#include "support/PracticeApp.h"
 #include "support/ReportRun.h"
 #include "support/WidgetTest.h"
 
@@ -62,12 +62,6 @@ void WritePractice(const testing::TempFolder& folder)
         fixtures::WriteBytes(folder.Path() / name, bytes);
 }
 
-std::string RunReport(const std::vector<std::string>& command)
-{
-    const auto r = testing::RunReport(Run().folder.Path(), command);
-    return r.status == 0 ? r.out : "status " + std::to_string(r.status) + ": " + r.out + r.err;
-}
-
 // quillon-report run as the program it is.
 std::pair<int, QString> RunReportProgram(const QStringList& arguments)
 {
@@ -112,7 +106,9 @@ private Q_SLOTS:
         // A click on the totality cell of the second column, then button 1215.
         QTest::mouseClick(view, Qt::LeftButton, {}, testing::CellRect(view, 0, 1).center());
         QCOMPARE(view->SelRemedy(), 1);
-        QCOMPARE(RunReport({"covered", "2001", "121"}), "status 1: message\tRemedy not selected\n");
+        const auto refused = testing::RunReport(Run().folder.Path(), {"covered", "2001", "121"});
+        QCOMPARE(refused.status, 1);
+        QCOMPARE(refused.err, std::string("message\tRemedy not selected\n"));
         bool checked = false;
         testing::WhenShown<CSymptomCoverDlg>([&](CSymptomCoverDlg& opened) {
             CSymptomCoverDlg* dialog = &opened;
@@ -248,7 +244,8 @@ private Q_SLOTS:
         QCOMPARE(Run().choices.suggested, QStringLiteral("2001 Anna Test 05-11-2002 Chart.csv"));
         QFile written(*Run().choices.saveFile);
         QVERIFY(written.open(QIODevice::ReadOnly));
-        QCOMPARE(written.readAll().toStdString(), RunReport({"export", "2001", "--csv"}));
+        QCOMPARE(
+            written.readAll().toStdString(), testing::RunReport(Run().folder.Path(), {"export", "2001", "--csv"}).out);
 
         // The menu's PDF, quillon-report's and the printed pages (the print preview's printer prints to a file).
         Run().choices.saveFile = Run().File("chart.pdf");

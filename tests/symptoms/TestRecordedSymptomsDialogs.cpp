@@ -6,7 +6,7 @@
 #include "symptoms/UndeleteDialog.h"
 
 #include "SymptomsFixture.h"
-#include "support/PracticeApp.h"
+#include "support/AppTest.h"
 #include "support/WidgetTest.h"
 
 #include <QAction>

@@ -2,7 +2,7 @@
 // remembers, a list that grows with the window, and the keyboard from the search into the list.
 #include "app/QuillonApp.h"
 #include "fixtures/CaseWriters.h"
-#include "support/PracticeApp.h"
+#include "support/AppTest.h"
 #include "support/WidgetTest.h"
 #include "symptoms/SelectPatientDialog.h"
 
