@@ -73,7 +73,6 @@ TEST(FollowUp, ReportsExactCases)
         {{"compare", "5", "1", "0", "--top", "5"}, 0, kFiveForward},
         {{"compare", "7", "0", "1", "--top", "5"}, 0, kFiveForward},
         {{"stability", "6"}, 1, "message\tNo symptoms for Repertorisation\n"},
-        {{"compare", "6", "1", "0"}, 1, "message\tNo symptoms for Repertorisation\n"},
         // No remedy in common: the later visit's remedies by their ranks, then those gone from it by theirs.
         {{"compare", "6", "1", "2"}, 0,
             "visits\t02/03/2003\t03/04/2003\nsymptoms\t1\t1\t0\nR\tCalc\t-\t1\t-\t2\t-\t1\nR\tSulph\t-\t2\t-\t1\t-\t1\n"
