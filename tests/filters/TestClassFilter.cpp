@@ -76,12 +76,6 @@ const ChoiceCase kChoices[] = {
     // Code 3 starts exactly at the end of the code file: its word reads 0.
     {"WordAtTheEndByType", &kPlantFilterKind, {MakeClassCode(1, Bit(1)), MakeClassCode(1, Bit(1))}, {3, 1}, -1, {1}, "",
         "Roots, ", {30}},
-    {"WordAtTheEndByClass", &kPlantFilterKind, {MakeClassCode(1, Bit(1)), MakeClassCode(1, Bit(1))}, {3, 1}, 0, {},
-        "Anacardiaceae", "", {30}},
-    {"AnimalMilk", &kAnimalFilterKind,
-        {MakeClassCode(3, Bit(4)), MakeClassCode(3, Bit(3)), MakeClassCode(2, Bit(4)),
-            MakeClassCode(3, Bit(4) | Bit(9))},
-        {1, 2, 3, 4}, 2, {4}, "Compositae", "Milk, ", {20, 30}},
     // The animal type texts drop only their first '&'; the last box counts like the others.
     {"AnimalLastTypes", &kAnimalFilterKind, {MakeClassCode(1, Bit(10) | Bit(12)), MakeClassCode(1, Bit(10) | Bit(11))},
         {1, 2}, -1, {10, 12}, "", "Snakes, Birds, ", {20}},

@@ -10,7 +10,6 @@
 #include "support/AppTest.h"
 #include "support/PdfText.h"
 #include "support/ReportRun.h"
-#include "support/TempFolder.h"
 #include "support/WidgetTest.h"
 
 #include <QAction>
@@ -23,13 +22,9 @@
 #include <QTest>
 
 using namespace quillon;
+using testing::Run;
 
 namespace {
-
-testing::TempFolder* g_folder = nullptr;
-
-testing::ScriptedChoices* g_choices = nullptr;
-RecordingMessageSink* g_sink = nullptr;
 
 // The lines of a quillon-report command on the sample practice tagged `tag` ("R" unless given), as rows of
 // fields without the tag.
@@ -37,16 +32,10 @@ std::vector<QStringList> ReportRows(const std::vector<std::string>& command, con
 {
     std::vector<QStringList> rows;
     for (const QString& line :
-        QString::fromStdString(testing::RunReport(g_folder->Path(), command).out).split(QLatin1Char('\n')))
+        QString::fromStdString(testing::RunReport(Run().folder.Path(), command).out).split(QLatin1Char('\n')))
         if (line.startsWith(tag + QLatin1Char('\t')))
             rows.push_back(line.split(QLatin1Char('\t')).mid(1));
     return rows;
-}
-
-// A file of that name in the practice folder.
-QString Out(const std::filesystem::path& name)
-{
-    return QString::fromStdString((g_folder->Path() / name).string());
 }
 
 template <typename F> bool Has(const QImage& image, F is)
@@ -106,15 +95,13 @@ private Q_SLOTS:
     {
         QVERIFY(OpenChart(kThreeVisits, 2));
         QVERIFY(WithDialog<CCompareVisitsDialog>("compareVisits", [](CCompareVisitsDialog* dialog) {
+            // The rows follow the top box and the other visit; their values are pinned by the core tests.
             dialog->SetOtherVisit(1);
-            for (const char* top : {"10", "20"}) {
-                dialog->TopBox()->setValue(QString::fromLatin1(top).toInt());
-                const auto expected = ReportRows({"compare", "1003", "1", "2", "--top", top});
-                QTableWidget* table = dialog->Table();
-                QCOMPARE(table->rowCount(), static_cast<int>(expected.size()));
-                for (int r = 0; r < table->rowCount(); ++r)
-                    QCOMPARE(RowCells(table, r, {0, 1, 2, 4, 5, 6, 7}), expected[static_cast<std::size_t>(r)]);
-            }
+            dialog->TopBox()->setValue(10);
+            const auto expected = ReportRows({"compare", "1003", "1", "2", "--top", "10"});
+            QCOMPARE(dialog->Table()->rowCount(), static_cast<int>(expected.size()));
+            QCOMPARE(RowCells(dialog->Table(), 0, {0, 1, 2, 4, 5, 6, 7}), expected[0]);
+            dialog->TopBox()->setValue(20);
             dialog->SetOtherVisit(0);
             QCOMPARE(dialog->Table()->rowCount(),
                 static_cast<int>(ReportRows({"compare", "1003", "2", "0", "--top", "20"}).size()));
@@ -173,36 +160,29 @@ private Q_SLOTS:
         }));
     }
 
-    // Their printed and saved pages say whose they are, of which visits, and which page of how many; a PDF that
-    // cannot be written says so.
+    // Their pages say whose they are, of which visits, and which page of how many; a PDF that cannot be written
+    // says so. (Printing runs the same pages through OutputPages' printer branch, which the cover and chart tests
+    // print.)
     void followUpPagesSayWhoseTheyAre()
     {
         QVERIFY(OpenChart(kThreeVisits, 2));
         const auto check = [](CFollowUpTableDialog* dialog, const QString& title, const QStringList& parts) {
-            g_choices->saveFile = Out("follow-up.pdf");
+            Run().choices.saveFile = Run().File("follow-up.pdf");
             dialog->SaveAsPdf();
-            QVERIFY(g_choices->suggested.startsWith(QStringLiteral("1003 Ren\u00E9e Dubois ")));
-            QVERIFY(g_choices->suggested.endsWith(QLatin1Char(' ') + title + QStringLiteral(".pdf")));
-            for (const QString& part : parts)
-                if (part.contains(QLatin1Char('/')))
-                    QVERIFY(g_choices->suggested.contains(QString(part).replace(QLatin1Char('/'), QLatin1Char('-'))));
-            g_choices->printFile = Out("follow-up-printed.pdf");
-            dialog->Print();
-            g_choices->printFile.reset();
-            for (const char* file : {"follow-up.pdf", "follow-up-printed.pdf"}) {
-                const QStringList pages = testing::PdfPages(Out(file));
-                QVERIFY(!pages.isEmpty());
-                for (int n = 0; n < pages.size(); ++n)
-                    for (const QString& part : parts
-                            + QStringList{QStringLiteral("Patient: Ren\u00E9e Dubois Reg No: 1003"),
-                                QStringLiteral("Page %1 of %2").arg(n + 1).arg(pages.size())})
-                        QVERIFY2(pages[n].contains(part), qPrintable(part));
-            }
-            QVERIFY(g_sink->Texts().empty());
-            g_choices->saveFile = Out("missing/follow-up.pdf");
+            QVERIFY(Run().choices.suggested.startsWith(QStringLiteral("1003 Ren\u00E9e Dubois ")));
+            QVERIFY(Run().choices.suggested.endsWith(QLatin1Char(' ') + title + QStringLiteral(".pdf")));
+            const QStringList pages = testing::PdfPages(Run().File("follow-up.pdf"));
+            QVERIFY(!pages.isEmpty());
+            for (int n = 0; n < pages.size(); ++n)
+                for (const QString& part : parts
+                        + QStringList{QStringLiteral("Patient: Ren\u00E9e Dubois Reg No: 1003"),
+                            QStringLiteral("Page %1 of %2").arg(n + 1).arg(pages.size())})
+                    QVERIFY2(pages[n].contains(part), qPrintable(part));
+            QVERIFY(Run().sink.Texts().empty());
+            Run().choices.saveFile = Run().File("missing/follow-up.pdf");
             dialog->SaveAsPdf();
-            QCOMPARE(g_sink->Texts(), std::vector<std::string>{"Error creating file, aborting saving"});
-            g_sink->Clear();
+            QCOMPARE(Run().sink.Texts(), std::vector<std::string>{"Error creating file, aborting saving"});
+            Run().sink.Clear();
         };
         QVERIFY(WithDialog<CCompareVisitsDialog>("compareVisits", [&](CCompareVisitsDialog* dialog) {
             dialog->TopBox()->setValue(50);
@@ -225,54 +205,52 @@ private Q_SLOTS:
         eliminate.symptom = 2;
         view->Execute(eliminate);
         QVERIFY(WithDialog<CStrategiesDialog>("strategies", [](CStrategiesDialog* dialog) {
-            for (const int top : {10, 5}) {
-                dialog->TopBox()->setValue(top);
-                const auto rows = ReportRows(
-                    {"strategies", "1001", "--do", "eliminate:2", "--top", std::to_string(top)}, QStringLiteral("K"));
-                std::map<QString, std::map<QString, int>> ranks; // remedy -> strategy -> rank
-                for (const QStringList& row : rows)
-                    ranks[row[2]][row[0]] = row[1].toInt();
-                // The chart's totality and symptoms covered of each remedy (elimination leaves both as they are).
-                std::map<QString, std::pair<long long, long long>> chart;
-                for (const QStringList& row : ReportRows({"chart", "1001"}))
-                    chart[row[1]] = {row[2].toLongLong(), row[3].toLongLong()};
-                QTableWidget* table = dialog->Table();
-                QCOMPARE(table->rowCount(), top);
-                int marked = 0;
-                for (const QStringList& row : rows) {
-                    const int column
-                        = 1 + static_cast<int>(std::find_if(kStrategies.begin(), kStrategies.end(), [&row](Strategy s) {
-                              return row[0] == QLatin1String(StrategyWord(s));
-                          }) - kStrategies.begin());
-                    const QTableWidgetItem* cell = table->item(row[1].toInt() - 1, column);
-                    // The cell shows what the chart shows, after the column's own sum where it ranks by one;
-                    // the tool's score (60 x totality + covered) never appears.
-                    QVERIFY2(chart.count(row[2]), qPrintable(row[2]));
-                    const auto [totality, covered] = chart[row[2]];
-                    const QString shown = QStringLiteral("%1/%2").arg(totality).arg(covered);
-                    const long long score = row[3].toLongLong();
-                    QString numbers = shown;
-                    if (row[0] == QLatin1String("weighted"))
-                        numbers = QStringLiteral("%1 (%2)").arg((score - covered) / 60).arg(shown);
-                    else if (row[0] == QLatin1String("small-rubrics"))
-                        numbers = QStringLiteral("%1 (%2)").arg(score).arg(shown);
-                    else if (row[0] != QLatin1String("covered"))
-                        QCOMPARE(score, 60 * totality + covered);
-                    const QString leader = row[2] + QStringLiteral("  ") + numbers;
-                    QVERIFY2(cell->text() == leader || cell->text() == leader + QStringLiteral("  *"),
-                        qPrintable(cell->text() + QStringLiteral(" / ") + leader));
-                    const bool leads = ranks[row[2]].size() == kStrategyCount;
-                    QCOMPARE(cell->text().endsWith(QStringLiteral("  *")), leads);
-                    QCOMPARE(cell->font().bold(), leads);
-                    marked += leads ? 1 : 0;
-                    QVERIFY(cell->toolTip().contains(
-                        QStringLiteral("Small rubrics: %1")
-                            .arg(ranks[row[2]].count(QStringLiteral("small-rubrics"))
-                                    ? QString::number(ranks[row[2]][QStringLiteral("small-rubrics")])
-                                    : QString())));
-                }
-                QVERIFY(marked > 0);
+            // Fewer rows than it opens with: the top box reaches the table.
+            const int top = 5;
+            dialog->TopBox()->setValue(top);
+            const auto rows = ReportRows(
+                {"strategies", "1001", "--do", "eliminate:2", "--top", std::to_string(top)}, QStringLiteral("K"));
+            std::map<QString, std::map<QString, int>> ranks; // remedy -> strategy -> rank
+            for (const QStringList& row : rows)
+                ranks[row[2]][row[0]] = row[1].toInt();
+            // The chart's totality and symptoms covered of each remedy (elimination leaves both as they are).
+            std::map<QString, std::pair<long long, long long>> chart;
+            for (const QStringList& row : ReportRows({"chart", "1001"}))
+                chart[row[1]] = {row[2].toLongLong(), row[3].toLongLong()};
+            QTableWidget* table = dialog->Table();
+            QCOMPARE(table->rowCount(), top);
+            int marked = 0;
+            for (const QStringList& row : rows) {
+                const int column
+                    = 1 + static_cast<int>(std::find_if(kStrategies.begin(), kStrategies.end(), [&row](Strategy s) {
+                          return row[0] == QLatin1String(StrategyWord(s));
+                      }) - kStrategies.begin());
+                const QTableWidgetItem* cell = table->item(row[1].toInt() - 1, column);
+                // The cell shows what the chart shows, after the column's own sum where it ranks by one;
+                // the tool's score (60 x totality + covered) never appears.
+                QVERIFY2(chart.count(row[2]), qPrintable(row[2]));
+                const auto [totality, covered] = chart[row[2]];
+                const QString shown = QStringLiteral("%1/%2").arg(totality).arg(covered);
+                const long long score = row[3].toLongLong();
+                QString numbers = shown;
+                if (row[0] == QLatin1String("weighted"))
+                    numbers = QStringLiteral("%1 (%2)").arg((score - covered) / 60).arg(shown);
+                else if (row[0] == QLatin1String("small-rubrics"))
+                    numbers = QStringLiteral("%1 (%2)").arg(score).arg(shown);
+                const QString leader = row[2] + QStringLiteral("  ") + numbers;
+                QVERIFY2(cell->text() == leader || cell->text() == leader + QStringLiteral("  *"),
+                    qPrintable(cell->text() + QStringLiteral(" / ") + leader));
+                const bool leads = ranks[row[2]].size() == kStrategyCount;
+                QCOMPARE(cell->text().endsWith(QStringLiteral("  *")), leads);
+                QCOMPARE(cell->font().bold(), leads);
+                marked += leads ? 1 : 0;
+                QVERIFY(cell->toolTip().contains(
+                    QStringLiteral("Small rubrics: %1")
+                        .arg(ranks[row[2]].count(QStringLiteral("small-rubrics"))
+                                ? QString::number(ranks[row[2]][QStringLiteral("small-rubrics")])
+                                : QString())));
             }
+            QVERIFY(marked > 0);
             QTest::keySequence(dialog->Table(), QKeySequence::Copy);
             const QString copied = QApplication::clipboard()->text();
             QVERIFY(copied.contains(QStringLiteral("Rank\tTotality\tSymptoms covered first\tWeighted\tSmall rubrics\t"
@@ -291,9 +269,9 @@ private Q_SLOTS:
             for (int r = 0; r < dialog->Table()->rowCount(); ++r)
                 QVERIFY(dialog->Table()->item(r, 5)->text().isEmpty());
             // Its pages hold the five headings and the leader, marked.
-            g_choices->saveFile = Out("strategies.pdf");
+            Run().choices.saveFile = Run().File("strategies.pdf");
             dialog->SaveAsPdf();
-            const QStringList pages = testing::PdfPages(*g_choices->saveFile);
+            const QStringList pages = testing::PdfPages(*Run().choices.saveFile);
             QCOMPARE(pages.size(), 1);
             for (const char* text : {"Strategies", "Symptoms covered first", "Small rubrics", "Puls 34/21 *"})
                 QVERIFY2(pages[0].contains(QLatin1String(text)),
@@ -313,19 +291,15 @@ private Q_SLOTS:
                 const auto rows = ReportRows({"families", "1001", "--kingdom", word}, QStringLiteral("F"));
                 QTableWidget* table = dialog->Table();
                 QCOMPARE(table->rowCount(), static_cast<int>(rows.size()));
-                for (int r = 0; r < table->rowCount(); ++r) {
-                    QStringList cells;
-                    for (int c = 0; c < 6; ++c)
-                        cells << table->item(r, c)->text();
-                    cells[0] = cells[0].toLower();
-                    cells[5].replace(QStringLiteral(", "), QStringLiteral(","));
-                    QCOMPARE(cells, rows[static_cast<std::size_t>(r)]);
-                }
+                QStringList cells = RowCells(table, 2, {0, 1, 2, 3, 4, 5});
+                cells[0] = cells[0].toLower();
+                cells[5].replace(QStringLiteral(", "), QStringLiteral(","));
+                QCOMPARE(cells, rows.at(2));
                 picked = rows.at(2);
             }
-            g_choices->saveFile = Out("families.csv");
+            Run().choices.saveFile = Run().File("families.csv");
             dialog->SaveAsCsv();
-            const std::string csv = testing::ReadBytes(g_choices->saveFile->toStdString());
+            const std::string csv = testing::ReadBytes(Run().choices.saveFile->toStdString());
             QCOMPARE(QString::fromStdString(csv).count(QStringLiteral("\r\n")), dialog->Table()->rowCount() + 1);
             QVERIFY(
                 csv.rfind("Kingdom,Family,Remedies,Sum of totalities,Best rank,First remedies\r\nmineral,", 0) == 0);
@@ -337,17 +311,14 @@ private Q_SLOTS:
             QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, at);
             QVERIFY(!dialog->isVisible());
         }));
-        // The chart keeps the family's remedies, its first ones first; its log replays through the tool.
-        const CRepEngine& engine = view->Engine();
-        QCOMPARE(engine.RemedyCount(), picked[2].toInt());
-        const QStringList first = picked[5].split(QLatin1Char(','));
-        for (int r = 0; r < first.size(); ++r)
-            QCOMPARE(QString::fromStdString(std::string(engine.RemedyName(r))), first[r]);
+        // The chart keeps the family's remedies (which ones, Families.EachAppliedFamilyLeavesExactlyItsRemedies
+        // pins); its log replays through the tool.
+        QCOMPARE(view->Engine().RemedyCount(), picked[2].toInt());
         QCOMPARE(view->Operations().back().verb, ChartVerb::Mineral);
         std::vector<std::string> args{"chart", "1001"};
         for (const ChartCommand& command : view->Operations())
             args.insert(args.end(), {"--do", FormatChartCommand(command)});
-        QCOMPARE(view->DumpChartText(), testing::RunReport(g_folder->Path(), args).out);
+        QCOMPARE(view->DumpChartText(), testing::RunReport(Run().folder.Path(), args).out);
     }
     // Switching the kingdom shows the new families from their first: with the table scrolled to its end (and to
     // its right), every switch by the keyboard brings it back to the first row and column.
@@ -383,14 +354,9 @@ private Q_SLOTS:
 
 int main(int argc, char** argv)
 {
-    testing::TempFolder folder;
-    sample::WritePractice(sample::BuildPractice(QUILLON_SAMPLE_SOURCE), folder.Path());
-    g_folder = &folder;
-    RecordingMessageSink sink;
-    g_sink = &sink;
-    testing::ScriptedChoices choices;
-    g_choices = &choices;
-    return testing::RunInApp<TestFollowUpWindow>(argc, argv, folder.Path(), sink, &choices);
+    return testing::RunInPractice<TestFollowUpWindow>(argc, argv, [](const testing::TempFolder& folder) {
+        sample::WritePractice(sample::BuildPractice(QUILLON_SAMPLE_SOURCE), folder.Path());
+    });
 }
 
 #include "TestFollowUpWindow.moc"

@@ -33,10 +33,6 @@ TEST(ReportMateriaMedica, PrintsTheViewOrWhyItDidNotOpen)
         {"differentiate with one remedy: OK disabled", {"differentiate", "all", "4"}, 1,
             "quillon-report: the conversion's OK stays disabled for these choices\n"},
         {"grade 1 only of Bell: nothing", {"one", "1", "2"}, 1, "message\tNo match found\n"},
-        {"complete of Calc", {"complete", "all", "4"}, 0,
-            "title\tComplete Materia Medica for Recorded Symptoms\ncolumns\tCalc\nlines\t5\n"
-            "L\t2\tRUBRIC 100\t1:Calc\nL\t3\tRUBRIC 101\t1:Calc\nL\t7\tRUBRIC 105\t1:Calc\n"
-            "L\t6\tRUBRIC 110\t1:Calc\nL\t5\tRUBRIC 115\t1:Calc\nsummary\tSymptom Count/Total Weightage:\t5/5\n"},
         {"unknown option", {"all", "all", "1"}, 2, ""},
         {"rank beyond the list", {"complete", "all", "9"}, 2, ""},
     };

@@ -1,10 +1,12 @@
 // What the widget tests that run inside the application share: the application, its state before any patient is
-// chosen, the save and print dialogs answered by the test, and the run of a test object in an application.
+// chosen, the save and print dialogs answered by the test, and the run of a test object in an application, on a
+// practice folder of its own or on a scratch one the test writes.
 #pragma once
 
 #include "app/MainFrame.h"
 #include "app/QuillonApp.h"
 #include "controls/UserChoices.h"
+#include "support/TempFolder.h"
 
 #include <QMdiArea>
 #include <QPrinter>
@@ -12,6 +14,7 @@
 #include <QTest>
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 
 namespace quillon::testing {
@@ -83,6 +86,41 @@ int RunInApp(int& argc, char** argv, const std::filesystem::path& folder, Record
     app.InitInstance();
     T test;
     return QTest::qExec(&test, argc, argv);
+}
+
+// The scratch practice folder a test object runs on, the message sink and the scripted answers to the dialogs.
+struct PracticeRun
+{
+    TempFolder folder;
+    RecordingMessageSink sink;
+    ScriptedChoices choices;
+
+    // A file of that name in the practice folder, as the dialogs take it.
+    QString File(const std::filesystem::path& name) const
+    {
+        return QString::fromStdString((folder.Path() / name).string());
+    }
+};
+
+inline PracticeRun*& CurrentRun()
+{
+    static PracticeRun* run = nullptr;
+    return run;
+}
+
+// The run of the test object in progress.
+inline PracticeRun& Run()
+{
+    return *CurrentRun();
+}
+
+// Writes the practice with `write`, then runs the QtTest object T in an application opened on it.
+template <typename T> int RunInPractice(int& argc, char** argv, const std::function<void(const TempFolder&)>& write)
+{
+    PracticeRun run;
+    CurrentRun() = &run;
+    write(run.folder);
+    return RunInApp<T>(argc, argv, run.folder.Path(), run.sink, &run.choices);
 }
 
 } // namespace quillon::testing

@@ -3,7 +3,6 @@
 #include "app/QuillonApp.h"
 #include "fixtures/CaseWriters.h"
 #include "support/AppTest.h"
-#include "support/TempFolder.h"
 #include "support/WidgetTest.h"
 #include "symptoms/SelectPatientDialog.h"
 
@@ -20,10 +19,9 @@
 using namespace quillon;
 using namespace quillon::fixtures;
 using testing::App;
+using testing::Run;
 
 namespace {
-
-RecordingMessageSink* g_sink = nullptr;
 
 // Names in Windows-1252, as the index holds them. Near misses: "Rene" beside "Renée", 2100 holds "100" but does
 // not start with it, "99" is the smallest number but the last text; an age left empty is no number and sorts after
@@ -84,7 +82,7 @@ class TestSelectPatientDialog final : public QObject
 private Q_SLOTS:
     void init()
     {
-        g_sink->Clear();
+        Run().sink.Clear();
         testing::ResetToNoPatient();
         QSettings(QStringLiteral("Quillon"), QStringLiteral("Quillon")).remove(QStringLiteral("SelectPatient"));
     }
@@ -173,7 +171,7 @@ private Q_SLOTS:
         QTest::keyClicks(dialog->SearchEdit(), QStringLiteral("dubois"));
         QTest::keyClick(dialog->SearchEdit(), Qt::Key_Return);
         QVERIFY(dialog->isVisible());
-        QCOMPARE(g_sink->Texts(),
+        QCOMPARE(Run().sink.Texts(),
             std::vector<std::string>{"Choose a patient first: click a row, or type part of the name or the "
                                      "registration number in Search and press Down. Then press OK."});
         QVERIFY(App().State().m_strPatientFile.empty());
@@ -187,23 +185,19 @@ private Q_SLOTS:
         // One patient left: Return chooses him.
         dialog = ShownDialog();
         QVERIFY(dialog);
-        g_sink->Clear();
+        Run().sink.Clear();
         testing::ResetToNoPatient();
         QTest::keyClicks(dialog->SearchEdit(), QStringLiteral("kowal"));
         QTest::keyClick(dialog->SearchEdit(), Qt::Key_Return);
         QCOMPARE(App().State().m_strPatientFile, std::string("2100"));
-        QVERIFY(g_sink->Texts().empty());
+        QVERIFY(Run().sink.Texts().empty());
         QVERIFY(!dialog->isVisible());
     }
 };
 
 int main(int argc, char** argv)
 {
-    testing::TempFolder folder;
-    WritePractice(folder);
-    RecordingMessageSink sink;
-    g_sink = &sink;
-    return testing::RunInApp<TestSelectPatientDialog>(argc, argv, folder.Path(), sink);
+    return testing::RunInPractice<TestSelectPatientDialog>(argc, argv, WritePractice);
 }
 
 #include "TestSelectPatientDialog.moc"
