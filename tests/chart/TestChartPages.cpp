@@ -249,7 +249,6 @@ TEST(SaveNames, SayWhoseAndWhichVisitInCharactersAFileNameHolds)
         std::string expected;
     };
     const std::vector<Case> table{
-        {"1001", "Anna Berger", "12/03/2002", "Chart", "1001 Anna Berger 12-03-2002 Chart.pdf"},
         {"A/7",
             "Ren\xE9"
             "e \"Dubois\"",

@@ -39,17 +39,16 @@ class TestMethodDialogs final : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void drugFilterBoxesOkAndCancel()
+    // The boxes show the model's choice and Space adds to it (what the choice means is the model's, tested there).
+    void drugFilterBoxesOk()
     {
         CDrugFilterModel model(std::vector<int>{kHot});
         CDrugFilterDlg dialog(model);
         QVERIFY(testing::Shown(dialog));
-        QCOMPARE(dialog.findChildren<QCheckBox*>().size(), kDrugPropertyCount);
         QVERIFY(dialog.PropertyBox(kHot)->isChecked());
         PressKey(dialog.PropertyBox(kPsoric), Qt::Key_Space);
         QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
-        QCOMPARE(model.Result().m_strDescription, std::string("Psoric, Hot"));
         QCOMPARE(model.Result().m_nMask, 0x21u);
     }
 
@@ -65,7 +64,6 @@ private Q_SLOTS:
         QTest::newRow("none") << 0 << false << 0 << 1 << false;
         QTest::newRow("three") << 3 << false << 0 << 3 << false;
         QTest::newRow("eight") << 8 << false << 0 << kWeightageRows << true;
-        QTest::newRow("twelve") << 12 << false << 0 << kWeightageRows << true;
         QTest::newRow("twelve, paged down") << 12 << true << 5 << kWeightageRows << true;
     }
 
@@ -142,12 +140,6 @@ private Q_SLOTS:
         QCOMPARE(dialog.IntensityList(0)->currentIndex(), 4);
         bar->setSliderDown(false);
         QCOMPARE(dialog.IntensityList(0)->currentIndex(), 2);
-
-        QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
-        QCOMPARE(dialog.result(), int(QDialog::Accepted));
-        const auto entries = model.Ok();
-        QCOMPARE(entries[1].intensity, 2);
-        QCOMPARE(entries[5].intensity, 4);
     }
 };
 
