@@ -136,14 +136,9 @@ const EngineCase kEngineCases[] = {
         {"bell 6 2: 3 3" + Zeros(68), "Sulph 4 70: 3 1" + Zeros(68), "acon 5 2: 3 2" + Zeros(68)}},
     {"CoveredKey", SpreadCase({{kSulph, 4, 70}, {kAcon, 5, 2}, {kBell, 6, 2}}), SortBySymptomsCovered,
         {"Sulph 4 70: 3 1" + Zeros(68), "bell 6 2: 3 3" + Zeros(68), "acon 5 2: 3 2" + Zeros(68)}},
-    {"EqualKeysByName", SpreadCase({{kSulph, 4, 62}, {kPuls, 5, 2}}), SortByTotality,
-        {"Puls 5 2: 3 2" + Zeros(60), "Sulph 4 62: 3 1" + Zeros(60)}},
     // Equal keys and equal names (codes the catalogue does not know, met 909, 505, 707): by code.
     {"EqualKeysAndNamesByCode", {{{'2', 909}, {'1', 505}, {'3', 707}}, {{'0', 707}, {'1', 909}, {'2', 505}}},
         SortByTotality, {" 3 2: 1 2", " 3 2: 3 0", " 3 2: 2 1"}},
-    // Names compare without regard to letter case.
-    {"NamesIgnoreCaseByTotality", {{{'1', kCalc}, {'1', kBry}}, {{'1', kApis}, {'1', kBell}, {'1', kAcon}}},
-        SortByTotality, {"acon 1 1: 0 1", "Apis 1 1: 0 1", "bell 1 1: 0 1", "Bry 1 1: 1 0", "calc 1 1: 1 0"}},
     {"ByName", {{{'3', kAcon}, {'1', 777}}, {{'2', kCarbV}}}, SortByName,
         {" 1 1: 1 0", "acon 3 1: 3 0", "Carb-v 2 1: 0 2"}}, // an unknown code has no name
     // A grade-0 entry empties its own cell only; digits below '0' count their entries.
@@ -175,7 +170,8 @@ TEST(EngineInput, EntryCountsBeyondTheEntryBytesAreCut)
     EXPECT_EQ(e.Rows(), (std::vector<std::string>{"Sep 2 1: 2 0", "Puls 1 1: 1 0"}));
 }
 
-// Every remedy once with grade 1, so that every order falls to the names: without regard to case, then by code.
+// Every remedy once with grade 1, so that every order falls to the names: without regard to case (the comparison
+// itself is pinned with the text codec), then by code; a catalogue out of name order is sorted.
 struct NameOrderCase
 {
     const char* name;
@@ -185,14 +181,8 @@ struct NameOrderCase
 
 const NameOrderCase kNameOrderCases[] = {
     {"EqualButForCaseByCode", {"nat-m.", "Nat-m.", "Nat-M."}, {"nat-m", "Nat-m", "Nat-M"}},
-    {"PrefixFirst", {"Nat-mur.", "Nat-m.", "Nat."}, {"Nat", "Nat-m", "Nat-mur"}},
-    // Lowered: kali-bromo, kali-brom, kali-broma, kali-bra (bytes 8 and 9 decide between the longest).
-    {"NinthAndTenthBytes", {"Kali-bromo", "kali-brom", "KALI-BROMA", "Kali-brA"},
-        {"Kali-brA", "kali-brom", "KALI-BROMA", "Kali-bromo"}},
     // An accented capital lowers to its small letter, above every ASCII letter.
     {"AccentedAfterAscii", {"\xC9lix.", "Zinc.", "\xE9lan.", "Zinc-m."}, {"Zinc", "Zinc-m", "\xE9lan", "\xC9lix"}},
-    {"DigitsAndDashesBeforeLetters", {"Calc-p.", "Calc.", "Calc2.", "calc-ar."},
-        {"Calc", "calc-ar", "Calc-p", "Calc2"}},
 };
 
 TEST(EngineNames, OrderWithoutRegardToCaseThenByCode)
