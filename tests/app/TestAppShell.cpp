@@ -188,7 +188,6 @@ private Q_SLOTS:
             QCOMPARE(view->Operations(), steps);
             QCOMPARE(QString::fromStdString(view->DumpChartText()).split(QLatin1Char('\n')), rows);
             QCOMPARE(App().State().m_strPatientFile, std::string("101"));
-            QCOMPARE(App().State().m_strPatientName, std::string("Asha Rao"));
             QCOMPARE(App().State().m_arrVisitDates, std::vector<std::string>{"05/11/2002"});
             QCOMPARE(App().State().LiveCount(), 2);
             QCOMPARE(g_sink->Texts(), c.messages);

@@ -221,11 +221,8 @@ private Q_SLOTS:
         testing::WithShown<CSelectPatientDialog>([] { App().RunStartDialog(); },
             [](CSelectPatientDialog& dialog) {
                 QCOMPARE(dialog.windowTitle(), QString::fromUtf8("Patient auswählen"));
-                QCOMPARE(
-                    dialog.List()->model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Patientenname"));
                 QPushButton* ok = testing::ButtonWithText(&dialog, QStringLiteral("OK"));
                 QVERIFY(ok);
-                QVERIFY(testing::ButtonWithText(&dialog, QString::fromUtf8("Abbrechen")));
                 // OK without a row: the message the window shows, translated by its sink.
                 QTest::mouseClick(ok, Qt::LeftButton);
                 QCOMPARE(g_sink->Texts(),

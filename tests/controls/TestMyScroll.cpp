@@ -8,15 +8,6 @@
 
 using quillon::CMyScroll;
 
-namespace {
-
-QPoint ControlCentre(CMyScroll& bar, QStyle::SubControl control)
-{
-    return quillon::testing::ScrollBarPart(&bar, control).center();
-}
-
-} // namespace
-
 class TestMyScroll final : public QObject
 {
     Q_OBJECT
@@ -44,7 +35,7 @@ private Q_SLOTS:
             QVERIFY(quillon::testing::Shown(parent));
             int stepped = 0;
             connect(&bar, &CMyScroll::PositionStepped, &bar, [&](int) { ++stepped; });
-            QTest::mouseClick(&bar, Qt::LeftButton, {}, ControlCentre(bar, row.part));
+            QTest::mouseClick(&bar, Qt::LeftButton, {}, quillon::testing::ScrollBarPart(&bar, row.part).center());
             QCOMPARE(bar.Position(), row.to);
             QCOMPARE(bar.value(), row.to);
             QCOMPARE(stepped, row.to != row.from ? 1 : 0);

@@ -27,7 +27,6 @@ TEST(ScrollSteps, EachStepFromAPosition)
         {"page left", 25, pageLeft, 14},
         {"page back", 25, pageBack, 14},
         {"page forward", 0, pageForward, 11},
-        {"page forward within a page of the end lands on the maximum", 22, pageForward, 30},
         {"page forward a page before the end lands on the maximum", 19, pageForward, 30},
         {"line forward at the maximum", 30, lineForward, 30},
         {"line right at the maximum", 30, lineRight, 30},

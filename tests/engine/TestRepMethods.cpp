@@ -77,12 +77,10 @@ const MethodCase kCases[] = {
         "selected , click to select|Repertorisation: Rest Symptoms|Bell 3 1|",
         "3"},
     {"NoRest", {"rest"}, "!Rest symptoms are not recorded|Repertorisation: Normal|Bell 3 1|", "4"},
-    // A click in the chart clears every flag; a row label then sorts and names its order.
+    // A click in the chart clears every flag; a row label then sorts and names its order (each label's name of its
+    // order is in RecordsNameWhatMadeTheRows).
     {"ClickThenCovered", {"click", "label:covered"},
         "Repertorisation: Symptoms Covered|Calc 7 4|Acon 8 3|Bell 5 2|Nat-m 3 2|Sulph 3 2|Apis 1 1|Lach 1 1|"},
-    {"ClickThenName", {"click", "label:name"},
-        "Repertorisation: Sorted List of Remedies|Acon 8 3|Apis 1 1|Bell 5 2|Calc 7 4|Lach 1 1|Nat-m 3 2|Sulph 3 2|"},
-    {"ClickThenTotality", {"label:name", "click", "label:totality"}, kNormal},
     {"ClickAlone", {"drug-filter:6", "click"}, "Repertorisation:|Acon 8 3|Calc 7 4|Bell 5 2|Sulph 3 2|Lach 1 1|"},
     // Intensities in force do not reach a clipboard method; Sorted then orders its rows by name.
     {"ClipboardThenSorted", {"weightage:0=3,1=3,2=3,3=3,4=3,5=3", "drop:3:1", "drop:4:1", "clipboard:1", "sorted"},
