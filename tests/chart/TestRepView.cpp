@@ -266,6 +266,38 @@ private Q_SLOTS:
         QCOMPARE(m_view->RemedyRepaints(), before + 1);
     }
 
+    // Each part of the chart's bars reaches its step (the steps' rules are ScrollSteps'): a page left below the page
+    // (eleven columns) keeps the position, a page up below the page (three rows) goes to zero; a line left from
+    // below zero is said.
+    void scrollBarPartsReachTheirSteps()
+    {
+        const struct
+        {
+            FormPart bar;
+            QStyle::SubControl part;
+            int from, to;
+        } rows[] = {{FormPart::RemedyScroll, QStyle::SC_ScrollBarSubPage, 7, 7},
+            {FormPart::RemedyScroll, QStyle::SC_ScrollBarAddPage, 0, 11},
+            {FormPart::SymptomScroll, QStyle::SC_ScrollBarSubPage, 2, 0},
+            {FormPart::SymptomScroll, QStyle::SC_ScrollBarAddLine, 0, 1}};
+        for (const auto& row : rows) {
+            CMyScroll* bar = m_view->ScrollBar(row.bar);
+            bar->SetPosition(row.from);
+            int stepped = 0;
+            const auto counting = connect(bar, &CMyScroll::PositionStepped, bar, [&stepped](int) { ++stepped; });
+            QTest::mouseClick(bar, Qt::LeftButton, {}, ScrollBarPart(bar, row.part).center());
+            disconnect(counting);
+            QCOMPARE(bar->Position(), row.to);
+            QCOMPARE(bar->value(), row.to);
+            QCOMPARE(stepped, row.to != row.from ? 1 : 0);
+        }
+        CMyScroll* text = m_view->ScrollBar(FormPart::TextScroll);
+        text->SetPosition(-2);
+        text->LineLeft();
+        QCOMPARE(text->Position(), 0);
+        QCOMPARE(g_sink->Texts(), std::vector<std::string>{"In LineMagnitude SBLineLeft"});
+    }
+
     void remedyPopupItemsNeedTheirHandlers()
     {
         // The popup offers the chart's own actions; one whose owner has not connected it is disabled.
