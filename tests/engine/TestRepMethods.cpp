@@ -111,9 +111,6 @@ const MethodCase kCases[] = {
     // The second filter works on the first one's result: Hot alone would bring Bell and Lach back.
     {"TwoFiltersNarrow", {"drug-filter:1", "drug-filter:6"},
         "Repertorisation: Drug Filter     Hot|Acon 8 3|Calc 7 4|Sulph 3 2|"},
-    {"NormalUndoesTheFilters", {"drug-filter:1", "drug-filter:6", "normal"}, kNormal},
-    {"DrugFilterAfterMind", {"mind", "drug-filter:22"},
-        "Repertorisation: Drug Filter+Mind Symptoms     Animal|Apis 1 1|Lach 1 1|"},
     {"NoRemedyForTheCombination", {"drug-filter:5,22"}, "!Remedy For the Combination not found !!!|" + kNormal},
     {"CancelGoesBackToNormal", {"mind", "drug-filter-cancel"}, kNormal},
     {"NoBoxGoesBackToNormal", {"mind", "drug-filter:none"}, kNormal},
@@ -198,7 +195,6 @@ TEST(MethodReplay, RecordsNameWhatMadeTheRowsWhateverClicksCameSince)
         // The neighbours: no method made the rows, or one made them again after the click.
         {"a click, covered", {"click", "label:covered"}, "Repertorisation: Symptoms Covered", ""},
         {"covered, totality", {"label:covered", "label:totality"}, "Repertorisation: Normal", ""},
-        {"a filter, a click, mind", {"drug-filter:6", "click", "mind"}, "Repertorisation: Mind Symptoms", ""},
         {"a filter, a click, sorted", {"drug-filter:6", "click", "sorted"}, "Repertorisation: Sorted List of Remedies",
             ""},
     };
