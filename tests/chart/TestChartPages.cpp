@@ -109,8 +109,6 @@ TEST(ChartPages, EveryCsvCellStandsOnExactlyOnePageAndEveryBlockIsWhole)
     EXPECT_EQ(layout.pages.size(), blocks.size());
     EXPECT_GT(layout.pages.front().remedyTo, 1);
     EXPECT_GT(layout.pages.size(), 4u);
-    EXPECT_EQ(layout.pages.back().remedyTo, 41);
-    EXPECT_EQ(layout.pages.back().symptomTo, 23);
 
     std::stringstream csv(ChartCsv(engine, c.state.m_pRemedyCatalogue.get()));
     std::vector<std::vector<std::string>> rows;

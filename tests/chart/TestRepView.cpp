@@ -266,11 +266,16 @@ private Q_SLOTS:
         QCOMPARE(m_view->RemedyRepaints(), before + 1);
     }
 
-    // Each part of the chart's bars reaches its step (the steps' rules are ScrollSteps'): a page left below the page
-    // (eleven columns) keeps the position, a page up below the page (three rows) goes to zero; a line left from
+    // Each part of the chart's bars reaches its step (the steps' rules are ScrollSteps'): the text bar's line scrolls
+    // the symptom lines by a character (the scrolled line's prefix rule is the geometry's), a page left below the
+    // page (eleven columns) keeps the position, a page up below the page (three rows) goes to zero; a line left from
     // below zero is said.
     void scrollBarPartsReachTheirSteps()
     {
+        CMyScroll* text = m_view->ScrollBar(FormPart::TextScroll);
+        QTest::mouseClick(text, Qt::LeftButton, {}, ScrollBarPart(text, QStyle::SC_ScrollBarAddLine).center());
+        QCOMPARE(m_view->TextRepaints(), 1);
+        QCOMPARE(ChartSymptomLine(m_view->Engine(), 1, m_view->PaintState()), QStringLiteral("EAD - PAIN"));
         const struct
         {
             FormPart bar;
@@ -291,7 +296,6 @@ private Q_SLOTS:
             QCOMPARE(bar->value(), row.to);
             QCOMPARE(stepped, row.to != row.from ? 1 : 0);
         }
-        CMyScroll* text = m_view->ScrollBar(FormPart::TextScroll);
         text->SetPosition(-2);
         text->LineLeft();
         QCOMPARE(text->Position(), 0);
@@ -517,16 +521,6 @@ private Q_SLOTS:
                     || std::abs(popupAt.right() + 1 - cellAt.center().x()) <= 2,
                 c.name);
         }
-    }
-
-    // Symptom-text scrolling: one character on, the scrolled line's prefix rule (pinned by the core tests) applied.
-    void symptomTextBarScrollsTheLinesByACharacter()
-    {
-        CMyScroll* bar = m_view->ScrollBar(FormPart::TextScroll);
-        QTest::mouseClick(bar, Qt::LeftButton, {}, ScrollBarPart(bar, QStyle::SC_ScrollBarAddLine).center());
-        QCOMPARE(bar->Position(), 1);
-        QCOMPARE(m_view->TextRepaints(), 1);
-        QCOMPARE(ChartSymptomLine(m_view->Engine(), 1, m_view->PaintState()), QStringLiteral("EAD - PAIN"));
     }
 
     void deletingEverySymptomLeavesAnEmptyChart()
