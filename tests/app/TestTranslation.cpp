@@ -183,12 +183,7 @@ private Q_SLOTS:
 
     void menusSpeakGerman()
     {
-        QStringList titles;
-        for (QAction* menu : App().MainFrame()->menuBar()->actions())
-            titles << menu->text();
-        QCOMPARE(titles.mid(0, 1), QStringList{QStringLiteral("&Datei")});
-        QVERIFY2(!titles.contains(QStringLiteral("&File")) && !titles.contains(QStringLiteral("&Help")),
-            qPrintable(titles.join(QLatin1Char(' '))));
+        QCOMPARE(App().MainFrame()->menuBar()->actions().value(0)->text(), QStringLiteral("&Datei"));
         // A plain command, one with a function key and one with Ctrl: the label is the command alone; the menu
         // shows the key as the desktop's language names it.
         const struct
