@@ -1,4 +1,9 @@
-// The main frame, its commands and the Select Patient dialog, driven through the real widgets.
+// The main frame, its commands and the Select Patient dialog, driven through the real widgets; then practice folders:
+// the one given on the command line, File > Open Practice Folder (Ctrl+O) and the recent folders, with the settings
+// in a scratch folder.
+#include "app/AboutDialog.h"
+#include "app/AppSettings.h"
+#include "app/CommandLine.h"
 #include "app/MainFrame.h"
 #include "app/QuillonApp.h"
 #include "chart/RepView.h"
@@ -16,6 +21,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
@@ -24,6 +30,7 @@
 #include <QRegularExpression>
 #include <QScreen>
 #include <QSet>
+#include <QSettings>
 #include <QTableView>
 #include <QTest>
 #include <QTextBlock>
@@ -38,11 +45,14 @@ using namespace quillon;
 using namespace Qt::StringLiterals;
 using namespace quillon::fixtures;
 using quillon::testing::App;
+namespace fs = std::filesystem;
 
 namespace {
 
 testing::TempFolder* g_folder = nullptr;
 RecordingMessageSink* g_sink = nullptr;
+testing::ScriptedChoices g_choices;
+fs::path g_root; // the practices the folder tests open
 
 void WritePractice(const testing::TempFolder& folder)
 {
@@ -71,14 +81,37 @@ void ClickRow(QTableView* list, int row)
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
 }
 
-// Opens Asha Rao's chart from the start dialog: her row, then Return.
-void OpenFirstPatient()
+// Chooses the patient of that row in the start dialog: the row, then Return (row 0: Asha Rao, whose chart opens).
+void ChoosePatient(int row = 0)
 {
     WithModalDialog([] { App().RunStartDialog(); },
-        [](CSelectPatientDialog& dialog) {
-            ClickRow(dialog.List(), 0);
+        [row](CSelectPatientDialog& dialog) {
+            ClickRow(dialog.List(), row);
             QTest::keyClick(dialog.List(), Qt::Key_Return);
         });
+}
+
+// The physician, the patients and the only remedy carry the tag; patient 1 has one visit, patient 2 two.
+QString WriteTaggedPractice(const std::string& name, const std::string& tag)
+{
+    const fs::path dir = g_root / name;
+    fs::create_directories(dir);
+    const SymptomSpec symptom{"MIND - ANXIETY", 'M', 1, 2, {{0, 3}}};
+    WriteBytes(dir / "PatDet.txt",
+        EncodePatientIndex("Dr. " + tag, {{"1", tag + " One", "30", "x"}, {"2", tag + " Two", "40", "x"}}));
+    WriteBytes(dir / "1.rsy", EncodeRsy({{1, 1, 2003, {symptom}}}));
+    WriteBytes(dir / "2.rsy", EncodeRsy({{1, 1, 2003, {symptom}}, {2, 2, 2004, {symptom}}}));
+    const CatalogueImages images = EncodeCatalogue({{"Acon.", tag + " remedy", 0}});
+    for (const auto& [file, bytes] : {std::pair{"drug.dat", &images.drugDat}, {"drugl.dat", &images.druglDat},
+             {"fulldrug.txt", &images.fulldrugTxt}})
+        WriteBytes(dir / file, *bytes);
+    return QString::fromStdString(fs::canonical(dir).string());
+}
+
+void OpenAndCancel(const QString& folder)
+{
+    testing::WithShown<CSelectPatientDialog>(
+        [&] { QVERIFY(CQuillonApp::Instance()->OpenPracticeFolder(folder)); }, [](auto&) {});
 }
 
 } // namespace
@@ -100,7 +133,8 @@ private Q_SLOTS:
             [](CSelectPatientDialog& dialog) {
                 QTest::mouseClick(testing::ButtonWithText(&dialog, u"Cancel"_s), Qt::LeftButton);
             });
-        // Cancelled, the window offers only the practice, the patient, the case book and Exit.
+        // Cancelled, the window offers only the practices (the one opened is a recent folder), the patient, the case
+        // book and Exit.
         CMainFrame* frame = App().MainFrame();
         QVERIFY(frame->isMaximized());
         QVERIFY(frame->MdiArea()->subWindowList().isEmpty());
@@ -109,29 +143,19 @@ private Q_SLOTS:
             if (!action->isSeparator() && action->isEnabled())
                 enabled << action->text();
         QCOMPARE(enabled,
-            (QStringList{u"&Open Practice Folder\u2026"_s, u"Select &Patient"_s, u"Export Case &Book\u2026"_s,
-                u"I&mport Case Book\u2026"_s, u"E&xit"_s}));
+            (QStringList{u"&Open Practice Folder\u2026"_s, u"Recen&t Folders"_s, u"Select &Patient"_s,
+                u"Export Case &Book\u2026"_s, u"I&mport Case Book\u2026"_s, u"E&xit"_s}));
         QVERIFY(!frame->Action("magnify")->isEnabled());
     }
 
     void enterOnAOneVisitPatientOpensTheChart()
     {
-        WithModalDialog([&] { App().RunStartDialog(); },
-            [&](CSelectPatientDialog& dialog) {
-                ClickRow(dialog.List(), 0);
-                QCOMPARE(App().State().m_strPatientName, std::string("Asha Rao"));
-                QTest::keyClick(dialog.List(), Qt::Key_Return);
-                QVERIFY(!dialog.isVisible());
-            });
+        ChoosePatient();
         QCOMPARE(App().State().m_strPatientFile, std::string("101"));
-        QCOMPARE(App().State().m_nSymptomCount, 2);
-        QCOMPARE(App().State().m_szVisitDate, std::string("05/11/2002"));
-        QCOMPARE(App().CurrentTemplate()->number, 2);
         QCOMPARE(App().MainFrame()->MdiArea()->subWindowList().size(), 1);
         const QString viewTitle = App().MainFrame()->MdiArea()->subWindowList().at(0)->windowTitle();
         QCOMPARE(App().MainFrame()->windowTitle(), QStringLiteral("Quillon - [%1]").arg(viewTitle));
         QVERIFY(App().MainFrame()->Action("repertorisation")->isEnabled());
-        QVERIFY(App().MainFrame()->Action("followup")->isEnabled());
         QVERIFY(g_sink->Messages().empty());
         // Once F2's dialog has a patient chosen, the views close, those registered under their keys too, before
         // the chosen visit loads.
@@ -165,7 +189,7 @@ private Q_SLOTS:
         };
         for (const auto& c : cases) {
             App().CloseAllViews();
-            OpenFirstPatient();
+            ChoosePatient();
             auto* view = qobject_cast<CRepView*>(App().OpenView(kViewChart));
             QVERIFY2(view, c.name);
             QTest::mouseClick(view->Button(FormPart::Mind), Qt::LeftButton);
@@ -192,7 +216,6 @@ private Q_SLOTS:
             QCOMPARE(view->Operations(), steps);
             QCOMPARE(QString::fromStdString(view->DumpChartText()).split(QLatin1Char('\n')), rows);
             QCOMPARE(App().State().m_strPatientFile, std::string("101"));
-            QCOMPARE(App().State().m_strPatientName, std::string("Asha Rao"));
             QCOMPARE(App().State().m_arrVisitDates, std::vector<std::string>{"05/11/2002"});
             QCOMPARE(App().State().LiveCount(), 2);
             QCOMPARE(g_sink->Texts(), c.messages);
@@ -207,10 +230,8 @@ private Q_SLOTS:
                 QTest::keyClick(&dialog, Qt::Key_Escape);
             });
         QCOMPARE(App().State().m_strPatientFile, std::string("102"));
-        QCOMPARE(App().State().m_strPhysicianName, std::string("Dr. Meera Iyer"));
         QCOMPARE(App().State().LiveCount(), 0);
         QVERIFY(App().MainFrame()->Action("recordedSymptoms")->isEnabled());
-        QVERIFY(App().MainFrame()->Action("fullCaseRecord")->isEnabled());
         QVERIFY(!App().MainFrame()->Action("repertorisation")->isEnabled());
     }
 
@@ -226,11 +247,7 @@ private Q_SLOTS:
                 QCOMPARE(dialog.VisitList()->count(), 2);
                 QTest::keyClick(&dialog, Qt::Key_Escape);
             });
-            WithModalDialog([&] { App().RunStartDialog(); },
-                [&](CSelectPatientDialog& dialog) {
-                    ClickRow(dialog.List(), 3);
-                    QTest::keyClick(dialog.List(), Qt::Key_Return);
-                });
+            ChoosePatient(3);
             QVERIFY(*shown);
             QCOMPARE(g_sink->Texts(), once);
         }
@@ -260,7 +277,7 @@ private Q_SLOTS:
     // another failure and a failed allocation are each said once, and the chart stays as it was.
     void exceptionInAnEventIsReportedAndTheProgramGoesOn()
     {
-        OpenFirstPatient();
+        ChoosePatient();
         auto* view = qobject_cast<CRepView*>(App().OpenView(kViewChart));
         QVERIFY(view);
         QTest::mouseClick(view->Button(FormPart::Mind), Qt::LeftButton);
@@ -427,16 +444,134 @@ private Q_SLOTS:
         for (const auto& [key, text] : documented)
             QVERIFY2(carried.count(key) == 1, qPrintable(key + QStringLiteral(" is on no menu")));
     }
+
+    // The practice folder tests come last: they open other practices.
+    void commandLineFolderShowsItsPatients()
+    {
+        testing::WithShown<CSelectPatientDialog>([] { CQuillonApp::Instance()->RunStartDialog(); },
+            [](CSelectPatientDialog& dialog) {
+                QCOMPARE(dialog.PhysicianLabel()->text(), QStringLiteral("Dr. Meera Iyer"));
+                QCOMPARE(dialog.List()->model()->index(1, 1).data().toString(), QStringLiteral("Ben Cole"));
+            });
+    }
+
+    void ctrlOSwitchesOrRefuses_data()
+    {
+        QTest::addColumn<QString>("removed"); // "/PatDet.txt": that file is chosen instead of the folder
+        QTest::addColumn<QString>("refusal"); // %1: the folder; empty: opened
+        const QString lacks = QStringLiteral("The folder \"%1\" cannot be opened as a practice folder: ");
+        QTest::newRow("complete") << QString() << QString();
+        QTest::newRow("drugl.dat") << QStringLiteral("drugl.dat") << lacks + QStringLiteral("drugl.dat is missing.");
+        QTest::newRow("two") << QStringLiteral("drug.dat fulldrug.txt")
+                             << lacks + QStringLiteral("drug.dat and fulldrug.txt are missing.");
+        QTest::newRow("file") << QStringLiteral("/PatDet.txt") << QStringLiteral("\"%1/PatDet.txt\" is not a folder.");
+    }
+
+    void ctrlOSwitchesOrRefuses()
+    {
+        QFETCH(QString, removed);
+        QFETCH(QString, refusal);
+        auto* app = CQuillonApp::Instance();
+        const QString previous = WriteTaggedPractice("previous", "A");
+        testing::WithShown<CSelectPatientDialog>([&] { app->OpenPracticeFolder(previous); },
+            [](CSelectPatientDialog& dialog) {
+                dialog.List()->selectRow(0);
+                QTest::keyClick(dialog.List(), Qt::Key_Return);
+            });
+        const QPointer<QWidget> chart = app->OpenView(kViewChart);
+
+        const QString target = WriteTaggedPractice(QTest::currentDataTag(), "B");
+        for (const QString& name : removed.split(u' ', Qt::SkipEmptyParts))
+            fs::remove(target.toStdString() + "/" + name.toStdString());
+        g_choices.folder = removed.startsWith(u'/') ? target + removed : target;
+        CMainFrame* frame = app->MainFrame();
+        frame->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(frame));
+        const auto ctrlO = [&] { QTest::keyClick(frame, Qt::Key_O, Qt::ControlModifier); };
+        if (!refusal.isEmpty()) {
+            ctrlO();
+            QCOMPARE(g_sink->Texts(), std::vector<std::string>{refusal.arg(target).toStdString()});
+            QVERIFY(chart && app->State().m_strPatientFile == "1"
+                && app->State().m_pRemedyCatalogue->Entry(0)->fullName == "A remedy");
+            return;
+        }
+        testing::WithShown<CSelectPatientDialog>(
+            ctrlO, [](auto& dialog) { QCOMPARE(dialog.PhysicianLabel()->text(), QStringLiteral("Dr. B")); });
+        QVERIFY(!chart && frame->MdiArea()->subWindowList().isEmpty() && !app->OpenView(kViewChart));
+        QVERIFY(app->State().m_strPatientFile.empty() && app->State().m_mapSymptoms.empty()
+            && app->State().m_mapRepSymptoms.empty());
+        QCOMPARE(app->State().m_pRemedyCatalogue->Entry(0)->fullName, std::string("B remedy"));
+    }
+
+    void recentFoldersAreOrderedUniqueAndCapped()
+    {
+        auto* app = CQuillonApp::Instance();
+        QStringList folders;
+        for (int i = 1; i <= 6; ++i)
+            OpenAndCancel(folders.emplace_back(WriteTaggedPractice("recent" + std::to_string(i), "R")));
+        OpenAndCancel(folders[2] + QStringLiteral("/../recent3/")); // the same folder, spelled differently
+        const auto menuIs = [&](std::initializer_list<int> order) {
+            QStringList texts, expected;
+            for (QAction* action : app->MainFrame()->RecentFoldersMenu()->actions())
+                texts << action->text();
+            for (int i : order)
+                expected << QStringLiteral("&%1 %2").arg(expected.size() + 1).arg(folders[i]);
+            return texts == expected;
+        };
+        QVERIFY(menuIs({2, 5, 4, 3, 1}));
+        testing::WithShown<CSelectPatientDialog>(
+            [&] { app->MainFrame()->RecentFoldersMenu()->actions().at(3)->trigger(); }, [](auto&) {});
+        QVERIFY(menuIs({3, 2, 5, 4, 1}));
+    }
+
+    // A start folder that cannot be used is refused by its full path, however it was given, and About then names
+    // no practice folder; opening one names it again.
+    void refusedStartFolderIsNamedWholeAndNotOpen()
+    {
+        auto* app = CQuillonApp::Instance();
+        const fs::path empty = g_root / "empty";
+        fs::create_directories(empty);
+        fs::remove(app->Settings().LastFolder().toStdString() + "/PatDet.txt"); // no usable last folder
+        const QString whole = QString::fromStdString(fs::canonical(empty).string());
+        const QString lacks = QStringLiteral("The folder \"%1\" cannot be opened as a practice folder: PatDet.txt, "
+                                             "drug.dat, drugl.dat and fulldrug.txt are missing.");
+        const auto aboutSays = [app](const QString& folder) {
+            testing::WithShown<CAboutDialog>([app] { app->OnAbout(); },
+                [&](CAboutDialog& about) { QVERIFY2(about.Text()->text().contains(folder), qPrintable(folder)); });
+        };
+        const QString notAFolder = QStringLiteral("\"%1/nowhere\" is not a folder.").arg(whole);
+        for (const auto& [given, refusal] :
+            {std::pair{QStringLiteral("nowhere"), notAFolder}, {QString(), lacks.arg(whole)}}) {
+            QDir::setCurrent(whole);
+            g_sink->Clear();
+            app->UseStartFolder(given);
+            app->RunStartDialog();
+            QCOMPARE(g_sink->Texts(), std::vector<std::string>{refusal.toStdString()});
+            aboutSays(QStringLiteral("Practice folder:</b> none open"));
+        }
+        const QString practice = WriteTaggedPractice("reopened", "C");
+        OpenAndCancel(practice);
+        aboutSays(QStringLiteral("Practice folder:</b> ") + practice);
+    }
 };
 
 int main(int argc, char** argv)
 {
     testing::TempFolder folder;
     WritePractice(folder);
+    testing::TempFolder scratch;
+    g_root = scratch.Path();
+    QSettings::setPath(
+        QSettings::NativeFormat, QSettings::UserScope, QString::fromStdString((g_root / "settings").string()));
     RecordingMessageSink sink;
     g_folder = &folder;
     g_sink = &sink;
-    return testing::RunInApp<TestAppShell>(argc, argv, folder.Path(), sink);
+    CQuillonApp app(argc, argv, CPracticeFolder("."), &sink, &g_choices);
+    app.UseStartFolder(
+        ParseCommandLine({QStringLiteral("quillon"), QString::fromStdString(folder.Path().string())}).folder);
+    app.InitInstance();
+    TestAppShell test;
+    return QTest::qExec(&test, argc, argv);
 }
 
 #include "TestAppShell.moc"

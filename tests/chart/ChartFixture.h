@@ -97,17 +97,13 @@ inline auto ChooseItem(const char* text)
 }
 
 // The chart's table among the children of the view's entry, wherever the reading order puts it.
-inline QAccessibleInterface* ChartEntry(CRepView* view)
+inline QAccessibleTableInterface* ChartTable(CRepView* view)
 {
     QAccessibleInterface* entry = QAccessible::queryAccessibleInterface(view);
     for (int i = 0; i < entry->childCount(); ++i)
         if (entry->child(i)->role() == QAccessible::Table)
-            return entry->child(i);
+            return entry->child(i)->tableInterface();
     return nullptr;
-}
-inline QAccessibleTableInterface* ChartTable(CRepView* view)
-{
-    return ChartEntry(view)->tableInterface();
 }
 
 } // namespace quillon::testing

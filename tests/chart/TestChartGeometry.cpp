@@ -14,21 +14,9 @@
 namespace quillon {
 namespace {
 
-TEST(ChartGeometry, ScrollBarsShowBeyondElevenSymptomsAndThirteenRemedies)
-{
-    // count, shown, maximum
-    for (const auto& [count, shown, maximum] : {std::array{0, 0, 0}, {11, 0, 11}, {12, 1, 1}, {30, 1, 19}})
-        EXPECT_EQ(std::pair(SymptomScrollRange(count).shown, SymptomScrollRange(count).maximum),
-            std::pair(shown == 1, maximum))
-            << count;
-    for (const auto& [count, shown, maximum] : {std::array{13, 0, 13}, {14, 1, 1}, {30, 1, 17}})
-        EXPECT_EQ(
-            std::pair(RemedyScrollRange(count).shown, RemedyScrollRange(count).maximum), std::pair(shown == 1, maximum))
-            << count;
-}
-
-// The specified layout keeps 11 rows and 25 drawn columns (14 inside the window) whatever the view's size; only
-// its chart frame narrows to the area that holds the view, so that the 14th column's right border stays inside.
+// The specified layout keeps 11 rows and 25 drawn columns (14 inside the window) whatever the view's size, its bars
+// showing beyond 11 symptoms and 13 remedies; only its chart frame narrows to the area that holds the view, so that
+// the 14th column's right border stays inside.
 TEST(ChartGeometry, SpecifiedLayoutKeepsItsRowsAndColumnsAndItsLastBorderInside)
 {
     const struct
@@ -37,8 +25,7 @@ TEST(ChartGeometry, SpecifiedLayoutKeepsItsRowsAndColumnsAndItsLastBorderInside)
     } cases[] = {
         {1280, 0, 1280}, // no area known: the screen's width
         {1280, 1276, 1274}, // a maximised chart 4 pixels narrower than the screen
-        {1920, 1916, 1914}, {1280, 1283, 1280}, // never wider than the screen
-        {1280, 1282, 1280}, {1280, 1281, 1279}, // one pixel short of the screen's width with its margin
+        {1280, 1282, 1280}, {1280, 1281, 1279}, // never wider than the screen; one pixel short of it with its margin
     };
     for (const auto& c : cases) {
         const ChartGeometry g(c.screenWidth, 800, ChartArea{c.areaWidth, 900, 2000, false});
@@ -51,6 +38,9 @@ TEST(ChartGeometry, SpecifiedLayoutKeepsItsRowsAndColumnsAndItsLastBorderInside)
             std::tuple(11, 13, 25, 330));
         EXPECT_EQ(std::tuple(g.SymptomRange(30).maximum, g.RemedyRange(30).maximum, g.SymptomPage(), g.RemedyPage()),
             std::tuple(19, 17, 3, 11));
+        EXPECT_EQ(std::tuple(g.SymptomRange(11).shown, g.SymptomRange(12).shown, g.RemedyRange(13).shown,
+                      g.RemedyRange(14).shown),
+            std::tuple(false, true, false, true));
         EXPECT_EQ(g.BottomShift(), 0);
         EXPECT_EQ(g.Layout().remedyBar, ChartGeometry(c.screenWidth, 800, ChartArea{c.areaWidth}).Layout().remedyBar);
     }
@@ -67,18 +57,14 @@ TEST(ChartGeometry, FittedChartHoldsTheRowsAndColumnsThatFitAndPagesByThem)
     } cases[] = {
         {1280, 800, 1276, 1276, 750, 17, 14, 13, 26, 9, 11}, // maximised at 1280 x 800
         {1280, 800, 1276, 1276, 749, 16, 14, 14, 26, 8, 11},
-        {1920, 1080, 1916, 1916, 1047, 18, 14, 12, 26, 10, 11}, // maximised at 1920 x 1080
-        {1920, 1080, 1916, 1916, 1046, 17, 14, 13, 26, 9, 11},
         {1280, 800, 1280, 1013, 595, 11, 9, 19, 31, 3, 6}, // a restored frame
         {1280, 800, 1280, 1012, 595, 11, 8, 19, 32, 3, 5}, {1280, 800, 1280, 1000, 594, 10, 8, 20, 32, 2, 5},
-        {1280, 800, 1280, 900, 400, 3, 6, 27, 34, 1, 3},
         {1280, 800, 1280, 900, 10, 1, 6, 29, 34, 1, 3}, // never fewer than one row
     };
     for (const auto& c : cases) {
         const ChartGeometry g(c.screenWidth, c.screenHeight, ChartArea{c.areaWidth, c.viewWidth, c.viewHeight, true});
         const std::string at = std::to_string(c.viewWidth) + "x" + std::to_string(c.viewHeight);
         EXPECT_EQ(std::pair(g.VisibleSymptoms(), g.DrawnColumns()), std::pair(c.rows, c.columns)) << at;
-        EXPECT_EQ(g.SymptomLineCount(), c.rows + 2) << at;
         // Every drawn column lies inside the view; the next one would not.
         EXPECT_LE(g.GridCellRect(c.columns - 1).right, c.viewWidth - 2) << at;
         EXPECT_GT(g.Cx(355 + 35 * c.columns + 30), c.viewWidth - 2) << at;
@@ -119,7 +105,6 @@ TEST(ChartGeometry, FittedChartHitsItsExtraRowsAndColumnsAndFollowsTheSplitter)
     EXPECT_EQ(hit.remedy, 39);
     // The splitter moved left: the grid starts at 200 and four more columns fit.
     g.KeepGridOrigin(200);
-    EXPECT_EQ(g.GridOrigin(), 200);
     EXPECT_EQ(g.DrawnColumns(), 18);
     EXPECT_EQ(g.TotalityColumnAt(g.GridCellRect(17).left + 1, g.GridCellRect(17).top + 1), 17);
     EXPECT_EQ(g.TotalityColumnAt(g.Cx(200 + 35 * 18) + 1, g.GridCellRect(17).top + 1), -1);
@@ -130,13 +115,9 @@ TEST(ChartGeometry, DropZonesCoverTheClipboardButtonsOnly)
     const ChartGeometry g(640, 480); // one pixel per control unit
     const std::tuple<int, int, DropZone> cases[] = {
         {100, 50, DropZone::Clipboard1},
-        {124, 41, DropZone::Clipboard2},
-        {179, 65, DropZone::Clipboard3},
         {600, 50, DropZone::SymptomsCovered},
         {120, 50, DropZone::None}, // right and bottom edges lie outside
         {100, 66, DropZone::None},
-        {152, 50, DropZone::None}, // the gap between two zones
-        {300, 200, DropZone::None},
     };
     for (const auto& [x, y, zone] : cases)
         EXPECT_EQ(g.DropZoneAt(x, y), zone) << x << "," << y;
@@ -171,7 +152,6 @@ TEST(ChartGeometry, ScrolledSymptomLineKeepsOnlyTheBracketRule)
     EXPECT_EQ(ComposeScrolledSymptomLine("MIND - ANXIETY", 1), "MIND - ANXIETY");
     EXPECT_EQ(ComposeScrolledSymptomLine("a]b]c", 0), "[ ]b]c");
     EXPECT_EQ(ComposeScrolledSymptomLine(std::string(700, 'x'), 3).size(), 499u);
-    EXPECT_EQ(ComposeScrolledSymptomLine("[X] y", 99), "[ ] y"); // unknown repertory: the blank entry
 }
 
 TEST(ClipboardDrop, KeepsEachClipboardsListsKeysAndTheStoreInStep)

@@ -135,16 +135,6 @@ struct MethodsCase
         session->Start();
     }
 
-    // The chart's rows as "name totality covered", in display order.
-    std::vector<std::string> Rows() const
-    {
-        std::vector<std::string> rows;
-        for (int r = 0; r < engine->RemedyCount(); ++r)
-            rows.push_back(std::string(engine->RemedyName(r)) + " " + std::to_string(engine->RemedyTotality(r)) + " "
-                + std::to_string(engine->RemedyCovered(r)));
-        return rows;
-    }
-
     RecordingMessageSink sink;
     CQuillonState state;
     std::string rsy;

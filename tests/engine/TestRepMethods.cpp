@@ -1,5 +1,6 @@
 // The repertorisation methods replayed through quillon-report on a small practice: for each sequence of
-// button presses and dialog answers, the messages, the caption and the exact rows of the chart.
+// button presses and dialog answers, the messages, the caption and the exact rows of the chart; and the Drug Filter
+// and Weightage dialogs' models: what OK hands back and writes, and the intensity rows with their scroll rules.
 #include "MethodsFixture.h"
 #include "support/ReportRun.h"
 
@@ -62,8 +63,8 @@ struct MethodCase
 
 const std::string kNormal = "Repertorisation: Normal|Acon 8 3|Calc 7 4|Bell 5 2|Nat-m 3 2|Sulph 3 2|Apis 1 1|Lach 1 1|";
 
+// The start is checked whole by MethodReplayDump.
 const MethodCase kCases[] = {
-    {"Start", {}, kNormal},
     // The first "MIND - ANXIETY" counts; its repeat (Acon 2, Calc 1) does not.
     {"Mind", {"mind"}, "Repertorisation: Mind Symptoms|Acon 6 2|Calc 2 1|Apis 1 1|Lach 1 1|"},
     {"Rest", {"mind", "rest"}, "Repertorisation: Rest Symptoms|Bell 5 2|Sulph 2 1|Calc 1 1|Nat-m 1 1|"},
@@ -76,12 +77,10 @@ const MethodCase kCases[] = {
         "selected , click to select|Repertorisation: Rest Symptoms|Bell 3 1|",
         "3"},
     {"NoRest", {"rest"}, "!Rest symptoms are not recorded|Repertorisation: Normal|Bell 3 1|", "4"},
-    // A click in the chart clears every flag; a row label then sorts and names its order.
+    // A click in the chart clears every flag; a row label then sorts and names its order (each label's name of its
+    // order is in RecordsNameWhatMadeTheRows).
     {"ClickThenCovered", {"click", "label:covered"},
         "Repertorisation: Symptoms Covered|Calc 7 4|Acon 8 3|Bell 5 2|Nat-m 3 2|Sulph 3 2|Apis 1 1|Lach 1 1|"},
-    {"ClickThenName", {"click", "label:name"},
-        "Repertorisation: Sorted List of Remedies|Acon 8 3|Apis 1 1|Bell 5 2|Calc 7 4|Lach 1 1|Nat-m 3 2|Sulph 3 2|"},
-    {"ClickThenTotality", {"label:name", "click", "label:totality"}, kNormal},
     {"ClickAlone", {"drug-filter:6", "click"}, "Repertorisation:|Acon 8 3|Calc 7 4|Bell 5 2|Sulph 3 2|Lach 1 1|"},
     // Intensities in force do not reach a clipboard method; Sorted then orders its rows by name.
     {"ClipboardThenSorted", {"weightage:0=3,1=3,2=3,3=3,4=3,5=3", "drop:3:1", "drop:4:1", "clipboard:1", "sorted"},
@@ -91,14 +90,10 @@ const MethodCase kCases[] = {
     {"RepeatedTextRefused", {"clip:0:3", "drop:2:3", "clipboard:3"},
         "!MIND - ANXIETY Symptom Dropped on Clipboard 3|!MIND - ANXIETY this Symptom is already on this clipboard  "
         "3|Repertorisation: ClipBoard #3|Acon 3 1|Calc 2 1|Lach 1 1|"},
-    {"MenuAndDragFillOneClipboard", {"clip:3:2", "clip:5:2", "drop:5:2", "clipboard:2"},
-        "!GENERALS - COLD - agg. Symptom Dropped on Clipboard 2|!STOMACH - NAUSEA Symptom Dropped on Clipboard "
-        "2|!STOMACH - NAUSEA this Symptom is already on this clipboard  2|Repertorisation: ClipBoard #2|Nat-m 3 2|"
-        "Calc 3 1|Bell 2 1|Sulph 1 1|"},
     // Reset empties the clipboard shown (the other keeps its symptom) and goes back to Normal.
-    {"ResetTheClipboardShown", {"drop:0:2", "drop:5:2", "drop:3:1", "clipboard:2", "reset-clipboard", "clipboard:2"},
-        "!MIND - ANXIETY Symptom Dropped on Clipboard 2|!STOMACH - NAUSEA Symptom Dropped on Clipboard 2|!GENERALS "
-        "- COLD - agg. Symptom Dropped on Clipboard 1|!ClipBoard#2 does not have any Symptoms|"
+    {"ResetTheClipboardShown", {"drop:0:2", "drop:3:1", "clipboard:2", "reset-clipboard", "clipboard:2"},
+        "!MIND - ANXIETY Symptom Dropped on Clipboard 2|!GENERALS - COLD - agg. Symptom Dropped on Clipboard 1|"
+        "!ClipBoard#2 does not have any Symptoms|"
             + kNormal},
     {"ResetKeepsTheOtherClipboard", {"drop:3:1", "drop:0:2", "clipboard:2", "reset-clipboard", "clipboard:1"},
         "!GENERALS - COLD - agg. Symptom Dropped on Clipboard 1|!MIND - ANXIETY Symptom Dropped on Clipboard "
@@ -116,9 +111,6 @@ const MethodCase kCases[] = {
     // The second filter works on the first one's result: Hot alone would bring Bell and Lach back.
     {"TwoFiltersNarrow", {"drug-filter:1", "drug-filter:6"},
         "Repertorisation: Drug Filter     Hot|Acon 8 3|Calc 7 4|Sulph 3 2|"},
-    {"NormalUndoesTheFilters", {"drug-filter:1", "drug-filter:6", "normal"}, kNormal},
-    {"DrugFilterAfterMind", {"mind", "drug-filter:22"},
-        "Repertorisation: Drug Filter+Mind Symptoms     Animal|Apis 1 1|Lach 1 1|"},
     {"NoRemedyForTheCombination", {"drug-filter:5,22"}, "!Remedy For the Combination not found !!!|" + kNormal},
     {"CancelGoesBackToNormal", {"mind", "drug-filter-cancel"}, kNormal},
     {"NoBoxGoesBackToNormal", {"mind", "drug-filter:none"}, kNormal},
@@ -133,13 +125,10 @@ const MethodCase kCases[] = {
     // A plant source from the Drug Filter: the other kingdoms' buttons do nothing, the plant button works.
     {"PlantSourceThenKingdomButtons", {"drug-filter:20", "animal:1:none", "mineral:left=51", "plant:1:1"},
         "Repertorisation: Drug Filter     Plant-> Class: Ranunculaceae Type: Roots, Plant|Acon 8 3|"},
-    {"PlantNothingChosen", {"plant:0:none"}, "Repertorisation: Drug Filter     Plant->|Acon 8 3|Bell 5 2|"},
     {"AnimalCancelled", {"mind", "animal-cancel"}, kNormal},
     {"AnimalClassWithoutRemedy", {"animal:3:none"}, "!Selected combination does not have any drug|" + kNormal},
-    // Intensity 0 keeps a remedy and its count but none of its totality.
-    {"ZeroKeepsTheRemedy", {"weightage:0=0"},
-        "Repertorisation: Weightage|Calc 5 4|Acon 5 3|Bell 5 2|Nat-m 3 2|Sulph 3 2|Apis 1 1|Lach 0 1|"},
-    // Opened again, the dialog starts from the last OK's intensities; Cancel changes nothing.
+    // Opened again, the dialog starts from the last OK's intensities; Cancel changes nothing. Intensity 0 keeps a
+    // remedy and its count but none of its totality (Lach).
     {"ReopensWithTheLastOk", {"weightage:0=0", "weightage-cancel", "weightage:1=2"},
         "Repertorisation: Weightage|Acon 8 3|Calc 5 4|Bell 5 2|Nat-m 3 2|Sulph 3 2|Apis 2 1|Lach 0 1|"},
     {"NormalForgetsThem", {"weightage:0=0", "normal", "weightage:1=2"},
@@ -206,7 +195,6 @@ TEST(MethodReplay, RecordsNameWhatMadeTheRowsWhateverClicksCameSince)
         // The neighbours: no method made the rows, or one made them again after the click.
         {"a click, covered", {"click", "label:covered"}, "Repertorisation: Symptoms Covered", ""},
         {"covered, totality", {"label:covered", "label:totality"}, "Repertorisation: Normal", ""},
-        {"a filter, a click, mind", {"drug-filter:6", "click", "mind"}, "Repertorisation: Mind Symptoms", ""},
         {"a filter, a click, sorted", {"drug-filter:6", "click", "sorted"}, "Repertorisation: Sorted List of Remedies",
             ""},
     };
@@ -256,11 +244,8 @@ TEST(MethodsPicks, PopupCommandsOfThePickedRowAndSymptom)
     EXPECT_EQ(m.RemedyForReport(), std::optional<std::string>("Lach"));
     c.session->Pick(0, m.PickedSymptom());
     std::vector<ChosenRemedy> chosen;
-    EXPECT_TRUE(m.PrepareConversion(chosen));
-    EXPECT_EQ(m.PrepareConversion(chosen),
-        (std::vector<ChartRow>{{testing::kAcon, "Acon", 8, 3}, {testing::kCalc, "Calc", 7, 4},
-            {testing::kBell, "Bell", 5, 2}, {testing::kNatM, "Nat-m", 3, 2}, {testing::kSulph, "Sulph", 3, 2},
-            {testing::kApis, "Apis", 1, 1}, {testing::kLach, "Lach", 1, 1}}));
+    ASSERT_TRUE(m.PrepareConversion(chosen));
+    EXPECT_EQ(m.PrepareConversion(chosen)->back(), (ChartRow{testing::kLach, "Lach", 1, 1})); // the chart's rows
     EXPECT_EQ(chosen, (std::vector<ChosenRemedy>{{testing::kAcon, "Acon"}})); // picked twice, listed once
     EXPECT_TRUE(m.PrepareDrugList());
     c.session->Pick(m.PickedRemedy(), 4);
@@ -274,6 +259,74 @@ TEST(MethodsPicks, PopupCommandsOfThePickedRowAndSymptom)
     EXPECT_FALSE(m.RemedyForReport().has_value());
     EXPECT_EQ(c.sink.Texts(),
         (std::vector<std::string>{"Remedy not selected", "Acon  this drug already selectd", "Remedy not selected"}));
+}
+
+TEST(DrugFilterModel, MaskDescriptionAndKingdomOfTheBoxes)
+{
+    struct Case
+    {
+        std::vector<int> boxes;
+        std::uint32_t mask;
+        std::string description;
+        int kingdom;
+    };
+    const Case cases[] = {
+        {{}, 0u, "", kKingdomNone}, {{kHot, kPsoric}, 0x21u, "Psoric, Hot", kKingdomNone},
+        {{4}, 0x8u, "S&yphilitic", kKingdomNone},
+        {{kAnimal, kPlant}, (1u << 19) | (1u << 21), "Plant, Animal", kKingdomAnimal},
+        {{kPlant, 0, 40}, 1u << 19, "Plant", kKingdomPlant}, // numbers out of range are ignored
+    };
+    for (const Case& c : cases) {
+        CDrugFilterModel model;
+        for (const int k : c.boxes)
+            model.SetChecked(k, true);
+        const DrugFilterResult result = model.Result();
+        EXPECT_EQ(result.m_nMask, c.mask) << c.description;
+        EXPECT_EQ(result.m_strDescription, c.description);
+        EXPECT_EQ(result.m_nKingdom, c.kingdom) << c.description;
+    }
+}
+
+TEST(DrugFilterModel, ReopensWithTheChoiceOfItsOk)
+{
+    CDrugFilterModel model;
+    model.SetChecked(15, true);
+    model.SetChecked(31, true);
+    const CDrugFilterModel reopened(model.Result().m_arrChosen);
+    for (int k = 1; k <= kDrugPropertyCount; ++k)
+        EXPECT_EQ(reopened.IsChecked(k), k == 15 || k == 31) << k;
+    EXPECT_EQ(CDrugFilterModel({0, 2, 99}).Result().m_arrChosen, (std::vector<int>{2}));
+}
+
+TEST(WeightageModel, StoredIntensitiesBeyondTheSetAreNotCopied)
+{
+    const Symptoms three(3);
+    // Stored when the set had five symptoms; keys 3 and 4 have no symptom now.
+    CWeightageModel model(three.set, {{0, 4}, {1, 0}, {2, 9}, {3, 7}, {4, 7}});
+    EXPECT_EQ(model.Ok(), (std::vector<IntensityEntry>{{0, 4}, {1, 0}, {2, 9}}));
+    model.SetIntensity(1, 10); // not an intensity
+    model.SetIntensity(5, 2); // no such symptom
+    EXPECT_EQ(model.Intensity(1), 0);
+    EXPECT_EQ(CWeightageModel(three.set, {}).Ok(), (std::vector<IntensityEntry>{{0, 1}, {1, 1}, {2, 1}}));
+}
+
+TEST(WeightageModel, ScrollingStepsAndTheThumb)
+{
+    const Symptoms twenty(20);
+    CWeightageModel model(twenty.set, {});
+    model.RowSelectionChanged(7, 5); // no such row: symptom 7 is not shown
+    EXPECT_EQ(model.Intensity(7), 1);
+    // Pages of five rows up to the last seven symptoms (the steps themselves are the scroll bar's, tested there).
+    model.PageDown();
+    EXPECT_EQ(model.Position(), 5);
+    model.PageDown();
+    model.PageDown();
+    model.LineDown();
+    EXPECT_EQ(model.Position(), 13);
+    EXPECT_EQ(model.SymptomOfRow(6), 19);
+    // A list's choice belongs to the symptom shown in its row.
+    model.RowSelectionChanged(2, 0);
+    EXPECT_EQ(model.Intensity(15), 0);
 }
 
 } // namespace
