@@ -49,10 +49,10 @@ struct Engine
     static std::unique_ptr<CRemedyCatalogue> Catalogue(
         IMessageSink& sink, const std::vector<fixtures::CatalogueRemedy>& remedies)
     {
-        const auto images = fixtures::EncodeCatalogue(remedies.empty()
-                ? std::vector<fixtures::CatalogueRemedy>{{"acon.", "A"}, {"Apis.", "B"}, {"bell.", "C"}, {"Bry.", "D"},
-                    {"calc.", "E"}, {"Carb-v.", "F"}, {"Nux-v.", "G"}, {"Puls.", "H"}, {"Sep.", "I"}, {"Sulph.", "J"}}
-                : remedies);
+        static const std::vector<fixtures::CatalogueRemedy> ten{{"acon.", "A"}, {"Apis.", "B"}, {"bell.", "C"},
+            {"Bry.", "D"}, {"calc.", "E"}, {"Carb-v.", "F"}, {"Nux-v.", "G"}, {"Puls.", "H"}, {"Sep.", "I"},
+            {"Sulph.", "J"}};
+        const auto images = fixtures::EncodeCatalogue(remedies.empty() ? ten : remedies);
         return CRemedyCatalogue::FromImages(images.drugDat, images.druglDat, images.fulldrugTxt, sink);
     }
 
@@ -287,7 +287,7 @@ TEST(EngineCrossCheck, TotalsCountsOrdersAndGradesAgreeWithRecomputation)
             cells[{entry.code, s}] = entry.grade;
         }
     const CRepEngine& engine = *c.engine;
-    for (const auto [mode, label] : {std::pair{SortBySymptomsCovered, ChartLabel::Covered},
+    for (const auto& [mode, label] : {std::pair{SortBySymptomsCovered, ChartLabel::Covered},
              {SortByName, ChartLabel::Name}, {SortByTotality, ChartLabel::Totality}}) {
         ChartCommand click{ChartVerb::Label};
         click.label = label;
