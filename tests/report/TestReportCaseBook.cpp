@@ -1,12 +1,10 @@
 // quillon-report's case book commands: an analysis saved by its actions replays as those actions do, on the visit
 // it was saved on; a visit whose symptoms changed replays what still applies.
+#include "ReportFixture.h"
 #include "TestConfig.h"
 #include "casebook/AnalysisReplay.h"
-#include "fixtures/CaseWriters.h"
-#include "sample/SampleGenerator.h"
 #include "support/InChild.h"
 #include "support/ReportRun.h"
-#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -17,20 +15,15 @@
 #include <unistd.h>
 
 using namespace quillon;
-using quillon::testing::RunReport;
+using namespace quillon::testing;
 
 namespace {
-
-const fixtures::SymptomSpec kFear{"MIND - FEAR", 'M', 1, 2, {{0, 3}, {1, 1}}};
-const fixtures::SymptomSpec kCold{"GENERALITIES - COLD", 'G', 1, 2, {{2, 2}, {0, 1}}};
-const fixtures::SymptomSpec kPain{"HEAD - PAIN", 'F', 6, 2, {{1, 2}, {3, 1}}};
 
 struct Practice
 {
     Practice()
     {
-        folder.WriteCatalogue({{"Acon.", "Aconitum napellus", 1u << 19}, {"Bell.", "Belladonna", (1u << 19) | 1u},
-            {"Calc.", "Calcarea carbonica", 1u << 21}, {"Sulph.", "Sulphur", (1u << 20) | 1u}});
+        WriteFourRemedies(folder);
         folder.Write("PatDet.txt",
             fixtures::EncodePatientIndex("Dr. A. Iyer", {{"7", "Zoe Rao", "30", "01/02/2003"}, {"8", "N", "4", "x"}}));
         Visit({kFear, kCold, kPain});
@@ -41,19 +34,21 @@ struct Practice
     {
         folder.Write("7.rsy", fixtures::EncodeRsy({{5, 1, 2003, {kPain}}, {day, 2, 2003, symptoms}}));
     }
-    quillon::testing::ReportResult Run(std::vector<std::string> args, const std::string& book = "book.sqlite") const
+    // A command with the case book of the practice's folder, run on the folder `dir` (empty: the practice's own).
+    ReportResult Run(std::vector<std::string> args, const std::string& book = "book.sqlite",
+        const std::filesystem::path& dir = {}) const
     {
         args.insert(args.begin(), {"--casebook", (folder.Path() / book).string()});
-        return RunReport(folder.Path(), std::move(args));
+        return RunReport(dir.empty() ? folder.Path() : dir, std::move(args));
     }
     // The practice's files without its case books, copied into another folder.
-    void CopyTo(const quillon::testing::TempFolder& to) const
+    void CopyTo(const TempFolder& to) const
     {
         for (const auto& entry : std::filesystem::directory_iterator(folder.Path()))
             if (entry.path().filename().string().rfind("book.sqlite", 0) != 0)
                 std::filesystem::copy_file(entry.path(), to.Path() / entry.path().filename());
     }
-    quillon::testing::TempFolder folder;
+    TempFolder folder;
 };
 
 } // namespace
@@ -134,52 +129,39 @@ TEST(ReportCaseBook, WrongCommandLinesAndMissingAnalysesSayWhy)
 TEST(ReportCaseBook, SavesRacingToMakeTheBookAreAllInTheLiveBook)
 {
     const Practice p;
+    const TempFolder printed;
     const auto data = p.folder.Path() / "data";
-    const auto book = data / "casebook.sqlite";
     const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(20);
     int round = 0;
     for (; round < 40 && std::chrono::steady_clock::now() < until; ++round) {
         std::filesystem::remove_all(data);
-        // Three processes wait at one gate, then each saves into the data folder that has no book yet.
+        // Three processes wait at one gate, then each saves into the data folder that has no book yet and leaves
+        // what it printed in a file of its own.
         int gate[2];
         ASSERT_EQ(pipe(gate), 0);
-        struct Child
-        {
-            pid_t pid;
-            int out;
-            std::string name;
-        };
-        std::vector<Child> children;
+        const auto nameOf = [round](int n) { return "race " + std::to_string(round) + "." + std::to_string(n); };
+        std::vector<pid_t> children;
         for (int n = 0; n < 3; ++n) {
-            int out[2];
-            ASSERT_EQ(pipe(out), 0);
-            const std::string name = "race " + std::to_string(round) + "." + std::to_string(n);
-            const pid_t pid = fork();
-            if (pid == 0) {
+            children.push_back(fork());
+            if (children.back() == 0) {
                 close(gate[1]);
                 char x;
                 (void)!read(gate[0], &x, 1);
-                const auto result = RunReport(p.folder.Path(),
-                    {"--casebook", book.string(), "save-analysis", "7", "--visit", "1", "--name", name});
-                (void)!write(out[1], result.out.data(), result.out.size());
+                const auto result
+                    = p.Run({"save-analysis", "7", "--visit", "1", "--name", nameOf(n)}, "data/casebook.sqlite");
+                fixtures::WriteBytes(printed.Path() / std::to_string(n), result.out);
                 _exit(result.status);
             }
-            close(out[1]);
-            children.push_back({pid, out[0], name});
         }
         close(gate[0]);
         close(gate[1]);
         std::vector<std::pair<std::string, std::string>> saved; // name, id printed
-        for (const Child& child : children) {
-            std::string out;
-            char buffer[256];
-            for (ssize_t n; (n = read(child.out, buffer, sizeof buffer)) > 0;)
-                out.append(buffer, static_cast<std::size_t>(n));
-            close(child.out);
+        for (int n = 0; n < 3; ++n) {
             int status = 0;
-            waitpid(child.pid, &status, 0);
+            waitpid(children[n], &status, 0);
+            const std::string out = ReadBytes(printed.Path() / std::to_string(n));
             if (WIFEXITED(status) && WEXITSTATUS(status) == 0 && !out.empty())
-                saved.emplace_back(child.name, out.substr(0, out.find('\n')));
+                saved.emplace_back(nameOf(n), out.substr(0, out.find('\n')));
         }
         EXPECT_FALSE(saved.empty()) << round;
         // Every save reported as done is in the book under its name and id; nothing was moved aside.
@@ -227,17 +209,12 @@ TEST(ReportCaseBook, AnalysesFollowTheirPracticeToAnotherFolder)
 {
     const Practice p;
     ASSERT_EQ(p.Run({"save-analysis", "7", "--visit", "1", "--name", "First look", "--do", "mind"}).out, "1\n");
-    const std::vector<std::string> book{"--casebook", (p.folder.Path() / "book.sqlite").string()};
-    const auto run = [&book](const quillon::testing::TempFolder& dir, std::vector<std::string> args) {
-        args.insert(args.begin(), book.begin(), book.end());
-        return RunReport(dir.Path(), std::move(args));
-    };
-    const quillon::testing::TempFolder other;
+    const TempFolder other;
     p.CopyTo(other);
     fixtures::WriteBytes(
         other.Path() / "7.rsy", fixtures::EncodeRsy({{5, 1, 2003, {kPain}}, {1, 2, 2003, {kFear, kPain}}}));
-    EXPECT_EQ(run(other, {"analyses", "7"}).out, "");
-    const auto refused = run(other, {"chart", "7", "--analysis", "1"});
+    EXPECT_EQ(p.Run({"analyses", "7"}, "book.sqlite", other.Path()).out, "");
+    const auto refused = p.Run({"chart", "7", "--analysis", "1"}, "book.sqlite", other.Path());
     EXPECT_EQ(refused.status, 1);
     EXPECT_NE(refused.err.find("analysis 1 belongs to the practice"), std::string::npos) << refused.err;
 }
@@ -248,7 +225,7 @@ TEST(ReportCaseBook, AReadOnlyBookListsAPracticeFoundInAnotherFolder)
 {
     const Practice p;
     ASSERT_EQ(p.Run({"save-analysis", "7", "--visit", "1", "--name", "First look", "--do", "mind"}).out, "1\n");
-    const quillon::testing::TempFolder moved;
+    const TempFolder moved;
     p.CopyTo(moved);
     // Readable by everyone, writable by its owner alone: read-only to the unprivileged child below.
     using std::filesystem::perms;
@@ -260,18 +237,17 @@ TEST(ReportCaseBook, AReadOnlyBookListsAPracticeFoundInAnotherFolder)
                 entry.path(), perms::owner_read | perms::owner_write | perms::group_read | perms::others_read);
     }
     const auto bookPath = p.folder.Path() / "book.sqlite";
-    const auto bytes = quillon::testing::ReadBytes(bookPath);
-    const std::string listed = quillon::testing::InChild(
+    const auto bytes = ReadBytes(bookPath);
+    const std::string listed = InChild(
         [&] {
-            const std::vector<std::string> args{"--casebook", bookPath.string(), "analyses", "7"};
-            const auto first = RunReport(moved.Path(), args);
-            const auto again = RunReport(moved.Path(), args);
+            const auto first = p.Run({"analyses", "7"}, "book.sqlite", moved.Path());
+            const auto again = p.Run({"analyses", "7"}, "book.sqlite", moved.Path());
             return std::to_string(first.status) + "|" + first.out + "|" + first.err + "|" + again.out;
         },
         true);
     const std::string row = "A\t1\t01/02/2003\tFirst look\t1\t\n";
     EXPECT_EQ(listed, "0|" + row + "||" + row);
-    EXPECT_EQ(quillon::testing::ReadBytes(bookPath), bytes);
+    EXPECT_EQ(ReadBytes(bookPath), bytes);
     // The neighbour: the practice's own folder lists it as before.
     EXPECT_EQ(p.Run({"analyses", "7"}).out, row);
 }
@@ -280,7 +256,7 @@ TEST(ReportCaseBook, AReadOnlyBookListsAPracticeFoundInAnotherFolder)
 // every dialog and its Cancel), replays each to the chart that release printed, byte for byte.
 TEST(ReportCaseBook, ABookSavedByAnEarlierReleaseReplaysItsChartsUnchanged)
 {
-    const quillon::testing::TempFolder folder;
+    const TempFolder folder;
     sample::WritePractice(sample::BuildPractice(QUILLON_SAMPLE_SOURCE), folder.Path());
     const auto book = folder.Path() / "book.sqlite";
     std::filesystem::copy_file(QUILLON_TEST_DATA "/casebook/steps-before-meaning.sqlite", book);
