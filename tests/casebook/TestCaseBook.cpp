@@ -4,13 +4,11 @@
 #include "casebook/CaseBook.h"
 #include "casebook/CaseBookChecks.h"
 #include "casebook/CaseBookJson.h"
-#include "casebook/CaseBookSchema.h"
 #include "casebook/CaseBookVisit.h"
 #include "casedata/ByteReader.h"
 #include "support/AllocationCounter.h"
 #include "support/TempFolder.h"
 
-#include <SQLiteCpp/SQLiteCpp.h>
 #include <gtest/gtest.h>
 
 #include <map>
@@ -184,15 +182,12 @@ TEST(CaseBook, UpgradesAVersion1File)
 {
     quillon::testing::TempFolder folder;
     const auto path = folder.Path() / "casebook.sqlite";
-    {
-        SQLite::Database db(path.string(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
-        ApplyCaseBookMigration(db, 1);
-        db.exec("INSERT INTO practices VALUES(1, '/practice', 'Helen Marsh');"
-                "INSERT INTO patients VALUES(1, 1, '1001', 'Anna Berger');"
-                "INSERT INTO analyses VALUES(7, 1, '12/03/2002', 'ff', 'Old', 'note', 't0', 't1',"
-                " 'mind\ndrop:0:1\n\nsorted\n');"
-                "INSERT INTO analyses VALUES(8, 1, '12/03/2002', 'ff', 'Empty', '', 't0', 't1', '');");
-    }
+    quillon::testing::WriteEarlierBook(path, 1,
+        "INSERT INTO practices VALUES(1, '/practice', 'Helen Marsh');"
+        "INSERT INTO patients VALUES(1, 1, '1001', 'Anna Berger');"
+        "INSERT INTO analyses VALUES(7, 1, '12/03/2002', 'ff', 'Old', 'note', 't0', 't1', "
+        "'mind\ndrop:0:1\n\nsorted\n');"
+        "INSERT INTO analyses VALUES(8, 1, '12/03/2002', 'ff', 'Empty', '', 't0', 't1', '');");
     RecordingMessageSink sink;
     auto book = CCaseBook::Open(path, sink);
     ASSERT_TRUE(book);
