@@ -15,6 +15,7 @@
 #include <tuple>
 
 using namespace quillon;
+using quillon::testing::Analysis;
 using quillon::testing::Clock;
 using quillon::testing::kAnna;
 
@@ -22,11 +23,6 @@ namespace {
 
 // Anna's neighbour: the same registration number in another practice must never show among her analyses.
 const PatientIdentity kOtherPractice{{"/practice2", "Helen Marsh"}, "1001", "Anna Berger"};
-
-AnalysisRecord Analysis(std::string name, std::vector<std::string> steps, std::string date = "12/03/2002")
-{
-    return quillon::testing::Analysis(std::move(name), std::move(steps), {std::move(date), "00000000000000aa"});
-}
 
 } // namespace
 
@@ -38,7 +34,7 @@ TEST(CaseBook, SavesListsUpdatesAndKeepsPrescriptionsOfDeletedAnalyses)
     ASSERT_TRUE(book);
     const auto first = book->SaveAnalysis(kAnna, Analysis("First", {"mind", "drop:0:1"}));
     const auto other = book->SaveAnalysis(kOtherPractice, Analysis("First", {"rest"}));
-    const auto second = book->SaveAnalysis(kAnna, Analysis("Second", {}, "19/03/2002"));
+    const auto second = book->SaveAnalysis(kAnna, Analysis("Second", {}, {"19/03/2002", "00000000000000aa"}));
     ASSERT_TRUE(first && second && other);
     // Saving again under the same visit and name updates it; with its id, it may be renamed.
     EXPECT_EQ(book->SaveAnalysis(kAnna, Analysis("First", {"general"})), first);
