@@ -310,9 +310,11 @@ struct Practice
         args.insert(args.begin(), {"--casebook", (folder.Path() / book).string()});
         return RunReport(dir.empty() ? folder.Path() : dir, std::move(args));
     }
-    // The practice's files without its case books, copied into another folder.
-    void CopyTo(const TempFolder& to) const
+    // Patient 7's visit analysed ("First look", mind), then the practice's files without its case books copied into
+    // another folder.
+    void SaveAndCopyTo(const TempFolder& to) const
     {
+        EXPECT_EQ(Run({"save-analysis", "7", "--visit", "1", "--name", "First look", "--do", "mind"}).out, "1\n");
         for (const auto& entry : std::filesystem::directory_iterator(folder.Path()))
             if (entry.path().filename().string().rfind("book.sqlite", 0) != 0)
                 std::filesystem::copy_file(entry.path(), to.Path() / entry.path().filename());
@@ -483,9 +485,8 @@ TEST(ReportCaseBook, ABookDamagedPastItsFirstPageListsNothingAndFails)
 TEST(ReportCaseBook, AnalysesFollowTheirPracticeToAnotherFolder)
 {
     const Practice p;
-    ASSERT_EQ(p.Run({"save-analysis", "7", "--visit", "1", "--name", "First look", "--do", "mind"}).out, "1\n");
     const TempFolder other;
-    p.CopyTo(other);
+    p.SaveAndCopyTo(other);
     fixtures::WriteBytes(
         other.Path() / "7.rsy", fixtures::EncodeRsy({{5, 1, 2003, {kPain}}, {1, 2, 2003, {kFear, kPain}}}));
     EXPECT_EQ(p.Run({"analyses", "7"}, "book.sqlite", other.Path()).out, "");
@@ -499,9 +500,8 @@ TEST(ReportCaseBook, AnalysesFollowTheirPracticeToAnotherFolder)
 TEST(ReportCaseBook, AReadOnlyBookListsAPracticeFoundInAnotherFolder)
 {
     const Practice p;
-    ASSERT_EQ(p.Run({"save-analysis", "7", "--visit", "1", "--name", "First look", "--do", "mind"}).out, "1\n");
     const TempFolder moved;
-    p.CopyTo(moved);
+    p.SaveAndCopyTo(moved);
     // Readable by everyone, writable by its owner alone: read-only to the unprivileged child below.
     using std::filesystem::perms;
     for (const auto& dir : {p.folder.Path(), moved.Path()}) {
