@@ -3,6 +3,10 @@
 #pragma once
 
 #include "casebook/CaseBook.h"
+#include "casebook/CaseBookFile.h"
+#include "casebook/CaseBookSchema.h"
+
+#include <SQLiteCpp/SQLiteCpp.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -64,6 +68,25 @@ inline std::vector<std::filesystem::path> MovedAside(const std::filesystem::path
             aside.push_back(entry.path());
     std::sort(aside.begin(), aside.end());
     return aside;
+}
+
+// A book as an earlier release wrote it: the schema of `version`, without the id books carry now, holding what `sql`
+// writes into it.
+inline void WriteEarlierBook(const std::filesystem::path& path, int version, const std::string& sql)
+{
+    SQLite::Database db(path.string(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
+    db.exec("PRAGMA journal_mode = WAL");
+    for (int to = 1; to <= version; ++to)
+        ApplyCaseBookMigration(db, to);
+    db.exec(sql);
+}
+
+// A case book of a version newer than this program's: its own application id, a schema version past ours.
+inline void WriteNewerBook(const std::filesystem::path& path)
+{
+    SQLite::Database(path.string(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE)
+        .exec("CREATE TABLE future(x); PRAGMA user_version = " + std::to_string(CCaseBook::kSchemaVersion + 1)
+            + "; PRAGMA application_id = " + std::to_string(kCaseBookApplicationId));
 }
 
 } // namespace quillon::testing

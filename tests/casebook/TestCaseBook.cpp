@@ -4,19 +4,18 @@
 #include "casebook/CaseBook.h"
 #include "casebook/CaseBookChecks.h"
 #include "casebook/CaseBookJson.h"
-#include "casebook/CaseBookSchema.h"
 #include "casebook/CaseBookVisit.h"
 #include "casedata/ByteReader.h"
 #include "support/AllocationCounter.h"
 #include "support/TempFolder.h"
 
-#include <SQLiteCpp/SQLiteCpp.h>
 #include <gtest/gtest.h>
 
 #include <map>
 #include <tuple>
 
 using namespace quillon;
+using quillon::testing::Analysis;
 using quillon::testing::Clock;
 using quillon::testing::kAnna;
 
@@ -24,11 +23,6 @@ namespace {
 
 // Anna's neighbour: the same registration number in another practice must never show among her analyses.
 const PatientIdentity kOtherPractice{{"/practice2", "Helen Marsh"}, "1001", "Anna Berger"};
-
-AnalysisRecord Analysis(std::string name, std::vector<std::string> steps, std::string date = "12/03/2002")
-{
-    return quillon::testing::Analysis(std::move(name), std::move(steps), {std::move(date), "00000000000000aa"});
-}
 
 } // namespace
 
@@ -40,7 +34,7 @@ TEST(CaseBook, SavesListsUpdatesAndKeepsPrescriptionsOfDeletedAnalyses)
     ASSERT_TRUE(book);
     const auto first = book->SaveAnalysis(kAnna, Analysis("First", {"mind", "drop:0:1"}));
     const auto other = book->SaveAnalysis(kOtherPractice, Analysis("First", {"rest"}));
-    const auto second = book->SaveAnalysis(kAnna, Analysis("Second", {}, "19/03/2002"));
+    const auto second = book->SaveAnalysis(kAnna, Analysis("Second", {}, {"19/03/2002", "00000000000000aa"}));
     ASSERT_TRUE(first && second && other);
     // Saving again under the same visit and name updates it; with its id, it may be renamed.
     EXPECT_EQ(book->SaveAnalysis(kAnna, Analysis("First", {"general"})), first);
@@ -184,15 +178,12 @@ TEST(CaseBook, UpgradesAVersion1File)
 {
     quillon::testing::TempFolder folder;
     const auto path = folder.Path() / "casebook.sqlite";
-    {
-        SQLite::Database db(path.string(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
-        ApplyCaseBookMigration(db, 1);
-        db.exec("INSERT INTO practices VALUES(1, '/practice', 'Helen Marsh');"
-                "INSERT INTO patients VALUES(1, 1, '1001', 'Anna Berger');"
-                "INSERT INTO analyses VALUES(7, 1, '12/03/2002', 'ff', 'Old', 'note', 't0', 't1',"
-                " 'mind\ndrop:0:1\n\nsorted\n');"
-                "INSERT INTO analyses VALUES(8, 1, '12/03/2002', 'ff', 'Empty', '', 't0', 't1', '');");
-    }
+    quillon::testing::WriteEarlierBook(path, 1,
+        "INSERT INTO practices VALUES(1, '/practice', 'Helen Marsh');"
+        "INSERT INTO patients VALUES(1, 1, '1001', 'Anna Berger');"
+        "INSERT INTO analyses VALUES(7, 1, '12/03/2002', 'ff', 'Old', 'note', 't0', 't1', "
+        "'mind\ndrop:0:1\n\nsorted\n');"
+        "INSERT INTO analyses VALUES(8, 1, '12/03/2002', 'ff', 'Empty', '', 't0', 't1', '');");
     RecordingMessageSink sink;
     auto book = CCaseBook::Open(path, sink);
     ASSERT_TRUE(book);

@@ -3,7 +3,6 @@
 #include "CaseBookFixture.h"
 #include "casebook/CaseBook.h"
 #include "casebook/CaseBookJson.h"
-#include "casebook/CaseBookSchema.h"
 #include "casebook/CaseBookVisit.h"
 #include "casedata/ByteReader.h"
 #include "casedata/CaseStore.h"
@@ -405,22 +404,17 @@ TEST(CaseBookSchema, AVersion2BookKeepsItsAnalysesAndPrescriptions)
 {
     quillon::testing::TempFolder folder;
     const auto path = folder.Path() / "casebook.sqlite";
-    {
-        SQLite::Database db(path.string(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
-        ApplyCaseBookMigration(db, 1);
-        ApplyCaseBookMigration(db, 2);
-        db.exec("INSERT INTO practices VALUES(1, '/practice', 'Helen Marsh');"
-                "INSERT INTO patients VALUES(1, 1, '1001', 'Anna Berger');"
-                "INSERT INTO analyses(id, patient_id, visit_date, fingerprint, name, notes, created, changed, caption,"
-                " top_remedies, step_count) VALUES(7, 1, '12/03/2002', 'ff', 'Old', 'note', '2025-01-01T00:00:00Z',"
-                " '2025-01-02T00:00:00Z', 'Repertorisation:', 'Acon\nSulph', 2);"
-                "INSERT INTO steps VALUES(7, 0, 'mind'), (7, 1, 'drop:0:1');"
-                "INSERT INTO prescriptions(id, patient_id, analysis_id, remedy_code, remedy_name, potency, date,"
-                " created) VALUES(3, 1, 7, 4, 'Aconitum napellus', '30C', '2025-01-02', '2025-01-02T00:00:00Z'),"
-                " (4, 1, 7, 4, 'Aconitum napellus', '30C', '2025-01-02', '2025-01-02T00:00:00Z'),"
-                " (5, 1, NULL, 7, 'Sulphur', '200', '2025-01-03', '2025-01-03T00:00:00Z');");
-        db.exec("PRAGMA user_version = 2");
-    }
+    WriteEarlierBook(path, 2,
+        "INSERT INTO practices VALUES(1, '/practice', 'Helen Marsh');"
+        "INSERT INTO patients VALUES(1, 1, '1001', 'Anna Berger');"
+        "INSERT INTO analyses(id, patient_id, visit_date, fingerprint, name, notes, created, changed, caption,"
+        " top_remedies, step_count) VALUES(7, 1, '12/03/2002', 'ff', 'Old', 'note', '2025-01-01T00:00:00Z',"
+        " '2025-01-02T00:00:00Z', 'Repertorisation:', 'Acon\nSulph', 2);"
+        "INSERT INTO steps VALUES(7, 0, 'mind'), (7, 1, 'drop:0:1');"
+        "INSERT INTO prescriptions(id, patient_id, analysis_id, remedy_code, remedy_name, potency, date,"
+        " created) VALUES(3, 1, 7, 4, 'Aconitum napellus', '30C', '2025-01-02', '2025-01-02T00:00:00Z'),"
+        " (4, 1, 7, 4, 'Aconitum napellus', '30C', '2025-01-02', '2025-01-02T00:00:00Z'),"
+        " (5, 1, NULL, 7, 'Sulphur', '200', '2025-01-03', '2025-01-03T00:00:00Z');");
     RecordingMessageSink sink;
     auto book = CCaseBook::Open(path, sink);
     ASSERT_TRUE(book);

@@ -1,10 +1,10 @@
 // The case book's file as the opening finds it: damaged past its first page, with a log, another program's, written
-// before books carried their id, a link, read-only, on a full disk; and a read that fails after the opening.
+// before books carried their id, a link, read-only, on a full disk; a read that fails after the opening; and the
+// book under harm: a writer killed mid-save, another process holding the lock.
 #include "CaseBookFixture.h"
 #include "casebook/CaseBook.h"
 #include "casebook/CaseBookFile.h"
 #include "casebook/CaseBookJson.h"
-#include "casebook/CaseBookSchema.h"
 #include "support/InChild.h"
 #include "support/TempFolder.h"
 
@@ -16,8 +16,10 @@
 #include <cerrno>
 #include <csignal>
 #include <fcntl.h>
+#include <functional>
 #include <map>
 #include <memory>
+#include <random>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -52,6 +54,25 @@ void SpoilPage(const std::filesystem::path& path, int page)
     close(fd);
 }
 
+// Runs `child` in a child process, which ends when it returns, and gives its pid once the child has called the
+// `ready` it is handed (-1 if it ended first).
+pid_t SpawnReady(const std::function<void(const std::function<void()>& ready)>& child)
+{
+    int ready[2];
+    if (pipe(ready) != 0)
+        return -1;
+    const pid_t pid = fork();
+    if (pid == 0) {
+        child([&ready] { (void)!write(ready[1], "x", 1); });
+        _exit(0);
+    }
+    close(ready[1]);
+    char x;
+    const bool signalled = read(ready[0], &x, 1) == 1;
+    close(ready[0]);
+    return signalled ? pid : -1;
+}
+
 std::filesystem::path Suffixed(std::filesystem::path path, const char* suffix)
 {
     path += suffix;
@@ -68,28 +89,20 @@ TEST(CaseBookFile, ABookDamagedPastItsFirstPageIsMovedAsideWithItsLogByteForByte
         FillBook(path);
         const int pages = PageCount(path);
         ASSERT_GT(pages, 20);
-        int ready[2];
-        ASSERT_EQ(pipe(ready), 0);
-        pid_t writer = 0;
         if (withLog) {
             // Another process writes into the log and is killed before any checkpoint: the log and its index stay.
-            writer = fork();
-            if (writer == 0) {
+            const pid_t writer = SpawnReady([&path](const auto& ready) {
                 SQLite::Database db(path.string(), SQLite::OPEN_READWRITE);
                 db.exec("PRAGMA wal_autocheckpoint = 0");
                 db.exec("INSERT INTO practices(folder, physician) VALUES('/in the log', '')");
-                (void)!write(ready[1], "x", 1);
+                ready();
                 pause();
-                _exit(0);
-            }
-            char x;
-            ASSERT_EQ(read(ready[0], &x, 1), 1);
+            });
+            ASSERT_GT(writer, 0);
             kill(writer, SIGKILL);
             waitpid(writer, nullptr, 0);
             ASSERT_GT(std::filesystem::file_size(Suffixed(path, "-wal")), 0u);
         }
-        close(ready[0]);
-        close(ready[1]);
         // The middle of the steps, far from the first page and from what the log holds.
         SpoilPage(path, pages / 2);
         const std::string book = ReadBytes(path), wal = ReadBytes(Suffixed(path, "-wal")),
@@ -144,15 +157,11 @@ TEST(CaseBookFile, AnExportThatFailsWritesNothingAndSaysWhy)
 // program's, of a schema we never wrote) is moved aside byte for byte and a new book started.
 TEST(CaseBookFile, OnlyACaseBookIsOpenedAndAnythingElseIsMovedAsideUnchanged)
 {
-    // The exact schema of a book written before books carried their id, at version 1 or 2.
+    // The exact schema of a book written before books carried their id, at version 1 or 2, and `extra` done to it.
     const auto legacy = [](int version, const char* extra) {
         return [version, extra](const std::filesystem::path& p) {
-            SQLite::Database db(p.string(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
-            db.exec("PRAGMA journal_mode = WAL");
-            for (int to = 1; to <= version; ++to)
-                ApplyCaseBookMigration(db, to);
-            db.exec("INSERT INTO practices VALUES(1, '/practice', 'Helen Marsh')");
-            db.exec(extra);
+            WriteEarlierBook(
+                p, version, std::string("INSERT INTO practices VALUES(1, '/practice', 'Helen Marsh');") + extra);
         };
     };
     const auto foreign = [](std::string sql) {
@@ -175,18 +184,8 @@ TEST(CaseBookFile, OnlyACaseBookIsOpenedAndAnythingElseIsMovedAsideUnchanged)
         {"version 2 with a table too many", legacy(2, "CREATE TABLE y(z)"), MovedAsideUnchanged},
         {"version 1 with a column missing", legacy(1, "ALTER TABLE analyses DROP COLUMN notes"), MovedAsideUnchanged},
         {"another program's", foreign("CREATE TABLE notes(x)"), MovedAsideUnchanged},
-        {"another program's, user_version 1", foreign("CREATE TABLE notes(x); PRAGMA user_version = 1"),
-            MovedAsideUnchanged},
-        {"another program's, user_version 2",
-            foreign("CREATE TABLE practices(id, folder, physician); PRAGMA user_version = 2"), MovedAsideUnchanged},
-        {"another program's, user_version 3", foreign("CREATE TABLE future(x); PRAGMA user_version = 3"),
-            MovedAsideUnchanged},
         {"another program's id", foreign("CREATE TABLE notes(x); PRAGMA application_id = 1"), MovedAsideUnchanged},
-        {"a newer version of ours",
-            foreign("CREATE TABLE future(x); PRAGMA user_version = " + std::to_string(CCaseBook::kSchemaVersion + 1)
-                + "; PRAGMA application_id = " + std::to_string(kCaseBookApplicationId)),
-            Refused},
-        {"an empty file", bytes(""), MovedAsideUnchanged},
+        {"a newer version of ours", WriteNewerBook, Refused},
         {"text", bytes("not a database at all, just text"), MovedAsideUnchanged},
         {"a truncated header", bytes(std::string("SQLite format 3\0", 16) + std::string(200, 'x')),
             MovedAsideUnchanged},
@@ -232,11 +231,9 @@ TEST(CaseBookFile, ALinkAtTheBooksNamesIsMovedAsideAndWhatItPointsToIsLeftAlone)
         bool book; // a case book at the book's own name besides
     };
     const Case cases[] = {
-        {"a link to nothing", "casebook.sqlite", nullptr, false},
         {"a link to an empty file", "casebook.sqlite", "", false},
         {"a link to a case book", "casebook.sqlite", "book", false},
         {"a link at the log", "casebook.sqlite-wal", "", true},
-        {"a link at the log's index", "casebook.sqlite-shm", nullptr, true},
         {"a log without its book", "casebook.sqlite-wal", nullptr, false},
     };
     for (const Case& c : cases) {
@@ -301,6 +298,86 @@ TEST(CaseBookFile, AReadOnlyBookListsAndExportsAndSaysASaveCannotBeWritten)
             + " cannot be written (it or its folder is read-only); nothing was saved.;");
     EXPECT_FALSE(std::filesystem::exists(Suffixed(path, "-shm")));
     EXPECT_FALSE(std::filesystem::exists(Suffixed(path, "-wal")));
+}
+
+TEST(CaseBookReliability, AKilledSaveLeavesTheBookBeforeOrAfterIt)
+{
+    TempFolder folder;
+    const auto path = folder.Path() / "casebook.sqlite";
+    std::mt19937 random(25);
+    for (int round = 0; round < 12; ++round) {
+        // The kill comes after the round's first save, so that every round has saved something.
+        const pid_t writer = SpawnReady([&path, round](const auto& saved) {
+            NullMessageSink quiet;
+            auto book = CCaseBook::Open(path, quiet);
+            // Updates of one analysis (its steps replaced) and new ones, for ever; each save reported as done.
+            for (int n = 1;; ++n) {
+                const int steps = 200 + (n * 37 + round) % 800;
+                AnalysisRecord a = Drops(std::to_string(steps), steps);
+                a.name = n % 2 ? a.name : "updated";
+                if (book->SaveAnalysis(kAnna, a) && n == 1)
+                    saved();
+            }
+        });
+        ASSERT_GT(writer, 0) << round;
+        usleep(std::uniform_int_distribution<useconds_t>(20000, 120000)(random));
+        kill(writer, SIGKILL);
+        waitpid(writer, nullptr, 0);
+
+        RecordingMessageSink sink;
+        auto book = CCaseBook::Open(path, sink);
+        ASSERT_TRUE(book) << round << (sink.Texts().empty() ? std::string() : sink.Texts()[0]);
+        EXPECT_TRUE(sink.Messages().empty()) << round;
+        EXPECT_EQ(book->Database().execAndGet("PRAGMA integrity_check").getString(), "ok");
+        const auto rows = book->ListAnalyses(kAnna.practice, "1001");
+        // This round's first save (an analysis of 200 + round steps) is in the book, whole.
+        EXPECT_TRUE(std::any_of(rows.begin(), rows.end(), [round](const AnalysisListing& row) {
+            return row.analysis.name == std::to_string(200 + (37 + round) % 800);
+        })) << round;
+        for (const AnalysisListing& row : rows) {
+            const auto steps = book->LoadAnalysis(row.analysis.id)->steps;
+            // Whole: every step of one save, in order, and no step of another.
+            ASSERT_FALSE(steps.empty());
+            EXPECT_EQ(steps.back(), "drop:" + std::to_string(steps.size() - 1) + ":1");
+            if (row.analysis.name != "updated") {
+                EXPECT_EQ(std::to_string(steps.size()), row.analysis.name);
+            }
+        }
+    }
+}
+
+TEST(CaseBookReliability, ASaveWaitsForAnotherProcessThenSaysItIsBusy)
+{
+    TempFolder folder;
+    const auto path = folder.Path() / "casebook.sqlite";
+    NullMessageSink quiet;
+    ASSERT_TRUE(CCaseBook::Open(path, quiet));
+    struct Case
+    {
+        int holdMs; // how long the other process holds its write transaction
+        int timeoutMs;
+        bool saved;
+    };
+    for (const Case c : {Case{3000, 300, false}, Case{300, 5000, true}}) {
+        const pid_t holder = SpawnReady([&](const auto& ready) {
+            SQLite::Database db(path.string(), SQLite::OPEN_READWRITE);
+            db.exec("BEGIN IMMEDIATE");
+            db.exec("INSERT INTO practices(folder, physician) VALUES('/held', '')");
+            ready();
+            usleep(static_cast<useconds_t>(c.holdMs) * 1000);
+            db.exec("ROLLBACK");
+        });
+        ASSERT_GT(holder, 0);
+        RecordingMessageSink sink;
+        CaseBookOptions options;
+        options.busyTimeoutMs = c.timeoutMs;
+        auto book = CCaseBook::Open(path, sink, options);
+        ASSERT_TRUE(book);
+        EXPECT_EQ(book->SaveAnalysis(kAnna, Drops("3", 3)).has_value(), c.saved);
+        EXPECT_EQ(sink.Texts(), c.saved ? std::vector<std::string>{} : std::vector<std::string>{kMsgCaseBookBusy});
+        kill(holder, SIGKILL);
+        waitpid(holder, nullptr, 0);
+    }
 }
 
 namespace {

@@ -1,12 +1,12 @@
 // The window's case book on the sample practice: without a usable book the window goes on; Ctrl+S, Record
 // Prescription from the remedy popup, rename and delete in Open Analysis, the Case Book page as PDF, and the
 // export and import through the File menu.
+#include "CaseBookFixture.h"
 #include "app/CaseBookCommands.h"
 #include "app/MainFrame.h"
 #include "casebook/CaseBook.h"
 #include "casebook/CaseBookChecks.h"
 #include "casebook/CaseBookDialogs.h"
-#include "casebook/CaseBookFile.h"
 #include "casebook/CaseBookVisit.h"
 #include "chart/ChartCommand.h"
 #include "chart/RepView.h"
@@ -18,8 +18,6 @@
 #include "support/TempFolder.h"
 #include "support/WidgetTest.h"
 #include "symptoms/SelectPatientDialog.h"
-
-#include <SQLiteCpp/SQLiteCpp.h>
 
 #include <QAction>
 #include <QDateEdit>
@@ -36,7 +34,6 @@
 #include <algorithm>
 #include <cstdlib>
 #include <ctime>
-#include <fstream>
 
 using namespace quillon;
 using testing::App;
@@ -141,10 +138,7 @@ private Q_SLOTS:
     {
         const auto path = DefaultCaseBookPath();
         std::filesystem::create_directories(path.parent_path());
-        // A case book of a newer version: its own application id, a schema version past this program's.
-        SQLite::Database(path.string(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE)
-            .exec("CREATE TABLE future(x); PRAGMA user_version = " + std::to_string(CCaseBook::kSchemaVersion + 1)
-                + "; PRAGMA application_id = " + std::to_string(kCaseBookApplicationId));
+        testing::WriteNewerBook(path);
         CRepView* view = OpenChart("1001", "Anna Berger");
         QVERIFY(view);
         g_sink->Clear();
@@ -160,10 +154,7 @@ private Q_SLOTS:
     void exportFailuresWriteNothingAndSaySo()
     {
         const auto path = DefaultCaseBookPath();
-        {
-            std::ofstream damaged(path, std::ios::binary);
-            damaged << std::string(8192, '\x5a');
-        }
+        fixtures::WriteBytes(path, std::string(8192, '\x5a'));
         const auto asked = g_choices->asked;
         const QString file = QString::fromStdString((g_scratch->Path() / "damaged.json").string());
         g_choices->saveFile = file;
@@ -353,10 +344,8 @@ private Q_SLOTS:
         view->Execute(ParseChartCommand("clip:1:2"));
         QCOMPARE(g_sink->Texts().size(), std::size_t(2)); // said when made
         CCaseBook& book = *App().CaseBook()->Book();
-        AnalysisRecord analysis;
-        analysis.visit = CurrentVisit(App().State());
-        analysis.name = "Clipped, then gone";
-        analysis.steps = {"clip:0:1", "clip:1:2", "drop:99:1"};
+        const AnalysisRecord analysis = testing::Analysis(
+            "Clipped, then gone", {"clip:0:1", "clip:1:2", "drop:99:1"}, CurrentVisit(App().State()));
         const auto broken = book.SaveAnalysis(CurrentPatient(App().State().Patient()), analysis);
         QVERIFY(broken);
         g_sink->Clear();
@@ -413,9 +402,7 @@ private Q_SLOTS:
             [&] {
                 const std::int64_t id = book.PatientId(patient);
                 for (int n = 1; n <= count; ++n) {
-                    AnalysisRecord a;
-                    a.visit = CurrentVisit(App().State());
-                    a.name = "Long " + std::to_string(n);
+                    AnalysisRecord a = testing::Analysis("Long " + std::to_string(n), {}, CurrentVisit(App().State()));
                     a.notes = n == count ? "The last note" : "";
                     book.WriteAnalysis(id, a, false);
                 }
@@ -469,11 +456,8 @@ private Q_SLOTS:
         // ambiguous: the question offers both and "None of them" (the answer kept is checked in TestCaseBookData).
         const auto second = copyTo("second");
         CCaseBook& book = *App().CaseBook()->Book();
-        AnalysisRecord there;
-        there.visit = CurrentVisit(App().State());
-        there.name = "Saved in the second";
-        QVERIFY(book.SaveAnalysis(
-            {{std::filesystem::canonical(second).string(), "Helen Marsh"}, "1001", "Anna Berger"}, there));
+        QVERIFY(book.SaveAnalysis({{std::filesystem::canonical(second).string(), "Helen Marsh"}, "1001", "Anna Berger"},
+            testing::Analysis("Saved in the second", {}, CurrentVisit(App().State()))));
         const auto third = copyTo("third");
         OpenFolder(QString::fromStdString(third.string()));
         QVERIFY(OpenChart("1001", "Anna Berger"));
