@@ -193,6 +193,7 @@ TEST(Families, TiesOnTheSumGoByCountThenName)
 
 const std::filesystem::path kSource = QUILLON_SAMPLE_SOURCE;
 
+// The sample practice, written once for the tests that read it.
 class SamplePracticeTest : public ::testing::Test
 {
 protected:

@@ -339,8 +339,8 @@ private Q_SLOTS:
             QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, at);
             QVERIFY(!dialog->isVisible());
         }));
-        // The chart keeps the family's remedies (which ones, Families.EachAppliedFamilyLeavesExactlyItsRemedies
-        // pins); its log replays through the tool.
+        // The chart keeps the family's remedies (which ones,
+        // SamplePracticeTest.EachAppliedFamilyLeavesExactlyItsRemedies pins); its log replays through the tool.
         QCOMPARE(view->Engine().RemedyCount(), picked[2].toInt());
         QCOMPARE(view->Operations().back().verb, ChartVerb::Mineral);
         std::vector<std::string> args{"chart", "1001"};
