@@ -50,28 +50,6 @@ double CellTextContrast(const QImage& image, int cell)
     return best;
 }
 
-// The periodic table's files for remedies 1 to 5: oxygen and copper in three remedies each, iron and sulphur in one.
-void WriteRankedMinerals(const TempFolder& folder)
-{
-    folder.Write("period.txt", PeriodText());
-    folder.Write("lanth.txt", LanthText());
-    folder.Write("othergrp.txt", fixtures::EncodeLineList({"Acids", "Carbonates"}));
-    folder.Write("minrcode.dat",
-        fixtures::EncodeMineralCodes(
-            {{}, {0, {kCopper, 8}}, {0, {kCopper, 8}}, {2, {kCopper}}, {0, {kIron, kSulphur}}, {0, {8}}}));
-}
-
-void WriteClassFiles(const TempFolder& folder)
-{
-    folder.Write("plants.dat", fixtures::EncodeLineList({"Anacardiaceae", "Apocynaceae", "Compositae", "Coniferae"}));
-    folder.Write("plcode.dat",
-        fixtures::EncodeCodeWords({0, fixtures::MakeClassCode(3, 0b101), fixtures::MakeClassCode(3, 0b001),
-            fixtures::MakeClassCode(1, 0b101)}));
-    folder.Write("animals.dat", fixtures::EncodeLineList({"Arachnida", "Mammalia", "Ophidia"}));
-    folder.Write("anmlcode.dat",
-        fixtures::EncodeCodeWords({0, fixtures::MakeClassCode(3, 1u << 9), fixtures::MakeClassCode(2, 1u << 3)}));
-}
-
 // Walks the accessibility tree below `entry` (not into lists, tables and combo boxes, whose items speak for
 // themselves) and returns the controls a screen reader could not name: no name and no label.
 QStringList UnnamedControls(QAccessibleInterface* entry, QStringList* roles = nullptr)
@@ -110,10 +88,21 @@ class TestFilterDialogs final : public QObject
     CPracticeFolder Practice() const { return CPracticeFolder(m_folder.Path()); }
 
 private Q_SLOTS:
+    // The class files for remedies 1 to 3; the periodic table's files for remedies 1 to 5: oxygen and copper in three
+    // remedies each, iron and sulphur in one.
     void initTestCase()
     {
-        WriteClassFiles(m_folder);
-        WriteRankedMinerals(m_folder);
+        m_folder.Write("plants.dat", EncodeLineList({"Anacardiaceae", "Apocynaceae", "Compositae", "Coniferae"}));
+        m_folder.Write("plcode.dat",
+            EncodeCodeWords({0, MakeClassCode(3, 0b101), MakeClassCode(3, 0b001), MakeClassCode(1, 0b101)}));
+        m_folder.Write("animals.dat", EncodeLineList({"Arachnida", "Mammalia", "Ophidia"}));
+        m_folder.Write("anmlcode.dat", EncodeCodeWords({0, MakeClassCode(3, 1u << 9), MakeClassCode(2, 1u << 3)}));
+        m_folder.Write("period.txt", PeriodText());
+        m_folder.Write("lanth.txt", LanthText());
+        m_folder.Write("othergrp.txt", EncodeLineList({"Acids", "Carbonates"}));
+        m_folder.Write("minrcode.dat",
+            EncodeMineralCodes(
+                {{}, {0, {kCopper, 8}}, {0, {kCopper, 8}}, {2, {kCopper}}, {0, {kIron, kSulphur}}, {0, {8}}}));
     }
 
     void init() { m_sink.Clear(); }

@@ -33,12 +33,6 @@ using quillon::testing::Run;
 
 namespace {
 
-// Closes the views without the materia medica view reopening the dialog (a failed test would leave it waiting).
-void CloseAll()
-{
-    App().CloseViewsForCommand();
-}
-
 void DoubleClickEntry(QListWidget* list, const QString& text)
 {
     const QPoint at = list->visualItemRect(list->findItems(text, Qt::MatchExactly).value(0)).center();
@@ -73,7 +67,8 @@ class TestMateriaMedicaView final : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void init() { CloseAll(); }
+    // Closes the views without the materia medica view reopening the dialog (a failed test would leave it waiting).
+    void init() { App().CloseViewsForCommand(); }
 
     void popupConvertsAndClosingTheViewReturnsToTheDialog()
     {

@@ -55,11 +55,9 @@ void WritePractice(const testing::TempFolder& folder)
                 symptom.remedies.push_back({code, (code + s) % 3 + 1});
         visit.symptoms.push_back(symptom);
     }
-    const auto images = fixtures::EncodeCatalogue(remedies);
-    for (const auto& [name, bytes] : {std::pair{"drug.dat", images.drugDat}, {"drugl.dat", images.druglDat},
-             {"fulldrug.txt", images.fulldrugTxt}, {"2001.rsy", fixtures::EncodeRsy({visit})},
-             {"PatDet.txt", fixtures::EncodePatientIndex("Dr Test", {{"2001", "Anna Test", "34", "05/11/2002"}})}})
-        fixtures::WriteBytes(folder.Path() / name, bytes);
+    folder.WriteCatalogue(remedies);
+    folder.Write("2001.rsy", fixtures::EncodeRsy({visit}));
+    folder.Write("PatDet.txt", fixtures::EncodePatientIndex("Dr Test", {{"2001", "Anna Test", "34", "05/11/2002"}}));
 }
 
 // quillon-report run as the program it is.

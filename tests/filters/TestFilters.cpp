@@ -1,12 +1,18 @@
-// The mineral filter's rules: the table, the ranking, the selection state machine and OK.
+// The kingdom filters' rules: the file readers at and past the end of a file; the plant and animal filters' opening,
+// search, and what OK excludes and describes; the mineral filter's table, ranking, selection state machine and OK.
+#include "filters/ClassFilter.h"
+#include "filters/FilterFiles.h"
 #include "filters/MineralFilter.h"
-#include "fixtures/PeriodicTableFiles.h"
 
+#include "casedata/ByteReader.h"
+#include "fixtures/FilterWriters.h"
+#include "fixtures/PeriodicTableFiles.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
+#include <tuple>
 
 using namespace quillon;
 using namespace quillon::fixtures;
@@ -14,9 +20,181 @@ using namespace quillon::testing;
 
 namespace {
 
+std::vector<std::string> Lines(std::string_view text)
+{
+    return ReadLineList(AsBytes(text));
+}
+
+TEST(ReadLineList, SplitsAtCarriageReturnUpToTheEnd)
+{
+    const std::string longLine(300, 'x');
+    // Empty entries are kept, overlong and unterminated lines read to the end, and a carriage return as the very
+    // last byte ends its line with no empty entry after it.
+    const std::pair<std::string, std::vector<std::string>> cases[]
+        = {{fixtures::EncodeLineList({"Acanthaceae", "", "Zygophyllaceae"}), {"Acanthaceae", "", "Zygophyllaceae"}},
+            {"", {}}, {"\r\n", {""}}, {longLine + "\r\nLast", {longLine, "Last"}}, {"Only", {"Only"}}, {"A\r", {"A"}}};
+    for (const auto& [text, lines] : cases)
+        EXPECT_EQ(Lines(text), lines) << text;
+}
+
+TEST(ReadCodeWord, ReadsAtFourTimesTheCodeAndZeroFillsPastTheEnd)
+{
+    const std::string file = fixtures::EncodeCodeWords({0x11111111u, 0x00030009u});
+    // At the file's length a word of 0, beyond it refused; a word cut short by the end keeps the bytes there.
+    const std::tuple<std::string, int, bool, std::uint32_t> cases[] = {{file, 1, true, 0x00030009u},
+        {file, 2, true, 0u}, {file, 3, false, 0u}, {file, -1, false, 0u}, {file.substr(0, 6), 1, true, 0x0009u}};
+    for (const auto& [bytes, code, read, expected] : cases) {
+        std::uint32_t word = 7;
+        EXPECT_EQ(ReadCodeWord(AsBytes(bytes), code, word), read) << code;
+        if (read) {
+            EXPECT_EQ(word, expected) << code;
+        }
+    }
+}
+
+TEST(ReadMineralCode, ReadsSixByteRecordsAndZeroFillsPastTheEnd)
+{
+    const std::string file = fixtures::EncodeMineralCodes({{}, {0x0102, {16, 26, 0, 255}}});
+    using Elements = std::array<std::uint8_t, 4>;
+    const std::tuple<std::string_view, int, std::uint32_t, Elements> cases[]
+        = {{file, 1, 0x0102u, {16, 26, 0, 255}}, {file, 2, 0u, {}},
+            {std::string_view(file).substr(0, 9), 1, 0x0102u, {16, 0, 0, 0}}, {file, 1'000'000'000, 0u, {}}};
+    for (const auto& [bytes, code, group, elements] : cases) {
+        const MineralCode read = ReadMineralCode(AsBytes(bytes), code);
+        EXPECT_EQ(read.group, group) << code;
+        EXPECT_EQ(read.elements, elements) << code;
+    }
+}
+
+const std::vector<std::string> kFamilies
+    = {"Anacardiaceae", "Apocynaceae", "Compositae", "Ranunculaceae", "", "rubiaceae"};
+
+struct OpenedClasses
+{
+    RecordingMessageSink sink;
+    std::unique_ptr<CClassFilterModel> model;
+    bool loaded = false;
+};
+
+// Codes 1..n carry the given words; code 0 is a word of 0.
+std::unique_ptr<OpenedClasses> Open(
+    const ClassFilterKind& kind, const std::vector<std::uint32_t>& words, const std::vector<int>& codes)
+{
+    auto opened = std::make_unique<OpenedClasses>();
+    std::vector<std::uint32_t> file{0};
+    file.insert(file.end(), words.begin(), words.end());
+    const std::string classes = fixtures::EncodeLineList(kFamilies);
+    const std::string codeFile = fixtures::EncodeCodeWords(file);
+    opened->model = std::make_unique<CClassFilterModel>(kind, opened->sink);
+    opened->loaded = opened->model->LoadImages(AsBytes(classes), AsBytes(codeFile), FilterRemediesFromCodes(codes));
+    return opened;
+}
+
+constexpr std::uint32_t Bit(int k)
+{
+    return 1u << (k - 1);
+}
+
+// A class and type boxes chosen, then OK: the class and type texts and the result keys to drop.
+struct ChoiceCase
+{
+    const char* name;
+    const ClassFilterKind* kind;
+    std::vector<std::uint32_t> words; // the code words of codes 1..n
+    std::vector<int> codes; // the chart's remedies
+    int classLine; // -1: none chosen
+    std::vector<int> types;
+    std::string className;
+    std::string typeNames;
+    std::vector<RemedyKey> excluded;
+};
+
+const ChoiceCase kChoices[] = {
+    {"NothingChosen", &kPlantFilterKind, {MakeClassCode(1, Bit(1)), MakeClassCode(0, 0), MakeClassCode(3, 0xFFF)},
+        {1, 2, 3, 0}, -1, {}, "", "", {}},
+    // Code 3 carries class 2 with type bits that must not matter; code 4 has no class.
+    {"ClassOnly", &kPlantFilterKind,
+        {MakeClassCode(2, 0), MakeClassCode(3, 0), MakeClassCode(2, Bit(4)), MakeClassCode(0, 0)}, {1, 2, 3, 4}, 1, {},
+        "Apocynaceae", "", {20, 40}},
+    // Class 3 (binary 11) contains the bits of class 1 but is not class 1, nor is 32769 (its top bit set).
+    {"ClassMustBeEqual", &kPlantFilterKind, {MakeClassCode(3, 0), MakeClassCode(1, 0), MakeClassCode(0x8001, 0)},
+        {1, 2, 3}, 0, {}, "Anacardiaceae", "", {10, 30}},
+    {"TypesNeedEveryBit", &kPlantFilterKind,
+        {MakeClassCode(1, Bit(1) | Bit(3)), MakeClassCode(2, Bit(1)), MakeClassCode(0, Bit(3)),
+            MakeClassCode(5, Bit(1) | Bit(2) | Bit(3))},
+        {1, 2, 3, 4}, -1, {3, 1}, "", "Roots, Bark, ", {20, 30}},
+    // Code 3 starts exactly at the end of the code file: its word reads 0.
+    {"WordAtTheEndByType", &kPlantFilterKind, {MakeClassCode(1, Bit(1)), MakeClassCode(1, Bit(1))}, {3, 1}, -1, {1}, "",
+        "Roots, ", {30}},
+    // The animal type texts drop only their first '&'; the last box counts like the others.
+    {"AnimalLastTypes", &kAnimalFilterKind, {MakeClassCode(1, Bit(10) | Bit(12)), MakeClassCode(1, Bit(10) | Bit(11))},
+        {1, 2}, -1, {10, 12}, "", "Snakes, Birds, ", {20}},
+};
+
+TEST(ClassChoice, OkDescribesAndExcludes)
+{
+    for (const ChoiceCase& c : kChoices) {
+        auto opened = Open(*c.kind, c.words, c.codes);
+        ASSERT_TRUE(opened->loaded) << c.name;
+        if (c.classLine >= 0)
+            opened->model->SelectClass(c.classLine);
+        for (const int k : c.types)
+            opened->model->SetTypeChecked(k, true);
+        const ClassFilterResult result = opened->model->Ok();
+        EXPECT_EQ(result.m_strClass, c.className) << c.name;
+        EXPECT_EQ(result.m_strTypes, c.typeNames) << c.name;
+        EXPECT_EQ(result.m_arrExcluded, c.excluded) << c.name;
+        EXPECT_TRUE(opened->sink.Messages().empty()) << c.name;
+    }
+}
+
+TEST(ClassFilter, WordBeyondTheEndOfTheCodeFileFailsTheOpening)
+{
+    // The plant dialog's failed opening is driven in test_filter_dialogs.
+    auto animal = Open(kAnimalFilterKind, {MakeClassCode(1, 0)}, {7});
+    EXPECT_FALSE(animal->loaded);
+    EXPECT_EQ(animal->sink.Texts(), (std::vector<std::string>{"Error in file anmlcode.dat"}));
+}
+
+TEST(ClassFilter, SearchUsesSevenCharactersWithoutRegardToCase)
+{
+    // Of "AnacardXYZ" only "Anacard" counts.
+    for (const auto& [text, line] :
+        {std::pair{"", 0}, {"apo", 1}, {"AnacardXYZ", 0}, {"Anacardx", 0}, {"RUBIA", 5}, {"Zz", -1}})
+        EXPECT_EQ(FindClassByPrefix(kFamilies, text), line) << text;
+    // A search without a match keeps the chosen class.
+    auto opened = Open(kPlantFilterKind, {}, {});
+    EXPECT_EQ(opened->model->Search("Comp") * 10 + opened->model->Search("Zz"), 19);
+    EXPECT_EQ(opened->model->SelectedClass(), 2);
+}
+
+TEST(ClassFilter, MissingOrEmptyFilesFailTheOpening)
+{
+    TempFolder folder;
+    RecordingMessageSink sink;
+    CClassFilterModel model(kPlantFilterKind, sink);
+    EXPECT_FALSE(model.Load(CPracticeFolder(folder.Path()), FilterRemediesFromCodes({1})));
+    EXPECT_EQ(sink.Messages(),
+        (std::vector<Message>{{"Error reading File", "plants.dat", MessageIcon::Error},
+            {"Error reading File", "plcode.dat", MessageIcon::Error}}));
+
+    sink.Clear();
+    folder.Write("PLANTS.DAT", fixtures::EncodeLineList(kFamilies));
+    folder.Write("plcode.dat", "");
+    EXPECT_FALSE(model.Load(CPracticeFolder(folder.Path()), FilterRemediesFromCodes({1})));
+    ASSERT_EQ(sink.Messages().size(), 1u);
+    EXPECT_EQ(sink.Messages()[0].caption, "plcode.dat");
+
+    sink.Clear();
+    folder.Write("plcode.dat", fixtures::EncodeCodeWords({0, MakeClassCode(4, 0)}));
+    EXPECT_TRUE(model.Load(CPracticeFolder(folder.Path()), FilterRemediesFromCodes({1})));
+    EXPECT_EQ(model.Classes(), kFamilies);
+    EXPECT_TRUE(sink.Messages().empty());
+}
+
 const std::string kGroupList = fixtures::EncodeLineList({"Acids", "Carbonates", "Halides"});
 
-struct Opened
+struct OpenedMinerals
 {
     RecordingMessageSink sink;
     std::string period = PeriodText();
@@ -27,9 +205,9 @@ struct Opened
 };
 
 // Remedy code c (1-based) gets records[c - 1]; every remedy of the file is in the result.
-std::unique_ptr<Opened> Open(const std::vector<fixtures::MineralCodeSpec>& records)
+std::unique_ptr<OpenedMinerals> Open(const std::vector<fixtures::MineralCodeSpec>& records)
 {
-    auto opened = std::make_unique<Opened>();
+    auto opened = std::make_unique<OpenedMinerals>();
     std::vector<fixtures::MineralCodeSpec> file{{}};
     file.insert(file.end(), records.begin(), records.end());
     opened->codes = fixtures::EncodeMineralCodes(file);
@@ -41,8 +219,6 @@ std::unique_ptr<Opened> Open(const std::vector<fixtures::MineralCodeSpec>& recor
         {&opened->period, &opened->lanth, &opened->groups, &opened->codes}, FilterRemediesFromCodes(codes));
     return opened;
 }
-
-} // namespace
 
 TEST(PeriodicTable, CellsTakeTheirLinesAndTheirPlaces)
 {
@@ -218,3 +394,5 @@ TEST(MineralSelection, OkKeepsAndDescribes)
         EXPECT_EQ(opened->sink.Texts(), c.messages) << c.name;
     }
 }
+
+} // namespace

@@ -1,10 +1,15 @@
-// The follow-up, Strategies and Families dialogs opened from the chart's View menu show what quillon-report prints,
-// and copy and save it; a double click on a family narrows the chart through the kingdom filter.
+// The dialogs opened from the chart of the sample practice show what quillon-report prints: the Drug List and Full
+// Remedy List from the chart's popup menus, typed into and clicked; the follow-up, Strategies and Families dialogs
+// from the View menu, copied and saved; a double click on a family narrows the chart through the kingdom filter.
 #include "app/MainFrame.h"
 #include "app/QuillonApp.h"
 #include "chart/RepView.h"
+#include "controls/MyScroll.h"
+#include "engine/RepEngine.h"
 #include "followup/FollowUpDialogs.h"
 #include "readings/ReadingsDialogs.h"
+#include "reports/DrugListDialog.h"
+#include "reports/FullRemedyListDialog.h"
 #include "sample/SampleGenerator.h"
 #include "state/PatientSelection.h"
 #include "support/AppTest.h"
@@ -16,6 +21,11 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QTableWidget>
@@ -84,9 +94,27 @@ template <typename Dialog> bool WithDialog(const char* name, const std::function
     return *seen;
 }
 
+// Right-clicks the chart at design point (x, y) and picks popup item `item`; `dialog` then runs in the
+// modal dialog it opens.
+template <typename Dialog>
+void FromPopup(CRepView* view, int x, int y, int item, const std::function<void(Dialog*)>& dialog)
+{
+    testing::WhenShown<QMenu>([item](QMenu& menu) {
+        QVERIFY(menu.actions().at(item)->isEnabled());
+        menu.actions().at(item)->trigger();
+    });
+    const auto ran = testing::WhenShown<Dialog>([&dialog](Dialog& d) {
+        dialog(&d);
+        QTest::mouseClick(d.OkButton(), Qt::LeftButton);
+    });
+    const int w = view->Geometry().ChartWidth(), h = view->Geometry().ScreenHeight();
+    QTest::mouseClick(view, Qt::RightButton, {}, QPoint(x * w / 840, y * h / 680));
+    QVERIFY(*ran);
+}
+
 } // namespace
 
-class TestFollowUpWindow final : public QObject
+class TestChartReportDialogs final : public QObject
 {
     Q_OBJECT
 
@@ -311,8 +339,8 @@ private Q_SLOTS:
             QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, at);
             QVERIFY(!dialog->isVisible());
         }));
-        // The chart keeps the family's remedies (which ones, Families.EachAppliedFamilyLeavesExactlyItsRemedies
-        // pins); its log replays through the tool.
+        // The chart keeps the family's remedies (which ones,
+        // SamplePracticeTest.EachAppliedFamilyLeavesExactlyItsRemedies pins); its log replays through the tool.
         QCOMPARE(view->Engine().RemedyCount(), picked[2].toInt());
         QCOMPARE(view->Operations().back().verb, ChartVerb::Mineral);
         std::vector<std::string> args{"chart", "1001"};
@@ -350,13 +378,64 @@ private Q_SLOTS:
         QVERIFY(!WithDialog<CCompareVisitsDialog>("compareVisits", [](CCompareVisitsDialog*) {}));
         QVERIFY(WithDialog<CStabilityDialog>("stability", [](CStabilityDialog*) {}));
     }
+
+    // Typing selects the first remedy that matches and scrolls the chart to it; no match selects the first row and
+    // brings the chart back to its start. What matches, and where the chart stops, are DrugList.SearchSplitAndClamp's.
+    void drugListSearchesAndScrollsTheChart()
+    {
+        CRepView* view = OpenChart(kAnna, 0);
+        QVERIFY(view && view->Engine().RemedyCount() > 13);
+        CMyScroll* bar = view->ScrollBar(FormPart::RemedyScroll);
+        FromPopup<CDrugListDialog>(view, 370, 170, 2, [&](CDrugListDialog* d) {
+            QCOMPARE(d->List()->count(), view->Engine().RemedyCount());
+            QTest::keyClicks(d->SearchEdit(), QStringLiteral("n"));
+            const int found = d->List()->currentRow();
+            QVERIFY(found > 0 && d->List()->currentItem()->text().startsWith(QLatin1Char('N'), Qt::CaseInsensitive));
+            QCOMPARE(bar->Position(), found);
+            d->SearchEdit()->clear();
+            QTest::keyClicks(d->SearchEdit(), QStringLiteral("zzz"));
+            QCOMPARE(d->List()->currentRow(), 0);
+            QCOMPARE(bar->Position(), 0);
+            // The last remedy: the chart goes only as far as its bar reaches.
+            d->List()->scrollToBottom();
+            const int last = d->List()->count() - 1;
+            QTest::mouseClick(
+                d->List()->viewport(), Qt::LeftButton, {}, d->List()->visualItemRect(d->List()->item(last)).center());
+            QCOMPARE(d->List()->currentRow(), last);
+            QCOMPARE(bar->Position(), last + 1 - 13);
+        });
+    }
+
+    void fullSymptomSortsSearchesAndSaves()
+    {
+        CRepView* view = OpenChart(kAnna, 0);
+        QVERIFY(view);
+        const std::string saved
+            = testing::RunReport(Run().folder.Path(), {"remedy-list", "1001", "0", "--by-name"}).out;
+        Run().choices.saveFile = Run().File("rubric"); // ".txt" is added
+        FromPopup<CFullRemedyListDialog>(view, 210, 214, 1, [&](CFullRemedyListDialog* d) {
+            const CSymptomRecord* symptom = view->Engine().Symptom(0);
+            QCOMPARE(d->CountEdit()->text(), QStringLiteral("Remedies (%1)").arg(RemedyEntryCount(*symptom)));
+            QTest::mouseClick(d->RemedyButton(), Qt::LeftButton);
+            QTest::keyClicks(d->SearchEdit(), QStringLiteral("b"));
+            const int current = d->List()->currentRow();
+            QVERIFY(d->List()->currentItem()->text().startsWith(
+                QStringLiteral("%1: B").arg(d->Model().Items()[current].totality), Qt::CaseInsensitive));
+            QTest::keyClicks(d->SearchEdit(), QStringLiteral("qqq"));
+            QCOMPARE(d->List()->currentRow(), current); // no match keeps the current remedy
+            QCOMPARE(d->FullNameEdit()->text(), FromData(d->Model().FullName(current)));
+            QTest::mouseClick(d->SaveButton(), Qt::LeftButton);
+        });
+        QCOMPARE(testing::ReadBytes(Run().folder.Path() / "rubric.txt"), saved);
+        QCOMPARE(Run().choices.suggested, QStringLiteral("1001 Anna Berger 12-03-2002 Remedy List.txt"));
+    }
 };
 
 int main(int argc, char** argv)
 {
-    return testing::RunInPractice<TestFollowUpWindow>(argc, argv, [](const testing::TempFolder& folder) {
+    return testing::RunInPractice<TestChartReportDialogs>(argc, argv, [](const testing::TempFolder& folder) {
         sample::WritePractice(sample::BuildPractice(QUILLON_SAMPLE_SOURCE), folder.Path());
     });
 }
 
-#include "TestFollowUpWindow.moc"
+#include "TestChartReportDialogs.moc"
