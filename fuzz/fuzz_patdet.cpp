@@ -1,4 +1,5 @@
-// Fuzzes the reader of "PatDet.txt", and checks that no row it keeps begins an earlier row's number.
+// Fuzzes the reader of "PatDet.txt", and checks that no row it keeps begins an earlier row's number; also the record
+// field codec on the same bytes: a field unescapes to the text it was made from, and any bytes cut and unescape.
 #include "casedata/PatientIndex.h"
 #include "casedata/TextCodec.h"
 
@@ -27,7 +28,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         total += row.regNo.size() + row.name.size() + row.age.size() + row.visitDate.size();
         if (BeginsAnEarlierNumber(earlier, row.regNo))
             __builtin_trap();
+        if (quillon::UnescapeTextField(quillon::EscapeTextField(row.name)) != row.name)
+            __builtin_trap();
         earlier.push_back(row);
     }
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    total += quillon::UnescapeTextField(bytes).size();
+    if (quillon::SplitFields(bytes, '\t').size()
+        != static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\t')) + 1)
+        __builtin_trap();
     return total == static_cast<std::size_t>(-1) ? 1 : 0;
 }
