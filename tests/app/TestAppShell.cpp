@@ -4,39 +4,28 @@
 #include "app/AboutDialog.h"
 #include "app/AppSettings.h"
 #include "app/CommandLine.h"
-#include "app/MainFrame.h"
-#include "app/QuillonApp.h"
 #include "chart/RepView.h"
 #include "controls/HelpViewer.h"
 #include "controls/PictureButton.h"
-#include "fixtures/CaseWriters.h"
 #include "support/AppTest.h"
-#include "support/TempFolder.h"
 #include "support/WidgetTest.h"
 #include "symptoms/RecordedSymptomsDialog.h"
 #include "symptoms/SelectPatientDialog.h"
 
 #include <QAction>
-#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QLabel>
-#include <QMdiArea>
-#include <QMenu>
 #include <QMenuBar>
-#include <QPointer>
-#include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QSet>
 #include <QSettings>
 #include <QTableView>
-#include <QTest>
 #include <QTextBlock>
 #include <QTextBrowser>
 
-#include <functional>
 #include <map>
 #include <new>
 #include <stdexcept>
@@ -462,8 +451,6 @@ private Q_SLOTS:
         const QString lacks = QStringLiteral("The folder \"%1\" cannot be opened as a practice folder: ");
         QTest::newRow("complete") << QString() << QString();
         QTest::newRow("drugl.dat") << QStringLiteral("drugl.dat") << lacks + QStringLiteral("drugl.dat is missing.");
-        QTest::newRow("two") << QStringLiteral("drug.dat fulldrug.txt")
-                             << lacks + QStringLiteral("drug.dat and fulldrug.txt are missing.");
         QTest::newRow("file") << QStringLiteral("/PatDet.txt") << QStringLiteral("\"%1/PatDet.txt\" is not a folder.");
     }
 

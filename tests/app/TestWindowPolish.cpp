@@ -7,7 +7,6 @@
 #include "controls/PictureButton.h"
 #include "sample/SampleGenerator.h"
 #include "support/AppTest.h"
-#include "support/TempFolder.h"
 #include "support/WidgetTest.h"
 
 #include <QSvgRenderer>
