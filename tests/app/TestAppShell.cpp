@@ -38,7 +38,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-testing::TempFolder* g_folder = nullptr;
 RecordingMessageSink* g_sink = nullptr;
 testing::ScriptedChoices g_choices;
 fs::path g_root; // the practices the folder tests open
@@ -317,9 +316,10 @@ private Q_SLOTS:
 
     void missingPatientIndexClosesTheDialogAsCancelled()
     {
-        std::filesystem::rename(g_folder->Path() / "PatDet.txt", g_folder->Path() / "moved.txt");
+        const fs::path root = App().State().m_folder.Root();
+        fs::rename(root / "PatDet.txt", root / "moved.txt");
         App().RunStartDialog(); // returns at once: no modal dialog is left open
-        std::filesystem::rename(g_folder->Path() / "moved.txt", g_folder->Path() / "PatDet.txt");
+        fs::rename(root / "moved.txt", root / "PatDet.txt");
         QCOMPARE(g_sink->Texts(), std::vector<std::string>{"Could load Patient Information"});
         QVERIFY(!QApplication::activeModalWidget());
     }
@@ -551,7 +551,6 @@ int main(int argc, char** argv)
     QSettings::setPath(
         QSettings::NativeFormat, QSettings::UserScope, QString::fromStdString((g_root / "settings").string()));
     RecordingMessageSink sink;
-    g_folder = &folder;
     g_sink = &sink;
     CQuillonApp app(argc, argv, CPracticeFolder("."), &sink, &g_choices);
     app.UseStartFolder(

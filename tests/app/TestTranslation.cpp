@@ -72,11 +72,6 @@ template <typename D, typename... Args> Opened Make(std::shared_ptr<void> keep, 
     return Opened{std::move(keep), std::make_unique<D>(std::forward<Args>(args)...)};
 }
 
-std::shared_ptr<CCaseBook> Book()
-{
-    return CCaseBook::Open(":memory:", *g_sink);
-}
-
 const std::map<QString, Opener>& Openers()
 {
     static const PracticeIdentity practice{"practice", "Dr"};
@@ -143,12 +138,12 @@ const std::map<QString, Opener>& Openers()
             [](CRepView&) { return Make<CPrescriptionDialog>(nullptr, u"Sulph."_s, u"Erster Blick"_s); }},
         {u"Open Analysis"_s,
             [](CRepView&) {
-                auto book = Book();
+                auto book = CCaseBook::Open(":memory:", *g_sink);
                 return Make<COpenAnalysisDialog>(book, *book, practice, "1001", g_choices);
             }},
         {u"Case Book"_s,
             [](CRepView&) {
-                auto book = Book();
+                auto book = CCaseBook::Open(":memory:", *g_sink);
                 auto page = std::make_unique<CHistoryPage>(*book, PatientIdentity{practice, "1001", "Anna Berger"});
                 return Make<CCaseBookDialog>(
                     book, std::move(page), QStringList{u"Anna Berger"_s}, u"Fallbuch"_s, g_choices, *g_sink);
@@ -220,7 +215,6 @@ private Q_SLOTS:
                 const QRect row = dialog.List()->visualRect(empty.siblingAtColumn(1));
                 QTest::mouseClick(dialog.List()->viewport(), Qt::LeftButton, {}, row.center());
                 QTest::keyClick(dialog.List(), Qt::Key_Return);
-                QCOMPARE(FromData(g_sink->Texts().back()), QString::fromUtf8("Symptome nicht verfügbar"));
                 QCOMPARE(g_sink->Texts().back(), std::string("Symptome nicht verf\xFCgbar")); // one byte for the ü
                 dialog.reject();
             });

@@ -27,8 +27,6 @@ using namespace quillon::testing;
 
 namespace {
 
-RecordingMessageSink* g_sink = nullptr;
-
 constexpr int kRemedies = 30;
 constexpr int kSymptoms = 14;
 
@@ -133,7 +131,7 @@ class TestRepView : public QObject
     Q_OBJECT
 
 private:
-    CRepView* OpenChart(const char* regNo) { return quillon::testing::OpenChartOf(regNo, "Asha Rao", *g_sink); }
+    CRepView* OpenChart(const char* regNo) { return quillon::testing::OpenChartOf(regNo, "Asha Rao", Run().sink); }
 
     CRepView* m_view = nullptr;
 
@@ -211,7 +209,7 @@ private Q_SLOTS:
         const int repaints = m_view->RemedyRepaints();
         m_view->ScrollToRemedy(17);
         QCOMPARE(m_view->RemedyRepaints(), repaints);
-        QVERIFY(g_sink->Texts().empty());
+        QVERIFY(Run().sink.Texts().empty());
     }
 
     void thumbDragRepaintsOnceOnRelease()
@@ -266,7 +264,7 @@ private Q_SLOTS:
         text->SetPosition(-2);
         text->LineLeft();
         QCOMPARE(text->Position(), 0);
-        QCOMPARE(g_sink->Texts(), std::vector<std::string>{"In LineMagnitude SBLineLeft"});
+        QCOMPARE(Run().sink.Texts(), std::vector<std::string>{"In LineMagnitude SBLineLeft"});
     }
 
     void remedyPopupItemsNeedTheirHandlers()
@@ -301,12 +299,12 @@ private Q_SLOTS:
             {LineRect(m_view, 3).center(), at(100, 45), "drop:1:1", "Repertorisation:", 1, 1}};
         for (const auto& c : cases) {
             const std::size_t steps = m_view->Operations().size();
-            g_sink->Clear();
+            Run().sink.Clear();
             Drag(m_view, c.from, c.to);
             QCOMPARE(m_view->Operations().size(), steps + 1);
             QCOMPARE(FormatChartCommand(m_view->Operations().back()), std::string(c.step));
             QCOMPARE(m_view->Static(FormPart::Caption)->text(), QString::fromLatin1(c.caption));
-            QCOMPARE(int(g_sink->Texts().size()), c.told);
+            QCOMPARE(int(Run().sink.Texts().size()), c.told);
             QCOMPARE(m_view->Static(FormPart::Clip1Count)->text(), QString::number(c.clipped));
         }
     }
@@ -562,43 +560,35 @@ private Q_SLOTS:
 
     // One list per symptom up to a page, each labelled by its rubric for a screen reader; "symptom 1" and
     // "symptom 10" start alike, and a page down from twelve shows 5..11, the end of the list.
-    void weightageListsFollowTheSymptomsAndAreLabelledByThem_data()
-    {
-        QTest::addColumn<int>("symptoms");
-        QTest::addColumn<bool>("pageDown");
-        QTest::addColumn<int>("first");
-        QTest::addColumn<int>("lists");
-        QTest::addColumn<bool>("bar");
-        QTest::newRow("none") << 0 << false << 0 << 1 << false;
-        QTest::newRow("three") << 3 << false << 0 << 3 << false;
-        QTest::newRow("twelve, paged down") << 12 << true << 5 << kWeightageRows << true;
-    }
-
     void weightageListsFollowTheSymptomsAndAreLabelledByThem()
     {
-        QFETCH(int, symptoms);
-        QFETCH(bool, pageDown);
-        QFETCH(int, first);
-        QFETCH(int, lists);
-        QFETCH(bool, bar);
-        const Symptoms records(symptoms);
-        CWeightageModel model(records.set, {});
-        CWeightageDlg dialog(model);
-        QVERIFY(testing::Shown(dialog));
-        if (pageDown)
-            dialog.ScrollBar()->triggerAction(QAbstractSlider::SliderPageStepAdd);
-        QCOMPARE(dialog.IntensityList(0)->count(), 10);
-        QCOMPARE(dialog.ScrollBar()->isVisible(), bar);
-        for (int r = 0; r < kWeightageRows; ++r) {
-            QCOMPARE(dialog.IntensityList(r)->isVisible(), r < lists);
-            QLabel* rubric = dialog.RubricLabel(r);
-            // A row place without a symptom has no rubric to read.
-            QCOMPARE(rubric->isVisible(), r < std::min(lists, symptoms));
-            if (!rubric->isVisible())
-                continue;
-            const QString text = QStringLiteral("MIND - symptom %1").arg(first + r);
-            QCOMPARE(rubric->text(), text);
-            QCOMPARE(LabelledBy(dialog.IntensityList(r)), text);
+        const struct
+        {
+            int symptoms;
+            bool pageDown;
+            int first, lists;
+            bool bar;
+        } cases[] = {{0, false, 0, 1, false}, {3, false, 0, 3, false}, {12, true, 5, kWeightageRows, true}};
+        for (const auto& c : cases) {
+            const Symptoms records(c.symptoms);
+            CWeightageModel model(records.set, {});
+            CWeightageDlg dialog(model);
+            QVERIFY(testing::Shown(dialog));
+            if (c.pageDown)
+                dialog.ScrollBar()->triggerAction(QAbstractSlider::SliderPageStepAdd);
+            QCOMPARE(dialog.IntensityList(0)->count(), 10);
+            QCOMPARE(dialog.ScrollBar()->isVisible(), c.bar);
+            for (int r = 0; r < kWeightageRows; ++r) {
+                QCOMPARE(dialog.IntensityList(r)->isVisible(), r < c.lists);
+                QLabel* rubric = dialog.RubricLabel(r);
+                // A row place without a symptom has no rubric to read.
+                QCOMPARE(rubric->isVisible(), r < std::min(c.lists, c.symptoms));
+                if (!rubric->isVisible())
+                    continue;
+                const QString text = QStringLiteral("MIND - symptom %1").arg(c.first + r);
+                QCOMPARE(rubric->text(), text);
+                QCOMPARE(LabelledBy(dialog.IntensityList(r)), text);
+            }
         }
     }
 
@@ -648,11 +638,7 @@ private Q_SLOTS:
 
 int main(int argc, char** argv)
 {
-    testing::TempFolder folder;
-    WritePractice(folder);
-    RecordingMessageSink sink;
-    g_sink = &sink;
-    return testing::RunInApp<TestRepView>(argc, argv, folder.Path(), sink);
+    return testing::RunInPractice<TestRepView>(argc, argv, WritePractice);
 }
 
 #include "TestRepView.moc"
