@@ -13,6 +13,7 @@
 #include "symptoms/SelectPatientDialog.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QImage>

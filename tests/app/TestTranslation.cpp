@@ -138,12 +138,12 @@ const std::map<QString, Opener>& Openers()
             [](CRepView&) { return Make<CPrescriptionDialog>(nullptr, u"Sulph."_s, u"Erster Blick"_s); }},
         {u"Open Analysis"_s,
             [](CRepView&) {
-                auto book = CCaseBook::Open(":memory:", *g_sink);
+                std::shared_ptr<CCaseBook> book = CCaseBook::Open(":memory:", *g_sink);
                 return Make<COpenAnalysisDialog>(book, *book, practice, "1001", g_choices);
             }},
         {u"Case Book"_s,
             [](CRepView&) {
-                auto book = CCaseBook::Open(":memory:", *g_sink);
+                std::shared_ptr<CCaseBook> book = CCaseBook::Open(":memory:", *g_sink);
                 auto page = std::make_unique<CHistoryPage>(*book, PatientIdentity{practice, "1001", "Anna Berger"});
                 return Make<CCaseBookDialog>(
                     book, std::move(page), QStringList{u"Anna Berger"_s}, u"Fallbuch"_s, g_choices, *g_sink);

@@ -14,6 +14,7 @@
 #include "symptoms/RecordedSymptomsDialog.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QScreen>
