@@ -88,12 +88,6 @@ void WritePractice(const testing::TempFolder& folder)
 
 // The cells the chart announces: the row, column and text of each cell announced.
 std::vector<std::tuple<int, int, QString>> g_announced;
-void RecordAnnouncement(QAccessibleInterface* cell)
-{
-    if (cell->tableCellInterface())
-        g_announced.emplace_back(cell->tableCellInterface()->rowIndex(), cell->tableCellInterface()->columnIndex(),
-            cell->text(QAccessible::Name));
-}
 
 // Runs `act` and tells whether a popup opened within a moment (it is closed again).
 bool OpensAPopup(const std::function<void()>& act)
@@ -120,11 +114,6 @@ QString LabelledBy(QWidget* list)
     return labels.size() == 1 ? labels.front().first->text(QAccessible::Name) : QString();
 }
 
-QAction* FitAction()
-{
-    return App().MainFrame()->Action("fitChart");
-}
-
 } // namespace
 
 class TestRepView : public QObject
@@ -140,8 +129,8 @@ private Q_SLOTS:
     // A chart fitted by an earlier run (the setting is remembered) shows other rows than the tests expect.
     void initTestCase()
     {
-        if (FitAction()->isChecked())
-            FitAction()->trigger();
+        if (QAction* fit = App().MainFrame()->Action("fitChart"); fit->isChecked())
+            fit->trigger();
     }
 
     void init()
@@ -373,7 +362,11 @@ private Q_SLOTS:
     // would leave the cells in sight. A method that shortens the chart keeps the cursor inside it.
     void arrowsMoveTheCellCursorAndScrollOnlyAtTheEdge()
     {
-        SetGridAnnouncementListener(&RecordAnnouncement);
+        SetGridAnnouncementListener([](QAccessibleInterface* cell) {
+            if (cell->tableCellInterface())
+                g_announced.emplace_back(cell->tableCellInterface()->rowIndex(),
+                    cell->tableCellInterface()->columnIndex(), cell->text(QAccessible::Name));
+        });
         // Focus comes with an active window, which the platform grants in its own time.
         m_view->window()->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_view->window()));
@@ -514,7 +507,8 @@ private Q_SLOTS:
     // specified eleven rows come back.
     void fitChartToWindowShowsTheRowsThatFit()
     {
-        FitAction()->trigger();
+        QAction* fit = App().MainFrame()->Action("fitChart");
+        fit->trigger();
         QVERIFY((m_view = OpenChart("1002")));
         // The main window maximised on a 1280 x 800 screen, its borders taking two pixels each side.
         m_view->window()->showNormal();
@@ -544,7 +538,7 @@ private Q_SLOTS:
         QTest::mouseRelease(magnifier, Qt::LeftButton, {}, lastCell.center());
         App().MainFrame()->Action("magnify")->trigger();
 
-        FitAction()->trigger();
+        fit->trigger();
         QVERIFY(!App().Settings().FitChartToWindow());
         QCOMPARE(m_view->Geometry().VisibleSymptoms(), 11);
         QVERIFY(m_view->AccessibleGrid().CellRect(lastRow, 0).isEmpty());
