@@ -4,14 +4,10 @@
 #include "app/AboutDialog.h"
 #include "app/AppSettings.h"
 #include "app/CommandLine.h"
-#include "app/MainFrame.h"
-#include "app/QuillonApp.h"
 #include "chart/RepView.h"
 #include "controls/HelpViewer.h"
 #include "controls/PictureButton.h"
-#include "fixtures/CaseWriters.h"
 #include "support/AppTest.h"
-#include "support/TempFolder.h"
 #include "support/WidgetTest.h"
 #include "symptoms/RecordedSymptomsDialog.h"
 #include "symptoms/SelectPatientDialog.h"
@@ -22,21 +18,15 @@
 #include <QFile>
 #include <QImage>
 #include <QLabel>
-#include <QMdiArea>
-#include <QMenu>
 #include <QMenuBar>
-#include <QPointer>
-#include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QSet>
 #include <QSettings>
 #include <QTableView>
-#include <QTest>
 #include <QTextBlock>
 #include <QTextBrowser>
 
-#include <functional>
 #include <map>
 #include <new>
 #include <stdexcept>
@@ -49,7 +39,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-testing::TempFolder* g_folder = nullptr;
 RecordingMessageSink* g_sink = nullptr;
 testing::ScriptedChoices g_choices;
 fs::path g_root; // the practices the folder tests open
@@ -328,9 +317,10 @@ private Q_SLOTS:
 
     void missingPatientIndexClosesTheDialogAsCancelled()
     {
-        std::filesystem::rename(g_folder->Path() / "PatDet.txt", g_folder->Path() / "moved.txt");
+        const fs::path root = App().State().m_folder.Root();
+        fs::rename(root / "PatDet.txt", root / "moved.txt");
         App().RunStartDialog(); // returns at once: no modal dialog is left open
-        std::filesystem::rename(g_folder->Path() / "moved.txt", g_folder->Path() / "PatDet.txt");
+        fs::rename(root / "moved.txt", root / "PatDet.txt");
         QCOMPARE(g_sink->Texts(), std::vector<std::string>{"Could load Patient Information"});
         QVERIFY(!QApplication::activeModalWidget());
     }
@@ -462,8 +452,6 @@ private Q_SLOTS:
         const QString lacks = QStringLiteral("The folder \"%1\" cannot be opened as a practice folder: ");
         QTest::newRow("complete") << QString() << QString();
         QTest::newRow("drugl.dat") << QStringLiteral("drugl.dat") << lacks + QStringLiteral("drugl.dat is missing.");
-        QTest::newRow("two") << QStringLiteral("drug.dat fulldrug.txt")
-                             << lacks + QStringLiteral("drug.dat and fulldrug.txt are missing.");
         QTest::newRow("file") << QStringLiteral("/PatDet.txt") << QStringLiteral("\"%1/PatDet.txt\" is not a folder.");
     }
 
@@ -564,7 +552,6 @@ int main(int argc, char** argv)
     QSettings::setPath(
         QSettings::NativeFormat, QSettings::UserScope, QString::fromStdString((g_root / "settings").string()));
     RecordingMessageSink sink;
-    g_folder = &folder;
     g_sink = &sink;
     CQuillonApp app(argc, argv, CPracticeFolder("."), &sink, &g_choices);
     app.UseStartFolder(

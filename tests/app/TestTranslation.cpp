@@ -27,7 +27,6 @@
 #include "reports/SymptomCoverDialog.h"
 #include "sample/SampleGenerator.h"
 #include "support/AppTest.h"
-#include "support/TempFolder.h"
 #include "support/TextFit.h"
 #include "support/WidgetTest.h"
 #include "symptoms/RecordedSymptomsDialog.h"
@@ -35,13 +34,9 @@
 #include "symptoms/UndeleteDialog.h"
 
 #include <QAction>
-#include <QMenu>
 #include <QMenuBar>
-#include <QPushButton>
 #include <QTableView>
-#include <QTest>
 
-#include <functional>
 #include <map>
 
 using namespace quillon;
@@ -77,23 +72,12 @@ template <typename D, typename... Args> Opened Make(std::shared_ptr<void> keep, 
     return Opened{std::move(keep), std::make_unique<D>(std::forward<Args>(args)...)};
 }
 
-std::shared_ptr<CCaseBook> Book()
-{
-    return CCaseBook::Open(":memory:", *g_sink);
-}
-
 const std::map<QString, Opener>& Openers()
 {
     static const PracticeIdentity practice{"practice", "Dr"};
     static const std::map<QString, Opener> openers{
-        {u"Chart"_s,
-            [](CRepView& view) {
-                return Opened{nullptr, nullptr, &view};
-            }},
-        {u"Main window"_s,
-            [](CRepView&) {
-                return Opened{nullptr, nullptr, App().MainFrame()};
-            }},
+        {u"Chart"_s, [](CRepView& view) { return Opened(nullptr, nullptr, &view); }},
+        {u"Main window"_s, [](CRepView&) { return Opened(nullptr, nullptr, App().MainFrame()); }},
         {u"Select Patient"_s, [](CRepView&) { return Make<CSelectPatientDialog>(nullptr, App().State()); }},
         {u"Recorded Symptoms"_s,
             [](CRepView&) { return Make<CRecordedSymptomsDialog>(nullptr, App().State(), g_choices, 0); }},
@@ -154,12 +138,12 @@ const std::map<QString, Opener>& Openers()
             [](CRepView&) { return Make<CPrescriptionDialog>(nullptr, u"Sulph."_s, u"Erster Blick"_s); }},
         {u"Open Analysis"_s,
             [](CRepView&) {
-                auto book = Book();
+                std::shared_ptr<CCaseBook> book = CCaseBook::Open(":memory:", *g_sink);
                 return Make<COpenAnalysisDialog>(book, *book, practice, "1001", g_choices);
             }},
         {u"Case Book"_s,
             [](CRepView&) {
-                auto book = Book();
+                std::shared_ptr<CCaseBook> book = CCaseBook::Open(":memory:", *g_sink);
                 auto page = std::make_unique<CHistoryPage>(*book, PatientIdentity{practice, "1001", "Anna Berger"});
                 return Make<CCaseBookDialog>(
                     book, std::move(page), QStringList{u"Anna Berger"_s}, u"Fallbuch"_s, g_choices, *g_sink);
@@ -231,23 +215,15 @@ private Q_SLOTS:
                 const QRect row = dialog.List()->visualRect(empty.siblingAtColumn(1));
                 QTest::mouseClick(dialog.List()->viewport(), Qt::LeftButton, {}, row.center());
                 QTest::keyClick(dialog.List(), Qt::Key_Return);
-                QCOMPARE(FromData(g_sink->Texts().back()), QString::fromUtf8("Symptome nicht verfügbar"));
                 QCOMPARE(g_sink->Texts().back(), std::string("Symptome nicht verf\xFCgbar")); // one byte for the ü
                 dialog.reject();
             });
     }
 
-    // A counted text takes the German form of its number (one Analyse, two Analysen, no Analysen), in the import's
-    // message too (the English forms are the command-line tool's, tested there).
+    // A counted text takes the German form of its number, singular and plural, in the import's message (the English
+    // forms are the command-line tool's, tested there).
     void countedTextsTakeTheFormOfTheirNumber()
     {
-        const std::pair<int, const char*> cases[] = {
-            {1, "1 Analyse hinzugefügt"},
-            {0, "0 Analysen hinzugefügt"},
-        };
-        for (const auto& [n, german] : cases)
-            QCOMPARE(FromData(translateCount(kMessageContext, "%n analysis added", "%n analyses added", n)),
-                QString::fromUtf8(german));
         ImportSummary summary;
         summary.added = 1;
         summary.prescriptions = 2;

@@ -7,7 +7,6 @@
 #include "controls/PictureButton.h"
 #include "sample/SampleGenerator.h"
 #include "support/AppTest.h"
-#include "support/TempFolder.h"
 #include "support/WidgetTest.h"
 
 #include <QSvgRenderer>
@@ -17,8 +16,6 @@ using namespace quillon;
 using quillon::testing::App;
 
 namespace {
-
-RecordingMessageSink* g_sink = nullptr;
 
 void Wheel(QWidget* widget, QPoint at, int notches, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
@@ -62,7 +59,7 @@ class TestWindowPolish final : public QObject
     CRepView* m_view = nullptr;
 
 private Q_SLOTS:
-    void init() { QVERIFY((m_view = testing::OpenChartOf("1001", "Anna Berger", *g_sink))); }
+    void init() { QVERIFY((m_view = testing::OpenChartOf("1001", "Anna Berger", testing::Run().sink))); }
 
     void wheelAndKeysMoveBarAndRowsTogether()
     {
@@ -242,11 +239,9 @@ private Q_SLOTS:
 
 int main(int argc, char** argv)
 {
-    testing::TempFolder folder;
-    sample::WritePractice(sample::BuildPractice(QUILLON_SAMPLE_SOURCE), folder.Path());
-    RecordingMessageSink sink;
-    g_sink = &sink;
-    return testing::RunInApp<TestWindowPolish>(argc, argv, folder.Path(), sink);
+    return testing::RunInPractice<TestWindowPolish>(argc, argv, [](const testing::TempFolder& folder) {
+        sample::WritePractice(sample::BuildPractice(QUILLON_SAMPLE_SOURCE), folder.Path());
+    });
 }
 
 #include "TestWindowPolish.moc"
