@@ -544,13 +544,18 @@ private Q_SLOTS:
         QVERIFY(m_view->AccessibleGrid().CellRect(lastRow, 0).isEmpty());
     }
 
-    // The boxes open with the model's choice (a click and OK reach the chart in the report parity test).
+    // The boxes open with the model's choice and Space adds to it (a click and OK reach the chart in the report
+    // parity test).
     void drugFilterBoxesShowTheModelsChoice()
     {
         CDrugFilterModel model(std::vector<int>{kHot});
         CDrugFilterDlg dialog(model);
         QVERIFY(testing::Shown(dialog));
         QVERIFY(dialog.PropertyBox(kHot)->isChecked() && !dialog.PropertyBox(kPsoric)->isChecked());
+        dialog.PropertyBox(kPsoric)->setFocus();
+        QTest::keyClick(dialog.PropertyBox(kPsoric), Qt::Key_Space);
+        QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
+        QCOMPARE(model.Result().m_nMask, 0x21u);
     }
 
     // One list per symptom up to a page, each labelled by its rubric for a screen reader; "symptom 1" and
