@@ -297,7 +297,7 @@ TEST(PatientIndex, UnsettledInputStaysInsideTheText)
 }
 
 // Opening the chart, asking for a visit and staying open are driven through the window in TestAppShell and
-// TestRecordedSymptomsDialogs; a lone visit without symptoms opens nothing.
+// TestSymptomsDialogs; a lone visit without symptoms opens nothing.
 TEST(PatientSelection, AVisitWithoutSymptomsOpensNothing)
 {
     TempFolder temp;
