@@ -48,8 +48,9 @@ std::string RecordedSymptomsExportText(const CQuillonState& state, TextFieldStyl
     text += "       ------------------- ";
     text += kLineEnd;
     const PatientContext patient = state.Patient();
-    text += "Patient Name :" + written(patient.name) + "  Date: " + written(patient.visitDate.substr(0, 14)) + kLineEnd;
-    text += "Physician Name: " + written(patient.physician) + kLineEnd + kLineEnd;
+    text += kExportPatientLabel + written(patient.name) + kExportDateLabel + written(patient.visitDate.substr(0, 14))
+        + kLineEnd;
+    text += kExportPhysicianLabel + written(patient.physician) + kLineEnd + kLineEnd;
     for (const std::string& symptom : state.SymptomTexts())
         text += written(symptom) + kLineEnd;
     return text;

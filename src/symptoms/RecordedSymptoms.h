@@ -41,6 +41,12 @@ std::string DrugListCaption(std::size_t count);
 // a line break inside a rubric cannot start a line of its own.
 using TextFieldStyle = std::string (*)(std::string_view text);
 
+// The saved text's patient line starts with the first label and holds the visit date after the second; its
+// physician line starts with the third.
+inline constexpr const char* kExportPatientLabel = "Patient Name :";
+inline constexpr const char* kExportDateLabel = "  Date: ";
+inline constexpr const char* kExportPhysicianLabel = "Physician Name: ";
+
 // The saved text of the visit on show: header, patient, physician, an empty line and the live symptom texts,
 // every line ended by CR LF. Deleted symptoms and remedies are not written.
 std::string RecordedSymptomsExportText(const CQuillonState& state, TextFieldStyle field = nullptr);

@@ -6,12 +6,16 @@
 #include "report/ReportChart.h"
 
 #include "casebook/CaseBook.h"
+#include "casedata/PatientIndex.h"
 #include "casedata/RemedyCatalogue.h"
 #include "casedata/TextCodec.h"
 #include "engine/ChartDump.h"
 #include "engine/RepEngine.h"
+#include "state/PatientSelection.h"
 #include "state/QuillonState.h"
+#include "symptoms/RecordedSymptoms.h"
 
+#include <charconv>
 #include <functional>
 #include <sstream>
 
@@ -287,11 +291,14 @@ json OutputSchema(const ToolSpec& tool)
     return {{"type", "object"}, {"properties", properties}, {"required", required}};
 }
 
-json NumberOf(const std::string& text)
+// A field that is a whole number, or null ("-" and anything else).
+json NumberOf(std::string_view text)
 {
-    if (text.empty() || text.find_first_not_of("-0123456789") != std::string::npos || text == "-")
+    long long value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size())
         return nullptr;
-    return std::stoll(text);
+    return value;
 }
 
 // The records of a command's output as typed fields.
@@ -317,20 +324,14 @@ json ReadRecords(const std::string& output, const std::vector<RecordSpec>& specs
                 case Kind::Text: record[field.name] = UnescapeTextField(value); break;
                 case Kind::Number:
                 case Kind::NumberOrNone: record[field.name] = NumberOf(value); break;
-                case Kind::Numbers: {
-                    json numbers = json::array();
-                    for (const std::string& n : SplitFields(value, ' '))
-                        if (!n.empty())
-                            numbers.push_back(NumberOf(n));
-                    record[field.name] = numbers;
-                    break;
-                }
+                case Kind::Numbers:
                 case Kind::CommaTexts: {
-                    json texts = json::array();
-                    for (const std::string& t : SplitFields(value, ','))
-                        if (!t.empty())
-                            texts.push_back(UnescapeTextField(t));
-                    record[field.name] = texts;
+                    const bool numbers = field.kind == Kind::Numbers;
+                    json items = json::array();
+                    for (const std::string& item : SplitFields(value, numbers ? ' ' : ','))
+                        if (!item.empty())
+                            items.push_back(numbers ? NumberOf(item) : json(UnescapeTextField(item)));
+                    record[field.name] = items;
                     break;
                 }
                 case Kind::RestTexts: {
@@ -462,6 +463,10 @@ McpToolResult Patients(const CommandRun& run, const McpSettings& settings)
     std::istringstream lines(run.out);
     std::string line;
     json physician;
+    // The visits are counted as the visits command lists them, the practice's index read once for all patients.
+    NullMessageSink quiet;
+    CQuillonState state(CPracticeFolder(settings.dir), quiet);
+    const auto index = LoadPatientIndex(state.Folder(), quiet);
     while (std::getline(lines, line)) {
         const std::vector<std::string> f = SplitFields(line, '\t');
         if (f.size() == 2 && f[0] == "physician") {
@@ -477,10 +482,11 @@ McpToolResult Patients(const CommandRun& run, const McpSettings& settings)
             {"lastVisit", UnescapeTextField(f[3])}};
         if (settings.identify)
             patient["name"] = UnescapeTextField(f[1]);
-        std::vector<std::string> words{"--dir", settings.dir, "visits", UnescapeTextField(f[0])};
-        const CommandRun visits = RunCommand(words);
-        if (visits.status == kDone)
-            patient["visits"] = std::count(visits.out.begin(), visits.out.end(), '\n');
+        if (const PatientRow* row = index ? FindPatientRow(*index, UnescapeTextField(f[0])) : nullptr) {
+            SetCurrentPatient(state, *row, index->physician);
+            if (state.LoadVisitIndex())
+                patient["visits"] = state.VisitCount();
+        }
         patients.push_back(patient);
     }
     result.structured = {{"patients", patients}};
@@ -623,12 +629,12 @@ std::optional<McpToolResult> CallMcpTool(const std::string& name, const json& ar
                 line.pop_back();
         // The header's third and fourth lines name the patient and the physician.
         if (!settings.identify && lines.size() > 3) {
-            const std::string patientName = "Patient Name :", physicianName = "Physician Name: ";
-            const std::size_t date = lines[2].find("  Date: ");
-            if (lines[2].rfind(patientName, 0) == 0 && date != std::string::npos)
-                lines[2] = patientName + Find(arguments, Arg::Patient)->get<std::string>() + lines[2].substr(date);
-            if (lines[3].rfind(physicianName, 0) == 0)
-                lines[3] = physicianName;
+            const std::size_t date = lines[2].find(kExportDateLabel);
+            if (lines[2].rfind(kExportPatientLabel, 0) == 0 && date != std::string::npos)
+                lines[2]
+                    = kExportPatientLabel + Find(arguments, Arg::Patient)->get<std::string>() + lines[2].substr(date);
+            if (lines[3].rfind(kExportPhysicianLabel, 0) == 0)
+                lines[3] = kExportPhysicianLabel;
             result.text.clear();
             for (const std::string& line : lines)
                 result.text += line + "\r\n";

@@ -10,18 +10,26 @@
 #include "state/QuillonState.h"
 #include "symptoms/RecordedSymptoms.h"
 
+#include <algorithm>
+
 namespace quillon::report {
+
+const PatientRow* FindPatientRow(const PatientIndex& index, const std::string& regNo)
+{
+    const std::string wanted = Utf8ToCp1252(regNo);
+    const auto row = std::find_if(
+        index.rows.begin(), index.rows.end(), [&wanted](const PatientRow& r) { return r.regNo == wanted; });
+    return row == index.rows.end() ? nullptr : &*row;
+}
 
 bool SelectPatient(CQuillonState& state, const std::string& regNo, Transcript& t)
 {
-    auto index = LoadPatientIndex(state.Folder(), state.Sink());
+    const auto index = LoadPatientIndex(state.Folder(), state.Sink());
     if (!index)
         return false;
-    for (const PatientRow& row : index->rows) {
-        if (row.regNo == Utf8ToCp1252(regNo)) {
-            SetCurrentPatient(state, row, index->physician);
-            return true;
-        }
+    if (const PatientRow* row = FindPatientRow(*index, regNo)) {
+        SetCurrentPatient(state, *row, index->physician);
+        return true;
     }
     t.Fail("no patient " + Shown(regNo) + " in the patient index");
     return false;

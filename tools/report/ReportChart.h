@@ -19,6 +19,8 @@ class CChartSession;
 class CQuillonState;
 class CRepEngine;
 class CRepMethods;
+struct PatientIndex;
+struct PatientRow;
 } // namespace quillon
 
 namespace quillon::report {
@@ -74,6 +76,8 @@ void ExpectArgs(const std::vector<std::string>& args, std::size_t count, const c
 // The usage error of a command: "usage: quillon-report [--dir DIR] " and the command's usage.
 [[noreturn]] void ThrowUsage(const std::string& usage);
 
+// The row of the index with this registration number (UTF-8, as given on the command line), or none.
+const PatientRow* FindPatientRow(const PatientIndex& index, const std::string& regNo);
 // The patient of the index with this registration number, made current as a selection in the Select Patient
 // dialog does.
 bool SelectPatient(CQuillonState& state, const std::string& regNo, Transcript& t);
